@@ -1,0 +1,22 @@
+# Strict warnings and the optional sanitizers for every target of ours; Qt's headers come in as
+# system headers through their imported targets, so their warnings stay out.
+if(ATOMDRIFT_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(atomdrift_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror
+    -Wno-missing-field-initializers) # designated initializers leave the rest at their defaults
+endfunction()
+
+# One test executable per unit: built with the strict warnings and registered with ctest.
+# UI tests run on the offscreen platform so that no display is needed.
+function(atomdrift_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  atomdrift_warnings(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

@@ -1,0 +1,154 @@
+#include "Conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace decay {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The longest prefix of `text` that reads as [sign] digits [. digits] [e|E [sign] digits] with at
+// least one mantissa digit; 0 when there is none.
+std::size_t numberPrefix(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const std::size_t expStart = j;
+        while (j < text.size() && isDigit(text[j]))
+            ++j;
+        if (j > expStart)
+            i = j;
+    }
+    return i;
+}
+
+// Converts a text that numberPrefix accepted whole. Out-of-range results are split by the
+// decimal exponent: underflow reads as a signed zero, overflow as no value.
+std::optional<double> parseNumber(std::string_view number)
+{
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || negative)
+        number.remove_prefix(1);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        // Decimal exponent of the first significant digit decides between the two ends.
+        long long exponent = 0;
+        const auto e = number.find_first_of("eE");
+        if (e != std::string_view::npos)
+            std::from_chars(number.data() + e + 1 + (number[e + 1] == '+'), number.data() + number.size(), exponent);
+        const auto mantissa = number.substr(0, e);
+        const auto point = std::min(mantissa.find('.'), mantissa.size());
+        const auto first = mantissa.find_first_of("123456789");
+        exponent += first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+        if (exponent > 0)
+            return std::nullopt;
+        value = 0;
+    } else if (ec != std::errc() || end != number.data() + number.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+// The trimmed text with the user's decimal point turned into "."; empty when it is no number.
+std::optional<std::string> strictNumber(std::string_view text, std::string_view decimalPoint)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    std::string number(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+    if (!decimalPoint.empty() && decimalPoint != ".") {
+        const auto at = number.find(decimalPoint);
+        if (at != std::string::npos) {
+            if (number.find('.') != std::string::npos)
+                return std::nullopt;
+            number = number.substr(0, at) + '.' + number.substr(at + decimalPoint.size());
+        }
+    }
+    if (numberPrefix(number) != number.size())
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+double roundHalfEven(double value)
+{
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+        return below + 1.0;
+    return below;
+}
+
+std::optional<double> lenientValue(std::string_view text)
+{
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            compact += c;
+    const std::size_t length = numberPrefix(compact);
+    if (length == 0)
+        return 0.0;
+    return parseNumber(std::string_view(compact).substr(0, length));
+}
+
+bool isNumberText(std::string_view text, std::string_view decimalPoint)
+{
+    return strictNumber(text, decimalPoint).has_value();
+}
+
+std::optional<double> strictValue(std::string_view text, std::string_view decimalPoint)
+{
+    const auto number = strictNumber(text, decimalPoint);
+    return number ? parseNumber(*number) : std::nullopt;
+}
+
+std::optional<float> strictSingle(std::string_view text, std::string_view decimalPoint)
+{
+    const auto value = strictValue(text, decimalPoint);
+    if (!value || std::fabs(*value) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+std::optional<std::int16_t> toInt16(double value)
+{
+    if (std::isnan(value))
+        return std::nullopt;
+    const double rounded = roundHalfEven(value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string numberText(double value)
+{
+    if (value == 0.0)
+        return "0"; // also for -0
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    std::string text(buffer, end);
+    const auto e = text.find('e');
+    if (e != std::string::npos)
+        text[e] = 'E';
+    return text;
+}
+
+} // namespace decay

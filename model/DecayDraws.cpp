@@ -1,0 +1,85 @@
+#include "DecayDraws.h"
+
+#include <cmath>
+
+namespace decay {
+namespace {
+
+std::uint64_t splitMix64(std::uint64_t& x)
+{
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+using Kernel = std::int32_t (*)(std::uint32_t*, std::int32_t, std::uint32_t);
+
+Kernel kernelFor(DecayDraws::Isa isa)
+{
+    switch (isa) {
+    case DecayDraws::Isa::Avx512: return kernels::countDecaysAvx512;
+    case DecayDraws::Isa::Avx2: return kernels::countDecaysAvx2;
+    case DecayDraws::Isa::Generic: break;
+    }
+    return kernels::countDecaysGeneric;
+}
+
+DecayDraws::Isa bestIsa()
+{
+    if (DecayDraws::supported(DecayDraws::Isa::Avx512))
+        return DecayDraws::Isa::Avx512;
+    if (DecayDraws::supported(DecayDraws::Isa::Avx2))
+        return DecayDraws::Isa::Avx2;
+    return DecayDraws::Isa::Generic;
+}
+
+} // namespace
+
+DecayDraws::DecayDraws(std::uint64_t seed)
+{
+    for (int lane = 0; lane < kLanes; ++lane) {
+        std::uint32_t any = 0;
+        for (int word = 0; word < 4; ++word) {
+            const auto value = static_cast<std::uint32_t>(splitMix64(seed) >> 32);
+            m_state[static_cast<std::size_t>(word * kLanes + lane)] = value;
+            any |= value;
+        }
+        if (any == 0) // the all-zero state would only ever give zeros
+            m_state[static_cast<std::size_t>(lane)] = 1;
+    }
+}
+
+bool DecayDraws::supported(Isa isa)
+{
+    switch (isa) {
+    case Isa::Avx512: return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
+    case Isa::Avx2: return __builtin_cpu_supports("avx2");
+    case Isa::Generic: break;
+    }
+    return true;
+}
+
+std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit)
+{
+    static const Kernel kernel = kernelFor(bestIsa());
+    return atoms > 0 ? kernel(m_state.data(), atoms, limit) : 0;
+}
+
+std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit, Isa isa)
+{
+    return atoms > 0 ? kernelFor(isa)(m_state.data(), atoms, limit) : 0;
+}
+
+std::uint32_t DecayDraws::drawLimit(float p)
+{
+    constexpr double kDraws = 16777216.0; // 2^24
+    if (!(p >= 0.0f))
+        return 0;
+    if (p >= 1.0f)
+        return static_cast<std::uint32_t>(kDraws);
+    // p * 2^24 is exact: scaling by a power of two keeps every bit of a float.
+    return static_cast<std::uint32_t>(std::floor(static_cast<double>(p) * kDraws)) + 1;
+}
+
+} // namespace decay

@@ -1,0 +1,11 @@
+#include "DecayDraws.h"
+#include "DecayDrawsKernel.h"
+
+namespace decay::kernels {
+
+std::int32_t countDecaysAvx2(std::uint32_t* state, std::int32_t atoms, std::uint32_t limit)
+{
+    return countDecaysKernel<8>(state, atoms, limit);
+}
+
+} // namespace decay::kernels

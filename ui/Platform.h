@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+// What the windows need from the world outside the program: the clock, the random seed, the
+// save-file dialog, message boxes and the end of the program. The program uses QtPlatform;
+// tests put in their own, so that every handler runs without a dialog, a clock or a screen.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual QDateTime now() const = 0;
+    // A fresh seed for each random run, taken from the clock.
+    virtual std::uint64_t randomSeed() = 0;
+    // The modal save-file dialog, opened on `previous`; an empty text when the user cancelled.
+    virtual QString askSaveFileName(QWidget* parent, const QString& previous) = 0;
+    virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Ends the program at once: every window closes and every timer stops.
+    virtual void quit() = 0;
+};
+
+class QtPlatform final : public Platform {
+public:
+    QDateTime now() const override;
+    std::uint64_t randomSeed() override;
+    QString askSaveFileName(QWidget* parent, const QString& previous) override;
+    void showError(QWidget* parent, const QString& title, const QString& text) override;
+    void quit() override;
+};

@@ -1,0 +1,95 @@
+#include "ChartViews.h"
+
+#include "DecayChart.h"
+#include "model/RunState.h"
+
+#include <algorithm>
+#include <cmath>
+
+ViewTitles defaultTitles(ChartView view)
+{
+    switch (view) {
+    case ChartView::AtomsVsTime:
+        return {QStringLiteral("Atoms vs. time"), QStringLiteral("Atoms"), QStringLiteral("Time")};
+    case ChartView::DecayedVsTime:
+        return {QStringLiteral("Decayed atoms vs. time"), QStringLiteral("Decayed atoms"), QStringLiteral("Time")};
+    case ChartView::LnAtomsVsTime:
+        return {QStringLiteral("ln(atoms) vs. time"), QStringLiteral("ln(atoms)"), QStringLiteral("Time")};
+    case ChartView::NextVsNow:
+        break;
+    }
+    return {QStringLiteral("N(t+1) vs. N(t) (blue line: y=x)"), QStringLiteral("N(t+1)"), QStringLiteral("N(t)")};
+}
+
+int lastLogStep(const decay::RunState& state, int last)
+{
+    last = std::min(last, decay::kSeriesSize - 1);
+    for (int t = 0; t <= last; ++t)
+        if (!(state.Nt[t] > 0))
+            return t - 1;
+    return last;
+}
+
+namespace {
+
+// The look every view shares: XY chart without legend, Arial 10 titles, black y gridlines.
+void applyTemplate(DecayChart& chart, int columns, int rows, const ViewTitles& titles)
+{
+    chart.setGridShape(columns, rows);
+    chart.setLegendVisible(false);
+    chart.setTitle(titles.chart, QStringLiteral("Arial"), 10);
+    chart.setAxis(DecayChart::Axis::Y, {.title = titles.yAxis, .gridColor = QColor(0, 0, 0)});
+    chart.setAxis(DecayChart::Axis::X, {.title = titles.xAxis});
+}
+
+double yValue(const decay::RunState& state, ChartView view, int t)
+{
+    switch (view) {
+    case ChartView::DecayedVsTime: return state.dNt[t];
+    case ChartView::LnAtomsVsTime: return std::log(state.Nt[t]);
+    default: return state.Nt[t];
+    }
+}
+
+} // namespace
+
+void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, int last, const ViewTitles& titles)
+{
+    // Every view reads at most Nt(last + 1), so last stays below the series' end; the ln view
+    // ends before the first count that has no logarithm.
+    last = std::min(last, decay::kLastStepLimit);
+    if (view == ChartView::LnAtomsVsTime)
+        last = lastLogStep(state, last);
+    const int rows = std::max(last + 1, 0);
+
+    if (view != ChartView::NextVsNow) {
+        applyTemplate(chart, 2, rows, titles);
+        chart.setSeriesLine(1, true);
+        chart.setSeriesMarkers(1, {.visible = false});
+        for (int t = 0; t <= last; ++t) {
+            chart.setData(t + 1, 1, t);
+            chart.setData(t + 1, 2, yValue(state, view, t));
+        }
+        return;
+    }
+
+    applyTemplate(chart, 4, rows, titles);
+    chart.setSeriesLine(1, false);
+    chart.setSeriesMarkers(1, {.visible = true,
+                               .shape = QScatterSeries::MarkerShapeRectangle,
+                               .size = 100,
+                               .outline = Qt::SolidLine,
+                               .outlineWidth = 5,
+                               .outlineColor = QColor(0, 0, 0),
+                               .fillColor = QColor(255, 0, 0)});
+    chart.setSeriesLine(3, true);
+    chart.setSeriesMarkers(3, {.visible = false});
+    for (int t = 0; t <= last; ++t) {
+        chart.setData(t + 1, 1, state.Nt[t]);
+        chart.setData(t + 1, 2, state.Nt[t + 1]);
+    }
+    for (int t = 0; t <= last; ++t) {
+        chart.setData(t + 1, 3, state.Nt[t]);
+        chart.setData(t + 1, 4, state.Nt[t]);
+    }
+}

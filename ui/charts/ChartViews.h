@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace decay {
+struct RunState;
+}
+class DecayChart;
+
+// The four views of a run, written once for every window that shows them.
+enum class ChartView { AtomsVsTime, DecayedVsTime, LnAtomsVsTime, NextVsNow };
+
+struct ViewTitles {
+    QString chart;
+    QString yAxis;
+    QString xAxis;
+};
+
+// The titles the main window uses for each view.
+ViewTitles defaultTitles(ChartView view);
+
+// The last step up to `last` before the first count with no logarithm (0 or less); -1 when
+// Nt(0) has none. The ln views end their line there.
+int lastLogStep(const decay::RunState& state, int last);
+
+// Draws a view from scratch: the chart's look, a grid of last + 1 rows (none when last is
+// negative), then every cell. Point t goes into row t + 1; the time-based views write (t, y) into
+// columns 1 and 2, the next-step view (Nt(t), Nt(t+1)) into columns 1 and 2 and the y = x line
+// (Nt(t), Nt(t)) into columns 3 and 4. `last` is kept within what the series hold.
+void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, int last, const ViewTitles& titles);
+
+inline void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, int last)
+{
+    drawView(chart, state, view, last, defaultTitles(view));
+}

@@ -1,0 +1,207 @@
+#include "DecayChart.h"
+
+#include "ui/Look.h"
+
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Automatic colours: the y = x reference line of series 3 is blue, as its view's title says.
+const QColor kSeriesColors[2] = {QColor(192, 0, 0), QColor(0, 0, 255)};
+
+void fitRange(QValueAxis* axis, double low, double high)
+{
+    if (!(low <= high)) { // no finite point at all
+        low = 0;
+        high = 1;
+    } else if (low == high) {
+        const double margin = low == 0 ? 1 : std::fabs(low) * 0.1;
+        low -= margin;
+        high += margin;
+    }
+    axis->setRange(low, high);
+    axis->applyNiceNumbers();
+}
+
+} // namespace
+
+DecayChart::DecayChart(QWidget* parent)
+    : QChartView(new QChart, parent)
+{
+    setRenderHint(QPainter::Antialiasing);
+    chart()->setBackgroundRoundness(0);
+    chart()->setMargins(QMargins(4, 4, 4, 4));
+    m_axisX = new QValueAxis(this);
+    m_axisY = new QValueAxis(this);
+    chart()->addAxis(m_axisX, Qt::AlignBottom);
+    chart()->addAxis(m_axisY, Qt::AlignLeft);
+    for (int i = 0; i < 2; ++i) {
+        Series& s = m_series[i];
+        s.line = new QLineSeries(this);
+        s.markers = new QScatterSeries(this);
+        s.line->setPen(QPen(kSeriesColors[i], 2));
+        chart()->addSeries(s.line);
+        chart()->addSeries(s.markers);
+        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(s.line), static_cast<QAbstractSeries*>(s.markers)}) {
+            series->attachAxis(m_axisX);
+            series->attachAxis(m_axisY);
+        }
+    }
+    chart()->legend()->hide();
+}
+
+void DecayChart::setGridShape(int columns, int rows)
+{
+    m_columns = std::max(columns, 0);
+    m_rows = std::max(rows, 0);
+    m_grid.assign(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows), 0.0);
+    scheduleSync();
+}
+
+void DecayChart::setData(int row, int column, double value)
+{
+    if (row < 1 || row > m_rows || column < 1 || column > m_columns)
+        return;
+    m_grid[static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column - 1)] = value;
+    scheduleSync();
+}
+
+double DecayChart::data(int row, int column) const
+{
+    if (row < 1 || row > m_rows || column < 1 || column > m_columns)
+        return std::numeric_limits<double>::quiet_NaN();
+    return m_grid[static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column - 1)];
+}
+
+void DecayChart::setLegendVisible(bool visible)
+{
+    chart()->legend()->setVisible(visible);
+}
+
+void DecayChart::setTitle(const QString& text, const QString& fontName, float fontSize)
+{
+    m_title = text;
+    QFont font(fontName);
+    font.setPointSizeF(fontSize);
+    chart()->setTitleFont(font);
+    chart()->setTitle(text);
+}
+
+DecayChart::Series& DecayChart::seriesAt(int series)
+{
+    return m_series[series >= 3 ? 1 : 0];
+}
+
+void DecayChart::setSeriesLine(int series, bool shown)
+{
+    seriesAt(series).lineShown = shown;
+    scheduleSync();
+}
+
+void DecayChart::setSeriesMarkers(int series, const MarkerStyle& style)
+{
+    seriesAt(series).markerStyle = style;
+    scheduleSync();
+}
+
+void DecayChart::setAxis(Axis axis, const AxisStyle& style)
+{
+    m_axes[static_cast<int>(axis)] = style;
+    QValueAxis* target = axis == Axis::X ? m_axisX : m_axisY;
+    QFont font(style.fontName);
+    font.setPointSizeF(style.fontSize);
+    target->setTitleFont(font);
+    target->setTitleText(style.title);
+    target->setTitleVisible(style.titleVisible);
+    if (style.gridColor.isValid())
+        target->setGridLinePen(QPen(style.gridColor, 1, Qt::SolidLine));
+}
+
+QLineSeries* DecayChart::lineSeries(int series)
+{
+    sync();
+    return seriesAt(series).line;
+}
+
+QScatterSeries* DecayChart::markerSeries(int series)
+{
+    sync();
+    return seriesAt(series).markers;
+}
+
+QValueAxis* DecayChart::valueAxis(Axis axis)
+{
+    sync();
+    return axis == Axis::X ? m_axisX : m_axisY;
+}
+
+void DecayChart::scheduleSync()
+{
+    if (m_syncPending)
+        return;
+    m_syncPending = true;
+    QMetaObject::invokeMethod(this, &DecayChart::sync, Qt::QueuedConnection);
+}
+
+// Hands the grid to Qt Charts: each series gets all its points in one replace(), and both axes
+// are scaled to the points drawn.
+void DecayChart::sync()
+{
+    if (!m_syncPending)
+        return;
+    m_syncPending = false;
+
+    double low[2] = {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    double high[2] = {-low[0], -low[1]};
+    for (int i = 0; i < 2; ++i) {
+        Series& s = m_series[i];
+        const int xColumn = 2 * i + 1;
+        QList<QPointF> points;
+        if (xColumn + 1 <= m_columns) {
+            points.reserve(m_rows);
+            for (int row = 1; row <= m_rows; ++row) {
+                const double x = data(row, xColumn);
+                const double y = data(row, xColumn + 1);
+                points.append(QPointF(x, y));
+                if (std::isfinite(x) && std::isfinite(y)) {
+                    low[0] = std::min(low[0], x);
+                    high[0] = std::max(high[0], x);
+                    low[1] = std::min(low[1], y);
+                    high[1] = std::max(high[1], y);
+                }
+            }
+        }
+        const MarkerStyle& m = s.markerStyle;
+        s.line->setVisible(s.lineShown);
+        s.markers->setVisible(m.visible);
+        s.markers->setMarkerShape(m.shape);
+        s.markers->setMarkerSize(std::max(look::tw(m.size), 2));
+        s.markers->setPen(QPen(m.outlineColor, std::max(look::tw(m.outlineWidth), 1), m.outline));
+        s.markers->setBrush(m.fillColor);
+        s.line->replace(s.lineShown ? points : QList<QPointF>());
+        s.markers->replace(m.visible ? points : QList<QPointF>());
+    }
+    fitRange(m_axisX, low[0], high[0]);
+    fitRange(m_axisY, low[1], high[1]);
+}
+
+void DecayChart::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QChartView::mousePressEvent(event);
+}
+
+void DecayChart::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QChartView::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,559 @@
+#include "Form1.h"
+
+#include "model/Conversions.h"
+#include "model/Runs.h"
+#include "output/DataFile.h"
+#include "output/DataFileWriter.h"
+#include "ui/Look.h"
+#include "ui/Platform.h"
+#include "ui/charts/ChartViews.h"
+#include "ui/charts/DecayChart.h"
+#include "ui/main/ClockText.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+#include <numbers>
+
+using look::Face;
+using look::tw;
+using look::twipsRect;
+
+namespace {
+
+const QString kInstructions = QStringLiteral(
+    "Press Enter or click Run to run this program using default values.  "
+    "If you change the default value, please press ENTER to confirm "
+    "the change. If you try \"random decay\", the decay rate is then the "
+    "probability that an atom will decay after one time interval. "
+    "If you run random decay with a large initial number of atoms, it will  "
+    "take a while (please wait for the result). Click on the graph to see large graph. "
+    "Comments are welcome.");
+
+const QString kAuthorPanel = QStringLiteral(
+    "The Atomdrift Project\n"
+    "\n"
+    "team@example.org\n"
+    "Atomdrift Teaching Software\n"
+    "Physics Classroom Tools Group\n"
+    "1 Example Road\n"
+    "Example City EX 01234\n"
+    "www.example.org/atomdrift");
+
+std::string text(const QLineEdit* field)
+{
+    return field->text().toStdString();
+}
+
+QString qtext(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry, const QFont& font)
+{
+    auto* label = new QLabel(caption, parent);
+    look::name(label, objectName, caption);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Coloured, bordered and centred, as the title, clock and welcome labels are drawn.
+void paintLabel(QLabel* label, const QString& textColor, const QString& background)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid black; }").arg(textColor, background));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption, const QString& tip,
+                        QRect geometry, const QFont& font, bool hand)
+{
+    auto* button = new QPushButton(caption, parent);
+    look::name(button, objectName, caption.isEmpty() ? tip : caption);
+    button->setToolTip(tip);
+    button->setGeometry(geometry);
+    button->setFont(font);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    if (hand)
+        button->setCursor(look::handCursor());
+    return button;
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& objectName, const QString& label, const QString& initial,
+                     QRect geometry, const QColor& textColor)
+{
+    auto* field = new QLineEdit(initial, parent);
+    look::name(field, objectName, label);
+    field->setGeometry(geometry);
+    field->setFont(look::font(Face::MsSansSerif, 9.6));
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, textColor);
+    palette.setColor(QPalette::Base, Qt::white);
+    field->setPalette(palette);
+    return field;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    look::name(frame, objectName, caption);
+    // The caption sits on the frame's top line, over a white gap.
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; background: white; }"));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+Form1::Form1(decay::RunState& state, Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_platform(platform)
+{
+    buildWidgets();
+    connectHandlers();
+    Form_Load();
+}
+
+void Form1::buildWidgets()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Atomdrift of Radioactive Atoms"));
+    setWindowIcon(look::windowIcon());
+    setFixedSize(tw(11076), tw(8124));
+    setFont(look::font(Face::MsSansSerif, 7.8));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+
+    const QFont tnr12 = look::font(Face::TimesNewRoman, 12);
+    const QFont mss = look::font(Face::MsSansSerif, 9.6);
+
+    Label12 = makeLabel(this, QStringLiteral("Label12"), QStringLiteral("Atomdrift"), twipsRect(120, 120, 4095, 495),
+                        look::font(Face::TimesNewRoman, 15.6));
+    paintLabel(Label12, QStringLiteral("rgb(255, 255, 0)"), QStringLiteral("rgb(255, 0, 0)"));
+    Label12->setCursor(look::handCursor());
+    Label8 = makeLabel(this, QStringLiteral("Label8"), QString(), twipsRect(360, 720, 3132, 252), font());
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Frame4 = makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Introduction"), twipsRect(120, 1080, 4095, 2172));
+    Label7 = makeLabel(Frame4, QStringLiteral("Label7"),
+                       QStringLiteral("The decay of radioactive atoms is similar to the exponential growth.  The instantaneous "
+                                      "rate r is ln2/T, where T is the half-life of the radioactive elements."),
+                       twipsRect(120, 240, 3852, 1692), tnr12);
+    Command8 = makeButton(Frame4, QStringLiteral("Command8"), QStringLiteral("More ..."), QStringLiteral("More introduction"),
+                          twipsRect(2280, 1680, 1095, 375), font(), true);
+    Command7 = makeButton(Frame4, QStringLiteral("Command7"), QStringLiteral("P"), QStringLiteral("Print this page"),
+                          twipsRect(3480, 1680, 495, 372), tnr12, true);
+
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), twipsRect(120, 3360, 4092, 372), tnr12);
+    Label6->setAccessibleName(QStringLiteral("Clock"));
+    paintLabel(Label6, QStringLiteral("black"), QStringLiteral("rgb(255, 255, 0)"));
+
+    Frame3 = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("Data and run"), twipsRect(120, 3840, 4095, 4215));
+    Label2 = makeLabel(Frame3, QStringLiteral("Label2"), QStringLiteral("Initial number of atoms:"), twipsRect(120, 240, 1815, 615), tnr12);
+    Label3 = makeLabel(Frame3, QStringLiteral("Label3"), QStringLiteral("Simulation for t=0 to t ="), twipsRect(2160, 240, 1815, 615), tnr12);
+    txtN0 = makeField(Frame3, QStringLiteral("txtN0"), Label2->text(), QStringLiteral("100"), twipsRect(120, 840, 1815, 375), Qt::blue);
+    simut = makeField(Frame3, QStringLiteral("simut"), Label3->text(), QStringLiteral("50"), twipsRect(2160, 840, 1815, 375), Qt::blue);
+    Label1 = makeLabel(Frame3, QStringLiteral("Label1"), QStringLiteral("The instantaneous decay rate:"), twipsRect(120, 1320, 3492, 372), tnr12);
+    Label1->setToolTip(QStringLiteral("The intrinsic rate r:"));
+    rrate = makeField(Frame3, QStringLiteral("rrate"), Label1->text(), QStringLiteral("0.1"), twipsRect(120, 1680, 3855, 375), Qt::blue);
+    Label11 = makeLabel(Frame3, QStringLiteral("Label11"), QStringLiteral("The half-life:"), twipsRect(120, 2160, 3255, 375), tnr12);
+    halftime = makeField(Frame3, QStringLiteral("halftime"), Label11->text(), QString(), twipsRect(120, 2520, 3855, 375), Qt::red);
+    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("No. of atoms:"), twipsRect(120, 2880, 2655, 375), tnr12);
+    Text4 = makeField(Frame3, QStringLiteral("Text4"), Label4->text(), QString(), twipsRect(120, 3240, 3855, 375), Qt::blue);
+    Text4->setReadOnly(true);
+    Command2 = makeButton(Frame3, QStringLiteral("Command2"), QStringLiteral("RUN"), QString(), twipsRect(120, 3720, 735, 375), tnr12, true);
+    Command5 = makeButton(Frame3, QStringLiteral("Command5"), QStringLiteral("Random decay"), QStringLiteral("Random decay"),
+                          twipsRect(960, 3720, 1815, 375), look::font(Face::TimesNewRoman, 11.4), true);
+    Command10 = makeButton(Frame3, QStringLiteral("Command10"), QStringLiteral("S"), QStringLiteral("Save simulation data"),
+                           twipsRect(2880, 3720, 495, 375), tnr12, false);
+    Command10->setEnabled(false);
+    Command1 = makeButton(Frame3, QStringLiteral("Command1"), QStringLiteral("Q"), QStringLiteral("Quit this program"),
+                          twipsRect(3480, 3720, 495, 375), tnr12, true);
+
+    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Graph"), twipsRect(4320, 120, 6612, 5292));
+    MSChart1 = new DecayChart(Frame2);
+    look::name(MSChart1, QStringLiteral("MSChart1"), QStringLiteral("Graph"));
+    MSChart1->setToolTip(QStringLiteral("Click here to see more graph"));
+    MSChart1->setGeometry(twipsRect(96, 192, 6324, 4500));
+    MSChart1->hide();
+    Label13 = makeLabel(Frame2, QStringLiteral("Label13"), QStringLiteral("Welcome to Atomdrift!"), twipsRect(120, 240, 5415, 495),
+                        look::font(Face::TimesNewRoman, 15.6));
+    paintLabel(Label13, QStringLiteral("rgb(0, 0, 255)"), QStringLiteral("rgb(255, 255, 0)"));
+    Label14 = makeLabel(Frame2, QStringLiteral("Label14"), QString(), twipsRect(120, 840, 5415, 3015), tnr12);
+    Label14->setAccessibleName(QStringLiteral("Instructions"));
+    paintLabel(Label14, QStringLiteral("rgb(255, 255, 0)"), QStringLiteral("rgb(0, 0, 255)"));
+    Command3 = makeButton(Frame2, QStringLiteral("Command3"), QStringLiteral("lnN vs. t"), QStringLiteral("lnN(t) vs t"),
+                          twipsRect(120, 4800, 1140, 372), mss, true);
+    Command3->setEnabled(false);
+    Command6 = makeButton(Frame2, QStringLiteral("Command6"), QStringLiteral("dN vs. t"), QStringLiteral("dN vs. time"),
+                          twipsRect(1320, 4800, 1092, 372), mss, true);
+    Command4 = makeButton(Frame2, QStringLiteral("Command4"), QStringLiteral("N(t) vs. t"), QStringLiteral("N(t) vs. time"),
+                          twipsRect(2520, 4800, 1116, 372), mss, true);
+    Command9 = makeButton(Frame2, QStringLiteral("Command9"), QStringLiteral("N(t+1) vs. N(t)"), QStringLiteral("N(t+1) vs. N(t)"),
+                          twipsRect(3720, 4800, 1692, 375), mss, false);
+    cmdLargeGraph = makeButton(Frame2, QStringLiteral("cmdLargeGraph"), QStringLiteral("Large"), QString(),
+                               twipsRect(5520, 4800, 876, 375), mss, false);
+
+    Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Author"), twipsRect(4320, 5520, 6612, 2532));
+    Label10 = makeLabel(Frame1, QStringLiteral("Label10"), QString(), twipsRect(120, 240, 4092, 2172), look::font(Face::TimesNewRoman, 11.4));
+    Label10->setAccessibleName(QStringLiteral("Author"));
+    Label10->setWordWrap(false);
+    Command11 = makeButton(Frame1, QStringLiteral("Command11"), QString(), QString(), twipsRect(4080, 1800, 615, 615), font(), false);
+    Command11->setAccessibleName(QStringLiteral("Question"));
+    Command11->setIcon(look::picture(QStringLiteral("quiz"), {tw(615) - 10, tw(615) - 10}));
+    Command11->setIconSize({tw(615) - 10, tw(615) - 10});
+    Picture1 = new QLabel(Frame1);
+    look::name(Picture1, QStringLiteral("Picture1"), QStringLiteral("Photograph"));
+    Picture1->setGeometry(twipsRect(4800, 240, 1692, 2172));
+    Picture1->setPixmap(look::picture(QStringLiteral("photo"), Picture1->size()));
+    Picture1->setCursor(look::handCursor());
+    Picture1->setFocusPolicy(Qt::TabFocus);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    // Tab order, first to last.
+    const QList<QWidget*> tabOrder = {Picture1, Command6, Command4, Command3, halftime, txtN0, rrate,
+                                      Text4, simut, Command8, Command9, Command7, Command10, Command5,
+                                      Command2, Command1, Command11, MSChart1, cmdLargeGraph};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(MSChart1, &DecayChart::clicked, this, &Form1::MSChart1_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    // textChanged also follows writes from code, inside the write, as the handlers expect.
+    connect(txtN0, &QLineEdit::textChanged, this, &Form1::txtN0_Change);
+    connect(simut, &QLineEdit::textChanged, this, &Form1::simut_Change);
+    connect(rrate, &QLineEdit::textChanged, this, &Form1::rrate_Change);
+    connect(halftime, &QLineEdit::textChanged, this, &Form1::halftime_Change);
+    connect(txtN0, &QLineEdit::returnPressed, this, &Form1::txtN0_KeyPress);
+    connect(simut, &QLineEdit::returnPressed, this, &Form1::simut_KeyPress);
+    connect(rrate, &QLineEdit::returnPressed, this, &Form1::rrate_KeyPress);
+    connect(halftime, &QLineEdit::returnPressed, this, &Form1::halftime_KeyPress);
+    rrate->installEventFilter(this);
+    halftime->installEventFilter(this);
+}
+
+void Form1::Form_Load()
+{
+    Label8->setText(QStringLiteral("\u00A9 ") + QString::number(m_platform.now().date().year())
+                    + QStringLiteral(" The Atomdrift Project"));
+    Label10->setText(kAuthorPanel);
+    Label14->setText(kInstructions);
+    hide();
+    const auto rate = decay::strictValue(text(rrate), decimalPoint());
+    halftime->setText(qtext(decay::numberText(std::numbers::ln2 / rate.value_or(0.1))));
+    Label13->show();
+    Label14->show();
+    m_state.tmax = decay::toInt16(decay::lenientValue(text(simut)).value_or(50)).value_or(50);
+    Command2->setEnabled(true);
+    Picture1->move(Frame1->width() - Picture1->width() - tw(100), (Frame1->height() - Picture1->height()) / 2);
+    Timer1->start();
+    // The instructions invite Enter to run the defaults, so RUN starts with the focus.
+    Command2->setFocus();
+}
+
+void Form1::Form_Unload()
+{
+    m_platform.quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+std::string Form1::decimalPoint() const
+{
+    return locale().decimalPoint().toStdString();
+}
+
+// Runs
+
+void Form1::showRun(const decay::RunOutcome& outcome)
+{
+    Label13->hide();
+    Label14->hide();
+    Label4->setText(qtext(outcome.label));
+    Text4->setText(qtext(outcome.box));
+    ShowNvsT();
+    MSChart1->show();
+    Command10->setEnabled(true);
+    Command3->setEnabled(outcome.lnViewEnabled);
+    Command4->setEnabled(true);
+    Command6->setEnabled(true);
+    Command9->setEnabled(true);
+    Command2->setEnabled(outcome.runEnabled);
+    if (outcome.focusDecayedView)
+        Command6->setFocus();
+}
+
+void Form1::Command2_Click()
+{
+    const auto outcome = decay::runDeterministic(m_state, {text(txtN0), text(rrate), text(simut), decimalPoint()});
+    if (outcome.ran)
+        showRun(outcome);
+}
+
+void Form1::Command5_Click()
+{
+    const auto outcome = decay::runRandom(m_state, {text(txtN0), text(rrate), {}, decimalPoint()}, m_platform.randomSeed());
+    if (outcome.ran)
+        showRun(outcome);
+}
+
+// Chart views
+
+void Form1::ShowNvsT()
+{
+    drawView(*MSChart1, m_state, ChartView::AtomsVsTime, m_state.tmax);
+    Command2->setEnabled(false);
+}
+
+void Form1::ShowdNvsT()
+{
+    drawView(*MSChart1, m_state, ChartView::DecayedVsTime, m_state.tmax);
+}
+
+void Form1::ShowlnNtvsT()
+{
+    // After a random run that ran out of atoms the zero counts from tzero on are left out.
+    const int last = decay::isYes(m_state.Extinct) ? m_state.tzero - 1 : m_state.tmax;
+    lnNlast = static_cast<std::int16_t>(lastLogStep(m_state, last));
+    drawView(*MSChart1, m_state, ChartView::LnAtomsVsTime, lnNlast);
+}
+
+void Form1::ShowNnextvsN()
+{
+    drawView(*MSChart1, m_state, ChartView::NextVsNow, m_state.tmax);
+}
+
+void Form1::Command4_Click()
+{
+    ShowNvsT();
+}
+
+void Form1::Command6_Click()
+{
+    ShowdNvsT();
+    if (!decay::isYes(m_state.RunValid))
+        Command3->setEnabled(true);
+    Command2->setEnabled(false);
+}
+
+void Form1::Command3_Click()
+{
+    ShowlnNtvsT();
+    Command2->setEnabled(false);
+}
+
+void Form1::Command9_Click()
+{
+    ShowNnextvsN();
+    if (!decay::isYes(m_state.RunValid)) {
+        Command3->setEnabled(true);
+        Command3->setFocus();
+    } else {
+        Command6->setFocus();
+    }
+}
+
+void Form1::MSChart1_Click()
+{
+    ViewCycle = ViewCycle + 1 > 3 ? 0 : static_cast<std::int16_t>(ViewCycle + 1);
+    switch (ViewCycle) {
+    case 0: ShowNvsT(); break;
+    case 1: ShowdNvsT(); break;
+    case 2: ShowlnNtvsT(); break;
+    default: ShowNnextvsN(); break;
+    }
+}
+
+// Saving
+
+void Form1::Command10_Click()
+{
+    const QString path = m_platform.askSaveFileName(this, m_fileName);
+    if (path.isEmpty())
+        return;
+    m_fileName = path;
+    const QString error = decay::writeFileAtomically(path, decay::dataFileText(m_state));
+    if (!error.isEmpty())
+        m_platform.showError(this, QStringLiteral("Save simulation data"), error);
+}
+
+// Clock
+
+void Form1::Timer1_Timer()
+{
+    Label6->setText(clockText(m_platform.now(), locale()));
+}
+
+// Parameter entry
+
+void Form1::invalidate()
+{
+    m_state.RunValid = "No";
+    Text4->clear();
+    MSChart1->hide();
+    for (QPushButton* button : {Command3, Command4, Command6, Command9, Command2})
+        button->setEnabled(false);
+}
+
+void Form1::confirm()
+{
+    Command2->setEnabled(true);
+    Command2->setFocus();
+    for (QPushButton* button : {Command3, Command4, Command6, Command9})
+        button->setEnabled(false);
+}
+
+void Form1::txtN0_Change()
+{
+    invalidate();
+}
+
+void Form1::simut_Change()
+{
+    invalidate();
+}
+
+void Form1::rrate_Change()
+{
+    invalidate();
+    // Anything that is no number becomes 0 at once; a number too large is let through.
+    if (!rrate->text().isEmpty() && !decay::isNumberText(text(rrate), decimalPoint()))
+        rrate->setText(QStringLiteral("0"));
+}
+
+void Form1::halftime_Change()
+{
+    // A half-life that is no number stays as typed; Enter replaces it by 5.
+    invalidate();
+}
+
+void Form1::txtN0_KeyPress()
+{
+    const auto v = decay::lenientValue(text(txtN0));
+    if (!v || *v != std::floor(*v) || *v <= 0)
+        txtN0->setText(QStringLiteral("100"));
+    confirm();
+}
+
+void Form1::simut_KeyPress()
+{
+    const auto v = decay::lenientValue(text(simut));
+    bool useDefault = !v || *v <= 0;
+    if (!useDefault) {
+        if (*v > 3000)
+            simut->setText(QStringLiteral("3000"));
+        const auto again = decay::lenientValue(text(simut));
+        useDefault = !again || *again != std::floor(*again);
+    }
+    if (useDefault)
+        simut->setText(QStringLiteral("50"));
+    confirm();
+}
+
+namespace {
+
+// ln 2 divided by the number in `field`, as text; empty when that is no number or the quotient
+// is not finite (a zero or tiny divisor).
+std::optional<QString> halfLifeQuotient(const QLineEdit* field, const std::string& decimalPoint)
+{
+    const auto divisor = decay::strictValue(text(field), decimalPoint);
+    if (!divisor || *divisor == 0)
+        return std::nullopt;
+    const double quotient = std::numbers::ln2 / *divisor;
+    if (!std::isfinite(quotient))
+        return std::nullopt;
+    return qtext(decay::numberText(quotient));
+}
+
+} // namespace
+
+void Form1::halftime_KeyPress()
+{
+    const auto T = decay::strictValue(text(halftime), decimalPoint());
+    if (!T || *T <= 0)
+        halftime->setText(QStringLiteral("5"));
+    auto rate = halfLifeQuotient(halftime, decimalPoint());
+    if (!rate) {
+        halftime->setText(QStringLiteral("5"));
+        rate = halfLifeQuotient(halftime, decimalPoint());
+    }
+    rrate->setText(*rate);
+    confirm();
+    rrate->setEnabled(true);
+}
+
+void Form1::rrate_KeyPress()
+{
+    const auto r = decay::strictValue(text(rrate), decimalPoint());
+    if (r && *r < 0)
+        rrate->setText(QStringLiteral("0.1"));
+    auto halfLife = halfLifeQuotient(rrate, decimalPoint());
+    if (!halfLife) {
+        rrate->setText(QStringLiteral("0.1"));
+        halfLife = halfLifeQuotient(rrate, decimalPoint());
+    }
+    halftime->setText(*halfLife);
+    confirm();
+    halftime->setEnabled(true);
+}
+
+void Form1::halftime_Click()
+{
+    rrate->setEnabled(false);
+    rrate->clear();
+}
+
+void Form1::rrate_Click()
+{
+    halftime->clear();
+    halftime->setEnabled(false);
+}
+
+void Form1::rrate_DblClick()
+{
+    rrate_Click();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == halftime && event->type() == QEvent::MouseButtonPress)
+        halftime_Click();
+    else if (watched == rrate && event->type() == QEvent::MouseButtonPress)
+        rrate_Click();
+    else if (watched == rrate && event->type() == QEvent::MouseButtonDblClick)
+        rrate_DblClick();
+    return QWidget::eventFilter(watched, event);
+}
