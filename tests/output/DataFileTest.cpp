@@ -1,0 +1,89 @@
+#include "model/Runs.h"
+#include "output/DataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct Rendering {
+    double value;
+    const char* text;
+};
+
+class FileNumber : public testing::TestWithParam<Rendering> {};
+
+TEST_P(FileNumber, ReducesToFourDecimalsWithoutALeadingZero)
+{
+    EXPECT_EQ(decay::fileNumber(decay::reduceToFourDecimals(GetParam().value)), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FileNumber,
+    testing::Values(Rendering{100, "100"}, Rendering{0, "0"}, Rendering{-3, "-3"}, Rendering{90.4837, "90.4837"},
+                    Rendering{4.6, "4.6"}, Rendering{-2.0794, "-2.0794"}, Rendering{0.6738, ".6738"},
+                    Rendering{-0.3948, "-.3948"},
+                    // halves go to the even neighbour
+                    Rendering{0.03125, ".0312"}, Rendering{0.09375, ".0938"},
+                    Rendering{0.5, ".5"}, Rendering{std::log(0.5), "-.6931"},
+                    Rendering{0.00004, "0"}, Rendering{-0.00004, "0"},
+                    // beyond the 32-bit product the same rounding runs in double precision
+                    Rendering{300000.12345, "300000.1234"}, Rendering{-250000.5, "-250000.5"},
+                    Rendering{1e300, "1E+300"},
+                    Rendering{std::numeric_limits<double>::infinity(), ""},
+                    Rendering{std::numeric_limits<double>::quiet_NaN(), ""}));
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        result.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "every line, the last one too, ends in CR LF";
+    return result;
+}
+
+TEST(DataFile, DefaultRunMatchesTheExampleLineForLine)
+{
+    auto state = std::make_unique<decay::RunState>();
+    decay::runDeterministic(*state, {"100", "0.1", "50"});
+    const auto file = lines(decay::dataFileText(*state));
+    ASSERT_EQ(file.size(), 52u);
+    EXPECT_EQ(file[0], "\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"");
+    EXPECT_EQ(file[1], "0,100,9.5163,4.6052");
+    EXPECT_EQ(file[2], "1,90.4837,8.6107,4.5052");
+    EXPECT_EQ(file[3], "2,81.8731,7.7913,4.4052");
+    EXPECT_EQ(file[50], "49,.7447,.0709,-.2948");
+    EXPECT_EQ(file[51], "50,.6738,.0641,-.3948");
+}
+
+TEST(DataFile, CoversStepsZeroToTmax)
+{
+    auto state = std::make_unique<decay::RunState>();
+    decay::runDeterministic(*state, {"100", "0.1", "1"});
+    EXPECT_EQ(lines(decay::dataFileText(*state)).size(), 3u);
+    decay::runDeterministic(*state, {"100", "0.001", "3000"});
+    const auto file = lines(decay::dataFileText(*state));
+    ASSERT_EQ(file.size(), 3002u);
+    EXPECT_TRUE(file.back().starts_with("3000,"));
+}
+
+TEST(DataFile, CountsWithoutLogarithmLeaveTheLastFieldEmpty)
+{
+    auto state = std::make_unique<decay::RunState>();
+    state->tmax = 50;
+    decay::runRandom(*state, {"100", "1", ""}, 1);
+    const auto file = lines(decay::dataFileText(*state));
+    EXPECT_EQ(file[1], "0,100,100,4.6052");
+    EXPECT_EQ(file[2], "1,0,0,");
+    EXPECT_EQ(file[51], "50,0,0,");
+
+    state->tmax = -1;
+    EXPECT_EQ(lines(decay::dataFileText(*state)).size(), 1u);
+}
+
+} // namespace

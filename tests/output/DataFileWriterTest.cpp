@@ -1,0 +1,108 @@
+#include "output/DataFileWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <string>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+std::string contents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll().toStdString();
+}
+
+class Writer : public testing::Test {
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Writer, ReplacesAnExistingFileCompletely)
+{
+    const QString file = path("run.csv");
+    ASSERT_TRUE(decay::writeFileAtomically(file, std::string(5000, 'x')).isEmpty());
+    ASSERT_TRUE(decay::writeFileAtomically(file, "short\r\n").isEmpty());
+    EXPECT_EQ(contents(file), "short\r\n");
+    EXPECT_EQ(entries(), QStringList{"run.csv"});
+}
+
+TEST_F(Writer, ReportsPathsItCannotWrite)
+{
+    const QString missing = path("no/such/folder/run.csv");
+    EXPECT_FALSE(decay::writeFileAtomically(missing, "data").isEmpty());
+    EXPECT_FALSE(QFile::exists(missing));
+
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder"));
+    EXPECT_FALSE(decay::writeFileAtomically(path("folder"), "data").isEmpty());
+    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
+}
+
+// Mounting a tiny or read-only file system needs root; elsewhere these cases are skipped.
+class MountedWriter : public Writer {
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "mounting a test file system needs root";
+        m_mount = path("mnt");
+        ASSERT_TRUE(QDir().mkpath(m_mount));
+        if (mount("tmpfs", m_mount.toLocal8Bit().constData(), "tmpfs", 0, "size=16k") != 0)
+            GTEST_SKIP() << "this machine does not let the test mount a tmpfs";
+        m_target = m_mount + "/run.csv";
+        ASSERT_TRUE(decay::writeFileAtomically(m_target, m_old).isEmpty());
+    }
+    void TearDown() override
+    {
+        if (!m_mount.isEmpty())
+            umount2(m_mount.toLocal8Bit().constData(), MNT_DETACH);
+    }
+    void expectOldFileAlone()
+    {
+        EXPECT_EQ(contents(m_target), m_old);
+        QStringList files = QDir(m_mount).entryList(QDir::Files | QDir::Hidden);
+        files.removeAll("filler");
+        EXPECT_EQ(files, QStringList{"run.csv"});
+    }
+    QString m_mount;
+    QString m_target;
+    std::string m_old = "\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"\r\n0,100,9.5163,4.6052\r\n";
+};
+
+TEST_F(MountedWriter, FullDiskLeavesTheOldFileIntact)
+{
+    const QString error = decay::writeFileAtomically(m_target, std::string(64 * 1024, '7'));
+    EXPECT_FALSE(error.isEmpty());
+    expectOldFileAlone();
+    // A write that fits only when the temporary file's blocks are counted too.
+    EXPECT_FALSE(decay::writeFileAtomically(m_target, std::string(14 * 1024, '7')).isEmpty());
+    expectOldFileAlone();
+
+    // A small file on a disk that is already full fails only when its buffer is flushed.
+    QFile filler(m_mount + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(std::string(512, 'f').c_str(), 512) == 512) {
+    }
+    filler.close();
+    EXPECT_FALSE(decay::writeFileAtomically(m_target, "0,1,2,3\r\n").isEmpty());
+    expectOldFileAlone();
+}
+
+TEST_F(MountedWriter, ReadOnlyDiskLeavesTheOldFileIntact)
+{
+    ASSERT_EQ(mount(nullptr, m_mount.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    EXPECT_FALSE(decay::writeFileAtomically(m_target, "new").isEmpty());
+    expectOldFileAlone();
+}
+
+} // namespace
