@@ -265,6 +265,7 @@ void Form1::Form_Load()
 {
     Label8->setText(QStringLiteral("\u00A9 ") + QString::number(m_platform.now().date().year())
                     + QStringLiteral(" The Atomdrift Project"));
+    Label8->setAccessibleName(Label8->text());
     Label10->setText(kAuthorPanel);
     Label14->setText(kInstructions);
     hide();
