@@ -2,6 +2,7 @@
 
 #include "ui/Look.h"
 
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QValueAxis>
@@ -35,10 +36,15 @@ DecayChart::DecayChart(QWidget* parent)
     : QChartView(new QChart, parent)
 {
     setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(Qt::white);
     chart()->setBackgroundRoundness(0);
+    chart()->layout()->setContentsMargins(0, 0, 0, 0);
     chart()->setMargins(QMargins(4, 4, 4, 4));
     m_axisX = new QValueAxis(this);
     m_axisY = new QValueAxis(this);
+    for (QValueAxis* axis : {m_axisX, m_axisY})
+        axis->setLabelFormat(QStringLiteral("%g"));
     chart()->addAxis(m_axisX, Qt::AlignBottom);
     chart()->addAxis(m_axisY, Qt::AlignLeft);
     for (int i = 0; i < 2; ++i) {

@@ -173,7 +173,9 @@ void Form1::buildWidgets()
     rrate = makeField(Frame3, QStringLiteral("rrate"), Label1->text(), QStringLiteral("0.1"), twipsRect(120, 1680, 3855, 375), Qt::blue);
     Label11 = makeLabel(Frame3, QStringLiteral("Label11"), QStringLiteral("The half-life:"), twipsRect(120, 2160, 3255, 375), tnr12);
     halftime = makeField(Frame3, QStringLiteral("halftime"), Label11->text(), QString(), twipsRect(120, 2520, 3855, 375), Qt::red);
-    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("No. of atoms:"), twipsRect(120, 2880, 2655, 375), tnr12);
+    // As wide as the box below it, so that "Number of atoms at t=3000" fits on its one line.
+    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("No. of atoms:"), twipsRect(120, 2880, 3855, 375), tnr12);
+    Label4->setWordWrap(false);
     Text4 = makeField(Frame3, QStringLiteral("Text4"), Label4->text(), QString(), twipsRect(120, 3240, 3855, 375), Qt::blue);
     Text4->setReadOnly(true);
     Command2 = makeButton(Frame3, QStringLiteral("Command2"), QStringLiteral("RUN"), QString(), twipsRect(120, 3720, 735, 375), tnr12, true);

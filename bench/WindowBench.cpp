@@ -1,0 +1,60 @@
+// Drawing a view of 3001 points (grid fill, then one repaint) and bringing up the main window,
+// on whatever platform QT_QPA_PLATFORM names (offscreen for a machine without a display).
+#include "model/Runs.h"
+#include "ui/Look.h"
+#include "ui/Platform.h"
+#include "ui/charts/ChartViews.h"
+#include "ui/charts/DecayChart.h"
+#include "ui/main/Form1.h"
+#include "ui/main/StartWindows.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <memory>
+
+namespace {
+
+void DrawView3001Points(benchmark::State& bench)
+{
+    auto state = std::make_unique<decay::RunState>();
+    decay::runDeterministic(*state, {"100", "0.001", "3000"});
+    DecayChart chart;
+    chart.resize(422, 300);
+    chart.show();
+    QCoreApplication::processEvents();
+    const auto view = static_cast<ChartView>(bench.range(0));
+    for (auto _ : bench) {
+        drawView(chart, *state, view, 3000);
+        QCoreApplication::processEvents(); // hands the grid to Qt Charts
+        benchmark::DoNotOptimize(chart.grab());
+    }
+}
+BENCHMARK(DrawView3001Points)->Arg(0)->Arg(3)->ArgName("view")->Unit(benchmark::kMillisecond);
+
+// From nothing to the main window loaded, shown and painted once.
+void MainWindowUp(benchmark::State& bench)
+{
+    QtPlatform platform;
+    for (auto _ : bench) {
+        auto state = std::make_unique<decay::RunState>();
+        Form1 form(*state, platform);
+        showStartWindows(form);
+        benchmark::DoNotOptimize(form.grab());
+    }
+}
+BENCHMARK(MainWindowUp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    look::registerFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
