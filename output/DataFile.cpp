@@ -1,6 +1,7 @@
 #include "DataFile.h"
 
 #include "model/Conversions.h"
+#include "model/LnCounts.h"
 
 #include <cmath>
 #include <cstdint>
@@ -37,15 +38,14 @@ std::string dataFileText(RunState& state)
     const int last = std::min<int>(state.tmax, kSeriesSize - 1);
     for (int t = 0; t <= last; ++t) {
         state.t = static_cast<std::int16_t>(t);
-        const double N = state.Nt[t];
         text += std::to_string(t);
         text += ',';
-        text += fileNumber(reduceToFourDecimals(N));
+        text += fileNumber(reduceToFourDecimals(state.Nt[t]));
         text += ',';
         text += fileNumber(reduceToFourDecimals(state.dNt[t]));
         text += ',';
-        if (N > 0)
-            text += fileNumber(reduceToFourDecimals(std::log(N)));
+        if (const auto ln = lnAtoms(state, t))
+            text += fileNumber(reduceToFourDecimals(*ln));
         text += "\r\n";
     }
     return text;

@@ -37,17 +37,6 @@ TEST_F(Writer, ReplacesAnExistingFileCompletely)
     EXPECT_EQ(entries(), QStringList{"run.csv"});
 }
 
-TEST_F(Writer, ReportsPathsItCannotWrite)
-{
-    const QString missing = path("no/such/folder/run.csv");
-    EXPECT_FALSE(decay::writeFileAtomically(missing, "data").isEmpty());
-    EXPECT_FALSE(QFile::exists(missing));
-
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder"));
-    EXPECT_FALSE(decay::writeFileAtomically(path("folder"), "data").isEmpty());
-    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
-}
-
 // Mounting a tiny or read-only file system needs root; elsewhere these cases are skipped.
 class MountedWriter : public Writer {
 protected:

@@ -1,10 +1,9 @@
 #include "ChartViews.h"
 
 #include "DecayChart.h"
-#include "model/RunState.h"
+#include "model/LnCounts.h"
 
 #include <algorithm>
-#include <cmath>
 
 ViewTitles defaultTitles(ChartView view)
 {
@@ -19,15 +18,6 @@ ViewTitles defaultTitles(ChartView view)
         break;
     }
     return {QStringLiteral("N(t+1) vs. N(t) (blue line: y=x)"), QStringLiteral("N(t+1)"), QStringLiteral("N(t)")};
-}
-
-int lastLogStep(const decay::RunState& state, int last)
-{
-    last = std::min(last, decay::kSeriesSize - 1);
-    for (int t = 0; t <= last; ++t)
-        if (!(state.Nt[t] > 0))
-            return t - 1;
-    return last;
 }
 
 namespace {
@@ -46,7 +36,7 @@ double yValue(const decay::RunState& state, ChartView view, int t)
 {
     switch (view) {
     case ChartView::DecayedVsTime: return state.dNt[t];
-    case ChartView::LnAtomsVsTime: return std::log(state.Nt[t]);
+    case ChartView::LnAtomsVsTime: return decay::lnAtoms(state, t).value_or(0); // drawView stops before counts without one
     default: return state.Nt[t];
     }
 }
@@ -59,7 +49,7 @@ void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, i
     // ends before the first count that has no logarithm.
     last = std::min(last, decay::kLastStepLimit);
     if (view == ChartView::LnAtomsVsTime)
-        last = lastLogStep(state, last);
+        last = decay::lastLogStep(state, last);
     const int rows = std::max(last + 1, 0);
 
     if (view != ChartView::NextVsNow) {

@@ -19,10 +19,6 @@ struct ViewTitles {
 // The titles the main window uses for each view.
 ViewTitles defaultTitles(ChartView view);
 
-// The last step up to `last` before the first count with no logarithm (0 or less); -1 when
-// Nt(0) has none. The ln views end their line there.
-int lastLogStep(const decay::RunState& state, int last);
-
 // Draws a view from scratch: the chart's look, a grid of last + 1 rows (none when last is
 // negative), then every cell. Point t goes into row t + 1; the time-based views write (t, y) into
 // columns 1 and 2, the next-step view (Nt(t), Nt(t+1)) into columns 1 and 2 and the y = x line

@@ -1,6 +1,8 @@
 #include "Form1.h"
 
 #include "model/Conversions.h"
+#include "model/Entries.h"
+#include "model/LnCounts.h"
 #include "model/Runs.h"
 #include "output/DataFile.h"
 #include "output/DataFileWriter.h"
@@ -18,8 +20,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <cmath>
-#include <numbers>
 
 using look::Face;
 using look::tw;
@@ -271,8 +271,7 @@ void Form1::Form_Load()
     Label10->setText(kAuthorPanel);
     Label14->setText(kInstructions);
     hide();
-    const auto rate = decay::strictValue(text(rrate), decimalPoint());
-    halftime->setText(qtext(decay::numberText(std::numbers::ln2 / rate.value_or(0.1))));
+    halftime->setText(qtext(decay::lnTwoOverText(text(rrate), decimalPoint()).value_or(std::string())));
     Label13->show();
     Label14->show();
     m_state.tmax = decay::toInt16(decay::lenientValue(text(simut)).value_or(50)).value_or(50);
@@ -350,7 +349,7 @@ void Form1::ShowlnNtvsT()
 {
     // After a random run that ran out of atoms the zero counts from tzero on are left out.
     const int last = decay::isYes(m_state.Extinct) ? m_state.tzero - 1 : m_state.tmax;
-    lnNlast = static_cast<std::int16_t>(lastLogStep(m_state, last));
+    lnNlast = static_cast<std::int16_t>(decay::lastLogStep(m_state, last));
     drawView(*MSChart1, m_state, ChartView::LnAtomsVsTime, lnNlast);
 }
 
@@ -465,70 +464,34 @@ void Form1::halftime_Change()
 
 void Form1::txtN0_KeyPress()
 {
-    const auto v = decay::lenientValue(text(txtN0));
-    if (!v || *v != std::floor(*v) || *v <= 0)
-        txtN0->setText(QStringLiteral("100"));
+    if (const auto replacement = decay::confirmInitialAtoms(text(txtN0)))
+        txtN0->setText(qtext(*replacement));
     confirm();
 }
 
 void Form1::simut_KeyPress()
 {
-    const auto v = decay::lenientValue(text(simut));
-    bool useDefault = !v || *v <= 0;
-    if (!useDefault) {
-        if (*v > 3000)
-            simut->setText(QStringLiteral("3000"));
-        const auto again = decay::lenientValue(text(simut));
-        useDefault = !again || *again != std::floor(*again);
-    }
-    if (useDefault)
-        simut->setText(QStringLiteral("50"));
+    if (const auto replacement = decay::confirmSimulationTime(text(simut)))
+        simut->setText(qtext(*replacement));
     confirm();
 }
 
-namespace {
-
-// ln 2 divided by the number in `field`, as text; empty when that is no number or the quotient
-// is not finite (a zero or tiny divisor).
-std::optional<QString> halfLifeQuotient(const QLineEdit* field, const std::string& decimalPoint)
-{
-    const auto divisor = decay::strictValue(text(field), decimalPoint);
-    if (!divisor || *divisor == 0)
-        return std::nullopt;
-    const double quotient = std::numbers::ln2 / *divisor;
-    if (!std::isfinite(quotient))
-        return std::nullopt;
-    return qtext(decay::numberText(quotient));
-}
-
-} // namespace
-
 void Form1::halftime_KeyPress()
 {
-    const auto T = decay::strictValue(text(halftime), decimalPoint());
-    if (!T || *T <= 0)
-        halftime->setText(QStringLiteral("5"));
-    auto rate = halfLifeQuotient(halftime, decimalPoint());
-    if (!rate) {
-        halftime->setText(QStringLiteral("5"));
-        rate = halfLifeQuotient(halftime, decimalPoint());
-    }
-    rrate->setText(*rate);
+    const auto entry = decay::confirmHalfLife(text(halftime), decimalPoint());
+    if (entry.replacement)
+        halftime->setText(qtext(*entry.replacement));
+    rrate->setText(qtext(entry.other));
     confirm();
     rrate->setEnabled(true);
 }
 
 void Form1::rrate_KeyPress()
 {
-    const auto r = decay::strictValue(text(rrate), decimalPoint());
-    if (r && *r < 0)
-        rrate->setText(QStringLiteral("0.1"));
-    auto halfLife = halfLifeQuotient(rrate, decimalPoint());
-    if (!halfLife) {
-        rrate->setText(QStringLiteral("0.1"));
-        halfLife = halfLifeQuotient(rrate, decimalPoint());
-    }
-    halftime->setText(*halfLife);
+    const auto entry = decay::confirmRate(text(rrate), decimalPoint());
+    if (entry.replacement)
+        rrate->setText(qtext(*entry.replacement));
+    halftime->setText(qtext(entry.other));
     confirm();
     halftime->setEnabled(true);
 }
