@@ -409,7 +409,8 @@ void Form1::Command10_Click()
     m_fileName = path;
     const QString error = decay::writeFileAtomically(path, decay::dataFileText(m_state));
     if (!error.isEmpty())
-        m_platform.showError(this, QStringLiteral("Save simulation data"), error);
+        m_platform.showError(this, QStringLiteral("Save simulation data"),
+                             QStringLiteral("The simulation data were not saved.\n\n") + error);
 }
 
 // Clock
