@@ -1,5 +1,6 @@
 #include "Conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -48,10 +49,16 @@ std::optional<double> parseNumber(std::string_view number)
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Decimal exponent of the first significant digit decides between the two ends.
+        // Any exponent beyond a million is as good as infinite; clamping keeps the sum in range.
+        constexpr long long kFar = 1'000'000;
         long long exponent = 0;
         const auto e = number.find_first_of("eE");
-        if (e != std::string_view::npos)
-            std::from_chars(number.data() + e + 1 + (number[e + 1] == '+'), number.data() + number.size(), exponent);
+        if (e != std::string_view::npos) {
+            const char* digits = number.data() + e + 1 + (number[e + 1] == '+');
+            if (std::from_chars(digits, number.data() + number.size(), exponent).ec != std::errc())
+                exponent = *digits == '-' ? -kFar : kFar;
+            exponent = std::clamp(exponent, -kFar, kFar);
+        }
         const auto mantissa = number.substr(0, e);
         const auto point = std::min(mantissa.find('.'), mantissa.size());
         const auto first = mantissa.find_first_of("123456789");

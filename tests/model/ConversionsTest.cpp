@@ -21,7 +21,8 @@ TEST(Lenient, ReadsTheNumberAtTheStart)
 {
     const TextCase cases[] = {{"100", 100}, {"12abc", 12}, {"abc", 0}, {"", 0}, {" 1 2\t\n", 12}, {"-3.5e2x", -350},
                               {".5", 0.5}, {"-", 0}, {"1e", 1}, {"1e+", 1}, {"2.5.1", 2.5}, {"1,5", 1},
-                              {"1e-400", 0}, {"1e400", none}, {"-1e400", none}};
+                              {"1e-400", 0}, {"1e400", none}, {"-1e400", none}, {"1e-99999999999999999999", 0},
+                              {"1e99999999999999999999", none}, {"0.001e9223372036854775807", none}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(lenientValue(text), value) << '"' << text << '"';
 }

@@ -24,6 +24,8 @@ class Form1Test : public QObject {
 private slots:
     void init();
     void startUp();
+    void layout_data();
+    void layout();
     void everyControlIsNamedAndInTabOrder();
     void typicalRoad();
     void enterReplacesUnusableEntries_data();
@@ -91,9 +93,42 @@ void Form1Test::startUp()
     QCOMPARE(focus(), get("Command2"));
 
     // The photograph sits 100 twips from the frame's right edge, centred from top to bottom.
-    const QWidget* frame = get("Frame1");
-    const QWidget* photo = get("Picture1");
-    QCOMPARE(photo->pos(), QPoint(frame->width() - photo->width() - look::tw(100), (frame->height() - photo->height()) / 2));
+    QCOMPARE(get("Picture1")->pos(), QPoint(321, 12));
+}
+
+void Form1Test::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips"); // left, top, width, height
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<bool>("hand");
+    QTest::newRow("Label12") << "Label12" << QRect(120, 120, 4095, 495) << "" << true;
+    QTest::newRow("Frame2") << "Frame2" << QRect(4320, 120, 6612, 5292) << "" << false;
+    QTest::newRow("Command8") << "Command8" << QRect(2280, 1680, 1095, 375) << "More introduction" << true;
+    QTest::newRow("Command7") << "Command7" << QRect(3480, 1680, 495, 372) << "Print this page" << true;
+    QTest::newRow("rrate") << "rrate" << QRect(120, 1680, 3855, 375) << "" << false;
+    QTest::newRow("Label1") << "Label1" << QRect(120, 1320, 3492, 372) << "The intrinsic rate r:" << false;
+    QTest::newRow("Command5") << "Command5" << QRect(960, 3720, 1815, 375) << "Random decay" << true;
+    QTest::newRow("Command10") << "Command10" << QRect(2880, 3720, 495, 375) << "Save simulation data" << false;
+    QTest::newRow("Command1") << "Command1" << QRect(3480, 3720, 495, 375) << "Quit this program" << true;
+    QTest::newRow("MSChart1") << "MSChart1" << QRect(96, 192, 6324, 4500) << "Click here to see more graph" << false;
+    QTest::newRow("Command3") << "Command3" << QRect(120, 4800, 1140, 372) << "lnN(t) vs t" << true;
+    QTest::newRow("Command6") << "Command6" << QRect(1320, 4800, 1092, 372) << "dN vs. time" << true;
+    QTest::newRow("Command4") << "Command4" << QRect(2520, 4800, 1116, 372) << "N(t) vs. time" << true;
+    QTest::newRow("Command9") << "Command9" << QRect(3720, 4800, 1692, 375) << "N(t+1) vs. N(t)" << false;
+    QTest::newRow("Command11") << "Command11" << QRect(4080, 1800, 615, 615) << "" << false;
+}
+
+void Form1Test::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, toolTip);
+    QFETCH(bool, hand);
+    const QWidget* control = get(name);
+    QCOMPARE(control->geometry(), look::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->toolTip(), toolTip);
+    QCOMPARE(control->cursor().shape() == Qt::BitmapCursor, hand);
 }
 
 void Form1Test::everyControlIsNamedAndInTabOrder()
@@ -122,6 +157,7 @@ void Form1Test::typicalRoad()
     enter("txtN0");
     QCOMPARE(focus(), get("Command2"));
     enter("Command2");
+    QCOMPARE(focus(), nullptr); // RUN is disabled now, and Enter presses nothing else
 
     QCOMPARE(text("Label4"), QStringLiteral("Number of atoms at t=50"));
     QCOMPARE(field("Text4")->text(), QString::fromStdString(decay::numberText(200 * std::exp(-5.0))));
@@ -199,6 +235,8 @@ void Form1Test::rateAndHalfLifeClicks()
     enter("Command2");
     QTest::mouseClick(field("halftime"), Qt::LeftButton);
     QVERIFY(field("rrate")->text().isEmpty() && !field("rrate")->isEnabled());
+    QTest::mouseClick(field("rrate"), Qt::LeftButton); // a disabled field takes no click
+    QVERIFY(field("halftime")->isEnabled() && !field("halftime")->text().isEmpty());
     QVERIFY(!chart()->isVisible() && field("Text4")->text().isEmpty());
     QVERIFY(allEnabled("Command2", false) && allEnabled("Command10", true));
     QCOMPARE(text("Label4"), QStringLiteral("Number of atoms at t=50"));
@@ -228,6 +266,12 @@ void Form1Test::randomRun()
     click("Command9");
     QCOMPARE(focus(), get("Command6"));
     QVERIFY(allEnabled("Command2", true));
+    m_state->RunValid = "No"; // only code gets here: a change disables the view buttons
+    m_form->Command9_Click();
+    QCOMPARE(focus(), get("Command3"));
+    get("Command3")->setEnabled(false);
+    m_form->Command6_Click();
+    QVERIFY(allEnabled("Command3", true) && allEnabled("Command2", false));
     enter("Command6");
     QCOMPARE(title(), QStringLiteral("Decayed atoms vs. time"));
 

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -305,6 +306,7 @@ void Form1::showRun(const decay::RunOutcome& outcome)
     Label13->hide();
     Label14->hide();
     Label4->setText(qtext(outcome.label));
+    Label4->setAccessibleName(Label4->text());
     Text4->setText(qtext(outcome.box));
     ShowNvsT();
     MSChart1->show();
@@ -337,7 +339,7 @@ void Form1::Command5_Click()
 void Form1::ShowNvsT()
 {
     drawView(*MSChart1, m_state, ChartView::AtomsVsTime, m_state.tmax);
-    Command2->setEnabled(false);
+    disableRun();
 }
 
 void Form1::ShowdNvsT()
@@ -368,13 +370,13 @@ void Form1::Command6_Click()
     ShowdNvsT();
     if (!decay::isYes(m_state.RunValid))
         Command3->setEnabled(true);
-    Command2->setEnabled(false);
+    disableRun();
 }
 
 void Form1::Command3_Click()
 {
     ShowlnNtvsT();
-    Command2->setEnabled(false);
+    disableRun();
 }
 
 void Form1::Command9_Click()
@@ -427,8 +429,18 @@ void Form1::invalidate()
     m_state.RunValid = "No";
     Text4->clear();
     MSChart1->hide();
-    for (QPushButton* button : {Command3, Command4, Command6, Command9, Command2})
+    for (QPushButton* button : {Command3, Command4, Command6, Command9})
         button->setEnabled(false);
+    disableRun();
+}
+
+// Qt hands the focus of a control being disabled on to the next one, where a further Enter would
+// press "Q"; a disabled RUN takes the focus away with it instead, so Enter does nothing.
+void Form1::disableRun()
+{
+    if (focusWidget() == Command2)
+        Command2->clearFocus();
+    Command2->setEnabled(false);
 }
 
 void Form1::confirm()
@@ -514,13 +526,17 @@ void Form1::rrate_DblClick()
     rrate_Click();
 }
 
+// Clicks on the rate and half-life fields: left button only, and never on a disabled field,
+// which sees the mouse here although it ignores it.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == halftime && event->type() == QEvent::MouseButtonPress)
-        halftime_Click();
-    else if (watched == rrate && event->type() == QEvent::MouseButtonPress)
-        rrate_Click();
-    else if (watched == rrate && event->type() == QEvent::MouseButtonDblClick)
-        rrate_DblClick();
+    const auto type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && static_cast<QWidget*>(watched)->isEnabled()) {
+        if (watched == halftime && type == QEvent::MouseButtonPress)
+            halftime_Click();
+        else if (watched == rrate)
+            type == QEvent::MouseButtonPress ? rrate_Click() : rrate_DblClick();
+    }
     return QWidget::eventFilter(watched, event);
 }

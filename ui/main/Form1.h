@@ -102,6 +102,7 @@ private:
     void buildWidgets();
     void connectHandlers();
     void invalidate();
+    void disableRun();
     void confirm();
     void showRun(const decay::RunOutcome& outcome);
     std::string decimalPoint() const;
