@@ -489,24 +489,24 @@ void Form1::simut_KeyPress()
     confirm();
 }
 
+// Confirming the rate or the half-life writes the other of the two and enables it again.
+void Form1::confirmRatePair(QLineEdit* confirmed, QLineEdit* other, const decay::RateEntry& entry)
+{
+    if (entry.replacement)
+        confirmed->setText(qtext(*entry.replacement));
+    other->setText(qtext(entry.other));
+    confirm();
+    other->setEnabled(true);
+}
+
 void Form1::halftime_KeyPress()
 {
-    const auto entry = decay::confirmHalfLife(text(halftime), decimalPoint());
-    if (entry.replacement)
-        halftime->setText(qtext(*entry.replacement));
-    rrate->setText(qtext(entry.other));
-    confirm();
-    rrate->setEnabled(true);
+    confirmRatePair(halftime, rrate, decay::confirmHalfLife(text(halftime), decimalPoint()));
 }
 
 void Form1::rrate_KeyPress()
 {
-    const auto entry = decay::confirmRate(text(rrate), decimalPoint());
-    if (entry.replacement)
-        rrate->setText(qtext(*entry.replacement));
-    halftime->setText(qtext(entry.other));
-    confirm();
-    halftime->setEnabled(true);
+    confirmRatePair(rrate, halftime, decay::confirmRate(text(rrate), decimalPoint()));
 }
 
 void Form1::halftime_Click()

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 namespace decay {
+struct RateEntry;
 struct RunOutcome;
 struct RunState;
 }
@@ -104,6 +105,7 @@ private:
     void invalidate();
     void disableRun();
     void confirm();
+    void confirmRatePair(QLineEdit* confirmed, QLineEdit* other, const decay::RateEntry& entry);
     void showRun(const decay::RunOutcome& outcome);
     std::string decimalPoint() const;
 
