@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-
 using look::Face;
 using look::tw;
 using look::twipsRect;
@@ -315,7 +314,8 @@ void Form1::showRun(const decay::RunOutcome& outcome)
     Command4->setEnabled(true);
     Command6->setEnabled(true);
     Command9->setEnabled(true);
-    Command2->setEnabled(outcome.runEnabled);
+    if (outcome.runEnabled) // the atoms view has disabled it
+        Command2->setEnabled(true);
     if (outcome.focusDecayedView)
         Command6->setFocus();
 }
