@@ -1,8 +1,7 @@
 #include "model/RunState.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
-#include "ui/main/Form1.h"
-#include "ui/main/StartWindows.h"
+#include "ui/main/ProgramWindows.h"
 
 #include <QApplication>
 
@@ -14,7 +13,7 @@ int main(int argc, char* argv[])
 
     decay::RunState state;
     QtPlatform platform;
-    Form1 form(state, platform); // loads itself and stays hidden
-    showStartWindows(form);
+    ProgramWindows windows(state, platform);
+    windows.main(); // loads hidden and puts up the backdrop and the title window
     return QApplication::exec();
 }

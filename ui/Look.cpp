@@ -2,8 +2,12 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -66,6 +70,121 @@ void name(QWidget* widget, const QString& objectName, const QString& accessibleN
 {
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessibleName);
+}
+
+void fixedWindow(QWidget* window, const QString& objectName, const QString& title, QSize clientTwips, const QColor& background)
+{
+    window->setObjectName(objectName);
+    window->setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowTitle(title);
+    window->setFixedSize(tw(clientTwips.width()), tw(clientTwips.height()));
+    setBackground(window, background);
+    centreOnScreen(window);
+}
+
+void setBackground(QWidget* widget, const QColor& color)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen())
+        window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+QLabel* label(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry, const QFont& font)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+void paintLabel(QLabel* label, const QColor& text, const QColor& background, bool border)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: %3; }")
+                             .arg(text.name(), background.name(), border ? QStringLiteral("1px solid black") : QStringLiteral("none")));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption, const QString& toolTip,
+                    QRect geometry, const QFont& font, bool hand)
+{
+    auto* button = new QPushButton(caption, parent);
+    name(button, objectName, caption.isEmpty() ? toolTip : caption);
+    button->setToolTip(toolTip);
+    button->setGeometry(geometry);
+    button->setFont(font);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    if (hand)
+        button->setCursor(handCursor());
+    return button;
+}
+
+QLabel* photo(QWidget* parent, const QString& objectName, const QString& description, const QString& image, QRect geometry)
+{
+    auto* label = new QLabel(parent);
+    name(label, objectName, description);
+    label->setGeometry(geometry);
+    label->setPixmap(picture(image, geometry.size()));
+    return label;
+}
+
+namespace {
+
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick)
+        : QObject(widget), m_widget(widget), m_click(std::move(click)), m_doubleClick(std::move(doubleClick))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint pos = mouse->position().toPoint();
+        if (mouse->button() != Qt::LeftButton || !m_widget->isEnabled() || m_widget->childAt(pos))
+            return false;
+        if (type == QEvent::MouseButtonPress) {
+            m_pressed = true;
+        } else if (type == QEvent::MouseButtonDblClick) {
+            m_pressed = false;
+            if (m_doubleClick)
+                m_doubleClick();
+        } else if (m_pressed) {
+            m_pressed = false;
+            if (m_widget->rect().contains(pos))
+                m_click();
+        }
+        return true;
+    }
+
+private:
+    QWidget* m_widget;
+    std::function<void()> m_click;
+    std::function<void()> m_doubleClick;
+    bool m_pressed = false;
+};
+
+} // namespace
+
+void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick)
+{
+    new ClickFilter(widget, std::move(click), std::move(doubleClick));
 }
 
 } // namespace look

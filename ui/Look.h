@@ -1,15 +1,20 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 
+#include <functional>
+
 class QCursor;
 class QIcon;
+class QLabel;
 class QPixmap;
+class QPushButton;
 class QWidget;
 
 // What every window of the program shares: layout units, the three type faces, the pointing-hand
-// cursor and the drawn images.
+// cursor, the drawn images and the building blocks of the windows.
 namespace look {
 
 // Twips to device-independent pixels: 15 twips make one pixel at 96 dpi.
@@ -25,11 +30,34 @@ void registerFontSubstitutes();
 // The 32 x 32 pointing hand shown over everything that leads somewhere.
 const QCursor& handCursor();
 
-// One of the program's drawn images ("icon", "photo", "quiz") at the given size in pixels.
+// One of the program's drawn images ("icon", "photo", "quiz", "dedication") at the given size
+// in pixels.
 QPixmap picture(const QString& name, QSize size);
 QIcon windowIcon();
 
 // Gives a widget its object name and the name a screen reader announces.
 void name(QWidget* widget, const QString& objectName, const QString& accessibleName);
+
+// Makes `window` a top-level window with a fixed border, a title and a close box but no
+// minimise or maximise button, a client area of the given twips, the given background, centred
+// on the screen.
+void fixedWindow(QWidget* window, const QString& objectName, const QString& title, QSize clientTwips, const QColor& background);
+void setBackground(QWidget* widget, const QColor& color);
+void centreOnScreen(QWidget* window);
+
+// A word-wrapped label at the top left of its box. A label's accessible name is its text, so it
+// gets none of its own.
+QLabel* label(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry, const QFont& font);
+// Coloured text on a coloured background, centred, with or without a single-line border.
+void paintLabel(QLabel* label, const QColor& text, const QColor& background, bool border = true);
+QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption, const QString& toolTip,
+                    QRect geometry, const QFont& font, bool hand);
+// A picture of one of the drawn images, filling its box.
+QLabel* photo(QWidget* parent, const QString& objectName, const QString& description, const QString& image, QRect geometry);
+
+// Left-button clicks on `widget` itself, not on one of its children: a click when the button is
+// released over the widget it was pressed on, and a double-click on the second press, which is
+// not reported as a click too. A disabled widget reports nothing.
+void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick = {});
 
 } // namespace look

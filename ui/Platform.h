@@ -4,12 +4,15 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
+class QPrinter;
 class QWidget;
 
 // What the windows need from the world outside the program: the clock, the random seed, the
-// save-file dialog, message boxes and the end of the program. The program uses QtPlatform;
-// tests put in their own, so that every handler runs without a dialog, a clock or a screen.
+// save-file dialog, the printer, message boxes and the end of the program. The program uses
+// QtPlatform; tests put in their own, so that every handler runs without a dialog, a printer,
+// a clock or a screen.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -17,9 +20,14 @@ public:
     virtual QDateTime now() const = 0;
     // A fresh seed for each random run, taken from the clock.
     virtual std::uint64_t randomSeed() = 0;
-    // The modal save-file dialog, opened on `previous`; an empty text when the user cancelled.
-    virtual QString askSaveFileName(QWidget* parent, const QString& previous) = 0;
+    // The modal save-file dialog, opened on `previous` and showing the files that `filter`
+    // names (all files when empty); an empty text when the user cancelled.
+    virtual QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) = 0;
+    // The default printer, or none when no printer is installed.
+    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question answered with Yes (true) or No.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // Ends the program at once: every window closes and every timer stops.
     virtual void quit() = 0;
 };
@@ -28,7 +36,9 @@ class QtPlatform final : public Platform {
 public:
     QDateTime now() const override;
     std::uint64_t randomSeed() override;
-    QString askSaveFileName(QWidget* parent, const QString& previous) override;
+    QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void quit() override;
 };

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include <chrono>
 
@@ -16,16 +18,28 @@ std::uint64_t QtPlatform::randomSeed()
     return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-QString QtPlatform::askSaveFileName(QWidget* parent, const QString& previous)
+QString QtPlatform::askSaveFileName(QWidget* parent, const QString& previous, const QString& filter)
 {
-    // No filter and no overwrite question: a chosen existing file is replaced.
-    return QFileDialog::getSaveFileName(parent, QString(), previous, QString(), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    // No overwrite question: a chosen existing file is replaced.
+    return QFileDialog::getSaveFileName(parent, QString(), previous, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox::warning(parent, title, text);
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void QtPlatform::quit()

@@ -2,26 +2,44 @@
 
 #include "ui/Platform.h"
 
+#include <QPrinter>
 #include <QStringList>
 
-// A platform that tests steer: a fixed clock, counted seeds, scripted save-dialog answers and
-// recorded messages.
+// A platform that tests steer: a fixed clock, counted seeds, scripted save-dialog answers, a
+// default printer that writes a PDF file (or none), and recorded messages and questions.
 class FakePlatform final : public Platform {
 public:
     QDateTime now() const override { return clock; }
     std::uint64_t randomSeed() override { return ++seeds; }
-    QString askSaveFileName(QWidget*, const QString& previous) override
+    QString askSaveFileName(QWidget*, const QString& previous, const QString&) override
     {
         offered.append(previous);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
+    std::unique_ptr<QPrinter> defaultPrinter() override
+    {
+        if (printerFile.isEmpty())
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printerFile);
+        return printer;
+    }
     void showError(QWidget*, const QString&, const QString& text) override { errors.append(text); }
+    bool askYesNo(QWidget*, const QString&, const QString& text) override
+    {
+        questions.append(text);
+        return yes;
+    }
     void quit() override { ++quits; }
 
     QDateTime clock{QDate(2031, 5, 17), QTime(10, 20, 30)};
     std::uint64_t seeds = 0;
     QStringList answers;  // next save-dialog results; empty means cancel
     QStringList offered;  // names the dialog opened on
+    QString printerFile;  // where the default printer's pages go; no printer when empty
     QStringList errors;
+    QStringList questions;
+    bool yes = true;      // the answer to every question
     int quits = 0;
 };

@@ -8,8 +8,11 @@
 #include "output/DataFileWriter.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
+#include "ui/PrintForm.h"
+#include "ui/Windows.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
+#include "ui/charts/larggraf.h"
 #include "ui/main/ClockText.h"
 
 #include <QCloseEvent>
@@ -56,38 +59,6 @@ QString qtext(const std::string& s)
     return QString::fromStdString(s);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& caption, QRect geometry, const QFont& font)
-{
-    auto* label = new QLabel(caption, parent);
-    look::name(label, objectName, caption);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
-
-// Coloured, bordered and centred, as the title, clock and welcome labels are drawn.
-void paintLabel(QLabel* label, const QString& textColor, const QString& background)
-{
-    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid black; }").arg(textColor, background));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption, const QString& tip,
-                        QRect geometry, const QFont& font, bool hand)
-{
-    auto* button = new QPushButton(caption, parent);
-    look::name(button, objectName, caption.isEmpty() ? tip : caption);
-    button->setToolTip(tip);
-    button->setGeometry(geometry);
-    button->setFont(font);
-    button->setAutoDefault(true); // Enter presses the button that has the focus
-    if (hand)
-        button->setCursor(look::handCursor());
-    return button;
-}
-
 QLineEdit* makeField(QWidget* parent, const QString& objectName, const QString& label, const QString& initial,
                      QRect geometry, const QColor& textColor)
 {
@@ -116,11 +87,10 @@ QGroupBox* makeFrame(QWidget* parent, const QString& objectName, const QString& 
 
 } // namespace
 
-Form1::Form1(decay::RunState& state, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_state(state)
+Form1::Form1(decay::RunState& state, Platform& platform, Windows& windows)
+    : m_state(state)
     , m_platform(platform)
+    , m_windows(windows)
 {
     buildWidgets();
     connectHandlers();
@@ -129,62 +99,56 @@ Form1::Form1(decay::RunState& state, Platform& platform, QWidget* parent)
 
 void Form1::buildWidgets()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Atomdrift of Radioactive Atoms"));
+    look::fixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Atomdrift of Radioactive Atoms"), {11076, 8124}, Qt::white);
     setWindowIcon(look::windowIcon());
-    setFixedSize(tw(11076), tw(8124));
     setFont(look::font(Face::MsSansSerif, 7.8));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
 
     const QFont tnr12 = look::font(Face::TimesNewRoman, 12);
     const QFont mss = look::font(Face::MsSansSerif, 9.6);
 
-    Label12 = makeLabel(this, QStringLiteral("Label12"), QStringLiteral("Atomdrift"), twipsRect(120, 120, 4095, 495),
+    Label12 = look::label(this, QStringLiteral("Label12"), QStringLiteral("Atomdrift"), twipsRect(120, 120, 4095, 495),
                         look::font(Face::TimesNewRoman, 15.6));
-    paintLabel(Label12, QStringLiteral("rgb(255, 255, 0)"), QStringLiteral("rgb(255, 0, 0)"));
+    look::paintLabel(Label12, QColor(255, 255, 0), QColor(255, 0, 0));
     Label12->setCursor(look::handCursor());
-    Label8 = makeLabel(this, QStringLiteral("Label8"), QString(), twipsRect(360, 720, 3132, 252), font());
+    Label8 = look::label(this, QStringLiteral("Label8"), QString(), twipsRect(360, 720, 3132, 252), font());
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Frame4 = makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Introduction"), twipsRect(120, 1080, 4095, 2172));
-    Label7 = makeLabel(Frame4, QStringLiteral("Label7"),
+    Label7 = look::label(Frame4, QStringLiteral("Label7"),
                        QStringLiteral("The decay of radioactive atoms is similar to the exponential growth.  The instantaneous "
                                       "rate r is ln2/T, where T is the half-life of the radioactive elements."),
                        twipsRect(120, 240, 3852, 1692), tnr12);
-    Command8 = makeButton(Frame4, QStringLiteral("Command8"), QStringLiteral("More ..."), QStringLiteral("More introduction"),
+    Command8 = look::button(Frame4, QStringLiteral("Command8"), QStringLiteral("More ..."), QStringLiteral("More introduction"),
                           twipsRect(2280, 1680, 1095, 375), font(), true);
-    Command7 = makeButton(Frame4, QStringLiteral("Command7"), QStringLiteral("P"), QStringLiteral("Print this page"),
+    Command7 = look::button(Frame4, QStringLiteral("Command7"), QStringLiteral("P"), QStringLiteral("Print this page"),
                           twipsRect(3480, 1680, 495, 372), tnr12, true);
 
-    Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), twipsRect(120, 3360, 4092, 372), tnr12);
-    Label6->setAccessibleName(QStringLiteral("Clock"));
-    paintLabel(Label6, QStringLiteral("black"), QStringLiteral("rgb(255, 255, 0)"));
+    Label6 = look::label(this, QStringLiteral("Label6"), QString(), twipsRect(120, 3360, 4092, 372), tnr12);
+    Label6->setAccessibleDescription(QStringLiteral("Clock"));
+    look::paintLabel(Label6, Qt::black, QColor(255, 255, 0));
 
     Frame3 = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("Data and run"), twipsRect(120, 3840, 4095, 4215));
-    Label2 = makeLabel(Frame3, QStringLiteral("Label2"), QStringLiteral("Initial number of atoms:"), twipsRect(120, 240, 1815, 615), tnr12);
-    Label3 = makeLabel(Frame3, QStringLiteral("Label3"), QStringLiteral("Simulation for t=0 to t ="), twipsRect(2160, 240, 1815, 615), tnr12);
+    Label2 = look::label(Frame3, QStringLiteral("Label2"), QStringLiteral("Initial number of atoms:"), twipsRect(120, 240, 1815, 615), tnr12);
+    Label3 = look::label(Frame3, QStringLiteral("Label3"), QStringLiteral("Simulation for t=0 to t ="), twipsRect(2160, 240, 1815, 615), tnr12);
     txtN0 = makeField(Frame3, QStringLiteral("txtN0"), Label2->text(), QStringLiteral("100"), twipsRect(120, 840, 1815, 375), Qt::blue);
     simut = makeField(Frame3, QStringLiteral("simut"), Label3->text(), QStringLiteral("50"), twipsRect(2160, 840, 1815, 375), Qt::blue);
-    Label1 = makeLabel(Frame3, QStringLiteral("Label1"), QStringLiteral("The instantaneous decay rate:"), twipsRect(120, 1320, 3492, 372), tnr12);
+    Label1 = look::label(Frame3, QStringLiteral("Label1"), QStringLiteral("The instantaneous decay rate:"), twipsRect(120, 1320, 3492, 372), tnr12);
     Label1->setToolTip(QStringLiteral("The intrinsic rate r:"));
     rrate = makeField(Frame3, QStringLiteral("rrate"), Label1->text(), QStringLiteral("0.1"), twipsRect(120, 1680, 3855, 375), Qt::blue);
-    Label11 = makeLabel(Frame3, QStringLiteral("Label11"), QStringLiteral("The half-life:"), twipsRect(120, 2160, 3255, 375), tnr12);
+    Label11 = look::label(Frame3, QStringLiteral("Label11"), QStringLiteral("The half-life:"), twipsRect(120, 2160, 3255, 375), tnr12);
     halftime = makeField(Frame3, QStringLiteral("halftime"), Label11->text(), QString(), twipsRect(120, 2520, 3855, 375), Qt::red);
     // As wide as the box below it, so that "Number of atoms at t=3000" fits on its one line.
-    Label4 = makeLabel(Frame3, QStringLiteral("Label4"), QStringLiteral("No. of atoms:"), twipsRect(120, 2880, 3855, 375), tnr12);
+    Label4 = look::label(Frame3, QStringLiteral("Label4"), QStringLiteral("No. of atoms:"), twipsRect(120, 2880, 3855, 375), tnr12);
     Label4->setWordWrap(false);
     Text4 = makeField(Frame3, QStringLiteral("Text4"), Label4->text(), QString(), twipsRect(120, 3240, 3855, 375), Qt::blue);
     Text4->setReadOnly(true);
-    Command2 = makeButton(Frame3, QStringLiteral("Command2"), QStringLiteral("RUN"), QString(), twipsRect(120, 3720, 735, 375), tnr12, true);
-    Command5 = makeButton(Frame3, QStringLiteral("Command5"), QStringLiteral("Random decay"), QStringLiteral("Random decay"),
+    Command2 = look::button(Frame3, QStringLiteral("Command2"), QStringLiteral("RUN"), QString(), twipsRect(120, 3720, 735, 375), tnr12, true);
+    Command5 = look::button(Frame3, QStringLiteral("Command5"), QStringLiteral("Random decay"), QStringLiteral("Random decay"),
                           twipsRect(960, 3720, 1815, 375), look::font(Face::TimesNewRoman, 11.4), true);
-    Command10 = makeButton(Frame3, QStringLiteral("Command10"), QStringLiteral("S"), QStringLiteral("Save simulation data"),
+    Command10 = look::button(Frame3, QStringLiteral("Command10"), QStringLiteral("S"), QStringLiteral("Save simulation data"),
                            twipsRect(2880, 3720, 495, 375), tnr12, false);
     Command10->setEnabled(false);
-    Command1 = makeButton(Frame3, QStringLiteral("Command1"), QStringLiteral("Q"), QStringLiteral("Quit this program"),
+    Command1 = look::button(Frame3, QStringLiteral("Command1"), QStringLiteral("Q"), QStringLiteral("Quit this program"),
                           twipsRect(3480, 3720, 495, 375), tnr12, true);
 
     Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Graph"), twipsRect(4320, 120, 6612, 5292));
@@ -193,36 +157,35 @@ void Form1::buildWidgets()
     MSChart1->setToolTip(QStringLiteral("Click here to see more graph"));
     MSChart1->setGeometry(twipsRect(96, 192, 6324, 4500));
     MSChart1->hide();
-    Label13 = makeLabel(Frame2, QStringLiteral("Label13"), QStringLiteral("Welcome to Atomdrift!"), twipsRect(120, 240, 5415, 495),
+    Label13 = look::label(Frame2, QStringLiteral("Label13"), QStringLiteral("Welcome to Atomdrift!"), twipsRect(120, 240, 5415, 495),
                         look::font(Face::TimesNewRoman, 15.6));
-    paintLabel(Label13, QStringLiteral("rgb(0, 0, 255)"), QStringLiteral("rgb(255, 255, 0)"));
-    Label14 = makeLabel(Frame2, QStringLiteral("Label14"), QString(), twipsRect(120, 840, 5415, 3015), tnr12);
-    Label14->setAccessibleName(QStringLiteral("Instructions"));
-    paintLabel(Label14, QStringLiteral("rgb(255, 255, 0)"), QStringLiteral("rgb(0, 0, 255)"));
-    Command3 = makeButton(Frame2, QStringLiteral("Command3"), QStringLiteral("lnN vs. t"), QStringLiteral("lnN(t) vs t"),
+    look::paintLabel(Label13, QColor(0, 0, 255), QColor(255, 255, 0));
+    Label14 = look::label(Frame2, QStringLiteral("Label14"), QString(), twipsRect(120, 840, 5415, 3015), tnr12);
+    Label14->setAccessibleDescription(QStringLiteral("Instructions"));
+    look::paintLabel(Label14, QColor(255, 255, 0), QColor(0, 0, 255));
+    Command3 = look::button(Frame2, QStringLiteral("Command3"), QStringLiteral("lnN vs. t"), QStringLiteral("lnN(t) vs t"),
                           twipsRect(120, 4800, 1140, 372), mss, true);
     Command3->setEnabled(false);
-    Command6 = makeButton(Frame2, QStringLiteral("Command6"), QStringLiteral("dN vs. t"), QStringLiteral("dN vs. time"),
+    Command6 = look::button(Frame2, QStringLiteral("Command6"), QStringLiteral("dN vs. t"), QStringLiteral("dN vs. time"),
                           twipsRect(1320, 4800, 1092, 372), mss, true);
-    Command4 = makeButton(Frame2, QStringLiteral("Command4"), QStringLiteral("N(t) vs. t"), QStringLiteral("N(t) vs. time"),
+    Command4 = look::button(Frame2, QStringLiteral("Command4"), QStringLiteral("N(t) vs. t"), QStringLiteral("N(t) vs. time"),
                           twipsRect(2520, 4800, 1116, 372), mss, true);
-    Command9 = makeButton(Frame2, QStringLiteral("Command9"), QStringLiteral("N(t+1) vs. N(t)"), QStringLiteral("N(t+1) vs. N(t)"),
+    Command9 = look::button(Frame2, QStringLiteral("Command9"), QStringLiteral("N(t+1) vs. N(t)"), QStringLiteral("N(t+1) vs. N(t)"),
                           twipsRect(3720, 4800, 1692, 375), mss, false);
-    cmdLargeGraph = makeButton(Frame2, QStringLiteral("cmdLargeGraph"), QStringLiteral("Large"), QString(),
+    cmdLargeGraph = look::button(Frame2, QStringLiteral("cmdLargeGraph"), QStringLiteral("Large"), QString(),
                                twipsRect(5520, 4800, 876, 375), mss, false);
 
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Author"), twipsRect(4320, 5520, 6612, 2532));
-    Label10 = makeLabel(Frame1, QStringLiteral("Label10"), QString(), twipsRect(120, 240, 4092, 2172), look::font(Face::TimesNewRoman, 11.4));
-    Label10->setAccessibleName(QStringLiteral("Author"));
+    Label10 = look::label(Frame1, QStringLiteral("Label10"), QString(), twipsRect(120, 240, 4092, 2172), look::font(Face::TimesNewRoman, 11.4));
+    Label10->setAccessibleDescription(QStringLiteral("Author"));
+    Label10->setCursor(look::handCursor());
     Label10->setWordWrap(false);
-    Command11 = makeButton(Frame1, QStringLiteral("Command11"), QString(), QString(), twipsRect(4080, 1800, 615, 615), font(), false);
-    Command11->setAccessibleName(QStringLiteral("Question"));
+    Command11 = look::button(Frame1, QStringLiteral("Command11"), QString(), QString(), twipsRect(4080, 1800, 615, 615), font(), false);
+    Command11->setAccessibleName(QStringLiteral("Quiz"));
     Command11->setIcon(look::picture(QStringLiteral("quiz"), {tw(615) - 10, tw(615) - 10}));
     Command11->setIconSize({tw(615) - 10, tw(615) - 10});
-    Picture1 = new QLabel(Frame1);
-    look::name(Picture1, QStringLiteral("Picture1"), QStringLiteral("Photograph"));
-    Picture1->setGeometry(twipsRect(4800, 240, 1692, 2172));
-    Picture1->setPixmap(look::picture(QStringLiteral("photo"), Picture1->size()));
+    Picture1 = look::photo(Frame1, QStringLiteral("Picture1"), QStringLiteral("Photograph: an atom drawn in light"), QStringLiteral("photo"),
+                           twipsRect(4800, 240, 1692, 2172));
     Picture1->setCursor(look::handCursor());
     Picture1->setFocusPolicy(Qt::TabFocus);
 
@@ -247,6 +210,14 @@ void Form1::connectHandlers()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+    connect(cmdLargeGraph, &QPushButton::clicked, this, &Form1::cmdLargeGraph_Click);
+    look::onClick(Label12, [this] { Label12_Click(); });
+    look::onClick(Label10, [this] { Label10_Click(); });
+    look::onClick(Picture1, [this] { Picture1_Click(); });
     connect(MSChart1, &DecayChart::clicked, this, &Form1::MSChart1_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
@@ -265,9 +236,15 @@ void Form1::connectHandlers()
 
 void Form1::Form_Load()
 {
+    QWidget& backdrop = m_windows.backdrop();
+    backdrop.show();
+    backdrop.setWindowState(Qt::WindowMaximized);
+    QWidget& title = m_windows.title();
+    title.show();
+    title.setWindowState(Qt::WindowNoState);
+    title.activateWindow(); // key presses go to the title window
     Label8->setText(QStringLiteral("\u00A9 ") + QString::number(m_platform.now().date().year())
                     + QStringLiteral(" The Atomdrift Project"));
-    Label8->setAccessibleName(Label8->text());
     Label10->setText(kAuthorPanel);
     Label14->setText(kInstructions);
     hide();
@@ -305,7 +282,6 @@ void Form1::showRun(const decay::RunOutcome& outcome)
     Label13->hide();
     Label14->hide();
     Label4->setText(qtext(outcome.label));
-    Label4->setAccessibleName(Label4->text());
     Text4->setText(qtext(outcome.box));
     ShowNvsT();
     MSChart1->show();
@@ -318,6 +294,7 @@ void Form1::showRun(const decay::RunOutcome& outcome)
         Command2->setEnabled(true);
     if (outcome.focusDecayedView)
         Command6->setFocus();
+    m_windows.largeGraph().Command1->setEnabled(outcome.lnViewEnabled);
 }
 
 void Form1::Command2_Click()
@@ -358,6 +335,22 @@ void Form1::ShowlnNtvsT()
 void Form1::ShowNnextvsN()
 {
     drawView(*MSChart1, m_state, ChartView::NextVsNow, m_state.tmax);
+}
+
+// Draws the decayed atoms on the large graph window's chart and goes over to that window.
+void Form1::ShowLargeGraph()
+{
+    larggraf& large = m_windows.largeGraph();
+    ViewTitles titles = defaultTitles(ChartView::DecayedVsTime);
+    titles.yAxis = QStringLiteral("Atoms");
+    drawView(*large.MSChart1, m_state, ChartView::DecayedVsTime, m_state.tmax, titles);
+    hide();
+    large.show();
+}
+
+void Form1::cmdLargeGraph_Click()
+{
+    ShowLargeGraph();
 }
 
 void Form1::Command4_Click()
@@ -405,7 +398,7 @@ void Form1::MSChart1_Click()
 
 void Form1::Command10_Click()
 {
-    const QString path = m_platform.askSaveFileName(this, m_fileName);
+    const QString path = m_platform.askSaveFileName(this, m_fileName, QString());
     if (path.isEmpty())
         return;
     m_fileName = path;
@@ -413,6 +406,50 @@ void Form1::Command10_Click()
     if (!error.isEmpty())
         m_platform.showError(this, QStringLiteral("Save simulation data"),
                              QStringLiteral("The simulation data were not saved.\n\n") + error);
+}
+
+// Commands that lead to other windows, print, and quit
+
+void Form1::Command1_Click()
+{
+    hide();
+    m_windows.citation().show();
+}
+
+void Form1::Command7_Click()
+{
+    PrintForm(*this, m_platform);
+}
+
+void Form1::Command8_Click()
+{
+    m_windows.introduction().show();
+    hide();
+}
+
+void Form1::Label12_Click()
+{
+    m_windows.introduction().show();
+    hide();
+}
+
+// Hides first: a newly created introduction shows this window again while it loads.
+void Form1::Label10_Click()
+{
+    hide();
+    m_windows.introduction().show();
+}
+
+void Form1::Picture1_Click()
+{
+    m_windows.introduction().show();
+    hide();
+}
+
+void Form1::Command11_Click()
+{
+    m_windows.quiz().show();
+    hide();
 }
 
 // Clock

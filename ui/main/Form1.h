@@ -11,25 +11,30 @@ struct RunState;
 }
 class DecayChart;
 class Platform;
+class Windows;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
 
-// The main window: parameter entry, the two runs, the chart with its four views, and saving the
-// last run. Controls and handlers carry the names the rest of the program knows them by.
+// The main window: parameter entry, the two runs, the chart with its four views, saving the last
+// run, printing, and the ways to the other windows. Controls and handlers carry the names the
+// rest of the program knows them by.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    Form1(decay::RunState& state, Platform& platform, QWidget* parent = nullptr);
+    // Runs the load step: puts up the backdrop and the title window and stays hidden itself.
+    Form1(decay::RunState& state, Platform& platform, Windows& windows);
 
     // The chart views of this window; the atoms view also disables RUN.
     void ShowNvsT();
     void ShowdNvsT();
     void ShowlnNtvsT();
     void ShowNnextvsN();
+    // Draws the decayed atoms in the large graph window and goes over to it.
+    void ShowLargeGraph();
 
     std::int16_t ViewCycle = 0; // view chosen by the last click on the chart, 0..3
     std::int16_t lnNlast = 0;   // last step plotted by the ln view
@@ -81,6 +86,14 @@ public:
     void Command9_Click();
     void Command10_Click();
     void MSChart1_Click();
+    void cmdLargeGraph_Click();
+    void Command1_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command11_Click();
+    void Label12_Click();
+    void Label10_Click();
+    void Picture1_Click();
     void Timer1_Timer();
 
     void txtN0_Change();
@@ -111,5 +124,6 @@ private:
 
     decay::RunState& m_state;
     Platform& m_platform;
+    Windows& m_windows;
     QString m_fileName; // offered again by the next save
 };

@@ -1,0 +1,60 @@
+#include "Referenc.h"
+
+#include "ui/Look.h"
+#include "ui/Windows.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using look::Face;
+using look::twipsRect;
+
+Referenc::Referenc(Windows& windows)
+    : m_windows(windows)
+{
+    look::fixedWindow(this, QStringLiteral("Referenc"), QStringLiteral("References"), {8685, 5730}, Qt::white);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QFont bold = look::font(Face::TimesNewRoman, 12);
+
+    Label1[0] = look::label(this, QStringLiteral("Label1(0)"), QStringLiteral("References"), twipsRect(240, 240, 6735, 255), bold);
+    Label1[1] = look::label(this, QStringLiteral("Label1(1)"),
+                            QStringLiteral("Eason, G., Coles, C. W. and Gettinby, G. (1980). Mathematics and Statistics "
+                                           "for the Bio-Sciences. Ellis Horwood, Chichester."),
+                            twipsRect(240, 1440, 8415, 615), bold);
+    Label1[2] = look::label(this, QStringLiteral("Label1(2)"),
+                            QStringLiteral("Spain, J. D. (1982). BASIC Microcomputer Models in Biology. "
+                                           "Addison-Wesley, Reading, Massachusetts."),
+                            twipsRect(240, 720, 8295, 615), bold);
+    for (QLabel* label : Label1)
+        look::onClick(label, [] {}); // a click on a reference is not one on the background
+    Command1 = look::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), QString(), twipsRect(3960, 5040, 855, 495), bold, true);
+
+    connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
+    look::onClick(this, [this] { Form_Click(); });
+}
+
+void Referenc::Command1_Click()
+{
+    hide();
+    m_windows.introduction().show();
+}
+
+void Referenc::Form_Click()
+{
+    m_windows.main().show();
+    hide();
+}
+
+// Closing it leads back to the main window, as a click on the background does.
+void Referenc::Form_Unload()
+{
+    hide();
+    m_windows.main().show();
+}
+
+void Referenc::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

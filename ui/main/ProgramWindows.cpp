@@ -1,0 +1,74 @@
+#include "ProgramWindows.h"
+
+ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
+    : m_state(state)
+    , m_platform(platform)
+{
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    // The main window last: the others may still refer to it while they go.
+    delete m_vater;
+    delete m_copyrigh;
+    delete m_quiz;
+    delete m_referenc;
+    delete m_introfrm;
+    delete m_larggraf;
+    delete m_titlform;
+    delete m_form3;
+    delete m_form1;
+}
+
+template <class W, class... Args>
+W& ProgramWindows::obtain(QPointer<W>& window, Args&... args)
+{
+    if (!window)
+        window = new W(args...);
+    return *window;
+}
+
+Form1& ProgramWindows::main()
+{
+    return obtain(m_form1, m_state, m_platform, static_cast<Windows&>(*this));
+}
+
+Form3& ProgramWindows::backdrop()
+{
+    return obtain(m_form3);
+}
+
+titlform& ProgramWindows::title()
+{
+    return obtain(m_titlform, static_cast<Windows&>(*this));
+}
+
+larggraf& ProgramWindows::largeGraph()
+{
+    return obtain(m_larggraf, std::as_const(m_state), m_platform, static_cast<Windows&>(*this));
+}
+
+Introfrm& ProgramWindows::introduction()
+{
+    return obtain(m_introfrm, static_cast<Windows&>(*this));
+}
+
+Referenc& ProgramWindows::references()
+{
+    return obtain(m_referenc, static_cast<Windows&>(*this));
+}
+
+Quiz& ProgramWindows::quiz()
+{
+    return obtain(m_quiz, static_cast<Windows&>(*this));
+}
+
+copyrigh& ProgramWindows::citation()
+{
+    return obtain(m_copyrigh, static_cast<Windows&>(*this));
+}
+
+Vater& ProgramWindows::dedication()
+{
+    return obtain(m_vater, m_platform);
+}

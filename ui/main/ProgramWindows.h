@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui/Windows.h"
+#include "ui/charts/larggraf.h"
+#include "ui/info/Form3.h"
+#include "ui/info/Introfrm.h"
+#include "ui/info/Quiz.h"
+#include "ui/info/Referenc.h"
+#include "ui/info/Vater.h"
+#include "ui/info/copyrigh.h"
+#include "ui/info/titlform.h"
+#include "ui/main/Form1.h"
+
+#include <QPointer>
+
+namespace decay {
+struct RunState;
+}
+class Platform;
+
+// The program's windows, each created on first use and again after its close box destroyed it.
+// Destroying this destroys every window that still exists.
+class ProgramWindows final : public Windows {
+public:
+    ProgramWindows(decay::RunState& state, Platform& platform);
+    ~ProgramWindows() override;
+
+    Form1& main() override;
+    Form3& backdrop() override;
+    titlform& title() override;
+    larggraf& largeGraph() override;
+    Introfrm& introduction() override;
+    Referenc& references() override;
+    Quiz& quiz() override;
+    copyrigh& citation() override;
+    Vater& dedication() override;
+
+private:
+    template <class W, class... Args>
+    W& obtain(QPointer<W>& window, Args&... args);
+
+    decay::RunState& m_state;
+    Platform& m_platform;
+    QPointer<Form1> m_form1;
+    QPointer<Form3> m_form3;
+    QPointer<titlform> m_titlform;
+    QPointer<larggraf> m_larggraf;
+    QPointer<Introfrm> m_introfrm;
+    QPointer<Referenc> m_referenc;
+    QPointer<Quiz> m_quiz;
+    QPointer<copyrigh> m_copyrigh;
+    QPointer<Vater> m_vater;
+};
