@@ -3,6 +3,7 @@
 #include "ui/Look.h"
 #include "ui/Platform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -22,7 +23,7 @@ Vater::Vater(Platform& platform)
     look::name(Frame1, QStringLiteral("Frame1"), QStringLiteral("Dedication"));
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setGeometry(twipsRect(360, 240, 6132, 6972));
-    look::setBackground(Frame1, palette().color(QPalette::Base));
+    look::setBackground(Frame1, QApplication::palette().color(QPalette::Window));
     Picture2 = look::photo(Frame1, QStringLiteral("Picture2"), QStringLiteral("Photograph: a quiet lake at dusk"), QStringLiteral("dedication"),
                            twipsRect(0, 0, 6048, 6708));
     Command1 = look::button(this, QStringLiteral("Command1"), QStringLiteral("God rest his soul"), QString(),
