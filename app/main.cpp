@@ -8,7 +8,6 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    look::registerFontSubstitutes();
     QApplication::setWindowIcon(look::windowIcon());
 
     decay::RunState state;

@@ -52,7 +52,6 @@ BENCHMARK(StartWindowsUp)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    look::registerFontSubstitutes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,7 +1,9 @@
 #include "Look.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,13 +13,17 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace look {
 
+// At the screen's logical resolution, which also turns the fonts' points into pixels, so that
+// texts and the boxes they sit in grow together.
 int tw(int twips)
 {
-    return static_cast<int>(std::lround(twips / 15.0));
+    static const double dotsPerInch = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96.0;
+    return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
 }
 
 QRect twipsRect(int left, int top, int width, int height)
@@ -25,15 +31,9 @@ QRect twipsRect(int left, int top, int width, int height)
     return {tw(left), tw(top), tw(width), tw(height)};
 }
 
-QFont font(Face face, double points, bool bold)
-{
-    static const char* const families[] = {"Times New Roman", "MS Sans Serif", "Arial"};
-    QFont f(QString::fromLatin1(families[static_cast<int>(face)]));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+namespace {
 
+// The layout's type faces, mapped to installed metric-compatible ones.
 void registerFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
@@ -41,10 +41,27 @@ void registerFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
+} // namespace
+
+QFont font(Face face, double points, bool bold)
+{
+    static const bool substituted = (registerFontSubstitutes(), true);
+    Q_UNUSED(substituted);
+    static const char* const families[] = {"Times New Roman", "MS Sans Serif", "Arial"};
+    QFont f(QString::fromLatin1(families[static_cast<int>(face)]));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+
+// Drawn for the screen's device pixels, so that it stays sharp when the screen is scaled.
 QPixmap picture(const QString& name, QSize size)
 {
     QSvgRenderer renderer(QStringLiteral(":/images/%1.svg").arg(name));
-    QPixmap pixmap(size);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
@@ -102,8 +119,10 @@ QLabel* label(QWidget* parent, const QString& objectName, const QString& caption
     auto* label = new QLabel(caption, parent);
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
     label->setFont(font);
+    // Never lower than one line of its font, so that no caption loses its descenders.
+    geometry.setHeight(std::max(geometry.height(), label->fontMetrics().boundingRect(QStringLiteral("Xg")).height()));
+    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -153,6 +172,13 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         const auto type = event->type();
+        if (type == QEvent::KeyPress && m_widget->hasFocus()) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+                return false;
+            m_click();
+            return true;
+        }
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
             return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -185,6 +211,37 @@ private:
 void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick)
 {
     new ClickFilter(widget, std::move(click), std::move(doubleClick));
+}
+
+namespace {
+
+// Sees the window's own key presses and those its controls pass on.
+class EscapeFilter : public QObject {
+public:
+    EscapeFilter(QWidget* window, std::function<void()> back)
+        : QObject(window), m_back(std::move(back))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        m_back();
+        return true;
+    }
+
+private:
+    std::function<void()> m_back;
+};
+
+} // namespace
+
+void onEscape(QWidget* window, std::function<void()> back)
+{
+    new EscapeFilter(window, std::move(back));
 }
 
 } // namespace look

@@ -17,15 +17,13 @@ class QWidget;
 // cursor, the drawn images and the building blocks of the windows.
 namespace look {
 
-// Twips to device-independent pixels: 15 twips make one pixel at 96 dpi.
+// Twips to device-independent pixels at the screen's logical resolution: 15 twips make one pixel
+// at 96 dpi.
 int tw(int twips);
 QRect twipsRect(int left, int top, int width, int height);
 
 enum class Face { TimesNewRoman, MsSansSerif, Arial };
 QFont font(Face face, double points, bool bold = true);
-
-// Maps the layout's type faces to installed metric-compatible ones; call once at start-up.
-void registerFontSubstitutes();
 
 // The 32 x 32 pointing hand shown over everything that leads somewhere.
 const QCursor& handCursor();
@@ -57,7 +55,11 @@ QLabel* photo(QWidget* parent, const QString& objectName, const QString& descrip
 
 // Left-button clicks on `widget` itself, not on one of its children: a click when the button is
 // released over the widget it was pressed on, and a double-click on the second press, which is
-// not reported as a click too. A disabled widget reports nothing.
+// not reported as a click too. A widget that takes the focus is also clicked by Enter and Space.
+// A disabled widget reports nothing.
 void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick = {});
+
+// Escape anywhere in `window` takes the window's way back.
+void onEscape(QWidget* window, std::function<void()> back);
 
 } // namespace look

@@ -8,6 +8,7 @@
 #include "ui/main/Form1.h"
 #include "ui/main/ProgramWindows.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -28,6 +29,7 @@ private slots:
     void layout_data();
     void layout();
     void tabOrder();
+    void keyboardAlone();
     void typicalRoad();
     void enterReplacesUnusableEntries_data();
     void enterReplacesUnusableEntries();
@@ -150,6 +152,49 @@ void Form1Test::tabOrder()
     QCOMPARE(field("txtN0")->accessibleName(), QStringLiteral("Initial number of atoms:"));
 }
 
+void Form1Test::keyboardAlone()
+{
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    const auto tab = [&] { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_form, Qt::Key_Tab); };
+    const auto tabTo = [&](const QString& name) {
+        for (int i = 0; i < 40 && (!focus() || focus()->objectName() != name); ++i)
+            tab();
+        return focus() && focus()->objectName() == name;
+    };
+
+    // Once round the enabled controls from the photograph, in the layout's order.
+    QVERIFY(tabTo("Picture1"));
+    QStringList walked;
+    do {
+        walked.append(focus()->objectName());
+        tab();
+    } while (focus()->objectName() != "Picture1" && walked.size() < 40);
+    QCOMPARE(walked.join(' '), QStringLiteral("Picture1 halftime txtN0 rrate Text4 simut Command8 Command7 Command5 Command2 "
+                                              "Command1 Command11 cmdLargeGraph"));
+
+    // Type a new initial number, confirm, run, show the decayed atoms and save: keys only.
+    QTemporaryDir dir;
+    m_platform->answers = {dir.filePath(QStringLiteral("keys.csv"))};
+    QVERIFY(tabTo("txtN0"));
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus(), QStringLiteral("50"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(m_state->Nt[0], 50);
+    QVERIFY(tabTo("Command6"));
+    QTest::keyClick(focus(), Qt::Key_Space);
+    QCOMPARE(title(), QStringLiteral("Decayed atoms vs. time"));
+    QVERIFY(tabTo("Command10"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("keys.csv"))));
+
+    // The photograph, which leads to the introduction, answers Space too.
+    QVERIFY(tabTo("Picture1"));
+    QTest::keyClick(focus(), Qt::Key_Space);
+    QVERIFY(m_windows->introduction().isVisible() && !m_form->isVisible());
+}
+
 void Form1Test::typicalRoad()
 {
     field("txtN0")->selectAll();
@@ -166,6 +211,8 @@ void Form1Test::typicalRoad()
     QVERIFY(allEnabled("Command10 Command3 Command4 Command6 Command9", true));
     QVERIFY(allEnabled("Command2", false)); // the atoms view disables RUN
     QCOMPARE(title(), QStringLiteral("Atoms vs. time"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(chart())->text(QAccessible::Description),
+             QStringLiteral("Atoms vs. time. Y axis: Atoms. X axis: Time. 51 points, from (0, 200) to (50, 1.34759)."));
     DecayChart* grid = chart();
     QCOMPARE(grid->rowCount(), 51);
     QCOMPARE(QPointF(grid->data(1, 1), grid->data(1, 2)), QPointF(0, 200));
@@ -173,6 +220,7 @@ void Form1Test::typicalRoad()
     QCOMPARE(QPointF(grid->data(51, 1), grid->data(51, 2)), QPointF(50, 200 * std::exp(-5.0)));
     click("Command6");
     QCOMPARE(title(), QStringLiteral("Decayed atoms vs. time"));
+    QVERIFY(chart()->accessibleDescription().startsWith("Decayed atoms vs. time. Y axis: Decayed atoms."));
     QCOMPARE(grid->data(1, 2), 200 - 200 * std::exp(-0.1));
     click("Command9");
     QCOMPARE(QPointF(grid->data(51, 1), grid->data(51, 2)), QPointF(m_state->Nt[50], m_state->Nt[51]));

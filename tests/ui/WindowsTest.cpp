@@ -81,6 +81,8 @@ private:
             const QString what = step.section('.', 1);
             if (what == "close")
                 window(target)->close();
+            else if (what == "Escape")
+                QTest::keyClick(window(target)->focusWidget() ? window(target)->focusWidget() : window(target), Qt::Key_Escape);
             else if (what == "background")
                 click(window(target));
             else
@@ -218,6 +220,14 @@ void WindowsTest::navigation_data()
     QTest::newRow("Large, close box") << "Form1.cmdLargeGraph larggraf.close" << "Form1" << 0;
     QTest::newRow("Large, Quit") << "Form1.cmdLargeGraph larggraf.Command5" << "copyrigh" << 0;
     QTest::newRow("Large, Quit, citation's close box") << "Form1.cmdLargeGraph larggraf.Command5 copyrigh.close" << "Form1" << 0;
+    // Escape takes a window's obvious way back, and does nothing where there is none.
+    QTest::newRow("introduction, Escape") << "Form1.Command8 Introfrm.Escape" << "Form1" << 0;
+    QTest::newRow("References, Escape") << "Form1.Command8 Introfrm.Command2 Referenc.Escape" << "Introfrm" << 0;
+    QTest::newRow("quiz, Escape") << "Form1.Command11 Quiz.Escape" << "Form1" << 0;
+    QTest::newRow("Q, Escape") << "Form1.Command1 copyrigh.Escape" << "Form1" << 0;
+    QTest::newRow("Large, Escape") << "Form1.cmdLargeGraph larggraf.Escape" << "Form1" << 0;
+    QTest::newRow("dedication, Escape") << "Form1.Command1 copyrigh.Command1 Vater.Escape" << "Vater" << 0;
+    QTest::newRow("main window, Escape") << "Form1.Escape" << "Form1" << 0;
     QTest::newRow("main window's close box") << "Form1.Command8 Introfrm.Command1 Form1.close" << "" << 1;
 }
 

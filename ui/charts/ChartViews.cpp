@@ -41,6 +41,19 @@ double yValue(const decay::RunState& state, ChartView view, int t)
     }
 }
 
+// What a screen reader tells of the view: its titles, the number of points, the first and last.
+void describe(DecayChart& chart, const ViewTitles& titles)
+{
+    const int rows = chart.rowCount();
+    QString text = QStringLiteral("%1. Y axis: %2. X axis: %3. %4 points").arg(titles.chart, titles.yAxis, titles.xAxis).arg(rows);
+    const auto point = [&](int row) {
+        return QStringLiteral("(%1, %2)").arg(QString::number(chart.data(row, 1), 'g', 6), QString::number(chart.data(row, 2), 'g', 6));
+    };
+    if (rows > 0)
+        text += QStringLiteral(", from %1 to %2").arg(point(1), point(rows));
+    chart.setAccessibleDescription(text + QLatin1Char('.'));
+}
+
 } // namespace
 
 void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, int last, const ViewTitles& titles)
@@ -60,6 +73,7 @@ void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, i
             chart.setData(t + 1, 1, t);
             chart.setData(t + 1, 2, yValue(state, view, t));
         }
+        describe(chart, titles);
         return;
     }
 
@@ -82,4 +96,5 @@ void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, i
         chart.setData(t + 1, 3, state.Nt[t]);
         chart.setData(t + 1, 4, state.Nt[t]);
     }
+    describe(chart, titles);
 }

@@ -48,6 +48,7 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(Command6, &QPushButton::clicked, this, &larggraf::Command6_Click);
     connect(command4, &QPushButton::clicked, this, &larggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
+    look::onEscape(this, [this] { command4_Click(); });
 }
 
 void larggraf::ShowNvsT()

@@ -59,6 +59,7 @@ Introfrm::Introfrm(Windows& windows)
     connect(Text1, &QPlainTextEdit::textChanged, this, &Introfrm::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &Introfrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Introfrm::Command2_Click);
+    look::onEscape(this, [this] { Command1_Click(); });
     Form_Load();
 }
 

@@ -41,6 +41,7 @@ Quiz::Quiz(Windows& windows)
                             twipsRect(3600, 6840, 3015, 495), look::font(Face::TimesNewRoman, 12), false);
 
     connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
+    look::onEscape(this, [this] { Command1_Click(); });
     Form_Load();
 }
 

@@ -31,6 +31,7 @@ Referenc::Referenc(Windows& windows)
     Command1 = look::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), QString(), twipsRect(3960, 5040, 855, 495), bold, true);
 
     connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
+    look::onEscape(this, [this] { Command1_Click(); });
     look::onClick(this, [this] { Form_Click(); });
 }
 

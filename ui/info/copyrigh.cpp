@@ -51,6 +51,7 @@ copyrigh::copyrigh(Windows& windows)
                             look::font(Face::MsSansSerif, 7.8), true);
 
     connect(Command1, &QPushButton::clicked, this, &copyrigh::Command1_Click);
+    look::onEscape(this, [this] { Form_Unload(); }); // turns back from quitting, as the close box does
     Form_Load();
 }
 

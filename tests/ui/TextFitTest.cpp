@@ -1,0 +1,64 @@
+#include "FakePlatform.h"
+#include "model/RunState.h"
+#include "ui/Look.h"
+#include "ui/main/ProgramWindows.h"
+
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+// Every text fits the box the layout gives it, at whatever scale the screen has (ctest runs
+// this at the scale factors 1, 1.5 and 2).
+class TextFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextFitsItsBox();
+    void handCursorIsDrawnForTheScreen();
+};
+
+void TextFitTest::everyTextFitsItsBox()
+{
+    decay::RunState state;
+    FakePlatform platform;
+    ProgramWindows windows(state, platform);
+    Form1& main = windows.main();
+    main.simut->setText(QStringLiteral("3000")); // the longest result label
+    main.Command2_Click();
+    main.Timer1_Timer();
+    const QList<QWidget*> all = {&main, &windows.title(), &windows.largeGraph(), &windows.introduction(),
+                                 &windows.references(), &windows.quiz(), &windows.citation(), &windows.dedication()};
+    for (QWidget* window : all) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect box = label->contentsRect();
+            const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed = label->fontMetrics().boundingRect(box, flags, label->text());
+            QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(),
+                     qPrintable(QStringLiteral("%1.%2 needs %3 x %4 in %5 x %6")
+                                    .arg(window->objectName(), label->objectName())
+                                    .arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height())));
+        }
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 8; // the frame and a little air
+            QVERIFY2(needed <= button->width(), qPrintable(QStringLiteral("%1.%2 needs %3 in %4").arg(window->objectName(), button->objectName()).arg(needed).arg(button->width())));
+        }
+        for (QLineEdit* field : window->findChildren<QLineEdit*>())
+            QVERIFY2(field->fontMetrics().height() <= field->contentsRect().height(), qPrintable(field->objectName()));
+    }
+}
+
+void TextFitTest::handCursorIsDrawnForTheScreen()
+{
+    const QPixmap hand = look::handCursor().pixmap();
+    QCOMPARE(hand.devicePixelRatio(), qApp->devicePixelRatio());
+    QCOMPARE(hand.deviceIndependentSize().toSize(), QSize(32, 32));
+    QCOMPARE(look::handCursor().hotSpot(), QPoint(11, 1));
+}
+
+QTEST_MAIN(TextFitTest)
+#include "TextFitTest.moc"
