@@ -1,0 +1,15 @@
+# `cpack -G DEB` in a build folder makes the Debian package; dpkg-shlibdeps finds the libraries
+# the program links, and the rest are what it loads or looks for at run time.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME atomdrift)
+set(CPACK_PACKAGE_VENDOR "The Atomdrift Project")
+set(CPACK_PACKAGE_CONTACT "The Atomdrift Project <team@example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.example.org/atomdrift)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching program about the decay of radioactive atoms")
+set(CPACK_PACKAGE_DESCRIPTION "Atomdrift computes the number of radioactive atoms at every time step, by the exponential law or as a random decay run with one draw per atom and step, and shows the result in four chart views.")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,60 @@
+// Saves the windows the README shows as PNG files into the folder given: the title window, the
+// main window after a deterministic and after a random run, the large graph window and the
+// introduction. Run it on an X server (scripts/screenshots starts Xvfb).
+#include "model/RunState.h"
+#include "ui/Platform.h"
+#include "ui/main/ProgramWindows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
+
+bool shoot(QWidget& window, const QDir& folder, const char* name)
+{
+    settle();
+    return window.grab().save(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    decay::RunState state;
+    QtPlatform platform;
+    ProgramWindows windows(state, platform);
+    Form1& main = windows.main();
+    titlform& title = windows.title();
+    for (int i = 0; i < 6; ++i)
+        title.Timer1_Timer(); // the name in its largest size
+    bool saved = shoot(title, folder, "title");
+
+    title.Form_KeyPress();
+    main.Command2_Click();
+    saved &= shoot(main, folder, "main-run");
+    main.Command5_Click();
+    saved &= shoot(main, folder, "main-random");
+    main.ShowLargeGraph();
+    saved &= shoot(windows.largeGraph(), folder, "large-graph");
+    windows.largeGraph().command4_Click();
+    main.Command8_Click();
+    saved &= shoot(windows.introduction(), folder, "introduction");
+    return saved ? 0 : 1;
+}
