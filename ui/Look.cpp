@@ -215,6 +215,26 @@ void onClick(QWidget* widget, std::function<void()> click, std::function<void()>
 
 namespace {
 
+class CloseFilter : public QObject {
+public:
+    CloseFilter(QWidget* window, std::function<void()> unload)
+        : QObject(window), m_unload(std::move(unload))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            m_unload();
+        return false;
+    }
+
+private:
+    std::function<void()> m_unload;
+};
+
 // Sees the window's own key presses and those its controls pass on.
 class EscapeFilter : public QObject {
 public:
@@ -238,6 +258,11 @@ private:
 };
 
 } // namespace
+
+void onClose(QWidget* window, std::function<void()> unload)
+{
+    new CloseFilter(window, std::move(unload));
+}
 
 void onEscape(QWidget* window, std::function<void()> back)
 {

@@ -59,6 +59,10 @@ QLabel* photo(QWidget* parent, const QString& objectName, const QString& descrip
 // A disabled widget reports nothing.
 void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick = {});
 
+// Runs `unload` when the window is being closed by its close box; the close goes on, and a window
+// that deletes itself on close is then destroyed.
+void onClose(QWidget* window, std::function<void()> unload);
+
 // Escape anywhere in `window` takes the window's way back.
 void onEscape(QWidget* window, std::function<void()> back);
 

@@ -42,7 +42,9 @@ bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& 
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+// exit() rather than quit(): quit() first asks every window to close, and the backdrop, which
+// never closes, would keep the program running.
 void QtPlatform::quit()
 {
-    QApplication::quit();
+    QCoreApplication::exit(0);
 }

@@ -34,6 +34,8 @@ private slots:
     void largeGraph();
     void largeGraphLnViewSkipsCountsWithoutLogarithm();
     void everyControlHasAnAccessibleName();
+    void bothWaysOutEndTheProgram_data();
+    void bothWaysOutEndTheProgram();
 
 private:
     QWidget* window(const QString& name) const
@@ -357,6 +359,32 @@ void WindowsTest::everyControlHasAnAccessibleName()
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(control("Form1.Label14"))->text(QAccessible::Name),
              control<QLabel>("Form1.Label14")->text());
+}
+
+void WindowsTest::bothWaysOutEndTheProgram_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("God rest his soul") << false;
+    QTest::newRow("main window's close box") << true;
+}
+
+// With the program's own platform: the event loop ends although the backdrop never closes.
+void WindowsTest::bothWaysOutEndTheProgram()
+{
+    QFETCH(bool, closeBox);
+    m_windows.reset();
+    decay::RunState state;
+    QtPlatform platform;
+    ProgramWindows windows(state, platform);
+    windows.main();
+    QTimer::singleShot(0, [&] {
+        if (closeBox)
+            windows.main().close();
+        else
+            windows.dedication().Command1->click();
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // a program that did not end
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(WindowsTest)

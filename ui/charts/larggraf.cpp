@@ -7,7 +7,6 @@
 #include "ui/PrintForm.h"
 #include "ui/Windows.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
 using look::twipsRect;
@@ -49,6 +48,7 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(command4, &QPushButton::clicked, this, &larggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     look::onEscape(this, [this] { command4_Click(); });
+    look::onClose(this, [this] { Form_Unload(); });
 }
 
 void larggraf::ShowNvsT()
@@ -118,8 +118,3 @@ void larggraf::Form_Unload()
     m_windows.main().show();
 }
 
-void larggraf::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}

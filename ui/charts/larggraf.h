@@ -42,9 +42,6 @@ public:
     void Command5_Click();
     void Form_Unload();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     const decay::RunState& m_state;
     Platform& m_platform;

@@ -3,7 +3,6 @@
 #include "ui/Look.h"
 #include "ui/Windows.h"
 
-#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -60,6 +59,7 @@ Introfrm::Introfrm(Windows& windows)
     connect(Command1, &QPushButton::clicked, this, &Introfrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Introfrm::Command2_Click);
     look::onEscape(this, [this] { Command1_Click(); });
+    look::onClose(this, [this] { Form_Unload(); });
     Form_Load();
 }
 
@@ -93,8 +93,3 @@ void Introfrm::Form_Unload()
     m_windows.main().show();
 }
 
-void Introfrm::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}

@@ -23,9 +23,6 @@ public:
     void Command2_Click();
     void Form_Unload();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     Windows& m_windows;
 };

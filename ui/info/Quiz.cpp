@@ -3,7 +3,6 @@
 #include "ui/Look.h"
 #include "ui/Windows.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,6 +41,7 @@ Quiz::Quiz(Windows& windows)
 
     connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
     look::onEscape(this, [this] { Command1_Click(); });
+    look::onClose(this, [this] { Form_Unload(); });
     Form_Load();
 }
 
@@ -62,8 +62,3 @@ void Quiz::Form_Unload()
     m_windows.main().show();
 }
 
-void Quiz::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}

@@ -3,7 +3,6 @@
 #include "ui/Look.h"
 #include "ui/Windows.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,6 +31,7 @@ Referenc::Referenc(Windows& windows)
 
     connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
     look::onEscape(this, [this] { Command1_Click(); });
+    look::onClose(this, [this] { Form_Unload(); });
     look::onClick(this, [this] { Form_Click(); });
 }
 
@@ -54,8 +54,3 @@ void Referenc::Form_Unload()
     m_windows.main().show();
 }
 
-void Referenc::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}

@@ -22,9 +22,6 @@ public:
     void Form_Click();
     void Form_Unload();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     Windows& m_windows;
 };

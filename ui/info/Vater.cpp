@@ -4,7 +4,6 @@
 #include "ui/Platform.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -30,6 +29,8 @@ Vater::Vater(Platform& platform)
                             twipsRect(1320, 7320, 4575, 495), look::font(look::Face::TimesNewRoman, 14.4), false);
 
     connect(Command1, &QPushButton::clicked, this, &Vater::Command1_Click);
+    // Every other window is hidden by now, so closing this one ends the program too.
+    look::onClose(this, [this] { m_platform.quit(); });
     Form_Load();
 }
 
@@ -43,12 +44,5 @@ void Vater::Form_Load()
 
 void Vater::Command1_Click()
 {
-    m_platform.quit();
-}
-
-// Every other window is hidden by now, so closing this one ends the program too.
-void Vater::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_platform.quit();
 }

@@ -21,9 +21,6 @@ public:
     void Form_Load();
     void Command1_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     Platform& m_platform;
 };

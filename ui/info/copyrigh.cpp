@@ -3,7 +3,6 @@
 #include "ui/Look.h"
 #include "ui/Windows.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -52,6 +51,7 @@ copyrigh::copyrigh(Windows& windows)
 
     connect(Command1, &QPushButton::clicked, this, &copyrigh::Command1_Click);
     look::onEscape(this, [this] { Form_Unload(); }); // turns back from quitting, as the close box does
+    look::onClose(this, [this] { Form_Unload(); });
     Form_Load();
 }
 
@@ -79,8 +79,3 @@ void copyrigh::Form_Unload()
     m_windows.main().show();
 }
 
-void copyrigh::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}

@@ -28,9 +28,6 @@ public:
     void Command1_Click();
     void Form_Unload();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     Windows& m_windows;
 };

@@ -15,7 +15,6 @@
 #include "ui/charts/larggraf.h"
 #include "ui/main/ClockText.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -231,6 +230,7 @@ void Form1::connectHandlers()
     connect(rrate, &QLineEdit::returnPressed, this, &Form1::rrate_KeyPress);
     connect(halftime, &QLineEdit::returnPressed, this, &Form1::halftime_KeyPress);
     rrate->installEventFilter(this);
+    look::onClose(this, [this] { Form_Unload(); });
     halftime->installEventFilter(this);
 }
 
@@ -264,11 +264,6 @@ void Form1::Form_Unload()
     m_platform.quit();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
-}
 
 std::string Form1::decimalPoint() const
 {
