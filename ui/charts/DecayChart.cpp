@@ -37,6 +37,7 @@ DecayChart::DecayChart(QWidget* parent)
 {
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
+    viewport()->setFocusPolicy(Qt::NoFocus); // the chart itself takes the focus and carries the name
     setBackgroundBrush(Qt::white);
     chart()->setBackgroundRoundness(0);
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
