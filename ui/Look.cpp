@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QIcon>
 #include <QLabel>
@@ -185,6 +186,16 @@ private:
 void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick)
 {
     new ClickFilter(widget, std::move(click), std::move(doubleClick));
+}
+
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace look

@@ -60,4 +60,13 @@ QLabel* photo(QWidget* parent, const QString& objectName, const QString& descrip
 // not reported as a click too. A disabled widget reports nothing.
 void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick = {});
 
+// The busy cursor over every window of the program for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace look
