@@ -48,6 +48,16 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(Command6, &QPushButton::clicked, this, &larggraf::Command6_Click);
     connect(command4, &QPushButton::clicked, this, &larggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
+    m_windows.main().installEventFilter(this);
+}
+
+// The main window and this one are never shown together: whatever shows the main window, also
+// a window that was left open beside it, hides this one.
+bool larggraf::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched == &m_windows.main())
+        hide();
+    return QWidget::eventFilter(watched, event);
 }
 
 void larggraf::ShowNvsT()
