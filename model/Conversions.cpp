@@ -149,6 +149,10 @@ std::string numberText(double value)
 {
     if (value == 0.0)
         return "0"; // also for -0
+    // From here to the largest double, 15 digits round up to a number beyond the range, which
+    // would not read back; the largest that does is written instead.
+    if (std::fabs(value) > 1.79769313486231e308)
+        return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
     char buffer[40];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
     std::string text(buffer, end);

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
@@ -267,6 +268,16 @@ void onClose(QWidget* window, std::function<void()> unload)
 void onEscape(QWidget* window, std::function<void()> back)
 {
     new EscapeFilter(window, std::move(back));
+}
+
+BusyCursor::BusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace look

@@ -66,4 +66,13 @@ void onClose(QWidget* window, std::function<void()> unload);
 // Escape anywhere in `window` takes the window's way back.
 void onEscape(QWidget* window, std::function<void()> back);
 
+// The busy cursor over every window of the program for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace look

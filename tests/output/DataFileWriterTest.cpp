@@ -1,4 +1,5 @@
 #include "output/DataFileWriter.h"
+#include "tests/ScratchMount.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdlib>
+#include <memory>
 #include <string>
-#include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,28 +41,23 @@ class MountedWriter : public Writer {
 protected:
     void SetUp() override
     {
-        if (geteuid() != 0)
+        m_mountPoint = path("mnt");
+        ASSERT_TRUE(QDir().mkpath(m_mountPoint));
+        m_mount = std::make_unique<ScratchMount>(m_mountPoint);
+        if (!m_mount->mounted())
             GTEST_SKIP() << "mounting a test file system needs root";
-        m_mount = path("mnt");
-        ASSERT_TRUE(QDir().mkpath(m_mount));
-        if (mount("tmpfs", m_mount.toLocal8Bit().constData(), "tmpfs", 0, "size=16k") != 0)
-            GTEST_SKIP() << "this machine does not let the test mount a tmpfs";
-        m_target = m_mount + "/run.csv";
+        m_target = m_mountPoint + "/run.csv";
         ASSERT_TRUE(decay::writeFileAtomically(m_target, m_old).isEmpty());
-    }
-    void TearDown() override
-    {
-        if (!m_mount.isEmpty())
-            umount2(m_mount.toLocal8Bit().constData(), MNT_DETACH);
     }
     void expectOldFileAlone()
     {
         EXPECT_EQ(contents(m_target), m_old);
-        QStringList files = QDir(m_mount).entryList(QDir::Files | QDir::Hidden);
+        QStringList files = QDir(m_mountPoint).entryList(QDir::Files | QDir::Hidden);
         files.removeAll("filler");
         EXPECT_EQ(files, QStringList{"run.csv"});
     }
-    QString m_mount;
+    QString m_mountPoint;
+    std::unique_ptr<ScratchMount> m_mount;
     QString m_target;
     std::string m_old = "\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"\r\n0,100,9.5163,4.6052\r\n";
 };
@@ -78,18 +72,14 @@ TEST_F(MountedWriter, FullDiskLeavesTheOldFileIntact)
     expectOldFileAlone();
 
     // A small file on a disk that is already full fails only when its buffer is flushed.
-    QFile filler(m_mount + "/filler");
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(std::string(512, 'f').c_str(), 512) == 512) {
-    }
-    filler.close();
+    m_mount->fill();
     EXPECT_FALSE(decay::writeFileAtomically(m_target, "0,1,2,3\r\n").isEmpty());
     expectOldFileAlone();
 }
 
 TEST_F(MountedWriter, ReadOnlyDiskLeavesTheOldFileIntact)
 {
-    ASSERT_EQ(mount(nullptr, m_mount.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    ASSERT_TRUE(m_mount->makeReadOnly());
     EXPECT_FALSE(decay::writeFileAtomically(m_target, "new").isEmpty());
     expectOldFileAlone();
 }

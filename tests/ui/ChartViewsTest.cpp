@@ -6,6 +6,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 class ChartViewsTest : public QObject {
@@ -16,6 +17,8 @@ private slots:
     void gridReachesQtChartsOnceAfterTheWrites();
     void nextStepViewMarksPointsAndDrawsABlueLine();
     void rowsStayWithinTheSeries();
+    void axesFitTheExtremesOfADouble_data();
+    void axesFitTheExtremesOfADouble();
 
 private:
     std::unique_ptr<decay::RunState> m_state;
@@ -69,6 +72,31 @@ void ChartViewsTest::rowsStayWithinTheSeries()
     m_state->Nt.fill(0); // all zero before any run: still a sensible range
     drawView(*m_chart, *m_state, ChartView::AtomsVsTime, 50);
     QVERIFY(m_chart->valueAxis(DecayChart::Axis::Y)->min() < m_chart->valueAxis(DecayChart::Axis::Y)->max());
+}
+
+void ChartViewsTest::axesFitTheExtremesOfADouble_data()
+{
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("last");
+    QTest::newRow("the smallest subnormal above 0") << 4.9e-324 << 0.0;
+    QTest::newRow("two tiny values") << 1e-300 << 2e-300;
+    QTest::newRow("the largest double down to 0") << 1.7e308 << 0.0;
+    QTest::newRow("from the most negative to the largest") << -1.7e308 << 1.7e308;
+}
+
+// Every span of values gets an axis with a finite range around them.
+void ChartViewsTest::axesFitTheExtremesOfADouble()
+{
+    QFETCH(double, first);
+    QFETCH(double, last);
+    QTest::failOnWarning(QRegularExpression(".")); // such as "Ignored NaN, Inf, or -Inf value."
+    m_state->Nt[0] = first;
+    m_state->Nt[1] = last;
+    drawView(*m_chart, *m_state, ChartView::AtomsVsTime, 1);
+    const QValueAxis* y = m_chart->valueAxis(DecayChart::Axis::Y);
+    QVERIFY2(std::isfinite(y->min()) && std::isfinite(y->max()) && y->min() < y->max(),
+             qPrintable(QStringLiteral("%1 .. %2").arg(y->min()).arg(y->max())));
+    QVERIFY(y->min() <= std::min(first, last) && y->max() >= std::max(first, last));
 }
 
 QTEST_MAIN(ChartViewsTest)

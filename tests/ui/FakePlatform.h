@@ -2,6 +2,8 @@
 
 #include "ui/Platform.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QStringList>
 
@@ -10,7 +12,12 @@
 class FakePlatform final : public Platform {
 public:
     QDateTime now() const override { return clock; }
-    std::uint64_t randomSeed() override { return ++seeds; }
+    std::uint64_t randomSeed() override
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busyAtSeed = cursor && cursor->shape() == Qt::WaitCursor;
+        return ++seeds;
+    }
     QString askSaveFileName(QWidget*, const QString& previous, const QString&) override
     {
         offered.append(previous);
@@ -35,6 +42,7 @@ public:
 
     QDateTime clock{QDate(2031, 5, 17), QTime(10, 20, 30)};
     std::uint64_t seeds = 0;
+    bool busyAtSeed = false; // the busy cursor showed when the last run took its seed
     QStringList answers;  // next save-dialog results; empty means cancel
     QStringList offered;  // names the dialog opened on
     QString printerFile;  // where the default printer's pages go; no printer when empty

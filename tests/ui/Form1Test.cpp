@@ -309,6 +309,7 @@ void Form1Test::randomRun()
     QCOMPARE(text("Label4"), QStringLiteral("Number of atoms at t=50"));
     QCOMPARE(field("Text4")->text(), QString::fromStdString(decay::numberText(m_state->Nt[50])));
     QCOMPARE(m_platform->seeds, 1u);
+    QVERIFY(m_platform->busyAtSeed && !QGuiApplication::overrideCursor()); // busy only while it runs
     QVERIFY(allEnabled("Command3", false) && allEnabled("Command4 Command6 Command9 Command2 Command10", true));
     QVERIFY(chart()->isVisible());
     QCOMPARE(focus(), get("Command6"));

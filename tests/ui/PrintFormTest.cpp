@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 #include "model/RunState.h"
+#include "tests/ScratchMount.h"
 #include "ui/PrintForm.h"
 #include "ui/main/ProgramWindows.h"
 
@@ -22,6 +23,8 @@ private slots:
     void printsOnePageWithTheWindowsImage();
     void withoutPrinterOffersPdf_data();
     void withoutPrinterOffersPdf();
+    void pdfThatCannotBeSavedLeavesTheOldFile_data();
+    void pdfThatCannotBeSavedLeavesTheOldFile();
 
 private:
     static QByteArray read(const QString& path)
@@ -115,6 +118,44 @@ void PrintFormTest::withoutPrinterOffersPdf()
         QVERIFY(isOnePageWithImage(read(dir.filePath(saved)), m_windows->main().width()));
     else
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+void PrintFormTest::pdfThatCannotBeSavedLeavesTheOldFile_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << false << "No space left on device";
+    QTest::newRow("read-only folder") << true << "is not writable";
+}
+
+void PrintFormTest::pdfThatCannotBeSavedLeavesTheOldFile()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    const QString folder = m_dir.filePath(QStringLiteral("mnt"));
+    QVERIFY(QDir().mkpath(folder));
+    ScratchMount disk(folder);
+    if (!disk.mounted())
+        QSKIP("mounting a test file system needs root");
+    const QString page = folder + QStringLiteral("/page.pdf");
+    const QByteArray old = "%PDF-1.4 the page saved before";
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+    if (readOnly)
+        QVERIFY(disk.makeReadOnly());
+    else
+        disk.fill();
+
+    m_platform->answers = {page};
+    QTest::mouseClick(m_windows->main().Command7, Qt::LeftButton);
+    QCOMPARE(m_platform->errors.size(), 1);
+    QVERIFY2(m_platform->errors[0].startsWith("The page was not saved.") && m_platform->errors[0].contains(reason),
+             qPrintable(m_platform->errors[0]));
+    QCOMPARE(read(page), old);
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    files.removeAll(QStringLiteral("filler"));
+    QCOMPARE(files, QStringList{QStringLiteral("page.pdf")}); // no temporary file left behind
 }
 
 QTEST_MAIN(PrintFormTest)

@@ -221,6 +221,8 @@ void WindowsTest::navigation_data()
     QTest::newRow("Large, Main form") << "Form1.cmdLargeGraph larggraf.command4" << "Form1" << 0;
     QTest::newRow("Large, close box") << "Form1.cmdLargeGraph larggraf.close" << "Form1" << 0;
     QTest::newRow("Large, Quit") << "Form1.cmdLargeGraph larggraf.Command5" << "copyrigh" << 0;
+    QTest::newRow("Large beside the references, then the main window")
+        << "Form1.Label10 Introfrm.Command2 Form1.cmdLargeGraph Referenc.background" << "Form1" << 0;
     QTest::newRow("Large, Quit, citation's close box") << "Form1.cmdLargeGraph larggraf.Command5 copyrigh.close" << "Form1" << 0;
     // Escape takes a window's obvious way back, and does nothing where there is none.
     QTest::newRow("introduction, Escape") << "Form1.Command8 Introfrm.Escape" << "Form1" << 0;

@@ -21,13 +21,19 @@ void fitRange(QValueAxis* axis, double low, double high)
     if (!(low <= high)) { // no finite point at all
         low = 0;
         high = 1;
-    } else if (low == high) {
-        const double margin = low == 0 ? 1 : std::fabs(low) * 0.1;
-        low -= margin;
-        high += margin;
+    }
+    // A span too narrow to divide into ticks, a single value or a few subnormal ones, gets a
+    // margin around its middle.
+    if (high - low < 1e-250) {
+        const double middle = low / 2 + high / 2;
+        const double margin = std::fabs(middle) > 1e-250 ? std::fabs(middle) * 0.1 : 1;
+        low = middle - margin;
+        high = middle + margin;
     }
     axis->setRange(low, high);
-    axis->applyNiceNumbers();
+    // Nice tick numbers need a little more than the span as a finite double.
+    if (std::isfinite((high - low) * 4))
+        axis->applyNiceNumbers();
 }
 
 } // namespace

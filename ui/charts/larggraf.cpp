@@ -49,6 +49,16 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     look::onEscape(this, [this] { command4_Click(); });
     look::onClose(this, [this] { Form_Unload(); });
+    m_windows.main().installEventFilter(this);
+}
+
+// The main window and this one are never shown together: whatever shows the main window, also
+// a window that was left open beside it, hides this one.
+bool larggraf::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched == &m_windows.main())
+        hide();
+    return QWidget::eventFilter(watched, event);
 }
 
 void larggraf::ShowNvsT()

@@ -42,6 +42,9 @@ public:
     void Command5_Click();
     void Form_Unload();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     const decay::RunState& m_state;
     Platform& m_platform;

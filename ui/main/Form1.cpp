@@ -299,8 +299,10 @@ void Form1::Command2_Click()
         showRun(outcome);
 }
 
+// A large random run takes a while; the busy cursor shows that the program is at work.
 void Form1::Command5_Click()
 {
+    const look::BusyCursor busy;
     const auto outcome = decay::runRandom(m_state, {text(txtN0), text(rrate), {}, decimalPoint()}, m_platform.randomSeed());
     if (outcome.ran)
         showRun(outcome);
