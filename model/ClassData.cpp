@@ -165,4 +165,12 @@ std::optional<DecayFit> fitClassData(const ClassData& data)
                     .points = fit.points()};
 }
 
+std::vector<double> fittedCounts(const DecayFit& fit, const std::vector<double>& steps)
+{
+    std::vector<double> counts;
+    for (double t : steps)
+        counts.push_back(fit.initial * std::exp(std::log1p(-fit.probability) * t));
+    return counts;
+}
+
 } // namespace decay

@@ -36,5 +36,7 @@ struct DecayFit {
 std::vector<double> meanCounts(const ClassData& data);
 // Empty without two such steps, or when the counts do not fall.
 std::optional<DecayFit> fitClassData(const ClassData& data);
+// initial (1 - probability)^t at each of the steps.
+std::vector<double> fittedCounts(const DecayFit& fit, const std::vector<double>& steps);
 
 } // namespace decay

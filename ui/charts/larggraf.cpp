@@ -1,5 +1,6 @@
 #include "larggraf.h"
 
+#include "ChartActions.h"
 #include "ChartViews.h"
 #include "DecayChart.h"
 #include "model/RunState.h"
@@ -48,6 +49,7 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(Command6, &QPushButton::clicked, this, &larggraf::Command6_Click);
     connect(command4, &QPushButton::clicked, this, &larggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
+    addChartActions(*MSChart1, *this, m_platform, m_windows);
 }
 
 void larggraf::ShowNvsT()
