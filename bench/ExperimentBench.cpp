@@ -1,8 +1,15 @@
 // The class experiment: a class of 1000 runs, 100 runs of the worst case (32767 atoms that never
-// decay, 3000 steps: 9.8 G draws) on every core, and the statistics and chart of 1000 runs.
+// decay, 3000 steps: 9.8 G draws) on every core, and the statistics and chart of 1000 runs
+// (QT_QPA_PLATFORM=offscreen on a machine without a display).
 #include "model/EnsembleStats.h"
+#include "ui/experiment/ExperimentChart.h"
+#include "ui/experiment/ExperimentPlots.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -29,6 +36,30 @@ void WorstCase100Runs(benchmark::State& bench)
 }
 BENCHMARK(WorstCase100Runs)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// The statistics of 1000 runs and their chart (100 of them drawn, the class mean, both bands and
+// the theory) painted at the window's size; of 100 steps as above, and of 3000.
+void StatisticsAndChart1000Runs(benchmark::State& bench)
+{
+    const int lastStep = static_cast<int>(bench.range(0));
+    const auto runs = ensemble({.atoms = 1000, .rate = 100.0 / (10.0 * lastStep), .lastStep = lastStep, .runs = 1000, .seed = 5});
+    ExperimentChart chart;
+    QImage image(820, 520, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        const auto stats = decay::ensembleStats(runs);
+        chart.setPlot(experimentPlot(ExperimentView::Counts, &runs, &stats, nullptr, nullptr));
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::white);
+        chart.paint(painter, image.size());
+    }
+}
+BENCHMARK(StatisticsAndChart1000Runs)->Arg(100)->Arg(3000)->ArgName("steps")->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv); // fonts for the chart's texts
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

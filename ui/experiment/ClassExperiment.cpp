@@ -1,6 +1,7 @@
 #include "ClassExperiment.h"
 
 #include "ExperimentChart.h"
+#include "ExperimentPlots.h"
 #include "model/Conversions.h"
 #include "model/Entries.h"
 #include "output/DataFileWriter.h"
@@ -37,21 +38,6 @@ using Layer = ExperimentChart::Layer;
 namespace {
 
 const QString kTitle = QStringLiteral("Class experiment");
-constexpr int kMostRunsDrawn = 100;
-
-// The names of the chart's layers, which the legend's check boxes carry too.
-const QString kRuns = QStringLiteral("Runs");
-const QString kClassMean = QStringLiteral("Class mean");
-const QString kClassBand = QStringLiteral("Class \u00B11\u03C3");
-const QString kExpectation = QStringLiteral("Expectation N0\u00B7(1\u2212q)^t");
-const QString kBinomialBand = QStringLiteral("Binomial \u00B11\u03C3");
-const QString kContinuous = QStringLiteral("Continuous law N0\u00B7e^(\u2212r\u00B7t)");
-const QString kFittedLine = QStringLiteral("Fitted line");
-const QString kData = QStringLiteral("Class data");
-const QString kDataFit = QStringLiteral("Class data fit");
-const QString kHalfLives = QStringLiteral("Measured half-lives");
-const QString kLnTwoOverR = QStringLiteral("ln 2 / r");
-const QString kLnTwoOverQ = QStringLiteral("ln 2 / \u2212ln(1\u2212q)");
 
 QString qtext(const std::string& s)
 {
@@ -61,51 +47,6 @@ QString qtext(const std::string& s)
 std::string text(const QLineEdit* field)
 {
     return field->text().toStdString();
-}
-
-// Points (t, values[t]), or (steps[i], values[i]) when steps are given.
-QPolygonF curve(const std::vector<double>& values, const std::vector<double>* steps = nullptr)
-{
-    QPolygonF line;
-    line.reserve(static_cast<qsizetype>(values.size()));
-    for (std::size_t i = 0; i < values.size(); ++i)
-        line.append(QPointF(steps ? (*steps)[i] : static_cast<double>(i), values[i]));
-    return line;
-}
-
-// values + sign * by, never below 0: a count band ends at no atoms.
-QPolygonF offset(const std::vector<double>& values, const std::vector<double>& by, double sign)
-{
-    std::vector<double> shifted(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        shifted[i] = std::max(values[i] + sign * by[i], 0.0);
-    return curve(shifted);
-}
-
-Layer lines(const QString& name, const QColor& color, qreal width, std::vector<QPolygonF> polylines)
-{
-    return {.name = name, .color = color, .width = width, .lines = std::move(polylines)};
-}
-
-Layer band(const QString& name, const QColor& color, const std::vector<double>& centre, const std::vector<double>& sd)
-{
-    return {.name = name, .color = color, .kind = Layer::Kind::Band, .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
-}
-
-// The runs drawn: all up to 100, else 100 spread evenly over the class.
-std::vector<int> drawnRuns(int runs)
-{
-    std::vector<int> drawn;
-    const int count = std::min(runs, kMostRunsDrawn);
-    for (int i = 0; i < count; ++i)
-        drawn.push_back(static_cast<int>(static_cast<long long>(i) * runs / count));
-    return drawn;
-}
-
-std::vector<double> runCounts(const decay::Ensemble& ensemble, int run)
-{
-    const auto counts = ensemble.run(run);
-    return {counts.begin(), counts.end()};
 }
 
 QString number(double value, int decimals = 2)
@@ -409,66 +350,10 @@ void ClassExperiment::optView_Click()
 
 void ClassExperiment::showPlot()
 {
-    ExperimentChart::Plot plot;
-    const bool log = optLog->isChecked();
-    const auto values = [log](const std::vector<double>& v) { return log ? decay::logarithms(v) : v; };
-
-    if (optHalfLives->isChecked()) {
-        plot = {QStringLiteral("Half-lives where N first falls to N0/2"), QStringLiteral("Half-life (steps)"), QStringLiteral("Runs")};
-        if (m_result) {
-            const decay::EnsembleStats& s = m_result->stats;
-            const decay::Histogram h = decay::histogram(s.halvingTimes);
-            Layer bars{.name = kHalfLives, .color = QColor(90, 140, 220), .kind = Layer::Kind::Bars, .lines = {{}}, .barWidth = h.width};
-            int highest = 1;
-            for (std::size_t i = 0; i < h.counts.size(); ++i) {
-                bars.lines[0].append(QPointF(h.low + (static_cast<double>(i) + 0.5) * h.width, h.counts[i]));
-                highest = std::max(highest, h.counts[i]);
-            }
-            plot.layers.push_back(bars);
-            const auto mark = [&](const QString& name, const QColor& color, double at) {
-                if (std::isfinite(at))
-                    plot.layers.push_back(lines(name, color, 2.5, {QPolygonF({QPointF(at, 0), QPointF(at, highest)})}));
-            };
-            mark(kClassMean, QColor(230, 120, 0), s.halving.mean);
-            mark(kLnTwoOverQ, QColor(0, 130, 60), s.discreteHalfLife);
-            mark(kLnTwoOverR, QColor(200, 0, 90), s.continuousHalfLife);
-        }
-    } else {
-        plot = log ? ExperimentChart::Plot{QStringLiteral("ln N(t) of the class"), QStringLiteral("Step t"), QStringLiteral("ln N")}
-                   : ExperimentChart::Plot{QStringLiteral("Atoms left in each run"), QStringLiteral("Step t"), QStringLiteral("Atoms N(t)")};
-        if (m_result) {
-            const decay::Ensemble& e = m_result->ensemble;
-            const decay::EnsembleStats& s = m_result->stats;
-            if (!log) {
-                plot.layers.push_back(band(kBinomialBand, QColor(0, 150, 70, 50), s.expectation, s.binomialSd));
-                plot.layers.push_back(band(kClassBand, QColor(240, 140, 0, 60), s.mean, s.sd));
-            }
-            std::vector<QPolygonF> runs;
-            for (int run : drawnRuns(e.params.runs))
-                runs.push_back(curve(values(runCounts(e, run))));
-            plot.layers.push_back(lines(kRuns, QColor(40, 80, 200, 45), 1, std::move(runs)));
-            plot.layers.push_back(lines(kClassMean, QColor(230, 120, 0), 2.5, {curve(values(s.mean))}));
-            plot.layers.push_back(lines(kExpectation, QColor(0, 130, 60), 2, {curve(values(s.expectation))}));
-            plot.layers.push_back(lines(kContinuous, QColor(200, 0, 90), 2, {curve(values(s.continuous))}));
-            if (log) {
-                const double last = e.params.lastStep;
-                plot.layers.push_back(lines(kFittedLine, Qt::black, 1.5,
-                                            {QPolygonF({QPointF(0, s.meanIntercept), QPointF(last, s.meanIntercept + s.meanSlope * last)})}));
-            }
-        }
-        if (m_data) {
-            Layer points{.name = kData, .color = QColor(60, 60, 60), .kind = Layer::Kind::Points, .width = 1};
-            if (log)
-                points.lines.push_back(curve(decay::logarithms(decay::meanCounts(*m_data)), &m_data->steps));
-            else
-                for (const auto& group : m_data->counts)
-                    points.lines.push_back(curve(group, &m_data->steps));
-            plot.layers.push_back(points);
-            if (m_fit)
-                plot.layers.push_back(lines(kDataFit, QColor(60, 60, 60), 1.5, {curve(values(decay::fittedCounts(*m_fit, m_data->steps)), &m_data->steps)}));
-        }
-    }
-    chartExperiment->setPlot(std::move(plot));
+    const ExperimentView view = optLog->isChecked() ? ExperimentView::LnCounts
+                                : optHalfLives->isChecked() ? ExperimentView::HalfLives : ExperimentView::Counts;
+    chartExperiment->setPlot(experimentPlot(view, m_result ? &m_result->ensemble : nullptr, m_result ? &m_result->stats : nullptr,
+                                            m_data ? &*m_data : nullptr, m_fit ? &*m_fit : nullptr));
     chartExperiment->setHidden(m_hidden);
     showLegend();
 }
