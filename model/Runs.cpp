@@ -4,6 +4,7 @@
 #include "DecayDraws.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -64,35 +65,43 @@ RunOutcome runRandom(RunState& state, const RunTexts& texts, std::uint64_t seed)
         start = atoms = std::numeric_limits<std::int16_t>::max();
 
     state.RunValid = "Yes";
-    state.Nleft = atoms;
     state.Nt[0] = start;
     DecayDraws draws(seed);
-    const std::uint32_t limit = DecayDraws::drawLimit(*p);
     state.Extinct = "No";
 
     const int end = tmax + 1;
-    for (int t = 1; t <= end; ++t) {
-        state.t = static_cast<std::int16_t>(t);
-        state.Ndecay = static_cast<std::int16_t>(draws.countDecays(state.Nleft, limit));
-        state.Nleft = static_cast<std::int16_t>(state.Nleft - state.Ndecay);
-        if (state.Nleft <= 0) {
-            state.Nleft = 0;
-            state.Nt[t] = 0;
-            state.dNt[t - 1] = state.Nt[t - 1];
-            state.tzero = static_cast<std::int16_t>(t);
-            std::fill(state.Nt.begin() + t, state.Nt.begin() + end + 1, 0.0);
-            std::fill(state.dNt.begin() + t, state.dNt.begin() + end + 1, 0.0);
-            state.Extinct = "Yes";
-            break;
-        }
-        state.Nt[t] = state.Nleft;
+    std::array<std::int16_t, kSeriesSize> left;
+    left[0] = atoms;
+    const int last = decaySteps(draws, DecayDraws::drawLimit(*p), 0, end, left.data());
+    for (int t = 1; t <= last; ++t) {
+        state.Nt[t] = left[t];
         state.dNt[t - 1] = state.Nt[t - 1] - state.Nt[t];
+    }
+    state.t = static_cast<std::int16_t>(last);
+    state.Nleft = left[last];
+    state.Ndecay = static_cast<std::int16_t>(std::max<std::int16_t>(left[last - 1], 0) - left[last]);
+    if (left[last] == 0) {
+        state.tzero = static_cast<std::int16_t>(last);
+        std::fill(state.Nt.begin() + last, state.Nt.begin() + end + 1, 0.0);
+        std::fill(state.dNt.begin() + last, state.dNt.begin() + end + 1, 0.0);
+        state.Extinct = "Yes";
     }
     return {.ran = true,
             .label = resultLabel(tmax),
             .box = numberText(state.Nt[tmax]),
             .runEnabled = true,
             .focusDecayedView = true};
+}
+
+int decaySteps(DecayDraws& draws, std::uint32_t limit, int from, int to, std::int16_t* left)
+{
+    for (int t = from + 1; t <= to; ++t) {
+        const int rest = left[t - 1] - draws.countDecays(left[t - 1], limit);
+        left[t] = static_cast<std::int16_t>(std::max(rest, 0)); // no atoms at all count as run out
+        if (left[t] == 0)
+            return t;
+    }
+    return to;
 }
 
 } // namespace decay

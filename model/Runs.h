@@ -37,4 +37,11 @@ RunOutcome runDeterministic(RunState& state, const RunTexts& texts);
 // 32767. A tmax outside 0..9999 leaves the run undone.
 RunOutcome runRandom(RunState& state, const RunTexts& texts, std::uint64_t seed);
 
+class DecayDraws;
+
+// Steps from + 1 .. to of a random decay: every atom of left[t - 1] gets one draw, those with a
+// draw below `limit` (DecayDraws::drawLimit(p)) decay, and left[t] holds the rest. Stops at the
+// step where the atoms run out, with left there 0; returns the last step simulated.
+int decaySteps(DecayDraws& draws, std::uint32_t limit, int from, int to, std::int16_t* left);
+
 } // namespace decay

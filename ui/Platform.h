@@ -23,6 +23,8 @@ public:
     // The modal save-file dialog, opened on `previous` and showing the files that `filter`
     // names (all files when empty); an empty text when the user cancelled.
     virtual QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) = 0;
+    // The modal open-file dialog for an existing file; an empty text when the user cancelled.
+    virtual QString askOpenFileName(QWidget* parent, const QString& filter) = 0;
     // The default printer, or none when no printer is installed.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
@@ -37,6 +39,7 @@ public:
     QDateTime now() const override;
     std::uint64_t randomSeed() override;
     QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override;
+    QString askOpenFileName(QWidget* parent, const QString& filter) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;

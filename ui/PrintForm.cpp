@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Print this page");
-
 // Draws the image as large as the page allows without changing its shape, centred.
 void paintPage(QPainter& painter, const QImage& image)
 {
@@ -27,7 +25,7 @@ void paintPage(QPainter& painter, const QImage& image)
 }
 
 // Returns an empty text when the page went to the printer, else why it did not.
-QString printImage(const QImage& image, Platform& platform)
+QString printToDefault(const PagePainter& paint, Platform& platform)
 {
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter();
     if (!printer)
@@ -36,26 +34,26 @@ QString printImage(const QImage& image, Platform& platform)
     QPainter painter;
     if (!painter.begin(printer.get()))
         return QStringLiteral("The printer %1 cannot take the job.").arg(printer->printerName());
-    paintPage(painter, image);
+    paint(painter);
     painter.end();
     return {};
 }
 
-void savePdf(QWidget& window, const QImage& image, Platform& platform)
+void savePdf(QWidget& window, Platform& platform, const QString& title, const QString& pdfName, const PagePainter& paint)
 {
-    QString path = platform.askSaveFileName(&window, QStringLiteral("Atomdrift.pdf"), QStringLiteral("PDF files (*.pdf)"));
+    QString path = platform.askSaveFileName(&window, pdfName, QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const QString error = decay::writeFileAtomically(path, pagePdf(image).toStdString());
+    const QString error = decay::writeFileAtomically(path, pagePdf(paint).toStdString());
     if (!error.isEmpty())
-        platform.showError(&window, kTitle, QStringLiteral("The page was not saved.\n\n") + error);
+        platform.showError(&window, title, QStringLiteral("The page was not saved.\n\n") + error);
 }
 
 } // namespace
 
-QByteArray pagePdf(const QImage& image)
+QByteArray pagePdf(const PagePainter& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -64,17 +62,23 @@ QByteArray pagePdf(const QImage& image)
     writer.setTitle(QStringLiteral("Atomdrift"));
     writer.setResolution(300);
     QPainter painter(&writer);
-    paintPage(painter, image);
+    paint(painter);
     painter.end();
     return buffer.data();
+}
+
+void printPage(QWidget& window, Platform& platform, const QString& title, const QString& pdfName, const PagePainter& paint)
+{
+    const QString problem = printToDefault(paint, platform);
+    if (problem.isEmpty())
+        return;
+    if (platform.askYesNo(&window, title, problem + QStringLiteral("\n\nSave the page as a PDF file instead?")))
+        savePdf(window, platform, title, pdfName, paint);
 }
 
 void PrintForm(QWidget& window, Platform& platform)
 {
     const QImage image = window.grab().toImage();
-    const QString problem = printImage(image, platform);
-    if (problem.isEmpty())
-        return;
-    if (platform.askYesNo(&window, kTitle, problem + QStringLiteral("\n\nSave the page as a PDF file instead?")))
-        savePdf(window, image, platform);
+    printPage(window, platform, QStringLiteral("Print this page"), QStringLiteral("Atomdrift.pdf"),
+              [&image](QPainter& painter) { paintPage(painter, image); });
 }

@@ -24,6 +24,11 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const QString& previous, co
     return QFileDialog::getSaveFileName(parent, QString(), previous, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtPlatform::askOpenFileName(QWidget* parent, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
 std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

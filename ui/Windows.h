@@ -19,4 +19,5 @@ public:
     virtual QWidget& quiz() = 0;         // Quiz
     virtual QWidget& citation() = 0;     // copyrigh
     virtual QWidget& dedication() = 0;   // Vater
+    virtual QWidget& classExperiment() = 0; // ClassExperiment
 };

@@ -1,5 +1,6 @@
 #include "model/Runs.h"
 #include "output/DataFile.h"
+#include "output/ExperimentFile.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,18 @@ TEST(DataFile, CountsWithoutLogarithmLeaveTheLastFieldEmpty)
 
     state->tmax = -1;
     EXPECT_EQ(lines(decay::dataFileText(*state)).size(), 1u);
+}
+
+// The runs file: every count as it is, mean, sigma and expectation with the data file's rounding.
+TEST(ExperimentFile, OneLinePerStepWithEveryRun)
+{
+    decay::Ensemble e{.params = {.atoms = 10, .rate = 0.5, .lastStep = 2, .runs = 2}};
+    e.counts = {10, 6, 1, 10, 3, 0};
+    const auto text = decay::experimentFileText(e, decay::ensembleStats(e));
+    EXPECT_EQ(text, "\"t\",\"run 1\",\"run 2\",\"mean\",\"sigma\",\"expectation\"\r\n"
+                    "0,10,10,10,0,10\r\n"
+                    "1,6,3,4.5,2.1213,5\r\n"      // q = 0.5 + 2^-24: 4.99999970 rounds to 5
+                    "2,1,0,.5,.7071,2.5\r\n");
 }
 
 } // namespace

@@ -25,6 +25,7 @@ public:
     QDateTime now() const override { return m_real.now(); }
     std::uint64_t randomSeed() override { return 1; }
     QString askSaveFileName(QWidget*, const QString&, const QString&) override { return answer; }
+    QString askOpenFileName(QWidget*, const QString&) override { return {}; }
     std::unique_ptr<QPrinter> defaultPrinter() override { return m_real.defaultPrinter(); }
     void showError(QWidget*, const QString&, const QString& text) override { messages.append(text); }
     bool askYesNo(QWidget*, const QString&, const QString& text) override

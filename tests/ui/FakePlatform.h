@@ -23,6 +23,10 @@ public:
         offered.append(previous);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
+    QString askOpenFileName(QWidget*, const QString&) override
+    {
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
     std::unique_ptr<QPrinter> defaultPrinter() override
     {
         if (printerFile.isEmpty())
@@ -43,7 +47,7 @@ public:
     QDateTime clock{QDate(2031, 5, 17), QTime(10, 20, 30)};
     std::uint64_t seeds = 0;
     bool busyAtSeed = false; // the busy cursor showed when the last run took its seed
-    QStringList answers;  // next save-dialog results; empty means cancel
+    QStringList answers;  // next save- or open-dialog results; empty means cancel
     QStringList offered;  // names the dialog opened on
     QString printerFile;  // where the default printer's pages go; no printer when empty
     QStringList errors;

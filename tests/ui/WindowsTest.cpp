@@ -347,7 +347,8 @@ void WindowsTest::everyControlHasAnAccessibleName()
 {
     m_windows->main().Timer1_Timer(); // the clock shows a text
     QList<QWidget*> windows = {&m_windows->main(), &m_windows->title(), &m_windows->largeGraph(), &m_windows->introduction(),
-                               &m_windows->references(), &m_windows->quiz(), &m_windows->citation(), &m_windows->dedication()};
+                               &m_windows->references(), &m_windows->quiz(), &m_windows->citation(), &m_windows->dedication(),
+                               &m_windows->classExperiment()};
     for (QWidget* w : windows) {
         for (QWidget* c : w->findChildren<QWidget*>()) {
             const bool control = !c->objectName().isEmpty() && !c->objectName().startsWith("qt_");

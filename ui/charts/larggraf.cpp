@@ -1,5 +1,6 @@
 #include "larggraf.h"
 
+#include "ChartActions.h"
 #include "ChartViews.h"
 #include "DecayChart.h"
 #include "model/RunState.h"
@@ -49,6 +50,7 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     look::onEscape(this, [this] { command4_Click(); });
     look::onClose(this, [this] { Form_Unload(); });
+    addChartActions(*MSChart1, *this, m_platform, m_windows);
     m_windows.main().installEventFilter(this);
 }
 

@@ -10,6 +10,7 @@
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
 #include "ui/Windows.h"
+#include "ui/charts/ChartActions.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/charts/larggraf.h"
@@ -218,6 +219,7 @@ void Form1::connectHandlers()
     look::onClick(Label10, [this] { Label10_Click(); });
     look::onClick(Picture1, [this] { Picture1_Click(); });
     connect(MSChart1, &DecayChart::clicked, this, &Form1::MSChart1_Click);
+    addChartActions(*MSChart1, *this, m_platform, m_windows);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     // textChanged also follows writes from code, inside the write, as the handlers expect.

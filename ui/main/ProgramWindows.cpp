@@ -1,5 +1,8 @@
 #include "ProgramWindows.h"
 
+#include <QLineEdit>
+#include <QLocale>
+
 ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
     : m_state(state)
     , m_platform(platform)
@@ -9,6 +12,7 @@ ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
 ProgramWindows::~ProgramWindows()
 {
     // The main window last: the others may still refer to it while they go.
+    delete m_classExperiment;
     delete m_vater;
     delete m_copyrigh;
     delete m_quiz;
@@ -71,4 +75,16 @@ copyrigh& ProgramWindows::citation()
 Vater& ProgramWindows::dedication()
 {
     return obtain(m_vater, m_platform);
+}
+
+ClassExperiment& ProgramWindows::classExperiment()
+{
+    if (!m_classExperiment) {
+        const Form1& form = main();
+        const auto params = decay::paramsFromMainWindow(form.txtN0->text().toStdString(), form.rrate->text().toStdString(),
+                                                        form.halftime->text().toStdString(), form.simut->text().toStdString(),
+                                                        form.locale().decimalPoint().toStdString());
+        m_classExperiment = new ClassExperiment(params, m_platform);
+    }
+    return *m_classExperiment;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/Windows.h"
 #include "ui/charts/larggraf.h"
+#include "ui/experiment/ClassExperiment.h"
 #include "ui/info/Form3.h"
 #include "ui/info/Introfrm.h"
 #include "ui/info/Quiz.h"
@@ -34,6 +35,8 @@ public:
     Quiz& quiz() override;
     copyrigh& citation() override;
     Vater& dedication() override;
+    // Takes its parameters from the main window's fields when it is created.
+    ClassExperiment& classExperiment() override;
 
 private:
     template <class W, class... Args>
@@ -50,4 +53,5 @@ private:
     QPointer<Quiz> m_quiz;
     QPointer<copyrigh> m_copyrigh;
     QPointer<Vater> m_vater;
+    QPointer<ClassExperiment> m_classExperiment;
 };

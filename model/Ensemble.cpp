@@ -1,0 +1,136 @@
+#include "Ensemble.h"
+
+#include "Conversions.h"
+#include "DecayDraws.h"
+#include "Runs.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <thread>
+
+namespace decay {
+namespace {
+
+// Between two looks at the cancel flag: about 2 ms at the most atoms.
+constexpr int kStepsPerSlice = 64;
+
+std::optional<long long> wholeNumber(const std::string& text, const std::string& decimalPoint)
+{
+    const auto value = strictValue(text, decimalPoint);
+    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e15)
+        return std::nullopt;
+    return static_cast<long long>(*value);
+}
+
+std::string outside(const char* what, long long low, long long high)
+{
+    return std::string(what) + " must be a whole number from " + std::to_string(low) + " to " + std::to_string(high) + '.';
+}
+
+void makeRun(const EnsembleParams& params, std::uint32_t limit, int run, std::int16_t* left, Progress& progress)
+{
+    DecayDraws draws(runSeed(params.seed, run));
+    left[0] = static_cast<std::int16_t>(params.atoms);
+    for (int from = 0; from < params.lastStep && !progress.cancelled();) {
+        const int to = std::min(from + kStepsPerSlice, params.lastStep);
+        const int last = decaySteps(draws, limit, from, to, left);
+        if (last < to || left[last] == 0) { // ran out: the rest stays 0
+            std::fill(left + last + 1, left + params.lastStep + 1, std::int16_t{0});
+            progress.advance(params.lastStep - from);
+            return;
+        }
+        progress.advance(to - from);
+        from = to;
+    }
+}
+
+} // namespace
+
+EnsembleEntry readEnsemble(const EnsembleTexts& texts)
+{
+    EnsembleParams params;
+    const auto atoms = wholeNumber(texts.atoms, texts.decimalPoint);
+    if (!atoms || *atoms < 1 || *atoms > kMostExperimentAtoms)
+        return {.error = outside("The initial number of atoms", 1, kMostExperimentAtoms)};
+    const auto rate = strictValue(texts.rate, texts.decimalPoint);
+    if (!rate || !(*rate >= 0 && *rate <= 1))
+        return {.error = "The decay rate must be a number from 0 to 1."};
+    const auto lastStep = wholeNumber(texts.lastStep, texts.decimalPoint);
+    if (!lastStep || *lastStep < 1 || *lastStep > kMostExperimentSteps)
+        return {.error = outside("The last step", 1, kMostExperimentSteps)};
+    const auto runs = wholeNumber(texts.runs, texts.decimalPoint);
+    if (!runs || *runs < 1 || *runs > kMostExperimentRuns)
+        return {.error = outside("The number of runs", 1, kMostExperimentRuns)};
+    const auto first = texts.seed.find_first_not_of(' ');
+    const auto end = texts.seed.find_last_not_of(' ') + 1;
+    std::uint64_t seed = 0;
+    const auto read = first == std::string::npos ? std::from_chars_result{nullptr, std::errc::invalid_argument}
+                                                 : std::from_chars(texts.seed.data() + first, texts.seed.data() + end, seed);
+    if (read.ec != std::errc() || read.ptr != texts.seed.data() + end)
+        return {.error = "The seed must be a whole number from 0 to 18446744073709551615."};
+    params.atoms = static_cast<int>(*atoms);
+    params.rate = *rate;
+    params.lastStep = static_cast<int>(*lastStep);
+    params.runs = static_cast<int>(*runs);
+    params.seed = seed;
+    return {.params = params};
+}
+
+EnsembleParams paramsFromMainWindow(const std::string& atoms, const std::string& rate, const std::string& halfLife,
+                                    const std::string& lastStep, const std::string& decimalPoint)
+{
+    EnsembleParams params;
+    if (const auto n = lenientValue(atoms); n && roundHalfEven(*n) >= 1)
+        params.atoms = static_cast<int>(std::min(roundHalfEven(*n), double(kMostExperimentAtoms)));
+    if (const auto r = strictValue(rate, decimalPoint); r && *r >= 0)
+        params.rate = std::min(*r, 1.0);
+    else if (const auto T = strictValue(halfLife, decimalPoint); rate.empty() && T && *T > 0)
+        params.rate = std::min(std::numbers::ln2 / *T, 1.0);
+    if (const auto t = lenientValue(lastStep); t && roundHalfEven(*t) >= 1)
+        params.lastStep = static_cast<int>(std::min(roundHalfEven(*t), double(kMostExperimentSteps)));
+    return params;
+}
+
+std::uint64_t runSeed(std::uint64_t seed, int run)
+{
+    // One splitmix64 step from the class seed moved along by the run: distinct runs, unrelated streams.
+    std::uint64_t z = seed + (static_cast<std::uint64_t>(run) + 1) * 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+std::int64_t ensembleWork(const EnsembleParams& params)
+{
+    return static_cast<std::int64_t>(params.runs) * params.lastStep;
+}
+
+std::optional<Ensemble> runEnsemble(const EnsembleParams& params, Progress& progress, unsigned threads)
+{
+    Ensemble ensemble{.params = params};
+    ensemble.counts.resize(static_cast<std::size_t>(params.runs) * static_cast<std::size_t>(ensemble.steps()));
+    const std::uint32_t limit = DecayDraws::drawLimit(static_cast<float>(params.rate));
+    if (threads == 0)
+        threads = std::max(std::thread::hardware_concurrency(), 1u);
+    threads = std::min(threads, static_cast<unsigned>(params.runs));
+
+    // Each thread takes the next run not yet taken; a run's counts depend on its index alone.
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int run = next++; run < params.runs && !progress.cancelled(); run = next++)
+            makeRun(params, limit, run, ensemble.counts.data() + static_cast<std::size_t>(run) * static_cast<std::size_t>(ensemble.steps()), progress);
+    };
+    {
+        std::vector<std::jthread> workers;
+        for (unsigned i = 1; i < threads; ++i)
+            workers.emplace_back(work);
+        work();
+    }
+    if (progress.cancelled())
+        return std::nullopt;
+    return ensemble;
+}
+
+} // namespace decay

@@ -1,0 +1,278 @@
+#include "FakePlatform.h"
+#include "model/RunState.h"
+#include "ui/charts/DecayChart.h"
+#include "ui/experiment/ClassExperiment.h"
+#include "ui/experiment/ExperimentChart.h"
+#include "ui/main/ProgramWindows.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The class experiment window and the way into it from the charts of both windows.
+class ClassExperimentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void opensOnceFromEitherWindowWithTheMainWindowsFields();
+    void rightButtonLeavesTheChartClickAlone();
+    void chartMenuCopiesAndSaves_data();
+    void chartMenuCopiesAndSaves();
+    void runsTheClassAndExportsIt();
+    void cancelAnswersAtOnce();
+    void refusesUnusableEntries();
+    void importsClassData_data();
+    void importsClassData();
+    void printsTheWorksheet();
+
+private:
+    ClassExperiment& experiment() { return m_windows->classExperiment(); }
+    static QAction* action(QWidget* owner, const char* name) { return owner->findChild<QAction*>(QString::fromLatin1(name)); }
+    static void press(QWidget* widget, Qt::MouseButton button)
+    {
+        const QPoint at = widget->rect().center();
+        QMouseEvent down(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &down);
+        QApplication::sendEvent(widget, &up);
+    }
+    void run(const QString& atoms, const QString& runs)
+    {
+        ClassExperiment& w = experiment();
+        w.txtAtoms->setText(atoms);
+        w.txtRuns->setText(runs);
+        w.txtLastStep->setText(QStringLiteral("60"));
+        w.cmdRun->click();
+        QTRY_VERIFY(!w.running());
+    }
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<decay::RunState> m_state;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<ProgramWindows> m_windows;
+};
+
+void ClassExperimentTest::init()
+{
+    m_state = std::make_unique<decay::RunState>();
+    m_platform = std::make_unique<FakePlatform>();
+    m_windows = std::make_unique<ProgramWindows>(*m_state, *m_platform);
+    m_windows->title().hide();
+    m_windows->main().show();
+}
+
+void ClassExperimentTest::cleanup()
+{
+    m_windows.reset();
+}
+
+void ClassExperimentTest::opensOnceFromEitherWindowWithTheMainWindowsFields()
+{
+    Form1& form = m_windows->main();
+    form.txtN0->setText(QStringLiteral("40000")); // more than a run can hold
+    form.rrate->setText(QStringLiteral("0.25"));
+    form.simut->setText(QStringLiteral("80"));
+    QApplication::setActiveWindow(&form);
+    form.txtN0->setFocus();
+    QTest::keyClick(form.txtN0, Qt::Key_E, Qt::ControlModifier); // also with the chart hidden
+    const QPointer<ClassExperiment> first = &experiment();
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->txtAtoms->text(), QStringLiteral("32767"));
+    QCOMPARE(first->txtRate->text(), QStringLiteral("0.25"));
+    QCOMPARE(first->txtHalfLife->text(), QStringLiteral("2.77258872223978"));
+    QCOMPARE(first->txtLastStep->text(), QStringLiteral("80"));
+    QCOMPARE(first->txtRuns->text(), QStringLiteral("30"));
+    QCOMPARE(first->txtSeed->text(), QStringLiteral("1"));
+    first->cmdNewSeed->click();
+    QCOMPARE(first->txtSeed->text(), QStringLiteral("2"));
+
+    form.cmdLargeGraph->click();
+    larggraf& large = m_windows->largeGraph();
+    QCOMPARE(action(large.MSChart1, "actClassExperiment")->text(), QStringLiteral("Class experiment..."));
+    action(large.MSChart1, "actClassExperiment")->trigger();
+    QCOMPARE(&experiment(), first.data()); // at most one
+
+    first->cmdClose->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(large.isVisible());
+    QCOMPARE(m_platform->quits, 0);
+}
+
+void ClassExperimentTest::rightButtonLeavesTheChartClickAlone()
+{
+    Form1& form = m_windows->main();
+    form.Command2->click();
+    DecayChart* chart = form.MSChart1;
+    QCOMPARE(chart->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList menu;
+    for (QAction* a : chart->actions())
+        menu.append(a->text());
+    QCOMPARE(menu, QStringList({"Class experiment...", "Save chart as image...", "Copy data"}));
+    press(chart->viewport(), Qt::RightButton);
+    QCOMPARE(form.ViewCycle, 0);
+    QCOMPARE(chart->title(), QStringLiteral("Atoms vs. time"));
+    press(chart->viewport(), Qt::LeftButton);
+    QCOMPARE(form.ViewCycle, 1);
+    QCOMPARE(chart->title(), QStringLiteral("Decayed atoms vs. time"));
+}
+
+void ClassExperimentTest::chartMenuCopiesAndSaves_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("starts");
+    QTest::newRow("PNG") << "chart.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG") << "chart.svg" << QByteArray("<?xml");
+    QTest::newRow("no ending becomes PNG") << "chart" << QByteArray("\x89PNG");
+}
+
+void ClassExperimentTest::chartMenuCopiesAndSaves()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, starts);
+    Form1& form = m_windows->main();
+    form.Command2->click();
+    action(form.MSChart1, "actCopyData")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Time\tAtoms\n0\t100\n1\t90.4837418035959\n")));
+
+    m_platform->answers = {m_dir.filePath(name)};
+    action(form.MSChart1, "actSaveChart")->trigger();
+    QFile file(m_dir.filePath(name.contains('.') ? name : name + ".png"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(starts));
+    QVERIFY(m_platform->errors.isEmpty());
+}
+
+void ClassExperimentTest::runsTheClassAndExportsIt()
+{
+    ClassExperiment& w = experiment();
+    QVERIFY(!w.cmdExport->isEnabled() && !w.cmdPrint->isEnabled());
+    run(QStringLiteral("200"), QStringLiteral("150"));
+    QVERIFY(w.result());
+    QCOMPARE(w.result()->ensemble.params.runs, 150);
+    QCOMPARE(w.barProgress->value(), w.barProgress->maximum());
+    QVERIFY(w.cmdExport->isEnabled() && w.cmdPrint->isEnabled() && w.cmdRun->isEnabled());
+
+    // A sample of 100 runs is drawn; the legend hides and shows a layer.
+    const auto& layers = w.chartExperiment->plot().layers;
+    const auto runs = std::find_if(layers.begin(), layers.end(), [](const auto& l) { return l.name == "Runs"; });
+    QCOMPARE(runs->lines.size(), std::size_t(100));
+    QCheckBox* runsBox = nullptr;
+    for (QCheckBox* box : w.frmLegend->findChildren<QCheckBox*>())
+        if (box->text() == "Runs")
+            runsBox = box;
+    runsBox->click();
+    QVERIFY(!w.chartExperiment->isShown(*runs));
+    w.optLog->click();
+    QVERIFY(!w.chartExperiment->isShown(w.chartExperiment->plot().layers.front())); // still off in the ln view
+    QCOMPARE(w.tblHalfLives->item(2, 0)->text(), QStringLiteral("6.93"));
+    QCOMPARE(w.tblHalfLives->item(3, 0)->text(), QStringLiteral("6.58"));
+
+    m_platform->answers = {m_dir.filePath("class")};
+    w.cmdExport->click();
+    QFile file(m_dir.filePath("class.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count("\r\n"), 62);
+}
+
+void ClassExperimentTest::cancelAnswersAtOnce()
+{
+    ClassExperiment& w = experiment();
+    w.txtAtoms->setText(QStringLiteral("32767"));
+    w.txtRate->setText(QStringLiteral("0"));
+    w.txtLastStep->setText(QStringLiteral("3000"));
+    w.txtRuns->setText(QStringLiteral("1000"));
+    w.cmdRun->click();
+    QVERIFY(w.running() && !w.cmdRun->isEnabled() && w.cmdCancel->isEnabled());
+    QTRY_VERIFY(w.barProgress->value() > 0); // the window answers while the runs go on
+    w.cmdCancel->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 1000);
+    QVERIFY(!w.result());
+    QVERIFY(w.cmdRun->isEnabled() && !w.cmdExport->isEnabled());
+    QVERIFY(w.lblStatus->text().startsWith(QStringLiteral("Cancelled")));
+
+    // Closing the window in the middle of a run stops the run as well.
+    w.cmdRun->click();
+    const QPointer<ClassExperiment> closing = &w;
+    w.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closing.isNull());
+}
+
+void ClassExperimentTest::refusesUnusableEntries()
+{
+    ClassExperiment& w = experiment();
+    w.txtRuns->setText(QStringLiteral("1001"));
+    w.cmdRun->click();
+    QVERIFY(!w.running());
+    QCOMPARE(m_platform->errors, QStringList("The number of runs must be a whole number from 1 to 1000."));
+    QTest::keyClicks(w.txtHalfLife, QStringLiteral("x")); // typing the half-life writes the rate
+    QCOMPARE(w.txtRate->text(), QString());
+    w.txtHalfLife->clear();
+    QTest::keyClicks(w.txtHalfLife, QStringLiteral("2"));
+    QCOMPARE(w.txtRate->text(), QStringLiteral("0.346573590279973"));
+}
+
+void ClassExperimentTest::importsClassData_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("error"); // the message shown, empty when it is taken
+
+    QTest::newRow("dice of two groups") << QByteArray("throw;A;B\r\n0;60;40\r\n1;50;33\r\n2;42;28\r\n3;35;23\r\n") << "";
+    QTest::newRow("a bad line") << QByteArray("0,60\n1,50\n2,4x\n")
+                                << "The class data were not imported from data.csv.\n\nLine 3, field 2: \"4x\" is not a number.";
+}
+
+void ClassExperimentTest::importsClassData()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, error);
+    ClassExperiment& w = experiment();
+    m_platform->answers = {write("data.csv", file)};
+    w.cmdImport->click();
+    if (!error.isEmpty()) {
+        QCOMPARE(m_platform->errors, QStringList(error));
+        QVERIFY(w.chartExperiment->plot().layers.empty()); // nothing taken
+        return;
+    }
+    QVERIFY(m_platform->errors.isEmpty());
+    QVERIFY(w.lblHalfLives->text().contains(QStringLiteral("Class data (2 groups, 4 throws): decay probability 0.1651 per throw")));
+    QCOMPARE(w.chartExperiment->plot().layers.size(), std::size_t(2)); // the groups and their fit
+    QCOMPARE(w.chartExperiment->plot().layers[0].lines.size(), std::size_t(2));
+}
+
+void ClassExperimentTest::printsTheWorksheet()
+{
+    ClassExperiment& w = experiment();
+    run(QStringLiteral("100"), QStringLiteral("30"));
+    m_platform->printerFile = m_dir.filePath("worksheet.pdf");
+    w.cmdPrint->click();
+    QFile file(m_platform->printerFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
+    QVERIFY(m_platform->questions.isEmpty());
+}
+
+QTEST_MAIN(ClassExperimentTest)
+#include "ClassExperimentTest.moc"

@@ -1,0 +1,62 @@
+#include "ChartActions.h"
+
+#include "DecayChart.h"
+#include "model/Conversions.h"
+#include "ui/ImageFile.h"
+#include "ui/Windows.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+
+namespace {
+
+QAction* addAction(QWidget& owner, const QString& objectName, const QString& text)
+{
+    auto* action = new QAction(text, &owner);
+    action->setObjectName(objectName);
+    owner.addAction(action);
+    return action;
+}
+
+} // namespace
+
+QString chartDataText(const DecayChart& chart, const QLocale& locale)
+{
+    const auto number = [&](double value) {
+        return QString::fromStdString(decay::numberText(value)).replace(QLatin1Char('.'), locale.decimalPoint());
+    };
+    QString text = chart.axis(DecayChart::Axis::X).title + QLatin1Char('\t') + chart.axis(DecayChart::Axis::Y).title + QLatin1Char('\n');
+    for (int row = 1; row <= chart.rowCount(); ++row)
+        text += number(chart.data(row, 1)) + QLatin1Char('\t') + number(chart.data(row, 2)) + QLatin1Char('\n');
+    return text;
+}
+
+void addChartActions(DecayChart& chart, QWidget& window, Platform& platform, Windows& windows)
+{
+    chart.setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    QAction* experiment = addAction(chart, QStringLiteral("actClassExperiment"), QStringLiteral("Class experiment..."));
+    experiment->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    window.addAction(experiment); // Ctrl+E also while the chart is hidden
+    QObject::connect(experiment, &QAction::triggered, &window, [&windows] {
+        QWidget& shown = windows.classExperiment();
+        shown.show();
+        shown.raise();
+        shown.activateWindow();
+    });
+
+    QAction* save = addAction(chart, QStringLiteral("actSaveChart"), QStringLiteral("Save chart as image..."));
+    QObject::connect(save, &QAction::triggered, &chart, [&chart, &platform] {
+        saveImage(chart, platform, QStringLiteral("Save chart as image"), chart.size(), [&chart](QPainter& painter, QSize size) {
+            chart.render(&painter, QRectF(QPointF(), size));
+        });
+    });
+
+    QAction* copy = addAction(chart, QStringLiteral("actCopyData"), QStringLiteral("Copy data"));
+    QObject::connect(copy, &QAction::triggered, &chart, [&chart] {
+        QGuiApplication::clipboard()->setText(chartDataText(chart, chart.locale()));
+    });
+}

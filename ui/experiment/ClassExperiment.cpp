@@ -1,0 +1,561 @@
+#include "ClassExperiment.h"
+
+#include "ExperimentChart.h"
+#include "ExperimentPlots.h"
+#include "model/Conversions.h"
+#include "model/Entries.h"
+#include "output/DataFileWriter.h"
+#include "output/ExperimentFile.h"
+#include "ui/ImageFile.h"
+#include "ui/Look.h"
+#include "ui/Platform.h"
+#include "ui/PrintForm.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <cmath>
+#include <thread>
+
+using Layer = ExperimentChart::Layer;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Class experiment");
+
+QString qtext(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string text(const QLineEdit* field)
+{
+    return field->text().toStdString();
+}
+
+QString number(double value, int decimals = 2)
+{
+    return std::isfinite(value) ? QLocale().toString(value, 'f', decimals) : QStringLiteral("\u2014");
+}
+
+QLineEdit* field(QFormLayout* form, const QString& objectName, const QString& label)
+{
+    auto* edit = new QLineEdit;
+    look::name(edit, objectName, label);
+    form->addRow(label, edit);
+    return edit;
+}
+
+QPushButton* button(const QString& objectName, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    look::name(b, objectName, caption);
+    return b;
+}
+
+} // namespace
+
+ClassExperiment::ClassExperiment(const decay::EnsembleParams& initial, Platform& platform)
+    : m_platform(platform)
+{
+    buildWidgets(initial);
+    connectHandlers();
+    setRunning(false);
+    showPlot();
+    showHalfLives();
+}
+
+ClassExperiment::~ClassExperiment()
+{
+    stopRun();
+}
+
+void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
+{
+    setObjectName(QStringLiteral("ClassExperiment"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
+    setWindowIcon(look::windowIcon());
+
+    auto* parameters = new QGroupBox(QStringLiteral("The class"));
+    look::name(parameters, QStringLiteral("frmParameters"), parameters->title());
+    auto* form = new QFormLayout(parameters);
+    txtAtoms = field(form, QStringLiteral("txtAtoms"), QStringLiteral("Initial number of atoms:"));
+    txtRate = field(form, QStringLiteral("txtRate"), QStringLiteral("Decay rate per step:"));
+    txtHalfLife = field(form, QStringLiteral("txtHalfLife"), QStringLiteral("Half-life (steps):"));
+    txtLastStep = field(form, QStringLiteral("txtLastStep"), QStringLiteral("Last step:"));
+    txtRuns = field(form, QStringLiteral("txtRuns"), QStringLiteral("Runs (students):"));
+    txtSeed = field(form, QStringLiteral("txtSeed"), QStringLiteral("Seed:"));
+    cmdNewSeed = button(QStringLiteral("cmdNewSeed"), QStringLiteral("New seed"));
+    form->addRow(QString(), cmdNewSeed);
+    for (QLineEdit* edit : {txtAtoms, txtRate, txtHalfLife, txtLastStep, txtRuns, txtSeed})
+        edit->setMinimumWidth(160);
+    txtAtoms->setText(QString::number(initial.atoms));
+    txtRate->setText(qtext(decay::numberText(initial.rate)));
+    txtHalfLife->setText(qtext(decay::lnTwoOverText(text(txtRate), ".").value_or(std::string())));
+    txtLastStep->setText(QString::number(initial.lastStep));
+    txtRuns->setText(QString::number(initial.runs));
+    txtSeed->setText(QString::number(m_platform.randomSeed()));
+    txtHalfLife->setCursorPosition(0);
+
+    cmdRun = button(QStringLiteral("cmdRun"), QStringLiteral("Run"));
+    cmdRun->setDefault(true);
+    cmdCancel = button(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    barProgress = new QProgressBar;
+    look::name(barProgress, QStringLiteral("barProgress"), QStringLiteral("Progress"));
+    barProgress->setRange(0, 1000);
+    barProgress->setTextVisible(false);
+    lblStatus = new QLabel(QStringLiteral("Press Run: every student makes one random decay run."));
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setWordWrap(true);
+    cmdImport = button(QStringLiteral("cmdImport"), QStringLiteral("Import class data..."));
+    cmdExport = button(QStringLiteral("cmdExport"), QStringLiteral("Export runs as CSV..."));
+    cmdSaveImage = button(QStringLiteral("cmdSaveImage"), QStringLiteral("Save chart as image..."));
+    cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("Print worksheet"));
+    cmdClose = button(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(parameters);
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(cmdRun);
+    runRow->addWidget(cmdCancel);
+    left->addLayout(runRow);
+    left->addWidget(barProgress);
+    left->addWidget(lblStatus);
+    left->addStretch();
+    for (QPushButton* b : {cmdImport, cmdExport, cmdSaveImage, cmdPrint, cmdClose})
+        left->addWidget(b);
+
+    optCounts = new QRadioButton(QStringLiteral("N(t)"));
+    optCounts->setObjectName(QStringLiteral("optCounts"));
+    optLog = new QRadioButton(QStringLiteral("ln N(t)"));
+    optLog->setObjectName(QStringLiteral("optLog"));
+    optHalfLives = new QRadioButton(QStringLiteral("Half-lives"));
+    optHalfLives->setObjectName(QStringLiteral("optHalfLives"));
+    auto* views = new QButtonGroup(this);
+    auto* viewRow = new QHBoxLayout;
+    viewRow->addWidget(new QLabel(QStringLiteral("View:")));
+    for (QRadioButton* option : {optCounts, optLog, optHalfLives}) {
+        views->addButton(option);
+        viewRow->addWidget(option);
+    }
+    viewRow->addStretch();
+    optCounts->setChecked(true);
+    chartExperiment = new ExperimentChart;
+    look::name(chartExperiment, QStringLiteral("chartExperiment"), QStringLiteral("Chart of the class experiment"));
+    frmLegend = new QWidget;
+    look::name(frmLegend, QStringLiteral("frmLegend"), QStringLiteral("Legend"));
+    m_legendLayout = new QHBoxLayout(frmLegend);
+    m_legendLayout->setContentsMargins(0, 0, 0, 0);
+
+    tblHalfLives = new QTableWidget(4, 2);
+    look::name(tblHalfLives, QStringLiteral("tblHalfLives"), QStringLiteral("Half-lives"));
+    tblHalfLives->setHorizontalHeaderLabels({QStringLiteral("Class mean"), QStringLiteral("Standard deviation")});
+    tblHalfLives->setVerticalHeaderLabels({QStringLiteral("Half-life where N first falls to N0/2"),
+                                           QStringLiteral("Half-life from the slope of ln N"),
+                                           QStringLiteral("ln 2 / r (the continuous law)"),
+                                           QStringLiteral("ln 2 / \u2212ln(1\u2212q) (exact for the draws)")});
+    tblHalfLives->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblHalfLives->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblHalfLives->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblHalfLives->verticalHeader()->setDefaultSectionSize(24);
+    tblHalfLives->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblHalfLives->setFixedHeight(tblHalfLives->horizontalHeader()->sizeHint().height() + 4 * 24 + 2 * tblHalfLives->frameWidth());
+    lblHalfLives = new QLabel;
+    lblHalfLives->setObjectName(QStringLiteral("lblHalfLives"));
+    lblHalfLives->setWordWrap(true);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(viewRow);
+    right->addWidget(chartExperiment, 1);
+    right->addWidget(frmLegend);
+    right->addWidget(tblHalfLives);
+    right->addWidget(lblHalfLives);
+
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left);
+    top->addLayout(right, 1);
+
+    tmrProgress = new QTimer(this);
+    tmrProgress->setObjectName(QStringLiteral("tmrProgress"));
+    tmrProgress->setInterval(50); // the bar moves twenty times a second
+    m_watcher = new QFutureWatcher<std::optional<Result>>(this);
+    resize(1120, 740);
+}
+
+void ClassExperiment::connectHandlers()
+{
+    connect(cmdRun, &QPushButton::clicked, this, &ClassExperiment::cmdRun_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &ClassExperiment::cmdCancel_Click);
+    connect(cmdNewSeed, &QPushButton::clicked, this, &ClassExperiment::cmdNewSeed_Click);
+    connect(txtRate, &QLineEdit::textEdited, this, &ClassExperiment::txtRate_Change);
+    connect(txtHalfLife, &QLineEdit::textEdited, this, &ClassExperiment::txtHalfLife_Change);
+    for (QRadioButton* option : {optCounts, optLog, optHalfLives})
+        connect(option, &QRadioButton::toggled, this, &ClassExperiment::optView_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &ClassExperiment::cmdImport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &ClassExperiment::cmdExport_Click);
+    connect(cmdSaveImage, &QPushButton::clicked, this, &ClassExperiment::cmdSaveImage_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &ClassExperiment::cmdPrint_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &ClassExperiment::cmdClose_Click);
+    connect(tmrProgress, &QTimer::timeout, this, &ClassExperiment::tmrProgress_Timer);
+    connect(m_watcher, &QFutureWatcher<std::optional<Result>>::finished, this, &ClassExperiment::Run_Finished);
+}
+
+std::string ClassExperiment::decimalPoint() const
+{
+    return locale().decimalPoint().toStdString();
+}
+
+bool ClassExperiment::running() const
+{
+    return m_progress != nullptr;
+}
+
+// Runs
+
+void ClassExperiment::cmdRun_Click()
+{
+    const auto entry = decay::readEnsemble(
+        {text(txtAtoms), text(txtRate), text(txtLastStep), text(txtRuns), text(txtSeed), decimalPoint()});
+    if (!entry.params) {
+        m_platform.showError(this, kTitle, qtext(entry.error));
+        return;
+    }
+    m_progress = std::make_shared<decay::ProgressCounter>();
+    m_work = std::max<std::int64_t>(decay::ensembleWork(*entry.params), 1);
+    setRunning(true);
+    lblStatus->setText(QStringLiteral("%1 runs on %2 cores...").arg(entry.params->runs).arg(std::max(std::thread::hardware_concurrency(), 1u)));
+    m_watcher->setFuture(QtConcurrent::run([params = *entry.params, progress = m_progress]() -> std::optional<Result> {
+        auto ensemble = decay::runEnsemble(params, *progress);
+        if (!ensemble)
+            return std::nullopt;
+        auto stats = decay::ensembleStats(*ensemble);
+        return Result{std::move(*ensemble), std::move(stats)};
+    }));
+}
+
+void ClassExperiment::cmdCancel_Click()
+{
+    if (!running())
+        return;
+    m_progress->cancel();
+    cmdCancel->setEnabled(false);
+    lblStatus->setText(QStringLiteral("Cancelling..."));
+}
+
+void ClassExperiment::tmrProgress_Timer()
+{
+    if (running())
+        barProgress->setValue(static_cast<int>(m_progress->done() * 1000 / m_work));
+}
+
+void ClassExperiment::Run_Finished()
+{
+    std::optional<Result> result = m_watcher->future().takeResult();
+    if (!result) {
+        setRunning(false);
+        lblStatus->setText(QStringLiteral("Cancelled; the chart shows the class before."));
+        return;
+    }
+    m_result = std::move(result);
+    setRunning(false);
+    barProgress->setValue(barProgress->maximum());
+    const decay::EnsembleParams& p = m_result->ensemble.params;
+    lblStatus->setText(QStringLiteral("%1 runs of %2 atoms to step %3; a draw decays with q = %4.")
+                           .arg(p.runs).arg(p.atoms).arg(p.lastStep).arg(QLocale().toString(m_result->stats.q, 'g', 10)));
+    showPlot();
+    showHalfLives();
+}
+
+void ClassExperiment::setRunning(bool running)
+{
+    if (!running)
+        m_progress.reset();
+    for (QWidget* w : std::initializer_list<QWidget*>{txtAtoms, txtRate, txtHalfLife, txtLastStep, txtRuns, txtSeed, cmdNewSeed, cmdRun, cmdImport})
+        w->setEnabled(!running);
+    cmdCancel->setEnabled(running);
+    for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint})
+        w->setEnabled(!running && m_result);
+    barProgress->setValue(running ? 0 : barProgress->value());
+    if (running)
+        tmrProgress->start();
+    else
+        tmrProgress->stop();
+}
+
+// A run still going stops within one slice of steps, a few milliseconds.
+void ClassExperiment::stopRun()
+{
+    if (!running())
+        return;
+    m_progress->cancel();
+    m_watcher->waitForFinished();
+}
+
+void ClassExperiment::closeEvent(QCloseEvent* event)
+{
+    stopRun();
+    event->accept();
+}
+
+void ClassExperiment::cmdClose_Click()
+{
+    close();
+}
+
+// Parameters
+
+void ClassExperiment::cmdNewSeed_Click()
+{
+    txtSeed->setText(QString::number(m_platform.randomSeed()));
+    txtHalfLife->setCursorPosition(0);
+}
+
+// Rate and half-life are ln 2 over each other: typing one writes the other.
+void ClassExperiment::txtRate_Change()
+{
+    txtHalfLife->setText(qtext(decay::lnTwoOverText(text(txtRate), decimalPoint()).value_or(std::string())));
+    txtHalfLife->setCursorPosition(0);
+}
+
+void ClassExperiment::txtHalfLife_Change()
+{
+    txtRate->setText(qtext(decay::lnTwoOverText(text(txtHalfLife), decimalPoint()).value_or(std::string())));
+    txtRate->setCursorPosition(0);
+}
+
+// Chart
+
+void ClassExperiment::optView_Click()
+{
+    showPlot();
+}
+
+void ClassExperiment::showPlot()
+{
+    const ExperimentView view = optLog->isChecked() ? ExperimentView::LnCounts
+                                : optHalfLives->isChecked() ? ExperimentView::HalfLives : ExperimentView::Counts;
+    chartExperiment->setPlot(experimentPlot(view, m_result ? &m_result->ensemble : nullptr, m_result ? &m_result->stats : nullptr,
+                                            m_data ? &*m_data : nullptr, m_fit ? &*m_fit : nullptr));
+    chartExperiment->setHidden(m_hidden);
+    showLegend();
+}
+
+// A check box for each layer of the chart, in the layer's colour; unticking hides the layer in
+// every view until it is ticked again.
+void ClassExperiment::showLegend()
+{
+    while (QLayoutItem* item = m_legendLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    QStringList names;
+    for (const Layer& layer : chartExperiment->plot().layers) {
+        if (names.contains(layer.name))
+            continue;
+        names.append(layer.name);
+        auto* box = new QCheckBox(layer.name);
+        box->setObjectName(QStringLiteral("chkLayer%1").arg(names.size()));
+        QPixmap swatch(14, 14);
+        QColor color = layer.color;
+        color.setAlpha(std::max(color.alpha(), 140));
+        swatch.fill(color);
+        box->setIcon(QIcon(swatch));
+        box->setChecked(!m_hidden.contains(layer.name));
+        connect(box, &QCheckBox::toggled, this, [this, name = layer.name](bool shown) {
+            if (shown)
+                m_hidden.removeAll(name);
+            else if (!m_hidden.contains(name))
+                m_hidden.append(name);
+            chartExperiment->setHidden(m_hidden);
+        });
+        m_legendLayout->addWidget(box);
+    }
+    m_legendLayout->addStretch();
+}
+
+void ClassExperiment::showHalfLives()
+{
+    const auto set = [this](int row, int column, const QString& value) {
+        auto* item = new QTableWidgetItem(value);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        tblHalfLives->setItem(row, column, item);
+    };
+    if (!m_result) {
+        tblHalfLives->clearContents();
+        lblHalfLives->setText(QStringLiteral("The class has made no runs yet."));
+    } else {
+        const decay::EnsembleStats& s = m_result->stats;
+        set(0, 0, number(s.halving.mean));
+        set(0, 1, number(s.halving.sd));
+        set(1, 0, number(s.slopeHalfLife.mean));
+        set(1, 1, number(s.slopeHalfLife.sd));
+        set(2, 0, number(s.continuousHalfLife));
+        set(3, 0, number(s.discreteHalfLife));
+        const int runs = m_result->ensemble.params.runs;
+        lblHalfLives->setText(QStringLiteral("%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.")
+                                  .arg(s.halving.count).arg(runs).arg(s.slopeHalfLife.count));
+    }
+    if (m_data) {
+        const QString fit = m_fit ? QStringLiteral("decay probability %1 per throw, half-life %2 throws")
+                                        .arg(number(m_fit->probability, 4), number(m_fit->halfLife))
+                                  : QStringLiteral("the counts do not fall, so no decay probability fits them");
+        lblHalfLives->setText(lblHalfLives->text() + QStringLiteral("\nClass data (%1 groups, %2 throws): %3.")
+                                                         .arg(m_data->counts.size()).arg(m_data->steps.size()).arg(fit));
+    }
+}
+
+// Files and printing
+
+void ClassExperiment::cmdImport_Click()
+{
+    const QString path = m_platform.askOpenFileName(this, QStringLiteral("Class data (*.csv *.txt *.tsv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    const QString title = QStringLiteral("Import class data");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_platform.showError(this, title, QStringLiteral("The class data were not imported.\n\nCannot open %1: %2").arg(path, file.errorString()));
+        return;
+    }
+    // Read one byte past the largest file taken, so that a larger one is refused as such.
+    const QByteArray bytes = file.read((4 << 20) + 1);
+    const auto read = decay::readClassData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), decimalPoint());
+    if (!read.data) {
+        m_platform.showError(this, title, QStringLiteral("The class data were not imported from %1.\n\n%2").arg(QFileInfo(path).fileName(), qtext(read.error)));
+        return;
+    }
+    m_data = read.data;
+    m_fit = decay::fitClassData(*m_data);
+    showPlot();
+    showHalfLives();
+}
+
+void ClassExperiment::cmdExport_Click()
+{
+    QString path = m_platform.askSaveFileName(this, QStringLiteral("Atomdrift class.csv"), QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty() || !m_result)
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    const QString error = decay::writeFileAtomically(path, decay::experimentFileText(m_result->ensemble, m_result->stats));
+    if (!error.isEmpty())
+        m_platform.showError(this, QStringLiteral("Export runs as CSV"), QStringLiteral("The runs were not saved.\n\n") + error);
+}
+
+void ClassExperiment::cmdSaveImage_Click()
+{
+    saveImage(*this, m_platform, QStringLiteral("Save chart as image"), chartExperiment->size(),
+              [this](QPainter& painter, QSize size) { chartExperiment->paint(painter, size); });
+}
+
+void ClassExperiment::cmdPrint_Click()
+{
+    printPage(*this, m_platform, QStringLiteral("Print worksheet"), QStringLiteral("Atomdrift worksheet.pdf"),
+              [this](QPainter& painter) { paintWorksheet(painter); });
+}
+
+// The page is laid out on 1000 x 1414 units (the shape of A4), scaled to the printable area, so
+// it looks the same on every printer; fonts are sized in those units too.
+void ClassExperiment::paintWorksheet(QPainter& painter) const
+{
+    constexpr QSizeF kPage(1000, 1414);
+    const QRect area = painter.viewport();
+    const double scale = std::min(area.width() / kPage.width(), area.height() / kPage.height());
+    painter.save();
+    painter.translate(area.center() - QPointF(kPage.width() * scale / 2, kPage.height() * scale / 2));
+    painter.scale(scale, scale);
+
+    const auto font = [](int pixels, bool bold = false) {
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setPixelSize(pixels);
+        f.setBold(bold);
+        return f;
+    };
+    double y = 40;
+    const auto paragraph = [&](const QString& text, const QFont& f, double after = 10) {
+        painter.setFont(f);
+        const QRectF box = painter.boundingRect(QRectF(60, y, 880, 1000), Qt::TextWordWrap, text);
+        painter.drawText(box, Qt::TextWordWrap, text);
+        y = box.bottom() + after;
+    };
+    painter.setPen(Qt::black);
+    paragraph(QStringLiteral("Atomdrift \u2014 Class experiment"), font(34, true), 6);
+    paragraph(QStringLiteral("Name: ______________________________     Date: ________________"), font(18), 16);
+
+    const decay::EnsembleParams p = m_result ? m_result->ensemble.params : decay::EnsembleParams{};
+    const QLocale locale;
+    paragraph(QStringLiteral("Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay "
+                             "rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.")
+                  .arg(p.runs).arg(p.atoms).arg(locale.toString(p.rate, 'g', 10)).arg(p.lastStep).arg(p.seed)
+                  .arg(m_result ? locale.toString(m_result->stats.q, 'g', 10) : QStringLiteral("\u2014")),
+              font(18), 12);
+
+    const QRectF chartBox(60, y, 880, 500);
+    painter.save();
+    painter.translate(chartBox.topLeft());
+    chartExperiment->paint(painter, chartBox.size());
+    painter.restore();
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(chartBox);
+    painter.setPen(Qt::black);
+    y = chartBox.bottom() + 20;
+
+    painter.setFont(font(17));
+    const QStringList columns = {QString(), QStringLiteral("Class mean"), QStringLiteral("Standard deviation")};
+    const double columnLeft[] = {60, 560, 760};
+    for (int row = -1; row < tblHalfLives->rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            QString cell = row < 0 ? columns[column]
+                           : column == 0 ? tblHalfLives->verticalHeaderItem(row)->text()
+                           : tblHalfLives->item(row, column - 1) ? tblHalfLives->item(row, column - 1)->text() : QString();
+            painter.setFont(font(17, row < 0));
+            painter.drawText(QRectF(columnLeft[column], y, column == 0 ? 490 : 180, 26), Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight), cell);
+        }
+        y += 26;
+        painter.setPen(QColor(200, 200, 200));
+        painter.drawLine(QPointF(60, y), QPointF(940, y));
+        painter.setPen(Qt::black);
+    }
+    y += 8;
+    if (!lblHalfLives->text().isEmpty())
+        paragraph(lblHalfLives->text(), font(16), 16);
+
+    paragraph(QStringLiteral("Questions"), font(22, true), 8);
+    const QStringList questions = {
+        QStringLiteral("1. Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? "
+                       "How far is that from the class mean, measured in standard deviations?"),
+        QStringLiteral("2. The class mean follows N0\u00B7(1\u2212q)^t, not N0\u00B7e^(\u2212r\u00B7t). Why? Which of the two "
+                       "half-lives in the table does the class find?"),
+        QStringLiteral("3. How would the \u00B11\u03C3 band of the class change with four times as many atoms? "
+                       "Guess first, then try it in the program."),
+    };
+    for (const QString& question : questions) {
+        paragraph(question, font(18), 8);
+        painter.setPen(QColor(170, 170, 170));
+        for (int line = 0; line < 2; ++line) {
+            y += 30;
+            painter.drawLine(QPointF(60, y), QPointF(940, y));
+        }
+        painter.setPen(Qt::black);
+        y += 18;
+    }
+    painter.restore();
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "model/ClassData.h"
+#include "model/EnsembleStats.h"
+
+#include <QFutureWatcher>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class ExperimentChart;
+class Platform;
+class QButtonGroup;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTimer;
+
+// The class experiment: every student of a class makes the random decay run once; the window
+// shows all the runs beside the theory, the half-lives the class measures, and a class's own
+// dice or coin counts. The runs are made on every core while the window stays responsive.
+class ClassExperiment : public QWidget {
+    Q_OBJECT
+
+public:
+    ClassExperiment(const decay::EnsembleParams& initial, Platform& platform);
+    ~ClassExperiment() override;
+
+    // A run and its statistics, made together away from the user-interface thread.
+    struct Result {
+        decay::Ensemble ensemble;
+        decay::EnsembleStats stats;
+    };
+    const std::optional<Result>& result() const { return m_result; }
+    bool running() const;
+
+    // The worksheet: parameters, chart, half-life table and questions, on one page.
+    void paintWorksheet(QPainter& painter) const;
+
+    QLineEdit* txtAtoms;
+    QLineEdit* txtRate;
+    QLineEdit* txtHalfLife;
+    QLineEdit* txtLastStep;
+    QLineEdit* txtRuns;
+    QLineEdit* txtSeed;
+    QPushButton* cmdNewSeed;
+    QPushButton* cmdRun;
+    QPushButton* cmdCancel;
+    QProgressBar* barProgress;
+    QLabel* lblStatus;
+    QRadioButton* optCounts;
+    QRadioButton* optLog;
+    QRadioButton* optHalfLives;
+    ExperimentChart* chartExperiment;
+    QWidget* frmLegend; // one check box per layer of the chart
+    QTableWidget* tblHalfLives;
+    QLabel* lblHalfLives;
+    QPushButton* cmdImport;
+    QPushButton* cmdExport;
+    QPushButton* cmdSaveImage;
+    QPushButton* cmdPrint;
+    QPushButton* cmdClose;
+    QTimer* tmrProgress;
+
+    void cmdRun_Click();
+    void cmdCancel_Click();
+    void cmdNewSeed_Click();
+    void txtRate_Change();
+    void txtHalfLife_Change();
+    void optView_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
+    void cmdSaveImage_Click();
+    void cmdPrint_Click();
+    void cmdClose_Click();
+    void tmrProgress_Timer();
+    void Run_Finished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWidgets(const decay::EnsembleParams& initial);
+    void connectHandlers();
+    void setRunning(bool running);
+    void stopRun();
+    void showPlot();
+    void showLegend();
+    void showHalfLives();
+    std::string decimalPoint() const;
+
+    Platform& m_platform;
+    std::shared_ptr<decay::ProgressCounter> m_progress; // shared with the run in progress
+    std::int64_t m_work = 1;
+    QFutureWatcher<std::optional<Result>>* m_watcher;
+    std::optional<Result> m_result;
+    std::optional<decay::ClassData> m_data;
+    std::optional<decay::DecayFit> m_fit;
+    QStringList m_hidden; // layers switched off in the legend
+    QHBoxLayout* m_legendLayout;
+};

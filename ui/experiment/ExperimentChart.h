@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QPolygonF>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+// The class experiment's chart, painted by hand: a hundred runs of 3001 points are too many
+// series for a chart component, and the same painting goes to the screen, the image files and
+// the worksheet.
+class ExperimentChart : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Layer {
+        enum class Kind { Lines, Band, Points, Bars };
+        QString name;   // in the legend; layers of the same name show and hide together
+        QColor color;
+        Kind kind = Kind::Lines;
+        qreal width = 1.5;
+        // Lines and Points: one polyline each, broken where a point is not finite. Band: the lower
+        // and the upper edge. Bars: one point (centre, height) per bar of barWidth.
+        std::vector<QPolygonF> lines;
+        qreal barWidth = 1;
+        bool inLegend = true;
+    };
+    struct Plot {
+        QString title;
+        QString xTitle;
+        QString yTitle;
+        std::vector<Layer> layers;
+    };
+
+    explicit ExperimentChart(QWidget* parent = nullptr);
+
+    void setPlot(Plot plot);
+    const Plot& plot() const { return m_plot; }
+    void setHidden(const QStringList& names);
+    bool isShown(const Layer& layer) const;
+
+    // Paints the chart into a picture of `size` pixels at the painter's origin.
+    void paint(QPainter& painter, QSizeF size) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Plot m_plot;
+    QStringList m_hidden;
+};

@@ -1,0 +1,136 @@
+#include "ExperimentPlots.h"
+
+#include <cmath>
+
+using Layer = ExperimentChart::Layer;
+
+namespace {
+
+constexpr int kMostRunsDrawn = 100;
+
+// The names of the chart's layers, which the legend's check boxes carry too.
+const QString kRuns = QStringLiteral("Runs");
+const QString kClassMean = QStringLiteral("Class mean");
+const QString kClassBand = QStringLiteral("Class \u00B11\u03C3");
+const QString kExpectation = QStringLiteral("Expectation N0\u00B7(1\u2212q)^t");
+const QString kBinomialBand = QStringLiteral("Binomial \u00B11\u03C3");
+const QString kContinuous = QStringLiteral("Continuous law N0\u00B7e^(\u2212r\u00B7t)");
+const QString kFittedLine = QStringLiteral("Fitted line");
+const QString kData = QStringLiteral("Class data");
+const QString kDataFit = QStringLiteral("Class data fit");
+const QString kHalfLives = QStringLiteral("Measured half-lives");
+const QString kLnTwoOverR = QStringLiteral("ln 2 / r");
+const QString kLnTwoOverQ = QStringLiteral("ln 2 / \u2212ln(1\u2212q)");
+
+// Points (t, values[t]), or (steps[i], values[i]) when steps are given.
+QPolygonF curve(const std::vector<double>& values, const std::vector<double>* steps = nullptr)
+{
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        line.append(QPointF(steps ? (*steps)[i] : static_cast<double>(i), values[i]));
+    return line;
+}
+
+// values + sign * by, never below 0: a count band ends at no atoms.
+QPolygonF offset(const std::vector<double>& values, const std::vector<double>& by, double sign)
+{
+    std::vector<double> shifted(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        shifted[i] = std::max(values[i] + sign * by[i], 0.0);
+    return curve(shifted);
+}
+
+Layer lines(const QString& name, const QColor& color, qreal width, std::vector<QPolygonF> polylines)
+{
+    return {.name = name, .color = color, .width = width, .lines = std::move(polylines)};
+}
+
+Layer band(const QString& name, const QColor& color, const std::vector<double>& centre, const std::vector<double>& sd)
+{
+    return {.name = name, .color = color, .kind = Layer::Kind::Band, .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
+}
+
+// The runs drawn: all up to 100, else 100 spread evenly over the class.
+std::vector<int> drawnRuns(int runs)
+{
+    std::vector<int> drawn;
+    const int count = std::min(runs, kMostRunsDrawn);
+    for (int i = 0; i < count; ++i)
+        drawn.push_back(static_cast<int>(static_cast<long long>(i) * runs / count));
+    return drawn;
+}
+
+std::vector<double> runCounts(const decay::Ensemble& ensemble, int run)
+{
+    const auto counts = ensemble.run(run);
+    return {counts.begin(), counts.end()};
+}
+
+} // namespace
+
+ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble* ensemble, const decay::EnsembleStats* stats,
+                                     const decay::ClassData* data, const decay::DecayFit* fit)
+{
+    ExperimentChart::Plot plot;
+    const bool log = view == ExperimentView::LnCounts;
+    const auto values = [log](const std::vector<double>& v) { return log ? decay::logarithms(v) : v; };
+
+    if (view == ExperimentView::HalfLives) {
+        plot = {QStringLiteral("Half-lives where N first falls to N0/2"), QStringLiteral("Half-life (steps)"), QStringLiteral("Runs")};
+        if (stats) {
+            const decay::EnsembleStats& s = *stats;
+            const decay::Histogram h = decay::histogram(s.halvingTimes);
+            Layer bars{.name = kHalfLives, .color = QColor(90, 140, 220), .kind = Layer::Kind::Bars, .lines = {{}}, .barWidth = h.width};
+            int highest = 1;
+            for (std::size_t i = 0; i < h.counts.size(); ++i) {
+                bars.lines[0].append(QPointF(h.low + (static_cast<double>(i) + 0.5) * h.width, h.counts[i]));
+                highest = std::max(highest, h.counts[i]);
+            }
+            plot.layers.push_back(bars);
+            const auto mark = [&](const QString& name, const QColor& color, double at) {
+                if (std::isfinite(at))
+                    plot.layers.push_back(lines(name, color, 2.5, {QPolygonF({QPointF(at, 0), QPointF(at, highest)})}));
+            };
+            mark(kClassMean, QColor(230, 120, 0), s.halving.mean);
+            mark(kLnTwoOverQ, QColor(0, 130, 60), s.discreteHalfLife);
+            mark(kLnTwoOverR, QColor(200, 0, 90), s.continuousHalfLife);
+        }
+    } else {
+        plot = log ? ExperimentChart::Plot{QStringLiteral("ln N(t) of the class"), QStringLiteral("Step t"), QStringLiteral("ln N")}
+                   : ExperimentChart::Plot{QStringLiteral("Atoms left in each run"), QStringLiteral("Step t"), QStringLiteral("Atoms N(t)")};
+        if (ensemble && stats) {
+            const decay::Ensemble& e = *ensemble;
+            const decay::EnsembleStats& s = *stats;
+            if (!log) {
+                plot.layers.push_back(band(kBinomialBand, QColor(0, 150, 70, 50), s.expectation, s.binomialSd));
+                plot.layers.push_back(band(kClassBand, QColor(240, 140, 0, 60), s.mean, s.sd));
+            }
+            std::vector<QPolygonF> runs;
+            for (int run : drawnRuns(e.params.runs))
+                runs.push_back(curve(values(runCounts(e, run))));
+            plot.layers.push_back(lines(kRuns, QColor(40, 80, 200, 45), 1, std::move(runs)));
+            plot.layers.push_back(lines(kClassMean, QColor(230, 120, 0), 2.5, {curve(values(s.mean))}));
+            plot.layers.push_back(lines(kExpectation, QColor(0, 130, 60), 2, {curve(values(s.expectation))}));
+            plot.layers.push_back(lines(kContinuous, QColor(200, 0, 90), 2, {curve(values(s.continuous))}));
+            if (log) {
+                const double last = e.params.lastStep;
+                plot.layers.push_back(lines(kFittedLine, Qt::black, 1.5,
+                                            {QPolygonF({QPointF(0, s.meanIntercept), QPointF(last, s.meanIntercept + s.meanSlope * last)})}));
+            }
+        }
+        if (data) {
+            Layer points{.name = kData, .color = QColor(60, 60, 60), .kind = Layer::Kind::Points, .width = 1};
+            if (log)
+                points.lines.push_back(curve(decay::logarithms(decay::meanCounts(*data)), &data->steps));
+            else
+                for (const auto& group : data->counts)
+                    points.lines.push_back(curve(group, &data->steps));
+            plot.layers.push_back(points);
+            if (fit)
+                plot.layers.push_back(lines(kDataFit, QColor(60, 60, 60), 1.5, {curve(values(decay::fittedCounts(*fit, data->steps)), &data->steps)}));
+        }
+    }
+    return plot;
+}
+
