@@ -1,5 +1,6 @@
-// Drawing a view of 3001 points (grid fill, then one repaint) and bringing up the first windows,
-// on whatever platform QT_QPA_PLATFORM names (offscreen for a machine without a display).
+// Drawing each view of 3001 points (grid fill, then one repaint) on a chart of the main window's
+// size and on one of the large graph window's, and bringing up the first windows, on whatever
+// platform QT_QPA_PLATFORM names (offscreen for a machine without a display).
 #include "model/Runs.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
@@ -21,7 +22,8 @@ void DrawView3001Points(benchmark::State& bench)
     auto state = std::make_unique<decay::RunState>();
     decay::runDeterministic(*state, {"100", "0.001", "3000"});
     DecayChart chart;
-    chart.resize(422, 300);
+    const bool large = bench.range(1) != 0;
+    chart.resize(large ? look::tw(10572) : look::tw(6324), large ? look::tw(6924) : look::tw(4500)); // chart sizes in twips
     chart.show();
     QCoreApplication::processEvents();
     const auto view = static_cast<ChartView>(bench.range(0));
@@ -31,7 +33,7 @@ void DrawView3001Points(benchmark::State& bench)
         benchmark::DoNotOptimize(chart.grab());
     }
 }
-BENCHMARK(DrawView3001Points)->Arg(0)->Arg(3)->ArgName("view")->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawView3001Points)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->ArgNames({"view", "large"})->Unit(benchmark::kMillisecond);
 
 // From nothing to the main window loaded (hidden) and the backdrop and title window shown, the
 // title window painted once.

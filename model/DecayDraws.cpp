@@ -34,6 +34,17 @@ DecayDraws::Isa bestIsa()
     return DecayDraws::Isa::Generic;
 }
 
+// A draw k sits in the top 24 bits of a 32-bit word w, so k < limit becomes w <= limit * 2^8 - 1
+// (2^32 - 1 for the limit 2^24). A limit of 0 counts nothing, yet the draws are still made, so
+// the generators advance alike whatever the rate.
+std::int32_t count(Kernel kernel, std::uint32_t* state, std::int32_t atoms, std::uint32_t limit)
+{
+    if (atoms <= 0)
+        return 0;
+    const std::int32_t decays = kernel(state, atoms, (limit << 8) - 1);
+    return limit == 0 ? 0 : decays;
+}
+
 } // namespace
 
 DecayDraws::DecayDraws(std::uint64_t seed)
@@ -53,7 +64,8 @@ DecayDraws::DecayDraws(std::uint64_t seed)
 bool DecayDraws::supported(Isa isa)
 {
     switch (isa) {
-    case Isa::Avx512: return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
+    case Isa::Avx512:
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("popcnt");
     case Isa::Avx2: return __builtin_cpu_supports("avx2");
     case Isa::Generic: break;
     }
@@ -63,12 +75,12 @@ bool DecayDraws::supported(Isa isa)
 std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit)
 {
     static const Kernel kernel = kernelFor(bestIsa());
-    return atoms > 0 ? kernel(m_state.data(), atoms, limit) : 0;
+    return count(kernel, m_state.data(), atoms, limit);
 }
 
 std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit, Isa isa)
 {
-    return atoms > 0 ? kernelFor(isa)(m_state.data(), atoms, limit) : 0;
+    return count(kernelFor(isa), m_state.data(), atoms, limit);
 }
 
 std::uint32_t DecayDraws::drawLimit(float p)

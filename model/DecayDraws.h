@@ -5,13 +5,17 @@
 
 namespace decay {
 
-// Uniform single-precision draws u = k / 2^24, k uniform in 0..2^24-1, from 32 interleaved
-// xoshiro128+ generators (the top 24 bits of each output). The draws of one call are taken a
-// block of 32 at a time, one per generator, so the vector units work on independent streams;
-// the unused draws of a call's last block are discarded.
+// Uniform single-precision draws u = k / 2^24, k uniform in 0..2^24-1, from kLanes independent
+// xoshiro128+ generators. Every round of three outputs o0, o1, o2 of a generator gives four draws,
+// so that no random bit is lost: o0 >> 8, o1 >> 8, o2 >> 8, and the low bytes together,
+// (o0 & 255) << 16 | (o1 & 255) << 8 | (o2 & 255). A call of n draws runs n / kBlock rounds of
+// every generator; the n % kBlock draws left go four to a generator from generator 0 up, and the
+// draws of a last round that are not needed are discarded. Since the generators are independent,
+// the vector units may run them in whatever order and grouping suits them.
 class DecayDraws {
 public:
-    static constexpr int kLanes = 32;
+    static constexpr int kLanes = 96;
+    static constexpr int kBlock = 4 * kLanes; // draws of one round of every generator
 
     // Instruction sets the counting loop is compiled for; the fastest one the processor
     // supports is chosen at run time, and every one gives the same draws.
@@ -34,10 +38,11 @@ private:
 };
 
 namespace kernels {
-// Counting loops, one per instruction set (DecayDraws*.cpp), all on the state layout above.
-std::int32_t countDecaysGeneric(std::uint32_t* state, std::int32_t atoms, std::uint32_t limit);
-std::int32_t countDecaysAvx2(std::uint32_t* state, std::int32_t atoms, std::uint32_t limit);
-std::int32_t countDecaysAvx512(std::uint32_t* state, std::int32_t atoms, std::uint32_t limit);
+// Counting loops, one per instruction set (DecayDraws*.cpp), all on the state layout above. Each
+// counts the draws k, held in the top 24 bits of a 32-bit word w, with w <= bound.
+std::int32_t countDecaysGeneric(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound);
+std::int32_t countDecaysAvx2(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound);
+std::int32_t countDecaysAvx512(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound);
 } // namespace kernels
 
 } // namespace decay

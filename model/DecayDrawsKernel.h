@@ -3,92 +3,146 @@
 // its own target flags. The unnamed namespace keeps each copy private to its file, so the linker
 // never merges a wide-vector copy into code meant for older processors.
 
+#include "DecayDraws.h"
+
 #include <cstdint>
 #include <cstring>
 
 namespace decay {
 namespace {
 
+constexpr int kLanes = DecayDraws::kLanes;
+constexpr int kBlock = DecayDraws::kBlock;
+
 // GCC vector types of Width 32-bit lanes; the compiler maps them to the file's instruction set.
 template <int Width>
-struct Vec;
-template <>
-struct Vec<4> {
-    typedef std::uint32_t U32 __attribute__((vector_size(16)));
-    typedef std::int32_t I32 __attribute__((vector_size(16)));
-};
-template <>
-struct Vec<8> {
-    typedef std::uint32_t U32 __attribute__((vector_size(32)));
-    typedef std::int32_t I32 __attribute__((vector_size(32)));
-};
-template <>
-struct Vec<16> {
-    typedef std::uint32_t U32 __attribute__((vector_size(64)));
-    typedef std::int32_t I32 __attribute__((vector_size(64)));
+struct Vec {
+    typedef std::uint32_t U32 __attribute__((vector_size(4 * Width)));
+    typedef std::int32_t I32 __attribute__((vector_size(4 * Width)));
 };
 
-// xoshiro128+ on Width lanes at once; returns the 24-bit draw of each lane.
+// The four state words of Width neighbouring lanes.
 template <int Width>
-inline typename Vec<Width>::U32 nextDraws(typename Vec<Width>::U32& s0, typename Vec<Width>::U32& s1,
-                                          typename Vec<Width>::U32& s2, typename Vec<Width>::U32& s3)
+struct Streams {
+    using U32 = typename Vec<Width>::U32;
+    U32 s0, s1, s2, s3;
+
+    void load(const std::uint32_t* state, int lane)
+    {
+        std::memcpy(&s0, state + 0 * kLanes + lane, sizeof(U32));
+        std::memcpy(&s1, state + 1 * kLanes + lane, sizeof(U32));
+        std::memcpy(&s2, state + 2 * kLanes + lane, sizeof(U32));
+        std::memcpy(&s3, state + 3 * kLanes + lane, sizeof(U32));
+    }
+
+    void store(std::uint32_t* state, int lane) const
+    {
+        std::memcpy(state + 0 * kLanes + lane, &s0, sizeof(U32));
+        std::memcpy(state + 1 * kLanes + lane, &s1, sizeof(U32));
+        std::memcpy(state + 2 * kLanes + lane, &s2, sizeof(U32));
+        std::memcpy(state + 3 * kLanes + lane, &s3, sizeof(U32));
+    }
+
+    // One xoshiro128+ step of every lane; returns its 32-bit output.
+    U32 next()
+    {
+        const U32 result = s0 + s3;
+        const U32 shifted = s1 << 9;
+        s2 ^= s0;
+        s3 ^= s1;
+        s1 ^= s2;
+        s0 ^= s3;
+        s2 ^= shifted;
+        s3 = (s3 << 11) | (s3 >> 21);
+        return result;
+    }
+};
+
+// The fourth draw of a round, its low bytes, in the top 24 bits like the other three.
+template <class U32>
+inline U32 lowBytesDraw(U32 o0, U32 o1, U32 o2)
 {
-    const auto result = s0 + s3;
-    const auto shifted = s1 << 9;
-    s2 ^= s0;
-    s3 ^= s1;
-    s1 ^= s2;
-    s0 ^= s3;
-    s2 ^= shifted;
-    s3 = (s3 << 11) | (s3 >> 21);
-    return result >> 8;
+    return (o0 << 24) | ((o1 << 16) & 0x00FF0000u) | ((o2 << 8) & 0x0000FF00u);
 }
 
+// Counts, in each lane, the draws of one round that are at most `bound`.
 template <int Width>
-std::int32_t countDecaysKernel(std::uint32_t* state, std::int32_t atoms, std::uint32_t limit)
+inline typename Vec<Width>::I32 countRound(Streams<Width>& s, typename Vec<Width>::U32 bound)
 {
-    constexpr int kLanes = 32;
-    constexpr int kStreams = kLanes / Width;
+    using I32 = typename Vec<Width>::I32;
+    const auto o0 = s.next();
+    const auto o1 = s.next();
+    const auto o2 = s.next();
+    // A comparison gives -1 in every lane where it holds.
+    return -((I32)(o0 <= bound) + (I32)(o1 <= bound) + (I32)(o2 <= bound) + (I32)(lowBytesDraw(o0, o1, o2) <= bound));
+}
+
+// The draws after the last full block: four to a lane from lane 0 up, the last lane's round used
+// perhaps only in part; the lanes beyond keep their state.
+template <int Width>
+std::int32_t countRest(std::uint32_t* state, std::int32_t rest, std::uint32_t bound)
+{
     using U32 = typename Vec<Width>::U32;
     using I32 = typename Vec<Width>::I32;
-
-    U32 s0[kStreams], s1[kStreams], s2[kStreams], s3[kStreams];
-    for (int i = 0; i < kStreams; ++i) {
-        std::memcpy(&s0[i], state + 0 * kLanes + i * Width, sizeof(U32));
-        std::memcpy(&s1[i], state + 1 * kLanes + i * Width, sizeof(U32));
-        std::memcpy(&s2[i], state + 2 * kLanes + i * Width, sizeof(U32));
-        std::memcpy(&s3[i], state + 3 * kLanes + i * Width, sizeof(U32));
-    }
-    const U32 bound = U32{} + limit;
-    I32 decays[kStreams] = {};
-
-    // The comparison yields -1 in every lane whose draw is below the limit.
-    for (std::int32_t block = atoms / kLanes; block > 0; --block)
-        for (int i = 0; i < kStreams; ++i)
-            decays[i] -= nextDraws<Width>(s0[i], s1[i], s2[i], s3[i]) < bound;
-
-    const std::int32_t rest = atoms % kLanes;
-    if (rest > 0) {
-        U32 lane;
-        for (int j = 0; j < Width; ++j)
-            lane[j] = static_cast<std::uint32_t>(j);
-        for (int i = 0; i < kStreams; ++i) {
-            const I32 used = lane + static_cast<std::uint32_t>(i * Width) < U32{} + static_cast<std::uint32_t>(rest);
-            decays[i] -= (nextDraws<Width>(s0[i], s1[i], s2[i], s3[i]) < bound) & used;
-        }
-    }
-
-    for (int i = 0; i < kStreams; ++i) {
-        std::memcpy(state + 0 * kLanes + i * Width, &s0[i], sizeof(U32));
-        std::memcpy(state + 1 * kLanes + i * Width, &s1[i], sizeof(U32));
-        std::memcpy(state + 2 * kLanes + i * Width, &s2[i], sizeof(U32));
-        std::memcpy(state + 3 * kLanes + i * Width, &s3[i], sizeof(U32));
+    I32 lane;
+    for (int j = 0; j < Width; ++j)
+        lane[j] = j;
+    const U32 limit = U32{} + bound;
+    I32 decays = {};
+    for (int first = 0; 4 * first < rest; first += Width) {
+        Streams<Width> s;
+        s.load(state, first);
+        const Streams<Width> before = s;
+        const I32 used = (I32{} + (rest - 4 * first)) - 4 * lane; // draws this lane gives, where below 4
+        const auto o0 = s.next();
+        const auto o1 = s.next();
+        const auto o2 = s.next();
+        decays -= (I32)(o0 <= limit) & (used > 0);
+        decays -= (I32)(o1 <= limit) & (used > 1);
+        decays -= (I32)(o2 <= limit) & (used > 2);
+        decays -= (I32)(lowBytesDraw(o0, o1, o2) <= limit) & (used > 3);
+        const auto keep = used <= 0;
+        s.s0 = keep ? before.s0 : s.s0;
+        s.s1 = keep ? before.s1 : s.s1;
+        s.s2 = keep ? before.s2 : s.s2;
+        s.s3 = keep ? before.s3 : s.s3;
+        s.store(state, first);
     }
     std::int32_t total = 0;
-    for (int i = 0; i < kStreams; ++i)
-        for (int j = 0; j < Width; ++j)
-            total += decays[i][j];
+    for (int j = 0; j < Width; ++j)
+        total += decays[j];
     return total;
+}
+
+// Counts the draws of `atoms` atoms that are at most `bound`. The lanes are independent streams,
+// so Chains vectors of Width lanes at a time run all full blocks, which keeps that many
+// independent dependency chains in flight, before the next lanes start.
+template <int Width, int Chains>
+std::int32_t countDecaysKernel(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound)
+{
+    static_assert(kLanes % (Width * Chains) == 0);
+    using I32 = typename Vec<Width>::I32;
+    const auto limit = typename Vec<Width>::U32{} + bound;
+    const std::int32_t blocks = atoms / kBlock;
+    std::int32_t total = 0;
+    for (int group = 0; group < kLanes; group += Width * Chains) {
+        Streams<Width> s[Chains];
+        I32 decays[Chains] = {};
+#pragma GCC unroll 8
+        for (int c = 0; c < Chains; ++c)
+            s[c].load(state, group + c * Width);
+        for (std::int32_t block = 0; block < blocks; ++block)
+#pragma GCC unroll 8
+            for (int c = 0; c < Chains; ++c)
+                decays[c] += countRound(s[c], limit);
+#pragma GCC unroll 8
+        for (int c = 0; c < Chains; ++c) {
+            s[c].store(state, group + c * Width);
+            for (int j = 0; j < Width; ++j)
+                total += decays[c][j];
+        }
+    }
+    return total + countRest<Width>(state, atoms % kBlock, bound);
 }
 
 } // namespace

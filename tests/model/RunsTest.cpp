@@ -128,7 +128,7 @@ TEST(RandomRun, AtomCountsTheSixteenBitsCanHold)
     EXPECT_EQ(s->dNt[0], 12.5 - s->Nt[1]);
     EXPECT_LE(s->Nt[1], 12);
 
-    decay::runRandom(*s, {"100000", "0", ""}, 5);
+    decay::runRandom(*s, {"100000", "-1", ""}, 5); // no draw is below a negative rate
     EXPECT_EQ(s->Nt[0], 32767);
     EXPECT_EQ(s->Nt[201], 32767);
 }

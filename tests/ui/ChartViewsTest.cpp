@@ -52,6 +52,13 @@ void ChartViewsTest::nextStepViewMarksPointsAndDrawsABlueLine()
     QCOMPARE(m_chart->title(), QStringLiteral("N(t+1) vs. N(t) (Blue line: y=x)"));
     QVERIFY(m_chart->markerSeries(1)->isVisible() && !m_chart->lineSeries(1)->isVisible());
     QCOMPARE(m_chart->markerSeries(1)->count(), 3);
+    // Red squares of 100 twips with a black outline, drawn at their own size.
+    const QImage marker = m_chart->markerSeries(1)->lightMarker();
+    QCOMPARE(marker.size(), QSize(7, 7));
+    QCOMPARE(m_chart->markerSeries(1)->markerSize(), 7.0);
+    QCOMPARE(marker.pixelColor(3, 3), QColor(255, 0, 0));
+    QCOMPARE(marker.pixelColor(0, 0), QColor(0, 0, 0));
+    QCOMPARE(marker.pixelColor(6, 6), QColor(0, 0, 0));
     QCOMPARE(m_chart->lineSeries(3)->pen().color(), QColor(0, 0, 255));
     QCOMPARE(m_chart->lineSeries(3)->at(2), QPointF(m_state->Nt[2], m_state->Nt[2]));
 

@@ -3,8 +3,10 @@
 #include "ui/Look.h"
 
 #include <QGraphicsLayout>
+#include <QImage>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -16,7 +18,16 @@ namespace {
 // Automatic colours: the y = x reference line of series 3 is blue, as its view's title says.
 const QColor kSeriesColors[2] = {QColor(192, 0, 0), QColor(0, 0, 255)};
 
-void fitRange(QValueAxis* axis, double low, double high)
+// The range an axis shows for the values low..high: widened to round numbers with a fitting
+// tick count. The rounding is worked out on a scratch axis outside any chart, so that the
+// chart's axis changes only once.
+struct AxisRange {
+    double min;
+    double max;
+    int ticks;
+};
+
+AxisRange niceRange(double low, double high)
 {
     if (!(low <= high)) { // no finite point at all
         low = 0;
@@ -30,10 +41,39 @@ void fitRange(QValueAxis* axis, double low, double high)
         low = middle - margin;
         high = middle + margin;
     }
-    axis->setRange(low, high);
+    QValueAxis scratch;
+    scratch.setRange(low, high);
     // Nice tick numbers need a little more than the span as a finite double.
     if (std::isfinite((high - low) * 4))
-        axis->applyNiceNumbers();
+        scratch.applyNiceNumbers();
+    return {scratch.min(), scratch.max(), scratch.tickCount()};
+}
+
+// One marker drawn as an image, which Qt Charts stamps onto every point in a single paint; a
+// scatter series would build, place and paint a graphics item per point instead.
+QImage markerImage(const DecayChart::MarkerStyle& style)
+{
+    const int size = std::max(look::tw(style.size), 2);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const int width = std::max(look::tw(style.outlineWidth), 1);
+    painter.setPen(style.outline == Qt::NoPen ? QPen(Qt::NoPen) : QPen(style.outlineColor, width, style.outline, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(style.fillColor);
+    const QRectF box = QRectF(0, 0, size, size).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0);
+    if (style.shape == QScatterSeries::MarkerShapeCircle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(box);
+    } else {
+        painter.drawRect(box);
+    }
+    return image;
+}
+
+void applyRange(QValueAxis* axis, const AxisRange& range)
+{
+    axis->setTickCount(range.ticks);
+    axis->setRange(range.min, range.max);
 }
 
 } // namespace
@@ -57,11 +97,11 @@ DecayChart::DecayChart(QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         Series& s = m_series[i];
         s.line = new QLineSeries(this);
-        s.markers = new QScatterSeries(this);
         s.line->setPen(QPen(kSeriesColors[i], 2));
-        chart()->addSeries(s.line);
-        chart()->addSeries(s.markers);
-        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(s.line), static_cast<QAbstractSeries*>(s.markers)}) {
+        s.markers = new QLineSeries(this); // draws no line, only the markers' image
+        s.markers->setPen(Qt::NoPen);
+        for (QXYSeries* series : {s.line, s.markers}) {
+            chart()->addSeries(series);
             series->attachAxis(m_axisX);
             series->attachAxis(m_axisY);
         }
@@ -97,13 +137,16 @@ void DecayChart::setLegendVisible(bool visible)
     chart()->legend()->setVisible(visible);
 }
 
+// Qt Charts lays a title out anew on every font or text it is given, even an unchanged one.
 void DecayChart::setTitle(const QString& text, const QString& fontName, float fontSize)
 {
     m_title = text;
     QFont font(fontName);
     font.setPointSizeF(fontSize);
-    chart()->setTitleFont(font);
-    chart()->setTitle(text);
+    if (chart()->titleFont() != font)
+        chart()->setTitleFont(font);
+    if (chart()->title() != text)
+        chart()->setTitle(text);
 }
 
 DecayChart::Series& DecayChart::seriesAt(int series)
@@ -129,11 +172,14 @@ void DecayChart::setAxis(Axis axis, const AxisStyle& style)
     QValueAxis* target = axis == Axis::X ? m_axisX : m_axisY;
     QFont font(style.fontName);
     font.setPointSizeF(style.fontSize);
-    target->setTitleFont(font);
-    target->setTitleText(style.title);
+    if (target->titleFont() != font)
+        target->setTitleFont(font);
+    if (target->titleText() != style.title)
+        target->setTitleText(style.title);
     target->setTitleVisible(style.titleVisible);
-    if (style.gridColor.isValid())
-        target->setGridLinePen(QPen(style.gridColor, 1, Qt::SolidLine));
+    const QPen grid(style.gridColor, 1, Qt::SolidLine);
+    if (style.gridColor.isValid() && target->gridLinePen() != grid)
+        target->setGridLinePen(grid);
 }
 
 QLineSeries* DecayChart::lineSeries(int series)
@@ -142,7 +188,7 @@ QLineSeries* DecayChart::lineSeries(int series)
     return seriesAt(series).line;
 }
 
-QScatterSeries* DecayChart::markerSeries(int series)
+QXYSeries* DecayChart::markerSeries(int series)
 {
     sync();
     return seriesAt(series).markers;
@@ -163,7 +209,9 @@ void DecayChart::scheduleSync()
 }
 
 // Hands the grid to Qt Charts: each series gets all its points in one replace(), and both axes
-// are scaled to the points drawn.
+// are scaled to the points drawn. Qt Charts lays out every series with points again on each
+// change of an axis range, so the old points go first, then the axes change once each, and only
+// then do the new points arrive.
 void DecayChart::sync()
 {
     if (!m_syncPending)
@@ -172,36 +220,47 @@ void DecayChart::sync()
 
     double low[2] = {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
     double high[2] = {-low[0], -low[1]};
+    QList<QPointF> points[2];
     for (int i = 0; i < 2; ++i) {
-        Series& s = m_series[i];
         const int xColumn = 2 * i + 1;
-        QList<QPointF> points;
-        if (xColumn + 1 <= m_columns) {
-            points.reserve(m_rows);
-            for (int row = 1; row <= m_rows; ++row) {
-                const double x = data(row, xColumn);
-                const double y = data(row, xColumn + 1);
-                points.append(QPointF(x, y));
-                if (std::isfinite(x) && std::isfinite(y)) {
-                    low[0] = std::min(low[0], x);
-                    high[0] = std::max(high[0], x);
-                    low[1] = std::min(low[1], y);
-                    high[1] = std::max(high[1], y);
-                }
+        if (xColumn + 1 > m_columns)
+            continue;
+        points[i].reserve(m_rows);
+        for (int row = 1; row <= m_rows; ++row) {
+            const double x = data(row, xColumn);
+            const double y = data(row, xColumn + 1);
+            points[i].append(QPointF(x, y));
+            if (std::isfinite(x) && std::isfinite(y)) {
+                low[0] = std::min(low[0], x);
+                high[0] = std::max(high[0], x);
+                low[1] = std::min(low[1], y);
+                high[1] = std::max(high[1], y);
             }
         }
+    }
+
+    for (Series& s : m_series)
+        for (QXYSeries* series : {s.line, s.markers})
+            if (series->count() > 0)
+                series->clear();
+    applyRange(m_axisX, niceRange(low[0], high[0]));
+    applyRange(m_axisY, niceRange(low[1], high[1]));
+
+    for (int i = 0; i < 2; ++i) {
+        Series& s = m_series[i];
         const MarkerStyle& m = s.markerStyle;
         s.line->setVisible(s.lineShown);
         s.markers->setVisible(m.visible);
-        s.markers->setMarkerShape(m.shape);
-        s.markers->setMarkerSize(std::max(look::tw(m.size), 2));
-        s.markers->setPen(QPen(m.outlineColor, std::max(look::tw(m.outlineWidth), 1), m.outline));
-        s.markers->setBrush(m.fillColor);
-        s.line->replace(s.lineShown ? points : QList<QPointF>());
-        s.markers->replace(m.visible ? points : QList<QPointF>());
+        if (m.visible) {
+            const QImage marker = markerImage(m);
+            s.markers->setMarkerSize(marker.width()); // the size Qt Charts draws the image at
+            s.markers->setLightMarker(marker);
+        }
+        if (s.lineShown && !points[i].isEmpty())
+            s.line->replace(points[i]);
+        if (m.visible && !points[i].isEmpty())
+            s.markers->replace(points[i]);
     }
-    fitRange(m_axisX, low[0], high[0]);
-    fitRange(m_axisY, low[1], high[1]);
 }
 
 void DecayChart::mousePressEvent(QMouseEvent* event)

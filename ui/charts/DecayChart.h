@@ -30,7 +30,7 @@ public:
     // How the points of a series are marked; sizes in twips.
     struct MarkerStyle {
         bool visible = false;
-        QScatterSeries::MarkerShape shape = QScatterSeries::MarkerShapeRectangle;
+        QScatterSeries::MarkerShape shape = QScatterSeries::MarkerShapeRectangle; // circle, or else a square
         int size = 100;
         Qt::PenStyle outline = Qt::SolidLine;
         int outlineWidth = 5;
@@ -58,7 +58,8 @@ public:
 
     // The series as Qt Charts draws them: brought up to date first when writes are pending.
     QLineSeries* lineSeries(int series);
-    QScatterSeries* markerSeries(int series);
+    // The markers are stamped as one image per point by a series with no line of its own.
+    QXYSeries* markerSeries(int series);
     QValueAxis* valueAxis(Axis axis);
 
 signals:
@@ -71,7 +72,7 @@ protected:
 private:
     struct Series {
         QLineSeries* line = nullptr;
-        QScatterSeries* markers = nullptr;
+        QLineSeries* markers = nullptr;
         bool lineShown = true;
         MarkerStyle markerStyle;
     };
