@@ -232,8 +232,8 @@ void Form1::connectHandlers()
     connect(rrate, &QLineEdit::returnPressed, this, &Form1::rrate_KeyPress);
     connect(halftime, &QLineEdit::returnPressed, this, &Form1::halftime_KeyPress);
     rrate->installEventFilter(this);
-    look::onClose(this, [this] { Form_Unload(); });
     halftime->installEventFilter(this);
+    look::onClose(this, [this] { Form_Unload(); });
 }
 
 void Form1::Form_Load()
@@ -265,7 +265,6 @@ void Form1::Form_Unload()
 {
     m_platform.quit();
 }
-
 
 std::string Form1::decimalPoint() const
 {
