@@ -216,10 +216,12 @@ void onClick(QWidget* widget, std::function<void()> click, std::function<void()>
 
 namespace {
 
-class CloseFilter : public QObject {
+// Calls `action` on the events of a window that `picks` chooses, also those its controls pass on;
+// a consumed event goes no further.
+class EventHook : public QObject {
 public:
-    CloseFilter(QWidget* window, std::function<void()> unload)
-        : QObject(window), m_unload(std::move(unload))
+    EventHook(QWidget* window, std::function<bool(const QEvent*)> picks, std::function<void()> action, bool consume)
+        : QObject(window), m_picks(std::move(picks)), m_action(std::move(action)), m_consume(consume)
     {
         window->installEventFilter(this);
     }
@@ -227,47 +229,31 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Close)
-            m_unload();
-        return false;
-    }
-
-private:
-    std::function<void()> m_unload;
-};
-
-// Sees the window's own key presses and those its controls pass on.
-class EscapeFilter : public QObject {
-public:
-    EscapeFilter(QWidget* window, std::function<void()> back)
-        : QObject(window), m_back(std::move(back))
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+        if (!m_picks(event))
             return false;
-        m_back();
-        return true;
+        m_action();
+        return m_consume;
     }
 
 private:
-    std::function<void()> m_back;
+    std::function<bool(const QEvent*)> m_picks;
+    std::function<void()> m_action;
+    bool m_consume;
 };
 
 } // namespace
 
 void onClose(QWidget* window, std::function<void()> unload)
 {
-    new CloseFilter(window, std::move(unload));
+    new EventHook(window, [](const QEvent* event) { return event->type() == QEvent::Close; }, std::move(unload), false);
 }
 
 void onEscape(QWidget* window, std::function<void()> back)
 {
-    new EscapeFilter(window, std::move(back));
+    const auto escape = [](const QEvent* event) {
+        return event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    };
+    new EventHook(window, escape, std::move(back), true);
 }
 
 BusyCursor::BusyCursor()
