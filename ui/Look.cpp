@@ -55,7 +55,6 @@ QFont font(Face face, double points, bool bold)
     return f;
 }
 
-
 // Drawn for the screen's device pixels, so that it stays sharp when the screen is scaled.
 QPixmap picture(const QString& name, QSize size)
 {

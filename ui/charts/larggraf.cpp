@@ -49,7 +49,7 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     connect(command4, &QPushButton::clicked, this, &larggraf::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     look::onEscape(this, [this] { command4_Click(); });
-    look::onClose(this, [this] { Form_Unload(); });
+    look::onClose(this, [this] { command4_Click(); }); // the close box goes back as "Main form" does
     addChartActions(*MSChart1, *this, m_platform, m_windows);
     m_windows.main().installEventFilter(this);
 }
@@ -122,11 +122,5 @@ void larggraf::Command5_Click()
 {
     hide();
     m_windows.citation().show();
-}
-
-void larggraf::Form_Unload()
-{
-    hide();
-    m_windows.main().show();
 }
 

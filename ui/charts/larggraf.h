@@ -40,7 +40,6 @@ public:
     void Command6_Click();
     void command4_Click();
     void Command5_Click();
-    void Form_Unload();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

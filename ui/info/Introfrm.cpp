@@ -59,7 +59,7 @@ Introfrm::Introfrm(Windows& windows)
     connect(Command1, &QPushButton::clicked, this, &Introfrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Introfrm::Command2_Click);
     look::onEscape(this, [this] { Command1_Click(); });
-    look::onClose(this, [this] { Form_Unload(); });
+    look::onClose(this, [this] { Command1_Click(); }); // the close box goes back as OK does
     Form_Load();
 }
 
@@ -85,11 +85,5 @@ void Introfrm::Command2_Click()
 {
     hide();
     m_windows.references().show();
-}
-
-void Introfrm::Form_Unload()
-{
-    hide();
-    m_windows.main().show();
 }
 

@@ -21,7 +21,6 @@ public:
     void Text1_Change();
     void Command1_Click();
     void Command2_Click();
-    void Form_Unload();
 
 private:
     Windows& m_windows;

@@ -41,7 +41,7 @@ Quiz::Quiz(Windows& windows)
 
     connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
     look::onEscape(this, [this] { Command1_Click(); });
-    look::onClose(this, [this] { Form_Unload(); });
+    look::onClose(this, [this] { Command1_Click(); }); // the close box goes back as the button does
     Form_Load();
 }
 
@@ -51,12 +51,6 @@ void Quiz::Form_Load()
 }
 
 void Quiz::Command1_Click()
-{
-    hide();
-    m_windows.main().show();
-}
-
-void Quiz::Form_Unload()
 {
     hide();
     m_windows.main().show();

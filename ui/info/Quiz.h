@@ -18,7 +18,6 @@ public:
 
     void Form_Load();
     void Command1_Click();
-    void Form_Unload();
 
 private:
     Windows& m_windows;

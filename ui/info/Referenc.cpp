@@ -31,7 +31,7 @@ Referenc::Referenc(Windows& windows)
 
     connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
     look::onEscape(this, [this] { Command1_Click(); });
-    look::onClose(this, [this] { Form_Unload(); });
+    look::onClose(this, [this] { Form_Click(); }); // closing it leads back to the main window
     look::onClick(this, [this] { Form_Click(); });
 }
 
@@ -45,12 +45,5 @@ void Referenc::Form_Click()
 {
     m_windows.main().show();
     hide();
-}
-
-// Closing it leads back to the main window, as a click on the background does.
-void Referenc::Form_Unload()
-{
-    hide();
-    m_windows.main().show();
 }
 

@@ -20,7 +20,6 @@ public:
 
     void Command1_Click();
     void Form_Click();
-    void Form_Unload();
 
 private:
     Windows& m_windows;

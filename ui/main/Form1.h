@@ -108,6 +108,9 @@ public:
     void rrate_DblClick();
     void halftime_Click();
 
+    // The user's decimal point, as the entry fields read numbers.
+    std::string decimalPoint() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -119,7 +122,6 @@ private:
     void confirm();
     void confirmRatePair(QLineEdit* confirmed, QLineEdit* other, const decay::RateEntry& entry);
     void showRun(const decay::RunOutcome& outcome);
-    std::string decimalPoint() const;
 
     decay::RunState& m_state;
     Platform& m_platform;

@@ -1,7 +1,6 @@
 #include "ProgramWindows.h"
 
 #include <QLineEdit>
-#include <QLocale>
 
 ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
     : m_state(state)
@@ -83,7 +82,7 @@ ClassExperiment& ProgramWindows::classExperiment()
         const Form1& form = main();
         const auto params = decay::paramsFromMainWindow(form.txtN0->text().toStdString(), form.rrate->text().toStdString(),
                                                         form.halftime->text().toStdString(), form.simut->text().toStdString(),
-                                                        form.locale().decimalPoint().toStdString());
+                                                        form.decimalPoint());
         m_classExperiment = new ClassExperiment(params, m_platform);
     }
     return *m_classExperiment;
