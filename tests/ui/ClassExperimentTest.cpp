@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "model/RunState.h"
 #include "ui/charts/DecayChart.h"
+#include "ui/experiment/ChartLegend.h"
 #include "ui/experiment/ClassExperiment.h"
 #include "ui/experiment/ExperimentChart.h"
 #include "ui/main/ProgramWindows.h"
@@ -240,6 +241,8 @@ void ClassExperimentTest::importsClassData_data()
     QTest::newRow("dice of two groups") << QByteArray("throw;A;B\r\n0;60;40\r\n1;50;33\r\n2;42;28\r\n3;35;23\r\n") << "";
     QTest::newRow("a bad line") << QByteArray("0,60\n1,50\n2,4x\n")
                                 << "The class data were not imported from data.csv.\n\nLine 3, field 2: \"4x\" is not a number.";
+    // A null file stands for a folder of that name, which opens but cannot be read.
+    QTest::newRow("a folder") << QByteArray() << "The class data were not imported.\n\nfolder.csv cannot be read: file to open is a directory";
 }
 
 void ClassExperimentTest::importsClassData()
@@ -247,7 +250,9 @@ void ClassExperimentTest::importsClassData()
     QFETCH(QByteArray, file);
     QFETCH(QString, error);
     ClassExperiment& w = experiment();
-    m_platform->answers = {write("data.csv", file)};
+    if (file.isNull())
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.csv")));
+    m_platform->answers = {file.isNull() ? m_dir.filePath(QStringLiteral("folder.csv")) : write("data.csv", file)};
     w.cmdImport->click();
     if (!error.isEmpty()) {
         QCOMPARE(m_platform->errors, QStringList(error));

@@ -1,5 +1,7 @@
 #include "ProgramWindows.h"
 
+#include "ui/Look.h"
+
 #include <QLineEdit>
 
 ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
@@ -80,9 +82,8 @@ ClassExperiment& ProgramWindows::classExperiment()
 {
     if (!m_classExperiment) {
         const Form1& form = main();
-        const auto params = decay::paramsFromMainWindow(form.txtN0->text().toStdString(), form.rrate->text().toStdString(),
-                                                        form.halftime->text().toStdString(), form.simut->text().toStdString(),
-                                                        form.decimalPoint());
+        const auto params = decay::paramsFromMainWindow(look::text(form.txtN0), look::text(form.rrate), look::text(form.halftime),
+                                                        look::text(form.simut), look::decimalPoint(form));
         m_classExperiment = new ClassExperiment(params, m_platform);
     }
     return *m_classExperiment;
