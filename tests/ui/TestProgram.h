@@ -24,10 +24,10 @@ public:
         busyAtSeed = cursor && cursor->shape() == Qt::WaitCursor;
         return ++seeds;
     }
-    QString askSaveFileName(QWidget*, const QString& previous, const QString&) override
+    QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override
     {
         offered.append(previous);
-        return answers.isEmpty() ? QString() : answers.takeFirst();
+        return askOpenFileName(parent, filter);
     }
     QString askOpenFileName(QWidget*, const QString&) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
     std::unique_ptr<QPrinter> defaultPrinter() override
