@@ -216,7 +216,7 @@ std::optional<long long> wholeAtoms(double value)
 
 } // namespace
 
-RunSetupEntry readRunSetup(const Chain& chain, const RunTexts& texts)
+RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
 {
     RunSetup setup;
     for (int i = 0; i < chain.size(); ++i) {

@@ -36,7 +36,7 @@ struct RunSetup {
 
 // The run entries of the lab: the initial atoms of every member (empty means 0), the step in a
 // unit, the number of steps, and an optional milking step (empty for none) with its member.
-struct RunTexts {
+struct RunSetupTexts {
     std::vector<std::string> initial;
     std::string step;
     TimeUnit unit = TimeUnit::Second;
@@ -49,7 +49,7 @@ struct RunSetupEntry {
     std::optional<RunSetup> setup;
     std::string error;
 };
-RunSetupEntry readRunSetup(const Chain& chain, const RunTexts& texts);
+RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts);
 
 // Why the random run cannot follow these atoms (whole numbers, at most kMostRandomAtoms in all);
 // empty when it can.

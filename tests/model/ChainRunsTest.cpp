@@ -244,7 +244,7 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
 {
     const auto chain = tableChain("Mo-99");
     struct Case {
-        decay::RunTexts texts;
+        decay::RunSetupTexts texts;
         const char* error;
     };
     const std::vector<Case> cases{

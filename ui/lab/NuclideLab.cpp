@@ -385,7 +385,7 @@ std::optional<decay::Chain> NuclideLab::readChain()
 
 std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, bool milk)
 {
-    decay::RunTexts texts;
+    decay::RunSetupTexts texts;
     for (int row = 0; row < chain.size(); ++row)
         texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
     texts.step = text(txtStep);
