@@ -108,7 +108,7 @@ void ClassExperimentTest::rightButtonLeavesTheChartClickAlone()
     QStringList menu;
     for (QAction* a : chart->actions())
         menu.append(a->text());
-    QCOMPARE(menu, QStringList({"Class experiment...", "Save chart as image...", "Copy data"}));
+    QCOMPARE(menu, QStringList({"Class experiment...", "Nuclide lab...", "Save chart as image...", "Copy data"}));
     click(chart->viewport(), Qt::RightButton);
     QCOMPARE(form.ViewCycle, 0);
     QCOMPARE(chart->title(), QStringLiteral("Atoms vs. time"));

@@ -1,5 +1,6 @@
 #include "TestProgram.h"
 #include "model/EnsembleStats.h"
+#include "output/ChainFile.h"
 #include "output/DataFile.h"
 #include "output/ExperimentFile.h"
 #include "ui/charts/DecayChart.h"
@@ -82,6 +83,8 @@ const Entry kEntries[] = {
     {"ClassExperiment.txtAtoms", 1, 300, 32767, false}, {"ClassExperiment.txtRate", 1, 99, 100, true},
     {"ClassExperiment.txtHalfLife", 20, 2019, 2019, true}, {"ClassExperiment.txtLastStep", 1, 80, 3000, false},
     {"ClassExperiment.txtRuns", 1, 40, 1000, false}, {"ClassExperiment.txtSeed", 0, 1000, 2000000000, false},
+    {"NuclideLab.txtStep", 1, 500, 100000, true},    {"NuclideLab.txtSteps", 1, 200, 2000, false},
+    {"NuclideLab.txtMilkStep", 1, 200, 2000, false},
 };
 // Context-menu actions ("menu", the widget and the action's name) and shortcuts ("keys", the window).
 const Action kCommands[] = {
@@ -89,11 +92,14 @@ const Action kCommands[] = {
     {"menu", "Form1.MSChart1", "actCopyData"},        {"menu", "larggraf.MSChart1", "actClassExperiment"},
     {"menu", "larggraf.MSChart1", "actSaveChart"},    {"menu", "larggraf.MSChart1", "actCopyData"},
     {"keys", "Form1", "Ctrl+E"},                      {"keys", "larggraf", "Ctrl+E"},
+    {"menu", "Form1.MSChart1", "actNuclideLab"},      {"menu", "larggraf.MSChart1", "actNuclideLab"},
+    {"keys", "Form1", "Ctrl+L"},                      {"keys", "larggraf", "Ctrl+L"},
 };
 // Windows with a close box that does not end the program.
-const QStringList kClosable = {"larggraf", "Introfrm", "Referenc", "Quiz", "copyrigh", "ClassExperiment"};
+const QStringList kClosable = {"larggraf", "Introfrm", "Referenc", "Quiz", "copyrigh", "ClassExperiment", "NuclideLab"};
 // Controls that print or save a picture: slow, so pressed less often than the others.
-const QStringList kSlow = {"Form1.Command7", "larggraf.Command6", "ClassExperiment.cmdPrint", "ClassExperiment.cmdSaveImage"};
+const QStringList kSlow = {"Form1.Command7", "larggraf.Command6", "ClassExperiment.cmdPrint", "ClassExperiment.cmdSaveImage",
+                           "NuclideLab.cmdPrint", "NuclideLab.cmdSaveImage"};
 // Class files for the import, written again whenever the dialog is about to answer with them.
 const std::pair<const char*, const char*> kClassFiles[] = {
     {"class.csv", "throw;A;B\r\n0;60;40\r\n1;50;33\r\n2;42;28\r\n3;35;23\r\n"}, {"bad.csv", "0,60\n1,50\n2,4x\n"}};
@@ -314,8 +320,9 @@ void Monkey::afterSave(const QString& control, qsizetype errorsBefore, qsizetype
     const FakePlatform& platform = m_program->platform;
     if (m_answer.isEmpty() || platform.errors.size() != errorsBefore || !platform.answers.isEmpty())
         return;
-    const auto saved = [&](const QString& suffix) { // which the save adds to a name without one
-        QFile file(QFileInfo(m_answer).suffix().isEmpty() ? m_answer + suffix : m_answer);
+    const auto saved = [&](const QString& suffix) { // which an export adds to a name that does not end in it
+        const bool ends = suffix.isEmpty() || QFileInfo(m_answer).suffix().compare(suffix.mid(1), Qt::CaseInsensitive) == 0;
+        QFile file(ends ? m_answer : m_answer + suffix);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     if (control == "Form1.Command10") {
@@ -324,6 +331,10 @@ void Monkey::afterSave(const QString& control, qsizetype errorsBefore, qsizetype
     } else if (const ClassExperiment* w = experiment(); control == "ClassExperiment.cmdExport" && w && w->result()) {
         if (saved(".csv").toStdString() != decay::experimentFileText(w->result()->ensemble, w->result()->stats))
             m_problem = "the exported runs are not what the program formats";
+    } else if (const auto* lab = dynamic_cast<NuclideLab*>(findWindow("NuclideLab")); control == "NuclideLab.cmdExport" && lab && lab->result()) {
+        const NuclideLab::Result& r = *lab->result();
+        if (saved(".csv").toStdString() != decay::chainFileText(r.chain, r.counts, r.setup.step, r.unit))
+            m_problem = "the exported lab run is not what the program formats";
     } else if (platform.questions.size() > questionsBefore && platform.yes && !saved(".pdf").startsWith("%PDF")) {
         m_problem = "the page saved instead of printed is no PDF file";
     }
