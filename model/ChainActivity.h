@@ -19,8 +19,8 @@ enum class ActivityUnit { Bq, kBq, MBq, GBq, Ci, uCi, dpm };
 inline constexpr std::array<ActivityUnit, 7> kActivityUnits{ActivityUnit::Bq, ActivityUnit::kBq, ActivityUnit::MBq,
                                                             ActivityUnit::GBq, ActivityUnit::Ci,  ActivityUnit::uCi,
                                                             ActivityUnit::dpm};
-// Becquerel in one unit. The curie is 3.7e10 Bq exactly (BIPM, The International System of Units,
-// 9th edition 2019, and NIST SP 811 (2008), appendix B.8); a dpm is one decay per minute, 1/60 Bq.
+// Becquerel in one unit. The curie is 3.7e10 s^-1 exactly (12th CGPM, 1964, Resolution 7; the
+// becquerel is the 15th CGPM's, 1975, Resolution 8); a dpm is one decay per minute, 1/60 Bq.
 double becquerelPer(ActivityUnit unit);
 std::string_view activityUnitName(ActivityUnit unit); // "Bq", ..., "µCi", "dpm" (UTF-8)
 

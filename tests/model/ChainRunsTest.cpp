@@ -60,7 +60,8 @@ TEST(ChainRuns, TechnetiumGeneratorSettlesAtTransientEquilibrium)
     const auto chain = hourChain({"65.932", "6.0066"});
     const auto n = *decay::exactRun(chain, setup(chain, 1e6, 36.0, 10000)); // 0.01 h steps to 100 h
     EXPECT_NEAR(ratio(chain, n, 1, 0, 10000), 1.100, 0.005);
-    const auto tc = decay::activities(chain, n).member(1);
+    const auto activity = decay::activities(chain, n);
+    const auto tc = activity.member(1);
     EXPECT_NEAR(static_cast<double>(std::max_element(tc.begin(), tc.end()) - tc.begin()) * 0.01, 22.8, 0.2);
 
     const auto equilibrium = decay::equilibrium(chain, 0);
