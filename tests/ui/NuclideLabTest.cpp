@@ -28,6 +28,7 @@ private slots:
     void viewsOfTheTechnetiumGenerator();
     void randomRunBesideItsExpectation();
     void milkingTakesTheMemberAway();
+    void customChainTypedDaughterFirst();
     void refusesUnusableEntries_data();
     void refusesUnusableEntries();
     void exportsAndPrintsTheRun();
@@ -157,6 +158,23 @@ void NuclideLabTest::milkingTakesTheMemberAway()
     QCOMPARE(counts.at(1, 40), 0.0);
     QVERIFY(counts.at(1, 41) > 0);
     QVERIFY(w.lblStatus->text().contains(QStringLiteral("Tc-99m milked after step 40")));
+}
+
+// The chain puts the parent first; the atoms typed beside each name stay that member's.
+void NuclideLabTest::customChainTypedDaughterFirst()
+{
+    NuclideLab& w = choose(QStringLiteral("Custom chain"));
+    // Name, half-life, unit (a list), decays to, branch, atoms.
+    const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0"}, {"Parent", "10", {}, "1", "1", "5000"}, {{}, {}, {}, {}, {}, {}}};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < NuclideLab::ColumnCount; ++column)
+            if (column != NuclideLab::ColUnit)
+                w.tblMembers->item(row, column)->setText(rows[row][column]);
+    w.cmdExact->click();
+    QVERIFY(m_program->platform.errors.isEmpty());
+    QCOMPARE(layerNames(), QStringList({"Parent", "Daughter"}));
+    QCOMPARE(w.result()->counts.at(0, 0), 5000.0);
+    QCOMPARE(w.result()->counts.at(1, 0), 0.0);
 }
 
 void NuclideLabTest::refusesUnusableEntries_data()

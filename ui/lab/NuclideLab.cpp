@@ -1,5 +1,6 @@
 #include "NuclideLab.h"
 
+#include "model/Conversions.h"
 #include "model/DecayDraws.h"
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"
@@ -28,7 +29,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <limits>
 
 using look::decimalPoint;
 using look::qtext;
@@ -87,7 +87,7 @@ QTableWidgetItem* cell(const QString& text, bool editable)
 
 QString number(double value)
 {
-    return qtext(decay::shortNumber(value, 6));
+    return qtext(decay::significantDigits(value, 6));
 }
 
 QPolygonF line(const std::vector<double>& times, const std::vector<double>& values)
@@ -278,7 +278,7 @@ void NuclideLab::cboNuclide_Change()
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
         const decay::RunDefaults defaults = decay::runDefaults(*chain);
-        txtStep->setText(qtext(decay::shortNumber(defaults.step)));
+        txtStep->setText(qtext(decay::significantDigits(defaults.step, 4)));
         cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
         txtSteps->setText(QString::number(defaults.steps));
         txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
@@ -386,8 +386,14 @@ std::optional<decay::Chain> NuclideLab::readChain()
 std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, bool milk)
 {
     decay::RunSetupTexts texts;
-    for (int row = 0; row < chain.size(); ++row)
+    // A custom chain puts parents before daughters, whatever the order they were typed in.
+    for (int member = 0; member < chain.size(); ++member) {
+        int row = member;
+        for (int r = 0; !m_chain && r < tblMembers->rowCount(); ++r)
+            if (tblMembers->item(r, ColName) && tblMembers->item(r, ColName)->text().trimmed().toStdString() == chain.members[static_cast<std::size_t>(member)].symbol)
+                row = r;
         texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
+    }
     texts.step = text(txtStep);
     texts.unit = decay::kTimeUnits[static_cast<std::size_t>(std::max(cboStepUnit->currentIndex(), 0))];
     texts.steps = text(txtSteps);
@@ -508,13 +514,18 @@ void NuclideLab::showPlot()
         layer.lines.push_back(line(times, values));
         plot.layers.push_back(std::move(layer));
     };
-    // A random run's own series, and its expectation drawn thin and pale beside it.
+    // What the view draws from, the atoms or their activities, computed once for every series: of
+    // the run itself and of a random run's expectation, which is drawn thin and pale beside it.
+    const bool activityView = !optAtoms->isChecked();
+    const decay::ChainSeries own = activityView ? decay::activities(r.chain, r.counts) : r.counts;
+    const std::optional<decay::ChainSeries> expected =
+        r.expected && activityView ? std::optional(decay::activities(r.chain, *r.expected)) : r.expected;
     const auto addSeries = [&](const QString& name, const QColor& color, const std::function<std::vector<double>(const decay::ChainSeries&)>& values) {
-        addLayer(name, color, 2, values(r.counts));
-        if (r.expected) {
+        addLayer(name, color, 2, values(own));
+        if (expected) {
             QColor pale = color;
             pale.setAlpha(150);
-            addLayer(name + QStringLiteral(" expected"), pale, 1, values(*r.expected));
+            addLayer(name + QStringLiteral(" expected"), pale, 1, values(*expected));
         }
     };
 
@@ -524,15 +535,7 @@ void NuclideLab::showPlot()
             const decay::ChainLink& l = r.chain.links[static_cast<std::size_t>(link)];
             plot.title = QStringLiteral("Activity of %1 over that of %2").arg(symbol(l.daughter), symbol(l.parent));
             plot.yTitle = QStringLiteral("A(%1) / A(%2)").arg(symbol(l.daughter), symbol(l.parent));
-            addSeries(QStringLiteral("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& counts) {
-                const decay::ChainSeries a = decay::activities(r.chain, counts);
-                std::vector<double> ratio(times.size());
-                for (std::size_t k = 0; k < ratio.size(); ++k) {
-                    const double parent = a.at(l.parent, static_cast<int>(k));
-                    ratio[k] = parent > 0 ? a.at(l.daughter, static_cast<int>(k)) / parent : std::numeric_limits<double>::quiet_NaN();
-                }
-                return ratio;
-            });
+            addSeries(QStringLiteral("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, l); });
             const decay::Equilibrium eq = decay::equilibrium(r.chain, link);
             if (eq.kind != decay::EquilibriumKind::None) {
                 ExperimentChart::Layer level{QStringLiteral("Equilibrium"), Qt::black};
@@ -550,15 +553,14 @@ void NuclideLab::showPlot()
         plot.yTitle = QStringLiteral("A(t) [%1]").arg(qtext(std::string(decay::activityUnitName(activityUnit))));
         for (int i = 0; i < r.chain.size(); ++i)
             if (!r.chain.members[static_cast<std::size_t>(i)].stable())
-                addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& counts) {
-                    const decay::ChainSeries a = decay::activities(r.chain, counts);
+                addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& a) {
                     std::vector<double> values(a.member(i).begin(), a.member(i).end());
                     for (double& v : values)
                         v /= per;
                     return values;
                 });
-        addSeries(QStringLiteral("Total"), Qt::black, [&](const decay::ChainSeries& counts) {
-            std::vector<double> total = decay::totalActivity(decay::activities(r.chain, counts));
+        addSeries(QStringLiteral("Total"), Qt::black, [&](const decay::ChainSeries& a) {
+            std::vector<double> total = decay::totalActivity(a);
             for (double& v : total)
                 v /= per;
             return total;
