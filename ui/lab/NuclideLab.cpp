@@ -141,7 +141,8 @@ QLayout* NuclideLab::buildEntries()
                                            QStringLiteral("Decays to"), QStringLiteral("Branch fraction"), QStringLiteral("Initial atoms")});
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
-    tblMembers->setMinimumWidth(600);
+    tblMembers->setMinimumWidth(660);
+    tblMembers->horizontalHeader()->setStretchLastSection(true);
     sampleLayout->addWidget(tblMembers);
 
     auto* runBox = new QGroupBox(QStringLiteral("Run"));
