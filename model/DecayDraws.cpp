@@ -1,17 +1,11 @@
 #include "DecayDraws.h"
 
+#include "SplitMix64.h"
+
 #include <cmath>
 
 namespace decay {
 namespace {
-
-std::uint64_t splitMix64(std::uint64_t& x)
-{
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
 
 using Kernel = std::int32_t (*)(std::uint32_t*, std::int32_t, std::uint32_t);
 

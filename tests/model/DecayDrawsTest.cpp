@@ -1,15 +1,19 @@
 #include "model/DecayDraws.h"
+#include "model/SplitMix64.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
 
 using decay::DecayDraws;
+
+constexpr const char* kIsaNames[] = {"Generic", "Avx2", "Avx512"};
 
 // The draws as documented, one generator at a time in plain scalar code, seeded like DecayDraws
 // (splitmix64, the high half of each output for one state word).
@@ -18,12 +22,8 @@ public:
     explicit ReferenceDraws(std::uint64_t seed) : m_state(DecayDraws::kLanes)
     {
         for (auto& s : m_state) {
-            for (auto& word : s) {
-                std::uint64_t z = (seed += 0x9E3779B97F4A7C15ULL);
-                z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-                z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-                word = static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
-            }
+            for (auto& word : s)
+                word = static_cast<std::uint32_t>(decay::splitMix64(seed) >> 32);
             if ((s[0] | s[1] | s[2] | s[3]) == 0)
                 s[0] = 1;
         }
@@ -78,23 +78,27 @@ TEST(DrawLimit, IsTheExactSinglePrecisionComparison)
 // Every instruction set makes the documented draws, so a seed gives the same counts everywhere,
 // whatever the block remainder. The limits reach into the low-byte draw's last bits, and a limit
 // of 0 still advances the generators.
-TEST(DecayDraws, InstructionSetsMakeTheDocumentedDraws)
+class InstructionSet : public testing::TestWithParam<DecayDraws::Isa> {};
+
+TEST_P(InstructionSet, MakesTheDocumentedDraws)
 {
+    if (!DecayDraws::supported(GetParam()))
+        GTEST_SKIP() << "this processor lacks the instruction set";
     constexpr std::uint32_t kLimits[] = {1u << 24, 0, 6207570, (1u << 23) + 1, 12345, 1};
-    for (auto isa : {DecayDraws::Isa::Generic, DecayDraws::Isa::Avx2, DecayDraws::Isa::Avx512}) {
-        if (!DecayDraws::supported(isa))
-            continue;
-        ReferenceDraws reference(99);
-        DecayDraws draws(99);
-        int call = 0;
-        for (int atoms : {1, 3, 4, 5, 383, 384, 385, 1000, 32767, 0, -4, 97, 1536, 7}) {
-            for (std::uint32_t limit : kLimits) {
-                ASSERT_EQ(draws.countDecays(atoms, limit, isa), reference.countDecays(atoms, limit))
-                    << "isa " << static_cast<int>(isa) << ", call " << call << ", atoms " << atoms << ", limit " << limit;
-                ++call;
-            }
+    ReferenceDraws reference(99);
+    DecayDraws draws(99);
+    int call = 0;
+    for (int atoms : {1, 3, 4, 5, 383, 384, 385, 1000, 32767, 0, -4, 97, 1536, 7}) {
+        for (std::uint32_t limit : kLimits) {
+            ASSERT_EQ(draws.countDecays(atoms, limit, GetParam()), reference.countDecays(atoms, limit))
+                << "call " << call << ", atoms " << atoms << ", limit " << limit;
+            ++call;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(DecayDraws, InstructionSet,
+                         testing::Values(DecayDraws::Isa::Generic, DecayDraws::Isa::Avx2, DecayDraws::Isa::Avx512),
+                         [](const auto& row) { return std::string(kIsaNames[static_cast<int>(row.param)]); });
 
 } // namespace
