@@ -1,6 +1,7 @@
 #include "DecayDraws.h"
 
 #include "SplitMix64.h"
+#include "Xoshiro128Plus.h"
 
 #include <cmath>
 
@@ -75,6 +76,15 @@ std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit)
 std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit, Isa isa)
 {
     return count(kernelFor(isa), m_state.data(), atoms, limit);
+}
+
+std::array<std::uint32_t, 4> DecayDraws::nextRound(int lane)
+{
+    auto word = [&](int w) -> std::uint32_t& { return m_state[static_cast<std::size_t>(w * kLanes + lane)]; };
+    std::uint32_t o[3];
+    for (auto& out : o)
+        out = xoshiro128Plus(word(0), word(1), word(2), word(3));
+    return {o[0] >> 8, o[1] >> 8, o[2] >> 8, (o[0] & 255) << 16 | (o[1] & 255) << 8 | (o[2] & 255)};
 }
 
 std::uint32_t DecayDraws::drawLimit(float p)

@@ -29,6 +29,10 @@ public:
 
     static bool supported(Isa isa);
 
+    // The four draws k of the next round of generator `lane` (0..kLanes-1) alone, in the order
+    // above, for outside test batteries; the other generators keep their state.
+    std::array<std::uint32_t, 4> nextRound(int lane);
+
     // Number of 24-bit draws k with k / 2^24 <= p, that is floor(p * 2^24) + 1 clamped to
     // 0..2^24: u <= p in single precision becomes k < limit on integers.
     static std::uint32_t drawLimit(float p);

@@ -4,6 +4,7 @@
 // never merges a wide-vector copy into code meant for older processors.
 
 #include "DecayDraws.h"
+#include "Xoshiro128Plus.h"
 
 #include <cstdint>
 #include <cstring>
@@ -43,19 +44,7 @@ struct Streams {
         std::memcpy(state + 3 * kLanes + lane, &s3, sizeof(U32));
     }
 
-    // One xoshiro128+ step of every lane; returns its 32-bit output.
-    U32 next()
-    {
-        const U32 result = s0 + s3;
-        const U32 shifted = s1 << 9;
-        s2 ^= s0;
-        s3 ^= s1;
-        s1 ^= s2;
-        s0 ^= s3;
-        s2 ^= shifted;
-        s3 = (s3 << 11) | (s3 >> 21);
-        return result;
-    }
+    U32 next() { return xoshiro128Plus(s0, s1, s2, s3); }
 };
 
 // The fourth draw of a round, its low bytes, in the top 24 bits like the other three.
