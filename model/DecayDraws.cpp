@@ -81,10 +81,10 @@ std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit, Is
 std::array<std::uint32_t, 4> DecayDraws::nextRound(int lane)
 {
     auto word = [&](int w) -> std::uint32_t& { return m_state[static_cast<std::size_t>(w * kLanes + lane)]; };
-    std::uint32_t o[3];
-    for (auto& out : o)
-        out = xoshiro128Plus(word(0), word(1), word(2), word(3));
-    return {o[0] >> 8, o[1] >> 8, o[2] >> 8, (o[0] & 255) << 16 | (o[1] & 255) << 8 | (o[2] & 255)};
+    std::array<std::uint32_t, 4> k;
+    for (auto& draw : k)
+        draw = xoshiro128Plus(word(0), word(1), word(2), word(3)) >> 8;
+    return k;
 }
 
 std::uint32_t DecayDraws::drawLimit(float p)
