@@ -170,7 +170,9 @@ TEST(DecayDraws, EveryDrawBitHasTheLinearComplexityOfRandomBits)
 
 // The decays of a step follow the binomial law of the draws' exact probability limit / 2^24:
 // Pearson's chi-square over cells of consecutive counts that each expect at least 5 stays below
-// the 99.9 % quantile of its distribution (Wilson and Hilferty, PNAS 17, 1931, with z = 3.0902).
+// the 99.9 % quantile of its distribution (E. B. Wilson and M. M. Hilferty, Proc. Natl. Acad. Sci.
+// 17, 684, 1931; z = 3.0902 is the normal 99.9 % quantile), so a good generator fails one of the
+// four laws with a probability of 0.4 %.
 TEST(DecayDraws, DecayCountsFollowTheBinomialLaw)
 {
     constexpr int kAtoms = 1000, kSteps = 100000;
