@@ -1,17 +1,15 @@
 #include "ImageFile.h"
 
-#include "output/DataFileWriter.h"
-#include "ui/Platform.h"
-
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 
-QByteArray pngBytes(QSize size, const PicturePainter& paint)
+ExportBytes pngBytes(QSize size, const PicturePainter& paint)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {{}, QStringLiteral("There is not enough memory for an image of %1 x %2 pixels.").arg(size.width()).arg(size.height())};
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -20,11 +18,12 @@ QByteArray pngBytes(QSize size, const PicturePainter& paint)
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
+    if (!image.save(&buffer, "PNG"))
+        return {{}, QStringLiteral("The picture could not be encoded as a PNG image.")};
+    return {buffer.data(), {}};
 }
 
-QByteArray svgBytes(QSize size, const QString& title, const PicturePainter& paint)
+ExportBytes svgBytes(QSize size, const QString& title, const PicturePainter& paint)
 {
     QBuffer buffer;
     QSvgGenerator svg;
@@ -32,25 +31,20 @@ QByteArray svgBytes(QSize size, const QString& title, const PicturePainter& pain
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(), size));
     svg.setTitle(title);
-    {
-        QPainter painter(&svg);
-        painter.fillRect(QRect(QPoint(), size), Qt::white);
-        paint(painter, size);
-    }
-    return buffer.data();
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return {{}, QStringLiteral("The picture could not be drawn as an SVG drawing.")};
+    painter.fillRect(QRect(QPoint(), size), Qt::white);
+    paint(painter, size);
+    if (!painter.end())
+        return {{}, QStringLiteral("The picture could not be drawn as an SVG drawing.")};
+    return {buffer.data(), {}};
 }
 
 void saveImage(QWidget& parent, Platform& platform, const QString& title, QSize size, const PicturePainter& paint)
 {
-    QString path = platform.askSaveFileName(&parent, QStringLiteral("Atomdrift chart.png"),
-                                            QStringLiteral("PNG images (*.png);;SVG drawings (*.svg)"));
-    if (path.isEmpty())
-        return;
-    const bool svg = QFileInfo(path).suffix().toLower() == QStringLiteral("svg");
-    if (!svg && QFileInfo(path).suffix().toLower() != QStringLiteral("png"))
-        path += QStringLiteral(".png");
-    const QByteArray bytes = svg ? svgBytes(size, title, paint) : pngBytes(size, paint);
-    const QString error = decay::writeFileAtomically(path, bytes.toStdString());
-    if (!error.isEmpty())
-        platform.showError(&parent, title, QStringLiteral("The image was not saved.\n\n") + error);
+    exportFile(parent, platform,
+               {title, QStringLiteral("Atomdrift chart.png"), QStringLiteral("PNG images (*.png);;SVG drawings (*.svg)"),
+                {QStringLiteral("png"), QStringLiteral("svg")}, QStringLiteral("The image was not saved.")},
+               [&](const QString& suffix) { return suffix == QLatin1String("svg") ? svgBytes(size, title, paint) : pngBytes(size, paint); });
 }

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -207,6 +209,36 @@ private:
 };
 
 } // namespace
+
+QLineEdit* formField(QFormLayout* form, const QString& objectName, const QString& label)
+{
+    auto* edit = new QLineEdit;
+    name(edit, objectName, label);
+    form->addRow(label, edit);
+    return edit;
+}
+
+QPushButton* plainButton(const QString& objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    name(button, objectName, caption);
+    return button;
+}
+
+std::string text(const QLineEdit* field)
+{
+    return field->text().toStdString();
+}
+
+QString qtext(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string decimalPoint(const QWidget& widget)
+{
+    return widget.locale().decimalPoint().toStdString();
+}
 
 void onClick(QWidget* widget, std::function<void()> click, std::function<void()> doubleClick)
 {

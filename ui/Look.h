@@ -5,10 +5,13 @@
 #include <QRect>
 
 #include <functional>
+#include <string>
 
 class QCursor;
 class QIcon;
+class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QPixmap;
 class QPushButton;
 class QWidget;
@@ -33,6 +36,12 @@ const QCursor& handCursor();
 QPixmap picture(const QString& name, QSize size);
 QIcon windowIcon();
 
+// The model reads and writes std::string, the widgets QString.
+std::string text(const QLineEdit* field);
+QString qtext(const std::string& text);
+// The decimal point of the widget's locale, which the model's number checks take.
+std::string decimalPoint(const QWidget& widget);
+
 // Gives a widget its object name and the name a screen reader announces.
 void name(QWidget* widget, const QString& objectName, const QString& accessibleName);
 
@@ -50,6 +59,10 @@ QLabel* label(QWidget* parent, const QString& objectName, const QString& caption
 void paintLabel(QLabel* label, const QColor& text, const QColor& background, bool border = true);
 QPushButton* button(QWidget* parent, const QString& objectName, const QString& caption, const QString& toolTip,
                     QRect geometry, const QFont& font, bool hand);
+// An entry field in a form of the program's own windows, named after its label; and a button
+// for a laid-out window, named after its caption.
+QLineEdit* formField(QFormLayout* form, const QString& objectName, const QString& label);
+QPushButton* plainButton(const QString& objectName, const QString& caption);
 // A picture of one of the drawn images, filling its box.
 QLabel* photo(QWidget* parent, const QString& objectName, const QString& description, const QString& image, QRect geometry);
 

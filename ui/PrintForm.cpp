@@ -1,10 +1,8 @@
 #include "PrintForm.h"
 
-#include "output/DataFileWriter.h"
 #include "ui/Platform.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -35,25 +33,14 @@ QString printToDefault(const PagePainter& paint, Platform& platform)
     if (!painter.begin(printer.get()))
         return QStringLiteral("The printer %1 cannot take the job.").arg(printer->printerName());
     paint(painter);
-    painter.end();
+    if (!painter.end())
+        return QStringLiteral("The printer %1 did not finish the job.").arg(printer->printerName());
     return {};
-}
-
-void savePdf(QWidget& window, Platform& platform, const QString& title, const QString& pdfName, const PagePainter& paint)
-{
-    QString path = platform.askSaveFileName(&window, pdfName, QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    const QString error = decay::writeFileAtomically(path, pagePdf(paint).toStdString());
-    if (!error.isEmpty())
-        platform.showError(&window, title, QStringLiteral("The page was not saved.\n\n") + error);
 }
 
 } // namespace
 
-QByteArray pagePdf(const PagePainter& paint)
+ExportBytes pagePdf(const PagePainter& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -61,10 +48,13 @@ QByteArray pagePdf(const PagePainter& paint)
     writer.setCreator(QStringLiteral("Atomdrift"));
     writer.setTitle(QStringLiteral("Atomdrift"));
     writer.setResolution(300);
-    QPainter painter(&writer);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {{}, QStringLiteral("The page could not be drawn as a PDF document.")};
     paint(painter);
-    painter.end();
-    return buffer.data();
+    if (!painter.end())
+        return {{}, QStringLiteral("The page could not be drawn as a PDF document.")};
+    return {buffer.data(), {}};
 }
 
 void printPage(QWidget& window, Platform& platform, const QString& title, const QString& pdfName, const PagePainter& paint)
@@ -73,7 +63,9 @@ void printPage(QWidget& window, Platform& platform, const QString& title, const 
     if (problem.isEmpty())
         return;
     if (platform.askYesNo(&window, title, problem + QStringLiteral("\n\nSave the page as a PDF file instead?")))
-        savePdf(window, platform, title, pdfName, paint);
+        exportFile(window, platform,
+                   {title, pdfName, QStringLiteral("PDF files (*.pdf)"), {QStringLiteral("pdf")}, QStringLiteral("The page was not saved.")},
+                   [&paint](const QString&) { return pagePdf(paint); });
 }
 
 void PrintForm(QWidget& window, Platform& platform)

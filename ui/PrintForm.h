@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QByteArray>
+#include "ui/ExportFile.h"
 
 #include <functional>
 
 class Platform;
 class QPainter;
-class QString;
 class QWidget;
 
 // Paints one page onto a painter whose viewport is the page's printable area.
@@ -22,4 +21,4 @@ void PrintForm(QWidget& window, Platform& platform);
 void printPage(QWidget& window, Platform& platform, const QString& title, const QString& pdfName, const PagePainter& paint);
 
 // The page as a one-page PDF document.
-QByteArray pagePdf(const PagePainter& paint);
+ExportBytes pagePdf(const PagePainter& paint);

@@ -1,5 +1,6 @@
 #include "DecayChart.h"
 
+#include "ui/AxisRange.h"
 #include "ui/Look.h"
 
 #include <QGraphicsLayout>
@@ -17,37 +18,6 @@ namespace {
 
 // Automatic colours: the y = x reference line of series 3 is blue, as its view's title says.
 const QColor kSeriesColors[2] = {QColor(192, 0, 0), QColor(0, 0, 255)};
-
-// The range an axis shows for the values low..high: widened to round numbers with a fitting
-// tick count. The rounding is worked out on a scratch axis outside any chart, so that the
-// chart's axis changes only once.
-struct AxisRange {
-    double min;
-    double max;
-    int ticks;
-};
-
-AxisRange niceRange(double low, double high)
-{
-    if (!(low <= high)) { // no finite point at all
-        low = 0;
-        high = 1;
-    }
-    // A span too narrow to divide into ticks, a single value or a few subnormal ones, gets a
-    // margin around its middle.
-    if (high - low < 1e-250) {
-        const double middle = low / 2 + high / 2;
-        const double margin = std::fabs(middle) > 1e-250 ? std::fabs(middle) * 0.1 : 1;
-        low = middle - margin;
-        high = middle + margin;
-    }
-    QValueAxis scratch;
-    scratch.setRange(low, high);
-    // Nice tick numbers need a little more than the span as a finite double.
-    if (std::isfinite((high - low) * 4))
-        scratch.applyNiceNumbers();
-    return {scratch.min(), scratch.max(), scratch.tickCount()};
-}
 
 // One marker drawn as an image, which Qt Charts stamps onto every point in a single paint; a
 // scatter series would build, place and paint a graphics item per point instead.
@@ -243,8 +213,8 @@ void DecayChart::sync()
         for (QXYSeries* series : {s.line, s.markers})
             if (series->count() > 0)
                 series->clear();
-    applyRange(m_axisX, niceRange(low[0], high[0]));
-    applyRange(m_axisY, niceRange(low[1], high[1]));
+    applyRange(m_axisX, niceAxisRange(low[0], high[0]));
+    applyRange(m_axisY, niceAxisRange(low[1], high[1]));
 
     for (int i = 0; i < 2; ++i) {
         Series& s = m_series[i];

@@ -1,18 +1,19 @@
 #include "ClassExperiment.h"
 
+#include "ChartLegend.h"
 #include "ExperimentChart.h"
 #include "ExperimentPlots.h"
 #include "model/Conversions.h"
 #include "model/Entries.h"
-#include "output/DataFileWriter.h"
 #include "output/ExperimentFile.h"
+#include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
+#include "ui/WorksheetPage.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -33,40 +34,17 @@
 #include <cmath>
 #include <thread>
 
-using Layer = ExperimentChart::Layer;
+using look::decimalPoint;
+using look::qtext;
+using look::text;
 
 namespace {
 
 const QString kTitle = QStringLiteral("Class experiment");
 
-QString qtext(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-std::string text(const QLineEdit* field)
-{
-    return field->text().toStdString();
-}
-
 QString number(double value, int decimals = 2)
 {
     return std::isfinite(value) ? QLocale().toString(value, 'f', decimals) : QStringLiteral("\u2014");
-}
-
-QLineEdit* field(QFormLayout* form, const QString& objectName, const QString& label)
-{
-    auto* edit = new QLineEdit;
-    look::name(edit, objectName, label);
-    form->addRow(label, edit);
-    return edit;
-}
-
-QPushButton* button(const QString& objectName, const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    look::name(b, objectName, caption);
-    return b;
 }
 
 } // namespace
@@ -94,16 +72,30 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
     setWindowIcon(look::windowIcon());
 
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(buildControls(buildParameters(initial)));
+    top->addLayout(buildChartArea(), 1);
+
+    tmrProgress = new QTimer(this);
+    tmrProgress->setObjectName(QStringLiteral("tmrProgress"));
+    tmrProgress->setInterval(50); // the bar moves twenty times a second
+    m_watcher = new QFutureWatcher<std::optional<Result>>(this);
+    resize(1120, 740);
+}
+
+// The class's entries, filled from the main window's.
+QWidget* ClassExperiment::buildParameters(const decay::EnsembleParams& initial)
+{
     auto* parameters = new QGroupBox(QStringLiteral("The class"));
     look::name(parameters, QStringLiteral("frmParameters"), parameters->title());
     auto* form = new QFormLayout(parameters);
-    txtAtoms = field(form, QStringLiteral("txtAtoms"), QStringLiteral("Initial number of atoms:"));
-    txtRate = field(form, QStringLiteral("txtRate"), QStringLiteral("Decay rate per step:"));
-    txtHalfLife = field(form, QStringLiteral("txtHalfLife"), QStringLiteral("Half-life (steps):"));
-    txtLastStep = field(form, QStringLiteral("txtLastStep"), QStringLiteral("Last step:"));
-    txtRuns = field(form, QStringLiteral("txtRuns"), QStringLiteral("Runs (students):"));
-    txtSeed = field(form, QStringLiteral("txtSeed"), QStringLiteral("Seed:"));
-    cmdNewSeed = button(QStringLiteral("cmdNewSeed"), QStringLiteral("New seed"));
+    txtAtoms = look::formField(form, QStringLiteral("txtAtoms"), QStringLiteral("Initial number of atoms:"));
+    txtRate = look::formField(form, QStringLiteral("txtRate"), QStringLiteral("Decay rate per step:"));
+    txtHalfLife = look::formField(form, QStringLiteral("txtHalfLife"), QStringLiteral("Half-life (steps):"));
+    txtLastStep = look::formField(form, QStringLiteral("txtLastStep"), QStringLiteral("Last step:"));
+    txtRuns = look::formField(form, QStringLiteral("txtRuns"), QStringLiteral("Runs (students):"));
+    txtSeed = look::formField(form, QStringLiteral("txtSeed"), QStringLiteral("Seed:"));
+    cmdNewSeed = look::plainButton(QStringLiteral("cmdNewSeed"), QStringLiteral("New seed"));
     form->addRow(QString(), cmdNewSeed);
     for (QLineEdit* edit : {txtAtoms, txtRate, txtHalfLife, txtLastStep, txtRuns, txtSeed})
         edit->setMinimumWidth(160);
@@ -114,10 +106,15 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
     txtRuns->setText(QString::number(initial.runs));
     txtSeed->setText(QString::number(m_platform.randomSeed()));
     txtHalfLife->setCursorPosition(0);
+    return parameters;
+}
 
-    cmdRun = button(QStringLiteral("cmdRun"), QStringLiteral("Run"));
+// The entries above Run, Cancel, the progress and the file commands.
+QLayout* ClassExperiment::buildControls(QWidget* parameters)
+{
+    cmdRun = look::plainButton(QStringLiteral("cmdRun"), QStringLiteral("Run"));
     cmdRun->setDefault(true);
-    cmdCancel = button(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdCancel = look::plainButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     barProgress = new QProgressBar;
     look::name(barProgress, QStringLiteral("barProgress"), QStringLiteral("Progress"));
     barProgress->setRange(0, 1000);
@@ -125,11 +122,11 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
     lblStatus = new QLabel(QStringLiteral("Press Run: every student makes one random decay run."));
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
-    cmdImport = button(QStringLiteral("cmdImport"), QStringLiteral("Import class data..."));
-    cmdExport = button(QStringLiteral("cmdExport"), QStringLiteral("Export runs as CSV..."));
-    cmdSaveImage = button(QStringLiteral("cmdSaveImage"), QStringLiteral("Save chart as image..."));
-    cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("Print worksheet"));
-    cmdClose = button(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdImport = look::plainButton(QStringLiteral("cmdImport"), QStringLiteral("Import class data..."));
+    cmdExport = look::plainButton(QStringLiteral("cmdExport"), QStringLiteral("Export runs as CSV..."));
+    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), QStringLiteral("Save chart as image..."));
+    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), QStringLiteral("Print worksheet"));
+    cmdClose = look::plainButton(QStringLiteral("cmdClose"), QStringLiteral("Close"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(parameters);
@@ -142,7 +139,12 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
     left->addStretch();
     for (QPushButton* b : {cmdImport, cmdExport, cmdSaveImage, cmdPrint, cmdClose})
         left->addWidget(b);
+    return left;
+}
 
+// The views, the chart with its legend and the half-lives the class measured.
+QLayout* ClassExperiment::buildChartArea()
+{
     optCounts = new QRadioButton(QStringLiteral("N(t)"));
     optCounts->setObjectName(QStringLiteral("optCounts"));
     optLog = new QRadioButton(QStringLiteral("ln N(t)"));
@@ -160,10 +162,8 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
     optCounts->setChecked(true);
     chartExperiment = new ExperimentChart;
     look::name(chartExperiment, QStringLiteral("chartExperiment"), QStringLiteral("Chart of the class experiment"));
-    frmLegend = new QWidget;
+    frmLegend = new ChartLegend(*chartExperiment, 8);
     look::name(frmLegend, QStringLiteral("frmLegend"), QStringLiteral("Legend"));
-    m_legendLayout = new QHBoxLayout(frmLegend);
-    m_legendLayout->setContentsMargins(0, 0, 0, 0);
 
     tblHalfLives = new QTableWidget(4, 2);
     look::name(tblHalfLives, QStringLiteral("tblHalfLives"), QStringLiteral("Half-lives"));
@@ -189,15 +189,7 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
     right->addWidget(tblHalfLives);
     right->addWidget(lblHalfLives);
 
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left);
-    top->addLayout(right, 1);
-
-    tmrProgress = new QTimer(this);
-    tmrProgress->setObjectName(QStringLiteral("tmrProgress"));
-    tmrProgress->setInterval(50); // the bar moves twenty times a second
-    m_watcher = new QFutureWatcher<std::optional<Result>>(this);
-    resize(1120, 740);
+    return right;
 }
 
 void ClassExperiment::connectHandlers()
@@ -218,11 +210,6 @@ void ClassExperiment::connectHandlers()
     connect(m_watcher, &QFutureWatcher<std::optional<Result>>::finished, this, &ClassExperiment::Run_Finished);
 }
 
-std::string ClassExperiment::decimalPoint() const
-{
-    return locale().decimalPoint().toStdString();
-}
-
 bool ClassExperiment::running() const
 {
     return m_progress != nullptr;
@@ -233,7 +220,7 @@ bool ClassExperiment::running() const
 void ClassExperiment::cmdRun_Click()
 {
     const auto entry = decay::readEnsemble(
-        {text(txtAtoms), text(txtRate), text(txtLastStep), text(txtRuns), text(txtSeed), decimalPoint()});
+        {text(txtAtoms), text(txtRate), text(txtLastStep), text(txtRuns), text(txtSeed), decimalPoint(*this)});
     if (!entry.params) {
         m_platform.showError(this, kTitle, qtext(entry.error));
         return;
@@ -331,13 +318,13 @@ void ClassExperiment::cmdNewSeed_Click()
 // Rate and half-life are ln 2 over each other: typing one writes the other.
 void ClassExperiment::txtRate_Change()
 {
-    txtHalfLife->setText(qtext(decay::lnTwoOverText(text(txtRate), decimalPoint()).value_or(std::string())));
+    txtHalfLife->setText(qtext(decay::lnTwoOverText(text(txtRate), decimalPoint(*this)).value_or(std::string())));
     txtHalfLife->setCursorPosition(0);
 }
 
 void ClassExperiment::txtHalfLife_Change()
 {
-    txtRate->setText(qtext(decay::lnTwoOverText(text(txtHalfLife), decimalPoint()).value_or(std::string())));
+    txtRate->setText(qtext(decay::lnTwoOverText(text(txtHalfLife), decimalPoint(*this)).value_or(std::string())));
     txtRate->setCursorPosition(0);
 }
 
@@ -354,41 +341,7 @@ void ClassExperiment::showPlot()
                                 : optHalfLives->isChecked() ? ExperimentView::HalfLives : ExperimentView::Counts;
     chartExperiment->setPlot(experimentPlot(view, m_result ? &m_result->ensemble : nullptr, m_result ? &m_result->stats : nullptr,
                                             m_data ? &*m_data : nullptr, m_fit ? &*m_fit : nullptr));
-    chartExperiment->setHidden(m_hidden);
-    showLegend();
-}
-
-// A check box for each layer of the chart, in the layer's colour; unticking hides the layer in
-// every view until it is ticked again.
-void ClassExperiment::showLegend()
-{
-    while (QLayoutItem* item = m_legendLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    QStringList names;
-    for (const Layer& layer : chartExperiment->plot().layers) {
-        if (names.contains(layer.name))
-            continue;
-        names.append(layer.name);
-        auto* box = new QCheckBox(layer.name);
-        box->setObjectName(QStringLiteral("chkLayer%1").arg(names.size()));
-        QPixmap swatch(14, 14);
-        QColor color = layer.color;
-        color.setAlpha(std::max(color.alpha(), 140));
-        swatch.fill(color);
-        box->setIcon(QIcon(swatch));
-        box->setChecked(!m_hidden.contains(layer.name));
-        connect(box, &QCheckBox::toggled, this, [this, name = layer.name](bool shown) {
-            if (shown)
-                m_hidden.removeAll(name);
-            else if (!m_hidden.contains(name))
-                m_hidden.append(name);
-            chartExperiment->setHidden(m_hidden);
-        });
-        m_legendLayout->addWidget(box);
-    }
-    m_legendLayout->addStretch();
+    frmLegend->refresh();
 }
 
 void ClassExperiment::showHalfLives()
@@ -430,14 +383,14 @@ void ClassExperiment::cmdImport_Click()
     if (path.isEmpty())
         return;
     const QString title = QStringLiteral("Import class data");
+    // Read one byte past the largest file taken, so that a larger one is refused as such.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_platform.showError(this, title, QStringLiteral("The class data were not imported.\n\nCannot open %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read((4 << 20) + 1) : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        m_platform.showError(this, title, QStringLiteral("The class data were not imported.\n\n%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
         return;
     }
-    // Read one byte past the largest file taken, so that a larger one is refused as such.
-    const QByteArray bytes = file.read((4 << 20) + 1);
-    const auto read = decay::readClassData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), decimalPoint());
+    const auto read = decay::readClassData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), decimalPoint(*this));
     if (!read.data) {
         m_platform.showError(this, title, QStringLiteral("The class data were not imported from %1.\n\n%2").arg(QFileInfo(path).fileName(), qtext(read.error)));
         return;
@@ -450,14 +403,14 @@ void ClassExperiment::cmdImport_Click()
 
 void ClassExperiment::cmdExport_Click()
 {
-    QString path = m_platform.askSaveFileName(this, QStringLiteral("Atomdrift class.csv"), QStringLiteral("CSV files (*.csv)"));
-    if (path.isEmpty() || !m_result)
+    if (!m_result)
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    const QString error = decay::writeFileAtomically(path, decay::experimentFileText(m_result->ensemble, m_result->stats));
-    if (!error.isEmpty())
-        m_platform.showError(this, QStringLiteral("Export runs as CSV"), QStringLiteral("The runs were not saved.\n\n") + error);
+    exportFile(*this, m_platform,
+               {QStringLiteral("Export runs as CSV"), QStringLiteral("Atomdrift class.csv"), QStringLiteral("CSV files (*.csv)"),
+                {QStringLiteral("csv")}, QStringLiteral("The runs were not saved.")},
+               [this](const QString&) {
+                   return ExportBytes{QByteArray::fromStdString(decay::experimentFileText(m_result->ensemble, m_result->stats)), {}};
+               });
 }
 
 void ClassExperiment::cmdSaveImage_Click()
@@ -472,90 +425,33 @@ void ClassExperiment::cmdPrint_Click()
               [this](QPainter& painter) { paintWorksheet(painter); });
 }
 
-// The page is laid out on 1000 x 1414 units (the shape of A4), scaled to the printable area, so
-// it looks the same on every printer; fonts are sized in those units too.
 void ClassExperiment::paintWorksheet(QPainter& painter) const
 {
-    constexpr QSizeF kPage(1000, 1414);
-    const QRect area = painter.viewport();
-    const double scale = std::min(area.width() / kPage.width(), area.height() / kPage.height());
-    painter.save();
-    painter.translate(area.center() - QPointF(kPage.width() * scale / 2, kPage.height() * scale / 2));
-    painter.scale(scale, scale);
-
-    const auto font = [](int pixels, bool bold = false) {
-        QFont f(QStringLiteral("Times New Roman"));
-        f.setPixelSize(pixels);
-        f.setBold(bold);
-        return f;
-    };
-    double y = 40;
-    const auto paragraph = [&](const QString& text, const QFont& f, double after = 10) {
-        painter.setFont(f);
-        const QRectF box = painter.boundingRect(QRectF(60, y, 880, 1000), Qt::TextWordWrap, text);
-        painter.drawText(box, Qt::TextWordWrap, text);
-        y = box.bottom() + after;
-    };
-    painter.setPen(Qt::black);
-    paragraph(QStringLiteral("Atomdrift \u2014 Class experiment"), font(34, true), 6);
-    paragraph(QStringLiteral("Name: ______________________________     Date: ________________"), font(18), 16);
-
+    WorksheetPage page(painter);
+    page.heading(QStringLiteral("Atomdrift \u2014 Class experiment"));
     const decay::EnsembleParams p = m_result ? m_result->ensemble.params : decay::EnsembleParams{};
     const QLocale locale;
-    paragraph(QStringLiteral("Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay "
-                             "rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.")
-                  .arg(p.runs).arg(p.atoms).arg(locale.toString(p.rate, 'g', 10)).arg(p.lastStep).arg(p.seed)
-                  .arg(m_result ? locale.toString(m_result->stats.q, 'g', 10) : QStringLiteral("\u2014")),
-              font(18), 12);
+    page.paragraph(QStringLiteral("Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay "
+                                  "rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.")
+                       .arg(p.runs).arg(p.atoms).arg(locale.toString(p.rate, 'g', 10)).arg(p.lastStep).arg(p.seed)
+                       .arg(m_result ? locale.toString(m_result->stats.q, 'g', 10) : QStringLiteral("\u2014")),
+                   18, false, 12);
+    page.picture(500, [this](QPainter& chartPainter, QSizeF size) { chartExperiment->paint(chartPainter, size); });
 
-    const QRectF chartBox(60, y, 880, 500);
-    painter.save();
-    painter.translate(chartBox.topLeft());
-    chartExperiment->paint(painter, chartBox.size());
-    painter.restore();
-    painter.setPen(QColor(160, 160, 160));
-    painter.drawRect(chartBox);
-    painter.setPen(Qt::black);
-    y = chartBox.bottom() + 20;
-
-    painter.setFont(font(17));
-    const QStringList columns = {QString(), QStringLiteral("Class mean"), QStringLiteral("Standard deviation")};
-    const double columnLeft[] = {60, 560, 760};
-    for (int row = -1; row < tblHalfLives->rowCount(); ++row) {
-        for (int column = 0; column < 3; ++column) {
-            QString cell = row < 0 ? columns[column]
-                           : column == 0 ? tblHalfLives->verticalHeaderItem(row)->text()
-                           : tblHalfLives->item(row, column - 1) ? tblHalfLives->item(row, column - 1)->text() : QString();
-            painter.setFont(font(17, row < 0));
-            painter.drawText(QRectF(columnLeft[column], y, column == 0 ? 490 : 180, 26), Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight), cell);
-        }
-        y += 26;
-        painter.setPen(QColor(200, 200, 200));
-        painter.drawLine(QPointF(60, y), QPointF(940, y));
-        painter.setPen(Qt::black);
+    std::vector<QStringList> rows = {{QString(), QStringLiteral("Class mean"), QStringLiteral("Standard deviation")}};
+    for (int row = 0; row < tblHalfLives->rowCount(); ++row) {
+        const auto cell = [&](int column) { return tblHalfLives->item(row, column) ? tblHalfLives->item(row, column)->text() : QString(); };
+        rows.push_back({tblHalfLives->verticalHeaderItem(row)->text(), cell(0), cell(1)});
     }
-    y += 8;
+    page.table(rows);
     if (!lblHalfLives->text().isEmpty())
-        paragraph(lblHalfLives->text(), font(16), 16);
-
-    paragraph(QStringLiteral("Questions"), font(22, true), 8);
-    const QStringList questions = {
-        QStringLiteral("1. Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? "
+        page.paragraph(lblHalfLives->text(), 16, false, 16);
+    page.questions({
+        QStringLiteral("Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? "
                        "How far is that from the class mean, measured in standard deviations?"),
-        QStringLiteral("2. The class mean follows N0\u00B7(1\u2212q)^t, not N0\u00B7e^(\u2212r\u00B7t). Why? Which of the two "
+        QStringLiteral("The class mean follows N0\u00B7(1\u2212q)^t, not N0\u00B7e^(\u2212r\u00B7t). Why? Which of the two "
                        "half-lives in the table does the class find?"),
-        QStringLiteral("3. How would the \u00B11\u03C3 band of the class change with four times as many atoms? "
+        QStringLiteral("How would the \u00B11\u03C3 band of the class change with four times as many atoms? "
                        "Guess first, then try it in the program."),
-    };
-    for (const QString& question : questions) {
-        paragraph(question, font(18), 8);
-        painter.setPen(QColor(170, 170, 170));
-        for (int line = 0; line < 2; ++line) {
-            y += 30;
-            painter.drawLine(QPointF(60, y), QPointF(940, y));
-        }
-        painter.setPen(Qt::black);
-        y += 18;
-    }
-    painter.restore();
+    });
 }

@@ -9,11 +9,12 @@
 #include <memory>
 #include <optional>
 
+class ChartLegend;
 class ExperimentChart;
 class Platform;
 class QButtonGroup;
-class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -57,7 +58,7 @@ public:
     QRadioButton* optLog;
     QRadioButton* optHalfLives;
     ExperimentChart* chartExperiment;
-    QWidget* frmLegend; // one check box per layer of the chart
+    ChartLegend* frmLegend;
     QTableWidget* tblHalfLives;
     QLabel* lblHalfLives;
     QPushButton* cmdImport;
@@ -86,13 +87,14 @@ protected:
 
 private:
     void buildWidgets(const decay::EnsembleParams& initial);
+    QWidget* buildParameters(const decay::EnsembleParams& initial);
+    QLayout* buildControls(QWidget* parameters);
+    QLayout* buildChartArea();
     void connectHandlers();
     void setRunning(bool running);
     void stopRun();
     void showPlot();
-    void showLegend();
     void showHalfLives();
-    std::string decimalPoint() const;
 
     Platform& m_platform;
     std::shared_ptr<decay::ProgressCounter> m_progress; // shared with the run in progress
@@ -101,6 +103,4 @@ private:
     std::optional<Result> m_result;
     std::optional<decay::ClassData> m_data;
     std::optional<decay::DecayFit> m_fit;
-    QStringList m_hidden; // layers switched off in the legend
-    QHBoxLayout* m_legendLayout;
 };

@@ -31,13 +31,17 @@ public:
         QString xTitle;
         QString yTitle;
         std::vector<Layer> layers;
+        bool logX = false; // decades on the axis; points at or below 0 leave a gap
+        bool logY = false;
     };
 
     explicit ExperimentChart(QWidget* parent = nullptr);
 
     void setPlot(Plot plot);
     const Plot& plot() const { return m_plot; }
+    // Layers hidden by name, in every plot until shown again.
     void setHidden(const QStringList& names);
+    const QStringList& hidden() const { return m_hidden; }
     bool isShown(const Layer& layer) const;
 
     // Paints the chart into a picture of `size` pixels at the painter's origin.

@@ -24,7 +24,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+using look::decimalPoint;
 using look::Face;
+using look::qtext;
+using look::text;
 using look::tw;
 using look::twipsRect;
 
@@ -48,16 +51,6 @@ const QString kAuthorPanel = QStringLiteral(
     "1 Example Road\n"
     "Example City EX 01234\n"
     "www.example.org/atomdrift");
-
-std::string text(const QLineEdit* field)
-{
-    return field->text().toStdString();
-}
-
-QString qtext(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 QLineEdit* makeField(QWidget* parent, const QString& objectName, const QString& label, const QString& initial,
                      QRect geometry, const QColor& textColor)
@@ -250,7 +243,7 @@ void Form1::Form_Load()
     Label10->setText(kAuthorPanel);
     Label14->setText(kInstructions);
     hide();
-    halftime->setText(qtext(decay::lnTwoOverText(text(rrate), decimalPoint()).value_or(std::string())));
+    halftime->setText(qtext(decay::lnTwoOverText(text(rrate), decimalPoint(*this)).value_or(std::string())));
     Label13->show();
     Label14->show();
     m_state.tmax = decay::toInt16(decay::lenientValue(text(simut)).value_or(50)).value_or(50);
@@ -264,11 +257,6 @@ void Form1::Form_Load()
 void Form1::Form_Unload()
 {
     m_platform.quit();
-}
-
-std::string Form1::decimalPoint() const
-{
-    return locale().decimalPoint().toStdString();
 }
 
 // Runs
@@ -295,7 +283,7 @@ void Form1::showRun(const decay::RunOutcome& outcome)
 
 void Form1::Command2_Click()
 {
-    const auto outcome = decay::runDeterministic(m_state, {text(txtN0), text(rrate), text(simut), decimalPoint()});
+    const auto outcome = decay::runDeterministic(m_state, {text(txtN0), text(rrate), text(simut), decimalPoint(*this)});
     if (outcome.ran)
         showRun(outcome);
 }
@@ -304,7 +292,7 @@ void Form1::Command2_Click()
 void Form1::Command5_Click()
 {
     const look::BusyCursor busy;
-    const auto outcome = decay::runRandom(m_state, {text(txtN0), text(rrate), {}, decimalPoint()}, m_platform.randomSeed());
+    const auto outcome = decay::runRandom(m_state, {text(txtN0), text(rrate), {}, decimalPoint(*this)}, m_platform.randomSeed());
     if (outcome.ran)
         showRun(outcome);
 }
@@ -500,7 +488,7 @@ void Form1::rrate_Change()
 {
     invalidate();
     // Anything that is no number becomes 0 at once; a number too large is let through.
-    if (!rrate->text().isEmpty() && !decay::isNumberText(text(rrate), decimalPoint()))
+    if (!rrate->text().isEmpty() && !decay::isNumberText(text(rrate), decimalPoint(*this)))
         rrate->setText(QStringLiteral("0"));
 }
 
@@ -536,12 +524,12 @@ void Form1::confirmRatePair(QLineEdit* confirmed, QLineEdit* other, const decay:
 
 void Form1::halftime_KeyPress()
 {
-    confirmRatePair(halftime, rrate, decay::confirmHalfLife(text(halftime), decimalPoint()));
+    confirmRatePair(halftime, rrate, decay::confirmHalfLife(text(halftime), decimalPoint(*this)));
 }
 
 void Form1::rrate_KeyPress()
 {
-    confirmRatePair(rrate, halftime, decay::confirmRate(text(rrate), decimalPoint()));
+    confirmRatePair(rrate, halftime, decay::confirmRate(text(rrate), decimalPoint(*this)));
 }
 
 void Form1::halftime_Click()

@@ -109,7 +109,6 @@ public:
     void halftime_Click();
 
     // The user's decimal point, as the entry fields read numbers.
-    std::string decimalPoint() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "ProgramWindows.h"
 
+#include "ui/Look.h"
+
 #include <QLineEdit>
 
 ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
@@ -11,6 +13,7 @@ ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
 ProgramWindows::~ProgramWindows()
 {
     // The main window last: the others may still refer to it while they go.
+    delete m_nuclideLab;
     delete m_classExperiment;
     delete m_vater;
     delete m_copyrigh;
@@ -80,10 +83,14 @@ ClassExperiment& ProgramWindows::classExperiment()
 {
     if (!m_classExperiment) {
         const Form1& form = main();
-        const auto params = decay::paramsFromMainWindow(form.txtN0->text().toStdString(), form.rrate->text().toStdString(),
-                                                        form.halftime->text().toStdString(), form.simut->text().toStdString(),
-                                                        form.decimalPoint());
+        const auto params = decay::paramsFromMainWindow(look::text(form.txtN0), look::text(form.rrate), look::text(form.halftime),
+                                                        look::text(form.simut), look::decimalPoint(form));
         m_classExperiment = new ClassExperiment(params, m_platform);
     }
     return *m_classExperiment;
+}
+
+NuclideLab& ProgramWindows::nuclideLab()
+{
+    return obtain(m_nuclideLab, m_platform);
 }

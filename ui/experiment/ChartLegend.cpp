@@ -1,0 +1,50 @@
+#include "ChartLegend.h"
+
+#include "ExperimentChart.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QPixmap>
+
+#include <algorithm>
+
+ChartLegend::ChartLegend(ExperimentChart& chart, int columns, QWidget* parent)
+    : QWidget(parent)
+    , m_chart(chart)
+    , m_columns(columns)
+    , m_layout(new QGridLayout(this))
+{
+    m_layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void ChartLegend::refresh()
+{
+    while (QLayoutItem* item = m_layout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    QStringList names;
+    for (const ExperimentChart::Layer& layer : m_chart.plot().layers) {
+        if (names.contains(layer.name))
+            continue;
+        names.append(layer.name);
+        auto* box = new QCheckBox(layer.name);
+        box->setObjectName(QStringLiteral("chkLayer%1").arg(names.size()));
+        QPixmap swatch(14, 14);
+        QColor color = layer.color;
+        color.setAlpha(std::max(color.alpha(), 140));
+        swatch.fill(color);
+        box->setIcon(QIcon(swatch));
+        box->setChecked(m_chart.isShown(layer));
+        connect(box, &QCheckBox::toggled, this, [this, name = layer.name](bool shown) {
+            QStringList hidden = m_chart.hidden();
+            hidden.removeAll(name);
+            if (!shown)
+                hidden.append(name);
+            m_chart.setHidden(hidden);
+        });
+        const auto index = static_cast<int>(names.size()) - 1;
+        m_layout->addWidget(box, index / m_columns, index % m_columns);
+    }
+    m_layout->setColumnStretch(m_columns, 1);
+}
