@@ -1,17 +1,12 @@
 #include "DecayDraws.h"
 
+#include "SplitMix64.h"
+#include "Xoshiro128Plus.h"
+
 #include <cmath>
 
 namespace decay {
 namespace {
-
-std::uint64_t splitMix64(std::uint64_t& x)
-{
-    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
 
 using Kernel = std::int32_t (*)(std::uint32_t*, std::int32_t, std::uint32_t);
 
@@ -81,6 +76,15 @@ std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit)
 std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit, Isa isa)
 {
     return count(kernelFor(isa), m_state.data(), atoms, limit);
+}
+
+std::array<std::uint32_t, 4> DecayDraws::nextRound(int lane)
+{
+    auto word = [&](int w) -> std::uint32_t& { return m_state[static_cast<std::size_t>(w * kLanes + lane)]; };
+    std::array<std::uint32_t, 4> k;
+    for (auto& draw : k)
+        draw = xoshiro128Plus(word(0), word(1), word(2), word(3)) >> 8;
+    return k;
 }
 
 std::uint32_t DecayDraws::drawLimit(float p)

@@ -6,12 +6,15 @@
 namespace decay {
 
 // Uniform single-precision draws u = k / 2^24, k uniform in 0..2^24-1, from kLanes independent
-// xoshiro128+ generators. Every round of three outputs o0, o1, o2 of a generator gives four draws,
-// so that no random bit is lost: o0 >> 8, o1 >> 8, o2 >> 8, and the low bytes together,
-// (o0 & 255) << 16 | (o1 & 255) << 8 | (o2 & 255). A call of n draws runs n / kBlock rounds of
-// every generator; the n % kBlock draws left go four to a generator from generator 0 up, and the
-// draws of a last round that are not needed are discarded. Since the generators are independent,
-// the vector units may run them in whatever order and grouping suits them.
+// xoshiro128+ generators, each seeded from splitmix64. A draw k is the top 24 bits of one 32-bit
+// output, o >> 8: the lowest bits of xoshiro128+ are weak (its lowest four have a low linear
+// complexity, bit 0 is a linear function of the state), the upper ones pass every test its
+// authors know of, and they recommend them for single-precision numbers. A round of a generator
+// is four outputs, four draws. A call of n draws runs n / kBlock rounds of every generator; the
+// n % kBlock draws left go four to a generator from generator 0 up, and the draws of a last round
+// that are not needed are discarded. In a call of whole rounds, round r of generator l gives the
+// draws r * kBlock + 4 l to r * kBlock + 4 l + 3. Since the generators are independent, the
+// vector units may run them in whatever order and grouping suits them.
 class DecayDraws {
 public:
     static constexpr int kLanes = 96;
@@ -28,6 +31,10 @@ public:
     std::int32_t countDecays(std::int32_t atoms, std::uint32_t limit, Isa isa);
 
     static bool supported(Isa isa);
+
+    // The four draws k of the next round of generator `lane` (0..kLanes-1) alone, in the order
+    // above, for outside test batteries; the other generators keep their state.
+    std::array<std::uint32_t, 4> nextRound(int lane);
 
     // Number of 24-bit draws k with k / 2^24 <= p, that is floor(p * 2^24) + 1 clamped to
     // 0..2^24: u <= p in single precision becomes k < limit on integers.

@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kChains = 6; // enough independent generators to hide the xor chain's latency
 constexpr int kXor3 = 0x96; // ternary-logic truth table of a ^ b ^ c
-constexpr int kSelect = 0xCA; // a ? b : c, bit by bit
 
 struct Chain {
     __m512i s0, s1, s2, s3;
@@ -34,8 +33,6 @@ std::int32_t countDecaysAvx512(std::uint32_t* state, std::int32_t atoms, std::ui
 {
     static_assert(DecayDraws::kLanes % (16 * kChains) == 0);
     const __m512i limit = _mm512_set1_epi32(static_cast<int>(bound));
-    const __m512i topByte = _mm512_set1_epi32(static_cast<int>(0xFF000000u));
-    const __m512i thirdByte = _mm512_set1_epi32(0x00FF0000);
     const std::int32_t blocks = atoms / DecayDraws::kBlock;
     std::uint64_t total = 0;
     for (int group = 0; group < DecayDraws::kLanes; group += 16 * kChains) {
@@ -49,16 +46,10 @@ std::int32_t countDecaysAvx512(std::uint32_t* state, std::int32_t atoms, std::ui
         for (std::int32_t block = 0; block < blocks; ++block) {
 #pragma GCC unroll 8
             for (int i = 0; i < kChains; ++i) {
-                const __m512i o0 = next(c[i]);
-                const __m512i o1 = next(c[i]);
-                const __m512i o2 = next(c[i]);
-                // The low bytes' draw: o0's byte on top, then o1's, then o2's.
-                const __m512i low = _mm512_ternarylogic_epi32(thirdByte, _mm512_slli_epi32(o1, 16), _mm512_slli_epi32(o2, 8), kSelect);
-                const __m512i draw3 = _mm512_ternarylogic_epi32(topByte, _mm512_slli_epi32(o0, 24), low, kSelect);
-                const __mmask16 m0 = _mm512_cmple_epu32_mask(o0, limit);
-                const __mmask16 m1 = _mm512_cmple_epu32_mask(o1, limit);
-                const __mmask16 m2 = _mm512_cmple_epu32_mask(o2, limit);
-                const __mmask16 m3 = _mm512_cmple_epu32_mask(draw3, limit);
+                const __mmask16 m0 = _mm512_cmple_epu32_mask(next(c[i]), limit);
+                const __mmask16 m1 = _mm512_cmple_epu32_mask(next(c[i]), limit);
+                const __mmask16 m2 = _mm512_cmple_epu32_mask(next(c[i]), limit);
+                const __mmask16 m3 = _mm512_cmple_epu32_mask(next(c[i]), limit);
                 total += static_cast<std::uint64_t>(__builtin_popcount(_cvtmask16_u32(m0)) + __builtin_popcount(_cvtmask16_u32(m1))
                                                     + __builtin_popcount(_cvtmask16_u32(m2)) + __builtin_popcount(_cvtmask16_u32(m3)));
             }

@@ -4,6 +4,7 @@
 // never merges a wide-vector copy into code meant for older processors.
 
 #include "DecayDraws.h"
+#include "Xoshiro128Plus.h"
 
 #include <cstdint>
 #include <cstring>
@@ -43,27 +44,8 @@ struct Streams {
         std::memcpy(state + 3 * kLanes + lane, &s3, sizeof(U32));
     }
 
-    // One xoshiro128+ step of every lane; returns its 32-bit output.
-    U32 next()
-    {
-        const U32 result = s0 + s3;
-        const U32 shifted = s1 << 9;
-        s2 ^= s0;
-        s3 ^= s1;
-        s1 ^= s2;
-        s0 ^= s3;
-        s2 ^= shifted;
-        s3 = (s3 << 11) | (s3 >> 21);
-        return result;
-    }
+    U32 next() { return xoshiro128Plus(s0, s1, s2, s3); }
 };
-
-// The fourth draw of a round, its low bytes, in the top 24 bits like the other three.
-template <class U32>
-inline U32 lowBytesDraw(U32 o0, U32 o1, U32 o2)
-{
-    return (o0 << 24) | ((o1 << 16) & 0x00FF0000u) | ((o2 << 8) & 0x0000FF00u);
-}
 
 // Counts, in each lane, the draws of one round that are at most `bound`.
 template <int Width>
@@ -73,8 +55,9 @@ inline typename Vec<Width>::I32 countRound(Streams<Width>& s, typename Vec<Width
     const auto o0 = s.next();
     const auto o1 = s.next();
     const auto o2 = s.next();
+    const auto o3 = s.next();
     // A comparison gives -1 in every lane where it holds.
-    return -((I32)(o0 <= bound) + (I32)(o1 <= bound) + (I32)(o2 <= bound) + (I32)(lowBytesDraw(o0, o1, o2) <= bound));
+    return -((I32)(o0 <= bound) + (I32)(o1 <= bound) + (I32)(o2 <= bound) + (I32)(o3 <= bound));
 }
 
 // The draws after the last full block: four to a lane from lane 0 up, the last lane's round used
@@ -94,13 +77,8 @@ std::int32_t countRest(std::uint32_t* state, std::int32_t rest, std::uint32_t bo
         s.load(state, first);
         const Streams<Width> before = s;
         const I32 used = (I32{} + (rest - 4 * first)) - 4 * lane; // draws this lane gives, where below 4
-        const auto o0 = s.next();
-        const auto o1 = s.next();
-        const auto o2 = s.next();
-        decays -= (I32)(o0 <= limit) & (used > 0);
-        decays -= (I32)(o1 <= limit) & (used > 1);
-        decays -= (I32)(o2 <= limit) & (used > 2);
-        decays -= (I32)(lowBytesDraw(o0, o1, o2) <= limit) & (used > 3);
+        for (int draw = 0; draw < 4; ++draw)
+            decays -= (I32)(s.next() <= limit) & (used > draw);
         const auto keep = used <= 0;
         s.s0 = keep ? before.s0 : s.s0;
         s.s1 = keep ? before.s1 : s.s1;

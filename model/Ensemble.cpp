@@ -3,6 +3,7 @@
 #include "Conversions.h"
 #include "DecayDraws.h"
 #include "Runs.h"
+#include "SplitMix64.h"
 
 #include <algorithm>
 #include <charconv>
@@ -87,11 +88,9 @@ EnsembleParams paramsFromMainWindow(const std::string& atoms, const std::string&
 
 std::uint64_t runSeed(std::uint64_t seed, int run)
 {
-    // One splitmix64 step from the class seed moved along by the run: distinct runs, unrelated streams.
-    std::uint64_t z = seed + (static_cast<std::uint64_t>(run) + 1) * 0x9E3779B97F4A7C15ULL;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
+    // Output run + 1 of splitmix64 from the class seed: distinct runs, unrelated streams.
+    std::uint64_t state = seed + static_cast<std::uint64_t>(run) * kSplitMixGamma;
+    return splitMix64(state);
 }
 
 std::int64_t ensembleWork(const EnsembleParams& params)
