@@ -7,12 +7,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPointer>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,10 +15,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <random>
 
 // Random user actions against every window of the program, from a fixed seed, with the program's
