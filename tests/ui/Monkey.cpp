@@ -170,8 +170,8 @@ Action Monkey::next()
         return {"printer", "-", pick(QStringList{"pdf", "broken", "none", "none"})};
     if (r < 5)
         return {"tick", "-", {}};
-    if (name == "ClassExperiment" && experiment()->running() && r < 30)
-        return {"wait", name, {}};
+    if (name == "ClassExperiment" && experiment()->running() && r < 40)
+        return {r < 30 ? "wait" : "close", name, {}}; // closing must stop the runs too
     QList<Action> commands;
     for (const Action& command : kCommands)
         if (command.target.section('.', 0, 0) == name && usable(command.target))
