@@ -326,8 +326,10 @@ void Monkey::afterSave(const QString& control, qsizetype errorsBefore, qsizetype
 QString Monkey::experimentProblem() const
 {
     const ClassExperiment* w = experiment();
+    // A pool thread that has just finished its run may take a moment to count itself idle on a busy
+    // machine; a run left going lasts far longer.
     if (!w)
-        return QThreadPool::globalInstance()->waitForDone(20) ? QString() : "a run thread outlived the class experiment window";
+        return QThreadPool::globalInstance()->waitForDone(1000) ? QString() : "a run thread outlived the class experiment window";
     if (w->running() == w->cmdRun->isEnabled())
         return "Run is enabled while the class runs, or disabled while it does not";
     if (!w->result())
