@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // nearbyint rounds to the nearest integer, halves to even, in the default rounding mode.
             const double nearest = std::nearbyint(value);
             const auto whole = decay::toInt16(value);
-            fuzz::require(whole.has_value() == (nearest >= -32768 && nearest <= 32767), "exactly the 16-bit values convert");
+            fuzz::require(whole.has_value() == (nearest >= -32768 && nearest <= 32767), "exactly the 16-bit values convert",
+                          std::to_string(value));
             fuzz::require(!whole || *whole == nearest, "a 16-bit value is the nearest integer, halves to even");
         }
     }

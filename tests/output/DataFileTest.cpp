@@ -50,15 +50,6 @@ TEST(DataFile, DefaultRunMatchesTheExampleLineForLine)
     EXPECT_EQ(file[51], "50,.6738,.0641,-.3948");
 }
 
-TEST(DataFile, CoversStepsZeroToTmax)
-{
-    auto state = std::make_unique<decay::RunState>();
-    decay::runDeterministic(*state, {"100", "0.001", "3000"});
-    const auto file = lines(decay::dataFileText(*state));
-    ASSERT_EQ(file.size(), 3002u);
-    EXPECT_TRUE(file.back().starts_with("3000,"));
-}
-
 TEST(DataFile, CountsWithoutLogarithmLeaveTheLastFieldEmpty)
 {
     auto state = std::make_unique<decay::RunState>();
@@ -68,9 +59,6 @@ TEST(DataFile, CountsWithoutLogarithmLeaveTheLastFieldEmpty)
     EXPECT_EQ(file[1], "0,100,100,4.6052");
     EXPECT_EQ(file[2], "1,0,0,");
     EXPECT_EQ(file[51], "50,0,0,");
-
-    state->tmax = -1;
-    EXPECT_EQ(lines(decay::dataFileText(*state)).size(), 1u);
 }
 
 // The runs file: every count as it is, mean, sigma and expectation with the data file's rounding.

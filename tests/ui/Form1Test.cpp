@@ -6,11 +6,7 @@
 #include "ui/main/Form1.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,18 +32,10 @@ private slots:
 
 private:
     static QLineEdit* field(const QString& name) { return &get<QLineEdit>("Form1." + name); }
-    static QString text(const QString& name) { return get<QLabel>("Form1." + name).text(); }
+    static QString text(const QString& names) { return texts("Form1", names); }
+    static QString enabled(const QString& names) { return ::enabled("Form1", names); }
     static void click(const QString& name) { ::click(&get("Form1." + name)); }
     static void enter(const QString& name) { QTest::keyClick(&get("Form1." + name), Qt::Key_Return); }
-    // Those of the space-separated controls that are enabled.
-    static QString enabled(const QString& names)
-    {
-        QStringList on;
-        for (const QString& name : names.split(' '))
-            if (get("Form1." + name).isEnabled())
-                on.append(name);
-        return on.join(' ');
-    }
     Form1& form() { return m_program->windows.main(); }
     DecayChart* chart() { return form().MSChart1; }
     QString title() { return chart()->title(); }
@@ -68,9 +56,7 @@ void Form1Test::init()
 void Form1Test::startUp()
 {
     QCOMPARE(form().windowTitle(), QStringLiteral("Atomdrift of Radioactive Atoms"));
-    QCOMPARE(field("txtN0")->text() + field("simut")->text() + field("rrate")->text(), QStringLiteral("100500.1"));
-    QCOMPARE(field("halftime")->text(), QStringLiteral("6.93147180559945"));
-    QVERIFY(field("Text4")->text().isEmpty());
+    QCOMPARE(text("txtN0 simut rrate halftime Text4"), QStringLiteral("100|50|0.1|6.93147180559945|"));
     QCOMPARE(enabled("Command2 Command5 Command10 Command3"), QStringLiteral("Command2 Command5"));
     QVERIFY(form().Label13->isVisible() && form().Label14->isVisible() && !chart()->isVisible());
     QCOMPARE(m_program->state.tmax, 50);
@@ -134,22 +120,16 @@ void Form1Test::typicalRoad()
     enter("Command2");
     QCOMPARE(focus(), nullptr); // RUN is disabled now, and Enter presses nothing else
 
-    QCOMPARE(text("Label4"), QStringLiteral("Number of atoms at t=50"));
-    QCOMPARE(field("Text4")->text(), QString::fromStdString(decay::numberText(200 * std::exp(-5.0))));
+    QCOMPARE(text("Label4 Text4"), "Number of atoms at t=50|" + QString::fromStdString(decay::numberText(200 * std::exp(-5.0))));
     QVERIFY(chart()->isVisible() && !form().Label13->isVisible() && !form().Label14->isVisible());
     // The atoms view disables RUN.
     QCOMPARE(enabled("Command10 Command3 Command4 Command6 Command9 Command2"), QStringLiteral("Command10 Command3 Command4 Command6 Command9"));
-    QCOMPARE(title(), QStringLiteral("Atoms vs. time"));
     QCOMPARE(QAccessible::queryAccessibleInterface(chart())->text(QAccessible::Description),
              QStringLiteral("Atoms vs. time. Y axis: Atoms. X axis: Time. 51 points, from (0, 200) to (50, 1.34759)."));
     DecayChart* grid = chart();
-    QCOMPARE(grid->rowCount(), 51);
-    QCOMPARE(QPointF(grid->data(1, 1), grid->data(1, 2)), QPointF(0, 200));
     QCOMPARE(grid->data(2, 2), 200 * std::exp(-0.1));
-    QCOMPARE(QPointF(grid->data(51, 1), grid->data(51, 2)), QPointF(50, 200 * std::exp(-5.0)));
     click("Command6");
-    QCOMPARE(title(), QStringLiteral("Decayed atoms vs. time"));
-    QVERIFY(chart()->accessibleDescription().startsWith("Decayed atoms vs. time. Y axis: Decayed atoms."));
+    QVERIFY(chart()->accessibleDescription().startsWith("Decayed atoms vs. time. Y axis: Decayed atoms. X axis: Time. 51 points"));
     QCOMPARE(grid->data(1, 2), 200 - 200 * std::exp(-0.1));
     click("Command9");
     QCOMPARE(QPointF(grid->data(51, 1), grid->data(51, 2)), QPointF(m_program->state.Nt[50], m_program->state.Nt[51]));
@@ -215,9 +195,9 @@ void Form1Test::rateAndHalfLifeClicks()
     QVERIFY(field("rrate")->text().isEmpty() && !field("rrate")->isEnabled());
     QTest::mouseClick(field("rrate"), Qt::LeftButton); // a disabled field takes no click
     QVERIFY(field("halftime")->isEnabled() && !field("halftime")->text().isEmpty());
-    QVERIFY(!chart()->isVisible() && field("Text4")->text().isEmpty());
+    QVERIFY(!chart()->isVisible());
     QCOMPARE(enabled("Command2 Command10"), QStringLiteral("Command10"));
-    QCOMPARE(text("Label4"), QStringLiteral("Number of atoms at t=50"));
+    QCOMPARE(text("Label4 Text4"), QStringLiteral("Number of atoms at t=50|"));
     field("halftime")->setText(QStringLiteral("5"));
     enter("halftime");
     QCOMPARE(field("rrate")->text(), QStringLiteral("0.138629436111989"));
@@ -235,13 +215,11 @@ void Form1Test::randomRun()
     field("simut")->setText(QStringLiteral("20"));
     enter("simut");
     click("Command5");
-    QCOMPARE(text("Label4"), QStringLiteral("Number of atoms at t=50"));
-    QCOMPARE(field("Text4")->text(), QString::fromStdString(decay::numberText(m_program->state.Nt[50])));
+    QCOMPARE(text("Label4 Text4"), "Number of atoms at t=50|" + QString::fromStdString(decay::numberText(m_program->state.Nt[50])));
     QCOMPARE(m_program->platform.seeds, 1u);
     QVERIFY(m_program->platform.busyAtSeed && !QGuiApplication::overrideCursor()); // busy only while it runs
     QCOMPARE(enabled("Command3 Command4 Command6 Command9 Command2 Command10"), QStringLiteral("Command4 Command6 Command9 Command2 Command10"));
     QVERIFY(chart()->isVisible());
-    QCOMPARE(focus(), form().Command6);
     click("Command9");
     QCOMPARE(focus(), form().Command6);
     QVERIFY(form().Command2->isEnabled());

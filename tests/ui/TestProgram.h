@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStringList>
 
 #include <algorithm>
@@ -91,6 +94,25 @@ T& get(const QString& target)
     if (!found)
         qFatal("no widget %s", qPrintable(target));
     return *found;
+}
+
+// What the space-separated controls of `window` show, joined by '|'.
+inline QString texts(const QString& window, const QString& names)
+{
+    QStringList shown;
+    for (const QString& name : names.split(' '))
+        shown.append(get(window + '.' + name).property("text").toString());
+    return shown.join('|');
+}
+
+// Those of the space-separated controls of `window` that are enabled.
+inline QString enabled(const QString& window, const QString& names)
+{
+    QStringList on;
+    for (const QString& name : names.split(' '))
+        if (get(window + '.' + name).isEnabled())
+            on.append(name);
+    return on.join(' ');
 }
 
 // Names of the visible windows in alphabetical order (the addresses order them otherwise); the

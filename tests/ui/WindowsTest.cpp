@@ -3,10 +3,7 @@
 #include "ui/charts/DecayChart.h"
 
 #include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -267,17 +264,15 @@ void WindowsTest::largeGraph()
 {
     act("titlform.background Form1.Command2 Form1.cmdLargeGraph");
     DecayChart* chart = windows().largeGraph().MSChart1;
-    QCOMPARE(chart->title(), QStringLiteral("Decayed atoms vs. time"));
-    QCOMPARE(chart->axis(DecayChart::Axis::Y).title, QStringLiteral("Atoms"));
+    const auto shown = [&] { return QStringLiteral("%1|%2|%3x%4").arg(chart->title(), chart->axis(DecayChart::Axis::Y).title).arg(chart->rowCount()).arg(chart->columnCount()); };
+    QCOMPARE(shown(), QStringLiteral("Decayed atoms vs. time|Atoms|51x2")); // the window's own axis title
     QCOMPARE(chart->data(51, 2), m_program->state.dNt[50]);
     act("larggraf.Command2");
-    QCOMPARE(chart->axis(DecayChart::Axis::Y).title, QStringLiteral("Decayed atoms"));
+    QCOMPARE(shown(), QStringLiteral("Decayed atoms vs. time|Decayed atoms|51x2"));
     act("larggraf.Command7");
-    QCOMPARE(chart->title(), QStringLiteral("N(t+1) vs. N(t) (Blue line: y=x)"));
-    QCOMPARE(chart->columnCount(), 4);
+    QCOMPARE(shown(), QStringLiteral("N(t+1) vs. N(t) (Blue line: y=x)|N(t+1)|51x4"));
     act("larggraf.Command1");
-    QCOMPARE(chart->title(), QStringLiteral("ln(atoms) vs. time"));
-    QCOMPARE(chart->rowCount(), 51);
+    QCOMPARE(shown(), QStringLiteral("ln(atoms) vs. time|ln(atoms)|51x2"));
     act("larggraf.Command3 larggraf.command4");
     QCOMPARE(chart->title(), QStringLiteral("Atoms vs. time"));
     QVERIFY(!get("Form1.Command2").isEnabled()); // RUN left as the atoms view of the main window set it
@@ -311,18 +306,13 @@ void WindowsTest::layout_data()
     QTest::addColumn<bool>("hand");
     QTest::newRow("title") << "Form1.Label12" << QRect(120, 120, 4095, 495) << "" << true;
     QTest::newRow("chart frame") << "Form1.Frame2" << QRect(4320, 120, 6612, 5292) << "" << false;
-    QTest::newRow("rate") << "Form1.rrate" << QRect(120, 1680, 3855, 375) << "" << false;
     QTest::newRow("print") << "Form1.Command7" << QRect(3480, 1680, 495, 372) << "Print this page" << true;
     QTest::newRow("save") << "Form1.Command10" << QRect(2880, 3720, 495, 375) << "Save simulation data" << false;
     QTest::newRow("chart") << "Form1.MSChart1" << QRect(96, 192, 6324, 4500) << "Click here to see more graph" << false;
-    QTest::newRow("next-step view") << "Form1.Command9" << QRect(3720, 4800, 1692, 375) << "N(t+1) vs. N(t)" << false;
     QTest::newRow("large chart") << "larggraf.MSChart1" << QRect(96, 96, 10572, 6924) << "" << false;
     QTest::newRow("large print") << "larggraf.Command6" << QRect(7080, 7080, 855, 495) << "Print this page" << true;
-    QTest::newRow("large next-step view") << "larggraf.Command7" << QRect(5040, 7080, 1935, 495) << "" << false;
     QTest::newRow("title prompt") << "titlform.Label2" << QRect(1200, 4800, 1695, 1095) << "" << true;
     QTest::newRow("references") << "Introfrm.Command2" << QRect(4320, 5760, 1575, 495) << "" << true;
-    QTest::newRow("a reference") << "Referenc.Label1(1)" << QRect(240, 1440, 8415, 615) << "" << false;
-    QTest::newRow("citation block") << "copyrigh.Label7" << QRect(360, 3240, 4815, 1935) << "" << false;
     QTest::newRow("dedication button") << "Vater.Command1" << QRect(1320, 7320, 4575, 495) << "" << false;
 }
 
