@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "model/RunState.h"
 #include "ui/Look.h"
+#include "ui/Translations.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QCursor>
@@ -10,15 +11,25 @@
 #include <QPushButton>
 #include <QtTest>
 
-// Every text fits the box the layout gives it, at whatever scale the screen has (ctest runs
-// this at the scale factors 1, 1.5 and 2).
+// Every text fits the box the layout gives it, in the language the desktop asks for and at
+// whatever scale the screen has (ctest runs this in every language at the scale factors 1, 1.5
+// and 2).
 class TextFitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void everyTextFitsItsBox();
     void handCursorIsDrawnForTheScreen();
 };
+
+void TextFitTest::initTestCase()
+{
+    installTranslations(*qApp);
+    // Each language but English must have come in, or the boxes would be measured in English.
+    const bool english = qgetenv("LANGUAGE").isEmpty() || qgetenv("LANGUAGE").startsWith("en");
+    QCOMPARE(QCoreApplication::translate("Form1", "Data and run") == QLatin1String("Data and run"), english);
+}
 
 void TextFitTest::everyTextFitsItsBox()
 {
@@ -50,6 +61,10 @@ void TextFitTest::everyTextFitsItsBox()
         for (QLineEdit* field : window->findChildren<QLineEdit*>())
             QVERIFY2(field->fontMetrics().height() <= field->contentsRect().height(), qPrintable(field->objectName()));
     }
+    // The class experiment lays itself out: its texts fit when it needs no more than its size.
+    QWidget& experiment = windows.classExperiment();
+    QVERIFY2(experiment.minimumSizeHint().width() <= experiment.width() && experiment.minimumSizeHint().height() <= experiment.height(),
+             qPrintable(QStringLiteral("the class experiment needs %1 x %2").arg(experiment.minimumSizeHint().width()).arg(experiment.minimumSizeHint().height())));
 }
 
 void TextFitTest::handCursorIsDrawnForTheScreen()
