@@ -2,6 +2,7 @@
 #include "model/RunState.h"
 #include "ui/Look.h"
 #include "ui/Translations.h"
+#include "ui/experiment/ClassExperiment.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QCursor>
@@ -61,8 +62,11 @@ void TextFitTest::everyTextFitsItsBox()
         for (QLineEdit* field : window->findChildren<QLineEdit*>())
             QVERIFY2(field->fontMetrics().height() <= field->contentsRect().height(), qPrintable(field->objectName()));
     }
-    // The class experiment lays itself out: its texts fit when it needs no more than its size.
-    QWidget& experiment = windows.classExperiment();
+    // The class experiment lays itself out: its texts fit when it needs no more than its size,
+    // also once a run has named every curve in the legend.
+    ClassExperiment& experiment = windows.classExperiment();
+    experiment.cmdRun->click();
+    QTRY_VERIFY(!experiment.running());
     QVERIFY2(experiment.minimumSizeHint().width() <= experiment.width() && experiment.minimumSizeHint().height() <= experiment.height(),
              qPrintable(QStringLiteral("the class experiment needs %1 x %2").arg(experiment.minimumSizeHint().width()).arg(experiment.minimumSizeHint().height())));
 }

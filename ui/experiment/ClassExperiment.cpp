@@ -161,7 +161,7 @@ QLayout* ClassExperiment::buildChartArea()
     optCounts->setChecked(true);
     chartExperiment = new ExperimentChart;
     look::name(chartExperiment, QStringLiteral("chartExperiment"), tr("Chart of the class experiment"));
-    frmLegend = new ChartLegend(*chartExperiment, 8);
+    frmLegend = new ChartLegend(*chartExperiment, 4); // two rows at most, whatever the language
     look::name(frmLegend, QStringLiteral("frmLegend"), tr("Legend"));
 
     tblHalfLives = new QTableWidget(4, 2);
