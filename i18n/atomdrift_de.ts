@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
-        <translation>Der Zerfall radioaktiver Atome verläuft wie exponentielles Wachstum, nur abnehmend.  Die momentane Rate r ist ln2/T, wobei T die Halbwertszeit ist.</translation>
+        <translation>Der Zerfall radioaktiver Atome ähnelt dem exponentiellen Wachstum.  Die momentane Rate r ist ln2/T, wobei T die Halbwertszeit der radioaktiven Elemente ist.</translation>
     </message>
     <message>
         <source>More ...</source>

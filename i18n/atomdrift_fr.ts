@@ -412,7 +412,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
-        <translation>La désintégration des atomes radioactifs ressemble à la croissance exponentielle.  Le taux instantané r vaut ln2/T, où T est la demi-vie.</translation>
+        <translation>La désintégration des atomes radioactifs ressemble à la croissance exponentielle.  Le taux instantané r vaut ln2/T, où T est la demi-vie des éléments radioactifs.</translation>
     </message>
     <message>
         <source>More ...</source>
