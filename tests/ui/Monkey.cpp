@@ -323,7 +323,7 @@ void Monkey::afterSave(const QString& control, int errorsBefore, int questionsBe
         if (!file.open(QIODevice::ReadOnly) || file.readAll().toStdString() != decay::dataFileText(copy))
             m_saveProblem = "the saved data file is not what the program formats";
     } else if (platform.questions.size() > questionsBefore && platform.yes) {
-        if (QFileInfo(m_answer).suffix().isEmpty())
+        if (QFileInfo(m_answer).suffix().toLower() != QLatin1String("pdf")) // the export adds the suffix
             file.setFileName(m_answer + ".pdf");
         if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF"))
             m_saveProblem = "the page saved instead of printed is no PDF file";
