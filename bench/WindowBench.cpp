@@ -1,16 +1,23 @@
 // Drawing each view of 3001 points (grid fill, then one repaint) on a chart of the main window's
 // size and on one of the large graph window's, and bringing up the first windows, on whatever
-// platform QT_QPA_PLATFORM names (offscreen for a machine without a display).
+// platform QT_QPA_PLATFORM names (offscreen for a machine without a display); and switching the
+// nuclide lab between its views of a 10,000-step run of the seven-member radium chain.
 #include "model/Runs.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
+#include "ui/experiment/ExperimentChart.h"
+#include "ui/lab/NuclideLab.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QPixmap>
 
 #include <memory>
@@ -48,6 +55,26 @@ void StartWindowsUp(benchmark::State& bench)
     }
 }
 BENCHMARK(StartWindowsUp)->Unit(benchmark::kMillisecond);
+
+// One switch between the atoms and the activity view: the series built, the chart painted.
+void LabViewSwitch10000x7(benchmark::State& bench)
+{
+    QtPlatform platform;
+    NuclideLab lab(platform);
+    lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("Radium-226 (Ra-226)")));
+    lab.txtSteps->setText(QStringLiteral("10000"));
+    lab.cmdExact->click();
+    lab.show();
+    QCoreApplication::processEvents();
+    bool activity = false;
+    for (auto _ : bench) {
+        activity = !activity;
+        (activity ? lab.optActivity : lab.optAtoms)->setChecked(true);
+        benchmark::DoNotOptimize(lab.chartLab->grab());
+    }
+    bench.counters["series"] = static_cast<double>(lab.chartLab->plot().layers.size());
+}
+BENCHMARK(LabViewSwitch10000x7)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

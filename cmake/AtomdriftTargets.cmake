@@ -14,12 +14,6 @@ if(ATOMDRIFT_FUZZ)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# Fuzzing: coverage and sanitizers in every library, so that libFuzzer sees into the code it drives.
-if(ATOMDRIFT_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
-  add_link_options(-fsanitize=address,undefined)
-endif()
-
 function(atomdrift_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror
     -Wno-missing-field-initializers) # designated initializers leave the rest at their defaults

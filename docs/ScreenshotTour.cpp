@@ -1,11 +1,14 @@
 // Saves the windows the README shows as PNG files into the folder given: the title window, the
 // main window after a deterministic and after a random run, the large graph window and the
-// introduction. Run it on an X server (scripts/screenshots starts Xvfb).
+// introduction, and the nuclide lab with the technetium generator. Run it on an X server (scripts/screenshots starts Xvfb).
 #include "model/RunState.h"
 #include "ui/Platform.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QDir>
 #include <QThread>
 
@@ -56,5 +59,12 @@ int main(int argc, char* argv[])
     windows.largeGraph().command4_Click();
     main.Command8_Click();
     saved &= shoot(windows.introduction(), folder, "introduction");
+
+    NuclideLab& lab = windows.nuclideLab();
+    lab.show();
+    lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("Molybdenum-99 (Mo-99)")));
+    lab.cmdExact->click();
+    lab.optActivity->setChecked(true);
+    saved &= shoot(lab, folder, "nuclide-lab");
     return saved ? 0 : 1;
 }

@@ -145,6 +145,14 @@ std::optional<std::int16_t> toInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
+std::optional<long long> wholeNumber(std::string_view text, std::string_view decimalPoint)
+{
+    const auto value = strictValue(text, decimalPoint);
+    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e15)
+        return std::nullopt;
+    return static_cast<long long>(*value);
+}
+
 std::string numberText(double value)
 {
     if (value == 0.0)
@@ -153,8 +161,13 @@ std::string numberText(double value)
     // would not read back; the largest that does is written instead.
     if (std::fabs(value) > 1.79769313486231e308)
         return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
+    return significantDigits(value, 15);
+}
+
+std::string significantDigits(double value, int digits)
+{
     char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
     std::string text(buffer, end);
     const auto e = text.find('e');
     if (e != std::string::npos)

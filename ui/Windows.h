@@ -20,4 +20,5 @@ public:
     virtual QWidget& citation() = 0;     // copyrigh
     virtual QWidget& dedication() = 0;   // Vater
     virtual QWidget& classExperiment() = 0; // ClassExperiment
+    virtual QWidget& nuclideLab() = 0;      // NuclideLab
 };

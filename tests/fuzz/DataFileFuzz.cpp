@@ -2,30 +2,32 @@
 
 #include "output/DataFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
-// The data file of a run state filled from the input: the first byte gives tmax, the rest the
-// values of Nt and dNt, any doubles at all.
+// The data file of a run state filled from the input: the first two bytes give tmax, any 16-bit
+// value, the rest the values of Nt and dNt, any doubles at all.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 1)
+    if (size < 2)
         return 0;
     auto state = std::make_unique<decay::RunState>();
-    state->tmax = static_cast<std::int16_t>(data[0]);
-    const std::size_t values = (size - 1) / sizeof(double);
+    std::memcpy(&state->tmax, data, sizeof state->tmax);
+    const std::size_t values = (size - 2) / sizeof(double);
     for (std::size_t i = 0; i < values; ++i) {
         double value = 0;
-        std::memcpy(&value, data + 1 + i * sizeof(double), sizeof value);
+        std::memcpy(&value, data + 2 + i * sizeof(double), sizeof value);
         (i % 2 ? state->dNt : state->Nt)[(i / 2) % decay::kSeriesSize] = value;
     }
 
     const std::string file = decay::dataFileText(*state);
     fuzz::require(file.starts_with("\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"\r\n"), "the header comes first");
     std::size_t at = file.find("\r\n") + 2;
-    for (int t = 0; t <= state->tmax; ++t) {
+    // The series end at step 10000, whatever tmax says.
+    for (int t = 0; t <= std::min<int>(state->tmax, decay::kSeriesSize - 1); ++t) {
         const std::size_t end = file.find("\r\n", at);
         fuzz::require(end != std::string::npos, "one line a step, each ending in CR LF");
         const std::string line = file.substr(at, end - at);

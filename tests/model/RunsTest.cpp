@@ -133,31 +133,4 @@ TEST(RandomRun, AtomCountsTheSixteenBitsCanHold)
     EXPECT_EQ(s->Nt[201], 32767);
 }
 
-// Over many runs the mean count follows N0 (1-p)^t, the binomial law, and stays clearly away
-// from the exponential law N0 e^(-p t). With 400 fixed seeds the standard error of the mean at
-// step t is sqrt(N0 q^t (1 - q^t) / 400), q = 1 - p; the bound of 5 standard errors per step
-// has a false-alarm chance below 1e-6 for honest draws.
-TEST(RandomRun, MeanFollowsTheBinomialLaw)
-{
-    constexpr int kRuns = 400;
-    constexpr double N0 = 1000;
-    constexpr double p = 0.1; // exactly the single-precision 0.1f to within 1.5e-9
-    double sum[21] = {};
-    auto s = freshState(20);
-    for (int run = 1; run <= kRuns; ++run) {
-        decay::runRandom(*s, {"1000", "0.1", ""}, static_cast<std::uint64_t>(run));
-        for (int t = 0; t <= 20; ++t)
-            sum[t] += s->Nt[t];
-    }
-    for (int t = 1; t <= 20; ++t) {
-        const double survive = std::pow(1 - p, t);
-        const double standardError = std::sqrt(N0 * survive * (1 - survive) / kRuns);
-        const double mean = sum[t] / kRuns;
-        EXPECT_LT(std::fabs(mean - N0 * survive), 5 * standardError) << "t = " << t;
-        if (t >= 10) {
-            EXPECT_GT(std::fabs(mean - N0 * std::exp(-p * t)), 10 * standardError) << "t = " << t;
-        }
-    }
-}
-
 } // namespace

@@ -1,10 +1,8 @@
-#include "FakePlatform.h"
-#include "model/RunState.h"
+#include "TestProgram.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/experiment/ChartLegend.h"
 #include "ui/experiment/ClassExperiment.h"
 #include "ui/experiment/ExperimentChart.h"
-#include "ui/main/ProgramWindows.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,16 +37,8 @@ private slots:
     void printsTheWorksheet();
 
 private:
-    ClassExperiment& experiment() { return m_windows->classExperiment(); }
+    ClassExperiment& experiment() { return m_program->windows.classExperiment(); }
     static QAction* action(QWidget* owner, const char* name) { return owner->findChild<QAction*>(QString::fromLatin1(name)); }
-    static void press(QWidget* widget, Qt::MouseButton button)
-    {
-        const QPoint at = widget->rect().center();
-        QMouseEvent down(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
-        QMouseEvent up(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &down);
-        QApplication::sendEvent(widget, &up);
-    }
     void run(const QString& atoms, const QString& runs)
     {
         ClassExperiment& w = experiment();
@@ -58,37 +48,26 @@ private:
         w.cmdRun->click();
         QTRY_VERIFY(!w.running());
     }
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
-    }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<decay::RunState> m_state;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<ProgramWindows> m_windows;
+    std::unique_ptr<TestProgram> m_program;
 };
 
 void ClassExperimentTest::init()
 {
-    m_state = std::make_unique<decay::RunState>();
-    m_platform = std::make_unique<FakePlatform>();
-    m_windows = std::make_unique<ProgramWindows>(*m_state, *m_platform);
-    m_windows->title().hide();
-    m_windows->main().show();
+    m_program = std::make_unique<TestProgram>();
+    m_program->windows.title().hide();
+    m_program->windows.main().show();
 }
 
 void ClassExperimentTest::cleanup()
 {
-    m_windows.reset();
+    m_program.reset();
 }
 
 void ClassExperimentTest::opensOnceFromEitherWindowWithTheMainWindowsFields()
 {
-    Form1& form = m_windows->main();
+    Form1& form = m_program->windows.main();
     form.txtN0->setText(QStringLiteral("40000")); // more than a run can hold
     form.rrate->setText(QStringLiteral("0.25"));
     form.simut->setText(QStringLiteral("80"));
@@ -97,17 +76,18 @@ void ClassExperimentTest::opensOnceFromEitherWindowWithTheMainWindowsFields()
     QTest::keyClick(form.txtN0, Qt::Key_E, Qt::ControlModifier); // also with the chart hidden
     const QPointer<ClassExperiment> first = &experiment();
     QVERIFY(first->isVisible());
-    QCOMPARE(first->txtAtoms->text(), QStringLiteral("32767"));
-    QCOMPARE(first->txtRate->text(), QStringLiteral("0.25"));
-    QCOMPARE(first->txtHalfLife->text(), QStringLiteral("2.77258872223978"));
-    QCOMPARE(first->txtLastStep->text(), QStringLiteral("80"));
-    QCOMPARE(first->txtRuns->text(), QStringLiteral("30"));
-    QCOMPARE(first->txtSeed->text(), QStringLiteral("1"));
+    const auto fields = [&] {
+        QStringList texts;
+        for (QLineEdit* f : {first->txtAtoms, first->txtRate, first->txtHalfLife, first->txtLastStep, first->txtRuns, first->txtSeed})
+            texts.append(f->text());
+        return texts.join(' ');
+    };
+    QCOMPARE(fields(), QStringLiteral("32767 0.25 2.77258872223978 80 30 1"));
     first->cmdNewSeed->click();
-    QCOMPARE(first->txtSeed->text(), QStringLiteral("2"));
+    QCOMPARE(fields(), QStringLiteral("32767 0.25 2.77258872223978 80 30 2"));
 
     form.cmdLargeGraph->click();
-    larggraf& large = m_windows->largeGraph();
+    larggraf& large = m_program->windows.largeGraph();
     QCOMPARE(action(large.MSChart1, "actClassExperiment")->text(), QStringLiteral("Class experiment..."));
     action(large.MSChart1, "actClassExperiment")->trigger();
     QCOMPARE(&experiment(), first.data()); // at most one
@@ -116,23 +96,23 @@ void ClassExperimentTest::opensOnceFromEitherWindowWithTheMainWindowsFields()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QVERIFY(large.isVisible());
-    QCOMPARE(m_platform->quits, 0);
+    QCOMPARE(m_program->platform.quits, 0);
 }
 
 void ClassExperimentTest::rightButtonLeavesTheChartClickAlone()
 {
-    Form1& form = m_windows->main();
+    Form1& form = m_program->windows.main();
     form.Command2->click();
     DecayChart* chart = form.MSChart1;
     QCOMPARE(chart->contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList menu;
     for (QAction* a : chart->actions())
         menu.append(a->text());
-    QCOMPARE(menu, QStringList({"Class experiment...", "Save chart as image...", "Copy data"}));
-    press(chart->viewport(), Qt::RightButton);
+    QCOMPARE(menu, QStringList({"Class experiment...", "Nuclide lab...", "Save chart as image...", "Copy data"}));
+    click(chart->viewport(), Qt::RightButton);
     QCOMPARE(form.ViewCycle, 0);
     QCOMPARE(chart->title(), QStringLiteral("Atoms vs. time"));
-    press(chart->viewport(), Qt::LeftButton);
+    click(chart->viewport());
     QCOMPARE(form.ViewCycle, 1);
     QCOMPARE(chart->title(), QStringLiteral("Decayed atoms vs. time"));
 }
@@ -150,17 +130,17 @@ void ClassExperimentTest::chartMenuCopiesAndSaves()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, starts);
-    Form1& form = m_windows->main();
+    Form1& form = m_program->windows.main();
     form.Command2->click();
     action(form.MSChart1, "actCopyData")->trigger();
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Time\tAtoms\n0\t100\n1\t90.4837418035959\n")));
 
-    m_platform->answers = {m_dir.filePath(name)};
+    m_program->platform.answers = {m_dir.filePath(name)};
     action(form.MSChart1, "actSaveChart")->trigger();
     QFile file(m_dir.filePath(name.contains('.') ? name : name + ".png"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith(starts));
-    QVERIFY(m_platform->errors.isEmpty());
+    QVERIFY(m_program->platform.errors.isEmpty());
 }
 
 void ClassExperimentTest::runsTheClassAndExportsIt()
@@ -188,7 +168,7 @@ void ClassExperimentTest::runsTheClassAndExportsIt()
     QCOMPARE(w.tblHalfLives->item(2, 0)->text(), QStringLiteral("6.93"));
     QCOMPARE(w.tblHalfLives->item(3, 0)->text(), QStringLiteral("6.58"));
 
-    m_platform->answers = {m_dir.filePath("class")};
+    m_program->platform.answers = {m_dir.filePath("class")};
     w.cmdExport->click();
     QFile file(m_dir.filePath("class.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -225,7 +205,7 @@ void ClassExperimentTest::refusesUnusableEntries()
     w.txtRuns->setText(QStringLiteral("1001"));
     w.cmdRun->click();
     QVERIFY(!w.running());
-    QCOMPARE(m_platform->errors, QStringList("The number of runs must be a whole number from 1 to 1000."));
+    QCOMPARE(m_program->platform.errors, QStringList("The number of runs must be a whole number from 1 to 1000."));
     QTest::keyClicks(w.txtHalfLife, QStringLiteral("x")); // typing the half-life writes the rate
     QCOMPARE(w.txtRate->text(), QString());
     w.txtHalfLife->clear();
@@ -250,16 +230,22 @@ void ClassExperimentTest::importsClassData()
     QFETCH(QByteArray, file);
     QFETCH(QString, error);
     ClassExperiment& w = experiment();
-    if (file.isNull())
+    if (file.isNull()) {
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.csv")));
-    m_platform->answers = {file.isNull() ? m_dir.filePath(QStringLiteral("folder.csv")) : write("data.csv", file)};
+        m_program->platform.answers = {m_dir.filePath(QStringLiteral("folder.csv"))};
+    } else {
+        QFile data(m_dir.filePath("data.csv"));
+        QVERIFY(data.open(QIODevice::WriteOnly) && data.write(file) == file.size());
+        data.close();
+        m_program->platform.answers = {data.fileName()};
+    }
     w.cmdImport->click();
     if (!error.isEmpty()) {
-        QCOMPARE(m_platform->errors, QStringList(error));
+        QCOMPARE(m_program->platform.errors, QStringList(error));
         QVERIFY(w.chartExperiment->plot().layers.empty()); // nothing taken
         return;
     }
-    QVERIFY(m_platform->errors.isEmpty());
+    QVERIFY(m_program->platform.errors.isEmpty());
     QVERIFY(w.lblHalfLives->text().contains(QStringLiteral("Class data (2 groups, 4 throws): decay probability 0.1651 per throw")));
     QCOMPARE(w.chartExperiment->plot().layers.size(), std::size_t(2)); // the groups and their fit
     QCOMPARE(w.chartExperiment->plot().layers[0].lines.size(), std::size_t(2));
@@ -269,14 +255,14 @@ void ClassExperimentTest::printsTheWorksheet()
 {
     ClassExperiment& w = experiment();
     run(QStringLiteral("100"), QStringLiteral("30"));
-    m_platform->printerFile = m_dir.filePath("worksheet.pdf");
+    m_program->platform.printerFile = m_dir.filePath("worksheet.pdf");
     w.cmdPrint->click();
-    QFile file(m_platform->printerFile);
+    QFile file(m_program->platform.printerFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
-    QVERIFY(m_platform->questions.isEmpty());
+    QVERIFY(m_program->platform.questions.isEmpty());
 }
 
 QTEST_MAIN(ClassExperimentTest)

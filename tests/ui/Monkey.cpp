@@ -1,60 +1,45 @@
-#include "FakePlatform.h"
-#include "model/RunState.h"
+#include "TestProgram.h"
+#include "model/EnsembleStats.h"
+#include "output/ChainFile.h"
 #include "output/DataFile.h"
+#include "output/ExperimentFile.h"
 #include "ui/charts/DecayChart.h"
-#include "ui/main/ProgramWindows.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTextStream>
+#include <QTest>
+#include <QThread>
+#include <QThreadPool>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <exception>
 #include <memory>
 #include <random>
 
 // Random user actions against every window of the program, from a fixed seed, with the program's
-// invariants checked after each one:
+// invariants checked after each one (an exception that leaves a handler ends the program, which
+// fails as a crash):
 //
 //   Monkey --seed S --count N [--log FILE]  N random actions; each goes to FILE before it runs
 //   Monkey --replay FILE                     the actions listed in FILE, one a line
-//   Monkey --seed S --count N --shrink       on a failure, the shortest failing list found
 //
 // An action is a line "verb target text", the text percent-encoded. Replaying runs every action
 // whose target is there, visible and enabled, and skips the others, so any part of a list is a
-// list that can be replayed.
+// list that can be replayed; scripts/monkey shrinks a failing list that way.
 
 namespace {
-
-// Catches what a handler throws, which would otherwise end the program.
-class MonkeyApp : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& e) {
-            escaped = QStringLiteral("an exception left a handler: ") + QString::fromLocal8Bit(e.what());
-        } catch (...) {
-            escaped = QStringLiteral("an exception left a handler");
-        }
-        return false;
-    }
-    QString escaped;
-};
 
 // Qt's complaints other than those of the offscreen platform and of a printer that cannot start:
 // each one is a problem the user would meet as a broken window.
@@ -69,14 +54,6 @@ void complaints(QtMsgType type, const QMessageLogContext&, const QString& messag
         g_complaint = "Qt says: " + message;
 }
 
-// The whole program as main() builds it, with a platform the monkey steers.
-struct Program {
-    Program() { windows.main(); }
-    decay::RunState state;
-    FakePlatform platform;
-    ProgramWindows windows{state, platform};
-};
-
 struct Action {
     QString verb;
     QString target;
@@ -90,21 +67,56 @@ struct Action {
     }
 };
 
-const QStringList kFields = {"txtN0", "simut", "rrate", "halftime"};
-const QStringList kClosable = {"larggraf", "Introfrm", "Referenc", "Quiz", "copyrigh"}; // the others end the program
+// What the monkey can do in each window besides clicking its controls. A new window joins with
+// rows here.
+
+// The entry fields and the usable values typed into them: mostly from `low` to `high`, so that
+// most actions stay cheap, now and then up to `rare`; hundredths when `decimal`.
+struct Entry {
+    const char* field;
+    int low, high, rare;
+    bool decimal;
+};
+const Entry kEntries[] = {
+    {"Form1.txtN0", 1, 200, 40000, false},       {"Form1.simut", 1, 60, 3100, false},
+    {"Form1.rrate", 1, 99, 99, true},            {"Form1.halftime", 20, 2019, 2019, true},
+    {"ClassExperiment.txtAtoms", 1, 300, 32767, false}, {"ClassExperiment.txtRate", 1, 99, 100, true},
+    {"ClassExperiment.txtHalfLife", 20, 2019, 2019, true}, {"ClassExperiment.txtLastStep", 1, 80, 3000, false},
+    {"ClassExperiment.txtRuns", 1, 40, 1000, false}, {"ClassExperiment.txtSeed", 0, 1000, 2000000000, false},
+    {"NuclideLab.txtStep", 1, 500, 100000, true},    {"NuclideLab.txtSteps", 1, 200, 2000, false},
+    {"NuclideLab.txtMilkStep", 1, 200, 2000, false},
+};
+// Context-menu actions ("menu", the widget and the action's name) and shortcuts ("keys", the window).
+const Action kCommands[] = {
+    {"menu", "Form1.MSChart1", "actClassExperiment"}, {"menu", "Form1.MSChart1", "actSaveChart"},
+    {"menu", "Form1.MSChart1", "actCopyData"},        {"menu", "larggraf.MSChart1", "actClassExperiment"},
+    {"menu", "larggraf.MSChart1", "actSaveChart"},    {"menu", "larggraf.MSChart1", "actCopyData"},
+    {"keys", "Form1", "Ctrl+E"},                      {"keys", "larggraf", "Ctrl+E"},
+    {"menu", "Form1.MSChart1", "actNuclideLab"},      {"menu", "larggraf.MSChart1", "actNuclideLab"},
+    {"keys", "Form1", "Ctrl+L"},                      {"keys", "larggraf", "Ctrl+L"},
+};
+// Windows with a close box that does not end the program.
+const QStringList kClosable = {"larggraf", "Introfrm", "Referenc", "Quiz", "copyrigh", "ClassExperiment", "NuclideLab"};
+// Controls that print or save a picture: slow, so pressed less often than the others.
+const QStringList kSlow = {"Form1.Command7", "larggraf.Command6", "ClassExperiment.cmdPrint", "ClassExperiment.cmdSaveImage",
+                           "NuclideLab.cmdPrint", "NuclideLab.cmdSaveImage"};
+// Class files for the import, written again whenever the dialog is about to answer with them.
+const std::pair<const char*, const char*> kClassFiles[] = {
+    {"class.csv", "throw;A;B\r\n0;60;40\r\n1;50;33\r\n2;42;28\r\n3;35;23\r\n"}, {"bad.csv", "0,60\n1,50\n2,4x\n"}};
 
 class Monkey {
 public:
-    Monkey(MonkeyApp& app, std::uint64_t seed)
-        : m_app(app)
-        , m_random(seed)
-        , m_program(std::make_unique<Program>())
+    explicit Monkey(std::uint64_t seed)
+        : m_random(seed)
+        , m_program(std::make_unique<TestProgram>())
     {
         QDir(m_scratch.path()).mkdir(QStringLiteral("folder"));
-        // Good names, bad names and a cancelled dialog, for saving the data and the printed page.
+        // Good names, bad names and a cancelled dialog, for saving, printing to a file and importing.
         m_paths = {QString(), m_scratch.filePath("run.csv"), m_scratch.filePath(QStringLiteral("Zerfall ä€😀.csv")),
                    m_scratch.filePath("page.pdf"), m_scratch.filePath("page"), m_scratch.filePath("missing/run.csv"),
                    m_scratch.filePath("folder"), QStringLiteral("/proc/self/status"), m_scratch.filePath(QString(300, 'x'))};
+        for (const auto& [name, text] : kClassFiles)
+            m_paths.append(m_scratch.filePath(name));
     }
 
     Action next();
@@ -117,78 +129,54 @@ private:
     int roll(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
     template <class T>
     T pick(const QList<T>& list) { return list[roll(static_cast<int>(list.size()))]; }
-    QString entryText(const QString& field);
-    QList<QWidget*> visibleWindows() const;
-    QWidget* find(const QString& target) const;
-    void afterSave(const QString& control, int errorsBefore, int questionsBefore);
+    QString entryText(const Entry& entry);
+    // The target when its window is visible and it is visible and enabled.
+    static QWidget* usable(const QString& target);
+    static ClassExperiment* experiment() { return dynamic_cast<ClassExperiment*>(findWindow("ClassExperiment")); }
+    QString waitForRun();
+    void afterSave(const QString& control, qsizetype errorsBefore, qsizetype questionsBefore);
+    QString experimentProblem() const;
 
-    MonkeyApp& m_app;
     std::mt19937_64 m_random;
-    std::unique_ptr<Program> m_program;
+    std::unique_ptr<TestProgram> m_program;
     QTemporaryDir m_scratch;
     QStringList m_paths;
-    QString m_answer;   // what the save dialog answers
-    QString m_printer;  // "pdf", "broken" or "none"
-    QString m_saveProblem;
+    QString m_answer;  // what the file dialogs answer
+    QString m_printer; // "pdf", "broken" or "none"
+    QString m_problem; // found while acting
 };
 
-QList<QWidget*> Monkey::visibleWindows() const
+QWidget* Monkey::usable(const QString& target)
 {
-    QList<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !w->objectName().isEmpty() && w->objectName() != "Form3")
-            windows.append(w);
-    // The application's own order follows the windows' addresses, which differ from run to run.
-    std::sort(windows.begin(), windows.end(), [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
-    return windows;
+    QWidget* window = findWindow(target.section('.', 0, 0));
+    QWidget* found = find(target);
+    return window && window->isVisible() && window->objectName() != "Form3" && found && found->isVisible() && found->isEnabled()
+             ? found : nullptr;
 }
 
-// "Window" or "Window.control", when it is visible and enabled.
-QWidget* Monkey::find(const QString& target) const
-{
-    const QString windowName = target.section('.', 0, 0);
-    for (QWidget* w : visibleWindows()) {
-        if (w->objectName() != windowName)
-            continue;
-        QWidget* found = target.contains('.') ? w->findChild<QWidget*>(target.section('.', 1)) : w;
-        return found && found->isVisible() && found->isEnabled() ? found : nullptr;
-    }
-    return nullptr;
-}
-
-QString Monkey::entryText(const QString& field)
+QString Monkey::entryText(const Entry& entry)
 {
     const QString point = QLocale().decimalPoint();
     const QString other = point == "." ? QStringLiteral(",") : QStringLiteral(".");
     if (roll(100) < 55) {
-        // Mostly small values, so that most actions stay cheap; now and then the largest.
-        if (field == "txtN0")
-            return QString::number(roll(10) == 0 ? roll(40000) : 1 + roll(200));
-        if (field == "simut")
-            return QString::number(roll(20) == 0 ? roll(3100) : 1 + roll(60));
-        const int hundredths = field == "rrate" ? 1 + roll(99) : 20 + roll(2000);
-        return QString::number(hundredths / 100) + point + QString::number(hundredths % 100);
+        const int value = roll(20) == 0 ? roll(entry.rare + 1) : entry.low + roll(entry.high - entry.low + 1);
+        return entry.decimal ? QString::number(value / 100) + point + QString::number(value % 100) : QString::number(value);
     }
     static const QStringList odd = {
         "", "abc", "x", "½", "٣٤", "１２", "π", "😀", "Zerfall ä", "1e308", "-1e308", "1e309", "1e-308",
         "4.9e-324", "1e-400", "-0", "NaN", "nan", "inf", "-inf", "Infinity", QString(1000, '9'),
         "0." + QString(998, '0') + "1", "1" + QString(999, '0'), "12abc", " 7 ", "\t3", "1e", "e5", "--1", "+5", "0x10",
-        "1.2.3", "32767", "32768", "-32769", "65536", "3000.5", "9999", "10000", "12.5", "-3", "0", "1e-9", "-1", "2.5"};
-    const int i = roll(static_cast<int>(odd.size()) + 2);
-    if (i == odd.size())
-        return "0" + other + "5"; // the other decimal separator
-    if (i == odd.size() + 1)
-        return "12" + other + "25";
-    return odd[i];
+        "1.2.3", "32767", "32768", "-32769", "65536", "3000.5", "9999", "10000", "12.5", "-3", "0", "1e-9", "-1", "2.5",
+        "18446744073709551616", "0" + other + "5", "12" + other + "25"}; // the other decimal separator last
+    return pick(odd);
 }
 
 Action Monkey::next()
 {
-    const QList<QWidget*> windows = visibleWindows();
+    const QStringList windows = shownWindows();
     if (windows.isEmpty())
         return {"tick", "-", {}};
-    QWidget* window = pick(windows);
-    const QString name = window->objectName();
+    const QString name = pick(windows);
     const int r = roll(100);
     if (r < 2)
         return {"answer", "-", QString::number(roll(static_cast<int>(m_paths.size())))};
@@ -196,21 +184,27 @@ Action Monkey::next()
         return {"printer", "-", pick(QStringList{"pdf", "broken", "none", "none"})};
     if (r < 5)
         return {"tick", "-", {}};
-    if (name == "Form1" && r < 50) {
-        QStringList enabled;
-        for (const QString& f : kFields)
-            if (find("Form1." + f))
-                enabled.append(f);
+    if (name == "ClassExperiment" && experiment()->running() && r < 30)
+        return {"wait", name, {}};
+    QList<Action> commands;
+    for (const Action& command : kCommands)
+        if (command.target.section('.', 0, 0) == name && usable(command.target))
+            commands.append(command);
+    if (!commands.isEmpty() && r < 7)
+        return pick(commands);
+    QList<Entry> entries;
+    for (const Entry& entry : kEntries)
+        if (QString(entry.field).section('.', 0, 0) == name && usable(entry.field))
+            entries.append(entry);
+    if (!entries.isEmpty() && r < 50) {
         if (r < 12)
-            return {"enter", "Form1", {}}; // Enter on whatever has the focus
-        if (!enabled.isEmpty()) {
-            const QString field = pick(enabled);
-            if (r < 25)
-                return {"enter", "Form1." + field, {}};
-            const QString text = entryText(field);
-            const bool paste = text.size() > 40 || r < 30;
-            return {paste ? "paste" : r < 42 ? "type" : "append", "Form1." + field, text};
-        }
+            return {"enter", name, {}}; // Enter on whatever has the focus
+        const Entry entry = pick(entries);
+        if (r < 25)
+            return {"enter", entry.field, {}};
+        const QString text = entryText(entry);
+        const bool paste = text.size() > 40 || r < 30;
+        return {paste ? "paste" : r < 42 ? "type" : "append", entry.field, text};
     }
     if (name == "titlform" && r < 40) {
         static const QStringList keys = {"a", "Return", "Escape", "Space", "Left", "F1", "Shift", "ä"};
@@ -219,35 +213,34 @@ Action Monkey::next()
     if (r < 8 && kClosable.contains(name))
         return {"close", name, {}};
 
-    // A click or a double-click on an enabled control, or on the window itself. Printing is slow,
-    // so its buttons are pressed less often than the others.
+    // A click or a double-click on an enabled control, or on the window itself.
+    QWidget* window = findWindow(name);
     QList<QWidget*> controls = {window};
     for (QWidget* c : window->findChildren<QWidget*>())
         if (!c->objectName().isEmpty() && !c->objectName().startsWith("qt_") && c->isVisible() && c->isEnabled())
             controls.append(c);
     QWidget* control = pick(controls);
     const QString target = control == window ? name : name + '.' + control->objectName();
-    if ((target == "Form1.Command7" || target == "larggraf.Command6") && roll(10) != 0)
+    if (kSlow.contains(target) && roll(10) != 0)
         return {"tick", "-", {}};
     return {roll(6) == 0 ? "double" : "click", target, {}};
 }
 
-void mouse(QWidget* widget, QEvent::Type type)
+// A user who waits a second for the class's runs, then presses Cancel, which must take effect soon.
+QString Monkey::waitForRun()
 {
-    const QPoint pos = widget->rect().center();
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void key(QWidget* widget, int code, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
-    QApplication::sendEvent(widget, &press);
-    if (widget) {
-        QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
-        QApplication::sendEvent(widget, &release);
-    }
+    const QPointer<ClassExperiment> w = experiment();
+    const auto waitUpTo = [&](int milliseconds) {
+        for (int i = 0; i < milliseconds && w && w->running(); ++i) {
+            QThread::msleep(1);
+            QCoreApplication::sendPostedEvents();
+        }
+        return !w || !w->running();
+    };
+    if (waitUpTo(1000))
+        return {};
+    w->cmdCancel->click();
+    return waitUpTo(5000) ? QString() : QStringLiteral("the class's runs went on 5 s after Cancel");
 }
 
 void Monkey::perform(const Action& a)
@@ -256,28 +249,29 @@ void Monkey::perform(const Action& a)
     if (a.verb == "locale") {
         QLocale::setDefault(QLocale(a.text));
         m_program.reset(); // the windows take the locale when they are made
-        m_program = std::make_unique<Program>();
+        m_program = std::make_unique<TestProgram>();
     } else if (a.verb == "answer") {
         m_answer = m_paths.value(a.text.toInt());
+        for (const auto& [name, text] : kClassFiles) {
+            QFile file(m_scratch.filePath(name));
+            if (file.fileName() == m_answer && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write(text);
+        }
     } else if (a.verb == "printer") {
         m_printer = a.text;
-    } else if (a.verb == "tick") {
-        m_program->windows.main().Timer1_Timer();
-        m_program->windows.title().Timer1_Timer();
-    } else if (QPointer<QWidget> target = find(a.target)) {
-        const int errors = static_cast<int>(platform.errors.size());
-        const int questions = static_cast<int>(platform.questions.size());
+    } else if (a.verb == "tick") { // what the timers would do next
+        for (QWidget* w : QApplication::topLevelWidgets())
+            for (QTimer* timer : w->findChildren<QTimer*>())
+                if (timer->isActive() && !timer->objectName().isEmpty())
+                    QMetaObject::invokeMethod(timer, "timeout");
+    } else if (QPointer<QWidget> target = usable(a.target)) {
+        const qsizetype errors = platform.errors.size();
+        const qsizetype questions = platform.questions.size();
         platform.answers = m_answer.isEmpty() ? QStringList() : QStringList{m_answer};
         platform.printerFile = m_printer == "pdf" ? m_scratch.filePath("printed.pdf")
                              : m_printer == "broken" ? m_scratch.filePath("missing/printed.pdf") : QString();
         if (a.verb == "click" || a.verb == "double") {
-            mouse(target, QEvent::MouseButtonPress);
-            if (target)
-                mouse(target, QEvent::MouseButtonRelease);
-            if (target && a.verb == "double")
-                mouse(target, QEvent::MouseButtonDblClick);
-            if (target && a.verb == "double")
-                mouse(target, QEvent::MouseButtonRelease);
+            click(target, Qt::LeftButton, a.verb == "double");
             afterSave(a.target, errors, questions);
         } else if (a.verb == "type" || a.verb == "append" || a.verb == "paste") {
             target->setFocus();
@@ -286,9 +280,9 @@ void Monkey::perform(const Action& a)
                 QGuiApplication::clipboard()->setText(a.text);
                 key(target, Qt::Key_V, {}, Qt::ControlModifier);
             } else {
-                for (const uint c : a.text.toUcs4())
+                for (const char32_t c : a.text.toUcs4())
                     if (target)
-                        key(target, Qt::Key_unknown, QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1));
+                        key(target, Qt::Key_unknown, QString::fromUcs4(&c, 1));
             }
         } else if (a.verb == "enter") {
             QWidget* focus = a.target.contains('.') ? target.data() : target->focusWidget();
@@ -300,51 +294,100 @@ void Monkey::perform(const Action& a)
                 {"Space", {Qt::Key_Space, " "}}, {"Left", {Qt::Key_Left, ""}}, {"F1", {Qt::Key_F1, ""}},
                 {"Shift", {Qt::Key_Shift, ""}}, {"ä", {Qt::Key_Adiaeresis, "ä"}}};
             key(target, keys[a.text].first, keys[a.text].second);
+        } else if (a.verb == "menu") {
+            if (auto* action = target->findChild<QAction*>(a.text); action && action->isEnabled())
+                action->trigger();
+            afterSave(a.target, errors, questions);
+        } else if (a.verb == "keys") {
+            QApplication::setActiveWindow(target);
+            QTest::keySequence(target->focusWidget() ? target->focusWidget() : target.data(), QKeySequence(a.text));
+        } else if (a.verb == "wait") {
+            m_problem = waitForRun();
         } else if (a.verb == "close") {
             target->close();
         }
     }
-    // What the event loop would do next: chart updates, painting, windows closed for good.
+    // What the event loop would do next: runs finished, chart updates, windows closed for good.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (m_program->platform.quits > 0) // the program ended; the user starts it again
-        m_program = std::make_unique<Program>();
+        m_program = std::make_unique<TestProgram>();
 }
 
 // A save that reported nothing must have left exactly what it saved.
-void Monkey::afterSave(const QString& control, int errorsBefore, int questionsBefore)
+void Monkey::afterSave(const QString& control, qsizetype errorsBefore, qsizetype questionsBefore)
 {
     const FakePlatform& platform = m_program->platform;
     if (m_answer.isEmpty() || platform.errors.size() != errorsBefore || !platform.answers.isEmpty())
         return;
-    QFile file(m_answer);
+    const auto saved = [&](const QString& suffix) { // which an export adds to a name that does not end in it
+        const bool ends = suffix.isEmpty() || QFileInfo(m_answer).suffix().compare(suffix.mid(1), Qt::CaseInsensitive) == 0;
+        QFile file(ends ? m_answer : m_answer + suffix);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     if (control == "Form1.Command10") {
-        decay::RunState copy = m_program->state;
-        if (!file.open(QIODevice::ReadOnly) || file.readAll().toStdString() != decay::dataFileText(copy))
-            m_saveProblem = "the saved data file is not what the program formats";
-    } else if (platform.questions.size() > questionsBefore && platform.yes) {
-        if (QFileInfo(m_answer).suffix().toLower() != QLatin1String("pdf")) // the export adds the suffix
-            file.setFileName(m_answer + ".pdf");
-        if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF"))
-            m_saveProblem = "the page saved instead of printed is no PDF file";
+        if (saved({}).toStdString() != decay::dataFileText(m_program->state))
+            m_problem = "the saved data file is not what the program formats";
+    } else if (const ClassExperiment* w = experiment(); control == "ClassExperiment.cmdExport" && w && w->result()) {
+        if (saved(".csv").toStdString() != decay::experimentFileText(w->result()->ensemble, w->result()->stats))
+            m_problem = "the exported runs are not what the program formats";
+    } else if (const auto* lab = dynamic_cast<NuclideLab*>(findWindow("NuclideLab")); control == "NuclideLab.cmdExport" && lab && lab->result()) {
+        const NuclideLab::Result& r = *lab->result();
+        if (saved(".csv").toStdString() != decay::chainFileText(r.chain, r.counts, r.setup.step, r.unit))
+            m_problem = "the exported lab run is not what the program formats";
+    } else if (platform.questions.size() > questionsBefore && platform.yes && !saved(".pdf").startsWith("%PDF")) {
+        m_problem = "the page saved instead of printed is no PDF file";
     }
+}
+
+// The class experiment's runs: the shape of the counts, and the half-life table and its note
+// taken from them; no run goes on once the window is gone.
+QString Monkey::experimentProblem() const
+{
+    const ClassExperiment* w = experiment();
+    if (!w)
+        return QThreadPool::globalInstance()->waitForDone(20) ? QString() : "a run thread outlived the class experiment window";
+    if (w->running() == w->cmdRun->isEnabled())
+        return "Run is enabled while the class runs, or disabled while it does not";
+    if (!w->result())
+        return w->tblHalfLives->item(0, 0) ? "a half-life is shown before any run" : QString();
+    const decay::Ensemble& e = w->result()->ensemble;
+    if (e.counts.size() != static_cast<std::size_t>(e.params.runs) * static_cast<std::size_t>(e.steps()))
+        return QStringLiteral("%1 counts for %2 runs of %3 steps").arg(e.counts.size()).arg(e.params.runs).arg(e.steps());
+    std::vector<double> halvings;
+    for (int i = 0; i < e.params.runs; ++i) {
+        if (e.run(i).front() != e.params.atoms)
+            return QStringLiteral("run %1 starts with %2 atoms, not %3").arg(i).arg(e.run(i).front()).arg(e.params.atoms);
+        if (const double h = decay::halvingTime(e.run(i)); std::isfinite(h))
+            halvings.push_back(h);
+    }
+    // Each shown value, read back, is its quantity to the two decimals shown; "—" stands for none.
+    double mean = 0;
+    for (double h : halvings)
+        mean += h / static_cast<double>(halvings.size());
+    const std::pair<int, double> rows[] = {{0, halvings.empty() ? NAN : mean}, {2, std::log(2.0) / e.params.rate}};
+    for (const auto& [row, value] : rows) {
+        const QString shown = w->tblHalfLives->item(row, 0)->text();
+        bool ok = false;
+        const double read = QLocale().toDouble(shown, &ok);
+        if (ok != std::isfinite(value) || (ok && std::fabs(read - value) > 0.0051))
+            return QStringLiteral("the half-life table shows %1 in row %2 for %3").arg(shown).arg(row).arg(value);
+    }
+    if (!w->lblHalfLives->text().startsWith(QStringLiteral("%1 of %2 runs fell").arg(halvings.size()).arg(e.params.runs)))
+        return "the note under the half-lives counts other runs: " + w->lblHalfLives->text();
+    return {};
 }
 
 QString Monkey::problem() const
 {
-    if (!m_app.escaped.isEmpty())
-        return m_app.escaped;
-    if (!m_saveProblem.isEmpty())
-        return m_saveProblem;
+    if (!m_problem.isEmpty())
+        return m_problem;
     if (!g_complaint.isEmpty())
         return g_complaint;
-    const QList<QWidget*> windows = visibleWindows();
+    const QStringList windows = shownWindows();
     if (windows.isEmpty())
         return "no window is visible";
-    const auto shown = [&](const char* name) {
-        return std::any_of(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name; });
-    };
-    if (shown("Form1") && shown("larggraf"))
+    if (windows.contains("Form1") && windows.contains("larggraf"))
         return "the main window and the large graph window are shown together";
 
     const decay::RunState& s = m_program->state;
@@ -369,18 +412,17 @@ QString Monkey::problem() const
         for (const DecayChart* chart : w->findChildren<DecayChart*>())
             if (chart->rowCount() > decay::kSeriesSize)
                 return QStringLiteral("a chart of %1 rows").arg(chart->rowCount());
-    return {};
+    return experimentProblem();
 }
 
 QString Monkey::freshDefaultRun()
 {
     QLocale::setDefault(QLocale::c());
     m_program.reset();
-    m_program = std::make_unique<Program>();
-    Form1& main = m_program->windows.main();
+    m_program = std::make_unique<TestProgram>();
     m_program->windows.title().Form_Click();
-    main.Command2->click();
-    const QString box = main.Text4->text();
+    m_program->windows.main().Command2->click();
+    const QString box = m_program->windows.main().Text4->text();
     return box == "0.673794699908547" ? QString() : "a fresh default run gives " + box;
 }
 
@@ -390,103 +432,44 @@ int report(const QString& text)
     return 1;
 }
 
-// Replays the actions and checks after each; fails on the first problem.
-int replay(MonkeyApp& app, const QStringList& lines)
-{
-    Monkey monkey(app, 0);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        monkey.perform(Action::parse(lines[i]));
-        if (const QString problem = monkey.problem(); !problem.isEmpty())
-            return report(QStringLiteral("action %1 (%2): %3").arg(i + 1).arg(lines[i], problem));
-    }
-    return 0;
-}
-
-// Whether replaying the actions in a process of their own fails, by a problem or a crash.
-bool fails(const QStringList& lines, const QString& file)
-{
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    out.write(lines.join('\n').toUtf8() + '\n');
-    out.close();
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    process.start(QCoreApplication::applicationFilePath(), {"--replay", file});
-    process.waitForFinished(-1);
-    return process.exitStatus() == QProcess::CrashExit || process.exitCode() != 0;
-}
-
-// Leaves out parts of the list, ever smaller, as long as what is left still fails.
-QStringList shrink(QStringList lines, const QString& file)
-{
-    qsizetype parts = 2;
-    while (lines.size() >= 2) {
-        const qsizetype chunk = (lines.size() + parts - 1) / parts;
-        bool smaller = false;
-        for (qsizetype start = 0; start < lines.size() && !smaller; start += chunk) {
-            const QStringList rest = lines.mid(0, start) + lines.mid(start + chunk);
-            if (fails(rest, file)) {
-                lines = rest;
-                parts = std::max<qsizetype>(parts - 1, 2);
-                smaller = true;
-            }
-        }
-        if (!smaller) {
-            if (parts >= lines.size())
-                break;
-            parts = std::min(parts * 2, lines.size());
-        }
-    }
-    return lines;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(complaints);
-    MonkeyApp app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const auto option = [&](const char* name) {
         const qsizetype at = args.indexOf(QLatin1String(name));
         return at < 0 ? QString() : args.value(at + 1);
     };
 
+    QStringList replay;
     if (args.contains("--replay")) {
         QFile file(option("--replay"));
         if (!file.open(QIODevice::ReadOnly))
             return report("cannot read " + file.fileName());
-        return replay(app, QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts));
+        replay = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
-
     const std::uint64_t seed = option("--seed").toULongLong();
-    const qsizetype count = option("--count").toLongLong();
+    const qsizetype count = replay.isEmpty() ? option("--count").toLongLong() : replay.size() - 1;
     QFile log(option("--log"));
     if (!log.fileName().isEmpty() && !log.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return report("cannot write " + log.fileName());
 
-    Monkey monkey(app, seed);
-    QStringList done;
+    Monkey monkey(seed);
     // Odd seeds type into a program that reads numbers with a decimal comma.
     Action action{"locale", "-", seed % 2 ? "de_DE" : "C"};
     for (qsizetype i = 0; i <= count; ++i) {
-        done.append(action.line());
+        if (!replay.isEmpty())
+            action = Action::parse(replay[i]);
         if (log.isOpen()) {
-            log.write(done.last().toUtf8() + '\n');
+            log.write(action.line().toUtf8() + '\n');
             log.flush();
         }
         monkey.perform(action);
-        if (const QString problem = monkey.problem(); !problem.isEmpty()) {
-            report(QStringLiteral("seed %1, action %2 of %3 (%4): %5").arg(seed).arg(i).arg(count).arg(done.last(), problem));
-            if (!args.contains("--shrink"))
-                return report(QStringLiteral("the last actions:\n  %1\nshrink it with: bash scripts/monkey %2 %3")
-                                  .arg(done.mid(std::max<qsizetype>(0, done.size() - 15)).join("\n  ")).arg(seed).arg(i));
-            QTemporaryDir dir;
-            const QStringList shortest = shrink(done, dir.filePath("actions"));
-            return report(QStringLiteral("a reproduction of %1 actions (replay it with Monkey --replay FILE):\n%2")
-                              .arg(shortest.size()).arg(shortest.join('\n')));
-        }
+        if (const QString problem = monkey.problem(); !problem.isEmpty())
+            return report(QStringLiteral("seed %1, action %2 of %3 (%4): %5").arg(seed).arg(i).arg(count).arg(action.line(), problem));
         action = monkey.next();
     }
     if (const QString problem = monkey.freshDefaultRun(); !problem.isEmpty())

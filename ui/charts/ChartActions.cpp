@@ -44,15 +44,20 @@ void addChartActions(DecayChart& chart, QWidget& window, Platform& platform, Win
 {
     chart.setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    QAction* experiment = addAction(chart, QStringLiteral("actClassExperiment"), ChartActions::tr("Class experiment..."));
-    experiment->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    window.addAction(experiment); // Ctrl+E also while the chart is hidden
-    QObject::connect(experiment, &QAction::triggered, &window, [&windows] {
-        QWidget& shown = windows.classExperiment();
-        shown.show();
-        shown.raise();
-        shown.activateWindow();
-    });
+    // The windows of our own, also by their shortcuts anywhere in `window`, even while the chart is hidden.
+    const auto openWindow = [&](const QString& objectName, const QString& text, QKeyCombination key, QWidget& (Windows::*which)()) {
+        QAction* action = addAction(chart, objectName, text);
+        action->setShortcut(QKeySequence(key));
+        window.addAction(action);
+        QObject::connect(action, &QAction::triggered, &window, [&windows, which] {
+            QWidget& shown = (windows.*which)();
+            shown.show();
+            shown.raise();
+            shown.activateWindow();
+        });
+    };
+    openWindow(QStringLiteral("actClassExperiment"), ChartActions::tr("Class experiment..."), Qt::CTRL | Qt::Key_E, &Windows::classExperiment);
+    openWindow(QStringLiteral("actNuclideLab"), ChartActions::tr("Nuclide lab..."), Qt::CTRL | Qt::Key_L, &Windows::nuclideLab);
 
     QAction* save = addAction(chart, QStringLiteral("actSaveChart"), ChartActions::tr("Save chart as image..."));
     QObject::connect(save, &QAction::triggered, &chart, [&chart, &platform] {

@@ -9,7 +9,7 @@ class QWidget;
 class Windows;
 
 // The chart's context menu, on the right button (the left button's click stays the chart's own):
-// "Class experiment..." (also Ctrl+E anywhere in `window`), "Save chart as image..." and
+// "Class experiment..." and "Nuclide lab..." (also Ctrl+E and Ctrl+L anywhere in `window`), "Save chart as image..." and
 // "Copy data".
 void addChartActions(DecayChart& chart, QWidget& window, Platform& platform, Windows& windows);
 

@@ -13,6 +13,7 @@ ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
 ProgramWindows::~ProgramWindows()
 {
     // The main window last: the others may still refer to it while they go.
+    delete m_nuclideLab;
     delete m_classExperiment;
     delete m_vater;
     delete m_copyrigh;
@@ -87,4 +88,9 @@ ClassExperiment& ProgramWindows::classExperiment()
         m_classExperiment = new ClassExperiment(params, m_platform);
     }
     return *m_classExperiment;
+}
+
+NuclideLab& ProgramWindows::nuclideLab()
+{
+    return obtain(m_nuclideLab, m_platform);
 }

@@ -10,6 +10,7 @@
 #include "ui/info/Vater.h"
 #include "ui/info/copyrigh.h"
 #include "ui/info/titlform.h"
+#include "ui/lab/NuclideLab.h"
 #include "ui/main/Form1.h"
 
 #include <QPointer>
@@ -37,6 +38,7 @@ public:
     Vater& dedication() override;
     // Takes its parameters from the main window's fields when it is created.
     ClassExperiment& classExperiment() override;
+    NuclideLab& nuclideLab() override;
 
 private:
     template <class W, class... Args>
@@ -54,4 +56,5 @@ private:
     QPointer<copyrigh> m_copyrigh;
     QPointer<Vater> m_vater;
     QPointer<ClassExperiment> m_classExperiment;
+    QPointer<NuclideLab> m_nuclideLab;
 };

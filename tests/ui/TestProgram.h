@@ -1,0 +1,137 @@
+#pragma once
+
+#include "model/RunState.h"
+#include "ui/Platform.h"
+#include "ui/main/ProgramWindows.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QStringList>
+
+#include <algorithm>
+
+// A platform that tests steer: a fixed clock, counted seeds, scripted dialog answers, a default
+// printer that writes a PDF file (or none), and recorded messages and questions.
+class FakePlatform final : public Platform {
+public:
+    QDateTime now() const override { return clock; }
+    std::uint64_t randomSeed() override
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busyAtSeed = cursor && cursor->shape() == Qt::WaitCursor;
+        return ++seeds;
+    }
+    QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override
+    {
+        offered.append(previous);
+        return askOpenFileName(parent, filter);
+    }
+    QString askOpenFileName(QWidget*, const QString&) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    std::unique_ptr<QPrinter> defaultPrinter() override
+    {
+        if (printerFile.isEmpty())
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printerFile);
+        return printer;
+    }
+    void showError(QWidget*, const QString&, const QString& text) override { errors.append(text); }
+    bool askYesNo(QWidget*, const QString&, const QString& text) override
+    {
+        questions.append(text);
+        return yes;
+    }
+    void quit() override { ++quits; }
+
+    QDateTime clock{QDate(2031, 5, 17), QTime(10, 20, 30)};
+    std::uint64_t seeds = 0;
+    bool busyAtSeed = false; // the busy cursor showed when the last run took its seed
+    QStringList answers;     // next save- or open-dialog results; empty means cancel
+    QStringList offered;     // names the save dialog opened on
+    QString printerFile;     // where the default printer's pages go; no printer when empty
+    QStringList errors;
+    QStringList questions;
+    bool yes = true; // the answer to every question
+    int quits = 0;
+};
+
+// The whole program as main() builds it, loaded: the backdrop and the title window are up.
+struct TestProgram {
+    TestProgram() { windows.main(); }
+    decay::RunState state;
+    FakePlatform platform;
+    ProgramWindows windows{state, platform};
+};
+
+// A top-level window by object name; the shown one while a closed one still awaits deletion.
+inline QWidget* findWindow(const QString& name)
+{
+    QWidget* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && (!found || w->isVisible()))
+            found = w;
+    return found;
+}
+
+// "window" or "window.control"; null when there is none.
+inline QWidget* find(const QString& target)
+{
+    QWidget* window = findWindow(target.section('.', 0, 0));
+    return window && target.contains('.') ? window->findChild<QWidget*>(target.section('.', 1)) : window;
+}
+
+template <class T = QWidget>
+T& get(const QString& target)
+{
+    auto* found = dynamic_cast<T*>(find(target));
+    if (!found)
+        qFatal("no widget %s", qPrintable(target));
+    return *found;
+}
+
+// Names of the visible windows in alphabetical order (the addresses order them otherwise); the
+// backdrop only when asked for.
+inline QStringList shownWindows(bool withBackdrop = false)
+{
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty() && (withBackdrop || w->objectName() != "Form3"))
+            names.append(w->objectName());
+    names.sort();
+    return names;
+}
+
+// Input as the window system delivers it, at the widget's centre; a handler may destroy the
+// widget, so each event after the first goes only to a widget that is still there.
+inline void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPoint at = widget->rect().center();
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, bool twice = false)
+{
+    const QPointer<QWidget> target = widget;
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        if (!target || (!twice && type == QEvent::MouseButtonDblClick))
+            return;
+        mouse(target, type, button);
+    }
+}
+
+inline void key(QWidget* widget, int code, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPointer<QWidget> target = widget;
+    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
+    if (target)
+        QApplication::sendEvent(target, &release);
+}

@@ -1,0 +1,645 @@
+#include "NuclideLab.h"
+
+#include "model/Conversions.h"
+#include "model/DecayDraws.h"
+#include "output/ChainFile.h"
+#include "ui/ExportFile.h"
+#include "ui/ImageFile.h"
+#include "ui/Look.h"
+#include "ui/Platform.h"
+#include "ui/PrintForm.h"
+#include "ui/WorksheetPage.h"
+#include "ui/experiment/ChartLegend.h"
+#include "ui/experiment/ExperimentChart.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+using look::decimalPoint;
+using look::qtext;
+using look::text;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Nuclide lab");
+
+// Colours a chart can tell apart, one per member in the chain's order.
+const QColor kMemberColors[] = {QColor(192, 0, 0), QColor(0, 90, 200), QColor(0, 140, 60), QColor(200, 120, 0),
+                                QColor(120, 40, 160), QColor(0, 150, 160), QColor(150, 90, 40), QColor(90, 90, 90)};
+
+QColor memberColor(int member)
+{
+    return kMemberColors[static_cast<std::size_t>(member) % std::size(kMemberColors)];
+}
+
+// The table compiled into the program; the tests parse the same file, so a fault in it shows
+// there first.
+decay::NuclideTable loadTable(QString& problem)
+{
+    QFile file(QStringLiteral(":/data/nuclides.txt"));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const auto parsed = decay::parseNuclideTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!parsed.table) {
+        problem = QStringLiteral("The nuclide table cannot be read (%1); only a custom chain can be run.").arg(qtext(parsed.error));
+        return {};
+    }
+    return *parsed.table;
+}
+
+QComboBox* comboBox(const QString& objectName, const QString& accessibleName, const QStringList& items)
+{
+    auto* box = new QComboBox;
+    look::name(box, objectName, accessibleName);
+    box->addItems(items);
+    return box;
+}
+
+QStringList timeUnitNames()
+{
+    QStringList names;
+    for (decay::TimeUnit unit : decay::kTimeUnits)
+        names.append(qtext(std::string(decay::unitName(unit))));
+    return names;
+}
+
+QTableWidgetItem* cell(const QString& text, bool editable)
+{
+    auto* item = new QTableWidgetItem(text);
+    if (!editable)
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+QString number(double value)
+{
+    return qtext(decay::significantDigits(value, 6));
+}
+
+QPolygonF line(const std::vector<double>& times, const std::vector<double>& values)
+{
+    QPolygonF points(static_cast<qsizetype>(times.size()));
+    for (std::size_t k = 0; k < times.size(); ++k)
+        points[static_cast<qsizetype>(k)] = QPointF(times[k], values[k]);
+    return points;
+}
+
+} // namespace
+
+NuclideLab::NuclideLab(Platform& platform)
+    : m_platform(platform)
+{
+    setObjectName(QStringLiteral("NuclideLab"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
+    setWindowIcon(look::windowIcon());
+
+    QString problem;
+    m_table = loadTable(problem);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(buildEntries());
+    top->addLayout(buildChartArea(), 1);
+    connectHandlers();
+    cboNuclide_Change();
+    if (!problem.isEmpty())
+        lblStatus->setText(problem);
+    resize(1200, 760);
+}
+
+// The chain, its members and the run's entries above the commands.
+QLayout* NuclideLab::buildEntries()
+{
+    auto* sample = new QGroupBox(QStringLiteral("Sample"));
+    look::name(sample, QStringLiteral("frmSample"), sample->title());
+    auto* sampleLayout = new QVBoxLayout(sample);
+    auto* chooser = new QFormLayout;
+    QStringList chains;
+    for (const std::string& first : m_table.chainStarts)
+        chains.append(qtext(m_table.find(first)->title()));
+    chains.append(QStringLiteral("Custom chain"));
+    cboNuclide = comboBox(QStringLiteral("cboNuclide"), QStringLiteral("Nuclide"), chains);
+    chooser->addRow(QStringLiteral("Nuclide:"), cboNuclide);
+    sampleLayout->addLayout(chooser);
+    tblMembers = new QTableWidget(0, ColumnCount);
+    look::name(tblMembers, QStringLiteral("tblMembers"), QStringLiteral("Members of the chain"));
+    tblMembers->setHorizontalHeaderLabels({QStringLiteral("Nuclide"), QStringLiteral("Half-life"), QStringLiteral("Unit"),
+                                           QStringLiteral("Decays to"), QStringLiteral("Branch fraction"), QStringLiteral("Initial atoms")});
+    tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblMembers->verticalHeader()->setDefaultSectionSize(26);
+    tblMembers->setMinimumWidth(660);
+    tblMembers->horizontalHeader()->setStretchLastSection(true);
+    sampleLayout->addWidget(tblMembers);
+
+    auto* runBox = new QGroupBox(QStringLiteral("Run"));
+    look::name(runBox, QStringLiteral("frmRun"), runBox->title());
+    auto* form = new QFormLayout(runBox);
+    txtStep = new QLineEdit;
+    look::name(txtStep, QStringLiteral("txtStep"), QStringLiteral("Time step:"));
+    cboStepUnit = comboBox(QStringLiteral("cboStepUnit"), QStringLiteral("Time unit"), timeUnitNames());
+    auto* stepRow = new QHBoxLayout;
+    stepRow->addWidget(txtStep, 1);
+    stepRow->addWidget(cboStepUnit);
+    form->addRow(QStringLiteral("Time step:"), stepRow);
+    txtSteps = look::formField(form, QStringLiteral("txtSteps"), QStringLiteral("Number of steps:"));
+    cmdExact = look::plainButton(QStringLiteral("cmdExact"), QStringLiteral("Exact"));
+    cmdExact->setDefault(true);
+    cmdRandom = look::plainButton(QStringLiteral("cmdRandom"), QStringLiteral("Random"));
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(cmdExact);
+    runRow->addWidget(cmdRandom);
+    form->addRow(QString(), runRow);
+    cboMilk = comboBox(QStringLiteral("cboMilk"), QStringLiteral("Member to milk:"), {});
+    form->addRow(QStringLiteral("Member to milk:"), cboMilk);
+    txtMilkStep = look::formField(form, QStringLiteral("txtMilkStep"), QStringLiteral("Milk after step:"));
+    cmdMilk = look::plainButton(QStringLiteral("cmdMilk"), QStringLiteral("Milk"));
+    form->addRow(QString(), cmdMilk);
+
+    lblStatus = new QLabel;
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setWordWrap(true);
+    cmdExport = look::plainButton(QStringLiteral("cmdExport"), QStringLiteral("Export CSV..."));
+    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), QStringLiteral("Save chart as image..."));
+    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), QStringLiteral("Print worksheet"));
+    cmdClose = look::plainButton(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(sample, 1);
+    left->addWidget(runBox);
+    left->addWidget(lblStatus);
+    auto* files = new QHBoxLayout;
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdClose})
+        files->addWidget(b);
+    left->addLayout(files);
+    return left;
+}
+
+// The views with their settings, the chart, its legend and the equilibrium in words.
+QLayout* NuclideLab::buildChartArea()
+{
+    optAtoms = new QRadioButton(QStringLiteral("Atoms N(t)"));
+    optAtoms->setObjectName(QStringLiteral("optAtoms"));
+    optActivity = new QRadioButton(QStringLiteral("Activity A(t)"));
+    optActivity->setObjectName(QStringLiteral("optActivity"));
+    optRatio = new QRadioButton(QStringLiteral("Activity ratio"));
+    optRatio->setObjectName(QStringLiteral("optRatio"));
+    auto* views = new QButtonGroup(this);
+    auto* viewRow = new QHBoxLayout;
+    viewRow->addWidget(new QLabel(QStringLiteral("View:")));
+    for (QRadioButton* option : {optAtoms, optActivity, optRatio}) {
+        views->addButton(option);
+        viewRow->addWidget(option);
+    }
+    optAtoms->setChecked(true);
+    chkLog = new QCheckBox(QStringLiteral("Logarithmic scale"));
+    chkLog->setObjectName(QStringLiteral("chkLog"));
+    viewRow->addWidget(chkLog);
+    viewRow->addStretch();
+
+    QStringList units;
+    for (decay::ActivityUnit unit : decay::kActivityUnits)
+        units.append(qtext(std::string(decay::activityUnitName(unit))));
+    cboActivityUnit = comboBox(QStringLiteral("cboActivityUnit"), QStringLiteral("Activity unit:"), units);
+    cboDaughter = comboBox(QStringLiteral("cboDaughter"), QStringLiteral("Daughter over parent:"), {});
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(new QLabel(QStringLiteral("Activity unit:")));
+    settings->addWidget(cboActivityUnit);
+    settings->addSpacing(16);
+    settings->addWidget(new QLabel(QStringLiteral("Daughter over parent:")));
+    settings->addWidget(cboDaughter);
+    settings->addStretch();
+
+    chartLab = new ExperimentChart;
+    look::name(chartLab, QStringLiteral("chartLab"), QStringLiteral("Chart of the nuclide lab"));
+    chartLab->setFocusPolicy(Qt::StrongFocus); // so that a screen reader can reach its description
+    frmLegend = new ChartLegend(*chartLab, 4);
+    look::name(frmLegend, QStringLiteral("frmLegend"), QStringLiteral("Legend"));
+    lblEquilibrium = new QLabel;
+    lblEquilibrium->setObjectName(QStringLiteral("lblEquilibrium"));
+    lblEquilibrium->setWordWrap(true);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(viewRow);
+    right->addLayout(settings);
+    right->addWidget(chartLab, 1);
+    right->addWidget(frmLegend);
+    right->addWidget(lblEquilibrium);
+    return right;
+}
+
+void NuclideLab::connectHandlers()
+{
+    connect(cboNuclide, &QComboBox::currentIndexChanged, this, &NuclideLab::cboNuclide_Change);
+    connect(cmdExact, &QPushButton::clicked, this, &NuclideLab::cmdExact_Click);
+    connect(cmdRandom, &QPushButton::clicked, this, &NuclideLab::cmdRandom_Click);
+    connect(cmdMilk, &QPushButton::clicked, this, &NuclideLab::cmdMilk_Click);
+    for (QRadioButton* option : {optAtoms, optActivity, optRatio})
+        connect(option, &QRadioButton::toggled, this, &NuclideLab::optView_Click);
+    connect(chkLog, &QCheckBox::toggled, this, &NuclideLab::optView_Click);
+    connect(cboActivityUnit, &QComboBox::currentIndexChanged, this, &NuclideLab::optView_Click);
+    connect(cboDaughter, &QComboBox::currentIndexChanged, this, &NuclideLab::cboDaughter_Change);
+    connect(cmdExport, &QPushButton::clicked, this, &NuclideLab::cmdExport_Click);
+    connect(cmdSaveImage, &QPushButton::clicked, this, &NuclideLab::cmdSaveImage_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &NuclideLab::cmdClose_Click);
+}
+
+// Chain
+
+void NuclideLab::cboNuclide_Change()
+{
+    const int index = cboNuclide->currentIndex();
+    const bool custom = index < 0 || index >= static_cast<int>(m_table.chainStarts.size());
+    m_chain.reset();
+    if (custom) {
+        showCustomMembers();
+    } else {
+        const auto entry = decay::chainFromTable(m_table, m_table.chainStarts[static_cast<std::size_t>(index)]);
+        m_chain = entry.chain;
+        if (m_chain)
+            showMembers(*m_chain);
+        else
+            lblStatus->setText(qtext(entry.error));
+    }
+    m_result.reset();
+    const std::optional<decay::Chain> chain = readChain();
+    if (chain) {
+        const decay::RunDefaults defaults = decay::runDefaults(*chain);
+        txtStep->setText(qtext(decay::significantDigits(defaults.step, 4)));
+        cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
+        txtSteps->setText(QString::number(defaults.steps));
+        txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
+    }
+    cboMilk->clear();
+    cboDaughter->clear();
+    if (chain) {
+        for (const decay::ChainMember& member : chain->members)
+            cboMilk->addItem(qtext(member.symbol));
+        cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
+        for (const decay::ChainLink& link : chain->links)
+            if (!chain->members[static_cast<std::size_t>(link.daughter)].stable())
+                cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(link.daughter)].symbol + " / " +
+                                           chain->members[static_cast<std::size_t>(link.parent)].symbol),
+                                     static_cast<int>(&link - chain->links.data()));
+    }
+    lblStatus->setText(custom ? QStringLiteral("Type up to five members: a name, a half-life (empty for a stable member), "
+                                               "the number of the member it decays to and the branch fraction.")
+                              : QStringLiteral("Press Exact for the continuous solution or Random for a run atom by atom."));
+    setResultCommands();
+    showPlot();
+    showEquilibrium();
+}
+
+// A chain of the table: its members as the table gives them; only the initial atoms are entries.
+void NuclideLab::showMembers(const decay::Chain& chain)
+{
+    tblMembers->setRowCount(chain.size());
+    for (int row = 0; row < chain.size(); ++row) {
+        const decay::ChainMember& member = chain.members[static_cast<std::size_t>(row)];
+        const decay::Nuclide* nuclide = m_table.find(member.symbol);
+        QStringList daughters, fractions;
+        for (const decay::ChainLink& link : chain.links)
+            if (link.parent == row) {
+                daughters.append(qtext(chain.members[static_cast<std::size_t>(link.daughter)].symbol));
+                fractions.append(number(link.fraction));
+            }
+        tblMembers->removeCellWidget(row, ColUnit);
+        tblMembers->setItem(row, ColName, cell(qtext(member.title), false));
+        tblMembers->setItem(row, ColHalfLife, cell(member.stable() || !nuclide ? QStringLiteral("stable")
+                                                                               : QStringLiteral("%1 \u00B1 %2").arg(number(nuclide->halfLifeValue), number(nuclide->uncertainty)),
+                                                   false));
+        tblMembers->setItem(row, ColUnit, cell(nuclide ? qtext(nuclide->unit) : QString(), false));
+        tblMembers->setItem(row, ColDaughter, cell(daughters.join(QStringLiteral(", ")), false));
+        tblMembers->setItem(row, ColBranch, cell(fractions.join(QStringLiteral(", ")), false));
+        tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
+    }
+}
+
+// A custom chain: every cell an entry, the units chosen from a list, an example to start from.
+void NuclideLab::showCustomMembers()
+{
+    const QStringList names = {QStringLiteral("Parent"), QStringLiteral("Daughter"), QStringLiteral("Stable"), {}, {}};
+    const QStringList halfLives = {QStringLiteral("10"), QStringLiteral("1"), {}, {}, {}};
+    tblMembers->setRowCount(decay::kMostCustomMembers);
+    for (int row = 0; row < decay::kMostCustomMembers; ++row) {
+        tblMembers->setItem(row, ColName, cell(names[row], true));
+        tblMembers->setItem(row, ColHalfLife, cell(halfLives[row], true));
+        tblMembers->setItem(row, ColUnit, cell({}, false));
+        auto* unit = comboBox(QStringLiteral("cboUnit%1").arg(row + 1), QStringLiteral("Unit of member %1").arg(row + 1), timeUnitNames());
+        unit->setCurrentIndex(static_cast<int>(decay::TimeUnit::Hour));
+        tblMembers->setCellWidget(row, ColUnit, unit);
+        tblMembers->setItem(row, ColDaughter, cell(row < 2 ? QString::number(row + 2) : QString(), true));
+        tblMembers->setItem(row, ColBranch, cell(row < 2 ? QStringLiteral("1") : QString(), true));
+        tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
+    }
+}
+
+// The chosen chain, or the custom one as typed; a message says what is wrong with it.
+std::optional<decay::Chain> NuclideLab::readChain()
+{
+    if (m_chain)
+        return m_chain;
+    const auto cellText = [this](int row, int column) {
+        const QTableWidgetItem* item = tblMembers->item(row, column);
+        return item ? item->text().trimmed() : QString();
+    };
+    decay::CustomChainTexts texts;
+    texts.decimalPoint = decimalPoint(*this);
+    int members = 0;
+    while (members < tblMembers->rowCount() && !cellText(members, ColName).isEmpty())
+        ++members;
+    QString problem;
+    for (int row = 0; row < members && problem.isEmpty(); ++row) {
+        const auto* unit = qobject_cast<const QComboBox*>(tblMembers->cellWidget(row, ColUnit));
+        texts.members.push_back({cellText(row, ColName).toStdString(), cellText(row, ColHalfLife).toStdString(),
+                                 decay::kTimeUnits[static_cast<std::size_t>(unit ? unit->currentIndex() : 0)]});
+        const QString daughter = cellText(row, ColDaughter);
+        if (daughter.isEmpty())
+            continue;
+        bool whole = false;
+        const int to = daughter.toInt(&whole);
+        if (!whole || to < 1 || to > members)
+            problem = QStringLiteral("Member %1 decays to \"%2\": give the number of a member from 1 to %3, or leave it empty.")
+                          .arg(row + 1).arg(daughter).arg(members);
+        else
+            texts.links.push_back({row, to - 1, cellText(row, ColBranch).toStdString()});
+    }
+    const auto entry = problem.isEmpty() ? decay::readCustomChain(texts) : decay::ChainEntry{};
+    if (!entry.chain)
+        m_platform.showError(this, kTitle, problem.isEmpty() ? qtext(entry.error) : problem);
+    return entry.chain;
+}
+
+std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, bool milk)
+{
+    decay::RunSetupTexts texts;
+    // A custom chain puts parents before daughters, whatever the order they were typed in.
+    for (int member = 0; member < chain.size(); ++member) {
+        int row = member;
+        for (int r = 0; !m_chain && r < tblMembers->rowCount(); ++r)
+            if (tblMembers->item(r, ColName) && tblMembers->item(r, ColName)->text().trimmed().toStdString() == chain.members[static_cast<std::size_t>(member)].symbol)
+                row = r;
+        texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
+    }
+    texts.step = text(txtStep);
+    texts.unit = decay::kTimeUnits[static_cast<std::size_t>(std::max(cboStepUnit->currentIndex(), 0))];
+    texts.steps = text(txtSteps);
+    if (milk) {
+        texts.milkStep = text(txtMilkStep);
+        texts.milkMember = std::max(cboMilk->currentIndex(), 0);
+    }
+    texts.decimalPoint = decimalPoint(*this);
+    const auto entry = decay::readRunSetup(chain, texts);
+    if (!entry.setup)
+        m_platform.showError(this, kTitle, qtext(entry.error));
+    return entry.setup;
+}
+
+// Runs
+
+void NuclideLab::cmdExact_Click()
+{
+    run(false, false);
+}
+
+void NuclideLab::cmdRandom_Click()
+{
+    run(true, false);
+}
+
+// Milking repeats the last kind of run with the chosen member taken away after the chosen step.
+void NuclideLab::cmdMilk_Click()
+{
+    run(m_lastRandom, true);
+}
+
+void NuclideLab::run(bool random, bool milk)
+{
+    const std::optional<decay::Chain> chain = readChain();
+    if (!chain)
+        return;
+    const std::optional<decay::RunSetup> setup = readSetup(*chain, milk);
+    if (!setup)
+        return;
+    if (random) {
+        const std::string refusal = decay::randomRunRefusal(*setup);
+        if (!refusal.empty()) {
+            m_platform.showError(this, kTitle, qtext(refusal));
+            return;
+        }
+    }
+    const look::BusyCursor busy;
+    Result result{*chain, *setup, decay::kTimeUnits[static_cast<std::size_t>(std::max(cboStepUnit->currentIndex(), 0))], random, {}, {}};
+    std::optional<decay::ChainSeries> counts;
+    if (random) {
+        decay::DecayDraws draws(m_platform.randomSeed());
+        counts = decay::randomRun(*chain, *setup, draws);
+        result.expected = decay::expectedRun(*chain, *setup);
+    } else {
+        counts = decay::exactRun(*chain, *setup);
+    }
+    if (!counts)
+        return;
+    result.counts = std::move(*counts);
+    m_result = std::move(result);
+    m_lastRandom = random;
+    const QString unit = qtext(std::string(decay::unitName(m_result->unit)));
+    QString status = QStringLiteral("%1 run: %2 steps of %3 %4.")
+                         .arg(random ? QStringLiteral("Random") : QStringLiteral("Exact"))
+                         .arg(setup->steps)
+                         .arg(txtStep->text(), unit);
+    if (setup->milk)
+        status += QStringLiteral(" All %1 milked after step %2.").arg(qtext(chain->members[static_cast<std::size_t>(setup->milk->member)].symbol)).arg(setup->milk->step);
+    lblStatus->setText(status);
+    setResultCommands();
+    showPlot();
+    showEquilibrium();
+}
+
+void NuclideLab::setResultCommands()
+{
+    for (QWidget* w : {static_cast<QWidget*>(cmdExport), static_cast<QWidget*>(cmdSaveImage), static_cast<QWidget*>(cmdPrint)})
+        w->setEnabled(m_result.has_value());
+    cmdMilk->setEnabled(cboMilk->count() > 0);
+}
+
+// Chart
+
+void NuclideLab::optView_Click()
+{
+    showPlot();
+}
+
+void NuclideLab::cboDaughter_Change()
+{
+    showPlot();
+    showEquilibrium();
+}
+
+void NuclideLab::showPlot()
+{
+    ExperimentChart::Plot plot;
+    plot.logY = chkLog->isChecked();
+    if (!m_result) {
+        plot.title = QStringLiteral("Press Exact or Random to run the chain");
+        chartLab->setPlot(plot);
+        chartLab->setAccessibleDescription(plot.title);
+        frmLegend->refresh();
+        return;
+    }
+    const Result& r = *m_result;
+    const QString unit = qtext(std::string(decay::unitName(r.unit)));
+    std::vector<double> times(static_cast<std::size_t>(r.counts.steps) + 1);
+    for (std::size_t k = 0; k < times.size(); ++k)
+        times[k] = static_cast<double>(k) * r.setup.step / decay::unitSeconds(r.unit);
+    plot.xTitle = QStringLiteral("t [%1]").arg(unit);
+
+    const auto symbol = [&](int member) { return qtext(r.chain.members[static_cast<std::size_t>(member)].symbol); };
+    const auto addLayer = [&](const QString& name, const QColor& color, qreal width, std::vector<double> values) {
+        ExperimentChart::Layer layer{name, color};
+        layer.width = width;
+        layer.lines.push_back(line(times, values));
+        plot.layers.push_back(std::move(layer));
+    };
+    // What the view draws from, the atoms or their activities, computed once for every series: of
+    // the run itself and of a random run's expectation, which is drawn thin and pale beside it.
+    const bool activityView = !optAtoms->isChecked();
+    const decay::ChainSeries own = activityView ? decay::activities(r.chain, r.counts) : r.counts;
+    const std::optional<decay::ChainSeries> expected =
+        r.expected && activityView ? std::optional(decay::activities(r.chain, *r.expected)) : r.expected;
+    const auto addSeries = [&](const QString& name, const QColor& color, const std::function<std::vector<double>(const decay::ChainSeries&)>& values) {
+        addLayer(name, color, 2, values(own));
+        if (expected) {
+            QColor pale = color;
+            pale.setAlpha(150);
+            addLayer(name + QStringLiteral(" expected"), pale, 1, values(*expected));
+        }
+    };
+
+    if (optRatio->isChecked()) {
+        const int link = cboDaughter->currentData().toInt();
+        if (cboDaughter->count() > 0) {
+            const decay::ChainLink& l = r.chain.links[static_cast<std::size_t>(link)];
+            plot.title = QStringLiteral("Activity of %1 over that of %2").arg(symbol(l.daughter), symbol(l.parent));
+            plot.yTitle = QStringLiteral("A(%1) / A(%2)").arg(symbol(l.daughter), symbol(l.parent));
+            addSeries(QStringLiteral("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, l); });
+            const decay::Equilibrium eq = decay::equilibrium(r.chain, link);
+            if (eq.kind != decay::EquilibriumKind::None) {
+                ExperimentChart::Layer level{QStringLiteral("Equilibrium"), Qt::black};
+                level.width = 1;
+                level.lines.push_back(QPolygonF{QPointF(times.front(), eq.ratio), QPointF(times.back(), eq.ratio)});
+                plot.layers.push_back(std::move(level));
+            }
+        } else {
+            plot.title = QStringLiteral("No radioactive daughter to compare with its parent");
+        }
+    } else if (optActivity->isChecked()) {
+        const auto activityUnit = decay::kActivityUnits[static_cast<std::size_t>(std::max(cboActivityUnit->currentIndex(), 0))];
+        const double per = decay::becquerelPer(activityUnit);
+        plot.title = QStringLiteral("Activity of every member");
+        plot.yTitle = QStringLiteral("A(t) [%1]").arg(qtext(std::string(decay::activityUnitName(activityUnit))));
+        for (int i = 0; i < r.chain.size(); ++i)
+            if (!r.chain.members[static_cast<std::size_t>(i)].stable())
+                addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& a) {
+                    std::vector<double> values(a.member(i).begin(), a.member(i).end());
+                    for (double& v : values)
+                        v /= per;
+                    return values;
+                });
+        addSeries(QStringLiteral("Total"), Qt::black, [&](const decay::ChainSeries& a) {
+            std::vector<double> total = decay::totalActivity(a);
+            for (double& v : total)
+                v /= per;
+            return total;
+        });
+    } else {
+        plot.title = QStringLiteral("Atoms of every member");
+        plot.yTitle = QStringLiteral("N(t)");
+        for (int i = 0; i < r.chain.size(); ++i)
+            addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& counts) {
+                return std::vector<double>(counts.member(i).begin(), counts.member(i).end());
+            });
+    }
+    chartLab->setPlot(plot);
+    chartLab->setAccessibleDescription(QStringLiteral("%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.")
+                                           .arg(plot.title, plot.xTitle, plot.yTitle,
+                                                plot.logY ? QStringLiteral(", logarithmic") : QString())
+                                           .arg(plot.layers.size())
+                                           .arg(times.size())
+                                           .arg(number(times.back()), unit));
+    frmLegend->refresh();
+}
+
+void NuclideLab::showEquilibrium()
+{
+    const std::optional<decay::Chain> chain = m_result ? std::optional(m_result->chain) : m_chain;
+    if (!chain || cboDaughter->count() == 0) {
+        lblEquilibrium->setText(chain ? QStringLiteral("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
+        return;
+    }
+    lblEquilibrium->setText(qtext(decay::equilibrium(*chain, cboDaughter->currentData().toInt()).sentence));
+}
+
+// Files and printing
+
+void NuclideLab::cmdExport_Click()
+{
+    if (!m_result)
+        return;
+    exportFile(*this, m_platform,
+               {QStringLiteral("Export CSV"), QStringLiteral("Atomdrift %1.csv").arg(qtext(m_result->chain.members.front().symbol)),
+                QStringLiteral("CSV files (*.csv)"), {QStringLiteral("csv")}, QStringLiteral("The run was not saved.")},
+               [this](const QString&) {
+                   return ExportBytes{QByteArray::fromStdString(decay::chainFileText(m_result->chain, m_result->counts,
+                                                                                     m_result->setup.step, m_result->unit)),
+                                      {}};
+               });
+}
+
+void NuclideLab::cmdSaveImage_Click()
+{
+    saveImage(*this, m_platform, QStringLiteral("Save chart as image"), chartLab->size(),
+              [this](QPainter& painter, QSize size) { chartLab->paint(painter, size); });
+}
+
+void NuclideLab::cmdPrint_Click()
+{
+    printPage(*this, m_platform, QStringLiteral("Print worksheet"), QStringLiteral("Atomdrift nuclide lab.pdf"),
+              [this](QPainter& painter) { paintWorksheet(painter); });
+}
+
+void NuclideLab::cmdClose_Click()
+{
+    close();
+}
+
+void NuclideLab::paintWorksheet(QPainter& painter) const
+{
+    WorksheetPage page(painter);
+    page.heading(QStringLiteral("Atomdrift \u2014 Nuclide lab"));
+    page.paragraph(QStringLiteral("Chain: %1. %2").arg(cboNuclide->currentText(), lblStatus->text()), 18, false, 12);
+    page.picture(520, [this](QPainter& chartPainter, QSizeF size) { chartLab->paint(chartPainter, size); });
+    if (!lblEquilibrium->text().isEmpty())
+        page.paragraph(lblEquilibrium->text(), 17, false, 16);
+    page.questions({
+        QStringLiteral("Read from the chart the time at which the daughter's activity is largest. Compare it with "
+                       "ln(\u03BB_B/\u03BB_A)/(\u03BB_B\u2212\u03BB_A)."),
+        QStringLiteral("Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?"),
+        QStringLiteral("After milking, how long does the daughter take to grow back to half of its activity before? "
+                       "Which half-life sets that time?"),
+    });
+}
