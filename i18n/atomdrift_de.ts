@@ -19,6 +19,10 @@
         <source>Copy data</source>
         <translation>Daten kopieren</translation>
     </message>
+    <message>
+        <source>Nuclide lab...</source>
+        <translation>Nuklidlabor ...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -719,6 +723,289 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Line %1: the step %2 does not come after the step before it.</source>
         <translation>Zeile %1: Der Schritt %2 folgt nicht auf den Schritt davor.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideLab</name>
+    <message>
+        <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
+        <translation>Die Nuklidtabelle kann nicht gelesen werden (%1); nur eine eigene Kette lässt sich rechnen.</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation>Nuklidlabor</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Custom chain</source>
+        <translation>Eigene Kette</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Nuclide:</source>
+        <translation>Nuklid:</translation>
+    </message>
+    <message>
+        <source>Members of the chain</source>
+        <translation>Glieder der Kette</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Decays to</source>
+        <translation>Tochter</translation>
+    </message>
+    <message>
+        <source>Branch fraction</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Initial atoms</source>
+        <translation>Atome bei t=0</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Zeitschritt:</translation>
+    </message>
+    <message>
+        <source>Time unit</source>
+        <translation>Zeiteinheit</translation>
+    </message>
+    <message>
+        <source>Number of steps:</source>
+        <translation>Anzahl der Schritte:</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Member to milk:</source>
+        <translation>Zu melkendes Glied:</translation>
+    </message>
+    <message>
+        <source>Milk after step:</source>
+        <translation>Melken nach Schritt:</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Melken</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren ...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Grafik als Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Atome N(t)</translation>
+    </message>
+    <message>
+        <source>Activity A(t)</source>
+        <translation>Aktivität A(t)</translation>
+    </message>
+    <message>
+        <source>Activity ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Log. Skala</translation>
+    </message>
+    <message>
+        <source>Activity unit:</source>
+        <translation>Einheit der Aktivität:</translation>
+    </message>
+    <message>
+        <source>Daughter over parent:</source>
+        <translation>Tochter zu Mutter:</translation>
+    </message>
+    <message>
+        <source>Chart of the nuclide lab</source>
+        <translation>Grafik des Nuklidlabors</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
+        <translation>Geben Sie bis zu fünf Glieder ein: einen Namen, eine Halbwertszeit (leer für ein stabiles Glied), die Nummer des Glieds, in das es zerfällt, und den Verzweigungsanteil.</translation>
+    </message>
+    <message>
+        <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
+        <translation>Drücken Sie „Exakt“ für die stetige Lösung oder „Zufällig“ für einen Lauf Atom für Atom.</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stabil</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Mutter</translation>
+    </message>
+    <message>
+        <source>Daughter</source>
+        <translation>Tochter</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabil</translation>
+    </message>
+    <message>
+        <source>Unit of member %1</source>
+        <translation>Einheit von Glied %1</translation>
+    </message>
+    <message>
+        <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
+        <translation>Glied %1 zerfällt in „%2“: Geben Sie die Nummer eines Glieds von 1 bis %3 an oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 steps of %3 %4.</source>
+        <translation>Lauf „%1“: %2 Schritte zu je %3 %4.</translation>
+    </message>
+    <message>
+        <source> All %1 milked after step %2.</source>
+        <translation> Alles %1 nach Schritt %2 gemolken.</translation>
+    </message>
+    <message>
+        <source>Press Exact or Random to run the chain</source>
+        <translation>Drücken Sie „Exakt“ oder „Zufällig“, um die Kette zu rechnen</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source> expected</source>
+        <translation> erwartet</translation>
+    </message>
+    <message>
+        <source>Activity of %1 over that of %2</source>
+        <translation>Aktivität von %1 im Verhältnis zu der von %2</translation>
+    </message>
+    <message>
+        <source>A(%1) / A(%2)</source>
+        <translation>A(%1) / A(%2)</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message>
+        <source>Equilibrium</source>
+        <translation>Gleichgewicht</translation>
+    </message>
+    <message>
+        <source>No radioactive daughter to compare with its parent</source>
+        <translation>Keine radioaktive Tochter, die sich mit ihrer Mutter vergleichen ließe</translation>
+    </message>
+    <message>
+        <source>Activity of every member</source>
+        <translation>Aktivität jedes Glieds</translation>
+    </message>
+    <message>
+        <source>A(t) [%1]</source>
+        <translation>A(t) [%1]</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Atoms of every member</source>
+        <translation>Atome jedes Glieds</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
+        <translation>%1. Waagrecht: %2; senkrecht: %3%4. %5 Reihen zu %6 Punkten von t = 0 bis %7 %8.</translation>
+    </message>
+    <message>
+        <source>, logarithmic</source>
+        <translation>, logarithmisch</translation>
+    </message>
+    <message>
+        <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
+        <translation>Die Kette hat keine radioaktive Tochter, also kein Gleichgewicht der Aktivitäten.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Atomdrift %1.csv</source>
+        <translation>Atomdrift %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run was not saved.</source>
+        <translation>Der Lauf wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Grafik als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Atomdrift nuclide lab.pdf</source>
+        <translation>Atomdrift Nuklidlabor.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Nuclide lab</source>
+        <translation>Atomdrift – Nuklidlabor</translation>
+    </message>
+    <message>
+        <source>Chain: %1. %2</source>
+        <translation>Kette: %1. %2</translation>
+    </message>
+    <message>
+        <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
+        <translation>Lies aus der Grafik ab, wann die Aktivität der Tochter am größten ist. Vergleiche mit ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+    </message>
+    <message>
+        <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
+        <translation>Welches Gleichgewicht erreicht die Kette, und warum entscheidet die Halbwertszeit der Mutter darüber?</translation>
+    </message>
+    <message>
+        <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
+        <translation>Wie lange braucht die Tochter nach dem Melken, bis sie wieder die Hälfte ihrer früheren Aktivität hat? Welche Halbwertszeit bestimmt diese Zeit?</translation>
     </message>
 </context>
 <context>

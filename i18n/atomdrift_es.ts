@@ -19,6 +19,10 @@
         <source>Copy data</source>
         <translation>Copiar los datos</translation>
     </message>
+    <message>
+        <source>Nuclide lab...</source>
+        <translation>Laboratorio de núclidos...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -719,6 +723,289 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Line %1: the step %2 does not come after the step before it.</source>
         <translation>Línea %1: el paso %2 no sigue al paso anterior.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideLab</name>
+    <message>
+        <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
+        <translation>No se puede leer la tabla de núclidos (%1); solo se puede ejecutar una cadena propia.</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation>Laboratorio de núclidos</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Custom chain</source>
+        <translation>Cadena propia</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Núclido</translation>
+    </message>
+    <message>
+        <source>Nuclide:</source>
+        <translation>Núclido:</translation>
+    </message>
+    <message>
+        <source>Members of the chain</source>
+        <translation>Miembros de la cadena</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Periodo T½</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Decays to</source>
+        <translation>Hija</translation>
+    </message>
+    <message>
+        <source>Branch fraction</source>
+        <translation>Fracción</translation>
+    </message>
+    <message>
+        <source>Initial atoms</source>
+        <translation>Átomos en t=0</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Paso de tiempo:</translation>
+    </message>
+    <message>
+        <source>Time unit</source>
+        <translation>Unidad de tiempo</translation>
+    </message>
+    <message>
+        <source>Number of steps:</source>
+        <translation>Número de pasos:</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exacta</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Member to milk:</source>
+        <translation>Miembro a eluir:</translation>
+    </message>
+    <message>
+        <source>Milk after step:</source>
+        <translation>Eluir tras el paso:</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Eluir</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Guardar el gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimir la hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Átomos N(t)</translation>
+    </message>
+    <message>
+        <source>Activity A(t)</source>
+        <translation>Actividad A(t)</translation>
+    </message>
+    <message>
+        <source>Activity ratio</source>
+        <translation>Cociente</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vista:</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Escala log.</translation>
+    </message>
+    <message>
+        <source>Activity unit:</source>
+        <translation>Unidad de actividad:</translation>
+    </message>
+    <message>
+        <source>Daughter over parent:</source>
+        <translation>Hija entre madre:</translation>
+    </message>
+    <message>
+        <source>Chart of the nuclide lab</source>
+        <translation>Gráfico del laboratorio de núclidos</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
+        <translation>Escriba hasta cinco miembros: un nombre, un periodo de semidesintegración (vacío para un miembro estable), el número del miembro en que se desintegra y la fracción de ramificación.</translation>
+    </message>
+    <message>
+        <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
+        <translation>Pulse «Exacta» para la solución continua o «Al azar» para una ejecución átomo a átomo.</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>estable</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Madre</translation>
+    </message>
+    <message>
+        <source>Daughter</source>
+        <translation>Hija</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Estable</translation>
+    </message>
+    <message>
+        <source>Unit of member %1</source>
+        <translation>Unidad del miembro %1</translation>
+    </message>
+    <message>
+        <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
+        <translation>El miembro %1 se desintegra en «%2»: indique el número de un miembro de 1 a %3 o déjelo vacío.</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 steps of %3 %4.</source>
+        <translation>Ejecución «%1»: %2 pasos de %3 %4.</translation>
+    </message>
+    <message>
+        <source> All %1 milked after step %2.</source>
+        <translation> Todo el %1 eluido tras el paso %2.</translation>
+    </message>
+    <message>
+        <source>Press Exact or Random to run the chain</source>
+        <translation>Pulse «Exacta» o «Al azar» para ejecutar la cadena</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source> expected</source>
+        <translation> esperado</translation>
+    </message>
+    <message>
+        <source>Activity of %1 over that of %2</source>
+        <translation>Actividad de %1 respecto a la de %2</translation>
+    </message>
+    <message>
+        <source>A(%1) / A(%2)</source>
+        <translation>A(%1) / A(%2)</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Cociente</translation>
+    </message>
+    <message>
+        <source>Equilibrium</source>
+        <translation>Equilibrio</translation>
+    </message>
+    <message>
+        <source>No radioactive daughter to compare with its parent</source>
+        <translation>No hay hija radiactiva que comparar con su madre</translation>
+    </message>
+    <message>
+        <source>Activity of every member</source>
+        <translation>Actividad de cada miembro</translation>
+    </message>
+    <message>
+        <source>A(t) [%1]</source>
+        <translation>A(t) [%1]</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Atoms of every member</source>
+        <translation>Átomos de cada miembro</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
+        <translation>%1. Horizontal: %2; vertical: %3%4. %5 series de %6 puntos de t = 0 a %7 %8.</translation>
+    </message>
+    <message>
+        <source>, logarithmic</source>
+        <translation>, logarítmica</translation>
+    </message>
+    <message>
+        <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
+        <translation>La cadena no tiene hija radiactiva, así que no hay equilibrio de actividades.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift %1.csv</source>
+        <translation>Atomdrift %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run was not saved.</source>
+        <translation>La ejecución no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Guardar el gráfico como imagen</translation>
+    </message>
+    <message>
+        <source>Atomdrift nuclide lab.pdf</source>
+        <translation>Atomdrift laboratorio de núclidos.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Nuclide lab</source>
+        <translation>Atomdrift — Laboratorio de núclidos</translation>
+    </message>
+    <message>
+        <source>Chain: %1. %2</source>
+        <translation>Cadena: %1. %2</translation>
+    </message>
+    <message>
+        <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
+        <translation>Lee en el gráfico el instante en que la actividad de la hija es máxima. Compáralo con ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+    </message>
+    <message>
+        <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
+        <translation>¿Qué tipo de equilibrio alcanza la cadena y por qué lo decide el periodo de semidesintegración de la madre?</translation>
+    </message>
+    <message>
+        <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
+        <translation>Tras la elución, ¿cuánto tarda la hija en recuperar la mitad de su actividad anterior? ¿Qué periodo de semidesintegración fija ese tiempo?</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Copy data</source>
         <translation>Copier les données</translation>
     </message>
+    <message>
+        <source>Nuclide lab...</source>
+        <translation>Laboratoire des nucléides...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -719,6 +723,289 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Line %1: the step %2 does not come after the step before it.</source>
         <translation>Ligne %1&#xa0;: le pas %2 ne suit pas le pas précédent.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideLab</name>
+    <message>
+        <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
+        <translation>La table des nucléides est illisible (%1)&#xa0;; seule une chaîne personnalisée peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation>Laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Échantillon</translation>
+    </message>
+    <message>
+        <source>Custom chain</source>
+        <translation>Chaîne personnalisée</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nucléide</translation>
+    </message>
+    <message>
+        <source>Nuclide:</source>
+        <translation>Nucléide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Members of the chain</source>
+        <translation>Membres de la chaîne</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Demi-vie</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Decays to</source>
+        <translation>Fille</translation>
+    </message>
+    <message>
+        <source>Branch fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Initial atoms</source>
+        <translation>Atomes à t=0</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Pas de temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time unit</source>
+        <translation>Unité de temps</translation>
+    </message>
+    <message>
+        <source>Number of steps:</source>
+        <translation>Nombre de pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>Member to milk:</source>
+        <translation>Membre à éluer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Milk after step:</source>
+        <translation>Éluer après le pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Éluer</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Atomes N(t)</translation>
+    </message>
+    <message>
+        <source>Activity A(t)</source>
+        <translation>Activité A(t)</translation>
+    </message>
+    <message>
+        <source>Activity ratio</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Échelle log.</translation>
+    </message>
+    <message>
+        <source>Activity unit:</source>
+        <translation>Unité d&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Daughter over parent:</source>
+        <translation>Fille sur mère&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chart of the nuclide lab</source>
+        <translation>Graphique du laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
+        <translation>Saisissez jusqu&apos;à cinq membres&#xa0;: un nom, une demi-vie (vide pour un membre stable), le numéro du membre en lequel il se désintègre et le rapport d&apos;embranchement.</translation>
+    </message>
+    <message>
+        <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
+        <translation>Cliquez sur «&#xa0;Exact&#xa0;» pour la solution continue ou sur «&#xa0;Aléatoire&#xa0;» pour un calcul atome par atome.</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stable</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Mère</translation>
+    </message>
+    <message>
+        <source>Daughter</source>
+        <translation>Fille</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>Unit of member %1</source>
+        <translation>Unité du membre %1</translation>
+    </message>
+    <message>
+        <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
+        <translation>Le membre %1 se désintègre en «&#xa0;%2&#xa0;»&#xa0;: indiquez le numéro d&apos;un membre de 1 à %3, ou laissez le champ vide.</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 steps of %3 %4.</source>
+        <translation>Calcul «&#xa0;%1&#xa0;»&#xa0;: %2 pas de %3 %4.</translation>
+    </message>
+    <message>
+        <source> All %1 milked after step %2.</source>
+        <translation> Tout le %1 élué après le pas %2.</translation>
+    </message>
+    <message>
+        <source>Press Exact or Random to run the chain</source>
+        <translation>Cliquez sur «&#xa0;Exact&#xa0;» ou «&#xa0;Aléatoire&#xa0;» pour calculer la chaîne</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source> expected</source>
+        <translation> attendu</translation>
+    </message>
+    <message>
+        <source>Activity of %1 over that of %2</source>
+        <translation>Activité de %1 rapportée à celle de %2</translation>
+    </message>
+    <message>
+        <source>A(%1) / A(%2)</source>
+        <translation>A(%1) / A(%2)</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Equilibrium</source>
+        <translation>Équilibre</translation>
+    </message>
+    <message>
+        <source>No radioactive daughter to compare with its parent</source>
+        <translation>Aucune fille radioactive à comparer à sa mère</translation>
+    </message>
+    <message>
+        <source>Activity of every member</source>
+        <translation>Activité de chaque membre</translation>
+    </message>
+    <message>
+        <source>A(t) [%1]</source>
+        <translation>A(t) [%1]</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Atoms of every member</source>
+        <translation>Atomes de chaque membre</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
+        <translation>%1. En abscisse&#xa0;: %2&#xa0;; en ordonnée&#xa0;: %3%4. %5 séries de %6 points de t = 0 à %7 %8.</translation>
+    </message>
+    <message>
+        <source>, logarithmic</source>
+        <translation>, logarithmique</translation>
+    </message>
+    <message>
+        <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
+        <translation>La chaîne n&apos;a pas de fille radioactive, donc pas d&apos;équilibre des activités.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift %1.csv</source>
+        <translation>Atomdrift %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run was not saved.</source>
+        <translation>Le calcul n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>Atomdrift nuclide lab.pdf</source>
+        <translation>Atomdrift laboratoire des nucléides.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Nuclide lab</source>
+        <translation>Atomdrift — Laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Chain: %1. %2</source>
+        <translation>Chaîne&#xa0;: %1. %2</translation>
+    </message>
+    <message>
+        <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
+        <translation>Lis sur le graphique l&apos;instant où l&apos;activité de la fille est maximale. Compare-le avec ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+    </message>
+    <message>
+        <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
+        <translation>Quel type d&apos;équilibre la chaîne atteint-elle, et pourquoi la demi-vie de la mère en décide-t-elle&#xa0;?</translation>
+    </message>
+    <message>
+        <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
+        <translation>Après l&apos;élution, combien de temps faut-il à la fille pour retrouver la moitié de son activité d&apos;avant&#xa0;? Quelle demi-vie fixe cette durée&#xa0;?</translation>
     </message>
 </context>
 <context>

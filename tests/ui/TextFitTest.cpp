@@ -59,13 +59,16 @@ void TextFitTest::everyTextFitsItsBox()
         for (QLineEdit* field : window->findChildren<QLineEdit*>())
             QVERIFY2(field->fontMetrics().height() <= field->contentsRect().height(), qPrintable(field->objectName()));
     }
-    // The class experiment lays itself out: its texts fit when it needs no more than its size,
-    // also once a run has named every curve in the legend.
+    // The class experiment and the lab lay themselves out: their texts fit when they need no more
+    // than their size, also once a run has named every curve in the legend.
     ClassExperiment& experiment = windows.classExperiment();
     experiment.cmdRun->click();
     QTRY_VERIFY(!experiment.running());
-    QVERIFY2(experiment.minimumSizeHint().width() <= experiment.width() && experiment.minimumSizeHint().height() <= experiment.height(),
-             qPrintable(QStringLiteral("the class experiment needs %1 x %2").arg(experiment.minimumSizeHint().width()).arg(experiment.minimumSizeHint().height())));
+    for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &windows.nuclideLab()}) {
+        const QSize needed = window->minimumSizeHint();
+        QVERIFY2(needed.width() <= window->width() && needed.height() <= window->height(),
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->objectName()).arg(needed.width()).arg(needed.height())));
+    }
 }
 
 void TextFitTest::handCursorIsDrawnForTheScreen()
