@@ -1,6 +1,7 @@
 #include "model/RunState.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
+#include "ui/Translations.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(app);
     QApplication::setWindowIcon(look::windowIcon());
 
     decay::RunState state;

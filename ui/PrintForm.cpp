@@ -3,6 +3,7 @@
 #include "ui/Platform.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -10,6 +11,11 @@
 #include <QWidget>
 
 namespace {
+
+// The context of this file's texts in the translations.
+struct PrintPage {
+    Q_DECLARE_TR_FUNCTIONS(PrintPage)
+};
 
 // Draws the image as large as the page allows without changing its shape, centred.
 void paintPage(QPainter& painter, const QImage& image)
@@ -27,14 +33,14 @@ QString printToDefault(const PagePainter& paint, Platform& platform)
 {
     const std::unique_ptr<QPrinter> printer = platform.defaultPrinter();
     if (!printer)
-        return QStringLiteral("No printer is installed.");
+        return PrintPage::tr("No printer is installed.");
     printer->setDocName(QStringLiteral("Atomdrift"));
     QPainter painter;
     if (!painter.begin(printer.get()))
-        return QStringLiteral("The printer %1 cannot take the job.").arg(printer->printerName());
+        return PrintPage::tr("The printer %1 cannot take the job.").arg(printer->printerName());
     paint(painter);
     if (!painter.end())
-        return QStringLiteral("The printer %1 did not finish the job.").arg(printer->printerName());
+        return PrintPage::tr("The printer %1 did not finish the job.").arg(printer->printerName());
     return {};
 }
 
@@ -50,10 +56,10 @@ ExportBytes pagePdf(const PagePainter& paint)
     writer.setResolution(300);
     QPainter painter;
     if (!painter.begin(&writer))
-        return {{}, QStringLiteral("The page could not be drawn as a PDF document.")};
+        return {{}, PrintPage::tr("The page could not be drawn as a PDF document.")};
     paint(painter);
     if (!painter.end())
-        return {{}, QStringLiteral("The page could not be drawn as a PDF document.")};
+        return {{}, PrintPage::tr("The page could not be drawn as a PDF document.")};
     return {buffer.data(), {}};
 }
 
@@ -62,15 +68,15 @@ void printPage(QWidget& window, Platform& platform, const QString& title, const 
     const QString problem = printToDefault(paint, platform);
     if (problem.isEmpty())
         return;
-    if (platform.askYesNo(&window, title, problem + QStringLiteral("\n\nSave the page as a PDF file instead?")))
+    if (platform.askYesNo(&window, title, problem + QStringLiteral("\n\n") + PrintPage::tr("Save the page as a PDF file instead?")))
         exportFile(window, platform,
-                   {title, pdfName, QStringLiteral("PDF files (*.pdf)"), {QStringLiteral("pdf")}, QStringLiteral("The page was not saved.")},
+                   {title, pdfName, PrintPage::tr("PDF files (*.pdf)"), {QStringLiteral("pdf")}, PrintPage::tr("The page was not saved.")},
                    [&paint](const QString&) { return pagePdf(paint); });
 }
 
 void PrintForm(QWidget& window, Platform& platform)
 {
     const QImage image = window.grab().toImage();
-    printPage(window, platform, QStringLiteral("Print this page"), QStringLiteral("Atomdrift.pdf"),
+    printPage(window, platform, PrintPage::tr("Print this page"), QStringLiteral("Atomdrift.pdf"),
               [&image](QPainter& painter) { paintPage(painter, image); });
 }

@@ -40,7 +40,7 @@ WorksheetPage::~WorksheetPage()
 void WorksheetPage::heading(const QString& title)
 {
     paragraph(title, 34, true, 6);
-    paragraph(QStringLiteral("Name: ______________________________     Date: ________________"), 18, false, 16);
+    paragraph(tr("Name: ______________________________     Date: ________________"), 18, false, 16);
 }
 
 void WorksheetPage::paragraph(const QString& text, int pixels, bool bold, double after)
@@ -88,7 +88,7 @@ void WorksheetPage::table(const std::vector<QStringList>& rows)
 
 void WorksheetPage::questions(const QStringList& texts)
 {
-    paragraph(QStringLiteral("Questions"), 22, true, 8);
+    paragraph(tr("Questions"), 22, true, 8);
     for (qsizetype i = 0; i < texts.size(); ++i) {
         paragraph(QStringLiteral("%1. %2").arg(i + 1).arg(texts[i]), 18, false, 8);
         m_painter.setPen(QColor(170, 170, 170));

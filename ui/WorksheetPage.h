@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSizeF>
 #include <QStringList>
 
@@ -13,6 +14,8 @@ class QPainter;
 // A4) that is scaled to the painter's viewport, so it looks the same on every printer; fonts are
 // sized in those units too.
 class WorksheetPage {
+    Q_DECLARE_TR_FUNCTIONS(WorksheetPage)
+
 public:
     explicit WorksheetPage(QPainter& painter);
     ~WorksheetPage();

@@ -1,5 +1,7 @@
 #include "TestProgram.h"
 #include "ui/Look.h"
+#include "ui/Translations.h"
+#include "ui/experiment/ClassExperiment.h"
 
 #include <QCursor>
 #include <QGroupBox>
@@ -8,15 +10,25 @@
 #include <QPushButton>
 #include <QtTest>
 
-// Every text fits the box the layout gives it, at whatever scale the screen has (ctest runs
-// this at the scale factors 1, 1.5 and 2).
+// Every text fits the box the layout gives it, in the language the desktop asks for and at
+// whatever scale the screen has (ctest runs this in every language at the scale factors 1, 1.5
+// and 2).
 class TextFitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void everyTextFitsItsBox();
     void handCursorIsDrawnForTheScreen();
 };
+
+void TextFitTest::initTestCase()
+{
+    installTranslations(*qApp);
+    // Each language but English must have come in, or the boxes would be measured in English.
+    const bool english = qgetenv("LANGUAGE").isEmpty() || qgetenv("LANGUAGE").startsWith("en");
+    QCOMPARE(QCoreApplication::translate("Form1", "Data and run") == QLatin1String("Data and run"), english);
+}
 
 void TextFitTest::everyTextFitsItsBox()
 {
@@ -46,6 +58,16 @@ void TextFitTest::everyTextFitsItsBox()
         }
         for (QLineEdit* field : window->findChildren<QLineEdit*>())
             QVERIFY2(field->fontMetrics().height() <= field->contentsRect().height(), qPrintable(field->objectName()));
+    }
+    // The class experiment and the lab lay themselves out: their texts fit when they need no more
+    // than their size, also once a run has named every curve in the legend.
+    ClassExperiment& experiment = windows.classExperiment();
+    experiment.cmdRun->click();
+    QTRY_VERIFY(!experiment.running());
+    for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &windows.nuclideLab()}) {
+        const QSize needed = window->minimumSizeHint();
+        QVERIFY2(needed.width() <= window->width() && needed.height() <= window->height(),
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->objectName()).arg(needed.width()).arg(needed.height())));
     }
 }
 

@@ -7,11 +7,17 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 
 namespace {
+
+// The context of this file's texts in the translations.
+struct ChartActions {
+    Q_DECLARE_TR_FUNCTIONS(ChartActions)
+};
 
 QAction* addAction(QWidget& owner, const QString& objectName, const QString& text)
 {
@@ -50,17 +56,17 @@ void addChartActions(DecayChart& chart, QWidget& window, Platform& platform, Win
             shown.activateWindow();
         });
     };
-    openWindow(QStringLiteral("actClassExperiment"), QStringLiteral("Class experiment..."), Qt::CTRL | Qt::Key_E, &Windows::classExperiment);
-    openWindow(QStringLiteral("actNuclideLab"), QStringLiteral("Nuclide lab..."), Qt::CTRL | Qt::Key_L, &Windows::nuclideLab);
+    openWindow(QStringLiteral("actClassExperiment"), ChartActions::tr("Class experiment..."), Qt::CTRL | Qt::Key_E, &Windows::classExperiment);
+    openWindow(QStringLiteral("actNuclideLab"), ChartActions::tr("Nuclide lab..."), Qt::CTRL | Qt::Key_L, &Windows::nuclideLab);
 
-    QAction* save = addAction(chart, QStringLiteral("actSaveChart"), QStringLiteral("Save chart as image..."));
+    QAction* save = addAction(chart, QStringLiteral("actSaveChart"), ChartActions::tr("Save chart as image..."));
     QObject::connect(save, &QAction::triggered, &chart, [&chart, &platform] {
-        saveImage(chart, platform, QStringLiteral("Save chart as image"), chart.size(), [&chart](QPainter& painter, QSize size) {
+        saveImage(chart, platform, ChartActions::tr("Save chart as image"), chart.size(), [&chart](QPainter& painter, QSize size) {
             chart.render(&painter, QRectF(QPointF(), size));
         });
     });
 
-    QAction* copy = addAction(chart, QStringLiteral("actCopyData"), QStringLiteral("Copy data"));
+    QAction* copy = addAction(chart, QStringLiteral("actCopyData"), ChartActions::tr("Copy data"));
     QObject::connect(copy, &QAction::triggered, &chart, [&chart] {
         QGuiApplication::clipboard()->setText(chartDataText(chart, chart.locale()));
     });

@@ -3,21 +3,32 @@
 #include "DecayChart.h"
 #include "model/LnCounts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+namespace {
+
+// The context of this file's texts in the translations.
+struct ChartViews {
+    Q_DECLARE_TR_FUNCTIONS(ChartViews)
+};
+
+} // namespace
 
 ViewTitles defaultTitles(ChartView view)
 {
     switch (view) {
     case ChartView::AtomsVsTime:
-        return {QStringLiteral("Atoms vs. time"), QStringLiteral("Atoms"), QStringLiteral("Time")};
+        return {ChartViews::tr("Atoms vs. time"), ChartViews::tr("Atoms"), ChartViews::tr("Time")};
     case ChartView::DecayedVsTime:
-        return {QStringLiteral("Decayed atoms vs. time"), QStringLiteral("Decayed atoms"), QStringLiteral("Time")};
+        return {ChartViews::tr("Decayed atoms vs. time"), ChartViews::tr("Decayed atoms"), ChartViews::tr("Time")};
     case ChartView::LnAtomsVsTime:
-        return {QStringLiteral("ln(atoms) vs. time"), QStringLiteral("ln(atoms)"), QStringLiteral("Time")};
+        return {ChartViews::tr("ln(atoms) vs. time"), ChartViews::tr("ln(atoms)"), ChartViews::tr("Time")};
     case ChartView::NextVsNow:
         break;
     }
-    return {QStringLiteral("N(t+1) vs. N(t) (blue line: y=x)"), QStringLiteral("N(t+1)"), QStringLiteral("N(t)")};
+    return {ChartViews::tr("N(t+1) vs. N(t) (blue line: y=x)"), ChartViews::tr("N(t+1)"), ChartViews::tr("N(t)")};
 }
 
 namespace {
@@ -45,12 +56,12 @@ double yValue(const decay::RunState& state, ChartView view, int t)
 void describe(DecayChart& chart, const ViewTitles& titles)
 {
     const int rows = chart.rowCount();
-    QString text = QStringLiteral("%1. Y axis: %2. X axis: %3. %4 points").arg(titles.chart, titles.yAxis, titles.xAxis).arg(rows);
+    QString text = ChartViews::tr("%1. Y axis: %2. X axis: %3. %4 points").arg(titles.chart, titles.yAxis, titles.xAxis).arg(rows);
     const auto point = [&](int row) {
         return QStringLiteral("(%1, %2)").arg(QString::number(chart.data(row, 1), 'g', 6), QString::number(chart.data(row, 2), 'g', 6));
     };
     if (rows > 0)
-        text += QStringLiteral(", from %1 to %2").arg(point(1), point(rows));
+        text += ChartViews::tr(", from %1 to %2").arg(point(1), point(rows));
     chart.setAccessibleDescription(text + QLatin1Char('.'));
 }
 

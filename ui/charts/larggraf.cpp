@@ -17,26 +17,26 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     , m_platform(platform)
     , m_windows(windows)
 {
-    look::fixedWindow(this, QStringLiteral("larggraf"), QStringLiteral("Form2"), {10776, 7728}, Qt::white);
+    look::fixedWindow(this, QStringLiteral("larggraf"), tr("Form2"), {10776, 7728}, Qt::white);
     setAttribute(Qt::WA_DeleteOnClose);
 
     MSChart1 = new DecayChart(this);
-    look::name(MSChart1, QStringLiteral("MSChart1"), QStringLiteral("Graph"));
+    look::name(MSChart1, QStringLiteral("MSChart1"), tr("Graph"));
     MSChart1->setGeometry(twipsRect(96, 96, 10572, 6924));
 
     const QFont font = look::font(look::Face::TimesNewRoman, 12);
-    const auto button = [&](const char* name, const char* caption, int left, int width, bool hand) {
-        return look::button(this, QString::fromLatin1(name), QString::fromLatin1(caption), QString(),
+    const auto button = [&](const char* name, const QString& caption, int left, int width, bool hand) {
+        return look::button(this, QString::fromLatin1(name), caption, QString(),
                             twipsRect(left, 7080, width, 495), font, hand);
     };
-    Command1 = button("Command1", "lnN(t) vs. t", 240, 1575, true);
-    Command2 = button("Command2", "dN(t) vs. t", 1920, 1455, true);
-    Command3 = button("Command3", "N(t) vs. t", 3480, 1455, true);
-    Command7 = button("Command7", "N(t+1) vs. N(t)", 5040, 1935, false);
-    Command6 = button("Command6", "Print", 7080, 855, true);
-    Command6->setToolTip(QStringLiteral("Print this page"));
-    command4 = button("command4", "Main form", 8040, 1455, true);
-    Command5 = button("Command5", "Quit", 9600, 975, true);
+    Command1 = button("Command1", tr("lnN(t) vs. t"), 240, 1575, true);
+    Command2 = button("Command2", tr("dN(t) vs. t"), 1920, 1455, true);
+    Command3 = button("Command3", tr("N(t) vs. t"), 3480, 1455, true);
+    Command7 = button("Command7", tr("N(t+1) vs. N(t)"), 5040, 1935, false);
+    Command6 = button("Command6", tr("Print"), 7080, 855, true);
+    Command6->setToolTip(tr("Print this page"));
+    command4 = button("command4", tr("Main form"), 8040, 1455, true);
+    Command5 = button("Command5", tr("Quit"), 9600, 975, true);
     const QList<QWidget*> tabOrder = {Command1, Command2, Command3, command4, Command5, Command6, Command7, MSChart1};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -83,7 +83,7 @@ void larggraf::ShowlnNtvsT()
 void larggraf::ShowNnextvsN()
 {
     ViewTitles titles = defaultTitles(ChartView::NextVsNow);
-    titles.chart = QStringLiteral("N(t+1) vs. N(t) (Blue line: y=x)");
+    titles.chart = tr("N(t+1) vs. N(t) (Blue line: y=x)");
     drawView(*MSChart1, m_state, ChartView::NextVsNow, m_state.tmax, titles);
 }
 

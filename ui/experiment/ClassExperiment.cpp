@@ -9,6 +9,7 @@
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
+#include "ui/ModelText.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
 #include "ui/WorksheetPage.h"
@@ -40,8 +41,6 @@ using look::text;
 
 namespace {
 
-const QString kTitle = QStringLiteral("Class experiment");
-
 QString number(double value, int decimals = 2)
 {
     return std::isfinite(value) ? QLocale().toString(value, 'f', decimals) : QStringLiteral("\u2014");
@@ -67,7 +66,7 @@ ClassExperiment::~ClassExperiment()
 void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
 {
     setObjectName(QStringLiteral("ClassExperiment"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Class experiment"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
     setWindowIcon(look::windowIcon());
@@ -86,16 +85,16 @@ void ClassExperiment::buildWidgets(const decay::EnsembleParams& initial)
 // The class's entries, filled from the main window's.
 QWidget* ClassExperiment::buildParameters(const decay::EnsembleParams& initial)
 {
-    auto* parameters = new QGroupBox(QStringLiteral("The class"));
+    auto* parameters = new QGroupBox(tr("The class"));
     look::name(parameters, QStringLiteral("frmParameters"), parameters->title());
     auto* form = new QFormLayout(parameters);
-    txtAtoms = look::formField(form, QStringLiteral("txtAtoms"), QStringLiteral("Initial number of atoms:"));
-    txtRate = look::formField(form, QStringLiteral("txtRate"), QStringLiteral("Decay rate per step:"));
-    txtHalfLife = look::formField(form, QStringLiteral("txtHalfLife"), QStringLiteral("Half-life (steps):"));
-    txtLastStep = look::formField(form, QStringLiteral("txtLastStep"), QStringLiteral("Last step:"));
-    txtRuns = look::formField(form, QStringLiteral("txtRuns"), QStringLiteral("Runs (students):"));
-    txtSeed = look::formField(form, QStringLiteral("txtSeed"), QStringLiteral("Seed:"));
-    cmdNewSeed = look::plainButton(QStringLiteral("cmdNewSeed"), QStringLiteral("New seed"));
+    txtAtoms = look::formField(form, QStringLiteral("txtAtoms"), tr("Initial number of atoms:"));
+    txtRate = look::formField(form, QStringLiteral("txtRate"), tr("Decay rate per step:"));
+    txtHalfLife = look::formField(form, QStringLiteral("txtHalfLife"), tr("Half-life (steps):"));
+    txtLastStep = look::formField(form, QStringLiteral("txtLastStep"), tr("Last step:"));
+    txtRuns = look::formField(form, QStringLiteral("txtRuns"), tr("Runs (students):"));
+    txtSeed = look::formField(form, QStringLiteral("txtSeed"), tr("Seed:"));
+    cmdNewSeed = look::plainButton(QStringLiteral("cmdNewSeed"), tr("New seed"));
     form->addRow(QString(), cmdNewSeed);
     for (QLineEdit* edit : {txtAtoms, txtRate, txtHalfLife, txtLastStep, txtRuns, txtSeed})
         edit->setMinimumWidth(160);
@@ -112,21 +111,21 @@ QWidget* ClassExperiment::buildParameters(const decay::EnsembleParams& initial)
 // The entries above Run, Cancel, the progress and the file commands.
 QLayout* ClassExperiment::buildControls(QWidget* parameters)
 {
-    cmdRun = look::plainButton(QStringLiteral("cmdRun"), QStringLiteral("Run"));
+    cmdRun = look::plainButton(QStringLiteral("cmdRun"), tr("Run"));
     cmdRun->setDefault(true);
-    cmdCancel = look::plainButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdCancel = look::plainButton(QStringLiteral("cmdCancel"), tr("Cancel"));
     barProgress = new QProgressBar;
-    look::name(barProgress, QStringLiteral("barProgress"), QStringLiteral("Progress"));
+    look::name(barProgress, QStringLiteral("barProgress"), tr("Progress"));
     barProgress->setRange(0, 1000);
     barProgress->setTextVisible(false);
-    lblStatus = new QLabel(QStringLiteral("Press Run: every student makes one random decay run."));
+    lblStatus = new QLabel(tr("Press Run: every student makes one random decay run."));
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
-    cmdImport = look::plainButton(QStringLiteral("cmdImport"), QStringLiteral("Import class data..."));
-    cmdExport = look::plainButton(QStringLiteral("cmdExport"), QStringLiteral("Export runs as CSV..."));
-    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), QStringLiteral("Save chart as image..."));
-    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), QStringLiteral("Print worksheet"));
-    cmdClose = look::plainButton(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdImport = look::plainButton(QStringLiteral("cmdImport"), tr("Import class data..."));
+    cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export runs as CSV..."));
+    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
+    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
+    cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(parameters);
@@ -145,15 +144,15 @@ QLayout* ClassExperiment::buildControls(QWidget* parameters)
 // The views, the chart with its legend and the half-lives the class measured.
 QLayout* ClassExperiment::buildChartArea()
 {
-    optCounts = new QRadioButton(QStringLiteral("N(t)"));
+    optCounts = new QRadioButton(tr("N(t)"));
     optCounts->setObjectName(QStringLiteral("optCounts"));
-    optLog = new QRadioButton(QStringLiteral("ln N(t)"));
+    optLog = new QRadioButton(tr("ln N(t)"));
     optLog->setObjectName(QStringLiteral("optLog"));
-    optHalfLives = new QRadioButton(QStringLiteral("Half-lives"));
+    optHalfLives = new QRadioButton(tr("Half-lives"));
     optHalfLives->setObjectName(QStringLiteral("optHalfLives"));
     auto* views = new QButtonGroup(this);
     auto* viewRow = new QHBoxLayout;
-    viewRow->addWidget(new QLabel(QStringLiteral("View:")));
+    viewRow->addWidget(new QLabel(tr("View:")));
     for (QRadioButton* option : {optCounts, optLog, optHalfLives}) {
         views->addButton(option);
         viewRow->addWidget(option);
@@ -161,17 +160,17 @@ QLayout* ClassExperiment::buildChartArea()
     viewRow->addStretch();
     optCounts->setChecked(true);
     chartExperiment = new ExperimentChart;
-    look::name(chartExperiment, QStringLiteral("chartExperiment"), QStringLiteral("Chart of the class experiment"));
-    frmLegend = new ChartLegend(*chartExperiment, 8);
-    look::name(frmLegend, QStringLiteral("frmLegend"), QStringLiteral("Legend"));
+    look::name(chartExperiment, QStringLiteral("chartExperiment"), tr("Chart of the class experiment"));
+    frmLegend = new ChartLegend(*chartExperiment, 4); // two rows at most, whatever the language
+    look::name(frmLegend, QStringLiteral("frmLegend"), tr("Legend"));
 
     tblHalfLives = new QTableWidget(4, 2);
-    look::name(tblHalfLives, QStringLiteral("tblHalfLives"), QStringLiteral("Half-lives"));
-    tblHalfLives->setHorizontalHeaderLabels({QStringLiteral("Class mean"), QStringLiteral("Standard deviation")});
-    tblHalfLives->setVerticalHeaderLabels({QStringLiteral("Half-life where N first falls to N0/2"),
-                                           QStringLiteral("Half-life from the slope of ln N"),
-                                           QStringLiteral("ln 2 / r (the continuous law)"),
-                                           QStringLiteral("ln 2 / \u2212ln(1\u2212q) (exact for the draws)")});
+    look::name(tblHalfLives, QStringLiteral("tblHalfLives"), tr("Half-lives"));
+    tblHalfLives->setHorizontalHeaderLabels({tr("Class mean"), tr("Standard deviation")});
+    tblHalfLives->setVerticalHeaderLabels({tr("Half-life where N first falls to N0/2"),
+                                           tr("Half-life from the slope of ln N"),
+                                           tr("ln 2 / r (the continuous law)"),
+                                           tr("ln 2 / −ln(1−q) (exact for the draws)")});
     tblHalfLives->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHalfLives->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblHalfLives->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -222,13 +221,13 @@ void ClassExperiment::cmdRun_Click()
     const auto entry = decay::readEnsemble(
         {text(txtAtoms), text(txtRate), text(txtLastStep), text(txtRuns), text(txtSeed), decimalPoint(*this)});
     if (!entry.params) {
-        m_platform.showError(this, kTitle, qtext(entry.error));
+        m_platform.showError(this, tr("Class experiment"), modelText(entry.error));
         return;
     }
     m_progress = std::make_shared<decay::ProgressCounter>();
     m_work = std::max<std::int64_t>(decay::ensembleWork(*entry.params), 1);
     setRunning(true);
-    lblStatus->setText(QStringLiteral("%1 runs on %2 cores...").arg(entry.params->runs).arg(std::max(std::thread::hardware_concurrency(), 1u)));
+    lblStatus->setText(tr("%1 runs on %2 cores...").arg(entry.params->runs).arg(std::max(std::thread::hardware_concurrency(), 1u)));
     m_watcher->setFuture(QtConcurrent::run([params = *entry.params, progress = m_progress]() -> std::optional<Result> {
         auto ensemble = decay::runEnsemble(params, *progress);
         if (!ensemble)
@@ -244,7 +243,7 @@ void ClassExperiment::cmdCancel_Click()
         return;
     m_progress->cancel();
     cmdCancel->setEnabled(false);
-    lblStatus->setText(QStringLiteral("Cancelling..."));
+    lblStatus->setText(tr("Cancelling..."));
 }
 
 void ClassExperiment::tmrProgress_Timer()
@@ -258,14 +257,14 @@ void ClassExperiment::Run_Finished()
     std::optional<Result> result = m_watcher->future().takeResult();
     if (!result) {
         setRunning(false);
-        lblStatus->setText(QStringLiteral("Cancelled; the chart shows the class before."));
+        lblStatus->setText(tr("Cancelled; the chart shows the class before."));
         return;
     }
     m_result = std::move(result);
     setRunning(false);
     barProgress->setValue(barProgress->maximum());
     const decay::EnsembleParams& p = m_result->ensemble.params;
-    lblStatus->setText(QStringLiteral("%1 runs of %2 atoms to step %3; a draw decays with q = %4.")
+    lblStatus->setText(tr("%1 runs of %2 atoms to step %3; a draw decays with q = %4.")
                            .arg(p.runs).arg(p.atoms).arg(p.lastStep).arg(QLocale().toString(m_result->stats.q, 'g', 10)));
     showPlot();
     showHalfLives();
@@ -353,7 +352,7 @@ void ClassExperiment::showHalfLives()
     };
     if (!m_result) {
         tblHalfLives->clearContents();
-        lblHalfLives->setText(QStringLiteral("The class has made no runs yet."));
+        lblHalfLives->setText(tr("The class has made no runs yet."));
     } else {
         const decay::EnsembleStats& s = m_result->stats;
         set(0, 0, number(s.halving.mean));
@@ -363,14 +362,14 @@ void ClassExperiment::showHalfLives()
         set(2, 0, number(s.continuousHalfLife));
         set(3, 0, number(s.discreteHalfLife));
         const int runs = m_result->ensemble.params.runs;
-        lblHalfLives->setText(QStringLiteral("%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.")
+        lblHalfLives->setText(tr("%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.")
                                   .arg(s.halving.count).arg(runs).arg(s.slopeHalfLife.count));
     }
     if (m_data) {
-        const QString fit = m_fit ? QStringLiteral("decay probability %1 per throw, half-life %2 throws")
+        const QString fit = m_fit ? tr("decay probability %1 per throw, half-life %2 throws")
                                         .arg(number(m_fit->probability, 4), number(m_fit->halfLife))
-                                  : QStringLiteral("the counts do not fall, so no decay probability fits them");
-        lblHalfLives->setText(lblHalfLives->text() + QStringLiteral("\nClass data (%1 groups, %2 throws): %3.")
+                                  : tr("the counts do not fall, so no decay probability fits them");
+        lblHalfLives->setText(lblHalfLives->text() + QLatin1Char('\n') + tr("Class data (%1 groups, %2 throws): %3.")
                                                          .arg(m_data->counts.size()).arg(m_data->steps.size()).arg(fit));
     }
 }
@@ -379,20 +378,20 @@ void ClassExperiment::showHalfLives()
 
 void ClassExperiment::cmdImport_Click()
 {
-    const QString path = m_platform.askOpenFileName(this, QStringLiteral("Class data (*.csv *.txt *.tsv);;All files (*)"));
+    const QString path = m_platform.askOpenFileName(this, tr("Class data (*.csv *.txt *.tsv);;All files (*)"));
     if (path.isEmpty())
         return;
-    const QString title = QStringLiteral("Import class data");
+    const QString title = tr("Import class data");
     // Read one byte past the largest file taken, so that a larger one is refused as such.
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read((4 << 20) + 1) : QByteArray();
     if (file.error() != QFileDevice::NoError) {
-        m_platform.showError(this, title, QStringLiteral("The class data were not imported.\n\n%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+        m_platform.showError(this, title, tr("The class data were not imported.\n\n%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
         return;
     }
     const auto read = decay::readClassData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), decimalPoint(*this));
     if (!read.data) {
-        m_platform.showError(this, title, QStringLiteral("The class data were not imported from %1.\n\n%2").arg(QFileInfo(path).fileName(), qtext(read.error)));
+        m_platform.showError(this, title, tr("The class data were not imported from %1.\n\n%2").arg(QFileInfo(path).fileName(), modelText(read.error)));
         return;
     }
     m_data = read.data;
@@ -406,8 +405,8 @@ void ClassExperiment::cmdExport_Click()
     if (!m_result)
         return;
     exportFile(*this, m_platform,
-               {QStringLiteral("Export runs as CSV"), QStringLiteral("Atomdrift class.csv"), QStringLiteral("CSV files (*.csv)"),
-                {QStringLiteral("csv")}, QStringLiteral("The runs were not saved.")},
+               {tr("Export runs as CSV"), tr("Atomdrift class.csv"), tr("CSV files (*.csv)"),
+                {QStringLiteral("csv")}, tr("The runs were not saved.")},
                [this](const QString&) {
                    return ExportBytes{QByteArray::fromStdString(decay::experimentFileText(m_result->ensemble, m_result->stats)), {}};
                });
@@ -415,30 +414,30 @@ void ClassExperiment::cmdExport_Click()
 
 void ClassExperiment::cmdSaveImage_Click()
 {
-    saveImage(*this, m_platform, QStringLiteral("Save chart as image"), chartExperiment->size(),
+    saveImage(*this, m_platform, tr("Save chart as image"), chartExperiment->size(),
               [this](QPainter& painter, QSize size) { chartExperiment->paint(painter, size); });
 }
 
 void ClassExperiment::cmdPrint_Click()
 {
-    printPage(*this, m_platform, QStringLiteral("Print worksheet"), QStringLiteral("Atomdrift worksheet.pdf"),
+    printPage(*this, m_platform, tr("Print worksheet"), tr("Atomdrift worksheet.pdf"),
               [this](QPainter& painter) { paintWorksheet(painter); });
 }
 
 void ClassExperiment::paintWorksheet(QPainter& painter) const
 {
     WorksheetPage page(painter);
-    page.heading(QStringLiteral("Atomdrift \u2014 Class experiment"));
+    page.heading(tr("Atomdrift — Class experiment"));
     const decay::EnsembleParams p = m_result ? m_result->ensemble.params : decay::EnsembleParams{};
     const QLocale locale;
-    page.paragraph(QStringLiteral("Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay "
-                                  "rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.")
+    page.paragraph(tr("Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay "
+                      "rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.")
                        .arg(p.runs).arg(p.atoms).arg(locale.toString(p.rate, 'g', 10)).arg(p.lastStep).arg(p.seed)
                        .arg(m_result ? locale.toString(m_result->stats.q, 'g', 10) : QStringLiteral("\u2014")),
                    18, false, 12);
     page.picture(500, [this](QPainter& chartPainter, QSizeF size) { chartExperiment->paint(chartPainter, size); });
 
-    std::vector<QStringList> rows = {{QString(), QStringLiteral("Class mean"), QStringLiteral("Standard deviation")}};
+    std::vector<QStringList> rows = {{QString(), tr("Class mean"), tr("Standard deviation")}};
     for (int row = 0; row < tblHalfLives->rowCount(); ++row) {
         const auto cell = [&](int column) { return tblHalfLives->item(row, column) ? tblHalfLives->item(row, column)->text() : QString(); };
         rows.push_back({tblHalfLives->verticalHeaderItem(row)->text(), cell(0), cell(1)});
@@ -447,11 +446,11 @@ void ClassExperiment::paintWorksheet(QPainter& painter) const
     if (!lblHalfLives->text().isEmpty())
         page.paragraph(lblHalfLives->text(), 16, false, 16);
     page.questions({
-        QStringLiteral("Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? "
-                       "How far is that from the class mean, measured in standard deviations?"),
-        QStringLiteral("The class mean follows N0\u00B7(1\u2212q)^t, not N0\u00B7e^(\u2212r\u00B7t). Why? Which of the two "
-                       "half-lives in the table does the class find?"),
-        QStringLiteral("How would the \u00B11\u03C3 band of the class change with four times as many atoms? "
-                       "Guess first, then try it in the program."),
+        tr("Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? "
+           "How far is that from the class mean, measured in standard deviations?"),
+        tr("The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two "
+           "half-lives in the table does the class find?"),
+        tr("How would the ±1σ band of the class change with four times as many atoms? "
+           "Guess first, then try it in the program."),
     });
 }

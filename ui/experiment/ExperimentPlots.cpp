@@ -1,5 +1,7 @@
 #include "ExperimentPlots.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using Layer = ExperimentChart::Layer;
@@ -8,19 +10,24 @@ namespace {
 
 constexpr int kMostRunsDrawn = 100;
 
+// The context of this file's texts in the translations.
+struct ExperimentPlots {
+    Q_DECLARE_TR_FUNCTIONS(ExperimentPlots)
+};
+
 // The names of the chart's layers, which the legend's check boxes carry too.
-const QString kRuns = QStringLiteral("Runs");
-const QString kClassMean = QStringLiteral("Class mean");
-const QString kClassBand = QStringLiteral("Class \u00B11\u03C3");
-const QString kExpectation = QStringLiteral("Expectation N0\u00B7(1\u2212q)^t");
-const QString kBinomialBand = QStringLiteral("Binomial \u00B11\u03C3");
-const QString kContinuous = QStringLiteral("Continuous law N0\u00B7e^(\u2212r\u00B7t)");
-const QString kFittedLine = QStringLiteral("Fitted line");
-const QString kData = QStringLiteral("Class data");
-const QString kDataFit = QStringLiteral("Class data fit");
-const QString kHalfLives = QStringLiteral("Measured half-lives");
-const QString kLnTwoOverR = QStringLiteral("ln 2 / r");
-const QString kLnTwoOverQ = QStringLiteral("ln 2 / \u2212ln(1\u2212q)");
+const char* const kRuns = QT_TRANSLATE_NOOP("ExperimentPlots", "Runs");
+const char* const kClassMean = QT_TRANSLATE_NOOP("ExperimentPlots", "Class mean");
+const char* const kClassBand = QT_TRANSLATE_NOOP("ExperimentPlots", "Class ±1σ");
+const char* const kExpectation = QT_TRANSLATE_NOOP("ExperimentPlots", "Expectation N0·(1−q)^t");
+const char* const kBinomialBand = QT_TRANSLATE_NOOP("ExperimentPlots", "Binomial ±1σ");
+const char* const kContinuous = QT_TRANSLATE_NOOP("ExperimentPlots", "Continuous law N0·e^(−r·t)");
+const char* const kFittedLine = QT_TRANSLATE_NOOP("ExperimentPlots", "Fitted line");
+const char* const kData = QT_TRANSLATE_NOOP("ExperimentPlots", "Class data");
+const char* const kDataFit = QT_TRANSLATE_NOOP("ExperimentPlots", "Class data fit");
+const char* const kHalfLives = QT_TRANSLATE_NOOP("ExperimentPlots", "Measured half-lives");
+const char* const kLnTwoOverR = QT_TRANSLATE_NOOP("ExperimentPlots", "ln 2 / r");
+const char* const kLnTwoOverQ = QT_TRANSLATE_NOOP("ExperimentPlots", "ln 2 / −ln(1−q)");
 
 // Points (t, values[t]), or (steps[i], values[i]) when steps are given.
 QPolygonF curve(const std::vector<double>& values, const std::vector<double>* steps = nullptr)
@@ -41,14 +48,14 @@ QPolygonF offset(const std::vector<double>& values, const std::vector<double>& b
     return curve(shifted);
 }
 
-Layer lines(const QString& name, const QColor& color, qreal width, std::vector<QPolygonF> polylines)
+Layer lines(const char* name, const QColor& color, qreal width, std::vector<QPolygonF> polylines)
 {
-    return {.name = name, .color = color, .width = width, .lines = std::move(polylines)};
+    return {.name = ExperimentPlots::tr(name), .color = color, .width = width, .lines = std::move(polylines)};
 }
 
-Layer band(const QString& name, const QColor& color, const std::vector<double>& centre, const std::vector<double>& sd)
+Layer band(const char* name, const QColor& color, const std::vector<double>& centre, const std::vector<double>& sd)
 {
-    return {.name = name, .color = color, .kind = Layer::Kind::Band, .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
+    return {.name = ExperimentPlots::tr(name), .color = color, .kind = Layer::Kind::Band, .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
 }
 
 // The runs drawn: all up to 100, else 100 spread evenly over the class.
@@ -77,18 +84,18 @@ ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble*
     const auto values = [log](const std::vector<double>& v) { return log ? decay::logarithms(v) : v; };
 
     if (view == ExperimentView::HalfLives) {
-        plot = {QStringLiteral("Half-lives where N first falls to N0/2"), QStringLiteral("Half-life (steps)"), QStringLiteral("Runs")};
+        plot = {ExperimentPlots::tr("Half-lives where N first falls to N0/2"), ExperimentPlots::tr("Half-life (steps)"), ExperimentPlots::tr("Runs")};
         if (stats) {
             const decay::EnsembleStats& s = *stats;
             const decay::Histogram h = decay::histogram(s.halvingTimes);
-            Layer bars{.name = kHalfLives, .color = QColor(90, 140, 220), .kind = Layer::Kind::Bars, .lines = {{}}, .barWidth = h.width};
+            Layer bars{.name = ExperimentPlots::tr(kHalfLives), .color = QColor(90, 140, 220), .kind = Layer::Kind::Bars, .lines = {{}}, .barWidth = h.width};
             int highest = 1;
             for (std::size_t i = 0; i < h.counts.size(); ++i) {
                 bars.lines[0].append(QPointF(h.low + (static_cast<double>(i) + 0.5) * h.width, h.counts[i]));
                 highest = std::max(highest, h.counts[i]);
             }
             plot.layers.push_back(bars);
-            const auto mark = [&](const QString& name, const QColor& color, double at) {
+            const auto mark = [&](const char* name, const QColor& color, double at) {
                 if (std::isfinite(at))
                     plot.layers.push_back(lines(name, color, 2.5, {QPolygonF({QPointF(at, 0), QPointF(at, highest)})}));
             };
@@ -97,8 +104,9 @@ ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble*
             mark(kLnTwoOverR, QColor(200, 0, 90), s.continuousHalfLife);
         }
     } else {
-        plot = log ? ExperimentChart::Plot{QStringLiteral("ln N(t) of the class"), QStringLiteral("Step t"), QStringLiteral("ln N")}
-                   : ExperimentChart::Plot{QStringLiteral("Atoms left in each run"), QStringLiteral("Step t"), QStringLiteral("Atoms N(t)")};
+        plot = log ? ExperimentChart::Plot{ExperimentPlots::tr("ln N(t) of the class"), ExperimentPlots::tr("Step t"), ExperimentPlots::tr("ln N")}
+                   : ExperimentChart::Plot{ExperimentPlots::tr("Atoms left in each run"), ExperimentPlots::tr("Step t"),
+                                           ExperimentPlots::tr("Atoms N(t)")};
         if (ensemble && stats) {
             const decay::Ensemble& e = *ensemble;
             const decay::EnsembleStats& s = *stats;
@@ -120,7 +128,7 @@ ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble*
             }
         }
         if (data) {
-            Layer points{.name = kData, .color = QColor(60, 60, 60), .kind = Layer::Kind::Points, .width = 1};
+            Layer points{.name = ExperimentPlots::tr(kData), .color = QColor(60, 60, 60), .kind = Layer::Kind::Points, .width = 1};
             if (log)
                 points.lines.push_back(curve(decay::logarithms(decay::meanCounts(*data)), &data->steps));
             else

@@ -9,7 +9,7 @@ Form3::Form3()
     : QWidget(nullptr, Qt::Window | Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("Form3"));
-    setAccessibleName(QStringLiteral("Atomdrift backdrop"));
+    setAccessibleName(tr("Atomdrift backdrop"));
     look::setBackground(this, QColor(0, 0, 64));
     setEnabled(false);
     // Without a window manager the maximised state alone would leave the window at its default

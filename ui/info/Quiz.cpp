@@ -11,19 +11,6 @@ using look::twipsRect;
 
 namespace {
 
-// Three indented paragraphs with an empty line between them.
-const QString kQuiz = QStringLiteral(
-    "     Assuming the half-life a radioactive elements is a year and at the beginning"
-    " you have 10 atoms, how many atoms left after 4 years?"
-    " The answer is 0.625 atom.  If the number of atoms must be integer,"
-    " how can you have 0.625 atom?\n\n"
-    "      If you use the equation N(t)=N(0)*0.5^t to calculate the"
-    " number of radioactive atoms after t half-life time intervals,"
-    " you will certainly encounter this question \"Can we have non-integer"
-    " atoms?\". \n\n"
-    "     Half-life is a descriptive method based on statisitics."
-    " The decay of radioactive atom is a matter of quantal phenomenon.");
-
 const QColor kLightGreen(128, 255, 128);
 
 } // namespace
@@ -31,12 +18,12 @@ const QColor kLightGreen(128, 255, 128);
 Quiz::Quiz(Windows& windows)
     : m_windows(windows)
 {
-    look::fixedWindow(this, QStringLiteral("Quiz"), QStringLiteral("Quiz"), {9855, 7545}, kLightGreen);
+    look::fixedWindow(this, QStringLiteral("Quiz"), tr("Quiz"), {9855, 7545}, kLightGreen);
     setAttribute(Qt::WA_DeleteOnClose);
 
     Label1 = look::label(this, QStringLiteral("Label1"), QString(), twipsRect(840, 600, 8175, 5895), look::font(Face::TimesNewRoman, 18));
     look::setBackground(Label1, kLightGreen);
-    Command1 = look::button(this, QStringLiteral("Command1"), QStringLiteral("Back to the mainform"), QString(),
+    Command1 = look::button(this, QStringLiteral("Command1"), tr("Back to the mainform"), QString(),
                             twipsRect(3600, 6840, 3015, 495), look::font(Face::TimesNewRoman, 12), false);
 
     connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
@@ -47,7 +34,17 @@ Quiz::Quiz(Windows& windows)
 
 void Quiz::Form_Load()
 {
-    Label1->setText(kQuiz);
+    // Three indented paragraphs with an empty line between them.
+    Label1->setText(tr("     Assuming the half-life a radioactive elements is a year and at the beginning"
+                      " you have 10 atoms, how many atoms left after 4 years?"
+                      " The answer is 0.625 atom.  If the number of atoms must be integer,"
+                      " how can you have 0.625 atom?\n\n"
+                      "      If you use the equation N(t)=N(0)*0.5^t to calculate the"
+                      " number of radioactive atoms after t half-life time intervals,"
+                      " you will certainly encounter this question \"Can we have non-integer"
+                      " atoms?\". \n\n"
+                      "     Half-life is a descriptive method based on statisitics."
+                      " The decay of radioactive atom is a matter of quantal phenomenon."));
 }
 
 void Quiz::Command1_Click()

@@ -12,11 +12,12 @@ using look::twipsRect;
 Referenc::Referenc(Windows& windows)
     : m_windows(windows)
 {
-    look::fixedWindow(this, QStringLiteral("Referenc"), QStringLiteral("References"), {8685, 5730}, Qt::white);
+    look::fixedWindow(this, QStringLiteral("Referenc"), tr("References"), {8685, 5730}, Qt::white);
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont bold = look::font(Face::TimesNewRoman, 12);
 
-    Label1[0] = look::label(this, QStringLiteral("Label1(0)"), QStringLiteral("References"), twipsRect(240, 240, 6735, 255), bold);
+    Label1[0] = look::label(this, QStringLiteral("Label1(0)"), tr("References"), twipsRect(240, 240, 6735, 255), bold);
+    // Literature references stand as published, in every language.
     Label1[1] = look::label(this, QStringLiteral("Label1(1)"),
                             QStringLiteral("Eason, G., Coles, C. W. and Gettinby, G. (1980). Mathematics and Statistics "
                                            "for the Bio-Sciences. Ellis Horwood, Chichester."),
@@ -27,7 +28,7 @@ Referenc::Referenc(Windows& windows)
                             twipsRect(240, 720, 8295, 615), bold);
     for (QLabel* label : Label1)
         look::onClick(label, [] {}); // a click on a reference is not one on the background
-    Command1 = look::button(this, QStringLiteral("Command1"), QStringLiteral("OK"), QString(), twipsRect(3960, 5040, 855, 495), bold, true);
+    Command1 = look::button(this, QStringLiteral("Command1"), tr("OK"), QString(), twipsRect(3960, 5040, 855, 495), bold, true);
 
     connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
     look::onEscape(this, [this] { Command1_Click(); });

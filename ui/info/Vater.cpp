@@ -15,17 +15,17 @@ using look::twipsRect;
 Vater::Vater(Platform& platform)
     : m_platform(platform)
 {
-    look::fixedWindow(this, QStringLiteral("Vater"), QStringLiteral("Dedication"), {6960, 7956}, Qt::white);
+    look::fixedWindow(this, QStringLiteral("Vater"), tr("Dedication"), {6960, 7956}, Qt::white);
     setAttribute(Qt::WA_DeleteOnClose);
 
     Frame1 = new QFrame(this);
-    look::name(Frame1, QStringLiteral("Frame1"), QStringLiteral("Dedication"));
+    look::name(Frame1, QStringLiteral("Frame1"), tr("Dedication"));
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setGeometry(twipsRect(360, 240, 6132, 6972));
     look::setBackground(Frame1, QApplication::palette().color(QPalette::Window));
-    Picture2 = look::photo(Frame1, QStringLiteral("Picture2"), QStringLiteral("Photograph: a quiet lake at dusk"), QStringLiteral("dedication"),
+    Picture2 = look::photo(Frame1, QStringLiteral("Picture2"), tr("Photograph: a quiet lake at dusk"), QStringLiteral("dedication"),
                            twipsRect(0, 0, 6048, 6708));
-    Command1 = look::button(this, QStringLiteral("Command1"), QStringLiteral("God rest his soul"), QString(),
+    Command1 = look::button(this, QStringLiteral("Command1"), tr("God rest his soul"), QString(),
                             twipsRect(1320, 7320, 4575, 495), look::font(look::Face::TimesNewRoman, 14.4), false);
 
     connect(Command1, &QPushButton::clicked, this, &Vater::Command1_Click);

@@ -56,7 +56,7 @@ titlform::titlform(Windows& windows)
         look::onClick(label, [this, i] { Label1_Click(i); }, [this, i] { Label1_DblClick(i); });
         Label1[static_cast<std::size_t>(i)] = label;
     }
-    Label2 = look::label(this, QStringLiteral("Label2"), QStringLiteral("Press any key or click mouse to start."),
+    Label2 = look::label(this, QStringLiteral("Label2"), tr("Press any key or click mouse to start."),
                          twipsRect(1200, 4800, 1695, 1095), look::font(Face::TimesNewRoman, 13.8, false));
     look::paintLabel(Label2, QColor(255, 255, 0), QColor(255, 0, 0));
     Label2->setCursor(look::handCursor());

@@ -36,8 +36,6 @@ using look::text;
 
 namespace {
 
-const QString kTitle = QStringLiteral("Nuclide lab");
-
 // Colours a chart can tell apart, one per member in the chain's order.
 const QColor kMemberColors[] = {QColor(192, 0, 0), QColor(0, 90, 200), QColor(0, 140, 60), QColor(200, 120, 0),
                                 QColor(120, 40, 160), QColor(0, 150, 160), QColor(150, 90, 40), QColor(90, 90, 90)};
@@ -55,7 +53,7 @@ decay::NuclideTable loadTable(QString& problem)
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const auto parsed = decay::parseNuclideTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!parsed.table) {
-        problem = QStringLiteral("The nuclide table cannot be read (%1); only a custom chain can be run.").arg(qtext(parsed.error));
+        problem = NuclideLab::tr("The nuclide table cannot be read (%1); only a custom chain can be run.").arg(qtext(parsed.error));
         return {};
     }
     return *parsed.table;
@@ -104,7 +102,7 @@ NuclideLab::NuclideLab(Platform& platform)
     : m_platform(platform)
 {
     setObjectName(QStringLiteral("NuclideLab"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Nuclide lab"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
     setWindowIcon(look::windowIcon());
@@ -124,58 +122,58 @@ NuclideLab::NuclideLab(Platform& platform)
 // The chain, its members and the run's entries above the commands.
 QLayout* NuclideLab::buildEntries()
 {
-    auto* sample = new QGroupBox(QStringLiteral("Sample"));
+    auto* sample = new QGroupBox(tr("Sample"));
     look::name(sample, QStringLiteral("frmSample"), sample->title());
     auto* sampleLayout = new QVBoxLayout(sample);
     auto* chooser = new QFormLayout;
     QStringList chains;
     for (const std::string& first : m_table.chainStarts)
         chains.append(qtext(m_table.find(first)->title()));
-    chains.append(QStringLiteral("Custom chain"));
-    cboNuclide = comboBox(QStringLiteral("cboNuclide"), QStringLiteral("Nuclide"), chains);
-    chooser->addRow(QStringLiteral("Nuclide:"), cboNuclide);
+    chains.append(tr("Custom chain"));
+    cboNuclide = comboBox(QStringLiteral("cboNuclide"), tr("Nuclide"), chains);
+    chooser->addRow(tr("Nuclide:"), cboNuclide);
     sampleLayout->addLayout(chooser);
     tblMembers = new QTableWidget(0, ColumnCount);
-    look::name(tblMembers, QStringLiteral("tblMembers"), QStringLiteral("Members of the chain"));
-    tblMembers->setHorizontalHeaderLabels({QStringLiteral("Nuclide"), QStringLiteral("Half-life"), QStringLiteral("Unit"),
-                                           QStringLiteral("Decays to"), QStringLiteral("Branch fraction"), QStringLiteral("Initial atoms")});
+    look::name(tblMembers, QStringLiteral("tblMembers"), tr("Members of the chain"));
+    tblMembers->setHorizontalHeaderLabels({tr("Nuclide"), tr("Half-life"), tr("Unit"),
+                                           tr("Decays to"), tr("Branch fraction"), tr("Initial atoms")});
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
     tblMembers->setMinimumWidth(660);
     tblMembers->horizontalHeader()->setStretchLastSection(true);
     sampleLayout->addWidget(tblMembers);
 
-    auto* runBox = new QGroupBox(QStringLiteral("Run"));
+    auto* runBox = new QGroupBox(tr("Run"));
     look::name(runBox, QStringLiteral("frmRun"), runBox->title());
     auto* form = new QFormLayout(runBox);
     txtStep = new QLineEdit;
-    look::name(txtStep, QStringLiteral("txtStep"), QStringLiteral("Time step:"));
-    cboStepUnit = comboBox(QStringLiteral("cboStepUnit"), QStringLiteral("Time unit"), timeUnitNames());
+    look::name(txtStep, QStringLiteral("txtStep"), tr("Time step:"));
+    cboStepUnit = comboBox(QStringLiteral("cboStepUnit"), tr("Time unit"), timeUnitNames());
     auto* stepRow = new QHBoxLayout;
     stepRow->addWidget(txtStep, 1);
     stepRow->addWidget(cboStepUnit);
-    form->addRow(QStringLiteral("Time step:"), stepRow);
-    txtSteps = look::formField(form, QStringLiteral("txtSteps"), QStringLiteral("Number of steps:"));
-    cmdExact = look::plainButton(QStringLiteral("cmdExact"), QStringLiteral("Exact"));
+    form->addRow(tr("Time step:"), stepRow);
+    txtSteps = look::formField(form, QStringLiteral("txtSteps"), tr("Number of steps:"));
+    cmdExact = look::plainButton(QStringLiteral("cmdExact"), tr("Exact"));
     cmdExact->setDefault(true);
-    cmdRandom = look::plainButton(QStringLiteral("cmdRandom"), QStringLiteral("Random"));
+    cmdRandom = look::plainButton(QStringLiteral("cmdRandom"), tr("Random"));
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(cmdExact);
     runRow->addWidget(cmdRandom);
     form->addRow(QString(), runRow);
-    cboMilk = comboBox(QStringLiteral("cboMilk"), QStringLiteral("Member to milk:"), {});
-    form->addRow(QStringLiteral("Member to milk:"), cboMilk);
-    txtMilkStep = look::formField(form, QStringLiteral("txtMilkStep"), QStringLiteral("Milk after step:"));
-    cmdMilk = look::plainButton(QStringLiteral("cmdMilk"), QStringLiteral("Milk"));
+    cboMilk = comboBox(QStringLiteral("cboMilk"), tr("Member to milk:"), {});
+    form->addRow(tr("Member to milk:"), cboMilk);
+    txtMilkStep = look::formField(form, QStringLiteral("txtMilkStep"), tr("Milk after step:"));
+    cmdMilk = look::plainButton(QStringLiteral("cmdMilk"), tr("Milk"));
     form->addRow(QString(), cmdMilk);
 
     lblStatus = new QLabel;
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
-    cmdExport = look::plainButton(QStringLiteral("cmdExport"), QStringLiteral("Export CSV..."));
-    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), QStringLiteral("Save chart as image..."));
-    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), QStringLiteral("Print worksheet"));
-    cmdClose = look::plainButton(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export CSV..."));
+    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
+    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
+    cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(sample, 1);
@@ -191,21 +189,21 @@ QLayout* NuclideLab::buildEntries()
 // The views with their settings, the chart, its legend and the equilibrium in words.
 QLayout* NuclideLab::buildChartArea()
 {
-    optAtoms = new QRadioButton(QStringLiteral("Atoms N(t)"));
+    optAtoms = new QRadioButton(tr("Atoms N(t)"));
     optAtoms->setObjectName(QStringLiteral("optAtoms"));
-    optActivity = new QRadioButton(QStringLiteral("Activity A(t)"));
+    optActivity = new QRadioButton(tr("Activity A(t)"));
     optActivity->setObjectName(QStringLiteral("optActivity"));
-    optRatio = new QRadioButton(QStringLiteral("Activity ratio"));
+    optRatio = new QRadioButton(tr("Activity ratio"));
     optRatio->setObjectName(QStringLiteral("optRatio"));
     auto* views = new QButtonGroup(this);
     auto* viewRow = new QHBoxLayout;
-    viewRow->addWidget(new QLabel(QStringLiteral("View:")));
+    viewRow->addWidget(new QLabel(tr("View:")));
     for (QRadioButton* option : {optAtoms, optActivity, optRatio}) {
         views->addButton(option);
         viewRow->addWidget(option);
     }
     optAtoms->setChecked(true);
-    chkLog = new QCheckBox(QStringLiteral("Logarithmic scale"));
+    chkLog = new QCheckBox(tr("Logarithmic scale"));
     chkLog->setObjectName(QStringLiteral("chkLog"));
     viewRow->addWidget(chkLog);
     viewRow->addStretch();
@@ -213,21 +211,21 @@ QLayout* NuclideLab::buildChartArea()
     QStringList units;
     for (decay::ActivityUnit unit : decay::kActivityUnits)
         units.append(qtext(std::string(decay::activityUnitName(unit))));
-    cboActivityUnit = comboBox(QStringLiteral("cboActivityUnit"), QStringLiteral("Activity unit:"), units);
-    cboDaughter = comboBox(QStringLiteral("cboDaughter"), QStringLiteral("Daughter over parent:"), {});
+    cboActivityUnit = comboBox(QStringLiteral("cboActivityUnit"), tr("Activity unit:"), units);
+    cboDaughter = comboBox(QStringLiteral("cboDaughter"), tr("Daughter over parent:"), {});
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(QStringLiteral("Activity unit:")));
+    settings->addWidget(new QLabel(tr("Activity unit:")));
     settings->addWidget(cboActivityUnit);
     settings->addSpacing(16);
-    settings->addWidget(new QLabel(QStringLiteral("Daughter over parent:")));
+    settings->addWidget(new QLabel(tr("Daughter over parent:")));
     settings->addWidget(cboDaughter);
     settings->addStretch();
 
     chartLab = new ExperimentChart;
-    look::name(chartLab, QStringLiteral("chartLab"), QStringLiteral("Chart of the nuclide lab"));
+    look::name(chartLab, QStringLiteral("chartLab"), tr("Chart of the nuclide lab"));
     chartLab->setFocusPolicy(Qt::StrongFocus); // so that a screen reader can reach its description
     frmLegend = new ChartLegend(*chartLab, 4);
-    look::name(frmLegend, QStringLiteral("frmLegend"), QStringLiteral("Legend"));
+    look::name(frmLegend, QStringLiteral("frmLegend"), tr("Legend"));
     lblEquilibrium = new QLabel;
     lblEquilibrium->setObjectName(QStringLiteral("lblEquilibrium"));
     lblEquilibrium->setWordWrap(true);
@@ -296,9 +294,9 @@ void NuclideLab::cboNuclide_Change()
                                            chain->members[static_cast<std::size_t>(link.parent)].symbol),
                                      static_cast<int>(&link - chain->links.data()));
     }
-    lblStatus->setText(custom ? QStringLiteral("Type up to five members: a name, a half-life (empty for a stable member), "
+    lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
-                              : QStringLiteral("Press Exact for the continuous solution or Random for a run atom by atom."));
+                              : tr("Press Exact for the continuous solution or Random for a run atom by atom."));
     setResultCommands();
     showPlot();
     showEquilibrium();
@@ -319,7 +317,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(qtext(member.title), false));
-        tblMembers->setItem(row, ColHalfLife, cell(member.stable() || !nuclide ? QStringLiteral("stable")
+        tblMembers->setItem(row, ColHalfLife, cell(member.stable() || !nuclide ? tr("stable")
                                                                                : QStringLiteral("%1 \u00B1 %2").arg(number(nuclide->halfLifeValue), number(nuclide->uncertainty)),
                                                    false));
         tblMembers->setItem(row, ColUnit, cell(nuclide ? qtext(nuclide->unit) : QString(), false));
@@ -332,14 +330,14 @@ void NuclideLab::showMembers(const decay::Chain& chain)
 // A custom chain: every cell an entry, the units chosen from a list, an example to start from.
 void NuclideLab::showCustomMembers()
 {
-    const QStringList names = {QStringLiteral("Parent"), QStringLiteral("Daughter"), QStringLiteral("Stable"), {}, {}};
+    const QStringList names = {tr("Parent"), tr("Daughter"), tr("Stable"), {}, {}};
     const QStringList halfLives = {QStringLiteral("10"), QStringLiteral("1"), {}, {}, {}};
     tblMembers->setRowCount(decay::kMostCustomMembers);
     for (int row = 0; row < decay::kMostCustomMembers; ++row) {
         tblMembers->setItem(row, ColName, cell(names[row], true));
         tblMembers->setItem(row, ColHalfLife, cell(halfLives[row], true));
         tblMembers->setItem(row, ColUnit, cell({}, false));
-        auto* unit = comboBox(QStringLiteral("cboUnit%1").arg(row + 1), QStringLiteral("Unit of member %1").arg(row + 1), timeUnitNames());
+        auto* unit = comboBox(QStringLiteral("cboUnit%1").arg(row + 1), tr("Unit of member %1").arg(row + 1), timeUnitNames());
         unit->setCurrentIndex(static_cast<int>(decay::TimeUnit::Hour));
         tblMembers->setCellWidget(row, ColUnit, unit);
         tblMembers->setItem(row, ColDaughter, cell(row < 2 ? QString::number(row + 2) : QString(), true));
@@ -373,14 +371,14 @@ std::optional<decay::Chain> NuclideLab::readChain()
         bool whole = false;
         const int to = daughter.toInt(&whole);
         if (!whole || to < 1 || to > members)
-            problem = QStringLiteral("Member %1 decays to \"%2\": give the number of a member from 1 to %3, or leave it empty.")
+            problem = tr("Member %1 decays to \"%2\": give the number of a member from 1 to %3, or leave it empty.")
                           .arg(row + 1).arg(daughter).arg(members);
         else
             texts.links.push_back({row, to - 1, cellText(row, ColBranch).toStdString()});
     }
     const auto entry = problem.isEmpty() ? decay::readCustomChain(texts) : decay::ChainEntry{};
     if (!entry.chain)
-        m_platform.showError(this, kTitle, problem.isEmpty() ? qtext(entry.error) : problem);
+        m_platform.showError(this, tr("Nuclide lab"), problem.isEmpty() ? qtext(entry.error) : problem);
     return entry.chain;
 }
 
@@ -405,7 +403,7 @@ std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, 
     texts.decimalPoint = decimalPoint(*this);
     const auto entry = decay::readRunSetup(chain, texts);
     if (!entry.setup)
-        m_platform.showError(this, kTitle, qtext(entry.error));
+        m_platform.showError(this, tr("Nuclide lab"), qtext(entry.error));
     return entry.setup;
 }
 
@@ -438,7 +436,7 @@ void NuclideLab::run(bool random, bool milk)
     if (random) {
         const std::string refusal = decay::randomRunRefusal(*setup);
         if (!refusal.empty()) {
-            m_platform.showError(this, kTitle, qtext(refusal));
+            m_platform.showError(this, tr("Nuclide lab"), qtext(refusal));
             return;
         }
     }
@@ -458,12 +456,12 @@ void NuclideLab::run(bool random, bool milk)
     m_result = std::move(result);
     m_lastRandom = random;
     const QString unit = qtext(std::string(decay::unitName(m_result->unit)));
-    QString status = QStringLiteral("%1 run: %2 steps of %3 %4.")
-                         .arg(random ? QStringLiteral("Random") : QStringLiteral("Exact"))
+    QString status = tr("%1 run: %2 steps of %3 %4.")
+                         .arg(random ? tr("Random") : tr("Exact"))
                          .arg(setup->steps)
                          .arg(txtStep->text(), unit);
     if (setup->milk)
-        status += QStringLiteral(" All %1 milked after step %2.").arg(qtext(chain->members[static_cast<std::size_t>(setup->milk->member)].symbol)).arg(setup->milk->step);
+        status += tr(" All %1 milked after step %2.").arg(qtext(chain->members[static_cast<std::size_t>(setup->milk->member)].symbol)).arg(setup->milk->step);
     lblStatus->setText(status);
     setResultCommands();
     showPlot();
@@ -495,7 +493,7 @@ void NuclideLab::showPlot()
     ExperimentChart::Plot plot;
     plot.logY = chkLog->isChecked();
     if (!m_result) {
-        plot.title = QStringLiteral("Press Exact or Random to run the chain");
+        plot.title = tr("Press Exact or Random to run the chain");
         chartLab->setPlot(plot);
         chartLab->setAccessibleDescription(plot.title);
         frmLegend->refresh();
@@ -506,7 +504,7 @@ void NuclideLab::showPlot()
     std::vector<double> times(static_cast<std::size_t>(r.counts.steps) + 1);
     for (std::size_t k = 0; k < times.size(); ++k)
         times[k] = static_cast<double>(k) * r.setup.step / decay::unitSeconds(r.unit);
-    plot.xTitle = QStringLiteral("t [%1]").arg(unit);
+    plot.xTitle = tr("t [%1]").arg(unit);
 
     const auto symbol = [&](int member) { return qtext(r.chain.members[static_cast<std::size_t>(member)].symbol); };
     const auto addLayer = [&](const QString& name, const QColor& color, qreal width, std::vector<double> values) {
@@ -526,7 +524,7 @@ void NuclideLab::showPlot()
         if (expected) {
             QColor pale = color;
             pale.setAlpha(150);
-            addLayer(name + QStringLiteral(" expected"), pale, 1, values(*expected));
+            addLayer(name + tr(" expected"), pale, 1, values(*expected));
         }
     };
 
@@ -534,24 +532,24 @@ void NuclideLab::showPlot()
         const int link = cboDaughter->currentData().toInt();
         if (cboDaughter->count() > 0) {
             const decay::ChainLink& l = r.chain.links[static_cast<std::size_t>(link)];
-            plot.title = QStringLiteral("Activity of %1 over that of %2").arg(symbol(l.daughter), symbol(l.parent));
-            plot.yTitle = QStringLiteral("A(%1) / A(%2)").arg(symbol(l.daughter), symbol(l.parent));
-            addSeries(QStringLiteral("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, l); });
+            plot.title = tr("Activity of %1 over that of %2").arg(symbol(l.daughter), symbol(l.parent));
+            plot.yTitle = tr("A(%1) / A(%2)").arg(symbol(l.daughter), symbol(l.parent));
+            addSeries(tr("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, l); });
             const decay::Equilibrium eq = decay::equilibrium(r.chain, link);
             if (eq.kind != decay::EquilibriumKind::None) {
-                ExperimentChart::Layer level{QStringLiteral("Equilibrium"), Qt::black};
+                ExperimentChart::Layer level{tr("Equilibrium"), Qt::black};
                 level.width = 1;
                 level.lines.push_back(QPolygonF{QPointF(times.front(), eq.ratio), QPointF(times.back(), eq.ratio)});
                 plot.layers.push_back(std::move(level));
             }
         } else {
-            plot.title = QStringLiteral("No radioactive daughter to compare with its parent");
+            plot.title = tr("No radioactive daughter to compare with its parent");
         }
     } else if (optActivity->isChecked()) {
         const auto activityUnit = decay::kActivityUnits[static_cast<std::size_t>(std::max(cboActivityUnit->currentIndex(), 0))];
         const double per = decay::becquerelPer(activityUnit);
-        plot.title = QStringLiteral("Activity of every member");
-        plot.yTitle = QStringLiteral("A(t) [%1]").arg(qtext(std::string(decay::activityUnitName(activityUnit))));
+        plot.title = tr("Activity of every member");
+        plot.yTitle = tr("A(t) [%1]").arg(qtext(std::string(decay::activityUnitName(activityUnit))));
         for (int i = 0; i < r.chain.size(); ++i)
             if (!r.chain.members[static_cast<std::size_t>(i)].stable())
                 addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& a) {
@@ -560,14 +558,14 @@ void NuclideLab::showPlot()
                         v /= per;
                     return values;
                 });
-        addSeries(QStringLiteral("Total"), Qt::black, [&](const decay::ChainSeries& a) {
+        addSeries(tr("Total"), Qt::black, [&](const decay::ChainSeries& a) {
             std::vector<double> total = decay::totalActivity(a);
             for (double& v : total)
                 v /= per;
             return total;
         });
     } else {
-        plot.title = QStringLiteral("Atoms of every member");
+        plot.title = tr("Atoms of every member");
         plot.yTitle = QStringLiteral("N(t)");
         for (int i = 0; i < r.chain.size(); ++i)
             addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& counts) {
@@ -575,9 +573,9 @@ void NuclideLab::showPlot()
             });
     }
     chartLab->setPlot(plot);
-    chartLab->setAccessibleDescription(QStringLiteral("%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.")
+    chartLab->setAccessibleDescription(tr("%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.")
                                            .arg(plot.title, plot.xTitle, plot.yTitle,
-                                                plot.logY ? QStringLiteral(", logarithmic") : QString())
+                                                plot.logY ? tr(", logarithmic") : QString())
                                            .arg(plot.layers.size())
                                            .arg(times.size())
                                            .arg(number(times.back()), unit));
@@ -588,7 +586,7 @@ void NuclideLab::showEquilibrium()
 {
     const std::optional<decay::Chain> chain = m_result ? std::optional(m_result->chain) : m_chain;
     if (!chain || cboDaughter->count() == 0) {
-        lblEquilibrium->setText(chain ? QStringLiteral("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
+        lblEquilibrium->setText(chain ? tr("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
         return;
     }
     lblEquilibrium->setText(qtext(decay::equilibrium(*chain, cboDaughter->currentData().toInt()).sentence));
@@ -601,8 +599,8 @@ void NuclideLab::cmdExport_Click()
     if (!m_result)
         return;
     exportFile(*this, m_platform,
-               {QStringLiteral("Export CSV"), QStringLiteral("Atomdrift %1.csv").arg(qtext(m_result->chain.members.front().symbol)),
-                QStringLiteral("CSV files (*.csv)"), {QStringLiteral("csv")}, QStringLiteral("The run was not saved.")},
+               {tr("Export CSV"), tr("Atomdrift %1.csv").arg(qtext(m_result->chain.members.front().symbol)),
+                tr("CSV files (*.csv)"), {QStringLiteral("csv")}, tr("The run was not saved.")},
                [this](const QString&) {
                    return ExportBytes{QByteArray::fromStdString(decay::chainFileText(m_result->chain, m_result->counts,
                                                                                      m_result->setup.step, m_result->unit)),
@@ -612,13 +610,13 @@ void NuclideLab::cmdExport_Click()
 
 void NuclideLab::cmdSaveImage_Click()
 {
-    saveImage(*this, m_platform, QStringLiteral("Save chart as image"), chartLab->size(),
+    saveImage(*this, m_platform, tr("Save chart as image"), chartLab->size(),
               [this](QPainter& painter, QSize size) { chartLab->paint(painter, size); });
 }
 
 void NuclideLab::cmdPrint_Click()
 {
-    printPage(*this, m_platform, QStringLiteral("Print worksheet"), QStringLiteral("Atomdrift nuclide lab.pdf"),
+    printPage(*this, m_platform, tr("Print worksheet"), tr("Atomdrift nuclide lab.pdf"),
               [this](QPainter& painter) { paintWorksheet(painter); });
 }
 
@@ -630,16 +628,16 @@ void NuclideLab::cmdClose_Click()
 void NuclideLab::paintWorksheet(QPainter& painter) const
 {
     WorksheetPage page(painter);
-    page.heading(QStringLiteral("Atomdrift \u2014 Nuclide lab"));
-    page.paragraph(QStringLiteral("Chain: %1. %2").arg(cboNuclide->currentText(), lblStatus->text()), 18, false, 12);
+    page.heading(tr("Atomdrift — Nuclide lab"));
+    page.paragraph(tr("Chain: %1. %2").arg(cboNuclide->currentText(), lblStatus->text()), 18, false, 12);
     page.picture(520, [this](QPainter& chartPainter, QSizeF size) { chartLab->paint(chartPainter, size); });
     if (!lblEquilibrium->text().isEmpty())
         page.paragraph(lblEquilibrium->text(), 17, false, 16);
     page.questions({
-        QStringLiteral("Read from the chart the time at which the daughter's activity is largest. Compare it with "
+        tr("Read from the chart the time at which the daughter's activity is largest. Compare it with "
                        "ln(\u03BB_B/\u03BB_A)/(\u03BB_B\u2212\u03BB_A)."),
-        QStringLiteral("Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?"),
-        QStringLiteral("After milking, how long does the daughter take to grow back to half of its activity before? "
+        tr("Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?"),
+        tr("After milking, how long does the daughter take to grow back to half of its activity before? "
                        "Which half-life sets that time?"),
     });
 }

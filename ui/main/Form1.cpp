@@ -7,6 +7,7 @@
 #include "output/DataFile.h"
 #include "output/DataFileWriter.h"
 #include "ui/Look.h"
+#include "ui/ModelText.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
 #include "ui/Windows.h"
@@ -32,25 +33,6 @@ using look::tw;
 using look::twipsRect;
 
 namespace {
-
-const QString kInstructions = QStringLiteral(
-    "Press Enter or click Run to run this program using default values.  "
-    "If you change the default value, please press ENTER to confirm "
-    "the change. If you try \"random decay\", the decay rate is then the "
-    "probability that an atom will decay after one time interval. "
-    "If you run random decay with a large initial number of atoms, it will  "
-    "take a while (please wait for the result). Click on the graph to see large graph. "
-    "Comments are welcome.");
-
-const QString kAuthorPanel = QStringLiteral(
-    "The Atomdrift Project\n"
-    "\n"
-    "team@example.org\n"
-    "Atomdrift Teaching Software\n"
-    "Physics Classroom Tools Group\n"
-    "1 Example Road\n"
-    "Example City EX 01234\n"
-    "www.example.org/atomdrift");
 
 QLineEdit* makeField(QWidget* parent, const QString& objectName, const QString& label, const QString& initial,
                      QRect geometry, const QColor& textColor)
@@ -92,7 +74,7 @@ Form1::Form1(decay::RunState& state, Platform& platform, Windows& windows)
 
 void Form1::buildWidgets()
 {
-    look::fixedWindow(this, QStringLiteral("Form1"), QStringLiteral("Atomdrift of Radioactive Atoms"), {11076, 8124}, Qt::white);
+    look::fixedWindow(this, QStringLiteral("Form1"), tr("Atomdrift of Radioactive Atoms"), {11076, 8124}, Qt::white);
     setWindowIcon(look::windowIcon());
     setFont(look::font(Face::MsSansSerif, 7.8));
 
@@ -106,78 +88,78 @@ void Form1::buildWidgets()
     Label8 = look::label(this, QStringLiteral("Label8"), QString(), twipsRect(360, 720, 3132, 252), font());
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Frame4 = makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Introduction"), twipsRect(120, 1080, 4095, 2172));
+    Frame4 = makeFrame(this, QStringLiteral("Frame4"), tr("Introduction"), twipsRect(120, 1080, 4095, 2172));
     Label7 = look::label(Frame4, QStringLiteral("Label7"),
-                       QStringLiteral("The decay of radioactive atoms is similar to the exponential growth.  The instantaneous "
-                                      "rate r is ln2/T, where T is the half-life of the radioactive elements."),
+                       tr("The decay of radioactive atoms is similar to the exponential growth.  The instantaneous "
+                          "rate r is ln2/T, where T is the half-life of the radioactive elements."),
                        twipsRect(120, 240, 3852, 1692), tnr12);
-    Command8 = look::button(Frame4, QStringLiteral("Command8"), QStringLiteral("More ..."), QStringLiteral("More introduction"),
+    Command8 = look::button(Frame4, QStringLiteral("Command8"), tr("More ..."), tr("More introduction"),
                           twipsRect(2280, 1680, 1095, 375), font(), true);
-    Command7 = look::button(Frame4, QStringLiteral("Command7"), QStringLiteral("P"), QStringLiteral("Print this page"),
+    Command7 = look::button(Frame4, QStringLiteral("Command7"), tr("P"), tr("Print this page"),
                           twipsRect(3480, 1680, 495, 372), tnr12, true);
 
     Label6 = look::label(this, QStringLiteral("Label6"), QString(), twipsRect(120, 3360, 4092, 372), tnr12);
-    Label6->setAccessibleDescription(QStringLiteral("Clock"));
+    Label6->setAccessibleDescription(tr("Clock"));
     look::paintLabel(Label6, Qt::black, QColor(255, 255, 0));
 
-    Frame3 = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("Data and run"), twipsRect(120, 3840, 4095, 4215));
-    Label2 = look::label(Frame3, QStringLiteral("Label2"), QStringLiteral("Initial number of atoms:"), twipsRect(120, 240, 1815, 615), tnr12);
-    Label3 = look::label(Frame3, QStringLiteral("Label3"), QStringLiteral("Simulation for t=0 to t ="), twipsRect(2160, 240, 1815, 615), tnr12);
+    Frame3 = makeFrame(this, QStringLiteral("Frame3"), tr("Data and run"), twipsRect(120, 3840, 4095, 4215));
+    Label2 = look::label(Frame3, QStringLiteral("Label2"), tr("Initial number of atoms:"), twipsRect(120, 240, 1815, 615), tnr12);
+    Label3 = look::label(Frame3, QStringLiteral("Label3"), tr("Simulation for t=0 to t ="), twipsRect(2160, 240, 1815, 615), tnr12);
     txtN0 = makeField(Frame3, QStringLiteral("txtN0"), Label2->text(), QStringLiteral("100"), twipsRect(120, 840, 1815, 375), Qt::blue);
     simut = makeField(Frame3, QStringLiteral("simut"), Label3->text(), QStringLiteral("50"), twipsRect(2160, 840, 1815, 375), Qt::blue);
-    Label1 = look::label(Frame3, QStringLiteral("Label1"), QStringLiteral("The instantaneous decay rate:"), twipsRect(120, 1320, 3492, 372), tnr12);
-    Label1->setToolTip(QStringLiteral("The intrinsic rate r:"));
+    Label1 = look::label(Frame3, QStringLiteral("Label1"), tr("The instantaneous decay rate:"), twipsRect(120, 1320, 3492, 372), tnr12);
+    Label1->setToolTip(tr("The intrinsic rate r:"));
     rrate = makeField(Frame3, QStringLiteral("rrate"), Label1->text(), QStringLiteral("0.1"), twipsRect(120, 1680, 3855, 375), Qt::blue);
-    Label11 = look::label(Frame3, QStringLiteral("Label11"), QStringLiteral("The half-life:"), twipsRect(120, 2160, 3255, 375), tnr12);
+    Label11 = look::label(Frame3, QStringLiteral("Label11"), tr("The half-life:"), twipsRect(120, 2160, 3255, 375), tnr12);
     halftime = makeField(Frame3, QStringLiteral("halftime"), Label11->text(), QString(), twipsRect(120, 2520, 3855, 375), Qt::red);
     // As wide as the box below it, so that "Number of atoms at t=3000" fits on its one line.
-    Label4 = look::label(Frame3, QStringLiteral("Label4"), QStringLiteral("No. of atoms:"), twipsRect(120, 2880, 3855, 375), tnr12);
+    Label4 = look::label(Frame3, QStringLiteral("Label4"), tr("No. of atoms:"), twipsRect(120, 2880, 3855, 375), tnr12);
     Label4->setWordWrap(false);
     Text4 = makeField(Frame3, QStringLiteral("Text4"), Label4->text(), QString(), twipsRect(120, 3240, 3855, 375), Qt::blue);
     Text4->setReadOnly(true);
-    Command2 = look::button(Frame3, QStringLiteral("Command2"), QStringLiteral("RUN"), QString(), twipsRect(120, 3720, 735, 375), tnr12, true);
-    Command5 = look::button(Frame3, QStringLiteral("Command5"), QStringLiteral("Random decay"), QStringLiteral("Random decay"),
+    Command2 = look::button(Frame3, QStringLiteral("Command2"), tr("RUN"), QString(), twipsRect(120, 3720, 735, 375), tnr12, true);
+    Command5 = look::button(Frame3, QStringLiteral("Command5"), tr("Random decay"), tr("Random decay"),
                           twipsRect(960, 3720, 1815, 375), look::font(Face::TimesNewRoman, 11.4), true);
-    Command10 = look::button(Frame3, QStringLiteral("Command10"), QStringLiteral("S"), QStringLiteral("Save simulation data"),
+    Command10 = look::button(Frame3, QStringLiteral("Command10"), tr("S"), tr("Save simulation data"),
                            twipsRect(2880, 3720, 495, 375), tnr12, false);
     Command10->setEnabled(false);
-    Command1 = look::button(Frame3, QStringLiteral("Command1"), QStringLiteral("Q"), QStringLiteral("Quit this program"),
+    Command1 = look::button(Frame3, QStringLiteral("Command1"), tr("Q"), tr("Quit this program"),
                           twipsRect(3480, 3720, 495, 375), tnr12, true);
 
-    Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Graph"), twipsRect(4320, 120, 6612, 5292));
+    Frame2 = makeFrame(this, QStringLiteral("Frame2"), tr("Graph"), twipsRect(4320, 120, 6612, 5292));
     MSChart1 = new DecayChart(Frame2);
-    look::name(MSChart1, QStringLiteral("MSChart1"), QStringLiteral("Graph"));
-    MSChart1->setToolTip(QStringLiteral("Click here to see more graph"));
+    look::name(MSChart1, QStringLiteral("MSChart1"), tr("Graph"));
+    MSChart1->setToolTip(tr("Click here to see more graph"));
     MSChart1->setGeometry(twipsRect(96, 192, 6324, 4500));
     MSChart1->hide();
-    Label13 = look::label(Frame2, QStringLiteral("Label13"), QStringLiteral("Welcome to Atomdrift!"), twipsRect(120, 240, 5415, 495),
+    Label13 = look::label(Frame2, QStringLiteral("Label13"), tr("Welcome to Atomdrift!"), twipsRect(120, 240, 5415, 495),
                         look::font(Face::TimesNewRoman, 15.6));
     look::paintLabel(Label13, QColor(0, 0, 255), QColor(255, 255, 0));
     Label14 = look::label(Frame2, QStringLiteral("Label14"), QString(), twipsRect(120, 840, 5415, 3015), tnr12);
-    Label14->setAccessibleDescription(QStringLiteral("Instructions"));
+    Label14->setAccessibleDescription(tr("Instructions"));
     look::paintLabel(Label14, QColor(255, 255, 0), QColor(0, 0, 255));
-    Command3 = look::button(Frame2, QStringLiteral("Command3"), QStringLiteral("lnN vs. t"), QStringLiteral("lnN(t) vs t"),
+    Command3 = look::button(Frame2, QStringLiteral("Command3"), tr("lnN vs. t"), tr("lnN(t) vs t"),
                           twipsRect(120, 4800, 1140, 372), mss, true);
     Command3->setEnabled(false);
-    Command6 = look::button(Frame2, QStringLiteral("Command6"), QStringLiteral("dN vs. t"), QStringLiteral("dN vs. time"),
+    Command6 = look::button(Frame2, QStringLiteral("Command6"), tr("dN vs. t"), tr("dN vs. time"),
                           twipsRect(1320, 4800, 1092, 372), mss, true);
-    Command4 = look::button(Frame2, QStringLiteral("Command4"), QStringLiteral("N(t) vs. t"), QStringLiteral("N(t) vs. time"),
+    Command4 = look::button(Frame2, QStringLiteral("Command4"), tr("N(t) vs. t"), tr("N(t) vs. time"),
                           twipsRect(2520, 4800, 1116, 372), mss, true);
-    Command9 = look::button(Frame2, QStringLiteral("Command9"), QStringLiteral("N(t+1) vs. N(t)"), QStringLiteral("N(t+1) vs. N(t)"),
+    Command9 = look::button(Frame2, QStringLiteral("Command9"), tr("N(t+1) vs. N(t)"), tr("N(t+1) vs. N(t)"),
                           twipsRect(3720, 4800, 1692, 375), mss, false);
-    cmdLargeGraph = look::button(Frame2, QStringLiteral("cmdLargeGraph"), QStringLiteral("Large"), QString(),
+    cmdLargeGraph = look::button(Frame2, QStringLiteral("cmdLargeGraph"), tr("Large"), QString(),
                                twipsRect(5520, 4800, 876, 375), mss, false);
 
-    Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Author"), twipsRect(4320, 5520, 6612, 2532));
+    Frame1 = makeFrame(this, QStringLiteral("Frame1"), tr("Author"), twipsRect(4320, 5520, 6612, 2532));
     Label10 = look::label(Frame1, QStringLiteral("Label10"), QString(), twipsRect(120, 240, 4092, 2172), look::font(Face::TimesNewRoman, 11.4));
-    Label10->setAccessibleDescription(QStringLiteral("Author"));
+    Label10->setAccessibleDescription(tr("Author"));
     Label10->setCursor(look::handCursor());
     Label10->setWordWrap(false);
     Command11 = look::button(Frame1, QStringLiteral("Command11"), QString(), QString(), twipsRect(4080, 1800, 615, 615), font(), false);
-    Command11->setAccessibleName(QStringLiteral("Quiz"));
+    Command11->setAccessibleName(tr("Quiz"));
     Command11->setIcon(look::picture(QStringLiteral("quiz"), {tw(615) - 10, tw(615) - 10}));
     Command11->setIconSize({tw(615) - 10, tw(615) - 10});
-    Picture1 = look::photo(Frame1, QStringLiteral("Picture1"), QStringLiteral("Photograph: an atom drawn in light"), QStringLiteral("photo"),
+    Picture1 = look::photo(Frame1, QStringLiteral("Picture1"), tr("Photograph: an atom drawn in light"), QStringLiteral("photo"),
                            twipsRect(4800, 240, 1692, 2172));
     Picture1->setCursor(look::handCursor());
     Picture1->setFocusPolicy(Qt::TabFocus);
@@ -238,10 +220,22 @@ void Form1::Form_Load()
     title.show();
     title.setWindowState(Qt::WindowNoState);
     title.activateWindow(); // key presses go to the title window
-    Label8->setText(QStringLiteral("\u00A9 ") + QString::number(m_platform.now().date().year())
-                    + QStringLiteral(" The Atomdrift Project"));
-    Label10->setText(kAuthorPanel);
-    Label14->setText(kInstructions);
+    Label8->setText(tr("© %1 The Atomdrift Project").arg(m_platform.now().date().year()));
+    Label10->setText(tr("The Atomdrift Project\n"
+                        "\n"
+                        "team@example.org\n"
+                        "Atomdrift Teaching Software\n"
+                        "Physics Classroom Tools Group\n"
+                        "1 Example Road\n"
+                        "Example City EX 01234\n"
+                        "www.example.org/atomdrift"));
+    Label14->setText(tr("Press Enter or click Run to run this program using default values.  "
+                        "If you change the default value, please press ENTER to confirm "
+                        "the change. If you try \"random decay\", the decay rate is then the "
+                        "probability that an atom will decay after one time interval. "
+                        "If you run random decay with a large initial number of atoms, it will  "
+                        "take a while (please wait for the result). Click on the graph to see large graph. "
+                        "Comments are welcome."));
     hide();
     halftime->setText(qtext(decay::lnTwoOverText(text(rrate), decimalPoint(*this)).value_or(std::string())));
     Label13->show();
@@ -265,7 +259,7 @@ void Form1::showRun(const decay::RunOutcome& outcome)
 {
     Label13->hide();
     Label14->hide();
-    Label4->setText(qtext(outcome.label));
+    Label4->setText(modelText(outcome.label));
     Text4->setText(qtext(outcome.box));
     ShowNvsT();
     MSChart1->show();
@@ -328,7 +322,7 @@ void Form1::ShowLargeGraph()
 {
     larggraf& large = m_windows.largeGraph();
     ViewTitles titles = defaultTitles(ChartView::DecayedVsTime);
-    titles.yAxis = QStringLiteral("Atoms");
+    titles.yAxis = tr("Atoms");
     drawView(*large.MSChart1, m_state, ChartView::DecayedVsTime, m_state.tmax, titles);
     hide();
     large.show();
@@ -390,8 +384,8 @@ void Form1::Command10_Click()
     m_fileName = path;
     const QString error = decay::writeFileAtomically(path, decay::dataFileText(m_state));
     if (!error.isEmpty())
-        m_platform.showError(this, QStringLiteral("Save simulation data"),
-                             QStringLiteral("The simulation data were not saved.\n\n") + error);
+        m_platform.showError(this, tr("Save simulation data"),
+                             tr("The simulation data were not saved.") + QStringLiteral("\n\n") + error);
 }
 
 // Commands that lead to other windows, print, and quit

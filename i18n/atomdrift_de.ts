@@ -1,0 +1,1215 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ChartActions</name>
+    <message>
+        <source>Class experiment...</source>
+        <translation>Klassenexperiment ...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Grafik als Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Grafik als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Copy data</source>
+        <translation>Daten kopieren</translation>
+    </message>
+    <message>
+        <source>Nuclide lab...</source>
+        <translation>Nuklidlabor ...</translation>
+    </message>
+</context>
+<context>
+    <name>ChartViews</name>
+    <message>
+        <source>Atoms vs. time</source>
+        <translation>Atome über der Zeit</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Atome</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Decayed atoms vs. time</source>
+        <translation>Zerfallene Atome über der Zeit</translation>
+    </message>
+    <message>
+        <source>Decayed atoms</source>
+        <translation>Zerfallene Atome</translation>
+    </message>
+    <message>
+        <source>ln(atoms) vs. time</source>
+        <translation>ln(Atome) über der Zeit</translation>
+    </message>
+    <message>
+        <source>ln(atoms)</source>
+        <translation>ln(Atome)</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t) (blue line: y=x)</source>
+        <translation>N(t+1) über N(t) (blaue Linie: y=x)</translation>
+    </message>
+    <message>
+        <source>N(t+1)</source>
+        <translation>N(t+1)</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>%1. Y axis: %2. X axis: %3. %4 points</source>
+        <translation>%1. Y-Achse: %2. X-Achse: %3. %4 Punkte</translation>
+    </message>
+    <message>
+        <source>, from %1 to %2</source>
+        <translation>, von %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassExperiment</name>
+    <message>
+        <source>Class experiment</source>
+        <translation>Klassenexperiment</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>Die Klasse</translation>
+    </message>
+    <message>
+        <source>Initial number of atoms:</source>
+        <translation>Anfangszahl der Atome:</translation>
+    </message>
+    <message>
+        <source>Decay rate per step:</source>
+        <translation>Zerfallsrate je Schritt:</translation>
+    </message>
+    <message>
+        <source>Half-life (steps):</source>
+        <translation>Halbwertszeit (Schritte):</translation>
+    </message>
+    <message>
+        <source>Last step:</source>
+        <translation>Letzter Schritt:</translation>
+    </message>
+    <message>
+        <source>Runs (students):</source>
+        <translation>Läufe (Schüler):</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>New seed</source>
+        <translation>Neuer Startwert</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Press Run: every student makes one random decay run.</source>
+        <translation>Drücken Sie „Start“: Jeder Schüler lässt einmal Atome zufällig zerfallen.</translation>
+    </message>
+    <message>
+        <source>Import class data...</source>
+        <translation>Klassendaten importieren ...</translation>
+    </message>
+    <message>
+        <source>Export runs as CSV...</source>
+        <translation>Läufe als CSV exportieren ...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Grafik als Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>ln N(t)</source>
+        <translation>ln N(t)</translation>
+    </message>
+    <message>
+        <source>Half-lives</source>
+        <translation>Halbwertszeiten</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
+    </message>
+    <message>
+        <source>Chart of the class experiment</source>
+        <translation>Grafik des Klassenexperiments</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Class mean</source>
+        <translation>Klassenmittel</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Standardabweichung</translation>
+    </message>
+    <message>
+        <source>Half-life where N first falls to N0/2</source>
+        <translation>Halbwertszeit: N fällt erstmals auf N0/2</translation>
+    </message>
+    <message>
+        <source>Half-life from the slope of ln N</source>
+        <translation>Halbwertszeit aus der Steigung von ln N</translation>
+    </message>
+    <message>
+        <source>ln 2 / r (the continuous law)</source>
+        <translation>ln 2 / r (stetiges Gesetz)</translation>
+    </message>
+    <message>
+        <source>ln 2 / −ln(1−q) (exact for the draws)</source>
+        <translation>ln 2 / −ln(1−q) (exakt für die Ziehungen)</translation>
+    </message>
+    <message>
+        <source>%1 runs on %2 cores...</source>
+        <translation>%1 Läufe auf %2 Kernen ...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen ...</translation>
+    </message>
+    <message>
+        <source>Cancelled; the chart shows the class before.</source>
+        <translation>Abgebrochen; die Grafik zeigt die Klasse von vorher.</translation>
+    </message>
+    <message>
+        <source>%1 runs of %2 atoms to step %3; a draw decays with q = %4.</source>
+        <translation>%1 Läufe mit %2 Atomen bis Schritt %3; eine Ziehung zerfällt mit q = %4.</translation>
+    </message>
+    <message>
+        <source>The class has made no runs yet.</source>
+        <translation>Die Klasse hat noch keine Läufe gemacht.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.</source>
+        <translation>%1 von %2 Läufen fielen bis zum letzten Schritt auf N0/2; %3 von %2 Läufen ergaben eine fallende Gerade für ln N.</translation>
+    </message>
+    <message>
+        <source>decay probability %1 per throw, half-life %2 throws</source>
+        <translation>Zerfallswahrscheinlichkeit %1 je Wurf, Halbwertszeit %2 Würfe</translation>
+    </message>
+    <message>
+        <source>the counts do not fall, so no decay probability fits them</source>
+        <translation>die Zählungen fallen nicht, also passt keine Zerfallswahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Class data (%1 groups, %2 throws): %3.</source>
+        <translation>Klassendaten (%1 Gruppen, %2 Würfe): %3.</translation>
+    </message>
+    <message>
+        <source>Class data (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Klassendaten (*.csv *.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import class data</source>
+        <translation>Klassendaten importieren</translation>
+    </message>
+    <message>
+        <source>The class data were not imported.
+
+%1 cannot be read: %2</source>
+        <translation>Die Klassendaten wurden nicht importiert.
+
+%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The class data were not imported from %1.
+
+%2</source>
+        <translation>Die Klassendaten wurden nicht aus %1 importiert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export runs as CSV</source>
+        <translation>Läufe als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Atomdrift class.csv</source>
+        <translation>Atomdrift Klasse.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The runs were not saved.</source>
+        <translation>Die Läufe wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Grafik als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Atomdrift worksheet.pdf</source>
+        <translation>Atomdrift Arbeitsblatt.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Class experiment</source>
+        <translation>Atomdrift – Klassenexperiment</translation>
+    </message>
+    <message>
+        <source>Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.</source>
+        <translation>Jeder Schüler einer Klasse von %1 ließ %2 Atome zerfallen, mit einer Zufallsziehung je Atom und Schritt, bei der Zerfallsrate r = %3 je Schritt, bis Schritt %4 (Startwert %5). Eine Ziehung zerfällt mit der exakten Wahrscheinlichkeit q = %6.</translation>
+    </message>
+    <message>
+        <source>Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?</source>
+        <translation>Dein eigener Lauf ist eine der dünnen Linien. Bei welchem Schritt fielen deine Atome erstmals auf die Hälfte von N0? Wie weit liegt das vom Klassenmittel entfernt, gemessen in Standardabweichungen?</translation>
+    </message>
+    <message>
+        <source>The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two half-lives in the table does the class find?</source>
+        <translation>Das Klassenmittel folgt N0·(1−q)^t, nicht N0·e^(−r·t). Warum? Welche der beiden Halbwertszeiten in der Tabelle findet die Klasse?</translation>
+    </message>
+    <message>
+        <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
+        <translation>Wie würde sich das ±1σ-Band der Klasse mit viermal so vielen Atomen ändern? Erst schätzen, dann im Programm ausprobieren.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileWriter</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentPlots</name>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Class mean</source>
+        <translation>Klassenmittel</translation>
+    </message>
+    <message>
+        <source>Class ±1σ</source>
+        <translation>Klasse ±1σ</translation>
+    </message>
+    <message>
+        <source>Expectation N0·(1−q)^t</source>
+        <translation>Erwartung N0·(1−q)^t</translation>
+    </message>
+    <message>
+        <source>Binomial ±1σ</source>
+        <translation>Binomial ±1σ</translation>
+    </message>
+    <message>
+        <source>Continuous law N0·e^(−r·t)</source>
+        <translation>Stetiges Gesetz N0·e^(−r·t)</translation>
+    </message>
+    <message>
+        <source>Fitted line</source>
+        <translation>Ausgleichsgerade</translation>
+    </message>
+    <message>
+        <source>Class data</source>
+        <translation>Klassendaten</translation>
+    </message>
+    <message>
+        <source>Class data fit</source>
+        <translation>Anpassung an die Klassendaten</translation>
+    </message>
+    <message>
+        <source>Measured half-lives</source>
+        <translation>Gemessene Halbwertszeiten</translation>
+    </message>
+    <message>
+        <source>ln 2 / r</source>
+        <translation>ln 2 / r</translation>
+    </message>
+    <message>
+        <source>ln 2 / −ln(1−q)</source>
+        <translation>ln 2 / −ln(1−q)</translation>
+    </message>
+    <message>
+        <source>Half-lives where N first falls to N0/2</source>
+        <translation>Halbwertszeiten: N fällt erstmals auf N0/2</translation>
+    </message>
+    <message>
+        <source>Half-life (steps)</source>
+        <translation>Halbwertszeit (Schritte)</translation>
+    </message>
+    <message>
+        <source>ln N(t) of the class</source>
+        <translation>ln N(t) der Klasse</translation>
+    </message>
+    <message>
+        <source>Step t</source>
+        <translation>Schritt t</translation>
+    </message>
+    <message>
+        <source>ln N</source>
+        <translation>ln N</translation>
+    </message>
+    <message>
+        <source>Atoms left in each run</source>
+        <translation>Verbleibende Atome in jedem Lauf</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Atome N(t)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Atomdrift of Radioactive Atoms</source>
+        <translation>Atomdrift – Zerfall radioaktiver Atome</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
+        <translation>Der Zerfall radioaktiver Atome ähnelt dem exponentiellen Wachstum.  Die momentane Rate r ist ln2/T, wobei T die Halbwertszeit der radioaktiven Elemente ist.</translation>
+    </message>
+    <message>
+        <source>More ...</source>
+        <translation>Mehr ...</translation>
+    </message>
+    <message>
+        <source>More introduction</source>
+        <translation>Mehr zur Einführung</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Data and run</source>
+        <translation>Daten und Lauf</translation>
+    </message>
+    <message>
+        <source>Initial number of atoms:</source>
+        <translation>Anfangszahl der Atome:</translation>
+    </message>
+    <message>
+        <source>Simulation for t=0 to t =</source>
+        <translation>Simulation von t=0 bis t =</translation>
+    </message>
+    <message>
+        <source>The instantaneous decay rate:</source>
+        <translation>Momentane Zerfallsrate:</translation>
+    </message>
+    <message>
+        <source>The intrinsic rate r:</source>
+        <translation>Die Zerfallsrate r:</translation>
+    </message>
+    <message>
+        <source>The half-life:</source>
+        <translation>Die Halbwertszeit:</translation>
+    </message>
+    <message>
+        <source>No. of atoms:</source>
+        <translation>Anzahl der Atome:</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>Random decay</source>
+        <translation>Zufallszerfall</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Save simulation data</source>
+        <translation>Simulationsdaten speichern</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Click here to see more graph</source>
+        <translation>Hier klicken für weitere Grafiken</translation>
+    </message>
+    <message>
+        <source>Welcome to Atomdrift!</source>
+        <translation>Willkommen bei Atomdrift!</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN über t</translation>
+    </message>
+    <message>
+        <source>lnN(t) vs t</source>
+        <translation>lnN(t) über t</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN über t</translation>
+    </message>
+    <message>
+        <source>dN vs. time</source>
+        <translation>dN über der Zeit</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <translation>N(t) über t</translation>
+    </message>
+    <message>
+        <source>N(t) vs. time</source>
+        <translation>N(t) über der Zeit</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) über N(t)</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Photograph: an atom drawn in light</source>
+        <translation>Foto: ein aus Licht gezeichnetes Atom</translation>
+    </message>
+    <message>
+        <source>© %1 The Atomdrift Project</source>
+        <translation>© %1 Das Atomdrift-Projekt</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project
+
+team@example.org
+Atomdrift Teaching Software
+Physics Classroom Tools Group
+1 Example Road
+Example City EX 01234
+www.example.org/atomdrift</source>
+        <translation>Das Atomdrift-Projekt
+
+team@example.org
+Atomdrift Lernsoftware
+Gruppe Physik im Unterricht
+1 Example Road
+Example City EX 01234
+www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
+        <translation>Drücken Sie Enter oder klicken Sie auf LOS, um mit den Vorgabewerten zu rechnen.  Wenn Sie einen Wert ändern, bestätigen Sie ihn bitte mit ENTER. Beim „Zufallszerfall“ ist die Zerfallsrate die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Mit vielen Atomen dauert der Zufallszerfall eine Weile (bitte warten Sie auf das Ergebnis). Klicken Sie auf die Grafik, um sie groß zu sehen. Kommentare sind willkommen.</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Atome</translation>
+    </message>
+    <message>
+        <source>The simulation data were not saved.</source>
+        <translation>Die Simulationsdaten wurden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Atomdrift backdrop</source>
+        <translation>Atomdrift-Hintergrund</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFile</name>
+    <message>
+        <source>There is not enough memory for an image of %1 x %2 pixels.</source>
+        <translation>Für ein Bild von %1 x %2 Pixeln reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded as a PNG image.</source>
+        <translation>Das Bild konnte nicht als PNG-Bild kodiert werden.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn as an SVG drawing.</source>
+        <translation>Das Bild konnte nicht als SVG-Zeichnung erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Atomdrift chart.png</source>
+        <translation>Atomdrift Grafik.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>The image was not saved.</source>
+        <translation>Das Bild wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
+        <translation>Der Zerfall radioaktiver Atome wird meist durch die Exponentialgleichung A(t)=A(0)Exp(-rt) beschrieben, wobei A(t) und A(0) die Zahl der Atome zur Zeit t und zur Zeit null sind. Der Parameter r ist die Zerfallsrate. Die Exponentialgleichung liefert jedoch nicht ganzzahlige Ergebnisse. Außerdem nähert sich A(t) für unendlich lange Zeit der Null, wird aber nie null. Tatsächlich folgt der Zerfall radioaktiver Atome einer Binomialverteilung. Das heißt, für jedes Atom gibt es nur zwei Möglichkeiten: Es zerfällt oder nicht. Lautet die Antwort „ja“, ist es nicht mehr radioaktiv. Lautet sie „nein“, bleibt es radioaktiv. Nach diesem binomialen Modell ist die Zahl der radioaktiven Atome immer ganzzahlig. Der Parameter r ist die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Das lässt sich mit Zufallszahlen simulieren. Sobald das letzte Atom zerfallen ist, gibt es kein radioaktives Atom mehr [d. h. A(t)=0]. Bei jedem Zufallszerfall erhalten Sie ein anderes Ergebnis. Darin zeigt sich die stochastische Natur des Zerfalls radioaktiver Atome. Die obige Gleichung A(t)=A(0)Exp(-rt) ist die integrierte Form von dA/dt=-rA. Wenn Sie die Halbwertszeit mit T=Log(0.5)/Log(1-r) berechnen, erhalten Sie ein anderes Ergebnis. In diesem Programm wird die Halbwertszeit mit T=Log(0.5)/-r berechnet.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelText</name>
+    <message>
+        <source>Number of atoms at t=%1</source>
+        <translation>Anzahl der Atome bei t=%1</translation>
+    </message>
+    <message>
+        <source>The initial number of atoms must be a whole number from %1 to %2.</source>
+        <translation>Die Anfangszahl der Atome muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The decay rate must be a number from %1 to %2.</source>
+        <translation>Die Zerfallsrate muss eine Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The last step must be a whole number from %1 to %2.</source>
+        <translation>Der letzte Schritt muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The number of runs must be a whole number from %1 to %2.</source>
+        <translation>Die Zahl der Läufe muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from %1 to %2.</source>
+        <translation>Der Startwert muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; a class&apos;s counts take far less.</source>
+        <translation>Die Datei ist größer als %1 MB; die Zählungen einer Klasse brauchen weit weniger.</translation>
+    </message>
+    <message>
+        <source>The file holds no counts.</source>
+        <translation>Die Datei enthält keine Zählungen.</translation>
+    </message>
+    <message>
+        <source>The file holds the counts of one step only; a decay needs two or more.</source>
+        <translation>Die Datei enthält die Zählungen nur eines Schritts; ein Zerfall braucht zwei oder mehr.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a zero byte: this is no text file.</source>
+        <translation>Zeile %1 enthält ein Null-Byte: Das ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that it does not close.</source>
+        <translation>Zeile %1 öffnet ein Anführungszeichen, das sie nicht schließt.</translation>
+    </message>
+    <message>
+        <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
+        <translation>Zeile %1 hat nur ein Feld: Jede Zeile braucht den Schritt und mindestens die Zählung einer Gruppe.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 groups.</source>
+        <translation>Zeile %1 hat mehr als %2 Gruppen.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields, line %3 has %4 fields.</source>
+        <translation>Zeile %1 hat %2 Felder, Zeile %3 hat %4 Felder.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 field, line %3 has %4 fields.</source>
+        <translation>Zeile %1 hat %2 Feld, Zeile %3 hat %4 Felder.</translation>
+    </message>
+    <message>
+        <source>Line %1 is one too many: at most %2 lines of counts.</source>
+        <translation>Zeile %1 ist eine zu viel: höchstens %2 Zeilen mit Zählungen.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 is empty.</source>
+        <translation>Zeile %1, Feld %2 ist leer.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a number.</source>
+        <translation>Zeile %1, Feld %2: %3 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is negative.</source>
+        <translation>Zeile %1, Feld %2: %3 ist negativ.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the step %3 is not a whole number of throws.</source>
+        <translation>Zeile %1, Feld %2: Der Schritt %3 ist keine ganze Zahl von Würfen.</translation>
+    </message>
+    <message>
+        <source>Line %1: the step %2 does not come after the step before it.</source>
+        <translation>Zeile %1: Der Schritt %2 folgt nicht auf den Schritt davor.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideLab</name>
+    <message>
+        <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
+        <translation>Die Nuklidtabelle kann nicht gelesen werden (%1); nur eine eigene Kette lässt sich rechnen.</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation>Nuklidlabor</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Custom chain</source>
+        <translation>Eigene Kette</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Nuclide:</source>
+        <translation>Nuklid:</translation>
+    </message>
+    <message>
+        <source>Members of the chain</source>
+        <translation>Glieder der Kette</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Decays to</source>
+        <translation>Tochter</translation>
+    </message>
+    <message>
+        <source>Branch fraction</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Initial atoms</source>
+        <translation>Atome bei t=0</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Zeitschritt:</translation>
+    </message>
+    <message>
+        <source>Time unit</source>
+        <translation>Zeiteinheit</translation>
+    </message>
+    <message>
+        <source>Number of steps:</source>
+        <translation>Anzahl der Schritte:</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Member to milk:</source>
+        <translation>Zu melkendes Glied:</translation>
+    </message>
+    <message>
+        <source>Milk after step:</source>
+        <translation>Melken nach Schritt:</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Melken</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren ...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Grafik als Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Atome N(t)</translation>
+    </message>
+    <message>
+        <source>Activity A(t)</source>
+        <translation>Aktivität A(t)</translation>
+    </message>
+    <message>
+        <source>Activity ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Log. Skala</translation>
+    </message>
+    <message>
+        <source>Activity unit:</source>
+        <translation>Einheit der Aktivität:</translation>
+    </message>
+    <message>
+        <source>Daughter over parent:</source>
+        <translation>Tochter zu Mutter:</translation>
+    </message>
+    <message>
+        <source>Chart of the nuclide lab</source>
+        <translation>Grafik des Nuklidlabors</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
+        <translation>Geben Sie bis zu fünf Glieder ein: einen Namen, eine Halbwertszeit (leer für ein stabiles Glied), die Nummer des Glieds, in das es zerfällt, und den Verzweigungsanteil.</translation>
+    </message>
+    <message>
+        <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
+        <translation>Drücken Sie „Exakt“ für die stetige Lösung oder „Zufällig“ für einen Lauf Atom für Atom.</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stabil</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Mutter</translation>
+    </message>
+    <message>
+        <source>Daughter</source>
+        <translation>Tochter</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stabil</translation>
+    </message>
+    <message>
+        <source>Unit of member %1</source>
+        <translation>Einheit von Glied %1</translation>
+    </message>
+    <message>
+        <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
+        <translation>Glied %1 zerfällt in „%2“: Geben Sie die Nummer eines Glieds von 1 bis %3 an oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 steps of %3 %4.</source>
+        <translation>Lauf „%1“: %2 Schritte zu je %3 %4.</translation>
+    </message>
+    <message>
+        <source> All %1 milked after step %2.</source>
+        <translation> Alles %1 nach Schritt %2 gemolken.</translation>
+    </message>
+    <message>
+        <source>Press Exact or Random to run the chain</source>
+        <translation>Drücken Sie „Exakt“ oder „Zufällig“, um die Kette zu rechnen</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source> expected</source>
+        <translation> erwartet</translation>
+    </message>
+    <message>
+        <source>Activity of %1 over that of %2</source>
+        <translation>Aktivität von %1 im Verhältnis zu der von %2</translation>
+    </message>
+    <message>
+        <source>A(%1) / A(%2)</source>
+        <translation>A(%1) / A(%2)</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message>
+        <source>Equilibrium</source>
+        <translation>Gleichgewicht</translation>
+    </message>
+    <message>
+        <source>No radioactive daughter to compare with its parent</source>
+        <translation>Keine radioaktive Tochter, die sich mit ihrer Mutter vergleichen ließe</translation>
+    </message>
+    <message>
+        <source>Activity of every member</source>
+        <translation>Aktivität jedes Glieds</translation>
+    </message>
+    <message>
+        <source>A(t) [%1]</source>
+        <translation>A(t) [%1]</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Atoms of every member</source>
+        <translation>Atome jedes Glieds</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
+        <translation>%1. Waagrecht: %2; senkrecht: %3%4. %5 Reihen zu %6 Punkten von t = 0 bis %7 %8.</translation>
+    </message>
+    <message>
+        <source>, logarithmic</source>
+        <translation>, logarithmisch</translation>
+    </message>
+    <message>
+        <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
+        <translation>Die Kette hat keine radioaktive Tochter, also kein Gleichgewicht der Aktivitäten.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Atomdrift %1.csv</source>
+        <translation>Atomdrift %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run was not saved.</source>
+        <translation>Der Lauf wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Grafik als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Atomdrift nuclide lab.pdf</source>
+        <translation>Atomdrift Nuklidlabor.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Nuclide lab</source>
+        <translation>Atomdrift – Nuklidlabor</translation>
+    </message>
+    <message>
+        <source>Chain: %1. %2</source>
+        <translation>Kette: %1. %2</translation>
+    </message>
+    <message>
+        <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
+        <translation>Lies aus der Grafik ab, wann die Aktivität der Tochter am größten ist. Vergleiche mit ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+    </message>
+    <message>
+        <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
+        <translation>Welches Gleichgewicht erreicht die Kette, und warum entscheidet die Halbwertszeit der Mutter darüber?</translation>
+    </message>
+    <message>
+        <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
+        <translation>Wie lange braucht die Tochter nach dem Melken, bis sie wieder die Hälfte ihrer früheren Aktivität hat? Welche Halbwertszeit bestimmt diese Zeit?</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot take the job.</source>
+        <translation>Der Drucker %1 kann den Auftrag nicht annehmen.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not finish the job.</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht beendet.</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn as a PDF document.</source>
+        <translation>Die Seite konnte nicht als PDF-Dokument erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Save the page as a PDF file instead?</source>
+        <translation>Die Seite stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The page was not saved.</source>
+        <translation>Die Seite wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>     Assuming the half-life a radioactive elements is a year and at the beginning you have 10 atoms, how many atoms left after 4 years? The answer is 0.625 atom.  If the number of atoms must be integer, how can you have 0.625 atom?
+
+      If you use the equation N(t)=N(0)*0.5^t to calculate the number of radioactive atoms after t half-life time intervals, you will certainly encounter this question &quot;Can we have non-integer atoms?&quot;. 
+
+     Half-life is a descriptive method based on statisitics. The decay of radioactive atom is a matter of quantal phenomenon.</source>
+        <translation>     Die Halbwertszeit eines radioaktiven Elements sei ein Jahr, und am Anfang hast du 10 Atome. Wie viele Atome sind nach 4 Jahren übrig? Die Antwort lautet 0,625 Atome.  Wenn die Zahl der Atome ganzzahlig sein muss, wie kann man 0,625 Atome haben?
+
+      Wer mit N(t)=N(0)*0.5^t die Zahl der radioaktiven Atome nach t Halbwertszeiten berechnet, stößt sicher auf die Frage: „Gibt es nicht ganzzahlige Atome?“ 
+
+     Die Halbwertszeit ist eine statistische Beschreibung. Der Zerfall eines radioaktiven Atoms ist ein Quantenphänomen.</translation>
+    </message>
+</context>
+<context>
+    <name>Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Widmung</translation>
+    </message>
+    <message>
+        <source>Photograph: a quiet lake at dusk</source>
+        <translation>Foto: ein stiller See in der Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Er ruhe in Frieden</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetPage</name>
+    <message>
+        <source>Name: ______________________________     Date: ________________</source>
+        <translation>Name: ______________________________     Datum: ________________</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+</context>
+<context>
+    <name>copyrigh</name>
+    <message>
+        <source>Please cite Atomdrift</source>
+        <translation>Bitte zitieren Sie Atomdrift</translation>
+    </message>
+    <message>
+        <source>You are welcome to use this program for personal research.</source>
+        <translation>Sie dürfen dieses Programm gern für Ihre eigene Forschung nutzen.</translation>
+    </message>
+    <message>
+        <source>You may copy Atomdrift and give it to students and colleagues free of charge, as long as it stays unchanged and this notice goes with it. It comes without any warranty: check what it computes before you rely on it.</source>
+        <translation>Sie dürfen Atomdrift kopieren und kostenlos an Schüler und Kollegen weitergeben, solange es unverändert bleibt und dieser Hinweis dabei ist. Es kommt ohne jede Gewähr: Prüfen Sie, was es berechnet, bevor Sie sich darauf verlassen.</translation>
+    </message>
+    <message>
+        <source>Atomdrift is protected by copyright law and by international treaties.</source>
+        <translation>Atomdrift ist durch das Urheberrecht und internationale Verträge geschützt.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project, 2025-2026</source>
+        <translation>Das Atomdrift-Projekt, 2025–2026</translation>
+    </message>
+    <message>
+        <source>Photograph: an atom drawn in light</source>
+        <translation>Foto: ein aus Licht gezeichnetes Atom</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>If you use Atomdrift in research papers, please cite it as follows:</source>
+        <translation>Wenn Sie Atomdrift in Forschungsarbeiten verwenden, zitieren Sie es bitte so:</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project (2026). Atomdrift: a simulation of the decay of radioactive atoms. https://www.example.org/atomdrift</source>
+        <translation>Das Atomdrift-Projekt (2026). Atomdrift: eine Simulation des Zerfalls radioaktiver Atome. https://www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>New versions at www.example.org/atomdrift</source>
+        <translation>Neue Versionen: www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project</source>
+        <translation>Das Atomdrift-Projekt</translation>
+    </message>
+    <message>
+        <source>Example Physics Teaching Laboratory</source>
+        <translation>Example-Labor für Physikdidaktik</translation>
+    </message>
+</context>
+<context>
+    <name>larggraf</name>
+    <message>
+        <source>Form2</source>
+        <translation>Form2</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>lnN(t) vs. t</source>
+        <translation>lnN(t) über t</translation>
+    </message>
+    <message>
+        <source>dN(t) vs. t</source>
+        <translation>dN(t) über t</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <translation>N(t) über t</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) über N(t)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t) (Blue line: y=x)</source>
+        <translation>N(t+1) über N(t) (Blaue Linie: y=x)</translation>
+    </message>
+</context>
+<context>
+    <name>titlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Taste oder Mausklick zum Starten.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1215 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ChartActions</name>
+    <message>
+        <source>Class experiment...</source>
+        <translation>Experimento de clase...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Guardar el gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Guardar el gráfico como imagen</translation>
+    </message>
+    <message>
+        <source>Copy data</source>
+        <translation>Copiar los datos</translation>
+    </message>
+    <message>
+        <source>Nuclide lab...</source>
+        <translation>Laboratorio de núclidos...</translation>
+    </message>
+</context>
+<context>
+    <name>ChartViews</name>
+    <message>
+        <source>Atoms vs. time</source>
+        <translation>Átomos frente al tiempo</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Átomos</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Decayed atoms vs. time</source>
+        <translation>Átomos desintegrados frente al tiempo</translation>
+    </message>
+    <message>
+        <source>Decayed atoms</source>
+        <translation>Átomos desintegrados</translation>
+    </message>
+    <message>
+        <source>ln(atoms) vs. time</source>
+        <translation>ln(átomos) frente al tiempo</translation>
+    </message>
+    <message>
+        <source>ln(atoms)</source>
+        <translation>ln(átomos)</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t) (blue line: y=x)</source>
+        <translation>N(t+1) frente a N(t) (línea azul: y=x)</translation>
+    </message>
+    <message>
+        <source>N(t+1)</source>
+        <translation>N(t+1)</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>%1. Y axis: %2. X axis: %3. %4 points</source>
+        <translation>%1. Eje Y: %2. Eje X: %3. %4 puntos</translation>
+    </message>
+    <message>
+        <source>, from %1 to %2</source>
+        <translation>, de %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassExperiment</name>
+    <message>
+        <source>Class experiment</source>
+        <translation>Experimento de clase</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>La clase</translation>
+    </message>
+    <message>
+        <source>Initial number of atoms:</source>
+        <translation>Número inicial de átomos:</translation>
+    </message>
+    <message>
+        <source>Decay rate per step:</source>
+        <translation>Tasa de desintegración por paso:</translation>
+    </message>
+    <message>
+        <source>Half-life (steps):</source>
+        <translation>Periodo de semidesintegración (pasos):</translation>
+    </message>
+    <message>
+        <source>Last step:</source>
+        <translation>Último paso:</translation>
+    </message>
+    <message>
+        <source>Runs (students):</source>
+        <translation>Ejecuciones (alumnos):</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semilla:</translation>
+    </message>
+    <message>
+        <source>New seed</source>
+        <translation>Nueva semilla</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Press Run: every student makes one random decay run.</source>
+        <translation>Pulse «Ejecutar»: cada alumno hace una desintegración aleatoria.</translation>
+    </message>
+    <message>
+        <source>Import class data...</source>
+        <translation>Importar datos de la clase...</translation>
+    </message>
+    <message>
+        <source>Export runs as CSV...</source>
+        <translation>Exportar las ejecuciones como CSV...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Guardar el gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimir la hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>ln N(t)</source>
+        <translation>ln N(t)</translation>
+    </message>
+    <message>
+        <source>Half-lives</source>
+        <translation>Periodos de semidesintegración</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vista:</translation>
+    </message>
+    <message>
+        <source>Chart of the class experiment</source>
+        <translation>Gráfico del experimento de clase</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>Class mean</source>
+        <translation>Media de la clase</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Desviación típica</translation>
+    </message>
+    <message>
+        <source>Half-life where N first falls to N0/2</source>
+        <translation>Periodo: N cae por primera vez a N0/2</translation>
+    </message>
+    <message>
+        <source>Half-life from the slope of ln N</source>
+        <translation>Periodo a partir de la pendiente de ln N</translation>
+    </message>
+    <message>
+        <source>ln 2 / r (the continuous law)</source>
+        <translation>ln 2 / r (ley continua)</translation>
+    </message>
+    <message>
+        <source>ln 2 / −ln(1−q) (exact for the draws)</source>
+        <translation>ln 2 / −ln(1−q) (exacta para los sorteos)</translation>
+    </message>
+    <message>
+        <source>%1 runs on %2 cores...</source>
+        <translation>%1 ejecuciones en %2 núcleos...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Cancelled; the chart shows the class before.</source>
+        <translation>Cancelado; el gráfico muestra la clase anterior.</translation>
+    </message>
+    <message>
+        <source>%1 runs of %2 atoms to step %3; a draw decays with q = %4.</source>
+        <translation>%1 ejecuciones de %2 átomos hasta el paso %3; un sorteo se desintegra con q = %4.</translation>
+    </message>
+    <message>
+        <source>The class has made no runs yet.</source>
+        <translation>La clase aún no ha hecho ninguna ejecución.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.</source>
+        <translation>%1 de %2 ejecuciones cayeron a N0/2 antes del último paso; %3 de %2 dieron una recta descendente de ln N.</translation>
+    </message>
+    <message>
+        <source>decay probability %1 per throw, half-life %2 throws</source>
+        <translation>probabilidad de desintegración %1 por lanzamiento, periodo de semidesintegración %2 lanzamientos</translation>
+    </message>
+    <message>
+        <source>the counts do not fall, so no decay probability fits them</source>
+        <translation>los recuentos no bajan, así que ninguna probabilidad de desintegración se ajusta</translation>
+    </message>
+    <message>
+        <source>Class data (%1 groups, %2 throws): %3.</source>
+        <translation>Datos de la clase (%1 grupos, %2 lanzamientos): %3.</translation>
+    </message>
+    <message>
+        <source>Class data (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Datos de la clase (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import class data</source>
+        <translation>Importar datos de la clase</translation>
+    </message>
+    <message>
+        <source>The class data were not imported.
+
+%1 cannot be read: %2</source>
+        <translation>Los datos de la clase no se han importado.
+
+No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>The class data were not imported from %1.
+
+%2</source>
+        <translation>Los datos de la clase no se han importado de %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export runs as CSV</source>
+        <translation>Exportar las ejecuciones como CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift class.csv</source>
+        <translation>Atomdrift clase.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The runs were not saved.</source>
+        <translation>Las ejecuciones no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Guardar el gráfico como imagen</translation>
+    </message>
+    <message>
+        <source>Atomdrift worksheet.pdf</source>
+        <translation>Atomdrift hoja de trabajo.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Class experiment</source>
+        <translation>Atomdrift — Experimento de clase</translation>
+    </message>
+    <message>
+        <source>Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.</source>
+        <translation>Cada alumno de una clase de %1 dejó desintegrarse %2 átomos, con un sorteo aleatorio por átomo y paso, con la tasa de desintegración r = %3 por paso, hasta el paso %4 (semilla %5). Un sorteo se desintegra con la probabilidad exacta q = %6.</translation>
+    </message>
+    <message>
+        <source>Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?</source>
+        <translation>Tu propia ejecución es una de las líneas finas. ¿En qué paso cayeron tus átomos por primera vez a la mitad de N0? ¿A qué distancia está de la media de la clase, medida en desviaciones típicas?</translation>
+    </message>
+    <message>
+        <source>The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two half-lives in the table does the class find?</source>
+        <translation>La media de la clase sigue N0·(1−q)^t, no N0·e^(−r·t). ¿Por qué? ¿Cuál de los dos periodos de semidesintegración de la tabla encuentra la clase?</translation>
+    </message>
+    <message>
+        <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
+        <translation>¿Cómo cambiaría la banda ±1σ de la clase con cuatro veces más átomos? Primero estímalo y luego pruébalo en el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileWriter</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentPlots</name>
+    <message>
+        <source>Runs</source>
+        <translation>Ejecuciones</translation>
+    </message>
+    <message>
+        <source>Class mean</source>
+        <translation>Media de la clase</translation>
+    </message>
+    <message>
+        <source>Class ±1σ</source>
+        <translation>Clase ±1σ</translation>
+    </message>
+    <message>
+        <source>Expectation N0·(1−q)^t</source>
+        <translation>Esperanza N0·(1−q)^t</translation>
+    </message>
+    <message>
+        <source>Binomial ±1σ</source>
+        <translation>Binomial ±1σ</translation>
+    </message>
+    <message>
+        <source>Continuous law N0·e^(−r·t)</source>
+        <translation>Ley continua N0·e^(−r·t)</translation>
+    </message>
+    <message>
+        <source>Fitted line</source>
+        <translation>Recta ajustada</translation>
+    </message>
+    <message>
+        <source>Class data</source>
+        <translation>Datos de la clase</translation>
+    </message>
+    <message>
+        <source>Class data fit</source>
+        <translation>Ajuste de los datos</translation>
+    </message>
+    <message>
+        <source>Measured half-lives</source>
+        <translation>Periodos medidos</translation>
+    </message>
+    <message>
+        <source>ln 2 / r</source>
+        <translation>ln 2 / r</translation>
+    </message>
+    <message>
+        <source>ln 2 / −ln(1−q)</source>
+        <translation>ln 2 / −ln(1−q)</translation>
+    </message>
+    <message>
+        <source>Half-lives where N first falls to N0/2</source>
+        <translation>Periodos de semidesintegración: N cae por primera vez a N0/2</translation>
+    </message>
+    <message>
+        <source>Half-life (steps)</source>
+        <translation>Periodo de semidesintegración (pasos)</translation>
+    </message>
+    <message>
+        <source>ln N(t) of the class</source>
+        <translation>ln N(t) de la clase</translation>
+    </message>
+    <message>
+        <source>Step t</source>
+        <translation>Paso t</translation>
+    </message>
+    <message>
+        <source>ln N</source>
+        <translation>ln N</translation>
+    </message>
+    <message>
+        <source>Atoms left in each run</source>
+        <translation>Átomos restantes en cada ejecución</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Átomos N(t)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Atomdrift of Radioactive Atoms</source>
+        <translation>Atomdrift – desintegración de átomos radiactivos</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
+        <translation>La desintegración de átomos radiactivos se parece al crecimiento exponencial.  La tasa instantánea r es ln2/T, donde T es el periodo de semidesintegración.</translation>
+    </message>
+    <message>
+        <source>More ...</source>
+        <translation>Más...</translation>
+    </message>
+    <message>
+        <source>More introduction</source>
+        <translation>Más introducción</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimir esta página</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Data and run</source>
+        <translation>Datos y ejecución</translation>
+    </message>
+    <message>
+        <source>Initial number of atoms:</source>
+        <translation>Número inicial de átomos:</translation>
+    </message>
+    <message>
+        <source>Simulation for t=0 to t =</source>
+        <translation>Simulación de t=0 a t =</translation>
+    </message>
+    <message>
+        <source>The instantaneous decay rate:</source>
+        <translation>Tasa de desintegración:</translation>
+    </message>
+    <message>
+        <source>The intrinsic rate r:</source>
+        <translation>La tasa intrínseca r:</translation>
+    </message>
+    <message>
+        <source>The half-life:</source>
+        <translation>Periodo de semidesintegración:</translation>
+    </message>
+    <message>
+        <source>No. of atoms:</source>
+        <translation>N.º de átomos:</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Random decay</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Save simulation data</source>
+        <translation>Guardar los datos de la simulación</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Click here to see more graph</source>
+        <translation>Haga clic aquí para ver más gráficos</translation>
+    </message>
+    <message>
+        <source>Welcome to Atomdrift!</source>
+        <translation>¡Bienvenido a Atomdrift!</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN vs. t</translation>
+    </message>
+    <message>
+        <source>lnN(t) vs t</source>
+        <translation>lnN(t) frente a t</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN vs. t</translation>
+    </message>
+    <message>
+        <source>dN vs. time</source>
+        <translation>dN frente al tiempo</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <translation>N(t) vs. t</translation>
+    </message>
+    <message>
+        <source>N(t) vs. time</source>
+        <translation>N(t) frente al tiempo</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) vs. N(t)</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Cuestionario</translation>
+    </message>
+    <message>
+        <source>Photograph: an atom drawn in light</source>
+        <translation>Foto: un átomo dibujado con luz</translation>
+    </message>
+    <message>
+        <source>© %1 The Atomdrift Project</source>
+        <translation>© %1 El proyecto Atomdrift</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project
+
+team@example.org
+Atomdrift Teaching Software
+Physics Classroom Tools Group
+1 Example Road
+Example City EX 01234
+www.example.org/atomdrift</source>
+        <translation>El proyecto Atomdrift
+
+team@example.org
+Atomdrift, software educativo
+Grupo de Física en el Aula
+1 Example Road
+Example City EX 01234
+www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
+        <translation>Pulse Intro o haga clic en IR para ejecutar el programa con los valores por defecto.  Si cambia un valor, confírmelo con INTRO. En la desintegración «al azar», la tasa de desintegración es la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Con muchos átomos, la desintegración al azar tarda un rato (espere el resultado). Haga clic en el gráfico para verlo en grande. Los comentarios son bienvenidos.</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Átomos</translation>
+    </message>
+    <message>
+        <source>The simulation data were not saved.</source>
+        <translation>Los datos de la simulación no se han guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Atomdrift backdrop</source>
+        <translation>Fondo de Atomdrift</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFile</name>
+    <message>
+        <source>There is not enough memory for an image of %1 x %2 pixels.</source>
+        <translation>No hay memoria suficiente para una imagen de %1 x %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded as a PNG image.</source>
+        <translation>La imagen no se ha podido codificar como PNG.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn as an SVG drawing.</source>
+        <translation>La imagen no se ha podido dibujar como SVG.</translation>
+    </message>
+    <message>
+        <source>Atomdrift chart.png</source>
+        <translation>Atomdrift gráfico.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The image was not saved.</source>
+        <translation>La imagen no se ha guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
+        <translation>La desintegración de los átomos radiactivos se describe normalmente con la ecuación exponencial A(t)=A(0)Exp(-rt), donde A(t) y A(0) son el número de átomos en el instante t y en el instante cero. El parámetro r es la tasa de desintegración. Sin embargo, la ecuación exponencial da resultados no enteros. Además, cuando el tiempo tiende a infinito, A(t) tiende a cero, pero nunca llega a ser cero. En realidad, la desintegración de los átomos radiactivos sigue una distribución binomial. Es decir, cada átomo solo tiene dos posibilidades: desintegrarse o no. Si la respuesta es «sí», deja de ser radiactivo. Si la respuesta es «no», sigue siendo radiactivo. Según este modelo binomial, el número de átomos radiactivos siempre es entero. El parámetro r es la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Esto se puede simular con números aleatorios. En cuanto se desintegra el último átomo, ya no queda ningún átomo radiactivo [es decir, A(t)=0]. Cada vez que pruebe la desintegración al azar obtendrá un resultado distinto. Esto refleja el carácter estocástico de la desintegración radiactiva. La ecuación A(t)=A(0)Exp(-rt) anterior es la forma integrada de dA/dt=-rA. Si calcula el periodo de semidesintegración con T=Log(0.5)/Log(1-r), obtendrá un resultado distinto. En este programa, el periodo de semidesintegración se calcula con T=Log(0.5)/-r.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelText</name>
+    <message>
+        <source>Number of atoms at t=%1</source>
+        <translation>Número de átomos en t=%1</translation>
+    </message>
+    <message>
+        <source>The initial number of atoms must be a whole number from %1 to %2.</source>
+        <translation>El número inicial de átomos debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The decay rate must be a number from %1 to %2.</source>
+        <translation>La tasa de desintegración debe ser un número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The last step must be a whole number from %1 to %2.</source>
+        <translation>El último paso debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The number of runs must be a whole number from %1 to %2.</source>
+        <translation>El número de ejecuciones debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from %1 to %2.</source>
+        <translation>La semilla debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; a class&apos;s counts take far less.</source>
+        <translation>El archivo supera los %1 MB; los recuentos de una clase ocupan mucho menos.</translation>
+    </message>
+    <message>
+        <source>The file holds no counts.</source>
+        <translation>El archivo no contiene recuentos.</translation>
+    </message>
+    <message>
+        <source>The file holds the counts of one step only; a decay needs two or more.</source>
+        <translation>El archivo solo contiene los recuentos de un paso; una desintegración necesita dos o más.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a zero byte: this is no text file.</source>
+        <translation>La línea %1 contiene un byte nulo: no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that it does not close.</source>
+        <translation>La línea %1 abre unas comillas que no cierra.</translation>
+    </message>
+    <message>
+        <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
+        <translation>La línea %1 solo tiene un campo: cada línea necesita el paso y el recuento de al menos un grupo.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 groups.</source>
+        <translation>La línea %1 tiene más de %2 grupos.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields, line %3 has %4 fields.</source>
+        <translation>La línea %1 tiene %2 campos, la línea %3 tiene %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 field, line %3 has %4 fields.</source>
+        <translation>La línea %1 tiene %2 campo, la línea %3 tiene %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 is one too many: at most %2 lines of counts.</source>
+        <translation>La línea %1 sobra: como máximo %2 líneas de recuentos.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 is empty.</source>
+        <translation>Línea %1, campo %2: está vacío.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a number.</source>
+        <translation>Línea %1, campo %2: %3 no es un número.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is negative.</source>
+        <translation>Línea %1, campo %2: %3 es negativo.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the step %3 is not a whole number of throws.</source>
+        <translation>Línea %1, campo %2: el paso %3 no es un número entero de lanzamientos.</translation>
+    </message>
+    <message>
+        <source>Line %1: the step %2 does not come after the step before it.</source>
+        <translation>Línea %1: el paso %2 no sigue al paso anterior.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideLab</name>
+    <message>
+        <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
+        <translation>No se puede leer la tabla de núclidos (%1); solo se puede ejecutar una cadena propia.</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation>Laboratorio de núclidos</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Custom chain</source>
+        <translation>Cadena propia</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Núclido</translation>
+    </message>
+    <message>
+        <source>Nuclide:</source>
+        <translation>Núclido:</translation>
+    </message>
+    <message>
+        <source>Members of the chain</source>
+        <translation>Miembros de la cadena</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Periodo T½</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Decays to</source>
+        <translation>Hija</translation>
+    </message>
+    <message>
+        <source>Branch fraction</source>
+        <translation>Fracción</translation>
+    </message>
+    <message>
+        <source>Initial atoms</source>
+        <translation>Átomos en t=0</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Paso de tiempo:</translation>
+    </message>
+    <message>
+        <source>Time unit</source>
+        <translation>Unidad de tiempo</translation>
+    </message>
+    <message>
+        <source>Number of steps:</source>
+        <translation>Número de pasos:</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exacta</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Member to milk:</source>
+        <translation>Miembro a eluir:</translation>
+    </message>
+    <message>
+        <source>Milk after step:</source>
+        <translation>Eluir tras el paso:</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Eluir</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Guardar el gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimir la hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Átomos N(t)</translation>
+    </message>
+    <message>
+        <source>Activity A(t)</source>
+        <translation>Actividad A(t)</translation>
+    </message>
+    <message>
+        <source>Activity ratio</source>
+        <translation>Cociente</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vista:</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Escala log.</translation>
+    </message>
+    <message>
+        <source>Activity unit:</source>
+        <translation>Unidad de actividad:</translation>
+    </message>
+    <message>
+        <source>Daughter over parent:</source>
+        <translation>Hija entre madre:</translation>
+    </message>
+    <message>
+        <source>Chart of the nuclide lab</source>
+        <translation>Gráfico del laboratorio de núclidos</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
+        <translation>Escriba hasta cinco miembros: un nombre, un periodo de semidesintegración (vacío para un miembro estable), el número del miembro en que se desintegra y la fracción de ramificación.</translation>
+    </message>
+    <message>
+        <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
+        <translation>Pulse «Exacta» para la solución continua o «Al azar» para una ejecución átomo a átomo.</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>estable</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Madre</translation>
+    </message>
+    <message>
+        <source>Daughter</source>
+        <translation>Hija</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Estable</translation>
+    </message>
+    <message>
+        <source>Unit of member %1</source>
+        <translation>Unidad del miembro %1</translation>
+    </message>
+    <message>
+        <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
+        <translation>El miembro %1 se desintegra en «%2»: indique el número de un miembro de 1 a %3 o déjelo vacío.</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 steps of %3 %4.</source>
+        <translation>Ejecución «%1»: %2 pasos de %3 %4.</translation>
+    </message>
+    <message>
+        <source> All %1 milked after step %2.</source>
+        <translation> Todo el %1 eluido tras el paso %2.</translation>
+    </message>
+    <message>
+        <source>Press Exact or Random to run the chain</source>
+        <translation>Pulse «Exacta» o «Al azar» para ejecutar la cadena</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source> expected</source>
+        <translation> esperado</translation>
+    </message>
+    <message>
+        <source>Activity of %1 over that of %2</source>
+        <translation>Actividad de %1 respecto a la de %2</translation>
+    </message>
+    <message>
+        <source>A(%1) / A(%2)</source>
+        <translation>A(%1) / A(%2)</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Cociente</translation>
+    </message>
+    <message>
+        <source>Equilibrium</source>
+        <translation>Equilibrio</translation>
+    </message>
+    <message>
+        <source>No radioactive daughter to compare with its parent</source>
+        <translation>No hay hija radiactiva que comparar con su madre</translation>
+    </message>
+    <message>
+        <source>Activity of every member</source>
+        <translation>Actividad de cada miembro</translation>
+    </message>
+    <message>
+        <source>A(t) [%1]</source>
+        <translation>A(t) [%1]</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Atoms of every member</source>
+        <translation>Átomos de cada miembro</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
+        <translation>%1. Horizontal: %2; vertical: %3%4. %5 series de %6 puntos de t = 0 a %7 %8.</translation>
+    </message>
+    <message>
+        <source>, logarithmic</source>
+        <translation>, logarítmica</translation>
+    </message>
+    <message>
+        <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
+        <translation>La cadena no tiene hija radiactiva, así que no hay equilibrio de actividades.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift %1.csv</source>
+        <translation>Atomdrift %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run was not saved.</source>
+        <translation>La ejecución no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Guardar el gráfico como imagen</translation>
+    </message>
+    <message>
+        <source>Atomdrift nuclide lab.pdf</source>
+        <translation>Atomdrift laboratorio de núclidos.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Nuclide lab</source>
+        <translation>Atomdrift — Laboratorio de núclidos</translation>
+    </message>
+    <message>
+        <source>Chain: %1. %2</source>
+        <translation>Cadena: %1. %2</translation>
+    </message>
+    <message>
+        <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
+        <translation>Lee en el gráfico el instante en que la actividad de la hija es máxima. Compáralo con ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+    </message>
+    <message>
+        <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
+        <translation>¿Qué tipo de equilibrio alcanza la cadena y por qué lo decide el periodo de semidesintegración de la madre?</translation>
+    </message>
+    <message>
+        <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
+        <translation>Tras la elución, ¿cuánto tarda la hija en recuperar la mitad de su actividad anterior? ¿Qué periodo de semidesintegración fija ese tiempo?</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>No hay ninguna impresora instalada.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot take the job.</source>
+        <translation>La impresora %1 no puede aceptar el trabajo.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not finish the job.</source>
+        <translation>La impresora %1 no ha terminado el trabajo.</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn as a PDF document.</source>
+        <translation>La página no se ha podido dibujar como documento PDF.</translation>
+    </message>
+    <message>
+        <source>Save the page as a PDF file instead?</source>
+        <translation>¿Guardar la página como archivo PDF en su lugar?</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The page was not saved.</source>
+        <translation>La página no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimir esta página</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Cuestionario</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Volver al inicio</translation>
+    </message>
+    <message>
+        <source>     Assuming the half-life a radioactive elements is a year and at the beginning you have 10 atoms, how many atoms left after 4 years? The answer is 0.625 atom.  If the number of atoms must be integer, how can you have 0.625 atom?
+
+      If you use the equation N(t)=N(0)*0.5^t to calculate the number of radioactive atoms after t half-life time intervals, you will certainly encounter this question &quot;Can we have non-integer atoms?&quot;. 
+
+     Half-life is a descriptive method based on statisitics. The decay of radioactive atom is a matter of quantal phenomenon.</source>
+        <translation>     El periodo de semidesintegración de un elemento radiactivo es de un año y al principio tienes 10 átomos: ¿cuántos quedan tras 4 años? La respuesta es 0,625 átomos.  Si el número de átomos debe ser entero, ¿cómo puede haber 0,625?
+
+      Si calculas con N(t)=N(0)*0.5^t los átomos que quedan tras t periodos, te surgirá la pregunta «¿Hay átomos no enteros?» 
+
+     Este periodo es una descripción estadística. La desintegración de un átomo es un fenómeno cuántico.</translation>
+    </message>
+</context>
+<context>
+    <name>Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Dedicatoria</translation>
+    </message>
+    <message>
+        <source>Photograph: a quiet lake at dusk</source>
+        <translation>Foto: un lago tranquilo al anochecer</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Descanse en paz</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetPage</name>
+    <message>
+        <source>Name: ______________________________     Date: ________________</source>
+        <translation>Nombre: ______________________________     Fecha: ________________</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Preguntas</translation>
+    </message>
+</context>
+<context>
+    <name>copyrigh</name>
+    <message>
+        <source>Please cite Atomdrift</source>
+        <translation>Por favor, cite Atomdrift</translation>
+    </message>
+    <message>
+        <source>You are welcome to use this program for personal research.</source>
+        <translation>Puede usar este programa para su investigación personal.</translation>
+    </message>
+    <message>
+        <source>You may copy Atomdrift and give it to students and colleagues free of charge, as long as it stays unchanged and this notice goes with it. It comes without any warranty: check what it computes before you rely on it.</source>
+        <translation>Puede copiar Atomdrift y dárselo gratis a alumnos y colegas, siempre que no se modifique y vaya acompañado de este aviso. Se ofrece sin ninguna garantía: compruebe lo que calcula antes de confiar en ello.</translation>
+    </message>
+    <message>
+        <source>Atomdrift is protected by copyright law and by international treaties.</source>
+        <translation>Atomdrift está protegido por la ley de derechos de autor y por tratados internacionales.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Derechos reservados.</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project, 2025-2026</source>
+        <translation>El proyecto Atomdrift, 2025-2026</translation>
+    </message>
+    <message>
+        <source>Photograph: an atom drawn in light</source>
+        <translation>Foto: un átomo dibujado con luz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>If you use Atomdrift in research papers, please cite it as follows:</source>
+        <translation>Si usa Atomdrift en artículos de investigación, cítelo así:</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project (2026). Atomdrift: a simulation of the decay of radioactive atoms. https://www.example.org/atomdrift</source>
+        <translation>El proyecto Atomdrift (2026). Atomdrift: una simulación de la desintegración de átomos radiactivos. https://www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>New versions at www.example.org/atomdrift</source>
+        <translation>Nuevas versiones: www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project</source>
+        <translation>El proyecto Atomdrift</translation>
+    </message>
+    <message>
+        <source>Example Physics Teaching Laboratory</source>
+        <translation>Laboratorio Example de Enseñanza de la Física</translation>
+    </message>
+</context>
+<context>
+    <name>larggraf</name>
+    <message>
+        <source>Form2</source>
+        <translation>Form2</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>lnN(t) vs. t</source>
+        <translation>lnN(t) vs. t</translation>
+    </message>
+    <message>
+        <source>dN(t) vs. t</source>
+        <translation>dN(t) vs. t</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <translation>N(t) vs. t</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) vs. N(t)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimir esta página</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t) (Blue line: y=x)</source>
+        <translation>N(t+1) frente a N(t) (Línea azul: y=x)</translation>
+    </message>
+</context>
+<context>
+    <name>titlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Tecla o clic para empezar.</translation>
+    </message>
+</context>
+</TS>

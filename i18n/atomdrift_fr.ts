@@ -1,0 +1,1215 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ChartActions</name>
+    <message>
+        <source>Class experiment...</source>
+        <translation>Expérience de classe...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>Copy data</source>
+        <translation>Copier les données</translation>
+    </message>
+    <message>
+        <source>Nuclide lab...</source>
+        <translation>Laboratoire des nucléides...</translation>
+    </message>
+</context>
+<context>
+    <name>ChartViews</name>
+    <message>
+        <source>Atoms vs. time</source>
+        <translation>Atomes en fonction du temps</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Atomes</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Decayed atoms vs. time</source>
+        <translation>Atomes désintégrés en fonction du temps</translation>
+    </message>
+    <message>
+        <source>Decayed atoms</source>
+        <translation>Atomes désintégrés</translation>
+    </message>
+    <message>
+        <source>ln(atoms) vs. time</source>
+        <translation>ln(atomes) en fonction du temps</translation>
+    </message>
+    <message>
+        <source>ln(atoms)</source>
+        <translation>ln(atomes)</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t) (blue line: y=x)</source>
+        <translation>N(t+1) en fonction de N(t) (ligne bleue&#xa0;: y=x)</translation>
+    </message>
+    <message>
+        <source>N(t+1)</source>
+        <translation>N(t+1)</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>%1. Y axis: %2. X axis: %3. %4 points</source>
+        <translation>%1. Axe Y&#xa0;: %2. Axe X&#xa0;: %3. %4 points</translation>
+    </message>
+    <message>
+        <source>, from %1 to %2</source>
+        <translation>, de %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassExperiment</name>
+    <message>
+        <source>Class experiment</source>
+        <translation>Expérience de classe</translation>
+    </message>
+    <message>
+        <source>The class</source>
+        <translation>La classe</translation>
+    </message>
+    <message>
+        <source>Initial number of atoms:</source>
+        <translation>Nombre initial d&apos;atomes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Decay rate per step:</source>
+        <translation>Taux de désintégration par pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Half-life (steps):</source>
+        <translation>Demi-vie (pas)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Last step:</source>
+        <translation>Dernier pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Runs (students):</source>
+        <translation>Essais (élèves)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Graine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New seed</source>
+        <translation>Nouvelle graine</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Press Run: every student makes one random decay run.</source>
+        <translation>Cliquez sur «&#xa0;Lancer&#xa0;»&#xa0;: chaque élève fait un essai de désintégration aléatoire.</translation>
+    </message>
+    <message>
+        <source>Import class data...</source>
+        <translation>Importer les données de la classe...</translation>
+    </message>
+    <message>
+        <source>Export runs as CSV...</source>
+        <translation>Exporter les essais en CSV...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>N(t)</source>
+        <translation>N(t)</translation>
+    </message>
+    <message>
+        <source>ln N(t)</source>
+        <translation>ln N(t)</translation>
+    </message>
+    <message>
+        <source>Half-lives</source>
+        <translation>Demi-vies</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chart of the class experiment</source>
+        <translation>Graphique de l&apos;expérience de classe</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Class mean</source>
+        <translation>Moyenne de la classe</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Écart type</translation>
+    </message>
+    <message>
+        <source>Half-life where N first falls to N0/2</source>
+        <translation>Demi-vie&#xa0;: N atteint pour la première fois N0/2</translation>
+    </message>
+    <message>
+        <source>Half-life from the slope of ln N</source>
+        <translation>Demi-vie d&apos;après la pente de ln N</translation>
+    </message>
+    <message>
+        <source>ln 2 / r (the continuous law)</source>
+        <translation>ln 2 / r (loi continue)</translation>
+    </message>
+    <message>
+        <source>ln 2 / −ln(1−q) (exact for the draws)</source>
+        <translation>ln 2 / −ln(1−q) (exacte pour les tirages)</translation>
+    </message>
+    <message>
+        <source>%1 runs on %2 cores...</source>
+        <translation>%1 essais sur %2 cœurs...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Cancelled; the chart shows the class before.</source>
+        <translation>Annulé&#xa0;; le graphique montre la classe précédente.</translation>
+    </message>
+    <message>
+        <source>%1 runs of %2 atoms to step %3; a draw decays with q = %4.</source>
+        <translation>%1 essais de %2 atomes jusqu&apos;au pas %3&#xa0;; un tirage se désintègre avec q = %4.</translation>
+    </message>
+    <message>
+        <source>The class has made no runs yet.</source>
+        <translation>La classe n&apos;a encore fait aucun essai.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.</source>
+        <translation>%1 essais sur %2 sont tombés à N0/2 avant le dernier pas&#xa0;; %3 essais sur %2 ont donné une droite décroissante pour ln N.</translation>
+    </message>
+    <message>
+        <source>decay probability %1 per throw, half-life %2 throws</source>
+        <translation>probabilité de désintégration %1 par lancer, demi-vie %2 lancers</translation>
+    </message>
+    <message>
+        <source>the counts do not fall, so no decay probability fits them</source>
+        <translation>les comptages ne diminuent pas, aucune probabilité de désintégration ne convient</translation>
+    </message>
+    <message>
+        <source>Class data (%1 groups, %2 throws): %3.</source>
+        <translation>Données de la classe (%1 groupes, %2 lancers)&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Class data (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Données de la classe (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import class data</source>
+        <translation>Importer les données de la classe</translation>
+    </message>
+    <message>
+        <source>The class data were not imported.
+
+%1 cannot be read: %2</source>
+        <translation>Les données de la classe n&apos;ont pas été importées.
+
+Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The class data were not imported from %1.
+
+%2</source>
+        <translation>Les données de la classe n&apos;ont pas été importées de %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export runs as CSV</source>
+        <translation>Exporter les essais en CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift class.csv</source>
+        <translation>Atomdrift classe.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The runs were not saved.</source>
+        <translation>Les essais n&apos;ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>Atomdrift worksheet.pdf</source>
+        <translation>Atomdrift fiche.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Class experiment</source>
+        <translation>Atomdrift — Expérience de classe</translation>
+    </message>
+    <message>
+        <source>Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.</source>
+        <translation>Chaque élève d&apos;une classe de %1 a laissé se désintégrer %2 atomes, avec un tirage aléatoire par atome et par pas, au taux de désintégration r = %3 par pas, jusqu&apos;au pas %4 (graine %5). Un tirage se désintègre avec la probabilité exacte q = %6.</translation>
+    </message>
+    <message>
+        <source>Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?</source>
+        <translation>Ton propre essai est l&apos;une des lignes fines. À quel pas tes atomes sont-ils tombés pour la première fois à la moitié de N0&#xa0;? À quelle distance de la moyenne de la classe est-ce, en écarts types&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two half-lives in the table does the class find?</source>
+        <translation>La moyenne de la classe suit N0·(1−q)^t, et non N0·e^(−r·t). Pourquoi&#xa0;? Laquelle des deux demi-vies du tableau la classe trouve-t-elle&#xa0;?</translation>
+    </message>
+    <message>
+        <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
+        <translation>Comment la bande ±1σ de la classe changerait-elle avec quatre fois plus d&apos;atomes&#xa0;? Devine d&apos;abord, puis essaie dans le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileWriter</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentPlots</name>
+    <message>
+        <source>Runs</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>Class mean</source>
+        <translation>Moyenne de la classe</translation>
+    </message>
+    <message>
+        <source>Class ±1σ</source>
+        <translation>Classe ±1σ</translation>
+    </message>
+    <message>
+        <source>Expectation N0·(1−q)^t</source>
+        <translation>Espérance N0·(1−q)^t</translation>
+    </message>
+    <message>
+        <source>Binomial ±1σ</source>
+        <translation>Binomiale ±1σ</translation>
+    </message>
+    <message>
+        <source>Continuous law N0·e^(−r·t)</source>
+        <translation>Loi continue N0·e^(−r·t)</translation>
+    </message>
+    <message>
+        <source>Fitted line</source>
+        <translation>Droite ajustée</translation>
+    </message>
+    <message>
+        <source>Class data</source>
+        <translation>Données de la classe</translation>
+    </message>
+    <message>
+        <source>Class data fit</source>
+        <translation>Ajustement des données</translation>
+    </message>
+    <message>
+        <source>Measured half-lives</source>
+        <translation>Demi-vies mesurées</translation>
+    </message>
+    <message>
+        <source>ln 2 / r</source>
+        <translation>ln 2 / r</translation>
+    </message>
+    <message>
+        <source>ln 2 / −ln(1−q)</source>
+        <translation>ln 2 / −ln(1−q)</translation>
+    </message>
+    <message>
+        <source>Half-lives where N first falls to N0/2</source>
+        <translation>Demi-vies&#xa0;: N atteint pour la première fois N0/2</translation>
+    </message>
+    <message>
+        <source>Half-life (steps)</source>
+        <translation>Demi-vie (pas)</translation>
+    </message>
+    <message>
+        <source>ln N(t) of the class</source>
+        <translation>ln N(t) de la classe</translation>
+    </message>
+    <message>
+        <source>Step t</source>
+        <translation>Pas t</translation>
+    </message>
+    <message>
+        <source>ln N</source>
+        <translation>ln N</translation>
+    </message>
+    <message>
+        <source>Atoms left in each run</source>
+        <translation>Atomes restants dans chaque essai</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Atomes N(t)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Atomdrift of Radioactive Atoms</source>
+        <translation>Atomdrift – désintégration des atomes radioactifs</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
+        <translation>La désintégration des atomes radioactifs ressemble à la croissance exponentielle.  Le taux instantané r vaut ln2/T, où T est la demi-vie des éléments radioactifs.</translation>
+    </message>
+    <message>
+        <source>More ...</source>
+        <translation>Plus...</translation>
+    </message>
+    <message>
+        <source>More introduction</source>
+        <translation>Suite de l&apos;introduction</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimer cette page</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Data and run</source>
+        <translation>Données et calcul</translation>
+    </message>
+    <message>
+        <source>Initial number of atoms:</source>
+        <translation>Nombre initial d&apos;atomes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Simulation for t=0 to t =</source>
+        <translation>Simulation de t=0 à t =</translation>
+    </message>
+    <message>
+        <source>The instantaneous decay rate:</source>
+        <translation>Taux de désintégration&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The intrinsic rate r:</source>
+        <translation>Le taux intrinsèque r&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The half-life:</source>
+        <translation>La demi-vie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No. of atoms:</source>
+        <translation>Nombre d&apos;atomes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>Calc</translation>
+    </message>
+    <message>
+        <source>Random decay</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Save simulation data</source>
+        <translation>Enregistrer les données de la simulation</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Click here to see more graph</source>
+        <translation>Cliquez ici pour voir d&apos;autres graphiques</translation>
+    </message>
+    <message>
+        <source>Welcome to Atomdrift!</source>
+        <translation>Bienvenue dans Atomdrift&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d&apos;emploi</translation>
+    </message>
+    <message>
+        <source>lnN vs. t</source>
+        <translation>lnN = f(t)</translation>
+    </message>
+    <message>
+        <source>lnN(t) vs t</source>
+        <translation>lnN(t) en fonction de t</translation>
+    </message>
+    <message>
+        <source>dN vs. t</source>
+        <translation>dN = f(t)</translation>
+    </message>
+    <message>
+        <source>dN vs. time</source>
+        <translation>dN en fonction du temps</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <translation>N(t) = f(t)</translation>
+    </message>
+    <message>
+        <source>N(t) vs. time</source>
+        <translation>N(t) en fonction du temps</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) = f(N(t))</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Photograph: an atom drawn in light</source>
+        <translation>Photo&#xa0;: un atome dessiné de lumière</translation>
+    </message>
+    <message>
+        <source>© %1 The Atomdrift Project</source>
+        <translation>© %1 Le projet Atomdrift</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project
+
+team@example.org
+Atomdrift Teaching Software
+Physics Classroom Tools Group
+1 Example Road
+Example City EX 01234
+www.example.org/atomdrift</source>
+        <translation>Le projet Atomdrift
+
+team@example.org
+Atomdrift, logiciel éducatif
+Groupe Outils pour la physique
+1 Example Road
+Example City EX 01234
+www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
+        <translation>Appuyez sur Entrée ou cliquez sur Calc pour lancer le programme avec les valeurs par défaut.  Si vous changez une valeur, confirmez-la avec ENTRÉE. En mode «&#xa0;aléatoire&#xa0;», le taux de désintégration est la probabilité qu&apos;un atome se désintègre pendant un pas de temps. Avec beaucoup d&apos;atomes, le mode aléatoire prend du temps (attendez le résultat). Cliquez sur le graphique pour l&apos;agrandir. Vos commentaires sont les bienvenus.</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Atomes</translation>
+    </message>
+    <message>
+        <source>The simulation data were not saved.</source>
+        <translation>Les données de la simulation n&apos;ont pas été enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Atomdrift backdrop</source>
+        <translation>Arrière-plan d&apos;Atomdrift</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFile</name>
+    <message>
+        <source>There is not enough memory for an image of %1 x %2 pixels.</source>
+        <translation>La mémoire ne suffit pas pour une image de %1 x %2 pixels.</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded as a PNG image.</source>
+        <translation>L&apos;image n&apos;a pas pu être codée en PNG.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn as an SVG drawing.</source>
+        <translation>L&apos;image n&apos;a pas pu être dessinée en SVG.</translation>
+    </message>
+    <message>
+        <source>Atomdrift chart.png</source>
+        <translation>Atomdrift graphique.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Images PNG (*.png);;Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The image was not saved.</source>
+        <translation>L&apos;image n&apos;a pas été enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
+        <translation>La désintégration des atomes radioactifs est habituellement décrite par l&apos;équation exponentielle A(t)=A(0)Exp(-rt), où A(t) et A(0) sont les nombres d&apos;atomes à l&apos;instant t et à l&apos;instant zéro. Le paramètre r est le taux de désintégration. Cependant, l&apos;équation exponentielle donne des résultats non entiers. De plus, quand le temps tend vers l&apos;infini, A(t) tend vers zéro, mais ne vaut jamais zéro. En réalité, la désintégration des atomes radioactifs suit une loi binomiale. Cela signifie que chaque atome n&apos;a que deux possibilités&#xa0;: se désintégrer ou non. Si la réponse est «&#xa0;oui&#xa0;», il n&apos;est plus radioactif. Si la réponse est «&#xa0;non&#xa0;», il reste radioactif. Selon ce modèle binomial, le nombre d&apos;atomes radioactifs est toujours un entier. Le paramètre r est la probabilité qu&apos;un atome se désintègre pendant un pas de temps. On peut le simuler avec des nombres aléatoires. Dès que le dernier atome s&apos;est désintégré, il ne reste plus aucun atome radioactif [c.-à-d. A(t)=0]. À chaque essai aléatoire, vous obtenez un résultat différent. Cela reflète le caractère aléatoire de la désintégration radioactive. L&apos;équation A(t)=A(0)Exp(-rt) ci-dessus est la forme intégrée de dA/dt=-rA. Si vous calculez la demi-vie avec T=Log(0.5)/Log(1-r), vous obtenez un résultat différent. Dans ce programme, la demi-vie est calculée avec T=Log(0.5)/-r.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelText</name>
+    <message>
+        <source>Number of atoms at t=%1</source>
+        <translation>Nombre d&apos;atomes à t=%1</translation>
+    </message>
+    <message>
+        <source>The initial number of atoms must be a whole number from %1 to %2.</source>
+        <translation>Le nombre initial d&apos;atomes doit être un entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The decay rate must be a number from %1 to %2.</source>
+        <translation>Le taux de désintégration doit être un nombre de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The last step must be a whole number from %1 to %2.</source>
+        <translation>Le dernier pas doit être un entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The number of runs must be a whole number from %1 to %2.</source>
+        <translation>Le nombre d&apos;essais doit être un entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from %1 to %2.</source>
+        <translation>La graine doit être un entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; a class&apos;s counts take far less.</source>
+        <translation>Le fichier dépasse %1 Mo&#xa0;; les comptages d&apos;une classe prennent bien moins.</translation>
+    </message>
+    <message>
+        <source>The file holds no counts.</source>
+        <translation>Le fichier ne contient aucun comptage.</translation>
+    </message>
+    <message>
+        <source>The file holds the counts of one step only; a decay needs two or more.</source>
+        <translation>Le fichier ne contient les comptages que d&apos;un seul pas&#xa0;; une désintégration en demande au moins deux.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a zero byte: this is no text file.</source>
+        <translation>La ligne %1 contient un octet nul&#xa0;: ce n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that it does not close.</source>
+        <translation>La ligne %1 ouvre un guillemet qu&apos;elle ne ferme pas.</translation>
+    </message>
+    <message>
+        <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
+        <translation>La ligne %1 n&apos;a qu&apos;un champ&#xa0;: chaque ligne doit contenir le pas et le comptage d&apos;au moins un groupe.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 groups.</source>
+        <translation>La ligne %1 a plus de %2 groupes.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields, line %3 has %4 fields.</source>
+        <translation>La ligne %1 a %2 champs, la ligne %3 en a %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 field, line %3 has %4 fields.</source>
+        <translation>La ligne %1 a %2 champ, la ligne %3 en a %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 is one too many: at most %2 lines of counts.</source>
+        <translation>La ligne %1 est de trop&#xa0;: au plus %2 lignes de comptages.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 is empty.</source>
+        <translation>Ligne %1, champ %2&#xa0;: il est vide.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a number.</source>
+        <translation>Ligne %1, champ %2&#xa0;: %3 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is negative.</source>
+        <translation>Ligne %1, champ %2&#xa0;: %3 est négatif.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the step %3 is not a whole number of throws.</source>
+        <translation>Ligne %1, champ %2&#xa0;: le pas %3 n&apos;est pas un nombre entier de lancers.</translation>
+    </message>
+    <message>
+        <source>Line %1: the step %2 does not come after the step before it.</source>
+        <translation>Ligne %1&#xa0;: le pas %2 ne suit pas le pas précédent.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideLab</name>
+    <message>
+        <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
+        <translation>La table des nucléides est illisible (%1)&#xa0;; seule une chaîne personnalisée peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation>Laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Échantillon</translation>
+    </message>
+    <message>
+        <source>Custom chain</source>
+        <translation>Chaîne personnalisée</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nucléide</translation>
+    </message>
+    <message>
+        <source>Nuclide:</source>
+        <translation>Nucléide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Members of the chain</source>
+        <translation>Membres de la chaîne</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Demi-vie</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Decays to</source>
+        <translation>Fille</translation>
+    </message>
+    <message>
+        <source>Branch fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Initial atoms</source>
+        <translation>Atomes à t=0</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Pas de temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time unit</source>
+        <translation>Unité de temps</translation>
+    </message>
+    <message>
+        <source>Number of steps:</source>
+        <translation>Nombre de pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>Member to milk:</source>
+        <translation>Membre à éluer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Milk after step:</source>
+        <translation>Éluer après le pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Éluer</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Atoms N(t)</source>
+        <translation>Atomes N(t)</translation>
+    </message>
+    <message>
+        <source>Activity A(t)</source>
+        <translation>Activité A(t)</translation>
+    </message>
+    <message>
+        <source>Activity ratio</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Échelle log.</translation>
+    </message>
+    <message>
+        <source>Activity unit:</source>
+        <translation>Unité d&apos;activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Daughter over parent:</source>
+        <translation>Fille sur mère&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chart of the nuclide lab</source>
+        <translation>Graphique du laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
+        <translation>Saisissez jusqu&apos;à cinq membres&#xa0;: un nom, une demi-vie (vide pour un membre stable), le numéro du membre en lequel il se désintègre et le rapport d&apos;embranchement.</translation>
+    </message>
+    <message>
+        <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
+        <translation>Cliquez sur «&#xa0;Exact&#xa0;» pour la solution continue ou sur «&#xa0;Aléatoire&#xa0;» pour un calcul atome par atome.</translation>
+    </message>
+    <message>
+        <source>stable</source>
+        <translation>stable</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Mère</translation>
+    </message>
+    <message>
+        <source>Daughter</source>
+        <translation>Fille</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>Unit of member %1</source>
+        <translation>Unité du membre %1</translation>
+    </message>
+    <message>
+        <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
+        <translation>Le membre %1 se désintègre en «&#xa0;%2&#xa0;»&#xa0;: indiquez le numéro d&apos;un membre de 1 à %3, ou laissez le champ vide.</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 steps of %3 %4.</source>
+        <translation>Calcul «&#xa0;%1&#xa0;»&#xa0;: %2 pas de %3 %4.</translation>
+    </message>
+    <message>
+        <source> All %1 milked after step %2.</source>
+        <translation> Tout le %1 élué après le pas %2.</translation>
+    </message>
+    <message>
+        <source>Press Exact or Random to run the chain</source>
+        <translation>Cliquez sur «&#xa0;Exact&#xa0;» ou «&#xa0;Aléatoire&#xa0;» pour calculer la chaîne</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source> expected</source>
+        <translation> attendu</translation>
+    </message>
+    <message>
+        <source>Activity of %1 over that of %2</source>
+        <translation>Activité de %1 rapportée à celle de %2</translation>
+    </message>
+    <message>
+        <source>A(%1) / A(%2)</source>
+        <translation>A(%1) / A(%2)</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Equilibrium</source>
+        <translation>Équilibre</translation>
+    </message>
+    <message>
+        <source>No radioactive daughter to compare with its parent</source>
+        <translation>Aucune fille radioactive à comparer à sa mère</translation>
+    </message>
+    <message>
+        <source>Activity of every member</source>
+        <translation>Activité de chaque membre</translation>
+    </message>
+    <message>
+        <source>A(t) [%1]</source>
+        <translation>A(t) [%1]</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Atoms of every member</source>
+        <translation>Atomes de chaque membre</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
+        <translation>%1. En abscisse&#xa0;: %2&#xa0;; en ordonnée&#xa0;: %3%4. %5 séries de %6 points de t = 0 à %7 %8.</translation>
+    </message>
+    <message>
+        <source>, logarithmic</source>
+        <translation>, logarithmique</translation>
+    </message>
+    <message>
+        <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
+        <translation>La chaîne n&apos;a pas de fille radioactive, donc pas d&apos;équilibre des activités.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift %1.csv</source>
+        <translation>Atomdrift %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run was not saved.</source>
+        <translation>Le calcul n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>Atomdrift nuclide lab.pdf</source>
+        <translation>Atomdrift laboratoire des nucléides.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Nuclide lab</source>
+        <translation>Atomdrift — Laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Chain: %1. %2</source>
+        <translation>Chaîne&#xa0;: %1. %2</translation>
+    </message>
+    <message>
+        <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
+        <translation>Lis sur le graphique l&apos;instant où l&apos;activité de la fille est maximale. Compare-le avec ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+    </message>
+    <message>
+        <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
+        <translation>Quel type d&apos;équilibre la chaîne atteint-elle, et pourquoi la demi-vie de la mère en décide-t-elle&#xa0;?</translation>
+    </message>
+    <message>
+        <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
+        <translation>Après l&apos;élution, combien de temps faut-il à la fille pour retrouver la moitié de son activité d&apos;avant&#xa0;? Quelle demi-vie fixe cette durée&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Aucune imprimante n&apos;est installée.</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot take the job.</source>
+        <translation>L&apos;imprimante %1 ne peut pas prendre la tâche.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not finish the job.</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas terminé la tâche.</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn as a PDF document.</source>
+        <translation>La page n&apos;a pas pu être dessinée en document PDF.</translation>
+    </message>
+    <message>
+        <source>Save the page as a PDF file instead?</source>
+        <translation>Enregistrer plutôt la page dans un fichier PDF&#xa0;?</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The page was not saved.</source>
+        <translation>La page n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimer cette page</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Retour à l&apos;accueil</translation>
+    </message>
+    <message>
+        <source>     Assuming the half-life a radioactive elements is a year and at the beginning you have 10 atoms, how many atoms left after 4 years? The answer is 0.625 atom.  If the number of atoms must be integer, how can you have 0.625 atom?
+
+      If you use the equation N(t)=N(0)*0.5^t to calculate the number of radioactive atoms after t half-life time intervals, you will certainly encounter this question &quot;Can we have non-integer atoms?&quot;. 
+
+     Half-life is a descriptive method based on statisitics. The decay of radioactive atom is a matter of quantal phenomenon.</source>
+        <translation>     Supposons que la demi-vie d&apos;un élément radioactif soit d&apos;un an et qu&apos;au départ tu aies 10 atomes&#xa0;: combien en reste-t-il après 4 ans&#xa0;? La réponse est 0,625 atome.  Si le nombre d&apos;atomes doit être entier, comment avoir 0,625 atome&#xa0;?
+
+      Si tu calcules avec N(t)=N(0)*0.5^t le nombre d&apos;atomes radioactifs après t demi-vies, tu rencontreras forcément la question «&#xa0;Peut-il y avoir des atomes non entiers&#xa0;?&#xa0;» 
+
+     La demi-vie est une description statistique. La désintégration d&apos;un atome radioactif est un phénomène quantique.</translation>
+    </message>
+</context>
+<context>
+    <name>Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Dédicace</translation>
+    </message>
+    <message>
+        <source>Photograph: a quiet lake at dusk</source>
+        <translation>Photo&#xa0;: un lac paisible au crépuscule</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Qu&apos;il repose en paix</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetPage</name>
+    <message>
+        <source>Name: ______________________________     Date: ________________</source>
+        <translation>Nom&#xa0;: ______________________________     Date&#xa0;: ________________</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+</context>
+<context>
+    <name>copyrigh</name>
+    <message>
+        <source>Please cite Atomdrift</source>
+        <translation>Merci de citer Atomdrift</translation>
+    </message>
+    <message>
+        <source>You are welcome to use this program for personal research.</source>
+        <translation>Vous pouvez utiliser ce programme pour vos recherches personnelles.</translation>
+    </message>
+    <message>
+        <source>You may copy Atomdrift and give it to students and colleagues free of charge, as long as it stays unchanged and this notice goes with it. It comes without any warranty: check what it computes before you rely on it.</source>
+        <translation>Vous pouvez copier Atomdrift et le donner gratuitement à vos élèves et collègues, tant qu&apos;il reste inchangé et accompagné de cette notice. Il est fourni sans aucune garantie&#xa0;: vérifiez ses calculs avant de vous y fier.</translation>
+    </message>
+    <message>
+        <source>Atomdrift is protected by copyright law and by international treaties.</source>
+        <translation>Atomdrift est protégé par le droit d&apos;auteur et par les traités internationaux.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project, 2025-2026</source>
+        <translation>Le projet Atomdrift, 2025-2026</translation>
+    </message>
+    <message>
+        <source>Photograph: an atom drawn in light</source>
+        <translation>Photo&#xa0;: un atome dessiné de lumière</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>If you use Atomdrift in research papers, please cite it as follows:</source>
+        <translation>Si vous utilisez Atomdrift dans des articles de recherche, citez-le ainsi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project (2026). Atomdrift: a simulation of the decay of radioactive atoms. https://www.example.org/atomdrift</source>
+        <translation>Le projet Atomdrift (2026). Atomdrift&#xa0;: une simulation de la désintégration des atomes radioactifs. https://www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>New versions at www.example.org/atomdrift</source>
+        <translation>Nouvelles versions&#xa0;: www.example.org/atomdrift</translation>
+    </message>
+    <message>
+        <source>The Atomdrift Project</source>
+        <translation>Le projet Atomdrift</translation>
+    </message>
+    <message>
+        <source>Example Physics Teaching Laboratory</source>
+        <translation>Laboratoire Example d&apos;enseignement de la physique</translation>
+    </message>
+</context>
+<context>
+    <name>larggraf</name>
+    <message>
+        <source>Form2</source>
+        <translation>Form2</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>lnN(t) vs. t</source>
+        <translation>lnN(t) = f(t)</translation>
+    </message>
+    <message>
+        <source>dN(t) vs. t</source>
+        <translation>dN(t) = f(t)</translation>
+    </message>
+    <message>
+        <source>N(t) vs. t</source>
+        <translation>N(t) = f(t)</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t)</source>
+        <translation>N(t+1) = f(N(t))</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimer cette page</translation>
+    </message>
+    <message>
+        <source>Main form</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>N(t+1) vs. N(t) (Blue line: y=x)</source>
+        <translation>N(t+1) en fonction de N(t) (Ligne bleue&#xa0;: y=x)</translation>
+    </message>
+</context>
+<context>
+    <name>titlform</name>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Touche ou clic pour commencer.</translation>
+    </message>
+</context>
+</TS>
