@@ -3,6 +3,7 @@
 // introduction, and the nuclide lab with the technetium generator. Run it on an X server (scripts/screenshots starts Xvfb).
 #include "model/RunState.h"
 #include "ui/Platform.h"
+#include "ui/Translations.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ bool shoot(QWidget& window, const QDir& folder, const char* name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(app); // in the desktop's language, as the program shows itself
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
@@ -62,7 +64,7 @@ int main(int argc, char* argv[])
 
     NuclideLab& lab = windows.nuclideLab();
     lab.show();
-    lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("Molybdenum-99 (Mo-99)")));
+    lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(Mo-99)"), Qt::MatchEndsWith));
     lab.cmdExact->click();
     lab.optActivity->setChecked(true);
     saved &= shoot(lab, folder, "nuclide-lab");
