@@ -145,6 +145,14 @@ std::optional<std::int16_t> toInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
+std::optional<long long> wholeNumber(std::string_view text, std::string_view decimalPoint)
+{
+    const auto value = strictValue(text, decimalPoint);
+    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e15)
+        return std::nullopt;
+    return static_cast<long long>(*value);
+}
+
 std::string numberText(double value)
 {
     if (value == 0.0)

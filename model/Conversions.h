@@ -18,6 +18,8 @@ std::optional<double> lenientValue(std::string_view text);
 // The whole text (surrounding blanks allowed) must be a number. The decimal point is the user's
 // (`decimalPoint`, UTF-8) or "."; empty when the text is no number or beyond the double range.
 std::optional<double> strictValue(std::string_view text, std::string_view decimalPoint);
+// As strictValue, for a whole number of at most 10^15 in size; empty for any other.
+std::optional<long long> wholeNumber(std::string_view text, std::string_view decimalPoint);
 // Whether the whole text reads as a number for strictValue, whatever its size.
 bool isNumberText(std::string_view text, std::string_view decimalPoint);
 // As strictValue, for single precision: empty also beyond the float range.

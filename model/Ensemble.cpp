@@ -16,14 +16,6 @@ namespace {
 // Between two looks at the cancel flag: about 2 ms at the most atoms.
 constexpr int kStepsPerSlice = 64;
 
-std::optional<long long> wholeNumber(const std::string& text, const std::string& decimalPoint)
-{
-    const auto value = strictValue(text, decimalPoint);
-    if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e15)
-        return std::nullopt;
-    return static_cast<long long>(*value);
-}
-
 std::string outside(const char* what, long long low, long long high)
 {
     return std::string(what) + " must be a whole number from " + std::to_string(low) + " to " + std::to_string(high) + '.';

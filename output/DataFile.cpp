@@ -31,7 +31,8 @@ std::string fileNumber(double value)
 
 std::string dataFileText(RunState& state)
 {
-    std::string text = "\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"\r\n";
+    std::string text = "\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"";
+    text += kLineEnd;
     if (state.tmax < 0)
         return text;
     text.reserve(text.size() + 32 * static_cast<std::size_t>(state.tmax + 1));
@@ -46,7 +47,7 @@ std::string dataFileText(RunState& state)
         text += ',';
         if (const auto ln = lnAtoms(state, t))
             text += fileNumber(reduceToFourDecimals(*ln));
-        text += "\r\n";
+        text += kLineEnd;
     }
     return text;
 }

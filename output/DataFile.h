@@ -3,8 +3,12 @@
 #include "model/RunState.h"
 
 #include <string>
+#include <string_view>
 
 namespace decay {
+
+// Every line of the files the program writes ends so, as the data file always has.
+inline constexpr std::string_view kLineEnd = "\r\n";
 
 // The four-decimal reduction R(x): x * 10000 to the nearest whole number, halves to even, then
 // divided by 10000. Through a 32-bit integer where the product fits; beyond that the same

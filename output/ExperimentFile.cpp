@@ -10,7 +10,8 @@ std::string experimentFileText(const Ensemble& ensemble, const EnsembleStats& st
     std::string text = "\"t\"";
     for (int i = 1; i <= runs; ++i)
         text += ",\"run " + std::to_string(i) + '"';
-    text += ",\"mean\",\"sigma\",\"expectation\"\r\n";
+    text += ",\"mean\",\"sigma\",\"expectation\"";
+    text += kLineEnd;
     text.reserve(text.size() * 2 + static_cast<std::size_t>(ensemble.steps()) * static_cast<std::size_t>(runs + 4) * 7);
     for (int t = 0; t < ensemble.steps(); ++t) {
         const auto step = static_cast<std::size_t>(t);
@@ -23,7 +24,7 @@ std::string experimentFileText(const Ensemble& ensemble, const EnsembleStats& st
             text += ',';
             text += fileNumber(reduceToFourDecimals(value));
         }
-        text += "\r\n";
+        text += kLineEnd;
     }
     return text;
 }

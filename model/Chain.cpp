@@ -1,0 +1,182 @@
+#include "Chain.h"
+
+#include "Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace decay {
+namespace {
+
+// Members put in an order where parents come first (Kahn's sort, lowest number first, so a chain
+// typed in order keeps it); empty when the links make a loop.
+std::optional<Chain> parentsFirst(const Chain& chain)
+{
+    const int n = chain.size();
+    std::vector<int> parents(static_cast<std::size_t>(n), 0);
+    for (const ChainLink& link : chain.links)
+        ++parents[static_cast<std::size_t>(link.daughter)];
+    std::vector<int> order;
+    std::vector<bool> placed(static_cast<std::size_t>(n), false);
+    while (static_cast<int>(order.size()) < n) {
+        int next = 0;
+        while (next < n && (placed[static_cast<std::size_t>(next)] || parents[static_cast<std::size_t>(next)] > 0))
+            ++next;
+        if (next == n)
+            return std::nullopt;
+        placed[static_cast<std::size_t>(next)] = true;
+        order.push_back(next);
+        for (const ChainLink& link : chain.links)
+            if (link.parent == next)
+                --parents[static_cast<std::size_t>(link.daughter)];
+    }
+    std::vector<int> position(static_cast<std::size_t>(n));
+    Chain sorted;
+    for (int i = 0; i < n; ++i) {
+        position[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = i;
+        sorted.members.push_back(chain.members[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]);
+    }
+    for (ChainLink link : chain.links) {
+        link.parent = position[static_cast<std::size_t>(link.parent)];
+        link.daughter = position[static_cast<std::size_t>(link.daughter)];
+        sorted.links.push_back(link);
+    }
+    std::stable_sort(sorted.links.begin(), sorted.links.end(),
+                     [](const ChainLink& a, const ChainLink& b) { return a.parent < b.parent; });
+    return sorted;
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The custom members, or what is wrong with the first that cannot be used.
+std::string readMembers(const CustomChainTexts& texts, Chain& chain)
+{
+    for (std::size_t i = 0; i < texts.members.size(); ++i) {
+        const CustomMemberTexts& member = texts.members[i];
+        const std::string name = trimmed(member.name);
+        if (name.empty() || name.size() > 24)
+            return "Member " + std::to_string(i + 1) + " needs a name of 1 to 24 characters.";
+        for (const ChainMember& other : chain.members)
+            if (other.symbol == name)
+                return "Two members are called " + name + ".";
+        double halfLife = 0;
+        if (!trimmed(member.halfLife).empty()) {
+            const auto value = strictValue(member.halfLife, texts.decimalPoint);
+            halfLife = value ? *value * unitSeconds(member.unit) : 0;
+            if (!(halfLife >= kShortestHalfLife && halfLife <= kLongestHalfLife))
+                return "The half-life of " + name +
+                       " must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.";
+        }
+        chain.members.push_back({name, name, halfLife});
+    }
+    return {};
+}
+
+std::string readLinks(const CustomChainTexts& texts, Chain& chain)
+{
+    const int n = chain.size();
+    std::vector<double> sums(static_cast<std::size_t>(n), 0.0);
+    for (const CustomLinkTexts& link : texts.links) {
+        if (link.parent < 0 || link.parent >= n || link.daughter < 0 || link.daughter >= n || link.parent == link.daughter)
+            return "Every link joins two different members of the chain.";
+        const ChainMember& parent = chain.members[static_cast<std::size_t>(link.parent)];
+        const std::string route = parent.symbol + " to " + chain.members[static_cast<std::size_t>(link.daughter)].symbol;
+        if (parent.stable())
+            return parent.symbol + " is stable: it cannot decay to anything.";
+        for (const ChainLink& other : chain.links)
+            if (other.parent == link.parent && other.daughter == link.daughter)
+                return "The link from " + route + " is there twice.";
+        const auto fraction = strictValue(link.fraction, texts.decimalPoint);
+        if (!fraction || !(*fraction >= 0 && *fraction <= 1))
+            return "The branch fraction from " + route + " must be a number from 0 to 1.";
+        double& sum = sums[static_cast<std::size_t>(link.parent)];
+        sum += *fraction;
+        if (sum > 1 + 1e-12)
+            return "The branch fractions from " + parent.symbol + " add up to more than 1.";
+        chain.links.push_back({link.parent, link.daughter, *fraction});
+    }
+    return {};
+}
+
+} // namespace
+
+double unitSeconds(TimeUnit unit)
+{
+    switch (unit) {
+    case TimeUnit::Second: return 1.0;
+    case TimeUnit::Minute: return 60.0;
+    case TimeUnit::Hour: return 3600.0;
+    case TimeUnit::Day: return 86400.0;
+    case TimeUnit::Year: return kSecondsPerYear;
+    }
+    return 1.0;
+}
+
+std::string_view unitName(TimeUnit unit)
+{
+    switch (unit) {
+    case TimeUnit::Second: return "s";
+    case TimeUnit::Minute: return "min";
+    case TimeUnit::Hour: return "h";
+    case TimeUnit::Day: return "d";
+    case TimeUnit::Year: return "y";
+    }
+    return "s";
+}
+
+double ChainMember::rate() const
+{
+    return stable() ? 0.0 : std::numbers::ln2 / halfLife;
+}
+
+ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
+{
+    const Nuclide* start = table.find(first);
+    if (!start)
+        return {.error = std::string(first) + " is not in the nuclide table."};
+    std::vector<const Nuclide*> found{start};
+    for (std::size_t i = 0; i < found.size(); ++i)
+        for (const DecayBranch& branch : found[i]->branches) {
+            const Nuclide* daughter = table.find(branch.daughter);
+            if (daughter && std::find(found.begin(), found.end(), daughter) == found.end())
+                found.push_back(daughter);
+        }
+    if (found.size() > kMostChainMembers)
+        return {.error = "The chain of " + std::string(first) + " has more than " + std::to_string(kMostChainMembers) +
+                         " members."};
+    Chain chain;
+    for (const Nuclide* nuclide : found) {
+        chain.members.push_back({nuclide->symbol, nuclide->title(), nuclide->halfLife});
+        for (const DecayBranch& branch : nuclide->branches) {
+            const auto daughter = std::find(found.begin(), found.end(), table.find(branch.daughter));
+            if (daughter != found.end())
+                chain.links.push_back({chain.size() - 1, static_cast<int>(daughter - found.begin()), branch.fraction});
+        }
+    }
+    auto sorted = parentsFirst(chain);
+    if (!sorted)
+        return {.error = "The chain of " + std::string(first) + " loops."};
+    return {.chain = std::move(sorted)};
+}
+
+ChainEntry readCustomChain(const CustomChainTexts& texts)
+{
+    if (texts.members.empty() || texts.members.size() > kMostCustomMembers)
+        return {.error = "A custom chain has 1 to " + std::to_string(kMostCustomMembers) + " members."};
+    Chain chain;
+    if (auto error = readMembers(texts, chain); !error.empty())
+        return {.error = std::move(error)};
+    if (auto error = readLinks(texts, chain); !error.empty())
+        return {.error = std::move(error)};
+    auto sorted = parentsFirst(chain);
+    if (!sorted)
+        return {.error = "The chain has a loop: a member would decay back into itself. Remove one of the links of the loop."};
+    return {.chain = std::move(sorted)};
+}
+
+} // namespace decay

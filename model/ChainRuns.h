@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Chain.h"
+#include "Ensemble.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace decay {
+
+class DecayDraws;
+
+inline constexpr int kMostLabSteps = 10000;
+inline constexpr double kMostLabAtoms = 1e30;           // of every member, for the exact runs
+inline constexpr std::int32_t kMostRandomAtoms = 1000000; // in all, for the random run
+// Time steps the runs accept, in seconds: 1 ns to 10^12 years.
+inline constexpr double kShortestLabStep = 1e-9;
+inline constexpr double kLongestLabStep = 1e12 * kSecondsPerYear;
+
+// At the end of step `step` every atom of `member` is taken away (a generator eluted, a chemical
+// separation); the series show the member at 0 there, and the run goes on from what is left.
+struct Milking {
+    int step = 1;
+    int member = 0;
+};
+
+struct RunSetup {
+    std::vector<double> initial; // atoms of every member at t = 0
+    double step = 1;             // the time step in seconds
+    int steps = 100;             // 1..kMostLabSteps
+    std::optional<Milking> milk;
+};
+
+// The run entries of the lab: the initial atoms of every member (empty means 0), the step in a
+// unit, the number of steps, and an optional milking step (empty for none) with its member.
+struct RunTexts {
+    std::vector<std::string> initial;
+    std::string step;
+    TimeUnit unit = TimeUnit::Second;
+    std::string steps;
+    std::string milkStep;
+    int milkMember = 0;
+    std::string decimalPoint = ".";
+};
+struct RunSetupEntry {
+    std::optional<RunSetup> setup;
+    std::string error;
+};
+RunSetupEntry readRunSetup(const Chain& chain, const RunTexts& texts);
+
+// Why the random run cannot follow these atoms (whole numbers, at most kMostRandomAtoms in all);
+// empty when it can.
+std::string randomRunRefusal(const RunSetup& setup);
+
+// A number for every member at every step 0..steps.
+struct ChainSeries {
+    int members = 0;
+    int steps = 0;
+    std::vector<double> values; // member after member
+
+    std::span<const double> member(int i) const
+    {
+        const auto length = static_cast<std::size_t>(steps) + 1;
+        return std::span(values).subspan(static_cast<std::size_t>(i) * length, length);
+    }
+    double at(int i, int step) const { return member(i)[static_cast<std::size_t>(step)]; }
+};
+
+// All three runs report their steps to `progress` and return empty when it cancels them.
+
+// The continuous solution N(t_k), t_k = k * step: the exponential of the chain's rate matrix
+// (Bateman's equations with branch fractions), computed without cancellation; see ChainRuns.cpp.
+std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
+
+// The expectation of the random run's discrete process, E(k+1) = M E(k) with
+// M = I - diag(q) + branches * diag(q), using the very probabilities the draws realise.
+std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
+
+// Every atom present at the start of a step decays in it with q = 1 - e^(-lambda * step); a decay
+// feeds the daughters with the links' fractions (the rest leaves the chain); an atom made in a step
+// waits for the next. Needs randomRunRefusal(setup) empty, else returns empty.
+std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, DecayDraws& draws,
+                                     Progress* progress = nullptr);
+
+} // namespace decay

@@ -1,0 +1,40 @@
+#include "ChainFile.h"
+
+#include "DataFile.h"
+#include "model/ChainActivity.h"
+
+namespace decay {
+namespace {
+
+// A header field in quotes, a quote inside doubled.
+std::string field(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted.append(c == '"' ? 2 : 1, c);
+    return quoted + '"';
+}
+
+} // namespace
+
+std::string chainFileText(const Chain& chain, const ChainSeries& counts, double stepSeconds, TimeUnit unit)
+{
+    const ChainSeries activity = activities(chain, counts);
+    std::string text = field("t [" + std::string(unitName(unit)) + "]");
+    for (const ChainMember& member : chain.members)
+        text += ',' + field("N " + member.symbol);
+    for (const ChainMember& member : chain.members)
+        text += ',' + field("A " + member.symbol + " [Bq]");
+    text += kLineEnd;
+    text.reserve(text.size() + static_cast<std::size_t>(counts.steps + 1) * static_cast<std::size_t>(2 * counts.members + 1) * 17);
+    for (int k = 0; k <= counts.steps; ++k) {
+        text += shortNumber(k * stepSeconds / unitSeconds(unit), 10);
+        for (const ChainSeries* series : {&counts, &activity})
+            for (int i = 0; i < counts.members; ++i)
+                text.append(",").append(shortNumber(series->at(i, k), 10));
+        text += kLineEnd;
+    }
+    return text;
+}
+
+} // namespace decay
