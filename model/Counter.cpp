@@ -7,6 +7,12 @@
 #include <cmath>
 
 namespace decay {
+namespace {
+
+// Each decay takes one draw; a random run of the lab has far fewer.
+constexpr double kMostDecaysPerStep = 1e9;
+
+} // namespace
 
 CounterSettingsEntry readCounterSettings(const CounterTexts& texts)
 {
@@ -38,8 +44,8 @@ std::string countingRefusal(const SampleRun& run, const CounterSettings& setting
     for (double value : run.perStep) {
         if (!(value >= 0 && std::isfinite(value)))
             return "The run holds a step with no count of decays or activity.";
-        if (run.kind == SampleRun::Kind::Decays && value != std::floor(value))
-            return "A random run's decays must be whole numbers.";
+        if (run.kind == SampleRun::Kind::Decays && (value != std::floor(value) || value > kMostDecaysPerStep))
+            return "A random run's decays must be whole numbers from 0 to 1e9.";
         if ((settings.efficiency * value / (run.kind == SampleRun::Kind::Decays ? run.step : 1) + settings.background) * run.step
             > kMostMeanCount)
             return "The sample is too active to count: a step would bring more than 1e15 counts.";

@@ -208,6 +208,8 @@ HalfLifeFit fitPoissonLikelihood(const FitData& data)
     if (!converged || !(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span(data) < 1e-6
         || !std::isfinite(lambda))
         return noFit(FitMethod::PoissonLikelihood, n, "The counts show no decay that a half-life could be fitted to.");
+    if (varianceLogLambda > 1)
+        return noFit(FitMethod::PoissonLikelihood, n, "The counts are too few for a half-life: its uncertainty would exceed it.");
 
     HalfLifeFit fit{.method = FitMethod::PoissonLikelihood, .halfLife = std::numbers::ln2 / lambda};
     fit.sigma = fit.halfLife * std::sqrt(varianceLogLambda);
