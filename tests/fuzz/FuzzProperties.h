@@ -15,7 +15,7 @@ inline void require(bool holds, const char* property, std::string_view text = {}
 {
     if (holds)
         return;
-    std::fprintf(stderr, "property broken: %s [%.*s]\n", property, static_cast<int>(text.size()), text.data());
+    std::fprintf(stderr, "property broken: %s [%.*s]\n", property, static_cast<int>(text.size()), text.empty() ? "" : text.data());
     std::abort();
 }
 
