@@ -1,7 +1,8 @@
 #include "ChainActivity.h"
 
+#include "Conversions.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -11,7 +12,7 @@ namespace {
 std::string halfLifeText(const ChainMember& member)
 {
     const TimeUnit unit = fittingUnit(member.halfLife);
-    return member.symbol + " (" + shortNumber(member.halfLife / unitSeconds(unit)) + " " + std::string(unitName(unit)) + ")";
+    return member.symbol + " (" + significantDigits(member.halfLife / unitSeconds(unit), 4) + " " + std::string(unitName(unit)) + ")";
 }
 
 // The link from the first radioactive member with the largest fraction; null when there is none.
@@ -49,6 +50,15 @@ std::vector<double> totalActivity(const ChainSeries& activity)
     return total;
 }
 
+std::vector<double> activityRatio(const ChainSeries& activity, const ChainLink& link)
+{
+    std::vector<double> ratio;
+    const auto parent = activity.member(link.parent), daughter = activity.member(link.daughter);
+    for (std::size_t k = 0; k < parent.size(); ++k)
+        ratio.push_back(parent[k] > 0 ? daughter[k] / parent[k] : std::numeric_limits<double>::quiet_NaN());
+    return ratio;
+}
+
 double becquerelPer(ActivityUnit unit)
 {
     switch (unit) {
@@ -83,24 +93,24 @@ Equilibrium equilibrium(const Chain& chain, int linkIndex)
     const ChainMember& a = chain.members[static_cast<std::size_t>(link.parent)];
     const ChainMember& b = chain.members[static_cast<std::size_t>(link.daughter)];
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const std::string activityRatio = "A(" + b.symbol + ")/A(" + a.symbol + ")";
+    const std::string ratioName = "A(" + b.symbol + ")/A(" + a.symbol + ")";
     if (b.stable())
         return {EquilibriumKind::None, nan, nan, "No equilibrium: " + b.symbol + " is stable and has no activity."};
     if (b.halfLife >= a.halfLife)
         return {EquilibriumKind::None, nan, nan,
                 "No equilibrium: " + halfLifeText(b) + " lives at least as long as its parent " + halfLifeText(a) +
-                    ", so " + activityRatio + " keeps growing."};
+                    ", so " + ratioName + " keeps growing."};
     if (a.halfLife >= kSecularRatio * b.halfLife)
         return {EquilibriumKind::Secular, link.fraction, nan,
                 "Secular equilibrium: " + halfLifeText(a) + " lives far longer than " + halfLifeText(b) + ", so " +
-                    activityRatio + " settles at " + shortNumber(link.fraction) + "."};
+                    ratioName + " settles at " + significantDigits(link.fraction, 4) + "."};
     const double ratio = link.fraction * a.halfLife / (a.halfLife - b.halfLife);
     const double peak = std::log(b.rate() / a.rate()) / (b.rate() - a.rate());
     const TimeUnit unit = fittingUnit(peak);
     return {EquilibriumKind::Transient, ratio, peak,
             "Transient equilibrium: " + halfLifeText(a) + " lives longer than " + halfLifeText(b) + ", so " +
-                activityRatio + " settles at " + shortNumber(ratio) + "; the activity of " + b.symbol + " peaks at " +
-                shortNumber(peak / unitSeconds(unit)) + " " + std::string(unitName(unit)) + "."};
+                ratioName + " settles at " + significantDigits(ratio, 4) + "; the activity of " + b.symbol + " peaks at " +
+                significantDigits(peak / unitSeconds(unit), 4) + " " + std::string(unitName(unit)) + "."};
 }
 
 TimeUnit fittingUnit(double seconds)
@@ -110,13 +120,6 @@ TimeUnit fittingUnit(double seconds)
         if (seconds >= unitSeconds(unit))
             fitting = unit;
     return fitting;
-}
-
-std::string shortNumber(double value, int digits)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
-    return std::string(buffer, end);
 }
 
 RunDefaults runDefaults(const Chain& chain)

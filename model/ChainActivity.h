@@ -14,13 +14,15 @@ namespace decay {
 ChainSeries activities(const Chain& chain, const ChainSeries& counts);
 // The sum over the members at every step.
 std::vector<double> totalActivity(const ChainSeries& activity);
+// A_daughter / A_parent of the link at every step; NaN where the parent has no activity.
+std::vector<double> activityRatio(const ChainSeries& activity, const ChainLink& link);
 
 enum class ActivityUnit { Bq, kBq, MBq, GBq, Ci, uCi, dpm };
 inline constexpr std::array<ActivityUnit, 7> kActivityUnits{ActivityUnit::Bq, ActivityUnit::kBq, ActivityUnit::MBq,
                                                             ActivityUnit::GBq, ActivityUnit::Ci,  ActivityUnit::uCi,
                                                             ActivityUnit::dpm};
-// Becquerel in one unit. The curie is 3.7e10 Bq exactly (BIPM, The International System of Units,
-// 9th edition 2019, and NIST SP 811 (2008), appendix B.8); a dpm is one decay per minute, 1/60 Bq.
+// Becquerel in one unit. The curie is 3.7e10 s^-1 exactly (12th CGPM, 1964, Resolution 7; the
+// becquerel is the 15th CGPM's, 1975, Resolution 8); a dpm is one decay per minute, 1/60 Bq.
 double becquerelPer(ActivityUnit unit);
 std::string_view activityUnitName(ActivityUnit unit); // "Bq", ..., "µCi", "dpm" (UTF-8)
 
@@ -42,8 +44,6 @@ Equilibrium equilibrium(const Chain& chain, int link);
 
 // A time in the largest unit it is at least 1 of (from s up to y).
 TimeUnit fittingUnit(double seconds);
-// A number with `digits` significant digits, "." as decimal point, exponent form only far from 1.
-std::string shortNumber(double value, int digits = 4);
 
 // Entries to start a chain with: a step about a tenth of the shorter half-life of the first member
 // and its main daughter (the link with the largest fraction), in a fitting unit with two

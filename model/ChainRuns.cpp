@@ -136,6 +136,13 @@ void multiply(const Matrix& m, std::span<const double> v, std::span<double> out)
     }
 }
 
+// What readRunSetup guarantees, checked again for a setup made by hand.
+bool runnable(const Chain& chain, const RunSetup& setup)
+{
+    return setup.steps >= 1 && setup.steps <= kMostLabSteps && setup.step >= kShortestLabStep &&
+           setup.step <= kLongestLabStep && (!setup.milk || (setup.milk->member >= 0 && setup.milk->member < chain.size()));
+}
+
 // The state after every step, with the milking and the progress: `advance(k, state)` turns the
 // state of step k - 1 into that of step k; `restart(k, state)` tells it the run goes on from a
 // state that was changed by hand.
@@ -262,6 +269,8 @@ std::string randomRunRefusal(const RunSetup& setup)
 
 std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, Progress* progress)
 {
+    if (!runnable(chain, setup))
+        return std::nullopt;
     // N(t_s + (qB + r) step) = F(r step) F(qB step) N(t_s): two products of accurate matrices per
     // step, so no error builds up over the steps, and only about 2 sqrt(steps) matrices to make.
     const Propagator propagator(chain);
@@ -292,6 +301,8 @@ std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, P
 
 std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup, Progress* progress)
 {
+    if (!runnable(chain, setup))
+        return std::nullopt;
     const StepDraws draws(chain, setup.step);
     std::vector<double> decays(static_cast<std::size_t>(chain.size()));
     return runSteps(
@@ -308,7 +319,7 @@ std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup
 
 std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, DecayDraws& generator, Progress* progress)
 {
-    if (!randomRunRefusal(setup).empty())
+    if (!runnable(chain, setup) || !randomRunRefusal(setup).empty())
         return std::nullopt;
     const StepDraws draws(chain, setup.step);
     std::vector<std::int32_t> atoms(static_cast<std::size_t>(chain.size())), decays(atoms.size());

@@ -69,7 +69,8 @@ struct ChainSeries {
     double at(int i, int step) const { return member(i)[static_cast<std::size_t>(step)]; }
 };
 
-// All three runs report their steps to `progress` and return empty when it cancels them.
+// All three runs report their steps to `progress` and return empty when it cancels them, or when
+// the setup is not one readRunSetup could have made.
 
 // The continuous solution N(t_k), t_k = k * step: the exponential of the chain's rate matrix
 // (Bateman's equations with branch fractions), computed without cancellation; see ChainRuns.cpp.

@@ -161,8 +161,13 @@ std::string numberText(double value)
     // would not read back; the largest that does is written instead.
     if (std::fabs(value) > 1.79769313486231e308)
         return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
+    return significantDigits(value, 15);
+}
+
+std::string significantDigits(double value, int digits)
+{
     char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
     std::string text(buffer, end);
     const auto e = text.find('e');
     if (e != std::string::npos)

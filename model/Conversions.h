@@ -31,5 +31,8 @@ std::optional<std::int16_t> toInt16(double value);
 // At most 15 significant digits, no trailing zeros, "." as decimal point; exponent form
 // ("1E+20", "1E-05") from 15 integer digits on and below 0.0001.
 std::string numberText(double value);
+// At most `digits` significant digits (1 to 17), no trailing zeros, "." as decimal point, exponent
+// form ("4.463E+09") far from 1, whatever the user's locale.
+std::string significantDigits(double value, int digits);
 
 } // namespace decay

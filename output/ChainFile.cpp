@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 #include "model/ChainActivity.h"
+#include "model/Conversions.h"
 
 namespace decay {
 namespace {
@@ -28,10 +29,10 @@ std::string chainFileText(const Chain& chain, const ChainSeries& counts, double 
     text += kLineEnd;
     text.reserve(text.size() + static_cast<std::size_t>(counts.steps + 1) * static_cast<std::size_t>(2 * counts.members + 1) * 17);
     for (int k = 0; k <= counts.steps; ++k) {
-        text += shortNumber(k * stepSeconds / unitSeconds(unit), 10);
+        text += significantDigits(k * stepSeconds / unitSeconds(unit), 10);
         for (const ChainSeries* series : {&counts, &activity})
             for (int i = 0; i < counts.members; ++i)
-                text.append(",").append(shortNumber(series->at(i, k), 10));
+                text.append(",").append(significantDigits(series->at(i, k), 10));
         text += kLineEnd;
     }
     return text;

@@ -1,7 +1,7 @@
 #include "CountsFile.h"
 
 #include "DataFile.h"
-#include "model/ChainActivity.h"
+#include "model/Conversions.h"
 
 namespace decay {
 
@@ -13,9 +13,9 @@ std::string countsFileText(const FitData& data, TimeUnit unit)
     const double seconds = unitSeconds(unit);
     for (std::size_t k = 0; k < data.intervals.size(); ++k) {
         const CountInterval& interval = data.intervals[k];
-        text.append(shortNumber(interval.start / seconds, 10)).append(",").append(shortNumber(interval.end / seconds, 10));
+        text.append(significantDigits(interval.start / seconds, 10)).append(",").append(significantDigits(interval.end / seconds, 10));
         text.append(",").append(std::to_string(interval.counts));
-        text.append(",").append(shortNumber(data.backgroundRate * data.exposure[k], 10));
+        text.append(",").append(significantDigits(data.backgroundRate * data.exposure[k], 10));
         text += kLineEnd;
     }
     return text;
