@@ -1,6 +1,7 @@
 #include "ClassData.h"
 
 #include "Conversions.h"
+#include "CsvLines.h"
 #include "EnsembleStats.h"
 
 #include <cmath>
@@ -13,107 +14,40 @@ constexpr std::size_t kLargestFile = 4 << 20;
 constexpr std::size_t kMostLines = 10001;
 constexpr std::size_t kMostGroups = 1000;
 
-std::string_view trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-// Splits a line at `separator` outside double quotes; a quoted field loses its quotes, and a
-// doubled quote inside it stands for one. Empty when a quote is left open.
-std::optional<std::vector<std::string>> fields(std::string_view line, char separator)
-{
-    std::vector<std::string> result(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c != '"')
-                result.back() += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"')
-                result.back() += line[++i];
-            else
-                quoted = false;
-        } else if (c == '"' && trimmed(result.back()).empty()) {
-            result.back().clear();
-            quoted = true;
-        } else if (c == separator) {
-            result.emplace_back();
-        } else {
-            result.back() += c;
-        }
-    }
-    if (quoted)
-        return std::nullopt;
-    for (std::string& f : result)
-        f = std::string(trimmed(f));
-    return result;
-}
-
-std::string quote(std::string_view s)
-{
-    constexpr std::size_t kShown = 20;
-    return '"' + std::string(s.substr(0, kShown)) + (s.size() > kShown ? "...\"" : "\"");
-}
-
-std::string fieldCount(std::size_t n)
-{
-    return std::to_string(n) + (n == 1 ? " field" : " fields");
-}
-
 } // namespace
 
 ClassDataRead readClassData(std::string_view text, std::string_view decimalPoint)
 {
     if (text.size() > kLargestFile)
         return {.error = "The file is larger than 4 MB; a class's counts take far less."};
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
 
     ClassData data;
-    char separator = 0;
     std::size_t width = 0;    // fields on every line
     std::size_t widthLine = 0; // the line that set it
-    std::size_t lineNumber = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const auto end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (trimmed(line).empty())
-            continue;
-        const std::string where = "Line " + std::to_string(lineNumber);
-        if (line.find('\0') != std::string_view::npos)
-            return {.error = where + " holds a zero byte: this is no text file."};
-        if (separator == 0)
-            separator = line.find('\t') != std::string_view::npos ? '\t' : line.find(';') != std::string_view::npos ? ';' : ',';
-        const auto row = fields(line, separator);
-        if (!row)
-            return {.error = where + " opens a quote that it does not close."};
+    CsvLines lines(text);
+    while (lines.next()) {
+        const std::string where = lines.where();
+        const std::vector<std::string>& row = lines.fields();
         if (width == 0) {
-            if (row->size() < 2)
+            if (row.size() < 2)
                 return {.error = where + " has only one field: each line needs the step and at least one group's count."};
-            if (row->size() - 1 > kMostGroups)
+            if (row.size() - 1 > kMostGroups)
                 return {.error = where + " has more than " + std::to_string(kMostGroups) + " groups."};
-            width = row->size();
-            widthLine = lineNumber;
+            width = row.size();
+            widthLine = lines.lineNumber();
             data.counts.resize(width - 1);
-            if (!strictValue((*row)[0], decimalPoint)) { // a header line of names
-                data.groups.assign(row->begin() + 1, row->end());
+            if (!strictValue(row[0], decimalPoint)) { // a header line of names
+                data.groups.assign(row.begin() + 1, row.end());
                 continue;
             }
         }
-        if (row->size() != width)
-            return {.error = where + " has " + fieldCount(row->size()) + ", line " + std::to_string(widthLine) + " has "
+        if (row.size() != width)
+            return {.error = where + " has " + fieldCount(row.size()) + ", line " + std::to_string(widthLine) + " has "
                              + fieldCount(width) + "."};
         if (data.steps.size() == kMostLines)
             return {.error = where + " is one too many: at most " + std::to_string(kMostLines) + " lines of counts."};
         for (std::size_t column = 0; column < width; ++column) {
-            const std::string& field = (*row)[column];
+            const std::string& field = row[column];
             const std::string cell = where + ", field " + std::to_string(column + 1);
             if (field.empty())
                 return {.error = cell + " is empty."};
@@ -133,6 +67,8 @@ ClassDataRead readClassData(std::string_view text, std::string_view decimalPoint
             data.steps.push_back(*value);
         }
     }
+    if (!lines.error().empty())
+        return {.error = lines.error()};
     if (data.steps.size() < 2)
         return {.error = data.steps.empty() ? "The file holds no counts." : "The file holds the counts of one step only; a decay needs two or more."};
     for (std::size_t g = data.groups.size(); g < data.counts.size(); ++g)

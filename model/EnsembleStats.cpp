@@ -14,24 +14,35 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
 
-void LineFit::add(double x, double y)
+void LineFit::add(double x, double y, double weight)
 {
     ++m_n;
-    m_sx += x;
-    m_sy += y;
-    m_sxx += x * x;
-    m_sxy += x * y;
+    m_sw += weight;
+    m_sx += weight * x;
+    m_sy += weight * y;
+    m_sxx += weight * x * x;
+    m_sxy += weight * x * y;
+}
+
+double LineFit::spreadX() const
+{
+    const double spread = m_sw * m_sxx - m_sx * m_sx;
+    return m_n >= 2 && spread > 0 ? spread : kNaN;
 }
 
 double LineFit::slope() const
 {
-    const double spreadX = m_n * m_sxx - m_sx * m_sx;
-    return m_n >= 2 && spreadX > 0 ? (m_n * m_sxy - m_sx * m_sy) / spreadX : kNaN;
+    return (m_sw * m_sxy - m_sx * m_sy) / spreadX();
 }
 
 double LineFit::intercept() const
 {
-    return (m_sy - slope() * m_sx) / m_n;
+    return (m_sy - slope() * m_sx) / m_sw;
+}
+
+double LineFit::slopeVariance() const
+{
+    return m_sw / spreadX();
 }
 
 Spread spread(std::span<const double> values)

@@ -7,18 +7,23 @@
 
 namespace decay {
 
-// Least-squares line y = intercept + slope x through the points added.
+// Least-squares line y = intercept + slope x through the points added, each with a weight
+// (1 / sigma^2 of its y for a weighted fit).
 class LineFit {
 public:
-    void add(double x, double y);
+    void add(double x, double y, double weight = 1);
     int points() const { return m_n; }
-    // Both need two points with different x; NaN otherwise.
+    // These need two points with different x; NaN otherwise.
     double slope() const;
     double intercept() const;
+    // The slope's variance when the weights are 1 / sigma^2 of the y values.
+    double slopeVariance() const;
 
 private:
+    double spreadX() const;
+
     int m_n = 0;
-    double m_sx = 0, m_sy = 0, m_sxx = 0, m_sxy = 0;
+    double m_sw = 0, m_sx = 0, m_sy = 0, m_sxx = 0, m_sxy = 0;
 };
 
 // Mean and standard deviation (n - 1 in the denominator; 0 for one value) of the finite values.

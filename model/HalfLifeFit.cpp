@@ -1,0 +1,271 @@
+#include "HalfLifeFit.h"
+
+#include "EnsembleStats.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace decay {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr int kMostIterations = 200;
+
+// The fit's unknowns: ln S, ln lambda (which keep both above 0) and the background rate b, which
+// is fitted only when a measurement constrains it.
+using Vector = std::array<double, 3>;
+using Matrix = std::array<Vector, 3>;
+
+struct Problem {
+    const FitData& data;
+    double origin = 0;          // times are taken from the first interval's start
+    int unknowns = 2;           // 3 when b is fitted
+};
+
+// 1/y - 1/(e^y - 1), which goes to 1/2 as y goes to 0, where the difference would cancel.
+double lateShare(double y)
+{
+    return y < 1e-4 ? 0.5 - y / 12 : 1 / y - 1 / std::expm1(y);
+}
+
+// The counts expected in interval k, and their derivatives by ln S, ln lambda and b. The sample
+// brings S * integral of e^(-lambda t) dt over the interval, (e^(-lambda t0) - e^(-lambda t1)) /
+// lambda, whose derivative by ln lambda is the same times lambda (-t0 - width * lateShare).
+double expectedCounts(const Problem& p, std::size_t k, const Vector& x, Vector* gradient = nullptr)
+{
+    const CountInterval& interval = p.data.intervals[k];
+    const double s = std::exp(x[0]), lambda = std::exp(x[1]);
+    const double t0 = interval.start - p.origin, width = interval.end - interval.start;
+    const double signal = s * std::exp(-lambda * t0) * -std::expm1(-lambda * width) / lambda;
+    const double exposure = p.data.exposure[k];
+    if (gradient)
+        *gradient = {signal, signal * lambda * (-t0 - width * lateShare(lambda * width)), exposure};
+    return x[2] * exposure + signal;
+}
+
+bool backgroundFitted(const FitData& data)
+{
+    return data.backgroundCounts > 0 && data.backgroundTime > 0;
+}
+
+double logLikelihood(const Problem& p, const Vector& x)
+{
+    if (!(x[2] >= 0))
+        return -std::numeric_limits<double>::infinity();
+    double sum = 0;
+    for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
+        const double mu = expectedCounts(p, k, x);
+        const auto counts = static_cast<double>(p.data.intervals[k].counts);
+        sum += (counts > 0 ? counts * std::log(mu) : 0.0) - mu;
+    }
+    if (p.unknowns == 3)
+        sum += static_cast<double>(p.data.backgroundCounts) * std::log(x[2]) - x[2] * p.data.backgroundTime;
+    return std::isnan(sum) ? -std::numeric_limits<double>::infinity() : sum;
+}
+
+// The expected information and the score at x.
+void informationAndScore(const Problem& p, const Vector& x, Matrix& information, Vector& score)
+{
+    information = {};
+    score = {};
+    for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
+        Vector g;
+        const double mu = expectedCounts(p, k, x, &g);
+        const double excess = static_cast<double>(p.data.intervals[k].counts) / mu - 1;
+        for (int i = 0; i < p.unknowns; ++i) {
+            score[i] += excess * g[i];
+            for (int j = 0; j < p.unknowns; ++j)
+                information[i][j] += g[i] * g[j] / mu;
+        }
+    }
+    if (p.unknowns == 3) {
+        score[2] += static_cast<double>(p.data.backgroundCounts) / x[2] - p.data.backgroundTime;
+        information[2][2] += p.data.backgroundTime / x[2];
+    }
+}
+
+// Solves a x = b for the first n unknowns by elimination with partial pivoting; NaN when singular.
+Vector solve(Matrix a, Vector b, int n)
+{
+    for (int c = 0; c < n; ++c) {
+        int pivot = c;
+        for (int r = c + 1; r < n; ++r)
+            if (std::fabs(a[r][c]) > std::fabs(a[pivot][c]))
+                pivot = r;
+        std::swap(a[c], a[pivot]);
+        std::swap(b[c], b[pivot]);
+        if (!(a[c][c] != 0))
+            return {kNaN, kNaN, kNaN};
+        for (int r = c + 1; r < n; ++r) {
+            const double f = a[r][c] / a[c][c];
+            for (int j = c; j < n; ++j)
+                a[r][j] -= f * a[c][j];
+            b[r] -= f * b[c];
+        }
+    }
+    Vector x{};
+    for (int r = n - 1; r >= 0; --r) {
+        double sum = b[r];
+        for (int j = r + 1; j < n; ++j)
+            sum -= a[r][j] * x[j];
+        x[r] = sum / a[r][r];
+    }
+    return x;
+}
+
+// Where the search starts: the line's decay constant when it has one, else a half-life of a
+// third of the time covered; S so that the expected net counts match the observed ones.
+Vector startingPoint(const Problem& p, double span)
+{
+    const HalfLifeFit line = fitWeightedLeastSquares(p.data);
+    const double lambda = std::numbers::ln2 / (line.fitted() ? line.halfLife : span / 3);
+    Vector x{0, std::log(lambda), p.data.backgroundRate};
+    double net = 0, signal = 0;
+    for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
+        net += static_cast<double>(p.data.intervals[k].counts) - x[2] * p.data.exposure[k];
+        signal += expectedCounts(p, k, x) - x[2] * p.data.exposure[k];
+    }
+    x[0] = std::log(std::max(net, 1.0) / signal);
+    return x;
+}
+
+HalfLifeFit noFit(FitMethod method, std::size_t intervals, std::string note)
+{
+    return {.method = method, .halfLife = kNaN, .sigma = kNaN, .netRate = kNaN, .expected = std::vector<double>(intervals, kNaN),
+            .residuals = std::vector<double>(intervals, kNaN), .note = std::move(note)};
+}
+
+double span(const FitData& data)
+{
+    double first = data.intervals.front().start, last = data.intervals.front().end;
+    for (const CountInterval& interval : data.intervals) {
+        first = std::min(first, interval.start);
+        last = std::max(last, interval.end);
+    }
+    return last - first;
+}
+
+const char* const kTooFew = "A half-life needs the counts of two intervals or more.";
+
+} // namespace
+
+FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background)
+{
+    FitData data{.intervals = intervals, .backgroundRate = background.rate(), .backgroundCounts = background.counts,
+                 .backgroundTime = background.seconds};
+    for (const CountInterval& interval : intervals)
+        data.exposure.push_back(interval.end - interval.start);
+    return data;
+}
+
+std::string_view methodName(FitMethod method)
+{
+    return method == FitMethod::PoissonLikelihood ? "Poisson maximum likelihood" : "Weighted least squares on ln(net counts)";
+}
+
+bool HalfLifeFit::fitted() const
+{
+    return std::isfinite(halfLife);
+}
+
+HalfLifeFit fitPoissonLikelihood(const FitData& data)
+{
+    const std::size_t n = data.intervals.size();
+    if (n < 2)
+        return noFit(FitMethod::PoissonLikelihood, n, kTooFew);
+    const Problem p{.data = data, .origin = data.intervals.front().start, .unknowns = backgroundFitted(data) ? 3 : 2};
+    Vector x = startingPoint(p, span(data));
+    double likelihood = logLikelihood(p, x);
+    Matrix information;
+    Vector score;
+    bool converged = false;
+    for (int iteration = 0; iteration < kMostIterations && !converged && std::isfinite(likelihood); ++iteration) {
+        informationAndScore(p, x, information, score);
+        const Vector step = solve(information, score, p.unknowns);
+        // Fisher scoring, with the step halved until the likelihood does not fall.
+        bool moved = false;
+        for (double share = 1; share > 1e-6 && !moved; share /= 2) {
+            Vector trial = x;
+            for (int i = 0; i < p.unknowns; ++i)
+                trial[i] += share * step[i];
+            const double trialLikelihood = logLikelihood(p, trial);
+            if (trialLikelihood >= likelihood - 1e-12 * std::fabs(likelihood)) {
+                converged = std::fabs(share * step[0]) < 1e-9 && std::fabs(share * step[1]) < 1e-9;
+                x = trial;
+                likelihood = trialLikelihood;
+                moved = true;
+            }
+        }
+        converged = converged || !moved;
+    }
+    informationAndScore(p, x, information, score);
+    Vector unitLambda{0, 1, 0};
+    const double varianceLogLambda = solve(information, unitLambda, p.unknowns)[1];
+    const double lambda = std::exp(x[1]);
+    if (!converged || !(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span(data) < 1e-6
+        || !std::isfinite(lambda))
+        return noFit(FitMethod::PoissonLikelihood, n, "The counts show no decay that a half-life could be fitted to.");
+    if (varianceLogLambda > 1)
+        return noFit(FitMethod::PoissonLikelihood, n, "The counts are too few for a half-life: its uncertainty would exceed it.");
+
+    HalfLifeFit fit{.method = FitMethod::PoissonLikelihood, .halfLife = std::numbers::ln2 / lambda};
+    fit.sigma = fit.halfLife * std::sqrt(varianceLogLambda);
+    fit.netRate = std::exp(x[0]);
+    for (std::size_t k = 0; k < n; ++k) {
+        const double mu = expectedCounts(p, k, x);
+        fit.expected.push_back(mu);
+        fit.residuals.push_back(mu > 0 ? (static_cast<double>(data.intervals[k].counts) - mu) / std::sqrt(mu) : kNaN);
+    }
+    return fit;
+}
+
+HalfLifeFit fitWeightedLeastSquares(const FitData& data)
+{
+    const std::size_t n = data.intervals.size();
+    if (n < 2)
+        return noFit(FitMethod::WeightedLeastSquares, n, kTooFew);
+    const double origin = data.intervals.front().start;
+    const double backgroundSigma = backgroundFitted(data) ? BackgroundMeasurement{data.backgroundCounts, data.backgroundTime}.sigma() : 0.0;
+    LineFit line;
+    std::vector<double> x(n, kNaN), y(n, kNaN), sigmaY(n, kNaN);
+    int skipped = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const CountInterval& interval = data.intervals[k];
+        const auto counts = static_cast<double>(interval.counts);
+        const double net = counts - data.backgroundRate * data.exposure[k];
+        if (!(net > 0)) {
+            ++skipped;
+            continue;
+        }
+        const double backgroundSpread = data.exposure[k] * backgroundSigma;
+        x[k] = (interval.start + interval.end) / 2 - origin;
+        y[k] = std::log(net / (interval.end - interval.start));
+        sigmaY[k] = std::sqrt(counts + backgroundSpread * backgroundSpread) / net;
+        line.add(x[k], y[k], 1 / (sigmaY[k] * sigmaY[k]));
+    }
+    const std::string left = skipped == 0 ? ""
+                                          : "Left out " + std::to_string(skipped) + (skipped == 1 ? " interval" : " intervals")
+                                                + " whose net counts are not above 0: they have no logarithm.";
+    if (line.points() < 2)
+        return noFit(FitMethod::WeightedLeastSquares, n, "A line needs two intervals or more whose net counts are above 0.");
+    const double slope = line.slope();
+    if (!(slope < 0))
+        return noFit(FitMethod::WeightedLeastSquares, n, "The net counts do not fall: there is no half-life to fit.");
+
+    HalfLifeFit fit{.method = FitMethod::WeightedLeastSquares, .halfLife = std::numbers::ln2 / -slope, .skipped = skipped, .note = left};
+    fit.sigma = fit.halfLife * std::sqrt(line.slopeVariance()) / -slope;
+    fit.netRate = std::exp(line.intercept());
+    for (std::size_t k = 0; k < n; ++k) {
+        const CountInterval& interval = data.intervals[k];
+        const double middle = (interval.start + interval.end) / 2 - origin;
+        const double lineValue = line.intercept() + slope * middle;
+        fit.expected.push_back(std::exp(lineValue) * (interval.end - interval.start) + data.backgroundRate * data.exposure[k]);
+        fit.residuals.push_back((y[k] - lineValue) / sigmaY[k]);
+    }
+    return fit;
+}
+
+} // namespace decay

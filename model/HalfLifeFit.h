@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Counter.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace decay {
+
+// Counts to fit, with what the background brings to each interval: the background rate times
+// the interval's exposure to it. Times are in any one unit; the half-life comes out in it.
+struct FitData {
+    std::vector<CountInterval> intervals;
+    std::vector<double> exposure; // per interval; its length, for a counter's own counts
+    double backgroundRate = 0;
+    // The measurement the rate comes from, so that its uncertainty enters the fit; with no count
+    // in it, or with no time, the rate is taken as known.
+    std::int64_t backgroundCounts = 0;
+    double backgroundTime = 0;
+};
+// A counter's intervals with the background measured for them.
+FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background);
+
+enum class FitMethod { PoissonLikelihood, WeightedLeastSquares };
+// The method's name, which the window shows beside the result.
+std::string_view methodName(FitMethod method);
+
+struct HalfLifeFit {
+    FitMethod method = FitMethod::PoissonLikelihood;
+    double halfLife = 0; // NaN when there is no fit, which `note` then explains
+    double sigma = 0;    // one standard deviation of the half-life
+    double netRate = 0;  // the sample's count rate at the start of the first interval
+    std::vector<double> expected;  // counts the fit expects in every interval, background included
+    std::vector<double> residuals; // (counts - expected) in standard deviations; NaN where not fitted
+    int skipped = 0;               // intervals the fit had to leave out
+    std::string note;              // what was left out, or why there is no fit; empty otherwise
+
+    bool fitted() const;
+};
+
+// Poisson maximum likelihood: counts_k ~ Poisson(b e_k + S * integral of e^(-lambda t) over the
+// interval), with b constrained by its own measurement; the uncertainty is that of the expected
+// (Fisher) information, which includes the background's. Intervals with no or negative net counts
+// take part like all others.
+HalfLifeFit fitPoissonLikelihood(const FitData& data);
+
+// A weighted straight line through ln(net count rate) at the intervals' middles, weights from
+// the variance of the net counts (counts plus the background's uncertainty). An interval whose net
+// counts are not above 0 has no logarithm and is left out, which `skipped` and `note` say.
+HalfLifeFit fitWeightedLeastSquares(const FitData& data);
+
+} // namespace decay

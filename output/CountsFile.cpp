@@ -1,0 +1,24 @@
+#include "CountsFile.h"
+
+#include "DataFile.h"
+#include "model/Conversions.h"
+
+namespace decay {
+
+std::string countsFileText(const FitData& data, TimeUnit unit)
+{
+    const std::string unitText(unitName(unit));
+    std::string text = "\"t_start [" + unitText + "]\",\"t_end [" + unitText + "]\",\"counts\",\"background\"";
+    text += kLineEnd;
+    const double seconds = unitSeconds(unit);
+    for (std::size_t k = 0; k < data.intervals.size(); ++k) {
+        const CountInterval& interval = data.intervals[k];
+        text.append(significantDigits(interval.start / seconds, 10)).append(",").append(significantDigits(interval.end / seconds, 10));
+        text.append(",").append(std::to_string(interval.counts));
+        text.append(",").append(significantDigits(data.backgroundRate * data.exposure[k], 10));
+        text += kLineEnd;
+    }
+    return text;
+}
+
+} // namespace decay

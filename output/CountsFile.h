@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/Chain.h"
+#include "model/HalfLifeFit.h"
+
+#include <string>
+
+namespace decay {
+
+// A counter's intervals as a comma-separated file: the header "t_start [s]","t_end [s]","counts",
+// "background" with the chosen time unit, then one line per interval with its start and end in that
+// unit (times in `data` are seconds), its counts and the background counts subtracted from them,
+// numbers with 10 significant digits and "." as decimal point, lines ending as the data file's.
+std::string countsFileText(const FitData& data, TimeUnit unit);
+
+} // namespace decay

@@ -1,0 +1,147 @@
+#include "model/CountDraws.h"
+#include "model/Counter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// Sample mean and variance of n draws; each is checked against the Poisson value within 5
+// standard errors (a false alarm about once in 1.7 million).
+struct Moments {
+    double mean = 0;
+    double variance = 0;
+};
+template <typename Draw> Moments moments(int n, Draw draw)
+{
+    double sum = 0, squares = 0;
+    for (int i = 0; i < n; ++i) {
+        const auto x = static_cast<double>(draw());
+        sum += x;
+        squares += x * x;
+    }
+    const double mean = sum / n;
+    return {mean, (squares - n * mean * mean) / (n - 1)};
+}
+
+class PoissonDraws : public testing::TestWithParam<double> {};
+
+TEST_P(PoissonDraws, HaveThePoissonMeanAndVariance)
+{
+    const double mu = GetParam();
+    constexpr int kDraws = 4000;
+    decay::DecayDraws draws(20);
+    const Moments m = moments(kDraws, [&] { return decay::poissonDraw(draws, mu); });
+    EXPECT_NEAR(m.mean, mu, 5 * std::sqrt(mu / kDraws));
+    // Variance of the sample variance: mu (1 + 2 mu) / n for a Poisson distribution.
+    EXPECT_NEAR(m.variance, mu, 5 * std::sqrt(mu * (1 + 2 * mu) / kDraws));
+}
+
+// Both sides of the switch from inversion to rejection, a small mean and a huge one.
+INSTANTIATE_TEST_SUITE_P(, PoissonDraws, testing::Values(0.05, 3.0, 9.99, 10.0, 250.0, 1e12));
+
+TEST(CountDraws, UniformDrawsFillTheOpenInterval)
+{
+    decay::DecayDraws draws(3);
+    int below = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const double u = decay::uniformDraw(draws);
+        ASSERT_TRUE(u > 0 && u < 1);
+        below += u < 0.25;
+    }
+    EXPECT_NEAR(below, 2500, 5 * std::sqrt(10000 * 0.25 * 0.75));
+    EXPECT_EQ(decay::poissonDraw(draws, 0), 0);
+    EXPECT_EQ(decay::poissonDraw(draws, std::nan("")), 0);
+}
+
+decay::SampleRun steadyRun(decay::SampleRun::Kind kind, double perStep, int steps)
+{
+    return {.kind = kind, .step = 0.5, .perStep = std::vector<double>(static_cast<std::size_t>(steps), perStep)};
+}
+
+// Random-run decays are thinned with the efficiency, exact-run activity gives Poisson counts of
+// mean efficiency * A * step; the background adds its rate either way.
+TEST(Counter, CountsWhatTheDetectorSeesPlusBackground)
+{
+    const decay::CounterSettings settings{.efficiency = 0.2, .background = 3, .stepsPerInterval = 4};
+    for (auto kind : {decay::SampleRun::Kind::Decays, decay::SampleRun::Kind::Activity}) {
+        const auto run = steadyRun(kind, kind == decay::SampleRun::Kind::Decays ? 500 : 1000, 2000);
+        ASSERT_EQ(decay::countingRefusal(run, settings), "");
+        decay::Counter counter(run, settings, 7);
+        counter.countAll();
+        double total = 0;
+        for (const auto& interval : counter.intervals())
+            total += static_cast<double>(interval.counts);
+        const double expected = (0.2 * 1000 * 0.5 + 3 * 0.5) * 2000; // per step 101.5
+        // Thinning gives less spread than Poisson, so Poisson's bound is the wider one.
+        EXPECT_NEAR(total, expected, 5 * std::sqrt(expected));
+        EXPECT_EQ(counter.intervals().size(), 500U);
+    }
+}
+
+TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
+{
+    const auto run = steadyRun(decay::SampleRun::Kind::Decays, 40, 10);
+    const decay::CounterSettings settings{.stepsPerInterval = 3};
+    decay::Counter whole(run, settings, 11), played(run, settings, 11);
+    whole.countAll();
+
+    played.advanceTo(0.49); // no step has ended yet
+    EXPECT_EQ(played.time(), 0);
+    played.advanceTo(1.0); // two steps: inside the first interval
+    EXPECT_TRUE(played.intervals().empty());
+    EXPECT_EQ(played.running().start, 0);
+    EXPECT_EQ(played.running().end, 1.0);
+    for (double t = 1.0; !played.finished(); t += 0.5)
+        played.advanceTo(t);
+
+    ASSERT_EQ(played.intervals().size(), 4U); // 3 + 3 + 3 + the last step alone
+    EXPECT_EQ(played.intervals().back().start, 4.5);
+    EXPECT_EQ(played.intervals().back().end, 5.0);
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(played.intervals()[k].counts, whole.intervals()[k].counts);
+    EXPECT_EQ(played.endTime(), 5.0);
+}
+
+TEST(Counter, RefusesWhatItCannotCount)
+{
+    const decay::CounterSettings fine;
+    const std::pair<decay::SampleRun, const char*> runs[] = {
+        {{.step = 0, .perStep = {1}}, "The run has no time step to count in."},
+        {{.step = 1, .perStep = {}}, "The run has no steps to count."},
+        {{.step = 1, .perStep = {1, -1}}, "The run holds a step with no count of decays or activity."},
+        {{.kind = decay::SampleRun::Kind::Decays, .step = 1, .perStep = {2.5}}, "A random run's decays must be whole numbers from 0 to 1e9."},
+        {{.step = 1, .perStep = {1e17}}, "The sample is too active to count: a step would bring more than 1e15 counts."},
+    };
+    for (const auto& [run, error] : runs)
+        EXPECT_EQ(decay::countingRefusal(run, fine), error);
+
+    const std::pair<decay::CounterTexts, const char*> texts[] = {
+        {{.efficiency = "0"}, "The efficiency must be a number above 0 and at most 1."},
+        {{.efficiency = "1.5"}, "The efficiency must be a number above 0 and at most 1."},
+        {{.background = "-1"}, "The background must be a number of events per second from 0 to 1e9."},
+        {{.background = "x"}, "The background must be a number of events per second from 0 to 1e9."},
+        {{.stepsPerInterval = "2.5"}, "The counting interval must be a whole number of steps from 1 to 1000000."},
+        {{.stepsPerInterval = "0"}, "The counting interval must be a whole number of steps from 1 to 1000000."},
+    };
+    for (const auto& [entries, error] : texts)
+        EXPECT_EQ(decay::readCounterSettings(entries).error, error);
+    const auto read = decay::readCounterSettings({.efficiency = "0,25", .background = "0", .stepsPerInterval = "5", .decimalPoint = ","});
+    ASSERT_TRUE(read.settings);
+    EXPECT_EQ(read.settings->efficiency, 0.25);
+    EXPECT_EQ(read.settings->stepsPerInterval, 5);
+}
+
+TEST(Counter, BackgroundMeasurementCarriesItsUncertainty)
+{
+    decay::DecayDraws draws(5);
+    const auto measured = decay::measureBackground(draws, 0.5, 4000);
+    EXPECT_NEAR(measured.rate(), 0.5, 5 * std::sqrt(0.5 / 4000));
+    EXPECT_DOUBLE_EQ(measured.sigma(), std::sqrt(static_cast<double>(measured.counts)) / 4000);
+    // No count at all still leaves the rate uncertain by one count's worth.
+    EXPECT_DOUBLE_EQ((decay::BackgroundMeasurement{.counts = 0, .seconds = 20}.sigma()), 0.05);
+}
+
+} // namespace
