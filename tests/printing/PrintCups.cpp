@@ -34,6 +34,7 @@ public:
         return true;
     }
     void quit() override {}
+    void playClick() override {}
 
     QString answer;
     QStringList messages;

@@ -49,6 +49,7 @@ public:
         return yes;
     }
     void quit() override { ++quits; }
+    void playClick() override { ++clicks; }
 
     QDateTime clock{QDate(2031, 5, 17), QTime(10, 20, 30)};
     std::uint64_t seeds = 0;
@@ -60,6 +61,7 @@ public:
     QStringList questions;
     bool yes = true; // the answer to every question
     int quits = 0;
+    int clicks = 0;
 };
 
 // The whole program as main() builds it, loaded: the backdrop and the title window are up.

@@ -173,6 +173,7 @@ QLayout* NuclideLab::buildEntries()
     cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export CSV..."));
     cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
     cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
+    cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
     cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
 
     auto* left = new QVBoxLayout;
@@ -180,7 +181,7 @@ QLayout* NuclideLab::buildEntries()
     left->addWidget(runBox);
     left->addWidget(lblStatus);
     auto* files = new QHBoxLayout;
-    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdClose})
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
     left->addLayout(files);
     return left;
@@ -253,6 +254,7 @@ void NuclideLab::connectHandlers()
     connect(cmdExport, &QPushButton::clicked, this, &NuclideLab::cmdExport_Click);
     connect(cmdSaveImage, &QPushButton::clicked, this, &NuclideLab::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
+    connect(cmdCounter, &QPushButton::clicked, this, &NuclideLab::cmdCounter_Click);
     connect(cmdClose, &QPushButton::clicked, this, &NuclideLab::cmdClose_Click);
 }
 
@@ -470,7 +472,7 @@ void NuclideLab::run(bool random, bool milk)
 
 void NuclideLab::setResultCommands()
 {
-    for (QWidget* w : {static_cast<QWidget*>(cmdExport), static_cast<QWidget*>(cmdSaveImage), static_cast<QWidget*>(cmdPrint)})
+    for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter})
         w->setEnabled(m_result.has_value());
     cmdMilk->setEnabled(cboMilk->count() > 0);
 }
@@ -618,6 +620,12 @@ void NuclideLab::cmdPrint_Click()
 {
     printPage(*this, m_platform, tr("Print worksheet"), tr("Atomdrift nuclide lab.pdf"),
               [this](QPainter& painter) { paintWorksheet(painter); });
+}
+
+void NuclideLab::cmdCounter_Click()
+{
+    if (m_result)
+        emit countRequested();
 }
 
 void NuclideLab::cmdClose_Click()

@@ -70,6 +70,7 @@ public:
     QPushButton* cmdExport;
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
+    QPushButton* cmdCounter;
     QPushButton* cmdClose;
 
     void cboNuclide_Change();
@@ -81,7 +82,12 @@ public:
     void cmdExport_Click();
     void cmdSaveImage_Click();
     void cmdPrint_Click();
+    void cmdCounter_Click();
     void cmdClose_Click();
+
+signals:
+    // The last run is to be counted.
+    void countRequested();
 
 private:
     QLayout* buildEntries();
