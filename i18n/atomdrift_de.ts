@@ -162,10 +162,6 @@
         <translation>Halbwertszeiten</translation>
     </message>
     <message>
-        <source>View:</source>
-        <translation>Ansicht:</translation>
-    </message>
-    <message>
         <source>Chart of the class experiment</source>
         <translation>Grafik des Klassenexperiments</translation>
     </message>
@@ -323,6 +319,133 @@
     <message>
         <source>Cannot save %1: %2</source>
         <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Element</name>
+    <message>
+        <source>Americium</source>
+        <translation>Americium</translation>
+    </message>
+    <message>
+        <source>Argon</source>
+        <translation>Argon</translation>
+    </message>
+    <message>
+        <source>Barium</source>
+        <translation>Barium</translation>
+    </message>
+    <message>
+        <source>Bismuth</source>
+        <translation>Bismut</translation>
+    </message>
+    <message>
+        <source>Caesium</source>
+        <translation>Caesium</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcium</translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation>Kohlenstoff</translation>
+    </message>
+    <message>
+        <source>Cobalt</source>
+        <translation>Cobalt</translation>
+    </message>
+    <message>
+        <source>Fluorine</source>
+        <translation>Fluor</translation>
+    </message>
+    <message>
+        <source>Helium</source>
+        <translation>Helium</translation>
+    </message>
+    <message>
+        <source>Hydrogen</source>
+        <translation>Wasserstoff</translation>
+    </message>
+    <message>
+        <source>Iodine</source>
+        <translation>Iod</translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation>Blei</translation>
+    </message>
+    <message>
+        <source>Molybdenum</source>
+        <translation>Molybdän</translation>
+    </message>
+    <message>
+        <source>Neptunium</source>
+        <translation>Neptunium</translation>
+    </message>
+    <message>
+        <source>Nickel</source>
+        <translation>Nickel</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Stickstoff</translation>
+    </message>
+    <message>
+        <source>Oxygen</source>
+        <translation>Sauerstoff</translation>
+    </message>
+    <message>
+        <source>Polonium</source>
+        <translation>Polonium</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Kalium</translation>
+    </message>
+    <message>
+        <source>Protactinium</source>
+        <translation>Protactinium</translation>
+    </message>
+    <message>
+        <source>Radium</source>
+        <translation>Radium</translation>
+    </message>
+    <message>
+        <source>Radon</source>
+        <translation>Radon</translation>
+    </message>
+    <message>
+        <source>Strontium</source>
+        <translation>Strontium</translation>
+    </message>
+    <message>
+        <source>Technetium</source>
+        <translation>Technetium</translation>
+    </message>
+    <message>
+        <source>Thallium</source>
+        <translation>Thallium</translation>
+    </message>
+    <message>
+        <source>Thorium</source>
+        <translation>Thorium</translation>
+    </message>
+    <message>
+        <source>Uranium</source>
+        <translation>Uran</translation>
+    </message>
+    <message>
+        <source>Xenon</source>
+        <translation>Xenon</translation>
+    </message>
+    <message>
+        <source>Yttrium</source>
+        <translation>Yttrium</translation>
+    </message>
+    <message>
+        <source>Zirconium</source>
+        <translation>Zirconium</translation>
     </message>
 </context>
 <context>
@@ -724,6 +847,86 @@ www.example.org/atomdrift</translation>
         <source>Line %1: the step %2 does not come after the step before it.</source>
         <translation>Zeile %1: Der Schritt %2 folgt nicht auf den Schritt davor.</translation>
     </message>
+    <message>
+        <source>Member %1 needs a name of 1 to 24 characters.</source>
+        <translation>Glied %1 braucht einen Namen aus 1 bis 24 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Two members are called %1.</source>
+        <translation>Zwei Glieder heißen %1.</translation>
+    </message>
+    <message>
+        <source>The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.</source>
+        <translation>Die Halbwertszeit von %1 muss eine Zahl von 1 ns bis 1E+20 a sein; lassen Sie sie für ein stabiles Glied leer.</translation>
+    </message>
+    <message>
+        <source>Every link joins two different members of the chain.</source>
+        <translation>Jeder Zerfallsweg verbindet zwei verschiedene Glieder der Kette.</translation>
+    </message>
+    <message>
+        <source>%1 is stable: it cannot decay to anything.</source>
+        <translation>%1 ist stabil: Es kann in nichts zerfallen.</translation>
+    </message>
+    <message>
+        <source>The link from %1 to %2 is there twice.</source>
+        <translation>Der Zerfall von %1 in %2 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <source>The branch fraction from %1 to %2 must be a number from 0 to 1.</source>
+        <translation>Der Anteil des Zerfalls von %1 in %2 muss eine Zahl von 0 bis 1 sein.</translation>
+    </message>
+    <message>
+        <source>The branch fractions from %1 add up to more than 1.</source>
+        <translation>Die Anteile der Zerfälle von %1 ergeben zusammen mehr als 1.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the nuclide table.</source>
+        <translation>%1 steht nicht in der Nuklidtabelle.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 has more than %2 members.</source>
+        <translation>Die Kette von %1 hat mehr als %2 Glieder.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 loops.</source>
+        <translation>Die Kette von %1 enthält eine Schleife.</translation>
+    </message>
+    <message>
+        <source>A custom chain has 1 to %1 members.</source>
+        <translation>Eine eigene Kette hat 1 bis %1 Glieder.</translation>
+    </message>
+    <message>
+        <source>The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.</source>
+        <translation>Die Kette enthält eine Schleife: Ein Glied würde wieder in sich selbst zerfallen. Entfernen Sie einen der Zerfallswege der Schleife.</translation>
+    </message>
+    <message>
+        <source>The initial number of atoms of %1 must be a number from 0 to 1E+30.</source>
+        <translation>Die Anfangszahl der Atome von %1 muss eine Zahl von 0 bis 1E+30 sein.</translation>
+    </message>
+    <message>
+        <source>At least one member needs atoms at the start.</source>
+        <translation>Mindestens ein Glied braucht zu Beginn Atome.</translation>
+    </message>
+    <message>
+        <source>The time step must be a number from 1 ns to 1E+12 y.</source>
+        <translation>Der Zeitschritt muss eine Zahl von 1 ns bis 1E+12 a sein.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be a whole number from 1 to %1.</source>
+        <translation>Die Anzahl der Schritte muss eine ganze Zahl von 1 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>The milking step must be a whole number from 1 to %1.</source>
+        <translation>Der Schritt zum Melken muss eine ganze Zahl von 1 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>Choose the member to milk.</source>
+        <translation>Wählen Sie das zu melkende Glied.</translation>
+    </message>
+    <message>
+        <source>The random run follows whole atoms, at most %1 in all.</source>
+        <translation>Der zufällige Lauf verfolgt ganze Atome, insgesamt höchstens %1.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideLab</name>
@@ -838,10 +1041,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Activity ratio</source>
         <translation>Verhältnis</translation>
-    </message>
-    <message>
-        <source>View:</source>
-        <translation>Ansicht:</translation>
     </message>
     <message>
         <source>Logarithmic scale</source>
@@ -1007,6 +1206,90 @@ www.example.org/atomdrift</translation>
         <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
         <translation>Wie lange braucht die Tochter nach dem Melken, bis sie wieder die Hälfte ihrer früheren Aktivität hat? Welche Halbwertszeit bestimmt diese Zeit?</translation>
     </message>
+    <message>
+        <source>ns</source>
+        <comment>time unit: nanosecond</comment>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <comment>time unit: microsecond</comment>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>time unit: millisecond</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>time unit: second</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <comment>time unit: minute</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>time unit: minute, as NUBASE writes it</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>time unit: hour</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>time unit: day</comment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>time unit: year</comment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ky</source>
+        <comment>time unit: thousand years</comment>
+        <translation>ka</translation>
+    </message>
+    <message>
+        <source>My</source>
+        <comment>time unit: million years</comment>
+        <translation>Ma</translation>
+    </message>
+    <message>
+        <source>Gy</source>
+        <comment>time unit: thousand million years</comment>
+        <translation>Ga</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3)</source>
+        <extracomment>A nuclide: %1 the element&apos;s name, %2 the mass number with an &quot;m&quot; for an isomer, %3 the symbol.</extracomment>
+        <translation>%1-%2 (%3)</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.</source>
+        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.</extracomment>
+        <translation>Säkulares Gleichgewicht: %1 lebt weit länger als %2, daher stellt sich %3 bei %4 ein.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
+        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
+        <translation>Transientes Gleichgewicht: %1 lebt länger als %2, daher stellt sich %3 bei %4 ein; die Aktivität von %5 ist bei t&#xa0;=&#xa0;%6&#xa0;%7 am größten.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 is stable and has no activity.</source>
+        <translation>Kein Gleichgewicht: %1 ist stabil und hat keine Aktivität.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
+        <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
+        <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie die Mutter %2, daher wächst %3 immer weiter.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1090,6 +1373,13 @@ www.example.org/atomdrift</translation>
     <message>
         <source>God rest his soul</source>
         <translation>Er ruhe in Frieden</translation>
+    </message>
+</context>
+<context>
+    <name>ViewRow</name>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
     </message>
 </context>
 <context>

@@ -162,10 +162,6 @@
         <translation>Periodos de semidesintegración</translation>
     </message>
     <message>
-        <source>View:</source>
-        <translation>Vista:</translation>
-    </message>
-    <message>
         <source>Chart of the class experiment</source>
         <translation>Gráfico del experimento de clase</translation>
     </message>
@@ -323,6 +319,133 @@ No se puede leer %1: %2</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>No se puede guardar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Element</name>
+    <message>
+        <source>Americium</source>
+        <translation>americio</translation>
+    </message>
+    <message>
+        <source>Argon</source>
+        <translation>argón</translation>
+    </message>
+    <message>
+        <source>Barium</source>
+        <translation>bario</translation>
+    </message>
+    <message>
+        <source>Bismuth</source>
+        <translation>bismuto</translation>
+    </message>
+    <message>
+        <source>Caesium</source>
+        <translation>cesio</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>calcio</translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation>carbono</translation>
+    </message>
+    <message>
+        <source>Cobalt</source>
+        <translation>cobalto</translation>
+    </message>
+    <message>
+        <source>Fluorine</source>
+        <translation>flúor</translation>
+    </message>
+    <message>
+        <source>Helium</source>
+        <translation>helio</translation>
+    </message>
+    <message>
+        <source>Hydrogen</source>
+        <translation>hidrógeno</translation>
+    </message>
+    <message>
+        <source>Iodine</source>
+        <translation>yodo</translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation>plomo</translation>
+    </message>
+    <message>
+        <source>Molybdenum</source>
+        <translation>molibdeno</translation>
+    </message>
+    <message>
+        <source>Neptunium</source>
+        <translation>neptunio</translation>
+    </message>
+    <message>
+        <source>Nickel</source>
+        <translation>níquel</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>nitrógeno</translation>
+    </message>
+    <message>
+        <source>Oxygen</source>
+        <translation>oxígeno</translation>
+    </message>
+    <message>
+        <source>Polonium</source>
+        <translation>polonio</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>potasio</translation>
+    </message>
+    <message>
+        <source>Protactinium</source>
+        <translation>protactinio</translation>
+    </message>
+    <message>
+        <source>Radium</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>Radon</source>
+        <translation>radón</translation>
+    </message>
+    <message>
+        <source>Strontium</source>
+        <translation>estroncio</translation>
+    </message>
+    <message>
+        <source>Technetium</source>
+        <translation>tecnecio</translation>
+    </message>
+    <message>
+        <source>Thallium</source>
+        <translation>talio</translation>
+    </message>
+    <message>
+        <source>Thorium</source>
+        <translation>torio</translation>
+    </message>
+    <message>
+        <source>Uranium</source>
+        <translation>uranio</translation>
+    </message>
+    <message>
+        <source>Xenon</source>
+        <translation>xenón</translation>
+    </message>
+    <message>
+        <source>Yttrium</source>
+        <translation>itrio</translation>
+    </message>
+    <message>
+        <source>Zirconium</source>
+        <translation>circonio</translation>
     </message>
 </context>
 <context>
@@ -724,6 +847,86 @@ www.example.org/atomdrift</translation>
         <source>Line %1: the step %2 does not come after the step before it.</source>
         <translation>Línea %1: el paso %2 no sigue al paso anterior.</translation>
     </message>
+    <message>
+        <source>Member %1 needs a name of 1 to 24 characters.</source>
+        <translation>El miembro %1 necesita un nombre de 1 a 24 caracteres.</translation>
+    </message>
+    <message>
+        <source>Two members are called %1.</source>
+        <translation>Dos miembros se llaman %1.</translation>
+    </message>
+    <message>
+        <source>The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.</source>
+        <translation>El periodo de semidesintegración de %1 debe ser un número de 1 ns a 1E+20 a; déjelo vacío para un miembro estable.</translation>
+    </message>
+    <message>
+        <source>Every link joins two different members of the chain.</source>
+        <translation>Cada desintegración debe unir dos miembros distintos de la cadena.</translation>
+    </message>
+    <message>
+        <source>%1 is stable: it cannot decay to anything.</source>
+        <translation>%1 es estable: no puede desintegrarse en nada.</translation>
+    </message>
+    <message>
+        <source>The link from %1 to %2 is there twice.</source>
+        <translation>La desintegración de %1 en %2 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>The branch fraction from %1 to %2 must be a number from 0 to 1.</source>
+        <translation>La fracción de ramificación de %1 en %2 debe ser un número de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>The branch fractions from %1 add up to more than 1.</source>
+        <translation>Las fracciones de ramificación de %1 suman más de 1.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the nuclide table.</source>
+        <translation>%1 no está en la tabla de núclidos.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 has more than %2 members.</source>
+        <translation>La cadena de %1 tiene más de %2 miembros.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 loops.</source>
+        <translation>La cadena de %1 forma un bucle.</translation>
+    </message>
+    <message>
+        <source>A custom chain has 1 to %1 members.</source>
+        <translation>Una cadena propia tiene de 1 a %1 miembros.</translation>
+    </message>
+    <message>
+        <source>The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.</source>
+        <translation>La cadena tiene un bucle: un miembro se desintegraría en sí mismo. Quite una de las desintegraciones del bucle.</translation>
+    </message>
+    <message>
+        <source>The initial number of atoms of %1 must be a number from 0 to 1E+30.</source>
+        <translation>El número inicial de átomos de %1 debe ser un número de 0 a 1E+30.</translation>
+    </message>
+    <message>
+        <source>At least one member needs atoms at the start.</source>
+        <translation>Al menos un miembro necesita átomos al inicio.</translation>
+    </message>
+    <message>
+        <source>The time step must be a number from 1 ns to 1E+12 y.</source>
+        <translation>El paso de tiempo debe ser un número de 1 ns a 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be a whole number from 1 to %1.</source>
+        <translation>El número de pasos debe ser un número entero de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The milking step must be a whole number from 1 to %1.</source>
+        <translation>El paso de elución debe ser un número entero de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Choose the member to milk.</source>
+        <translation>Elija el miembro que se va a eluir.</translation>
+    </message>
+    <message>
+        <source>The random run follows whole atoms, at most %1 in all.</source>
+        <translation>La ejecución al azar sigue átomos enteros, como máximo %1 en total.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideLab</name>
@@ -838,10 +1041,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Activity ratio</source>
         <translation>Cociente</translation>
-    </message>
-    <message>
-        <source>View:</source>
-        <translation>Vista:</translation>
     </message>
     <message>
         <source>Logarithmic scale</source>
@@ -1007,6 +1206,90 @@ www.example.org/atomdrift</translation>
         <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
         <translation>Tras la elución, ¿cuánto tarda la hija en recuperar la mitad de su actividad anterior? ¿Qué periodo de semidesintegración fija ese tiempo?</translation>
     </message>
+    <message>
+        <source>ns</source>
+        <comment>time unit: nanosecond</comment>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <comment>time unit: microsecond</comment>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>time unit: millisecond</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>time unit: second</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <comment>time unit: minute</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>time unit: minute, as NUBASE writes it</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>time unit: hour</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>time unit: day</comment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>time unit: year</comment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ky</source>
+        <comment>time unit: thousand years</comment>
+        <translation>ka</translation>
+    </message>
+    <message>
+        <source>My</source>
+        <comment>time unit: million years</comment>
+        <translation>Ma</translation>
+    </message>
+    <message>
+        <source>Gy</source>
+        <comment>time unit: thousand million years</comment>
+        <translation>Ga</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3)</source>
+        <extracomment>A nuclide: %1 the element&apos;s name, %2 the mass number with an &quot;m&quot; for an isomer, %3 the symbol.</extracomment>
+        <translation>%1-%2 (%3)</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.</source>
+        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.</extracomment>
+        <translation>Equilibrio secular: %1 vive mucho más que %2, así que %3 se estabiliza en %4.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
+        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
+        <translation>Equilibrio transitorio: %1 vive más que %2, así que %3 se estabiliza en %4; la actividad de %5 es máxima en t&#xa0;=&#xa0;%6&#xa0;%7.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 is stable and has no activity.</source>
+        <translation>Sin equilibrio: %1 es estable y no tiene actividad.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
+        <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
+        <translation>Sin equilibrio: %1 vive al menos tanto como su madre %2, así que %3 no deja de crecer.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1090,6 +1373,13 @@ www.example.org/atomdrift</translation>
     <message>
         <source>God rest his soul</source>
         <translation>Descanse en paz</translation>
+    </message>
+</context>
+<context>
+    <name>ViewRow</name>
+    <message>
+        <source>View:</source>
+        <translation>Vista:</translation>
     </message>
 </context>
 <context>

@@ -162,10 +162,6 @@
         <translation>Demi-vies</translation>
     </message>
     <message>
-        <source>View:</source>
-        <translation>Vue&#xa0;:</translation>
-    </message>
-    <message>
         <source>Chart of the class experiment</source>
         <translation>Graphique de l&apos;expérience de classe</translation>
     </message>
@@ -323,6 +319,133 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Element</name>
+    <message>
+        <source>Americium</source>
+        <translation>américium</translation>
+    </message>
+    <message>
+        <source>Argon</source>
+        <translation>argon</translation>
+    </message>
+    <message>
+        <source>Barium</source>
+        <translation>baryum</translation>
+    </message>
+    <message>
+        <source>Bismuth</source>
+        <translation>bismuth</translation>
+    </message>
+    <message>
+        <source>Caesium</source>
+        <translation>césium</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>calcium</translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation>carbone</translation>
+    </message>
+    <message>
+        <source>Cobalt</source>
+        <translation>cobalt</translation>
+    </message>
+    <message>
+        <source>Fluorine</source>
+        <translation>fluor</translation>
+    </message>
+    <message>
+        <source>Helium</source>
+        <translation>hélium</translation>
+    </message>
+    <message>
+        <source>Hydrogen</source>
+        <translation>hydrogène</translation>
+    </message>
+    <message>
+        <source>Iodine</source>
+        <translation>iode</translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation>plomb</translation>
+    </message>
+    <message>
+        <source>Molybdenum</source>
+        <translation>molybdène</translation>
+    </message>
+    <message>
+        <source>Neptunium</source>
+        <translation>neptunium</translation>
+    </message>
+    <message>
+        <source>Nickel</source>
+        <translation>nickel</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>azote</translation>
+    </message>
+    <message>
+        <source>Oxygen</source>
+        <translation>oxygène</translation>
+    </message>
+    <message>
+        <source>Polonium</source>
+        <translation>polonium</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>potassium</translation>
+    </message>
+    <message>
+        <source>Protactinium</source>
+        <translation>protactinium</translation>
+    </message>
+    <message>
+        <source>Radium</source>
+        <translation>radium</translation>
+    </message>
+    <message>
+        <source>Radon</source>
+        <translation>radon</translation>
+    </message>
+    <message>
+        <source>Strontium</source>
+        <translation>strontium</translation>
+    </message>
+    <message>
+        <source>Technetium</source>
+        <translation>technétium</translation>
+    </message>
+    <message>
+        <source>Thallium</source>
+        <translation>thallium</translation>
+    </message>
+    <message>
+        <source>Thorium</source>
+        <translation>thorium</translation>
+    </message>
+    <message>
+        <source>Uranium</source>
+        <translation>uranium</translation>
+    </message>
+    <message>
+        <source>Xenon</source>
+        <translation>xénon</translation>
+    </message>
+    <message>
+        <source>Yttrium</source>
+        <translation>yttrium</translation>
+    </message>
+    <message>
+        <source>Zirconium</source>
+        <translation>zirconium</translation>
     </message>
 </context>
 <context>
@@ -724,6 +847,86 @@ www.example.org/atomdrift</translation>
         <source>Line %1: the step %2 does not come after the step before it.</source>
         <translation>Ligne %1&#xa0;: le pas %2 ne suit pas le pas précédent.</translation>
     </message>
+    <message>
+        <source>Member %1 needs a name of 1 to 24 characters.</source>
+        <translation>Le membre %1 doit avoir un nom de 1 à 24 caractères.</translation>
+    </message>
+    <message>
+        <source>Two members are called %1.</source>
+        <translation>Deux membres s&apos;appellent %1.</translation>
+    </message>
+    <message>
+        <source>The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.</source>
+        <translation>La demi-vie de %1 doit être un nombre de 1 ns à 1E+20 a&#xa0;; laissez-la vide pour un membre stable.</translation>
+    </message>
+    <message>
+        <source>Every link joins two different members of the chain.</source>
+        <translation>Chaque filiation relie deux membres différents de la chaîne.</translation>
+    </message>
+    <message>
+        <source>%1 is stable: it cannot decay to anything.</source>
+        <translation>%1 est stable&#xa0;: il ne peut pas se désintégrer.</translation>
+    </message>
+    <message>
+        <source>The link from %1 to %2 is there twice.</source>
+        <translation>La filiation de %1 vers %2 figure deux fois.</translation>
+    </message>
+    <message>
+        <source>The branch fraction from %1 to %2 must be a number from 0 to 1.</source>
+        <translation>La fraction de branchement de %1 vers %2 doit être un nombre de 0 à 1.</translation>
+    </message>
+    <message>
+        <source>The branch fractions from %1 add up to more than 1.</source>
+        <translation>Les fractions de branchement de %1 dépassent 1 au total.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the nuclide table.</source>
+        <translation>%1 n&apos;est pas dans la table des nucléides.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 has more than %2 members.</source>
+        <translation>La chaîne de %1 a plus de %2 membres.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 loops.</source>
+        <translation>La chaîne de %1 forme une boucle.</translation>
+    </message>
+    <message>
+        <source>A custom chain has 1 to %1 members.</source>
+        <translation>Une chaîne personnalisée a de 1 à %1 membres.</translation>
+    </message>
+    <message>
+        <source>The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.</source>
+        <translation>La chaîne forme une boucle&#xa0;: un membre se désintégrerait en lui-même. Supprimez l&apos;une des filiations de la boucle.</translation>
+    </message>
+    <message>
+        <source>The initial number of atoms of %1 must be a number from 0 to 1E+30.</source>
+        <translation>Le nombre initial d&apos;atomes de %1 doit être un nombre de 0 à 1E+30.</translation>
+    </message>
+    <message>
+        <source>At least one member needs atoms at the start.</source>
+        <translation>Au moins un membre doit avoir des atomes au départ.</translation>
+    </message>
+    <message>
+        <source>The time step must be a number from 1 ns to 1E+12 y.</source>
+        <translation>Le pas de temps doit être un nombre de 1 ns à 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be a whole number from 1 to %1.</source>
+        <translation>Le nombre de pas doit être un entier de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The milking step must be a whole number from 1 to %1.</source>
+        <translation>Le pas d&apos;élution doit être un entier de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>Choose the member to milk.</source>
+        <translation>Choisissez le membre à éluer.</translation>
+    </message>
+    <message>
+        <source>The random run follows whole atoms, at most %1 in all.</source>
+        <translation>Le calcul aléatoire suit des atomes entiers, au plus %1 au total.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideLab</name>
@@ -838,10 +1041,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Activity ratio</source>
         <translation>Rapport</translation>
-    </message>
-    <message>
-        <source>View:</source>
-        <translation>Vue&#xa0;:</translation>
     </message>
     <message>
         <source>Logarithmic scale</source>
@@ -1007,6 +1206,90 @@ www.example.org/atomdrift</translation>
         <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
         <translation>Après l&apos;élution, combien de temps faut-il à la fille pour retrouver la moitié de son activité d&apos;avant&#xa0;? Quelle demi-vie fixe cette durée&#xa0;?</translation>
     </message>
+    <message>
+        <source>ns</source>
+        <comment>time unit: nanosecond</comment>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <comment>time unit: microsecond</comment>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>time unit: millisecond</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>time unit: second</comment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <comment>time unit: minute</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <comment>time unit: minute, as NUBASE writes it</comment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <comment>time unit: hour</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>time unit: day</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>time unit: year</comment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ky</source>
+        <comment>time unit: thousand years</comment>
+        <translation>ka</translation>
+    </message>
+    <message>
+        <source>My</source>
+        <comment>time unit: million years</comment>
+        <translation>Ma</translation>
+    </message>
+    <message>
+        <source>Gy</source>
+        <comment>time unit: thousand million years</comment>
+        <translation>Ga</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3)</source>
+        <extracomment>A nuclide: %1 the element&apos;s name, %2 the mass number with an &quot;m&quot; for an isomer, %3 the symbol.</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.</source>
+        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.</extracomment>
+        <translation>Équilibre séculaire&#xa0;: %1 vit bien plus longtemps que %2, donc %3 se stabilise à %4.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
+        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
+        <translation>Équilibre transitoire&#xa0;: %1 vit plus longtemps que %2, donc %3 se stabilise à %4&#xa0;; l&apos;activité de %5 est maximale à t&#xa0;=&#xa0;%6&#xa0;%7.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 is stable and has no activity.</source>
+        <translation>Pas d&apos;équilibre&#xa0;: %1 est stable et n&apos;a pas d&apos;activité.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
+        <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
+        <translation>Pas d&apos;équilibre&#xa0;: %1 vit au moins aussi longtemps que sa mère %2, donc %3 ne cesse de croître.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPage</name>
@@ -1090,6 +1373,13 @@ www.example.org/atomdrift</translation>
     <message>
         <source>God rest his soul</source>
         <translation>Qu&apos;il repose en paix</translation>
+    </message>
+</context>
+<context>
+    <name>ViewRow</name>
+    <message>
+        <source>View:</source>
+        <translation>Vue&#xa0;:</translation>
     </message>
 </context>
 <context>

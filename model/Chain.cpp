@@ -54,50 +54,49 @@ std::string trimmed(const std::string& text)
 }
 
 // The custom members, or what is wrong with the first that cannot be used.
-std::string readMembers(const CustomChainTexts& texts, Chain& chain)
+Message readMembers(const CustomChainTexts& texts, Chain& chain)
 {
     for (std::size_t i = 0; i < texts.members.size(); ++i) {
         const CustomMemberTexts& member = texts.members[i];
         const std::string name = trimmed(member.name);
         if (name.empty() || name.size() > 24)
-            return "Member " + std::to_string(i + 1) + " needs a name of 1 to 24 characters.";
+            return {"Member %1 needs a name of 1 to 24 characters.", {std::to_string(i + 1)}};
         for (const ChainMember& other : chain.members)
             if (other.symbol == name)
-                return "Two members are called " + name + ".";
+                return {"Two members are called %1.", {name}};
         double halfLife = 0;
         if (!trimmed(member.halfLife).empty()) {
             const auto value = strictValue(member.halfLife, texts.decimalPoint);
             halfLife = value ? *value * unitSeconds(member.unit) : 0;
             if (!(halfLife >= kShortestHalfLife && halfLife <= kLongestHalfLife))
-                return "The half-life of " + name +
-                       " must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.";
+                return {"The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.", {name}};
         }
         chain.members.push_back({name, name, halfLife});
     }
     return {};
 }
 
-std::string readLinks(const CustomChainTexts& texts, Chain& chain)
+Message readLinks(const CustomChainTexts& texts, Chain& chain)
 {
     const int n = chain.size();
     std::vector<double> sums(static_cast<std::size_t>(n), 0.0);
     for (const CustomLinkTexts& link : texts.links) {
         if (link.parent < 0 || link.parent >= n || link.daughter < 0 || link.daughter >= n || link.parent == link.daughter)
-            return "Every link joins two different members of the chain.";
+            return {"Every link joins two different members of the chain.", {}};
         const ChainMember& parent = chain.members[static_cast<std::size_t>(link.parent)];
-        const std::string route = parent.symbol + " to " + chain.members[static_cast<std::size_t>(link.daughter)].symbol;
+        const std::string& daughter = chain.members[static_cast<std::size_t>(link.daughter)].symbol;
         if (parent.stable())
-            return parent.symbol + " is stable: it cannot decay to anything.";
+            return {"%1 is stable: it cannot decay to anything.", {parent.symbol}};
         for (const ChainLink& other : chain.links)
             if (other.parent == link.parent && other.daughter == link.daughter)
-                return "The link from " + route + " is there twice.";
+                return {"The link from %1 to %2 is there twice.", {parent.symbol, daughter}};
         const auto fraction = strictValue(link.fraction, texts.decimalPoint);
         if (!fraction || !(*fraction >= 0 && *fraction <= 1))
-            return "The branch fraction from " + route + " must be a number from 0 to 1.";
+            return {"The branch fraction from %1 to %2 must be a number from 0 to 1.", {parent.symbol, daughter}};
         double& sum = sums[static_cast<std::size_t>(link.parent)];
         sum += *fraction;
         if (sum > 1 + 1e-12)
-            return "The branch fractions from " + parent.symbol + " add up to more than 1.";
+            return {"The branch fractions from %1 add up to more than 1.", {parent.symbol}};
         chain.links.push_back({link.parent, link.daughter, *fraction});
     }
     return {};
@@ -138,7 +137,7 @@ ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
 {
     const Nuclide* start = table.find(first);
     if (!start)
-        return {.error = std::string(first) + " is not in the nuclide table."};
+        return {.error = {"%1 is not in the nuclide table.", {std::string(first)}}};
     std::vector<const Nuclide*> found{start};
     for (std::size_t i = 0; i < found.size(); ++i)
         for (const DecayBranch& branch : found[i]->branches) {
@@ -147,8 +146,7 @@ ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
                 found.push_back(daughter);
         }
     if (found.size() > kMostChainMembers)
-        return {.error = "The chain of " + std::string(first) + " has more than " + std::to_string(kMostChainMembers) +
-                         " members."};
+        return {.error = {"The chain of %1 has more than %2 members.", {std::string(first), std::to_string(kMostChainMembers)}}};
     Chain chain;
     for (const Nuclide* nuclide : found) {
         chain.members.push_back({nuclide->symbol, nuclide->title(), nuclide->halfLife});
@@ -160,14 +158,14 @@ ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
     }
     auto sorted = parentsFirst(chain);
     if (!sorted)
-        return {.error = "The chain of " + std::string(first) + " loops."};
+        return {.error = {"The chain of %1 loops.", {std::string(first)}}};
     return {.chain = std::move(sorted)};
 }
 
 ChainEntry readCustomChain(const CustomChainTexts& texts)
 {
     if (texts.members.empty() || texts.members.size() > kMostCustomMembers)
-        return {.error = "A custom chain has 1 to " + std::to_string(kMostCustomMembers) + " members."};
+        return {.error = {"A custom chain has 1 to %1 members.", {std::to_string(kMostCustomMembers)}}};
     Chain chain;
     if (auto error = readMembers(texts, chain); !error.empty())
         return {.error = std::move(error)};
@@ -175,7 +173,7 @@ ChainEntry readCustomChain(const CustomChainTexts& texts)
         return {.error = std::move(error)};
     auto sorted = parentsFirst(chain);
     if (!sorted)
-        return {.error = "The chain has a loop: a member would decay back into itself. Remove one of the links of the loop."};
+        return {.error = {"The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.", {}}};
     return {.chain = std::move(sorted)};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Message.h"
 #include "NuclideTable.h"
 
 #include <array>
@@ -45,7 +46,7 @@ struct Chain {
 
 struct ChainEntry {
     std::optional<Chain> chain;
-    std::string error;
+    Message error;
 };
 
 inline constexpr int kMostChainMembers = 12;

@@ -1,19 +1,11 @@
 #include "ChainActivity.h"
 
-#include "Conversions.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace decay {
 namespace {
-
-std::string halfLifeText(const ChainMember& member)
-{
-    const TimeUnit unit = fittingUnit(member.halfLife);
-    return member.symbol + " (" + significantDigits(member.halfLife / unitSeconds(unit), 4) + " " + std::string(unitName(unit)) + ")";
-}
 
 // The link from the first radioactive member with the largest fraction; null when there is none.
 const ChainLink* mainLink(const Chain& chain, int parent)
@@ -93,24 +85,13 @@ Equilibrium equilibrium(const Chain& chain, int linkIndex)
     const ChainMember& a = chain.members[static_cast<std::size_t>(link.parent)];
     const ChainMember& b = chain.members[static_cast<std::size_t>(link.daughter)];
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const std::string ratioName = "A(" + b.symbol + ")/A(" + a.symbol + ")";
-    if (b.stable())
-        return {EquilibriumKind::None, nan, nan, "No equilibrium: " + b.symbol + " is stable and has no activity."};
-    if (b.halfLife >= a.halfLife)
-        return {EquilibriumKind::None, nan, nan,
-                "No equilibrium: " + halfLifeText(b) + " lives at least as long as its parent " + halfLifeText(a) +
-                    ", so " + ratioName + " keeps growing."};
+    if (b.stable() || b.halfLife >= a.halfLife)
+        return {EquilibriumKind::None, nan, nan};
     if (a.halfLife >= kSecularRatio * b.halfLife)
-        return {EquilibriumKind::Secular, link.fraction, nan,
-                "Secular equilibrium: " + halfLifeText(a) + " lives far longer than " + halfLifeText(b) + ", so " +
-                    ratioName + " settles at " + significantDigits(link.fraction, 4) + "."};
+        return {EquilibriumKind::Secular, link.fraction, nan};
     const double ratio = link.fraction * a.halfLife / (a.halfLife - b.halfLife);
     const double peak = std::log(b.rate() / a.rate()) / (b.rate() - a.rate());
-    const TimeUnit unit = fittingUnit(peak);
-    return {EquilibriumKind::Transient, ratio, peak,
-            "Transient equilibrium: " + halfLifeText(a) + " lives longer than " + halfLifeText(b) + ", so " +
-                ratioName + " settles at " + significantDigits(ratio, 4) + "; the activity of " + b.symbol + " peaks at " +
-                significantDigits(peak / unitSeconds(unit), 4) + " " + std::string(unitName(unit)) + "."};
+    return {EquilibriumKind::Transient, ratio, peak};
 }
 
 TimeUnit fittingUnit(double seconds)

@@ -37,9 +37,8 @@ struct Equilibrium {
     EquilibriumKind kind = EquilibriumKind::None;
     double ratio = 0;     // A_B / A_A reached: b (secular), b T_A / (T_A - T_B) (transient); NaN for none
     double peakTime = 0;  // seconds, transient only: ln(lambda_B / lambda_A) / (lambda_B - lambda_A); NaN otherwise
-    std::string sentence; // which kind applies, in words, for the window
 };
-// For the link `link` of the chain.
+// For the link `link` of the chain. The window puts it into words.
 Equilibrium equilibrium(const Chain& chain, int link);
 
 // A time in the largest unit it is at least 1 of (from s up to y).

@@ -237,41 +237,42 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
         const std::string text = static_cast<std::size_t>(i) < texts.initial.size() ? texts.initial[static_cast<std::size_t>(i)] : "";
         const auto value = text.find_first_not_of(' ') == std::string::npos ? std::optional(0.0) : strictValue(text, texts.decimalPoint);
         if (!value || !(*value >= 0 && *value <= kMostLabAtoms))
-            return {.error = "The initial number of atoms of " + chain.members[static_cast<std::size_t>(i)].symbol +
-                             " must be a number from 0 to 1E+30."};
+            return {.error = {"The initial number of atoms of %1 must be a number from 0 to 1E+30.",
+                              {chain.members[static_cast<std::size_t>(i)].symbol}}};
         setup.initial.push_back(*value);
     }
     if (std::accumulate(setup.initial.begin(), setup.initial.end(), 0.0) <= 0)
-        return {.error = "At least one member needs atoms at the start."};
+        return {.error = {"At least one member needs atoms at the start.", {}}};
     const auto step = strictValue(texts.step, texts.decimalPoint);
     setup.step = step ? *step * unitSeconds(texts.unit) : 0;
     if (!(setup.step >= kShortestLabStep && setup.step <= kLongestLabStep))
-        return {.error = "The time step must be a number from 1 ns to 1E+12 y."};
+        return {.error = {"The time step must be a number from 1 ns to 1E+12 y.", {}}};
     const auto steps = wholeNumber(texts.steps, texts.decimalPoint);
     if (!steps || *steps < 1 || *steps > kMostLabSteps)
-        return {.error = "The number of steps must be a whole number from 1 to " + std::to_string(kMostLabSteps) + "."};
+        return {.error = {"The number of steps must be a whole number from 1 to %1.", {std::to_string(kMostLabSteps)}}};
     setup.steps = static_cast<int>(*steps);
     if (texts.milkStep.find_first_not_of(' ') != std::string::npos) {
         const auto milkStep = wholeNumber(texts.milkStep, texts.decimalPoint);
         if (!milkStep || *milkStep < 1 || *milkStep > setup.steps)
-            return {.error = "The milking step must be a whole number from 1 to " + std::to_string(setup.steps) + "."};
+            return {.error = {"The milking step must be a whole number from 1 to %1.", {std::to_string(setup.steps)}}};
         if (texts.milkMember < 0 || texts.milkMember >= chain.size())
-            return {.error = "Choose the member to milk."};
+            return {.error = {"Choose the member to milk.", {}}};
         setup.milk = Milking{static_cast<int>(*milkStep), texts.milkMember};
     }
     return {.setup = std::move(setup)};
 }
 
-std::string randomRunRefusal(const RunSetup& setup)
+Message randomRunRefusal(const RunSetup& setup)
 {
+    const Message refusal{"The random run follows whole atoms, at most %1 in all.", {std::to_string(kMostRandomAtoms)}};
     long long total = 0;
     for (double atoms : setup.initial) {
         const auto whole = wholeAtoms(atoms);
         if (!whole)
-            return "The random run follows whole atoms, at most 1000000 in all.";
+            return refusal;
         total += *whole;
     }
-    return total > kMostRandomAtoms ? "The random run follows whole atoms, at most 1000000 in all." : "";
+    return total > kMostRandomAtoms ? refusal : Message{};
 }
 
 std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, Progress* progress)

@@ -2,6 +2,7 @@
 
 #include "Chain.h"
 #include "Ensemble.h"
+#include "Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -47,13 +48,13 @@ struct RunSetupTexts {
 };
 struct RunSetupEntry {
     std::optional<RunSetup> setup;
-    std::string error;
+    Message error;
 };
 RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts);
 
 // Why the random run cannot follow these atoms (whole numbers, at most kMostRandomAtoms in all);
 // empty when it can.
-std::string randomRunRefusal(const RunSetup& setup);
+Message randomRunRefusal(const RunSetup& setup);
 
 // A number for every member at every step 0..steps, and the decays of every member in every step.
 struct ChainSeries {

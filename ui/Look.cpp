@@ -1,9 +1,12 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -223,6 +227,28 @@ QPushButton* plainButton(const QString& objectName, const QString& caption)
     auto* button = new QPushButton(caption);
     name(button, objectName, caption);
     return button;
+}
+
+namespace {
+
+class ViewRow {
+    Q_DECLARE_TR_FUNCTIONS(ViewRow)
+};
+
+} // namespace
+
+QHBoxLayout* viewRow(QWidget* window, std::initializer_list<QRadioButton*> options)
+{
+    auto* group = new QButtonGroup(window);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(ViewRow::tr("View:")));
+    for (QRadioButton* option : options) {
+        group->addButton(option);
+        row->addWidget(option);
+    }
+    if (options.size() > 0)
+        (*options.begin())->setChecked(true);
+    return row;
 }
 
 std::string text(const QLineEdit* field)

@@ -5,15 +5,18 @@
 #include <QRect>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class QCursor;
 class QIcon;
 class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPixmap;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 // What every window of the program shares: layout units, the three type faces, the pointing-hand
@@ -63,6 +66,9 @@ QPushButton* button(QWidget* parent, const QString& objectName, const QString& c
 // for a laid-out window, named after its caption.
 QLineEdit* formField(QFormLayout* form, const QString& objectName, const QString& label);
 QPushButton* plainButton(const QString& objectName, const QString& caption);
+// The row that chooses a chart's view: "View:" and the options, of which one is chosen at a time,
+// the first to start with. The caller adds what else the row holds, and its stretch.
+QHBoxLayout* viewRow(QWidget* window, std::initializer_list<QRadioButton*> options);
 // A picture of one of the drawn images, filling its box.
 QLabel* photo(QWidget* parent, const QString& objectName, const QString& description, const QString& image, QRect geometry);
 

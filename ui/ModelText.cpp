@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -33,33 +32,58 @@ const char* const kMessages[] = {
     QT_TRANSLATE_NOOP("ModelText", "Line %1: the step %2 does not come after the step before it."),
 };
 
+// The patterns of the nuclide lab's messages (decay::Message), for lupdate.
+[[maybe_unused]] const char* const kPatterns[] = {
+    QT_TRANSLATE_NOOP("ModelText", "Member %1 needs a name of 1 to 24 characters."),
+    QT_TRANSLATE_NOOP("ModelText", "Two members are called %1."),
+    QT_TRANSLATE_NOOP("ModelText", "The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member."),
+    QT_TRANSLATE_NOOP("ModelText", "Every link joins two different members of the chain."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 is stable: it cannot decay to anything."),
+    QT_TRANSLATE_NOOP("ModelText", "The link from %1 to %2 is there twice."),
+    QT_TRANSLATE_NOOP("ModelText", "The branch fraction from %1 to %2 must be a number from 0 to 1."),
+    QT_TRANSLATE_NOOP("ModelText", "The branch fractions from %1 add up to more than 1."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 is not in the nuclide table."),
+    QT_TRANSLATE_NOOP("ModelText", "The chain of %1 has more than %2 members."),
+    QT_TRANSLATE_NOOP("ModelText", "The chain of %1 loops."),
+    QT_TRANSLATE_NOOP("ModelText", "A custom chain has 1 to %1 members."),
+    QT_TRANSLATE_NOOP("ModelText", "The chain has a loop: a member would decay back into itself. Remove one of the links of the loop."),
+    QT_TRANSLATE_NOOP("ModelText", "The initial number of atoms of %1 must be a number from 0 to 1E+30."),
+    QT_TRANSLATE_NOOP("ModelText", "At least one member needs atoms at the start."),
+    QT_TRANSLATE_NOOP("ModelText", "The time step must be a number from 1 ns to 1E+12 y."),
+    QT_TRANSLATE_NOOP("ModelText", "The number of steps must be a whole number from 1 to %1."),
+    QT_TRANSLATE_NOOP("ModelText", "The milking step must be a whole number from 1 to %1."),
+    QT_TRANSLATE_NOOP("ModelText", "Choose the member to milk."),
+    QT_TRANSLATE_NOOP("ModelText", "The random run follows whole atoms, at most %1 in all."),
+};
+
+QString translated(const std::string& pattern, const std::vector<std::string>& values)
+{
+    const QString translation = QCoreApplication::translate("ModelText", pattern.c_str());
+    return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
+}
+
 } // namespace
 
 QString modelText(const std::string& english)
 {
     static const QRegularExpression value(QStringLiteral(R"("[^"]*"|\d+)"));
-    static const QRegularExpression place(QStringLiteral(R"(%(\d))"));
     const QString text = QString::fromStdString(english);
     QString pattern;
-    QStringList values;
+    std::vector<std::string> values;
     qsizetype at = 0;
     for (const QRegularExpressionMatch& match : value.globalMatch(text)) {
-        values.append(match.captured());
+        values.push_back(match.captured().toStdString());
         pattern += text.mid(at, match.capturedStart() - at) + QLatin1Char('%') + QString::number(values.size());
         at = match.capturedEnd();
     }
     pattern += text.mid(at);
-    const QByteArray key = pattern.toUtf8();
+    const std::string key = pattern.toStdString();
     if (std::ranges::none_of(kMessages, [&key](const char* known) { return key == known; }))
         return text;
+    return translated(key, values);
+}
 
-    // One pass over the translation, so that a value holding "%2" stays as it is.
-    const QString translated = QCoreApplication::translate("ModelText", key.constData());
-    QString result;
-    at = 0;
-    for (const QRegularExpressionMatch& match : place.globalMatch(translated)) {
-        result += translated.mid(at, match.capturedStart() - at) + values.value(match.captured(1).toInt() - 1);
-        at = match.capturedEnd();
-    }
-    return result + translated.mid(at);
+QString modelText(const decay::Message& message)
+{
+    return translated(message.pattern, message.values);
 }

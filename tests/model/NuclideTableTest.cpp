@@ -34,7 +34,7 @@ TEST(NuclideTable, ShipsEveryChainWithSourcedValues)
     for (std::size_t c = 0; c < chains.size(); ++c) {
         EXPECT_EQ(table.chainStarts[c], chains[c][0]);
         const auto chain = decay::chainFromTable(table, chains[c][0]);
-        ASSERT_TRUE(chain.chain) << chain.error;
+        ASSERT_TRUE(chain.chain) << chain.error.text();
         std::vector<std::string> symbols;
         for (const decay::ChainMember& member : chain.chain->members)
             symbols.push_back(member.symbol);

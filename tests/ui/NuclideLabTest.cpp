@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -32,6 +33,7 @@ private slots:
     void refusesUnusableEntries_data();
     void refusesUnusableEntries();
     void exportsAndPrintsTheRun();
+    void speaksTheTranslation();
 
 private:
     NuclideLab& lab() { return m_program->windows.nuclideLab(); }
@@ -115,7 +117,8 @@ void NuclideLabTest::viewsOfTheTechnetiumGenerator()
     const ExperimentChart::Layer& ratio = w.chartLab->plot().layers[0];
     const double equilibrium = w.chartLab->plot().layers[1].lines[0][0].y();
     QVERIFY(std::fabs(ratio.lines[0].back().y() / equilibrium - 1) < 0.01);
-    QVERIFY(w.lblEquilibrium->text().startsWith(QStringLiteral("Transient equilibrium")));
+    QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) lives longer than Tc-99m (6.007 h), "
+                                                      "so A(Tc-99m)/A(Mo-99) settles at 0.9627; the activity of Tc-99m peaks at 22.84 h."));
     w.chkLog->setChecked(true);
     QVERIFY(w.chartLab->plot().logY);
     descriptions.append(w.chartLab->accessibleDescription());
@@ -240,6 +243,26 @@ void NuclideLabTest::exportsAndPrintsTheRun()
     QFile pdf(m_program->platform.printerFile);
     QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
     QVERIFY(m_program->platform.errors.isEmpty());
+}
+
+// Under the German translation the nuclide names, the model's refusals and the equilibrium in
+// words come out German.
+void NuclideLabTest::speaksTheTranslation()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/atomdrift_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    NuclideLab& w = choose(QStringLiteral("Molybdän-99 (Mo-99)"));
+    for (const decay::Nuclide& nuclide : w.table().nuclides)
+        QVERIFY2(!german.translate("Element", nuclide.element.c_str()).isEmpty(), nuclide.element.c_str());
+    w.cmdExact->click();
+    QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transientes Gleichgewicht: Mo-99 (2.747 d) lebt länger als Tc-99m (6.007 h), "
+                                                      "daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die Aktivität von Tc-99m "
+                                                      "ist bei t\u00A0=\u00A022.84\u00A0h am größten."));
+    w.txtSteps->setText(QStringLiteral("10001"));
+    w.cmdExact->click();
+    QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));
+    QCoreApplication::removeTranslator(&german);
 }
 
 QTEST_MAIN(NuclideLabTest)

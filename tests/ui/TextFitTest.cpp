@@ -2,7 +2,9 @@
 #include "ui/Look.h"
 #include "ui/Translations.h"
 #include "ui/experiment/ClassExperiment.h"
+#include "ui/lab/NuclideLab.h"
 
+#include <QComboBox>
 #include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,11 +62,16 @@ void TextFitTest::everyTextFitsItsBox()
             QVERIFY2(field->fontMetrics().height() <= field->contentsRect().height(), qPrintable(field->objectName()));
     }
     // The class experiment and the lab lay themselves out: their texts fit when they need no more
-    // than their size, also once a run has named every curve in the legend.
+    // than their size, also once a run has named every curve in the legend and the lab's
+    // equilibrium is put in words.
     ClassExperiment& experiment = windows.classExperiment();
     experiment.cmdRun->click();
     QTRY_VERIFY(!experiment.running());
-    for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &windows.nuclideLab()}) {
+    NuclideLab& lab = windows.nuclideLab();
+    lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(Mo-99)"), Qt::MatchEndsWith));
+    lab.cmdExact->click();
+    QVERIFY(lab.result());
+    for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &lab}) {
         const QSize needed = window->minimumSizeHint();
         QVERIFY2(needed.width() <= window->width() && needed.height() <= window->height(),
                  qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->objectName()).arg(needed.width()).arg(needed.height())));

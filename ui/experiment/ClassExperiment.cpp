@@ -14,7 +14,6 @@
 #include "ui/PrintForm.h"
 #include "ui/WorksheetPage.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -150,15 +149,8 @@ QLayout* ClassExperiment::buildChartArea()
     optLog->setObjectName(QStringLiteral("optLog"));
     optHalfLives = new QRadioButton(tr("Half-lives"));
     optHalfLives->setObjectName(QStringLiteral("optHalfLives"));
-    auto* views = new QButtonGroup(this);
-    auto* viewRow = new QHBoxLayout;
-    viewRow->addWidget(new QLabel(tr("View:")));
-    for (QRadioButton* option : {optCounts, optLog, optHalfLives}) {
-        views->addButton(option);
-        viewRow->addWidget(option);
-    }
+    QHBoxLayout* viewRow = look::viewRow(this, {optCounts, optLog, optHalfLives});
     viewRow->addStretch();
-    optCounts->setChecked(true);
     chartExperiment = new ExperimentChart;
     look::name(chartExperiment, QStringLiteral("chartExperiment"), tr("Chart of the class experiment"));
     frmLegend = new ChartLegend(*chartExperiment, 4); // two rows at most, whatever the language

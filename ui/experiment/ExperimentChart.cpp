@@ -58,6 +58,7 @@ struct Scale {
         high = std::max(std::ceil(high), low + 1);
         const double decades = high - low;
         step = decades <= 10 ? 1 : decades <= 20 ? 2 : std::ceil(decades / 50) * 5;
+        high = low + std::ceil(decades / step) * step; // so that the last tick is the top, not above it
     }
 
     QString label(double axisValue, const QLocale& locale) const

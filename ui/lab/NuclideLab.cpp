@@ -6,21 +6,23 @@
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
+#include "ui/ModelText.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
 #include "ui/WorksheetPage.h"
 #include "ui/experiment/ChartLegend.h"
 #include "ui/experiment/ExperimentChart.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,12 +69,79 @@ QComboBox* comboBox(const QString& objectName, const QString& accessibleName, co
     return box;
 }
 
+// The symbols of the time units, the lab's own and those of NUBASE, whose "m" is the minute.
+struct UnitName {
+    const char* source;
+    const char* comment;
+};
+const UnitName kUnitNames[] = {
+    QT_TRANSLATE_NOOP3("NuclideLab", "ns", "time unit: nanosecond"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "us", "time unit: microsecond"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "ms", "time unit: millisecond"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "s", "time unit: second"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "min", "time unit: minute"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "m", "time unit: minute, as NUBASE writes it"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "h", "time unit: hour"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "d", "time unit: day"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "y", "time unit: year"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "ky", "time unit: thousand years"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "My", "time unit: million years"),
+    QT_TRANSLATE_NOOP3("NuclideLab", "Gy", "time unit: thousand million years"),
+};
+
+// The element names of the nuclide table.
+[[maybe_unused]] const char* const kElements[] = {
+    QT_TRANSLATE_NOOP("Element", "Americium"),  QT_TRANSLATE_NOOP("Element", "Argon"),
+    QT_TRANSLATE_NOOP("Element", "Barium"),     QT_TRANSLATE_NOOP("Element", "Bismuth"),
+    QT_TRANSLATE_NOOP("Element", "Caesium"),    QT_TRANSLATE_NOOP("Element", "Calcium"),
+    QT_TRANSLATE_NOOP("Element", "Carbon"),     QT_TRANSLATE_NOOP("Element", "Cobalt"),
+    QT_TRANSLATE_NOOP("Element", "Fluorine"),   QT_TRANSLATE_NOOP("Element", "Helium"),
+    QT_TRANSLATE_NOOP("Element", "Hydrogen"),   QT_TRANSLATE_NOOP("Element", "Iodine"),
+    QT_TRANSLATE_NOOP("Element", "Lead"),       QT_TRANSLATE_NOOP("Element", "Molybdenum"),
+    QT_TRANSLATE_NOOP("Element", "Neptunium"),  QT_TRANSLATE_NOOP("Element", "Nickel"),
+    QT_TRANSLATE_NOOP("Element", "Nitrogen"),   QT_TRANSLATE_NOOP("Element", "Oxygen"),
+    QT_TRANSLATE_NOOP("Element", "Polonium"),   QT_TRANSLATE_NOOP("Element", "Potassium"),
+    QT_TRANSLATE_NOOP("Element", "Protactinium"), QT_TRANSLATE_NOOP("Element", "Radium"),
+    QT_TRANSLATE_NOOP("Element", "Radon"),      QT_TRANSLATE_NOOP("Element", "Strontium"),
+    QT_TRANSLATE_NOOP("Element", "Technetium"), QT_TRANSLATE_NOOP("Element", "Thallium"),
+    QT_TRANSLATE_NOOP("Element", "Thorium"),    QT_TRANSLATE_NOOP("Element", "Uranium"),
+    QT_TRANSLATE_NOOP("Element", "Xenon"),      QT_TRANSLATE_NOOP("Element", "Yttrium"),
+    QT_TRANSLATE_NOOP("Element", "Zirconium"),
+};
+
+// A time unit's symbol as the user's language writes it; one it does not know as it is.
+QString unitText(std::string_view unit)
+{
+    for (const auto& [source, comment] : kUnitNames)
+        if (unit == source)
+            return NuclideLab::tr(source, comment);
+    return qtext(std::string(unit));
+}
+
 QStringList timeUnitNames()
 {
     QStringList names;
     for (decay::TimeUnit unit : decay::kTimeUnits)
-        names.append(qtext(std::string(decay::unitName(unit))));
+        names.append(unitText(decay::unitName(unit)));
     return names;
+}
+
+// "Molybdenum-99 (Mo-99)" in the user's language, with a capital, as it stands alone in a list.
+QString nuclideTitle(const decay::Nuclide& nuclide)
+{
+    const QString symbol = qtext(nuclide.symbol);
+    //: A nuclide: %1 the element's name, %2 the mass number with an "m" for an isomer, %3 the symbol.
+    QString title = NuclideLab::tr("%1-%2 (%3)")
+                        .arg(QCoreApplication::translate("Element", nuclide.element.c_str()),
+                             symbol.mid(symbol.indexOf(QLatin1Char('-')) + 1), symbol);
+    title[0] = title[0].toUpper();
+    return title;
+}
+
+// A model's number with the decimal point of the user's locale.
+QString localNumber(const std::string& number)
+{
+    return qtext(number).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QTableWidgetItem* cell(const QString& text, bool editable)
@@ -83,9 +152,49 @@ QTableWidgetItem* cell(const QString& text, bool editable)
     return item;
 }
 
-QString number(double value)
+QString number(double value, int digits = 6)
 {
-    return qtext(decay::significantDigits(value, 6));
+    return localNumber(decay::significantDigits(value, digits));
+}
+
+// "Mo-99 (2.747 d)": the half-life in the largest unit it is at least 1 of.
+QString halfLifeText(const decay::ChainMember& member)
+{
+    const decay::TimeUnit unit = decay::fittingUnit(member.halfLife);
+    return QStringLiteral("%1 (%2 %3)").arg(qtext(member.symbol), number(member.halfLife / decay::unitSeconds(unit), 4),
+                                            unitText(decay::unitName(unit)));
+}
+
+// Which equilibrium the activities of the link's daughter and parent settle into, in words.
+QString equilibriumText(const decay::Chain& chain, int link)
+{
+    const decay::ChainLink& l = chain.links[static_cast<std::size_t>(link)];
+    const decay::ChainMember& a = chain.members[static_cast<std::size_t>(l.parent)];
+    const decay::ChainMember& b = chain.members[static_cast<std::size_t>(l.daughter)];
+    const decay::Equilibrium equilibrium = decay::equilibrium(chain, link);
+    const QString ratio = QStringLiteral("A(%1)/A(%2)").arg(qtext(b.symbol), qtext(a.symbol));
+    switch (equilibrium.kind) {
+    case decay::EquilibriumKind::Secular:
+        //: %1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.
+        return NuclideLab::tr("Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.")
+            .arg(halfLifeText(a), halfLifeText(b), ratio, number(equilibrium.ratio, 4));
+    case decay::EquilibriumKind::Transient: {
+        const decay::TimeUnit unit = decay::fittingUnit(equilibrium.peakTime);
+        //: %1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a
+        //: number, %5 the daughter, %6 and %7 a time and its unit.
+        return NuclideLab::tr("Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 "
+                              "peaks at %6 %7.")
+            .arg(halfLifeText(a), halfLifeText(b), ratio, number(equilibrium.ratio, 4), qtext(b.symbol),
+                 number(equilibrium.peakTime / decay::unitSeconds(unit), 4), unitText(decay::unitName(unit)));
+    }
+    case decay::EquilibriumKind::None:
+        break;
+    }
+    if (b.stable())
+        return NuclideLab::tr("No equilibrium: %1 is stable and has no activity.").arg(qtext(b.symbol));
+    //: %1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).
+    return NuclideLab::tr("No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.")
+        .arg(halfLifeText(b), halfLifeText(a), ratio);
 }
 
 QPolygonF line(const std::vector<double>& times, const std::vector<double>& values)
@@ -128,7 +237,7 @@ QLayout* NuclideLab::buildEntries()
     auto* chooser = new QFormLayout;
     QStringList chains;
     for (const std::string& first : m_table.chainStarts)
-        chains.append(qtext(m_table.find(first)->title()));
+        chains.append(nuclideTitle(*m_table.find(first)));
     chains.append(tr("Custom chain"));
     cboNuclide = comboBox(QStringLiteral("cboNuclide"), tr("Nuclide"), chains);
     chooser->addRow(tr("Nuclide:"), cboNuclide);
@@ -196,14 +305,7 @@ QLayout* NuclideLab::buildChartArea()
     optActivity->setObjectName(QStringLiteral("optActivity"));
     optRatio = new QRadioButton(tr("Activity ratio"));
     optRatio->setObjectName(QStringLiteral("optRatio"));
-    auto* views = new QButtonGroup(this);
-    auto* viewRow = new QHBoxLayout;
-    viewRow->addWidget(new QLabel(tr("View:")));
-    for (QRadioButton* option : {optAtoms, optActivity, optRatio}) {
-        views->addButton(option);
-        viewRow->addWidget(option);
-    }
-    optAtoms->setChecked(true);
+    QHBoxLayout* viewRow = look::viewRow(this, {optAtoms, optActivity, optRatio});
     chkLog = new QCheckBox(tr("Logarithmic scale"));
     chkLog->setObjectName(QStringLiteral("chkLog"));
     viewRow->addWidget(chkLog);
@@ -273,13 +375,13 @@ void NuclideLab::cboNuclide_Change()
         if (m_chain)
             showMembers(*m_chain);
         else
-            lblStatus->setText(qtext(entry.error));
+            lblStatus->setText(modelText(entry.error));
     }
     m_result.reset();
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
         const decay::RunDefaults defaults = decay::runDefaults(*chain);
-        txtStep->setText(qtext(decay::significantDigits(defaults.step, 4)));
+        txtStep->setText(number(defaults.step, 4));
         cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
         txtSteps->setText(QString::number(defaults.steps));
         txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
@@ -318,11 +420,11 @@ void NuclideLab::showMembers(const decay::Chain& chain)
                 fractions.append(number(link.fraction));
             }
         tblMembers->removeCellWidget(row, ColUnit);
-        tblMembers->setItem(row, ColName, cell(qtext(member.title), false));
+        tblMembers->setItem(row, ColName, cell(nuclide ? nuclideTitle(*nuclide) : qtext(member.title), false));
         tblMembers->setItem(row, ColHalfLife, cell(member.stable() || !nuclide ? tr("stable")
                                                                                : QStringLiteral("%1 \u00B1 %2").arg(number(nuclide->halfLifeValue), number(nuclide->uncertainty)),
                                                    false));
-        tblMembers->setItem(row, ColUnit, cell(nuclide ? qtext(nuclide->unit) : QString(), false));
+        tblMembers->setItem(row, ColUnit, cell(nuclide ? unitText(nuclide->unit) : QString(), false));
         tblMembers->setItem(row, ColDaughter, cell(daughters.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColBranch, cell(fractions.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
@@ -380,7 +482,7 @@ std::optional<decay::Chain> NuclideLab::readChain()
     }
     const auto entry = problem.isEmpty() ? decay::readCustomChain(texts) : decay::ChainEntry{};
     if (!entry.chain)
-        m_platform.showError(this, tr("Nuclide lab"), problem.isEmpty() ? qtext(entry.error) : problem);
+        m_platform.showError(this, tr("Nuclide lab"), problem.isEmpty() ? modelText(entry.error) : problem);
     return entry.chain;
 }
 
@@ -405,7 +507,7 @@ std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, 
     texts.decimalPoint = decimalPoint(*this);
     const auto entry = decay::readRunSetup(chain, texts);
     if (!entry.setup)
-        m_platform.showError(this, tr("Nuclide lab"), qtext(entry.error));
+        m_platform.showError(this, tr("Nuclide lab"), modelText(entry.error));
     return entry.setup;
 }
 
@@ -436,9 +538,9 @@ void NuclideLab::run(bool random, bool milk)
     if (!setup)
         return;
     if (random) {
-        const std::string refusal = decay::randomRunRefusal(*setup);
+        const decay::Message refusal = decay::randomRunRefusal(*setup);
         if (!refusal.empty()) {
-            m_platform.showError(this, tr("Nuclide lab"), qtext(refusal));
+            m_platform.showError(this, tr("Nuclide lab"), modelText(refusal));
             return;
         }
     }
@@ -457,7 +559,7 @@ void NuclideLab::run(bool random, bool milk)
     result.counts = std::move(*counts);
     m_result = std::move(result);
     m_lastRandom = random;
-    const QString unit = qtext(std::string(decay::unitName(m_result->unit)));
+    const QString unit = unitText(decay::unitName(m_result->unit));
     QString status = tr("%1 run: %2 steps of %3 %4.")
                          .arg(random ? tr("Random") : tr("Exact"))
                          .arg(setup->steps)
@@ -502,7 +604,7 @@ void NuclideLab::showPlot()
         return;
     }
     const Result& r = *m_result;
-    const QString unit = qtext(std::string(decay::unitName(r.unit)));
+    const QString unit = unitText(decay::unitName(r.unit));
     std::vector<double> times(static_cast<std::size_t>(r.counts.steps) + 1);
     for (std::size_t k = 0; k < times.size(); ++k)
         times[k] = static_cast<double>(k) * r.setup.step / decay::unitSeconds(r.unit);
@@ -591,7 +693,7 @@ void NuclideLab::showEquilibrium()
         lblEquilibrium->setText(chain ? tr("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
         return;
     }
-    lblEquilibrium->setText(qtext(decay::equilibrium(*chain, cboDaughter->currentData().toInt()).sentence));
+    lblEquilibrium->setText(equilibriumText(*chain, cboDaughter->currentData().toInt()));
 }
 
 // Files and printing
