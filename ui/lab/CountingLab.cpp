@@ -46,6 +46,8 @@ constexpr double kFastSliceSeconds = 0.008;
 constexpr double kMostClicksPerSecond = 30;
 constexpr double kFlashSeconds = 0.06;
 constexpr int kFrameMilliseconds = 16;
+// More intervals than a chart shows apart as points with error bars: drawn as a line in a band.
+constexpr std::size_t kMostMarkedIntervals = 300;
 
 const QColor kCountColor(0, 70, 170);
 const QColor kBackgroundColor(150, 150, 150, 110);
@@ -567,6 +569,11 @@ decay::FitData CountingLab::shownData() const
     return decay::countedData(m_counter->intervals(), m_background.value_or(decay::BackgroundMeasurement{}));
 }
 
+decay::TimeUnit CountingLab::timeUnit() const
+{
+    return m_sample ? m_sample->run.unit : decay::TimeUnit::Second;
+}
+
 // Chart
 
 void CountingLab::tabLab_Change()
@@ -613,32 +620,49 @@ ExperimentChart::Plot CountingLab::ratePlot(ExperimentChart::Plot* residuals) co
         residuals->yTitle = tr("(counts \u2212 fit) / \u03C3");
     }
 
-    ExperimentChart::Layer countLayer{tr("Counts"), kCountColor, ExperimentChart::Layer::Kind::Points};
-    ExperimentChart::Layer bars{countLayer.name, kCountColor};
+    const bool marked = measured.intervals.size() <= kMostMarkedIntervals;
+    ExperimentChart::Layer countLayer{tr("Counts"), kCountColor, marked ? ExperimentChart::Layer::Kind::Points : ExperimentChart::Layer::Kind::Lines};
+    countLayer.width = marked ? 1.5 : 1;
+    ExperimentChart::Layer bars{countLayer.name, marked ? kCountColor : QColor(kCountColor.red(), kCountColor.green(), kCountColor.blue(), 70),
+                                marked ? ExperimentChart::Layer::Kind::Lines : ExperimentChart::Layer::Kind::Band};
     bars.inLegend = false;
     bars.width = 1;
-    QPolygonF points, low, high, fitLine, residualPoints;
+    QPolygonF points, barLow, barHigh, low, high, fitLine, residualPoints;
     const bool fitted = m_fit && m_fit->fitted() && m_fit->expected.size() == measured.intervals.size();
     const double backgroundSigma =
         measured.backgroundTime > 0 ? decay::BackgroundMeasurement{measured.backgroundCounts, measured.backgroundTime}.sigma() : 0;
+    const auto backgroundAt = [&](std::size_t k) {
+        const decay::CountInterval& interval = measured.intervals[k];
+        const double length = interval.end - interval.start;
+        return measured.backgroundRate * (k < measured.exposure.size() ? measured.exposure[k] : length) / length;
+    };
     for (std::size_t k = 0; k < measured.intervals.size(); ++k) {
         const decay::CountInterval& interval = measured.intervals[k];
         const double length = interval.end - interval.start;
         const double x = (interval.start + interval.end) / 2 * toShown;
         const double n = static_cast<double>(interval.counts);
         points.append(QPointF(x, n / length));
-        bars.lines.push_back(bar(x, (n - std::sqrt(n)) / length, (n + std::sqrt(n)) / length));
-        const double b = measured.backgroundRate * (k < measured.exposure.size() ? measured.exposure[k] : length) / length;
-        for (double t : {interval.start * toShown, interval.end * toShown}) {
-            low.append(QPointF(t, b - backgroundSigma));
-            high.append(QPointF(t, b + backgroundSigma));
+        if (marked) {
+            bars.lines.push_back(bar(x, (n - std::sqrt(n)) / length, (n + std::sqrt(n)) / length));
+        } else {
+            barLow.append(QPointF(x, (n - std::sqrt(n)) / length));
+            barHigh.append(QPointF(x, (n + std::sqrt(n)) / length));
         }
+        // The background's steps, only where its rate changes, and at both ends.
+        const double b = backgroundAt(k);
+        if (k == 0 || k + 1 == measured.intervals.size() || b != backgroundAt(k - 1) || b != backgroundAt(k + 1))
+            for (double t : {interval.start * toShown, interval.end * toShown}) {
+                low.append(QPointF(t, b - backgroundSigma));
+                high.append(QPointF(t, b + backgroundSigma));
+            }
         if (fitted) {
             fitLine.append(QPointF(x, m_fit->expected[k] / length));
             residualPoints.append(QPointF(x, m_fit->residuals[k]));
         }
     }
     countLayer.lines.push_back(points);
+    if (!marked)
+        bars.lines = {barLow, barHigh};
     plot.layers.push_back(std::move(bars));
     plot.layers.push_back(std::move(countLayer));
     if (!measured.intervals.empty() && (measured.backgroundRate > 0 || measured.backgroundTime > 0)) {
@@ -784,7 +808,7 @@ void CountingLab::cmdExportCounts_Click()
     exportFile(*this, m_platform,
                {tr("Export counts CSV"), tr("Atomdrift counts.csv"), tr("CSV files (*.csv)"), {QStringLiteral("csv")},
                 tr("The counts were not saved.")},
-               [this](const QString&) { return ExportBytes{QByteArray::fromStdString(decay::countsFileText(shownData(), m_sample->run.unit)), {}}; });
+               [this](const QString&) { return ExportBytes{QByteArray::fromStdString(decay::countsFileText(shownData(), timeUnit())), {}}; });
 }
 
 void CountingLab::cmdSaveImage_Click()

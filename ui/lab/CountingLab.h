@@ -38,6 +38,7 @@ public:
 
     // The counts shown, with their background, in seconds; imported counts in their own unit.
     decay::FitData shownData() const;
+    decay::TimeUnit timeUnit() const; // of the run counted; seconds when there is none
     const std::optional<decay::Counter>& counter() const { return m_counter; }
     const std::optional<decay::BackgroundMeasurement>& background() const { return m_background; }
     bool playing() const;

@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -386,24 +387,32 @@ void NuclideLab::cboNuclide_Change()
         txtSteps->setText(QString::number(defaults.steps));
         txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
     }
-    cboMilk->clear();
-    cboDaughter->clear();
-    if (chain) {
-        for (const decay::ChainMember& member : chain->members)
-            cboMilk->addItem(qtext(member.symbol));
-        cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
-        for (const decay::ChainLink& link : chain->links)
-            if (!chain->members[static_cast<std::size_t>(link.daughter)].stable())
-                cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(link.daughter)].symbol + " / " +
-                                           chain->members[static_cast<std::size_t>(link.parent)].symbol),
-                                     static_cast<int>(&link - chain->links.data()));
-    }
+    showLinks(chain);
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
                               : tr("Press Exact for the continuous solution or Random for a run atom by atom."));
     setResultCommands();
     showPlot();
     showEquilibrium();
+}
+
+// The members to milk and the links to compare, of the chain shown or of the one just run (a custom
+// chain may have changed since it was shown).
+void NuclideLab::showLinks(const std::optional<decay::Chain>& chain)
+{
+    const QSignalBlocker quiet(cboDaughter);
+    cboMilk->clear();
+    cboDaughter->clear();
+    if (!chain)
+        return;
+    for (const decay::ChainMember& member : chain->members)
+        cboMilk->addItem(qtext(member.symbol));
+    cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
+    for (const decay::ChainLink& link : chain->links)
+        if (!chain->members[static_cast<std::size_t>(link.daughter)].stable())
+            cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(link.daughter)].symbol + " / " +
+                                       chain->members[static_cast<std::size_t>(link.parent)].symbol),
+                                 static_cast<int>(&link - chain->links.data()));
 }
 
 // A chain of the table: its members as the table gives them; only the initial atoms are entries.
@@ -557,6 +566,11 @@ void NuclideLab::run(bool random, bool milk)
     if (!counts)
         return;
     result.counts = std::move(*counts);
+    if (!m_chain) {
+        const int milked = cboMilk->currentIndex();
+        showLinks(result.chain);
+        cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
+    }
     m_result = std::move(result);
     m_lastRandom = random;
     const QString unit = unitText(decay::unitName(m_result->unit));

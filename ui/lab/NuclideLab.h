@@ -93,6 +93,7 @@ private:
     QLayout* buildEntries();
     QLayout* buildChartArea();
     void connectHandlers();
+    void showLinks(const std::optional<decay::Chain>& chain);
     void showMembers(const decay::Chain& chain);
     void showCustomMembers();
     std::optional<decay::Chain> readChain();
