@@ -1,4 +1,3 @@
-#include "model/Runs.h"
 #include "output/DataFile.h"
 #include "output/ExperimentFile.h"
 
@@ -6,9 +5,7 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -24,41 +21,6 @@ TEST(FileNumber, ReducesToFourDecimalsWithoutALeadingZero)
         {std::numeric_limits<double>::infinity(), ""}, {std::numeric_limits<double>::quiet_NaN(), ""}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(decay::fileNumber(decay::reduceToFourDecimals(value)), text) << value;
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        result.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "every line, the last one too, ends in CR LF";
-    return result;
-}
-
-TEST(DataFile, DefaultRunMatchesTheExampleLineForLine)
-{
-    auto state = std::make_unique<decay::RunState>();
-    decay::runDeterministic(*state, {"100", "0.1", "50"});
-    const auto file = lines(decay::dataFileText(*state));
-    ASSERT_EQ(file.size(), 52u);
-    EXPECT_EQ(file[0], "\"T\",\"N(t)\",\"dN(t)\",\"lnN(t)\"");
-    EXPECT_EQ(file[1], "0,100,9.5163,4.6052");
-    EXPECT_EQ(file[2], "1,90.4837,8.6107,4.5052");
-    EXPECT_EQ(file[3], "2,81.8731,7.7913,4.4052");
-    EXPECT_EQ(file[50], "49,.7447,.0709,-.2948");
-    EXPECT_EQ(file[51], "50,.6738,.0641,-.3948");
-}
-
-TEST(DataFile, CountsWithoutLogarithmLeaveTheLastFieldEmpty)
-{
-    auto state = std::make_unique<decay::RunState>();
-    state->tmax = 50;
-    decay::runRandom(*state, {"100", "1", ""}, 1);
-    const auto file = lines(decay::dataFileText(*state));
-    EXPECT_EQ(file[1], "0,100,100,4.6052");
-    EXPECT_EQ(file[2], "1,0,0,");
-    EXPECT_EQ(file[51], "50,0,0,");
 }
 
 // The runs file: every count as it is, mean, sigma and expectation with the data file's rounding.

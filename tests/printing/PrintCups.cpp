@@ -1,14 +1,4 @@
-#include "model/RunState.h"
-#include "ui/Platform.h"
-#include "ui/main/ProgramWindows.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QImage>
-#include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include "tests/ui/TestProgram.h"
 
 #include <cstdio>
 
@@ -19,28 +9,11 @@
 
 namespace {
 
-// The program's own printer lookup; the questions answered Yes and the save dialog with a name.
-class CupsPlatform final : public Platform {
+// The tests' platform (questions answered Yes, the save dialog with a name) with the program's
+// own printer lookup.
+class CupsPlatform final : public FakePlatform {
 public:
-    QDateTime now() const override { return m_real.now(); }
-    std::uint64_t randomSeed() override { return 1; }
-    QString askSaveFileName(QWidget*, const QString&, const QString&) override { return answer; }
-    QString askOpenFileName(QWidget*, const QString&) override { return {}; }
-    std::unique_ptr<QPrinter> defaultPrinter() override { return m_real.defaultPrinter(); }
-    void showError(QWidget*, const QString&, const QString& text) override { messages.append(text); }
-    bool askYesNo(QWidget*, const QString&, const QString& text) override
-    {
-        messages.append(text);
-        return true;
-    }
-    void quit() override {}
-    void playClick() override {}
-
-    QString answer;
-    QStringList messages;
-
-private:
-    QtPlatform m_real;
+    std::unique_ptr<QPrinter> defaultPrinter() override { return QtPlatform().defaultPrinter(); }
 };
 
 int fail(const QString& text)
@@ -54,21 +27,23 @@ int print(const QString& answer)
 {
     decay::RunState state;
     CupsPlatform platform;
-    platform.answer = answer;
+    if (!answer.isEmpty())
+        platform.answers = {answer};
     ProgramWindows windows(state, platform);
-    Form1& main = windows.main();
     windows.title().hide();
+    Form1& main = windows.main();
     main.show();
     main.Command2->click();
     main.Command7->click();
+    const QString messages = (platform.questions + platform.errors).join('\n');
     if (answer.isEmpty()) {
         main.ShowLargeGraph();
         windows.largeGraph().Command6->click();
-        return platform.messages.isEmpty() ? 0 : fail("printing asked: " + platform.messages.join('\n'));
+        return messages.isEmpty() ? 0 : fail("printing asked: " + messages);
     }
-    if (!platform.messages.value(0).startsWith("No printer is installed."))
-        return fail("without a printer it asked: " + platform.messages.join('\n'));
-    return platform.messages.size() == 1 ? 0 : fail("saving the page failed: " + platform.messages.last());
+    if (platform.questions.size() != 1 || !platform.questions[0].startsWith("No printer is installed."))
+        return fail("without a printer it asked: " + messages);
+    return platform.errors.isEmpty() ? 0 : fail("saving the page failed: " + messages);
 }
 
 // Renders every page of the file; there must be one, and it must not be blank.

@@ -4,20 +4,6 @@
 #include "output/CountsFile.h"
 #include "output/DataFile.h"
 #include "output/ExperimentFile.h"
-#include "ui/charts/DecayChart.h"
-
-#include <QAction>
-#include <QClipboard>
-#include <QDir>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QThread>
-#include <QThreadPool>
-#include <QTimer>
-#include <QUrl>
 
 #include <cmath>
 #include <cstdio>
@@ -121,25 +107,326 @@ public:
             m_paths.append(m_scratch.filePath(name));
     }
 
-    Action next();
-    void perform(const Action& action);
-    QString problem() const;
+    Action next()
+    {
+        const QStringList windows = shownWindows();
+        if (windows.isEmpty())
+            return {"tick", "-", {}};
+        const QString name = pick(windows);
+        const int r = roll(100);
+        if (r < 2)
+            return {"answer", "-", QString::number(roll(static_cast<int>(m_paths.size())))};
+        if (r < 3)
+            return {"printer", "-", pick(QStringList{"pdf", "broken", "none", "none"})};
+        if (r < 5)
+            return {"tick", "-", {}};
+        if (name == "ClassExperiment" && experiment()->running() && r < 40)
+            return {r < 30 ? "wait" : "close", name, {}}; // closing must stop the runs too
+        QList<Action> commands;
+        for (const Action& command : kCommands)
+            if (command.target.section('.', 0, 0) == name && usable(command.target))
+                commands.append(command);
+        if (!commands.isEmpty() && r < 7)
+            return pick(commands);
+        QList<Entry> entries;
+        for (const Entry& entry : kEntries)
+            if (QString(entry.field).section('.', 0, 0) == name && usable(entry.field))
+                entries.append(entry);
+        if (!entries.isEmpty() && r < 50) {
+            if (r < 12)
+                return {"enter", name, {}}; // Enter on whatever has the focus
+            const Entry entry = pick(entries);
+            if (r < 25)
+                return {"enter", entry.field, {}};
+            const QString text = entryText(entry);
+            const bool paste = text.size() > 40 || r < 30;
+            return {paste ? "paste" : r < 42 ? "type" : "append", entry.field, text};
+        }
+        if (name == "titlform" && r < 40) {
+            static const QStringList keys = {"a", "Return", "Escape", "Space", "Left", "F1", "Shift", "ä"};
+            return {"key", name, pick(keys)};
+        }
+        if (r < 8 && kClosable.contains(name))
+            return {"close", name, {}};
+
+        // A click or a double-click on an enabled control, or on the window itself.
+        QWidget* window = findWindow(name);
+        QList<QWidget*> controls = {window};
+        for (QWidget* c : window->findChildren<QWidget*>())
+            if (!c->objectName().isEmpty() && !c->objectName().startsWith("qt_") && c->isVisible() && c->isEnabled())
+                controls.append(c);
+        QWidget* control = pick(controls);
+        const QString target = control == window ? name : name + '.' + control->objectName();
+        if (kSlow.contains(target) && roll(10) != 0)
+            return {"tick", "-", {}};
+        return {roll(6) == 0 ? "double" : "click", target, {}};
+    }
+
+    void perform(const Action& a)
+    {
+        FakePlatform& platform = m_program->platform;
+        if (a.verb == "locale") {
+            QLocale::setDefault(QLocale(a.text));
+            m_program.reset(); // the windows take the locale when they are made
+            m_program = std::make_unique<TestProgram>();
+        } else if (a.verb == "answer") {
+            m_answer = m_paths.value(a.text.toInt());
+            for (const auto& [name, text] : kClassFiles) {
+                QFile file(m_scratch.filePath(name));
+                if (file.fileName() == m_answer && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                    file.write(text);
+            }
+        } else if (a.verb == "printer") {
+            m_printer = a.text;
+        } else if (a.verb == "tick") { // what the timers would do next
+            for (QWidget* w : QApplication::topLevelWidgets())
+                for (QTimer* timer : w->findChildren<QTimer*>())
+                    if (timer->isActive() && !timer->objectName().isEmpty())
+                        QMetaObject::invokeMethod(timer, "timeout");
+        } else if (QPointer<QWidget> target = usable(a.target)) {
+            const qsizetype errors = platform.errors.size();
+            const qsizetype questions = platform.questions.size();
+            platform.answers = m_answer.isEmpty() ? QStringList() : QStringList{m_answer};
+            platform.printerFile = m_printer == "pdf" ? m_scratch.filePath("printed.pdf")
+                                 : m_printer == "broken" ? m_scratch.filePath("missing/printed.pdf") : QString();
+            if (auto* tabs = qobject_cast<QTabWidget*>(target.data()); tabs && a.verb == "click") { // on the next tab
+                QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect((tabs->currentIndex() + 1) % tabs->count()).center());
+            } else if (a.verb == "click" || a.verb == "double") {
+                click(target, Qt::LeftButton, a.verb == "double");
+                afterSave(a.target, errors, questions);
+            } else if (a.verb == "type" || a.verb == "append" || a.verb == "paste") {
+                target->setFocus();
+                key(target, a.verb == "append" ? Qt::Key_End : Qt::Key_A, {}, a.verb == "append" ? Qt::NoModifier : Qt::ControlModifier);
+                if (a.verb == "paste") {
+                    QGuiApplication::clipboard()->setText(a.text);
+                    key(target, Qt::Key_V, {}, Qt::ControlModifier);
+                } else {
+                    for (const char32_t c : a.text.toUcs4())
+                        if (target)
+                            key(target, Qt::Key_unknown, QString::fromUcs4(&c, 1));
+                }
+            } else if (a.verb == "enter") {
+                QWidget* focus = a.target.contains('.') ? target.data() : target->focusWidget();
+                if (focus && focus->isEnabled() && focus->isVisible())
+                    key(focus, Qt::Key_Return, QStringLiteral("\r"));
+            } else if (a.verb == "key") {
+                static const QMap<QString, std::pair<int, QString>> keys = {
+                    {"a", {Qt::Key_A, "a"}}, {"Return", {Qt::Key_Return, "\r"}}, {"Escape", {Qt::Key_Escape, "\x1b"}},
+                    {"Space", {Qt::Key_Space, " "}}, {"Left", {Qt::Key_Left, ""}}, {"F1", {Qt::Key_F1, ""}},
+                    {"Shift", {Qt::Key_Shift, ""}}, {"ä", {Qt::Key_Adiaeresis, "ä"}}};
+                key(target, keys[a.text].first, keys[a.text].second);
+            } else if (a.verb == "menu") {
+                if (auto* action = target->findChild<QAction*>(a.text); action && action->isEnabled())
+                    action->trigger();
+                afterSave(a.target, errors, questions);
+            } else if (a.verb == "keys") {
+                QApplication::setActiveWindow(target);
+                QTest::keySequence(target->focusWidget() ? target->focusWidget() : target.data(), QKeySequence(a.text));
+            } else if (a.verb == "wait") {
+                m_problem = waitForRun();
+            } else if (a.verb == "close") {
+                target->close();
+            }
+        }
+        // What the event loop would do next: runs finished, chart updates, windows closed for good.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (m_program->platform.quits > 0) // the program ended; the user starts it again
+            m_program = std::make_unique<TestProgram>();
+    }
+
+    QString problem() const
+    {
+        if (!m_problem.isEmpty())
+            return m_problem;
+        if (!g_complaint.isEmpty())
+            return g_complaint;
+        const QStringList windows = shownWindows();
+        if (windows.isEmpty())
+            return "no window is visible";
+        if (windows.contains("Form1") && windows.contains("larggraf"))
+            return "the main window and the large graph window are shown together";
+
+        const decay::RunState& s = m_program->state;
+        const auto within = [](int value, int low, int high) { return low <= value && value <= high; };
+        if (!within(s.tmax, 0, decay::kLastStepLimit))
+            return QStringLiteral("tmax %1 is outside 0..%2").arg(s.tmax).arg(decay::kLastStepLimit);
+        if (!within(s.t, 0, decay::kSeriesSize - 1) || !within(s.tzero, 0, decay::kSeriesSize - 1))
+            return QStringLiteral("t %1 or tzero %2 is no index of the series").arg(s.t).arg(s.tzero);
+        if (s.Nleft < 0 || s.Ndecay < 0)
+            return QStringLiteral("negative atom counts: Nleft %1, Ndecay %2").arg(s.Nleft).arg(s.Ndecay);
+        for (std::size_t t = 0; t <= static_cast<std::size_t>(s.tmax); ++t)
+            if (!(s.dNt[t] == s.Nt[t] - s.Nt[t + 1]))
+                return QStringLiteral("dNt(%1) = %2, but Nt(%1) - Nt(%1+1) = %3").arg(t).arg(s.dNt[t]).arg(s.Nt[t] - s.Nt[t + 1]);
+
+        Form1& main = m_program->windows.main();
+        if (!within(main.ViewCycle, 0, 3) || !within(main.lnNlast, -1, decay::kLastStepLimit))
+            return QStringLiteral("ViewCycle %1 or lnNlast %2 out of range").arg(main.ViewCycle).arg(main.lnNlast);
+        const titlform& title = m_program->windows.title();
+        if (!within(title.TitleTick, 0, 10) || !within(title.TitleShown, 0, 7))
+            return QStringLiteral("TitleTick %1 or TitleShown %2 out of range").arg(title.TitleTick).arg(title.TitleShown);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            for (const DecayChart* chart : w->findChildren<DecayChart*>())
+                if (chart->rowCount() > decay::kSeriesSize)
+                    return QStringLiteral("a chart of %1 rows").arg(chart->rowCount());
+        if (const QString counter = countingProblem(); !counter.isEmpty())
+            return counter;
+        return experimentProblem();
+    }
+
     // A new program, as after ending the old one; RUN with the defaults must give the old result.
-    QString freshDefaultRun();
+    QString freshDefaultRun()
+    {
+        QLocale::setDefault(QLocale::c());
+        m_program.reset();
+        m_program = std::make_unique<TestProgram>();
+        m_program->windows.title().Form_Click();
+        m_program->windows.main().Command2->click();
+        const QString box = m_program->windows.main().Text4->text();
+        return box == "0.673794699908547" ? QString() : "a fresh default run gives " + box;
+    }
 
 private:
     int roll(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
     template <class T>
     T pick(const QList<T>& list) { return list[roll(static_cast<int>(list.size()))]; }
-    QString entryText(const Entry& entry);
+    QString entryText(const Entry& entry)
+    {
+        const QString point = QLocale().decimalPoint();
+        const QString other = point == "." ? QStringLiteral(",") : QStringLiteral(".");
+        if (roll(100) < 55) {
+            const int value = roll(20) == 0 ? roll(entry.rare + 1) : entry.low + roll(entry.high - entry.low + 1);
+            return entry.decimal ? QString::number(value / 100) + point + QString::number(value % 100) : QString::number(value);
+        }
+        static const QStringList odd = {
+            "", "abc", "x", "½", "٣٤", "１２", "π", "😀", "Zerfall ä", "1e308", "-1e308", "1e309", "1e-308",
+            "4.9e-324", "1e-400", "-0", "NaN", "nan", "inf", "-inf", "Infinity", QString(1000, '9'),
+            "0." + QString(998, '0') + "1", "1" + QString(999, '0'), "12abc", " 7 ", "\t3", "1e", "e5", "--1", "+5", "0x10",
+            "1.2.3", "32767", "32768", "-32769", "65536", "3000.5", "9999", "10000", "12.5", "-3", "0", "1e-9", "-1", "2.5",
+            "18446744073709551616", "0" + other + "5", "12" + other + "25"}; // the other decimal separator last
+        return pick(odd);
+    }
+
     // The target when its window is visible and it is visible and enabled.
-    static QWidget* usable(const QString& target);
+    static QWidget* usable(const QString& target)
+    {
+        QWidget* window = findWindow(target.section('.', 0, 0));
+        QWidget* found = find(target);
+        return window && window->isVisible() && window->objectName() != "Form3" && found && found->isVisible() && found->isEnabled()
+                 ? found : nullptr;
+    }
+
     static ClassExperiment* experiment() { return dynamic_cast<ClassExperiment*>(findWindow("ClassExperiment")); }
     static CountingLab* counting() { return dynamic_cast<CountingLab*>(findWindow("CountingLab")); }
-    QString countingProblem() const;
-    QString waitForRun();
-    void afterSave(const QString& control, qsizetype errorsBefore, qsizetype questionsBefore);
-    QString experimentProblem() const;
+
+    // The counter's intervals follow each other without a gap within the run, the display shows the
+    // running interval, and Pause is there exactly while there is counting left.
+    static QString countingProblem()
+    {
+        const CountingLab* w = counting();
+        if (!w || !w->counter())
+            return {};
+        const decay::Counter& c = *w->counter();
+        double end = 0;
+        for (const decay::CountInterval& interval : c.intervals()) {
+            if (interval.start != end || !(interval.end > interval.start) || interval.counts < 0)
+                return QStringLiteral("a counted interval from %1 to %2 with %3 counts follows one ending at %4")
+                    .arg(interval.start).arg(interval.end).arg(interval.counts).arg(end);
+            end = interval.end;
+        }
+        if (c.running().start != end || c.time() > c.endTime() || (w->playing() && c.finished()))
+            return "the counter's time runs past its run or stands apart from its intervals";
+        if (w->cmdPause->isEnabled() == c.finished())
+            return "Pause is enabled after the counting ended, or disabled before";
+        if (w->lblCounts->text() != QString::number(c.running().counts))
+            return "the display shows " + w->lblCounts->text() + " counts, not the running interval's";
+        return {};
+    }
+    // A user who waits a second for the class's runs, then presses Cancel, which must take effect soon.
+    QString waitForRun()
+    {
+        const QPointer<ClassExperiment> w = experiment();
+        const auto waitUpTo = [&](int milliseconds) {
+            for (int i = 0; i < milliseconds && w && w->running(); ++i) {
+                QThread::msleep(1);
+                QCoreApplication::sendPostedEvents();
+            }
+            return !w || !w->running();
+        };
+        if (waitUpTo(1000))
+            return {};
+        w->cmdCancel->click();
+        return waitUpTo(5000) ? QString() : QStringLiteral("the class's runs went on 5 s after Cancel");
+    }
+
+    // A save that reported nothing must have left exactly what it saved.
+    void afterSave(const QString& control, qsizetype errorsBefore, qsizetype questionsBefore)
+    {
+        const FakePlatform& platform = m_program->platform;
+        if (m_answer.isEmpty() || platform.errors.size() != errorsBefore || !platform.answers.isEmpty())
+            return;
+        const auto saved = [&](const QString& suffix) { // which an export adds to a name that does not end in it
+            const bool ends = suffix.isEmpty() || QFileInfo(m_answer).suffix().compare(suffix.mid(1), Qt::CaseInsensitive) == 0;
+            QFile file(ends ? m_answer : m_answer + suffix);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        if (control == "Form1.Command10") {
+            if (saved({}).toStdString() != decay::dataFileText(m_program->state))
+                m_problem = "the saved data file is not what the program formats";
+        } else if (const ClassExperiment* w = experiment(); control == "ClassExperiment.cmdExport" && w && w->result()) {
+            if (saved(".csv").toStdString() != decay::experimentFileText(w->result()->ensemble, w->result()->stats))
+                m_problem = "the exported runs are not what the program formats";
+        } else if (const auto* lab = dynamic_cast<NuclideLab*>(findWindow("NuclideLab")); control == "NuclideLab.cmdExport" && lab && lab->result()) {
+            const NuclideLab::Result& r = *lab->result();
+            if (saved(".csv").toStdString() != decay::chainFileText(r.chain, r.counts, r.setup.step, r.unit))
+                m_problem = "the exported lab run is not what the program formats";
+        } else if (const auto* counter = counting(); control == "CountingLab.cmdExportCounts" && counter) {
+            if (saved(".csv").toStdString() != decay::countsFileText(counter->shownData(), counter->timeUnit()))
+                m_problem = "the exported counts are not what the program formats";
+        } else if (platform.questions.size() > questionsBefore && platform.yes && !saved(".pdf").startsWith("%PDF")) {
+            m_problem = "the page saved instead of printed is no PDF file";
+        }
+    }
+
+    // The class experiment's runs: the shape of the counts, and the half-life table and its note
+    // taken from them; no run goes on once the window is gone.
+    QString experimentProblem() const
+    {
+        const ClassExperiment* w = experiment();
+        // A pool thread that has just finished its run may take a moment to count itself idle on a busy
+        // machine; a run left going lasts far longer.
+        if (!w)
+            return QThreadPool::globalInstance()->waitForDone(1000) ? QString() : "a run thread outlived the class experiment window";
+        if (w->running() == w->cmdRun->isEnabled())
+            return "Run is enabled while the class runs, or disabled while it does not";
+        if (!w->result())
+            return w->tblHalfLives->item(0, 0) ? "a half-life is shown before any run" : QString();
+        const decay::Ensemble& e = w->result()->ensemble;
+        if (e.counts.size() != static_cast<std::size_t>(e.params.runs) * static_cast<std::size_t>(e.steps()))
+            return QStringLiteral("%1 counts for %2 runs of %3 steps").arg(e.counts.size()).arg(e.params.runs).arg(e.steps());
+        std::vector<double> halvings;
+        for (int i = 0; i < e.params.runs; ++i) {
+            if (e.run(i).front() != e.params.atoms)
+                return QStringLiteral("run %1 starts with %2 atoms, not %3").arg(i).arg(e.run(i).front()).arg(e.params.atoms);
+            if (const double h = decay::halvingTime(e.run(i)); std::isfinite(h))
+                halvings.push_back(h);
+        }
+        // Each shown value, read back, is its quantity to the two decimals shown; "—" stands for none.
+        double mean = 0;
+        for (double h : halvings)
+            mean += h / static_cast<double>(halvings.size());
+        const std::pair<int, double> rows[] = {{0, halvings.empty() ? NAN : mean}, {2, std::log(2.0) / e.params.rate}};
+        for (const auto& [row, value] : rows) {
+            const QString shown = w->tblHalfLives->item(row, 0)->text();
+            bool ok = false;
+            const double read = QLocale().toDouble(shown, &ok);
+            if (ok != std::isfinite(value) || (ok && std::fabs(read - value) > 0.0051))
+                return QStringLiteral("the half-life table shows %1 in row %2 for %3").arg(shown).arg(row).arg(value);
+        }
+        if (!w->lblHalfLives->text().startsWith(QStringLiteral("%1 of %2 runs fell").arg(halvings.size()).arg(e.params.runs)))
+            return "the note under the half-lives counts other runs: " + w->lblHalfLives->text();
+        return {};
+    }
 
     std::mt19937_64 m_random;
     std::unique_ptr<TestProgram> m_program;
@@ -149,319 +436,6 @@ private:
     QString m_printer; // "pdf", "broken" or "none"
     QString m_problem; // found while acting
 };
-
-QWidget* Monkey::usable(const QString& target)
-{
-    QWidget* window = findWindow(target.section('.', 0, 0));
-    QWidget* found = find(target);
-    return window && window->isVisible() && window->objectName() != "Form3" && found && found->isVisible() && found->isEnabled()
-             ? found : nullptr;
-}
-
-QString Monkey::entryText(const Entry& entry)
-{
-    const QString point = QLocale().decimalPoint();
-    const QString other = point == "." ? QStringLiteral(",") : QStringLiteral(".");
-    if (roll(100) < 55) {
-        const int value = roll(20) == 0 ? roll(entry.rare + 1) : entry.low + roll(entry.high - entry.low + 1);
-        return entry.decimal ? QString::number(value / 100) + point + QString::number(value % 100) : QString::number(value);
-    }
-    static const QStringList odd = {
-        "", "abc", "x", "½", "٣٤", "１２", "π", "😀", "Zerfall ä", "1e308", "-1e308", "1e309", "1e-308",
-        "4.9e-324", "1e-400", "-0", "NaN", "nan", "inf", "-inf", "Infinity", QString(1000, '9'),
-        "0." + QString(998, '0') + "1", "1" + QString(999, '0'), "12abc", " 7 ", "\t3", "1e", "e5", "--1", "+5", "0x10",
-        "1.2.3", "32767", "32768", "-32769", "65536", "3000.5", "9999", "10000", "12.5", "-3", "0", "1e-9", "-1", "2.5",
-        "18446744073709551616", "0" + other + "5", "12" + other + "25"}; // the other decimal separator last
-    return pick(odd);
-}
-
-Action Monkey::next()
-{
-    const QStringList windows = shownWindows();
-    if (windows.isEmpty())
-        return {"tick", "-", {}};
-    const QString name = pick(windows);
-    const int r = roll(100);
-    if (r < 2)
-        return {"answer", "-", QString::number(roll(static_cast<int>(m_paths.size())))};
-    if (r < 3)
-        return {"printer", "-", pick(QStringList{"pdf", "broken", "none", "none"})};
-    if (r < 5)
-        return {"tick", "-", {}};
-    if (name == "ClassExperiment" && experiment()->running() && r < 40)
-        return {r < 30 ? "wait" : "close", name, {}}; // closing must stop the runs too
-    QList<Action> commands;
-    for (const Action& command : kCommands)
-        if (command.target.section('.', 0, 0) == name && usable(command.target))
-            commands.append(command);
-    if (!commands.isEmpty() && r < 7)
-        return pick(commands);
-    QList<Entry> entries;
-    for (const Entry& entry : kEntries)
-        if (QString(entry.field).section('.', 0, 0) == name && usable(entry.field))
-            entries.append(entry);
-    if (!entries.isEmpty() && r < 50) {
-        if (r < 12)
-            return {"enter", name, {}}; // Enter on whatever has the focus
-        const Entry entry = pick(entries);
-        if (r < 25)
-            return {"enter", entry.field, {}};
-        const QString text = entryText(entry);
-        const bool paste = text.size() > 40 || r < 30;
-        return {paste ? "paste" : r < 42 ? "type" : "append", entry.field, text};
-    }
-    if (name == "titlform" && r < 40) {
-        static const QStringList keys = {"a", "Return", "Escape", "Space", "Left", "F1", "Shift", "ä"};
-        return {"key", name, pick(keys)};
-    }
-    if (r < 8 && kClosable.contains(name))
-        return {"close", name, {}};
-
-    // A click or a double-click on an enabled control, or on the window itself.
-    QWidget* window = findWindow(name);
-    QList<QWidget*> controls = {window};
-    for (QWidget* c : window->findChildren<QWidget*>())
-        if (!c->objectName().isEmpty() && !c->objectName().startsWith("qt_") && c->isVisible() && c->isEnabled())
-            controls.append(c);
-    QWidget* control = pick(controls);
-    const QString target = control == window ? name : name + '.' + control->objectName();
-    if (kSlow.contains(target) && roll(10) != 0)
-        return {"tick", "-", {}};
-    return {roll(6) == 0 ? "double" : "click", target, {}};
-}
-
-// A user who waits a second for the class's runs, then presses Cancel, which must take effect soon.
-QString Monkey::waitForRun()
-{
-    const QPointer<ClassExperiment> w = experiment();
-    const auto waitUpTo = [&](int milliseconds) {
-        for (int i = 0; i < milliseconds && w && w->running(); ++i) {
-            QThread::msleep(1);
-            QCoreApplication::sendPostedEvents();
-        }
-        return !w || !w->running();
-    };
-    if (waitUpTo(1000))
-        return {};
-    w->cmdCancel->click();
-    return waitUpTo(5000) ? QString() : QStringLiteral("the class's runs went on 5 s after Cancel");
-}
-
-void Monkey::perform(const Action& a)
-{
-    FakePlatform& platform = m_program->platform;
-    if (a.verb == "locale") {
-        QLocale::setDefault(QLocale(a.text));
-        m_program.reset(); // the windows take the locale when they are made
-        m_program = std::make_unique<TestProgram>();
-    } else if (a.verb == "answer") {
-        m_answer = m_paths.value(a.text.toInt());
-        for (const auto& [name, text] : kClassFiles) {
-            QFile file(m_scratch.filePath(name));
-            if (file.fileName() == m_answer && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                file.write(text);
-        }
-    } else if (a.verb == "printer") {
-        m_printer = a.text;
-    } else if (a.verb == "tick") { // what the timers would do next
-        for (QWidget* w : QApplication::topLevelWidgets())
-            for (QTimer* timer : w->findChildren<QTimer*>())
-                if (timer->isActive() && !timer->objectName().isEmpty())
-                    QMetaObject::invokeMethod(timer, "timeout");
-    } else if (QPointer<QWidget> target = usable(a.target)) {
-        const qsizetype errors = platform.errors.size();
-        const qsizetype questions = platform.questions.size();
-        platform.answers = m_answer.isEmpty() ? QStringList() : QStringList{m_answer};
-        platform.printerFile = m_printer == "pdf" ? m_scratch.filePath("printed.pdf")
-                             : m_printer == "broken" ? m_scratch.filePath("missing/printed.pdf") : QString();
-        if (auto* tabs = qobject_cast<QTabWidget*>(target.data()); tabs && a.verb == "click") { // on the next tab
-            QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect((tabs->currentIndex() + 1) % tabs->count()).center());
-        } else if (a.verb == "click" || a.verb == "double") {
-            click(target, Qt::LeftButton, a.verb == "double");
-            afterSave(a.target, errors, questions);
-        } else if (a.verb == "type" || a.verb == "append" || a.verb == "paste") {
-            target->setFocus();
-            key(target, a.verb == "append" ? Qt::Key_End : Qt::Key_A, {}, a.verb == "append" ? Qt::NoModifier : Qt::ControlModifier);
-            if (a.verb == "paste") {
-                QGuiApplication::clipboard()->setText(a.text);
-                key(target, Qt::Key_V, {}, Qt::ControlModifier);
-            } else {
-                for (const char32_t c : a.text.toUcs4())
-                    if (target)
-                        key(target, Qt::Key_unknown, QString::fromUcs4(&c, 1));
-            }
-        } else if (a.verb == "enter") {
-            QWidget* focus = a.target.contains('.') ? target.data() : target->focusWidget();
-            if (focus && focus->isEnabled() && focus->isVisible())
-                key(focus, Qt::Key_Return, QStringLiteral("\r"));
-        } else if (a.verb == "key") {
-            static const QMap<QString, std::pair<int, QString>> keys = {
-                {"a", {Qt::Key_A, "a"}}, {"Return", {Qt::Key_Return, "\r"}}, {"Escape", {Qt::Key_Escape, "\x1b"}},
-                {"Space", {Qt::Key_Space, " "}}, {"Left", {Qt::Key_Left, ""}}, {"F1", {Qt::Key_F1, ""}},
-                {"Shift", {Qt::Key_Shift, ""}}, {"ä", {Qt::Key_Adiaeresis, "ä"}}};
-            key(target, keys[a.text].first, keys[a.text].second);
-        } else if (a.verb == "menu") {
-            if (auto* action = target->findChild<QAction*>(a.text); action && action->isEnabled())
-                action->trigger();
-            afterSave(a.target, errors, questions);
-        } else if (a.verb == "keys") {
-            QApplication::setActiveWindow(target);
-            QTest::keySequence(target->focusWidget() ? target->focusWidget() : target.data(), QKeySequence(a.text));
-        } else if (a.verb == "wait") {
-            m_problem = waitForRun();
-        } else if (a.verb == "close") {
-            target->close();
-        }
-    }
-    // What the event loop would do next: runs finished, chart updates, windows closed for good.
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (m_program->platform.quits > 0) // the program ended; the user starts it again
-        m_program = std::make_unique<TestProgram>();
-}
-
-// A save that reported nothing must have left exactly what it saved.
-void Monkey::afterSave(const QString& control, qsizetype errorsBefore, qsizetype questionsBefore)
-{
-    const FakePlatform& platform = m_program->platform;
-    if (m_answer.isEmpty() || platform.errors.size() != errorsBefore || !platform.answers.isEmpty())
-        return;
-    const auto saved = [&](const QString& suffix) { // which an export adds to a name that does not end in it
-        const bool ends = suffix.isEmpty() || QFileInfo(m_answer).suffix().compare(suffix.mid(1), Qt::CaseInsensitive) == 0;
-        QFile file(ends ? m_answer : m_answer + suffix);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    if (control == "Form1.Command10") {
-        if (saved({}).toStdString() != decay::dataFileText(m_program->state))
-            m_problem = "the saved data file is not what the program formats";
-    } else if (const ClassExperiment* w = experiment(); control == "ClassExperiment.cmdExport" && w && w->result()) {
-        if (saved(".csv").toStdString() != decay::experimentFileText(w->result()->ensemble, w->result()->stats))
-            m_problem = "the exported runs are not what the program formats";
-    } else if (const auto* lab = dynamic_cast<NuclideLab*>(findWindow("NuclideLab")); control == "NuclideLab.cmdExport" && lab && lab->result()) {
-        const NuclideLab::Result& r = *lab->result();
-        if (saved(".csv").toStdString() != decay::chainFileText(r.chain, r.counts, r.setup.step, r.unit))
-            m_problem = "the exported lab run is not what the program formats";
-    } else if (const auto* counter = counting(); control == "CountingLab.cmdExportCounts" && counter) {
-        if (saved(".csv").toStdString() != decay::countsFileText(counter->shownData(), counter->timeUnit()))
-            m_problem = "the exported counts are not what the program formats";
-    } else if (platform.questions.size() > questionsBefore && platform.yes && !saved(".pdf").startsWith("%PDF")) {
-        m_problem = "the page saved instead of printed is no PDF file";
-    }
-}
-
-// The class experiment's runs: the shape of the counts, and the half-life table and its note
-// taken from them; no run goes on once the window is gone.
-QString Monkey::experimentProblem() const
-{
-    const ClassExperiment* w = experiment();
-    // A pool thread that has just finished its run may take a moment to count itself idle on a busy
-    // machine; a run left going lasts far longer.
-    if (!w)
-        return QThreadPool::globalInstance()->waitForDone(1000) ? QString() : "a run thread outlived the class experiment window";
-    if (w->running() == w->cmdRun->isEnabled())
-        return "Run is enabled while the class runs, or disabled while it does not";
-    if (!w->result())
-        return w->tblHalfLives->item(0, 0) ? "a half-life is shown before any run" : QString();
-    const decay::Ensemble& e = w->result()->ensemble;
-    if (e.counts.size() != static_cast<std::size_t>(e.params.runs) * static_cast<std::size_t>(e.steps()))
-        return QStringLiteral("%1 counts for %2 runs of %3 steps").arg(e.counts.size()).arg(e.params.runs).arg(e.steps());
-    std::vector<double> halvings;
-    for (int i = 0; i < e.params.runs; ++i) {
-        if (e.run(i).front() != e.params.atoms)
-            return QStringLiteral("run %1 starts with %2 atoms, not %3").arg(i).arg(e.run(i).front()).arg(e.params.atoms);
-        if (const double h = decay::halvingTime(e.run(i)); std::isfinite(h))
-            halvings.push_back(h);
-    }
-    // Each shown value, read back, is its quantity to the two decimals shown; "—" stands for none.
-    double mean = 0;
-    for (double h : halvings)
-        mean += h / static_cast<double>(halvings.size());
-    const std::pair<int, double> rows[] = {{0, halvings.empty() ? NAN : mean}, {2, std::log(2.0) / e.params.rate}};
-    for (const auto& [row, value] : rows) {
-        const QString shown = w->tblHalfLives->item(row, 0)->text();
-        bool ok = false;
-        const double read = QLocale().toDouble(shown, &ok);
-        if (ok != std::isfinite(value) || (ok && std::fabs(read - value) > 0.0051))
-            return QStringLiteral("the half-life table shows %1 in row %2 for %3").arg(shown).arg(row).arg(value);
-    }
-    if (!w->lblHalfLives->text().startsWith(QStringLiteral("%1 of %2 runs fell").arg(halvings.size()).arg(e.params.runs)))
-        return "the note under the half-lives counts other runs: " + w->lblHalfLives->text();
-    return {};
-}
-
-// The counter's intervals follow each other without a gap within the run, the display shows the
-// running interval, and Pause is there exactly while there is counting left.
-QString Monkey::countingProblem() const
-{
-    const CountingLab* w = counting();
-    if (!w || !w->counter())
-        return {};
-    const decay::Counter& c = *w->counter();
-    double end = 0;
-    for (const decay::CountInterval& interval : c.intervals()) {
-        if (interval.start != end || !(interval.end > interval.start) || interval.counts < 0)
-            return QStringLiteral("a counted interval from %1 to %2 with %3 counts follows one ending at %4")
-                .arg(interval.start).arg(interval.end).arg(interval.counts).arg(end);
-        end = interval.end;
-    }
-    if (c.running().start != end || c.time() > c.endTime() || (w->playing() && c.finished()))
-        return "the counter's time runs past its run or stands apart from its intervals";
-    if (w->cmdPause->isEnabled() == c.finished())
-        return "Pause is enabled after the counting ended, or disabled before";
-    if (w->lblCounts->text() != QString::number(c.running().counts))
-        return "the display shows " + w->lblCounts->text() + " counts, not the running interval's";
-    return {};
-}
-
-QString Monkey::problem() const
-{
-    if (!m_problem.isEmpty())
-        return m_problem;
-    if (!g_complaint.isEmpty())
-        return g_complaint;
-    const QStringList windows = shownWindows();
-    if (windows.isEmpty())
-        return "no window is visible";
-    if (windows.contains("Form1") && windows.contains("larggraf"))
-        return "the main window and the large graph window are shown together";
-
-    const decay::RunState& s = m_program->state;
-    const auto within = [](int value, int low, int high) { return low <= value && value <= high; };
-    if (!within(s.tmax, 0, decay::kLastStepLimit))
-        return QStringLiteral("tmax %1 is outside 0..%2").arg(s.tmax).arg(decay::kLastStepLimit);
-    if (!within(s.t, 0, decay::kSeriesSize - 1) || !within(s.tzero, 0, decay::kSeriesSize - 1))
-        return QStringLiteral("t %1 or tzero %2 is no index of the series").arg(s.t).arg(s.tzero);
-    if (s.Nleft < 0 || s.Ndecay < 0)
-        return QStringLiteral("negative atom counts: Nleft %1, Ndecay %2").arg(s.Nleft).arg(s.Ndecay);
-    for (std::size_t t = 0; t <= static_cast<std::size_t>(s.tmax); ++t)
-        if (!(s.dNt[t] == s.Nt[t] - s.Nt[t + 1]))
-            return QStringLiteral("dNt(%1) = %2, but Nt(%1) - Nt(%1+1) = %3").arg(t).arg(s.dNt[t]).arg(s.Nt[t] - s.Nt[t + 1]);
-
-    Form1& main = m_program->windows.main();
-    if (!within(main.ViewCycle, 0, 3) || !within(main.lnNlast, -1, decay::kLastStepLimit))
-        return QStringLiteral("ViewCycle %1 or lnNlast %2 out of range").arg(main.ViewCycle).arg(main.lnNlast);
-    const titlform& title = m_program->windows.title();
-    if (!within(title.TitleTick, 0, 10) || !within(title.TitleShown, 0, 7))
-        return QStringLiteral("TitleTick %1 or TitleShown %2 out of range").arg(title.TitleTick).arg(title.TitleShown);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        for (const DecayChart* chart : w->findChildren<DecayChart*>())
-            if (chart->rowCount() > decay::kSeriesSize)
-                return QStringLiteral("a chart of %1 rows").arg(chart->rowCount());
-    if (const QString counter = countingProblem(); !counter.isEmpty())
-        return counter;
-    return experimentProblem();
-}
-
-QString Monkey::freshDefaultRun()
-{
-    QLocale::setDefault(QLocale::c());
-    m_program.reset();
-    m_program = std::make_unique<TestProgram>();
-    m_program->windows.title().Form_Click();
-    m_program->windows.main().Command2->click();
-    const QString box = m_program->windows.main().Text4->text();
-    return box == "0.673794699908547" ? QString() : "a fresh default run gives " + box;
-}
 
 int report(const QString& text)
 {

@@ -1,41 +1,11 @@
 #include "TestProgram.h"
-#include "ui/charts/DecayChart.h"
 #include "ui/experiment/ChartLegend.h"
 #include "ui/experiment/ExperimentChart.h"
-#include "ui/lab/NuclideLab.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTranslator>
-#include <QtTest>
-
-#include <memory>
 
 // The nuclide lab window: the way in, the views of a run, milking, refusals and the files.
 class NuclideLabTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void opensOnceFromEitherChart();
-    void viewsOfTheTechnetiumGenerator();
-    void randomRunBesideItsExpectation();
-    void milkingTakesTheMemberAway();
-    void customChainTypedDaughterFirst();
-    void refusesUnusableEntries_data();
-    void refusesUnusableEntries();
-    void exportsAndPrintsTheRun();
-    void speaksTheTranslation();
-
-private:
     NuclideLab& lab() { return m_program->windows.nuclideLab(); }
     // The lab on a chain, by the title the list shows.
     NuclideLab& choose(const QString& title)
@@ -57,222 +27,211 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<TestProgram> m_program;
+
+private slots:
+    void init()
+    {
+        m_program.reset();
+        m_program = std::make_unique<TestProgram>();
+        m_program->showMain();
+    }
+
+    void opensOnceFromEitherChart()
+    {
+        Form1& form = m_program->windows.main();
+        QApplication::setActiveWindow(&form);
+        form.txtN0->setFocus();
+        QTest::keyClick(form.txtN0, Qt::Key_L, Qt::ControlModifier); // also with the chart hidden
+        const QPointer<NuclideLab> first = &lab();
+        QVERIFY(first->isVisible());
+
+        form.cmdLargeGraph->click();
+        larggraf& large = m_program->windows.largeGraph();
+        large.MSChart1->findChild<QAction*>(QStringLiteral("actNuclideLab"))->trigger();
+        QCOMPARE(&lab(), first.data()); // at most one
+        first->cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QCOMPARE(m_program->platform.quits, 0);
+    }
+
+    // Mo-99 feeds Tc-99m with the branch fraction b, so their activities settle at b T_A / (T_A - T_B).
+    void viewsOfTheTechnetiumGenerator()
+    {
+        NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
+        w.cmdExact->click();
+        QVERIFY(w.result() && !w.result()->random);
+        QCOMPARE(layerNames(), QStringList({"Mo-99", "Tc-99m", "Tc-99"}));
+        QStringList descriptions = {w.chartLab->accessibleDescription()};
+
+        w.optActivity->setChecked(true);
+        QCOMPARE(layerNames(), QStringList({"Mo-99", "Tc-99m", "Tc-99", "Total"}));
+        w.cboActivityUnit->setCurrentText(QStringLiteral("dpm"));
+        const double dpm = w.chartLab->plot().layers[0].lines[0][0].y();
+        w.cboActivityUnit->setCurrentText(QStringLiteral("Bq"));
+        QCOMPARE(dpm, 60 * w.chartLab->plot().layers[0].lines[0][0].y());
+        descriptions.append(w.chartLab->accessibleDescription());
+
+        w.optRatio->setChecked(true);
+        QCOMPARE(w.cboDaughter->currentText(), QStringLiteral("Tc-99m / Mo-99"));
+        QCOMPARE(layerNames(), QStringList({"Ratio", "Equilibrium"}));
+        const ExperimentChart::Layer& ratio = w.chartLab->plot().layers[0];
+        const double equilibrium = w.chartLab->plot().layers[1].lines[0][0].y();
+        QVERIFY(std::fabs(ratio.lines[0].back().y() / equilibrium - 1) < 0.01);
+        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) lives longer than Tc-99m (6.007 h), "
+                                                          "so A(Tc-99m)/A(Mo-99) settles at 0.9627; the activity of Tc-99m peaks at 22.84 h."));
+        w.chkLog->setChecked(true);
+        QVERIFY(w.chartLab->plot().logY);
+        descriptions.append(w.chartLab->accessibleDescription());
+        descriptions.removeDuplicates();
+        QCOMPARE(descriptions.size(), 3); // the description follows the view
+
+        // The legend's boxes switch a series off and on.
+        QCheckBox* box = w.frmLegend->findChild<QCheckBox*>(QStringLiteral("chkLayer1"));
+        box->click();
+        QVERIFY(!w.chartLab->isShown(w.chartLab->plot().layers[0]));
+        box->click();
+        QVERIFY(w.chartLab->isShown(w.chartLab->plot().layers[0]));
+    }
+
+    void randomRunBesideItsExpectation()
+    {
+        NuclideLab& w = choose(QStringLiteral("Iodine-131 (I-131)"));
+        w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("20000"));
+        w.cmdRandom->click();
+        QVERIFY(m_program->platform.busyAtSeed);
+        QVERIFY(w.result() && w.result()->random && w.result()->expected);
+        QCOMPARE(layerNames(), QStringList({"I-131", "I-131 expected", "Xe-131", "Xe-131 expected"}));
+        const decay::ChainSeries& counts = w.result()->counts;
+        for (int step = 0; step <= counts.steps; ++step) {
+            QCOMPARE(counts.at(0, step) + counts.at(1, step), 20000.0); // whole atoms, none lost
+            QCOMPARE(counts.at(0, step), std::round(counts.at(0, step)));
+        }
+    }
+
+    // Milking Tc-99m leaves none of it after the step, and it grows back from the Mo-99 left.
+    void milkingTakesTheMemberAway()
+    {
+        NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
+        w.cboMilk->setCurrentText(QStringLiteral("Tc-99m"));
+        w.txtMilkStep->setText(QStringLiteral("40"));
+        w.cmdMilk->click();
+        QVERIFY(m_program->platform.errors.isEmpty());
+        const decay::ChainSeries& counts = w.result()->counts;
+        QVERIFY(counts.at(1, 39) > 0);
+        QCOMPARE(counts.at(1, 40), 0.0);
+        QVERIFY(counts.at(1, 41) > 0);
+        QVERIFY(w.lblStatus->text().contains(QStringLiteral("Tc-99m milked after step 40")));
+    }
+
+    // The chain puts the parent first; the atoms typed beside each name stay that member's.
+    void customChainTypedDaughterFirst()
+    {
+        NuclideLab& w = choose(QStringLiteral("Custom chain"));
+        // Name, half-life, unit (a list), decays to, branch, atoms.
+        const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0"}, {"Parent", "10", {}, "1", "1", "5000"}, {{}, {}, {}, {}, {}, {}}};
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < NuclideLab::ColumnCount; ++column)
+                if (column != NuclideLab::ColUnit)
+                    w.tblMembers->item(row, column)->setText(rows[row][column]);
+        w.cmdExact->click();
+        QVERIFY(m_program->platform.errors.isEmpty());
+        QCOMPARE(layerNames(), QStringList({"Parent", "Daughter"}));
+        QCOMPARE(w.result()->counts.at(0, 0), 5000.0);
+        QCOMPARE(w.result()->counts.at(1, 0), 0.0);
+
+        // Cut to one member: the lists follow the chain that ran, so no view looks for a link that is gone.
+        w.tblMembers->item(1, NuclideLab::ColName)->setText(QString());
+        w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("100"));
+        w.cmdExact->click();
+        w.optRatio->setChecked(true);
+        w.cmdMilk->click();
+        QCOMPARE(w.result()->chain.size(), 1);
+        QCOMPARE(w.cboDaughter->count(), 0);
+    }
+
+    void refusesUnusableEntries_data()
+    {
+        QTest::addColumn<QString>("chain");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column"); // a members table cell, or -1 for the number of steps
+        QTest::addColumn<QString>("typed");
+
+        const QString mo = QStringLiteral("Molybdenum-99 (Mo-99)");
+        const QString custom = QStringLiteral("Custom chain");
+        QTest::newRow("more than 10000 steps") << mo << 0 << -1 << "10001";
+        QTest::newRow("steps not a number") << mo << 0 << -1 << "many";
+        QTest::newRow("negative atoms") << mo << 0 << int(NuclideLab::ColAtoms) << "-5";
+        QTest::newRow("huge atoms") << mo << 0 << int(NuclideLab::ColAtoms) << "1e400";
+        QTest::newRow("zero half-life") << custom << 0 << int(NuclideLab::ColHalfLife) << "0";
+        QTest::newRow("negative half-life") << custom << 1 << int(NuclideLab::ColHalfLife) << "-3";
+        QTest::newRow("subnormal half-life") << custom << 0 << int(NuclideLab::ColHalfLife) << "1e-310";
+        QTest::newRow("branch above 1") << custom << 0 << int(NuclideLab::ColBranch) << "1.5";
+        QTest::newRow("a loop") << custom << 1 << int(NuclideLab::ColDaughter) << "1";
+        QTest::newRow("no such member") << custom << 1 << int(NuclideLab::ColDaughter) << "9";
+    }
+
+    void refusesUnusableEntries()
+    {
+        QFETCH(QString, chain);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        NuclideLab& w = choose(chain);
+        m_program->platform.errors.clear(); // the example custom chain is read when it is chosen
+        if (column < 0)
+            w.txtSteps->setText(typed);
+        else
+            w.tblMembers->item(row, column)->setText(typed);
+        for (QPushButton* run : {w.cmdExact, w.cmdRandom, w.cmdMilk}) {
+            run->click();
+            QCOMPARE(m_program->platform.errors.size(), 1);
+            QVERIFY(!m_program->platform.errors[0].isEmpty());
+            QVERIFY(!w.result());
+            m_program->platform.errors.clear();
+        }
+    }
+
+    void exportsAndPrintsTheRun()
+    {
+        NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
+        w.cboStepUnit->setCurrentText(QStringLiteral("h"));
+        w.txtStep->setText(QStringLiteral("1"));
+        w.txtSteps->setText(QStringLiteral("24"));
+        w.cmdExact->click();
+        m_program->platform.answers = {m_dir.filePath(QStringLiteral("generator"))};
+        w.cmdExport->click();
+        const QList<QByteArray> lines = fileBytes(m_dir.filePath(QStringLiteral("generator.csv"))).split('\n');
+        QCOMPARE(lines[0], QByteArray("\"t [h]\",\"N Mo-99\",\"N Tc-99m\",\"N Tc-99\",\"A Mo-99 [Bq]\",\"A Tc-99m [Bq]\",\"A Tc-99 [Bq]\"\r"));
+        QCOMPARE(lines.size(), 1 + 25 + 1); // the header, steps 0 to 24 and the end of the last line
+        QVERIFY(lines[1].startsWith("0,1000000,0,0,"));
+
+        m_program->platform.printerFile = m_dir.filePath(QStringLiteral("worksheet.pdf"));
+        w.cmdPrint->click();
+        QCOMPARE(pdfPages(fileBytes(m_program->platform.printerFile)), 1);
+        QVERIFY(m_program->platform.errors.isEmpty());
+    }
+
+    // Under the German translation the nuclide names, the model's refusals and the equilibrium in
+    // words come out German.
+    void speaksTheTranslation()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/atomdrift_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        NuclideLab& w = choose(QStringLiteral("Molybdän-99 (Mo-99)"));
+        for (const decay::Nuclide& nuclide : w.table().nuclides)
+            QVERIFY2(!german.translate("Element", nuclide.element.c_str()).isEmpty(), nuclide.element.c_str());
+        w.cmdExact->click();
+        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transientes Gleichgewicht: Mo-99 (2.747 d) lebt länger als Tc-99m (6.007 h), "
+                                                          "daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die Aktivität von Tc-99m "
+                                                          "ist bei t\u00A0=\u00A022.84\u00A0h am größten."));
+        w.txtSteps->setText(QStringLiteral("10001"));
+        w.cmdExact->click();
+        QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));
+        QCoreApplication::removeTranslator(&german);
+    }
 };
-
-void NuclideLabTest::init()
-{
-    m_program = std::make_unique<TestProgram>();
-    m_program->windows.title().hide();
-    m_program->windows.main().show();
-}
-
-void NuclideLabTest::cleanup()
-{
-    m_program.reset();
-}
-
-void NuclideLabTest::opensOnceFromEitherChart()
-{
-    Form1& form = m_program->windows.main();
-    QApplication::setActiveWindow(&form);
-    form.txtN0->setFocus();
-    QTest::keyClick(form.txtN0, Qt::Key_L, Qt::ControlModifier); // also with the chart hidden
-    const QPointer<NuclideLab> first = &lab();
-    QVERIFY(first->isVisible());
-    QCOMPARE(first->windowTitle(), QStringLiteral("Nuclide lab"));
-    QCOMPARE(first->cboNuclide->accessibleName(), QStringLiteral("Nuclide"));
-    QCOMPARE(first->cboNuclide->itemText(first->cboNuclide->count() - 1), QStringLiteral("Custom chain"));
-    QVERIFY(first->cboNuclide->findText(QStringLiteral("Molybdenum-99 (Mo-99)")) >= 0);
-
-    form.cmdLargeGraph->click();
-    larggraf& large = m_program->windows.largeGraph();
-    large.MSChart1->findChild<QAction*>(QStringLiteral("actNuclideLab"))->trigger();
-    QCOMPARE(&lab(), first.data()); // at most one
-    first->cmdClose->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
-    QCOMPARE(m_program->platform.quits, 0);
-}
-
-// Mo-99 feeds Tc-99m with the branch fraction b, so their activities settle at b T_A / (T_A - T_B).
-void NuclideLabTest::viewsOfTheTechnetiumGenerator()
-{
-    NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
-    w.cmdExact->click();
-    QVERIFY(w.result() && !w.result()->random);
-    QCOMPARE(layerNames(), QStringList({"Mo-99", "Tc-99m", "Tc-99"}));
-    QStringList descriptions = {w.chartLab->accessibleDescription()};
-
-    w.optActivity->setChecked(true);
-    QCOMPARE(layerNames(), QStringList({"Mo-99", "Tc-99m", "Tc-99", "Total"}));
-    w.cboActivityUnit->setCurrentText(QStringLiteral("dpm"));
-    const double dpm = w.chartLab->plot().layers[0].lines[0][0].y();
-    w.cboActivityUnit->setCurrentText(QStringLiteral("Bq"));
-    QCOMPARE(dpm, 60 * w.chartLab->plot().layers[0].lines[0][0].y());
-    descriptions.append(w.chartLab->accessibleDescription());
-
-    w.optRatio->setChecked(true);
-    QCOMPARE(w.cboDaughter->currentText(), QStringLiteral("Tc-99m / Mo-99"));
-    QCOMPARE(layerNames(), QStringList({"Ratio", "Equilibrium"}));
-    const ExperimentChart::Layer& ratio = w.chartLab->plot().layers[0];
-    const double equilibrium = w.chartLab->plot().layers[1].lines[0][0].y();
-    QVERIFY(std::fabs(ratio.lines[0].back().y() / equilibrium - 1) < 0.01);
-    QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) lives longer than Tc-99m (6.007 h), "
-                                                      "so A(Tc-99m)/A(Mo-99) settles at 0.9627; the activity of Tc-99m peaks at 22.84 h."));
-    w.chkLog->setChecked(true);
-    QVERIFY(w.chartLab->plot().logY);
-    descriptions.append(w.chartLab->accessibleDescription());
-    descriptions.removeDuplicates();
-    QCOMPARE(descriptions.size(), 3); // the description follows the view
-
-    // The legend's boxes switch a series off and on.
-    QCheckBox* box = w.frmLegend->findChild<QCheckBox*>(QStringLiteral("chkLayer1"));
-    box->click();
-    QVERIFY(!w.chartLab->isShown(w.chartLab->plot().layers[0]));
-    box->click();
-    QVERIFY(w.chartLab->isShown(w.chartLab->plot().layers[0]));
-}
-
-void NuclideLabTest::randomRunBesideItsExpectation()
-{
-    NuclideLab& w = choose(QStringLiteral("Iodine-131 (I-131)"));
-    w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("20000"));
-    w.cmdRandom->click();
-    QVERIFY(m_program->platform.busyAtSeed);
-    QVERIFY(w.result() && w.result()->random && w.result()->expected);
-    QCOMPARE(layerNames(), QStringList({"I-131", "I-131 expected", "Xe-131", "Xe-131 expected"}));
-    const decay::ChainSeries& counts = w.result()->counts;
-    for (int step = 0; step <= counts.steps; ++step) {
-        QCOMPARE(counts.at(0, step) + counts.at(1, step), 20000.0); // whole atoms, none lost
-        QCOMPARE(counts.at(0, step), std::round(counts.at(0, step)));
-    }
-}
-
-// Milking Tc-99m leaves none of it after the step, and it grows back from the Mo-99 left.
-void NuclideLabTest::milkingTakesTheMemberAway()
-{
-    NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
-    w.cboMilk->setCurrentText(QStringLiteral("Tc-99m"));
-    w.txtMilkStep->setText(QStringLiteral("40"));
-    w.cmdMilk->click();
-    QVERIFY(m_program->platform.errors.isEmpty());
-    const decay::ChainSeries& counts = w.result()->counts;
-    QVERIFY(counts.at(1, 39) > 0);
-    QCOMPARE(counts.at(1, 40), 0.0);
-    QVERIFY(counts.at(1, 41) > 0);
-    QVERIFY(w.lblStatus->text().contains(QStringLiteral("Tc-99m milked after step 40")));
-}
-
-// The chain puts the parent first; the atoms typed beside each name stay that member's.
-void NuclideLabTest::customChainTypedDaughterFirst()
-{
-    NuclideLab& w = choose(QStringLiteral("Custom chain"));
-    // Name, half-life, unit (a list), decays to, branch, atoms.
-    const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0"}, {"Parent", "10", {}, "1", "1", "5000"}, {{}, {}, {}, {}, {}, {}}};
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < NuclideLab::ColumnCount; ++column)
-            if (column != NuclideLab::ColUnit)
-                w.tblMembers->item(row, column)->setText(rows[row][column]);
-    w.cmdExact->click();
-    QVERIFY(m_program->platform.errors.isEmpty());
-    QCOMPARE(layerNames(), QStringList({"Parent", "Daughter"}));
-    QCOMPARE(w.result()->counts.at(0, 0), 5000.0);
-    QCOMPARE(w.result()->counts.at(1, 0), 0.0);
-
-    // Cut to one member: the lists follow the chain that ran, so no view looks for a link that is gone.
-    w.tblMembers->item(1, NuclideLab::ColName)->setText(QString());
-    w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("100"));
-    w.cmdExact->click();
-    w.optRatio->setChecked(true);
-    w.cmdMilk->click();
-    QCOMPARE(w.result()->chain.size(), 1);
-    QCOMPARE(w.cboDaughter->count(), 0);
-}
-
-void NuclideLabTest::refusesUnusableEntries_data()
-{
-    QTest::addColumn<QString>("chain");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column"); // a members table cell, or -1 for the number of steps
-    QTest::addColumn<QString>("typed");
-
-    const QString mo = QStringLiteral("Molybdenum-99 (Mo-99)");
-    const QString custom = QStringLiteral("Custom chain");
-    QTest::newRow("more than 10000 steps") << mo << 0 << -1 << "10001";
-    QTest::newRow("steps not a number") << mo << 0 << -1 << "many";
-    QTest::newRow("negative atoms") << mo << 0 << int(NuclideLab::ColAtoms) << "-5";
-    QTest::newRow("huge atoms") << mo << 0 << int(NuclideLab::ColAtoms) << "1e400";
-    QTest::newRow("zero half-life") << custom << 0 << int(NuclideLab::ColHalfLife) << "0";
-    QTest::newRow("negative half-life") << custom << 1 << int(NuclideLab::ColHalfLife) << "-3";
-    QTest::newRow("subnormal half-life") << custom << 0 << int(NuclideLab::ColHalfLife) << "1e-310";
-    QTest::newRow("branch above 1") << custom << 0 << int(NuclideLab::ColBranch) << "1.5";
-    QTest::newRow("a loop") << custom << 1 << int(NuclideLab::ColDaughter) << "1";
-    QTest::newRow("no such member") << custom << 1 << int(NuclideLab::ColDaughter) << "9";
-}
-
-void NuclideLabTest::refusesUnusableEntries()
-{
-    QFETCH(QString, chain);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, typed);
-    NuclideLab& w = choose(chain);
-    m_program->platform.errors.clear(); // the example custom chain is read when it is chosen
-    if (column < 0)
-        w.txtSteps->setText(typed);
-    else
-        w.tblMembers->item(row, column)->setText(typed);
-    for (QPushButton* run : {w.cmdExact, w.cmdRandom, w.cmdMilk}) {
-        run->click();
-        QCOMPARE(m_program->platform.errors.size(), 1);
-        QVERIFY(!m_program->platform.errors[0].isEmpty());
-        QVERIFY(!w.result());
-        m_program->platform.errors.clear();
-    }
-}
-
-void NuclideLabTest::exportsAndPrintsTheRun()
-{
-    NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
-    w.cboStepUnit->setCurrentText(QStringLiteral("h"));
-    w.txtStep->setText(QStringLiteral("1"));
-    w.txtSteps->setText(QStringLiteral("24"));
-    w.cmdExact->click();
-    m_program->platform.answers = {m_dir.filePath(QStringLiteral("generator"))};
-    w.cmdExport->click();
-    QFile file(m_dir.filePath(QStringLiteral("generator.csv")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines[0], QByteArray("\"t [h]\",\"N Mo-99\",\"N Tc-99m\",\"N Tc-99\",\"A Mo-99 [Bq]\",\"A Tc-99m [Bq]\",\"A Tc-99 [Bq]\"\r"));
-    QCOMPARE(lines.size(), 1 + 25 + 1); // the header, steps 0 to 24 and the end of the last line
-    QVERIFY(lines[1].startsWith("0,1000000,0,0,"));
-
-    m_program->platform.printerFile = m_dir.filePath(QStringLiteral("worksheet.pdf"));
-    w.cmdPrint->click();
-    QFile pdf(m_program->platform.printerFile);
-    QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
-    QVERIFY(m_program->platform.errors.isEmpty());
-}
-
-// Under the German translation the nuclide names, the model's refusals and the equilibrium in
-// words come out German.
-void NuclideLabTest::speaksTheTranslation()
-{
-    QTranslator german;
-    QVERIFY(german.load(QStringLiteral(":/i18n/atomdrift_de.qm")));
-    QCoreApplication::installTranslator(&german);
-    NuclideLab& w = choose(QStringLiteral("Molybdän-99 (Mo-99)"));
-    for (const decay::Nuclide& nuclide : w.table().nuclides)
-        QVERIFY2(!german.translate("Element", nuclide.element.c_str()).isEmpty(), nuclide.element.c_str());
-    w.cmdExact->click();
-    QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transientes Gleichgewicht: Mo-99 (2.747 d) lebt länger als Tc-99m (6.007 h), "
-                                                      "daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die Aktivität von Tc-99m "
-                                                      "ist bei t\u00A0=\u00A022.84\u00A0h am größten."));
-    w.txtSteps->setText(QStringLiteral("10001"));
-    w.cmdExact->click();
-    QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));
-    QCoreApplication::removeTranslator(&german);
-}
 
 QTEST_MAIN(NuclideLabTest)
 #include "NuclideLabTest.moc"

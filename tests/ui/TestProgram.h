@@ -2,23 +2,20 @@
 
 #include "model/RunState.h"
 #include "ui/Platform.h"
+#include "ui/charts/DecayChart.h"
 #include "ui/main/ProgramWindows.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
+// The toolkit the window tests use.
 #include <QPrinter>
-#include <QPushButton>
-#include <QStringList>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <algorithm>
+#include <memory>
 
 // A platform that tests steer: a fixed clock, counted seeds, scripted dialog answers, a default
 // printer that writes a PDF file (or none), and recorded messages and questions.
-class FakePlatform final : public Platform {
+class FakePlatform : public Platform {
 public:
     QDateTime now() const override { return clock; }
     std::uint64_t randomSeed() override
@@ -67,10 +64,37 @@ public:
 // The whole program as main() builds it, loaded: the backdrop and the title window are up.
 struct TestProgram {
     TestProgram() { windows.main(); }
+    // The main window up in place of the title window.
+    Form1& showMain()
+    {
+        windows.title().hide();
+        windows.main().show();
+        return windows.main();
+    }
     decay::RunState state;
     FakePlatform platform;
     ProgramWindows windows{state, platform};
 };
+
+// Every window of the program but the backdrop.
+inline QList<QWidget*> everyWindow(ProgramWindows& w)
+{
+    return {&w.main(), &w.title(), &w.largeGraph(), &w.introduction(), &w.references(), &w.quiz(),
+            &w.citation(), &w.dedication(), &w.classExperiment(), &w.nuclideLab()};
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The pages of a PDF file.
+inline qsizetype pdfPages(const QByteArray& pdf)
+{
+    return QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)"));
+}
 
 // A top-level window by object name; the shown one while a closed one still awaits deletion.
 inline QWidget* findWindow(const QString& name)
