@@ -80,7 +80,7 @@ struct TestProgram {
 inline QList<QWidget*> everyWindow(ProgramWindows& w)
 {
     return {&w.main(), &w.title(), &w.largeGraph(), &w.introduction(), &w.references(), &w.quiz(),
-            &w.citation(), &w.dedication(), &w.classExperiment(), &w.nuclideLab()};
+            &w.citation(), &w.dedication(), &w.classExperiment(), &w.nuclideLab(), &w.countingLab()};
 }
 
 // A file's bytes; none when it cannot be read.

@@ -46,7 +46,8 @@ constexpr double kFastSliceSeconds = 0.008;
 constexpr double kMostClicksPerSecond = 30;
 constexpr double kFlashSeconds = 0.06;
 constexpr int kFrameMilliseconds = 16;
-// More intervals than a chart shows apart as points with error bars: drawn as a line in a band.
+// More intervals than a chart shows apart as points with error bars: drawn as a line, with the
+// error bars of evenly spaced intervals among them.
 constexpr std::size_t kMostMarkedIntervals = 300;
 
 const QColor kCountColor(0, 70, 170);
@@ -620,14 +621,13 @@ ExperimentChart::Plot CountingLab::ratePlot(ExperimentChart::Plot* residuals) co
         residuals->yTitle = tr("(counts \u2212 fit) / \u03C3");
     }
 
-    const bool marked = measured.intervals.size() <= kMostMarkedIntervals;
-    ExperimentChart::Layer countLayer{tr("Counts"), kCountColor, marked ? ExperimentChart::Layer::Kind::Points : ExperimentChart::Layer::Kind::Lines};
-    countLayer.width = marked ? 1.5 : 1;
-    ExperimentChart::Layer bars{countLayer.name, marked ? kCountColor : QColor(kCountColor.red(), kCountColor.green(), kCountColor.blue(), 70),
-                                marked ? ExperimentChart::Layer::Kind::Lines : ExperimentChart::Layer::Kind::Band};
+    const std::size_t barEvery = (measured.intervals.size() + kMostMarkedIntervals - 1) / kMostMarkedIntervals;
+    ExperimentChart::Layer countLayer{tr("Counts"), kCountColor, barEvery <= 1 ? ExperimentChart::Layer::Kind::Points : ExperimentChart::Layer::Kind::Lines};
+    countLayer.width = barEvery <= 1 ? 1.5 : 1;
+    ExperimentChart::Layer bars{countLayer.name, kCountColor};
     bars.inLegend = false;
     bars.width = 1;
-    QPolygonF points, barLow, barHigh, low, high, fitLine, residualPoints;
+    QPolygonF points, low, high, fitLine, residualPoints;
     const bool fitted = m_fit && m_fit->fitted() && m_fit->expected.size() == measured.intervals.size();
     const double backgroundSigma =
         measured.backgroundTime > 0 ? decay::BackgroundMeasurement{measured.backgroundCounts, measured.backgroundTime}.sigma() : 0;
@@ -642,12 +642,8 @@ ExperimentChart::Plot CountingLab::ratePlot(ExperimentChart::Plot* residuals) co
         const double x = (interval.start + interval.end) / 2 * toShown;
         const double n = static_cast<double>(interval.counts);
         points.append(QPointF(x, n / length));
-        if (marked) {
+        if (k % barEvery == 0)
             bars.lines.push_back(bar(x, (n - std::sqrt(n)) / length, (n + std::sqrt(n)) / length));
-        } else {
-            barLow.append(QPointF(x, (n - std::sqrt(n)) / length));
-            barHigh.append(QPointF(x, (n + std::sqrt(n)) / length));
-        }
         // The background's steps, only where its rate changes, and at both ends.
         const double b = backgroundAt(k);
         if (k == 0 || k + 1 == measured.intervals.size() || b != backgroundAt(k - 1) || b != backgroundAt(k + 1))
@@ -661,8 +657,6 @@ ExperimentChart::Plot CountingLab::ratePlot(ExperimentChart::Plot* residuals) co
         }
     }
     countLayer.lines.push_back(points);
-    if (!marked)
-        bars.lines = {barLow, barHigh};
     plot.layers.push_back(std::move(bars));
     plot.layers.push_back(std::move(countLayer));
     if (!measured.intervals.empty() && (measured.backgroundRate > 0 || measured.backgroundTime > 0)) {
