@@ -99,7 +99,9 @@ double Counter::endTime() const
 
 CountInterval Counter::running() const
 {
-    return {.start = time() - m_stepsInInterval * m_run.step, .end = time(), .counts = m_runningCounts};
+    // From whole steps, so that it starts exactly where the interval before it ended.
+    return {.start = static_cast<double>(m_stepsDone - static_cast<std::size_t>(m_stepsInInterval)) * m_run.step, .end = time(),
+            .counts = m_runningCounts};
 }
 
 // One step's counts; in an exact run the sample's and the background's Poisson counts are drawn

@@ -156,7 +156,7 @@ QWidget* CountingLab::buildDetector()
 QWidget* CountingLab::buildCounting()
 {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("pageCounting"));
+    look::name(page, QStringLiteral("pageCounting"), tr("Counting"));
     auto* layout = new QVBoxLayout(page);
     lblSample = new QLabel;
     lblSample->setObjectName(QStringLiteral("lblSample"));
@@ -184,7 +184,7 @@ QWidget* CountingLab::buildCounting()
     cmdStep = look::plainButton(QStringLiteral("cmdStep"), tr("Step"));
     chkSound = new QCheckBox(tr("Sound"));
     chkSound->setObjectName(QStringLiteral("chkSound"));
-    lblLamp = new QLabel;
+    lblLamp = new QFrame;
     look::name(lblLamp, QStringLiteral("lblLamp"), tr("Count lamp"));
     lblLamp->setFixedSize(22, 22);
     auto* play = new QHBoxLayout;
@@ -196,7 +196,8 @@ QWidget* CountingLab::buildCounting()
     layout->addLayout(play);
 
     lblCounts = new QLabel;
-    look::name(lblCounts, QStringLiteral("lblCounts"), tr("Counts in this interval"));
+    lblCounts->setObjectName(QStringLiteral("lblCounts"));
+    lblCounts->setAccessibleDescription(tr("Counts in this interval"));
     QFont big = lblCounts->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
     big.setBold(true);
@@ -234,7 +235,7 @@ QWidget* CountingLab::buildCounting()
 QWidget* CountingLab::buildDating()
 {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("pageDating"));
+    look::name(page, QStringLiteral("pageDating"), tr("Radiocarbon dating"));
     auto* layout = new QVBoxLayout(page);
     auto* form = new QFormLayout;
     txtCarbon = look::formField(form, QStringLiteral("txtCarbon"), tr("Carbon (g):"));

@@ -16,6 +16,7 @@ class ChartLegend;
 class Platform;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -66,7 +67,7 @@ public:
     QPushButton* cmdStep;
     QComboBox* cboSpeed;
     QCheckBox* chkSound;
-    QLabel* lblLamp;
+    QFrame* lblLamp;
     QLabel* lblCounts;
     QLabel* lblRate;
     QComboBox* cboMethod;
