@@ -15,8 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -771,25 +769,19 @@ void CountingLab::showFit()
 
 void CountingLab::cmdImport_Click()
 {
-    const QString path = m_platform.askOpenFileName(this, tr("Counts (*.csv *.txt *.tsv);;All files (*)"));
-    if (path.isEmpty())
-        return;
     const QString title = tr("Import counts");
-    // Read one byte past the largest file taken, so that a larger one is refused as such.
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read((8 << 20) + 1) : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        m_platform.showError(this, title, tr("The counts were not imported.\n\n%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+    const auto file = importFile(*this, m_platform, title, tr("Counts (*.csv *.txt *.tsv);;All files (*)"), 8 << 20,
+                                 tr("The counts were not imported.\n\n%1 cannot be read: %2"));
+    if (!file)
         return;
-    }
-    const auto read = decay::readCounts(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), decimalPoint(*this));
+    const auto read = decay::readCounts(std::string_view(file->bytes.constData(), static_cast<std::size_t>(file->bytes.size())), decimalPoint(*this));
     if (!read.counts) {
-        m_platform.showError(this, title, tr("The counts were not imported from %1.\n\n%2").arg(QFileInfo(path).fileName(), modelText(read.error)));
+        m_platform.showError(this, title, tr("The counts were not imported from %1.\n\n%2").arg(file->name, modelText(read.error)));
         return;
     }
     stop();
     m_counter.reset();
-    m_imported = Imported{*read.counts, QFileInfo(path).fileName()};
+    m_imported = Imported{*read.counts, file->name};
     tabLab->setCurrentIndex(0);
     showCounts();
     showFit();
