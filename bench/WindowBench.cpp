@@ -1,13 +1,15 @@
 // Drawing each view of 3001 points (grid fill, then one repaint) on a chart of the main window's
 // size and on one of the large graph window's, and bringing up the first windows, on whatever
 // platform QT_QPA_PLATFORM names (offscreen for a machine without a display); and switching the
-// nuclide lab between its views of a 10,000-step run of the seven-member radium chain.
+// nuclide lab between its views of a 10,000-step run of the seven-member radium chain; and a frame
+// of the counting lab that counts 10^5 events a second, played in real time.
 #include "model/Runs.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/experiment/ExperimentChart.h"
+#include "ui/lab/CountingLab.h"
 #include "ui/lab/NuclideLab.h"
 #include "ui/main/ProgramWindows.h"
 
@@ -15,6 +17,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,6 +79,52 @@ void LabViewSwitch10000x7(benchmark::State& bench)
     bench.counters["series"] = static_cast<double>(lab.chartLab->plot().layers.size());
 }
 BENCHMARK(LabViewSwitch10000x7)->Unit(benchmark::kMillisecond);
+
+// One frame of the counting lab at 1x: a sixtieth of a second of a sample that the detector sees
+// decay 10^5 times a second (4.55e12 atoms of a one-year nuclide, all seen), counted in steps of
+// 10 ms, each its own interval, so that every frame adds points to the chart and the whole window
+// is painted again. The run has 10,000 steps: the chart ends with 10,000 points and error bars.
+// The mean is over every frame of the run; `worst_ms` is the slowest frame.
+void CountingFrameAt1x(benchmark::State& bench)
+{
+    QtPlatform platform;
+    NuclideLab lab(platform);
+    lab.cboNuclide->setCurrentIndex(lab.cboNuclide->count() - 1); // a custom chain
+    const QStringList cells[] = {{"X", "1"}, {"", ""}, {"", ""}};
+    for (int row = 0; row < 3; ++row)
+        for (int column : {NuclideLab::ColName, NuclideLab::ColHalfLife, NuclideLab::ColDaughter})
+            lab.tblMembers->item(row, column)->setText(column == NuclideLab::ColDaughter ? QString() : cells[row][column == NuclideLab::ColName ? 0 : 1]);
+    qobject_cast<QComboBox*>(lab.tblMembers->cellWidget(0, NuclideLab::ColUnit))->setCurrentIndex(static_cast<int>(decay::TimeUnit::Year));
+    lab.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("4.55e12"));
+    lab.txtStep->setText(QStringLiteral("0.01"));
+    lab.cboStepUnit->setCurrentIndex(static_cast<int>(decay::TimeUnit::Second));
+    lab.txtSteps->setText(QStringLiteral("10000"));
+    lab.cmdExact->click();
+    CountingLab counter(platform);
+    counter.setSample(*lab.result(), QStringLiteral("X"));
+    counter.txtEfficiency->setText(QStringLiteral("1"));
+    counter.cboSpeed->setCurrentIndex(0);
+    counter.show();
+    QCoreApplication::processEvents();
+    double worst = 0;
+    std::int64_t frames = 0;
+    for (auto _ : bench) {
+        if (!counter.playing()) {
+            bench.PauseTiming();
+            counter.cmdStart->click();
+            bench.ResumeTiming();
+        }
+        QElapsedTimer frame;
+        frame.start();
+        counter.playFor(1.0 / 60);
+        benchmark::DoNotOptimize(counter.grab());
+        worst = std::max(worst, static_cast<double>(frame.nsecsElapsed()) / 1e6);
+        ++frames;
+    }
+    bench.counters["worst_ms"] = worst;
+    bench.counters["counts_per_frame"] = counter.counter() ? static_cast<double>(counter.counter()->intervals().front().counts) * 1.667 : 0;
+}
+BENCHMARK(CountingFrameAt1x)->Iterations(6000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,15 +1,20 @@
 // Saves the windows the README shows as PNG files into the folder given: the title window, the
 // main window after a deterministic and after a random run, the large graph window and the
-// introduction, and the nuclide lab with the technetium generator. Run it on an X server (scripts/screenshots starts Xvfb).
+// introduction, the nuclide lab with the technetium generator, and the counting lab counting it
+// and dating a piece of old carbon. Run it on an X server (scripts/screenshots starts Xvfb).
 #include "model/RunState.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
 #include "ui/main/ProgramWindows.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QDir>
 #include <QThread>
 
@@ -68,5 +73,30 @@ int main(int argc, char* argv[])
     lab.cmdExact->click();
     lab.optActivity->setChecked(true);
     saved &= shoot(lab, folder, "nuclide-lab");
+
+    lab.txtSteps->setText(QStringLiteral("400"));
+    lab.cmdRandom->click();
+    lab.cmdCounter->click();
+    CountingLab& counter = windows.countingLab();
+    for (int row = 1; row < counter.lstMembers->count(); ++row)
+        counter.lstMembers->item(row)->setCheckState(Qt::Unchecked); // Mo-99 alone
+    counter.txtInterval->setText(QStringLiteral("10"));
+    counter.txtBackgroundTime->setText(QStringLiteral("6000"));
+    counter.cmdBackground->click();
+    counter.cboSpeed->setCurrentIndex(counter.cboSpeed->count() - 1);
+    counter.chkSound->setChecked(true); // silent where the machine has no sound device
+    counter.cmdStart->click();
+    while (counter.playing())
+        counter.playFor(0.016);
+    saved &= shoot(counter, folder, "counting-lab");
+    counter.tabLab->setCurrentIndex(1);
+    counter.txtAge->setText(QStringLiteral("4000"));
+    counter.cmdNewSample->click();
+    for (const char* minutes : {"10", "100", "1000", "10000"}) {
+        counter.txtDatingTime->setText(QString::fromLatin1(minutes));
+        counter.cmdCountSample->click();
+    }
+    counter.cmdReveal->click();
+    saved &= shoot(counter, folder, "radiocarbon-dating");
     return saved ? 0 : 1;
 }

@@ -14,6 +14,8 @@ namespace {
 
 // Between two looks at the cancel flag.
 constexpr int kStepsPerSlice = 64;
+// A route through the chain, and a member's decays as a member of their own after it.
+constexpr int kLongestRoute = kMostChainMembers + 1;
 
 using Matrix = std::vector<double>; // n x n, row after row
 
@@ -38,7 +40,7 @@ private:
         const double centre = 0.5 * (m_z[static_cast<std::size_t>(i)] + m_z[static_cast<std::size_t>(j)]);
         if (order == 0)
             return std::exp(m_z[static_cast<std::size_t>(i)]);
-        std::array<double, kMostChainMembers> h;
+        std::array<double, kLongestRoute> h;
         h.fill(1.0);
         double factor = 1.0;
         for (int k = 2; k <= order; ++k)
@@ -67,7 +69,7 @@ private:
     }
 
     std::span<const double> m_z;
-    std::array<std::array<std::optional<double>, kMostChainMembers>, kMostChainMembers> m_known;
+    std::array<std::array<std::optional<double>, kLongestRoute>, kLongestRoute> m_known;
 };
 
 // e^(A t) for the chain's rate matrix A (A_ii = -lambda_i, A_di = b * lambda_i for a link i -> d),
@@ -88,7 +90,7 @@ public:
     Matrix at(double t) const
     {
         Matrix f(static_cast<std::size_t>(m_size * m_size), 0.0);
-        std::vector<double> points(kMostChainMembers);
+        std::vector<double> points(kLongestRoute);
         for (const Route& route : m_routes) {
             const std::size_t length = route.members.size();
             for (std::size_t l = 0; l < length; ++l)
@@ -143,8 +145,9 @@ bool runnable(const Chain& chain, const RunSetup& setup)
            setup.step <= kLongestLabStep && (!setup.milk || (setup.milk->member >= 0 && setup.milk->member < chain.size()));
 }
 
-// The state after every step, with the milking and the progress: `advance(k, state)` turns the
-// state of step k - 1 into that of step k; `restart(k, state)` tells it the run goes on from a
+// The state after every step, with the milking and the progress: `advance(k, state, decays)` turns
+// the state of step k - 1 into that of step k and says how many atoms of each member decayed on the
+// way; the milking comes after those decays. `restart(k, state)` tells it the run goes on from a
 // state that was changed by hand.
 template <class Advance, class Restart>
 std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, Progress* progress, Advance advance,
@@ -153,11 +156,15 @@ std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, P
     ChainSeries series{.members = chain.size(), .steps = setup.steps};
     const auto length = static_cast<std::size_t>(setup.steps) + 1;
     series.values.assign(static_cast<std::size_t>(chain.size()) * length, 0.0);
-    std::vector<double> state = setup.initial;
+    series.decays = series.values;
+    std::vector<double> state = setup.initial, decays(state.size());
     state.resize(static_cast<std::size_t>(chain.size()), 0.0);
+    decays.resize(state.size(), 0.0);
     auto record = [&](int k) {
-        for (std::size_t i = 0; i < state.size(); ++i)
+        for (std::size_t i = 0; i < state.size(); ++i) {
             series.values[i * length + static_cast<std::size_t>(k)] = state[i];
+            series.decays[i * length + static_cast<std::size_t>(k)] = decays[i];
+        }
     };
     record(0);
     for (int k = 1; k <= setup.steps; ++k) {
@@ -166,7 +173,7 @@ std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, P
             if (progress->cancelled())
                 return std::nullopt;
         }
-        advance(k, state);
+        advance(k, state, decays);
         if (setup.milk && setup.milk->step == k) {
             state[static_cast<std::size_t>(setup.milk->member)] = 0;
             restart(k, state);
@@ -275,17 +282,30 @@ std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, P
     // N(t_s + (qB + r) step) = F(r step) F(qB step) N(t_s): two products of accurate matrices per
     // step, so no error builds up over the steps, and only about 2 sqrt(steps) matrices to make.
     const Propagator propagator(chain);
+    const std::size_t n = static_cast<std::size_t>(chain.size());
+    // The decays of a step from the state at its start: in a chain where every member also feeds a
+    // stable tally of its own decays, the tallies' rows of the step's matrix. They are positive
+    // sums too, where the balance of the members before and after would cancel.
+    Chain tallied = chain;
+    for (int i = 0; i < chain.size(); ++i) {
+        tallied.members.push_back({});
+        tallied.links.push_back({i, chain.size() + i, 1.0});
+    }
+    const Matrix stepTallies = Propagator(tallied).at(setup.step);
     const int block = static_cast<int>(std::ceil(std::sqrt(setup.steps)));
     std::vector<Matrix> near;
     for (int r = 0; r < block; ++r)
         near.push_back(propagator.at(r * setup.step));
-    const std::size_t n = static_cast<std::size_t>(chain.size());
     std::vector<double> start = setup.initial, far(n);
     start.resize(n, 0.0);
     int from = 0, farBlock = -1;
     return runSteps(
         chain, setup, progress,
-        [&](int k, std::vector<double>& state) {
+        [&](int k, std::vector<double>& state, std::vector<double>& decays) {
+            for (std::size_t i = 0; i < n; ++i) {
+                const double* row = &stepTallies[(n + i) * 2 * n];
+                decays[i] = std::inner_product(state.begin(), state.end(), row, 0.0);
+            }
             const int q = (k - from) / block;
             if (q != farBlock) {
                 multiply(propagator.at(static_cast<double>(q) * block * setup.step), start, far);
@@ -305,10 +325,9 @@ std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup
     if (!runnable(chain, setup))
         return std::nullopt;
     const StepDraws draws(chain, setup.step);
-    std::vector<double> decays(static_cast<std::size_t>(chain.size()));
     return runSteps(
         chain, setup, progress,
-        [&](int, std::vector<double>& state) {
+        [&](int, std::vector<double>& state, std::vector<double>& decays) {
             for (std::size_t i = 0; i < state.size(); ++i) {
                 decays[i] = state[i] * draws.decay[i].probability();
                 state[i] -= decays[i];
@@ -323,17 +342,18 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
     if (!runnable(chain, setup) || !randomRunRefusal(setup).empty())
         return std::nullopt;
     const StepDraws draws(chain, setup.step);
-    std::vector<std::int32_t> atoms(static_cast<std::size_t>(chain.size())), decays(atoms.size());
+    std::vector<std::int32_t> atoms(static_cast<std::size_t>(chain.size())), decayed(atoms.size());
     return runSteps(
         chain, setup, progress,
-        [&](int, std::vector<double>& state) {
+        [&](int, std::vector<double>& state, std::vector<double>& decays) {
             for (std::size_t i = 0; i < state.size(); ++i) {
                 atoms[i] = static_cast<std::int32_t>(state[i]);
-                decays[i] = draws.decay[i].count(generator, atoms[i]);
-                atoms[i] -= decays[i];
+                decayed[i] = draws.decay[i].count(generator, atoms[i]);
+                atoms[i] -= decayed[i];
             }
-            feedDaughters(chain, decays, atoms, [&](std::size_t l, std::int32_t left) { return draws.split[l].count(generator, left); });
+            feedDaughters(chain, decayed, atoms, [&](std::size_t l, std::int32_t left) { return draws.split[l].count(generator, left); });
             std::copy(atoms.begin(), atoms.end(), state.begin());
+            std::copy(decayed.begin(), decayed.end(), decays.begin());
         },
         [](int, const std::vector<double>&) {});
 }

@@ -56,18 +56,23 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts);
 // empty when it can.
 Message randomRunRefusal(const RunSetup& setup);
 
-// A number for every member at every step 0..steps.
+// A number for every member at every step 0..steps, and the decays of every member in every step.
 struct ChainSeries {
     int members = 0;
     int steps = 0;
     std::vector<double> values; // member after member
+    std::vector<double> decays; // the same shape: at k the decays from t_(k-1) to t_k, 0 at k = 0
 
-    std::span<const double> member(int i) const
+    std::span<const double> member(int i) const { return slice(values, i); }
+    std::span<const double> memberDecays(int i) const { return slice(decays, i); }
+    double at(int i, int step) const { return member(i)[static_cast<std::size_t>(step)]; }
+
+private:
+    std::span<const double> slice(const std::vector<double>& all, int i) const
     {
         const auto length = static_cast<std::size_t>(steps) + 1;
-        return std::span(values).subspan(static_cast<std::size_t>(i) * length, length);
+        return std::span(all).subspan(static_cast<std::size_t>(i) * length, length);
     }
-    double at(int i, int step) const { return member(i)[static_cast<std::size_t>(step)]; }
 };
 
 // All three runs report their steps to `progress` and return empty when it cancels them, or when
@@ -75,9 +80,10 @@ struct ChainSeries {
 
 // The continuous solution N(t_k), t_k = k * step: the exponential of the chain's rate matrix
 // (Bateman's equations with branch fractions), computed without cancellation; see ChainRuns.cpp.
+// Its decays are the expected ones of each step, from the state at its start.
 std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
 
-// The expectation of the random run's discrete process, E(k+1) = M E(k) with
+// The expectation of the random run's discrete process and of its decays, E(k+1) = M E(k) with
 // M = I - diag(q) + branches * diag(q), using the very probabilities the draws realise.
 std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
 

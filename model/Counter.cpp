@@ -32,6 +32,20 @@ CounterSettingsEntry readCounterSettings(const CounterTexts& texts)
     return {.settings = settings};
 }
 
+SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, double step, bool random)
+{
+    SampleRun sample{.kind = random ? SampleRun::Kind::Decays : SampleRun::Kind::Activity, .step = step, .perStep = {}};
+    sample.perStep.assign(static_cast<std::size_t>(run.steps), 0.0);
+    for (int i = 0; i < run.members && static_cast<std::size_t>(i) < counted.size(); ++i)
+        if (counted[static_cast<std::size_t>(i)])
+            for (int k = 1; k <= run.steps; ++k)
+                sample.perStep[static_cast<std::size_t>(k - 1)] += run.memberDecays(i)[static_cast<std::size_t>(k)];
+    if (!random)
+        for (double& decays : sample.perStep)
+            decays /= step;
+    return sample;
+}
+
 std::string countingRefusal(const SampleRun& run, const CounterSettings& settings)
 {
     if (!(run.step > 0 && std::isfinite(run.step)))
@@ -85,7 +99,9 @@ double Counter::endTime() const
 
 CountInterval Counter::running() const
 {
-    return {.start = time() - m_stepsInInterval * m_run.step, .end = time(), .counts = m_runningCounts};
+    // From whole steps, so that it starts exactly where the interval before it ended.
+    return {.start = static_cast<double>(m_stepsDone - static_cast<std::size_t>(m_stepsInInterval)) * m_run.step, .end = time(),
+            .counts = m_runningCounts};
 }
 
 // One step's counts; in an exact run the sample's and the background's Poisson counts are drawn

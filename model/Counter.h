@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChainRuns.h"
 #include "DecayDraws.h"
 #include "StagedDraw.h"
 
@@ -38,6 +39,10 @@ struct SampleRun {
     double step = 1; // seconds
     std::vector<double> perStep;
 };
+
+// The sample a lab run makes of the members marked in `counted`: their decays in every step of a
+// random run, their mean activity in every step of an exact one.
+SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, double step, bool random);
 
 // Why the counter cannot count this run with these settings; empty when it can.
 std::string countingRefusal(const SampleRun& run, const CounterSettings& settings);

@@ -3,6 +3,7 @@
 #include "output/DataFileWriter.h"
 #include "ui/Platform.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 bool exportFile(QWidget& parent, Platform& platform, const ExportRequest& request,
@@ -22,4 +23,19 @@ bool exportFile(QWidget& parent, Platform& platform, const ExportRequest& reques
         return true;
     platform.showError(&parent, request.title, request.failed + QStringLiteral("\n\n") + error);
     return false;
+}
+
+std::optional<ImportedFile> importFile(QWidget& parent, Platform& platform, const QString& title, const QString& filter,
+                                       qint64 largest, const QString& cannotRead)
+{
+    const QString path = platform.askOpenFileName(&parent, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    ImportedFile read{QFileInfo(path).fileName(), file.open(QIODevice::ReadOnly) ? file.read(largest + 1) : QByteArray()};
+    if (file.error() != QFileDevice::NoError) {
+        platform.showError(&parent, title, cannotRead.arg(read.name, file.errorString()));
+        return std::nullopt;
+    }
+    return read;
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Platform;
 class QWidget;
@@ -30,3 +31,14 @@ struct ExportBytes {
 // written.
 bool exportFile(QWidget& parent, Platform& platform, const ExportRequest& request,
                 const std::function<ExportBytes(const QString& suffix)>& make);
+
+// A file that the user opens into a window, read whole.
+struct ImportedFile {
+    QString name; // without its folder, for messages
+    QByteArray bytes;
+};
+// Asks for the file and reads at most `largest` bytes and one more, so that a larger file can be
+// refused as such; a file that cannot be read is shown under `title` with `cannotRead`, whose %1 is
+// the file's name and %2 the reason. Empty then, and when the user cancelled.
+std::optional<ImportedFile> importFile(QWidget& parent, Platform& platform, const QString& title, const QString& filter,
+                                       qint64 largest, const QString& cannotRead);

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QPrinter;
+class QSoundEffect;
 class QWidget;
 
 // What the windows need from the world outside the program: the clock, the random seed, the
@@ -32,10 +33,14 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // Ends the program at once: every window closes and every timer stops.
     virtual void quit() = 0;
+    // One click of the counter's loudspeaker; nothing where there is no sound device.
+    virtual void playClick() = 0;
 };
 
 class QtPlatform final : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
     QDateTime now() const override;
     std::uint64_t randomSeed() override;
     QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override;
@@ -44,4 +49,9 @@ public:
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void quit() override;
+    void playClick() override;
+
+private:
+    // Made at the first click, so that a muted counter never opens the sound device.
+    std::unique_ptr<QSoundEffect> m_click;
 };

@@ -5,8 +5,12 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSoundEffect>
 
 #include <chrono>
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 QDateTime QtPlatform::now() const
 {
@@ -52,4 +56,14 @@ bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& 
 void QtPlatform::quit()
 {
     QCoreApplication::exit(0);
+}
+
+// Without a sound device the effect only reports an error status, and the counter stays silent.
+void QtPlatform::playClick()
+{
+    if (!m_click) {
+        m_click = std::make_unique<QSoundEffect>();
+        m_click->setSource(QUrl(QStringLiteral("qrc:/sounds/click.wav")));
+    }
+    m_click->play();
 }

@@ -21,4 +21,5 @@ public:
     virtual QWidget& dedication() = 0;   // Vater
     virtual QWidget& classExperiment() = 0; // ClassExperiment
     virtual QWidget& nuclideLab() = 0;      // NuclideLab
+    virtual QWidget& countingLab() = 0;     // CountingLab
 };

@@ -75,7 +75,8 @@ TEST(ChainRuns, DaughtersReachSecularEquilibrium)
 }
 
 // No branch leaves these chains (the stiffest holds Po-212 at 294 ns beside Pb-212 at 10.6 h and
-// joins two routes at Pb-208): the members add up to N0 at every step to 1e-12.
+// joins two routes at Pb-208): the members add up to N0 at every step to 1e-12, and every member
+// changes in a step by what its parents' decays bring less its own decays.
 TEST(ChainRuns, MembersAddUpToTheStartWhereNothingLeaves)
 {
     for (const auto& [first, step] : {std::pair{"Cs-137", 30.0}, {"Sr-90", 3600.0}, {"Rn-220", 60.0}}) {
@@ -83,8 +84,16 @@ TEST(ChainRuns, MembersAddUpToTheStartWhereNothingLeaves)
         const auto n = *decay::exactRun(chain, setup(chain, 1e6, step, 10000));
         for (int k = 0; k <= n.steps; k += 1) {
             double sum = 0;
-            for (int i = 0; i < n.members; ++i)
+            for (int i = 0; i < n.members; ++i) {
                 sum += n.at(i, k);
+                if (k == 0)
+                    continue;
+                double change = -n.memberDecays(i)[static_cast<std::size_t>(k)];
+                for (const decay::ChainLink& link : chain.links)
+                    if (link.daughter == i)
+                        change += link.fraction * n.memberDecays(link.parent)[static_cast<std::size_t>(k)];
+                ASSERT_NEAR(n.at(i, k) - n.at(i, k - 1), change, 1e6 * 1e-12) << first << " member " << i << " step " << k;
+            }
             ASSERT_NEAR(sum, 1e6, 1e6 * 1e-12) << first << " step " << k;
         }
     }
@@ -139,7 +148,8 @@ TEST(ChainRuns, MilkingRestartsFromWhatIsLeft)
 }
 
 // The mean of 1000 random runs stays within 5 standard errors of the discrete expectation at every
-// step and member (standard error floored at one atom in one run, where the runs show no spread).
+// step and member, in atoms and in decays (standard error floored at one atom in one run, where the
+// runs show no spread).
 // The Mo-99 chain brings a branch, a branch that leaves (Tc-99m to Ru-99) and a q of 3.7e-10
 // (Tc-99 over an hour); Tc-99m is milked half-way.
 TEST(ChainRuns, RandomRunsAverageToTheExpectation)
@@ -148,19 +158,25 @@ TEST(ChainRuns, RandomRunsAverageToTheExpectation)
     const auto run = setup(chain, 1000, 3600.0, 30, decay::Milking{15, 1});
     const auto expected = *decay::expectedRun(chain, run);
     constexpr int kRuns = 1000;
-    std::vector<double> sum(expected.values.size()), squares(expected.values.size());
+    const auto both = [](const decay::ChainSeries& n) {
+        std::vector<double> all = n.values;
+        all.insert(all.end(), n.decays.begin(), n.decays.end());
+        return all;
+    };
+    const std::vector<double> expectedBoth = both(expected);
+    std::vector<double> sum(expectedBoth.size()), squares(expectedBoth.size());
     decay::DecayDraws draws(2024);
     for (int r = 0; r < kRuns; ++r) {
-        const auto n = *decay::randomRun(chain, run, draws);
-        for (std::size_t i = 0; i < n.values.size(); ++i) {
-            sum[i] += n.values[i];
-            squares[i] += n.values[i] * n.values[i];
+        const auto n = both(*decay::randomRun(chain, run, draws));
+        for (std::size_t i = 0; i < n.size(); ++i) {
+            sum[i] += n[i];
+            squares[i] += n[i] * n[i];
         }
     }
     for (std::size_t i = 0; i < sum.size(); ++i) {
         const double mean = sum[i] / kRuns;
         const double sd = std::sqrt(std::max(squares[i] / kRuns - mean * mean, 0.0) * kRuns / (kRuns - 1));
-        ASSERT_NEAR(mean, expected.values[i], 5 * std::max(sd / std::sqrt(kRuns), 1.0 / kRuns)) << i;
+        ASSERT_NEAR(mean, expectedBoth[i], 5 * std::max(sd / std::sqrt(kRuns), 1.0 / kRuns)) << i;
     }
 }
 

@@ -91,6 +91,35 @@ TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
     EXPECT_EQ(played.endTime(), 5.0);
 }
 
+// A -> B (1 h, 30 min), counted from an exact run: A's mean activity in each step is
+// N0 e^(-lambda (k-1) step) (1 - e^(-lambda step)) / step; with B counted too, the decays add up to
+// A's losses twice less the B left at the end. A random run's counts are its whole decays.
+TEST(Counter, SampleOfALabRunCountsTheChosenMembers)
+{
+    decay::CustomChainTexts texts{{{"A", "1", decay::TimeUnit::Hour}, {"B", "30", decay::TimeUnit::Minute}}, {{0, 1, "1"}}};
+    const decay::Chain chain = *decay::readCustomChain(texts).chain;
+    const decay::RunSetup setup{{1e6, 0}, 600, 20, {}};
+    const auto exact = *decay::exactRun(chain, setup);
+    const double lambda = chain.members[0].rate();
+    const auto parent = decay::countedSample(exact, {true, false}, 600, false);
+    ASSERT_EQ(parent.perStep.size(), 20U);
+    EXPECT_EQ(parent.kind, decay::SampleRun::Kind::Activity);
+    for (int k = 1; k <= 20; ++k) {
+        const double mean = 1e6 * std::exp(-lambda * (k - 1) * 600) * -std::expm1(-lambda * 600) / 600;
+        EXPECT_NEAR(parent.perStep[static_cast<std::size_t>(k - 1)], mean, mean * 1e-12) << k;
+    }
+    const auto both = decay::countedSample(exact, {true, true}, 600, false);
+    EXPECT_NEAR(std::accumulate(both.perStep.begin(), both.perStep.end(), 0.0) * 600,
+                2 * (1e6 - exact.at(0, 20)) - exact.at(1, 20), 1e-6);
+
+    decay::DecayDraws draws(5);
+    const auto random = *decay::randomRun(chain, setup, draws);
+    const auto counted = decay::countedSample(random, {false, true}, 600, true);
+    EXPECT_EQ(counted.kind, decay::SampleRun::Kind::Decays);
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(counted.perStep[static_cast<std::size_t>(k - 1)], random.at(1, k - 1) + random.memberDecays(0)[static_cast<std::size_t>(k)] - random.at(1, k));
+}
+
 TEST(Counter, RefusesWhatItCannotCount)
 {
     const decay::CounterSettings fine;

@@ -1,6 +1,7 @@
 #include "TestProgram.h"
 #include "model/EnsembleStats.h"
 #include "output/ChainFile.h"
+#include "output/CountsFile.h"
 #include "output/DataFile.h"
 #include "output/ExperimentFile.h"
 
@@ -65,6 +66,10 @@ const Entry kEntries[] = {
     {"ClassExperiment.txtRuns", 1, 40, 1000, false}, {"ClassExperiment.txtSeed", 0, 1000, 2000000000, false},
     {"NuclideLab.txtStep", 1, 500, 100000, true},    {"NuclideLab.txtSteps", 1, 200, 2000, false},
     {"NuclideLab.txtMilkStep", 1, 200, 2000, false},
+    {"CountingLab.txtEfficiency", 1, 100, 100, true}, {"CountingLab.txtBackground", 0, 500, 100000, true},
+    {"CountingLab.txtBackgroundTime", 1, 600, 10000000, false}, {"CountingLab.txtInterval", 1, 20, 1000000, false},
+    {"CountingLab.txtCarbon", 1, 500, 10000, false}, {"CountingLab.txtAge", 0, 40000, 100000, false},
+    {"CountingLab.txtDatingTime", 1, 600, 1000000, false},
 };
 // Context-menu actions ("menu", the widget and the action's name) and shortcuts ("keys", the window).
 const Action kCommands[] = {
@@ -74,15 +79,18 @@ const Action kCommands[] = {
     {"keys", "Form1", "Ctrl+E"},                      {"keys", "larggraf", "Ctrl+E"},
     {"menu", "Form1.MSChart1", "actNuclideLab"},      {"menu", "larggraf.MSChart1", "actNuclideLab"},
     {"keys", "Form1", "Ctrl+L"},                      {"keys", "larggraf", "Ctrl+L"},
+    {"menu", "Form1.MSChart1", "actCountingLab"},     {"menu", "larggraf.MSChart1", "actCountingLab"},
+    {"keys", "Form1", "Ctrl+K"},                      {"keys", "larggraf", "Ctrl+K"},
 };
 // Windows with a close box that does not end the program.
-const QStringList kClosable = {"larggraf", "Introfrm", "Referenc", "Quiz", "copyrigh", "ClassExperiment", "NuclideLab"};
+const QStringList kClosable = {"larggraf", "Introfrm", "Referenc", "Quiz", "copyrigh", "ClassExperiment", "NuclideLab", "CountingLab"};
 // Controls that print or save a picture: slow, so pressed less often than the others.
 const QStringList kSlow = {"Form1.Command7", "larggraf.Command6", "ClassExperiment.cmdPrint", "ClassExperiment.cmdSaveImage",
-                           "NuclideLab.cmdPrint", "NuclideLab.cmdSaveImage"};
-// Class files for the import, written again whenever the dialog is about to answer with them.
+                           "NuclideLab.cmdPrint", "NuclideLab.cmdSaveImage", "CountingLab.cmdPrint", "CountingLab.cmdSaveImage"};
+// Class and counts files for the imports, written again whenever the dialog is about to answer with them.
 const std::pair<const char*, const char*> kClassFiles[] = {
-    {"class.csv", "throw;A;B\r\n0;60;40\r\n1;50;33\r\n2;42;28\r\n3;35;23\r\n"}, {"bad.csv", "0,60\n1,50\n2,4x\n"}};
+    {"class.csv", "throw;A;B\r\n0;60;40\r\n1;50;33\r\n2;42;28\r\n3;35;23\r\n"}, {"bad.csv", "0,60\n1,50\n2,4x\n"},
+    {"counts.csv", "t [s],counts,background\n0,50,3\n10,41,2\n20,30,4\n30,26,1\n40,0,2\n"}};
 
 class Monkey {
 public:
@@ -181,7 +189,9 @@ public:
             platform.answers = m_answer.isEmpty() ? QStringList() : QStringList{m_answer};
             platform.printerFile = m_printer == "pdf" ? m_scratch.filePath("printed.pdf")
                                  : m_printer == "broken" ? m_scratch.filePath("missing/printed.pdf") : QString();
-            if (a.verb == "click" || a.verb == "double") {
+            if (auto* tabs = qobject_cast<QTabWidget*>(target.data()); tabs && a.verb == "click") { // on the next tab
+                QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect((tabs->currentIndex() + 1) % tabs->count()).center());
+            } else if (a.verb == "click" || a.verb == "double") {
                 click(target, Qt::LeftButton, a.verb == "double");
                 afterSave(a.target, errors, questions);
             } else if (a.verb == "type" || a.verb == "append" || a.verb == "paste") {
@@ -259,6 +269,8 @@ public:
             for (const DecayChart* chart : w->findChildren<DecayChart*>())
                 if (chart->rowCount() > decay::kSeriesSize)
                     return QStringLiteral("a chart of %1 rows").arg(chart->rowCount());
+        if (const QString counter = countingProblem(); !counter.isEmpty())
+            return counter;
         return experimentProblem();
     }
 
@@ -305,6 +317,31 @@ private:
     }
 
     static ClassExperiment* experiment() { return dynamic_cast<ClassExperiment*>(findWindow("ClassExperiment")); }
+    static CountingLab* counting() { return dynamic_cast<CountingLab*>(findWindow("CountingLab")); }
+
+    // The counter's intervals follow each other without a gap within the run, the display shows the
+    // running interval, and Pause is there exactly while there is counting left.
+    static QString countingProblem()
+    {
+        const CountingLab* w = counting();
+        if (!w || !w->counter())
+            return {};
+        const decay::Counter& c = *w->counter();
+        double end = 0;
+        for (const decay::CountInterval& interval : c.intervals()) {
+            if (interval.start != end || !(interval.end > interval.start) || interval.counts < 0)
+                return QStringLiteral("a counted interval from %1 to %2 with %3 counts follows one ending at %4")
+                    .arg(interval.start).arg(interval.end).arg(interval.counts).arg(end);
+            end = interval.end;
+        }
+        if (c.running().start != end || c.time() > c.endTime() || (w->playing() && c.finished()))
+            return "the counter's time runs past its run or stands apart from its intervals";
+        if (w->cmdPause->isEnabled() == c.finished())
+            return "Pause is enabled after the counting ended, or disabled before";
+        if (w->lblCounts->text() != QString::number(c.running().counts))
+            return "the display shows " + w->lblCounts->text() + " counts, not the running interval's";
+        return {};
+    }
     // A user who waits a second for the class's runs, then presses Cancel, which must take effect soon.
     QString waitForRun()
     {
@@ -343,6 +380,9 @@ private:
             const NuclideLab::Result& r = *lab->result();
             if (saved(".csv").toStdString() != decay::chainFileText(r.chain, r.counts, r.setup.step, r.unit))
                 m_problem = "the exported lab run is not what the program formats";
+        } else if (const auto* counter = counting(); control == "CountingLab.cmdExportCounts" && counter) {
+            if (saved(".csv").toStdString() != decay::countsFileText(counter->shownData(), counter->timeUnit()))
+                m_problem = "the exported counts are not what the program formats";
         } else if (platform.questions.size() > questionsBefore && platform.yes && !saved(".pdf").startsWith("%PDF")) {
             m_problem = "the page saved instead of printed is no PDF file";
         }

@@ -139,6 +139,15 @@ private slots:
         QCOMPARE(layerNames(), QStringList({"Parent", "Daughter"}));
         QCOMPARE(w.result()->counts.at(0, 0), 5000.0);
         QCOMPARE(w.result()->counts.at(1, 0), 0.0);
+
+        // Cut to one member: the lists follow the chain that ran, so no view looks for a link that is gone.
+        w.tblMembers->item(1, NuclideLab::ColName)->setText(QString());
+        w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("100"));
+        w.cmdExact->click();
+        w.optRatio->setChecked(true);
+        w.cmdMilk->click();
+        QCOMPARE(w.result()->chain.size(), 1);
+        QCOMPARE(w.cboDaughter->count(), 0);
     }
 
     void refusesUnusableEntries_data()

@@ -46,6 +46,7 @@ public:
         return yes;
     }
     void quit() override { ++quits; }
+    void playClick() override { ++clicks; }
 
     QDateTime clock{QDate(2031, 5, 17), QTime(10, 20, 30)};
     std::uint64_t seeds = 0;
@@ -57,6 +58,7 @@ public:
     QStringList questions;
     bool yes = true; // the answer to every question
     int quits = 0;
+    int clicks = 0;
 };
 
 // The whole program as main() builds it, loaded: the backdrop and the title window are up.
@@ -78,7 +80,7 @@ struct TestProgram {
 inline QList<QWidget*> everyWindow(ProgramWindows& w)
 {
     return {&w.main(), &w.title(), &w.largeGraph(), &w.introduction(), &w.references(), &w.quiz(),
-            &w.citation(), &w.dedication(), &w.classExperiment(), &w.nuclideLab()};
+            &w.citation(), &w.dedication(), &w.classExperiment(), &w.nuclideLab(), &w.countingLab()};
 }
 
 // A file's bytes; none when it cannot be read.

@@ -48,7 +48,7 @@ private slots:
         }
         // The class experiment and the lab lay themselves out: their texts fit when they need no more
         // than their size, also once a run has named every curve in the legend and the lab's
-        // equilibrium is put in words.
+        // equilibrium is put in words, and the counter has counted.
         ClassExperiment& experiment = windows.classExperiment();
         experiment.cmdRun->click();
         QTRY_VERIFY(!experiment.running());
@@ -56,7 +56,10 @@ private slots:
         lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(Mo-99)"), Qt::MatchEndsWith));
         lab.cmdExact->click();
         QVERIFY(lab.result());
-        for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &lab}) {
+        lab.cmdCounter->click();
+        CountingLab& counter = windows.countingLab();
+        counter.cmdStep->click();
+        for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &lab, &counter}) {
             const QSize needed = window->minimumSizeHint();
             QVERIFY2(needed.width() <= window->width() && needed.height() <= window->height(),
                      qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->objectName()).arg(needed.width()).arg(needed.height())));

@@ -1,4 +1,5 @@
 #include "TestProgram.h"
+#include "ui/Look.h"
 
 // Every window together, driven as a user would: which windows are visible after each step,
 // the title window's animation, window re-creation, the large graph window and accessibility.
@@ -225,6 +226,36 @@ private slots:
 
     // Every control a screen reader can reach has a name; a label's is the text it shows, and an
     // entry field's the caption of the label beside it.
+    // A sample of the layout's positions, tooltips and hand cursors against the windows.
+    void layout()
+    {
+        everyWindow(windows());
+        const struct {
+            const char* control;
+            QRect twips; // left, top, width, height
+            const char* toolTip;
+            bool hand;
+        } rows[] = {
+            {"Form1.Label12", {120, 120, 4095, 495}, "", true},
+            {"Form1.Frame2", {4320, 120, 6612, 5292}, "", false},
+            {"Form1.Command7", {3480, 1680, 495, 372}, "Print this page", true},
+            {"Form1.Command10", {2880, 3720, 495, 375}, "Save simulation data", false},
+            {"Form1.MSChart1", {96, 192, 6324, 4500}, "Click here to see more graph", false},
+            {"larggraf.MSChart1", {96, 96, 10572, 6924}, "", false},
+            {"larggraf.Command6", {7080, 7080, 855, 495}, "Print this page", true},
+            {"titlform.Label2", {1200, 4800, 1695, 1095}, "", true},
+            {"Introfrm.Command2", {4320, 5760, 1575, 495}, "", true},
+            {"Vater.Command1", {1320, 7320, 4575, 495}, "", false},
+        };
+        for (const auto& row : rows) {
+            const QWidget& widget = get(row.control);
+            const QRect& t = row.twips;
+            QCOMPARE(widget.geometry(), look::twipsRect(t.x(), t.y(), t.width(), t.height()));
+            QCOMPARE(widget.toolTip(), QString::fromUtf8(row.toolTip));
+            QCOMPARE(widget.cursor().shape() == Qt::BitmapCursor, row.hand);
+        }
+    }
+
     void everyControlHasAnAccessibleName()
     {
         windows().main().Timer1_Timer(); // the clock shows a text

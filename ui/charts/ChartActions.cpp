@@ -58,6 +58,7 @@ void addChartActions(DecayChart& chart, QWidget& window, Platform& platform, Win
     };
     openWindow(QStringLiteral("actClassExperiment"), ChartActions::tr("Class experiment..."), Qt::CTRL | Qt::Key_E, &Windows::classExperiment);
     openWindow(QStringLiteral("actNuclideLab"), ChartActions::tr("Nuclide lab..."), Qt::CTRL | Qt::Key_L, &Windows::nuclideLab);
+    openWindow(QStringLiteral("actCountingLab"), ChartActions::tr("Counting lab..."), Qt::CTRL | Qt::Key_K, &Windows::countingLab);
 
     QAction* save = addAction(chart, QStringLiteral("actSaveChart"), ChartActions::tr("Save chart as image..."));
     QObject::connect(save, &QAction::triggered, &chart, [&chart, &platform] {

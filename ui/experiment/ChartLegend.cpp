@@ -19,6 +19,17 @@ ChartLegend::ChartLegend(ExperimentChart& chart, int columns, QWidget* parent)
 
 void ChartLegend::refresh()
 {
+    // The same layers as before (a chart played in time is refreshed every frame): only the ticks.
+    QStringList layers;
+    for (const ExperimentChart::Layer& layer : m_chart.plot().layers)
+        if (!layers.contains(layer.name + QLatin1Char('\n') + layer.color.name(QColor::HexArgb)))
+            layers.append(layer.name + QLatin1Char('\n') + layer.color.name(QColor::HexArgb));
+    if (layers == m_layers) {
+        for (QCheckBox* box : findChildren<QCheckBox*>())
+            box->setChecked(!m_chart.hidden().contains(box->text()));
+        return;
+    }
+    m_layers = layers;
     while (QLayoutItem* item = m_layout->takeAt(0)) {
         delete item->widget();
         delete item;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class ExperimentChart;
@@ -19,5 +20,6 @@ public:
 private:
     ExperimentChart& m_chart;
     int m_columns;
+    QStringList m_layers; // the names and colours of the boxes shown
     QGridLayout* m_layout;
 };

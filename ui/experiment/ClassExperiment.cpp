@@ -15,8 +15,6 @@
 #include "ui/WorksheetPage.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -370,20 +368,14 @@ void ClassExperiment::showHalfLives()
 
 void ClassExperiment::cmdImport_Click()
 {
-    const QString path = m_platform.askOpenFileName(this, tr("Class data (*.csv *.txt *.tsv);;All files (*)"));
-    if (path.isEmpty())
-        return;
     const QString title = tr("Import class data");
-    // Read one byte past the largest file taken, so that a larger one is refused as such.
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read((4 << 20) + 1) : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        m_platform.showError(this, title, tr("The class data were not imported.\n\n%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+    const auto file = importFile(*this, m_platform, title, tr("Class data (*.csv *.txt *.tsv);;All files (*)"), 4 << 20,
+                                 tr("The class data were not imported.\n\n%1 cannot be read: %2"));
+    if (!file)
         return;
-    }
-    const auto read = decay::readClassData(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), decimalPoint(*this));
+    const auto read = decay::readClassData(std::string_view(file->bytes.constData(), static_cast<std::size_t>(file->bytes.size())), decimalPoint(*this));
     if (!read.data) {
-        m_platform.showError(this, title, tr("The class data were not imported from %1.\n\n%2").arg(QFileInfo(path).fileName(), modelText(read.error)));
+        m_platform.showError(this, title, tr("The class data were not imported from %1.\n\n%2").arg(file->name, modelText(read.error)));
         return;
     }
     m_data = read.data;

@@ -185,11 +185,14 @@ void paintLayer(QPainter& painter, const Frame& frame, const ExperimentChart::La
         break;
     case Kind::Band:
         if (layer.lines.size() == 2) {
+            // Each edge at about two points a pixel, as the lines.
             QPolygonF band;
-            for (const QPointF& p : layer.lines[0])
-                band.append(frame.valueToScreen(p));
-            for (auto p = layer.lines[1].crbegin(); p != layer.lines[1].crend(); ++p)
-                band.append(frame.valueToScreen(*p));
+            for (const QPolygonF& part : drawable(layer.lines[0], frame.area.width(), frame))
+                band += part;
+            const std::vector<QPolygonF> upper = drawable(layer.lines[1], frame.area.width(), frame);
+            for (auto part = upper.crbegin(); part != upper.crend(); ++part)
+                for (auto p = part->crbegin(); p != part->crend(); ++p)
+                    band.append(*p);
             painter.setPen(Qt::NoPen);
             painter.setBrush(layer.color);
             painter.drawPolygon(band);

@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -282,6 +283,7 @@ QLayout* NuclideLab::buildEntries()
     cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export CSV..."));
     cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
     cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
+    cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
     cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
 
     auto* left = new QVBoxLayout;
@@ -289,7 +291,7 @@ QLayout* NuclideLab::buildEntries()
     left->addWidget(runBox);
     left->addWidget(lblStatus);
     auto* files = new QHBoxLayout;
-    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdClose})
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
     left->addLayout(files);
     return left;
@@ -355,6 +357,7 @@ void NuclideLab::connectHandlers()
     connect(cmdExport, &QPushButton::clicked, this, &NuclideLab::cmdExport_Click);
     connect(cmdSaveImage, &QPushButton::clicked, this, &NuclideLab::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
+    connect(cmdCounter, &QPushButton::clicked, this, &NuclideLab::cmdCounter_Click);
     connect(cmdClose, &QPushButton::clicked, this, &NuclideLab::cmdClose_Click);
 }
 
@@ -384,24 +387,32 @@ void NuclideLab::cboNuclide_Change()
         txtSteps->setText(QString::number(defaults.steps));
         txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
     }
-    cboMilk->clear();
-    cboDaughter->clear();
-    if (chain) {
-        for (const decay::ChainMember& member : chain->members)
-            cboMilk->addItem(qtext(member.symbol));
-        cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
-        for (const decay::ChainLink& link : chain->links)
-            if (!chain->members[static_cast<std::size_t>(link.daughter)].stable())
-                cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(link.daughter)].symbol + " / " +
-                                           chain->members[static_cast<std::size_t>(link.parent)].symbol),
-                                     static_cast<int>(&link - chain->links.data()));
-    }
+    showLinks(chain);
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
                               : tr("Press Exact for the continuous solution or Random for a run atom by atom."));
     setResultCommands();
     showPlot();
     showEquilibrium();
+}
+
+// The members to milk and the links to compare, of the chain shown or of the one just run (a custom
+// chain may have changed since it was shown).
+void NuclideLab::showLinks(const std::optional<decay::Chain>& chain)
+{
+    const QSignalBlocker quiet(cboDaughter);
+    cboMilk->clear();
+    cboDaughter->clear();
+    if (!chain)
+        return;
+    for (const decay::ChainMember& member : chain->members)
+        cboMilk->addItem(qtext(member.symbol));
+    cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
+    for (const decay::ChainLink& link : chain->links)
+        if (!chain->members[static_cast<std::size_t>(link.daughter)].stable())
+            cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(link.daughter)].symbol + " / " +
+                                       chain->members[static_cast<std::size_t>(link.parent)].symbol),
+                                 static_cast<int>(&link - chain->links.data()));
 }
 
 // A chain of the table: its members as the table gives them; only the initial atoms are entries.
@@ -555,6 +566,11 @@ void NuclideLab::run(bool random, bool milk)
     if (!counts)
         return;
     result.counts = std::move(*counts);
+    if (!m_chain) {
+        const int milked = cboMilk->currentIndex();
+        showLinks(result.chain);
+        cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
+    }
     m_result = std::move(result);
     m_lastRandom = random;
     const QString unit = unitText(decay::unitName(m_result->unit));
@@ -572,7 +588,7 @@ void NuclideLab::run(bool random, bool milk)
 
 void NuclideLab::setResultCommands()
 {
-    for (QWidget* w : {static_cast<QWidget*>(cmdExport), static_cast<QWidget*>(cmdSaveImage), static_cast<QWidget*>(cmdPrint)})
+    for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter})
         w->setEnabled(m_result.has_value());
     cmdMilk->setEnabled(cboMilk->count() > 0);
 }
@@ -720,6 +736,12 @@ void NuclideLab::cmdPrint_Click()
 {
     printPage(*this, m_platform, tr("Print worksheet"), tr("Atomdrift nuclide lab.pdf"),
               [this](QPainter& painter) { paintWorksheet(painter); });
+}
+
+void NuclideLab::cmdCounter_Click()
+{
+    if (m_result)
+        emit countRequested();
 }
 
 void NuclideLab::cmdClose_Click()

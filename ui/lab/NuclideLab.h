@@ -70,6 +70,7 @@ public:
     QPushButton* cmdExport;
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
+    QPushButton* cmdCounter;
     QPushButton* cmdClose;
 
     void cboNuclide_Change();
@@ -81,12 +82,18 @@ public:
     void cmdExport_Click();
     void cmdSaveImage_Click();
     void cmdPrint_Click();
+    void cmdCounter_Click();
     void cmdClose_Click();
+
+signals:
+    // The last run is to be counted.
+    void countRequested();
 
 private:
     QLayout* buildEntries();
     QLayout* buildChartArea();
     void connectHandlers();
+    void showLinks(const std::optional<decay::Chain>& chain);
     void showMembers(const decay::Chain& chain);
     void showCustomMembers();
     std::optional<decay::Chain> readChain();

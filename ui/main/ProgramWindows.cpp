@@ -2,6 +2,7 @@
 
 #include "ui/Look.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
@@ -13,6 +14,7 @@ ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
 ProgramWindows::~ProgramWindows()
 {
     // The main window last: the others may still refer to it while they go.
+    delete m_countingLab;
     delete m_nuclideLab;
     delete m_classExperiment;
     delete m_vater;
@@ -92,5 +94,20 @@ ClassExperiment& ProgramWindows::classExperiment()
 
 NuclideLab& ProgramWindows::nuclideLab()
 {
-    return obtain(m_nuclideLab, m_platform);
+    if (!m_nuclideLab) {
+        m_nuclideLab = new NuclideLab(m_platform);
+        QObject::connect(m_nuclideLab, &NuclideLab::countRequested, m_nuclideLab, [this] {
+            CountingLab& counter = countingLab();
+            counter.setSample(*m_nuclideLab->result(), m_nuclideLab->cboNuclide->currentText());
+            counter.show();
+            counter.raise();
+            counter.activateWindow();
+        });
+    }
+    return *m_nuclideLab;
+}
+
+CountingLab& ProgramWindows::countingLab()
+{
+    return obtain(m_countingLab, m_platform);
 }

@@ -10,6 +10,7 @@
 #include "ui/info/Vater.h"
 #include "ui/info/copyrigh.h"
 #include "ui/info/titlform.h"
+#include "ui/lab/CountingLab.h"
 #include "ui/lab/NuclideLab.h"
 #include "ui/main/Form1.h"
 
@@ -38,7 +39,9 @@ public:
     Vater& dedication() override;
     // Takes its parameters from the main window's fields when it is created.
     ClassExperiment& classExperiment() override;
+    // Hands its runs to the counting lab when asked to count them.
     NuclideLab& nuclideLab() override;
+    CountingLab& countingLab() override;
 
 private:
     template <class W, class... Args>
@@ -57,4 +60,5 @@ private:
     QPointer<Vater> m_vater;
     QPointer<ClassExperiment> m_classExperiment;
     QPointer<NuclideLab> m_nuclideLab;
+    QPointer<CountingLab> m_countingLab;
 };

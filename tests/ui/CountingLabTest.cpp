@@ -1,0 +1,177 @@
+#include "TestProgram.h"
+#include "output/CountsFile.h"
+
+#include <memory>
+
+// The counting lab: counting a run of the nuclide lab in play, the clicks and the lamp, the fit,
+// imported counts and the dating exercise.
+class CountingLabTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_program = std::make_unique<TestProgram>(); }
+    void cleanup() { m_program.reset(); }
+
+    void countsTheLabsRunInPlay()
+    {
+        CountingLab& w = countedGenerator();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.lstMembers->count(), 3); // Mo-99, Tc-99m, Tc-99; the stable Ru-99 is not counted
+        QVERIFY(w.lblSample->text().contains(QStringLiteral("random run of 100 steps")));
+
+        // Step counts one step and pauses; Pause and Resume alternate while counting.
+        w.txtInterval->setText(QStringLiteral("4"));
+        w.cmdStep->click();
+        QCOMPARE(w.counter()->time(), w.counter()->endTime() / 100);
+        QVERIFY(!w.playing());
+        QCOMPARE(w.cmdPause->text(), QStringLiteral("Resume"));
+        w.cmdPause->click();
+        QVERIFY(w.playing());
+
+        // At 1000 times, 36-minute steps: 100 seconds of the clock count 46 steps and a bit.
+        w.cmdStart->click();
+        w.playFor(100.0);
+        QCOMPARE(w.counter()->time(), 46 * w.counter()->endTime() / 100);
+        QCOMPARE(w.counter()->intervals().size(), std::size_t{11});
+        QCOMPARE(w.lblCounts->text(), QString::number(w.counter()->running().counts));
+        QVERIFY(w.lblFit->text().contains(QStringLiteral("when the counting stops")));
+
+        w.cboSpeed->setCurrentIndex(w.cboSpeed->count() - 1); // as fast as possible
+        while (w.playing())
+            w.playFor(0.016);
+        QVERIFY(w.counter()->finished());
+        QCOMPARE(w.counter()->intervals().size(), std::size_t{25});
+        QVERIFY2(w.lblFit->text().contains(QStringLiteral("(Poisson maximum likelihood)")), qPrintable(w.lblFit->text()));
+        QVERIFY(w.lblFit->text().contains(QStringLiteral("No background measured")));
+        w.cmdBackground->click();
+        QVERIFY(w.background());
+        QVERIFY(!w.lblFit->text().contains(QStringLiteral("No background measured")));
+        w.cboMethod->setCurrentIndex(1);
+        QVERIFY(w.lblFit->text().contains(QStringLiteral("(Weighted least squares")));
+
+        m_program->platform.answers = {m_dir.filePath(QStringLiteral("counts"))};
+        w.cmdExportCounts->click();
+        QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("counts.csv"))),
+                 QByteArray::fromStdString(decay::countsFileText(w.shownData(), decay::TimeUnit::Minute)));
+        m_program->platform.printerFile = m_dir.filePath(QStringLiteral("worksheet.pdf"));
+        w.cmdPrint->click();
+        QCOMPARE(pdfPages(fileBytes(m_program->platform.printerFile)), 1);
+
+        // What it cannot count is refused with the reason, and nothing is counted.
+        for (const auto& [field, typed] : {std::pair{w.txtEfficiency, "0"}, {w.txtInterval, "x"}}) {
+            const QString kept = field->text();
+            field->setText(QString::fromLatin1(typed));
+            w.cmdStart->click();
+            QVERIFY(!w.playing());
+            field->setText(kept);
+        }
+        for (int row = 0; row < w.lstMembers->count(); ++row)
+            w.lstMembers->item(row)->setCheckState(Qt::Unchecked);
+        w.cmdStart->click();
+        QCOMPARE(m_program->platform.errors,
+                 QStringList({QStringLiteral("The efficiency must be a number above 0 and at most 1."),
+                              QStringLiteral("The counting interval must be a whole number of steps from 1 to 1000000."),
+                              QStringLiteral("Tick at least one member to count.")}));
+    }
+
+    // Muted by default; with sound, a click at most every thirtieth of a second, however many counts
+
+    // come (some 30 a frame here), and the lamp lights while they come.
+
+    void clicksNoFasterThanALoudspeaker()
+    {
+        CountingLab& w = countedGenerator(QStringLiteral("10"));
+        w.txtEfficiency->setText(QStringLiteral("1"));
+        w.cboSpeed->setCurrentIndex(3);
+        w.cmdStart->click();
+        w.playFor(0.5);
+        QVERIFY(w.lampLit());
+        QCOMPARE(m_program->platform.clicks, 0);
+        w.chkSound->setChecked(true);
+        for (int frame = 0; frame < 60; ++frame)
+            w.playFor(1.0 / 60);
+        QCOMPARE(m_program->platform.clicks, w.clicks());
+        QVERIFY2(w.clicks() >= 15 && w.clicks() <= 31, qPrintable(QString::number(w.clicks())));
+        w.cmdPause->click();
+        QVERIFY(!w.lampLit());
+    }
+
+    void importsCountsStrictly()
+    {
+        CountingLab& w = m_program->windows.countingLab();
+        QVERIFY(!w.cmdStart->isEnabled()); // opened from the menu, with no run to count
+        // 1000 e^(-t/10) counts a minute, to the nearest count, from t = 0 to 59: T = 6.93 min.
+        QByteArray text = "t [min],counts\n";
+        for (int t = 0; t < 60; ++t)
+            text += QByteArray::number(t) + ',' + QByteArray::number(qRound(1000 * std::exp(-t / 10.0))) + '\n';
+        m_program->platform.answers = {write("good.csv", text), write("bad.csv", "t,counts\n0,5\n1,-2\n"),
+                                       m_dir.filePath(QStringLiteral("missing.csv"))};
+        w.cmdImport->click();
+        QVERIFY2(w.lblFit->text().startsWith(QStringLiteral("T\u00BD = 6.93")), qPrintable(w.lblFit->text()));
+        QVERIFY(w.lblFit->text().contains(QStringLiteral(" min (Poisson maximum likelihood)")));
+        QCOMPARE(w.shownData().intervals.size(), std::size_t{60});
+        w.cmdImport->click();
+        w.cmdImport->click();
+        QCOMPARE(m_program->platform.errors.size(), 2);
+        QVERIFY2(m_program->platform.errors[0].contains(QStringLiteral("Line 3")), qPrintable(m_program->platform.errors[0]));
+        QVERIFY(m_program->platform.errors[1].contains(QStringLiteral("missing.csv cannot be read")));
+        QCOMPARE(w.shownData().intervals.size(), std::size_t{60}); // the good counts stay
+    }
+
+    // A sample of typed age counted for 10 and for 1000 minutes: the longer count's uncertainty is
+
+    // about a tenth, and both ages, each with its half-life named, are shown.
+
+    void longerCountingNarrowsTheAge()
+    {
+        CountingLab& w = m_program->windows.countingLab();
+        w.tabLab->setCurrentIndex(1);
+        w.txtAge->setText(QStringLiteral("5700"));
+        w.cmdNewSample->click();
+        QStringList shown;
+        for (const char* minutes : {"10", "1000"}) {
+            w.txtDatingTime->setText(QString::fromLatin1(minutes));
+            w.cmdCountSample->click();
+            shown.append(w.lblDating->text());
+        }
+        QVERIFY(!shown[1].contains(QStringLiteral("True age")));
+        QVERIFY(shown[1].contains(QStringLiteral("Conventional radiocarbon age (Libby half-life, 5568 y): ")));
+        const auto sigma = [](const QString& text) {
+            return text.section(QStringLiteral("Age with the half-life 5700 y: "), 1).section(QStringLiteral("\u00B1 "), 1).section(' ', 0, 0).remove(',').toDouble();
+        };
+        QVERIFY2(sigma(shown[1]) > 0 && sigma(shown[1]) < 0.2 * sigma(shown[0]), qPrintable(shown.join('\n')));
+        w.cmdReveal->click();
+        QVERIFY(w.lblDating->text().endsWith(QStringLiteral("True age: %1 y.").arg(QLocale().toString(5700.0, 'g', 6))));
+        QVERIFY(m_program->platform.errors.isEmpty());
+    }
+
+private:
+    // The technetium generator's random run handed over by the lab's Counter button, in the
+    // lab's steps or in 1000 steps of `seconds`.
+    CountingLab& countedGenerator(const QString& seconds = {})
+    {
+        NuclideLab& lab = m_program->windows.nuclideLab();
+        lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(Mo-99)"), Qt::MatchEndsWith));
+        if (!seconds.isEmpty()) {
+            lab.txtStep->setText(seconds);
+            lab.cboStepUnit->setCurrentIndex(0);
+            lab.txtSteps->setText(QStringLiteral("1000"));
+        }
+        lab.cmdRandom->click();
+        lab.cmdCounter->click();
+        return m_program->windows.countingLab();
+    }
+    QString write(const char* name, const QByteArray& bytes)
+    {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", name);
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestProgram> m_program;
+};
+
+QTEST_MAIN(CountingLabTest)
+#include "CountingLabTest.moc"

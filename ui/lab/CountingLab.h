@@ -1,0 +1,163 @@
+#pragma once
+
+#include "model/Counter.h"
+#include "model/CountsImport.h"
+#include "model/Radiocarbon.h"
+#include "ui/experiment/ExperimentChart.h"
+#include "ui/lab/NuclideLab.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class ChartLegend;
+class Platform;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+// A detector beside a run of the nuclide lab: counts with background and noise, played in time
+// with clicks and a lamp, the count rate with its error bars, a fitted half-life with its
+// uncertainty, a student's own counts, and the dating of a sample of old carbon.
+class CountingLab : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CountingLab(Platform& platform);
+    ~CountingLab() override;
+
+    // The run to count, as the nuclide lab made it; counting starts again from nothing.
+    void setSample(const NuclideLab::Result& run, const QString& name);
+
+    // The counts shown, with their background, in seconds; imported counts in their own unit.
+    decay::FitData shownData() const;
+    decay::TimeUnit timeUnit() const; // of the run counted; seconds when there is none
+    const std::optional<decay::Counter>& counter() const { return m_counter; }
+    const std::optional<decay::BackgroundMeasurement>& background() const { return m_background; }
+    bool playing() const;
+    int clicks() const { return m_clicks; } // the loudspeaker's clicks since the window opened
+    bool lampLit() const;
+
+    // Plays the counting on by `realSeconds` of the clock at the chosen speed, as a frame of the
+    // play timer does.
+    void playFor(double realSeconds);
+
+    // The worksheet: the count rate, the fit and questions, on one page.
+    void paintWorksheet(QPainter& painter) const;
+
+    QLineEdit* txtEfficiency;
+    QLineEdit* txtBackground;
+    QLineEdit* txtBackgroundTime;
+    QPushButton* cmdBackground;
+    QLabel* lblBackground;
+    QTabWidget* tabLab;
+    QLabel* lblSample;
+    QListWidget* lstMembers;
+    QLineEdit* txtInterval;
+    QPushButton* cmdStart;
+    QPushButton* cmdPause;
+    QPushButton* cmdStep;
+    QComboBox* cboSpeed;
+    QCheckBox* chkSound;
+    QFrame* lblLamp;
+    QLabel* lblCounts;
+    QLabel* lblRate;
+    QComboBox* cboMethod;
+    QLabel* lblFit;
+    QPushButton* cmdImport;
+    QPushButton* cmdExportCounts;
+    QLineEdit* txtCarbon;
+    QLineEdit* txtAge;
+    QPushButton* cmdNewSample;
+    QLineEdit* txtDatingTime;
+    QPushButton* cmdCountSample;
+    QPushButton* cmdReveal;
+    QLabel* lblDating;
+    QCheckBox* chkLog;
+    ExperimentChart* chartCounts;
+    ChartLegend* frmLegend;
+    ExperimentChart* chartResiduals;
+    QPushButton* cmdSaveImage;
+    QPushButton* cmdPrint;
+    QPushButton* cmdClose;
+    QTimer* tmrPlay;
+
+    void cmdBackground_Click();
+    void cmdStart_Click();
+    void cmdPause_Click();
+    void cmdStep_Click();
+    void tmrPlay_Timer();
+    void cboMethod_Change();
+    void cmdImport_Click();
+    void cmdExportCounts_Click();
+    void cmdNewSample_Click();
+    void cmdCountSample_Click();
+    void cmdReveal_Click();
+    void tabLab_Change();
+    void cmdSaveImage_Click();
+    void cmdPrint_Click();
+    void cmdClose_Click();
+
+private:
+    QWidget* buildDetector();
+    QWidget* buildCounting();
+    QWidget* buildDating();
+    QLayout* buildChartArea();
+    void connectHandlers();
+    std::optional<decay::CounterSettings> readSettings();
+    bool startCounting();
+    void stop();
+    void counted(std::int64_t newCounts, double realSeconds);
+    void showLamp();
+    std::int64_t totalCounts() const;
+    void showCounts();
+    void showPlot();
+    ExperimentChart::Plot ratePlot(ExperimentChart::Plot* residuals) const;
+    ExperimentChart::Plot datingPlot() const;
+    void showFit();
+    void showDating();
+    void setCommands();
+
+    // The run the counter counts.
+    struct Sample {
+        NuclideLab::Result run;
+        QString name;
+    };
+    // Counts from a file, in the file's time unit.
+    struct Imported {
+        decay::ImportedCounts counts;
+        QString fileName;
+    };
+    // One count of the dating sample, with the background counted for as long.
+    struct Dating {
+        decay::DatingCount count;
+        decay::BackgroundMeasurement background;
+        decay::DatingResult result;
+    };
+
+    Platform& m_platform;
+    std::optional<Sample> m_sample;
+    std::optional<decay::Counter> m_counter;
+    std::optional<decay::BackgroundMeasurement> m_background;
+    std::optional<Imported> m_imported;
+    std::optional<decay::HalfLifeFit> m_fit;
+    double m_playTime = 0;     // seconds of the run played so far
+    bool m_paused = false;
+    QElapsedTimer m_frameClock;
+    double m_sinceClick = 1;   // real seconds since the loudspeaker last clicked
+    double m_lampLeft = 0;     // real seconds the lamp stays lit
+    bool m_lampShownLit = true;
+    int m_clicks = 0;
+    std::optional<decay::DatingSample> m_datingSample;
+    bool m_ageHidden = true;
+    bool m_ageShown = false;
+    std::vector<Dating> m_datings;
+};
