@@ -23,6 +23,10 @@
         <source>Nuclide lab...</source>
         <translation>Nuklidlabor ...</translation>
     </message>
+    <message>
+        <source>Counting lab...</source>
+        <translation>Zähllabor ...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -296,6 +300,445 @@
     <message>
         <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
         <translation>Wie würde sich das ±1σ-Band der Klasse mit viermal so vielen Atomen ändern? Erst schätzen, dann im Programm ausprobieren.</translation>
+    </message>
+</context>
+<context>
+    <name>CountingLab</name>
+    <message>
+        <source>Counting lab</source>
+        <translation>Zähllabor</translation>
+    </message>
+    <message>
+        <source>Experiments</source>
+        <translation>Experimente</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Zählen</translation>
+    </message>
+    <message>
+        <source>Radiocarbon dating</source>
+        <translation>Radiokarbondatierung</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Grafik als Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No run to count yet.</source>
+        <translation>Noch kein Lauf zum Zählen.</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Efficiency:</source>
+        <translation>Wirkungsgrad:</translation>
+    </message>
+    <message>
+        <source>Background rate (per second):</source>
+        <translation>Nullrate (pro Sekunde):</translation>
+    </message>
+    <message>
+        <source>Background counting time (s):</source>
+        <translation>Messzeit des Nulleffekts (s):</translation>
+    </message>
+    <message>
+        <source>Measure background</source>
+        <translation>Nulleffekt messen</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Gezählte Glieder:</translation>
+    </message>
+    <message>
+        <source>Counting interval (steps):</source>
+        <translation>Zählintervall (Schritte):</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>So schnell wie möglich</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Count lamp</source>
+        <translation>Zähllampe</translation>
+    </message>
+    <message>
+        <source>Counts in this interval</source>
+        <translation>Impulse in diesem Intervall</translation>
+    </message>
+    <message>
+        <source>Fit method:</source>
+        <translation>Anpassung:</translation>
+    </message>
+    <message>
+        <source>Import counts...</source>
+        <translation>Impulse importieren ...</translation>
+    </message>
+    <message>
+        <source>Export counts CSV...</source>
+        <translation>Impulse als CSV exportieren ...</translation>
+    </message>
+    <message>
+        <source>Carbon (g):</source>
+        <translation>Kohlenstoff (g):</translation>
+    </message>
+    <message>
+        <source>Age (years, empty for a hidden one):</source>
+        <translation>Alter (Jahre, leer für ein verborgenes):</translation>
+    </message>
+    <message>
+        <source>New sample</source>
+        <translation>Neue Probe</translation>
+    </message>
+    <message>
+        <source>Counting time (min):</source>
+        <translation>Zähldauer (min):</translation>
+    </message>
+    <message>
+        <source>Count sample</source>
+        <translation>Probe zählen</translation>
+    </message>
+    <message>
+        <source>Show the true age</source>
+        <translation>Wahres Alter zeigen</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Log. Skala</translation>
+    </message>
+    <message>
+        <source>Chart of the counts</source>
+        <translation>Grafik der Impulse</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Residuals of the fit</source>
+        <translation>Residuen der Anpassung</translation>
+    </message>
+    <message>
+        <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
+        <translation>Probe: %1, %2 Lauf mit %3 Schritten zu je %4 %5.</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>zufälliger</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exakter</translation>
+    </message>
+    <message>
+        <source>The background counting time must be a number of seconds from 1 to 1E+07.</source>
+        <translation>Die Messzeit des Nulleffekts muss eine Zahl von 1 bis 1E+07 Sekunden sein.</translation>
+    </message>
+    <message>
+        <source>Background: %1 counts in %2 s, %3 per second.</source>
+        <translation>Nulleffekt: %1 Impulse in %2 s, %3 pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>Tick at least one member to count.</source>
+        <translation>Haken Sie mindestens ein Glied zum Zählen an.</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>leuchtet</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>dunkel</translation>
+    </message>
+    <message>
+        <source>Counts imported from %1.</source>
+        <translation>Impulse aus %1 importiert.</translation>
+    </message>
+    <message>
+        <source>Press Start to count the sample.</source>
+        <translation>Drücken Sie „Start“, um die Probe zu zählen.</translation>
+    </message>
+    <message>
+        <source>No run to count: run a chain in the nuclide lab and press Counter there, or import counts.</source>
+        <translation>Kein Lauf zum Zählen: Rechnen Sie eine Kette im Nuklidlabor und drücken Sie dort „Zähler“, oder importieren Sie Impulse.</translation>
+    </message>
+    <message>
+        <source>Count rate: not yet known.</source>
+        <translation>Zählrate: noch unbekannt.</translation>
+    </message>
+    <message>
+        <source>Count rate: %1 per second in the last interval.</source>
+        <translation>Zählrate: %1 pro Sekunde im letzten Intervall.</translation>
+    </message>
+    <message>
+        <source>t = %1 of %2 %3; %4 intervals counted.</source>
+        <translation>t = %1 von %2 %3; %4 Intervalle gezählt.</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3.</source>
+        <translation>%1. Waagrecht: %2; senkrecht: %3.</translation>
+    </message>
+    <message>
+        <source>per unit of time</source>
+        <translation>pro Zeiteinheit</translation>
+    </message>
+    <message>
+        <source>per %1</source>
+        <translation>pro %1</translation>
+    </message>
+    <message>
+        <source>per second</source>
+        <translation>pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Press Start to count the sample</source>
+        <translation>Drücken Sie „Start“, um die Probe zu zählen</translation>
+    </message>
+    <message>
+        <source>No counts yet</source>
+        <translation>Noch keine Impulse</translation>
+    </message>
+    <message>
+        <source>Count rate with √N error bars</source>
+        <translation>Zählrate mit √N-Fehlerbalken</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source>Count rate [%1]</source>
+        <translation>Zählrate [%1]</translation>
+    </message>
+    <message>
+        <source>(counts − fit) / σ</source>
+        <translation>(N − Fit) / σ</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Impulse</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Nulleffekt</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+    <message>
+        <source>Residuals</source>
+        <translation>Residuen</translation>
+    </message>
+    <message>
+        <source>Press Count sample to date the sample</source>
+        <translation>Drücken Sie „Probe zählen“, um die Probe zu datieren</translation>
+    </message>
+    <message>
+        <source>Age from each count of the sample</source>
+        <translation>Alter aus jeder Zählung der Probe</translation>
+    </message>
+    <message>
+        <source>Counting time [min]</source>
+        <translation>Zähldauer [min]</translation>
+    </message>
+    <message>
+        <source>Age [years]</source>
+        <translation>Alter [Jahre]</translation>
+    </message>
+    <message>
+        <source>Conventional age (5568 y)</source>
+        <translation>Konventionelles Alter (5568 a)</translation>
+    </message>
+    <message>
+        <source>Age with 5700 y</source>
+        <translation>Alter mit 5700 a</translation>
+    </message>
+    <message>
+        <source>True age</source>
+        <translation>Wahres Alter</translation>
+    </message>
+    <message>
+        <source>The half-life is fitted when the counting stops or pauses.</source>
+        <translation>Die Halbwertszeit wird angepasst, wenn das Zählen endet oder pausiert.</translation>
+    </message>
+    <message>
+        <source>A fit needs the counts of two intervals or more.</source>
+        <translation>Eine Anpassung braucht die Impulse von zwei oder mehr Intervallen.</translation>
+    </message>
+    <message>
+        <source>No half-life could be fitted (%1): %2</source>
+        <translation>Es ließ sich keine Halbwertszeit anpassen (%1): %2</translation>
+    </message>
+    <message>
+        <source>T½ = %1 %2 (%3)</source>
+        <translation>T½ = %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No background measured: the fit takes it as 0.</source>
+        <translation>Kein Nulleffekt gemessen: Die Anpassung setzt ihn als 0 an.</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Impulse (*.csv *.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import counts</source>
+        <translation>Impulse importieren</translation>
+    </message>
+    <message>
+        <source>The counts were not imported.
+
+%1 cannot be read: %2</source>
+        <translation>Die Impulse wurden nicht importiert.
+
+%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The counts were not imported from %1.
+
+%2</source>
+        <translation>Die Impulse wurden nicht aus %1 importiert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export counts CSV</source>
+        <translation>Impulse als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Atomdrift counts.csv</source>
+        <translation>Atomdrift Impulse.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The counts were not saved.</source>
+        <translation>Die Impulse wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Grafik als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Atomdrift counting lab.pdf</source>
+        <translation>Atomdrift Zähllabor.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Counting lab</source>
+        <translation>Atomdrift – Zähllabor</translation>
+    </message>
+    <message>
+        <source>%1 Efficiency %2, background %3 per second. %4</source>
+        <translation>%1 Wirkungsgrad %2, Nullrate %3 pro Sekunde. %4</translation>
+    </message>
+    <message>
+        <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
+        <translation>Warum sind die Fehlerbalken im Vergleich zur Zählrate spät im Lauf länger als am Anfang?</translation>
+    </message>
+    <message>
+        <source>Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?</source>
+        <translation>Miss den Nulleffekt zehnmal so lange und passe erneut an. Was ändert sich an der Halbwertszeit und ihrer Unsicherheit, und warum?</translation>
+    </message>
+    <message>
+        <source>How much longer would you have to count to halve the uncertainty of the half-life?</source>
+        <translation>Wie viel länger müsstest du zählen, um die Unsicherheit der Halbwertszeit zu halbieren?</translation>
+    </message>
+    <message>
+        <source>The carbon must be a number of grams from 0.001 to 10000.</source>
+        <translation>Der Kohlenstoff muss eine Zahl von 0,001 bis 10000 Gramm sein.</translation>
+    </message>
+    <message>
+        <source>The age must be a number of years from 0 to 100000, or empty for a hidden one.</source>
+        <translation>Das Alter muss eine Zahl von 0 bis 100000 Jahren sein oder leer für ein verborgenes Alter.</translation>
+    </message>
+    <message>
+        <source>The counting time must be a number of minutes from 0.1 to 1E+06.</source>
+        <translation>Die Zähldauer muss eine Zahl von 0,1 bis 1E+06 Minuten sein.</translation>
+    </message>
+    <message>
+        <source>Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.</source>
+        <translation>Drücken Sie „Neue Probe“ für ein Stück alten Kohlenstoff, dann „Probe zählen“. Längeres Zählen ergibt eine kleinere Unsicherheit.</translation>
+    </message>
+    <message>
+        <source>A sample of %1 g of carbon, of unknown age.</source>
+        <translation>Eine Probe mit %1 g Kohlenstoff, Alter unbekannt.</translation>
+    </message>
+    <message>
+        <source>A sample of %1 g of carbon.</source>
+        <translation>Eine Probe mit %1 g Kohlenstoff.</translation>
+    </message>
+    <message>
+        <source>Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.</source>
+        <translation>%1 min gezählt: %2 Impulse und %3 Nulleffekt in gleicher Zeit; %4 % der Aktivität von heutigem Kohlenstoff.</translation>
+    </message>
+    <message>
+        <source>Conventional radiocarbon age (Libby half-life, 5568 y)</source>
+        <translation>Konventionelles Radiokarbonalter (Libby-Halbwertszeit, 5568 a)</translation>
+    </message>
+    <message>
+        <source>Age with the half-life 5700 y</source>
+        <translation>Alter mit der Halbwertszeit 5700 a</translation>
+    </message>
+    <message>
+        <source>%1: at least %2 y</source>
+        <translation>%1: mindestens %2 a</translation>
+    </message>
+    <message>
+        <source>%1: %2 y</source>
+        <translation>%1: %2 a</translation>
+    </message>
+    <message>
+        <source>True age: %1 y.</source>
+        <translation>Wahres Alter: %1 a.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1370,126 @@ www.example.org/atomdrift</translation>
         <source>The random run follows whole atoms, at most %1 in all.</source>
         <translation>Der zufällige Lauf verfolgt ganze Atome, insgesamt höchstens %1.</translation>
     </message>
+    <message>
+        <source>The efficiency must be a number above %1 and at most %2.</source>
+        <translation>Der Wirkungsgrad muss eine Zahl über %1 und höchstens %2 sein.</translation>
+    </message>
+    <message>
+        <source>The background must be a number of events per second from %1 to %2e%3.</source>
+        <translation>Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von %1 bis %2e%3 sein.</translation>
+    </message>
+    <message>
+        <source>The counting interval must be a whole number of steps from %1 to %2.</source>
+        <translation>Das Zählintervall muss eine ganze Zahl von Schritten von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The run has no time step to count in.</source>
+        <translation>Der Lauf hat keinen Zeitschritt, in dem gezählt werden kann.</translation>
+    </message>
+    <message>
+        <source>The run has no steps to count.</source>
+        <translation>Der Lauf hat keine Schritte zum Zählen.</translation>
+    </message>
+    <message>
+        <source>The counter&apos;s settings are out of range.</source>
+        <translation>Die Einstellungen des Zählers liegen außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>The run holds a step with no count of decays or activity.</source>
+        <translation>Der Lauf enthält einen Schritt ohne Zahl der Zerfälle oder Aktivität.</translation>
+    </message>
+    <message>
+        <source>A random run&apos;s decays must be whole numbers from %1 to %2e%3.</source>
+        <translation>Die Zerfälle eines zufälligen Laufs müssen ganze Zahlen von %1 bis %2e%3 sein.</translation>
+    </message>
+    <message>
+        <source>The sample is too active to count: a step would bring more than %1e%2 counts.</source>
+        <translation>Die Probe ist zu aktiv zum Zählen: Ein Schritt brächte mehr als %1e%2 Impulse.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
+        <translation>Die Datei ist größer als %1 MB; die Impulse einer Messung brauchen weit weniger.</translation>
+    </message>
+    <message>
+        <source>The file holds the counts of one interval only; a half-life needs two or more.</source>
+        <translation>Die Datei enthält die Impulse nur eines Intervalls; eine Halbwertszeit braucht zwei oder mehr.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 field: each line needs a time and counts, then a background or the end of the interval and a background.</source>
+        <translation>Zeile %1 hat %2 Feld: Jede Zeile braucht eine Zeit und Impulse, dann einen Nulleffekt oder das Ende des Intervalls und einen Nulleffekt.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields: each line needs a time and counts, then a background or the end of the interval and a background.</source>
+        <translation>Zeile %1 hat %2 Felder: Jede Zeile braucht eine Zeit und Impulse, dann einen Nulleffekt oder das Ende des Intervalls und einen Nulleffekt.</translation>
+    </message>
+    <message>
+        <source>Line %1 is one too many: at most %2 intervals.</source>
+        <translation>Zeile %1 ist eine zu viel: höchstens %2 Intervalle.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7.</source>
+        <translation>Zeile %1, Feld %2: Die Zeit %3 liegt nicht zwischen -%4e%5 und %6e%7.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a count from %4 to %5e%6.</source>
+        <translation>Zeile %1, Feld %2: %3 ist keine Impulszahl von %4 bis %5e%6.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the counts %3 are not a whole number.</source>
+        <translation>Zeile %1, Feld %2: Die Impulse %3 sind keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1: the interval does not end after it starts.</source>
+        <translation>Zeile %1: Das Intervall endet nicht nach seinem Beginn.</translation>
+    </message>
+    <message>
+        <source>Line %1: the interval starts before the one before it ends.</source>
+        <translation>Zeile %1: Das Intervall beginnt, bevor das vorige endet.</translation>
+    </message>
+    <message>
+        <source>Line %1: the time does not come after the time before it.</source>
+        <translation>Zeile %1: Die Zeit folgt nicht auf die Zeit davor.</translation>
+    </message>
+    <message>
+        <source>Poisson maximum likelihood</source>
+        <translation>Poisson-Maximum-Likelihood</translation>
+    </message>
+    <message>
+        <source>Weighted least squares on ln(net counts)</source>
+        <translation>Gewichtete kleinste Quadrate für ln(Nettoimpulse)</translation>
+    </message>
+    <message>
+        <source>A half-life needs the counts of two intervals or more.</source>
+        <translation>Eine Halbwertszeit braucht die Impulse von zwei oder mehr Intervallen.</translation>
+    </message>
+    <message>
+        <source>The counts show no decay that a half-life could be fitted to.</source>
+        <translation>Die Impulse zeigen keinen Zerfall, an den sich eine Halbwertszeit anpassen ließe.</translation>
+    </message>
+    <message>
+        <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
+        <translation>Die Impulse sind zu wenige für eine Halbwertszeit: Ihre Unsicherheit wäre größer als sie selbst.</translation>
+    </message>
+    <message>
+        <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
+        <translation>%1 Intervall ausgelassen, dessen Nettoimpulse nicht über %2 liegen: Sie haben keinen Logarithmus.</translation>
+    </message>
+    <message>
+        <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
+        <translation>%1 Intervalle ausgelassen, deren Nettoimpulse nicht über %2 liegen: Sie haben keinen Logarithmus.</translation>
+    </message>
+    <message>
+        <source>A line needs two intervals or more whose net counts are above %1.</source>
+        <translation>Eine Gerade braucht zwei oder mehr Intervalle, deren Nettoimpulse über %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The net counts do not fall: there is no half-life to fit.</source>
+        <translation>Die Nettoimpulse fallen nicht: Es gibt keine Halbwertszeit anzupassen.</translation>
+    </message>
+    <message>
+        <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
+        <translation>Die Impulse liegen nicht zwei Standardabweichungen über dem Nulleffekt: Die Probe ist mindestens so alt.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideLab</name>
@@ -1289,6 +1852,10 @@ www.example.org/atomdrift</translation>
         <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
         <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
         <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie die Mutter %2, daher wächst %3 immer weiter.</translation>
+    </message>
+    <message>
+        <source>Counter...</source>
+        <translation>Zähler ...</translation>
     </message>
 </context>
 <context>

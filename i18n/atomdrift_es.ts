@@ -23,6 +23,10 @@
         <source>Nuclide lab...</source>
         <translation>Laboratorio de núclidos...</translation>
     </message>
+    <message>
+        <source>Counting lab...</source>
+        <translation>Laboratorio de recuento...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -296,6 +300,445 @@ No se puede leer %1: %2</translation>
     <message>
         <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
         <translation>¿Cómo cambiaría la banda ±1σ de la clase con cuatro veces más átomos? Primero estímalo y luego pruébalo en el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CountingLab</name>
+    <message>
+        <source>Counting lab</source>
+        <translation>Laboratorio de recuento</translation>
+    </message>
+    <message>
+        <source>Experiments</source>
+        <translation>Experimentos</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Recuento</translation>
+    </message>
+    <message>
+        <source>Radiocarbon dating</source>
+        <translation>Datación por radiocarbono</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Guardar el gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimir la hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No run to count yet.</source>
+        <translation>Aún no hay ninguna ejecución que contar.</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Efficiency:</source>
+        <translation>Eficiencia:</translation>
+    </message>
+    <message>
+        <source>Background rate (per second):</source>
+        <translation>Tasa de fondo (por segundo):</translation>
+    </message>
+    <message>
+        <source>Background counting time (s):</source>
+        <translation>Tiempo de recuento del fondo (s):</translation>
+    </message>
+    <message>
+        <source>Measure background</source>
+        <translation>Medir el fondo</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Miembros contados:</translation>
+    </message>
+    <message>
+        <source>Counting interval (steps):</source>
+        <translation>Intervalo de recuento (pasos):</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>Lo más rápido posible</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso a paso</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Count lamp</source>
+        <translation>Luz de recuento</translation>
+    </message>
+    <message>
+        <source>Counts in this interval</source>
+        <translation>Recuentos en este intervalo</translation>
+    </message>
+    <message>
+        <source>Fit method:</source>
+        <translation>Ajuste:</translation>
+    </message>
+    <message>
+        <source>Import counts...</source>
+        <translation>Importar recuentos...</translation>
+    </message>
+    <message>
+        <source>Export counts CSV...</source>
+        <translation>Exportar recuentos CSV...</translation>
+    </message>
+    <message>
+        <source>Carbon (g):</source>
+        <translation>Carbono (g):</translation>
+    </message>
+    <message>
+        <source>Age (years, empty for a hidden one):</source>
+        <translation>Edad (años, vacía para una oculta):</translation>
+    </message>
+    <message>
+        <source>New sample</source>
+        <translation>Nueva muestra</translation>
+    </message>
+    <message>
+        <source>Counting time (min):</source>
+        <translation>Tiempo de recuento (min):</translation>
+    </message>
+    <message>
+        <source>Count sample</source>
+        <translation>Contar la muestra</translation>
+    </message>
+    <message>
+        <source>Show the true age</source>
+        <translation>Mostrar la edad real</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Escala log.</translation>
+    </message>
+    <message>
+        <source>Chart of the counts</source>
+        <translation>Gráfico de los recuentos</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>Residuals of the fit</source>
+        <translation>Residuos del ajuste</translation>
+    </message>
+    <message>
+        <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
+        <translation>Muestra: %1, ejecución %2 de %3 pasos de %4 %5.</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>al azar</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exacta</translation>
+    </message>
+    <message>
+        <source>The background counting time must be a number of seconds from 1 to 1E+07.</source>
+        <translation>El tiempo de recuento del fondo debe ser un número de segundos de 1 a 1E+07.</translation>
+    </message>
+    <message>
+        <source>Background: %1 counts in %2 s, %3 per second.</source>
+        <translation>Fondo: %1 recuentos en %2 s, %3 por segundo.</translation>
+    </message>
+    <message>
+        <source>Tick at least one member to count.</source>
+        <translation>Marque al menos un miembro para contar.</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>encendida</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>apagada</translation>
+    </message>
+    <message>
+        <source>Counts imported from %1.</source>
+        <translation>Recuentos importados de %1.</translation>
+    </message>
+    <message>
+        <source>Press Start to count the sample.</source>
+        <translation>Pulse «Iniciar» para contar la muestra.</translation>
+    </message>
+    <message>
+        <source>No run to count: run a chain in the nuclide lab and press Counter there, or import counts.</source>
+        <translation>No hay ninguna ejecución que contar: ejecute una cadena en el laboratorio de núclidos y pulse allí «Contador», o importe recuentos.</translation>
+    </message>
+    <message>
+        <source>Count rate: not yet known.</source>
+        <translation>Tasa de recuento: aún desconocida.</translation>
+    </message>
+    <message>
+        <source>Count rate: %1 per second in the last interval.</source>
+        <translation>Tasa de recuento: %1 por segundo en el último intervalo.</translation>
+    </message>
+    <message>
+        <source>t = %1 of %2 %3; %4 intervals counted.</source>
+        <translation>t = %1 de %2 %3; %4 intervalos contados.</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3.</source>
+        <translation>%1. Horizontal: %2; vertical: %3.</translation>
+    </message>
+    <message>
+        <source>per unit of time</source>
+        <translation>por unidad de tiempo</translation>
+    </message>
+    <message>
+        <source>per %1</source>
+        <translation>por %1</translation>
+    </message>
+    <message>
+        <source>per second</source>
+        <translation>por segundo</translation>
+    </message>
+    <message>
+        <source>Press Start to count the sample</source>
+        <translation>Pulse «Iniciar» para contar la muestra</translation>
+    </message>
+    <message>
+        <source>No counts yet</source>
+        <translation>Aún no hay recuentos</translation>
+    </message>
+    <message>
+        <source>Count rate with √N error bars</source>
+        <translation>Tasa de recuento con barras de error √N</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source>Count rate [%1]</source>
+        <translation>Tasa de recuento [%1]</translation>
+    </message>
+    <message>
+        <source>(counts − fit) / σ</source>
+        <translation>(N − ajuste) / σ</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Recuentos</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Cero</translation>
+    </message>
+    <message>
+        <source>Residuals</source>
+        <translation>Residuos</translation>
+    </message>
+    <message>
+        <source>Press Count sample to date the sample</source>
+        <translation>Pulse «Contar la muestra» para datarla</translation>
+    </message>
+    <message>
+        <source>Age from each count of the sample</source>
+        <translation>Edad según cada recuento de la muestra</translation>
+    </message>
+    <message>
+        <source>Counting time [min]</source>
+        <translation>Tiempo de recuento [min]</translation>
+    </message>
+    <message>
+        <source>Age [years]</source>
+        <translation>Edad [años]</translation>
+    </message>
+    <message>
+        <source>Conventional age (5568 y)</source>
+        <translation>Edad convencional (5568 a)</translation>
+    </message>
+    <message>
+        <source>Age with 5700 y</source>
+        <translation>Edad con 5700 a</translation>
+    </message>
+    <message>
+        <source>True age</source>
+        <translation>Edad real</translation>
+    </message>
+    <message>
+        <source>The half-life is fitted when the counting stops or pauses.</source>
+        <translation>El periodo de semidesintegración se ajusta cuando el recuento se detiene o se pausa.</translation>
+    </message>
+    <message>
+        <source>A fit needs the counts of two intervals or more.</source>
+        <translation>Un ajuste necesita los recuentos de dos intervalos o más.</translation>
+    </message>
+    <message>
+        <source>No half-life could be fitted (%1): %2</source>
+        <translation>No se pudo ajustar un periodo de semidesintegración (%1): %2</translation>
+    </message>
+    <message>
+        <source>T½ = %1 %2 (%3)</source>
+        <translation>T½ = %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No background measured: the fit takes it as 0.</source>
+        <translation>Fondo no medido: el ajuste lo toma como 0.</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Recuentos (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import counts</source>
+        <translation>Importar recuentos</translation>
+    </message>
+    <message>
+        <source>The counts were not imported.
+
+%1 cannot be read: %2</source>
+        <translation>Los recuentos no se han importado.
+
+No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>The counts were not imported from %1.
+
+%2</source>
+        <translation>Los recuentos no se han importado de %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export counts CSV</source>
+        <translation>Exportar recuentos CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift counts.csv</source>
+        <translation>Atomdrift recuentos.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The counts were not saved.</source>
+        <translation>Los recuentos no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Guardar el gráfico como imagen</translation>
+    </message>
+    <message>
+        <source>Atomdrift counting lab.pdf</source>
+        <translation>Atomdrift laboratorio de recuento.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Counting lab</source>
+        <translation>Atomdrift — Laboratorio de recuento</translation>
+    </message>
+    <message>
+        <source>%1 Efficiency %2, background %3 per second. %4</source>
+        <translation>%1 Eficiencia %2, fondo %3 por segundo. %4</translation>
+    </message>
+    <message>
+        <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
+        <translation>¿Por qué las barras de error son más largas, en comparación con la tasa de recuento, al final de la ejecución que al principio?</translation>
+    </message>
+    <message>
+        <source>Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?</source>
+        <translation>Mide el fondo durante diez veces más tiempo y ajusta de nuevo. ¿Qué cambia en el periodo de semidesintegración y en su incertidumbre, y por qué?</translation>
+    </message>
+    <message>
+        <source>How much longer would you have to count to halve the uncertainty of the half-life?</source>
+        <translation>¿Cuánto tiempo más tendrías que contar para reducir a la mitad la incertidumbre del periodo de semidesintegración?</translation>
+    </message>
+    <message>
+        <source>The carbon must be a number of grams from 0.001 to 10000.</source>
+        <translation>El carbono debe ser un número de gramos de 0,001 a 10000.</translation>
+    </message>
+    <message>
+        <source>The age must be a number of years from 0 to 100000, or empty for a hidden one.</source>
+        <translation>La edad debe ser un número de años de 0 a 100000, o vacía para una edad oculta.</translation>
+    </message>
+    <message>
+        <source>The counting time must be a number of minutes from 0.1 to 1E+06.</source>
+        <translation>El tiempo de recuento debe ser un número de minutos de 0,1 a 1E+06.</translation>
+    </message>
+    <message>
+        <source>Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.</source>
+        <translation>Pulse «Nueva muestra» para obtener un trozo de carbono antiguo y luego «Contar la muestra». Contar más tiempo da una incertidumbre menor.</translation>
+    </message>
+    <message>
+        <source>A sample of %1 g of carbon, of unknown age.</source>
+        <translation>Una muestra de %1 g de carbono, de edad desconocida.</translation>
+    </message>
+    <message>
+        <source>A sample of %1 g of carbon.</source>
+        <translation>Una muestra de %1 g de carbono.</translation>
+    </message>
+    <message>
+        <source>Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.</source>
+        <translation>Contado durante %1 min: %2 recuentos, y %3 de fondo en el mismo tiempo; %4 % de la actividad del carbono actual.</translation>
+    </message>
+    <message>
+        <source>Conventional radiocarbon age (Libby half-life, 5568 y)</source>
+        <translation>Edad convencional por radiocarbono (periodo de Libby, 5568 a)</translation>
+    </message>
+    <message>
+        <source>Age with the half-life 5700 y</source>
+        <translation>Edad con el periodo de 5700 a</translation>
+    </message>
+    <message>
+        <source>%1: at least %2 y</source>
+        <translation>%1: al menos %2 a</translation>
+    </message>
+    <message>
+        <source>%1: %2 y</source>
+        <translation>%1: %2 a</translation>
+    </message>
+    <message>
+        <source>True age: %1 y.</source>
+        <translation>Edad real: %1 a.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1370,126 @@ www.example.org/atomdrift</translation>
         <source>The random run follows whole atoms, at most %1 in all.</source>
         <translation>La ejecución al azar sigue átomos enteros, como máximo %1 en total.</translation>
     </message>
+    <message>
+        <source>The efficiency must be a number above %1 and at most %2.</source>
+        <translation>La eficiencia debe ser un número mayor que %1 y como máximo %2.</translation>
+    </message>
+    <message>
+        <source>The background must be a number of events per second from %1 to %2e%3.</source>
+        <translation>El fondo debe ser un número de sucesos por segundo de %1 a %2e%3.</translation>
+    </message>
+    <message>
+        <source>The counting interval must be a whole number of steps from %1 to %2.</source>
+        <translation>El intervalo de recuento debe ser un número entero de pasos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The run has no time step to count in.</source>
+        <translation>La ejecución no tiene un paso de tiempo en el que contar.</translation>
+    </message>
+    <message>
+        <source>The run has no steps to count.</source>
+        <translation>La ejecución no tiene pasos que contar.</translation>
+    </message>
+    <message>
+        <source>The counter&apos;s settings are out of range.</source>
+        <translation>Los ajustes del contador están fuera de rango.</translation>
+    </message>
+    <message>
+        <source>The run holds a step with no count of decays or activity.</source>
+        <translation>La ejecución contiene un paso sin número de desintegraciones ni actividad.</translation>
+    </message>
+    <message>
+        <source>A random run&apos;s decays must be whole numbers from %1 to %2e%3.</source>
+        <translation>Las desintegraciones de una ejecución al azar deben ser números enteros de %1 a %2e%3.</translation>
+    </message>
+    <message>
+        <source>The sample is too active to count: a step would bring more than %1e%2 counts.</source>
+        <translation>La muestra es demasiado activa para contarla: un paso daría más de %1e%2 recuentos.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
+        <translation>El archivo supera los %1 MB; los recuentos de una medida ocupan mucho menos.</translation>
+    </message>
+    <message>
+        <source>The file holds the counts of one interval only; a half-life needs two or more.</source>
+        <translation>El archivo solo contiene los recuentos de un intervalo; un periodo de semidesintegración necesita dos o más.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 field: each line needs a time and counts, then a background or the end of the interval and a background.</source>
+        <translation>La línea %1 tiene %2 campo: cada línea necesita un tiempo y recuentos, y luego un fondo o el final del intervalo y un fondo.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields: each line needs a time and counts, then a background or the end of the interval and a background.</source>
+        <translation>La línea %1 tiene %2 campos: cada línea necesita un tiempo y recuentos, y luego un fondo o el final del intervalo y un fondo.</translation>
+    </message>
+    <message>
+        <source>Line %1 is one too many: at most %2 intervals.</source>
+        <translation>La línea %1 sobra: como máximo %2 intervalos.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7.</source>
+        <translation>Línea %1, campo %2: el tiempo %3 no está entre -%4e%5 y %6e%7.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a count from %4 to %5e%6.</source>
+        <translation>Línea %1, campo %2: %3 no es un recuento de %4 a %5e%6.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the counts %3 are not a whole number.</source>
+        <translation>Línea %1, campo %2: los recuentos %3 no son un número entero.</translation>
+    </message>
+    <message>
+        <source>Line %1: the interval does not end after it starts.</source>
+        <translation>Línea %1: el intervalo no termina después de empezar.</translation>
+    </message>
+    <message>
+        <source>Line %1: the interval starts before the one before it ends.</source>
+        <translation>Línea %1: el intervalo empieza antes de que termine el anterior.</translation>
+    </message>
+    <message>
+        <source>Line %1: the time does not come after the time before it.</source>
+        <translation>Línea %1: el tiempo no sigue al tiempo anterior.</translation>
+    </message>
+    <message>
+        <source>Poisson maximum likelihood</source>
+        <translation>Máxima verosimilitud de Poisson</translation>
+    </message>
+    <message>
+        <source>Weighted least squares on ln(net counts)</source>
+        <translation>Mínimos cuadrados ponderados de ln(recuentos netos)</translation>
+    </message>
+    <message>
+        <source>A half-life needs the counts of two intervals or more.</source>
+        <translation>Un periodo de semidesintegración necesita los recuentos de dos intervalos o más.</translation>
+    </message>
+    <message>
+        <source>The counts show no decay that a half-life could be fitted to.</source>
+        <translation>Los recuentos no muestran ninguna desintegración a la que ajustar un periodo de semidesintegración.</translation>
+    </message>
+    <message>
+        <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
+        <translation>Los recuentos son demasiado pocos para un periodo de semidesintegración: su incertidumbre lo superaría.</translation>
+    </message>
+    <message>
+        <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
+        <translation>Se ha omitido %1 intervalo cuyos recuentos netos no superan %2: no tienen logaritmo.</translation>
+    </message>
+    <message>
+        <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
+        <translation>Se han omitido %1 intervalos cuyos recuentos netos no superan %2: no tienen logaritmo.</translation>
+    </message>
+    <message>
+        <source>A line needs two intervals or more whose net counts are above %1.</source>
+        <translation>Una recta necesita dos intervalos o más cuyos recuentos netos superen %1.</translation>
+    </message>
+    <message>
+        <source>The net counts do not fall: there is no half-life to fit.</source>
+        <translation>Los recuentos netos no bajan: no hay periodo de semidesintegración que ajustar.</translation>
+    </message>
+    <message>
+        <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
+        <translation>Los recuentos no superan el fondo en dos desviaciones típicas: la muestra tiene al menos esta edad.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideLab</name>
@@ -1289,6 +1852,10 @@ www.example.org/atomdrift</translation>
         <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
         <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
         <translation>Sin equilibrio: %1 vive al menos tanto como su madre %2, así que %3 no deja de crecer.</translation>
+    </message>
+    <message>
+        <source>Counter...</source>
+        <translation>Contador...</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,10 @@
         <source>Nuclide lab...</source>
         <translation>Laboratoire des nucléides...</translation>
     </message>
+    <message>
+        <source>Counting lab...</source>
+        <translation>Laboratoire de comptage...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -296,6 +300,445 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
         <translation>Comment la bande ±1σ de la classe changerait-elle avec quatre fois plus d&apos;atomes&#xa0;? Devine d&apos;abord, puis essaie dans le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>CountingLab</name>
+    <message>
+        <source>Counting lab</source>
+        <translation>Laboratoire de comptage</translation>
+    </message>
+    <message>
+        <source>Experiments</source>
+        <translation>Expériences</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Comptage</translation>
+    </message>
+    <message>
+        <source>Radiocarbon dating</source>
+        <translation>Datation au carbone 14</translation>
+    </message>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No run to count yet.</source>
+        <translation>Pas encore de calcul à compter.</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message>
+        <source>Efficiency:</source>
+        <translation>Rendement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background rate (per second):</source>
+        <translation>Bruit de fond (par seconde)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background counting time (s):</source>
+        <translation>Durée de mesure du fond (s)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Measure background</source>
+        <translation>Mesurer le bruit de fond</translation>
+    </message>
+    <message>
+        <source>Members counted:</source>
+        <translation>Membres comptés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Counting interval (steps):</source>
+        <translation>Intervalle de comptage (pas)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>As fast as possible</source>
+        <translation>Aussi vite que possible</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas à pas</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Count lamp</source>
+        <translation>Voyant de comptage</translation>
+    </message>
+    <message>
+        <source>Counts in this interval</source>
+        <translation>Coups dans cet intervalle</translation>
+    </message>
+    <message>
+        <source>Fit method:</source>
+        <translation>Ajustement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Import counts...</source>
+        <translation>Importer des comptages...</translation>
+    </message>
+    <message>
+        <source>Export counts CSV...</source>
+        <translation>Exporter les comptages en CSV...</translation>
+    </message>
+    <message>
+        <source>Carbon (g):</source>
+        <translation>Carbone (g)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Age (years, empty for a hidden one):</source>
+        <translation>Âge (ans, vide pour un âge caché)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New sample</source>
+        <translation>Nouvel échantillon</translation>
+    </message>
+    <message>
+        <source>Counting time (min):</source>
+        <translation>Durée de comptage (min)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Count sample</source>
+        <translation>Compter l&apos;échantillon</translation>
+    </message>
+    <message>
+        <source>Show the true age</source>
+        <translation>Afficher l&apos;âge réel</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Échelle log.</translation>
+    </message>
+    <message>
+        <source>Chart of the counts</source>
+        <translation>Graphique des comptages</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Residuals of the fit</source>
+        <translation>Résidus de l&apos;ajustement</translation>
+    </message>
+    <message>
+        <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
+        <translation>Échantillon&#xa0;: %1, calcul %2 de %3 pas de %4 %5.</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>aléatoire</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>The background counting time must be a number of seconds from 1 to 1E+07.</source>
+        <translation>La durée de mesure du bruit de fond doit être un nombre de secondes de 1 à 1E+07.</translation>
+    </message>
+    <message>
+        <source>Background: %1 counts in %2 s, %3 per second.</source>
+        <translation>Bruit de fond&#xa0;: %1 coups en %2 s, %3 par seconde.</translation>
+    </message>
+    <message>
+        <source>Tick at least one member to count.</source>
+        <translation>Cochez au moins un membre à compter.</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>allumé</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>éteint</translation>
+    </message>
+    <message>
+        <source>Counts imported from %1.</source>
+        <translation>Comptages importés de %1.</translation>
+    </message>
+    <message>
+        <source>Press Start to count the sample.</source>
+        <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour compter l&apos;échantillon.</translation>
+    </message>
+    <message>
+        <source>No run to count: run a chain in the nuclide lab and press Counter there, or import counts.</source>
+        <translation>Aucun calcul à compter&#xa0;: calculez une chaîne dans le laboratoire des nucléides et cliquez sur «&#xa0;Compteur&#xa0;», ou importez des comptages.</translation>
+    </message>
+    <message>
+        <source>Count rate: not yet known.</source>
+        <translation>Taux de comptage&#xa0;: pas encore connu.</translation>
+    </message>
+    <message>
+        <source>Count rate: %1 per second in the last interval.</source>
+        <translation>Taux de comptage&#xa0;: %1 par seconde dans le dernier intervalle.</translation>
+    </message>
+    <message>
+        <source>t = %1 of %2 %3; %4 intervals counted.</source>
+        <translation>t = %1 sur %2 %3&#xa0;; %4 intervalles comptés.</translation>
+    </message>
+    <message>
+        <source>%1. Across: %2; up: %3.</source>
+        <translation>%1. En abscisse&#xa0;: %2&#xa0;; en ordonnée&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>per unit of time</source>
+        <translation>par unité de temps</translation>
+    </message>
+    <message>
+        <source>per %1</source>
+        <translation>par %1</translation>
+    </message>
+    <message>
+        <source>per second</source>
+        <translation>par seconde</translation>
+    </message>
+    <message>
+        <source>Press Start to count the sample</source>
+        <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour compter l&apos;échantillon</translation>
+    </message>
+    <message>
+        <source>No counts yet</source>
+        <translation>Pas encore de comptages</translation>
+    </message>
+    <message>
+        <source>Count rate with √N error bars</source>
+        <translation>Taux de comptage avec barres d&apos;erreur √N</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>t [%1]</source>
+        <translation>t [%1]</translation>
+    </message>
+    <message>
+        <source>Count rate [%1]</source>
+        <translation>Taux de comptage [%1]</translation>
+    </message>
+    <message>
+        <source>(counts − fit) / σ</source>
+        <translation>(N − ajust.) / σ</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Bruit de fond</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustement</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Residuals</source>
+        <translation>Résidus</translation>
+    </message>
+    <message>
+        <source>Press Count sample to date the sample</source>
+        <translation>Cliquez sur «&#xa0;Compter l&apos;échantillon&#xa0;» pour le dater</translation>
+    </message>
+    <message>
+        <source>Age from each count of the sample</source>
+        <translation>Âge d&apos;après chaque comptage de l&apos;échantillon</translation>
+    </message>
+    <message>
+        <source>Counting time [min]</source>
+        <translation>Durée de comptage [min]</translation>
+    </message>
+    <message>
+        <source>Age [years]</source>
+        <translation>Âge [ans]</translation>
+    </message>
+    <message>
+        <source>Conventional age (5568 y)</source>
+        <translation>Âge conventionnel (5568 a)</translation>
+    </message>
+    <message>
+        <source>Age with 5700 y</source>
+        <translation>Âge avec 5700 a</translation>
+    </message>
+    <message>
+        <source>True age</source>
+        <translation>Âge réel</translation>
+    </message>
+    <message>
+        <source>The half-life is fitted when the counting stops or pauses.</source>
+        <translation>La demi-vie est ajustée quand le comptage s&apos;arrête ou se met en pause.</translation>
+    </message>
+    <message>
+        <source>A fit needs the counts of two intervals or more.</source>
+        <translation>Un ajustement demande les comptages d&apos;au moins deux intervalles.</translation>
+    </message>
+    <message>
+        <source>No half-life could be fitted (%1): %2</source>
+        <translation>Aucune demi-vie n&apos;a pu être ajustée (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>T½ = %1 %2 (%3)</source>
+        <translation>T½ = %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No background measured: the fit takes it as 0.</source>
+        <translation>Bruit de fond non mesuré&#xa0;: l&apos;ajustement le prend égal à 0.</translation>
+    </message>
+    <message>
+        <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Comptages (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import counts</source>
+        <translation>Importer des comptages</translation>
+    </message>
+    <message>
+        <source>The counts were not imported.
+
+%1 cannot be read: %2</source>
+        <translation>Les comptages n&apos;ont pas été importés.
+
+Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The counts were not imported from %1.
+
+%2</source>
+        <translation>Les comptages n&apos;ont pas été importés de %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export counts CSV</source>
+        <translation>Exporter les comptages en CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift counts.csv</source>
+        <translation>Atomdrift comptages.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The counts were not saved.</source>
+        <translation>Les comptages n&apos;ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>Atomdrift counting lab.pdf</source>
+        <translation>Atomdrift laboratoire de comptage.pdf</translation>
+    </message>
+    <message>
+        <source>Atomdrift — Counting lab</source>
+        <translation>Atomdrift — Laboratoire de comptage</translation>
+    </message>
+    <message>
+        <source>%1 Efficiency %2, background %3 per second. %4</source>
+        <translation>%1 Rendement %2, bruit de fond %3 par seconde. %4</translation>
+    </message>
+    <message>
+        <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
+        <translation>Pourquoi les barres d&apos;erreur sont-elles plus longues, par rapport au taux de comptage, à la fin du calcul qu&apos;au début&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?</source>
+        <translation>Mesure le bruit de fond dix fois plus longtemps et refais l&apos;ajustement. Qu&apos;est-ce qui change pour la demi-vie et son incertitude, et pourquoi&#xa0;?</translation>
+    </message>
+    <message>
+        <source>How much longer would you have to count to halve the uncertainty of the half-life?</source>
+        <translation>Combien de temps de plus faudrait-il compter pour diviser par deux l&apos;incertitude de la demi-vie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The carbon must be a number of grams from 0.001 to 10000.</source>
+        <translation>Le carbone doit être un nombre de grammes de 0,001 à 10000.</translation>
+    </message>
+    <message>
+        <source>The age must be a number of years from 0 to 100000, or empty for a hidden one.</source>
+        <translation>L&apos;âge doit être un nombre d&apos;années de 0 à 100000, ou vide pour un âge caché.</translation>
+    </message>
+    <message>
+        <source>The counting time must be a number of minutes from 0.1 to 1E+06.</source>
+        <translation>La durée de comptage doit être un nombre de minutes de 0,1 à 1E+06.</translation>
+    </message>
+    <message>
+        <source>Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.</source>
+        <translation>Cliquez sur «&#xa0;Nouvel échantillon&#xa0;» pour un morceau de carbone ancien, puis sur «&#xa0;Compter l&apos;échantillon&#xa0;». Un comptage plus long donne une incertitude plus petite.</translation>
+    </message>
+    <message>
+        <source>A sample of %1 g of carbon, of unknown age.</source>
+        <translation>Un échantillon de %1 g de carbone, d&apos;âge inconnu.</translation>
+    </message>
+    <message>
+        <source>A sample of %1 g of carbon.</source>
+        <translation>Un échantillon de %1 g de carbone.</translation>
+    </message>
+    <message>
+        <source>Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.</source>
+        <translation>Compté pendant %1 min&#xa0;: %2 coups, et %3 de bruit de fond en autant de temps&#xa0;; %4&#xa0;% de l&apos;activité du carbone actuel.</translation>
+    </message>
+    <message>
+        <source>Conventional radiocarbon age (Libby half-life, 5568 y)</source>
+        <translation>Âge radiocarbone conventionnel (demi-vie de Libby, 5568 a)</translation>
+    </message>
+    <message>
+        <source>Age with the half-life 5700 y</source>
+        <translation>Âge avec la demi-vie de 5700 a</translation>
+    </message>
+    <message>
+        <source>%1: at least %2 y</source>
+        <translation>%1&#xa0;: au moins %2 a</translation>
+    </message>
+    <message>
+        <source>%1: %2 y</source>
+        <translation>%1&#xa0;: %2 a</translation>
+    </message>
+    <message>
+        <source>True age: %1 y.</source>
+        <translation>Âge réel&#xa0;: %1 a.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1370,126 @@ www.example.org/atomdrift</translation>
         <source>The random run follows whole atoms, at most %1 in all.</source>
         <translation>Le calcul aléatoire suit des atomes entiers, au plus %1 au total.</translation>
     </message>
+    <message>
+        <source>The efficiency must be a number above %1 and at most %2.</source>
+        <translation>Le rendement doit être un nombre supérieur à %1 et au plus égal à %2.</translation>
+    </message>
+    <message>
+        <source>The background must be a number of events per second from %1 to %2e%3.</source>
+        <translation>Le bruit de fond doit être un nombre d&apos;événements par seconde de %1 à %2e%3.</translation>
+    </message>
+    <message>
+        <source>The counting interval must be a whole number of steps from %1 to %2.</source>
+        <translation>L&apos;intervalle de comptage doit être un nombre entier de pas de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The run has no time step to count in.</source>
+        <translation>Le calcul n&apos;a pas de pas de temps dans lequel compter.</translation>
+    </message>
+    <message>
+        <source>The run has no steps to count.</source>
+        <translation>Le calcul n&apos;a aucun pas à compter.</translation>
+    </message>
+    <message>
+        <source>The counter&apos;s settings are out of range.</source>
+        <translation>Les réglages du compteur sont hors limites.</translation>
+    </message>
+    <message>
+        <source>The run holds a step with no count of decays or activity.</source>
+        <translation>Le calcul contient un pas sans nombre de désintégrations ni activité.</translation>
+    </message>
+    <message>
+        <source>A random run&apos;s decays must be whole numbers from %1 to %2e%3.</source>
+        <translation>Les désintégrations d&apos;un calcul aléatoire doivent être des entiers de %1 à %2e%3.</translation>
+    </message>
+    <message>
+        <source>The sample is too active to count: a step would bring more than %1e%2 counts.</source>
+        <translation>L&apos;échantillon est trop actif pour être compté&#xa0;: un pas donnerait plus de %1e%2 coups.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
+        <translation>Le fichier dépasse %1 Mo&#xa0;; les comptages d&apos;une mesure prennent bien moins.</translation>
+    </message>
+    <message>
+        <source>The file holds the counts of one interval only; a half-life needs two or more.</source>
+        <translation>Le fichier ne contient les comptages que d&apos;un seul intervalle&#xa0;; une demi-vie en demande au moins deux.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 field: each line needs a time and counts, then a background or the end of the interval and a background.</source>
+        <translation>La ligne %1 a %2 champ&#xa0;: chaque ligne doit contenir un temps et des comptages, puis un bruit de fond ou la fin de l&apos;intervalle et un bruit de fond.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields: each line needs a time and counts, then a background or the end of the interval and a background.</source>
+        <translation>La ligne %1 a %2 champs&#xa0;: chaque ligne doit contenir un temps et des comptages, puis un bruit de fond ou la fin de l&apos;intervalle et un bruit de fond.</translation>
+    </message>
+    <message>
+        <source>Line %1 is one too many: at most %2 intervals.</source>
+        <translation>La ligne %1 est de trop&#xa0;: au plus %2 intervalles.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7.</source>
+        <translation>Ligne %1, champ %2&#xa0;: le temps %3 n&apos;est pas compris entre -%4e%5 et %6e%7.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a count from %4 to %5e%6.</source>
+        <translation>Ligne %1, champ %2&#xa0;: %3 n&apos;est pas un nombre de coups de %4 à %5e%6.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the counts %3 are not a whole number.</source>
+        <translation>Ligne %1, champ %2&#xa0;: les coups %3 ne sont pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Line %1: the interval does not end after it starts.</source>
+        <translation>Ligne %1&#xa0;: l&apos;intervalle ne finit pas après son début.</translation>
+    </message>
+    <message>
+        <source>Line %1: the interval starts before the one before it ends.</source>
+        <translation>Ligne %1&#xa0;: l&apos;intervalle commence avant la fin du précédent.</translation>
+    </message>
+    <message>
+        <source>Line %1: the time does not come after the time before it.</source>
+        <translation>Ligne %1&#xa0;: le temps ne suit pas le temps précédent.</translation>
+    </message>
+    <message>
+        <source>Poisson maximum likelihood</source>
+        <translation>Maximum de vraisemblance de Poisson</translation>
+    </message>
+    <message>
+        <source>Weighted least squares on ln(net counts)</source>
+        <translation>Moindres carrés pondérés sur ln(coups nets)</translation>
+    </message>
+    <message>
+        <source>A half-life needs the counts of two intervals or more.</source>
+        <translation>Une demi-vie demande les comptages d&apos;au moins deux intervalles.</translation>
+    </message>
+    <message>
+        <source>The counts show no decay that a half-life could be fitted to.</source>
+        <translation>Les comptages ne montrent aucune décroissance à laquelle ajuster une demi-vie.</translation>
+    </message>
+    <message>
+        <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
+        <translation>Les comptages sont trop peu nombreux pour une demi-vie&#xa0;: son incertitude la dépasserait.</translation>
+    </message>
+    <message>
+        <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
+        <translation>%1 intervalle omis, dont les coups nets ne dépassent pas %2&#xa0;: ils n&apos;ont pas de logarithme.</translation>
+    </message>
+    <message>
+        <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
+        <translation>%1 intervalles omis, dont les coups nets ne dépassent pas %2&#xa0;: ils n&apos;ont pas de logarithme.</translation>
+    </message>
+    <message>
+        <source>A line needs two intervals or more whose net counts are above %1.</source>
+        <translation>Une droite demande au moins deux intervalles dont les coups nets dépassent %1.</translation>
+    </message>
+    <message>
+        <source>The net counts do not fall: there is no half-life to fit.</source>
+        <translation>Les coups nets ne diminuent pas&#xa0;: il n&apos;y a pas de demi-vie à ajuster.</translation>
+    </message>
+    <message>
+        <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
+        <translation>Les coups ne dépassent pas le bruit de fond de deux écarts types&#xa0;: l&apos;échantillon a au moins cet âge.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideLab</name>
@@ -1289,6 +1852,10 @@ www.example.org/atomdrift</translation>
         <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
         <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
         <translation>Pas d&apos;équilibre&#xa0;: %1 vit au moins aussi longtemps que sa mère %2, donc %3 ne cesse de croître.</translation>
+    </message>
+    <message>
+        <source>Counter...</source>
+        <translation>Compteur...</translation>
     </message>
 </context>
 <context>

@@ -212,8 +212,8 @@ private slots:
         QVERIFY(m_program->platform.errors.isEmpty());
     }
 
-    // Under the German translation the nuclide names, the model's refusals and the equilibrium in
-    // words come out German.
+    // Under the German translation the nuclide names, the model's refusals, the counter's among
+    // them, and the equilibrium in words come out German.
     void speaksTheTranslation()
     {
         QTranslator german;
@@ -229,6 +229,10 @@ private slots:
         w.txtSteps->setText(QStringLiteral("10001"));
         w.cmdExact->click();
         QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));
+        CountingLab& counting = m_program->windows.countingLab();
+        counting.txtBackground->setText(QStringLiteral("-1"));
+        counting.cmdBackground->click();
+        QCOMPARE(m_program->platform.errors.last(), QStringLiteral("Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von 0 bis 1e9 sein."));
         QCoreApplication::removeTranslator(&german);
     }
 };
