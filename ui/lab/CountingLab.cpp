@@ -120,7 +120,6 @@ CountingLab::CountingLab(Platform& platform)
     lblSample->setText(tr("No run to count yet."));
     showLamp();
     showCounts();
-    showPlot();
     showFit();
     showDating();
     setCommands();
@@ -314,13 +313,12 @@ void CountingLab::setSample(const NuclideLab::Result& run, const QString& name)
         item->setData(Qt::UserRole, static_cast<int>(&member - run.chain.members.data()));
         item->setCheckState(Qt::Checked);
     }
-    const QString unit = qtext(std::string(decay::unitName(run.unit)));
+    const TimeScale time = shownTime();
     lblSample->setText(tr("Sample: %1, %2 run of %3 steps of %4 %5.")
                            .arg(name, run.random ? tr("random") : tr("exact"))
                            .arg(run.setup.steps)
-                           .arg(number(run.setup.step / decay::unitSeconds(run.unit)), unit));
+                           .arg(number(run.setup.step * time.perSecond), time.unit));
     showCounts();
-    showPlot();
     showFit();
     setCommands();
 }
@@ -362,7 +360,6 @@ void CountingLab::cmdBackground_Click()
                                .arg(m_background->counts)
                                .arg(number(*seconds))
                                .arg(withSigma(m_background->rate(), m_background->sigma())));
-    showPlot();
     showFit();
     showDating();
 }
@@ -407,11 +404,9 @@ void CountingLab::cmdStart_Click()
     stop();
     if (!startCounting())
         return;
-    m_paused = false;
     m_frameClock.start();
     tmrPlay->start();
     showCounts();
-    showPlot();
     showFit();
     setCommands();
 }
@@ -423,9 +418,7 @@ void CountingLab::cmdPause_Click()
         return;
     if (playing()) {
         stop();
-        m_paused = true;
     } else {
-        m_paused = false;
         m_frameClock.start();
         tmrPlay->start();
     }
@@ -442,7 +435,6 @@ void CountingLab::cmdStep_Click()
             return;
     }
     stop();
-    m_paused = true;
     const std::int64_t before = totalCounts();
     m_counter->advanceTo(m_counter->time() + m_sample->run.setup.step);
     m_playTime = m_counter->time();
@@ -452,7 +444,6 @@ void CountingLab::cmdStep_Click()
         if (!playing())
             counted(0, kFlashSeconds);
     });
-    showPlot();
     showFit();
     setCommands();
 }
@@ -480,13 +471,12 @@ void CountingLab::playFor(double realSeconds)
         m_playTime = m_counter->time();
     }
     counted(totalCounts() - before, realSeconds);
-    if (m_counter->intervals().size() != intervals)
-        showPlot();
     if (m_counter->finished()) {
         stop();
-        showPlot();
         showFit();
         setCommands();
+    } else if (m_counter->intervals().size() != intervals) {
+        showPlot();
     }
 }
 
@@ -547,8 +537,7 @@ void CountingLab::showCounts()
     }
     const decay::CountInterval running = m_counter->running();
     lblCounts->setText(QString::number(running.counts));
-    const double unitSeconds = decay::unitSeconds(m_sample->run.unit);
-    const QString unit = qtext(std::string(decay::unitName(m_sample->run.unit)));
+    const TimeScale time = shownTime();
     QString rate = tr("Count rate: not yet known.");
     if (!m_counter->intervals().empty()) {
         const decay::CountInterval& last = m_counter->intervals().back();
@@ -556,7 +545,7 @@ void CountingLab::showCounts()
     }
     lblRate->setText(rate + QLatin1Char('\n') +
                      tr("t = %1 of %2 %3; %4 intervals counted.")
-                         .arg(number(m_counter->time() / unitSeconds), number(m_counter->endTime() / unitSeconds), unit)
+                         .arg(number(m_counter->time() * time.perSecond), number(m_counter->endTime() * time.perSecond), time.unit)
                          .arg(m_counter->intervals().size()));
 }
 
@@ -572,6 +561,15 @@ decay::FitData CountingLab::shownData() const
 decay::TimeUnit CountingLab::timeUnit() const
 {
     return m_sample ? m_sample->run.unit : decay::TimeUnit::Second;
+}
+
+CountingLab::TimeScale CountingLab::shownTime() const
+{
+    if (m_imported)
+        return {1, qtext(m_imported->counts.timeUnit)};
+    if (m_sample)
+        return {1 / decay::unitSeconds(m_sample->run.unit), unitText(decay::unitName(m_sample->run.unit))};
+    return {1, QString()};
 }
 
 // Chart
@@ -600,15 +598,7 @@ ExperimentChart::Plot CountingLab::ratePlot(ExperimentChart::Plot* residuals) co
     ExperimentChart::Plot plot;
     plot.logY = chkLog->isChecked();
     const decay::FitData measured = shownData();
-    // Own counts are in seconds and shown in the run's unit; imported ones in the file's.
-    double toShown = 1;
-    QString unit;
-    if (m_imported) {
-        unit = qtext(m_imported->counts.timeUnit);
-    } else if (m_sample) {
-        toShown = 1 / decay::unitSeconds(m_sample->run.unit);
-        unit = qtext(std::string(decay::unitName(m_sample->run.unit)));
-    }
+    const auto [toShown, unit] = shownTime();
     const QString perTime = m_imported ? (unit.isEmpty() ? tr("per unit of time") : tr("per %1").arg(unit)) : tr("per second");
     plot.title = measured.intervals.empty() ? (m_sample ? tr("Press Start to count the sample") : tr("No counts yet"))
                                         : tr("Count rate with \u221AN error bars");
@@ -728,20 +718,21 @@ void CountingLab::cboMethod_Change()
     showFit();
 }
 
-// The half-life from the counts shown, once the counting stops or pauses.
+// The half-life from the counts shown, once the counting stops or pauses, and the chart with it.
 void CountingLab::showFit()
+{
+    lblFit->setText(fitText());
+    showPlot();
+}
+
+QString CountingLab::fitText()
 {
     m_fit.reset();
     const decay::FitData measured = shownData();
-    if (playing()) {
-        lblFit->setText(tr("The half-life is fitted when the counting stops or pauses."));
-        return;
-    }
-    if (measured.intervals.size() < 2) {
-        lblFit->setText(tr("A fit needs the counts of two intervals or more."));
-        showPlot();
-        return;
-    }
+    if (playing())
+        return tr("The half-life is fitted when the counting stops or pauses.");
+    if (measured.intervals.size() < 2)
+        return tr("A fit needs the counts of two intervals or more.");
     const auto method = cboMethod->currentIndex() == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood;
     m_fit = method == decay::FitMethod::WeightedLeastSquares ? decay::fitWeightedLeastSquares(measured) : decay::fitPoissonLikelihood(measured);
     const QString methodName = modelText(std::string(decay::methodName(method)));
@@ -749,20 +740,14 @@ void CountingLab::showFit()
     if (!m_fit->fitted()) {
         shown = tr("No half-life could be fitted (%1): %2").arg(methodName, modelText(m_fit->note));
     } else {
-        double scale = 1;
-        QString unit = m_imported ? qtext(m_imported->counts.timeUnit) : QString();
-        if (!m_imported && m_sample) {
-            scale = 1 / decay::unitSeconds(m_sample->run.unit);
-            unit = qtext(std::string(decay::unitName(m_sample->run.unit)));
-        }
-        shown = tr("T\u00BD = %1 %2 (%3)").arg(withSigma(m_fit->halfLife * scale, m_fit->sigma * scale), unit, methodName);
+        const TimeScale time = shownTime();
+        shown = tr("T\u00BD = %1 %2 (%3)").arg(withSigma(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond), time.unit, methodName);
         if (!m_fit->note.empty())
             shown += QLatin1Char('\n') + modelText(m_fit->note);
     }
     if (!m_imported && !m_background)
         shown += QLatin1Char('\n') + tr("No background measured: the fit takes it as 0.");
-    lblFit->setText(shown);
-    showPlot();
+    return shown;
 }
 
 // Files
@@ -936,7 +921,7 @@ void CountingLab::setCommands()
     const bool counting = m_counter && !m_counter->finished();
     cmdStart->setEnabled(m_sample.has_value());
     cmdPause->setEnabled(counting);
-    cmdPause->setText(counting && !playing() && m_paused ? tr("Resume") : tr("Pause"));
+    cmdPause->setText(counting && !playing() ? tr("Resume") : tr("Pause"));
     cmdStep->setEnabled(m_sample.has_value() && !playing());
     cmdExportCounts->setEnabled(m_counter && !m_counter->intervals().empty());
     cmdReveal->setEnabled(m_datingSample.has_value());

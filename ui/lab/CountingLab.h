@@ -123,6 +123,13 @@ private:
     ExperimentChart::Plot ratePlot(ExperimentChart::Plot* residuals) const;
     ExperimentChart::Plot datingPlot() const;
     void showFit();
+    QString fitText();
+    // Seconds of the data shown, in the unit shown: the run's for own counts, the file's for imported ones.
+    struct TimeScale {
+        double perSecond = 1;
+        QString unit;
+    };
+    TimeScale shownTime() const;
     void showDating();
     void setCommands();
 
@@ -150,7 +157,6 @@ private:
     std::optional<Imported> m_imported;
     std::optional<decay::HalfLifeFit> m_fit;
     double m_playTime = 0;     // seconds of the run played so far
-    bool m_paused = false;
     QElapsedTimer m_frameClock;
     double m_sinceClick = 1;   // real seconds since the loudspeaker last clicked
     double m_lampLeft = 0;     // real seconds the lamp stays lit

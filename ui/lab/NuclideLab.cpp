@@ -110,15 +110,6 @@ const UnitName kUnitNames[] = {
     QT_TRANSLATE_NOOP("Element", "Zirconium"),
 };
 
-// A time unit's symbol as the user's language writes it; one it does not know as it is.
-QString unitText(std::string_view unit)
-{
-    for (const auto& [source, comment] : kUnitNames)
-        if (unit == source)
-            return NuclideLab::tr(source, comment);
-    return qtext(std::string(unit));
-}
-
 QStringList timeUnitNames()
 {
     QStringList names;
@@ -207,6 +198,15 @@ QPolygonF line(const std::vector<double>& times, const std::vector<double>& valu
 }
 
 } // namespace
+
+// A time unit's symbol as the user's language writes it; one it does not know as it is.
+QString unitText(std::string_view unit)
+{
+    for (const auto& [source, comment] : kUnitNames)
+        if (unit == source)
+            return NuclideLab::tr(source, comment);
+    return qtext(std::string(unit));
+}
 
 NuclideLab::NuclideLab(Platform& platform)
     : m_platform(platform)

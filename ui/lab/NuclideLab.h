@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string_view>
 
 class ChartLegend;
 class ExperimentChart;
@@ -19,6 +20,10 @@ class QLineEdit;
 class QRadioButton;
 class QPushButton;
 class QTableWidget;
+
+// A time unit's symbol ("h", or NUBASE's "My") as the user's language writes it; one it does not
+// know as it is.
+QString unitText(std::string_view unit);
 
 // Real nuclides in real time: a chain from the nuclide table or one the user types in, run
 // exactly or atom by atom, shown as numbers of atoms, activities or the activity of a daughter
