@@ -14,7 +14,7 @@ namespace {
 decay::SampleRun busyRun(decay::SampleRun::Kind kind)
 {
     const double perStep = kind == decay::SampleRun::Kind::Decays ? 1000 : 1e6;
-    return {.kind = kind, .step = 1e-3, .perStep = std::vector<double>(600000, perStep)};
+    return {.kind = kind, .times = decay::uniformTimes(1e-3, 600000), .perStep = std::vector<double>(600000, perStep)};
 }
 
 // What the window does once per frame at 60 frames per second, playing at 1x.
@@ -25,7 +25,7 @@ void CountingFrame(benchmark::State& bench)
     double t = 0;
     for (auto _ : bench) {
         t += 1.0 / 60;
-        counter.advanceTo(t);
+        counter.playTo(t);
         benchmark::DoNotOptimize(counter.running().counts);
     }
 }
@@ -35,7 +35,7 @@ BENCHMARK(CountingFrame)->Arg(0)->Arg(1)->ArgName("exact")->Iterations(20000)->U
 decay::FitData tenThousandIntervals()
 {
     const double lambda = std::log(2.0) / 2000;
-    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .step = 1};
+    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(1, 10000), .perStep = {}};
     for (int k = 0; k < 10000; ++k)
         run.perStep.push_back(1000 * std::exp(-lambda * k));
     decay::Counter counter(run, {}, 5);

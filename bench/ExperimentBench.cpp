@@ -2,7 +2,7 @@
 // decay, 3000 steps: 9.8 G draws) on every core, and the statistics and chart of 1000 runs
 // (QT_QPA_PLATFORM=offscreen on a machine without a display).
 #include "model/EnsembleStats.h"
-#include "ui/experiment/ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
 #include "ui/experiment/ExperimentPlots.h"
 
 #include <benchmark/benchmark.h>
@@ -42,7 +42,7 @@ void StatisticsAndChart1000Runs(benchmark::State& bench)
 {
     const int lastStep = static_cast<int>(bench.range(0));
     const auto runs = ensemble({.atoms = 1000, .rate = 100.0 / (10.0 * lastStep), .lastStep = lastStep, .runs = 1000, .seed = 5});
-    ExperimentChart chart;
+    PlotChart chart;
     QImage image(820, 520, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : bench) {
         const auto stats = decay::ensembleStats(runs);

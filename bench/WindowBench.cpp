@@ -8,7 +8,7 @@
 #include "ui/Platform.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
-#include "ui/experiment/ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
 #include "ui/lab/CountingLab.h"
 #include "ui/lab/NuclideLab.h"
 #include "ui/main/ProgramWindows.h"

@@ -47,29 +47,24 @@ std::optional<Chain> parentsFirst(const Chain& chain)
     return sorted;
 }
 
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The custom members, or what is wrong with the first that cannot be used.
 Message readMembers(const CustomChainTexts& texts, Chain& chain)
 {
     for (std::size_t i = 0; i < texts.members.size(); ++i) {
         const CustomMemberTexts& member = texts.members[i];
-        const std::string name = trimmed(member.name);
-        if (name.empty() || name.size() > 24)
-            return {"Member %1 needs a name of 1 to 24 characters.", {std::to_string(i + 1)}};
+        const std::string name(trimmed(member.name));
+        if (name.empty() || name.size() > kLongestMemberName)
+            return {"Member %1 needs a name of 1 to %2 characters.", {i + 1, kLongestMemberName}};
         for (const ChainMember& other : chain.members)
             if (other.symbol == name)
                 return {"Two members are called %1.", {name}};
         double halfLife = 0;
-        if (!trimmed(member.halfLife).empty()) {
+        if (!isBlank(member.halfLife)) {
             const auto value = strictValue(member.halfLife, texts.decimalPoint);
             halfLife = value ? *value * unitSeconds(member.unit) : 0;
             if (!(halfLife >= kShortestHalfLife && halfLife <= kLongestHalfLife))
-                return {"The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.", {name}};
+                return {"The half-life of %1 must be a number from %2 s to %3 y; leave it empty for a stable member.",
+                        {name, kShortestHalfLife, kLongestHalfLife / kSecondsPerYear}};
         }
         chain.members.push_back({name, name, halfLife});
     }
@@ -95,7 +90,7 @@ Message readLinks(const CustomChainTexts& texts, Chain& chain)
             return {"The branch fraction from %1 to %2 must be a number from 0 to 1.", {parent.symbol, daughter}};
         double& sum = sums[static_cast<std::size_t>(link.parent)];
         sum += *fraction;
-        if (sum > 1 + 1e-12)
+        if (sum > 1 + kBranchSumTolerance)
             return {"The branch fractions from %1 add up to more than 1.", {parent.symbol}};
         chain.links.push_back({link.parent, link.daughter, *fraction});
     }
@@ -103,30 +98,6 @@ Message readLinks(const CustomChainTexts& texts, Chain& chain)
 }
 
 } // namespace
-
-double unitSeconds(TimeUnit unit)
-{
-    switch (unit) {
-    case TimeUnit::Second: return 1.0;
-    case TimeUnit::Minute: return 60.0;
-    case TimeUnit::Hour: return 3600.0;
-    case TimeUnit::Day: return 86400.0;
-    case TimeUnit::Year: return kSecondsPerYear;
-    }
-    return 1.0;
-}
-
-std::string_view unitName(TimeUnit unit)
-{
-    switch (unit) {
-    case TimeUnit::Second: return "s";
-    case TimeUnit::Minute: return "min";
-    case TimeUnit::Hour: return "h";
-    case TimeUnit::Day: return "d";
-    case TimeUnit::Year: return "y";
-    }
-    return "s";
-}
 
 double ChainMember::rate() const
 {
@@ -165,7 +136,7 @@ ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
 ChainEntry readCustomChain(const CustomChainTexts& texts)
 {
     if (texts.members.empty() || texts.members.size() > kMostCustomMembers)
-        return {.error = {"A custom chain has 1 to %1 members.", {std::to_string(kMostCustomMembers)}}};
+        return {.error = {"A custom chain has 1 to %1 members.", {kMostCustomMembers}}};
     Chain chain;
     if (auto error = readMembers(texts, chain); !error.empty())
         return {.error = std::move(error)};

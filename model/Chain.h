@@ -2,6 +2,7 @@
 
 #include "Message.h"
 #include "NuclideTable.h"
+#include "TimeUnits.h"
 
 #include <array>
 #include <optional>
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace decay {
-
-// The time units of the lab's entries and views.
-enum class TimeUnit { Second, Minute, Hour, Day, Year };
-inline constexpr std::array<TimeUnit, 5> kTimeUnits{TimeUnit::Second, TimeUnit::Minute, TimeUnit::Hour, TimeUnit::Day,
-                                                    TimeUnit::Year};
-double unitSeconds(TimeUnit unit);   // a year is NUBASE's, kSecondsPerYear
-std::string_view unitName(TimeUnit unit); // "s", "min", "h", "d", "y"
 
 struct ChainMember {
     std::string symbol; // "Mo-99", or the name typed for a custom member
@@ -51,6 +45,7 @@ struct ChainEntry {
 
 inline constexpr int kMostChainMembers = 12;
 inline constexpr int kMostCustomMembers = 5;
+inline constexpr std::size_t kLongestMemberName = 24; // bytes of a custom member's name
 // Half-lives the runs accept, in seconds: 1 ns to 10^20 years.
 inline constexpr double kShortestHalfLife = 1e-9;
 inline constexpr double kLongestHalfLife = 1e20 * kSecondsPerYear;

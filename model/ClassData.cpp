@@ -10,7 +10,6 @@
 namespace decay {
 namespace {
 
-constexpr std::size_t kLargestFile = 4 << 20;
 constexpr std::size_t kMostLines = 10001;
 constexpr std::size_t kMostGroups = 1000;
 
@@ -18,21 +17,21 @@ constexpr std::size_t kMostGroups = 1000;
 
 ClassDataRead readClassData(std::string_view text, std::string_view decimalPoint)
 {
-    if (text.size() > kLargestFile)
-        return {.error = "The file is larger than 4 MB; a class's counts take far less."};
+    if (text.size() > kLargestClassFile)
+        return {.error = {"The file is larger than %1 MB; a class's counts take far less.", {kLargestClassFileMegabytes}}};
 
     ClassData data;
     std::size_t width = 0;    // fields on every line
     std::size_t widthLine = 0; // the line that set it
     CsvLines lines(text);
     while (lines.next()) {
-        const std::string where = lines.where();
+        const std::size_t line = lines.lineNumber();
         const std::vector<std::string>& row = lines.fields();
         if (width == 0) {
             if (row.size() < 2)
-                return {.error = where + " has only one field: each line needs the step and at least one group's count."};
+                return {.error = {"Line %1 has only one field: each line needs the step and at least one group's count.", {line}}};
             if (row.size() - 1 > kMostGroups)
-                return {.error = where + " has more than " + std::to_string(kMostGroups) + " groups."};
+                return {.error = {"Line %1 has more than %2 groups.", {line, kMostGroups}}};
             width = row.size();
             widthLine = lines.lineNumber();
             data.counts.resize(width - 1);
@@ -42,35 +41,34 @@ ClassDataRead readClassData(std::string_view text, std::string_view decimalPoint
             }
         }
         if (row.size() != width)
-            return {.error = where + " has " + fieldCount(row.size()) + ", line " + std::to_string(widthLine) + " has "
-                             + fieldCount(width) + "."};
+            return {.error = unequalLines(line, row.size(), widthLine, width)};
         if (data.steps.size() == kMostLines)
-            return {.error = where + " is one too many: at most " + std::to_string(kMostLines) + " lines of counts."};
+            return {.error = {"Line %1 is one too many: at most %2 lines of counts.", {line, kMostLines}}};
         for (std::size_t column = 0; column < width; ++column) {
             const std::string& field = row[column];
-            const std::string cell = where + ", field " + std::to_string(column + 1);
+            const MessageValue at = column + 1;
             if (field.empty())
-                return {.error = cell + " is empty."};
+                return {.error = {"Line %1, field %2 is empty.", {line, at}}};
             const auto value = strictValue(field, decimalPoint);
             if (!value)
-                return {.error = cell + ": " + quote(field) + " is not a number."};
+                return {.error = {"Line %1, field %2: %3 is not a number.", {line, at, quote(field)}}};
             if (*value < 0)
-                return {.error = cell + ": " + quote(field) + " is negative."};
+                return {.error = {"Line %1, field %2: %3 is negative.", {line, at, quote(field)}}};
             if (column > 0) {
                 data.counts[column - 1].push_back(*value);
                 continue;
             }
             if (*value != std::floor(*value) || *value > 1e9)
-                return {.error = cell + ": the step " + quote(field) + " is not a whole number of throws."};
+                return {.error = {"Line %1, field %2: the step %3 is not a whole number of throws.", {line, at, quote(field)}}};
             if (!data.steps.empty() && *value <= data.steps.back())
-                return {.error = where + ": the step " + quote(field) + " does not come after the step before it."};
+                return {.error = {"Line %1: the step %2 does not come after the step before it.", {line, quote(field)}}};
             data.steps.push_back(*value);
         }
     }
     if (!lines.error().empty())
         return {.error = lines.error()};
     if (data.steps.size() < 2)
-        return {.error = data.steps.empty() ? "The file holds no counts." : "The file holds the counts of one step only; a decay needs two or more."};
+        return {.error = {data.steps.empty() ? "The file holds no counts." : "The file holds the counts of one step only; a decay needs two or more.", {}}};
     for (std::size_t g = data.groups.size(); g < data.counts.size(); ++g)
         data.groups.push_back("Group " + std::to_string(g + 1));
     return {.data = std::move(data)};

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Message.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +20,11 @@ struct ClassData {
 // The data, or why the file was refused: which line and what is wrong with it.
 struct ClassDataRead {
     std::optional<ClassData> data;
-    std::string error;
+    Message error;
 };
+// A class's counts take far less; a larger file is refused unread.
+inline constexpr std::size_t kLargestClassFileMegabytes = 4;
+inline constexpr std::size_t kLargestClassFile = kLargestClassFileMegabytes << 20;
 
 // Reads a comma-, semicolon- or tab-separated text: the step first, then one count per group, on
 // every line; an optional header line of names first; numbers with "." or `decimalPoint`. Blank

@@ -25,6 +25,11 @@ bool isNumberText(std::string_view text, std::string_view decimalPoint);
 // As strictValue, for single precision: empty also beyond the float range.
 std::optional<float> strictSingle(std::string_view text, std::string_view decimalPoint);
 
+// A field the user left empty: nothing but blanks and tabs.
+bool isBlank(std::string_view text);
+// The text without its leading and trailing blanks and tabs.
+std::string_view trimmed(std::string_view text);
+
 // Nearest 16-bit integer, halves to even; empty outside -32768..32767 or for NaN.
 std::optional<std::int16_t> toInt16(double value);
 

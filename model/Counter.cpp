@@ -7,62 +7,68 @@
 #include <cmath>
 
 namespace decay {
-namespace {
-
-// Each decay takes one draw; a random run of the lab has far fewer.
-constexpr double kMostDecaysPerStep = 1e9;
-
-} // namespace
 
 CounterSettingsEntry readCounterSettings(const CounterTexts& texts)
 {
     CounterSettings settings;
     const auto efficiency = strictValue(texts.efficiency, texts.decimalPoint);
     if (!efficiency || !(*efficiency > 0 && *efficiency <= 1))
-        return {.error = "The efficiency must be a number above 0 and at most 1."};
+        return {.error = {"The efficiency must be a number above %1 and at most %2.", {0, 1}}};
     const auto background = strictValue(texts.background, texts.decimalPoint);
-    if (!background || !(*background >= 0 && *background <= 1e9))
-        return {.error = "The background must be a number of events per second from 0 to 1e9."};
+    if (!background || !(*background >= 0 && *background <= kMostBackgroundRate))
+        return {.error = {"The background must be a number of events per second from %1 to %2.", {0, kMostBackgroundRate}}};
     const auto steps = wholeNumber(texts.stepsPerInterval, texts.decimalPoint);
-    if (!steps || *steps < 1 || *steps > 1000000)
-        return {.error = "The counting interval must be a whole number of steps from 1 to 1000000."};
+    if (!steps || *steps < 1 || *steps > kMostStepsPerInterval)
+        return {.error = {"The counting interval must be a whole number of steps from %1 to %2.", {1, kMostStepsPerInterval}}};
     settings.efficiency = *efficiency;
     settings.background = *background;
     settings.stepsPerInterval = static_cast<int>(*steps);
     return {.settings = settings};
 }
 
-SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, double step, bool random)
+std::vector<double> uniformTimes(double step, int steps)
 {
-    SampleRun sample{.kind = random ? SampleRun::Kind::Decays : SampleRun::Kind::Activity, .step = step, .perStep = {}};
+    std::vector<double> times;
+    for (int k = 0; k <= steps; ++k)
+        times.push_back(k * step);
+    return times;
+}
+
+SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, std::vector<double> times, bool random)
+{
+    SampleRun sample{.kind = random ? SampleRun::Kind::Decays : SampleRun::Kind::Activity, .times = std::move(times), .perStep = {}};
     sample.perStep.assign(static_cast<std::size_t>(run.steps), 0.0);
     for (int i = 0; i < run.members && static_cast<std::size_t>(i) < counted.size(); ++i)
         if (counted[static_cast<std::size_t>(i)])
             for (int k = 1; k <= run.steps; ++k)
                 sample.perStep[static_cast<std::size_t>(k - 1)] += run.memberDecays(i)[static_cast<std::size_t>(k)];
-    if (!random)
-        for (double& decays : sample.perStep)
-            decays /= step;
+    if (!random && sample.times.size() == sample.perStep.size() + 1)
+        for (std::size_t k = 0; k < sample.perStep.size(); ++k)
+            sample.perStep[k] /= sample.duration(k);
     return sample;
 }
 
-std::string countingRefusal(const SampleRun& run, const CounterSettings& settings)
+Message countingRefusal(const SampleRun& run, const CounterSettings& settings)
 {
-    if (!(run.step > 0 && std::isfinite(run.step)))
-        return "The run has no time step to count in.";
     if (run.perStep.empty())
-        return "The run has no steps to count.";
+        return {"The run has no steps to count.", {}};
+    if (run.times.size() != run.perStep.size() + 1)
+        return {"The run has no time step to count in.", {}};
+    for (std::size_t k = 0; k < run.steps(); ++k)
+        if (!(run.duration(k) > 0 && std::isfinite(run.duration(k))))
+            return {"The run has no time step to count in.", {}};
     if (!(settings.efficiency > 0 && settings.efficiency <= 1) || !(settings.background >= 0 && std::isfinite(settings.background))
         || settings.stepsPerInterval < 1)
-        return "The counter's settings are out of range.";
-    for (double value : run.perStep) {
+        return {"The counter's settings are out of range.", {}};
+    for (std::size_t k = 0; k < run.steps(); ++k) {
+        const double value = run.perStep[k];
         if (!(value >= 0 && std::isfinite(value)))
-            return "The run holds a step with no count of decays or activity.";
+            return {"The run holds a step with no count of decays or activity.", {}};
         if (run.kind == SampleRun::Kind::Decays && (value != std::floor(value) || value > kMostDecaysPerStep))
-            return "A random run's decays must be whole numbers from 0 to 1e9.";
-        if ((settings.efficiency * value / (run.kind == SampleRun::Kind::Decays ? run.step : 1) + settings.background) * run.step
-            > kMostMeanCount)
-            return "The sample is too active to count: a step would bring more than 1e15 counts.";
+            return {"A random run's decays must be whole numbers from %1 to %2.", {0, kMostDecaysPerStep}};
+        const double seen = settings.efficiency * (run.kind == SampleRun::Kind::Decays ? value : value * run.duration(k));
+        if (seen + settings.background * run.duration(k) > kMostMeanCount)
+            return {"The sample is too active to count: a step would bring more than %1 counts.", {kMostMeanCount}};
     }
     return {};
 }
@@ -75,52 +81,57 @@ Counter::Counter(SampleRun run, const CounterSettings& settings, std::uint64_t s
 {
 }
 
-void Counter::advanceTo(double seconds)
+// One step's counts; in an exact run the sample's and the background's Poisson counts are drawn
+// together, as their sum is Poisson with the summed mean.
+void Counter::advanceStep()
 {
-    while (!finished() && (static_cast<double>(m_stepsDone) + 1) * m_run.step <= seconds)
-        countStep();
+    if (finished())
+        return;
+    const double value = m_run.perStep[m_stepsDone];
+    const double duration = m_run.duration(m_stepsDone);
+    const double backgroundMean = m_settings.background * duration;
+    if (m_run.kind == SampleRun::Kind::Decays)
+        m_runningCounts += thinnedDraw(m_draws, m_seen, static_cast<std::int64_t>(value)) + poissonDraw(m_draws, backgroundMean);
+    else
+        m_runningCounts += poissonDraw(m_draws, m_settings.efficiency * value * duration + backgroundMean);
+    ++m_stepsDone;
+    if (m_stepsDone - m_intervalStart == static_cast<std::size_t>(m_settings.stepsPerInterval) || finished()) {
+        m_intervals.push_back(running());
+        m_intervalStart = m_stepsDone;
+        m_runningCounts = 0;
+    }
+}
+
+void Counter::advanceToStep(std::size_t steps)
+{
+    while (!finished() && m_stepsDone < steps)
+        advanceStep();
+}
+
+void Counter::playTo(double seconds)
+{
+    while (!finished() && m_run.times[m_stepsDone + 1] <= seconds)
+        advanceStep();
 }
 
 void Counter::countAll()
 {
-    while (!finished())
-        countStep();
+    advanceToStep(steps());
 }
 
 double Counter::time() const
 {
-    return static_cast<double>(m_stepsDone) * m_run.step;
+    return m_run.times[m_stepsDone];
 }
 
 double Counter::endTime() const
 {
-    return static_cast<double>(m_run.perStep.size()) * m_run.step;
+    return m_run.times.back();
 }
 
 CountInterval Counter::running() const
 {
-    // From whole steps, so that it starts exactly where the interval before it ended.
-    return {.start = static_cast<double>(m_stepsDone - static_cast<std::size_t>(m_stepsInInterval)) * m_run.step, .end = time(),
-            .counts = m_runningCounts};
-}
-
-// One step's counts; in an exact run the sample's and the background's Poisson counts are drawn
-// together, as their sum is Poisson with the summed mean.
-void Counter::countStep()
-{
-    const double value = m_run.perStep[m_stepsDone];
-    const double backgroundMean = m_settings.background * m_run.step;
-    if (m_run.kind == SampleRun::Kind::Decays)
-        m_runningCounts += thinnedDraw(m_draws, m_seen, static_cast<std::int64_t>(value)) + poissonDraw(m_draws, backgroundMean);
-    else
-        m_runningCounts += poissonDraw(m_draws, m_settings.efficiency * value * m_run.step + backgroundMean);
-    ++m_stepsDone;
-    ++m_stepsInInterval;
-    if (m_stepsInInterval == m_settings.stepsPerInterval || finished()) {
-        m_intervals.push_back(running());
-        m_stepsInInterval = 0;
-        m_runningCounts = 0;
-    }
+    return {.start = m_run.times[m_intervalStart], .end = time(), .counts = m_runningCounts};
 }
 
 double BackgroundMeasurement::sigma() const
@@ -131,6 +142,12 @@ double BackgroundMeasurement::sigma() const
 BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds)
 {
     return {.counts = poissonDraw(draws, rate * seconds), .seconds = seconds};
+}
+
+NumberEntry readBackgroundTime(std::string_view text, std::string_view decimalPoint)
+{
+    return readNumberIn(text, decimalPoint, kShortestBackgroundTime, kLongestBackgroundTime,
+                        "The background counting time must be a number of seconds from %1 to %2.");
 }
 
 } // namespace decay

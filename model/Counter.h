@@ -2,11 +2,14 @@
 
 #include "ChainRuns.h"
 #include "DecayDraws.h"
+#include "Message.h"
+#include "NumberEntry.h"
 #include "StagedDraw.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace decay {
@@ -17,6 +20,11 @@ struct CounterSettings {
     int stepsPerInterval = 1; // the counting interval, in whole steps of the run
 };
 
+// What the counter's entries accept; the checks and their messages share them.
+inline constexpr double kMostBackgroundRate = 1e9;        // events per second
+inline constexpr int kMostStepsPerInterval = 1000000;
+inline constexpr double kMostDecaysPerStep = 1e9;         // each decay of a random run takes a draw
+
 // The counter's entries as typed: efficiency, background per second, steps per interval.
 struct CounterTexts {
     std::string efficiency = "0.1";
@@ -26,26 +34,33 @@ struct CounterTexts {
 };
 struct CounterSettingsEntry {
     std::optional<CounterSettings> settings;
-    std::string error;
+    Message error;
 };
 CounterSettingsEntry readCounterSettings(const CounterTexts& texts);
 
-// What the sample does in each step of a run, step k lasting from k * step to (k + 1) * step:
-// the whole number of decays of the counted members (a random run), or their mean activity in
-// becquerel over the step (an exact run).
+// What the sample does in each step of a run, step k lasting from times[k] to times[k + 1] (in
+// seconds): the whole number of decays of the counted members (a random run), or their mean
+// activity in becquerel over the step (an exact run).
 struct SampleRun {
     enum class Kind { Decays, Activity };
     Kind kind = Kind::Activity;
-    double step = 1; // seconds
+    std::vector<double> times; // one more than the steps, rising
     std::vector<double> perStep;
+
+    std::size_t steps() const { return perStep.size(); }
+    double duration(std::size_t k) const { return times[k + 1] - times[k]; }
 };
 
+// The times k * step, k = 0..steps, each a product rather than a running sum, so that the k-th
+// is the one the run has for step k.
+std::vector<double> uniformTimes(double step, int steps);
+
 // The sample a lab run makes of the members marked in `counted`: their decays in every step of a
-// random run, their mean activity in every step of an exact one.
-SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, double step, bool random);
+// random run, their mean activity in every step of an exact one. `times` are the run's.
+SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, std::vector<double> times, bool random);
 
 // Why the counter cannot count this run with these settings; empty when it can.
-std::string countingRefusal(const SampleRun& run, const CounterSettings& settings);
+Message countingRefusal(const SampleRun& run, const CounterSettings& settings);
 
 // Counts gathered from `start` to `end`, in seconds from the start of the run.
 struct CountInterval {
@@ -55,34 +70,40 @@ struct CountInterval {
 };
 
 // A detector beside the sample. Each decay of a random run is seen with the efficiency (binomial
-// thinning); an exact run gives Poisson counts of mean efficiency * activity * step; background
-// events come as a Poisson process at their rate. Counting goes step by step, as far as asked, so
-// that a run can be played in time; a last interval cut short by the end of the run is kept.
+// thinning); an exact run gives Poisson counts of mean efficiency * activity * duration; background
+// events come as a Poisson process at their rate. Counting goes by whole steps of the run, as far
+// as asked, so that a run can be played in time; a last interval cut short by the end of the run
+// is kept.
 class Counter {
 public:
     // Needs countingRefusal(run, settings) empty.
     Counter(SampleRun run, const CounterSettings& settings, std::uint64_t seed);
 
-    // Counts every step that has ended by `seconds`.
-    void advanceTo(double seconds);
+    // Counts the next step, if there is one.
+    void advanceStep();
+    // Counts on until `steps` steps are counted (or the run ends).
+    void advanceToStep(std::size_t steps);
+    // Counts every step that has ended by `seconds` of the run: for playing in time. The steps'
+    // ends are the run's own times, so no sum of times decides whether a step has ended.
+    void playTo(double seconds);
     void countAll();
 
+    std::size_t stepsDone() const { return m_stepsDone; }
+    std::size_t steps() const { return m_run.steps(); }
     double time() const; // the end of the last step counted
     double endTime() const;
-    bool finished() const { return m_stepsDone == m_run.perStep.size(); }
+    bool finished() const { return m_stepsDone == m_run.steps(); }
 
     const std::vector<CountInterval>& intervals() const { return m_intervals; } // the complete ones
     CountInterval running() const; // the interval being gathered, up to time()
 
 private:
-    void countStep();
-
     SampleRun m_run;
     CounterSettings m_settings;
     StagedDraw m_seen;
     DecayDraws m_draws;
     std::size_t m_stepsDone = 0;
-    int m_stepsInInterval = 0;
+    std::size_t m_intervalStart = 0; // the first step of the running interval
     std::int64_t m_runningCounts = 0;
     std::vector<CountInterval> m_intervals;
 };
@@ -98,5 +119,10 @@ struct BackgroundMeasurement {
     double sigma() const;
 };
 BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds);
+
+// How long the background may be counted, in seconds.
+inline constexpr double kShortestBackgroundTime = 1;
+inline constexpr double kLongestBackgroundTime = 1e7;
+NumberEntry readBackgroundTime(std::string_view text, std::string_view decimalPoint);
 
 } // namespace decay

@@ -9,7 +9,6 @@
 namespace decay {
 namespace {
 
-constexpr std::size_t kLargestFile = 8 << 20;
 constexpr std::size_t kMostIntervals = 100000;
 constexpr double kMostCounts = 1e15;
 constexpr double kLatestTime = 1e15;
@@ -29,7 +28,7 @@ struct Row {
 };
 
 // The numbers of one line in the order of `Row`, or what is wrong with them.
-std::string readRow(const std::vector<std::string>& fields, const std::string& where, std::string_view decimalPoint, Row& row)
+Message readRow(const std::vector<std::string>& fields, std::size_t line, std::string_view decimalPoint, Row& row)
 {
     const bool withEnd = fields.size() == 4;
     const std::array<double*, 4> targets{&row.start, withEnd ? &row.end : nullptr, &row.counts, &row.background};
@@ -38,18 +37,18 @@ std::string readRow(const std::vector<std::string>& fields, const std::string& w
         if (!targets[t])
             continue;
         const std::string& field = fields[column];
-        const std::string cell = where + ", field " + std::to_string(++column);
+        const MessageValue at = ++column;
         if (field.empty())
-            return cell + " is empty.";
+            return {"Line %1, field %2 is empty.", {line, at}};
         const auto value = strictValue(field, decimalPoint);
         if (!value)
-            return cell + ": " + quote(field) + " is not a number.";
+            return {"Line %1, field %2: %3 is not a number.", {line, at, quote(field)}};
         if (t < 2 && !(std::fabs(*value) <= kLatestTime))
-            return cell + ": the time " + quote(field) + " is not from -1e15 to 1e15.";
+            return {"Line %1, field %2: the time %3 is not from %4 to %5.", {line, at, quote(field), -kLatestTime, kLatestTime}};
         if (t >= 2 && !(*value >= 0 && *value <= kMostCounts))
-            return cell + ": " + quote(field) + " is not a count from 0 to 1e15.";
+            return {"Line %1, field %2: %3 is not a count from %4 to %5.", {line, at, quote(field), 0, kMostCounts}};
         if (t == 2 && *value != std::floor(*value))
-            return cell + ": the counts " + quote(field) + " are not a whole number.";
+            return {"Line %1, field %2: the counts %3 are not a whole number.", {line, at, quote(field)}};
         *targets[t] = *value;
     }
     return {};
@@ -59,8 +58,8 @@ std::string readRow(const std::vector<std::string>& fields, const std::string& w
 
 CountsImport readCounts(std::string_view text, std::string_view decimalPoint)
 {
-    if (text.size() > kLargestFile)
-        return {.error = "The file is larger than 8 MB; a measurement's counts take far less."};
+    if (text.size() > kLargestCountsFile)
+        return {.error = {"The file is larger than %1 MB; a measurement's counts take far less.", {kLargestCountsFileMegabytes}}};
     std::vector<Row> rows;
     std::size_t width = 0;
     std::size_t widthLine = 0;
@@ -68,11 +67,14 @@ CountsImport readCounts(std::string_view text, std::string_view decimalPoint)
     CsvLines lines(text);
     while (lines.next()) {
         const std::vector<std::string>& fields = lines.fields();
-        const std::string where = lines.where();
+        const std::size_t line = lines.lineNumber();
         if (width == 0) {
             if (fields.size() < 2 || fields.size() > 4)
-                return {.error = where + " has " + fieldCount(fields.size())
-                                 + ": each line needs a time and counts, then a background or the end of the interval and a background."};
+                return {.error = {fields.size() == 1 ? "Line %1 has %2 field: each line needs a time and counts, then a background or the end "
+                                                       "of the interval and a background."
+                                                     : "Line %1 has %2 fields: each line needs a time and counts, then a background or the "
+                                                       "end of the interval and a background.",
+                                  {line, fields.size()}}};
             width = fields.size();
             widthLine = lines.lineNumber();
             if (!strictValue(fields[0], decimalPoint)) { // a header line of names
@@ -81,24 +83,24 @@ CountsImport readCounts(std::string_view text, std::string_view decimalPoint)
             }
         }
         if (fields.size() != width)
-            return {.error = where + " has " + fieldCount(fields.size()) + ", line " + std::to_string(widthLine) + " has " + fieldCount(width) + "."};
+            return {.error = unequalLines(line, fields.size(), widthLine, width)};
         if (rows.size() == kMostIntervals)
-            return {.error = where + " is one too many: at most " + std::to_string(kMostIntervals) + " intervals."};
+            return {.error = {"Line %1 is one too many: at most %2 intervals.", {line, kMostIntervals}}};
         Row row{.end = std::nan("")};
-        if (std::string error = readRow(fields, where, decimalPoint, row); !error.empty())
+        if (Message error = readRow(fields, line, decimalPoint, row); !error.empty())
             return {.error = error};
         if (width == 4 && !(row.end > row.start))
-            return {.error = where + ": the interval does not end after it starts."};
+            return {.error = {"Line %1: the interval does not end after it starts.", {line}}};
         if (!rows.empty() && width == 4 && !(row.start >= rows.back().end))
-            return {.error = where + ": the interval starts before the one before it ends."};
+            return {.error = {"Line %1: the interval starts before the one before it ends.", {line}}};
         if (!rows.empty() && width != 4 && !(row.start > rows.back().start))
-            return {.error = where + ": the time does not come after the time before it."};
+            return {.error = {"Line %1: the time does not come after the time before it.", {line}}};
         rows.push_back(row);
     }
     if (!lines.error().empty())
         return {.error = lines.error()};
     if (rows.size() < 2)
-        return {.error = rows.empty() ? "The file holds no counts." : "The file holds the counts of one interval only; a half-life needs two or more."};
+        return {.error = {rows.empty() ? "The file holds no counts." : "The file holds the counts of one interval only; a half-life needs two or more.", {}}};
     if (width != 4) {
         for (std::size_t k = 0; k + 1 < rows.size(); ++k)
             rows[k].end = rows[k + 1].start;

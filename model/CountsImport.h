@@ -1,7 +1,9 @@
 #pragma once
 
 #include "HalfLifeFit.h"
+#include "Message.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +19,11 @@ struct ImportedCounts {
 };
 struct CountsImport {
     std::optional<ImportedCounts> counts;
-    std::string error;
+    Message error;
 };
+// A measurement's counts take far less; a larger file is refused unread.
+inline constexpr std::size_t kLargestCountsFileMegabytes = 8;
+inline constexpr std::size_t kLargestCountsFile = kLargestCountsFileMegabytes << 20;
 
 // Reads a comma-, semicolon- or tab-separated text with the same number of fields on every line:
 //   time, counts                       an interval from each time to the next; the last as long as the one before

@@ -1,17 +1,11 @@
 #include "CsvLines.h"
 
+#include "Conversions.h"
+
 #include <optional>
 
 namespace decay {
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 // Splits a line at `separator` outside double quotes; a quoted field loses its quotes, and a
 // doubled quote inside it stands for one. Empty when a quote is left open.
@@ -63,14 +57,14 @@ bool CsvLines::next()
         if (trimmed(line).empty())
             continue;
         if (line.find('\0') != std::string_view::npos) {
-            m_error = where() + " holds a zero byte: this is no text file.";
+            m_error = {"Line %1 holds a zero byte: this is no text file.", {m_lineNumber}};
             return false;
         }
         if (m_separator == 0)
             m_separator = line.find('\t') != std::string_view::npos ? '\t' : line.find(';') != std::string_view::npos ? ';' : ',';
         auto row = split(line, m_separator);
         if (!row) {
-            m_error = where() + " opens a quote that it does not close.";
+            m_error = {"Line %1 opens a quote that it does not close.", {m_lineNumber}};
             return false;
         }
         m_fields = std::move(*row);
@@ -79,20 +73,16 @@ bool CsvLines::next()
     return false;
 }
 
-std::string CsvLines::where() const
-{
-    return "Line " + std::to_string(m_lineNumber);
-}
-
 std::string quote(std::string_view s)
 {
     constexpr std::size_t kShown = 20;
     return '"' + std::string(s.substr(0, kShown)) + (s.size() > kShown ? "...\"" : "\"");
 }
 
-std::string fieldCount(std::size_t n)
+Message unequalLines(std::size_t line, std::size_t fields, std::size_t widthLine, std::size_t width)
 {
-    return std::to_string(n) + (n == 1 ? " field" : " fields");
+    return {fields == 1 ? "Line %1 has %2 field, line %3 has %4 fields." : "Line %1 has %2 fields, line %3 has %4 fields.",
+            {line, fields, widthLine, width}};
 }
 
 } // namespace decay

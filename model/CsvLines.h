@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -19,9 +21,7 @@ public:
     bool next();
     const std::vector<std::string>& fields() const { return m_fields; }
     std::size_t lineNumber() const { return m_lineNumber; }
-    // "Line 12", for the messages about the current line.
-    std::string where() const;
-    std::string error() const { return m_error; }
+    const Message& error() const { return m_error; }
 
 private:
     std::string_view m_text;
@@ -29,12 +29,12 @@ private:
     std::size_t m_lineNumber = 0;
     char m_separator = 0;
     std::vector<std::string> m_fields;
-    std::string m_error;
+    Message m_error;
 };
 
 // A field as the messages show it: in quotes, cut after 20 characters.
 std::string quote(std::string_view s);
-// "1 field", "3 fields".
-std::string fieldCount(std::size_t n);
+// "Line %1 has %2 fields, line %3 has %4 fields.", in the singular where a line has one field.
+Message unequalLines(std::size_t line, std::size_t fields, std::size_t widthLine, std::size_t width);
 
 } // namespace decay

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <cmath>
 #include <numbers>
 #include <thread>
@@ -17,9 +18,9 @@ namespace {
 // Between two looks at the cancel flag: about 2 ms at the most atoms.
 constexpr int kStepsPerSlice = 64;
 
-std::string outside(const char* what, long long low, long long high)
+Message outside(const char* pattern, long long low, long long high)
 {
-    return std::string(what) + " must be a whole number from " + std::to_string(low) + " to " + std::to_string(high) + '.';
+    return {pattern, {low, high}};
 }
 
 void makeRun(const EnsembleParams& params, std::uint32_t limit, int run, std::int16_t* left, Progress& progress)
@@ -46,23 +47,21 @@ EnsembleEntry readEnsemble(const EnsembleTexts& texts)
     EnsembleParams params;
     const auto atoms = wholeNumber(texts.atoms, texts.decimalPoint);
     if (!atoms || *atoms < 1 || *atoms > kMostExperimentAtoms)
-        return {.error = outside("The initial number of atoms", 1, kMostExperimentAtoms)};
+        return {.error = outside("The initial number of atoms must be a whole number from %1 to %2.", 1, kMostExperimentAtoms)};
     const auto rate = strictValue(texts.rate, texts.decimalPoint);
     if (!rate || !(*rate >= 0 && *rate <= 1))
-        return {.error = "The decay rate must be a number from 0 to 1."};
+        return {.error = {"The decay rate must be a number from %1 to %2.", {0, 1}}};
     const auto lastStep = wholeNumber(texts.lastStep, texts.decimalPoint);
     if (!lastStep || *lastStep < 1 || *lastStep > kMostExperimentSteps)
-        return {.error = outside("The last step", 1, kMostExperimentSteps)};
+        return {.error = outside("The last step must be a whole number from %1 to %2.", 1, kMostExperimentSteps)};
     const auto runs = wholeNumber(texts.runs, texts.decimalPoint);
     if (!runs || *runs < 1 || *runs > kMostExperimentRuns)
-        return {.error = outside("The number of runs", 1, kMostExperimentRuns)};
-    const auto first = texts.seed.find_first_not_of(' ');
-    const auto end = texts.seed.find_last_not_of(' ') + 1;
+        return {.error = outside("The number of runs must be a whole number from %1 to %2.", 1, kMostExperimentRuns)};
+    const std::string_view seedText = trimmed(texts.seed);
     std::uint64_t seed = 0;
-    const auto read = first == std::string::npos ? std::from_chars_result{nullptr, std::errc::invalid_argument}
-                                                 : std::from_chars(texts.seed.data() + first, texts.seed.data() + end, seed);
-    if (read.ec != std::errc() || read.ptr != texts.seed.data() + end)
-        return {.error = "The seed must be a whole number from 0 to 18446744073709551615."};
+    const auto read = std::from_chars(seedText.data(), seedText.data() + seedText.size(), seed);
+    if (seedText.empty() || read.ec != std::errc() || read.ptr != seedText.data() + seedText.size())
+        return {.error = {"The seed must be a whole number from %1 to %2.", {"0", std::to_string(std::numeric_limits<std::uint64_t>::max())}}};
     params.atoms = static_cast<int>(*atoms);
     params.rate = *rate;
     params.lastStep = static_cast<int>(*lastStep);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Message.h"
+
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -36,7 +38,7 @@ struct EnsembleTexts {
 // The parameters, or what is wrong with the first text that cannot be used.
 struct EnsembleEntry {
     std::optional<EnsembleParams> params;
-    std::string error;
+    Message error;
 };
 EnsembleEntry readEnsemble(const EnsembleTexts& texts);
 

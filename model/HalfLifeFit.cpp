@@ -46,9 +46,27 @@ double expectedCounts(const Problem& p, std::size_t k, const Vector& x, Vector* 
     return x[2] * exposure + signal;
 }
 
+// The background rate is fitted whenever it was measured. A measurement of n counts in T adds
+// its Poisson likelihood n ln b - b T; one of no count at all says the rate is 0 within one
+// count's worth, sigma = 1/T, as its error band shows (BackgroundMeasurement::sigma), and adds the
+// Gaussian -(b T)^2 / 2. Each term comes with its score and expected information.
 bool backgroundFitted(const FitData& data)
 {
-    return data.backgroundCounts > 0 && data.backgroundTime > 0;
+    return data.backgroundTime > 0;
+}
+
+struct BackgroundTerm {
+    double logLikelihood = 0;
+    double score = 0;
+    double information = 0;
+};
+BackgroundTerm backgroundTerm(const FitData& data, double b)
+{
+    const double t = data.backgroundTime;
+    if (data.backgroundCounts == 0)
+        return {-0.5 * b * b * t * t, -b * t * t, t * t};
+    const auto n = static_cast<double>(data.backgroundCounts);
+    return {n * std::log(b) - b * t, n / b - t, t / b};
 }
 
 double logLikelihood(const Problem& p, const Vector& x)
@@ -62,7 +80,7 @@ double logLikelihood(const Problem& p, const Vector& x)
         sum += (counts > 0 ? counts * std::log(mu) : 0.0) - mu;
     }
     if (p.unknowns == 3)
-        sum += static_cast<double>(p.data.backgroundCounts) * std::log(x[2]) - x[2] * p.data.backgroundTime;
+        sum += backgroundTerm(p.data, x[2]).logLikelihood;
     return std::isnan(sum) ? -std::numeric_limits<double>::infinity() : sum;
 }
 
@@ -82,8 +100,9 @@ void informationAndScore(const Problem& p, const Vector& x, Matrix& information,
         }
     }
     if (p.unknowns == 3) {
-        score[2] += static_cast<double>(p.data.backgroundCounts) / x[2] - p.data.backgroundTime;
-        information[2][2] += p.data.backgroundTime / x[2];
+        const BackgroundTerm term = backgroundTerm(p.data, x[2]);
+        score[2] += term.score;
+        information[2][2] += term.information;
     }
 }
 
@@ -132,7 +151,7 @@ Vector startingPoint(const Problem& p, double span)
     return x;
 }
 
-HalfLifeFit noFit(FitMethod method, std::size_t intervals, std::string note)
+HalfLifeFit noFit(FitMethod method, std::size_t intervals, Message note)
 {
     return {.method = method, .halfLife = kNaN, .sigma = kNaN, .netRate = kNaN, .expected = std::vector<double>(intervals, kNaN),
             .residuals = std::vector<double>(intervals, kNaN), .note = std::move(note)};
@@ -161,6 +180,11 @@ FitData countedData(const std::vector<CountInterval>& intervals, const Backgroun
     return data;
 }
 
+double FitData::backgroundRateSigma() const
+{
+    return backgroundTime > 0 ? BackgroundMeasurement{backgroundCounts, backgroundTime}.sigma() : 0.0;
+}
+
 std::string_view methodName(FitMethod method)
 {
     return method == FitMethod::PoissonLikelihood ? "Poisson maximum likelihood" : "Weighted least squares on ln(net counts)";
@@ -175,7 +199,7 @@ HalfLifeFit fitPoissonLikelihood(const FitData& data)
 {
     const std::size_t n = data.intervals.size();
     if (n < 2)
-        return noFit(FitMethod::PoissonLikelihood, n, kTooFew);
+        return noFit(FitMethod::PoissonLikelihood, n, {kTooFew, {}});
     const Problem p{.data = data, .origin = data.intervals.front().start, .unknowns = backgroundFitted(data) ? 3 : 2};
     Vector x = startingPoint(p, span(data));
     double likelihood = logLikelihood(p, x);
@@ -207,9 +231,9 @@ HalfLifeFit fitPoissonLikelihood(const FitData& data)
     const double lambda = std::exp(x[1]);
     if (!converged || !(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span(data) < 1e-6
         || !std::isfinite(lambda))
-        return noFit(FitMethod::PoissonLikelihood, n, "The counts show no decay that a half-life could be fitted to.");
+        return noFit(FitMethod::PoissonLikelihood, n, {"The counts show no decay that a half-life could be fitted to.", {}});
     if (varianceLogLambda > 1)
-        return noFit(FitMethod::PoissonLikelihood, n, "The counts are too few for a half-life: its uncertainty would exceed it.");
+        return noFit(FitMethod::PoissonLikelihood, n, {"The counts are too few for a half-life: its uncertainty would exceed it.", {}});
 
     HalfLifeFit fit{.method = FitMethod::PoissonLikelihood, .halfLife = std::numbers::ln2 / lambda};
     fit.sigma = fit.halfLife * std::sqrt(varianceLogLambda);
@@ -226,16 +250,16 @@ HalfLifeFit fitWeightedLeastSquares(const FitData& data)
 {
     const std::size_t n = data.intervals.size();
     if (n < 2)
-        return noFit(FitMethod::WeightedLeastSquares, n, kTooFew);
+        return noFit(FitMethod::WeightedLeastSquares, n, {kTooFew, {}});
     const double origin = data.intervals.front().start;
-    const double backgroundSigma = backgroundFitted(data) ? BackgroundMeasurement{data.backgroundCounts, data.backgroundTime}.sigma() : 0.0;
+    const double backgroundSigma = data.backgroundRateSigma();
     LineFit line;
     std::vector<double> x(n, kNaN), y(n, kNaN), sigmaY(n, kNaN);
     int skipped = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const CountInterval& interval = data.intervals[k];
         const auto counts = static_cast<double>(interval.counts);
-        const double net = counts - data.backgroundRate * data.exposure[k];
+        const double net = counts - data.background(k);
         if (!(net > 0)) {
             ++skipped;
             continue;
@@ -246,14 +270,15 @@ HalfLifeFit fitWeightedLeastSquares(const FitData& data)
         sigmaY[k] = std::sqrt(counts + backgroundSpread * backgroundSpread) / net;
         line.add(x[k], y[k], 1 / (sigmaY[k] * sigmaY[k]));
     }
-    const std::string left = skipped == 0 ? ""
-                                          : "Left out " + std::to_string(skipped) + (skipped == 1 ? " interval" : " intervals")
-                                                + " whose net counts are not above 0: they have no logarithm.";
+    const Message left = skipped == 0 ? Message{}
+                         : Message{skipped == 1 ? "Left out %1 interval whose net counts are not above %2: they have no logarithm."
+                                                : "Left out %1 intervals whose net counts are not above %2: they have no logarithm.",
+                                   {skipped, 0}};
     if (line.points() < 2)
-        return noFit(FitMethod::WeightedLeastSquares, n, "A line needs two intervals or more whose net counts are above 0.");
+        return noFit(FitMethod::WeightedLeastSquares, n, {"A line needs two intervals or more whose net counts are above %1.", {0}});
     const double slope = line.slope();
     if (!(slope < 0))
-        return noFit(FitMethod::WeightedLeastSquares, n, "The net counts do not fall: there is no half-life to fit.");
+        return noFit(FitMethod::WeightedLeastSquares, n, {"The net counts do not fall: there is no half-life to fit.", {}});
 
     HalfLifeFit fit{.method = FitMethod::WeightedLeastSquares, .halfLife = std::numbers::ln2 / -slope, .skipped = skipped, .note = left};
     fit.sigma = fit.halfLife * std::sqrt(line.slopeVariance()) / -slope;
@@ -262,7 +287,7 @@ HalfLifeFit fitWeightedLeastSquares(const FitData& data)
         const CountInterval& interval = data.intervals[k];
         const double middle = (interval.start + interval.end) / 2 - origin;
         const double lineValue = line.intercept() + slope * middle;
-        fit.expected.push_back(std::exp(lineValue) * (interval.end - interval.start) + data.backgroundRate * data.exposure[k]);
+        fit.expected.push_back(std::exp(lineValue) * (interval.end - interval.start) + data.background(k));
         fit.residuals.push_back((y[k] - lineValue) / sigmaY[k]);
     }
     return fit;

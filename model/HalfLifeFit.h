@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Counter.h"
+#include "Message.h"
 
 #include <cstdint>
 #include <string>
@@ -15,10 +16,16 @@ struct FitData {
     std::vector<CountInterval> intervals;
     std::vector<double> exposure; // per interval; its length, for a counter's own counts
     double backgroundRate = 0;
-    // The measurement the rate comes from, so that its uncertainty enters the fit; with no count
-    // in it, or with no time, the rate is taken as known.
+    // The measurement the rate comes from, so that its uncertainty enters the fit (one count's
+    // worth when it counted none, as BackgroundMeasurement::sigma says); with no time, the rate is
+    // taken as known.
     std::int64_t backgroundCounts = 0;
     double backgroundTime = 0;
+
+    // The background counts expected in interval k: the rate times the interval's exposure.
+    double background(std::size_t k) const { return backgroundRate * exposure[k]; }
+    // One standard deviation of the background rate: that of its measurement, 0 with none.
+    double backgroundRateSigma() const;
 };
 // A counter's intervals with the background measured for them.
 FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background);
@@ -35,7 +42,7 @@ struct HalfLifeFit {
     std::vector<double> expected;  // counts the fit expects in every interval, background included
     std::vector<double> residuals; // (counts - expected) in standard deviations; NaN where not fitted
     int skipped = 0;               // intervals the fit had to leave out
-    std::string note;              // what was left out, or why there is no fit; empty otherwise
+    Message note;                  // what was left out, or why there is no fit; empty otherwise
 
     bool fitted() const;
 };

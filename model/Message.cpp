@@ -1,6 +1,22 @@
 #include "Message.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace decay {
+
+std::string MessageValue::plain() const
+{
+    if (!number)
+        return text;
+    char buffer[40];
+    const double x = *number;
+    if (x == std::floor(x) && std::fabs(x) < 1e15)
+        std::snprintf(buffer, sizeof buffer, "%.0f", x);
+    else
+        std::snprintf(buffer, sizeof buffer, "%.15g", x);
+    return buffer;
+}
 
 std::string fillIn(const std::string& pattern, const std::vector<std::string>& values)
 {
@@ -20,7 +36,10 @@ std::string fillIn(const std::string& pattern, const std::vector<std::string>& v
 
 std::string Message::text() const
 {
-    return fillIn(pattern, values);
+    std::vector<std::string> shown;
+    for (const MessageValue& value : values)
+        shown.push_back(value.plain());
+    return fillIn(pattern, shown);
 }
 
 } // namespace decay

@@ -1,15 +1,34 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace decay {
+
+// One value of a message: a text shown as it is (a name, a field as typed), or a number that a
+// window writes in the user's way (decimal point, digit grouping, powers of ten).
+struct MessageValue {
+    std::string text;
+    std::optional<double> number;
+
+    MessageValue(std::string value) : text(std::move(value)) {}
+    MessageValue(const char* value) : text(value) {}
+    template <class T, class = std::enable_if_t<std::is_arithmetic_v<T>>>
+    MessageValue(T value) : number(static_cast<double>(value))
+    {
+    }
+
+    // The text, or the number as C writes it: whole numbers in full, others to 15 digits.
+    std::string plain() const;
+};
 
 // A sentence for the user, kept apart from its values so that a window can show it in the user's
 // language: an English pattern in which %1, %2, ... (up to %9) stand for the values.
 struct Message {
     std::string pattern; // empty for no message
-    std::vector<std::string> values;
+    std::vector<MessageValue> values;
 
     bool empty() const { return pattern.empty(); }
     // The English sentence, the values in their places.

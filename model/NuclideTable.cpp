@@ -196,7 +196,7 @@ std::string Parser::checkWhole() const
         double sum = 0;
         for (const DecayBranch& branch : nuclide.branches)
             sum += branch.fraction;
-        if (sum > 1 + 1e-9)
+        if (sum > 1 + kBranchSumTolerance)
             return at + "the branches of " + nuclide.symbol + " add up to more than 100 %.";
         if (reaches(nuclide, nuclide.symbol, depth))
             return at + nuclide.symbol + " decays back into itself through its daughters.";
@@ -233,14 +233,7 @@ NuclideTableEntry parseNuclideTable(std::string_view text)
 
 std::optional<double> nubaseUnitSeconds(std::string_view unit)
 {
-    static constexpr std::array<std::pair<std::string_view, double>, 11> kUnits{{
-        {"ns", 1e-9}, {"us", 1e-6}, {"ms", 1e-3}, {"s", 1.0}, {"m", 60.0}, {"h", 3600.0}, {"d", 86400.0},
-        {"y", kSecondsPerYear}, {"ky", 1e3 * kSecondsPerYear}, {"My", 1e6 * kSecondsPerYear}, {"Gy", 1e9 * kSecondsPerYear},
-    }};
-    for (const auto& [name, seconds] : kUnits)
-        if (name == unit)
-            return seconds;
-    return std::nullopt;
+    return unit == "min" ? std::nullopt : symbolSeconds(unit);
 }
 
 } // namespace decay

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TimeUnits.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,8 +9,9 @@
 
 namespace decay {
 
-// The year of NUBASE2020 (its header: 1 y = 365.2422 d), in seconds.
-inline constexpr double kSecondsPerYear = 365.2422 * 86400.0;
+// How far the branch fractions of one nuclide may add up beyond 1 and still count as a whole:
+// NUBASE's intensities are rounded, and a typed fraction such as 1/3 is too.
+inline constexpr double kBranchSumTolerance = 1e-9;
 
 // One way a nuclide decays: the mode as NUBASE writes it (A, B-, B+, IT), the daughter and the
 // share of the decays that take this way.
@@ -49,8 +52,7 @@ struct NuclideTableEntry {
 };
 NuclideTableEntry parseNuclideTable(std::string_view text);
 
-// Seconds in one of NUBASE's half-life units (ns, us, ms, s, m, h, d, y, ky, My, Gy); empty for
-// any other text.
+// Seconds in one of NUBASE's half-life units; empty for any other text.
 std::optional<double> nubaseUnitSeconds(std::string_view unit);
 
 } // namespace decay

@@ -39,13 +39,12 @@ DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& b
     DatingResult result{.ratio = netRate / modernRate, .ratioSigma = netSigma / modernRate};
     const bool lowerLimit = !(result.ratio > 2 * result.ratioSigma);
     if (lowerLimit)
-        result.note = "The counts are not two standard deviations above the background: the sample is at least this old.";
-    const std::array<std::pair<const char*, double>, 2> halfLives{{{"Conventional radiocarbon age (Libby half-life, 5568 y)", kLibbyHalfLife},
-                                                                    {"Age with the modern half-life (5700 y)", kModernHalfLife}}};
+        result.note = {"The counts are not two standard deviations above the background: the sample is at least this old.", {}};
+    const std::array<double, 2> halfLives{kLibbyHalfLife, kModernHalfLife};
     for (std::size_t i = 0; i < halfLives.size(); ++i) {
-        const auto& [label, halfLife] = halfLives[i];
+        const double halfLife = halfLives[i];
         DatedAge& age = result.ages[i];
-        age = {.label = label, .halfLife = halfLife, .lowerLimit = lowerLimit};
+        age = {.halfLife = halfLife, .lowerLimit = lowerLimit};
         if (lowerLimit) {
             age.age = radiocarbonAge(std::max(result.ratio, 0.0) + 2 * result.ratioSigma, halfLife);
             age.sigma = std::numeric_limits<double>::quiet_NaN();
@@ -55,6 +54,23 @@ DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& b
         }
     }
     return result;
+}
+
+NumberEntry readCarbon(std::string_view text, std::string_view decimalPoint)
+{
+    return readNumberIn(text, decimalPoint, kLeastCarbon, kMostCarbon, "The carbon must be a number of grams from %1 to %2.");
+}
+
+NumberEntry readAge(std::string_view text, std::string_view decimalPoint)
+{
+    return readNumberIn(text, decimalPoint, 0, kOldestTypedAge,
+                        "The age must be a number of years from %1 to %2, or empty for a hidden one.");
+}
+
+NumberEntry readDatingMinutes(std::string_view text, std::string_view decimalPoint)
+{
+    return readNumberIn(text, decimalPoint, kShortestDatingCount, kLongestDatingCount,
+                        "The counting time must be a number of minutes from %1 to %2.");
 }
 
 } // namespace decay

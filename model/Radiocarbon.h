@@ -1,10 +1,13 @@
 #pragma once
 
 #include "Counter.h"
+#include "Message.h"
+#include "NumberEntry.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace decay {
 
@@ -45,8 +48,7 @@ struct DatingCount {
 DatingCount countSample(DecayDraws& draws, const DatingSample& sample, const CounterSettings& counter, double seconds);
 
 struct DatedAge {
-    std::string label;
-    double halfLife = 0; // years
+    double halfLife = 0; // years: kLibbyHalfLife for the conventional age, else kModernHalfLife
     double age = 0;      // years; a lower limit when `lowerLimit`
     double sigma = 0;    // years; NaN for a lower limit
     bool lowerLimit = false;
@@ -55,8 +57,25 @@ struct DatingResult {
     double ratio = 0;      // the net activity against modern carbon's
     double ratioSigma = 0;
     std::array<DatedAge, 2> ages; // the conventional age (Libby half-life), then with the modern one
-    std::string note;             // for a lower limit: why
+    Message note;                 // for a lower limit: why
 };
+// One count of a dating sample with the background counted for as long, and what it dates.
+struct DatingMeasurement {
+    DatingCount count;
+    BackgroundMeasurement background;
+    DatingResult result;
+};
+
+// The dating entries: the sample's carbon, its age (empty for a hidden one) and the counting time.
+inline constexpr double kLeastCarbon = 0.001;  // grams
+inline constexpr double kMostCarbon = 10000;   // grams
+inline constexpr double kOldestTypedAge = 100000; // years
+inline constexpr double kShortestDatingCount = 0.1; // minutes
+inline constexpr double kLongestDatingCount = 1e6;  // minutes
+NumberEntry readCarbon(std::string_view text, std::string_view decimalPoint);
+NumberEntry readAge(std::string_view text, std::string_view decimalPoint); // needs a text that is not blank
+NumberEntry readDatingMinutes(std::string_view text, std::string_view decimalPoint);
+
 // The age from the counts, less the measured background, against the counts modern carbon of the
 // same mass would give. When the net ratio is not two standard deviations above 0, the ages are
 // lower limits from the ratio plus two standard deviations.

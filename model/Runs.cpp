@@ -11,9 +11,9 @@
 namespace decay {
 namespace {
 
-std::string resultLabel(std::int16_t tmax)
+Message resultLabel(std::int16_t tmax)
 {
-    return "Number of atoms at t=" + std::to_string(tmax);
+    return {"Number of atoms at t=%1", {std::to_string(tmax)}};
 }
 
 std::int16_t clampedLastStep(double simulationTime)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Message.h"
 #include "RunState.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ struct RunTexts {
 // run state is left exactly as it was.
 struct RunOutcome {
     bool ran = false;
-    std::string label;        // "Number of atoms at t=" and tmax
+    Message label;            // "Number of atoms at t=" and tmax, written as the design writes it
     std::string box;          // Nt(tmax) as text
     bool lnViewEnabled = false;    // the ln buttons of both windows
     bool runEnabled = false;       // RUN after the atoms view has disabled it

@@ -18,20 +18,24 @@ std::string field(const std::string& text)
 
 } // namespace
 
-std::string chainFileText(const Chain& chain, const ChainSeries& counts, double stepSeconds, TimeUnit unit)
+std::string chainFileText(const LabRun& run)
 {
-    const ChainSeries activity = activities(chain, counts);
+    const Chain& chain = run.chain;
+    const ChainSeries& atoms = run.atoms;
+    const TimeUnit unit = run.unit;
+    const std::vector<double> times = run.times();
+    const ChainSeries activity = activities(chain, atoms);
     std::string text = field("t [" + std::string(unitName(unit)) + "]");
     for (const ChainMember& member : chain.members)
         text += ',' + field("N " + member.symbol);
     for (const ChainMember& member : chain.members)
         text += ',' + field("A " + member.symbol + " [Bq]");
     text += kLineEnd;
-    text.reserve(text.size() + static_cast<std::size_t>(counts.steps + 1) * static_cast<std::size_t>(2 * counts.members + 1) * 17);
-    for (int k = 0; k <= counts.steps; ++k) {
-        text += significantDigits(k * stepSeconds / unitSeconds(unit), 10);
-        for (const ChainSeries* series : {&counts, &activity})
-            for (int i = 0; i < counts.members; ++i)
+    text.reserve(text.size() + static_cast<std::size_t>(atoms.steps + 1) * static_cast<std::size_t>(2 * atoms.members + 1) * 17);
+    for (int k = 0; k <= atoms.steps; ++k) {
+        text += significantDigits(times[static_cast<std::size_t>(k)] / unitSeconds(unit), 10);
+        for (const ChainSeries* series : {&atoms, &activity})
+            for (int i = 0; i < atoms.members; ++i)
                 text.append(",").append(significantDigits(series->at(i, k), 10));
         text += kLineEnd;
     }

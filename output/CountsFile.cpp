@@ -15,7 +15,7 @@ std::string countsFileText(const FitData& data, TimeUnit unit)
         const CountInterval& interval = data.intervals[k];
         text.append(significantDigits(interval.start / seconds, 10)).append(",").append(significantDigits(interval.end / seconds, 10));
         text.append(",").append(std::to_string(interval.counts));
-        text.append(",").append(significantDigits(data.backgroundRate * data.exposure[k], 10));
+        text.append(",").append(significantDigits(data.background(k), 10));
         text += kLineEnd;
     }
     return text;

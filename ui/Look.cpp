@@ -229,6 +229,22 @@ QPushButton* plainButton(const QString& objectName, const QString& caption)
     return button;
 }
 
+void ownWindow(QWidget* window, const QString& objectName, const QString& title)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    window->setWindowIcon(windowIcon());
+}
+
+ChartCommands chartCommands()
+{
+    return {plainButton(QStringLiteral("cmdSaveImage"), QCoreApplication::translate("Look", "Save chart as image...")),
+            plainButton(QStringLiteral("cmdPrint"), QCoreApplication::translate("Look", "Print worksheet")),
+            plainButton(QStringLiteral("cmdClose"), QCoreApplication::translate("Look", "Close"))};
+}
+
 namespace {
 
 class ViewRow {

@@ -66,6 +66,18 @@ QPushButton* button(QWidget* parent, const QString& objectName, const QString& c
 // for a laid-out window, named after its caption.
 QLineEdit* formField(QFormLayout* form, const QString& objectName, const QString& label);
 QPushButton* plainButton(const QString& objectName, const QString& caption);
+// Makes `window` one of the program's own windows (the class experiment, the labs): named and
+// titled, deleted when closed, and never ending the program by closing.
+void ownWindow(QWidget* window, const QString& objectName, const QString& title);
+// The commands at the foot of those windows: save the chart as an image, print the worksheet,
+// close; named cmdSaveImage, cmdPrint and cmdClose.
+struct ChartCommands {
+    QPushButton* saveImage;
+    QPushButton* print;
+    QPushButton* close;
+};
+ChartCommands chartCommands();
+
 // The row that chooses a chart's view: "View:" and the options, of which one is chosen at a time,
 // the first to start with. The caller adds what else the row holds, and its stretch.
 QHBoxLayout* viewRow(QWidget* window, std::initializer_list<QRadioButton*> options);

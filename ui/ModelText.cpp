@@ -1,68 +1,15 @@
 #include "ModelText.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
+#include "Numbers.h"
 
-#include <algorithm>
+#include <QCoreApplication>
+
+#include <string>
+#include <vector>
 
 namespace {
 
-// What the model says, with %1, %2, ... where its numbers and quoted fields stand.
-const char* const kMessages[] = {
-    QT_TRANSLATE_NOOP("ModelText", "Number of atoms at t=%1"),
-    QT_TRANSLATE_NOOP("ModelText", "The initial number of atoms must be a whole number from %1 to %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The decay rate must be a number from %1 to %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The last step must be a whole number from %1 to %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The number of runs must be a whole number from %1 to %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The seed must be a whole number from %1 to %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The file is larger than %1 MB; a class's counts take far less."),
-    QT_TRANSLATE_NOOP("ModelText", "The file holds no counts."),
-    QT_TRANSLATE_NOOP("ModelText", "The file holds the counts of one step only; a decay needs two or more."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 holds a zero byte: this is no text file."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 opens a quote that it does not close."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 has only one field: each line needs the step and at least one group's count."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 has more than %2 groups."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 has %2 fields, line %3 has %4 fields."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 has %2 field, line %3 has %4 fields."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 is one too many: at most %2 lines of counts."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2 is empty."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: %3 is not a number."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: %3 is negative."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: the step %3 is not a whole number of throws."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1: the step %2 does not come after the step before it."),
-    QT_TRANSLATE_NOOP("ModelText", "The efficiency must be a number above %1 and at most %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The background must be a number of events per second from %1 to %2e%3."),
-    QT_TRANSLATE_NOOP("ModelText", "The counting interval must be a whole number of steps from %1 to %2."),
-    QT_TRANSLATE_NOOP("ModelText", "The run has no time step to count in."),
-    QT_TRANSLATE_NOOP("ModelText", "The run has no steps to count."),
-    QT_TRANSLATE_NOOP("ModelText", "The counter's settings are out of range."),
-    QT_TRANSLATE_NOOP("ModelText", "The run holds a step with no count of decays or activity."),
-    QT_TRANSLATE_NOOP("ModelText", "A random run's decays must be whole numbers from %1 to %2e%3."),
-    QT_TRANSLATE_NOOP("ModelText", "The sample is too active to count: a step would bring more than %1e%2 counts."),
-    QT_TRANSLATE_NOOP("ModelText", "The file is larger than %1 MB; a measurement's counts take far less."),
-    QT_TRANSLATE_NOOP("ModelText", "The file holds the counts of one interval only; a half-life needs two or more."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 has %2 field: each line needs a time and counts, then a background or the end of the interval and a background."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 has %2 fields: each line needs a time and counts, then a background or the end of the interval and a background."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1 is one too many: at most %2 intervals."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: %3 is not a count from %4 to %5e%6."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: the counts %3 are not a whole number."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1: the interval does not end after it starts."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1: the interval starts before the one before it ends."),
-    QT_TRANSLATE_NOOP("ModelText", "Line %1: the time does not come after the time before it."),
-    QT_TRANSLATE_NOOP("ModelText", "Poisson maximum likelihood"),
-    QT_TRANSLATE_NOOP("ModelText", "Weighted least squares on ln(net counts)"),
-    QT_TRANSLATE_NOOP("ModelText", "A half-life needs the counts of two intervals or more."),
-    QT_TRANSLATE_NOOP("ModelText", "The counts show no decay that a half-life could be fitted to."),
-    QT_TRANSLATE_NOOP("ModelText", "The counts are too few for a half-life: its uncertainty would exceed it."),
-    QT_TRANSLATE_NOOP("ModelText", "Left out %1 interval whose net counts are not above %2: they have no logarithm."),
-    QT_TRANSLATE_NOOP("ModelText", "Left out %1 intervals whose net counts are not above %2: they have no logarithm."),
-    QT_TRANSLATE_NOOP("ModelText", "A line needs two intervals or more whose net counts are above %1."),
-    QT_TRANSLATE_NOOP("ModelText", "The net counts do not fall: there is no half-life to fit."),
-    QT_TRANSLATE_NOOP("ModelText", "The counts are not two standard deviations above the background: the sample is at least this old."),
-};
-
-// The patterns of the nuclide lab's messages (decay::Message), for lupdate.
+// Every pattern of the model's messages (decay::Message), for lupdate.
 [[maybe_unused]] const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("ModelText", "Member %1 needs a name of 1 to 24 characters."),
     QT_TRANSLATE_NOOP("ModelText", "Two members are called %1."),
@@ -86,34 +33,13 @@ const char* const kMessages[] = {
     QT_TRANSLATE_NOOP("ModelText", "The random run follows whole atoms, at most %1 in all."),
 };
 
-QString translated(const std::string& pattern, const std::vector<std::string>& values)
-{
-    const QString translation = QCoreApplication::translate("ModelText", pattern.c_str());
-    return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
-}
-
 } // namespace
-
-QString modelText(const std::string& english)
-{
-    static const QRegularExpression value(QStringLiteral(R"("[^"]*"|\d+)"));
-    const QString text = QString::fromStdString(english);
-    QString pattern;
-    std::vector<std::string> values;
-    qsizetype at = 0;
-    for (const QRegularExpressionMatch& match : value.globalMatch(text)) {
-        values.push_back(match.captured().toStdString());
-        pattern += text.mid(at, match.capturedStart() - at) + QLatin1Char('%') + QString::number(values.size());
-        at = match.capturedEnd();
-    }
-    pattern += text.mid(at);
-    const std::string key = pattern.toStdString();
-    if (std::ranges::none_of(kMessages, [&key](const char* known) { return key == known; }))
-        return text;
-    return translated(key, values);
-}
 
 QString modelText(const decay::Message& message)
 {
-    return translated(message.pattern, message.values);
+    std::vector<std::string> values;
+    for (const decay::MessageValue& value : message.values)
+        values.push_back(numbers::messageValue(value).toStdString());
+    const QString translation = QCoreApplication::translate("ModelText", message.pattern.c_str());
+    return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
 }

@@ -4,11 +4,6 @@
 
 #include <QString>
 
-#include <string>
-
-// A message of the model, which writes English, in the user's language: its numbers and quoted
-// fields are taken out, the rest is looked up among the model's known messages, and they go back
-// into the translation. A message it does not know stays as it is.
-QString modelText(const std::string& english);
-// A message that keeps its values apart: its pattern translated, the values put back in.
+// A message of the model in the user's language: its pattern translated, its values put back in,
+// numbers written as the locale writes them.
 QString modelText(const decay::Message& message);

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const auto read = decay::readClassData(text, decimalPoint);
         fuzz::require(read.data.has_value() == read.error.empty(), "data or an error");
         if (!read.data) {
-            fuzz::require(read.error.starts_with("Line ") || read.error.starts_with("The file "), "the error names the line or the file");
+            fuzz::require(read.error.text().starts_with("Line ") || read.error.text().starts_with("The file "), "the error names the line or the file");
             continue;
         }
         const decay::ClassData& data = *read.data;

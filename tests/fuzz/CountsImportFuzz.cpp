@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const auto read = decay::readCounts(text, decimalPoint);
         fuzz::require(read.counts.has_value() == read.error.empty(), "counts or an error");
         if (!read.counts) {
-            fuzz::require(read.error.starts_with("Line ") || read.error.starts_with("The file "), "the error names the line or the file");
+            fuzz::require(read.error.text().starts_with("Line ") || read.error.text().starts_with("The file "), "the error names the line or the file");
             continue;
         }
         const decay::FitData& data = read.counts->data;

@@ -217,7 +217,7 @@ TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
 {
     using M = decay::CustomMemberTexts;
     const M a{"A", "1", TimeUnit::Hour}, b{"B", "2", TimeUnit::Minute}, stable{"S", "", TimeUnit::Year};
-    const char* const halfLife = "The half-life of A must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.";
+    const char* const halfLife = "The half-life of A must be a number from 1e-09 s to 1e+20 y; leave it empty for a stable member.";
     const std::vector<Refusal> refusals{
         {{{}, {}}, "A custom chain has 1 to 5 members."},
         {{{a, b, {"C", "1"}, {"D", "1"}, {"E", "1"}, {"F", "1"}}, {}}, "A custom chain has 1 to 5 members."},

@@ -21,7 +21,7 @@ TEST_P(ClassDataGood, Reads)
 {
     const Good& g = GetParam();
     const auto read = decay::readClassData(g.text, g.decimalPoint);
-    ASSERT_TRUE(read.data) << read.error;
+    ASSERT_TRUE(read.data) << read.error.text();
     EXPECT_EQ(read.data->groups, g.groups);
     EXPECT_EQ(read.data->steps, g.steps);
     std::vector<double> last;
@@ -60,14 +60,14 @@ TEST(ClassData, EveryRefusalNamesTheLineAndTheFault)
     for (const auto& [text, error] : bad) {
         const auto read = decay::readClassData(text, ".");
         EXPECT_FALSE(read.data) << text;
-        EXPECT_EQ(read.error, error) << text;
+        EXPECT_EQ(read.error.text(), error) << text;
     }
-    EXPECT_EQ(decay::readClassData(std::string("0,1\n1\0,1\n", 9), ".").error, "Line 2 holds a zero byte: this is no text file.");
-    EXPECT_EQ(decay::readClassData(std::string(5 << 20, '1'), ".").error, "The file is larger than 4 MB; a class's counts take far less.");
+    EXPECT_EQ(decay::readClassData(std::string("0,1\n1\0,1\n", 9), ".").error.text(), "Line 2 holds a zero byte: this is no text file.");
+    EXPECT_EQ(decay::readClassData(std::string(5 << 20, '1'), ".").error.text(), "The file is larger than 4 MB; a class's counts take far less.");
     std::string tooLong;
     for (int t = 0; t <= 10001; ++t)
         tooLong += std::to_string(t) + ",5\n";
-    EXPECT_EQ(decay::readClassData(tooLong, ".").error, "Line 10002 is one too many: at most 10001 lines of counts.");
+    EXPECT_EQ(decay::readClassData(tooLong, ".").error.text(), "Line 10002 is one too many: at most 10001 lines of counts.");
 }
 
 // Dice that leave the game on a six: each throw removes 1/6 of them on average. Exact counts of

@@ -1,3 +1,5 @@
+#include "ShippedTable.h"
+#include "model/ChainActivity.h"
 #include "model/CountDraws.h"
 #include "model/Counter.h"
 
@@ -44,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(, PoissonDraws, testing::Values(0.05, 3.0, 9.99, 10.0, 
 
 decay::SampleRun steadyRun(decay::SampleRun::Kind kind, double perStep, int steps)
 {
-    return {.kind = kind, .step = 0.5, .perStep = std::vector<double>(static_cast<std::size_t>(steps), perStep)};
+    return {.kind = kind, .times = decay::uniformTimes(0.5, steps), .perStep = std::vector<double>(static_cast<std::size_t>(steps), perStep)};
 }
 
 // Random-run decays are thinned with the efficiency, exact-run activity gives Poisson counts of
@@ -54,7 +56,7 @@ TEST(Counter, CountsWhatTheDetectorSeesPlusBackground)
     const decay::CounterSettings settings{.efficiency = 0.2, .background = 3, .stepsPerInterval = 4};
     for (auto kind : {decay::SampleRun::Kind::Decays, decay::SampleRun::Kind::Activity}) {
         const auto run = steadyRun(kind, kind == decay::SampleRun::Kind::Decays ? 500 : 1000, 2000);
-        ASSERT_EQ(decay::countingRefusal(run, settings), "");
+        ASSERT_TRUE(decay::countingRefusal(run, settings).empty());
         decay::Counter counter(run, settings, 7);
         counter.countAll();
         double total = 0;
@@ -74,14 +76,14 @@ TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
     decay::Counter whole(run, settings, 11), played(run, settings, 11);
     whole.countAll();
 
-    played.advanceTo(0.49); // no step has ended yet
+    played.playTo(0.49); // no step has ended yet
     EXPECT_EQ(played.time(), 0);
-    played.advanceTo(1.0); // two steps: inside the first interval
+    played.playTo(1.0); // two steps: inside the first interval
     EXPECT_TRUE(played.intervals().empty());
     EXPECT_EQ(played.running().start, 0);
     EXPECT_EQ(played.running().end, 1.0);
     for (double t = 1.0; !played.finished(); t += 0.5)
-        played.advanceTo(t);
+        played.playTo(t);
 
     ASSERT_EQ(played.intervals().size(), 4U); // 3 + 3 + 3 + the last step alone
     EXPECT_EQ(played.intervals().back().start, 4.5);
@@ -89,6 +91,40 @@ TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(played.intervals()[k].counts, whole.intervals()[k].counts);
     EXPECT_EQ(played.endTime(), 5.0);
+}
+
+// A step of the run is counted as a whole, by its index: however its time is written in binary
+// (0.1 s, 43 y and 570 y are not exact; 570 y is 17987447865.6 s), each advance moves one step, and
+// counting, stepped or played in time, reaches the last step. Steps of every offered chain too.
+TEST(Counter, CountsWholeStepsWhateverTheirLengthInBinary)
+{
+    std::vector<std::pair<double, int>> steps{{0.1, 3000}, {43 * decay::kSecondsPerYear, 3000}, {570 * decay::kSecondsPerYear, 3000}};
+    const decay::NuclideTable table = *shippedTable().table;
+    for (const std::string& first : table.chainStarts) {
+        const decay::Chain chain = *decay::chainFromTable(table, first).chain;
+        const decay::RunDefaults defaults = decay::runDefaults(chain);
+        steps.emplace_back(defaults.step * decay::unitSeconds(defaults.unit), defaults.steps);
+    }
+    for (const auto& [step, count] : steps) {
+        const decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(step, count),
+                                   .perStep = std::vector<double>(static_cast<std::size_t>(count), 0.0)};
+        decay::Counter stepped(run, {.efficiency = 0.5, .background = 0, .stepsPerInterval = 7}, 3);
+        for (std::size_t k = 1; k <= run.steps(); ++k) {
+            stepped.advanceStep();
+            ASSERT_EQ(stepped.stepsDone(), k) << step;
+            ASSERT_EQ(stepped.time(), run.times[k]) << step;
+        }
+        EXPECT_TRUE(stepped.finished());
+        EXPECT_EQ(stepped.intervals().size(), (run.steps() + 6) / 7);
+        EXPECT_EQ(stepped.intervals().back().end, stepped.endTime());
+
+        // Played at a speed where a frame covers a third of a step.
+        decay::Counter played(run, {}, 3);
+        double t = 0;
+        for (std::size_t frame = 0; frame < 4 * run.steps() && !played.finished(); ++frame)
+            played.playTo(t += step / 3);
+        EXPECT_TRUE(played.finished()) << step;
+    }
 }
 
 // A -> B (1 h, 30 min), counted from an exact run: A's mean activity in each step is
@@ -101,20 +137,20 @@ TEST(Counter, SampleOfALabRunCountsTheChosenMembers)
     const decay::RunSetup setup{{1e6, 0}, 600, 20, {}};
     const auto exact = *decay::exactRun(chain, setup);
     const double lambda = chain.members[0].rate();
-    const auto parent = decay::countedSample(exact, {true, false}, 600, false);
+    const auto parent = decay::countedSample(exact, {true, false}, decay::uniformTimes(600, 20), false);
     ASSERT_EQ(parent.perStep.size(), 20U);
     EXPECT_EQ(parent.kind, decay::SampleRun::Kind::Activity);
     for (int k = 1; k <= 20; ++k) {
         const double mean = 1e6 * std::exp(-lambda * (k - 1) * 600) * -std::expm1(-lambda * 600) / 600;
         EXPECT_NEAR(parent.perStep[static_cast<std::size_t>(k - 1)], mean, mean * 1e-12) << k;
     }
-    const auto both = decay::countedSample(exact, {true, true}, 600, false);
+    const auto both = decay::countedSample(exact, {true, true}, decay::uniformTimes(600, 20), false);
     EXPECT_NEAR(std::accumulate(both.perStep.begin(), both.perStep.end(), 0.0) * 600,
                 2 * (1e6 - exact.at(0, 20)) - exact.at(1, 20), 1e-6);
 
     decay::DecayDraws draws(5);
     const auto random = *decay::randomRun(chain, setup, draws);
-    const auto counted = decay::countedSample(random, {false, true}, 600, true);
+    const auto counted = decay::countedSample(random, {false, true}, decay::uniformTimes(600, 20), true);
     EXPECT_EQ(counted.kind, decay::SampleRun::Kind::Decays);
     for (int k = 1; k <= 20; ++k)
         EXPECT_EQ(counted.perStep[static_cast<std::size_t>(k - 1)], random.at(1, k - 1) + random.memberDecays(0)[static_cast<std::size_t>(k)] - random.at(1, k));
@@ -124,22 +160,23 @@ TEST(Counter, RefusesWhatItCannotCount)
 {
     const decay::CounterSettings fine;
     const std::pair<decay::SampleRun, const char*> runs[] = {
-        {{.step = 0, .perStep = {1}}, "The run has no time step to count in."},
-        {{.step = 1, .perStep = {}}, "The run has no steps to count."},
-        {{.step = 1, .perStep = {1, -1}}, "The run holds a step with no count of decays or activity."},
-        {{.kind = decay::SampleRun::Kind::Decays, .step = 1, .perStep = {2.5}}, "A random run's decays must be whole numbers from 0 to 1e9."},
-        {{.step = 1, .perStep = {1e17}}, "The sample is too active to count: a step would bring more than 1e15 counts."},
+        {{.times = {0, 0}, .perStep = {1}}, "The run has no time step to count in."},
+        {{.times = {0, 1}, .perStep = {1}}, ""},
+        {{.times = {0}, .perStep = {}}, "The run has no steps to count."},
+        {{.times = {0, 1, 2}, .perStep = {1, -1}}, "The run holds a step with no count of decays or activity."},
+        {{.kind = decay::SampleRun::Kind::Decays, .times = {0, 1}, .perStep = {2.5}}, "A random run's decays must be whole numbers from 0 to 1000000000."},
+        {{.times = {0, 1}, .perStep = {1e17}}, "The sample is too active to count: a step would bring more than 1e+15 counts."},
     };
     for (const auto& [run, error] : runs)
-        EXPECT_EQ(decay::countingRefusal(run, fine), error);
+        EXPECT_EQ(decay::countingRefusal(run, fine).text(), error);
 
     const std::pair<decay::CounterTexts, const char*> texts[] = {
         {{.efficiency = "0"}, "The efficiency must be a number above 0 and at most 1."},
-        {{.background = "-1"}, "The background must be a number of events per second from 0 to 1e9."},
+        {{.background = "-1"}, "The background must be a number of events per second from 0 to 1000000000."},
         {{.stepsPerInterval = "2.5"}, "The counting interval must be a whole number of steps from 1 to 1000000."},
     };
     for (const auto& [entries, error] : texts)
-        EXPECT_EQ(decay::readCounterSettings(entries).error, error);
+        EXPECT_EQ(decay::readCounterSettings(entries).error.text(), error);
     const auto read = decay::readCounterSettings({.efficiency = "0,25", .background = "0", .stepsPerInterval = "5", .decimalPoint = ","});
     ASSERT_TRUE(read.settings);
     EXPECT_EQ(read.settings->efficiency, 0.25);

@@ -21,7 +21,7 @@ TEST_P(CountsImportGood, Reads)
 {
     const Good& g = GetParam();
     const auto read = decay::readCounts(g.text, g.decimalPoint);
-    ASSERT_TRUE(read.counts) << read.error;
+    ASSERT_TRUE(read.counts) << read.error.text();
     std::vector<double> ends;
     std::vector<std::int64_t> counts;
     for (const auto& interval : read.counts->data.intervals) {
@@ -50,17 +50,17 @@ TEST(CountsImport, EveryRefusalNamesTheLineAndTheFault)
         {"0\n1\n", "Line 1 has 1 field: each line needs a time and counts, then a background or the end of the interval and a background."},
         {"0,5\n1,4,1\n", "Line 2 has 3 fields, line 1 has 2 fields."},
         {"0,5\n1,4.5\n", "Line 2, field 2: the counts \"4.5\" are not a whole number."},
-        {"0,5\n1,-4\n", "Line 2, field 2: \"-4\" is not a count from 0 to 1e15."},
-        {"0,5,1\n1,4,-1\n", "Line 2, field 3: \"-1\" is not a count from 0 to 1e15."},
+        {"0,5\n1,-4\n", "Line 2, field 2: \"-4\" is not a count from 0 to 1e+15."},
+        {"0,5,1\n1,4,-1\n", "Line 2, field 3: \"-1\" is not a count from 0 to 1e+15."},
         {"0,5\n\n0,4\n", "Line 3: the time does not come after the time before it."},
-        {"0,5\n1e16,4\n", "Line 2, field 1: the time \"1e16\" is not from -1e15 to 1e15."},
+        {"0,5\n1e16,4\n", "Line 2, field 1: the time \"1e16\" is not from -1e+15 to 1e+15."},
         {"0,2,5,0\n3,3,4,0\n", "Line 2: the interval does not end after it starts."},
         {"0,2,5,0\n1,3,4,0\n", "Line 2: the interval starts before the one before it ends."},
     };
     for (const auto& [text, error] : bad) {
         const auto read = decay::readCounts(text, ".");
         EXPECT_FALSE(read.counts) << text;
-        EXPECT_EQ(read.error, error) << text;
+        EXPECT_EQ(read.error.text(), error) << text;
     }
 }
 

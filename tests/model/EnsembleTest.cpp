@@ -63,7 +63,7 @@ TEST(Ensemble, CancelStopsSoonAndGivesNothing)
 TEST(Ensemble, ReadsItsParameterTexts)
 {
     const auto good = decay::readEnsemble({"1000", "0,25", " 3000", "1000", "18446744073709551615", ","});
-    ASSERT_TRUE(good.params) << good.error;
+    ASSERT_TRUE(good.params) << good.error.text();
     EXPECT_TRUE(good.params->atoms == 1000 && good.params->rate == 0.25 && good.params->lastStep == 3000
                 && good.params->runs == 1000 && good.params->seed == 18446744073709551615ULL);
     const std::pair<decay::EnsembleTexts, const char*> bad[] = {
@@ -79,7 +79,7 @@ TEST(Ensemble, ReadsItsParameterTexts)
         {{"100", "0.1", "50", "30", ""}, "The seed must be a whole number from 0 to 18446744073709551615."},
     };
     for (const auto& [texts, error] : bad)
-        EXPECT_EQ(decay::readEnsemble(texts).error, error) << texts.atoms << ' ' << texts.rate << ' ' << texts.seed;
+        EXPECT_EQ(decay::readEnsemble(texts).error.text(), error) << texts.atoms << ' ' << texts.rate << ' ' << texts.seed;
 }
 
 TEST(Ensemble, TakesTheMainWindowsFieldsWithinItsLimits)

@@ -14,7 +14,7 @@ constexpr double kHalfLife = 20; // seconds
 decay::SampleRun decayingRun(double a0, int steps)
 {
     const double lambda = std::numbers::ln2 / kHalfLife;
-    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .step = 1};
+    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(1, steps), .perStep = {}};
     for (int k = 0; k < steps; ++k)
         run.perStep.push_back(a0 * std::exp(-lambda * k) * -std::expm1(-lambda) / lambda);
     return run;
@@ -49,7 +49,7 @@ TEST_P(NoiselessCounts, GiveTheTrueHalfLifeByBothMethods)
     const decay::FitData data = noiselessData(c.a0, c.background, c.width, static_cast<int>(100 / c.width));
     for (const auto& fit : {decay::fitPoissonLikelihood(data), decay::fitWeightedLeastSquares(data)}) {
         SCOPED_TRACE(decay::methodName(fit.method));
-        ASSERT_TRUE(fit.fitted()) << fit.note;
+        ASSERT_TRUE(fit.fitted()) << fit.note.text();
         EXPECT_NEAR(fit.halfLife, kHalfLife, 0.01 * kHalfLife);
         EXPECT_GT(fit.sigma, 0);
         ASSERT_EQ(fit.residuals.size(), data.intervals.size());
@@ -71,14 +71,14 @@ TEST(HalfLifeFit, IntervalsWithoutNetCounts)
     for (std::size_t k = 30; k < 40; ++k)
         data.intervals[k].counts = k % 2 == 0 ? 0 : 5; // background alone would give 10
     const auto likelihood = decay::fitPoissonLikelihood(data);
-    ASSERT_TRUE(likelihood.fitted()) << likelihood.note;
+    ASSERT_TRUE(likelihood.fitted()) << likelihood.note.text();
     EXPECT_EQ(likelihood.skipped, 0);
     EXPECT_NEAR(likelihood.halfLife, kHalfLife, 0.05 * kHalfLife);
 
     const auto line = decay::fitWeightedLeastSquares(data);
     ASSERT_TRUE(line.fitted());
     EXPECT_EQ(line.skipped, 10);
-    EXPECT_EQ(line.note, "Left out 10 intervals whose net counts are not above 0: they have no logarithm.");
+    EXPECT_EQ(line.note.text(), "Left out 10 intervals whose net counts are not above 0: they have no logarithm.");
     EXPECT_TRUE(std::isnan(line.residuals[35]));
 }
 
@@ -86,17 +86,17 @@ TEST(HalfLifeFit, SaysWhyThereIsNoFit)
 {
     const auto one = decay::fitPoissonLikelihood(noiselessData(1000, 0, 1, 1));
     EXPECT_FALSE(one.fitted());
-    EXPECT_EQ(one.note, "A half-life needs the counts of two intervals or more.");
+    EXPECT_EQ(one.note.text(), "A half-life needs the counts of two intervals or more.");
 
     decay::FitData rising = noiselessData(1000, 1, 1, 10);
     for (std::size_t k = 0; k < 10; ++k)
         rising.intervals[k].counts = 100 + 10 * static_cast<std::int64_t>(k);
-    EXPECT_EQ(decay::fitWeightedLeastSquares(rising).note, "The net counts do not fall: there is no half-life to fit.");
-    EXPECT_EQ(decay::fitPoissonLikelihood(rising).note, "The counts show no decay that a half-life could be fitted to.");
+    EXPECT_EQ(decay::fitWeightedLeastSquares(rising).note.text(), "The net counts do not fall: there is no half-life to fit.");
+    EXPECT_EQ(decay::fitPoissonLikelihood(rising).note.text(), "The counts show no decay that a half-life could be fitted to.");
 
     decay::FitData background = noiselessData(0, 10, 1, 10);
-    EXPECT_EQ(decay::fitPoissonLikelihood(background).note, "The counts are too few for a half-life: its uncertainty would exceed it.");
-    EXPECT_EQ(decay::fitWeightedLeastSquares(background).note, "A line needs two intervals or more whose net counts are above 0.");
+    EXPECT_EQ(decay::fitPoissonLikelihood(background).note.text(), "The counts are too few for a half-life: its uncertainty would exceed it.");
+    EXPECT_EQ(decay::fitWeightedLeastSquares(background).note.text(), "A line needs two intervals or more whose net counts are above 0.");
 }
 
 // Over 1000 simulated experiments the Poisson likelihood's 1-sigma interval must hold the true

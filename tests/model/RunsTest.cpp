@@ -43,7 +43,7 @@ TEST(DeterministicRun, UnconfirmedTimeStaysWithinTheSeries)
     const std::pair<const char*, int> cases[] = {{"-5", 0}, {"2.5", 2}, {"12x", 12}, {"20000", 9999}, {"1e30", 9999}};
     for (const auto& [text, tmax] : cases) {
         auto s = freshState();
-        EXPECT_EQ(decay::runDeterministic(*s, {"100", "0.1", text}).label, "Number of atoms at t=" + std::to_string(tmax));
+        EXPECT_EQ(decay::runDeterministic(*s, {"100", "0.1", text}).label.text(), "Number of atoms at t=" + std::to_string(tmax));
         EXPECT_EQ(s->tmax, tmax);
     }
 }
@@ -72,7 +72,7 @@ TEST(Runs, UnreadableOrOverflowingParametersLeaveEverythingAsItWas)
 TEST(RandomRun, RunsToTheCurrentTmaxWithWholeCounts)
 {
     auto s = freshState(50);
-    EXPECT_EQ(decay::runRandom(*s, {"100", "0.1", "20"}, 1).label, "Number of atoms at t=50");
+    EXPECT_EQ(decay::runRandom(*s, {"100", "0.1", "20"}, 1).label.text(), "Number of atoms at t=50");
     for (int t = 0; t <= 51; ++t)
         ASSERT_EQ(s->Nt[t], std::floor(s->Nt[t])) << t;
 

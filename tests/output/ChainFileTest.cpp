@@ -9,8 +9,13 @@ TEST(ChainFile, HeaderAndLinesAsTheLabWritesThem)
 {
     const decay::Chain chain{{{"Mo-99", "", 65.932 * 3600}, {"Tc-99m", "", 6.0066 * 3600}, {"Tc-99", "", 0}},
                              {{0, 1, 0.875}, {0, 2, 0.125}, {1, 2, 0.999963}}};
-    const decay::ChainSeries counts{3, 1, {1e6, 989542.25, 0, 9150.5, 0, 1307.25}};
-    EXPECT_EQ(decay::chainFileText(chain, counts, 5400, decay::TimeUnit::Hour),
+    const decay::LabRun run{.chain = chain,
+                            .setup = {.initial = {1e6, 0, 0}, .step = 5400, .steps = 1, .milk = {}},
+                            .unit = decay::TimeUnit::Hour,
+                            .random = false,
+                            .atoms = {3, 1, {1e6, 989542.25, 0, 9150.5, 0, 1307.25}, {}},
+                            .exact = {}};
+    EXPECT_EQ(decay::chainFileText(run),
               "\"t [h]\",\"N Mo-99\",\"N Tc-99m\",\"N Tc-99\",\"A Mo-99 [Bq]\",\"A Tc-99m [Bq]\",\"A Tc-99 [Bq]\"\r\n"
               "0,1000000,0,0,2.920294902,0,0\r\n"
               "1.5,989542.25,9150.5,1307.25,2.889755188,0.2933182423,0\r\n");

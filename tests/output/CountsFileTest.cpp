@@ -26,7 +26,7 @@ TEST(CountsFile, ReadsBackThroughTheImport)
 {
     const decay::FitData written = twoMinutes();
     const auto read = decay::readCounts(decay::countsFileText(written, decay::TimeUnit::Second), ".");
-    ASSERT_TRUE(read.counts) << read.error;
+    ASSERT_TRUE(read.counts) << read.error.text();
     EXPECT_EQ(read.counts->timeUnit, "s");
     ASSERT_EQ(read.counts->data.intervals.size(), written.intervals.size());
     for (std::size_t k = 0; k < written.intervals.size(); ++k) {

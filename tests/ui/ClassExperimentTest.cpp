@@ -1,6 +1,6 @@
 #include "TestProgram.h"
-#include "ui/experiment/ChartLegend.h"
-#include "ui/experiment/ExperimentChart.h"
+#include "ui/charts/PlotLegend.h"
+#include "ui/charts/PlotChart.h"
 
 // The class experiment window and the way into it from the charts of both windows.
 class ClassExperimentTest : public QObject {
@@ -138,7 +138,7 @@ private slots:
         w.txtRuns->setText(QStringLiteral("1001"));
         w.cmdRun->click();
         QVERIFY(!w.running());
-        QCOMPARE(m_program->platform.errors, QStringList("The number of runs must be a whole number from 1 to 1000."));
+        QCOMPARE(m_program->platform.errors, QStringList("The number of runs must be a whole number from 1 to 1,000."));
         QTest::keyClicks(w.txtHalfLife, QStringLiteral("x")); // typing the half-life writes the rate
         QCOMPARE(w.txtRate->text(), QString());
         w.txtHalfLife->clear();

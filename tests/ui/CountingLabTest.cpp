@@ -33,7 +33,7 @@ private slots:
         w.playFor(100.0);
         QCOMPARE(w.counter()->time(), 46 * w.counter()->endTime() / 100);
         QCOMPARE(w.counter()->intervals().size(), std::size_t{11});
-        QCOMPARE(w.lblCounts->text(), QString::number(w.counter()->running().counts));
+        QCOMPARE(w.lblCounts->text(), QLocale().toString(static_cast<qlonglong>(w.counter()->running().counts)));
         QVERIFY(w.lblFit->text().contains(QStringLiteral("when the counting stops")));
 
         w.cboSpeed->setCurrentIndex(w.cboSpeed->count() - 1); // as fast as possible

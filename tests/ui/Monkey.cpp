@@ -338,7 +338,7 @@ private:
             return "the counter's time runs past its run or stands apart from its intervals";
         if (w->cmdPause->isEnabled() == c.finished())
             return "Pause is enabled after the counting ended, or disabled before";
-        if (w->lblCounts->text() != QString::number(c.running().counts))
+        if (w->lblCounts->text() != QLocale().toString(static_cast<qlonglong>(c.running().counts)))
             return "the display shows " + w->lblCounts->text() + " counts, not the running interval's";
         return {};
     }
@@ -377,8 +377,8 @@ private:
             if (saved(".csv").toStdString() != decay::experimentFileText(w->result()->ensemble, w->result()->stats))
                 m_problem = "the exported runs are not what the program formats";
         } else if (const auto* lab = dynamic_cast<NuclideLab*>(findWindow("NuclideLab")); control == "NuclideLab.cmdExport" && lab && lab->result()) {
-            const NuclideLab::Result& r = *lab->result();
-            if (saved(".csv").toStdString() != decay::chainFileText(r.chain, r.counts, r.setup.step, r.unit))
+            const decay::LabRun& r = *lab->result();
+            if (saved(".csv").toStdString() != decay::chainFileText(r))
                 m_problem = "the exported lab run is not what the program formats";
         } else if (const auto* counter = counting(); control == "CountingLab.cmdExportCounts" && counter) {
             if (saved(".csv").toStdString() != decay::countsFileText(counter->shownData(), counter->timeUnit()))

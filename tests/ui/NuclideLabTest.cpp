@@ -1,6 +1,6 @@
 #include "TestProgram.h"
-#include "ui/experiment/ChartLegend.h"
-#include "ui/experiment/ExperimentChart.h"
+#include "ui/charts/PlotLegend.h"
+#include "ui/charts/PlotChart.h"
 
 // The nuclide lab window: the way in, the views of a run, milking, refusals and the files.
 class NuclideLabTest : public QObject {
@@ -20,7 +20,7 @@ class NuclideLabTest : public QObject {
     QStringList layerNames()
     {
         QStringList names;
-        for (const ExperimentChart::Layer& layer : lab().chartLab->plot().layers)
+        for (const PlotChart::Layer& layer : lab().chartLab->plot().layers)
             names.append(layer.name);
         return names;
     }
@@ -75,7 +75,7 @@ private slots:
         w.optRatio->setChecked(true);
         QCOMPARE(w.cboDaughter->currentText(), QStringLiteral("Tc-99m / Mo-99"));
         QCOMPARE(layerNames(), QStringList({"Ratio", "Equilibrium"}));
-        const ExperimentChart::Layer& ratio = w.chartLab->plot().layers[0];
+        const PlotChart::Layer& ratio = w.chartLab->plot().layers[0];
         const double equilibrium = w.chartLab->plot().layers[1].lines[0][0].y();
         QVERIFY(std::fabs(ratio.lines[0].back().y() / equilibrium - 1) < 0.01);
         QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) lives longer than Tc-99m (6.007 h), "
@@ -100,12 +100,12 @@ private slots:
         w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("20000"));
         w.cmdRandom->click();
         QVERIFY(m_program->platform.busyAtSeed);
-        QVERIFY(w.result() && w.result()->random && w.result()->expected);
+        QVERIFY(w.result() && w.result()->random && w.result()->exact);
         QCOMPARE(layerNames(), QStringList({"I-131", "I-131 expected", "Xe-131", "Xe-131 expected"}));
-        const decay::ChainSeries& counts = w.result()->counts;
-        for (int step = 0; step <= counts.steps; ++step) {
-            QCOMPARE(counts.at(0, step) + counts.at(1, step), 20000.0); // whole atoms, none lost
-            QCOMPARE(counts.at(0, step), std::round(counts.at(0, step)));
+        const decay::ChainSeries& atoms = w.result()->atoms;
+        for (int step = 0; step <= atoms.steps; ++step) {
+            QCOMPARE(atoms.at(0, step) + atoms.at(1, step), 20000.0); // whole atoms, none lost
+            QCOMPARE(atoms.at(0, step), std::round(atoms.at(0, step)));
         }
     }
 
@@ -117,10 +117,10 @@ private slots:
         w.txtMilkStep->setText(QStringLiteral("40"));
         w.cmdMilk->click();
         QVERIFY(m_program->platform.errors.isEmpty());
-        const decay::ChainSeries& counts = w.result()->counts;
-        QVERIFY(counts.at(1, 39) > 0);
-        QCOMPARE(counts.at(1, 40), 0.0);
-        QVERIFY(counts.at(1, 41) > 0);
+        const decay::ChainSeries& atoms = w.result()->atoms;
+        QVERIFY(atoms.at(1, 39) > 0);
+        QCOMPARE(atoms.at(1, 40), 0.0);
+        QVERIFY(atoms.at(1, 41) > 0);
         QVERIFY(w.lblStatus->text().contains(QStringLiteral("Tc-99m milked after step 40")));
     }
 
@@ -137,8 +137,8 @@ private slots:
         w.cmdExact->click();
         QVERIFY(m_program->platform.errors.isEmpty());
         QCOMPARE(layerNames(), QStringList({"Parent", "Daughter"}));
-        QCOMPARE(w.result()->counts.at(0, 0), 5000.0);
-        QCOMPARE(w.result()->counts.at(1, 0), 0.0);
+        QCOMPARE(w.result()->atoms.at(0, 0), 5000.0);
+        QCOMPARE(w.result()->atoms.at(1, 0), 0.0);
 
         // Cut to one member: the lists follow the chain that ran, so no view looks for a link that is gone.
         w.tblMembers->item(1, NuclideLab::ColName)->setText(QString());

@@ -1,7 +1,7 @@
 #include "ClassExperiment.h"
 
-#include "ChartLegend.h"
-#include "ExperimentChart.h"
+#include "ui/charts/PlotLegend.h"
+#include "ui/charts/PlotChart.h"
 #include "ExperimentPlots.h"
 #include "model/Conversions.h"
 #include "model/Entries.h"
@@ -149,9 +149,9 @@ QLayout* ClassExperiment::buildChartArea()
     optHalfLives->setObjectName(QStringLiteral("optHalfLives"));
     QHBoxLayout* viewRow = look::viewRow(this, {optCounts, optLog, optHalfLives});
     viewRow->addStretch();
-    chartExperiment = new ExperimentChart;
+    chartExperiment = new PlotChart;
     look::name(chartExperiment, QStringLiteral("chartExperiment"), tr("Chart of the class experiment"));
-    frmLegend = new ChartLegend(*chartExperiment, 4); // two rows at most, whatever the language
+    frmLegend = new PlotLegend(*chartExperiment, 4); // two rows at most, whatever the language
     look::name(frmLegend, QStringLiteral("frmLegend"), tr("Legend"));
 
     tblHalfLives = new QTableWidget(4, 2);
@@ -369,7 +369,7 @@ void ClassExperiment::showHalfLives()
 void ClassExperiment::cmdImport_Click()
 {
     const QString title = tr("Import class data");
-    const auto file = importFile(*this, m_platform, title, tr("Class data (*.csv *.txt *.tsv);;All files (*)"), 4 << 20,
+    const auto file = importFile(*this, m_platform, title, tr("Class data (*.csv *.txt *.tsv);;All files (*)"), static_cast<qint64>(decay::kLargestClassFile),
                                  tr("The class data were not imported.\n\n%1 cannot be read: %2"));
     if (!file)
         return;

@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-class ChartLegend;
-class ExperimentChart;
+class PlotLegend;
+class PlotChart;
 class Platform;
 class QButtonGroup;
 class QLabel;
@@ -57,8 +57,8 @@ public:
     QRadioButton* optCounts;
     QRadioButton* optLog;
     QRadioButton* optHalfLives;
-    ExperimentChart* chartExperiment;
-    ChartLegend* frmLegend;
+    PlotChart* chartExperiment;
+    PlotLegend* frmLegend;
     QTableWidget* tblHalfLives;
     QLabel* lblHalfLives;
     QPushButton* cmdImport;

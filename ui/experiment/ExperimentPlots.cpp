@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-using Layer = ExperimentChart::Layer;
+using Layer = PlotChart::Layer;
 
 namespace {
 
@@ -76,10 +76,10 @@ std::vector<double> runCounts(const decay::Ensemble& ensemble, int run)
 
 } // namespace
 
-ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble* ensemble, const decay::EnsembleStats* stats,
+PlotChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble* ensemble, const decay::EnsembleStats* stats,
                                      const decay::ClassData* data, const decay::DecayFit* fit)
 {
-    ExperimentChart::Plot plot;
+    PlotChart::Plot plot;
     const bool log = view == ExperimentView::LnCounts;
     const auto values = [log](const std::vector<double>& v) { return log ? decay::logarithms(v) : v; };
 
@@ -104,8 +104,8 @@ ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble*
             mark(kLnTwoOverR, QColor(200, 0, 90), s.continuousHalfLife);
         }
     } else {
-        plot = log ? ExperimentChart::Plot{ExperimentPlots::tr("ln N(t) of the class"), ExperimentPlots::tr("Step t"), ExperimentPlots::tr("ln N")}
-                   : ExperimentChart::Plot{ExperimentPlots::tr("Atoms left in each run"), ExperimentPlots::tr("Step t"),
+        plot = log ? PlotChart::Plot{ExperimentPlots::tr("ln N(t) of the class"), ExperimentPlots::tr("Step t"), ExperimentPlots::tr("ln N")}
+                   : PlotChart::Plot{ExperimentPlots::tr("Atoms left in each run"), ExperimentPlots::tr("Step t"),
                                            ExperimentPlots::tr("Atoms N(t)")};
         if (ensemble && stats) {
             const decay::Ensemble& e = *ensemble;

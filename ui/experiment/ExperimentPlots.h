@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
 #include "model/ClassData.h"
 #include "model/EnsembleStats.h"
 
@@ -9,5 +9,5 @@ enum class ExperimentView { Counts, LnCounts, HalfLives };
 // What the chart shows of a class (either may be missing): in the count views every run up to 100
 // (else 100 spread over the class), the class mean, the theory and the class's own data; in the
 // half-life view the histogram of the measured half-lives beside the theory.
-ExperimentChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble* ensemble, const decay::EnsembleStats* stats,
+PlotChart::Plot experimentPlot(ExperimentView view, const decay::Ensemble* ensemble, const decay::EnsembleStats* stats,
                                      const decay::ClassData* data, const decay::DecayFit* fit);

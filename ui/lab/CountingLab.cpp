@@ -7,11 +7,13 @@
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
+#include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
+#include "ui/TimeText.h"
 #include "ui/WorksheetPage.h"
-#include "ui/experiment/ChartLegend.h"
-#include "ui/experiment/ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
+#include "ui/charts/PlotLegend.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,55 +46,13 @@ constexpr double kFastSliceSeconds = 0.008;
 constexpr double kMostClicksPerSecond = 30;
 constexpr double kFlashSeconds = 0.06;
 constexpr int kFrameMilliseconds = 16;
-// More intervals than a chart shows apart as points with error bars: drawn as a line, with the
-// error bars of evenly spaced intervals among them.
-constexpr std::size_t kMostMarkedIntervals = 300;
-
-const QColor kCountColor(0, 70, 170);
-const QColor kBackgroundColor(150, 150, 150, 110);
-const QColor kFitColor(200, 30, 30);
-const QColor kModernColor(0, 130, 60);
-
-QString number(double value, int digits = 6)
-{
-    return QLocale().toString(value, 'g', digits);
-}
-
-// A value and its uncertainty, both rounded to the place of the uncertainty's second digit.
-QString withSigma(double value, double sigma)
-{
-    if (!(sigma > 0) || !std::isfinite(sigma) || !std::isfinite(value))
-        return number(value);
-    const int place = static_cast<int>(std::floor(std::log10(sigma))) - 1;
-    const double unit = std::pow(10.0, place);
-    const int decimals = std::clamp(-place, 0, 12);
-    return QStringLiteral("%1 \u00B1 %2")
-        .arg(QLocale().toString(std::round(value / unit) * unit, 'f', decimals), QLocale().toString(std::round(sigma / unit) * unit, 'f', decimals));
-}
-
-// A number typed in a field, within [low, high]; empty for anything else.
-std::optional<double> fieldValue(const QLineEdit* field, const QWidget& window, double low, double high)
-{
-    const auto value = decay::strictValue(text(field), decimalPoint(window));
-    return value && *value >= low && *value <= high ? value : std::nullopt;
-}
-
-// An error bar from `low` to `high` at `x`.
-QPolygonF bar(double x, double low, double high)
-{
-    return QPolygonF{QPointF(x, low), QPointF(x, high)};
-}
 
 } // namespace
 
 CountingLab::CountingLab(Platform& platform)
     : m_platform(platform)
 {
-    setObjectName(QStringLiteral("CountingLab"));
-    setWindowTitle(tr("Counting lab"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
-    setWindowIcon(look::windowIcon());
+    look::ownWindow(this, QStringLiteral("CountingLab"), tr("Counting lab"));
 
     tmrPlay = new QTimer(this);
     tmrPlay->setObjectName(QStringLiteral("tmrPlay"));
@@ -106,9 +66,10 @@ CountingLab::CountingLab(Platform& platform)
     tabLab->addTab(buildDating(), tr("Radiocarbon dating"));
     left->addWidget(tabLab, 1);
     auto* files = new QHBoxLayout;
-    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
-    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
-    cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
+    const look::ChartCommands commands = look::chartCommands();
+    cmdSaveImage = commands.saveImage;
+    cmdPrint = commands.print;
+    cmdClose = commands.close;
     for (QPushButton* b : {cmdSaveImage, cmdPrint, cmdClose})
         files->addWidget(b);
     left->addLayout(files);
@@ -211,7 +172,7 @@ QWidget* CountingLab::buildCounting()
     cboMethod = new QComboBox;
     look::name(cboMethod, QStringLiteral("cboMethod"), tr("Fit method:"));
     for (auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares})
-        cboMethod->addItem(modelText(std::string(decay::methodName(method))));
+        cboMethod->addItem(modelText({std::string(decay::methodName(method)), {}}));
     fitForm->addRow(tr("Fit method:"), cboMethod);
     layout->addLayout(fitForm);
     lblFit = new QLabel;
@@ -261,12 +222,12 @@ QLayout* CountingLab::buildChartArea()
 {
     chkLog = new QCheckBox(tr("Logarithmic scale"));
     chkLog->setObjectName(QStringLiteral("chkLog"));
-    chartCounts = new ExperimentChart;
+    chartCounts = new PlotChart;
     look::name(chartCounts, QStringLiteral("chartCounts"), tr("Chart of the counts"));
     chartCounts->setFocusPolicy(Qt::StrongFocus); // so that a screen reader can reach its description
-    frmLegend = new ChartLegend(*chartCounts, 4);
+    frmLegend = new PlotLegend(*chartCounts, 4);
     look::name(frmLegend, QStringLiteral("frmLegend"), tr("Legend"));
-    chartResiduals = new ExperimentChart;
+    chartResiduals = new PlotChart;
     look::name(chartResiduals, QStringLiteral("chartResiduals"), tr("Residuals of the fit"));
     chartResiduals->setFixedHeight(170);
     auto* right = new QVBoxLayout;
@@ -299,7 +260,7 @@ void CountingLab::connectHandlers()
 
 // Sample
 
-void CountingLab::setSample(const NuclideLab::Result& run, const QString& name)
+void CountingLab::setSample(const decay::LabRun& run, const QString& name)
 {
     stop();
     m_counter.reset();
@@ -317,7 +278,7 @@ void CountingLab::setSample(const NuclideLab::Result& run, const QString& name)
     lblSample->setText(tr("Sample: %1, %2 run of %3 steps of %4 %5.")
                            .arg(name, run.random ? tr("random") : tr("exact"))
                            .arg(run.setup.steps)
-                           .arg(number(run.setup.step * time.perSecond), time.unit));
+                           .arg(numbers::significant(run.setup.step * time.perSecond, 6), time.unit));
     showCounts();
     showFit();
     setCommands();
@@ -349,17 +310,16 @@ void CountingLab::cmdBackground_Click()
     const auto settings = readSettings();
     if (!settings)
         return;
-    const auto seconds = fieldValue(txtBackgroundTime, *this, 1, 1e7);
-    if (!seconds) {
-        m_platform.showError(this, tr("Counting lab"), tr("The background counting time must be a number of seconds from 1 to 1E+07."));
+    const decay::NumberEntry seconds = decay::readBackgroundTime(text(txtBackgroundTime), decimalPoint(*this));
+    if (!seconds.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(seconds.error));
         return;
     }
     decay::DecayDraws draws(m_platform.randomSeed());
-    m_background = decay::measureBackground(draws, settings->background, *seconds);
+    m_background = decay::measureBackground(draws, settings->background, *seconds.value);
     lblBackground->setText(tr("Background: %1 counts in %2 s, %3 per second.")
-                               .arg(m_background->counts)
-                               .arg(number(*seconds))
-                               .arg(withSigma(m_background->rate(), m_background->sigma())));
+                               .arg(numbers::count(m_background->counts), numbers::significant(*seconds.value, 6),
+                                    numbers::withUncertainty(m_background->rate(), m_background->sigma())));
     showFit();
     showDating();
 }
@@ -385,14 +345,15 @@ bool CountingLab::startCounting()
         m_platform.showError(this, tr("Counting lab"), tr("Tick at least one member to count."));
         return false;
     }
-    const NuclideLab::Result& run = m_sample->run;
-    decay::SampleRun sample = decay::countedSample(run.counts, chosen, run.setup.step, run.random);
-    const std::string refusal = decay::countingRefusal(sample, *settings);
+    const decay::LabRun& run = m_sample->run;
+    decay::SampleRun sample = decay::countedSample(run.atoms, chosen, run.times(), run.random);
+    const decay::Message refusal = decay::countingRefusal(sample, *settings);
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return false;
     }
     m_counter.emplace(std::move(sample), *settings, m_platform.randomSeed());
+    m_countedSettings = settings;
     m_imported.reset();
     m_fit.reset();
     m_playTime = 0;
@@ -436,7 +397,7 @@ void CountingLab::cmdStep_Click()
     }
     stop();
     const std::int64_t before = totalCounts();
-    m_counter->advanceTo(m_counter->time() + m_sample->run.setup.step);
+    m_counter->advanceStep();
     m_playTime = m_counter->time();
     counted(totalCounts() - before, 0);
     // Paused, no frame comes to put the lamp out.
@@ -462,12 +423,12 @@ void CountingLab::playFor(double realSeconds)
     const int speed = cboSpeed->currentIndex();
     if (speed >= 0 && speed < static_cast<int>(std::size(kSpeeds))) {
         m_playTime += realSeconds * kSpeeds[speed];
-        m_counter->advanceTo(m_playTime);
+        m_counter->playTo(m_playTime);
     } else {
         QElapsedTimer slice;
         slice.start();
         while (!m_counter->finished() && slice.nsecsElapsed() < static_cast<qint64>(kFastSliceSeconds * 1e9))
-            m_counter->advanceTo(m_counter->time() + m_sample->run.setup.step);
+            m_counter->advanceStep();
         m_playTime = m_counter->time();
     }
     counted(totalCounts() - before, realSeconds);
@@ -536,16 +497,17 @@ void CountingLab::showCounts()
         return;
     }
     const decay::CountInterval running = m_counter->running();
-    lblCounts->setText(QString::number(running.counts));
+    lblCounts->setText(numbers::count(running.counts));
     const TimeScale time = shownTime();
     QString rate = tr("Count rate: not yet known.");
     if (!m_counter->intervals().empty()) {
         const decay::CountInterval& last = m_counter->intervals().back();
-        rate = tr("Count rate: %1 per second in the last interval.").arg(number(static_cast<double>(last.counts) / (last.end - last.start)));
+        rate = tr("Count rate: %1 per second in the last interval.").arg(CountingPlots::rateText(last));
     }
     lblRate->setText(rate + QLatin1Char('\n') +
                      tr("t = %1 of %2 %3; %4 intervals counted.")
-                         .arg(number(m_counter->time() * time.perSecond), number(m_counter->endTime() * time.perSecond), time.unit)
+                         .arg(numbers::significant(m_counter->time() * time.perSecond, 6),
+                              numbers::significant(m_counter->endTime() * time.perSecond, 6), time.unit)
                          .arg(m_counter->intervals().size()));
 }
 
@@ -568,7 +530,7 @@ CountingLab::TimeScale CountingLab::shownTime() const
     if (m_imported)
         return {1, qtext(m_imported->counts.timeUnit)};
     if (m_sample)
-        return {1 / decay::unitSeconds(m_sample->run.unit), unitText(decay::unitName(m_sample->run.unit))};
+        return {1 / decay::unitSeconds(m_sample->run.unit), unitText(m_sample->run.unit)};
     return {1, QString()};
 }
 
@@ -582,8 +544,10 @@ void CountingLab::tabLab_Change()
 void CountingLab::showPlot()
 {
     const bool dating = tabLab->currentIndex() == 1;
-    ExperimentChart::Plot residuals;
-    const ExperimentChart::Plot plot = dating ? datingPlot() : ratePlot(&residuals);
+    PlotChart::Plot residuals;
+    const PlotChart::Plot plot =
+        dating ? CountingPlots::dating(m_datings, m_ageShown && m_datingSample ? std::optional(m_datingSample->age) : std::nullopt)
+               : CountingPlots::rates(rateData(), &residuals);
     chartResiduals->setVisible(!dating);
     chartResiduals->setPlot(residuals);
     chartCounts->setPlot(plot);
@@ -591,124 +555,11 @@ void CountingLab::showPlot()
     frmLegend->refresh();
 }
 
-// The count rate of every interval with its error bar, the background and the fit; the fit's
-// residuals go to `residuals`.
-ExperimentChart::Plot CountingLab::ratePlot(ExperimentChart::Plot* residuals) const
+RatePlotData CountingLab::rateData() const
 {
-    ExperimentChart::Plot plot;
-    plot.logY = chkLog->isChecked();
-    const decay::FitData measured = shownData();
     const auto [toShown, unit] = shownTime();
-    const QString perTime = m_imported ? (unit.isEmpty() ? tr("per unit of time") : tr("per %1").arg(unit)) : tr("per second");
-    plot.title = measured.intervals.empty() ? (m_sample ? tr("Press Start to count the sample") : tr("No counts yet"))
-                                        : tr("Count rate with \u221AN error bars");
-    plot.xTitle = unit.isEmpty() ? tr("t") : tr("t [%1]").arg(unit);
-    plot.yTitle = tr("Count rate [%1]").arg(perTime);
-    if (residuals) {
-        residuals->title = tr("Residuals of the fit");
-        residuals->xTitle = plot.xTitle;
-        residuals->yTitle = tr("(counts \u2212 fit) / \u03C3");
-    }
-
-    const std::size_t barEvery = (measured.intervals.size() + kMostMarkedIntervals - 1) / kMostMarkedIntervals;
-    ExperimentChart::Layer countLayer{tr("Counts"), kCountColor, barEvery <= 1 ? ExperimentChart::Layer::Kind::Points : ExperimentChart::Layer::Kind::Lines};
-    countLayer.width = barEvery <= 1 ? 1.5 : 1;
-    ExperimentChart::Layer bars{countLayer.name, kCountColor};
-    bars.inLegend = false;
-    bars.width = 1;
-    QPolygonF points, low, high, fitLine, residualPoints;
-    const bool fitted = m_fit && m_fit->fitted() && m_fit->expected.size() == measured.intervals.size();
-    const double backgroundSigma =
-        measured.backgroundTime > 0 ? decay::BackgroundMeasurement{measured.backgroundCounts, measured.backgroundTime}.sigma() : 0;
-    const auto backgroundAt = [&](std::size_t k) {
-        const decay::CountInterval& interval = measured.intervals[k];
-        const double length = interval.end - interval.start;
-        return measured.backgroundRate * (k < measured.exposure.size() ? measured.exposure[k] : length) / length;
-    };
-    for (std::size_t k = 0; k < measured.intervals.size(); ++k) {
-        const decay::CountInterval& interval = measured.intervals[k];
-        const double length = interval.end - interval.start;
-        const double x = (interval.start + interval.end) / 2 * toShown;
-        const double n = static_cast<double>(interval.counts);
-        points.append(QPointF(x, n / length));
-        if (k % barEvery == 0)
-            bars.lines.push_back(bar(x, (n - std::sqrt(n)) / length, (n + std::sqrt(n)) / length));
-        // The background's steps, only where its rate changes, and at both ends.
-        const double b = backgroundAt(k);
-        if (k == 0 || k + 1 == measured.intervals.size() || b != backgroundAt(k - 1) || b != backgroundAt(k + 1))
-            for (double t : {interval.start * toShown, interval.end * toShown}) {
-                low.append(QPointF(t, b - backgroundSigma));
-                high.append(QPointF(t, b + backgroundSigma));
-            }
-        if (fitted) {
-            fitLine.append(QPointF(x, m_fit->expected[k] / length));
-            residualPoints.append(QPointF(x, m_fit->residuals[k]));
-        }
-    }
-    countLayer.lines.push_back(points);
-    plot.layers.push_back(std::move(bars));
-    plot.layers.push_back(std::move(countLayer));
-    if (!measured.intervals.empty() && (measured.backgroundRate > 0 || measured.backgroundTime > 0)) {
-        ExperimentChart::Layer background{tr("Background"), kBackgroundColor, ExperimentChart::Layer::Kind::Band};
-        background.lines = {low, high};
-        plot.layers.push_back(std::move(background));
-    }
-    if (fitted) {
-        ExperimentChart::Layer fit{tr("Fit"), kFitColor};
-        fit.width = 2;
-        fit.lines.push_back(fitLine);
-        plot.layers.push_back(std::move(fit));
-        if (residuals) {
-            ExperimentChart::Layer zero{tr("Zero"), Qt::black};
-            zero.width = 1;
-            zero.inLegend = false;
-            zero.lines.push_back(QPolygonF{QPointF(measured.intervals.front().start * toShown, 0), QPointF(measured.intervals.back().end * toShown, 0)});
-            ExperimentChart::Layer spread{tr("Residuals"), kFitColor, ExperimentChart::Layer::Kind::Points};
-            spread.inLegend = false;
-            spread.lines.push_back(residualPoints);
-            residuals->layers.push_back(std::move(zero));
-            residuals->layers.push_back(std::move(spread));
-        }
-    }
-    return plot;
-}
-
-// Both ages from every count of the dating sample against the counting time, with the true age
-// once shown: longer counts narrow the error bars.
-ExperimentChart::Plot CountingLab::datingPlot() const
-{
-    ExperimentChart::Plot plot;
-    plot.title = m_datings.empty() ? tr("Press Count sample to date the sample") : tr("Age from each count of the sample");
-    plot.xTitle = tr("Counting time [min]");
-    plot.yTitle = tr("Age [years]");
-    plot.logX = true;
-    double shortest = 1e300, longest = 0;
-    for (std::size_t a = 0; a < 2; ++a) {
-        ExperimentChart::Layer ages{a == 0 ? tr("Conventional age (5568 y)") : tr("Age with 5700 y"), a == 0 ? kCountColor : kModernColor,
-                                    ExperimentChart::Layer::Kind::Points};
-        ExperimentChart::Layer bars{ages.name, ages.color};
-        bars.inLegend = false;
-        QPolygonF points;
-        for (const Dating& d : m_datings) {
-            const decay::DatedAge& age = d.result.ages[a];
-            const double x = d.count.seconds / 60 * (a == 0 ? 0.97 : 1.03); // side by side
-            shortest = std::min(shortest, x);
-            longest = std::max(longest, x);
-            points.append(QPointF(x, age.age));
-            if (!age.lowerLimit)
-                bars.lines.push_back(bar(x, age.age - age.sigma, age.age + age.sigma));
-        }
-        ages.lines.push_back(points);
-        plot.layers.push_back(std::move(bars));
-        plot.layers.push_back(std::move(ages));
-    }
-    if (m_ageShown && m_datingSample && !m_datings.empty()) {
-        ExperimentChart::Layer truth{tr("True age"), Qt::black};
-        truth.width = 1;
-        truth.lines.push_back(QPolygonF{QPointF(shortest * 0.8, m_datingSample->age), QPointF(longest * 1.25, m_datingSample->age)});
-        plot.layers.push_back(std::move(truth));
-    }
-    return plot;
+    return {.data = shownData(), .fit = m_fit ? &*m_fit : nullptr, .toShown = toShown, .unit = unit,
+            .perSecond = !m_imported, .hasSample = m_sample.has_value(), .logY = chkLog->isChecked()};
 }
 
 // Fit
@@ -735,13 +586,13 @@ QString CountingLab::fitText()
         return tr("A fit needs the counts of two intervals or more.");
     const auto method = cboMethod->currentIndex() == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood;
     m_fit = method == decay::FitMethod::WeightedLeastSquares ? decay::fitWeightedLeastSquares(measured) : decay::fitPoissonLikelihood(measured);
-    const QString methodName = modelText(std::string(decay::methodName(method)));
+    const QString methodName = modelText({std::string(decay::methodName(method)), {}});
     QString shown;
     if (!m_fit->fitted()) {
         shown = tr("No half-life could be fitted (%1): %2").arg(methodName, modelText(m_fit->note));
     } else {
         const TimeScale time = shownTime();
-        shown = tr("T\u00BD = %1 %2 (%3)").arg(withSigma(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond), time.unit, methodName);
+        shown = tr("T\u00BD = %1 %2 (%3)").arg(numbers::withUncertainty(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond), time.unit, methodName);
         if (!m_fit->note.empty())
             shown += QLatin1Char('\n') + modelText(m_fit->note);
     }
@@ -755,7 +606,7 @@ QString CountingLab::fitText()
 void CountingLab::cmdImport_Click()
 {
     const QString title = tr("Import counts");
-    const auto file = importFile(*this, m_platform, title, tr("Counts (*.csv *.txt *.tsv);;All files (*)"), 8 << 20,
+    const auto file = importFile(*this, m_platform, title, tr("Counts (*.csv *.txt *.tsv);;All files (*)"), static_cast<qint64>(decay::kLargestCountsFile),
                                  tr("The counts were not imported.\n\n%1 cannot be read: %2"));
     if (!file)
         return;
@@ -804,13 +655,17 @@ void CountingLab::paintWorksheet(QPainter& painter) const
 {
     WorksheetPage page(painter);
     page.heading(tr("Atomdrift \u2014 Counting lab"));
-    page.paragraph(tr("%1 Efficiency %2, background %3 per second. %4")
-                       .arg(m_imported ? tr("Counts imported from %1.").arg(m_imported->fileName) : lblSample->text(), txtEfficiency->text(),
-                            txtBackground->text(), lblBackground->text()),
-                   17, false, 12);
+    const QString source = m_imported ? tr("Counts imported from %1.").arg(m_imported->fileName) : lblSample->text();
+    if (m_countedSettings && !m_imported)
+        page.paragraph(tr("%1 Efficiency %2, background %3 per second. %4")
+                           .arg(source, numbers::significant(m_countedSettings->efficiency, 6),
+                                numbers::significant(m_countedSettings->background, 6), lblBackground->text()),
+                       17, false, 12);
+    else
+        page.paragraph(QStringLiteral("%1 %2").arg(source, lblBackground->text()), 17, false, 12);
     page.picture(560, [this](QPainter& chartPainter, QSizeF size) {
-        ExperimentChart rates;
-        rates.setPlot(ratePlot(nullptr));
+        PlotChart rates;
+        rates.setPlot(CountingPlots::rates(rateData(), nullptr));
         rates.setHidden(chartCounts->hidden());
         rates.paint(chartPainter, size);
     });
@@ -827,23 +682,20 @@ void CountingLab::paintWorksheet(QPainter& painter) const
 
 void CountingLab::cmdNewSample_Click()
 {
-    const auto grams = fieldValue(txtCarbon, *this, 0.001, 10000);
-    if (!grams) {
-        m_platform.showError(this, tr("Counting lab"), tr("The carbon must be a number of grams from 0.001 to 10000."));
+    const decay::NumberEntry grams = decay::readCarbon(text(txtCarbon), decimalPoint(*this));
+    if (!grams.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(grams.error));
         return;
     }
-    m_ageHidden = text(txtAge).find_first_not_of(' ') == std::string::npos;
-    decay::DecayDraws draws(m_platform.randomSeed());
-    if (m_ageHidden) {
-        m_datingSample = decay::hiddenSample(draws, *grams);
-    } else {
-        const auto age = fieldValue(txtAge, *this, 0, 100000);
-        if (!age) {
-            m_platform.showError(this, tr("Counting lab"), tr("The age must be a number of years from 0 to 100000, or empty for a hidden one."));
-            return;
-        }
-        m_datingSample = decay::DatingSample{*age, *grams};
+    const bool hidden = decay::isBlank(text(txtAge));
+    const decay::NumberEntry age = hidden ? decay::NumberEntry{} : decay::readAge(text(txtAge), decimalPoint(*this));
+    if (!hidden && !age.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(age.error));
+        return;
     }
+    m_ageHidden = hidden;
+    decay::DecayDraws draws(m_platform.randomSeed());
+    m_datingSample = hidden ? decay::hiddenSample(draws, *grams.value) : decay::DatingSample{*age.value, *grams.value};
     m_datings.clear();
     m_ageShown = false;
     showDating();
@@ -860,15 +712,15 @@ void CountingLab::cmdCountSample_Click()
     const auto settings = readSettings();
     if (!settings)
         return;
-    const auto minutes = fieldValue(txtDatingTime, *this, 0.1, 1e6);
-    if (!minutes) {
-        m_platform.showError(this, tr("Counting lab"), tr("The counting time must be a number of minutes from 0.1 to 1E+06."));
+    const decay::NumberEntry minutes = decay::readDatingMinutes(text(txtDatingTime), decimalPoint(*this));
+    if (!minutes.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(minutes.error));
         return;
     }
     // The background is counted for as long as the sample, as a dating laboratory does, so that a
     // longer count narrows both.
     decay::DecayDraws draws(m_platform.randomSeed());
-    const decay::DatingCount count = decay::countSample(draws, *m_datingSample, *settings, *minutes * 60);
+    const decay::DatingCount count = decay::countSample(draws, *m_datingSample, *settings, *minutes.value * 60);
     const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings->background, count.seconds);
     m_datings.push_back({count, background, decay::dateSample(count, background, m_datingSample->carbonGrams, settings->efficiency)});
     showDating();
@@ -891,27 +743,22 @@ void CountingLab::showDating()
         shown = tr("Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller "
                    "uncertainty.");
     } else {
-        shown = m_ageHidden ? tr("A sample of %1 g of carbon, of unknown age.").arg(number(m_datingSample->carbonGrams))
-                            : tr("A sample of %1 g of carbon.").arg(number(m_datingSample->carbonGrams));
+        const QString grams = numbers::significant(m_datingSample->carbonGrams, 6);
+        shown = m_ageHidden ? tr("A sample of %1 g of carbon, of unknown age.").arg(grams) : tr("A sample of %1 g of carbon.").arg(grams);
         if (!m_datings.empty()) {
-            const Dating& last = m_datings.back();
+            const decay::DatingMeasurement& last = m_datings.back();
             shown += QLatin1Char('\n') + tr("Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the "
                                              "activity of modern carbon.")
-                                             .arg(number(last.count.seconds / 60))
-                                             .arg(last.count.counts)
-                                             .arg(last.background.counts)
-                                             .arg(withSigma(100 * last.result.ratio, 100 * last.result.ratioSigma));
-            for (const decay::DatedAge& age : last.result.ages) {
-                const QString label = &age == last.result.ages.data() ? tr("Conventional radiocarbon age (Libby half-life, 5568 y)")
-                                                                      : tr("Age with the half-life 5700 y");
-                shown += QLatin1Char('\n') + (age.lowerLimit ? tr("%1: at least %2 y").arg(label, number(age.age))
-                                                             : tr("%1: %2 y").arg(label, withSigma(age.age, age.sigma)));
-            }
+                                             .arg(numbers::significant(last.count.seconds / 60, 6), numbers::count(last.count.counts),
+                                                  numbers::count(last.background.counts),
+                                                  numbers::withUncertainty(100 * last.result.ratio, 100 * last.result.ratioSigma));
+            for (const decay::DatedAge& age : last.result.ages)
+                shown += QLatin1Char('\n') + tr("%1: %2").arg(CountingPlots::ageLabel(age), CountingPlots::ageText(age));
             if (!last.result.note.empty())
                 shown += QLatin1Char('\n') + modelText(last.result.note);
         }
         if (m_ageShown)
-            shown += QLatin1Char('\n') + tr("True age: %1 y.").arg(number(m_datingSample->age, 6));
+            shown += QLatin1Char('\n') + tr("True age: %1 y.").arg(numbers::significant(m_datingSample->age, 6));
     }
     lblDating->setText(shown);
 }

@@ -2,9 +2,9 @@
 
 #include "model/Counter.h"
 #include "model/CountsImport.h"
+#include "model/LabRun.h"
 #include "model/Radiocarbon.h"
-#include "ui/experiment/ExperimentChart.h"
-#include "ui/lab/NuclideLab.h"
+#include "ui/lab/CountingPlots.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-class ChartLegend;
+class PlotLegend;
 class Platform;
 class QCheckBox;
 class QComboBox;
@@ -35,7 +35,7 @@ public:
     ~CountingLab() override;
 
     // The run to count, as the nuclide lab made it; counting starts again from nothing.
-    void setSample(const NuclideLab::Result& run, const QString& name);
+    void setSample(const decay::LabRun& run, const QString& name);
 
     // The counts shown, with their background, in seconds; imported counts in their own unit.
     decay::FitData shownData() const;
@@ -82,9 +82,9 @@ public:
     QPushButton* cmdReveal;
     QLabel* lblDating;
     QCheckBox* chkLog;
-    ExperimentChart* chartCounts;
-    ChartLegend* frmLegend;
-    ExperimentChart* chartResiduals;
+    PlotChart* chartCounts;
+    PlotLegend* frmLegend;
+    PlotChart* chartResiduals;
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
     QPushButton* cmdClose;
@@ -120,8 +120,7 @@ private:
     std::int64_t totalCounts() const;
     void showCounts();
     void showPlot();
-    ExperimentChart::Plot ratePlot(ExperimentChart::Plot* residuals) const;
-    ExperimentChart::Plot datingPlot() const;
+    RatePlotData rateData() const;
     void showFit();
     QString fitText();
     // Seconds of the data shown, in the unit shown: the run's for own counts, the file's for imported ones.
@@ -135,7 +134,7 @@ private:
 
     // The run the counter counts.
     struct Sample {
-        NuclideLab::Result run;
+        decay::LabRun run;
         QString name;
     };
     // Counts from a file, in the file's time unit.
@@ -143,16 +142,11 @@ private:
         decay::ImportedCounts counts;
         QString fileName;
     };
-    // One count of the dating sample, with the background counted for as long.
-    struct Dating {
-        decay::DatingCount count;
-        decay::BackgroundMeasurement background;
-        decay::DatingResult result;
-    };
 
     Platform& m_platform;
     std::optional<Sample> m_sample;
     std::optional<decay::Counter> m_counter;
+    std::optional<decay::CounterSettings> m_countedSettings; // what the counter was started with
     std::optional<decay::BackgroundMeasurement> m_background;
     std::optional<Imported> m_imported;
     std::optional<decay::HalfLifeFit> m_fit;
@@ -165,5 +159,5 @@ private:
     std::optional<decay::DatingSample> m_datingSample;
     bool m_ageHidden = true;
     bool m_ageShown = false;
-    std::vector<Dating> m_datings;
+    std::vector<decay::DatingMeasurement> m_datings;
 };

@@ -1,17 +1,18 @@
 #include "NuclideLab.h"
 
-#include "model/Conversions.h"
-#include "model/DecayDraws.h"
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
+#include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
+#include "ui/TimeText.h"
 #include "ui/WorksheetPage.h"
-#include "ui/experiment/ChartLegend.h"
-#include "ui/experiment/ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
+#include "ui/charts/PlotLegend.h"
+#include "ui/lab/LabPlots.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,22 +31,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
+#include <array>
 
 using look::decimalPoint;
 using look::qtext;
 using look::text;
 
 namespace {
-
-// Colours a chart can tell apart, one per member in the chain's order.
-const QColor kMemberColors[] = {QColor(192, 0, 0), QColor(0, 90, 200), QColor(0, 140, 60), QColor(200, 120, 0),
-                                QColor(120, 40, 160), QColor(0, 150, 160), QColor(150, 90, 40), QColor(90, 90, 90)};
-
-QColor memberColor(int member)
-{
-    return kMemberColors[static_cast<std::size_t>(member) % std::size(kMemberColors)];
-}
 
 // The table compiled into the program; the tests parse the same file, so a fault in it shows
 // there first.
@@ -70,26 +61,6 @@ QComboBox* comboBox(const QString& objectName, const QString& accessibleName, co
     return box;
 }
 
-// The symbols of the time units, the lab's own and those of NUBASE, whose "m" is the minute.
-struct UnitName {
-    const char* source;
-    const char* comment;
-};
-const UnitName kUnitNames[] = {
-    QT_TRANSLATE_NOOP3("NuclideLab", "ns", "time unit: nanosecond"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "us", "time unit: microsecond"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "ms", "time unit: millisecond"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "s", "time unit: second"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "min", "time unit: minute"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "m", "time unit: minute, as NUBASE writes it"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "h", "time unit: hour"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "d", "time unit: day"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "y", "time unit: year"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "ky", "time unit: thousand years"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "My", "time unit: million years"),
-    QT_TRANSLATE_NOOP3("NuclideLab", "Gy", "time unit: thousand million years"),
-};
-
 // The element names of the nuclide table.
 [[maybe_unused]] const char* const kElements[] = {
     QT_TRANSLATE_NOOP("Element", "Americium"),  QT_TRANSLATE_NOOP("Element", "Argon"),
@@ -110,32 +81,6 @@ const UnitName kUnitNames[] = {
     QT_TRANSLATE_NOOP("Element", "Zirconium"),
 };
 
-QStringList timeUnitNames()
-{
-    QStringList names;
-    for (decay::TimeUnit unit : decay::kTimeUnits)
-        names.append(unitText(decay::unitName(unit)));
-    return names;
-}
-
-// "Molybdenum-99 (Mo-99)" in the user's language, with a capital, as it stands alone in a list.
-QString nuclideTitle(const decay::Nuclide& nuclide)
-{
-    const QString symbol = qtext(nuclide.symbol);
-    //: A nuclide: %1 the element's name, %2 the mass number with an "m" for an isomer, %3 the symbol.
-    QString title = NuclideLab::tr("%1-%2 (%3)")
-                        .arg(QCoreApplication::translate("Element", nuclide.element.c_str()),
-                             symbol.mid(symbol.indexOf(QLatin1Char('-')) + 1), symbol);
-    title[0] = title[0].toUpper();
-    return title;
-}
-
-// A model's number with the decimal point of the user's locale.
-QString localNumber(const std::string& number)
-{
-    return qtext(number).replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
-
 QTableWidgetItem* cell(const QString& text, bool editable)
 {
     auto* item = new QTableWidgetItem(text);
@@ -144,78 +89,19 @@ QTableWidgetItem* cell(const QString& text, bool editable)
     return item;
 }
 
-QString number(double value, int digits = 6)
+// A list's choice, the first when none is made.
+template <class T, std::size_t N> T chosen(const std::array<T, N>& items, const QComboBox* box)
 {
-    return localNumber(decay::significantDigits(value, digits));
-}
-
-// "Mo-99 (2.747 d)": the half-life in the largest unit it is at least 1 of.
-QString halfLifeText(const decay::ChainMember& member)
-{
-    const decay::TimeUnit unit = decay::fittingUnit(member.halfLife);
-    return QStringLiteral("%1 (%2 %3)").arg(qtext(member.symbol), number(member.halfLife / decay::unitSeconds(unit), 4),
-                                            unitText(decay::unitName(unit)));
-}
-
-// Which equilibrium the activities of the link's daughter and parent settle into, in words.
-QString equilibriumText(const decay::Chain& chain, int link)
-{
-    const decay::ChainLink& l = chain.links[static_cast<std::size_t>(link)];
-    const decay::ChainMember& a = chain.members[static_cast<std::size_t>(l.parent)];
-    const decay::ChainMember& b = chain.members[static_cast<std::size_t>(l.daughter)];
-    const decay::Equilibrium equilibrium = decay::equilibrium(chain, link);
-    const QString ratio = QStringLiteral("A(%1)/A(%2)").arg(qtext(b.symbol), qtext(a.symbol));
-    switch (equilibrium.kind) {
-    case decay::EquilibriumKind::Secular:
-        //: %1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.
-        return NuclideLab::tr("Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.")
-            .arg(halfLifeText(a), halfLifeText(b), ratio, number(equilibrium.ratio, 4));
-    case decay::EquilibriumKind::Transient: {
-        const decay::TimeUnit unit = decay::fittingUnit(equilibrium.peakTime);
-        //: %1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a
-        //: number, %5 the daughter, %6 and %7 a time and its unit.
-        return NuclideLab::tr("Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 "
-                              "peaks at %6 %7.")
-            .arg(halfLifeText(a), halfLifeText(b), ratio, number(equilibrium.ratio, 4), qtext(b.symbol),
-                 number(equilibrium.peakTime / decay::unitSeconds(unit), 4), unitText(decay::unitName(unit)));
-    }
-    case decay::EquilibriumKind::None:
-        break;
-    }
-    if (b.stable())
-        return NuclideLab::tr("No equilibrium: %1 is stable and has no activity.").arg(qtext(b.symbol));
-    //: %1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).
-    return NuclideLab::tr("No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.")
-        .arg(halfLifeText(b), halfLifeText(a), ratio);
-}
-
-QPolygonF line(const std::vector<double>& times, const std::vector<double>& values)
-{
-    QPolygonF points(static_cast<qsizetype>(times.size()));
-    for (std::size_t k = 0; k < times.size(); ++k)
-        points[static_cast<qsizetype>(k)] = QPointF(times[k], values[k]);
-    return points;
+    const int index = box->currentIndex();
+    return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
 }
 
 } // namespace
 
-// A time unit's symbol as the user's language writes it; one it does not know as it is.
-QString unitText(std::string_view unit)
-{
-    for (const auto& [source, comment] : kUnitNames)
-        if (unit == source)
-            return NuclideLab::tr(source, comment);
-    return qtext(std::string(unit));
-}
-
 NuclideLab::NuclideLab(Platform& platform)
     : m_platform(platform)
 {
-    setObjectName(QStringLiteral("NuclideLab"));
-    setWindowTitle(tr("Nuclide lab"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
-    setWindowIcon(look::windowIcon());
+    look::ownWindow(this, QStringLiteral("NuclideLab"), tr("Nuclide lab"));
 
     QString problem;
     m_table = loadTable(problem);
@@ -238,7 +124,7 @@ QLayout* NuclideLab::buildEntries()
     auto* chooser = new QFormLayout;
     QStringList chains;
     for (const std::string& first : m_table.chainStarts)
-        chains.append(nuclideTitle(*m_table.find(first)));
+        chains.append(LabPlots::nuclideTitle(*m_table.find(first)));
     chains.append(tr("Custom chain"));
     cboNuclide = comboBox(QStringLiteral("cboNuclide"), tr("Nuclide"), chains);
     chooser->addRow(tr("Nuclide:"), cboNuclide);
@@ -281,10 +167,11 @@ QLayout* NuclideLab::buildEntries()
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
     cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export CSV..."));
-    cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
-    cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
+    const look::ChartCommands commands = look::chartCommands();
+    cmdSaveImage = commands.saveImage;
+    cmdPrint = commands.print;
     cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
-    cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
+    cmdClose = commands.close;
 
     auto* left = new QVBoxLayout;
     left->addWidget(sample, 1);
@@ -325,10 +212,10 @@ QLayout* NuclideLab::buildChartArea()
     settings->addWidget(cboDaughter);
     settings->addStretch();
 
-    chartLab = new ExperimentChart;
+    chartLab = new PlotChart;
     look::name(chartLab, QStringLiteral("chartLab"), tr("Chart of the nuclide lab"));
     chartLab->setFocusPolicy(Qt::StrongFocus); // so that a screen reader can reach its description
-    frmLegend = new ChartLegend(*chartLab, 4);
+    frmLegend = new PlotLegend(*chartLab, 4);
     look::name(frmLegend, QStringLiteral("frmLegend"), tr("Legend"));
     lblEquilibrium = new QLabel;
     lblEquilibrium->setObjectName(QStringLiteral("lblEquilibrium"));
@@ -382,7 +269,7 @@ void NuclideLab::cboNuclide_Change()
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
         const decay::RunDefaults defaults = decay::runDefaults(*chain);
-        txtStep->setText(number(defaults.step, 4));
+        txtStep->setText(numbers::significant(defaults.step, 4));
         cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
         txtSteps->setText(QString::number(defaults.steps));
         txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
@@ -426,14 +313,15 @@ void NuclideLab::showMembers(const decay::Chain& chain)
         for (const decay::ChainLink& link : chain.links)
             if (link.parent == row) {
                 daughters.append(qtext(chain.members[static_cast<std::size_t>(link.daughter)].symbol));
-                fractions.append(number(link.fraction));
+                fractions.append(numbers::significant(link.fraction, 6));
             }
         tblMembers->removeCellWidget(row, ColUnit);
-        tblMembers->setItem(row, ColName, cell(nuclide ? nuclideTitle(*nuclide) : qtext(member.title), false));
-        tblMembers->setItem(row, ColHalfLife, cell(member.stable() || !nuclide ? tr("stable")
-                                                                               : QStringLiteral("%1 \u00B1 %2").arg(number(nuclide->halfLifeValue), number(nuclide->uncertainty)),
-                                                   false));
-        tblMembers->setItem(row, ColUnit, cell(nuclide ? unitText(nuclide->unit) : QString(), false));
+        tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
+        QTableWidgetItem* halfLife = cell(nuclide ? LabPlots::halfLifeValue(*nuclide) : tr("stable"), false);
+        if (nuclide)
+            halfLife->setToolTip(LabPlots::halfLifeSource(*nuclide));
+        tblMembers->setItem(row, ColHalfLife, halfLife);
+        tblMembers->setItem(row, ColUnit, cell(nuclide ? LabPlots::halfLifeUnit(*nuclide) : QString(), false));
         tblMembers->setItem(row, ColDaughter, cell(daughters.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColBranch, cell(fractions.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
@@ -477,7 +365,7 @@ std::optional<decay::Chain> NuclideLab::readChain()
     for (int row = 0; row < members && problem.isEmpty(); ++row) {
         const auto* unit = qobject_cast<const QComboBox*>(tblMembers->cellWidget(row, ColUnit));
         texts.members.push_back({cellText(row, ColName).toStdString(), cellText(row, ColHalfLife).toStdString(),
-                                 decay::kTimeUnits[static_cast<std::size_t>(unit ? unit->currentIndex() : 0)]});
+                                 unit ? chosen(decay::kTimeUnits, unit) : decay::TimeUnit::Second});
         const QString daughter = cellText(row, ColDaughter);
         if (daughter.isEmpty())
             continue;
@@ -507,7 +395,7 @@ std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, 
         texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
     }
     texts.step = text(txtStep);
-    texts.unit = decay::kTimeUnits[static_cast<std::size_t>(std::max(cboStepUnit->currentIndex(), 0))];
+    texts.unit = chosen(decay::kTimeUnits, cboStepUnit);
     texts.steps = text(txtSteps);
     if (milk) {
         texts.milkStep = text(txtMilkStep);
@@ -554,26 +442,19 @@ void NuclideLab::run(bool random, bool milk)
         }
     }
     const look::BusyCursor busy;
-    Result result{*chain, *setup, decay::kTimeUnits[static_cast<std::size_t>(std::max(cboStepUnit->currentIndex(), 0))], random, {}, {}};
-    std::optional<decay::ChainSeries> counts;
-    if (random) {
-        decay::DecayDraws draws(m_platform.randomSeed());
-        counts = decay::randomRun(*chain, *setup, draws);
-        result.expected = decay::expectedRun(*chain, *setup);
-    } else {
-        counts = decay::exactRun(*chain, *setup);
-    }
-    if (!counts)
+    std::optional<decay::LabRun> result = decay::runLab(*chain, *setup, chosen(decay::kTimeUnits, cboStepUnit), random, m_platform.randomSeed());
+    if (!result) {
+        m_platform.showError(this, tr("Nuclide lab"), tr("The chain could not be run with these entries."));
         return;
-    result.counts = std::move(*counts);
+    }
     if (!m_chain) {
         const int milked = cboMilk->currentIndex();
-        showLinks(result.chain);
+        showLinks(result->chain);
         cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
     }
     m_result = std::move(result);
     m_lastRandom = random;
-    const QString unit = unitText(decay::unitName(m_result->unit));
+    const QString unit = unitText(m_result->unit);
     QString status = tr("%1 run: %2 steps of %3 %4.")
                          .arg(random ? tr("Random") : tr("Exact"))
                          .arg(setup->steps)
@@ -606,97 +487,22 @@ void NuclideLab::cboDaughter_Change()
     showEquilibrium();
 }
 
+LabView NuclideLab::view() const
+{
+    LabView shown;
+    shown.kind = optRatio->isChecked() ? LabView::Kind::Ratio : optActivity->isChecked() ? LabView::Kind::Activity : LabView::Kind::Atoms;
+    shown.logY = chkLog->isChecked();
+    shown.activityUnit = chosen(decay::kActivityUnits, cboActivityUnit);
+    shown.link = cboDaughter->count() > 0 ? cboDaughter->currentData().toInt() : -1;
+    return shown;
+}
+
 void NuclideLab::showPlot()
 {
-    ExperimentChart::Plot plot;
-    plot.logY = chkLog->isChecked();
-    if (!m_result) {
-        plot.title = tr("Press Exact or Random to run the chain");
-        chartLab->setPlot(plot);
-        chartLab->setAccessibleDescription(plot.title);
-        frmLegend->refresh();
-        return;
-    }
-    const Result& r = *m_result;
-    const QString unit = unitText(decay::unitName(r.unit));
-    std::vector<double> times(static_cast<std::size_t>(r.counts.steps) + 1);
-    for (std::size_t k = 0; k < times.size(); ++k)
-        times[k] = static_cast<double>(k) * r.setup.step / decay::unitSeconds(r.unit);
-    plot.xTitle = tr("t [%1]").arg(unit);
-
-    const auto symbol = [&](int member) { return qtext(r.chain.members[static_cast<std::size_t>(member)].symbol); };
-    const auto addLayer = [&](const QString& name, const QColor& color, qreal width, std::vector<double> values) {
-        ExperimentChart::Layer layer{name, color};
-        layer.width = width;
-        layer.lines.push_back(line(times, values));
-        plot.layers.push_back(std::move(layer));
-    };
-    // What the view draws from, the atoms or their activities, computed once for every series: of
-    // the run itself and of a random run's expectation, which is drawn thin and pale beside it.
-    const bool activityView = !optAtoms->isChecked();
-    const decay::ChainSeries own = activityView ? decay::activities(r.chain, r.counts) : r.counts;
-    const std::optional<decay::ChainSeries> expected =
-        r.expected && activityView ? std::optional(decay::activities(r.chain, *r.expected)) : r.expected;
-    const auto addSeries = [&](const QString& name, const QColor& color, const std::function<std::vector<double>(const decay::ChainSeries&)>& values) {
-        addLayer(name, color, 2, values(own));
-        if (expected) {
-            QColor pale = color;
-            pale.setAlpha(150);
-            addLayer(name + tr(" expected"), pale, 1, values(*expected));
-        }
-    };
-
-    if (optRatio->isChecked()) {
-        const int link = cboDaughter->currentData().toInt();
-        if (cboDaughter->count() > 0) {
-            const decay::ChainLink& l = r.chain.links[static_cast<std::size_t>(link)];
-            plot.title = tr("Activity of %1 over that of %2").arg(symbol(l.daughter), symbol(l.parent));
-            plot.yTitle = tr("A(%1) / A(%2)").arg(symbol(l.daughter), symbol(l.parent));
-            addSeries(tr("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, l); });
-            const decay::Equilibrium eq = decay::equilibrium(r.chain, link);
-            if (eq.kind != decay::EquilibriumKind::None) {
-                ExperimentChart::Layer level{tr("Equilibrium"), Qt::black};
-                level.width = 1;
-                level.lines.push_back(QPolygonF{QPointF(times.front(), eq.ratio), QPointF(times.back(), eq.ratio)});
-                plot.layers.push_back(std::move(level));
-            }
-        } else {
-            plot.title = tr("No radioactive daughter to compare with its parent");
-        }
-    } else if (optActivity->isChecked()) {
-        const auto activityUnit = decay::kActivityUnits[static_cast<std::size_t>(std::max(cboActivityUnit->currentIndex(), 0))];
-        const double per = decay::becquerelPer(activityUnit);
-        plot.title = tr("Activity of every member");
-        plot.yTitle = tr("A(t) [%1]").arg(qtext(std::string(decay::activityUnitName(activityUnit))));
-        for (int i = 0; i < r.chain.size(); ++i)
-            if (!r.chain.members[static_cast<std::size_t>(i)].stable())
-                addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& a) {
-                    std::vector<double> values(a.member(i).begin(), a.member(i).end());
-                    for (double& v : values)
-                        v /= per;
-                    return values;
-                });
-        addSeries(tr("Total"), Qt::black, [&](const decay::ChainSeries& a) {
-            std::vector<double> total = decay::totalActivity(a);
-            for (double& v : total)
-                v /= per;
-            return total;
-        });
-    } else {
-        plot.title = tr("Atoms of every member");
-        plot.yTitle = QStringLiteral("N(t)");
-        for (int i = 0; i < r.chain.size(); ++i)
-            addSeries(symbol(i), memberColor(i), [&](const decay::ChainSeries& counts) {
-                return std::vector<double>(counts.member(i).begin(), counts.member(i).end());
-            });
-    }
+    const decay::LabRun* run = m_result ? &*m_result : nullptr;
+    const PlotChart::Plot plot = LabPlots::plot(run, view());
     chartLab->setPlot(plot);
-    chartLab->setAccessibleDescription(tr("%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.")
-                                           .arg(plot.title, plot.xTitle, plot.yTitle,
-                                                plot.logY ? tr(", logarithmic") : QString())
-                                           .arg(plot.layers.size())
-                                           .arg(times.size())
-                                           .arg(number(times.back()), unit));
+    chartLab->setAccessibleDescription(LabPlots::description(plot, run));
     frmLegend->refresh();
 }
 
@@ -707,7 +513,7 @@ void NuclideLab::showEquilibrium()
         lblEquilibrium->setText(chain ? tr("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
         return;
     }
-    lblEquilibrium->setText(equilibriumText(*chain, cboDaughter->currentData().toInt()));
+    lblEquilibrium->setText(LabPlots::equilibriumText(*chain, cboDaughter->currentData().toInt()));
 }
 
 // Files and printing
@@ -720,9 +526,7 @@ void NuclideLab::cmdExport_Click()
                {tr("Export CSV"), tr("Atomdrift %1.csv").arg(qtext(m_result->chain.members.front().symbol)),
                 tr("CSV files (*.csv)"), {QStringLiteral("csv")}, tr("The run was not saved.")},
                [this](const QString&) {
-                   return ExportBytes{QByteArray::fromStdString(decay::chainFileText(m_result->chain, m_result->counts,
-                                                                                     m_result->setup.step, m_result->unit)),
-                                      {}};
+                   return ExportBytes{QByteArray::fromStdString(decay::chainFileText(*m_result)), {}};
                });
 }
 

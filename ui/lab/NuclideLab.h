@@ -1,16 +1,15 @@
 #pragma once
 
 #include "model/ChainActivity.h"
-#include "model/ChainRuns.h"
+#include "model/LabRun.h"
 #include "model/NuclideTable.h"
 
 #include <QWidget>
 
 #include <optional>
-#include <string_view>
 
-class ChartLegend;
-class ExperimentChart;
+class PlotLegend;
+class PlotChart;
 class Platform;
 class QCheckBox;
 class QComboBox;
@@ -20,10 +19,6 @@ class QLineEdit;
 class QRadioButton;
 class QPushButton;
 class QTableWidget;
-
-// A time unit's symbol ("h", or NUBASE's "My") as the user's language writes it; one it does not
-// know as it is.
-QString unitText(std::string_view unit);
 
 // Real nuclides in real time: a chain from the nuclide table or one the user types in, run
 // exactly or atom by atom, shown as numbers of atoms, activities or the activity of a daughter
@@ -37,16 +32,8 @@ public:
     // The members table's columns.
     enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColumnCount };
 
-    // What the last run computed; the chart and the file show it.
-    struct Result {
-        decay::Chain chain;
-        decay::RunSetup setup;
-        decay::TimeUnit unit;    // of the step entry, the file's and the chart's time
-        bool random = false;
-        decay::ChainSeries counts;   // the random run's, or the exact solution
-        std::optional<decay::ChainSeries> expected; // of a random run
-    };
-    const std::optional<Result>& result() const { return m_result; }
+    // What the last run computed; the chart, the file and the counter show it.
+    const std::optional<decay::LabRun>& result() const { return m_result; }
     const decay::NuclideTable& table() const { return m_table; }
 
     // The worksheet: the run, the chart, the equilibrium and questions, on one page.
@@ -69,8 +56,8 @@ public:
     QCheckBox* chkLog;
     QComboBox* cboActivityUnit;
     QComboBox* cboDaughter;
-    ExperimentChart* chartLab;
-    ChartLegend* frmLegend;
+    PlotChart* chartLab;
+    PlotLegend* frmLegend;
     QLabel* lblEquilibrium;
     QPushButton* cmdExport;
     QPushButton* cmdSaveImage;
@@ -105,12 +92,13 @@ private:
     std::optional<decay::RunSetup> readSetup(const decay::Chain& chain, bool milk);
     void run(bool random, bool milk);
     void showPlot();
+    struct LabView view() const;
     void showEquilibrium();
     void setResultCommands();
 
     Platform& m_platform;
     decay::NuclideTable m_table;
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
-    std::optional<Result> m_result;
+    std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
 };

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-// The class experiment's chart, painted by hand: a hundred runs of 3001 points are too many
+// The chart of the class experiment and the labs, painted by hand: a hundred runs of 3001 points are too many
 // series for a chart component, and the same painting goes to the screen, the image files and
 // the worksheet.
-class ExperimentChart : public QWidget {
+class PlotChart : public QWidget {
     Q_OBJECT
 
 public:
@@ -35,7 +35,7 @@ public:
         bool logY = false;
     };
 
-    explicit ExperimentChart(QWidget* parent = nullptr);
+    explicit PlotChart(QWidget* parent = nullptr);
 
     void setPlot(Plot plot);
     const Plot& plot() const { return m_plot; }

@@ -1,6 +1,6 @@
-#include "ChartLegend.h"
+#include "ui/charts/PlotLegend.h"
 
-#include "ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-ChartLegend::ChartLegend(ExperimentChart& chart, int columns, QWidget* parent)
+PlotLegend::PlotLegend(PlotChart& chart, int columns, QWidget* parent)
     : QWidget(parent)
     , m_chart(chart)
     , m_columns(columns)
@@ -17,11 +17,11 @@ ChartLegend::ChartLegend(ExperimentChart& chart, int columns, QWidget* parent)
     m_layout->setContentsMargins(0, 0, 0, 0);
 }
 
-void ChartLegend::refresh()
+void PlotLegend::refresh()
 {
     // The same layers as before (a chart played in time is refreshed every frame): only the ticks.
     QStringList layers;
-    for (const ExperimentChart::Layer& layer : m_chart.plot().layers)
+    for (const PlotChart::Layer& layer : m_chart.plot().layers)
         if (!layers.contains(layer.name + QLatin1Char('\n') + layer.color.name(QColor::HexArgb)))
             layers.append(layer.name + QLatin1Char('\n') + layer.color.name(QColor::HexArgb));
     if (layers == m_layers) {
@@ -35,7 +35,7 @@ void ChartLegend::refresh()
         delete item;
     }
     QStringList names;
-    for (const ExperimentChart::Layer& layer : m_chart.plot().layers) {
+    for (const PlotChart::Layer& layer : m_chart.plot().layers) {
         if (names.contains(layer.name))
             continue;
         names.append(layer.name);

@@ -1,4 +1,4 @@
-#include "ExperimentChart.h"
+#include "ui/charts/PlotChart.h"
 
 #include "ui/AxisRange.h"
 
@@ -112,17 +112,17 @@ std::vector<QPolygonF> drawable(const QPolygonF& line, double width, const Frame
 }
 
 // Every layer counts for the axes, shown or not, so that hiding one never rescales the rest.
-Frame frameFor(const ExperimentChart::Plot& plot, QSizeF size)
+Frame frameFor(const PlotChart::Plot& plot, QSizeF size)
 {
     Frame frame;
     frame.x.log = plot.logX;
     frame.y.log = plot.logY;
-    for (const ExperimentChart::Layer& layer : plot.layers)
+    for (const PlotChart::Layer& layer : plot.layers)
         for (const QPolygonF& line : layer.lines)
             for (const QPointF& p : line) {
                 frame.x.add(p.x());
                 frame.y.add(p.y());
-                if (layer.kind == ExperimentChart::Layer::Kind::Bars) {
+                if (layer.kind == PlotChart::Layer::Kind::Bars) {
                     frame.x.add(p.x() - layer.barWidth / 2);
                     frame.x.add(p.x() + layer.barWidth / 2);
                     frame.y.add(0);
@@ -135,7 +135,7 @@ Frame frameFor(const ExperimentChart::Plot& plot, QSizeF size)
 }
 
 // The title, the grid, the ticks with their numbers and the axis titles.
-void paintAxes(QPainter& painter, const Frame& frame, const ExperimentChart::Plot& plot, QSizeF size)
+void paintAxes(QPainter& painter, const Frame& frame, const PlotChart::Plot& plot, QSizeF size)
 {
     const QRectF& area = frame.area;
     painter.setFont(pixelFont(15, true));
@@ -164,9 +164,9 @@ void paintAxes(QPainter& painter, const Frame& frame, const ExperimentChart::Plo
     painter.restore();
 }
 
-void paintLayer(QPainter& painter, const Frame& frame, const ExperimentChart::Layer& layer)
+void paintLayer(QPainter& painter, const Frame& frame, const PlotChart::Layer& layer)
 {
-    using Kind = ExperimentChart::Layer::Kind;
+    using Kind = PlotChart::Layer::Kind;
     // A hundred thin translucent runs draw fast enough only without antialiasing.
     painter.setRenderHint(QPainter::Antialiasing, layer.width > 1);
     switch (layer.kind) {
@@ -210,7 +210,7 @@ void paintLayer(QPainter& painter, const Frame& frame, const ExperimentChart::La
 }
 
 // The legend names the layers shown, top right inside the plot.
-void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const ExperimentChart::Layer*>& entries)
+void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const PlotChart::Layer*>& entries)
 {
     if (entries.empty())
         return;
@@ -218,17 +218,17 @@ void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const 
     painter.setFont(pixelFont(12));
     const QFontMetricsF metrics(painter.font());
     double textWidth = 0;
-    for (const ExperimentChart::Layer* layer : entries)
+    for (const PlotChart::Layer* layer : entries)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(layer->name));
     const QRectF box(area.right() - textWidth - 46, area.top() + 8, textWidth + 38, 18.0 * static_cast<double>(entries.size()) + 8);
     painter.setPen(QColor(160, 160, 160));
     painter.setBrush(QColor(255, 255, 255, 230));
     painter.drawRect(box);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const ExperimentChart::Layer& layer = *entries[i];
+        const PlotChart::Layer& layer = *entries[i];
         const double rowY = box.top() + 13 + 18.0 * static_cast<double>(i);
         QColor swatch = layer.color;
-        if (layer.kind == ExperimentChart::Layer::Kind::Lines) {
+        if (layer.kind == PlotChart::Layer::Kind::Lines) {
             swatch.setAlpha(std::max(swatch.alpha(), 160));
             painter.setPen(QPen(swatch, std::max(layer.width, 2.0)));
             painter.drawLine(QPointF(box.left() + 6, rowY), QPointF(box.left() + 26, rowY));
@@ -244,38 +244,38 @@ void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const 
 
 } // namespace
 
-ExperimentChart::ExperimentChart(QWidget* parent)
+PlotChart::PlotChart(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(400, 280);
 }
 
-void ExperimentChart::setPlot(Plot plot)
+void PlotChart::setPlot(Plot plot)
 {
     m_plot = std::move(plot);
     update();
 }
 
-void ExperimentChart::setHidden(const QStringList& names)
+void PlotChart::setHidden(const QStringList& names)
 {
     m_hidden = names;
     update();
 }
 
-bool ExperimentChart::isShown(const Layer& layer) const
+bool PlotChart::isShown(const Layer& layer) const
 {
     return !m_hidden.contains(layer.name);
 }
 
-void ExperimentChart::paintEvent(QPaintEvent*)
+void PlotChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     paint(painter, size());
 }
 
-void ExperimentChart::paint(QPainter& painter, QSizeF size) const
+void PlotChart::paint(QPainter& painter, QSizeF size) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,0 +1,39 @@
+#include "Rounding.h"
+
+#include <cmath>
+
+namespace decay {
+
+int leadingPower(double value, int digits)
+{
+    if (!(value != 0) || !std::isfinite(value))
+        return 0;
+    int power = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, digits - 1 - power);
+    if (std::round(std::fabs(value) * scale) >= std::pow(10.0, digits))
+        ++power;
+    return power;
+}
+
+RoundedValue roundToUncertainty(double value, double uncertainty)
+{
+    if (!(uncertainty > 0) || !std::isfinite(uncertainty) || !std::isfinite(value))
+        return {value, uncertainty, 0};
+    const int power = static_cast<int>(std::floor(std::log10(uncertainty)));
+    // The three leading digits, 100 to 999, rounded so that 354.6 counts as 355.
+    const double leading = std::round(uncertainty / std::pow(10.0, power - 2));
+    int place = power - 1;
+    double shownUncertainty = uncertainty;
+    if (leading >= 1000) { // 999.7 rounded up: the next power's 100
+        place = power;
+    } else if (leading >= 950) {
+        shownUncertainty = std::pow(10.0, power + 1);
+        place = power;
+    } else if (leading >= 355) {
+        place = power;
+    }
+    const double unit = std::pow(10.0, place);
+    return {std::round(value / unit) * unit, std::round(shownUncertainty / unit) * unit, place};
+}
+
+} // namespace decay

@@ -1,0 +1,87 @@
+#include "Numbers.h"
+
+#include "model/Rounding.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace numbers {
+namespace {
+
+constexpr int kLargestPlainPower = 6;      // from 10^6 on as a power of ten ...
+constexpr int kLargestPlainWholePower = 9; // ... a whole number from 10^9 on
+constexpr int kSmallestPlainPower = -3;
+
+// The locale's fixed-point text without the zeros a fraction ends in.
+QString fixed(double value, int decimals)
+{
+    QString text = QLocale().toString(value, 'f', std::max(decimals, 0));
+    const QString point = QLocale().decimalPoint();
+    if (decimals > 0 && text.contains(point)) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(point.size());
+    }
+    return text;
+}
+
+bool plain(double value, int power)
+{
+    const bool whole = value == std::floor(value);
+    return power >= kSmallestPlainPower && power < (whole ? kLargestPlainWholePower : kLargestPlainPower);
+}
+
+} // namespace
+
+QString timesTenTo(int power)
+{
+    static const QString kSuperscripts = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
+    QString exponent;
+    for (const QChar c : QString::number(std::abs(power)))
+        exponent += kSuperscripts[c.digitValue()];
+    return QStringLiteral(" \u00D7 10") + (power < 0 ? QStringLiteral("\u207B") : QString()) + exponent;
+}
+
+QString significant(double value, int digits)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("\u2014");
+    if (value == 0)
+        return QStringLiteral("0");
+    const int power = decay::leadingPower(value, digits);
+    if (plain(value, power))
+        return fixed(value, digits - 1 - power);
+    return fixed(value / std::pow(10.0, power), digits - 1) + timesTenTo(power);
+}
+
+QString withUncertainty(double value, double uncertainty)
+{
+    if (!(uncertainty > 0) || !std::isfinite(uncertainty) || !std::isfinite(value))
+        return significant(value, 6);
+    const decay::RoundedValue rounded = decay::roundToUncertainty(value, uncertainty);
+    const int power = decay::leadingPower(std::max(std::fabs(rounded.value), rounded.uncertainty), 15);
+    if (plain(rounded.place >= 0 ? 1.0 : 0.5, power)) {
+        const int decimals = std::max(-rounded.place, 0);
+        return QStringLiteral("%1 \u00B1 %2").arg(QLocale().toString(rounded.value, 'f', decimals),
+                                                  QLocale().toString(rounded.uncertainty, 'f', decimals));
+    }
+    const double scale = std::pow(10.0, power);
+    const int decimals = std::max(power - rounded.place, 0);
+    return QStringLiteral("(%1 \u00B1 %2)").arg(QLocale().toString(rounded.value / scale, 'f', decimals),
+                                                QLocale().toString(rounded.uncertainty / scale, 'f', decimals))
+           + timesTenTo(power);
+}
+
+QString count(long long value)
+{
+    return QLocale().toString(value);
+}
+
+QString messageValue(const decay::MessageValue& value)
+{
+    return value.number ? significant(*value.number, 6) : QString::fromStdString(value.text);
+}
+
+} // namespace numbers

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/Message.h"
+
+#include <QString>
+
+// Numbers as the windows write them, in the user's locale: its decimal point and digit grouping,
+// and powers of ten as a class writes them ("4.463 × 10⁹"), never "4.463E+09".
+namespace numbers {
+
+// `digits` significant digits, no trailing zeros; from 10^6 on (whole numbers from 10^9 on) and
+// below 10^-3 as a mantissa times a power of ten.
+QString significant(double value, int digits = 4);
+// A value with its uncertainty, both rounded to the uncertainty's place (decay::roundToUncertainty):
+// "2,400 ± 400", "(4.4630 ± 0.0030) × 10⁹". Without an uncertainty above 0, the value alone.
+QString withUncertainty(double value, double uncertainty);
+// A whole count with the locale's digit grouping: "10,000".
+QString count(long long value);
+// "× 10⁹": the power of ten as it follows a mantissa.
+QString timesTenTo(int power);
+// A model message's value: numbers as `significant` writes them to 6 digits, texts as they are.
+QString messageValue(const decay::MessageValue& value);
+
+} // namespace numbers

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/ChainActivity.h"
+#include "model/LabRun.h"
+#include "model/NuclideTable.h"
+#include "ui/charts/PlotChart.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// What the lab's chart shows of a run.
+struct LabView {
+    enum class Kind { Atoms, Activity, Ratio };
+    Kind kind = Kind::Atoms;
+    bool logY = false;
+    decay::ActivityUnit activityUnit = decay::ActivityUnit::Bq;
+    int link = -1; // the ratio view's link: its daughter's activity over its parent's; -1 for none
+};
+
+// The nuclide lab's plots and words, built from a run without a window.
+class LabPlots {
+    Q_DECLARE_TR_FUNCTIONS(NuclideLab)
+
+public:
+    // The run as the view shows it, a random run with its exact solution thin and pale beside it;
+    // without a run, a prompt to run the chain.
+    static PlotChart::Plot plot(const decay::LabRun* run, const LabView& view);
+    // What a screen reader says of the chart.
+    static QString description(const PlotChart::Plot& plot, const decay::LabRun* run);
+    // Which equilibrium the activities of the link's daughter and parent settle into, in words.
+    static QString equilibriumText(const decay::Chain& chain, int link);
+    // "Molybdenum-99 (Mo-99)" in the user's language, with a capital, as it stands alone in a list.
+    static QString nuclideTitle(const decay::Nuclide& nuclide);
+    // A half-life as a class reads it, in the largest of the lab's units it is at least 1 of, with
+    // the digits the evaluation gives: "65.932" and "h", "4.463 × 10⁹" and "y"; "stable" and nothing.
+    static QString halfLifeValue(const decay::Nuclide& nuclide);
+    static QString halfLifeUnit(const decay::Nuclide& nuclide);
+    // The value as the evaluation prints it, with its uncertainty and source, for a tool tip.
+    static QString halfLifeSource(const decay::Nuclide& nuclide);
+    static QColor memberColor(int member);
+};
