@@ -136,7 +136,7 @@ CountInterval Counter::running() const
 
 double BackgroundMeasurement::sigma() const
 {
-    return std::sqrt(static_cast<double>(std::max<std::int64_t>(counts, 1))) / seconds;
+    return seconds > 0 ? std::sqrt(static_cast<double>(std::max<std::int64_t>(counts, 1))) / seconds : 0.0;
 }
 
 BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds)

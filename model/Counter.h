@@ -113,7 +113,8 @@ struct BackgroundMeasurement {
     std::int64_t counts = 0;
     double seconds = 0;
 
-    double rate() const { return static_cast<double>(counts) / seconds; }
+    // counts / seconds; 0 for no measurement at all, which the fits take as no background.
+    double rate() const { return seconds > 0 ? static_cast<double>(counts) / seconds : 0.0; }
     // sqrt(counts) / seconds; with no count at all, that of one count, since 0 would claim
     // the rate is known exactly.
     double sigma() const;

@@ -1,7 +1,10 @@
 #include "model/CountsImport.h"
+#include "model/DecayDraws.h"
 #include "output/CountsFile.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -32,7 +35,31 @@ TEST(CountsFile, ReadsBackThroughTheImport)
     for (std::size_t k = 0; k < written.intervals.size(); ++k) {
         EXPECT_EQ(read.counts->data.intervals[k].end, written.intervals[k].end);
         EXPECT_EQ(read.counts->data.intervals[k].counts, written.intervals[k].counts);
-        EXPECT_EQ(read.counts->data.exposure[k] * read.counts->data.backgroundRate, written.exposure[k] * written.backgroundRate);
+        EXPECT_EQ(read.counts->data.background(k), written.background(k));
+    }
+}
+
+// Counts exported in minutes and imported again fit as the counter's own counts do with their
+// background taken as known, which is what the file's background column says: the same half-life
+// in the file's unit, and the same uncertainty, both methods.
+TEST(CountsFile, ImportedCountsFitAsTheCountersOwn)
+{
+    decay::DecayDraws draws(4);
+    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(20, 90), .perStep = {}};
+    for (double t = 0; run.perStep.size() < 90; t += 20)
+        run.perStep.push_back(50 * std::exp2(-t / 600)); // T = 10 min
+    decay::Counter counter(run, {.efficiency = 0.5, .background = 0.8, .stepsPerInterval = 3}, 9);
+    counter.countAll();
+    decay::FitData own = decay::countedData(counter.intervals(), decay::measureBackground(draws, 0.8, 3600));
+    own.backgroundCounts = 0;
+    own.backgroundTime = 0; // known, as the file's column is
+    const auto read = decay::readCounts(decay::countsFileText(own, decay::TimeUnit::Minute), ".");
+    ASSERT_TRUE(read.counts) << read.error.text();
+    for (auto fit : {decay::fitPoissonLikelihood, decay::fitWeightedLeastSquares}) {
+        const decay::HalfLifeFit ownFit = fit(own), importedFit = fit(read.counts->data);
+        ASSERT_TRUE(ownFit.fitted() && importedFit.fitted());
+        EXPECT_NEAR(importedFit.halfLife * 60, ownFit.halfLife, 1e-6 * ownFit.halfLife);
+        EXPECT_NEAR(importedFit.sigma * 60, ownFit.sigma, 1e-5 * ownFit.sigma);
     }
 }
 

@@ -153,9 +153,9 @@ PlotChart::Plot CountingPlots::dating(const std::vector<decay::DatingMeasurement
 
 QString CountingPlots::ageLabel(const decay::DatedAge& age)
 {
-    return age.halfLife == decay::kLibbyHalfLife
-               ? tr("Conventional radiocarbon age (Libby half-life, %1 y)").arg(numbers::significant(age.halfLife, 4))
-               : tr("Age with the half-life %1 y").arg(numbers::significant(age.halfLife, 4));
+    // The half-life names the convention, written as the literature writes it: "5568 y".
+    return age.halfLife == decay::kLibbyHalfLife ? tr("Conventional radiocarbon age (Libby half-life, %1 y)").arg(age.halfLife)
+                                                 : tr("Age with the half-life %1 y").arg(age.halfLife);
 }
 
 QString CountingPlots::ageText(const decay::DatedAge& age)
