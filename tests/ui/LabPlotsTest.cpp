@@ -1,0 +1,123 @@
+#include "model/ChainActivity.h"
+#include "model/HalfLifeFit.h"
+#include "model/LabRun.h"
+#include "ui/Numbers.h"
+#include "ui/lab/CountingPlots.h"
+#include "ui/lab/LabPlots.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+// The labs' plots and numbers, built without a window.
+class LabPlotsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void writesNumbersAsAClassDoes_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("uncertainty"); // 0: significant digits alone
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a half-life in years") << "en_US" << 4.463e9 << 0.0 << QStringLiteral("4.463 \u00D7 10\u2079");
+        QTest::newRow("grouped thousands") << "en_US" << 10000.0 << 0.0 << "10,000";
+        QTest::newRow("no trailing zeros") << "en_US" << 0.5 << 0.0 << "0.5";
+        QTest::newRow("small") << "en_US" << 2.5e-5 << 0.0 << QStringLiteral("2.5 \u00D7 10\u207B\u2075");
+        QTest::newRow("German grouping") << "de_DE" << 10000.0 << 0.0 << "10.000";
+        QTest::newRow("German decimal comma") << "de_DE" << 0.5 << 0.0 << "0,5";
+        QTest::newRow("34 counts in 0.014 s") << "en_US" << 34 / 0.014 << std::sqrt(34.0) / 0.014 << QStringLiteral("2,400 \u00B1 400");
+        QTest::newRow("a fitted half-life") << "en_US" << 110.9123 << 0.9812 << QStringLiteral("110.9 \u00B1 1.0");
+        QTest::newRow("French") << "fr_FR" << 110.9123 << 0.2812 << QStringLiteral("110,91 \u00B1 0,28");
+        QTest::newRow("far from 1") << "en_US" << 4.463e9 << 3e6 << QStringLiteral("(4.4630 \u00B1 0.0030) \u00D7 10\u2079");
+    }
+    void writesNumbersAsAClassDoes()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(double, uncertainty);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(uncertainty > 0 ? numbers::withUncertainty(value, uncertainty) : numbers::significant(value, 4), shown);
+    }
+
+    // Mo-99 at random with its exact solution beside it: a thick and a thin line per member; the
+    // ratio view draws the equilibrium's level, b lambda_B / (lambda_B - lambda_A) with b = 0.875
+    // (NUBASE2020 half-lives 65.932 h and 6.0066 h).
+    void drawsTheLabsRunWithItsExactSolution()
+    {
+        const decay::Chain chain{{{"Mo-99", "", 65.932 * 3600}, {"Tc-99m", "", 6.0066 * 3600}, {"Tc-99", "", 0}},
+                                 {{0, 1, 0.875}, {0, 2, 0.125}, {1, 2, 1}}};
+        const decay::RunSetup setup{.initial = {10000, 0, 0}, .step = 3600, .steps = 200, .milk = {}};
+        const auto run = decay::runLab(chain, setup, decay::TimeUnit::Hour, true, 7);
+        QVERIFY(run && run->exact);
+        const PlotChart::Plot atoms = LabPlots::plot(&*run, {});
+        QCOMPARE(atoms.layers.size(), std::size_t{6});
+        QCOMPARE(atoms.layers[1].name, QStringLiteral("Mo-99 expected"));
+        QCOMPARE(atoms.layers[0].lines[0].size(), 201);
+        QCOMPARE(atoms.layers[0].lines[0].last().x(), 200.0); // hours
+        QCOMPARE(atoms.xTitle, QStringLiteral("t [h]"));
+
+        LabView ratio{.kind = LabView::Kind::Ratio, .link = 0};
+        const PlotChart::Plot plot = LabPlots::plot(&*run, ratio);
+        const PlotChart::Layer& level = plot.layers.back();
+        QCOMPARE(level.name, QStringLiteral("Equilibrium"));
+        const double lambdaA = std::numbers::ln2 / 65.932, lambdaB = std::numbers::ln2 / 6.0066;
+        QVERIFY(std::fabs(level.lines[0][0].y() - 0.875 * lambdaB / (lambdaB - lambdaA)) < 1e-9);
+        QVERIFY(LabPlots::description(plot, &*run).contains(QStringLiteral("from t = 0 to 200 h")));
+        QCOMPARE(LabPlots::plot(nullptr, {}).title, QStringLiteral("Press Exact or Random to run the chain"));
+    }
+
+    // 1000 intervals: a line with the error bars of every fourth; the background band steps only
+    // where its rate changes; residuals come with a fit of these very counts.
+    void drawsTheCountsTheirBackgroundAndFit()
+    {
+        decay::FitData data;
+        for (int k = 0; k < 1000; ++k) {
+            data.intervals.push_back({static_cast<double>(k), k + 1.0, static_cast<std::int64_t>(200 * std::exp2(-k / 300.0)) + 5});
+            data.exposure.push_back(1);
+        }
+        data.backgroundRate = 5;
+        data.backgroundCounts = 500;
+        data.backgroundTime = 100;
+        const decay::HalfLifeFit fit = decay::fitPoissonLikelihood(data);
+        QVERIFY(fit.fitted());
+        PlotChart::Plot residuals;
+        const PlotChart::Plot plot = CountingPlots::rates({.data = data, .fit = &fit, .toShown = 1, .unit = QStringLiteral("s")}, &residuals);
+        QCOMPARE(plot.layers[0].lines.size(), std::size_t{250}); // error bars
+        QCOMPARE(plot.layers[1].kind, PlotChart::Layer::Kind::Lines);
+        const PlotChart::Layer& band = plot.layers[2];
+        QCOMPARE(band.name, QStringLiteral("Background"));
+        QCOMPARE(band.lines[0].size(), 4); // both ends of the first and the last interval
+        QCOMPARE(band.lines[1][0].y(), 5 + std::sqrt(500.0) / 100);
+        QCOMPARE(residuals.layers.size(), std::size_t{2});
+        QCOMPARE(residuals.layers[1].lines[0].size(), 1000);
+
+        PlotChart::Plot none;
+        CountingPlots::rates({.data = data, .fit = nullptr}, &none);
+        QVERIFY(none.layers.empty());
+        QCOMPARE(CountingPlots::rateText({0, 0.014, 34}), QStringLiteral("2,400 \u00B1 400"));
+    }
+
+    // One wording of each age, in the legend as in the text.
+    void namesTheAgesOneWay()
+    {
+        decay::DatingMeasurement d;
+        d.count = {.counts = 9000, .seconds = 3600};
+        d.result.ages = {decay::DatedAge{.halfLife = decay::kLibbyHalfLife, .age = 5490, .sigma = 43.2},
+                         decay::DatedAge{.halfLife = decay::kModernHalfLife, .age = 31000, .sigma = std::nan(""), .lowerLimit = true}};
+        const PlotChart::Plot plot = CountingPlots::dating({d}, 5700.0);
+        QCOMPARE(plot.layers[1].name, QStringLiteral("Conventional radiocarbon age (Libby half-life, 5568 y)"));
+        QCOMPARE(plot.layers[3].name, QStringLiteral("Age with the half-life 5700 y"));
+        QCOMPARE(plot.layers.back().name, QStringLiteral("True age"));
+        QCOMPARE(CountingPlots::ageText(d.result.ages[0]), QStringLiteral("5,490 \u00B1 40 y"));
+        QCOMPARE(CountingPlots::ageText(d.result.ages[1]), QStringLiteral("at least 31,000 y"));
+    }
+};
+
+QTEST_MAIN(LabPlotsTest)
+#include "LabPlotsTest.moc"
