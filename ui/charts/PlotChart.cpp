@@ -2,6 +2,7 @@
 
 #include "ui/AxisRange.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 
@@ -150,9 +151,16 @@ void paintAxes(QPainter& painter, const Frame& frame, const PlotChart::Plot& plo
     painter.setPen(Qt::black);
     painter.drawRect(area);
     const QLocale locale;
-    for (double v : xTicks)
-        painter.drawText(QRectF(frame.toScreen({v, frame.y.low}) - QPointF(40, -4), QSizeF(80, 16)), Qt::AlignHCenter | Qt::AlignTop,
-                         frame.x.label(v, locale));
+    const QFontMetricsF metrics(painter.font());
+    for (double v : xTicks) {
+        // Centred under its tick, but kept inside the picture: the last number of a wide axis
+        // would stand half beyond the right edge.
+        const QString label = frame.x.label(v, locale);
+        const QPointF tick = frame.toScreen({v, frame.y.low});
+        const double width = metrics.horizontalAdvance(label) + 2;
+        const double left = std::clamp(tick.x() - width / 2, 0.0, std::max(size.width() - width, 0.0));
+        painter.drawText(QRectF(left, tick.y() + 4, width, 16), Qt::AlignHCenter | Qt::AlignTop, label);
+    }
     for (double v : yTicks)
         painter.drawText(QRectF(frame.toScreen({frame.x.low, v}) - QPointF(66, 8), QSizeF(60, 16)), Qt::AlignRight | Qt::AlignVCenter,
                          frame.y.label(v, locale));
