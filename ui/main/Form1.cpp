@@ -79,7 +79,6 @@ void Form1::buildWidgets()
     setFont(look::font(Face::MsSansSerif, 7.8));
 
     const QFont tnr12 = look::font(Face::TimesNewRoman, 12);
-    const QFont mss = look::font(Face::MsSansSerif, 9.6);
 
     Label12 = look::label(this, QStringLiteral("Label12"), QStringLiteral("Atomdrift"), twipsRect(120, 120, 4095, 495),
                         look::font(Face::TimesNewRoman, 15.6));
@@ -88,6 +87,31 @@ void Form1::buildWidgets()
     Label8 = look::label(this, QStringLiteral("Label8"), QString(), twipsRect(360, 720, 3132, 252), font());
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
+    buildIntroduction();
+    Label6 = look::label(this, QStringLiteral("Label6"), QString(), twipsRect(120, 3360, 4092, 372), tnr12);
+    Label6->setAccessibleDescription(tr("Clock"));
+    look::paintLabel(Label6, Qt::black, QColor(255, 255, 0));
+
+    buildDataFrame();
+    buildGraphFrame();
+    buildAuthorFrame();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    // Tab order, first to last.
+    const QList<QWidget*> tabOrder = {Picture1, Command6, Command4, Command3, halftime, txtN0, rrate,
+                                      Text4, simut, Command8, Command9, Command7, Command10, Command5,
+                                      Command2, Command1, Command11, MSChart1, cmdLargeGraph};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+// The frame of the introduction, with its "More ..." and print buttons.
+void Form1::buildIntroduction()
+{
+    const QFont tnr12 = look::font(Face::TimesNewRoman, 12);
     Frame4 = makeFrame(this, QStringLiteral("Frame4"), tr("Introduction"), twipsRect(120, 1080, 4095, 2172));
     Label7 = look::label(Frame4, QStringLiteral("Label7"),
                        tr("The decay of radioactive atoms is similar to the exponential growth.  The instantaneous "
@@ -98,10 +122,12 @@ void Form1::buildWidgets()
     Command7 = look::button(Frame4, QStringLiteral("Command7"), tr("P"), tr("Print this page"),
                           twipsRect(3480, 1680, 495, 372), tnr12, true);
 
-    Label6 = look::label(this, QStringLiteral("Label6"), QString(), twipsRect(120, 3360, 4092, 372), tnr12);
-    Label6->setAccessibleDescription(tr("Clock"));
-    look::paintLabel(Label6, Qt::black, QColor(255, 255, 0));
+}
 
+// The entries, the result box and the run commands.
+void Form1::buildDataFrame()
+{
+    const QFont tnr12 = look::font(Face::TimesNewRoman, 12);
     Frame3 = makeFrame(this, QStringLiteral("Frame3"), tr("Data and run"), twipsRect(120, 3840, 4095, 4215));
     Label2 = look::label(Frame3, QStringLiteral("Label2"), tr("Initial number of atoms:"), twipsRect(120, 240, 1815, 615), tnr12);
     Label3 = look::label(Frame3, QStringLiteral("Label3"), tr("Simulation for t=0 to t ="), twipsRect(2160, 240, 1815, 615), tnr12);
@@ -126,6 +152,13 @@ void Form1::buildWidgets()
     Command1 = look::button(Frame3, QStringLiteral("Command1"), tr("Q"), tr("Quit this program"),
                           twipsRect(3480, 3720, 495, 375), tnr12, true);
 
+}
+
+// The chart, the welcome and the instructions in its place, and the view buttons.
+void Form1::buildGraphFrame()
+{
+    const QFont tnr12 = look::font(Face::TimesNewRoman, 12);
+    const QFont mss = look::font(Face::MsSansSerif, 9.6);
     Frame2 = makeFrame(this, QStringLiteral("Frame2"), tr("Graph"), twipsRect(4320, 120, 6612, 5292));
     MSChart1 = new DecayChart(Frame2);
     look::name(MSChart1, QStringLiteral("MSChart1"), tr("Graph"));
@@ -150,6 +183,11 @@ void Form1::buildWidgets()
     cmdLargeGraph = look::button(Frame2, QStringLiteral("cmdLargeGraph"), tr("Large"), QString(),
                                twipsRect(5520, 4800, 876, 375), mss, false);
 
+}
+
+// The author's frame: the dedication, the quiz and the photograph.
+void Form1::buildAuthorFrame()
+{
     Frame1 = makeFrame(this, QStringLiteral("Frame1"), tr("Author"), twipsRect(4320, 5520, 6612, 2532));
     Label10 = look::label(Frame1, QStringLiteral("Label10"), QString(), twipsRect(120, 240, 4092, 2172), look::font(Face::TimesNewRoman, 11.4));
     Label10->setAccessibleDescription(tr("Author"));
@@ -164,16 +202,6 @@ void Form1::buildWidgets()
     Picture1->setCursor(look::handCursor());
     Picture1->setFocusPolicy(Qt::TabFocus);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-
-    // Tab order, first to last.
-    const QList<QWidget*> tabOrder = {Picture1, Command6, Command4, Command3, halftime, txtN0, rrate,
-                                      Text4, simut, Command8, Command9, Command7, Command10, Command5,
-                                      Command2, Command1, Command11, MSChart1, cmdLargeGraph};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void Form1::connectHandlers()

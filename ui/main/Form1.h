@@ -115,6 +115,10 @@ protected:
 
 private:
     void buildWidgets();
+    void buildIntroduction();
+    void buildDataFrame();
+    void buildGraphFrame();
+    void buildAuthorFrame();
     void connectHandlers();
     void invalidate();
     void disableRun();
