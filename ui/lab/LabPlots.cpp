@@ -208,17 +208,29 @@ QString LabPlots::nuclideTitle(const decay::Nuclide& nuclide)
     return title;
 }
 
+// The unit a half-life is shown in: the evaluation's own, but years for its thousands and
+// millions of years ("Gy" is the gray to a student) and "min" for its "m".
+std::string_view LabPlots::shownUnit(const decay::Nuclide& nuclide)
+{
+    const std::string_view unit = nuclide.unit;
+    if (unit == "m")
+        return "min";
+    if (unit.size() == 2 && unit[1] == 'y')
+        return "y";
+    return unit;
+}
+
 QString LabPlots::halfLifeValue(const decay::Nuclide& nuclide)
 {
     if (nuclide.stable())
         return tr("stable");
-    const decay::TimeUnit unit = decay::fittingUnit(nuclide.halfLife);
-    return numbers::significant(nuclide.halfLife / decay::unitSeconds(unit), printedDigits(nuclide.halfLifeValue));
+    const double shown = nuclide.halfLife / *decay::symbolSeconds(shownUnit(nuclide));
+    return numbers::significant(shown, printedDigits(nuclide.halfLifeValue));
 }
 
 QString LabPlots::halfLifeUnit(const decay::Nuclide& nuclide)
 {
-    return nuclide.stable() ? QString() : unitText(decay::fittingUnit(nuclide.halfLife));
+    return nuclide.stable() ? QString() : unitText(shownUnit(nuclide));
 }
 
 QString LabPlots::halfLifeSource(const decay::Nuclide& nuclide)

@@ -31,11 +31,14 @@ public:
     static QString equilibriumText(const decay::Chain& chain, int link);
     // "Molybdenum-99 (Mo-99)" in the user's language, with a capital, as it stands alone in a list.
     static QString nuclideTitle(const decay::Nuclide& nuclide);
-    // A half-life as a class reads it, in the largest of the lab's units it is at least 1 of, with
-    // the digits the evaluation gives: "65.932" and "h", "4.463 × 10⁹" and "y"; "stable" and nothing.
+    // A half-life as a class reads it, with the digits the evaluation gives: "65.932" and "h",
+    // "4.463 × 10⁹" and "y" (not "Gy"); "stable" and nothing.
     static QString halfLifeValue(const decay::Nuclide& nuclide);
     static QString halfLifeUnit(const decay::Nuclide& nuclide);
     // The value as the evaluation prints it, with its uncertainty and source, for a tool tip.
     static QString halfLifeSource(const decay::Nuclide& nuclide);
     static QColor memberColor(int member);
+
+private:
+    static std::string_view shownUnit(const decay::Nuclide& nuclide);
 };
