@@ -84,6 +84,12 @@ const char* const kMessages[] = {
     QT_TRANSLATE_NOOP("ModelText", "The milking step must be a whole number from 1 to %1."),
     QT_TRANSLATE_NOOP("ModelText", "Choose the member to milk."),
     QT_TRANSLATE_NOOP("ModelText", "The random run follows whole atoms, at most %1 in all."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 may also decay by %2 (%3); without a measured share it is left out of the chain."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table."),
+    QT_TRANSLATE_NOOP("ModelText", "The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3."),
 };
 
 QString translated(const std::string& pattern, const std::vector<std::string>& values)
