@@ -11,6 +11,7 @@
 
 class ChartLegend;
 class ExperimentChart;
+class NuclideChart;
 class Platform;
 class QCheckBox;
 class QComboBox;
@@ -76,6 +77,7 @@ public:
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
     QPushButton* cmdCounter;
+    QPushButton* cmdChart;
     QPushButton* cmdClose;
 
     void cboNuclide_Change();
@@ -88,7 +90,10 @@ public:
     void cmdSaveImage_Click();
     void cmdPrint_Click();
     void cmdCounter_Click();
+    void cmdChart_Click();
     void cmdClose_Click();
+    // Shows the chain that starts at a radioactive nuclide of the table, offered from then on.
+    void showChainOf(const QString& symbol);
 
 signals:
     // The last run is to be counted.
@@ -113,4 +118,5 @@ private:
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
     std::optional<Result> m_result;
     bool m_lastRandom = false;
+    NuclideChart* m_nuclideChart = nullptr;
 };
