@@ -121,6 +121,9 @@ private slots:
         QCOMPARE(w.picChart->accessibleDescription(), w.lblDescription->text());
         QTest::keyClick(w.picChart, Qt::Key_Return);
         QCOMPARE(lab().cboNuclide->currentText(), QStringLiteral("Uranium-238 (U-238)"));
+        QVERIFY(w.lblNotes->text().contains(QStringLiteral("U-238 fissions (SF) in 5.44E-05 % of its decays")));
+        // The series has 22 members: beyond a run's limit the weakest are named.
+        QCOMPARE(w.lblNotes->text().contains(QStringLiteral("are left out: ")), decay::kMostChainMembers < 22);
 
         // A nuclide that is no offered chain joins the list.
         w.txtSearch->setText(QStringLiteral("Ac-225"));

@@ -3,6 +3,7 @@
 #include "NuclideLab.h"
 #include "model/TableChain.h"
 #include "ui/Look.h"
+#include "ui/ModelText.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -87,6 +88,11 @@ NuclideChart::NuclideChart(NuclideLab& lab)
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     layout->addWidget(lblDescription);
+    lblNotes = new QLabel;
+    lblNotes->setObjectName(QStringLiteral("lblNotes"));
+    lblNotes->setWordWrap(true);
+    lblNotes->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(lblNotes);
     lblSource = new QLabel(tr("Data: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi and G. Audi, Chinese Physics C 45, "
                               "030001 (2021), under the CC BY 3.0 licence."));
     lblSource->setObjectName(QStringLiteral("lblSource"));
@@ -230,11 +236,20 @@ void NuclideChart::labChain_Change()
     m_player->stop();
     const int index = m_lab.cboNuclide->currentIndex();
     const auto& starts = m_lab.table().chainStarts;
+    lblNotes->clear();
     if (index < 0 || index >= static_cast<int>(starts.size())) {
         picChart->setChain(std::nullopt);
     } else {
-        picChart->setChain(decay::chainFromTable(m_lab.table(), starts[static_cast<std::size_t>(index)]).chain);
+        const auto built = decay::chainFromTable(m_lab.table(), starts[static_cast<std::size_t>(index)], {});
+        picChart->setChain(built.chain);
         picChart->select(m_lab.table().position(starts[static_cast<std::size_t>(index)]));
+        // What the lab's chain leaves out: weak branches, fission, modes without a share, members
+        // beyond what a run takes.
+        QStringList notes;
+        for (const decay::Message& note : built.notes)
+            notes.append(modelText(note));
+        if (!notes.isEmpty())
+            lblNotes->setText(tr("Left out of the chain: %1").arg(notes.join(QLatin1Char(' '))));
     }
     showDescription();
 }

@@ -33,6 +33,7 @@ public:
     QLineEdit* txtFilter;
     QTableView* tblNuclides;
     QLabel* lblDescription;
+    QLabel* lblNotes;
     QLabel* lblSource;
     QPushButton* cmdShowChain;
     QPushButton* cmdClose;
