@@ -101,6 +101,14 @@ std::string_view isomerLetter(std::string_view symbol)
     return !symbol.empty() && symbol.back() >= 'a' && symbol.back() <= 'z' ? symbol.substr(symbol.size() - 1) : std::string_view();
 }
 
+// NUBASE's letters for the first, second, ... isomer: m, n, then p, q, r, x where a nuclide has more.
+int isomerNumber(std::string_view letter)
+{
+    constexpr std::string_view kLetters = "mnpqrx";
+    const std::size_t at = letter.empty() ? std::string_view::npos : kLetters.find(letter[0]);
+    return letter.empty() ? 0 : at == std::string_view::npos ? 7 : static_cast<int>(at) + 1;
+}
+
 class Parser {
 public:
     NuclideTableEntry parse(std::string_view text);
@@ -126,7 +134,9 @@ NuclideTableEntry Parser::parse(std::string_view text)
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
-        line = line.substr(0, line.find('#') == 0 ? 0 : line.size());
+        // A "#" starts a comment only at the start of a line: after a value it marks one from systematics.
+        if (line.starts_with('#'))
+            continue;
         std::size_t count = 0;
         const auto w = splitWords(line, count);
         if (count == 0)
@@ -158,7 +168,7 @@ std::string Parser::nuclideLine(const std::array<std::string_view, 12>& w, std::
     if (!z || !a || elementSymbol(*z).empty() || *a < 1 || *a < *z || *a > 400)
         return "Z " + quoted(w[1]) + " and A " + quoted(w[2]) + " are no nucleus.";
     Nuclide nuclide{.symbol = nuclideSymbol(*z, *a, isomerLetter(w[0])), .element = std::string(elementName(*z)),
-                    .z = *z, .a = *a, .state = isomerLetter(w[0]).empty() ? 0 : 1};
+                    .z = *z, .a = *a, .state = isomerNumber(isomerLetter(w[0]))};
     if (nuclide.symbol != w[0])
         return quoted(w[0]) + " is not the symbol of Z " + std::string(w[1]) + ", A " + std::string(w[2]) + ".";
     if (m_table.index.contains(nuclide.symbol))

@@ -106,7 +106,7 @@ def mode_text(part, line):
     if not match:
         raise ValueError(f"unreadable decay mode {part!r} in: {line}")
     code, relation, value, split = match.groups()
-    relation = {"<=": "<", ">=": ">"}.get(relation, relation.replace(" ", "")[-1:] if "?" in relation else relation)
+    relation = "?" if "?" in relation else {"<=": "<", ">=": ">"}.get(relation, relation)
     if relation == "?" or value is None:
         return code + "?"
     return code + relation + value + (split or "")

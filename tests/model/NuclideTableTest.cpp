@@ -78,6 +78,8 @@ TEST(NuclideTable, TakesTheEvaluationsPrintedValues)
             EXPECT_EQ(share(*nuclide, mode), percent) << c.symbol << " " << mode;
     }
     EXPECT_EQ(table().find("Tc-99m")->modes[0].relation, decay::Relation::About);
+    EXPECT_EQ(table().find("Hf-178")->state, 0); // 178 0720 ground state, 178 0722 the second isomer "n"
+    EXPECT_EQ(table().find("Hf-178n")->state, 2);
     EXPECT_EQ(table().find("U-238")->abundance, 99.2742);
     EXPECT_EQ(table().find("Tc-99m")->title(), "Technetium-99m (Tc-99m)");
     EXPECT_DOUBLE_EQ(table().find("U-238")->halfLife, 4.463e9 * 365.2422 * 86400); // NUBASE2020's year
