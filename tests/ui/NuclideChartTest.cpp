@@ -201,6 +201,13 @@ private slots:
         QPainter painter(&image);
         w.picChart->paint(painter, image.size());
         QTRY_VERIFY(!w.findChild<QTimer*>()->isActive());
+
+        // A custom chain is no part of the chart: its run draws nothing, and nothing breaks.
+        lab().cboNuclide->setCurrentIndex(lab().cboNuclide->count() - 1);
+        lab().cmdExact->click();
+        QVERIFY(lab().result());
+        w.picChart->paint(painter, image.size());
+        QTRY_VERIFY(!w.findChild<QTimer*>()->isActive());
     }
 };
 

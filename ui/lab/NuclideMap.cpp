@@ -174,20 +174,23 @@ void NuclideMap::paintChain(QPainter& painter) const
 {
     if (!m_chain)
         return;
-    const auto centre = [this](int member) {
+    // A custom chain's members are not on the chart: they have no centre.
+    const auto centre = [this](int member) -> std::optional<QPointF> {
         const int at = m_chainCells[static_cast<std::size_t>(member)];
         if (at < 0)
-            return QPointF();
+            return std::nullopt;
         const decay::Nuclide& nuclide = m_table.nuclides[static_cast<std::size_t>(at)];
         return chart::cellRect(nuclide.a - nuclide.z, nuclide.z, m_view).center();
     };
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double width = std::clamp(m_view.cell / 6, 1.5, 4.0);
     for (const decay::ChainLink& link : m_chain->links) {
-        const QPointF from = centre(link.parent);
-        const QPointF to = centre(link.daughter);
-        if (from == to)
+        const auto start = centre(link.parent);
+        const auto end = centre(link.daughter);
+        if (!start || !end || *start == *end)
             continue; // an isomeric transition stays in its cell
+        const QPointF from = *start;
+        const QPointF to = *end;
         const QLineF line(from, to);
         const QPointF along = (to - from) / line.length();
         const QPointF across(-along.y(), along.x());
@@ -207,7 +210,8 @@ void NuclideMap::paintChain(QPainter& painter) const
         const double radius = std::max(3.0, m_view.cell * 0.45) * (0.5 + 0.5 * std::sqrt(lit));
         painter.setPen(QPen(QColor(20, 20, 20), 1.5));
         painter.setBrush(QColor(255, 255, 255, static_cast<int>(60 + 195 * lit)));
-        painter.drawEllipse(centre(member), radius, radius);
+        if (const auto at = centre(member))
+            painter.drawEllipse(*at, radius, radius);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
