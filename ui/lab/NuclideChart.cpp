@@ -303,7 +303,8 @@ QString NuclideChart::description() const
     //: %1 to %4 the neutron and proton numbers shown, %5 "main decay mode" or "half-life", %6 and %7 counts.
     QString text = tr("The chart shows N %1 to %2 and Z %3 to %4, coloured by %5: %6 nuclides, %7 of them stable.")
                        .arg(firstN).arg(std::max(firstN, lastN)).arg(firstZ).arg(std::max(firstZ, lastZ))
-                       .arg(cboColour->currentText().toLower()).arg(shown).arg(stable);
+                       .arg(cboColour->currentIndex() == 1 ? tr("half-life", "the chart is coloured by") : tr("main decay mode", "the chart is coloured by"))
+                       .arg(shown).arg(stable);
     if (picChart->selected() >= 0) {
         const decay::Nuclide& nuclide = m_lab.table().nuclides[static_cast<std::size_t>(picChart->selected())];
         text += QLatin1Char(' ') + tr("Chosen: %1, half-life %2%3.")
