@@ -1,6 +1,7 @@
 #include "Chain.h"
 
 #include "Conversions.h"
+#include "TableChain.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,31 +107,8 @@ double ChainMember::rate() const
 
 ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
 {
-    const Nuclide* start = table.find(first);
-    if (!start)
-        return {.error = {"%1 is not in the nuclide table.", {std::string(first)}}};
-    std::vector<const Nuclide*> found{start};
-    for (std::size_t i = 0; i < found.size(); ++i)
-        for (const DecayBranch& branch : found[i]->branches) {
-            const Nuclide* daughter = table.find(branch.daughter);
-            if (daughter && std::find(found.begin(), found.end(), daughter) == found.end())
-                found.push_back(daughter);
-        }
-    if (found.size() > kMostChainMembers)
-        return {.error = {"The chain of %1 has more than %2 members.", {std::string(first), std::to_string(kMostChainMembers)}}};
-    Chain chain;
-    for (const Nuclide* nuclide : found) {
-        chain.members.push_back({nuclide->symbol, nuclide->title(), nuclide->halfLife});
-        for (const DecayBranch& branch : nuclide->branches) {
-            const auto daughter = std::find(found.begin(), found.end(), table.find(branch.daughter));
-            if (daughter != found.end())
-                chain.links.push_back({chain.size() - 1, static_cast<int>(daughter - found.begin()), branch.fraction});
-        }
-    }
-    auto sorted = parentsFirst(chain);
-    if (!sorted)
-        return {.error = {"The chain of %1 loops.", {std::string(first)}}};
-    return {.chain = std::move(sorted)};
+    TableChain built = chainFromTable(table, first, ChainOptions{});
+    return {.chain = std::move(built.chain), .error = std::move(built.error)};
 }
 
 ChainEntry readCustomChain(const CustomChainTexts& texts)

@@ -16,6 +16,7 @@ struct ChainMember {
     std::string symbol; // "Mo-99", or the name typed for a custom member
     std::string title;  // "Molybdenum-99 (Mo-99)"; the name again for a custom member
     double halfLife = 0; // seconds; 0 for a stable member
+    double molarMass = 0;
 
     bool stable() const { return halfLife == 0; }
     double rate() const; // lambda = ln 2 / T per second; 0 for a stable member
@@ -26,6 +27,7 @@ struct ChainLink {
     int parent = 0;
     int daughter = 0;
     double fraction = 1;
+    std::string mode; // NUBASE's code ("A", "B-", "IT"); empty for a custom chain
 };
 
 // Members in an order where every parent comes before its daughters, so that the rate matrix is

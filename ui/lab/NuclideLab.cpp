@@ -1,5 +1,7 @@
 #include "NuclideLab.h"
 
+#include "NuclideChart.h"
+
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
@@ -171,6 +173,7 @@ QLayout* NuclideLab::buildEntries()
     cmdSaveImage = commands.saveImage;
     cmdPrint = commands.print;
     cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
+    cmdChart = look::plainButton(QStringLiteral("cmdChart"), tr("Chart of nuclides..."));
     cmdClose = commands.close;
 
     auto* left = new QVBoxLayout;
@@ -178,7 +181,7 @@ QLayout* NuclideLab::buildEntries()
     left->addWidget(runBox);
     left->addWidget(lblStatus);
     auto* files = new QHBoxLayout;
-    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdChart, cmdClose})
         files->addWidget(b);
     left->addLayout(files);
     return left;
@@ -245,6 +248,7 @@ void NuclideLab::connectHandlers()
     connect(cmdSaveImage, &QPushButton::clicked, this, &NuclideLab::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
     connect(cmdCounter, &QPushButton::clicked, this, &NuclideLab::cmdCounter_Click);
+    connect(cmdChart, &QPushButton::clicked, this, &NuclideLab::cmdChart_Click);
     connect(cmdClose, &QPushButton::clicked, this, &NuclideLab::cmdClose_Click);
 }
 
@@ -546,6 +550,31 @@ void NuclideLab::cmdCounter_Click()
 {
     if (m_result)
         emit countRequested();
+}
+
+void NuclideLab::cmdChart_Click()
+{
+    if (!m_nuclideChart) {
+        m_nuclideChart = new NuclideChart(*this);
+        connect(m_nuclideChart, &NuclideChart::nuclideChosen, this, &NuclideLab::showChainOf);
+    }
+    m_nuclideChart->show();
+    m_nuclideChart->raise();
+    m_nuclideChart->activateWindow();
+}
+
+void NuclideLab::showChainOf(const QString& symbol)
+{
+    const decay::Nuclide* nuclide = m_table.find(symbol.toStdString());
+    if (!nuclide || nuclide->stable())
+        return;
+    auto& starts = m_table.chainStarts;
+    auto at = std::find(starts.begin(), starts.end(), nuclide->symbol);
+    if (at == starts.end()) {
+        cboNuclide->insertItem(static_cast<int>(starts.size()), LabPlots::nuclideTitle(*nuclide));
+        at = starts.insert(starts.end(), nuclide->symbol);
+    }
+    cboNuclide->setCurrentIndex(static_cast<int>(at - starts.begin()));
 }
 
 void NuclideLab::cmdClose_Click()

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class NuclideChart;
 class PlotLegend;
 class PlotChart;
 class Platform;
@@ -63,6 +64,7 @@ public:
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
     QPushButton* cmdCounter;
+    QPushButton* cmdChart;
     QPushButton* cmdClose;
 
     void cboNuclide_Change();
@@ -75,7 +77,10 @@ public:
     void cmdSaveImage_Click();
     void cmdPrint_Click();
     void cmdCounter_Click();
+    void cmdChart_Click();
     void cmdClose_Click();
+    // Shows the chain that starts at a radioactive nuclide of the table, offered from then on.
+    void showChainOf(const QString& symbol);
 
 signals:
     // The last run is to be counted.
@@ -101,4 +106,5 @@ private:
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
     std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
+    NuclideChart* m_nuclideChart = nullptr;
 };
