@@ -63,25 +63,6 @@ QComboBox* comboBox(const QString& objectName, const QString& accessibleName, co
     return box;
 }
 
-// The element names of the nuclide table.
-[[maybe_unused]] const char* const kElements[] = {
-    QT_TRANSLATE_NOOP("Element", "Americium"),  QT_TRANSLATE_NOOP("Element", "Argon"),
-    QT_TRANSLATE_NOOP("Element", "Barium"),     QT_TRANSLATE_NOOP("Element", "Bismuth"),
-    QT_TRANSLATE_NOOP("Element", "Caesium"),    QT_TRANSLATE_NOOP("Element", "Calcium"),
-    QT_TRANSLATE_NOOP("Element", "Carbon"),     QT_TRANSLATE_NOOP("Element", "Cobalt"),
-    QT_TRANSLATE_NOOP("Element", "Fluorine"),   QT_TRANSLATE_NOOP("Element", "Helium"),
-    QT_TRANSLATE_NOOP("Element", "Hydrogen"),   QT_TRANSLATE_NOOP("Element", "Iodine"),
-    QT_TRANSLATE_NOOP("Element", "Lead"),       QT_TRANSLATE_NOOP("Element", "Molybdenum"),
-    QT_TRANSLATE_NOOP("Element", "Neptunium"),  QT_TRANSLATE_NOOP("Element", "Nickel"),
-    QT_TRANSLATE_NOOP("Element", "Nitrogen"),   QT_TRANSLATE_NOOP("Element", "Oxygen"),
-    QT_TRANSLATE_NOOP("Element", "Polonium"),   QT_TRANSLATE_NOOP("Element", "Potassium"),
-    QT_TRANSLATE_NOOP("Element", "Protactinium"), QT_TRANSLATE_NOOP("Element", "Radium"),
-    QT_TRANSLATE_NOOP("Element", "Radon"),      QT_TRANSLATE_NOOP("Element", "Strontium"),
-    QT_TRANSLATE_NOOP("Element", "Technetium"), QT_TRANSLATE_NOOP("Element", "Thallium"),
-    QT_TRANSLATE_NOOP("Element", "Thorium"),    QT_TRANSLATE_NOOP("Element", "Uranium"),
-    QT_TRANSLATE_NOOP("Element", "Xenon"),      QT_TRANSLATE_NOOP("Element", "Yttrium"),
-    QT_TRANSLATE_NOOP("Element", "Zirconium"),
-};
 
 QTableWidgetItem* cell(const QString& text, bool editable)
 {
