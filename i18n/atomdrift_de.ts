@@ -321,16 +321,8 @@
         <translation>Radiokarbondatierung</translation>
     </message>
     <message>
-        <source>Save chart as image...</source>
-        <translation>Grafik als Bild speichern ...</translation>
-    </message>
-    <message>
         <source>Print worksheet</source>
         <translation>Arbeitsblatt drucken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>No run to count yet.</source>
@@ -465,10 +457,6 @@
         <translation>exakter</translation>
     </message>
     <message>
-        <source>The background counting time must be a number of seconds from 1 to 1E+07.</source>
-        <translation>Die Messzeit des Nulleffekts muss eine Zahl von 1 bis 1E+07 Sekunden sein.</translation>
-    </message>
-    <message>
         <source>Background: %1 counts in %2 s, %3 per second.</source>
         <translation>Nulleffekt: %1 Impulse in %2 s, %3 pro Sekunde.</translation>
     </message>
@@ -589,14 +577,6 @@
         <translation>Alter [Jahre]</translation>
     </message>
     <message>
-        <source>Conventional age (5568 y)</source>
-        <translation>Konventionelles Alter (5568 a)</translation>
-    </message>
-    <message>
-        <source>Age with 5700 y</source>
-        <translation>Alter mit 5700 a</translation>
-    </message>
-    <message>
         <source>True age</source>
         <translation>Wahres Alter</translation>
     </message>
@@ -689,18 +669,6 @@
         <translation>Wie viel länger müsstest du zählen, um die Unsicherheit der Halbwertszeit zu halbieren?</translation>
     </message>
     <message>
-        <source>The carbon must be a number of grams from 0.001 to 10000.</source>
-        <translation>Der Kohlenstoff muss eine Zahl von 0,001 bis 10000 Gramm sein.</translation>
-    </message>
-    <message>
-        <source>The age must be a number of years from 0 to 100000, or empty for a hidden one.</source>
-        <translation>Das Alter muss eine Zahl von 0 bis 100000 Jahren sein oder leer für ein verborgenes Alter.</translation>
-    </message>
-    <message>
-        <source>The counting time must be a number of minutes from 0.1 to 1E+06.</source>
-        <translation>Die Zähldauer muss eine Zahl von 0,1 bis 1E+06 Minuten sein.</translation>
-    </message>
-    <message>
         <source>Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.</source>
         <translation>Drücken Sie „Neue Probe“ für ein Stück alten Kohlenstoff, dann „Probe zählen“. Längeres Zählen ergibt eine kleinere Unsicherheit.</translation>
     </message>
@@ -717,28 +685,32 @@
         <translation>%1 min gezählt: %2 Impulse und %3 Nulleffekt in gleicher Zeit; %4 % der Aktivität von heutigem Kohlenstoff.</translation>
     </message>
     <message>
-        <source>Conventional radiocarbon age (Libby half-life, 5568 y)</source>
-        <translation>Konventionelles Radiokarbonalter (Libby-Halbwertszeit, 5568 a)</translation>
-    </message>
-    <message>
-        <source>Age with the half-life 5700 y</source>
-        <translation>Alter mit der Halbwertszeit 5700 a</translation>
-    </message>
-    <message>
-        <source>%1: at least %2 y</source>
-        <translation>%1: mindestens %2 a</translation>
-    </message>
-    <message>
-        <source>%1: %2 y</source>
-        <translation>%1: %2 a</translation>
-    </message>
-    <message>
         <source>True age: %1 y.</source>
         <translation>Wahres Alter: %1 a.</translation>
     </message>
     <message>
         <source>Resume</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Conventional radiocarbon age (Libby half-life, %1 y)</source>
+        <translation>Konventionelles Radiokarbonalter (Libby-Halbwertszeit, %1 a)</translation>
+    </message>
+    <message>
+        <source>Age with the half-life %1 y</source>
+        <translation>Alter mit der Halbwertszeit %1 a</translation>
+    </message>
+    <message>
+        <source>at least %1 y</source>
+        <translation>mindestens %1 a</translation>
+    </message>
+    <message>
+        <source>%1 y</source>
+        <translation>%1 a</translation>
     </message>
 </context>
 <context>
@@ -889,6 +861,358 @@
     <message>
         <source>Zirconium</source>
         <translation>Zirconium</translation>
+    </message>
+    <message>
+        <source>Neutron</source>
+        <translation>Neutron</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>Lithium</translation>
+    </message>
+    <message>
+        <source>Beryllium</source>
+        <translation>Beryllium</translation>
+    </message>
+    <message>
+        <source>Boron</source>
+        <translation>Bor</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation>Natrium</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnesium</translation>
+    </message>
+    <message>
+        <source>Aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>Silicon</source>
+        <translation>Silicium</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <source>Sulfur</source>
+        <translation>Schwefel</translation>
+    </message>
+    <message>
+        <source>Chlorine</source>
+        <translation>Chlor</translation>
+    </message>
+    <message>
+        <source>Scandium</source>
+        <translation>Scandium</translation>
+    </message>
+    <message>
+        <source>Titanium</source>
+        <translation>Titan</translation>
+    </message>
+    <message>
+        <source>Vanadium</source>
+        <translation>Vanadium</translation>
+    </message>
+    <message>
+        <source>Chromium</source>
+        <translation>Chrom</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>Mangan</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation>Zink</translation>
+    </message>
+    <message>
+        <source>Gallium</source>
+        <translation>Gallium</translation>
+    </message>
+    <message>
+        <source>Germanium</source>
+        <translation>Germanium</translation>
+    </message>
+    <message>
+        <source>Arsenic</source>
+        <translation>Arsen</translation>
+    </message>
+    <message>
+        <source>Selenium</source>
+        <translation>Selen</translation>
+    </message>
+    <message>
+        <source>Bromine</source>
+        <translation>Brom</translation>
+    </message>
+    <message>
+        <source>Krypton</source>
+        <translation>Krypton</translation>
+    </message>
+    <message>
+        <source>Rubidium</source>
+        <translation>Rubidium</translation>
+    </message>
+    <message>
+        <source>Niobium</source>
+        <translation>Niob</translation>
+    </message>
+    <message>
+        <source>Ruthenium</source>
+        <translation>Ruthenium</translation>
+    </message>
+    <message>
+        <source>Rhodium</source>
+        <translation>Rhodium</translation>
+    </message>
+    <message>
+        <source>Palladium</source>
+        <translation>Palladium</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Cadmium</source>
+        <translation>Cadmium</translation>
+    </message>
+    <message>
+        <source>Indium</source>
+        <translation>Indium</translation>
+    </message>
+    <message>
+        <source>Tin</source>
+        <translation>Zinn</translation>
+    </message>
+    <message>
+        <source>Antimony</source>
+        <translation>Antimon</translation>
+    </message>
+    <message>
+        <source>Tellurium</source>
+        <translation>Tellur</translation>
+    </message>
+    <message>
+        <source>Lanthanum</source>
+        <translation>Lanthan</translation>
+    </message>
+    <message>
+        <source>Cerium</source>
+        <translation>Cer</translation>
+    </message>
+    <message>
+        <source>Praseodymium</source>
+        <translation>Praseodym</translation>
+    </message>
+    <message>
+        <source>Neodymium</source>
+        <translation>Neodym</translation>
+    </message>
+    <message>
+        <source>Promethium</source>
+        <translation>Promethium</translation>
+    </message>
+    <message>
+        <source>Samarium</source>
+        <translation>Samarium</translation>
+    </message>
+    <message>
+        <source>Europium</source>
+        <translation>Europium</translation>
+    </message>
+    <message>
+        <source>Gadolinium</source>
+        <translation>Gadolinium</translation>
+    </message>
+    <message>
+        <source>Terbium</source>
+        <translation>Terbium</translation>
+    </message>
+    <message>
+        <source>Dysprosium</source>
+        <translation>Dysprosium</translation>
+    </message>
+    <message>
+        <source>Holmium</source>
+        <translation>Holmium</translation>
+    </message>
+    <message>
+        <source>Erbium</source>
+        <translation>Erbium</translation>
+    </message>
+    <message>
+        <source>Thulium</source>
+        <translation>Thulium</translation>
+    </message>
+    <message>
+        <source>Ytterbium</source>
+        <translation>Ytterbium</translation>
+    </message>
+    <message>
+        <source>Lutetium</source>
+        <translation>Lutetium</translation>
+    </message>
+    <message>
+        <source>Hafnium</source>
+        <translation>Hafnium</translation>
+    </message>
+    <message>
+        <source>Tantalum</source>
+        <translation>Tantal</translation>
+    </message>
+    <message>
+        <source>Tungsten</source>
+        <translation>Wolfram</translation>
+    </message>
+    <message>
+        <source>Rhenium</source>
+        <translation>Rhenium</translation>
+    </message>
+    <message>
+        <source>Osmium</source>
+        <translation>Osmium</translation>
+    </message>
+    <message>
+        <source>Iridium</source>
+        <translation>Iridium</translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation>Platin</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Quecksilber</translation>
+    </message>
+    <message>
+        <source>Astatine</source>
+        <translation>Astat</translation>
+    </message>
+    <message>
+        <source>Francium</source>
+        <translation>Francium</translation>
+    </message>
+    <message>
+        <source>Actinium</source>
+        <translation>Actinium</translation>
+    </message>
+    <message>
+        <source>Plutonium</source>
+        <translation>Plutonium</translation>
+    </message>
+    <message>
+        <source>Curium</source>
+        <translation>Curium</translation>
+    </message>
+    <message>
+        <source>Berkelium</source>
+        <translation>Berkelium</translation>
+    </message>
+    <message>
+        <source>Californium</source>
+        <translation>Californium</translation>
+    </message>
+    <message>
+        <source>Einsteinium</source>
+        <translation>Einsteinium</translation>
+    </message>
+    <message>
+        <source>Fermium</source>
+        <translation>Fermium</translation>
+    </message>
+    <message>
+        <source>Mendelevium</source>
+        <translation>Mendelevium</translation>
+    </message>
+    <message>
+        <source>Nobelium</source>
+        <translation>Nobelium</translation>
+    </message>
+    <message>
+        <source>Lawrencium</source>
+        <translation>Lawrencium</translation>
+    </message>
+    <message>
+        <source>Rutherfordium</source>
+        <translation>Rutherfordium</translation>
+    </message>
+    <message>
+        <source>Dubnium</source>
+        <translation>Dubnium</translation>
+    </message>
+    <message>
+        <source>Seaborgium</source>
+        <translation>Seaborgium</translation>
+    </message>
+    <message>
+        <source>Bohrium</source>
+        <translation>Bohrium</translation>
+    </message>
+    <message>
+        <source>Hassium</source>
+        <translation>Hassium</translation>
+    </message>
+    <message>
+        <source>Meitnerium</source>
+        <translation>Meitnerium</translation>
+    </message>
+    <message>
+        <source>Darmstadtium</source>
+        <translation>Darmstadtium</translation>
+    </message>
+    <message>
+        <source>Roentgenium</source>
+        <translation>Roentgenium</translation>
+    </message>
+    <message>
+        <source>Copernicium</source>
+        <translation>Copernicium</translation>
+    </message>
+    <message>
+        <source>Nihonium</source>
+        <translation>Nihonium</translation>
+    </message>
+    <message>
+        <source>Flerovium</source>
+        <translation>Flerovium</translation>
+    </message>
+    <message>
+        <source>Moscovium</source>
+        <translation>Moscovium</translation>
+    </message>
+    <message>
+        <source>Livermorium</source>
+        <translation>Livermorium</translation>
+    </message>
+    <message>
+        <source>Tennessine</source>
+        <translation>Tenness</translation>
+    </message>
+    <message>
+        <source>Oganesson</source>
+        <translation>Oganesson</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1529,21 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>Look</name>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Grafik als Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>ModelText</name>
     <message>
         <source>Number of atoms at t=%1</source>
@@ -1241,14 +1580,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The file holds the counts of one step only; a decay needs two or more.</source>
         <translation>Die Datei enthält die Zählungen nur eines Schritts; ein Zerfall braucht zwei oder mehr.</translation>
-    </message>
-    <message>
-        <source>Line %1 holds a zero byte: this is no text file.</source>
-        <translation>Zeile %1 enthält ein Null-Byte: Das ist keine Textdatei.</translation>
-    </message>
-    <message>
-        <source>Line %1 opens a quote that it does not close.</source>
-        <translation>Zeile %1 öffnet ein Anführungszeichen, das sie nicht schließt.</translation>
     </message>
     <message>
         <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
@@ -1291,16 +1622,8 @@ www.example.org/atomdrift</translation>
         <translation>Zeile %1: Der Schritt %2 folgt nicht auf den Schritt davor.</translation>
     </message>
     <message>
-        <source>Member %1 needs a name of 1 to 24 characters.</source>
-        <translation>Glied %1 braucht einen Namen aus 1 bis 24 Zeichen.</translation>
-    </message>
-    <message>
         <source>Two members are called %1.</source>
         <translation>Zwei Glieder heißen %1.</translation>
-    </message>
-    <message>
-        <source>The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.</source>
-        <translation>Die Halbwertszeit von %1 muss eine Zahl von 1 ns bis 1E+20 a sein; lassen Sie sie für ein stabiles Glied leer.</translation>
     </message>
     <message>
         <source>Every link joins two different members of the chain.</source>
@@ -1325,10 +1648,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>%1 is not in the nuclide table.</source>
         <translation>%1 steht nicht in der Nuklidtabelle.</translation>
-    </message>
-    <message>
-        <source>The chain of %1 has more than %2 members.</source>
-        <translation>Die Kette von %1 hat mehr als %2 Glieder.</translation>
     </message>
     <message>
         <source>The chain of %1 loops.</source>
@@ -1375,10 +1694,6 @@ www.example.org/atomdrift</translation>
         <translation>Der Wirkungsgrad muss eine Zahl über %1 und höchstens %2 sein.</translation>
     </message>
     <message>
-        <source>The background must be a number of events per second from %1 to %2e%3.</source>
-        <translation>Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von %1 bis %2e%3 sein.</translation>
-    </message>
-    <message>
         <source>The counting interval must be a whole number of steps from %1 to %2.</source>
         <translation>Das Zählintervall muss eine ganze Zahl von Schritten von %1 bis %2 sein.</translation>
     </message>
@@ -1399,14 +1714,6 @@ www.example.org/atomdrift</translation>
         <translation>Der Lauf enthält einen Schritt ohne Zahl der Zerfälle oder Aktivität.</translation>
     </message>
     <message>
-        <source>A random run&apos;s decays must be whole numbers from %1 to %2e%3.</source>
-        <translation>Die Zerfälle eines zufälligen Laufs müssen ganze Zahlen von %1 bis %2e%3 sein.</translation>
-    </message>
-    <message>
-        <source>The sample is too active to count: a step would bring more than %1e%2 counts.</source>
-        <translation>Die Probe ist zu aktiv zum Zählen: Ein Schritt brächte mehr als %1e%2 Impulse.</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
         <translation>Die Datei ist größer als %1 MB; die Impulse einer Messung brauchen weit weniger.</translation>
     </message>
@@ -1425,14 +1732,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Line %1 is one too many: at most %2 intervals.</source>
         <translation>Zeile %1 ist eine zu viel: höchstens %2 Intervalle.</translation>
-    </message>
-    <message>
-        <source>Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7.</source>
-        <translation>Zeile %1, Feld %2: Die Zeit %3 liegt nicht zwischen -%4e%5 und %6e%7.</translation>
-    </message>
-    <message>
-        <source>Line %1, field %2: %3 is not a count from %4 to %5e%6.</source>
-        <translation>Zeile %1, Feld %2: %3 ist keine Impulszahl von %4 bis %5e%6.</translation>
     </message>
     <message>
         <source>Line %1, field %2: the counts %3 are not a whole number.</source>
@@ -1489,6 +1788,192 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
         <translation>Die Impulse liegen nicht zwei Standardabweichungen über dem Nulleffekt: Die Probe ist mindestens so alt.</translation>
+    </message>
+    <message>
+        <source>Member %1 needs a name of 1 to %2 characters.</source>
+        <translation>Nuklid %1 braucht einen Namen aus 1 bis %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The half-life of %1 must be a number from %2 s to %3 y; leave it empty for a stable member.</source>
+        <translation>Die Halbwertszeit von %1 muss eine Zahl von %2 s bis %3 a sein; für ein stabiles Nuklid bleibt sie leer.</translation>
+    </message>
+    <message>
+        <source>The background must be a number of events per second from %1 to %2.</source>
+        <translation>Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
+        <translation>Die Zerfälle einer Zufallssimulation müssen ganze Zahlen von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The sample is too active to count: a step would bring more than %1 counts.</source>
+        <translation>Die Probe ist zu aktiv zum Zählen: Ein Schritt brächte mehr als %1 Impulse.</translation>
+    </message>
+    <message>
+        <source>The background counting time must be a number of seconds from %1 to %2.</source>
+        <translation>Die Messzeit des Nulleffekts muss eine Zahl von Sekunden von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the time %3 is not from %4 to %5.</source>
+        <translation>Zeile %1, Feld %2: Die Zeit %3 liegt nicht zwischen %4 und %5.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a count from %4 to %5.</source>
+        <translation>Zeile %1, Feld %2: %3 ist keine Impulszahl von %4 bis %5.</translation>
+    </message>
+    <message>
+        <source>The carbon must be a number of grams from %1 to %2.</source>
+        <translation>Der Kohlenstoff muss eine Zahl von Gramm von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The age must be a number of years from %1 to %2, or empty for a hidden one.</source>
+        <translation>Das Alter muss eine Zahl von Jahren von %1 bis %2 sein, oder leer für ein verborgenes.</translation>
+    </message>
+    <message>
+        <source>The counting time must be a number of minutes from %1 to %2.</source>
+        <translation>Die Messzeit muss eine Zahl von Minuten von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>%1 may also decay by %2 (%3); without a measured share it is left out of the chain.</source>
+        <translation>%1 kann auch durch %2 zerfallen (%3); ohne gemessenen Anteil bleibt dieser Zweig außerhalb der Kette.</translation>
+    </message>
+    <message>
+        <source>%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.</source>
+        <translation>%1 spaltet sich (%2) bei %3 % seiner Zerfälle; die Spaltprodukte verlassen die Kette.</translation>
+    </message>
+    <message>
+        <source>%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.</source>
+        <translation>%1 zerfällt bei %3 % seiner Zerfälle durch %2 in mehr als einen Kern; diese verlassen die Kette.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.</source>
+        <translation>%1 → %2 (%3, %4 %) liegt unter der Schwelle für Zweige von %5 % und bleibt weg.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.</source>
+        <translation>%1 → %2 (%3, %4 %) verlässt die Kette: %2 steht nicht in der Nuklidtabelle.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3.</source>
+        <translation>Die Kette von %1 hat mehr Nuklide als die %2, die eine Simulation aufnehmen kann; diese, die die wenigsten Atome erreichen, bleiben weg: %3.</translation>
+    </message>
+    <message>
+        <source>The branch threshold must be a number of percent from %1 to %2.</source>
+        <translation>Die Schwelle für Zweige muss eine Zahl in Prozent von %1 bis %2 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideChart</name>
+    <message>
+        <source>Chart of nuclides</source>
+        <translation>Nuklidkarte</translation>
+    </message>
+    <message>
+        <source>Find nuclide:</source>
+        <translation>Nuklid suchen:</translation>
+    </message>
+    <message>
+        <source>U-238, 238U or uranium 238</source>
+        <translation>U-238, 238U oder Uran 238</translation>
+    </message>
+    <message>
+        <source>Colour by:</source>
+        <translation>Färben nach:</translation>
+    </message>
+    <message>
+        <source>Main decay mode</source>
+        <translation>Hauptzerfallsart</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Chart or table</source>
+        <translation>Karte oder Tabelle</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Data: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi and G. Audi, Chinese Physics C 45, 030001 (2021), under the CC BY 3.0 licence.</source>
+        <translation>Daten: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi und G. Audi, Chinese Physics C 45, 030001 (2021), unter der Lizenz CC BY 3.0.</translation>
+    </message>
+    <message>
+        <source>Show chain in the lab</source>
+        <translation>Kette im Labor zeigen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>Nuclides</source>
+        <translation>Nuklide</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Spin and parity</source>
+        <translation>Spin und Parität</translation>
+    </message>
+    <message>
+        <source>Decay modes</source>
+        <translation>Zerfallsarten</translation>
+    </message>
+    <message>
+        <source>No nuclide of the table is called &quot;%1&quot;.</source>
+        <translation>Kein Nuklid der Tabelle heißt „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 is stable: it has no chain.</source>
+        <translation>%1 ist stabil: Es hat keine Kette.</translation>
+    </message>
+    <message>
+        <source>Left out of the chain: %1</source>
+        <translation>Nicht in der Kette: %1</translation>
+    </message>
+    <message>
+        <source>The chart shows N %1 to %2 and Z %3 to %4, coloured by %5: %6 nuclides, %7 of them stable.</source>
+        <extracomment>%1 to %4 the neutron and proton numbers shown, %5 &quot;main decay mode&quot; or &quot;half-life&quot;, %6 and %7 counts.</extracomment>
+        <translation>Die Karte zeigt N %1 bis %2 und Z %3 bis %4, gefärbt nach %5: %6 Nuklide, davon %7 stabil.</translation>
+    </message>
+    <message>
+        <source>half-life</source>
+        <comment>the chart is coloured by</comment>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>main decay mode</source>
+        <comment>the chart is coloured by</comment>
+        <translation>Hauptzerfallsart</translation>
+    </message>
+    <message>
+        <source>Chosen: %1, half-life %2%3.</source>
+        <translation>Gewählt: %1, Halbwertszeit %2%3.</translation>
+    </message>
+    <message>
+        <source>The table lists %1 nuclides.</source>
+        <translation>Die Tabelle enthält %1 Nuklide.</translation>
     </message>
 </context>
 <context>
@@ -1582,16 +2067,8 @@ www.example.org/atomdrift</translation>
         <translation>CSV exportieren ...</translation>
     </message>
     <message>
-        <source>Save chart as image...</source>
-        <translation>Grafik als Bild speichern ...</translation>
-    </message>
-    <message>
         <source>Print worksheet</source>
         <translation>Arbeitsblatt drucken</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
@@ -1856,6 +2333,84 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Counter...</source>
         <translation>Zähler ...</translation>
+    </message>
+    <message>
+        <source>ys</source>
+        <comment>time unit: yoctosecond</comment>
+        <translation>ys</translation>
+    </message>
+    <message>
+        <source>zs</source>
+        <comment>time unit: zeptosecond</comment>
+        <translation>zs</translation>
+    </message>
+    <message>
+        <source>as</source>
+        <comment>time unit: attosecond</comment>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>fs</source>
+        <comment>time unit: femtosecond</comment>
+        <translation>fs</translation>
+    </message>
+    <message>
+        <source>ps</source>
+        <comment>time unit: picosecond</comment>
+        <translation>ps</translation>
+    </message>
+    <message>
+        <source>Ty</source>
+        <comment>time unit: 10^12 years</comment>
+        <translation>Ta</translation>
+    </message>
+    <message>
+        <source>Py</source>
+        <comment>time unit: 10^15 years</comment>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Ey</source>
+        <comment>time unit: 10^18 years</comment>
+        <translation>Ea</translation>
+    </message>
+    <message>
+        <source>Zy</source>
+        <comment>time unit: 10^21 years</comment>
+        <translation>Za</translation>
+    </message>
+    <message>
+        <source>Yy</source>
+        <comment>time unit: 10^24 years</comment>
+        <translation>Ya</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 %3 (%4)</source>
+        <extracomment>%1 the half-life as the evaluation prints it, %2 its uncertainty, %3 the unit, %4 the source.</extracomment>
+        <translation>%1 ± %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Chart of nuclides...</source>
+        <translation>Nuklidkarte …</translation>
+    </message>
+    <message>
+        <source>The chain could not be run with these entries.</source>
+        <translation>Mit diesen Eingaben lässt sich die Kette nicht simulieren.</translation>
+    </message>
+    <message>
+        <source>Leave out branches below (%):</source>
+        <translation>Zweige weglassen unter (%):</translation>
+    </message>
+    <message>
+        <source>Decay mode</source>
+        <translation>Zerfallsart</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideMap</name>
+    <message>
+        <source>stable</source>
+        <translation>stabil</translation>
     </message>
 </context>
 <context>

@@ -321,16 +321,8 @@ No se puede leer %1: %2</translation>
         <translation>Datación por radiocarbono</translation>
     </message>
     <message>
-        <source>Save chart as image...</source>
-        <translation>Guardar el gráfico como imagen...</translation>
-    </message>
-    <message>
         <source>Print worksheet</source>
         <translation>Imprimir la hoja de trabajo</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>No run to count yet.</source>
@@ -465,10 +457,6 @@ No se puede leer %1: %2</translation>
         <translation>exacta</translation>
     </message>
     <message>
-        <source>The background counting time must be a number of seconds from 1 to 1E+07.</source>
-        <translation>El tiempo de recuento del fondo debe ser un número de segundos de 1 a 1E+07.</translation>
-    </message>
-    <message>
         <source>Background: %1 counts in %2 s, %3 per second.</source>
         <translation>Fondo: %1 recuentos en %2 s, %3 por segundo.</translation>
     </message>
@@ -589,14 +577,6 @@ No se puede leer %1: %2</translation>
         <translation>Edad [años]</translation>
     </message>
     <message>
-        <source>Conventional age (5568 y)</source>
-        <translation>Edad convencional (5568 a)</translation>
-    </message>
-    <message>
-        <source>Age with 5700 y</source>
-        <translation>Edad con 5700 a</translation>
-    </message>
-    <message>
         <source>True age</source>
         <translation>Edad real</translation>
     </message>
@@ -689,18 +669,6 @@ No se puede leer %1: %2</translation>
         <translation>¿Cuánto tiempo más tendrías que contar para reducir a la mitad la incertidumbre del periodo de semidesintegración?</translation>
     </message>
     <message>
-        <source>The carbon must be a number of grams from 0.001 to 10000.</source>
-        <translation>El carbono debe ser un número de gramos de 0,001 a 10000.</translation>
-    </message>
-    <message>
-        <source>The age must be a number of years from 0 to 100000, or empty for a hidden one.</source>
-        <translation>La edad debe ser un número de años de 0 a 100000, o vacía para una edad oculta.</translation>
-    </message>
-    <message>
-        <source>The counting time must be a number of minutes from 0.1 to 1E+06.</source>
-        <translation>El tiempo de recuento debe ser un número de minutos de 0,1 a 1E+06.</translation>
-    </message>
-    <message>
         <source>Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.</source>
         <translation>Pulse «Nueva muestra» para obtener un trozo de carbono antiguo y luego «Contar la muestra». Contar más tiempo da una incertidumbre menor.</translation>
     </message>
@@ -717,28 +685,32 @@ No se puede leer %1: %2</translation>
         <translation>Contado durante %1 min: %2 recuentos, y %3 de fondo en el mismo tiempo; %4 % de la actividad del carbono actual.</translation>
     </message>
     <message>
-        <source>Conventional radiocarbon age (Libby half-life, 5568 y)</source>
-        <translation>Edad convencional por radiocarbono (periodo de Libby, 5568 a)</translation>
-    </message>
-    <message>
-        <source>Age with the half-life 5700 y</source>
-        <translation>Edad con el periodo de 5700 a</translation>
-    </message>
-    <message>
-        <source>%1: at least %2 y</source>
-        <translation>%1: al menos %2 a</translation>
-    </message>
-    <message>
-        <source>%1: %2 y</source>
-        <translation>%1: %2 a</translation>
-    </message>
-    <message>
         <source>True age: %1 y.</source>
         <translation>Edad real: %1 a.</translation>
     </message>
     <message>
         <source>Resume</source>
         <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Conventional radiocarbon age (Libby half-life, %1 y)</source>
+        <translation>Edad radiocarbono convencional (semivida de Libby, %1 años)</translation>
+    </message>
+    <message>
+        <source>Age with the half-life %1 y</source>
+        <translation>Edad con la semivida de %1 años</translation>
+    </message>
+    <message>
+        <source>at least %1 y</source>
+        <translation>al menos %1 años</translation>
+    </message>
+    <message>
+        <source>%1 y</source>
+        <translation>%1 años</translation>
     </message>
 </context>
 <context>
@@ -889,6 +861,358 @@ No se puede leer %1: %2</translation>
     <message>
         <source>Zirconium</source>
         <translation>circonio</translation>
+    </message>
+    <message>
+        <source>Neutron</source>
+        <translation>neutrón</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>litio</translation>
+    </message>
+    <message>
+        <source>Beryllium</source>
+        <translation>berilio</translation>
+    </message>
+    <message>
+        <source>Boron</source>
+        <translation>boro</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>neón</translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation>sodio</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>magnesio</translation>
+    </message>
+    <message>
+        <source>Aluminium</source>
+        <translation>aluminio</translation>
+    </message>
+    <message>
+        <source>Silicon</source>
+        <translation>silicio</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>fósforo</translation>
+    </message>
+    <message>
+        <source>Sulfur</source>
+        <translation>azufre</translation>
+    </message>
+    <message>
+        <source>Chlorine</source>
+        <translation>cloro</translation>
+    </message>
+    <message>
+        <source>Scandium</source>
+        <translation>escandio</translation>
+    </message>
+    <message>
+        <source>Titanium</source>
+        <translation>titanio</translation>
+    </message>
+    <message>
+        <source>Vanadium</source>
+        <translation>vanadio</translation>
+    </message>
+    <message>
+        <source>Chromium</source>
+        <translation>cromo</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>manganeso</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>hierro</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>cobre</translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation>cinc</translation>
+    </message>
+    <message>
+        <source>Gallium</source>
+        <translation>galio</translation>
+    </message>
+    <message>
+        <source>Germanium</source>
+        <translation>germanio</translation>
+    </message>
+    <message>
+        <source>Arsenic</source>
+        <translation>arsénico</translation>
+    </message>
+    <message>
+        <source>Selenium</source>
+        <translation>selenio</translation>
+    </message>
+    <message>
+        <source>Bromine</source>
+        <translation>bromo</translation>
+    </message>
+    <message>
+        <source>Krypton</source>
+        <translation>kriptón</translation>
+    </message>
+    <message>
+        <source>Rubidium</source>
+        <translation>rubidio</translation>
+    </message>
+    <message>
+        <source>Niobium</source>
+        <translation>niobio</translation>
+    </message>
+    <message>
+        <source>Ruthenium</source>
+        <translation>rutenio</translation>
+    </message>
+    <message>
+        <source>Rhodium</source>
+        <translation>rodio</translation>
+    </message>
+    <message>
+        <source>Palladium</source>
+        <translation>paladio</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>plata</translation>
+    </message>
+    <message>
+        <source>Cadmium</source>
+        <translation>cadmio</translation>
+    </message>
+    <message>
+        <source>Indium</source>
+        <translation>indio</translation>
+    </message>
+    <message>
+        <source>Tin</source>
+        <translation>estaño</translation>
+    </message>
+    <message>
+        <source>Antimony</source>
+        <translation>antimonio</translation>
+    </message>
+    <message>
+        <source>Tellurium</source>
+        <translation>telurio</translation>
+    </message>
+    <message>
+        <source>Lanthanum</source>
+        <translation>lantano</translation>
+    </message>
+    <message>
+        <source>Cerium</source>
+        <translation>cerio</translation>
+    </message>
+    <message>
+        <source>Praseodymium</source>
+        <translation>praseodimio</translation>
+    </message>
+    <message>
+        <source>Neodymium</source>
+        <translation>neodimio</translation>
+    </message>
+    <message>
+        <source>Promethium</source>
+        <translation>prometio</translation>
+    </message>
+    <message>
+        <source>Samarium</source>
+        <translation>samario</translation>
+    </message>
+    <message>
+        <source>Europium</source>
+        <translation>europio</translation>
+    </message>
+    <message>
+        <source>Gadolinium</source>
+        <translation>gadolinio</translation>
+    </message>
+    <message>
+        <source>Terbium</source>
+        <translation>terbio</translation>
+    </message>
+    <message>
+        <source>Dysprosium</source>
+        <translation>disprosio</translation>
+    </message>
+    <message>
+        <source>Holmium</source>
+        <translation>holmio</translation>
+    </message>
+    <message>
+        <source>Erbium</source>
+        <translation>erbio</translation>
+    </message>
+    <message>
+        <source>Thulium</source>
+        <translation>tulio</translation>
+    </message>
+    <message>
+        <source>Ytterbium</source>
+        <translation>iterbio</translation>
+    </message>
+    <message>
+        <source>Lutetium</source>
+        <translation>lutecio</translation>
+    </message>
+    <message>
+        <source>Hafnium</source>
+        <translation>hafnio</translation>
+    </message>
+    <message>
+        <source>Tantalum</source>
+        <translation>tántalo</translation>
+    </message>
+    <message>
+        <source>Tungsten</source>
+        <translation>wolframio</translation>
+    </message>
+    <message>
+        <source>Rhenium</source>
+        <translation>renio</translation>
+    </message>
+    <message>
+        <source>Osmium</source>
+        <translation>osmio</translation>
+    </message>
+    <message>
+        <source>Iridium</source>
+        <translation>iridio</translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation>platino</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>oro</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>mercurio</translation>
+    </message>
+    <message>
+        <source>Astatine</source>
+        <translation>astato</translation>
+    </message>
+    <message>
+        <source>Francium</source>
+        <translation>francio</translation>
+    </message>
+    <message>
+        <source>Actinium</source>
+        <translation>actinio</translation>
+    </message>
+    <message>
+        <source>Plutonium</source>
+        <translation>plutonio</translation>
+    </message>
+    <message>
+        <source>Curium</source>
+        <translation>curio</translation>
+    </message>
+    <message>
+        <source>Berkelium</source>
+        <translation>berkelio</translation>
+    </message>
+    <message>
+        <source>Californium</source>
+        <translation>californio</translation>
+    </message>
+    <message>
+        <source>Einsteinium</source>
+        <translation>einstenio</translation>
+    </message>
+    <message>
+        <source>Fermium</source>
+        <translation>fermio</translation>
+    </message>
+    <message>
+        <source>Mendelevium</source>
+        <translation>mendelevio</translation>
+    </message>
+    <message>
+        <source>Nobelium</source>
+        <translation>nobelio</translation>
+    </message>
+    <message>
+        <source>Lawrencium</source>
+        <translation>lawrencio</translation>
+    </message>
+    <message>
+        <source>Rutherfordium</source>
+        <translation>rutherfordio</translation>
+    </message>
+    <message>
+        <source>Dubnium</source>
+        <translation>dubnio</translation>
+    </message>
+    <message>
+        <source>Seaborgium</source>
+        <translation>seaborgio</translation>
+    </message>
+    <message>
+        <source>Bohrium</source>
+        <translation>bohrio</translation>
+    </message>
+    <message>
+        <source>Hassium</source>
+        <translation>hasio</translation>
+    </message>
+    <message>
+        <source>Meitnerium</source>
+        <translation>meitnerio</translation>
+    </message>
+    <message>
+        <source>Darmstadtium</source>
+        <translation>darmstatio</translation>
+    </message>
+    <message>
+        <source>Roentgenium</source>
+        <translation>roentgenio</translation>
+    </message>
+    <message>
+        <source>Copernicium</source>
+        <translation>copernicio</translation>
+    </message>
+    <message>
+        <source>Nihonium</source>
+        <translation>nihonio</translation>
+    </message>
+    <message>
+        <source>Flerovium</source>
+        <translation>flerovio</translation>
+    </message>
+    <message>
+        <source>Moscovium</source>
+        <translation>moscovio</translation>
+    </message>
+    <message>
+        <source>Livermorium</source>
+        <translation>livermorio</translation>
+    </message>
+    <message>
+        <source>Tennessine</source>
+        <translation>teneso</translation>
+    </message>
+    <message>
+        <source>Oganesson</source>
+        <translation>oganesón</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1529,21 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>Look</name>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Guardar el gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimir la hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>ModelText</name>
     <message>
         <source>Number of atoms at t=%1</source>
@@ -1241,14 +1580,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The file holds the counts of one step only; a decay needs two or more.</source>
         <translation>El archivo solo contiene los recuentos de un paso; una desintegración necesita dos o más.</translation>
-    </message>
-    <message>
-        <source>Line %1 holds a zero byte: this is no text file.</source>
-        <translation>La línea %1 contiene un byte nulo: no es un archivo de texto.</translation>
-    </message>
-    <message>
-        <source>Line %1 opens a quote that it does not close.</source>
-        <translation>La línea %1 abre unas comillas que no cierra.</translation>
     </message>
     <message>
         <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
@@ -1291,16 +1622,8 @@ www.example.org/atomdrift</translation>
         <translation>Línea %1: el paso %2 no sigue al paso anterior.</translation>
     </message>
     <message>
-        <source>Member %1 needs a name of 1 to 24 characters.</source>
-        <translation>El miembro %1 necesita un nombre de 1 a 24 caracteres.</translation>
-    </message>
-    <message>
         <source>Two members are called %1.</source>
         <translation>Dos miembros se llaman %1.</translation>
-    </message>
-    <message>
-        <source>The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.</source>
-        <translation>El periodo de semidesintegración de %1 debe ser un número de 1 ns a 1E+20 a; déjelo vacío para un miembro estable.</translation>
     </message>
     <message>
         <source>Every link joins two different members of the chain.</source>
@@ -1325,10 +1648,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>%1 is not in the nuclide table.</source>
         <translation>%1 no está en la tabla de núclidos.</translation>
-    </message>
-    <message>
-        <source>The chain of %1 has more than %2 members.</source>
-        <translation>La cadena de %1 tiene más de %2 miembros.</translation>
     </message>
     <message>
         <source>The chain of %1 loops.</source>
@@ -1375,10 +1694,6 @@ www.example.org/atomdrift</translation>
         <translation>La eficiencia debe ser un número mayor que %1 y como máximo %2.</translation>
     </message>
     <message>
-        <source>The background must be a number of events per second from %1 to %2e%3.</source>
-        <translation>El fondo debe ser un número de sucesos por segundo de %1 a %2e%3.</translation>
-    </message>
-    <message>
         <source>The counting interval must be a whole number of steps from %1 to %2.</source>
         <translation>El intervalo de recuento debe ser un número entero de pasos de %1 a %2.</translation>
     </message>
@@ -1399,14 +1714,6 @@ www.example.org/atomdrift</translation>
         <translation>La ejecución contiene un paso sin número de desintegraciones ni actividad.</translation>
     </message>
     <message>
-        <source>A random run&apos;s decays must be whole numbers from %1 to %2e%3.</source>
-        <translation>Las desintegraciones de una ejecución al azar deben ser números enteros de %1 a %2e%3.</translation>
-    </message>
-    <message>
-        <source>The sample is too active to count: a step would bring more than %1e%2 counts.</source>
-        <translation>La muestra es demasiado activa para contarla: un paso daría más de %1e%2 recuentos.</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
         <translation>El archivo supera los %1 MB; los recuentos de una medida ocupan mucho menos.</translation>
     </message>
@@ -1425,14 +1732,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Line %1 is one too many: at most %2 intervals.</source>
         <translation>La línea %1 sobra: como máximo %2 intervalos.</translation>
-    </message>
-    <message>
-        <source>Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7.</source>
-        <translation>Línea %1, campo %2: el tiempo %3 no está entre -%4e%5 y %6e%7.</translation>
-    </message>
-    <message>
-        <source>Line %1, field %2: %3 is not a count from %4 to %5e%6.</source>
-        <translation>Línea %1, campo %2: %3 no es un recuento de %4 a %5e%6.</translation>
     </message>
     <message>
         <source>Line %1, field %2: the counts %3 are not a whole number.</source>
@@ -1489,6 +1788,192 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
         <translation>Los recuentos no superan el fondo en dos desviaciones típicas: la muestra tiene al menos esta edad.</translation>
+    </message>
+    <message>
+        <source>Member %1 needs a name of 1 to %2 characters.</source>
+        <translation>El núclido %1 necesita un nombre de 1 a %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>The half-life of %1 must be a number from %2 s to %3 y; leave it empty for a stable member.</source>
+        <translation>La semivida de %1 debe ser un número de %2 s a %3 años; déjela vacía para un núclido estable.</translation>
+    </message>
+    <message>
+        <source>The background must be a number of events per second from %1 to %2.</source>
+        <translation>El fondo debe ser un número de sucesos por segundo de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
+        <translation>Las desintegraciones de una simulación aleatoria deben ser números enteros de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The sample is too active to count: a step would bring more than %1 counts.</source>
+        <translation>La muestra es demasiado activa para contarla: un paso daría más de %1 cuentas.</translation>
+    </message>
+    <message>
+        <source>The background counting time must be a number of seconds from %1 to %2.</source>
+        <translation>El tiempo de recuento del fondo debe ser un número de segundos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the time %3 is not from %4 to %5.</source>
+        <translation>Línea %1, campo %2: el tiempo %3 no está entre %4 y %5.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a count from %4 to %5.</source>
+        <translation>Línea %1, campo %2: %3 no es un número de cuentas de %4 a %5.</translation>
+    </message>
+    <message>
+        <source>The carbon must be a number of grams from %1 to %2.</source>
+        <translation>El carbono debe ser un número de gramos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The age must be a number of years from %1 to %2, or empty for a hidden one.</source>
+        <translation>La edad debe ser un número de años de %1 a %2, o vacía para una edad oculta.</translation>
+    </message>
+    <message>
+        <source>The counting time must be a number of minutes from %1 to %2.</source>
+        <translation>El tiempo de recuento debe ser un número de minutos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 may also decay by %2 (%3); without a measured share it is left out of the chain.</source>
+        <translation>%1 también puede desintegrarse por %2 (%3); sin una fracción medida, esa rama queda fuera de la cadena.</translation>
+    </message>
+    <message>
+        <source>%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.</source>
+        <translation>%1 se fisiona (%2) en el %3 % de sus desintegraciones; los productos de fisión salen de la cadena.</translation>
+    </message>
+    <message>
+        <source>%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.</source>
+        <translation>%1 se desintegra por %2 en el %3 % de sus desintegraciones en más de un núcleo, que salen de la cadena.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.</source>
+        <translation>%1 → %2 (%3, %4 %) está por debajo del umbral de ramas del %5 % y se omite.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.</source>
+        <translation>%1 → %2 (%3, %4 %) sale de la cadena: %2 no está en la tabla de núclidos.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3.</source>
+        <translation>La cadena de %1 tiene más núclidos que los %2 que admite una simulación; estos, a los que llegan menos átomos, se omiten: %3.</translation>
+    </message>
+    <message>
+        <source>The branch threshold must be a number of percent from %1 to %2.</source>
+        <translation>El umbral de ramas debe ser un porcentaje de %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideChart</name>
+    <message>
+        <source>Chart of nuclides</source>
+        <translation>Carta de núclidos</translation>
+    </message>
+    <message>
+        <source>Find nuclide:</source>
+        <translation>Buscar núclido:</translation>
+    </message>
+    <message>
+        <source>U-238, 238U or uranium 238</source>
+        <translation>U-238, 238U o uranio 238</translation>
+    </message>
+    <message>
+        <source>Colour by:</source>
+        <translation>Color según:</translation>
+    </message>
+    <message>
+        <source>Main decay mode</source>
+        <translation>Modo de desintegración principal</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Semivida</translation>
+    </message>
+    <message>
+        <source>Chart or table</source>
+        <translation>Carta o tabla</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Data: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi and G. Audi, Chinese Physics C 45, 030001 (2021), under the CC BY 3.0 licence.</source>
+        <translation>Datos: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi y G. Audi, Chinese Physics C 45, 030001 (2021), bajo la licencia CC BY 3.0.</translation>
+    </message>
+    <message>
+        <source>Show chain in the lab</source>
+        <translation>Mostrar la cadena en el laboratorio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>Nuclides</source>
+        <translation>Núclidos</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Núclido</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Spin and parity</source>
+        <translation>Espín y paridad</translation>
+    </message>
+    <message>
+        <source>Decay modes</source>
+        <translation>Modos de desintegración</translation>
+    </message>
+    <message>
+        <source>No nuclide of the table is called &quot;%1&quot;.</source>
+        <translation>Ningún núclido de la tabla se llama «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is stable: it has no chain.</source>
+        <translation>%1 es estable: no tiene cadena.</translation>
+    </message>
+    <message>
+        <source>Left out of the chain: %1</source>
+        <translation>Fuera de la cadena: %1</translation>
+    </message>
+    <message>
+        <source>The chart shows N %1 to %2 and Z %3 to %4, coloured by %5: %6 nuclides, %7 of them stable.</source>
+        <extracomment>%1 to %4 the neutron and proton numbers shown, %5 &quot;main decay mode&quot; or &quot;half-life&quot;, %6 and %7 counts.</extracomment>
+        <translation>La carta muestra N de %1 a %2 y Z de %3 a %4, coloreada según %5: %6 núclidos, %7 de ellos estables.</translation>
+    </message>
+    <message>
+        <source>half-life</source>
+        <comment>the chart is coloured by</comment>
+        <translation>la semivida</translation>
+    </message>
+    <message>
+        <source>main decay mode</source>
+        <comment>the chart is coloured by</comment>
+        <translation>el modo de desintegración principal</translation>
+    </message>
+    <message>
+        <source>Chosen: %1, half-life %2%3.</source>
+        <translation>Elegido: %1, semivida %2%3.</translation>
+    </message>
+    <message>
+        <source>The table lists %1 nuclides.</source>
+        <translation>La tabla contiene %1 núclidos.</translation>
     </message>
 </context>
 <context>
@@ -1582,16 +2067,8 @@ www.example.org/atomdrift</translation>
         <translation>Exportar CSV...</translation>
     </message>
     <message>
-        <source>Save chart as image...</source>
-        <translation>Guardar el gráfico como imagen...</translation>
-    </message>
-    <message>
         <source>Print worksheet</source>
         <translation>Imprimir la hoja de trabajo</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
@@ -1856,6 +2333,84 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Counter...</source>
         <translation>Contador...</translation>
+    </message>
+    <message>
+        <source>ys</source>
+        <comment>time unit: yoctosecond</comment>
+        <translation>ys</translation>
+    </message>
+    <message>
+        <source>zs</source>
+        <comment>time unit: zeptosecond</comment>
+        <translation>zs</translation>
+    </message>
+    <message>
+        <source>as</source>
+        <comment>time unit: attosecond</comment>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>fs</source>
+        <comment>time unit: femtosecond</comment>
+        <translation>fs</translation>
+    </message>
+    <message>
+        <source>ps</source>
+        <comment>time unit: picosecond</comment>
+        <translation>ps</translation>
+    </message>
+    <message>
+        <source>Ty</source>
+        <comment>time unit: 10^12 years</comment>
+        <translation>Ta</translation>
+    </message>
+    <message>
+        <source>Py</source>
+        <comment>time unit: 10^15 years</comment>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Ey</source>
+        <comment>time unit: 10^18 years</comment>
+        <translation>Ea</translation>
+    </message>
+    <message>
+        <source>Zy</source>
+        <comment>time unit: 10^21 years</comment>
+        <translation>Za</translation>
+    </message>
+    <message>
+        <source>Yy</source>
+        <comment>time unit: 10^24 years</comment>
+        <translation>Ya</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 %3 (%4)</source>
+        <extracomment>%1 the half-life as the evaluation prints it, %2 its uncertainty, %3 the unit, %4 the source.</extracomment>
+        <translation>%1 ± %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Chart of nuclides...</source>
+        <translation>Carta de núclidos…</translation>
+    </message>
+    <message>
+        <source>The chain could not be run with these entries.</source>
+        <translation>La cadena no se puede simular con estos datos.</translation>
+    </message>
+    <message>
+        <source>Leave out branches below (%):</source>
+        <translation>Omitir ramas por debajo de (%):</translation>
+    </message>
+    <message>
+        <source>Decay mode</source>
+        <translation>Modo de desintegración</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideMap</name>
+    <message>
+        <source>stable</source>
+        <translation>estable</translation>
     </message>
 </context>
 <context>

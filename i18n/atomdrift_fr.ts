@@ -321,16 +321,8 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>Datation au carbone 14</translation>
     </message>
     <message>
-        <source>Save chart as image...</source>
-        <translation>Enregistrer le graphique comme image...</translation>
-    </message>
-    <message>
         <source>Print worksheet</source>
         <translation>Imprimer la fiche</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>No run to count yet.</source>
@@ -465,10 +457,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>exact</translation>
     </message>
     <message>
-        <source>The background counting time must be a number of seconds from 1 to 1E+07.</source>
-        <translation>La durée de mesure du bruit de fond doit être un nombre de secondes de 1 à 1E+07.</translation>
-    </message>
-    <message>
         <source>Background: %1 counts in %2 s, %3 per second.</source>
         <translation>Bruit de fond&#xa0;: %1 coups en %2 s, %3 par seconde.</translation>
     </message>
@@ -589,14 +577,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>Âge [ans]</translation>
     </message>
     <message>
-        <source>Conventional age (5568 y)</source>
-        <translation>Âge conventionnel (5568 a)</translation>
-    </message>
-    <message>
-        <source>Age with 5700 y</source>
-        <translation>Âge avec 5700 a</translation>
-    </message>
-    <message>
         <source>True age</source>
         <translation>Âge réel</translation>
     </message>
@@ -689,18 +669,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>Combien de temps de plus faudrait-il compter pour diviser par deux l&apos;incertitude de la demi-vie&#xa0;?</translation>
     </message>
     <message>
-        <source>The carbon must be a number of grams from 0.001 to 10000.</source>
-        <translation>Le carbone doit être un nombre de grammes de 0,001 à 10000.</translation>
-    </message>
-    <message>
-        <source>The age must be a number of years from 0 to 100000, or empty for a hidden one.</source>
-        <translation>L&apos;âge doit être un nombre d&apos;années de 0 à 100000, ou vide pour un âge caché.</translation>
-    </message>
-    <message>
-        <source>The counting time must be a number of minutes from 0.1 to 1E+06.</source>
-        <translation>La durée de comptage doit être un nombre de minutes de 0,1 à 1E+06.</translation>
-    </message>
-    <message>
         <source>Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.</source>
         <translation>Cliquez sur «&#xa0;Nouvel échantillon&#xa0;» pour un morceau de carbone ancien, puis sur «&#xa0;Compter l&apos;échantillon&#xa0;». Un comptage plus long donne une incertitude plus petite.</translation>
     </message>
@@ -717,28 +685,32 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>Compté pendant %1 min&#xa0;: %2 coups, et %3 de bruit de fond en autant de temps&#xa0;; %4&#xa0;% de l&apos;activité du carbone actuel.</translation>
     </message>
     <message>
-        <source>Conventional radiocarbon age (Libby half-life, 5568 y)</source>
-        <translation>Âge radiocarbone conventionnel (demi-vie de Libby, 5568 a)</translation>
-    </message>
-    <message>
-        <source>Age with the half-life 5700 y</source>
-        <translation>Âge avec la demi-vie de 5700 a</translation>
-    </message>
-    <message>
-        <source>%1: at least %2 y</source>
-        <translation>%1&#xa0;: au moins %2 a</translation>
-    </message>
-    <message>
-        <source>%1: %2 y</source>
-        <translation>%1&#xa0;: %2 a</translation>
-    </message>
-    <message>
         <source>True age: %1 y.</source>
         <translation>Âge réel&#xa0;: %1 a.</translation>
     </message>
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Conventional radiocarbon age (Libby half-life, %1 y)</source>
+        <translation>Âge radiocarbone conventionnel (demi-vie de Libby, %1 ans)</translation>
+    </message>
+    <message>
+        <source>Age with the half-life %1 y</source>
+        <translation>Âge avec la demi-vie de %1 ans</translation>
+    </message>
+    <message>
+        <source>at least %1 y</source>
+        <translation>au moins %1 ans</translation>
+    </message>
+    <message>
+        <source>%1 y</source>
+        <translation>%1 ans</translation>
     </message>
 </context>
 <context>
@@ -889,6 +861,358 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>Zirconium</source>
         <translation>zirconium</translation>
+    </message>
+    <message>
+        <source>Neutron</source>
+        <translation>neutron</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>lithium</translation>
+    </message>
+    <message>
+        <source>Beryllium</source>
+        <translation>béryllium</translation>
+    </message>
+    <message>
+        <source>Boron</source>
+        <translation>bore</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>néon</translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation>sodium</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>magnésium</translation>
+    </message>
+    <message>
+        <source>Aluminium</source>
+        <translation>aluminium</translation>
+    </message>
+    <message>
+        <source>Silicon</source>
+        <translation>silicium</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>phosphore</translation>
+    </message>
+    <message>
+        <source>Sulfur</source>
+        <translation>soufre</translation>
+    </message>
+    <message>
+        <source>Chlorine</source>
+        <translation>chlore</translation>
+    </message>
+    <message>
+        <source>Scandium</source>
+        <translation>scandium</translation>
+    </message>
+    <message>
+        <source>Titanium</source>
+        <translation>titane</translation>
+    </message>
+    <message>
+        <source>Vanadium</source>
+        <translation>vanadium</translation>
+    </message>
+    <message>
+        <source>Chromium</source>
+        <translation>chrome</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>manganèse</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>fer</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>cuivre</translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation>zinc</translation>
+    </message>
+    <message>
+        <source>Gallium</source>
+        <translation>gallium</translation>
+    </message>
+    <message>
+        <source>Germanium</source>
+        <translation>germanium</translation>
+    </message>
+    <message>
+        <source>Arsenic</source>
+        <translation>arsenic</translation>
+    </message>
+    <message>
+        <source>Selenium</source>
+        <translation>sélénium</translation>
+    </message>
+    <message>
+        <source>Bromine</source>
+        <translation>brome</translation>
+    </message>
+    <message>
+        <source>Krypton</source>
+        <translation>krypton</translation>
+    </message>
+    <message>
+        <source>Rubidium</source>
+        <translation>rubidium</translation>
+    </message>
+    <message>
+        <source>Niobium</source>
+        <translation>niobium</translation>
+    </message>
+    <message>
+        <source>Ruthenium</source>
+        <translation>ruthénium</translation>
+    </message>
+    <message>
+        <source>Rhodium</source>
+        <translation>rhodium</translation>
+    </message>
+    <message>
+        <source>Palladium</source>
+        <translation>palladium</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>argent</translation>
+    </message>
+    <message>
+        <source>Cadmium</source>
+        <translation>cadmium</translation>
+    </message>
+    <message>
+        <source>Indium</source>
+        <translation>indium</translation>
+    </message>
+    <message>
+        <source>Tin</source>
+        <translation>étain</translation>
+    </message>
+    <message>
+        <source>Antimony</source>
+        <translation>antimoine</translation>
+    </message>
+    <message>
+        <source>Tellurium</source>
+        <translation>tellure</translation>
+    </message>
+    <message>
+        <source>Lanthanum</source>
+        <translation>lanthane</translation>
+    </message>
+    <message>
+        <source>Cerium</source>
+        <translation>cérium</translation>
+    </message>
+    <message>
+        <source>Praseodymium</source>
+        <translation>praséodyme</translation>
+    </message>
+    <message>
+        <source>Neodymium</source>
+        <translation>néodyme</translation>
+    </message>
+    <message>
+        <source>Promethium</source>
+        <translation>prométhium</translation>
+    </message>
+    <message>
+        <source>Samarium</source>
+        <translation>samarium</translation>
+    </message>
+    <message>
+        <source>Europium</source>
+        <translation>europium</translation>
+    </message>
+    <message>
+        <source>Gadolinium</source>
+        <translation>gadolinium</translation>
+    </message>
+    <message>
+        <source>Terbium</source>
+        <translation>terbium</translation>
+    </message>
+    <message>
+        <source>Dysprosium</source>
+        <translation>dysprosium</translation>
+    </message>
+    <message>
+        <source>Holmium</source>
+        <translation>holmium</translation>
+    </message>
+    <message>
+        <source>Erbium</source>
+        <translation>erbium</translation>
+    </message>
+    <message>
+        <source>Thulium</source>
+        <translation>thulium</translation>
+    </message>
+    <message>
+        <source>Ytterbium</source>
+        <translation>ytterbium</translation>
+    </message>
+    <message>
+        <source>Lutetium</source>
+        <translation>lutécium</translation>
+    </message>
+    <message>
+        <source>Hafnium</source>
+        <translation>hafnium</translation>
+    </message>
+    <message>
+        <source>Tantalum</source>
+        <translation>tantale</translation>
+    </message>
+    <message>
+        <source>Tungsten</source>
+        <translation>tungstène</translation>
+    </message>
+    <message>
+        <source>Rhenium</source>
+        <translation>rhénium</translation>
+    </message>
+    <message>
+        <source>Osmium</source>
+        <translation>osmium</translation>
+    </message>
+    <message>
+        <source>Iridium</source>
+        <translation>iridium</translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation>platine</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>mercure</translation>
+    </message>
+    <message>
+        <source>Astatine</source>
+        <translation>astate</translation>
+    </message>
+    <message>
+        <source>Francium</source>
+        <translation>francium</translation>
+    </message>
+    <message>
+        <source>Actinium</source>
+        <translation>actinium</translation>
+    </message>
+    <message>
+        <source>Plutonium</source>
+        <translation>plutonium</translation>
+    </message>
+    <message>
+        <source>Curium</source>
+        <translation>curium</translation>
+    </message>
+    <message>
+        <source>Berkelium</source>
+        <translation>berkélium</translation>
+    </message>
+    <message>
+        <source>Californium</source>
+        <translation>californium</translation>
+    </message>
+    <message>
+        <source>Einsteinium</source>
+        <translation>einsteinium</translation>
+    </message>
+    <message>
+        <source>Fermium</source>
+        <translation>fermium</translation>
+    </message>
+    <message>
+        <source>Mendelevium</source>
+        <translation>mendélévium</translation>
+    </message>
+    <message>
+        <source>Nobelium</source>
+        <translation>nobélium</translation>
+    </message>
+    <message>
+        <source>Lawrencium</source>
+        <translation>lawrencium</translation>
+    </message>
+    <message>
+        <source>Rutherfordium</source>
+        <translation>rutherfordium</translation>
+    </message>
+    <message>
+        <source>Dubnium</source>
+        <translation>dubnium</translation>
+    </message>
+    <message>
+        <source>Seaborgium</source>
+        <translation>seaborgium</translation>
+    </message>
+    <message>
+        <source>Bohrium</source>
+        <translation>bohrium</translation>
+    </message>
+    <message>
+        <source>Hassium</source>
+        <translation>hassium</translation>
+    </message>
+    <message>
+        <source>Meitnerium</source>
+        <translation>meitnérium</translation>
+    </message>
+    <message>
+        <source>Darmstadtium</source>
+        <translation>darmstadtium</translation>
+    </message>
+    <message>
+        <source>Roentgenium</source>
+        <translation>roentgenium</translation>
+    </message>
+    <message>
+        <source>Copernicium</source>
+        <translation>copernicium</translation>
+    </message>
+    <message>
+        <source>Nihonium</source>
+        <translation>nihonium</translation>
+    </message>
+    <message>
+        <source>Flerovium</source>
+        <translation>flérovium</translation>
+    </message>
+    <message>
+        <source>Moscovium</source>
+        <translation>moscovium</translation>
+    </message>
+    <message>
+        <source>Livermorium</source>
+        <translation>livermorium</translation>
+    </message>
+    <message>
+        <source>Tennessine</source>
+        <translation>tennesse</translation>
+    </message>
+    <message>
+        <source>Oganesson</source>
+        <translation>oganesson</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1529,21 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>Look</name>
+    <message>
+        <source>Save chart as image...</source>
+        <translation>Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>ModelText</name>
     <message>
         <source>Number of atoms at t=%1</source>
@@ -1241,14 +1580,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The file holds the counts of one step only; a decay needs two or more.</source>
         <translation>Le fichier ne contient les comptages que d&apos;un seul pas&#xa0;; une désintégration en demande au moins deux.</translation>
-    </message>
-    <message>
-        <source>Line %1 holds a zero byte: this is no text file.</source>
-        <translation>La ligne %1 contient un octet nul&#xa0;: ce n&apos;est pas un fichier texte.</translation>
-    </message>
-    <message>
-        <source>Line %1 opens a quote that it does not close.</source>
-        <translation>La ligne %1 ouvre un guillemet qu&apos;elle ne ferme pas.</translation>
     </message>
     <message>
         <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
@@ -1291,16 +1622,8 @@ www.example.org/atomdrift</translation>
         <translation>Ligne %1&#xa0;: le pas %2 ne suit pas le pas précédent.</translation>
     </message>
     <message>
-        <source>Member %1 needs a name of 1 to 24 characters.</source>
-        <translation>Le membre %1 doit avoir un nom de 1 à 24 caractères.</translation>
-    </message>
-    <message>
         <source>Two members are called %1.</source>
         <translation>Deux membres s&apos;appellent %1.</translation>
-    </message>
-    <message>
-        <source>The half-life of %1 must be a number from 1 ns to 1E+20 y; leave it empty for a stable member.</source>
-        <translation>La demi-vie de %1 doit être un nombre de 1 ns à 1E+20 a&#xa0;; laissez-la vide pour un membre stable.</translation>
     </message>
     <message>
         <source>Every link joins two different members of the chain.</source>
@@ -1325,10 +1648,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>%1 is not in the nuclide table.</source>
         <translation>%1 n&apos;est pas dans la table des nucléides.</translation>
-    </message>
-    <message>
-        <source>The chain of %1 has more than %2 members.</source>
-        <translation>La chaîne de %1 a plus de %2 membres.</translation>
     </message>
     <message>
         <source>The chain of %1 loops.</source>
@@ -1375,10 +1694,6 @@ www.example.org/atomdrift</translation>
         <translation>Le rendement doit être un nombre supérieur à %1 et au plus égal à %2.</translation>
     </message>
     <message>
-        <source>The background must be a number of events per second from %1 to %2e%3.</source>
-        <translation>Le bruit de fond doit être un nombre d&apos;événements par seconde de %1 à %2e%3.</translation>
-    </message>
-    <message>
         <source>The counting interval must be a whole number of steps from %1 to %2.</source>
         <translation>L&apos;intervalle de comptage doit être un nombre entier de pas de %1 à %2.</translation>
     </message>
@@ -1399,14 +1714,6 @@ www.example.org/atomdrift</translation>
         <translation>Le calcul contient un pas sans nombre de désintégrations ni activité.</translation>
     </message>
     <message>
-        <source>A random run&apos;s decays must be whole numbers from %1 to %2e%3.</source>
-        <translation>Les désintégrations d&apos;un calcul aléatoire doivent être des entiers de %1 à %2e%3.</translation>
-    </message>
-    <message>
-        <source>The sample is too active to count: a step would bring more than %1e%2 counts.</source>
-        <translation>L&apos;échantillon est trop actif pour être compté&#xa0;: un pas donnerait plus de %1e%2 coups.</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
         <translation>Le fichier dépasse %1 Mo&#xa0;; les comptages d&apos;une mesure prennent bien moins.</translation>
     </message>
@@ -1425,14 +1732,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Line %1 is one too many: at most %2 intervals.</source>
         <translation>La ligne %1 est de trop&#xa0;: au plus %2 intervalles.</translation>
-    </message>
-    <message>
-        <source>Line %1, field %2: the time %3 is not from -%4e%5 to %6e%7.</source>
-        <translation>Ligne %1, champ %2&#xa0;: le temps %3 n&apos;est pas compris entre -%4e%5 et %6e%7.</translation>
-    </message>
-    <message>
-        <source>Line %1, field %2: %3 is not a count from %4 to %5e%6.</source>
-        <translation>Ligne %1, champ %2&#xa0;: %3 n&apos;est pas un nombre de coups de %4 à %5e%6.</translation>
     </message>
     <message>
         <source>Line %1, field %2: the counts %3 are not a whole number.</source>
@@ -1489,6 +1788,192 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
         <translation>Les coups ne dépassent pas le bruit de fond de deux écarts types&#xa0;: l&apos;échantillon a au moins cet âge.</translation>
+    </message>
+    <message>
+        <source>Member %1 needs a name of 1 to %2 characters.</source>
+        <translation>Le nucléide %1 doit avoir un nom de 1 à %2 caractères.</translation>
+    </message>
+    <message>
+        <source>The half-life of %1 must be a number from %2 s to %3 y; leave it empty for a stable member.</source>
+        <translation>La demi-vie de %1 doit être un nombre de %2 s à %3 ans ; laissez-la vide pour un nucléide stable.</translation>
+    </message>
+    <message>
+        <source>The background must be a number of events per second from %1 to %2.</source>
+        <translation>Le bruit de fond doit être un nombre d’événements par seconde de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
+        <translation>Les désintégrations d’une simulation aléatoire doivent être des nombres entiers de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The sample is too active to count: a step would bring more than %1 counts.</source>
+        <translation>L’échantillon est trop actif pour être compté&#xa0;: un pas donnerait plus de %1 coups.</translation>
+    </message>
+    <message>
+        <source>The background counting time must be a number of seconds from %1 to %2.</source>
+        <translation>La durée de comptage du bruit de fond doit être un nombre de secondes de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the time %3 is not from %4 to %5.</source>
+        <translation>Ligne %1, champ %2&#xa0;: le temps %3 n’est pas compris entre %4 et %5.</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: %3 is not a count from %4 to %5.</source>
+        <translation>Ligne %1, champ %2&#xa0;: %3 n’est pas un nombre de coups de %4 à %5.</translation>
+    </message>
+    <message>
+        <source>The carbon must be a number of grams from %1 to %2.</source>
+        <translation>Le carbone doit être un nombre de grammes de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The age must be a number of years from %1 to %2, or empty for a hidden one.</source>
+        <translation>L’âge doit être un nombre d’années de %1 à %2, ou vide pour un âge caché.</translation>
+    </message>
+    <message>
+        <source>The counting time must be a number of minutes from %1 to %2.</source>
+        <translation>La durée de comptage doit être un nombre de minutes de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>%1 may also decay by %2 (%3); without a measured share it is left out of the chain.</source>
+        <translation>%1 peut aussi se désintégrer par %2 (%3)&#xa0;; sans rapport d’embranchement mesuré, cette voie reste hors de la chaîne.</translation>
+    </message>
+    <message>
+        <source>%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.</source>
+        <translation>%1 fissionne (%2) dans %3&#xa0;% de ses désintégrations&#xa0;; les produits de fission quittent la chaîne.</translation>
+    </message>
+    <message>
+        <source>%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.</source>
+        <translation>%1 se désintègre par %2 dans %3&#xa0;% de ses désintégrations en plus d’un noyau, qui quittent la chaîne.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.</source>
+        <translation>%1 → %2 (%3, %4&#xa0;%) est sous le seuil d’embranchement de %5&#xa0;% et n’est pas suivi.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.</source>
+        <translation>%1 → %2 (%3, %4&#xa0;%) quitte la chaîne&#xa0;: %2 n’est pas dans la table des nucléides.</translation>
+    </message>
+    <message>
+        <source>The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3.</source>
+        <translation>La chaîne de %1 compte plus de nucléides que les %2 qu’une simulation peut suivre&#xa0;; ceux-ci, que le moins d’atomes atteignent, sont laissés de côté&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The branch threshold must be a number of percent from %1 to %2.</source>
+        <translation>Le seuil d’embranchement doit être un pourcentage de %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideChart</name>
+    <message>
+        <source>Chart of nuclides</source>
+        <translation>Carte des nucléides</translation>
+    </message>
+    <message>
+        <source>Find nuclide:</source>
+        <translation>Chercher un nucléide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>U-238, 238U or uranium 238</source>
+        <translation>U-238, 238U ou uranium 238</translation>
+    </message>
+    <message>
+        <source>Colour by:</source>
+        <translation>Couleur selon&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Main decay mode</source>
+        <translation>Mode de désintégration principal</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Demi-vie</translation>
+    </message>
+    <message>
+        <source>Chart or table</source>
+        <translation>Carte ou tableau</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Data: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi and G. Audi, Chinese Physics C 45, 030001 (2021), under the CC BY 3.0 licence.</source>
+        <translation>Données&#xa0;: NUBASE2020, F.G. Kondev, M. Wang, W.J. Huang, S. Naimi et G. Audi, Chinese Physics C 45, 030001 (2021), sous licence CC BY 3.0.</translation>
+    </message>
+    <message>
+        <source>Show chain in the lab</source>
+        <translation>Montrer la chaîne dans le labo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nuclides</source>
+        <translation>Nucléides</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nucléide</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Spin and parity</source>
+        <translation>Spin et parité</translation>
+    </message>
+    <message>
+        <source>Decay modes</source>
+        <translation>Modes de désintégration</translation>
+    </message>
+    <message>
+        <source>No nuclide of the table is called &quot;%1&quot;.</source>
+        <translation>Aucun nucléide de la table ne s’appelle «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 is stable: it has no chain.</source>
+        <translation>%1 est stable&#xa0;: il n’a pas de chaîne.</translation>
+    </message>
+    <message>
+        <source>Left out of the chain: %1</source>
+        <translation>Hors de la chaîne&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The chart shows N %1 to %2 and Z %3 to %4, coloured by %5: %6 nuclides, %7 of them stable.</source>
+        <extracomment>%1 to %4 the neutron and proton numbers shown, %5 &quot;main decay mode&quot; or &quot;half-life&quot;, %6 and %7 counts.</extracomment>
+        <translation>La carte montre N de %1 à %2 et Z de %3 à %4, en couleur selon %5&#xa0;: %6 nucléides, dont %7 stables.</translation>
+    </message>
+    <message>
+        <source>half-life</source>
+        <comment>the chart is coloured by</comment>
+        <translation>la demi-vie</translation>
+    </message>
+    <message>
+        <source>main decay mode</source>
+        <comment>the chart is coloured by</comment>
+        <translation>le mode de désintégration principal</translation>
+    </message>
+    <message>
+        <source>Chosen: %1, half-life %2%3.</source>
+        <translation>Choisi&#xa0;: %1, demi-vie %2%3.</translation>
+    </message>
+    <message>
+        <source>The table lists %1 nuclides.</source>
+        <translation>Le tableau compte %1 nucléides.</translation>
     </message>
 </context>
 <context>
@@ -1582,16 +2067,8 @@ www.example.org/atomdrift</translation>
         <translation>Exporter en CSV...</translation>
     </message>
     <message>
-        <source>Save chart as image...</source>
-        <translation>Enregistrer le graphique comme image...</translation>
-    </message>
-    <message>
         <source>Print worksheet</source>
         <translation>Imprimer la fiche</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
@@ -1856,6 +2333,84 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Counter...</source>
         <translation>Compteur...</translation>
+    </message>
+    <message>
+        <source>ys</source>
+        <comment>time unit: yoctosecond</comment>
+        <translation>ys</translation>
+    </message>
+    <message>
+        <source>zs</source>
+        <comment>time unit: zeptosecond</comment>
+        <translation>zs</translation>
+    </message>
+    <message>
+        <source>as</source>
+        <comment>time unit: attosecond</comment>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>fs</source>
+        <comment>time unit: femtosecond</comment>
+        <translation>fs</translation>
+    </message>
+    <message>
+        <source>ps</source>
+        <comment>time unit: picosecond</comment>
+        <translation>ps</translation>
+    </message>
+    <message>
+        <source>Ty</source>
+        <comment>time unit: 10^12 years</comment>
+        <translation>Ta</translation>
+    </message>
+    <message>
+        <source>Py</source>
+        <comment>time unit: 10^15 years</comment>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Ey</source>
+        <comment>time unit: 10^18 years</comment>
+        <translation>Ea</translation>
+    </message>
+    <message>
+        <source>Zy</source>
+        <comment>time unit: 10^21 years</comment>
+        <translation>Za</translation>
+    </message>
+    <message>
+        <source>Yy</source>
+        <comment>time unit: 10^24 years</comment>
+        <translation>Ya</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 %3 (%4)</source>
+        <extracomment>%1 the half-life as the evaluation prints it, %2 its uncertainty, %3 the unit, %4 the source.</extracomment>
+        <translation>%1 ± %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Chart of nuclides...</source>
+        <translation>Carte des nucléides…</translation>
+    </message>
+    <message>
+        <source>The chain could not be run with these entries.</source>
+        <translation>La chaîne ne peut pas être simulée avec ces valeurs.</translation>
+    </message>
+    <message>
+        <source>Leave out branches below (%):</source>
+        <translation>Omettre les embranchements sous (%) :</translation>
+    </message>
+    <message>
+        <source>Decay mode</source>
+        <translation>Mode de désintégration</translation>
+    </message>
+</context>
+<context>
+    <name>NuclideMap</name>
+    <message>
+        <source>stable</source>
+        <translation>stable</translation>
     </message>
 </context>
 <context>

@@ -203,4 +203,9 @@ TableChain chainFromTable(const NuclideTable& table, std::string_view first, con
     return result;
 }
 
+NumberEntry readBranchThreshold(std::string_view text, std::string_view decimalPoint)
+{
+    return readNumberIn(text, decimalPoint, 0, 100, "The branch threshold must be a number of percent from %1 to %2.");
+}
+
 } // namespace decay

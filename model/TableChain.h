@@ -2,6 +2,7 @@
 
 #include "Chain.h"
 #include "Message.h"
+#include "NumberEntry.h"
 #include "NuclideTable.h"
 
 #include <optional>
@@ -29,5 +30,8 @@ struct TableChain {
 // meet again merged. When it has more than `options.mostMembers` members it keeps the ones most
 // atoms pass through (each joined to the start) and names the rest in a note.
 TableChain chainFromTable(const NuclideTable& table, std::string_view first, const ChainOptions& options);
+
+// The branch threshold as typed, in percent of the parent's decays: from 0 (every branch) to 100.
+NumberEntry readBranchThreshold(std::string_view text, std::string_view decimalPoint);
 
 } // namespace decay

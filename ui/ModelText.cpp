@@ -76,7 +76,6 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "Left out %1 intervals whose net counts are not above %2: they have no logarithm."),
     QT_TRANSLATE_NOOP("ModelText", "A line needs two intervals or more whose net counts are above %1."),
     QT_TRANSLATE_NOOP("ModelText", "The net counts do not fall: there is no half-life to fit."),
-    QT_TRANSLATE_NOOP("ModelText", "The feeding of "),
     QT_TRANSLATE_NOOP("ModelText", "The counts are not two standard deviations above the background: the sample is at least this old."),
     QT_TRANSLATE_NOOP("ModelText", "The carbon must be a number of grams from %1 to %2."),
     QT_TRANSLATE_NOOP("ModelText", "The age must be a number of years from %1 to %2, or empty for a hidden one."),
@@ -90,6 +89,7 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "%1 is not in the nuclide table."),
     QT_TRANSLATE_NOOP("ModelText", "The chain of %1 loops."),
     QT_TRANSLATE_NOOP("ModelText", "The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3."),
+    QT_TRANSLATE_NOOP("ModelText", "The branch threshold must be a number of percent from %1 to %2."),
 };
 
 } // namespace

@@ -128,11 +128,11 @@ private slots:
     void customChainTypedDaughterFirst()
     {
         NuclideLab& w = choose(QStringLiteral("Custom chain"));
-        // Name, half-life, unit (a list), decays to, branch, atoms.
-        const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0"}, {"Parent", "10", {}, "1", "1", "5000"}, {{}, {}, {}, {}, {}, {}}};
+        // Name, half-life, unit (a list), decays to, branch, mode (not typed), atoms.
+        const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, {}, "0"}, {"Parent", "10", {}, "1", "1", {}, "5000"}, {{}, {}, {}, {}, {}, {}, {}}};
         for (int row = 0; row < 3; ++row)
             for (int column = 0; column < NuclideLab::ColumnCount; ++column)
-                if (column != NuclideLab::ColUnit)
+                if (column != NuclideLab::ColUnit && column != NuclideLab::ColMode)
                     w.tblMembers->item(row, column)->setText(rows[row][column]);
         w.cmdExact->click();
         QVERIFY(m_program->platform.errors.isEmpty());
@@ -148,6 +148,25 @@ private slots:
         w.cmdMilk->click();
         QCOMPARE(w.result()->chain.size(), 1);
         QCOMPARE(w.cboDaughter->count(), 0);
+    }
+
+    // The members table names each link's mode with what it does to the nucleus; a raised branch
+    // threshold leaves Po-218's beta branch to At-218 (0.020 %, NUBASE2020) out, and the status
+    // says so; a threshold that is no percentage is refused and the last one kept.
+    void showsModesAndWhatTheChainLeavesOut()
+    {
+        NuclideLab& w = choose(QStringLiteral("Radon-222 (Rn-222)"));
+        QCOMPARE(w.tblMembers->item(0, NuclideLab::ColMode)->text(), QStringLiteral("\u03B1 (\u0394Z = \u22122, \u0394A = \u22124)"));
+        const int members = w.tblMembers->rowCount();
+        QVERIFY(!w.lblStatus->text().contains(QStringLiteral("Po-218 \u2192 At-218")));
+        w.txtThreshold->setText(QStringLiteral("0.1"));
+        emit w.txtThreshold->editingFinished();
+        QVERIFY2(w.lblStatus->text().contains(QStringLiteral("Po-218 \u2192 At-218")), qPrintable(w.lblStatus->text()));
+        QVERIFY(w.tblMembers->rowCount() < members);
+        w.txtThreshold->setText(QStringLiteral("200"));
+        emit w.txtThreshold->editingFinished();
+        QCOMPARE(m_program->platform.errors, QStringList("The branch threshold must be a number of percent from 0 to 100."));
+        QCOMPARE(w.txtThreshold->text(), QStringLiteral("0.1"));
     }
 
     void refusesUnusableEntries_data()
@@ -233,7 +252,7 @@ private slots:
         CountingLab& counting = m_program->windows.countingLab();
         counting.txtBackground->setText(QStringLiteral("-1"));
         counting.cmdBackground->click();
-        QCOMPARE(m_program->platform.errors.last(), QStringLiteral("Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von 0 bis 1e9 sein."));
+        QCOMPARE(m_program->platform.errors.last(), QStringLiteral("Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von 0 bis 1 \u00D7 10\u2079 sein."));
         QCoreApplication::removeTranslator(&german);
     }
 };

@@ -2,6 +2,10 @@
 
 #include "NuclideChart.h"
 
+#include "model/Conversions.h"
+#include "model/DecayModes.h"
+#include "model/NumberEntry.h"
+
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
@@ -79,6 +83,15 @@ template <class T, std::size_t N> T chosen(const std::array<T, N>& items, const 
     return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
 }
 
+// "β⁻ (ΔZ = +1, ΔA = 0)": a link's mode as a physics text writes it, with what it does to the nucleus.
+QString modeText(const std::string& mode)
+{
+    if (mode.empty())
+        return {};
+    const std::string change = decay::modeChangeText(mode);
+    return qtext(decay::modeSymbol(mode)) + (change.empty() ? QString() : QStringLiteral(" (%1)").arg(qtext(change)));
+}
+
 } // namespace
 
 NuclideLab::NuclideLab(Platform& platform)
@@ -110,12 +123,18 @@ QLayout* NuclideLab::buildEntries()
         chains.append(LabPlots::nuclideTitle(*m_table.find(first)));
     chains.append(tr("Custom chain"));
     cboNuclide = comboBox(QStringLiteral("cboNuclide"), tr("Nuclide"), chains);
-    chooser->addRow(tr("Nuclide:"), cboNuclide);
+    cmdChart = look::plainButton(QStringLiteral("cmdChart"), tr("Chart of nuclides..."));
+    auto* nuclideRow = new QHBoxLayout;
+    nuclideRow->addWidget(cboNuclide, 1);
+    nuclideRow->addWidget(cmdChart);
+    chooser->addRow(tr("Nuclide:"), nuclideRow);
+    txtThreshold = look::formField(chooser, QStringLiteral("txtThreshold"), tr("Leave out branches below (%):"));
+    txtThreshold->setText(numbers::significant(100 * m_threshold, 6));
     sampleLayout->addLayout(chooser);
     tblMembers = new QTableWidget(0, ColumnCount);
     look::name(tblMembers, QStringLiteral("tblMembers"), tr("Members of the chain"));
     tblMembers->setHorizontalHeaderLabels({tr("Nuclide"), tr("Half-life"), tr("Unit"),
-                                           tr("Decays to"), tr("Branch fraction"), tr("Initial atoms")});
+                                           tr("Decays to"), tr("Branch fraction"), tr("Decay mode"), tr("Initial atoms")});
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
     tblMembers->setMinimumWidth(660);
@@ -154,7 +173,6 @@ QLayout* NuclideLab::buildEntries()
     cmdSaveImage = commands.saveImage;
     cmdPrint = commands.print;
     cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
-    cmdChart = look::plainButton(QStringLiteral("cmdChart"), tr("Chart of nuclides..."));
     cmdClose = commands.close;
 
     auto* left = new QVBoxLayout;
@@ -162,7 +180,7 @@ QLayout* NuclideLab::buildEntries()
     left->addWidget(runBox);
     left->addWidget(lblStatus);
     auto* files = new QHBoxLayout;
-    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdChart, cmdClose})
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
     left->addLayout(files);
     return left;
@@ -217,6 +235,7 @@ QLayout* NuclideLab::buildChartArea()
 void NuclideLab::connectHandlers()
 {
     connect(cboNuclide, &QComboBox::currentIndexChanged, this, &NuclideLab::cboNuclide_Change);
+    connect(txtThreshold, &QLineEdit::editingFinished, this, &NuclideLab::txtThreshold_Change);
     connect(cmdExact, &QPushButton::clicked, this, &NuclideLab::cmdExact_Click);
     connect(cmdRandom, &QPushButton::clicked, this, &NuclideLab::cmdRandom_Click);
     connect(cmdMilk, &QPushButton::clicked, this, &NuclideLab::cmdMilk_Click);
@@ -243,13 +262,20 @@ void NuclideLab::cboNuclide_Change()
     if (custom) {
         showCustomMembers();
     } else {
-        const auto entry = decay::chainFromTable(m_table, m_table.chainStarts[static_cast<std::size_t>(index)]);
+        const decay::TableChain entry =
+            decay::chainFromTable(m_table, m_table.chainStarts[static_cast<std::size_t>(index)], {.threshold = m_threshold});
         m_chain = entry.chain;
+        QStringList notes;
+        for (const decay::Message& note : entry.notes)
+            notes.append(modelText(note));
+        m_chainNotes = notes.join(QLatin1Char(' '));
         if (m_chain)
             showMembers(*m_chain);
         else
             lblStatus->setText(modelText(entry.error));
     }
+    if (custom)
+        m_chainNotes.clear();
     m_result.reset();
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
@@ -262,10 +288,26 @@ void NuclideLab::cboNuclide_Change()
     showLinks(chain);
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
-                              : tr("Press Exact for the continuous solution or Random for a run atom by atom."));
+                              : tr("Press Exact for the continuous solution or Random for a run atom by atom.")
+                                    + (m_chainNotes.isEmpty() ? QString() : QLatin1Char('\n') + m_chainNotes));
     setResultCommands();
     showPlot();
     showEquilibrium();
+}
+
+// A new threshold builds the table chain anew; one that cannot be read says why and keeps the last.
+void NuclideLab::txtThreshold_Change()
+{
+    const decay::NumberEntry entry = decay::readBranchThreshold(text(txtThreshold), decimalPoint(*this));
+    if (!entry.value) {
+        m_platform.showError(this, tr("Nuclide lab"), modelText(entry.error));
+        txtThreshold->setText(numbers::significant(100 * m_threshold, 6));
+        return;
+    }
+    if (*entry.value / 100 == m_threshold)
+        return;
+    m_threshold = *entry.value / 100;
+    cboNuclide_Change();
 }
 
 // The members to milk and the links to compare, of the chain shown or of the one just run (a custom
@@ -294,11 +336,12 @@ void NuclideLab::showMembers(const decay::Chain& chain)
     for (int row = 0; row < chain.size(); ++row) {
         const decay::ChainMember& member = chain.members[static_cast<std::size_t>(row)];
         const decay::Nuclide* nuclide = m_table.find(member.symbol);
-        QStringList daughters, fractions;
+        QStringList daughters, fractions, modes;
         for (const decay::ChainLink& link : chain.links)
             if (link.parent == row) {
                 daughters.append(qtext(chain.members[static_cast<std::size_t>(link.daughter)].symbol));
                 fractions.append(numbers::significant(link.fraction, 6));
+                modes.append(modeText(link.mode));
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
@@ -309,6 +352,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
         tblMembers->setItem(row, ColUnit, cell(nuclide ? LabPlots::halfLifeUnit(*nuclide) : QString(), false));
         tblMembers->setItem(row, ColDaughter, cell(daughters.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColBranch, cell(fractions.join(QStringLiteral(", ")), false));
+        tblMembers->setItem(row, ColMode, cell(modes.join(QStringLiteral("; ")), false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
     }
 }
@@ -328,6 +372,7 @@ void NuclideLab::showCustomMembers()
         tblMembers->setCellWidget(row, ColUnit, unit);
         tblMembers->setItem(row, ColDaughter, cell(row < 2 ? QString::number(row + 2) : QString(), true));
         tblMembers->setItem(row, ColBranch, cell(row < 2 ? QStringLiteral("1") : QString(), true));
+        tblMembers->setItem(row, ColMode, cell({}, false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
     }
 }

@@ -3,6 +3,7 @@
 #include "model/ChainActivity.h"
 #include "model/LabRun.h"
 #include "model/NuclideTable.h"
+#include "model/TableChain.h"
 
 #include <QWidget>
 
@@ -31,7 +32,7 @@ public:
     explicit NuclideLab(Platform& platform);
 
     // The members table's columns.
-    enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColumnCount };
+    enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColMode, ColAtoms, ColumnCount };
 
     // What the last run computed; the chart, the file and the counter show it.
     const std::optional<decay::LabRun>& result() const { return m_result; }
@@ -41,6 +42,7 @@ public:
     void paintWorksheet(QPainter& painter) const;
 
     QComboBox* cboNuclide;
+    QLineEdit* txtThreshold;
     QTableWidget* tblMembers;
     QLineEdit* txtStep;
     QComboBox* cboStepUnit;
@@ -68,6 +70,7 @@ public:
     QPushButton* cmdClose;
 
     void cboNuclide_Change();
+    void txtThreshold_Change();
     void cmdExact_Click();
     void cmdRandom_Click();
     void cmdMilk_Click();
@@ -104,6 +107,8 @@ private:
     Platform& m_platform;
     decay::NuclideTable m_table;
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
+    QString m_chainNotes;                // what the table chain leaves out, in words
+    double m_threshold = decay::ChainOptions{}.threshold;
     std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
     NuclideChart* m_nuclideChart = nullptr;
