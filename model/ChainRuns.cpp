@@ -87,9 +87,25 @@ public:
             addRoutes(chain, {source}, 1.0);
     }
 
+    struct Route {
+        std::vector<int> members;
+        double fraction = 1;
+    };
+
     Matrix at(double t) const
     {
         Matrix f(static_cast<std::size_t>(m_size * m_size), 0.0);
+        const std::vector<double> values = routeValues(t);
+        for (std::size_t r = 0; r < m_routes.size(); ++r)
+            f[static_cast<std::size_t>(m_routes[r].members.back() * m_size + m_routes[r].members.front())] += values[r];
+        return f;
+    }
+
+    // For every route, the probability that an atom of its first member at 0 has followed it by t
+    // and is its last member then.
+    std::vector<double> routeValues(double t) const
+    {
+        std::vector<double> values;
         std::vector<double> points(kLongestRoute);
         for (const Route& route : m_routes) {
             const std::size_t length = route.members.size();
@@ -100,16 +116,13 @@ public:
             double value = ExpDividedDifference(std::span(points.data(), length))() * route.fraction;
             for (std::size_t l = 0; l + 1 < length && value != 0.0; ++l)
                 value *= m_rates[static_cast<std::size_t>(route.members[l])] * t;
-            f[static_cast<std::size_t>(route.members.back() * m_size + route.members.front())] += value;
+            values.push_back(value);
         }
-        return f;
+        return values;
     }
+    const std::vector<Route>& routes() const { return m_routes; }
 
 private:
-    struct Route {
-        std::vector<int> members;
-        double fraction = 1;
-    };
 
     void addRoutes(const Chain& chain, std::vector<int> members, double fraction)
     {
@@ -185,40 +198,105 @@ std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, P
     return series;
 }
 
-// Hands the decays of every parent to its links in turn: `take(l, left)` is what link l passes to
-// its daughter of the decays that the parent's earlier links left; what the last one leaves goes
-// out of the chain.
-template <class Count, class Take>
-void feedDaughters(const Chain& chain, const std::vector<Count>& decays, std::vector<Count>& state, Take take)
-{
-    Count left = 0;
-    for (std::size_t l = 0; l < chain.links.size(); ++l) {
-        const ChainLink& link = chain.links[l];
-        if (l == 0 || link.parent != chain.links[l - 1].parent)
-            left = decays[static_cast<std::size_t>(link.parent)];
-        const Count taken = take(l, left);
-        state[static_cast<std::size_t>(link.daughter)] += taken;
-        left -= taken;
-    }
-}
-
-// The draws of one step of the random run: whether each member's atoms decay, and how each
-// link's share is split off what its parent's decays leave.
-struct StepDraws {
-    std::vector<StagedDraw> decay; // per member
-    std::vector<StagedDraw> split; // per link: of the decays not yet given to an earlier link
-
-    StepDraws(const Chain& chain, double step)
+// The draws of one step of the random run, exact in distribution for any step: an atom that starts
+// the step as member i ends it where the exact solution puts it, still i, any member it reaches
+// through one or more decays, or out of the chain, by the route it took. The routes from i form a
+// tree; node n (a route p_0 -> ... -> p_m) ends the step with probability S(n), the route's term of
+// e^(A step) (Propagator), and is passed through with R(n) = S(n) + sum of R over its children.
+// The atoms reaching a node are split by binomial draws of the conditional probabilities: S / R
+// stay, then each child takes R(child) / (the R of the children still open). All are sums of
+// positive terms, so every probability and its complement keep their accuracy, and StagedDraw
+// honours the smallest of them; most atoms take one draw, to stay. An atom leaves member p_m on
+// its way to a child: one decay of p_m in the step. What a member's links leave of 1 goes to an
+// "out" sink of its own, so atoms that leave the chain have a route too.
+class RouteDraws {
+public:
+    RouteDraws(const Chain& chain, double step)
     {
-        for (const ChainMember& member : chain.members)
-            decay.emplace_back(-std::expm1(-member.rate() * step), std::exp(-member.rate() * step));
-        std::vector<double> whole(chain.members.size(), 1.0), ignored(chain.members.size());
-        feedDaughters(chain, whole, ignored, [&](std::size_t l, double left) {
-            const double fraction = std::min(chain.links[l].fraction, left);
-            split.push_back(left > 0 ? StagedDraw(fraction / left, std::max(left - fraction, 0.0) / left) : StagedDraw());
-            return fraction;
-        });
+        Chain sinks = chain;
+        for (int i = 0; i < chain.size(); ++i) {
+            double kept = 0;
+            for (const ChainLink& link : chain.links)
+                if (link.parent == i)
+                    kept += link.fraction;
+            if (!chain.members[static_cast<std::size_t>(i)].stable() && kept < 1) {
+                sinks.members.push_back({});
+                sinks.links.push_back({i, sinks.size() - 1, 1 - kept});
+            }
+        }
+        const Propagator propagator(sinks);
+        const std::vector<double> stays = propagator.routeValues(step);
+        const auto& routes = propagator.routes();
+        m_roots.assign(static_cast<std::size_t>(chain.size()), -1);
+        // Routes come depth first, every route after its extensions: a node's children are made
+        // before it and found by their prefix.
+        std::vector<int> nodeOf(routes.size(), -1);
+        for (std::size_t r = 0; r < routes.size(); ++r) {
+            Node node{.member = routes[r].members.back(), .inChain = routes[r].members.back() < chain.size()};
+            node.through = stays[r];
+            for (std::size_t c = 0; c < r; ++c)
+                if (routes[c].members.size() == routes[r].members.size() + 1 && nodeOf[c] >= 0 &&
+                    std::equal(routes[r].members.begin(), routes[r].members.end(), routes[c].members.begin()) &&
+                    m_nodes[static_cast<std::size_t>(nodeOf[c])].parent < 0) {
+                    node.children.push_back(nodeOf[c]);
+                    node.through += m_nodes[static_cast<std::size_t>(nodeOf[c])].through;
+                }
+            nodeOf[r] = static_cast<int>(m_nodes.size());
+            for (int child : node.children)
+                m_nodes[static_cast<std::size_t>(child)].parent = nodeOf[r];
+            const double moves = node.through - stays[r];
+            node.stay = node.through > 0 ? StagedDraw(stays[r] / node.through, moves / node.through) : StagedDraw();
+            double open = moves;
+            for (int child : node.children) {
+                const double taken = m_nodes[static_cast<std::size_t>(child)].through;
+                node.split.push_back(open > 0 ? StagedDraw(taken / open, std::max(open - taken, 0.0) / open) : StagedDraw());
+                open -= taken;
+            }
+            m_nodes.push_back(std::move(node));
+            if (routes[r].members.size() == 1)
+                m_roots[static_cast<std::size_t>(routes[r].members.front())] = nodeOf[r];
+        }
     }
+
+    // Moves `atoms` of `member` through the step: adds where they end to `end` and their decays
+    // on the way to `decays`.
+    void move(DecayDraws& draws, int member, std::int32_t atoms, std::vector<std::int32_t>& end,
+              std::vector<std::int32_t>& decays) const
+    {
+        if (atoms > 0)
+            visit(draws, m_roots[static_cast<std::size_t>(member)], atoms, end, decays);
+    }
+
+private:
+    struct Node {
+        int member = 0;
+        bool inChain = true; // false for an out-of-the-chain sink
+        int parent = -1;
+        std::vector<int> children;
+        double through = 0;             // R: the probability of passing this node
+        StagedDraw stay;                // of those passing: the ones that end the step here
+        std::vector<StagedDraw> split;  // per child, of those not yet given to earlier children
+    };
+
+    void visit(DecayDraws& draws, int index, std::int32_t atoms, std::vector<std::int32_t>& end,
+               std::vector<std::int32_t>& decays) const
+    {
+        const Node& node = m_nodes[static_cast<std::size_t>(index)];
+        const std::int32_t stayed = node.stay.count(draws, atoms);
+        if (node.inChain)
+            end[static_cast<std::size_t>(node.member)] += stayed;
+        std::int32_t left = atoms - stayed;
+        if (node.inChain)
+            decays[static_cast<std::size_t>(node.member)] += left;
+        for (std::size_t c = 0; c < node.children.size() && left > 0; ++c) {
+            const std::int32_t taken = c + 1 == node.children.size() ? left : node.split[c].count(draws, left);
+            visit(draws, node.children[c], taken, end, decays);
+            left -= taken;
+        }
+    }
+
+    std::vector<Node> m_nodes;
+    std::vector<int> m_roots; // the node of every member's route of one
 };
 
 std::optional<long long> wholeAtoms(double value)
@@ -320,39 +398,20 @@ std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, P
         });
 }
 
-std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup, Progress* progress)
-{
-    if (!runnable(chain, setup))
-        return std::nullopt;
-    const StepDraws draws(chain, setup.step);
-    return runSteps(
-        chain, setup, progress,
-        [&](int, std::vector<double>& state, std::vector<double>& decays) {
-            for (std::size_t i = 0; i < state.size(); ++i) {
-                decays[i] = state[i] * draws.decay[i].probability();
-                state[i] -= decays[i];
-            }
-            feedDaughters(chain, decays, state, [&](std::size_t l, double left) { return left * draws.split[l].probability(); });
-        },
-        [](int, const std::vector<double>&) {});
-}
-
 std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, DecayDraws& generator, Progress* progress)
 {
     if (!runnable(chain, setup) || !randomRunRefusal(setup).empty())
         return std::nullopt;
-    const StepDraws draws(chain, setup.step);
-    std::vector<std::int32_t> atoms(static_cast<std::size_t>(chain.size())), decayed(atoms.size());
+    const RouteDraws draws(chain, setup.step);
+    std::vector<std::int32_t> end(static_cast<std::size_t>(chain.size())), decayed(end.size());
     return runSteps(
         chain, setup, progress,
         [&](int, std::vector<double>& state, std::vector<double>& decays) {
-            for (std::size_t i = 0; i < state.size(); ++i) {
-                atoms[i] = static_cast<std::int32_t>(state[i]);
-                decayed[i] = draws.decay[i].count(generator, atoms[i]);
-                atoms[i] -= decayed[i];
-            }
-            feedDaughters(chain, decayed, atoms, [&](std::size_t l, std::int32_t left) { return draws.split[l].count(generator, left); });
-            std::copy(atoms.begin(), atoms.end(), state.begin());
+            std::fill(end.begin(), end.end(), 0);
+            std::fill(decayed.begin(), decayed.end(), 0);
+            for (std::size_t i = 0; i < state.size(); ++i)
+                draws.move(generator, static_cast<int>(i), static_cast<std::int32_t>(state[i]), end, decayed);
+            std::copy(end.begin(), end.end(), state.begin());
             std::copy(decayed.begin(), decayed.end(), decays.begin());
         },
         [](int, const std::vector<double>&) {});

@@ -83,13 +83,11 @@ private:
 // Its decays are the expected ones of each step, from the state at its start.
 std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
 
-// The expectation of the random run's discrete process and of its decays, E(k+1) = M E(k) with
-// M = I - diag(q) + branches * diag(q), using the very probabilities the draws realise.
-std::optional<ChainSeries> expectedRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
-
-// Every atom present at the start of a step decays in it with q = 1 - e^(-lambda * step); a decay
-// feeds the daughters with the links' fractions (the rest leaves the chain); an atom made in a step
-// waits for the next. Needs randomRunRefusal(setup) empty, else returns empty.
+// Every atom present at the start of a step ends it where the exact solution of that step puts
+// it: still itself, any member it reaches through one or more decays (by a route drawn with the
+// branch fractions), or out of the chain; its decays on the way are the step's decays, so the
+// run is exact in distribution for any step. Needs randomRunRefusal(setup) empty, else returns
+// empty.
 std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, DecayDraws& draws,
                                      Progress* progress = nullptr);
 
