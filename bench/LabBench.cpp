@@ -1,4 +1,4 @@
-// The nuclide lab's runs: the exact run of the seven-member radium chain over 10,000 steps, and the
+// The nuclide lab's runs: the exact run of the radium chain over 10,000 steps, and the
 // random run of the Mo-99 chain with 10^6 atoms over 1,000 steps beside the same number of plain
 // single-nuclide draws (10^6 atoms, 1,000 calls).
 #include "model/ChainRuns.h"

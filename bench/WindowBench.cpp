@@ -1,7 +1,7 @@
 // Drawing each view of 3001 points (grid fill, then one repaint) on a chart of the main window's
 // size and on one of the large graph window's, and bringing up the first windows, on whatever
 // platform QT_QPA_PLATFORM names (offscreen for a machine without a display); and switching the
-// nuclide lab between its views of a 10,000-step run of the seven-member radium chain; and a frame
+// nuclide lab between its views of a 10,000-step run of the radium chain; and a frame
 // of the counting lab that counts 10^5 events a second, played in real time.
 #include "model/Runs.h"
 #include "ui/Look.h"
