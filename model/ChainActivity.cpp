@@ -25,10 +25,10 @@ double twoDigits(double value)
 
 } // namespace
 
-ChainSeries activities(const Chain& chain, const ChainSeries& counts)
+ChainSeries activities(const Chain& chain, const ChainSeries& atoms)
 {
-    ChainSeries activity = counts;
-    const auto length = static_cast<std::size_t>(counts.steps) + 1;
+    ChainSeries activity = atoms;
+    const auto length = static_cast<std::size_t>(atoms.steps) + 1;
     for (std::size_t i = 0; i < activity.values.size(); ++i)
         activity.values[i] *= chain.members[i / length].rate();
     return activity;

@@ -10,8 +10,8 @@
 
 namespace decay {
 
-// Activities A_i = lambda_i N_i in becquerel (lambda per second), in the same shape as the counts.
-ChainSeries activities(const Chain& chain, const ChainSeries& counts);
+// Activities A_i = lambda_i N_i in becquerel (lambda per second), in the same shape as the atoms.
+ChainSeries activities(const Chain& chain, const ChainSeries& atoms);
 // The sum over the members at every step.
 std::vector<double> totalActivity(const ChainSeries& activity);
 // A_daughter / A_parent of the link at every step; NaN where the parent has no activity.

@@ -384,10 +384,10 @@ std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, P
                 const double* row = &stepTallies[(n + i) * 2 * n];
                 decays[i] = std::inner_product(state.begin(), state.end(), row, 0.0);
             }
-            const int q = (k - from) / block;
-            if (q != farBlock) {
-                multiply(propagator.at(static_cast<double>(q) * block * setup.step), start, far);
-                farBlock = q;
+            const int blockIndex = (k - from) / block;
+            if (blockIndex != farBlock) {
+                multiply(propagator.at(static_cast<double>(blockIndex) * block * setup.step), start, far);
+                farBlock = blockIndex;
             }
             multiply(near[static_cast<std::size_t>((k - from) % block)], far, state);
         },
