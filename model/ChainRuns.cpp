@@ -253,7 +253,7 @@ public:
                 open -= taken;
             }
             m_nodes.push_back(std::move(node));
-            if (routes[r].members.size() == 1)
+            if (routes[r].members.size() == 1 && routes[r].members.front() < chain.size()) // a sink starts no atoms
                 m_roots[static_cast<std::size_t>(routes[r].members.front())] = nodeOf[r];
         }
     }
