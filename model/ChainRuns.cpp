@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numeric>
 
 namespace decay {
@@ -227,23 +228,30 @@ public:
         const Propagator propagator(sinks);
         const std::vector<double> stays = propagator.routeValues(step);
         const auto& routes = propagator.routes();
+        // Node r is route r. Routes come depth first, every route after its extensions, so a
+        // route's children come before it: R is summed in the routes' order.
+        std::map<std::vector<int>, int> routeIndex;
+        m_nodes.resize(routes.size());
+        for (std::size_t r = 0; r < routes.size(); ++r)
+            routeIndex[routes[r].members] = static_cast<int>(r);
         m_roots.assign(static_cast<std::size_t>(chain.size()), -1);
-        // Routes come depth first, every route after its extensions: a node's children are made
-        // before it and found by their prefix.
-        std::vector<int> nodeOf(routes.size(), -1);
         for (std::size_t r = 0; r < routes.size(); ++r) {
-            Node node{.member = routes[r].members.back(), .inChain = routes[r].members.back() < chain.size()};
-            node.through = stays[r];
-            for (std::size_t c = 0; c < r; ++c)
-                if (routes[c].members.size() == routes[r].members.size() + 1 && nodeOf[c] >= 0 &&
-                    std::equal(routes[r].members.begin(), routes[r].members.end(), routes[c].members.begin()) &&
-                    m_nodes[static_cast<std::size_t>(nodeOf[c])].parent < 0) {
-                    node.children.push_back(nodeOf[c]);
-                    node.through += m_nodes[static_cast<std::size_t>(nodeOf[c])].through;
-                }
-            nodeOf[r] = static_cast<int>(m_nodes.size());
-            for (int child : node.children)
-                m_nodes[static_cast<std::size_t>(child)].parent = nodeOf[r];
+            const std::vector<int>& members = routes[r].members;
+            Node& node = m_nodes[r];
+            node.member = members.back();
+            node.inChain = node.member < chain.size();
+            node.through += stays[r];
+            if (members.size() == 1) {
+                if (node.inChain) // a sink starts no atoms
+                    m_roots[static_cast<std::size_t>(node.member)] = static_cast<int>(r);
+                continue;
+            }
+            const int parent = routeIndex.at(std::vector<int>(members.begin(), members.end() - 1));
+            m_nodes[static_cast<std::size_t>(parent)].children.push_back(static_cast<int>(r));
+            m_nodes[static_cast<std::size_t>(parent)].through += node.through;
+        }
+        for (std::size_t r = 0; r < routes.size(); ++r) {
+            Node& node = m_nodes[r];
             const double moves = node.through - stays[r];
             node.stay = node.through > 0 ? StagedDraw(stays[r] / node.through, moves / node.through) : StagedDraw();
             double open = moves;
@@ -252,9 +260,6 @@ public:
                 node.split.push_back(open > 0 ? StagedDraw(taken / open, std::max(open - taken, 0.0) / open) : StagedDraw());
                 open -= taken;
             }
-            m_nodes.push_back(std::move(node));
-            if (routes[r].members.size() == 1 && routes[r].members.front() < chain.size()) // a sink starts no atoms
-                m_roots[static_cast<std::size_t>(routes[r].members.front())] = nodeOf[r];
         }
     }
 
@@ -271,7 +276,6 @@ private:
     struct Node {
         int member = 0;
         bool inChain = true; // false for an out-of-the-chain sink
-        int parent = -1;
         std::vector<int> children;
         double through = 0;             // R: the probability of passing this node
         StagedDraw stay;                // of those passing: the ones that end the step here

@@ -1,15 +1,13 @@
 #include "LabRun.h"
 
+#include "Counter.h"
 #include "DecayDraws.h"
 
 namespace decay {
 
 std::vector<double> LabRun::times() const
 {
-    std::vector<double> times;
-    for (int k = 0; k <= atoms.steps; ++k)
-        times.push_back(k * setup.step);
-    return times;
+    return uniformTimes(setup.step, atoms.steps);
 }
 
 std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed)
