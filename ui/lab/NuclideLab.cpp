@@ -259,23 +259,20 @@ void NuclideLab::cboNuclide_Change()
     const int index = cboNuclide->currentIndex();
     const bool custom = index < 0 || index >= static_cast<int>(m_table.chainStarts.size());
     m_chain.reset();
+    QStringList notes; // what the table chain leaves out
     if (custom) {
         showCustomMembers();
     } else {
         const decay::TableChain entry =
             decay::chainFromTable(m_table, m_table.chainStarts[static_cast<std::size_t>(index)], {.threshold = m_threshold});
         m_chain = entry.chain;
-        QStringList notes;
         for (const decay::Message& note : entry.notes)
             notes.append(modelText(note));
-        m_chainNotes = notes.join(QLatin1Char(' '));
         if (m_chain)
             showMembers(*m_chain);
         else
             lblStatus->setText(modelText(entry.error));
     }
-    if (custom)
-        m_chainNotes.clear();
     m_result.reset();
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
@@ -289,7 +286,7 @@ void NuclideLab::cboNuclide_Change()
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
                               : tr("Press Exact for the continuous solution or Random for a run atom by atom.")
-                                    + (m_chainNotes.isEmpty() ? QString() : QLatin1Char('\n') + m_chainNotes));
+                                    + (notes.isEmpty() ? QString() : QLatin1Char('\n') + notes.join(QLatin1Char(' '))));
     setResultCommands();
     showPlot();
     showEquilibrium();

@@ -107,7 +107,6 @@ private:
     Platform& m_platform;
     decay::NuclideTable m_table;
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
-    QString m_chainNotes;                // what the table chain leaves out, in words
     double m_threshold = decay::ChainOptions{}.threshold;
     std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
