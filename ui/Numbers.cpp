@@ -74,6 +74,11 @@ QString withUncertainty(double value, double uncertainty)
            + timesTenTo(power);
 }
 
+QString decimals(double value, int places)
+{
+    return std::isfinite(value) ? QLocale().toString(value, 'f', places) : QStringLiteral("\u2014");
+}
+
 QString count(long long value)
 {
     return QLocale().toString(value);

@@ -14,6 +14,9 @@ QString significant(double value, int digits = 4);
 // A value with its uncertainty, both rounded to the uncertainty's place (decay::roundToUncertainty):
 // "2,400 ± 400", "(4.4630 ± 0.0030) × 10⁹". Without an uncertainty above 0, the value alone.
 QString withUncertainty(double value, double uncertainty);
+// A fixed number of decimals, zeros kept, as a table column shows them: "6.58"; a dash for what is
+// not finite.
+QString decimals(double value, int places);
 // A whole count with the locale's digit grouping: "10,000".
 QString count(long long value);
 // "× 10⁹": the power of ten as it follows a mantissa.

@@ -9,6 +9,7 @@
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
+#include "ui/Numbers.h"
 #include "ui/ModelText.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
@@ -35,15 +36,6 @@
 using look::decimalPoint;
 using look::qtext;
 using look::text;
-
-namespace {
-
-QString number(double value, int decimals = 2)
-{
-    return std::isfinite(value) ? QLocale().toString(value, 'f', decimals) : QStringLiteral("\u2014");
-}
-
-} // namespace
 
 ClassExperiment::ClassExperiment(const decay::EnsembleParams& initial, Platform& platform)
     : m_platform(platform)
@@ -345,19 +337,19 @@ void ClassExperiment::showHalfLives()
         lblHalfLives->setText(tr("The class has made no runs yet."));
     } else {
         const decay::EnsembleStats& s = m_result->stats;
-        set(0, 0, number(s.halving.mean));
-        set(0, 1, number(s.halving.sd));
-        set(1, 0, number(s.slopeHalfLife.mean));
-        set(1, 1, number(s.slopeHalfLife.sd));
-        set(2, 0, number(s.continuousHalfLife));
-        set(3, 0, number(s.discreteHalfLife));
+        set(0, 0, numbers::decimals(s.halving.mean, 2));
+        set(0, 1, numbers::decimals(s.halving.sd, 2));
+        set(1, 0, numbers::decimals(s.slopeHalfLife.mean, 2));
+        set(1, 1, numbers::decimals(s.slopeHalfLife.sd, 2));
+        set(2, 0, numbers::decimals(s.continuousHalfLife, 2));
+        set(3, 0, numbers::decimals(s.discreteHalfLife, 2));
         const int runs = m_result->ensemble.params.runs;
         lblHalfLives->setText(tr("%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.")
                                   .arg(s.halving.count).arg(runs).arg(s.slopeHalfLife.count));
     }
     if (m_data) {
         const QString fit = m_fit ? tr("decay probability %1 per throw, half-life %2 throws")
-                                        .arg(number(m_fit->probability, 4), number(m_fit->halfLife))
+                                        .arg(numbers::decimals(m_fit->probability, 4), numbers::decimals(m_fit->halfLife, 2))
                                   : tr("the counts do not fall, so no decay probability fits them");
         lblHalfLives->setText(lblHalfLives->text() + QLatin1Char('\n') + tr("Class data (%1 groups, %2 throws): %3.")
                                                          .arg(m_data->counts.size()).arg(m_data->steps.size()).arg(fit));
