@@ -27,9 +27,9 @@ QString fixed(double value, int decimals)
     return text;
 }
 
-bool plain(double value, int power)
+// Whether a number of this leading power is written out rather than as a power of ten.
+bool plain(bool whole, int power)
 {
-    const bool whole = value == std::floor(value);
     return power >= kSmallestPlainPower && power < (whole ? kLargestPlainWholePower : kLargestPlainPower);
 }
 
@@ -51,7 +51,7 @@ QString significant(double value, int digits)
     if (value == 0)
         return QStringLiteral("0");
     const int power = decay::leadingPower(value, digits);
-    if (plain(value, power))
+    if (plain(value == std::floor(value), power))
         return fixed(value, digits - 1 - power);
     return fixed(value / std::pow(10.0, power), digits - 1) + timesTenTo(power);
 }
@@ -62,7 +62,7 @@ QString withUncertainty(double value, double uncertainty)
         return significant(value, 6);
     const decay::RoundedValue rounded = decay::roundToUncertainty(value, uncertainty);
     const int power = decay::leadingPower(std::max(std::fabs(rounded.value), rounded.uncertainty), 15);
-    if (plain(rounded.place >= 0 ? 1.0 : 0.5, power)) {
+    if (plain(rounded.place >= 0, power)) { // rounded to units or coarser: whole numbers
         const int decimals = std::max(-rounded.place, 0);
         return QStringLiteral("%1 \u00B1 %2").arg(QLocale().toString(rounded.value, 'f', decimals),
                                                   QLocale().toString(rounded.uncertainty, 'f', decimals));
