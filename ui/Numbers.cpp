@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include "model/Conversions.h"
 #include "model/Rounding.h"
 
 #include <QLocale>
@@ -77,6 +78,11 @@ QString withUncertainty(double value, double uncertainty)
 QString decimals(double value, int places)
 {
     return std::isfinite(value) ? QLocale().toString(value, 'f', places) : QStringLiteral("\u2014");
+}
+
+QString entry(double value, int digits)
+{
+    return QString::fromStdString(decay::significantDigits(value, digits)).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QString count(long long value)

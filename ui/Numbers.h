@@ -17,6 +17,9 @@ QString withUncertainty(double value, double uncertainty);
 // A fixed number of decimals, zeros kept, as a table column shows them: "6.58"; a dash for what is
 // not finite.
 QString decimals(double value, int places);
+// A number for an entry field, as the program's number readers take it back: `digits`
+// significant digits, the locale's decimal point, no grouping, "4.5E+08" far from 1.
+QString entry(double value, int digits);
 // A whole count with the locale's digit grouping: "10,000".
 QString count(long long value);
 // "× 10⁹": the power of ten as it follows a mantissa.

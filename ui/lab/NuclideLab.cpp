@@ -129,12 +129,12 @@ QLayout* NuclideLab::buildEntries()
     nuclideRow->addWidget(cmdChart);
     chooser->addRow(tr("Nuclide:"), nuclideRow);
     txtThreshold = look::formField(chooser, QStringLiteral("txtThreshold"), tr("Leave out branches below (%):"));
-    txtThreshold->setText(numbers::significant(100 * m_threshold, 6));
+    txtThreshold->setText(numbers::entry(100 * m_threshold, 6));
     sampleLayout->addLayout(chooser);
     tblMembers = new QTableWidget(0, ColumnCount);
     look::name(tblMembers, QStringLiteral("tblMembers"), tr("Members of the chain"));
     tblMembers->setHorizontalHeaderLabels({tr("Nuclide"), tr("Half-life"), tr("Unit"),
-                                           tr("Decays to"), tr("Branch fraction"), tr("Decay mode"), tr("Initial atoms")});
+                                           tr("Decays to"), tr("Branch fraction"), tr("Initial atoms"), tr("Decay mode")});
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
     tblMembers->setMinimumWidth(660);
@@ -277,7 +277,7 @@ void NuclideLab::cboNuclide_Change()
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
         const decay::RunDefaults defaults = decay::runDefaults(*chain);
-        txtStep->setText(numbers::significant(defaults.step, 4));
+        txtStep->setText(numbers::entry(defaults.step, 4));
         cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
         txtSteps->setText(QString::number(defaults.steps));
         txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
@@ -298,7 +298,7 @@ void NuclideLab::txtThreshold_Change()
     const decay::NumberEntry entry = decay::readBranchThreshold(text(txtThreshold), decimalPoint(*this));
     if (!entry.value) {
         m_platform.showError(this, tr("Nuclide lab"), modelText(entry.error));
-        txtThreshold->setText(numbers::significant(100 * m_threshold, 6));
+        txtThreshold->setText(numbers::entry(100 * m_threshold, 6));
         return;
     }
     if (*entry.value / 100 == m_threshold)

@@ -32,7 +32,7 @@ public:
     explicit NuclideLab(Platform& platform);
 
     // The members table's columns.
-    enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColMode, ColAtoms, ColumnCount };
+    enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColMode, ColumnCount };
 
     // What the last run computed; the chart, the file and the counter show it.
     const std::optional<decay::LabRun>& result() const { return m_result; }
