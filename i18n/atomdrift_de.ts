@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Decay rate per step:</source>
-        <translation>Zerfallsrate je Schritt:</translation>
+        <translation>Zerfallskonstante je Schritt:</translation>
     </message>
     <message>
         <source>Half-life (steps):</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Run</source>
-        <translation>Start</translation>
+        <translation>Simulieren</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Press Run: every student makes one random decay run.</source>
-        <translation>Drücken Sie „Start“: Jeder Schüler lässt einmal Atome zufällig zerfallen.</translation>
+        <translation>Drücken Sie „Simulieren“: Jeder Schüler lässt einmal Atome zufällig zerfallen.</translation>
     </message>
     <message>
         <source>Import class data...</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>the counts do not fall, so no decay probability fits them</source>
-        <translation>die Zählungen fallen nicht, also passt keine Zerfallswahrscheinlichkeit</translation>
+        <translation>die Zählwerte fallen nicht, also passt keine Zerfallswahrscheinlichkeit</translation>
     </message>
     <message>
         <source>Class data (%1 groups, %2 throws): %3.</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.</source>
-        <translation>Jeder Schüler einer Klasse von %1 ließ %2 Atome zerfallen, mit einer Zufallsziehung je Atom und Schritt, bei der Zerfallsrate r = %3 je Schritt, bis Schritt %4 (Startwert %5). Eine Ziehung zerfällt mit der exakten Wahrscheinlichkeit q = %6.</translation>
+        <translation>Jeder Schüler einer Klasse von %1 ließ %2 Atome zerfallen, mit einer Zufallsziehung je Atom und Schritt, bei der Zerfallskonstante r = %3 je Schritt, bis Schritt %4 (Startwert %5). Eine Ziehung zerfällt mit der exakten Wahrscheinlichkeit q = %6.</translation>
     </message>
     <message>
         <source>Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?</source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>Efficiency:</source>
-        <translation>Wirkungsgrad:</translation>
+        <translation>Nachweiswahrscheinlichkeit:</translation>
     </message>
     <message>
         <source>Background rate (per second):</source>
@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>Members counted:</source>
-        <translation>Gezählte Glieder:</translation>
+        <translation>Gezählte Nuklide:</translation>
     </message>
     <message>
         <source>Counting interval (steps):</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>Step</source>
-        <translation>Schritt</translation>
+        <translation>Einzelschritt</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>Fit method:</source>
-        <translation>Anpassung:</translation>
+        <translation>Fitverfahren:</translation>
     </message>
     <message>
         <source>Import counts...</source>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Counting time (min):</source>
-        <translation>Zähldauer (min):</translation>
+        <translation>Messzeit (min):</translation>
     </message>
     <message>
         <source>Count sample</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Residuals of the fit</source>
-        <translation>Residuen der Anpassung</translation>
+        <translation>Residuen des Fits</translation>
     </message>
     <message>
         <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>Tick at least one member to count.</source>
-        <translation>Haken Sie mindestens ein Glied zum Zählen an.</translation>
+        <translation>Haken Sie mindestens ein Nuklid zum Zählen an.</translation>
     </message>
     <message>
         <source>lit</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>No run to count: run a chain in the nuclide lab and press Counter there, or import counts.</source>
-        <translation>Kein Lauf zum Zählen: Rechnen Sie eine Kette im Nuklidlabor und drücken Sie dort „Zähler“, oder importieren Sie Impulse.</translation>
+        <translation>Kein Lauf zum Zählen: Simulieren Sie eine Kette im Nuklidlabor und drücken Sie dort „Zähler“, oder importieren Sie Impulse.</translation>
     </message>
     <message>
         <source>Count rate: not yet known.</source>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>Fit</source>
-        <translation>Anpassung</translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>Zero</source>
@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>Counting time [min]</source>
-        <translation>Zähldauer [min]</translation>
+        <translation>Messzeit [min]</translation>
     </message>
     <message>
         <source>Age [years]</source>
@@ -582,15 +582,15 @@
     </message>
     <message>
         <source>The half-life is fitted when the counting stops or pauses.</source>
-        <translation>Die Halbwertszeit wird angepasst, wenn das Zählen endet oder pausiert.</translation>
+        <translation>Die Halbwertszeit wird per Fit bestimmt, wenn das Zählen endet oder pausiert.</translation>
     </message>
     <message>
         <source>A fit needs the counts of two intervals or more.</source>
-        <translation>Eine Anpassung braucht die Impulse von zwei oder mehr Intervallen.</translation>
+        <translation>Ein Fit braucht die Impulse von zwei oder mehr Intervallen.</translation>
     </message>
     <message>
         <source>No half-life could be fitted (%1): %2</source>
-        <translation>Es ließ sich keine Halbwertszeit anpassen (%1): %2</translation>
+        <translation>Es ließ sich keine Halbwertszeit per Fit bestimmen (%1): %2</translation>
     </message>
     <message>
         <source>T½ = %1 %2 (%3)</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>No background measured: the fit takes it as 0.</source>
-        <translation>Kein Nulleffekt gemessen: Die Anpassung setzt ihn als 0 an.</translation>
+        <translation>Kein Nulleffekt gemessen: Der Fit setzt ihn als 0 an.</translation>
     </message>
     <message>
         <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
@@ -654,7 +654,7 @@
     </message>
     <message>
         <source>%1 Efficiency %2, background %3 per second. %4</source>
-        <translation>%1 Wirkungsgrad %2, Nullrate %3 pro Sekunde. %4</translation>
+        <translation>%1 Nachweiswahrscheinlichkeit %2, Nullrate %3 pro Sekunde. %4</translation>
     </message>
     <message>
         <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
@@ -662,7 +662,7 @@
     </message>
     <message>
         <source>Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?</source>
-        <translation>Miss den Nulleffekt zehnmal so lange und passe erneut an. Was ändert sich an der Halbwertszeit und ihrer Unsicherheit, und warum?</translation>
+        <translation>Miss den Nulleffekt zehnmal so lange und wiederhole den Fit. Was ändert sich an der Halbwertszeit und ihrer Unsicherheit, und warum?</translation>
     </message>
     <message>
         <source>How much longer would you have to count to halve the uncertainty of the half-life?</source>
@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.</source>
-        <translation>%1 min gezählt: %2 Impulse und %3 Nulleffekt in gleicher Zeit; %4 % der Aktivität von heutigem Kohlenstoff.</translation>
+        <translation>%1 min gezählt: %2 Impulse und %3 Impulse des Nulleffekts in gleicher Zeit; %4 % der Aktivität von heutigem Kohlenstoff.</translation>
     </message>
     <message>
         <source>True age: %1 y.</source>
@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>Expectation N0·(1−q)^t</source>
-        <translation>Erwartung N0·(1−q)^t</translation>
+        <translation>Erwartungswert N0·(1−q)^t</translation>
     </message>
     <message>
         <source>Binomial ±1σ</source>
@@ -1251,7 +1251,7 @@
     </message>
     <message>
         <source>Class data fit</source>
-        <translation>Anpassung an die Klassendaten</translation>
+        <translation>Fit an die Klassendaten</translation>
     </message>
     <message>
         <source>Measured half-lives</source>
@@ -1306,7 +1306,7 @@
     </message>
     <message>
         <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
-        <translation>Der Zerfall radioaktiver Atome ähnelt dem exponentiellen Wachstum.  Die momentane Rate r ist ln2/T, wobei T die Halbwertszeit der radioaktiven Elemente ist.</translation>
+        <translation>Der Zerfall radioaktiver Atome ähnelt dem exponentiellen Wachstum.  Die Zerfallskonstante r ist ln2/T, wobei T die Halbwertszeit der radioaktiven Elemente ist.</translation>
     </message>
     <message>
         <source>More ...</source>
@@ -1330,7 +1330,7 @@
     </message>
     <message>
         <source>Data and run</source>
-        <translation>Daten und Lauf</translation>
+        <translation>Daten und Simulation</translation>
     </message>
     <message>
         <source>Initial number of atoms:</source>
@@ -1342,11 +1342,11 @@
     </message>
     <message>
         <source>The instantaneous decay rate:</source>
-        <translation>Momentane Zerfallsrate:</translation>
+        <translation>Zerfallskonstante:</translation>
     </message>
     <message>
         <source>The intrinsic rate r:</source>
-        <translation>Die Zerfallsrate r:</translation>
+        <translation>Zerfallskonstante r je Zeitschritt, r = ln 2 / T</translation>
     </message>
     <message>
         <source>The half-life:</source>
@@ -1464,7 +1464,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
-        <translation>Drücken Sie Enter oder klicken Sie auf LOS, um mit den Vorgabewerten zu rechnen.  Wenn Sie einen Wert ändern, bestätigen Sie ihn bitte mit ENTER. Beim „Zufallszerfall“ ist die Zerfallsrate die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Mit vielen Atomen dauert der Zufallszerfall eine Weile (bitte warten Sie auf das Ergebnis). Klicken Sie auf die Grafik, um sie groß zu sehen. Kommentare sind willkommen.</translation>
+        <translation>Drücken Sie Enter oder klicken Sie auf LOS, um mit den Vorgabewerten zu rechnen.  Wenn Sie einen Wert ändern, bestätigen Sie ihn bitte mit ENTER. Beim „Zufallszerfall“ gibt r die Zerfallswahrscheinlichkeit je Schritt an: die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Mit vielen Atomen dauert der Zufallszerfall eine Weile (bitte warten Sie auf das Ergebnis). Klicken Sie auf die Grafik, um sie groß zu sehen. Kommentare sind willkommen.</translation>
     </message>
     <message>
         <source>Atoms</source>
@@ -1525,7 +1525,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
-        <translation>Der Zerfall radioaktiver Atome wird meist durch die Exponentialgleichung A(t)=A(0)Exp(-rt) beschrieben, wobei A(t) und A(0) die Zahl der Atome zur Zeit t und zur Zeit null sind. Der Parameter r ist die Zerfallsrate. Die Exponentialgleichung liefert jedoch nicht ganzzahlige Ergebnisse. Außerdem nähert sich A(t) für unendlich lange Zeit der Null, wird aber nie null. Tatsächlich folgt der Zerfall radioaktiver Atome einer Binomialverteilung. Das heißt, für jedes Atom gibt es nur zwei Möglichkeiten: Es zerfällt oder nicht. Lautet die Antwort „ja“, ist es nicht mehr radioaktiv. Lautet sie „nein“, bleibt es radioaktiv. Nach diesem binomialen Modell ist die Zahl der radioaktiven Atome immer ganzzahlig. Der Parameter r ist die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Das lässt sich mit Zufallszahlen simulieren. Sobald das letzte Atom zerfallen ist, gibt es kein radioaktives Atom mehr [d. h. A(t)=0]. Bei jedem Zufallszerfall erhalten Sie ein anderes Ergebnis. Darin zeigt sich die stochastische Natur des Zerfalls radioaktiver Atome. Die obige Gleichung A(t)=A(0)Exp(-rt) ist die integrierte Form von dA/dt=-rA. Wenn Sie die Halbwertszeit mit T=Log(0.5)/Log(1-r) berechnen, erhalten Sie ein anderes Ergebnis. In diesem Programm wird die Halbwertszeit mit T=Log(0.5)/-r berechnet.</translation>
+        <translation>Der Zerfall radioaktiver Atome wird meist durch die Exponentialgleichung A(t)=A(0)Exp(-rt) beschrieben, wobei A(t) und A(0) die Zahl der Atome zur Zeit t und zur Zeit null sind. Der Parameter r ist die Zerfallskonstante. Die Exponentialgleichung liefert jedoch nicht ganzzahlige Ergebnisse. Außerdem nähert sich A(t) für unendlich lange Zeit der Null, wird aber nie null. Tatsächlich folgt der Zerfall radioaktiver Atome einer Binomialverteilung. Das heißt, für jedes Atom gibt es nur zwei Möglichkeiten: Es zerfällt oder nicht. Lautet die Antwort „ja“, ist es nicht mehr radioaktiv. Lautet sie „nein“, bleibt es radioaktiv. Nach diesem binomialen Modell ist die Zahl der radioaktiven Atome immer ganzzahlig. Beim Zufallszerfall ist r die Zerfallswahrscheinlichkeit je Schritt, die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Das lässt sich mit Zufallszahlen simulieren. Sobald das letzte Atom zerfallen ist, gibt es kein radioaktives Atom mehr [d. h. A(t)=0]. Bei jedem Zufallszerfall erhalten Sie ein anderes Ergebnis. Darin zeigt sich die stochastische Natur des Zerfalls radioaktiver Atome. Die obige Gleichung A(t)=A(0)Exp(-rt) ist die integrierte Form von dA/dt=-rA. Wenn Sie die Halbwertszeit mit T=Log(0,5)/Log(1-r) berechnen, erhalten Sie ein anderes Ergebnis. In diesem Programm wird die Halbwertszeit mit T=Log(0,5)/-r berechnet.</translation>
     </message>
 </context>
 <context>
@@ -1555,7 +1555,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The decay rate must be a number from %1 to %2.</source>
-        <translation>Die Zerfallsrate muss eine Zahl von %1 bis %2 sein.</translation>
+        <translation>Die Zerfallskonstante muss eine Zahl von %1 bis %2 sein.</translation>
     </message>
     <message>
         <source>The last step must be a whole number from %1 to %2.</source>
@@ -1571,19 +1571,19 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; a class&apos;s counts take far less.</source>
-        <translation>Die Datei ist größer als %1 MB; die Zählungen einer Klasse brauchen weit weniger.</translation>
+        <translation>Die Datei ist größer als %1 MB; die Zählwerte einer Klasse brauchen weit weniger.</translation>
     </message>
     <message>
         <source>The file holds no counts.</source>
-        <translation>Die Datei enthält keine Zählungen.</translation>
+        <translation>Die Datei enthält keine Zählwerte.</translation>
     </message>
     <message>
         <source>The file holds the counts of one step only; a decay needs two or more.</source>
-        <translation>Die Datei enthält die Zählungen nur eines Schritts; ein Zerfall braucht zwei oder mehr.</translation>
+        <translation>Die Datei enthält die Zählwerte nur eines Schritts; ein Zerfall braucht zwei oder mehr.</translation>
     </message>
     <message>
         <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
-        <translation>Zeile %1 hat nur ein Feld: Jede Zeile braucht den Schritt und mindestens die Zählung einer Gruppe.</translation>
+        <translation>Zeile %1 hat nur ein Feld: Jede Zeile braucht den Schritt und mindestens den Zählwert einer Gruppe.</translation>
     </message>
     <message>
         <source>Line %1 has more than %2 groups.</source>
@@ -1599,7 +1599,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Line %1 is one too many: at most %2 lines of counts.</source>
-        <translation>Zeile %1 ist eine zu viel: höchstens %2 Zeilen mit Zählungen.</translation>
+        <translation>Zeile %1 ist eine zu viel: höchstens %2 Zeilen mit Zählwerten.</translation>
     </message>
     <message>
         <source>Line %1, field %2 is empty.</source>
@@ -1623,11 +1623,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Two members are called %1.</source>
-        <translation>Zwei Glieder heißen %1.</translation>
+        <translation>Zwei Nuklide heißen %1.</translation>
     </message>
     <message>
         <source>Every link joins two different members of the chain.</source>
-        <translation>Jeder Zerfallsweg verbindet zwei verschiedene Glieder der Kette.</translation>
+        <translation>Jeder Zerfallsweg verbindet zwei verschiedene Nuklide der Kette.</translation>
     </message>
     <message>
         <source>%1 is stable: it cannot decay to anything.</source>
@@ -1639,11 +1639,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The branch fraction from %1 to %2 must be a number from 0 to 1.</source>
-        <translation>Der Anteil des Zerfalls von %1 in %2 muss eine Zahl von 0 bis 1 sein.</translation>
+        <translation>Das Verzweigungsverhältnis von %1 zu %2 muss eine Zahl von 0 bis 1 sein.</translation>
     </message>
     <message>
         <source>The branch fractions from %1 add up to more than 1.</source>
-        <translation>Die Anteile der Zerfälle von %1 ergeben zusammen mehr als 1.</translation>
+        <translation>Die Verzweigungsverhältnisse von %1 ergeben zusammen mehr als 1.</translation>
     </message>
     <message>
         <source>%1 is not in the nuclide table.</source>
@@ -1655,11 +1655,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A custom chain has 1 to %1 members.</source>
-        <translation>Eine eigene Kette hat 1 bis %1 Glieder.</translation>
+        <translation>Eine eigene Kette hat 1 bis %1 Nuklide.</translation>
     </message>
     <message>
         <source>The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.</source>
-        <translation>Die Kette enthält eine Schleife: Ein Glied würde wieder in sich selbst zerfallen. Entfernen Sie einen der Zerfallswege der Schleife.</translation>
+        <translation>Die Kette enthält eine Schleife: Ein Nuklid würde wieder in sich selbst zerfallen. Entfernen Sie einen der Zerfallswege der Schleife.</translation>
     </message>
     <message>
         <source>The initial number of atoms of %1 must be a number from 0 to 1E+30.</source>
@@ -1667,7 +1667,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>At least one member needs atoms at the start.</source>
-        <translation>Mindestens ein Glied braucht zu Beginn Atome.</translation>
+        <translation>Mindestens ein Nuklid braucht zu Beginn Atome.</translation>
     </message>
     <message>
         <source>The time step must be a number from 1 ns to 1E+12 y.</source>
@@ -1683,7 +1683,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Choose the member to milk.</source>
-        <translation>Wählen Sie das zu melkende Glied.</translation>
+        <translation>Wählen Sie das zu melkende Nuklid.</translation>
     </message>
     <message>
         <source>The random run follows whole atoms, at most %1 in all.</source>
@@ -1691,7 +1691,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The efficiency must be a number above %1 and at most %2.</source>
-        <translation>Der Wirkungsgrad muss eine Zahl über %1 und höchstens %2 sein.</translation>
+        <translation>Die Nachweiswahrscheinlichkeit muss eine Zahl über %1 und höchstens %2 sein.</translation>
     </message>
     <message>
         <source>The counting interval must be a whole number of steps from %1 to %2.</source>
@@ -1763,7 +1763,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The counts show no decay that a half-life could be fitted to.</source>
-        <translation>Die Impulse zeigen keinen Zerfall, an den sich eine Halbwertszeit anpassen ließe.</translation>
+        <translation>Die Impulse zeigen keinen Zerfall, aus dem sich per Fit eine Halbwertszeit bestimmen ließe.</translation>
     </message>
     <message>
         <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
@@ -1783,7 +1783,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The net counts do not fall: there is no half-life to fit.</source>
-        <translation>Die Nettoimpulse fallen nicht: Es gibt keine Halbwertszeit anzupassen.</translation>
+        <translation>Die Nettoimpulse fallen nicht: Per Fit lässt sich keine Halbwertszeit bestimmen.</translation>
     </message>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
@@ -1803,7 +1803,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
-        <translation>Die Zerfälle einer Zufallssimulation müssen ganze Zahlen von %1 bis %2 sein.</translation>
+        <translation>Die Zerfälle eines zufälligen Laufs müssen ganze Zahlen von %1 bis %2 sein.</translation>
     </message>
     <message>
         <source>The sample is too active to count: a step would bring more than %1 counts.</source>
@@ -1835,7 +1835,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>%1 may also decay by %2 (%3); without a measured share it is left out of the chain.</source>
-        <translation>%1 kann auch durch %2 zerfallen (%3); ohne gemessenen Anteil bleibt dieser Zweig außerhalb der Kette.</translation>
+        <translation>%1 kann auch durch %2 zerfallen (%3); ohne gemessenes Verzweigungsverhältnis bleibt dieser Zweig außerhalb der Kette.</translation>
     </message>
     <message>
         <source>%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.</source>
@@ -1855,7 +1855,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3.</source>
-        <translation>Die Kette von %1 hat mehr Nuklide als die %2, die eine Simulation aufnehmen kann; diese, die die wenigsten Atome erreichen, bleiben weg: %3.</translation>
+        <translation>Die Kette von %1 hat mehr Nuklide als die %2, die ein Lauf aufnehmen kann; diese, die die wenigsten Atome erreichen, bleiben weg: %3.</translation>
     </message>
     <message>
         <source>The branch threshold must be a number of percent from %1 to %2.</source>
@@ -1980,7 +1980,7 @@ www.example.org/atomdrift</translation>
     <name>NuclideLab</name>
     <message>
         <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
-        <translation>Die Nuklidtabelle kann nicht gelesen werden (%1); nur eine eigene Kette lässt sich rechnen.</translation>
+        <translation>Die Nuklidtabelle kann nicht gelesen werden (%1); nur eine eigene Kette lässt sich simulieren.</translation>
     </message>
     <message>
         <source>Nuclide lab</source>
@@ -2004,7 +2004,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Members of the chain</source>
-        <translation>Glieder der Kette</translation>
+        <translation>Nuklide der Kette</translation>
     </message>
     <message>
         <source>Half-life</source>
@@ -2016,11 +2016,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Decays to</source>
-        <translation>Tochter</translation>
+        <translation>Tochternuklid</translation>
     </message>
     <message>
         <source>Branch fraction</source>
-        <translation>Anteil</translation>
+        <translation>Verzweigungsverhältnis</translation>
     </message>
     <message>
         <source>Initial atoms</source>
@@ -2028,7 +2028,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>Start</translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Time step:</source>
@@ -2052,7 +2052,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Member to milk:</source>
-        <translation>Zu melkendes Glied:</translation>
+        <translation>Zu melkendes Nuklid:</translation>
     </message>
     <message>
         <source>Milk after step:</source>
@@ -2080,7 +2080,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Activity ratio</source>
-        <translation>Verhältnis</translation>
+        <translation>Aktivitätsverhältnis</translation>
     </message>
     <message>
         <source>Logarithmic scale</source>
@@ -2104,7 +2104,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
-        <translation>Geben Sie bis zu fünf Glieder ein: einen Namen, eine Halbwertszeit (leer für ein stabiles Glied), die Nummer des Glieds, in das es zerfällt, und den Verzweigungsanteil.</translation>
+        <translation>Geben Sie bis zu fünf Nuklide ein: einen Namen, eine Halbwertszeit (leer für ein stabiles Nuklid), die Nummer des Nuklids, in das es zerfällt, und das Verzweigungsverhältnis.</translation>
     </message>
     <message>
         <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
@@ -2128,11 +2128,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Unit of member %1</source>
-        <translation>Einheit von Glied %1</translation>
+        <translation>Einheit von Nuklid %1</translation>
     </message>
     <message>
         <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
-        <translation>Glied %1 zerfällt in „%2“: Geben Sie die Nummer eines Glieds von 1 bis %3 an oder lassen Sie das Feld leer.</translation>
+        <translation>Nuklid %1 zerfällt in „%2“: Geben Sie die Nummer eines Nuklids von 1 bis %3 an oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>%1 run: %2 steps of %3 %4.</source>
@@ -2144,7 +2144,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Exact or Random to run the chain</source>
-        <translation>Drücken Sie „Exakt“ oder „Zufällig“, um die Kette zu rechnen</translation>
+        <translation>Drücken Sie „Exakt“ oder „Zufällig“, um die Kette zu simulieren</translation>
     </message>
     <message>
         <source>t [%1]</source>
@@ -2164,7 +2164,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Ratio</source>
-        <translation>Verhältnis</translation>
+        <translation>Aktivitätsverhältnis</translation>
     </message>
     <message>
         <source>Equilibrium</source>
@@ -2176,7 +2176,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Activity of every member</source>
-        <translation>Aktivität jedes Glieds</translation>
+        <translation>Aktivität jedes Nuklids</translation>
     </message>
     <message>
         <source>A(t) [%1]</source>
@@ -2188,7 +2188,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Atoms of every member</source>
-        <translation>Atome jedes Glieds</translation>
+        <translation>Atome jedes Nuklids</translation>
     </message>
     <message>
         <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
@@ -2319,7 +2319,7 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
         <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
-        <translation>Transientes Gleichgewicht: %1 lebt länger als %2, daher stellt sich %3 bei %4 ein; die Aktivität von %5 ist bei t&#xa0;=&#xa0;%6&#xa0;%7 am größten.</translation>
+        <translation>Laufendes Gleichgewicht: %1 lebt länger als %2, daher stellt sich %3 bei %4 ein; die Aktivität von %5 ist bei t&#xa0;=&#xa0;%6&#xa0;%7 am größten.</translation>
     </message>
     <message>
         <source>No equilibrium: %1 is stable and has no activity.</source>
@@ -2328,7 +2328,7 @@ www.example.org/atomdrift</translation>
     <message>
         <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
         <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
-        <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie die Mutter %2, daher wächst %3 immer weiter.</translation>
+        <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie sein Mutternuklid %2, daher wächst %3 immer weiter.</translation>
     </message>
     <message>
         <source>Counter...</source>
@@ -2466,7 +2466,7 @@ www.example.org/atomdrift</translation>
      Half-life is a descriptive method based on statisitics. The decay of radioactive atom is a matter of quantal phenomenon.</source>
         <translation>     Die Halbwertszeit eines radioaktiven Elements sei ein Jahr, und am Anfang hast du 10 Atome. Wie viele Atome sind nach 4 Jahren übrig? Die Antwort lautet 0,625 Atome.  Wenn die Zahl der Atome ganzzahlig sein muss, wie kann man 0,625 Atome haben?
 
-      Wer mit N(t)=N(0)*0.5^t die Zahl der radioaktiven Atome nach t Halbwertszeiten berechnet, stößt sicher auf die Frage: „Gibt es nicht ganzzahlige Atome?“ 
+      Wer mit N(t)=N(0)*0,5^t die Zahl der radioaktiven Atome nach t Halbwertszeiten berechnet, stößt sicher auf die Frage: „Gibt es nicht ganzzahlige Atome?“ 
 
      Die Halbwertszeit ist eine statistische Beschreibung. Der Zerfall eines radioaktiven Atoms ist ein Quantenphänomen.</translation>
     </message>
@@ -2598,7 +2598,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Druck</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print this page</source>
@@ -2610,7 +2610,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Ende</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>N(t+1) vs. N(t) (Blue line: y=x)</source>

@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Decay rate per step:</source>
-        <translation>Tasa de desintegración por paso:</translation>
+        <translation>Constante de desintegración por paso:</translation>
     </message>
     <message>
         <source>Half-life (steps):</source>
-        <translation>Periodo de semidesintegración (pasos):</translation>
+        <translation>Semivida (pasos):</translation>
     </message>
     <message>
         <source>Last step:</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Runs (students):</source>
-        <translation>Ejecuciones (alumnos):</translation>
+        <translation>Simulaciones (alumnos):</translation>
     </message>
     <message>
         <source>Seed:</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Run</source>
-        <translation>Ejecutar</translation>
+        <translation>Simular</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Press Run: every student makes one random decay run.</source>
-        <translation>Pulse «Ejecutar»: cada alumno hace una desintegración aleatoria.</translation>
+        <translation>Pulse «Simular»: cada alumno hace una simulación de desintegración aleatoria.</translation>
     </message>
     <message>
         <source>Import class data...</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Export runs as CSV...</source>
-        <translation>Exportar las ejecuciones como CSV...</translation>
+        <translation>Exportar las simulaciones como CSV...</translation>
     </message>
     <message>
         <source>Save chart as image...</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Half-lives</source>
-        <translation>Periodos de semidesintegración</translation>
+        <translation>Semividas</translation>
     </message>
     <message>
         <source>Chart of the class experiment</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>Half-life where N first falls to N0/2</source>
-        <translation>Periodo: N cae por primera vez a N0/2</translation>
+        <translation>Semivida: N cae por primera vez a N0/2</translation>
     </message>
     <message>
         <source>Half-life from the slope of ln N</source>
-        <translation>Periodo a partir de la pendiente de ln N</translation>
+        <translation>Semivida a partir de la pendiente de ln N</translation>
     </message>
     <message>
         <source>ln 2 / r (the continuous law)</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>%1 runs on %2 cores...</source>
-        <translation>%1 ejecuciones en %2 núcleos...</translation>
+        <translation>%1 simulaciones en %2 núcleos...</translation>
     </message>
     <message>
         <source>Cancelling...</source>
@@ -211,23 +211,23 @@
     </message>
     <message>
         <source>%1 runs of %2 atoms to step %3; a draw decays with q = %4.</source>
-        <translation>%1 ejecuciones de %2 átomos hasta el paso %3; un sorteo se desintegra con q = %4.</translation>
+        <translation>%1 simulaciones de %2 átomos hasta el paso %3; un sorteo se desintegra con q = %4.</translation>
     </message>
     <message>
         <source>The class has made no runs yet.</source>
-        <translation>La clase aún no ha hecho ninguna ejecución.</translation>
+        <translation>La clase aún no ha hecho ninguna simulación.</translation>
     </message>
     <message>
         <source>%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.</source>
-        <translation>%1 de %2 ejecuciones cayeron a N0/2 antes del último paso; %3 de %2 dieron una recta descendente de ln N.</translation>
+        <translation>%1 de %2 simulaciones cayeron a N0/2 hasta el último paso; %3 de %2 dieron una recta descendente de ln N.</translation>
     </message>
     <message>
         <source>decay probability %1 per throw, half-life %2 throws</source>
-        <translation>probabilidad de desintegración %1 por lanzamiento, periodo de semidesintegración %2 lanzamientos</translation>
+        <translation>probabilidad de desintegración %1 por lanzamiento, semivida %2 lanzamientos</translation>
     </message>
     <message>
         <source>the counts do not fall, so no decay probability fits them</source>
-        <translation>los recuentos no bajan, así que ninguna probabilidad de desintegración se ajusta</translation>
+        <translation>las cuentas no bajan, así que ninguna probabilidad de desintegración se ajusta</translation>
     </message>
     <message>
         <source>Class data (%1 groups, %2 throws): %3.</source>
@@ -259,7 +259,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Export runs as CSV</source>
-        <translation>Exportar las ejecuciones como CSV</translation>
+        <translation>Exportar las simulaciones como CSV</translation>
     </message>
     <message>
         <source>Atomdrift class.csv</source>
@@ -271,7 +271,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>The runs were not saved.</source>
-        <translation>Las ejecuciones no se han guardado.</translation>
+        <translation>Las simulaciones no se han guardado.</translation>
     </message>
     <message>
         <source>Save chart as image</source>
@@ -287,11 +287,11 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.</source>
-        <translation>Cada alumno de una clase de %1 dejó desintegrarse %2 átomos, con un sorteo aleatorio por átomo y paso, con la tasa de desintegración r = %3 por paso, hasta el paso %4 (semilla %5). Un sorteo se desintegra con la probabilidad exacta q = %6.</translation>
+        <translation>Cada alumno de una clase de %1 dejó desintegrarse %2 átomos, con un sorteo aleatorio por átomo y paso, con la constante de desintegración r = %3 por paso, hasta el paso %4 (semilla %5). Un sorteo se desintegra con la probabilidad exacta q = %6.</translation>
     </message>
     <message>
         <source>Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?</source>
-        <translation>Tu propia ejecución es una de las líneas finas. ¿En qué paso cayeron tus átomos por primera vez a la mitad de N0? ¿A qué distancia está de la media de la clase, medida en desviaciones típicas?</translation>
+        <translation>Tu propia simulación es una de las líneas finas. ¿En qué paso cayeron tus átomos por primera vez a la mitad de N0? ¿A qué distancia está de la media de la clase, medida en desviaciones típicas?</translation>
     </message>
     <message>
         <source>The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two half-lives in the table does the class find?</source>
@@ -326,7 +326,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>No run to count yet.</source>
-        <translation>Aún no hay ninguna ejecución que contar.</translation>
+        <translation>Aún no hay ninguna simulación que contar.</translation>
     </message>
     <message>
         <source>Detector</source>
@@ -350,7 +350,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Members counted:</source>
-        <translation>Miembros contados:</translation>
+        <translation>Núclidos contados:</translation>
     </message>
     <message>
         <source>Counting interval (steps):</source>
@@ -390,7 +390,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Counts in this interval</source>
-        <translation>Recuentos en este intervalo</translation>
+        <translation>Cuentas en este intervalo</translation>
     </message>
     <message>
         <source>Fit method:</source>
@@ -398,11 +398,11 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Import counts...</source>
-        <translation>Importar recuentos...</translation>
+        <translation>Importar cuentas...</translation>
     </message>
     <message>
         <source>Export counts CSV...</source>
-        <translation>Exportar recuentos CSV...</translation>
+        <translation>Exportar cuentas CSV...</translation>
     </message>
     <message>
         <source>Carbon (g):</source>
@@ -434,7 +434,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Chart of the counts</source>
-        <translation>Gráfico de los recuentos</translation>
+        <translation>Gráfico de las cuentas</translation>
     </message>
     <message>
         <source>Legend</source>
@@ -446,7 +446,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
-        <translation>Muestra: %1, ejecución %2 de %3 pasos de %4 %5.</translation>
+        <translation>Muestra: %1, simulación %2 de %3 pasos de %4 %5.</translation>
     </message>
     <message>
         <source>random</source>
@@ -458,11 +458,11 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Background: %1 counts in %2 s, %3 per second.</source>
-        <translation>Fondo: %1 recuentos en %2 s, %3 por segundo.</translation>
+        <translation>Fondo: %1 cuentas en %2 s, %3 por segundo.</translation>
     </message>
     <message>
         <source>Tick at least one member to count.</source>
-        <translation>Marque al menos un miembro para contar.</translation>
+        <translation>Marque al menos un núclido para contar.</translation>
     </message>
     <message>
         <source>lit</source>
@@ -474,7 +474,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Counts imported from %1.</source>
-        <translation>Recuentos importados de %1.</translation>
+        <translation>Cuentas importadas de %1.</translation>
     </message>
     <message>
         <source>Press Start to count the sample.</source>
@@ -482,7 +482,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>No run to count: run a chain in the nuclide lab and press Counter there, or import counts.</source>
-        <translation>No hay ninguna ejecución que contar: ejecute una cadena en el laboratorio de núclidos y pulse allí «Contador», o importe recuentos.</translation>
+        <translation>No hay ninguna simulación que contar: simule una cadena en el laboratorio de núclidos y pulse allí «Contador», o importe cuentas.</translation>
     </message>
     <message>
         <source>Count rate: not yet known.</source>
@@ -518,7 +518,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>No counts yet</source>
-        <translation>Aún no hay recuentos</translation>
+        <translation>Aún no hay cuentas</translation>
     </message>
     <message>
         <source>Count rate with √N error bars</source>
@@ -542,7 +542,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Counts</source>
-        <translation>Recuentos</translation>
+        <translation>Cuentas</translation>
     </message>
     <message>
         <source>Background</source>
@@ -586,7 +586,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>A fit needs the counts of two intervals or more.</source>
-        <translation>Un ajuste necesita los recuentos de dos intervalos o más.</translation>
+        <translation>Un ajuste necesita las cuentas de dos intervalos o más.</translation>
     </message>
     <message>
         <source>No half-life could be fitted (%1): %2</source>
@@ -602,17 +602,17 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
-        <translation>Recuentos (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
+        <translation>Cuentas (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Import counts</source>
-        <translation>Importar recuentos</translation>
+        <translation>Importar cuentas</translation>
     </message>
     <message>
         <source>The counts were not imported.
 
 %1 cannot be read: %2</source>
-        <translation>Los recuentos no se han importado.
+        <translation>Las cuentas no se han importado.
 
 No se puede leer %1: %2</translation>
     </message>
@@ -620,17 +620,17 @@ No se puede leer %1: %2</translation>
         <source>The counts were not imported from %1.
 
 %2</source>
-        <translation>Los recuentos no se han importado de %1.
+        <translation>Las cuentas no se han importado de %1.
 
 %2</translation>
     </message>
     <message>
         <source>Export counts CSV</source>
-        <translation>Exportar recuentos CSV</translation>
+        <translation>Exportar cuentas CSV</translation>
     </message>
     <message>
         <source>Atomdrift counts.csv</source>
-        <translation>Atomdrift recuentos.csv</translation>
+        <translation>Atomdrift cuentas.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -638,7 +638,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>The counts were not saved.</source>
-        <translation>Los recuentos no se han guardado.</translation>
+        <translation>Las cuentas no se han guardado.</translation>
     </message>
     <message>
         <source>Save chart as image</source>
@@ -658,7 +658,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
-        <translation>¿Por qué las barras de error son más largas, en comparación con la tasa de recuento, al final de la ejecución que al principio?</translation>
+        <translation>¿Por qué las barras de error son más largas, en comparación con la tasa de recuento, al final de la simulación que al principio?</translation>
     </message>
     <message>
         <source>Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?</source>
@@ -682,11 +682,11 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.</source>
-        <translation>Contado durante %1 min: %2 recuentos, y %3 de fondo en el mismo tiempo; %4 % de la actividad del carbono actual.</translation>
+        <translation>Contado durante %1 min: %2 cuentas, y %3 de fondo en el mismo tiempo; %4 % de la actividad del carbono actual.</translation>
     </message>
     <message>
         <source>True age: %1 y.</source>
-        <translation>Edad real: %1 a.</translation>
+        <translation>Edad real: %1 años.</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1219,7 +1219,7 @@ No se puede leer %1: %2</translation>
     <name>ExperimentPlots</name>
     <message>
         <source>Runs</source>
-        <translation>Ejecuciones</translation>
+        <translation>Simulaciones</translation>
     </message>
     <message>
         <source>Class mean</source>
@@ -1231,7 +1231,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Expectation N0·(1−q)^t</source>
-        <translation>Esperanza N0·(1−q)^t</translation>
+        <translation>Valor esperado N0·(1−q)^t</translation>
     </message>
     <message>
         <source>Binomial ±1σ</source>
@@ -1255,7 +1255,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Measured half-lives</source>
-        <translation>Periodos medidos</translation>
+        <translation>Semividas medidas</translation>
     </message>
     <message>
         <source>ln 2 / r</source>
@@ -1267,11 +1267,11 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Half-lives where N first falls to N0/2</source>
-        <translation>Periodos de semidesintegración: N cae por primera vez a N0/2</translation>
+        <translation>Semividas: N cae por primera vez a N0/2</translation>
     </message>
     <message>
         <source>Half-life (steps)</source>
-        <translation>Periodo de semidesintegración (pasos)</translation>
+        <translation>Semivida (pasos)</translation>
     </message>
     <message>
         <source>ln N(t) of the class</source>
@@ -1287,7 +1287,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Atoms left in each run</source>
-        <translation>Átomos restantes en cada ejecución</translation>
+        <translation>Átomos restantes en cada simulación</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
@@ -1306,7 +1306,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
-        <translation>La desintegración de átomos radiactivos se parece al crecimiento exponencial.  La tasa instantánea r es ln2/T, donde T es el periodo de semidesintegración.</translation>
+        <translation>La desintegración de átomos radiactivos se parece al crecimiento exponencial.  La constante de desintegración r es ln2/T, donde T es el periodo de semidesintegración.</translation>
     </message>
     <message>
         <source>More ...</source>
@@ -1330,7 +1330,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Data and run</source>
-        <translation>Datos y ejecución</translation>
+        <translation>Datos y simulación</translation>
     </message>
     <message>
         <source>Initial number of atoms:</source>
@@ -1342,15 +1342,15 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>The instantaneous decay rate:</source>
-        <translation>Tasa de desintegración:</translation>
+        <translation>Constante de desintegración:</translation>
     </message>
     <message>
         <source>The intrinsic rate r:</source>
-        <translation>La tasa intrínseca r:</translation>
+        <translation>Constante de desintegración r por paso, r = ln 2 / T</translation>
     </message>
     <message>
         <source>The half-life:</source>
-        <translation>Periodo de semidesintegración:</translation>
+        <translation>Semivida:</translation>
     </message>
     <message>
         <source>No. of atoms:</source>
@@ -1398,7 +1398,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>lnN vs. t</source>
-        <translation>lnN vs. t</translation>
+        <translation>lnN frente a t</translation>
     </message>
     <message>
         <source>lnN(t) vs t</source>
@@ -1406,7 +1406,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>dN vs. t</source>
-        <translation>dN vs. t</translation>
+        <translation>dN frente a t</translation>
     </message>
     <message>
         <source>dN vs. time</source>
@@ -1414,7 +1414,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>N(t) vs. t</source>
-        <translation>N(t) vs. t</translation>
+        <translation>N(t) frente a t</translation>
     </message>
     <message>
         <source>N(t) vs. time</source>
@@ -1422,7 +1422,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>N(t+1) vs. N(t)</source>
-        <translation>N(t+1) vs. N(t)</translation>
+        <translation>N(t+1) frente a N(t)</translation>
     </message>
     <message>
         <source>Large</source>
@@ -1464,7 +1464,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
-        <translation>Pulse Intro o haga clic en IR para ejecutar el programa con los valores por defecto.  Si cambia un valor, confírmelo con INTRO. En la desintegración «al azar», la tasa de desintegración es la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Con muchos átomos, la desintegración al azar tarda un rato (espere el resultado). Haga clic en el gráfico para verlo en grande. Los comentarios son bienvenidos.</translation>
+        <translation>Pulse Intro o haga clic en IR para simular con los valores por defecto.  Si cambia un valor, confírmelo con INTRO. En la desintegración «al azar», r es la probabilidad de desintegración por paso, la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Con muchos átomos, la desintegración al azar tarda un rato (espere el resultado). Haga clic en el gráfico para verlo en grande. Los comentarios son bienvenidos.</translation>
     </message>
     <message>
         <source>Atoms</source>
@@ -1525,7 +1525,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
-        <translation>La desintegración de los átomos radiactivos se describe normalmente con la ecuación exponencial A(t)=A(0)Exp(-rt), donde A(t) y A(0) son el número de átomos en el instante t y en el instante cero. El parámetro r es la tasa de desintegración. Sin embargo, la ecuación exponencial da resultados no enteros. Además, cuando el tiempo tiende a infinito, A(t) tiende a cero, pero nunca llega a ser cero. En realidad, la desintegración de los átomos radiactivos sigue una distribución binomial. Es decir, cada átomo solo tiene dos posibilidades: desintegrarse o no. Si la respuesta es «sí», deja de ser radiactivo. Si la respuesta es «no», sigue siendo radiactivo. Según este modelo binomial, el número de átomos radiactivos siempre es entero. El parámetro r es la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Esto se puede simular con números aleatorios. En cuanto se desintegra el último átomo, ya no queda ningún átomo radiactivo [es decir, A(t)=0]. Cada vez que pruebe la desintegración al azar obtendrá un resultado distinto. Esto refleja el carácter estocástico de la desintegración radiactiva. La ecuación A(t)=A(0)Exp(-rt) anterior es la forma integrada de dA/dt=-rA. Si calcula el periodo de semidesintegración con T=Log(0.5)/Log(1-r), obtendrá un resultado distinto. En este programa, el periodo de semidesintegración se calcula con T=Log(0.5)/-r.</translation>
+        <translation>La desintegración de los átomos radiactivos se describe normalmente con la ecuación exponencial A(t)=A(0)Exp(-rt), donde A(t) y A(0) son el número de átomos en el instante t y en el instante cero. El parámetro r es la constante de desintegración. Sin embargo, la ecuación exponencial da resultados no enteros. Además, cuando el tiempo tiende a infinito, A(t) tiende a cero, pero nunca llega a ser cero. En realidad, la desintegración de los átomos radiactivos sigue una distribución binomial. Es decir, cada átomo solo tiene dos posibilidades: desintegrarse o no. Si la respuesta es «sí», deja de ser radiactivo. Si la respuesta es «no», sigue siendo radiactivo. Según este modelo binomial, el número de átomos radiactivos siempre es entero. En la simulación al azar, r es la probabilidad de desintegración por paso, la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Esto se puede simular con números aleatorios. En cuanto se desintegra el último átomo, ya no queda ningún átomo radiactivo [es decir, A(t)=0]. Cada vez que pruebe la desintegración al azar obtendrá un resultado distinto. Esto refleja el carácter estocástico de la desintegración radiactiva. La ecuación A(t)=A(0)Exp(-rt) anterior es la forma integrada de dA/dt=-rA. Si calcula el periodo de semidesintegración con T=Log(0,5)/Log(1-r), obtendrá un resultado distinto. En este programa, el periodo de semidesintegración se calcula con T=Log(0,5)/-r.</translation>
     </message>
 </context>
 <context>
@@ -1555,7 +1555,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The decay rate must be a number from %1 to %2.</source>
-        <translation>La tasa de desintegración debe ser un número de %1 a %2.</translation>
+        <translation>La constante de desintegración debe ser un número de %1 a %2.</translation>
     </message>
     <message>
         <source>The last step must be a whole number from %1 to %2.</source>
@@ -1563,7 +1563,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The number of runs must be a whole number from %1 to %2.</source>
-        <translation>El número de ejecuciones debe ser un número entero de %1 a %2.</translation>
+        <translation>El número de simulaciones debe ser un número entero de %1 a %2.</translation>
     </message>
     <message>
         <source>The seed must be a whole number from %1 to %2.</source>
@@ -1571,19 +1571,19 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; a class&apos;s counts take far less.</source>
-        <translation>El archivo supera los %1 MB; los recuentos de una clase ocupan mucho menos.</translation>
+        <translation>El archivo supera los %1 MB; las cuentas de una clase ocupan mucho menos.</translation>
     </message>
     <message>
         <source>The file holds no counts.</source>
-        <translation>El archivo no contiene recuentos.</translation>
+        <translation>El archivo no contiene cuentas.</translation>
     </message>
     <message>
         <source>The file holds the counts of one step only; a decay needs two or more.</source>
-        <translation>El archivo solo contiene los recuentos de un paso; una desintegración necesita dos o más.</translation>
+        <translation>El archivo solo contiene las cuentas de un paso; una desintegración necesita dos o más.</translation>
     </message>
     <message>
         <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
-        <translation>La línea %1 solo tiene un campo: cada línea necesita el paso y el recuento de al menos un grupo.</translation>
+        <translation>La línea %1 solo tiene un campo: cada línea necesita el paso y la cuenta de al menos un grupo.</translation>
     </message>
     <message>
         <source>Line %1 has more than %2 groups.</source>
@@ -1599,7 +1599,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Line %1 is one too many: at most %2 lines of counts.</source>
-        <translation>La línea %1 sobra: como máximo %2 líneas de recuentos.</translation>
+        <translation>La línea %1 sobra: como máximo %2 líneas de cuentas.</translation>
     </message>
     <message>
         <source>Line %1, field %2 is empty.</source>
@@ -1623,11 +1623,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Two members are called %1.</source>
-        <translation>Dos miembros se llaman %1.</translation>
+        <translation>Dos núclidos se llaman %1.</translation>
     </message>
     <message>
         <source>Every link joins two different members of the chain.</source>
-        <translation>Cada desintegración debe unir dos miembros distintos de la cadena.</translation>
+        <translation>Cada desintegración debe unir dos núclidos distintos de la cadena.</translation>
     </message>
     <message>
         <source>%1 is stable: it cannot decay to anything.</source>
@@ -1655,11 +1655,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A custom chain has 1 to %1 members.</source>
-        <translation>Una cadena propia tiene de 1 a %1 miembros.</translation>
+        <translation>Una cadena propia tiene de 1 a %1 núclidos.</translation>
     </message>
     <message>
         <source>The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.</source>
-        <translation>La cadena tiene un bucle: un miembro se desintegraría en sí mismo. Quite una de las desintegraciones del bucle.</translation>
+        <translation>La cadena tiene un bucle: un núclido se desintegraría en sí mismo. Quite una de las desintegraciones del bucle.</translation>
     </message>
     <message>
         <source>The initial number of atoms of %1 must be a number from 0 to 1E+30.</source>
@@ -1667,7 +1667,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>At least one member needs atoms at the start.</source>
-        <translation>Al menos un miembro necesita átomos al inicio.</translation>
+        <translation>Al menos un núclido necesita átomos al inicio.</translation>
     </message>
     <message>
         <source>The time step must be a number from 1 ns to 1E+12 y.</source>
@@ -1683,11 +1683,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Choose the member to milk.</source>
-        <translation>Elija el miembro que se va a eluir.</translation>
+        <translation>Elija el núclido que se va a eluir.</translation>
     </message>
     <message>
         <source>The random run follows whole atoms, at most %1 in all.</source>
-        <translation>La ejecución al azar sigue átomos enteros, como máximo %1 en total.</translation>
+        <translation>La simulación al azar sigue átomos enteros, como máximo %1 en total.</translation>
     </message>
     <message>
         <source>The efficiency must be a number above %1 and at most %2.</source>
@@ -1699,11 +1699,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The run has no time step to count in.</source>
-        <translation>La ejecución no tiene un paso de tiempo en el que contar.</translation>
+        <translation>La simulación no tiene un paso de tiempo en el que contar.</translation>
     </message>
     <message>
         <source>The run has no steps to count.</source>
-        <translation>La ejecución no tiene pasos que contar.</translation>
+        <translation>La simulación no tiene pasos que contar.</translation>
     </message>
     <message>
         <source>The counter&apos;s settings are out of range.</source>
@@ -1711,23 +1711,23 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The run holds a step with no count of decays or activity.</source>
-        <translation>La ejecución contiene un paso sin número de desintegraciones ni actividad.</translation>
+        <translation>La simulación contiene un paso sin número de desintegraciones ni actividad.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
-        <translation>El archivo supera los %1 MB; los recuentos de una medida ocupan mucho menos.</translation>
+        <translation>El archivo supera los %1 MB; las cuentas de una medida ocupan mucho menos.</translation>
     </message>
     <message>
         <source>The file holds the counts of one interval only; a half-life needs two or more.</source>
-        <translation>El archivo solo contiene los recuentos de un intervalo; un periodo de semidesintegración necesita dos o más.</translation>
+        <translation>El archivo solo contiene las cuentas de un intervalo; un periodo de semidesintegración necesita dos o más.</translation>
     </message>
     <message>
         <source>Line %1 has %2 field: each line needs a time and counts, then a background or the end of the interval and a background.</source>
-        <translation>La línea %1 tiene %2 campo: cada línea necesita un tiempo y recuentos, y luego un fondo o el final del intervalo y un fondo.</translation>
+        <translation>La línea %1 tiene %2 campo: cada línea necesita un tiempo y cuentas, y luego un fondo o el final del intervalo y un fondo.</translation>
     </message>
     <message>
         <source>Line %1 has %2 fields: each line needs a time and counts, then a background or the end of the interval and a background.</source>
-        <translation>La línea %1 tiene %2 campos: cada línea necesita un tiempo y recuentos, y luego un fondo o el final del intervalo y un fondo.</translation>
+        <translation>La línea %1 tiene %2 campos: cada línea necesita un tiempo y cuentas, y luego un fondo o el final del intervalo y un fondo.</translation>
     </message>
     <message>
         <source>Line %1 is one too many: at most %2 intervals.</source>
@@ -1735,7 +1735,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Line %1, field %2: the counts %3 are not a whole number.</source>
-        <translation>Línea %1, campo %2: los recuentos %3 no son un número entero.</translation>
+        <translation>Línea %1, campo %2: las cuentas %3 no son un número entero.</translation>
     </message>
     <message>
         <source>Line %1: the interval does not end after it starts.</source>
@@ -1755,39 +1755,39 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Weighted least squares on ln(net counts)</source>
-        <translation>Mínimos cuadrados ponderados de ln(recuentos netos)</translation>
+        <translation>Mínimos cuadrados ponderados de ln(cuentas netas)</translation>
     </message>
     <message>
         <source>A half-life needs the counts of two intervals or more.</source>
-        <translation>Un periodo de semidesintegración necesita los recuentos de dos intervalos o más.</translation>
+        <translation>Un periodo de semidesintegración necesita las cuentas de dos intervalos o más.</translation>
     </message>
     <message>
         <source>The counts show no decay that a half-life could be fitted to.</source>
-        <translation>Los recuentos no muestran ninguna desintegración a la que ajustar un periodo de semidesintegración.</translation>
+        <translation>Las cuentas no muestran ninguna desintegración a la que ajustar un periodo de semidesintegración.</translation>
     </message>
     <message>
         <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
-        <translation>Los recuentos son demasiado pocos para un periodo de semidesintegración: su incertidumbre lo superaría.</translation>
+        <translation>Las cuentas son demasiado pocas para un periodo de semidesintegración: su incertidumbre lo superaría.</translation>
     </message>
     <message>
         <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
-        <translation>Se ha omitido %1 intervalo cuyos recuentos netos no superan %2: no tienen logaritmo.</translation>
+        <translation>Se ha omitido %1 intervalo cuyas cuentas netas no superan %2: no tienen logaritmo.</translation>
     </message>
     <message>
         <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
-        <translation>Se han omitido %1 intervalos cuyos recuentos netos no superan %2: no tienen logaritmo.</translation>
+        <translation>Se han omitido %1 intervalos cuyas cuentas netas no superan %2: no tienen logaritmo.</translation>
     </message>
     <message>
         <source>A line needs two intervals or more whose net counts are above %1.</source>
-        <translation>Una recta necesita dos intervalos o más cuyos recuentos netos superen %1.</translation>
+        <translation>Una recta necesita dos intervalos o más cuyas cuentas netas superen %1.</translation>
     </message>
     <message>
         <source>The net counts do not fall: there is no half-life to fit.</source>
-        <translation>Los recuentos netos no bajan: no hay periodo de semidesintegración que ajustar.</translation>
+        <translation>Las cuentas netas no bajan: no hay periodo de semidesintegración que ajustar.</translation>
     </message>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
-        <translation>Los recuentos no superan el fondo en dos desviaciones típicas: la muestra tiene al menos esta edad.</translation>
+        <translation>Las cuentas no superan el fondo en dos desviaciones típicas: la muestra tiene al menos esta edad.</translation>
     </message>
     <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>
@@ -1795,7 +1795,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The half-life of %1 must be a number from %2 s to %3 y; leave it empty for a stable member.</source>
-        <translation>La semivida de %1 debe ser un número de %2 s a %3 años; déjela vacía para un núclido estable.</translation>
+        <translation>El periodo de semidesintegración de %1 debe ser un número de %2 s a %3 años; déjelo vacío para un núclido estable.</translation>
     </message>
     <message>
         <source>The background must be a number of events per second from %1 to %2.</source>
@@ -1835,7 +1835,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>%1 may also decay by %2 (%3); without a measured share it is left out of the chain.</source>
-        <translation>%1 también puede desintegrarse por %2 (%3); sin una fracción medida, esa rama queda fuera de la cadena.</translation>
+        <translation>%1 también puede desintegrarse por %2 (%3); sin una fracción de ramificación medida, esa rama queda fuera de la cadena.</translation>
     </message>
     <message>
         <source>%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.</source>
@@ -1980,7 +1980,7 @@ www.example.org/atomdrift</translation>
     <name>NuclideLab</name>
     <message>
         <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
-        <translation>No se puede leer la tabla de núclidos (%1); solo se puede ejecutar una cadena propia.</translation>
+        <translation>No se puede leer la tabla de núclidos (%1); solo se puede simular una cadena propia.</translation>
     </message>
     <message>
         <source>Nuclide lab</source>
@@ -2004,11 +2004,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Members of the chain</source>
-        <translation>Miembros de la cadena</translation>
+        <translation>Núclidos de la cadena</translation>
     </message>
     <message>
         <source>Half-life</source>
-        <translation>Periodo T½</translation>
+        <translation>Semivida</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -2016,11 +2016,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Decays to</source>
-        <translation>Hija</translation>
+        <translation>Núclido hijo</translation>
     </message>
     <message>
         <source>Branch fraction</source>
-        <translation>Fracción</translation>
+        <translation>Fracción de ramificación</translation>
     </message>
     <message>
         <source>Initial atoms</source>
@@ -2028,7 +2028,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>Ejecutar</translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>Time step:</source>
@@ -2052,7 +2052,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Member to milk:</source>
-        <translation>Miembro a eluir:</translation>
+        <translation>Núclido a eluir:</translation>
     </message>
     <message>
         <source>Milk after step:</source>
@@ -2080,7 +2080,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Activity ratio</source>
-        <translation>Cociente</translation>
+        <translation>Cociente de actividades</translation>
     </message>
     <message>
         <source>Logarithmic scale</source>
@@ -2092,7 +2092,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Daughter over parent:</source>
-        <translation>Hija entre madre:</translation>
+        <translation>Hijo respecto al padre:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2104,11 +2104,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
-        <translation>Escriba hasta cinco miembros: un nombre, un periodo de semidesintegración (vacío para un miembro estable), el número del miembro en que se desintegra y la fracción de ramificación.</translation>
+        <translation>Escriba hasta cinco núclidos: un nombre, un periodo de semidesintegración (vacío para un núclido estable), el número del núclido en que se desintegra y la fracción de ramificación.</translation>
     </message>
     <message>
         <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
-        <translation>Pulse «Exacta» para la solución continua o «Al azar» para una ejecución átomo a átomo.</translation>
+        <translation>Pulse «Exacta» para la solución continua o «Al azar» para una simulación átomo a átomo.</translation>
     </message>
     <message>
         <source>stable</source>
@@ -2116,11 +2116,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Parent</source>
-        <translation>Madre</translation>
+        <translation>Núclido padre</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation>Hija</translation>
+        <translation>Núclido hijo</translation>
     </message>
     <message>
         <source>Stable</source>
@@ -2128,15 +2128,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Unit of member %1</source>
-        <translation>Unidad del miembro %1</translation>
+        <translation>Unidad del núclido %1</translation>
     </message>
     <message>
         <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
-        <translation>El miembro %1 se desintegra en «%2»: indique el número de un miembro de 1 a %3 o déjelo vacío.</translation>
+        <translation>El núclido %1 se desintegra en «%2»: indique el número de un núclido de 1 a %3 o déjelo vacío.</translation>
     </message>
     <message>
         <source>%1 run: %2 steps of %3 %4.</source>
-        <translation>Ejecución «%1»: %2 pasos de %3 %4.</translation>
+        <translation>Simulación «%1»: %2 pasos de %3 %4.</translation>
     </message>
     <message>
         <source> All %1 milked after step %2.</source>
@@ -2144,7 +2144,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Exact or Random to run the chain</source>
-        <translation>Pulse «Exacta» o «Al azar» para ejecutar la cadena</translation>
+        <translation>Pulse «Exacta» o «Al azar» para simular la cadena</translation>
     </message>
     <message>
         <source>t [%1]</source>
@@ -2164,7 +2164,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Ratio</source>
-        <translation>Cociente</translation>
+        <translation>Cociente de actividades</translation>
     </message>
     <message>
         <source>Equilibrium</source>
@@ -2172,11 +2172,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>No radioactive daughter to compare with its parent</source>
-        <translation>No hay hija radiactiva que comparar con su madre</translation>
+        <translation>No hay núclido hijo radiactivo que comparar con su padre</translation>
     </message>
     <message>
         <source>Activity of every member</source>
-        <translation>Actividad de cada miembro</translation>
+        <translation>Actividad de cada núclido</translation>
     </message>
     <message>
         <source>A(t) [%1]</source>
@@ -2188,7 +2188,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Atoms of every member</source>
-        <translation>Átomos de cada miembro</translation>
+        <translation>Átomos de cada núclido</translation>
     </message>
     <message>
         <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
@@ -2200,7 +2200,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
-        <translation>La cadena no tiene hija radiactiva, así que no hay equilibrio de actividades.</translation>
+        <translation>La cadena no tiene núclido hijo radiactivo, así que no hay equilibrio de actividades.</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -2216,7 +2216,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The run was not saved.</source>
-        <translation>La ejecución no se ha guardado.</translation>
+        <translation>La simulación no se ha guardado.</translation>
     </message>
     <message>
         <source>Save chart as image</source>
@@ -2236,15 +2236,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
-        <translation>Lee en el gráfico el instante en que la actividad de la hija es máxima. Compáralo con ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+        <translation>Lee en el gráfico el instante en que la actividad del núclido hijo es máxima. Compáralo con ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
     </message>
     <message>
         <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
-        <translation>¿Qué tipo de equilibrio alcanza la cadena y por qué lo decide el periodo de semidesintegración de la madre?</translation>
+        <translation>¿Qué tipo de equilibrio alcanza la cadena y por qué lo decide el periodo de semidesintegración del núclido padre?</translation>
     </message>
     <message>
         <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
-        <translation>Tras la elución, ¿cuánto tarda la hija en recuperar la mitad de su actividad anterior? ¿Qué periodo de semidesintegración fija ese tiempo?</translation>
+        <translation>Tras la elución, ¿cuánto tarda el núclido hijo en recuperar la mitad de su actividad anterior? ¿Qué periodo de semidesintegración fija ese tiempo?</translation>
     </message>
     <message>
         <source>ns</source>
@@ -2328,7 +2328,7 @@ www.example.org/atomdrift</translation>
     <message>
         <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
         <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
-        <translation>Sin equilibrio: %1 vive al menos tanto como su madre %2, así que %3 no deja de crecer.</translation>
+        <translation>Sin equilibrio: %1 vive al menos tanto como su núclido padre %2, así que %3 no deja de crecer.</translation>
     </message>
     <message>
         <source>Counter...</source>
@@ -2466,9 +2466,9 @@ www.example.org/atomdrift</translation>
      Half-life is a descriptive method based on statisitics. The decay of radioactive atom is a matter of quantal phenomenon.</source>
         <translation>     El periodo de semidesintegración de un elemento radiactivo es de un año y al principio tienes 10 átomos: ¿cuántos quedan tras 4 años? La respuesta es 0,625 átomos.  Si el número de átomos debe ser entero, ¿cómo puede haber 0,625?
 
-      Si calculas con N(t)=N(0)*0.5^t los átomos que quedan tras t periodos, te surgirá la pregunta «¿Hay átomos no enteros?» 
+      Si calculas con N(t)=N(0)*0,5^t los átomos que quedan tras t periodos de semidesintegración, te surgirá la pregunta «¿Hay átomos no enteros?» 
 
-     Este periodo es una descripción estadística. La desintegración de un átomo es un fenómeno cuántico.</translation>
+     El periodo de semidesintegración es una descripción estadística. La desintegración de un átomo es un fenómeno cuántico.</translation>
     </message>
 </context>
 <context>
@@ -2582,19 +2582,19 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>lnN(t) vs. t</source>
-        <translation>lnN(t) vs. t</translation>
+        <translation>lnN(t) frente a t</translation>
     </message>
     <message>
         <source>dN(t) vs. t</source>
-        <translation>dN(t) vs. t</translation>
+        <translation>dN(t) frente a t</translation>
     </message>
     <message>
         <source>N(t) vs. t</source>
-        <translation>N(t) vs. t</translation>
+        <translation>N(t) frente a t</translation>
     </message>
     <message>
         <source>N(t+1) vs. N(t)</source>
-        <translation>N(t+1) vs. N(t)</translation>
+        <translation>N(t+1) frente a N(t)</translation>
     </message>
     <message>
         <source>Print</source>

@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Decay rate per step:</source>
-        <translation>Taux de désintégration par pas&#xa0;:</translation>
+        <translation>Constante radioactive par pas&#xa0;:</translation>
     </message>
     <message>
         <source>Half-life (steps):</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Runs (students):</source>
-        <translation>Essais (élèves)&#xa0;:</translation>
+        <translation>Simulations (élèves)&#xa0;:</translation>
     </message>
     <message>
         <source>Seed:</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Press Run: every student makes one random decay run.</source>
-        <translation>Cliquez sur «&#xa0;Lancer&#xa0;»&#xa0;: chaque élève fait un essai de désintégration aléatoire.</translation>
+        <translation>Cliquez sur «&#xa0;Lancer&#xa0;»&#xa0;: chaque élève fait une simulation de désintégration aléatoire.</translation>
     </message>
     <message>
         <source>Import class data...</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Export runs as CSV...</source>
-        <translation>Exporter les essais en CSV...</translation>
+        <translation>Exporter les simulations en CSV...</translation>
     </message>
     <message>
         <source>Save chart as image...</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>%1 runs on %2 cores...</source>
-        <translation>%1 essais sur %2 cœurs...</translation>
+        <translation>%1 simulations sur %2 cœurs...</translation>
     </message>
     <message>
         <source>Cancelling...</source>
@@ -211,15 +211,15 @@
     </message>
     <message>
         <source>%1 runs of %2 atoms to step %3; a draw decays with q = %4.</source>
-        <translation>%1 essais de %2 atomes jusqu&apos;au pas %3&#xa0;; un tirage se désintègre avec q = %4.</translation>
+        <translation>%1 simulations de %2 atomes jusqu&apos;au pas %3&#xa0;; un tirage se désintègre avec q = %4.</translation>
     </message>
     <message>
         <source>The class has made no runs yet.</source>
-        <translation>La classe n&apos;a encore fait aucun essai.</translation>
+        <translation>La classe n&apos;a encore fait aucune simulation.</translation>
     </message>
     <message>
         <source>%1 of %2 runs fell to N0/2 by the last step; %3 of %2 runs gave a falling line of ln N.</source>
-        <translation>%1 essais sur %2 sont tombés à N0/2 avant le dernier pas&#xa0;; %3 essais sur %2 ont donné une droite décroissante pour ln N.</translation>
+        <translation>%1 simulations sur %2 sont tombées à N0/2 au plus tard au dernier pas&#xa0;; %3 simulations sur %2 ont donné une droite décroissante pour ln N.</translation>
     </message>
     <message>
         <source>decay probability %1 per throw, half-life %2 throws</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>the counts do not fall, so no decay probability fits them</source>
-        <translation>les comptages ne diminuent pas, aucune probabilité de désintégration ne convient</translation>
+        <translation>les relevés ne diminuent pas, aucune probabilité de désintégration ne convient</translation>
     </message>
     <message>
         <source>Class data (%1 groups, %2 throws): %3.</source>
@@ -259,7 +259,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Export runs as CSV</source>
-        <translation>Exporter les essais en CSV</translation>
+        <translation>Exporter les simulations en CSV</translation>
     </message>
     <message>
         <source>Atomdrift class.csv</source>
@@ -271,7 +271,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The runs were not saved.</source>
-        <translation>Les essais n&apos;ont pas été enregistrés.</translation>
+        <translation>Les simulations n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Save chart as image</source>
@@ -287,11 +287,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Every student of a class of %1 let %2 atoms decay, one random draw per atom and step, with the decay rate r = %3 per step, up to step %4 (seed %5). A draw decays with the exact probability q = %6.</source>
-        <translation>Chaque élève d&apos;une classe de %1 a laissé se désintégrer %2 atomes, avec un tirage aléatoire par atome et par pas, au taux de désintégration r = %3 par pas, jusqu&apos;au pas %4 (graine %5). Un tirage se désintègre avec la probabilité exacte q = %6.</translation>
+        <translation>Chaque élève d&apos;une classe de %1 a laissé se désintégrer %2 atomes, avec un tirage aléatoire par atome et par pas, avec la constante radioactive r = %3 par pas, jusqu&apos;au pas %4 (graine %5). Un tirage se désintègre avec la probabilité exacte q = %6.</translation>
     </message>
     <message>
         <source>Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?</source>
-        <translation>Ton propre essai est l&apos;une des lignes fines. À quel pas tes atomes sont-ils tombés pour la première fois à la moitié de N0&#xa0;? À quelle distance de la moyenne de la classe est-ce, en écarts types&#xa0;?</translation>
+        <translation>Ta propre simulation est l&apos;une des lignes fines. À quel pas tes atomes sont-ils tombés pour la première fois à la moitié de N0&#xa0;? À quelle distance de la moyenne de la classe est-ce, en écarts types&#xa0;?</translation>
     </message>
     <message>
         <source>The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two half-lives in the table does the class find?</source>
@@ -326,7 +326,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No run to count yet.</source>
-        <translation>Pas encore de calcul à compter.</translation>
+        <translation>Pas encore de simulation à compter.</translation>
     </message>
     <message>
         <source>Detector</source>
@@ -334,7 +334,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Efficiency:</source>
-        <translation>Rendement&#xa0;:</translation>
+        <translation>Efficacité&#xa0;:</translation>
     </message>
     <message>
         <source>Background rate (per second):</source>
@@ -342,7 +342,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Background counting time (s):</source>
-        <translation>Durée de mesure du fond (s)&#xa0;:</translation>
+        <translation>Durée de mesure du bruit de fond (s)&#xa0;:</translation>
     </message>
     <message>
         <source>Measure background</source>
@@ -350,7 +350,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Members counted:</source>
-        <translation>Membres comptés&#xa0;:</translation>
+        <translation>Nucléides comptés&#xa0;:</translation>
     </message>
     <message>
         <source>Counting interval (steps):</source>
@@ -394,15 +394,15 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Fit method:</source>
-        <translation>Ajustement&#xa0;:</translation>
+        <translation>Méthode d&apos;ajustement&#xa0;:</translation>
     </message>
     <message>
         <source>Import counts...</source>
-        <translation>Importer des comptages...</translation>
+        <translation>Importer des coups...</translation>
     </message>
     <message>
         <source>Export counts CSV...</source>
-        <translation>Exporter les comptages en CSV...</translation>
+        <translation>Exporter les coups en CSV...</translation>
     </message>
     <message>
         <source>Carbon (g):</source>
@@ -434,7 +434,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Chart of the counts</source>
-        <translation>Graphique des comptages</translation>
+        <translation>Graphique des coups</translation>
     </message>
     <message>
         <source>Legend</source>
@@ -446,7 +446,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
-        <translation>Échantillon&#xa0;: %1, calcul %2 de %3 pas de %4 %5.</translation>
+        <translation>Échantillon&#xa0;: %1, simulation %2 de %3 pas de %4 %5.</translation>
     </message>
     <message>
         <source>random</source>
@@ -454,7 +454,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation>exact</translation>
+        <translation>exacte</translation>
     </message>
     <message>
         <source>Background: %1 counts in %2 s, %3 per second.</source>
@@ -462,7 +462,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Tick at least one member to count.</source>
-        <translation>Cochez au moins un membre à compter.</translation>
+        <translation>Cochez au moins un nucléide à compter.</translation>
     </message>
     <message>
         <source>lit</source>
@@ -474,7 +474,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Counts imported from %1.</source>
-        <translation>Comptages importés de %1.</translation>
+        <translation>Coups importés de %1.</translation>
     </message>
     <message>
         <source>Press Start to count the sample.</source>
@@ -482,7 +482,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No run to count: run a chain in the nuclide lab and press Counter there, or import counts.</source>
-        <translation>Aucun calcul à compter&#xa0;: calculez une chaîne dans le laboratoire des nucléides et cliquez sur «&#xa0;Compteur&#xa0;», ou importez des comptages.</translation>
+        <translation>Aucune simulation à compter&#xa0;: simulez une chaîne dans le laboratoire des nucléides et cliquez sur «&#xa0;Compteur&#xa0;», ou importez des coups.</translation>
     </message>
     <message>
         <source>Count rate: not yet known.</source>
@@ -518,7 +518,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No counts yet</source>
-        <translation>Pas encore de comptages</translation>
+        <translation>Pas encore de coups</translation>
     </message>
     <message>
         <source>Count rate with √N error bars</source>
@@ -582,15 +582,15 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The half-life is fitted when the counting stops or pauses.</source>
-        <translation>La demi-vie est ajustée quand le comptage s&apos;arrête ou se met en pause.</translation>
+        <translation>La demi-vie est déterminée par ajustement quand le comptage s&apos;arrête ou se met en pause.</translation>
     </message>
     <message>
         <source>A fit needs the counts of two intervals or more.</source>
-        <translation>Un ajustement demande les comptages d&apos;au moins deux intervalles.</translation>
+        <translation>Un ajustement demande les coups d&apos;au moins deux intervalles.</translation>
     </message>
     <message>
         <source>No half-life could be fitted (%1): %2</source>
-        <translation>Aucune demi-vie n&apos;a pu être ajustée (%1)&#xa0;: %2</translation>
+        <translation>Aucune demi-vie n&apos;a pu être déterminée par ajustement (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source>T½ = %1 %2 (%3)</source>
@@ -602,17 +602,17 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
-        <translation>Comptages (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+        <translation>Coups (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Import counts</source>
-        <translation>Importer des comptages</translation>
+        <translation>Importer des coups</translation>
     </message>
     <message>
         <source>The counts were not imported.
 
 %1 cannot be read: %2</source>
-        <translation>Les comptages n&apos;ont pas été importés.
+        <translation>Les coups n&apos;ont pas été importés.
 
 Impossible de lire %1&#xa0;: %2</translation>
     </message>
@@ -620,17 +620,17 @@ Impossible de lire %1&#xa0;: %2</translation>
         <source>The counts were not imported from %1.
 
 %2</source>
-        <translation>Les comptages n&apos;ont pas été importés de %1.
+        <translation>Les coups n&apos;ont pas été importés de %1.
 
 %2</translation>
     </message>
     <message>
         <source>Export counts CSV</source>
-        <translation>Exporter les comptages en CSV</translation>
+        <translation>Exporter les coups en CSV</translation>
     </message>
     <message>
         <source>Atomdrift counts.csv</source>
-        <translation>Atomdrift comptages.csv</translation>
+        <translation>Atomdrift coups.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
@@ -638,7 +638,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The counts were not saved.</source>
-        <translation>Les comptages n&apos;ont pas été enregistrés.</translation>
+        <translation>Les coups n&apos;ont pas été enregistrés.</translation>
     </message>
     <message>
         <source>Save chart as image</source>
@@ -654,11 +654,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 Efficiency %2, background %3 per second. %4</source>
-        <translation>%1 Rendement %2, bruit de fond %3 par seconde. %4</translation>
+        <translation>%1 Efficacité %2, bruit de fond %3 par seconde. %4</translation>
     </message>
     <message>
         <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
-        <translation>Pourquoi les barres d&apos;erreur sont-elles plus longues, par rapport au taux de comptage, à la fin du calcul qu&apos;au début&#xa0;?</translation>
+        <translation>Pourquoi les barres d&apos;erreur sont-elles plus longues, par rapport au taux de comptage, à la fin de la simulation qu&apos;au début&#xa0;?</translation>
     </message>
     <message>
         <source>Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?</source>
@@ -686,7 +686,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>True age: %1 y.</source>
-        <translation>Âge réel&#xa0;: %1 a.</translation>
+        <translation>Âge réel&#xa0;: %1 ans.</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1219,7 +1219,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     <name>ExperimentPlots</name>
     <message>
         <source>Runs</source>
-        <translation>Essais</translation>
+        <translation>Simulations</translation>
     </message>
     <message>
         <source>Class mean</source>
@@ -1287,7 +1287,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Atoms left in each run</source>
-        <translation>Atomes restants dans chaque essai</translation>
+        <translation>Atomes restants dans chaque simulation</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
@@ -1306,7 +1306,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The decay of radioactive atoms is similar to the exponential growth.  The instantaneous rate r is ln2/T, where T is the half-life of the radioactive elements.</source>
-        <translation>La désintégration des atomes radioactifs ressemble à la croissance exponentielle.  Le taux instantané r vaut ln2/T, où T est la demi-vie des éléments radioactifs.</translation>
+        <translation>La désintégration des atomes radioactifs ressemble à la croissance exponentielle.  La constante radioactive r vaut ln2/T, où T est la demi-vie des éléments radioactifs.</translation>
     </message>
     <message>
         <source>More ...</source>
@@ -1330,7 +1330,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Data and run</source>
-        <translation>Données et calcul</translation>
+        <translation>Données et simulation</translation>
     </message>
     <message>
         <source>Initial number of atoms:</source>
@@ -1342,11 +1342,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The instantaneous decay rate:</source>
-        <translation>Taux de désintégration&#xa0;:</translation>
+        <translation>Constante radioactive&#xa0;:</translation>
     </message>
     <message>
         <source>The intrinsic rate r:</source>
-        <translation>Le taux intrinsèque r&#xa0;:</translation>
+        <translation>Constante radioactive r par pas, r = ln 2 / T</translation>
     </message>
     <message>
         <source>The half-life:</source>
@@ -1358,7 +1358,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>RUN</source>
-        <translation>Calc</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Random decay</source>
@@ -1464,7 +1464,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
-        <translation>Appuyez sur Entrée ou cliquez sur Calc pour lancer le programme avec les valeurs par défaut.  Si vous changez une valeur, confirmez-la avec ENTRÉE. En mode «&#xa0;aléatoire&#xa0;», le taux de désintégration est la probabilité qu&apos;un atome se désintègre pendant un pas de temps. Avec beaucoup d&apos;atomes, le mode aléatoire prend du temps (attendez le résultat). Cliquez sur le graphique pour l&apos;agrandir. Vos commentaires sont les bienvenus.</translation>
+        <translation>Appuyez sur Entrée ou cliquez sur Lancer pour simuler avec les valeurs par défaut.  Si vous changez une valeur, confirmez-la avec ENTRÉE. En mode «&#xa0;aléatoire&#xa0;», r est la probabilité de désintégration par pas, la probabilité qu&apos;un atome se désintègre pendant un pas de temps. Avec beaucoup d&apos;atomes, le mode aléatoire prend du temps (attendez le résultat). Cliquez sur le graphique pour l&apos;agrandir. Vos commentaires sont les bienvenus.</translation>
     </message>
     <message>
         <source>Atoms</source>
@@ -1525,7 +1525,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
-        <translation>La désintégration des atomes radioactifs est habituellement décrite par l&apos;équation exponentielle A(t)=A(0)Exp(-rt), où A(t) et A(0) sont les nombres d&apos;atomes à l&apos;instant t et à l&apos;instant zéro. Le paramètre r est le taux de désintégration. Cependant, l&apos;équation exponentielle donne des résultats non entiers. De plus, quand le temps tend vers l&apos;infini, A(t) tend vers zéro, mais ne vaut jamais zéro. En réalité, la désintégration des atomes radioactifs suit une loi binomiale. Cela signifie que chaque atome n&apos;a que deux possibilités&#xa0;: se désintégrer ou non. Si la réponse est «&#xa0;oui&#xa0;», il n&apos;est plus radioactif. Si la réponse est «&#xa0;non&#xa0;», il reste radioactif. Selon ce modèle binomial, le nombre d&apos;atomes radioactifs est toujours un entier. Le paramètre r est la probabilité qu&apos;un atome se désintègre pendant un pas de temps. On peut le simuler avec des nombres aléatoires. Dès que le dernier atome s&apos;est désintégré, il ne reste plus aucun atome radioactif [c.-à-d. A(t)=0]. À chaque essai aléatoire, vous obtenez un résultat différent. Cela reflète le caractère aléatoire de la désintégration radioactive. L&apos;équation A(t)=A(0)Exp(-rt) ci-dessus est la forme intégrée de dA/dt=-rA. Si vous calculez la demi-vie avec T=Log(0.5)/Log(1-r), vous obtenez un résultat différent. Dans ce programme, la demi-vie est calculée avec T=Log(0.5)/-r.</translation>
+        <translation>La désintégration des atomes radioactifs est habituellement décrite par l&apos;équation exponentielle A(t)=A(0)Exp(-rt), où A(t) et A(0) sont les nombres d&apos;atomes à l&apos;instant t et à l&apos;instant zéro. Le paramètre r est la constante radioactive. Cependant, l&apos;équation exponentielle donne des résultats non entiers. De plus, quand le temps tend vers l&apos;infini, A(t) tend vers zéro, mais ne vaut jamais zéro. En réalité, la désintégration des atomes radioactifs suit une loi binomiale. Cela signifie que chaque atome n&apos;a que deux possibilités&#xa0;: se désintégrer ou non. Si la réponse est «&#xa0;oui&#xa0;», il n&apos;est plus radioactif. Si la réponse est «&#xa0;non&#xa0;», il reste radioactif. Selon ce modèle binomial, le nombre d&apos;atomes radioactifs est toujours un entier. En simulation aléatoire, r est la probabilité de désintégration par pas, la probabilité qu&apos;un atome se désintègre pendant un pas de temps. On peut le simuler avec des nombres aléatoires. Dès que le dernier atome s&apos;est désintégré, il ne reste plus aucun atome radioactif [c.-à-d. A(t)=0]. À chaque simulation aléatoire, vous obtenez un résultat différent. Cela reflète le caractère aléatoire de la désintégration radioactive. L&apos;équation A(t)=A(0)Exp(-rt) ci-dessus est la forme intégrée de dA/dt=-rA. Si vous calculez la demi-vie avec T=Log(0,5)/Log(1-r), vous obtenez un résultat différent. Dans ce programme, la demi-vie est calculée avec T=Log(0,5)/-r.</translation>
     </message>
 </context>
 <context>
@@ -1555,7 +1555,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The decay rate must be a number from %1 to %2.</source>
-        <translation>Le taux de désintégration doit être un nombre de %1 à %2.</translation>
+        <translation>La constante radioactive doit être un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The last step must be a whole number from %1 to %2.</source>
@@ -1563,7 +1563,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The number of runs must be a whole number from %1 to %2.</source>
-        <translation>Le nombre d&apos;essais doit être un entier de %1 à %2.</translation>
+        <translation>Le nombre de simulations doit être un entier de %1 à %2.</translation>
     </message>
     <message>
         <source>The seed must be a whole number from %1 to %2.</source>
@@ -1571,19 +1571,19 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; a class&apos;s counts take far less.</source>
-        <translation>Le fichier dépasse %1 Mo&#xa0;; les comptages d&apos;une classe prennent bien moins.</translation>
+        <translation>Le fichier dépasse %1 Mo&#xa0;; les relevés d&apos;une classe prennent bien moins.</translation>
     </message>
     <message>
         <source>The file holds no counts.</source>
-        <translation>Le fichier ne contient aucun comptage.</translation>
+        <translation>Le fichier ne contient aucun relevé.</translation>
     </message>
     <message>
         <source>The file holds the counts of one step only; a decay needs two or more.</source>
-        <translation>Le fichier ne contient les comptages que d&apos;un seul pas&#xa0;; une désintégration en demande au moins deux.</translation>
+        <translation>Le fichier ne contient les relevés que d&apos;un seul pas&#xa0;; une désintégration en demande au moins deux.</translation>
     </message>
     <message>
         <source>Line %1 has only one field: each line needs the step and at least one group&apos;s count.</source>
-        <translation>La ligne %1 n&apos;a qu&apos;un champ&#xa0;: chaque ligne doit contenir le pas et le comptage d&apos;au moins un groupe.</translation>
+        <translation>La ligne %1 n&apos;a qu&apos;un champ&#xa0;: chaque ligne doit contenir le pas et le relevé d&apos;au moins un groupe.</translation>
     </message>
     <message>
         <source>Line %1 has more than %2 groups.</source>
@@ -1599,7 +1599,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Line %1 is one too many: at most %2 lines of counts.</source>
-        <translation>La ligne %1 est de trop&#xa0;: au plus %2 lignes de comptages.</translation>
+        <translation>La ligne %1 est de trop&#xa0;: au plus %2 lignes de relevés.</translation>
     </message>
     <message>
         <source>Line %1, field %2 is empty.</source>
@@ -1623,11 +1623,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Two members are called %1.</source>
-        <translation>Deux membres s&apos;appellent %1.</translation>
+        <translation>Deux nucléides s&apos;appellent %1.</translation>
     </message>
     <message>
         <source>Every link joins two different members of the chain.</source>
-        <translation>Chaque filiation relie deux membres différents de la chaîne.</translation>
+        <translation>Chaque filiation relie deux nucléides différents de la chaîne.</translation>
     </message>
     <message>
         <source>%1 is stable: it cannot decay to anything.</source>
@@ -1639,11 +1639,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The branch fraction from %1 to %2 must be a number from 0 to 1.</source>
-        <translation>La fraction de branchement de %1 vers %2 doit être un nombre de 0 à 1.</translation>
+        <translation>Le rapport d&apos;embranchement de %1 vers %2 doit être un nombre de 0 à 1.</translation>
     </message>
     <message>
         <source>The branch fractions from %1 add up to more than 1.</source>
-        <translation>Les fractions de branchement de %1 dépassent 1 au total.</translation>
+        <translation>La somme des rapports d&apos;embranchement de %1 dépasse 1.</translation>
     </message>
     <message>
         <source>%1 is not in the nuclide table.</source>
@@ -1655,11 +1655,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A custom chain has 1 to %1 members.</source>
-        <translation>Une chaîne personnalisée a de 1 à %1 membres.</translation>
+        <translation>Une chaîne personnalisée a de 1 à %1 nucléides.</translation>
     </message>
     <message>
         <source>The chain has a loop: a member would decay back into itself. Remove one of the links of the loop.</source>
-        <translation>La chaîne forme une boucle&#xa0;: un membre se désintégrerait en lui-même. Supprimez l&apos;une des filiations de la boucle.</translation>
+        <translation>La chaîne forme une boucle&#xa0;: un nucléide se désintégrerait en lui-même. Supprimez l&apos;une des filiations de la boucle.</translation>
     </message>
     <message>
         <source>The initial number of atoms of %1 must be a number from 0 to 1E+30.</source>
@@ -1667,7 +1667,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>At least one member needs atoms at the start.</source>
-        <translation>Au moins un membre doit avoir des atomes au départ.</translation>
+        <translation>Au moins un nucléide doit avoir des atomes au départ.</translation>
     </message>
     <message>
         <source>The time step must be a number from 1 ns to 1E+12 y.</source>
@@ -1683,15 +1683,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Choose the member to milk.</source>
-        <translation>Choisissez le membre à éluer.</translation>
+        <translation>Choisissez le nucléide à éluer.</translation>
     </message>
     <message>
         <source>The random run follows whole atoms, at most %1 in all.</source>
-        <translation>Le calcul aléatoire suit des atomes entiers, au plus %1 au total.</translation>
+        <translation>La simulation aléatoire suit des atomes entiers, au plus %1 au total.</translation>
     </message>
     <message>
         <source>The efficiency must be a number above %1 and at most %2.</source>
-        <translation>Le rendement doit être un nombre supérieur à %1 et au plus égal à %2.</translation>
+        <translation>L’efficacité doit être un nombre supérieur à %1 et au plus égal à %2.</translation>
     </message>
     <message>
         <source>The counting interval must be a whole number of steps from %1 to %2.</source>
@@ -1699,11 +1699,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The run has no time step to count in.</source>
-        <translation>Le calcul n&apos;a pas de pas de temps dans lequel compter.</translation>
+        <translation>La simulation n&apos;a pas de pas de temps dans lequel compter.</translation>
     </message>
     <message>
         <source>The run has no steps to count.</source>
-        <translation>Le calcul n&apos;a aucun pas à compter.</translation>
+        <translation>La simulation n&apos;a aucun pas à compter.</translation>
     </message>
     <message>
         <source>The counter&apos;s settings are out of range.</source>
@@ -1711,23 +1711,23 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The run holds a step with no count of decays or activity.</source>
-        <translation>Le calcul contient un pas sans nombre de désintégrations ni activité.</translation>
+        <translation>La simulation contient un pas sans nombre de désintégrations ni activité.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; a measurement&apos;s counts take far less.</source>
-        <translation>Le fichier dépasse %1 Mo&#xa0;; les comptages d&apos;une mesure prennent bien moins.</translation>
+        <translation>Le fichier dépasse %1 Mo&#xa0;; les coups d&apos;une mesure prennent bien moins.</translation>
     </message>
     <message>
         <source>The file holds the counts of one interval only; a half-life needs two or more.</source>
-        <translation>Le fichier ne contient les comptages que d&apos;un seul intervalle&#xa0;; une demi-vie en demande au moins deux.</translation>
+        <translation>Le fichier ne contient les coups que d&apos;un seul intervalle&#xa0;; une demi-vie en demande au moins deux.</translation>
     </message>
     <message>
         <source>Line %1 has %2 field: each line needs a time and counts, then a background or the end of the interval and a background.</source>
-        <translation>La ligne %1 a %2 champ&#xa0;: chaque ligne doit contenir un temps et des comptages, puis un bruit de fond ou la fin de l&apos;intervalle et un bruit de fond.</translation>
+        <translation>La ligne %1 a %2 champ&#xa0;: chaque ligne doit contenir un temps et des coups, puis un bruit de fond ou la fin de l&apos;intervalle et un bruit de fond.</translation>
     </message>
     <message>
         <source>Line %1 has %2 fields: each line needs a time and counts, then a background or the end of the interval and a background.</source>
-        <translation>La ligne %1 a %2 champs&#xa0;: chaque ligne doit contenir un temps et des comptages, puis un bruit de fond ou la fin de l&apos;intervalle et un bruit de fond.</translation>
+        <translation>La ligne %1 a %2 champs&#xa0;: chaque ligne doit contenir un temps et des coups, puis un bruit de fond ou la fin de l&apos;intervalle et un bruit de fond.</translation>
     </message>
     <message>
         <source>Line %1 is one too many: at most %2 intervals.</source>
@@ -1759,15 +1759,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A half-life needs the counts of two intervals or more.</source>
-        <translation>Une demi-vie demande les comptages d&apos;au moins deux intervalles.</translation>
+        <translation>Une demi-vie demande les coups d&apos;au moins deux intervalles.</translation>
     </message>
     <message>
         <source>The counts show no decay that a half-life could be fitted to.</source>
-        <translation>Les comptages ne montrent aucune décroissance à laquelle ajuster une demi-vie.</translation>
+        <translation>Les coups ne montrent aucune décroissance à laquelle ajuster une demi-vie.</translation>
     </message>
     <message>
         <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
-        <translation>Les comptages sont trop peu nombreux pour une demi-vie&#xa0;: son incertitude la dépasserait.</translation>
+        <translation>Les coups sont trop peu nombreux pour une demi-vie&#xa0;: son incertitude la dépasserait.</translation>
     </message>
     <message>
         <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
@@ -1795,7 +1795,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The half-life of %1 must be a number from %2 s to %3 y; leave it empty for a stable member.</source>
-        <translation>La demi-vie de %1 doit être un nombre de %2 s à %3 ans ; laissez-la vide pour un nucléide stable.</translation>
+        <translation>La demi-vie de %1 doit être un nombre de %2 s à %3 ans&#xa0;; laissez-la vide pour un nucléide stable.</translation>
     </message>
     <message>
         <source>The background must be a number of events per second from %1 to %2.</source>
@@ -1980,7 +1980,7 @@ www.example.org/atomdrift</translation>
     <name>NuclideLab</name>
     <message>
         <source>The nuclide table cannot be read (%1); only a custom chain can be run.</source>
-        <translation>La table des nucléides est illisible (%1)&#xa0;; seule une chaîne personnalisée peut être calculée.</translation>
+        <translation>La table des nucléides est illisible (%1)&#xa0;; seule une chaîne personnalisée peut être simulée.</translation>
     </message>
     <message>
         <source>Nuclide lab</source>
@@ -2004,7 +2004,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Members of the chain</source>
-        <translation>Membres de la chaîne</translation>
+        <translation>Nucléides de la chaîne</translation>
     </message>
     <message>
         <source>Half-life</source>
@@ -2016,11 +2016,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Decays to</source>
-        <translation>Fille</translation>
+        <translation>Noyau fils</translation>
     </message>
     <message>
         <source>Branch fraction</source>
-        <translation>Fraction</translation>
+        <translation>Rapport d&apos;embranchement</translation>
     </message>
     <message>
         <source>Initial atoms</source>
@@ -2028,7 +2028,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>Lancer</translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Time step:</source>
@@ -2052,7 +2052,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Member to milk:</source>
-        <translation>Membre à éluer&#xa0;:</translation>
+        <translation>Nucléide à éluer&#xa0;:</translation>
     </message>
     <message>
         <source>Milk after step:</source>
@@ -2092,7 +2092,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Daughter over parent:</source>
-        <translation>Fille sur mère&#xa0;:</translation>
+        <translation>Fils sur père&#xa0;:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2104,11 +2104,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.</source>
-        <translation>Saisissez jusqu&apos;à cinq membres&#xa0;: un nom, une demi-vie (vide pour un membre stable), le numéro du membre en lequel il se désintègre et le rapport d&apos;embranchement.</translation>
+        <translation>Saisissez jusqu&apos;à cinq nucléides&#xa0;: un nom, une demi-vie (vide pour un nucléide stable), le numéro du nucléide en lequel il se désintègre et le rapport d&apos;embranchement.</translation>
     </message>
     <message>
         <source>Press Exact for the continuous solution or Random for a run atom by atom.</source>
-        <translation>Cliquez sur «&#xa0;Exact&#xa0;» pour la solution continue ou sur «&#xa0;Aléatoire&#xa0;» pour un calcul atome par atome.</translation>
+        <translation>Cliquez sur «&#xa0;Exact&#xa0;» pour la solution continue ou sur «&#xa0;Aléatoire&#xa0;» pour une simulation atome par atome.</translation>
     </message>
     <message>
         <source>stable</source>
@@ -2116,11 +2116,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Parent</source>
-        <translation>Mère</translation>
+        <translation>Noyau père</translation>
     </message>
     <message>
         <source>Daughter</source>
-        <translation>Fille</translation>
+        <translation>Noyau fils</translation>
     </message>
     <message>
         <source>Stable</source>
@@ -2128,15 +2128,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Unit of member %1</source>
-        <translation>Unité du membre %1</translation>
+        <translation>Unité du nucléide %1</translation>
     </message>
     <message>
         <source>Member %1 decays to &quot;%2&quot;: give the number of a member from 1 to %3, or leave it empty.</source>
-        <translation>Le membre %1 se désintègre en «&#xa0;%2&#xa0;»&#xa0;: indiquez le numéro d&apos;un membre de 1 à %3, ou laissez le champ vide.</translation>
+        <translation>Le nucléide %1 se désintègre en «&#xa0;%2&#xa0;»&#xa0;: indiquez le numéro d&apos;un nucléide de 1 à %3, ou laissez le champ vide.</translation>
     </message>
     <message>
         <source>%1 run: %2 steps of %3 %4.</source>
-        <translation>Calcul «&#xa0;%1&#xa0;»&#xa0;: %2 pas de %3 %4.</translation>
+        <translation>Simulation «&#xa0;%1&#xa0;»&#xa0;: %2 pas de %3 %4.</translation>
     </message>
     <message>
         <source> All %1 milked after step %2.</source>
@@ -2144,7 +2144,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Exact or Random to run the chain</source>
-        <translation>Cliquez sur «&#xa0;Exact&#xa0;» ou «&#xa0;Aléatoire&#xa0;» pour calculer la chaîne</translation>
+        <translation>Cliquez sur «&#xa0;Exact&#xa0;» ou «&#xa0;Aléatoire&#xa0;» pour simuler la chaîne</translation>
     </message>
     <message>
         <source>t [%1]</source>
@@ -2172,11 +2172,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>No radioactive daughter to compare with its parent</source>
-        <translation>Aucune fille radioactive à comparer à sa mère</translation>
+        <translation>Aucun noyau fils radioactif à comparer à son noyau père</translation>
     </message>
     <message>
         <source>Activity of every member</source>
-        <translation>Activité de chaque membre</translation>
+        <translation>Activité de chaque nucléide</translation>
     </message>
     <message>
         <source>A(t) [%1]</source>
@@ -2188,7 +2188,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Atoms of every member</source>
-        <translation>Atomes de chaque membre</translation>
+        <translation>Atomes de chaque nucléide</translation>
     </message>
     <message>
         <source>%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.</source>
@@ -2200,7 +2200,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The chain has no radioactive daughter, so no equilibrium of activities.</source>
-        <translation>La chaîne n&apos;a pas de fille radioactive, donc pas d&apos;équilibre des activités.</translation>
+        <translation>La chaîne n&apos;a pas de noyau fils radioactif, donc pas d&apos;équilibre des activités.</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -2216,7 +2216,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The run was not saved.</source>
-        <translation>Le calcul n&apos;a pas été enregistré.</translation>
+        <translation>La simulation n&apos;a pas été enregistrée.</translation>
     </message>
     <message>
         <source>Save chart as image</source>
@@ -2236,15 +2236,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Read from the chart the time at which the daughter&apos;s activity is largest. Compare it with ln(λ_B/λ_A)/(λ_B−λ_A).</source>
-        <translation>Lis sur le graphique l&apos;instant où l&apos;activité de la fille est maximale. Compare-le avec ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
+        <translation>Lis sur le graphique l&apos;instant où l&apos;activité du noyau fils est maximale. Compare-le avec ln(λ_B/λ_A)/(λ_B−λ_A).</translation>
     </message>
     <message>
         <source>Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?</source>
-        <translation>Quel type d&apos;équilibre la chaîne atteint-elle, et pourquoi la demi-vie de la mère en décide-t-elle&#xa0;?</translation>
+        <translation>Quel type d&apos;équilibre la chaîne atteint-elle, et pourquoi la demi-vie du noyau père en décide-t-elle&#xa0;?</translation>
     </message>
     <message>
         <source>After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?</source>
-        <translation>Après l&apos;élution, combien de temps faut-il à la fille pour retrouver la moitié de son activité d&apos;avant&#xa0;? Quelle demi-vie fixe cette durée&#xa0;?</translation>
+        <translation>Après l&apos;élution, combien de temps faut-il au noyau fils pour retrouver la moitié de son activité d&apos;avant&#xa0;? Quelle demi-vie fixe cette durée&#xa0;?</translation>
     </message>
     <message>
         <source>ns</source>
@@ -2328,7 +2328,7 @@ www.example.org/atomdrift</translation>
     <message>
         <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
         <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
-        <translation>Pas d&apos;équilibre&#xa0;: %1 vit au moins aussi longtemps que sa mère %2, donc %3 ne cesse de croître.</translation>
+        <translation>Pas d&apos;équilibre&#xa0;: %1 vit au moins aussi longtemps que son noyau père %2, donc %3 ne cesse de croître.</translation>
     </message>
     <message>
         <source>Counter...</source>
@@ -2466,7 +2466,7 @@ www.example.org/atomdrift</translation>
      Half-life is a descriptive method based on statisitics. The decay of radioactive atom is a matter of quantal phenomenon.</source>
         <translation>     Supposons que la demi-vie d&apos;un élément radioactif soit d&apos;un an et qu&apos;au départ tu aies 10 atomes&#xa0;: combien en reste-t-il après 4 ans&#xa0;? La réponse est 0,625 atome.  Si le nombre d&apos;atomes doit être entier, comment avoir 0,625 atome&#xa0;?
 
-      Si tu calcules avec N(t)=N(0)*0.5^t le nombre d&apos;atomes radioactifs après t demi-vies, tu rencontreras forcément la question «&#xa0;Peut-il y avoir des atomes non entiers&#xa0;?&#xa0;» 
+      Si tu calcules avec N(t)=N(0)*0,5^t le nombre d&apos;atomes radioactifs après t demi-vies, tu rencontreras forcément la question «&#xa0;Peut-il y avoir des atomes non entiers&#xa0;?&#xa0;» 
 
      La demi-vie est une description statistique. La désintégration d&apos;un atome radioactif est un phénomène quantique.</translation>
     </message>
