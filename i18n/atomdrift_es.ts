@@ -698,7 +698,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Conventional radiocarbon age (Libby half-life, %1 y)</source>
-        <translation>Edad radiocarbono convencional (semivida de Libby, %1 años)</translation>
+        <translation>Edad de radiocarbono convencional (semivida de Libby, %1 años)</translation>
     </message>
     <message>
         <source>Age with the half-life %1 y</source>
