@@ -2072,11 +2072,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
-        <translation>Atome N(t)</translation>
+        <translation>Atome</translation>
     </message>
     <message>
         <source>Activity A(t)</source>
-        <translation>Aktivität A(t)</translation>
+        <translation>Aktivität</translation>
     </message>
     <message>
         <source>Activity ratio</source>
@@ -2092,7 +2092,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Daughter over parent:</source>
-        <translation>Tochter zu Mutter:</translation>
+        <translation>Tochter/Mutter:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2598,7 +2598,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Drucken</translation>
+        <translation>Druck</translation>
     </message>
     <message>
         <source>Print this page</source>
@@ -2610,7 +2610,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>N(t+1) vs. N(t) (Blue line: y=x)</source>

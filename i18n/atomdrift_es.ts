@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Decay rate per step:</source>
-        <translation>Constante de desintegración por paso:</translation>
+        <translation>Constante r por paso:</translation>
     </message>
     <message>
         <source>Half-life (steps):</source>
@@ -1398,7 +1398,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>lnN vs. t</source>
-        <translation>lnN frente a t</translation>
+        <translation>lnN vs. t</translation>
     </message>
     <message>
         <source>lnN(t) vs t</source>
@@ -1406,7 +1406,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>dN vs. t</source>
-        <translation>dN frente a t</translation>
+        <translation>dN vs. t</translation>
     </message>
     <message>
         <source>dN vs. time</source>
@@ -1414,7 +1414,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>N(t) vs. t</source>
-        <translation>N(t) frente a t</translation>
+        <translation>N(t) vs. t</translation>
     </message>
     <message>
         <source>N(t) vs. time</source>
@@ -1422,7 +1422,7 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>N(t+1) vs. N(t)</source>
-        <translation>N(t+1) frente a N(t)</translation>
+        <translation>N(t+1) vs. N(t)</translation>
     </message>
     <message>
         <source>Large</source>
@@ -2072,11 +2072,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Atoms N(t)</source>
-        <translation>Átomos N(t)</translation>
+        <translation>Átomos</translation>
     </message>
     <message>
         <source>Activity A(t)</source>
-        <translation>Actividad A(t)</translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Activity ratio</source>
@@ -2092,7 +2092,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Daughter over parent:</source>
-        <translation>Hijo respecto al padre:</translation>
+        <translation>Hijo / padre:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2582,19 +2582,19 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>lnN(t) vs. t</source>
-        <translation>lnN(t) frente a t</translation>
+        <translation>lnN(t) vs. t</translation>
     </message>
     <message>
         <source>dN(t) vs. t</source>
-        <translation>dN(t) frente a t</translation>
+        <translation>dN(t) vs. t</translation>
     </message>
     <message>
         <source>N(t) vs. t</source>
-        <translation>N(t) frente a t</translation>
+        <translation>N(t) vs. t</translation>
     </message>
     <message>
         <source>N(t+1) vs. N(t)</source>
-        <translation>N(t+1) frente a N(t)</translation>
+        <translation>N(t+1) vs. N(t)</translation>
     </message>
     <message>
         <source>Print</source>

@@ -1358,7 +1358,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>RUN</source>
-        <translation>Lancer</translation>
+        <translation>Exact</translation>
     </message>
     <message>
         <source>Random decay</source>
@@ -1464,7 +1464,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
-        <translation>Appuyez sur Entrée ou cliquez sur Lancer pour simuler avec les valeurs par défaut.  Si vous changez une valeur, confirmez-la avec ENTRÉE. En mode «&#xa0;aléatoire&#xa0;», r est la probabilité de désintégration par pas, la probabilité qu&apos;un atome se désintègre pendant un pas de temps. Avec beaucoup d&apos;atomes, le mode aléatoire prend du temps (attendez le résultat). Cliquez sur le graphique pour l&apos;agrandir. Vos commentaires sont les bienvenus.</translation>
+        <translation>Appuyez sur Entrée ou cliquez sur Exact pour simuler avec les valeurs par défaut.  Si vous changez une valeur, confirmez-la avec ENTRÉE. En mode «&#xa0;aléatoire&#xa0;», r est la probabilité de désintégration par pas, la probabilité qu&apos;un atome se désintègre pendant un pas de temps. Avec beaucoup d&apos;atomes, le mode aléatoire prend du temps (attendez le résultat). Cliquez sur le graphique pour l&apos;agrandir. Vos commentaires sont les bienvenus.</translation>
     </message>
     <message>
         <source>Atoms</source>
