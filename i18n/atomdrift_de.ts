@@ -1464,7 +1464,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Press Enter or click Run to run this program using default values.  If you change the default value, please press ENTER to confirm the change. If you try &quot;random decay&quot;, the decay rate is then the probability that an atom will decay after one time interval. If you run random decay with a large initial number of atoms, it will  take a while (please wait for the result). Click on the graph to see large graph. Comments are welcome.</source>
-        <translation>Drücken Sie Enter oder klicken Sie auf LOS, um mit den Vorgabewerten zu rechnen.  Wenn Sie einen Wert ändern, bestätigen Sie ihn bitte mit ENTER. Beim „Zufallszerfall“ gibt r die Zerfallswahrscheinlichkeit je Schritt an: die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Mit vielen Atomen dauert der Zufallszerfall eine Weile (bitte warten Sie auf das Ergebnis). Klicken Sie auf die Grafik, um sie groß zu sehen. Kommentare sind willkommen.</translation>
+        <translation>Drücken Sie Enter oder klicken Sie auf LOS, um mit den Vorgabewerten zu simulieren.  Wenn Sie einen Wert ändern, bestätigen Sie ihn bitte mit ENTER. Beim „Zufallszerfall“ gibt r die Zerfallswahrscheinlichkeit je Schritt an: die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Mit vielen Atomen dauert der Zufallszerfall eine Weile (bitte warten Sie auf das Ergebnis). Klicken Sie auf die Grafik, um sie groß zu sehen. Kommentare sind willkommen.</translation>
     </message>
     <message>
         <source>Atoms</source>

@@ -6,9 +6,9 @@
 #include <QChart>
 #include <QGraphicsLayout>
 
-// Every text fits the box the layout gives it, chart and axis titles included, in the language the desktop asks for and at
-// whatever scale the screen has (ctest runs this in every language at the scale factors 1, 1.5
-// and 2).
+// Every text fits the box the layout gives it, chart and axis titles included, in the language the
+// desktop asks for and at whatever scale the screen has (ctest runs this in every language at the
+// scale factors 1, 1.5 and 2).
 class TextFitTest : public QObject {
     Q_OBJECT
 
