@@ -712,6 +712,11 @@
         <source>%1 y</source>
         <translation>%1 a</translation>
     </message>
+    <message>
+        <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
+        <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
+        <translation>Probe: %1, %2 Lauf mit %3 Schritten, die je Dekade zehnfach wachsen, bis %4 %5.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1861,6 +1866,42 @@ www.example.org/atomdrift</translation>
         <source>The branch threshold must be a number of percent from %1 to %2.</source>
         <translation>Die Schwelle für Zweige muss eine Zahl in Prozent von %1 bis %2 sein.</translation>
     </message>
+    <message>
+        <source>The first time must be a number from 1 ns to 1E+12 y.</source>
+        <translation>Der erste Zeitpunkt muss eine Zahl von 1 ns bis 1E+12 a sein.</translation>
+    </message>
+    <message>
+        <source>The last time must be after the first time, at most 1E+12 y.</source>
+        <translation>Der letzte Zeitpunkt muss nach dem ersten liegen, höchstens bei 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The points per decade must be a whole number from 1 to %1.</source>
+        <translation>Die Punkte je Dekade müssen eine ganze Zahl von 1 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>The grid has more than %1 steps: take fewer points per decade or a shorter span.</source>
+        <translation>Das Zeitraster hat mehr als %1 Schritte: weniger Punkte je Dekade oder eine kürzere Spanne wählen.</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s steps must be at least 1 ns: take fewer points per decade or a later first time.</source>
+        <translation>Die Schritte des Zeitrasters müssen mindestens 1 ns lang sein: weniger Punkte je Dekade oder einen späteren ersten Zeitpunkt wählen.</translation>
+    </message>
+    <message>
+        <source>The initial amount of %1 must be a number of at least 0.</source>
+        <translation>Die Anfangsmenge von %1 muss eine Zahl von mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 has no molar mass here: give its amount in atoms.</source>
+        <translation>%1 hat hier keine molare Masse: die Menge bitte in Atomen angeben.</translation>
+    </message>
+    <message>
+        <source>%1 is stable and has no activity: give its amount in atoms or grams.</source>
+        <translation>%1 ist stabil und hat keine Aktivität: die Menge bitte in Atomen oder Gramm angeben.</translation>
+    </message>
+    <message>
+        <source>The initial amount of %1 is more than 1E+30 atoms.</source>
+        <translation>Die Anfangsmenge von %1 ist größer als 1E+30 Atome.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -2023,10 +2064,6 @@ www.example.org/atomdrift</translation>
         <translation>Verzweigungsverhältnis</translation>
     </message>
     <message>
-        <source>Initial atoms</source>
-        <translation>Atome bei t=0</translation>
-    </message>
-    <message>
         <source>Run</source>
         <translation>Simulation</translation>
     </message>
@@ -2089,10 +2126,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Activity unit:</source>
         <translation>Einheit der Aktivität:</translation>
-    </message>
-    <message>
-        <source>Daughter over parent:</source>
-        <translation>Tochter/Mutter:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2312,23 +2345,8 @@ www.example.org/atomdrift</translation>
         <translation>%1-%2 (%3)</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.</source>
-        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.</extracomment>
-        <translation>Säkulares Gleichgewicht: %1 lebt weit länger als %2, daher stellt sich %3 bei %4 ein.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
-        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
-        <translation>Laufendes Gleichgewicht: %1 lebt länger als %2, daher stellt sich %3 bei %4 ein; die Aktivität von %5 ist bei t&#xa0;=&#xa0;%6&#xa0;%7 am größten.</translation>
-    </message>
-    <message>
         <source>No equilibrium: %1 is stable and has no activity.</source>
         <translation>Kein Gleichgewicht: %1 ist stabil und hat keine Aktivität.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
-        <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
-        <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie sein Mutternuklid %2, daher wächst %3 immer weiter.</translation>
     </message>
     <message>
         <source>Counter...</source>
@@ -2404,6 +2422,93 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Decay mode</source>
         <translation>Zerfallsart</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
+        <translation>Säkulares Gleichgewicht: %1 gibt den Takt vor, da es viel länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
+        <translation>Laufendes Gleichgewicht: %1 gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
+        <translation>Laufendes Gleichgewicht: %1 gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein; die Aktivität von %4 ist bei t = %5 %6 am größten.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
+        <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie die Nuklide vor ihm; daher wächst %2 weiter.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
+        <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Kein Gleichgewicht: %1 lebt länger als %2; daher wächst %3 weiter.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
+        <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Kein Gleichgewicht: Auf das taktgebende Nuklid folgen ebenso langlebige; daher wächst %1 weiter.</translation>
+    </message>
+    <message>
+        <source>Initial amount in:</source>
+        <translation>Anfangsmenge in:</translation>
+    </message>
+    <message>
+        <source>atoms</source>
+        <translation>Atomen</translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation>Gramm</translation>
+    </message>
+    <message>
+        <source>becquerel</source>
+        <translation>Becquerel</translation>
+    </message>
+    <message>
+        <source>Initial amount</source>
+        <translation>Anfangsmenge</translation>
+    </message>
+    <message>
+        <source>Time grid:</source>
+        <translation>Zeitraster:</translation>
+    </message>
+    <message>
+        <source>uniform</source>
+        <translation>gleichmäßig</translation>
+    </message>
+    <message>
+        <source>logarithmic</source>
+        <translation>logarithmisch</translation>
+    </message>
+    <message>
+        <source>First time:</source>
+        <translation>Erster Zeitpunkt:</translation>
+    </message>
+    <message>
+        <source>Last time:</source>
+        <translation>Letzter Zeitpunkt:</translation>
+    </message>
+    <message>
+        <source>Points per decade:</source>
+        <translation>Punkte je Dekade:</translation>
+    </message>
+    <message>
+        <source>Daughter:</source>
+        <translation>Tochter:</translation>
+    </message>
+    <message>
+        <source>Over:</source>
+        <translation>Bezug:</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.</source>
+        <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
+        <translation>Lauf „%1“: %2 Zeitpunkte auf einem logarithmischen Raster von %3 %4 bis %5 %6.</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,11 @@ No se puede leer %1: %2</translation>
         <source>%1 y</source>
         <translation>%1 años</translation>
     </message>
+    <message>
+        <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
+        <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
+        <translation>Muestra: %1, simulación %2 de %3 pasos que crecen diez veces por década, hasta %4 %5.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1861,6 +1866,42 @@ www.example.org/atomdrift</translation>
         <source>The branch threshold must be a number of percent from %1 to %2.</source>
         <translation>El umbral de ramas debe ser un porcentaje de %1 a %2.</translation>
     </message>
+    <message>
+        <source>The first time must be a number from 1 ns to 1E+12 y.</source>
+        <translation>El primer instante debe ser un número de 1 ns a 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The last time must be after the first time, at most 1E+12 y.</source>
+        <translation>El último instante debe ser posterior al primero, como mucho 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The points per decade must be a whole number from 1 to %1.</source>
+        <translation>Los puntos por década deben ser un número entero de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The grid has more than %1 steps: take fewer points per decade or a shorter span.</source>
+        <translation>La malla tiene más de %1 pasos: tome menos puntos por década o un intervalo más corto.</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s steps must be at least 1 ns: take fewer points per decade or a later first time.</source>
+        <translation>Los pasos de la malla deben durar al menos 1 ns: tome menos puntos por década o un primer instante posterior.</translation>
+    </message>
+    <message>
+        <source>The initial amount of %1 must be a number of at least 0.</source>
+        <translation>La cantidad inicial de %1 debe ser un número mayor o igual que 0.</translation>
+    </message>
+    <message>
+        <source>%1 has no molar mass here: give its amount in atoms.</source>
+        <translation>%1 no tiene aquí masa molar: indique su cantidad en átomos.</translation>
+    </message>
+    <message>
+        <source>%1 is stable and has no activity: give its amount in atoms or grams.</source>
+        <translation>%1 es estable y no tiene actividad: indique su cantidad en átomos o gramos.</translation>
+    </message>
+    <message>
+        <source>The initial amount of %1 is more than 1E+30 atoms.</source>
+        <translation>La cantidad inicial de %1 supera 1E+30 átomos.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -2023,10 +2064,6 @@ www.example.org/atomdrift</translation>
         <translation>Fracción de ramificación</translation>
     </message>
     <message>
-        <source>Initial atoms</source>
-        <translation>Átomos en t=0</translation>
-    </message>
-    <message>
         <source>Run</source>
         <translation>Simulación</translation>
     </message>
@@ -2089,10 +2126,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Activity unit:</source>
         <translation>Unidad de actividad:</translation>
-    </message>
-    <message>
-        <source>Daughter over parent:</source>
-        <translation>Hijo / padre:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2312,23 +2345,8 @@ www.example.org/atomdrift</translation>
         <translation>%1-%2 (%3)</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.</source>
-        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.</extracomment>
-        <translation>Equilibrio secular: %1 vive mucho más que %2, así que %3 se estabiliza en %4.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
-        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
-        <translation>Equilibrio transitorio: %1 vive más que %2, así que %3 se estabiliza en %4; la actividad de %5 es máxima en t&#xa0;=&#xa0;%6&#xa0;%7.</translation>
-    </message>
-    <message>
         <source>No equilibrium: %1 is stable and has no activity.</source>
         <translation>Sin equilibrio: %1 es estable y no tiene actividad.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
-        <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
-        <translation>Sin equilibrio: %1 vive al menos tanto como su núclido padre %2, así que %3 no deja de crecer.</translation>
     </message>
     <message>
         <source>Counter...</source>
@@ -2404,6 +2422,93 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Decay mode</source>
         <translation>Modo de desintegración</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
+        <translation>Equilibrio secular: %1 marca el ritmo, pues vive mucho más que los núclidos que lo siguen; por eso %2 se estabiliza en %3.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
+        <translation>Equilibrio transitorio: %1 marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %2 se estabiliza en %3.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
+        <translation>Equilibrio transitorio: %1 marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %2 se estabiliza en %3; la actividad de %4 alcanza su máximo a %5 %6.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
+        <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Sin equilibrio: %1 vive al menos tanto como los núclidos que lo preceden; por eso %2 sigue creciendo.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
+        <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Sin equilibrio: %1 vive más que %2; por eso %3 sigue creciendo.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
+        <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Sin equilibrio: al núclido que marca el ritmo lo siguen otros igual de longevos; por eso %1 sigue creciendo.</translation>
+    </message>
+    <message>
+        <source>Initial amount in:</source>
+        <translation>Cantidad inicial en:</translation>
+    </message>
+    <message>
+        <source>atoms</source>
+        <translation>átomos</translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation>gramos</translation>
+    </message>
+    <message>
+        <source>becquerel</source>
+        <translation>becquerelios</translation>
+    </message>
+    <message>
+        <source>Initial amount</source>
+        <translation>Cantidad inicial</translation>
+    </message>
+    <message>
+        <source>Time grid:</source>
+        <translation>Malla temporal:</translation>
+    </message>
+    <message>
+        <source>uniform</source>
+        <translation>uniforme</translation>
+    </message>
+    <message>
+        <source>logarithmic</source>
+        <translation>logarítmica</translation>
+    </message>
+    <message>
+        <source>First time:</source>
+        <translation>Primer instante:</translation>
+    </message>
+    <message>
+        <source>Last time:</source>
+        <translation>Último instante:</translation>
+    </message>
+    <message>
+        <source>Points per decade:</source>
+        <translation>Puntos por década:</translation>
+    </message>
+    <message>
+        <source>Daughter:</source>
+        <translation>Hijo:</translation>
+    </message>
+    <message>
+        <source>Over:</source>
+        <translation>Respecto a:</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.</source>
+        <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
+        <translation>Simulación «%1»: %2 instantes en una malla logarítmica de %3 %4 a %5 %6.</translation>
     </message>
 </context>
 <context>

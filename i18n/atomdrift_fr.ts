@@ -712,6 +712,11 @@ Impossible de lire %1&#xa0;: %2</translation>
         <source>%1 y</source>
         <translation>%1 ans</translation>
     </message>
+    <message>
+        <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
+        <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
+        <translation>Échantillon : %1, simulation %2 de %3 pas croissant d’un facteur dix par décade, jusqu’à %4 %5.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1861,6 +1866,42 @@ www.example.org/atomdrift</translation>
         <source>The branch threshold must be a number of percent from %1 to %2.</source>
         <translation>Le seuil d’embranchement doit être un pourcentage de %1 à %2.</translation>
     </message>
+    <message>
+        <source>The first time must be a number from 1 ns to 1E+12 y.</source>
+        <translation>Le premier instant doit être un nombre de 1 ns à 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The last time must be after the first time, at most 1E+12 y.</source>
+        <translation>Le dernier instant doit suivre le premier, au plus 1E+12 a.</translation>
+    </message>
+    <message>
+        <source>The points per decade must be a whole number from 1 to %1.</source>
+        <translation>Le nombre de points par décade doit être un entier de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The grid has more than %1 steps: take fewer points per decade or a shorter span.</source>
+        <translation>La grille a plus de %1 pas : prenez moins de points par décade ou une durée plus courte.</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s steps must be at least 1 ns: take fewer points per decade or a later first time.</source>
+        <translation>Les pas de la grille doivent durer au moins 1 ns : prenez moins de points par décade ou un premier instant plus tardif.</translation>
+    </message>
+    <message>
+        <source>The initial amount of %1 must be a number of at least 0.</source>
+        <translation>La quantité initiale de %1 doit être un nombre positif ou nul.</translation>
+    </message>
+    <message>
+        <source>%1 has no molar mass here: give its amount in atoms.</source>
+        <translation>%1 n’a pas de masse molaire ici : donnez sa quantité en atomes.</translation>
+    </message>
+    <message>
+        <source>%1 is stable and has no activity: give its amount in atoms or grams.</source>
+        <translation>%1 est stable et n’a pas d’activité : donnez sa quantité en atomes ou en grammes.</translation>
+    </message>
+    <message>
+        <source>The initial amount of %1 is more than 1E+30 atoms.</source>
+        <translation>La quantité initiale de %1 dépasse 1E+30 atomes.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -2023,10 +2064,6 @@ www.example.org/atomdrift</translation>
         <translation>Rapport d&apos;embranchement</translation>
     </message>
     <message>
-        <source>Initial atoms</source>
-        <translation>Atomes à t=0</translation>
-    </message>
-    <message>
         <source>Run</source>
         <translation>Simulation</translation>
     </message>
@@ -2089,10 +2126,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Activity unit:</source>
         <translation>Unité d&apos;activité&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Daughter over parent:</source>
-        <translation>Fils sur père&#xa0;:</translation>
     </message>
     <message>
         <source>Chart of the nuclide lab</source>
@@ -2312,23 +2345,8 @@ www.example.org/atomdrift</translation>
         <translation>%1 %2 (%3)</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.</source>
-        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.</extracomment>
-        <translation>Équilibre séculaire&#xa0;: %1 vit bien plus longtemps que %2, donc %3 se stabilise à %4.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 peaks at %6 %7.</source>
-        <extracomment>%1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number, %5 the daughter, %6 and %7 a time and its unit.</extracomment>
-        <translation>Équilibre transitoire&#xa0;: %1 vit plus longtemps que %2, donc %3 se stabilise à %4&#xa0;; l&apos;activité de %5 est maximale à t&#xa0;=&#xa0;%6&#xa0;%7.</translation>
-    </message>
-    <message>
         <source>No equilibrium: %1 is stable and has no activity.</source>
         <translation>Pas d&apos;équilibre&#xa0;: %1 est stable et n&apos;a pas d&apos;activité.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.</source>
-        <extracomment>%1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).</extracomment>
-        <translation>Pas d&apos;équilibre&#xa0;: %1 vit au moins aussi longtemps que son noyau père %2, donc %3 ne cesse de croître.</translation>
     </message>
     <message>
         <source>Counter...</source>
@@ -2399,11 +2417,98 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Leave out branches below (%):</source>
-        <translation>Omettre les embranchements sous (%) :</translation>
+        <translation>Omettre les embranchements sous (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Decay mode</source>
         <translation>Mode de désintégration</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
+        <translation>Équilibre séculaire : %1 impose le rythme, car il vit bien plus longtemps que les nucléides qui le suivent ; %2 se stabilise donc à %3.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
+        <translation>Équilibre transitoire : %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent ; %2 se stabilise donc à %3.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
+        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
+        <translation>Équilibre transitoire : %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent ; %2 se stabilise donc à %3 ; l’activité de %4 culmine à %5 %6.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
+        <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Pas d’équilibre : %1 vit au moins aussi longtemps que les nucléides qui le précèdent ; %2 continue donc de croître.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
+        <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Pas d’équilibre : %1 vit plus longtemps que %2 ; %3 continue donc de croître.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
+        <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Pas d’équilibre : des nucléides aussi durables que celui qui impose le rythme le suivent ; %1 continue donc de croître.</translation>
+    </message>
+    <message>
+        <source>Initial amount in:</source>
+        <translation>Quantité initiale en :</translation>
+    </message>
+    <message>
+        <source>atoms</source>
+        <translation>atomes</translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation>grammes</translation>
+    </message>
+    <message>
+        <source>becquerel</source>
+        <translation>becquerels</translation>
+    </message>
+    <message>
+        <source>Initial amount</source>
+        <translation>Quantité initiale</translation>
+    </message>
+    <message>
+        <source>Time grid:</source>
+        <translation>Grille de temps :</translation>
+    </message>
+    <message>
+        <source>uniform</source>
+        <translation>uniforme</translation>
+    </message>
+    <message>
+        <source>logarithmic</source>
+        <translation>logarithmique</translation>
+    </message>
+    <message>
+        <source>First time:</source>
+        <translation>Premier instant :</translation>
+    </message>
+    <message>
+        <source>Last time:</source>
+        <translation>Dernier instant :</translation>
+    </message>
+    <message>
+        <source>Points per decade:</source>
+        <translation>Points par décade :</translation>
+    </message>
+    <message>
+        <source>Daughter:</source>
+        <translation>Noyau fils :</translation>
+    </message>
+    <message>
+        <source>Over:</source>
+        <translation>Rapporté à :</translation>
+    </message>
+    <message>
+        <source>%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.</source>
+        <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
+        <translation>Simulation « %1 » : %2 instants sur une grille logarithmique de %3 %4 à %5 %6.</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,8 @@ struct ChainEntry {
     Message error;
 };
 
-inline constexpr int kMostChainMembers = 12;
+// Room for the longest natural series, U-238's 22 members with its side branches, and more.
+inline constexpr int kMostChainMembers = 32;
 inline constexpr int kMostCustomMembers = 5;
 inline constexpr std::size_t kLongestMemberName = 24; // bytes of a custom member's name
 // Half-lives the runs accept, in seconds: 1 ns to 10^20 years.

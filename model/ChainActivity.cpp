@@ -7,16 +7,6 @@
 namespace decay {
 namespace {
 
-// The link from the first radioactive member with the largest fraction; null when there is none.
-const ChainLink* mainLink(const Chain& chain, int parent)
-{
-    const ChainLink* best = nullptr;
-    for (const ChainLink& link : chain.links)
-        if (link.parent == parent && (!best || link.fraction > best->fraction))
-            best = &link;
-    return best;
-}
-
 double twoDigits(double value)
 {
     const double magnitude = std::pow(10.0, std::floor(std::log10(value)) - 1);
@@ -42,10 +32,10 @@ std::vector<double> totalActivity(const ChainSeries& activity)
     return total;
 }
 
-std::vector<double> activityRatio(const ChainSeries& activity, const ChainLink& link)
+std::vector<double> activityRatio(const ChainSeries& activity, int daughterIndex, int over)
 {
     std::vector<double> ratio;
-    const auto parent = activity.member(link.parent), daughter = activity.member(link.daughter);
+    const auto parent = activity.member(over), daughter = activity.member(daughterIndex);
     for (std::size_t k = 0; k < parent.size(); ++k)
         ratio.push_back(parent[k] > 0 ? daughter[k] / parent[k] : std::numeric_limits<double>::quiet_NaN());
     return ratio;
@@ -79,19 +69,77 @@ std::string_view activityUnitName(ActivityUnit unit)
     return "Bq";
 }
 
-Equilibrium equilibrium(const Chain& chain, int linkIndex)
+std::vector<int> upstreamMembers(const Chain& chain, int daughter)
 {
-    const ChainLink& link = chain.links[static_cast<std::size_t>(linkIndex)];
-    const ChainMember& a = chain.members[static_cast<std::size_t>(link.parent)];
-    const ChainMember& b = chain.members[static_cast<std::size_t>(link.daughter)];
+    std::vector<bool> reaches(static_cast<std::size_t>(chain.size()), false);
+    reaches[static_cast<std::size_t>(daughter)] = true;
+    // Daughters come after their parents, so one pass backwards finds every ancestor.
+    for (auto link = chain.links.rbegin(); link != chain.links.rend(); ++link)
+        if (reaches[static_cast<std::size_t>(link->daughter)])
+            reaches[static_cast<std::size_t>(link->parent)] = true;
+    std::vector<int> upstream;
+    for (int i = 0; i < daughter; ++i)
+        if (reaches[static_cast<std::size_t>(i)])
+            upstream.push_back(i);
+    return upstream;
+}
+
+std::vector<double> pureStart(const Chain& chain)
+{
+    std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0);
+    if (!initial.empty())
+        initial[0] = 1;
+    return initial;
+}
+
+Equilibrium equilibrium(const Chain& chain, std::span<const double> initial, int daughter, int over)
+{
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    if (b.stable() || b.halfLife >= a.halfLife)
-        return {EquilibriumKind::None, nan, nan};
-    if (a.halfLife >= kSecularRatio * b.halfLife)
-        return {EquilibriumKind::Secular, link.fraction, nan};
-    const double ratio = link.fraction * a.halfLife / (a.halfLife - b.halfLife);
-    const double peak = std::log(b.rate() / a.rate()) / (b.rate() - a.rate());
-    return {EquilibriumKind::Transient, ratio, peak};
+    const auto n = static_cast<std::size_t>(chain.size());
+    const auto d = static_cast<std::size_t>(daughter);
+    if (daughter < 0 || d >= n || over < 0 || over >= daughter || chain.members[d].stable())
+        return {EquilibriumKind::None, nan, nan, -1};
+    // Members that hold atoms at some time: those started with atoms and everything they feed.
+    std::vector<bool> fed(n, false);
+    for (std::size_t i = 0; i < n && i < initial.size(); ++i)
+        fed[i] = initial[i] > 0;
+    for (const ChainLink& link : chain.links)
+        if (fed[static_cast<std::size_t>(link.parent)])
+            fed[static_cast<std::size_t>(link.daughter)] = true;
+    const std::vector<int> upstream = upstreamMembers(chain, daughter);
+    if (std::ranges::count(upstream, over) == 0)
+        return {EquilibriumKind::None, nan, nan, -1};
+    std::size_t setter = d;
+    for (int i : upstream)
+        if (fed[static_cast<std::size_t>(i)] && chain.members[static_cast<std::size_t>(i)].rate() < chain.members[setter].rate())
+            setter = static_cast<std::size_t>(i);
+    const double slowest = chain.members[setter].rate();
+    const bool overFollows = std::find(upstream.begin(), upstream.end(), static_cast<int>(setter)) != upstream.end() &&
+                             (static_cast<int>(setter) == over || std::ranges::count(upstreamMembers(chain, over), static_cast<int>(setter)) > 0);
+    if (setter == d || !overFollows)
+        return {EquilibriumKind::None, nan, nan, static_cast<int>(setter)};
+    // In the chain's order: the activity of every member over the setter's (routes from the setter),
+    // and the branch fractions from `over`.
+    std::vector<double> limit(n, 0.0), branches(n, 0.0);
+    limit[setter] = 1;
+    branches[static_cast<std::size_t>(over)] = 1;
+    std::vector<bool> onRoute(n, false);
+    for (int i : upstream)
+        onRoute[static_cast<std::size_t>(i)] = true;
+    onRoute[d] = true;
+    for (const ChainLink& link : chain.links) {
+        const auto parent = static_cast<std::size_t>(link.parent), child = static_cast<std::size_t>(link.daughter);
+        branches[child] += branches[parent] * link.fraction;
+        if (!onRoute[child] || limit[parent] == 0)
+            continue;
+        const double rate = chain.members[child].rate();
+        if (!(rate > slowest)) // as long-lived as the setter: the ratio grows like t
+            return {EquilibriumKind::None, nan, nan, static_cast<int>(setter)};
+        limit[child] += limit[parent] * link.fraction * rate / (rate - slowest);
+    }
+    const double ratio = limit[d] / limit[static_cast<std::size_t>(over)];
+    const bool secular = ratio <= branches[d] * (1 + kSecularMargin);
+    return {secular ? EquilibriumKind::Secular : EquilibriumKind::Transient, ratio, branches[d], static_cast<int>(setter)};
 }
 
 TimeUnit fittingUnit(double seconds)
@@ -105,24 +153,56 @@ TimeUnit fittingUnit(double seconds)
 
 RunDefaults runDefaults(const Chain& chain)
 {
-    const auto first = std::find_if(chain.members.begin(), chain.members.end(), [](const ChainMember& m) { return !m.stable(); });
-    if (first == chain.members.end())
+    if (chain.members.empty() || chain.members[0].stable())
         return {};
-    const double parent = first->halfLife;
-    const ChainLink* link = mainLink(chain, static_cast<int>(first - chain.members.begin()));
-    const double daughter = link ? chain.members[static_cast<std::size_t>(link->daughter)].halfLife : 0.0;
-    double span = 5 * parent, shortest = parent;
-    if (daughter > 0 && daughter < parent) {
-        span = 10 * daughter;
-        shortest = daughter;
-    } else if (daughter > 0) {
-        span = 10 * parent;
+    const std::vector<double> start = pureStart(chain);
+    const double firstHalfLife = chain.members[0].halfLife;
+    // The share of the first member's atoms that reach each member, summed over the routes.
+    std::vector<double> reached(static_cast<std::size_t>(chain.size()), 0.0);
+    std::vector<bool> matters(reached.size(), false);
+    reached[0] = 1;
+    // Parents come before their daughters: a member's share is complete when its turn comes.
+    for (int i = 0; i < chain.size(); ++i) {
+        const ChainMember& member = chain.members[static_cast<std::size_t>(i)];
+        matters[static_cast<std::size_t>(i)] = i == 0 || (!member.stable() && reached[static_cast<std::size_t>(i)] >= kMattering &&
+                                                          member.halfLife <= kLongestFollowed * firstHalfLife);
+        if (matters[static_cast<std::size_t>(i)])
+            for (const ChainLink& link : chain.links)
+                if (link.parent == i)
+                    reached[static_cast<std::size_t>(link.daughter)] += reached[static_cast<std::size_t>(i)] * link.fraction;
+    }
+    double span = 0, shortest = firstHalfLife;
+    bool daughters = false;
+    for (int i = 1; i < chain.size(); ++i) {
+        if (!matters[static_cast<std::size_t>(i)])
+            continue;
+        const ChainMember& member = chain.members[static_cast<std::size_t>(i)];
+        const bool settles = equilibrium(chain, start, i, 0).setter != i;
+        span = std::max(span, (settles ? 10 : 5) * member.halfLife);
+        shortest = std::min(shortest, member.halfLife);
+        daughters = true;
+    }
+    if (!daughters) {
+        const bool radioactiveDaughter = std::ranges::any_of(chain.links, [&](const ChainLink& link) {
+            return link.parent == 0 && !chain.members[static_cast<std::size_t>(link.daughter)].stable();
+        });
+        span = (radioactiveDaughter ? 10 : 5) * firstHalfLife;
     }
     RunDefaults defaults;
     defaults.unit = fittingUnit(shortest / 10);
     defaults.step = twoDigits(shortest / 10 / unitSeconds(defaults.unit));
     const double steps = std::round(span / (defaults.step * unitSeconds(defaults.unit)));
-    defaults.steps = static_cast<int>(std::clamp(steps, 1.0, static_cast<double>(kMostLabSteps)));
+    if (steps <= kMostLabSteps) {
+        defaults.steps = static_cast<int>(std::max(steps, 1.0));
+    } else {
+        defaults.grid = GridKind::Logarithmic;
+        defaults.lastUnit = fittingUnit(span);
+        defaults.last = twoDigits(std::min(span, kLongestLabStep) / unitSeconds(defaults.lastUnit));
+    }
+    if (firstHalfLife >= kLongLived && chain.members[0].molarMass > 0) {
+        defaults.amount = 1;
+        defaults.amountUnit = AmountUnit::Grams;
+    }
     return defaults;
 }
 

@@ -4,6 +4,7 @@
 #include "ChainRuns.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +15,8 @@ namespace decay {
 ChainSeries activities(const Chain& chain, const ChainSeries& atoms);
 // The sum over the members at every step.
 std::vector<double> totalActivity(const ChainSeries& activity);
-// A_daughter / A_parent of the link at every step; NaN where the parent has no activity.
-std::vector<double> activityRatio(const ChainSeries& activity, const ChainLink& link);
+// A_daughter / A_over at every step; NaN where `over` has no activity.
+std::vector<double> activityRatio(const ChainSeries& activity, int daughter, int over);
 
 enum class ActivityUnit { Bq, kBq, MBq, GBq, Ci, uCi, dpm };
 inline constexpr std::array<ActivityUnit, 7> kActivityUnits{ActivityUnit::Bq, ActivityUnit::kBq, ActivityUnit::MBq,
@@ -26,33 +27,59 @@ inline constexpr std::array<ActivityUnit, 7> kActivityUnits{ActivityUnit::Bq, Ac
 double becquerelPer(ActivityUnit unit);
 std::string_view activityUnitName(ActivityUnit unit); // "Bq", ..., "µCi", "dpm" (UTF-8)
 
-// How the activity of a daughter B settles against that of its parent A (half-lives T_A, T_B):
-// secular when T_A >= kSecularRatio * T_B, where the transient ratio b T_A / (T_A - T_B) differs
-// from b by at most 1/999, less than a chart can show; transient when T_A > T_B otherwise; none
-// when the daughter lives at least as long as the parent, is stable, or the parent is.
+// How the activity of a daughter settles against that of a member upstream of it. Late in a run
+// every member decays with the slowest exponential among the members it descends from that hold
+// atoms or are fed (its setter, "the parent whose exponential survives longest"), so
+//   A_d / A_s -> sum over the routes s -> d of the product of b * lambda_j / (lambda_j - lambda_s)
+// over the links of the route (b its fraction, j its daughter), and A_d / A_u is the quotient of
+// those of d and u when the setter is upstream of u as well. Secular when that limit is within
+// kSecularMargin of the product of the branch fractions from u to d (the setter lives far longer
+// than everything after it), transient when it is larger; none when the daughter outlives the
+// members before it or the setter is not upstream of u (the ratio keeps growing), and for a
+// stable daughter.
 enum class EquilibriumKind { Secular, Transient, None };
-inline constexpr double kSecularRatio = 1000.0;
+inline constexpr double kSecularMargin = 0.01;
 
 struct Equilibrium {
     EquilibriumKind kind = EquilibriumKind::None;
-    double ratio = 0;     // A_B / A_A reached: b (secular), b T_A / (T_A - T_B) (transient); NaN for none
-    double peakTime = 0;  // seconds, transient only: ln(lambda_B / lambda_A) / (lambda_B - lambda_A); NaN otherwise
+    double ratio = 0;    // the limit of A_daughter / A_over; NaN for none
+    double branches = 0; // the branch fractions from `over` to the daughter, multiplied along each route and summed
+    int setter = -1;     // the member that sets the pace; -1 for a stable daughter
 };
-// For the link `link` of the chain. The window puts it into words.
-Equilibrium equilibrium(const Chain& chain, int link);
+// For the daughter over a member upstream of it, for a run that starts with `initial` atoms.
+Equilibrium equilibrium(const Chain& chain, std::span<const double> initial, int daughter, int over);
+// The members the daughter descends from, in the chain's order.
+std::vector<int> upstreamMembers(const Chain& chain, int daughter);
+// The atoms of a pure start of the chain's first member, as the entries begin.
+std::vector<double> pureStart(const Chain& chain);
 
 // A time in the largest unit it is at least 1 of (from s up to y).
 TimeUnit fittingUnit(double seconds);
 
-// Entries to start a chain with: a step about a tenth of the shorter half-life of the first member
-// and its main daughter (the link with the largest fraction), in a fitting unit with two
-// significant digits, and steps for ten half-lives of the daughter when it settles into an
-// equilibrium, ten of the first member when the daughter lives longer, five of the first member
-// when it has no radioactive daughter; at most kMostLabSteps.
+// Entries to start a chain with, from the members that matter: the radioactive ones that at least
+// kMattering of the first member's atoms reach, leaving out those that outlive it more than
+// kLongestFollowed times and what they feed. The span reaches the equilibrium of every member that
+// settles (ten of its half-lives) and the decay of a member that outlives the ones before it (five
+// of its half-lives); with no member after the first, five half-lives of the first, and ten when
+// its daughters live too long to follow. The step is a tenth of the shortest half-life among them,
+// with two significant digits in a fitting unit. When that takes more than kMostLabSteps steps,
+// the grid is logarithmic from that step to the span, kDefaultPerDecade points a decade. A first
+// member that lives kLongLived or longer starts as 1 g (10^6 atoms of it would show no activity
+// to speak of: 4 mBq of Co-60), a shorter-lived one as 10^6 atoms.
+inline constexpr double kMattering = 0.01;
+inline constexpr double kLongestFollowed = 1000;
+inline constexpr int kDefaultPerDecade = 20;
+inline constexpr double kLongLived = kSecondsPerYear;
 struct RunDefaults {
-    double step = 1; // in `unit`
+    double step = 1; // in `unit`; for a logarithmic grid the first time
     TimeUnit unit = TimeUnit::Second;
-    int steps = 100;
+    int steps = 100;  // uniform
+    GridKind grid = GridKind::Uniform;
+    double last = 0;  // logarithmic: the span, in `lastUnit`
+    TimeUnit lastUnit = TimeUnit::Second;
+    int perDecade = kDefaultPerDecade;
+    double amount = 1e6;
+    AmountUnit amountUnit = AmountUnit::Atoms;
 };
 RunDefaults runDefaults(const Chain& chain);
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numeric>
 
@@ -29,7 +30,7 @@ using Matrix = std::vector<double>; // n x n, row after row
 // Equal points are thus exact: g[z, z] = e^z, the limit of equal rates.
 class ExpDividedDifference {
 public:
-    explicit ExpDividedDifference(std::span<const double> z) : m_z(z) { m_known.fill({}); }
+    explicit ExpDividedDifference(std::span<const double> z) : m_z(z), m_known(z.size() * z.size()) {}
     double operator()() { return over(0, static_cast<int>(m_z.size()) - 1); }
 
 private:
@@ -63,14 +64,14 @@ private:
         const double spread = m_z[static_cast<std::size_t>(j)] - m_z[static_cast<std::size_t>(i)];
         if (spread <= 1.0)
             return taylor(i, j);
-        auto& known = m_known[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
+        auto& known = m_known[static_cast<std::size_t>(i) * m_z.size() + static_cast<std::size_t>(j)];
         if (!known)
             known = (over(i + 1, j) - over(i, j - 1)) / spread;
         return *known;
     }
 
     std::span<const double> m_z;
-    std::array<std::array<std::optional<double>, kLongestRoute>, kLongestRoute> m_known;
+    std::vector<std::optional<double>> m_known; // g[z_i..z_j] at i * size + j, once computed
 };
 
 // e^(A t) for the chain's rate matrix A (A_ii = -lambda_i, A_di = b * lambda_i for a link i -> d),
@@ -107,23 +108,37 @@ public:
     std::vector<double> routeValues(double t) const
     {
         std::vector<double> values;
-        std::vector<double> points(kLongestRoute);
-        for (const Route& route : m_routes) {
-            const std::size_t length = route.members.size();
-            for (std::size_t l = 0; l < length; ++l)
-                points[l] = -m_rates[static_cast<std::size_t>(route.members[l])] * t;
-            std::sort(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(length));
-            // Growing from the small divided difference keeps the partial products in range.
-            double value = ExpDividedDifference(std::span(points.data(), length))() * route.fraction;
-            for (std::size_t l = 0; l + 1 < length && value != 0.0; ++l)
-                value *= m_rates[static_cast<std::size_t>(route.members[l])] * t;
-            values.push_back(value);
-        }
+        for (const Route& route : m_routes)
+            values.push_back(routeValue(route, t));
         return values;
+    }
+    // N(t) of one member from the atoms at 0.
+    double memberAt(int member, std::span<const double> initial, double t) const
+    {
+        double sum = 0;
+        for (const Route& route : m_routes)
+            if (route.members.back() == member && initial[static_cast<std::size_t>(route.members.front())] > 0)
+                sum += initial[static_cast<std::size_t>(route.members.front())] * routeValue(route, t);
+        return sum;
     }
     const std::vector<Route>& routes() const { return m_routes; }
 
 private:
+    // The probability that an atom of the route's first member at 0 has followed it by t and is its
+    // last member then.
+    double routeValue(const Route& route, double t) const
+    {
+        std::array<double, kLongestRoute> points;
+        const std::size_t length = route.members.size();
+        for (std::size_t l = 0; l < length; ++l)
+            points[l] = -m_rates[static_cast<std::size_t>(route.members[l])] * t;
+        std::sort(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(length));
+        // Growing from the small divided difference keeps the partial products in range.
+        double value = ExpDividedDifference(std::span(points.data(), length))() * route.fraction;
+        for (std::size_t l = 0; l + 1 < length && value != 0.0; ++l)
+            value *= m_rates[static_cast<std::size_t>(route.members[l])] * t;
+        return value;
+    }
 
     void addRoutes(const Chain& chain, std::vector<int> members, double fraction)
     {
@@ -152,11 +167,23 @@ void multiply(const Matrix& m, std::span<const double> v, std::span<double> out)
     }
 }
 
+bool gridRunnable(const RunSetup& setup)
+{
+    if (setup.grid.empty())
+        return setup.step >= kShortestLabStep && setup.step <= kLongestLabStep;
+    if (setup.grid.size() != static_cast<std::size_t>(setup.steps) + 1 || setup.grid[0] != 0 || setup.grid.back() > kLongestLabStep)
+        return false;
+    for (std::size_t k = 1; k < setup.grid.size(); ++k)
+        if (!(setup.grid[k] - setup.grid[k - 1] >= kShortestLabStep))
+            return false;
+    return true;
+}
+
 // What readRunSetup guarantees, checked again for a setup made by hand.
 bool runnable(const Chain& chain, const RunSetup& setup)
 {
-    return setup.steps >= 1 && setup.steps <= kMostLabSteps && setup.step >= kShortestLabStep &&
-           setup.step <= kLongestLabStep && (!setup.milk || (setup.milk->member >= 0 && setup.milk->member < chain.size()));
+    return setup.steps >= 1 && setup.steps <= kMostLabSteps && gridRunnable(setup) &&
+           (!setup.milk || (setup.milk->member >= 0 && setup.milk->member < chain.size()));
 }
 
 // The state after every step, with the milking and the progress: `advance(k, state, decays)` turns
@@ -303,6 +330,56 @@ private:
     std::vector<int> m_roots; // the node of every member's route of one
 };
 
+// The exact run on a grid of unequal steps: each step's matrix of the tallied chain gives the state
+// after the step (its first n rows) and the step's decays (its tallies' rows) from the state
+// before. Equal steps share their matrix.
+std::optional<ChainSeries> gridRun(const Chain& chain, const Chain& tallied, const RunSetup& setup, Progress* progress)
+{
+    const Propagator propagator(tallied);
+    const std::size_t n = static_cast<std::size_t>(chain.size());
+    double lastStep = -1;
+    Matrix f;
+    std::vector<double> before(2 * n, 0.0), after(2 * n);
+    return runSteps(
+        chain, setup, progress,
+        [&](int k, std::vector<double>& state, std::vector<double>& decays) {
+            const double step = setup.grid[static_cast<std::size_t>(k)] - setup.grid[static_cast<std::size_t>(k) - 1];
+            if (step != lastStep) {
+                f = propagator.at(step);
+                lastStep = step;
+            }
+            std::copy(state.begin(), state.end(), before.begin());
+            multiply(f, before, after);
+            std::copy(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(n), state.begin());
+            std::copy(after.begin() + static_cast<std::ptrdiff_t>(n), after.end(), decays.begin());
+        },
+        [](int, const std::vector<double>&) {});
+}
+
+Message readLogarithmicGrid(const RunSetupTexts& texts, RunSetup& setup)
+{
+    const auto first = strictValue(texts.first, texts.decimalPoint);
+    const double from = first ? *first * unitSeconds(texts.firstUnit) : 0;
+    if (!(from >= kShortestLabStep && from <= kLongestLabStep))
+        return {"The first time must be a number from 1 ns to 1E+12 y.", {}};
+    const auto last = strictValue(texts.last, texts.decimalPoint);
+    const double to = last ? *last * unitSeconds(texts.lastUnit) : 0;
+    if (!(to > from && to <= kLongestLabStep))
+        return {"The last time must be after the first time, at most 1E+12 y.", {}};
+    const auto perDecade = wholeNumber(texts.perDecade, texts.decimalPoint);
+    if (!perDecade || *perDecade < 1 || *perDecade > kMostPointsPerDecade)
+        return {"The points per decade must be a whole number from 1 to %1.", {std::to_string(kMostPointsPerDecade)}};
+    setup.grid = logarithmicTimes(from, to, static_cast<int>(*perDecade));
+    if (setup.grid.size() > static_cast<std::size_t>(kMostLabSteps) + 1)
+        return {"The grid has more than %1 steps: take fewer points per decade or a shorter span.", {std::to_string(kMostLabSteps)}};
+    for (std::size_t k = 1; k < setup.grid.size(); ++k)
+        if (!(setup.grid[k] - setup.grid[k - 1] >= kShortestLabStep))
+            return {"The grid's steps must be at least 1 ns: take fewer points per decade or a later first time.", {}};
+    setup.steps = static_cast<int>(setup.grid.size()) - 1;
+    setup.step = setup.grid[1];
+    return {};
+}
+
 std::optional<long long> wholeAtoms(double value)
 {
     if (value != std::floor(value) || value < 0 || value > kMostRandomAtoms)
@@ -312,27 +389,80 @@ std::optional<long long> wholeAtoms(double value)
 
 } // namespace
 
+std::vector<double> RunSetup::times() const
+{
+    if (!grid.empty())
+        return grid;
+    std::vector<double> times;
+    for (int k = 0; k <= steps; ++k)
+        times.push_back(k * step);
+    return times;
+}
+
+std::vector<double> logarithmicTimes(double first, double last, int perDecade)
+{
+    std::vector<double> times{0};
+    if (!(first > 0 && last >= first && perDecade >= 1))
+        return times;
+    // The last as typed, not a power that rounds near it; no more points than a run may have.
+    for (int j = 0; times.size() <= static_cast<std::size_t>(kMostLabSteps); ++j) {
+        const double t = first * std::pow(10.0, static_cast<double>(j) / perDecade);
+        if (t >= last * (1 - 1e-12))
+            break;
+        times.push_back(t);
+    }
+    times.push_back(last);
+    return times;
+}
+
+std::optional<double> atomsOf(const ChainMember& member, double amount, AmountUnit unit)
+{
+    switch (unit) {
+    case AmountUnit::Atoms:
+        return amount;
+    case AmountUnit::Grams:
+        return member.molarMass > 0 ? std::optional(amount / member.molarMass * kAvogadro) : std::nullopt;
+    case AmountUnit::Becquerel:
+        return member.stable() ? std::nullopt : std::optional(amount / member.rate());
+    }
+    return std::nullopt;
+}
+
 RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
 {
     RunSetup setup;
     for (int i = 0; i < chain.size(); ++i) {
         const std::string text = static_cast<std::size_t>(i) < texts.initial.size() ? texts.initial[static_cast<std::size_t>(i)] : "";
+        const ChainMember& member = chain.members[static_cast<std::size_t>(i)];
         const auto value = text.find_first_not_of(' ') == std::string::npos ? std::optional(0.0) : strictValue(text, texts.decimalPoint);
-        if (!value || !(*value >= 0 && *value <= kMostLabAtoms))
-            return {.error = {"The initial number of atoms of %1 must be a number from 0 to 1E+30.",
-                              {chain.members[static_cast<std::size_t>(i)].symbol}}};
-        setup.initial.push_back(*value);
+        if (texts.amountUnit == AmountUnit::Atoms && (!value || !(*value >= 0 && *value <= kMostLabAtoms)))
+            return {.error = {"The initial number of atoms of %1 must be a number from 0 to 1E+30.", {member.symbol}}};
+        if (!value || !(*value >= 0 && std::isfinite(*value)))
+            return {.error = {"The initial amount of %1 must be a number of at least 0.", {member.symbol}}};
+        const auto atoms = atomsOf(member, *value, texts.amountUnit);
+        if (!atoms && texts.amountUnit == AmountUnit::Grams)
+            return {.error = {"%1 has no molar mass here: give its amount in atoms.", {member.symbol}}};
+        if (!atoms)
+            return {.error = {"%1 is stable and has no activity: give its amount in atoms or grams.", {member.symbol}}};
+        if (!(*atoms <= kMostLabAtoms))
+            return {.error = {"The initial amount of %1 is more than 1E+30 atoms.", {member.symbol}}};
+        setup.initial.push_back(*atoms);
     }
     if (std::accumulate(setup.initial.begin(), setup.initial.end(), 0.0) <= 0)
         return {.error = {"At least one member needs atoms at the start.", {}}};
-    const auto step = strictValue(texts.step, texts.decimalPoint);
-    setup.step = step ? *step * unitSeconds(texts.unit) : 0;
-    if (!(setup.step >= kShortestLabStep && setup.step <= kLongestLabStep))
-        return {.error = {"The time step must be a number from 1 ns to 1E+12 y.", {}}};
-    const auto steps = wholeNumber(texts.steps, texts.decimalPoint);
-    if (!steps || *steps < 1 || *steps > kMostLabSteps)
-        return {.error = {"The number of steps must be a whole number from 1 to %1.", {std::to_string(kMostLabSteps)}}};
-    setup.steps = static_cast<int>(*steps);
+    if (texts.grid == GridKind::Logarithmic) {
+        if (Message error = readLogarithmicGrid(texts, setup); !error.empty())
+            return {.error = std::move(error)};
+    } else {
+        const auto step = strictValue(texts.step, texts.decimalPoint);
+        setup.step = step ? *step * unitSeconds(texts.unit) : 0;
+        if (!(setup.step >= kShortestLabStep && setup.step <= kLongestLabStep))
+            return {.error = {"The time step must be a number from 1 ns to 1E+12 y.", {}}};
+        const auto steps = wholeNumber(texts.steps, texts.decimalPoint);
+        if (!steps || *steps < 1 || *steps > kMostLabSteps)
+            return {.error = {"The number of steps must be a whole number from 1 to %1.", {std::to_string(kMostLabSteps)}}};
+        setup.steps = static_cast<int>(*steps);
+    }
     if (texts.milkStep.find_first_not_of(' ') != std::string::npos) {
         const auto milkStep = wholeNumber(texts.milkStep, texts.decimalPoint);
         if (!milkStep || *milkStep < 1 || *milkStep > setup.steps)
@@ -373,6 +503,8 @@ std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, P
         tallied.members.push_back({});
         tallied.links.push_back({i, chain.size() + i, 1.0});
     }
+    if (!setup.grid.empty())
+        return gridRun(chain, tallied, setup, progress);
     const Matrix stepTallies = Propagator(tallied).at(setup.step);
     const int block = static_cast<int>(std::ceil(std::sqrt(setup.steps)));
     std::vector<Matrix> near;
@@ -406,19 +538,70 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
 {
     if (!runnable(chain, setup) || !randomRunRefusal(setup).empty())
         return std::nullopt;
-    const RouteDraws draws(chain, setup.step);
+    std::optional<RouteDraws> draws;
+    double lastStep = -1;
+    const std::vector<double> times = setup.times();
     std::vector<std::int32_t> end(static_cast<std::size_t>(chain.size())), decayed(end.size());
     return runSteps(
         chain, setup, progress,
-        [&](int, std::vector<double>& state, std::vector<double>& decays) {
+        [&](int k, std::vector<double>& state, std::vector<double>& decays) {
+            // A uniform grid's steps are all `step`; a logarithmic one's each their own.
+            const double step = setup.grid.empty() ? setup.step : times[static_cast<std::size_t>(k)] - times[static_cast<std::size_t>(k) - 1];
+            if (step != lastStep) {
+                draws.emplace(chain, step);
+                lastStep = step;
+            }
             std::fill(end.begin(), end.end(), 0);
             std::fill(decayed.begin(), decayed.end(), 0);
             for (std::size_t i = 0; i < state.size(); ++i)
-                draws.move(generator, static_cast<int>(i), static_cast<std::int32_t>(state[i]), end, decayed);
+                draws->move(generator, static_cast<int>(i), static_cast<std::int32_t>(state[i]), end, decayed);
             std::copy(end.begin(), end.end(), state.begin());
             std::copy(decayed.begin(), decayed.end(), decays.begin());
         },
         [](int, const std::vector<double>&) {});
+}
+
+double activityPeak(const Chain& chain, std::span<const double> initial, int member)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (member < 0 || member >= chain.size() || chain.members[static_cast<std::size_t>(member)].stable() ||
+        initial.size() != static_cast<std::size_t>(chain.size()))
+        return nan;
+    // Searched on a logarithmic scale from far below the shortest half-life to far beyond the
+    // longest, ten points a decade, then narrowed by golden sections of ln t around the highest.
+    double shortest = kLongestHalfLife, longest = kShortestHalfLife;
+    for (const ChainMember& m : chain.members)
+        if (!m.stable()) {
+            shortest = std::min(shortest, m.halfLife);
+            longest = std::max(longest, m.halfLife);
+        }
+    const Propagator propagator(chain);
+    const auto atoms = [&](double lnT) { return propagator.memberAt(member, initial, std::exp(lnT)); };
+    constexpr double kPerDecade = 10;
+    const double from = std::log(shortest * 1e-3), to = std::log(longest * 1e2), step = std::log(10.0) / kPerDecade;
+    const int points = static_cast<int>(std::ceil((to - from) / step));
+    int best = 0;
+    double highest = -1;
+    for (int j = 0; j <= points; ++j)
+        if (const double value = atoms(from + j * step); value > highest) {
+            highest = value;
+            best = j;
+        }
+    if (best == 0 || best == points || !(highest > 0))
+        return nan; // only falling, or still rising at the end
+    const double golden = (std::sqrt(5.0) - 1) / 2;
+    double a = from + (best - 1) * step, b = from + (best + 1) * step;
+    double c = b - golden * (b - a), d = a + golden * (b - a), fc = atoms(c), fd = atoms(d);
+    for (int i = 0; i < 100 && b - a > 1e-13 * std::max(1.0, std::fabs(a)); ++i) {
+        if (fc > fd) {
+            b = d, d = c, fd = fc;
+            c = b - golden * (b - a), fc = atoms(c);
+        } else {
+            a = c, c = d, fc = fd;
+            d = a + golden * (b - a), fd = atoms(d);
+        }
+    }
+    return std::exp((a + b) / 2);
 }
 
 } // namespace decay

@@ -28,10 +28,7 @@ CounterSettingsEntry readCounterSettings(const CounterTexts& texts)
 
 std::vector<double> uniformTimes(double step, int steps)
 {
-    std::vector<double> times;
-    for (int k = 0; k <= steps; ++k)
-        times.push_back(k * step);
-    return times;
+    return RunSetup{.initial = {}, .step = step, .steps = steps, .milk = {}, .grid = {}}.times();
 }
 
 SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, std::vector<double> times, bool random)

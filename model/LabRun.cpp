@@ -7,7 +7,7 @@ namespace decay {
 
 std::vector<double> LabRun::times() const
 {
-    return uniformTimes(setup.step, atoms.steps);
+    return setup.times();
 }
 
 std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed)

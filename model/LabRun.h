@@ -19,7 +19,7 @@ struct LabRun {
     ChainSeries atoms;                // of the random run, or the exact solution
     std::optional<ChainSeries> exact; // beside a random run: the exact solution of the same setup
 
-    // The run's times in seconds, one per step boundary: t_k = k * step, each a product.
+    // The run's times in seconds, one per step boundary (RunSetup::times).
     std::vector<double> times() const;
 };
 

@@ -83,6 +83,9 @@ private slots:
     {
         NuclideLab& lab = m_program->windows.nuclideLab();
         lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(C-14)"), Qt::MatchEndsWith));
+        // A gram, as the lab starts, would be 1.6e11 decays a second: far beyond what a counter records.
+        lab.cboAmountUnit->setCurrentText(QStringLiteral("atoms"));
+        lab.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1000000"));
         lab.cmdExact->click();
         lab.cmdCounter->click();
         CountingLab& w = m_program->windows.countingLab();

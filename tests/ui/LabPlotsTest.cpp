@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(atoms.layers[0].lines[0].last().x(), 200.0); // hours
         QCOMPARE(atoms.xTitle, QStringLiteral("t [h]"));
 
-        LabView ratio{.kind = LabView::Kind::Ratio, .link = 0};
+        LabView ratio{.kind = LabView::Kind::Ratio, .daughter = 1, .over = 0};
         const PlotChart::Plot plot = LabPlots::plot(&*run, ratio);
         const PlotChart::Layer& level = plot.layers.back();
         QCOMPARE(level.name, QStringLiteral("Equilibrium"));
@@ -70,6 +70,16 @@ private slots:
         QVERIFY(std::fabs(level.lines[0][0].y() - 0.875 * lambdaB / (lambdaB - lambdaA)) < 1e-9);
         QVERIFY(LabPlots::description(plot, &*run).contains(QStringLiteral("from t = 0 to 200 h")));
         QCOMPARE(LabPlots::plot(nullptr, {}).title, QStringLiteral("Press Exact or Random to run the chain"));
+
+        // On a logarithmic grid the time axis is logarithmic, and the level starts where it can be drawn.
+        decay::RunSetup log = setup;
+        log.grid = decay::logarithmicTimes(360, 720000, 5);
+        log.steps = static_cast<int>(log.grid.size()) - 1;
+        const auto logRun = decay::runLab(chain, log, decay::TimeUnit::Hour, false, 7);
+        QVERIFY(logRun);
+        const PlotChart::Plot logPlot = LabPlots::plot(&*logRun, ratio);
+        QVERIFY(logPlot.logX);
+        QCOMPARE(logPlot.layers.back().lines[0][0].x(), 0.1);
     }
 
     // 1000 intervals: a line with the error bars of every fourth; the background band steps only

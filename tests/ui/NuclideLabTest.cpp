@@ -73,13 +73,15 @@ private slots:
         descriptions.append(w.chartLab->accessibleDescription());
 
         w.optRatio->setChecked(true);
-        QCOMPARE(w.cboDaughter->currentText(), QStringLiteral("Tc-99m / Mo-99"));
+        QCOMPARE(w.cboDaughter->currentText(), QStringLiteral("Tc-99m"));
+        QCOMPARE(w.cboOver->currentText(), QStringLiteral("Mo-99"));
         QCOMPARE(layerNames(), QStringList({"Ratio", "Equilibrium"}));
         const PlotChart::Layer& ratio = w.chartLab->plot().layers[0];
         const double equilibrium = w.chartLab->plot().layers[1].lines[0][0].y();
         QVERIFY(std::fabs(ratio.lines[0].back().y() / equilibrium - 1) < 0.01);
-        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) lives longer than Tc-99m (6.007 h), "
-                                                          "so A(Tc-99m)/A(Mo-99) settles at 0.9627; the activity of Tc-99m peaks at 22.84 h."));
+        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) sets the pace, living longer than the "
+                                                          "members after it, so A(Tc-99m)/A(Mo-99) settles at 0.9627; the activity of "
+                                                          "Tc-99m peaks at 22.84 h."));
         w.chkLog->setChecked(true);
         QVERIFY(w.chartLab->plot().logY);
         descriptions.append(w.chartLab->accessibleDescription());
@@ -92,6 +94,25 @@ private slots:
         QVERIFY(!w.chartLab->isShown(w.chartLab->plot().layers[0]));
         box->click();
         QVERIFY(w.chartLab->isShown(w.chartLab->plot().layers[0]));
+    }
+
+    // In the thorium chain Bi-212 follows Pb-212, which outlives Rn-220: over Pb-212 the ratio settles,
+    // over Rn-220 it grows; the sentence names the member that sets the pace.
+    void equilibriumOfTheWholeChainInWords()
+    {
+        NuclideLab& w = choose(QStringLiteral("Radon-220 (Rn-220)"));
+        w.optRatio->setChecked(true);
+        w.cboDaughter->setCurrentText(QStringLiteral("Bi-212"));
+        QCOMPARE(w.cboOver->currentText(), QStringLiteral("Pb-212"));
+        QCOMPARE(w.cboOver->count(), 3); // Rn-220, Po-216, Pb-212
+        QVERIFY2(w.lblEquilibrium->text().startsWith(QStringLiteral("Transient equilibrium: Pb-212 (10.63 h) sets the pace")),
+                 qPrintable(w.lblEquilibrium->text()));
+        QVERIFY(w.lblEquilibrium->text().contains(QStringLiteral("A(Bi-212)/A(Pb-212) settles at 1.105")));
+        w.cboOver->setCurrentText(QStringLiteral("Rn-220"));
+        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("No equilibrium: Pb-212 (10.63 h) lives longer than Rn-220 (55.6 s), so "
+                                                          "A(Bi-212)/A(Rn-220) keeps growing."));
+        w.cmdExact->click();
+        QCOMPARE(layerNames(), QStringList({"Ratio"})); // no level to draw
     }
 
     void randomRunBesideItsExpectation()
@@ -166,6 +187,19 @@ private slots:
             QVERIFY2(m_program->platform.errors.isEmpty(), qPrintable(w.cboNuclide->currentText() + ": " + m_program->platform.errors.join(' ')));
             QVERIFY2(w.result() && !w.result()->random, qPrintable(w.cboNuclide->currentText()));
         }
+        // The uranium series starts as a gram on a logarithmic grid, drawn on a logarithmic time axis.
+        w.cboNuclide->setCurrentIndex(w.cboNuclide->findText(QStringLiteral("(U-238)"), Qt::MatchEndsWith));
+        QCOMPARE(w.cboGrid->currentText(), QStringLiteral("logarithmic"));
+        QVERIFY(!w.txtStep->isVisible() && w.txtPerDecade->isVisibleTo(&w));
+        QCOMPARE(w.cboAmountUnit->currentText(), QStringLiteral("grams"));
+        w.cmdExact->click();
+        QVERIFY(std::fabs(w.result()->setup.initial[0] / 2.5298e21 - 1) < 1e-4); // 1 g / 238.0508 g/mol * N_A
+        QVERIFY(w.chartLab->plot().logX);
+        QCOMPARE(w.lblStatus->text(), QStringLiteral("Exact run: 375 times on a logarithmic grid from 1.6 \u00D7 10\u207B\u2075 s to "
+                                                     "2,500,000 y."));
+        // Back to a uniform grid of the same span, as a class that wants plain steps would.
+        w.cboGrid->setCurrentIndex(0);
+        QVERIFY(w.txtStep->isVisibleTo(&w) && !w.txtPerDecade->isVisibleTo(&w));
     }
 
     void showsModesAndWhatTheChainLeavesOut()
@@ -258,9 +292,9 @@ private slots:
         for (const decay::Nuclide& nuclide : w.table().nuclides)
             QVERIFY2(!german.translate("Element", nuclide.element.c_str()).isEmpty(), nuclide.element.c_str());
         w.cmdExact->click();
-        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transientes Gleichgewicht: Mo-99 (2.747 d) lebt länger als Tc-99m (6.007 h), "
-                                                          "daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die Aktivität von Tc-99m "
-                                                          "ist bei t\u00A0=\u00A022.84\u00A0h am größten."));
+        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Laufendes Gleichgewicht: Mo-99 (2.747 d) gibt den Takt vor, da es länger lebt als "
+                                                          "die Nuklide nach ihm; daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die "
+                                                          "Aktivität von Tc-99m ist bei t\u00A0=\u00A022.84\u00A0h am größten."));
         w.txtSteps->setText(QStringLiteral("10001"));
         w.cmdExact->click();
         QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));

@@ -246,10 +246,18 @@ void CountingLab::setSample(const decay::LabRun& run, const QString& name)
         item->setCheckState(Qt::Checked);
     }
     const TimeScale time = shownTime();
-    lblSample->setText(tr("Sample: %1, %2 run of %3 steps of %4 %5.")
-                           .arg(name, run.random ? tr("random") : tr("exact"))
-                           .arg(run.setup.steps)
-                           .arg(numbers::significant(run.setup.step * time.perSecond, 6), time.unit));
+    const QString kind = run.random ? tr("random") : tr("exact");
+    if (run.setup.grid.empty())
+        lblSample->setText(tr("Sample: %1, %2 run of %3 steps of %4 %5.")
+                               .arg(name, kind)
+                               .arg(run.setup.steps)
+                               .arg(numbers::significant(run.setup.step * time.perSecond, 6), time.unit));
+    else
+        //: %1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.
+        lblSample->setText(tr("Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.")
+                               .arg(name, kind)
+                               .arg(run.setup.steps)
+                               .arg(numbers::significant(run.setup.grid.back() * time.perSecond, 6), time.unit));
     showCounts();
     showFit();
     setCommands();

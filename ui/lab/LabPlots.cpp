@@ -5,6 +5,8 @@
 #include "ui/Numbers.h"
 #include "ui/TimeText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 using look::qtext;
@@ -57,7 +59,9 @@ public:
     {
         PlotChart::Layer layer{LabPlots::tr("Equilibrium"), Qt::black};
         layer.width = 1;
-        layer.lines.push_back(QPolygonF{QPointF(m_times.front(), value), QPointF(m_times.back(), value)});
+        // On a logarithmic time axis from the first time after 0, which has no place there.
+        const double from = m_plot.logX && m_times.size() > 1 ? m_times[1] : m_times.front();
+        layer.lines.push_back(QPolygonF{QPointF(from, value), QPointF(m_times.back(), value)});
         m_plot.layers.push_back(std::move(layer));
     }
 
@@ -118,19 +122,20 @@ PlotChart::Plot LabPlots::plot(const decay::LabRun* run, const LabView& view)
     }
     const decay::Chain& chain = run->chain;
     plot.xTitle = tr("t [%1]").arg(unitText(run->unit));
+    plot.logX = !run->setup.grid.empty(); // a logarithmic grid's decades, each as wide
     const auto symbol = [&](int member) { return qtext(chain.members[static_cast<std::size_t>(member)].symbol); };
     SeriesAdder series(*run, view.kind != LabView::Kind::Atoms, plot);
     switch (view.kind) {
     case LabView::Kind::Ratio: {
-        if (view.link < 0 || view.link >= static_cast<int>(chain.links.size())) {
+        if (view.daughter <= 0 || view.daughter >= chain.size() || view.over < 0 || view.over >= view.daughter) {
             plot.title = tr("No radioactive daughter to compare with its parent");
             break;
         }
-        const decay::ChainLink& l = chain.links[static_cast<std::size_t>(view.link)];
-        plot.title = tr("Activity of %1 over that of %2").arg(symbol(l.daughter), symbol(l.parent));
-        plot.yTitle = tr("A(%1) / A(%2)").arg(symbol(l.daughter), symbol(l.parent));
-        series.add(tr("Ratio"), memberColor(l.daughter), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, l); });
-        const decay::Equilibrium eq = decay::equilibrium(chain, view.link);
+        const int d = view.daughter, u = view.over;
+        plot.title = tr("Activity of %1 over that of %2").arg(symbol(d), symbol(u));
+        plot.yTitle = tr("A(%1) / A(%2)").arg(symbol(d), symbol(u));
+        series.add(tr("Ratio"), memberColor(d), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, d, u); });
+        const decay::Equilibrium eq = decay::equilibrium(chain, run->setup.initial, d, u);
         if (eq.kind != decay::EquilibriumKind::None)
             series.level(eq.ratio);
         break;
@@ -167,35 +172,47 @@ QString LabPlots::description(const PlotChart::Plot& plot, const decay::LabRun* 
         .arg(numbers::significant(times.back() / decay::unitSeconds(run->unit), 6), unitText(run->unit));
 }
 
-QString LabPlots::equilibriumText(const decay::Chain& chain, int link)
+QString LabPlots::equilibriumText(const decay::Chain& chain, std::span<const double> initial, int daughter, int over)
 {
-    const decay::ChainLink& l = chain.links[static_cast<std::size_t>(link)];
-    const decay::ChainMember& a = chain.members[static_cast<std::size_t>(l.parent)];
-    const decay::ChainMember& b = chain.members[static_cast<std::size_t>(l.daughter)];
-    const decay::Equilibrium equilibrium = decay::equilibrium(chain, link);
-    const QString ratio = QStringLiteral("A(%1)/A(%2)").arg(qtext(b.symbol), qtext(a.symbol));
+    const auto member = [&](int i) -> const decay::ChainMember& { return chain.members[static_cast<std::size_t>(i)]; };
+    const decay::Equilibrium equilibrium = decay::equilibrium(chain, initial, daughter, over);
+    const QString ratio = QStringLiteral("A(%1)/A(%2)").arg(qtext(member(daughter).symbol), qtext(member(over).symbol));
+    const QString limit = numbers::significant(equilibrium.ratio, 4);
     switch (equilibrium.kind) {
     case decay::EquilibriumKind::Secular:
-        //: %1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a number.
-        return tr("Secular equilibrium: %1 lives far longer than %2, so %3 settles at %4.")
-            .arg(withHalfLife(a), withHalfLife(b), ratio, numbers::significant(equilibrium.ratio, 4));
+        //: %1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.
+        return tr("Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.")
+            .arg(withHalfLife(member(equilibrium.setter)), ratio, limit);
     case decay::EquilibriumKind::Transient: {
-        const decay::TimeUnit unit = decay::fittingUnit(equilibrium.peakTime);
-        //: %1 and %2 are the parent and the daughter with their half-lives, %3 is A(daughter)/A(parent), %4 a
-        //: number, %5 the daughter, %6 and %7 a time and its unit.
-        return tr("Transient equilibrium: %1 lives longer than %2, so %3 settles at %4; the activity of %5 "
-                  "peaks at %6 %7.")
-            .arg(withHalfLife(a), withHalfLife(b), ratio, numbers::significant(equilibrium.ratio, 4), qtext(b.symbol),
-                 numbers::significant(equilibrium.peakTime / decay::unitSeconds(unit), 4), unitText(unit));
+        const double peak = decay::activityPeak(chain, initial, daughter);
+        if (std::isnan(peak))
+            //: %1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.
+            return tr("Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.")
+                .arg(withHalfLife(member(equilibrium.setter)), ratio, limit);
+        const decay::TimeUnit unit = decay::fittingUnit(peak);
+        //: %1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a
+        //: number, %4 the daughter, %5 and %6 a time and its unit.
+        return tr("Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; "
+                  "the activity of %4 peaks at %5 %6.")
+            .arg(withHalfLife(member(equilibrium.setter)), ratio, limit, qtext(member(daughter).symbol),
+                 numbers::significant(peak / decay::unitSeconds(unit), 4), unitText(unit));
     }
     case decay::EquilibriumKind::None:
         break;
     }
-    if (b.stable())
-        return tr("No equilibrium: %1 is stable and has no activity.").arg(qtext(b.symbol));
-    //: %1 and %2 are the daughter and the parent with their half-lives, %3 is A(daughter)/A(parent).
-    return tr("No equilibrium: %1 lives at least as long as its parent %2, so %3 keeps growing.")
-        .arg(withHalfLife(b), withHalfLife(a), ratio);
+    if (equilibrium.setter < 0)
+        return tr("No equilibrium: %1 is stable and has no activity.").arg(qtext(member(daughter).symbol));
+    if (equilibrium.setter == daughter)
+        //: %1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).
+        return tr("No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.")
+            .arg(withHalfLife(member(daughter)), ratio);
+    const std::vector<int> aboveOver = decay::upstreamMembers(chain, over);
+    if (equilibrium.setter != over && std::ranges::count(aboveOver, equilibrium.setter) == 0)
+        //: %1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).
+        return tr("No equilibrium: %1 lives longer than %2, so %3 keeps growing.")
+            .arg(withHalfLife(member(equilibrium.setter)), withHalfLife(member(over)), ratio);
+    //: %1 is A(daughter)/A(member upstream).
+    return tr("No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.").arg(ratio);
 }
 
 QString LabPlots::nuclideTitle(const decay::Nuclide& nuclide)

@@ -14,7 +14,8 @@ struct LabView {
     Kind kind = Kind::Atoms;
     bool logY = false;
     decay::ActivityUnit activityUnit = decay::ActivityUnit::Bq;
-    int link = -1; // the ratio view's link: its daughter's activity over its parent's; -1 for none
+    int daughter = -1; // the ratio view's: the daughter's activity over that of a member upstream; -1 for none
+    int over = -1;
 };
 
 // The nuclide lab's plots and words, built from a run without a window.
@@ -27,8 +28,9 @@ public:
     static PlotChart::Plot plot(const decay::LabRun* run, const LabView& view);
     // What a screen reader says of the chart.
     static QString description(const PlotChart::Plot& plot, const decay::LabRun* run);
-    // Which equilibrium the activities of the link's daughter and parent settle into, in words.
-    static QString equilibriumText(const decay::Chain& chain, int link);
+    // Which equilibrium the activity of the daughter settles into against that of the member
+    // upstream, for a run from `initial` atoms, in words.
+    static QString equilibriumText(const decay::Chain& chain, std::span<const double> initial, int daughter, int over);
     // "Molybdenum-99 (Mo-99)" in the user's language, with a capital, as it stands alone in a list.
     static QString nuclideTitle(const decay::Nuclide& nuclide);
     // A half-life as a class reads it, with the digits the evaluation gives: "65.932" and "h",

@@ -130,11 +130,13 @@ QLayout* NuclideLab::buildEntries()
     chooser->addRow(tr("Nuclide:"), nuclideRow);
     txtThreshold = look::formField(chooser, QStringLiteral("txtThreshold"), tr("Leave out branches below (%):"));
     txtThreshold->setText(numbers::entry(100 * m_threshold, 6));
+    cboAmountUnit = comboBox(QStringLiteral("cboAmountUnit"), tr("Initial amount in:"), {tr("atoms"), tr("grams"), tr("becquerel")});
+    chooser->addRow(tr("Initial amount in:"), cboAmountUnit);
     sampleLayout->addLayout(chooser);
     tblMembers = new QTableWidget(0, ColumnCount);
     look::name(tblMembers, QStringLiteral("tblMembers"), tr("Members of the chain"));
     tblMembers->setHorizontalHeaderLabels({tr("Nuclide"), tr("Half-life"), tr("Unit"),
-                                           tr("Decays to"), tr("Branch fraction"), tr("Initial atoms"), tr("Decay mode")});
+                                           tr("Decays to"), tr("Branch fraction"), tr("Initial amount"), tr("Decay mode")});
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
     tblMembers->setMinimumWidth(660);
@@ -144,6 +146,9 @@ QLayout* NuclideLab::buildEntries()
     auto* runBox = new QGroupBox(tr("Run"));
     look::name(runBox, QStringLiteral("frmRun"), runBox->title());
     auto* form = new QFormLayout(runBox);
+    m_runForm = form;
+    cboGrid = comboBox(QStringLiteral("cboGrid"), tr("Time grid:"), {tr("uniform"), tr("logarithmic")});
+    form->addRow(tr("Time grid:"), cboGrid);
     txtStep = new QLineEdit;
     look::name(txtStep, QStringLiteral("txtStep"), tr("Time step:"));
     cboStepUnit = comboBox(QStringLiteral("cboStepUnit"), tr("Time unit"), timeUnitNames());
@@ -152,6 +157,18 @@ QLayout* NuclideLab::buildEntries()
     stepRow->addWidget(cboStepUnit);
     form->addRow(tr("Time step:"), stepRow);
     txtSteps = look::formField(form, QStringLiteral("txtSteps"), tr("Number of steps:"));
+    const auto timeRow = [&](QLineEdit*& field, QComboBox*& unit, const QString& name, const QString& unitName, const QString& label) {
+        field = new QLineEdit;
+        look::name(field, name, label);
+        unit = comboBox(unitName, tr("Time unit"), timeUnitNames());
+        auto* row = new QHBoxLayout;
+        row->addWidget(field, 1);
+        row->addWidget(unit);
+        form->addRow(label, row);
+    };
+    timeRow(txtFirstTime, cboFirstUnit, QStringLiteral("txtFirstTime"), QStringLiteral("cboFirstUnit"), tr("First time:"));
+    timeRow(txtLastTime, cboLastUnit, QStringLiteral("txtLastTime"), QStringLiteral("cboLastUnit"), tr("Last time:"));
+    txtPerDecade = look::formField(form, QStringLiteral("txtPerDecade"), tr("Points per decade:"));
     cmdExact = look::plainButton(QStringLiteral("cmdExact"), tr("Exact"));
     cmdExact->setDefault(true);
     cmdRandom = look::plainButton(QStringLiteral("cmdRandom"), tr("Random"));
@@ -205,13 +222,18 @@ QLayout* NuclideLab::buildChartArea()
     for (decay::ActivityUnit unit : decay::kActivityUnits)
         units.append(qtext(std::string(decay::activityUnitName(unit))));
     cboActivityUnit = comboBox(QStringLiteral("cboActivityUnit"), tr("Activity unit:"), units);
-    cboDaughter = comboBox(QStringLiteral("cboDaughter"), tr("Daughter over parent:"), {});
+    cboDaughter = comboBox(QStringLiteral("cboDaughter"), tr("Daughter:"), {});
+    cboOver = comboBox(QStringLiteral("cboOver"), tr("Over:"), {});
+    for (QComboBox* members : {cboDaughter, cboOver})
+        members->setMinimumContentsLength(6); // "Pa-234m" whole
     auto* settings = new QHBoxLayout;
     settings->addWidget(new QLabel(tr("Activity unit:")));
     settings->addWidget(cboActivityUnit);
     settings->addSpacing(16);
-    settings->addWidget(new QLabel(tr("Daughter over parent:")));
+    settings->addWidget(new QLabel(tr("Daughter:")));
     settings->addWidget(cboDaughter);
+    settings->addWidget(new QLabel(tr("Over:")));
+    settings->addWidget(cboOver);
     settings->addStretch();
 
     chartLab = new PlotChart;
@@ -236,6 +258,7 @@ void NuclideLab::connectHandlers()
 {
     connect(cboNuclide, &QComboBox::currentIndexChanged, this, &NuclideLab::cboNuclide_Change);
     connect(txtThreshold, &QLineEdit::editingFinished, this, &NuclideLab::txtThreshold_Change);
+    connect(cboGrid, &QComboBox::currentIndexChanged, this, &NuclideLab::cboGrid_Change);
     connect(cmdExact, &QPushButton::clicked, this, &NuclideLab::cmdExact_Click);
     connect(cmdRandom, &QPushButton::clicked, this, &NuclideLab::cmdRandom_Click);
     connect(cmdMilk, &QPushButton::clicked, this, &NuclideLab::cmdMilk_Click);
@@ -244,6 +267,7 @@ void NuclideLab::connectHandlers()
     connect(chkLog, &QCheckBox::toggled, this, &NuclideLab::optView_Click);
     connect(cboActivityUnit, &QComboBox::currentIndexChanged, this, &NuclideLab::optView_Click);
     connect(cboDaughter, &QComboBox::currentIndexChanged, this, &NuclideLab::cboDaughter_Change);
+    connect(cboOver, &QComboBox::currentIndexChanged, this, &NuclideLab::cboOver_Change);
     connect(cmdExport, &QPushButton::clicked, this, &NuclideLab::cmdExport_Click);
     connect(cmdSaveImage, &QPushButton::clicked, this, &NuclideLab::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
@@ -276,11 +300,7 @@ void NuclideLab::cboNuclide_Change()
     m_result.reset();
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
-        const decay::RunDefaults defaults = decay::runDefaults(*chain);
-        txtStep->setText(numbers::entry(defaults.step, 4));
-        cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
-        txtSteps->setText(QString::number(defaults.steps));
-        txtMilkStep->setText(QString::number(std::max(defaults.steps / 2, 1)));
+        showDefaults(*chain);
     }
     showLinks(chain);
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
@@ -290,6 +310,57 @@ void NuclideLab::cboNuclide_Change()
     setResultCommands();
     showPlot();
     showEquilibrium();
+}
+
+// The entries a chain starts with: its grid, and the amount of its first member.
+void NuclideLab::showDefaults(const decay::Chain& chain)
+{
+    const decay::RunDefaults defaults = decay::runDefaults(chain);
+    const bool logarithmic = defaults.grid == decay::GridKind::Logarithmic;
+    txtStep->setText(numbers::entry(defaults.step, 4));
+    cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
+    txtSteps->setText(QString::number(defaults.steps));
+    txtFirstTime->setText(numbers::entry(defaults.step, 4));
+    cboFirstUnit->setCurrentIndex(static_cast<int>(defaults.unit));
+    txtLastTime->setText(numbers::entry(logarithmic ? defaults.last : defaults.step * defaults.steps, 4));
+    cboLastUnit->setCurrentIndex(static_cast<int>(logarithmic ? defaults.lastUnit : defaults.unit));
+    txtPerDecade->setText(QString::number(defaults.perDecade));
+    cboGrid->setCurrentIndex(logarithmic ? 1 : 0);
+    cboGrid_Change();
+    const int steps = logarithmic ? static_cast<int>(decay::logarithmicTimes(defaults.step * decay::unitSeconds(defaults.unit),
+                                                                             defaults.last * decay::unitSeconds(defaults.lastUnit),
+                                                                             defaults.perDecade).size()) - 1
+                                  : defaults.steps;
+    txtMilkStep->setText(QString::number(std::max(steps / 2, 1)));
+    cboAmountUnit->setCurrentIndex(static_cast<int>(defaults.amountUnit));
+    if (m_chain && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
+        tblMembers->item(0, ColAtoms)->setText(numbers::entry(defaults.amount, 6));
+}
+
+// A uniform grid takes a step and a number of steps, a logarithmic one a first and a last time
+// and the points per decade.
+void NuclideLab::cboGrid_Change()
+{
+    const bool logarithmic = cboGrid->currentIndex() == 1;
+    for (QWidget* field : {static_cast<QWidget*>(txtStep), static_cast<QWidget*>(txtSteps)})
+        m_runForm->setRowVisible(rowOf(field), !logarithmic);
+    for (QWidget* field : {static_cast<QWidget*>(txtFirstTime), static_cast<QWidget*>(txtLastTime), static_cast<QWidget*>(txtPerDecade)})
+        m_runForm->setRowVisible(rowOf(field), logarithmic);
+}
+
+// The row of the run's form that holds the field, alone or in a row of its own with its unit.
+int NuclideLab::rowOf(QWidget* field) const
+{
+    for (int row = 0; row < m_runForm->rowCount(); ++row) {
+        QLayoutItem* item = m_runForm->itemAt(row, QFormLayout::FieldRole);
+        if (!item)
+            continue;
+        if (item->widget() == field)
+            return row;
+        if (QLayout* layout = item->layout(); layout && layout->indexOf(field) >= 0)
+            return row;
+    }
+    return -1;
 }
 
 // A new threshold builds the table chain anew; one that cannot be read says why and keeps the last.
@@ -307,23 +378,41 @@ void NuclideLab::txtThreshold_Change()
     cboNuclide_Change();
 }
 
-// The members to milk and the links to compare, of the chain shown or of the one just run (a custom
-// chain may have changed since it was shown).
+// The members to milk and the daughters to compare, of the chain shown or of the one just run (a
+// custom chain may have changed since it was shown).
 void NuclideLab::showLinks(const std::optional<decay::Chain>& chain)
 {
     const QSignalBlocker quiet(cboDaughter);
     cboMilk->clear();
     cboDaughter->clear();
-    if (!chain)
+    if (chain) {
+        for (const decay::ChainMember& member : chain->members)
+            cboMilk->addItem(qtext(member.symbol));
+        cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
+        for (int i = 1; i < chain->size(); ++i)
+            if (!chain->members[static_cast<std::size_t>(i)].stable() && !decay::upstreamMembers(*chain, i).empty())
+                cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(i)].symbol), i);
+    }
+    showUpstream(chain);
+}
+
+// The members upstream of the chosen daughter, its main parent first chosen.
+void NuclideLab::showUpstream(const std::optional<decay::Chain>& chain)
+{
+    const QSignalBlocker quiet(cboOver);
+    cboOver->clear();
+    if (!chain || cboDaughter->count() == 0)
         return;
-    for (const decay::ChainMember& member : chain->members)
-        cboMilk->addItem(qtext(member.symbol));
-    cboMilk->setCurrentIndex(std::min(1, chain->size() - 1)); // the daughter, as a generator is eluted
+    const int daughter = cboDaughter->currentData().toInt();
+    const decay::ChainLink* main = nullptr;
     for (const decay::ChainLink& link : chain->links)
-        if (!chain->members[static_cast<std::size_t>(link.daughter)].stable())
-            cboDaughter->addItem(qtext(chain->members[static_cast<std::size_t>(link.daughter)].symbol + " / " +
-                                       chain->members[static_cast<std::size_t>(link.parent)].symbol),
-                                 static_cast<int>(&link - chain->links.data()));
+        if (link.daughter == daughter && (!main || link.fraction > main->fraction))
+            main = &link;
+    for (int i : decay::upstreamMembers(*chain, daughter)) {
+        cboOver->addItem(qtext(chain->members[static_cast<std::size_t>(i)].symbol), i);
+        if (main && main->parent == i)
+            cboOver->setCurrentIndex(cboOver->count() - 1);
+    }
 }
 
 // A chain of the table: its members as the table gives them; only the initial atoms are entries.
@@ -421,9 +510,16 @@ std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, 
                 row = r;
         texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
     }
+    texts.amountUnit = chosen(decay::kAmountUnits, cboAmountUnit);
+    texts.grid = chosen(decay::kGridKinds, cboGrid);
     texts.step = text(txtStep);
     texts.unit = chosen(decay::kTimeUnits, cboStepUnit);
     texts.steps = text(txtSteps);
+    texts.first = text(txtFirstTime);
+    texts.firstUnit = chosen(decay::kTimeUnits, cboFirstUnit);
+    texts.last = text(txtLastTime);
+    texts.lastUnit = chosen(decay::kTimeUnits, cboLastUnit);
+    texts.perDecade = text(txtPerDecade);
     if (milk) {
         texts.milkStep = text(txtMilkStep);
         texts.milkMember = std::max(cboMilk->currentIndex(), 0);
@@ -469,7 +565,10 @@ void NuclideLab::run(bool random, bool milk)
         }
     }
     const look::BusyCursor busy;
-    std::optional<decay::LabRun> result = decay::runLab(*chain, *setup, chosen(decay::kTimeUnits, cboStepUnit), random, m_platform.randomSeed());
+    const bool logarithmic = !setup->grid.empty();
+    // The views and the file keep the time in the unit of the step, or of the last time.
+    const decay::TimeUnit unit = chosen(decay::kTimeUnits, logarithmic ? cboLastUnit : cboStepUnit);
+    std::optional<decay::LabRun> result = decay::runLab(*chain, *setup, unit, random, m_platform.randomSeed());
     if (!result) {
         m_platform.showError(this, tr("Nuclide lab"), tr("The chain could not be run with these entries."));
         return;
@@ -481,11 +580,15 @@ void NuclideLab::run(bool random, bool milk)
     }
     m_result = std::move(result);
     m_lastRandom = random;
-    const QString unit = unitText(m_result->unit);
-    QString status = tr("%1 run: %2 steps of %3 %4.")
-                         .arg(random ? tr("Random") : tr("Exact"))
-                         .arg(setup->steps)
-                         .arg(txtStep->text(), unit);
+    const QString kind = random ? tr("Random") : tr("Exact");
+    //: %1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.
+    QString status = logarithmic ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
+                                       .arg(kind)
+                                       .arg(setup->steps)
+                                       .arg(numbers::significant(setup->grid[1] / decay::unitSeconds(chosen(decay::kTimeUnits, cboFirstUnit)), 4),
+                                            unitText(chosen(decay::kTimeUnits, cboFirstUnit)),
+                                            numbers::significant(setup->grid.back() / decay::unitSeconds(unit), 4), unitText(unit))
+                                 : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(setup->steps).arg(txtStep->text(), unitText(unit));
     if (setup->milk)
         status += tr(" All %1 milked after step %2.").arg(qtext(chain->members[static_cast<std::size_t>(setup->milk->member)].symbol)).arg(setup->milk->step);
     lblStatus->setText(status);
@@ -510,6 +613,12 @@ void NuclideLab::optView_Click()
 
 void NuclideLab::cboDaughter_Change()
 {
+    showUpstream(m_result ? std::optional(m_result->chain) : m_chain);
+    cboOver_Change();
+}
+
+void NuclideLab::cboOver_Change()
+{
     showPlot();
     showEquilibrium();
 }
@@ -520,7 +629,8 @@ LabView NuclideLab::view() const
     shown.kind = optRatio->isChecked() ? LabView::Kind::Ratio : optActivity->isChecked() ? LabView::Kind::Activity : LabView::Kind::Atoms;
     shown.logY = chkLog->isChecked();
     shown.activityUnit = chosen(decay::kActivityUnits, cboActivityUnit);
-    shown.link = cboDaughter->count() > 0 ? cboDaughter->currentData().toInt() : -1;
+    shown.daughter = cboDaughter->count() > 0 ? cboDaughter->currentData().toInt() : -1;
+    shown.over = cboOver->count() > 0 ? cboOver->currentData().toInt() : -1;
     return shown;
 }
 
@@ -536,11 +646,13 @@ void NuclideLab::showPlot()
 void NuclideLab::showEquilibrium()
 {
     const std::optional<decay::Chain> chain = m_result ? std::optional(m_result->chain) : m_chain;
-    if (!chain || cboDaughter->count() == 0) {
+    if (!chain || cboDaughter->count() == 0 || cboOver->count() == 0) {
         lblEquilibrium->setText(chain ? tr("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
         return;
     }
-    lblEquilibrium->setText(LabPlots::equilibriumText(*chain, cboDaughter->currentData().toInt()));
+    // The run's start, or before a run a pure start of the first member.
+    const std::vector<double> initial = m_result ? m_result->setup.initial : decay::pureStart(*chain);
+    lblEquilibrium->setText(LabPlots::equilibriumText(*chain, initial, cboDaughter->currentData().toInt(), cboOver->currentData().toInt()));
 }
 
 // Files and printing

@@ -15,6 +15,7 @@ class PlotChart;
 class Platform;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -46,6 +47,13 @@ public:
     QTableWidget* tblMembers;
     QLineEdit* txtStep;
     QComboBox* cboStepUnit;
+    QComboBox* cboGrid;
+    QLineEdit* txtFirstTime;
+    QComboBox* cboFirstUnit;
+    QLineEdit* txtLastTime;
+    QComboBox* cboLastUnit;
+    QLineEdit* txtPerDecade;
+    QComboBox* cboAmountUnit;
     QLineEdit* txtSteps;
     QPushButton* cmdExact;
     QPushButton* cmdRandom;
@@ -59,6 +67,7 @@ public:
     QCheckBox* chkLog;
     QComboBox* cboActivityUnit;
     QComboBox* cboDaughter;
+    QComboBox* cboOver;
     PlotChart* chartLab;
     PlotLegend* frmLegend;
     QLabel* lblEquilibrium;
@@ -76,6 +85,8 @@ public:
     void cmdMilk_Click();
     void optView_Click();
     void cboDaughter_Change();
+    void cboOver_Change();
+    void cboGrid_Change();
     void cmdExport_Click();
     void cmdSaveImage_Click();
     void cmdPrint_Click();
@@ -102,12 +113,16 @@ private:
     void showPlot();
     struct LabView view() const;
     void showEquilibrium();
+    void showDefaults(const decay::Chain& chain);
+    int rowOf(QWidget* field) const;
+    void showUpstream(const std::optional<decay::Chain>& chain);
     void setResultCommands();
 
     Platform& m_platform;
     decay::NuclideTable m_table;
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
     double m_threshold = decay::ChainOptions{}.threshold;
+    QFormLayout* m_runForm = nullptr;
     std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
     NuclideChart* m_nuclideChart = nullptr;
