@@ -1,5 +1,6 @@
 #include "HalfLifeFit.h"
 
+#include "ChiSquare.h"
 #include "EnsembleStats.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ using Matrix = std::array<Vector, 3>;
 
 struct Problem {
     const FitData& data;
+    FitMethod method = FitMethod::PoissonLikelihood;
     double origin = 0;          // times are taken from the first interval's start
     int unknowns = 2;           // 3 when b is fitted
 };
@@ -46,10 +48,12 @@ double expectedCounts(const Problem& p, std::size_t k, const Vector& x, Vector* 
     return x[2] * exposure + signal;
 }
 
-// The background rate is fitted whenever it was measured. A measurement of n counts in T adds
-// its Poisson likelihood n ln b - b T; one of no count at all says the rate is 0 within one
-// count's worth, sigma = 1/T, as its error band shows (BackgroundMeasurement::sigma), and adds the
-// Gaussian -(b T)^2 / 2. Each term comes with its score and expected information.
+// The background rate is fitted whenever it was measured. For the likelihood, a measurement of
+// n counts in T adds its Poisson likelihood n ln b - b T; one of no count at all says the rate is
+// 0 within one count's worth, sigma = 1/T, as its error band shows (BackgroundMeasurement::sigma),
+// and adds the Gaussian -(b T)^2 / 2. Least squares takes every measurement as a Gaussian datum
+// of the measured rate and its sigma. Each term comes with its score, expected information and
+// its share of the goodness of fit (the deviance, or Pearson's chi-square).
 bool backgroundFitted(const FitData& data)
 {
     return data.backgroundTime > 0;
@@ -59,17 +63,28 @@ struct BackgroundTerm {
     double logLikelihood = 0;
     double score = 0;
     double information = 0;
+    double chiSquare = 0;
 };
-BackgroundTerm backgroundTerm(const FitData& data, double b)
+BackgroundTerm backgroundTerm(const Problem& p, double b)
 {
+    const FitData& data = p.data;
     const double t = data.backgroundTime;
+    if (p.method == FitMethod::WeightedLeastSquares) {
+        const double sigma = data.backgroundRateSigma(), z = (b - data.backgroundRate) / sigma;
+        return {-0.5 * z * z, -z / sigma, 1 / (sigma * sigma), z * z};
+    }
     if (data.backgroundCounts == 0)
-        return {-0.5 * b * b * t * t, -b * t * t, t * t};
+        return {-0.5 * b * b * t * t, -b * t * t, t * t, b * b * t * t};
     const auto n = static_cast<double>(data.backgroundCounts);
-    return {n * std::log(b) - b * t, n / b - t, t / b};
+    return {n * std::log(b) - b * t, n / b - t, t / b, 2 * (n * std::log(n / (b * t)) - (n - b * t))};
 }
 
-double logLikelihood(const Problem& p, const Vector& x)
+// Counts expected are kept above this, so that a weight 1 / mu stays finite.
+constexpr double kLeastExpected = 1e-300;
+
+// What the search climbs: the log-likelihood, or for least squares -chi^2 / 2 with the weights
+// of the expectation `weightsAt` (those of the iteration's start, held while it searches).
+double objective(const Problem& p, const Vector& x, const Vector& weightsAt)
 {
     if (!(x[2] >= 0))
         return -std::numeric_limits<double>::infinity();
@@ -77,22 +92,27 @@ double logLikelihood(const Problem& p, const Vector& x)
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
         const double mu = expectedCounts(p, k, x);
         const auto counts = static_cast<double>(p.data.intervals[k].counts);
-        sum += (counts > 0 ? counts * std::log(mu) : 0.0) - mu;
+        if (p.method == FitMethod::PoissonLikelihood)
+            sum += (counts > 0 ? counts * std::log(mu) : 0.0) - mu;
+        else
+            sum -= 0.5 * (counts - mu) * (counts - mu) / std::max(expectedCounts(p, k, weightsAt), kLeastExpected);
     }
     if (p.unknowns == 3)
-        sum += backgroundTerm(p.data, x[2]).logLikelihood;
+        sum += backgroundTerm(p, x[2]).logLikelihood;
     return std::isnan(sum) ? -std::numeric_limits<double>::infinity() : sum;
 }
 
-// The expected information and the score at x.
+// The expected information and the score at x. Both methods weight by 1 / mu at x: for the
+// likelihood that is its score and Fisher information, for least squares the Gauss-Newton normal
+// equations with the weights of the expectation at x.
 void informationAndScore(const Problem& p, const Vector& x, Matrix& information, Vector& score)
 {
     information = {};
     score = {};
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
         Vector g;
-        const double mu = expectedCounts(p, k, x, &g);
-        const double excess = static_cast<double>(p.data.intervals[k].counts) / mu - 1;
+        const double mu = std::max(expectedCounts(p, k, x, &g), kLeastExpected);
+        const double excess = (static_cast<double>(p.data.intervals[k].counts) - mu) / mu;
         for (int i = 0; i < p.unknowns; ++i) {
             score[i] += excess * g[i];
             for (int j = 0; j < p.unknowns; ++j)
@@ -100,7 +120,7 @@ void informationAndScore(const Problem& p, const Vector& x, Matrix& information,
         }
     }
     if (p.unknowns == 3) {
-        const BackgroundTerm term = backgroundTerm(p.data, x[2]);
+        const BackgroundTerm term = backgroundTerm(p, x[2]);
         score[2] += term.score;
         information[2][2] += term.information;
     }
@@ -135,12 +155,20 @@ Vector solve(Matrix a, Vector b, int n)
     return x;
 }
 
-// Where the search starts: the line's decay constant when it has one, else a half-life of a
-// third of the time covered; S so that the expected net counts match the observed ones.
+// Where the search starts: the decay constant of a rough line through ln(net rate) when it
+// falls, else a half-life of a third of the time covered; S so that the expected net counts
+// match the observed ones.
 Vector startingPoint(const Problem& p, double span)
 {
-    const HalfLifeFit line = fitWeightedLeastSquares(p.data);
-    const double lambda = std::numbers::ln2 / (line.fitted() ? line.halfLife : span / 3);
+    LineFit line;
+    for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
+        const CountInterval& interval = p.data.intervals[k];
+        const double net = static_cast<double>(interval.counts) - p.data.background(k);
+        if (net > 0 && interval.end > interval.start)
+            line.add((interval.start + interval.end) / 2, std::log(net / (interval.end - interval.start)), net);
+    }
+    const double slope = line.points() >= 2 ? line.slope() : kNaN;
+    const double lambda = slope < 0 && -slope * span < 100 ? -slope : std::numbers::ln2 / (span / 3);
     Vector x{0, std::log(lambda), p.data.backgroundRate};
     double net = 0, signal = 0;
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
@@ -151,10 +179,48 @@ Vector startingPoint(const Problem& p, double span)
     return x;
 }
 
+// Climbs the objective from the starting point by scoring steps, each halved until the
+// objective does not fall; false when it does not settle.
+bool search(const Problem& p, Vector& x)
+{
+    double value = objective(p, x, x);
+    Matrix information;
+    Vector score;
+    bool converged = false;
+    for (int iteration = 0; iteration < kMostIterations && !converged && std::isfinite(value); ++iteration) {
+        informationAndScore(p, x, information, score);
+        const Vector step = solve(information, score, p.unknowns);
+        const Vector weightsAt = x;
+        value = objective(p, x, weightsAt); // least squares: the new weights change the value
+        bool moved = false;
+        for (double share = 1; share > 1e-6 && !moved; share /= 2) {
+            Vector trial = x;
+            for (int i = 0; i < p.unknowns; ++i)
+                trial[i] += share * step[i];
+            const double trialValue = objective(p, trial, weightsAt);
+            if (trialValue >= value - 1e-12 * std::fabs(value)) {
+                converged = std::fabs(share * step[0]) < 1e-9 && std::fabs(share * step[1]) < 1e-9;
+                x = trial;
+                value = trialValue;
+                moved = true;
+            }
+        }
+        converged = converged || !moved;
+    }
+    return converged;
+}
+
+// sign(n - mu) sqrt(2 (n ln(n / mu) - (n - mu))): the interval's share of the deviance.
+double devianceResidual(double counts, double mu)
+{
+    const double term = counts > 0 ? counts * std::log(counts / mu) - (counts - mu) : mu;
+    return std::copysign(std::sqrt(std::max(2 * term, 0.0)), counts - mu);
+}
+
 HalfLifeFit noFit(FitMethod method, std::size_t intervals, Message note)
 {
     return {.method = method, .halfLife = kNaN, .sigma = kNaN, .netRate = kNaN, .expected = std::vector<double>(intervals, kNaN),
-            .residuals = std::vector<double>(intervals, kNaN), .note = std::move(note)};
+            .residuals = std::vector<double>(intervals, kNaN), .note = std::move(note), .chiSquare = kNaN, .pValue = kNaN};
 }
 
 double span(const FitData& data)
@@ -187,7 +253,7 @@ double FitData::backgroundRateSigma() const
 
 std::string_view methodName(FitMethod method)
 {
-    return method == FitMethod::PoissonLikelihood ? "Poisson maximum likelihood" : "Weighted least squares on ln(net counts)";
+    return method == FitMethod::PoissonLikelihood ? "Poisson maximum likelihood" : "Weighted least squares on the counts";
 }
 
 bool HalfLifeFit::fitted() const
@@ -195,102 +261,60 @@ bool HalfLifeFit::fitted() const
     return std::isfinite(halfLife);
 }
 
-HalfLifeFit fitPoissonLikelihood(const FitData& data)
+std::string_view residualName(FitMethod method)
+{
+    return method == FitMethod::PoissonLikelihood ? "Deviance residual" : "Pearson residual, (counts − expected) / √expected";
+}
+
+namespace {
+
+HalfLifeFit fitCounts(const FitData& data, FitMethod method)
 {
     const std::size_t n = data.intervals.size();
     if (n < 2)
-        return noFit(FitMethod::PoissonLikelihood, n, {kTooFew, {}});
-    const Problem p{.data = data, .origin = data.intervals.front().start, .unknowns = backgroundFitted(data) ? 3 : 2};
+        return noFit(method, n, {kTooFew, {}});
+    const Problem p{.data = data, .method = method, .origin = data.intervals.front().start, .unknowns = backgroundFitted(data) ? 3 : 2};
     Vector x = startingPoint(p, span(data));
-    double likelihood = logLikelihood(p, x);
+    const bool converged = search(p, x);
     Matrix information;
     Vector score;
-    bool converged = false;
-    for (int iteration = 0; iteration < kMostIterations && !converged && std::isfinite(likelihood); ++iteration) {
-        informationAndScore(p, x, information, score);
-        const Vector step = solve(information, score, p.unknowns);
-        // Fisher scoring, with the step halved until the likelihood does not fall.
-        bool moved = false;
-        for (double share = 1; share > 1e-6 && !moved; share /= 2) {
-            Vector trial = x;
-            for (int i = 0; i < p.unknowns; ++i)
-                trial[i] += share * step[i];
-            const double trialLikelihood = logLikelihood(p, trial);
-            if (trialLikelihood >= likelihood - 1e-12 * std::fabs(likelihood)) {
-                converged = std::fabs(share * step[0]) < 1e-9 && std::fabs(share * step[1]) < 1e-9;
-                x = trial;
-                likelihood = trialLikelihood;
-                moved = true;
-            }
-        }
-        converged = converged || !moved;
-    }
     informationAndScore(p, x, information, score);
     Vector unitLambda{0, 1, 0};
     const double varianceLogLambda = solve(information, unitLambda, p.unknowns)[1];
     const double lambda = std::exp(x[1]);
     if (!converged || !(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span(data) < 1e-6
         || !std::isfinite(lambda))
-        return noFit(FitMethod::PoissonLikelihood, n, {"The counts show no decay that a half-life could be fitted to.", {}});
+        return noFit(method, n, {"The counts show no decay that a half-life could be fitted to.", {}});
     if (varianceLogLambda > 1)
-        return noFit(FitMethod::PoissonLikelihood, n, {"The counts are too few for a half-life: its uncertainty would exceed it.", {}});
+        return noFit(method, n, {"The counts are too few for a half-life: its uncertainty would exceed it.", {}});
 
-    HalfLifeFit fit{.method = FitMethod::PoissonLikelihood, .halfLife = std::numbers::ln2 / lambda};
+    HalfLifeFit fit{.method = method, .halfLife = std::numbers::ln2 / lambda};
     fit.sigma = fit.halfLife * std::sqrt(varianceLogLambda);
     fit.netRate = std::exp(x[0]);
+    fit.chiSquare = p.unknowns == 3 ? backgroundTerm(p, x[2]).chiSquare : 0.0;
     for (std::size_t k = 0; k < n; ++k) {
         const double mu = expectedCounts(p, k, x);
+        const auto counts = static_cast<double>(data.intervals[k].counts);
+        const double residual = method == FitMethod::PoissonLikelihood ? devianceResidual(counts, mu) : (counts - mu) / std::sqrt(mu);
         fit.expected.push_back(mu);
-        fit.residuals.push_back(mu > 0 ? (static_cast<double>(data.intervals[k].counts) - mu) / std::sqrt(mu) : kNaN);
+        fit.residuals.push_back(mu > 0 ? residual : kNaN);
+        fit.chiSquare += residual * residual;
     }
+    fit.degreesOfFreedom = static_cast<int>(n) - 2;
+    fit.pValue = chiSquarePValue(fit.chiSquare, fit.degreesOfFreedom);
     return fit;
+}
+
+} // namespace
+
+HalfLifeFit fitPoissonLikelihood(const FitData& data)
+{
+    return fitCounts(data, FitMethod::PoissonLikelihood);
 }
 
 HalfLifeFit fitWeightedLeastSquares(const FitData& data)
 {
-    const std::size_t n = data.intervals.size();
-    if (n < 2)
-        return noFit(FitMethod::WeightedLeastSquares, n, {kTooFew, {}});
-    const double origin = data.intervals.front().start;
-    const double backgroundSigma = data.backgroundRateSigma();
-    LineFit line;
-    std::vector<double> x(n, kNaN), y(n, kNaN), sigmaY(n, kNaN);
-    int skipped = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-        const CountInterval& interval = data.intervals[k];
-        const auto counts = static_cast<double>(interval.counts);
-        const double net = counts - data.background(k);
-        if (!(net > 0)) {
-            ++skipped;
-            continue;
-        }
-        const double backgroundSpread = data.exposure[k] * backgroundSigma;
-        x[k] = (interval.start + interval.end) / 2 - origin;
-        y[k] = std::log(net / (interval.end - interval.start));
-        sigmaY[k] = std::sqrt(counts + backgroundSpread * backgroundSpread) / net;
-        line.add(x[k], y[k], 1 / (sigmaY[k] * sigmaY[k]));
-    }
-    const Message left = skipped == 0 ? Message{}
-                         : Message{skipped == 1 ? "Left out %1 interval whose net counts are not above %2: they have no logarithm."
-                                                : "Left out %1 intervals whose net counts are not above %2: they have no logarithm.",
-                                   {skipped, 0}};
-    if (line.points() < 2)
-        return noFit(FitMethod::WeightedLeastSquares, n, {"A line needs two intervals or more whose net counts are above %1.", {0}});
-    const double slope = line.slope();
-    if (!(slope < 0))
-        return noFit(FitMethod::WeightedLeastSquares, n, {"The net counts do not fall: there is no half-life to fit.", {}});
-
-    HalfLifeFit fit{.method = FitMethod::WeightedLeastSquares, .halfLife = std::numbers::ln2 / -slope, .skipped = skipped, .note = left};
-    fit.sigma = fit.halfLife * std::sqrt(line.slopeVariance()) / -slope;
-    fit.netRate = std::exp(line.intercept());
-    for (std::size_t k = 0; k < n; ++k) {
-        const CountInterval& interval = data.intervals[k];
-        const double middle = (interval.start + interval.end) / 2 - origin;
-        const double lineValue = line.intercept() + slope * middle;
-        fit.expected.push_back(std::exp(lineValue) * (interval.end - interval.start) + data.background(k));
-        fit.residuals.push_back((y[k] - lineValue) / sigmaY[k]);
-    }
-    return fit;
+    return fitCounts(data, FitMethod::WeightedLeastSquares);
 }
 
 } // namespace decay

@@ -43,9 +43,18 @@ struct HalfLifeFit {
     std::vector<double> residuals; // (counts - expected) in standard deviations; NaN where not fitted
     int skipped = 0;               // intervals the fit had to leave out
     Message note;                  // what was left out, or why there is no fit; empty otherwise
+    // How well the fit fits: Pearson's chi-square for least squares, the deviance for the
+    // likelihood, over the intervals and the background measurement; NaN with no fit.
+    double chiSquare = 0;
+    int degreesOfFreedom = 0; // the intervals less the half-life and the amplitude
+    double pValue = 0;        // the chance of a chi-square as large if the model is right
 
     bool fitted() const;
+    double reducedChiSquare() const { return chiSquare / degreesOfFreedom; }
 };
+// What the residuals are, for the residuals view's axis: deviance residuals for the likelihood,
+// Pearson's (counts - expected) / sqrt(expected) for least squares.
+std::string_view residualName(FitMethod method);
 
 // Poisson maximum likelihood: counts_k ~ Poisson(b e_k + S * integral of e^(-lambda t) over the
 // interval), with b constrained by its own measurement; the uncertainty is that of the expected
@@ -53,9 +62,10 @@ struct HalfLifeFit {
 // take part like all others.
 HalfLifeFit fitPoissonLikelihood(const FitData& data);
 
-// A weighted straight line through ln(net count rate) at the intervals' middles, weights from
-// the variance of the net counts (counts plus the background's uncertainty). An interval whose net
-// counts are not above 0 has no logarithm and is left out, which `skipped` and `note` say.
+// Least squares on the counts themselves: each interval's expectation is the same integral as the
+// likelihood's, each weighted by 1 / expected counts, the weights taken again from every
+// iteration's expectation; the background enters through its measurement as one more datum of
+// its own standard deviation. Every interval takes part, those with no net counts too.
 HalfLifeFit fitWeightedLeastSquares(const FitData& data);
 
 } // namespace decay
