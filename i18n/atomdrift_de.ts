@@ -717,6 +717,16 @@
         <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
         <translation>Probe: %1, %2 Lauf mit %3 Schritten, die je Dekade zehnfach wachsen, bis %4 %5.</translation>
     </message>
+    <message>
+        <source>χ²/ν = %1/%2 = %3, p = %4</source>
+        <extracomment>%1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.</extracomment>
+        <translation>χ²/ν = %1/%2 = %3, p = %4</translation>
+    </message>
+    <message>
+        <source>±√deviance</source>
+        <extracomment>The deviance residual: the signed square root of an interval&apos;s deviance.</extracomment>
+        <translation>±√Devianz</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1759,10 +1769,6 @@ www.example.org/atomdrift</translation>
         <translation>Poisson-Maximum-Likelihood</translation>
     </message>
     <message>
-        <source>Weighted least squares on ln(net counts)</source>
-        <translation>Gewichtete kleinste Quadrate für ln(Nettoimpulse)</translation>
-    </message>
-    <message>
         <source>A half-life needs the counts of two intervals or more.</source>
         <translation>Eine Halbwertszeit braucht die Impulse von zwei oder mehr Intervallen.</translation>
     </message>
@@ -1773,22 +1779,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
         <translation>Die Impulse sind zu wenige für eine Halbwertszeit: Ihre Unsicherheit wäre größer als sie selbst.</translation>
-    </message>
-    <message>
-        <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
-        <translation>%1 Intervall ausgelassen, dessen Nettoimpulse nicht über %2 liegen: Sie haben keinen Logarithmus.</translation>
-    </message>
-    <message>
-        <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
-        <translation>%1 Intervalle ausgelassen, deren Nettoimpulse nicht über %2 liegen: Sie haben keinen Logarithmus.</translation>
-    </message>
-    <message>
-        <source>A line needs two intervals or more whose net counts are above %1.</source>
-        <translation>Eine Gerade braucht zwei oder mehr Intervalle, deren Nettoimpulse über %1 liegen.</translation>
-    </message>
-    <message>
-        <source>The net counts do not fall: there is no half-life to fit.</source>
-        <translation>Die Nettoimpulse fallen nicht: Per Fit lässt sich keine Halbwertszeit bestimmen.</translation>
     </message>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
@@ -1901,6 +1891,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The initial amount of %1 is more than 1E+30 atoms.</source>
         <translation>Die Anfangsmenge von %1 ist größer als 1E+30 Atome.</translation>
+    </message>
+    <message>
+        <source>Weighted least squares on the counts</source>
+        <translation>Gewichtete kleinste Quadrate auf die Impulse</translation>
+    </message>
+    <message>
+        <source>Deviance residual</source>
+        <translation>Devianzresiduum</translation>
+    </message>
+    <message>
+        <source>Pearson residual, (counts − expected) / √expected</source>
+        <translation>Pearson-Residuum, (Impulse − erwartet) / √erwartet</translation>
     </message>
 </context>
 <context>
@@ -2436,7 +2438,7 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
         <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
-        <translation>Laufendes Gleichgewicht: %1 gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein; die Aktivität von %4 ist bei t = %5 %6 am größten.</translation>
+        <translation>Laufendes Gleichgewicht: %1 gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein; die Aktivität von %4 ist bei t&#xa0;=&#xa0;%5&#xa0;%6 am größten.</translation>
     </message>
     <message>
         <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>

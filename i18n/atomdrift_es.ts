@@ -717,6 +717,16 @@ No se puede leer %1: %2</translation>
         <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
         <translation>Muestra: %1, simulación %2 de %3 pasos que crecen diez veces por década, hasta %4 %5.</translation>
     </message>
+    <message>
+        <source>χ²/ν = %1/%2 = %3, p = %4</source>
+        <extracomment>%1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.</extracomment>
+        <translation>χ²/ν = %1/%2 = %3, p = %4</translation>
+    </message>
+    <message>
+        <source>±√deviance</source>
+        <extracomment>The deviance residual: the signed square root of an interval&apos;s deviance.</extracomment>
+        <translation>±√devianza</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1759,10 +1769,6 @@ www.example.org/atomdrift</translation>
         <translation>Máxima verosimilitud de Poisson</translation>
     </message>
     <message>
-        <source>Weighted least squares on ln(net counts)</source>
-        <translation>Mínimos cuadrados ponderados de ln(cuentas netas)</translation>
-    </message>
-    <message>
         <source>A half-life needs the counts of two intervals or more.</source>
         <translation>Un periodo de semidesintegración necesita las cuentas de dos intervalos o más.</translation>
     </message>
@@ -1773,22 +1779,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
         <translation>Las cuentas son demasiado pocas para un periodo de semidesintegración: su incertidumbre lo superaría.</translation>
-    </message>
-    <message>
-        <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
-        <translation>Se ha omitido %1 intervalo cuyas cuentas netas no superan %2: no tienen logaritmo.</translation>
-    </message>
-    <message>
-        <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
-        <translation>Se han omitido %1 intervalos cuyas cuentas netas no superan %2: no tienen logaritmo.</translation>
-    </message>
-    <message>
-        <source>A line needs two intervals or more whose net counts are above %1.</source>
-        <translation>Una recta necesita dos intervalos o más cuyas cuentas netas superen %1.</translation>
-    </message>
-    <message>
-        <source>The net counts do not fall: there is no half-life to fit.</source>
-        <translation>Las cuentas netas no bajan: no hay periodo de semidesintegración que ajustar.</translation>
     </message>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
@@ -1901,6 +1891,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The initial amount of %1 is more than 1E+30 atoms.</source>
         <translation>La cantidad inicial de %1 supera 1E+30 átomos.</translation>
+    </message>
+    <message>
+        <source>Weighted least squares on the counts</source>
+        <translation>Mínimos cuadrados ponderados sobre las cuentas</translation>
+    </message>
+    <message>
+        <source>Deviance residual</source>
+        <translation>Residuo de devianza</translation>
+    </message>
+    <message>
+        <source>Pearson residual, (counts − expected) / √expected</source>
+        <translation>Residuo de Pearson, (cuentas − esperadas) / √esperadas</translation>
     </message>
 </context>
 <context>

@@ -715,7 +715,17 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
         <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
-        <translation>Échantillon : %1, simulation %2 de %3 pas croissant d’un facteur dix par décade, jusqu’à %4 %5.</translation>
+        <translation>Échantillon&#xa0;: %1, simulation %2 de %3 pas croissant d’un facteur dix par décade, jusqu’à %4 %5.</translation>
+    </message>
+    <message>
+        <source>χ²/ν = %1/%2 = %3, p = %4</source>
+        <extracomment>%1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.</extracomment>
+        <translation>χ²/ν = %1/%2 = %3, p = %4</translation>
+    </message>
+    <message>
+        <source>±√deviance</source>
+        <extracomment>The deviance residual: the signed square root of an interval&apos;s deviance.</extracomment>
+        <translation>±√déviance</translation>
     </message>
 </context>
 <context>
@@ -1759,10 +1769,6 @@ www.example.org/atomdrift</translation>
         <translation>Maximum de vraisemblance de Poisson</translation>
     </message>
     <message>
-        <source>Weighted least squares on ln(net counts)</source>
-        <translation>Moindres carrés pondérés sur ln(coups nets)</translation>
-    </message>
-    <message>
         <source>A half-life needs the counts of two intervals or more.</source>
         <translation>Une demi-vie demande les coups d&apos;au moins deux intervalles.</translation>
     </message>
@@ -1773,22 +1779,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
         <translation>Les coups sont trop peu nombreux pour une demi-vie&#xa0;: son incertitude la dépasserait.</translation>
-    </message>
-    <message>
-        <source>Left out %1 interval whose net counts are not above %2: they have no logarithm.</source>
-        <translation>%1 intervalle omis, dont les coups nets ne dépassent pas %2&#xa0;: ils n&apos;ont pas de logarithme.</translation>
-    </message>
-    <message>
-        <source>Left out %1 intervals whose net counts are not above %2: they have no logarithm.</source>
-        <translation>%1 intervalles omis, dont les coups nets ne dépassent pas %2&#xa0;: ils n&apos;ont pas de logarithme.</translation>
-    </message>
-    <message>
-        <source>A line needs two intervals or more whose net counts are above %1.</source>
-        <translation>Une droite demande au moins deux intervalles dont les coups nets dépassent %1.</translation>
-    </message>
-    <message>
-        <source>The net counts do not fall: there is no half-life to fit.</source>
-        <translation>Les coups nets ne diminuent pas&#xa0;: il n&apos;y a pas de demi-vie à ajuster.</translation>
     </message>
     <message>
         <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
@@ -1880,11 +1870,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The grid has more than %1 steps: take fewer points per decade or a shorter span.</source>
-        <translation>La grille a plus de %1 pas : prenez moins de points par décade ou une durée plus courte.</translation>
+        <translation>La grille a plus de %1 pas&#xa0;: prenez moins de points par décade ou une durée plus courte.</translation>
     </message>
     <message>
         <source>The grid&apos;s steps must be at least 1 ns: take fewer points per decade or a later first time.</source>
-        <translation>Les pas de la grille doivent durer au moins 1 ns : prenez moins de points par décade ou un premier instant plus tardif.</translation>
+        <translation>Les pas de la grille doivent durer au moins 1 ns&#xa0;: prenez moins de points par décade ou un premier instant plus tardif.</translation>
     </message>
     <message>
         <source>The initial amount of %1 must be a number of at least 0.</source>
@@ -1892,15 +1882,27 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>%1 has no molar mass here: give its amount in atoms.</source>
-        <translation>%1 n’a pas de masse molaire ici : donnez sa quantité en atomes.</translation>
+        <translation>%1 n’a pas de masse molaire ici&#xa0;: donnez sa quantité en atomes.</translation>
     </message>
     <message>
         <source>%1 is stable and has no activity: give its amount in atoms or grams.</source>
-        <translation>%1 est stable et n’a pas d’activité : donnez sa quantité en atomes ou en grammes.</translation>
+        <translation>%1 est stable et n’a pas d’activité&#xa0;: donnez sa quantité en atomes ou en grammes.</translation>
     </message>
     <message>
         <source>The initial amount of %1 is more than 1E+30 atoms.</source>
         <translation>La quantité initiale de %1 dépasse 1E+30 atomes.</translation>
+    </message>
+    <message>
+        <source>Weighted least squares on the counts</source>
+        <translation>Moindres carrés pondérés sur les coups</translation>
+    </message>
+    <message>
+        <source>Deviance residual</source>
+        <translation>Résidu de déviance</translation>
+    </message>
+    <message>
+        <source>Pearson residual, (counts − expected) / √expected</source>
+        <translation>Résidu de Pearson, (coups − attendus) / √attendus</translation>
     </message>
 </context>
 <context>
@@ -2426,36 +2428,36 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
         <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Équilibre séculaire : %1 impose le rythme, car il vit bien plus longtemps que les nucléides qui le suivent ; %2 se stabilise donc à %3.</translation>
+        <translation>Équilibre séculaire&#xa0;: %1 impose le rythme, car il vit bien plus longtemps que les nucléides qui le suivent&#xa0;; %2 se stabilise donc à %3.</translation>
     </message>
     <message>
         <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
         <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Équilibre transitoire : %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent ; %2 se stabilise donc à %3.</translation>
+        <translation>Équilibre transitoire&#xa0;: %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %2 se stabilise donc à %3.</translation>
     </message>
     <message>
         <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
         <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
-        <translation>Équilibre transitoire : %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent ; %2 se stabilise donc à %3 ; l’activité de %4 culmine à %5 %6.</translation>
+        <translation>Équilibre transitoire&#xa0;: %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %2 se stabilise donc à %3&#xa0;; l’activité de %4 culmine à %5&#xa0;%6.</translation>
     </message>
     <message>
         <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
         <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Pas d’équilibre : %1 vit au moins aussi longtemps que les nucléides qui le précèdent ; %2 continue donc de croître.</translation>
+        <translation>Pas d’équilibre&#xa0;: %1 vit au moins aussi longtemps que les nucléides qui le précèdent&#xa0;; %2 continue donc de croître.</translation>
     </message>
     <message>
         <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
         <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Pas d’équilibre : %1 vit plus longtemps que %2 ; %3 continue donc de croître.</translation>
+        <translation>Pas d’équilibre&#xa0;: %1 vit plus longtemps que %2&#xa0;; %3 continue donc de croître.</translation>
     </message>
     <message>
         <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
         <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Pas d’équilibre : des nucléides aussi durables que celui qui impose le rythme le suivent ; %1 continue donc de croître.</translation>
+        <translation>Pas d’équilibre&#xa0;: des nucléides aussi durables que celui qui impose le rythme le suivent&#xa0;; %1 continue donc de croître.</translation>
     </message>
     <message>
         <source>Initial amount in:</source>
-        <translation>Quantité initiale en :</translation>
+        <translation>Quantité initiale en&#xa0;:</translation>
     </message>
     <message>
         <source>atoms</source>
@@ -2475,7 +2477,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Time grid:</source>
-        <translation>Grille de temps :</translation>
+        <translation>Grille de temps&#xa0;:</translation>
     </message>
     <message>
         <source>uniform</source>
@@ -2487,28 +2489,28 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>First time:</source>
-        <translation>Premier instant :</translation>
+        <translation>Premier instant&#xa0;:</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation>Dernier instant :</translation>
+        <translation>Dernier instant&#xa0;:</translation>
     </message>
     <message>
         <source>Points per decade:</source>
-        <translation>Points par décade :</translation>
+        <translation>Points par décade&#xa0;:</translation>
     </message>
     <message>
         <source>Daughter:</source>
-        <translation>Noyau fils :</translation>
+        <translation>Fils&#xa0;:</translation>
     </message>
     <message>
         <source>Over:</source>
-        <translation>Rapporté à :</translation>
+        <translation>Rapporté à&#xa0;:</translation>
     </message>
     <message>
         <source>%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.</source>
         <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
-        <translation>Simulation « %1 » : %2 instants sur une grille logarithmique de %3 %4 à %5 %6.</translation>
+        <translation>Simulation «&#xa0;%1&#xa0;»&#xa0;: %2 instants sur une grille logarithmique de %3 %4 à %5 %6.</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,7 @@ private slots:
         QVERIFY(w.counter()->finished());
         QCOMPARE(w.counter()->intervals().size(), std::size_t{25});
         QVERIFY2(w.lblFit->text().contains(QStringLiteral("(Poisson maximum likelihood)")), qPrintable(w.lblFit->text()));
+        QVERIFY2(w.lblFit->text().contains(QStringLiteral("\u03C7\u00B2/\u03BD = ")), qPrintable(w.lblFit->text()));
         QVERIFY(w.lblFit->text().contains(QStringLiteral("No background measured")));
         w.cmdBackground->click();
         QVERIFY(w.background());

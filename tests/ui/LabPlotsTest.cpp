@@ -105,6 +105,7 @@ private slots:
         QCOMPARE(band.lines[0].size(), 4); // both ends of the first and the last interval
         QCOMPARE(band.lines[1][0].y(), 5 + std::sqrt(500.0) / 100);
         QCOMPARE(residuals.layers.size(), std::size_t{2});
+        QCOMPARE(residuals.yTitle, QStringLiteral("±√deviance")); // the likelihood's own residuals
         QCOMPARE(residuals.layers[1].lines[0].size(), 1000);
 
         PlotChart::Plot none;

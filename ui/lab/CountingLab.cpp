@@ -572,6 +572,12 @@ QString CountingLab::fitText()
     } else {
         const TimeScale time = shownTime();
         shown = tr("T\u00BD = %1 %2 (%3)").arg(numbers::withUncertainty(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond), time.unit, methodName);
+        if (m_fit->degreesOfFreedom > 0)
+            //: %1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.
+            shown += QLatin1Char('\n') + tr("\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4")
+                                             .arg(numbers::significant(m_fit->chiSquare, 4))
+                                             .arg(m_fit->degreesOfFreedom)
+                                             .arg(numbers::significant(m_fit->reducedChiSquare(), 3), numbers::significant(m_fit->pValue, 2));
         if (!m_fit->note.empty())
             shown += QLatin1Char('\n') + modelText(m_fit->note);
     }

@@ -76,7 +76,15 @@ PlotChart::Plot CountingPlots::rates(const RatePlotData& shown, PlotChart::Plot*
     if (residuals) {
         residuals->title = tr("Residuals of the fit");
         residuals->xTitle = plot.xTitle;
-        residuals->yTitle = tr("(counts \u2212 fit) / \u03C3");
+        // In the units of the fit shown: the signed root of each interval's deviance for the
+        // likelihood, Pearson's (n - mu) / sqrt(mu) for least squares; short, as the axis is.
+        if (!shown.fit)
+            residuals->yTitle = tr("(counts \u2212 fit) / \u03C3");
+        else if (shown.fit->method == decay::FitMethod::PoissonLikelihood)
+            //: The deviance residual: the signed square root of an interval's deviance.
+            residuals->yTitle = tr("±√deviance");
+        else
+            residuals->yTitle = QStringLiteral("(n \u2212 \u03BC)/\u221A\u03BC");
     }
     const std::size_t barEvery = (measured.intervals.size() + kMostMarkedIntervals - 1) / kMostMarkedIntervals;
     PlotChart::Layer counts{tr("Counts"), kCountColor, barEvery <= 1 ? PlotChart::Layer::Kind::Points : PlotChart::Layer::Kind::Lines};
