@@ -701,18 +701,6 @@
         <translation>Konventionelles Radiokarbonalter (Libby-Halbwertszeit, %1 a)</translation>
     </message>
     <message>
-        <source>Age with the half-life %1 y</source>
-        <translation>Alter mit der Halbwertszeit %1 a</translation>
-    </message>
-    <message>
-        <source>at least %1 y</source>
-        <translation>mindestens %1 a</translation>
-    </message>
-    <message>
-        <source>%1 y</source>
-        <translation>%1 a</translation>
-    </message>
-    <message>
         <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
         <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
         <translation>Probe: %1, %2 Lauf mit %3 Schritten, die je Dekade zehnfach wachsen, bis %4 %5.</translation>
@@ -726,6 +714,28 @@
         <source>±√deviance</source>
         <extracomment>The deviance residual: the signed square root of an interval&apos;s deviance.</extracomment>
         <translation>±√Devianz</translation>
+    </message>
+    <message>
+        <source>BP: before the present, that is before 1950, the year the activity of modern carbon refers to.</source>
+        <translation>BP: vor heute, das heißt vor 1950, dem Jahr, auf das sich die Aktivität des modernen Kohlenstoffs bezieht.</translation>
+    </message>
+    <message>
+        <source>Age with the half-life %1 ± %2 y</source>
+        <translation>Alter mit der Halbwertszeit %1 ± %2 a</translation>
+    </message>
+    <message>
+        <source>Age with the textbooks&apos; half-life %1 y</source>
+        <translation>Alter mit der Halbwertszeit der Lehrbücher, %1 a</translation>
+    </message>
+    <message>
+        <source>older than %1 y BP (95 %)</source>
+        <extracomment>An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.</extracomment>
+        <translation>älter als %1 a BP (95 %)</translation>
+    </message>
+    <message>
+        <source>%1 y BP</source>
+        <extracomment>An age in years before 1950 (BP) with its interval below and above.</extracomment>
+        <translation>%1 a BP</translation>
     </message>
 </context>
 <context>
@@ -1781,10 +1791,6 @@ www.example.org/atomdrift</translation>
         <translation>Die Impulse sind zu wenige für eine Halbwertszeit: Ihre Unsicherheit wäre größer als sie selbst.</translation>
     </message>
     <message>
-        <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
-        <translation>Die Impulse liegen nicht zwei Standardabweichungen über dem Nulleffekt: Die Probe ist mindestens so alt.</translation>
-    </message>
-    <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>
         <translation>Nuklid %1 braucht einen Namen aus 1 bis %2 Zeichen.</translation>
     </message>
@@ -1903,6 +1909,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Pearson residual, (counts − expected) / √expected</source>
         <translation>Pearson-Residuum, (Impulse − erwartet) / √erwartet</translation>
+    </message>
+    <message>
+        <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
+        <translation>Die Netto-Impulse liegen unter der Erkennungsgrenze dieser Messzeit: Die Probe ist älter als das Alter an ihrer Nachweisgrenze (95 %).</translation>
     </message>
 </context>
 <context>

@@ -701,18 +701,6 @@ No se puede leer %1: %2</translation>
         <translation>Edad de radiocarbono convencional (semivida de Libby, %1 años)</translation>
     </message>
     <message>
-        <source>Age with the half-life %1 y</source>
-        <translation>Edad con la semivida de %1 años</translation>
-    </message>
-    <message>
-        <source>at least %1 y</source>
-        <translation>al menos %1 años</translation>
-    </message>
-    <message>
-        <source>%1 y</source>
-        <translation>%1 años</translation>
-    </message>
-    <message>
         <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
         <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
         <translation>Muestra: %1, simulación %2 de %3 pasos que crecen diez veces por década, hasta %4 %5.</translation>
@@ -726,6 +714,28 @@ No se puede leer %1: %2</translation>
         <source>±√deviance</source>
         <extracomment>The deviance residual: the signed square root of an interval&apos;s deviance.</extracomment>
         <translation>±√devianza</translation>
+    </message>
+    <message>
+        <source>BP: before the present, that is before 1950, the year the activity of modern carbon refers to.</source>
+        <translation>BP: antes del presente, es decir, antes de 1950, el año al que se refiere la actividad del carbono moderno.</translation>
+    </message>
+    <message>
+        <source>Age with the half-life %1 ± %2 y</source>
+        <translation>Edad con la semivida de %1 ± %2 años</translation>
+    </message>
+    <message>
+        <source>Age with the textbooks&apos; half-life %1 y</source>
+        <translation>Edad con la semivida de los libros de texto, %1 años</translation>
+    </message>
+    <message>
+        <source>older than %1 y BP (95 %)</source>
+        <extracomment>An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.</extracomment>
+        <translation>más de %1 años BP (95 %)</translation>
+    </message>
+    <message>
+        <source>%1 y BP</source>
+        <extracomment>An age in years before 1950 (BP) with its interval below and above.</extracomment>
+        <translation>%1 años BP</translation>
     </message>
 </context>
 <context>
@@ -1781,10 +1791,6 @@ www.example.org/atomdrift</translation>
         <translation>Las cuentas son demasiado pocas para un periodo de semidesintegración: su incertidumbre lo superaría.</translation>
     </message>
     <message>
-        <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
-        <translation>Las cuentas no superan el fondo en dos desviaciones típicas: la muestra tiene al menos esta edad.</translation>
-    </message>
-    <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>
         <translation>El núclido %1 necesita un nombre de 1 a %2 caracteres.</translation>
     </message>
@@ -1903,6 +1909,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Pearson residual, (counts − expected) / √expected</source>
         <translation>Residuo de Pearson, (cuentas − esperadas) / √esperadas</translation>
+    </message>
+    <message>
+        <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
+        <translation>Las cuentas netas están por debajo del nivel crítico de este tiempo de recuento: la muestra es más antigua que la edad en su límite de detección (95 %).</translation>
     </message>
 </context>
 <context>

@@ -701,18 +701,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>Âge radiocarbone conventionnel (demi-vie de Libby, %1 ans)</translation>
     </message>
     <message>
-        <source>Age with the half-life %1 y</source>
-        <translation>Âge avec la demi-vie de %1 ans</translation>
-    </message>
-    <message>
-        <source>at least %1 y</source>
-        <translation>au moins %1 ans</translation>
-    </message>
-    <message>
-        <source>%1 y</source>
-        <translation>%1 ans</translation>
-    </message>
-    <message>
         <source>Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.</source>
         <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.</extracomment>
         <translation>Échantillon&#xa0;: %1, simulation %2 de %3 pas croissant d’un facteur dix par décade, jusqu’à %4 %5.</translation>
@@ -726,6 +714,28 @@ Impossible de lire %1&#xa0;: %2</translation>
         <source>±√deviance</source>
         <extracomment>The deviance residual: the signed square root of an interval&apos;s deviance.</extracomment>
         <translation>±√déviance</translation>
+    </message>
+    <message>
+        <source>BP: before the present, that is before 1950, the year the activity of modern carbon refers to.</source>
+        <translation>BP : avant le présent, c’est-à-dire avant 1950, l’année à laquelle se rapporte l’activité du carbone moderne.</translation>
+    </message>
+    <message>
+        <source>Age with the half-life %1 ± %2 y</source>
+        <translation>Âge avec la demi-vie de %1 ± %2 ans</translation>
+    </message>
+    <message>
+        <source>Age with the textbooks&apos; half-life %1 y</source>
+        <translation>Âge avec la demi-vie des manuels, %1 ans</translation>
+    </message>
+    <message>
+        <source>older than %1 y BP (95 %)</source>
+        <extracomment>An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.</extracomment>
+        <translation>plus de %1 ans BP (95 %)</translation>
+    </message>
+    <message>
+        <source>%1 y BP</source>
+        <extracomment>An age in years before 1950 (BP) with its interval below and above.</extracomment>
+        <translation>%1 ans BP</translation>
     </message>
 </context>
 <context>
@@ -1781,10 +1791,6 @@ www.example.org/atomdrift</translation>
         <translation>Les coups sont trop peu nombreux pour une demi-vie&#xa0;: son incertitude la dépasserait.</translation>
     </message>
     <message>
-        <source>The counts are not two standard deviations above the background: the sample is at least this old.</source>
-        <translation>Les coups ne dépassent pas le bruit de fond de deux écarts types&#xa0;: l&apos;échantillon a au moins cet âge.</translation>
-    </message>
-    <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>
         <translation>Le nucléide %1 doit avoir un nom de 1 à %2 caractères.</translation>
     </message>
@@ -1903,6 +1909,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Pearson residual, (counts − expected) / √expected</source>
         <translation>Résidu de Pearson, (coups − attendus) / √attendus</translation>
+    </message>
+    <message>
+        <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
+        <translation>Les coups nets sont sous le seuil de décision de cette durée de comptage : l’échantillon est plus ancien que l’âge à sa limite de détection (95 %).</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "CountDraws.h"
 #include "DecayDraws.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -30,28 +31,66 @@ DatingCount countSample(DecayDraws& draws, const DatingSample& sample, const Cou
     return {.counts = poissonDraw(draws, mean), .seconds = seconds};
 }
 
+namespace {
+
+// -2 ln L of a sample count n in t at net rate s, and a background count m in u, the background
+// rate b taken where it is most likely for this s: the positive root of
+// (t + u) b^2 + ((t + u) s - n - m) b - m s = 0, where t + u = n / (s + b) + m / b.
+double profiledDeviance(double s, double n, double t, double m, double u)
+{
+    const double a = t + u, bHalf = 0.5 * (a * s - n - m);
+    const double b = m > 0 ? (-bHalf + std::sqrt(bHalf * bHalf + a * m * s)) / a : std::max(0.0, n / a - s);
+    const auto term = [](double mean, double count) { return count > 0 ? 2 * (mean - count + count * std::log(count / mean)) : 2 * mean; };
+    return term((s + b) * t, n) + term(b * u, m);
+}
+
+// Where the profiled deviance rises by 1 from its minimum at `best`, on one side of it.
+double devianceBound(double best, double towards, double n, double t, double m, double u)
+{
+    const double floor = profiledDeviance(best, n, t, m, u);
+    double inside = best, outside = towards;
+    for (int i = 0; i < 200 && outside - inside != 0; ++i) {
+        const double middle = 0.5 * (inside + outside);
+        (profiledDeviance(middle, n, t, m, u) - floor < 1 ? inside : outside) = middle;
+    }
+    return 0.5 * (inside + outside);
+}
+
+} // namespace
+
 DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& background, double carbonGrams, double efficiency)
 {
     const double modernRate = efficiency * kModernBqPerGram * carbonGrams;
-    const double counted = static_cast<double>(count.counts);
-    const double netRate = counted / count.seconds - background.rate();
-    const double netSigma = std::hypot(std::sqrt(counted) / count.seconds, background.sigma());
-    DatingResult result{.ratio = netRate / modernRate, .ratioSigma = netSigma / modernRate};
-    const bool lowerLimit = !(result.ratio > 2 * result.ratioSigma);
+    const double n = static_cast<double>(count.counts), t = count.seconds;
+    const double m = static_cast<double>(background.counts), u = background.seconds;
+    // Every rate below the sample's own count rate keeps the background >= 0.
+    const double best = std::max(n / t - m / u, 0.0);
+    const double spread = 10 * (std::sqrt(n + 1) / t + std::sqrt(m + 1) / u);
+    const double low = devianceBound(best, std::max(best - spread, -(m + 1) / u), n, t, m, u);
+    const double high = devianceBound(best, best + spread, n, t, m, u);
+    DatingResult result{.ratio = best / modernRate, .ratioLow = low / modernRate, .ratioHigh = high / modernRate};
+    const double expectedBackground = (u > 0 ? m / u : 0) * t;
+    const bool lowerLimit = !(n - expectedBackground > 2.33 * std::sqrt(expectedBackground));
     if (lowerLimit)
-        result.note = {"The counts are not two standard deviations above the background: the sample is at least this old.", {}};
-    const std::array<double, 2> halfLives{kLibbyHalfLife, kModernHalfLife};
-    for (std::size_t i = 0; i < halfLives.size(); ++i) {
-        const double halfLife = halfLives[i];
+        result.note = {"The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).", {}};
+    const double detectable = (2.71 + 4.65 * std::sqrt(expectedBackground)) / t / modernRate;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = 0; i < kDatingHalfLives.size(); ++i) {
         DatedAge& age = result.ages[i];
-        age = {.halfLife = halfLife, .lowerLimit = lowerLimit};
+        age.halfLife = kDatingHalfLives[i];
+        age.halfLifeSigma = age.halfLife == kModernHalfLife ? kModernHalfLifeSigma : 0;
+        age.lowerLimit = lowerLimit;
         if (lowerLimit) {
-            age.age = radiocarbonAge(std::max(result.ratio, 0.0) + 2 * result.ratioSigma, halfLife);
-            age.sigma = std::numeric_limits<double>::quiet_NaN();
-        } else {
-            age.age = radiocarbonAge(result.ratio, halfLife);
-            age.sigma = halfLife / std::numbers::ln2 * result.ratioSigma / result.ratio;
+            age.age = std::max(radiocarbonAge(detectable, age.halfLife), 0.0); // a detection limit above modern carbon tells no age
+            age.minus = age.plus = nan;
+            continue;
         }
+        age.age = radiocarbonAge(result.ratio, age.halfLife);
+        // The age is proportional to the half-life: its share of the uncertainty is age * sigma_T / T.
+        const double fromHalfLife = age.age * age.halfLifeSigma / age.halfLife;
+        age.minus = std::hypot(age.age - radiocarbonAge(result.ratioHigh, age.halfLife), fromHalfLife);
+        age.plus = result.ratioLow > 0 ? std::hypot(radiocarbonAge(result.ratioLow, age.halfLife) - age.age, fromHalfLife)
+                                       : std::numeric_limits<double>::infinity();
     }
     return result;
 }

@@ -23,6 +23,10 @@ inline constexpr double kModernBqPerGram = 0.226;
 inline constexpr double kLibbyHalfLife = 5568; // years
 // NUBASE2020 (Kondev et al., Chinese Physics C 45 (2021) 030001): 5.70(3) ky.
 inline constexpr double kModernHalfLife = 5700; // years
+inline constexpr double kModernHalfLifeSigma = 30;
+// The half-life of most textbooks, the Cambridge value: H. Godwin, "Half-life of radiocarbon",
+// Nature 195 (1962) 984.
+inline constexpr double kTextbookHalfLife = 5730; // years
 
 // The age, in years, of carbon whose activity is `ratio` of modern carbon's: T / ln 2 * ln(1 / ratio).
 double radiocarbonAge(double ratio, double halfLife);
@@ -47,16 +51,21 @@ struct DatingCount {
 };
 DatingCount countSample(DecayDraws& draws, const DatingSample& sample, const CounterSettings& counter, double seconds);
 
+// An age in years before 1950 (BP), the year the modern standard's activity refers to.
 struct DatedAge {
-    double halfLife = 0; // years: kLibbyHalfLife for the conventional age, else kModernHalfLife
-    double age = 0;      // years; a lower limit when `lowerLimit`
-    double sigma = 0;    // years; NaN for a lower limit
-    bool lowerLimit = false;
+    double halfLife = 0;      // years
+    double halfLifeSigma = 0; // years; 0 for a half-life taken as exact
+    double age = 0;           // years; for a lower limit the age the sample is older than
+    double minus = 0;         // years below and above the age: the likelihood interval of the net
+    double plus = 0;          //   count (68.3 %) with the half-life's uncertainty in quadrature; NaN for a limit
+    bool lowerLimit = false;  // at 95 % confidence, from the detection limit of the counting time
 };
+inline constexpr std::array<double, 3> kDatingHalfLives{kLibbyHalfLife, kTextbookHalfLife, kModernHalfLife};
 struct DatingResult {
-    double ratio = 0;      // the net activity against modern carbon's
-    double ratioSigma = 0;
-    std::array<DatedAge, 2> ages; // the conventional age (Libby half-life), then with the modern one
+    double ratio = 0;      // the net activity against modern carbon's, at the likelihood's maximum
+    double ratioLow = 0;   // its likelihood interval, 68.3 %
+    double ratioHigh = 0;
+    std::array<DatedAge, 3> ages; // with the half-lives of kDatingHalfLives: the conventional age first
     Message note;                 // for a lower limit: why
 };
 // One count of a dating sample with the background counted for as long, and what it dates.
@@ -77,8 +86,12 @@ NumberEntry readAge(std::string_view text, std::string_view decimalPoint); // ne
 NumberEntry readDatingMinutes(std::string_view text, std::string_view decimalPoint);
 
 // The age from the counts, less the measured background, against the counts modern carbon of the
-// same mass would give. When the net ratio is not two standard deviations above 0, the ages are
-// lower limits from the ratio plus two standard deviations.
+// same mass would give. The ratio's interval is where the Poisson likelihood of both counts,
+// profiled over the background rate, is within -2 ln L + 1 of its maximum; the ages' interval is its
+// image. When the net counts are not above Currie's critical level L_C = 2.33 sqrt(B) (B the
+// background counts expected in the counting time; L. A. Currie, Anal. Chem. 40 (1968) 586-593,
+// for a background counted as long), the ages are lower limits at 95 %: those of a net count at
+// the detection limit L_D = 2.71 + 4.65 sqrt(B).
 DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& background, double carbonGrams, double efficiency);
 
 } // namespace decay

@@ -83,7 +83,7 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "Pearson residual, (counts − expected) / √expected"),
     QT_TRANSLATE_NOOP("ModelText", "The counts show no decay that a half-life could be fitted to."),
     QT_TRANSLATE_NOOP("ModelText", "The counts are too few for a half-life: its uncertainty would exceed it."),
-    QT_TRANSLATE_NOOP("ModelText", "The counts are not two standard deviations above the background: the sample is at least this old."),
+    QT_TRANSLATE_NOOP("ModelText", "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %)."),
     QT_TRANSLATE_NOOP("ModelText", "The carbon must be a number of grams from %1 to %2."),
     QT_TRANSLATE_NOOP("ModelText", "The age must be a number of years from %1 to %2, or empty for a hidden one."),
     QT_TRANSLATE_NOOP("ModelText", "The counting time must be a number of minutes from %1 to %2."),

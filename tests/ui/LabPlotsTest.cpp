@@ -119,14 +119,18 @@ private slots:
     {
         decay::DatingMeasurement d;
         d.count = {.counts = 9000, .seconds = 3600};
-        d.result.ages = {decay::DatedAge{.halfLife = decay::kLibbyHalfLife, .age = 5490, .sigma = 43.2},
-                         decay::DatedAge{.halfLife = decay::kModernHalfLife, .age = 31000, .sigma = std::nan(""), .lowerLimit = true}};
+        d.result.ages = {decay::DatedAge{.halfLife = decay::kLibbyHalfLife, .age = 5490, .minus = 43.2, .plus = 45.6},
+                         decay::DatedAge{.halfLife = decay::kTextbookHalfLife, .age = 31000, .minus = 3440, .plus = 6140},
+                         decay::DatedAge{.halfLife = decay::kModernHalfLife, .halfLifeSigma = 30, .age = 31000, .minus = std::nan(""),
+                                         .plus = std::nan(""), .lowerLimit = true}};
         const PlotChart::Plot plot = CountingPlots::dating({d}, 5700.0);
         QCOMPARE(plot.layers[1].name, QStringLiteral("Conventional radiocarbon age (Libby half-life, 5568 y)"));
-        QCOMPARE(plot.layers[3].name, QStringLiteral("Age with the half-life 5700 y"));
+        QCOMPARE(plot.layers[3].name, QStringLiteral("Age with the textbooks' half-life 5730 y"));
+        QCOMPARE(plot.layers[5].name, QStringLiteral("Age with the half-life 5700 \u00B1 30 y"));
         QCOMPARE(plot.layers.back().name, QStringLiteral("True age"));
-        QCOMPARE(CountingPlots::ageText(d.result.ages[0]), QStringLiteral("5,490 \u00B1 40 y"));
-        QCOMPARE(CountingPlots::ageText(d.result.ages[1]), QStringLiteral("at least 31,000 y"));
+        QCOMPARE(CountingPlots::ageText(d.result.ages[0]), QStringLiteral("5,490 (\u221243/+46) y BP"));
+        QCOMPARE(CountingPlots::ageText(d.result.ages[1]), QStringLiteral("31,000 (\u22123,400/+6,100) y BP"));
+        QCOMPARE(CountingPlots::ageText(d.result.ages[2]), QStringLiteral("older than 31,000 y BP (95 %)"));
     }
 };
 

@@ -120,9 +120,11 @@ void CountingLab::showDating()
                                              "activity of modern carbon.")
                                              .arg(numbers::significant(last.count.seconds / 60, 6), numbers::count(last.count.counts),
                                                   numbers::count(last.background.counts),
-                                                  numbers::withUncertainty(100 * last.result.ratio, 100 * last.result.ratioSigma));
+                                                  CountingPlots::interval(100 * last.result.ratio, 100 * (last.result.ratio - last.result.ratioLow),
+                                                                          100 * (last.result.ratioHigh - last.result.ratio)));
             for (const decay::DatedAge& age : last.result.ages)
                 shown += QLatin1Char('\n') + tr("%1: %2").arg(CountingPlots::ageLabel(age), CountingPlots::ageText(age));
+            shown += QLatin1Char('\n') + tr("BP: before the present, that is before 1950, the year the activity of modern carbon refers to.");
             if (!last.result.note.empty())
                 shown += QLatin1Char('\n') + modelText(last.result.note);
         }

@@ -131,20 +131,22 @@ PlotChart::Plot CountingPlots::dating(const std::vector<decay::DatingMeasurement
     plot.yTitle = tr("Age [years]");
     plot.logX = true;
     double shortest = 1e300, longest = 0;
-    for (std::size_t a = 0; a < 2; ++a) {
+    const QColor colors[] = {kCountColor, QColor(170, 90, 0), kModernColor};
+    static_assert(std::size(colors) == decay::kDatingHalfLives.size());
+    for (std::size_t a = 0; a < decay::kDatingHalfLives.size(); ++a) {
         const QString name = datings.empty() ? QString() : ageLabel(datings.front().result.ages[a]);
-        PlotChart::Layer ages{name, a == 0 ? kCountColor : kModernColor, PlotChart::Layer::Kind::Points};
+        PlotChart::Layer ages{name, colors[a], PlotChart::Layer::Kind::Points};
         PlotChart::Layer bars{ages.name, ages.color};
         bars.inLegend = false;
         QPolygonF points;
         for (const decay::DatingMeasurement& d : datings) {
             const decay::DatedAge& age = d.result.ages[a];
-            const double x = d.count.seconds / 60 * (a == 0 ? 0.97 : 1.03); // side by side
+            const double x = d.count.seconds / 60 * (0.96 + 0.04 * static_cast<double>(a)); // side by side
             shortest = std::min(shortest, x);
             longest = std::max(longest, x);
             points.append(QPointF(x, age.age));
             if (!age.lowerLimit)
-                bars.lines.push_back(bar(x, age.age - age.sigma, age.age + age.sigma));
+                bars.lines.push_back(bar(x, age.age - age.minus, age.age + std::min(age.plus, 10 * age.minus))); // an endless side drawn long
         }
         ages.lines.push_back(points);
         plot.layers.push_back(std::move(bars));
@@ -162,14 +164,37 @@ PlotChart::Plot CountingPlots::dating(const std::vector<decay::DatingMeasurement
 QString CountingPlots::ageLabel(const decay::DatedAge& age)
 {
     // The half-life names the convention, written as the literature writes it: "5568 y".
-    return age.halfLife == decay::kLibbyHalfLife ? tr("Conventional radiocarbon age (Libby half-life, %1 y)").arg(age.halfLife)
-                                                 : tr("Age with the half-life %1 y").arg(age.halfLife);
+    if (age.halfLife == decay::kLibbyHalfLife)
+        return tr("Conventional radiocarbon age (Libby half-life, %1 y)").arg(age.halfLife);
+    if (age.halfLifeSigma > 0)
+        return tr("Age with the half-life %1 \u00B1 %2 y").arg(age.halfLife).arg(age.halfLifeSigma);
+    return tr("Age with the textbooks' half-life %1 y").arg(age.halfLife);
 }
 
 QString CountingPlots::ageText(const decay::DatedAge& age)
 {
-    return age.lowerLimit ? tr("at least %1 y").arg(numbers::significant(age.age, 3))
-                          : tr("%1 y").arg(numbers::withUncertainty(age.age, age.sigma));
+    if (age.lowerLimit)
+        //: An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.
+        return tr("older than %1 y BP (95 %)").arg(numbers::significant(age.age, 2));
+    //: An age in years before 1950 (BP) with its interval below and above.
+    return tr("%1 y BP").arg(interval(age.age, age.minus, age.plus));
+}
+
+// Rounded to the second significant digit of the smaller side: "31,000 (−3,400/+6,100)".
+QString CountingPlots::interval(double value, double minus, double plus)
+{
+    const double least = std::min(minus, plus);
+    if (!(least > 0) || !std::isfinite(value))
+        return numbers::significant(value, 3);
+    const double place = std::pow(10.0, std::floor(std::log10(least)) - 1);
+    const auto shown = [&](double x) {
+        if (std::isinf(x))
+            return QStringLiteral("\u221E");
+        const double rounded = std::round(x / place) * place;
+        const int digits = rounded == 0 ? 1 : static_cast<int>(std::floor(std::log10(std::fabs(rounded)) - std::log10(place))) + 1;
+        return numbers::significant(rounded, std::max(digits, 1));
+    };
+    return QStringLiteral("%1 (\u2212%2/+%3)").arg(shown(value), shown(minus), shown(plus));
 }
 
 QString CountingPlots::rateText(const decay::CountInterval& interval)
