@@ -1903,14 +1903,6 @@ www.example.org/atomdrift</translation>
         <translation>Gewichtete kleinste Quadrate auf die Impulse</translation>
     </message>
     <message>
-        <source>Deviance residual</source>
-        <translation>Devianzresiduum</translation>
-    </message>
-    <message>
-        <source>Pearson residual, (counts − expected) / √expected</source>
-        <translation>Pearson-Residuum, (Impulse − erwartet) / √erwartet</translation>
-    </message>
-    <message>
         <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
         <translation>Die Netto-Impulse liegen unter der Erkennungsgrenze dieser Messzeit: Die Probe ist älter als das Alter an ihrer Nachweisgrenze (95 %).</translation>
     </message>

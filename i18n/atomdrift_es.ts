@@ -1903,14 +1903,6 @@ www.example.org/atomdrift</translation>
         <translation>Mínimos cuadrados ponderados sobre las cuentas</translation>
     </message>
     <message>
-        <source>Deviance residual</source>
-        <translation>Residuo de devianza</translation>
-    </message>
-    <message>
-        <source>Pearson residual, (counts − expected) / √expected</source>
-        <translation>Residuo de Pearson, (cuentas − esperadas) / √esperadas</translation>
-    </message>
-    <message>
         <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
         <translation>Las cuentas netas están por debajo del nivel crítico de este tiempo de recuento: la muestra es más antigua que la edad en su límite de detección (95 %).</translation>
     </message>

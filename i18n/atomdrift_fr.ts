@@ -717,7 +717,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>BP: before the present, that is before 1950, the year the activity of modern carbon refers to.</source>
-        <translation>BP : avant le présent, c’est-à-dire avant 1950, l’année à laquelle se rapporte l’activité du carbone moderne.</translation>
+        <translation>BP&#xa0;: avant le présent, c’est-à-dire avant 1950, l’année à laquelle se rapporte l’activité du carbone moderne.</translation>
     </message>
     <message>
         <source>Age with the half-life %1 ± %2 y</source>
@@ -730,7 +730,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>older than %1 y BP (95 %)</source>
         <extracomment>An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.</extracomment>
-        <translation>plus de %1 ans BP (95 %)</translation>
+        <translation>plus de %1 ans BP (95&#xa0;%)</translation>
     </message>
     <message>
         <source>%1 y BP</source>
@@ -1903,16 +1903,8 @@ www.example.org/atomdrift</translation>
         <translation>Moindres carrés pondérés sur les coups</translation>
     </message>
     <message>
-        <source>Deviance residual</source>
-        <translation>Résidu de déviance</translation>
-    </message>
-    <message>
-        <source>Pearson residual, (counts − expected) / √expected</source>
-        <translation>Résidu de Pearson, (coups − attendus) / √attendus</translation>
-    </message>
-    <message>
         <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
-        <translation>Les coups nets sont sous le seuil de décision de cette durée de comptage : l’échantillon est plus ancien que l’âge à sa limite de détection (95 %).</translation>
+        <translation>Les coups nets sont sous le seuil de décision de cette durée de comptage&#xa0;: l’échantillon est plus ancien que l’âge à sa limite de détection (95&#xa0;%).</translation>
     </message>
 </context>
 <context>

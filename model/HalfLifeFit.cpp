@@ -261,11 +261,6 @@ bool HalfLifeFit::fitted() const
     return std::isfinite(halfLife);
 }
 
-std::string_view residualName(FitMethod method)
-{
-    return method == FitMethod::PoissonLikelihood ? "Deviance residual" : "Pearson residual, (counts − expected) / √expected";
-}
-
 namespace {
 
 HalfLifeFit fitCounts(const FitData& data, FitMethod method)

@@ -52,9 +52,6 @@ struct HalfLifeFit {
     bool fitted() const;
     double reducedChiSquare() const { return chiSquare / degreesOfFreedom; }
 };
-// What the residuals are, for the residuals view's axis: deviance residuals for the likelihood,
-// Pearson's (counts - expected) / sqrt(expected) for least squares.
-std::string_view residualName(FitMethod method);
 
 // Poisson maximum likelihood: counts_k ~ Poisson(b e_k + S * integral of e^(-lambda t) over the
 // interval), with b constrained by its own measurement; the uncertainty is that of the expected

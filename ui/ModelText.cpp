@@ -79,8 +79,6 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "A half-life needs the counts of two intervals or more."),
     QT_TRANSLATE_NOOP("ModelText", "Poisson maximum likelihood"),
     QT_TRANSLATE_NOOP("ModelText", "Weighted least squares on the counts"),
-    QT_TRANSLATE_NOOP("ModelText", "Deviance residual"),
-    QT_TRANSLATE_NOOP("ModelText", "Pearson residual, (counts − expected) / √expected"),
     QT_TRANSLATE_NOOP("ModelText", "The counts show no decay that a half-life could be fitted to."),
     QT_TRANSLATE_NOOP("ModelText", "The counts are too few for a half-life: its uncertainty would exceed it."),
     QT_TRANSLATE_NOOP("ModelText", "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %)."),
