@@ -634,3 +634,47 @@ double activityPeak(const Chain& chain, std::span<const double> initial, int mem
 }
 
 } // namespace decay
+
+namespace decay {
+
+std::vector<double> countedDecays(const Chain& chain, std::span<const double> initial, const std::vector<bool>& counted,
+                                  std::span<const double> boundaries)
+{
+    const std::size_t n = static_cast<std::size_t>(chain.size());
+    if (boundaries.size() < 2 || initial.size() != n)
+        return {};
+    Chain tallied = chain;
+    for (int i = 0; i < chain.size(); ++i) {
+        tallied.members.push_back({});
+        tallied.links.push_back({i, chain.size() + i, 1.0});
+    }
+    const Propagator propagator(tallied);
+    std::vector<double> state(2 * n, 0.0), after(2 * n);
+    std::copy(initial.begin(), initial.end(), state.begin());
+    // The atoms at the first boundary, then one step's matrix an interval.
+    if (boundaries[0] > 0) {
+        multiply(propagator.at(boundaries[0]), state, after);
+        std::copy(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(n), state.begin());
+    }
+    std::vector<double> decays(boundaries.size() - 1, 0.0);
+    double width = -1;
+    Matrix f;
+    for (std::size_t k = 0; k + 1 < boundaries.size(); ++k) {
+        const double w = boundaries[k + 1] - boundaries[k];
+        if (!(w > 0))
+            continue; // an empty interval has no decays
+        if (!(std::fabs(w - width) <= 1e-12 * w)) {
+            f = propagator.at(w);
+            width = w;
+        }
+        std::fill(state.begin() + static_cast<std::ptrdiff_t>(n), state.end(), 0.0);
+        multiply(f, state, after);
+        std::copy(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(n), state.begin());
+        for (std::size_t i = 0; i < n && i < counted.size(); ++i)
+            if (counted[i])
+                decays[k] += after[n + i];
+    }
+    return decays;
+}
+
+} // namespace decay

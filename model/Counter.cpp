@@ -20,6 +20,10 @@ CounterSettingsEntry readCounterSettings(const CounterTexts& texts)
     const auto steps = wholeNumber(texts.stepsPerInterval, texts.decimalPoint);
     if (!steps || *steps < 1 || *steps > kMostStepsPerInterval)
         return {.error = {"The counting interval must be a whole number of steps from %1 to %2.", {1, kMostStepsPerInterval}}};
+    const auto deadTime = strictValue(texts.deadTime, texts.decimalPoint);
+    if (!deadTime || !(*deadTime >= 0 && *deadTime <= kMostDeadTime * 1e6))
+        return {.error = {"The dead time must be a number of microseconds from %1 to %2.", {0, kMostDeadTime * 1e6}}};
+    settings.deadTime = {.tau = *deadTime * 1e-6, .kind = texts.deadTimeKind};
     settings.efficiency = *efficiency;
     settings.background = *background;
     settings.stepsPerInterval = static_cast<int>(*steps);
@@ -55,7 +59,7 @@ Message countingRefusal(const SampleRun& run, const CounterSettings& settings)
         if (!(run.duration(k) > 0 && std::isfinite(run.duration(k))))
             return {"The run has no time step to count in.", {}};
     if (!(settings.efficiency > 0 && settings.efficiency <= 1) || !(settings.background >= 0 && std::isfinite(settings.background))
-        || settings.stepsPerInterval < 1)
+        || settings.stepsPerInterval < 1 || !(settings.deadTime.tau >= 0 && settings.deadTime.tau <= kMostDeadTime))
         return {"The counter's settings are out of range.", {}};
     for (std::size_t k = 0; k < run.steps(); ++k) {
         const double value = run.perStep[k];
@@ -75,11 +79,12 @@ Counter::Counter(SampleRun run, const CounterSettings& settings, std::uint64_t s
     , m_settings(settings)
     , m_seen(settings.efficiency, 1 - settings.efficiency)
     , m_draws(seed)
+    , m_dead(settings.deadTime)
 {
 }
 
 // One step's counts; in an exact run the sample's and the background's Poisson counts are drawn
-// together, as their sum is Poisson with the summed mean.
+// together, as their sum is Poisson with the summed mean. The dead time sees them all.
 void Counter::advanceStep()
 {
     if (finished())
@@ -87,10 +92,14 @@ void Counter::advanceStep()
     const double value = m_run.perStep[m_stepsDone];
     const double duration = m_run.duration(m_stepsDone);
     const double backgroundMean = m_settings.background * duration;
-    if (m_run.kind == SampleRun::Kind::Decays)
-        m_runningCounts += thinnedDraw(m_draws, m_seen, static_cast<std::int64_t>(value)) + poissonDraw(m_draws, backgroundMean);
-    else
-        m_runningCounts += poissonDraw(m_draws, m_settings.efficiency * value * duration + backgroundMean);
+    const std::int64_t arrivals =
+        m_run.kind == SampleRun::Kind::Decays
+            ? thinnedDraw(m_draws, m_seen, static_cast<std::int64_t>(value)) + poissonDraw(m_draws, backgroundMean)
+            : poissonDraw(m_draws, m_settings.efficiency * value * duration + backgroundMean);
+    const double meanRate = (m_run.kind == SampleRun::Kind::Decays ? m_settings.efficiency * value : m_settings.efficiency * value * duration) / duration
+                            + m_settings.background;
+    m_saturated = m_saturated || decay::saturated(meanRate, m_settings.deadTime);
+    m_runningCounts += m_dead.record(m_draws, arrivals, m_run.times[m_stepsDone], m_run.times[m_stepsDone + 1]);
     ++m_stepsDone;
     if (m_stepsDone - m_intervalStart == static_cast<std::size_t>(m_settings.stepsPerInterval) || finished()) {
         m_intervals.push_back(running());
@@ -136,9 +145,11 @@ double BackgroundMeasurement::sigma() const
     return seconds > 0 ? std::sqrt(static_cast<double>(std::max<std::int64_t>(counts, 1))) / seconds : 0.0;
 }
 
-BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds)
+BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds, const DeadTime& deadTime)
 {
-    return {.counts = poissonDraw(draws, rate * seconds), .seconds = seconds};
+    if (!(deadTime.tau > 0)) // one draw, as an ideal counter has always taken it
+        return {.counts = poissonDraw(draws, rate * seconds), .seconds = seconds};
+    return {.counts = countSteady(draws, rate, seconds, deadTime), .seconds = seconds};
 }
 
 NumberEntry readBackgroundTime(std::string_view text, std::string_view decimalPoint)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChainRuns.h"
+#include "DeadTime.h"
 #include "DecayDraws.h"
 #include "Message.h"
 #include "NumberEntry.h"
@@ -18,19 +19,24 @@ struct CounterSettings {
     double efficiency = 0.1;  // the share of the decays the detector sees, 0 < efficiency <= 1
     double background = 0.5;  // background events per second
     int stepsPerInterval = 1; // the counting interval, in whole steps of the run
+    DeadTime deadTime;        // the detector's, applied to every event it sees, background too
 };
 
 // What the counter's entries accept; the checks and their messages share them.
 inline constexpr double kMostBackgroundRate = 1e9;        // events per second
 inline constexpr int kMostStepsPerInterval = 1000000;
 inline constexpr double kMostDecaysPerStep = 1e9;         // each decay of a random run takes a draw
+inline constexpr double kMostDeadTime = 0.01;             // seconds; a Geiger tube's is 1e-4
 
-// The counter's entries as typed: efficiency, background per second, steps per interval.
+// The counter's entries as typed: efficiency, background per second, steps per interval, and the
+// dead time in microseconds with its kind.
 struct CounterTexts {
     std::string efficiency = "0.1";
     std::string background = "0.5";
     std::string stepsPerInterval = "1";
     std::string decimalPoint = ".";
+    std::string deadTime = "0";
+    DeadTime::Kind deadTimeKind = DeadTime::Kind::NonParalysable;
 };
 struct CounterSettingsEntry {
     std::optional<CounterSettings> settings;
@@ -71,7 +77,8 @@ struct CountInterval {
 
 // A detector beside the sample. Each decay of a random run is seen with the efficiency (binomial
 // thinning); an exact run gives Poisson counts of mean efficiency * activity * duration; background
-// events come as a Poisson process at their rate. Counting goes by whole steps of the run, as far
+// events come as a Poisson process at their rate. The detector's dead time then takes its share of
+// all the events it sees (DeadTimeCounter). Counting goes by whole steps of the run, as far
 // as asked, so that a run can be played in time; a last interval cut short by the end of the run
 // is kept.
 class Counter {
@@ -96,12 +103,18 @@ public:
 
     const std::vector<CountInterval>& intervals() const { return m_intervals; } // the complete ones
     CountInterval running() const; // the interval being gathered, up to time()
+    const CounterSettings& settings() const { return m_settings; }
+    // Whether a step brought a paralysable counter more events than it can tell apart: a mean rate
+    // n with n tau > 1, past which it records fewer the more arrive.
+    bool saturated() const { return m_saturated; }
 
 private:
     SampleRun m_run;
     CounterSettings m_settings;
     StagedDraw m_seen;
     DecayDraws m_draws;
+    DeadTimeCounter m_dead;
+    bool m_saturated = false;
     std::size_t m_stepsDone = 0;
     std::size_t m_intervalStart = 0; // the first step of the running interval
     std::int64_t m_runningCounts = 0;
@@ -119,7 +132,8 @@ struct BackgroundMeasurement {
     // the rate is known exactly.
     double sigma() const;
 };
-BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds);
+// Background alone for `seconds`, through the counter's dead time.
+BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double seconds, const DeadTime& deadTime = {});
 
 // How long the background may be counted, in seconds.
 inline constexpr double kShortestBackgroundTime = 1;

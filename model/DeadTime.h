@@ -1,6 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <limits>
+#include <vector>
+
 namespace decay {
+
+class DecayDraws;
 
 // A counter that is blind for tau seconds after each event it records (non-paralysable), or after
 // every event that arrives, recorded or not (paralysable).
@@ -31,5 +37,60 @@ bool saturated(double trueRate, const DeadTime& deadTime);
 // Y = m_A m_B (m_AB + m_b) - m_AB m_b (m_A + m_B), Z = Y (m_A + m_B - m_AB - m_b) / X^2.
 // NaN where the rates admit no dead time (Z > 1 or X = 0).
 double twoSourceDeadTime(double a, double ab, double b, double background);
+
+// A counter with a dead time, fed stretch after stretch with the events that arrive in each. The
+// events of a stretch come at random times over it, as a Poisson process spreads a given number of
+// events; the counter is dead for tau after each event it records (after every event,
+// paralysable), also across the stretches' ends. Up to kMostTimedArrivals events a stretch are
+// timed one by one; more take the normal approximation of the recorded count for that many
+// arrivals, mean T m(a / T) and variance a * (1/(1 + x)^3 - 1/(1 + x)^4) with x = a tau / T
+// non-paralysable, a * (e^-x - e^-2x (1 + x^2)) paralysable: the spread of the renewal count
+// (variance T n / (1 + x)^3, and T n (e^-x - 2x e^-2x), Knoll 4.VII) less what the fixed number
+// of arrivals leaves out of it, to first order. There a timed counter and the approximation agree
+// to far less than their spread.
+inline constexpr std::int64_t kMostTimedArrivals = 2000;
+class DeadTimeCounter {
+public:
+    explicit DeadTimeCounter(const DeadTime& deadTime = {}) : m_deadTime(deadTime) {}
+
+    // The events recorded of `arrivals` from `start` to `end` (seconds, after the stretch before).
+    std::int64_t record(DecayDraws& draws, std::int64_t arrivals, double start, double end);
+    const DeadTime& deadTime() const { return m_deadTime; }
+
+private:
+    double uniform(DecayDraws& draws);
+
+    DeadTime m_deadTime;
+    double m_liveFrom = -std::numeric_limits<double>::infinity();
+    int m_lane = 0; // the generator whose draws time the events next
+    std::vector<double> m_times;
+};
+
+// What the counter records of a steady Poisson stream of `rate` per second in `seconds`, counted
+// in stretches of about a thousand events, which are timed one by one.
+std::int64_t countSteady(DecayDraws& draws, double rate, double seconds, const DeadTime& deadTime);
+
+// The two-source method as counted: sources A, A and B together, and B for `seconds` each,
+// background alone for `backgroundSeconds`.
+struct TwoSourceCounts {
+    std::int64_t a = 0;
+    std::int64_t ab = 0;
+    std::int64_t b = 0;
+    std::int64_t background = 0;
+    double seconds = 0;
+    double backgroundSeconds = 0;
+};
+// Counts the four with a counter of this dead time, the rates being those of the events that
+// reach it (per second; the background's added to each source's).
+TwoSourceCounts countTwoSources(DecayDraws& draws, double rateA, double rateB, double background, double seconds,
+                                double backgroundSeconds, const DeadTime& deadTime);
+
+struct DeadTimeEstimate {
+    double tau = 0;   // seconds; NaN where the counts admit none
+    double sigma = 0; // one standard deviation, from the counts' Poisson spread
+};
+// tau from the four counts by twoSourceDeadTime, its uncertainty propagated from sqrt(N) of each
+// count (which a dead counter's smaller spread makes a little generous) by central differences.
+DeadTimeEstimate twoSourceEstimate(const TwoSourceCounts& counts);
 
 } // namespace decay

@@ -15,16 +15,52 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kMostIterations = 200;
 
-// The fit's unknowns: ln S, ln lambda (which keep both above 0) and the background rate b, which
-// is fitted only when a measurement constrains it.
-using Vector = std::array<double, 3>;
-using Matrix = std::array<Vector, 3>;
+// The fit's unknowns: ln S and ln lambda of the first (or only) nuclide, the same of a second,
+// and the background rate b, which is fitted only when a measurement constrains it. Logarithms
+// keep amplitudes and decay constants above 0.
+constexpr std::size_t kLogS = 0, kLogLambda = 1, kLogS2 = 2, kLogLambda2 = 3, kB = 4;
+constexpr std::size_t kUnknowns = 5;
+using Vector = std::array<double, kUnknowns>;
+using Matrix = std::array<Vector, kUnknowns>;
+
+// The chain's decays per interval, for the few decay constants a search asks for at a time.
+class ChainCache {
+public:
+    explicit ChainCache(const FitModel& model) : m_model(model) {}
+    const std::vector<double>& at(double logLambda) const
+    {
+        for (const Entry& e : m_entries)
+            if (e.logLambda == logLambda)
+                return e.decays;
+        Entry& e = m_entries[m_next];
+        m_next = (m_next + 1) % m_entries.size();
+        e.logLambda = logLambda;
+        e.decays = m_model.chainDecays(std::numbers::ln2 / std::exp(logLambda));
+        return e.decays;
+    }
+
+private:
+    struct Entry {
+        double logLambda = kNaN;
+        std::vector<double> decays;
+    };
+    const FitModel& m_model;
+    mutable std::array<Entry, 4> m_entries{};
+    mutable std::size_t m_next = 0;
+};
+// The step in ln lambda of the chain's derivative by central differences: its error is of order
+// h^2 = 10^-10 of it, its rounding 10^-16 / h = 10^-11.
+constexpr double kChainStep = 1e-5;
 
 struct Problem {
     const FitData& data;
     FitMethod method = FitMethod::PoissonLikelihood;
-    double origin = 0;          // times are taken from the first interval's start
-    int unknowns = 2;           // 3 when b is fitted
+    const FitModel& model;
+    double origin = 0;               // times are taken from the first interval's start
+    std::vector<std::size_t> active; // the unknowns fitted, b last when it is
+    ChainCache chain{model};
+
+    bool fitsBackground() const { return active.back() == kB; }
 };
 
 // 1/y - 1/(e^y - 1), which goes to 1/2 as y goes to 0, where the difference would cancel.
@@ -33,19 +69,60 @@ double lateShare(double y)
     return y < 1e-4 ? 0.5 - y / 12 : 1 / y - 1 / std::expm1(y);
 }
 
-// The counts expected in interval k, and their derivatives by ln S, ln lambda and b. The sample
-// brings S * integral of e^(-lambda t) dt over the interval, (e^(-lambda t0) - e^(-lambda t1)) /
-// lambda, whose derivative by ln lambda is the same times lambda (-t0 - width * lateShare).
+// One nuclide's counts S * integral of e^(-lambda t) dt over the interval, (e^(-lambda t0) -
+// e^(-lambda t1)) / lambda, and their derivatives by ln S (itself) and ln lambda (the same times
+// lambda (-t0 - width * lateShare)).
+double exponentialCounts(double logS, double logLambda, double t0, double width, double* byLogLambda)
+{
+    const double s = std::exp(logS), lambda = std::exp(logLambda);
+    const double signal = s * std::exp(-lambda * t0) * -std::expm1(-lambda * width) / lambda;
+    if (byLogLambda)
+        *byLogLambda = signal * lambda * (-t0 - width * lateShare(lambda * width));
+    return signal;
+}
+
+// The counts expected in interval k, and their derivatives by the unknowns. With a dead time the
+// counter records width * m(n) of the mean rate n the model brings, m' times its derivatives.
 double expectedCounts(const Problem& p, std::size_t k, const Vector& x, Vector* gradient = nullptr)
 {
     const CountInterval& interval = p.data.intervals[k];
-    const double s = std::exp(x[0]), lambda = std::exp(x[1]);
     const double t0 = interval.start - p.origin, width = interval.end - interval.start;
-    const double signal = s * std::exp(-lambda * t0) * -std::expm1(-lambda * width) / lambda;
     const double exposure = p.data.exposure[k];
+    Vector g{};
+    double signal = 0;
+    switch (p.model.shape) {
+    case FitShape::TwoNuclides:
+        signal = exponentialCounts(x[kLogS2], x[kLogLambda2], t0, width, &g[kLogLambda2]);
+        g[kLogS2] = signal;
+        [[fallthrough]];
+    case FitShape::OneNuclide: {
+        const double first = exponentialCounts(x[kLogS], x[kLogLambda], t0, width, &g[kLogLambda]);
+        g[kLogS] = first;
+        signal += first;
+        break;
+    }
+    case FitShape::Chain: {
+        const double s = std::exp(x[kLogS]);
+        signal = s * p.chain.at(x[kLogLambda])[k];
+        g[kLogS] = signal;
+        if (gradient)
+            g[kLogLambda] = s * (p.chain.at(x[kLogLambda] + kChainStep)[k] - p.chain.at(x[kLogLambda] - kChainStep)[k]) / (2 * kChainStep);
+        break;
+    }
+    }
+    g[kB] = exposure;
+    double mu = x[kB] * exposure + signal;
+    const DeadTime& dead = p.data.deadTime;
+    if (dead.tau > 0 && width > 0) {
+        const double n = mu / width, y = n * dead.tau;
+        const double slope = dead.kind == DeadTime::Kind::NonParalysable ? 1 / ((1 + y) * (1 + y)) : std::exp(-y) * (1 - y);
+        mu = width * recordedRate(n, dead);
+        for (double& d : g)
+            d *= slope;
+    }
     if (gradient)
-        *gradient = {signal, signal * lambda * (-t0 - width * lateShare(lambda * width)), exposure};
-    return x[2] * exposure + signal;
+        *gradient = g;
+    return mu;
 }
 
 // The background rate is fitted whenever it was measured. For the likelihood, a measurement of
@@ -86,7 +163,7 @@ constexpr double kLeastExpected = 1e-300;
 // of the expectation `weightsAt` (those of the iteration's start, held while it searches).
 double objective(const Problem& p, const Vector& x, const Vector& weightsAt)
 {
-    if (!(x[2] >= 0))
+    if (!(x[kB] >= 0))
         return -std::numeric_limits<double>::infinity();
     double sum = 0;
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
@@ -97,85 +174,145 @@ double objective(const Problem& p, const Vector& x, const Vector& weightsAt)
         else
             sum -= 0.5 * (counts - mu) * (counts - mu) / std::max(expectedCounts(p, k, weightsAt), kLeastExpected);
     }
-    if (p.unknowns == 3)
-        sum += backgroundTerm(p, x[2]).logLikelihood;
+    if (p.fitsBackground())
+        sum += backgroundTerm(p, x[kB]).logLikelihood;
     return std::isnan(sum) ? -std::numeric_limits<double>::infinity() : sum;
 }
 
-// The expected information and the score at x. Both methods weight by 1 / mu at x: for the
-// likelihood that is its score and Fisher information, for least squares the Gauss-Newton normal
-// equations with the weights of the expectation at x.
+// The expected information and the score at x, over the unknowns fitted in their order in
+// p.active. Both methods weight by 1 / mu at x: for the likelihood that is its score and Fisher
+// information, for least squares the Gauss-Newton normal equations with the weights of the
+// expectation at x.
 void informationAndScore(const Problem& p, const Vector& x, Matrix& information, Vector& score)
 {
     information = {};
     score = {};
+    const std::size_t m = p.active.size();
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
         Vector g;
         const double mu = std::max(expectedCounts(p, k, x, &g), kLeastExpected);
         const double excess = (static_cast<double>(p.data.intervals[k].counts) - mu) / mu;
-        for (int i = 0; i < p.unknowns; ++i) {
-            score[i] += excess * g[i];
-            for (int j = 0; j < p.unknowns; ++j)
-                information[i][j] += g[i] * g[j] / mu;
+        for (std::size_t i = 0; i < m; ++i) {
+            const double gi = g[p.active[i]];
+            score[i] += excess * gi;
+            for (std::size_t j = 0; j < m; ++j)
+                information[i][j] += gi * g[p.active[j]] / mu;
         }
     }
-    if (p.unknowns == 3) {
-        const BackgroundTerm term = backgroundTerm(p, x[2]);
-        score[2] += term.score;
-        information[2][2] += term.information;
+    if (p.fitsBackground()) {
+        const BackgroundTerm term = backgroundTerm(p, x[kB]);
+        score[m - 1] += term.score;
+        information[m - 1][m - 1] += term.information;
     }
 }
 
 // Solves a x = b for the first n unknowns by elimination with partial pivoting; NaN when singular.
-Vector solve(Matrix a, Vector b, int n)
+Vector solve(Matrix a, Vector b, std::size_t n)
 {
-    for (int c = 0; c < n; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < n; ++r)
+    Vector x;
+    x.fill(kNaN);
+    for (std::size_t c = 0; c < n; ++c) {
+        std::size_t pivot = c;
+        for (std::size_t r = c + 1; r < n; ++r)
             if (std::fabs(a[r][c]) > std::fabs(a[pivot][c]))
                 pivot = r;
         std::swap(a[c], a[pivot]);
         std::swap(b[c], b[pivot]);
         if (!(a[c][c] != 0))
-            return {kNaN, kNaN, kNaN};
-        for (int r = c + 1; r < n; ++r) {
+            return x;
+        for (std::size_t r = c + 1; r < n; ++r) {
             const double f = a[r][c] / a[c][c];
-            for (int j = c; j < n; ++j)
+            for (std::size_t j = c; j < n; ++j)
                 a[r][j] -= f * a[c][j];
             b[r] -= f * b[c];
         }
     }
-    Vector x{};
-    for (int r = n - 1; r >= 0; --r) {
+    for (std::size_t r = n; r-- > 0;) {
         double sum = b[r];
-        for (int j = r + 1; j < n; ++j)
+        for (std::size_t j = r + 1; j < n; ++j)
             sum -= a[r][j] * x[j];
         x[r] = sum / a[r][r];
     }
     return x;
 }
 
-// Where the search starts: the decay constant of a rough line through ln(net rate) when it
-// falls, else a half-life of a third of the time covered; S so that the expected net counts
-// match the observed ones.
-Vector startingPoint(const Problem& p, double span)
+// The variance of unknown `which` (one of p.active) from the inverse of the information.
+double variance(const Problem& p, const Matrix& information, std::size_t which)
+{
+    Vector unit{};
+    std::size_t at = 0;
+    while (at < p.active.size() && p.active[at] != which)
+        ++at;
+    if (at == p.active.size())
+        return kNaN;
+    unit[at] = 1;
+    return solve(information, unit, p.active.size())[at];
+}
+
+// A rough line through ln(net rate) of the intervals from `first` to before `last`: its decay
+// constant when it falls, else NaN.
+double lineDecayConstant(const Problem& p, std::size_t first, std::size_t last, const std::vector<double>& less)
 {
     LineFit line;
-    for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
+    for (std::size_t k = first; k < last; ++k) {
         const CountInterval& interval = p.data.intervals[k];
-        const double net = static_cast<double>(interval.counts) - p.data.background(k);
+        const double net = static_cast<double>(interval.counts) - p.data.background(k) - (less.empty() ? 0.0 : less[k]);
         if (net > 0 && interval.end > interval.start)
             line.add((interval.start + interval.end) / 2, std::log(net / (interval.end - interval.start)), net);
     }
     const double slope = line.points() >= 2 ? line.slope() : kNaN;
-    const double lambda = slope < 0 && -slope * span < 100 ? -slope : std::numbers::ln2 / (span / 3);
-    Vector x{0, std::log(lambda), p.data.backgroundRate};
+    return slope < 0 ? -slope : kNaN;
+}
+
+// ln S so that the expected net counts match the observed ones, the other unknowns as in x.
+double matchedLogS(const Problem& p, Vector x)
+{
+    x[kLogS] = 0;
     double net = 0, signal = 0;
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
-        net += static_cast<double>(p.data.intervals[k].counts) - x[2] * p.data.exposure[k];
-        signal += expectedCounts(p, k, x) - x[2] * p.data.exposure[k];
+        net += static_cast<double>(p.data.intervals[k].counts) - x[kB] * p.data.exposure[k];
+        signal += expectedCounts(p, k, x) - x[kB] * p.data.exposure[k];
     }
-    x[0] = std::log(std::max(net, 1.0) / signal);
+    return std::log(std::max(net, 1.0) / signal);
+}
+
+// Where the search starts. One nuclide: the decay constant of a rough line through ln(net rate)
+// when it falls, else a half-life of a third of the time covered. Two: that line through the later
+// half for the longer-lived, through what it leaves of the first third for the shorter-lived (or
+// five times faster). The chain: the table's half-life. S matches the expected net counts to the
+// observed ones.
+Vector startingPoint(const Problem& p, double span)
+{
+    const std::size_t n = p.data.intervals.size();
+    Vector x{0, 0, 0, 0, p.data.backgroundRate};
+    const auto fallback = [&](double lambda) { return std::isfinite(lambda) && lambda * span < 100 ? lambda : std::numbers::ln2 / (span / 3); };
+    if (p.model.shape == FitShape::Chain) {
+        x[kLogLambda] = std::log(std::numbers::ln2 / p.model.tableHalfLife);
+    } else if (p.model.shape == FitShape::OneNuclide) {
+        x[kLogLambda] = std::log(fallback(lineDecayConstant(p, 0, n, {})));
+    } else {
+        // The slow nuclide alone first, as the only one (the second's amplitude left far below).
+        const double slow = fallback(lineDecayConstant(p, n / 2, n, {}));
+        Vector late{0, std::log(slow), -1e3, std::log(slow), x[kB]};
+        late[kLogS] = matchedLogS(p, late);
+        // Its counts at the start are taken from the later half's line, continued back.
+        double lateNet = 0, lateSignal = 0;
+        for (std::size_t k = n / 2; k < n; ++k) {
+            lateNet += static_cast<double>(p.data.intervals[k].counts) - x[kB] * p.data.exposure[k];
+            lateSignal += expectedCounts(p, k, late) - x[kB] * p.data.exposure[k];
+        }
+        late[kLogS] += std::log(std::max(lateNet, 1.0) / lateSignal);
+        std::vector<double> slowCounts(n);
+        for (std::size_t k = 0; k < n; ++k)
+            slowCounts[k] = expectedCounts(p, k, late) - x[kB] * p.data.exposure[k];
+        double fast = lineDecayConstant(p, 0, std::max<std::size_t>(n / 3, 2), slowCounts);
+        if (!(fast > 1.5 * slow))
+            fast = 5 * slow;
+        x = {0, std::log(fast), late[kLogS], std::log(slow), x[kB]};
+        x[kLogS] = matchedLogS(p, x);
+        return x;
+    }
+    x[kLogS] = matchedLogS(p, x);
     return x;
 }
 
@@ -189,17 +326,20 @@ bool search(const Problem& p, Vector& x)
     bool converged = false;
     for (int iteration = 0; iteration < kMostIterations && !converged && std::isfinite(value); ++iteration) {
         informationAndScore(p, x, information, score);
-        const Vector step = solve(information, score, p.unknowns);
+        const Vector step = solve(information, score, p.active.size());
         const Vector weightsAt = x;
         value = objective(p, x, weightsAt); // least squares: the new weights change the value
         bool moved = false;
         for (double share = 1; share > 1e-6 && !moved; share /= 2) {
             Vector trial = x;
-            for (int i = 0; i < p.unknowns; ++i)
-                trial[i] += share * step[i];
+            bool small = true;
+            for (std::size_t i = 0; i < p.active.size(); ++i) {
+                trial[p.active[i]] += share * step[i];
+                small = small && (p.active[i] == kB || std::fabs(share * step[i]) < 1e-9);
+            }
             const double trialValue = objective(p, trial, weightsAt);
             if (trialValue >= value - 1e-12 * std::fabs(value)) {
-                converged = std::fabs(share * step[0]) < 1e-9 && std::fabs(share * step[1]) < 1e-9;
+                converged = small;
                 x = trial;
                 value = trialValue;
                 moved = true;
@@ -219,7 +359,7 @@ double devianceResidual(double counts, double mu)
 
 HalfLifeFit noFit(FitMethod method, std::size_t intervals, Message note)
 {
-    return {.method = method, .halfLife = kNaN, .sigma = kNaN, .netRate = kNaN, .expected = std::vector<double>(intervals, kNaN),
+    return {.method = method, .halfLife = kNaN, .sigma = kNaN, .secondHalfLife = kNaN, .secondSigma = kNaN, .netRate = kNaN, .expected = std::vector<double>(intervals, kNaN),
             .residuals = std::vector<double>(intervals, kNaN), .note = std::move(note), .chiSquare = kNaN, .pValue = kNaN};
 }
 
@@ -237,10 +377,10 @@ const char* const kTooFew = "A half-life needs the counts of two intervals or mo
 
 } // namespace
 
-FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background)
+FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background, const DeadTime& deadTime)
 {
     FitData data{.intervals = intervals, .backgroundRate = background.rate(), .backgroundCounts = background.counts,
-                 .backgroundTime = background.seconds};
+                 .backgroundTime = background.seconds, .deadTime = deadTime};
     for (const CountInterval& interval : intervals)
         data.exposure.push_back(interval.end - interval.start);
     return data;
@@ -256,6 +396,16 @@ std::string_view methodName(FitMethod method)
     return method == FitMethod::PoissonLikelihood ? "Poisson maximum likelihood" : "Weighted least squares on the counts";
 }
 
+std::string_view shapeName(FitShape shape)
+{
+    switch (shape) {
+    case FitShape::TwoNuclides: return "Two nuclides";
+    case FitShape::Chain: return "The chain counted";
+    case FitShape::OneNuclide: break;
+    }
+    return "One nuclide";
+}
+
 bool HalfLifeFit::fitted() const
 {
     return std::isfinite(halfLife);
@@ -263,30 +413,64 @@ bool HalfLifeFit::fitted() const
 
 namespace {
 
-HalfLifeFit fitCounts(const FitData& data, FitMethod method)
+std::vector<std::size_t> activeUnknowns(FitShape shape, bool background)
+{
+    std::vector<std::size_t> active{kLogS, kLogLambda};
+    if (shape == FitShape::TwoNuclides)
+        active.insert(active.end(), {kLogS2, kLogLambda2});
+    if (background)
+        active.push_back(kB);
+    return active;
+}
+
+// The half-life of ln lambda and its standard deviation; NaN for one the counts do not show.
+struct HalfLife {
+    double value = kNaN;
+    double sigma = kNaN;
+    Message problem;
+};
+HalfLife halfLifeOf(const Problem& p, const Matrix& information, std::size_t logLambda, double logLambdaValue, double span)
+{
+    const double varianceLogLambda = variance(p, information, logLambda);
+    const double lambda = std::exp(logLambdaValue);
+    if (!(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span < 1e-6 || !std::isfinite(lambda))
+        return {.problem = {"The counts show no decay that a half-life could be fitted to.", {}}};
+    if (varianceLogLambda > 1)
+        return {.problem = {"The counts are too few for a half-life: its uncertainty would exceed it.", {}}};
+    const double value = std::numbers::ln2 / lambda;
+    return {value, value * std::sqrt(varianceLogLambda), {}};
+}
+
+HalfLifeFit fitCounts(const FitData& data, FitMethod method, const FitModel& model)
 {
     const std::size_t n = data.intervals.size();
-    if (n < 2)
-        return noFit(method, n, {kTooFew, {}});
-    const Problem p{.data = data, .method = method, .origin = data.intervals.front().start, .unknowns = backgroundFitted(data) ? 3 : 2};
+    const std::size_t shapeUnknowns = model.shape == FitShape::TwoNuclides ? 4 : 2;
+    if (n < shapeUnknowns)
+        return noFit(method, n, {n < 2 ? kTooFew : "Two half-lives need the counts of four intervals or more.", {}});
+    if (model.shape == FitShape::Chain
+        && (!model.chainDecays || !(model.tableHalfLife > 0) || model.chainDecays(model.tableHalfLife).size() != n))
+        return noFit(method, n, {"The counts are not those of the chain counted, so the chain cannot be fitted to them.", {}});
+    const Problem p{.data = data, .method = method, .model = model, .origin = data.intervals.front().start,
+                    .active = activeUnknowns(model.shape, backgroundFitted(data))};
     Vector x = startingPoint(p, span(data));
     const bool converged = search(p, x);
+    if (model.shape == FitShape::TwoNuclides && x[kLogLambda] < x[kLogLambda2]) { // the shorter-lived first
+        std::swap(x[kLogS], x[kLogS2]);
+        std::swap(x[kLogLambda], x[kLogLambda2]);
+    }
     Matrix information;
     Vector score;
     informationAndScore(p, x, information, score);
-    Vector unitLambda{0, 1, 0};
-    const double varianceLogLambda = solve(information, unitLambda, p.unknowns)[1];
-    const double lambda = std::exp(x[1]);
-    if (!converged || !(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span(data) < 1e-6
-        || !std::isfinite(lambda))
+    const HalfLife first = halfLifeOf(p, information, kLogLambda, x[kLogLambda], span(data));
+    const HalfLife second = model.shape == FitShape::TwoNuclides ? halfLifeOf(p, information, kLogLambda2, x[kLogLambda2], span(data)) : HalfLife{};
+    if (!converged)
         return noFit(method, n, {"The counts show no decay that a half-life could be fitted to.", {}});
-    if (varianceLogLambda > 1)
-        return noFit(method, n, {"The counts are too few for a half-life: its uncertainty would exceed it.", {}});
+    if (!first.problem.empty() || !second.problem.empty())
+        return noFit(method, n, first.problem.empty() ? second.problem : first.problem);
 
-    HalfLifeFit fit{.method = method, .halfLife = std::numbers::ln2 / lambda};
-    fit.sigma = fit.halfLife * std::sqrt(varianceLogLambda);
-    fit.netRate = std::exp(x[0]);
-    fit.chiSquare = p.unknowns == 3 ? backgroundTerm(p, x[2]).chiSquare : 0.0;
+    HalfLifeFit fit{.method = method, .shape = model.shape, .halfLife = first.value, .sigma = first.sigma,
+                    .secondHalfLife = second.value, .secondSigma = second.sigma};
+    fit.chiSquare = p.fitsBackground() ? backgroundTerm(p, x[kB]).chiSquare : 0.0;
     for (std::size_t k = 0; k < n; ++k) {
         const double mu = expectedCounts(p, k, x);
         const auto counts = static_cast<double>(data.intervals[k].counts);
@@ -295,21 +479,31 @@ HalfLifeFit fitCounts(const FitData& data, FitMethod method)
         fit.residuals.push_back(mu > 0 ? residual : kNaN);
         fit.chiSquare += residual * residual;
     }
-    fit.degreesOfFreedom = static_cast<int>(n) - 2;
+    // The rate at the first interval's start: the amplitudes, or the chain's first interval's mean.
+    const CountInterval& front = data.intervals.front();
+    fit.netRate = model.shape == FitShape::Chain
+                      ? std::exp(x[kLogS]) * p.chain.at(x[kLogLambda])[0] / std::max(front.end - front.start, 1e-300)
+                      : std::exp(x[kLogS]) + (model.shape == FitShape::TwoNuclides ? std::exp(x[kLogS2]) : 0.0);
+    fit.degreesOfFreedom = static_cast<int>(n - shapeUnknowns);
     fit.pValue = chiSquarePValue(fit.chiSquare, fit.degreesOfFreedom);
     return fit;
 }
 
 } // namespace
 
+HalfLifeFit fitHalfLives(const FitData& data, FitMethod method, const FitModel& model)
+{
+    return fitCounts(data, method, model);
+}
+
 HalfLifeFit fitPoissonLikelihood(const FitData& data)
 {
-    return fitCounts(data, FitMethod::PoissonLikelihood);
+    return fitCounts(data, FitMethod::PoissonLikelihood, {});
 }
 
 HalfLifeFit fitWeightedLeastSquares(const FitData& data)
 {
-    return fitCounts(data, FitMethod::WeightedLeastSquares);
+    return fitCounts(data, FitMethod::WeightedLeastSquares, {});
 }
 
 } // namespace decay

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Counter.h"
+#include "DeadTime.h"
 #include "Message.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,23 +23,44 @@ struct FitData {
     // taken as known.
     std::int64_t backgroundCounts = 0;
     double backgroundTime = 0;
+    // The counter's dead time, in the data's unit of time: each interval expects what the counter
+    // records of the events the model brings, at their mean rate over the interval.
+    DeadTime deadTime;
 
     // The background counts expected in interval k: the rate times the interval's exposure.
     double background(std::size_t k) const { return backgroundRate * exposure[k]; }
     // One standard deviation of the background rate: that of its measurement, 0 with none.
     double backgroundRateSigma() const;
 };
-// A counter's intervals with the background measured for them.
-FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background);
+// A counter's intervals with the background measured for them, and the counter's dead time.
+FitData countedData(const std::vector<CountInterval>& intervals, const BackgroundMeasurement& background,
+                    const DeadTime& deadTime = {});
 
 enum class FitMethod { PoissonLikelihood, WeightedLeastSquares };
 // The method's name, which the window shows beside the result.
 std::string_view methodName(FitMethod method);
 
+// What the sample is taken to be: one nuclide; two independent ones, both half-lives fitted; or
+// the chain that was counted, whose counted members' decays come from the exact solution with the
+// first member's half-life fitted and the others the table's, so that ingrowth fits too.
+enum class FitShape { OneNuclide, TwoNuclides, Chain };
+std::string_view shapeName(FitShape shape);
+struct FitModel {
+    FitShape shape = FitShape::OneNuclide;
+    // For the chain: the counted members' decays in every interval, per atom of the sample at the
+    // start, for a first half-life in the data's unit of time; and that half-life from the table,
+    // where the search starts.
+    std::function<std::vector<double>(double firstHalfLife)> chainDecays;
+    double tableHalfLife = 0;
+};
+
 struct HalfLifeFit {
     FitMethod method = FitMethod::PoissonLikelihood;
-    double halfLife = 0; // NaN when there is no fit, which `note` then explains
+    FitShape shape = FitShape::OneNuclide;
+    double halfLife = 0; // NaN when there is no fit, which `note` then explains; the shorter of two
     double sigma = 0;    // one standard deviation of the half-life
+    double secondHalfLife = 0; // the longer of two nuclides; NaN for the other shapes
+    double secondSigma = 0;
     double netRate = 0;  // the sample's count rate at the start of the first interval
     std::vector<double> expected;  // counts the fit expects in every interval, background included
     std::vector<double> residuals; // (counts - expected) in standard deviations; NaN where not fitted
@@ -46,7 +69,7 @@ struct HalfLifeFit {
     // How well the fit fits: Pearson's chi-square for least squares, the deviance for the
     // likelihood, over the intervals and the background measurement; NaN with no fit.
     double chiSquare = 0;
-    int degreesOfFreedom = 0; // the intervals less the half-life and the amplitude
+    int degreesOfFreedom = 0; // the intervals less the half-lives and the amplitudes
     double pValue = 0;        // the chance of a chi-square as large if the model is right
 
     bool fitted() const;
@@ -64,5 +87,8 @@ HalfLifeFit fitPoissonLikelihood(const FitData& data);
 // iteration's expectation; the background enters through its measurement as one more datum of
 // its own standard deviation. Every interval takes part, those with no net counts too.
 HalfLifeFit fitWeightedLeastSquares(const FitData& data);
+
+// Either method with any shape; the two above fit one nuclide.
+HalfLifeFit fitHalfLives(const FitData& data, FitMethod method, const FitModel& model);
 
 } // namespace decay

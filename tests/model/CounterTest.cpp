@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <numeric>
 
 namespace {
@@ -201,6 +202,8 @@ TEST(Counter, RefusesWhatItCannotCount)
         {{.efficiency = "0"}, "The efficiency must be a number above 0 and at most 1."},
         {{.background = "-1"}, "The background must be a number of events per second from 0 to 1000000000."},
         {{.stepsPerInterval = "2.5"}, "The counting interval must be a whole number of steps from 1 to 1000000."},
+        {{.deadTime = "-1"}, "The dead time must be a number of microseconds from 0 to 10000."},
+        {{.deadTime = "10001"}, "The dead time must be a number of microseconds from 0 to 10000."},
     };
     for (const auto& [entries, error] : texts)
         EXPECT_EQ(decay::readCounterSettings(entries).error.text(), error);
@@ -208,6 +211,43 @@ TEST(Counter, RefusesWhatItCannotCount)
     ASSERT_TRUE(read.settings);
     EXPECT_EQ(read.settings->efficiency, 0.25);
     EXPECT_EQ(read.settings->stepsPerInterval, 5);
+    EXPECT_EQ(read.settings->deadTime.tau, 0);
+    const auto geiger = decay::readCounterSettings({.deadTime = "100", .deadTimeKind = decay::DeadTime::Kind::Paralysable});
+    ASSERT_TRUE(geiger.settings);
+    EXPECT_DOUBLE_EQ(geiger.settings->deadTime.tau, 1e-4);
+    EXPECT_EQ(geiger.settings->deadTime.kind, decay::DeadTime::Kind::Paralysable);
+}
+
+// A Geiger tube beside 8000 events per second of the sample and 2000 of background records
+// 10^4 / (1 + 10^4 * 100 us) = 5000 per second, sample and background alike, in steps of 0.1 s
+// (events timed one by one) and of 0.5 s (5000 events a step, the normal approximation); a
+// paralysable tube records 10^4 / e and says it is not saturated, at n tau = 1 exactly.
+TEST(Counter, DeadTimeTakesItsShareOfEveryEvent)
+{
+    for (const double step : {0.1, 0.5})
+        for (auto kind : {decay::DeadTime::Kind::NonParalysable, decay::DeadTime::Kind::Paralysable}) {
+            const decay::CounterSettings settings{.efficiency = 1, .background = 2000, .stepsPerInterval = 10,
+                                                  .deadTime = {.tau = decay::kGeigerDeadTime, .kind = kind}};
+            decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(step, 400),
+                                 .perStep = std::vector<double>(400, 8000)};
+            decay::Counter counter(run, settings, 3);
+            counter.countAll();
+            double total = 0;
+            for (const auto& interval : counter.intervals())
+                total += static_cast<double>(interval.counts);
+            const double expected = (kind == decay::DeadTime::Kind::NonParalysable ? 5000 : 1e4 / std::numbers::e) * 400 * step;
+            EXPECT_NEAR(total, expected, 5 * std::sqrt(expected)) << step;
+            EXPECT_FALSE(counter.saturated());
+        }
+    // Past n tau = 1 a paralysable tube records fewer the more events come, and says so.
+    const decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(0.1, 3), .perStep = {5000, 12000, 5000}};
+    for (auto kind : {decay::DeadTime::Kind::NonParalysable, decay::DeadTime::Kind::Paralysable}) {
+        decay::Counter counter(run, {.efficiency = 1, .background = 0, .deadTime = {.tau = 1e-4, .kind = kind}}, 1);
+        counter.advanceStep();
+        EXPECT_FALSE(counter.saturated());
+        counter.countAll();
+        EXPECT_EQ(counter.saturated(), kind == decay::DeadTime::Kind::Paralysable);
+    }
 }
 
 TEST(Counter, BackgroundMeasurementCarriesItsUncertainty)
