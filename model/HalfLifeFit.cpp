@@ -1,5 +1,6 @@
 #include "HalfLifeFit.h"
 
+#include "ChainRuns.h"
 #include "ChiSquare.h"
 #include "EnsembleStats.h"
 
@@ -69,61 +70,100 @@ double lateShare(double y)
     return y < 1e-4 ? 0.5 - y / 12 : 1 / y - 1 / std::expm1(y);
 }
 
-// One nuclide's counts S * integral of e^(-lambda t) dt over the interval, (e^(-lambda t0) -
-// e^(-lambda t1)) / lambda, and their derivatives by ln S (itself) and ln lambda (the same times
-// lambda (-t0 - width * lateShare)).
-double exponentialCounts(double logS, double logLambda, double t0, double width, double* byLogLambda)
-{
-    const double s = std::exp(logS), lambda = std::exp(logLambda);
-    const double signal = s * std::exp(-lambda * t0) * -std::expm1(-lambda * width) / lambda;
-    if (byLogLambda)
-        *byLogLambda = signal * lambda * (-t0 - width * lateShare(lambda * width));
-    return signal;
-}
+// One nuclide's counts S * integral of e^(-lambda t) dt over an interval, (e^(-lambda t0) -
+// e^(-lambda t1)) / lambda, and their derivative by ln lambda (the same times lambda (-t0 - width *
+// lateShare)); by ln S they are their own. S and lambda come from their logarithms once a point,
+// what depends on the width alone once a width: the counter's intervals share theirs.
+class Exponential {
+public:
+    Exponential(double logS, double logLambda) : m_s(std::exp(logS)), m_lambda(std::exp(logLambda)) {}
 
-// The counts expected in interval k, and their derivatives by the unknowns. With a dead time the
-// counter records width * m(n) of the mean rate n the model brings, m' times its derivatives.
-double expectedCounts(const Problem& p, std::size_t k, const Vector& x, Vector* gradient = nullptr)
-{
-    const CountInterval& interval = p.data.intervals[k];
-    const double t0 = interval.start - p.origin, width = interval.end - interval.start;
-    const double exposure = p.data.exposure[k];
-    Vector g{};
-    double signal = 0;
-    switch (p.model.shape) {
-    case FitShape::TwoNuclides:
-        signal = exponentialCounts(x[kLogS2], x[kLogLambda2], t0, width, &g[kLogLambda2]);
-        g[kLogS2] = signal;
-        [[fallthrough]];
-    case FitShape::OneNuclide: {
-        const double first = exponentialCounts(x[kLogS], x[kLogLambda], t0, width, &g[kLogLambda]);
-        g[kLogS] = first;
-        signal += first;
-        break;
+    double counts(double t0, double width, double* byLogLambda)
+    {
+        if (width != m_width) {
+            m_width = width;
+            m_rise = -std::expm1(-m_lambda * width) / m_lambda;
+            m_late = lateShare(m_lambda * width);
+        }
+        const double signal = m_s * std::exp(-m_lambda * t0) * m_rise;
+        if (byLogLambda)
+            *byLogLambda = signal * m_lambda * (-t0 - width * m_late);
+        return signal;
     }
-    case FitShape::Chain: {
-        const double s = std::exp(x[kLogS]);
-        signal = s * p.chain.at(x[kLogLambda])[k];
-        g[kLogS] = signal;
+
+private:
+    double m_s;
+    double m_lambda;
+    double m_width = kNaN;
+    double m_rise = 0;
+    double m_late = 0;
+};
+
+// The model at one point x: the counts expected in interval k, and their derivatives by the
+// unknowns. With a dead time the counter records width * m(n) of the mean rate n the model
+// brings, m' times its derivatives.
+class Expected {
+public:
+    Expected(const Problem& p, const Vector& x)
+        : m_p(p), m_x(x), m_first(x[kLogS], x[kLogLambda]), m_second(x[kLogS2], x[kLogLambda2])
+    {
+        if (p.model.shape == FitShape::Chain) {
+            m_chain = &p.chain.at(x[kLogLambda]);
+            m_s = std::exp(x[kLogS]);
+        }
+    }
+
+    double operator()(std::size_t k, Vector* gradient = nullptr)
+    {
+        const CountInterval& interval = m_p.data.intervals[k];
+        const double t0 = interval.start - m_p.origin, width = interval.end - interval.start;
+        const double exposure = m_p.data.exposure[k];
+        Vector g{};
+        double signal = 0;
+        switch (m_p.model.shape) {
+        case FitShape::TwoNuclides:
+            signal = m_second.counts(t0, width, &g[kLogLambda2]);
+            g[kLogS2] = signal;
+            [[fallthrough]];
+        case FitShape::OneNuclide: {
+            const double first = m_first.counts(t0, width, &g[kLogLambda]);
+            g[kLogS] = first;
+            signal += first;
+            break;
+        }
+        case FitShape::Chain:
+            signal = m_s * (*m_chain)[k];
+            g[kLogS] = signal;
+            if (gradient) {
+                const double up = m_p.chain.at(m_x[kLogLambda] + kChainStep)[k], down = m_p.chain.at(m_x[kLogLambda] - kChainStep)[k];
+                m_chain = &m_p.chain.at(m_x[kLogLambda]); // still cached: the cache holds four
+                g[kLogLambda] = m_s * (up - down) / (2 * kChainStep);
+            }
+            break;
+        }
+        g[kB] = exposure;
+        double mu = m_x[kB] * exposure + signal;
+        const DeadTime& dead = m_p.data.deadTime;
+        if (dead.tau > 0 && width > 0) {
+            const double n = mu / width, y = n * dead.tau;
+            const double slope = dead.kind == DeadTime::Kind::NonParalysable ? 1 / ((1 + y) * (1 + y)) : std::exp(-y) * (1 - y);
+            mu = width * recordedRate(n, dead);
+            for (double& d : g)
+                d *= slope;
+        }
         if (gradient)
-            g[kLogLambda] = s * (p.chain.at(x[kLogLambda] + kChainStep)[k] - p.chain.at(x[kLogLambda] - kChainStep)[k]) / (2 * kChainStep);
-        break;
+            *gradient = g;
+        return mu;
     }
-    }
-    g[kB] = exposure;
-    double mu = x[kB] * exposure + signal;
-    const DeadTime& dead = p.data.deadTime;
-    if (dead.tau > 0 && width > 0) {
-        const double n = mu / width, y = n * dead.tau;
-        const double slope = dead.kind == DeadTime::Kind::NonParalysable ? 1 / ((1 + y) * (1 + y)) : std::exp(-y) * (1 - y);
-        mu = width * recordedRate(n, dead);
-        for (double& d : g)
-            d *= slope;
-    }
-    if (gradient)
-        *gradient = g;
-    return mu;
-}
+
+private:
+    const Problem& m_p;
+    Vector m_x;
+    Exponential m_first;
+    Exponential m_second;
+    const std::vector<double>* m_chain = nullptr;
+    double m_s = 0;
+};
 
 // The background rate is fitted whenever it was measured. For the likelihood, a measurement of
 // n counts in T adds its Poisson likelihood n ln b - b T; one of no count at all says the rate is
@@ -166,13 +206,14 @@ double objective(const Problem& p, const Vector& x, const Vector& weightsAt)
     if (!(x[kB] >= 0))
         return -std::numeric_limits<double>::infinity();
     double sum = 0;
+    Expected expected(p, x), weights(p, weightsAt);
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
-        const double mu = expectedCounts(p, k, x);
+        const double mu = expected(k);
         const auto counts = static_cast<double>(p.data.intervals[k].counts);
         if (p.method == FitMethod::PoissonLikelihood)
             sum += (counts > 0 ? counts * std::log(mu) : 0.0) - mu;
         else
-            sum -= 0.5 * (counts - mu) * (counts - mu) / std::max(expectedCounts(p, k, weightsAt), kLeastExpected);
+            sum -= 0.5 * (counts - mu) * (counts - mu) / std::max(weights(k), kLeastExpected);
     }
     if (p.fitsBackground())
         sum += backgroundTerm(p, x[kB]).logLikelihood;
@@ -188,9 +229,10 @@ void informationAndScore(const Problem& p, const Vector& x, Matrix& information,
     information = {};
     score = {};
     const std::size_t m = p.active.size();
+    Expected expected(p, x);
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
         Vector g;
-        const double mu = std::max(expectedCounts(p, k, x, &g), kLeastExpected);
+        const double mu = std::max(expected(k, &g), kLeastExpected);
         const double excess = (static_cast<double>(p.data.intervals[k].counts) - mu) / mu;
         for (std::size_t i = 0; i < m; ++i) {
             const double gi = g[p.active[i]];
@@ -269,9 +311,10 @@ double matchedLogS(const Problem& p, Vector x)
 {
     x[kLogS] = 0;
     double net = 0, signal = 0;
+    Expected expected(p, x);
     for (std::size_t k = 0; k < p.data.intervals.size(); ++k) {
         net += static_cast<double>(p.data.intervals[k].counts) - x[kB] * p.data.exposure[k];
-        signal += expectedCounts(p, k, x) - x[kB] * p.data.exposure[k];
+        signal += expected(k) - x[kB] * p.data.exposure[k];
     }
     return std::log(std::max(net, 1.0) / signal);
 }
@@ -297,14 +340,16 @@ Vector startingPoint(const Problem& p, double span)
         late[kLogS] = matchedLogS(p, late);
         // Its counts at the start are taken from the later half's line, continued back.
         double lateNet = 0, lateSignal = 0;
+        Expected before(p, late);
         for (std::size_t k = n / 2; k < n; ++k) {
             lateNet += static_cast<double>(p.data.intervals[k].counts) - x[kB] * p.data.exposure[k];
-            lateSignal += expectedCounts(p, k, late) - x[kB] * p.data.exposure[k];
+            lateSignal += before(k) - x[kB] * p.data.exposure[k];
         }
         late[kLogS] += std::log(std::max(lateNet, 1.0) / lateSignal);
         std::vector<double> slowCounts(n);
+        Expected slowOnly(p, late);
         for (std::size_t k = 0; k < n; ++k)
-            slowCounts[k] = expectedCounts(p, k, late) - x[kB] * p.data.exposure[k];
+            slowCounts[k] = slowOnly(k) - x[kB] * p.data.exposure[k];
         double fast = lineDecayConstant(p, 0, std::max<std::size_t>(n / 3, 2), slowCounts);
         if (!(fast > 1.5 * slow))
             fast = 5 * slow;
@@ -396,6 +441,34 @@ std::string_view methodName(FitMethod method)
     return method == FitMethod::PoissonLikelihood ? "Poisson maximum likelihood" : "Weighted least squares on the counts";
 }
 
+FitModel chainModel(const Chain& chain, std::span<const double> initial, const std::vector<bool>& counted,
+                    const std::vector<CountInterval>& intervals)
+{
+    FitModel model{.shape = FitShape::Chain, .chainDecays = {}, .tableHalfLife = chain.members.empty() ? 0.0 : chain.members[0].halfLife};
+    std::vector<double> boundaries;
+    for (const CountInterval& interval : intervals) {
+        if (!boundaries.empty() && interval.start != boundaries.back())
+            return model; // not contiguous
+        if (boundaries.empty())
+            boundaries.push_back(interval.start);
+        boundaries.push_back(interval.end);
+    }
+    double atoms = 0;
+    for (const double n : initial)
+        atoms += n;
+    if (boundaries.empty() || !(atoms > 0) || model.tableHalfLife <= 0)
+        return model;
+    std::vector<double> perAtom(initial.begin(), initial.end());
+    for (double& n : perAtom)
+        n /= atoms;
+    model.chainDecays = [chain, perAtom, counted, boundaries](double firstHalfLife) {
+        Chain fitted = chain;
+        fitted.members[0].halfLife = firstHalfLife;
+        return countedDecays(fitted, perAtom, counted, boundaries);
+    };
+    return model;
+}
+
 std::string_view shapeName(FitShape shape)
 {
     switch (shape) {
@@ -471,8 +544,9 @@ HalfLifeFit fitCounts(const FitData& data, FitMethod method, const FitModel& mod
     HalfLifeFit fit{.method = method, .shape = model.shape, .halfLife = first.value, .sigma = first.sigma,
                     .secondHalfLife = second.value, .secondSigma = second.sigma};
     fit.chiSquare = p.fitsBackground() ? backgroundTerm(p, x[kB]).chiSquare : 0.0;
+    Expected expected(p, x);
     for (std::size_t k = 0; k < n; ++k) {
-        const double mu = expectedCounts(p, k, x);
+        const double mu = expected(k);
         const auto counts = static_cast<double>(data.intervals[k].counts);
         const double residual = method == FitMethod::PoissonLikelihood ? devianceResidual(counts, mu) : (counts - mu) / std::sqrt(mu);
         fit.expected.push_back(mu);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "Chain.h"
 #include "Counter.h"
 #include "DeadTime.h"
 #include "Message.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +55,12 @@ struct FitModel {
     std::function<std::vector<double>(double firstHalfLife)> chainDecays;
     double tableHalfLife = 0;
 };
+
+// The chain model for counts of the `counted` members of a run of `chain` from `initial` atoms, in
+// contiguous intervals in seconds from the run's start (the counter's own); decays per atom of the
+// start, the first half-life the table's. For intervals with gaps, chainDecays gives nothing.
+FitModel chainModel(const Chain& chain, std::span<const double> initial, const std::vector<bool>& counted,
+                    const std::vector<CountInterval>& intervals);
 
 struct HalfLifeFit {
     FitMethod method = FitMethod::PoissonLikelihood;
