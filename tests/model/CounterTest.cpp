@@ -1,7 +1,10 @@
 #include "ShippedTable.h"
 #include "model/ChainActivity.h"
 #include "model/CountDraws.h"
+#include "ShippedTable.h"
+#include "model/Activation.h"
 #include "model/Counter.h"
+#include "model/HalfLifeFit.h"
 
 #include <gtest/gtest.h>
 
@@ -260,6 +263,36 @@ TEST(Counter, BackgroundMeasurementCarriesItsUncertainty)
     // None measured is none to subtract, not a rate of 0/0.
     EXPECT_EQ(decay::BackgroundMeasurement{}.rate(), 0);
     EXPECT_EQ(decay::BackgroundMeasurement{}.sigma(), 0);
+}
+
+// Activated silver: its half-lives are the table's; activation grows as R t at first and
+// saturates at R / lambda (N' = R - lambda N); and the counter's counts of the gram after 5 min,
+// fitted with two nuclides, give both half-lives back within three standard deviations.
+TEST(Counter, ActivatedSilverDecaysWithTwoHalfLives)
+{
+    const decay::NuclideTable table = *shippedTable().table;
+    EXPECT_EQ(table.find("Ag-110")->halfLife, decay::kAg110HalfLife);
+    EXPECT_EQ(table.find("Ag-108")->halfLife, decay::kAg108HalfLife);
+    const decay::SilverProduction r = decay::silverProduction();
+    EXPECT_NEAR(r.ag108, 1070, 10); // 10^4 * 37e-24 * 0.51839 * 6.022e23 / 107.87
+    const auto early = decay::activatedSilver(0.01), late = decay::activatedSilver(3600);
+    EXPECT_NEAR(early[0], r.ag110 * 0.01, 1e-3 * r.ag110 * 0.01);
+    EXPECT_NEAR(late[1], r.ag108 * decay::kAg108HalfLife / std::numbers::ln2, 1e-6 * late[1]);
+
+    const auto run = decay::silverRun(300, 41);
+    ASSERT_TRUE(run);
+    EXPECT_FALSE(decay::silverRun(0.5, 41));
+    decay::SampleRun sample = decay::countedSample(run->atoms, {true, true}, run->times(), true);
+    decay::Counter counter(sample, {.efficiency = 0.1, .background = 0.5, .stepsPerInterval = 5}, 42);
+    counter.countAll();
+    decay::DecayDraws draws(43);
+    const decay::FitData data = decay::countedData(counter.intervals(), decay::measureBackground(draws, 0.5, 600));
+    const decay::HalfLifeFit fit = decay::fitHalfLives(data, decay::FitMethod::PoissonLikelihood, {.shape = decay::FitShape::TwoNuclides});
+    ASSERT_TRUE(fit.fitted()) << fit.note.text();
+    EXPECT_NEAR(fit.halfLife, decay::kAg110HalfLife, 3 * fit.sigma);
+    EXPECT_NEAR(fit.secondHalfLife, decay::kAg108HalfLife, 3 * fit.secondSigma);
+    EXPECT_EQ(decay::readActivationTime("300", ".").value, 300);
+    EXPECT_EQ(decay::readActivationTime("0", ".").error.text(), "The activation time must be a number of seconds from 1 to 86400.");
 }
 
 } // namespace
