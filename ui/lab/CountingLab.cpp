@@ -64,6 +64,7 @@ CountingLab::CountingLab(Platform& platform)
     look::name(tabLab, QStringLiteral("tabLab"), tr("Experiments"));
     tabLab->addTab(buildCounting(), tr("Counting"));
     tabLab->addTab(buildDating(), tr("Radiocarbon dating"));
+    tabLab->addTab(buildRepeat(), tr("Repeat counts"));
     left->addWidget(tabLab, 1);
     auto* files = new QHBoxLayout;
     const look::ChartCommands commands = look::chartCommands();
@@ -95,6 +96,16 @@ QWidget* CountingLab::buildDetector()
     auto* box = new QGroupBox(tr("Detector"));
     look::name(box, QStringLiteral("frmDetector"), box->title());
     auto* form = new QFormLayout(box);
+    cboDetector = new QComboBox;
+    look::name(cboDetector, QStringLiteral("cboDetector"), tr("Detector:"));
+    cboDetector->addItems({tr("Ideal counter"), tr("Geiger tube")});
+    form->addRow(tr("Detector:"), cboDetector);
+    txtDeadTime = look::formField(form, QStringLiteral("txtDeadTime"), tr("Dead time (µs):"));
+    txtDeadTime->setText(QStringLiteral("0"));
+    cboDeadTime = new QComboBox;
+    look::name(cboDeadTime, QStringLiteral("cboDeadTime"), tr("Dead time kind:"));
+    cboDeadTime->addItems({tr("non-paralysable"), tr("paralysable")});
+    form->addRow(tr("Dead time kind:"), cboDeadTime);
     txtEfficiency = look::formField(form, QStringLiteral("txtEfficiency"), tr("Efficiency:"));
     txtEfficiency->setText(QStringLiteral("0") + qtext(decimalPoint(*this)) + QStringLiteral("1"));
     txtBackground = look::formField(form, QStringLiteral("txtBackground"), tr("Background rate (per second):"));
@@ -121,6 +132,10 @@ QWidget* CountingLab::buildCounting()
     lblSample->setWordWrap(true);
     layout->addWidget(lblSample);
     auto* form = new QFormLayout;
+    txtActivation = look::formField(form, QStringLiteral("txtActivation"), tr("Silver activation time (s):"));
+    txtActivation->setText(QStringLiteral("300"));
+    cmdSilver = look::plainButton(QStringLiteral("cmdSilver"), tr("Count activated silver"));
+    form->addRow(QString(), cmdSilver);
     lstMembers = new QListWidget;
     look::name(lstMembers, QStringLiteral("lstMembers"), tr("Members counted:"));
     lstMembers->setMaximumHeight(78);
@@ -174,6 +189,11 @@ QWidget* CountingLab::buildCounting()
     for (auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares})
         cboMethod->addItem(modelText({std::string(decay::methodName(method)), {}}));
     fitForm->addRow(tr("Fit method:"), cboMethod);
+    cboFitModel = new QComboBox;
+    look::name(cboFitModel, QStringLiteral("cboFitModel"), tr("Fit model:"));
+    for (auto shape : {decay::FitShape::OneNuclide, decay::FitShape::TwoNuclides, decay::FitShape::Chain})
+        cboFitModel->addItem(modelText({std::string(decay::shapeName(shape)), {}}));
+    fitForm->addRow(tr("Fit model:"), cboFitModel);
     layout->addLayout(fitForm);
     lblFit = new QLabel;
     lblFit->setObjectName(QStringLiteral("lblFit"));
@@ -217,6 +237,10 @@ void CountingLab::connectHandlers()
     connect(cmdStep, &QPushButton::clicked, this, &CountingLab::cmdStep_Click);
     connect(tmrPlay, &QTimer::timeout, this, &CountingLab::tmrPlay_Timer);
     connect(cboMethod, &QComboBox::currentIndexChanged, this, &CountingLab::cboMethod_Change);
+    connect(cboFitModel, &QComboBox::currentIndexChanged, this, &CountingLab::cboMethod_Change);
+    connect(cboDetector, &QComboBox::currentIndexChanged, this, &CountingLab::cboDetector_Change);
+    connect(cmdSilver, &QPushButton::clicked, this, &CountingLab::cmdSilver_Click);
+    connect(cmdRepeat, &QPushButton::clicked, this, &CountingLab::cmdRepeat_Click);
     connect(cmdImport, &QPushButton::clicked, this, &CountingLab::cmdImport_Click);
     connect(cmdExportCounts, &QPushButton::clicked, this, &CountingLab::cmdExportCounts_Click);
     connect(cmdNewSample, &QPushButton::clicked, this, &CountingLab::cmdNewSample_Click);
@@ -276,7 +300,8 @@ bool CountingLab::lampLit() const
 std::optional<decay::CounterSettings> CountingLab::readSettings()
 {
     const auto entry = decay::readCounterSettings(
-        {text(txtEfficiency), text(txtBackground), text(txtInterval), decimalPoint(*this)});
+        {text(txtEfficiency), text(txtBackground), text(txtInterval), decimalPoint(*this), text(txtDeadTime),
+         cboDeadTime->currentIndex() == 1 ? decay::DeadTime::Kind::Paralysable : decay::DeadTime::Kind::NonParalysable});
     if (!entry.settings)
         m_platform.showError(this, tr("Counting lab"), modelText(entry.error));
     return entry.settings;
@@ -295,7 +320,7 @@ void CountingLab::cmdBackground_Click()
         return;
     }
     decay::DecayDraws draws(m_platform.randomSeed());
-    m_background = decay::measureBackground(draws, settings->background, *seconds.value);
+    m_background = decay::measureBackground(draws, settings->background, *seconds.value, settings->deadTime);
     lblBackground->setText(tr("Background: %1 counts in %2 s, %3 per second.")
                                .arg(numbers::count(m_background->counts), numbers::significant(*seconds.value, 6),
                                     numbers::withUncertainty(m_background->rate(), m_background->sigma())));
@@ -332,6 +357,7 @@ bool CountingLab::startCounting()
         return false;
     }
     m_counter.emplace(std::move(sample), *settings, m_platform.randomSeed());
+    m_counted = chosen;
     m_countedSettings = settings;
     m_imported.reset();
     m_fit.reset();
@@ -482,6 +508,16 @@ void CountingLab::showCounts()
     if (!m_counter->intervals().empty()) {
         const decay::CountInterval& last = m_counter->intervals().back();
         rate = tr("Count rate: %1 per second in the last interval.").arg(CountingPlots::rateText(last));
+        const decay::DeadTime& dead = m_counter->settings().deadTime;
+        const double seconds = last.end - last.start;
+        if (dead.tau > 0 && seconds > 0) {
+            const double corrected = decay::trueRate(static_cast<double>(last.counts) / seconds, dead);
+            rate += QLatin1Char(' ') + (std::isfinite(corrected)
+                                            ? tr("Corrected for the dead time: %1 per second.").arg(numbers::significant(corrected, 4))
+                                            : tr("Too many counts for the dead time to correct."));
+        }
+        if (m_counter->saturated())
+            rate += QLatin1Char(' ') + tr("The counter is saturated: more than 1/τ events a second reach it.");
     }
     lblRate->setText(rate + QLatin1Char('\n') +
                      tr("t = %1 of %2 %3; %4 intervals counted.")
@@ -496,7 +532,8 @@ decay::FitData CountingLab::shownData() const
         return m_imported->counts.data;
     if (!m_counter)
         return {};
-    return decay::countedData(m_counter->intervals(), m_background.value_or(decay::BackgroundMeasurement{}));
+    return decay::countedData(m_counter->intervals(), m_background.value_or(decay::BackgroundMeasurement{}),
+                              m_counter->settings().deadTime);
 }
 
 decay::TimeUnit CountingLab::timeUnit() const
@@ -522,12 +559,13 @@ void CountingLab::tabLab_Change()
 
 void CountingLab::showPlot()
 {
-    const bool dating = tabLab->currentIndex() == 1;
+    const bool dating = tabLab->currentIndex() == 1, repeat = tabLab->currentIndex() == 2;
     PlotChart::Plot residuals;
     const PlotChart::Plot plot =
-        dating ? CountingPlots::dating(m_datings, m_ageShown && m_datingSample ? std::optional(m_datingSample->age) : std::nullopt)
-               : CountingPlots::rates(rateData(), &residuals);
-    chartResiduals->setVisible(!dating);
+        repeat ? CountingPlots::repeats(m_repeats)
+        : dating ? CountingPlots::dating(m_datings, m_ageShown && m_datingSample ? std::optional(m_datingSample->age) : std::nullopt)
+                 : CountingPlots::rates(rateData(), &residuals);
+    chartResiduals->setVisible(!dating && !repeat);
     chartResiduals->setPlot(residuals);
     chartCounts->setPlot(plot);
     chartCounts->setAccessibleDescription(tr("%1. Across: %2; up: %3.").arg(plot.title, plot.xTitle, plot.yTitle));
@@ -563,15 +601,27 @@ QString CountingLab::fitText()
         return tr("The half-life is fitted when the counting stops or pauses.");
     if (measured.intervals.size() < 2)
         return tr("A fit needs the counts of two intervals or more.");
+    if (!m_imported && m_counter && m_counter->saturated())
+        return tr("No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, "
+                  "and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.");
     const auto method = cboMethod->currentIndex() == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood;
-    m_fit = method == decay::FitMethod::WeightedLeastSquares ? decay::fitWeightedLeastSquares(measured) : decay::fitPoissonLikelihood(measured);
+    m_fit = decay::fitHalfLives(measured, method, fitModel());
     const QString methodName = modelText({std::string(decay::methodName(method)), {}});
     QString shown;
     if (!m_fit->fitted()) {
         shown = tr("No half-life could be fitted (%1): %2").arg(methodName, modelText(m_fit->note));
     } else {
         const TimeScale time = shownTime();
-        shown = tr("T\u00BD = %1 %2 (%3)").arg(numbers::withUncertainty(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond), time.unit, methodName);
+        const QString first = numbers::withUncertainty(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond);
+        if (m_fit->shape == decay::FitShape::TwoNuclides)
+            //: %1 and %3 the two half-lives, %2 their unit, %4 the method.
+            shown = tr("T\u00BD = %1 %2 and %3 %2 (%4)")
+                        .arg(first, time.unit, numbers::withUncertainty(m_fit->secondHalfLife * time.perSecond, m_fit->secondSigma * time.perSecond), methodName);
+        else if (m_fit->shape == decay::FitShape::Chain && m_sample)
+            //: %1 the chain's first member, %2 its half-life, %3 the unit, %4 the method.
+            shown = tr("T\u00BD of %1 = %2 %3 (%4)").arg(qtext(m_sample->run.chain.members[0].symbol), first, time.unit, methodName);
+        else
+            shown = tr("T\u00BD = %1 %2 (%3)").arg(first, time.unit, methodName);
         if (m_fit->degreesOfFreedom > 0)
             //: %1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.
             shown += QLatin1Char('\n') + tr("\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4")

@@ -4,6 +4,7 @@
 #include "model/CountsImport.h"
 #include "model/LabRun.h"
 #include "model/Radiocarbon.h"
+#include "model/RepeatCounts.h"
 #include "ui/lab/CountingPlots.h"
 
 #include <QElapsedTimer>
@@ -53,6 +54,9 @@ public:
     // The worksheet: the count rate, the fit and questions, on one page.
     void paintWorksheet(QPainter& painter) const;
 
+    QComboBox* cboDetector;
+    QLineEdit* txtDeadTime;
+    QComboBox* cboDeadTime;
     QLineEdit* txtEfficiency;
     QLineEdit* txtBackground;
     QLineEdit* txtBackgroundTime;
@@ -60,6 +64,8 @@ public:
     QLabel* lblBackground;
     QTabWidget* tabLab;
     QLabel* lblSample;
+    QLineEdit* txtActivation;
+    QPushButton* cmdSilver;
     QListWidget* lstMembers;
     QLineEdit* txtInterval;
     QPushButton* cmdStart;
@@ -71,6 +77,7 @@ public:
     QLabel* lblCounts;
     QLabel* lblRate;
     QComboBox* cboMethod;
+    QComboBox* cboFitModel;
     QLabel* lblFit;
     QPushButton* cmdImport;
     QPushButton* cmdExportCounts;
@@ -81,6 +88,11 @@ public:
     QPushButton* cmdCountSample;
     QPushButton* cmdReveal;
     QLabel* lblDating;
+    QLineEdit* txtRepeats;
+    QLineEdit* txtRepeatRate;
+    QLineEdit* txtRepeatTime;
+    QPushButton* cmdRepeat;
+    QLabel* lblRepeat;
     QCheckBox* chkLog;
     PlotChart* chartCounts;
     PlotLegend* frmLegend;
@@ -98,6 +110,9 @@ public:
     void cboMethod_Change();
     void cmdImport_Click();
     void cmdExportCounts_Click();
+    void cboDetector_Change();
+    void cmdSilver_Click();
+    void cmdRepeat_Click();
     void cmdNewSample_Click();
     void cmdCountSample_Click();
     void cmdReveal_Click();
@@ -110,6 +125,9 @@ private:
     QWidget* buildDetector();
     QWidget* buildCounting();
     QWidget* buildDating();
+    QWidget* buildRepeat();
+    void showRepeat();
+    decay::FitModel fitModel() const;
     QLayout* buildChartArea();
     void connectHandlers();
     std::optional<decay::CounterSettings> readSettings();
@@ -160,4 +178,6 @@ private:
     bool m_ageHidden = true;
     bool m_ageShown = false;
     std::vector<decay::DatingMeasurement> m_datings;
+    std::vector<bool> m_counted; // the members the counter counts
+    std::vector<std::int64_t> m_repeats;
 };

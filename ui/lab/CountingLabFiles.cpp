@@ -12,6 +12,7 @@
 #include "ui/WorksheetPage.h"
 #include "ui/charts/PlotChart.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -75,9 +76,13 @@ void CountingLab::paintWorksheet(QPainter& painter) const
     page.heading(tr("Atomdrift \u2014 Counting lab"));
     const QString source = m_imported ? tr("Counts imported from %1.").arg(m_imported->fileName) : lblSample->text();
     if (m_countedSettings && !m_imported)
-        page.paragraph(tr("%1 Efficiency %2, background %3 per second. %4")
+        //: %1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind,
+        //: %6 the fit model, %7 the background measurement.
+        page.paragraph(tr("%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7")
                            .arg(source, numbers::significant(m_countedSettings->efficiency, 6),
-                                numbers::significant(m_countedSettings->background, 6), lblBackground->text()),
+                                numbers::significant(m_countedSettings->background, 6),
+                                numbers::significant(m_countedSettings->deadTime.tau * 1e6, 6), cboDeadTime->currentText(),
+                                cboFitModel->currentText(), lblBackground->text()),
                        17, false, 12);
     else
         page.paragraph(QStringLiteral("%1 %2").arg(source, lblBackground->text()), 17, false, 12);

@@ -203,3 +203,43 @@ QString CountingPlots::rateText(const decay::CountInterval& interval)
     const auto n = static_cast<double>(interval.counts);
     return numbers::withUncertainty(n / length, std::sqrt(std::max(n, 1.0)) / length);
 }
+
+PlotChart::Plot CountingPlots::repeats(const std::vector<std::int64_t>& counts)
+{
+    PlotChart::Plot plot{tr("Repeat counts"), tr("Counts in an interval"), tr("How often"), {}, false, false};
+    if (counts.empty())
+        return plot;
+    const auto [low, high] = std::minmax_element(counts.begin(), counts.end());
+    const decay::Dispersion d = decay::dispersion(counts);
+    // One bar a count while they are few; wider bins of a whole number of counts beyond 60.
+    const std::int64_t span = *high - *low + 1;
+    const std::int64_t bin = std::max<std::int64_t>(1, (span + 59) / 60);
+    PlotChart::Layer bars{tr("Counted"), kCountColor, PlotChart::Layer::Kind::Bars};
+    bars.barWidth = static_cast<qreal>(bin) * 0.9;
+    std::vector<double> heights(static_cast<std::size_t>((span + bin - 1) / bin), 0.0);
+    for (const std::int64_t c : counts)
+        heights[static_cast<std::size_t>((c - *low) / bin)] += 1;
+    QPolygonF barPoints, poisson, gauss;
+    const auto n = static_cast<double>(counts.size());
+    for (std::size_t b = 0; b < heights.size(); ++b) {
+        const std::int64_t first = *low + static_cast<std::int64_t>(b) * bin;
+        const double centre = static_cast<double>(first) + static_cast<double>(bin - 1) / 2;
+        barPoints << QPointF(centre, heights[b]);
+        double p = 0;
+        for (std::int64_t k = first; k < first + bin; ++k)
+            p += decay::poissonProbability(k, d.mean);
+        poisson << QPointF(centre, n * p);
+    }
+    const double from = static_cast<double>(*low) - 0.5, to = static_cast<double>(*high) + 0.5;
+    for (int i = 0; i <= 200; ++i) {
+        const double x = from + (to - from) * i / 200;
+        gauss << QPointF(x, n * static_cast<double>(bin) * decay::gaussianApproximation(x, d.mean));
+    }
+    bars.lines.push_back(barPoints);
+    PlotChart::Layer poissonLayer{tr("Poisson"), kFitColor, PlotChart::Layer::Kind::Points};
+    poissonLayer.lines.push_back(poisson);
+    PlotChart::Layer gaussLayer{tr("Gaussian approximation"), kModernColor, PlotChart::Layer::Kind::Lines};
+    gaussLayer.lines.push_back(gauss);
+    plot.layers = {bars, poissonLayer, gaussLayer};
+    return plot;
+}

@@ -2,6 +2,7 @@
 
 #include "model/HalfLifeFit.h"
 #include "model/Radiocarbon.h"
+#include "model/RepeatCounts.h"
 #include "ui/charts/PlotChart.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,9 @@ public:
     // Both ages from every count of the dating sample against the counting time, with the true age
     // once shown: longer counts narrow the error bars.
     static PlotChart::Plot dating(const std::vector<decay::DatingMeasurement>& datings, std::optional<double> trueAge);
+    // How often each count came in the repeat counts, with the Poisson distribution of their mean
+    // and its Gaussian approximation over the bars, both scaled to the number of counts.
+    static PlotChart::Plot repeats(const std::vector<std::int64_t>& counts);
     // "Conventional radiocarbon age (Libby half-life, 5568 y)": the one wording of an age's kind.
     static QString ageLabel(const decay::DatedAge& age);
     // An age and its uncertainty, or its lower limit: "12,300 ± 400 y", "at least 31,000 y".
