@@ -1,5 +1,7 @@
 #include "Conversions.h"
 
+#include "ParseDouble.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -46,7 +48,7 @@ std::optional<double> parseNumber(std::string_view number)
     if (number.front() == '+' || negative)
         number.remove_prefix(1);
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, ec] = parseDouble(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Decimal exponent of the first significant digit decides between the two ends.
         // Any exponent beyond a million is as good as infinite; clamping keeps the sum in range.
