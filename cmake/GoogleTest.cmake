@@ -16,6 +16,5 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 if(EMSCRIPTEN)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 endif()
+# Its own CMake file names the targets GTest::gtest and GTest::gtest_main, as the system's has them.
 add_subdirectory(${ATOMDRIFT_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-add_library(GTest::gtest ALIAS gtest)
-add_library(GTest::gtest_main ALIAS gtest_main)
