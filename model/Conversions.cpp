@@ -5,10 +5,30 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <locale>
+#include <sstream>
 
 namespace decay {
 namespace {
+
+// printf's "%.*g" in the C locale, whatever locale the program runs in. std::to_chars does this
+// exactly; where the standard library lacks it for doubles (emscripten's libc++, Apple's before
+// macOS 13.3), a stream with the classic locale prints the same "%.*g".
+std::string generalFormat(double value, int digits)
+{
+#if ATOMDRIFT_HAS_DOUBLE_TO_CHARS
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
+    return std::string(buffer, end);
+#else
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << std::setprecision(digits) << value;
+    return stream.str();
+#endif
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -168,9 +188,7 @@ std::string numberText(double value)
 
 std::string significantDigits(double value, int digits)
 {
-    char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
-    std::string text(buffer, end);
+    std::string text = generalFormat(value, digits);
     const auto e = text.find('e');
     if (e != std::string::npos)
         text[e] = 'E';
