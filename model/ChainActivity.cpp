@@ -7,6 +7,11 @@
 namespace decay {
 namespace {
 
+bool contains(const std::vector<int>& members, int member)
+{
+    return std::find(members.begin(), members.end(), member) != members.end();
+}
+
 double twoDigits(double value)
 {
     const double magnitude = std::pow(10.0, std::floor(std::log10(value)) - 1);
@@ -107,15 +112,15 @@ Equilibrium equilibrium(const Chain& chain, std::span<const double> initial, int
         if (fed[static_cast<std::size_t>(link.parent)])
             fed[static_cast<std::size_t>(link.daughter)] = true;
     const std::vector<int> upstream = upstreamMembers(chain, daughter);
-    if (std::ranges::count(upstream, over) == 0)
+    if (std::count(upstream.begin(), upstream.end(), over) == 0)
         return {EquilibriumKind::None, nan, nan, -1};
     std::size_t setter = d;
     for (int i : upstream)
         if (fed[static_cast<std::size_t>(i)] && chain.members[static_cast<std::size_t>(i)].rate() < chain.members[setter].rate())
             setter = static_cast<std::size_t>(i);
     const double slowest = chain.members[setter].rate();
-    const bool overFollows = std::find(upstream.begin(), upstream.end(), static_cast<int>(setter)) != upstream.end() &&
-                             (static_cast<int>(setter) == over || std::ranges::count(upstreamMembers(chain, over), static_cast<int>(setter)) > 0);
+    const bool overFollows = contains(upstream, static_cast<int>(setter)) &&
+                             (static_cast<int>(setter) == over || contains(upstreamMembers(chain, over), static_cast<int>(setter)));
     if (setter == d || !overFollows)
         return {EquilibriumKind::None, nan, nan, static_cast<int>(setter)};
     // In the chain's order: the activity of every member over the setter's (routes from the setter),
@@ -183,7 +188,7 @@ RunDefaults runDefaults(const Chain& chain)
         daughters = true;
     }
     if (!daughters) {
-        const bool radioactiveDaughter = std::ranges::any_of(chain.links, [&](const ChainLink& link) {
+        const bool radioactiveDaughter = std::any_of(chain.links.begin(), chain.links.end(), [&](const ChainLink& link) {
             return link.parent == 0 && !chain.members[static_cast<std::size_t>(link.daughter)].stable();
         });
         span = (radioactiveDaughter ? 10 : 5) * firstHalfLife;

@@ -1,12 +1,34 @@
 #include "Conversions.h"
 
+#include "ParseDouble.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <locale>
+#include <sstream>
 
 namespace decay {
 namespace {
+
+// printf's "%.*g" in the C locale, whatever locale the program runs in. std::to_chars does this
+// exactly; where the standard library lacks it for doubles (emscripten's libc++, Apple's before
+// macOS 13.3), a stream with the classic locale prints the same "%.*g".
+std::string generalFormat(double value, int digits)
+{
+#if ATOMDRIFT_HAS_DOUBLE_TO_CHARS
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
+    return std::string(buffer, end);
+#else
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << std::setprecision(digits) << value;
+    return stream.str();
+#endif
+}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -46,7 +68,7 @@ std::optional<double> parseNumber(std::string_view number)
     if (number.front() == '+' || negative)
         number.remove_prefix(1);
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, ec] = parseDouble(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Decimal exponent of the first significant digit decides between the two ends.
         // Any exponent beyond a million is as good as infinite; clamping keeps the sum in range.
@@ -166,9 +188,7 @@ std::string numberText(double value)
 
 std::string significantDigits(double value, int digits)
 {
-    char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits).ptr;
-    std::string text(buffer, end);
+    std::string text = generalFormat(value, digits);
     const auto e = text.find('e');
     if (e != std::string::npos)
         text[e] = 'E';

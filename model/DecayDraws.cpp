@@ -10,13 +10,19 @@ namespace {
 
 using Kernel = std::int32_t (*)(std::uint32_t*, std::int32_t, std::uint32_t);
 
+// The wide-vector loops exist on x86 only; elsewhere the compiler vectorises the generic loop for
+// the target's own vector unit (NEON, wasm SIMD), and an Isa that is not supported falls back to it.
 Kernel kernelFor(DecayDraws::Isa isa)
 {
+#if ATOMDRIFT_X86
     switch (isa) {
     case DecayDraws::Isa::Avx512: return kernels::countDecaysAvx512;
     case DecayDraws::Isa::Avx2: return kernels::countDecaysAvx2;
     case DecayDraws::Isa::Generic: break;
     }
+#else
+    (void)isa;
+#endif
     return kernels::countDecaysGeneric;
 }
 
@@ -59,9 +65,14 @@ DecayDraws::DecayDraws(std::uint64_t seed)
 bool DecayDraws::supported(Isa isa)
 {
     switch (isa) {
+#if ATOMDRIFT_X86
     case Isa::Avx512:
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("popcnt");
     case Isa::Avx2: return __builtin_cpu_supports("avx2");
+#else
+    case Isa::Avx512:
+    case Isa::Avx2: return false;
+#endif
     case Isa::Generic: break;
     }
     return true;

@@ -3,6 +3,13 @@
 #include <array>
 #include <cstdint>
 
+// The processor family with the AVX2 and AVX-512 counting loops.
+#if defined(__x86_64__) || defined(__i386__)
+#define ATOMDRIFT_X86 1
+#else
+#define ATOMDRIFT_X86 0
+#endif
+
 namespace decay {
 
 // Uniform single-precision draws u = k / 2^24, k uniform in 0..2^24-1, from kLanes independent
@@ -20,8 +27,9 @@ public:
     static constexpr int kLanes = 96;
     static constexpr int kBlock = 4 * kLanes; // draws of one round of every generator
 
-    // Instruction sets the counting loop is compiled for; the fastest one the processor
-    // supports is chosen at run time, and every one gives the same draws.
+    // Instruction sets the counting loop is compiled for; on x86 the fastest one the processor
+    // supports is chosen at run time, elsewhere only Generic is supported. Every one gives the
+    // same draws.
     enum class Isa { Generic, Avx2, Avx512 };
 
     explicit DecayDraws(std::uint64_t seed);
@@ -48,8 +56,10 @@ namespace kernels {
 // Counting loops, one per instruction set (DecayDraws*.cpp), all on the state layout above. Each
 // counts the draws k, held in the top 24 bits of a 32-bit word w, with w <= bound.
 std::int32_t countDecaysGeneric(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound);
+#if ATOMDRIFT_X86
 std::int32_t countDecaysAvx2(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound);
 std::int32_t countDecaysAvx512(std::uint32_t* state, std::int32_t atoms, std::uint32_t bound);
+#endif
 } // namespace kernels
 
 } // namespace decay

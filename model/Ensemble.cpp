@@ -10,13 +10,44 @@
 #include <limits>
 #include <cmath>
 #include <numbers>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 namespace decay {
 namespace {
 
 // Between two looks at the cancel flag: about 2 ms at the most atoms.
 constexpr int kStepsPerSlice = 64;
+
+// Threads joined when the scope ends, so none outlives the ensemble it writes into (std::jthread
+// would do this, but not every standard library has it yet). A thread the system cannot start
+// (none in a browser without shared memory) is no error: the threads running take its runs.
+class Workers {
+public:
+    Workers() = default;
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
+    ~Workers()
+    {
+        for (auto& thread : m_threads)
+            thread.join();
+    }
+
+    template <class Work>
+    bool start(const Work& work)
+    {
+        try {
+            m_threads.emplace_back(work);
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
+    }
+
+private:
+    std::vector<std::thread> m_threads;
+};
 
 Message outside(const char* pattern, long long low, long long high)
 {
@@ -113,9 +144,10 @@ std::optional<Ensemble> runEnsemble(const EnsembleParams& params, Progress& prog
             makeRun(params, limit, run, ensemble.counts.data() + static_cast<std::size_t>(run) * static_cast<std::size_t>(ensemble.steps()), progress);
     };
     {
-        std::vector<std::jthread> workers;
+        Workers workers;
         for (unsigned i = 1; i < threads; ++i)
-            workers.emplace_back(work);
+            if (!workers.start(work))
+                break;
         work();
     }
     if (progress.cancelled())

@@ -2,6 +2,7 @@
 
 #include "DecayModes.h"
 #include "Elements.h"
+#include "ParseDouble.h"
 
 #include <algorithm>
 #include <array>
@@ -37,7 +38,7 @@ std::string quoted(std::string_view text)
 std::optional<double> number(std::string_view text)
 {
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = parseDouble(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

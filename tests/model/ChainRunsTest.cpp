@@ -92,7 +92,8 @@ TEST(ChainRuns, ActivityPeaksWhereTheBatemanSolutionIsHighest)
 TEST(ChainActivity, EquilibriaOfTheWholeChain)
 {
     const auto index = [](const decay::Chain& chain, const char* symbol) {
-        const auto it = std::ranges::find(chain.members, std::string(symbol), &decay::ChainMember::symbol);
+        const auto it = std::find_if(chain.members.begin(), chain.members.end(),
+                                     [&](const decay::ChainMember& member) { return member.symbol == symbol; });
         return static_cast<int>(it - chain.members.begin());
     };
     struct Case {

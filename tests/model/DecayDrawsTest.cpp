@@ -37,7 +37,7 @@ class InstructionSet : public testing::TestWithParam<DecayDraws::Isa> {};
 TEST_P(InstructionSet, MakesTheDocumentedDraws)
 {
     if (!DecayDraws::supported(GetParam()))
-        GTEST_SKIP() << "this processor lacks the instruction set";
+        GTEST_SKIP() << "this processor or target lacks the instruction set";
     constexpr std::uint32_t kLimits[] = {1u << 24, 0, 6207570, (1u << 23) + 1, 12345, 1};
     const std::pair<int, std::array<int, 6>> calls[] = { // atoms, then the decays for each limit in turn, seed 99
         {1, {1, 0, 0, 1, 0, 0}}, {3, {3, 0, 1, 2, 0, 0}}, {4, {4, 0, 2, 2, 0, 0}}, {5, {5, 0, 2, 2, 0, 0}},
