@@ -653,10 +653,6 @@
         <translation>Atomdrift – Zähllabor</translation>
     </message>
     <message>
-        <source>%1 Efficiency %2, background %3 per second. %4</source>
-        <translation>%1 Nachweiswahrscheinlichkeit %2, Nullrate %3 pro Sekunde. %4</translation>
-    </message>
-    <message>
         <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
         <translation>Warum sind die Fehlerbalken im Vergleich zur Zählrate spät im Lauf länger als am Anfang?</translation>
     </message>
@@ -736,6 +732,134 @@
         <source>%1 y BP</source>
         <extracomment>An age in years before 1950 (BP) with its interval below and above.</extracomment>
         <translation>%1 a BP</translation>
+    </message>
+    <message>
+        <source>Repeat counts</source>
+        <translation>Wiederholte Zählungen</translation>
+    </message>
+    <message>
+        <source>Detector:</source>
+        <translation>Detektor:</translation>
+    </message>
+    <message>
+        <source>Ideal counter</source>
+        <translation>Idealer Zähler</translation>
+    </message>
+    <message>
+        <source>Geiger tube</source>
+        <translation>Geiger-Müller-Zählrohr</translation>
+    </message>
+    <message>
+        <source>Dead time (µs):</source>
+        <translation>Totzeit (µs):</translation>
+    </message>
+    <message>
+        <source>Dead time kind:</source>
+        <translation>Art der Totzeit:</translation>
+    </message>
+    <message>
+        <source>non-paralysable</source>
+        <translation>nicht verlängerbar</translation>
+    </message>
+    <message>
+        <source>paralysable</source>
+        <translation>verlängerbar</translation>
+    </message>
+    <message>
+        <source>Silver activation time (s):</source>
+        <translation>Aktivierungszeit des Silbers (s):</translation>
+    </message>
+    <message>
+        <source>Count activated silver</source>
+        <translation>Aktiviertes Silber zählen</translation>
+    </message>
+    <message>
+        <source>Fit model:</source>
+        <translation>Fit-Modell:</translation>
+    </message>
+    <message>
+        <source>Corrected for the dead time: %1 per second.</source>
+        <translation>Totzeitkorrigiert: %1 pro Sekunde.</translation>
+    </message>
+    <message>
+        <source>Too many counts for the dead time to correct.</source>
+        <translation>Zu viele Impulse, um die Totzeit zu korrigieren.</translation>
+    </message>
+    <message>
+        <source>The counter is saturated: more than 1/τ events a second reach it.</source>
+        <translation>Der Zähler ist gesättigt: mehr als 1/τ Ereignisse pro Sekunde erreichen ihn.</translation>
+    </message>
+    <message>
+        <source>No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.</source>
+        <translation>Keine Halbwertszeit angepasst: Der verlängerbare Zähler war gesättigt, sodass mehr Ereignisse ihn weniger registrieren ließen, und seine Impulse sagen nicht mehr, wie viele ankamen. Zählen Sie mit einer schwächeren Probe oder einer kürzeren Totzeit.</translation>
+    </message>
+    <message>
+        <source>T½ = %1 %2 and %3 %2 (%4)</source>
+        <extracomment>%1 and %3 the two half-lives, %2 their unit, %4 the method.</extracomment>
+        <translation>T½ = %1 %2 und %3 %2 (%4)</translation>
+    </message>
+    <message>
+        <source>T½ of %1 = %2 %3 (%4)</source>
+        <extracomment>%1 the chain&apos;s first member, %2 its half-life, %3 the unit, %4 the method.</extracomment>
+        <translation>T½ von %1 = %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 Efficiency %2, background %3 per second, dead time %4 µs (%5). Fit model: %6. %7</source>
+        <extracomment>%1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind, %6 the fit model, %7 the background measurement.</extracomment>
+        <translation>%1 Effizienz %2, Untergrund %3 pro Sekunde, Totzeit %4 µs (%5). Fit-Modell: %6. %7</translation>
+    </message>
+    <message>
+        <source>Number of counts:</source>
+        <translation>Anzahl der Zählungen:</translation>
+    </message>
+    <message>
+        <source>Events reaching the counter (per second):</source>
+        <translation>Ereignisse am Zähler (pro Sekunde):</translation>
+    </message>
+    <message>
+        <source>Each count lasts (s):</source>
+        <translation>Dauer jeder Zählung (s):</translation>
+    </message>
+    <message>
+        <source>Count again and again</source>
+        <translation>Immer wieder zählen</translation>
+    </message>
+    <message>
+        <source>A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?</source>
+        <translation>Eine langlebige Quelle, immer wieder gleich lange gezählt: Streuen die Impulse so, wie es die Poisson-Verteilung sagt?</translation>
+    </message>
+    <message>
+        <source>%1 counts: mean %2, variance %3.
+Index of dispersion D = variance / mean = %4; χ² = (N − 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).
+For Poisson counts D is near 1; a counter&apos;s dead time makes it smaller.</source>
+        <extracomment>%1 the number of counts, %2 their mean, %3 their variance, %4 the index of dispersion, %5 the chi-square, %6 its degrees of freedom, %7 the p-value.</extracomment>
+        <translation>%1 Zählungen: Mittelwert %2, Varianz %3.
+Dispersionsindex D = Varianz / Mittelwert = %4; χ² = (N − 1) D = %5 bei %6 Freiheitsgraden, p = %7 (zweiseitig).
+Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht ihn kleiner.</translation>
+    </message>
+    <message>
+        <source>1 g of silver after %1 s in a neutron source</source>
+        <translation>1 g Silber nach %1 s in einer Neutronenquelle</translation>
+    </message>
+    <message>
+        <source>Counts in an interval</source>
+        <translation>Impulse in einem Intervall</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>Wie oft</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Poisson</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Gaussian approximation</source>
+        <translation>Gauß-Näherung</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +2029,50 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
         <translation>Die Netto-Impulse liegen unter der Erkennungsgrenze dieser Messzeit: Die Probe ist älter als das Alter an ihrer Nachweisgrenze (95 %).</translation>
+    </message>
+    <message>
+        <source>Silver-110 (Ag-110)</source>
+        <translation>Silber-110 (Ag-110)</translation>
+    </message>
+    <message>
+        <source>Silver-108 (Ag-108)</source>
+        <translation>Silber-108 (Ag-108)</translation>
+    </message>
+    <message>
+        <source>The activation time must be a number of seconds from %1 to %2.</source>
+        <translation>Die Aktivierungszeit muss eine Zahl von Sekunden von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The dead time must be a number of microseconds from %1 to %2.</source>
+        <translation>Die Totzeit muss eine Zahl von Mikrosekunden von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The chain counted</source>
+        <translation>Die gezählte Zerfallsreihe</translation>
+    </message>
+    <message>
+        <source>Two half-lives need the counts of four intervals or more.</source>
+        <translation>Zwei Halbwertszeiten brauchen die Impulse von vier Intervallen oder mehr.</translation>
+    </message>
+    <message>
+        <source>The counts are not those of the chain counted, so the chain cannot be fitted to them.</source>
+        <translation>Die Impulse stammen nicht von der gezählten Zerfallsreihe, daher kann die Reihe nicht an sie angepasst werden.</translation>
+    </message>
+    <message>
+        <source>The number of counts must be a whole number from %1 to %2.</source>
+        <translation>Die Anzahl der Zählungen muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The count rate must be a number of events per second above %1 and at most %2.</source>
+        <translation>Die Zählrate muss eine Zahl von Ereignissen pro Sekunde über %1 und höchstens %2 sein.</translation>
+    </message>
+    <message>
+        <source>The counting interval must be a number of seconds from %1 to %2.</source>
+        <translation>Das Zählintervall muss eine Zahl von Sekunden von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>An interval would bring more than %1 counts; count for less time.</source>
+        <translation>Ein Intervall brächte mehr als %1 Impulse; zählen Sie kürzer.</translation>
     </message>
 </context>
 <context>

@@ -653,10 +653,6 @@ No se puede leer %1: %2</translation>
         <translation>Atomdrift — Laboratorio de recuento</translation>
     </message>
     <message>
-        <source>%1 Efficiency %2, background %3 per second. %4</source>
-        <translation>%1 Eficiencia %2, fondo %3 por segundo. %4</translation>
-    </message>
-    <message>
         <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
         <translation>¿Por qué las barras de error son más largas, en comparación con la tasa de recuento, al final de la simulación que al principio?</translation>
     </message>
@@ -736,6 +732,134 @@ No se puede leer %1: %2</translation>
         <source>%1 y BP</source>
         <extracomment>An age in years before 1950 (BP) with its interval below and above.</extracomment>
         <translation>%1 años BP</translation>
+    </message>
+    <message>
+        <source>Repeat counts</source>
+        <translation>Conteos repetidos</translation>
+    </message>
+    <message>
+        <source>Detector:</source>
+        <translation>Detector:</translation>
+    </message>
+    <message>
+        <source>Ideal counter</source>
+        <translation>Contador ideal</translation>
+    </message>
+    <message>
+        <source>Geiger tube</source>
+        <translation>Tubo Geiger</translation>
+    </message>
+    <message>
+        <source>Dead time (µs):</source>
+        <translation>Tiempo muerto (µs):</translation>
+    </message>
+    <message>
+        <source>Dead time kind:</source>
+        <translation>Tipo de tiempo muerto:</translation>
+    </message>
+    <message>
+        <source>non-paralysable</source>
+        <translation>no paralizable</translation>
+    </message>
+    <message>
+        <source>paralysable</source>
+        <translation>paralizable</translation>
+    </message>
+    <message>
+        <source>Silver activation time (s):</source>
+        <translation>Tiempo de activación de la plata (s):</translation>
+    </message>
+    <message>
+        <source>Count activated silver</source>
+        <translation>Contar plata activada</translation>
+    </message>
+    <message>
+        <source>Fit model:</source>
+        <translation>Modelo de ajuste:</translation>
+    </message>
+    <message>
+        <source>Corrected for the dead time: %1 per second.</source>
+        <translation>Corregido del tiempo muerto: %1 por segundo.</translation>
+    </message>
+    <message>
+        <source>Too many counts for the dead time to correct.</source>
+        <translation>Demasiadas cuentas para corregir el tiempo muerto.</translation>
+    </message>
+    <message>
+        <source>The counter is saturated: more than 1/τ events a second reach it.</source>
+        <translation>El contador está saturado: le llegan más de 1/τ sucesos por segundo.</translation>
+    </message>
+    <message>
+        <source>No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.</source>
+        <translation>No se ajusta ninguna semivida: el contador paralizable estaba saturado, de modo que más sucesos le hacían registrar menos, y sus cuentas ya no dicen cuántos llegaron. Cuente con una muestra más débil o un tiempo muerto más corto.</translation>
+    </message>
+    <message>
+        <source>T½ = %1 %2 and %3 %2 (%4)</source>
+        <extracomment>%1 and %3 the two half-lives, %2 their unit, %4 the method.</extracomment>
+        <translation>T½ = %1 %2 y %3 %2 (%4)</translation>
+    </message>
+    <message>
+        <source>T½ of %1 = %2 %3 (%4)</source>
+        <extracomment>%1 the chain&apos;s first member, %2 its half-life, %3 the unit, %4 the method.</extracomment>
+        <translation>T½ de %1 = %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 Efficiency %2, background %3 per second, dead time %4 µs (%5). Fit model: %6. %7</source>
+        <extracomment>%1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind, %6 the fit model, %7 the background measurement.</extracomment>
+        <translation>%1 Eficiencia %2, fondo %3 por segundo, tiempo muerto %4 µs (%5). Modelo de ajuste: %6. %7</translation>
+    </message>
+    <message>
+        <source>Number of counts:</source>
+        <translation>Número de conteos:</translation>
+    </message>
+    <message>
+        <source>Events reaching the counter (per second):</source>
+        <translation>Sucesos que llegan al contador (por segundo):</translation>
+    </message>
+    <message>
+        <source>Each count lasts (s):</source>
+        <translation>Duración de cada conteo (s):</translation>
+    </message>
+    <message>
+        <source>Count again and again</source>
+        <translation>Contar una y otra vez</translation>
+    </message>
+    <message>
+        <source>A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?</source>
+        <translation>Una fuente de vida larga contada durante el mismo tiempo, una y otra vez: ¿se dispersan las cuentas como dice la distribución de Poisson?</translation>
+    </message>
+    <message>
+        <source>%1 counts: mean %2, variance %3.
+Index of dispersion D = variance / mean = %4; χ² = (N − 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).
+For Poisson counts D is near 1; a counter&apos;s dead time makes it smaller.</source>
+        <extracomment>%1 the number of counts, %2 their mean, %3 their variance, %4 the index of dispersion, %5 the chi-square, %6 its degrees of freedom, %7 the p-value.</extracomment>
+        <translation>%1 conteos: media %2, varianza %3.
+Índice de dispersión D = varianza / media = %4; χ² = (N − 1) D = %5 con %6 grados de libertad, p = %7 (bilateral).
+Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo reduce.</translation>
+    </message>
+    <message>
+        <source>1 g of silver after %1 s in a neutron source</source>
+        <translation>1 g de plata tras %1 s en una fuente de neutrones</translation>
+    </message>
+    <message>
+        <source>Counts in an interval</source>
+        <translation>Cuentas en un intervalo</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Contados</translation>
+    </message>
+    <message>
+        <source>Poisson</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Gaussian approximation</source>
+        <translation>Aproximación gaussiana</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +2029,50 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
         <translation>Las cuentas netas están por debajo del nivel crítico de este tiempo de recuento: la muestra es más antigua que la edad en su límite de detección (95 %).</translation>
+    </message>
+    <message>
+        <source>Silver-110 (Ag-110)</source>
+        <translation>Plata-110 (Ag-110)</translation>
+    </message>
+    <message>
+        <source>Silver-108 (Ag-108)</source>
+        <translation>Plata-108 (Ag-108)</translation>
+    </message>
+    <message>
+        <source>The activation time must be a number of seconds from %1 to %2.</source>
+        <translation>El tiempo de activación debe ser un número de segundos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The dead time must be a number of microseconds from %1 to %2.</source>
+        <translation>El tiempo muerto debe ser un número de microsegundos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The chain counted</source>
+        <translation>La cadena contada</translation>
+    </message>
+    <message>
+        <source>Two half-lives need the counts of four intervals or more.</source>
+        <translation>Dos semividas necesitan las cuentas de cuatro intervalos o más.</translation>
+    </message>
+    <message>
+        <source>The counts are not those of the chain counted, so the chain cannot be fitted to them.</source>
+        <translation>Las cuentas no son las de la cadena contada, así que la cadena no puede ajustarse a ellas.</translation>
+    </message>
+    <message>
+        <source>The number of counts must be a whole number from %1 to %2.</source>
+        <translation>El número de conteos debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The count rate must be a number of events per second above %1 and at most %2.</source>
+        <translation>La tasa de conteo debe ser un número de sucesos por segundo mayor que %1 y como mucho %2.</translation>
+    </message>
+    <message>
+        <source>The counting interval must be a number of seconds from %1 to %2.</source>
+        <translation>El intervalo de conteo debe ser un número de segundos de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>An interval would bring more than %1 counts; count for less time.</source>
+        <translation>Un intervalo traería más de %1 cuentas; cuente durante menos tiempo.</translation>
     </message>
 </context>
 <context>

@@ -653,10 +653,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>Atomdrift — Laboratoire de comptage</translation>
     </message>
     <message>
-        <source>%1 Efficiency %2, background %3 per second. %4</source>
-        <translation>%1 Efficacité %2, bruit de fond %3 par seconde. %4</translation>
-    </message>
-    <message>
         <source>Why are the error bars longer, compared with the count rate, late in the run than early on?</source>
         <translation>Pourquoi les barres d&apos;erreur sont-elles plus longues, par rapport au taux de comptage, à la fin de la simulation qu&apos;au début&#xa0;?</translation>
     </message>
@@ -736,6 +732,134 @@ Impossible de lire %1&#xa0;: %2</translation>
         <source>%1 y BP</source>
         <extracomment>An age in years before 1950 (BP) with its interval below and above.</extracomment>
         <translation>%1 ans BP</translation>
+    </message>
+    <message>
+        <source>Repeat counts</source>
+        <translation>Comptages répétés</translation>
+    </message>
+    <message>
+        <source>Detector:</source>
+        <translation>Détecteur :</translation>
+    </message>
+    <message>
+        <source>Ideal counter</source>
+        <translation>Compteur idéal</translation>
+    </message>
+    <message>
+        <source>Geiger tube</source>
+        <translation>Tube Geiger</translation>
+    </message>
+    <message>
+        <source>Dead time (µs):</source>
+        <translation>Temps mort (µs) :</translation>
+    </message>
+    <message>
+        <source>Dead time kind:</source>
+        <translation>Type de temps mort :</translation>
+    </message>
+    <message>
+        <source>non-paralysable</source>
+        <translation>non paralysable</translation>
+    </message>
+    <message>
+        <source>paralysable</source>
+        <translation>paralysable</translation>
+    </message>
+    <message>
+        <source>Silver activation time (s):</source>
+        <translation>Durée d’activation de l’argent (s) :</translation>
+    </message>
+    <message>
+        <source>Count activated silver</source>
+        <translation>Compter l’argent activé</translation>
+    </message>
+    <message>
+        <source>Fit model:</source>
+        <translation>Modèle d’ajustement :</translation>
+    </message>
+    <message>
+        <source>Corrected for the dead time: %1 per second.</source>
+        <translation>Corrigé du temps mort : %1 par seconde.</translation>
+    </message>
+    <message>
+        <source>Too many counts for the dead time to correct.</source>
+        <translation>Trop de coups pour corriger le temps mort.</translation>
+    </message>
+    <message>
+        <source>The counter is saturated: more than 1/τ events a second reach it.</source>
+        <translation>Le compteur est saturé : plus de 1/τ événements par seconde l’atteignent.</translation>
+    </message>
+    <message>
+        <source>No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.</source>
+        <translation>Aucune demi-vie n’est ajustée : le compteur paralysable était saturé, si bien que plus d’événements lui en faisaient enregistrer moins, et ses coups ne disent plus combien sont arrivés. Comptez avec un échantillon plus faible ou un temps mort plus court.</translation>
+    </message>
+    <message>
+        <source>T½ = %1 %2 and %3 %2 (%4)</source>
+        <extracomment>%1 and %3 the two half-lives, %2 their unit, %4 the method.</extracomment>
+        <translation>T½ = %1 %2 et %3 %2 (%4)</translation>
+    </message>
+    <message>
+        <source>T½ of %1 = %2 %3 (%4)</source>
+        <extracomment>%1 the chain&apos;s first member, %2 its half-life, %3 the unit, %4 the method.</extracomment>
+        <translation>T½ de %1 = %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 Efficiency %2, background %3 per second, dead time %4 µs (%5). Fit model: %6. %7</source>
+        <extracomment>%1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind, %6 the fit model, %7 the background measurement.</extracomment>
+        <translation>%1 Efficacité %2, bruit de fond %3 par seconde, temps mort %4 µs (%5). Modèle d’ajustement : %6. %7</translation>
+    </message>
+    <message>
+        <source>Number of counts:</source>
+        <translation>Nombre de comptages :</translation>
+    </message>
+    <message>
+        <source>Events reaching the counter (per second):</source>
+        <translation>Événements atteignant le compteur (par seconde) :</translation>
+    </message>
+    <message>
+        <source>Each count lasts (s):</source>
+        <translation>Durée de chaque comptage (s) :</translation>
+    </message>
+    <message>
+        <source>Count again and again</source>
+        <translation>Compter encore et encore</translation>
+    </message>
+    <message>
+        <source>A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?</source>
+        <translation>Une source de longue vie comptée pendant la même durée, encore et encore : les coups se dispersent-ils comme le dit la loi de Poisson ?</translation>
+    </message>
+    <message>
+        <source>%1 counts: mean %2, variance %3.
+Index of dispersion D = variance / mean = %4; χ² = (N − 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).
+For Poisson counts D is near 1; a counter&apos;s dead time makes it smaller.</source>
+        <extracomment>%1 the number of counts, %2 their mean, %3 their variance, %4 the index of dispersion, %5 the chi-square, %6 its degrees of freedom, %7 the p-value.</extracomment>
+        <translation>%1 comptages : moyenne %2, variance %3.
+Indice de dispersion D = variance / moyenne = %4 ; χ² = (N − 1) D = %5 pour %6 degrés de liberté, p = %7 (bilatéral).
+Pour des coups poissoniens, D est proche de 1 ; le temps mort d’un compteur le réduit.</translation>
+    </message>
+    <message>
+        <source>1 g of silver after %1 s in a neutron source</source>
+        <translation>1 g d’argent après %1 s dans une source de neutrons</translation>
+    </message>
+    <message>
+        <source>Counts in an interval</source>
+        <translation>Coups par intervalle</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Comptés</translation>
+    </message>
+    <message>
+        <source>Poisson</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Gaussian approximation</source>
+        <translation>Approximation gaussienne</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +2029,50 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).</source>
         <translation>Les coups nets sont sous le seuil de décision de cette durée de comptage&#xa0;: l’échantillon est plus ancien que l’âge à sa limite de détection (95&#xa0;%).</translation>
+    </message>
+    <message>
+        <source>Silver-110 (Ag-110)</source>
+        <translation>Argent-110 (Ag-110)</translation>
+    </message>
+    <message>
+        <source>Silver-108 (Ag-108)</source>
+        <translation>Argent-108 (Ag-108)</translation>
+    </message>
+    <message>
+        <source>The activation time must be a number of seconds from %1 to %2.</source>
+        <translation>La durée d’activation doit être un nombre de secondes de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The dead time must be a number of microseconds from %1 to %2.</source>
+        <translation>Le temps mort doit être un nombre de microsecondes de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The chain counted</source>
+        <translation>La chaîne comptée</translation>
+    </message>
+    <message>
+        <source>Two half-lives need the counts of four intervals or more.</source>
+        <translation>Deux demi-vies demandent les coups de quatre intervalles ou plus.</translation>
+    </message>
+    <message>
+        <source>The counts are not those of the chain counted, so the chain cannot be fitted to them.</source>
+        <translation>Les coups ne sont pas ceux de la chaîne comptée : la chaîne ne peut pas leur être ajustée.</translation>
+    </message>
+    <message>
+        <source>The number of counts must be a whole number from %1 to %2.</source>
+        <translation>Le nombre de comptages doit être un entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The count rate must be a number of events per second above %1 and at most %2.</source>
+        <translation>Le taux de comptage doit être un nombre d’événements par seconde supérieur à %1 et d’au plus %2.</translation>
+    </message>
+    <message>
+        <source>The counting interval must be a number of seconds from %1 to %2.</source>
+        <translation>L’intervalle de comptage doit être un nombre de secondes de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>An interval would bring more than %1 counts; count for less time.</source>
+        <translation>Un intervalle apporterait plus de %1 coups ; comptez moins longtemps.</translation>
     </message>
 </context>
 <context>
