@@ -184,6 +184,18 @@ bool gridRunnable(const RunSetup& setup)
     return true;
 }
 
+// The chain with a stable tally after every member, fed by all its decays: the tallies count the
+// decays, as positive sums where the balance of the members before and after would cancel.
+Chain talliedChain(const Chain& chain)
+{
+    Chain tallied = chain;
+    for (int i = 0; i < chain.size(); ++i) {
+        tallied.members.push_back({});
+        tallied.links.push_back({i, chain.size() + i, 1.0});
+    }
+    return tallied;
+}
+
 // a b of two lower triangular n x n matrices.
 Matrix product(const Matrix& a, const Matrix& b, std::size_t n)
 {
@@ -515,14 +527,8 @@ std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, P
     // 10,000 steps, some 10^-13.
     const Propagator propagator(chain);
     const std::size_t n = static_cast<std::size_t>(chain.size());
-    // The decays of a step from the state at its start: in a chain where every member also feeds a
-    // stable tally of its own decays, the tallies' rows of the step's matrix. They are positive
-    // sums too, where the balance of the members before and after would cancel.
-    Chain tallied = chain;
-    for (int i = 0; i < chain.size(); ++i) {
-        tallied.members.push_back({});
-        tallied.links.push_back({i, chain.size() + i, 1.0});
-    }
+    // The decays of a step from the state at its start: the tallies' rows of the step's matrix.
+    const Chain tallied = talliedChain(chain);
     if (!setup.grid.empty())
         return gridRun(chain, tallied, setup, progress);
     const Matrix stepTallies = Propagator(tallied).at(setup.step);
@@ -643,11 +649,7 @@ std::vector<double> countedDecays(const Chain& chain, std::span<const double> in
     const std::size_t n = static_cast<std::size_t>(chain.size());
     if (boundaries.size() < 2 || initial.size() != n)
         return {};
-    Chain tallied = chain;
-    for (int i = 0; i < chain.size(); ++i) {
-        tallied.members.push_back({});
-        tallied.links.push_back({i, chain.size() + i, 1.0});
-    }
+    const Chain tallied = talliedChain(chain);
     const Propagator propagator(tallied);
     std::vector<double> state(2 * n, 0.0), after(2 * n);
     std::copy(initial.begin(), initial.end(), state.begin());

@@ -96,8 +96,8 @@ void Counter::advanceStep()
         m_run.kind == SampleRun::Kind::Decays
             ? thinnedDraw(m_draws, m_seen, static_cast<std::int64_t>(value)) + poissonDraw(m_draws, backgroundMean)
             : poissonDraw(m_draws, m_settings.efficiency * value * duration + backgroundMean);
-    const double meanRate = (m_run.kind == SampleRun::Kind::Decays ? m_settings.efficiency * value : m_settings.efficiency * value * duration) / duration
-                            + m_settings.background;
+    const double seenRate = m_settings.efficiency * (m_run.kind == SampleRun::Kind::Decays ? value / duration : value);
+    const double meanRate = seenRate + m_settings.background;
     m_saturated = m_saturated || decay::saturated(meanRate, m_settings.deadTime);
     m_runningCounts += m_dead.record(m_draws, arrivals, m_run.times[m_stepsDone], m_run.times[m_stepsDone + 1]);
     ++m_stepsDone;

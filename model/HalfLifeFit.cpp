@@ -337,8 +337,7 @@ Vector startingPoint(const Problem& p, double span)
         // The slow nuclide alone first, as the only one (the second's amplitude left far below).
         const double slow = fallback(lineDecayConstant(p, n / 2, n, {}));
         Vector late{0, std::log(slow), -1e3, std::log(slow), x[kB]};
-        late[kLogS] = matchedLogS(p, late);
-        // Its counts at the start are taken from the later half's line, continued back.
+        // Its amplitude matches the later half's counts; continued back, it gives the start's.
         double lateNet = 0, lateSignal = 0;
         Expected before(p, late);
         for (std::size_t k = n / 2; k < n; ++k) {
@@ -520,11 +519,13 @@ HalfLifeFit fitCounts(const FitData& data, FitMethod method, const FitModel& mod
     const std::size_t shapeUnknowns = model.shape == FitShape::TwoNuclides ? 4 : 2;
     if (n < shapeUnknowns)
         return noFit(method, n, {n < 2 ? kTooFew : "Two half-lives need the counts of four intervals or more.", {}});
-    if (model.shape == FitShape::Chain
-        && (!model.chainDecays || !(model.tableHalfLife > 0) || model.chainDecays(model.tableHalfLife).size() != n))
-        return noFit(method, n, {"The counts are not those of the chain counted, so the chain cannot be fitted to them.", {}});
     const Problem p{.data = data, .method = method, .model = model, .origin = data.intervals.front().start,
                     .active = activeUnknowns(model.shape, backgroundFitted(data))};
+    // The chain's decays at the table's half-life, where the search starts, so kept for it.
+    if (model.shape == FitShape::Chain
+        && (!model.chainDecays || !(model.tableHalfLife > 0)
+            || p.chain.at(std::log(std::numbers::ln2 / model.tableHalfLife)).size() != n))
+        return noFit(method, n, {"The counts are not those of the chain counted, so the chain cannot be fitted to them.", {}});
     Vector x = startingPoint(p, span(data));
     const bool converged = search(p, x);
     if (model.shape == FitShape::TwoNuclides && x[kLogLambda] < x[kLogLambda2]) { // the shorter-lived first

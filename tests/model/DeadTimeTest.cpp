@@ -15,15 +15,17 @@ namespace {
 
 using Kind = decay::DeadTime::Kind;
 
-// An event-by-event counter, independent of the closed forms: exponential gaps of true rate n
-// for `seconds`, each event recorded when the counter is live; a paralysable counter's dead time
-// restarts at every arrival, a non-paralysable one's only at a recorded event.
-std::int64_t simulatedCounts(double n, double tau, Kind kind, double seconds, std::mt19937_64& engine)
-{
-    std::exponential_distribution<double> gap(n);
+// The test's own counter, independent of the closed forms: an event at t is recorded when the
+// counter is live; a paralysable counter's dead time restarts at every arrival, a non-paralysable
+// one's only at a recorded event.
+struct LiveCounter {
+    double tau = 0;
+    Kind kind = Kind::NonParalysable;
+    double liveFrom = -1;
     std::int64_t recorded = 0;
-    double t = 0, liveFrom = 0;
-    for (t = gap(engine); t < seconds; t += gap(engine)) {
+
+    void arrive(double t)
+    {
         if (t >= liveFrom) {
             ++recorded;
             liveFrom = t + tau;
@@ -31,10 +33,19 @@ std::int64_t simulatedCounts(double n, double tau, Kind kind, double seconds, st
             liveFrom = t + tau;
         }
     }
-    return recorded;
+};
+
+// Exponential gaps of true rate n for `seconds`, through that counter.
+std::int64_t simulatedCounts(double n, double tau, Kind kind, double seconds, std::mt19937_64& engine)
+{
+    std::exponential_distribution<double> gap(n);
+    LiveCounter counter{.tau = tau, .kind = kind};
+    for (double t = gap(engine); t < seconds; t += gap(engine))
+        counter.arrive(t);
+    return counter.recorded;
 }
 
-// The Geiger tube: 100 us at a true 10^4 per second records 5000 per second; and the
+// A Geiger tube of 100 us at a true 10^4 per second records 5000 per second; and the
 // paralysable counter's peak 1 / (e tau) at n = 1 / tau.
 TEST(DeadTime, ClosedForms)
 {
@@ -103,17 +114,10 @@ std::int64_t timedCounts(int arrivals, double width, double tau, Kind kind, std:
     for (double& t : times)
         t = when(engine);
     std::sort(times.begin(), times.end());
-    std::int64_t recorded = 0;
-    double liveFrom = -1;
-    for (const double t : times) {
-        if (t >= liveFrom) {
-            ++recorded;
-            liveFrom = t + tau;
-        } else if (kind == Kind::Paralysable) {
-            liveFrom = t + tau;
-        }
-    }
-    return recorded;
+    LiveCounter counter{.tau = tau, .kind = kind};
+    for (const double t : times)
+        counter.arrive(t);
+    return counter.recorded;
 }
 
 // The counter of the lab, timing events one by one: the Geiger tube at a true 10^4 per second
