@@ -1,0 +1,53 @@
+// Builds the browser edition into one self-contained HTML file: the page's code, its styles,
+// the WebAssembly module (inlined as base64), the nuclide table and the translations.
+//   node scripts/build.mjs <folder of atomdrift_web.mjs and .wasm> <output .html>
+import { build } from 'esbuild';
+import { readFileSync, writeFileSync, mkdirSync } from 'node:fs';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { readSources, readTranslations } from './translations.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const web = resolve(here, '..');
+const root = resolve(web, '..');
+const moduleDir = resolve(process.argv[2] ?? join(root, 'build-web/web'));
+const output = resolve(process.argv[3] ?? join(root, 'build-web/atomdrift.html'));
+
+const common = {
+  bundle: true,
+  minify: true,
+  format: 'iife',
+  target: 'es2020',
+  write: false,
+  logLevel: 'warning',
+  // The glue asks for its own address to find the .wasm; the page hands it the bytes instead.
+  define: { 'import.meta.url': '"file:///atomdrift_web.mjs"' },
+  alias: { 'atomdrift-wasm': join(moduleDir, 'atomdrift_web.mjs') },
+};
+
+const worker = await build({ ...common, entryPoints: [join(web, 'src/worker.ts')] });
+const page = await build({
+  ...common,
+  entryPoints: [join(web, 'src/main.ts')],
+  loader: { '.txt': 'text' },
+  define: { ...common.define, ATOMDRIFT_WORKER_SOURCE: JSON.stringify(worker.outputFiles[0].text) },
+});
+const styles = await build({ ...common, entryPoints: [join(web, 'src/styles.css')], format: undefined });
+
+const data = {
+  wasm: readFileSync(join(moduleDir, 'atomdrift_web.wasm')).toString('base64'),
+  nuclides: readFileSync(join(root, 'data/nuclides.txt'), 'utf8'),
+  feedings: readFileSync(join(root, 'data/feedings.txt'), 'utf8'),
+  translations: readTranslations(join(root, 'i18n')),
+  sources: readSources(join(root, 'i18n/atomdrift_de.ts')),
+};
+
+// Text inside <script> must not close the element early.
+const scriptText = (text) => text.replace(/<\/(script)/gi, '<\\/$1');
+const html = readFileSync(join(web, 'src/index.html'), 'utf8')
+  .replace('/*STYLES*/', () => styles.outputFiles[0].text)
+  .replace('/*DATA*/', () => scriptText(`window.ATOMDRIFT_DATA=${JSON.stringify(data)};`))
+  .replace('/*PAGE*/', () => scriptText(page.outputFiles[0].text));
+mkdirSync(dirname(output), { recursive: true });
+writeFileSync(output, html);
+console.log(`${output}: ${(html.length / 1e6).toFixed(2)} MB`);

@@ -1,0 +1,104 @@
+// Charts on uPlot: lines or points over x, with titles as the desktop's views have them. Each
+// chart is an image to a screen reader, described by its titles, points, first and last.
+import uPlot from 'uplot';
+
+export interface ChartSeries {
+  label: string;
+  x: ArrayLike<number>;
+  y: ArrayLike<number>;
+  points?: boolean; // markers without a line
+  color?: string;
+}
+
+export interface ChartSpec {
+  title: string;
+  xTitle: string;
+  yTitle: string;
+  series: ChartSeries[];
+  logY?: boolean;
+  description?: string;
+}
+
+const palette = ['#c00000', '#0000c0', '#008000', '#a05000', '#800080', '#008080'];
+
+// The series on one sorted x: uPlot draws over shared x values, so every x of every series is
+// one row and the series that have no value there leave a gap.
+export function alignSeries(series: ChartSeries[]): number[][] {
+  const xs = [...new Set(series.flatMap((s) => Array.from(s.x)))].sort((a, b) => a - b);
+  const row = new Map(xs.map((x, i) => [x, i]));
+  const columns = series.map((s) => {
+    const column: (number | null)[] = new Array(xs.length).fill(null);
+    for (let i = 0; i < s.x.length; ++i) column[row.get(s.x[i])!] = s.y[i];
+    return column as number[];
+  });
+  return [xs, ...columns];
+}
+
+export function describeChart(spec: ChartSpec, prefix = ''): string {
+  const first = spec.series[0];
+  const n = first ? first.x.length : 0;
+  const point = (i: number) => `(${+first.x[i].toPrecision(6)}, ${+first.y[i].toPrecision(6)})`;
+  let text = `${prefix}${spec.title}. ${spec.yTitle} / ${spec.xTitle}: ${n}`;
+  if (n > 0) text += `, ${point(0)} … ${point(n - 1)}`;
+  return text + '.';
+}
+
+export class Chart {
+  private plot: uPlot | null = null;
+  private spec: ChartSpec | null = null;
+  private readonly observer: ResizeObserver;
+
+  constructor(readonly host: HTMLElement) {
+    host.classList.add('chart');
+    host.setAttribute('role', 'img');
+    this.observer = new ResizeObserver(() => this.resize());
+    this.observer.observe(host);
+  }
+
+  draw(spec: ChartSpec): void {
+    this.spec = spec;
+    this.plot?.destroy();
+    this.host.replaceChildren();
+    this.host.setAttribute('aria-label', spec.description ?? describeChart(spec));
+    const { width, height } = this.size();
+    const options: uPlot.Options = {
+      title: spec.title,
+      width,
+      height,
+      legend: { show: spec.series.length > 1 },
+      cursor: { drag: { x: false, y: false } },
+      scales: { x: { time: false }, y: spec.logY ? { distr: 3 } : {} },
+      axes: [
+        { label: spec.xTitle, stroke: '#000', grid: { show: false } },
+        { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: 70 },
+      ],
+      series: [
+        {},
+        ...spec.series.map((s, i) => ({
+          label: s.label,
+          stroke: s.color ?? palette[i % palette.length],
+          width: s.points ? 0 : 2,
+          spanGaps: true,
+          points: s.points ? { show: true, size: 7, fill: s.color ?? palette[i % palette.length], stroke: '#000' } : { show: false },
+          paths: s.points ? () => null : undefined,
+        })),
+      ],
+    };
+    this.plot = new uPlot(options, alignSeries(spec.series) as uPlot.AlignedData, this.host);
+  }
+
+  redraw(): void {
+    if (this.spec) this.draw(this.spec);
+  }
+
+  private size(): { width: number; height: number } {
+    const width = Math.max(this.host.clientWidth, 240);
+    return { width, height: Math.max(Math.min(Math.round(width * 0.62), 560), 200) };
+  }
+
+  private resize(): void {
+    if (!this.plot) return;
+    const { width, height } = this.size();
+    if (Math.abs(width - this.plot.width) > 2) this.plot.setSize({ width, height });
+  }
+}

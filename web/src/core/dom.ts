@@ -1,0 +1,76 @@
+// Small builders for the page's controls. Every control gets its desktop name as its id and an
+// accessible name: its caption, or the text of its label.
+
+type Attributes = Record<string, string | number | boolean | undefined>;
+
+export function element<K extends keyof HTMLElementTagNameMap>(
+  tag: K,
+  attributes: Attributes = {},
+  ...children: (Node | string | null | undefined)[]
+): HTMLElementTagNameMap[K] {
+  const node = document.createElement(tag);
+  for (const [key, value] of Object.entries(attributes)) {
+    if (value === undefined || value === false) continue;
+    if (key === 'class') node.className = String(value);
+    else if (key === 'text') node.textContent = String(value);
+    else node.setAttribute(key, value === true ? '' : String(value));
+  }
+  for (const child of children) if (child !== null && child !== undefined) node.append(child);
+  return node;
+}
+
+export function button(id: string, caption: string, onClick: () => void, attributes: Attributes = {}): HTMLButtonElement {
+  const node = element('button', { id, type: 'button', ...attributes }, caption);
+  node.addEventListener('click', onClick);
+  return node;
+}
+
+// A labelled text field: the label's text is the field's accessible name.
+export function field(id: string, label: string, value: string, attributes: Attributes = {}): { row: HTMLElement; input: HTMLInputElement } {
+  const input = element('input', { id, type: 'text', value, autocomplete: 'off', spellcheck: 'false', ...attributes });
+  input.value = value;
+  const row = element('div', { class: 'field' }, element('label', { for: id }, label), input);
+  return { row, input };
+}
+
+export function select(id: string, label: string, options: { value: string; text: string }[], chosen?: string): { row: HTMLElement; select: HTMLSelectElement } {
+  const node = element('select', { id });
+  for (const option of options) node.append(element('option', { value: option.value }, option.text));
+  if (chosen !== undefined) node.value = chosen;
+  const row = element('div', { class: 'field' }, element('label', { for: id }, label), node);
+  return { row, select: node };
+}
+
+export function checkbox(id: string, label: string, checked: boolean): { row: HTMLElement; input: HTMLInputElement } {
+  const input = element('input', { id, type: 'checkbox' });
+  input.checked = checked;
+  const row = element('div', { class: 'check' }, input, element('label', { for: id }, label));
+  return { row, input };
+}
+
+export function group(id: string, legend: string, ...children: (Node | null)[]): HTMLFieldSetElement {
+  return element('fieldset', { id }, element('legend', {}, legend), ...children);
+}
+
+// One line of text read out when it changes (results, errors): the page's live region.
+export function announce(text: string): void {
+  const region = document.getElementById('liveRegion');
+  if (region) region.textContent = text;
+}
+
+// A message the user must see before going on; the page's own dialog, keyboard and screen
+// reader friendly, instead of the browser's alert.
+export function showMessage(title: string, text: string, closeCaption = 'OK'): Promise<void> {
+  return new Promise((resolve) => {
+    const close = button('cmdMessageOk', closeCaption, () => {
+      dialog.close();
+      dialog.remove();
+      resolve();
+    });
+    const dialog = element('dialog', { id: 'messageDialog', 'aria-labelledby': 'messageTitle' },
+      element('h2', { id: 'messageTitle' }, title), element('p', { class: 'message' }, text), close);
+    document.body.append(dialog);
+    dialog.showModal();
+    close.focus();
+  });
+}

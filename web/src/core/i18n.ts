@@ -1,0 +1,67 @@
+// The page's texts in four languages, from the desktop's translations: tr(context, source) looks
+// the English source up in the context the desktop's window uses, and %1, %2, ... take values.
+import type { ModelMessage } from './model';
+import { significant } from './numbers';
+
+export const languages = [
+  { code: 'en', name: 'English', locale: 'en-US' },
+  { code: 'de', name: 'Deutsch', locale: 'de-DE' },
+  { code: 'fr', name: 'Français', locale: 'fr-FR' },
+  { code: 'es', name: 'Español', locale: 'es-ES' },
+];
+
+let current = 'en';
+
+export function language(): string {
+  return current;
+}
+
+export function locale(): string {
+  return languages.find((l) => l.code === current)?.locale ?? 'en-US';
+}
+
+// The language the browser asks for first among ours, else English; a choice made on the page
+// before is kept.
+export function chooseLanguage(stored: string | null, wanted: readonly string[]): string {
+  const ours = (code: string) => languages.some((l) => l.code === code);
+  if (stored && ours(stored)) return stored;
+  for (const tag of wanted) {
+    const code = tag.toLowerCase().split('-')[0];
+    if (ours(code)) return code;
+  }
+  return 'en';
+}
+
+export function setLanguage(code: string): void {
+  current = code;
+  document.documentElement.lang = code;
+}
+
+// %1 ... %9 replaced in one pass, so that a value holding "%2" stays as it is.
+export function fillIn(pattern: string, values: readonly string[]): string {
+  return pattern.replace(/%([1-9])/g, (whole, digit) => values[Number(digit) - 1] ?? whole);
+}
+
+export function tr(context: string, source: string, ...values: (string | number)[]): string {
+  const table = window.ATOMDRIFT_DATA.translations[current];
+  const text = (table && table[`${context}\u0004${source}`]) ?? source;
+  return values.length ? fillIn(text, values.map(String)) : text;
+}
+
+// A model message in the user's language, its numbers written in the user's way.
+export function modelText(message: ModelMessage): string {
+  const values = message.values.map((v) => (v.number !== undefined ? significant(v.number, 6) : v.text ?? ''));
+  return fillIn(tr('ModelText', message.pattern), values);
+}
+
+export function decimalPoint(): string {
+  return (1.5).toLocaleString(locale()).charAt(1);
+}
+
+// A longer text of the desktop's windows, found by its first words in its context's sources,
+// in the user's language.
+export function trText(context: string, start: string): string {
+  const source = window.ATOMDRIFT_DATA.sources[context]?.find((s) => s.startsWith(start));
+  if (source === undefined) throw new Error(`no text in ${context} starts with "${start}"`);
+  return tr(context, source);
+}

@@ -1,0 +1,5 @@
+// The parts of the browser edition, in the order of the navigation.
+import type { Page } from './core/page';
+import { runPage } from './run/RunPage';
+
+export const pages: Page[] = [runPage];
