@@ -1,0 +1,15 @@
+// The texts of the browser edition that no desktop window has, listed for lupdate, which reads
+// this file into the translations of i18n/ with the desktop's texts. The page looks them up in
+// the context "Web" (tr('Web', ...)).
+/* global QT_TRANSLATE_NOOP */
+
+// The page's frame and the decay run
+QT_TRANSLATE_NOOP("Web", "Parts of Atomdrift");
+QT_TRANSLATE_NOOP("Web", "Language:");
+QT_TRANSLATE_NOOP("Web", "Decay run");
+
+// The class experiment
+
+// The nuclide lab and the chart of nuclides
+
+// The counting lab
