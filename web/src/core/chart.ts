@@ -1,6 +1,7 @@
 // Charts on uPlot: lines or points over x, with titles as the desktop's views have them. Each
 // chart is an image to a screen reader, described by its titles, points, first and last.
 import uPlot from 'uplot';
+import { tr } from './i18n';
 
 export interface ChartSeries {
   label: string;
@@ -34,12 +35,14 @@ export function alignSeries(series: ChartSeries[]): number[][] {
   return [xs, ...columns];
 }
 
-export function describeChart(spec: ChartSpec, prefix = ''): string {
+// What a screen reader tells of a chart, in the desktop's words: its titles, the number of
+// points, the first and the last.
+export function describeChart(spec: ChartSpec): string {
   const first = spec.series[0];
   const n = first ? first.x.length : 0;
   const point = (i: number) => `(${+first.x[i].toPrecision(6)}, ${+first.y[i].toPrecision(6)})`;
-  let text = `${prefix}${spec.title}. ${spec.yTitle} / ${spec.xTitle}: ${n}`;
-  if (n > 0) text += `, ${point(0)} … ${point(n - 1)}`;
+  let text = tr('ChartViews', '%1. Y axis: %2. X axis: %3. %4 points', spec.title, spec.yTitle, spec.xTitle, n);
+  if (n > 0) text += tr('ChartViews', ', from %1 to %2', point(0), point(n - 1));
   return text + '.';
 }
 
