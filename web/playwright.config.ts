@@ -16,5 +16,6 @@ export default defineConfig({
     },
     viewport: { width: 1280, height: 900 },
     acceptDownloads: true,
+    actionTimeout: 10_000,
   },
 });

@@ -53,6 +53,8 @@ async function start(): Promise<void> {
   window.addEventListener('hashchange', show);
   show();
   testHooks();
+  // From the start of the page's loading to the first part drawn and working.
+  window.atomdrift.readyMs = performance.now();
   document.body.dataset.ready = 'yes';
 }
 

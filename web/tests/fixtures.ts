@@ -17,6 +17,8 @@ export function reference<T>(name: string): T {
 // Opens the page (at a part: "#run", "#experiment", ...) in English, once the model is loaded.
 export async function open(page: Page, part = '', language = 'en'): Promise<void> {
   await page.addInitScript((code) => { try { localStorage.setItem('atomdrift.language', code); } catch { /* none */ } }, language);
+  // A fresh load even when only the part after # differs from the page open now.
+  await page.goto('about:blank');
   await page.goto(pathToFileURL(htmlFile).href + part);
   await expect(page.locator('body[data-ready="yes"]')).toHaveCount(1);
 }

@@ -255,7 +255,8 @@ class RunPage implements Page {
       pick('Command7', tr(L, 'N(t+1) vs. N(t)'), View.NextVsNow),
       button('Command6', tr(L, 'Print'), () => window.print(), { title: tr(L, 'Print this page') }),
       button('command4', tr(L, 'Main form'), () => this.go('main'), { 'data-first': true }));
-    this.root.replaceChildren(element('section', { id: 'larggraf', 'aria-label': tr(C, 'Graph') }, host, buttons));
+    this.root.replaceChildren(element('section', { id: 'larggraf', 'aria-labelledby': 'largHeading' },
+      element('h1', { id: 'largHeading', class: 'visually-hidden' }, tr(C, 'Graph')), host, buttons));
     new Chart(host).draw(viewSpec(state.largeView, true));
   }
 

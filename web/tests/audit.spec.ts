@@ -1,0 +1,48 @@
+// An accessibility audit (axe-core, every rule it has) of every part and of the screens they
+// open, in every language.
+import { createRequire } from 'node:module';
+import { readFileSync } from 'node:fs';
+import type { Page } from '@playwright/test';
+import { expect, test } from './fixtures';
+import { openPart } from './parts';
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+async function violations(page: Page): Promise<string[]> {
+  await page.addScriptTag({ content: axeSource });
+  const found = await page.evaluate(async () => {
+    const axe = (window as unknown as { axe: { run(context: Document): Promise<{ violations: { id: string; nodes: { target: string[] }[] }[] }> } }).axe;
+    const result = await axe.run(document);
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
+  return found;
+}
+
+// A part, then each screen a button of it opens that stays on the page (the run's screens).
+const screens: Record<string, string[][]> = {
+  run: [[], ['#Command2'], ['#Command2', '#cmdLargeGraph'], ['#Command8'], ['#Command8', '#Command2'], ['#Command11']],
+  experiment: [[]],
+  nuclides: [[]],
+  counting: [[]],
+};
+
+for (const language of ['en', 'de', 'fr', 'es']) {
+  for (const [part, paths] of Object.entries(screens)) {
+    test(`no accessibility violation in "${part}" (${language})`, async ({ page }) => {
+      await openPart(page, part, language);
+      test.skip((await page.locator(`#nav${part}`).count()) === 0, 'part not in this build');
+      for (const clicks of paths) {
+        await openPart(page, part, language);
+        for (const selector of clicks) await page.locator(selector).click();
+        expect(await violations(page), `after ${clicks.join(' ') || 'opening'}`).toEqual([]);
+      }
+    });
+  }
+}
+
+test('the title screen has no accessibility violation', async ({ page }) => {
+  await page.goto('about:blank');
+  const { open } = await import('./fixtures');
+  await open(page, '#run');
+  expect(await violations(page)).toEqual([]);
+});
