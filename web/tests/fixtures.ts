@@ -7,6 +7,13 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const here = fileURLToPath(new URL('.', import.meta.url));
 
+// What the page offers the tests on window.atomdrift (src/testing.ts).
+declare global {
+  interface Window {
+    atomdrift: { model: () => unknown; seed: string | null; readyMs?: number; benchmarks: Record<string, () => Promise<number>> } & Record<string, unknown>;
+  }
+}
+
 export const htmlFile = resolve(process.env.ATOMDRIFT_HTML ?? resolve(here, '../../build-web/atomdrift.html'));
 export const referenceDir = resolve(process.env.ATOMDRIFT_REFERENCE ?? resolve(here, '../../build-web/reference'));
 
