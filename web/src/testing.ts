@@ -1,15 +1,16 @@
 // What the browser tests reach besides the controls: the model itself, and a fixed seed for
 // the random runs so that the page's files can be compared with the desktop's.
 import { model } from './core/model';
+import { worstCaseMilliseconds } from './experiment/ExperimentRuns';
 
 declare global {
   interface Window {
-    atomdrift: { model: () => unknown; seed: string | null };
+    atomdrift: { model: () => unknown; seed: string | null; experimentBenchmark: (runs?: number) => Promise<number> };
   }
 }
 
 export function testHooks(): void {
-  window.atomdrift = { model: () => model<unknown>(), seed: null };
+  window.atomdrift = { model: () => model<unknown>(), seed: null, experimentBenchmark: worstCaseMilliseconds };
 }
 
 // A seed for a random run: the fixed one a test set, else one from the browser's generator.
