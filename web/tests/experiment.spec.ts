@@ -128,6 +128,17 @@ test('cancel stops the class at once and leaves the part usable', async ({ page 
   const c = byName('step43');
   await runClass(page, c);
   expect(await exported(page)).toBe(c.file);
+
+  // Going to another part stops the class and leaves that part as it is.
+  await enter(page, { atoms: '32767', rate: '0', lastStep: '3000', runs: '200', seed: '6' });
+  await page.locator('#cmdRun').click();
+  await expect(page.locator('#cmdCancel')).toBeEnabled();
+  await page.locator('#navrun').click();
+  await expect(page.locator('#cmdStart')).toBeVisible();
+  await expect(page.locator('#txtAtoms')).toHaveCount(0);
+  await page.locator('#navexperiment').click();
+  await expect(page.locator('#lblStatus')).toHaveText('Cancelled; the chart shows the class before.');
+  expect(await exported(page)).toBe(c.file);
 });
 
 test('the views, the legend and a change of language keep the class', async ({ page }) => {

@@ -4,7 +4,7 @@
 import uPlot from 'uplot';
 import { alignSeries } from '../core/chart';
 import { element } from '../core/dom';
-import { tr } from '../core/i18n';
+import { locale, tr } from '../core/i18n';
 
 export interface PlotLine { x: Float64Array; y: Float64Array }
 export interface PlotLayer {
@@ -18,6 +18,9 @@ export interface PlotLayer {
 export interface Plot { title: string; xTitle: string; yTitle: string; layers: PlotLayer[] }
 
 const C = 'ExperimentPlots';
+
+// Axis numbers in the user's way (decimal point, thousands).
+const axisValues = (_u: uPlot, splits: number[]) => splits.map((v) => (v == null ? '' : v.toLocaleString(locale())));
 
 // A band's edges are invisible lines that uPlot fills between; the bars the chart draws itself.
 function seriesOf(layer: PlotLayer, hidden: ReadonlySet<string>): uPlot.Series {
@@ -100,8 +103,8 @@ export class ExperimentChart {
       cursor: { drag: { x: false, y: false } },
       scales: { x: { time: false, range: xRange(plot) }, y: { range: (_u, min, max) => (plot.layers.length ? uPlot.rangeNum(Math.min(min, 0), max, 0.05, true) : [0, 1]) } },
       axes: [
-        { label: tr(C, plot.xTitle), stroke: '#000', grid: { show: false } },
-        { label: tr(C, plot.yTitle), stroke: '#000', grid: { stroke: '#ccc', width: 0.5 }, size: 60 },
+        { label: tr(C, plot.xTitle), stroke: '#000', grid: { show: false }, values: axisValues },
+        { label: tr(C, plot.yTitle), stroke: '#000', grid: { stroke: '#ccc', width: 0.5 }, size: 60, values: axisValues },
       ],
       series,
       bands,

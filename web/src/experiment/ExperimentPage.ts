@@ -119,10 +119,12 @@ class ExperimentPage implements Page {
   id = 'experiment';
   private root!: HTMLElement;
   private chart: ExperimentChart | null = null;
+  private shown = false; // a class that ends while another part is shown must not draw over it
   caption(): string { return tr(C, 'Class experiment'); }
 
   render(root: HTMLElement): void {
     this.root = root;
+    this.shown = true;
     if (!state.loaded) this.load();
     const columns = element('div', { class: 'columns experiment' }, this.controls(), this.chartArea());
     root.replaceChildren(element('h1', { id: 'ClassExperiment' }, tr(C, 'Class experiment')), columns);
@@ -131,6 +133,7 @@ class ExperimentPage implements Page {
 
   // Stops the class in progress, as closing the desktop's window does.
   leave(): void {
+    this.shown = false;
     this.cmdCancel_Click();
   }
 
@@ -143,6 +146,7 @@ class ExperimentPage implements Page {
   }
 
   private rerender(focus?: string): void {
+    if (!this.shown) return;
     this.render(this.root);
     if (focus) (document.getElementById(focus) as HTMLElement | null)?.focus();
   }
@@ -234,7 +238,7 @@ class ExperimentPage implements Page {
     } catch (error) {
       state.running = false;
       this.rerender('cmdRun');
-      await showMessage(tr(C, 'Class experiment'), String(error));
+      await showMessage(tr(C, 'Class experiment'), tr('Web', 'The runs could not be made: %1', String(error)));
       return;
     }
     const summary = counts ? experimentModel().setEnsemble(texts, counts) : null;
