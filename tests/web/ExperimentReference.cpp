@@ -1,7 +1,8 @@
 // The class experiment as the desktop makes it for fixed entries and class seeds: the runs' file
 // byte for byte, and the half-life table and q as the window prints them (two decimals; ten
 // significant digits), for the defaults, seeds beyond 2^53, steps and rates not exact in binary,
-// a class larger than the 100 runs the chart draws, and classes that never halve or all decay.
+// a class larger than the 100 runs the chart draws, classes that never halve or all decay, and
+// a rate of 0, whose continuous half-life is infinite.
 
 #include "JsonOut.h"
 
@@ -32,6 +33,7 @@ constexpr Case kCases[] = {
     {"neverHalves", "32767", "0.0001", "570", "3", "42"},
     {"allDecay", "7", "1", "10", "5", "0"},
     {"oneRun", "1", "0.5", "3000", "1", "3"},
+    {"rateZero", "10", "0", "5", "2", "7"}, // q = 2^-24: ten digits in a power of ten
 };
 
 // As the window's table writes a value: two decimals, a dash for what is not finite. The page

@@ -148,6 +148,17 @@ test('the views, the legend and a change of language keep the class', async ({ p
   await expect(page.locator('#chartExperiment')).toHaveAttribute('aria-label', /^ln N\(t\) of the class\..*Fitted line/);
   await page.locator('#optHalfLives').check();
   await expect(page.locator('#chartExperiment')).toHaveAttribute('aria-label', /^Half-lives where N first falls to N0\/2\..*Measured half-lives/);
+  // The marks at ln 2 / r (200, 0, 90) and ln 2 / -ln(1 - q) (0, 130, 60) are vertical lines on the bars.
+  const marked = await page.locator('#chartExperiment canvas').evaluate((canvas: HTMLCanvasElement) => {
+    const pixels = canvas.getContext('2d')!.getImageData(0, 0, canvas.width, canvas.height).data;
+    const seen = (r: number, g: number, b: number) => {
+      for (let i = 0; i < pixels.length; i += 4)
+        if (Math.abs(pixels[i] - r) < 8 && Math.abs(pixels[i + 1] - g) < 8 && Math.abs(pixels[i + 2] - b) < 8) return true;
+      return false;
+    };
+    return [seen(200, 0, 90), seen(0, 130, 60)];
+  });
+  expect(marked).toEqual([true, true]);
   await page.screenshot({ path: '/tmp/exp-halflives.png' });
   await page.locator('#optCounts').check();
   await page.getByLabel('Runs', { exact: true }).uncheck();

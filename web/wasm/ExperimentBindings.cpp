@@ -205,7 +205,8 @@ struct Layer {
     std::string name;
     std::string color;
     double width = 1;
-    std::string kind = "lines"; // or "band" (between its two lines), "points", "bars"
+    // or "band" (between its two lines), "points", "bars", "mark" (a vertical line at x from y[0] to y[1])
+    std::string kind = "lines";
     std::vector<Line> lines;
     double barWidth = 0;
 };
@@ -262,7 +263,7 @@ std::vector<Layer> halfLifeLayers(const decay::EnsembleStats& s)
     std::vector<Layer> layers{bars};
     const auto mark = [&](const char* name, const std::string& color, double at) {
         if (std::isfinite(at))
-            layers.push_back({.name = name, .color = color, .width = 2.5, .lines = {{.x = {at, at}, .y = {0, double(highest)}}}});
+            layers.push_back({.name = name, .color = color, .width = 2.5, .kind = "mark", .lines = {{.x = {at, at}, .y = {0, double(highest)}}}});
     };
     mark("Class mean", rgba(230, 120, 0), s.halving.mean);
     mark("ln 2 / −ln(1−q)", rgba(0, 130, 60), s.discreteHalfLife);

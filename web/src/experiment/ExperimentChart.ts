@@ -2,7 +2,6 @@
 // histogram bars, as the model lays them out, with a legend of check boxes that hide a layer by
 // its name. The chart is an image to a screen reader, described by its title and layers.
 import uPlot from 'uplot';
-import { alignSeries } from '../core/chart';
 import { element } from '../core/dom';
 import { locale, tr } from '../core/i18n';
 
@@ -11,7 +10,7 @@ export interface PlotLayer {
   name: string;
   color: string;
   width: number;
-  kind: 'lines' | 'band' | 'points' | 'bars';
+  kind: 'lines' | 'band' | 'points' | 'bars' | 'mark'; // a mark: a vertical line at x from y[0] to y[1]
   barWidth: number;
   lines: PlotLine[];
 }
@@ -43,7 +42,49 @@ function xRange(plot: Plot): [number, number] {
         low = Math.min(low, x - layer.barWidth / 2);
         high = Math.max(high, x + layer.barWidth / 2);
       }
-  return low < high ? [low, high] : [0, 1];
+  if (!(low <= high)) return [0, 1];
+  return low < high ? [low, high] : [low - 1, high + 1];
+}
+
+// Every line's points on the sorted x values of all lines, null where a line has none there (and
+// where its value is not finite: ln 0). Each line's x values rise, so one walk places them.
+export function alignLines(lines: PlotLine[]): uPlot.AlignedData {
+  const all = new Float64Array(lines.reduce((n, line) => n + line.x.length, 0));
+  let at = 0;
+  for (const line of lines) { all.set(line.x, at); at += line.x.length; }
+  all.sort();
+  const xs: number[] = [];
+  for (const x of all) if (xs.length === 0 || x !== xs[xs.length - 1]) xs.push(x);
+  const columns = lines.map((line) => {
+    const column: (number | null)[] = new Array(xs.length).fill(null);
+    let row = 0;
+    for (let i = 0; i < line.x.length; ++i) {
+      while (xs[row] < line.x[i]) ++row;
+      column[row] = Number.isFinite(line.y[i]) ? line.y[i] : null;
+    }
+    return column;
+  });
+  return [xs, ...columns] as uPlot.AlignedData;
+}
+
+// From 0 (or below, for ln N under 0) to a little above the highest value; 0..1 for no values.
+function yRange(_u: uPlot, min: number, max: number): uPlot.Range.MinMax {
+  if (!Number.isFinite(min) || !Number.isFinite(max)) return [0, 1];
+  return uPlot.rangeNum(Math.min(min, 0), Math.max(max, 1e-9), 0.05, true);
+}
+
+function drawMark(u: uPlot, layer: PlotLayer): void {
+  const line = layer.lines[0];
+  const x = u.valToPos(line.x[0], 'x', true);
+  const ctx = u.ctx;
+  ctx.save();
+  ctx.strokeStyle = layer.color;
+  ctx.lineWidth = layer.width * devicePixelRatio;
+  ctx.beginPath();
+  ctx.moveTo(x, u.valToPos(line.y[0], 'y', true));
+  ctx.lineTo(x, u.valToPos(line.y[1], 'y', true));
+  ctx.stroke();
+  ctx.restore();
 }
 
 function drawBars(u: uPlot, layer: PlotLayer): void {
@@ -82,18 +123,20 @@ export class ExperimentChart {
     this.host.setAttribute('aria-label', `${title}. ${tr(C, plot.yTitle)} / ${tr(C, plot.xTitle)}${names.length ? `: ${names.join(', ')}` : ''}.`);
 
     // One uPlot series per line; a layer's lines follow one another.
-    const lines: { x: ArrayLike<number>; y: ArrayLike<number> }[] = [];
+    // The marks are drawn over the chart, outside its series.
+    const lines: PlotLine[] = [];
     const series: uPlot.Series[] = [{}];
     const bands: uPlot.Band[] = [];
     for (const layer of plot.layers) {
+      if (layer.kind === 'mark') continue;
       const first = series.length;
       for (const line of layer.lines) {
-        lines.push({ x: line.x, y: Array.from(line.y, (v) => (Number.isFinite(v) ? v : null) as number) });
+        lines.push(line);
         series.push(seriesOf(layer, hidden));
       }
       if (layer.kind === 'band' && !hidden.has(layer.name)) bands.push({ series: [first + 1, first], fill: layer.color });
     }
-    const data = lines.length ? alignSeries(lines.map((l) => ({ label: '', ...l }))) : [[]];
+    const data: uPlot.AlignedData = lines.length ? alignLines(lines) : [[]];
     const { width, height } = this.size();
     const options: uPlot.Options = {
       title,
@@ -101,16 +144,24 @@ export class ExperimentChart {
       height,
       legend: { show: false },
       cursor: { drag: { x: false, y: false } },
-      scales: { x: { time: false, range: xRange(plot) }, y: { range: (_u, min, max) => (plot.layers.length ? uPlot.rangeNum(Math.min(min, 0), max, 0.05, true) : [0, 1]) } },
+      scales: { x: { time: false, range: xRange(plot) }, y: { range: yRange } },
       axes: [
         { label: tr(C, plot.xTitle), stroke: '#000', grid: { show: false }, values: axisValues },
         { label: tr(C, plot.yTitle), stroke: '#000', grid: { stroke: '#ccc', width: 0.5 }, size: 60, values: axisValues },
       ],
       series,
       bands,
-      hooks: { draw: [(u) => { for (const layer of plot.layers) if (layer.kind === 'bars' && !hidden.has(layer.name)) drawBars(u, layer); }] },
+      hooks: {
+        draw: [(u) => {
+          for (const layer of plot.layers) {
+            if (hidden.has(layer.name)) continue;
+            if (layer.kind === 'bars') drawBars(u, layer);
+            if (layer.kind === 'mark') drawMark(u, layer);
+          }
+        }],
+      },
     };
-    this.plot = new uPlot(options, data as uPlot.AlignedData, this.host);
+    this.plot = new uPlot(options, data, this.host);
   }
 
   // The chart as a picture, its title above: for the saved image and the worksheet.
