@@ -36,8 +36,8 @@ constexpr Case kCases[] = {
     {"rateZero", "10", "0", "5", "2", "7"}, // q = 2^-24: ten digits in a power of ten
 };
 
-// As the window's table writes a value: two decimals, a dash for what is not finite. The page
-// groups thousands as the user's language does; these classes stay below a thousand steps.
+// As the window's table writes a value: two decimals, a dash for what is not finite; the test
+// takes out the thousands separators that the page, like the desktop, writes in English.
 std::string twoDecimals(double value)
 {
     if (!std::isfinite(value))

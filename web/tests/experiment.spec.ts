@@ -76,6 +76,17 @@ test.describe('each class is the desktop\'s class for the same entries and seed'
   }
 });
 
+test('opened first, the part has the desktop\'s defaults and no results', async ({ page }) => {
+  await open(page, '#experiment');
+  for (const [id, value] of [['txtAtoms', '100'], ['txtRate', '0.1'], ['txtLastStep', '50'], ['txtRuns', '30']])
+    await expect(page.locator(`#${id}`)).toHaveValue(value);
+  expect(Math.abs(Number(await page.locator('#txtHalfLife').inputValue()) / (10 * Math.LN2) - 1)).toBeLessThan(1e-14);
+  await expect(page.locator('#lblStatus')).toHaveText('Press Run: every student makes one random decay run.');
+  await expect(page.locator('#lblHalfLives')).toHaveText('The class has made no runs yet.');
+  for (const id of ['cmdExport', 'cmdSaveImage', 'cmdPrint', 'cmdCancel']) await expect(page.locator(`#${id}`)).toBeDisabled();
+  await expect(page.locator('#optCounts')).toBeChecked();
+});
+
 test('the entries start from the decay run\'s fields, and rate and half-life write each other', async ({ page }) => {
   await open(page, '#run');
   await page.locator('#cmdStart').click();
@@ -89,7 +100,7 @@ test('the entries start from the decay run\'s fields, and rate and half-life wri
   await expect(page.locator('#txtRuns')).toHaveValue('30');
   expect(Number(await page.locator('#txtHalfLife').inputValue())).toBeCloseTo(Math.LN2 / 0.2, 13);
   await page.locator('#txtHalfLife').fill('570');
-  expect(Number(await page.locator('#txtRate').inputValue()) / (Math.LN2 / 570) - 1).toBeLessThan(1e-14);
+  expect(Math.abs(Number(await page.locator('#txtRate').inputValue()) / (Math.LN2 / 570) - 1)).toBeLessThan(1e-14);
   await expect(page.locator('#txtSeed')).toHaveValue(/^\d+$/);
   const seed = await page.locator('#txtSeed').inputValue();
   await page.locator('#cmdNewSeed').click();

@@ -174,7 +174,7 @@ class ExperimentPage implements Page {
         button('cmdRun', tr(C, 'Run'), () => this.cmdRun_Click(), { disabled: !idle, 'data-first': true }),
         button('cmdCancel', tr(C, 'Cancel'), () => this.cmdCancel_Click(), { disabled: idle })),
       element('div', { class: 'progress' }, element('label', { for: 'barProgress' }, tr(C, 'Progress')), progress),
-      element('p', { id: 'lblStatus', class: 'message', role: 'status' }, statusText()),
+      element('p', { id: 'lblStatus', class: 'message' }, statusText()),
       element('div', { class: 'buttons file-commands' },
         button('cmdImport', tr(C, 'Import class data...'), () => void this.cmdImport_Click(), { disabled: !idle }),
         button('cmdExport', tr(C, 'Export runs as CSV...'), () => this.cmdExport_Click(), { disabled: !withResult }),
@@ -228,7 +228,7 @@ class ExperimentPage implements Page {
       return;
     }
     const runs = read.runs!;
-    const cores = Math.min(workerCount(), runs);
+    const cores = workerCount();
     Object.assign(state, { running: true, done: 0, work: read.work!, status: { source: '%1 runs on %2 cores...', values: () => [runs, cores] } });
     this.rerender('cmdCancel');
     announce(statusText());
