@@ -78,16 +78,21 @@ val readEnsemble(const val& texts)
 // so this never cancels.
 class CallbackProgress final : public decay::Progress {
 public:
-    explicit CallbackProgress(val callback) : m_callback(std::move(callback)) {}
+    explicit CallbackProgress(val callback)
+        : m_callback(std::move(callback))
+        , m_callable(m_callback.typeOf().as<std::string>() == "function")
+    {
+    }
     void advance(std::int64_t steps) override
     {
-        if (m_callback.typeOf().as<std::string>() == "function")
+        if (m_callable)
             m_callback(static_cast<double>(steps));
     }
     bool cancelled() const override { return false; }
 
 private:
     val m_callback;
+    bool m_callable;
 };
 
 // The counts of runs first..last-1 of the class as an Int16Array (null for unusable entries):
