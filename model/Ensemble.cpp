@@ -155,4 +155,18 @@ std::optional<Ensemble> runEnsemble(const EnsembleParams& params, Progress& prog
     return ensemble;
 }
 
+std::optional<std::vector<std::int16_t>> runEnsembleRuns(const EnsembleParams& params, int first, int last, Progress& progress)
+{
+    first = std::clamp(first, 0, params.runs);
+    last = std::clamp(last, first, params.runs);
+    const auto steps = static_cast<std::size_t>(params.lastStep) + 1;
+    std::vector<std::int16_t> counts(static_cast<std::size_t>(last - first) * steps);
+    const std::uint32_t limit = DecayDraws::drawLimit(static_cast<float>(params.rate));
+    for (int run = first; run < last && !progress.cancelled(); ++run)
+        makeRun(params, limit, run, counts.data() + static_cast<std::size_t>(run - first) * steps, progress);
+    if (progress.cancelled())
+        return std::nullopt;
+    return counts;
+}
+
 } // namespace decay

@@ -94,4 +94,9 @@ std::int64_t ensembleWork(const EnsembleParams& params);
 // random run makes it. Empty when cancelled.
 std::optional<Ensemble> runEnsemble(const EnsembleParams& params, Progress& progress, unsigned threads = 0);
 
+// The counts of the runs first..last-1 (0-based; both clamped to 0..params.runs), run after run,
+// made on the calling thread exactly as runEnsemble makes them, so that processes sharing no
+// memory can each make a part of one class. Empty when cancelled.
+std::optional<std::vector<std::int16_t>> runEnsembleRuns(const EnsembleParams& params, int first, int last, Progress& progress);
+
 } // namespace decay

@@ -52,6 +52,35 @@ TEST(Ensemble, EveryRunIsTheProgramsRandomRunWhateverTheThreads)
     EXPECT_NE(run({.atoms = 300, .rate = 0.07, .lastStep = 200, .runs = 7, .seed = 43}).counts, one.counts);
 }
 
+// A class split into ranges of runs, each made alone as a browser worker makes it, is the class
+// the threads make: the ranges side by side give the same counts, also for ranges out of bounds.
+TEST(Ensemble, RangesOfRunsMadeAloneAreTheWholeClass)
+{
+    const EnsembleParams params{.atoms = 250, .rate = 0.1, .lastStep = 43, .runs = 11, .seed = 18446744073709551615ULL};
+    const Ensemble whole = run(params, 3);
+    const std::vector<std::pair<int, int>> splits[] = {
+        {{0, 11}},
+        {{0, 4}, {4, 8}, {8, 11}},
+        {{0, 1}, {1, 2}, {2, 10}, {10, 11}},
+        {{-5, 3}, {3, 3}, {3, 99}},
+    };
+    for (const auto& split : splits) {
+        std::vector<std::int16_t> joined;
+        std::int64_t work = 0;
+        for (const auto& [first, last] : split) {
+            CountingProgress progress;
+            const auto part = decay::runEnsembleRuns(params, first, last, progress);
+            ASSERT_TRUE(part);
+            joined.insert(joined.end(), part->begin(), part->end());
+            work += progress.done();
+        }
+        EXPECT_EQ(joined, whole.counts) << split.size();
+        EXPECT_EQ(work, decay::ensembleWork(params));
+    }
+    CountingProgress stopped(10);
+    EXPECT_FALSE(decay::runEnsembleRuns({.atoms = 32767, .rate = 0, .lastStep = 3000, .runs = 2, .seed = 1}, 0, 2, stopped));
+}
+
 TEST(Ensemble, CancelStopsSoonAndGivesNothing)
 {
     const EnsembleParams params{.atoms = 32767, .rate = 0, .lastStep = 3000, .runs = 50, .seed = 1};

@@ -9,6 +9,7 @@ QT_TRANSLATE_NOOP("Web", "Language:");
 QT_TRANSLATE_NOOP("Web", "Decay run");
 
 // The class experiment
+QT_TRANSLATE_NOOP("Web", "The runs could not be made: %1");
 
 // The nuclide lab and the chart of nuclides
 

@@ -2,6 +2,7 @@
 // the random runs so that the page's files can be compared with the desktop's.
 import { model } from './core/model';
 import type { RunModel } from './run/RunPage';
+import { worstCaseMilliseconds } from './experiment/ExperimentRuns';
 
 declare global {
   interface Window {
@@ -10,12 +11,14 @@ declare global {
       seed: string | null;
       readyMs?: number;
       benchmarks: Record<string, () => Promise<number>>;
+      experimentBenchmark: (runs?: number) => Promise<number>;
     };
   }
 }
 
 export function testHooks(): void {
-  window.atomdrift = { model: () => model<unknown>(), seed: null, benchmarks: { randomWorstCase } };
+  window.atomdrift = { model: () => model<unknown>(), seed: null, benchmarks: { randomWorstCase, experimentWorstCase: () => worstCaseMilliseconds(100) },
+    experimentBenchmark: worstCaseMilliseconds };
 }
 
 // A seed for a random run: the fixed one a test set, else one from the browser's generator.

@@ -3,7 +3,7 @@
 import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
 import type { Page } from '@playwright/test';
-import { expect, test } from './fixtures';
+import { expect, open, test } from './fixtures';
 import { openPart } from './parts';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -26,8 +26,10 @@ const screens: Record<string, string[][]> = {
   counting: [[]],
 };
 
+// Every screen in English; in the other languages, where only the words differ, the part as it opens.
 for (const language of ['en', 'de', 'fr', 'es']) {
-  for (const [part, paths] of Object.entries(screens)) {
+  for (const [part, all] of Object.entries(screens)) {
+    const paths = language === 'en' ? all : all.slice(0, 1);
     test(`no accessibility violation in "${part}" (${language})`, async ({ page }) => {
       await openPart(page, part, language);
       test.skip((await page.locator(`#nav${part}`).count()) === 0, 'part not in this build');
@@ -41,8 +43,6 @@ for (const language of ['en', 'de', 'fr', 'es']) {
 }
 
 test('the title screen has no accessibility violation', async ({ page }) => {
-  await page.goto('about:blank');
-  const { open } = await import('./fixtures');
   await open(page, '#run');
   expect(await violations(page)).toEqual([]);
 });

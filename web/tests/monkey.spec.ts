@@ -26,7 +26,7 @@ for (const [n, part] of parts.entries()) {
     await openPart(page, part);
     test.skip((await page.locator(`#nav${part}`).count()) === 0, 'part not in this build');
     const random = generator(20261207 + n);
-    for (let step = 0; step < 150; ++step) {
+    for (let step = 0; step < 100; ++step) {
       const targets = page.locator(`main button:enabled:visible, main input:enabled:visible, main select:enabled:visible, #cboLanguage`);
       const count = await targets.count();
       if (count === 0) break;

@@ -2,7 +2,11 @@
 
 export function download(name: string, text: string, type = 'text/csv'): void {
   // The model's text is UTF-8 already in meaning; Blob writes a string as UTF-8.
-  const url = URL.createObjectURL(new Blob([text], { type }));
+  downloadBlob(name, new Blob([text], { type }));
+}
+
+export function downloadBlob(name: string, blob: Blob): void {
+  const url = URL.createObjectURL(blob);
   const link = document.createElement('a');
   link.href = url;
   link.download = name;

@@ -80,6 +80,11 @@ export function viewSpec(view: View, large = false): ChartSpec {
   return { title: titles.title, xTitle: titles.x, yTitle: titles.y, series };
 }
 
+// The main window's fields as they stand, for the parts that start from them.
+export function mainWindowEntries(): { atoms: string; rate: string; halfLife: string; lastStep: string } {
+  return { atoms: state.atoms, rate: state.rate, halfLife: state.halfLife, lastStep: state.lastStep };
+}
+
 function texts() {
   return { atoms: state.atoms, rate: state.rate, lastStep: state.lastStep, decimalPoint: decimalPoint() };
 }
