@@ -13,3 +13,4 @@ QT_TRANSLATE_NOOP("Web", "Decay run");
 // The nuclide lab and the chart of nuclides
 
 // The counting lab
+QT_TRANSLATE_NOOP("Web", "Atoms of the first member:");

@@ -1,5 +1,6 @@
 // The parts of the browser edition, in the order of the navigation.
+import { countingPage } from './counting/CountingPage';
 import type { Page } from './core/page';
 import { runPage } from './run/RunPage';
 
-export const pages: Page[] = [runPage];
+export const pages: Page[] = [runPage, countingPage];
