@@ -8,6 +8,7 @@
 #include "model/ChainActivity.h"
 #include "model/Conversions.h"
 #include "model/Counter.h"
+#include "model/CountsImport.h"
 #include "model/HalfLifeFit.h"
 #include "model/LabRun.h"
 #include "model/NuclideTable.h"
@@ -214,6 +215,10 @@ std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
             {"secondSigma", webref::number(fit.secondSigma * perSecond)},
         }));
     }
+    // The counts file read back in, fitted as a student's own counts with the first method.
+    const std::string file = decay::countsFileText(data, run->unit);
+    const decay::ImportedCounts imported = *decay::readCounts(file, ".").counts;
+    const decay::HalfLifeFit importedFit = decay::fitHalfLives(imported.data, decay::FitMethod::PoissonLikelihood, {});
     std::vector<double> counts;
     for (const decay::CountInterval& i : counter.intervals())
         counts.push_back(static_cast<double>(i.counts));
@@ -229,9 +234,10 @@ std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
         {"shape", std::to_string(c.shape)},
         {"tableHalfLife", webref::number(chain.members[0].halfLife * perSecond)},
         {"counts", webref::numbers(counts)},
-        {"backgroundCounts", std::to_string(background.counts)},
+        {"backgroundCounts", webref::jsonText(grouped(static_cast<double>(background.counts), 0))},
         {"fits", webref::array(fits)},
-        {"file", webref::jsonText(decay::countsFileText(data, run->unit))},
+        {"file", webref::jsonText(file)},
+        {"importedLine", webref::jsonText(fitLine(importedFit, 1, imported.timeUnit))},
     });
 }
 
@@ -247,8 +253,9 @@ std::string datingJson()
         const decay::DatingCount counted = decay::countSample(draws, sample, settings, 3600);
         const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, counted.seconds);
         const decay::DatingResult result = decay::dateSample(counted, background, sample.carbonGrams, settings.efficiency);
-        lines.push_back(webref::jsonText(std::to_string(counted.counts) + " " + std::to_string(background.counts) + " " +
-                                         ageText(result.ages[0])));
+        std::string line = grouped(static_cast<double>(counted.counts), 0);
+        line.append(" ").append(grouped(static_cast<double>(background.counts), 0)).append(" ").append(ageText(result.ages[0]));
+        lines.push_back(webref::jsonText(line));
     }
     return webref::object({{"age", webref::number(sample.age)}, {"counts", webref::array(lines)}});
 }

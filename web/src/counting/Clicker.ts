@@ -69,6 +69,10 @@ export class Clicker {
     return this.lampLeft > 0;
   }
 
+  litMilliseconds(): number {
+    return this.lampLeft * 1000;
+  }
+
   off(): void {
     this.lampLeft = 0;
     this.showLamp();

@@ -285,7 +285,7 @@ class CountingPage implements Page {
     state.playTime = m.countingStatus()!.time;
     this.counted(counts, 0);
     // Paused, no frame comes to put the lamp out.
-    setTimeout(() => { if (!state.playing) this.counted(0, 0.06); }, 60);
+    setTimeout(() => { if (!state.playing) clicker.off(); }, clicker.litMilliseconds());
     this.showFit();
     this.setCommands();
     announce(document.getElementById('lblRate')?.textContent ?? '');
