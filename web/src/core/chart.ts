@@ -7,7 +7,7 @@ export interface ChartSeries {
   x: ArrayLike<number>;
   y: ArrayLike<number>;
   points?: boolean; // markers without a line
-  bars?: boolean; // a histogram's bars, centred on x
+  steps?: boolean; // a histogram: each value held from its x to the next, filled to the axis
   width?: number; // of the line, in pixels
   color?: string;
 }
@@ -81,10 +81,10 @@ export class Chart {
           label: s.label,
           stroke: s.color ?? palette[i % palette.length],
           width: s.points ? 0 : s.width ?? 2,
-          fill: s.bars ? s.color ?? palette[i % palette.length] : undefined,
+          fill: s.steps ? `${s.color ?? palette[i % palette.length]}80` : undefined,
           spanGaps: true,
           points: s.points ? { show: true, size: 7, fill: s.color ?? palette[i % palette.length], stroke: '#000' } : { show: false },
-          paths: s.points ? () => null : s.bars ? uPlot.paths.bars!({ size: [0.9, Infinity] }) : undefined,
+          paths: s.points ? () => null : s.steps ? uPlot.paths.stepped!({ align: 1 }) : undefined,
         })),
       ],
     };

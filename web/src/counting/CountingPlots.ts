@@ -154,22 +154,25 @@ export function repeats(counts: Float64Array, mean: number): ChartSpec {
   const heights = new Array<number>(Math.floor((span + bin - 1) / bin)).fill(0);
   for (const c of counts) heights[Math.floor((c - low) / bin)] += 1;
   const m = countingModel();
+  // The bars as steps from bin edge to bin edge; the Gaussian at `perBin` points a bin.
+  const perBin = 2 * Math.ceil(100 / heights.length);
+  const at = (j: number) => low - 0.5 + (j * bin) / perBin;
   const centres: number[] = [], poisson: number[] = [];
   heights.forEach((_, b) => {
     const first = low + b * bin;
-    centres.push(first + (bin - 1) / 2);
+    centres.push(at(b * perBin + perBin / 2));
     let p = 0;
     for (let k = first; k < first + bin; ++k) p += m.countingPoissonProbability(k, mean);
     poisson.push(counts.length * p);
   });
   const gx: number[] = [], gy: number[] = [];
-  for (let i = 0; i <= 200; ++i) {
-    const x = low - 0.5 + ((high - low + 1) * i) / 200;
-    gx.push(x);
-    gy.push(counts.length * bin * m.countingGaussianApproximation(x, mean));
+  for (let j = 0; j <= heights.length * perBin; ++j) {
+    gx.push(at(j));
+    gy.push(counts.length * bin * m.countingGaussianApproximation(at(j), mean));
   }
   spec.series = [
-    series(tr(C, 'Counted'), centres, heights, { bars: true, color: countColor }),
+    series(tr(C, 'Counted'), heights.map((_, b) => at(b * perBin)).concat(at(heights.length * perBin)), heights.concat(heights[heights.length - 1]),
+      { steps: true, color: countColor, width: 1 }),
     series(tr(C, 'Poisson'), centres, poisson, { points: true, color: fitColor }),
     series(tr(C, 'Gaussian approximation'), gx, gy, { color: modernColor }),
   ];
