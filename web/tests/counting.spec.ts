@@ -229,3 +229,20 @@ test('the page works at 360 px and every control has a name', async ({ page }) =
   expect(unnamed).toEqual([]);
   await page.screenshot({ path: '/tmp/cnt/narrow.png', fullPage: true });
 });
+
+test('the printed worksheet shows the entries, the count rate, the fit and the questions, not the controls', async ({ page }) => {
+  await openCounting(page);
+  await page.locator('#cmdSilver').click();
+  await page.locator('#cmdBackground').click();
+  await page.locator('#cboSpeed').selectOption('4');
+  await page.locator('#cmdStart').click();
+  await expect(page.locator('#lblFit')).toContainText('T½');
+  await expect(page.locator('#worksheet')).toBeHidden();
+  await page.emulateMedia({ media: 'print' });
+  await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  await expect(page.locator('#worksheetSource')).toContainText('Efficiency 0.1, background 0.5 per second, dead time 0 µs (non-paralysable). Fit model: Two nuclides.');
+  await expect(page.locator('#worksheetFit')).toHaveText(await page.locator('#lblFit').textContent() ?? '');
+  await expect(page.locator('#worksheet li')).toHaveCount(3);
+  await expect(page.locator('#chartCounts canvas')).toBeVisible();
+  for (const id of ['#cmdStart', '#frmDetector', '#chartResiduals']) await expect(page.locator(id)).toBeHidden();
+});

@@ -13,7 +13,7 @@ import { Clicker, wakeAudio } from './Clicker';
 import { countingModel, type Outcome } from './countingModel';
 import { rates, rateText, residuals, type RateShown } from './CountingPlots';
 import { datingTab, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
-import { C, complain, counterTexts, state, type Tab } from './countingState';
+import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
 
 const N = 'NuclideLab';
 // Speeds of play: seconds of the run per second of the clock; the last plays as fast as the page
@@ -43,8 +43,8 @@ function sampleText(): string {
   const kind = sample.random ? tr(C, 'random') : tr(C, 'exact');
   const time = shownTime();
   if (!sample.grid)
-    return tr(C, 'Sample: %1, %2 run of %3 steps of %4 %5.', state.sampleName, kind, sample.steps, significant(sample.step * time.perSecond, 6), time.unit);
-  return tr(C, 'Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.', state.sampleName, kind, sample.steps,
+    return tr(C, 'Sample: %1, %2 run of %3 steps of %4 %5.', state.sampleName(), kind, sample.steps, significant(sample.step * time.perSecond, 6), time.unit);
+  return tr(C, 'Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.', state.sampleName(), kind, sample.steps,
     significant(sample.last * time.perSecond, 6), time.unit);
 }
 
@@ -137,17 +137,15 @@ class CountingPage implements Page {
     time.input.addEventListener('input', () => { state.backgroundTime = time.input.value; });
     const measure = button('cmdBackground', tr(C, 'Measure background'), () => this.cmdBackground_Click());
     return group('frmDetector', tr(C, 'Detector'), detector.row, dead.row, kind.row, efficiency.row, background.row, time.row,
-      element('div', { class: 'buttons' }, measure), element('p', { id: 'lblBackground', class: 'result' }, state.backgroundText));
+      element('div', { class: 'buttons' }, measure), element('p', { id: 'lblBackground', class: 'result' }, backgroundText()));
   }
 
   private cmdBackground_Click(): void {
     const result = countingModel().countingMeasureBackground(counterTexts(), state.backgroundTime, randomSeed());
     if (!checked(result)) return;
-    state.backgroundText = tr(C, 'Background: %1 counts in %2 s, %3 per second.', count(result.counts), significant(result.seconds, 6),
-      withUncertainty(result.rate, result.sigma));
-    state.measuredBackground = true;
-    document.getElementById('lblBackground')!.textContent = state.backgroundText;
-    announce(state.backgroundText);
+    state.measuredBackground = { counts: result.counts, seconds: result.seconds, rate: result.rate, sigma: result.sigma };
+    document.getElementById('lblBackground')!.textContent = backgroundText();
+    announce(backgroundText());
     this.showFit();
   }
 
@@ -168,7 +166,8 @@ class CountingPage implements Page {
       const outcome = m.countingRunTable({ start: state.start, atoms: state.atoms, step: state.step, unit: state.unit, steps: state.steps, random,
         decimalPoint: decimalPoint() }, randomSeed());
       if (!checked(outcome, tr(N, 'The chain could not be run with these entries.'))) return;
-      this.setSample(nuclideTitle(state.starts.find((s) => s.symbol === state.start)!));
+      const start = state.starts.find((s) => s.symbol === state.start)!;
+      this.setSample(() => nuclideTitle(start));
     };
     const activation = field('txtActivation', tr(C, 'Silver activation time (s):'), state.activation, { inputmode: 'decimal' });
     activation.input.addEventListener('input', () => { state.activation = activation.input.value; });
@@ -181,13 +180,14 @@ class CountingPage implements Page {
   private cmdSilver_Click(): void {
     const outcome = countingModel().countingSilver(state.activation, decimalPoint(), randomSeed());
     if (!checked(outcome)) return;
-    this.setSample(tr(C, '1 g of silver after %1 s in a neutron source', significant(outcome.seconds!, 6)));
+    const seconds = outcome.seconds!;
+    this.setSample(() => tr(C, '1 g of silver after %1 s in a neutron source', significant(seconds, 6)));
     state.shape = 1;
     this.render(this.root);
   }
 
   // The run to count; counting starts again from nothing.
-  setSample(name: string): void {
+  setSample(name: () => string): void {
     this.stop();
     state.sample = countingModel().countingSampleInfo();
     state.sampleName = name;
@@ -428,7 +428,7 @@ class CountingPage implements Page {
           significant(fit.reducedChiSquare, 3), significant(fit.pValue, 2));
       if (fit.note.pattern) shown += '\n' + modelText(fit.note);
     }
-    if (!state.imported && !state.measuredBackground) shown += '\n' + tr(C, 'No background measured: the fit takes it as 0.');
+    if (!state.imported && state.measuredBackground === null) shown += '\n' + tr(C, 'No background measured: the fit takes it as 0.');
     return shown;
   }
 

@@ -6,7 +6,7 @@ import { count, significant } from '../core/numbers';
 import { randomSeed } from '../testing';
 import { ageLabel, ageText, dating, interval, repeats } from './CountingPlots';
 import { countingModel } from './countingModel';
-import { C, complain, counterTexts, state } from './countingState';
+import { backgroundText, C, complain, counterTexts, state } from './countingState';
 
 // A sample of old carbon: its mass, its age hidden or typed, and counts of it for a chosen time.
 export function datingTab(rerender: () => void): HTMLElement {
@@ -89,14 +89,13 @@ export function repeatTab(rerender: () => void): HTMLElement {
     if (!checked.ok) return complain(checked.error);
     const done = m.countingRepeat(counterTexts(), { repeats: state.repeats, rate: state.repeatRate, seconds: state.repeatTime }, randomSeed());
     if (!done.ok) return complain(done.error);
-    state.repeatText = repeatText();
+    state.repeated = true;
     rerender();
-    announce(state.repeatText);
+    announce(repeatText());
   };
   return element('section', { id: 'pageRepeat', 'aria-label': tr(C, 'Repeat counts') }, repeatsField.row, rate.row, time.row,
     element('div', { class: 'buttons' }, button('cmdRepeat', tr(C, 'Count again and again'), run)),
-    element('p', { id: 'lblRepeat', class: 'result' }, state.repeatText
-      || tr(C, 'A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?')));
+    element('p', { id: 'lblRepeat', class: 'result' }, state.repeated ? repeatText() : tr(C, 'A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?')));
 }
 
 function repeatText(): string {
@@ -117,13 +116,13 @@ export function showRepeatPlot(chart: Chart): void {
 export function worksheet(): HTMLElement {
   const source = state.imported ? tr(C, 'Counts imported from %1.', state.imported.fileName) : document.getElementById('lblSample')?.textContent ?? '';
   const status = state.counting ? countingModel().countingStatus() : null;
-  let paragraph = `${source} ${state.backgroundText}`;
+  let paragraph = `${source} ${backgroundText()}`;
   if (status && !state.imported) {
     const kinds = [tr(C, 'non-paralysable'), tr(C, 'paralysable')];
     const shapeName = modelText({ pattern: countingModel().countingShapeName(state.shape), values: [] });
     paragraph = tr(C, '%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7', source,
       significant(status.settings.efficiency, 6), significant(status.settings.background, 6), significant(status.settings.tau * 1e6, 6),
-      kinds[status.settings.paralysable ? 1 : 0], shapeName, state.backgroundText);
+      kinds[status.settings.paralysable ? 1 : 0], shapeName, backgroundText());
   }
   const questions = [
     tr(C, 'Why are the error bars longer, compared with the count rate, late in the run than early on?'),
@@ -131,7 +130,7 @@ export function worksheet(): HTMLElement {
     tr(C, 'How much longer would you have to count to halve the uncertainty of the half-life?'),
   ];
   return element('section', { id: 'worksheet', class: 'print-only', 'aria-hidden': 'true' },
-    element('h2', {}, tr(C, 'Atomdrift \u2014 Counting lab')), element('p', { id: 'worksheetSource' }, paragraph),
-    element('p', { id: 'worksheetFit', class: 'result' }, state.fitText),
-    element('ol', {}, ...questions.map((q) => element('li', {}, q, element('div', { class: 'answer' })))));
+    element('div', { class: 'worksheet-top' }, element('h2', {}, tr(C, 'Atomdrift \u2014 Counting lab')), element('p', { id: 'worksheetSource' }, paragraph)),
+    element('div', { class: 'worksheet-bottom' }, element('p', { id: 'worksheetFit', class: 'result' }, state.fitText),
+      element('ol', {}, ...questions.map((q) => element('li', {}, q, element('div', { class: 'answer' }))))));
 }

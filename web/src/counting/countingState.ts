@@ -2,6 +2,7 @@
 // counter, its background and the fit themselves are the model's.
 import { showMessage } from '../core/dom';
 import { decimalPoint, modelText, tr } from '../core/i18n';
+import { count, significant, withUncertainty } from '../core/numbers';
 import type { ModelMessage } from '../core/model';
 import type { CounterTexts, Dating, FitResult, SampleInfo } from './countingModel';
 
@@ -21,7 +22,7 @@ export const state = {
   steps: '',
   activation: '300',
   sample: null as SampleInfo | null,
-  sampleName: null as string | null,
+  sampleName: null as (() => string) | null, // in the language shown
   chosen: new Set<number>(),
   // The detector.
   detector: 0,
@@ -30,8 +31,7 @@ export const state = {
   efficiency: '0.1',
   background: '0.5',
   backgroundTime: '600',
-  backgroundText: '',
-  measuredBackground: false,
+  measuredBackground: null as { counts: number; seconds: number; rate: number; sigma: number } | null,
   // The counting.
   interval: '1',
   speed: 3,
@@ -56,7 +56,7 @@ export const state = {
   repeats: '100',
   repeatRate: '5',
   repeatTime: '1',
-  repeatText: '',
+  repeated: false,
 };
 
 export function complain(error: ModelMessage | undefined, fallback = ''): void {
@@ -68,3 +68,8 @@ export function counterTexts(): CounterTexts {
     paralysable: state.deadKind === 1, decimalPoint: decimalPoint() };
 }
 
+
+export function backgroundText(): string {
+  const b = state.measuredBackground;
+  return b ? tr(C, 'Background: %1 counts in %2 s, %3 per second.', count(b.counts), significant(b.seconds, 6), withUncertainty(b.rate, b.sigma)) : '';
+}
