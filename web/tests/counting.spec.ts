@@ -151,7 +151,7 @@ test('the loudspeaker clicks through an AudioContext while the sound is on, and 
 });
 
 test('a step lights the lamp for a flash, and for longer under reduced motion', async ({ page }) => {
-  for (const [motion, shortest, longest] of [['no-preference', 30, 200], ['reduce', 300, 800]] as const) {
+  for (const [motion, shortest, longest] of [['no-preference', 30, 300], ['reduce', 450, 1500]] as const) {
     await page.emulateMedia({ reducedMotion: motion });
     await openCounting(page);
     await page.locator('#cmdSilver').click();
@@ -245,4 +245,17 @@ test('the printed worksheet shows the entries, the count rate, the fit and the q
   await expect(page.locator('#worksheet li')).toHaveCount(3);
   await expect(page.locator('#chartCounts canvas')).toBeVisible();
   for (const id of ['#cmdStart', '#frmDetector', '#chartResiduals']) await expect(page.locator(id)).toBeHidden();
+});
+
+test('a run on a logarithmic grid, as the nuclide lab hands one over, is counted on its own times', async ({ page }) => {
+  await openCounting(page);
+  const info = await page.evaluate(() => {
+    const m = (window as unknown as { atomdrift: { model(): Record<string, (...a: unknown[]) => unknown> } }).atomdrift.model();
+    const texts = { start: 'Mo-99', initial: ['1000000'], grid: 1, step: '', unit: 0, steps: '', first: '1', firstUnit: 2, last: '10', lastUnit: 3,
+      perDecade: '10', random: false, decimalPoint: '.' };
+    const run = m.countingRunTable(texts, '1') as { ok: boolean };
+    return { run, sample: m.countingSampleInfo() as { grid: boolean; unit: string; steps: number; last: number } };
+  });
+  expect(info.run.ok).toBe(true);
+  expect(info.sample).toMatchObject({ grid: true, unit: 'd', last: 10 * 86400 });
 });

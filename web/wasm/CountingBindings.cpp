@@ -21,6 +21,7 @@
 
 #include <emscripten/bind.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -104,11 +105,18 @@ val loadTable(const std::string& tableText)
     return result;
 }
 
-std::optional<decay::Chain> tableChain(const std::string& start)
+std::optional<decay::Chain> tableChain(const std::string& start, double threshold = decay::ChainOptions{}.threshold)
 {
     if (!lab().table)
         return std::nullopt;
-    return decay::chainFromTable(*lab().table, start, {}).chain;
+    return decay::chainFromTable(*lab().table, start, {.threshold = threshold}).chain;
+}
+
+template <class T, std::size_t N>
+T chosen(const std::array<T, N>& values, const val& texts, const char* key)
+{
+    const double index = number(texts, key);
+    return index >= 0 && index < static_cast<double>(N) ? values[static_cast<std::size_t>(index)] : values[0];
 }
 
 // The nuclide lab's first entries for a chain, on its uniform grid.
@@ -134,21 +142,42 @@ void setSample(decay::LabRun run)
     lab().fit.reset();
 }
 
-// A run of the chain from the table: the first member's atoms, the others none, on a uniform grid.
+// A run of a chain from the table as the nuclide lab's entries give it: `initial` the amount of
+// every member (or `atoms` of the first alone), the uniform or logarithmic grid, milking; the
+// time unit of the run that of the step, or of the last time on a logarithmic grid.
+decay::RunSetupTexts setupTexts(const decay::Chain& chain, const val& texts)
+{
+    decay::RunSetupTexts setup;
+    setup.initial.assign(chain.members.size(), "0");
+    if (texts["initial"].isArray()) {
+        const int length = texts["initial"]["length"].as<int>();
+        for (int i = 0; i < length && i < chain.size(); ++i)
+            setup.initial[static_cast<std::size_t>(i)] = texts["initial"][i].as<std::string>();
+    } else {
+        setup.initial[0] = text(texts, "atoms");
+    }
+    setup.amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit");
+    setup.grid = chosen(decay::kGridKinds, texts, "grid");
+    setup.step = text(texts, "step");
+    setup.unit = chosen(decay::kTimeUnits, texts, "unit");
+    setup.steps = text(texts, "steps");
+    setup.first = text(texts, "first");
+    setup.firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
+    setup.last = text(texts, "last");
+    setup.lastUnit = chosen(decay::kTimeUnits, texts, "lastUnit");
+    setup.perDecade = text(texts, "perDecade");
+    setup.milkStep = text(texts, "milkStep");
+    setup.milkMember = static_cast<int>(number(texts, "milkMember"));
+    setup.decimalPoint = pointOf(texts);
+    return setup;
+}
+
 val runTable(const val& texts, const std::string& seed)
 {
-    const std::optional<decay::Chain> chain = tableChain(text(texts, "start"));
+    const std::optional<decay::Chain> chain = tableChain(text(texts, "start"), number(texts, "threshold", decay::ChainOptions{}.threshold));
     if (!chain)
         return failure({});
-    decay::RunSetupTexts setup;
-    setup.initial.assign(chain->members.size(), "0");
-    setup.initial[0] = text(texts, "atoms");
-    setup.step = text(texts, "step");
-    const int unit = static_cast<int>(number(texts, "unit"));
-    setup.unit = unit >= 0 && unit < static_cast<int>(decay::kTimeUnits.size()) ? decay::kTimeUnits[static_cast<std::size_t>(unit)]
-                                                                                 : decay::TimeUnit::Second;
-    setup.steps = text(texts, "steps");
-    setup.decimalPoint = pointOf(texts);
+    const decay::RunSetupTexts setup = setupTexts(*chain, texts);
     const decay::RunSetupEntry entry = decay::readRunSetup(*chain, setup);
     if (!entry.setup)
         return failure(entry.error);
@@ -158,7 +187,8 @@ val runTable(const val& texts, const std::string& seed)
         if (!refusal.empty())
             return failure(refusal);
     }
-    std::optional<decay::LabRun> run = decay::runLab(*chain, *entry.setup, setup.unit, random, seedOf(seed));
+    const decay::TimeUnit unit = setup.grid == decay::GridKind::Logarithmic ? setup.lastUnit : setup.unit;
+    std::optional<decay::LabRun> run = decay::runLab(*chain, *entry.setup, unit, random, seedOf(seed));
     if (!run)
         return failure({});
     setSample(std::move(*run));

@@ -10,7 +10,7 @@ import { count, significant, withUncertainty } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../testing';
 import { Clicker, wakeAudio } from './Clicker';
-import { countingModel, type Outcome } from './countingModel';
+import { countingModel, type Outcome, type TableRunTexts } from './countingModel';
 import { rates, rateText, residuals, type RateShown } from './CountingPlots';
 import { datingTab, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
@@ -194,7 +194,7 @@ class CountingPage implements Page {
     state.counting = false;
     state.imported = null;
     state.chosen = new Set(state.sample?.members.map((m) => m.index) ?? []);
-    this.render(this.root);
+    if (this.root?.isConnected) this.render(this.root);
     announce(sampleText());
   }
 
@@ -480,6 +480,16 @@ function nuclideTitle(start: { symbol: string; element: string }): string {
 }
 
 export const countingPage = new CountingPage();
+
+// The nuclide lab's run handed to the counter: the same entries and seed give the same run. False,
+// with the model's message shown, when the entries cannot be run.
+export function countLabRun(texts: TableRunTexts, seed: string, name: string): boolean {
+  const outcome = countingModel().countingRunTable(texts, seed);
+  if (!checked(outcome, tr(N, 'The chain could not be run with these entries.'))) return false;
+  countingPage.setSample(() => name);
+  location.hash = '#counting';
+  return true;
+}
 
 // The worksheet as the page stands when it is printed, however the printing was asked for.
 window.addEventListener('beforeprint', () => document.getElementById('worksheet')?.replaceWith(worksheet()));

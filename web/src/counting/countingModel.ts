@@ -10,7 +10,28 @@ export interface CounterTexts {
   paralysable: boolean;
   decimalPoint: string;
 }
-export interface TableRunTexts { start: string; atoms: string; step: string; unit: number; steps: string; random: boolean; decimalPoint: string }
+// A chain of the table as the nuclide lab's entries give it; `atoms` of the first member alone when
+// there is no `initial` amount for every member. Units and kinds are indices of the model's lists.
+export interface TableRunTexts {
+  start: string;
+  atoms?: string;
+  initial?: string[];
+  amountUnit?: number;
+  threshold?: number; // the share of a parent's decays below which a branch is left out
+  grid?: number;
+  step: string;
+  unit: number;
+  steps: string;
+  first?: string;
+  firstUnit?: number;
+  last?: string;
+  lastUnit?: number;
+  perDecade?: string;
+  milkStep?: string;
+  milkMember?: number;
+  random: boolean;
+  decimalPoint: string;
+}
 export interface SampleInfo {
   random: boolean;
   steps: number;
