@@ -101,7 +101,7 @@ std::string withUncertainty(double value, double uncertainty)
 }
 
 // The fit's first line as the window prints it, in English.
-std::string fitLine(const decay::HalfLifeFit& fit, double perSecond, const std::string& unit)
+std::string fitLine(const decay::HalfLifeFit& fit, double perSecond, const std::string& unit, const std::string& firstMember = "")
 {
     const std::string method(decay::methodName(fit.method));
     if (!fit.fitted())
@@ -110,6 +110,8 @@ std::string fitLine(const decay::HalfLifeFit& fit, double perSecond, const std::
     if (fit.shape == decay::FitShape::TwoNuclides)
         return "T\u00BD = " + first + " " + unit + " and " + withUncertainty(fit.secondHalfLife * perSecond, fit.secondSigma * perSecond) + " " + unit +
                " (" + method + ")";
+    if (fit.shape == decay::FitShape::Chain)
+        return "T\u00BD of " + firstMember + " = " + first + " " + unit + " (" + method + ")";
     return "T\u00BD = " + first + " " + unit + " (" + method + ")";
 }
 
@@ -158,7 +160,7 @@ struct Case {
     decay::TimeUnit unit;
     const char* steps;
     bool random;
-    int shape; // the fit model: 0 one nuclide, 1 two
+    int shape; // the fit model: 0 one nuclide, 1 two, 2 the chain counted
 };
 
 // The page's first entries (I-131 as the nuclide lab starts it), C-14 in 50 steps of 570 y, and the silver.
@@ -167,6 +169,7 @@ constexpr Case kCases[] = {
     {"defaultsRandom", "I-131", "1000000", "", decay::TimeUnit::Day, "", true, 0},
     {"c14", "C-14", "1000000000000000", "570", decay::TimeUnit::Year, "50", false, 0},
     {"silver", "", "", "", decay::TimeUnit::Second, "", true, 1},
+    {"molybdenumChain", "Mo-99", "1000000", "", decay::TimeUnit::Hour, "", false, 2},
 };
 
 std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
@@ -201,14 +204,16 @@ std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
     decay::DecayDraws draws(kSeed);
     const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, 600, settings.deadTime);
     const decay::FitData data = decay::countedData(counter.intervals(), background, settings.deadTime);
-    const decay::FitModel model = c.shape == 1 ? decay::FitModel{.shape = decay::FitShape::TwoNuclides} : decay::FitModel{};
+    const decay::FitModel model = c.shape == 2   ? decay::chainModel(run->chain, run->setup.initial, counted, counter.intervals())
+                                  : c.shape == 1 ? decay::FitModel{.shape = decay::FitShape::TwoNuclides}
+                                                 : decay::FitModel{};
     const double perSecond = 1 / decay::unitSeconds(run->unit);
     const std::string unitName(decay::unitName(run->unit));
     std::vector<std::string> fits;
     for (const auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares}) {
         const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, model);
         fits.push_back(webref::object({
-            {"line", webref::jsonText(fitLine(fit, perSecond, unitName))},
+            {"line", webref::jsonText(fitLine(fit, perSecond, unitName, run->chain.members[0].symbol))},
             {"halfLife", webref::number(fit.halfLife * perSecond)},
             {"sigma", webref::number(fit.sigma * perSecond)},
             {"secondHalfLife", webref::number(fit.secondHalfLife * perSecond)},
