@@ -14,3 +14,4 @@ QT_TRANSLATE_NOOP("Web", "The runs could not be made: %1");
 // The nuclide lab and the chart of nuclides
 
 // The counting lab
+QT_TRANSLATE_NOOP("Web", "Atoms of the first member:");

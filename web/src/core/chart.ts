@@ -8,6 +8,8 @@ export interface ChartSeries {
   x: ArrayLike<number>;
   y: ArrayLike<number>;
   points?: boolean; // markers without a line
+  steps?: boolean; // a histogram: each value held from its x to the next, filled to the axis
+  width?: number; // of the line, in pixels
   color?: string;
 }
 
@@ -17,6 +19,7 @@ export interface ChartSpec {
   yTitle: string;
   series: ChartSeries[];
   logY?: boolean;
+  logX?: boolean;
   description?: string;
 }
 
@@ -70,7 +73,7 @@ export class Chart {
       height,
       legend: { show: spec.series.length > 1 },
       cursor: { drag: { x: false, y: false } },
-      scales: { x: { time: false }, y: spec.logY ? { distr: 3 } : {} },
+      scales: { x: spec.logX ? { time: false, distr: 3 } : { time: false }, y: spec.logY ? { distr: 3 } : {} },
       axes: [
         { label: spec.xTitle, stroke: '#000', grid: { show: false } },
         { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: 70 },
@@ -80,10 +83,11 @@ export class Chart {
         ...spec.series.map((s, i) => ({
           label: s.label,
           stroke: s.color ?? palette[i % palette.length],
-          width: s.points ? 0 : 2,
+          width: s.points ? 0 : s.width ?? 2,
+          fill: s.steps ? `${s.color ?? palette[i % palette.length]}80` : undefined,
           spanGaps: true,
           points: s.points ? { show: true, size: 7, fill: s.color ?? palette[i % palette.length], stroke: '#000' } : { show: false },
-          paths: s.points ? () => null : undefined,
+          paths: s.points ? () => null : s.steps ? uPlot.paths.stepped!({ align: 1 }) : undefined,
         })),
       ],
     };

@@ -1,0 +1,495 @@
+// The counting lab: a detector beside a run of a chain from the nuclide table or of activated
+// silver, counts with background and noise played in time with clicks and a lamp, the count rate
+// with its error bars, a fitted half-life, a student's own counts, radiocarbon dating and repeat
+// counts. The counter itself lives in the model; this page reads its entries and shows results.
+import { Chart } from '../core/chart';
+import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
+import { download, pickFile } from '../core/files';
+import { decimalPoint, modelText, tr } from '../core/i18n';
+import { count, significant, withUncertainty } from '../core/numbers';
+import type { Page } from '../core/page';
+import { randomSeed } from '../testing';
+import { Clicker, wakeAudio } from './Clicker';
+import { countingModel, type Outcome, type TableRunTexts } from './countingModel';
+import { rates, rateText, residuals, type RateShown } from './CountingPlots';
+import { datingTab, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
+import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
+
+const N = 'NuclideLab';
+// Speeds of play: seconds of the run per second of the clock; the last plays as fast as the page
+// can count, a slice of each frame at a time.
+const speeds = [1, 10, 100, 1000];
+const fastSliceMilliseconds = 8;
+const largestCountsFile = 8 << 20; // bytes; a measurement's counts take far less
+const timeUnits = ['s', 'min', 'h', 'd', 'y'];
+
+export const clicker = new Clicker();
+
+function checked(outcome: Outcome, fallback = ''): boolean {
+  if (!outcome.ok) complain(outcome.error, fallback);
+  return outcome.ok;
+}
+
+// The time of the data shown, in the unit shown: the run's for own counts, the file's for imported ones.
+function shownTime(): { perSecond: number; unit: string } {
+  if (state.imported) return { perSecond: 1, unit: state.imported.timeUnit };
+  if (state.sample) return { perSecond: 1 / state.sample.unitSeconds, unit: tr(N, state.sample.unit) };
+  return { perSecond: 1, unit: '' };
+}
+
+function sampleText(): string {
+  const sample = state.sample;
+  if (!sample || state.sampleName === null) return tr(C, 'No run to count yet.');
+  const kind = sample.random ? tr(C, 'random') : tr(C, 'exact');
+  const time = shownTime();
+  if (!sample.grid)
+    return tr(C, 'Sample: %1, %2 run of %3 steps of %4 %5.', state.sampleName(), kind, sample.steps, significant(sample.step * time.perSecond, 6), time.unit);
+  return tr(C, 'Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.', state.sampleName(), kind, sample.steps,
+    significant(sample.last * time.perSecond, 6), time.unit);
+}
+
+class CountingPage implements Page {
+  id = 'counting';
+  private root!: HTMLElement;
+  private chart: Chart | null = null;
+  private residualChart: Chart | null = null;
+  private frame = 0;
+  private lastFrame = 0;
+  caption(): string { return tr(C, 'Counting lab'); }
+
+  render(root: HTMLElement): void {
+    this.root = root;
+    this.load();
+    const tabs = element('div', { role: 'tablist', id: 'tabLab', 'aria-label': tr(C, 'Experiments'), class: 'tabs' });
+    const names: [Tab, string, string][] = [[0, 'pageCounting', tr(C, 'Counting')], [1, 'pageDating', tr(C, 'Radiocarbon dating')], [2, 'pageRepeat', tr(C, 'Repeat counts')]];
+    for (const [tab, id, caption] of names) {
+      const b = button(`tab${id}`, caption, () => { state.tab = tab; this.render(this.root); document.getElementById(`tab${id}`)?.focus(); },
+        { role: 'tab', 'aria-selected': String(state.tab === tab), 'aria-controls': id, tabindex: state.tab === tab ? 0 : -1 });
+      b.addEventListener('keydown', (event) => {
+        const step = event.key === 'ArrowRight' ? 1 : event.key === 'ArrowLeft' ? 2 : 0;
+        if (!step) return;
+        state.tab = ((state.tab + step) % 3) as Tab;
+        this.render(this.root);
+        (document.querySelector('[role="tab"][aria-selected="true"]') as HTMLElement | null)?.focus();
+      });
+      tabs.append(b);
+    }
+    const page = state.tab === 0 ? this.countingTab() : state.tab === 1 ? datingTab(() => this.render(this.root)) : repeatTab(() => this.render(this.root));
+    page.setAttribute('role', 'tabpanel');
+    const left = element('div', { class: 'no-print-controls' }, this.detector(), tabs, page,
+      element('div', { class: 'buttons' }, button('cmdPrint', tr(C, 'Print worksheet'), () => window.print())));
+    const chkLog = checkbox('chkLog', tr(C, 'Logarithmic scale'), state.logY);
+    chkLog.input.addEventListener('change', () => { state.logY = chkLog.input.checked; this.showPlot(); });
+    const chartHost = element('div', { id: 'chartCounts', tabindex: 0 });
+    const residualHost = element('div', { id: 'chartResiduals', class: 'residuals', tabindex: 0 });
+    const right = element('div', { class: 'chart-area' }, state.tab === 0 ? chkLog.row : null, chartHost, state.tab === 0 ? residualHost : null);
+    this.root.replaceChildren(element('h1', { id: 'CountingLab' }, tr(C, 'Counting lab')), element('div', { class: 'columns counting' }, left, right), worksheet());
+    this.chart = new Chart(chartHost);
+    this.residualChart = state.tab === 0 ? new Chart(residualHost) : null;
+    this.showCounts();
+    this.showFit();
+    this.setCommands();
+  }
+
+  leave(): void {
+    this.stop();
+  }
+
+  private load(): void {
+    if (state.loaded) return;
+    const point = decimalPoint();
+    state.efficiency = `0${point}1`;
+    state.background = `0${point}5`;
+    const table = countingModel().countingLoadTable(window.ATOMDRIFT_DATA.nuclides);
+    state.starts = table.starts;
+    state.start = table.starts.find((s) => s.symbol === 'I-131')?.symbol ?? table.starts[0]?.symbol ?? '';
+    this.chainDefaults();
+    state.loaded = true;
+  }
+
+  private chainDefaults(): void {
+    const defaults = countingModel().countingChainDefaults(state.start);
+    if (!defaults) return;
+    state.step = String(Number(defaults.step.toPrecision(4))).replace('.', decimalPoint());
+    state.unit = defaults.unit;
+    state.steps = String(defaults.steps);
+    state.atoms = String(defaults.atoms);
+  }
+
+  // The detector and the background measurement, which every experiment shares.
+  private detector(): HTMLElement {
+    const detector = select('cboDetector', tr(C, 'Detector:'), [{ value: '0', text: tr(C, 'Ideal counter') }, { value: '1', text: tr(C, 'Geiger tube') }], String(state.detector));
+    const dead = field('txtDeadTime', tr(C, 'Dead time (µs):'), state.deadTime, { inputmode: 'decimal' });
+    const kind = select('cboDeadTime', tr(C, 'Dead time kind:'), [{ value: '0', text: tr(C, 'non-paralysable') }, { value: '1', text: tr(C, 'paralysable') }], String(state.deadKind));
+    const efficiency = field('txtEfficiency', tr(C, 'Efficiency:'), state.efficiency, { inputmode: 'decimal' });
+    const background = field('txtBackground', tr(C, 'Background rate (per second):'), state.background, { inputmode: 'decimal' });
+    const time = field('txtBackgroundTime', tr(C, 'Background counting time (s):'), state.backgroundTime, { inputmode: 'decimal' });
+    // The Geiger tube comes with its dead time; the entry stays the user's to change.
+    detector.select.addEventListener('change', () => {
+      state.detector = Number(detector.select.value);
+      state.deadTime = state.detector === 1 ? '100' : '0';
+      dead.input.value = state.deadTime;
+    });
+    kind.select.addEventListener('change', () => { state.deadKind = Number(kind.select.value); });
+    dead.input.addEventListener('input', () => { state.deadTime = dead.input.value; });
+    efficiency.input.addEventListener('input', () => { state.efficiency = efficiency.input.value; });
+    background.input.addEventListener('input', () => { state.background = background.input.value; });
+    time.input.addEventListener('input', () => { state.backgroundTime = time.input.value; });
+    const measure = button('cmdBackground', tr(C, 'Measure background'), () => this.cmdBackground_Click());
+    return group('frmDetector', tr(C, 'Detector'), detector.row, dead.row, kind.row, efficiency.row, background.row, time.row,
+      element('div', { class: 'buttons' }, measure), element('p', { id: 'lblBackground', class: 'result' }, backgroundText()));
+  }
+
+  private cmdBackground_Click(): void {
+    const result = countingModel().countingMeasureBackground(counterTexts(), state.backgroundTime, randomSeed());
+    if (!checked(result)) return;
+    state.measuredBackground = { counts: result.counts, seconds: result.seconds, rate: result.rate, sigma: result.sigma };
+    document.getElementById('lblBackground')!.textContent = backgroundText();
+    announce(backgroundText());
+    this.showFit();
+  }
+
+  // Where the counts come from: a chain of the table run here, or the activated silver.
+  private source(): HTMLElement {
+    const nuclide = select('cboNuclide', tr(N, 'Nuclide:'), state.starts.map((s) => ({ value: s.symbol, text: nuclideTitle(s) })), state.start);
+    const atoms = field('txtAtoms', tr('Web', 'Atoms of the first member:'), state.atoms, { inputmode: 'decimal' });
+    const step = field('txtStep', tr(N, 'Time step:'), state.step, { inputmode: 'decimal' });
+    const unit = select('cboStepUnit', tr(N, 'Time unit'), timeUnits.map((u, i) => ({ value: String(i), text: tr(N, u) })), String(state.unit));
+    const steps = field('txtSteps', tr(N, 'Number of steps:'), state.steps, { inputmode: 'numeric' });
+    nuclide.select.addEventListener('change', () => { state.start = nuclide.select.value; this.chainDefaults(); this.render(this.root); document.getElementById('cboNuclide')?.focus(); });
+    atoms.input.addEventListener('input', () => { state.atoms = atoms.input.value; });
+    step.input.addEventListener('input', () => { state.step = step.input.value; });
+    unit.select.addEventListener('change', () => { state.unit = Number(unit.select.value); });
+    steps.input.addEventListener('input', () => { state.steps = steps.input.value; });
+    const run = (random: boolean) => {
+      const m = countingModel();
+      const outcome = m.countingRunTable({ start: state.start, atoms: state.atoms, step: state.step, unit: state.unit, steps: state.steps, random,
+        decimalPoint: decimalPoint() }, randomSeed());
+      if (!checked(outcome, tr(N, 'The chain could not be run with these entries.'))) return;
+      const start = state.starts.find((s) => s.symbol === state.start)!;
+      this.setSample(() => nuclideTitle(start));
+    };
+    const activation = field('txtActivation', tr(C, 'Silver activation time (s):'), state.activation, { inputmode: 'decimal' });
+    activation.input.addEventListener('input', () => { state.activation = activation.input.value; });
+    const silver = button('cmdSilver', tr(C, 'Count activated silver'), () => this.cmdSilver_Click());
+    return group('frmSample', tr(N, 'Sample'), nuclide.row, atoms.row, step.row, unit.row, steps.row,
+      element('div', { class: 'buttons' }, button('cmdExact', tr(N, 'Exact'), () => run(false)), button('cmdRandom', tr(N, 'Random'), () => run(true))),
+      activation.row, element('div', { class: 'buttons' }, silver));
+  }
+
+  private cmdSilver_Click(): void {
+    const outcome = countingModel().countingSilver(state.activation, decimalPoint(), randomSeed());
+    if (!checked(outcome)) return;
+    const seconds = outcome.seconds!;
+    this.setSample(() => tr(C, '1 g of silver after %1 s in a neutron source', significant(seconds, 6)));
+    state.shape = 1;
+    this.render(this.root);
+  }
+
+  // The run to count; counting starts again from nothing.
+  setSample(name: () => string): void {
+    this.stop();
+    state.sample = countingModel().countingSampleInfo();
+    state.sampleName = name;
+    state.counting = false;
+    state.imported = null;
+    state.chosen = new Set(state.sample?.members.map((m) => m.index) ?? []);
+    if (this.root?.isConnected) this.render(this.root);
+    announce(sampleText());
+  }
+
+  // The run's counter: what it counts, the play, the display and the fit.
+  private countingTab(): HTMLElement {
+    const members = element('fieldset', { id: 'lstMembers' }, element('legend', {}, tr(C, 'Members counted:')));
+    for (const member of state.sample?.members ?? []) {
+      const box = checkbox(`chkMember${member.index}`, member.symbol, state.chosen.has(member.index));
+      box.input.addEventListener('change', () => { if (box.input.checked) state.chosen.add(member.index); else state.chosen.delete(member.index); });
+      members.append(box.row);
+    }
+    const interval = field('txtInterval', tr(C, 'Counting interval (steps):'), state.interval, { inputmode: 'numeric' });
+    interval.input.addEventListener('input', () => { state.interval = interval.input.value; });
+    const speed = select('cboSpeed', tr(C, 'Speed:'), [...speeds.map((s, i) => ({ value: String(i), text: tr(C, '%1\u00D7', s) })),
+      { value: String(speeds.length), text: tr(C, 'As fast as possible') }], String(state.speed));
+    speed.select.addEventListener('change', () => { state.speed = Number(speed.select.value); });
+    const sound = checkbox('chkSound', tr(C, 'Sound'), state.sound);
+    sound.input.addEventListener('change', () => { state.sound = sound.input.checked; if (state.sound) wakeAudio(); });
+    const lamp = element('div', { id: 'lblLamp', class: 'lamp', role: 'img', 'aria-label': tr(C, 'Count lamp') });
+    clicker.lamp = lamp;
+    clicker.litText = tr(C, 'lit');
+    clicker.darkText = tr(C, 'dark');
+    const play = element('div', { class: 'buttons play' },
+      button('cmdStart', tr(C, 'Start'), () => this.cmdStart_Click()),
+      button('cmdPause', tr(C, 'Pause'), () => this.cmdPause_Click()),
+      button('cmdStep', tr(C, 'Step'), () => this.cmdStep_Click()), sound.row, lamp);
+    const method = select('cboMethod', tr(C, 'Fit method:'), [0, 1].map((i) => ({ value: String(i), text: modelText({ pattern: countingModel().countingMethodName(i), values: [] }) })), String(state.method));
+    method.select.addEventListener('change', () => { state.method = Number(method.select.value); this.showFit(); });
+    const shape = select('cboFitModel', tr(C, 'Fit model:'), [0, 1, 2].map((i) => ({ value: String(i), text: modelText({ pattern: countingModel().countingShapeName(i), values: [] }) })), String(state.shape));
+    shape.select.addEventListener('change', () => { state.shape = Number(shape.select.value); this.showFit(); });
+    const files = element('div', { class: 'buttons' },
+      button('cmdImport', tr(C, 'Import counts...'), () => void this.cmdImport_Click()),
+      button('cmdExportCounts', tr(C, 'Export counts CSV...'), () => this.cmdExportCounts_Click()));
+    return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, this.source(),
+      element('p', { id: 'lblSample', class: 'result' }, sampleText()), members, interval.row, speed.row, play,
+      element('output', { id: 'lblCounts', class: 'counts', 'aria-description': tr(C, 'Counts in this interval') }, '0'),
+      element('p', { id: 'lblRate', class: 'result' }), method.row, shape.row,
+      element('p', { id: 'lblFit', class: 'result', 'aria-live': 'polite' }), files);
+  }
+
+  // A counter for the sample as the entries set it; false, with a message, when it cannot count.
+  private startCounting(): boolean {
+    if (!state.sample) return false;
+    const m = countingModel();
+    if (!checked(m.countingCheckSettings(counterTexts()))) return false;
+    if (state.chosen.size === 0) {
+      complain(undefined, tr(C, 'Tick at least one member to count.'));
+      return false;
+    }
+    if (!checked(m.countingStart(counterTexts(), [...state.chosen], randomSeed()))) return false;
+    state.counting = true;
+    state.imported = null;
+    state.playTime = 0;
+    return true;
+  }
+
+  private cmdStart_Click(): void {
+    if (state.sound) wakeAudio();
+    this.stop();
+    if (!this.startCounting()) return;
+    this.play();
+    this.showCounts();
+    this.showFit();
+    this.setCommands();
+  }
+
+  // Pauses the play, or plays on from where it was paused.
+  private cmdPause_Click(): void {
+    const status = countingModel().countingStatus();
+    if (!state.counting || !status || status.finished) return;
+    if (state.playing) this.stop();
+    else this.play();
+    this.showFit();
+    this.setCommands();
+  }
+
+  // One step of the run, paused; the first press starts the counting.
+  private cmdStep_Click(): void {
+    if (state.sound) wakeAudio();
+    const m = countingModel();
+    const status = m.countingStatus();
+    if (!state.counting || !status || status.finished) {
+      this.stop();
+      if (!this.startCounting()) return;
+    }
+    this.stop();
+    const counts = m.countingAdvanceStep();
+    state.playTime = m.countingStatus()!.time;
+    this.counted(counts, 0);
+    // Paused, no frame comes to put the lamp out.
+    setTimeout(() => { if (!state.playing) clicker.off(); }, clicker.litMilliseconds());
+    this.showFit();
+    this.setCommands();
+    announce(document.getElementById('lblRate')?.textContent ?? '');
+  }
+
+  private play(): void {
+    state.playing = true;
+    this.lastFrame = performance.now();
+    this.frame = requestAnimationFrame((now) => this.onFrame(now));
+  }
+
+  private onFrame(now: number): void {
+    if (!state.playing) return;
+    const realSeconds = Math.max(now - this.lastFrame, 0) / 1000;
+    this.lastFrame = now;
+    this.playFor(realSeconds);
+    if (state.playing) this.frame = requestAnimationFrame((next) => this.onFrame(next));
+  }
+
+  // Plays the counting on by `realSeconds` of the clock at the chosen speed.
+  private playFor(realSeconds: number): void {
+    const m = countingModel();
+    const before = m.countingStatus();
+    if (!before) return;
+    let counts = 0;
+    if (state.speed < speeds.length) {
+      state.playTime += realSeconds * speeds[state.speed];
+      counts = m.countingPlayTo(state.playTime);
+    } else {
+      const start = performance.now();
+      let status = before;
+      while (!status.finished && performance.now() - start < fastSliceMilliseconds) {
+        counts += m.countingAdvanceStep();
+        status = m.countingStatus()!;
+      }
+      state.playTime = status.time;
+    }
+    this.counted(counts, realSeconds);
+    const after = m.countingStatus()!;
+    if (after.finished) {
+      this.stop();
+      this.showFit();
+      this.setCommands();
+      announce(`${document.getElementById('lblRate')?.textContent ?? ''} ${document.getElementById('lblFit')?.textContent ?? ''}`);
+    } else if (after.intervals !== before.intervals) {
+      this.showPlot();
+    }
+  }
+
+  private counted(counts: number, realSeconds: number): void {
+    clicker.counted(counts, realSeconds, state.sound);
+    this.showCounts();
+  }
+
+  // Stops the play; the lamp goes out with it.
+  private stop(): void {
+    state.playing = false;
+    cancelAnimationFrame(this.frame);
+    clicker.off();
+  }
+
+  // The running interval's counts, the rate of the last complete one, and how far the run is.
+  private showCounts(): void {
+    const label = document.getElementById('lblCounts');
+    const rate = document.getElementById('lblRate');
+    if (!label || !rate) return;
+    const status = state.counting ? countingModel().countingStatus() : null;
+    if (!status) {
+      label.textContent = '0';
+      rate.textContent = state.imported ? tr(C, 'Counts imported from %1.', state.imported.fileName)
+        : state.sample ? tr(C, 'Press Start to count the sample.')
+          : tr(C, 'No run to count: run a chain in the nuclide lab and press Counter there, or import counts.');
+      return;
+    }
+    label.textContent = count(status.running);
+    const time = shownTime();
+    let text = tr(C, 'Count rate: not yet known.');
+    if (status.last) {
+      text = tr(C, 'Count rate: %1 per second in the last interval.', rateText(status.last));
+      if (status.tau > 0 && status.last.end > status.last.start) {
+        text += ' ' + (Number.isFinite(status.corrected) ? tr(C, 'Corrected for the dead time: %1 per second.', significant(status.corrected!, 4))
+          : tr(C, 'Too many counts for the dead time to correct.'));
+      }
+      if (status.saturated) text += ' ' + tr(C, 'The counter is saturated: more than 1/τ events a second reach it.');
+    }
+    rate.textContent = `${text}\n${tr(C, 't = %1 of %2 %3; %4 intervals counted.', significant(status.time * time.perSecond, 6),
+      significant(status.endTime * time.perSecond, 6), time.unit, status.intervals)}`;
+  }
+
+  private rateShown(): RateShown {
+    const time = shownTime();
+    return { data: countingModel().countingShownSeries(), fit: state.fit, toShown: time.perSecond, unit: time.unit,
+      perSecond: !state.imported, hasSample: state.sample !== null, logY: state.logY };
+  }
+
+  showPlot(): void {
+    if (!this.chart) return;
+    if (state.tab === 1) return showDatingPlot(this.chart);
+    if (state.tab === 2) return showRepeatPlot(this.chart);
+    const shown = this.rateShown();
+    const spec = rates(shown);
+    spec.description = tr(C, '%1. Across: %2; up: %3.', spec.title, spec.xTitle, spec.yTitle);
+    this.chart.draw(spec);
+    this.residualChart?.draw(residuals(shown, state.method));
+  }
+
+  // The half-life from the counts shown, once the counting stops or pauses, and the chart with it.
+  showFit(): void {
+    state.fitText = this.fitText();
+    const label = document.getElementById('lblFit');
+    if (label) label.textContent = state.fitText;
+    this.showPlot();
+  }
+
+  private fitText(): string {
+    const m = countingModel();
+    state.fit = null;
+    m.countingClearFit();
+    const data = m.countingShownSeries();
+    if (state.playing) return tr(C, 'The half-life is fitted when the counting stops or pauses.');
+    if (data.counts.length < 2) return tr(C, 'A fit needs the counts of two intervals or more.');
+    if (!state.imported && state.counting && m.countingStatus()?.saturated)
+      return tr(C, 'No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.');
+    const fit = m.countingFit(state.method, state.shape);
+    state.fit = fit;
+    const methodName = modelText({ pattern: m.countingMethodName(state.method), values: [] });
+    let shown: string;
+    if (!fit.fitted) {
+      shown = tr(C, 'No half-life could be fitted (%1): %2', methodName, modelText(fit.note));
+    } else {
+      const time = shownTime();
+      const first = withUncertainty(fit.halfLife * time.perSecond, fit.sigma * time.perSecond);
+      if (fit.shape === 1)
+        shown = tr(C, 'T\u00BD = %1 %2 and %3 %2 (%4)', first, time.unit, withUncertainty(fit.secondHalfLife * time.perSecond, fit.secondSigma * time.perSecond), methodName);
+      else if (fit.shape === 2 && state.sample)
+        shown = tr(C, 'T\u00BD of %1 = %2 %3 (%4)', state.sample.first, first, time.unit, methodName);
+      else shown = tr(C, 'T\u00BD = %1 %2 (%3)', first, time.unit, methodName);
+      if (fit.degreesOfFreedom > 0)
+        shown += '\n' + tr(C, '\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4', significant(fit.chiSquare, 4), fit.degreesOfFreedom,
+          significant(fit.reducedChiSquare, 3), significant(fit.pValue, 2));
+      if (fit.note.pattern) shown += '\n' + modelText(fit.note);
+    }
+    if (!state.imported && state.measuredBackground === null) shown += '\n' + tr(C, 'No background measured: the fit takes it as 0.');
+    return shown;
+  }
+
+  private async cmdImport_Click(): Promise<void> {
+    const file = await pickFile('.csv,.txt,.tsv,text/csv,text/plain');
+    if (!file) return;
+    // One byte more than the model takes, so that it names a file too large.
+    const text = new TextDecoder('utf-8').decode(await file.slice(0, largestCountsFile + 1).arrayBuffer());
+    this.importText(file.name, text);
+  }
+
+  importText(fileName: string, text: string): void {
+    const read = countingModel().countingImport(text, decimalPoint());
+    if (!read.ok) {
+      void showMessage(tr(C, 'Import counts'), tr(C, 'The counts were not imported from %1.\n\n%2', fileName, read.error ? modelText(read.error) : ''));
+      return;
+    }
+    this.stop();
+    state.counting = false;
+    state.imported = { fileName, timeUnit: read.timeUnit ?? '' };
+    state.tab = 0;
+    this.render(this.root);
+    announce(tr(C, 'Counts imported from %1.', fileName));
+  }
+
+  private cmdExportCounts_Click(): void {
+    const text = countingModel().countingExport();
+    if (text) download(tr(C, 'Atomdrift counts.csv'), text);
+  }
+
+  setCommands(): void {
+    const status = state.counting ? countingModel().countingStatus() : null;
+    const counting = status !== null && !status.finished;
+    const enable = (id: string, on: boolean) => { const b = document.getElementById(id) as HTMLButtonElement | null; if (b) b.disabled = !on; };
+    enable('cmdStart', state.sample !== null);
+    enable('cmdPause', counting);
+    const pause = document.getElementById('cmdPause');
+    if (pause) pause.textContent = counting && !state.playing ? tr(C, 'Resume') : tr(C, 'Pause');
+    enable('cmdStep', state.sample !== null && !state.playing);
+    enable('cmdExportCounts', status !== null && status.intervals > 0);
+    enable('cmdReveal', state.datingSample !== null);
+  }
+}
+
+// "Iodine-131 (I-131)": the element's name in the user's language, the mass number and the symbol.
+function nuclideTitle(start: { symbol: string; element: string }): string {
+  const title = tr(N, '%1-%2 (%3)', tr('Element', start.element), start.symbol.slice(start.symbol.indexOf('-') + 1), start.symbol);
+  return title.charAt(0).toUpperCase() + title.slice(1);
+}
+
+export const countingPage = new CountingPage();
+
+// The nuclide lab's run handed to the counter: the same entries and seed give the same run. False,
+// with the model's message shown, when the entries cannot be run.
+export function countLabRun(texts: TableRunTexts, seed: string, name: string): boolean {
+  const outcome = countingModel().countingRunTable(texts, seed);
+  if (!checked(outcome, tr(N, 'The chain could not be run with these entries.'))) return false;
+  countingPage.setSample(() => name);
+  location.hash = '#counting';
+  return true;
+}
+
+// The worksheet as the page stands when it is printed, however the printing was asked for.
+window.addEventListener('beforeprint', () => document.getElementById('worksheet')?.replaceWith(worksheet()));

@@ -1,0 +1,134 @@
+// The counting lab's calls into the model (web/wasm/CountingBindings.cpp).
+import { model, type ModelMessage } from '../core/model';
+
+export interface Outcome { ok: boolean; error?: ModelMessage }
+export interface CounterTexts {
+  efficiency: string;
+  background: string;
+  interval: string;
+  deadTime: string;
+  paralysable: boolean;
+  decimalPoint: string;
+}
+// A chain of the table as the nuclide lab's entries give it; `atoms` of the first member alone when
+// there is no `initial` amount for every member. Units and kinds are indices of the model's lists.
+export interface TableRunTexts {
+  start: string;
+  atoms?: string;
+  initial?: string[];
+  amountUnit?: number;
+  threshold?: number; // the share of a parent's decays below which a branch is left out
+  grid?: number;
+  step: string;
+  unit: number;
+  steps: string;
+  first?: string;
+  firstUnit?: number;
+  last?: string;
+  lastUnit?: number;
+  perDecade?: string;
+  milkStep?: string;
+  milkMember?: number;
+  random: boolean;
+  decimalPoint: string;
+}
+export interface SampleInfo {
+  random: boolean;
+  steps: number;
+  step: number;
+  grid: boolean;
+  last: number;
+  unit: string;
+  unitSeconds: number;
+  first: string;
+  members: { symbol: string; index: number }[];
+}
+export interface Interval { start: number; end: number; counts: number }
+export interface CounterStatus {
+  running: number;
+  total: number;
+  time: number;
+  endTime: number;
+  finished: boolean;
+  intervals: number;
+  saturated: boolean;
+  tau: number;
+  last: Interval | null;
+  corrected?: number;
+  settings: { efficiency: number; background: number; tau: number; paralysable: boolean };
+}
+export interface ShownSeries {
+  starts: Float64Array;
+  ends: Float64Array;
+  counts: Float64Array;
+  background: Float64Array;
+  backgroundRate: number;
+  backgroundTime: number;
+  backgroundSigma: number;
+}
+export interface FitResult {
+  fitted: boolean;
+  shape: number;
+  halfLife: number;
+  sigma: number;
+  secondHalfLife: number;
+  secondSigma: number;
+  chiSquare: number;
+  degreesOfFreedom: number;
+  reducedChiSquare: number;
+  pValue: number;
+  note: ModelMessage;
+  expected: Float64Array;
+  residuals: Float64Array;
+}
+export interface DatedAge { halfLife: number; halfLifeSigma: number; age: number; minus: number; plus: number; lowerLimit: boolean }
+export interface Dating {
+  seconds: number;
+  counts: number;
+  backgroundCounts: number;
+  ratio: number;
+  ratioLow: number;
+  ratioHigh: number;
+  note: ModelMessage;
+  ages: DatedAge[];
+}
+export interface RepeatResult {
+  counts: Float64Array;
+  n: number;
+  mean: number;
+  variance: number;
+  index: number;
+  chiSquare: number;
+  degreesOfFreedom: number;
+  pValue: number;
+}
+
+export interface CountingModel {
+  countingLoadTable(text: string): { error: string; starts: { symbol: string; element: string }[] };
+  countingChainDefaults(start: string): { step: number; unit: number; steps: number; atoms: number } | null;
+  countingRunTable(texts: TableRunTexts, seed: string): Outcome;
+  countingSilver(activation: string, point: string, seed: string): Outcome & { seconds?: number };
+  countingSampleInfo(): SampleInfo | null;
+  countingCheckSettings(texts: CounterTexts): Outcome;
+  countingStart(texts: CounterTexts, chosen: number[], seed: string): Outcome;
+  countingAdvanceStep(): number;
+  countingPlayTo(seconds: number): number;
+  countingStatus(): CounterStatus | null;
+  countingMeasureBackground(texts: CounterTexts, seconds: string, seed: string): Outcome & { counts: number; seconds: number; rate: number; sigma: number };
+  countingShownSeries(): ShownSeries;
+  countingMethodName(method: number): string;
+  countingShapeName(shape: number): string;
+  countingFit(method: number, shape: number): FitResult;
+  countingClearFit(): void;
+  countingImport(text: string, point: string): Outcome & { timeUnit?: string };
+  countingExport(): string;
+  countingNewDatingSample(carbon: string, age: string, point: string, seed: string): Outcome & { hidden: boolean; grams: number; age: number };
+  countingCountDatingSample(texts: CounterTexts, minutes: string, seed: string): Outcome;
+  countingDatings(): Dating[];
+  countingRepeat(counter: CounterTexts, texts: { repeats: string; rate: string; seconds: string }, seed: string): Outcome;
+  countingRepeatResult(): RepeatResult;
+  countingPoissonProbability(k: number, mean: number): number;
+  countingGaussianApproximation(x: number, mean: number): number;
+}
+
+export const countingModel = () => model<CountingModel>();

@@ -1,0 +1,624 @@
+// The counting lab: a detector beside a run of a chain from the nuclide table or of activated
+// silver, its background, the fits, counts imported and exported, radiocarbon dating and repeat
+// counts. Like the desktop's window, the module holds one lab for the page; the page keeps only
+// what it shows.
+
+#include "Bindings.h"
+
+#include "model/Activation.h"
+#include "model/ChainActivity.h"
+#include "model/Conversions.h"
+#include "model/CountsImport.h"
+#include "model/Counter.h"
+#include "model/DecayDraws.h"
+#include "model/HalfLifeFit.h"
+#include "model/LabRun.h"
+#include "model/NuclideTable.h"
+#include "model/Radiocarbon.h"
+#include "model/RepeatCounts.h"
+#include "model/TableChain.h"
+#include "output/CountsFile.h"
+
+#include <emscripten/bind.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+namespace web {
+namespace {
+
+// The nuclide table is this part's own parse of the page's copy, so that the nuclide lab's
+// bindings and these share no state.
+struct Lab {
+    std::optional<decay::NuclideTable> table;
+    std::optional<decay::LabRun> sample;
+    std::optional<decay::Counter> counter;
+    std::vector<bool> counted; // the members the counter counts
+    std::optional<decay::BackgroundMeasurement> background;
+    std::optional<decay::ImportedCounts> imported;
+    std::optional<decay::HalfLifeFit> fit;
+    std::optional<decay::DatingSample> datingSample;
+    std::vector<decay::DatingMeasurement> datings;
+    std::vector<std::int64_t> repeats;
+};
+
+Lab& lab()
+{
+    static Lab state;
+    return state;
+}
+
+std::uint64_t seedOf(const std::string& seed)
+{
+    return std::strtoull(seed.c_str(), nullptr, 10);
+}
+
+std::string pointOf(const val& texts)
+{
+    return texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".");
+}
+
+val failure(const decay::Message& error)
+{
+    val result = val::object();
+    result.set("ok", false);
+    result.set("error", message(error));
+    return result;
+}
+
+val success()
+{
+    val result = val::object();
+    result.set("ok", true);
+    return result;
+}
+
+decay::CounterSettingsEntry counterSettings(const val& texts)
+{
+    return decay::readCounterSettings({text(texts, "efficiency"), text(texts, "background"), text(texts, "interval"), pointOf(texts),
+                                       text(texts, "deadTime"),
+                                       flag(texts, "paralysable") ? decay::DeadTime::Kind::Paralysable : decay::DeadTime::Kind::NonParalysable});
+}
+
+// The table
+
+val loadTable(const std::string& tableText)
+{
+    decay::NuclideTableEntry entry = decay::parseNuclideTable(tableText);
+    val result = val::object();
+    result.set("error", entry.error);
+    val starts = val::array();
+    if (entry.table) {
+        for (const std::string& start : entry.table->chainStarts) {
+            const decay::Nuclide* nuclide = entry.table->find(start);
+            val item = val::object();
+            item.set("symbol", start);
+            item.set("element", nuclide ? nuclide->element : std::string());
+            starts.call<void>("push", item);
+        }
+        lab().table = std::move(entry.table);
+    }
+    result.set("starts", starts);
+    return result;
+}
+
+std::optional<decay::Chain> tableChain(const std::string& start, double threshold = decay::ChainOptions{}.threshold)
+{
+    if (!lab().table)
+        return std::nullopt;
+    return decay::chainFromTable(*lab().table, start, {.threshold = threshold}).chain;
+}
+
+template <class T, std::size_t N>
+T chosen(const std::array<T, N>& values, const val& texts, const char* key)
+{
+    const double index = number(texts, key);
+    return index >= 0 && index < static_cast<double>(N) ? values[static_cast<std::size_t>(index)] : values[0];
+}
+
+// The nuclide lab's first entries for a chain, on its uniform grid.
+val chainDefaults(const std::string& start)
+{
+    const std::optional<decay::Chain> chain = tableChain(start);
+    if (!chain)
+        return val::null();
+    const decay::RunDefaults defaults = decay::runDefaults(*chain);
+    val result = val::object();
+    result.set("step", defaults.step);
+    result.set("unit", static_cast<int>(defaults.unit));
+    result.set("steps", defaults.steps);
+    result.set("atoms", defaults.amountUnit == decay::AmountUnit::Atoms ? defaults.amount : 1e6);
+    return result;
+}
+
+void setSample(decay::LabRun run)
+{
+    lab().sample = std::move(run);
+    lab().counter.reset();
+    lab().imported.reset();
+    lab().fit.reset();
+}
+
+// A run of a chain from the table as the nuclide lab's entries give it: `initial` the amount of
+// every member (or `atoms` of the first alone), the uniform or logarithmic grid, milking; the
+// time unit of the run that of the step, or of the last time on a logarithmic grid.
+decay::RunSetupTexts setupTexts(const decay::Chain& chain, const val& texts)
+{
+    decay::RunSetupTexts setup;
+    setup.initial.assign(chain.members.size(), "0");
+    if (texts["initial"].isArray()) {
+        const int length = texts["initial"]["length"].as<int>();
+        for (int i = 0; i < length && i < chain.size(); ++i)
+            setup.initial[static_cast<std::size_t>(i)] = texts["initial"][i].as<std::string>();
+    } else {
+        setup.initial[0] = text(texts, "atoms");
+    }
+    setup.amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit");
+    setup.grid = chosen(decay::kGridKinds, texts, "grid");
+    setup.step = text(texts, "step");
+    setup.unit = chosen(decay::kTimeUnits, texts, "unit");
+    setup.steps = text(texts, "steps");
+    setup.first = text(texts, "first");
+    setup.firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
+    setup.last = text(texts, "last");
+    setup.lastUnit = chosen(decay::kTimeUnits, texts, "lastUnit");
+    setup.perDecade = text(texts, "perDecade");
+    setup.milkStep = text(texts, "milkStep");
+    setup.milkMember = static_cast<int>(number(texts, "milkMember"));
+    setup.decimalPoint = pointOf(texts);
+    return setup;
+}
+
+val runTable(const val& texts, const std::string& seed)
+{
+    const std::optional<decay::Chain> chain = tableChain(text(texts, "start"), number(texts, "threshold", decay::ChainOptions{}.threshold));
+    if (!chain)
+        return failure({});
+    const decay::RunSetupTexts setup = setupTexts(*chain, texts);
+    const decay::RunSetupEntry entry = decay::readRunSetup(*chain, setup);
+    if (!entry.setup)
+        return failure(entry.error);
+    const bool random = flag(texts, "random");
+    if (random) {
+        const decay::Message refusal = decay::randomRunRefusal(*entry.setup);
+        if (!refusal.empty())
+            return failure(refusal);
+    }
+    const decay::TimeUnit unit = setup.grid == decay::GridKind::Logarithmic ? setup.lastUnit : setup.unit;
+    std::optional<decay::LabRun> run = decay::runLab(*chain, *entry.setup, unit, random, seedOf(seed));
+    if (!run)
+        return failure({});
+    setSample(std::move(*run));
+    return success();
+}
+
+val countSilver(const std::string& activation, const std::string& point, const std::string& seed)
+{
+    const decay::NumberEntry seconds = decay::readActivationTime(activation, point);
+    if (!seconds.value)
+        return failure(seconds.error);
+    std::optional<decay::LabRun> run = decay::silverRun(*seconds.value, seedOf(seed));
+    if (!run)
+        return failure({});
+    setSample(std::move(*run));
+    val result = success();
+    result.set("seconds", *seconds.value);
+    return result;
+}
+
+// The run to count: its kind, its grid and its members that decay.
+val sampleInfo()
+{
+    if (!lab().sample)
+        return val::null();
+    const decay::LabRun& run = *lab().sample;
+    val result = val::object();
+    result.set("random", run.random);
+    result.set("steps", run.setup.steps);
+    result.set("step", run.setup.step);
+    result.set("grid", !run.setup.grid.empty());
+    result.set("last", run.setup.grid.empty() ? run.setup.step * run.setup.steps : run.setup.grid.back());
+    result.set("unit", std::string(decay::unitName(run.unit)));
+    result.set("unitSeconds", decay::unitSeconds(run.unit));
+    result.set("first", run.chain.members.empty() ? std::string() : run.chain.members[0].symbol);
+    val members = val::array();
+    for (std::size_t i = 0; i < run.chain.members.size(); ++i) {
+        if (run.chain.members[i].stable())
+            continue;
+        val member = val::object();
+        member.set("symbol", run.chain.members[i].symbol);
+        member.set("index", static_cast<int>(i));
+        members.call<void>("push", member);
+    }
+    result.set("members", members);
+    return result;
+}
+
+// Counting
+
+val checkSettings(const val& texts)
+{
+    const decay::CounterSettingsEntry entry = counterSettings(texts);
+    return entry.settings ? success() : failure(entry.error);
+}
+
+// A counter for the sample from the entries and the members chosen (their indices in the chain).
+val startCounting(const val& texts, const val& chosen, const std::string& seed)
+{
+    Lab& state = lab();
+    if (!state.sample)
+        return failure({});
+    const decay::CounterSettingsEntry entry = counterSettings(texts);
+    if (!entry.settings)
+        return failure(entry.error);
+    std::vector<bool> counted(state.sample->chain.members.size(), false);
+    const int length = chosen["length"].as<int>();
+    for (int i = 0; i < length; ++i) {
+        const int member = chosen[i].as<int>();
+        if (member >= 0 && member < static_cast<int>(counted.size()))
+            counted[static_cast<std::size_t>(member)] = true;
+    }
+    const decay::LabRun& run = *state.sample;
+    decay::SampleRun sample = decay::countedSample(run.atoms, counted, run.times(), run.random);
+    const decay::Message refusal = decay::countingRefusal(sample, *entry.settings);
+    if (!refusal.empty())
+        return failure(refusal);
+    state.counter.emplace(std::move(sample), *entry.settings, seedOf(seed));
+    state.counted = std::move(counted);
+    state.imported.reset();
+    state.fit.reset();
+    return success();
+}
+
+std::int64_t totalCounts()
+{
+    const decay::Counter& counter = *lab().counter;
+    std::int64_t sum = counter.running().counts;
+    for (const decay::CountInterval& interval : counter.intervals())
+        sum += interval.counts;
+    return sum;
+}
+
+// Each way of counting on gives the counts it recorded, for the clicks and the lamp.
+double advanceStep()
+{
+    if (!lab().counter)
+        return 0;
+    const std::int64_t before = totalCounts();
+    lab().counter->advanceStep();
+    return static_cast<double>(totalCounts() - before);
+}
+
+double playTo(double seconds)
+{
+    if (!lab().counter)
+        return 0;
+    const std::int64_t before = totalCounts();
+    lab().counter->playTo(seconds);
+    return static_cast<double>(totalCounts() - before);
+}
+
+val interval(const decay::CountInterval& counted)
+{
+    val result = val::object();
+    result.set("start", counted.start);
+    result.set("end", counted.end);
+    result.set("counts", static_cast<double>(counted.counts));
+    return result;
+}
+
+// How far the counter is: the running interval, the last complete one with its dead-time correction.
+val counterStatus()
+{
+    if (!lab().counter)
+        return val::null();
+    const decay::Counter& counter = *lab().counter;
+    val result = val::object();
+    result.set("running", static_cast<double>(counter.running().counts));
+    result.set("total", static_cast<double>(totalCounts()));
+    result.set("time", counter.time());
+    result.set("endTime", counter.endTime());
+    result.set("finished", counter.finished());
+    result.set("intervals", static_cast<double>(counter.intervals().size()));
+    result.set("saturated", counter.saturated());
+    const decay::DeadTime& dead = counter.settings().deadTime;
+    result.set("tau", dead.tau);
+    if (counter.intervals().empty()) {
+        result.set("last", val::null());
+    } else {
+        const decay::CountInterval& last = counter.intervals().back();
+        result.set("last", interval(last));
+        const double seconds = last.end - last.start;
+        result.set("corrected", seconds > 0 ? decay::trueRate(static_cast<double>(last.counts) / seconds, dead)
+                                            : std::numeric_limits<double>::quiet_NaN());
+    }
+    const decay::CounterSettings& settings = counter.settings();
+    val used = val::object();
+    used.set("efficiency", settings.efficiency);
+    used.set("background", settings.background);
+    used.set("tau", settings.deadTime.tau);
+    used.set("paralysable", settings.deadTime.kind == decay::DeadTime::Kind::Paralysable);
+    result.set("settings", used);
+    return result;
+}
+
+// Background
+
+val measureBackground(const val& texts, const std::string& timeText, const std::string& seed)
+{
+    const decay::CounterSettingsEntry entry = counterSettings(texts);
+    if (!entry.settings)
+        return failure(entry.error);
+    const decay::NumberEntry seconds = decay::readBackgroundTime(timeText, pointOf(texts));
+    if (!seconds.value)
+        return failure(seconds.error);
+    decay::DecayDraws draws(seedOf(seed));
+    lab().background = decay::measureBackground(draws, entry.settings->background, *seconds.value, entry.settings->deadTime);
+    val result = success();
+    result.set("counts", static_cast<double>(lab().background->counts));
+    result.set("seconds", *seconds.value);
+    result.set("rate", lab().background->rate());
+    result.set("sigma", lab().background->sigma());
+    return result;
+}
+
+// The data shown and fitted
+
+decay::FitData shownData()
+{
+    const Lab& state = lab();
+    if (state.imported)
+        return state.imported->data;
+    if (!state.counter)
+        return {};
+    return decay::countedData(state.counter->intervals(), state.background.value_or(decay::BackgroundMeasurement{}),
+                              state.counter->settings().deadTime);
+}
+
+// The intervals with the background each expects (times in seconds, or the file's unit).
+val shownSeries()
+{
+    const decay::FitData data = shownData();
+    std::vector<double> starts, ends, counts, background;
+    for (std::size_t k = 0; k < data.intervals.size(); ++k) {
+        starts.push_back(data.intervals[k].start);
+        ends.push_back(data.intervals[k].end);
+        counts.push_back(static_cast<double>(data.intervals[k].counts));
+        background.push_back(data.background(k));
+    }
+    val result = val::object();
+    result.set("starts", numbers(std::span<const double>(starts)));
+    result.set("ends", numbers(std::span<const double>(ends)));
+    result.set("counts", numbers(std::span<const double>(counts)));
+    result.set("background", numbers(std::span<const double>(background)));
+    result.set("backgroundRate", data.backgroundRate);
+    result.set("backgroundTime", data.backgroundTime);
+    result.set("backgroundSigma", data.backgroundRateSigma());
+    return result;
+}
+
+std::string methodName(int method)
+{
+    return std::string(decay::methodName(method == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood));
+}
+
+std::string shapeName(int shape)
+{
+    return std::string(decay::shapeName(shape == 2 ? decay::FitShape::Chain : shape == 1 ? decay::FitShape::TwoNuclides : decay::FitShape::OneNuclide));
+}
+
+decay::FitModel fitModel(int shape)
+{
+    const Lab& state = lab();
+    switch (shape) {
+    case 1: return {.shape = decay::FitShape::TwoNuclides};
+    case 2:
+        if (state.sample && state.counter && !state.imported)
+            return decay::chainModel(state.sample->chain, state.sample->setup.initial, state.counted, state.counter->intervals());
+        return {.shape = decay::FitShape::Chain};
+    default: return {};
+    }
+}
+
+// The half-life from the counts shown by a method (0 likelihood, 1 least squares) and a model
+// (0 one nuclide, 1 two, 2 the chain), in the data's unit of time.
+val fit(int method, int shape)
+{
+    Lab& state = lab();
+    state.fit = decay::fitHalfLives(shownData(), method == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood,
+                                    fitModel(shape));
+    const decay::HalfLifeFit& f = *state.fit;
+    val result = val::object();
+    result.set("fitted", f.fitted());
+    result.set("shape", f.shape == decay::FitShape::TwoNuclides ? 1 : f.shape == decay::FitShape::Chain ? 2 : 0);
+    result.set("halfLife", f.halfLife);
+    result.set("sigma", f.sigma);
+    result.set("secondHalfLife", f.secondHalfLife);
+    result.set("secondSigma", f.secondSigma);
+    result.set("chiSquare", f.chiSquare);
+    result.set("degreesOfFreedom", f.degreesOfFreedom);
+    result.set("reducedChiSquare", f.degreesOfFreedom > 0 ? f.reducedChiSquare() : std::numeric_limits<double>::quiet_NaN());
+    result.set("pValue", f.pValue);
+    result.set("note", message(f.note));
+    result.set("expected", numbers(std::span<const double>(f.expected)));
+    result.set("residuals", numbers(std::span<const double>(f.residuals)));
+    return result;
+}
+
+void clearFit()
+{
+    lab().fit.reset();
+}
+
+// Files
+
+val importCounts(const std::string& fileText, const std::string& point)
+{
+    decay::CountsImport read = decay::readCounts(fileText, point);
+    if (!read.counts)
+        return failure(read.error);
+    Lab& state = lab();
+    state.counter.reset();
+    state.fit.reset();
+    state.imported = std::move(read.counts);
+    val result = success();
+    result.set("timeUnit", state.imported->timeUnit);
+    return result;
+}
+
+std::string exportCounts()
+{
+    const Lab& state = lab();
+    if (!state.counter || !state.sample || state.counter->intervals().empty())
+        return {};
+    return decay::countsFileText(shownData(), state.sample->unit);
+}
+
+// Radiocarbon dating
+
+val newDatingSample(const std::string& carbon, const std::string& age, const std::string& point, const std::string& seed)
+{
+    const decay::NumberEntry grams = decay::readCarbon(carbon, point);
+    if (!grams.value)
+        return failure(grams.error);
+    const bool hidden = decay::isBlank(age);
+    const decay::NumberEntry typed = hidden ? decay::NumberEntry{} : decay::readAge(age, point);
+    if (!hidden && !typed.value)
+        return failure(typed.error);
+    decay::DecayDraws draws(seedOf(seed));
+    lab().datingSample = hidden ? decay::hiddenSample(draws, *grams.value) : decay::DatingSample{*typed.value, *grams.value};
+    lab().datings.clear();
+    val result = success();
+    result.set("hidden", hidden);
+    result.set("grams", lab().datingSample->carbonGrams);
+    result.set("age", lab().datingSample->age);
+    return result;
+}
+
+// One count of the sample, with the background counted for as long, as a dating laboratory does,
+// so that a longer count narrows both.
+val countDatingSample(const val& texts, const std::string& minutesText, const std::string& seed)
+{
+    Lab& state = lab();
+    if (!state.datingSample)
+        return failure({});
+    const decay::CounterSettingsEntry entry = counterSettings(texts);
+    if (!entry.settings)
+        return failure(entry.error);
+    const decay::NumberEntry minutes = decay::readDatingMinutes(minutesText, pointOf(texts));
+    if (!minutes.value)
+        return failure(minutes.error);
+    decay::DecayDraws draws(seedOf(seed));
+    const decay::DatingCount count = decay::countSample(draws, *state.datingSample, *entry.settings, *minutes.value * 60);
+    const decay::BackgroundMeasurement background = decay::measureBackground(draws, entry.settings->background, count.seconds);
+    state.datings.push_back({count, background, decay::dateSample(count, background, state.datingSample->carbonGrams, entry.settings->efficiency)});
+    return success();
+}
+
+val datings()
+{
+    val result = val::array();
+    for (const decay::DatingMeasurement& d : lab().datings) {
+        val item = val::object();
+        item.set("seconds", d.count.seconds);
+        item.set("counts", static_cast<double>(d.count.counts));
+        item.set("backgroundCounts", static_cast<double>(d.background.counts));
+        item.set("ratio", d.result.ratio);
+        item.set("ratioLow", d.result.ratioLow);
+        item.set("ratioHigh", d.result.ratioHigh);
+        item.set("note", message(d.result.note));
+        val ages = val::array();
+        for (const decay::DatedAge& age : d.result.ages) {
+            val a = val::object();
+            a.set("halfLife", age.halfLife);
+            a.set("halfLifeSigma", age.halfLifeSigma);
+            a.set("age", age.age);
+            a.set("minus", age.minus);
+            a.set("plus", age.plus);
+            a.set("lowerLimit", age.lowerLimit);
+            ages.call<void>("push", a);
+        }
+        item.set("ages", ages);
+        result.call<void>("push", item);
+    }
+    return result;
+}
+
+// Repeat counts
+
+val repeat(const val& counterTexts, const val& texts, const std::string& seed)
+{
+    const decay::CounterSettingsEntry counter = counterSettings(counterTexts);
+    if (!counter.settings)
+        return failure(counter.error);
+    const decay::RepeatSettingsEntry entry = decay::readRepeatSettings({text(texts, "repeats"), text(texts, "rate"), text(texts, "seconds"), pointOf(counterTexts)});
+    if (!entry.settings)
+        return failure(entry.error);
+    decay::DecayDraws draws(seedOf(seed));
+    lab().repeats = decay::repeatCounts(draws, *entry.settings, counter.settings->deadTime);
+    return success();
+}
+
+// The repeat counts, what their spread says, and the Poisson and Gaussian expectations per bin of
+// `bin` counts from the least count on, for the histogram.
+val repeatResult()
+{
+    const std::vector<std::int64_t>& counts = lab().repeats;
+    val result = val::object();
+    result.set("counts", numbers(std::span<const std::int64_t>(counts)));
+    const decay::Dispersion d = decay::dispersion(counts);
+    result.set("n", d.n);
+    result.set("mean", d.mean);
+    result.set("variance", d.variance);
+    result.set("index", d.index);
+    result.set("chiSquare", d.chiSquare);
+    result.set("degreesOfFreedom", d.degreesOfFreedom);
+    result.set("pValue", d.pValue);
+    return result;
+}
+
+double poissonProbability(double k, double mean)
+{
+    return decay::poissonProbability(static_cast<std::int64_t>(k), mean);
+}
+
+double gaussianApproximation(double x, double mean)
+{
+    return decay::gaussianApproximation(x, mean);
+}
+
+} // namespace
+} // namespace web
+
+EMSCRIPTEN_BINDINGS(decay_counting)
+{
+    using namespace emscripten;
+    function("countingLoadTable", &web::loadTable);
+    function("countingChainDefaults", &web::chainDefaults);
+    function("countingRunTable", &web::runTable);
+    function("countingSilver", &web::countSilver);
+    function("countingSampleInfo", &web::sampleInfo);
+    function("countingCheckSettings", &web::checkSettings);
+    function("countingStart", &web::startCounting);
+    function("countingAdvanceStep", &web::advanceStep);
+    function("countingPlayTo", &web::playTo);
+    function("countingStatus", &web::counterStatus);
+    function("countingMeasureBackground", &web::measureBackground);
+    function("countingShownSeries", &web::shownSeries);
+    function("countingMethodName", &web::methodName);
+    function("countingShapeName", &web::shapeName);
+    function("countingFit", &web::fit);
+    function("countingClearFit", &web::clearFit);
+    function("countingImport", &web::importCounts);
+    function("countingExport", &web::exportCounts);
+    function("countingNewDatingSample", &web::newDatingSample);
+    function("countingCountDatingSample", &web::countDatingSample);
+    function("countingDatings", &web::datings);
+    function("countingRepeat", &web::repeat);
+    function("countingRepeatResult", &web::repeatResult);
+    function("countingPoissonProbability", &web::poissonProbability);
+    function("countingGaussianApproximation", &web::gaussianApproximation);
+}
