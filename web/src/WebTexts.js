@@ -11,5 +11,6 @@ QT_TRANSLATE_NOOP("Web", "Decay run");
 // The class experiment
 
 // The nuclide lab and the chart of nuclides
+QT_TRANSLATE_NOOP("Web", "Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.");
 
 // The counting lab
