@@ -48,7 +48,9 @@ function nuclideAt(at: number): LabNuclide {
 
 // What a screen reader reads for the chart: what is shown, what is chosen.
 function description(map: NuclideMap, listed: number): string {
-  const { firstN, lastN, firstZ, lastZ } = map.shownRange();
+  // The table's tab hides the canvas: the range is that of the chart last shown.
+  if (map.width > 0) state.mapRange = map.shownRange();
+  const { firstN, lastN, firstZ, lastZ } = state.mapRange ?? map.shownRange();
   const t = table().table;
   let shown = 0, stable = 0;
   for (let i = 0; i < t.z.length; ++i)

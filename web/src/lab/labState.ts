@@ -51,6 +51,7 @@ export const labState = {
   filter: '',
   tab: 0,
   mapView: undefined as View | undefined,
+  mapRange: undefined as { firstN: number; lastN: number; firstZ: number; lastZ: number } | undefined,
   selected: -1,
   chartMessage: '',
 };
