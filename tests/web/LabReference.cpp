@@ -168,4 +168,7 @@ int main(int argc, char** argv)
         cases.push_back(runJson(c, chain));
     }
     webref::write(folder, "lab", webref::array(cases));
+    // A branch threshold beyond 100 %, refused with the field's range.
+    webref::write(folder, "labThreshold", webref::object({{"typed", webref::jsonText("200")},
+                                                          {"error", messageJson(decay::readBranchThreshold("200", ".").error)}}));
 }

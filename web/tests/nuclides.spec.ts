@@ -221,6 +221,31 @@ test.describe('the chart of nuclides', () => {
   });
 });
 
+test('a branch threshold out of range is refused with the model\'s words and the last one kept', async ({ page }) => {
+  const refused = reference<{ typed: string; error: { text: string } }>('labThreshold');
+  await open(page, '#nuclides');
+  await page.locator('#txtThreshold').fill(refused.typed);
+  await page.locator('#txtThreshold').press('Enter');
+  await expect(page.locator('#messageDialog p')).toHaveText(refused.error.text);
+  await page.locator('#cmdMessageOk').click();
+  await expect(page.locator('#txtThreshold')).toHaveValue('0.0001');
+  // A threshold of 1 % leaves U-238's weak branches out: fewer members than at 10^-4 %.
+  const before = await page.locator('#tblMembers tbody tr').count();
+  await page.locator('#txtThreshold').fill('1');
+  await page.locator('#txtThreshold').press('Enter');
+  await expect(page.locator('#tblMembers tbody tr')).not.toHaveCount(before);
+});
+
+test('the printed worksheet has the run in words, the chart and the questions', async ({ page }) => {
+  await open(page, '#nuclides');
+  await page.locator('#cmdExact').click();
+  await page.emulateMedia({ media: 'print' });
+  await expect(page.locator('#cmdExact')).toBeHidden();
+  await expect(page.locator('.print-only p')).toContainText('Chain: Uranium-238 (U-238). Exact run: 375 times');
+  await expect(page.locator('ol.print-only li')).toHaveCount(3);
+  await expect(page.locator('#chartLab canvas')).toBeVisible();
+});
+
 test('a custom chain with a daughter that is no member says so', async ({ page }) => {
   await open(page, '#nuclides');
   await chooseStart(page, '');

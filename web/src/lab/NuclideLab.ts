@@ -220,9 +220,12 @@ class NuclideLabPage implements Page {
   }
 
   private lab(): void {
-    const left = element('div', { class: 'lab-entries' }, this.sample(), this.runBox(),
+    // The members table takes the page's whole width: its columns are many, its entries the run's start.
+    const left = element('div', { class: 'lab-entries no-print' }, this.runBox(),
       element('p', { id: 'lblStatus', class: 'message', 'aria-live': 'polite' }, state.status()), this.commands());
-    this.root.replaceChildren(element('h1', {}, tr(L, 'Nuclide lab')), element('div', { class: 'columns lab-columns' }, left, this.chartArea()));
+    this.root.replaceChildren(element('h1', { class: 'no-print' }, tr(L, 'Nuclide lab')), this.worksheetHead(),
+      element('div', { class: 'lab-entries lab-sample no-print' }, this.sample()),
+      element('div', { class: 'columns lab-columns' }, left, this.chartArea()), this.worksheetQuestions());
     this.drawChart();
   }
 
@@ -337,6 +340,23 @@ class NuclideLabPage implements Page {
       element('div', { class: 'buttons' }, button('cmdMilk', tr(L, 'Milk'), () => this.runClicked(state.lastRandom, true), { disabled: state.milkChoices.length === 0 })));
   }
 
+  // The printed worksheet: the run in a sentence above the chart, questions below it.
+  private worksheetHead(): HTMLElement {
+    const chosen = isCustom() ? tr(L, 'Custom chain') : (() => {
+      const nuclide = lab().labNuclide(state.starts[state.index]);
+      return nuclide ? nuclideTitle(nuclide) : state.starts[state.index];
+    })();
+    return element('div', { class: 'print-only' }, element('h1', {}, tr(L, 'Atomdrift \u2014 Nuclide lab')),
+      element('p', {}, tr(L, 'Chain: %1. %2', chosen, state.status())));
+  }
+
+  private worksheetQuestions(): HTMLElement {
+    return element('ol', { class: 'print-only' },
+      element('li', {}, tr(L, 'Read from the chart the time at which the daughter\'s activity is largest. Compare it with ln(\u03BB_B/\u03BB_A)/(\u03BB_B\u2212\u03BB_A).')),
+      element('li', {}, tr(L, 'Which kind of equilibrium does the chain reach, and why does the half-life of the parent decide it?')),
+      element('li', {}, tr(L, 'After milking, how long does the daughter take to grow back to half of its activity before? Which half-life sets that time?')));
+  }
+
   private runClicked(random: boolean, milk: boolean): void {
     const focused = document.activeElement?.id;
     if (run(random, milk)) this.rerender(focused);
@@ -382,10 +402,10 @@ class NuclideLabPage implements Page {
     daughter.select.addEventListener('change', () => { state.daughter = Number(daughter.select.value); showUpstream(chain); this.rerender('cboDaughter'); });
     const over = select('cboOver', tr(L, 'Over:'), state.overs.map((i) => ({ value: String(i), text: symbol(i) })), String(state.over));
     over.select.addEventListener('change', () => { state.over = Number(over.select.value); this.rerender('cboOver'); });
-    const views = element('fieldset', { id: 'frmView', class: 'view-row' }, element('legend', {}, tr('ViewRow', 'View:')),
+    const views = element('fieldset', { id: 'frmView', class: 'view-row no-print' }, element('legend', {}, tr('ViewRow', 'View:')),
       option('optAtoms', tr(L, 'Atoms N(t)'), ViewKind.Atoms), option('optActivity', tr(L, 'Activity A(t)'), ViewKind.Activity),
       option('optRatio', tr(L, 'Activity ratio'), ViewKind.Ratio), log.row);
-    return element('div', { class: 'lab-chart' }, views, element('div', { class: 'lab-settings' }, unit.row, daughter.row, over.row),
+    return element('div', { class: 'lab-chart' }, views, element('div', { class: 'lab-settings no-print' }, unit.row, daughter.row, over.row),
       element('div', { id: 'chartLab' }), element('p', { id: 'lblEquilibrium', class: 'message' }, this.equilibrium()));
   }
 

@@ -215,10 +215,11 @@ export class NuclideMap {
   private key(e: KeyboardEvent): void {
     const pan = e.ctrlKey;
     const v = this.view;
+    const [x, y] = this.zoomCentre();
     const actions: Record<string, () => void> = {
-      '+': () => this.setView(zoomed(v, 1.25, this.width / 2, this.height / 2)),
-      '=': () => this.setView(zoomed(v, 1.25, this.width / 2, this.height / 2)),
-      '-': () => this.setView(zoomed(v, 0.8, this.width / 2, this.height / 2)),
+      '+': () => this.setView(zoomed(v, 1.25, x, y)),
+      '=': () => this.setView(zoomed(v, 1.25, x, y)),
+      '-': () => this.setView(zoomed(v, 0.8, x, y)),
       Home: () => this.showWhole(),
       ArrowLeft: () => (pan ? this.setView({ ...v, left: v.left - 4 }) : this.moveSelection(-1, 0)),
       ArrowRight: () => (pan ? this.setView({ ...v, left: v.left + 4 }) : this.moveSelection(1, 0)),
@@ -230,6 +231,17 @@ export class NuclideMap {
     if (!action) return;
     e.preventDefault();
     action();
+  }
+
+  // Keys zoom about the chosen cell, so that it stays where the eye is; else about the middle.
+  private zoomCentre(): [number, number] {
+    if (this.selected >= 0) {
+      const t = this.grid.table;
+      const r = cellRect(t.n[this.selected], t.z[this.selected], this.view);
+      const x = r.x + r.size / 2, y = r.y + r.size / 2;
+      if (x >= 0 && y >= 0 && x <= this.width && y <= this.height) return [x, y];
+    }
+    return [this.width / 2, this.height / 2];
   }
 
   // The N and Z shown: the cells at least partly inside the canvas.
