@@ -12,5 +12,7 @@ QT_TRANSLATE_NOOP("Web", "Decay run");
 
 // The nuclide lab and the chart of nuclides
 QT_TRANSLATE_NOOP("Web", "Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.");
+QT_TRANSLATE_NOOP("Web", "Running the chain atom by atom...");
+QT_TRANSLATE_NOOP("Web", "The random run was cancelled.");
 
 // The counting lab

@@ -2,6 +2,7 @@
 // what the page asks of it. Each part registers its handlers in an import below.
 import { instantiate } from './core/model';
 import { handlers } from './core/workerRegistry';
+import './lab/labWorker';
 
 const scope = self as unknown as { onmessage: ((event: MessageEvent) => void) | null; postMessage(message: unknown): void };
 let ready: Promise<unknown> | undefined;

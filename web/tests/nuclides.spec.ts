@@ -246,6 +246,26 @@ test('the printed worksheet has the run in words, the chart and the questions', 
   await expect(page.locator('#chartLab canvas')).toBeVisible();
 });
 
+test('a long random run goes on in a worker and stops at Cancel', async ({ page }) => {
+  await open(page, '#nuclides');
+  await page.locator('#cboAmountUnit').selectOption('0');
+  await page.locator('#txtAtoms1').fill('1000000');
+  await page.locator('#cboGrid').selectOption('0');
+  await page.locator('#txtStep').fill('570');
+  await page.locator('#cboStepUnit').selectOption('4');
+  await page.locator('#txtSteps').fill('10000');
+  await page.locator('#cmdRandom').click();
+  await expect(page.locator('#lblStatus')).toHaveText('Running the chain atom by atom...');
+  // The page answers meanwhile: the view changes while the run goes on.
+  await page.locator('#optActivity').check();
+  await page.locator('#cmdCancel').click();
+  await expect(page.locator('#lblStatus')).toHaveText('The random run was cancelled.');
+  await expect(page.locator('#cmdExport')).toBeDisabled();
+  await page.locator('#txtSteps').fill('20');
+  await page.locator('#cmdRandom').click();
+  await expect(page.locator('#lblStatus')).toHaveText('Random run: 20 steps of 570 y.');
+});
+
 test('a custom chain with a daughter that is no member says so', async ({ page }) => {
   await open(page, '#nuclides');
   await chooseStart(page, '');

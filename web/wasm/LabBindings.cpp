@@ -396,6 +396,51 @@ val run(const val& texts, bool random, const std::string& seed)
 // A chain choice or an entry change: the run shown no longer matches.
 void forget() { lab().result.reset(); }
 
+// Whether the entries can be run, before a random run goes to a worker: the model's message
+// on what is wrong with them, an empty one when they can.
+val check(const val& texts, bool random)
+{
+    if (!lab().shown)
+        return message({"The chain could not be run with these entries.", {}});
+    const decay::RunSetupEntry entry = decay::readRunSetup(*lab().shown, setupTexts(texts));
+    if (!entry.setup)
+        return message(entry.error);
+    return message(random ? decay::randomRunRefusal(*entry.setup) : decay::Message{});
+}
+
+// The random run's atoms and decays, member after member, for the page to take over from a worker.
+val randomSeries()
+{
+    val result = val::object();
+    if (!lab().result)
+        return result;
+    result.set("values", numbers(std::span<const double>(lab().result->atoms.values)));
+    result.set("decays", numbers(std::span<const double>(lab().result->atoms.decays)));
+    return result;
+}
+
+// A random run a worker made from the same chain and entries: the exact solution beside it
+// computed here, the atoms taken as they came. Refused when their shape is not the run's.
+val adopt(const val& texts, const val& values, const val& decays)
+{
+    val result = run(texts, false, "0");
+    if (!result["ran"].as<bool>())
+        return result;
+    decay::LabRun& ran = *lab().result;
+    std::vector<double> atoms = emscripten::convertJSArrayToNumberVector<double>(values);
+    std::vector<double> decayed = emscripten::convertJSArrayToNumberVector<double>(decays);
+    if (atoms.size() != ran.atoms.values.size() || decayed.size() != ran.atoms.decays.size()) {
+        lab().result.reset();
+        result.set("ran", false);
+        return result;
+    }
+    ran.exact = ran.atoms;
+    ran.atoms.values = std::move(atoms);
+    ran.atoms.decays = std::move(decayed);
+    ran.random = true;
+    return result;
+}
+
 val seriesList(const decay::ChainSeries& series)
 {
     val list = val::array();
@@ -533,6 +578,9 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labDefaults", &web::defaults);
     function("labRun", &web::run);
     function("labForget", &web::forget);
+    function("labCheck", &web::check);
+    function("labRandomSeries", &web::randomSeries);
+    function("labAdopt", &web::adopt);
     function("labSeries", &web::series);
     function("labRatio", &web::ratio);
     function("labUpstream", &web::upstream);

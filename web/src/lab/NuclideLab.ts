@@ -5,12 +5,12 @@ import { Chart } from '../core/chart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
-import type { ModelMessage } from '../core/model';
+import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../testing';
 import { equilibriumText, labPlot, ViewKind } from './LabPlots';
-import { entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, unitText, type LabChain } from './labModel';
+import { entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, unitText, type CustomTexts, type LabChain } from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
 import { renderNuclideChart } from './NuclideChart';
 
@@ -29,6 +29,8 @@ function modeText(mode: string, symbol: string, change: string): string {
 
 // The chain of the chosen start, or the custom one as typed; the entries it starts with.
 export function chooseChain(): void {
+  if (state.running) cancelRun();
+  ++state.generation;
   state.ran = null;
   state.selected = -1;
   state.notes = [];
@@ -101,7 +103,7 @@ function readCustom(): LabChain | null {
   const rows = state.custom;
   let members = 0;
   while (members < rows.length && rows[members].name.trim() !== '') ++members;
-  const texts = { members: [] as { name: string; halfLife: string; unit: number }[], links: [] as { parent: number; daughter: number; fraction: string }[], decimalPoint: decimalPoint() };
+  const texts: CustomTexts = { members: [], links: [], decimalPoint: decimalPoint() };
   for (let row = 0; row < members; ++row) {
     const r = rows[row];
     texts.members.push({ name: r.name.trim(), halfLife: r.halfLife.trim(), unit: r.unit });
@@ -114,6 +116,7 @@ function readCustom(): LabChain | null {
     }
     texts.links.push({ parent: row, daughter: to - 1, fraction: r.fraction.trim() });
   }
+  lastCustom = texts;
   const read = lab().labChooseCustom(texts);
   if (!read.chain) fail(modelText(read.error));
   return read.chain;
@@ -151,13 +154,65 @@ function runStatus(random: boolean, outcome: { steps?: number; logarithmic?: boo
   };
 }
 
-export function run(random: boolean, milk: boolean): boolean {
+declare const ATOMDRIFT_WORKER_SOURCE: string;
+let worker: Worker | null = null;
+let pending: ((answer: { ran: boolean; values?: Float64Array; decays?: Float64Array } | null) => void) | null = null;
+let lastCustom: CustomTexts | null = null;
+
+// The random run goes to a worker, so that the page stays live and Cancel takes at once.
+function randomInWorker(texts: object, seed: string): Promise<{ ran: boolean; values?: Float64Array; decays?: Float64Array } | null> {
+  if (!worker) {
+    worker = new Worker(URL.createObjectURL(new Blob([ATOMDRIFT_WORKER_SOURCE], { type: 'text/javascript' })));
+    worker.postMessage({ kind: 'module', module: compiledModel() });
+    worker.onmessage = (event) => { pending?.(event.data); pending = null; };
+  }
+  const request = isCustom()
+    ? { custom: lastCustom }
+    : { start: state.starts[state.index], threshold: state.threshold };
+  worker.postMessage({ kind: 'labRandom', nuclides: window.ATOMDRIFT_DATA.nuclides, texts, seed, ...request });
+  return new Promise((resolve) => { pending = resolve; });
+}
+
+// Stops a random run under way; its worker goes with it.
+export function cancelRun(): void {
+  worker?.terminate();
+  worker = null;
+  pending?.(null);
+  pending = null;
+  state.running = false;
+}
+
+export async function run(random: boolean, milk: boolean): Promise<boolean> {
   const chain = isCustom() ? readCustom() : state.chain;
   if (!chain) return false;
   if (isCustom()) state.chain = chain;
-  const outcome = lab().labRun(runTexts(chain, milk), random, randomSeed());
+  const texts = runTexts(chain, milk);
+  const refusal = lab().labCheck(texts, random);
+  if (refusal.pattern) {
+    fail(modelText(refusal));
+    return false;
+  }
+  const seed = randomSeed();
+  let outcome;
+  if (random) {
+    const generation = ++state.generation;
+    state.running = true;
+    state.status = () => tr('Web', 'Running the chain atom by atom...');
+    announce(state.status());
+    const answer = await randomInWorker(texts, seed);
+    if (generation !== state.generation) return false; // another chain was chosen meanwhile
+    state.running = false;
+    if (!answer) {
+      state.status = () => tr('Web', 'The random run was cancelled.');
+      announce(state.status());
+      return true;
+    }
+    outcome = answer.ran ? lab().labAdopt(texts, answer.values!, answer.decays!) : lab().labRun(texts, true, seed);
+  } else {
+    outcome = lab().labRun(texts, false, seed);
+  }
   if (!outcome.ran) {
-    fail(outcome.error.pattern ? modelText(outcome.error as ModelMessage) : tr(L, 'The chain could not be run with these entries.'));
+    fail(outcome.error.pattern ? modelText(outcome.error) : tr(L, 'The chain could not be run with these entries.'));
     return false;
   }
   const ranChain = outcome.chain!;
@@ -178,6 +233,10 @@ class NuclideLabPage implements Page {
   id = 'nuclides';
   private root!: HTMLElement;
   caption(): string { return tr(L, 'Nuclide lab'); }
+
+  leave(): void {
+    if (state.running) cancelRun();
+  }
 
   render(root: HTMLElement): void {
     this.root = root;
@@ -222,7 +281,9 @@ class NuclideLabPage implements Page {
   private lab(): void {
     // The members table takes the page's whole width: its columns are many, its entries the run's start.
     const left = element('div', { class: 'lab-entries no-print' }, this.runBox(),
-      element('p', { id: 'lblStatus', class: 'message', 'aria-live': 'polite' }, state.status()), this.commands());
+      element('p', { id: 'lblStatus', class: 'message', 'aria-live': 'polite' }, state.status()),
+      state.running ? element('div', { class: 'buttons' }, button('cmdCancel', tr('ClassExperiment', 'Cancel'), () => { cancelRun(); this.rerender('cmdRandom'); })) : null,
+      this.commands());
     this.root.replaceChildren(element('h1', { class: 'no-print' }, tr(L, 'Nuclide lab')), this.worksheetHead(),
       element('div', { class: 'lab-entries lab-sample no-print' }, this.sample()),
       element('div', { class: 'columns lab-columns' }, left, this.chartArea()), this.worksheetQuestions());
@@ -358,8 +419,11 @@ class NuclideLabPage implements Page {
   }
 
   private runClicked(random: boolean, milk: boolean): void {
+    if (state.running) return;
     const focused = document.activeElement?.id;
-    if (run(random, milk)) this.rerender(focused);
+    const ran = run(random, milk);
+    if (state.running) this.rerender('cmdCancel');
+    void ran.then((shown) => { if (shown) this.rerender(focused === 'cmdCancel' ? 'cmdRandom' : focused); });
   }
 
   private commands(): HTMLElement {

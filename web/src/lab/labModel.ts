@@ -46,6 +46,9 @@ export interface LabModel {
   labDefaults(): LabDefaults | null;
   labRun(texts: object, random: boolean, seed: string): LabRunOutcome;
   labForget(): void;
+  labCheck(texts: object, random: boolean): ModelMessage;
+  labRandomSeries(): { values?: Float64Array; decays?: Float64Array };
+  labAdopt(texts: object, values: Float64Array, decays: Float64Array): LabRunOutcome;
   labSeries(): LabSeries | null;
   labRatio(daughter: number, over: number): { own: Float64Array; exact?: Float64Array } | null;
   labUpstream(daughter: number): Float64Array;

@@ -38,6 +38,8 @@ export const labState = {
   status: () => '',
   ran: null as { chain: LabChain; logarithmic: boolean } | null,
   lastRandom: false,
+  running: false, // a random run in its worker
+  generation: 0,  // counts the chains chosen, so that a late run of one chosen before is dropped
   view: ViewKind.Atoms,
   logY: false,
   activityUnit: 0,
