@@ -187,6 +187,26 @@ test.describe('the chart of nuclides', () => {
     await expect(label).toHaveText(whole!);
   });
 
+  test('a click on a cell takes its chain into the lab; the zoom buttons work without keys', async ({ page }) => {
+    await open(page, '#nuclides');
+    await page.locator('#cmdChart').click();
+    const map = page.locator('#picChart');
+    // The whole chart's view: a cell of min(width / (N_max + 3), height / (Z_max + 3)) pixels, N = -1
+    // at the left edge and Z = Z_max + 1 at the top, inside the canvas's 1-pixel border; Co-60 has
+    // N = 33 and Z = 27.
+    const [maxN, maxZ] = (await page.locator('#lblDescription').textContent())!.match(/N 0 to (\d+) and Z 0 to (\d+)/)!.slice(1).map(Number);
+    const inner = await map.evaluate((c) => ({ width: c.clientWidth, height: c.clientHeight }));
+    const innerCell = Math.max(1, Math.min(inner.width / (maxN + 3), inner.height / (maxZ + 3)));
+    await map.click({ position: { x: (33 + 1 + 0.5) * innerCell + 1, y: (maxZ + 1 - 27 + 0.5) * innerCell + 1 } });
+    await expect(page.locator('#cboNuclide option:checked')).toHaveText('Cobalt-60 (Co-60)');
+    await page.locator('#cmdChart').click();
+    const whole = await page.locator('#lblDescription').textContent();
+    await page.locator('#cmdZoomIn').click();
+    await expect(page.locator('#lblDescription')).not.toHaveText(whole!);
+    await page.locator('#cmdWhole').click();
+    await expect(page.locator('#lblDescription')).toHaveText(whole!);
+  });
+
   const searches: [string, RegExp | string][] = [
     ['238U', 'Chosen: Uranium-238 (U-238)'],
     ['uranium 235', 'Chosen: Uranium-235 (U-235)'],

@@ -144,7 +144,11 @@ export function renderNuclideChart(root: HTMLElement, close: () => void, choose:
   let page: HTMLElement;
   if (state.tab === 0) {
     map.canvas.setAttribute('aria-describedby', 'lblKeys');
-    page = element('div', { id: 'pageChart', role: 'tabpanel' }, map.canvas,
+    const zoom = element('div', { class: 'buttons' },
+      button('cmdZoomIn', '+', () => map.zoomBy(1.25), { 'aria-label': tr('Web', 'Zoom in'), title: tr('Web', 'Zoom in') }),
+      button('cmdZoomOut', '\u2212', () => map.zoomBy(0.8), { 'aria-label': tr('Web', 'Zoom out'), title: tr('Web', 'Zoom out') }),
+      button('cmdWhole', tr('Web', 'Whole chart'), () => map.showWhole()));
+    page = element('div', { id: 'pageChart', role: 'tabpanel' }, zoom, map.canvas,
       element('p', { id: 'lblKeys', class: 'source' }, tr('Web', 'Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.')));
   } else {
     const filter = field('txtFilter', tr(C, 'Filter:'), state.filter);

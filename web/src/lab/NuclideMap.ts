@@ -212,6 +212,12 @@ export class NuclideMap {
     }
   }
 
+  // A zoom by buttons, for touch screens that have no wheel and no keys.
+  zoomBy(factor: number): void {
+    const [x, y] = this.zoomCentre();
+    this.setView(zoomed(this.view, factor, x, y));
+  }
+
   private key(e: KeyboardEvent): void {
     const pan = e.ctrlKey;
     const v = this.view;
