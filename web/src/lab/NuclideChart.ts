@@ -88,9 +88,36 @@ function tableRows(onChoose: (at: number) => void): HTMLTableSectionElement {
   return body;
 }
 
+// A run plays in about this many frames of 40 ms.
+const playFrames = 100;
+let player: number | undefined;
+
+export function stopPlaying(): void {
+  if (player !== undefined) window.clearInterval(player);
+  player = undefined;
+}
+
+// The lab's last run, played from its first step to its last in about four seconds: every
+// member lit with its share of the chain's atoms.
+function play(map: NuclideMap): void {
+  const series = labModel().labSeries();
+  if (!series || !state.ran || series.atoms.length !== state.ran.chain.members.length) return;
+  const steps = series.times.length - 1;
+  let step = 0;
+  player = window.setInterval(() => {
+    const at = Math.min(step, steps);
+    const all = series.atoms.reduce((sum, atoms) => sum + atoms[at], 0);
+    map.lit = series.atoms.map((atoms) => (all > 0 ? atoms[at] / all : 0));
+    map.paint();
+    if (at >= steps) stopPlaying();
+    step += Math.max(1, Math.floor(steps / playFrames));
+  }, 40);
+}
+
 // The chart screen, drawn anew from the lab's state; `close` goes back to the lab, `choose`
 // takes a radioactive nuclide's chain into it.
 export function renderNuclideChart(root: HTMLElement, close: () => void, choose: (symbol: string) => void): void {
+  stopPlaying();
   const elements = labModel().labElements();
   const map = new NuclideMap(table(), elements.symbols, position, state.mapView);
   map.colouring = state.colouring;
@@ -176,4 +203,8 @@ export function renderNuclideChart(root: HTMLElement, close: () => void, choose:
       button('cmdShowChain', tr(C, 'Show chain in the lab'), () => { if (map.selected >= 0) chosen(map.selected); }),
       button('cmdClose', tr(C, 'Close'), close))));
   describe();
+  if (state.ran && !isCustom() && state.played !== state.runs && state.tab === 0) {
+    state.played = state.runs;
+    play(map);
+  }
 }

@@ -12,7 +12,7 @@ import { randomSeed } from '../testing';
 import { equilibriumText, labPlot, ViewKind } from './LabPlots';
 import { entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, unitText, type CustomTexts, type LabChain } from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
-import { renderNuclideChart } from './NuclideChart';
+import { renderNuclideChart, stopPlaying } from './NuclideChart';
 
 const L = 'NuclideLab';
 const lab = labModel;
@@ -222,6 +222,7 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
     state.milkMember = Math.min(milked, ranChain.members.length - 1);
   }
   state.ran = { chain: ranChain, logarithmic: !!outcome.logarithmic };
+  ++state.runs;
   state.lastRandom = random;
   const unit = outcome.logarithmic ? state.lastUnit : state.unit;
   state.status = runStatus(random, outcome, ranChain, state.step, unit, state.firstUnit);
@@ -236,6 +237,7 @@ class NuclideLabPage implements Page {
 
   leave(): void {
     if (state.running) cancelRun();
+    stopPlaying();
   }
 
   render(root: HTMLElement): void {
@@ -261,6 +263,7 @@ class NuclideLabPage implements Page {
   }
 
   private go(screen: 'lab' | 'chart'): void {
+    stopPlaying();
     state.screen = screen;
     this.rerender(screen === 'lab' ? 'cmdChart' : 'picChart');
   }
@@ -273,6 +276,7 @@ class NuclideLabPage implements Page {
     if (at < 0) at = state.starts.push(symbol) - 1;
     state.index = at;
     chooseChain();
+    stopPlaying();
     state.screen = 'lab';
     this.rerender('cboNuclide');
     announce(`${nuclideTitle(nuclide)}. ${state.status()}`);

@@ -112,6 +112,7 @@ export class NuclideMap {
   colouring = Colouring.MainMode;
   selected = -1;
   chain: LabChain | null = null;
+  lit: number[] = []; // the share of the chain's atoms each member holds as a run plays, 0 to 1
   onChosen: (position: number) => void = () => {};
   onChange: () => void = () => {};
   private sized = false;
@@ -372,9 +373,11 @@ export class NuclideMap {
     this.chain.members.forEach((_, member) => {
       const at = centre(member);
       if (!at) return;
-      g.fillStyle = 'rgba(255,255,255,0.24)';
+      // Brighter and larger the more of the atoms the member holds.
+      const lit = Math.min(Math.max(this.lit[member] ?? 0, 0), 1);
+      g.fillStyle = `rgba(255,255,255,${(60 + 195 * lit) / 255})`;
       g.beginPath();
-      g.arc(at[0], at[1], Math.max(3, cell * 0.45) * 0.5, 0, 2 * Math.PI);
+      g.arc(at[0], at[1], Math.max(3, cell * 0.45) * (0.5 + 0.5 * Math.sqrt(lit)), 0, 2 * Math.PI);
       g.fill();
       g.stroke();
     });

@@ -39,7 +39,9 @@ export const labState = {
   ran: null as { chain: LabChain; logarithmic: boolean } | null,
   lastRandom: false,
   running: false, // a random run in its worker
-  generation: 0,  // counts the chains chosen, so that a late run of one chosen before is dropped
+  generation: 0,
+  runs: 0,   // runs made, so that the chart of nuclides plays each new one once
+  played: 0,  // counts the chains chosen, so that a late run of one chosen before is dropped
   view: ViewKind.Atoms,
   logY: false,
   activityUnit: 0,
