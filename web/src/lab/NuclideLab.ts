@@ -435,7 +435,18 @@ class NuclideLabPage implements Page {
     return element('div', { class: 'buttons' },
       button('cmdExport', tr(L, 'Export CSV...'), () => this.exportFile(), { disabled: none }),
       button('cmdSaveImage', tr('Look', 'Save chart as image...'), () => this.saveImage(), { disabled: none }),
-      button('cmdPrint', tr('Look', 'Print worksheet'), () => window.print(), { disabled: none }));
+      button('cmdPrint', tr('Look', 'Print worksheet'), () => window.print(), { disabled: none }),
+      // The counting lab counts the last run: offered when the page has that part.
+      document.getElementById('navcounting')
+        ? button('cmdCounter', tr(L, 'Counter...'), () => this.countRun(), { disabled: none })
+        : null);
+  }
+
+  // The module keeps the run; the counting part takes it from there on this event.
+  private countRun(): void {
+    if (!state.ran) return;
+    window.dispatchEvent(new CustomEvent('atomdrift:count-lab-run'));
+    location.hash = '#counting';
   }
 
   private exportFile(): void {
