@@ -51,6 +51,15 @@ val messages(const std::vector<decay::Message>& list)
     return result;
 }
 
+// A whole number the page sent (a list's place, a member's number); -1 for anything else, so
+// that NaN and infinities never reach a conversion to int.
+int whole(const val& object, const char* key)
+{
+    const double value = number(object, key, -1);
+    return value >= -1 && value <= 1e6 && value == std::floor(value) ? static_cast<int>(value) : -1;
+}
+
+// A list's choice, the first when none is made.
 template <class T, std::size_t N> T chosen(const std::array<T, N>& items, int index)
 {
     return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
@@ -275,13 +284,13 @@ decay::CustomChainTexts customTexts(const val& texts)
     for (int i = 0; i < count; ++i) {
         const val m = members[i];
         custom.members.push_back({text(m, "name"), text(m, "halfLife"),
-                                  chosen(decay::kTimeUnits, static_cast<int>(number(m, "unit")))});
+                                  chosen(decay::kTimeUnits, whole(m, "unit"))});
     }
     const val links = texts["links"];
     const int linkCount = links.isArray() ? links["length"].as<int>() : 0;
     for (int i = 0; i < linkCount; ++i) {
         const val l = links[i];
-        custom.links.push_back({static_cast<int>(number(l, "parent")), static_cast<int>(number(l, "daughter")), text(l, "fraction")});
+        custom.links.push_back({whole(l, "parent"), whole(l, "daughter"), text(l, "fraction")});
     }
     return custom;
 }
@@ -330,19 +339,19 @@ decay::RunSetupTexts setupTexts(const val& texts)
     const int count = initial.isArray() ? initial["length"].as<int>() : 0;
     for (int i = 0; i < count; ++i)
         setup.initial.push_back(initial[i].isString() ? initial[i].as<std::string>() : std::string());
-    setup.amountUnit = chosen(decay::kAmountUnits, static_cast<int>(number(texts, "amountUnit")));
-    setup.grid = chosen(decay::kGridKinds, static_cast<int>(number(texts, "grid")));
+    setup.amountUnit = chosen(decay::kAmountUnits, whole(texts, "amountUnit"));
+    setup.grid = chosen(decay::kGridKinds, whole(texts, "grid"));
     setup.step = text(texts, "step");
-    setup.unit = chosen(decay::kTimeUnits, static_cast<int>(number(texts, "unit")));
+    setup.unit = chosen(decay::kTimeUnits, whole(texts, "unit"));
     setup.steps = text(texts, "steps");
     setup.first = text(texts, "first");
-    setup.firstUnit = chosen(decay::kTimeUnits, static_cast<int>(number(texts, "firstUnit")));
+    setup.firstUnit = chosen(decay::kTimeUnits, whole(texts, "firstUnit"));
     setup.last = text(texts, "last");
-    setup.lastUnit = chosen(decay::kTimeUnits, static_cast<int>(number(texts, "lastUnit")));
+    setup.lastUnit = chosen(decay::kTimeUnits, whole(texts, "lastUnit"));
     setup.perDecade = text(texts, "perDecade");
     if (flag(texts, "milk")) {
         setup.milkStep = text(texts, "milkStep");
-        setup.milkMember = std::max(static_cast<int>(number(texts, "milkMember")), 0);
+        setup.milkMember = std::max(whole(texts, "milkMember"), 0);
     }
     setup.decimalPoint = texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".");
     return setup;
@@ -372,7 +381,7 @@ val run(const val& texts, bool random, const std::string& seed)
     }
     const bool logarithmic = !entry.setup->grid.empty();
     // The views and the file keep the time in the unit of the step, or of the last time.
-    const decay::TimeUnit unit = chosen(decay::kTimeUnits, static_cast<int>(number(texts, logarithmic ? "lastUnit" : "unit")));
+    const decay::TimeUnit unit = chosen(decay::kTimeUnits, whole(texts, logarithmic ? "lastUnit" : "unit"));
     std::optional<decay::LabRun> ran = decay::runLab(chain, *entry.setup, unit, random, std::strtoull(seed.c_str(), nullptr, 10));
     if (!ran)
         return result;
@@ -384,7 +393,7 @@ val run(const val& texts, bool random, const std::string& seed)
     result.set("logarithmic", logarithmic);
     if (logarithmic) {
         // The grid's first time after 0 in the unit of the first time, its last in the run's unit.
-        const decay::TimeUnit firstUnit = chosen(decay::kTimeUnits, static_cast<int>(number(texts, "firstUnit")));
+        const decay::TimeUnit firstUnit = chosen(decay::kTimeUnits, whole(texts, "firstUnit"));
         result.set("first", setup.grid[1] / decay::unitSeconds(firstUnit));
         result.set("last", setup.grid.back() / decay::unitSeconds(unit));
     }
