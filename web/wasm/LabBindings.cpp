@@ -406,11 +406,12 @@ val run(const val& texts, bool random, const std::string& seed)
 void forget() { lab().result.reset(); }
 
 // Whether the entries can be run, before a random run goes to a worker: the model's message
-// on what is wrong with them, an empty one when they can.
+// on what is wrong with them, an empty one when they can (or when no chain is shown, which the
+// page finds out itself).
 val check(const val& texts, bool random)
 {
     if (!lab().shown)
-        return message({"The chain could not be run with these entries.", {}});
+        return message({});
     const decay::RunSetupEntry entry = decay::readRunSetup(*lab().shown, setupTexts(texts));
     if (!entry.setup)
         return message(entry.error);

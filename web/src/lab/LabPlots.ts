@@ -50,15 +50,21 @@ class SeriesAdder {
   private layer(label: string, color: string, width: number, values: ArrayLike<number>): void {
     const x: number[] = [];
     const y: number[] = [];
+    // A logarithmic axis shows fifteen decades below a series' largest value; the traces of a
+    // member just fed, far below, would stretch it over hundreds.
+    let largest = 0;
+    for (let k = 0; k < values.length; ++k) if (Number.isFinite(values[k])) largest = Math.max(largest, values[k]);
+    const floor = this.logY ? largest * 1e-15 : -Infinity;
     for (let k = 0; k < this.times.length; ++k) {
       // Points a logarithmic axis has no place for are left out, as the desktop's chart does.
       if (this.logX && !(this.times[k] > 0)) continue;
       const v = values[k];
-      if (!Number.isFinite(v) || (this.logY && !(v > 0))) continue;
+      if (!Number.isFinite(v) || (this.logY && !(v > 0 && v >= floor))) continue;
       x.push(this.times[k]);
       y.push(v);
     }
-    this.series.push({ label, x, y, color, width });
+    // A series with no point the axes can show is left out: an empty one has no range.
+    if (x.length > 0) this.series.push({ label, x, y, color, width });
   }
 }
 
@@ -70,7 +76,7 @@ function scaled(values: ArrayLike<number>, per: number): number[] {
 export function labPlot(run: LabSeries | null, chain: LabChain | null, logarithmicGrid: boolean, view: LabView): ChartSpec {
   if (!run || !chain) {
     const title = tr(L, 'Press Exact or Random to run the chain');
-    return { title, xTitle: '', yTitle: '', series: [], logY: view.logY, description: title };
+    return { title, xTitle: '', yTitle: '', series: [], description: title }; // no logarithmic axis without values
   }
   const spec: ChartSpec = { title: '', xTitle: tr(L, 't [%1]', unitText(labModel().labUnitNames()[run.unit])), yTitle: '', series: [], logY: view.logY, logX: logarithmicGrid };
   const symbol = (i: number) => chain.members[i].symbol;
