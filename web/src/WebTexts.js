@@ -12,6 +12,12 @@ QT_TRANSLATE_NOOP("Web", "Decay run");
 QT_TRANSLATE_NOOP("Web", "The runs could not be made: %1");
 
 // The nuclide lab and the chart of nuclides
+QT_TRANSLATE_NOOP("Web", "Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.");
+QT_TRANSLATE_NOOP("Web", "Running the chain atom by atom...");
+QT_TRANSLATE_NOOP("Web", "The random run was cancelled.");
+QT_TRANSLATE_NOOP("Web", "Zoom in");
+QT_TRANSLATE_NOOP("Web", "Zoom out");
+QT_TRANSLATE_NOOP("Web", "Whole chart");
 
 // The counting lab
 QT_TRANSLATE_NOOP("Web", "Atoms of the first member:");

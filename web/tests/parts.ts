@@ -15,11 +15,20 @@ export async function openPart(page: Page, id: string, language = 'en'): Promise
 }
 
 // The controls a user can work: visible, enabled, focusable, not inside a chart's own parts.
+// A group of radio buttons is one stop of Tab, its buttons chosen with the arrow keys, so the
+// group's buttons share one mark.
 export async function controls(page: Page): Promise<string[]> {
   return page.evaluate(() => {
     const all = [...document.querySelectorAll<HTMLElement>('button, input, select, textarea, a[href], [tabindex]')];
-    return all
+    const marks = new Set<string>();
+    all
       .filter((e) => e.tabIndex >= 0 && !(e as HTMLButtonElement).disabled && e.offsetParent !== null && !e.closest('.u-legend'))
-      .map((e, i) => { e.dataset.control = String(i); return String(i); });
+      .forEach((e, i) => {
+        const radio = e as HTMLInputElement;
+        const mark = radio.type === 'radio' && radio.name ? `radio:${radio.name}` : String(i);
+        e.dataset.control = mark;
+        marks.add(mark);
+      });
+    return [...marks];
   });
 }

@@ -2,6 +2,7 @@
 // chart is an image to a screen reader, described by its titles, points, first and last.
 import uPlot from 'uplot';
 import { tr } from './i18n';
+import { significant } from './numbers';
 
 export interface ChartSeries {
   label: string;
@@ -49,6 +50,24 @@ export function describeChart(spec: ChartSpec): string {
   return text + '.';
 }
 
+// A logarithmic axis names its powers of ten only; the ticks between stay unnamed.
+// Over many decades only every second, third, ... is named, at most eight in all.
+function decadeLabels(_: uPlot, splits: number[]): string[] {
+  const powers = splits.filter((v) => v > 0).map((v) => Math.log10(v));
+  const every = Math.max(1, Math.ceil((Math.max(...powers) - Math.min(...powers)) / 8));
+  return splits.map((v) => {
+    const power = Math.log10(v);
+    const whole = Math.round(power);
+    return v > 0 && Math.abs(power - whole) < 1e-9 && whole % every === 0 ? significant(v, 1) : '';
+  });
+}
+
+// Room beside the axis for its longest label.
+function labelRoom(_: uPlot, values: string[] | null): number {
+  const longest = values ? Math.max(0, ...values.map((v) => String(v).length)) : 0;
+  return Math.max(70, 7 * longest + 30);
+}
+
 export class Chart {
   private plot: uPlot | null = null;
   private spec: ChartSpec | null = null;
@@ -75,8 +94,8 @@ export class Chart {
       cursor: { drag: { x: false, y: false } },
       scales: { x: spec.logX ? { time: false, distr: 3 } : { time: false }, y: spec.logY ? { distr: 3 } : {} },
       axes: [
-        { label: spec.xTitle, stroke: '#000', grid: { show: false } },
-        { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: 70 },
+        { label: spec.xTitle, stroke: '#000', grid: { show: false }, ...(spec.logX ? { values: decadeLabels } : {}) },
+        { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom, ...(spec.logY ? { values: decadeLabels } : {}) },
       ],
       series: [
         {},

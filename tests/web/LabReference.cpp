@@ -1,0 +1,174 @@
+// The nuclide lab's runs as the desktop computes them, for the page to match: the lab's default
+// entries, chains of the table (the U-238 series, Mo-99 with Tc-99m, branching chains), a
+// custom chain, steps that are not exact in binary (0.1 s, 0.1 h, 43 y, 570 y), random runs
+// with a fixed seed, a milking, and the messages for entries the model refuses.
+
+#include "JsonOut.h"
+
+#include "model/ChainActivity.h"
+#include "model/Conversions.h"
+#include "model/LabRun.h"
+#include "model/NuclideTable.h"
+#include "model/TableChain.h"
+#include "output/ChainFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+struct Case {
+    const char* name;
+    const char* start;  // a first member of the table; "" for the custom chain
+    bool defaults;      // the entries the lab starts the chain with, else those below
+    int grid = 0;       // 0 uniform, 1 logarithmic
+    const char* step = "";
+    int unit = 0;       // s, min, h, d, y
+    const char* steps = "";
+    int amountUnit = 0; // atoms, grams, becquerel
+    const char* amount = "1000000";
+    bool random = false;
+    const char* seed = "";
+    const char* milkStep = ""; // "" for no milking
+    int milkMember = 1;
+};
+
+constexpr Case kCases[] = {
+    {"defaults", "U-238", true},
+    {"defaultsRandom", "U-238", true, 0, "", 0, "", 0, "", true, "20261207"},
+    {"mo99", "Mo-99", false, 0, "0.1", 2, "500"},
+    {"mo99Random", "Mo-99", false, 0, "0.1", 2, "500", 0, "1000000", true, "20261207"},
+    {"mo99Milk", "Mo-99", false, 0, "0.1", 2, "500", 0, "1000000", false, "", "240", 1},
+    {"u238Step570", "U-238", false, 0, "570", 4, "200"},
+    {"u238Step570Random", "U-238", false, 0, "570", 4, "200", 0, "1000000", true, "18446744073709551615"},
+    {"ra226Step43", "Ra-226", false, 0, "43", 4, "100", 1, "0.001"},
+    {"bi212", "Bi-212", false, 0, "0.1", 1, "1000"},
+    {"custom", "", false, 0, "0.1", 0, "300"},
+    {"customRandom", "", false, 0, "0.1", 0, "300", 0, "1000000", true, "1"},
+    {"badStep", "Mo-99", false, 0, "0,1x", 2, "500"},
+    {"tooManySteps", "Mo-99", false, 0, "0.1", 2, "20000"},
+};
+
+std::string readFile(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        std::exit(1);
+    }
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The page's custom chain as it opens, with its half-lives in seconds: 10 s decaying to 1 s
+// decaying to a stable end.
+decay::Chain customChain()
+{
+    decay::CustomChainTexts texts;
+    texts.members = {{"Parent", "10", decay::TimeUnit::Second}, {"Daughter", "1", decay::TimeUnit::Second}, {"Stable", "", decay::TimeUnit::Second}};
+    texts.links = {{0, 1, "1"}, {1, 2, "1"}};
+    return *decay::readCustomChain(texts).chain;
+}
+
+// The entries the lab fills in for a chain, as the desktop's window writes them into its fields.
+decay::RunSetupTexts defaultTexts(const decay::Chain& chain)
+{
+    const decay::RunDefaults d = decay::runDefaults(chain);
+    const bool logarithmic = d.grid == decay::GridKind::Logarithmic;
+    decay::RunSetupTexts texts;
+    texts.grid = d.grid;
+    texts.step = decay::significantDigits(d.step, 4);
+    texts.unit = d.unit;
+    texts.steps = std::to_string(d.steps);
+    texts.first = texts.step;
+    texts.firstUnit = d.unit;
+    texts.last = decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4);
+    texts.lastUnit = logarithmic ? d.lastUnit : d.unit;
+    texts.perDecade = std::to_string(d.perDecade);
+    texts.amountUnit = d.amountUnit;
+    texts.initial.assign(static_cast<std::size_t>(chain.size()), "0");
+    texts.initial[0] = decay::significantDigits(d.amount, 6);
+    return texts;
+}
+
+decay::RunSetupTexts caseTexts(const Case& c, const decay::Chain& chain)
+{
+    if (c.defaults)
+        return defaultTexts(chain);
+    decay::RunSetupTexts texts;
+    texts.grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)];
+    texts.step = c.step;
+    texts.unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)];
+    texts.steps = c.steps;
+    texts.amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)];
+    texts.initial.assign(static_cast<std::size_t>(chain.size()), "0");
+    texts.initial[0] = c.amount;
+    texts.milkStep = c.milkStep;
+    texts.milkMember = c.milkMember;
+    return texts;
+}
+
+std::string messageJson(const decay::Message& message)
+{
+    bool numbers = false;
+    for (const decay::MessageValue& value : message.values)
+        numbers = numbers || value.number.has_value();
+    return webref::object({{"pattern", webref::jsonText(message.pattern)}, {"text", webref::jsonText(message.text())},
+                           {"numbers", numbers ? "true" : "false"}});
+}
+
+std::string runJson(const Case& c, const decay::Chain& chain)
+{
+    const decay::RunSetupTexts texts = caseTexts(c, chain);
+    std::vector<std::pair<std::string, std::string>> members{
+        {"name", webref::jsonText(c.name)}, {"start", webref::jsonText(c.start)}, {"defaults", c.defaults ? "true" : "false"},
+        {"grid", std::to_string(c.grid)}, {"step", webref::jsonText(c.step)}, {"unit", std::to_string(c.unit)},
+        {"steps", webref::jsonText(c.steps)}, {"amountUnit", std::to_string(c.amountUnit)}, {"amount", webref::jsonText(c.amount)},
+        {"random", c.random ? "true" : "false"}, {"seed", webref::jsonText(c.seed)}, {"milkStep", webref::jsonText(c.milkStep)},
+        {"milkMember", std::to_string(c.milkMember)}};
+    std::vector<std::string> symbols;
+    for (const decay::ChainMember& member : chain.members)
+        symbols.push_back(webref::jsonText(member.symbol));
+    members.emplace_back("members", webref::array(symbols));
+    const decay::RunSetupEntry setup = decay::readRunSetup(chain, texts);
+    decay::Message refusal = setup.setup ? decay::Message{} : setup.error;
+    if (setup.setup && c.random)
+        refusal = decay::randomRunRefusal(*setup.setup);
+    if (!refusal.empty()) {
+        members.emplace_back("error", messageJson(refusal));
+        return webref::object(members);
+    }
+    const bool logarithmic = !setup.setup->grid.empty();
+    const decay::TimeUnit unit = logarithmic ? texts.lastUnit : texts.unit;
+    const auto run = decay::runLab(chain, *setup.setup, unit, c.random, std::strtoull(c.seed, nullptr, 10));
+    std::vector<std::string> atoms;
+    for (int i = 0; i < run->atoms.members; ++i)
+        atoms.push_back(webref::numbers(run->atoms.member(i)));
+    members.emplace_back("atoms", webref::array(atoms));
+    members.emplace_back("file", webref::jsonText(decay::chainFileText(*run)));
+    return webref::object(members);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* folder = argc > 1 ? argv[1] : ".";
+    const auto parsed = decay::parseNuclideTable(readFile(ATOMDRIFT_NUCLIDE_TABLE));
+    if (!parsed.table) {
+        std::fprintf(stderr, "the nuclide table cannot be read: %s\n", parsed.error.c_str());
+        return 1;
+    }
+    std::vector<std::string> cases;
+    for (const Case& c : kCases) {
+        const decay::Chain chain = *c.start ? *decay::chainFromTable(*parsed.table, c.start, decay::ChainOptions{}).chain : customChain();
+        cases.push_back(runJson(c, chain));
+    }
+    webref::write(folder, "lab", webref::array(cases));
+    // A branch threshold beyond 100 %, refused with the field's range.
+    webref::write(folder, "labThreshold", webref::object({{"typed", webref::jsonText("200")},
+                                                          {"error", messageJson(decay::readBranchThreshold("200", ".").error)}}));
+}
