@@ -2782,6 +2782,53 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Parts of Atomdrift</source>
+        <translation>Teile von Atomdrift</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Decay run</source>
+        <translation>Zerfallslauf</translation>
+    </message>
+    <message>
+        <source>The runs could not be made: %1</source>
+        <translation>Die Läufe konnten nicht berechnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.</source>
+        <translation>Die Pfeiltasten bewegen das gewählte Nuklid, Strg und die Pfeiltasten verschieben die Karte, + und - zoomen, Pos1 zeigt die ganze Karte, die Eingabetaste übernimmt das Nuklid ins Labor.</translation>
+    </message>
+    <message>
+        <source>Running the chain atom by atom...</source>
+        <translation>Die Kette läuft Atom für Atom...</translation>
+    </message>
+    <message>
+        <source>The random run was cancelled.</source>
+        <translation>Der Zufallslauf wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Whole chart</source>
+        <translation>Ganze Karte</translation>
+    </message>
+    <message>
+        <source>Atoms of the first member:</source>
+        <translation>Atome des ersten Glieds:</translation>
+    </message>
+</context>
+<context>
     <name>WorksheetPage</name>
     <message>
         <source>Name: ______________________________     Date: ________________</source>

@@ -2782,6 +2782,53 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Parts of Atomdrift</source>
+        <translation>Partes de Atomdrift</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Decay run</source>
+        <translation>Simulación de desintegración</translation>
+    </message>
+    <message>
+        <source>The runs could not be made: %1</source>
+        <translation>No se pudieron hacer las simulaciones: %1</translation>
+    </message>
+    <message>
+        <source>Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.</source>
+        <translation>Las flechas mueven el núclido elegido, Ctrl y las flechas desplazan la carta, + y - acercan y alejan, Inicio muestra toda la carta, Intro lleva el núclido al laboratorio.</translation>
+    </message>
+    <message>
+        <source>Running the chain atom by atom...</source>
+        <translation>La cadena se ejecuta átomo a átomo...</translation>
+    </message>
+    <message>
+        <source>The random run was cancelled.</source>
+        <translation>La ejecución aleatoria se ha cancelado.</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Whole chart</source>
+        <translation>Carta completa</translation>
+    </message>
+    <message>
+        <source>Atoms of the first member:</source>
+        <translation>Átomos del primer miembro:</translation>
+    </message>
+</context>
+<context>
     <name>WorksheetPage</name>
     <message>
         <source>Name: ______________________________     Date: ________________</source>

@@ -739,7 +739,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Detector:</source>
-        <translation>Détecteur :</translation>
+        <translation>Détecteur&#xa0;:</translation>
     </message>
     <message>
         <source>Ideal counter</source>
@@ -751,11 +751,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Dead time (µs):</source>
-        <translation>Temps mort (µs) :</translation>
+        <translation>Temps mort (µs)&#xa0;:</translation>
     </message>
     <message>
         <source>Dead time kind:</source>
-        <translation>Type de temps mort :</translation>
+        <translation>Type de temps mort&#xa0;:</translation>
     </message>
     <message>
         <source>non-paralysable</source>
@@ -767,7 +767,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Silver activation time (s):</source>
-        <translation>Durée d’activation de l’argent (s) :</translation>
+        <translation>Durée d’activation de l’argent (s)&#xa0;:</translation>
     </message>
     <message>
         <source>Count activated silver</source>
@@ -775,11 +775,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Fit model:</source>
-        <translation>Modèle d’ajustement :</translation>
+        <translation>Modèle d’ajustement&#xa0;:</translation>
     </message>
     <message>
         <source>Corrected for the dead time: %1 per second.</source>
-        <translation>Corrigé du temps mort : %1 par seconde.</translation>
+        <translation>Corrigé du temps mort&#xa0;: %1 par seconde.</translation>
     </message>
     <message>
         <source>Too many counts for the dead time to correct.</source>
@@ -787,11 +787,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The counter is saturated: more than 1/τ events a second reach it.</source>
-        <translation>Le compteur est saturé : plus de 1/τ événements par seconde l’atteignent.</translation>
+        <translation>Le compteur est saturé&#xa0;: plus de 1/τ événements par seconde l’atteignent.</translation>
     </message>
     <message>
         <source>No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.</source>
-        <translation>Aucune demi-vie n’est ajustée : le compteur paralysable était saturé, si bien que plus d’événements lui en faisaient enregistrer moins, et ses coups ne disent plus combien sont arrivés. Comptez avec un échantillon plus faible ou un temps mort plus court.</translation>
+        <translation>Aucune demi-vie n’est ajustée&#xa0;: le compteur paralysable était saturé, si bien que plus d’événements lui en faisaient enregistrer moins, et ses coups ne disent plus combien sont arrivés. Comptez avec un échantillon plus faible ou un temps mort plus court.</translation>
     </message>
     <message>
         <source>T½ = %1 %2 and %3 %2 (%4)</source>
@@ -806,19 +806,19 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>%1 Efficiency %2, background %3 per second, dead time %4 µs (%5). Fit model: %6. %7</source>
         <extracomment>%1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind, %6 the fit model, %7 the background measurement.</extracomment>
-        <translation>%1 Efficacité %2, bruit de fond %3 par seconde, temps mort %4 µs (%5). Modèle d’ajustement : %6. %7</translation>
+        <translation>%1 Efficacité %2, bruit de fond %3 par seconde, temps mort %4&#xa0;µs (%5). Modèle d’ajustement&#xa0;: %6. %7</translation>
     </message>
     <message>
         <source>Number of counts:</source>
-        <translation>Nombre de comptages :</translation>
+        <translation>Nombre de comptages&#xa0;:</translation>
     </message>
     <message>
         <source>Events reaching the counter (per second):</source>
-        <translation>Événements atteignant le compteur (par seconde) :</translation>
+        <translation>Événements atteignant le compteur (par seconde)&#xa0;:</translation>
     </message>
     <message>
         <source>Each count lasts (s):</source>
-        <translation>Durée de chaque comptage (s) :</translation>
+        <translation>Durée de chaque comptage (s)&#xa0;:</translation>
     </message>
     <message>
         <source>Count again and again</source>
@@ -826,20 +826,20 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?</source>
-        <translation>Une source de longue vie comptée pendant la même durée, encore et encore : les coups se dispersent-ils comme le dit la loi de Poisson ?</translation>
+        <translation>Une source de longue vie comptée pendant la même durée, encore et encore&#xa0;: les coups se dispersent-ils comme le dit la loi de Poisson&#xa0;?</translation>
     </message>
     <message>
         <source>%1 counts: mean %2, variance %3.
 Index of dispersion D = variance / mean = %4; χ² = (N − 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).
 For Poisson counts D is near 1; a counter&apos;s dead time makes it smaller.</source>
         <extracomment>%1 the number of counts, %2 their mean, %3 their variance, %4 the index of dispersion, %5 the chi-square, %6 its degrees of freedom, %7 the p-value.</extracomment>
-        <translation>%1 comptages : moyenne %2, variance %3.
-Indice de dispersion D = variance / moyenne = %4 ; χ² = (N − 1) D = %5 pour %6 degrés de liberté, p = %7 (bilatéral).
-Pour des coups poissoniens, D est proche de 1 ; le temps mort d’un compteur le réduit.</translation>
+        <translation>%1 comptages&#xa0;: moyenne %2, variance %3.
+Indice de dispersion D = variance / moyenne = %4&#xa0;; χ² = (N − 1) D = %5 pour %6 degrés de liberté, p = %7 (bilatéral).
+Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compteur le réduit.</translation>
     </message>
     <message>
         <source>1 g of silver after %1 s in a neutron source</source>
-        <translation>1 g d’argent après %1 s dans une source de neutrons</translation>
+        <translation>1 g d’argent après %1&#xa0;s dans une source de neutrons</translation>
     </message>
     <message>
         <source>Counts in an interval</source>
@@ -2056,7 +2056,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The counts are not those of the chain counted, so the chain cannot be fitted to them.</source>
-        <translation>Les coups ne sont pas ceux de la chaîne comptée : la chaîne ne peut pas leur être ajustée.</translation>
+        <translation>Les coups ne sont pas ceux de la chaîne comptée&#xa0;: la chaîne ne peut pas leur être ajustée.</translation>
     </message>
     <message>
         <source>The number of counts must be a whole number from %1 to %2.</source>
@@ -2072,7 +2072,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>An interval would bring more than %1 counts; count for less time.</source>
-        <translation>Un intervalle apporterait plus de %1 coups ; comptez moins longtemps.</translation>
+        <translation>Un intervalle apporterait plus de %1 coups&#xa0;; comptez moins longtemps.</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,53 @@ www.example.org/atomdrift</translation>
     <message>
         <source>View:</source>
         <translation>Vue&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Parts of Atomdrift</source>
+        <translation>Parties d’Atomdrift</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Decay run</source>
+        <translation>Simulation de désintégration</translation>
+    </message>
+    <message>
+        <source>The runs could not be made: %1</source>
+        <translation>Les simulations n’ont pas pu être faites : %1</translation>
+    </message>
+    <message>
+        <source>Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.</source>
+        <translation>Les flèches déplacent le nucléide choisi, Ctrl et les flèches déplacent la carte, + et - zooment, Origine montre toute la carte, Entrée emmène le nucléide dans le laboratoire.</translation>
+    </message>
+    <message>
+        <source>Running the chain atom by atom...</source>
+        <translation>La chaîne se déroule atome par atome...</translation>
+    </message>
+    <message>
+        <source>The random run was cancelled.</source>
+        <translation>Le déroulement aléatoire a été annulé.</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Whole chart</source>
+        <translation>Carte entière</translation>
+    </message>
+    <message>
+        <source>Atoms of the first member:</source>
+        <translation>Atomes du premier membre :</translation>
     </message>
 </context>
 <context>

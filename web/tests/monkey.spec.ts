@@ -34,7 +34,7 @@ for (const [n, part] of parts.entries()) {
       const tag = await target.evaluate((e) => `${e.tagName}:${(e as HTMLInputElement).type ?? ''}`);
       if (tag.startsWith('SELECT')) {
         const options = await target.locator('option').evaluateAll((o) => o.map((x) => (x as HTMLOptionElement).value));
-        await target.selectOption(options[Math.floor(random() * options.length)]);
+        if (options.length) await target.selectOption(options[Math.floor(random() * options.length)]);
       } else if (tag === 'INPUT:text' || tag === 'INPUT:number') {
         if (await target.isEditable()) {
           await target.fill(typed[Math.floor(random() * typed.length)]);

@@ -39,6 +39,24 @@ export function alignSeries(series: ChartSeries[]): number[][] {
   return [xs, ...columns];
 }
 
+// A logarithmic axis has no place for 0 or below: such points become gaps (or are left out, on a
+// logarithmic x), so that uPlot never takes the logarithm of 0 for its range. A series with no
+// point left is dropped.
+export function logSafe(spec: ChartSpec): ChartSeries[] {
+  if (!spec.logX && !spec.logY) return spec.series;
+  const usable = (v: number) => Number.isFinite(v) && v > 0;
+  return spec.series.map((s) => {
+    const x: number[] = [];
+    const y: number[] = [];
+    for (let i = 0; i < s.x.length; ++i) {
+      if (spec.logX && !usable(s.x[i])) continue;
+      x.push(s.x[i]);
+      y.push(spec.logY && !usable(s.y[i]) ? (null as unknown as number) : s.y[i]);
+    }
+    return { ...s, x, y };
+  });
+}
+
 // What a screen reader tells of a chart, in the desktop's words: its titles, the number of
 // points, the first and the last.
 export function describeChart(spec: ChartSpec): string {
@@ -62,10 +80,23 @@ function decadeLabels(_: uPlot, splits: number[]): string[] {
   });
 }
 
-// Room beside the axis for its longest label.
-function labelRoom(_: uPlot, values: string[] | null): number {
-  const longest = values ? Math.max(0, ...values.map((v) => String(v).length)) : 0;
-  return Math.max(70, 7 * longest + 30);
+// Room beside the y axis for its longest label, worked out once from the data: a size that
+// followed the labels uPlot makes would change the splits, and they the labels, without end.
+function labelRoom(series: ChartSeries[], logY: boolean): number {
+  let low = Infinity;
+  let high = -Infinity;
+  for (const s of series)
+    for (let i = 0; i < s.y.length; ++i) {
+      const v = s.y[i];
+      if (v === null || !Number.isFinite(v) || (logY && v <= 0)) continue;
+      low = Math.min(low, v);
+      high = Math.max(high, v);
+    }
+  if (!Number.isFinite(low)) return 70;
+  const samples = logY
+    ? Array.from({ length: Math.floor(Math.log10(high)) - Math.floor(Math.log10(low)) + 2 }, (_, k) => significant(10 ** (Math.floor(Math.log10(low)) + k), 1))
+    : [low, high, (low + high) / 2, -Math.abs(high)].map((v) => significant(v, 4));
+  return Math.max(70, 7 * Math.max(...samples.map((t) => t.length)) + 30);
 }
 
 export class Chart {
@@ -86,6 +117,7 @@ export class Chart {
     this.host.replaceChildren();
     this.host.setAttribute('aria-label', spec.description ?? describeChart(spec));
     const { width, height } = this.size();
+    const series = logSafe(spec);
     const options: uPlot.Options = {
       title: spec.title,
       width,
@@ -95,7 +127,7 @@ export class Chart {
       scales: { x: spec.logX ? { time: false, distr: 3 } : { time: false }, y: spec.logY ? { distr: 3 } : {} },
       axes: [
         { label: spec.xTitle, stroke: '#000', grid: { show: false }, ...(spec.logX ? { values: decadeLabels } : {}) },
-        { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom, ...(spec.logY ? { values: decadeLabels } : {}) },
+        { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!spec.logY), ...(spec.logY ? { values: decadeLabels } : {}) },
       ],
       series: [
         {},
@@ -110,7 +142,7 @@ export class Chart {
         })),
       ],
     };
-    this.plot = new uPlot(options, alignSeries(spec.series) as uPlot.AlignedData, this.host);
+    this.plot = new uPlot(options, alignSeries(series) as uPlot.AlignedData, this.host);
   }
 
   redraw(): void {
