@@ -14,7 +14,7 @@ export interface ChartSeries {
   color?: string;
 }
 
-export interface ChartSpec {
+export interface ChartPlan {
   title: string;
   xTitle: string;
   yTitle: string;
@@ -42,16 +42,16 @@ export function alignSeries(series: ChartSeries[]): number[][] {
 // A logarithmic axis has no place for 0 or below: such points become gaps (or are left out, on a
 // logarithmic x), so that uPlot never takes the logarithm of 0 for its range. A series with no
 // point left is dropped.
-export function logSafe(spec: ChartSpec): ChartSeries[] {
-  if (!spec.logX && !spec.logY) return spec.series;
+export function logSafe(plan: ChartPlan): ChartSeries[] {
+  if (!plan.logX && !plan.logY) return plan.series;
   const usable = (v: number) => Number.isFinite(v) && v > 0;
-  return spec.series.map((s) => {
+  return plan.series.map((s) => {
     const x: number[] = [];
     const y: number[] = [];
     for (let i = 0; i < s.x.length; ++i) {
-      if (spec.logX && !usable(s.x[i])) continue;
+      if (plan.logX && !usable(s.x[i])) continue;
       x.push(s.x[i]);
-      y.push(spec.logY && !usable(s.y[i]) ? (null as unknown as number) : s.y[i]);
+      y.push(plan.logY && !usable(s.y[i]) ? (null as unknown as number) : s.y[i]);
     }
     return { ...s, x, y };
   });
@@ -59,11 +59,11 @@ export function logSafe(spec: ChartSpec): ChartSeries[] {
 
 // What a screen reader tells of a chart, in the desktop's words: its titles, the number of
 // points, the first and the last.
-export function describeChart(spec: ChartSpec): string {
-  const first = spec.series[0];
+export function describeChart(plan: ChartPlan): string {
+  const first = plan.series[0];
   const n = first ? first.x.length : 0;
   const point = (i: number) => `(${+first.x[i].toPrecision(6)}, ${+first.y[i].toPrecision(6)})`;
-  let text = tr('ChartViews', '%1. Y axis: %2. X axis: %3. %4 points', spec.title, spec.yTitle, spec.xTitle, n);
+  let text = tr('ChartViews', '%1. Y axis: %2. X axis: %3. %4 points', plan.title, plan.yTitle, plan.xTitle, n);
   if (n > 0) text += tr('ChartViews', ', from %1 to %2', point(0), point(n - 1));
   return text + '.';
 }
@@ -101,7 +101,7 @@ function labelRoom(series: ChartSeries[], logY: boolean): number {
 
 export class Chart {
   private plot: uPlot | null = null;
-  private spec: ChartSpec | null = null;
+  private plan: ChartPlan | null = null;
   private readonly observer: ResizeObserver;
 
   constructor(readonly host: HTMLElement) {
@@ -111,27 +111,27 @@ export class Chart {
     this.observer.observe(host);
   }
 
-  draw(spec: ChartSpec): void {
-    this.spec = spec;
+  draw(plan: ChartPlan): void {
+    this.plan = plan;
     this.plot?.destroy();
     this.host.replaceChildren();
-    this.host.setAttribute('aria-label', spec.description ?? describeChart(spec));
+    this.host.setAttribute('aria-label', plan.description ?? describeChart(plan));
     const { width, height } = this.size();
-    const series = logSafe(spec);
+    const series = logSafe(plan);
     const options: uPlot.Options = {
-      title: spec.title,
+      title: plan.title,
       width,
       height,
-      legend: { show: spec.series.length > 1 },
+      legend: { show: plan.series.length > 1 },
       cursor: { drag: { x: false, y: false } },
-      scales: { x: spec.logX ? { time: false, distr: 3 } : { time: false }, y: spec.logY ? { distr: 3 } : {} },
+      scales: { x: plan.logX ? { time: false, distr: 3 } : { time: false }, y: plan.logY ? { distr: 3 } : {} },
       axes: [
-        { label: spec.xTitle, stroke: '#000', grid: { show: false }, ...(spec.logX ? { values: decadeLabels } : {}) },
-        { label: spec.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!spec.logY), ...(spec.logY ? { values: decadeLabels } : {}) },
+        { label: plan.xTitle, stroke: '#000', grid: { show: false }, ...(plan.logX ? { values: decadeLabels } : {}) },
+        { label: plan.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!plan.logY), ...(plan.logY ? { values: decadeLabels } : {}) },
       ],
       series: [
         {},
-        ...spec.series.map((s, i) => ({
+        ...plan.series.map((s, i) => ({
           label: s.label,
           stroke: s.color ?? palette[i % palette.length],
           width: s.points ? 0 : s.width ?? 2,
@@ -146,7 +146,7 @@ export class Chart {
   }
 
   redraw(): void {
-    if (this.spec) this.draw(this.spec);
+    if (this.plan) this.draw(this.plan);
   }
 
   private size(): { width: number; height: number } {

@@ -386,9 +386,9 @@ class CountingPage implements Page {
     if (state.tab === 1) return showDatingPlot(this.chart);
     if (state.tab === 2) return showRepeatPlot(this.chart);
     const shown = this.rateShown();
-    const spec = rates(shown);
-    spec.description = tr(C, '%1. Across: %2; up: %3.', spec.title, spec.xTitle, spec.yTitle);
-    this.chart.draw(spec);
+    const plan = rates(shown);
+    plan.description = tr(C, '%1. Across: %2; up: %3.', plan.title, plan.xTitle, plan.yTitle);
+    this.chart.draw(plan);
     this.residualChart?.draw(residuals(shown, state.method));
   }
 

@@ -1,5 +1,5 @@
 // The counting lab's charts and the words of its results, built from what the model counted.
-import type { ChartSeries, ChartSpec } from '../core/chart';
+import type { ChartSeries, ChartPlan } from '../core/chart';
 import { tr } from '../core/i18n';
 import { significant, withUncertainty } from '../core/numbers';
 import { countingModel, type DatedAge, type Dating, type FitResult, type Interval, type ShownSeries } from './countingModel';
@@ -39,7 +39,7 @@ export function rateTitles(shown: RateShown): { title: string; xTitle: string; y
 }
 
 // The count rate of every interval with its √N range, the background band and the fit.
-export function rates(shown: RateShown): ChartSpec {
+export function rates(shown: RateShown): ChartPlan {
   const { starts, ends, counts, background } = shown.data;
   const titles = rateTitles(shown);
   const x: number[] = [], y: number[] = [], low: number[] = [], high: number[] = [], fitted: number[] = [];
@@ -74,7 +74,7 @@ export function rates(shown: RateShown): ChartSpec {
 
 // The fit's residuals in the units of the fit shown: the signed root of each interval's deviance
 // for the likelihood, Pearson's (n − μ)/√μ for least squares.
-export function residuals(shown: RateShown, method: number): ChartSpec {
+export function residuals(shown: RateShown, method: number): ChartPlan {
   const { starts, ends } = shown.data;
   const fit = shown.fit && shown.fit.fitted && shown.fit.residuals.length === starts.length ? shown.fit : null;
   const yTitle = !fit ? tr(C, '(counts \u2212 fit) / \u03C3') : method === 0 ? tr(C, '±√deviance') : '(n \u2212 \u03BC)/\u221A\u03BC';
@@ -123,7 +123,7 @@ export function rateText(counted: Interval): string {
 
 // Every age of every count of the dating sample against the counting time, side by side, with
 // the true age once shown.
-export function dating(datings: Dating[], trueAge: number | null): ChartSpec {
+export function dating(datings: Dating[], trueAge: number | null): ChartPlan {
   const colors = [countColor, '#aa5a00', modernColor];
   const lines: ChartSeries[] = [];
   let shortest = Infinity, longest = 0;
@@ -144,9 +144,9 @@ export function dating(datings: Dating[], trueAge: number | null): ChartSpec {
 // How often each count came, in bins of a whole number of counts (one a count while they are
 // few), with the Poisson distribution of their mean and its Gaussian approximation, both scaled
 // to the number of counts.
-export function repeats(counts: Float64Array, mean: number): ChartSpec {
-  const spec: ChartSpec = { title: tr(C, 'Repeat counts'), xTitle: tr(C, 'Counts in an interval'), yTitle: tr(C, 'How often'), series: [] };
-  if (counts.length === 0) return spec;
+export function repeats(counts: Float64Array, mean: number): ChartPlan {
+  const plan: ChartPlan = { title: tr(C, 'Repeat counts'), xTitle: tr(C, 'Counts in an interval'), yTitle: tr(C, 'How often'), series: [] };
+  if (counts.length === 0) return plan;
   let low = Infinity, high = -Infinity;
   for (const c of counts) { low = Math.min(low, c); high = Math.max(high, c); }
   const span = high - low + 1;
@@ -170,11 +170,11 @@ export function repeats(counts: Float64Array, mean: number): ChartSpec {
     gx.push(at(j));
     gy.push(counts.length * bin * m.countingGaussianApproximation(at(j), mean));
   }
-  spec.series = [
+  plan.series = [
     series(tr(C, 'Counted'), heights.map((_, b) => at(b * perBin)).concat(at(heights.length * perBin)), heights.concat(heights[heights.length - 1]),
       { steps: true, color: countColor, width: 1 }),
     series(tr(C, 'Poisson'), centres, poisson, { points: true, color: fitColor }),
     series(tr(C, 'Gaussian approximation'), gx, gy, { color: modernColor }),
   ];
-  return spec;
+  return plan;
 }

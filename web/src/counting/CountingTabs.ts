@@ -70,9 +70,9 @@ export function datingText(): string {
 }
 
 export function showDatingPlot(chart: Chart): void {
-  const spec = dating(state.datings, state.ageShown && state.datingSample ? state.datingSample.age : null);
-  spec.description = tr(C, '%1. Across: %2; up: %3.', spec.title, spec.xTitle, spec.yTitle);
-  chart.draw(spec);
+  const plan = dating(state.datings, state.ageShown && state.datingSample ? state.datingSample.age : null);
+  plan.description = tr(C, '%1. Across: %2; up: %3.', plan.title, plan.xTitle, plan.yTitle);
+  chart.draw(plan);
 }
 
 // A long-lived source counted for the same time, again and again, through the detector's dead time.
@@ -106,9 +106,9 @@ function repeatText(): string {
 
 export function showRepeatPlot(chart: Chart): void {
   const d = countingModel().countingRepeatResult();
-  const spec = repeats(d.counts, d.mean);
-  spec.description = tr(C, '%1. Across: %2; up: %3.', spec.title, spec.xTitle, spec.yTitle);
-  chart.draw(spec);
+  const plan = repeats(d.counts, d.mean);
+  plan.description = tr(C, '%1. Across: %2; up: %3.', plan.title, plan.xTitle, plan.yTitle);
+  chart.draw(plan);
 }
 
 // The worksheet: what was counted, the count rate (the chart, printed beside it), the fit and

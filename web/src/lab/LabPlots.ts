@@ -1,6 +1,6 @@
 // The nuclide lab's chart and words, built from the run's values: atoms, activities or the
 // activity ratio of a daughter, a random run with its exact solution thin and pale beside it.
-import type { ChartSeries, ChartSpec } from '../core/chart';
+import type { ChartSeries, ChartPlan } from '../core/chart';
 import { tr } from '../core/i18n';
 import { significant } from '../core/numbers';
 import { durationText, labModel, unitText, type LabChain, type LabSeries } from './labModel';
@@ -72,24 +72,24 @@ function scaled(values: ArrayLike<number>, per: number): number[] {
   return Array.from(values, (v) => v / per);
 }
 
-// The chart spec of the view; without a run, a prompt to run the chain.
-export function labPlot(run: LabSeries | null, chain: LabChain | null, logarithmicGrid: boolean, view: LabView): ChartSpec {
+// The chart plan of the view; without a run, a prompt to run the chain.
+export function labPlot(run: LabSeries | null, chain: LabChain | null, logarithmicGrid: boolean, view: LabView): ChartPlan {
   if (!run || !chain) {
     const title = tr(L, 'Press Exact or Random to run the chain');
     return { title, xTitle: '', yTitle: '', series: [], description: title }; // no logarithmic axis without values
   }
-  const spec: ChartSpec = { title: '', xTitle: tr(L, 't [%1]', unitText(labModel().labUnitNames()[run.unit])), yTitle: '', series: [], logY: view.logY, logX: logarithmicGrid };
+  const plan: ChartPlan = { title: '', xTitle: tr(L, 't [%1]', unitText(labModel().labUnitNames()[run.unit])), yTitle: '', series: [], logY: view.logY, logX: logarithmicGrid };
   const symbol = (i: number) => chain.members[i].symbol;
   const adder = new SeriesAdder(run, logarithmicGrid, view.logY);
   switch (view.kind) {
     case ViewKind.Ratio: {
       const d = view.daughter, u = view.over;
       if (d <= 0 || d >= chain.members.length || u < 0 || u >= d) {
-        spec.title = tr(L, 'No radioactive daughter to compare with its parent');
+        plan.title = tr(L, 'No radioactive daughter to compare with its parent');
         break;
       }
-      spec.title = tr(L, 'Activity of %1 over that of %2', symbol(d), symbol(u));
-      spec.yTitle = tr(L, 'A(%1) / A(%2)', symbol(d), symbol(u));
+      plan.title = tr(L, 'Activity of %1 over that of %2', symbol(d), symbol(u));
+      plan.yTitle = tr(L, 'A(%1) / A(%2)', symbol(d), symbol(u));
       const ratio = labModel().labRatio(d, u);
       if (ratio) adder.add(tr(L, 'Ratio'), memberColor(d), ratio.own, ratio.exact);
       const eq = labModel().labEquilibrium(d, u);
@@ -99,8 +99,8 @@ export function labPlot(run: LabSeries | null, chain: LabChain | null, logarithm
     case ViewKind.Activity: {
       const units = labModel().labActivityUnits();
       const per = units.per[view.activityUnit] ?? 1;
-      spec.title = tr(L, 'Activity of every member');
-      spec.yTitle = tr(L, 'A(t) [%1]', units.names[view.activityUnit] ?? 'Bq');
+      plan.title = tr(L, 'Activity of every member');
+      plan.yTitle = tr(L, 'A(t) [%1]', units.names[view.activityUnit] ?? 'Bq');
       chain.members.forEach((member, i) => {
         if (!member.stable)
           adder.add(symbol(i), memberColor(i), scaled(run.activity[i], per), run.exact_activity && scaled(run.exact_activity[i], per));
@@ -109,22 +109,22 @@ export function labPlot(run: LabSeries | null, chain: LabChain | null, logarithm
       break;
     }
     case ViewKind.Atoms:
-      spec.title = tr(L, 'Atoms of every member');
-      spec.yTitle = 'N(t)';
+      plan.title = tr(L, 'Atoms of every member');
+      plan.yTitle = 'N(t)';
       chain.members.forEach((_, i) => adder.add(symbol(i), memberColor(i), run.atoms[i], run.exact_atoms?.[i]));
       break;
   }
-  spec.series = adder.series;
-  spec.description = labDescription(spec, run);
-  return spec;
+  plan.series = adder.series;
+  plan.description = labDescription(plan, run);
+  return plan;
 }
 
 // What a screen reader says of the chart.
-export function labDescription(spec: ChartSpec, run: LabSeries | null): string {
-  if (!run) return spec.title;
+export function labDescription(plan: ChartPlan, run: LabSeries | null): string {
+  if (!run) return plan.title;
   const times = run.times;
-  return tr(L, '%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.', spec.title, spec.xTitle, spec.yTitle,
-    spec.logY ? tr(L, ', logarithmic') : '', spec.series.length, times.length,
+  return tr(L, '%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.', plan.title, plan.xTitle, plan.yTitle,
+    plan.logY ? tr(L, ', logarithmic') : '', plan.series.length, times.length,
     significant(times[times.length - 1], 6), unitText(labModel().labUnitNames()[run.unit]));
 }
 

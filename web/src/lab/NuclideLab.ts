@@ -508,9 +508,9 @@ class NuclideLabPage implements Page {
   private drawChart(): void {
     const host = document.getElementById('chartLab')!;
     const view = { kind: state.view, logY: state.logY, activityUnit: state.activityUnit, daughter: state.daughter, over: state.over };
-    const spec = labPlot(state.ran ? lab().labSeries() : null, state.ran?.chain ?? null, state.ran?.logarithmic ?? false, view);
+    const plan = labPlot(state.ran ? lab().labSeries() : null, state.ran?.chain ?? null, state.ran?.logarithmic ?? false, view);
     host.setAttribute('tabindex', '0');
-    new Chart(host).draw(spec);
+    new Chart(host).draw(plan);
   }
 }
 

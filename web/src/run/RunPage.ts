@@ -1,6 +1,6 @@
 // The decay run: the main window's entries, the deterministic and the random run, the four views
 // with the large graph, the data file, and the title, introduction, references and quiz texts.
-import { Chart, type ChartSpec } from '../core/chart';
+import { Chart, type ChartPlan } from '../core/chart';
 import { announce, button, element, field } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, tr, trText } from '../core/i18n';
@@ -70,12 +70,12 @@ function viewTitles(view: View): { title: string; y: string; x: string } {
 }
 
 // The chart of one view as the desktop draws it; the return map has its points and y = x.
-export function viewSpec(view: View, large = false): ChartSpec {
+export function viewPlan(view: View, large = false): ChartPlan {
   const { x, y } = runModel().viewSeries(view);
   const titles = viewTitles(view);
   if (large && view === View.Decayed) titles.y = tr('Form1', 'Atoms');
   if (large && view === View.NextVsNow) titles.title = tr('larggraf', 'N(t+1) vs. N(t) (Blue line: y=x)');
-  const series: ChartSpec['series'] = [{ label: titles.y, x, y, points: view === View.NextVsNow }];
+  const series: ChartPlan['series'] = [{ label: titles.y, x, y, points: view === View.NextVsNow }];
   if (view === View.NextVsNow) series.push({ label: 'y = x', x, y: x, color: '#0000ff' });
   return { title: titles.title, xTitle: titles.x, yTitle: titles.y, series };
 }
@@ -211,7 +211,7 @@ class RunPage implements Page {
       const host = element('div', { id: 'MSChart1', tabindex: 0, title: tr(C, 'Click here to see more graph') });
       graph.append(host);
       const chart = new Chart(host);
-      chart.draw(viewSpec(state.view));
+      chart.draw(viewPlan(state.view));
       // A click (or Enter) on the chart goes on to the next view, as on the desktop.
       const cycle = () => {
         state.cycle = (state.cycle + 1) % 4;
@@ -262,7 +262,7 @@ class RunPage implements Page {
       button('command4', tr(L, 'Main form'), () => this.go('main'), { 'data-first': true }));
     this.root.replaceChildren(element('section', { id: 'larggraf', 'aria-labelledby': 'largHeading' },
       element('h1', { id: 'largHeading', class: 'visually-hidden' }, tr(C, 'Graph')), host, buttons));
-    new Chart(host).draw(viewSpec(state.largeView, true));
+    new Chart(host).draw(viewPlan(state.largeView, true));
   }
 
   private introduction(): void {
