@@ -230,7 +230,6 @@ test('the page works at 360 px and every control has a name', async ({ page }) =
     .filter((e) => !(e.getAttribute('aria-label') || e.textContent?.trim() || document.querySelector(`label[for="${e.id}"]`)))
     .map((e) => e.id));
   expect(unnamed).toEqual([]);
-  await page.screenshot({ path: '/tmp/cnt/narrow.png', fullPage: true });
 });
 
 test('the printed worksheet shows the entries, the count rate, the fit and the questions, not the controls', async ({ page }) => {

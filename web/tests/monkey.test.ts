@@ -25,8 +25,6 @@ for (const [n, part] of parts.entries()) {
     page.on('filechooser', () => { /* the chooser is left unanswered, as a user who cancels */ });
     await openPart(page, part);
     test.skip((await page.locator(`#nav${part}`).count()) === 0, 'part not in this build');
-    // The nuclide lab's logarithmic activity view can still fail inside the chart (RangeError).
-    test.fixme(part === 'nuclides', 'the nuclide lab\'s logarithmic activity view fails inside the chart');
     const random = generator(20261207 + n);
     for (let step = 0; step < 100; ++step) {
       const targets = page.locator(`main button:enabled:visible, main input:enabled:visible, main select:enabled:visible, #cboLanguage`);

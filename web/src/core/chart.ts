@@ -80,6 +80,25 @@ function decadeLabels(_: uPlot, splits: number[]): string[] {
   });
 }
 
+// The ticks of a logarithmic axis: 1, 2, ..., 9 times each power of ten within the scale, or
+// over many decades the powers alone. Each is written as its decimal literal, so that a tick is
+// the double nearest its power of ten and the labels above find it. (uPlot's own log splits step
+// by adding and rounding to a decimal place, which over scales reaching below 1e-12 can round a
+// tick to 0 and never end.)
+export function decadeSplits(_: uPlot, _axis: number, min: number, max: number): number[] {
+  if (!(min > 0) || !(max >= min) || !Number.isFinite(max)) return [];
+  const low = Math.floor(Math.log10(min));
+  const high = Math.ceil(Math.log10(max));
+  const steps = high - low > 12 ? [1] : [1, 2, 3, 4, 5, 6, 7, 8, 9];
+  const splits: number[] = [];
+  for (let power = low; power <= high; ++power)
+    for (const k of steps) {
+      const v = Number(`${k}e${power}`);
+      if (v >= min * (1 - 1e-12) && v <= max * (1 + 1e-12)) splits.push(v);
+    }
+  return splits;
+}
+
 // Room beside the y axis for its longest label, worked out once from the data: a size that
 // followed the labels uPlot makes would change the splits, and they the labels, without end.
 function labelRoom(series: ChartSeries[], logY: boolean): number {
@@ -98,6 +117,10 @@ function labelRoom(series: ChartSeries[], logY: boolean): number {
     : [low, high, (low + high) / 2, -Math.abs(high)].map((v) => significant(v, 4));
   return Math.max(70, 7 * Math.max(...samples.map((t) => t.length)) + 30);
 }
+
+// A logarithmic axis ticks every split and names those decadeLabels chooses; uPlot's own filter
+// would thin the names a second time.
+const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
 
 export class Chart {
   private plot: uPlot | null = null;
@@ -126,8 +149,8 @@ export class Chart {
       cursor: { drag: { x: false, y: false } },
       scales: { x: plan.logX ? { time: false, distr: 3 } : { time: false }, y: plan.logY ? { distr: 3 } : {} },
       axes: [
-        { label: plan.xTitle, stroke: '#000', grid: { show: false }, ...(plan.logX ? { values: decadeLabels } : {}) },
-        { label: plan.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!plan.logY), ...(plan.logY ? { values: decadeLabels } : {}) },
+        { label: plan.xTitle, stroke: '#000', grid: { show: false }, ...(plan.logX ? logAxis : {}) },
+        { label: plan.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!plan.logY), ...(plan.logY ? logAxis : {}) },
       ],
       series: [
         {},
