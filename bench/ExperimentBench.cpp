@@ -1,6 +1,7 @@
 // The class experiment: a class of 1000 runs, 100 runs of the worst case (32767 atoms that never
 // decay, 3000 steps: 9.8 G draws) on every core, and the statistics and chart of 1000 runs
 // (QT_QPA_PLATFORM=offscreen on a machine without a display).
+#include "model/DecayDraws.h"
 #include "model/EnsembleStats.h"
 #include "ui/charts/PlotChart.h"
 #include "ui/experiment/ExperimentPlots.h"
@@ -35,6 +36,19 @@ void WorstCase100Runs(benchmark::State& bench)
     bench.counters["draws/s"] = benchmark::Counter(100 * 32767.0 * 3000, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(WorstCase100Runs)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same runs with the whole program held to one counting loop (0 generic, 1 AVX2, 2 AVX-512).
+void WorstCase100RunsOnLoop(benchmark::State& bench)
+{
+    const auto fastest = decay::DecayDraws::preferred();
+    if (!decay::DecayDraws::prefer(static_cast<decay::DecayDraws::Isa>(bench.range(0)))) {
+        bench.SkipWithError("not supported here");
+        return;
+    }
+    WorstCase100Runs(bench);
+    decay::DecayDraws::prefer(fastest);
+}
+BENCHMARK(WorstCase100RunsOnLoop)->Arg(0)->Arg(1)->Arg(2)->ArgName("isa")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The statistics of 1000 runs and their chart (100 of them drawn, the class mean, both bands and
 // the theory) painted at the window's size; of 100 steps as above, and of 3000.

@@ -3,6 +3,7 @@
 #include "SplitMix64.h"
 #include "Xoshiro128Plus.h"
 
+#include <atomic>
 #include <cmath>
 
 namespace decay {
@@ -46,6 +47,12 @@ std::int32_t count(Kernel kernel, std::uint32_t* state, std::int32_t atoms, std:
     return limit == 0 ? 0 : decays;
 }
 
+std::atomic<DecayDraws::Isa>& chosenIsa()
+{
+    static std::atomic<DecayDraws::Isa> isa{bestIsa()};
+    return isa;
+}
+
 } // namespace
 
 DecayDraws::DecayDraws(std::uint64_t seed)
@@ -78,10 +85,22 @@ bool DecayDraws::supported(Isa isa)
     return true;
 }
 
+DecayDraws::Isa DecayDraws::preferred()
+{
+    return chosenIsa().load(std::memory_order_relaxed);
+}
+
+bool DecayDraws::prefer(Isa isa)
+{
+    if (!supported(isa))
+        return false;
+    chosenIsa().store(isa, std::memory_order_relaxed);
+    return true;
+}
+
 std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit)
 {
-    static const Kernel kernel = kernelFor(bestIsa());
-    return count(kernel, m_state.data(), atoms, limit);
+    return count(kernelFor(preferred()), m_state.data(), atoms, limit);
 }
 
 std::int32_t DecayDraws::countDecays(std::int32_t atoms, std::uint32_t limit, Isa isa)

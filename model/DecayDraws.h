@@ -40,6 +40,12 @@ public:
 
     static bool supported(Isa isa);
 
+    // The loop that countDecays(atoms, limit) uses, in every thread: the fastest supported one
+    // unless prefer() chose another, which benchmarks do to set the loops side by side. prefer()
+    // keeps the choice and returns false for an instruction set the processor lacks.
+    static Isa preferred();
+    static bool prefer(Isa isa);
+
     // The four draws k of the next round of generator `lane` (0..kLanes-1) alone, in the order
     // above, for outside test batteries; the other generators keep their state.
     std::array<std::uint32_t, 4> nextRound(int lane);
