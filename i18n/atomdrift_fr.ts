@@ -2789,7 +2789,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>Decay run</source>
@@ -2797,7 +2797,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The runs could not be made: %1</source>
-        <translation>Les simulations n’ont pas pu être faites : %1</translation>
+        <translation>Les simulations n’ont pas pu être faites&#xa0;: %1</translation>
     </message>
     <message>
         <source>Arrows move the chosen nuclide, Ctrl and the arrows pan, + and - zoom, Home shows the whole chart, Enter takes the nuclide into the lab.</source>
@@ -2825,7 +2825,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Atoms of the first member:</source>
-        <translation>Atomes du premier membre :</translation>
+        <translation>Atomes du premier membre&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,22 @@ std::string numberText(double value)
     return significantDigits(value, 15);
 }
 
+int printedDigits(double value)
+{
+    const std::string text = significantDigits(value, 15);
+    int digits = 0;
+    bool leading = true;
+    for (char c : text) {
+        if (c == 'E')
+            break;
+        if (c >= '0' && c <= '9') {
+            leading = leading && c == '0';
+            digits += leading ? 0 : 1;
+        }
+    }
+    return std::max(digits, 1);
+}
+
 std::string significantDigits(double value, int digits)
 {
     std::string text = generalFormat(value, digits);

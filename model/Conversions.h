@@ -39,5 +39,8 @@ std::string numberText(double value);
 // At most `digits` significant digits (1 to 17), no trailing zeros, "." as decimal point, exponent
 // form ("4.463E+09") far from 1, whatever the user's locale.
 std::string significantDigits(double value, int digits);
+// The significant digits a value was printed with, leading zeros not counted: 65.932 has five,
+// 4.463 four, 1600 four, 0.0017 two; at least one.
+int printedDigits(double value);
 
 } // namespace decay

@@ -1,5 +1,6 @@
 #include "NuclideTable.h"
 
+#include "Conversions.h"
 #include "DecayModes.h"
 #include "Elements.h"
 #include "ParseDouble.h"
@@ -359,6 +360,34 @@ std::string Nuclide::mainMode() const
         if (!main || mode.percent > main->percent)
             main = &mode;
     return main ? main->code : std::string();
+}
+
+std::string_view Nuclide::shownUnit() const
+{
+    if (unit == "m")
+        return "min";
+    if (unit.size() == 2 && unit[1] == 'y')
+        return "y";
+    return unit;
+}
+
+std::string Nuclide::modesText() const
+{
+    std::string text;
+    for (const DecayMode& mode : modes) {
+        if (!text.empty())
+            text += ", ";
+        text += modeSymbol(mode.code);
+        const std::string share = significantDigits(mode.percent, 6) + " %";
+        switch (mode.relation) {
+        case Relation::Equal: text += ' ' + share; break;
+        case Relation::About: text += " ~" + share; break;
+        case Relation::Below: text += " < " + share; break;
+        case Relation::Above: text += " > " + share; break;
+        case Relation::Unknown: text += " ?"; break;
+        }
+    }
+    return text;
 }
 
 const Nuclide* NuclideTable::find(std::string_view symbol) const

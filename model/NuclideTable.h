@@ -66,6 +66,11 @@ struct Nuclide {
     double molarMass() const { return a + massExcess / kAtomicMassUnitKeV; }
     // The largest of the modes with an intensity, "" for a stable nuclide.
     std::string mainMode() const;
+    // The unit the half-life is shown in: the evaluation's own, but years for its thousands and
+    // millions of years ("Gy" is the gray to a student) and "min" for its "m".
+    std::string_view shownUnit() const;
+    // The modes with their shares: "α 100 %, SF 5.44E-05 %"; those without a share as "2β⁻ ?".
+    std::string modesText() const;
 };
 
 // The hand-kept feeding of an isomer: `percent` of all decays of `parent` by `mode` end in the

@@ -1,5 +1,6 @@
 #include "ShippedTable.h"
 #include "model/Chain.h"
+#include "model/Conversions.h"
 #include "model/DecayModes.h"
 #include "model/TableChain.h"
 
@@ -88,6 +89,34 @@ TEST(NuclideTable, TakesTheEvaluationsPrintedValues)
 
 // AME2020 atomic masses (M. Wang et al., Chin. Phys. C 45, 030003 (2021)), in u; C-12 is 12 by
 // definition. The mass excess turned back into a mass gives them to 1e-9 u.
+// The texts the lab's tables show, from the same lines: modes with their printed shares, the unit
+// a student reads, and the digits the evaluation gave.
+TEST(NuclideTable, ShowsModesUnitsAndDigitsAsPrinted)
+{
+    const struct {
+        const char* symbol;
+        const char* modes;
+        const char* unit;
+        int digits;
+    } cases[] = {
+        {"U-238", "α 100 %, SF 5.44E-05 %, 2β⁻ 2.2E-10 %", "y", 4},
+        {"Tc-99m", "IT ~100 %, β⁻ 0.0037 %", "h", 5},
+        {"Bi-212", "β⁻ 64.06 %, α 35.94 %, β⁻α ~0.014 %", "min", 4},
+        {"Po-212", "α 100 %", "ns", 4},
+        {"Bi-209", "α 100 %", "y", 3},
+    };
+    for (const auto& c : cases) {
+        const decay::Nuclide* nuclide = table().find(c.symbol);
+        ASSERT_NE(nuclide, nullptr) << c.symbol;
+        EXPECT_EQ(nuclide->modesText(), c.modes) << c.symbol;
+        EXPECT_EQ(nuclide->shownUnit(), c.unit) << c.symbol;
+        EXPECT_EQ(decay::printedDigits(nuclide->halfLifeValue), c.digits) << c.symbol;
+    }
+    EXPECT_EQ(decay::printedDigits(1600), 4);
+    EXPECT_EQ(decay::printedDigits(0.0037), 2);
+    EXPECT_EQ(decay::printedDigits(0), 1);
+}
+
 TEST(NuclideTable, MolarMassesAreTheAtomicMasses)
 {
     const std::vector<std::pair<const char*, double>> cases{

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "ui/charts/PlotChart.h"
-#include "model/ClassData.h"
-#include "model/EnsembleStats.h"
+#include "model/ExperimentPlot.h"
 
-enum class ExperimentView { Counts, LnCounts, HalfLives };
+using ExperimentView = decay::ExperimentView;
 
 // What the chart shows of a class (either may be missing): in the count views every run up to 100
 // (else 100 spread over the class), the class mean, the theory and the class's own data; in the

@@ -248,19 +248,7 @@ QString halfLifeText(const decay::Nuclide& nuclide, const std::function<QString(
 
 QString modesText(const decay::Nuclide& nuclide)
 {
-    QStringList parts;
-    for (const decay::DecayMode& mode : nuclide.modes) {
-        const QString symbol = QString::fromStdString(decay::modeSymbol(mode.code));
-        const QString share = QString::fromStdString(decay::significantDigits(mode.percent, 6)) + QStringLiteral(" %");
-        switch (mode.relation) {
-        case decay::Relation::Equal: parts.append(symbol + QLatin1Char(' ') + share); break;
-        case decay::Relation::About: parts.append(symbol + QStringLiteral(" ~") + share); break;
-        case decay::Relation::Below: parts.append(symbol + QStringLiteral(" < ") + share); break;
-        case decay::Relation::Above: parts.append(symbol + QStringLiteral(" > ") + share); break;
-        case decay::Relation::Unknown: parts.append(symbol + QStringLiteral(" ?")); break;
-        }
-    }
-    return parts.join(QStringLiteral(", "));
+    return QString::fromStdString(nuclide.modesText());
 }
 
 } // namespace chart

@@ -88,23 +88,6 @@ std::vector<double> scaled(std::span<const double> values, double per)
     return out;
 }
 
-// The significant digits a value was printed with: 65.932 has five, 4.463 four, 1600 four.
-int printedDigits(double value)
-{
-    const std::string text = decay::significantDigits(value, 15);
-    int digits = 0;
-    bool leading = true;
-    for (char c : text) {
-        if (c == 'E')
-            break;
-        if (c >= '0' && c <= '9') {
-            leading = leading && c == '0';
-            digits += leading ? 0 : 1;
-        }
-    }
-    return std::max(digits, 1);
-}
-
 } // namespace
 
 QColor LabPlots::memberColor(int member)
@@ -225,29 +208,17 @@ QString LabPlots::nuclideTitle(const decay::Nuclide& nuclide)
     return title;
 }
 
-// The unit a half-life is shown in: the evaluation's own, but years for its thousands and
-// millions of years ("Gy" is the gray to a student) and "min" for its "m".
-std::string_view LabPlots::shownUnit(const decay::Nuclide& nuclide)
-{
-    const std::string_view unit = nuclide.unit;
-    if (unit == "m")
-        return "min";
-    if (unit.size() == 2 && unit[1] == 'y')
-        return "y";
-    return unit;
-}
-
 QString LabPlots::halfLifeValue(const decay::Nuclide& nuclide)
 {
     if (nuclide.stable())
         return tr("stable");
-    const double shown = nuclide.halfLife / *decay::symbolSeconds(shownUnit(nuclide));
-    return numbers::significant(shown, printedDigits(nuclide.halfLifeValue));
+    const double shown = nuclide.halfLife / *decay::symbolSeconds(nuclide.shownUnit());
+    return numbers::significant(shown, decay::printedDigits(nuclide.halfLifeValue));
 }
 
 QString LabPlots::halfLifeUnit(const decay::Nuclide& nuclide)
 {
-    return nuclide.stable() ? QString() : unitText(shownUnit(nuclide));
+    return nuclide.stable() ? QString() : unitText(nuclide.shownUnit());
 }
 
 QString LabPlots::halfLifeSource(const decay::Nuclide& nuclide)

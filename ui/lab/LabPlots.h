@@ -40,7 +40,4 @@ public:
     // The value as the evaluation prints it, with its uncertainty and source, for a tool tip.
     static QString halfLifeSource(const decay::Nuclide& nuclide);
     static QColor memberColor(int member);
-
-private:
-    static std::string_view shownUnit(const decay::Nuclide& nuclide);
 };

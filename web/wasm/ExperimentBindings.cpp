@@ -8,6 +8,7 @@
 #include "model/Conversions.h"
 #include "model/Ensemble.h"
 #include "model/EnsembleStats.h"
+#include "model/ExperimentPlot.h"
 #include "model/Entries.h"
 #include "output/ExperimentFile.h"
 
@@ -199,138 +200,38 @@ val readClassData(const val& bytes, const std::string& point)
 
 // The chart's layers as the desktop's chart has them: names and titles as the English sources
 // of the context "ExperimentPlots", colours as CSS, each layer's lines as x and y arrays.
-
-constexpr int kMostRunsDrawn = 100;
-
-struct Line {
-    std::vector<double> x, y;
-};
-
-struct Layer {
-    std::string name;
-    std::string color;
-    double width = 1;
-    // or "band" (between its two lines), "points", "bars", "mark" (a vertical line at x from y[0] to y[1])
-    std::string kind = "lines";
-    std::vector<Line> lines;
-    double barWidth = 0;
-};
-
-std::string rgba(int red, int green, int blue, int alpha = 255)
+std::string cssColor(const decay::PlotColor& c)
 {
-    return "rgba(" + std::to_string(red) + ',' + std::to_string(green) + ',' + std::to_string(blue) + ','
-           + decay::numberText(alpha / 255.0) + ')';
+    return "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
+           + decay::numberText(c.alpha / 255.0) + ')';
 }
 
-// Points (t, values[t]), or (steps[i], values[i]) when steps are given.
-Line curve(std::vector<double> values, const std::vector<double>* steps = nullptr)
+const char* kindName(decay::PlotLayer::Kind kind)
 {
-    Line line{.x = {}, .y = std::move(values)};
-    for (std::size_t i = 0; i < line.y.size(); ++i)
-        line.x.push_back(steps ? (*steps)[i] : static_cast<double>(i));
-    return line;
-}
-
-// values + sign * by, never below 0: a count band ends at no atoms.
-Line offset(const std::vector<double>& values, const std::vector<double>& by, double sign)
-{
-    std::vector<double> shifted(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        shifted[i] = std::max(values[i] + sign * by[i], 0.0);
-    return curve(std::move(shifted));
-}
-
-Layer band(const char* name, const std::string& color, const std::vector<double>& centre, const std::vector<double>& sd)
-{
-    return {.name = name, .color = color, .kind = "band", .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
-}
-
-// The runs drawn: all up to 100, else 100 spread evenly over the class.
-std::vector<int> drawnRuns(int runs)
-{
-    std::vector<int> drawn;
-    const int count = std::min(runs, kMostRunsDrawn);
-    for (int i = 0; i < count; ++i)
-        drawn.push_back(static_cast<int>(static_cast<long long>(i) * runs / count));
-    return drawn;
-}
-
-std::vector<Layer> halfLifeLayers(const decay::EnsembleStats& s)
-{
-    const decay::Histogram h = decay::histogram(s.halvingTimes);
-    Layer bars{.name = "Measured half-lives", .color = rgba(90, 140, 220), .kind = "bars", .lines = {{}}, .barWidth = h.width};
-    int highest = 1;
-    for (std::size_t i = 0; i < h.counts.size(); ++i) {
-        bars.lines[0].x.push_back(h.low + (static_cast<double>(i) + 0.5) * h.width);
-        bars.lines[0].y.push_back(h.counts[i]);
-        highest = std::max(highest, h.counts[i]);
+    switch (kind) {
+    case decay::PlotLayer::Kind::Band: return "band";
+    case decay::PlotLayer::Kind::Points: return "points";
+    case decay::PlotLayer::Kind::Bars: return "bars";
+    case decay::PlotLayer::Kind::Mark: return "mark";
+    case decay::PlotLayer::Kind::Lines: break;
     }
-    std::vector<Layer> layers{bars};
-    const auto mark = [&](const char* name, const std::string& color, double at) {
-        if (std::isfinite(at))
-            layers.push_back({.name = name, .color = color, .width = 2.5, .kind = "mark", .lines = {{.x = {at, at}, .y = {0, double(highest)}}}});
-    };
-    mark("Class mean", rgba(230, 120, 0), s.halving.mean);
-    mark("ln 2 / −ln(1−q)", rgba(0, 130, 60), s.discreteHalfLife);
-    mark("ln 2 / r", rgba(200, 0, 90), s.continuousHalfLife);
-    return layers;
+    return "lines";
 }
 
-std::vector<Layer> countLayers(const decay::Ensemble& e, const decay::EnsembleStats& s, bool log)
-{
-    const auto values = [log](const std::vector<double>& v) { return log ? decay::logarithms(v) : v; };
-    std::vector<Layer> layers;
-    if (!log) {
-        layers.push_back(band("Binomial ±1σ", rgba(0, 150, 70, 50), s.expectation, s.binomialSd));
-        layers.push_back(band("Class ±1σ", rgba(240, 140, 0, 60), s.mean, s.sd));
-    }
-    Layer runs{.name = "Runs", .color = rgba(40, 80, 200, 45), .width = 1};
-    for (int run : drawnRuns(e.params.runs)) {
-        const auto counts = e.run(run);
-        runs.lines.push_back(curve(values({counts.begin(), counts.end()})));
-    }
-    layers.push_back(std::move(runs));
-    layers.push_back({.name = "Class mean", .color = rgba(230, 120, 0), .width = 2.5, .lines = {curve(values(s.mean))}});
-    layers.push_back({.name = "Expectation N0·(1−q)^t", .color = rgba(0, 130, 60), .width = 2, .lines = {curve(values(s.expectation))}});
-    layers.push_back({.name = "Continuous law N0·e^(−r·t)", .color = rgba(200, 0, 90), .width = 2, .lines = {curve(values(s.continuous))}});
-    if (log) {
-        const double last = e.params.lastStep;
-        layers.push_back({.name = "Fitted line", .color = rgba(0, 0, 0), .width = 1.5,
-                          .lines = {{.x = {0, last}, .y = {s.meanIntercept, s.meanIntercept + s.meanSlope * last}}}});
-    }
-    return layers;
-}
-
-void addClassData(std::vector<Layer>& layers, const decay::ClassData& data, const decay::DecayFit* fit, bool log)
-{
-    Layer points{.name = "Class data", .color = rgba(60, 60, 60), .width = 1, .kind = "points"};
-    if (log)
-        points.lines.push_back(curve(decay::logarithms(decay::meanCounts(data)), &data.steps));
-    else
-        for (const auto& group : data.counts)
-            points.lines.push_back(curve(group, &data.steps));
-    layers.push_back(std::move(points));
-    if (fit) {
-        const auto fitted = decay::fittedCounts(*fit, data.steps);
-        layers.push_back({.name = "Class data fit", .color = rgba(60, 60, 60), .width = 1.5,
-                          .lines = {curve(log ? decay::logarithms(fitted) : fitted, &data.steps)}});
-    }
-}
-
-val layerValue(const Layer& layer)
+val layerValue(const decay::PlotLayer& layer)
 {
     val lines = val::array();
-    for (const Line& line : layer.lines) {
+    for (const decay::PlotLine& line : layer.lines) {
         val item = val::object();
         item.set("x", numbers(std::span<const double>(line.x)));
         item.set("y", numbers(std::span<const double>(line.y)));
         lines.call<void>("push", item);
     }
     val result = val::object();
-    result.set("name", layer.name);
-    result.set("color", layer.color);
+    result.set("name", std::string(layer.name));
+    result.set("color", cssColor(layer.color));
     result.set("width", layer.width);
-    result.set("kind", layer.kind);
+    result.set("kind", std::string(kindName(layer.kind)));
     result.set("barWidth", layer.barWidth);
     result.set("lines", lines);
     return result;
@@ -340,26 +241,16 @@ val layerValue(const Layer& layer)
 val experimentPlot(int view)
 {
     const Experiment& state = experiment();
-    const bool log = view == 1;
-    std::vector<Layer> layers;
+    const auto shown = view == 2 ? decay::ExperimentView::HalfLives : view == 1 ? decay::ExperimentView::LnCounts : decay::ExperimentView::Counts;
+    const decay::ExperimentPlot plot = decay::plotExperiment(shown, state.ensemble ? &*state.ensemble : nullptr,
+                                                             state.stats ? &*state.stats : nullptr, state.data ? &*state.data : nullptr,
+                                                             state.fit ? &*state.fit : nullptr);
     val result = val::object();
-    if (view == 2) {
-        result.set("title", std::string("Half-lives where N first falls to N0/2"));
-        result.set("xTitle", std::string("Half-life (steps)"));
-        result.set("yTitle", std::string("Runs"));
-        if (state.stats)
-            layers = halfLifeLayers(*state.stats);
-    } else {
-        result.set("title", std::string(log ? "ln N(t) of the class" : "Atoms left in each run"));
-        result.set("xTitle", std::string("Step t"));
-        result.set("yTitle", std::string(log ? "ln N" : "Atoms N(t)"));
-        if (state.ensemble)
-            layers = countLayers(*state.ensemble, *state.stats, log);
-        if (state.data)
-            addClassData(layers, *state.data, state.fit ? &*state.fit : nullptr, log);
-    }
+    result.set("title", std::string(plot.title));
+    result.set("xTitle", std::string(plot.xTitle));
+    result.set("yTitle", std::string(plot.yTitle));
     val items = val::array();
-    for (const Layer& layer : layers)
+    for (const decay::PlotLayer& layer : plot.layers)
         items.call<void>("push", layerValue(layer));
     result.set("layers", items);
     return result;

@@ -65,35 +65,6 @@ template <class T, std::size_t N> T chosen(const std::array<T, N>& items, int in
     return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
 }
 
-// The significant digits a value was printed with: 65.932 has five, 4.463 four, 1600 four.
-int printedDigits(double value)
-{
-    const std::string text = decay::significantDigits(value, 15);
-    int digits = 0;
-    bool leading = true;
-    for (char c : text) {
-        if (c == 'E')
-            break;
-        if (c >= '0' && c <= '9') {
-            leading = leading && c == '0';
-            digits += leading ? 0 : 1;
-        }
-    }
-    return std::max(digits, 1);
-}
-
-// The unit a half-life is shown in: the evaluation's own, but years for its thousands and
-// millions of years ("Gy" is the gray to a student) and "min" for its "m".
-std::string shownUnit(const decay::Nuclide& nuclide)
-{
-    const std::string& unit = nuclide.unit;
-    if (unit == "m")
-        return "min";
-    if (unit.size() == 2 && unit[1] == 'y')
-        return "y";
-    return unit;
-}
-
 const char* relationSign(decay::Relation relation)
 {
     switch (relation) {
@@ -104,26 +75,6 @@ const char* relationSign(decay::Relation relation)
     case decay::Relation::Equal: break;
     }
     return "";
-}
-
-// The modes with their shares: "α 100 %, SF 5.44E-05 %"; those without a share as "2β⁻ ?".
-std::string modesText(const decay::Nuclide& nuclide)
-{
-    std::string text;
-    for (const decay::DecayMode& mode : nuclide.modes) {
-        if (!text.empty())
-            text += ", ";
-        text += decay::modeSymbol(mode.code);
-        const std::string share = decay::significantDigits(mode.percent, 6) + " %";
-        switch (mode.relation) {
-        case decay::Relation::Equal: text += ' ' + share; break;
-        case decay::Relation::About: text += " ~" + share; break;
-        case decay::Relation::Below: text += " < " + share; break;
-        case decay::Relation::Above: text += " > " + share; break;
-        case decay::Relation::Unknown: text += " ?"; break;
-        }
-    }
-    return text;
 }
 
 // One nuclide as the lab's members table and the chart's tool tip show it; the texts that need
@@ -147,13 +98,13 @@ val nuclideObject(const decay::Nuclide& nuclide)
     result.set("estimated", nuclide.halfLifeEstimated);
     result.set("spinParity", nuclide.spinParity);
     result.set("source", nuclide.source);
-    result.set("modes", modesText(nuclide));
+    result.set("modes", nuclide.modesText());
     result.set("mainMode", nuclide.mainMode());
     if (!nuclide.stable()) {
-        const std::string unit = shownUnit(nuclide);
+        const std::string unit(nuclide.shownUnit());
         result.set("shownUnit", unit);
         result.set("shownValue", nuclide.halfLife / decay::symbolSeconds(unit).value_or(1));
-        result.set("shownDigits", printedDigits(nuclide.halfLifeValue));
+        result.set("shownDigits", decay::printedDigits(nuclide.halfLifeValue));
     }
     return result;
 }
