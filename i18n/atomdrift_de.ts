@@ -2074,6 +2074,14 @@ www.example.org/atomdrift</translation>
         <source>An interval would bring more than %1 counts; count for less time.</source>
         <translation>Ein Intervall brächte mehr als %1 Impulse; zählen Sie kürzer.</translation>
     </message>
+    <message>
+        <source>One nuclide</source>
+        <translation>Ein Nuklid</translation>
+    </message>
+    <message>
+        <source>Two nuclides</source>
+        <translation>Zwei Nuklide</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>

@@ -2074,6 +2074,14 @@ www.example.org/atomdrift</translation>
         <source>An interval would bring more than %1 counts; count for less time.</source>
         <translation>Un intervalo traería más de %1 cuentas; cuente durante menos tiempo.</translation>
     </message>
+    <message>
+        <source>One nuclide</source>
+        <translation>Un núclido</translation>
+    </message>
+    <message>
+        <source>Two nuclides</source>
+        <translation>Dos núclidos</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>

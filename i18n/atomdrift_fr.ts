@@ -2074,6 +2074,14 @@ www.example.org/atomdrift</translation>
         <source>An interval would bring more than %1 counts; count for less time.</source>
         <translation>Un intervalle apporterait plus de %1 coups&#xa0;; comptez moins longtemps.</translation>
     </message>
+    <message>
+        <source>One nuclide</source>
+        <translation>Un nucléide</translation>
+    </message>
+    <message>
+        <source>Two nuclides</source>
+        <translation>Deux nucléides</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>

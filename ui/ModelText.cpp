@@ -83,6 +83,8 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "A half-life needs the counts of two intervals or more."),
     QT_TRANSLATE_NOOP("ModelText", "Poisson maximum likelihood"),
     QT_TRANSLATE_NOOP("ModelText", "Weighted least squares on the counts"),
+    QT_TRANSLATE_NOOP("ModelText", "One nuclide"),
+    QT_TRANSLATE_NOOP("ModelText", "Two nuclides"),
     QT_TRANSLATE_NOOP("ModelText", "The chain counted"),
     QT_TRANSLATE_NOOP("ModelText", "The counts show no decay that a half-life could be fitted to."),
     QT_TRANSLATE_NOOP("ModelText", "The counts are too few for a half-life: its uncertainty would exceed it."),

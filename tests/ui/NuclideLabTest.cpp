@@ -282,7 +282,7 @@ private slots:
     }
 
     // Under the German translation the nuclide names, the model's refusals, the counter's among
-    // them, and the equilibrium in words come out German.
+    // them, its fit models and the equilibrium in words come out German.
     void speaksTheTranslation()
     {
         QTranslator german;
@@ -299,6 +299,9 @@ private slots:
         w.cmdExact->click();
         QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));
         CountingLab& counting = m_program->windows.countingLab();
+        QCOMPARE(counting.cboFitModel->itemText(0), QStringLiteral("Ein Nuklid"));
+        QCOMPARE(counting.cboFitModel->itemText(1), QStringLiteral("Zwei Nuklide"));
+        QCOMPARE(counting.cboFitModel->itemText(2), QStringLiteral("Die gezählte Zerfallsreihe"));
         counting.txtBackground->setText(QStringLiteral("-1"));
         counting.cmdBackground->click();
         QCOMPARE(m_program->platform.errors.last(), QStringLiteral("Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von 0 bis 1 \u00D7 10\u2079 sein."));
