@@ -283,22 +283,23 @@ std::int64_t totalCounts()
 }
 
 // Each way of counting on gives the counts it recorded, for the clicks and the lamp.
-double advanceStep()
+template <class Advance> double countsOf(Advance advance)
 {
     if (!lab().counter)
         return 0;
     const std::int64_t before = totalCounts();
-    lab().counter->advanceStep();
+    advance(*lab().counter);
     return static_cast<double>(totalCounts() - before);
+}
+
+double advanceStep()
+{
+    return countsOf([](decay::Counter& counter) { counter.advanceStep(); });
 }
 
 double playTo(double seconds)
 {
-    if (!lab().counter)
-        return 0;
-    const std::int64_t before = totalCounts();
-    lab().counter->playTo(seconds);
-    return static_cast<double>(totalCounts() - before);
+    return countsOf([seconds](decay::Counter& counter) { counter.playTo(seconds); });
 }
 
 val interval(const decay::CountInterval& counted)

@@ -1,6 +1,7 @@
 // Charts on uPlot: lines or points over x, with titles as the desktop's views have them. Each
 // chart is an image to a screen reader, described by its titles, points, first and last.
 import uPlot from 'uplot';
+import { ChartHost } from './chartHost';
 import { tr } from './i18n';
 import { significant } from './numbers';
 
@@ -122,16 +123,11 @@ function labelRoom(series: ChartSeries[], logY: boolean): number {
 // would thin the names a second time.
 const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
 
-export class Chart {
-  private plot: uPlot | null = null;
+export class Chart extends ChartHost {
   private plan: ChartPlan | null = null;
-  private readonly observer: ResizeObserver;
 
-  constructor(readonly host: HTMLElement) {
-    host.classList.add('chart');
-    host.setAttribute('role', 'img');
-    this.observer = new ResizeObserver(() => this.resize());
-    this.observer.observe(host);
+  constructor(host: HTMLElement) {
+    super(host, { ratio: 0.62, least: 200, most: 560 });
   }
 
   draw(plan: ChartPlan): void {
@@ -170,16 +166,5 @@ export class Chart {
 
   redraw(): void {
     if (this.plan) this.draw(this.plan);
-  }
-
-  private size(): { width: number; height: number } {
-    const width = Math.max(this.host.clientWidth, 240);
-    return { width, height: Math.max(Math.min(Math.round(width * 0.62), 560), 200) };
-  }
-
-  private resize(): void {
-    if (!this.plot) return;
-    const { width, height } = this.size();
-    if (Math.abs(width - this.plot.width) > 2) this.plot.setSize({ width, height });
   }
 }

@@ -2,6 +2,7 @@
 // histogram bars, as the model lays them out, with a legend of check boxes that hide a layer by
 // its name. The chart is an image to a screen reader, described by its title and layers.
 import uPlot from 'uplot';
+import { ChartHost } from '../core/chartHost';
 import { element } from '../core/dom';
 import { locale, tr } from '../core/i18n';
 
@@ -104,15 +105,9 @@ function drawBars(u: uPlot, layer: PlotLayer): void {
   ctx.restore();
 }
 
-export class ExperimentChart {
-  private plot: uPlot | null = null;
-  private readonly observer: ResizeObserver;
-
-  constructor(readonly host: HTMLElement) {
-    host.classList.add('chart');
-    host.setAttribute('role', 'img');
-    this.observer = new ResizeObserver(() => this.resize());
-    this.observer.observe(host);
+export class ExperimentChart extends ChartHost {
+  constructor(host: HTMLElement) {
+    super(host, { ratio: 0.6, least: 220, most: 520 });
   }
 
   draw(plot: Plot, hidden: ReadonlySet<string>): void {
@@ -180,17 +175,6 @@ export class ExperimentChart {
     ctx.fillText(this.plot?.root.querySelector('.u-title')?.textContent ?? '', canvas.width / 2, 24);
     if (source) ctx.drawImage(source, 0, titleHeight);
     return canvas;
-  }
-
-  private size(): { width: number; height: number } {
-    const width = Math.max(this.host.clientWidth, 240);
-    return { width, height: Math.max(Math.min(Math.round(width * 0.6), 520), 220) };
-  }
-
-  private resize(): void {
-    if (!this.plot) return;
-    const { width, height } = this.size();
-    if (Math.abs(width - this.plot.width) > 2) this.plot.setSize({ width, height });
   }
 }
 
