@@ -29,6 +29,12 @@ function(atomdrift_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   atomdrift_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  if(EMSCRIPTEN)
+    # Under node: one .js file with the module inlined, since node 20 takes a .wasm path beside it
+    # for a URL and fails to fetch it; NODERAWFS gives the tests node's own file system for the
+    # nuclide table and the files they write.
+    target_link_options(${name} PRIVATE -sSINGLE_FILE=1 -sNODERAWFS=1)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()

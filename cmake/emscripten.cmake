@@ -5,7 +5,6 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 # C++ exceptions as the standard has them: emscripten's default aborts at the first throw.
 set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
 set(CMAKE_C_FLAGS_INIT "-fexceptions")
-# One .js file with the module inlined: node 20 takes a .wasm path beside it for a URL and fails
-# to fetch it. NODERAWFS gives the tests node's own file system for the nuclide table and the
-# files they write; memory grows with the largest runs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fexceptions -sSINGLE_FILE=1 -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1")
+# Memory grows with the largest runs. The tests link node's file system in as well (see
+# atomdrift_add_test); the browser's module in web/ has none.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fexceptions -sALLOW_MEMORY_GROWTH=1")

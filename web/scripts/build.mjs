@@ -10,7 +10,7 @@ import { readSources, readTranslations } from './translations.mjs';
 const here = dirname(fileURLToPath(import.meta.url));
 const web = resolve(here, '..');
 const root = resolve(web, '..');
-const moduleDir = resolve(process.argv[2] ?? join(root, 'build-web/web'));
+const moduleDir = resolve(process.argv[2] ?? join(root, 'build-core-emscripten/web'));
 const output = resolve(process.argv[3] ?? join(root, 'build-web/atomdrift.html'));
 
 const common = {
