@@ -3,6 +3,7 @@
 // ATOMDRIFT_WEB_SCREENSHOTS (scripts/screenshots sets docs/images).
 import { mkdirSync } from 'node:fs';
 import { resolve } from 'node:path';
+import type { Page } from '@playwright/test';
 import { expect, test } from './fixtures';
 import { openPart } from './parts';
 
@@ -22,16 +23,33 @@ test('the decay run after RUN, wide and on a phone', async ({ page }) => {
   await page.screenshot({ path: `${folder}/web-run-phone.png`, fullPage: true });
 });
 
-for (const part of ['experiment', 'nuclides', 'counting']) {
+// Each part as a user leaves it after its first action: the class's runs, a chain run exactly
+// with its chart in view, a sample counted to the end.
+const actions: Record<string, (page: Page) => Promise<void>> = {
+  experiment: async (page) => {
+    await page.locator('#cmdRun').click();
+    await expect(page.locator('#lblStatus')).toContainText('q = ', { timeout: 60_000 });
+  },
+  nuclides: async (page) => {
+    await page.locator('#cmdExact').click();
+    await expect(page.locator('#chartLab canvas')).toHaveCount(1);
+    await page.locator('#chartLab').scrollIntoViewIfNeeded();
+  },
+  counting: async (page) => {
+    await page.locator('#cmdRandom').click();
+    await page.locator('#cmdBackground').click();
+    await page.locator('#cboSpeed').selectOption('4');
+    await page.locator('#cmdStart').click();
+    await expect(page.locator('#lblFit')).toContainText('T½', { timeout: 60_000 });
+    await page.evaluate(() => window.scrollTo(0, 0));
+  },
+};
+
+for (const [part, act] of Object.entries(actions)) {
   test(`the "${part}" part`, async ({ page }) => {
     await page.setViewportSize({ width: 1280, height: 800 });
     await openPart(page, part);
-    test.skip((await page.locator(`#nav${part}`).count()) === 0, 'part not in this build');
-    const action = page.locator('[data-screenshot-action]').first();
-    if (await action.count()) {
-      await action.click();
-      await page.locator('[data-screenshot-ready]').first().waitFor({ timeout: 60_000 }).catch(() => {});
-    }
+    await act(page);
     await page.screenshot({ path: `${folder}/web-${part}.png` });
   });
 }

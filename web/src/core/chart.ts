@@ -119,6 +119,15 @@ function labelRoom(series: ChartSeries[], logY: boolean): number {
   return Math.max(70, 7 * Math.max(...samples.map((t) => t.length)) + 30);
 }
 
+// A linear axis names its ticks with four significant digits and powers of ten from 10^6 on, as
+// the results are written, so that 2.5 × 10²¹ atoms fit beside the axis; a tick that only the
+// sums of uPlot's steps keep off zero is written 0.
+function linearLabels(_: uPlot, splits: number[]): string[] {
+  const largest = Math.max(...splits.map(Math.abs));
+  return splits.map((v) => significant(Math.abs(v) < 1e-9 * largest ? 0 : v, 4));
+}
+const linearAxis = { values: linearLabels };
+
 // A logarithmic axis ticks every split and names those decadeLabels chooses; uPlot's own filter
 // would thin the names a second time.
 const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
@@ -145,8 +154,8 @@ export class Chart extends ChartHost {
       cursor: { drag: { x: false, y: false } },
       scales: { x: plan.logX ? { time: false, distr: 3 } : { time: false }, y: plan.logY ? { distr: 3 } : {} },
       axes: [
-        { label: plan.xTitle, stroke: '#000', grid: { show: false }, ...(plan.logX ? logAxis : {}) },
-        { label: plan.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!plan.logY), ...(plan.logY ? logAxis : {}) },
+        { label: plan.xTitle, stroke: '#000', grid: { show: false }, ...(plan.logX ? logAxis : linearAxis) },
+        { label: plan.yTitle, stroke: '#000', grid: { stroke: '#000', width: 0.5 }, size: labelRoom(series, !!plan.logY), ...(plan.logY ? logAxis : linearAxis) },
       ],
       series: [
         {},
