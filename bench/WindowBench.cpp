@@ -90,7 +90,6 @@ BENCHMARK(LabViewSwitch10000x7)->Unit(benchmark::kMillisecond);
 // 10,000 steps of 10 ms, in the nuclide lab.
 std::optional<decay::LabRun> tenThousandSteps(QtPlatform& platform)
 {
-    QtPlatform platform;
     NuclideLab lab(platform);
     lab.cboNuclide->setCurrentIndex(lab.cboNuclide->count() - 1); // a custom chain
     const QStringList cells[] = {{"X", "1"}, {"", ""}, {"", ""}};

@@ -2,8 +2,11 @@
 # system headers through their imported targets, so their warnings stay out.
 # The standard library's own checks catch an index outside a series, which the address sanitizer
 # cannot see inside the run state.
+# The sanitizers' builds are optimised a little and carry line tables only (-O1 -g1), as their
+# documentation advises: they run fast enough, build in half the time of -O2 -g, and every report
+# still names the file and line.
 if(ATOMDRIFT_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+  add_compile_options(-O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
                       -D_GLIBCXX_ASSERTIONS)
   add_link_options(-fsanitize=address,undefined)
 endif()
@@ -22,10 +25,11 @@ function(atomdrift_warnings target)
   endif()
 endfunction()
 
-# One test executable per unit: built with the strict warnings and registered with ctest.
-# UI tests run on the offscreen platform so that no display is needed.
+# One test executable per unit: built with the strict warnings and registered with ctest, with
+# the command-line arguments given as ARGS. UI tests run on the offscreen platform so that no
+# display is needed.
 function(atomdrift_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   atomdrift_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
@@ -35,6 +39,28 @@ function(atomdrift_add_test name)
     # nuclide table and the files they write.
     target_link_options(${name} PRIVATE -sSINGLE_FILE=1 -sNODERAWFS=1)
   endif()
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${name} ${ARG_ARGS})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
+
+# A compiler cache where the machine has one: a build after a small change, or a fresh folder of
+# the same sources, compiles only what changed. Paths are taken relative to the sources, so that
+# another clone's folder hits the same cache; the precompiled headers need the sloppiness named.
+# A launcher given on the command line or in the environment wins.
+find_program(ATOMDRIFT_CCACHE ccache NO_CMAKE_FIND_ROOT_PATH)
+mark_as_advanced(ATOMDRIFT_CCACHE)
+if(ATOMDRIFT_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER AND NOT DEFINED ENV{CMAKE_CXX_COMPILER_LAUNCHER})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+      CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime ${ATOMDRIFT_CCACHE})
+endif()
+
+# The Qt headers every window and window test includes, parsed once per build tree: atomdrift_look
+# precompiles them and every other Qt target of ours takes its precompiled header as it is.
+function(atomdrift_qt_headers target)
+  if(target STREQUAL "atomdrift_look")
+    target_precompile_headers(atomdrift_look PRIVATE <QtWidgets> <QtCharts> <QtPrintSupport> <vector> <string>
+                              <memory> <algorithm> <cmath> <optional> <functional>)
+  else()
+    target_precompile_headers(${target} REUSE_FROM atomdrift_look)
+  endif()
 endfunction()

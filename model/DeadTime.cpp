@@ -2,6 +2,7 @@
 
 #include "CountDraws.h"
 #include "DecayDraws.h"
+#include "NaN.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +12,6 @@
 
 namespace decay {
 namespace {
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 }
 
 double recordedRate(double trueRate, const DeadTime& deadTime)

@@ -1,6 +1,7 @@
 #include "EnsembleStats.h"
 
 #include "DecayDraws.h"
+#include "NaN.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,6 @@
 namespace decay {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "ChainRuns.h"
 #include "ChiSquare.h"
 #include "EnsembleStats.h"
+#include "NaN.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,6 @@
 namespace decay {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int kMostIterations = 200;
 
 // The fit's unknowns: ln S and ln lambda of the first (or only) nuclide, the same of a second,

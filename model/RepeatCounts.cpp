@@ -3,6 +3,7 @@
 #include "ChiSquare.h"
 #include "Conversions.h"
 #include "CountDraws.h"
+#include "NaN.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,6 @@
 
 namespace decay {
 namespace {
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 }
 
 RepeatSettingsEntry readRepeatSettings(const RepeatTexts& texts)

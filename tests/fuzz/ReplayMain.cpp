@@ -1,6 +1,6 @@
 // Runs a fuzz target without libFuzzer, so that every test run covers it with any compiler: over
-// the files named on the command line, or else over its seed corpus and 5000 mutations of the
-// seeds from a fixed seed.
+// the files named on the command line, or, with `--corpus FOLDER`, over the seed corpus in that
+// folder and 5000 mutations of the seeds from a fixed seed.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -28,13 +28,14 @@ void feed(const std::string& input)
 
 int main(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        feed(contents(argv[i]));
-    if (argc > 1)
+    if (argc != 3 || std::string(argv[1]) != "--corpus") {
+        for (int i = 1; i < argc; ++i)
+            feed(contents(argv[i]));
         return 0;
+    }
 
     std::vector<std::string> seeds;
-    for (const auto& entry : std::filesystem::directory_iterator(ATOMDRIFT_CORPUS))
+    for (const auto& entry : std::filesystem::directory_iterator(argv[2]))
         seeds.push_back(contents(entry.path()));
     if (seeds.empty())
         return 1;
