@@ -47,13 +47,15 @@ function(atomdrift_add_test name)
 endfunction()
 
 # A compiler cache where the machine has one: a build after a small change, or a fresh folder of
-# the same sources, compiles only what changed. Paths are taken relative to the sources, so that
-# another clone's folder hits the same cache; the precompiled headers need the sloppiness named.
-# A launcher given on the command line or in the environment wins.
+# the same sources, compiles only what changed. Paths are taken relative to the sources and the
+# build folder is left out of the hash, so that another clone's folder hits the same cache, its
+# builds with debug information too (whose line tables may then name the folder of the clone that
+# compiled them first); the precompiled headers need the sloppiness named. A launcher given on
+# the command line or in the environment wins.
 find_program(ATOMDRIFT_CCACHE ccache NO_CMAKE_FIND_ROOT_PATH)
 mark_as_advanced(ATOMDRIFT_CCACHE)
 if(ATOMDRIFT_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER AND NOT DEFINED ENV{CMAKE_CXX_COMPILER_LAUNCHER})
-  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1
       CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime ${ATOMDRIFT_CCACHE})
 endif()
 
