@@ -7,12 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace decay {
-namespace {
-}
 
 double recordedRate(double trueRate, const DeadTime& deadTime)
 {

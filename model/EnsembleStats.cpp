@@ -9,10 +9,6 @@
 #include <numbers>
 
 namespace decay {
-namespace {
-
-
-} // namespace
 
 void LineFit::add(double x, double y, double weight)
 {

@@ -7,12 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace decay {
-namespace {
-}
 
 RepeatSettingsEntry readRepeatSettings(const RepeatTexts& texts)
 {
