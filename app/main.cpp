@@ -1,4 +1,4 @@
-#include "model/RunState.h"
+#include "model/run/RunState.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"

@@ -1,9 +1,9 @@
 // The counting lab's hot paths: one frame of a run played at 1x with 10^5 detected events per
 // second of simulated time, and the half-life fits of 10,000 intervals, of every shape.
-#include "tests/model/ShippedTable.h"
-#include "model/Chain.h"
-#include "model/Counter.h"
-#include "model/HalfLifeFit.h"
+#include "tests/model/nuclides/ShippedTable.h"
+#include "model/nuclides/Chain.h"
+#include "model/counting/Counter.h"
+#include "model/counting/HalfLifeFit.h"
 
 #include <benchmark/benchmark.h>
 

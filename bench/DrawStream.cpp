@@ -3,7 +3,7 @@
 //   DrawStream --seed S --lane L --count N   the first N draws of generator L, in its own order
 //   DrawStream --seed S --count N            the first N draws in the order a call of whole
 //                                            rounds uses them: round by round, generators 0 up
-#include "model/DecayDraws.h"
+#include "model/random/DecayDraws.h"
 
 #include <charconv>
 #include <cstdint>

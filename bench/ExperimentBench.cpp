@@ -1,8 +1,8 @@
 // The class experiment: a class of 1000 runs, 100 runs of the worst case (32767 atoms that never
 // decay, 3000 steps: 9.8 G draws) on every core, and the statistics and chart of 1000 runs
 // (QT_QPA_PLATFORM=offscreen on a machine without a display).
-#include "model/DecayDraws.h"
-#include "model/EnsembleStats.h"
+#include "model/random/DecayDraws.h"
+#include "model/experiment/EnsembleStats.h"
 #include "ui/charts/PlotChart.h"
 #include "ui/experiment/ExperimentPlots.h"
 

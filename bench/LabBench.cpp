@@ -2,9 +2,9 @@
 // steps, a logarithmic grid of the uranium series, and the random runs of the Mo-99 and the
 // Ra-226 chain with 10^6 atoms over 1,000 steps beside the same number of plain single-nuclide
 // draws (10^6 atoms, 1,000 calls).
-#include "model/ChainRuns.h"
-#include "model/DecayDraws.h"
-#include "model/TableChain.h"
+#include "model/nuclides/ChainRuns.h"
+#include "model/random/DecayDraws.h"
+#include "model/nuclides/TableChain.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The nuclide table made from NUBASE2020: parsing the compiled-in text (5,490 states; at most 20 ms
 // when the lab first opens) and building a chain from it (at most 1 ms): the U-238 series whole
 // (22 members) and cut to the run's member limit.
-#include "model/TableChain.h"
+#include "model/nuclides/TableChain.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The hot paths of a run: the random run's worst case (32767 atoms that never decay, 3001 steps,
 // about 98 million draws), the deterministic run of 3002 steps, and the 3001-line data file.
-#include "model/DecayDraws.h"
-#include "model/Runs.h"
+#include "model/random/DecayDraws.h"
+#include "model/run/Runs.h"
 #include "output/DataFile.h"
 #include "output/DataFileWriter.h"
 

@@ -3,7 +3,7 @@
 // platform QT_QPA_PLATFORM names (offscreen for a machine without a display); and switching the
 // nuclide lab between its views of a 10,000-step run of the radium chain; and a frame
 // of the counting lab that counts 10^5 events a second, played in real time.
-#include "model/Runs.h"
+#include "model/run/Runs.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
 #include "ui/charts/ChartViews.h"

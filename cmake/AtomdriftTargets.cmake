@@ -33,6 +33,7 @@ function(atomdrift_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   atomdrift_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   if(EMSCRIPTEN)
     # Under node: one .js file with the module inlined, since node 20 takes a .wasm path beside it
     # for a URL and fails to fetch it; NODERAWFS gives the tests node's own file system for the

@@ -2,7 +2,7 @@
 // main window after a deterministic and after a random run, the large graph window and the
 // introduction, the nuclide lab with the technetium generator, and the counting lab counting it
 // and dating a piece of old carbon. Run it on an X server (scripts/screenshots starts Xvfb).
-#include "model/RunState.h"
+#include "model/run/RunState.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
 #include "ui/main/ProgramWindows.h"

@@ -1,8 +1,8 @@
 #include "ChainFile.h"
 
 #include "DataFile.h"
-#include "model/ChainActivity.h"
-#include "model/Conversions.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/common/Conversions.h"
 
 namespace decay {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/LabRun.h"
+#include "model/nuclides/LabRun.h"
 
 #include <string>
 

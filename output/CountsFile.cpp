@@ -1,7 +1,7 @@
 #include "CountsFile.h"
 
 #include "DataFile.h"
-#include "model/Conversions.h"
+#include "model/common/Conversions.h"
 
 namespace decay {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Chain.h"
-#include "model/HalfLifeFit.h"
+#include "model/nuclides/Chain.h"
+#include "model/counting/HalfLifeFit.h"
 
 #include <string>
 

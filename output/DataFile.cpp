@@ -1,7 +1,7 @@
 #include "DataFile.h"
 
-#include "model/Conversions.h"
-#include "model/LnCounts.h"
+#include "model/common/Conversions.h"
+#include "model/run/LnCounts.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RunState.h"
+#include "model/run/RunState.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/EnsembleStats.h"
+#include "model/experiment/EnsembleStats.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Message.h"
+#include "model/common/Message.h"
 
 #include <QString>
 

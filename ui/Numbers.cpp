@@ -1,7 +1,7 @@
 #include "Numbers.h"
 
-#include "model/Conversions.h"
-#include "model/Rounding.h"
+#include "model/common/Conversions.h"
+#include "model/common/Rounding.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "TimeText.h"
 
 #include "Numbers.h"
-#include "model/ChainActivity.h"
+#include "model/common/TimeUnits.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TimeUnits.h"
+#include "model/common/TimeUnits.h"
 
 #include <QString>
 #include <QStringList>

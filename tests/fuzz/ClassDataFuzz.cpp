@@ -1,7 +1,7 @@
 // Any bytes at all: the class data reader takes the whole file, consistent, or names what is
 // wrong with it, and never crashes.
 #include "FuzzProperties.h"
-#include "model/ClassData.h"
+#include "model/experiment/ClassData.h"
 
 #include <cmath>
 #include <cstdint>

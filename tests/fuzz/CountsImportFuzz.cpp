@@ -1,7 +1,7 @@
 // Any bytes at all: the counts import takes the whole file, consistent, or names what is wrong with
 // it, and both fits take whatever it took without crashing.
 #include "FuzzProperties.h"
-#include "model/CountsImport.h"
+#include "model/counting/CountsImport.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "FuzzProperties.h"
 
-#include "model/Entries.h"
+#include "model/run/Entries.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Conversions.h"
+#include "model/common/Conversions.h"
 
 #include <cstdio>
 #include <cstdlib>

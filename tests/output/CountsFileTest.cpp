@@ -1,5 +1,5 @@
-#include "model/CountsImport.h"
-#include "model/DecayDraws.h"
+#include "model/counting/CountsImport.h"
+#include "model/random/DecayDraws.h"
 #include "output/CountsFile.h"
 
 #include <gtest/gtest.h>

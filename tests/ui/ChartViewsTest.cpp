@@ -1,4 +1,4 @@
-#include "model/RunState.h"
+#include "model/run/RunState.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 

@@ -1,5 +1,5 @@
 #include "TestProgram.h"
-#include "model/Conversions.h"
+#include "model/common/Conversions.h"
 #include "output/DataFile.h"
 #include "ui/main/ClockText.h"
 

@@ -1,5 +1,5 @@
 #include "TestProgram.h"
-#include "model/EnsembleStats.h"
+#include "model/experiment/EnsembleStats.h"
 #include "output/ChainFile.h"
 #include "output/CountsFile.h"
 #include "output/DataFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RunState.h"
+#include "model/run/RunState.h"
 #include "ui/Platform.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/main/ProgramWindows.h"

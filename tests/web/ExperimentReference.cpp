@@ -6,7 +6,7 @@
 
 #include "JsonOut.h"
 
-#include "model/EnsembleStats.h"
+#include "model/experiment/EnsembleStats.h"
 #include "output/ExperimentFile.h"
 
 #include <cmath>

@@ -5,11 +5,11 @@
 
 #include "JsonOut.h"
 
-#include "model/ChainActivity.h"
-#include "model/Conversions.h"
-#include "model/LabRun.h"
-#include "model/NuclideTable.h"
-#include "model/TableChain.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/common/Conversions.h"
+#include "model/nuclides/LabRun.h"
+#include "model/nuclides/NuclideTable.h"
+#include "model/nuclides/TableChain.h"
 #include "output/ChainFile.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include "JsonOut.h"
 
-#include "model/Runs.h"
+#include "model/run/Runs.h"
 #include "output/DataFile.h"
 
 #include <memory>

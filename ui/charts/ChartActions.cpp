@@ -1,7 +1,7 @@
 #include "ChartActions.h"
 
 #include "DecayChart.h"
-#include "model/Conversions.h"
+#include "model/common/Conversions.h"
 #include "ui/ImageFile.h"
 #include "ui/Windows.h"
 

@@ -1,7 +1,7 @@
 #include "ChartViews.h"
 
 #include "DecayChart.h"
-#include "model/LnCounts.h"
+#include "model/run/LnCounts.h"
 
 #include <QCoreApplication>
 

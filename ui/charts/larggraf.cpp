@@ -3,7 +3,7 @@
 #include "ChartActions.h"
 #include "ChartViews.h"
 #include "DecayChart.h"
-#include "model/RunState.h"
+#include "model/run/RunState.h"
 #include "ui/Look.h"
 #include "ui/PrintForm.h"
 #include "ui/Windows.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ClassData.h"
-#include "model/EnsembleStats.h"
+#include "model/experiment/ClassData.h"
+#include "model/experiment/EnsembleStats.h"
 
 #include <QFutureWatcher>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/charts/PlotChart.h"
-#include "model/ExperimentPlot.h"
+#include "model/experiment/ExperimentPlot.h"
 
 using ExperimentView = decay::ExperimentView;
 

@@ -1,8 +1,8 @@
 #include "ChartLayout.h"
 
-#include "model/Conversions.h"
-#include "model/DecayModes.h"
-#include "model/Elements.h"
+#include "model/common/Conversions.h"
+#include "model/nuclides/DecayModes.h"
+#include "model/nuclides/Elements.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

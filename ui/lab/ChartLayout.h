@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/NuclideTable.h"
+#include "model/nuclides/NuclideTable.h"
 
 #include <QColor>
 #include <QPointF>

@@ -1,7 +1,7 @@
 #include "CountingLab.h"
 
-#include "model/Conversions.h"
-#include "model/DecayDraws.h"
+#include "model/common/Conversions.h"
+#include "model/random/DecayDraws.h"
 #include "output/CountsFile.h"
 #include "ui/ExportFile.h"
 #include "ui/ImageFile.h"

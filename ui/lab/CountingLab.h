@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/Counter.h"
-#include "model/CountsImport.h"
-#include "model/LabRun.h"
-#include "model/Radiocarbon.h"
-#include "model/RepeatCounts.h"
+#include "model/counting/Counter.h"
+#include "model/counting/CountsImport.h"
+#include "model/nuclides/LabRun.h"
+#include "model/counting/Radiocarbon.h"
+#include "model/counting/RepeatCounts.h"
 #include "ui/lab/CountingPlots.h"
 
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The counting lab's dating page: a sample of old carbon counted against modern carbon.
 #include "CountingLab.h"
 
-#include "model/Conversions.h"
-#include "model/DecayDraws.h"
+#include "model/common/Conversions.h"
+#include "model/random/DecayDraws.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
 #include "ui/Numbers.h"

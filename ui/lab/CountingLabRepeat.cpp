@@ -1,8 +1,8 @@
 // The counting lab's repeat counts, its detector's dead time, the silver sample and the fit's model.
 #include "CountingLab.h"
 
-#include "model/Activation.h"
-#include "model/DecayDraws.h"
+#include "model/counting/Activation.h"
+#include "model/random/DecayDraws.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
 #include "ui/Numbers.h"

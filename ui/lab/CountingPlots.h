@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/HalfLifeFit.h"
-#include "model/Radiocarbon.h"
-#include "model/RepeatCounts.h"
+#include "model/counting/HalfLifeFit.h"
+#include "model/counting/Radiocarbon.h"
+#include "model/counting/RepeatCounts.h"
 #include "ui/charts/PlotChart.h"
 
 #include <QCoreApplication>

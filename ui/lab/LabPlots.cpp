@@ -1,6 +1,6 @@
 #include "LabPlots.h"
 
-#include "model/Conversions.h"
+#include "model/common/Conversions.h"
 #include "ui/Look.h"
 #include "ui/Numbers.h"
 #include "ui/TimeText.h"

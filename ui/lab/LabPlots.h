@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/ChainActivity.h"
-#include "model/LabRun.h"
-#include "model/NuclideTable.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/LabRun.h"
+#include "model/nuclides/NuclideTable.h"
 #include "ui/charts/PlotChart.h"
 
 #include <QCoreApplication>

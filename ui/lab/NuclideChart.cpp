@@ -1,7 +1,7 @@
 #include "NuclideChart.h"
 
 #include "NuclideLab.h"
-#include "model/TableChain.h"
+#include "model/nuclides/TableChain.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
 

@@ -2,9 +2,9 @@
 
 #include "NuclideChart.h"
 
-#include "model/Conversions.h"
-#include "model/DecayModes.h"
-#include "model/NumberEntry.h"
+#include "model/common/Conversions.h"
+#include "model/nuclides/DecayModes.h"
+#include "model/common/NumberEntry.h"
 
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"

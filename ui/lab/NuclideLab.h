@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/ChainActivity.h"
-#include "model/LabRun.h"
-#include "model/NuclideTable.h"
-#include "model/TableChain.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/LabRun.h"
+#include "model/nuclides/NuclideTable.h"
+#include "model/nuclides/TableChain.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "NuclideMap.h"
 
 #include "NuclideLab.h"
-#include "model/DecayModes.h"
-#include "model/Elements.h"
+#include "model/nuclides/DecayModes.h"
+#include "model/nuclides/Elements.h"
 #include "ui/Look.h"
 #include "ui/TimeText.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ChartLayout.h"
-#include "model/Chain.h"
-#include "model/NuclideTable.h"
+#include "model/nuclides/Chain.h"
+#include "model/nuclides/NuclideTable.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every binding file shares: model values handed to JavaScript and read back from it.
 
-#include "model/Message.h"
+#include "model/common/Message.h"
 
 #include <emscripten/val.h>
 

@@ -4,12 +4,12 @@
 
 #include "Bindings.h"
 
-#include "model/ClassData.h"
-#include "model/Conversions.h"
-#include "model/Ensemble.h"
-#include "model/EnsembleStats.h"
-#include "model/ExperimentPlot.h"
-#include "model/Entries.h"
+#include "model/experiment/ClassData.h"
+#include "model/common/Conversions.h"
+#include "model/experiment/Ensemble.h"
+#include "model/experiment/EnsembleStats.h"
+#include "model/experiment/ExperimentPlot.h"
+#include "model/run/Entries.h"
 #include "output/ExperimentFile.h"
 
 #include <emscripten/bind.h>

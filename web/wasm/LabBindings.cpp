@@ -4,13 +4,13 @@
 
 #include "Bindings.h"
 
-#include "model/ChainActivity.h"
-#include "model/Conversions.h"
-#include "model/DecayModes.h"
-#include "model/Elements.h"
-#include "model/LabRun.h"
-#include "model/NuclideTable.h"
-#include "model/TableChain.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/common/Conversions.h"
+#include "model/nuclides/DecayModes.h"
+#include "model/nuclides/Elements.h"
+#include "model/nuclides/LabRun.h"
+#include "model/nuclides/NuclideTable.h"
+#include "model/nuclides/TableChain.h"
 #include "output/ChainFile.h"
 
 #include <emscripten/bind.h>

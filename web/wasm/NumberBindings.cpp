@@ -2,7 +2,7 @@
 
 #include "Bindings.h"
 
-#include "model/Rounding.h"
+#include "model/common/Rounding.h"
 
 #include <emscripten/bind.h>
 

@@ -3,10 +3,10 @@
 
 #include "Bindings.h"
 
-#include "model/Conversions.h"
-#include "model/Entries.h"
-#include "model/LnCounts.h"
-#include "model/Runs.h"
+#include "model/common/Conversions.h"
+#include "model/run/Entries.h"
+#include "model/run/LnCounts.h"
+#include "model/run/Runs.h"
 #include "output/DataFile.h"
 
 #include <emscripten/bind.h>

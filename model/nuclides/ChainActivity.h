@@ -1,0 +1,83 @@
+#pragma once
+
+#include "Chain.h"
+#include "ChainRuns.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace decay {
+
+// Activities A_i = lambda_i N_i in becquerel (lambda per second), in the same shape as the atoms.
+ChainSeries activities(const Chain& chain, const ChainSeries& atoms);
+// The sum over the members at every step.
+std::vector<double> totalActivity(const ChainSeries& activity);
+// A_daughter / A_over at every step; NaN where `over` has no activity.
+std::vector<double> activityRatio(const ChainSeries& activity, int daughter, int over);
+
+enum class ActivityUnit { Bq, kBq, MBq, GBq, Ci, uCi, dpm };
+inline constexpr std::array<ActivityUnit, 7> kActivityUnits{ActivityUnit::Bq, ActivityUnit::kBq, ActivityUnit::MBq,
+                                                            ActivityUnit::GBq, ActivityUnit::Ci,  ActivityUnit::uCi,
+                                                            ActivityUnit::dpm};
+// Becquerel in one unit. The curie is 3.7e10 s^-1 exactly (12th CGPM, 1964, Resolution 7; the
+// becquerel is the 15th CGPM's, 1975, Resolution 8); a dpm is one decay per minute, 1/60 Bq.
+double becquerelPer(ActivityUnit unit);
+std::string_view activityUnitName(ActivityUnit unit); // "Bq", ..., "µCi", "dpm" (UTF-8)
+
+// How the activity of a daughter settles against that of a member upstream of it. Late in a run
+// every member decays with the slowest exponential among the members it descends from that hold
+// atoms or are fed (its setter, "the parent whose exponential survives longest"), so
+//   A_d / A_s -> sum over the routes s -> d of the product of b * lambda_j / (lambda_j - lambda_s)
+// over the links of the route (b its fraction, j its daughter), and A_d / A_u is the quotient of
+// those of d and u when the setter is upstream of u as well. Secular when that limit is within
+// kSecularMargin of the product of the branch fractions from u to d (the setter lives far longer
+// than everything after it), transient when it is larger; none when the daughter outlives the
+// members before it or the setter is not upstream of u (the ratio keeps growing), and for a
+// stable daughter.
+enum class EquilibriumKind { Secular, Transient, None };
+inline constexpr double kSecularMargin = 0.01;
+
+struct Equilibrium {
+    EquilibriumKind kind = EquilibriumKind::None;
+    double ratio = 0;    // the limit of A_daughter / A_over; NaN for none
+    double branches = 0; // the branch fractions from `over` to the daughter, multiplied along each route and summed
+    int setter = -1;     // the member that sets the pace; -1 for a stable daughter
+};
+// For the daughter over a member upstream of it, for a run that starts with `initial` atoms.
+Equilibrium equilibrium(const Chain& chain, std::span<const double> initial, int daughter, int over);
+// The members the daughter descends from, in the chain's order.
+std::vector<int> upstreamMembers(const Chain& chain, int daughter);
+// The atoms of a pure start of the chain's first member, as the entries begin.
+std::vector<double> pureStart(const Chain& chain);
+
+// Entries to start a chain with, from the members that matter: the radioactive ones that at least
+// kMattering of the first member's atoms reach, leaving out those that outlive it more than
+// kLongestFollowed times and what they feed. The span reaches the equilibrium of every member that
+// settles (ten of its half-lives) and the decay of a member that outlives the ones before it (five
+// of its half-lives); with no member after the first, five half-lives of the first, and ten when
+// its daughters live too long to follow. The step is a tenth of the shortest half-life among them,
+// with two significant digits in a fitting unit. When that takes more than kMostLabSteps steps,
+// the grid is logarithmic from that step to the span, kDefaultPerDecade points a decade. A first
+// member that lives kLongLived or longer starts as 1 g (10^6 atoms of it would show no activity
+// to speak of: 4 mBq of Co-60), a shorter-lived one as 10^6 atoms.
+inline constexpr double kMattering = 0.01;
+inline constexpr double kLongestFollowed = 1000;
+inline constexpr int kDefaultPerDecade = 20;
+inline constexpr double kLongLived = kSecondsPerYear;
+struct RunDefaults {
+    double step = 1; // in `unit`; for a logarithmic grid the first time
+    TimeUnit unit = TimeUnit::Second;
+    int steps = 100;  // uniform
+    GridKind grid = GridKind::Uniform;
+    double last = 0;  // logarithmic: the span, in `lastUnit`
+    TimeUnit lastUnit = TimeUnit::Second;
+    int perDecade = kDefaultPerDecade;
+    double amount = 1e6;
+    AmountUnit amountUnit = AmountUnit::Atoms;
+};
+RunDefaults runDefaults(const Chain& chain);
+
+} // namespace decay

@@ -1,0 +1,298 @@
+#include "tests/model/nuclides/ShippedTable.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/random/CountDraws.h"
+#include "tests/model/nuclides/ShippedTable.h"
+#include "model/counting/Activation.h"
+#include "model/counting/Counter.h"
+#include "model/counting/HalfLifeFit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <numeric>
+
+namespace {
+
+// Sample mean and variance of n draws; each is checked against the Poisson value within 5
+// standard errors (a false alarm about once in 1.7 million).
+struct Moments {
+    double mean = 0;
+    double variance = 0;
+};
+template <typename Draw> Moments moments(int n, Draw draw)
+{
+    double sum = 0, squares = 0;
+    for (int i = 0; i < n; ++i) {
+        const auto x = static_cast<double>(draw());
+        sum += x;
+        squares += x * x;
+    }
+    const double mean = sum / n;
+    return {mean, (squares - n * mean * mean) / (n - 1)};
+}
+
+class PoissonDraws : public testing::TestWithParam<double> {};
+
+TEST_P(PoissonDraws, HaveThePoissonMeanAndVariance)
+{
+    const double mu = GetParam();
+    constexpr int kDraws = 4000;
+    decay::DecayDraws draws(20);
+    const Moments m = moments(kDraws, [&] { return decay::poissonDraw(draws, mu); });
+    EXPECT_NEAR(m.mean, mu, 5 * std::sqrt(mu / kDraws));
+    // Variance of the sample variance: mu (1 + 2 mu) / n for a Poisson distribution.
+    EXPECT_NEAR(m.variance, mu, 5 * std::sqrt(mu * (1 + 2 * mu) / kDraws));
+}
+
+// Both sides of the switch from inversion to rejection, a small mean and a huge one.
+INSTANTIATE_TEST_SUITE_P(, PoissonDraws, testing::Values(0.05, 3.0, 9.99, 10.0, 250.0, 1e12));
+
+decay::SampleRun steadyRun(decay::SampleRun::Kind kind, double perStep, int steps)
+{
+    return {.kind = kind, .times = decay::uniformTimes(0.5, steps), .perStep = std::vector<double>(static_cast<std::size_t>(steps), perStep)};
+}
+
+// Random-run decays are thinned with the efficiency, exact-run activity gives Poisson counts of
+// mean efficiency * A * step; the background adds its rate either way.
+TEST(Counter, CountsWhatTheDetectorSeesPlusBackground)
+{
+    const decay::CounterSettings settings{.efficiency = 0.2, .background = 3, .stepsPerInterval = 4};
+    for (auto kind : {decay::SampleRun::Kind::Decays, decay::SampleRun::Kind::Activity}) {
+        const auto run = steadyRun(kind, kind == decay::SampleRun::Kind::Decays ? 500 : 1000, 2000);
+        ASSERT_TRUE(decay::countingRefusal(run, settings).empty());
+        decay::Counter counter(run, settings, 7);
+        counter.countAll();
+        double total = 0;
+        for (const auto& interval : counter.intervals())
+            total += static_cast<double>(interval.counts);
+        const double expected = (0.2 * 1000 * 0.5 + 3 * 0.5) * 2000; // per step 101.5
+        // Thinning gives less spread than Poisson, so Poisson's bound is the wider one.
+        EXPECT_NEAR(total, expected, 5 * std::sqrt(expected));
+        EXPECT_EQ(counter.intervals().size(), 500U);
+    }
+}
+
+TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
+{
+    const auto run = steadyRun(decay::SampleRun::Kind::Decays, 40, 10);
+    const decay::CounterSettings settings{.stepsPerInterval = 3};
+    decay::Counter whole(run, settings, 11), played(run, settings, 11);
+    whole.countAll();
+
+    played.playTo(0.49); // no step has ended yet
+    EXPECT_EQ(played.time(), 0);
+    played.playTo(1.0); // two steps: inside the first interval
+    EXPECT_TRUE(played.intervals().empty());
+    EXPECT_EQ(played.running().start, 0);
+    EXPECT_EQ(played.running().end, 1.0);
+    for (double t = 1.0; !played.finished(); t += 0.5)
+        played.playTo(t);
+
+    ASSERT_EQ(played.intervals().size(), 4U); // 3 + 3 + 3 + the last step alone
+    EXPECT_EQ(played.intervals().back().start, 4.5);
+    EXPECT_EQ(played.intervals().back().end, 5.0);
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(played.intervals()[k].counts, whole.intervals()[k].counts);
+    EXPECT_EQ(played.endTime(), 5.0);
+}
+
+// A step of the run is counted as a whole, by its index: however its time is written in binary
+// (0.1 s, 43 y and 570 y are not exact; 570 y is 17987447865.6 s), each advance moves one step, and
+// counting, stepped or played in time, reaches the last step. Steps of every offered chain too.
+TEST(Counter, CountsWholeStepsWhateverTheirLengthInBinary)
+{
+    std::vector<std::pair<double, int>> steps{{0.1, 3000}, {43 * decay::kSecondsPerYear, 3000}, {570 * decay::kSecondsPerYear, 3000}};
+    const decay::NuclideTable table = *shippedTable().table;
+    for (const std::string& first : table.chainStarts) {
+        const decay::Chain chain = *decay::chainFromTable(table, first).chain;
+        const decay::RunDefaults defaults = decay::runDefaults(chain);
+        steps.emplace_back(defaults.step * decay::unitSeconds(defaults.unit), defaults.steps);
+    }
+    for (const auto& [step, count] : steps) {
+        const decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(step, count),
+                                   .perStep = std::vector<double>(static_cast<std::size_t>(count), 0.0)};
+        decay::Counter stepped(run, {.efficiency = 0.5, .background = 0, .stepsPerInterval = 7}, 3);
+        for (std::size_t k = 1; k <= run.steps(); ++k) {
+            stepped.advanceStep();
+            ASSERT_EQ(stepped.stepsDone(), k) << step;
+            ASSERT_EQ(stepped.time(), run.times[k]) << step;
+        }
+        EXPECT_TRUE(stepped.finished());
+        EXPECT_EQ(stepped.intervals().size(), (run.steps() + 6) / 7);
+        EXPECT_EQ(stepped.intervals().back().end, stepped.endTime());
+
+        // Played at a speed where a frame covers a third of a step.
+        decay::Counter played(run, {}, 3);
+        double t = 0;
+        for (std::size_t frame = 0; frame < 4 * run.steps() && !played.finished(); ++frame)
+            played.playTo(t += step / 3);
+        EXPECT_TRUE(played.finished()) << step;
+    }
+}
+
+// A -> B (1 h, 30 min), counted from an exact run: A's mean activity in each step is
+// N0 e^(-lambda (k-1) step) (1 - e^(-lambda step)) / step; with B counted too, the decays add up to
+// A's losses twice less the B left at the end. A random run's counts are its whole decays.
+TEST(Counter, SampleOfALabRunCountsTheChosenMembers)
+{
+    decay::CustomChainTexts texts{{{"A", "1", decay::TimeUnit::Hour}, {"B", "30", decay::TimeUnit::Minute}}, {{0, 1, "1"}}};
+    const decay::Chain chain = *decay::readCustomChain(texts).chain;
+    const decay::RunSetup setup{{1e6, 0}, 600, 20, {}};
+    const auto exact = *decay::exactRun(chain, setup);
+    const double lambda = chain.members[0].rate();
+    const auto parent = decay::countedSample(exact, {true, false}, decay::uniformTimes(600, 20), false);
+    ASSERT_EQ(parent.perStep.size(), 20U);
+    EXPECT_EQ(parent.kind, decay::SampleRun::Kind::Activity);
+    for (int k = 1; k <= 20; ++k) {
+        const double mean = 1e6 * std::exp(-lambda * (k - 1) * 600) * -std::expm1(-lambda * 600) / 600;
+        EXPECT_NEAR(parent.perStep[static_cast<std::size_t>(k - 1)], mean, mean * 1e-12) << k;
+    }
+    const auto both = decay::countedSample(exact, {true, true}, decay::uniformTimes(600, 20), false);
+    EXPECT_NEAR(std::accumulate(both.perStep.begin(), both.perStep.end(), 0.0) * 600,
+                2 * (1e6 - exact.at(0, 20)) - exact.at(1, 20), 1e-6);
+
+    decay::DecayDraws draws(5);
+    const auto random = *decay::randomRun(chain, setup, draws);
+    const auto counted = decay::countedSample(random, {false, true}, decay::uniformTimes(600, 20), true);
+    EXPECT_EQ(counted.kind, decay::SampleRun::Kind::Decays);
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(counted.perStep[static_cast<std::size_t>(k - 1)], random.at(1, k - 1) + random.memberDecays(0)[static_cast<std::size_t>(k)] - random.at(1, k));
+}
+
+// Milked atoms are taken away at the end of their step, not decayed: the counted decays of the
+// milked member are those of the run without milking up to that step, and then only what grows
+// back.
+TEST(Counter, MilkedAtomsAreNotCountedAsDecays)
+{
+    const decay::NuclideTable table = *shippedTable().table;
+    const decay::Chain chain = *decay::chainFromTable(table, "Mo-99").chain;
+    decay::RunSetup setup{.initial = {1e5, 0, 0}, .step = 3600, .steps = 80, .milk = {}};
+    const auto plain = *decay::exactRun(chain, setup);
+    setup.milk = decay::Milking{40, 1};
+    const auto milked = *decay::exactRun(chain, setup);
+    const auto times = decay::uniformTimes(setup.step, setup.steps);
+    const auto plainSample = decay::countedSample(plain, {false, true, false}, times, false);
+    const auto milkedSample = decay::countedSample(milked, {false, true, false}, times, false);
+    for (std::size_t k = 0; k < 40; ++k)
+        EXPECT_EQ(milkedSample.perStep[k], plainSample.perStep[k]) << k;
+    EXPECT_LT(milkedSample.perStep[40], 0.1 * plainSample.perStep[40]); // step 41 starts with no Tc-99m
+
+    // In a random run, a step of 1 h takes about 11 % of the Tc-99m there (6.0066 h): the milked
+    // rest is not among the decays.
+    decay::DecayDraws draws(8);
+    setup.initial = {2e4, 0, 0};
+    const auto random = *decay::randomRun(chain, setup, draws);
+    EXPECT_EQ(random.at(1, 40), 0);
+    EXPECT_LT(random.memberDecays(1)[40], 0.2 * random.at(1, 39));
+}
+
+TEST(Counter, RefusesWhatItCannotCount)
+{
+    const decay::CounterSettings fine;
+    const std::pair<decay::SampleRun, const char*> runs[] = {
+        {{.times = {0, 0}, .perStep = {1}}, "The run has no time step to count in."},
+        {{.times = {0, 1}, .perStep = {1}}, ""},
+        {{.times = {0}, .perStep = {}}, "The run has no steps to count."},
+        {{.times = {0, 1, 2}, .perStep = {1, -1}}, "The run holds a step with no count of decays or activity."},
+        {{.kind = decay::SampleRun::Kind::Decays, .times = {0, 1}, .perStep = {2.5}}, "A random run's decays must be whole numbers from 0 to 1000000000."},
+        {{.times = {0, 1}, .perStep = {1e17}}, "The sample is too active to count: a step would bring more than 1e+15 counts."},
+    };
+    for (const auto& [run, error] : runs)
+        EXPECT_EQ(decay::countingRefusal(run, fine).text(), error);
+
+    const std::pair<decay::CounterTexts, const char*> texts[] = {
+        {{.efficiency = "0"}, "The efficiency must be a number above 0 and at most 1."},
+        {{.background = "-1"}, "The background must be a number of events per second from 0 to 1000000000."},
+        {{.stepsPerInterval = "2.5"}, "The counting interval must be a whole number of steps from 1 to 1000000."},
+        {{.deadTime = "-1"}, "The dead time must be a number of microseconds from 0 to 10000."},
+        {{.deadTime = "10001"}, "The dead time must be a number of microseconds from 0 to 10000."},
+    };
+    for (const auto& [entries, error] : texts)
+        EXPECT_EQ(decay::readCounterSettings(entries).error.text(), error);
+    const auto read = decay::readCounterSettings({.efficiency = "0,25", .background = "0", .stepsPerInterval = "5", .decimalPoint = ","});
+    ASSERT_TRUE(read.settings);
+    EXPECT_EQ(read.settings->efficiency, 0.25);
+    EXPECT_EQ(read.settings->stepsPerInterval, 5);
+    EXPECT_EQ(read.settings->deadTime.tau, 0);
+    const auto geiger = decay::readCounterSettings({.deadTime = "100", .deadTimeKind = decay::DeadTime::Kind::Paralysable});
+    ASSERT_TRUE(geiger.settings);
+    EXPECT_DOUBLE_EQ(geiger.settings->deadTime.tau, 1e-4);
+    EXPECT_EQ(geiger.settings->deadTime.kind, decay::DeadTime::Kind::Paralysable);
+}
+
+// A Geiger tube beside 8000 events per second of the sample and 2000 of background records
+// 10^4 / (1 + 10^4 * 100 us) = 5000 per second, sample and background alike, in steps of 0.1 s
+// (events timed one by one) and of 0.5 s (5000 events a step, the normal approximation); a
+// paralysable tube records 10^4 / e and says it is not saturated, at n tau = 1 exactly.
+TEST(Counter, DeadTimeTakesItsShareOfEveryEvent)
+{
+    for (const double step : {0.1, 0.5})
+        for (auto kind : {decay::DeadTime::Kind::NonParalysable, decay::DeadTime::Kind::Paralysable}) {
+            const decay::CounterSettings settings{.efficiency = 1, .background = 2000, .stepsPerInterval = 10,
+                                                  .deadTime = {.tau = decay::kGeigerDeadTime, .kind = kind}};
+            decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(step, 400),
+                                 .perStep = std::vector<double>(400, 8000)};
+            decay::Counter counter(run, settings, 3);
+            counter.countAll();
+            double total = 0;
+            for (const auto& interval : counter.intervals())
+                total += static_cast<double>(interval.counts);
+            const double expected = (kind == decay::DeadTime::Kind::NonParalysable ? 5000 : 1e4 / std::numbers::e) * 400 * step;
+            EXPECT_NEAR(total, expected, 5 * std::sqrt(expected)) << step;
+            EXPECT_FALSE(counter.saturated());
+        }
+    // Past n tau = 1 a paralysable tube records fewer the more events come, and says so.
+    const decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(0.1, 3), .perStep = {5000, 12000, 5000}};
+    for (auto kind : {decay::DeadTime::Kind::NonParalysable, decay::DeadTime::Kind::Paralysable}) {
+        decay::Counter counter(run, {.efficiency = 1, .background = 0, .deadTime = {.tau = 1e-4, .kind = kind}}, 1);
+        counter.advanceStep();
+        EXPECT_FALSE(counter.saturated());
+        counter.countAll();
+        EXPECT_EQ(counter.saturated(), kind == decay::DeadTime::Kind::Paralysable);
+    }
+}
+
+TEST(Counter, BackgroundMeasurementCarriesItsUncertainty)
+{
+    decay::DecayDraws draws(5);
+    const auto measured = decay::measureBackground(draws, 0.5, 4000);
+    EXPECT_NEAR(measured.rate(), 0.5, 5 * std::sqrt(0.5 / 4000));
+    // No count at all still leaves the rate uncertain by one count's worth.
+    EXPECT_DOUBLE_EQ((decay::BackgroundMeasurement{.counts = 0, .seconds = 20}.sigma()), 0.05);
+    // None measured is none to subtract, not a rate of 0/0.
+    EXPECT_EQ(decay::BackgroundMeasurement{}.rate(), 0);
+    EXPECT_EQ(decay::BackgroundMeasurement{}.sigma(), 0);
+}
+
+// Activated silver: its half-lives are the table's; activation grows as R t at first and
+// saturates at R / lambda (N' = R - lambda N); and the counter's counts of the gram after 5 min,
+// fitted with two nuclides, give both half-lives back within three standard deviations.
+TEST(Counter, ActivatedSilverDecaysWithTwoHalfLives)
+{
+    const decay::NuclideTable table = *shippedTable().table;
+    EXPECT_EQ(table.find("Ag-110")->halfLife, decay::kAg110HalfLife);
+    EXPECT_EQ(table.find("Ag-108")->halfLife, decay::kAg108HalfLife);
+    const decay::SilverProduction r = decay::silverProduction();
+    EXPECT_NEAR(r.ag108, 1070, 10); // 10^4 * 37e-24 * 0.51839 * 6.022e23 / 107.87
+    const auto early = decay::activatedSilver(0.01), late = decay::activatedSilver(3600);
+    EXPECT_NEAR(early[0], r.ag110 * 0.01, 1e-3 * r.ag110 * 0.01);
+    EXPECT_NEAR(late[1], r.ag108 * decay::kAg108HalfLife / std::numbers::ln2, 1e-6 * late[1]);
+
+    const auto run = decay::silverRun(300, 41);
+    ASSERT_TRUE(run);
+    EXPECT_FALSE(decay::silverRun(0.5, 41));
+    decay::SampleRun sample = decay::countedSample(run->atoms, {true, true}, run->times(), true);
+    decay::Counter counter(sample, {.efficiency = 0.1, .background = 0.5, .stepsPerInterval = 5}, 42);
+    counter.countAll();
+    decay::DecayDraws draws(43);
+    const decay::FitData data = decay::countedData(counter.intervals(), decay::measureBackground(draws, 0.5, 600));
+    const decay::HalfLifeFit fit = decay::fitHalfLives(data, decay::FitMethod::PoissonLikelihood, {.shape = decay::FitShape::TwoNuclides});
+    ASSERT_TRUE(fit.fitted()) << fit.note.text();
+    EXPECT_NEAR(fit.halfLife, decay::kAg110HalfLife, 3 * fit.sigma);
+    EXPECT_NEAR(fit.secondHalfLife, decay::kAg108HalfLife, 3 * fit.secondSigma);
+    EXPECT_EQ(decay::readActivationTime("300", ".").value, 300);
+    EXPECT_EQ(decay::readActivationTime("0", ".").error.text(), "The activation time must be a number of seconds from 1 to 86400.");
+}
+
+} // namespace

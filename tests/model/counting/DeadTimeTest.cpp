@@ -1,0 +1,193 @@
+#include "model/counting/DeadTime.h"
+#include "model/random/DecayDraws.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+#include <numbers>
+#include <cstdint>
+#include <random>
+
+namespace {
+
+using Kind = decay::DeadTime::Kind;
+
+// The test's own counter, independent of the closed forms: an event at t is recorded when the
+// counter is live; a paralysable counter's dead time restarts at every arrival, a non-paralysable
+// one's only at a recorded event.
+struct LiveCounter {
+    double tau = 0;
+    Kind kind = Kind::NonParalysable;
+    double liveFrom = -1;
+    std::int64_t recorded = 0;
+
+    void arrive(double t)
+    {
+        if (t >= liveFrom) {
+            ++recorded;
+            liveFrom = t + tau;
+        } else if (kind == Kind::Paralysable) {
+            liveFrom = t + tau;
+        }
+    }
+};
+
+// Exponential gaps of true rate n for `seconds`, through that counter.
+std::int64_t simulatedCounts(double n, double tau, Kind kind, double seconds, std::mt19937_64& engine)
+{
+    std::exponential_distribution<double> gap(n);
+    LiveCounter counter{.tau = tau, .kind = kind};
+    for (double t = gap(engine); t < seconds; t += gap(engine))
+        counter.arrive(t);
+    return counter.recorded;
+}
+
+// A Geiger tube of 100 us at a true 10^4 per second records 5000 per second; and the
+// paralysable counter's peak 1 / (e tau) at n = 1 / tau.
+TEST(DeadTime, ClosedForms)
+{
+    const decay::DeadTime geiger{.tau = decay::kGeigerDeadTime};
+    EXPECT_DOUBLE_EQ(decay::recordedRate(1e4, geiger), 5000);
+    EXPECT_NEAR(decay::trueRate(5000, geiger), 1e4, 1e-9);
+    const decay::DeadTime paralysable{.tau = 1e-4, .kind = Kind::Paralysable};
+    EXPECT_NEAR(decay::recordedRate(1e4, paralysable), 1e4 / std::numbers::e, 1e-9);
+    for (double n : {1.0, 300.0, 2000.0, 9000.0})
+        EXPECT_NEAR(decay::trueRate(decay::recordedRate(n, paralysable), paralysable), n, 1e-9 * n) << n;
+    EXPECT_TRUE(std::isnan(decay::trueRate(3700, paralysable))); // above 1 / (e tau) = 3679
+    EXPECT_TRUE(std::isnan(decay::trueRate(1e4, geiger)));       // m tau = 1: no true rate
+    EXPECT_TRUE(decay::saturated(1.5e4, paralysable));
+    EXPECT_FALSE(decay::saturated(1.5e4, geiger));
+    EXPECT_EQ(decay::recordedRate(123, {}), 123);
+    EXPECT_TRUE(std::isnan(decay::recordedRate(-1, geiger)));
+}
+
+// The closed forms against the event-by-event counter: 400 s at each rate gives ~10^6 recorded
+// events, whose mean the closed form must meet within 5 standard deviations.
+TEST(DeadTime, EventByEventCounterRecordsTheClosedFormRate)
+{
+    std::mt19937_64 engine(29);
+    for (Kind kind : {Kind::NonParalysable, Kind::Paralysable})
+        for (double n : {500.0, 3000.0, 8000.0}) {
+            const decay::DeadTime deadTime{.tau = 1e-4, .kind = kind};
+            const double seconds = 400;
+            const auto counts = static_cast<double>(simulatedCounts(n, deadTime.tau, kind, seconds, engine));
+            EXPECT_NEAR(counts / seconds, decay::recordedRate(n, deadTime), 5 * std::sqrt(counts) / seconds) << n;
+        }
+}
+
+// The two-source method on simulated counts: A at 4000 per second, B at 5000, background 2, a
+// counter of 120 us, each counted for 600 s. Knoll's exact solution gives tau back; its
+// uncertainty from the four counts' Poisson spread (propagated numerically) bounds the error.
+TEST(DeadTime, TwoSourceMethodGivesTheDeadTimeBack)
+{
+    std::mt19937_64 engine(7);
+    const double tau = 120e-6, seconds = 600, background = 2;
+    auto rate = [&](double n) { return static_cast<double>(simulatedCounts(n, tau, Kind::NonParalysable, seconds, engine)) / seconds; };
+    const double a = rate(4000 + background), ab = rate(9000 + background), b = rate(5000 + background), bg = rate(background);
+    const double found = decay::twoSourceDeadTime(a, ab, b, bg);
+    double variance = 0;
+    const double rates[] = {a, ab, b, bg};
+    for (int i = 0; i < 4; ++i) {
+        double shifted[4] = {a, ab, b, bg};
+        const double h = 1e-3 * rates[i];
+        shifted[i] += h;
+        const double derivative = (decay::twoSourceDeadTime(shifted[0], shifted[1], shifted[2], shifted[3]) - found) / h;
+        variance += derivative * derivative * rates[i] / seconds; // Poisson: var(m) = m / t, an upper bound
+    }
+    EXPECT_NEAR(found, tau, 3 * std::sqrt(variance));
+    EXPECT_LT(std::sqrt(variance), 0.2 * tau);
+    // Exact rates give tau to rounding.
+    auto m = [&](double n) { return n / (1 + n * tau); };
+    EXPECT_NEAR(decay::twoSourceDeadTime(m(4002), m(9002), m(5002), m(2)), tau, 1e-12);
+    EXPECT_TRUE(std::isnan(decay::twoSourceDeadTime(0, 0, 0, 0)));
+}
+
+// A fixed number of events at uniform random times over [0, width), through a counter that is
+// live at the start: the test's own timing, for the recorded count's mean and variance.
+std::int64_t timedCounts(int arrivals, double width, double tau, Kind kind, std::mt19937_64& engine)
+{
+    std::uniform_real_distribution<double> when(0, width);
+    std::vector<double> times(static_cast<std::size_t>(arrivals));
+    for (double& t : times)
+        t = when(engine);
+    std::sort(times.begin(), times.end());
+    LiveCounter counter{.tau = tau, .kind = kind};
+    for (const double t : times)
+        counter.arrive(t);
+    return counter.recorded;
+}
+
+// The counter of the lab, timing events one by one: the Geiger tube at a true 10^4 per second
+// records n / (1 + n tau) = 5000 per second, and a paralysable one n e^(-n tau); both for 100 s
+// (about 5 * 10^5 counts, so the closed form must hold to 5 sqrt(N)).
+TEST(DeadTimeCounter, RecordsTheClosedFormRate)
+{
+    decay::DecayDraws draws(11);
+    for (Kind kind : {Kind::NonParalysable, Kind::Paralysable}) {
+        const decay::DeadTime geiger{.tau = decay::kGeigerDeadTime, .kind = kind};
+        const auto counts = static_cast<double>(decay::countSteady(draws, 1e4, 100, geiger));
+        EXPECT_NEAR(counts / 100, kind == Kind::NonParalysable ? 5000 : 1e4 / std::numbers::e, 5 * std::sqrt(counts) / 100);
+    }
+    // An ideal counter takes every event, and no event takes no draw.
+    decay::DeadTimeCounter ideal;
+    EXPECT_EQ(ideal.record(draws, 12345, 0, 1), 12345);
+    EXPECT_EQ(ideal.record(draws, 0, 1, 2), 0);
+}
+
+// Beyond kMostTimedArrivals a stretch takes the normal approximation. For a paralysable counter
+// the recorded count of a fixed number of uniform events has a closed form: event i is recorded
+// when the gap before it exceeds tau, and for a points on [0, w) any one gap exceeds tau with
+// p1 = (1 - tau/w)^a, any two with p2 = (1 - 2 tau/w)^a (uniform spacings are exchangeable), so
+// mean 1 + (a-1) p1, variance (a-1) p1 (1-p1) + (a-1)(a-2)(p2 - p1^2). A non-paralysable counter
+// is checked against the test's own timing. 2000 stretches of 5000 events in 0.5 s (n tau = 1 with
+// the Geiger tube): means within five standard errors, variances within five of theirs.
+TEST(DeadTimeCounter, LongStretchesMatchTimedEvents)
+{
+    constexpr int kRepeats = 2000;
+    constexpr double a = 5000, w = 0.5, tau = 1e-4;
+    const auto moments = [](auto draw) {
+        double sum = 0, squares = 0;
+        for (int r = 0; r < kRepeats; ++r) {
+            const auto value = static_cast<double>(draw());
+            sum += value;
+            squares += value * value;
+        }
+        const double mean = sum / kRepeats;
+        return std::pair{mean, squares / kRepeats - mean * mean};
+    };
+    decay::DecayDraws draws(3);
+    const auto lab = [&](Kind kind) {
+        return moments([&] { return decay::DeadTimeCounter({.tau = tau, .kind = kind}).record(draws, 5000, 0, w); });
+    };
+    const double p1 = std::pow(1 - tau / w, a), p2 = std::pow(1 - 2 * tau / w, a);
+    const double exactMean = 1 + (a - 1) * p1, exactVariance = (a - 1) * p1 * (1 - p1) + (a - 1) * (a - 2) * (p2 - p1 * p1);
+    const auto [mean, variance] = lab(Kind::Paralysable);
+    EXPECT_NEAR(mean, exactMean, 5 * std::sqrt(exactVariance / kRepeats));
+    EXPECT_NEAR(variance, exactVariance, 5 * exactVariance * std::sqrt(2.0 / kRepeats));
+
+    std::mt19937_64 engine(3);
+    const auto [timedMean, timedVariance] = moments([&] { return timedCounts(5000, w, tau, Kind::NonParalysable, engine); });
+    const auto [labMean, labVariance] = lab(Kind::NonParalysable);
+    EXPECT_NEAR(labMean, timedMean, 5 * std::sqrt(2 * timedVariance / kRepeats));
+    EXPECT_NEAR(labVariance, timedVariance, 5 * timedVariance * std::sqrt(4.0 / kRepeats));
+}
+
+// The classic exercise as the lab counts it: A at 4000 per second, B at 5000, background 0.5,
+// 600 s each, a Geiger tube. The estimate gives its 100 us back within twice its uncertainty, and
+// that uncertainty is some 0.3 %, as 2 to 5 million counts make it.
+TEST(DeadTimeCounter, TwoSourceExerciseGivesTheDeadTimeBack)
+{
+    for (std::uint64_t seed : {1u, 2u}) {
+        decay::DecayDraws draws(seed);
+        const decay::TwoSourceCounts counts = decay::countTwoSources(draws, 4000, 5000, 0.5, 600, 600, {.tau = decay::kGeigerDeadTime});
+        const decay::DeadTimeEstimate estimate = decay::twoSourceEstimate(counts);
+        EXPECT_NEAR(estimate.tau, decay::kGeigerDeadTime, 2 * estimate.sigma) << seed;
+        EXPECT_LT(estimate.sigma, 0.01 * decay::kGeigerDeadTime) << seed; // 0.3 us
+    }
+    EXPECT_TRUE(std::isnan(decay::twoSourceEstimate({}).tau));
+}
+
+} // namespace

@@ -1,0 +1,536 @@
+#include "tests/model/nuclides/ShippedTable.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/ChainRuns.h"
+#include "model/random/DecayDraws.h"
+#include "model/random/StagedDraw.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using decay::TimeUnit;
+
+decay::Chain tableChain(const char* first)
+{
+    static const decay::NuclideTable table = *shippedTable().table;
+    return *decay::chainFromTable(table, first).chain;
+}
+
+// A -> B (-> C) with the half-lives given in hours and every fraction 1.
+decay::Chain hourChain(std::vector<std::string> halfLives)
+{
+    decay::CustomChainTexts texts;
+    for (std::size_t i = 0; i < halfLives.size(); ++i) {
+        texts.members.push_back({std::string(1, static_cast<char>('A' + i)), halfLives[i], TimeUnit::Hour});
+        if (i > 0)
+            texts.links.push_back({static_cast<int>(i - 1), static_cast<int>(i), "1"});
+    }
+    return *decay::readCustomChain(texts).chain;
+}
+
+decay::RunSetup setup(const decay::Chain& chain, double first, double step, int steps,
+                      std::optional<decay::Milking> milk = std::nullopt)
+{
+    std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0);
+    initial[0] = first;
+    return {initial, step, steps, milk};
+}
+
+// A_daughter / A_parent over the chain's link `link` at `step`.
+double ratio(const decay::Chain& chain, const decay::ChainSeries& n, int link, int step)
+{
+    const decay::ChainLink& l = chain.links[static_cast<std::size_t>(link)];
+    return decay::activityRatio(decay::activities(chain, n), l.daughter, l.parent)[static_cast<std::size_t>(step)];
+}
+
+// Mo-99 -> Tc-99m with the fraction set to 1: the Tc-99m activity peaks at
+// ln(lambda_B / lambda_A) / (lambda_B - lambda_A) = 22.8 h (Bateman 1910; Krane, Introductory
+// Nuclear Physics (1988), section 6.4). Pb-212 from pure Rn-220 through Po-216 has no closed
+// form: its peak is where a long-double Bateman sum, searched here on its own, is highest.
+TEST(ChainRuns, ActivityPeaksWhereTheBatemanSolutionIsHighest)
+{
+    const auto generator = hourChain({"65.932", "6.0066"});
+    const double peak = decay::activityPeak(generator, decay::pureStart(generator), 1);
+    const long double a = std::log(2.0L) / 65.932L, b = std::log(2.0L) / 6.0066L;
+    EXPECT_NEAR(peak / 3600, static_cast<double>(std::log(b / a) / (b - a)), 1e-6);
+    EXPECT_TRUE(std::isnan(decay::activityPeak(generator, decay::pureStart(generator), 0))); // only falls
+
+    const auto thoron = tableChain("Rn-220");
+    std::vector<long double> rates;
+    for (int i = 0; i < 3; ++i)
+        rates.push_back(std::log(2.0L) / static_cast<long double>(thoron.members[static_cast<std::size_t>(i)].halfLife));
+    const auto lead = [&](long double t) { // N_3(t) / N_1(0) of a three-member chain
+        long double sum = 0;
+        for (std::size_t i = 0; i < 3; ++i) {
+            long double term = std::exp(-rates[i] * t);
+            for (std::size_t j = 0; j < 3; ++j)
+                if (j != i)
+                    term /= rates[j] - rates[i];
+            sum += term;
+        }
+        return sum * rates[0] * rates[1];
+    };
+    long double lo = 1, hi = 1e6;
+    for (int i = 0; i < 200; ++i) {
+        const long double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+        (lead(m1) < lead(m2) ? lo : hi) = lead(m1) < lead(m2) ? m1 : m2;
+    }
+    ASSERT_EQ(thoron.members[2].symbol, "Pb-212");
+    EXPECT_NEAR(decay::activityPeak(thoron, decay::pureStart(thoron), 2) / static_cast<double>(lo), 1.0, 1e-6);
+}
+
+// Equilibria of the whole chain, against the closed form b * lambda_d / (lambda_d - lambda_s)
+// worked out here from the table's half-lives (NUBASE2020), and against the exact run's ratio
+// late in a long run, to 0.1 %. Mo-99 -> Tc-99m (b = 0.875) settles at 0.9627; in the Rn-220
+// chain Bi-212 and Tl-208 follow Pb-212 (10.64 h): 1.1049 over Pb-212, 0.3611 over Bi-212; in
+// the Ra-226 chain every member from Rn-222 to Po-214 follows Ra-226 at 1.000. Secular means
+// within 1 % of the branch fractions' product.
+TEST(ChainActivity, EquilibriaOfTheWholeChain)
+{
+    const auto index = [](const decay::Chain& chain, const char* symbol) {
+        const auto it = std::find_if(chain.members.begin(), chain.members.end(),
+                                     [&](const decay::ChainMember& member) { return member.symbol == symbol; });
+        return static_cast<int>(it - chain.members.begin());
+    };
+    struct Case {
+        const char* first;
+        const char* daughter;
+        const char* over;
+        decay::EquilibriumKind kind;
+        double reference; // the published figure, four digits
+        const char* setter;
+        double lateTime;  // seconds, where the exact run has settled
+    };
+    using enum decay::EquilibriumKind;
+    const Case cases[] = {
+        {"Mo-99", "Tc-99m", "Mo-99", Transient, 0.9627, "Mo-99", 300 * 3600.0},
+        {"Rn-220", "Bi-212", "Pb-212", Transient, 1.1049, "Pb-212", 4 * 86400.0},
+        {"Rn-220", "Tl-208", "Bi-212", Secular, 0.3611, "Pb-212", 4 * 86400.0}, // 0.5 % above b = 0.3594
+        // Bi-212: B- 64.06 %, of which the beta-delayed alphas (~0.014 %) pass Po-212 by.
+        {"Rn-220", "Po-212", "Bi-212", Secular, 0.64046, "Pb-212", 4 * 86400.0},
+        {"Ra-226", "Rn-222", "Ra-226", Secular, 1.000, "Ra-226", 80 * 86400.0},
+        {"Ra-226", "Po-218", "Ra-226", Secular, 1.000, "Ra-226", 80 * 86400.0},
+        {"Ra-226", "Pb-214", "Ra-226", Secular, 1.000, "Ra-226", 80 * 86400.0},
+        {"Ra-226", "Bi-214", "Ra-226", Secular, 1.000, "Ra-226", 80 * 86400.0},
+        {"Ra-226", "Bi-214", "Pb-214", Secular, 1.000, "Ra-226", 80 * 86400.0},
+        {"Ra-226", "Pb-214", "Po-218", Secular, 0.9998, "Ra-226", 80 * 86400.0},
+        {"Ra-226", "Po-214", "Ra-226", Secular, 1.000, "Ra-226", 80 * 86400.0},
+    };
+    for (const Case& c : cases) {
+        const auto chain = tableChain(c.first);
+        const int d = index(chain, c.daughter), u = index(chain, c.over);
+        const auto eq = decay::equilibrium(chain, decay::pureStart(chain), d, u);
+        EXPECT_EQ(eq.kind, c.kind) << c.daughter << '/' << c.over;
+        EXPECT_EQ(chain.members[static_cast<std::size_t>(eq.setter)].symbol, c.setter) << c.daughter;
+        EXPECT_NEAR(eq.ratio, c.reference, 6e-5 + (c.reference == 1.0 ? 5e-4 : 0)) << c.daughter << '/' << c.over;
+        const auto late = decay::exactRun(chain, setup(chain, 1e6, c.lateTime / 100, 100));
+        const auto activity = decay::activities(chain, *late);
+        EXPECT_NEAR(activity.at(d, 100) / activity.at(u, 100) / eq.ratio, 1.0, 1e-3) << c.daughter << '/' << c.over;
+    }
+    // The two closed forms that name no member in between.
+    const auto mo = tableChain("Mo-99");
+    const double tMo = mo.members[0].halfLife, tTc = mo.members[1].halfLife;
+    EXPECT_NEAR(decay::equilibrium(mo, decay::pureStart(mo), 1, 0).ratio, 0.875 * tMo / (tMo - tTc), 1e-12);
+    const auto thoron = tableChain("Rn-220");
+    const auto& pb = thoron.members[static_cast<std::size_t>(index(thoron, "Pb-212"))];
+    const auto& tl = thoron.members[static_cast<std::size_t>(index(thoron, "Tl-208"))];
+    const auto tlOverBi = decay::equilibrium(thoron, decay::pureStart(thoron), index(thoron, "Tl-208"), index(thoron, "Bi-212"));
+    EXPECT_NEAR(tlOverBi.ratio, tlOverBi.branches * pb.halfLife / (pb.halfLife - tl.halfLife), 1e-12);
+
+    // None where the daughter outlives the members before it, where the setter lives after the
+    // member compared with, and for a stable daughter.
+    const auto none = [&](const decay::Chain& chain, const char* daughter, const char* over, const char* setter) {
+        const auto eq = decay::equilibrium(chain, decay::pureStart(chain), index(chain, daughter), index(chain, over));
+        EXPECT_EQ(eq.kind, None) << daughter << '/' << over;
+        EXPECT_TRUE(std::isnan(eq.ratio));
+        EXPECT_EQ(eq.setter < 0 ? std::string() : chain.members[static_cast<std::size_t>(eq.setter)].symbol, setter);
+    };
+    none(thoron, "Pb-212", "Rn-220", "Pb-212");
+    none(thoron, "Bi-212", "Rn-220", "Pb-212");
+    none(thoron, "Pb-208", "Tl-208", "");
+    none(tableChain("Am-241"), "Np-237", "Am-241", "Np-237");
+    // A custom start with atoms of the daughter only: nothing feeds it, the parent holds none.
+    const auto generator = hourChain({"65.932", "6.0066"});
+    EXPECT_EQ(decay::equilibrium(generator, std::vector<double>{0, 1}, 1, 0).kind, None);
+}
+
+// Pure Ra-226: after seven Rn-222 half-lives (26.75 d) A_Rn/A_Ra = 1 - 2^-7 = 0.992.
+// Stiff U-238 (4.463 Gy) beside Pa-234m (1.159 min): after ten Th-234 half-lives
+// A_Th/A_U = 1 - 2^-10, within 1e-3 of secular equilibrium.
+TEST(ChainRuns, DaughtersReachSecularEquilibrium)
+{
+    const auto radium = tableChain("Ra-226");
+    const double rn = radium.members[1].halfLife;
+    EXPECT_NEAR(ratio(radium, *decay::exactRun(radium, setup(radium, 1e6, rn / 10, 70)), 0, 70), 0.992, 0.002);
+
+    const auto uranium = tableChain("U-238");
+    const auto n = *decay::exactRun(uranium, setup(uranium, 1e6, uranium.members[1].halfLife / 10, 100));
+    EXPECT_NEAR(ratio(uranium, n, 0, 100), 1.0, 1e-3);
+    EXPECT_NEAR(ratio(uranium, n, 1, 100), 1.0, 1e-3);
+    EXPECT_TRUE(std::all_of(n.values.begin(), n.values.end(), [](double v) { return v >= 0 && std::isfinite(v); }));
+}
+
+// No branch leaves these chains (the stiffest holds Po-212 at 294 ns beside Pb-212 at 10.6 h and
+// joins two routes at Pb-208): the members add up to N0 at every step to 1e-12, and every member
+// changes in a step by what its parents' decays bring less its own decays.
+TEST(ChainRuns, MembersAddUpToTheStartWhereNothingLeaves)
+{
+    for (const auto& [first, step] : {std::pair{"Cs-137", 30.0}, {"Sr-90", 3600.0}, {"Rn-220", 60.0}}) {
+        const auto chain = tableChain(first);
+        const auto n = *decay::exactRun(chain, setup(chain, 1e6, step, 10000));
+        for (int k = 0; k <= n.steps; k += 1) {
+            double sum = 0;
+            for (int i = 0; i < n.members; ++i) {
+                sum += n.at(i, k);
+                if (k == 0)
+                    continue;
+                double change = -n.memberDecays(i)[static_cast<std::size_t>(k)];
+                for (const decay::ChainLink& link : chain.links)
+                    if (link.daughter == i)
+                        change += link.fraction * n.memberDecays(link.parent)[static_cast<std::size_t>(k)];
+                ASSERT_NEAR(n.at(i, k) - n.at(i, k - 1), change, 1e6 * 1e-12) << first << " member " << i << " step " << k;
+            }
+            ASSERT_NEAR(sum, 1e6, 1e6 * 1e-12) << first << " step " << k;
+        }
+    }
+}
+
+// Equal and close rates, where the textbook form divides by lambda_B - lambda_A: N_B = N0 lt e^-lt,
+// N_C = N0 (lt)^2 / 2 e^-lt, and for close rates the difference form written
+// with expm1 (T_B = 0.9999999 T_A), all to 1e-12 relative at every step (up to lambda t = 35).
+TEST(ChainRuns, EqualAndCloseRatesStayAccurate)
+{
+    const double lambda = std::numbers::ln2 / 3600;
+    const auto closeChain = hourChain({"1", "0.9999999"});
+    const double close = closeChain.members[1].rate();
+    struct Case {
+        decay::Chain chain;
+        int member;
+        std::function<double(double)> expected;
+    };
+    const std::vector<Case> cases{
+        {hourChain({"1", "1"}), 1, [&](double t) { return lambda * t * std::exp(-lambda * t); }},
+        {hourChain({"1", "1", "1"}), 2, [&](double t) { return std::pow(lambda * t, 2) / 2 * std::exp(-lambda * t); }},
+        {closeChain, 1,
+         [&](double t) { return lambda * std::exp(-lambda * t) * -std::expm1(-(close - lambda) * t) / (close - lambda); }},
+    };
+    for (const Case& c : cases) {
+        const auto n = *decay::exactRun(c.chain, setup(c.chain, 1.0, 180.0, 1000));
+        for (int k = 1; k <= 1000; ++k)
+            ASSERT_NEAR(n.at(c.member, k), c.expected(k * 180.0), c.expected(k * 180.0) * 1e-12) << k;
+    }
+}
+
+// Eluting the generator: Tc-99m drops to 0 and grows again as from a fresh start; Mo-99 goes on.
+TEST(ChainRuns, MilkingRestartsFromWhatIsLeft)
+{
+    const auto chain = tableChain("Mo-99");
+    const auto plain = *decay::exactRun(chain, setup(chain, 1e6, 360.0, 480));
+    const auto milked = *decay::exactRun(chain, setup(chain, 1e6, 360.0, 480, decay::Milking{240, 1}));
+    EXPECT_EQ(milked.at(1, 240), 0.0);
+    decay::RunSetup after{{milked.at(0, 240), 0.0, milked.at(2, 240)}, 360.0, 240, {}};
+    const auto fresh = *decay::exactRun(chain, after);
+    for (int k = 0; k <= 240; ++k) {
+        EXPECT_NEAR(milked.at(0, 240 + k), plain.at(0, 240 + k), plain.at(0, 240 + k) * 1e-13);
+        EXPECT_NEAR(milked.at(1, 240 + k), fresh.at(1, k), fresh.at(1, k) * 1e-13);
+    }
+    EXPECT_GT(milked.at(1, 480), 0.5 * plain.at(1, 480)); // regrown
+    const auto parentMilked = *decay::exactRun(chain, setup(chain, 1e6, 360.0, 480, decay::Milking{240, 0}));
+    EXPECT_TRUE(std::isnan(ratio(chain, parentMilked, 0, 240)));
+    EXPECT_FALSE(decay::exactRun(chain, setup(chain, 1e6, 360.0, 480, decay::Milking{240, 4})));
+    decay::DecayDraws draws(1);
+    EXPECT_FALSE(decay::randomRun(chain, setup(chain, 1e6, 360.0, -1), draws));
+}
+
+// The decays of Mo-99 and Tc-99m in each of 100 intervals of 43 min from 4 h on, against the
+// integrals of the two-member closed form (Krane, eq. 6.16) in long double, to 1e-12.
+TEST(ChainRuns, CountedDecaysMeetTheIntegralOfTheClosedForm)
+{
+    const auto chain = tableChain("Mo-99");
+    std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0), boundaries;
+    initial[0] = 1e6;
+    for (int k = 0; k <= 100; ++k)
+        boundaries.push_back(4 * 3600.0 + k * 43 * 60.0);
+    std::vector<bool> counted(static_cast<std::size_t>(chain.size()), false);
+    counted[0] = counted[1] = true;
+    const std::vector<double> decays = decay::countedDecays(chain, initial, counted, boundaries);
+    ASSERT_EQ(decays.size(), 100U);
+    const long double la = std::numbers::ln2_v<long double> / (65.932L * 3600), lb = std::numbers::ln2_v<long double> / (6.0066L * 3600);
+    const long double b = chain.links[0].fraction;
+    const auto integral = [](long double lambda, long double t0, long double t1) { return (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda; };
+    for (std::size_t k = 0; k < 100; ++k) {
+        const long double t0 = boundaries[k], t1 = boundaries[k + 1];
+        const long double mo = 1e6L * la * integral(la, t0, t1);
+        const long double tc = 1e6L * b * la * lb / (lb - la) * (integral(la, t0, t1) - integral(lb, t0, t1));
+        EXPECT_NEAR(decays[k], static_cast<double>(mo + tc), 1e-12 * static_cast<double>(mo + tc)) << k;
+    }
+    EXPECT_TRUE(decay::countedDecays(chain, initial, counted, std::vector<double>{1.0}).empty());
+}
+
+// Mo-99 -> Tc-99m by the closed form of Bateman's equations for two members (Bateman 1910; Krane,
+// Introductory Nuclear Physics (1988), eq. 6.16), in long double: the exact run agrees to 1e-12.
+TEST(ChainRuns, ExactRunMeetsTheClosedFormOfTwoMembers)
+{
+    const auto chain = tableChain("Mo-99");
+    const auto exact = *decay::exactRun(chain, setup(chain, 1e6, 6 * 3600.0, 100));
+    const long double la = std::numbers::ln2_v<long double> / (65.932L * 3600), lb = std::numbers::ln2_v<long double> / (6.0066L * 3600);
+    const long double b = chain.links[0].fraction; // Mo-99 -> Tc-99m
+    for (int k = 0; k <= 100; ++k) {
+        const long double t = k * 6 * 3600.0L;
+        const long double tc = 1e6L * b * la / (lb - la) * (std::exp(-la * t) - std::exp(-lb * t));
+        EXPECT_NEAR(exact.at(1, k), static_cast<double>(tc), 1e-12 * static_cast<double>(tc) + 1e-300) << k;
+    }
+}
+
+// A random run is exact in distribution for any step: for a pure start of N0 atoms each atom is
+// independently in member j at step k with the exact solution's probability p = E_j(k) / N0, and
+// decays as member j in step k with probability D_j(k) / N0, so every count is binomial around the
+// exact run. Checked at every member and step, on steps far longer than the short-lived members
+// live (Tc-99m 6 h; Po-218 3.1 min, Pb-214 27 min, Bi-214 20 min, Po-214 164 us): no |z| over 5,
+// and where the variance is below 1 (p near 0 or 1), no more than 10 away (a Poisson tail of 1e-7).
+TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
+{
+    struct Case {
+        const char* first;
+        double step; // seconds
+    };
+    const Case cases[] = {{"Mo-99", 6 * 3600.0}, {"Mo-99", 60 * 3600.0}, {"Rn-222", 3600.0}, {"Rn-222", 9.2 * 3600.0}};
+    decay::DecayDraws draws(2027);
+    for (const Case& c : cases) {
+        const auto chain = tableChain(c.first);
+        const auto run = setup(chain, 1e6, c.step, 60);
+        const auto exact = *decay::exactRun(chain, run);
+        const auto random = *decay::randomRun(chain, run, draws);
+        double worst = 0;
+        for (const auto& [expected, drawn] : {std::pair{&exact.values, &random.values}, std::pair{&exact.decays, &random.decays}})
+            for (std::size_t i = 0; i < expected->size(); ++i) {
+                const double p = std::clamp((*expected)[i] / 1e6, 0.0, 1.0);
+                const double variance = 1e6 * p * (1 - p);
+                if (variance < 1) {
+                    EXPECT_LE(std::fabs((*drawn)[i] - 1e6 * p), 10) << c.first << ' ' << c.step << ' ' << i;
+                    continue;
+                }
+                worst = std::max(worst, std::fabs((*drawn)[i] - 1e6 * p) / std::sqrt(variance));
+            }
+        EXPECT_LT(worst, 5) << c.first << " in steps of " << c.step << " s";
+    }
+}
+
+// The stages meet p to 2^-24 of itself (of 1 - p above 1/2), even where one draw resolves nothing.
+TEST(StagedDraw, HonoursSmallProbabilities)
+{
+    for (double p : {1e-310, 1e-12, 2.5e-8, 0.3, 0.5, 0.7, 0.999}) {
+        const double exact = std::min(p, 1 - p), staged = decay::StagedDraw(p, 1 - p).probability();
+        EXPECT_NEAR(std::min(staged, 1 - staged), exact, exact * std::ldexp(1.0001, -24)) << p;
+    }
+    decay::DecayDraws draws(5);
+    for (double p : {1e-4, 0.999}) { // about 1000 atoms counted either way; 5 sigma
+        const auto passed = decay::StagedDraw(p, 1 - p).count(draws, 10'000'000);
+        EXPECT_NEAR(passed, p * 1e7, 5 * std::sqrt(1e7 * p * (1 - p))) << p;
+    }
+    EXPECT_EQ(decay::StagedDraw(0, 1).count(draws, 100), 0);
+    EXPECT_EQ(decay::StagedDraw(1, 0).count(draws, 100), 100);
+}
+
+TEST(ChainRuns, CancelledRunsReturnNothing)
+{
+    const auto chain = tableChain("Mo-99");
+    decay::ProgressCounter progress;
+    progress.cancel();
+    decay::DecayDraws draws(1);
+    const auto run = setup(chain, 100, 60.0, 1000);
+    EXPECT_FALSE(decay::exactRun(chain, run, &progress));
+    EXPECT_FALSE(decay::randomRun(chain, run, draws, &progress));
+}
+
+struct Refusal {
+    decay::CustomChainTexts texts;
+    const char* error;
+};
+
+TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
+{
+    using M = decay::CustomMemberTexts;
+    const M a{"A", "1", TimeUnit::Hour}, b{"B", "2", TimeUnit::Minute}, stable{"S", "", TimeUnit::Year};
+    const char* const halfLife = "The half-life of A must be a number from 1e-09 s to 1e+20 y; leave it empty for a stable member.";
+    const std::vector<Refusal> refusals{
+        {{{}, {}}, "A custom chain has 1 to 5 members."},
+        {{{a, b, {"C", "1"}, {"D", "1"}, {"E", "1"}, {"F", "1"}}, {}}, "A custom chain has 1 to 5 members."},
+        {{{{" ", "1"}}, {}}, "Member 1 needs a name of 1 to 24 characters."},
+        {{{a, {"A", "3"}}, {}}, "Two members are called A."},
+        {{{{"%1", "1"}, {"%1", "3"}}, {}}, "Two members are called %1."}, // a name is no place of the pattern
+        {{{{"A", "-1"}}, {}}, halfLife},
+        {{{{"A", "0"}}, {}}, halfLife},
+        {{{{"A", "1e-320"}}, {}}, halfLife},
+        {{{{"A", "1e400"}}, {}}, halfLife},
+        {{{{"A", "5e13", TimeUnit::Year}}, {}}, nullptr}, // U-238 and beyond: accepted
+        {{{{"A", "two"}}, {}}, halfLife},
+        {{{a, b}, {{0, 0, "1"}}}, "Every link joins two different members of the chain."},
+        {{{a, b}, {{0, 2, "1"}}}, "Every link joins two different members of the chain."},
+        {{{stable, b}, {{0, 1, "1"}}}, "S is stable: it cannot decay to anything."},
+        {{{a, b}, {{0, 1, "1.5"}}}, "The branch fraction from A to B must be a number from 0 to 1."},
+        {{{a, b}, {{0, 1, "-0.1"}}}, "The branch fraction from A to B must be a number from 0 to 1."},
+        {{{a, b, stable}, {{0, 1, "0.6"}, {0, 2, "0.5"}}}, "The branch fractions from A add up to more than 1."},
+        {{{a, b}, {{0, 1, "0.5"}, {0, 1, "0.5"}}}, "The link from A to B is there twice."},
+        {{{a, b, stable}, {{0, 1, "1"}, {1, 0, "0.5"}}},
+         "The chain has a loop: a member would decay back into itself. Remove one of the links of the loop."},
+    };
+    for (const Refusal& refusal : refusals)
+        EXPECT_EQ(decay::readCustomChain(refusal.texts).error.text(), refusal.error ? refusal.error : "") << refusal.error;
+    // Typed with the daughter first, the chain still runs parents first.
+    const auto reversed = *decay::readCustomChain({{b, a}, {{1, 0, "0.5"}}}).chain;
+    EXPECT_EQ(reversed.members[0].symbol, "A");
+    EXPECT_EQ(reversed.links[0].daughter, 1);
+}
+
+TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
+{
+    const auto chain = tableChain("Mo-99");
+    struct Case {
+        decay::RunSetupTexts texts;
+        const char* error;
+    };
+    const std::vector<Case> cases{
+        {{{"-5"}, "1", TimeUnit::Hour, "10"}, "The initial number of atoms of Mo-99 must be a number from 0 to 1E+30."},
+        {{{"0", ""}, "1", TimeUnit::Hour, "10"}, "At least one member needs atoms at the start."},
+        {{{"1e3"}, "0", TimeUnit::Hour, "10"}, "The time step must be a number from 1 ns to 1E+12 y."},
+        {{{"1e3"}, "1e-12", TimeUnit::Second, "10"}, "The time step must be a number from 1 ns to 1E+12 y."},
+        {{{"1e3"}, "1", TimeUnit::Hour, "10001"}, "The number of steps must be a whole number from 1 to 10000."},
+        {{{"1e3"}, "1", TimeUnit::Hour, "2.5"}, "The number of steps must be a whole number from 1 to 10000."},
+        {{{"1e3"}, "1", TimeUnit::Hour, "10", "11", 1}, "The milking step must be a whole number from 1 to 10."},
+        {{{"1e3"}, "1", TimeUnit::Hour, "10", "5", 4}, "Choose the member to milk."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decay::readRunSetup(chain, c.texts).error.text(), c.error);
+    const auto ok = *decay::readRunSetup(chain, {{"1e6", "", "0"}, "1,5", TimeUnit::Minute, "10", "5", 1, ","}).setup;
+    EXPECT_EQ(ok.step, 90.0);
+    EXPECT_EQ(ok.milk->step, 5);
+    const char* const tooMany = "The random run follows whole atoms, at most 1000000 in all.";
+    EXPECT_TRUE(decay::randomRunRefusal(ok).empty());
+    EXPECT_EQ(decay::randomRunRefusal({{1e6, 1}, 1, 1, {}}).text(), tooMany);
+    EXPECT_EQ(decay::randomRunRefusal({{1.5}, 1, 1, {}}).text(), tooMany);
+}
+
+TEST(ChainActivity, Defaults)
+{
+    struct Case {
+        const char* first;
+        decay::RunDefaults defaults;
+    };
+    const std::vector<Case> cases{
+        {"Mo-99", {36, TimeUnit::Minute, 100}},
+        {"Am-241", {43, TimeUnit::Year, 101}},
+        {"C-14", {570, TimeUnit::Year, 50}},
+    };
+    for (const Case& c : cases) {
+        const auto defaults = decay::runDefaults(tableChain(c.first));
+        EXPECT_DOUBLE_EQ(defaults.step, c.defaults.step) << c.first;
+        EXPECT_EQ(defaults.unit, c.defaults.unit) << c.first;
+        EXPECT_EQ(defaults.steps, c.defaults.steps) << c.first;
+    }
+    EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::Ci), 3.7e10); // the curie's definition
+    EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::uCi), 3.7e4);
+}
+
+} // namespace
+
+namespace {
+
+// 1 g of Ra-226 is 3.66e10 Bq, the activity the curie was first named for, and 1 g of U-238 is
+// 12.4 kBq (specific activities as tabulated, e.g. in IAEA, Radiation Protection and Safety of
+// Radiation Sources: International Basic Safety Standards, GSR Part 3 (2014), and ANL's Human
+// Health Fact Sheets); here through NUBASE2020's masses and half-lives and Avogadro's constant.
+// A long-lived first member starts as a gram, a short-lived one as 10^6 atoms.
+TEST(ChainRuns, AmountsInGramsAndBecquerel)
+{
+    const auto radium = tableChain("Ra-226"), uranium = tableChain("U-238");
+    EXPECT_NEAR(*decay::atomsOf(radium.members[0], 1, decay::AmountUnit::Grams) * radium.members[0].rate() / 3.66e10, 1, 2e-3);
+    EXPECT_NEAR(*decay::atomsOf(uranium.members[0], 1, decay::AmountUnit::Grams) * uranium.members[0].rate() / 12.4e3, 1, 5e-3); // 12.4 has three digits
+    EXPECT_NEAR(*decay::atomsOf(radium.members[0], 3.7e10, decay::AmountUnit::Becquerel) * radium.members[0].molarMass / decay::kAvogadro,
+                1.01, 0.01); // a curie of radium, about a gram
+    EXPECT_EQ(decay::runDefaults(uranium).amountUnit, decay::AmountUnit::Grams);
+    EXPECT_EQ(decay::runDefaults(uranium).amount, 1);
+    EXPECT_EQ(decay::runDefaults(tableChain("Mo-99")).amountUnit, decay::AmountUnit::Atoms);
+
+    decay::RunSetupTexts texts{.initial = {"2"}, .step = "1", .unit = TimeUnit::Hour, .steps = "10"};
+    texts.amountUnit = decay::AmountUnit::Grams;
+    const auto grams = decay::readRunSetup(radium, texts);
+    ASSERT_TRUE(grams.setup);
+    EXPECT_NEAR(grams.setup->initial[0], 2 / 226.0254 * 6.02214076e23, 1e18);
+    const auto custom = hourChain({"1", ""});
+    EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "A has no molar mass here: give its amount in atoms.");
+    texts.amountUnit = decay::AmountUnit::Becquerel;
+    texts.initial = {"1000", "5"};
+    EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "B is stable and has no activity: give its amount in atoms or grams.");
+    texts.initial = {"1e40"};
+    EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "The initial amount of A is more than 1E+30 atoms.");
+    texts.initial = {"-1"};
+    EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "The initial amount of A must be a number of at least 0.");
+}
+
+// Defaults from the whole chain: Rn-220 reaches Pb-212's decay (days) and resolves Po-212 (294 ns)
+// only on a logarithmic grid; U-238 likewise reaches U-234's equilibrium (10 half-lives, 2.5 My).
+TEST(ChainRuns, DefaultsReachTheWholeChain)
+{
+    const auto thoron = decay::runDefaults(tableChain("Rn-220"));
+    EXPECT_EQ(thoron.grid, decay::GridKind::Logarithmic);
+    EXPECT_NEAR(thoron.step * decay::unitSeconds(thoron.unit), 29e-9, 1e-9);
+    EXPECT_NEAR(thoron.last * decay::unitSeconds(thoron.lastUnit) / (5 * 10.64 * 3600), 1, 0.02);
+    const auto uranium = decay::runDefaults(tableChain("U-238"));
+    EXPECT_EQ(uranium.grid, decay::GridKind::Logarithmic);
+    EXPECT_NEAR(uranium.last * decay::unitSeconds(uranium.lastUnit) / (10 * 2.455e5 * decay::kSecondsPerYear), 1, 0.02);
+    EXPECT_EQ(decay::runDefaults(tableChain("Mo-99")).grid, decay::GridKind::Uniform);
+}
+
+// Any grid: the whole U-238 series from a second to 10^10 years, 10 points a decade. U-238 itself
+// follows N0 e^(-lambda t) at every point; by 10^10 years every member has long joined the
+// secular equilibrium, A_i = A_U times the branch fractions on its way (its equilibrium's limit).
+// Mo-99 -> Tc-99m on a logarithmic grid meets the closed-form Bateman solution in long double,
+// and its random run stays binomial around the exact one.
+TEST(ChainRuns, LogarithmicGridsRunTheWholeSeries)
+{
+    const auto uranium = tableChain("U-238");
+    decay::RunSetup setup{.initial = decay::pureStart(uranium), .step = 0, .steps = 0, .milk = {},
+                          .grid = decay::logarithmicTimes(1, 1e10 * decay::kSecondsPerYear, 10)};
+    setup.initial[0] = 2.53e21; // a gram
+    setup.steps = static_cast<int>(setup.grid.size()) - 1;
+    EXPECT_EQ(setup.steps, 176); // 17.5 decades
+    EXPECT_EQ(setup.grid.back(), 1e10 * decay::kSecondsPerYear);
+    const auto n = decay::exactRun(uranium, setup);
+    ASSERT_TRUE(n);
+    const long double rate = std::log(2.0L) / static_cast<long double>(uranium.members[0].halfLife);
+    double worst = 0;
+    for (int k = 0; k <= setup.steps; ++k)
+        worst = std::max(worst, std::fabs(n->at(0, k) / static_cast<double>(2.53e21L * std::exp(-rate * setup.grid[static_cast<std::size_t>(k)])) - 1));
+    EXPECT_LT(worst, 1e-12);
+    const auto activity = decay::activities(uranium, *n);
+    for (int i = 1; i < uranium.size(); ++i)
+        if (const auto eq = decay::equilibrium(uranium, setup.initial, i, 0); eq.kind != decay::EquilibriumKind::None) {
+            EXPECT_NEAR(activity.at(i, setup.steps) / activity.at(0, setup.steps) / eq.branches, 1, 1e-3) << uranium.members[static_cast<std::size_t>(i)].symbol;
+        }
+
+    const auto generator = hourChain({"65.932", "6.0066"});
+    decay::RunSetup log{.initial = {1e6, 0}, .step = 0, .steps = 0, .milk = {}, .grid = decay::logarithmicTimes(0.1 * 3600, 570 * 3600, 7)};
+    log.steps = static_cast<int>(log.grid.size()) - 1;
+    const auto exact = decay::exactRun(generator, log);
+    const long double a = std::log(2.0L) / (65.932L * 3600), b = std::log(2.0L) / (6.0066L * 3600);
+    decay::DecayDraws draws(43);
+    const auto drawn = decay::randomRun(generator, log, draws);
+    ASSERT_TRUE(exact && drawn);
+    double largest = 0;
+    for (int k = 0; k <= log.steps; ++k) {
+        const long double t = log.grid[static_cast<std::size_t>(k)];
+        const auto tc = static_cast<double>(1e6L * a / (b - a) * (std::exp(-a * t) - std::exp(-b * t)));
+        EXPECT_NEAR(exact->at(1, k), tc, 1e-9 * tc + 1e-12) << k;
+        const double p = exact->at(1, k) / 1e6;
+        if (p > 0)
+            largest = std::max(largest, std::fabs(drawn->at(1, k) - exact->at(1, k)) / std::sqrt(1e6 * p * (1 - p)));
+    }
+    EXPECT_LT(largest, 5); // |z| < 5 at every one of the 42 points fails by chance with p < 3e-5
+}
+
+} // namespace
