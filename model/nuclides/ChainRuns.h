@@ -112,7 +112,7 @@ private:
 // the setup is not one readRunSetup could have made.
 
 // The continuous solution N(t_k) at the grid's times: the exponential of the chain's rate matrix
-// (Bateman's equations with branch fractions), computed without cancellation; see ChainRuns.cpp.
+// (Bateman's equations with branch fractions), computed without cancellation; see Propagator.h.
 // Its decays are the expected ones of each step, from the state at its start.
 std::optional<ChainSeries> exactRun(const Chain& chain, const RunSetup& setup, Progress* progress = nullptr);
 
