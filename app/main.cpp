@@ -2,7 +2,7 @@
 #include "ui/Look.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
-#include "ui/main/ProgramWindows.h"
+#include "ui/run/ProgramWindows.h"
 
 #include <QApplication>
 

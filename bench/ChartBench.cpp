@@ -1,7 +1,7 @@
 // The chart of nuclides painted whole into a 1200 x 800 image (every one of the 3,471 ground
 // states; at most 16 ms), and zoomed in to 40 pixels a cell with names and the U-238 series drawn.
 #include "model/nuclides/TableChain.h"
-#include "ui/lab/NuclideMap.h"
+#include "ui/nuclides/NuclideMap.h"
 
 #include <QApplication>
 #include <QImage>

@@ -9,9 +9,9 @@
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/charts/PlotChart.h"
-#include "ui/lab/CountingLab.h"
-#include "ui/lab/NuclideLab.h"
-#include "ui/main/ProgramWindows.h"
+#include "ui/counting/CountingLab.h"
+#include "ui/nuclides/NuclideLab.h"
+#include "ui/run/ProgramWindows.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 #include "model/run/RunState.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
-#include "ui/main/ProgramWindows.h"
+#include "ui/run/ProgramWindows.h"
 
 #include <QApplication>
 #include <QCheckBox>

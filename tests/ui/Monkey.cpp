@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 #include "model/experiment/EnsembleStats.h"
 #include "output/ChainFile.h"
 #include "output/CountsFile.h"

@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 
 // Printing a window: to the default printer, or, when there is none or it cannot take the job,
 // to a PDF file the user chooses instead. Saving that file goes through the atomic writer, whose

@@ -3,7 +3,7 @@
 #include "model/run/RunState.h"
 #include "ui/Platform.h"
 #include "ui/charts/DecayChart.h"
-#include "ui/main/ProgramWindows.h"
+#include "ui/run/ProgramWindows.h"
 
 // The toolkit the window tests use.
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 #include "ui/Look.h"
 #include "ui/Translations.h"
 #include "ui/charts/PlotChart.h"

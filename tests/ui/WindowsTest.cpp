@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 #include "ui/Look.h"
 
 // Every window together, driven as a user would: which windows are visible after each step,

@@ -1,7 +1,7 @@
 // The parts of the browser edition, in the order of the navigation.
 import { countingPage } from './counting/CountingPage';
 import type { Page } from './core/page';
-import { nuclideLabPage } from './lab/NuclideLab';
+import { nuclideLabPage } from './nuclides/NuclideLab';
 import { runPage } from './run/RunPage';
 import { experimentPage } from './experiment/ExperimentPage';
 

@@ -3,7 +3,7 @@
 import { instantiate } from './core/model';
 import { handlers } from './core/workerRegistry';
 import './experiment/experimentWorker';
-import './lab/labWorker';
+import './nuclides/labWorker';
 
 const scope = self as unknown as { onmessage: ((event: MessageEvent) => void) | null; postMessage(message: unknown): void };
 let ready: Promise<unknown> | undefined;

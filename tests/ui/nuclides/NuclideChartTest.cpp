@@ -1,6 +1,6 @@
-#include "TestProgram.h"
-#include "ui/lab/ChartLayout.h"
-#include "ui/lab/NuclideChart.h"
+#include "tests/ui/TestProgram.h"
+#include "ui/nuclides/ChartLayout.h"
+#include "ui/nuclides/NuclideChart.h"
 
 #include <QLabel>
 #include <QSortFilterProxyModel>

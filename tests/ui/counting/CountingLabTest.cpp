@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 #include "output/CountsFile.h"
 
 #include <QProcess>

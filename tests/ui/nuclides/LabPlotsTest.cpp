@@ -2,8 +2,8 @@
 #include "model/counting/HalfLifeFit.h"
 #include "model/nuclides/LabRun.h"
 #include "ui/Numbers.h"
-#include "ui/lab/CountingPlots.h"
-#include "ui/lab/LabPlots.h"
+#include "ui/counting/CountingPlots.h"
+#include "ui/nuclides/LabPlots.h"
 
 #include <QLocale>
 #include <QTest>

@@ -15,7 +15,7 @@
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/charts/larggraf.h"
-#include "ui/main/ClockText.h"
+#include "ui/run/ClockText.h"
 
 #include <QGroupBox>
 #include <QLabel>

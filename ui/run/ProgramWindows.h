@@ -10,9 +10,9 @@
 #include "ui/info/Vater.h"
 #include "ui/info/copyrigh.h"
 #include "ui/info/titlform.h"
-#include "ui/lab/CountingLab.h"
-#include "ui/lab/NuclideLab.h"
-#include "ui/main/Form1.h"
+#include "ui/counting/CountingLab.h"
+#include "ui/nuclides/NuclideLab.h"
+#include "ui/run/Form1.h"
 
 #include <QPointer>
 

@@ -5,7 +5,7 @@
 #include "model/nuclides/LabRun.h"
 #include "model/counting/Radiocarbon.h"
 #include "model/counting/RepeatCounts.h"
-#include "ui/lab/CountingPlots.h"
+#include "ui/counting/CountingPlots.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

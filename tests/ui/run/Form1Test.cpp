@@ -1,7 +1,7 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 #include "model/common/Conversions.h"
 #include "output/DataFile.h"
-#include "ui/main/ClockText.h"
+#include "ui/run/ClockText.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "tests/ui/TestProgram.h"
 #include "ui/charts/PlotLegend.h"
 #include "ui/charts/PlotChart.h"
 

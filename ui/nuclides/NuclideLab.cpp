@@ -18,7 +18,7 @@
 #include "ui/WorksheetPage.h"
 #include "ui/charts/PlotChart.h"
 #include "ui/charts/PlotLegend.h"
-#include "ui/lab/LabPlots.h"
+#include "ui/nuclides/LabPlots.h"
 
 #include <QCheckBox>
 #include <QComboBox>
