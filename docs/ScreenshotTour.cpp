@@ -76,6 +76,8 @@ int main(int argc, char* argv[])
 
     lab.txtSteps->setText(QStringLiteral("400"));
     lab.cmdRandom->click();
+    while (lab.running())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     lab.cmdCounter->click();
     CountingLab& counter = windows.countingLab();
     for (int row = 1; row < counter.lstMembers->count(); ++row)

@@ -2690,6 +2690,18 @@ www.example.org/atomdrift</translation>
         <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
         <translation>Lauf „%1“: %2 Zeitpunkte auf einem logarithmischen Raster von %3 %4 bis %5 %6.</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The random run was cancelled.</source>
+        <translation>Der Zufallslauf wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>

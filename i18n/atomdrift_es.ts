@@ -2690,6 +2690,18 @@ www.example.org/atomdrift</translation>
         <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
         <translation>Simulación «%1»: %2 instantes en una malla logarítmica de %3 %4 a %5 %6.</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The random run was cancelled.</source>
+        <translation>La ejecución aleatoria se ha cancelado.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>

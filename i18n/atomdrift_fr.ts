@@ -2690,6 +2690,18 @@ www.example.org/atomdrift</translation>
         <extracomment>%1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.</extracomment>
         <translation>Simulation «&#xa0;%1&#xa0;»&#xa0;: %2 instants sur une grille logarithmique de %3 %4 à %5 %6.</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The random run was cancelled.</source>
+        <translation>Le déroulement aléatoire a été annulé.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>

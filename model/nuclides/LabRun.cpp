@@ -9,7 +9,8 @@ std::vector<double> LabRun::times() const
     return setup.times();
 }
 
-std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed)
+std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed,
+                             Progress* progress)
 {
     LabRun run{.chain = chain, .setup = setup, .unit = unit, .random = random, .atoms = {}, .exact = exactRun(chain, setup)};
     if (!run.exact)
@@ -20,7 +21,7 @@ std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit
         return run;
     }
     DecayDraws draws(seed);
-    auto atoms = randomRun(chain, setup, draws);
+    auto atoms = randomRun(chain, setup, draws, progress);
     if (!atoms)
         return std::nullopt;
     run.atoms = std::move(*atoms);

@@ -25,7 +25,8 @@ struct LabRun {
 
 // The exact run of the chain, or a random one from `seed` beside its exact solution; empty when
 // the setup is not one readRunSetup could have made (or, for a random run, when randomRunRefusal
-// refuses it).
-std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed);
+// refuses it, or when `progress` cancels it). The random run reports its steps to `progress`.
+std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed,
+                             Progress* progress = nullptr);
 
 } // namespace decay

@@ -217,10 +217,11 @@ inline bool runnable(const Chain& chain, const RunSetup& setup)
 // The state after every step, with the milking and the progress: `advance(k, state, decays)` turns
 // the state of step k - 1 into that of step k and says how many atoms of each member decayed on the
 // way; the milking comes after those decays. `restart(k, state)` tells it the run goes on from a
-// state that was changed by hand.
+// state that was changed by hand. The progress hears of the steps `slice` at a time, and a cancel
+// takes effect at the next slice.
 template <class Advance, class Restart>
 std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, Progress* progress, Advance advance,
-                                    Restart restart)
+                                    Restart restart, int slice = kStepsPerSlice)
 {
     ChainSeries series{.members = chain.size(), .steps = setup.steps};
     const auto length = static_cast<std::size_t>(setup.steps) + 1;
@@ -237,8 +238,8 @@ std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, P
     };
     record(0);
     for (int k = 1; k <= setup.steps; ++k) {
-        if (k % kStepsPerSlice == 0 && progress) {
-            progress->advance(kStepsPerSlice);
+        if (k % slice == 0 && progress) {
+            progress->advance(slice);
             if (progress->cancelled())
                 return std::nullopt;
         }
@@ -250,7 +251,7 @@ std::optional<ChainSeries> runSteps(const Chain& chain, const RunSetup& setup, P
         record(k);
     }
     if (progress)
-        progress->advance(setup.steps % kStepsPerSlice);
+        progress->advance(setup.steps % slice);
     return series;
 }
 

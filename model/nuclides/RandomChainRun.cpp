@@ -142,7 +142,10 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
             std::copy(end.begin(), end.end(), state.begin());
             std::copy(decayed.begin(), decayed.end(), decays.begin());
         },
-        [](int, const std::vector<double>&) {});
+        [](int, const std::vector<double>&) {},
+        // A step of a million atoms takes about a millisecond: a cancel is heard after every one,
+        // so that it takes effect within a frame.
+        1);
 }
 
 } // namespace decay

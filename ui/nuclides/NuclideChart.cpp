@@ -1,6 +1,5 @@
 #include "NuclideChart.h"
 
-#include "NuclideLab.h"
 #include "model/nuclides/TableChain.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
@@ -55,9 +54,9 @@ QList<QStandardItem*> tableRow(const decay::Nuclide& nuclide, int position)
 
 // The window
 
-NuclideChart::NuclideChart(NuclideLab& lab)
-    : QWidget(&lab, Qt::Window)
-    , m_lab(lab)
+NuclideChart::NuclideChart(const decay::NuclideTable& table, QWidget* lab)
+    : QWidget(lab, Qt::Window)
+    , m_table(table)
 {
     setObjectName(QStringLiteral("NuclideChart"));
     setWindowTitle(tr("Chart of nuclides"));
@@ -119,16 +118,12 @@ NuclideChart::NuclideChart(NuclideLab& lab)
     connect(picChart, &NuclideMap::viewChanged, this, &NuclideChart::showDescription);
     connect(cmdShowChain, &QPushButton::clicked, this, &NuclideChart::cmdShowChain_Click);
     connect(cmdClose, &QPushButton::clicked, this, &NuclideChart::cmdClose_Click);
-    connect(lab.cboNuclide, &QComboBox::currentIndexChanged, this, &NuclideChart::labChain_Change);
-    for (QPushButton* run : {lab.cmdExact, lab.cmdRandom, lab.cmdMilk})
-        connect(run, &QPushButton::clicked, this, &NuclideChart::labRun_Done);
-    labChain_Change();
     resize(1000, 720);
 }
 
 QWidget* NuclideChart::buildChartPage()
 {
-    picChart = new NuclideMap(m_lab.table());
+    picChart = new NuclideMap(m_table);
     look::name(picChart, QStringLiteral("picChart"), tr("Chart of nuclides"));
     return picChart;
 }
@@ -164,7 +159,7 @@ void NuclideChart::fillTable()
 {
     if (m_model->rowCount() > 0 || tabViews->currentIndex() != 1)
         return;
-    const decay::NuclideTable& table = m_lab.table();
+    const decay::NuclideTable& table = m_table;
     for (std::size_t i = 0; i < table.nuclides.size(); ++i)
         m_model->appendRow(tableRow(table.nuclides[i], static_cast<int>(i)));
     tblNuclides->sortByColumn(0, Qt::AscendingOrder);
@@ -173,12 +168,12 @@ void NuclideChart::fillTable()
 
 void NuclideChart::txtSearch_Enter()
 {
-    const auto found = chart::findNuclide(txtSearch->text(), m_lab.table(), chart::elementText);
+    const auto found = chart::findNuclide(txtSearch->text(), m_table, chart::elementText);
     if (!found) {
         lblDescription->setText(tr("No nuclide of the table is called \"%1\".").arg(txtSearch->text()));
         return;
     }
-    const int position = m_lab.table().position(*found);
+    const int position = m_table.position(*found);
     picChart->select(position);
     if (tabViews->currentIndex() == 1) {
         for (int row = 0; row < m_proxy->rowCount(); ++row)
@@ -223,7 +218,7 @@ void NuclideChart::cmdClose_Click()
 // A radioactive nuclide's chain goes into the lab; a stable one has none.
 void NuclideChart::choose(int position)
 {
-    const decay::Nuclide& nuclide = m_lab.table().nuclides[static_cast<std::size_t>(position)];
+    const decay::Nuclide& nuclide = m_table.nuclides[static_cast<std::size_t>(position)];
     if (nuclide.stable()) {
         lblDescription->setText(tr("%1 is stable: it has no chain.").arg(nuclideName(nuclide)));
         return;
@@ -231,18 +226,17 @@ void NuclideChart::choose(int position)
     emit nuclideChosen(qtext(nuclide.symbol));
 }
 
-void NuclideChart::labChain_Change()
+void NuclideChart::labChain_Change(int index)
 {
     m_player->stop();
-    const int index = m_lab.cboNuclide->currentIndex();
-    const auto& starts = m_lab.table().chainStarts;
+    const auto& starts = m_table.chainStarts;
     lblNotes->clear();
     if (index < 0 || index >= static_cast<int>(starts.size())) {
         picChart->setChain(std::nullopt);
     } else {
-        const auto built = decay::chainFromTable(m_lab.table(), starts[static_cast<std::size_t>(index)], {});
+        const auto built = decay::chainFromTable(m_table, starts[static_cast<std::size_t>(index)], {});
         picChart->setChain(built.chain);
-        picChart->select(m_lab.table().position(starts[static_cast<std::size_t>(index)]));
+        picChart->select(m_table.position(starts[static_cast<std::size_t>(index)]));
         // What the lab's chain leaves out: weak branches, fission, modes without a share, members
         // beyond what a run takes.
         QStringList notes;
@@ -255,18 +249,17 @@ void NuclideChart::labChain_Change()
 }
 
 // The lab's last run, played from its first step to its last in about four seconds.
-void NuclideChart::labRun_Done()
+void NuclideChart::labRun_Done(const decay::LabRun& run)
 {
-    if (!m_lab.result())
-        return;
-    picChart->setChain(m_lab.result()->chain);
+    m_played = run;
+    picChart->setChain(run.chain);
     m_playedStep = 0;
     m_player->start();
 }
 
 void NuclideChart::playStep()
 {
-    const auto& result = m_lab.result();
+    const auto& result = m_played;
     if (!result || result->atoms.members != result->chain.size()) {
         m_player->stop();
         return;
@@ -293,7 +286,7 @@ QString NuclideChart::description() const
     const int lastZ = std::min(picChart->grid().maxZ(), static_cast<int>(std::ceil(view.top)));
     const int firstZ = std::max(0, static_cast<int>(std::floor(view.top - picChart->height() / view.cell)));
     int shown = 0, stable = 0;
-    for (const decay::Nuclide& nuclide : m_lab.table().nuclides) {
+    for (const decay::Nuclide& nuclide : m_table.nuclides) {
         const int n = nuclide.a - nuclide.z;
         if (nuclide.state == 0 && n >= firstN && n <= lastN && nuclide.z >= firstZ && nuclide.z <= lastZ) {
             ++shown;
@@ -306,7 +299,7 @@ QString NuclideChart::description() const
                        .arg(cboColour->currentIndex() == 1 ? tr("half-life", "the chart is coloured by") : tr("main decay mode", "the chart is coloured by"))
                        .arg(shown).arg(stable);
     if (picChart->selected() >= 0) {
-        const decay::Nuclide& nuclide = m_lab.table().nuclides[static_cast<std::size_t>(picChart->selected())];
+        const decay::Nuclide& nuclide = m_table.nuclides[static_cast<std::size_t>(picChart->selected())];
         text += QLatin1Char(' ') + tr("Chosen: %1, half-life %2%3.")
                                       .arg(nuclideName(nuclide), halfLifeShown(nuclide),
                                            nuclide.modes.empty() ? QString() : QStringLiteral(", ") + chart::modesText(nuclide));

@@ -2,12 +2,13 @@
 
 #include "NuclideMap.h"
 
+#include "model/nuclides/LabRun.h"
+
 #include <QWidget>
 
 #include <optional>
 #include <vector>
 
-class NuclideLab;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +25,7 @@ class NuclideChart : public QWidget {
     Q_OBJECT
 
 public:
-    explicit NuclideChart(NuclideLab& lab);
+    NuclideChart(const decay::NuclideTable& table, QWidget* lab);
 
     QLineEdit* txtSearch;
     QComboBox* cboColour;
@@ -44,9 +45,10 @@ public:
     void tblNuclides_Activate();
     void cmdShowChain_Click();
     void cmdClose_Click();
-    // The lab's chain changed, or its last run is to be played.
-    void labChain_Change();
-    void labRun_Done();
+    // The lab chose the table chain at `index` of the table's chain starts (a custom chain beyond
+    // them), or ran `run`, which is played.
+    void labChain_Change(int index);
+    void labRun_Done(const decay::LabRun& run);
 
     // The text a screen reader reads for the chart: what is shown, what is chosen.
     QString description() const;
@@ -63,7 +65,8 @@ private:
     void choose(int position);
     void playStep();
 
-    NuclideLab& m_lab;
+    const decay::NuclideTable& m_table;
+    std::optional<decay::LabRun> m_played;
     QStandardItemModel* m_model = nullptr;
     QSortFilterProxyModel* m_proxy = nullptr;
     QTimer* m_player = nullptr;

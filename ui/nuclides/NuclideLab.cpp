@@ -30,10 +30,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTimer>
+#include <QtConcurrent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -104,6 +107,10 @@ NuclideLab::NuclideLab(Platform& platform)
     auto* top = new QHBoxLayout(this);
     top->addLayout(buildEntries());
     top->addLayout(buildChartArea(), 1);
+    m_watcher = new QFutureWatcher<std::optional<decay::LabRun>>(this);
+    tmrProgress = new QTimer(this);
+    tmrProgress->setObjectName(QStringLiteral("tmrProgress"));
+    tmrProgress->setInterval(50); // the bar moves twenty times a second
     connectHandlers();
     cboNuclide_Change();
     if (!problem.isEmpty())
@@ -114,7 +121,7 @@ NuclideLab::NuclideLab(Platform& platform)
 // The chain, its members and the run's entries above the commands.
 QLayout* NuclideLab::buildEntries()
 {
-    auto* sample = new QGroupBox(tr("Sample"));
+    auto* sample = m_sampleBox = new QGroupBox(tr("Sample"));
     look::name(sample, QStringLiteral("frmSample"), sample->title());
     auto* sampleLayout = new QVBoxLayout(sample);
     auto* chooser = new QFormLayout;
@@ -143,7 +150,7 @@ QLayout* NuclideLab::buildEntries()
     tblMembers->horizontalHeader()->setStretchLastSection(true);
     sampleLayout->addWidget(tblMembers);
 
-    auto* runBox = new QGroupBox(tr("Run"));
+    auto* runBox = m_runBox = new QGroupBox(tr("Run"));
     look::name(runBox, QStringLiteral("frmRun"), runBox->title());
     auto* form = new QFormLayout(runBox);
     m_runForm = form;
@@ -182,6 +189,17 @@ QLayout* NuclideLab::buildEntries()
     cmdMilk = look::plainButton(QStringLiteral("cmdMilk"), tr("Milk"));
     form->addRow(QString(), cmdMilk);
 
+    // Outside the run's box, which waits while a random run goes.
+    barProgress = new QProgressBar;
+    look::name(barProgress, QStringLiteral("barProgress"), tr("Progress"));
+    barProgress->setRange(0, 1000);
+    barProgress->setTextVisible(false);
+    cmdCancel = look::plainButton(QStringLiteral("cmdCancel"), tr("Cancel"));
+    cmdCancel->setEnabled(false);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(barProgress, 1);
+    progressRow->addWidget(cmdCancel);
+
     lblStatus = new QLabel;
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
@@ -195,6 +213,7 @@ QLayout* NuclideLab::buildEntries()
     auto* left = new QVBoxLayout;
     left->addWidget(sample, 1);
     left->addWidget(runBox);
+    left->addLayout(progressRow);
     left->addWidget(lblStatus);
     auto* files = new QHBoxLayout;
     for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
@@ -262,6 +281,9 @@ void NuclideLab::connectHandlers()
     connect(cmdExact, &QPushButton::clicked, this, &NuclideLab::cmdExact_Click);
     connect(cmdRandom, &QPushButton::clicked, this, &NuclideLab::cmdRandom_Click);
     connect(cmdMilk, &QPushButton::clicked, this, &NuclideLab::cmdMilk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &NuclideLab::cmdCancel_Click);
+    connect(m_watcher, &QFutureWatcherBase::finished, this, &NuclideLab::Run_Finished);
+    connect(tmrProgress, &QTimer::timeout, this, &NuclideLab::tmrProgress_Timer);
     for (QRadioButton* option : {optAtoms, optActivity, optRatio})
         connect(option, &QRadioButton::toggled, this, &NuclideLab::optView_Click);
     connect(chkLog, &QCheckBox::toggled, this, &NuclideLab::optView_Click);
@@ -564,11 +586,93 @@ void NuclideLab::run(bool random, bool milk)
             return;
         }
     }
-    const look::BusyCursor busy;
-    const bool logarithmic = !setup->grid.empty();
     // The views and the file keep the time in the unit of the step, or of the last time.
-    const decay::TimeUnit unit = chosen(decay::kTimeUnits, logarithmic ? cboLastUnit : cboStepUnit);
-    std::optional<decay::LabRun> result = decay::runLab(*chain, *setup, unit, random, m_platform.randomSeed());
+    const decay::TimeUnit unit = chosen(decay::kTimeUnits, setup->grid.empty() ? cboStepUnit : cboLastUnit);
+    const std::uint64_t seed = m_platform.randomSeed();
+    if (!random) {
+        const look::BusyCursor busy; // a few milliseconds, even for the longest chain
+        showRun(decay::runLab(*chain, *setup, unit, false, seed));
+        return;
+    }
+    m_progress = std::make_shared<decay::ProgressCounter>();
+    m_work = std::max(setup->steps, 1);
+    setRunning(true);
+    m_watcher->setFuture(QtConcurrent::run([chain = *chain, setup = *setup, unit, seed, progress = m_progress] {
+        return decay::runLab(chain, setup, unit, true, seed, progress.get());
+    }));
+}
+
+void NuclideLab::cmdCancel_Click()
+{
+    if (running())
+        m_progress->cancel();
+}
+
+void NuclideLab::tmrProgress_Timer()
+{
+    if (running())
+        barProgress->setValue(static_cast<int>(std::min<std::int64_t>(m_progress->done() * 1000 / m_work, 1000)));
+}
+
+void NuclideLab::Run_Finished()
+{
+    const bool cancelled = m_progress && m_progress->cancelled();
+    std::optional<decay::LabRun> result = m_watcher->future().takeResult();
+    setRunning(false);
+    if (cancelled) {
+        barProgress->setValue(0);
+        lblStatus->setText(tr("The random run was cancelled."));
+        return;
+    }
+    barProgress->setValue(barProgress->maximum());
+    showRun(std::move(result));
+}
+
+bool NuclideLab::running() const
+{
+    return m_progress != nullptr;
+}
+
+// While a random run goes, only its Cancel and the views of the run before take input.
+void NuclideLab::setRunning(bool running)
+{
+    if (!running)
+        m_progress.reset();
+    m_sampleBox->setEnabled(!running);
+    m_runBox->setEnabled(!running);
+    cmdCancel->setEnabled(running);
+    if (running) {
+        barProgress->setValue(0);
+        tmrProgress->start();
+    } else {
+        tmrProgress->stop();
+    }
+    setResultCommands();
+}
+
+// The random run looks at the cancel after every step, so this waits a millisecond or so.
+void NuclideLab::stopRun()
+{
+    if (!running())
+        return;
+    m_progress->cancel();
+    m_watcher->waitForFinished();
+    setRunning(false);
+}
+
+NuclideLab::~NuclideLab()
+{
+    stopRun();
+}
+
+void NuclideLab::closeEvent(QCloseEvent* event)
+{
+    stopRun();
+    QWidget::closeEvent(event);
+}
+
+void NuclideLab::showRun(std::optional<decay::LabRun> result)
+{
     if (!result) {
         m_platform.showError(this, tr("Nuclide lab"), tr("The chain could not be run with these entries."));
         return;
@@ -579,28 +683,31 @@ void NuclideLab::run(bool random, bool milk)
         cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
     }
     m_result = std::move(result);
-    m_lastRandom = random;
-    const QString kind = random ? tr("Random") : tr("Exact");
+    m_lastRandom = m_result->random;
+    const decay::RunSetup& setup = m_result->setup;
+    const decay::TimeUnit unit = m_result->unit;
+    const QString kind = m_result->random ? tr("Random") : tr("Exact");
     //: %1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.
-    QString status = logarithmic ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
-                                       .arg(kind)
-                                       .arg(setup->steps)
-                                       .arg(numbers::significant(setup->grid[1] / decay::unitSeconds(chosen(decay::kTimeUnits, cboFirstUnit)), 4),
-                                            unitText(chosen(decay::kTimeUnits, cboFirstUnit)),
-                                            numbers::significant(setup->grid.back() / decay::unitSeconds(unit), 4), unitText(unit))
-                                 : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(setup->steps).arg(txtStep->text(), unitText(unit));
-    if (setup->milk)
-        status += tr(" All %1 milked after step %2.").arg(qtext(chain->members[static_cast<std::size_t>(setup->milk->member)].symbol)).arg(setup->milk->step);
+    QString status = !setup.grid.empty() ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
+                                               .arg(kind)
+                                               .arg(setup.steps)
+                                               .arg(numbers::significant(setup.grid[1] / decay::unitSeconds(chosen(decay::kTimeUnits, cboFirstUnit)), 4),
+                                                    unitText(chosen(decay::kTimeUnits, cboFirstUnit)),
+                                                    numbers::significant(setup.grid.back() / decay::unitSeconds(unit), 4), unitText(unit))
+                                         : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(setup.steps).arg(txtStep->text(), unitText(unit));
+    if (setup.milk)
+        status += tr(" All %1 milked after step %2.").arg(qtext(m_result->chain.members[static_cast<std::size_t>(setup.milk->member)].symbol)).arg(setup.milk->step);
     lblStatus->setText(status);
     setResultCommands();
     showPlot();
     showEquilibrium();
+    emit runDone();
 }
 
 void NuclideLab::setResultCommands()
 {
     for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter})
-        w->setEnabled(m_result.has_value());
+        w->setEnabled(m_result.has_value() && !running());
     cmdMilk->setEnabled(cboMilk->count() > 0);
 }
 
@@ -690,8 +797,11 @@ void NuclideLab::cmdCounter_Click()
 void NuclideLab::cmdChart_Click()
 {
     if (!m_nuclideChart) {
-        m_nuclideChart = new NuclideChart(*this);
+        m_nuclideChart = new NuclideChart(m_table, this);
         connect(m_nuclideChart, &NuclideChart::nuclideChosen, this, &NuclideLab::showChainOf);
+        connect(cboNuclide, &QComboBox::currentIndexChanged, m_nuclideChart, &NuclideChart::labChain_Change);
+        connect(this, &NuclideLab::runDone, m_nuclideChart, [this] { m_nuclideChart->labRun_Done(*m_result); });
+        m_nuclideChart->labChain_Change(cboNuclide->currentIndex());
     }
     m_nuclideChart->show();
     m_nuclideChart->raise();

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "model/common/Progress.h"
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class NuclideChart;
@@ -16,12 +19,15 @@ class Platform;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QProgressBar;
 class QRadioButton;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 // Real nuclides in real time: a chain from the nuclide table or one the user types in, run
 // exactly or atom by atom, shown as numbers of atoms, activities or the activity of a daughter
@@ -31,6 +37,7 @@ class NuclideLab : public QWidget {
 
 public:
     explicit NuclideLab(Platform& platform);
+    ~NuclideLab() override;
 
     // The members table's columns.
     enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColMode, ColumnCount };
@@ -38,6 +45,8 @@ public:
     // What the last run computed; the chart, the file and the counter show it.
     const std::optional<decay::LabRun>& result() const { return m_result; }
     const decay::NuclideTable& table() const { return m_table; }
+    // A random run is going on its own thread; the entries wait for it.
+    bool running() const;
 
     // The worksheet: the run, the chart, the equilibrium and questions, on one page.
     void paintWorksheet(QPainter& painter) const;
@@ -57,6 +66,8 @@ public:
     QLineEdit* txtSteps;
     QPushButton* cmdExact;
     QPushButton* cmdRandom;
+    QProgressBar* barProgress;
+    QPushButton* cmdCancel;
     QComboBox* cboMilk;
     QLineEdit* txtMilkStep;
     QPushButton* cmdMilk;
@@ -83,6 +94,7 @@ public:
     void cmdExact_Click();
     void cmdRandom_Click();
     void cmdMilk_Click();
+    void cmdCancel_Click();
     void optView_Click();
     void cboDaughter_Change();
     void cboOver_Change();
@@ -97,6 +109,8 @@ public:
     void showChainOf(const QString& symbol);
 
 signals:
+    // A run has finished and result() holds it.
+    void runDone();
     // The last run is to be counted.
     void countRequested();
 
@@ -110,6 +124,12 @@ private:
     std::optional<decay::Chain> readChain();
     std::optional<decay::RunSetup> readSetup(const decay::Chain& chain, bool milk);
     void run(bool random, bool milk);
+    void Run_Finished();
+    void tmrProgress_Timer();
+    void showRun(std::optional<decay::LabRun> result);
+    void setRunning(bool running);
+    void stopRun();
+    void closeEvent(QCloseEvent* event) override;
     void showPlot();
     struct LabView view() const;
     void showEquilibrium();
@@ -123,6 +143,12 @@ private:
     std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
     double m_threshold = decay::ChainOptions{}.threshold;
     QFormLayout* m_runForm = nullptr;
+    QGroupBox* m_sampleBox = nullptr;
+    QGroupBox* m_runBox = nullptr;
+    QTimer* tmrProgress = nullptr;
+    std::shared_ptr<decay::ProgressCounter> m_progress; // of the random run going, else empty
+    int m_work = 1;                                      // its steps
+    QFutureWatcher<std::optional<decay::LabRun>>* m_watcher = nullptr;
     std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
     NuclideChart* m_nuclideChart = nullptr;

@@ -1,11 +1,11 @@
 #include "NuclideMap.h"
 
-#include "NuclideLab.h"
 #include "model/nuclides/DecayModes.h"
 #include "model/nuclides/Elements.h"
 #include "ui/Look.h"
 #include "ui/TimeText.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -29,7 +29,7 @@ QString nuclideName(const decay::Nuclide& nuclide)
 {
     const QString symbol = qtext(nuclide.symbol);
     //: A nuclide: %1 the element's name, %2 the mass number with an "m" for an isomer, %3 the symbol.
-    return NuclideLab::tr("%1-%2 (%3)").arg(chart::elementText(nuclide.z), symbol.mid(symbol.indexOf(QLatin1Char('-')) + 1), symbol);
+    return QCoreApplication::translate("NuclideLab", "%1-%2 (%3)").arg(chart::elementText(nuclide.z), symbol.mid(symbol.indexOf(QLatin1Char('-')) + 1), symbol);
 }
 
 QString halfLifeShown(const decay::Nuclide& nuclide)

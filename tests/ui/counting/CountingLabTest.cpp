@@ -193,7 +193,10 @@ private:
             lab.cboStepUnit->setCurrentIndex(0);
             lab.txtSteps->setText(QStringLiteral("1000"));
         }
+        QSignalSpy done(&lab, &NuclideLab::runDone);
         lab.cmdRandom->click();
+        if (!done.wait(60000))
+            qFatal("the random run did not finish");
         lab.cmdCounter->click();
         return m_program->windows.countingLab();
     }

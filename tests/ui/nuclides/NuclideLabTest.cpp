@@ -120,7 +120,10 @@ private slots:
         NuclideLab& w = choose(QStringLiteral("Iodine-131 (I-131)"));
         w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("20000"));
         w.cmdRandom->click();
-        QVERIFY(m_program->platform.busyAtSeed);
+        // On its own thread: the entries wait, Cancel is offered, until it is done.
+        QVERIFY(w.running() && w.cmdCancel->isEnabled() && !w.findChild<QGroupBox*>(QStringLiteral("frmRun"))->isEnabled());
+        QTRY_VERIFY(!w.running());
+        QVERIFY(!w.cmdCancel->isEnabled() && w.findChild<QGroupBox*>(QStringLiteral("frmRun"))->isEnabled());
         QVERIFY(w.result() && w.result()->random && w.result()->exact);
         QCOMPARE(layerNames(), QStringList({"I-131", "I-131 expected", "Xe-131", "Xe-131 expected"}));
         const decay::ChainSeries& atoms = w.result()->atoms;
@@ -128,6 +131,30 @@ private slots:
             QCOMPARE(atoms.at(0, step) + atoms.at(1, step), 20000.0); // whole atoms, none lost
             QCOMPARE(atoms.at(0, step), std::round(atoms.at(0, step)));
         }
+    }
+
+    // Cancel stops a long random run and leaves the run before as it was; closing the window
+    // while one goes stops it too.
+    void randomRunCancelled()
+    {
+        NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
+        w.cmdExact->click();
+        const decay::ChainSeries before = w.result()->atoms;
+        w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1000000"));
+        w.txtSteps->setText(QStringLiteral("10000"));
+        w.cmdRandom->click();
+        QVERIFY(w.running());
+        w.cmdCancel->click();
+        QTRY_VERIFY(!w.running());
+        QCOMPARE(w.lblStatus->text(), QStringLiteral("The random run was cancelled."));
+        QVERIFY(!w.result()->random);
+        QCOMPARE(w.result()->atoms.values, before.values);
+        QVERIFY(m_program->platform.errors.isEmpty());
+
+        w.cmdRandom->click();
+        QVERIFY(w.running());
+        w.close();
+        QVERIFY(!w.running());
     }
 
     // Milking Tc-99m leaves none of it after the step, and it grows back from the Mo-99 left.
