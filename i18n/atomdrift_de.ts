@@ -2364,10 +2364,6 @@ www.example.org/atomdrift</translation>
         <translation>t [%1]</translation>
     </message>
     <message>
-        <source> expected</source>
-        <translation> erwartet</translation>
-    </message>
-    <message>
         <source>Activity of %1 over that of %2</source>
         <translation>Aktivität von %1 im Verhältnis zu der von %2</translation>
     </message>
@@ -2701,6 +2697,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The random run was cancelled.</source>
         <translation>Der Zufallslauf wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Ratio expected</source>
+        <translation>Aktivitätsverhältnis erwartet</translation>
+    </message>
+    <message>
+        <source>Total expected</source>
+        <translation>Summe erwartet</translation>
+    </message>
+    <message>
+        <source>%1 expected</source>
+        <translation>%1 erwartet</translation>
     </message>
 </context>
 <context>

@@ -2364,10 +2364,6 @@ www.example.org/atomdrift</translation>
         <translation>t [%1]</translation>
     </message>
     <message>
-        <source> expected</source>
-        <translation> esperado</translation>
-    </message>
-    <message>
         <source>Activity of %1 over that of %2</source>
         <translation>Actividad de %1 respecto a la de %2</translation>
     </message>
@@ -2701,6 +2697,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The random run was cancelled.</source>
         <translation>La ejecución aleatoria se ha cancelado.</translation>
+    </message>
+    <message>
+        <source>Ratio expected</source>
+        <translation>Cociente de actividades esperado</translation>
+    </message>
+    <message>
+        <source>Total expected</source>
+        <translation>Total esperado</translation>
+    </message>
+    <message>
+        <source>%1 expected</source>
+        <translation>%1 esperado</translation>
     </message>
 </context>
 <context>

@@ -2364,10 +2364,6 @@ www.example.org/atomdrift</translation>
         <translation>t [%1]</translation>
     </message>
     <message>
-        <source> expected</source>
-        <translation> attendu</translation>
-    </message>
-    <message>
         <source>Activity of %1 over that of %2</source>
         <translation>Activité de %1 rapportée à celle de %2</translation>
     </message>
@@ -2701,6 +2697,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The random run was cancelled.</source>
         <translation>Le déroulement aléatoire a été annulé.</translation>
+    </message>
+    <message>
+        <source>Ratio expected</source>
+        <translation>Rapport attendu</translation>
+    </message>
+    <message>
+        <source>Total expected</source>
+        <translation>Total attendu</translation>
+    </message>
+    <message>
+        <source>%1 expected</source>
+        <translation>%1 attendu</translation>
     </message>
 </context>
 <context>

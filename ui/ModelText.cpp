@@ -114,9 +114,16 @@ namespace {
 
 QString modelText(const decay::Message& message)
 {
+    return modelText(message, "ModelText");
+}
+
+QString modelText(const decay::Message& message, const char* context)
+{
+    if (message.empty())
+        return {};
     std::vector<std::string> values;
     for (const decay::MessageValue& value : message.values)
         values.push_back(numbers::messageValue(value).toStdString());
-    const QString translation = QCoreApplication::translate("ModelText", message.pattern.c_str());
+    const QString translation = QCoreApplication::translate(context, message.pattern.c_str());
     return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
 }

@@ -7,3 +7,5 @@
 // A message of the model in the user's language: its pattern translated, its values put back in,
 // numbers written as the locale writes them.
 QString modelText(const decay::Message& message);
+// The same with the pattern translated in `context`.
+QString modelText(const decay::Message& message, const char* context);

@@ -1,5 +1,7 @@
 #include "Numbers.h"
 
+#include "TimeText.h"
+
 #include "model/common/Conversions.h"
 #include "model/common/Rounding.h"
 
@@ -92,6 +94,8 @@ QString count(long long value)
 
 QString messageValue(const decay::MessageValue& value)
 {
+    if (value.unit)
+        return unitText(value.text);
     return value.number ? significant(*value.number, 6) : QString::fromStdString(value.text);
 }
 

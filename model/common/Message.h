@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -12,6 +13,7 @@ namespace decay {
 struct MessageValue {
     std::string text;
     std::optional<double> number;
+    bool unit = false; // the text is a time unit's symbol ("d", "y"), written in the user's language
 
     MessageValue(std::string value) : text(std::move(value)) {}
     MessageValue(const char* value) : text(value) {}
@@ -23,6 +25,14 @@ struct MessageValue {
     // The text, or the number as C writes it: whole numbers in full, others to 15 digits.
     std::string plain() const;
 };
+
+// A time unit's symbol as a message value.
+inline MessageValue unitValue(std::string_view symbol)
+{
+    MessageValue value{std::string(symbol)};
+    value.unit = true;
+    return value;
+}
 
 // A sentence for the user, kept apart from its values so that a window can show it in the user's
 // language: an English pattern in which %1, %2, ... (up to %9) stand for the values.

@@ -6,6 +6,8 @@
 namespace decay {
 namespace {
 
+constexpr const char* kExperimentContext = "ExperimentPlots";
+
 constexpr int kMostRunsDrawn = 100;
 
 // Points (t, values[t]), or (steps[i], values[i]) when steps are given.
@@ -29,12 +31,12 @@ PlotLine offset(const std::vector<double>& values, const std::vector<double>& by
 
 PlotLayer lines(const char* name, PlotColor color, double width, std::vector<PlotLine> polylines)
 {
-    return {.name = name, .color = color, .width = width, .lines = std::move(polylines)};
+    return {.name = {name}, .color = color, .width = width, .lines = std::move(polylines)};
 }
 
 PlotLayer band(const char* name, PlotColor color, const std::vector<double>& centre, const std::vector<double>& sd)
 {
-    return {.name = name, .color = color, .kind = PlotLayer::Kind::Band, .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
+    return {.name = {name}, .color = color, .kind = PlotLayer::Kind::Band, .lines = {offset(centre, sd, -1), offset(centre, sd, 1)}};
 }
 
 // The runs drawn: all up to 100, else 100 spread evenly over the class.
@@ -50,7 +52,7 @@ std::vector<int> drawnRuns(int runs)
 std::vector<PlotLayer> halfLifeLayers(const EnsembleStats& s)
 {
     const Histogram h = histogram(s.halvingTimes);
-    PlotLayer bars{.name = "Measured half-lives", .color = {90, 140, 220}, .kind = PlotLayer::Kind::Bars, .lines = {{}}, .barWidth = h.width};
+    PlotLayer bars{.name = {"Measured half-lives"}, .color = {90, 140, 220}, .kind = PlotLayer::Kind::Bars, .lines = {{}}, .barWidth = h.width};
     int highest = 1;
     for (std::size_t i = 0; i < h.counts.size(); ++i) {
         bars.lines[0].x.push_back(h.low + (static_cast<double>(i) + 0.5) * h.width);
@@ -60,7 +62,7 @@ std::vector<PlotLayer> halfLifeLayers(const EnsembleStats& s)
     std::vector<PlotLayer> layers{std::move(bars)};
     const auto mark = [&](const char* name, PlotColor color, double at) {
         if (std::isfinite(at))
-            layers.push_back({.name = name, .color = color, .kind = PlotLayer::Kind::Mark, .width = 2.5,
+            layers.push_back({.name = {name}, .color = color, .kind = PlotLayer::Kind::Mark, .width = 2.5,
                               .lines = {{.x = {at, at}, .y = {0, static_cast<double>(highest)}}}});
     };
     mark("Class mean", {230, 120, 0}, s.halving.mean);
@@ -95,7 +97,7 @@ std::vector<PlotLayer> countLayers(const Ensemble& e, const EnsembleStats& s, bo
 
 void addClassData(std::vector<PlotLayer>& layers, const ClassData& data, const DecayFit* fit, bool log)
 {
-    PlotLayer points{.name = "Class data", .color = {60, 60, 60}, .kind = PlotLayer::Kind::Points, .width = 1};
+    PlotLayer points{.name = {"Class data"}, .color = {60, 60, 60}, .kind = PlotLayer::Kind::Points, .width = 1};
     if (log)
         points.lines.push_back(curve(logarithms(meanCounts(data)), &data.steps));
     else
@@ -114,9 +116,16 @@ ExperimentPlot plotExperiment(ExperimentView view, const Ensemble* ensemble, con
                               const DecayFit* fit)
 {
     if (view == ExperimentView::HalfLives)
-        return {"Half-lives where N first falls to N0/2", "Half-life (steps)", "Runs", stats ? halfLifeLayers(*stats) : std::vector<PlotLayer>{}};
+        return {.context = kExperimentContext,
+                .title = {"Half-lives where N first falls to N0/2"},
+                .xTitle = {"Half-life (steps)"},
+                .yTitle = {"Runs"},
+                .layers = stats ? halfLifeLayers(*stats) : std::vector<PlotLayer>{}};
     const bool log = view == ExperimentView::LnCounts;
-    ExperimentPlot plot{log ? "ln N(t) of the class" : "Atoms left in each run", "Step t", log ? "ln N" : "Atoms N(t)", {}};
+    ExperimentPlot plot{.context = kExperimentContext,
+                        .title = {log ? "ln N(t) of the class" : "Atoms left in each run"},
+                        .xTitle = {"Step t"},
+                        .yTitle = {log ? "ln N" : "Atoms N(t)"}};
     if (ensemble && stats)
         plot.layers = countLayers(*ensemble, *stats, log);
     if (data)

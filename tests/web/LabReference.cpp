@@ -4,9 +4,11 @@
 // with a fixed seed, a milking, and the messages for entries the model refuses.
 
 #include "JsonOut.h"
+#include "PlotJson.h"
 
 #include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
+#include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
@@ -120,6 +122,25 @@ std::string messageJson(const decay::Message& message)
                            {"numbers", numbers ? "true" : "false"}});
 }
 
+// The chart's three views, the activities in kBq on a logarithmic axis, and the ratio of the
+// first member's first daughter; as the page asks for them, {view, plot}.
+std::vector<std::string> plotsJson(const decay::LabRun& run)
+{
+    using Kind = decay::LabView::Kind;
+    const int daughter = run.chain.links.empty() ? -1 : run.chain.links[0].daughter;
+    const decay::LabView views[] = {{.kind = Kind::Atoms},
+                                    {.kind = Kind::Activity, .logY = true, .activityUnit = decay::ActivityUnit::kBq},
+                                    {.kind = Kind::Ratio, .daughter = daughter, .over = daughter < 0 ? -1 : 0}};
+    std::vector<std::string> plots;
+    for (const decay::LabView& view : views) {
+        const std::string shown = webref::object({{"kind", std::to_string(static_cast<int>(view.kind))}, {"logY", view.logY ? "true" : "false"},
+                                                  {"activityUnit", std::to_string(static_cast<int>(view.activityUnit))},
+                                                  {"daughter", std::to_string(view.daughter)}, {"over", std::to_string(view.over)}});
+        plots.push_back(webref::object({{"view", shown}, {"plot", webref::plotJson(decay::labPlot(&run, view))}}));
+    }
+    return plots;
+}
+
 std::string runJson(const Case& c, const decay::Chain& chain)
 {
     const decay::RunSetupTexts texts = caseTexts(c, chain);
@@ -149,6 +170,7 @@ std::string runJson(const Case& c, const decay::Chain& chain)
         atoms.push_back(webref::numbers(run->atoms.member(i)));
     members.emplace_back("atoms", webref::array(atoms));
     members.emplace_back("file", webref::jsonText(decay::chainFileText(*run)));
+    members.emplace_back("plots", webref::array(plotsJson(*run)));
     return webref::object(members);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/charts/PlotChart.h"
 
 #include "ui/AxisRange.h"
+#include "ui/ModelText.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -11,6 +12,20 @@
 #include <limits>
 
 namespace {
+
+// A mark is a line of two points, and so is each error bar.
+PlotChart::Layer::Kind layerKind(decay::PlotLayer::Kind kind)
+{
+    switch (kind) {
+    case decay::PlotLayer::Kind::Band: return PlotChart::Layer::Kind::Band;
+    case decay::PlotLayer::Kind::Points: return PlotChart::Layer::Kind::Points;
+    case decay::PlotLayer::Kind::Bars: return PlotChart::Layer::Kind::Bars;
+    case decay::PlotLayer::Kind::Lines:
+    case decay::PlotLayer::Kind::Mark:
+    case decay::PlotLayer::Kind::ErrorBars: break;
+    }
+    return PlotChart::Layer::Kind::Lines;
+}
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -251,6 +266,29 @@ void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const 
 }
 
 } // namespace
+
+PlotChart::Plot PlotChart::fromModel(const decay::Plot& source)
+{
+    const auto text = [&](const decay::Message& message) { return modelText(message, source.context); };
+    Plot plot{text(source.title), text(source.xTitle), text(source.yTitle), {}, source.logX, source.logY};
+    for (const decay::PlotLayer& layer : source.layers) {
+        Layer out{.name = text(layer.name),
+                  .color = QColor(layer.color.red, layer.color.green, layer.color.blue, layer.color.alpha),
+                  .kind = layerKind(layer.kind),
+                  .width = layer.width,
+                  .barWidth = layer.barWidth,
+                  .inLegend = layer.inLegend};
+        for (const decay::PlotLine& line : layer.lines) {
+            QPolygonF polygon;
+            polygon.reserve(static_cast<qsizetype>(line.x.size()));
+            for (std::size_t i = 0; i < line.x.size(); ++i)
+                polygon.append(QPointF(line.x[i], line.y[i]));
+            out.lines.push_back(std::move(polygon));
+        }
+        plot.layers.push_back(std::move(out));
+    }
+    return plot;
+}
 
 PlotChart::PlotChart(QWidget* parent)
     : QWidget(parent)

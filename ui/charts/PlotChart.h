@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/common/Plot.h"
+
 #include <QColor>
 #include <QPolygonF>
 #include <QString>
@@ -36,6 +38,9 @@ public:
     };
 
     explicit PlotChart(QWidget* parent = nullptr);
+
+    // A plot of the model, its texts in the user's language.
+    static Plot fromModel(const decay::Plot& plot);
 
     void setPlot(Plot plot);
     const Plot& plot() const { return m_plot; }

@@ -13,17 +13,24 @@ using look::qtext;
 
 namespace {
 
-// Colours a chart can tell apart, one per member in the chain's order.
-const QColor kMemberColors[] = {QColor(192, 0, 0), QColor(0, 90, 200), QColor(0, 140, 60), QColor(200, 120, 0),
-                                QColor(120, 40, 160), QColor(0, 150, 160), QColor(150, 90, 40), QColor(90, 90, 90)};
-
-QPolygonF line(const std::vector<double>& times, const std::vector<double>& values)
-{
-    QPolygonF points(static_cast<qsizetype>(times.size()));
-    for (std::size_t k = 0; k < times.size(); ++k)
-        points[static_cast<qsizetype>(k)] = QPointF(times[k], values[k]);
-    return points;
-}
+// The chart's texts come from the model as English sources of this context; lupdate finds them
+// here.
+[[maybe_unused]] const char* const kTexts[] = {
+    QT_TRANSLATE_NOOP("NuclideLab", "Press Exact or Random to run the chain"),
+    QT_TRANSLATE_NOOP("NuclideLab", "t [%1]"),
+    QT_TRANSLATE_NOOP("NuclideLab", "No radioactive daughter to compare with its parent"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Activity of %1 over that of %2"),
+    QT_TRANSLATE_NOOP("NuclideLab", "A(%1) / A(%2)"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Ratio"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Ratio expected"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Equilibrium"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Activity of every member"),
+    QT_TRANSLATE_NOOP("NuclideLab", "A(t) [%1]"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Total"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Total expected"),
+    QT_TRANSLATE_NOOP("NuclideLab", "%1 expected"),
+    QT_TRANSLATE_NOOP("NuclideLab", "Atoms of every member"),
+};
 
 // "Mo-99 (2.747 d)".
 QString withHalfLife(const decay::ChainMember& member)
@@ -31,116 +38,11 @@ QString withHalfLife(const decay::ChainMember& member)
     return QStringLiteral("%1 (%2)").arg(qtext(member.symbol), durationText(member.halfLife));
 }
 
-// Adds a series of the run, and of the exact solution beside a random run, to the plot.
-class SeriesAdder {
-public:
-    using Values = std::function<std::vector<double>(const decay::ChainSeries&)>;
-
-    SeriesAdder(const decay::LabRun& run, bool activity, PlotChart::Plot& plot) : m_plot(plot)
-    {
-        const std::vector<double> seconds = run.times();
-        for (double t : seconds)
-            m_times.push_back(t / decay::unitSeconds(run.unit));
-        m_own = activity ? decay::activities(run.chain, run.atoms) : run.atoms;
-        if (run.exact)
-            m_exact = activity ? decay::activities(run.chain, *run.exact) : *run.exact;
-    }
-
-    void add(const QString& name, const QColor& color, const Values& values)
-    {
-        layer(name, color, 2, values(m_own));
-        if (m_exact) {
-            QColor pale = color;
-            pale.setAlpha(150);
-            layer(name + LabPlots::tr(" expected"), pale, 1, values(*m_exact));
-        }
-    }
-    void level(double value)
-    {
-        PlotChart::Layer layer{LabPlots::tr("Equilibrium"), Qt::black};
-        layer.width = 1;
-        // On a logarithmic time axis from the first time after 0, which has no place there.
-        const double from = m_plot.logX && m_times.size() > 1 ? m_times[1] : m_times.front();
-        layer.lines.push_back(QPolygonF{QPointF(from, value), QPointF(m_times.back(), value)});
-        m_plot.layers.push_back(std::move(layer));
-    }
-
-private:
-    void layer(const QString& name, const QColor& color, qreal width, const std::vector<double>& values)
-    {
-        PlotChart::Layer layer{name, color};
-        layer.width = width;
-        layer.lines.push_back(line(m_times, values));
-        m_plot.layers.push_back(std::move(layer));
-    }
-
-    PlotChart::Plot& m_plot;
-    std::vector<double> m_times;
-    decay::ChainSeries m_own;
-    std::optional<decay::ChainSeries> m_exact;
-};
-
-std::vector<double> scaled(std::span<const double> values, double per)
-{
-    std::vector<double> out(values.begin(), values.end());
-    for (double& v : out)
-        v /= per;
-    return out;
-}
-
 } // namespace
 
-QColor LabPlots::memberColor(int member)
+PlotChart::Plot LabPlots::plot(const decay::LabRun* run, const decay::LabView& view)
 {
-    return kMemberColors[static_cast<std::size_t>(member) % std::size(kMemberColors)];
-}
-
-PlotChart::Plot LabPlots::plot(const decay::LabRun* run, const LabView& view)
-{
-    PlotChart::Plot plot;
-    plot.logY = view.logY;
-    if (!run) {
-        plot.title = tr("Press Exact or Random to run the chain");
-        return plot;
-    }
-    const decay::Chain& chain = run->chain;
-    plot.xTitle = tr("t [%1]").arg(unitText(run->unit));
-    plot.logX = !run->setup.grid.empty(); // a logarithmic grid's decades, each as wide
-    const auto symbol = [&](int member) { return qtext(chain.members[static_cast<std::size_t>(member)].symbol); };
-    SeriesAdder series(*run, view.kind != LabView::Kind::Atoms, plot);
-    switch (view.kind) {
-    case LabView::Kind::Ratio: {
-        if (view.daughter <= 0 || view.daughter >= chain.size() || view.over < 0 || view.over >= view.daughter) {
-            plot.title = tr("No radioactive daughter to compare with its parent");
-            break;
-        }
-        const int d = view.daughter, u = view.over;
-        plot.title = tr("Activity of %1 over that of %2").arg(symbol(d), symbol(u));
-        plot.yTitle = tr("A(%1) / A(%2)").arg(symbol(d), symbol(u));
-        series.add(tr("Ratio"), memberColor(d), [&](const decay::ChainSeries& a) { return decay::activityRatio(a, d, u); });
-        const decay::Equilibrium eq = decay::equilibrium(chain, run->setup.initial, d, u);
-        if (eq.kind != decay::EquilibriumKind::None)
-            series.level(eq.ratio);
-        break;
-    }
-    case LabView::Kind::Activity: {
-        const double per = decay::becquerelPer(view.activityUnit);
-        plot.title = tr("Activity of every member");
-        plot.yTitle = tr("A(t) [%1]").arg(qtext(std::string(decay::activityUnitName(view.activityUnit))));
-        for (int i = 0; i < chain.size(); ++i)
-            if (!chain.members[static_cast<std::size_t>(i)].stable())
-                series.add(symbol(i), memberColor(i), [&](const decay::ChainSeries& a) { return scaled(a.member(i), per); });
-        series.add(tr("Total"), Qt::black, [&](const decay::ChainSeries& a) { return scaled(decay::totalActivity(a), per); });
-        break;
-    }
-    case LabView::Kind::Atoms:
-        plot.title = tr("Atoms of every member");
-        plot.yTitle = QStringLiteral("N(t)");
-        for (int i = 0; i < chain.size(); ++i)
-            series.add(symbol(i), memberColor(i), [&](const decay::ChainSeries& atoms) { return scaled(atoms.member(i), 1); });
-        break;
-    }
-    return plot;
+    return PlotChart::fromModel(decay::labPlot(run, view));
 }
 
 QString LabPlots::description(const PlotChart::Plot& plot, const decay::LabRun* run)

@@ -1,22 +1,13 @@
 #pragma once
 
 #include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
 #include "ui/charts/PlotChart.h"
 
 #include <QCoreApplication>
 #include <QString>
-
-// What the lab's chart shows of a run.
-struct LabView {
-    enum class Kind { Atoms, Activity, Ratio };
-    Kind kind = Kind::Atoms;
-    bool logY = false;
-    decay::ActivityUnit activityUnit = decay::ActivityUnit::Bq;
-    int daughter = -1; // the ratio view's: the daughter's activity over that of a member upstream; -1 for none
-    int over = -1;
-};
 
 // The nuclide lab's plots and words, built from a run without a window.
 class LabPlots {
@@ -25,7 +16,7 @@ class LabPlots {
 public:
     // The run as the view shows it, a random run with its exact solution thin and pale beside it;
     // without a run, a prompt to run the chain.
-    static PlotChart::Plot plot(const decay::LabRun* run, const LabView& view);
+    static PlotChart::Plot plot(const decay::LabRun* run, const decay::LabView& view);
     // What a screen reader says of the chart.
     static QString description(const PlotChart::Plot& plot, const decay::LabRun* run);
     // Which equilibrium the activity of the daughter settles into against that of the member
@@ -39,5 +30,4 @@ public:
     static QString halfLifeUnit(const decay::Nuclide& nuclide);
     // The value as the evaluation prints it, with its uncertainty and source, for a tool tip.
     static QString halfLifeSource(const decay::Nuclide& nuclide);
-    static QColor memberColor(int member);
 };

@@ -730,10 +730,10 @@ void NuclideLab::cboOver_Change()
     showEquilibrium();
 }
 
-LabView NuclideLab::view() const
+decay::LabView NuclideLab::view() const
 {
-    LabView shown;
-    shown.kind = optRatio->isChecked() ? LabView::Kind::Ratio : optActivity->isChecked() ? LabView::Kind::Activity : LabView::Kind::Atoms;
+    decay::LabView shown;
+    shown.kind = optRatio->isChecked() ? decay::LabView::Kind::Ratio : optActivity->isChecked() ? decay::LabView::Kind::Activity : decay::LabView::Kind::Atoms;
     shown.logY = chkLog->isChecked();
     shown.activityUnit = chosen(decay::kActivityUnits, cboActivityUnit);
     shown.daughter = cboDaughter->count() > 0 ? cboDaughter->currentData().toInt() : -1;

@@ -2,6 +2,7 @@
 
 #include "model/common/Progress.h"
 #include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
@@ -131,7 +132,7 @@ private:
     void stopRun();
     void closeEvent(QCloseEvent* event) override;
     void showPlot();
-    struct LabView view() const;
+    decay::LabView view() const;
     void showEquilibrium();
     void showDefaults(const decay::Chain& chain);
     int rowOf(QWidget* field) const;

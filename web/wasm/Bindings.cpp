@@ -13,6 +13,8 @@ val message(const decay::Message& message)
             item.set("number", *value.number);
         else
             item.set("text", value.text);
+        if (value.unit)
+            item.set("unit", true);
         values.call<void>("push", item);
     }
     val result = val::object();

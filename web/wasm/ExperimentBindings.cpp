@@ -3,6 +3,7 @@
 // holds one class and one set of class data, as the desktop's window does.
 
 #include "Bindings.h"
+#include "PlotBindings.h"
 
 #include "model/experiment/ClassData.h"
 #include "model/common/Conversions.h"
@@ -198,46 +199,7 @@ val readClassData(const val& bytes, const std::string& point)
     return classData();
 }
 
-// The chart's layers as the desktop's chart has them: names and titles as the English sources
-// of the context "ExperimentPlots", colours as CSS, each layer's lines as x and y arrays.
-std::string cssColor(const decay::PlotColor& c)
-{
-    return "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
-           + decay::numberText(c.alpha / 255.0) + ')';
-}
-
-const char* kindName(decay::PlotLayer::Kind kind)
-{
-    switch (kind) {
-    case decay::PlotLayer::Kind::Band: return "band";
-    case decay::PlotLayer::Kind::Points: return "points";
-    case decay::PlotLayer::Kind::Bars: return "bars";
-    case decay::PlotLayer::Kind::Mark: return "mark";
-    case decay::PlotLayer::Kind::Lines: break;
-    }
-    return "lines";
-}
-
-val layerValue(const decay::PlotLayer& layer)
-{
-    val lines = val::array();
-    for (const decay::PlotLine& line : layer.lines) {
-        val item = val::object();
-        item.set("x", numbers(std::span<const double>(line.x)));
-        item.set("y", numbers(std::span<const double>(line.y)));
-        lines.call<void>("push", item);
-    }
-    val result = val::object();
-    result.set("name", std::string(layer.name));
-    result.set("color", cssColor(layer.color));
-    result.set("width", layer.width);
-    result.set("kind", std::string(kindName(layer.kind)));
-    result.set("barWidth", layer.barWidth);
-    result.set("lines", lines);
-    return result;
-}
-
-// View 0 the counts, 1 their logarithms, 2 the measured half-lives: {title, xTitle, yTitle, layers}.
+// View 0 the counts, 1 their logarithms, 2 the measured half-lives.
 val experimentPlot(int view)
 {
     const Experiment& state = experiment();
@@ -245,15 +207,7 @@ val experimentPlot(int view)
     const decay::ExperimentPlot plot = decay::plotExperiment(shown, state.ensemble ? &*state.ensemble : nullptr,
                                                              state.stats ? &*state.stats : nullptr, state.data ? &*state.data : nullptr,
                                                              state.fit ? &*state.fit : nullptr);
-    val result = val::object();
-    result.set("title", std::string(plot.title));
-    result.set("xTitle", std::string(plot.xTitle));
-    result.set("yTitle", std::string(plot.yTitle));
-    val items = val::array();
-    for (const decay::PlotLayer& layer : plot.layers)
-        items.call<void>("push", layerValue(layer));
-    result.set("layers", items);
-    return result;
+    return plotValue(plot);
 }
 
 } // namespace

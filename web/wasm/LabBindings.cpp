@@ -3,11 +3,13 @@
 // Like the desktop's lab window, the module holds one chain and one run for the page.
 
 #include "Bindings.h"
+#include "PlotBindings.h"
 
 #include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
 #include "model/nuclides/DecayModes.h"
 #include "model/nuclides/Elements.h"
+#include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
@@ -437,19 +439,21 @@ val series()
 }
 
 // A_daughter / A_over of the run at every step, and of its exact solution beside a random run.
-val ratio(int daughter, int over)
+// The chart as `view` {run, kind (0 atoms, 1 activities, 2 the ratio), logY, activityUnit, daughter,
+// over} shows the last run, or the prompt to run the chain when `run` is false.
+val plot(const val& view)
 {
-    if (!lab().result)
-        return val::null();
-    const decay::LabRun& run = *lab().result;
-    const int size = run.chain.size();
-    if (daughter < 0 || over < 0 || daughter >= size || over >= size)
-        return val::null();
-    val result = val::object();
-    result.set("own", numbers(std::span<const double>(decay::activityRatio(decay::activities(run.chain, run.atoms), daughter, over))));
-    if (run.exact)
-        result.set("exact", numbers(std::span<const double>(decay::activityRatio(decay::activities(run.chain, *run.exact), daughter, over))));
-    return result;
+    decay::LabView shown;
+    const int kind = whole(view, "kind");
+    shown.kind = kind == 1 ? decay::LabView::Kind::Activity : kind == 2 ? decay::LabView::Kind::Ratio : decay::LabView::Kind::Atoms;
+    shown.logY = flag(view, "logY");
+    const int unit = whole(view, "activityUnit");
+    if (unit >= 0 && unit < static_cast<int>(decay::kActivityUnits.size()))
+        shown.activityUnit = decay::kActivityUnits[static_cast<std::size_t>(unit)];
+    shown.daughter = whole(view, "daughter");
+    shown.over = whole(view, "over");
+    const decay::LabRun* run = flag(view, "run") && lab().result ? &*lab().result : nullptr;
+    return plotValue(decay::labPlot(run, shown));
 }
 
 val upstream(int daughter)
@@ -543,7 +547,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labRandomSeries", &web::randomSeries);
     function("labAdopt", &web::adopt);
     function("labSeries", &web::series);
-    function("labRatio", &web::ratio);
+    function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);
     function("labEquilibrium", &web::equilibrium);
     function("labFitting", &web::fitting);

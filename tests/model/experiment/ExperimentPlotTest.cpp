@@ -14,7 +14,7 @@ using decay::PlotLine;
 const PlotLayer* find(const decay::ExperimentPlot& plot, const std::string& name)
 {
     for (const PlotLayer& layer : plot.layers)
-        if (layer.name == name)
+        if (layer.name.pattern == name)
             return &layer;
     return nullptr;
 }
@@ -23,7 +23,7 @@ std::vector<std::string> names(const decay::ExperimentPlot& plot)
 {
     std::vector<std::string> out;
     for (const PlotLayer& layer : plot.layers)
-        out.emplace_back(layer.name);
+        out.emplace_back(layer.name.pattern);
     return out;
 }
 
@@ -71,7 +71,7 @@ TEST(ExperimentPlot, CountViewsShowRunsBandsAndTheLaws)
     const PlotLine& fitted = find(ln, "Fitted line")->lines[0];
     EXPECT_EQ(fitted.x, (std::vector<double>{0, 43}));
     EXPECT_DOUBLE_EQ(fitted.y[1], stats.meanIntercept + stats.meanSlope * 43);
-    EXPECT_STREQ(ln.yTitle, "ln N");
+    EXPECT_EQ(ln.yTitle.pattern, "ln N");
 }
 
 // Three atoms at r = 0.5: the class's band reaches below no atoms and is cut there; a class of 40
@@ -98,7 +98,7 @@ TEST(ExperimentPlot, HalfLivesShowTheHistogramAndTheTheory)
     const auto ensemble = classOf(1000, 0.1, 43, 250);
     const auto stats = decay::ensembleStats(ensemble);
     const auto plot = decay::plotExperiment(ExperimentView::HalfLives, &ensemble, &stats, nullptr, nullptr);
-    EXPECT_STREQ(plot.title, "Half-lives where N first falls to N0/2");
+    EXPECT_EQ(plot.title.pattern, "Half-lives where N first falls to N0/2");
     const PlotLayer& bars = plot.layers.at(0);
     EXPECT_EQ(bars.kind, PlotLayer::Kind::Bars);
     double total = 0, highest = 0;

@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(atoms.layers[0].lines[0].last().x(), 200.0); // hours
         QCOMPARE(atoms.xTitle, QStringLiteral("t [h]"));
 
-        LabView ratio{.kind = LabView::Kind::Ratio, .daughter = 1, .over = 0};
+        decay::LabView ratio{.kind = decay::LabView::Kind::Ratio, .daughter = 1, .over = 0};
         const PlotChart::Plot plot = LabPlots::plot(&*run, ratio);
         const PlotChart::Layer& level = plot.layers.back();
         QCOMPARE(level.name, QStringLiteral("Equilibrium"));

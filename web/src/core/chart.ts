@@ -4,6 +4,7 @@ import uPlot from 'uplot';
 import { ChartHost } from './chartHost';
 import { tr } from './i18n';
 import { significant } from './numbers';
+import { linearAxis, logAxis } from './PlotChart';
 
 export interface ChartSeries {
   label: string;
@@ -69,37 +70,6 @@ export function describeChart(plan: ChartPlan): string {
   return text + '.';
 }
 
-// A logarithmic axis names its powers of ten only; the ticks between stay unnamed.
-// Over many decades only every second, third, ... is named, at most eight in all.
-function decadeLabels(_: uPlot, splits: number[]): string[] {
-  const powers = splits.filter((v) => v > 0).map((v) => Math.log10(v));
-  const every = Math.max(1, Math.ceil((Math.max(...powers) - Math.min(...powers)) / 8));
-  return splits.map((v) => {
-    const power = Math.log10(v);
-    const whole = Math.round(power);
-    return v > 0 && Math.abs(power - whole) < 1e-9 && whole % every === 0 ? significant(v, 1) : '';
-  });
-}
-
-// The ticks of a logarithmic axis: 1, 2, ..., 9 times each power of ten within the scale, or
-// over many decades the powers alone. Each is written as its decimal literal, so that a tick is
-// the double nearest its power of ten and the labels above find it. (uPlot's own log splits step
-// by adding and rounding to a decimal place, which over scales reaching below 1e-12 can round a
-// tick to 0 and never end.)
-export function decadeSplits(_: uPlot, _axis: number, min: number, max: number): number[] {
-  if (!(min > 0) || !(max >= min) || !Number.isFinite(max)) return [];
-  const low = Math.floor(Math.log10(min));
-  const high = Math.ceil(Math.log10(max));
-  const steps = high - low > 12 ? [1] : [1, 2, 3, 4, 5, 6, 7, 8, 9];
-  const splits: number[] = [];
-  for (let power = low; power <= high; ++power)
-    for (const k of steps) {
-      const v = Number(`${k}e${power}`);
-      if (v >= min * (1 - 1e-12) && v <= max * (1 + 1e-12)) splits.push(v);
-    }
-  return splits;
-}
-
 // Room beside the y axis for its longest label, worked out once from the data: a size that
 // followed the labels uPlot makes would change the splits, and they the labels, without end.
 function labelRoom(series: ChartSeries[], logY: boolean): number {
@@ -118,19 +88,6 @@ function labelRoom(series: ChartSeries[], logY: boolean): number {
     : [low, high, (low + high) / 2, -Math.abs(high)].map((v) => significant(v, 4));
   return Math.max(70, 7 * Math.max(...samples.map((t) => t.length)) + 30);
 }
-
-// A linear axis names its ticks with four significant digits and powers of ten from 10^6 on, as
-// the results are written, so that 2.5 × 10²¹ atoms fit beside the axis; a tick that only the
-// sums of uPlot's steps keep off zero is written 0.
-function linearLabels(_: uPlot, splits: number[]): string[] {
-  const largest = Math.max(...splits.map(Math.abs));
-  return splits.map((v) => significant(Math.abs(v) < 1e-9 * largest ? 0 : v, 4));
-}
-const linearAxis = { values: linearLabels };
-
-// A logarithmic axis ticks every split and names those decadeLabels chooses; uPlot's own filter
-// would thin the names a second time.
-const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
 
 export class Chart extends ChartHost {
   private plan: ChartPlan | null = null;

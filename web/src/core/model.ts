@@ -4,7 +4,7 @@ import createAtomdrift from 'atomdrift-wasm';
 
 export interface ModelMessage {
   pattern: string;
-  values: { text?: string; number?: number }[];
+  values: { text?: string; number?: number; unit?: boolean }[]; // unit: the text is a time unit's symbol
 }
 
 export interface NumberModel {

@@ -9,7 +9,7 @@ import { decimals } from '../core/numbers';
 import type { Page } from '../core/page';
 import { mainWindowEntries } from '../run/RunPage';
 import { randomSeed } from '../testing';
-import { ExperimentChart, legend, type Plot } from './ExperimentChart';
+import { PlotChart, legend, type Plot } from '../core/PlotChart';
 import { cancelEnsemble, runEnsemble, workerCount, type EnsembleTexts } from './ExperimentRuns';
 import { generalNumber, worksheet } from './Worksheet';
 
@@ -118,7 +118,7 @@ function halfLifeTable(): HTMLTableElement {
 class ExperimentPage implements Page {
   id = 'experiment';
   private root!: HTMLElement;
-  private chart: ExperimentChart | null = null;
+  private chart: PlotChart | null = null;
   private shown = false; // a class that ends while another part is shown must not draw over it
   caption(): string { return tr(C, 'Class experiment'); }
 
@@ -192,7 +192,7 @@ class ExperimentPage implements Page {
     });
     const viewRow = element('fieldset', { class: 'view-row' }, element('legend', {}, tr('ViewRow', 'View:')), ...options);
     const host = element('div', { id: 'chartExperiment' });
-    this.chart = new ExperimentChart(host);
+    this.chart = new PlotChart(host);
     return element('div', { class: 'experiment-chart' }, viewRow, host, element('div', { id: 'legendHost' }), halfLifeTable(),
       element('p', { id: 'lblHalfLives', class: 'message' }, halfLivesText()));
   }
@@ -200,7 +200,7 @@ class ExperimentPage implements Page {
   private showPlot(): void {
     const plot = experimentModel().experimentPlot(state.view);
     this.chart?.draw(plot, state.hidden);
-    document.getElementById('legendHost')?.replaceChildren(legend(plot, state.hidden, () => this.showPlot()));
+    document.getElementById('legendHost')?.replaceChildren(legend(plot, state.hidden, () => this.showPlot(), tr(C, 'Legend')));
   }
 
   private progressValue(): number {

@@ -3,7 +3,7 @@
 // of a daughter against a member upstream, with the equilibrium that ratio settles into.
 import { countLabRun } from '../counting/CountingPage';
 import type { TableRunTexts } from '../counting/countingModel';
-import { Chart } from '../core/chart';
+import { PlotChart, legend } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
@@ -11,7 +11,7 @@ import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../testing';
-import { equilibriumText, labPlot, ViewKind } from './LabPlots';
+import { equilibriumText, labDescription, labPlot, ViewKind } from './LabPlots';
 import { entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, unitText, type CustomTexts, type LabChain } from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
 import { renderNuclideChart, stopPlaying } from './NuclideChart';
@@ -491,7 +491,7 @@ class NuclideLabPage implements Page {
       option('optAtoms', tr(L, 'Atoms N(t)'), ViewKind.Atoms), option('optActivity', tr(L, 'Activity A(t)'), ViewKind.Activity),
       option('optRatio', tr(L, 'Activity ratio'), ViewKind.Ratio), log.row);
     return element('div', { class: 'lab-chart' }, views, element('div', { class: 'lab-settings no-print' }, unit.row, daughter.row, over.row),
-      element('div', { id: 'chartLab' }), element('p', { id: 'lblEquilibrium', class: 'message' }, this.equilibrium()));
+      element('div', { id: 'chartLab' }), element('div', { id: 'legendLab' }), element('p', { id: 'lblEquilibrium', class: 'message' }, this.equilibrium()));
   }
 
   private currentChain(): LabChain | null {
@@ -508,9 +508,11 @@ class NuclideLabPage implements Page {
   private drawChart(): void {
     const host = document.getElementById('chartLab')!;
     const view = { kind: state.view, logY: state.logY, activityUnit: state.activityUnit, daughter: state.daughter, over: state.over };
-    const plan = labPlot(state.ran ? lab().labSeries() : null, state.ran?.chain ?? null, state.ran?.logarithmic ?? false, view);
+    const plot = labPlot(state.ran !== null, view);
     host.setAttribute('tabindex', '0');
-    new Chart(host).draw(plan);
+    const chart = new PlotChart(host, { ratio: 0.62, least: 200, most: 560, fromZero: false });
+    chart.draw(plot, state.hidden, labDescription(plot, state.ran ? lab().labSeries() : null));
+    document.getElementById('legendLab')?.replaceChildren(legend(plot, state.hidden, () => this.drawChart(), tr(L, 'Legend')));
   }
 }
 

@@ -3,6 +3,7 @@
 import { tr } from '../core/i18n';
 import { model, type ModelMessage } from '../core/model';
 import { significant } from '../core/numbers';
+import type { Plot } from '../core/PlotChart';
 
 export interface LabNuclide {
   symbol: string; element: string; z: number; a: number; state: number; stable: boolean;
@@ -50,7 +51,7 @@ export interface LabModel {
   labRandomSeries(): { values?: Float64Array; decays?: Float64Array };
   labAdopt(texts: object, values: Float64Array, decays: Float64Array): LabRunOutcome;
   labSeries(): LabSeries | null;
-  labRatio(daughter: number, over: number): { own: Float64Array; exact?: Float64Array } | null;
+  labPlot(view: { run: boolean; kind: number; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
   labUpstream(daughter: number): Float64Array;
   labEquilibrium(daughter: number, over: number): LabEquilibrium | null;
   labFitting(seconds: number): { value: number; unit: string };

@@ -46,6 +46,7 @@ export const labState = {
   played: 0,  // counts the chains chosen, so that a late run of one chosen before is dropped
   view: ViewKind.Atoms,
   logY: false,
+  hidden: new Set<string>(), // the names of the layers the legend hides
   activityUnit: 0,
   daughters: [] as number[],
   daughter: -1,

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Message.h"
+
+#include <vector>
+
+namespace decay {
+
+// What a chart shows, described once for the desktop's chart and the browser's alike. Its texts
+// are messages whose patterns are English sources of the translation context `context`: each
+// front end translates them and writes their numbers in the user's way, and only draws the layers.
+struct PlotColor {
+    int red = 0, green = 0, blue = 0, alpha = 255;
+};
+
+struct PlotLine {
+    std::vector<double> x, y;
+};
+
+struct PlotLayer {
+    // Lines and Points: one line each, broken where a point is not finite. Band: the lower and the
+    // upper edge. Bars: one point (centre, height) per bar of barWidth. Mark: a vertical line from
+    // (x, y0) to (x, y1). ErrorBars: one line of two points, (x, low) and (x, high), a bar.
+    enum class Kind { Lines, Band, Points, Bars, Mark, ErrorBars };
+    Message name; // in the legend; layers of the same name show and hide together
+    PlotColor color;
+    Kind kind = Kind::Lines;
+    double width = 1.5;
+    std::vector<PlotLine> lines;
+    double barWidth = 1;
+    bool inLegend = true;
+};
+
+struct Plot {
+    const char* context = "";
+    Message title, xTitle, yTitle;
+    std::vector<PlotLayer> layers;
+    bool logX = false; // decades on the axis; points at or below 0 have no place there
+    bool logY = false;
+};
+
+} // namespace decay

@@ -1,0 +1,121 @@
+#include "LabPlot.h"
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
+namespace decay {
+namespace {
+
+constexpr PlotColor kMemberColors[] = {{192, 0, 0}, {0, 90, 200}, {0, 140, 60}, {200, 120, 0},
+                                       {120, 40, 160}, {0, 150, 160}, {150, 90, 40}, {90, 90, 90}};
+constexpr PlotColor kBlack{0, 0, 0};
+
+// Adds a series of the run, and of the exact solution beside a random run, to the plot.
+class SeriesAdder {
+public:
+    using Values = std::function<std::vector<double>(const ChainSeries&)>;
+
+    SeriesAdder(const LabRun& run, bool activity, Plot& plot) : m_plot(plot)
+    {
+        for (double t : run.times())
+            m_times.push_back(t / unitSeconds(run.unit));
+        m_own = activity ? activities(run.chain, run.atoms) : run.atoms;
+        if (run.exact)
+            m_exact = activity ? activities(run.chain, *run.exact) : *run.exact;
+    }
+
+    // `name` a member's symbol, or a text of the lab when `symbol` is false.
+    void add(const std::string& name, bool symbol, PlotColor color, const Values& values)
+    {
+        layer(symbol ? Message{"%1", {name}} : Message{name}, color, 2, values(m_own));
+        if (m_exact) {
+            PlotColor pale = color;
+            pale.alpha = 150;
+            layer(symbol ? Message{"%1 expected", {name}} : Message{name + " expected"}, pale, 1, values(*m_exact));
+        }
+    }
+    void level(double value)
+    {
+        // On a logarithmic time axis from the first time after 0, which has no place there.
+        const double from = m_plot.logX && m_times.size() > 1 ? m_times[1] : m_times.front();
+        m_plot.layers.push_back({.name = {"Equilibrium"}, .color = kBlack, .width = 1,
+                                 .lines = {{.x = {from, m_times.back()}, .y = {value, value}}}});
+    }
+
+private:
+    void layer(Message name, PlotColor color, double width, std::vector<double> values)
+    {
+        m_plot.layers.push_back({.name = std::move(name), .color = color, .width = width,
+                                 .lines = {{.x = m_times, .y = std::move(values)}}});
+    }
+
+    Plot& m_plot;
+    std::vector<double> m_times;
+    ChainSeries m_own;
+    std::optional<ChainSeries> m_exact;
+};
+
+std::vector<double> scaled(std::span<const double> values, double per)
+{
+    std::vector<double> out(values.begin(), values.end());
+    for (double& v : out)
+        v /= per;
+    return out;
+}
+
+} // namespace
+
+PlotColor memberColor(int member)
+{
+    return kMemberColors[static_cast<std::size_t>(member) % std::size(kMemberColors)];
+}
+
+Plot labPlot(const LabRun* run, const LabView& view)
+{
+    Plot plot{.context = kNuclideLabContext, .logY = view.logY};
+    if (!run) {
+        plot.title = {"Press Exact or Random to run the chain"};
+        return plot;
+    }
+    const Chain& chain = run->chain;
+    plot.xTitle = {"t [%1]", {unitValue(unitName(run->unit))}};
+    plot.logX = !run->setup.grid.empty(); // a logarithmic grid's decades, each as wide
+    const auto symbol = [&](int member) { return chain.members[static_cast<std::size_t>(member)].symbol; };
+    SeriesAdder series(*run, view.kind != LabView::Kind::Atoms, plot);
+    switch (view.kind) {
+    case LabView::Kind::Ratio: {
+        if (view.daughter <= 0 || view.daughter >= chain.size() || view.over < 0 || view.over >= view.daughter) {
+            plot.title = {"No radioactive daughter to compare with its parent"};
+            break;
+        }
+        const int d = view.daughter, u = view.over;
+        plot.title = {"Activity of %1 over that of %2", {symbol(d), symbol(u)}};
+        plot.yTitle = {"A(%1) / A(%2)", {symbol(d), symbol(u)}};
+        series.add("Ratio", false, memberColor(d), [&](const ChainSeries& a) { return activityRatio(a, d, u); });
+        const Equilibrium eq = equilibrium(chain, run->setup.initial, d, u);
+        if (eq.kind != EquilibriumKind::None)
+            series.level(eq.ratio);
+        break;
+    }
+    case LabView::Kind::Activity: {
+        const double per = becquerelPer(view.activityUnit);
+        plot.title = {"Activity of every member"};
+        plot.yTitle = {"A(t) [%1]", {std::string(activityUnitName(view.activityUnit))}};
+        for (int i = 0; i < chain.size(); ++i)
+            if (!chain.members[static_cast<std::size_t>(i)].stable())
+                series.add(symbol(i), true, memberColor(i), [&](const ChainSeries& a) { return scaled(a.member(i), per); });
+        series.add("Total", false, kBlack, [&](const ChainSeries& a) { return scaled(totalActivity(a), per); });
+        break;
+    }
+    case LabView::Kind::Atoms:
+        plot.title = {"Atoms of every member"};
+        plot.yTitle = {"N(t)"};
+        for (int i = 0; i < chain.size(); ++i)
+            series.add(symbol(i), true, memberColor(i), [&](const ChainSeries& atoms) { return scaled(atoms.member(i), 1); });
+        break;
+    }
+    return plot;
+}
+
+} // namespace decay

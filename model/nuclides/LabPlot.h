@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ChainActivity.h"
+#include "LabRun.h"
+
+#include "model/common/Plot.h"
+
+namespace decay {
+
+// What the lab's chart shows of a run.
+struct LabView {
+    enum class Kind { Atoms, Activity, Ratio };
+    Kind kind = Kind::Atoms;
+    bool logY = false;
+    ActivityUnit activityUnit = ActivityUnit::Bq;
+    int daughter = -1; // the ratio view's: the daughter's activity over that of a member upstream; -1 for none
+    int over = -1;
+};
+
+// The translation context of the lab's texts.
+inline constexpr const char* kNuclideLabContext = "NuclideLab";
+
+// One colour a member, in the chain's order, that a chart can tell apart.
+PlotColor memberColor(int member);
+
+// The run as the view shows it, a random run with its exact solution thin and pale beside it;
+// without a run, a prompt to run the chain. A logarithmic grid's times are on a logarithmic axis.
+Plot labPlot(const LabRun* run, const LabView& view);
+
+} // namespace decay

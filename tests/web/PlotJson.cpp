@@ -1,0 +1,64 @@
+#include "PlotJson.h"
+
+#include "JsonOut.h"
+
+#include "model/common/Conversions.h"
+
+namespace webref {
+namespace {
+
+const char* kindName(decay::PlotLayer::Kind kind)
+{
+    switch (kind) {
+    case decay::PlotLayer::Kind::Band: return "band";
+    case decay::PlotLayer::Kind::Points: return "points";
+    case decay::PlotLayer::Kind::Bars: return "bars";
+    case decay::PlotLayer::Kind::Mark: return "mark";
+    case decay::PlotLayer::Kind::ErrorBars: return "errorbars";
+    case decay::PlotLayer::Kind::Lines: break;
+    }
+    return "lines";
+}
+
+std::string layerJson(const decay::PlotLayer& layer)
+{
+    std::vector<std::string> lines;
+    for (const decay::PlotLine& line : layer.lines)
+        lines.push_back(object({{"x", numbers(line.x)}, {"y", numbers(line.y)}}));
+    const decay::PlotColor& c = layer.color;
+    const std::string color = "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
+                              + decay::numberText(c.alpha / 255.0) + ')';
+    return object({{"name", messageValues(layer.name)}, {"color", jsonText(color)}, {"kind", jsonText(kindName(layer.kind))},
+                   {"width", number(layer.width)}, {"barWidth", number(layer.barWidth)},
+                   {"inLegend", layer.inLegend ? "true" : "false"}, {"lines", array(lines)}});
+}
+
+} // namespace
+
+std::string messageValues(const decay::Message& message)
+{
+    std::vector<std::string> values;
+    for (const decay::MessageValue& value : message.values) {
+        std::vector<std::pair<std::string, std::string>> members;
+        if (value.number)
+            members.emplace_back("number", number(*value.number));
+        else
+            members.emplace_back("text", jsonText(value.text));
+        if (value.unit)
+            members.emplace_back("unit", "true");
+        values.push_back(object(members));
+    }
+    return object({{"pattern", jsonText(message.pattern)}, {"values", array(values)}});
+}
+
+std::string plotJson(const decay::Plot& plot)
+{
+    std::vector<std::string> layers;
+    for (const decay::PlotLayer& layer : plot.layers)
+        layers.push_back(layerJson(layer));
+    return object({{"context", jsonText(plot.context)}, {"title", messageValues(plot.title)}, {"xTitle", messageValues(plot.xTitle)},
+                   {"yTitle", messageValues(plot.yTitle)}, {"logX", plot.logX ? "true" : "false"},
+                   {"logY", plot.logY ? "true" : "false"}, {"layers", array(layers)}});
+}
+
+} // namespace webref

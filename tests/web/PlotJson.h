@@ -1,0 +1,14 @@
+#pragma once
+// A plot of the model as JSON, in the shape the page's module hands it to the page's chart, so
+// that a browser test can hold the two side by side.
+
+#include "model/common/Plot.h"
+
+#include <string>
+
+namespace webref {
+
+std::string messageValues(const decay::Message& message); // {"pattern", "values": [{"text"} | {"number"}, "unit"?]}
+std::string plotJson(const decay::Plot& plot);
+
+} // namespace webref

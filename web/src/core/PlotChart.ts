@@ -1,0 +1,363 @@
+// The page's chart of the model's plots, on uPlot: layers of lines, bands between two lines,
+// points, histogram bars, marks and error bars, as the model lays them out, on linear or
+// logarithmic axes, with a legend of check boxes that hide a layer by its name. The chart is an
+// image to a screen reader, described by its title and layers.
+import uPlot from 'uplot';
+import { ChartHost } from './chartHost';
+import { element } from './dom';
+import { tr } from './i18n';
+import type { ModelMessage } from './model';
+import { significant } from './numbers';
+
+export interface PlotLine { x: Float64Array; y: Float64Array }
+export interface PlotLayer {
+  name: ModelMessage;
+  color: string;
+  width: number;
+  // A mark: a vertical line at x from y[0] to y[1]; error bars: each line one bar, (x, low) to (x, high).
+  kind: 'lines' | 'band' | 'points' | 'bars' | 'mark' | 'errorbars';
+  barWidth: number;
+  inLegend: boolean;
+  lines: PlotLine[];
+}
+export interface Plot {
+  context: string; // of the texts' English sources
+  title: ModelMessage;
+  xTitle: ModelMessage;
+  yTitle: ModelMessage;
+  logX: boolean;
+  logY: boolean;
+  layers: PlotLayer[];
+}
+
+// A text of the plot in the user's language, its numbers written in the user's way, and a time
+// unit's symbol as the nuclide lab writes it.
+export function plotText(plot: Plot, message: ModelMessage): string {
+  if (!message.pattern) return '';
+  const value = (v: ModelMessage['values'][number]) =>
+    v.number !== undefined ? significant(v.number, 6) : v.unit ? tr('NuclideLab', v.text ?? '') : v.text ?? '';
+  return tr(plot.context, message.pattern, ...message.values.map(value));
+}
+
+// What the legend hides a layer by: its name as the model gives it, the same in every language.
+export function layerKey(layer: PlotLayer): string {
+  return [layer.name.pattern, ...layer.name.values.map((v) => v.text ?? String(v.number))].join('\u0000');
+}
+
+// The layers' names in the legend, each once, by key: in the user's language, with the colour of
+// its first layer.
+export function layerNames(plot: Plot): Map<string, { name: string; color: string }> {
+  const names = new Map<string, { name: string; color: string }>();
+  for (const layer of plot.layers) {
+    const key = layerKey(layer);
+    if (layer.inLegend && !names.has(key)) names.set(key, { name: plotText(plot, layer.name), color: layer.color });
+  }
+  return names;
+}
+
+// A logarithmic axis names its powers of ten only; the ticks between stay unnamed.
+// Over many decades only every second, third, ... is named, at most eight in all.
+function decadeLabels(_: uPlot, splits: number[]): string[] {
+  const powers = splits.filter((v) => v > 0).map((v) => Math.log10(v));
+  const every = Math.max(1, Math.ceil((Math.max(...powers) - Math.min(...powers)) / 8));
+  return splits.map((v) => {
+    const power = Math.log10(v);
+    const whole = Math.round(power);
+    return v > 0 && Math.abs(power - whole) < 1e-9 && whole % every === 0 ? significant(v, 1) : '';
+  });
+}
+
+// The ticks of a logarithmic axis: 1, 2, ..., 9 times each power of ten within the scale, or
+// over many decades the powers alone. Each is written as its decimal literal, so that a tick is
+// the double nearest its power of ten and the labels above find it. (uPlot's own log splits step
+// by adding and rounding to a decimal place, which over scales reaching below 1e-12 can round a
+// tick to 0 and never end.)
+export function decadeSplits(_: uPlot, _axis: number, min: number, max: number): number[] {
+  if (!(min > 0) || !(max >= min) || !Number.isFinite(max)) return [];
+  const low = Math.floor(Math.log10(min));
+  const high = Math.ceil(Math.log10(max));
+  const steps = high - low > 12 ? [1] : [1, 2, 3, 4, 5, 6, 7, 8, 9];
+  const splits: number[] = [];
+  for (let power = low; power <= high; ++power)
+    for (const k of steps) {
+      const v = Number(`${k}e${power}`);
+      if (v >= min * (1 - 1e-12) && v <= max * (1 + 1e-12)) splits.push(v);
+    }
+  return splits;
+}
+
+// A linear axis names its ticks with four significant digits and powers of ten from 10^6 on, as
+// the results are written; a tick that only the sums of uPlot's steps keep off zero is written 0.
+function linearLabels(_: uPlot, splits: number[]): string[] {
+  const largest = Math.max(...splits.map(Math.abs));
+  return splits.map((v) => significant(Math.abs(v) < 1e-9 * largest ? 0 : v, 4));
+}
+
+// A logarithmic axis ticks every split and names those decadeLabels chooses; uPlot's own filter
+// would thin the names a second time.
+export const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
+export const linearAxis = { values: linearLabels };
+
+// The points an axis can show: on a logarithmic one none at or below 0.
+function usable(v: number, log: boolean): boolean {
+  return Number.isFinite(v) && (!log || v > 0);
+}
+
+// The range of the values an axis can show of the layers `counted` takes: along x every line and
+// bar edge, along y the values.
+function extent(plot: Plot, axis: 'x' | 'y', counted: (layer: PlotLayer) => boolean = () => true): [number, number] {
+  const log = axis === 'x' ? plot.logX : plot.logY;
+  let low = Infinity;
+  let high = -Infinity;
+  const take = (v: number) => {
+    if (!usable(v, log)) return;
+    low = Math.min(low, v);
+    high = Math.max(high, v);
+  };
+  for (const layer of plot.layers.filter(counted))
+    for (const line of layer.lines)
+      for (let i = 0; i < line.x.length; ++i) {
+        if (!usable(line.x[i], plot.logX)) continue;
+        if (axis === 'y') take(line.y[i]);
+        else if (layer.kind === 'bars') { take(line.x[i] - layer.barWidth / 2); take(line.x[i] + layer.barWidth / 2); }
+        else take(line.x[i]);
+      }
+  return [low, high];
+}
+
+function range(low: number, high: number, log: boolean, fromZero: boolean): [number, number] {
+  if (!(low <= high) || !Number.isFinite(low) || !Number.isFinite(high)) return log ? [1, 10] : [0, 1];
+  if (log) return uPlot.rangeLog(low, high, 10, true) as [number, number];
+  if (fromZero) { low = Math.min(low, 0); high = Math.max(high, 1e-9); }
+  if (low === high) return [low - 1, high + 1];
+  return uPlot.rangeNum(low, high, 0.05, true) as [number, number];
+}
+
+// Every line's points on the sorted x values of all lines, null where a line has none there (and
+// where its value is not one the axis can show: ln 0, or 0 on a logarithmic axis). Each line's x
+// values rise, so one walk places them.
+export function alignLines(lines: PlotLine[], logX = false, logY = false): uPlot.AlignedData {
+  const xs: number[] = [];
+  {
+    const all = new Float64Array(lines.reduce((n, line) => n + line.x.length, 0));
+    let at = 0;
+    for (const line of lines) { all.set(line.x, at); at += line.x.length; }
+    all.sort();
+    for (const x of all) if (usable(x, logX) && (xs.length === 0 || x !== xs[xs.length - 1])) xs.push(x);
+  }
+  const columns = lines.map((line) => {
+    const column: (number | null)[] = new Array(xs.length).fill(null);
+    let row = 0;
+    for (let i = 0; i < line.x.length; ++i) {
+      if (!usable(line.x[i], logX)) continue;
+      while (xs[row] < line.x[i]) ++row;
+      column[row] = usable(line.y[i], logY) ? line.y[i] : null;
+    }
+    return column;
+  });
+  return [xs, ...columns] as uPlot.AlignedData;
+}
+
+// A band's edges are invisible lines that uPlot fills between; bars, marks and error bars the
+// chart draws itself.
+function seriesOf(layer: PlotLayer, label: string, show: boolean): uPlot.Series {
+  if (layer.kind === 'points')
+    return { label, show, stroke: layer.color, width: 0, paths: () => null, points: { show: true, size: 7, fill: layer.color, stroke: '#000' } };
+  if (layer.kind === 'bars') return { label, show, stroke: 'transparent', width: 0, paths: () => null, points: { show: false } };
+  if (layer.kind === 'band') return { label, show, stroke: 'transparent', width: 0, spanGaps: true, points: { show: false } };
+  return { label, show, stroke: layer.color, width: layer.width, spanGaps: true, points: { show: false } };
+}
+
+function drawMark(u: uPlot, layer: PlotLayer): void {
+  const line = layer.lines[0];
+  const x = u.valToPos(line.x[0], 'x', true);
+  const ctx = u.ctx;
+  ctx.save();
+  ctx.strokeStyle = layer.color;
+  ctx.lineWidth = layer.width * devicePixelRatio;
+  ctx.beginPath();
+  ctx.moveTo(x, u.valToPos(line.y[0], 'y', true));
+  ctx.lineTo(x, u.valToPos(line.y[1], 'y', true));
+  ctx.stroke();
+  ctx.restore();
+}
+
+// Each bar from its low to its high end, with short caps; an end the axis cannot show (0 on a
+// logarithmic axis) is taken at the axis's edge.
+function drawErrorBars(u: uPlot, layer: PlotLayer, logX: boolean, logY: boolean): void {
+  const ctx = u.ctx;
+  const cap = 3 * devicePixelRatio;
+  const [bottom, top] = [u.scales.y.min ?? 0, u.scales.y.max ?? 1];
+  ctx.save();
+  ctx.strokeStyle = layer.color;
+  ctx.lineWidth = layer.width * devicePixelRatio;
+  ctx.beginPath();
+  for (const bar of layer.lines) {
+    if (bar.x.length < 2 || !usable(bar.x[0], logX)) continue;
+    const x = u.valToPos(bar.x[0], 'x', true);
+    const at = (v: number) => u.valToPos(Math.min(Math.max(usable(v, logY) ? v : bottom, bottom), top), 'y', true);
+    const low = at(bar.y[0]);
+    const high = at(bar.y[1]);
+    ctx.moveTo(x, low);
+    ctx.lineTo(x, high);
+    ctx.moveTo(x - cap, low);
+    ctx.lineTo(x + cap, low);
+    ctx.moveTo(x - cap, high);
+    ctx.lineTo(x + cap, high);
+  }
+  ctx.stroke();
+  ctx.restore();
+}
+
+function drawBars(u: uPlot, layer: PlotLayer): void {
+  const ctx = u.ctx;
+  ctx.save();
+  ctx.fillStyle = layer.color;
+  ctx.strokeStyle = '#fff';
+  const base = u.valToPos(0, 'y', true);
+  const line = layer.lines[0];
+  for (let i = 0; i < line.x.length; ++i) {
+    const left = u.valToPos(line.x[i] - layer.barWidth / 2, 'x', true);
+    const right = u.valToPos(line.x[i] + layer.barWidth / 2, 'x', true);
+    const top = u.valToPos(line.y[i], 'y', true);
+    ctx.fillRect(left, top, right - left, base - top);
+    ctx.strokeRect(left, top, right - left, base - top);
+  }
+  ctx.restore();
+}
+
+// Room beside the y axis for its longest label, worked out once from the plot: a size that
+// followed the labels uPlot makes would change the splits, and they the labels, without end.
+function labelRoom(low: number, high: number, logY: boolean): number {
+  if (!(low <= high)) return 70;
+  const samples = logY
+    ? Array.from({ length: Math.floor(Math.log10(high)) - Math.floor(Math.log10(low)) + 2 }, (_, k) => significant(10 ** (Math.floor(Math.log10(low)) + k), 1))
+    : [low, high, (low + high) / 2, -Math.abs(high)].map((v) => significant(v, 4));
+  return Math.max(70, 7 * Math.max(...samples.map((t) => t.length)) + 30);
+}
+
+export interface PlotShape {
+  ratio: number; // height over width
+  least: number; // height in pixels
+  most: number;
+  fromZero: boolean; // a linear y axis starts at 0 (or below)
+}
+
+export class PlotChart extends ChartHost {
+  private shown: { plot: Plot; hidden: ReadonlySet<string>; description?: string } | null = null;
+
+  constructor(host: HTMLElement, private readonly plotShape: PlotShape = { ratio: 0.6, least: 220, most: 520, fromZero: true }) {
+    super(host, plotShape);
+  }
+
+  // The plot with the layers whose keys are in `hidden` left out; `description` replaces the one
+  // made of the titles and layers' names for a screen reader.
+  draw(plot: Plot, hidden: ReadonlySet<string> = new Set(), description?: string): void {
+    this.shown = { plot, hidden, description };
+    this.plot?.destroy();
+    this.host.replaceChildren();
+    const text = (message: ModelMessage) => plotText(plot, message);
+    const title = text(plot.title);
+    const names = [...layerNames(plot).values()].map((n) => n.name);
+    this.host.setAttribute('aria-label', description ??
+      `${title}. ${text(plot.yTitle)} / ${text(plot.xTitle)}${names.length ? `: ${names.join(', ')}` : ''}.`);
+
+    // One uPlot series per line; a layer's lines follow one another. Marks and error bars are
+    // drawn over the chart, outside its series.
+    const lines: PlotLine[] = [];
+    const series: uPlot.Series[] = [{}];
+    const bands: uPlot.Band[] = [];
+    for (const layer of plot.layers) {
+      if (layer.kind === 'mark' || layer.kind === 'errorbars') continue;
+      const shown = !hidden.has(layerKey(layer));
+      const first = series.length;
+      for (const line of layer.lines) {
+        lines.push(line);
+        series.push(seriesOf(layer, text(layer.name), shown));
+      }
+      if (layer.kind === 'band' && shown) bands.push({ series: [first + 1, first], fill: layer.color });
+    }
+    const data: uPlot.AlignedData = lines.length ? alignLines(lines, plot.logX, plot.logY) : [[]];
+    const [xLow, xHigh] = extent(plot, 'x');
+    // Along y the shown series, as uPlot finds them, and the shown marks and error bars.
+    const [yLow, yHigh] = extent(plot, 'y');
+    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === 'mark' || l.kind === 'errorbars') && !hidden.has(layerKey(l)));
+    const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
+      range(Math.min(min ?? Infinity, drawnLow), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
+    const { width, height } = this.size();
+    const options: uPlot.Options = {
+      title,
+      width,
+      height,
+      legend: { show: false },
+      cursor: { drag: { x: false, y: false } },
+      scales: {
+        x: { time: false, distr: plot.logX ? 3 : 1, range: range(xLow, xHigh, plot.logX, false) },
+        y: { distr: plot.logY ? 3 : 1, range: yRange },
+      },
+      axes: [
+        { label: text(plot.xTitle), stroke: '#000', grid: { show: false }, ...(plot.logX ? logAxis : linearAxis) },
+        { label: text(plot.yTitle), stroke: '#000', grid: { stroke: '#ccc', width: 0.5 }, size: labelRoom(yLow, yHigh, plot.logY), ...(plot.logY ? logAxis : linearAxis) },
+      ],
+      series,
+      bands,
+      hooks: {
+        draw: [(u) => {
+          for (const layer of plot.layers) {
+            if (hidden.has(layerKey(layer))) continue;
+            if (layer.kind === 'bars') drawBars(u, layer);
+            if (layer.kind === 'mark') drawMark(u, layer);
+            if (layer.kind === 'errorbars') drawErrorBars(u, layer, plot.logX, plot.logY);
+          }
+        }],
+      },
+    };
+    this.plot = new uPlot(options, data, this.host);
+  }
+
+  redraw(): void {
+    if (this.shown) this.draw(this.shown.plot, this.shown.hidden, this.shown.description);
+  }
+
+  // The chart as a picture, its title above: for the saved image and the worksheet.
+  picture(): HTMLCanvasElement {
+    const canvas = document.createElement('canvas');
+    const source = this.plot?.ctx.canvas;
+    const titleHeight = 36;
+    canvas.width = source?.width ?? 640;
+    canvas.height = (source?.height ?? 400) + titleHeight;
+    const ctx = canvas.getContext('2d')!;
+    ctx.fillStyle = '#fff';
+    ctx.fillRect(0, 0, canvas.width, canvas.height);
+    ctx.fillStyle = '#000';
+    ctx.font = 'bold 18px sans-serif';
+    ctx.textAlign = 'center';
+    ctx.fillText(this.plot?.root.querySelector('.u-title')?.textContent ?? '', canvas.width / 2, 24);
+    if (source) ctx.drawImage(source, 0, titleHeight);
+    return canvas;
+  }
+}
+
+// A layer's colour strong enough to see in a small square.
+function swatch(color: string): string {
+  return color.replace(/,([0-9.]+)\)$/, (_whole, alpha) => `,${Math.max(Number(alpha), 0.55)})`);
+}
+
+// The legend: a check box for each layer's name, ticked while the layer is shown; `hidden` holds
+// the keys of the layers hidden. `label` names the group for a screen reader.
+export function legend(plot: Plot, hidden: Set<string>, changed: () => void, label: string): HTMLElement {
+  const box = element('div', { id: 'frmLegend', role: 'group', 'aria-label': label, class: 'legend' });
+  [...layerNames(plot).entries()].forEach(([key, { name, color }], i) => {
+    const id = `chkLayer${i + 1}`;
+    const input = element('input', { id, type: 'checkbox' });
+    input.checked = !hidden.has(key);
+    input.addEventListener('change', () => {
+      if (input.checked) hidden.delete(key);
+      else hidden.add(key);
+      changed();
+    });
+    box.append(element('span', { class: 'check' }, input,
+      element('label', { for: id }, element('span', { class: 'swatch', style: `background:${swatch(color)}` }), name)));
+  });
+  return box;
+}

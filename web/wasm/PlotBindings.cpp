@@ -1,0 +1,66 @@
+#include "PlotBindings.h"
+
+#include "Bindings.h"
+#include "model/common/Conversions.h"
+
+namespace web {
+namespace {
+
+std::string cssColor(const decay::PlotColor& c)
+{
+    return "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
+           + decay::numberText(c.alpha / 255.0) + ')';
+}
+
+const char* kindName(decay::PlotLayer::Kind kind)
+{
+    switch (kind) {
+    case decay::PlotLayer::Kind::Band: return "band";
+    case decay::PlotLayer::Kind::Points: return "points";
+    case decay::PlotLayer::Kind::Bars: return "bars";
+    case decay::PlotLayer::Kind::Mark: return "mark";
+    case decay::PlotLayer::Kind::ErrorBars: return "errorbars";
+    case decay::PlotLayer::Kind::Lines: break;
+    }
+    return "lines";
+}
+
+val layerValue(const decay::PlotLayer& layer)
+{
+    val lines = val::array();
+    for (const decay::PlotLine& line : layer.lines) {
+        val item = val::object();
+        item.set("x", numbers(std::span<const double>(line.x)));
+        item.set("y", numbers(std::span<const double>(line.y)));
+        lines.call<void>("push", item);
+    }
+    val result = val::object();
+    result.set("name", message(layer.name));
+    result.set("color", cssColor(layer.color));
+    result.set("width", layer.width);
+    result.set("kind", std::string(kindName(layer.kind)));
+    result.set("barWidth", layer.barWidth);
+    result.set("inLegend", layer.inLegend);
+    result.set("lines", lines);
+    return result;
+}
+
+} // namespace
+
+val plotValue(const decay::Plot& plot)
+{
+    val layers = val::array();
+    for (const decay::PlotLayer& layer : plot.layers)
+        layers.call<void>("push", layerValue(layer));
+    val result = val::object();
+    result.set("context", std::string(plot.context));
+    result.set("title", message(plot.title));
+    result.set("xTitle", message(plot.xTitle));
+    result.set("yTitle", message(plot.yTitle));
+    result.set("logX", plot.logX);
+    result.set("logY", plot.logY);
+    result.set("layers", layers);
+    return result;
+}
+
+} // namespace web
