@@ -7,8 +7,16 @@ export interface ModelMessage {
   values: { text?: string; number?: number }[];
 }
 
+// A value of one of the model's enums as the module hands it over: the same object every time, so
+// that it compares with === against the value of that name the module holds as a member.
+export interface EnumValue<Enum extends string> { readonly value: number; readonly enum?: Enum }
+export type ModelEnum<Enum extends string, Names extends string> = Readonly<Record<Names, EnumValue<Enum>>>;
+
+// `place` is the power of ten of the last digit kept: -2 for hundredths.
+export interface RoundedValue { value: number; uncertainty: number; place: number }
+
 export interface NumberModel {
-  roundToUncertainty(value: number, uncertainty: number): { value: number; uncertainty: number; place: number };
+  roundToUncertainty(value: number, uncertainty: number): RoundedValue;
   leadingPower(value: number, digits: number): number;
 }
 

@@ -5,19 +5,10 @@ import uPlot from 'uplot';
 import { ChartHost } from '../core/chartHost';
 import { element } from '../core/dom';
 import { locale, tr } from '../core/i18n';
-
-export interface PlotLine { x: Float64Array; y: Float64Array }
-export interface PlotLayer {
-  name: string;
-  color: string;
-  width: number;
-  kind: 'lines' | 'band' | 'points' | 'bars' | 'mark'; // a mark: a vertical line at x from y[0] to y[1]
-  barWidth: number;
-  lines: PlotLine[];
-}
-export interface Plot { title: string; xTitle: string; yTitle: string; layers: PlotLayer[] }
+import { experimentModel, type Plot, type PlotLayer, type PlotLine } from './experimentModel';
 
 const C = 'ExperimentPlots';
+const kinds = () => experimentModel().PlotLayerKind;
 
 // Axis numbers in the user's way (decimal point, thousands).
 const axisValues = (_u: uPlot, splits: number[]) => splits.map((v) => (v == null ? '' : v.toLocaleString(locale())));
@@ -26,10 +17,10 @@ const axisValues = (_u: uPlot, splits: number[]) => splits.map((v) => (v == null
 function seriesOf(layer: PlotLayer, hidden: ReadonlySet<string>): uPlot.Series {
   const show = !hidden.has(layer.name);
   const label = tr(C, layer.name);
-  if (layer.kind === 'points')
+  if (layer.kind === kinds().Points)
     return { label, show, stroke: layer.color, width: 0, paths: () => null, points: { show: true, size: 7, fill: layer.color, stroke: '#000' } };
-  if (layer.kind === 'bars') return { label, show, stroke: 'transparent', width: 0, paths: () => null, points: { show: false } };
-  if (layer.kind === 'band') return { label, show, stroke: 'transparent', width: 0, spanGaps: true, points: { show: false } };
+  if (layer.kind === kinds().Bars) return { label, show, stroke: 'transparent', width: 0, paths: () => null, points: { show: false } };
+  if (layer.kind === kinds().Band) return { label, show, stroke: 'transparent', width: 0, spanGaps: true, points: { show: false } };
   return { label, show, stroke: layer.color, width: layer.width, spanGaps: true, points: { show: false } };
 }
 
@@ -123,13 +114,13 @@ export class ExperimentChart extends ChartHost {
     const series: uPlot.Series[] = [{}];
     const bands: uPlot.Band[] = [];
     for (const layer of plot.layers) {
-      if (layer.kind === 'mark') continue;
+      if (layer.kind === kinds().Mark) continue;
       const first = series.length;
       for (const line of layer.lines) {
         lines.push(line);
         series.push(seriesOf(layer, hidden));
       }
-      if (layer.kind === 'band' && !hidden.has(layer.name)) bands.push({ series: [first + 1, first], fill: layer.color });
+      if (layer.kind === kinds().Band && !hidden.has(layer.name)) bands.push({ series: [first + 1, first], fill: layer.color });
     }
     const data: uPlot.AlignedData = lines.length ? alignLines(lines) : [[]];
     const { width, height } = this.size();
@@ -150,8 +141,8 @@ export class ExperimentChart extends ChartHost {
         draw: [(u) => {
           for (const layer of plot.layers) {
             if (hidden.has(layer.name)) continue;
-            if (layer.kind === 'bars') drawBars(u, layer);
-            if (layer.kind === 'mark') drawMark(u, layer);
+            if (layer.kind === kinds().Bars) drawBars(u, layer);
+            if (layer.kind === kinds().Mark) drawMark(u, layer);
           }
         }],
       },

@@ -2,7 +2,7 @@
 // printed page, laid out by the print style sheet.
 import { element } from '../core/dom';
 import { decimalPoint, tr } from '../core/i18n';
-import type { Summary } from './ExperimentPage';
+import type { Summary } from './experimentModel';
 
 const C = 'ClassExperiment';
 const W = 'WorksheetPage';
