@@ -4,7 +4,8 @@
 import uPlot from 'uplot';
 import { ChartHost } from '../core/chartHost';
 import { element } from '../core/dom';
-import { locale, tr } from '../core/i18n';
+import { tr } from '../core/i18n';
+import { locale } from '../core/language';
 import { experimentModel, type Plot, type PlotLayer, type PlotLine } from './experimentModel';
 
 const C = 'ExperimentPlots';
