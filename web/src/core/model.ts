@@ -1,5 +1,6 @@
 // The C++ model in WebAssembly. Each part of the page declares the functions it calls in an
-// interface of its own and reads them from `model()`.
+// interface of its own, named ...Model, and reads them from `model()`; scripts/check-bindings.mjs
+// holds these interfaces and the bindings to each other.
 import createAtomdrift from 'atomdrift-wasm';
 
 export interface ModelMessage {
