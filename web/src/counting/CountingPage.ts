@@ -21,7 +21,7 @@ const N = 'NuclideLab';
 const speeds = [1, 10, 100, 1000];
 const fastSliceMilliseconds = 8;
 const largestCountsFile = 8 << 20; // bytes; a measurement's counts take far less
-const timeUnits = ['s', 'min', 'h', 'd', 'y'];
+const timeUnits = ['s', 'min', 'h', 'd', 'y'] as const;
 
 export const clicker = new Clicker();
 
