@@ -106,10 +106,6 @@ export function cancelEnsemble(): boolean {
   return true;
 }
 
-export function ensembleRunning(): boolean {
-  return stopCurrent !== undefined;
-}
-
 // The desktop's benchmark of the worst case (WorstCase100Runs: 32767 atoms that never decay,
 // 3000 steps, 100 runs, 9.8 G draws) on every worker, in milliseconds; the workers are started
 // and their modules instantiated before the clock starts, as the desktop's threads need no start.
