@@ -7,19 +7,6 @@
 namespace webref {
 namespace {
 
-const char* kindName(decay::PlotLayer::Kind kind)
-{
-    switch (kind) {
-    case decay::PlotLayer::Kind::Band: return "band";
-    case decay::PlotLayer::Kind::Points: return "points";
-    case decay::PlotLayer::Kind::Bars: return "bars";
-    case decay::PlotLayer::Kind::Mark: return "mark";
-    case decay::PlotLayer::Kind::ErrorBars: return "errorbars";
-    case decay::PlotLayer::Kind::Lines: break;
-    }
-    return "lines";
-}
-
 std::string layerJson(const decay::PlotLayer& layer)
 {
     std::vector<std::string> lines;
@@ -28,7 +15,7 @@ std::string layerJson(const decay::PlotLayer& layer)
     const decay::PlotColor& c = layer.color;
     const std::string color = "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
                               + decay::numberText(c.alpha / 255.0) + ')';
-    return object({{"name", messageValues(layer.name)}, {"color", jsonText(color)}, {"kind", jsonText(kindName(layer.kind))},
+    return object({{"name", messageValues(layer.name)}, {"color", jsonText(color)}, {"kind", std::to_string(static_cast<int>(layer.kind))},
                    {"width", number(layer.width)}, {"barWidth", number(layer.barWidth)},
                    {"inLegend", layer.inLegend ? "true" : "false"}, {"lines", array(lines)}});
 }

@@ -1,7 +1,8 @@
 // The browser edition's frame: the model loaded, the language chosen, the navigation between
 // the parts, and the live region that reads results out.
 import { loadModel } from './core/model';
-import { chooseLanguage, languages, setLanguage, tr } from './core/i18n';
+import { tr } from './core/i18n';
+import { chooseLanguage, languages, setLanguage } from './core/language';
 import { element } from './core/dom';
 import type { Page } from './core/page';
 import { pages } from './pages';

@@ -21,13 +21,6 @@ export function testHooks(): void {
     experimentBenchmark: worstCaseMilliseconds };
 }
 
-// A seed for a random run: the fixed one a test set, else one from the browser's generator.
-export function randomSeed(): string {
-  if (window.atomdrift?.seed) return window.atomdrift.seed;
-  const words = crypto.getRandomValues(new Uint32Array(2));
-  return (BigInt(words[0]) * 4294967296n + BigInt(words[1])).toString();
-}
-
 // The random run's worst case, timed in the page: 32,767 atoms that never decay over 3,001
 // steps, the best of five runs in milliseconds. The run state is the decay run's own, so the
 // window's last step is put back afterwards.

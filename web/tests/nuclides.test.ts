@@ -9,7 +9,7 @@ interface LabCase {
   plots?: { view: object; plot: PlainPlot }[];
 }
 // A plot of the model with its lines as arrays, NaN and infinities as null, as JSON holds them.
-interface PlainLayer { name: unknown; color: string; kind: string; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
+interface PlainLayer { name: unknown; color: string; kind: number; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
 interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; layers: PlainLayer[] }
 interface PageSeries { times: number[]; atoms: number[][] }
 // The page's test hooks (testing.ts): the model the page runs on, and the seed of its random runs.
@@ -80,10 +80,10 @@ function series(page: Page): Promise<PageSeries> {
 // The chart the page's module lays out for `view`, as plain JSON.
 function pagePlot(page: Page, view: object): Promise<PlainPlot> {
   return page.evaluate((v) => {
-    const m = (window as unknown as Hooks).atomdrift.model() as { labPlot(v: object): { layers: { lines: { x: Float64Array; y: Float64Array }[] }[] } };
+    const m = (window as unknown as Hooks).atomdrift.model() as { labPlot(v: object): { layers: { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] }[] } };
     const plain = (values: Float64Array) => Array.from(values, (x) => (Number.isFinite(x) ? x : null));
     const plot = m.labPlot({ run: true, ...v });
-    return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
+    return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
   }, view);
 }
 
@@ -321,27 +321,6 @@ test('a long random run goes on in a worker and stops at Cancel', async ({ page 
   await page.locator('#txtSteps').fill('20');
   await page.locator('#cmdRandom').click();
   await expect(page.locator('#lblStatus')).toHaveText('Random run: 20 steps of 570 y.');
-});
-
-test('the bindings take nonsense without failing', async ({ page }) => {
-  await open(page, '#nuclides');
-  const answers = await page.evaluate(() => {
-    type Any = Record<string, (...args: unknown[]) => unknown>;
-    const m = (window as unknown as Hooks).atomdrift.model() as Any;
-    const tries: [string, unknown[]][] = [
-      ['labChooseTable', ['Xx-1', Number.NaN]], ['labRun', [{ unit: Number.NaN, grid: Infinity, initial: 'x' }, true, 'no seed']],
-      ['labChooseCustom', [{ members: [{ name: 'A', halfLife: '1', unit: 1e300 }], links: [{ parent: -7, daughter: Number.NaN }] }]],
-      ['labChooseTable', ['Mo-99', 1e-6]], ['labRatio', [-5, 99]], ['labEquilibrium', [99, -1]], ['labUpstream', [1e9]],
-      ['labAdopt', [{ initial: ['1'], step: '1', steps: '10' }, new Float64Array(3), new Float64Array(2)]],
-      ['labReadThreshold', ['', '']], ['labNuclide', ['']], ['labFitting', [Number.NaN]], ['labChainFile', []],
-    ];
-    return tries.map(([name, args]) => { try { m[name](...args); return 'ok'; } catch (error) { return `${name}: ${error}`; } });
-  });
-  expect(answers.filter((a) => a !== 'ok')).toEqual([]);
-  // The page goes on as before once a chain is chosen anew.
-  await page.locator('#cboNuclide').selectOption({ label: 'Cobalt-60 (Co-60)' });
-  await page.locator('#cmdExact').click();
-  await expect(page.locator('#cmdExport')).toBeEnabled();
 });
 
 // Ra-226's members after a few steps include ones whose activity never leaves 0 in double

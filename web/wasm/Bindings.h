@@ -1,10 +1,17 @@
 #pragma once
-// What every binding file shares: model values handed to JavaScript and read back from it.
+// What every binding file shares: model values handed to JavaScript, and the readers of what the
+// page hands in. A reader trusts nothing it is given: a wrong type, a missing key, NaN or an
+// infinity becomes the field's default, so that no such value reaches the model or a cast.
 
 #include "model/common/Message.h"
 
 #include <emscripten/val.h>
 
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,10 +24,62 @@ using emscripten::val;
 // write in the user's way.
 val message(const decay::Message& message);
 
-// The property `key` of a page object as text ("" when it is missing), or as a number.
+// The property `key` of a page object; undefined when there is no object to read it from.
+val property(const val& object, const char* key);
+
+// A string as it is, a number or a flag as JavaScript writes it, "" for anything else.
+std::string text(const val& value);
 std::string text(const val& object, const char* key);
+// A finite number, `otherwise` for anything else.
+double finite(double value, double otherwise = 0);
 double number(const val& object, const char* key, double otherwise = 0);
 bool flag(const val& object, const char* key);
+// The decimal point the page sends with its entries; "." when it sends none.
+std::string decimalPoint(const val& texts);
+// The seed as decimal text, since JavaScript numbers hold only 53 bits of it.
+std::uint64_t seed(const std::string& text);
+
+// A whole number that fits an int (a list's place, a member's number); `otherwise` for fractions,
+// NaN, infinities and whatever is no number.
+int whole(double value, int otherwise);
+int whole(const val& object, const char* key, int otherwise);
+
+// A count the page computed as an integer: truncated toward zero and held inside Int's range,
+// `otherwise` for NaN.
+template <class Int> Int clamped(double value, Int otherwise)
+{
+    constexpr double lowest = static_cast<double>(std::numeric_limits<Int>::min()); // -2^(bits-1), exact
+    if (std::isnan(value))
+        return otherwise;
+    if (value <= lowest)
+        return std::numeric_limits<Int>::min();
+    if (value >= -lowest)
+        return std::numeric_limits<Int>::max();
+    return static_cast<Int>(value);
+}
+
+// A list's choice by its place, the first for a place the list does not have.
+template <class T, std::size_t N> T chosen(const std::array<T, N>& items, int place)
+{
+    return items[place >= 0 && static_cast<std::size_t>(place) < N ? static_cast<std::size_t>(place) : 0];
+}
+template <class T, std::size_t N> T chosen(const std::array<T, N>& items, const val& object, const char* key)
+{
+    return chosen(items, whole(object, key, 0));
+}
+
+// The number of items of an array; 0 for anything else.
+std::size_t length(const val& list);
+// The items of an array as texts, each read as text() reads it; none for anything else.
+std::vector<std::string> textList(const val& list);
+
+// The first `most` numbers of an array or a typed array, each converted as a typed array of T
+// converts it; none for anything else.
+val listHead(const val& list, std::size_t most);
+template <class T> std::vector<T> numberList(const val& list, std::size_t most)
+{
+    return emscripten::convertJSArrayToNumberVector<T>(listHead(list, most));
+}
 
 // A copy of the values as a Float64Array, so that the page keeps them after the next call.
 val numbers(std::span<const double> values);

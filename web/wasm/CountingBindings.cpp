@@ -3,7 +3,7 @@
 // counts. Like the desktop's window, the module holds one lab for the page; the page keeps only
 // what it shows.
 
-#include "Bindings.h"
+#include "LabBindings.h"
 
 #include "model/counting/Activation.h"
 #include "model/nuclides/ChainActivity.h"
@@ -23,7 +23,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -51,16 +50,6 @@ Lab& lab()
     return state;
 }
 
-std::uint64_t seedOf(const std::string& seed)
-{
-    return std::strtoull(seed.c_str(), nullptr, 10);
-}
-
-std::string pointOf(const val& texts)
-{
-    return texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".");
-}
-
 val failure(const decay::Message& error)
 {
     val result = val::object();
@@ -78,7 +67,7 @@ val success()
 
 decay::CounterSettingsEntry counterSettings(const val& texts)
 {
-    return decay::readCounterSettings({text(texts, "efficiency"), text(texts, "background"), text(texts, "interval"), pointOf(texts),
+    return decay::readCounterSettings({text(texts, "efficiency"), text(texts, "background"), text(texts, "interval"), decimalPoint(texts),
                                        text(texts, "deadTime"),
                                        flag(texts, "paralysable") ? decay::DeadTime::Kind::Paralysable : decay::DeadTime::Kind::NonParalysable});
 }
@@ -112,13 +101,6 @@ std::optional<decay::Chain> tableChain(const std::string& start, double threshol
     return decay::chainFromTable(*lab().table, start, {.threshold = threshold}).chain;
 }
 
-template <class T, std::size_t N>
-T chosen(const std::array<T, N>& values, const val& texts, const char* key)
-{
-    const double index = number(texts, key);
-    return index >= 0 && index < static_cast<double>(N) ? values[static_cast<std::size_t>(index)] : values[0];
-}
-
 // The nuclide lab's first entries for a chain, on its uniform grid.
 val chainDefaults(const std::string& start)
 {
@@ -143,36 +125,18 @@ void setSample(decay::LabRun run)
 }
 
 // A run of a chain from the table as the nuclide lab's entries give it: `initial` the amount of
-// every member (or `atoms` of the first alone), the uniform or logarithmic grid, milking; the
-// time unit of the run that of the step, or of the last time on a logarithmic grid.
+// every member (or `atoms` of the first alone, the rest 0), the uniform or logarithmic grid,
+// milking; the time unit of the run that of the step, or of the last time on a logarithmic grid.
 decay::RunSetupTexts setupTexts(const decay::Chain& chain, const val& texts)
 {
-    decay::RunSetupTexts setup;
-    setup.initial.assign(chain.members.size(), "0");
-    if (texts["initial"].isArray()) {
-        const int length = texts["initial"]["length"].as<int>();
-        for (int i = 0; i < length && i < chain.size(); ++i)
-            setup.initial[static_cast<std::size_t>(i)] = texts["initial"][i].as<std::string>();
-    } else {
-        setup.initial[0] = text(texts, "atoms");
-    }
-    setup.amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit");
-    setup.grid = chosen(decay::kGridKinds, texts, "grid");
-    setup.step = text(texts, "step");
-    setup.unit = chosen(decay::kTimeUnits, texts, "unit");
-    setup.steps = text(texts, "steps");
-    setup.first = text(texts, "first");
-    setup.firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
-    setup.last = text(texts, "last");
-    setup.lastUnit = chosen(decay::kTimeUnits, texts, "lastUnit");
-    setup.perDecade = text(texts, "perDecade");
-    setup.milkStep = text(texts, "milkStep");
-    setup.milkMember = static_cast<int>(number(texts, "milkMember"));
-    setup.decimalPoint = pointOf(texts);
+    decay::RunSetupTexts setup = runSetupTexts(texts);
+    if (!val::global("Array").call<bool>("isArray", property(texts, "initial")))
+        setup.initial = {text(texts, "atoms")};
+    setup.initial.resize(chain.members.size(), "0");
     return setup;
 }
 
-val runTable(const val& texts, const std::string& seed)
+val runTable(const val& texts, const std::string& seedText)
 {
     const std::optional<decay::Chain> chain = tableChain(text(texts, "start"), number(texts, "threshold", decay::ChainOptions{}.threshold));
     if (!chain)
@@ -188,19 +152,19 @@ val runTable(const val& texts, const std::string& seed)
             return failure(refusal);
     }
     const decay::TimeUnit unit = setup.grid == decay::GridKind::Logarithmic ? setup.lastUnit : setup.unit;
-    std::optional<decay::LabRun> run = decay::runLab(*chain, *entry.setup, unit, random, seedOf(seed));
+    std::optional<decay::LabRun> run = decay::runLab(*chain, *entry.setup, unit, random, seed(seedText));
     if (!run)
         return failure({});
     setSample(std::move(*run));
     return success();
 }
 
-val countSilver(const std::string& activation, const std::string& point, const std::string& seed)
+val countSilver(const std::string& activation, const std::string& point, const std::string& seedText)
 {
     const decay::NumberEntry seconds = decay::readActivationTime(activation, point);
     if (!seconds.value)
         return failure(seconds.error);
-    std::optional<decay::LabRun> run = decay::silverRun(*seconds.value, seedOf(seed));
+    std::optional<decay::LabRun> run = decay::silverRun(*seconds.value, seed(seedText));
     if (!run)
         return failure({});
     setSample(std::move(*run));
@@ -246,7 +210,7 @@ val checkSettings(const val& texts)
 }
 
 // A counter for the sample from the entries and the members chosen (their indices in the chain).
-val startCounting(const val& texts, const val& chosen, const std::string& seed)
+val startCounting(const val& texts, const val& chosen, const std::string& seedText)
 {
     Lab& state = lab();
     if (!state.sample)
@@ -255,9 +219,8 @@ val startCounting(const val& texts, const val& chosen, const std::string& seed)
     if (!entry.settings)
         return failure(entry.error);
     std::vector<bool> counted(state.sample->chain.members.size(), false);
-    const int length = chosen["length"].as<int>();
-    for (int i = 0; i < length; ++i) {
-        const int member = chosen[i].as<int>();
+    for (const double place : numberList<double>(chosen, counted.size())) {
+        const int member = whole(place, -1);
         if (member >= 0 && member < static_cast<int>(counted.size()))
             counted[static_cast<std::size_t>(member)] = true;
     }
@@ -266,7 +229,7 @@ val startCounting(const val& texts, const val& chosen, const std::string& seed)
     const decay::Message refusal = decay::countingRefusal(sample, *entry.settings);
     if (!refusal.empty())
         return failure(refusal);
-    state.counter.emplace(std::move(sample), *entry.settings, seedOf(seed));
+    state.counter.emplace(std::move(sample), *entry.settings, seed(seedText));
     state.counted = std::move(counted);
     state.imported.reset();
     state.fit.reset();
@@ -348,15 +311,15 @@ val counterStatus()
 
 // Background
 
-val measureBackground(const val& texts, const std::string& timeText, const std::string& seed)
+val measureBackground(const val& texts, const std::string& timeText, const std::string& seedText)
 {
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
         return failure(entry.error);
-    const decay::NumberEntry seconds = decay::readBackgroundTime(timeText, pointOf(texts));
+    const decay::NumberEntry seconds = decay::readBackgroundTime(timeText, decimalPoint(texts));
     if (!seconds.value)
         return failure(seconds.error);
-    decay::DecayDraws draws(seedOf(seed));
+    decay::DecayDraws draws(seed(seedText));
     lab().background = decay::measureBackground(draws, entry.settings->background, *seconds.value, entry.settings->deadTime);
     val result = success();
     result.set("counts", static_cast<double>(lab().background->counts));
@@ -401,40 +364,40 @@ val shownSeries()
     return result;
 }
 
-std::string methodName(int method)
+// A method the model does not have is its first, the likelihood.
+decay::FitMethod known(decay::FitMethod method)
 {
-    return std::string(decay::methodName(method == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood));
+    return method == decay::FitMethod::WeightedLeastSquares ? method : decay::FitMethod::PoissonLikelihood;
 }
 
-std::string shapeName(int shape)
-{
-    return std::string(decay::shapeName(shape == 2 ? decay::FitShape::Chain : shape == 1 ? decay::FitShape::TwoNuclides : decay::FitShape::OneNuclide));
-}
+std::string methodName(decay::FitMethod method) { return std::string(decay::methodName(known(method))); }
 
-decay::FitModel fitModel(int shape)
+std::string shapeName(decay::FitShape shape) { return std::string(decay::shapeName(shape)); }
+
+// A shape the model does not have is its first, one nuclide.
+decay::FitModel fitModel(decay::FitShape shape)
 {
     const Lab& state = lab();
     switch (shape) {
-    case 1: return {.shape = decay::FitShape::TwoNuclides};
-    case 2:
+    case decay::FitShape::TwoNuclides: return {.shape = shape};
+    case decay::FitShape::Chain:
         if (state.sample && state.counter && !state.imported)
             return decay::chainModel(state.sample->chain, state.sample->setup.initial, state.counted, state.counter->intervals());
-        return {.shape = decay::FitShape::Chain};
-    default: return {};
+        return {.shape = shape};
+    case decay::FitShape::OneNuclide: break;
     }
+    return {};
 }
 
-// The half-life from the counts shown by a method (0 likelihood, 1 least squares) and a model
-// (0 one nuclide, 1 two, 2 the chain), in the data's unit of time.
-val fit(int method, int shape)
+// The half-life from the counts shown, in the data's unit of time.
+val fit(decay::FitMethod method, decay::FitShape shape)
 {
     Lab& state = lab();
-    state.fit = decay::fitHalfLives(shownData(), method == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood,
-                                    fitModel(shape));
+    state.fit = decay::fitHalfLives(shownData(), known(method), fitModel(shape));
     const decay::HalfLifeFit& f = *state.fit;
     val result = val::object();
     result.set("fitted", f.fitted());
-    result.set("shape", f.shape == decay::FitShape::TwoNuclides ? 1 : f.shape == decay::FitShape::Chain ? 2 : 0);
+    result.set("shape", f.shape);
     result.set("halfLife", f.halfLife);
     result.set("sigma", f.sigma);
     result.set("secondHalfLife", f.secondHalfLife);
@@ -480,7 +443,7 @@ std::string exportCounts()
 
 // Radiocarbon dating
 
-val newDatingSample(const std::string& carbon, const std::string& age, const std::string& point, const std::string& seed)
+val newDatingSample(const std::string& carbon, const std::string& age, const std::string& point, const std::string& seedText)
 {
     const decay::NumberEntry grams = decay::readCarbon(carbon, point);
     if (!grams.value)
@@ -489,7 +452,7 @@ val newDatingSample(const std::string& carbon, const std::string& age, const std
     const decay::NumberEntry typed = hidden ? decay::NumberEntry{} : decay::readAge(age, point);
     if (!hidden && !typed.value)
         return failure(typed.error);
-    decay::DecayDraws draws(seedOf(seed));
+    decay::DecayDraws draws(seed(seedText));
     lab().datingSample = hidden ? decay::hiddenSample(draws, *grams.value) : decay::DatingSample{*typed.value, *grams.value};
     lab().datings.clear();
     val result = success();
@@ -501,7 +464,7 @@ val newDatingSample(const std::string& carbon, const std::string& age, const std
 
 // One count of the sample, with the background counted for as long, as a dating laboratory does,
 // so that a longer count narrows both.
-val countDatingSample(const val& texts, const std::string& minutesText, const std::string& seed)
+val countDatingSample(const val& texts, const std::string& minutesText, const std::string& seedText)
 {
     Lab& state = lab();
     if (!state.datingSample)
@@ -509,10 +472,10 @@ val countDatingSample(const val& texts, const std::string& minutesText, const st
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
         return failure(entry.error);
-    const decay::NumberEntry minutes = decay::readDatingMinutes(minutesText, pointOf(texts));
+    const decay::NumberEntry minutes = decay::readDatingMinutes(minutesText, decimalPoint(texts));
     if (!minutes.value)
         return failure(minutes.error);
-    decay::DecayDraws draws(seedOf(seed));
+    decay::DecayDraws draws(seed(seedText));
     const decay::DatingCount count = decay::countSample(draws, *state.datingSample, *entry.settings, *minutes.value * 60);
     const decay::BackgroundMeasurement background = decay::measureBackground(draws, entry.settings->background, count.seconds);
     state.datings.push_back({count, background, decay::dateSample(count, background, state.datingSample->carbonGrams, entry.settings->efficiency)});
@@ -532,16 +495,8 @@ val datings()
         item.set("ratioHigh", d.result.ratioHigh);
         item.set("note", message(d.result.note));
         val ages = val::array();
-        for (const decay::DatedAge& age : d.result.ages) {
-            val a = val::object();
-            a.set("halfLife", age.halfLife);
-            a.set("halfLifeSigma", age.halfLifeSigma);
-            a.set("age", age.age);
-            a.set("minus", age.minus);
-            a.set("plus", age.plus);
-            a.set("lowerLimit", age.lowerLimit);
-            ages.call<void>("push", a);
-        }
+        for (const decay::DatedAge& age : d.result.ages)
+            ages.call<void>("push", val(age));
         item.set("ages", ages);
         result.call<void>("push", item);
     }
@@ -550,15 +505,15 @@ val datings()
 
 // Repeat counts
 
-val repeat(const val& counterTexts, const val& texts, const std::string& seed)
+val repeat(const val& counterTexts, const val& texts, const std::string& seedText)
 {
     const decay::CounterSettingsEntry counter = counterSettings(counterTexts);
     if (!counter.settings)
         return failure(counter.error);
-    const decay::RepeatSettingsEntry entry = decay::readRepeatSettings({text(texts, "repeats"), text(texts, "rate"), text(texts, "seconds"), pointOf(counterTexts)});
+    const decay::RepeatSettingsEntry entry = decay::readRepeatSettings({text(texts, "repeats"), text(texts, "rate"), text(texts, "seconds"), decimalPoint(counterTexts)});
     if (!entry.settings)
         return failure(entry.error);
-    decay::DecayDraws draws(seedOf(seed));
+    decay::DecayDraws draws(seed(seedText));
     lab().repeats = decay::repeatCounts(draws, *entry.settings, counter.settings->deadTime);
     return success();
 }
@@ -583,7 +538,7 @@ val repeatResult()
 
 double poissonProbability(double k, double mean)
 {
-    return decay::poissonProbability(static_cast<std::int64_t>(k), mean);
+    return decay::poissonProbability(clamped<std::int64_t>(k, -1), mean);
 }
 
 double gaussianApproximation(double x, double mean)
@@ -597,6 +552,20 @@ double gaussianApproximation(double x, double mean)
 EMSCRIPTEN_BINDINGS(decay_counting)
 {
     using namespace emscripten;
+    value_object<decay::DatedAge>("DatedAge")
+        .field("halfLife", &decay::DatedAge::halfLife)
+        .field("halfLifeSigma", &decay::DatedAge::halfLifeSigma)
+        .field("age", &decay::DatedAge::age)
+        .field("minus", &decay::DatedAge::minus)
+        .field("plus", &decay::DatedAge::plus)
+        .field("lowerLimit", &decay::DatedAge::lowerLimit);
+    enum_<decay::FitMethod>("FitMethod")
+        .value("PoissonLikelihood", decay::FitMethod::PoissonLikelihood)
+        .value("WeightedLeastSquares", decay::FitMethod::WeightedLeastSquares);
+    enum_<decay::FitShape>("FitShape")
+        .value("OneNuclide", decay::FitShape::OneNuclide)
+        .value("TwoNuclides", decay::FitShape::TwoNuclides)
+        .value("Chain", decay::FitShape::Chain);
     function("countingLoadTable", &web::loadTable);
     function("countingChainDefaults", &web::chainDefaults);
     function("countingRunTable", &web::runTable);

@@ -41,7 +41,7 @@ Experiment& experiment()
 decay::EnsembleEntry entry(const val& texts)
 {
     return decay::readEnsemble({text(texts, "atoms"), text(texts, "rate"), text(texts, "lastStep"), text(texts, "runs"),
-                                text(texts, "seed"), texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".")});
+                                text(texts, "seed"), decimalPoint(texts)});
 }
 
 // The window's entries on opening, from the main window's fields: the rate written as the model
@@ -112,15 +112,6 @@ val ensembleRuns(const val& texts, int first, int last, const val& onProgress)
     return val::global("Int16Array").new_(view);
 }
 
-val spread(const decay::Spread& s)
-{
-    val result = val::object();
-    result.set("mean", s.mean);
-    result.set("sd", s.sd);
-    result.set("count", s.count);
-    return result;
-}
-
 val summary(const decay::Ensemble& ensemble, const decay::EnsembleStats& stats)
 {
     const decay::EnsembleParams& p = ensemble.params;
@@ -131,8 +122,8 @@ val summary(const decay::Ensemble& ensemble, const decay::EnsembleStats& stats)
     result.set("runs", p.runs);
     result.set("seed", std::to_string(p.seed));
     result.set("q", stats.q);
-    result.set("halving", spread(stats.halving));
-    result.set("slopeHalfLife", spread(stats.slopeHalfLife));
+    result.set("halving", stats.halving);
+    result.set("slopeHalfLife", stats.slopeHalfLife);
     result.set("continuousHalfLife", stats.continuousHalfLife);
     result.set("discreteHalfLife", stats.discreteHalfLife);
     return result;
@@ -143,11 +134,11 @@ val summary(const decay::Ensemble& ensemble, const decay::EnsembleStats& stats)
 val setEnsemble(const val& texts, const val& counts)
 {
     const decay::EnsembleEntry read = entry(texts);
-    if (!read.params || !counts["length"].isNumber())
+    if (!read.params)
         return val::null();
     decay::Ensemble ensemble{.params = *read.params};
-    ensemble.counts = emscripten::convertJSArrayToNumberVector<std::int16_t>(counts);
     const auto expected = static_cast<std::size_t>(read.params->runs) * static_cast<std::size_t>(ensemble.steps());
+    ensemble.counts = numberList<std::int16_t>(counts, expected + 1);
     if (ensemble.counts.size() != expected)
         return val::null();
     Experiment& state = experiment();
@@ -162,12 +153,21 @@ std::string experimentFile()
     return state.ensemble ? decay::experimentFileText(*state.ensemble, *state.stats) : std::string();
 }
 
-// What the page shows of the class data read last; null before any.
-val classData()
+// The class data from a file's bytes: {groups, throws, fit: {probability, halfLife} or null},
+// or {error}; the data before stay when the file is refused. Bytes past the largest file are
+// left out: what is there tells the model that the file is too large.
+val readClassData(const val& bytes, const std::string& point)
 {
-    const Experiment& state = experiment();
-    if (!state.data)
-        return val::null();
+    const auto raw = numberList<std::uint8_t>(bytes, decay::kLargestClassFile + 1);
+    const decay::ClassDataRead read = decay::readClassData(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()), point);
+    if (!read.data) {
+        val refusal = val::object();
+        refusal.set("error", message(read.error));
+        return refusal;
+    }
+    Experiment& state = experiment();
+    state.data = read.data;
+    state.fit = decay::fitClassData(*state.data);
     val result = val::object();
     result.set("groups", static_cast<double>(state.data->counts.size()));
     result.set("throws", static_cast<double>(state.data->steps.size()));
@@ -182,29 +182,12 @@ val classData()
     return result;
 }
 
-// The class data from a file's bytes: {groups, throws, fit: {probability, halfLife} or null},
-// or {error}; the data before stay when the file is refused.
-val readClassData(const val& bytes, const std::string& point)
-{
-    const auto raw = emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
-    const decay::ClassDataRead read = decay::readClassData(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()), point);
-    val result = val::object();
-    if (!read.data) {
-        result.set("error", message(read.error));
-        return result;
-    }
-    Experiment& state = experiment();
-    state.data = read.data;
-    state.fit = decay::fitClassData(*state.data);
-    return classData();
-}
-
-// View 0 the counts, 1 their logarithms, 2 the measured half-lives.
-val experimentPlot(int view)
+// The chart of the view; a view the model does not have shows the counts.
+val experimentPlot(decay::ExperimentView view)
 {
     const Experiment& state = experiment();
-    const auto shown = view == 2 ? decay::ExperimentView::HalfLives : view == 1 ? decay::ExperimentView::LnCounts : decay::ExperimentView::Counts;
-    const decay::ExperimentPlot plot = decay::plotExperiment(shown, state.ensemble ? &*state.ensemble : nullptr,
+    const bool known = view == decay::ExperimentView::LnCounts || view == decay::ExperimentView::HalfLives;
+    const decay::ExperimentPlot plot = decay::plotExperiment(known ? view : decay::ExperimentView::Counts, state.ensemble ? &*state.ensemble : nullptr,
                                                              state.stats ? &*state.stats : nullptr, state.data ? &*state.data : nullptr,
                                                              state.fit ? &*state.fit : nullptr);
     return plotValue(plot);
@@ -216,13 +199,20 @@ val experimentPlot(int view)
 EMSCRIPTEN_BINDINGS(class_experiment)
 {
     using namespace emscripten;
+    value_object<decay::Spread>("Spread")
+        .field("mean", &decay::Spread::mean)
+        .field("sd", &decay::Spread::sd)
+        .field("count", &decay::Spread::count);
+    enum_<decay::ExperimentView>("ExperimentView")
+        .value("Counts", decay::ExperimentView::Counts)
+        .value("LnCounts", decay::ExperimentView::LnCounts)
+        .value("HalfLives", decay::ExperimentView::HalfLives);
     function("experimentDefaults", &web::experimentDefaults);
     function("readEnsemble", &web::readEnsemble);
     function("ensembleRuns", &web::ensembleRuns);
     function("setEnsemble", &web::setEnsemble);
     function("experimentFile", &web::experimentFile);
     function("readClassData", &web::readClassData);
-    function("classData", &web::classData);
     function("largestClassFile", +[] { return static_cast<double>(decay::kLargestClassFile); });
     function("experimentPlot", &web::experimentPlot);
 }

@@ -2,7 +2,7 @@
 // typed, its exact and random runs, the series of the views, the equilibrium and the chain file.
 // Like the desktop's lab window, the module holds one chain and one run for the page.
 
-#include "Bindings.h"
+#include "LabBindings.h"
 #include "PlotBindings.h"
 
 #include "model/nuclides/ChainActivity.h"
@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 
 namespace web {
@@ -51,20 +50,6 @@ val messages(const std::vector<decay::Message>& list)
     for (const decay::Message& m : list)
         result.call<void>("push", message(m));
     return result;
-}
-
-// A whole number the page sent (a list's place, a member's number); -1 for anything else, so
-// that NaN and infinities never reach a conversion to int.
-int whole(const val& object, const char* key)
-{
-    const double value = number(object, key, -1);
-    return value >= -1 && value <= 1e6 && value == std::floor(value) ? static_cast<int>(value) : -1;
-}
-
-// A list's choice, the first when none is made.
-template <class T, std::size_t N> T chosen(const std::array<T, N>& items, int index)
-{
-    return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
 }
 
 const char* relationSign(decay::Relation relation)
@@ -217,7 +202,7 @@ val readThreshold(const std::string& text, const std::string& point)
 val chooseTable(const std::string& symbol, double threshold)
 {
     decay::ChainOptions options;
-    options.threshold = threshold;
+    options.threshold = finite(threshold, options.threshold);
     const decay::TableChain entry = decay::chainFromTable(lab().table, symbol, options);
     lab().shown = entry.chain;
     lab().result.reset();
@@ -231,19 +216,17 @@ val chooseTable(const std::string& symbol, double threshold)
 decay::CustomChainTexts customTexts(const val& texts)
 {
     decay::CustomChainTexts custom;
-    custom.decimalPoint = texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".");
-    const val members = texts["members"];
-    const int count = members.isArray() ? members["length"].as<int>() : 0;
-    for (int i = 0; i < count; ++i) {
+    custom.decimalPoint = decimalPoint(texts);
+    const val members = property(texts, "members");
+    for (std::size_t i = 0; i < length(members); ++i) {
         const val m = members[i];
-        custom.members.push_back({text(m, "name"), text(m, "halfLife"),
-                                  chosen(decay::kTimeUnits, whole(m, "unit"))});
+        custom.members.push_back({text(m, "name"), text(m, "halfLife"), chosen(decay::kTimeUnits, m, "unit")});
     }
-    const val links = texts["links"];
-    const int linkCount = links.isArray() ? links["length"].as<int>() : 0;
-    for (int i = 0; i < linkCount; ++i) {
+    // A member number the page does not have is -1, which the model names as no member.
+    const val links = property(texts, "links");
+    for (std::size_t i = 0; i < length(links); ++i) {
         const val l = links[i];
-        custom.links.push_back({whole(l, "parent"), whole(l, "daughter"), text(l, "fraction")});
+        custom.links.push_back({whole(l, "parent", -1), whole(l, "daughter", -1), text(l, "fraction")});
     }
     return custom;
 }
@@ -285,34 +268,9 @@ val defaults()
     return result;
 }
 
-decay::RunSetupTexts setupTexts(const val& texts)
-{
-    decay::RunSetupTexts setup;
-    const val initial = texts["initial"];
-    const int count = initial.isArray() ? initial["length"].as<int>() : 0;
-    for (int i = 0; i < count; ++i)
-        setup.initial.push_back(initial[i].isString() ? initial[i].as<std::string>() : std::string());
-    setup.amountUnit = chosen(decay::kAmountUnits, whole(texts, "amountUnit"));
-    setup.grid = chosen(decay::kGridKinds, whole(texts, "grid"));
-    setup.step = text(texts, "step");
-    setup.unit = chosen(decay::kTimeUnits, whole(texts, "unit"));
-    setup.steps = text(texts, "steps");
-    setup.first = text(texts, "first");
-    setup.firstUnit = chosen(decay::kTimeUnits, whole(texts, "firstUnit"));
-    setup.last = text(texts, "last");
-    setup.lastUnit = chosen(decay::kTimeUnits, whole(texts, "lastUnit"));
-    setup.perDecade = text(texts, "perDecade");
-    if (flag(texts, "milk")) {
-        setup.milkStep = text(texts, "milkStep");
-        setup.milkMember = std::max(whole(texts, "milkMember"), 0);
-    }
-    setup.decimalPoint = texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".");
-    return setup;
-}
-
 // A run of the chain shown from the entries: {ran, error (a model message)} and, when it ran,
 // what the status line tells. The seed is decimal text: JavaScript numbers hold 53 bits of it.
-val run(const val& texts, bool random, const std::string& seed)
+val run(const val& texts, bool random, const std::string& seedText)
 {
     val result = val::object();
     result.set("ran", false);
@@ -320,7 +278,7 @@ val run(const val& texts, bool random, const std::string& seed)
     if (!lab().shown)
         return result;
     const decay::Chain chain = *lab().shown;
-    const decay::RunSetupEntry entry = decay::readRunSetup(chain, setupTexts(texts));
+    const decay::RunSetupEntry entry = decay::readRunSetup(chain, runSetupTexts(texts));
     if (!entry.setup) {
         result.set("error", message(entry.error));
         return result;
@@ -334,8 +292,8 @@ val run(const val& texts, bool random, const std::string& seed)
     }
     const bool logarithmic = !entry.setup->grid.empty();
     // The views and the file keep the time in the unit of the step, or of the last time.
-    const decay::TimeUnit unit = chosen(decay::kTimeUnits, whole(texts, logarithmic ? "lastUnit" : "unit"));
-    std::optional<decay::LabRun> ran = decay::runLab(chain, *entry.setup, unit, random, std::strtoull(seed.c_str(), nullptr, 10));
+    const decay::TimeUnit unit = chosen(decay::kTimeUnits, texts, logarithmic ? "lastUnit" : "unit");
+    std::optional<decay::LabRun> ran = decay::runLab(chain, *entry.setup, unit, random, seed(seedText));
     if (!ran)
         return result;
     lab().result = std::move(ran);
@@ -346,7 +304,7 @@ val run(const val& texts, bool random, const std::string& seed)
     result.set("logarithmic", logarithmic);
     if (logarithmic) {
         // The grid's first time after 0 in the unit of the first time, its last in the run's unit.
-        const decay::TimeUnit firstUnit = chosen(decay::kTimeUnits, whole(texts, "firstUnit"));
+        const decay::TimeUnit firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
         result.set("first", setup.grid[1] / decay::unitSeconds(firstUnit));
         result.set("last", setup.grid.back() / decay::unitSeconds(unit));
     }
@@ -355,9 +313,6 @@ val run(const val& texts, bool random, const std::string& seed)
     return result;
 }
 
-// A chain choice or an entry change: the run shown no longer matches.
-void forget() { lab().result.reset(); }
-
 // Whether the entries can be run, before a random run goes to a worker: the model's message
 // on what is wrong with them, an empty one when they can (or when no chain is shown, which the
 // page finds out itself).
@@ -365,7 +320,7 @@ val check(const val& texts, bool random)
 {
     if (!lab().shown)
         return message({});
-    const decay::RunSetupEntry entry = decay::readRunSetup(*lab().shown, setupTexts(texts));
+    const decay::RunSetupEntry entry = decay::readRunSetup(*lab().shown, runSetupTexts(texts));
     if (!entry.setup)
         return message(entry.error);
     return message(random ? decay::randomRunRefusal(*entry.setup) : decay::Message{});
@@ -390,8 +345,8 @@ val adopt(const val& texts, const val& values, const val& decays)
     if (!result["ran"].as<bool>())
         return result;
     decay::LabRun& ran = *lab().result;
-    std::vector<double> atoms = emscripten::convertJSArrayToNumberVector<double>(values);
-    std::vector<double> decayed = emscripten::convertJSArrayToNumberVector<double>(decays);
+    std::vector<double> atoms = numberList<double>(values, ran.atoms.values.size() + 1);
+    std::vector<double> decayed = numberList<double>(decays, ran.atoms.decays.size() + 1);
     if (atoms.size() != ran.atoms.values.size() || decayed.size() != ran.atoms.decays.size()) {
         lab().result.reset();
         result.set("ran", false);
@@ -444,14 +399,12 @@ val series()
 val plot(const val& view)
 {
     decay::LabView shown;
-    const int kind = whole(view, "kind");
+    const int kind = whole(view, "kind", 0);
     shown.kind = kind == 1 ? decay::LabView::Kind::Activity : kind == 2 ? decay::LabView::Kind::Ratio : decay::LabView::Kind::Atoms;
     shown.logY = flag(view, "logY");
-    const int unit = whole(view, "activityUnit");
-    if (unit >= 0 && unit < static_cast<int>(decay::kActivityUnits.size()))
-        shown.activityUnit = decay::kActivityUnits[static_cast<std::size_t>(unit)];
-    shown.daughter = whole(view, "daughter");
-    shown.over = whole(view, "over");
+    shown.activityUnit = chosen(decay::kActivityUnits, view, "activityUnit");
+    shown.daughter = whole(view, "daughter", -1);
+    shown.over = whole(view, "over", -1);
     const decay::LabRun* run = flag(view, "run") && lab().result ? &*lab().result : nullptr;
     return plotValue(decay::labPlot(run, shown));
 }
@@ -467,7 +420,7 @@ val upstream(int daughter)
 }
 
 // The equilibrium of the daughter against a member upstream, from the run's start or before a
-// run from a pure start of the first member; its kind 0 secular, 1 transient, 2 none.
+// run from a pure start of the first member.
 val equilibrium(int daughter, int over)
 {
     const decay::Chain* chain = currentChain();
@@ -476,7 +429,7 @@ val equilibrium(int daughter, int over)
     const std::vector<double> initial = lab().result ? lab().result->setup.initial : decay::pureStart(*chain);
     const decay::Equilibrium e = decay::equilibrium(*chain, initial, daughter, over);
     val result = val::object();
-    result.set("kind", static_cast<int>(e.kind));
+    result.set("kind", e.kind);
     result.set("ratio", e.ratio);
     result.set("setter", e.setter);
     result.set("peak", e.kind == decay::EquilibriumKind::Transient ? decay::activityPeak(*chain, initial, daughter) : std::nan(""));
@@ -519,18 +472,46 @@ val activityUnits()
     return result;
 }
 
-std::string entryText(double value, int digits) { return decay::significantDigits(value, digits); }
+// Digits beyond a double's 17 say nothing and would only lengthen the text.
+std::string entryText(double value, int digits) { return decay::significantDigits(value, std::clamp(digits, 1, 17)); }
 
 std::string chainFile() { return lab().result ? decay::chainFileText(*lab().result) : std::string(); }
 
 int mostCustomMembers() { return decay::kMostCustomMembers; }
 
 } // namespace
+
+decay::RunSetupTexts runSetupTexts(const val& texts)
+{
+    decay::RunSetupTexts setup;
+    setup.initial = textList(property(texts, "initial"));
+    setup.amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit");
+    setup.grid = chosen(decay::kGridKinds, texts, "grid");
+    setup.step = text(texts, "step");
+    setup.unit = chosen(decay::kTimeUnits, texts, "unit");
+    setup.steps = text(texts, "steps");
+    setup.first = text(texts, "first");
+    setup.firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
+    setup.last = text(texts, "last");
+    setup.lastUnit = chosen(decay::kTimeUnits, texts, "lastUnit");
+    setup.perDecade = text(texts, "perDecade");
+    if (flag(texts, "milk")) {
+        setup.milkStep = text(texts, "milkStep");
+        setup.milkMember = std::max(whole(texts, "milkMember", 0), 0);
+    }
+    setup.decimalPoint = decimalPoint(texts);
+    return setup;
+}
+
 } // namespace web
 
 EMSCRIPTEN_BINDINGS(decay_lab)
 {
     using namespace emscripten;
+    enum_<decay::EquilibriumKind>("EquilibriumKind")
+        .value("Secular", decay::EquilibriumKind::Secular)
+        .value("Transient", decay::EquilibriumKind::Transient)
+        .value("None", decay::EquilibriumKind::None);
     function("labLoad", &web::load);
     function("labStarts", &web::starts);
     function("labNuclide", &web::nuclide);
@@ -542,7 +523,6 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labChooseCustom", &web::chooseCustom);
     function("labDefaults", &web::defaults);
     function("labRun", &web::run);
-    function("labForget", &web::forget);
     function("labCheck", &web::check);
     function("labRandomSeries", &web::randomSeries);
     function("labAdopt", &web::adopt);

@@ -6,17 +6,16 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+
 namespace web {
 namespace {
 
-val roundToUncertainty(double value, double uncertainty)
+// Significant digits as the page asks for them, held to those a double has: the power of ten
+// must not overflow on the way.
+int leadingPower(double value, int digits)
 {
-    const decay::RoundedValue rounded = decay::roundToUncertainty(value, uncertainty);
-    val result = val::object();
-    result.set("value", rounded.value);
-    result.set("uncertainty", rounded.uncertainty);
-    result.set("place", rounded.place);
-    return result;
+    return decay::leadingPower(value, std::clamp(digits, 1, 17));
 }
 
 } // namespace
@@ -24,6 +23,11 @@ val roundToUncertainty(double value, double uncertainty)
 
 EMSCRIPTEN_BINDINGS(numbers)
 {
-    emscripten::function("roundToUncertainty", &web::roundToUncertainty);
-    emscripten::function("leadingPower", &decay::leadingPower);
+    using namespace emscripten;
+    value_object<decay::RoundedValue>("RoundedValue")
+        .field("value", &decay::RoundedValue::value)
+        .field("uncertainty", &decay::RoundedValue::uncertainty)
+        .field("place", &decay::RoundedValue::place);
+    function("roundToUncertainty", &decay::roundToUncertainty);
+    function("leadingPower", &web::leadingPower);
 }

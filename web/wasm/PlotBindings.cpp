@@ -3,6 +3,8 @@
 #include "Bindings.h"
 #include "model/common/Conversions.h"
 
+#include <emscripten/bind.h>
+
 namespace web {
 namespace {
 
@@ -10,19 +12,6 @@ std::string cssColor(const decay::PlotColor& c)
 {
     return "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
            + decay::numberText(c.alpha / 255.0) + ')';
-}
-
-const char* kindName(decay::PlotLayer::Kind kind)
-{
-    switch (kind) {
-    case decay::PlotLayer::Kind::Band: return "band";
-    case decay::PlotLayer::Kind::Points: return "points";
-    case decay::PlotLayer::Kind::Bars: return "bars";
-    case decay::PlotLayer::Kind::Mark: return "mark";
-    case decay::PlotLayer::Kind::ErrorBars: return "errorbars";
-    case decay::PlotLayer::Kind::Lines: break;
-    }
-    return "lines";
 }
 
 val layerValue(const decay::PlotLayer& layer)
@@ -38,7 +27,7 @@ val layerValue(const decay::PlotLayer& layer)
     result.set("name", message(layer.name));
     result.set("color", cssColor(layer.color));
     result.set("width", layer.width);
-    result.set("kind", std::string(kindName(layer.kind)));
+    result.set("kind", layer.kind);
     result.set("barWidth", layer.barWidth);
     result.set("inLegend", layer.inLegend);
     result.set("lines", lines);
@@ -64,3 +53,15 @@ val plotValue(const decay::Plot& plot)
 }
 
 } // namespace web
+
+EMSCRIPTEN_BINDINGS(plots)
+{
+    using namespace emscripten;
+    enum_<decay::PlotLayer::Kind>("PlotLayerKind")
+        .value("Lines", decay::PlotLayer::Kind::Lines)
+        .value("Band", decay::PlotLayer::Kind::Band)
+        .value("Points", decay::PlotLayer::Kind::Points)
+        .value("Bars", decay::PlotLayer::Kind::Bars)
+        .value("Mark", decay::PlotLayer::Kind::Mark)
+        .value("ErrorBars", decay::PlotLayer::Kind::ErrorBars);
+}

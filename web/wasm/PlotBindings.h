@@ -8,8 +8,8 @@
 namespace web {
 
 // {context, title, xTitle, yTitle, logX, logY, layers}: the texts as messages whose patterns are
-// English sources of `context`, each layer {name, color (CSS), kind, width, barWidth, inLegend,
-// lines: [{x, y}]}.
+// English sources of `context`, each layer {name, color (CSS), kind (PlotLayerKind), width,
+// barWidth, inLegend, lines: [{x, y}]}.
 emscripten::val plotValue(const decay::Plot& plot);
 
 } // namespace web

@@ -12,7 +12,6 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace web {
 namespace {
@@ -38,8 +37,7 @@ val rateEntry(const decay::RateEntry& entry)
 
 decay::RunTexts runTexts(const val& texts)
 {
-    return {text(texts, "atoms"), text(texts, "rate"), text(texts, "lastStep"),
-            texts["decimalPoint"].isString() ? text(texts, "decimalPoint") : std::string(".")};
+    return {text(texts, "atoms"), text(texts, "rate"), text(texts, "lastStep"), decimalPoint(texts)};
 }
 
 val outcome(const decay::RunOutcome& outcome)
@@ -74,10 +72,9 @@ void invalidate() { state().RunValid = "No"; }
 
 val runDeterministic(const val& texts) { return outcome(decay::runDeterministic(state(), runTexts(texts))); }
 
-// The seed as decimal text, since JavaScript numbers hold only 53 bits of it.
-val runRandom(const val& texts, const std::string& seed)
+val runRandom(const val& texts, const std::string& seedText)
 {
-    return outcome(decay::runRandom(state(), runTexts(texts), std::strtoull(seed.c_str(), nullptr, 10)));
+    return outcome(decay::runRandom(state(), runTexts(texts), seed(seedText)));
 }
 
 // The points of one view as the desktop's chart has them: 0 atoms, 1 decayed atoms, 2 ln(atoms),

@@ -6,16 +6,22 @@ import uPlot from 'uplot';
 import { ChartHost } from './chartHost';
 import { element } from './dom';
 import { tr } from './i18n';
-import type { ModelMessage } from './model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage } from './model';
 import { significant } from './numbers';
+
+// A mark: a vertical line at x from y[0] to y[1]; error bars: each line one bar, (x, low) to (x, high).
+export type PlotLayerKind = EnumValue<'PlotLayerKind'>;
+export interface PlotModel {
+  PlotLayerKind: ModelEnum<'PlotLayerKind', 'Lines' | 'Band' | 'Points' | 'Bars' | 'Mark' | 'ErrorBars'>;
+}
+const kinds = () => model<PlotModel>().PlotLayerKind;
 
 export interface PlotLine { x: Float64Array; y: Float64Array }
 export interface PlotLayer {
   name: ModelMessage;
   color: string;
   width: number;
-  // A mark: a vertical line at x from y[0] to y[1]; error bars: each line one bar, (x, low) to (x, high).
-  kind: 'lines' | 'band' | 'points' | 'bars' | 'mark' | 'errorbars';
+  kind: PlotLayerKind;
   barWidth: number;
   inLegend: boolean;
   lines: PlotLine[];
@@ -119,7 +125,7 @@ function extent(plot: Plot, axis: 'x' | 'y', counted: (layer: PlotLayer) => bool
       for (let i = 0; i < line.x.length; ++i) {
         if (!usable(line.x[i], plot.logX)) continue;
         if (axis === 'y') take(line.y[i]);
-        else if (layer.kind === 'bars') { take(line.x[i] - layer.barWidth / 2); take(line.x[i] + layer.barWidth / 2); }
+        else if (layer.kind === kinds().Bars) { take(line.x[i] - layer.barWidth / 2); take(line.x[i] + layer.barWidth / 2); }
         else take(line.x[i]);
       }
   return [low, high];
@@ -161,10 +167,10 @@ export function alignLines(lines: PlotLine[], logX = false, logY = false): uPlot
 // A band's edges are invisible lines that uPlot fills between; bars, marks and error bars the
 // chart draws itself.
 function seriesOf(layer: PlotLayer, label: string, show: boolean): uPlot.Series {
-  if (layer.kind === 'points')
+  if (layer.kind === kinds().Points)
     return { label, show, stroke: layer.color, width: 0, paths: () => null, points: { show: true, size: 7, fill: layer.color, stroke: '#000' } };
-  if (layer.kind === 'bars') return { label, show, stroke: 'transparent', width: 0, paths: () => null, points: { show: false } };
-  if (layer.kind === 'band') return { label, show, stroke: 'transparent', width: 0, spanGaps: true, points: { show: false } };
+  if (layer.kind === kinds().Bars) return { label, show, stroke: 'transparent', width: 0, paths: () => null, points: { show: false } };
+  if (layer.kind === kinds().Band) return { label, show, stroke: 'transparent', width: 0, spanGaps: true, points: { show: false } };
   return { label, show, stroke: layer.color, width: layer.width, spanGaps: true, points: { show: false } };
 }
 
@@ -268,20 +274,20 @@ export class PlotChart extends ChartHost {
     const series: uPlot.Series[] = [{}];
     const bands: uPlot.Band[] = [];
     for (const layer of plot.layers) {
-      if (layer.kind === 'mark' || layer.kind === 'errorbars') continue;
+      if (layer.kind === kinds().Mark || layer.kind === kinds().ErrorBars) continue;
       const shown = !hidden.has(layerKey(layer));
       const first = series.length;
       for (const line of layer.lines) {
         lines.push(line);
         series.push(seriesOf(layer, text(layer.name), shown));
       }
-      if (layer.kind === 'band' && shown) bands.push({ series: [first + 1, first], fill: layer.color });
+      if (layer.kind === kinds().Band && shown) bands.push({ series: [first + 1, first], fill: layer.color });
     }
     const data: uPlot.AlignedData = lines.length ? alignLines(lines, plot.logX, plot.logY) : [[]];
     const [xLow, xHigh] = extent(plot, 'x');
     // Along y the shown series, as uPlot finds them, and the shown marks and error bars.
     const [yLow, yHigh] = extent(plot, 'y');
-    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === 'mark' || l.kind === 'errorbars') && !hidden.has(layerKey(l)));
+    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars) && !hidden.has(layerKey(l)));
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
       range(Math.min(min ?? Infinity, drawnLow), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
     const { width, height } = this.size();
@@ -305,9 +311,9 @@ export class PlotChart extends ChartHost {
         draw: [(u) => {
           for (const layer of plot.layers) {
             if (hidden.has(layerKey(layer))) continue;
-            if (layer.kind === 'bars') drawBars(u, layer);
-            if (layer.kind === 'mark') drawMark(u, layer);
-            if (layer.kind === 'errorbars') drawErrorBars(u, layer, plot.logX, plot.logY);
+            if (layer.kind === kinds().Bars) drawBars(u, layer);
+            if (layer.kind === kinds().Mark) drawMark(u, layer);
+            if (layer.kind === kinds().ErrorBars) drawErrorBars(u, layer, plot.logX, plot.logY);
           }
         }],
       },

@@ -1,41 +1,8 @@
 // The page's texts in four languages, from the desktop's translations: tr(context, source) looks
 // the English source up in the context the desktop's window uses, and %1, %2, ... take values.
+import { language, locale } from './language';
 import type { ModelMessage } from './model';
 import { significant } from './numbers';
-
-export const languages = [
-  { code: 'en', name: 'English', locale: 'en-US' },
-  { code: 'de', name: 'Deutsch', locale: 'de-DE' },
-  { code: 'fr', name: 'Français', locale: 'fr-FR' },
-  { code: 'es', name: 'Español', locale: 'es-ES' },
-];
-
-let current = 'en';
-
-export function language(): string {
-  return current;
-}
-
-export function locale(): string {
-  return languages.find((l) => l.code === current)?.locale ?? 'en-US';
-}
-
-// The language the browser asks for first among ours, else English; a choice made on the page
-// before is kept.
-export function chooseLanguage(stored: string | null, wanted: readonly string[]): string {
-  const ours = (code: string) => languages.some((l) => l.code === code);
-  if (stored && ours(stored)) return stored;
-  for (const tag of wanted) {
-    const code = tag.toLowerCase().split('-')[0];
-    if (ours(code)) return code;
-  }
-  return 'en';
-}
-
-export function setLanguage(code: string): void {
-  current = code;
-  document.documentElement.lang = code;
-}
 
 // %1 ... %9 replaced in one pass, so that a value holding "%2" stays as it is.
 export function fillIn(pattern: string, values: readonly string[]): string {
@@ -43,7 +10,7 @@ export function fillIn(pattern: string, values: readonly string[]): string {
 }
 
 export function tr(context: string, source: string, ...values: (string | number)[]): string {
-  const table = window.ATOMDRIFT_DATA.translations[current];
+  const table = window.ATOMDRIFT_DATA.translations[language()];
   const text = (table && table[`${context}\u0004${source}`]) ?? source;
   return values.length ? fillIn(text, values.map(String)) : text;
 }

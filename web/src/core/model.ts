@@ -1,5 +1,6 @@
 // The C++ model in WebAssembly. Each part of the page declares the functions it calls in an
-// interface of its own and reads them from `model()`.
+// interface of its own, named ...Model, and reads them from `model()`; scripts/check-bindings.mjs
+// holds these interfaces and the bindings to each other.
 import createAtomdrift from 'atomdrift-wasm';
 
 export interface ModelMessage {
@@ -7,8 +8,16 @@ export interface ModelMessage {
   values: { text?: string; number?: number; unit?: boolean }[]; // unit: the text is a time unit's symbol
 }
 
+// A value of one of the model's enums as the module hands it over: the same object every time, so
+// that it compares with === against the value of that name the module holds as a member.
+export interface EnumValue<Enum extends string> { readonly value: number; readonly enum?: Enum }
+export type ModelEnum<Enum extends string, Names extends string> = Readonly<Record<Names, EnumValue<Enum>>>;
+
+// `place` is the power of ten of the last digit kept: -2 for hundredths.
+export interface RoundedValue { value: number; uncertainty: number; place: number }
+
 export interface NumberModel {
-  roundToUncertainty(value: number, uncertainty: number): { value: number; uncertainty: number; place: number };
+  roundToUncertainty(value: number, uncertainty: number): RoundedValue;
   leadingPower(value: number, digits: number): number;
 }
 

@@ -1,6 +1,6 @@
 // Numbers written as the desktop writes them: significant digits with powers of ten from 10^6 on
 // (whole numbers from 10^9), values with their uncertainty rounded by the model's rule.
-import { locale } from './i18n';
+import { locale } from './language';
 import { model, type NumberModel } from './model';
 
 const largestPlainPower = 6;

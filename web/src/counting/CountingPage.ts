@@ -8,9 +8,9 @@ import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count, significant, withUncertainty } from '../core/numbers';
 import type { Page } from '../core/page';
-import { randomSeed } from '../testing';
+import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
-import { countingModel, type Outcome, type TableRunTexts } from './countingModel';
+import { countingModel, fitMethods, fitShapes, type Outcome, type TableRunTexts } from './countingModel';
 import { rates, rateText, residuals, type RateShown } from './CountingPlots';
 import { datingTab, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
@@ -21,7 +21,7 @@ const N = 'NuclideLab';
 const speeds = [1, 10, 100, 1000];
 const fastSliceMilliseconds = 8;
 const largestCountsFile = 8 << 20; // bytes; a measurement's counts take far less
-const timeUnits = ['s', 'min', 'h', 'd', 'y'];
+const timeUnits = ['s', 'min', 'h', 'd', 'y'] as const;
 
 export const clicker = new Clicker();
 
@@ -182,7 +182,7 @@ class CountingPage implements Page {
     if (!checked(outcome)) return;
     const seconds = outcome.seconds!;
     this.setSample(() => tr(C, '1 g of silver after %1 s in a neutron source', significant(seconds, 6)));
-    state.shape = 1;
+    state.shape = 'TwoNuclides';
     this.render(this.root);
   }
 
@@ -221,10 +221,12 @@ class CountingPage implements Page {
       button('cmdStart', tr(C, 'Start'), () => this.cmdStart_Click()),
       button('cmdPause', tr(C, 'Pause'), () => this.cmdPause_Click()),
       button('cmdStep', tr(C, 'Step'), () => this.cmdStep_Click()), sound.row, lamp);
-    const method = select('cboMethod', tr(C, 'Fit method:'), [0, 1].map((i) => ({ value: String(i), text: modelText({ pattern: countingModel().countingMethodName(i), values: [] }) })), String(state.method));
-    method.select.addEventListener('change', () => { state.method = Number(method.select.value); this.showFit(); });
-    const shape = select('cboFitModel', tr(C, 'Fit model:'), [0, 1, 2].map((i) => ({ value: String(i), text: modelText({ pattern: countingModel().countingShapeName(i), values: [] }) })), String(state.shape));
-    shape.select.addEventListener('change', () => { state.shape = Number(shape.select.value); this.showFit(); });
+    // The lists' values are the places of the desktop's lists.
+    const m = countingModel();
+    const method = select('cboMethod', tr(C, 'Fit method:'), fitMethods.map((name, i) => ({ value: String(i), text: modelText({ pattern: m.countingMethodName(m.FitMethod[name]), values: [] }) })), String(fitMethods.indexOf(state.method)));
+    method.select.addEventListener('change', () => { state.method = fitMethods[Number(method.select.value)]; this.showFit(); });
+    const shape = select('cboFitModel', tr(C, 'Fit model:'), fitShapes.map((name, i) => ({ value: String(i), text: modelText({ pattern: m.countingShapeName(m.FitShape[name]), values: [] }) })), String(fitShapes.indexOf(state.shape)));
+    shape.select.addEventListener('change', () => { state.shape = fitShapes[Number(shape.select.value)]; this.showFit(); });
     const files = element('div', { class: 'buttons' },
       button('cmdImport', tr(C, 'Import counts...'), () => void this.cmdImport_Click()),
       button('cmdExportCounts', tr(C, 'Export counts CSV...'), () => this.cmdExportCounts_Click()));
@@ -409,18 +411,18 @@ class CountingPage implements Page {
     if (data.counts.length < 2) return tr(C, 'A fit needs the counts of two intervals or more.');
     if (!state.imported && state.counting && m.countingStatus()?.saturated)
       return tr(C, 'No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.');
-    const fit = m.countingFit(state.method, state.shape);
+    const fit = m.countingFit(m.FitMethod[state.method], m.FitShape[state.shape]);
     state.fit = fit;
-    const methodName = modelText({ pattern: m.countingMethodName(state.method), values: [] });
+    const methodName = modelText({ pattern: m.countingMethodName(m.FitMethod[state.method]), values: [] });
     let shown: string;
     if (!fit.fitted) {
       shown = tr(C, 'No half-life could be fitted (%1): %2', methodName, modelText(fit.note));
     } else {
       const time = shownTime();
       const first = withUncertainty(fit.halfLife * time.perSecond, fit.sigma * time.perSecond);
-      if (fit.shape === 1)
+      if (fit.shape === m.FitShape.TwoNuclides)
         shown = tr(C, 'T\u00BD = %1 %2 and %3 %2 (%4)', first, time.unit, withUncertainty(fit.secondHalfLife * time.perSecond, fit.secondSigma * time.perSecond), methodName);
-      else if (fit.shape === 2 && state.sample)
+      else if (fit.shape === m.FitShape.Chain && state.sample)
         shown = tr(C, 'T\u00BD of %1 = %2 %3 (%4)', state.sample.first, first, time.unit, methodName);
       else shown = tr(C, 'T\u00BD = %1 %2 (%3)', first, time.unit, methodName);
       if (fit.degreesOfFreedom > 0)

@@ -2,7 +2,7 @@
 import type { ChartSeries, ChartPlan } from '../core/chart';
 import { tr } from '../core/i18n';
 import { significant, withUncertainty } from '../core/numbers';
-import { countingModel, type DatedAge, type Dating, type FitResult, type Interval, type ShownSeries } from './countingModel';
+import { countingModel, type DatedAge, type Dating, type FitMethodName, type FitResult, type Interval, type ShownSeries } from './countingModel';
 
 const C = 'CountingLab';
 // More intervals than a chart shows apart as points: drawn as a line.
@@ -74,10 +74,10 @@ export function rates(shown: RateShown): ChartPlan {
 
 // The fit's residuals in the units of the fit shown: the signed root of each interval's deviance
 // for the likelihood, Pearson's (n − μ)/√μ for least squares.
-export function residuals(shown: RateShown, method: number): ChartPlan {
+export function residuals(shown: RateShown, method: FitMethodName): ChartPlan {
   const { starts, ends } = shown.data;
   const fit = shown.fit && shown.fit.fitted && shown.fit.residuals.length === starts.length ? shown.fit : null;
-  const yTitle = !fit ? tr(C, '(counts \u2212 fit) / \u03C3') : method === 0 ? tr(C, '±√deviance') : '(n \u2212 \u03BC)/\u221A\u03BC';
+  const yTitle = !fit ? tr(C, '(counts \u2212 fit) / \u03C3') : method === 'PoissonLikelihood' ? tr(C, '±√deviance') : '(n \u2212 \u03BC)/\u221A\u03BC';
   const lines: ChartSeries[] = [];
   if (fit) {
     const x = Array.from(starts, (s, k) => ((s + ends[k]) / 2) * shown.toShown);

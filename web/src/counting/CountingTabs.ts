@@ -3,7 +3,7 @@ import type { Chart } from '../core/chart';
 import { announce, button, element, field } from '../core/dom';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count, significant } from '../core/numbers';
-import { randomSeed } from '../testing';
+import { randomSeed } from '../core/seed';
 import { ageLabel, ageText, dating, interval, repeats } from './CountingPlots';
 import { countingModel } from './countingModel';
 import { backgroundText, C, complain, counterTexts, state } from './countingState';
@@ -119,7 +119,8 @@ export function worksheet(): HTMLElement {
   let paragraph = `${source} ${backgroundText()}`;
   if (status && !state.imported) {
     const kinds = [tr(C, 'non-paralysable'), tr(C, 'paralysable')];
-    const shapeName = modelText({ pattern: countingModel().countingShapeName(state.shape), values: [] });
+    const m = countingModel();
+    const shapeName = modelText({ pattern: m.countingShapeName(m.FitShape[state.shape]), values: [] });
     paragraph = tr(C, '%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7', source,
       significant(status.settings.efficiency, 6), significant(status.settings.background, 6), significant(status.settings.tau * 1e6, 6),
       kinds[status.settings.paralysable ? 1 : 0], shapeName, backgroundText());

@@ -1,5 +1,5 @@
 // The counting lab's calls into the model (web/wasm/CountingBindings.cpp).
-import { model, type ModelMessage } from '../core/model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
 
 export interface Outcome { ok: boolean; error?: ModelMessage }
 export interface CounterTexts {
@@ -27,6 +27,7 @@ export interface TableRunTexts {
   last?: string;
   lastUnit?: number;
   perDecade?: string;
+  milk?: boolean;
   milkStep?: string;
   milkMember?: number;
   random: boolean;
@@ -66,9 +67,17 @@ export interface ShownSeries {
   backgroundTime: number;
   backgroundSigma: number;
 }
+// The fit's choices in the order of the desktop's lists.
+export const fitMethods = ['PoissonLikelihood', 'WeightedLeastSquares'] as const;
+export const fitShapes = ['OneNuclide', 'TwoNuclides', 'Chain'] as const;
+export type FitMethodName = (typeof fitMethods)[number];
+export type FitShapeName = (typeof fitShapes)[number];
+export type FitMethod = EnumValue<'FitMethod'>;
+export type FitShape = EnumValue<'FitShape'>;
+
 export interface FitResult {
   fitted: boolean;
-  shape: number;
+  shape: FitShape;
   halfLife: number;
   sigma: number;
   secondHalfLife: number;
@@ -104,6 +113,8 @@ export interface RepeatResult {
 }
 
 export interface CountingModel {
+  FitMethod: ModelEnum<'FitMethod', FitMethodName>;
+  FitShape: ModelEnum<'FitShape', FitShapeName>;
   countingLoadTable(text: string): { error: string; starts: { symbol: string; element: string }[] };
   countingChainDefaults(start: string): { step: number; unit: number; steps: number; atoms: number } | null;
   countingRunTable(texts: TableRunTexts, seed: string): Outcome;
@@ -116,9 +127,9 @@ export interface CountingModel {
   countingStatus(): CounterStatus | null;
   countingMeasureBackground(texts: CounterTexts, seconds: string, seed: string): Outcome & { counts: number; seconds: number; rate: number; sigma: number };
   countingShownSeries(): ShownSeries;
-  countingMethodName(method: number): string;
-  countingShapeName(shape: number): string;
-  countingFit(method: number, shape: number): FitResult;
+  countingMethodName(method: FitMethod): string;
+  countingShapeName(shape: FitShape): string;
+  countingFit(method: FitMethod, shape: FitShape): FitResult;
   countingClearFit(): void;
   countingImport(text: string, point: string): Outcome & { timeUnit?: string };
   countingExport(): string;

@@ -4,7 +4,7 @@ import { showMessage } from '../core/dom';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count, significant, withUncertainty } from '../core/numbers';
 import type { ModelMessage } from '../core/model';
-import type { CounterTexts, Dating, FitResult, SampleInfo } from './countingModel';
+import type { CounterTexts, Dating, FitMethodName, FitResult, FitShapeName, SampleInfo } from './countingModel';
 
 export const C = 'CountingLab';
 
@@ -40,8 +40,8 @@ export const state = {
   playing: false,
   playTime: 0, // seconds of the run played so far
   imported: null as { fileName: string; timeUnit: string } | null,
-  method: 0,
-  shape: 0,
+  method: 'PoissonLikelihood' as FitMethodName,
+  shape: 'OneNuclide' as FitShapeName,
   logY: false,
   fit: null as FitResult | null,
   fitText: '',

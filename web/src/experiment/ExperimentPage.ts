@@ -4,38 +4,20 @@
 import { announce, button, element, field, showMessage } from '../core/dom';
 import { download, downloadBlob, pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
-import { model, type ModelMessage } from '../core/model';
 import { decimals } from '../core/numbers';
 import type { Page } from '../core/page';
+import { randomSeed } from '../core/seed';
 import { mainWindowEntries } from '../run/RunPage';
-import { randomSeed } from '../testing';
-import { PlotChart, legend, type Plot } from '../core/PlotChart';
-import { cancelEnsemble, runEnsemble, workerCount, type EnsembleTexts } from './ExperimentRuns';
+import { PlotChart, legend } from '../core/PlotChart';
+import { experimentModel, type ClassDataInfo, type EnsembleTexts, type ExperimentViewName, type Summary } from './experimentModel';
+import { cancelEnsemble, runEnsemble, workerCount } from './ExperimentRuns';
 import { generalNumber, worksheet } from './Worksheet';
 
-interface Spread { mean: number; sd: number; count: number }
-export interface Summary {
-  atoms: number; rate: number; lastStep: number; runs: number; seed: string; q: number;
-  halving: Spread; slopeHalfLife: Spread; continuousHalfLife: number; discreteHalfLife: number;
-}
-interface ClassDataInfo { groups: number; throws: number; fit: { probability: number; halfLife: number } | null }
-interface EnsembleRead { runs?: number; lastStep?: number; work?: number; error?: ModelMessage }
-interface ExperimentModel {
-  experimentDefaults(atoms: string, rate: string, halfLife: string, lastStep: string, point: string): Record<'atoms' | 'rate' | 'halfLife' | 'lastStep' | 'runs', string>;
-  lnTwoOverText(text: string, point: string): string | null;
-  readEnsemble(texts: EnsembleTexts): EnsembleRead;
-  setEnsemble(texts: EnsembleTexts, counts: Int16Array): Summary | null;
-  experimentFile(): string;
-  readClassData(bytes: Uint8Array, point: string): ClassDataInfo & { error?: ModelMessage };
-  largestClassFile(): number;
-  experimentPlot(view: number): Plot;
-}
-
 export const C = 'ClassExperiment';
-const views = [
-  { id: 'optCounts', caption: 'N(t)' },
-  { id: 'optLog', caption: 'ln N(t)' },
-  { id: 'optHalfLives', caption: 'Half-lives' },
+const views: { id: string; caption: string; view: ExperimentViewName }[] = [
+  { id: 'optCounts', caption: 'N(t)', view: 'Counts' },
+  { id: 'optLog', caption: 'ln N(t)', view: 'LnCounts' },
+  { id: 'optHalfLives', caption: 'Half-lives', view: 'HalfLives' },
 ];
 const entries = [
   { id: 'txtAtoms', key: 'atoms', label: 'Initial number of atoms:', mode: 'numeric' },
@@ -63,8 +45,6 @@ const state = {
   view: 0,
   hidden: new Set<string>(),
 };
-
-const experimentModel = () => model<ExperimentModel>();
 
 function ensembleTexts(): EnsembleTexts {
   const t = state.texts;
@@ -198,7 +178,7 @@ class ExperimentPage implements Page {
   }
 
   private showPlot(): void {
-    const plot = experimentModel().experimentPlot(state.view);
+    const plot = experimentModel().experimentPlot(experimentModel().ExperimentView[views[state.view].view]);
     this.chart?.draw(plot, state.hidden);
     document.getElementById('legendHost')?.replaceChildren(legend(plot, state.hidden, () => this.showPlot(), tr(C, 'Legend')));
   }

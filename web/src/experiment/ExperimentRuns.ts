@@ -4,17 +4,9 @@
 // desktop's whatever worker made which run. Cancel ends the workers at once; new ones start with
 // the next class.
 import { compiledModel } from '../core/model';
+import type { EnsembleTexts } from './experimentModel';
 
 declare const ATOMDRIFT_WORKER_SOURCE: string;
-
-export interface EnsembleTexts {
-  atoms: string;
-  rate: string;
-  lastStep: string;
-  runs: string;
-  seed: string;
-  decimalPoint: string;
-}
 
 export interface EnsembleJob {
   texts: EnsembleTexts;
@@ -112,10 +104,6 @@ export function cancelEnsemble(): boolean {
   pool = [];
   stop();
   return true;
-}
-
-export function ensembleRunning(): boolean {
-  return stopCurrent !== undefined;
 }
 
 // The desktop's benchmark of the worst case (WorstCase100Runs: 32767 atoms that never decay,

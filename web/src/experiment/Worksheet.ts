@@ -2,7 +2,7 @@
 // printed page, laid out by the print style sheet.
 import { element } from '../core/dom';
 import { decimalPoint, tr } from '../core/i18n';
-import type { Summary } from './ExperimentPage';
+import type { Summary } from './experimentModel';
 
 const C = 'ClassExperiment';
 const W = 'WorksheetPage';
@@ -36,7 +36,7 @@ export function worksheet(s: Summary, chartImage: string, rows: [string, string,
     'Your own run is one of the thin lines. At which step did your atoms first fall to half of N0? How far is that from the class mean, measured in standard deviations?',
     'The class mean follows N0·(1−q)^t, not N0·e^(−r·t). Why? Which of the two half-lives in the table does the class find?',
     'How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.',
-  ];
+  ] as const;
   return element('section', { id: 'worksheet', class: 'worksheet' },
     element('h1', {}, tr(C, 'Atomdrift — Class experiment')),
     element('p', { class: 'name-line' }, tr(W, 'Name: ______________________________     Date: ________________')),

@@ -1,11 +1,7 @@
 // Inside a Web Worker: a range of the class's runs. The counts go back to the page in one
 // message; on the way the worker reports the run-steps done, at most about sixty times a second.
 import { onRequest } from '../core/workerRegistry';
-import type { EnsembleTexts } from './ExperimentRuns';
-
-interface WorkerModel {
-  ensembleRuns(texts: EnsembleTexts, first: number, last: number, onProgress: (steps: number) => void): Int16Array | null;
-}
+import type { EnsembleTexts, ExperimentModel } from './experimentModel';
 
 const reportEvery = 16; // ms
 
@@ -22,7 +18,7 @@ onRequest('experimentRuns', (model, request, post) => {
       reported = now;
     }
   };
-  const counts = (model as WorkerModel).ensembleRuns(texts, first, last, progress);
+  const counts = (model as ExperimentModel).ensembleRuns(texts, first, last, progress);
   post({ kind: 'experimentProgress', steps: pending });
   post({ kind: 'experimentRuns', first, counts });
 });

@@ -43,10 +43,11 @@ export function equilibriumText(chain: LabChain, daughter: number, over: number)
   if (!eq) return '';
   const ratio = `A(${chain.members[daughter].symbol})/A(${chain.members[over].symbol})`;
   const limit = significant(eq.ratio, 4);
-  if (eq.kind === 0)
+  const kinds = labModel().EquilibriumKind;
+  if (eq.kind === kinds.Secular)
     return tr(L, 'Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.',
       withHalfLife(chain, eq.setter), ratio, limit);
-  if (eq.kind === 1) {
+  if (eq.kind === kinds.Transient) {
     if (Number.isNaN(eq.peak))
       return tr(L, 'Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.',
         withHalfLife(chain, eq.setter), ratio, limit);

@@ -10,7 +10,7 @@ import { decimalPoint, modelText, tr } from '../core/i18n';
 import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
-import { randomSeed } from '../testing';
+import { randomSeed } from '../core/seed';
 import { equilibriumText, labDescription, labPlot, ViewKind } from './LabPlots';
 import { entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, unitText, type CustomTexts, type LabChain } from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
@@ -451,7 +451,6 @@ class NuclideLabPage implements Page {
     if (!state.ran || !state.lastTexts) return;
     const texts = { ...state.lastTexts, start: state.starts[state.index], threshold: state.threshold, random: state.lastRandom } as
       Record<string, unknown>;
-    if (!texts.milk) texts.milkStep = '';
     countLabRun(texts as unknown as TableRunTexts, state.lastSeed, state.ran.chain.members[0].symbol);
   }
 

@@ -1,7 +1,7 @@
 // The nuclide lab's model functions, and the texts its windows share: nuclide titles, half-lives
 // and time units in the user's language.
 import { tr } from '../core/i18n';
-import { model, type ModelMessage } from '../core/model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Plot } from '../core/PlotChart';
 
@@ -27,7 +27,8 @@ export interface LabSeries {
   atoms: Float64Array[]; activity: Float64Array[]; total: Float64Array;
   exact_atoms?: Float64Array[]; exact_activity?: Float64Array[]; exact_total?: Float64Array;
 }
-export interface LabEquilibrium { kind: number; ratio: number; setter: number; peak: number; aboveOver: Float64Array }
+export type EquilibriumKind = EnumValue<'EquilibriumKind'>;
+export interface LabEquilibrium { kind: EquilibriumKind; ratio: number; setter: number; peak: number; aboveOver: Float64Array }
 export interface CustomTexts {
   members: { name: string; halfLife: string; unit: number }[];
   links: { parent: number; daughter: number; fraction: string }[];
@@ -35,6 +36,7 @@ export interface CustomTexts {
 }
 
 export interface LabModel {
+  EquilibriumKind: ModelEnum<'EquilibriumKind', 'Secular' | 'Transient' | 'None'>;
   labLoad(nuclides: string): string;
   labStarts(): string[];
   labNuclide(symbol: string): LabNuclide | null;
@@ -46,7 +48,6 @@ export interface LabModel {
   labChooseCustom(texts: CustomTexts): { chain: LabChain | null; error: ModelMessage };
   labDefaults(): LabDefaults | null;
   labRun(texts: object, random: boolean, seed: string): LabRunOutcome;
-  labForget(): void;
   labCheck(texts: object, random: boolean): ModelMessage;
   labRandomSeries(): { values?: Float64Array; decays?: Float64Array };
   labAdopt(texts: object, values: Float64Array, decays: Float64Array): LabRunOutcome;

@@ -6,7 +6,7 @@ import { download } from '../core/files';
 import { decimalPoint, modelText, tr, trText } from '../core/i18n';
 import { model, type ModelMessage } from '../core/model';
 import type { Page } from '../core/page';
-import { randomSeed } from '../testing';
+import { randomSeed } from '../core/seed';
 
 interface RunOutcome {
   ran: boolean;
