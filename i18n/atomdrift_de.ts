@@ -501,18 +501,6 @@
         <translation>%1. Waagrecht: %2; senkrecht: %3.</translation>
     </message>
     <message>
-        <source>per unit of time</source>
-        <translation>pro Zeiteinheit</translation>
-    </message>
-    <message>
-        <source>per %1</source>
-        <translation>pro %1</translation>
-    </message>
-    <message>
-        <source>per second</source>
-        <translation>pro Sekunde</translation>
-    </message>
-    <message>
         <source>Press Start to count the sample</source>
         <translation>Drücken Sie „Start“, um die Probe zu zählen</translation>
     </message>
@@ -531,10 +519,6 @@
     <message>
         <source>t [%1]</source>
         <translation>t [%1]</translation>
-    </message>
-    <message>
-        <source>Count rate [%1]</source>
-        <translation>Zählrate [%1]</translation>
     </message>
     <message>
         <source>(counts − fit) / σ</source>
@@ -860,6 +844,18 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
     <message>
         <source>Gaussian approximation</source>
         <translation>Gauß-Näherung</translation>
+    </message>
+    <message>
+        <source>Count rate [per second]</source>
+        <translation>Zählrate [pro Sekunde]</translation>
+    </message>
+    <message>
+        <source>Count rate [per unit of time]</source>
+        <translation>Zählrate [pro Zeiteinheit]</translation>
+    </message>
+    <message>
+        <source>Count rate [per %1]</source>
+        <translation>Zählrate [pro %1]</translation>
     </message>
 </context>
 <context>

@@ -501,18 +501,6 @@ No se puede leer %1: %2</translation>
         <translation>%1. Horizontal: %2; vertical: %3.</translation>
     </message>
     <message>
-        <source>per unit of time</source>
-        <translation>por unidad de tiempo</translation>
-    </message>
-    <message>
-        <source>per %1</source>
-        <translation>por %1</translation>
-    </message>
-    <message>
-        <source>per second</source>
-        <translation>por segundo</translation>
-    </message>
-    <message>
         <source>Press Start to count the sample</source>
         <translation>Pulse «Iniciar» para contar la muestra</translation>
     </message>
@@ -531,10 +519,6 @@ No se puede leer %1: %2</translation>
     <message>
         <source>t [%1]</source>
         <translation>t [%1]</translation>
-    </message>
-    <message>
-        <source>Count rate [%1]</source>
-        <translation>Tasa de recuento [%1]</translation>
     </message>
     <message>
         <source>(counts − fit) / σ</source>
@@ -860,6 +844,18 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
     <message>
         <source>Gaussian approximation</source>
         <translation>Aproximación gaussiana</translation>
+    </message>
+    <message>
+        <source>Count rate [per second]</source>
+        <translation>Tasa de recuento [por segundo]</translation>
+    </message>
+    <message>
+        <source>Count rate [per unit of time]</source>
+        <translation>Tasa de recuento [por unidad de tiempo]</translation>
+    </message>
+    <message>
+        <source>Count rate [per %1]</source>
+        <translation>Tasa de recuento [por %1]</translation>
     </message>
 </context>
 <context>

@@ -501,18 +501,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>%1. En abscisse&#xa0;: %2&#xa0;; en ordonnée&#xa0;: %3.</translation>
     </message>
     <message>
-        <source>per unit of time</source>
-        <translation>par unité de temps</translation>
-    </message>
-    <message>
-        <source>per %1</source>
-        <translation>par %1</translation>
-    </message>
-    <message>
-        <source>per second</source>
-        <translation>par seconde</translation>
-    </message>
-    <message>
         <source>Press Start to count the sample</source>
         <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour compter l&apos;échantillon</translation>
     </message>
@@ -531,10 +519,6 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>t [%1]</source>
         <translation>t [%1]</translation>
-    </message>
-    <message>
-        <source>Count rate [%1]</source>
-        <translation>Taux de comptage [%1]</translation>
     </message>
     <message>
         <source>(counts − fit) / σ</source>
@@ -860,6 +844,18 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
     <message>
         <source>Gaussian approximation</source>
         <translation>Approximation gaussienne</translation>
+    </message>
+    <message>
+        <source>Count rate [per second]</source>
+        <translation>Taux de comptage [par seconde]</translation>
+    </message>
+    <message>
+        <source>Count rate [per unit of time]</source>
+        <translation>Taux de comptage [par unité de temps]</translation>
+    </message>
+    <message>
+        <source>Count rate [per %1]</source>
+        <translation>Taux de comptage [par %1]</translation>
     </message>
 </context>
 <context>

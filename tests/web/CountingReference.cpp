@@ -3,11 +3,13 @@
 // and the repeat counts. Every random draw takes the one seed, as the page's does under test.
 
 #include "JsonOut.h"
+#include "PlotJson.h"
 
 #include "model/counting/Activation.h"
 #include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
 #include "model/counting/Counter.h"
+#include "model/counting/CountingPlot.h"
 #include "model/counting/CountsImport.h"
 #include "model/counting/HalfLifeFit.h"
 #include "model/nuclides/LabRun.h"
@@ -212,12 +214,19 @@ std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
     std::vector<std::string> fits;
     for (const auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares}) {
         const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, model);
+        // The chart and the residuals the lab shows with this fit.
+        const decay::RatePlotData shown{.data = data, .fit = &fit, .toShown = 1 / decay::unitSeconds(run->unit),
+                                        .unit = std::string(decay::unitName(run->unit)), .timeUnit = true, .hasSample = true};
+        decay::Plot residuals;
+        const decay::Plot rates = decay::ratePlot(shown, &residuals);
         fits.push_back(webref::object({
             {"line", webref::jsonText(fitLine(fit, perSecond, unitName, run->chain.members[0].symbol))},
             {"halfLife", webref::number(fit.halfLife * perSecond)},
             {"sigma", webref::number(fit.sigma * perSecond)},
             {"secondHalfLife", webref::number(fit.secondHalfLife * perSecond)},
             {"secondSigma", webref::number(fit.secondSigma * perSecond)},
+            {"plot", webref::plotJson(rates)},
+            {"residuals", webref::plotJson(residuals)},
         }));
     }
     // The counts file read back in, fitted as a student's own counts with the first method.
@@ -253,16 +262,20 @@ std::string datingJson()
     decay::DecayDraws sampleDraws(kSeed);
     const decay::DatingSample sample = decay::hiddenSample(sampleDraws, 100);
     std::vector<std::string> lines;
+    std::vector<decay::DatingMeasurement> datings;
     for (int count = 0; count < 2; ++count) {
         decay::DecayDraws draws(kSeed);
         const decay::DatingCount counted = decay::countSample(draws, sample, settings, 3600);
         const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, counted.seconds);
         const decay::DatingResult result = decay::dateSample(counted, background, sample.carbonGrams, settings.efficiency);
+        datings.push_back({counted, background, result});
         std::string line = grouped(static_cast<double>(counted.counts), 0);
         line.append(" ").append(grouped(static_cast<double>(background.counts), 0)).append(" ").append(ageText(result.ages[0]));
         lines.push_back(webref::jsonText(line));
     }
-    return webref::object({{"age", webref::number(sample.age)}, {"counts", webref::array(lines)}});
+    // The chart once the true age is shown.
+    return webref::object({{"age", webref::number(sample.age)}, {"counts", webref::array(lines)},
+                           {"plot", webref::plotJson(decay::datingPlot(datings, sample.age))}});
 }
 
 std::string repeatJson()
@@ -272,7 +285,7 @@ std::string repeatJson()
     const decay::Dispersion d = decay::dispersion(counts);
     std::vector<double> values(counts.begin(), counts.end());
     return webref::object({{"counts", webref::numbers(values)}, {"mean", webref::jsonText(significant(d.mean, 5))},
-                           {"variance", webref::jsonText(significant(d.variance, 5))}});
+                           {"variance", webref::jsonText(significant(d.variance, 5))}, {"plot", webref::plotJson(decay::repeatPlot(counts))}});
 }
 
 } // namespace

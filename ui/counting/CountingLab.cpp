@@ -572,11 +572,18 @@ void CountingLab::showPlot()
     frmLegend->refresh();
 }
 
-RatePlotData CountingLab::rateData() const
+decay::RatePlotData CountingLab::rateData() const
 {
-    const auto [toShown, unit] = shownTime();
-    return {.data = shownData(), .fit = m_fit ? &*m_fit : nullptr, .toShown = toShown, .unit = unit,
-            .perSecond = !m_imported, .hasSample = m_sample.has_value(), .logY = chkLog->isChecked()};
+    decay::RatePlotData shown{.data = shownData(), .fit = m_fit ? &*m_fit : nullptr, .perSecond = !m_imported,
+                              .hasSample = m_sample.has_value(), .logY = chkLog->isChecked()};
+    if (m_imported) {
+        shown.unit = m_imported->counts.timeUnit;
+    } else if (m_sample) {
+        shown.toShown = 1 / decay::unitSeconds(m_sample->run.unit);
+        shown.unit = decay::unitName(m_sample->run.unit);
+        shown.timeUnit = true;
+    }
+    return shown;
 }
 
 // Fit

@@ -138,7 +138,7 @@ private:
     std::int64_t totalCounts() const;
     void showCounts();
     void showPlot();
-    RatePlotData rateData() const;
+    decay::RatePlotData rateData() const;
     void showFit();
     QString fitText();
     // Seconds of the data shown, in the unit shown: the run's for own counts, the file's for imported ones.

@@ -1,5 +1,6 @@
 #include "CountingPlots.h"
 
+#include "ui/ModelText.h"
 #include "ui/Numbers.h"
 
 #include <algorithm>
@@ -7,168 +8,66 @@
 
 namespace {
 
-// More intervals than a chart shows apart as points with error bars: drawn as a line, with the
-// error bars of evenly spaced intervals among them.
-constexpr std::size_t kMostMarkedIntervals = 300;
-
-const QColor kCountColor(0, 70, 170);
-const QColor kBackgroundColor(150, 150, 150, 110);
-const QColor kFitColor(200, 30, 30);
-const QColor kModernColor(0, 130, 60);
-
-// An error bar from `low` to `high` at `x`.
-QPolygonF bar(double x, double low, double high)
-{
-    return QPolygonF{QPointF(x, low), QPointF(x, high)};
-}
-
-// The background band, as counts per unit of time: its steps only where its rate changes, and
-// at both ends.
-PlotChart::Layer backgroundBand(const RatePlotData& shown)
-{
-    const decay::FitData& measured = shown.data;
-    const double sigma = measured.backgroundRateSigma();
-    const auto rateAt = [&](std::size_t k) {
-        const decay::CountInterval& interval = measured.intervals[k];
-        return measured.background(k) / (interval.end - interval.start);
-    };
-    QPolygonF low, high;
-    for (std::size_t k = 0; k < measured.intervals.size(); ++k) {
-        const double b = rateAt(k);
-        if (k == 0 || k + 1 == measured.intervals.size() || b != rateAt(k - 1) || b != rateAt(k + 1))
-            for (double t : {measured.intervals[k].start * shown.toShown, measured.intervals[k].end * shown.toShown}) {
-                low.append(QPointF(t, b - sigma));
-                high.append(QPointF(t, b + sigma));
-            }
-    }
-    PlotChart::Layer band{CountingPlots::tr("Background"), kBackgroundColor, PlotChart::Layer::Kind::Band};
-    band.lines = {low, high};
-    return band;
-}
-
-void addResiduals(const RatePlotData& shown, const QPolygonF& points, PlotChart::Plot& residuals)
-{
-    const decay::FitData& measured = shown.data;
-    PlotChart::Layer zero{CountingPlots::tr("Zero"), Qt::black};
-    zero.width = 1;
-    zero.inLegend = false;
-    zero.lines.push_back(QPolygonF{QPointF(measured.intervals.front().start * shown.toShown, 0),
-                                   QPointF(measured.intervals.back().end * shown.toShown, 0)});
-    PlotChart::Layer spread{CountingPlots::tr("Residuals"), kFitColor, PlotChart::Layer::Kind::Points};
-    spread.inLegend = false;
-    spread.lines.push_back(points);
-    residuals.layers.push_back(std::move(zero));
-    residuals.layers.push_back(std::move(spread));
-}
+// The charts' texts come from the model as English sources of this context; lupdate finds them
+// here.
+[[maybe_unused]] const char* const kTexts[] = {
+    QT_TRANSLATE_NOOP("CountingLab", "Press Start to count the sample"),
+    QT_TRANSLATE_NOOP("CountingLab", "No counts yet"),
+    QT_TRANSLATE_NOOP("CountingLab", "Count rate with \u221AN error bars"),
+    QT_TRANSLATE_NOOP("CountingLab", "t"),
+    QT_TRANSLATE_NOOP("CountingLab", "t [%1]"),
+    QT_TRANSLATE_NOOP("CountingLab", "Count rate [per second]"),
+    QT_TRANSLATE_NOOP("CountingLab", "Count rate [per unit of time]"),
+    QT_TRANSLATE_NOOP("CountingLab", "Count rate [per %1]"),
+    QT_TRANSLATE_NOOP("CountingLab", "Residuals of the fit"),
+    QT_TRANSLATE_NOOP("CountingLab", "(counts \u2212 fit) / \u03C3"),
+    //: The deviance residual: the signed square root of an interval's deviance.
+    QT_TRANSLATE_NOOP("CountingLab", "±√deviance"),
+    QT_TRANSLATE_NOOP("CountingLab", "Counts"),
+    QT_TRANSLATE_NOOP("CountingLab", "Background"),
+    QT_TRANSLATE_NOOP("CountingLab", "Zero"),
+    QT_TRANSLATE_NOOP("CountingLab", "Residuals"),
+    QT_TRANSLATE_NOOP("CountingLab", "Fit"),
+    QT_TRANSLATE_NOOP("CountingLab", "Press Count sample to date the sample"),
+    QT_TRANSLATE_NOOP("CountingLab", "Age from each count of the sample"),
+    QT_TRANSLATE_NOOP("CountingLab", "Counting time [min]"),
+    QT_TRANSLATE_NOOP("CountingLab", "Age [years]"),
+    QT_TRANSLATE_NOOP("CountingLab", "True age"),
+    QT_TRANSLATE_NOOP("CountingLab", "Conventional radiocarbon age (Libby half-life, %1 y)"),
+    QT_TRANSLATE_NOOP("CountingLab", "Age with the half-life %1 \u00B1 %2 y"),
+    QT_TRANSLATE_NOOP("CountingLab", "Age with the textbooks' half-life %1 y"),
+    QT_TRANSLATE_NOOP("CountingLab", "Repeat counts"),
+    QT_TRANSLATE_NOOP("CountingLab", "Counts in an interval"),
+    QT_TRANSLATE_NOOP("CountingLab", "How often"),
+    QT_TRANSLATE_NOOP("CountingLab", "Counted"),
+    QT_TRANSLATE_NOOP("CountingLab", "Poisson"),
+    QT_TRANSLATE_NOOP("CountingLab", "Gaussian approximation"),
+};
 
 } // namespace
 
-PlotChart::Plot CountingPlots::rates(const RatePlotData& shown, PlotChart::Plot* residuals)
+PlotChart::Plot CountingPlots::rates(const decay::RatePlotData& shown, PlotChart::Plot* residuals)
 {
-    PlotChart::Plot plot;
-    plot.logY = shown.logY;
-    const decay::FitData& measured = shown.data;
-    const QString perTime = shown.perSecond ? tr("per second") : shown.unit.isEmpty() ? tr("per unit of time") : tr("per %1").arg(shown.unit);
-    plot.title = measured.intervals.empty() ? (shown.hasSample ? tr("Press Start to count the sample") : tr("No counts yet"))
-                                            : tr("Count rate with \u221AN error bars");
-    plot.xTitle = shown.unit.isEmpty() ? tr("t") : tr("t [%1]").arg(shown.unit);
-    plot.yTitle = tr("Count rate [%1]").arg(perTime);
-    if (residuals) {
-        residuals->title = tr("Residuals of the fit");
-        residuals->xTitle = plot.xTitle;
-        // In the units of the fit shown: the signed root of each interval's deviance for the
-        // likelihood, Pearson's (n - mu) / sqrt(mu) for least squares; short, as the axis is.
-        if (!shown.fit)
-            residuals->yTitle = tr("(counts \u2212 fit) / \u03C3");
-        else if (shown.fit->method == decay::FitMethod::PoissonLikelihood)
-            //: The deviance residual: the signed square root of an interval's deviance.
-            residuals->yTitle = tr("±√deviance");
-        else
-            residuals->yTitle = QStringLiteral("(n \u2212 \u03BC)/\u221A\u03BC");
-    }
-    const std::size_t barEvery = (measured.intervals.size() + kMostMarkedIntervals - 1) / kMostMarkedIntervals;
-    PlotChart::Layer counts{tr("Counts"), kCountColor, barEvery <= 1 ? PlotChart::Layer::Kind::Points : PlotChart::Layer::Kind::Lines};
-    counts.width = barEvery <= 1 ? 1.5 : 1;
-    PlotChart::Layer bars{counts.name, kCountColor};
-    bars.inLegend = false;
-    bars.width = 1;
-    QPolygonF points, fitLine, residualPoints;
-    const decay::HalfLifeFit* fit = shown.fit && shown.fit->fitted() && shown.fit->expected.size() == measured.intervals.size() ? shown.fit : nullptr;
-    for (std::size_t k = 0; k < measured.intervals.size(); ++k) {
-        const decay::CountInterval& interval = measured.intervals[k];
-        const double length = interval.end - interval.start;
-        const double x = (interval.start + interval.end) / 2 * shown.toShown;
-        const double n = static_cast<double>(interval.counts);
-        points.append(QPointF(x, n / length));
-        if (k % barEvery == 0)
-            bars.lines.push_back(bar(x, (n - std::sqrt(n)) / length, (n + std::sqrt(n)) / length));
-        if (fit) {
-            fitLine.append(QPointF(x, fit->expected[k] / length));
-            residualPoints.append(QPointF(x, fit->residuals[k]));
-        }
-    }
-    counts.lines.push_back(points);
-    plot.layers.push_back(std::move(bars));
-    plot.layers.push_back(std::move(counts));
-    if (!measured.intervals.empty() && (measured.backgroundRate > 0 || measured.backgroundTime > 0))
-        plot.layers.push_back(backgroundBand(shown));
-    if (fit) {
-        PlotChart::Layer line{tr("Fit"), kFitColor};
-        line.width = 2;
-        line.lines.push_back(fitLine);
-        plot.layers.push_back(std::move(line));
-        if (residuals)
-            addResiduals(shown, residualPoints, *residuals);
-    }
+    decay::Plot modelResiduals;
+    PlotChart::Plot plot = PlotChart::fromModel(decay::ratePlot(shown, residuals ? &modelResiduals : nullptr));
+    if (residuals)
+        *residuals = PlotChart::fromModel(modelResiduals);
     return plot;
 }
 
 PlotChart::Plot CountingPlots::dating(const std::vector<decay::DatingMeasurement>& datings, std::optional<double> trueAge)
 {
-    PlotChart::Plot plot;
-    plot.title = datings.empty() ? tr("Press Count sample to date the sample") : tr("Age from each count of the sample");
-    plot.xTitle = tr("Counting time [min]");
-    plot.yTitle = tr("Age [years]");
-    plot.logX = true;
-    double shortest = 1e300, longest = 0;
-    const QColor colors[] = {kCountColor, QColor(170, 90, 0), kModernColor};
-    static_assert(std::size(colors) == decay::kDatingHalfLives.size());
-    for (std::size_t a = 0; a < decay::kDatingHalfLives.size(); ++a) {
-        const QString name = datings.empty() ? QString() : ageLabel(datings.front().result.ages[a]);
-        PlotChart::Layer ages{name, colors[a], PlotChart::Layer::Kind::Points};
-        PlotChart::Layer bars{ages.name, ages.color};
-        bars.inLegend = false;
-        QPolygonF points;
-        for (const decay::DatingMeasurement& d : datings) {
-            const decay::DatedAge& age = d.result.ages[a];
-            const double x = d.count.seconds / 60 * (0.96 + 0.04 * static_cast<double>(a)); // side by side
-            shortest = std::min(shortest, x);
-            longest = std::max(longest, x);
-            points.append(QPointF(x, age.age));
-            if (!age.lowerLimit)
-                bars.lines.push_back(bar(x, age.age - age.minus, age.age + std::min(age.plus, 10 * age.minus))); // an endless side drawn long
-        }
-        ages.lines.push_back(points);
-        plot.layers.push_back(std::move(bars));
-        plot.layers.push_back(std::move(ages));
-    }
-    if (trueAge && !datings.empty()) {
-        PlotChart::Layer truth{tr("True age"), Qt::black};
-        truth.width = 1;
-        truth.lines.push_back(QPolygonF{QPointF(shortest * 0.8, *trueAge), QPointF(longest * 1.25, *trueAge)});
-        plot.layers.push_back(std::move(truth));
-    }
-    return plot;
+    return PlotChart::fromModel(decay::datingPlot(datings, trueAge));
+}
+
+PlotChart::Plot CountingPlots::repeats(const std::vector<std::int64_t>& counts)
+{
+    return PlotChart::fromModel(decay::repeatPlot(counts));
 }
 
 QString CountingPlots::ageLabel(const decay::DatedAge& age)
 {
-    // The half-life names the convention, written as the literature writes it: "5568 y".
-    if (age.halfLife == decay::kLibbyHalfLife)
-        return tr("Conventional radiocarbon age (Libby half-life, %1 y)").arg(age.halfLife);
-    if (age.halfLifeSigma > 0)
-        return tr("Age with the half-life %1 \u00B1 %2 y").arg(age.halfLife).arg(age.halfLifeSigma);
-    return tr("Age with the textbooks' half-life %1 y").arg(age.halfLife);
+    return modelText(decay::ageLabel(age), decay::kCountingContext);
 }
 
 QString CountingPlots::ageText(const decay::DatedAge& age)
@@ -204,42 +103,3 @@ QString CountingPlots::rateText(const decay::CountInterval& interval)
     return numbers::withUncertainty(n / length, std::sqrt(std::max(n, 1.0)) / length);
 }
 
-PlotChart::Plot CountingPlots::repeats(const std::vector<std::int64_t>& counts)
-{
-    PlotChart::Plot plot{tr("Repeat counts"), tr("Counts in an interval"), tr("How often"), {}, false, false};
-    if (counts.empty())
-        return plot;
-    const auto [low, high] = std::minmax_element(counts.begin(), counts.end());
-    const decay::Dispersion d = decay::dispersion(counts);
-    // One bar a count while they are few; wider bins of a whole number of counts beyond 60.
-    const std::int64_t span = *high - *low + 1;
-    const std::int64_t bin = std::max<std::int64_t>(1, (span + 59) / 60);
-    PlotChart::Layer bars{tr("Counted"), kCountColor, PlotChart::Layer::Kind::Bars};
-    bars.barWidth = static_cast<qreal>(bin) * 0.9;
-    std::vector<double> heights(static_cast<std::size_t>((span + bin - 1) / bin), 0.0);
-    for (const std::int64_t c : counts)
-        heights[static_cast<std::size_t>((c - *low) / bin)] += 1;
-    QPolygonF barPoints, poisson, gauss;
-    const auto n = static_cast<double>(counts.size());
-    for (std::size_t b = 0; b < heights.size(); ++b) {
-        const std::int64_t first = *low + static_cast<std::int64_t>(b) * bin;
-        const double centre = static_cast<double>(first) + static_cast<double>(bin - 1) / 2;
-        barPoints << QPointF(centre, heights[b]);
-        double p = 0;
-        for (std::int64_t k = first; k < first + bin; ++k)
-            p += decay::poissonProbability(k, d.mean);
-        poisson << QPointF(centre, n * p);
-    }
-    const double from = static_cast<double>(*low) - 0.5, to = static_cast<double>(*high) + 0.5;
-    for (int i = 0; i <= 200; ++i) {
-        const double x = from + (to - from) * i / 200;
-        gauss << QPointF(x, n * static_cast<double>(bin) * decay::gaussianApproximation(x, d.mean));
-    }
-    bars.lines.push_back(barPoints);
-    PlotChart::Layer poissonLayer{tr("Poisson"), kFitColor, PlotChart::Layer::Kind::Points};
-    poissonLayer.lines.push_back(poisson);
-    PlotChart::Layer gaussLayer{tr("Gaussian approximation"), kModernColor, PlotChart::Layer::Kind::Lines};
-    gaussLayer.lines.push_back(gauss);
-    plot.layers = {bars, poissonLayer, gaussLayer};
-    return plot;
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/counting/CountingPlot.h"
 #include "model/counting/HalfLifeFit.h"
 #include "model/counting/Radiocarbon.h"
 #include "model/counting/RepeatCounts.h"
@@ -11,17 +12,6 @@
 #include <optional>
 #include <vector>
 
-// The counts a rate plot shows, in the unit it shows them.
-struct RatePlotData {
-    decay::FitData data;                    // times in the data's own unit
-    const decay::HalfLifeFit* fit = nullptr; // drawn with its residuals when it fits these counts
-    double toShown = 1;                     // shown time units per unit of the data's time
-    QString unit;                           // the shown unit; empty when the data name none
-    bool perSecond = true;                  // rates per second (own counts) or per shown unit
-    bool hasSample = false;                 // a run waits to be counted
-    bool logY = false;
-};
-
 // The counting lab's plots and words, built from its counts without a window.
 class CountingPlots {
     Q_DECLARE_TR_FUNCTIONS(CountingLab)
@@ -29,7 +19,7 @@ class CountingPlots {
 public:
     // The count rate of every interval with its error bar, the background band and the fit; the
     // fit's residuals go to `residuals`.
-    static PlotChart::Plot rates(const RatePlotData& shown, PlotChart::Plot* residuals);
+    static PlotChart::Plot rates(const decay::RatePlotData& shown, PlotChart::Plot* residuals);
     // Both ages from every count of the dating sample against the counting time, with the true age
     // once shown: longer counts narrow the error bars.
     static PlotChart::Plot dating(const std::vector<decay::DatingMeasurement>& datings, std::optional<double> trueAge);

@@ -1,8 +1,9 @@
 import { readFileSync } from 'node:fs';
 import type { Page } from '@playwright/test';
 import { expect, open, reference, test } from './fixtures';
+import { expectSamePlot, pagePlot, type PlainPlot } from './plots';
 
-interface FitReference { line: string; halfLife: number; sigma: number; secondHalfLife: number | null; secondSigma: number | null }
+interface FitReference { line: string; halfLife: number; sigma: number; secondHalfLife: number | null; secondSigma: number | null; plot: PlainPlot; residuals: PlainPlot }
 interface CaseReference {
   name: string;
   start: string;
@@ -21,8 +22,8 @@ interface CaseReference {
 interface CountingReference {
   seed: string;
   cases: CaseReference[];
-  dating: { age: number; counts: string[] };
-  repeat: { counts: number[]; mean: string; variance: string };
+  dating: { age: number; counts: string[]; plot: PlainPlot };
+  repeat: { counts: number[]; mean: string; variance: string; plot: PlainPlot };
 }
 
 const ref = reference<CountingReference>('counting');
@@ -82,6 +83,12 @@ for (const c of ref.cases) {
     for (const [method, fit] of c.fits.entries()) {
       await page.locator('#cboMethod').selectOption(String(method));
       await expect(page.locator('#lblFit')).toContainText(fit.line);
+      // The chart and the residuals the desktop draws with this fit: the counts to the last digits,
+      // the fit to those an iterative fit in two builds agrees on, and each residual, a difference
+      // in standard deviations, to a thousandth of one.
+      const view = { logY: false, fitShown: true, hasSample: true };
+      expectSamePlot(await pagePlot(page, 'countingRatePlot', view), fit.plot, 1e-9, `${c.name} rates, fit ${method}`);
+      expectSamePlot(await pagePlot(page, 'countingResidualPlot', view), fit.residuals, 1e-9, `${c.name} residuals, fit ${method}`, 1e-3);
       // Against the evaluated half-lives, not the program's own: within three standard deviations.
       const fitted = [[fit.halfLife, fit.sigma], [fit.secondHalfLife, fit.secondSigma]];
       evaluated[c.name].forEach((halfLife, i) => {
@@ -112,6 +119,7 @@ test('a hidden carbon sample dates as the desktop dates it, and shows its true a
   const shown = ref.dating.age.toLocaleString('en-US', { maximumSignificantDigits: 6 });
   await expect(page.locator('#lblDating')).toContainText(`True age: ${shown} y.`);
   await expect(page.locator('#chartCounts')).toHaveAttribute('aria-label', /Age from each count of the sample/);
+  expectSamePlot(await pagePlot(page, 'countingDatingPlot', true), ref.dating.plot, 1e-12, 'the dating chart');
 });
 
 test('repeat counts equal the desktop\'s, with their mean and variance', async ({ page }) => {
@@ -121,6 +129,7 @@ test('repeat counts equal the desktop\'s, with their mean and variance', async (
   await expect(page.locator('#lblRepeat')).toContainText(`100 counts: mean ${ref.repeat.mean}, variance ${ref.repeat.variance}.`);
   const counts = await page.evaluate(() => Array.from((window as unknown as { atomdrift: Hooks }).atomdrift.model().countingRepeatResult().counts));
   expect(counts).toEqual(ref.repeat.counts);
+  expectSamePlot(await pagePlot(page, 'countingRepeatPlot'), ref.repeat.plot, 1e-12, 'the repeat counts\' chart');
   await page.screenshot({ path: '/tmp/cnt/repeat.png', fullPage: true });
 });
 

@@ -1,6 +1,7 @@
 import { readFileSync } from 'node:fs';
 import type { Page } from '@playwright/test';
 import { expect, open, reference, test } from './fixtures';
+import { expectSamePlot, pagePlot, type PlainPlot } from './plots';
 
 interface LabCase {
   name: string; start: string; defaults: boolean; grid: number; step: string; unit: number; steps: string;
@@ -8,9 +9,7 @@ interface LabCase {
   members: string[]; atoms?: number[][]; file?: string; error?: { pattern: string; text: string; numbers: boolean };
   plots?: { view: object; plot: PlainPlot }[];
 }
-// A plot of the model with its lines as arrays, NaN and infinities as null, as JSON holds them.
-interface PlainLayer { name: unknown; color: string; kind: number; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
-interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; layers: PlainLayer[] }
+
 interface PageSeries { times: number[]; atoms: number[][] }
 // The page's test hooks (testing.ts): the model the page runs on, and the seed of its random runs.
 type Hooks = { atomdrift: { model(): unknown; seed: string | null } };
@@ -77,38 +76,6 @@ function series(page: Page): Promise<PageSeries> {
   });
 }
 
-// The chart the page's module lays out for `view`, as plain JSON.
-function pagePlot(page: Page, view: object): Promise<PlainPlot> {
-  return page.evaluate((v) => {
-    const m = (window as unknown as Hooks).atomdrift.model() as { labPlot(v: object): { layers: { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] }[] } };
-    const plain = (values: Float64Array) => Array.from(values, (x) => (Number.isFinite(x) ? x : null));
-    const plot = m.labPlot({ run: true, ...v });
-    return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
-  }, view);
-}
-
-// The page's chart and the desktop's hold the same texts, colours and kinds, and the same values:
-// a random run's exactly, an exact run's to the last digits.
-function expectSamePlot(actual: PlainPlot, expected: PlainPlot, exact: boolean, what: string): void {
-  const { layers: a, ...aRest } = actual;
-  const { layers: e, ...eRest } = expected;
-  expect(aRest, what).toEqual(eRest);
-  expect(a.map(({ lines, ...rest }) => rest), what).toEqual(e.map(({ lines, ...rest }) => rest));
-  a.forEach((layer, i) => layer.lines.forEach((line, j) => {
-    const where = `${what}, layer ${i}, line ${j}`;
-    expect(line.x.length, where).toBe(e[i].lines[j].x.length);
-    const numbers = (values: (number | null)[]) => values.map((v) => v ?? NaN);
-    for (const axis of ['x', 'y'] as const) {
-      const gotNull = line[axis].map((v) => v === null);
-      expect(gotNull, `${where}: gaps in ${axis}`).toEqual(e[i].lines[j][axis].map((v) => v === null));
-      const got = numbers(line[axis]).filter((_, k) => !gotNull[k]);
-      const want = numbers(e[i].lines[j][axis]).filter((_, k) => !gotNull[k]);
-      if (exact) expect(got, `${where}: ${axis}`).toEqual(want);
-      else expectClose(got, want, `${where}: ${axis}`);
-    }
-  }));
-}
-
 async function exported(page: Page): Promise<Buffer> {
   const [download] = await Promise.all([page.waitForEvent('download'), page.locator('#cmdExport').click()]);
   return readFileSync((await download.path())!);
@@ -127,7 +94,8 @@ test.describe('runs equal the desktop\'s', () => {
         if (c.random) expect(atoms, c.members[i]).toEqual(c.atoms![i]);
         else expectClose(atoms, c.atoms![i], c.members[i]);
       });
-      for (const { view, plot } of c.plots!) expectSamePlot(await pagePlot(page, view), plot, c.random, `${c.name} ${JSON.stringify(view)}`);
+      for (const { view, plot } of c.plots!)
+        expectSamePlot(await pagePlot(page, 'labPlot', { run: true, ...view }), plot, c.random ? 0 : 1e-12, `${c.name} ${JSON.stringify(view)}`);
       const file = await exported(page);
       expect(file.equals(Buffer.from(c.file!, 'utf8')), 'the exported file byte for byte').toBe(true);
       await expect(page.locator('#chartLab canvas')).toHaveCount(1);

@@ -4,10 +4,12 @@
 // what it shows.
 
 #include "LabBindings.h"
+#include "PlotBindings.h"
 
 #include "model/counting/Activation.h"
 #include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
+#include "model/counting/CountingPlot.h"
 #include "model/counting/CountsImport.h"
 #include "model/counting/Counter.h"
 #include "model/random/DecayDraws.h"
@@ -495,9 +497,13 @@ val datings()
         item.set("ratioHigh", d.result.ratioHigh);
         item.set("note", message(d.result.note));
         val ages = val::array();
-        for (const decay::DatedAge& age : d.result.ages)
+        val labels = val::array();
+        for (const decay::DatedAge& age : d.result.ages) {
             ages.call<void>("push", val(age));
+            labels.call<void>("push", message(decay::ageLabel(age)));
+        }
         item.set("ages", ages);
+        item.set("labels", labels);
         result.call<void>("push", item);
     }
     return result;
@@ -520,6 +526,47 @@ val repeat(const val& counterTexts, const val& texts, const std::string& seedTex
 
 // The repeat counts, what their spread says, and the Poisson and Gaussian expectations per bin of
 // `bin` counts from the least count on, for the histogram.
+// The count rates as `view` {logY, fitShown, hasSample} shows them, in the unit of the data
+// shown: the run's for own counts, the file's for imported ones; with the fit while it is shown.
+decay::RatePlotData rateData(const val& view)
+{
+    const Lab& state = lab();
+    decay::RatePlotData shown{.data = shownData(), .fit = flag(view, "fitShown") && state.fit ? &*state.fit : nullptr,
+                              .perSecond = !state.imported, .hasSample = flag(view, "hasSample"), .logY = flag(view, "logY")};
+    if (state.imported) {
+        shown.unit = state.imported->timeUnit;
+    } else if (state.sample) {
+        shown.toShown = 1 / decay::unitSeconds(state.sample->unit);
+        shown.unit = decay::unitName(state.sample->unit);
+        shown.timeUnit = true;
+    }
+    return shown;
+}
+
+val ratePlot(const val& view)
+{
+    return plotValue(decay::ratePlot(rateData(view), nullptr));
+}
+
+val residualPlot(const val& view)
+{
+    decay::Plot residuals;
+    decay::ratePlot(rateData(view), &residuals);
+    return plotValue(residuals);
+}
+
+// The ages of every count of the dating sample, with the sample's true age when `trueAge` is set.
+val datingPlot(bool trueAge)
+{
+    const Lab& state = lab();
+    return plotValue(decay::datingPlot(state.datings, trueAge && state.datingSample ? std::optional(state.datingSample->age) : std::nullopt));
+}
+
+val repeatPlot()
+{
+    return plotValue(decay::repeatPlot(lab().repeats));
+}
+
 val repeatResult()
 {
     const std::vector<std::int64_t>& counts = lab().repeats;
@@ -536,15 +583,6 @@ val repeatResult()
     return result;
 }
 
-double poissonProbability(double k, double mean)
-{
-    return decay::poissonProbability(clamped<std::int64_t>(k, -1), mean);
-}
-
-double gaussianApproximation(double x, double mean)
-{
-    return decay::gaussianApproximation(x, mean);
-}
 
 } // namespace
 } // namespace web
@@ -588,7 +626,9 @@ EMSCRIPTEN_BINDINGS(decay_counting)
     function("countingCountDatingSample", &web::countDatingSample);
     function("countingDatings", &web::datings);
     function("countingRepeat", &web::repeat);
+    function("countingRatePlot", &web::ratePlot);
+    function("countingResidualPlot", &web::residualPlot);
+    function("countingDatingPlot", &web::datingPlot);
+    function("countingRepeatPlot", &web::repeatPlot);
     function("countingRepeatResult", &web::repeatResult);
-    function("countingPoissonProbability", &web::poissonProbability);
-    function("countingGaussianApproximation", &web::gaussianApproximation);
 }

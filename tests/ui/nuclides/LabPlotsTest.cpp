@@ -97,7 +97,7 @@ private slots:
         const decay::HalfLifeFit fit = decay::fitPoissonLikelihood(data);
         QVERIFY(fit.fitted());
         PlotChart::Plot residuals;
-        const PlotChart::Plot plot = CountingPlots::rates({.data = data, .fit = &fit, .toShown = 1, .unit = QStringLiteral("s")}, &residuals);
+        const PlotChart::Plot plot = CountingPlots::rates({.data = data, .fit = &fit, .toShown = 1, .unit = "s"}, &residuals);
         QCOMPARE(plot.layers[0].lines.size(), std::size_t{250}); // error bars
         QCOMPARE(plot.layers[1].kind, PlotChart::Layer::Kind::Lines);
         const PlotChart::Layer& band = plot.layers[2];

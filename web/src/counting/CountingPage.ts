@@ -2,7 +2,7 @@
 // silver, counts with background and noise played in time with clicks and a lamp, the count rate
 // with its error bars, a fitted half-life, a student's own counts, radiocarbon dating and repeat
 // counts. The counter itself lives in the model; this page reads its entries and shows results.
-import { Chart } from '../core/chart';
+import { legend, PlotChart } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
@@ -11,8 +11,8 @@ import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
 import { countingModel, fitMethods, fitShapes, type Outcome, type TableRunTexts } from './countingModel';
-import { rates, rateText, residuals, type RateShown } from './CountingPlots';
-import { datingTab, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
+import { rateText } from './CountingPlots';
+import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
 
 const N = 'NuclideLab';
@@ -51,8 +51,8 @@ function sampleText(): string {
 class CountingPage implements Page {
   id = 'counting';
   private root!: HTMLElement;
-  private chart: Chart | null = null;
-  private residualChart: Chart | null = null;
+  private chart: PlotChart | null = null;
+  private residualChart: PlotChart | null = null;
   private frame = 0;
   private lastFrame = 0;
   caption(): string { return tr(C, 'Counting lab'); }
@@ -82,10 +82,11 @@ class CountingPage implements Page {
     chkLog.input.addEventListener('change', () => { state.logY = chkLog.input.checked; this.showPlot(); });
     const chartHost = element('div', { id: 'chartCounts', tabindex: 0 });
     const residualHost = element('div', { id: 'chartResiduals', class: 'residuals', tabindex: 0 });
-    const right = element('div', { class: 'chart-area' }, state.tab === 0 ? chkLog.row : null, chartHost, state.tab === 0 ? residualHost : null);
+    const right = element('div', { class: 'chart-area' }, state.tab === 0 ? chkLog.row : null, chartHost, element('div', { id: 'legendCounts' }),
+      state.tab === 0 ? residualHost : null);
     this.root.replaceChildren(element('h1', { id: 'CountingLab' }, tr(C, 'Counting lab')), element('div', { class: 'columns counting' }, left, right), worksheet());
-    this.chart = new Chart(chartHost);
-    this.residualChart = state.tab === 0 ? new Chart(residualHost) : null;
+    this.chart = new PlotChart(chartHost, { ratio: 0.62, least: 200, most: 560, fromZero: false });
+    this.residualChart = state.tab === 0 ? new PlotChart(residualHost, { ratio: 0.62, least: 200, most: 560, fromZero: false }) : null;
     this.showCounts();
     this.showFit();
     this.setCommands();
@@ -377,21 +378,17 @@ class CountingPage implements Page {
       significant(status.endTime * time.perSecond, 6), time.unit, status.intervals)}`;
   }
 
-  private rateShown(): RateShown {
-    const time = shownTime();
-    return { data: countingModel().countingShownSeries(), fit: state.fit, toShown: time.perSecond, unit: time.unit,
-      perSecond: !state.imported, hasSample: state.sample !== null, logY: state.logY };
-  }
-
   showPlot(): void {
     if (!this.chart) return;
-    if (state.tab === 1) return showDatingPlot(this.chart);
-    if (state.tab === 2) return showRepeatPlot(this.chart);
-    const shown = this.rateShown();
-    const plan = rates(shown);
-    plan.description = tr(C, '%1. Across: %2; up: %3.', plan.title, plan.xTitle, plan.yTitle);
-    this.chart.draw(plan);
-    this.residualChart?.draw(residuals(shown, state.method));
+    const legendHost = document.getElementById('legendCounts');
+    const redraw = () => this.showPlot();
+    if (state.tab === 1) return showDatingPlot(this.chart, legendHost, redraw);
+    if (state.tab === 2) return showRepeatPlot(this.chart, legendHost, redraw);
+    const view = { logY: state.logY, fitShown: state.fit !== null, hasSample: state.sample !== null };
+    const plot = countingModel().countingRatePlot(view);
+    this.chart.draw(plot, state.hidden, describe(plot));
+    legendHost?.replaceChildren(legend(plot, state.hidden, redraw, tr(C, 'Legend')));
+    this.residualChart?.draw(countingModel().countingResidualPlot(view));
   }
 
   // The half-life from the counts shown, once the counting stops or pauses, and the chart with it.

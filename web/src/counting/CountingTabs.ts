@@ -1,10 +1,10 @@
 // The counting lab's dating and repeat-count pages, and its worksheet for the printer.
-import type { Chart } from '../core/chart';
+import { legend, plotText, type Plot, type PlotChart } from '../core/PlotChart';
 import { announce, button, element, field } from '../core/dom';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count, significant } from '../core/numbers';
 import { randomSeed } from '../core/seed';
-import { ageLabel, ageText, dating, interval, repeats } from './CountingPlots';
+import { ageLabel, ageText, interval } from './CountingPlots';
 import { countingModel } from './countingModel';
 import { backgroundText, C, complain, counterTexts, state } from './countingState';
 
@@ -61,7 +61,7 @@ export function datingText(): string {
     shown += '\n' + tr(C, 'Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.',
       significant(last.seconds / 60, 6), count(last.counts), count(last.backgroundCounts),
       interval(100 * last.ratio, 100 * (last.ratio - last.ratioLow), 100 * (last.ratioHigh - last.ratio)));
-    for (const age of last.ages) shown += '\n' + tr(C, '%1: %2', ageLabel(age), ageText(age));
+    last.ages.forEach((age, i) => { shown += '\n' + tr(C, '%1: %2', ageLabel(last.labels[i]), ageText(age)); });
     shown += '\n' + tr(C, 'BP: before the present, that is before 1950, the year the activity of modern carbon refers to.');
     if (last.note.pattern) shown += '\n' + modelText(last.note);
   }
@@ -69,10 +69,15 @@ export function datingText(): string {
   return shown;
 }
 
-export function showDatingPlot(chart: Chart): void {
-  const plan = dating(state.datings, state.ageShown && state.datingSample ? state.datingSample.age : null);
-  plan.description = tr(C, '%1. Across: %2; up: %3.', plan.title, plan.xTitle, plan.yTitle);
-  chart.draw(plan);
+export function showDatingPlot(chart: PlotChart, legendHost: HTMLElement | null, redraw: () => void): void {
+  const plot = countingModel().countingDatingPlot(state.ageShown && state.datingSample !== null);
+  chart.draw(plot, state.hidden, describe(plot));
+  legendHost?.replaceChildren(legend(plot, state.hidden, redraw, tr(C, 'Legend')));
+}
+
+// What a screen reader says of a chart of the lab.
+export function describe(plot: Plot): string {
+  return tr(C, '%1. Across: %2; up: %3.', plotText(plot, plot.title), plotText(plot, plot.xTitle), plotText(plot, plot.yTitle));
 }
 
 // A long-lived source counted for the same time, again and again, through the detector's dead time.
@@ -104,11 +109,10 @@ function repeatText(): string {
     count(d.n), significant(d.mean, 5), significant(d.variance, 5), significant(d.index, 3), significant(d.chiSquare, 4), d.degreesOfFreedom, significant(d.pValue, 2));
 }
 
-export function showRepeatPlot(chart: Chart): void {
-  const d = countingModel().countingRepeatResult();
-  const plan = repeats(d.counts, d.mean);
-  plan.description = tr(C, '%1. Across: %2; up: %3.', plan.title, plan.xTitle, plan.yTitle);
-  chart.draw(plan);
+export function showRepeatPlot(chart: PlotChart, legendHost: HTMLElement | null, redraw: () => void): void {
+  const plot = countingModel().countingRepeatPlot();
+  chart.draw(plot, state.hidden, describe(plot));
+  legendHost?.replaceChildren(legend(plot, state.hidden, redraw, tr(C, 'Legend')));
 }
 
 // The worksheet: what was counted, the count rate (the chart, printed beside it), the fit and

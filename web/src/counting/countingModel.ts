@@ -1,5 +1,6 @@
 // The counting lab's calls into the model (web/wasm/CountingBindings.cpp).
 import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
+import type { Plot } from '../core/PlotChart';
 
 export interface Outcome { ok: boolean; error?: ModelMessage }
 export interface CounterTexts {
@@ -91,7 +92,12 @@ export interface FitResult {
   residuals: Float64Array;
 }
 export interface DatedAge { halfLife: number; halfLifeSigma: number; age: number; minus: number; plus: number; lowerLimit: boolean }
+// What the count rate chart shows besides the counts: a logarithmic axis, the fit, or the prompt
+// to count the sample waiting.
+export interface RateView { logY: boolean; fitShown: boolean; hasSample: boolean }
+
 export interface Dating {
+  labels: ModelMessage[]; // the ages' kinds, in the order of the ages
   seconds: number;
   counts: number;
   backgroundCounts: number;
@@ -138,8 +144,10 @@ export interface CountingModel {
   countingDatings(): Dating[];
   countingRepeat(counter: CounterTexts, texts: { repeats: string; rate: string; seconds: string }, seed: string): Outcome;
   countingRepeatResult(): RepeatResult;
-  countingPoissonProbability(k: number, mean: number): number;
-  countingGaussianApproximation(x: number, mean: number): number;
+  countingRatePlot(view: RateView): Plot;
+  countingResidualPlot(view: RateView): Plot;
+  countingDatingPlot(trueAge: boolean): Plot;
+  countingRepeatPlot(): Plot;
 }
 
 export const countingModel = () => model<CountingModel>();

@@ -43,6 +43,7 @@ export const state = {
   method: 'PoissonLikelihood' as FitMethodName,
   shape: 'OneNuclide' as FitShapeName,
   logY: false,
+  hidden: new Set<string>(), // the keys of the layers the legend hides
   fit: null as FitResult | null,
   fitText: '',
   // Radiocarbon dating.

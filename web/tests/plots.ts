@@ -1,0 +1,48 @@
+// The check that the two editions draw the same charts: a plot the page's module lays out, held
+// against the one the desktop's model wrote for the same case.
+import type { Page } from '@playwright/test';
+import { expect } from './fixtures';
+
+// A plot of the model with its lines as arrays, NaN and infinities as null, as JSON holds them,
+// and a layer's kind as its number.
+interface PlainLayer { name: unknown; color: string; kind: number; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
+export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; layers: PlainLayer[] }
+
+// The plot that the module's function `name` returns for `args`, as plain JSON.
+export function pagePlot(page: Page, name: string, ...args: unknown[]): Promise<PlainPlot> {
+  return page.evaluate(([call, given]) => {
+    type Layer = { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] };
+    const m = window.atomdrift.model() as Record<string, (...a: unknown[]) => { layers: Layer[] }>;
+    const plain = (values: Float64Array) => Array.from(values, (x) => (Number.isFinite(x) ? x : null));
+    const plot = m[call as string](...(given as unknown[]));
+    return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
+  }, [name, args] as const);
+}
+
+// The same texts, colours, kinds and gaps, and the same values: exactly with `relative` 0 (a
+// random run's whole atoms), else within `relative` of the larger magnitude or `absolute`, which
+// is larger (the same computation in WebAssembly and natively, with libraries whose exp and log
+// may differ in the last bits, and fits that stop where their own tolerance says).
+export function expectSamePlot(actual: PlainPlot, expected: PlainPlot, relative: number, what: string, absolute = 0): void {
+  const { layers: a, ...aRest } = actual;
+  const { layers: e, ...eRest } = expected;
+  expect(aRest, what).toEqual(eRest);
+  expect(a.map(({ lines, ...rest }) => rest), what).toEqual(e.map(({ lines, ...rest }) => rest));
+  a.forEach((layer, i) => {
+    expect(layer.lines.length, `${what}, layer ${i}: lines`).toBe(e[i].lines.length);
+    layer.lines.forEach((line, j) => {
+      for (const axis of ['x', 'y'] as const) {
+        const where = `${what}, layer ${i}, line ${j}, ${axis}`;
+        const got = line[axis];
+        const want = e[i].lines[j][axis];
+        expect(got.map((v) => v === null), `${where}: gaps`).toEqual(want.map((v) => v === null));
+        got.forEach((v, k) => {
+          const w = want[k];
+          if (v === null || w === null) return;
+          if (!(Math.abs(v - w) <= Math.max(relative * Math.max(Math.abs(v), Math.abs(w)), absolute)))
+            throw new Error(`${where} at ${k}: ${v} against ${w}`);
+        });
+      }
+    });
+  });
+}
