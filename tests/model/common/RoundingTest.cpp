@@ -43,6 +43,10 @@ TEST(Rounding, LeadingPowerCountsTheCarryOfRounding)
     EXPECT_EQ(decay::leadingPower(9.9994, 4), 0);
     EXPECT_EQ(decay::leadingPower(-0.00123, 3), -3);
     EXPECT_EQ(decay::leadingPower(0, 3), 0);
+    // The least subnormal, 4.94e-324, and 1.2345e-310: the scale to their digits is beyond the doubles.
+    EXPECT_EQ(decay::leadingPower(5e-324, 2), -324);
+    EXPECT_EQ(decay::leadingPower(1.2345e-310, 4), -310);
+    EXPECT_EQ(decay::leadingPower(-1.7976931348623157e308, 4), 308);
 }
 
 } // namespace
