@@ -48,12 +48,13 @@ inline constexpr double kFiveSigma = 5;
 inline constexpr double kThreeSigma = 3;
 
 // Empty when `actual` is within `bound` of `expected`, else what the failure says: both values in
-// full, their difference, absolute and relative, and what was allowed. NaN is never within.
+// full, their difference, absolute and relative, and what was allowed. NaN is never within, and
+// an infinite value only of itself.
 inline std::string outsideTolerance(double actual, double expected, Tolerance bound, const char* actualText,
                                     const char* expectedText)
 {
     const double difference = std::fabs(actual - expected);
-    if (difference <= bound.allowed(expected))
+    if (actual == expected || (std::isfinite(difference) && difference <= bound.allowed(expected)))
         return {};
     const auto number = [](const char* format, double value) {
         char text[40];
