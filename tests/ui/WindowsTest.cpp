@@ -35,10 +35,7 @@ class WindowsTest : public QObject {
     ProgramFixture m_program;
 
 private slots:
-    void init()
-    {
-        m_program.restart();
-    }
+    void init() { m_program.restart(); }
 
     void startUp()
     {

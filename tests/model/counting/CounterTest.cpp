@@ -60,11 +60,6 @@ decay::SampleRun steadyRun(decay::SampleRun::Kind kind, double perStep, int step
     return {.kind = kind, .times = evenTimes(0.5, steps), .perStep = std::vector<double>(static_cast<std::size_t>(steps), perStep)};
 }
 
-void countToTheEnd(decay::Counter& counter)
-{
-    counter.advanceToStep(counter.steps());
-}
-
 // Random-run decays are thinned with the efficiency, exact-run activity gives Poisson counts of
 // mean efficiency * A * step; the background adds its rate either way.
 TEST(Counter, CountsWhatTheDetectorSeesPlusBackground)
@@ -74,7 +69,7 @@ TEST(Counter, CountsWhatTheDetectorSeesPlusBackground)
         const auto run = steadyRun(kind, kind == decay::SampleRun::Kind::Decays ? 500 : 1000, 2000);
         ASSERT_TRUE(decay::countingRefusal(run, settings).empty());
         decay::Counter counter(run, settings, 7);
-        countToTheEnd(counter);
+        counter.advanceToStep(counter.steps());
         double total = 0;
         for (const auto& interval : counter.intervals())
             total += static_cast<double>(interval.counts);
@@ -90,7 +85,7 @@ TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
     const auto run = steadyRun(decay::SampleRun::Kind::Decays, 40, 10);
     const decay::CounterSettings settings{.stepsPerInterval = 3};
     decay::Counter whole(run, settings, 11), played(run, settings, 11);
-    countToTheEnd(whole);
+    whole.advanceToStep(whole.steps());
 
     played.playTo(0.49); // no step has ended yet
     EXPECT_EQ(played.time(), 0);
@@ -247,7 +242,7 @@ TEST(Counter, DeadTimeTakesItsShareOfEveryEvent)
             decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = evenTimes(step, 400),
                                  .perStep = std::vector<double>(400, 8000)};
             decay::Counter counter(run, settings, 3);
-            countToTheEnd(counter);
+            counter.advanceToStep(counter.steps());
             double total = 0;
             for (const auto& interval : counter.intervals())
                 total += static_cast<double>(interval.counts);
@@ -261,7 +256,7 @@ TEST(Counter, DeadTimeTakesItsShareOfEveryEvent)
         decay::Counter counter(run, {.efficiency = 1, .background = 0, .deadTime = {.tau = 1e-4, .kind = kind}}, 1);
         counter.advanceStep();
         EXPECT_FALSE(counter.saturated());
-        countToTheEnd(counter);
+        counter.advanceToStep(counter.steps());
         EXPECT_EQ(counter.saturated(), kind == decay::DeadTime::Kind::Paralysable);
     }
 }
@@ -298,7 +293,7 @@ TEST(Counter, ActivatedSilverDecaysWithTwoHalfLives)
     EXPECT_FALSE(decay::silverRun(0.5, 41));
     decay::SampleRun sample = decay::countedSample(run->atoms, {true, true}, run->times(), true);
     decay::Counter counter(sample, {.efficiency = 0.1, .background = 0.5, .stepsPerInterval = 5}, 42);
-    countToTheEnd(counter);
+    counter.advanceToStep(counter.steps());
     decay::DecayDraws draws(43);
     const decay::FitData data = decay::countedData(counter.intervals(), decay::measureBackground(draws, 0.5, 600));
     const decay::HalfLifeFit fit = decay::fitHalfLives(data, decay::FitMethod::PoissonLikelihood, {.shape = decay::FitShape::TwoNuclides});
