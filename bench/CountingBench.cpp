@@ -1,7 +1,7 @@
 // The counting lab's hot paths: one frame of a run played at 1x with 10^5 detected events per
 // second of simulated time, and the half-life fits of 10,000 intervals, of every shape.
 #include "tests/model/nuclides/ShippedTable.h"
-#include "model/nuclides/Chain.h"
+#include "model/nuclides/TableChain.h"
 #include "model/counting/Counter.h"
 #include "model/counting/HalfLifeFit.h"
 
@@ -11,12 +11,18 @@
 
 namespace {
 
+// The times of a run of `steps` steps of `step` seconds, as the lab's run has them.
+std::vector<double> evenTimes(double step, int steps)
+{
+    return decay::RunSetup{.initial = {}, .step = step, .steps = steps, .milk = {}, .grid = {}}.times();
+}
+
 // 10 minutes in 1 ms steps: 1000 decays (random run) or 10^6 Bq (exact run) in every step, seen
 // with efficiency 0.1, so 10^5 detected events per second, and the usual background.
 decay::SampleRun busyRun(decay::SampleRun::Kind kind)
 {
     const double perStep = kind == decay::SampleRun::Kind::Decays ? 1000 : 1e6;
-    return {.kind = kind, .times = decay::uniformTimes(1e-3, 600000), .perStep = std::vector<double>(600000, perStep)};
+    return {.kind = kind, .times = evenTimes(1e-3, 600000), .perStep = std::vector<double>(600000, perStep)};
 }
 
 // What the window does once per frame at 60 frames per second, playing at 1x.
@@ -37,11 +43,11 @@ BENCHMARK(CountingFrame)->Arg(0)->Arg(1)->ArgName("exact")->Iterations(20000)->U
 decay::FitData tenThousandIntervals()
 {
     const double lambda = std::log(2.0) / 2000;
-    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(1, 10000), .perStep = {}};
+    decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = evenTimes(1, 10000), .perStep = {}};
     for (int k = 0; k < 10000; ++k)
         run.perStep.push_back(1000 * std::exp(-lambda * k));
     decay::Counter counter(run, {}, 5);
-    counter.countAll();
+    counter.advanceToStep(counter.steps());
     decay::DecayDraws draws(6);
     return decay::countedData(counter.intervals(), decay::measureBackground(draws, 0.5, 1000));
 }
@@ -67,7 +73,7 @@ void FitShapes(benchmark::State& bench)
     decay::CounterSettings settings;
     if (shape == 2) {
         static const decay::NuclideTable table = *shippedTable().table;
-        const decay::Chain chain = *decay::chainFromTable(table, "Mo-99").chain;
+        const decay::Chain chain = *decay::chainFromTable(table, "Mo-99", {}).chain;
         std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0);
         initial[0] = 1e9;
         decay::RunSetup setup{.initial = initial, .step = 60, .steps = 10000, .milk = {}, .grid = {}};
@@ -75,17 +81,17 @@ void FitShapes(benchmark::State& bench)
         const std::vector<bool> counted(static_cast<std::size_t>(chain.size()), true);
         run = decay::countedSample(exact, counted, setup.times(), false);
         decay::Counter counter(run, settings, 5);
-        counter.countAll();
+        counter.advanceToStep(counter.steps());
         model = decay::chainModel(chain, initial, counted, counter.intervals());
     } else {
-        run.times = decay::uniformTimes(1, 10000);
+        run.times = evenTimes(1, 10000);
         for (int k = 0; k < 10000; ++k)
             run.perStep.push_back(shape == 0 ? 1000 * std::exp2(-k / 300.0) + 300 * std::exp2(-k / 2000.0) : 5e4 * std::exp2(-k / 2000.0));
         model.shape = shape == 0 ? decay::FitShape::TwoNuclides : decay::FitShape::OneNuclide;
         settings = {.efficiency = 0.1, .background = 0.5, .stepsPerInterval = 1, .deadTime = {.tau = shape == 1 ? 1e-4 : 0}};
     }
     decay::Counter counter(run, settings, 5);
-    counter.countAll();
+    counter.advanceToStep(counter.steps());
     decay::DecayDraws draws(6);
     const decay::FitData data = decay::countedData(counter.intervals(), decay::measureBackground(draws, 0.5, 1000), settings.deadTime);
     for (auto _ : bench)

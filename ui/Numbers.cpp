@@ -56,7 +56,9 @@ QString significant(double value, int digits)
     const int power = decay::leadingPower(value, digits);
     if (plain(value == std::floor(value), power))
         return fixed(value, digits - 1 - power);
-    return fixed(value / std::pow(10.0, power), digits - 1) + timesTenTo(power);
+    // Below 10^-300 the power alone would lose its digits to underflow: scaled in two steps.
+    const double mantissa = power < -300 ? value * 1e300 / std::pow(10.0, power + 300) : value / std::pow(10.0, power);
+    return fixed(mantissa, digits - 1) + timesTenTo(power);
 }
 
 QString withUncertainty(double value, double uncertainty)

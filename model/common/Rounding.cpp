@@ -9,8 +9,10 @@ int leadingPower(double value, int digits)
     if (!(value != 0) || !std::isfinite(value))
         return 0;
     int power = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scale = std::pow(10.0, digits - 1 - power);
-    if (std::round(std::fabs(value) * scale) >= std::pow(10.0, digits))
+    // Below 10^-300 the scale alone would overflow: the value is scaled in two steps there.
+    const double scaled = power < -300 ? std::fabs(value) * 1e300 * std::pow(10.0, digits - 1 - power - 300)
+                                       : std::fabs(value) * std::pow(10.0, digits - 1 - power);
+    if (std::round(scaled) >= std::pow(10.0, digits))
         ++power;
     return power;
 }

@@ -34,11 +34,6 @@ double LineFit::intercept() const
     return (m_sy - slope() * m_sx) / m_sw;
 }
 
-double LineFit::slopeVariance() const
-{
-    return m_sw / spreadX();
-}
-
 Spread spread(std::span<const double> values)
 {
     Spread s;

@@ -14,8 +14,6 @@ public:
     // These need two points with different x; NaN otherwise.
     double slope() const;
     double intercept() const;
-    // The slope's variance when the weights are 1 / sigma^2 of the y values.
-    double slopeVariance() const;
 
 private:
     double spreadX() const;

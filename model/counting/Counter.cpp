@@ -30,11 +30,6 @@ CounterSettingsEntry readCounterSettings(const CounterTexts& texts)
     return {.settings = settings};
 }
 
-std::vector<double> uniformTimes(double step, int steps)
-{
-    return RunSetup{.initial = {}, .step = step, .steps = steps, .milk = {}, .grid = {}}.times();
-}
-
 SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, std::vector<double> times, bool random)
 {
     SampleRun sample{.kind = random ? SampleRun::Kind::Decays : SampleRun::Kind::Activity, .times = std::move(times), .perStep = {}};
@@ -118,11 +113,6 @@ void Counter::playTo(double seconds)
 {
     while (!finished() && m_run.times[m_stepsDone + 1] <= seconds)
         advanceStep();
-}
-
-void Counter::countAll()
-{
-    advanceToStep(steps());
 }
 
 double Counter::time() const

@@ -57,10 +57,6 @@ struct SampleRun {
     double duration(std::size_t k) const { return times[k + 1] - times[k]; }
 };
 
-// The times k * step, k = 0..steps, each a product rather than a running sum, so that the k-th
-// is the one the run has for step k.
-std::vector<double> uniformTimes(double step, int steps);
-
 // The sample a lab run makes of the members marked in `counted`: their decays in every step of a
 // random run, their mean activity in every step of an exact one. `times` are the run's.
 SampleRun countedSample(const ChainSeries& run, const std::vector<bool>& counted, std::vector<double> times, bool random);
@@ -93,7 +89,6 @@ public:
     // Counts every step that has ended by `seconds` of the run: for playing in time. The steps'
     // ends are the run's own times, so no sum of times decides whether a step has ended.
     void playTo(double seconds);
-    void countAll();
 
     std::size_t stepsDone() const { return m_stepsDone; }
     std::size_t steps() const { return m_run.steps(); }

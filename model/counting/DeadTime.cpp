@@ -47,19 +47,6 @@ bool saturated(double trueRate, const DeadTime& deadTime)
     return deadTime.kind == DeadTime::Kind::Paralysable && trueRate * deadTime.tau > 1;
 }
 
-double twoSourceDeadTime(double a, double ab, double b, double background)
-{
-    const double x = a * b - ab * background;
-    const double y = a * b * (ab + background) - ab * background * (a + b);
-    if (!(x != 0) || !(y != 0))
-        return kNaN;
-    const double z = y * (a + b - ab - background) / (x * x);
-    if (!(z <= 1))
-        return kNaN;
-    // 1 - sqrt(1 - z) written as z / (1 + sqrt(1 - z)), which keeps its digits for small z.
-    return x * z / (1 + std::sqrt(1 - z)) / y;
-}
-
 double DeadTimeCounter::uniform(DecayDraws& draws)
 {
     // Two 24-bit draws of one generator make 48 bits; half a unit of the last keeps it off 0 and 1.
@@ -114,38 +101,6 @@ std::int64_t countSteady(DecayDraws& draws, double rate, double seconds, const D
         recorded += counter.record(draws, poissonDraw(draws, rate * (end - start)), start, end);
     }
     return recorded;
-}
-
-TwoSourceCounts countTwoSources(DecayDraws& draws, double rateA, double rateB, double background, double seconds,
-                                double backgroundSeconds, const DeadTime& deadTime)
-{
-    return {.a = countSteady(draws, rateA + background, seconds, deadTime),
-            .ab = countSteady(draws, rateA + rateB + background, seconds, deadTime),
-            .b = countSteady(draws, rateB + background, seconds, deadTime),
-            .background = countSteady(draws, background, backgroundSeconds, deadTime),
-            .seconds = seconds,
-            .backgroundSeconds = backgroundSeconds};
-}
-
-DeadTimeEstimate twoSourceEstimate(const TwoSourceCounts& counts)
-{
-    if (!(counts.seconds > 0) || !(counts.backgroundSeconds > 0))
-        return {kNaN, kNaN};
-    const std::array<double, 4> n{static_cast<double>(counts.a), static_cast<double>(counts.ab), static_cast<double>(counts.b),
-                                  static_cast<double>(counts.background)};
-    const std::array<double, 4> t{counts.seconds, counts.seconds, counts.seconds, counts.backgroundSeconds};
-    const auto tauOf = [&](const std::array<double, 4>& m) { return twoSourceDeadTime(m[0] / t[0], m[1] / t[1], m[2] / t[2], m[3] / t[3]); };
-    const double tau = tauOf(n);
-    double variance = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const double h = std::max(1e-3 * n[i], 0.5);
-        std::array<double, 4> up = n, down = n;
-        up[i] += h;
-        down[i] = std::max(down[i] - h, 0.0);
-        const double slope = (tauOf(up) - tauOf(down)) / (up[i] - down[i]);
-        variance += slope * slope * std::max(n[i], 1.0); // a count of none is worth one
-    }
-    return {tau, std::isfinite(tau) ? std::sqrt(variance) : kNaN};
 }
 
 } // namespace decay

@@ -31,13 +31,6 @@ double trueRate(double recordedRate, const DeadTime& deadTime);
 // it record fewer, and its counts cannot be corrected or fitted.
 bool saturated(double trueRate, const DeadTime& deadTime);
 
-// The two-source method: recorded rates of source A, both sources, source B and background alone
-// (each with background). The exact solution of the non-paralysable equations n_A + n_B = n_AB + n_b
-// (Knoll, section 4.VII.B): tau = X (1 - sqrt(1 - Z)) / Y, X = m_A m_B - m_AB m_b,
-// Y = m_A m_B (m_AB + m_b) - m_AB m_b (m_A + m_B), Z = Y (m_A + m_B - m_AB - m_b) / X^2.
-// NaN where the rates admit no dead time (Z > 1 or X = 0).
-double twoSourceDeadTime(double a, double ab, double b, double background);
-
 // A counter with a dead time, fed stretch after stretch with the events that arrive in each. The
 // events of a stretch come at random times over it, as a Poisson process spreads a given number of
 // events; the counter is dead for tau after each event it records (after every event,
@@ -69,28 +62,5 @@ private:
 // What the counter records of a steady Poisson stream of `rate` per second in `seconds`, counted
 // in stretches of about a thousand events, which are timed one by one.
 std::int64_t countSteady(DecayDraws& draws, double rate, double seconds, const DeadTime& deadTime);
-
-// The two-source method as counted: sources A, A and B together, and B for `seconds` each,
-// background alone for `backgroundSeconds`.
-struct TwoSourceCounts {
-    std::int64_t a = 0;
-    std::int64_t ab = 0;
-    std::int64_t b = 0;
-    std::int64_t background = 0;
-    double seconds = 0;
-    double backgroundSeconds = 0;
-};
-// Counts the four with a counter of this dead time, the rates being those of the events that
-// reach it (per second; the background's added to each source's).
-TwoSourceCounts countTwoSources(DecayDraws& draws, double rateA, double rateB, double background, double seconds,
-                                double backgroundSeconds, const DeadTime& deadTime);
-
-struct DeadTimeEstimate {
-    double tau = 0;   // seconds; NaN where the counts admit none
-    double sigma = 0; // one standard deviation, from the counts' Poisson spread
-};
-// tau from the four counts by twoSourceDeadTime, its uncertainty propagated from sqrt(N) of each
-// count (which a dead counter's smaller spread makes a little generous) by central differences.
-DeadTimeEstimate twoSourceEstimate(const TwoSourceCounts& counts);
 
 } // namespace decay

@@ -1,7 +1,7 @@
 #include "Chain.h"
 
 #include "model/common/Conversions.h"
-#include "TableChain.h"
+#include "NuclideTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -103,12 +103,6 @@ Message readLinks(const CustomChainTexts& texts, Chain& chain)
 double ChainMember::rate() const
 {
     return stable() ? 0.0 : std::numbers::ln2 / halfLife;
-}
-
-ChainEntry chainFromTable(const NuclideTable& table, std::string_view first)
-{
-    TableChain built = chainFromTable(table, first, ChainOptions{});
-    return {.chain = std::move(built.chain), .error = std::move(built.error)};
 }
 
 ChainEntry readCustomChain(const CustomChainTexts& texts)

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "model/common/Message.h"
-#include "NuclideTable.h"
 #include "model/common/TimeUnits.h"
 
-#include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace decay {
@@ -52,9 +49,6 @@ inline constexpr std::size_t kLongestMemberName = 24; // bytes of a custom membe
 // Half-lives the runs accept, in seconds: 1 ns to 10^20 years.
 inline constexpr double kShortestHalfLife = 1e-9;
 inline constexpr double kLongestHalfLife = 1e20 * kSecondsPerYear;
-
-// The chain that starts with `first` and follows every daughter that is in the table.
-ChainEntry chainFromTable(const NuclideTable& table, std::string_view first);
 
 // A chain the user types in: members with a name and a half-life (empty for a stable member) in
 // a unit, and links by member number (0-based) with a branch fraction.

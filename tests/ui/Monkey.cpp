@@ -96,8 +96,8 @@ class Monkey {
 public:
     explicit Monkey(std::uint64_t seed)
         : m_random(seed)
-        , m_program(std::make_unique<TestProgram>())
     {
+        m_program.restart();
         QDir(m_scratch.path()).mkdir(QStringLiteral("folder"));
         // Good names, bad names and a cancelled dialog, for saving, printing to a file and importing.
         m_paths = {QString(), m_scratch.filePath("run.csv"), m_scratch.filePath(QStringLiteral("Zerfall ä€😀.csv")),
@@ -167,8 +167,7 @@ public:
         FakePlatform& platform = m_program->platform;
         if (a.verb == "locale") {
             QLocale::setDefault(QLocale(a.text));
-            m_program.reset(); // the windows take the locale when they are made
-            m_program = std::make_unique<TestProgram>();
+            m_program.restart(); // the windows take the locale when they are made
         } else if (a.verb == "answer") {
             m_answer = m_paths.value(a.text.toInt());
             for (const auto& [name, text] : kClassFiles) {
@@ -232,7 +231,7 @@ public:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (m_program->platform.quits > 0) // the program ended; the user starts it again
-            m_program = std::make_unique<TestProgram>();
+            m_program.restart();
     }
 
     QString problem() const
@@ -278,8 +277,7 @@ public:
     QString freshDefaultRun()
     {
         QLocale::setDefault(QLocale::c());
-        m_program.reset();
-        m_program = std::make_unique<TestProgram>();
+        m_program.restart();
         m_program->windows.title().Form_Click();
         m_program->windows.main().Command2->click();
         const QString box = m_program->windows.main().Text4->text();
@@ -420,7 +418,7 @@ private:
             const QString shown = w->tblHalfLives->item(row, 0)->text();
             bool ok = false;
             const double read = QLocale().toDouble(shown, &ok);
-            if (ok != std::isfinite(value) || (ok && std::fabs(read - value) > 0.0051))
+            if (ok != std::isfinite(value) || (ok && !outsideTolerance(read, value, absolute(0.0051), "shown", "value").empty()))
                 return QStringLiteral("the half-life table shows %1 in row %2 for %3").arg(shown).arg(row).arg(value);
         }
         if (!w->lblHalfLives->text().startsWith(QStringLiteral("%1 of %2 runs fell").arg(halvings.size()).arg(e.params.runs)))
@@ -429,7 +427,7 @@ private:
     }
 
     std::mt19937_64 m_random;
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture m_program;
     QTemporaryDir m_scratch;
     QStringList m_paths;
     QString m_answer;  // what the file dialogs answer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/run/RunState.h"
+#include "tests/Tolerance.h"
 #include "ui/Platform.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/run/ProgramWindows.h"
@@ -74,6 +75,23 @@ struct TestProgram {
     decay::RunState state;
     FakePlatform platform;
     ProgramWindows windows{state, platform};
+};
+
+// The window tests' fixture: one program at a time, each made only once the one before is gone,
+// so that no window, timer or scripted answer of one test reaches the next.
+class ProgramFixture {
+public:
+    TestProgram& restart()
+    {
+        m_program.reset();
+        m_program = std::make_unique<TestProgram>();
+        return *m_program;
+    }
+    void end() { m_program.reset(); }
+    TestProgram* operator->() const { return m_program.get(); }
+
+private:
+    std::unique_ptr<TestProgram> m_program;
 };
 
 // Every window of the program but the backdrop.

@@ -32,14 +32,10 @@ class WindowsTest : public QObject {
         return shown;
     }
 
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture m_program;
 
 private slots:
-    void init()
-    {
-        m_program.reset();
-        m_program = std::make_unique<TestProgram>();
-    }
+    void init() { m_program.restart(); }
 
     void startUp()
     {
@@ -278,7 +274,7 @@ private slots:
     // after "God rest his soul" and after the main window's close box.
     void bothWaysOutEndTheProgram()
     {
-        m_program.reset();
+        m_program.end();
         for (const bool closeBox : {false, true}) {
             decay::RunState state;
             QtPlatform platform;

@@ -202,7 +202,7 @@ std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
     for (std::size_t i = 0; i < counted.size(); ++i)
         counted[i] = !run->chain.members[i].stable();
     decay::Counter counter(decay::countedSample(run->atoms, counted, run->times(), run->random), settings, kSeed);
-    counter.countAll();
+    counter.advanceToStep(counter.steps());
     decay::DecayDraws draws(kSeed);
     const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, 600, settings.deadTime);
     const decay::FitData data = decay::countedData(counter.intervals(), background, settings.deadTime);

@@ -1,4 +1,5 @@
 #include "model/common/Rounding.h"
+#include "tests/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,9 @@ TEST(Rounding, KeepsTheUncertaintysDigitsByItsThreeLeadingDigits)
     for (const Rounding& c : cases) {
         const decay::RoundedValue r = decay::roundToUncertainty(c.value, c.uncertainty);
         EXPECT_EQ(r.place, c.place) << c.value << " +- " << c.uncertainty;
-        EXPECT_NEAR(r.value, c.shownValue, 1e-9 * std::fabs(c.shownValue)) << c.value << " +- " << c.uncertainty;
-        EXPECT_NEAR(r.uncertainty, c.shownUncertainty, 1e-9 * c.shownUncertainty) << c.value << " +- " << c.uncertainty;
+        // A multiple of a power of ten worked out in binary: the literal's last bits may differ.
+        EXPECT_WITHIN(r.value, c.shownValue, relative(kRoundingNoise)) << c.value << " +- " << c.uncertainty;
+        EXPECT_WITHIN(r.uncertainty, c.shownUncertainty, relative(kRoundingNoise)) << c.value << " +- " << c.uncertainty;
     }
     // No uncertainty to round to: the value as it is.
     EXPECT_EQ(decay::roundToUncertainty(1.2345, 0).value, 1.2345);
@@ -41,6 +43,10 @@ TEST(Rounding, LeadingPowerCountsTheCarryOfRounding)
     EXPECT_EQ(decay::leadingPower(9.9994, 4), 0);
     EXPECT_EQ(decay::leadingPower(-0.00123, 3), -3);
     EXPECT_EQ(decay::leadingPower(0, 3), 0);
+    // The least subnormal, 4.94e-324, and 1.2345e-310: the scale to their digits is beyond the doubles.
+    EXPECT_EQ(decay::leadingPower(5e-324, 2), -324);
+    EXPECT_EQ(decay::leadingPower(1.2345e-310, 4), -310);
+    EXPECT_EQ(decay::leadingPower(-1.7976931348623157e308, 4), 308);
 }
 
 } // namespace

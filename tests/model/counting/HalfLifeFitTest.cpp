@@ -1,8 +1,10 @@
 #include "tests/model/nuclides/ShippedTable.h"
 #include "model/nuclides/Chain.h"
 #include "model/nuclides/ChainRuns.h"
+#include "model/nuclides/TableChain.h"
 #include "model/counting/Counter.h"
 #include "model/counting/HalfLifeFit.h"
+#include "tests/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +50,10 @@ TEST_P(NoiselessCounts, GiveTheTrueHalfLifeByBothMethods)
     for (const auto& fit : {decay::fitPoissonLikelihood(data), decay::fitWeightedLeastSquares(data)}) {
         SCOPED_TRACE(decay::methodName(fit.method));
         ASSERT_TRUE(fit.fitted()) << fit.note.text();
-        EXPECT_NEAR(fit.halfLife, kHalfLife, 0.01 * kHalfLife);
+        EXPECT_WITHIN(fit.halfLife, kHalfLife, relative(0.01));
         EXPECT_GT(fit.sigma, 0);
         ASSERT_EQ(fit.residuals.size(), data.intervals.size());
-        EXPECT_LT(std::fabs(fit.residuals.front()), 0.5);
+        EXPECT_WITHIN(fit.residuals.front(), 0, absolute(0.5)); // in standard deviations of the count
     }
 }
 
@@ -72,7 +74,7 @@ TEST(HalfLifeFit, IntervalsWithoutNetCounts)
         ASSERT_TRUE(fit.fitted()) << fit.note.text();
         EXPECT_EQ(fit.skipped, 0);
         EXPECT_TRUE(fit.note.empty());
-        EXPECT_NEAR(fit.halfLife, kHalfLife, 0.05 * kHalfLife);
+        EXPECT_WITHIN(fit.halfLife, kHalfLife, relative(0.05));
         EXPECT_TRUE(std::isfinite(fit.residuals[35]));
         EXPECT_LT(fit.residuals[36], 0); // 0 counts where about 10 were expected
     }
@@ -106,7 +108,9 @@ Experiment experimentWith(double atStart)
     // The first interval brings A0 (1 - e^(-lambda w)) / lambda counts.
     const double a0 = atStart * lambda / -std::expm1(-lambda * width);
     Experiment e;
-    e.run = {.kind = decay::SampleRun::Kind::Activity, .times = decay::uniformTimes(width, 30), .perStep = {}};
+    e.run = {.kind = decay::SampleRun::Kind::Activity,
+             .times = decay::RunSetup{.initial = {}, .step = width, .steps = 30, .milk = {}, .grid = {}}.times(),
+             .perStep = {}};
     for (int k = 0; k < 30; ++k)
         e.run.perStep.push_back(a0 * std::exp(-lambda * k * width) * -std::expm1(-lambda * width) / (lambda * width));
     return e;
@@ -152,7 +156,7 @@ TEST_P(FitCoverage, OneSigmaHoldsTheTruthAndChiSquareFollowsItsLaw)
     std::array<Tally, 2> tallies;
     for (int experiment = 0; experiment < kExperiments; ++experiment) {
         decay::Counter counter(e.run, e.settings, 5000 + static_cast<std::uint64_t>(experiment));
-        counter.countAll();
+        counter.advanceToStep(counter.steps());
         const auto data = decay::countedData(counter.intervals(), decay::measureBackground(backgroundDraws, e.settings.background, 2000));
         const std::array fits{decay::fitPoissonLikelihood(data), decay::fitWeightedLeastSquares(data)};
         for (std::size_t m = 0; m < 2; ++m) {
@@ -172,16 +176,16 @@ TEST_P(FitCoverage, OneSigmaHoldsTheTruthAndChiSquareFollowsItsLaw)
         const double coverage = static_cast<double>(t.covered) / kExperiments;
         std::printf("%s at %g counts: coverage %.1f %%, mean chi2 %.2f, p < 0.05 in %.1f %%\n", m == 0 ? "likelihood" : "least squares",
                     GetParam().atStart, 100 * coverage, t.chiSquare, 100.0 * t.rejected / kExperiments);
-        EXPECT_NEAR(coverage, 0.683, 0.03);
+        EXPECT_WITHIN(coverage, 0.683, absolute(0.03)); // 2.9 standard deviations
         double meanChiSquare = 28;
         if (m == 0) {
             meanChiSquare = -2;
             for (std::size_t k = 0; k < e.run.steps(); ++k)
                 meanChiSquare += meanDeviance((e.run.perStep[k] + e.settings.background) * e.run.duration(k));
         }
-        EXPECT_NEAR(t.chiSquare, meanChiSquare, 1.0);
+        EXPECT_WITHIN(t.chiSquare, meanChiSquare, absolute(1.0)); // nearly 6 standard deviations
         if (m == 1 || GetParam().atStart >= 1000) {
-            EXPECT_NEAR(static_cast<double>(t.rejected) / kExperiments, 0.05, 0.02);
+            EXPECT_WITHIN(static_cast<double>(t.rejected) / kExperiments, 0.05, absolute(0.02)); // 4 standard deviations
         }
         std::nth_element(t.halfLives.begin(), t.halfLives.begin() + kExperiments / 2, t.halfLives.end());
         medians[m] = t.halfLives[kExperiments / 2];
@@ -250,8 +254,8 @@ TEST(HalfLifeFit, TwoNuclidesFitBothHalfLives)
             const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, {.shape = decay::FitShape::TwoNuclides});
             ASSERT_TRUE(fit.fitted()) << fit.note.text();
             EXPECT_EQ(fit.degreesOfFreedom, 116);
-            EXPECT_NEAR(fit.halfLife, kAg110, 3 * fit.sigma) << trial;
-            EXPECT_NEAR(fit.secondHalfLife, kAg108, 3 * fit.secondSigma) << trial;
+            EXPECT_WITHIN(fit.halfLife, kAg110, sigmas(kThreeSigma, fit.sigma)) << trial;
+            EXPECT_WITHIN(fit.secondHalfLife, kAg108, sigmas(kThreeSigma, fit.secondSigma)) << trial;
             EXPECT_GT(fit.pValue, 1e-4) << trial;
             within2 += std::fabs(fit.halfLife - kAg110) < 2 * fit.sigma;
         }
@@ -288,7 +292,7 @@ TEST(HalfLifeFit, KnowsTheCountersDeadTime)
     for (auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares}) {
         const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, {});
         ASSERT_TRUE(fit.fitted());
-        EXPECT_NEAR(fit.halfLife, kHalfLife, 3 * fit.sigma);
+        EXPECT_WITHIN(fit.halfLife, kHalfLife, sigmas(kThreeSigma, fit.sigma));
         EXPECT_GT(fit.pValue, 1e-3);
     }
     data.deadTime = {};
@@ -306,7 +310,7 @@ TEST(HalfLifeFit, KnowsTheCountersDeadTime)
 TEST(HalfLifeFit, ChainFitFollowsTheIngrowth)
 {
     const decay::NuclideTable table = *shippedTable().table;
-    const decay::Chain chain = *decay::chainFromTable(table, "Mo-99").chain;
+    const decay::Chain chain = *decay::chainFromTable(table, "Mo-99", {}).chain;
     ASSERT_EQ(chain.members[1].symbol, "Tc-99m");
     const double la = chain.members[0].rate(), lb = chain.members[1].rate(), b = chain.links[0].fraction;
     const double n0 = 1e6, efficiency = 0.1, width = 0.6 * 3600;
@@ -330,10 +334,10 @@ TEST(HalfLifeFit, ChainFitFollowsTheIngrowth)
         const decay::FitModel model = decay::chainModel(chain, initial, counted, intervals);
         const decay::HalfLifeFit fit = decay::fitHalfLives(data, decay::FitMethod::PoissonLikelihood, model);
         ASSERT_TRUE(fit.fitted()) << fit.note.text();
-        EXPECT_NEAR(fit.halfLife, chain.members[0].halfLife, 3 * fit.sigma) << trial;
+        EXPECT_WITHIN(fit.halfLife, chain.members[0].halfLife, sigmas(kThreeSigma, fit.sigma)) << trial;
         within2 += std::fabs(fit.halfLife - chain.members[0].halfLife) < 2 * fit.sigma;
         EXPECT_GT(fit.pValue, 1e-4);
-        EXPECT_NEAR(fit.netRate, efficiency * (expected[0] / efficiency - 0.5 * width / efficiency) / width, 0.05 * expected[0] / width);
+        EXPECT_WITHIN(fit.netRate, (expected[0] - 0.5 * width) / width, relative(0.05)); // the first interval's net rate
         EXPECT_LT(decay::fitPoissonLikelihood(data).pValue, 1e-6) << trial;
     }
     EXPECT_GE(within2, 8);

@@ -1,5 +1,6 @@
 #include "model/random/DecayDraws.h"
 #include "model/counting/Radiocarbon.h"
+#include "tests/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,20 @@ namespace {
 TEST(Radiocarbon, TextbookAges)
 {
     const struct {
-        double ratio, halfLife, age, tolerance;
+        double ratio, halfLife, age;
+        Tolerance bound;
     } cases[] = {
-        {0.5, 5730, 5730, 1e-9},  // one half-life, as the textbooks' 5730 y
-        {0.5, 5700, 5700, 1e-9},  // and with NUBASE2020's
-        {0.25, 5730, 11460, 1e-9}, // a quarter of modern activity: two half-lives
-        {0.25, 5568, 11136, 1e-9},
+        // Whole half-lives, to rounding.
+        {0.5, 5730, 5730, relative(5e-14)},  // one half-life, as the textbooks' 5730 y
+        {0.5, 5700, 5700, relative(5e-14)},  // and with NUBASE2020's
+        {0.25, 5730, 11460, relative(5e-14)}, // a quarter of modern activity: two half-lives
+        {0.25, 5568, 11136, relative(5e-14)},
         // OpenStax, College Physics (2012), section 31.5, Example 31.4 "How Old Is the Shroud of
-        // Turin?": 92 % of the carbon-14 of living tissue, T = 5730 y, gives 690 y (rounded).
-        {0.92, 5730, 690, 1},
+        // Turin?": 92 % of the carbon-14 of living tissue, T = 5730 y, gives 690 y (rounded; 689.3).
+        {0.92, 5730, 690, absolute(1)},
     };
     for (const auto& c : cases)
-        EXPECT_NEAR(decay::radiocarbonAge(c.ratio, c.halfLife), c.age, c.tolerance) << c.ratio << " " << c.halfLife;
+        EXPECT_WITHIN(decay::radiocarbonAge(c.ratio, c.halfLife), c.age, c.bound) << c.ratio << " " << c.halfLife;
 }
 
 // Counts exactly as expected: 10 g of carbon at a quarter of modern activity, efficiency 0.5, for
@@ -38,18 +41,20 @@ decay::DatingResult noiselessDating(double hours)
 
 TEST(Radiocarbon, DatesThreeWaysAndNarrowsWithCountingTime)
 {
+    // The sample's some 24,000 counts a day are rounded to whole ones: 2e-5 of the ratio, a year
+    // of the age at most.
     const decay::DatingResult day = noiselessDating(24);
-    EXPECT_NEAR(day.ratio, 0.25, 1e-4);
-    EXPECT_NEAR(day.ages[0].age, 2 * 5568, 5);
-    EXPECT_NEAR(day.ages[1].age, 2 * 5730, 5);
-    EXPECT_NEAR(day.ages[2].age, 2 * 5700, 5);
+    EXPECT_WITHIN(day.ratio, 0.25, relative(1e-4));
+    EXPECT_WITHIN(day.ages[0].age, 2 * 5568, relative(1e-4));
+    EXPECT_WITHIN(day.ages[1].age, 2 * 5730, relative(1e-4));
+    EXPECT_WITHIN(day.ages[2].age, 2 * 5700, relative(1e-4));
     EXPECT_FALSE(day.ages[2].lowerLimit);
     EXPECT_TRUE(day.note.empty());
     // Four times the counting time, half the interval, but for the background's share; the
     // 30 y of NUBASE2020's half-life stay: 2 * 30 y in quadrature.
     const decay::DatingResult fourDays = noiselessDating(96);
-    EXPECT_NEAR(fourDays.ages[1].minus / day.ages[1].minus, 0.5, 0.02);
-    EXPECT_NEAR(fourDays.ages[2].minus, std::hypot(fourDays.ages[1].minus * 5700 / 5730, 60), 1);
+    EXPECT_WITHIN(fourDays.ages[1].minus, 0.5 * day.ages[1].minus, relative(0.04));
+    EXPECT_WITHIN(fourDays.ages[2].minus, std::hypot(fourDays.ages[1].minus * 5700 / 5730, 60), absolute(1));
 }
 
 // The interval against a brute-force profile of the likelihood written out here: -2 ln L of both
@@ -84,11 +89,12 @@ TEST(Radiocarbon, AgeIntervalIsTheLikelihoodsOwn)
             high = std::max(high, s);
         }
     const double modern = 0.1 * decay::kModernBqPerGram * 100;
-    EXPECT_NEAR(result.ratioLow * modern, low, 5e-5);
-    EXPECT_NEAR(result.ratioHigh * modern, high, 5e-5);
+    // The grid's step is 2e-5 per second; the ages it brackets lie some 30 y apart.
+    EXPECT_WITHIN(result.ratioLow * modern, low, absolute(5e-5));
+    EXPECT_WITHIN(result.ratioHigh * modern, high, absolute(5e-5));
     const decay::DatedAge& textbook = result.ages[1];
-    EXPECT_NEAR(textbook.minus, textbook.age - decay::radiocarbonAge(high / modern, 5730), 30);
-    EXPECT_NEAR(textbook.plus, decay::radiocarbonAge(low / modern, 5730) - textbook.age, 30);
+    EXPECT_WITHIN(textbook.minus, textbook.age - decay::radiocarbonAge(high / modern, 5730), absolute(30));
+    EXPECT_WITHIN(textbook.plus, decay::radiocarbonAge(low / modern, 5730) - textbook.age, absolute(30));
     EXPECT_GT(textbook.plus, 1.3 * textbook.minus);
 }
 
@@ -101,7 +107,7 @@ TEST(Radiocarbon, CountsNotAboveTheBackgroundGiveALowerLimit)
     for (const auto& age : result.ages) {
         EXPECT_TRUE(age.lowerLimit);
         EXPECT_TRUE(std::isnan(age.minus));
-        EXPECT_NEAR(age.age, age.halfLife / std::log(2.0) * std::log(1 / detectable), 1e-6);
+        EXPECT_WITHIN(age.age, age.halfLife / std::log(2.0) * std::log(1 / detectable), relative(3e-11));
     }
     EXPECT_EQ(result.note.text(), "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).");
     // 124 counts, 2.4 standard deviations of the background above it: dated.
@@ -121,7 +127,7 @@ TEST(Radiocarbon, SimulatedCountingFindsTheHiddenAge)
     if (age.lowerLimit)
         EXPECT_LT(age.age, sample.age);
     else
-        EXPECT_NEAR(age.age, sample.age, 5 * std::max(age.minus, age.plus)); // 5 sigma: a false alarm once in 1.7 million
+        EXPECT_WITHIN(age.age, sample.age, sigmas(kFiveSigma, std::max(age.minus, age.plus)));
 }
 
 } // namespace

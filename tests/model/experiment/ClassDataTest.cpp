@@ -1,4 +1,5 @@
 #include "model/experiment/ClassData.h"
+#include "tests/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,8 @@ TEST(ClassData, EveryRefusalNamesTheLineAndTheFault)
 }
 
 // Dice that leave the game on a six: each throw removes 1/6 of them on average. Exact counts of
-// N0 (5/6)^t give back p = 1/6 and the half-life ln 2 / ln(6/5) = 3.80.
+// N0 (5/6)^t give back p = 1/6 and the half-life ln 2 / ln(6/5) = 3.80, to what the counts' six
+// decimals (std::to_string) leave of them.
 TEST(ClassData, FitsTheDecayProbability)
 {
     std::string text = "throw,group 1,group 2\n";
@@ -81,9 +83,9 @@ TEST(ClassData, FitsTheDecayProbability)
     ASSERT_TRUE(data);
     const auto fit = decay::fitClassData(*data);
     ASSERT_TRUE(fit);
-    EXPECT_NEAR(fit->probability, 1.0 / 6, 1e-6);
-    EXPECT_NEAR(fit->halfLife, std::log(2) / std::log(1.2), 1e-4);
-    EXPECT_NEAR(fit->initial, 50, 1e-4);
+    EXPECT_WITHIN(fit->probability, 1.0 / 6, relative(6e-6));
+    EXPECT_WITHIN(fit->halfLife, std::log(2) / std::log(1.2), relative(2.6e-5));
+    EXPECT_WITHIN(fit->initial, 50, relative(2e-6));
     EXPECT_EQ(fit->points, 11);
 
     // Counts that do not fall, or only one step above 0, give no fit.

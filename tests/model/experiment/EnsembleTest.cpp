@@ -1,5 +1,6 @@
 #include "model/experiment/EnsembleStats.h"
 #include "model/run/Runs.h"
+#include "tests/Tolerance.h"
 
 #include <gtest/gtest.h>
 
@@ -137,8 +138,8 @@ TEST(EnsembleStats, HalvingTimeAndSlopeOfKnownRuns)
     Ensemble e{.params = {.atoms = 1024, .rate = 0.5, .lastStep = 5, .runs = 2}};
     e.counts = {1024, 512, 256, 128, 0, 0, 1024, 1024, 1024, 1024, 1024, 1024};
     const auto s = decay::ensembleStats(e);
-    EXPECT_NEAR(s.slopes[0], -std::numbers::ln2, 1e-12);
-    EXPECT_NEAR(s.slopeHalfLives[0], 1, 1e-12);
+    EXPECT_WITHIN(s.slopes[0], -std::numbers::ln2, relative(kRoundingNoise));
+    EXPECT_WITHIN(s.slopeHalfLives[0], 1, relative(kRoundingNoise));
     EXPECT_EQ(s.slopes[1], 0);
     EXPECT_TRUE(std::isnan(s.slopeHalfLives[1]) && std::isnan(s.halvingTimes[1]));
     EXPECT_EQ(s.halving.count, 1);
@@ -155,7 +156,7 @@ TEST(EnsembleStats, SpreadHistogramAndTheory)
     const auto s = decay::spread(values);
     EXPECT_EQ(s.count, 8);
     EXPECT_EQ(s.mean, 5);
-    EXPECT_NEAR(s.sd, std::sqrt(32.0 / 7), 1e-15);
+    EXPECT_EQ(s.sd, std::sqrt(32.0 / 7)); // whole squares summed exactly, one division, one root
     const auto h = decay::histogram(values);
     EXPECT_EQ(h.counts, (std::vector<int>{1, 3, 2, 1, 1})); // 5 bins of 1.4 from 2
     EXPECT_EQ(h.low, 2);
@@ -167,19 +168,21 @@ TEST(EnsembleStats, SpreadHistogramAndTheory)
 // With 1000 atoms, rate 0.1 and 400 runs, the class mean at step t has the standard error
 // sqrt(N0 s (1 - s) / 400); 5 of those bound it with a false-alarm chance below 1e-6 per step.
 // The class's spread estimates the binomial sigma: with 400 runs its relative standard error is
-// about 1 / sqrt(800) = 3.5 %, so 20 % is far outside chance.
+// about 1 / sqrt(800) = 3.5 %, so 20 % (nearly 6 of them) is far outside chance. A run's halving
+// time scatters by about sqrt(N0 / 4) / (N0 r / 2) = 0.3 steps, the mean of 400 by 0.015: 0.1
+// (1.5 % of 6.58) is over 6 standard errors.
 TEST(EnsembleStats, TheClassFollowsTheDiscreteProcess)
 {
     const auto e = run({.atoms = 1000, .rate = 0.1, .lastStep = 40, .runs = 400, .seed = 2024});
     const auto s = decay::ensembleStats(e);
     for (std::size_t t = 1; t <= 40; ++t) {
-        EXPECT_LT(std::fabs(s.mean[t] - s.expectation[t]), 5 * s.binomialSd[t] / 20) << t;
-        EXPECT_NEAR(s.sd[t] / s.binomialSd[t], 1, 0.2) << t;
+        EXPECT_WITHIN(s.mean[t], s.expectation[t], sigmas(kFiveSigma, s.binomialSd[t] / 20)) << t;
+        EXPECT_WITHIN(s.sd[t] / s.binomialSd[t], 1, relative(0.2)) << t;
     }
     EXPECT_GT(s.continuous[20] - s.expectation[20], 10 * s.binomialSd[20] / 20);
     // The discrete half-life, ln 2 / -ln(1 - q) = 6.58, not ln 2 / r = 6.93.
-    EXPECT_NEAR(s.halving.mean, s.discreteHalfLife, 0.1);
-    EXPECT_NEAR(s.slopeHalfLife.mean, s.discreteHalfLife, 0.1);
+    EXPECT_WITHIN(s.halving.mean, s.discreteHalfLife, relative(0.015));
+    EXPECT_WITHIN(s.slopeHalfLife.mean, s.discreteHalfLife, relative(0.015));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "model/common/Conversions.h"
+#include "model/run/LnCounts.h"
 #include "model/run/Runs.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -111,6 +113,44 @@ TEST(RandomRun, AtomCountsTheSixteenBitsCanHold)
     decay::runRandom(*s, {"100000", "-1", ""}, 5); // no draw is below a negative rate
     EXPECT_EQ(s->Nt[0], 32767);
     EXPECT_EQ(s->Nt[201], 32767);
+}
+
+// The ln views end before the first count without a logarithm: 0, or what a damaged series may
+// hold (negative, NaN); never beyond the series or the last step asked for.
+TEST(LnCounts, LastLogStepEndsBeforeTheFirstCountWithoutALogarithm)
+{
+    struct Case {
+        const char* name;
+        double count; // at every step ...
+        int at;       // ... but this one, -1 for none
+        double there;
+        int last;
+        int expected;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {"all above 0", 100, -1, 0, 50, 50},
+        {"the least count above 0", 5e-324, -1, 0, 50, 50},
+        {"extinct at step 7", 100, 7, 0, 50, 6},
+        {"extinct after the last step", 100, 60, 0, 50, 50},
+        {"extinct at the last step", 100, 50, 0, 50, 49},
+        {"none at the start", 100, 0, 0, 50, -1},
+        {"negative", 100, 3, -1, 50, 2},
+        {"not a number", 100, 3, nan, 50, 2},
+        {"the first step alone", 100, -1, 0, 0, 0},
+        {"beyond the series", 100, -1, 0, decay::kSeriesSize + 5, decay::kSeriesSize - 1},
+    };
+    for (const Case& c : cases) {
+        auto s = freshState();
+        s->Nt.fill(c.count);
+        if (c.at >= 0)
+            s->Nt[static_cast<std::size_t>(c.at)] = c.there;
+        EXPECT_EQ(decay::lastLogStep(*s, c.last), c.expected) << c.name;
+    }
+    auto s = freshState();
+    s->Nt[0] = 100;
+    EXPECT_EQ(decay::lnAtoms(*s, 0), std::log(100.0));
+    EXPECT_EQ(decay::lnAtoms(*s, 1), std::nullopt);
 }
 
 } // namespace

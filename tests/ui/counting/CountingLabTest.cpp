@@ -11,8 +11,7 @@ class CountingLabTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_program = std::make_unique<TestProgram>(); }
-    void cleanup() { m_program.reset(); }
+    void init() { m_program.restart(); }
 
     void countsTheLabsRunInPlay()
     {
@@ -209,7 +208,7 @@ private:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture m_program;
 };
 
 QTEST_MAIN(CountingLabTest)

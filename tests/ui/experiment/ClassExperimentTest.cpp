@@ -10,15 +10,10 @@ class ClassExperimentTest : public QObject {
     static QAction* action(QWidget* owner, const char* name) { return owner->findChild<QAction*>(QString::fromLatin1(name)); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture m_program;
 
 private slots:
-    void init()
-    {
-        m_program.reset();
-        m_program = std::make_unique<TestProgram>();
-        m_program->showMain();
-    }
+    void init() { m_program.restart().showMain(); }
 
     void opensOnceFromEitherWindowWithTheMainWindowsFields()
     {

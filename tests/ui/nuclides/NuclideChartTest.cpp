@@ -26,15 +26,10 @@ class NuclideChartTest : public QObject {
         return chart::cellRect(n.a - n.z, n.z, w.picChart->view()).center().toPoint();
     }
 
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture m_program;
 
 private slots:
-    void init()
-    {
-        m_program.reset();
-        m_program = std::make_unique<TestProgram>();
-        m_program->showMain();
-    }
+    void init() { m_program.restart().showMain(); }
 
     void findsWhatUsersType_data()
     {

@@ -18,13 +18,12 @@ class Form1Test : public QObject {
     QString title() { return chart()->title(); }
     QWidget* focus() { return form().focusWidget(); }
 
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture m_program;
 
 private slots:
     void init()
     {
-        m_program.reset();
-        m_program = std::make_unique<TestProgram>();
+        m_program.restart();
         QVERIFY(!form().isVisible()); // loading leaves the window to the title window
         form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));

@@ -32,7 +32,9 @@ export function significant(value: number, digits = 4): string {
   if (value === 0) return '0';
   const power = model<NumberModel>().leadingPower(value, digits);
   if (plain(value === Math.floor(value), power)) return fixed(value, digits - 1 - power);
-  return fixed(value / 10 ** power, digits - 1) + timesTenTo(power);
+  // Below 10^-300 the power alone would lose its digits to underflow: scaled in two steps.
+  const mantissa = power < -300 ? (value * 1e300) / 10 ** (power + 300) : value / 10 ** power;
+  return fixed(mantissa, digits - 1) + timesTenTo(power);
 }
 
 export function withUncertainty(value: number, uncertainty: number): string {
