@@ -2,7 +2,9 @@
 // a fixed seed, including entries whose values are not exact in binary and runs that end early.
 
 #include "JsonOut.h"
+#include "PlotJson.h"
 
+#include "model/run/RunPlot.h"
 #include "model/run/Runs.h"
 #include "output/DataFile.h"
 
@@ -29,6 +31,15 @@ constexpr Case kCases[] = {
     {"rateOne", false, "7", "1", "10", ""},
 };
 
+// The main window's four views, in the order of the model's RunView.
+std::vector<std::string> views(const decay::RunState& state)
+{
+    std::vector<std::string> plots;
+    for (const auto view : {decay::RunView::AtomsVsTime, decay::RunView::DecayedVsTime, decay::RunView::LnAtomsVsTime, decay::RunView::NextVsNow})
+        plots.push_back(webref::plotJson(decay::runPlot(state, view, decay::mainViewLastStep(state, view))));
+    return plots;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -54,6 +65,7 @@ int main(int argc, char** argv)
             {"seed", webref::jsonText(c.seed)},
             {"box", webref::jsonText(outcome.box)},
             {"file", webref::jsonText(decay::dataFileText(*state))},
+            {"views", webref::array(views(*state))},
         }));
     }
     webref::write(folder, "run", webref::array(cases));

@@ -1,7 +1,7 @@
 #include "ChartViews.h"
 
 #include "DecayChart.h"
-#include "model/run/LnCounts.h"
+#include "ui/ModelText.h"
 
 #include <QCoreApplication>
 
@@ -14,21 +14,28 @@ struct ChartViews {
     Q_DECLARE_TR_FUNCTIONS(ChartViews)
 };
 
+// The views' texts come from the model as English sources of this context; lupdate finds them
+// here.
+[[maybe_unused]] const char* const kTexts[] = {
+    QT_TRANSLATE_NOOP("ChartViews", "Atoms vs. time"),
+    QT_TRANSLATE_NOOP("ChartViews", "Atoms"),
+    QT_TRANSLATE_NOOP("ChartViews", "Time"),
+    QT_TRANSLATE_NOOP("ChartViews", "Decayed atoms vs. time"),
+    QT_TRANSLATE_NOOP("ChartViews", "Decayed atoms"),
+    QT_TRANSLATE_NOOP("ChartViews", "ln(atoms) vs. time"),
+    QT_TRANSLATE_NOOP("ChartViews", "ln(atoms)"),
+    QT_TRANSLATE_NOOP("ChartViews", "N(t+1) vs. N(t) (blue line: y=x)"),
+    QT_TRANSLATE_NOOP("ChartViews", "N(t+1)"),
+    QT_TRANSLATE_NOOP("ChartViews", "N(t)"),
+};
+
 } // namespace
 
 ViewTitles defaultTitles(ChartView view)
 {
-    switch (view) {
-    case ChartView::AtomsVsTime:
-        return {ChartViews::tr("Atoms vs. time"), ChartViews::tr("Atoms"), ChartViews::tr("Time")};
-    case ChartView::DecayedVsTime:
-        return {ChartViews::tr("Decayed atoms vs. time"), ChartViews::tr("Decayed atoms"), ChartViews::tr("Time")};
-    case ChartView::LnAtomsVsTime:
-        return {ChartViews::tr("ln(atoms) vs. time"), ChartViews::tr("ln(atoms)"), ChartViews::tr("Time")};
-    case ChartView::NextVsNow:
-        break;
-    }
-    return {ChartViews::tr("N(t+1) vs. N(t) (blue line: y=x)"), ChartViews::tr("N(t+1)"), ChartViews::tr("N(t)")};
+    const decay::RunViewTitles titles = decay::runViewTitles(view);
+    const auto text = [](const decay::Message& message) { return modelText(message, decay::kRunViewContext); };
+    return {text(titles.title), text(titles.yTitle), text(titles.xTitle)};
 }
 
 namespace {
@@ -41,15 +48,6 @@ void applyTemplate(DecayChart& chart, int columns, int rows, const ViewTitles& t
     chart.setTitle(titles.chart, QStringLiteral("Arial"), 10);
     chart.setAxis(DecayChart::Axis::Y, {.title = titles.yAxis, .gridColor = QColor(0, 0, 0)});
     chart.setAxis(DecayChart::Axis::X, {.title = titles.xAxis});
-}
-
-double yValue(const decay::RunState& state, ChartView view, int t)
-{
-    switch (view) {
-    case ChartView::DecayedVsTime: return state.dNt[t];
-    case ChartView::LnAtomsVsTime: return decay::lnAtoms(state, t).value_or(0); // drawView stops before counts without one
-    default: return state.Nt[t];
-    }
 }
 
 // What a screen reader tells of the view: its titles, the number of points, the first and last.
@@ -69,20 +67,17 @@ void describe(DecayChart& chart, const ViewTitles& titles)
 
 void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, int last, const ViewTitles& titles)
 {
-    // Every view reads at most Nt(last + 1), so last stays below the series' end; the ln view
-    // ends before the first count that has no logarithm.
-    last = std::min(last, decay::kLastStepLimit);
-    if (view == ChartView::LnAtomsVsTime)
-        last = decay::lastLogStep(state, last);
-    const int rows = std::max(last + 1, 0);
+    const decay::Plot plot = decay::runPlot(state, view, last);
+    const decay::PlotLine& points = plot.layers[0].lines[0];
+    const int rows = static_cast<int>(points.x.size());
 
     if (view != ChartView::NextVsNow) {
         applyTemplate(chart, 2, rows, titles);
         chart.setSeriesLine(1, true);
         chart.setSeriesMarkers(1, {.visible = false});
-        for (int t = 0; t <= last; ++t) {
-            chart.setData(t + 1, 1, t);
-            chart.setData(t + 1, 2, yValue(state, view, t));
+        for (int row = 1; row <= rows; ++row) {
+            chart.setData(row, 1, points.x[static_cast<std::size_t>(row - 1)]);
+            chart.setData(row, 2, points.y[static_cast<std::size_t>(row - 1)]);
         }
         describe(chart, titles);
         return;
@@ -99,13 +94,14 @@ void drawView(DecayChart& chart, const decay::RunState& state, ChartView view, i
                                .fillColor = QColor(255, 0, 0)});
     chart.setSeriesLine(3, true);
     chart.setSeriesMarkers(3, {.visible = false});
-    for (int t = 0; t <= last; ++t) {
-        chart.setData(t + 1, 1, state.Nt[t]);
-        chart.setData(t + 1, 2, state.Nt[t + 1]);
+    const decay::PlotLine& diagonal = plot.layers[1].lines[0];
+    for (int row = 1; row <= rows; ++row) {
+        chart.setData(row, 1, points.x[static_cast<std::size_t>(row - 1)]);
+        chart.setData(row, 2, points.y[static_cast<std::size_t>(row - 1)]);
     }
-    for (int t = 0; t <= last; ++t) {
-        chart.setData(t + 1, 3, state.Nt[t]);
-        chart.setData(t + 1, 4, state.Nt[t]);
+    for (int row = 1; row <= rows; ++row) {
+        chart.setData(row, 3, diagonal.x[static_cast<std::size_t>(row - 1)]);
+        chart.setData(row, 4, diagonal.y[static_cast<std::size_t>(row - 1)]);
     }
     describe(chart, titles);
 }

@@ -334,8 +334,7 @@ void Form1::ShowdNvsT()
 
 void Form1::ShowlnNtvsT()
 {
-    // After a random run that ran out of atoms the zero counts from tzero on are left out.
-    const int last = decay::isYes(m_state.Extinct) ? m_state.tzero - 1 : m_state.tmax;
+    const int last = decay::mainViewLastStep(m_state, ChartView::LnAtomsVsTime);
     lnNlast = static_cast<std::int16_t>(decay::lastLogStep(m_state, last));
     drawView(*MSChart1, m_state, ChartView::LnAtomsVsTime, lnNlast);
 }

@@ -54,12 +54,12 @@ const rows: Row[] = [
   { name: 'a place without its value stays', language: 'en', writer: 'fillIn', args: ['%3 %10', ['a']], shown: '%3 a0' },
 ];
 
-// numbers.ts and i18n.ts as one script, their model the page's.
+// numbers.ts, i18n.ts and language.ts as one script, their model the page's.
 async function writersScript(): Promise<string> {
   const source = (path: string) => fileURLToPath(new URL(path, import.meta.url));
   const bundled = await build({
     stdin: {
-      contents: `import * as numbers from './core/numbers'; import { fillIn, setLanguage } from './core/i18n';
+      contents: `import * as numbers from './core/numbers'; import { fillIn } from './core/i18n'; import { setLanguage } from './core/language';
                  window.numberWriters = { ...numbers, fillIn, setLanguage };`,
       resolveDir: source('../src'),
       loader: 'ts',

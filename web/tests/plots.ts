@@ -8,13 +8,22 @@ import { expect } from './fixtures';
 interface PlainLayer { name: unknown; color: string; kind: number; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
 export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; layers: PlainLayer[] }
 
+// An argument that names a value of one of the module's enums, which only the page can hand over.
+export const enumValue = (name: string) => ({ enumValue: name });
+
 // The plot that the module's function `name` returns for `args`, as plain JSON.
 export function pagePlot(page: Page, name: string, ...args: unknown[]): Promise<PlainPlot> {
   return page.evaluate(([call, given]) => {
     type Layer = { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] };
-    const m = window.atomdrift.model() as Record<string, (...a: unknown[]) => { layers: Layer[] }>;
+    const m = window.atomdrift.model() as Record<string, unknown>;
+    const argument = (a: unknown) => {
+      const named = (a as { enumValue?: string } | null)?.enumValue;
+      if (named === undefined) return a;
+      const [type, value] = named.split('.');
+      return (m[type] as Record<string, unknown>)[value];
+    };
     const plain = (values: Float64Array) => Array.from(values, (x) => (Number.isFinite(x) ? x : null));
-    const plot = m[call as string](...(given as unknown[]));
+    const plot = (m[call as string] as (...a: unknown[]) => { layers: Layer[] })(...(given as unknown[]).map(argument));
     return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
   }, [name, args] as const);
 }

@@ -2,9 +2,10 @@
 // entries' confirmations, the other screens.
 import { readFileSync } from 'node:fs';
 import { expect, open, reference, test } from './fixtures';
+import { enumValue, expectSamePlot, pagePlot, type PlainPlot } from './plots';
 import type { Page } from '@playwright/test';
 
-interface RunCase { name: string; random: boolean; atoms: string; rate: string; lastStep: string; seed: string; box: string; file: string }
+interface RunCase { name: string; random: boolean; atoms: string; rate: string; lastStep: string; seed: string; box: string; file: string; views: PlainPlot[] }
 
 async function enter(page: Page, id: string, value: string): Promise<void> {
   await page.locator(id).fill(value);
@@ -36,6 +37,11 @@ test.describe('the data file equals the desktop\'s', () => {
       }
       await expect(page.locator('#Text4')).toHaveValue(c.box);
       expect(await savedFile(page)).toBe(c.file);
+      // The four views as the desktop lays them out: a random run's whole atoms exactly, the law's
+      // values to the last digits.
+      const names = ['AtomsVsTime', 'DecayedVsTime', 'LnAtomsVsTime', 'NextVsNow'];
+      for (const [view, plot] of c.views.entries())
+        expectSamePlot(await pagePlot(page, 'viewPlot', enumValue(`RunView.${names[view]}`)), plot, c.random ? 0 : 1e-12, `${c.name} ${names[view]}`);
     });
   }
 });

@@ -2,10 +2,12 @@
 // Like the desktop program, the module holds one run state for the page.
 
 #include "Bindings.h"
+#include "PlotBindings.h"
 
 #include "model/common/Conversions.h"
 #include "model/run/Entries.h"
 #include "model/run/LnCounts.h"
+#include "model/run/RunPlot.h"
 #include "model/run/Runs.h"
 #include "output/DataFile.h"
 
@@ -77,32 +79,10 @@ val runRandom(const val& texts, const std::string& seedText)
     return outcome(decay::runRandom(state(), runTexts(texts), seed(seedText)));
 }
 
-// The points of one view as the desktop's chart has them: 0 atoms, 1 decayed atoms, 2 ln(atoms),
-// 3 N(t+1) over N(t) with the line y = x. The ln view ends before the first count without a
-// logarithm, and after a random run that ran out of atoms before its zero counts.
-val viewSeries(int view)
+// A view of the run as the desktop's main window has it.
+val viewPlot(decay::RunView view)
 {
-    const decay::RunState& run = state();
-    int last = std::min<int>(run.tmax, decay::kLastStepLimit);
-    if (view == 2) {
-        if (decay::isYes(run.Extinct))
-            last = run.tzero - 1;
-        last = decay::lastLogStep(run, std::min(last, decay::kLastStepLimit));
-    }
-    const int rows = std::max(last + 1, 0);
-    std::vector<double> x(rows), y(rows);
-    for (int t = 0; t < rows; ++t) {
-        switch (view) {
-        case 1: x[t] = t; y[t] = run.dNt[t]; break;
-        case 2: x[t] = t; y[t] = decay::lnAtoms(run, t).value_or(0); break;
-        case 3: x[t] = run.Nt[t]; y[t] = run.Nt[t + 1]; break;
-        default: x[t] = t; y[t] = run.Nt[t]; break;
-        }
-    }
-    val result = val::object();
-    result.set("x", numbers(std::span<const double>(x)));
-    result.set("y", numbers(std::span<const double>(y)));
-    return result;
+    return plotValue(decay::runPlot(state(), view, decay::mainViewLastStep(state(), view)));
 }
 
 std::string dataFile() { return decay::dataFileText(state()); }
@@ -113,6 +93,11 @@ std::string dataFile() { return decay::dataFileText(state()); }
 EMSCRIPTEN_BINDINGS(decay_run)
 {
     using namespace emscripten;
+    enum_<decay::RunView>("RunView")
+        .value("AtomsVsTime", decay::RunView::AtomsVsTime)
+        .value("DecayedVsTime", decay::RunView::DecayedVsTime)
+        .value("LnAtomsVsTime", decay::RunView::LnAtomsVsTime)
+        .value("NextVsNow", decay::RunView::NextVsNow);
     function("confirmInitialAtoms", &web::confirmInitialAtoms);
     function("confirmSimulationTime", &web::confirmSimulationTime);
     function("confirmHalfLife", &web::confirmHalfLife);
@@ -123,6 +108,6 @@ EMSCRIPTEN_BINDINGS(decay_run)
     function("invalidate", &web::invalidate);
     function("runDeterministic", &web::runDeterministic);
     function("runRandom", &web::runRandom);
-    function("viewSeries", &web::viewSeries);
+    function("viewPlot", &web::viewPlot);
     function("dataFile", &web::dataFile);
 }

@@ -1,10 +1,10 @@
 // The decay run: the main window's entries, the deterministic and the random run, the four views
 // with the large graph, the data file, and the title, introduction, references and quiz texts.
-import { Chart, type ChartPlan } from '../core/chart';
+import { PlotChart, plotText, type Plot } from '../core/PlotChart';
 import { announce, button, element, field } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, tr, trText } from '../core/i18n';
-import { model, type ModelMessage } from '../core/model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 
@@ -30,7 +30,8 @@ export interface RunModel {
   invalidate(): void;
   runDeterministic(texts: object): RunOutcome;
   runRandom(texts: object, seed: string): RunOutcome;
-  viewSeries(view: number): { x: Float64Array; y: Float64Array };
+  RunView: ModelEnum<'RunView', 'AtomsVsTime' | 'DecayedVsTime' | 'LnAtomsVsTime' | 'NextVsNow'>;
+  viewPlot(view: EnumValue<'RunView'>): Plot;
   dataFile(): string;
 }
 
@@ -59,25 +60,30 @@ const state = {
 const C = 'Form1';
 const runModel = () => model<RunModel>();
 
-function viewTitles(view: View): { title: string; y: string; x: string } {
-  const t = (s: string) => tr('ChartViews', s);
-  switch (view) {
-    case View.Atoms: return { title: t('Atoms vs. time'), y: t('Atoms'), x: t('Time') };
-    case View.Decayed: return { title: t('Decayed atoms vs. time'), y: t('Decayed atoms'), x: t('Time') };
-    case View.LnAtoms: return { title: t('ln(atoms) vs. time'), y: t('ln(atoms)'), x: t('Time') };
-    default: return { title: t('N(t+1) vs. N(t) (blue line: y=x)'), y: t('N(t+1)'), x: t('N(t)') };
-  }
+// The chart of one view as the desktop draws it; the large graph names two views its own way.
+export function viewPlot(view: View, large = false): Plot {
+  const m = runModel();
+  const plot = m.viewPlot([m.RunView.AtomsVsTime, m.RunView.DecayedVsTime, m.RunView.LnAtomsVsTime, m.RunView.NextVsNow][view]);
+  const own = (text: string) => ({ pattern: '%1', values: [{ text }] });
+  if (large && view === View.Decayed) plot.yTitle = own(tr('Form1', 'Atoms'));
+  if (large && view === View.NextVsNow) plot.title = own(tr('larggraf', 'N(t+1) vs. N(t) (Blue line: y=x)'));
+  return plot;
 }
 
-// The chart of one view as the desktop draws it; the return map has its points and y = x.
-export function viewPlan(view: View, large = false): ChartPlan {
-  const { x, y } = runModel().viewSeries(view);
-  const titles = viewTitles(view);
-  if (large && view === View.Decayed) titles.y = tr('Form1', 'Atoms');
-  if (large && view === View.NextVsNow) titles.title = tr('larggraf', 'N(t+1) vs. N(t) (Blue line: y=x)');
-  const series: ChartPlan['series'] = [{ label: titles.y, x, y, points: view === View.NextVsNow }];
-  if (view === View.NextVsNow) series.push({ label: 'y = x', x, y: x, color: '#0000ff' });
-  return { title: titles.title, xTitle: titles.x, yTitle: titles.y, series };
+// What a screen reader tells of a view, in the desktop's words: its titles, the number of
+// points, the first and the last.
+function describeView(plot: Plot): string {
+  const line = plot.layers[0]?.lines[0];
+  const n = line ? line.x.length : 0;
+  const text = (message: Plot['title']) => plotText(plot, message);
+  const point = (i: number) => `(${+line!.x[i].toPrecision(6)}, ${+line!.y[i].toPrecision(6)})`;
+  let described = tr('ChartViews', '%1. Y axis: %2. X axis: %3. %4 points', text(plot.title), text(plot.yTitle), text(plot.xTitle), n);
+  if (n > 0) described += tr('ChartViews', ', from %1 to %2', point(0), point(n - 1));
+  return described + '.';
+}
+
+function drawView(host: HTMLElement, plot: Plot): void {
+  new PlotChart(host, { ratio: 0.62, least: 200, most: 560, fromZero: false }).draw(plot, new Set(), describeView(plot));
 }
 
 // The main window's fields as they stand, for the parts that start from them.
@@ -210,8 +216,7 @@ class RunPage implements Page {
     if (state.valid) {
       const host = element('div', { id: 'MSChart1', tabindex: 0, title: tr(C, 'Click here to see more graph') });
       graph.append(host);
-      const chart = new Chart(host);
-      chart.draw(viewPlan(state.view));
+      drawView(host, viewPlot(state.view));
       // A click (or Enter) on the chart goes on to the next view, as on the desktop.
       const cycle = () => {
         state.cycle = (state.cycle + 1) % 4;
@@ -262,7 +267,7 @@ class RunPage implements Page {
       button('command4', tr(L, 'Main form'), () => this.go('main'), { 'data-first': true }));
     this.root.replaceChildren(element('section', { id: 'larggraf', 'aria-labelledby': 'largHeading' },
       element('h1', { id: 'largHeading', class: 'visually-hidden' }, tr(C, 'Graph')), host, buttons));
-    new Chart(host).draw(viewPlan(state.largeView, true));
+    drawView(host, viewPlot(state.largeView, true));
   }
 
   private introduction(): void {
