@@ -123,7 +123,7 @@ std::string interval(double value, double minus, double plus)
     const double least = std::min(minus, plus);
     if (!(least > 0) || !std::isfinite(value))
         return significant(value, 3);
-    const double place = std::pow(10.0, std::floor(std::log10(least)) - 1);
+    const double place = std::pow(10.0, decay::roundToUncertainty(value, least).place);
     const auto shown = [&](double x) {
         if (std::isinf(x))
             return std::string("\u221E");

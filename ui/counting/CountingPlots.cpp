@@ -1,5 +1,6 @@
 #include "CountingPlots.h"
 
+#include "model/common/Rounding.h"
 #include "ui/ModelText.h"
 #include "ui/Numbers.h"
 
@@ -79,13 +80,13 @@ QString CountingPlots::ageText(const decay::DatedAge& age)
     return tr("%1 y BP").arg(interval(age.age, age.minus, age.plus));
 }
 
-// Rounded to the second significant digit of the smaller side: "31,000 (−3,400/+6,100)".
+// Rounded as an uncertainty is, by the smaller side: "31,000 (−3,400/+6,100)".
 QString CountingPlots::interval(double value, double minus, double plus)
 {
     const double least = std::min(minus, plus);
     if (!(least > 0) || !std::isfinite(value))
         return numbers::significant(value, 3);
-    const double place = std::pow(10.0, std::floor(std::log10(least)) - 1);
+    const double place = std::pow(10.0, decay::roundToUncertainty(value, least).place);
     const auto shown = [&](double x) {
         if (std::isinf(x))
             return QStringLiteral("\u221E");

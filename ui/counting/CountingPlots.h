@@ -30,7 +30,8 @@ public:
     static QString ageLabel(const decay::DatedAge& age);
     // An age and its uncertainty, or its lower limit: "12,300 ± 400 y", "at least 31,000 y".
     static QString ageText(const decay::DatedAge& age);
-    // A value with its interval below and above it.
+    // A value with its interval below and above it, rounded as an uncertainty is (roundToUncertainty),
+    // by the smaller side.
     static QString interval(double value, double minus, double plus);
     // The count rate of an interval to the precision its counts carry: "2,400 ± 400".
     static QString rateText(const decay::CountInterval& interval);

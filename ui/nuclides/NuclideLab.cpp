@@ -50,16 +50,14 @@ namespace {
 
 // The table compiled into the program; the tests parse the same file, so a fault in it shows
 // there first.
-decay::NuclideTable loadTable(QString& problem)
+QString loadTable(decay::NuclideLabSession& session)
 {
     QFile file(QStringLiteral(":/data/nuclides.txt"));
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const auto parsed = decay::parseNuclideTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!parsed.table) {
-        problem = NuclideLab::tr("The nuclide table cannot be read (%1); only a custom chain can be run.").arg(qtext(parsed.error));
+    const std::string problem = session.loadTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (problem.empty())
         return {};
-    }
-    return *parsed.table;
+    return NuclideLab::tr("The nuclide table cannot be read (%1); only a custom chain can be run.").arg(qtext(problem));
 }
 
 QComboBox* comboBox(const QString& objectName, const QString& accessibleName, const QStringList& items)
@@ -102,8 +100,7 @@ NuclideLab::NuclideLab(Platform& platform)
 {
     look::ownWindow(this, QStringLiteral("NuclideLab"), tr("Nuclide lab"));
 
-    QString problem;
-    m_table = loadTable(problem);
+    const QString problem = loadTable(m_session);
     auto* top = new QHBoxLayout(this);
     top->addLayout(buildEntries());
     top->addLayout(buildChartArea(), 1);
@@ -126,8 +123,8 @@ QLayout* NuclideLab::buildEntries()
     auto* sampleLayout = new QVBoxLayout(sample);
     auto* chooser = new QFormLayout;
     QStringList chains;
-    for (const std::string& first : m_table.chainStarts)
-        chains.append(LabPlots::nuclideTitle(*m_table.find(first)));
+    for (const std::string& first : table().chainStarts)
+        chains.append(LabPlots::nuclideTitle(*table().find(first)));
     chains.append(tr("Custom chain"));
     cboNuclide = comboBox(QStringLiteral("cboNuclide"), tr("Nuclide"), chains);
     cmdChart = look::plainButton(QStringLiteral("cmdChart"), tr("Chart of nuclides..."));
@@ -136,7 +133,7 @@ QLayout* NuclideLab::buildEntries()
     nuclideRow->addWidget(cmdChart);
     chooser->addRow(tr("Nuclide:"), nuclideRow);
     txtThreshold = look::formField(chooser, QStringLiteral("txtThreshold"), tr("Leave out branches below (%):"));
-    txtThreshold->setText(numbers::entry(100 * m_threshold, 6));
+    txtThreshold->setText(numbers::entry(100 * m_session.threshold(), 6));
     cboAmountUnit = comboBox(QStringLiteral("cboAmountUnit"), tr("Initial amount in:"), {tr("atoms"), tr("grams"), tr("becquerel")});
     chooser->addRow(tr("Initial amount in:"), cboAmountUnit);
     sampleLayout->addLayout(chooser);
@@ -303,23 +300,20 @@ void NuclideLab::connectHandlers()
 void NuclideLab::cboNuclide_Change()
 {
     const int index = cboNuclide->currentIndex();
-    const bool custom = index < 0 || index >= static_cast<int>(m_table.chainStarts.size());
-    m_chain.reset();
+    const bool custom = index < 0 || index >= static_cast<int>(table().chainStarts.size());
+    m_custom = custom;
     QStringList notes; // what the table chain leaves out
     if (custom) {
         showCustomMembers();
     } else {
-        const decay::TableChain entry =
-            decay::chainFromTable(m_table, m_table.chainStarts[static_cast<std::size_t>(index)], {.threshold = m_threshold});
-        m_chain = entry.chain;
+        const decay::TableChain entry = m_session.chooseTable(table().chainStarts[static_cast<std::size_t>(index)]);
         for (const decay::Message& note : entry.notes)
             notes.append(modelText(note));
-        if (m_chain)
-            showMembers(*m_chain);
+        if (entry.chain)
+            showMembers(*entry.chain);
         else
             lblStatus->setText(modelText(entry.error));
     }
-    m_result.reset();
     const std::optional<decay::Chain> chain = readChain();
     if (chain) {
         showDefaults(*chain);
@@ -355,7 +349,7 @@ void NuclideLab::showDefaults(const decay::Chain& chain)
                                   : defaults.steps;
     txtMilkStep->setText(QString::number(std::max(steps / 2, 1)));
     cboAmountUnit->setCurrentIndex(static_cast<int>(defaults.amountUnit));
-    if (m_chain && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
+    if (!m_custom && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
         tblMembers->item(0, ColAtoms)->setText(numbers::entry(defaults.amount, 6));
 }
 
@@ -388,16 +382,15 @@ int NuclideLab::rowOf(QWidget* field) const
 // A new threshold builds the table chain anew; one that cannot be read says why and keeps the last.
 void NuclideLab::txtThreshold_Change()
 {
-    const decay::NumberEntry entry = decay::readBranchThreshold(text(txtThreshold), decimalPoint(*this));
+    const double before = m_session.threshold();
+    const decay::NumberEntry entry = m_session.setThreshold(text(txtThreshold), decimalPoint(*this));
     if (!entry.value) {
         m_platform.showError(this, tr("Nuclide lab"), modelText(entry.error));
-        txtThreshold->setText(numbers::entry(100 * m_threshold, 6));
+        txtThreshold->setText(numbers::entry(100 * before, 6));
         return;
     }
-    if (*entry.value / 100 == m_threshold)
-        return;
-    m_threshold = *entry.value / 100;
-    cboNuclide_Change();
+    if (m_session.threshold() != before)
+        cboNuclide_Change();
 }
 
 // The members to milk and the daughters to compare, of the chain shown or of the one just run (a
@@ -443,7 +436,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
     tblMembers->setRowCount(chain.size());
     for (int row = 0; row < chain.size(); ++row) {
         const decay::ChainMember& member = chain.members[static_cast<std::size_t>(row)];
-        const decay::Nuclide* nuclide = m_table.find(member.symbol);
+        const decay::Nuclide* nuclide = table().find(member.symbol);
         QStringList daughters, fractions, modes;
         for (const decay::ChainLink& link : chain.links)
             if (link.parent == row) {
@@ -488,8 +481,8 @@ void NuclideLab::showCustomMembers()
 // The chosen chain, or the custom one as typed; a message says what is wrong with it.
 std::optional<decay::Chain> NuclideLab::readChain()
 {
-    if (m_chain)
-        return m_chain;
+    if (!m_custom)
+        return m_session.shown();
     const auto cellText = [this](int row, int column) {
         const QTableWidgetItem* item = tblMembers->item(row, column);
         return item ? item->text().trimmed() : QString();
@@ -515,19 +508,19 @@ std::optional<decay::Chain> NuclideLab::readChain()
         else
             texts.links.push_back({row, to - 1, cellText(row, ColBranch).toStdString()});
     }
-    const auto entry = problem.isEmpty() ? decay::readCustomChain(texts) : decay::ChainEntry{};
+    const auto entry = problem.isEmpty() ? m_session.chooseCustom(texts) : decay::ChainEntry{};
     if (!entry.chain)
         m_platform.showError(this, tr("Nuclide lab"), problem.isEmpty() ? modelText(entry.error) : problem);
     return entry.chain;
 }
 
-std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, bool milk)
+decay::RunSetupTexts NuclideLab::readSetup(const decay::Chain& chain, bool milk) const
 {
     decay::RunSetupTexts texts;
     // A custom chain puts parents before daughters, whatever the order they were typed in.
     for (int member = 0; member < chain.size(); ++member) {
         int row = member;
-        for (int r = 0; !m_chain && r < tblMembers->rowCount(); ++r)
+        for (int r = 0; m_custom && r < tblMembers->rowCount(); ++r)
             if (tblMembers->item(r, ColName) && tblMembers->item(r, ColName)->text().trimmed().toStdString() == chain.members[static_cast<std::size_t>(member)].symbol)
                 row = r;
         texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
@@ -547,10 +540,7 @@ std::optional<decay::RunSetup> NuclideLab::readSetup(const decay::Chain& chain, 
         texts.milkMember = std::max(cboMilk->currentIndex(), 0);
     }
     texts.decimalPoint = decimalPoint(*this);
-    const auto entry = decay::readRunSetup(chain, texts);
-    if (!entry.setup)
-        m_platform.showError(this, tr("Nuclide lab"), modelText(entry.error));
-    return entry.setup;
+    return texts;
 }
 
 // Runs
@@ -576,29 +566,23 @@ void NuclideLab::run(bool random, bool milk)
     const std::optional<decay::Chain> chain = readChain();
     if (!chain)
         return;
-    const std::optional<decay::RunSetup> setup = readSetup(*chain, milk);
-    if (!setup)
+    const auto prepared = m_session.prepare(readSetup(*chain, milk), random);
+    if (const auto* refusal = std::get_if<decay::Message>(&prepared)) {
+        m_platform.showError(this, tr("Nuclide lab"), modelText(*refusal));
         return;
-    if (random) {
-        const decay::Message refusal = decay::randomRunRefusal(*setup);
-        if (!refusal.empty()) {
-            m_platform.showError(this, tr("Nuclide lab"), modelText(refusal));
-            return;
-        }
     }
-    // The views and the file keep the time in the unit of the step, or of the last time.
-    const decay::TimeUnit unit = chosen(decay::kTimeUnits, setup->grid.empty() ? cboStepUnit : cboLastUnit);
+    const auto& ready = std::get<decay::NuclideLabSession::Prepared>(prepared);
     const std::uint64_t seed = m_platform.randomSeed();
     if (!random) {
         const look::BusyCursor busy; // a few milliseconds, even for the longest chain
-        showRun(decay::runLab(*chain, *setup, unit, false, seed));
+        showRun(decay::NuclideLabSession::run(ready, seed));
         return;
     }
     m_progress = std::make_shared<decay::ProgressCounter>();
-    m_work = std::max(setup->steps, 1);
+    m_work = std::max(ready.setup.steps, 1);
     setRunning(true);
-    m_watcher->setFuture(QtConcurrent::run([chain = *chain, setup = *setup, unit, seed, progress = m_progress] {
-        return decay::runLab(chain, setup, unit, true, seed, progress.get());
+    m_watcher->setFuture(QtConcurrent::run([ready, seed, progress = m_progress] {
+        return decay::NuclideLabSession::run(ready, seed, progress.get());
     }));
 }
 
@@ -677,16 +661,17 @@ void NuclideLab::showRun(std::optional<decay::LabRun> result)
         m_platform.showError(this, tr("Nuclide lab"), tr("The chain could not be run with these entries."));
         return;
     }
-    if (!m_chain) {
+    if (m_custom) {
         const int milked = cboMilk->currentIndex();
         showLinks(result->chain);
         cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
     }
-    m_result = std::move(result);
-    m_lastRandom = m_result->random;
-    const decay::RunSetup& setup = m_result->setup;
-    const decay::TimeUnit unit = m_result->unit;
-    const QString kind = m_result->random ? tr("Random") : tr("Exact");
+    m_session.setResult(std::move(result));
+    const decay::LabRun& ran = *m_session.result();
+    m_lastRandom = ran.random;
+    const decay::RunSetup& setup = ran.setup;
+    const decay::TimeUnit unit = ran.unit;
+    const QString kind = ran.random ? tr("Random") : tr("Exact");
     //: %1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.
     QString status = !setup.grid.empty() ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
                                                .arg(kind)
@@ -696,7 +681,7 @@ void NuclideLab::showRun(std::optional<decay::LabRun> result)
                                                     numbers::significant(setup.grid.back() / decay::unitSeconds(unit), 4), unitText(unit))
                                          : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(setup.steps).arg(txtStep->text(), unitText(unit));
     if (setup.milk)
-        status += tr(" All %1 milked after step %2.").arg(qtext(m_result->chain.members[static_cast<std::size_t>(setup.milk->member)].symbol)).arg(setup.milk->step);
+        status += tr(" All %1 milked after step %2.").arg(qtext(ran.chain.members[static_cast<std::size_t>(setup.milk->member)].symbol)).arg(setup.milk->step);
     lblStatus->setText(status);
     setResultCommands();
     showPlot();
@@ -707,7 +692,7 @@ void NuclideLab::showRun(std::optional<decay::LabRun> result)
 void NuclideLab::setResultCommands()
 {
     for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter})
-        w->setEnabled(m_result.has_value() && !running());
+        w->setEnabled(result().has_value() && !running());
     cmdMilk->setEnabled(cboMilk->count() > 0);
 }
 
@@ -720,7 +705,7 @@ void NuclideLab::optView_Click()
 
 void NuclideLab::cboDaughter_Change()
 {
-    showUpstream(m_result ? std::optional(m_result->chain) : m_chain);
+    showUpstream(viewedChain());
     cboOver_Change();
 }
 
@@ -743,22 +728,31 @@ decay::LabView NuclideLab::view() const
 
 void NuclideLab::showPlot()
 {
-    const decay::LabRun* run = m_result ? &*m_result : nullptr;
+    const decay::LabRun* run = result() ? &*result() : nullptr;
     const PlotChart::Plot plot = LabPlots::plot(run, view());
     chartLab->setPlot(plot);
     chartLab->setAccessibleDescription(LabPlots::description(plot, run));
     frmLegend->refresh();
 }
 
+// The chain the views and the equilibrium speak of: the one run last, else the table chain shown
+// (a typed one is read when it runs).
+std::optional<decay::Chain> NuclideLab::viewedChain() const
+{
+    if (result())
+        return result()->chain;
+    return m_custom ? std::nullopt : m_session.shown();
+}
+
 void NuclideLab::showEquilibrium()
 {
-    const std::optional<decay::Chain> chain = m_result ? std::optional(m_result->chain) : m_chain;
+    const std::optional<decay::Chain> chain = viewedChain();
     if (!chain || cboDaughter->count() == 0 || cboOver->count() == 0) {
         lblEquilibrium->setText(chain ? tr("The chain has no radioactive daughter, so no equilibrium of activities.") : QString());
         return;
     }
     // The run's start, or before a run a pure start of the first member.
-    const std::vector<double> initial = m_result ? m_result->setup.initial : decay::pureStart(*chain);
+    const std::vector<double> initial = result() ? result()->setup.initial : decay::pureStart(*chain);
     lblEquilibrium->setText(LabPlots::equilibriumText(*chain, initial, cboDaughter->currentData().toInt(), cboOver->currentData().toInt()));
 }
 
@@ -766,13 +760,13 @@ void NuclideLab::showEquilibrium()
 
 void NuclideLab::cmdExport_Click()
 {
-    if (!m_result)
+    if (!result())
         return;
     exportFile(*this, m_platform,
-               {tr("Export CSV"), tr("Atomdrift %1.csv").arg(qtext(m_result->chain.members.front().symbol)),
+               {tr("Export CSV"), tr("Atomdrift %1.csv").arg(qtext(result()->chain.members.front().symbol)),
                 tr("CSV files (*.csv)"), {QStringLiteral("csv")}, tr("The run was not saved.")},
                [this](const QString&) {
-                   return ExportBytes{QByteArray::fromStdString(decay::chainFileText(*m_result)), {}};
+                   return ExportBytes{QByteArray::fromStdString(decay::chainFileText(*result())), {}};
                });
 }
 
@@ -790,17 +784,17 @@ void NuclideLab::cmdPrint_Click()
 
 void NuclideLab::cmdCounter_Click()
 {
-    if (m_result)
+    if (result())
         emit countRequested();
 }
 
 void NuclideLab::cmdChart_Click()
 {
     if (!m_nuclideChart) {
-        m_nuclideChart = new NuclideChart(m_table, this);
+        m_nuclideChart = new NuclideChart(table(), this);
         connect(m_nuclideChart, &NuclideChart::nuclideChosen, this, &NuclideLab::showChainOf);
         connect(cboNuclide, &QComboBox::currentIndexChanged, m_nuclideChart, &NuclideChart::labChain_Change);
-        connect(this, &NuclideLab::runDone, m_nuclideChart, [this] { m_nuclideChart->labRun_Done(*m_result); });
+        connect(this, &NuclideLab::runDone, m_nuclideChart, [this] { m_nuclideChart->labRun_Done(*result()); });
         m_nuclideChart->labChain_Change(cboNuclide->currentIndex());
     }
     m_nuclideChart->show();
@@ -810,16 +804,13 @@ void NuclideLab::cmdChart_Click()
 
 void NuclideLab::showChainOf(const QString& symbol)
 {
-    const decay::Nuclide* nuclide = m_table.find(symbol.toStdString());
-    if (!nuclide || nuclide->stable())
+    const std::size_t offered = table().chainStarts.size();
+    const std::optional<std::size_t> at = m_session.offer(symbol.toStdString());
+    if (!at)
         return;
-    auto& starts = m_table.chainStarts;
-    auto at = std::find(starts.begin(), starts.end(), nuclide->symbol);
-    if (at == starts.end()) {
-        cboNuclide->insertItem(static_cast<int>(starts.size()), LabPlots::nuclideTitle(*nuclide));
-        at = starts.insert(starts.end(), nuclide->symbol);
-    }
-    cboNuclide->setCurrentIndex(static_cast<int>(at - starts.begin()));
+    if (*at == offered)
+        cboNuclide->insertItem(static_cast<int>(offered), LabPlots::nuclideTitle(*table().find(symbol.toStdString())));
+    cboNuclide->setCurrentIndex(static_cast<int>(*at));
 }
 
 void NuclideLab::cmdClose_Click()

@@ -4,6 +4,7 @@
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
+#include "model/nuclides/NuclideLabSession.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
 
@@ -44,8 +45,8 @@ public:
     enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColMode, ColumnCount };
 
     // What the last run computed; the chart, the file and the counter show it.
-    const std::optional<decay::LabRun>& result() const { return m_result; }
-    const decay::NuclideTable& table() const { return m_table; }
+    const std::optional<decay::LabRun>& result() const { return m_session.result(); }
+    const decay::NuclideTable& table() const { return m_session.table(); }
     // A random run is going on its own thread; the entries wait for it.
     bool running() const;
 
@@ -123,7 +124,7 @@ private:
     void showMembers(const decay::Chain& chain);
     void showCustomMembers();
     std::optional<decay::Chain> readChain();
-    std::optional<decay::RunSetup> readSetup(const decay::Chain& chain, bool milk);
+    decay::RunSetupTexts readSetup(const decay::Chain& chain, bool milk) const;
     void run(bool random, bool milk);
     void Run_Finished();
     void tmrProgress_Timer();
@@ -134,15 +135,15 @@ private:
     void showPlot();
     decay::LabView view() const;
     void showEquilibrium();
+    std::optional<decay::Chain> viewedChain() const;
     void showDefaults(const decay::Chain& chain);
     int rowOf(QWidget* field) const;
     void showUpstream(const std::optional<decay::Chain>& chain);
     void setResultCommands();
 
     Platform& m_platform;
-    decay::NuclideTable m_table;
-    std::optional<decay::Chain> m_chain; // the chosen table chain; empty for a custom chain
-    double m_threshold = decay::ChainOptions{}.threshold;
+    decay::NuclideLabSession m_session;
+    bool m_custom = false; // a chain typed into the members table, read anew at every run
     QFormLayout* m_runForm = nullptr;
     QGroupBox* m_sampleBox = nullptr;
     QGroupBox* m_runBox = nullptr;
@@ -150,7 +151,6 @@ private:
     std::shared_ptr<decay::ProgressCounter> m_progress; // of the random run going, else empty
     int m_work = 1;                                      // its steps
     QFutureWatcher<std::optional<decay::LabRun>>* m_watcher = nullptr;
-    std::optional<decay::LabRun> m_result;
     bool m_lastRandom = false;
     NuclideChart* m_nuclideChart = nullptr;
 };

@@ -270,3 +270,19 @@ test('a run on a logarithmic grid, as the nuclide lab hands one over, is counted
   expect(info.run.ok).toBe(true);
   expect(info.sample).toMatchObject({ grid: true, unit: 'd', last: 10 * 86400 });
 });
+
+// The counter takes the nuclide lab's own run, so a chain typed there is counted as it ran.
+test('a chain typed in the nuclide lab is counted as the lab ran it', async ({ page }) => {
+  await open(page, '#nuclides');
+  const custom = await page.locator('#cboNuclide option').last().getAttribute('value');
+  await page.locator('#cboNuclide').selectOption(custom!);
+  await page.locator('#cmdExact').click();
+  await expect(page.locator('#cmdCounter')).toBeEnabled();
+  const ran = await page.evaluate(() => (window.atomdrift.model() as { labSeries(): { times: Float64Array } }).labSeries().times.length);
+  await page.locator('#cmdCounter').click();
+  await expect(page).toHaveURL(/#counting$/);
+  const sample = await page.evaluate(() => (window.atomdrift.model() as { countingSampleInfo(): { steps: number } | null }).countingSampleInfo());
+  expect(sample?.steps).toBe(ran - 1);
+  await page.locator('#cmdStart').click();
+  await expect(page.locator('#lblFit')).toContainText('T½', { timeout: 30000 });
+});

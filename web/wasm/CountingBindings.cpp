@@ -31,10 +31,8 @@
 namespace web {
 namespace {
 
-// The nuclide table is this part's own parse of the page's copy, so that the nuclide lab's
-// bindings and these share no state.
+// The nuclide table is the nuclide lab's, read once for the page.
 struct Lab {
-    std::optional<decay::NuclideTable> table;
     std::optional<decay::LabRun> sample;
     std::optional<decay::Counter> counter;
     std::vector<bool> counted; // the members the counter counts
@@ -76,21 +74,20 @@ decay::CounterSettingsEntry counterSettings(const val& texts)
 
 // The table
 
+// The table's chains, from the page's copy of the table unless the nuclide lab has read it.
 val loadTable(const std::string& tableText)
 {
-    decay::NuclideTableEntry entry = decay::parseNuclideTable(tableText);
+    decay::NuclideLabSession& nuclides = labSession();
+    const std::string error = nuclides.table().nuclides.empty() ? nuclides.loadTable(tableText) : std::string();
     val result = val::object();
-    result.set("error", entry.error);
+    result.set("error", error);
     val starts = val::array();
-    if (entry.table) {
-        for (const std::string& start : entry.table->chainStarts) {
-            const decay::Nuclide* nuclide = entry.table->find(start);
-            val item = val::object();
-            item.set("symbol", start);
-            item.set("element", nuclide ? nuclide->element : std::string());
-            starts.call<void>("push", item);
-        }
-        lab().table = std::move(entry.table);
+    for (const std::string& start : nuclides.table().chainStarts) {
+        const decay::Nuclide* nuclide = nuclides.table().find(start);
+        val item = val::object();
+        item.set("symbol", start);
+        item.set("element", nuclide ? nuclide->element : std::string());
+        starts.call<void>("push", item);
     }
     result.set("starts", starts);
     return result;
@@ -98,9 +95,7 @@ val loadTable(const std::string& tableText)
 
 std::optional<decay::Chain> tableChain(const std::string& start, double threshold = decay::ChainOptions{}.threshold)
 {
-    if (!lab().table)
-        return std::nullopt;
-    return decay::chainFromTable(*lab().table, start, {.threshold = threshold}).chain;
+    return decay::chainFromTable(labSession().table(), start, {.threshold = threshold}).chain;
 }
 
 // The nuclide lab's first entries for a chain, on its uniform grid.
@@ -136,6 +131,16 @@ decay::RunSetupTexts setupTexts(const decay::Chain& chain, const val& texts)
         setup.initial = {text(texts, "atoms")};
     setup.initial.resize(chain.members.size(), "0");
     return setup;
+}
+
+// The nuclide lab's last run, a typed chain's too, as the sample.
+val takeLabRun()
+{
+    const auto& run = labSession().result();
+    if (!run)
+        return failure({});
+    setSample(*run);
+    return success();
 }
 
 val runTable(const val& texts, const std::string& seedText)
@@ -626,6 +631,7 @@ EMSCRIPTEN_BINDINGS(decay_counting)
     function("countingCountDatingSample", &web::countDatingSample);
     function("countingDatings", &web::datings);
     function("countingRepeat", &web::repeat);
+    function("countingTakeLabRun", &web::takeLabRun);
     function("countingRatePlot", &web::ratePlot);
     function("countingResidualPlot", &web::residualPlot);
     function("countingDatingPlot", &web::datingPlot);

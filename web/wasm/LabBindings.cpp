@@ -11,6 +11,7 @@
 #include "model/nuclides/Elements.h"
 #include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
+#include "model/nuclides/NuclideLabSession.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
 #include "output/ChainFile.h"
@@ -22,26 +23,18 @@
 #include <optional>
 
 namespace web {
-namespace {
 
-struct Lab {
-    decay::NuclideTable table;
-    std::optional<decay::Chain> shown; // the table chain chosen, or the custom chain last read
-    std::optional<decay::LabRun> result;
-};
-
-Lab& lab()
+decay::NuclideLabSession& labSession()
 {
-    static Lab state;
-    return state;
+    static decay::NuclideLabSession lab;
+    return lab;
 }
 
-// The chain the views and the equilibrium speak of: the one run last, else the one shown.
-const decay::Chain* currentChain()
+namespace {
+
+decay::NuclideLabSession& session()
 {
-    if (lab().result)
-        return &lab().result->chain;
-    return lab().shown ? &*lab().shown : nullptr;
+    return labSession();
 }
 
 val messages(const std::vector<decay::Message>& list)
@@ -129,23 +122,18 @@ val optionalChain(const std::optional<decay::Chain>& chain)
     return chain ? chainObject(*chain) : val::null();
 }
 
-// The table from the text of data/nuclides.txt; "" when it was read, else what is wrong with it.
+// The table from the text of data/nuclides.txt, read once for the page (the counting lab may have
+// read it first); "" when it was read, else what is wrong with it.
 std::string load(const std::string& nuclides)
 {
-    auto parsed = decay::parseNuclideTable(nuclides);
-    if (!parsed.table) {
-        lab().table = {};
-        return parsed.error;
-    }
-    lab().table = std::move(*parsed.table);
-    return {};
+    return session().table().nuclides.empty() ? session().loadTable(nuclides) : std::string();
 }
 
-val starts() { return texts(lab().table.chainStarts); }
+val starts() { return texts(session().table().chainStarts); }
 
 val nuclide(const std::string& symbol)
 {
-    const decay::Nuclide* found = lab().table.find(symbol);
+    const decay::Nuclide* found = session().table().find(symbol);
     return found ? nuclideObject(*found) : val::null();
 }
 
@@ -153,7 +141,7 @@ val nuclide(const std::string& symbol)
 // fetched one by one with nuclide().
 val nuclides()
 {
-    const auto& all = lab().table.nuclides;
+    const auto& all = session().table().nuclides;
     std::vector<double> z, n, state, halfLife;
     std::vector<std::string> symbols, modes;
     for (const decay::Nuclide& nuclide : all) {
@@ -191,7 +179,7 @@ val nuclideSymbol(int z, int a, const std::string& isomer) { return val(decay::n
 
 val readThreshold(const std::string& text, const std::string& point)
 {
-    const decay::NumberEntry entry = decay::readBranchThreshold(text, point);
+    const decay::NumberEntry entry = session().setThreshold(text, point);
     val result = val::object();
     result.set("value", entry.value ? val(*entry.value) : val::null());
     result.set("error", message(entry.error));
@@ -201,11 +189,8 @@ val readThreshold(const std::string& text, const std::string& point)
 // The chain of the table that starts at `symbol`, branches below `threshold` (a fraction) left out.
 val chooseTable(const std::string& symbol, double threshold)
 {
-    decay::ChainOptions options;
-    options.threshold = finite(threshold, options.threshold);
-    const decay::TableChain entry = decay::chainFromTable(lab().table, symbol, options);
-    lab().shown = entry.chain;
-    lab().result.reset();
+    session().setThreshold(threshold);
+    const decay::TableChain entry = session().chooseTable(symbol);
     val result = val::object();
     result.set("chain", optionalChain(entry.chain));
     result.set("error", message(entry.error));
@@ -234,9 +219,7 @@ decay::CustomChainTexts customTexts(const val& texts)
 // A custom chain as typed: the chain, or the model's message on what is wrong with it.
 val chooseCustom(const val& texts)
 {
-    const decay::ChainEntry entry = decay::readCustomChain(customTexts(texts));
-    lab().shown = entry.chain;
-    lab().result.reset();
+    const decay::ChainEntry entry = session().chooseCustom(customTexts(texts));
     val result = val::object();
     result.set("chain", optionalChain(entry.chain));
     result.set("error", message(entry.error));
@@ -246,11 +229,12 @@ val chooseCustom(const val& texts)
 // The entries a chain starts with, and the steps of its logarithmic grid.
 val defaults()
 {
-    if (!lab().shown)
+    const auto shown = session().defaults();
+    if (!shown)
         return val::null();
-    val result = val::object();
-    const decay::RunDefaults d = decay::runDefaults(*lab().shown);
+    const decay::RunDefaults& d = shown->run;
     const bool logarithmic = d.grid == decay::GridKind::Logarithmic;
+    val result = val::object();
     result.set("step", decay::significantDigits(d.step, 4));
     result.set("unit", static_cast<int>(d.unit));
     result.set("steps", d.steps);
@@ -260,57 +244,49 @@ val defaults()
     result.set("perDecade", d.perDecade);
     result.set("amount", decay::significantDigits(d.amount, 6));
     result.set("amountUnit", static_cast<int>(d.amountUnit));
-    const int steps = logarithmic ? static_cast<int>(decay::logarithmicTimes(d.step * decay::unitSeconds(d.unit),
-                                                                             d.last * decay::unitSeconds(d.lastUnit), d.perDecade)
-                                                         .size()) - 1
-                                  : d.steps;
-    result.set("milkStep", std::max(steps / 2, 1));
+    result.set("milkStep", shown->milkStep);
     return result;
 }
 
-// A run of the chain shown from the entries: {ran, error (a model message)} and, when it ran,
-// what the status line tells. The seed is decimal text: JavaScript numbers hold 53 bits of it.
-val run(const val& texts, bool random, const std::string& seedText)
+// What the status line tells of a run: {ran, error (a model message)} and, when it ran, its
+// chain, steps, grid and milking.
+val outcome(const val& texts, const decay::Message& error, bool made)
 {
     val result = val::object();
-    result.set("ran", false);
-    result.set("error", message({}));
-    if (!lab().shown)
+    const auto& ran = session().result();
+    result.set("ran", made && ran.has_value());
+    result.set("error", message(error));
+    if (!made || !ran)
         return result;
-    const decay::Chain chain = *lab().shown;
-    const decay::RunSetupEntry entry = decay::readRunSetup(chain, runSetupTexts(texts));
-    if (!entry.setup) {
-        result.set("error", message(entry.error));
-        return result;
-    }
-    if (random) {
-        const decay::Message refusal = decay::randomRunRefusal(*entry.setup);
-        if (!refusal.empty()) {
-            result.set("error", message(refusal));
-            return result;
-        }
-    }
-    const bool logarithmic = !entry.setup->grid.empty();
-    // The views and the file keep the time in the unit of the step, or of the last time.
-    const decay::TimeUnit unit = chosen(decay::kTimeUnits, texts, logarithmic ? "lastUnit" : "unit");
-    std::optional<decay::LabRun> ran = decay::runLab(chain, *entry.setup, unit, random, seed(seedText));
-    if (!ran)
-        return result;
-    lab().result = std::move(ran);
-    const decay::RunSetup& setup = lab().result->setup;
-    result.set("ran", true);
-    result.set("chain", chainObject(lab().result->chain));
+    const decay::RunSetup& setup = ran->setup;
+    const bool logarithmic = !setup.grid.empty();
+    result.set("chain", chainObject(ran->chain));
     result.set("steps", setup.steps);
     result.set("logarithmic", logarithmic);
     if (logarithmic) {
         // The grid's first time after 0 in the unit of the first time, its last in the run's unit.
         const decay::TimeUnit firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
         result.set("first", setup.grid[1] / decay::unitSeconds(firstUnit));
-        result.set("last", setup.grid.back() / decay::unitSeconds(unit));
+        result.set("last", setup.grid.back() / decay::unitSeconds(ran->unit));
     }
     result.set("milkMember", setup.milk ? val(setup.milk->member) : val::null());
     result.set("milkStep", setup.milk ? val(setup.milk->step) : val::null());
     return result;
+}
+
+// A run of the chain shown from the entries. The seed is decimal text: JavaScript numbers hold 53
+// bits of it.
+val run(const val& texts, bool random, const std::string& seedText)
+{
+    const auto prepared = session().prepare(runSetupTexts(texts), random);
+    // Entries that cannot be run leave the run before as it was.
+    if (const auto* refusal = std::get_if<decay::Message>(&prepared))
+        return outcome(texts, *refusal, false);
+    auto ran = decay::NuclideLabSession::run(std::get<decay::NuclideLabSession::Prepared>(prepared), seed(seedText));
+    const bool made = ran.has_value();
+    if (made)
+        session().setResult(std::move(ran));
+    return outcome(texts, {}, made);
 }
 
 // Whether the entries can be run, before a random run goes to a worker: the model's message
@@ -318,45 +294,34 @@ val run(const val& texts, bool random, const std::string& seedText)
 // page finds out itself).
 val check(const val& texts, bool random)
 {
-    if (!lab().shown)
-        return message({});
-    const decay::RunSetupEntry entry = decay::readRunSetup(*lab().shown, runSetupTexts(texts));
-    if (!entry.setup)
-        return message(entry.error);
-    return message(random ? decay::randomRunRefusal(*entry.setup) : decay::Message{});
+    const auto prepared = session().prepare(runSetupTexts(texts), random);
+    const auto* refusal = std::get_if<decay::Message>(&prepared);
+    return message(refusal ? *refusal : decay::Message{});
 }
 
 // The random run's atoms and decays, member after member, for the page to take over from a worker.
 val randomSeries()
 {
     val result = val::object();
-    if (!lab().result)
+    const auto& ran = session().result();
+    if (!ran)
         return result;
-    result.set("values", numbers(std::span<const double>(lab().result->atoms.values)));
-    result.set("decays", numbers(std::span<const double>(lab().result->atoms.decays)));
+    result.set("values", numbers(std::span<const double>(ran->atoms.values)));
+    result.set("decays", numbers(std::span<const double>(ran->atoms.decays)));
     return result;
 }
 
 // A random run a worker made from the same chain and entries: the exact solution beside it
-// computed here, the atoms taken as they came. Refused when their shape is not the run's.
+// computed here, the atoms taken as they came. Refused when their shape is not the run's. Lists
+// one item longer than the run's are read, so that a longer one is seen to be too long.
 val adopt(const val& texts, const val& values, const val& decays)
 {
-    val result = run(texts, false, "0");
-    if (!result["ran"].as<bool>())
-        return result;
-    decay::LabRun& ran = *lab().result;
-    std::vector<double> atoms = numberList<double>(values, ran.atoms.values.size() + 1);
-    std::vector<double> decayed = numberList<double>(decays, ran.atoms.decays.size() + 1);
-    if (atoms.size() != ran.atoms.values.size() || decayed.size() != ran.atoms.decays.size()) {
-        lab().result.reset();
-        result.set("ran", false);
-        return result;
-    }
-    ran.exact = ran.atoms;
-    ran.atoms.values = std::move(atoms);
-    ran.atoms.decays = std::move(decayed);
-    ran.random = true;
-    return result;
+    const decay::RunSetupTexts read = runSetupTexts(texts);
+    const auto prepared = session().prepare(read, false);
+    const auto* ready = std::get_if<decay::NuclideLabSession::Prepared>(&prepared);
+    const std::size_t points = ready ? static_cast<std::size_t>(ready->chain.size()) * (static_cast<std::size_t>(ready->setup.steps) + 1) + 1 : 0;
+    const bool made = session().adopt(read, numberList<double>(values, points), numberList<double>(decays, points));
+    return outcome(texts, {}, made);
 }
 
 val seriesList(const decay::ChainSeries& series)
@@ -371,9 +336,9 @@ val seriesList(const decay::ChainSeries& series)
 // member, their total, and beside a random run the same of its exact solution; null without a run.
 val series()
 {
-    if (!lab().result)
+    if (!session().result())
         return val::null();
-    const decay::LabRun& run = *lab().result;
+    const decay::LabRun& run = *session().result();
     std::vector<double> times = run.times();
     for (double& t : times)
         t /= decay::unitSeconds(run.unit);
@@ -405,38 +370,29 @@ val plot(const val& view)
     shown.activityUnit = chosen(decay::kActivityUnits, view, "activityUnit");
     shown.daughter = whole(view, "daughter", -1);
     shown.over = whole(view, "over", -1);
-    const decay::LabRun* run = flag(view, "run") && lab().result ? &*lab().result : nullptr;
+    const decay::LabRun* run = flag(view, "run") && session().result() ? &*session().result() : nullptr;
     return plotValue(decay::labPlot(run, shown));
 }
 
 val upstream(int daughter)
 {
-    const decay::Chain* chain = currentChain();
-    std::vector<double> members;
-    if (chain && daughter >= 0 && daughter < chain->size())
-        for (int i : decay::upstreamMembers(*chain, daughter))
-            members.push_back(i);
-    return numbers(std::span<const double>(members));
+    const std::vector<int> members = session().upstream(daughter);
+    return numbers(std::span<const int>(members));
 }
 
 // The equilibrium of the daughter against a member upstream, from the run's start or before a
 // run from a pure start of the first member.
 val equilibrium(int daughter, int over)
 {
-    const decay::Chain* chain = currentChain();
-    if (!chain || daughter < 0 || over < 0 || daughter >= chain->size() || over >= chain->size())
+    const auto shown = session().equilibrium(daughter, over);
+    if (!shown)
         return val::null();
-    const std::vector<double> initial = lab().result ? lab().result->setup.initial : decay::pureStart(*chain);
-    const decay::Equilibrium e = decay::equilibrium(*chain, initial, daughter, over);
     val result = val::object();
-    result.set("kind", e.kind);
-    result.set("ratio", e.ratio);
-    result.set("setter", e.setter);
-    result.set("peak", e.kind == decay::EquilibriumKind::Transient ? decay::activityPeak(*chain, initial, daughter) : std::nan(""));
-    std::vector<double> above;
-    for (int i : decay::upstreamMembers(*chain, over))
-        above.push_back(i);
-    result.set("aboveOver", numbers(std::span<const double>(above)));
+    result.set("kind", shown->equilibrium.kind);
+    result.set("ratio", shown->equilibrium.ratio);
+    result.set("setter", shown->equilibrium.setter);
+    result.set("peak", shown->peak);
+    result.set("aboveOver", numbers(std::span<const int>(shown->aboveOver)));
     return result;
 }
 
@@ -475,7 +431,7 @@ val activityUnits()
 // Digits beyond a double's 17 say nothing and would only lengthen the text.
 std::string entryText(double value, int digits) { return decay::significantDigits(value, std::clamp(digits, 1, 17)); }
 
-std::string chainFile() { return lab().result ? decay::chainFileText(*lab().result) : std::string(); }
+std::string chainFile() { return session().result() ? decay::chainFileText(*session().result()) : std::string(); }
 
 int mostCustomMembers() { return decay::kMostCustomMembers; }
 

@@ -284,6 +284,8 @@ export class PlotChart extends ChartHost {
       if (layer.kind === kinds().Band && shown) bands.push({ series: [first + 1, first], fill: layer.color });
     }
     const data: uPlot.AlignedData = lines.length ? alignLines(lines, plot.logX, plot.logY) : [[]];
+    // How many lines uPlot draws, for the tests to count.
+    this.host.dataset.lines = String(lines.length);
     const [xLow, xHigh] = extent(plot, 'x');
     // Along y the shown series, as uPlot finds them, and the shown marks and error bars.
     const [yLow, yHigh] = extent(plot, 'y');

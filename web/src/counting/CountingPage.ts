@@ -10,7 +10,7 @@ import { count, significant, withUncertainty } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
-import { countingModel, fitMethods, fitShapes, type Outcome, type TableRunTexts } from './countingModel';
+import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
 import { rateText } from './CountingPlots';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
@@ -482,8 +482,9 @@ export const countingPage = new CountingPage();
 
 // The nuclide lab's run handed to the counter: the same entries and seed give the same run. False,
 // with the model's message shown, when the entries cannot be run.
-export function countLabRun(texts: TableRunTexts, seed: string, name: string): boolean {
-  const outcome = countingModel().countingRunTable(texts, seed);
+// The nuclide lab's last run, a typed chain's too, as the sample to count.
+export function countLabRun(name: string): boolean {
+  const outcome = countingModel().countingTakeLabRun();
   if (!checked(outcome, tr(N, 'The chain could not be run with these entries.'))) return false;
   countingPage.setSample(() => name);
   location.hash = '#counting';

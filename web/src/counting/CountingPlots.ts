@@ -1,5 +1,5 @@
 // The words of the counting lab's results, from what the model counted; its charts come from the model.
-import type { ModelMessage } from '../core/model';
+import { model, type ModelMessage, type NumberModel } from '../core/model';
 import { tr } from '../core/i18n';
 import { significant, withUncertainty } from '../core/numbers';
 import type { DatedAge, Interval } from './countingModel';
@@ -16,12 +16,12 @@ export function ageText(age: DatedAge): string {
   return tr(C, '%1 y BP', interval(age.age, age.minus, age.plus));
 }
 
-// A value with its interval below and above, rounded to the second significant digit of the
-// smaller side: "31,000 (−3,400/+6,100)".
+// A value with its interval below and above, rounded as an uncertainty is (the model's
+// roundToUncertainty), by the smaller side: "31,000 (−3,400/+6,100)".
 export function interval(value: number, minus: number, plus: number): string {
   const least = Math.min(minus, plus);
   if (!(least > 0) || !Number.isFinite(value)) return significant(value, 3);
-  const place = 10 ** (Math.floor(Math.log10(least)) - 1);
+  const place = 10 ** model<NumberModel>().roundToUncertainty(value, least).place;
   const shown = (x: number) => {
     if (!Number.isFinite(x)) return '\u221E';
     const rounded = Math.round(x / place) * place;

@@ -124,6 +124,7 @@ export interface CountingModel {
   countingLoadTable(text: string): { error: string; starts: { symbol: string; element: string }[] };
   countingChainDefaults(start: string): { step: number; unit: number; steps: number; atoms: number } | null;
   countingRunTable(texts: TableRunTexts, seed: string): Outcome;
+  countingTakeLabRun(): Outcome;
   countingSilver(activation: string, point: string, seed: string): Outcome & { seconds?: number };
   countingSampleInfo(): SampleInfo | null;
   countingCheckSettings(texts: CounterTexts): Outcome;

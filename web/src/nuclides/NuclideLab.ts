@@ -2,7 +2,6 @@
 // types in, run exactly or atom by atom, shown as numbers of atoms, activities or the activity
 // of a daughter against a member upstream, with the equilibrium that ratio settles into.
 import { countLabRun } from '../counting/CountingPage';
-import type { TableRunTexts } from '../counting/countingModel';
 import { PlotChart, legend } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
@@ -226,8 +225,6 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
   state.ran = { chain: ranChain, logarithmic: !!outcome.logarithmic };
   ++state.runs;
   state.lastRandom = random;
-  state.lastTexts = texts as Record<string, unknown>;
-  state.lastSeed = seed;
   const unit = outcome.logarithmic ? state.lastUnit : state.unit;
   state.status = runStatus(random, outcome, ranChain, state.step, unit, state.firstUnit);
   announce(state.status());
@@ -442,16 +439,14 @@ class NuclideLabPage implements Page {
       button('cmdPrint', tr('Look', 'Print worksheet'), () => window.print(), { disabled: none }),
       // The counting lab counts the last run: offered when the page has that part.
       document.getElementById('navcounting')
-        ? button('cmdCounter', tr(L, 'Counter...'), () => this.countRun(), { disabled: none || isCustom() })
+        ? button('cmdCounter', tr(L, 'Counter...'), () => this.countRun(), { disabled: none })
         : null);
   }
 
-  // The counting lab makes the same run again, from the same entries and seed, and counts it.
+  // The counting lab counts the run itself, a typed chain's too.
   private countRun(): void {
-    if (!state.ran || !state.lastTexts) return;
-    const texts = { ...state.lastTexts, start: state.starts[state.index], threshold: state.threshold, random: state.lastRandom } as
-      Record<string, unknown>;
-    countLabRun(texts as unknown as TableRunTexts, state.lastSeed, state.ran.chain.members[0].symbol);
+    if (!state.ran) return;
+    countLabRun(state.ran.chain.members[0].symbol);
   }
 
   private exportFile(): void {

@@ -38,8 +38,6 @@ export const labState = {
   status: () => '',
   ran: null as { chain: LabChain; logarithmic: boolean } | null,
   lastRandom: false,
-  lastTexts: null as Record<string, unknown> | null, // the entries and seed of the last run, for the counter
-  lastSeed: '',
   running: false, // a random run in its worker
   generation: 0,
   runs: 0,   // runs made, so that the chart of nuclides plays each new one once

@@ -1,0 +1,141 @@
+#include "NuclideLabSession.h"
+
+#include "model/random/DecayDraws.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace decay {
+
+std::string NuclideLabSession::loadTable(std::string_view text)
+{
+    auto parsed = parseNuclideTable(text);
+    m_table = parsed.table ? std::move(*parsed.table) : NuclideTable{};
+    return parsed.table ? std::string() : parsed.error;
+}
+
+NumberEntry NuclideLabSession::setThreshold(std::string_view percent, std::string_view decimalPoint)
+{
+    const NumberEntry entry = readBranchThreshold(percent, decimalPoint);
+    if (entry.value)
+        m_threshold = *entry.value / 100;
+    return entry;
+}
+
+std::optional<std::size_t> NuclideLabSession::offer(std::string_view symbol)
+{
+    const Nuclide* nuclide = m_table.find(symbol);
+    if (!nuclide || nuclide->stable())
+        return std::nullopt;
+    auto& starts = m_table.chainStarts;
+    auto at = std::find(starts.begin(), starts.end(), nuclide->symbol);
+    if (at == starts.end())
+        at = starts.insert(starts.end(), nuclide->symbol);
+    return static_cast<std::size_t>(at - starts.begin());
+}
+
+void NuclideLabSession::setThreshold(double fraction)
+{
+    if (fraction >= 0 && fraction <= 1)
+        m_threshold = fraction;
+}
+
+TableChain NuclideLabSession::chooseTable(std::string_view start)
+{
+    TableChain entry = chainFromTable(m_table, start, {.threshold = m_threshold});
+    m_shown = entry.chain;
+    m_result.reset();
+    return entry;
+}
+
+ChainEntry NuclideLabSession::chooseCustom(const CustomChainTexts& texts)
+{
+    ChainEntry entry = readCustomChain(texts);
+    m_shown = entry.chain;
+    m_result.reset();
+    return entry;
+}
+
+const Chain* NuclideLabSession::currentChain() const
+{
+    if (m_result)
+        return &m_result->chain;
+    return m_shown ? &*m_shown : nullptr;
+}
+
+std::optional<NuclideLabSession::Defaults> NuclideLabSession::defaults() const
+{
+    if (!m_shown)
+        return std::nullopt;
+    const RunDefaults d = runDefaults(*m_shown);
+    const int steps = d.grid == GridKind::Logarithmic
+                          ? static_cast<int>(logarithmicTimes(d.step * unitSeconds(d.unit), d.last * unitSeconds(d.lastUnit), d.perDecade).size()) - 1
+                          : d.steps;
+    return Defaults{.run = d, .milkStep = std::max(steps / 2, 1)};
+}
+
+std::variant<NuclideLabSession::Prepared, Message> NuclideLabSession::prepare(const RunSetupTexts& texts, bool random) const
+{
+    if (!m_shown)
+        return Message{};
+    const RunSetupEntry entry = readRunSetup(*m_shown, texts);
+    if (!entry.setup)
+        return entry.error;
+    if (random)
+        if (Message refusal = randomRunRefusal(*entry.setup); !refusal.empty())
+            return refusal;
+    const TimeUnit unit = entry.setup->grid.empty() ? texts.unit : texts.lastUnit;
+    return Prepared{.chain = *m_shown, .setup = *entry.setup, .unit = unit, .random = random};
+}
+
+std::optional<LabRun> NuclideLabSession::run(const Prepared& prepared, std::uint64_t seed, Progress* progress)
+{
+    return runLab(prepared.chain, prepared.setup, prepared.unit, prepared.random, seed, progress);
+}
+
+bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays)
+{
+    m_result.reset();
+    const auto prepared = prepare(texts, false);
+    if (!std::holds_alternative<Prepared>(prepared))
+        return false;
+    std::optional<LabRun> exact = run(std::get<Prepared>(prepared), 0);
+    if (!exact || atoms.size() != exact->atoms.values.size() || decays.size() != exact->atoms.decays.size())
+        return false;
+    exact->exact = exact->atoms;
+    exact->atoms.values = std::move(atoms);
+    exact->atoms.decays = std::move(decays);
+    exact->random = true;
+    m_result = std::move(exact);
+    return true;
+}
+
+Plot NuclideLabSession::plot(const LabView& view) const
+{
+    return labPlot(m_result ? &*m_result : nullptr, view);
+}
+
+std::vector<int> NuclideLabSession::upstream(int daughter) const
+{
+    const Chain* chain = currentChain();
+    if (!chain || daughter < 0 || daughter >= chain->size())
+        return {};
+    return upstreamMembers(*chain, daughter);
+}
+
+std::optional<NuclideLabSession::EquilibriumView> NuclideLabSession::equilibrium(int daughter, int over) const
+{
+    const Chain* chain = currentChain();
+    if (!chain || daughter < 0 || over < 0 || daughter >= chain->size() || over >= chain->size())
+        return std::nullopt;
+    const std::vector<double> initial = m_result ? m_result->setup.initial : pureStart(*chain);
+    EquilibriumView shown{.equilibrium = decay::equilibrium(*chain, initial, daughter, over),
+                          .peak = std::numeric_limits<double>::quiet_NaN(),
+                          .aboveOver = upstreamMembers(*chain, over)};
+    if (shown.equilibrium.kind == EquilibriumKind::Transient)
+        shown.peak = activityPeak(*chain, initial, daughter);
+    return shown;
+}
+
+} // namespace decay

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ChainActivity.h"
+#include "LabPlot.h"
+#include "LabRun.h"
+#include "NuclideTable.h"
+#include "TableChain.h"
+
+#include "model/common/Progress.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace decay {
+
+// The nuclide lab's state and what a window or a page does with it: the table, read once; the
+// chain chosen from it or typed; the last run; the views of that run. A front end reads its
+// controls, calls the session and shows what comes back.
+class NuclideLabSession {
+public:
+    // The table from the text of data/nuclides.txt: "" when it was read, else what is wrong with
+    // it, and the session has no table chains.
+    std::string loadTable(std::string_view text);
+    const NuclideTable& table() const { return m_table; }
+
+    // The branch threshold, a fraction of the parent's decays: branches below it are left out of
+    // table chains. A threshold that cannot be read leaves the one before and says why.
+    double threshold() const { return m_threshold; }
+    NumberEntry setThreshold(std::string_view percent, std::string_view decimalPoint);
+    // A threshold read before (a worker's copy of the session takes the page's); one that is not
+    // a fraction from 0 to 1 leaves the one before.
+    void setThreshold(double fraction);
+
+    // The place of the chain from a radioactive nuclide of the table among the chains offered,
+    // which it joins when it is not yet one of them; empty for a nuclide the table lacks or a
+    // stable one.
+    std::optional<std::size_t> offer(std::string_view symbol);
+
+    // The chain shown from now on, and no run yet: the table's chain from `start`, or one typed.
+    TableChain chooseTable(std::string_view start);
+    ChainEntry chooseCustom(const CustomChainTexts& texts);
+    const std::optional<Chain>& shown() const { return m_shown; }
+    // The chain the views and the equilibrium speak of: the one run last, else the one shown.
+    const Chain* currentChain() const;
+
+    // The entries the chain shown starts with, and the step after which it is milked.
+    struct Defaults {
+        RunDefaults run;
+        int milkStep = 1; // half the steps of the grid
+    };
+    std::optional<Defaults> defaults() const;
+
+    // A run of the chain shown from the entries, ready to go on any thread, or why it cannot.
+    // The views and the file keep the time in the unit of the step, or of the last time.
+    struct Prepared {
+        Chain chain;
+        RunSetup setup;
+        TimeUnit unit = TimeUnit::Second;
+        bool random = false;
+    };
+    std::variant<Prepared, Message> prepare(const RunSetupTexts& texts, bool random) const;
+    // Empty when `progress` cancels it.
+    static std::optional<LabRun> run(const Prepared& prepared, std::uint64_t seed, Progress* progress = nullptr);
+    // The run the views, the file and the counter show from now on.
+    void setResult(std::optional<LabRun> run) { m_result = std::move(run); }
+    const std::optional<LabRun>& result() const { return m_result; }
+    // A random run made elsewhere (on a worker) from the same entries: the exact solution beside it
+    // computed here. False, and no run, when its shape is not that of the entries' run.
+    bool adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays);
+
+    // The chart of the last run as `view` shows it; the prompt to run the chain without one.
+    Plot plot(const LabView& view) const;
+    // The members the daughter descends from, in the chain's order.
+    std::vector<int> upstream(int daughter) const;
+    // The equilibrium of the daughter against a member upstream, from the run's start, or before
+    // a run from a pure start of the first member; empty for members the chain does not have.
+    struct EquilibriumView {
+        Equilibrium equilibrium;
+        double peak = 0;             // when the daughter's activity peaks (transient), seconds; NaN otherwise
+        std::vector<int> aboveOver;  // the members upstream of `over`
+    };
+    std::optional<EquilibriumView> equilibrium(int daughter, int over) const;
+
+private:
+    NuclideTable m_table;
+    double m_threshold = ChainOptions{}.threshold;
+    std::optional<Chain> m_shown; // the table chain chosen, or the custom chain last read
+    std::optional<LabRun> m_result;
+};
+
+} // namespace decay
