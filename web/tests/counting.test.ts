@@ -283,6 +283,8 @@ test('a chain typed in the nuclide lab is counted as the lab ran it', async ({ p
   await expect(page).toHaveURL(/#counting$/);
   const sample = await page.evaluate(() => (window.atomdrift.model() as { countingSampleInfo(): { steps: number } | null }).countingSampleInfo());
   expect(sample?.steps).toBe(ran - 1);
+  await page.locator('#cboSpeed').selectOption('4');
   await page.locator('#cmdStart').click();
-  await expect(page.locator('#lblFit')).toContainText('T½', { timeout: 30000 });
+  await expect(page.locator('#cmdPause')).toBeDisabled();
+  await expect(page.locator('#lblFit')).toContainText('T½');
 });
