@@ -258,9 +258,8 @@ void CountingLab::connectHandlers()
 void CountingLab::setSample(const decay::LabRun& run, const QString& name)
 {
     stop();
-    m_counter.reset();
-    m_imported.reset();
-    m_sample = Sample{run, name};
+    m_session.setSample(run);
+    m_importedName.clear();
     lstMembers->clear();
     for (const decay::ChainMember& member : run.chain.members) {
         if (member.stable())
@@ -319,11 +318,10 @@ void CountingLab::cmdBackground_Click()
         m_platform.showError(this, tr("Counting lab"), modelText(seconds.error));
         return;
     }
-    decay::DecayDraws draws(m_platform.randomSeed());
-    m_background = decay::measureBackground(draws, settings->background, *seconds.value, settings->deadTime);
+    const decay::BackgroundMeasurement& background = m_session.measureBackground(*settings, *seconds.value, m_platform.randomSeed());
     lblBackground->setText(tr("Background: %1 counts in %2 s, %3 per second.")
-                               .arg(numbers::count(m_background->counts), numbers::significant(*seconds.value, 6),
-                                    numbers::withUncertainty(m_background->rate(), m_background->sigma())));
+                               .arg(numbers::count(background.counts), numbers::significant(*seconds.value, 6),
+                                    numbers::withUncertainty(background.rate(), background.sigma())));
     showFit();
     showDating();
 }
@@ -333,12 +331,12 @@ void CountingLab::cmdBackground_Click()
 // A counter for the sample as the entries set it; false, with a message, when it cannot count.
 bool CountingLab::startCounting()
 {
-    if (!m_sample)
+    if (!m_session.sample())
         return false;
     const auto settings = readSettings();
     if (!settings)
         return false;
-    std::vector<bool> chosen(m_sample->run.chain.members.size(), false);
+    std::vector<bool> chosen(m_session.sample()->chain.members.size(), false);
     bool any = false;
     for (int row = 0; row < lstMembers->count(); ++row)
         if (lstMembers->item(row)->checkState() == Qt::Checked) {
@@ -349,18 +347,12 @@ bool CountingLab::startCounting()
         m_platform.showError(this, tr("Counting lab"), tr("Tick at least one member to count."));
         return false;
     }
-    const decay::LabRun& run = m_sample->run;
-    decay::SampleRun sample = decay::countedSample(run.atoms, chosen, run.times(), run.random);
-    const decay::Message refusal = decay::countingRefusal(sample, *settings);
+    const decay::Message refusal = m_session.start(*settings, std::move(chosen), m_platform.randomSeed());
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return false;
     }
-    m_counter.emplace(std::move(sample), *settings, m_platform.randomSeed());
-    m_counted = chosen;
-    m_countedSettings = settings;
-    m_imported.reset();
-    m_fit.reset();
+    m_importedName.clear();
     m_playTime = 0;
     return true;
 }
@@ -380,7 +372,7 @@ void CountingLab::cmdStart_Click()
 // Pauses the play, or plays on from where it was paused.
 void CountingLab::cmdPause_Click()
 {
-    if (!m_counter || m_counter->finished())
+    if (!m_session.counter() || m_session.counter()->finished())
         return;
     if (playing()) {
         stop();
@@ -395,15 +387,15 @@ void CountingLab::cmdPause_Click()
 // One step of the run, paused; the first press starts the counting.
 void CountingLab::cmdStep_Click()
 {
-    if (!m_counter || m_counter->finished()) {
+    if (!m_session.counter() || m_session.counter()->finished()) {
         stop();
         if (!startCounting())
             return;
     }
     stop();
     const std::int64_t before = totalCounts();
-    m_counter->advanceStep();
-    m_playTime = m_counter->time();
+    m_session.advanceStep();
+    m_playTime = m_session.counter()->time();
     counted(totalCounts() - before, 0);
     // Paused, no frame comes to put the lamp out.
     QTimer::singleShot(static_cast<int>(kFlashSeconds * 1000), this, [this] {
@@ -421,27 +413,27 @@ void CountingLab::tmrPlay_Timer()
 
 void CountingLab::playFor(double realSeconds)
 {
-    if (!m_counter || !playing())
+    if (!m_session.counter() || !playing())
         return;
     const std::int64_t before = totalCounts();
-    const std::size_t intervals = m_counter->intervals().size();
+    const std::size_t intervals = m_session.counter()->intervals().size();
     const int speed = cboSpeed->currentIndex();
     if (speed >= 0 && speed < static_cast<int>(std::size(kSpeeds))) {
         m_playTime += realSeconds * kSpeeds[speed];
-        m_counter->playTo(m_playTime);
+        m_session.playTo(m_playTime);
     } else {
         QElapsedTimer slice;
         slice.start();
-        while (!m_counter->finished() && slice.nsecsElapsed() < static_cast<qint64>(kFastSliceSeconds * 1e9))
-            m_counter->advanceStep();
-        m_playTime = m_counter->time();
+        while (!m_session.counter()->finished() && slice.nsecsElapsed() < static_cast<qint64>(kFastSliceSeconds * 1e9))
+            m_session.advanceStep();
+        m_playTime = m_session.counter()->time();
     }
     counted(totalCounts() - before, realSeconds);
-    if (m_counter->finished()) {
+    if (m_session.counter()->finished()) {
         stop();
         showFit();
         setCommands();
-    } else if (m_counter->intervals().size() != intervals) {
+    } else if (m_session.counter()->intervals().size() != intervals) {
         showPlot();
     }
 }
@@ -476,10 +468,7 @@ void CountingLab::showLamp()
 
 std::int64_t CountingLab::totalCounts() const
 {
-    std::int64_t sum = m_counter->running().counts;
-    for (const decay::CountInterval& interval : m_counter->intervals())
-        sum += interval.counts;
-    return sum;
+    return m_session.totalCounts();
 }
 
 // Stops the play; the lamp goes out with it.
@@ -493,22 +482,22 @@ void CountingLab::stop()
 // The running interval's counts, the rate of the last complete one, and how far the run is.
 void CountingLab::showCounts()
 {
-    if (!m_counter) {
+    if (!m_session.counter()) {
         lblCounts->setText(QStringLiteral("0"));
-        lblRate->setText(m_imported ? tr("Counts imported from %1.").arg(m_imported->fileName)
-                                    : m_sample ? tr("Press Start to count the sample.")
+        lblRate->setText(m_session.imported() ? tr("Counts imported from %1.").arg(m_importedName)
+                                              : m_session.sample() ? tr("Press Start to count the sample.")
                                                : tr("No run to count: run a chain in the nuclide lab and press Counter there, "
                                                     "or import counts."));
         return;
     }
-    const decay::CountInterval running = m_counter->running();
+    const decay::CountInterval running = m_session.counter()->running();
     lblCounts->setText(numbers::count(running.counts));
     const TimeScale time = shownTime();
     QString rate = tr("Count rate: not yet known.");
-    if (!m_counter->intervals().empty()) {
-        const decay::CountInterval& last = m_counter->intervals().back();
+    if (!m_session.counter()->intervals().empty()) {
+        const decay::CountInterval& last = m_session.counter()->intervals().back();
         rate = tr("Count rate: %1 per second in the last interval.").arg(CountingPlots::rateText(last));
-        const decay::DeadTime& dead = m_counter->settings().deadTime;
+        const decay::DeadTime& dead = m_session.counter()->settings().deadTime;
         const double seconds = last.end - last.start;
         if (dead.tau > 0 && seconds > 0) {
             const double corrected = decay::trueRate(static_cast<double>(last.counts) / seconds, dead);
@@ -516,37 +505,32 @@ void CountingLab::showCounts()
                                             ? tr("Corrected for the dead time: %1 per second.").arg(numbers::significant(corrected, 4))
                                             : tr("Too many counts for the dead time to correct."));
         }
-        if (m_counter->saturated())
+        if (m_session.counter()->saturated())
             rate += QLatin1Char(' ') + tr("The counter is saturated: more than 1/τ events a second reach it.");
     }
     lblRate->setText(rate + QLatin1Char('\n') +
                      tr("t = %1 of %2 %3; %4 intervals counted.")
-                         .arg(numbers::significant(m_counter->time() * time.perSecond, 6),
-                              numbers::significant(m_counter->endTime() * time.perSecond, 6), time.unit)
-                         .arg(m_counter->intervals().size()));
+                         .arg(numbers::significant(m_session.counter()->time() * time.perSecond, 6),
+                              numbers::significant(m_session.counter()->endTime() * time.perSecond, 6), time.unit)
+                         .arg(m_session.counter()->intervals().size()));
 }
 
 decay::FitData CountingLab::shownData() const
 {
-    if (m_imported)
-        return m_imported->counts.data;
-    if (!m_counter)
-        return {};
-    return decay::countedData(m_counter->intervals(), m_background.value_or(decay::BackgroundMeasurement{}),
-                              m_counter->settings().deadTime);
+    return m_session.shownData();
 }
 
 decay::TimeUnit CountingLab::timeUnit() const
 {
-    return m_sample ? m_sample->run.unit : decay::TimeUnit::Second;
+    return m_session.sample() ? m_session.sample()->unit : decay::TimeUnit::Second;
 }
 
 CountingLab::TimeScale CountingLab::shownTime() const
 {
-    if (m_imported)
-        return {1, qtext(m_imported->counts.timeUnit)};
-    if (m_sample)
-        return {1 / decay::unitSeconds(m_sample->run.unit), unitText(m_sample->run.unit)};
+    if (m_session.imported())
+        return {1, qtext(m_session.imported()->timeUnit)};
+    if (m_session.sample())
+        return {1 / decay::unitSeconds(m_session.sample()->unit), unitText(m_session.sample()->unit)};
     return {1, QString()};
 }
 
@@ -562,8 +546,8 @@ void CountingLab::showPlot()
     const bool dating = tabLab->currentIndex() == 1, repeat = tabLab->currentIndex() == 2;
     PlotChart::Plot residuals;
     const PlotChart::Plot plot =
-        repeat ? CountingPlots::repeats(m_repeats)
-        : dating ? CountingPlots::dating(m_datings, m_ageShown && m_datingSample ? std::optional(m_datingSample->age) : std::nullopt)
+        repeat ? CountingPlots::repeats(m_session.repeats())
+        : dating ? CountingPlots::dating(m_session.datings(), m_ageShown && m_session.datingSample() ? std::optional(m_session.datingSample()->age) : std::nullopt)
                  : CountingPlots::rates(rateData(), &residuals);
     chartResiduals->setVisible(!dating && !repeat);
     chartResiduals->setPlot(residuals);
@@ -574,16 +558,7 @@ void CountingLab::showPlot()
 
 decay::RatePlotData CountingLab::rateData() const
 {
-    decay::RatePlotData shown{.data = shownData(), .fit = m_fit ? &*m_fit : nullptr, .perSecond = !m_imported,
-                              .hasSample = m_sample.has_value(), .logY = chkLog->isChecked()};
-    if (m_imported) {
-        shown.unit = m_imported->counts.timeUnit;
-    } else if (m_sample) {
-        shown.toShown = 1 / decay::unitSeconds(m_sample->run.unit);
-        shown.unit = decay::unitName(m_sample->run.unit);
-        shown.timeUnit = true;
-    }
-    return shown;
+    return m_session.rateData(m_session.lastFit().has_value(), m_session.sample().has_value(), chkLog->isChecked());
 }
 
 // Fit
@@ -602,54 +577,54 @@ void CountingLab::showFit()
 
 QString CountingLab::fitText()
 {
-    m_fit.reset();
+    m_session.clearFit();
     const decay::FitData measured = shownData();
     if (playing())
         return tr("The half-life is fitted when the counting stops or pauses.");
     if (measured.intervals.size() < 2)
         return tr("A fit needs the counts of two intervals or more.");
-    if (!m_imported && m_counter && m_counter->saturated())
+    if (!m_session.imported() && m_session.counter() && m_session.counter()->saturated())
         return tr("No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, "
                   "and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.");
     const auto method = cboMethod->currentIndex() == 1 ? decay::FitMethod::WeightedLeastSquares : decay::FitMethod::PoissonLikelihood;
-    m_fit = decay::fitHalfLives(measured, method, fitModel());
+    const decay::HalfLifeFit& fit = m_session.fit(method, fitShape());
     const QString methodName = modelText({std::string(decay::methodName(method)), {}});
     QString shown;
-    if (!m_fit->fitted()) {
-        shown = tr("No half-life could be fitted (%1): %2").arg(methodName, modelText(m_fit->note));
+    if (!fit.fitted()) {
+        shown = tr("No half-life could be fitted (%1): %2").arg(methodName, modelText(fit.note));
     } else {
         const TimeScale time = shownTime();
-        const QString first = numbers::withUncertainty(m_fit->halfLife * time.perSecond, m_fit->sigma * time.perSecond);
-        if (m_fit->shape == decay::FitShape::TwoNuclides)
+        const QString first = numbers::withUncertainty(fit.halfLife * time.perSecond, fit.sigma * time.perSecond);
+        if (fit.shape == decay::FitShape::TwoNuclides)
             //: %1 and %3 the two half-lives, %2 their unit, %4 the method.
             shown = tr("T\u00BD = %1 %2 and %3 %2 (%4)")
-                        .arg(first, time.unit, numbers::withUncertainty(m_fit->secondHalfLife * time.perSecond, m_fit->secondSigma * time.perSecond), methodName);
-        else if (m_fit->shape == decay::FitShape::Chain && m_sample)
+                        .arg(first, time.unit, numbers::withUncertainty(fit.secondHalfLife * time.perSecond, fit.secondSigma * time.perSecond), methodName);
+        else if (fit.shape == decay::FitShape::Chain && m_session.sample())
             //: %1 the chain's first member, %2 its half-life, %3 the unit, %4 the method.
-            shown = tr("T\u00BD of %1 = %2 %3 (%4)").arg(qtext(m_sample->run.chain.members[0].symbol), first, time.unit, methodName);
+            shown = tr("T\u00BD of %1 = %2 %3 (%4)").arg(qtext(m_session.sample()->chain.members[0].symbol), first, time.unit, methodName);
         else
             shown = tr("T\u00BD = %1 %2 (%3)").arg(first, time.unit, methodName);
-        if (m_fit->degreesOfFreedom > 0)
+        if (fit.degreesOfFreedom > 0)
             //: %1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.
             shown += QLatin1Char('\n') + tr("\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4")
-                                             .arg(numbers::significant(m_fit->chiSquare, 4))
-                                             .arg(m_fit->degreesOfFreedom)
-                                             .arg(numbers::significant(m_fit->reducedChiSquare(), 3), numbers::significant(m_fit->pValue, 2));
-        if (!m_fit->note.empty())
-            shown += QLatin1Char('\n') + modelText(m_fit->note);
+                                             .arg(numbers::significant(fit.chiSquare, 4))
+                                             .arg(fit.degreesOfFreedom)
+                                             .arg(numbers::significant(fit.reducedChiSquare(), 3), numbers::significant(fit.pValue, 2));
+        if (!fit.note.empty())
+            shown += QLatin1Char('\n') + modelText(fit.note);
     }
-    if (!m_imported && !m_background)
+    if (!m_session.imported() && !m_session.background())
         shown += QLatin1Char('\n') + tr("No background measured: the fit takes it as 0.");
     return shown;
 }
 
 void CountingLab::setCommands()
 {
-    const bool counting = m_counter && !m_counter->finished();
-    cmdStart->setEnabled(m_sample.has_value());
+    const bool counting = m_session.counter() && !m_session.counter()->finished();
+    cmdStart->setEnabled(m_session.sample().has_value());
     cmdPause->setEnabled(counting);
     cmdPause->setText(counting && !playing() ? tr("Resume") : tr("Pause"));
-    cmdStep->setEnabled(m_sample.has_value() && !playing());
-    cmdExportCounts->setEnabled(m_counter && !m_counter->intervals().empty());
-    cmdReveal->setEnabled(m_datingSample.has_value());
+    cmdStep->setEnabled(m_session.sample().has_value() && !playing());
+    cmdExportCounts->setEnabled(m_session.counter() && !m_session.counter()->intervals().empty());
+    cmdReveal->setEnabled(m_session.datingSample().has_value());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/counting/CountingSession.h"
 #include "model/counting/Counter.h"
 #include "model/counting/CountsImport.h"
 #include "model/nuclides/LabRun.h"
@@ -41,8 +42,8 @@ public:
     // The counts shown, with their background, in seconds; imported counts in their own unit.
     decay::FitData shownData() const;
     decay::TimeUnit timeUnit() const; // of the run counted; seconds when there is none
-    const std::optional<decay::Counter>& counter() const { return m_counter; }
-    const std::optional<decay::BackgroundMeasurement>& background() const { return m_background; }
+    const std::optional<decay::Counter>& counter() const { return m_session.counter(); }
+    const std::optional<decay::BackgroundMeasurement>& background() const { return m_session.background(); }
     bool playing() const;
     int clicks() const { return m_clicks; } // the loudspeaker's clicks since the window opened
     bool lampLit() const;
@@ -127,7 +128,7 @@ private:
     QWidget* buildDating();
     QWidget* buildRepeat();
     void showRepeat();
-    decay::FitModel fitModel() const;
+    decay::FitShape fitShape() const;
     QLayout* buildChartArea();
     void connectHandlers();
     std::optional<decay::CounterSettings> readSettings();
@@ -150,34 +151,15 @@ private:
     void showDating();
     void setCommands();
 
-    // The run the counter counts.
-    struct Sample {
-        decay::LabRun run;
-        QString name;
-    };
-    // Counts from a file, in the file's time unit.
-    struct Imported {
-        decay::ImportedCounts counts;
-        QString fileName;
-    };
-
     Platform& m_platform;
-    std::optional<Sample> m_sample;
-    std::optional<decay::Counter> m_counter;
-    std::optional<decay::CounterSettings> m_countedSettings; // what the counter was started with
-    std::optional<decay::BackgroundMeasurement> m_background;
-    std::optional<Imported> m_imported;
-    std::optional<decay::HalfLifeFit> m_fit;
+    decay::CountingSession m_session;
+    QString m_importedName;  // of the file whose counts are shown
     double m_playTime = 0;     // seconds of the run played so far
     QElapsedTimer m_frameClock;
     double m_sinceClick = 1;   // real seconds since the loudspeaker last clicked
     double m_lampLeft = 0;     // real seconds the lamp stays lit
     bool m_lampShownLit = true;
     int m_clicks = 0;
-    std::optional<decay::DatingSample> m_datingSample;
     bool m_ageHidden = true;
     bool m_ageShown = false;
-    std::vector<decay::DatingMeasurement> m_datings;
-    std::vector<bool> m_counted; // the members the counter counts
-    std::vector<std::int64_t> m_repeats;
 };

@@ -63,9 +63,7 @@ void CountingLab::cmdNewSample_Click()
         return;
     }
     m_ageHidden = hidden;
-    decay::DecayDraws draws(m_platform.randomSeed());
-    m_datingSample = hidden ? decay::hiddenSample(draws, *grams.value) : decay::DatingSample{*age.value, *grams.value};
-    m_datings.clear();
+    m_session.newDatingSample(*grams.value, hidden ? std::nullopt : age.value, m_platform.randomSeed());
     m_ageShown = false;
     showDating();
     showPlot();
@@ -74,9 +72,9 @@ void CountingLab::cmdNewSample_Click()
 
 void CountingLab::cmdCountSample_Click()
 {
-    if (!m_datingSample)
+    if (!m_session.datingSample())
         cmdNewSample_Click();
-    if (!m_datingSample)
+    if (!m_session.datingSample())
         return;
     const auto settings = readSettings();
     if (!settings)
@@ -86,12 +84,7 @@ void CountingLab::cmdCountSample_Click()
         m_platform.showError(this, tr("Counting lab"), modelText(minutes.error));
         return;
     }
-    // The background is counted for as long as the sample, as a dating laboratory does, so that a
-    // longer count narrows both.
-    decay::DecayDraws draws(m_platform.randomSeed());
-    const decay::DatingCount count = decay::countSample(draws, *m_datingSample, *settings, *minutes.value * 60);
-    const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings->background, count.seconds);
-    m_datings.push_back({count, background, decay::dateSample(count, background, m_datingSample->carbonGrams, settings->efficiency)});
+    m_session.countDatingSample(*settings, *minutes.value * 60, m_platform.randomSeed());
     showDating();
     showPlot();
     setCommands();
@@ -99,7 +92,7 @@ void CountingLab::cmdCountSample_Click()
 
 void CountingLab::cmdReveal_Click()
 {
-    m_ageShown = m_datingSample.has_value();
+    m_ageShown = m_session.datingSample().has_value();
     showDating();
     showPlot();
 }
@@ -108,14 +101,14 @@ void CountingLab::cmdReveal_Click()
 void CountingLab::showDating()
 {
     QString shown;
-    if (!m_datingSample) {
+    if (!m_session.datingSample()) {
         shown = tr("Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller "
                    "uncertainty.");
     } else {
-        const QString grams = numbers::significant(m_datingSample->carbonGrams, 6);
+        const QString grams = numbers::significant(m_session.datingSample()->carbonGrams, 6);
         shown = m_ageHidden ? tr("A sample of %1 g of carbon, of unknown age.").arg(grams) : tr("A sample of %1 g of carbon.").arg(grams);
-        if (!m_datings.empty()) {
-            const decay::DatingMeasurement& last = m_datings.back();
+        if (!m_session.datings().empty()) {
+            const decay::DatingMeasurement& last = m_session.datings().back();
             shown += QLatin1Char('\n') + tr("Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the "
                                              "activity of modern carbon.")
                                              .arg(numbers::significant(last.count.seconds / 60, 6), numbers::count(last.count.counts),
@@ -129,7 +122,7 @@ void CountingLab::showDating()
                 shown += QLatin1Char('\n') + modelText(last.result.note);
         }
         if (m_ageShown)
-            shown += QLatin1Char('\n') + tr("True age: %1 y.").arg(numbers::significant(m_datingSample->age, 6));
+            shown += QLatin1Char('\n') + tr("True age: %1 y.").arg(numbers::significant(m_session.datingSample()->age, 6));
     }
     lblDating->setText(shown);
 }

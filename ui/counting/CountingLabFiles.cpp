@@ -29,14 +29,14 @@ void CountingLab::cmdImport_Click()
                                  tr("The counts were not imported.\n\n%1 cannot be read: %2"));
     if (!file)
         return;
-    const auto read = decay::readCounts(std::string_view(file->bytes.constData(), static_cast<std::size_t>(file->bytes.size())), decimalPoint(*this));
-    if (!read.counts) {
-        m_platform.showError(this, title, tr("The counts were not imported from %1.\n\n%2").arg(file->name, modelText(read.error)));
+    stop();
+    const decay::Message refusal =
+        m_session.importCounts(std::string_view(file->bytes.constData(), static_cast<std::size_t>(file->bytes.size())), decimalPoint(*this));
+    if (!refusal.empty()) {
+        m_platform.showError(this, title, tr("The counts were not imported from %1.\n\n%2").arg(file->name, modelText(refusal)));
         return;
     }
-    stop();
-    m_counter.reset();
-    m_imported = Imported{*read.counts, file->name};
+    m_importedName = file->name;
     tabLab->setCurrentIndex(0);
     showCounts();
     showFit();
@@ -45,7 +45,7 @@ void CountingLab::cmdImport_Click()
 
 void CountingLab::cmdExportCounts_Click()
 {
-    if (!m_counter || !m_sample || m_counter->intervals().empty())
+    if (!m_session.hasOwnCounts())
         return;
     exportFile(*this, m_platform,
                {tr("Export counts CSV"), tr("Atomdrift counts.csv"), tr("CSV files (*.csv)"), {QStringLiteral("csv")},
@@ -74,14 +74,15 @@ void CountingLab::paintWorksheet(QPainter& painter) const
 {
     WorksheetPage page(painter);
     page.heading(tr("Atomdrift \u2014 Counting lab"));
-    const QString source = m_imported ? tr("Counts imported from %1.").arg(m_imported->fileName) : lblSample->text();
-    if (m_countedSettings && !m_imported)
+    const QString source = m_session.imported() ? tr("Counts imported from %1.").arg(m_importedName) : lblSample->text();
+    const decay::CounterSettings* counted = m_session.counter() ? &m_session.counter()->settings() : nullptr;
+    if (counted && !m_session.imported())
         //: %1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind,
         //: %6 the fit model, %7 the background measurement.
         page.paragraph(tr("%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7")
-                           .arg(source, numbers::significant(m_countedSettings->efficiency, 6),
-                                numbers::significant(m_countedSettings->background, 6),
-                                numbers::significant(m_countedSettings->deadTime.tau * 1e6, 6), cboDeadTime->currentText(),
+                           .arg(source, numbers::significant(counted->efficiency, 6),
+                                numbers::significant(counted->background, 6),
+                                numbers::significant(counted->deadTime.tau * 1e6, 6), cboDeadTime->currentText(),
                                 cboFitModel->currentText(), lblBackground->text()),
                        17, false, 12);
     else

@@ -53,14 +53,13 @@ void CountingLab::cmdRepeat_Click()
         m_platform.showError(this, tr("Counting lab"), modelText(entry.error));
         return;
     }
-    decay::DecayDraws draws(m_platform.randomSeed());
-    m_repeats = decay::repeatCounts(draws, *entry.settings, settings->deadTime);
+    m_session.repeat(*entry.settings, settings->deadTime, m_platform.randomSeed());
     showRepeat();
 }
 
 void CountingLab::showRepeat()
 {
-    const decay::Dispersion d = decay::dispersion(m_repeats);
+    const decay::Dispersion d = decay::dispersion(m_session.repeats());
     //: %1 the number of counts, %2 their mean, %3 their variance, %4 the index of dispersion, %5 the chi-square,
     //: %6 its degrees of freedom, %7 the p-value.
     lblRepeat->setText(tr("%1 counts: mean %2, variance %3.\nIndex of dispersion D = variance / mean = %4; "
@@ -93,14 +92,12 @@ void CountingLab::cmdSilver_Click()
     cboFitModel->setCurrentIndex(1);
 }
 
-decay::FitModel CountingLab::fitModel() const
+// The shape the list names; one nuclide for a place it does not have.
+decay::FitShape CountingLab::fitShape() const
 {
     switch (cboFitModel->currentIndex()) {
-    case 1: return {.shape = decay::FitShape::TwoNuclides};
-    case 2:
-        if (m_sample && m_counter && !m_imported)
-            return decay::chainModel(m_sample->run.chain, m_sample->run.setup.initial, m_counted, m_counter->intervals());
-        return {.shape = decay::FitShape::Chain};
-    default: return {};
+    case 1: return decay::FitShape::TwoNuclides;
+    case 2: return decay::FitShape::Chain;
+    default: return decay::FitShape::OneNuclide;
     }
 }

@@ -10,6 +10,7 @@
 #include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
 #include "model/counting/CountingPlot.h"
+#include "model/counting/CountingSession.h"
 #include "model/counting/CountsImport.h"
 #include "model/counting/Counter.h"
 #include "model/random/DecayDraws.h"
@@ -31,23 +32,11 @@
 namespace web {
 namespace {
 
-// The nuclide table is the nuclide lab's, read once for the page.
-struct Lab {
-    std::optional<decay::LabRun> sample;
-    std::optional<decay::Counter> counter;
-    std::vector<bool> counted; // the members the counter counts
-    std::optional<decay::BackgroundMeasurement> background;
-    std::optional<decay::ImportedCounts> imported;
-    std::optional<decay::HalfLifeFit> fit;
-    std::optional<decay::DatingSample> datingSample;
-    std::vector<decay::DatingMeasurement> datings;
-    std::vector<std::int64_t> repeats;
-};
-
-Lab& lab()
+// The counting lab's session; the nuclide table is the nuclide lab's, read once for the page.
+decay::CountingSession& lab()
 {
-    static Lab state;
-    return state;
+    static decay::CountingSession session;
+    return session;
 }
 
 val failure(const decay::Message& error)
@@ -115,10 +104,7 @@ val chainDefaults(const std::string& start)
 
 void setSample(decay::LabRun run)
 {
-    lab().sample = std::move(run);
-    lab().counter.reset();
-    lab().imported.reset();
-    lab().fit.reset();
+    lab().setSample(std::move(run));
 }
 
 // A run of a chain from the table as the nuclide lab's entries give it: `initial` the amount of
@@ -183,9 +169,9 @@ val countSilver(const std::string& activation, const std::string& point, const s
 // The run to count: its kind, its grid and its members that decay.
 val sampleInfo()
 {
-    if (!lab().sample)
+    if (!lab().sample())
         return val::null();
-    const decay::LabRun& run = *lab().sample;
+    const decay::LabRun& run = *lab().sample();
     val result = val::object();
     result.set("random", run.random);
     result.set("steps", run.setup.steps);
@@ -219,58 +205,24 @@ val checkSettings(const val& texts)
 // A counter for the sample from the entries and the members chosen (their indices in the chain).
 val startCounting(const val& texts, const val& chosen, const std::string& seedText)
 {
-    Lab& state = lab();
-    if (!state.sample)
+    if (!lab().sample())
         return failure({});
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
         return failure(entry.error);
-    std::vector<bool> counted(state.sample->chain.members.size(), false);
+    std::vector<bool> counted(lab().sample()->chain.members.size(), false);
     for (const double place : numberList<double>(chosen, counted.size())) {
         const int member = whole(place, -1);
         if (member >= 0 && member < static_cast<int>(counted.size()))
             counted[static_cast<std::size_t>(member)] = true;
     }
-    const decay::LabRun& run = *state.sample;
-    decay::SampleRun sample = decay::countedSample(run.atoms, counted, run.times(), run.random);
-    const decay::Message refusal = decay::countingRefusal(sample, *entry.settings);
-    if (!refusal.empty())
-        return failure(refusal);
-    state.counter.emplace(std::move(sample), *entry.settings, seed(seedText));
-    state.counted = std::move(counted);
-    state.imported.reset();
-    state.fit.reset();
-    return success();
-}
-
-std::int64_t totalCounts()
-{
-    const decay::Counter& counter = *lab().counter;
-    std::int64_t sum = counter.running().counts;
-    for (const decay::CountInterval& interval : counter.intervals())
-        sum += interval.counts;
-    return sum;
+    const decay::Message refusal = lab().start(*entry.settings, std::move(counted), seed(seedText));
+    return refusal.empty() ? success() : failure(refusal);
 }
 
 // Each way of counting on gives the counts it recorded, for the clicks and the lamp.
-template <class Advance> double countsOf(Advance advance)
-{
-    if (!lab().counter)
-        return 0;
-    const std::int64_t before = totalCounts();
-    advance(*lab().counter);
-    return static_cast<double>(totalCounts() - before);
-}
-
-double advanceStep()
-{
-    return countsOf([](decay::Counter& counter) { counter.advanceStep(); });
-}
-
-double playTo(double seconds)
-{
-    return countsOf([seconds](decay::Counter& counter) { counter.playTo(seconds); });
-}
+double advanceStep() { return static_cast<double>(lab().advanceStep()); }
+double playTo(double seconds) { return static_cast<double>(lab().playTo(seconds)); }
 
 val interval(const decay::CountInterval& counted)
 {
@@ -284,12 +236,12 @@ val interval(const decay::CountInterval& counted)
 // How far the counter is: the running interval, the last complete one with its dead-time correction.
 val counterStatus()
 {
-    if (!lab().counter)
+    if (!lab().counter())
         return val::null();
-    const decay::Counter& counter = *lab().counter;
+    const decay::Counter& counter = *lab().counter();
     val result = val::object();
     result.set("running", static_cast<double>(counter.running().counts));
-    result.set("total", static_cast<double>(totalCounts()));
+    result.set("total", static_cast<double>(lab().totalCounts()));
     result.set("time", counter.time());
     result.set("endTime", counter.endTime());
     result.set("finished", counter.finished());
@@ -326,28 +278,18 @@ val measureBackground(const val& texts, const std::string& timeText, const std::
     const decay::NumberEntry seconds = decay::readBackgroundTime(timeText, decimalPoint(texts));
     if (!seconds.value)
         return failure(seconds.error);
-    decay::DecayDraws draws(seed(seedText));
-    lab().background = decay::measureBackground(draws, entry.settings->background, *seconds.value, entry.settings->deadTime);
+    const decay::BackgroundMeasurement& background = lab().measureBackground(*entry.settings, *seconds.value, seed(seedText));
     val result = success();
-    result.set("counts", static_cast<double>(lab().background->counts));
+    result.set("counts", static_cast<double>(background.counts));
     result.set("seconds", *seconds.value);
-    result.set("rate", lab().background->rate());
-    result.set("sigma", lab().background->sigma());
+    result.set("rate", background.rate());
+    result.set("sigma", background.sigma());
     return result;
 }
 
 // The data shown and fitted
 
-decay::FitData shownData()
-{
-    const Lab& state = lab();
-    if (state.imported)
-        return state.imported->data;
-    if (!state.counter)
-        return {};
-    return decay::countedData(state.counter->intervals(), state.background.value_or(decay::BackgroundMeasurement{}),
-                              state.counter->settings().deadTime);
-}
+decay::FitData shownData() { return lab().shownData(); }
 
 // The intervals with the background each expects (times in seconds, or the file's unit).
 val shownSeries()
@@ -381,27 +323,12 @@ std::string methodName(decay::FitMethod method) { return std::string(decay::meth
 
 std::string shapeName(decay::FitShape shape) { return std::string(decay::shapeName(shape)); }
 
-// A shape the model does not have is its first, one nuclide.
-decay::FitModel fitModel(decay::FitShape shape)
-{
-    const Lab& state = lab();
-    switch (shape) {
-    case decay::FitShape::TwoNuclides: return {.shape = shape};
-    case decay::FitShape::Chain:
-        if (state.sample && state.counter && !state.imported)
-            return decay::chainModel(state.sample->chain, state.sample->setup.initial, state.counted, state.counter->intervals());
-        return {.shape = shape};
-    case decay::FitShape::OneNuclide: break;
-    }
-    return {};
-}
-
 // The half-life from the counts shown, in the data's unit of time.
 val fit(decay::FitMethod method, decay::FitShape shape)
 {
-    Lab& state = lab();
-    state.fit = decay::fitHalfLives(shownData(), known(method), fitModel(shape));
-    const decay::HalfLifeFit& f = *state.fit;
+    // A shape the model does not have is its first, one nuclide.
+    const bool knownShape = shape == decay::FitShape::TwoNuclides || shape == decay::FitShape::Chain;
+    const decay::HalfLifeFit& f = lab().fit(known(method), knownShape ? shape : decay::FitShape::OneNuclide);
     val result = val::object();
     result.set("fitted", f.fitted());
     result.set("shape", f.shape);
@@ -419,33 +346,23 @@ val fit(decay::FitMethod method, decay::FitShape shape)
     return result;
 }
 
-void clearFit()
-{
-    lab().fit.reset();
-}
+void clearFit() { lab().clearFit(); }
 
 // Files
 
 val importCounts(const std::string& fileText, const std::string& point)
 {
-    decay::CountsImport read = decay::readCounts(fileText, point);
-    if (!read.counts)
-        return failure(read.error);
-    Lab& state = lab();
-    state.counter.reset();
-    state.fit.reset();
-    state.imported = std::move(read.counts);
+    const decay::Message refusal = lab().importCounts(fileText, point);
+    if (!refusal.empty())
+        return failure(refusal);
     val result = success();
-    result.set("timeUnit", state.imported->timeUnit);
+    result.set("timeUnit", lab().imported()->timeUnit);
     return result;
 }
 
 std::string exportCounts()
 {
-    const Lab& state = lab();
-    if (!state.counter || !state.sample || state.counter->intervals().empty())
-        return {};
-    return decay::countsFileText(shownData(), state.sample->unit);
+    return lab().hasOwnCounts() ? decay::countsFileText(lab().shownData(), lab().sample()->unit) : std::string();
 }
 
 // Radiocarbon dating
@@ -459,13 +376,11 @@ val newDatingSample(const std::string& carbon, const std::string& age, const std
     const decay::NumberEntry typed = hidden ? decay::NumberEntry{} : decay::readAge(age, point);
     if (!hidden && !typed.value)
         return failure(typed.error);
-    decay::DecayDraws draws(seed(seedText));
-    lab().datingSample = hidden ? decay::hiddenSample(draws, *grams.value) : decay::DatingSample{*typed.value, *grams.value};
-    lab().datings.clear();
+    lab().newDatingSample(*grams.value, hidden ? std::nullopt : typed.value, seed(seedText));
     val result = success();
     result.set("hidden", hidden);
-    result.set("grams", lab().datingSample->carbonGrams);
-    result.set("age", lab().datingSample->age);
+    result.set("grams", lab().datingSample()->carbonGrams);
+    result.set("age", lab().datingSample()->age);
     return result;
 }
 
@@ -473,8 +388,7 @@ val newDatingSample(const std::string& carbon, const std::string& age, const std
 // so that a longer count narrows both.
 val countDatingSample(const val& texts, const std::string& minutesText, const std::string& seedText)
 {
-    Lab& state = lab();
-    if (!state.datingSample)
+    if (!lab().datingSample())
         return failure({});
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
@@ -482,17 +396,14 @@ val countDatingSample(const val& texts, const std::string& minutesText, const st
     const decay::NumberEntry minutes = decay::readDatingMinutes(minutesText, decimalPoint(texts));
     if (!minutes.value)
         return failure(minutes.error);
-    decay::DecayDraws draws(seed(seedText));
-    const decay::DatingCount count = decay::countSample(draws, *state.datingSample, *entry.settings, *minutes.value * 60);
-    const decay::BackgroundMeasurement background = decay::measureBackground(draws, entry.settings->background, count.seconds);
-    state.datings.push_back({count, background, decay::dateSample(count, background, state.datingSample->carbonGrams, entry.settings->efficiency)});
+    lab().countDatingSample(*entry.settings, *minutes.value * 60, seed(seedText));
     return success();
 }
 
 val datings()
 {
     val result = val::array();
-    for (const decay::DatingMeasurement& d : lab().datings) {
+    for (const decay::DatingMeasurement& d : lab().datings()) {
         val item = val::object();
         item.set("seconds", d.count.seconds);
         item.set("counts", static_cast<double>(d.count.counts));
@@ -524,8 +435,7 @@ val repeat(const val& counterTexts, const val& texts, const std::string& seedTex
     const decay::RepeatSettingsEntry entry = decay::readRepeatSettings({text(texts, "repeats"), text(texts, "rate"), text(texts, "seconds"), decimalPoint(counterTexts)});
     if (!entry.settings)
         return failure(entry.error);
-    decay::DecayDraws draws(seed(seedText));
-    lab().repeats = decay::repeatCounts(draws, *entry.settings, counter.settings->deadTime);
+    lab().repeat(*entry.settings, counter.settings->deadTime, seed(seedText));
     return success();
 }
 
@@ -535,17 +445,7 @@ val repeat(const val& counterTexts, const val& texts, const std::string& seedTex
 // shown: the run's for own counts, the file's for imported ones; with the fit while it is shown.
 decay::RatePlotData rateData(const val& view)
 {
-    const Lab& state = lab();
-    decay::RatePlotData shown{.data = shownData(), .fit = flag(view, "fitShown") && state.fit ? &*state.fit : nullptr,
-                              .perSecond = !state.imported, .hasSample = flag(view, "hasSample"), .logY = flag(view, "logY")};
-    if (state.imported) {
-        shown.unit = state.imported->timeUnit;
-    } else if (state.sample) {
-        shown.toShown = 1 / decay::unitSeconds(state.sample->unit);
-        shown.unit = decay::unitName(state.sample->unit);
-        shown.timeUnit = true;
-    }
-    return shown;
+    return lab().rateData(flag(view, "fitShown"), flag(view, "hasSample"), flag(view, "logY"));
 }
 
 val ratePlot(const val& view)
@@ -563,18 +463,18 @@ val residualPlot(const val& view)
 // The ages of every count of the dating sample, with the sample's true age when `trueAge` is set.
 val datingPlot(bool trueAge)
 {
-    const Lab& state = lab();
-    return plotValue(decay::datingPlot(state.datings, trueAge && state.datingSample ? std::optional(state.datingSample->age) : std::nullopt));
+    const auto& sample = lab().datingSample();
+    return plotValue(decay::datingPlot(lab().datings(), trueAge && sample ? std::optional(sample->age) : std::nullopt));
 }
 
 val repeatPlot()
 {
-    return plotValue(decay::repeatPlot(lab().repeats));
+    return plotValue(decay::repeatPlot(lab().repeats()));
 }
 
 val repeatResult()
 {
-    const std::vector<std::int64_t>& counts = lab().repeats;
+    const std::vector<std::int64_t>& counts = lab().repeats();
     val result = val::object();
     result.set("counts", numbers(std::span<const std::int64_t>(counts)));
     const decay::Dispersion d = decay::dispersion(counts);

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Counter.h"
+#include "CountingPlot.h"
+#include "CountsImport.h"
+#include "HalfLifeFit.h"
+#include "Radiocarbon.h"
+#include "RepeatCounts.h"
+
+#include "model/nuclides/LabRun.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace decay {
+
+// The counting lab's state and what a window or a page does with it: the run counted (the nuclide
+// lab's own), the counter, the background, counts imported from a file, the fit, the dating of a
+// carbon sample and the repeat counts. A front end reads its controls, calls the session and
+// shows what comes back.
+class CountingSession {
+public:
+    // The run to count; counting starts again from nothing.
+    void setSample(LabRun run);
+    const std::optional<LabRun>& sample() const { return m_sample; }
+
+    // A counter for the sample counting the members marked in `counted`; why not when it cannot
+    // (no sample, or too active a one), an empty message when it started. Imported counts and the
+    // fit go.
+    Message start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed);
+    const std::optional<Counter>& counter() const { return m_counter; }
+    const std::vector<bool>& counted() const { return m_counted; }
+    // Counts of the intervals done and of the one running.
+    std::int64_t totalCounts() const;
+    // The counter on by a step, or to `seconds` of the run: the counts it recorded on the way.
+    std::int64_t advanceStep();
+    std::int64_t playTo(double seconds);
+
+    // The background counted for `seconds` with the sample away.
+    const BackgroundMeasurement& measureBackground(const CounterSettings& settings, double seconds, std::uint64_t seed);
+    const std::optional<BackgroundMeasurement>& background() const { return m_background; }
+
+    // Counts from a file in its own time unit, shown and fitted instead of the counter's; why not
+    // when the file cannot be read, and the counts before stay.
+    Message importCounts(std::string_view text, std::string_view decimalPoint);
+    const std::optional<ImportedCounts>& imported() const { return m_imported; }
+    // Counts of the counter to save: there are some, of the sample's run.
+    bool hasOwnCounts() const { return m_counter && m_sample && !m_counter->intervals().empty(); }
+
+    // The counts shown, with their background: the file's, or the counter's with its dead time.
+    FitData shownData() const;
+    // The model a shape asks for: the chain's own needs the sample counted by the counter.
+    FitModel fitModel(FitShape shape) const;
+    const HalfLifeFit& fit(FitMethod method, FitShape shape);
+    void clearFit() { m_fit.reset(); }
+    const std::optional<HalfLifeFit>& lastFit() const { return m_fit; }
+    // The count rates as the chart shows them, in the unit of the data shown: the run's for own
+    // counts, the file's for imported ones; the fit with them when `fitShown`.
+    RatePlotData rateData(bool fitShown, bool hasSample, bool logY) const;
+
+    // A carbon sample to date, of `grams` of carbon: its age given, or hidden (drawn from `seed`).
+    void newDatingSample(double grams, std::optional<double> age, std::uint64_t seed);
+    const std::optional<DatingSample>& datingSample() const { return m_datingSample; }
+    // One count of the sample, with the background counted for as long, as a dating laboratory
+    // does, so that a longer count narrows both. False without a sample.
+    bool countDatingSample(const CounterSettings& settings, double seconds, std::uint64_t seed);
+    const std::vector<DatingMeasurement>& datings() const { return m_datings; }
+
+    // A long-lived source counted again and again through the counter's dead time.
+    void repeat(const RepeatSettings& settings, const DeadTime& deadTime, std::uint64_t seed);
+    const std::vector<std::int64_t>& repeats() const { return m_repeats; }
+
+private:
+    std::optional<LabRun> m_sample;
+    std::optional<Counter> m_counter;
+    std::vector<bool> m_counted; // the members the counter counts
+    std::optional<BackgroundMeasurement> m_background;
+    std::optional<ImportedCounts> m_imported;
+    std::optional<HalfLifeFit> m_fit;
+    std::optional<DatingSample> m_datingSample;
+    std::vector<DatingMeasurement> m_datings;
+    std::vector<std::int64_t> m_repeats;
+};
+
+} // namespace decay
