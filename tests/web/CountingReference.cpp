@@ -19,12 +19,11 @@
 #include "model/common/Rounding.h"
 #include "model/nuclides/TableChain.h"
 #include "output/CountsFile.h"
+#include "tests/model/nuclides/ShippedTable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -141,19 +140,6 @@ std::string ageText(const decay::DatedAge& age)
     return interval(age.age, age.minus, age.plus) + " y BP";
 }
 
-decay::NuclideTable table()
-{
-    std::ifstream file(ATOMDRIFT_SOURCE_DIR "/data/nuclides.txt", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    decay::NuclideTableEntry entry = decay::parseNuclideTable(text.str());
-    if (!entry.table) {
-        std::fprintf(stderr, "the nuclide table cannot be read: %s\n", entry.error.c_str());
-        std::exit(1);
-    }
-    return std::move(*entry.table);
-}
-
 struct Case {
     const char* name;
     const char* start; // a chain of the table; empty for the activated silver
@@ -174,13 +160,13 @@ constexpr Case kCases[] = {
     {"molybdenumChain", "Mo-99", "1000000", "", decay::TimeUnit::Hour, "", false, 2},
 };
 
-std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
+std::string caseJson(const Case& c)
 {
     std::optional<decay::LabRun> run;
     std::string step = c.step, steps = c.steps;
     decay::TimeUnit unit = c.unit;
     if (*c.start) {
-        const decay::Chain chain = *decay::chainFromTable(nuclides, c.start, {}).chain;
+        const decay::Chain chain = tableChain(c.start);
         const decay::RunDefaults defaults = decay::runDefaults(chain);
         if (step.empty()) {
             step = decay::significantDigits(defaults.step, 4);
@@ -293,10 +279,9 @@ std::string repeatJson()
 int main(int argc, char** argv)
 {
     const char* folder = argc > 1 ? argv[1] : ".";
-    const decay::NuclideTable nuclides = table();
     std::vector<std::string> cases;
     for (const Case& c : kCases)
-        cases.push_back(caseJson(nuclides, c));
+        cases.push_back(caseJson(c));
     webref::write(folder, "counting", webref::object({{"seed", webref::jsonText(std::to_string(kSeed))},
                                                       {"cases", webref::array(cases)},
                                                       {"dating", datingJson()},

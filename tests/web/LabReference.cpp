@@ -13,13 +13,10 @@
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
 #include "output/ChainFile.h"
+#include "tests/model/nuclides/ShippedTable.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 namespace {
 
@@ -54,16 +51,6 @@ constexpr Case kCases[] = {
     {"badStep", "Mo-99", false, 0, "0,1x", 2, "500"},
     {"tooManySteps", "Mo-99", false, 0, "0.1", 2, "20000"},
 };
-
-std::string readFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path);
-        std::exit(1);
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The page's custom chain as it opens, with its half-lives in seconds: 10 s decaying to 1 s
 // decaying to a stable end.
@@ -179,16 +166,9 @@ std::string runJson(const Case& c, const decay::Chain& chain)
 int main(int argc, char** argv)
 {
     const char* folder = argc > 1 ? argv[1] : ".";
-    const auto parsed = decay::parseNuclideTable(readFile(ATOMDRIFT_NUCLIDE_TABLE));
-    if (!parsed.table) {
-        std::fprintf(stderr, "the nuclide table cannot be read: %s\n", parsed.error.c_str());
-        return 1;
-    }
     std::vector<std::string> cases;
-    for (const Case& c : kCases) {
-        const decay::Chain chain = *c.start ? *decay::chainFromTable(*parsed.table, c.start, decay::ChainOptions{}).chain : customChain();
-        cases.push_back(runJson(c, chain));
-    }
+    for (const Case& c : kCases)
+        cases.push_back(runJson(c, *c.start ? tableChain(c.start) : customChain()));
     webref::write(folder, "lab", webref::array(cases));
     // A branch threshold beyond 100 %, refused with the field's range.
     webref::write(folder, "labThreshold", webref::object({{"typed", webref::jsonText("200")},

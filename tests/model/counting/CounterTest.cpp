@@ -110,10 +110,8 @@ TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
 TEST(Counter, CountsWholeStepsWhateverTheirLengthInBinary)
 {
     std::vector<std::pair<double, int>> steps{{0.1, 3000}, {43 * decay::kSecondsPerYear, 3000}, {570 * decay::kSecondsPerYear, 3000}};
-    const decay::NuclideTable table = *shippedTable().table;
-    for (const std::string& first : table.chainStarts) {
-        const decay::Chain chain = *decay::chainFromTable(table, first, {}).chain;
-        const decay::RunDefaults defaults = decay::runDefaults(chain);
+    for (const std::string& first : shipped().chainStarts) {
+        const decay::RunDefaults defaults = decay::runDefaults(tableChain(first.c_str()));
         steps.emplace_back(defaults.step * decay::unitSeconds(defaults.unit), defaults.steps);
     }
     for (const auto& [step, count] : steps) {
@@ -173,8 +171,7 @@ TEST(Counter, SampleOfALabRunCountsTheChosenMembers)
 // back.
 TEST(Counter, MilkedAtomsAreNotCountedAsDecays)
 {
-    const decay::NuclideTable table = *shippedTable().table;
-    const decay::Chain chain = *decay::chainFromTable(table, "Mo-99", {}).chain;
+    const decay::Chain chain = tableChain("Mo-99");
     decay::RunSetup setup{.initial = {1e5, 0, 0}, .step = 3600, .steps = 80, .milk = {}};
     const auto plain = *decay::exactRun(chain, setup);
     setup.milk = decay::Milking{40, 1};
@@ -279,9 +276,8 @@ TEST(Counter, BackgroundMeasurementCarriesItsUncertainty)
 // half-lives back within three standard deviations.
 TEST(Counter, ActivatedSilverDecaysWithTwoHalfLives)
 {
-    const decay::NuclideTable table = *shippedTable().table;
-    EXPECT_EQ(table.find("Ag-110")->halfLife, decay::kAg110HalfLife);
-    EXPECT_EQ(table.find("Ag-108")->halfLife, decay::kAg108HalfLife);
+    EXPECT_EQ(shipped().find("Ag-110")->halfLife, decay::kAg110HalfLife);
+    EXPECT_EQ(shipped().find("Ag-108")->halfLife, decay::kAg108HalfLife);
     const decay::SilverProduction r = decay::silverProduction();
     EXPECT_WITHIN(r.ag108, 1e4 * 37e-24 * 0.51839 * 6.022e23 / 107.87, relative(1e-3)); // figures of four and five digits
     const auto early = decay::activatedSilver(0.01), late = decay::activatedSilver(3600);

@@ -309,8 +309,7 @@ TEST(HalfLifeFit, KnowsTheCountersDeadTime)
 // exponential fails its chi-square test: the ingrowth of Tc-99m is no exponential.
 TEST(HalfLifeFit, ChainFitFollowsTheIngrowth)
 {
-    const decay::NuclideTable table = *shippedTable().table;
-    const decay::Chain chain = *decay::chainFromTable(table, "Mo-99", {}).chain;
+    const decay::Chain chain = tableChain("Mo-99");
     ASSERT_EQ(chain.members[1].symbol, "Tc-99m");
     const double la = chain.members[0].rate(), lb = chain.members[1].rate(), b = chain.links[0].fraction;
     const double n0 = 1e6, efficiency = 0.1, width = 0.6 * 3600;

@@ -16,12 +16,6 @@ namespace {
 
 using decay::TimeUnit;
 
-decay::Chain tableChain(const char* first)
-{
-    static const decay::NuclideTable table = *shippedTable().table;
-    return *decay::chainFromTable(table, first, {}).chain;
-}
-
 // A -> B (-> C) with the half-lives given in hours and every fraction 1.
 decay::Chain hourChain(std::vector<std::string> halfLives)
 {
@@ -42,6 +36,22 @@ decay::RunSetup setup(const decay::Chain& chain, double first, double step, int 
     return {initial, step, steps, milk};
 }
 
+// Mo-99 -> Tc-99m (65.932 h, 6.0066 h) by the closed form of Bateman's equations for two members
+// (Bateman 1910; Krane, Introductory Nuclear Physics (1988), eq. 6.16), in long double, per atom
+// of Mo-99 at the start, of which `fraction` decay to Tc-99m.
+struct TwoMembers {
+    long double fraction = 1;
+    long double a = std::numbers::ln2_v<long double> / (65.932L * 3600), b = std::numbers::ln2_v<long double> / (6.0066L * 3600);
+
+    long double daughter(long double t) const { return fraction * a / (b - a) * (std::exp(-a * t) - std::exp(-b * t)); }
+    // The decays of both members from t0 to t1: the integrals of a N_A and b N_B.
+    long double decays(long double t0, long double t1) const
+    {
+        const auto integral = [&](long double lambda) { return (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda; };
+        return a * integral(a) + fraction * a * b / (b - a) * (integral(a) - integral(b));
+    }
+};
+
 // A_daughter / A_parent over the chain's link `link` at `step`.
 double ratio(const decay::Chain& chain, const decay::ChainSeries& n, int link, int step)
 {
@@ -57,9 +67,9 @@ double ratio(const decay::Chain& chain, const decay::ChainSeries& n, int link, i
 TEST(ChainRuns, ActivityPeaksWhereTheBatemanSolutionIsHighest)
 {
     const auto generator = hourChain({"65.932", "6.0066"});
-    const double peak = decay::activityPeak(generator, decay::pureStart(generator), 1);
-    const long double a = std::log(2.0L) / 65.932L, b = std::log(2.0L) / 6.0066L;
-    EXPECT_WITHIN(peak / 3600, static_cast<double>(std::log(b / a) / (b - a)), relative(4e-8));
+    const TwoMembers mo;
+    EXPECT_WITHIN(decay::activityPeak(generator, decay::pureStart(generator), 1), static_cast<double>(std::log(mo.b / mo.a) / (mo.b - mo.a)),
+                  relative(4e-8));
     EXPECT_TRUE(std::isnan(decay::activityPeak(generator, decay::pureStart(generator), 0))); // only falls
 
     const auto thoron = tableChain("Rn-220");
@@ -257,39 +267,27 @@ TEST(ChainRuns, MilkingRestartsFromWhatIsLeft)
 TEST(ChainRuns, CountedDecaysMeetTheIntegralOfTheClosedForm)
 {
     const auto chain = tableChain("Mo-99");
-    std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0), boundaries;
-    initial[0] = 1e6;
+    const auto initial = setup(chain, 1e6, 0, 0).initial;
+    const std::vector<bool> counted{true, true, false, false}; // Mo-99 and Tc-99m
+    std::vector<double> boundaries;
     for (int k = 0; k <= 100; ++k)
         boundaries.push_back(4 * 3600.0 + k * 43 * 60.0);
-    std::vector<bool> counted(static_cast<std::size_t>(chain.size()), false);
-    counted[0] = counted[1] = true;
     const std::vector<double> decays = decay::countedDecays(chain, initial, counted, boundaries);
     ASSERT_EQ(decays.size(), 100U);
-    const long double la = std::numbers::ln2_v<long double> / (65.932L * 3600), lb = std::numbers::ln2_v<long double> / (6.0066L * 3600);
-    const long double b = chain.links[0].fraction;
-    const auto integral = [](long double lambda, long double t0, long double t1) { return (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda; };
-    for (std::size_t k = 0; k < 100; ++k) {
-        const long double t0 = boundaries[k], t1 = boundaries[k + 1];
-        const long double mo = 1e6L * la * integral(la, t0, t1);
-        const long double tc = 1e6L * b * la * lb / (lb - la) * (integral(la, t0, t1) - integral(lb, t0, t1));
-        EXPECT_WITHIN(decays[k], static_cast<double>(mo + tc), relative(kRoundingNoise)) << k;
-    }
+    const TwoMembers mo{chain.links[0].fraction}; // Mo-99 -> Tc-99m
+    for (std::size_t k = 0; k < 100; ++k)
+        EXPECT_WITHIN(decays[k], static_cast<double>(1e6L * mo.decays(boundaries[k], boundaries[k + 1])), relative(kRoundingNoise)) << k;
     EXPECT_TRUE(decay::countedDecays(chain, initial, counted, std::vector<double>{1.0}).empty());
 }
 
-// Mo-99 -> Tc-99m by the closed form of Bateman's equations for two members (Bateman 1910; Krane,
-// Introductory Nuclear Physics (1988), eq. 6.16), in long double: the exact run agrees to 1e-12.
+// Mo-99 -> Tc-99m by the closed form of two members: the exact run agrees to 1e-12.
 TEST(ChainRuns, ExactRunMeetsTheClosedFormOfTwoMembers)
 {
     const auto chain = tableChain("Mo-99");
     const auto exact = *decay::exactRun(chain, setup(chain, 1e6, 6 * 3600.0, 100));
-    const long double la = std::numbers::ln2_v<long double> / (65.932L * 3600), lb = std::numbers::ln2_v<long double> / (6.0066L * 3600);
-    const long double b = chain.links[0].fraction; // Mo-99 -> Tc-99m
-    for (int k = 0; k <= 100; ++k) {
-        const long double t = k * 6 * 3600.0L;
-        const long double tc = 1e6L * b * la / (lb - la) * (std::exp(-la * t) - std::exp(-lb * t));
-        EXPECT_WITHIN(exact.at(1, k), static_cast<double>(tc), relative(kRoundingNoise)) << k;
-    }
+    const TwoMembers mo{chain.links[0].fraction}; // Mo-99 -> Tc-99m
+    for (int k = 0; k <= 100; ++k)
+        EXPECT_WITHIN(exact.at(1, k), static_cast<double>(1e6L * mo.daughter(k * 6 * 3600.0L)), relative(kRoundingNoise)) << k;
 }
 
 // A random run is exact in distribution for any step: for a pure start of N0 atoms each atom is
@@ -517,14 +515,11 @@ TEST(ChainRuns, LogarithmicGridsRunTheWholeSeries)
     decay::RunSetup log{.initial = {1e6, 0}, .step = 0, .steps = 0, .milk = {}, .grid = decay::logarithmicTimes(0.1 * 3600, 570 * 3600, 7)};
     log.steps = static_cast<int>(log.grid.size()) - 1;
     const auto exact = decay::exactRun(generator, log);
-    const long double a = std::log(2.0L) / (65.932L * 3600), b = std::log(2.0L) / (6.0066L * 3600);
     decay::DecayDraws draws(43);
     const auto drawn = decay::randomRun(generator, log, draws);
     ASSERT_TRUE(exact && drawn);
     for (int k = 0; k <= log.steps; ++k) {
-        const long double t = log.grid[static_cast<std::size_t>(k)];
-        const auto tc = static_cast<double>(1e6L * a / (b - a) * (std::exp(-a * t) - std::exp(-b * t)));
-        EXPECT_WITHIN(exact->at(1, k), tc, relative(1e-9)) << k;
+        EXPECT_WITHIN(exact->at(1, k), static_cast<double>(1e6L * TwoMembers{}.daughter(log.grid[static_cast<std::size_t>(k)])), relative(1e-9)) << k;
         const double p = exact->at(1, k) / 1e6;
         // |z| < 5 at every one of the 42 points fails by chance with p < 3e-5.
         if (p > 0) {
