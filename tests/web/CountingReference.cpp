@@ -173,12 +173,9 @@ std::string caseJson(const Case& c)
             unit = defaults.unit;
             steps = std::to_string(defaults.steps);
         }
-        decay::RunSetupTexts texts;
-        texts.initial.assign(chain.members.size(), "0");
-        texts.initial[0] = c.atoms;
-        texts.step = step;
-        texts.unit = unit;
-        texts.steps = steps;
+        std::vector<std::string> initial(chain.members.size(), "0");
+        initial[0] = c.atoms;
+        const decay::RunSetupTexts texts{.initial = initial, .step = step, .unit = unit, .steps = steps};
         run = decay::runLab(chain, *decay::readRunSetup(chain, texts).setup, unit, c.random, kSeed);
     } else {
         run = decay::silverRun(300, kSeed);
@@ -201,8 +198,7 @@ std::string caseJson(const Case& c)
     for (const auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares}) {
         const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, model);
         // The chart and the residuals the lab shows with this fit.
-        const decay::RatePlotData shown{.data = data, .fit = &fit, .toShown = 1 / decay::unitSeconds(run->unit),
-                                        .unit = std::string(decay::unitName(run->unit)), .timeUnit = true, .hasSample = true};
+        const decay::RatePlotData shown{.data = data, .fit = &fit, .toShown = perSecond, .unit = unitName, .timeUnit = true, .hasSample = true};
         decay::Plot residuals;
         const decay::Plot rates = decay::ratePlot(shown, &residuals);
         fits.push_back(webref::object({
@@ -255,9 +251,8 @@ std::string datingJson()
         const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, counted.seconds);
         const decay::DatingResult result = decay::dateSample(counted, background, sample.carbonGrams, settings.efficiency);
         datings.push_back({counted, background, result});
-        std::string line = grouped(static_cast<double>(counted.counts), 0);
-        line.append(" ").append(grouped(static_cast<double>(background.counts), 0)).append(" ").append(ageText(result.ages[0]));
-        lines.push_back(webref::jsonText(line));
+        lines.push_back(webref::jsonText(grouped(static_cast<double>(counted.counts), 0) + " " + grouped(static_cast<double>(background.counts), 0) +
+                                         " " + ageText(result.ages[0])));
     }
     // The chart once the true age is shown.
     return webref::object({{"age", webref::number(sample.age)}, {"counts", webref::array(lines)},

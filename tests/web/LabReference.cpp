@@ -15,6 +15,7 @@
 #include "output/ChainFile.h"
 #include "tests/model/nuclides/ShippedTable.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -56,10 +57,18 @@ constexpr Case kCases[] = {
 // decaying to a stable end.
 decay::Chain customChain()
 {
-    decay::CustomChainTexts texts;
-    texts.members = {{"Parent", "10", decay::TimeUnit::Second}, {"Daughter", "1", decay::TimeUnit::Second}, {"Stable", "", decay::TimeUnit::Second}};
-    texts.links = {{0, 1, "1"}, {1, 2, "1"}};
+    using decay::TimeUnit;
+    const decay::CustomChainTexts texts{{{"Parent", "10", TimeUnit::Second}, {"Daughter", "1", TimeUnit::Second}, {"Stable", "", TimeUnit::Second}},
+                                        {{0, 1, "1"}, {1, 2, "1"}}};
     return *decay::readCustomChain(texts).chain;
+}
+
+// The first member's amount, none of the others'.
+std::vector<std::string> firstOnly(const decay::Chain& chain, const std::string& amount)
+{
+    std::vector<std::string> initial(static_cast<std::size_t>(chain.size()), "0");
+    initial[0] = amount;
+    return initial;
 }
 
 // The entries the lab fills in for a chain, as the desktop's window writes them into its fields.
@@ -67,44 +76,25 @@ decay::RunSetupTexts defaultTexts(const decay::Chain& chain)
 {
     const decay::RunDefaults d = decay::runDefaults(chain);
     const bool logarithmic = d.grid == decay::GridKind::Logarithmic;
-    decay::RunSetupTexts texts;
-    texts.grid = d.grid;
-    texts.step = decay::significantDigits(d.step, 4);
-    texts.unit = d.unit;
-    texts.steps = std::to_string(d.steps);
-    texts.first = texts.step;
-    texts.firstUnit = d.unit;
-    texts.last = decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4);
-    texts.lastUnit = logarithmic ? d.lastUnit : d.unit;
-    texts.perDecade = std::to_string(d.perDecade);
-    texts.amountUnit = d.amountUnit;
-    texts.initial.assign(static_cast<std::size_t>(chain.size()), "0");
-    texts.initial[0] = decay::significantDigits(d.amount, 6);
-    return texts;
+    const std::string step = decay::significantDigits(d.step, 4);
+    return {.initial = firstOnly(chain, decay::significantDigits(d.amount, 6)), .step = step, .unit = d.unit,
+            .steps = std::to_string(d.steps), .amountUnit = d.amountUnit, .grid = d.grid, .first = step, .firstUnit = d.unit,
+            .last = decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4), .lastUnit = logarithmic ? d.lastUnit : d.unit,
+            .perDecade = std::to_string(d.perDecade)};
 }
 
 decay::RunSetupTexts caseTexts(const Case& c, const decay::Chain& chain)
 {
     if (c.defaults)
         return defaultTexts(chain);
-    decay::RunSetupTexts texts;
-    texts.grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)];
-    texts.step = c.step;
-    texts.unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)];
-    texts.steps = c.steps;
-    texts.amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)];
-    texts.initial.assign(static_cast<std::size_t>(chain.size()), "0");
-    texts.initial[0] = c.amount;
-    texts.milkStep = c.milkStep;
-    texts.milkMember = c.milkMember;
-    return texts;
+    return {.initial = firstOnly(chain, c.amount), .step = c.step, .unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)],
+            .steps = c.steps, .milkStep = c.milkStep, .milkMember = c.milkMember,
+            .amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)], .grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)]};
 }
 
 std::string messageJson(const decay::Message& message)
 {
-    bool numbers = false;
-    for (const decay::MessageValue& value : message.values)
-        numbers = numbers || value.number.has_value();
+    const bool numbers = std::any_of(message.values.begin(), message.values.end(), [](const decay::MessageValue& v) { return v.number.has_value(); });
     return webref::object({{"pattern", webref::jsonText(message.pattern)}, {"text", webref::jsonText(message.text())},
                            {"numbers", numbers ? "true" : "false"}});
 }

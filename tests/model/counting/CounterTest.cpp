@@ -12,6 +12,7 @@
 #include <cmath>
 #include <numbers>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -55,6 +56,16 @@ std::vector<double> evenTimes(double step, int count)
     return decay::RunSetup{.initial = {}, .step = step, .steps = count, .milk = {}, .grid = {}}.times();
 }
 
+// Counts the whole run: the counts of every interval together.
+double countedTotal(decay::Counter& counter)
+{
+    counter.advanceToStep(counter.steps());
+    double total = 0;
+    for (const auto& interval : counter.intervals())
+        total += static_cast<double>(interval.counts);
+    return total;
+}
+
 decay::SampleRun steadyRun(decay::SampleRun::Kind kind, double perStep, int steps)
 {
     return {.kind = kind, .times = evenTimes(0.5, steps), .perStep = std::vector<double>(static_cast<std::size_t>(steps), perStep)};
@@ -69,11 +80,7 @@ TEST(Counter, CountsWhatTheDetectorSeesPlusBackground)
         const auto run = steadyRun(kind, kind == decay::SampleRun::Kind::Decays ? 500 : 1000, 2000);
         ASSERT_TRUE(decay::countingRefusal(run, settings).empty());
         decay::Counter counter(run, settings, 7);
-        counter.advanceToStep(counter.steps());
-        double total = 0;
-        for (const auto& interval : counter.intervals())
-            total += static_cast<double>(interval.counts);
-        const double expected = (0.2 * 1000 * 0.5 + 3 * 0.5) * 2000; // per step 101.5
+        const double total = countedTotal(counter), expected = (0.2 * 1000 * 0.5 + 3 * 0.5) * 2000; // per step 101.5
         // Thinning gives less spread than Poisson, so Poisson's bound is the wider one.
         EXPECT_WITHIN(total, expected, sigmas(kFiveSigma, std::sqrt(expected)));
         EXPECT_EQ(counter.intervals().size(), 500U);
@@ -91,14 +98,12 @@ TEST(Counter, PlayingInTimeCountsAsTheWholeRunDoes)
     EXPECT_EQ(played.time(), 0);
     played.playTo(1.0); // two steps: inside the first interval
     EXPECT_TRUE(played.intervals().empty());
-    EXPECT_EQ(played.running().start, 0);
-    EXPECT_EQ(played.running().end, 1.0);
+    EXPECT_EQ(std::pair(played.running().start, played.running().end), std::pair(0.0, 1.0));
     for (double t = 1.0; !played.finished(); t += 0.5)
         played.playTo(t);
 
     ASSERT_EQ(played.intervals().size(), 4U); // 3 + 3 + 3 + the last step alone
-    EXPECT_EQ(played.intervals().back().start, 4.5);
-    EXPECT_EQ(played.intervals().back().end, 5.0);
+    EXPECT_EQ(std::pair(played.intervals().back().start, played.intervals().back().end), std::pair(4.5, 5.0));
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(played.intervals()[k].counts, whole.intervals()[k].counts);
     EXPECT_EQ(played.endTime(), 5.0);
@@ -217,12 +222,10 @@ TEST(Counter, RefusesWhatItCannotCount)
         EXPECT_EQ(decay::readCounterSettings(entries).error.text(), error);
     const auto read = decay::readCounterSettings({.efficiency = "0,25", .background = "0", .stepsPerInterval = "5", .decimalPoint = ","});
     ASSERT_TRUE(read.settings);
-    EXPECT_EQ(read.settings->efficiency, 0.25);
-    EXPECT_EQ(read.settings->stepsPerInterval, 5);
-    EXPECT_EQ(read.settings->deadTime.tau, 0);
+    EXPECT_EQ(std::tuple(read.settings->efficiency, read.settings->stepsPerInterval, read.settings->deadTime.tau), std::tuple(0.25, 5, 0.0));
     const auto geiger = decay::readCounterSettings({.deadTime = "100", .deadTimeKind = decay::DeadTime::Kind::Paralysable});
     ASSERT_TRUE(geiger.settings);
-    EXPECT_DOUBLE_EQ(geiger.settings->deadTime.tau, 1e-4);
+    EXPECT_DOUBLE_EQ(geiger.settings->deadTime.tau, 1e-4); // 100 us in seconds
     EXPECT_EQ(geiger.settings->deadTime.kind, decay::DeadTime::Kind::Paralysable);
 }
 
@@ -239,12 +242,8 @@ TEST(Counter, DeadTimeTakesItsShareOfEveryEvent)
             decay::SampleRun run{.kind = decay::SampleRun::Kind::Activity, .times = evenTimes(step, 400),
                                  .perStep = std::vector<double>(400, 8000)};
             decay::Counter counter(run, settings, 3);
-            counter.advanceToStep(counter.steps());
-            double total = 0;
-            for (const auto& interval : counter.intervals())
-                total += static_cast<double>(interval.counts);
             const double expected = (kind == decay::DeadTime::Kind::NonParalysable ? 5000 : 1e4 / std::numbers::e) * 400 * step;
-            EXPECT_WITHIN(total, expected, sigmas(kFiveSigma, std::sqrt(expected))) << step;
+            EXPECT_WITHIN(countedTotal(counter), expected, sigmas(kFiveSigma, std::sqrt(expected))) << step;
             EXPECT_FALSE(counter.saturated());
         }
     // Past n tau = 1 a paralysable tube records fewer the more events come, and says so.

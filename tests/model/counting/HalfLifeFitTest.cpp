@@ -20,17 +20,20 @@ namespace {
 
 constexpr double kHalfLife = 20; // seconds
 
+// Counts of integral_t0^t1 A e^(-lambda t) dt = A (e^(-lambda t0) - e^(-lambda t1)) / lambda.
+double exponentialCounts(double rate, double halfLife, double t0, double t1)
+{
+    const double lambda = std::numbers::ln2 / halfLife;
+    return rate * (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda;
+}
+
 // Counts that are exactly what the model expects (rounded), intervals `width` s long, with a
 // background known from a long measurement.
 decay::FitData noiselessData(double a0, double background, double width, int intervals)
 {
-    const double lambda = std::numbers::ln2 / kHalfLife;
     std::vector<decay::CountInterval> counted;
-    for (int k = 0; k < intervals; ++k) {
-        const double t0 = k * width, t1 = t0 + width;
-        const double mean = a0 * (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda + background * width;
-        counted.push_back({t0, t1, std::llround(mean)});
-    }
+    for (int k = 0; k < intervals; ++k)
+        counted.push_back({k * width, (k + 1) * width, std::llround(exponentialCounts(a0, kHalfLife, k * width, (k + 1) * width) + background * width)});
     return decay::countedData(counted, {.counts = std::llround(background * 1e6), .seconds = 1e6});
 }
 
@@ -225,13 +228,6 @@ std::vector<decay::CountInterval> poissonCounts(const std::vector<double>& expec
         counted.push_back({static_cast<double>(k) * width, static_cast<double>(k + 1) * width, draw(engine)});
     }
     return counted;
-}
-
-// Counts of integral_t0^t1 A e^(-lambda t) dt = A (e^(-lambda t0) - e^(-lambda t1)) / lambda.
-double exponentialCounts(double rate, double halfLife, double t0, double t1)
-{
-    const double lambda = std::numbers::ln2 / halfLife;
-    return rate * (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda;
 }
 
 // Neutron-activated silver: Ag-110 (24.56 s) and Ag-108 (2.382 min = 142.92 s), NUBASE2020,
