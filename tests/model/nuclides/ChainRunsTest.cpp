@@ -382,8 +382,7 @@ TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
         EXPECT_EQ(decay::readCustomChain(refusal.texts).error.text(), refusal.error ? refusal.error : "") << refusal.error;
     // Typed with the daughter first, the chain still runs parents first.
     const auto reversed = *decay::readCustomChain({{b, a}, {{1, 0, "0.5"}}}).chain;
-    EXPECT_EQ(reversed.members[0].symbol, "A");
-    EXPECT_EQ(reversed.links[0].daughter, 1);
+    EXPECT_EQ(std::pair(reversed.members[0].symbol, reversed.links[0].daughter), std::pair(std::string("A"), 1));
 }
 
 TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
@@ -406,8 +405,7 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
     for (const Case& c : cases)
         EXPECT_EQ(decay::readRunSetup(chain, c.texts).error.text(), c.error);
     const auto ok = *decay::readRunSetup(chain, {{"1e6", "", "0"}, "1,5", TimeUnit::Minute, "10", "5", 1, ","}).setup;
-    EXPECT_EQ(ok.step, 90.0);
-    EXPECT_EQ(ok.milk->step, 5);
+    EXPECT_EQ(std::pair(ok.step, ok.milk->step), std::pair(90.0, 5));
     const char* const tooMany = "The random run follows whole atoms, at most 1000000 in all.";
     EXPECT_TRUE(decay::randomRunRefusal(ok).empty());
     EXPECT_EQ(decay::randomRunRefusal({{1e6, 1}, 1, 1, {}}).text(), tooMany);
@@ -428,8 +426,7 @@ TEST(ChainActivity, Defaults)
     for (const Case& c : cases) {
         const auto defaults = decay::runDefaults(tableChain(c.first));
         EXPECT_DOUBLE_EQ(defaults.step, c.defaults.step) << c.first;
-        EXPECT_EQ(defaults.unit, c.defaults.unit) << c.first;
-        EXPECT_EQ(defaults.steps, c.defaults.steps) << c.first;
+        EXPECT_EQ(std::pair(defaults.unit, defaults.steps), std::pair(c.defaults.unit, c.defaults.steps)) << c.first;
     }
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::Ci), 3.7e10); // the curie's definition
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::uCi), 3.7e4);
@@ -452,8 +449,7 @@ TEST(ChainRuns, AmountsInGramsAndBecquerel)
     EXPECT_WITHIN(*decay::atomsOf(uranium.members[0], 1, decay::AmountUnit::Grams) * uranium.members[0].rate(), 12.4e3, relative(5e-3));
     EXPECT_WITHIN(*decay::atomsOf(radium.members[0], 3.7e10, decay::AmountUnit::Becquerel) * radium.members[0].molarMass / decay::kAvogadro,
                   1.01, relative(0.0099)); // a curie of radium, about a gram
-    EXPECT_EQ(decay::runDefaults(uranium).amountUnit, decay::AmountUnit::Grams);
-    EXPECT_EQ(decay::runDefaults(uranium).amount, 1);
+    EXPECT_EQ(std::pair(decay::runDefaults(uranium).amountUnit, decay::runDefaults(uranium).amount), std::pair(decay::AmountUnit::Grams, 1.0));
     EXPECT_EQ(decay::runDefaults(tableChain("Mo-99")).amountUnit, decay::AmountUnit::Atoms);
 
     decay::RunSetupTexts texts{.initial = {"2"}, .step = "1", .unit = TimeUnit::Hour, .steps = "10"};
