@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 
 namespace {
 

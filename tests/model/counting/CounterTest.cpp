@@ -1,6 +1,5 @@
 #include "tests/model/nuclides/ShippedTable.h"
 #include "model/nuclides/ChainActivity.h"
-#include "model/nuclides/TableChain.h"
 #include "model/random/CountDraws.h"
 #include "model/counting/Activation.h"
 #include "model/counting/Counter.h"

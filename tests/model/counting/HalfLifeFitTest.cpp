@@ -1,7 +1,6 @@
 #include "tests/model/nuclides/ShippedTable.h"
 #include "model/nuclides/Chain.h"
 #include "model/nuclides/ChainRuns.h"
-#include "model/nuclides/TableChain.h"
 #include "model/counting/Counter.h"
 #include "model/counting/HalfLifeFit.h"
 #include "tests/Tolerance.h"

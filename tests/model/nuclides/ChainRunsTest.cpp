@@ -1,7 +1,6 @@
 #include "tests/model/nuclides/ShippedTable.h"
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/ChainRuns.h"
-#include "model/nuclides/TableChain.h"
 #include "model/random/DecayDraws.h"
 #include "model/random/StagedDraw.h"
 #include "tests/Tolerance.h"

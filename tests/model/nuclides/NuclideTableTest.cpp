@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <map>
-#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>

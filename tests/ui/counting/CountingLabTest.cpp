@@ -3,7 +3,6 @@
 
 #include <QProcess>
 
-#include <memory>
 
 // The counting lab: counting a run of the nuclide lab in play, the clicks and the lamp, the fit,
 // imported counts and the dating exercise.
