@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -297,15 +298,11 @@ TEST(ChainRuns, ExactRunMeetsTheClosedFormOfTwoMembers)
 // and where the variance is below 1 (p near 0 or 1), no more than 10 away (a Poisson tail of 1e-7).
 TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
 {
-    struct Case {
-        const char* first;
-        double step; // seconds
-    };
-    const Case cases[] = {{"Mo-99", 6 * 3600.0}, {"Mo-99", 60 * 3600.0}, {"Rn-222", 3600.0}, {"Rn-222", 9.2 * 3600.0}};
+    const std::pair<const char*, double> cases[] = {{"Mo-99", 6 * 3600.0}, {"Mo-99", 60 * 3600.0}, {"Rn-222", 3600.0}, {"Rn-222", 9.2 * 3600.0}};
     decay::DecayDraws draws(2027);
-    for (const Case& c : cases) {
-        const auto chain = tableChain(c.first);
-        const auto run = setup(chain, 1e6, c.step, 60);
+    for (const auto& [first, step] : cases) { // steps in seconds
+        const auto chain = tableChain(first);
+        const auto run = setup(chain, 1e6, step, 60);
         const auto exact = *decay::exactRun(chain, run);
         const auto random = *decay::randomRun(chain, run, draws);
         for (const auto& [expected, drawn] : {std::pair{&exact.values, &random.values}, std::pair{&exact.decays, &random.decays}})
@@ -313,7 +310,7 @@ TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
                 const double p = std::clamp((*expected)[i] / 1e6, 0.0, 1.0);
                 const double variance = 1e6 * p * (1 - p);
                 EXPECT_WITHIN((*drawn)[i], 1e6 * p, variance < 1 ? absolute(10) : sigmas(kFiveSigma, std::sqrt(variance)))
-                    << c.first << " in steps of " << c.step << " s, value " << i;
+                    << first << " in steps of " << step << " s, value " << i;
             }
     }
 }
@@ -345,17 +342,12 @@ TEST(ChainRuns, CancelledRunsReturnNothing)
     EXPECT_FALSE(decay::randomRun(chain, run, draws, &progress));
 }
 
-struct Refusal {
-    decay::CustomChainTexts texts;
-    const char* error;
-};
-
 TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
 {
     using M = decay::CustomMemberTexts;
     const M a{"A", "1", TimeUnit::Hour}, b{"B", "2", TimeUnit::Minute}, stable{"S", "", TimeUnit::Year};
     const char* const halfLife = "The half-life of A must be a number from 1e-09 s to 1e+20 y; leave it empty for a stable member.";
-    const std::vector<Refusal> refusals{
+    const std::vector<std::pair<decay::CustomChainTexts, const char*>> refusals{
         {{{}, {}}, "A custom chain has 1 to 5 members."},
         {{{a, b, {"C", "1"}, {"D", "1"}, {"E", "1"}, {"F", "1"}}, {}}, "A custom chain has 1 to 5 members."},
         {{{{" ", "1"}}, {}}, "Member 1 needs a name of 1 to 24 characters."},
@@ -377,8 +369,8 @@ TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
         {{{a, b, stable}, {{0, 1, "1"}, {1, 0, "0.5"}}},
          "The chain has a loop: a member would decay back into itself. Remove one of the links of the loop."},
     };
-    for (const Refusal& refusal : refusals)
-        EXPECT_EQ(decay::readCustomChain(refusal.texts).error.text(), refusal.error ? refusal.error : "") << refusal.error;
+    for (const auto& [texts, error] : refusals)
+        EXPECT_EQ(decay::readCustomChain(texts).error.text(), error ? error : "") << error;
     // Typed with the daughter first, the chain still runs parents first.
     const auto reversed = *decay::readCustomChain({{b, a}, {{1, 0, "0.5"}}}).chain;
     EXPECT_EQ(std::pair(reversed.members[0].symbol, reversed.links[0].daughter), std::pair(std::string("A"), 1));
@@ -387,11 +379,7 @@ TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
 TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
 {
     const auto chain = tableChain("Mo-99");
-    struct Case {
-        decay::RunSetupTexts texts;
-        const char* error;
-    };
-    const std::vector<Case> cases{
+    const std::vector<std::pair<decay::RunSetupTexts, const char*>> cases{
         {{{"-5"}, "1", TimeUnit::Hour, "10"}, "The initial number of atoms of Mo-99 must be a number from 0 to 1E+30."},
         {{{"0", ""}, "1", TimeUnit::Hour, "10"}, "At least one member needs atoms at the start."},
         {{{"1e3"}, "0", TimeUnit::Hour, "10"}, "The time step must be a number from 1 ns to 1E+12 y."},
@@ -401,8 +389,8 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
         {{{"1e3"}, "1", TimeUnit::Hour, "10", "11", 1}, "The milking step must be a whole number from 1 to 10."},
         {{{"1e3"}, "1", TimeUnit::Hour, "10", "5", 4}, "Choose the member to milk."},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(decay::readRunSetup(chain, c.texts).error.text(), c.error);
+    for (const auto& [texts, error] : cases)
+        EXPECT_EQ(decay::readRunSetup(chain, texts).error.text(), error);
     const auto ok = *decay::readRunSetup(chain, {{"1e6", "", "0"}, "1,5", TimeUnit::Minute, "10", "5", 1, ","}).setup;
     EXPECT_EQ(std::pair(ok.step, ok.milk->step), std::pair(90.0, 5));
     const char* const tooMany = "The random run follows whole atoms, at most 1000000 in all.";
@@ -413,19 +401,12 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
 
 TEST(ChainActivity, Defaults)
 {
-    struct Case {
-        const char* first;
-        decay::RunDefaults defaults;
-    };
-    const std::vector<Case> cases{
-        {"Mo-99", {36, TimeUnit::Minute, 100}},
-        {"Am-241", {43, TimeUnit::Year, 101}},
-        {"C-14", {570, TimeUnit::Year, 50}},
-    };
-    for (const Case& c : cases) {
-        const auto defaults = decay::runDefaults(tableChain(c.first));
-        EXPECT_DOUBLE_EQ(defaults.step, c.defaults.step) << c.first;
-        EXPECT_EQ(std::pair(defaults.unit, defaults.steps), std::pair(c.defaults.unit, c.defaults.steps)) << c.first;
+    const std::tuple<const char*, double, TimeUnit, int> cases[] = { // the first member, the step and the number of steps
+        {"Mo-99", 36, TimeUnit::Minute, 100}, {"Am-241", 43, TimeUnit::Year, 101}, {"C-14", 570, TimeUnit::Year, 50}};
+    for (const auto& [first, step, unit, steps] : cases) {
+        const auto defaults = decay::runDefaults(tableChain(first));
+        EXPECT_DOUBLE_EQ(defaults.step, step) << first;
+        EXPECT_EQ(std::pair(defaults.unit, defaults.steps), std::pair(unit, steps)) << first;
     }
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::Ci), 3.7e10); // the curie's definition
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::uCi), 3.7e4);
