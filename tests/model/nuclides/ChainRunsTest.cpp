@@ -73,19 +73,17 @@ TEST(ChainRuns, ActivityPeaksWhereTheBatemanSolutionIsHighest)
     EXPECT_TRUE(std::isnan(decay::activityPeak(generator, decay::pureStart(generator), 0))); // only falls
 
     const auto thoron = tableChain("Rn-220");
-    std::vector<long double> rates;
-    for (int i = 0; i < 3; ++i)
-        rates.push_back(std::log(2.0L) / static_cast<long double>(thoron.members[static_cast<std::size_t>(i)].halfLife));
+    const auto rate = [&](std::size_t i) { return std::log(2.0L) / static_cast<long double>(thoron.members[i].halfLife); };
     const auto lead = [&](long double t) { // N_3(t) / N_1(0) of a three-member chain
         long double sum = 0;
         for (std::size_t i = 0; i < 3; ++i) {
-            long double term = std::exp(-rates[i] * t);
+            long double term = std::exp(-rate(i) * t);
             for (std::size_t j = 0; j < 3; ++j)
                 if (j != i)
-                    term /= rates[j] - rates[i];
+                    term /= rate(j) - rate(i);
             sum += term;
         }
-        return sum * rates[0] * rates[1];
+        return sum * rate(0) * rate(1);
     };
     long double lo = 1, hi = 1e6;
     for (int i = 0; i < 200; ++i) {
