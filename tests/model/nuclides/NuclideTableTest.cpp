@@ -72,11 +72,9 @@ TEST(NuclideTable, TakesTheEvaluationsPrintedValues)
     for (const Printed& c : cases) {
         const decay::Nuclide* nuclide = table().find(c.symbol);
         ASSERT_TRUE(nuclide) << c.symbol;
-        EXPECT_EQ(nuclide->halfLifeValue, c.value) << c.symbol;
-        EXPECT_EQ(nuclide->unit, c.unit) << c.symbol;
-        EXPECT_EQ(nuclide->uncertainty, c.uncertainty) << c.symbol;
-        EXPECT_EQ(nuclide->spinParity, c.spin) << c.symbol;
-        EXPECT_EQ(nuclide->source, "NUBASE2020");
+        EXPECT_EQ(std::tie(nuclide->halfLifeValue, nuclide->unit, nuclide->uncertainty, nuclide->spinParity, nuclide->source),
+                  std::tuple(c.value, std::string(c.unit), c.uncertainty, std::string(c.spin), std::string("NUBASE2020")))
+            << c.symbol;
         ASSERT_EQ(nuclide->modes.size(), c.modes.size()) << c.symbol;
         for (const auto& [mode, percent] : c.modes)
             EXPECT_EQ(share(*nuclide, mode), percent) << c.symbol << " " << mode;
