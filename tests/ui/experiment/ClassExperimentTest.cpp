@@ -74,11 +74,8 @@ private slots:
         const auto& layers = w.chartExperiment->plot().layers;
         const auto runs = std::find_if(layers.begin(), layers.end(), [](const auto& l) { return l.name == "Runs"; });
         QCOMPARE(runs->lines.size(), std::size_t(100));
-        QCheckBox* runsBox = nullptr;
-        for (QCheckBox* box : w.frmLegend->findChildren<QCheckBox*>())
-            if (box->text() == "Runs")
-                runsBox = box;
-        runsBox->click();
+        const QList<QCheckBox*> boxes = w.frmLegend->findChildren<QCheckBox*>();
+        (*std::find_if(boxes.begin(), boxes.end(), [](const QCheckBox* box) { return box->text() == "Runs"; }))->click();
         QVERIFY(!w.chartExperiment->isShown(*runs));
         w.optLog->click();
         QVERIFY(!w.chartExperiment->isShown(w.chartExperiment->plot().layers.front())); // still off in the ln view
