@@ -12,7 +12,9 @@
 #include <QtWidgets>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <type_traits>
 
 // A platform that tests steer: a fixed clock, counted seeds, scripted dialog answers, a default
 // printer that writes a PDF file (or none), and recorded messages and questions.
@@ -88,6 +90,7 @@ public:
         return *m_program;
     }
     void end() { m_program.reset(); }
+    TestProgram& operator*() const { return *m_program; }
     TestProgram* operator->() const { return m_program.get(); }
 
 private:
@@ -101,11 +104,44 @@ inline QList<QWidget*> everyWindow(ProgramWindows& w)
             &w.citation(), &w.dedication(), &w.classExperiment(), &w.nuclideLab(), &w.countingLab()};
 }
 
+// A lab window opened by its shortcut in the main window, whose chart is still hidden, then asked
+// for again from the large graph's chart menu: the one window, which its Close button deletes
+// without ending the program. `whileOpen` looks at it before the menu asks.
+template <class Lab>
+void opensOnceFromEitherChart(TestProgram& program, Lab& (ProgramWindows::*window)(), Qt::Key shortcut, const char* action,
+                              const std::function<void(std::type_identity_t<Lab>&)>& whileOpen = {})
+{
+    Form1& form = program.windows.main();
+    QApplication::setActiveWindow(&form);
+    form.txtN0->setFocus();
+    QTest::keyClick(form.txtN0, shortcut, Qt::ControlModifier);
+    const QPointer<Lab> first = &(program.windows.*window)();
+    QVERIFY(first->isVisible());
+    if (whileOpen)
+        whileOpen(*first);
+    form.cmdLargeGraph->click();
+    program.windows.largeGraph().MSChart1->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    QCOMPARE(&(program.windows.*window)(), first.data()); // at most one
+    first->cmdClose->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull() && program.windows.largeGraph().isVisible());
+    QCOMPARE(program.platform.quits, 0);
+}
+
 // A file's bytes; none when it cannot be read.
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes `bytes` to a new file at `path`, and returns the path.
+inline QString writtenFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 // The pages of a PDF file.

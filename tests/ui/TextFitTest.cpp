@@ -61,18 +61,19 @@ class TextFitTest : public QObject {
         for (PlotChart* plot : window->findChildren<PlotChart*>()) {
             if (!plot->isVisibleTo(window))
                 continue;
-            QFont bold(QStringLiteral("Arial"));
-            bold.setPixelSize(15);
-            bold.setBold(true);
-            QFont plain(QStringLiteral("Arial"));
-            plain.setPixelSize(12);
+            const auto arial = [](int pixels, bool bold) {
+                QFont font(QStringLiteral("Arial"));
+                font.setPixelSize(pixels);
+                font.setBold(bold);
+                return font;
+            };
             const struct {
                 const QString& text;
-                const QFont& font;
+                QFont font;
                 qreal room;
-            } titles[] = {{plot->plot().title, bold, qreal(plot->width())},
-                          {plot->plot().xTitle, plain, qreal(plot->width() - 90)},
-                          {plot->plot().yTitle, plain, qreal(plot->height() - 86)}};
+            } titles[] = {{plot->plot().title, arial(15, true), qreal(plot->width())},
+                          {plot->plot().xTitle, arial(12, false), qreal(plot->width() - 90)},
+                          {plot->plot().yTitle, arial(12, false), qreal(plot->height() - 86)}};
             for (const auto& title : titles) {
                 const qreal needed = QFontMetricsF(title.font).horizontalAdvance(title.text);
                 if (needed > title.room)
@@ -104,17 +105,15 @@ private slots:
         for (QWidget* window : all)
             widgetTextsFit(window, misfits);
         // Every view of the two chart windows: the chart title and both axis titles.
-        const QList<QPushButton*> mainViews = {main.Command3, main.Command6, main.Command4, main.Command9};
-        for (QPushButton* view : mainViews) {
-            view->click();
-            chartTitlesFit(QStringLiteral("Form1"), main.MSChart1, misfits);
-        }
         larggraf& large = windows.largeGraph();
-        const QList<QPushButton*> largeViews = {large.Command1, large.Command2, large.Command3, large.Command7};
-        for (QPushButton* view : largeViews) {
-            view->click();
-            chartTitlesFit(QStringLiteral("larggraf"), large.MSChart1, misfits);
-        }
+        const std::tuple<QString, DecayChart*, QList<QPushButton*>> charts[] = {
+            {"Form1", main.MSChart1, {main.Command3, main.Command6, main.Command4, main.Command9}},
+            {"larggraf", large.MSChart1, {large.Command1, large.Command2, large.Command3, large.Command7}}};
+        for (const auto& [name, chart, buttons] : charts)
+            for (QPushButton* view : buttons) {
+                view->click();
+                chartTitlesFit(name, chart, misfits);
+            }
         // The class experiment and the lab lay themselves out: their texts fit when they need no more
         // than their size, also once a run has named every curve in the legend and the lab's
         // equilibrium is put in words, and the counter has counted.

@@ -220,8 +220,6 @@ private slots:
         QCOMPARE(windows().largeGraph().MSChart1->rowCount(), 1);
     }
 
-    // Every control a screen reader can reach has a name; a label's is the text it shows, and an
-    // entry field's the caption of the label beside it.
     // A sample of the layout's positions, tooltips and hand cursors against the windows.
     void layout()
     {
@@ -230,7 +228,7 @@ private slots:
             const char* control;
             QRect twips; // left, top, width, height
             const char* toolTip;
-            bool hand;
+            bool hand; // over what leads on when clicked, labels and buttons alike; none over the rest
         } rows[] = {
             {"Form1.Label12", {120, 120, 4095, 495}, "", true},
             {"Form1.Frame2", {4320, 120, 6612, 5292}, "", false},
@@ -252,6 +250,8 @@ private slots:
         }
     }
 
+    // Every control a screen reader can reach has a name; a label's is the text it shows, and an
+    // entry field's the caption of the label beside it.
     void everyControlHasAnAccessibleName()
     {
         windows().main().Timer1_Timer(); // the clock shows a text

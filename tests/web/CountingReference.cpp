@@ -19,12 +19,11 @@
 #include "model/common/Rounding.h"
 #include "model/nuclides/TableChain.h"
 #include "output/CountsFile.h"
+#include "tests/model/nuclides/ShippedTable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -141,19 +140,6 @@ std::string ageText(const decay::DatedAge& age)
     return interval(age.age, age.minus, age.plus) + " y BP";
 }
 
-decay::NuclideTable table()
-{
-    std::ifstream file(ATOMDRIFT_SOURCE_DIR "/data/nuclides.txt", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    decay::NuclideTableEntry entry = decay::parseNuclideTable(text.str());
-    if (!entry.table) {
-        std::fprintf(stderr, "the nuclide table cannot be read: %s\n", entry.error.c_str());
-        std::exit(1);
-    }
-    return std::move(*entry.table);
-}
-
 struct Case {
     const char* name;
     const char* start; // a chain of the table; empty for the activated silver
@@ -174,25 +160,22 @@ constexpr Case kCases[] = {
     {"molybdenumChain", "Mo-99", "1000000", "", decay::TimeUnit::Hour, "", false, 2},
 };
 
-std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
+std::string caseJson(const Case& c)
 {
     std::optional<decay::LabRun> run;
     std::string step = c.step, steps = c.steps;
     decay::TimeUnit unit = c.unit;
     if (*c.start) {
-        const decay::Chain chain = *decay::chainFromTable(nuclides, c.start, {}).chain;
+        const decay::Chain chain = tableChain(c.start);
         const decay::RunDefaults defaults = decay::runDefaults(chain);
         if (step.empty()) {
             step = decay::significantDigits(defaults.step, 4);
             unit = defaults.unit;
             steps = std::to_string(defaults.steps);
         }
-        decay::RunSetupTexts texts;
-        texts.initial.assign(chain.members.size(), "0");
-        texts.initial[0] = c.atoms;
-        texts.step = step;
-        texts.unit = unit;
-        texts.steps = steps;
+        std::vector<std::string> initial(chain.members.size(), "0");
+        initial[0] = c.atoms;
+        const decay::RunSetupTexts texts{.initial = initial, .step = step, .unit = unit, .steps = steps};
         run = decay::runLab(chain, *decay::readRunSetup(chain, texts).setup, unit, c.random, kSeed);
     } else {
         run = decay::silverRun(300, kSeed);
@@ -215,8 +198,7 @@ std::string caseJson(const decay::NuclideTable& nuclides, const Case& c)
     for (const auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares}) {
         const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, model);
         // The chart and the residuals the lab shows with this fit.
-        const decay::RatePlotData shown{.data = data, .fit = &fit, .toShown = 1 / decay::unitSeconds(run->unit),
-                                        .unit = std::string(decay::unitName(run->unit)), .timeUnit = true, .hasSample = true};
+        const decay::RatePlotData shown{.data = data, .fit = &fit, .toShown = perSecond, .unit = unitName, .timeUnit = true, .hasSample = true};
         decay::Plot residuals;
         const decay::Plot rates = decay::ratePlot(shown, &residuals);
         fits.push_back(webref::object({
@@ -269,9 +251,8 @@ std::string datingJson()
         const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, counted.seconds);
         const decay::DatingResult result = decay::dateSample(counted, background, sample.carbonGrams, settings.efficiency);
         datings.push_back({counted, background, result});
-        std::string line = grouped(static_cast<double>(counted.counts), 0);
-        line.append(" ").append(grouped(static_cast<double>(background.counts), 0)).append(" ").append(ageText(result.ages[0]));
-        lines.push_back(webref::jsonText(line));
+        lines.push_back(webref::jsonText(grouped(static_cast<double>(counted.counts), 0) + " " + grouped(static_cast<double>(background.counts), 0) +
+                                         " " + ageText(result.ages[0])));
     }
     // The chart once the true age is shown.
     return webref::object({{"age", webref::number(sample.age)}, {"counts", webref::array(lines)},
@@ -293,10 +274,9 @@ std::string repeatJson()
 int main(int argc, char** argv)
 {
     const char* folder = argc > 1 ? argv[1] : ".";
-    const decay::NuclideTable nuclides = table();
     std::vector<std::string> cases;
     for (const Case& c : kCases)
-        cases.push_back(caseJson(nuclides, c));
+        cases.push_back(caseJson(c));
     webref::write(folder, "counting", webref::object({{"seed", webref::jsonText(std::to_string(kSeed))},
                                                       {"cases", webref::array(cases)},
                                                       {"dating", datingJson()},

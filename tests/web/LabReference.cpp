@@ -13,13 +13,10 @@
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
 #include "output/ChainFile.h"
+#include "tests/model/nuclides/ShippedTable.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <sstream>
 
 namespace {
 
@@ -55,24 +52,22 @@ constexpr Case kCases[] = {
     {"tooManySteps", "Mo-99", false, 0, "0.1", 2, "20000"},
 };
 
-std::string readFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path);
-        std::exit(1);
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The page's custom chain as it opens, with its half-lives in seconds: 10 s decaying to 1 s
 // decaying to a stable end.
 decay::Chain customChain()
 {
-    decay::CustomChainTexts texts;
-    texts.members = {{"Parent", "10", decay::TimeUnit::Second}, {"Daughter", "1", decay::TimeUnit::Second}, {"Stable", "", decay::TimeUnit::Second}};
-    texts.links = {{0, 1, "1"}, {1, 2, "1"}};
+    using decay::TimeUnit;
+    const decay::CustomChainTexts texts{{{"Parent", "10", TimeUnit::Second}, {"Daughter", "1", TimeUnit::Second}, {"Stable", "", TimeUnit::Second}},
+                                        {{0, 1, "1"}, {1, 2, "1"}}};
     return *decay::readCustomChain(texts).chain;
+}
+
+// The first member's amount, none of the others'.
+std::vector<std::string> firstOnly(const decay::Chain& chain, const std::string& amount)
+{
+    std::vector<std::string> initial(static_cast<std::size_t>(chain.size()), "0");
+    initial[0] = amount;
+    return initial;
 }
 
 // The entries the lab fills in for a chain, as the desktop's window writes them into its fields.
@@ -80,44 +75,25 @@ decay::RunSetupTexts defaultTexts(const decay::Chain& chain)
 {
     const decay::RunDefaults d = decay::runDefaults(chain);
     const bool logarithmic = d.grid == decay::GridKind::Logarithmic;
-    decay::RunSetupTexts texts;
-    texts.grid = d.grid;
-    texts.step = decay::significantDigits(d.step, 4);
-    texts.unit = d.unit;
-    texts.steps = std::to_string(d.steps);
-    texts.first = texts.step;
-    texts.firstUnit = d.unit;
-    texts.last = decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4);
-    texts.lastUnit = logarithmic ? d.lastUnit : d.unit;
-    texts.perDecade = std::to_string(d.perDecade);
-    texts.amountUnit = d.amountUnit;
-    texts.initial.assign(static_cast<std::size_t>(chain.size()), "0");
-    texts.initial[0] = decay::significantDigits(d.amount, 6);
-    return texts;
+    const std::string step = decay::significantDigits(d.step, 4);
+    return {.initial = firstOnly(chain, decay::significantDigits(d.amount, 6)), .step = step, .unit = d.unit,
+            .steps = std::to_string(d.steps), .amountUnit = d.amountUnit, .grid = d.grid, .first = step, .firstUnit = d.unit,
+            .last = decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4), .lastUnit = logarithmic ? d.lastUnit : d.unit,
+            .perDecade = std::to_string(d.perDecade)};
 }
 
 decay::RunSetupTexts caseTexts(const Case& c, const decay::Chain& chain)
 {
     if (c.defaults)
         return defaultTexts(chain);
-    decay::RunSetupTexts texts;
-    texts.grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)];
-    texts.step = c.step;
-    texts.unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)];
-    texts.steps = c.steps;
-    texts.amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)];
-    texts.initial.assign(static_cast<std::size_t>(chain.size()), "0");
-    texts.initial[0] = c.amount;
-    texts.milkStep = c.milkStep;
-    texts.milkMember = c.milkMember;
-    return texts;
+    return {.initial = firstOnly(chain, c.amount), .step = c.step, .unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)],
+            .steps = c.steps, .milkStep = c.milkStep, .milkMember = c.milkMember,
+            .amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)], .grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)]};
 }
 
 std::string messageJson(const decay::Message& message)
 {
-    bool numbers = false;
-    for (const decay::MessageValue& value : message.values)
-        numbers = numbers || value.number.has_value();
+    const bool numbers = std::any_of(message.values.begin(), message.values.end(), [](const decay::MessageValue& v) { return v.number.has_value(); });
     return webref::object({{"pattern", webref::jsonText(message.pattern)}, {"text", webref::jsonText(message.text())},
                            {"numbers", numbers ? "true" : "false"}});
 }
@@ -179,16 +155,9 @@ std::string runJson(const Case& c, const decay::Chain& chain)
 int main(int argc, char** argv)
 {
     const char* folder = argc > 1 ? argv[1] : ".";
-    const auto parsed = decay::parseNuclideTable(readFile(ATOMDRIFT_NUCLIDE_TABLE));
-    if (!parsed.table) {
-        std::fprintf(stderr, "the nuclide table cannot be read: %s\n", parsed.error.c_str());
-        return 1;
-    }
     std::vector<std::string> cases;
-    for (const Case& c : kCases) {
-        const decay::Chain chain = *c.start ? *decay::chainFromTable(*parsed.table, c.start, decay::ChainOptions{}).chain : customChain();
-        cases.push_back(runJson(c, chain));
-    }
+    for (const Case& c : kCases)
+        cases.push_back(runJson(c, *c.start ? tableChain(c.start) : customChain()));
     webref::write(folder, "lab", webref::array(cases));
     // A branch threshold beyond 100 %, refused with the field's range.
     webref::write(folder, "labThreshold", webref::object({{"typed", webref::jsonText("200")},

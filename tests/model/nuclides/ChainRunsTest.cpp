@@ -1,7 +1,6 @@
 #include "tests/model/nuclides/ShippedTable.h"
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/ChainRuns.h"
-#include "model/nuclides/TableChain.h"
 #include "model/random/DecayDraws.h"
 #include "model/random/StagedDraw.h"
 #include "tests/Tolerance.h"
@@ -11,16 +10,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
 using decay::TimeUnit;
-
-decay::Chain tableChain(const char* first)
-{
-    static const decay::NuclideTable table = *shippedTable().table;
-    return *decay::chainFromTable(table, first, {}).chain;
-}
 
 // A -> B (-> C) with the half-lives given in hours and every fraction 1.
 decay::Chain hourChain(std::vector<std::string> halfLives)
@@ -42,6 +36,22 @@ decay::RunSetup setup(const decay::Chain& chain, double first, double step, int 
     return {initial, step, steps, milk};
 }
 
+// Mo-99 -> Tc-99m (65.932 h, 6.0066 h) by the closed form of Bateman's equations for two members
+// (Bateman 1910; Krane, Introductory Nuclear Physics (1988), eq. 6.16), in long double, per atom
+// of Mo-99 at the start, of which `fraction` decay to Tc-99m.
+struct TwoMembers {
+    long double fraction = 1;
+    long double a = std::numbers::ln2_v<long double> / (65.932L * 3600), b = std::numbers::ln2_v<long double> / (6.0066L * 3600);
+
+    long double daughter(long double t) const { return fraction * a / (b - a) * (std::exp(-a * t) - std::exp(-b * t)); }
+    // The decays of both members from t0 to t1: the integrals of a N_A and b N_B.
+    long double decays(long double t0, long double t1) const
+    {
+        const auto integral = [&](long double lambda) { return (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda; };
+        return a * integral(a) + fraction * a * b / (b - a) * (integral(a) - integral(b));
+    }
+};
+
 // A_daughter / A_parent over the chain's link `link` at `step`.
 double ratio(const decay::Chain& chain, const decay::ChainSeries& n, int link, int step)
 {
@@ -57,25 +67,23 @@ double ratio(const decay::Chain& chain, const decay::ChainSeries& n, int link, i
 TEST(ChainRuns, ActivityPeaksWhereTheBatemanSolutionIsHighest)
 {
     const auto generator = hourChain({"65.932", "6.0066"});
-    const double peak = decay::activityPeak(generator, decay::pureStart(generator), 1);
-    const long double a = std::log(2.0L) / 65.932L, b = std::log(2.0L) / 6.0066L;
-    EXPECT_WITHIN(peak / 3600, static_cast<double>(std::log(b / a) / (b - a)), relative(4e-8));
+    const TwoMembers mo;
+    EXPECT_WITHIN(decay::activityPeak(generator, decay::pureStart(generator), 1), static_cast<double>(std::log(mo.b / mo.a) / (mo.b - mo.a)),
+                  relative(4e-8));
     EXPECT_TRUE(std::isnan(decay::activityPeak(generator, decay::pureStart(generator), 0))); // only falls
 
     const auto thoron = tableChain("Rn-220");
-    std::vector<long double> rates;
-    for (int i = 0; i < 3; ++i)
-        rates.push_back(std::log(2.0L) / static_cast<long double>(thoron.members[static_cast<std::size_t>(i)].halfLife));
+    const auto rate = [&](std::size_t i) { return std::log(2.0L) / static_cast<long double>(thoron.members[i].halfLife); };
     const auto lead = [&](long double t) { // N_3(t) / N_1(0) of a three-member chain
         long double sum = 0;
         for (std::size_t i = 0; i < 3; ++i) {
-            long double term = std::exp(-rates[i] * t);
+            long double term = std::exp(-rate(i) * t);
             for (std::size_t j = 0; j < 3; ++j)
                 if (j != i)
-                    term /= rates[j] - rates[i];
+                    term /= rate(j) - rate(i);
             sum += term;
         }
-        return sum * rates[0] * rates[1];
+        return sum * rate(0) * rate(1);
     };
     long double lo = 1, hi = 1e6;
     for (int i = 0; i < 200; ++i) {
@@ -257,39 +265,27 @@ TEST(ChainRuns, MilkingRestartsFromWhatIsLeft)
 TEST(ChainRuns, CountedDecaysMeetTheIntegralOfTheClosedForm)
 {
     const auto chain = tableChain("Mo-99");
-    std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0), boundaries;
-    initial[0] = 1e6;
+    const auto initial = setup(chain, 1e6, 0, 0).initial;
+    const std::vector<bool> counted{true, true, false, false}; // Mo-99 and Tc-99m
+    std::vector<double> boundaries;
     for (int k = 0; k <= 100; ++k)
         boundaries.push_back(4 * 3600.0 + k * 43 * 60.0);
-    std::vector<bool> counted(static_cast<std::size_t>(chain.size()), false);
-    counted[0] = counted[1] = true;
     const std::vector<double> decays = decay::countedDecays(chain, initial, counted, boundaries);
     ASSERT_EQ(decays.size(), 100U);
-    const long double la = std::numbers::ln2_v<long double> / (65.932L * 3600), lb = std::numbers::ln2_v<long double> / (6.0066L * 3600);
-    const long double b = chain.links[0].fraction;
-    const auto integral = [](long double lambda, long double t0, long double t1) { return (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda; };
-    for (std::size_t k = 0; k < 100; ++k) {
-        const long double t0 = boundaries[k], t1 = boundaries[k + 1];
-        const long double mo = 1e6L * la * integral(la, t0, t1);
-        const long double tc = 1e6L * b * la * lb / (lb - la) * (integral(la, t0, t1) - integral(lb, t0, t1));
-        EXPECT_WITHIN(decays[k], static_cast<double>(mo + tc), relative(kRoundingNoise)) << k;
-    }
+    const TwoMembers mo{chain.links[0].fraction}; // Mo-99 -> Tc-99m
+    for (std::size_t k = 0; k < 100; ++k)
+        EXPECT_WITHIN(decays[k], static_cast<double>(1e6L * mo.decays(boundaries[k], boundaries[k + 1])), relative(kRoundingNoise)) << k;
     EXPECT_TRUE(decay::countedDecays(chain, initial, counted, std::vector<double>{1.0}).empty());
 }
 
-// Mo-99 -> Tc-99m by the closed form of Bateman's equations for two members (Bateman 1910; Krane,
-// Introductory Nuclear Physics (1988), eq. 6.16), in long double: the exact run agrees to 1e-12.
+// Mo-99 -> Tc-99m by the closed form of two members: the exact run agrees to 1e-12.
 TEST(ChainRuns, ExactRunMeetsTheClosedFormOfTwoMembers)
 {
     const auto chain = tableChain("Mo-99");
     const auto exact = *decay::exactRun(chain, setup(chain, 1e6, 6 * 3600.0, 100));
-    const long double la = std::numbers::ln2_v<long double> / (65.932L * 3600), lb = std::numbers::ln2_v<long double> / (6.0066L * 3600);
-    const long double b = chain.links[0].fraction; // Mo-99 -> Tc-99m
-    for (int k = 0; k <= 100; ++k) {
-        const long double t = k * 6 * 3600.0L;
-        const long double tc = 1e6L * b * la / (lb - la) * (std::exp(-la * t) - std::exp(-lb * t));
-        EXPECT_WITHIN(exact.at(1, k), static_cast<double>(tc), relative(kRoundingNoise)) << k;
-    }
+    const TwoMembers mo{chain.links[0].fraction}; // Mo-99 -> Tc-99m
+    for (int k = 0; k <= 100; ++k)
+        EXPECT_WITHIN(exact.at(1, k), static_cast<double>(1e6L * mo.daughter(k * 6 * 3600.0L)), relative(kRoundingNoise)) << k;
 }
 
 // A random run is exact in distribution for any step: for a pure start of N0 atoms each atom is
@@ -300,15 +296,11 @@ TEST(ChainRuns, ExactRunMeetsTheClosedFormOfTwoMembers)
 // and where the variance is below 1 (p near 0 or 1), no more than 10 away (a Poisson tail of 1e-7).
 TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
 {
-    struct Case {
-        const char* first;
-        double step; // seconds
-    };
-    const Case cases[] = {{"Mo-99", 6 * 3600.0}, {"Mo-99", 60 * 3600.0}, {"Rn-222", 3600.0}, {"Rn-222", 9.2 * 3600.0}};
+    const std::pair<const char*, double> cases[] = {{"Mo-99", 6 * 3600.0}, {"Mo-99", 60 * 3600.0}, {"Rn-222", 3600.0}, {"Rn-222", 9.2 * 3600.0}};
     decay::DecayDraws draws(2027);
-    for (const Case& c : cases) {
-        const auto chain = tableChain(c.first);
-        const auto run = setup(chain, 1e6, c.step, 60);
+    for (const auto& [first, step] : cases) { // steps in seconds
+        const auto chain = tableChain(first);
+        const auto run = setup(chain, 1e6, step, 60);
         const auto exact = *decay::exactRun(chain, run);
         const auto random = *decay::randomRun(chain, run, draws);
         for (const auto& [expected, drawn] : {std::pair{&exact.values, &random.values}, std::pair{&exact.decays, &random.decays}})
@@ -316,7 +308,7 @@ TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
                 const double p = std::clamp((*expected)[i] / 1e6, 0.0, 1.0);
                 const double variance = 1e6 * p * (1 - p);
                 EXPECT_WITHIN((*drawn)[i], 1e6 * p, variance < 1 ? absolute(10) : sigmas(kFiveSigma, std::sqrt(variance)))
-                    << c.first << " in steps of " << c.step << " s, value " << i;
+                    << first << " in steps of " << step << " s, value " << i;
             }
     }
 }
@@ -348,17 +340,12 @@ TEST(ChainRuns, CancelledRunsReturnNothing)
     EXPECT_FALSE(decay::randomRun(chain, run, draws, &progress));
 }
 
-struct Refusal {
-    decay::CustomChainTexts texts;
-    const char* error;
-};
-
 TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
 {
     using M = decay::CustomMemberTexts;
     const M a{"A", "1", TimeUnit::Hour}, b{"B", "2", TimeUnit::Minute}, stable{"S", "", TimeUnit::Year};
     const char* const halfLife = "The half-life of A must be a number from 1e-09 s to 1e+20 y; leave it empty for a stable member.";
-    const std::vector<Refusal> refusals{
+    const std::vector<std::pair<decay::CustomChainTexts, const char*>> refusals{
         {{{}, {}}, "A custom chain has 1 to 5 members."},
         {{{a, b, {"C", "1"}, {"D", "1"}, {"E", "1"}, {"F", "1"}}, {}}, "A custom chain has 1 to 5 members."},
         {{{{" ", "1"}}, {}}, "Member 1 needs a name of 1 to 24 characters."},
@@ -380,22 +367,17 @@ TEST(ChainRuns, CustomChainsRefuseWhatCannotRun)
         {{{a, b, stable}, {{0, 1, "1"}, {1, 0, "0.5"}}},
          "The chain has a loop: a member would decay back into itself. Remove one of the links of the loop."},
     };
-    for (const Refusal& refusal : refusals)
-        EXPECT_EQ(decay::readCustomChain(refusal.texts).error.text(), refusal.error ? refusal.error : "") << refusal.error;
+    for (const auto& [texts, error] : refusals)
+        EXPECT_EQ(decay::readCustomChain(texts).error.text(), error ? error : "") << error;
     // Typed with the daughter first, the chain still runs parents first.
     const auto reversed = *decay::readCustomChain({{b, a}, {{1, 0, "0.5"}}}).chain;
-    EXPECT_EQ(reversed.members[0].symbol, "A");
-    EXPECT_EQ(reversed.links[0].daughter, 1);
+    EXPECT_EQ(std::pair(reversed.members[0].symbol, reversed.links[0].daughter), std::pair(std::string("A"), 1));
 }
 
 TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
 {
     const auto chain = tableChain("Mo-99");
-    struct Case {
-        decay::RunSetupTexts texts;
-        const char* error;
-    };
-    const std::vector<Case> cases{
+    const std::vector<std::pair<decay::RunSetupTexts, const char*>> cases{
         {{{"-5"}, "1", TimeUnit::Hour, "10"}, "The initial number of atoms of Mo-99 must be a number from 0 to 1E+30."},
         {{{"0", ""}, "1", TimeUnit::Hour, "10"}, "At least one member needs atoms at the start."},
         {{{"1e3"}, "0", TimeUnit::Hour, "10"}, "The time step must be a number from 1 ns to 1E+12 y."},
@@ -405,11 +387,10 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
         {{{"1e3"}, "1", TimeUnit::Hour, "10", "11", 1}, "The milking step must be a whole number from 1 to 10."},
         {{{"1e3"}, "1", TimeUnit::Hour, "10", "5", 4}, "Choose the member to milk."},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(decay::readRunSetup(chain, c.texts).error.text(), c.error);
+    for (const auto& [texts, error] : cases)
+        EXPECT_EQ(decay::readRunSetup(chain, texts).error.text(), error);
     const auto ok = *decay::readRunSetup(chain, {{"1e6", "", "0"}, "1,5", TimeUnit::Minute, "10", "5", 1, ","}).setup;
-    EXPECT_EQ(ok.step, 90.0);
-    EXPECT_EQ(ok.milk->step, 5);
+    EXPECT_EQ(std::pair(ok.step, ok.milk->step), std::pair(90.0, 5));
     const char* const tooMany = "The random run follows whole atoms, at most 1000000 in all.";
     EXPECT_TRUE(decay::randomRunRefusal(ok).empty());
     EXPECT_EQ(decay::randomRunRefusal({{1e6, 1}, 1, 1, {}}).text(), tooMany);
@@ -418,20 +399,12 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
 
 TEST(ChainActivity, Defaults)
 {
-    struct Case {
-        const char* first;
-        decay::RunDefaults defaults;
-    };
-    const std::vector<Case> cases{
-        {"Mo-99", {36, TimeUnit::Minute, 100}},
-        {"Am-241", {43, TimeUnit::Year, 101}},
-        {"C-14", {570, TimeUnit::Year, 50}},
-    };
-    for (const Case& c : cases) {
-        const auto defaults = decay::runDefaults(tableChain(c.first));
-        EXPECT_DOUBLE_EQ(defaults.step, c.defaults.step) << c.first;
-        EXPECT_EQ(defaults.unit, c.defaults.unit) << c.first;
-        EXPECT_EQ(defaults.steps, c.defaults.steps) << c.first;
+    const std::tuple<const char*, double, TimeUnit, int> cases[] = { // the first member, the step and the number of steps
+        {"Mo-99", 36, TimeUnit::Minute, 100}, {"Am-241", 43, TimeUnit::Year, 101}, {"C-14", 570, TimeUnit::Year, 50}};
+    for (const auto& [first, step, unit, steps] : cases) {
+        const auto defaults = decay::runDefaults(tableChain(first));
+        EXPECT_DOUBLE_EQ(defaults.step, step) << first;
+        EXPECT_EQ(std::pair(defaults.unit, defaults.steps), std::pair(unit, steps)) << first;
     }
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::Ci), 3.7e10); // the curie's definition
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::uCi), 3.7e4);
@@ -454,8 +427,7 @@ TEST(ChainRuns, AmountsInGramsAndBecquerel)
     EXPECT_WITHIN(*decay::atomsOf(uranium.members[0], 1, decay::AmountUnit::Grams) * uranium.members[0].rate(), 12.4e3, relative(5e-3));
     EXPECT_WITHIN(*decay::atomsOf(radium.members[0], 3.7e10, decay::AmountUnit::Becquerel) * radium.members[0].molarMass / decay::kAvogadro,
                   1.01, relative(0.0099)); // a curie of radium, about a gram
-    EXPECT_EQ(decay::runDefaults(uranium).amountUnit, decay::AmountUnit::Grams);
-    EXPECT_EQ(decay::runDefaults(uranium).amount, 1);
+    EXPECT_EQ(std::pair(decay::runDefaults(uranium).amountUnit, decay::runDefaults(uranium).amount), std::pair(decay::AmountUnit::Grams, 1.0));
     EXPECT_EQ(decay::runDefaults(tableChain("Mo-99")).amountUnit, decay::AmountUnit::Atoms);
 
     decay::RunSetupTexts texts{.initial = {"2"}, .step = "1", .unit = TimeUnit::Hour, .steps = "10"};
@@ -517,14 +489,11 @@ TEST(ChainRuns, LogarithmicGridsRunTheWholeSeries)
     decay::RunSetup log{.initial = {1e6, 0}, .step = 0, .steps = 0, .milk = {}, .grid = decay::logarithmicTimes(0.1 * 3600, 570 * 3600, 7)};
     log.steps = static_cast<int>(log.grid.size()) - 1;
     const auto exact = decay::exactRun(generator, log);
-    const long double a = std::log(2.0L) / (65.932L * 3600), b = std::log(2.0L) / (6.0066L * 3600);
     decay::DecayDraws draws(43);
     const auto drawn = decay::randomRun(generator, log, draws);
     ASSERT_TRUE(exact && drawn);
     for (int k = 0; k <= log.steps; ++k) {
-        const long double t = log.grid[static_cast<std::size_t>(k)];
-        const auto tc = static_cast<double>(1e6L * a / (b - a) * (std::exp(-a * t) - std::exp(-b * t)));
-        EXPECT_WITHIN(exact->at(1, k), tc, relative(1e-9)) << k;
+        EXPECT_WITHIN(exact->at(1, k), static_cast<double>(1e6L * TwoMembers{}.daughter(log.grid[static_cast<std::size_t>(k)])), relative(1e-9)) << k;
         const double p = exact->at(1, k) / 1e6;
         // |z| < 5 at every one of the 42 points fails by chance with p < 3e-5.
         if (p > 0) {

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -21,7 +19,7 @@ TEST(DrawLimit, IsTheExactSinglePrecisionComparison)
     EXPECT_EQ(DecayDraws::drawLimit(-0.5f), 0u);
     EXPECT_EQ(DecayDraws::drawLimit(0.0f), 1u); // only a draw of exactly 0
     EXPECT_EQ(DecayDraws::drawLimit(7.0f), 1u << 24);
-    for (float p : {0.1f, 0.5f, 0.3333333f, 1e-9f, 0.99999994f}) {
+    for (float p : {0.1f, 0.5f, 0.001f, 0.9f, 0.3333333f, 1e-9f, 0.99999994f}) {
         const std::uint32_t limit = DecayDraws::drawLimit(p);
         EXPECT_LE(std::ldexp(static_cast<float>(limit - 1), -24), p) << p;
         EXPECT_GT(std::ldexp(static_cast<float>(limit), -24), p) << p;

@@ -3,7 +3,6 @@
 
 #include <QProcess>
 
-#include <memory>
 
 // The counting lab: counting a run of the nuclide lab in play, the clicks and the lamp, the fit,
 // imported counts and the dating exercise.
@@ -139,8 +138,8 @@ private slots:
         QByteArray text = "t [min],counts\n";
         for (int t = 0; t < 60; ++t)
             text += QByteArray::number(t) + ',' + QByteArray::number(qRound(1000 * std::exp(-t / 10.0))) + '\n';
-        m_program->platform.answers = {write("good.csv", text), write("bad.csv", "t,counts\n0,5\n1,-2\n"),
-                                       m_dir.filePath(QStringLiteral("missing.csv"))};
+        m_program->platform.answers = {writtenFile(m_dir.filePath("good.csv"), text),
+                                       writtenFile(m_dir.filePath("bad.csv"), "t,counts\n0,5\n1,-2\n"), m_dir.filePath("missing.csv")};
         w.cmdImport->click();
         QVERIFY2(w.lblFit->text().startsWith(QStringLiteral("T\u00BD = 6.93")), qPrintable(w.lblFit->text()));
         QVERIFY(w.lblFit->text().contains(QStringLiteral(" min (Poisson maximum likelihood)")));
@@ -198,13 +197,6 @@ private:
             qFatal("the random run did not finish");
         lab.cmdCounter->click();
         return m_program->windows.countingLab();
-    }
-    QString write(const char* name, const QByteArray& bytes)
-    {
-        QFile file(m_dir.filePath(QString::fromLatin1(name)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", name);
-        return file.fileName();
     }
 
     QTemporaryDir m_dir;

@@ -21,26 +21,12 @@ private slots:
         form.txtN0->setText(QStringLiteral("40000")); // more than a run can hold
         form.rrate->setText(QStringLiteral("0.25"));
         form.simut->setText(QStringLiteral("80"));
-        QApplication::setActiveWindow(&form);
-        form.txtN0->setFocus();
-        QTest::keyClick(form.txtN0, Qt::Key_E, Qt::ControlModifier); // also with the chart hidden
-        const QPointer<ClassExperiment> first = &experiment();
-        QVERIFY(first->isVisible());
-        const QString fields = "txtAtoms txtRate txtHalfLife txtLastStep txtRuns txtSeed";
-        QCOMPARE(texts("ClassExperiment", fields), QStringLiteral("32767|0.25|2.77258872223978|80|30|1"));
-        first->cmdNewSeed->click();
-        QCOMPARE(texts("ClassExperiment", fields), QStringLiteral("32767|0.25|2.77258872223978|80|30|2"));
-
-        form.cmdLargeGraph->click();
-        larggraf& large = m_program->windows.largeGraph();
-        action(large.MSChart1, "actClassExperiment")->trigger();
-        QCOMPARE(&experiment(), first.data()); // at most one
-
-        first->cmdClose->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        QVERIFY(large.isVisible());
-        QCOMPARE(m_program->platform.quits, 0);
+        opensOnceFromEitherChart(*m_program, &ProgramWindows::classExperiment, Qt::Key_E, "actClassExperiment", [](ClassExperiment& w) {
+            const QString fields = "txtAtoms txtRate txtHalfLife txtLastStep txtRuns txtSeed";
+            QCOMPARE(texts("ClassExperiment", fields), QStringLiteral("32767|0.25|2.77258872223978|80|30|1"));
+            w.cmdNewSeed->click();
+            QCOMPARE(texts("ClassExperiment", fields), QStringLiteral("32767|0.25|2.77258872223978|80|30|2"));
+        });
     }
 
     void rightButtonLeavesTheChartClickAlone()
@@ -88,11 +74,8 @@ private slots:
         const auto& layers = w.chartExperiment->plot().layers;
         const auto runs = std::find_if(layers.begin(), layers.end(), [](const auto& l) { return l.name == "Runs"; });
         QCOMPARE(runs->lines.size(), std::size_t(100));
-        QCheckBox* runsBox = nullptr;
-        for (QCheckBox* box : w.frmLegend->findChildren<QCheckBox*>())
-            if (box->text() == "Runs")
-                runsBox = box;
-        runsBox->click();
+        const QList<QCheckBox*> boxes = w.frmLegend->findChildren<QCheckBox*>();
+        (*std::find_if(boxes.begin(), boxes.end(), [](const QCheckBox* box) { return box->text() == "Runs"; }))->click();
         QVERIFY(!w.chartExperiment->isShown(*runs));
         w.optLog->click();
         QVERIFY(!w.chartExperiment->isShown(w.chartExperiment->plot().layers.front())); // still off in the ln view
@@ -162,10 +145,7 @@ private slots:
             QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.csv")));
             m_program->platform.answers = {m_dir.filePath(QStringLiteral("folder.csv"))};
         } else {
-            QFile data(m_dir.filePath("data.csv"));
-            QVERIFY(data.open(QIODevice::WriteOnly) && data.write(file) == file.size());
-            data.close();
-            m_program->platform.answers = {data.fileName()};
+            m_program->platform.answers = {writtenFile(m_dir.filePath("data.csv"), file)};
         }
         w.cmdImport->click();
         if (!error.isEmpty()) {
