@@ -31,17 +31,21 @@ for (const [n, part] of parts.entries()) {
       const count = await targets.count();
       if (count === 0) break;
       const target = targets.nth(Math.floor(random() * count));
-      const tag = await target.evaluate((e) => `${e.tagName}:${(e as HTMLInputElement).type ?? ''}`);
+      // A control the page drew anew since it was counted (a run that ended, a legend redrawn) is
+      // gone: the next action, as for a click on a covered one.
+      const gone = () => null;
+      const tag = await target.evaluate((e) => `${e.tagName}:${(e as HTMLInputElement).type ?? ''}`, undefined, { timeout: 2000 }).catch(gone);
+      if (tag === null) continue;
       if (tag.startsWith('SELECT')) {
-        const options = await target.locator('option').evaluateAll((o) => o.map((x) => (x as HTMLOptionElement).value));
-        if (options.length) await target.selectOption(options[Math.floor(random() * options.length)]);
+        const options = await target.locator('option').evaluateAll((o) => o.map((x) => (x as HTMLOptionElement).value)).catch(gone);
+        if (options?.length) await target.selectOption(options[Math.floor(random() * options.length)], { timeout: 2000 }).catch(gone);
       } else if (tag === 'INPUT:text' || tag === 'INPUT:number') {
-        if (await target.isEditable()) {
-          await target.fill(typed[Math.floor(random() * typed.length)]);
-          if (random() < 0.7) await target.press('Enter');
+        if (await target.isEditable({ timeout: 2000 }).catch(() => false)) {
+          await target.fill(typed[Math.floor(random() * typed.length)], { timeout: 2000 }).catch(gone);
+          if (random() < 0.7) await target.press('Enter', { timeout: 2000 }).catch(gone);
         }
       } else {
-        await target.click({ timeout: 2000 }).catch(() => { /* covered or gone: the next action */ });
+        await target.click({ timeout: 2000 }).catch(gone);
       }
     }
     await expect(page.locator('body[data-ready="yes"]')).toHaveCount(1);
