@@ -2596,31 +2596,6 @@ www.example.org/atomdrift</translation>
         <translation>Zerfallsart</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Säkulares Gleichgewicht: %1 gibt den Takt vor, da es viel länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Laufendes Gleichgewicht: %1 gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
-        <translation>Laufendes Gleichgewicht: %1 gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %2 bei %3 ein; die Aktivität von %4 ist bei t&#xa0;=&#xa0;%5&#xa0;%6 am größten.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
-        <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Kein Gleichgewicht: %1 lebt mindestens so lange wie die Nuklide vor ihm; daher wächst %2 weiter.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
-        <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Kein Gleichgewicht: %1 lebt länger als %2; daher wächst %3 weiter.</translation>
-    </message>
-    <message>
         <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
         <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
         <translation>Kein Gleichgewicht: Auf das taktgebende Nuklid folgen ebenso langlebige; daher wächst %1 weiter.</translation>
@@ -2705,6 +2680,31 @@ www.example.org/atomdrift</translation>
     <message>
         <source>%1 expected</source>
         <translation>%1 erwartet</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
+        <translation>Säkulares Gleichgewicht: %1 (%2 %3) gibt den Takt vor, da es viel länger lebt als die Nuklide nach ihm; daher stellt sich %4 bei %5 ein.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
+        <translation>Laufendes Gleichgewicht: %1 (%2 %3) gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %4 bei %5 ein.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; the activity of %6 peaks at %7 %8.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number, %6 the daughter, %7 and %8 a time and its unit.</extracomment>
+        <translation>Laufendes Gleichgewicht: %1 (%2 %3) gibt den Takt vor, da es länger lebt als die Nuklide nach ihm; daher stellt sich %4 bei %5 ein; die Aktivität von %6 ist bei t&#xa0;=&#xa0;%7&#xa0;%8 am größten.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing.</source>
+        <extracomment>%1 the daughter, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Kein Gleichgewicht: %1 (%2 %3) lebt mindestens so lange wie die Nuklide vor ihm; daher wächst %4 weiter.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing.</source>
+        <extracomment>%1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Kein Gleichgewicht: %1 (%2 %3) lebt länger als %4 (%5 %6); daher wächst %7 weiter.</translation>
     </message>
 </context>
 <context>

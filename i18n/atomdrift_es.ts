@@ -2596,31 +2596,6 @@ www.example.org/atomdrift</translation>
         <translation>Modo de desintegración</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Equilibrio secular: %1 marca el ritmo, pues vive mucho más que los núclidos que lo siguen; por eso %2 se estabiliza en %3.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Equilibrio transitorio: %1 marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %2 se estabiliza en %3.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
-        <translation>Equilibrio transitorio: %1 marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %2 se estabiliza en %3; la actividad de %4 alcanza su máximo a %5 %6.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
-        <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Sin equilibrio: %1 vive al menos tanto como los núclidos que lo preceden; por eso %2 sigue creciendo.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
-        <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Sin equilibrio: %1 vive más que %2; por eso %3 sigue creciendo.</translation>
-    </message>
-    <message>
         <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
         <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
         <translation>Sin equilibrio: al núclido que marca el ritmo lo siguen otros igual de longevos; por eso %1 sigue creciendo.</translation>
@@ -2705,6 +2680,31 @@ www.example.org/atomdrift</translation>
     <message>
         <source>%1 expected</source>
         <translation>%1 esperado</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
+        <translation>Equilibrio secular: %1 (%2 %3) marca el ritmo, pues vive mucho más que los núclidos que lo siguen; por eso %4 se estabiliza en %5.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
+        <translation>Equilibrio transitorio: %1 (%2 %3) marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %4 se estabiliza en %5.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; the activity of %6 peaks at %7 %8.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number, %6 the daughter, %7 and %8 a time and its unit.</extracomment>
+        <translation>Equilibrio transitorio: %1 (%2 %3) marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %4 se estabiliza en %5; la actividad de %6 alcanza su máximo a %7 %8.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing.</source>
+        <extracomment>%1 the daughter, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Sin equilibrio: %1 (%2 %3) vive al menos tanto como los núclidos que lo preceden; por eso %4 sigue creciendo.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing.</source>
+        <extracomment>%1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Sin equilibrio: %1 (%2 %3) vive más que %4 (%5 %6); por eso %7 sigue creciendo.</translation>
     </message>
 </context>
 <context>

@@ -2596,31 +2596,6 @@ www.example.org/atomdrift</translation>
         <translation>Mode de désintégration</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Équilibre séculaire&#xa0;: %1 impose le rythme, car il vit bien plus longtemps que les nucléides qui le suivent&#xa0;; %2 se stabilise donc à %3.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.</extracomment>
-        <translation>Équilibre transitoire&#xa0;: %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %2 se stabilise donc à %3.</translation>
-    </message>
-    <message>
-        <source>Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; the activity of %4 peaks at %5 %6.</source>
-        <extracomment>%1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number, %4 the daughter, %5 and %6 a time and its unit.</extracomment>
-        <translation>Équilibre transitoire&#xa0;: %1 impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %2 se stabilise donc à %3&#xa0;; l’activité de %4 culmine à %5&#xa0;%6.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.</source>
-        <extracomment>%1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Pas d’équilibre&#xa0;: %1 vit au moins aussi longtemps que les nucléides qui le précèdent&#xa0;; %2 continue donc de croître.</translation>
-    </message>
-    <message>
-        <source>No equilibrium: %1 lives longer than %2, so %3 keeps growing.</source>
-        <extracomment>%1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).</extracomment>
-        <translation>Pas d’équilibre&#xa0;: %1 vit plus longtemps que %2&#xa0;; %3 continue donc de croître.</translation>
-    </message>
-    <message>
         <source>No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.</source>
         <extracomment>%1 is A(daughter)/A(member upstream).</extracomment>
         <translation>Pas d’équilibre&#xa0;: des nucléides aussi durables que celui qui impose le rythme le suivent&#xa0;; %1 continue donc de croître.</translation>
@@ -2705,6 +2680,31 @@ www.example.org/atomdrift</translation>
     <message>
         <source>%1 expected</source>
         <translation>%1 attendu</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
+        <translation>Équilibre séculaire&#xa0;: %1 (%2 %3) impose le rythme, car il vit bien plus longtemps que les nucléides qui le suivent&#xa0;; %4 se stabilise donc à %5.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
+        <translation>Équilibre transitoire&#xa0;: %1 (%2 %3) impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %4 se stabilise donc à %5.</translation>
+    </message>
+    <message>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; the activity of %6 peaks at %7 %8.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number, %6 the daughter, %7 and %8 a time and its unit.</extracomment>
+        <translation>Équilibre transitoire&#xa0;: %1 (%2 %3) impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %4 se stabilise donc à %5&#xa0;; l’activité de %6 culmine à %7&#xa0;%8.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing.</source>
+        <extracomment>%1 the daughter, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Pas d’équilibre&#xa0;: %1 (%2 %3) vit au moins aussi longtemps que les nucléides qui le précèdent&#xa0;; %4 continue donc de croître.</translation>
+    </message>
+    <message>
+        <source>No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing.</source>
+        <extracomment>%1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is A(daughter)/A(member upstream).</extracomment>
+        <translation>Pas d’équilibre&#xa0;: %1 (%2 %3) vit plus longtemps que %4 (%5 %6)&#xa0;; %7 continue donc de croître.</translation>
     </message>
 </context>
 <context>

@@ -98,7 +98,7 @@ QString messageValue(const decay::MessageValue& value)
 {
     if (value.unit)
         return unitText(value.text);
-    return value.number ? significant(*value.number, 6) : QString::fromStdString(value.text);
+    return value.number ? significant(*value.number, value.digits) : QString::fromStdString(value.text);
 }
 
 } // namespace numbers

@@ -14,6 +14,7 @@ struct MessageValue {
     std::string text;
     std::optional<double> number;
     bool unit = false; // the text is a time unit's symbol ("d", "y"), written in the user's language
+    int digits = 6;    // the significant digits a number is written with
 
     MessageValue(std::string value) : text(std::move(value)) {}
     MessageValue(const char* value) : text(value) {}
@@ -25,6 +26,14 @@ struct MessageValue {
     // The text, or the number as C writes it: whole numbers in full, others to 15 digits.
     std::string plain() const;
 };
+
+// A number written with `digits` significant digits.
+inline MessageValue numberValue(double number, int digits)
+{
+    MessageValue value{number};
+    value.digits = digits;
+    return value;
+}
 
 // A time unit's symbol as a message value.
 inline MessageValue unitValue(std::string_view symbol)

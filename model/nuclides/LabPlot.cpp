@@ -1,6 +1,9 @@
 #include "LabPlot.h"
 
+#include "ChainRuns.h"
+
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <iterator>
 
@@ -64,7 +67,65 @@ std::vector<double> scaled(std::span<const double> values, double per)
     return out;
 }
 
+// "Mo-99 (2.747 d)": a member and its half-life in a fitting unit, as three values.
+void addWithHalfLife(std::vector<MessageValue>& values, const ChainMember& member)
+{
+    const TimeUnit unit = fittingUnit(member.halfLife);
+    values.emplace_back(member.symbol);
+    values.push_back(numberValue(member.halfLife / unitSeconds(unit), 4));
+    values.push_back(unitValue(unitName(unit)));
+}
+
 } // namespace
+
+Message equilibriumMessage(const Chain& chain, std::span<const double> initial, int daughter, int over)
+{
+    const auto member = [&](int i) -> const ChainMember& { return chain.members[static_cast<std::size_t>(i)]; };
+    const Equilibrium eq = equilibrium(chain, initial, daughter, over);
+    const std::string ratio = "A(" + member(daughter).symbol + ")/A(" + member(over).symbol + ")";
+    Message message;
+    const auto setterFirst = [&](const char* pattern) {
+        message.pattern = pattern;
+        addWithHalfLife(message.values, member(eq.setter));
+    };
+    switch (eq.kind) {
+    case EquilibriumKind::Secular:
+        setterFirst("Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.");
+        message.values.insert(message.values.end(), {ratio, numberValue(eq.ratio, 4)});
+        return message;
+    case EquilibriumKind::Transient: {
+        const double peak = activityPeak(chain, initial, daughter);
+        if (std::isnan(peak)) {
+            setterFirst("Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.");
+            message.values.insert(message.values.end(), {ratio, numberValue(eq.ratio, 4)});
+            return message;
+        }
+        const TimeUnit unit = fittingUnit(peak);
+        setterFirst("Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; "
+                    "the activity of %6 peaks at %7 %8.");
+        message.values.insert(message.values.end(), {ratio, numberValue(eq.ratio, 4), member(daughter).symbol,
+                                                     numberValue(peak / unitSeconds(unit), 4), unitValue(unitName(unit))});
+        return message;
+    }
+    case EquilibriumKind::None:
+        break;
+    }
+    if (eq.setter < 0)
+        return {"No equilibrium: %1 is stable and has no activity.", {member(daughter).symbol}};
+    if (eq.setter == daughter) {
+        setterFirst("No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing.");
+        message.values.emplace_back(ratio);
+        return message;
+    }
+    const std::vector<int> aboveOver = upstreamMembers(chain, over);
+    if (eq.setter != over && std::count(aboveOver.begin(), aboveOver.end(), eq.setter) == 0) {
+        setterFirst("No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing.");
+        addWithHalfLife(message.values, member(over));
+        message.values.emplace_back(ratio);
+        return message;
+    }
+    return {"No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.", {ratio}};
+}
 
 PlotColor memberColor(int member)
 {

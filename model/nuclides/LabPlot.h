@@ -27,4 +27,8 @@ PlotColor memberColor(int member);
 // without a run, a prompt to run the chain. A logarithmic grid's times are on a logarithmic axis.
 Plot labPlot(const LabRun* run, const LabView& view);
 
+// Which equilibrium the activity of the daughter settles into against that of the member upstream,
+// for a run from `initial` atoms, in words of the lab's context.
+Message equilibriumMessage(const Chain& chain, std::span<const double> initial, int daughter, int over);
+
 } // namespace decay

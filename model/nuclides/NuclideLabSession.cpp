@@ -124,18 +124,12 @@ std::vector<int> NuclideLabSession::upstream(int daughter) const
     return upstreamMembers(*chain, daughter);
 }
 
-std::optional<NuclideLabSession::EquilibriumView> NuclideLabSession::equilibrium(int daughter, int over) const
+Message NuclideLabSession::equilibriumText(int daughter, int over) const
 {
     const Chain* chain = currentChain();
     if (!chain || daughter < 0 || over < 0 || daughter >= chain->size() || over >= chain->size())
-        return std::nullopt;
-    const std::vector<double> initial = m_result ? m_result->setup.initial : pureStart(*chain);
-    EquilibriumView shown{.equilibrium = decay::equilibrium(*chain, initial, daughter, over),
-                          .peak = std::numeric_limits<double>::quiet_NaN(),
-                          .aboveOver = upstreamMembers(*chain, over)};
-    if (shown.equilibrium.kind == EquilibriumKind::Transient)
-        shown.peak = activityPeak(*chain, initial, daughter);
-    return shown;
+        return {};
+    return equilibriumMessage(*chain, m_result ? m_result->setup.initial : pureStart(*chain), daughter, over);
 }
 
 } // namespace decay

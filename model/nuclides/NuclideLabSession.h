@@ -77,13 +77,9 @@ public:
     // The members the daughter descends from, in the chain's order.
     std::vector<int> upstream(int daughter) const;
     // The equilibrium of the daughter against a member upstream, from the run's start, or before
-    // a run from a pure start of the first member; empty for members the chain does not have.
-    struct EquilibriumView {
-        Equilibrium equilibrium;
-        double peak = 0;             // when the daughter's activity peaks (transient), seconds; NaN otherwise
-        std::vector<int> aboveOver;  // the members upstream of `over`
-    };
-    std::optional<EquilibriumView> equilibrium(int daughter, int over) const;
+    // a run from a pure start of the first member, in words; none for members the chain does not
+    // have.
+    Message equilibriumText(int daughter, int over) const;
 
 private:
     NuclideTable m_table;

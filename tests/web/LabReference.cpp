@@ -147,6 +147,10 @@ std::string runJson(const Case& c, const decay::Chain& chain)
     members.emplace_back("atoms", webref::array(atoms));
     members.emplace_back("file", webref::jsonText(decay::chainFileText(*run)));
     members.emplace_back("plots", webref::array(plotsJson(*run)));
+    // The sentence under the chart, for the first member's first daughter against it.
+    if (!run->chain.links.empty())
+        members.emplace_back("equilibrium", webref::messageValues(decay::equilibriumMessage(run->chain, run->setup.initial,
+                                                                                            run->chain.links[0].daughter, 0)));
     return webref::object(members);
 }
 

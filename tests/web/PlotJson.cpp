@@ -27,8 +27,10 @@ std::string messageValues(const decay::Message& message)
     std::vector<std::string> values;
     for (const decay::MessageValue& value : message.values) {
         std::vector<std::pair<std::string, std::string>> members;
-        if (value.number)
+        if (value.number) {
             members.emplace_back("number", number(*value.number));
+            members.emplace_back("digits", std::to_string(value.digits));
+        }
         else
             members.emplace_back("text", jsonText(value.text));
         if (value.unit)

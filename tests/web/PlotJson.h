@@ -8,7 +8,7 @@
 
 namespace webref {
 
-std::string messageValues(const decay::Message& message); // {"pattern", "values": [{"text"} | {"number"}, "unit"?]}
+std::string messageValues(const decay::Message& message); // {"pattern", "values": [{"text"} | {"number", "digits"}, "unit"?]}
 std::string plotJson(const decay::Plot& plot);
 
 } // namespace webref

@@ -2,6 +2,7 @@
 
 #include "model/common/Conversions.h"
 #include "ui/Look.h"
+#include "ui/ModelText.h"
 #include "ui/Numbers.h"
 #include "ui/TimeText.h"
 
@@ -30,13 +31,23 @@ namespace {
     QT_TRANSLATE_NOOP("NuclideLab", "Total expected"),
     QT_TRANSLATE_NOOP("NuclideLab", "%1 expected"),
     QT_TRANSLATE_NOOP("NuclideLab", "Atoms of every member"),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.
+    QT_TRANSLATE_NOOP("NuclideLab", "Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5."),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.
+    QT_TRANSLATE_NOOP("NuclideLab", "Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5."),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a
+    //: number, %6 the daughter, %7 and %8 a time and its unit.
+    QT_TRANSLATE_NOOP("NuclideLab", "Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; "
+                                    "the activity of %6 peaks at %7 %8."),
+    QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 is stable and has no activity."),
+    //: %1 the daughter, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream).
+    QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing."),
+    //: %1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is
+    //: A(daughter)/A(member upstream).
+    QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing."),
+    //: %1 is A(daughter)/A(member upstream).
+    QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing."),
 };
-
-// "Mo-99 (2.747 d)".
-QString withHalfLife(const decay::ChainMember& member)
-{
-    return QStringLiteral("%1 (%2)").arg(qtext(member.symbol), durationText(member.halfLife));
-}
 
 } // namespace
 
@@ -59,45 +70,7 @@ QString LabPlots::description(const PlotChart::Plot& plot, const decay::LabRun* 
 
 QString LabPlots::equilibriumText(const decay::Chain& chain, std::span<const double> initial, int daughter, int over)
 {
-    const auto member = [&](int i) -> const decay::ChainMember& { return chain.members[static_cast<std::size_t>(i)]; };
-    const decay::Equilibrium equilibrium = decay::equilibrium(chain, initial, daughter, over);
-    const QString ratio = QStringLiteral("A(%1)/A(%2)").arg(qtext(member(daughter).symbol), qtext(member(over).symbol));
-    const QString limit = numbers::significant(equilibrium.ratio, 4);
-    switch (equilibrium.kind) {
-    case decay::EquilibriumKind::Secular:
-        //: %1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.
-        return tr("Secular equilibrium: %1 sets the pace, living far longer than the members after it, so %2 settles at %3.")
-            .arg(withHalfLife(member(equilibrium.setter)), ratio, limit);
-    case decay::EquilibriumKind::Transient: {
-        const double peak = decay::activityPeak(chain, initial, daughter);
-        if (std::isnan(peak))
-            //: %1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a number.
-            return tr("Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3.")
-                .arg(withHalfLife(member(equilibrium.setter)), ratio, limit);
-        const decay::TimeUnit unit = decay::fittingUnit(peak);
-        //: %1 the member that sets the pace with its half-life, %2 is A(daughter)/A(member upstream), %3 a
-        //: number, %4 the daughter, %5 and %6 a time and its unit.
-        return tr("Transient equilibrium: %1 sets the pace, living longer than the members after it, so %2 settles at %3; "
-                  "the activity of %4 peaks at %5 %6.")
-            .arg(withHalfLife(member(equilibrium.setter)), ratio, limit, qtext(member(daughter).symbol),
-                 numbers::significant(peak / decay::unitSeconds(unit), 4), unitText(unit));
-    }
-    case decay::EquilibriumKind::None:
-        break;
-    }
-    if (equilibrium.setter < 0)
-        return tr("No equilibrium: %1 is stable and has no activity.").arg(qtext(member(daughter).symbol));
-    if (equilibrium.setter == daughter)
-        //: %1 the daughter with its half-life, %2 is A(daughter)/A(member upstream).
-        return tr("No equilibrium: %1 lives at least as long as the members before it, so %2 keeps growing.")
-            .arg(withHalfLife(member(daughter)), ratio);
-    const std::vector<int> aboveOver = decay::upstreamMembers(chain, over);
-    if (equilibrium.setter != over && std::ranges::count(aboveOver, equilibrium.setter) == 0)
-        //: %1 the member that sets the pace, %2 the member upstream, both with their half-lives, %3 is A(daughter)/A(member upstream).
-        return tr("No equilibrium: %1 lives longer than %2, so %3 keeps growing.")
-            .arg(withHalfLife(member(equilibrium.setter)), withHalfLife(member(over)), ratio);
-    //: %1 is A(daughter)/A(member upstream).
-    return tr("No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.").arg(ratio);
+    return modelText(decay::equilibriumMessage(chain, initial, daughter, over), decay::kNuclideLabContext);
 }
 
 QString LabPlots::nuclideTitle(const decay::Nuclide& nuclide)

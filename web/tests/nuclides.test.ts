@@ -8,6 +8,7 @@ interface LabCase {
   amountUnit: number; amount: string; random: boolean; seed: string; milkStep: string; milkMember: number;
   members: string[]; atoms?: number[][]; file?: string; error?: { pattern: string; text: string; numbers: boolean };
   plots?: { view: object; plot: PlainPlot }[];
+  equilibrium?: { pattern: string; values: { text?: string; number?: number; digits?: number; unit?: boolean }[] };
 }
 
 interface PageSeries { times: number[]; atoms: number[][] }
@@ -96,6 +97,18 @@ test.describe('runs equal the desktop\'s', () => {
       });
       for (const { view, plot } of c.plots!)
         expectSamePlot(await pagePlot(page, 'labPlot', { run: true, ...view }), plot, c.random ? 0 : 1e-12, `${c.name} ${JSON.stringify(view)}`);
+      // The equilibrium in the same words and numbers (to the last digits: a peak time is searched for).
+      if (c.equilibrium) {
+        const daughter = (c.plots![2].view as { daughter: number }).daughter;
+        const said = await page.evaluate((d) => (window.atomdrift.model() as { labEquilibriumText(d: number, o: number): object }).labEquilibriumText(d, 0), daughter);
+        const { values, ...rest } = said as NonNullable<LabCase['equilibrium']>;
+        expect(rest).toEqual({ pattern: c.equilibrium.pattern });
+        expect(values.map(({ number, ...v }) => v)).toEqual(c.equilibrium.values.map(({ number, ...v }) => v));
+        values.forEach((v, i) => {
+          const want = c.equilibrium!.values[i].number;
+          if (want !== undefined) expect(Math.abs(v.number! - want), `${c.name} equilibrium value ${i + 1}`).toBeLessThanOrEqual(1e-9 * Math.abs(want));
+        });
+      }
       const file = await exported(page);
       expect(file.equals(Buffer.from(c.file!, 'utf8')), 'the exported file byte for byte').toBe(true);
       await expect(page.locator('#chartLab canvas')).toHaveCount(1);

@@ -11,8 +11,10 @@ val message(const decay::Message& message)
     val values = val::array();
     for (const auto& value : message.values) {
         val item = val::object();
-        if (value.number)
+        if (value.number) {
             item.set("number", *value.number);
+            item.set("digits", value.digits);
+        }
         else
             item.set("text", value.text);
         if (value.unit)

@@ -381,30 +381,8 @@ val upstream(int daughter)
 }
 
 // The equilibrium of the daughter against a member upstream, from the run's start or before a
-// run from a pure start of the first member.
-val equilibrium(int daughter, int over)
-{
-    const auto shown = session().equilibrium(daughter, over);
-    if (!shown)
-        return val::null();
-    val result = val::object();
-    result.set("kind", shown->equilibrium.kind);
-    result.set("ratio", shown->equilibrium.ratio);
-    result.set("setter", shown->equilibrium.setter);
-    result.set("peak", shown->peak);
-    result.set("aboveOver", numbers(std::span<const int>(shown->aboveOver)));
-    return result;
-}
-
-// A time in the largest of the lab's units it is at least 1 of: {value, unit}.
-val fitting(double seconds)
-{
-    const decay::TimeUnit unit = decay::fittingUnit(seconds);
-    val result = val::object();
-    result.set("value", seconds / decay::unitSeconds(unit));
-    result.set("unit", std::string(decay::unitName(unit)));
-    return result;
-}
+// run from a pure start of the first member, in words.
+val equilibriumText(int daughter, int over) { return message(session().equilibriumText(daughter, over)); }
 
 val unitNames()
 {
@@ -464,10 +442,6 @@ decay::RunSetupTexts runSetupTexts(const val& texts)
 EMSCRIPTEN_BINDINGS(decay_lab)
 {
     using namespace emscripten;
-    enum_<decay::EquilibriumKind>("EquilibriumKind")
-        .value("Secular", decay::EquilibriumKind::Secular)
-        .value("Transient", decay::EquilibriumKind::Transient)
-        .value("None", decay::EquilibriumKind::None);
     function("labLoad", &web::load);
     function("labStarts", &web::starts);
     function("labNuclide", &web::nuclide);
@@ -485,8 +459,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labSeries", &web::series);
     function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);
-    function("labEquilibrium", &web::equilibrium);
-    function("labFitting", &web::fitting);
+    function("labEquilibriumText", &web::equilibriumText);
     function("labUnitNames", &web::unitNames);
     function("labActivityUnits", &web::activityUnits);
     function("labEntryText", &web::entryText);

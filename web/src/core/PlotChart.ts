@@ -5,7 +5,7 @@
 import uPlot from 'uplot';
 import { ChartHost } from './chartHost';
 import { element } from './dom';
-import { tr } from './i18n';
+import { messageText } from './i18n';
 import { model, type EnumValue, type ModelEnum, type ModelMessage } from './model';
 import { significant } from './numbers';
 
@@ -39,10 +39,7 @@ export interface Plot {
 // A text of the plot in the user's language, its numbers written in the user's way, and a time
 // unit's symbol as the nuclide lab writes it.
 export function plotText(plot: Plot, message: ModelMessage): string {
-  if (!message.pattern) return '';
-  const value = (v: ModelMessage['values'][number]) =>
-    v.number !== undefined ? significant(v.number, 6) : v.unit ? tr('NuclideLab', v.text ?? '') : v.text ?? '';
-  return tr(plot.context, message.pattern, ...message.values.map(value));
+  return messageText(message, plot.context);
 }
 
 // What the legend hides a layer by: its name as the model gives it, the same in every language.

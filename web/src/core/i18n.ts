@@ -15,10 +15,19 @@ export function tr(context: string, source: string, ...values: (string | number)
   return values.length ? fillIn(text, values.map(String)) : text;
 }
 
-// A model message in the user's language, its numbers written in the user's way.
+// A model message in the user's language, its pattern translated in `context`, its numbers
+// written in the user's way with the digits the model gives them, and a time unit's symbol as
+// the nuclide lab writes it.
+export function messageText(message: ModelMessage, context: string): string {
+  if (!message.pattern) return '';
+  const value = (v: ModelMessage['values'][number]) =>
+    v.number !== undefined ? significant(v.number, v.digits ?? 6) : v.unit ? tr('NuclideLab', v.text ?? '') : v.text ?? '';
+  return fillIn(tr(context, message.pattern), message.values.map(value));
+}
+
+// A sentence of the model in the user's language.
 export function modelText(message: ModelMessage): string {
-  const values = message.values.map((v) => (v.number !== undefined ? significant(v.number, 6) : v.text ?? ''));
-  return fillIn(tr('ModelText', message.pattern), values);
+  return messageText(message, 'ModelText');
 }
 
 export function decimalPoint(): string {

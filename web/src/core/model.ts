@@ -5,7 +5,8 @@ import createAtomdrift from 'atomdrift-wasm';
 
 export interface ModelMessage {
   pattern: string;
-  values: { text?: string; number?: number; unit?: boolean }[]; // unit: the text is a time unit's symbol
+  // unit: the text is a time unit's symbol; digits: the significant digits a number is written with
+  values: { text?: string; number?: number; digits?: number; unit?: boolean }[];
 }
 
 // A value of one of the model's enums as the module hands it over: the same object every time, so

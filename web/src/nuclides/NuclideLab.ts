@@ -496,7 +496,7 @@ class NuclideLabPage implements Page {
     const chain = this.currentChain();
     if (!chain || state.daughter < 0 || state.over < 0)
       return chain ? tr(L, 'The chain has no radioactive daughter, so no equilibrium of activities.') : '';
-    return equilibriumText(chain, state.daughter, state.over);
+    return equilibriumText(state.daughter, state.over);
   }
 
   private drawChart(): void {

@@ -1,7 +1,7 @@
 // The nuclide lab's model functions, and the texts its windows share: nuclide titles, half-lives
 // and time units in the user's language.
 import { tr } from '../core/i18n';
-import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
+import { model, type ModelMessage } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Plot } from '../core/PlotChart';
 
@@ -27,8 +27,6 @@ export interface LabSeries {
   atoms: Float64Array[]; activity: Float64Array[]; total: Float64Array;
   exact_atoms?: Float64Array[]; exact_activity?: Float64Array[]; exact_total?: Float64Array;
 }
-export type EquilibriumKind = EnumValue<'EquilibriumKind'>;
-export interface LabEquilibrium { kind: EquilibriumKind; ratio: number; setter: number; peak: number; aboveOver: Float64Array }
 export interface CustomTexts {
   members: { name: string; halfLife: string; unit: number }[];
   links: { parent: number; daughter: number; fraction: string }[];
@@ -36,7 +34,6 @@ export interface CustomTexts {
 }
 
 export interface LabModel {
-  EquilibriumKind: ModelEnum<'EquilibriumKind', 'Secular' | 'Transient' | 'None'>;
   labLoad(nuclides: string): string;
   labStarts(): string[];
   labNuclide(symbol: string): LabNuclide | null;
@@ -54,8 +51,7 @@ export interface LabModel {
   labSeries(): LabSeries | null;
   labPlot(view: { run: boolean; kind: number; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
   labUpstream(daughter: number): Float64Array;
-  labEquilibrium(daughter: number, over: number): LabEquilibrium | null;
-  labFitting(seconds: number): { value: number; unit: string };
+  labEquilibriumText(daughter: number, over: number): ModelMessage;
   labUnitNames(): string[];
   labActivityUnits(): { names: string[]; per: Float64Array };
   labEntryText(value: number, digits: number): string;
@@ -124,8 +120,3 @@ export function halfLifeShown(nuclide: LabNuclide): string {
   return `${sign}${value} ${unitText(nuclide.unit)}${nuclide.estimated ? ' #' : ''}`;
 }
 
-// "2.747 d": seconds in the largest of the lab's units they are at least 1 of.
-export function durationText(seconds: number, digits = 4): string {
-  const fitting = labModel().labFitting(seconds);
-  return `${significant(fitting.value, digits)} ${unitText(fitting.unit)}`;
-}
