@@ -37,22 +37,36 @@ std::int64_t CountingSession::totalCounts() const
     return sum;
 }
 
+// What the counter recorded since it had `done` intervals and `running` counts in the one running:
+// the intervals completed since, which hold those counts, and the one running now. Only the new
+// intervals are summed, so that a frame of many steps costs no more than its steps.
+std::int64_t CountingSession::recordedSince(std::size_t done, std::int64_t running) const
+{
+    std::int64_t sum = m_counter->running().counts - running;
+    const std::vector<CountInterval>& intervals = m_counter->intervals();
+    for (std::size_t k = done; k < intervals.size(); ++k)
+        sum += intervals[k].counts;
+    return sum;
+}
+
 std::int64_t CountingSession::advanceStep()
 {
     if (!m_counter)
         return 0;
-    const std::int64_t before = totalCounts();
+    const std::size_t done = m_counter->intervals().size();
+    const std::int64_t running = m_counter->running().counts;
     m_counter->advanceStep();
-    return totalCounts() - before;
+    return recordedSince(done, running);
 }
 
 std::int64_t CountingSession::playTo(double seconds)
 {
     if (!m_counter)
         return 0;
-    const std::int64_t before = totalCounts();
+    const std::size_t done = m_counter->intervals().size();
+    const std::int64_t running = m_counter->running().counts;
     m_counter->playTo(seconds);
-    return totalCounts() - before;
+    return recordedSince(done, running);
 }
 
 const BackgroundMeasurement& CountingSession::measureBackground(const CounterSettings& settings, double seconds, std::uint64_t seed)

@@ -74,6 +74,8 @@ public:
     const std::vector<std::int64_t>& repeats() const { return m_repeats; }
 
 private:
+    std::int64_t recordedSince(std::size_t done, std::int64_t running) const;
+
     std::optional<LabRun> m_sample;
     std::optional<Counter> m_counter;
     std::vector<bool> m_counted; // the members the counter counts

@@ -393,10 +393,9 @@ void CountingLab::cmdStep_Click()
             return;
     }
     stop();
-    const std::int64_t before = totalCounts();
-    m_session.advanceStep();
+    const std::int64_t recorded = m_session.advanceStep();
     m_playTime = m_session.counter()->time();
-    counted(totalCounts() - before, 0);
+    counted(recorded, 0);
     // Paused, no frame comes to put the lamp out.
     QTimer::singleShot(static_cast<int>(kFlashSeconds * 1000), this, [this] {
         if (!playing())
@@ -415,20 +414,20 @@ void CountingLab::playFor(double realSeconds)
 {
     if (!m_session.counter() || !playing())
         return;
-    const std::int64_t before = totalCounts();
+    std::int64_t recorded = 0;
     const std::size_t intervals = m_session.counter()->intervals().size();
     const int speed = cboSpeed->currentIndex();
     if (speed >= 0 && speed < static_cast<int>(std::size(kSpeeds))) {
         m_playTime += realSeconds * kSpeeds[speed];
-        m_session.playTo(m_playTime);
+        recorded = m_session.playTo(m_playTime);
     } else {
         QElapsedTimer slice;
         slice.start();
         while (!m_session.counter()->finished() && slice.nsecsElapsed() < static_cast<qint64>(kFastSliceSeconds * 1e9))
-            m_session.advanceStep();
+            recorded += m_session.advanceStep();
         m_playTime = m_session.counter()->time();
     }
-    counted(totalCounts() - before, realSeconds);
+    counted(recorded, realSeconds);
     if (m_session.counter()->finished()) {
         stop();
         showFit();
@@ -464,11 +463,6 @@ void CountingLab::showLamp()
     lblLamp->setStyleSheet(m_lampShownLit ? QStringLiteral("background: #ffb000; border: 2px solid #805000; border-radius: 11px;")
                                           : QStringLiteral("background: #404040; border: 2px solid #202020; border-radius: 11px;"));
     lblLamp->setAccessibleDescription(m_lampShownLit ? tr("lit") : tr("dark"));
-}
-
-std::int64_t CountingLab::totalCounts() const
-{
-    return m_session.totalCounts();
 }
 
 // Stops the play; the lamp goes out with it.
@@ -625,6 +619,6 @@ void CountingLab::setCommands()
     cmdPause->setEnabled(counting);
     cmdPause->setText(counting && !playing() ? tr("Resume") : tr("Pause"));
     cmdStep->setEnabled(m_session.sample().has_value() && !playing());
-    cmdExportCounts->setEnabled(m_session.counter() && !m_session.counter()->intervals().empty());
+    cmdExportCounts->setEnabled(m_session.hasOwnCounts());
     cmdReveal->setEnabled(m_session.datingSample().has_value());
 }

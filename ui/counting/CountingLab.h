@@ -136,7 +136,6 @@ private:
     void stop();
     void counted(std::int64_t newCounts, double realSeconds);
     void showLamp();
-    std::int64_t totalCounts() const;
     void showCounts();
     void showPlot();
     decay::RatePlotData rateData() const;

@@ -314,10 +314,10 @@ void NuclideLab::cboNuclide_Change()
         else
             lblStatus->setText(modelText(entry.error));
     }
+    // A chain read here is the session's chain shown, whose entries the defaults are.
     const std::optional<decay::Chain> chain = readChain();
-    if (chain) {
-        showDefaults(*chain);
-    }
+    if (chain)
+        showDefaults();
     showLinks(chain);
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
@@ -329,9 +329,12 @@ void NuclideLab::cboNuclide_Change()
 }
 
 // The entries a chain starts with: its grid, and the amount of its first member.
-void NuclideLab::showDefaults(const decay::Chain& chain)
+void NuclideLab::showDefaults()
 {
-    const decay::RunDefaults defaults = decay::runDefaults(chain);
+    const std::optional<decay::NuclideLabSession::Defaults> shown = m_session.defaults();
+    if (!shown)
+        return;
+    const decay::RunDefaults& defaults = shown->run;
     const bool logarithmic = defaults.grid == decay::GridKind::Logarithmic;
     txtStep->setText(numbers::entry(defaults.step, 4));
     cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
@@ -343,11 +346,7 @@ void NuclideLab::showDefaults(const decay::Chain& chain)
     txtPerDecade->setText(QString::number(defaults.perDecade));
     cboGrid->setCurrentIndex(logarithmic ? 1 : 0);
     cboGrid_Change();
-    const int steps = logarithmic ? static_cast<int>(decay::logarithmicTimes(defaults.step * decay::unitSeconds(defaults.unit),
-                                                                             defaults.last * decay::unitSeconds(defaults.lastUnit),
-                                                                             defaults.perDecade).size()) - 1
-                                  : defaults.steps;
-    txtMilkStep->setText(QString::number(std::max(steps / 2, 1)));
+    txtMilkStep->setText(QString::number(shown->milkStep));
     cboAmountUnit->setCurrentIndex(static_cast<int>(defaults.amountUnit));
     if (!m_custom && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
         tblMembers->item(0, ColAtoms)->setText(numbers::entry(defaults.amount, 6));

@@ -136,7 +136,7 @@ private:
     decay::LabView view() const;
     void showEquilibrium();
     std::optional<decay::Chain> viewedChain() const;
-    void showDefaults(const decay::Chain& chain);
+    void showDefaults();
     int rowOf(QWidget* field) const;
     void showUpstream(const std::optional<decay::Chain>& chain);
     void setResultCommands();
