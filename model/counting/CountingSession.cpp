@@ -115,18 +115,20 @@ const HalfLifeFit& CountingSession::fit(FitMethod method, FitShape shape)
     return *m_fit;
 }
 
+CountingSession::ShownTime CountingSession::shownTime() const
+{
+    if (m_imported)
+        return {.unit = m_imported->timeUnit};
+    if (m_sample)
+        return {.toShown = 1 / unitSeconds(m_sample->unit), .unit = std::string(unitName(m_sample->unit)), .timeUnit = true};
+    return {};
+}
+
 RatePlotData CountingSession::rateData(bool fitShown, bool hasSample, bool logY) const
 {
-    RatePlotData shown{.data = shownData(), .fit = fitShown && m_fit ? &*m_fit : nullptr, .perSecond = !m_imported,
-                       .hasSample = hasSample, .logY = logY};
-    if (m_imported) {
-        shown.unit = m_imported->timeUnit;
-    } else if (m_sample) {
-        shown.toShown = 1 / unitSeconds(m_sample->unit);
-        shown.unit = unitName(m_sample->unit);
-        shown.timeUnit = true;
-    }
-    return shown;
+    ShownTime time = shownTime();
+    return {.data = shownData(), .fit = fitShown && m_fit ? &*m_fit : nullptr, .toShown = time.toShown, .unit = std::move(time.unit),
+            .timeUnit = time.timeUnit, .perSecond = !m_imported, .hasSample = hasSample, .logY = logY};
 }
 
 void CountingSession::newDatingSample(double grams, std::optional<double> age, std::uint64_t seed)

@@ -57,8 +57,16 @@ public:
     const HalfLifeFit& fit(FitMethod method, FitShape shape);
     void clearFit() { m_fit.reset(); }
     const std::optional<HalfLifeFit>& lastFit() const { return m_fit; }
-    // The count rates as the chart shows them, in the unit of the data shown: the run's for own
-    // counts, the file's for imported ones; the fit with them when `fitShown`.
+    // The unit of time the counts are shown in: the run's for own counts (shown units per second of
+    // the counter), the file's for imported ones (as the file names it, perhaps not at all).
+    struct ShownTime {
+        double toShown = 1;
+        std::string unit;
+        bool timeUnit = false; // one of the lab's units, written in the user's language
+    };
+    ShownTime shownTime() const;
+    // The count rates as the chart shows them, in the shown unit of time; the fit with them when
+    // `fitShown`.
     RatePlotData rateData(bool fitShown, bool hasSample, bool logY) const;
 
     // A carbon sample to date, of `grams` of carbon: its age given, or hidden (drawn from `seed`).

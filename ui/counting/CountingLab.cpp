@@ -521,11 +521,8 @@ decay::TimeUnit CountingLab::timeUnit() const
 
 CountingLab::TimeScale CountingLab::shownTime() const
 {
-    if (m_session.imported())
-        return {1, qtext(m_session.imported()->timeUnit)};
-    if (m_session.sample())
-        return {1 / decay::unitSeconds(m_session.sample()->unit), unitText(m_session.sample()->unit)};
-    return {1, QString()};
+    const decay::CountingSession::ShownTime time = m_session.shownTime();
+    return {time.toShown, time.timeUnit ? unitText(time.unit) : qtext(time.unit)};
 }
 
 // Chart

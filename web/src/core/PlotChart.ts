@@ -43,13 +43,13 @@ export function plotText(plot: Plot, message: ModelMessage): string {
 }
 
 // What the legend hides a layer by: its name as the model gives it, the same in every language.
-export function layerKey(layer: PlotLayer): string {
+function layerKey(layer: PlotLayer): string {
   return [layer.name.pattern, ...layer.name.values.map((v) => v.text ?? String(v.number))].join('\u0000');
 }
 
 // The layers' names in the legend, each once, by key: in the user's language, with the colour of
 // its first layer.
-export function layerNames(plot: Plot): Map<string, { name: string; color: string }> {
+function layerNames(plot: Plot): Map<string, { name: string; color: string }> {
   const names = new Map<string, { name: string; color: string }>();
   for (const layer of plot.layers) {
     const key = layerKey(layer);
@@ -75,7 +75,7 @@ function decadeLabels(_: uPlot, splits: number[]): string[] {
 // the double nearest its power of ten and the labels above find it. (uPlot's own log splits step
 // by adding and rounding to a decimal place, which over scales reaching below 1e-12 can round a
 // tick to 0 and never end.)
-export function decadeSplits(_: uPlot, _axis: number, min: number, max: number): number[] {
+function decadeSplits(_: uPlot, _axis: number, min: number, max: number): number[] {
   if (!(min > 0) || !(max >= min) || !Number.isFinite(max)) return [];
   const low = Math.floor(Math.log10(min));
   const high = Math.ceil(Math.log10(max));
@@ -98,8 +98,8 @@ function linearLabels(_: uPlot, splits: number[]): string[] {
 
 // A logarithmic axis ticks every split and names those decadeLabels chooses; uPlot's own filter
 // would thin the names a second time.
-export const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
-export const linearAxis = { values: linearLabels };
+const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
+const linearAxis = { values: linearLabels };
 
 // The points an axis can show: on a logarithmic one none at or below 0.
 function usable(v: number, log: boolean): boolean {
@@ -139,7 +139,7 @@ function range(low: number, high: number, log: boolean, fromZero: boolean): [num
 // Every line's points on the sorted x values of all lines, null where a line has none there (and
 // where its value is not one the axis can show: ln 0, or 0 on a logarithmic axis). Each line's x
 // values rise, so one walk places them.
-export function alignLines(lines: PlotLine[], logX = false, logY = false): uPlot.AlignedData {
+function alignLines(lines: PlotLine[], logX = false, logY = false): uPlot.AlignedData {
   const xs: number[] = [];
   {
     const all = new Float64Array(lines.reduce((n, line) => n + line.x.length, 0));
@@ -245,6 +245,9 @@ export interface PlotShape {
   most: number;
   fromZero: boolean; // a linear y axis starts at 0 (or below)
 }
+
+// The shape of the run's views and the labs' charts: their y axis spans the values alone.
+export const valuesShape: PlotShape = { ratio: 0.62, least: 200, most: 560, fromZero: false };
 
 export class PlotChart extends ChartHost {
   private shown: { plot: Plot; hidden: ReadonlySet<string>; description?: string } | null = null;

@@ -2,7 +2,7 @@
 // silver, counts with background and noise played in time with clicks and a lamp, the count rate
 // with its error bars, a fitted half-life, a student's own counts, radiocarbon dating and repeat
 // counts. The counter itself lives in the model; this page reads its entries and shows results.
-import { legend, PlotChart } from '../core/PlotChart';
+import { legend, PlotChart, valuesShape } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
@@ -85,8 +85,8 @@ class CountingPage implements Page {
     const right = element('div', { class: 'chart-area' }, state.tab === 0 ? chkLog.row : null, chartHost, element('div', { id: 'legendCounts' }),
       state.tab === 0 ? residualHost : null);
     this.root.replaceChildren(element('h1', { id: 'CountingLab' }, tr(C, 'Counting lab')), element('div', { class: 'columns counting' }, left, right), worksheet());
-    this.chart = new PlotChart(chartHost, { ratio: 0.62, least: 200, most: 560, fromZero: false });
-    this.residualChart = state.tab === 0 ? new PlotChart(residualHost, { ratio: 0.62, least: 200, most: 560, fromZero: false }) : null;
+    this.chart = new PlotChart(chartHost, valuesShape);
+    this.residualChart = state.tab === 0 ? new PlotChart(residualHost, valuesShape) : null;
     this.showCounts();
     this.showFit();
     this.setCommands();

@@ -2,7 +2,7 @@
 // types in, run exactly or atom by atom, shown as numbers of atoms, activities or the activity
 // of a daughter against a member upstream, with the equilibrium that ratio settles into.
 import { countLabRun } from '../counting/CountingPage';
-import { PlotChart, legend } from '../core/PlotChart';
+import { PlotChart, valuesShape, legend } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
@@ -504,7 +504,7 @@ class NuclideLabPage implements Page {
     const view = { kind: state.view, logY: state.logY, activityUnit: state.activityUnit, daughter: state.daughter, over: state.over };
     const plot = labPlot(state.ran !== null, view);
     host.setAttribute('tabindex', '0');
-    const chart = new PlotChart(host, { ratio: 0.62, least: 200, most: 560, fromZero: false });
+    const chart = new PlotChart(host, valuesShape);
     chart.draw(plot, state.hidden, labDescription(plot, state.ran ? lab().labSeries() : null));
     document.getElementById('legendLab')?.replaceChildren(legend(plot, state.hidden, () => this.drawChart(), tr(L, 'Legend')));
   }

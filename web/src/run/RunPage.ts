@@ -1,6 +1,6 @@
 // The decay run: the main window's entries, the deterministic and the random run, the four views
 // with the large graph, the data file, and the title, introduction, references and quiz texts.
-import { PlotChart, plotText, type Plot } from '../core/PlotChart';
+import { PlotChart, valuesShape, plotText, type Plot } from '../core/PlotChart';
 import { announce, button, element, field } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, tr, trText } from '../core/i18n';
@@ -83,7 +83,7 @@ function describeView(plot: Plot): string {
 }
 
 function drawView(host: HTMLElement, plot: Plot): void {
-  new PlotChart(host, { ratio: 0.62, least: 200, most: 560, fromZero: false }).draw(plot, new Set(), describeView(plot));
+  new PlotChart(host, valuesShape).draw(plot, new Set(), describeView(plot));
 }
 
 // The main window's fields as they stand, for the parts that start from them.
