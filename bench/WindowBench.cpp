@@ -10,6 +10,8 @@
 #include "ui/charts/DecayChart.h"
 #include "ui/charts/PlotChart.h"
 #include "ui/counting/CountingLab.h"
+#include "ui/counting/CountingTab.h"
+#include "ui/counting/DetectorBox.h"
 #include "ui/nuclides/NuclideLab.h"
 #include "ui/run/ProgramWindows.h"
 
@@ -111,27 +113,27 @@ void CountingFrameAt1x(benchmark::State& bench)
     const auto run = tenThousandSteps(platform);
     CountingLab counter(platform);
     counter.setSample(*run, QStringLiteral("X"));
-    counter.txtEfficiency->setText(QStringLiteral("1"));
-    counter.cboSpeed->setCurrentIndex(0);
+    counter.detector->txtEfficiency->setText(QStringLiteral("1"));
+    counter.counting->cboSpeed->setCurrentIndex(0);
     counter.show();
     QCoreApplication::processEvents();
     double worst = 0;
     std::int64_t frames = 0;
     for (auto _ : bench) {
-        if (!counter.playing()) {
+        if (!counter.counting->playing()) {
             bench.PauseTiming();
-            counter.cmdStart->click();
+            counter.counting->cmdStart->click();
             bench.ResumeTiming();
         }
         QElapsedTimer frame;
         frame.start();
-        counter.playFor(1.0 / 60);
+        counter.counting->playFor(1.0 / 60);
         benchmark::DoNotOptimize(counter.grab());
         worst = std::max(worst, static_cast<double>(frame.nsecsElapsed()) / 1e6);
         ++frames;
     }
     bench.counters["worst_ms"] = worst;
-    bench.counters["counts_per_frame"] = counter.counter() ? static_cast<double>(counter.counter()->intervals().front().counts) * 1.667 : 0;
+    bench.counters["counts_per_frame"] = counter.session().counter() ? static_cast<double>(counter.session().counter()->intervals().front().counts) * 1.667 : 0;
 }
 BENCHMARK(CountingFrameAt1x)->Iterations(6000)->Unit(benchmark::kMillisecond);
 
@@ -145,20 +147,20 @@ void CountingAsFastAsPossible(benchmark::State& bench)
     const auto run = tenThousandSteps(platform);
     CountingLab counter(platform);
     counter.setSample(*run, QStringLiteral("X"));
-    counter.txtEfficiency->setText(QStringLiteral("1"));
-    counter.cboSpeed->setCurrentIndex(counter.cboSpeed->count() - 1);
+    counter.detector->txtEfficiency->setText(QStringLiteral("1"));
+    counter.counting->cboSpeed->setCurrentIndex(counter.counting->cboSpeed->count() - 1);
     counter.show();
     QCoreApplication::processEvents();
     double wall = 0;
     std::int64_t frames = 0;
     for (auto _ : bench) {
-        counter.cmdStart->click();
+        counter.counting->cmdStart->click();
         wall = 0;
         frames = 0;
-        while (counter.playing()) {
+        while (counter.counting->playing()) {
             QElapsedTimer frame;
             frame.start();
-            counter.playFor(1.0 / 60);
+            counter.counting->playFor(1.0 / 60);
             benchmark::DoNotOptimize(counter.grab());
             wall += std::max(0.016, static_cast<double>(frame.nsecsElapsed()) / 1e9);
             ++frames;

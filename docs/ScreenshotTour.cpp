@@ -5,6 +5,9 @@
 #include "model/run/RunState.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
+#include "ui/counting/CountingTab.h"
+#include "ui/counting/DatingTab.h"
+#include "ui/counting/DetectorBox.h"
 #include "ui/run/ProgramWindows.h"
 
 #include <QApplication>
@@ -80,25 +83,25 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     lab.cmdCounter->click();
     CountingLab& counter = windows.countingLab();
-    for (int row = 1; row < counter.lstMembers->count(); ++row)
-        counter.lstMembers->item(row)->setCheckState(Qt::Unchecked); // Mo-99 alone
-    counter.txtInterval->setText(QStringLiteral("10"));
-    counter.txtBackgroundTime->setText(QStringLiteral("6000"));
-    counter.cmdBackground->click();
-    counter.cboSpeed->setCurrentIndex(counter.cboSpeed->count() - 1);
-    counter.chkSound->setChecked(true); // silent where the machine has no sound device
-    counter.cmdStart->click();
-    while (counter.playing())
-        counter.playFor(0.016);
+    for (int row = 1; row < counter.counting->lstMembers->count(); ++row)
+        counter.counting->lstMembers->item(row)->setCheckState(Qt::Unchecked); // Mo-99 alone
+    counter.counting->txtInterval->setText(QStringLiteral("10"));
+    counter.detector->txtBackgroundTime->setText(QStringLiteral("6000"));
+    counter.detector->cmdBackground->click();
+    counter.counting->cboSpeed->setCurrentIndex(counter.counting->cboSpeed->count() - 1);
+    counter.counting->chkSound->setChecked(true); // silent where the machine has no sound device
+    counter.counting->cmdStart->click();
+    while (counter.counting->playing())
+        counter.counting->playFor(0.016);
     saved &= shoot(counter, folder, "counting-lab");
     counter.tabLab->setCurrentIndex(1);
-    counter.txtAge->setText(QStringLiteral("4000"));
-    counter.cmdNewSample->click();
+    counter.dating->txtAge->setText(QStringLiteral("4000"));
+    counter.dating->cmdNewSample->click();
     for (const char* minutes : {"10", "100", "1000", "10000"}) {
-        counter.txtDatingTime->setText(QString::fromLatin1(minutes));
-        counter.cmdCountSample->click();
+        counter.dating->txtDatingTime->setText(QString::fromLatin1(minutes));
+        counter.dating->cmdCountSample->click();
     }
-    counter.cmdReveal->click();
+    counter.dating->cmdReveal->click();
     saved &= shoot(counter, folder, "radiocarbon-dating");
     return saved ? 0 : 1;
 }

@@ -446,6 +446,7 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Sample: %1, %2 run of %3 steps of %4 %5.</source>
+        <extracomment>%1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the step and its unit.</extracomment>
         <translation>Échantillon&#xa0;: %1, simulation %2 de %3 pas de %4 %5.</translation>
     </message>
     <message>

@@ -3,6 +3,7 @@
 #include "Numbers.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -112,6 +113,18 @@ namespace {
 
 } // namespace
 
+QString modelText(const decay::Report& report, const char* context)
+{
+    QStringList lines;
+    for (const std::vector<decay::Message>& sentences : report.lines) {
+        QStringList shown;
+        for (const decay::Message& sentence : sentences)
+            shown << modelText(sentence, context);
+        lines << shown.join(QLatin1Char(' '));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString modelText(const decay::Message& message)
 {
     return modelText(message, "ModelText");
@@ -123,7 +136,7 @@ QString modelText(const decay::Message& message, const char* context)
         return {};
     std::vector<std::string> values;
     for (const decay::MessageValue& value : message.values)
-        values.push_back(numbers::messageValue(value).toStdString());
+        values.push_back((value.message ? modelText(*value.message, value.context.c_str()) : numbers::messageValue(value)).toStdString());
     const QString translation = QCoreApplication::translate(context, message.pattern.c_str());
     return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
 }

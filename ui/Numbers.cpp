@@ -79,6 +79,16 @@ QString withUncertainty(double value, double uncertainty)
            + timesTenTo(power);
 }
 
+QString interval(double value, double minus, double plus)
+{
+    const decay::RoundedInterval rounded = decay::roundInterval(value, minus, plus);
+    if (!rounded.sides)
+        return significant(value, rounded.valueDigits);
+    const auto shown = [](double x, int digits) { return digits == 0 ? QStringLiteral("\u221E") : significant(x, digits); };
+    return QStringLiteral("%1 (\u2212%2/+%3)")
+        .arg(shown(rounded.value, rounded.valueDigits), shown(rounded.minus, rounded.minusDigits), shown(rounded.plus, rounded.plusDigits));
+}
+
 QString decimals(double value, int places)
 {
     return std::isfinite(value) ? QLocale().toString(value, 'f', places) : QStringLiteral("\u2014");
@@ -98,7 +108,15 @@ QString messageValue(const decay::MessageValue& value)
 {
     if (value.unit)
         return unitText(value.text);
-    return value.number ? significant(*value.number, value.digits) : QString::fromStdString(value.text);
+    if (!value.number)
+        return QString::fromStdString(value.text);
+    switch (value.form) {
+    case decay::NumberForm::Whole: return std::isfinite(*value.number) ? count(std::llround(*value.number)) : significant(*value.number, 6);
+    case decay::NumberForm::WithUncertainty: return withUncertainty(*value.number, value.plus);
+    case decay::NumberForm::Interval: return interval(*value.number, value.minus, value.plus);
+    case decay::NumberForm::Significant: break;
+    }
+    return significant(*value.number, value.digits);
 }
 
 } // namespace numbers

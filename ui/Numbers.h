@@ -14,6 +14,8 @@ QString significant(double value, int digits = 4);
 // A value with its uncertainty, both rounded to the uncertainty's place (decay::roundToUncertainty):
 // "2,400 ± 400", "(4.4630 ± 0.0030) × 10⁹". Without an uncertainty above 0, the value alone.
 QString withUncertainty(double value, double uncertainty);
+// A value with its interval below and above, rounded as decay::roundInterval does: "31,000 (−3,400/+6,100)".
+QString interval(double value, double minus, double plus);
 // A fixed number of decimals, zeros kept, as a table column shows them: "6.58"; a dash for what is
 // not finite.
 QString decimals(double value, int places);
@@ -24,7 +26,7 @@ QString entry(double value, int digits);
 QString count(long long value);
 // "× 10⁹": the power of ten as it follows a mantissa.
 QString timesTenTo(int power);
-// A model message's value: numbers as `significant` writes them to 6 digits, texts as they are.
+// A model message's value: numbers in their form, texts as they are, units in the user's language.
 QString messageValue(const decay::MessageValue& value);
 
 } // namespace numbers

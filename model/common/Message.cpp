@@ -7,8 +7,14 @@ namespace decay {
 
 std::string MessageValue::plain() const
 {
+    if (message)
+        return message->text();
     if (!number)
         return text;
+    if (form == NumberForm::WithUncertainty)
+        return numberValue(*number, 15).plain() + " \u00B1 " + numberValue(plus, 15).plain();
+    if (form == NumberForm::Interval)
+        return numberValue(*number, 15).plain() + " (\u2212" + numberValue(minus, 15).plain() + "/+" + numberValue(plus, 15).plain() + ")";
     char buffer[40];
     const double x = *number;
     if (x == std::floor(x) && std::fabs(x) < 1e15)
@@ -40,6 +46,43 @@ std::string Message::text() const
     for (const MessageValue& value : values)
         shown.push_back(value.plain());
     return fillIn(pattern, shown);
+}
+
+MessageValue sentenceValue(Message message, std::string context)
+{
+    MessageValue value{std::string()};
+    value.message = std::make_shared<const Message>(std::move(message));
+    value.context = std::move(context);
+    return value;
+}
+
+Report& Report::line(Message message)
+{
+    lines.push_back({std::move(message)});
+    return *this;
+}
+
+Report& Report::then(Message message)
+{
+    if (lines.empty())
+        return line(std::move(message));
+    lines.back().push_back(std::move(message));
+    return *this;
+}
+
+std::string Report::text() const
+{
+    std::string shown;
+    for (const auto& sentences : lines) {
+        if (!shown.empty())
+            shown += '\n';
+        for (std::size_t i = 0; i < sentences.size(); ++i) {
+            if (i > 0)
+                shown += ' ';
+            shown += sentences[i].text();
+        }
+    }
+    return shown;
 }
 
 } // namespace decay

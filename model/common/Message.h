@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,16 @@
 
 namespace decay {
 
+struct Message;
+
+// How a number of a message is written.
+enum class NumberForm {
+    Significant,     // to `digits` significant digits
+    Whole,           // a count, every digit
+    WithUncertainty, // "2,400 ± 400", both rounded as an uncertainty is (roundToUncertainty); `plus` the uncertainty
+    Interval,        // "31,000 (−3,400/+6,100)", rounded by the smaller side (roundToUncertainty)
+};
+
 // One value of a message: a text shown as it is (a name, a field as typed), or a number that a
 // window writes in the user's way (decimal point, digit grouping, powers of ten).
 struct MessageValue {
@@ -15,6 +26,12 @@ struct MessageValue {
     std::optional<double> number;
     bool unit = false; // the text is a time unit's symbol ("d", "y"), written in the user's language
     int digits = 6;    // the significant digits a number is written with
+    NumberForm form = NumberForm::Significant;
+    double minus = 0, plus = 0; // a number's uncertainty below and above it
+    // A sentence or a word of its own, in the user's language too: its pattern is translated in
+    // `context` ("ModelText" for the model's own sentences).
+    std::shared_ptr<const Message> message;
+    std::string context;
 
     MessageValue(std::string value) : text(std::move(value)) {}
     MessageValue(const char* value) : text(value) {}
@@ -35,6 +52,33 @@ inline MessageValue numberValue(double number, int digits)
     return value;
 }
 
+// A count, written in full.
+inline MessageValue wholeValue(double count)
+{
+    MessageValue value{count};
+    value.form = NumberForm::Whole;
+    return value;
+}
+
+// A measured value with its (standard) uncertainty.
+inline MessageValue uncertainValue(double number, double uncertainty)
+{
+    MessageValue value{number};
+    value.form = NumberForm::WithUncertainty;
+    value.minus = value.plus = uncertainty;
+    return value;
+}
+
+// A value with the interval below and above it.
+inline MessageValue intervalValue(double number, double minus, double plus)
+{
+    MessageValue value{number};
+    value.form = NumberForm::Interval;
+    value.minus = minus;
+    value.plus = plus;
+    return value;
+}
+
 // A time unit's symbol as a message value.
 inline MessageValue unitValue(std::string_view symbol)
 {
@@ -51,6 +95,21 @@ struct Message {
 
     bool empty() const { return pattern.empty(); }
     // The English sentence, the values in their places.
+    std::string text() const;
+};
+
+// A sentence or a word as the value of another, translated in `context`.
+MessageValue sentenceValue(Message message, std::string context);
+
+// Sentences shown as one text: those of a line one after another, the lines one under another.
+struct Report {
+    std::vector<std::vector<Message>> lines;
+
+    bool empty() const { return lines.empty(); }
+    // `message` on a line of its own, or after the last line's sentences.
+    Report& line(Message message);
+    Report& then(Message message);
+    // The English text.
     std::string text() const;
 };
 

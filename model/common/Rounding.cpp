@@ -1,5 +1,6 @@
 #include "Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace decay {
@@ -36,6 +37,25 @@ RoundedValue roundToUncertainty(double value, double uncertainty)
     }
     const double unit = std::pow(10.0, place);
     return {std::round(value / unit) * unit, std::round(shownUncertainty / unit) * unit, place};
+}
+
+RoundedInterval roundInterval(double value, double minus, double plus)
+{
+    const double least = std::min(minus, plus);
+    if (!(least > 0) || !std::isfinite(value))
+        return {.value = value, .minus = minus, .plus = plus};
+    const double place = std::pow(10.0, roundToUncertainty(value, least).place);
+    const auto digits = [&](double& x) {
+        if (std::isinf(x))
+            return 0;
+        x = std::round(x / place) * place;
+        return x == 0 ? 1 : std::max(static_cast<int>(std::floor(std::log10(std::fabs(x)) - std::log10(place))) + 1, 1);
+    };
+    RoundedInterval rounded{.value = value, .minus = minus, .plus = plus, .sides = true};
+    rounded.valueDigits = digits(rounded.value);
+    rounded.minusDigits = digits(rounded.minus);
+    rounded.plusDigits = digits(rounded.plus);
+    return rounded;
 }
 
 } // namespace decay

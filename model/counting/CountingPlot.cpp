@@ -167,6 +167,13 @@ Message ageLabel(const DatedAge& age)
     return {"Age with the textbooks' half-life %1 y", {numberText(age.halfLife)}};
 }
 
+Message ageText(const DatedAge& age)
+{
+    if (age.lowerLimit)
+        return {"older than %1 y BP (95 %)", {numberValue(age.age, 2)}};
+    return {"%1 y BP", {intervalValue(age.age, age.minus, age.plus)}};
+}
+
 Plot repeatPlot(const std::vector<std::int64_t>& counts)
 {
     Plot plot{.context = kCountingContext, .title = {"Repeat counts"}, .xTitle = {"Counts in an interval"}, .yTitle = {"How often"}};

@@ -39,5 +39,7 @@ Plot repeatPlot(const std::vector<std::int64_t>& counts);
 // "Conventional radiocarbon age (Libby half-life, 5568 y)": the one wording of an age's kind, the
 // half-life written as the literature writes it.
 Message ageLabel(const DatedAge& age);
+// An age and its interval, or its lower limit: "12,300 (−400/+500) y BP", "older than 31,000 y BP (95 %)".
+Message ageText(const DatedAge& age);
 
 } // namespace decay

@@ -26,6 +26,9 @@ public:
     // The run to count; counting starts again from nothing.
     void setSample(LabRun run);
     const std::optional<LabRun>& sample() const { return m_sample; }
+    // A gram of silver activated for the time typed, as the sample; why not when the time is no
+    // good, and the sample before stays.
+    Message activateSilver(std::string_view seconds, std::string_view decimalPoint, std::uint64_t seed);
 
     // A counter for the sample counting the members marked in `counted`; why not when it cannot
     // (no sample, or too active a one), an empty message when it started. Imported counts and the
@@ -45,7 +48,7 @@ public:
 
     // Counts from a file in its own time unit, shown and fitted instead of the counter's; why not
     // when the file cannot be read, and the counts before stay.
-    Message importCounts(std::string_view text, std::string_view decimalPoint);
+    Message importCounts(std::string_view text, std::string_view decimalPoint, std::string fileName);
     const std::optional<ImportedCounts>& imported() const { return m_imported; }
     // Counts of the counter to save: there are some, of the sample's run.
     bool hasOwnCounts() const { return m_counter && m_sample && !m_counter->intervals().empty(); }
@@ -72,6 +75,9 @@ public:
     // A carbon sample to date, of `grams` of carbon: its age given, or hidden (drawn from `seed`).
     void newDatingSample(double grams, std::optional<double> age, std::uint64_t seed);
     const std::optional<DatingSample>& datingSample() const { return m_datingSample; }
+    // The sample's age shown, hidden or not, until the next sample.
+    void revealAge() { m_ageShown = m_datingSample.has_value(); }
+    bool ageShown() const { return m_ageShown; }
     // One count of the sample, with the background counted for as long, as a dating laboratory
     // does, so that a longer count narrows both. False without a sample.
     bool countDatingSample(const CounterSettings& settings, double seconds, std::uint64_t seed);
@@ -81,17 +87,34 @@ public:
     void repeat(const RepeatSettings& settings, const DeadTime& deadTime, std::uint64_t seed);
     const std::vector<std::int64_t>& repeats() const { return m_repeats; }
 
+    // What the lab says of all this, in the context "CountingLab". `chainName` names the run of the
+    // nuclide lab as the window titles it.
+    Message sampleMessage(const MessageValue& chainName) const;
+    Message backgroundMessage() const; // empty before a measurement
+    // What the counter is counting, or why it is not: the rate of the last interval and how far the run is.
+    Report counterReport() const;
+    // The fit of the counts shown, once the counting stops or pauses (not while `playing`), or why
+    // there is none.
+    Report fitReport(FitMethod method, FitShape shape, bool playing);
+    Report datingReport() const;
+    Message repeatMessage() const;
+    // What was counted and how, for the worksheet.
+    Message worksheetMessage(const MessageValue& chainName, FitShape shape) const;
+
 private:
     std::int64_t recordedSince(std::size_t done, std::int64_t running) const;
 
     std::optional<LabRun> m_sample;
+    std::optional<double> m_silverSeconds; // of activation, when the sample is the silver
     std::optional<Counter> m_counter;
     std::vector<bool> m_counted; // the members the counter counts
     std::optional<BackgroundMeasurement> m_background;
     std::optional<ImportedCounts> m_imported;
+    std::string m_importedName; // of the file
     std::optional<HalfLifeFit> m_fit;
     std::optional<DatingSample> m_datingSample;
     std::vector<DatingMeasurement> m_datings;
+    bool m_ageHidden = false, m_ageShown = false;
     std::vector<std::int64_t> m_repeats;
 };
 

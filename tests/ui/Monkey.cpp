@@ -66,10 +66,10 @@ const Entry kEntries[] = {
     {"ClassExperiment.txtRuns", 1, 40, 1000, false}, {"ClassExperiment.txtSeed", 0, 1000, 2000000000, false},
     {"NuclideLab.txtStep", 1, 500, 100000, true},    {"NuclideLab.txtSteps", 1, 200, 2000, false},
     {"NuclideLab.txtMilkStep", 1, 200, 2000, false},
-    {"CountingLab.txtEfficiency", 1, 100, 100, true}, {"CountingLab.txtBackground", 0, 500, 100000, true},
-    {"CountingLab.txtBackgroundTime", 1, 600, 10000000, false}, {"CountingLab.txtInterval", 1, 20, 1000000, false},
-    {"CountingLab.txtCarbon", 1, 500, 10000, false}, {"CountingLab.txtAge", 0, 40000, 100000, false},
-    {"CountingLab.txtDatingTime", 1, 600, 1000000, false},
+    {"CountingLab.detector->txtEfficiency", 1, 100, 100, true}, {"CountingLab.detector->txtBackground", 0, 500, 100000, true},
+    {"CountingLab.detector->txtBackgroundTime", 1, 600, 10000000, false}, {"CountingLab.counting->txtInterval", 1, 20, 1000000, false},
+    {"CountingLab.dating->txtCarbon", 1, 500, 10000, false}, {"CountingLab.dating->txtAge", 0, 40000, 100000, false},
+    {"CountingLab.dating->txtDatingTime", 1, 600, 1000000, false},
 };
 // Context-menu actions ("menu", the widget and the action's name) and shortcuts ("keys", the window).
 const Action kCommands[] = {
@@ -322,9 +322,9 @@ private:
     static QString countingProblem()
     {
         const CountingLab* w = counting();
-        if (!w || !w->counter())
+        if (!w || !w->session().counter())
             return {};
-        const decay::Counter& c = *w->counter();
+        const decay::Counter& c = *w->session().counter();
         double end = 0;
         for (const decay::CountInterval& interval : c.intervals()) {
             if (interval.start != end || !(interval.end > interval.start) || interval.counts < 0)
@@ -332,12 +332,12 @@ private:
                     .arg(interval.start).arg(interval.end).arg(interval.counts).arg(end);
             end = interval.end;
         }
-        if (c.running().start != end || c.time() > c.endTime() || (w->playing() && c.finished()))
+        if (c.running().start != end || c.time() > c.endTime() || (w->counting->playing() && c.finished()))
             return "the counter's time runs past its run or stands apart from its intervals";
-        if (w->cmdPause->isEnabled() == c.finished())
+        if (w->counting->cmdPause->isEnabled() == c.finished())
             return "Pause is enabled after the counting ended, or disabled before";
-        if (w->lblCounts->text() != QLocale().toString(static_cast<qlonglong>(c.running().counts)))
-            return "the display shows " + w->lblCounts->text() + " counts, not the running interval's";
+        if (w->counting->lblCounts->text() != QLocale().toString(static_cast<qlonglong>(c.running().counts)))
+            return "the display shows " + w->counting->lblCounts->text() + " counts, not the running interval's";
         return {};
     }
     // A user who waits a second for the class's runs, then presses Cancel, which must take effect soon.
@@ -378,8 +378,8 @@ private:
             const decay::LabRun& r = *lab->result();
             if (saved(".csv").toStdString() != decay::chainFileText(r))
                 m_problem = "the exported lab run is not what the program formats";
-        } else if (const auto* counter = counting(); control == "CountingLab.cmdExportCounts" && counter) {
-            if (saved(".csv").toStdString() != decay::countsFileText(counter->shownData(), counter->timeUnit()))
+        } else if (const auto* counter = counting(); control == "CountingLab.counting->cmdExportCounts" && counter) {
+            if (saved(".csv").toStdString() != decay::countsFileText(counter->session().shownData(), counter->session().sample()->unit))
                 m_problem = "the exported counts are not what the program formats";
         } else if (platform.questions.size() > questionsBefore && platform.yes && !saved(".pdf").startsWith("%PDF")) {
             m_problem = "the page saved instead of printed is no PDF file";

@@ -4,6 +4,10 @@
 #include "tests/Tolerance.h"
 #include "ui/Platform.h"
 #include "ui/charts/DecayChart.h"
+#include "ui/counting/CountingTab.h"
+#include "ui/counting/DatingTab.h"
+#include "ui/counting/DetectorBox.h"
+#include "ui/counting/RepeatTab.h"
 #include "ui/run/ProgramWindows.h"
 
 // The toolkit the window tests use.

@@ -126,8 +126,8 @@ private slots:
         QVERIFY(lab.result());
         lab.cmdCounter->click();
         CountingLab& counter = windows.countingLab();
-        counter.cmdStep->click();
-        counter.cmdStep->click();
+        counter.counting->cmdStep->click();
+        counter.counting->cmdStep->click();
         for (QWidget* window : std::initializer_list<QWidget*>{&experiment, &lab, &counter}) {
             const QSize needed = window->minimumSizeHint();
             if (needed.width() > window->width() || needed.height() > window->height())
@@ -144,8 +144,8 @@ private slots:
             }
         plotTitlesFit(&counter, misfits);
         counter.tabLab->setCurrentIndex(1);
-        counter.cmdNewSample->click();
-        counter.cmdCountSample->click();
+        counter.dating->cmdNewSample->click();
+        counter.dating->cmdCountSample->click();
         plotTitlesFit(&counter, misfits);
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QStringLiteral("; "))));
     }

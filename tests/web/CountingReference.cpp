@@ -10,6 +10,7 @@
 #include "model/common/Conversions.h"
 #include "model/counting/Counter.h"
 #include "model/counting/CountingPlot.h"
+#include "model/counting/CountingSession.h"
 #include "model/counting/CountsImport.h"
 #include "model/counting/HalfLifeFit.h"
 #include "model/nuclides/LabRun.h"
@@ -133,7 +134,7 @@ std::string interval(double value, double minus, double plus)
     return shown(value) + " (\u2212" + shown(minus) + "/+" + shown(plus) + ")";
 }
 
-std::string ageText(const decay::DatedAge& age)
+std::string englishAge(const decay::DatedAge& age)
 {
     if (age.lowerLimit)
         return "older than " + significant(age.age, 2) + " y BP (95 %)";
@@ -180,29 +181,31 @@ std::string caseJson(const Case& c)
     } else {
         run = decay::silverRun(300, kSeed);
     }
+    // Counted as both editions count it: through a counting session, the background measured first.
     const decay::CounterSettings settings = *decay::readCounterSettings({}).settings;
     std::vector<bool> counted(run->chain.members.size(), false);
     for (std::size_t i = 0; i < counted.size(); ++i)
         counted[i] = !run->chain.members[i].stable();
-    decay::Counter counter(decay::countedSample(run->atoms, counted, run->times(), run->random), settings, kSeed);
-    counter.advanceToStep(counter.steps());
-    decay::DecayDraws draws(kSeed);
-    const decay::BackgroundMeasurement background = decay::measureBackground(draws, settings.background, 600, settings.deadTime);
-    const decay::FitData data = decay::countedData(counter.intervals(), background, settings.deadTime);
-    const decay::FitModel model = c.shape == 2   ? decay::chainModel(run->chain, run->setup.initial, counted, counter.intervals())
-                                  : c.shape == 1 ? decay::FitModel{.shape = decay::FitShape::TwoNuclides}
-                                                 : decay::FitModel{};
+    decay::CountingSession session;
+    session.setSample(*run);
+    const decay::BackgroundMeasurement background = session.measureBackground(settings, 600, kSeed);
+    session.start(settings, counted, kSeed);
+    session.playTo(session.counter()->endTime());
+    const decay::Counter& counter = *session.counter();
+    const decay::FitData data = session.shownData();
+    const decay::FitShape shape = c.shape == 2 ? decay::FitShape::Chain : c.shape == 1 ? decay::FitShape::TwoNuclides : decay::FitShape::OneNuclide;
     const double perSecond = 1 / decay::unitSeconds(run->unit);
     const std::string unitName(decay::unitName(run->unit));
     std::vector<std::string> fits;
     for (const auto method : {decay::FitMethod::PoissonLikelihood, decay::FitMethod::WeightedLeastSquares}) {
-        const decay::HalfLifeFit fit = decay::fitHalfLives(data, method, model);
+        const decay::Report said = session.fitReport(method, shape, false);
+        const decay::HalfLifeFit fit = *session.lastFit();
         // The chart and the residuals the lab shows with this fit.
-        const decay::RatePlotData shown{.data = data, .fit = &fit, .toShown = perSecond, .unit = unitName, .timeUnit = true, .hasSample = true};
         decay::Plot residuals;
-        const decay::Plot rates = decay::ratePlot(shown, &residuals);
+        const decay::Plot rates = decay::ratePlot(session.rateData(true, true, false), &residuals);
         fits.push_back(webref::object({
             {"line", webref::jsonText(fitLine(fit, perSecond, unitName, run->chain.members[0].symbol))},
+            {"report", webref::reportJson(said)},
             {"halfLife", webref::number(fit.halfLife * perSecond)},
             {"sigma", webref::number(fit.sigma * perSecond)},
             {"secondHalfLife", webref::number(fit.secondHalfLife * perSecond)},
@@ -231,6 +234,8 @@ std::string caseJson(const Case& c)
         {"tableHalfLife", webref::number(chain.members[0].halfLife * perSecond)},
         {"counts", webref::numbers(counts)},
         {"backgroundCounts", webref::jsonText(grouped(static_cast<double>(background.counts), 0))},
+        {"background", webref::messageValues(session.backgroundMessage())},
+        {"counter", webref::reportJson(session.counterReport())},
         {"fits", webref::array(fits)},
         {"file", webref::jsonText(file)},
         {"importedLine", webref::jsonText(fitLine(importedFit, 1, imported.timeUnit))},
@@ -252,10 +257,17 @@ std::string datingJson()
         const decay::DatingResult result = decay::dateSample(counted, background, sample.carbonGrams, settings.efficiency);
         datings.push_back({counted, background, result});
         lines.push_back(webref::jsonText(grouped(static_cast<double>(counted.counts), 0) + " " + grouped(static_cast<double>(background.counts), 0) +
-                                         " " + ageText(result.ages[0])));
+                                         " " + englishAge(result.ages[0])));
     }
+    // What the lab says of the same counts once the true age is shown.
+    decay::CountingSession session;
+    session.newDatingSample(100, std::nullopt, kSeed);
+    for (int count = 0; count < 2; ++count)
+        session.countDatingSample(settings, 3600, kSeed);
+    session.revealAge();
     // The chart once the true age is shown.
     return webref::object({{"age", webref::number(sample.age)}, {"counts", webref::array(lines)},
+                           {"report", webref::reportJson(session.datingReport())},
                            {"plot", webref::plotJson(decay::datingPlot(datings, sample.age))}});
 }
 
@@ -265,7 +277,9 @@ std::string repeatJson()
     const std::vector<std::int64_t> counts = decay::repeatCounts(draws, *decay::readRepeatSettings({}).settings, {});
     const decay::Dispersion d = decay::dispersion(counts);
     std::vector<double> values(counts.begin(), counts.end());
-    return webref::object({{"counts", webref::numbers(values)}, {"mean", webref::jsonText(significant(d.mean, 5))},
+    decay::CountingSession session;
+    session.repeat(*decay::readRepeatSettings({}).settings, {}, kSeed);
+    return webref::object({{"counts", webref::numbers(values)}, {"said", webref::messageValues(session.repeatMessage())}, {"mean", webref::jsonText(significant(d.mean, 5))},
                            {"variance", webref::jsonText(significant(d.variance, 5))}, {"plot", webref::plotJson(decay::repeatPlot(counts))}});
 }
 

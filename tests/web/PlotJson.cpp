@@ -26,18 +26,39 @@ std::string messageValues(const decay::Message& message)
 {
     std::vector<std::string> values;
     for (const decay::MessageValue& value : message.values) {
+        static constexpr const char* kForms[] = {"significant", "whole", "uncertain", "interval"};
         std::vector<std::pair<std::string, std::string>> members;
-        if (value.number) {
+        if (value.message) {
+            members.emplace_back("message", messageValues(*value.message));
+            members.emplace_back("context", jsonText(value.context));
+        } else if (value.number) {
             members.emplace_back("number", number(*value.number));
             members.emplace_back("digits", std::to_string(value.digits));
-        }
-        else
+            if (value.form != decay::NumberForm::Significant) {
+                members.emplace_back("form", jsonText(kForms[static_cast<int>(value.form)]));
+                members.emplace_back("minus", number(value.minus));
+                members.emplace_back("plus", number(value.plus));
+            }
+        } else {
             members.emplace_back("text", jsonText(value.text));
+        }
         if (value.unit)
             members.emplace_back("unit", "true");
         values.push_back(object(members));
     }
     return object({{"pattern", jsonText(message.pattern)}, {"values", array(values)}});
+}
+
+std::string reportJson(const decay::Report& report)
+{
+    std::vector<std::string> lines;
+    for (const std::vector<decay::Message>& sentences : report.lines) {
+        std::vector<std::string> line;
+        for (const decay::Message& sentence : sentences)
+            line.push_back(messageValues(sentence));
+        lines.push_back(array(line));
+    }
+    return array(lines);
 }
 
 std::string plotJson(const decay::Plot& plot)

@@ -8,7 +8,9 @@
 
 namespace webref {
 
-std::string messageValues(const decay::Message& message); // {"pattern", "values": [{"text"} | {"number", "digits"}, "unit"?]}
+// {"pattern", "values": [{"text"} | {"number", "digits", "form"?, "minus"?, "plus"?} | {"message", "context"}, "unit"?]}
+std::string messageValues(const decay::Message& message);
+std::string reportJson(const decay::Report& report); // [[message, ...], ...]: the lines and their sentences
 std::string plotJson(const decay::Plot& plot);
 
 } // namespace webref

@@ -1,11 +1,7 @@
 #include "CountingPlots.h"
 
-#include "model/common/Rounding.h"
 #include "ui/ModelText.h"
-#include "ui/Numbers.h"
 
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -43,6 +39,61 @@ namespace {
     QT_TRANSLATE_NOOP("CountingLab", "Counted"),
     QT_TRANSLATE_NOOP("CountingLab", "Poisson"),
     QT_TRANSLATE_NOOP("CountingLab", "Gaussian approximation"),
+    // What the lab says of its sample, counter, fit, dating and repeat counts.
+    QT_TRANSLATE_NOOP("CountingLab", "No run to count yet."),
+    //: %1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the step and its unit.
+    QT_TRANSLATE_NOOP("CountingLab", "Sample: %1, %2 run of %3 steps of %4 %5."),
+    //: %1 the sample, %2 exact or random, %3 the number of steps, %4 and %5 the last time and its unit.
+    QT_TRANSLATE_NOOP("CountingLab", "Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5."),
+    QT_TRANSLATE_NOOP("CountingLab", "random"),
+    QT_TRANSLATE_NOOP("CountingLab", "exact"),
+    QT_TRANSLATE_NOOP("CountingLab", "1 g of silver after %1 s in a neutron source"),
+    QT_TRANSLATE_NOOP("CountingLab", "Background: %1 counts in %2 s, %3 per second."),
+    QT_TRANSLATE_NOOP("CountingLab", "Counts imported from %1."),
+    QT_TRANSLATE_NOOP("CountingLab", "Press Start to count the sample."),
+    QT_TRANSLATE_NOOP("CountingLab", "No run to count: run a chain in the nuclide lab and press Counter there, or import counts."),
+    QT_TRANSLATE_NOOP("CountingLab", "Count rate: not yet known."),
+    QT_TRANSLATE_NOOP("CountingLab", "Count rate: %1 per second in the last interval."),
+    QT_TRANSLATE_NOOP("CountingLab", "Corrected for the dead time: %1 per second."),
+    QT_TRANSLATE_NOOP("CountingLab", "Too many counts for the dead time to correct."),
+    QT_TRANSLATE_NOOP("CountingLab", "The counter is saturated: more than 1/\u03C4 events a second reach it."),
+    QT_TRANSLATE_NOOP("CountingLab", "t = %1 of %2 %3; %4 intervals counted."),
+    QT_TRANSLATE_NOOP("CountingLab", "The half-life is fitted when the counting stops or pauses."),
+    QT_TRANSLATE_NOOP("CountingLab", "A fit needs the counts of two intervals or more."),
+    QT_TRANSLATE_NOOP("CountingLab", "No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, "
+                                     "and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time."),
+    QT_TRANSLATE_NOOP("CountingLab", "No half-life could be fitted (%1): %2"),
+    //: %1 and %3 the two half-lives, %2 their unit, %4 the method.
+    QT_TRANSLATE_NOOP("CountingLab", "T\u00BD = %1 %2 and %3 %2 (%4)"),
+    //: %1 the chain's first member, %2 its half-life, %3 the unit, %4 the method.
+    QT_TRANSLATE_NOOP("CountingLab", "T\u00BD of %1 = %2 %3 (%4)"),
+    QT_TRANSLATE_NOOP("CountingLab", "T\u00BD = %1 %2 (%3)"),
+    //: %1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.
+    QT_TRANSLATE_NOOP("CountingLab", "\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4"),
+    QT_TRANSLATE_NOOP("CountingLab", "No background measured: the fit takes it as 0."),
+    QT_TRANSLATE_NOOP("CountingLab", "Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller "
+                                     "uncertainty."),
+    QT_TRANSLATE_NOOP("CountingLab", "A sample of %1 g of carbon, of unknown age."),
+    QT_TRANSLATE_NOOP("CountingLab", "A sample of %1 g of carbon."),
+    QT_TRANSLATE_NOOP("CountingLab", "Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the "
+                                     "activity of modern carbon."),
+    QT_TRANSLATE_NOOP("CountingLab", "%1: %2"),
+    //: An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.
+    QT_TRANSLATE_NOOP("CountingLab", "older than %1 y BP (95 %)"),
+    //: An age in years before 1950 (BP) with its interval below and above.
+    QT_TRANSLATE_NOOP("CountingLab", "%1 y BP"),
+    QT_TRANSLATE_NOOP("CountingLab", "BP: before the present, that is before 1950, the year the activity of modern carbon refers to."),
+    QT_TRANSLATE_NOOP("CountingLab", "True age: %1 y."),
+    QT_TRANSLATE_NOOP("CountingLab", "A long-lived source counted for the same time, again and again: do the counts spread as "
+                                     "the Poisson distribution says?"),
+    //: %1 the number of counts, %2 their mean, %3 their variance, %4 the index of dispersion, %5 the chi-square,
+    //: %6 its degrees of freedom, %7 the p-value.
+    QT_TRANSLATE_NOOP("CountingLab", "%1 counts: mean %2, variance %3.\nIndex of dispersion D = variance / mean = %4; "
+                                     "\u03C7\u00B2 = (N \u2212 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).\n"
+                                     "For Poisson counts D is near 1; a counter's dead time makes it smaller."),
+    //: %1 the sample, %2 the efficiency, %3 the background, %4 the dead time in microseconds, %5 its kind,
+    //: %6 the fit model, %7 the background measurement.
+    QT_TRANSLATE_NOOP("CountingLab", "%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7"),
 };
 
 } // namespace
@@ -65,42 +116,3 @@ PlotChart::Plot CountingPlots::repeats(const std::vector<std::int64_t>& counts)
 {
     return PlotChart::fromModel(decay::repeatPlot(counts));
 }
-
-QString CountingPlots::ageLabel(const decay::DatedAge& age)
-{
-    return modelText(decay::ageLabel(age), decay::kCountingContext);
-}
-
-QString CountingPlots::ageText(const decay::DatedAge& age)
-{
-    if (age.lowerLimit)
-        //: An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.
-        return tr("older than %1 y BP (95 %)").arg(numbers::significant(age.age, 2));
-    //: An age in years before 1950 (BP) with its interval below and above.
-    return tr("%1 y BP").arg(interval(age.age, age.minus, age.plus));
-}
-
-// Rounded as an uncertainty is, by the smaller side: "31,000 (−3,400/+6,100)".
-QString CountingPlots::interval(double value, double minus, double plus)
-{
-    const double least = std::min(minus, plus);
-    if (!(least > 0) || !std::isfinite(value))
-        return numbers::significant(value, 3);
-    const double place = std::pow(10.0, decay::roundToUncertainty(value, least).place);
-    const auto shown = [&](double x) {
-        if (std::isinf(x))
-            return QStringLiteral("\u221E");
-        const double rounded = std::round(x / place) * place;
-        const int digits = rounded == 0 ? 1 : static_cast<int>(std::floor(std::log10(std::fabs(rounded)) - std::log10(place))) + 1;
-        return numbers::significant(rounded, std::max(digits, 1));
-    };
-    return QStringLiteral("%1 (\u2212%2/+%3)").arg(shown(value), shown(minus), shown(plus));
-}
-
-QString CountingPlots::rateText(const decay::CountInterval& interval)
-{
-    const double length = interval.end - interval.start;
-    const auto n = static_cast<double>(interval.counts);
-    return numbers::withUncertainty(n / length, std::sqrt(std::max(n, 1.0)) / length);
-}
-

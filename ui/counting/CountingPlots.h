@@ -26,13 +26,4 @@ public:
     // How often each count came in the repeat counts, with the Poisson distribution of their mean
     // and its Gaussian approximation over the bars, both scaled to the number of counts.
     static PlotChart::Plot repeats(const std::vector<std::int64_t>& counts);
-    // "Conventional radiocarbon age (Libby half-life, 5568 y)": the one wording of an age's kind.
-    static QString ageLabel(const decay::DatedAge& age);
-    // An age and its uncertainty, or its lower limit: "12,300 ± 400 y", "at least 31,000 y".
-    static QString ageText(const decay::DatedAge& age);
-    // A value with its interval below and above it, rounded as an uncertainty is (roundToUncertainty),
-    // by the smaller side.
-    static QString interval(double value, double minus, double plus);
-    // The count rate of an interval to the precision its counts carry: "2,400 ± 400".
-    static QString rateText(const decay::CountInterval& interval);
 };

@@ -41,7 +41,7 @@ test('every bound function takes nonsense, and the module works on', async ({ pa
       ['labReadThreshold', ['', '']], ['labNuclide', ['']], ['labChainFile', []],
       ['countingRunTable', [{ start: 'Mo-99', initial: [Number.NaN, {}], milk: true, milkStep: '1', milkMember: Number.NaN, unit: 1e300, grid: -1, threshold: Number.NaN, amountUnit: Infinity }, 'x']],
       ['countingStart', [counter, [Number.NaN, 1e300, -1, 0.5, 'x'], '-5']], ['countingPlayTo', [Infinity]], ['countingPlayTo', [Number.NaN]],
-      ['countingRatePlot', [{ logY: Number.NaN, fitShown: 'x', hasSample: {} }]], ['countingDatingPlot', [Number.NaN]],
+      ['countingRatePlot', [Number.NaN]], ['countingFitReport', [Number.NaN, 7, 'x']], ['countingSampleText', ['%1%2']], ['roundInterval', [1, Number.NaN, Infinity]],
       ['setEnsemble', [ensemble, { length: 1e300 }]], ['setEnsemble', [ensemble, new Int16Array(1e6)]], ['ensembleRuns', [ensemble, -1e9, 1e9, 'no function']],
       ['readClassData', [{ length: -1 }, '.']], ['readClassData', [[300, -1, Number.NaN], '']], ['viewPlot', [-7]], ['leadingPower', [1e300, 2 ** 31 - 1]],
       ['roundToUncertainty', [Number.NaN, Infinity]], ['labEntryText', [1 / 3, -(2 ** 31)]], ['labNuclideSymbol', [2 ** 31 - 1, -1, '']],

@@ -55,3 +55,36 @@ export function expectSamePlot(actual: PlainPlot, expected: PlainPlot, relative:
     });
   });
 }
+
+// The same words: patterns, texts, contexts and the forms of numbers exactly, the numbers within
+// `relative` of the larger magnitude, sentences within sentences alike.
+export function expectSameWords(actual: unknown, expected: unknown, relative: number, what: string): void {
+  if (typeof expected === 'number' && typeof actual === 'number') {
+    if (!(Math.abs(actual - expected) <= relative * Math.max(Math.abs(actual), Math.abs(expected))))
+      throw new Error(`${what}: ${actual} against ${expected}`);
+    return;
+  }
+  if (expected === null || typeof expected !== 'object') {
+    expect(actual, what).toEqual(expected);
+    return;
+  }
+  expect(typeof actual, what).toBe('object');
+  const a = actual as Record<string, unknown>;
+  const e = expected as Record<string, unknown>;
+  expect(Object.keys(a).sort(), what).toEqual(Object.keys(e).sort());
+  for (const key of Object.keys(e)) expectSameWords(a[key], e[key], relative, `${what}.${key}`);
+}
+
+// What the module's function `name` says for `args`, as plain JSON.
+export function pageWords(page: Page, name: string, ...args: unknown[]): Promise<unknown> {
+  return page.evaluate(([call, given]) => {
+    const m = window.atomdrift.model() as Record<string, unknown>;
+    const argument = (a: unknown) => {
+      const named = (a as { enumValue?: string } | null)?.enumValue;
+      if (named === undefined) return a;
+      const [type, value] = named.split('.');
+      return (m[type] as Record<string, unknown>)[value];
+    };
+    return JSON.parse(JSON.stringify((m[call as string] as (...a: unknown[]) => unknown)(...(given as unknown[]).map(argument))));
+  }, [name, args] as const);
+}

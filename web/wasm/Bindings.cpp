@@ -9,14 +9,23 @@ namespace web {
 val message(const decay::Message& message)
 {
     val values = val::array();
+    static constexpr const char* kForms[] = {"significant", "whole", "uncertain", "interval"};
     for (const auto& value : message.values) {
         val item = val::object();
-        if (value.number) {
+        if (value.message) {
+            item.set("message", web::message(*value.message));
+            item.set("context", value.context);
+        } else if (value.number) {
             item.set("number", *value.number);
             item.set("digits", value.digits);
-        }
-        else
+            if (value.form != decay::NumberForm::Significant) {
+                item.set("form", std::string(kForms[static_cast<int>(value.form)]));
+                item.set("minus", value.minus);
+                item.set("plus", value.plus);
+            }
+        } else {
             item.set("text", value.text);
+        }
         if (value.unit)
             item.set("unit", true);
         values.call<void>("push", item);
@@ -25,6 +34,18 @@ val message(const decay::Message& message)
     result.set("pattern", message.pattern);
     result.set("values", values);
     return result;
+}
+
+val report(const decay::Report& report)
+{
+    val lines = val::array();
+    for (const std::vector<decay::Message>& sentences : report.lines) {
+        val line = val::array();
+        for (const decay::Message& sentence : sentences)
+            line.call<void>("push", message(sentence));
+        lines.call<void>("push", line);
+    }
+    return lines;
 }
 
 val property(const val& object, const char* key)

@@ -20,9 +20,11 @@ namespace web {
 
 using emscripten::val;
 
-// A message as {pattern, values}, each value {text} or {number}, for the page to translate and
-// write in the user's way.
+// A message as {pattern, values}, each value {text} or {number, digits, form, minus, plus} or a
+// sentence of its own {message, context}, for the page to translate and write in its locale.
 val message(const decay::Message& message);
+// A report as its lines, each a list of messages.
+val report(const decay::Report& report);
 
 // The property `key` of a page object; undefined when there is no object to read it from.
 val property(const val& object, const char* key);

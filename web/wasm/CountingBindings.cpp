@@ -6,27 +6,16 @@
 #include "LabBindings.h"
 #include "PlotBindings.h"
 
-#include "model/counting/Activation.h"
-#include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
 #include "model/counting/CountingPlot.h"
 #include "model/counting/CountingSession.h"
-#include "model/counting/CountsImport.h"
-#include "model/counting/Counter.h"
-#include "model/random/DecayDraws.h"
-#include "model/counting/HalfLifeFit.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
-#include "model/counting/Radiocarbon.h"
-#include "model/counting/RepeatCounts.h"
 #include "model/nuclides/TableChain.h"
 #include "output/CountsFile.h"
 
 #include <emscripten/bind.h>
 
-#include <array>
-#include <cmath>
-#include <limits>
 #include <optional>
 
 namespace web {
@@ -154,33 +143,21 @@ val runTable(const val& texts, const std::string& seedText)
 
 val countSilver(const std::string& activation, const std::string& point, const std::string& seedText)
 {
-    const decay::NumberEntry seconds = decay::readActivationTime(activation, point);
-    if (!seconds.value)
-        return failure(seconds.error);
-    std::optional<decay::LabRun> run = decay::silverRun(*seconds.value, seed(seedText));
-    if (!run)
-        return failure({});
-    setSample(std::move(*run));
-    val result = success();
-    result.set("seconds", *seconds.value);
-    return result;
+    const decay::Message refusal = lab().activateSilver(activation, point, seed(seedText));
+    return refusal.empty() && lab().sample() ? success() : failure(refusal);
 }
 
-// The run to count: its kind, its grid and its members that decay.
+// The run to count: its grid and its members that decay.
 val sampleInfo()
 {
     if (!lab().sample())
         return val::null();
     const decay::LabRun& run = *lab().sample();
     val result = val::object();
-    result.set("random", run.random);
     result.set("steps", run.setup.steps);
-    result.set("step", run.setup.step);
     result.set("grid", !run.setup.grid.empty());
     result.set("last", run.setup.grid.empty() ? run.setup.step * run.setup.steps : run.setup.grid.back());
     result.set("unit", std::string(decay::unitName(run.unit)));
-    result.set("unitSeconds", decay::unitSeconds(run.unit));
-    result.set("first", run.chain.members.empty() ? std::string() : run.chain.members[0].symbol);
     val members = val::array();
     for (std::size_t i = 0; i < run.chain.members.size(); ++i) {
         if (run.chain.members[i].stable())
@@ -224,47 +201,17 @@ val startCounting(const val& texts, const val& chosen, const std::string& seedTe
 double advanceStep() { return static_cast<double>(lab().advanceStep()); }
 double playTo(double seconds) { return static_cast<double>(lab().playTo(seconds)); }
 
-val interval(const decay::CountInterval& counted)
-{
-    val result = val::object();
-    result.set("start", counted.start);
-    result.set("end", counted.end);
-    result.set("counts", static_cast<double>(counted.counts));
-    return result;
-}
-
-// How far the counter is: the running interval, the last complete one with its dead-time correction.
-val counterStatus()
+// How far the counter is: the counts of the running interval, the time and the intervals done.
+val counterProgress()
 {
     if (!lab().counter())
         return val::null();
     const decay::Counter& counter = *lab().counter();
     val result = val::object();
     result.set("running", static_cast<double>(counter.running().counts));
-    result.set("total", static_cast<double>(lab().totalCounts()));
     result.set("time", counter.time());
-    result.set("endTime", counter.endTime());
     result.set("finished", counter.finished());
     result.set("intervals", static_cast<double>(counter.intervals().size()));
-    result.set("saturated", counter.saturated());
-    const decay::DeadTime& dead = counter.settings().deadTime;
-    result.set("tau", dead.tau);
-    if (counter.intervals().empty()) {
-        result.set("last", val::null());
-    } else {
-        const decay::CountInterval& last = counter.intervals().back();
-        result.set("last", interval(last));
-        const double seconds = last.end - last.start;
-        result.set("corrected", seconds > 0 ? decay::trueRate(static_cast<double>(last.counts) / seconds, dead)
-                                            : std::numeric_limits<double>::quiet_NaN());
-    }
-    const decay::CounterSettings& settings = counter.settings();
-    val used = val::object();
-    used.set("efficiency", settings.efficiency);
-    used.set("background", settings.background);
-    used.set("tau", settings.deadTime.tau);
-    used.set("paralysable", settings.deadTime.kind == decay::DeadTime::Kind::Paralysable);
-    result.set("settings", used);
     return result;
 }
 
@@ -278,86 +225,50 @@ val measureBackground(const val& texts, const std::string& timeText, const std::
     const decay::NumberEntry seconds = decay::readBackgroundTime(timeText, decimalPoint(texts));
     if (!seconds.value)
         return failure(seconds.error);
-    const decay::BackgroundMeasurement& background = lab().measureBackground(*entry.settings, *seconds.value, seed(seedText));
-    val result = success();
-    result.set("counts", static_cast<double>(background.counts));
-    result.set("seconds", *seconds.value);
-    result.set("rate", background.rate());
-    result.set("sigma", background.sigma());
-    return result;
+    lab().measureBackground(*entry.settings, *seconds.value, seed(seedText));
+    return success();
 }
 
 // The data shown and fitted
 
-decay::FitData shownData() { return lab().shownData(); }
-
-// The intervals with the background each expects (times in seconds, or the file's unit).
-val shownSeries()
+// The counts of the intervals shown.
+val shownCounts()
 {
-    const decay::FitData data = shownData();
-    std::vector<double> starts, ends, counts, background;
-    for (std::size_t k = 0; k < data.intervals.size(); ++k) {
-        starts.push_back(data.intervals[k].start);
-        ends.push_back(data.intervals[k].end);
-        counts.push_back(static_cast<double>(data.intervals[k].counts));
-        background.push_back(data.background(k));
-    }
-    val result = val::object();
-    result.set("starts", numbers(std::span<const double>(starts)));
-    result.set("ends", numbers(std::span<const double>(ends)));
-    result.set("counts", numbers(std::span<const double>(counts)));
-    result.set("background", numbers(std::span<const double>(background)));
-    result.set("backgroundRate", data.backgroundRate);
-    result.set("backgroundTime", data.backgroundTime);
-    result.set("backgroundSigma", data.backgroundRateSigma());
-    return result;
+    std::vector<double> counts;
+    for (const decay::CountInterval& interval : lab().shownData().intervals)
+        counts.push_back(static_cast<double>(interval.counts));
+    return numbers(std::span<const double>(counts));
 }
 
-// A method the model does not have is its first, the likelihood.
+// A method or shape the model does not have is its first.
 decay::FitMethod known(decay::FitMethod method)
 {
     return method == decay::FitMethod::WeightedLeastSquares ? method : decay::FitMethod::PoissonLikelihood;
 }
 
-std::string methodName(decay::FitMethod method) { return std::string(decay::methodName(known(method))); }
-
-std::string shapeName(decay::FitShape shape) { return std::string(decay::shapeName(shape)); }
-
-// The half-life from the counts shown, in the data's unit of time.
-val fit(decay::FitMethod method, decay::FitShape shape)
+decay::FitShape known(decay::FitShape shape)
 {
-    // A shape the model does not have is its first, one nuclide.
-    const bool knownShape = shape == decay::FitShape::TwoNuclides || shape == decay::FitShape::Chain;
-    const decay::HalfLifeFit& f = lab().fit(known(method), knownShape ? shape : decay::FitShape::OneNuclide);
-    val result = val::object();
-    result.set("fitted", f.fitted());
-    result.set("shape", f.shape);
-    result.set("halfLife", f.halfLife);
-    result.set("sigma", f.sigma);
-    result.set("secondHalfLife", f.secondHalfLife);
-    result.set("secondSigma", f.secondSigma);
-    result.set("chiSquare", f.chiSquare);
-    result.set("degreesOfFreedom", f.degreesOfFreedom);
-    result.set("reducedChiSquare", f.degreesOfFreedom > 0 ? f.reducedChiSquare() : std::numeric_limits<double>::quiet_NaN());
-    result.set("pValue", f.pValue);
-    result.set("note", message(f.note));
-    result.set("expected", numbers(std::span<const double>(f.expected)));
-    result.set("residuals", numbers(std::span<const double>(f.residuals)));
-    return result;
+    return shape == decay::FitShape::TwoNuclides || shape == decay::FitShape::Chain ? shape : decay::FitShape::OneNuclide;
 }
 
-void clearFit() { lab().clearFit(); }
+std::string methodName(decay::FitMethod method) { return std::string(decay::methodName(known(method))); }
+std::string shapeName(decay::FitShape shape) { return std::string(decay::shapeName(known(shape))); }
+
+// What the lab says; `name` names the nuclide lab's run as the page titles it.
+val sampleText(const std::string& name) { return message(lab().sampleMessage(name)); }
+val backgroundText() { return message(lab().backgroundMessage()); }
+val counterReport() { return report(lab().counterReport()); }
+val fitReport(decay::FitMethod method, decay::FitShape shape, bool playing) { return report(lab().fitReport(known(method), known(shape), playing)); }
+val datingReport() { return report(lab().datingReport()); }
+val repeatText() { return message(lab().repeatMessage()); }
+val worksheetText(const std::string& name, decay::FitShape shape) { return message(lab().worksheetMessage(name, known(shape))); }
 
 // Files
 
-val importCounts(const std::string& fileText, const std::string& point)
+val importCounts(const std::string& fileText, const std::string& point, const std::string& fileName)
 {
-    const decay::Message refusal = lab().importCounts(fileText, point);
-    if (!refusal.empty())
-        return failure(refusal);
-    val result = success();
-    result.set("timeUnit", lab().imported()->timeUnit);
-    return result;
+    const decay::Message refusal = lab().importCounts(fileText, point, fileName);
+    return refusal.empty() ? success() : failure(refusal);
 }
 
 std::string exportCounts()
@@ -377,11 +288,7 @@ val newDatingSample(const std::string& carbon, const std::string& age, const std
     if (!hidden && !typed.value)
         return failure(typed.error);
     lab().newDatingSample(*grams.value, hidden ? std::nullopt : typed.value, seed(seedText));
-    val result = success();
-    result.set("hidden", hidden);
-    result.set("grams", lab().datingSample()->carbonGrams);
-    result.set("age", lab().datingSample()->age);
-    return result;
+    return success();
 }
 
 // One count of the sample, with the background counted for as long, as a dating laboratory does,
@@ -400,30 +307,7 @@ val countDatingSample(const val& texts, const std::string& minutesText, const st
     return success();
 }
 
-val datings()
-{
-    val result = val::array();
-    for (const decay::DatingMeasurement& d : lab().datings()) {
-        val item = val::object();
-        item.set("seconds", d.count.seconds);
-        item.set("counts", static_cast<double>(d.count.counts));
-        item.set("backgroundCounts", static_cast<double>(d.background.counts));
-        item.set("ratio", d.result.ratio);
-        item.set("ratioLow", d.result.ratioLow);
-        item.set("ratioHigh", d.result.ratioHigh);
-        item.set("note", message(d.result.note));
-        val ages = val::array();
-        val labels = val::array();
-        for (const decay::DatedAge& age : d.result.ages) {
-            ages.call<void>("push", val(age));
-            labels.call<void>("push", message(decay::ageLabel(age)));
-        }
-        item.set("ages", ages);
-        item.set("labels", labels);
-        result.call<void>("push", item);
-    }
-    return result;
-}
+void revealAge() { lab().revealAge(); }
 
 // Repeat counts
 
@@ -439,32 +323,30 @@ val repeat(const val& counterTexts, const val& texts, const std::string& seedTex
     return success();
 }
 
-// The repeat counts, what their spread says, and the Poisson and Gaussian expectations per bin of
-// `bin` counts from the least count on, for the histogram.
-// The count rates as `view` {logY, fitShown, hasSample} shows them, in the unit of the data
-// shown: the run's for own counts, the file's for imported ones; with the fit while it is shown.
-decay::RatePlotData rateData(const val& view)
+// The count rates as the lab shows them, in the unit of the data shown: the run's for own counts,
+// the file's for imported ones; with the fit while there is one.
+decay::RatePlotData rateData(bool logY)
 {
-    return lab().rateData(flag(view, "fitShown"), flag(view, "hasSample"), flag(view, "logY"));
+    return lab().rateData(lab().lastFit().has_value(), lab().sample().has_value(), logY);
 }
 
-val ratePlot(const val& view)
+val ratePlot(bool logY)
 {
-    return plotValue(decay::ratePlot(rateData(view), nullptr));
+    return plotValue(decay::ratePlot(rateData(logY), nullptr));
 }
 
-val residualPlot(const val& view)
+val residualPlot(bool logY)
 {
     decay::Plot residuals;
-    decay::ratePlot(rateData(view), &residuals);
+    decay::ratePlot(rateData(logY), &residuals);
     return plotValue(residuals);
 }
 
-// The ages of every count of the dating sample, with the sample's true age when `trueAge` is set.
-val datingPlot(bool trueAge)
+// The ages of every count of the dating sample, with the sample's true age once shown.
+val datingPlot()
 {
     const auto& sample = lab().datingSample();
-    return plotValue(decay::datingPlot(lab().datings(), trueAge && sample ? std::optional(sample->age) : std::nullopt));
+    return plotValue(decay::datingPlot(lab().datings(), lab().ageShown() && sample ? std::optional(sample->age) : std::nullopt));
 }
 
 val repeatPlot()
@@ -472,22 +354,10 @@ val repeatPlot()
     return plotValue(decay::repeatPlot(lab().repeats()));
 }
 
-val repeatResult()
+val repeatCounts()
 {
-    const std::vector<std::int64_t>& counts = lab().repeats();
-    val result = val::object();
-    result.set("counts", numbers(std::span<const std::int64_t>(counts)));
-    const decay::Dispersion d = decay::dispersion(counts);
-    result.set("n", d.n);
-    result.set("mean", d.mean);
-    result.set("variance", d.variance);
-    result.set("index", d.index);
-    result.set("chiSquare", d.chiSquare);
-    result.set("degreesOfFreedom", d.degreesOfFreedom);
-    result.set("pValue", d.pValue);
-    return result;
+    return numbers(std::span<const std::int64_t>(lab().repeats()));
 }
-
 
 } // namespace
 } // namespace web
@@ -495,13 +365,6 @@ val repeatResult()
 EMSCRIPTEN_BINDINGS(decay_counting)
 {
     using namespace emscripten;
-    value_object<decay::DatedAge>("DatedAge")
-        .field("halfLife", &decay::DatedAge::halfLife)
-        .field("halfLifeSigma", &decay::DatedAge::halfLifeSigma)
-        .field("age", &decay::DatedAge::age)
-        .field("minus", &decay::DatedAge::minus)
-        .field("plus", &decay::DatedAge::plus)
-        .field("lowerLimit", &decay::DatedAge::lowerLimit);
     enum_<decay::FitMethod>("FitMethod")
         .value("PoissonLikelihood", decay::FitMethod::PoissonLikelihood)
         .value("WeightedLeastSquares", decay::FitMethod::WeightedLeastSquares);
@@ -518,23 +381,28 @@ EMSCRIPTEN_BINDINGS(decay_counting)
     function("countingStart", &web::startCounting);
     function("countingAdvanceStep", &web::advanceStep);
     function("countingPlayTo", &web::playTo);
-    function("countingStatus", &web::counterStatus);
+    function("countingProgress", &web::counterProgress);
     function("countingMeasureBackground", &web::measureBackground);
-    function("countingShownSeries", &web::shownSeries);
+    function("countingShownCounts", &web::shownCounts);
     function("countingMethodName", &web::methodName);
     function("countingShapeName", &web::shapeName);
-    function("countingFit", &web::fit);
-    function("countingClearFit", &web::clearFit);
+    function("countingSampleText", &web::sampleText);
+    function("countingBackgroundText", &web::backgroundText);
+    function("countingCounterReport", &web::counterReport);
+    function("countingFitReport", &web::fitReport);
+    function("countingDatingReport", &web::datingReport);
+    function("countingRepeatText", &web::repeatText);
+    function("countingWorksheetText", &web::worksheetText);
     function("countingImport", &web::importCounts);
     function("countingExport", &web::exportCounts);
     function("countingNewDatingSample", &web::newDatingSample);
     function("countingCountDatingSample", &web::countDatingSample);
-    function("countingDatings", &web::datings);
+    function("countingRevealAge", &web::revealAge);
     function("countingRepeat", &web::repeat);
     function("countingTakeLabRun", &web::takeLabRun);
     function("countingRatePlot", &web::ratePlot);
     function("countingResidualPlot", &web::residualPlot);
     function("countingDatingPlot", &web::datingPlot);
     function("countingRepeatPlot", &web::repeatPlot);
-    function("countingRepeatResult", &web::repeatResult);
+    function("countingRepeatCounts", &web::repeatCounts);
 }

@@ -28,6 +28,15 @@ EMSCRIPTEN_BINDINGS(numbers)
         .field("value", &decay::RoundedValue::value)
         .field("uncertainty", &decay::RoundedValue::uncertainty)
         .field("place", &decay::RoundedValue::place);
+    value_object<decay::RoundedInterval>("RoundedInterval")
+        .field("value", &decay::RoundedInterval::value)
+        .field("minus", &decay::RoundedInterval::minus)
+        .field("plus", &decay::RoundedInterval::plus)
+        .field("valueDigits", &decay::RoundedInterval::valueDigits)
+        .field("minusDigits", &decay::RoundedInterval::minusDigits)
+        .field("plusDigits", &decay::RoundedInterval::plusDigits)
+        .field("sides", &decay::RoundedInterval::sides);
     function("roundToUncertainty", &decay::roundToUncertainty);
+    function("roundInterval", &decay::roundInterval);
     function("leadingPower", &web::leadingPower);
 }

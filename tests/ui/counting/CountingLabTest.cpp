@@ -16,59 +16,59 @@ private slots:
     {
         CountingLab& w = countedGenerator();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.lstMembers->count(), 3); // Mo-99, Tc-99m, Tc-99; the stable Ru-99 is not counted
-        QVERIFY(w.lblSample->text().contains(QStringLiteral("random run of 100 steps")));
+        QCOMPARE(w.counting->lstMembers->count(), 3); // Mo-99, Tc-99m, Tc-99; the stable Ru-99 is not counted
+        QVERIFY(w.counting->lblSample->text().contains(QStringLiteral("random run of 100 steps")));
 
         // Step counts one step and pauses; Pause and Resume alternate while counting.
-        w.txtInterval->setText(QStringLiteral("4"));
-        w.cmdStep->click();
-        QCOMPARE(w.counter()->time(), w.counter()->endTime() / 100);
-        QVERIFY(!w.playing());
-        QCOMPARE(w.cmdPause->text(), QStringLiteral("Resume"));
-        w.cmdPause->click();
-        QVERIFY(w.playing());
+        w.counting->txtInterval->setText(QStringLiteral("4"));
+        w.counting->cmdStep->click();
+        QCOMPARE(w.session().counter()->time(), w.session().counter()->endTime() / 100);
+        QVERIFY(!w.counting->playing());
+        QCOMPARE(w.counting->cmdPause->text(), QStringLiteral("Resume"));
+        w.counting->cmdPause->click();
+        QVERIFY(w.counting->playing());
 
         // At 1000 times, 36-minute steps: 100 seconds of the clock count 46 steps and a bit.
-        w.cmdStart->click();
-        w.playFor(100.0);
-        QCOMPARE(w.counter()->time(), 46 * w.counter()->endTime() / 100);
-        QCOMPARE(w.counter()->intervals().size(), std::size_t{11});
-        QCOMPARE(w.lblCounts->text(), QLocale().toString(static_cast<qlonglong>(w.counter()->running().counts)));
-        QVERIFY(w.lblFit->text().contains(QStringLiteral("when the counting stops")));
+        w.counting->cmdStart->click();
+        w.counting->playFor(100.0);
+        QCOMPARE(w.session().counter()->time(), 46 * w.session().counter()->endTime() / 100);
+        QCOMPARE(w.session().counter()->intervals().size(), std::size_t{11});
+        QCOMPARE(w.counting->lblCounts->text(), QLocale().toString(static_cast<qlonglong>(w.session().counter()->running().counts)));
+        QVERIFY(w.counting->lblFit->text().contains(QStringLiteral("when the counting stops")));
 
-        w.cboSpeed->setCurrentIndex(w.cboSpeed->count() - 1); // as fast as possible
-        while (w.playing())
-            w.playFor(0.016);
-        QVERIFY(w.counter()->finished());
-        QCOMPARE(w.counter()->intervals().size(), std::size_t{25});
-        QVERIFY2(w.lblFit->text().contains(QStringLiteral("(Poisson maximum likelihood)")), qPrintable(w.lblFit->text()));
-        QVERIFY2(w.lblFit->text().contains(QStringLiteral("\u03C7\u00B2/\u03BD = ")), qPrintable(w.lblFit->text()));
-        QVERIFY(w.lblFit->text().contains(QStringLiteral("No background measured")));
-        w.cmdBackground->click();
-        QVERIFY(w.background());
-        QVERIFY(!w.lblFit->text().contains(QStringLiteral("No background measured")));
-        w.cboMethod->setCurrentIndex(1);
-        QVERIFY(w.lblFit->text().contains(QStringLiteral("(Weighted least squares")));
+        w.counting->cboSpeed->setCurrentIndex(w.counting->cboSpeed->count() - 1); // as fast as possible
+        while (w.counting->playing())
+            w.counting->playFor(0.016);
+        QVERIFY(w.session().counter()->finished());
+        QCOMPARE(w.session().counter()->intervals().size(), std::size_t{25});
+        QVERIFY2(w.counting->lblFit->text().contains(QStringLiteral("(Poisson maximum likelihood)")), qPrintable(w.counting->lblFit->text()));
+        QVERIFY2(w.counting->lblFit->text().contains(QStringLiteral("\u03C7\u00B2/\u03BD = ")), qPrintable(w.counting->lblFit->text()));
+        QVERIFY(w.counting->lblFit->text().contains(QStringLiteral("No background measured")));
+        w.detector->cmdBackground->click();
+        QVERIFY(w.session().background());
+        QVERIFY(!w.counting->lblFit->text().contains(QStringLiteral("No background measured")));
+        w.counting->cboMethod->setCurrentIndex(1);
+        QVERIFY(w.counting->lblFit->text().contains(QStringLiteral("(Weighted least squares")));
 
         m_program->platform.answers = {m_dir.filePath(QStringLiteral("counts"))};
-        w.cmdExportCounts->click();
+        w.counting->cmdExportCounts->click();
         QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("counts.csv"))),
-                 QByteArray::fromStdString(decay::countsFileText(w.shownData(), decay::TimeUnit::Minute)));
+                 QByteArray::fromStdString(decay::countsFileText(w.session().shownData(), decay::TimeUnit::Minute)));
         m_program->platform.printerFile = m_dir.filePath(QStringLiteral("worksheet.pdf"));
         w.cmdPrint->click();
         QCOMPARE(pdfPages(fileBytes(m_program->platform.printerFile)), 1);
 
         // What it cannot count is refused with the reason, and nothing is counted.
-        for (const auto& [field, typed] : {std::pair{w.txtEfficiency, "0"}, {w.txtInterval, "x"}}) {
+        for (const auto& [field, typed] : {std::pair{w.detector->txtEfficiency, "0"}, {w.counting->txtInterval, "x"}}) {
             const QString kept = field->text();
             field->setText(QString::fromLatin1(typed));
-            w.cmdStart->click();
-            QVERIFY(!w.playing());
+            w.counting->cmdStart->click();
+            QVERIFY(!w.counting->playing());
             field->setText(kept);
         }
-        for (int row = 0; row < w.lstMembers->count(); ++row)
-            w.lstMembers->item(row)->setCheckState(Qt::Unchecked);
-        w.cmdStart->click();
+        for (int row = 0; row < w.counting->lstMembers->count(); ++row)
+            w.counting->lstMembers->item(row)->setCheckState(Qt::Unchecked);
+        w.counting->cmdStart->click();
         QCOMPARE(m_program->platform.errors,
                  QStringList({QStringLiteral("The efficiency must be a number above 0 and at most 1."),
                               QStringLiteral("The counting interval must be a whole number of steps from 1 to 1,000,000."),
@@ -88,16 +88,16 @@ private slots:
         lab.cmdExact->click();
         lab.cmdCounter->click();
         CountingLab& w = m_program->windows.countingLab();
-        w.txtBackground->setText(QStringLiteral("0")); // 10^6 atoms of C-14 are 3.8 microbecquerel
+        w.detector->txtBackground->setText(QStringLiteral("0")); // 10^6 atoms of C-14 are 3.8 microbecquerel
         const int steps = lab.result()->setup.steps;
         for (int press = 1; press <= steps; ++press) {
-            w.cmdStep->click();
-            QCOMPARE(w.counter()->stepsDone(), static_cast<std::size_t>(press));
+            w.counting->cmdStep->click();
+            QCOMPARE(w.session().counter()->stepsDone(), static_cast<std::size_t>(press));
         }
-        QVERIFY(w.counter()->finished());
-        QVERIFY2(w.lblFit->text().startsWith(QStringLiteral("T\u00BD = ")), qPrintable(w.lblFit->text()));
+        QVERIFY(w.session().counter()->finished());
+        QVERIFY2(w.counting->lblFit->text().startsWith(QStringLiteral("T\u00BD = ")), qPrintable(w.counting->lblFit->text()));
 
-        w.txtEfficiency->setText(QStringLiteral("0.9"));
+        w.detector->txtEfficiency->setText(QStringLiteral("0.9"));
         m_program->platform.printerFile = m_dir.filePath(QStringLiteral("worksheet.pdf"));
         w.cmdPrint->click();
         QProcess text;
@@ -115,41 +115,41 @@ private slots:
     void clicksNoFasterThanALoudspeaker()
     {
         CountingLab& w = countedGenerator(QStringLiteral("10"));
-        w.txtEfficiency->setText(QStringLiteral("1"));
-        w.cboSpeed->setCurrentIndex(3);
-        w.cmdStart->click();
-        w.playFor(0.5);
-        QVERIFY(w.lampLit());
+        w.detector->txtEfficiency->setText(QStringLiteral("1"));
+        w.counting->cboSpeed->setCurrentIndex(3);
+        w.counting->cmdStart->click();
+        w.counting->playFor(0.5);
+        QVERIFY(w.counting->lampLit());
         QCOMPARE(m_program->platform.clicks, 0);
-        w.chkSound->setChecked(true);
+        w.counting->chkSound->setChecked(true);
         for (int frame = 0; frame < 60; ++frame)
-            w.playFor(1.0 / 60);
-        QCOMPARE(m_program->platform.clicks, w.clicks());
-        QVERIFY2(w.clicks() >= 15 && w.clicks() <= 31, qPrintable(QString::number(w.clicks())));
-        w.cmdPause->click();
-        QVERIFY(!w.lampLit());
+            w.counting->playFor(1.0 / 60);
+        QCOMPARE(m_program->platform.clicks, w.counting->clicks());
+        QVERIFY2(w.counting->clicks() >= 15 && w.counting->clicks() <= 31, qPrintable(QString::number(w.counting->clicks())));
+        w.counting->cmdPause->click();
+        QVERIFY(!w.counting->lampLit());
     }
 
     void importsCountsStrictly()
     {
         CountingLab& w = m_program->windows.countingLab();
-        QVERIFY(!w.cmdStart->isEnabled()); // opened from the menu, with no run to count
+        QVERIFY(!w.counting->cmdStart->isEnabled()); // opened from the menu, with no run to count
         // 1000 e^(-t/10) counts a minute, to the nearest count, from t = 0 to 59: T = 6.93 min.
         QByteArray text = "t [min],counts\n";
         for (int t = 0; t < 60; ++t)
             text += QByteArray::number(t) + ',' + QByteArray::number(qRound(1000 * std::exp(-t / 10.0))) + '\n';
         m_program->platform.answers = {writtenFile(m_dir.filePath("good.csv"), text),
                                        writtenFile(m_dir.filePath("bad.csv"), "t,counts\n0,5\n1,-2\n"), m_dir.filePath("missing.csv")};
-        w.cmdImport->click();
-        QVERIFY2(w.lblFit->text().startsWith(QStringLiteral("T\u00BD = 6.93")), qPrintable(w.lblFit->text()));
-        QVERIFY(w.lblFit->text().contains(QStringLiteral(" min (Poisson maximum likelihood)")));
-        QCOMPARE(w.shownData().intervals.size(), std::size_t{60});
-        w.cmdImport->click();
-        w.cmdImport->click();
+        w.counting->cmdImport->click();
+        QVERIFY2(w.counting->lblFit->text().startsWith(QStringLiteral("T\u00BD = 6.93")), qPrintable(w.counting->lblFit->text()));
+        QVERIFY(w.counting->lblFit->text().contains(QStringLiteral(" min (Poisson maximum likelihood)")));
+        QCOMPARE(w.session().shownData().intervals.size(), std::size_t{60});
+        w.counting->cmdImport->click();
+        w.counting->cmdImport->click();
         QCOMPARE(m_program->platform.errors.size(), 2);
         QVERIFY2(m_program->platform.errors[0].contains(QStringLiteral("Line 3")), qPrintable(m_program->platform.errors[0]));
         QVERIFY(m_program->platform.errors[1].contains(QStringLiteral("missing.csv cannot be read")));
-        QCOMPARE(w.shownData().intervals.size(), std::size_t{60}); // the good counts stay
+        QCOMPARE(w.session().shownData().intervals.size(), std::size_t{60}); // the good counts stay
     }
 
     // A sample of typed age counted for 10 and for 1000 minutes: the longer count's uncertainty is
@@ -160,13 +160,13 @@ private slots:
     {
         CountingLab& w = m_program->windows.countingLab();
         w.tabLab->setCurrentIndex(1);
-        w.txtAge->setText(QStringLiteral("5700"));
-        w.cmdNewSample->click();
+        w.dating->txtAge->setText(QStringLiteral("5700"));
+        w.dating->cmdNewSample->click();
         QStringList shown;
         for (const char* minutes : {"10", "1000"}) {
-            w.txtDatingTime->setText(QString::fromLatin1(minutes));
-            w.cmdCountSample->click();
-            shown.append(w.lblDating->text());
+            w.dating->txtDatingTime->setText(QString::fromLatin1(minutes));
+            w.dating->cmdCountSample->click();
+            shown.append(w.dating->lblDating->text());
         }
         QVERIFY2(!shown[1].contains(QStringLiteral("True age")), qPrintable(shown[1]));
         QVERIFY2(shown[1].contains(QStringLiteral("Conventional radiocarbon age (Libby half-life, 5568 y): ")), qPrintable(shown[1]));
@@ -174,8 +174,8 @@ private slots:
             return text.section(QStringLiteral("Age with the textbooks' half-life 5730 y: "), 1).section(QStringLiteral("(\u2212"), 1).section('/', 0, 0).remove(',').toDouble();
         };
         QVERIFY2(sigma(shown[1]) > 0 && sigma(shown[1]) < 0.2 * sigma(shown[0]), qPrintable(shown.join('\n')));
-        w.cmdReveal->click();
-        QVERIFY(w.lblDating->text().endsWith(QStringLiteral("True age: %1 y.").arg(QLocale().toString(5700.0, 'g', 6))));
+        w.dating->cmdReveal->click();
+        QVERIFY(w.dating->lblDating->text().endsWith(QStringLiteral("True age: %1 y.").arg(QLocale().toString(5700.0, 'g', 6))));
         QVERIFY(m_program->platform.errors.isEmpty());
     }
 

@@ -1,6 +1,8 @@
 #include "model/nuclides/ChainActivity.h"
 #include "model/counting/HalfLifeFit.h"
 #include "model/nuclides/LabRun.h"
+#include "ui/ModelText.h"
+#include "ui/Numbers.h"
 #include "ui/counting/CountingPlots.h"
 #include "ui/nuclides/LabPlots.h"
 #include "tests/Tolerance.h"
@@ -84,7 +86,8 @@ private slots:
         PlotChart::Plot none;
         CountingPlots::rates({.data = data, .fit = nullptr}, &none);
         QVERIFY(none.layers.empty());
-        QCOMPARE(CountingPlots::rateText({0, 0.014, 34}), QStringLiteral("2,400 \u00B1 400"));
+        // 34 counts in 14 ms: 2,429 ± 416 a second, rounded as an uncertainty leading with 416 is.
+        QCOMPARE(numbers::withUncertainty(34 / 0.014, std::sqrt(34.0) / 0.014), QStringLiteral("2,400 \u00B1 400"));
     }
 
     // One wording of each age, in the legend as in the text.
@@ -102,9 +105,9 @@ private slots:
         QCOMPARE(plot.layers[5].name, QStringLiteral("Age with the half-life 5700 \u00B1 30 y"));
         QCOMPARE(plot.layers.back().name, QStringLiteral("True age"));
         // Rounded as an uncertainty by its smaller side: 43.2 leads with 432, so one digit.
-        QCOMPARE(CountingPlots::ageText(d.result.ages[0]), QStringLiteral("5,490 (\u221240/+50) y BP"));
-        QCOMPARE(CountingPlots::ageText(d.result.ages[1]), QStringLiteral("31,000 (\u22123,400/+6,100) y BP"));
-        QCOMPARE(CountingPlots::ageText(d.result.ages[2]), QStringLiteral("older than 31,000 y BP (95 %)"));
+        QCOMPARE(modelText(decay::ageText(d.result.ages[0]), decay::kCountingContext), QStringLiteral("5,490 (\u221240/+50) y BP"));
+        QCOMPARE(modelText(decay::ageText(d.result.ages[1]), decay::kCountingContext), QStringLiteral("31,000 (\u22123,400/+6,100) y BP"));
+        QCOMPARE(modelText(decay::ageText(d.result.ages[2]), decay::kCountingContext), QStringLiteral("older than 31,000 y BP (95 %)"));
     }
 };
 

@@ -305,11 +305,11 @@ private slots:
         QCOMPARE(m_program->platform.errors, QStringList(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl von 1 bis 10000 sein.")));
         CountingLab& counting = m_program->windows.countingLab();
         QStringList models;
-        for (int i = 0; i < counting.cboFitModel->count(); ++i)
-            models.append(counting.cboFitModel->itemText(i));
+        for (int i = 0; i < counting.counting->cboFitModel->count(); ++i)
+            models.append(counting.counting->cboFitModel->itemText(i));
         QCOMPARE(models, QStringList({"Ein Nuklid", "Zwei Nuklide", "Die gezählte Zerfallsreihe"}));
-        counting.txtBackground->setText(QStringLiteral("-1"));
-        counting.cmdBackground->click();
+        counting.detector->txtBackground->setText(QStringLiteral("-1"));
+        counting.detector->cmdBackground->click();
         QCOMPARE(m_program->platform.errors.last(), QStringLiteral("Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von 0 bis 1 \u00D7 10\u2079 sein."));
         QCoreApplication::removeTranslator(&german);
     }

@@ -1,8 +1,8 @@
 // The page's texts in four languages, from the desktop's translations: tr(context, source) looks
 // the English source up in the context the desktop's window uses, and %1, %2, ... take values.
 import { language, locale } from './language';
-import type { ModelMessage } from './model';
-import { significant } from './numbers';
+import type { ModelMessage, ModelReport } from './model';
+import { count, interval, significant, withUncertainty } from './numbers';
 
 // %1 ... %9 replaced in one pass, so that a value holding "%2" stays as it is.
 export function fillIn(pattern: string, values: readonly string[]): string {
@@ -20,9 +20,23 @@ export function tr(context: string, source: string, ...values: (string | number)
 // the nuclide lab writes it.
 export function messageText(message: ModelMessage, context: string): string {
   if (!message.pattern) return '';
-  const value = (v: ModelMessage['values'][number]) =>
-    v.number !== undefined ? significant(v.number, v.digits ?? 6) : v.unit ? tr('NuclideLab', v.text ?? '') : v.text ?? '';
-  return fillIn(tr(context, message.pattern), message.values.map(value));
+  return fillIn(tr(context, message.pattern), message.values.map(valueText));
+}
+
+function valueText(v: ModelMessage['values'][number]): string {
+  if (v.message) return messageText(v.message, v.context ?? 'ModelText');
+  if (v.number === undefined) return v.unit ? tr('NuclideLab', v.text ?? '') : v.text ?? '';
+  switch (v.form) {
+    case 'whole': return Number.isFinite(v.number) ? count(v.number) : significant(v.number, 6);
+    case 'uncertain': return withUncertainty(v.number, v.plus ?? 0);
+    case 'interval': return interval(v.number, v.minus ?? 0, v.plus ?? 0);
+    default: return significant(v.number, v.digits ?? 6);
+  }
+}
+
+// A report of the model: its lines one under another, the sentences of a line after one another.
+export function reportText(report: ModelReport, context: string): string {
+  return report.map((line) => line.map((sentence) => messageText(sentence, context)).join(' ')).join('\n');
 }
 
 // A sentence of the model in the user's language.

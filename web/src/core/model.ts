@@ -6,8 +6,14 @@ import createAtomdrift from 'atomdrift-wasm';
 export interface ModelMessage {
   pattern: string;
   // unit: the text is a time unit's symbol; digits: the significant digits a number is written with
-  values: { text?: string; number?: number; digits?: number; unit?: boolean }[];
+  // form: how a number is written with its uncertainty (`plus`) or interval (`minus`, `plus`);
+  // message: a sentence or word of its own, translated in `context`
+  values: { text?: string; number?: number; digits?: number; unit?: boolean; form?: 'whole' | 'uncertain' | 'interval'; minus?: number; plus?: number;
+    message?: ModelMessage; context?: string }[];
 }
+
+// Sentences shown as one text: the lines, each of sentences one after another.
+export type ModelReport = ModelMessage[][];
 
 // A value of one of the model's enums as the module hands it over: the same object every time, so
 // that it compares with === against the value of that name the module holds as a member.
@@ -17,8 +23,11 @@ export type ModelEnum<Enum extends string, Names extends string> = Readonly<Reco
 // `place` is the power of ten of the last digit kept: -2 for hundredths.
 export interface RoundedValue { value: number; uncertainty: number; place: number }
 
+export interface RoundedInterval { value: number; minus: number; plus: number; valueDigits: number; minusDigits: number; plusDigits: number; sides: boolean }
+
 export interface NumberModel {
   roundToUncertainty(value: number, uncertainty: number): RoundedValue;
+  roundInterval(value: number, minus: number, plus: number): RoundedInterval;
   leadingPower(value: number, digits: number): number;
 }
 

@@ -51,6 +51,15 @@ export function withUncertainty(value: number, uncertainty: number): string {
   return `(${exactFixed(rounded.value / scale, decimals)} \u00B1 ${exactFixed(rounded.uncertainty / scale, decimals)})${timesTenTo(power)}`;
 }
 
+// A value with its interval below and above, rounded as the model's roundInterval does:
+// "31,000 (−3,400/+6,100)".
+export function interval(value: number, minus: number, plus: number): string {
+  const rounded = model<NumberModel>().roundInterval(value, minus, plus);
+  if (!rounded.sides) return significant(value, rounded.valueDigits);
+  const shown = (x: number, digits: number) => (digits === 0 ? '\u221E' : significant(x, digits));
+  return `${shown(rounded.value, rounded.valueDigits)} (\u2212${shown(rounded.minus, rounded.minusDigits)}/+${shown(rounded.plus, rounded.plusDigits)})`;
+}
+
 export function decimals(value: number, places: number): string {
   return Number.isFinite(value) ? exactFixed(value, places) : '\u2014';
 }

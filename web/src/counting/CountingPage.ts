@@ -5,15 +5,14 @@
 import { legend, PlotChart, valuesShape } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download, pickFile } from '../core/files';
-import { decimalPoint, modelText, tr } from '../core/i18n';
-import { count, significant, withUncertainty } from '../core/numbers';
+import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
+import { count } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
 import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
-import { rateText } from './CountingPlots';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
-import { backgroundText, C, complain, counterTexts, state, type Tab } from './countingState';
+import { backgroundText, C, complain, counterTexts, labText, state, type Tab } from './countingState';
 
 const N = 'NuclideLab';
 // Speeds of play: seconds of the run per second of the clock; the last plays as fast as the page
@@ -30,22 +29,8 @@ function checked(outcome: Outcome, fallback = ''): boolean {
   return outcome.ok;
 }
 
-// The time of the data shown, in the unit shown: the run's for own counts, the file's for imported ones.
-function shownTime(): { perSecond: number; unit: string } {
-  if (state.imported) return { perSecond: 1, unit: state.imported.timeUnit };
-  if (state.sample) return { perSecond: 1 / state.sample.unitSeconds, unit: tr(N, state.sample.unit) };
-  return { perSecond: 1, unit: '' };
-}
-
-function sampleText(): string {
-  const sample = state.sample;
-  if (!sample || state.sampleName === null) return tr(C, 'No run to count yet.');
-  const kind = sample.random ? tr(C, 'random') : tr(C, 'exact');
-  const time = shownTime();
-  if (!sample.grid)
-    return tr(C, 'Sample: %1, %2 run of %3 steps of %4 %5.', state.sampleName(), kind, sample.steps, significant(sample.step * time.perSecond, 6), time.unit);
-  return tr(C, 'Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.', state.sampleName(), kind, sample.steps,
-    significant(sample.last * time.perSecond, 6), time.unit);
+export function sampleText(): string {
+  return labText(countingModel().countingSampleText(state.sampleName?.() ?? ''));
 }
 
 class CountingPage implements Page {
@@ -141,10 +126,10 @@ class CountingPage implements Page {
       element('div', { class: 'buttons' }, measure), element('p', { id: 'lblBackground', class: 'result' }, backgroundText()));
   }
 
+  // The background counts no intervals: the counting interval's entry has no say in it.
   private cmdBackground_Click(): void {
-    const result = countingModel().countingMeasureBackground(counterTexts(), state.backgroundTime, randomSeed());
+    const result = countingModel().countingMeasureBackground({ ...counterTexts(), interval: '1' }, state.backgroundTime, randomSeed());
     if (!checked(result)) return;
-    state.measuredBackground = { counts: result.counts, seconds: result.seconds, rate: result.rate, sigma: result.sigma };
     document.getElementById('lblBackground')!.textContent = backgroundText();
     announce(backgroundText());
     this.showFit();
@@ -181,8 +166,7 @@ class CountingPage implements Page {
   private cmdSilver_Click(): void {
     const outcome = countingModel().countingSilver(state.activation, decimalPoint(), randomSeed());
     if (!checked(outcome)) return;
-    const seconds = outcome.seconds!;
-    this.setSample(() => tr(C, '1 g of silver after %1 s in a neutron source', significant(seconds, 6)));
+    this.setSample(() => '');
     state.shape = 'TwoNuclides';
     this.render(this.root);
   }
@@ -193,7 +177,7 @@ class CountingPage implements Page {
     state.sample = countingModel().countingSampleInfo();
     state.sampleName = name;
     state.counting = false;
-    state.imported = null;
+    state.imported = false;
     state.chosen = new Set(state.sample?.members.map((m) => m.index) ?? []);
     if (this.root?.isConnected) this.render(this.root);
     announce(sampleText());
@@ -249,7 +233,7 @@ class CountingPage implements Page {
     }
     if (!checked(m.countingStart(counterTexts(), [...state.chosen], randomSeed()))) return false;
     state.counting = true;
-    state.imported = null;
+    state.imported = false;
     state.playTime = 0;
     return true;
   }
@@ -266,7 +250,7 @@ class CountingPage implements Page {
 
   // Pauses the play, or plays on from where it was paused.
   private cmdPause_Click(): void {
-    const status = countingModel().countingStatus();
+    const status = countingModel().countingProgress();
     if (!state.counting || !status || status.finished) return;
     if (state.playing) this.stop();
     else this.play();
@@ -278,14 +262,14 @@ class CountingPage implements Page {
   private cmdStep_Click(): void {
     if (state.sound) wakeAudio();
     const m = countingModel();
-    const status = m.countingStatus();
+    const status = m.countingProgress();
     if (!state.counting || !status || status.finished) {
       this.stop();
       if (!this.startCounting()) return;
     }
     this.stop();
     const counts = m.countingAdvanceStep();
-    state.playTime = m.countingStatus()!.time;
+    state.playTime = m.countingProgress()!.time;
     this.counted(counts, 0);
     // Paused, no frame comes to put the lamp out.
     setTimeout(() => { if (!state.playing) clicker.off(); }, clicker.litMilliseconds());
@@ -311,7 +295,7 @@ class CountingPage implements Page {
   // Plays the counting on by `realSeconds` of the clock at the chosen speed.
   private playFor(realSeconds: number): void {
     const m = countingModel();
-    const before = m.countingStatus();
+    const before = m.countingProgress();
     if (!before) return;
     let counts = 0;
     if (state.speed < speeds.length) {
@@ -322,12 +306,12 @@ class CountingPage implements Page {
       let status = before;
       while (!status.finished && performance.now() - start < fastSliceMilliseconds) {
         counts += m.countingAdvanceStep();
-        status = m.countingStatus()!;
+        status = m.countingProgress()!;
       }
       state.playTime = status.time;
     }
     this.counted(counts, realSeconds);
-    const after = m.countingStatus()!;
+    const after = m.countingProgress()!;
     if (after.finished) {
       this.stop();
       this.showFit();
@@ -355,27 +339,8 @@ class CountingPage implements Page {
     const label = document.getElementById('lblCounts');
     const rate = document.getElementById('lblRate');
     if (!label || !rate) return;
-    const status = state.counting ? countingModel().countingStatus() : null;
-    if (!status) {
-      label.textContent = '0';
-      rate.textContent = state.imported ? tr(C, 'Counts imported from %1.', state.imported.fileName)
-        : state.sample ? tr(C, 'Press Start to count the sample.')
-          : tr(C, 'No run to count: run a chain in the nuclide lab and press Counter there, or import counts.');
-      return;
-    }
-    label.textContent = count(status.running);
-    const time = shownTime();
-    let text = tr(C, 'Count rate: not yet known.');
-    if (status.last) {
-      text = tr(C, 'Count rate: %1 per second in the last interval.', rateText(status.last));
-      if (status.tau > 0 && status.last.end > status.last.start) {
-        text += ' ' + (Number.isFinite(status.corrected) ? tr(C, 'Corrected for the dead time: %1 per second.', significant(status.corrected!, 4))
-          : tr(C, 'Too many counts for the dead time to correct.'));
-      }
-      if (status.saturated) text += ' ' + tr(C, 'The counter is saturated: more than 1/τ events a second reach it.');
-    }
-    rate.textContent = `${text}\n${tr(C, 't = %1 of %2 %3; %4 intervals counted.', significant(status.time * time.perSecond, 6),
-      significant(status.endTime * time.perSecond, 6), time.unit, status.intervals)}`;
+    label.textContent = count(countingModel().countingProgress()?.running ?? 0);
+    rate.textContent = reportText(countingModel().countingCounterReport(), C);
   }
 
   showPlot(): void {
@@ -384,11 +349,10 @@ class CountingPage implements Page {
     const redraw = () => this.showPlot();
     if (state.tab === 1) return showDatingPlot(this.chart, legendHost, redraw);
     if (state.tab === 2) return showRepeatPlot(this.chart, legendHost, redraw);
-    const view = { logY: state.logY, fitShown: state.fit !== null, hasSample: state.sample !== null };
-    const plot = countingModel().countingRatePlot(view);
+    const plot = countingModel().countingRatePlot(state.logY);
     this.chart.draw(plot, state.hidden, describe(plot));
     legendHost?.replaceChildren(legend(plot, state.hidden, redraw, tr(C, 'Legend')));
-    this.residualChart?.draw(countingModel().countingResidualPlot(view));
+    this.residualChart?.draw(countingModel().countingResidualPlot(state.logY));
   }
 
   // The half-life from the counts shown, once the counting stops or pauses, and the chart with it.
@@ -401,34 +365,7 @@ class CountingPage implements Page {
 
   private fitText(): string {
     const m = countingModel();
-    state.fit = null;
-    m.countingClearFit();
-    const data = m.countingShownSeries();
-    if (state.playing) return tr(C, 'The half-life is fitted when the counting stops or pauses.');
-    if (data.counts.length < 2) return tr(C, 'A fit needs the counts of two intervals or more.');
-    if (!state.imported && state.counting && m.countingStatus()?.saturated)
-      return tr(C, 'No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time.');
-    const fit = m.countingFit(m.FitMethod[state.method], m.FitShape[state.shape]);
-    state.fit = fit;
-    const methodName = modelText({ pattern: m.countingMethodName(m.FitMethod[state.method]), values: [] });
-    let shown: string;
-    if (!fit.fitted) {
-      shown = tr(C, 'No half-life could be fitted (%1): %2', methodName, modelText(fit.note));
-    } else {
-      const time = shownTime();
-      const first = withUncertainty(fit.halfLife * time.perSecond, fit.sigma * time.perSecond);
-      if (fit.shape === m.FitShape.TwoNuclides)
-        shown = tr(C, 'T\u00BD = %1 %2 and %3 %2 (%4)', first, time.unit, withUncertainty(fit.secondHalfLife * time.perSecond, fit.secondSigma * time.perSecond), methodName);
-      else if (fit.shape === m.FitShape.Chain && state.sample)
-        shown = tr(C, 'T\u00BD of %1 = %2 %3 (%4)', state.sample.first, first, time.unit, methodName);
-      else shown = tr(C, 'T\u00BD = %1 %2 (%3)', first, time.unit, methodName);
-      if (fit.degreesOfFreedom > 0)
-        shown += '\n' + tr(C, '\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4', significant(fit.chiSquare, 4), fit.degreesOfFreedom,
-          significant(fit.reducedChiSquare, 3), significant(fit.pValue, 2));
-      if (fit.note.pattern) shown += '\n' + modelText(fit.note);
-    }
-    if (!state.imported && state.measuredBackground === null) shown += '\n' + tr(C, 'No background measured: the fit takes it as 0.');
-    return shown;
+    return reportText(m.countingFitReport(m.FitMethod[state.method], m.FitShape[state.shape], state.playing), C);
   }
 
   private async cmdImport_Click(): Promise<void> {
@@ -440,14 +377,14 @@ class CountingPage implements Page {
   }
 
   importText(fileName: string, text: string): void {
-    const read = countingModel().countingImport(text, decimalPoint());
+    const read = countingModel().countingImport(text, decimalPoint(), fileName);
     if (!read.ok) {
       void showMessage(tr(C, 'Import counts'), tr(C, 'The counts were not imported from %1.\n\n%2', fileName, read.error ? modelText(read.error) : ''));
       return;
     }
     this.stop();
     state.counting = false;
-    state.imported = { fileName, timeUnit: read.timeUnit ?? '' };
+    state.imported = true;
     state.tab = 0;
     this.render(this.root);
     announce(tr(C, 'Counts imported from %1.', fileName));
@@ -459,7 +396,7 @@ class CountingPage implements Page {
   }
 
   setCommands(): void {
-    const status = state.counting ? countingModel().countingStatus() : null;
+    const status = state.counting ? countingModel().countingProgress() : null;
     const counting = status !== null && !status.finished;
     const enable = (id: string, on: boolean) => { const b = document.getElementById(id) as HTMLButtonElement | null; if (b) b.disabled = !on; };
     enable('cmdStart', state.sample !== null);
@@ -468,7 +405,7 @@ class CountingPage implements Page {
     if (pause) pause.textContent = counting && !state.playing ? tr(C, 'Resume') : tr(C, 'Pause');
     enable('cmdStep', state.sample !== null && !state.playing);
     enable('cmdExportCounts', status !== null && status.intervals > 0);
-    enable('cmdReveal', state.datingSample !== null);
+    enable('cmdReveal', state.datingSample);
   }
 }
 

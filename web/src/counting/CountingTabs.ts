@@ -1,12 +1,10 @@
 // The counting lab's dating and repeat-count pages, and its worksheet for the printer.
 import { legend, plotText, type Plot, type PlotChart } from '../core/PlotChart';
 import { announce, button, element, field } from '../core/dom';
-import { decimalPoint, modelText, tr } from '../core/i18n';
-import { count, significant } from '../core/numbers';
+import { decimalPoint, reportText, tr } from '../core/i18n';
 import { randomSeed } from '../core/seed';
-import { ageLabel, ageText, interval } from './CountingPlots';
 import { countingModel } from './countingModel';
-import { backgroundText, C, complain, counterTexts, state } from './countingState';
+import { C, complain, counterTexts, labText, state } from './countingState';
 
 // A sample of old carbon: its mass, its age hidden or typed, and counts of it for a chosen time.
 export function datingTab(rerender: () => void): HTMLElement {
@@ -22,8 +20,8 @@ export function datingTab(rerender: () => void): HTMLElement {
     time.row,
     element('div', { class: 'buttons' },
       button('cmdCountSample', tr(C, 'Count sample'), () => after(countSample())),
-      button('cmdReveal', tr(C, 'Show the true age'), () => { state.ageShown = state.datingSample !== null; after(true); },
-        { disabled: state.datingSample === null })),
+      button('cmdReveal', tr(C, 'Show the true age'), () => { countingModel().countingRevealAge(); after(true); },
+        { disabled: !state.datingSample })),
     element('p', { id: 'lblDating', class: 'result' }, datingText()));
 }
 
@@ -33,9 +31,7 @@ function newSample(): boolean {
     complain(made.error);
     return false;
   }
-  state.datingSample = { hidden: made.hidden, grams: made.grams, age: made.age };
-  state.datings = [];
-  state.ageShown = false;
+  state.datingSample = true;
   return true;
 }
 
@@ -46,31 +42,16 @@ function countSample(): boolean {
     complain(counted.error);
     return false;
   }
-  state.datings = countingModel().countingDatings();
   return true;
 }
 
 // The last count's ratio and all three ages, and the true age once shown.
 export function datingText(): string {
-  const sample = state.datingSample;
-  if (!sample) return tr(C, 'Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty.');
-  const grams = significant(sample.grams, 6);
-  let shown = sample.hidden ? tr(C, 'A sample of %1 g of carbon, of unknown age.', grams) : tr(C, 'A sample of %1 g of carbon.', grams);
-  const last = state.datings[state.datings.length - 1];
-  if (last) {
-    shown += '\n' + tr(C, 'Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.',
-      significant(last.seconds / 60, 6), count(last.counts), count(last.backgroundCounts),
-      interval(100 * last.ratio, 100 * (last.ratio - last.ratioLow), 100 * (last.ratioHigh - last.ratio)));
-    last.ages.forEach((age, i) => { shown += '\n' + tr(C, '%1: %2', ageLabel(last.labels[i]), ageText(age)); });
-    shown += '\n' + tr(C, 'BP: before the present, that is before 1950, the year the activity of modern carbon refers to.');
-    if (last.note.pattern) shown += '\n' + modelText(last.note);
-  }
-  if (state.ageShown) shown += '\n' + tr(C, 'True age: %1 y.', significant(sample.age, 6));
-  return shown;
+  return reportText(countingModel().countingDatingReport(), C);
 }
 
 export function showDatingPlot(chart: PlotChart, legendHost: HTMLElement | null, redraw: () => void): void {
-  const plot = countingModel().countingDatingPlot(state.ageShown && state.datingSample !== null);
+  const plot = countingModel().countingDatingPlot();
   chart.draw(plot, state.hidden, describe(plot));
   legendHost?.replaceChildren(legend(plot, state.hidden, redraw, tr(C, 'Legend')));
 }
@@ -94,19 +75,16 @@ export function repeatTab(rerender: () => void): HTMLElement {
     if (!checked.ok) return complain(checked.error);
     const done = m.countingRepeat(counterTexts(), { repeats: state.repeats, rate: state.repeatRate, seconds: state.repeatTime }, randomSeed());
     if (!done.ok) return complain(done.error);
-    state.repeated = true;
     rerender();
     announce(repeatText());
   };
   return element('section', { id: 'pageRepeat', 'aria-label': tr(C, 'Repeat counts') }, repeatsField.row, rate.row, time.row,
     element('div', { class: 'buttons' }, button('cmdRepeat', tr(C, 'Count again and again'), run)),
-    element('p', { id: 'lblRepeat', class: 'result' }, state.repeated ? repeatText() : tr(C, 'A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?')));
+    element('p', { id: 'lblRepeat', class: 'result' }, repeatText()));
 }
 
 function repeatText(): string {
-  const d = countingModel().countingRepeatResult();
-  return tr(C, '%1 counts: mean %2, variance %3.\nIndex of dispersion D = variance / mean = %4; \u03C7\u00B2 = (N \u2212 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).\nFor Poisson counts D is near 1; a counter\'s dead time makes it smaller.',
-    count(d.n), significant(d.mean, 5), significant(d.variance, 5), significant(d.index, 3), significant(d.chiSquare, 4), d.degreesOfFreedom, significant(d.pValue, 2));
+  return labText(countingModel().countingRepeatText());
 }
 
 export function showRepeatPlot(chart: PlotChart, legendHost: HTMLElement | null, redraw: () => void): void {
@@ -118,17 +96,8 @@ export function showRepeatPlot(chart: PlotChart, legendHost: HTMLElement | null,
 // The worksheet: what was counted, the count rate (the chart, printed beside it), the fit and
 // questions. Only the printer shows it.
 export function worksheet(): HTMLElement {
-  const source = state.imported ? tr(C, 'Counts imported from %1.', state.imported.fileName) : document.getElementById('lblSample')?.textContent ?? '';
-  const status = state.counting ? countingModel().countingStatus() : null;
-  let paragraph = `${source} ${backgroundText()}`;
-  if (status && !state.imported) {
-    const kinds = [tr(C, 'non-paralysable'), tr(C, 'paralysable')];
-    const m = countingModel();
-    const shapeName = modelText({ pattern: m.countingShapeName(m.FitShape[state.shape]), values: [] });
-    paragraph = tr(C, '%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7', source,
-      significant(status.settings.efficiency, 6), significant(status.settings.background, 6), significant(status.settings.tau * 1e6, 6),
-      kinds[status.settings.paralysable ? 1 : 0], shapeName, backgroundText());
-  }
+  const m = countingModel();
+  const paragraph = labText(m.countingWorksheetText(state.sampleName?.() ?? '', m.FitShape[state.shape]));
   const questions = [
     tr(C, 'Why are the error bars longer, compared with the count rate, late in the run than early on?'),
     tr(C, 'Measure the background for ten times as long and fit again. What changes in the half-life and its uncertainty, and why?'),

@@ -1,5 +1,5 @@
 // The counting lab's calls into the model (web/wasm/CountingBindings.cpp).
-import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage, type ModelReport } from '../core/model';
 import type { Plot } from '../core/PlotChart';
 
 export interface Outcome { ok: boolean; error?: ModelMessage }
@@ -34,40 +34,16 @@ export interface TableRunTexts {
   random: boolean;
   decimalPoint: string;
 }
+// The run counted: its grid and its members that decay.
 export interface SampleInfo {
-  random: boolean;
   steps: number;
-  step: number;
   grid: boolean;
   last: number;
   unit: string;
-  unitSeconds: number;
-  first: string;
   members: { symbol: string; index: number }[];
 }
-export interface Interval { start: number; end: number; counts: number }
-export interface CounterStatus {
-  running: number;
-  total: number;
-  time: number;
-  endTime: number;
-  finished: boolean;
-  intervals: number;
-  saturated: boolean;
-  tau: number;
-  last: Interval | null;
-  corrected?: number;
-  settings: { efficiency: number; background: number; tau: number; paralysable: boolean };
-}
-export interface ShownSeries {
-  starts: Float64Array;
-  ends: Float64Array;
-  counts: Float64Array;
-  background: Float64Array;
-  backgroundRate: number;
-  backgroundTime: number;
-  backgroundSigma: number;
-}
+// How far the counter is: the counts of the running interval, the time and the intervals done.
+export interface CounterProgress { running: number; time: number; finished: boolean; intervals: number }
 // The fit's choices in the order of the desktop's lists.
 export const fitMethods = ['PoissonLikelihood', 'WeightedLeastSquares'] as const;
 export const fitShapes = ['OneNuclide', 'TwoNuclides', 'Chain'] as const;
@@ -76,48 +52,6 @@ export type FitShapeName = (typeof fitShapes)[number];
 export type FitMethod = EnumValue<'FitMethod'>;
 export type FitShape = EnumValue<'FitShape'>;
 
-export interface FitResult {
-  fitted: boolean;
-  shape: FitShape;
-  halfLife: number;
-  sigma: number;
-  secondHalfLife: number;
-  secondSigma: number;
-  chiSquare: number;
-  degreesOfFreedom: number;
-  reducedChiSquare: number;
-  pValue: number;
-  note: ModelMessage;
-  expected: Float64Array;
-  residuals: Float64Array;
-}
-export interface DatedAge { halfLife: number; halfLifeSigma: number; age: number; minus: number; plus: number; lowerLimit: boolean }
-// What the count rate chart shows besides the counts: a logarithmic axis, the fit, or the prompt
-// to count the sample waiting.
-export interface RateView { logY: boolean; fitShown: boolean; hasSample: boolean }
-
-export interface Dating {
-  labels: ModelMessage[]; // the ages' kinds, in the order of the ages
-  seconds: number;
-  counts: number;
-  backgroundCounts: number;
-  ratio: number;
-  ratioLow: number;
-  ratioHigh: number;
-  note: ModelMessage;
-  ages: DatedAge[];
-}
-export interface RepeatResult {
-  counts: Float64Array;
-  n: number;
-  mean: number;
-  variance: number;
-  index: number;
-  chiSquare: number;
-  degreesOfFreedom: number;
-  pValue: number;
-}
-
 export interface CountingModel {
   FitMethod: ModelEnum<'FitMethod', FitMethodName>;
   FitShape: ModelEnum<'FitShape', FitShapeName>;
@@ -125,29 +59,35 @@ export interface CountingModel {
   countingChainDefaults(start: string): { step: number; unit: number; steps: number; atoms: number } | null;
   countingRunTable(texts: TableRunTexts, seed: string): Outcome;
   countingTakeLabRun(): Outcome;
-  countingSilver(activation: string, point: string, seed: string): Outcome & { seconds?: number };
+  countingSilver(activation: string, point: string, seed: string): Outcome;
   countingSampleInfo(): SampleInfo | null;
   countingCheckSettings(texts: CounterTexts): Outcome;
   countingStart(texts: CounterTexts, chosen: number[], seed: string): Outcome;
   countingAdvanceStep(): number;
   countingPlayTo(seconds: number): number;
-  countingStatus(): CounterStatus | null;
-  countingMeasureBackground(texts: CounterTexts, seconds: string, seed: string): Outcome & { counts: number; seconds: number; rate: number; sigma: number };
-  countingShownSeries(): ShownSeries;
+  countingProgress(): CounterProgress | null;
+  countingMeasureBackground(texts: CounterTexts, seconds: string, seed: string): Outcome;
+  countingShownCounts(): Float64Array;
   countingMethodName(method: FitMethod): string;
   countingShapeName(shape: FitShape): string;
-  countingFit(method: FitMethod, shape: FitShape): FitResult;
-  countingClearFit(): void;
-  countingImport(text: string, point: string): Outcome & { timeUnit?: string };
+  // What the lab says, in the context CountingLab; `name` titles the run of the nuclide lab.
+  countingSampleText(name: string): ModelMessage;
+  countingBackgroundText(): ModelMessage;
+  countingCounterReport(): ModelReport;
+  countingFitReport(method: FitMethod, shape: FitShape, playing: boolean): ModelReport;
+  countingDatingReport(): ModelReport;
+  countingRepeatText(): ModelMessage;
+  countingWorksheetText(name: string, shape: FitShape): ModelMessage;
+  countingImport(text: string, point: string, fileName: string): Outcome;
   countingExport(): string;
-  countingNewDatingSample(carbon: string, age: string, point: string, seed: string): Outcome & { hidden: boolean; grams: number; age: number };
+  countingNewDatingSample(carbon: string, age: string, point: string, seed: string): Outcome;
   countingCountDatingSample(texts: CounterTexts, minutes: string, seed: string): Outcome;
-  countingDatings(): Dating[];
+  countingRevealAge(): void;
   countingRepeat(counter: CounterTexts, texts: { repeats: string; rate: string; seconds: string }, seed: string): Outcome;
-  countingRepeatResult(): RepeatResult;
-  countingRatePlot(view: RateView): Plot;
-  countingResidualPlot(view: RateView): Plot;
-  countingDatingPlot(trueAge: boolean): Plot;
+  countingRepeatCounts(): Float64Array;
+  countingRatePlot(logY: boolean): Plot;
+  countingResidualPlot(logY: boolean): Plot;
+  countingDatingPlot(): Plot;
   countingRepeatPlot(): Plot;
 }
 

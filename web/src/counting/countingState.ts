@@ -1,10 +1,9 @@
 // What the counting lab shows, kept across languages and across the other parts of the page; the
 // counter, its background and the fit themselves are the model's.
 import { showMessage } from '../core/dom';
-import { decimalPoint, modelText, tr } from '../core/i18n';
-import { count, significant, withUncertainty } from '../core/numbers';
+import { decimalPoint, messageText, modelText, tr } from '../core/i18n';
 import type { ModelMessage } from '../core/model';
-import type { CounterTexts, Dating, FitMethodName, FitResult, FitShapeName, SampleInfo } from './countingModel';
+import { countingModel, type CounterTexts, type FitMethodName, type FitShapeName, type SampleInfo } from './countingModel';
 
 export const C = 'CountingLab';
 
@@ -31,7 +30,6 @@ export const state = {
   efficiency: '0.1',
   background: '0.5',
   backgroundTime: '600',
-  measuredBackground: null as { counts: number; seconds: number; rate: number; sigma: number } | null,
   // The counting.
   interval: '1',
   speed: 3,
@@ -39,25 +37,21 @@ export const state = {
   counting: false,
   playing: false,
   playTime: 0, // seconds of the run played so far
-  imported: null as { fileName: string; timeUnit: string } | null,
+  imported: false, // the counts shown are a file's
   method: 'PoissonLikelihood' as FitMethodName,
   shape: 'OneNuclide' as FitShapeName,
   logY: false,
   hidden: new Set<string>(), // the keys of the layers the legend hides
-  fit: null as FitResult | null,
   fitText: '',
   // Radiocarbon dating.
   carbon: '100',
   age: '',
   datingTime: '60',
-  datingSample: null as { hidden: boolean; grams: number; age: number } | null,
-  ageShown: false,
-  datings: [] as Dating[],
+  datingSample: false, // a sample to date is there
   // Repeat counts.
   repeats: '100',
   repeatRate: '5',
   repeatTime: '1',
-  repeated: false,
 };
 
 export function complain(error: ModelMessage | undefined, fallback = ''): void {
@@ -70,7 +64,11 @@ export function counterTexts(): CounterTexts {
 }
 
 
+// What the lab says, in the user's language.
+export function labText(message: ModelMessage): string {
+  return messageText(message, C);
+}
+
 export function backgroundText(): string {
-  const b = state.measuredBackground;
-  return b ? tr(C, 'Background: %1 counts in %2 s, %3 per second.', count(b.counts), significant(b.seconds, 6), withUncertainty(b.rate, b.sigma)) : '';
+  return labText(countingModel().countingBackgroundText());
 }

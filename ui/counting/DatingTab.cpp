@@ -1,0 +1,100 @@
+#include "DatingTab.h"
+
+#include "model/common/Conversions.h"
+#include "model/counting/CountingSession.h"
+#include "ui/Look.h"
+#include "ui/ModelText.h"
+#include "ui/Platform.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using look::decimalPoint;
+using look::text;
+
+DatingTab::DatingTab(decay::CountingSession& session, Platform& platform, CountingTab::Settings settings, std::function<void()> changed)
+    : m_session(session)
+    , m_platform(platform)
+    , m_settings(std::move(settings))
+    , m_changed(std::move(changed))
+{
+    look::name(this, QStringLiteral("pageDating"), tr("Radiocarbon dating"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    txtCarbon = look::formField(form, QStringLiteral("txtCarbon"), tr("Carbon (g):"));
+    txtCarbon->setText(QStringLiteral("100"));
+    txtAge = look::formField(form, QStringLiteral("txtAge"), tr("Age (years, empty for a hidden one):"));
+    cmdNewSample = look::plainButton(QStringLiteral("cmdNewSample"), tr("New sample"));
+    form->addRow(QString(), cmdNewSample);
+    txtDatingTime = look::formField(form, QStringLiteral("txtDatingTime"), tr("Counting time (min):"));
+    txtDatingTime->setText(QStringLiteral("60"));
+    cmdCountSample = look::plainButton(QStringLiteral("cmdCountSample"), tr("Count sample"));
+    cmdReveal = look::plainButton(QStringLiteral("cmdReveal"), tr("Show the true age"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(cmdCountSample);
+    row->addWidget(cmdReveal);
+    form->addRow(QString(), row);
+    layout->addLayout(form);
+    lblDating = new QLabel;
+    lblDating->setObjectName(QStringLiteral("lblDating"));
+    lblDating->setWordWrap(true);
+    lblDating->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    layout->addWidget(lblDating, 1);
+
+    connect(cmdNewSample, &QPushButton::clicked, this, &DatingTab::cmdNewSample_Click);
+    connect(cmdCountSample, &QPushButton::clicked, this, &DatingTab::cmdCountSample_Click);
+    connect(cmdReveal, &QPushButton::clicked, this, &DatingTab::cmdReveal_Click);
+    showDating();
+}
+
+void DatingTab::cmdNewSample_Click()
+{
+    const decay::NumberEntry grams = decay::readCarbon(text(txtCarbon), decimalPoint(*this));
+    if (!grams.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(grams.error));
+        return;
+    }
+    const bool hidden = decay::isBlank(text(txtAge));
+    const decay::NumberEntry age = hidden ? decay::NumberEntry{} : decay::readAge(text(txtAge), decimalPoint(*this));
+    if (!hidden && !age.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(age.error));
+        return;
+    }
+    m_session.newDatingSample(*grams.value, hidden ? std::nullopt : age.value, m_platform.randomSeed());
+    showDating();
+}
+
+void DatingTab::cmdCountSample_Click()
+{
+    if (!m_session.datingSample())
+        cmdNewSample_Click();
+    if (!m_session.datingSample())
+        return;
+    const auto settings = m_settings();
+    if (!settings)
+        return;
+    const decay::NumberEntry minutes = decay::readDatingMinutes(text(txtDatingTime), decimalPoint(*this));
+    if (!minutes.value) {
+        m_platform.showError(this, tr("Counting lab"), modelText(minutes.error));
+        return;
+    }
+    m_session.countDatingSample(*settings, *minutes.value * 60, m_platform.randomSeed());
+    showDating();
+}
+
+void DatingTab::cmdReveal_Click()
+{
+    m_session.revealAge();
+    showDating();
+}
+
+void DatingTab::showDating()
+{
+    lblDating->setText(modelText(m_session.datingReport(), decay::kCountingContext));
+    cmdReveal->setEnabled(m_session.datingSample().has_value());
+    m_changed();
+}
