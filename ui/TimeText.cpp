@@ -1,6 +1,5 @@
 #include "TimeText.h"
 
-#include "Numbers.h"
 #include "model/common/TimeUnits.h"
 
 #include <QCoreApplication>
@@ -58,10 +57,4 @@ QStringList timeUnitNames()
     for (decay::TimeUnit unit : decay::kTimeUnits)
         names.append(unitText(unit));
     return names;
-}
-
-QString durationText(double seconds, int digits)
-{
-    const decay::TimeUnit unit = decay::fittingUnit(seconds);
-    return QStringLiteral("%1 %2").arg(numbers::significant(seconds / decay::unitSeconds(unit), digits), unitText(unit));
 }

@@ -72,7 +72,6 @@ struct HalfLifeFit {
     double netRate = 0;  // the sample's count rate at the start of the first interval
     std::vector<double> expected;  // counts the fit expects in every interval, background included
     std::vector<double> residuals; // (counts - expected) in standard deviations; NaN where not fitted
-    int skipped = 0;               // intervals the fit had to leave out
     Message note;                  // what was left out, or why there is no fit; empty otherwise
     // How well the fit fits: Pearson's chi-square for least squares, the deviance for the
     // likelihood, over the intervals and the background measurement; NaN with no fit.

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <tuple>
 #include <utility>
 
 namespace {
@@ -31,17 +30,6 @@ TEST(TimeUnits, SymbolsHaveTheirSeconds)
     // Symbols are case-sensitive and whole: "my" is no million years, "Min" no minute.
     for (const char* other : {"", "my", "MY", "Min", "sec", "S", " s", "s ", "yr", "a", "\xC2\xB5s"})
         EXPECT_EQ(decay::symbolSeconds(other), std::nullopt) << '"' << other << '"';
-}
-
-TEST(TimeUnits, LabUnitsHaveTheirNamesAndSeconds)
-{
-    const std::tuple<TimeUnit, const char*, double> units[] = {{TimeUnit::Second, "s", 1}, {TimeUnit::Minute, "min", 60},
-                                                               {TimeUnit::Hour, "h", 3600}, {TimeUnit::Day, "d", 86400},
-                                                               {TimeUnit::Year, "y", kYear}};
-    for (const auto& [unit, name, seconds] : units) {
-        EXPECT_EQ(decay::unitName(unit), name);
-        EXPECT_WITHIN(decay::unitSeconds(unit), seconds, relative(5e-16)) << name;
-    }
 }
 
 // The largest lab unit a time is at least 1 of: each boundary exactly, and what is no time at all

@@ -36,34 +36,25 @@ decay::FitData noiselessData(double a0, double background, double width, int int
     return decay::countedData(counted, {.counts = std::llround(background * 1e6), .seconds = 1e6});
 }
 
-struct Case {
-    const char* name;
-    double a0;
-    double background;
-    double width;
-};
-class NoiselessCounts : public testing::TestWithParam<Case> {};
-
-// Rounding the counts moves the half-life by far less than 1 %.
-TEST_P(NoiselessCounts, GiveTheTrueHalfLifeByBothMethods)
+// Rounding the counts moves the half-life by far less than 1 %: a strong source without
+// background, one with background, and intervals of a half-life.
+TEST(HalfLifeFit, NoiselessCountsGiveTheTrueHalfLifeByBothMethods)
 {
-    const Case& c = GetParam();
-    const decay::FitData data = noiselessData(c.a0, c.background, c.width, static_cast<int>(100 / c.width));
-    for (const auto& fit : {decay::fitPoissonLikelihood(data), decay::fitWeightedLeastSquares(data)}) {
-        SCOPED_TRACE(decay::methodName(fit.method));
-        ASSERT_TRUE(fit.fitted()) << fit.note.text();
-        EXPECT_WITHIN(fit.halfLife, kHalfLife, relative(0.01));
-        EXPECT_GT(fit.sigma, 0);
-        ASSERT_EQ(fit.residuals.size(), data.intervals.size());
-        EXPECT_WITHIN(fit.residuals.front(), 0, absolute(0.5)); // in standard deviations of the count
+    const struct {
+        double a0, background, width;
+    } cases[] = {{1e4, 0, 1}, {1e4, 50, 2}, {1e5, 5, 20}};
+    for (const auto& c : cases) {
+        const decay::FitData data = noiselessData(c.a0, c.background, c.width, static_cast<int>(100 / c.width));
+        for (const auto& fit : {decay::fitPoissonLikelihood(data), decay::fitWeightedLeastSquares(data)}) {
+            SCOPED_TRACE(std::string(decay::methodName(fit.method)) + " at " + std::to_string(c.a0) + ", background " + std::to_string(c.background));
+            ASSERT_TRUE(fit.fitted()) << fit.note.text();
+            EXPECT_WITHIN(fit.halfLife, kHalfLife, relative(0.01));
+            EXPECT_GT(fit.sigma, 0);
+            ASSERT_EQ(fit.residuals.size(), data.intervals.size());
+            EXPECT_WITHIN(fit.residuals.front(), 0, absolute(0.5)); // in standard deviations of the count
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(, NoiselessCounts, testing::Values(
-    Case{"strong_source_no_background", 1e4, 0, 1},
-    Case{"with_background", 1e4, 50, 2},
-    Case{"intervals_of_a_half_life", 1e5, 5, 20}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 // Late intervals where the background exceeds the counts: both methods use them as they are.
 TEST(HalfLifeFit, IntervalsWithoutNetCounts)
@@ -74,7 +65,6 @@ TEST(HalfLifeFit, IntervalsWithoutNetCounts)
     for (const auto& fit : {decay::fitPoissonLikelihood(data), decay::fitWeightedLeastSquares(data)}) {
         SCOPED_TRACE(decay::methodName(fit.method));
         ASSERT_TRUE(fit.fitted()) << fit.note.text();
-        EXPECT_EQ(fit.skipped, 0);
         EXPECT_TRUE(fit.note.empty());
         EXPECT_WITHIN(fit.halfLife, kHalfLife, relative(0.05));
         EXPECT_TRUE(std::isfinite(fit.residuals[35]));
@@ -306,16 +296,11 @@ TEST(HalfLifeFit, ChainFitFollowsTheIngrowth)
 {
     const decay::Chain chain = tableChain("Mo-99");
     ASSERT_EQ(chain.members[1].symbol, "Tc-99m");
-    const double la = chain.members[0].rate(), lb = chain.members[1].rate(), b = chain.links[0].fraction;
+    const TwoMembers mo{chain.links[0].fraction};
     const double n0 = 1e6, efficiency = 0.1, width = 0.6 * 3600;
-    const auto integral = [](double lambda, double t0, double t1) { return (std::exp(-lambda * t0) - std::exp(-lambda * t1)) / lambda; };
     std::vector<double> expected;
-    for (int k = 0; k < 200; ++k) {
-        const double t0 = k * width, t1 = t0 + width;
-        const double mo = n0 * la * integral(la, t0, t1);
-        const double tc = n0 * b * la * lb / (lb - la) * (integral(la, t0, t1) - integral(lb, t0, t1));
-        expected.push_back(efficiency * (mo + tc) + 0.5 * width);
-    }
+    for (int k = 0; k < 200; ++k)
+        expected.push_back(static_cast<double>(efficiency * n0 * mo.decays(k * width, (k + 1) * width)) + 0.5 * width);
     std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0);
     initial[0] = n0;
     const std::vector<bool> counted(static_cast<std::size_t>(chain.size()), true);

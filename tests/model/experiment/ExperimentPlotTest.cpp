@@ -35,8 +35,8 @@ decay::Ensemble classOf(int atoms, double rate, int lastStep, int runs)
 }
 
 // A class of 250 at r = 0.1 over 43 steps: a hundred runs drawn from all over the class, bands that
-// end at no atoms, and the laws as their closed forms give them.
-TEST(ExperimentPlot, CountViewsShowRunsBandsAndTheLaws)
+// end at no atoms, the laws as their closed forms give them, and the half-lives.
+TEST(ExperimentPlot, ViewsOfAClassShowRunsBandsLawsAndHalfLives)
 {
     const auto ensemble = classOf(1000, 0.1, 43, 250);
     const auto stats = decay::ensembleStats(ensemble);
@@ -70,6 +70,23 @@ TEST(ExperimentPlot, CountViewsShowRunsBandsAndTheLaws)
     const PlotLine& fitted = find(ln, "Fitted line")->lines[0];
     EXPECT_EQ(fitted.x, (std::vector<double>{0, 43}));
     EXPECT_EQ(ln.yTitle.pattern, "ln N");
+
+    // The half-life view: the histogram's bars, and the theory's half-lives as marks as tall as the
+    // highest bar; ln 2 / r at r = 0.1 is 6.93147 steps.
+    const auto plot = decay::plotExperiment(ExperimentView::HalfLives, &ensemble, &stats, nullptr, nullptr);
+    EXPECT_EQ(plot.title.pattern, "Half-lives where N first falls to N0/2");
+    const PlotLayer& bars = plot.layers.at(0);
+    EXPECT_EQ(bars.kind, PlotLayer::Kind::Bars);
+    double total = 0, highest = 0;
+    for (double y : bars.lines[0].y) {
+        total += y;
+        highest = std::max(highest, y);
+    }
+    EXPECT_EQ(total, 250); // every run of 1000 atoms halves within 43 steps
+    const PlotLayer& lnTwoOverR = *find(plot, "ln 2 / r");
+    EXPECT_EQ(lnTwoOverR.kind, PlotLayer::Kind::Mark);
+    EXPECT_EQ(lnTwoOverR.lines[0].x[0], 0.693147180559945309 / 0.1);
+    EXPECT_EQ(lnTwoOverR.lines[0].y, (std::vector<double>{0, highest}));
 }
 
 // Three atoms at r = 0.5: the class's band reaches below no atoms and is cut there; a class of 40
@@ -87,28 +104,6 @@ TEST(ExperimentPlot, BandsStopAtNoAtomsAndSmallClassesShowEveryRun)
             cut = cut || y == 0;
         }
     EXPECT_TRUE(cut);
-}
-
-// The half-life view: the histogram's bars, and the theory's half-lives as marks as tall as the
-// highest bar; ln 2 / r at r = 0.1 is 6.93147 steps.
-TEST(ExperimentPlot, HalfLivesShowTheHistogramAndTheTheory)
-{
-    const auto ensemble = classOf(1000, 0.1, 43, 250);
-    const auto stats = decay::ensembleStats(ensemble);
-    const auto plot = decay::plotExperiment(ExperimentView::HalfLives, &ensemble, &stats, nullptr, nullptr);
-    EXPECT_EQ(plot.title.pattern, "Half-lives where N first falls to N0/2");
-    const PlotLayer& bars = plot.layers.at(0);
-    EXPECT_EQ(bars.kind, PlotLayer::Kind::Bars);
-    double total = 0, highest = 0;
-    for (double y : bars.lines[0].y) {
-        total += y;
-        highest = std::max(highest, y);
-    }
-    EXPECT_EQ(total, 250); // every run of 1000 atoms halves within 43 steps
-    const PlotLayer& lnTwoOverR = *find(plot, "ln 2 / r");
-    EXPECT_EQ(lnTwoOverR.kind, PlotLayer::Kind::Mark);
-    EXPECT_EQ(lnTwoOverR.lines[0].x[0], 0.693147180559945309 / 0.1);
-    EXPECT_EQ(lnTwoOverR.lines[0].y, (std::vector<double>{0, highest}));
 }
 
 // A class's own data alone: each group's points at its throws, and the fit through their mean.
