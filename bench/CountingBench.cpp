@@ -72,7 +72,7 @@ void FitShapes(benchmark::State& bench)
     decay::FitModel model;
     decay::CounterSettings settings;
     if (shape == 2) {
-        static const decay::NuclideTable table = *shippedTable().table;
+        static const decay::NuclideTable& table = shipped();
         const decay::Chain chain = *decay::chainFromTable(table, "Mo-99", {}).chain;
         std::vector<double> initial(static_cast<std::size_t>(chain.size()), 0.0);
         initial[0] = 1e9;
