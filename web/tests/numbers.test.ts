@@ -7,7 +7,7 @@ import { build } from 'esbuild';
 import { fileURLToPath } from 'node:url';
 import { expect, open, test } from './fixtures';
 
-type Writer = 'significant' | 'withUncertainty' | 'decimals' | 'count' | 'timesTenTo' | 'fillIn';
+type Writer = 'significant' | 'withUncertainty' | 'interval' | 'decimals' | 'count' | 'timesTenTo' | 'fillIn';
 interface Row { name: string; language: string; writer: Writer; args: (number | string | string[])[]; shown: string }
 
 const times = '\u00D7';
@@ -40,6 +40,11 @@ const rows: Row[] = [
   { name: 'small with its uncertainty', language: 'en', writer: 'withUncertainty', args: [2.5e-5, 3e-7], shown: `(2.500 \u00B1 0.030) ${times} 10\u207B\u2075` },
   { name: 'no uncertainty: six digits', language: 'en', writer: 'withUncertainty', args: [1.23456789, 0], shown: '1.23457' },
   { name: 'an uncertainty that is no number', language: 'en', writer: 'withUncertainty', args: [1.23456789, NaN], shown: '1.23457' },
+  // Rounded by the smaller side: 43.2 leads with 432, so one digit; 3440 with 344, so two.
+  { name: 'an age by its smaller side', language: 'en', writer: 'interval', args: [5490, 43.2, 45.6], shown: '5,490 (\u221240/+50)' },
+  { name: 'an age of two digits', language: 'en', writer: 'interval', args: [31000, 3440, 6140], shown: '31,000 (\u22123,400/+6,100)' },
+  { name: 'an endless side', language: 'en', writer: 'interval', args: [31000, 3440, Infinity], shown: '31,000 (\u22123,400/+\u221E)' },
+  { name: 'no side: three digits', language: 'en', writer: 'interval', args: [5.4321, 0, 0], shown: '5.43' },
   { name: 'decimals kept', language: 'en', writer: 'decimals', args: [2, 2], shown: '2.00' },
   { name: 'decimals rounded', language: 'en', writer: 'decimals', args: [6.5775, 2], shown: '6.58' },
   { name: 'German decimals', language: 'de', writer: 'decimals', args: [1234.5, 1], shown: '1.234,5' },

@@ -11,8 +11,9 @@ export interface PlainPlot { context: string; title: unknown; xTitle: unknown; y
 // An argument that names a value of one of the module's enums, which only the page can hand over.
 export const enumValue = (name: string) => ({ enumValue: name });
 
-// The plot that the module's function `name` returns for `args`, as plain JSON.
-export function pagePlot(page: Page, name: string, ...args: unknown[]): Promise<PlainPlot> {
+// What the module's function `name` returns for `args`, as plain JSON: a plot with its lines as
+// arrays and its layers' kinds as numbers.
+function pageValue(page: Page, name: string, args: unknown[]): Promise<unknown> {
   return page.evaluate(([call, given]) => {
     type Layer = { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] };
     const m = window.atomdrift.model() as Record<string, unknown>;
@@ -23,9 +24,20 @@ export function pagePlot(page: Page, name: string, ...args: unknown[]): Promise<
       return (m[type] as Record<string, unknown>)[value];
     };
     const plain = (values: Float64Array) => Array.from(values, (x) => (Number.isFinite(x) ? x : null));
-    const plot = (m[call as string] as (...a: unknown[]) => { layers: Layer[] })(...(given as unknown[]).map(argument));
+    const result = (m[call as string] as (...a: unknown[]) => unknown)(...(given as unknown[]).map(argument));
+    const plot = result as { layers?: Layer[] } | null;
+    if (!plot || !Array.isArray(plot.layers)) return JSON.parse(JSON.stringify(result));
     return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
   }, [name, args] as const);
+}
+
+export function pagePlot(page: Page, name: string, ...args: unknown[]): Promise<PlainPlot> {
+  return pageValue(page, name, args) as Promise<PlainPlot>;
+}
+
+// What the module's function `name` says for `args`: a message or a report.
+export function pageWords(page: Page, name: string, ...args: unknown[]): Promise<unknown> {
+  return pageValue(page, name, args);
 }
 
 // The same texts, colours, kinds and gaps, and the same values: exactly with `relative` 0 (a
@@ -75,16 +87,3 @@ export function expectSameWords(actual: unknown, expected: unknown, relative: nu
   for (const key of Object.keys(e)) expectSameWords(a[key], e[key], relative, `${what}.${key}`);
 }
 
-// What the module's function `name` says for `args`, as plain JSON.
-export function pageWords(page: Page, name: string, ...args: unknown[]): Promise<unknown> {
-  return page.evaluate(([call, given]) => {
-    const m = window.atomdrift.model() as Record<string, unknown>;
-    const argument = (a: unknown) => {
-      const named = (a as { enumValue?: string } | null)?.enumValue;
-      if (named === undefined) return a;
-      const [type, value] = named.split('.');
-      return (m[type] as Record<string, unknown>)[value];
-    };
-    return JSON.parse(JSON.stringify((m[call as string] as (...a: unknown[]) => unknown)(...(given as unknown[]).map(argument))));
-  }, [name, args] as const);
-}
