@@ -21,6 +21,8 @@ struct LabRun {
 
     // The run's times in seconds, one per step boundary (RunSetup::times).
     std::vector<double> times() const;
+    // The same in `unit`, as the views and the file show them.
+    std::vector<double> shownTimes() const;
 };
 
 // The exact run of the chain, or a random one from `seed` beside its exact solution; empty when

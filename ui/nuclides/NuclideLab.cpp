@@ -3,7 +3,6 @@
 #include "NuclideChart.h"
 
 #include "model/common/Conversions.h"
-#include "model/nuclides/DecayModes.h"
 #include "model/common/NumberEntry.h"
 
 #include "output/ChainFile.h"
@@ -82,15 +81,6 @@ template <class T, std::size_t N> T chosen(const std::array<T, N>& items, const 
 {
     const int index = box->currentIndex();
     return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
-}
-
-// "β⁻ (ΔZ = +1, ΔA = 0)": a link's mode as a physics text writes it, with what it does to the nucleus.
-QString modeText(const std::string& mode)
-{
-    if (mode.empty())
-        return {};
-    const std::string change = decay::modeChangeText(mode);
-    return qtext(decay::modeSymbol(mode)) + (change.empty() ? QString() : QStringLiteral(" (%1)").arg(qtext(change)));
 }
 
 } // namespace
@@ -441,7 +431,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
             if (link.parent == row) {
                 daughters.append(qtext(chain.members[static_cast<std::size_t>(link.daughter)].symbol));
                 fractions.append(numbers::significant(link.fraction, 6));
-                modes.append(modeText(link.mode));
+                modes.append(qtext(link.modeText()));
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
