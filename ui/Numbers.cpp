@@ -96,7 +96,12 @@ QString decimals(double value, int places)
 
 QString entry(double value, int digits)
 {
-    return QString::fromStdString(decay::significantDigits(value, digits)).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return entry(decay::significantDigits(value, digits));
+}
+
+QString entry(const std::string& written)
+{
+    return QString::fromStdString(written).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QString count(long long value)

@@ -22,6 +22,8 @@ QString decimals(double value, int places);
 // A number for an entry field, as the program's number readers take it back: `digits`
 // significant digits, the locale's decimal point, no grouping, "4.5E+08" far from 1.
 QString entry(double value, int digits);
+// The same of a number the model wrote for an entry field, "." its decimal point.
+QString entry(const std::string& written);
 // A whole count with the locale's digit grouping: "10,000".
 QString count(long long value);
 // "× 10⁹": the power of ten as it follows a mantissa.

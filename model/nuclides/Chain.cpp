@@ -1,5 +1,6 @@
 #include "Chain.h"
 
+#include "DecayModes.h"
 #include "model/common/Conversions.h"
 #include "NuclideTable.h"
 
@@ -103,6 +104,14 @@ Message readLinks(const CustomChainTexts& texts, Chain& chain)
 double ChainMember::rate() const
 {
     return stable() ? 0.0 : std::numbers::ln2 / halfLife;
+}
+
+std::string ChainLink::modeText() const
+{
+    if (mode.empty())
+        return {};
+    const std::string change = modeChangeText(mode);
+    return modeSymbol(mode) + (change.empty() ? std::string() : " (" + change + ")");
 }
 
 ChainEntry readCustomChain(const CustomChainTexts& texts)

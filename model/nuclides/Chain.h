@@ -25,6 +25,10 @@ struct ChainLink {
     int daughter = 0;
     double fraction = 1;
     std::string mode; // NUBASE's code ("A", "B-", "IT"); empty for a custom chain
+
+    // "β⁻ (ΔZ = +1, ΔA = 0)": the mode as a physics text writes it, with what it does to the
+    // nucleus; empty without a mode.
+    std::string modeText() const;
 };
 
 // Members in an order where every parent comes before its daughters, so that the rate matrix is

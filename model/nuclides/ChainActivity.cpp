@@ -1,5 +1,7 @@
 #include "ChainActivity.h"
 
+#include "model/common/Conversions.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -200,6 +202,19 @@ RunDefaults runDefaults(const Chain& chain)
         defaults.amountUnit = AmountUnit::Grams;
     }
     return defaults;
+}
+
+RunSetupTexts defaultEntries(const Chain& chain, const RunDefaults& defaults)
+{
+    const bool logarithmic = defaults.grid == GridKind::Logarithmic;
+    const std::string step = significantDigits(defaults.step, 4);
+    std::vector<std::string> initial(static_cast<std::size_t>(chain.size()), "0");
+    if (!initial.empty())
+        initial[0] = significantDigits(defaults.amount, 6);
+    return {.initial = std::move(initial), .step = step, .unit = defaults.unit, .steps = std::to_string(defaults.steps),
+            .amountUnit = defaults.amountUnit, .grid = defaults.grid, .first = step, .firstUnit = defaults.unit,
+            .last = significantDigits(logarithmic ? defaults.last : defaults.step * defaults.steps, 4),
+            .lastUnit = logarithmic ? defaults.lastUnit : defaults.unit, .perDecade = std::to_string(defaults.perDecade)};
 }
 
 } // namespace decay

@@ -79,5 +79,9 @@ struct RunDefaults {
     AmountUnit amountUnit = AmountUnit::Atoms;
 };
 RunDefaults runDefaults(const Chain& chain);
+// The defaults as the lab's entries take them, with "." for the decimal point: the step and the
+// times to four significant digits (the last time of a uniform grid its end), the first member's
+// amount to six and 0 of the others, no milking.
+RunSetupTexts defaultEntries(const Chain& chain, const RunDefaults& defaults);
 
 } // namespace decay

@@ -19,10 +19,8 @@ class SeriesAdder {
 public:
     using Values = std::function<std::vector<double>(const ChainSeries&)>;
 
-    SeriesAdder(const LabRun& run, bool activity, Plot& plot) : m_plot(plot)
+    SeriesAdder(const LabRun& run, bool activity, Plot& plot) : m_plot(plot), m_times(run.shownTimes())
     {
-        for (double t : run.times())
-            m_times.push_back(t / unitSeconds(run.unit));
         m_own = activity ? activities(run.chain, run.atoms) : run.atoms;
         if (run.exact)
             m_exact = activity ? activities(run.chain, *run.exact) : *run.exact;

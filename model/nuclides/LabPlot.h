@@ -5,6 +5,8 @@
 
 #include "model/common/Plot.h"
 
+#include <array>
+
 namespace decay {
 
 // What the lab's chart shows of a run.
@@ -16,6 +18,7 @@ struct LabView {
     int daughter = -1; // the ratio view's: the daughter's activity over that of a member upstream; -1 for none
     int over = -1;
 };
+inline constexpr std::array<LabView::Kind, 3> kLabViewKinds{LabView::Kind::Atoms, LabView::Kind::Activity, LabView::Kind::Ratio};
 
 // The translation context of the lab's texts.
 inline constexpr const char* kNuclideLabContext = "NuclideLab";

@@ -9,6 +9,14 @@ std::vector<double> LabRun::times() const
     return setup.times();
 }
 
+std::vector<double> LabRun::shownTimes() const
+{
+    std::vector<double> shown = times();
+    for (double& t : shown)
+        t /= unitSeconds(unit);
+    return shown;
+}
+
 std::optional<LabRun> runLab(const Chain& chain, const RunSetup& setup, TimeUnit unit, bool random, std::uint64_t seed,
                              Progress* progress)
 {

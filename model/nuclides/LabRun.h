@@ -18,9 +18,12 @@ struct LabRun {
     bool random = false;
     ChainSeries atoms;                // of the random run, or the exact solution
     std::optional<ChainSeries> exact; // beside a random run: the exact solution of the same setup
+    TimeUnit firstUnit = TimeUnit::Second; // that a logarithmic grid's first time was entered in
 
     // The run's times in seconds, one per step boundary (RunSetup::times).
     std::vector<double> times() const;
+    // The same in `unit`, as the views and the file show them.
+    std::vector<double> shownTimes() const;
 };
 
 // The exact run of the chain, or a random one from `seed` beside its exact solution; empty when

@@ -72,7 +72,7 @@ std::optional<NuclideLabSession::Defaults> NuclideLabSession::defaults() const
     const int steps = d.grid == GridKind::Logarithmic
                           ? static_cast<int>(logarithmicTimes(d.step * unitSeconds(d.unit), d.last * unitSeconds(d.lastUnit), d.perDecade).size()) - 1
                           : d.steps;
-    return Defaults{.run = d, .milkStep = std::max(steps / 2, 1)};
+    return Defaults{.entries = defaultEntries(*m_shown, d), .milkStep = std::max(steps / 2, 1)};
 }
 
 std::variant<NuclideLabSession::Prepared, Message> NuclideLabSession::prepare(const RunSetupTexts& texts, bool random) const
@@ -86,12 +86,34 @@ std::variant<NuclideLabSession::Prepared, Message> NuclideLabSession::prepare(co
         if (Message refusal = randomRunRefusal(*entry.setup); !refusal.empty())
             return refusal;
     const TimeUnit unit = entry.setup->grid.empty() ? texts.unit : texts.lastUnit;
-    return Prepared{.chain = *m_shown, .setup = *entry.setup, .unit = unit, .random = random};
+    return Prepared{.chain = *m_shown, .setup = *entry.setup, .unit = unit, .firstUnit = texts.firstUnit, .random = random};
+}
+
+Message NuclideLabSession::refusal(const RunSetupTexts& texts, bool random) const
+{
+    const auto prepared = prepare(texts, random);
+    const auto* refused = std::get_if<Message>(&prepared);
+    return refused ? *refused : Message{};
 }
 
 std::optional<LabRun> NuclideLabSession::run(const Prepared& prepared, std::uint64_t seed, Progress* progress)
 {
-    return runLab(prepared.chain, prepared.setup, prepared.unit, prepared.random, seed, progress);
+    std::optional<LabRun> ran = runLab(prepared.chain, prepared.setup, prepared.unit, prepared.random, seed, progress);
+    if (ran)
+        ran->firstUnit = prepared.firstUnit;
+    return ran;
+}
+
+NuclideLabSession::Outcome NuclideLabSession::runNow(const RunSetupTexts& texts, bool random, std::uint64_t seed)
+{
+    const auto prepared = prepare(texts, random);
+    if (const auto* refused = std::get_if<Message>(&prepared))
+        return {.error = *refused};
+    std::optional<LabRun> ran = run(std::get<Prepared>(prepared), seed);
+    if (!ran)
+        return {};
+    m_result = std::move(ran);
+    return {.ran = true};
 }
 
 bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays)
@@ -109,6 +131,22 @@ bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> at
     exact->random = true;
     m_result = std::move(exact);
     return true;
+}
+
+std::optional<NuclideLabSession::Summary> NuclideLabSession::summary() const
+{
+    if (!m_result)
+        return std::nullopt;
+    const RunSetup& setup = m_result->setup;
+    Summary summary{.random = m_result->random, .steps = setup.steps, .unit = m_result->unit, .milk = setup.milk};
+    // A logarithmic grid's first time after 0, and its last.
+    if (!setup.grid.empty()) {
+        summary.grid = GridKind::Logarithmic;
+        summary.first = setup.grid[1] / unitSeconds(m_result->firstUnit);
+        summary.firstUnit = m_result->firstUnit;
+        summary.last = setup.grid.back() / unitSeconds(m_result->unit);
+    }
+    return summary;
 }
 
 Plot NuclideLabSession::plot(const LabView& view) const

@@ -47,9 +47,10 @@ public:
     // The chain the views and the equilibrium speak of: the one run last, else the one shown.
     const Chain* currentChain() const;
 
-    // The entries the chain shown starts with, and the step after which it is milked.
+    // The entries the chain shown starts with (defaultEntries), and the step after which the Milk
+    // command first takes its member away.
     struct Defaults {
-        RunDefaults run;
+        RunSetupTexts entries;
         int milkStep = 1; // half the steps of the grid
     };
     std::optional<Defaults> defaults() const;
@@ -60,17 +61,42 @@ public:
         Chain chain;
         RunSetup setup;
         TimeUnit unit = TimeUnit::Second;
+        TimeUnit firstUnit = TimeUnit::Second;
         bool random = false;
     };
     std::variant<Prepared, Message> prepare(const RunSetupTexts& texts, bool random) const;
+    // Why the entries cannot be run; empty when they can, or when no chain is shown.
+    Message refusal(const RunSetupTexts& texts, bool random) const;
     // Empty when `progress` cancels it.
     static std::optional<LabRun> run(const Prepared& prepared, std::uint64_t seed, Progress* progress = nullptr);
+    // A run made here and now, which the views, the file and the counter show from then on. Not
+    // made when the entries cannot be run (why: `error`, empty when no chain is shown) or the run
+    // comes to nothing; the run before stays then.
+    struct Outcome {
+        bool ran = false;
+        Message error;
+    };
+    Outcome runNow(const RunSetupTexts& texts, bool random, std::uint64_t seed);
     // The run the views, the file and the counter show from now on.
     void setResult(std::optional<LabRun> run) { m_result = std::move(run); }
     const std::optional<LabRun>& result() const { return m_result; }
     // A random run made elsewhere (on a worker) from the same entries: the exact solution beside it
     // computed here. False, and no run, when its shape is not that of the entries' run.
     bool adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays);
+
+    // What the status line tells of the last run: its kind, its steps (the times after 0 of a
+    // logarithmic grid), that grid's first and last time in their units, and the milking.
+    struct Summary {
+        bool random = false;
+        int steps = 0;
+        GridKind grid = GridKind::Uniform;
+        double first = 0; // in firstUnit
+        TimeUnit firstUnit = TimeUnit::Second;
+        double last = 0; // in unit
+        TimeUnit unit = TimeUnit::Second; // of the step, and of the times of the views
+        std::optional<Milking> milk;
+    };
+    std::optional<Summary> summary() const;
 
     // The chart of the last run as `view` shows it; the prompt to run the chain without one.
     Plot plot(const LabView& view) const;

@@ -362,13 +362,38 @@ std::string Nuclide::mainMode() const
     return main ? main->code : std::string();
 }
 
-std::string_view Nuclide::shownUnit() const
+std::string Nuclide::shownUnit() const
 {
     if (unit == "m")
         return "min";
     if (unit.size() == 2 && unit[1] == 'y')
         return "y";
     return unit;
+}
+
+double Nuclide::shownHalfLife() const
+{
+    return stable() ? 0 : halfLife / symbolSeconds(shownUnit()).value_or(1);
+}
+
+int Nuclide::shownDigits() const
+{
+    return printedDigits(halfLifeValue);
+}
+
+std::string Nuclide::printedHalfLife() const
+{
+    if (stable())
+        return {};
+    std::string sign;
+    switch (halfLifeRelation) {
+    case Relation::Below: sign = "< "; break;
+    case Relation::Above: sign = "> "; break;
+    case Relation::About: sign = "~ "; break;
+    case Relation::Equal:
+    case Relation::Unknown: break;
+    }
+    return sign + numberText(halfLifeValue) + (uncertainty > 0 ? " \u00B1 " + numberText(uncertainty) : std::string());
 }
 
 std::string Nuclide::modesText() const

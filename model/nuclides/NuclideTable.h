@@ -68,7 +68,14 @@ struct Nuclide {
     std::string mainMode() const;
     // The unit the half-life is shown in: the evaluation's own, but years for its thousands and
     // millions of years ("Gy" is the gray to a student) and "min" for its "m".
-    std::string_view shownUnit() const;
+    std::string shownUnit() const;
+    // The half-life in that unit, to be written with the significant digits the evaluation gives;
+    // 0 for a stable nuclide.
+    double shownHalfLife() const;
+    int shownDigits() const;
+    // The half-life as the evaluation prints it, without its unit: "4.463 ± 0.003", "> 1.1", "~ 10";
+    // empty for a stable nuclide.
+    std::string printedHalfLife() const;
     // The modes with their shares: "α 100 %, SF 5.44E-05 %"; those without a share as "2β⁻ ?".
     std::string modesText() const;
 };

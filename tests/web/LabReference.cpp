@@ -7,7 +7,6 @@
 #include "PlotJson.h"
 
 #include "model/nuclides/ChainActivity.h"
-#include "model/common/Conversions.h"
 #include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
@@ -70,22 +69,10 @@ std::vector<std::string> firstOnly(const decay::Chain& chain, const std::string&
     return initial;
 }
 
-// The entries the lab fills in for a chain, as the desktop's window writes them into its fields.
-decay::RunSetupTexts defaultTexts(const decay::Chain& chain)
-{
-    const decay::RunDefaults d = decay::runDefaults(chain);
-    const bool logarithmic = d.grid == decay::GridKind::Logarithmic;
-    const std::string step = decay::significantDigits(d.step, 4);
-    return {.initial = firstOnly(chain, decay::significantDigits(d.amount, 6)), .step = step, .unit = d.unit,
-            .steps = std::to_string(d.steps), .amountUnit = d.amountUnit, .grid = d.grid, .first = step, .firstUnit = d.unit,
-            .last = decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4), .lastUnit = logarithmic ? d.lastUnit : d.unit,
-            .perDecade = std::to_string(d.perDecade)};
-}
-
 decay::RunSetupTexts caseTexts(const Case& c, const decay::Chain& chain)
 {
-    if (c.defaults)
-        return defaultTexts(chain);
+    if (c.defaults) // as the lab fills them in
+        return decay::defaultEntries(chain, decay::runDefaults(chain));
     return {.initial = firstOnly(chain, c.amount), .step = c.step, .unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)],
             .steps = c.steps, .milkStep = c.milkStep, .milkMember = c.milkMember,
             .amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)], .grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)]};
@@ -99,17 +86,19 @@ std::string messageJson(const decay::Message& message)
 }
 
 // The chart's three views, the activities in kBq on a logarithmic axis, and the ratio of the
-// first member's first daughter; as the page asks for them, {view, plot}.
+// first member's first daughter; as the page asks for them, {view, plot}, the view's kind by its
+// name.
 std::vector<std::string> plotsJson(const decay::LabRun& run)
 {
     using Kind = decay::LabView::Kind;
     const int daughter = run.chain.links.empty() ? -1 : run.chain.links[0].daughter;
-    const decay::LabView views[] = {{.kind = Kind::Atoms},
-                                    {.kind = Kind::Activity, .logY = true, .activityUnit = decay::ActivityUnit::kBq},
-                                    {.kind = Kind::Ratio, .daughter = daughter, .over = daughter < 0 ? -1 : 0}};
+    const std::pair<const char*, decay::LabView> views[] = {
+        {"Atoms", {.kind = Kind::Atoms}},
+        {"Activity", {.kind = Kind::Activity, .logY = true, .activityUnit = decay::ActivityUnit::kBq}},
+        {"Ratio", {.kind = Kind::Ratio, .daughter = daughter, .over = daughter < 0 ? -1 : 0}}};
     std::vector<std::string> plots;
-    for (const decay::LabView& view : views) {
-        const std::string shown = webref::object({{"kind", std::to_string(static_cast<int>(view.kind))}, {"logY", view.logY ? "true" : "false"},
+    for (const auto& [kind, view] : views) {
+        const std::string shown = webref::object({{"kind", webref::jsonText(kind)}, {"logY", view.logY ? "true" : "false"},
                                                   {"activityUnit", std::to_string(static_cast<int>(view.activityUnit))},
                                                   {"daughter", std::to_string(view.daughter)}, {"over", std::to_string(view.over)}});
         plots.push_back(webref::object({{"view", shown}, {"plot", webref::plotJson(decay::labPlot(&run, view))}}));

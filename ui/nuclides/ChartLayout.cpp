@@ -233,17 +233,8 @@ QString halfLifeText(const decay::Nuclide& nuclide, const std::function<QString(
 {
     if (nuclide.stable())
         return {};
-    QString sign;
-    switch (nuclide.halfLifeRelation) {
-    case decay::Relation::Below: sign = QStringLiteral("< "); break;
-    case decay::Relation::Above: sign = QStringLiteral("> "); break;
-    case decay::Relation::About: sign = QStringLiteral("~ "); break;
-    default: break;
-    }
-    QString value = QString::fromStdString(decay::numberText(nuclide.halfLifeValue));
-    if (nuclide.uncertainty > 0)
-        value += QStringLiteral(" \u00B1 ") + QString::fromStdString(decay::numberText(nuclide.uncertainty));
-    return sign + value + QLatin1Char(' ') + unitText(nuclide.unit) + (nuclide.halfLifeEstimated ? QStringLiteral(" #") : QString());
+    return QString::fromStdString(nuclide.printedHalfLife()) + QLatin1Char(' ') + unitText(nuclide.unit) +
+           (nuclide.halfLifeEstimated ? QStringLiteral(" #") : QString());
 }
 
 QString modesText(const decay::Nuclide& nuclide)

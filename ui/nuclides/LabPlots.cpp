@@ -60,12 +60,12 @@ QString LabPlots::description(const PlotChart::Plot& plot, const decay::LabRun* 
 {
     if (!run)
         return plot.title;
-    const std::vector<double> times = run->times();
+    const std::vector<double> times = run->shownTimes();
     return tr("%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.")
         .arg(plot.title, plot.xTitle, plot.yTitle, plot.logY ? tr(", logarithmic") : QString())
         .arg(plot.layers.size())
         .arg(times.size())
-        .arg(numbers::significant(times.back() / decay::unitSeconds(run->unit), 6), unitText(run->unit));
+        .arg(numbers::significant(times.back(), 6), unitText(run->unit));
 }
 
 QString LabPlots::equilibriumText(const decay::Chain& chain, std::span<const double> initial, int daughter, int over)
@@ -87,8 +87,7 @@ QString LabPlots::halfLifeValue(const decay::Nuclide& nuclide)
 {
     if (nuclide.stable())
         return tr("stable");
-    const double shown = nuclide.halfLife / *decay::symbolSeconds(nuclide.shownUnit());
-    return numbers::significant(shown, decay::printedDigits(nuclide.halfLifeValue));
+    return numbers::significant(nuclide.shownHalfLife(), nuclide.shownDigits());
 }
 
 QString LabPlots::halfLifeUnit(const decay::Nuclide& nuclide)

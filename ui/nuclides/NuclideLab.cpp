@@ -3,7 +3,6 @@
 #include "NuclideChart.h"
 
 #include "model/common/Conversions.h"
-#include "model/nuclides/DecayModes.h"
 #include "model/common/NumberEntry.h"
 
 #include "output/ChainFile.h"
@@ -82,15 +81,6 @@ template <class T, std::size_t N> T chosen(const std::array<T, N>& items, const 
 {
     const int index = box->currentIndex();
     return items[index >= 0 && static_cast<std::size_t>(index) < N ? static_cast<std::size_t>(index) : 0];
-}
-
-// "β⁻ (ΔZ = +1, ΔA = 0)": a link's mode as a physics text writes it, with what it does to the nucleus.
-QString modeText(const std::string& mode)
-{
-    if (mode.empty())
-        return {};
-    const std::string change = decay::modeChangeText(mode);
-    return qtext(decay::modeSymbol(mode)) + (change.empty() ? QString() : QStringLiteral(" (%1)").arg(qtext(change)));
 }
 
 } // namespace
@@ -334,22 +324,22 @@ void NuclideLab::showDefaults()
     const std::optional<decay::NuclideLabSession::Defaults> shown = m_session.defaults();
     if (!shown)
         return;
-    const decay::RunDefaults& defaults = shown->run;
-    const bool logarithmic = defaults.grid == decay::GridKind::Logarithmic;
-    txtStep->setText(numbers::entry(defaults.step, 4));
-    cboStepUnit->setCurrentIndex(static_cast<int>(defaults.unit));
-    txtSteps->setText(QString::number(defaults.steps));
-    txtFirstTime->setText(numbers::entry(defaults.step, 4));
-    cboFirstUnit->setCurrentIndex(static_cast<int>(defaults.unit));
-    txtLastTime->setText(numbers::entry(logarithmic ? defaults.last : defaults.step * defaults.steps, 4));
-    cboLastUnit->setCurrentIndex(static_cast<int>(logarithmic ? defaults.lastUnit : defaults.unit));
-    txtPerDecade->setText(QString::number(defaults.perDecade));
-    cboGrid->setCurrentIndex(logarithmic ? 1 : 0);
+    // The lists hold the model's units and grids in their order.
+    const decay::RunSetupTexts& entries = shown->entries;
+    txtStep->setText(numbers::entry(entries.step));
+    cboStepUnit->setCurrentIndex(static_cast<int>(entries.unit));
+    txtSteps->setText(numbers::entry(entries.steps));
+    txtFirstTime->setText(numbers::entry(entries.first));
+    cboFirstUnit->setCurrentIndex(static_cast<int>(entries.firstUnit));
+    txtLastTime->setText(numbers::entry(entries.last));
+    cboLastUnit->setCurrentIndex(static_cast<int>(entries.lastUnit));
+    txtPerDecade->setText(numbers::entry(entries.perDecade));
+    cboGrid->setCurrentIndex(static_cast<int>(entries.grid));
     cboGrid_Change();
     txtMilkStep->setText(QString::number(shown->milkStep));
-    cboAmountUnit->setCurrentIndex(static_cast<int>(defaults.amountUnit));
+    cboAmountUnit->setCurrentIndex(static_cast<int>(entries.amountUnit));
     if (!m_custom && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
-        tblMembers->item(0, ColAtoms)->setText(numbers::entry(defaults.amount, 6));
+        tblMembers->item(0, ColAtoms)->setText(numbers::entry(entries.initial.front()));
 }
 
 // A uniform grid takes a step and a number of steps, a logarithmic one a first and a last time
@@ -441,7 +431,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
             if (link.parent == row) {
                 daughters.append(qtext(chain.members[static_cast<std::size_t>(link.daughter)].symbol));
                 fractions.append(numbers::significant(link.fraction, 6));
-                modes.append(modeText(link.mode));
+                modes.append(qtext(link.modeText()));
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
@@ -565,18 +555,23 @@ void NuclideLab::run(bool random, bool milk)
     const std::optional<decay::Chain> chain = readChain();
     if (!chain)
         return;
-    const auto prepared = m_session.prepare(readSetup(*chain, milk), random);
-    if (const auto* refusal = std::get_if<decay::Message>(&prepared)) {
-        m_platform.showError(this, tr("Nuclide lab"), modelText(*refusal));
-        return;
-    }
-    const auto& ready = std::get<decay::NuclideLabSession::Prepared>(prepared);
+    const decay::RunSetupTexts texts = readSetup(*chain, milk);
     const std::uint64_t seed = m_platform.randomSeed();
     if (!random) {
         const look::BusyCursor busy; // a few milliseconds, even for the longest chain
-        showRun(decay::NuclideLabSession::run(ready, seed));
+        const decay::NuclideLabSession::Outcome outcome = m_session.runNow(texts, false, seed);
+        if (outcome.ran)
+            showRun();
+        else
+            runFailed(outcome.error);
         return;
     }
+    const auto prepared = m_session.prepare(texts, true);
+    if (const auto* refusal = std::get_if<decay::Message>(&prepared)) {
+        runFailed(*refusal);
+        return;
+    }
+    const auto& ready = std::get<decay::NuclideLabSession::Prepared>(prepared);
     m_progress = std::make_shared<decay::ProgressCounter>();
     m_work = std::max(ready.setup.steps, 1);
     setRunning(true);
@@ -608,7 +603,12 @@ void NuclideLab::Run_Finished()
         return;
     }
     barProgress->setValue(barProgress->maximum());
-    showRun(std::move(result));
+    if (!result) {
+        runFailed({});
+        return;
+    }
+    m_session.setResult(std::move(result));
+    showRun();
 }
 
 bool NuclideLab::running() const
@@ -654,33 +654,33 @@ void NuclideLab::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void NuclideLab::showRun(std::optional<decay::LabRun> result)
+// The model's message on entries it cannot run; without one, a run that came to nothing.
+void NuclideLab::runFailed(const decay::Message& error)
 {
-    if (!result) {
-        m_platform.showError(this, tr("Nuclide lab"), tr("The chain could not be run with these entries."));
-        return;
-    }
+    m_platform.showError(this, tr("Nuclide lab"), error.empty() ? tr("The chain could not be run with these entries.") : modelText(error));
+}
+
+void NuclideLab::showRun()
+{
+    const decay::LabRun& ran = *m_session.result();
     if (m_custom) {
         const int milked = cboMilk->currentIndex();
-        showLinks(result->chain);
+        showLinks(ran.chain);
         cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
     }
-    m_session.setResult(std::move(result));
-    const decay::LabRun& ran = *m_session.result();
-    m_lastRandom = ran.random;
-    const decay::RunSetup& setup = ran.setup;
-    const decay::TimeUnit unit = ran.unit;
-    const QString kind = ran.random ? tr("Random") : tr("Exact");
+    const decay::NuclideLabSession::Summary summary = *m_session.summary();
+    m_lastRandom = summary.random;
+    const QString kind = summary.random ? tr("Random") : tr("Exact");
     //: %1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.
-    QString status = !setup.grid.empty() ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
-                                               .arg(kind)
-                                               .arg(setup.steps)
-                                               .arg(numbers::significant(setup.grid[1] / decay::unitSeconds(chosen(decay::kTimeUnits, cboFirstUnit)), 4),
-                                                    unitText(chosen(decay::kTimeUnits, cboFirstUnit)),
-                                                    numbers::significant(setup.grid.back() / decay::unitSeconds(unit), 4), unitText(unit))
-                                         : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(setup.steps).arg(txtStep->text(), unitText(unit));
-    if (setup.milk)
-        status += tr(" All %1 milked after step %2.").arg(qtext(ran.chain.members[static_cast<std::size_t>(setup.milk->member)].symbol)).arg(setup.milk->step);
+    QString status = summary.grid == decay::GridKind::Logarithmic
+                         ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
+                               .arg(kind)
+                               .arg(summary.steps)
+                               .arg(numbers::significant(summary.first, 4), unitText(summary.firstUnit), numbers::significant(summary.last, 4),
+                                    unitText(summary.unit))
+                         : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(summary.steps).arg(txtStep->text(), unitText(summary.unit));
+    if (summary.milk)
+        status += tr(" All %1 milked after step %2.").arg(qtext(ran.chain.members[static_cast<std::size_t>(summary.milk->member)].symbol)).arg(summary.milk->step);
     lblStatus->setText(status);
     setResultCommands();
     showPlot();

@@ -128,7 +128,8 @@ private:
     void run(bool random, bool milk);
     void Run_Finished();
     void tmrProgress_Timer();
-    void showRun(std::optional<decay::LabRun> result);
+    void showRun();
+    void runFailed(const decay::Message& error);
     void setRunning(bool running);
     void stopRun();
     void closeEvent(QCloseEvent* event) override;

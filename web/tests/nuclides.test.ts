@@ -1,13 +1,13 @@
 import { readFileSync } from 'node:fs';
 import type { Page } from '@playwright/test';
 import { expect, open, reference, test } from './fixtures';
-import { expectSamePlot, pagePlot, type PlainPlot } from './plots';
+import { enumValue, expectSamePlot, pagePlot, type PlainPlot } from './plots';
 
 interface LabCase {
   name: string; start: string; defaults: boolean; grid: number; step: string; unit: number; steps: string;
   amountUnit: number; amount: string; random: boolean; seed: string; milkStep: string; milkMember: number;
   members: string[]; atoms?: number[][]; file?: string; error?: { pattern: string; text: string; numbers: boolean };
-  plots?: { view: object; plot: PlainPlot }[];
+  plots?: { view: { kind: string; daughter: number }; plot: PlainPlot }[]; // the view's kind by its name
   equilibrium?: { pattern: string; values: { text?: string; number?: number; digits?: number; unit?: boolean }[] };
 }
 
@@ -96,10 +96,11 @@ test.describe('runs equal the desktop\'s', () => {
         else expectClose(atoms, c.atoms![i], c.members[i]);
       });
       for (const { view, plot } of c.plots!)
-        expectSamePlot(await pagePlot(page, 'labPlot', { run: true, ...view }), plot, c.random ? 0 : 1e-12, `${c.name} ${JSON.stringify(view)}`);
+        expectSamePlot(await pagePlot(page, 'labPlot', { run: true, ...view, kind: enumValue(`LabViewKind.${view.kind}`) }), plot, c.random ? 0 : 1e-12,
+          `${c.name} ${JSON.stringify(view)}`);
       // The equilibrium in the same words and numbers (to the last digits: a peak time is searched for).
       if (c.equilibrium) {
-        const daughter = (c.plots![2].view as { daughter: number }).daughter;
+        const daughter = c.plots![2].view.daughter;
         const said = await page.evaluate((d) => (window.atomdrift.model() as { labEquilibriumText(d: number, o: number): object }).labEquilibriumText(d, 0), daughter);
         const { values, ...rest } = said as NonNullable<LabCase['equilibrium']>;
         expect(rest).toEqual({ pattern: c.equilibrium.pattern });

@@ -8,7 +8,8 @@ import { expect } from './fixtures';
 interface PlainLayer { name: unknown; color: string; kind: number; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
 export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; layers: PlainLayer[] }
 
-// An argument that names a value of one of the module's enums, which only the page can hand over.
+// An argument, or a property of one, that names a value of one of the module's enums, which only
+// the page can hand over.
 export const enumValue = (name: string) => ({ enumValue: name });
 
 // What the module's function `name` returns for `args`, as plain JSON: a plot with its lines as
@@ -17,11 +18,14 @@ function pageValue(page: Page, name: string, args: unknown[]): Promise<unknown> 
   return page.evaluate(([call, given]) => {
     type Layer = { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] };
     const m = window.atomdrift.model() as Record<string, unknown>;
-    const argument = (a: unknown) => {
+    const argument = (a: unknown): unknown => {
       const named = (a as { enumValue?: string } | null)?.enumValue;
-      if (named === undefined) return a;
-      const [type, value] = named.split('.');
-      return (m[type] as Record<string, unknown>)[value];
+      if (named !== undefined) {
+        const [type, value] = named.split('.');
+        return (m[type] as Record<string, unknown>)[value];
+      }
+      const record = a !== null && typeof a === 'object' && Object.getPrototypeOf(a) === Object.prototype;
+      return record ? Object.fromEntries(Object.entries(a as object).map(([key, v]) => [key, argument(v)])) : a;
     };
     const plain = (values: Float64Array) => Array.from(values, (x) => (Number.isFinite(x) ? x : null));
     const result = (m[call as string] as (...a: unknown[]) => unknown)(...(given as unknown[]).map(argument));

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -93,4 +94,76 @@ val numbers(std::span<const T> values)
 }
 val texts(const std::vector<std::string>& values);
 
+// One of the model's enum values as the module handed it to the page (an object with its
+// `value`), the first of `items` for anything else.
+template <class T, std::size_t N> T enumValue(const std::array<T, N>& items, const val& object, const char* key)
+{
+    const int value = whole(property(object, key), "value", -1);
+    for (T item : items)
+        if (static_cast<int>(item) == value)
+            return item;
+    return items[0];
+}
+
+// Model values as the page receives them, as function results and as fields of value objects: a
+// list as an array (numbers as a Float64Array), an optional as its value or null, a message as
+// message() writes it, anything else as embind converts it.
+template <class T> val value(const T& item);
+val value(const decay::Message& item);
+val value(const std::vector<double>& items);
+template <class T> val value(const std::optional<T>& item);
+template <class T> val value(const std::vector<T>& items);
+
+template <class T> val value(const T& item)
+{
+    return val(item);
+}
+inline val value(const decay::Message& item)
+{
+    return message(item);
+}
+inline val value(const std::vector<double>& items)
+{
+    return numbers(std::span<const double>(items));
+}
+template <class T> val value(const std::optional<T>& item)
+{
+    return item ? value(*item) : val::null();
+}
+template <class T> val value(const std::vector<T>& items)
+{
+    val list = val::array();
+    for (const T& item : items)
+        list.call<void>("push", value(item));
+    return list;
+}
+
+// The setter of a value object's field that the model computes (a method of the object): results
+// go out only.
+template <class Object, class Field> void computed(Object&, Field) {}
+
 } // namespace web
+
+// Lists, optionals and messages cross embind's border as the values above, under the type of
+// emscripten::val. They go out only: what the page hands in is read by the readers above, so
+// that a value coming back is dropped.
+namespace emscripten::internal {
+
+template <class T> struct AsValue {
+    using WireType = EM_VAL;
+    static WireType toWireType(const T& item) { return BindingType<val>::toWireType(web::value(item)); }
+    static T fromWireType(WireType wire)
+    {
+        val::take_ownership(wire);
+        return {};
+    }
+};
+
+template <class T> struct TypeID<std::vector<T>> : TypeID<val> {};
+template <class T> struct TypeID<std::optional<T>> : TypeID<val> {};
+template <> struct TypeID<decay::Message> : TypeID<val> {};
+template <class T> struct BindingType<std::vector<T>> : AsValue<std::vector<T>> {};
+template <class T> struct BindingType<std::optional<T>> : AsValue<std::optional<T>> {};
+template <> struct BindingType<decay::Message> : AsValue<decay::Message> {};
+
+} // namespace emscripten::internal

@@ -1,26 +1,17 @@
 // The nuclide lab and the chart of nuclides: the nuclide table parsed once, the chain chosen or
-// typed, its exact and random runs, the series of the views, the equilibrium and the chain file.
-// Like the desktop's lab window, the module holds one chain and one run for the page.
+// typed, its exact and random runs, the values of the views, the equilibrium and the chain file.
+// Like the desktop's lab window, the module holds one lab session for the page.
 
 #include "LabBindings.h"
 #include "PlotBindings.h"
 
-#include "model/nuclides/ChainActivity.h"
 #include "model/common/Conversions.h"
-#include "model/nuclides/DecayModes.h"
 #include "model/nuclides/Elements.h"
-#include "model/nuclides/LabPlot.h"
-#include "model/nuclides/LabRun.h"
-#include "model/nuclides/NuclideLabSession.h"
-#include "model/nuclides/NuclideTable.h"
-#include "model/nuclides/TableChain.h"
 #include "output/ChainFile.h"
 
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace web {
 
@@ -32,384 +23,145 @@ decay::NuclideLabSession& labSession()
 
 namespace {
 
-decay::NuclideLabSession& session()
-{
-    return labSession();
-}
+// The table's nuclides in its order, as columns, for the chart of nuclides to draw thousands at a
+// time; the rest of a nuclide comes with nuclide().
+struct NuclideColumns {
+    std::vector<double> z, n, state, halfLife;
+    std::vector<std::string> symbol, mainMode;
+};
 
-val messages(const std::vector<decay::Message>& list)
-{
-    val result = val::array();
-    for (const decay::Message& m : list)
-        result.call<void>("push", message(m));
-    return result;
-}
+// The symbols and English names of the elements by Z, the neutron first.
+struct ElementNames {
+    std::vector<std::string> symbols, names;
+};
 
-const char* relationSign(decay::Relation relation)
+// The symbols of a list of the model's units, in its order.
+template <class T, std::size_t N, class Name> std::vector<std::string> symbolsOf(const std::array<T, N>& items, Name symbol)
 {
-    switch (relation) {
-    case decay::Relation::Below: return "<";
-    case decay::Relation::Above: return ">";
-    case decay::Relation::About: return "~";
-    case decay::Relation::Unknown: return "?";
-    case decay::Relation::Equal: break;
-    }
-    return "";
-}
-
-// One nuclide as the lab's members table and the chart's tool tip show it; the texts that need
-// the user's language (element, units) go as their English sources.
-val nuclideObject(const decay::Nuclide& nuclide)
-{
-    val result = val::object();
-    result.set("symbol", nuclide.symbol);
-    result.set("element", nuclide.element);
-    result.set("z", nuclide.z);
-    result.set("a", nuclide.a);
-    result.set("state", nuclide.state);
-    result.set("stable", nuclide.stable());
-    result.set("halfLife", nuclide.halfLife);
-    result.set("value", nuclide.halfLifeValue);
-    result.set("valueText", decay::numberText(nuclide.halfLifeValue));
-    result.set("uncertainty", nuclide.uncertainty);
-    result.set("uncertaintyText", nuclide.uncertainty > 0 ? decay::numberText(nuclide.uncertainty) : std::string());
-    result.set("unit", nuclide.unit);
-    result.set("relation", std::string(relationSign(nuclide.halfLifeRelation)));
-    result.set("estimated", nuclide.halfLifeEstimated);
-    result.set("spinParity", nuclide.spinParity);
-    result.set("source", nuclide.source);
-    result.set("modes", nuclide.modesText());
-    result.set("mainMode", nuclide.mainMode());
-    if (!nuclide.stable()) {
-        const std::string unit(nuclide.shownUnit());
-        result.set("shownUnit", unit);
-        result.set("shownValue", nuclide.halfLife / decay::symbolSeconds(unit).value_or(1));
-        result.set("shownDigits", decay::printedDigits(nuclide.halfLifeValue));
-    }
-    return result;
-}
-
-val chainObject(const decay::Chain& chain)
-{
-    val members = val::array();
-    for (const decay::ChainMember& member : chain.members) {
-        val item = val::object();
-        item.set("symbol", member.symbol);
-        item.set("title", member.title);
-        item.set("halfLife", member.halfLife);
-        item.set("stable", member.stable());
-        members.call<void>("push", item);
-    }
-    val links = val::array();
-    for (const decay::ChainLink& link : chain.links) {
-        val item = val::object();
-        item.set("parent", link.parent);
-        item.set("daughter", link.daughter);
-        item.set("fraction", link.fraction);
-        item.set("mode", link.mode);
-        item.set("modeSymbol", link.mode.empty() ? std::string() : decay::modeSymbol(link.mode));
-        item.set("modeChange", link.mode.empty() ? std::string() : decay::modeChangeText(link.mode));
-        links.call<void>("push", item);
-    }
-    val result = val::object();
-    result.set("members", members);
-    result.set("links", links);
-    return result;
-}
-
-val optionalChain(const std::optional<decay::Chain>& chain)
-{
-    return chain ? chainObject(*chain) : val::null();
+    std::vector<std::string> symbols;
+    for (T item : items)
+        symbols.emplace_back(symbol(item));
+    return symbols;
 }
 
 // The table from the text of data/nuclides.txt, read once for the page (the counting lab may have
 // read it first); "" when it was read, else what is wrong with it.
 std::string load(const std::string& nuclides)
 {
-    return session().table().nuclides.empty() ? session().loadTable(nuclides) : std::string();
+    return labSession().table().nuclides.empty() ? labSession().loadTable(nuclides) : std::string();
 }
 
-val starts() { return texts(session().table().chainStarts); }
+std::vector<std::string> starts() { return labSession().table().chainStarts; }
 
-val nuclide(const std::string& symbol)
+std::optional<decay::Nuclide> nuclide(const std::string& symbol)
 {
-    const decay::Nuclide* found = session().table().find(symbol);
-    return found ? nuclideObject(*found) : val::null();
+    const decay::Nuclide* found = labSession().table().find(symbol);
+    return found ? std::optional(*found) : std::nullopt;
 }
 
-// Every nuclide of the table in the table's order, for the chart: numbers as arrays, the rest
-// fetched one by one with nuclide().
-val nuclides()
+NuclideColumns nuclides()
 {
-    const auto& all = session().table().nuclides;
-    std::vector<double> z, n, state, halfLife;
-    std::vector<std::string> symbols, modes;
-    for (const decay::Nuclide& nuclide : all) {
-        z.push_back(nuclide.z);
-        n.push_back(nuclide.a - nuclide.z);
-        state.push_back(nuclide.state);
-        halfLife.push_back(nuclide.halfLife);
-        symbols.push_back(nuclide.symbol);
-        modes.push_back(nuclide.mainMode());
+    NuclideColumns columns;
+    for (const decay::Nuclide& row : labSession().table().nuclides) {
+        columns.z.push_back(row.z);
+        columns.n.push_back(row.a - row.z);
+        columns.state.push_back(row.state);
+        columns.halfLife.push_back(row.halfLife);
+        columns.symbol.push_back(row.symbol);
+        columns.mainMode.push_back(row.mainMode());
     }
-    val result = val::object();
-    result.set("z", numbers(std::span<const double>(z)));
-    result.set("n", numbers(std::span<const double>(n)));
-    result.set("state", numbers(std::span<const double>(state)));
-    result.set("halfLife", numbers(std::span<const double>(halfLife)));
-    result.set("symbol", texts(symbols));
-    result.set("mainMode", texts(modes));
-    return result;
+    return columns;
 }
 
-val elements()
+ElementNames elements()
 {
-    std::vector<std::string> symbols, names;
+    ElementNames all;
     for (int z = 0; z < decay::elementCount(); ++z) {
-        symbols.emplace_back(decay::elementSymbol(z));
-        names.emplace_back(decay::elementName(z));
+        all.symbols.emplace_back(decay::elementSymbol(z));
+        all.names.emplace_back(decay::elementName(z));
     }
-    val result = val::object();
-    result.set("symbols", texts(symbols));
-    result.set("names", texts(names));
-    return result;
+    return all;
 }
 
-val nuclideSymbol(int z, int a, const std::string& isomer) { return val(decay::nuclideSymbol(z, a, isomer)); }
+std::string nuclideSymbol(int z, int a, const std::string& isomer) { return decay::nuclideSymbol(z, a, isomer); }
 
-val readThreshold(const std::string& text, const std::string& point)
-{
-    const decay::NumberEntry entry = session().setThreshold(text, point);
-    val result = val::object();
-    result.set("value", entry.value ? val(*entry.value) : val::null());
-    result.set("error", message(entry.error));
-    return result;
-}
+decay::NumberEntry readThreshold(const std::string& text, const std::string& point) { return labSession().setThreshold(text, point); }
 
 // The chain of the table that starts at `symbol`, branches below `threshold` (a fraction) left out.
-val chooseTable(const std::string& symbol, double threshold)
+decay::TableChain chooseTable(const std::string& symbol, double threshold)
 {
-    session().setThreshold(threshold);
-    const decay::TableChain entry = session().chooseTable(symbol);
-    val result = val::object();
-    result.set("chain", optionalChain(entry.chain));
-    result.set("error", message(entry.error));
-    result.set("notes", messages(entry.notes));
-    return result;
+    labSession().setThreshold(threshold);
+    return labSession().chooseTable(symbol);
 }
 
-decay::CustomChainTexts customTexts(const val& texts)
+// A custom chain as typed. A member number the page does not have is -1, which the model names as
+// no member.
+decay::ChainEntry chooseCustom(const val& texts)
 {
     decay::CustomChainTexts custom;
     custom.decimalPoint = decimalPoint(texts);
     const val members = property(texts, "members");
-    for (std::size_t i = 0; i < length(members); ++i) {
-        const val m = members[i];
-        custom.members.push_back({text(m, "name"), text(m, "halfLife"), chosen(decay::kTimeUnits, m, "unit")});
-    }
-    // A member number the page does not have is -1, which the model names as no member.
+    for (std::size_t i = 0; i < length(members); ++i)
+        custom.members.push_back({text(members[i], "name"), text(members[i], "halfLife"), chosen(decay::kTimeUnits, members[i], "unit")});
     const val links = property(texts, "links");
-    for (std::size_t i = 0; i < length(links); ++i) {
-        const val l = links[i];
-        custom.links.push_back({whole(l, "parent", -1), whole(l, "daughter", -1), text(l, "fraction")});
-    }
-    return custom;
+    for (std::size_t i = 0; i < length(links); ++i)
+        custom.links.push_back({whole(links[i], "parent", -1), whole(links[i], "daughter", -1), text(links[i], "fraction")});
+    return labSession().chooseCustom(custom);
 }
 
-// A custom chain as typed: the chain, or the model's message on what is wrong with it.
-val chooseCustom(const val& texts)
+std::optional<decay::NuclideLabSession::Defaults> defaults() { return labSession().defaults(); }
+
+// The seed is decimal text: JavaScript numbers hold 53 bits of it.
+decay::NuclideLabSession::Outcome run(const val& texts, bool random, const std::string& seedText)
 {
-    const decay::ChainEntry entry = session().chooseCustom(customTexts(texts));
-    val result = val::object();
-    result.set("chain", optionalChain(entry.chain));
-    result.set("error", message(entry.error));
-    return result;
+    return labSession().runNow(runSetupTexts(texts), random, seed(seedText));
 }
 
-// The entries a chain starts with, and the steps of its logarithmic grid.
-val defaults()
+decay::Message check(const val& texts, bool random) { return labSession().refusal(runSetupTexts(texts), random); }
+
+// A random run a worker made from the same chain and entries. Lists are read to one item beyond
+// the longest run, so that a longer one is seen to be too long.
+decay::NuclideLabSession::Outcome adopt(const val& texts, const val& values, const val& decays)
 {
-    const auto shown = session().defaults();
-    if (!shown)
-        return val::null();
-    const decay::RunDefaults& d = shown->run;
-    const bool logarithmic = d.grid == decay::GridKind::Logarithmic;
-    val result = val::object();
-    result.set("step", decay::significantDigits(d.step, 4));
-    result.set("unit", static_cast<int>(d.unit));
-    result.set("steps", d.steps);
-    result.set("logarithmic", logarithmic);
-    result.set("last", decay::significantDigits(logarithmic ? d.last : d.step * d.steps, 4));
-    result.set("lastUnit", static_cast<int>(logarithmic ? d.lastUnit : d.unit));
-    result.set("perDecade", d.perDecade);
-    result.set("amount", decay::significantDigits(d.amount, 6));
-    result.set("amountUnit", static_cast<int>(d.amountUnit));
-    result.set("milkStep", shown->milkStep);
-    return result;
+    constexpr std::size_t most = decay::kMostChainMembers * (decay::kMostLabSteps + 1) + 1;
+    return {.ran = labSession().adopt(runSetupTexts(texts), numberList<double>(values, most), numberList<double>(decays, most))};
 }
 
-// What the status line tells of a run: {ran, error (a model message)} and, when it ran, its
-// chain, steps, grid and milking.
-val outcome(const val& texts, const decay::Message& error, bool made)
+std::optional<decay::NuclideLabSession::Summary> summary() { return labSession().summary(); }
+
+std::optional<decay::LabRun> series() { return labSession().result(); }
+
+// The atoms of every member, each member's own list.
+std::vector<std::vector<double>> memberAtoms(const decay::LabRun& run)
 {
-    val result = val::object();
-    const auto& ran = session().result();
-    result.set("ran", made && ran.has_value());
-    result.set("error", message(error));
-    if (!made || !ran)
-        return result;
-    const decay::RunSetup& setup = ran->setup;
-    const bool logarithmic = !setup.grid.empty();
-    result.set("chain", chainObject(ran->chain));
-    result.set("steps", setup.steps);
-    result.set("logarithmic", logarithmic);
-    if (logarithmic) {
-        // The grid's first time after 0 in the unit of the first time, its last in the run's unit.
-        const decay::TimeUnit firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
-        result.set("first", setup.grid[1] / decay::unitSeconds(firstUnit));
-        result.set("last", setup.grid.back() / decay::unitSeconds(ran->unit));
-    }
-    result.set("milkMember", setup.milk ? val(setup.milk->member) : val::null());
-    result.set("milkStep", setup.milk ? val(setup.milk->step) : val::null());
-    return result;
+    std::vector<std::vector<double>> atoms;
+    for (int i = 0; i < run.atoms.members; ++i)
+        atoms.emplace_back(run.atoms.member(i).begin(), run.atoms.member(i).end());
+    return atoms;
 }
 
-// A run of the chain shown from the entries. The seed is decimal text: JavaScript numbers hold 53
-// bits of it.
-val run(const val& texts, bool random, const std::string& seedText)
-{
-    const auto prepared = session().prepare(runSetupTexts(texts), random);
-    // Entries that cannot be run leave the run before as it was.
-    if (const auto* refusal = std::get_if<decay::Message>(&prepared))
-        return outcome(texts, *refusal, false);
-    auto ran = decay::NuclideLabSession::run(std::get<decay::NuclideLabSession::Prepared>(prepared), seed(seedText));
-    const bool made = ran.has_value();
-    if (made)
-        session().setResult(std::move(ran));
-    return outcome(texts, {}, made);
-}
-
-// Whether the entries can be run, before a random run goes to a worker: the model's message
-// on what is wrong with them, an empty one when they can (or when no chain is shown, which the
-// page finds out itself).
-val check(const val& texts, bool random)
-{
-    const auto prepared = session().prepare(runSetupTexts(texts), random);
-    const auto* refusal = std::get_if<decay::Message>(&prepared);
-    return message(refusal ? *refusal : decay::Message{});
-}
-
-// The random run's atoms and decays, member after member, for the page to take over from a worker.
-val randomSeries()
-{
-    val result = val::object();
-    const auto& ran = session().result();
-    if (!ran)
-        return result;
-    result.set("values", numbers(std::span<const double>(ran->atoms.values)));
-    result.set("decays", numbers(std::span<const double>(ran->atoms.decays)));
-    return result;
-}
-
-// A random run a worker made from the same chain and entries: the exact solution beside it
-// computed here, the atoms taken as they came. Refused when their shape is not the run's. Lists
-// one item longer than the run's are read, so that a longer one is seen to be too long.
-val adopt(const val& texts, const val& values, const val& decays)
-{
-    const decay::RunSetupTexts read = runSetupTexts(texts);
-    const auto prepared = session().prepare(read, false);
-    const auto* ready = std::get_if<decay::NuclideLabSession::Prepared>(&prepared);
-    const std::size_t points = ready ? static_cast<std::size_t>(ready->chain.size()) * (static_cast<std::size_t>(ready->setup.steps) + 1) + 1 : 0;
-    const bool made = session().adopt(read, numberList<double>(values, points), numberList<double>(decays, points));
-    return outcome(texts, {}, made);
-}
-
-val seriesList(const decay::ChainSeries& series)
-{
-    val list = val::array();
-    for (int i = 0; i < series.members; ++i)
-        list.call<void>("push", numbers(series.member(i)));
-    return list;
-}
-
-// The run's values for the views: times in the run's unit, atoms and activities (Bq) of every
-// member, their total, and beside a random run the same of its exact solution; null without a run.
-val series()
-{
-    if (!session().result())
-        return val::null();
-    const decay::LabRun& run = *session().result();
-    std::vector<double> times = run.times();
-    for (double& t : times)
-        t /= decay::unitSeconds(run.unit);
-    const auto add = [&](val& to, const decay::ChainSeries& atoms, const char* prefix) {
-        const decay::ChainSeries activity = decay::activities(run.chain, atoms);
-        to.set(std::string(prefix) + "atoms", seriesList(atoms));
-        to.set(std::string(prefix) + "activity", seriesList(activity));
-        to.set(std::string(prefix) + "total", numbers(std::span<const double>(decay::totalActivity(activity))));
-    };
-    val result = val::object();
-    result.set("times", numbers(std::span<const double>(times)));
-    result.set("unit", static_cast<int>(run.unit));
-    result.set("random", run.random);
-    add(result, run.atoms, "");
-    if (run.exact)
-        add(result, *run.exact, "exact_");
-    return result;
-}
-
-// A_daughter / A_over of the run at every step, and of its exact solution beside a random run.
-// The chart as `view` {run, kind (0 atoms, 1 activities, 2 the ratio), logY, activityUnit, daughter,
-// over} shows the last run, or the prompt to run the chain when `run` is false.
+// The chart as `view` {run, kind, logY, activityUnit, daughter, over} shows the last run, or the
+// prompt to run the chain when `run` is false.
 val plot(const val& view)
 {
-    decay::LabView shown;
-    const int kind = whole(view, "kind", 0);
-    shown.kind = kind == 1 ? decay::LabView::Kind::Activity : kind == 2 ? decay::LabView::Kind::Ratio : decay::LabView::Kind::Atoms;
-    shown.logY = flag(view, "logY");
-    shown.activityUnit = chosen(decay::kActivityUnits, view, "activityUnit");
-    shown.daughter = whole(view, "daughter", -1);
-    shown.over = whole(view, "over", -1);
-    const decay::LabRun* run = flag(view, "run") && session().result() ? &*session().result() : nullptr;
-    return plotValue(decay::labPlot(run, shown));
+    const decay::LabView shown{.kind = enumValue(decay::kLabViewKinds, view, "kind"), .logY = flag(view, "logY"),
+                               .activityUnit = chosen(decay::kActivityUnits, view, "activityUnit"),
+                               .daughter = whole(view, "daughter", -1), .over = whole(view, "over", -1)};
+    const auto& ran = labSession().result();
+    return plotValue(decay::labPlot(flag(view, "run") && ran ? &*ran : nullptr, shown));
 }
 
-val upstream(int daughter)
-{
-    const std::vector<int> members = session().upstream(daughter);
-    return numbers(std::span<const int>(members));
-}
+std::vector<int> upstream(int daughter) { return labSession().upstream(daughter); }
 
-// The equilibrium of the daughter against a member upstream, from the run's start or before a
-// run from a pure start of the first member, in words.
-val equilibriumText(int daughter, int over) { return message(session().equilibriumText(daughter, over)); }
+decay::Message equilibriumText(int daughter, int over) { return labSession().equilibriumText(daughter, over); }
 
-val unitNames()
-{
-    std::vector<std::string> names;
-    for (decay::TimeUnit unit : decay::kTimeUnits)
-        names.emplace_back(decay::unitName(unit));
-    return texts(names);
-}
-
-val activityUnits()
-{
-    std::vector<std::string> names;
-    std::vector<double> per;
-    for (decay::ActivityUnit unit : decay::kActivityUnits) {
-        names.emplace_back(decay::activityUnitName(unit));
-        per.push_back(decay::becquerelPer(unit));
-    }
-    val result = val::object();
-    result.set("names", texts(names));
-    result.set("per", numbers(std::span<const double>(per)));
-    return result;
-}
+std::vector<std::string> unitNames() { return symbolsOf(decay::kTimeUnits, decay::unitName); }
+std::vector<std::string> activityUnitNames() { return symbolsOf(decay::kActivityUnits, decay::activityUnitName); }
 
 // Digits beyond a double's 17 say nothing and would only lengthen the text.
 std::string entryText(double value, int digits) { return decay::significantDigits(value, std::clamp(digits, 1, 17)); }
 
-std::string chainFile() { return session().result() ? decay::chainFileText(*session().result()) : std::string(); }
+std::string chainFile() { return labSession().result() ? decay::chainFileText(*labSession().result()) : std::string(); }
 
 int mostCustomMembers() { return decay::kMostCustomMembers; }
 
@@ -417,23 +169,16 @@ int mostCustomMembers() { return decay::kMostCustomMembers; }
 
 decay::RunSetupTexts runSetupTexts(const val& texts)
 {
-    decay::RunSetupTexts setup;
-    setup.initial = textList(property(texts, "initial"));
-    setup.amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit");
-    setup.grid = chosen(decay::kGridKinds, texts, "grid");
-    setup.step = text(texts, "step");
-    setup.unit = chosen(decay::kTimeUnits, texts, "unit");
-    setup.steps = text(texts, "steps");
-    setup.first = text(texts, "first");
-    setup.firstUnit = chosen(decay::kTimeUnits, texts, "firstUnit");
-    setup.last = text(texts, "last");
-    setup.lastUnit = chosen(decay::kTimeUnits, texts, "lastUnit");
-    setup.perDecade = text(texts, "perDecade");
+    using decay::kTimeUnits;
+    decay::RunSetupTexts setup{.initial = textList(property(texts, "initial")), .step = text(texts, "step"), .unit = chosen(kTimeUnits, texts, "unit"),
+                               .steps = text(texts, "steps"), .decimalPoint = decimalPoint(texts),
+                               .amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit"), .grid = chosen(decay::kGridKinds, texts, "grid"),
+                               .first = text(texts, "first"), .firstUnit = chosen(kTimeUnits, texts, "firstUnit"), .last = text(texts, "last"),
+                               .lastUnit = chosen(kTimeUnits, texts, "lastUnit"), .perDecade = text(texts, "perDecade")};
     if (flag(texts, "milk")) {
         setup.milkStep = text(texts, "milkStep");
         setup.milkMember = std::max(whole(texts, "milkMember", 0), 0);
     }
-    setup.decimalPoint = decimalPoint(texts);
     return setup;
 }
 
@@ -442,6 +187,100 @@ decay::RunSetupTexts runSetupTexts(const val& texts)
 EMSCRIPTEN_BINDINGS(decay_lab)
 {
     using namespace emscripten;
+    using decay::Nuclide, decay::ChainMember, decay::ChainLink, decay::RunSetupTexts, web::computed;
+    using Session = decay::NuclideLabSession;
+    enum_<decay::TimeUnit>("TimeUnit")
+        .value("Second", decay::TimeUnit::Second)
+        .value("Minute", decay::TimeUnit::Minute)
+        .value("Hour", decay::TimeUnit::Hour)
+        .value("Day", decay::TimeUnit::Day)
+        .value("Year", decay::TimeUnit::Year);
+    enum_<decay::AmountUnit>("AmountUnit")
+        .value("Atoms", decay::AmountUnit::Atoms)
+        .value("Grams", decay::AmountUnit::Grams)
+        .value("Becquerel", decay::AmountUnit::Becquerel);
+    enum_<decay::GridKind>("GridKind").value("Uniform", decay::GridKind::Uniform).value("Logarithmic", decay::GridKind::Logarithmic);
+    enum_<decay::LabView::Kind>("LabViewKind")
+        .value("Atoms", decay::LabView::Kind::Atoms)
+        .value("Activity", decay::LabView::Kind::Activity)
+        .value("Ratio", decay::LabView::Kind::Ratio);
+    // A nuclide as the lab's members table and the chart of nuclides show it; the element and the
+    // units go as their English sources, for the page to write in the user's language.
+    value_object<Nuclide>("LabNuclide")
+        .field("symbol", &Nuclide::symbol)
+        .field("element", &Nuclide::element)
+        .field("z", &Nuclide::z)
+        .field("a", &Nuclide::a)
+        .field("stable", &Nuclide::stable, &computed<Nuclide, bool>)
+        .field("halfLife", &Nuclide::halfLife)
+        .field("value", &Nuclide::halfLifeValue)
+        .field("uncertainty", &Nuclide::uncertainty)
+        .field("unit", &Nuclide::unit)
+        .field("estimated", &Nuclide::halfLifeEstimated)
+        .field("printed", &Nuclide::printedHalfLife, &computed<Nuclide, std::string>)
+        .field("shownValue", &Nuclide::shownHalfLife, &computed<Nuclide, double>)
+        .field("shownDigits", &Nuclide::shownDigits, &computed<Nuclide, int>)
+        .field("shownUnit", &Nuclide::shownUnit, &computed<Nuclide, std::string>)
+        .field("spinParity", &Nuclide::spinParity)
+        .field("modes", &Nuclide::modesText, &computed<Nuclide, std::string>)
+        .field("source", &Nuclide::source);
+    value_object<web::NuclideColumns>("LabNuclides")
+        .field("z", &web::NuclideColumns::z)
+        .field("n", &web::NuclideColumns::n)
+        .field("state", &web::NuclideColumns::state)
+        .field("halfLife", &web::NuclideColumns::halfLife)
+        .field("symbol", &web::NuclideColumns::symbol)
+        .field("mainMode", &web::NuclideColumns::mainMode);
+    value_object<web::ElementNames>("LabElements").field("symbols", &web::ElementNames::symbols).field("names", &web::ElementNames::names);
+    value_object<ChainMember>("LabMember")
+        .field("symbol", &ChainMember::symbol)
+        .field("title", &ChainMember::title)
+        .field("halfLife", &ChainMember::halfLife)
+        .field("stable", &ChainMember::stable, &computed<ChainMember, bool>);
+    value_object<ChainLink>("LabLink")
+        .field("parent", &ChainLink::parent)
+        .field("daughter", &ChainLink::daughter)
+        .field("fraction", &ChainLink::fraction)
+        .field("modeText", &ChainLink::modeText, &computed<ChainLink, std::string>);
+    value_object<decay::Chain>("LabChain").field("members", &decay::Chain::members).field("links", &decay::Chain::links);
+    value_object<decay::TableChain>("LabTableChain")
+        .field("chain", &decay::TableChain::chain)
+        .field("error", &decay::TableChain::error)
+        .field("notes", &decay::TableChain::notes);
+    value_object<decay::ChainEntry>("LabChainEntry").field("chain", &decay::ChainEntry::chain).field("error", &decay::ChainEntry::error);
+    value_object<decay::NumberEntry>("NumberEntry").field("value", &decay::NumberEntry::value).field("error", &decay::NumberEntry::error);
+    value_object<RunSetupTexts>("RunSetupTexts")
+        .field("initial", &RunSetupTexts::initial)
+        .field("amountUnit", &RunSetupTexts::amountUnit)
+        .field("grid", &RunSetupTexts::grid)
+        .field("step", &RunSetupTexts::step)
+        .field("unit", &RunSetupTexts::unit)
+        .field("steps", &RunSetupTexts::steps)
+        .field("first", &RunSetupTexts::first)
+        .field("firstUnit", &RunSetupTexts::firstUnit)
+        .field("last", &RunSetupTexts::last)
+        .field("lastUnit", &RunSetupTexts::lastUnit)
+        .field("perDecade", &RunSetupTexts::perDecade);
+    value_object<Session::Defaults>("LabDefaults").field("entries", &Session::Defaults::entries).field("milkStep", &Session::Defaults::milkStep);
+    value_object<Session::Outcome>("LabRunOutcome").field("ran", &Session::Outcome::ran).field("error", &Session::Outcome::error);
+    value_object<decay::Milking>("Milking").field("step", &decay::Milking::step).field("member", &decay::Milking::member);
+    value_object<Session::Summary>("LabRunSummary")
+        .field("random", &Session::Summary::random)
+        .field("steps", &Session::Summary::steps)
+        .field("grid", &Session::Summary::grid)
+        .field("first", &Session::Summary::first)
+        .field("firstUnit", &Session::Summary::firstUnit)
+        .field("last", &Session::Summary::last)
+        .field("unit", &Session::Summary::unit)
+        .field("milk", &Session::Summary::milk);
+    value_object<decay::ChainSeries>("ChainSeries").field("values", &decay::ChainSeries::values).field("decays", &decay::ChainSeries::decays);
+    // The run's times in its unit and every member's atoms for the views; its series as they are
+    // for the page to take a worker's random run over.
+    value_object<decay::LabRun>("LabSeries")
+        .field("times", &decay::LabRun::shownTimes, &computed<decay::LabRun, std::vector<double>>)
+        .field("unit", &decay::LabRun::unit)
+        .field("atoms", &web::memberAtoms, &computed<decay::LabRun, std::vector<std::vector<double>>>)
+        .field("series", &decay::LabRun::atoms);
     function("labLoad", &web::load);
     function("labStarts", &web::starts);
     function("labNuclide", &web::nuclide);
@@ -454,14 +293,14 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labDefaults", &web::defaults);
     function("labRun", &web::run);
     function("labCheck", &web::check);
-    function("labRandomSeries", &web::randomSeries);
     function("labAdopt", &web::adopt);
+    function("labSummary", &web::summary);
     function("labSeries", &web::series);
     function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);
     function("labEquilibriumText", &web::equilibriumText);
     function("labUnitNames", &web::unitNames);
-    function("labActivityUnits", &web::activityUnits);
+    function("labActivityUnitNames", &web::activityUnitNames);
     function("labEntryText", &web::entryText);
     function("labChainFile", &web::chainFile);
     function("labMostCustomMembers", &web::mostCustomMembers);

@@ -84,7 +84,7 @@ TEST(NuclideTable, TakesTheEvaluationsPrintedValues)
 // AME2020 atomic masses (M. Wang et al., Chin. Phys. C 45, 030003 (2021)), in u; C-12 is 12 by
 // definition. The mass excess turned back into a mass gives them to 1e-9 u.
 // The texts the lab's tables show, from the same lines: modes with their printed shares, the unit
-// a student reads, and the digits the evaluation gave.
+// a student reads, the digits the evaluation gave, and the half-life as it printed it.
 TEST(NuclideTable, ShowsModesUnitsAndDigitsAsPrinted)
 {
     const struct {
@@ -92,12 +92,13 @@ TEST(NuclideTable, ShowsModesUnitsAndDigitsAsPrinted)
         const char* modes;
         const char* unit;
         int digits;
+        const char* printed;
     } cases[] = {
-        {"U-238", "α 100 %, SF 5.44E-05 %, 2β⁻ 2.2E-10 %", "y", 4},
-        {"Tc-99m", "IT ~100 %, β⁻ 0.0037 %", "h", 5},
-        {"Bi-212", "β⁻ 64.06 %, α 35.94 %, β⁻α ~0.014 %", "min", 4},
-        {"Po-212", "α 100 %", "ns", 4},
-        {"Bi-209", "α 100 %", "y", 3},
+        {"U-238", "α 100 %, SF 5.44E-05 %, 2β⁻ 2.2E-10 %", "y", 4, "4.463 ± 0.003"},
+        {"Tc-99m", "IT ~100 %, β⁻ 0.0037 %", "h", 5, "6.0066 ± 0.0002"},
+        {"Bi-212", "β⁻ 64.06 %, α 35.94 %, β⁻α ~0.014 %", "min", 4, "60.55 ± 0.06"},
+        {"Po-212", "α 100 %", "ns", 4, "294.4 ± 0.8"},
+        {"Bi-209", "α 100 %", "y", 3, "20.1 ± 0.8"},
     };
     for (const auto& c : cases) {
         const decay::Nuclide* nuclide = shipped().find(c.symbol);
@@ -105,7 +106,10 @@ TEST(NuclideTable, ShowsModesUnitsAndDigitsAsPrinted)
         EXPECT_EQ(nuclide->modesText(), c.modes) << c.symbol;
         EXPECT_EQ(nuclide->shownUnit(), c.unit) << c.symbol;
         EXPECT_EQ(decay::printedDigits(nuclide->halfLifeValue), c.digits) << c.symbol;
+        EXPECT_EQ(nuclide->printedHalfLife(), c.printed) << c.symbol;
     }
+    EXPECT_EQ(table().find("B-16")->printedHalfLife(), "> 4.6"); // a limit, without an uncertainty
+    EXPECT_EQ(table().find("Pb-208")->printedHalfLife(), "");
     EXPECT_EQ(decay::printedDigits(1600), 4);
     EXPECT_EQ(decay::printedDigits(0.0037), 2);
     EXPECT_EQ(decay::printedDigits(0), 1);

@@ -3,12 +3,10 @@
 import { plotText, type Plot } from '../core/PlotChart';
 import { messageText, tr } from '../core/i18n';
 import { significant } from '../core/numbers';
-import { labModel, unitText, type LabSeries } from './labModel';
-
-export enum ViewKind { Atoms, Activity, Ratio }
+import { labModel, timeUnitText, type LabSeries, type LabViewKindName } from './labModel';
 
 export interface LabView {
-  kind: ViewKind;
+  kind: LabViewKindName;
   logY: boolean;
   activityUnit: number;
   daughter: number; // -1 for none
@@ -19,7 +17,7 @@ const L = 'NuclideLab';
 
 // The chart of the view, from the model; without a run, a prompt to run the chain.
 export function labPlot(ran: boolean, view: LabView): Plot {
-  return labModel().labPlot({ run: ran, ...view });
+  return labModel().labPlot({ run: ran, ...view, kind: labModel().LabViewKind[view.kind] });
 }
 
 // What a screen reader says of the chart.
@@ -29,7 +27,7 @@ export function labDescription(plot: Plot, run: LabSeries | null): string {
   const times = run.times;
   return tr(L, '%1. Across: %2; up: %3%4. %5 series of %6 points from t = 0 to %7 %8.', title, plotText(plot, plot.xTitle),
     plotText(plot, plot.yTitle), plot.logY ? tr(L, ', logarithmic') : '', plot.layers.length, times.length,
-    significant(times[times.length - 1], 6), unitText(labModel().labUnitNames()[run.unit]));
+    significant(times[times.length - 1], 6), timeUnitText(run.unit));
 }
 
 // Which equilibrium the activity of the daughter settles into against that of the member upstream.

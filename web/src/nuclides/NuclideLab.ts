@@ -10,8 +10,11 @@ import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
-import { equilibriumText, labDescription, labPlot, ViewKind } from './LabPlots';
-import { entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, unitText, type CustomTexts, type LabChain } from './labModel';
+import { equilibriumText, labDescription, labPlot } from './LabPlots';
+import {
+  entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, timeUnitText,
+  type CustomTexts, type LabChain, type LabRunSummary, type LabViewKindName,
+} from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
 import { renderNuclideChart, stopPlaying } from './NuclideChart';
 
@@ -21,11 +24,6 @@ const lab = labModel;
 function fail(text: string): void {
   announce(text);
   void showMessage(tr(L, 'Nuclide lab'), text);
-}
-
-function modeText(mode: string, symbol: string, change: string): string {
-  if (!mode) return '';
-  return symbol + (change ? ` (${change})` : '');
 }
 
 // The chain of the chosen start, or the custom one as typed; the entries it starts with.
@@ -56,23 +54,25 @@ export function chooseChain(): void {
         + (state.notes.length ? `\n${state.notes.map(modelText).join(' ')}` : ''));
 }
 
+// The lists of units and grids hold the model's values in its order.
 function showDefaults(): void {
   const d = lab().labDefaults();
   if (!d) return;
   const point = decimalPoint();
   const local = (text: string) => text.replace('.', point);
-  state.step = local(d.step);
-  state.unit = d.unit;
-  state.steps = String(d.steps);
-  state.first = local(d.step);
-  state.firstUnit = d.unit;
-  state.last = local(d.last);
-  state.lastUnit = d.lastUnit;
-  state.perDecade = String(d.perDecade);
-  state.grid = d.logarithmic ? 1 : 0;
+  const e = d.entries;
+  state.step = local(e.step);
+  state.unit = e.unit.value;
+  state.steps = local(e.steps);
+  state.first = local(e.first);
+  state.firstUnit = e.firstUnit.value;
+  state.last = local(e.last);
+  state.lastUnit = e.lastUnit.value;
+  state.perDecade = local(e.perDecade);
+  state.grid = e.grid.value;
   state.milkStep = String(d.milkStep);
-  state.amountUnit = d.amountUnit;
-  if (!isCustom() && state.atoms.length > 0) state.atoms[0] = local(d.amount);
+  state.amountUnit = e.amountUnit.value;
+  if (!isCustom() && state.atoms.length > 0) state.atoms[0] = local(e.initial[0]);
 }
 
 // The members to milk and the daughters to compare, of the chain shown or just run.
@@ -141,16 +141,14 @@ function runTexts(chain: LabChain, milk: boolean): object {
   };
 }
 
-function runStatus(random: boolean, outcome: { steps?: number; logarithmic?: boolean; first?: number; last?: number; milkMember: number | null; milkStep: number | null },
-  chain: LabChain, step: string, unit: number, firstUnit: number): () => string {
+function runStatus(summary: LabRunSummary, chain: LabChain, step: string): () => string {
   return () => {
-    const names = lab().labUnitNames();
-    const kind = random ? tr(L, 'Random') : tr(L, 'Exact');
-    let status = outcome.logarithmic
-      ? tr(L, '%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.', kind, outcome.steps!, significant(outcome.first!, 4),
-        unitText(names[firstUnit]), significant(outcome.last!, 4), unitText(names[unit]))
-      : tr(L, '%1 run: %2 steps of %3 %4.', kind, outcome.steps!, step, unitText(names[unit]));
-    if (outcome.milkMember !== null) status += tr(L, ' All %1 milked after step %2.', chain.members[outcome.milkMember].symbol, outcome.milkStep!);
+    const kind = summary.random ? tr(L, 'Random') : tr(L, 'Exact');
+    let status = summary.grid === lab().GridKind.Logarithmic
+      ? tr(L, '%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.', kind, summary.steps, significant(summary.first, 4),
+        timeUnitText(summary.firstUnit), significant(summary.last, 4), timeUnitText(summary.unit))
+      : tr(L, '%1 run: %2 steps of %3 %4.', kind, summary.steps, step, timeUnitText(summary.unit));
+    if (summary.milk) status += tr(L, ' All %1 milked after step %2.', chain.members[summary.milk.member].symbol, summary.milk.step);
     return status;
   };
 }
@@ -216,17 +214,16 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
     fail(outcome.error.pattern ? modelText(outcome.error) : tr(L, 'The chain could not be run with these entries.'));
     return false;
   }
-  const ranChain = outcome.chain!;
+  // The run is of the chain shown, a typed one as the model ordered it.
   if (isCustom()) {
     const milked = state.milkMember;
-    showLinks(ranChain);
-    state.milkMember = Math.min(milked, ranChain.members.length - 1);
+    showLinks(chain);
+    state.milkMember = Math.min(milked, chain.members.length - 1);
   }
-  state.ran = { chain: ranChain, logarithmic: !!outcome.logarithmic };
+  state.ran = { chain };
   ++state.runs;
   state.lastRandom = random;
-  const unit = outcome.logarithmic ? state.lastUnit : state.unit;
-  state.status = runStatus(random, outcome, ranChain, state.step, unit, state.firstUnit);
+  state.status = runStatus(lab().labSummary()!, chain, state.step);
   announce(state.status());
   return true;
 }
@@ -355,7 +352,7 @@ class NuclideLabPage implements Page {
       element('td', {}, links.map((l) => chain.members[l.daughter].symbol).join(', ')),
       element('td', {}, links.map((l) => significant(l.fraction, 6)).join(', ')),
       element('td', {}, atoms),
-      element('td', {}, links.map((l) => modeText(l.mode, l.modeSymbol, l.modeChange)).join('; ')));
+      element('td', {}, links.map((l) => l.modeText).join('; ')));
   }
 
   private customRow(row: number, headers: string[]): HTMLElement {
@@ -464,7 +461,7 @@ class NuclideLabPage implements Page {
   }
 
   private chartArea(): HTMLElement {
-    const option = (id: string, caption: string, kind: ViewKind) => {
+    const option = (id: string, caption: string, kind: LabViewKindName) => {
       const input = element('input', { id, type: 'radio', name: 'labView' });
       input.checked = state.view === kind;
       input.addEventListener('change', () => { state.view = kind; this.rerender(id); });
@@ -472,7 +469,7 @@ class NuclideLabPage implements Page {
     };
     const log = checkbox('chkLog', tr(L, 'Logarithmic scale'), state.logY);
     log.input.addEventListener('change', () => { state.logY = log.input.checked; this.rerender('chkLog'); });
-    const units = lab().labActivityUnits().names.map((text, i) => ({ value: String(i), text }));
+    const units = lab().labActivityUnitNames().map((text, i) => ({ value: String(i), text }));
     const unit = select('cboActivityUnit', tr(L, 'Activity unit:'), units, String(state.activityUnit));
     unit.select.addEventListener('change', () => { state.activityUnit = Number(unit.select.value); this.rerender('cboActivityUnit'); });
     const chain = this.currentChain();
@@ -482,8 +479,8 @@ class NuclideLabPage implements Page {
     const over = select('cboOver', tr(L, 'Over:'), state.overs.map((i) => ({ value: String(i), text: symbol(i) })), String(state.over));
     over.select.addEventListener('change', () => { state.over = Number(over.select.value); this.rerender('cboOver'); });
     const views = element('fieldset', { id: 'frmView', class: 'view-row no-print' }, element('legend', {}, tr('ViewRow', 'View:')),
-      option('optAtoms', tr(L, 'Atoms N(t)'), ViewKind.Atoms), option('optActivity', tr(L, 'Activity A(t)'), ViewKind.Activity),
-      option('optRatio', tr(L, 'Activity ratio'), ViewKind.Ratio), log.row);
+      option('optAtoms', tr(L, 'Atoms N(t)'), 'Atoms'), option('optActivity', tr(L, 'Activity A(t)'), 'Activity'),
+      option('optRatio', tr(L, 'Activity ratio'), 'Ratio'), log.row);
     return element('div', { class: 'lab-chart' }, views, element('div', { class: 'lab-settings no-print' }, unit.row, daughter.row, over.row),
       element('div', { id: 'chartLab' }), element('div', { id: 'legendLab' }), element('p', { id: 'lblEquilibrium', class: 'message' }, this.equilibrium()));
   }

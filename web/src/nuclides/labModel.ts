@@ -1,32 +1,44 @@
 // The nuclide lab's model functions, and the texts its windows share: nuclide titles, half-lives
 // and time units in the user's language.
 import { tr } from '../core/i18n';
-import { model, type ModelMessage } from '../core/model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Plot } from '../core/PlotChart';
 
+export type TimeUnit = EnumValue<'TimeUnit'>;
+export type AmountUnit = EnumValue<'AmountUnit'>;
+export type GridKind = EnumValue<'GridKind'>;
+export type LabViewKindName = 'Atoms' | 'Activity' | 'Ratio';
+
+// `printed` is the half-life as the evaluation prints it without its unit ("> 1.1"); `shownValue`
+// the half-life in `shownUnit`, to be written with `shownDigits`.
 export interface LabNuclide {
-  symbol: string; element: string; z: number; a: number; state: number; stable: boolean;
-  halfLife: number; value: number; valueText: string; uncertainty: number; uncertaintyText: string;
-  unit: string; relation: string; estimated: boolean; spinParity: string; source: string;
-  modes: string; mainMode: string; shownUnit?: string; shownValue?: number; shownDigits?: number;
+  symbol: string; element: string; z: number; a: number; stable: boolean; halfLife: number; value: number;
+  uncertainty: number; unit: string; estimated: boolean; printed: string; shownValue: number; shownDigits: number;
+  shownUnit: string; spinParity: string; modes: string; source: string;
 }
+export interface LabNuclides { z: Float64Array; n: Float64Array; state: Float64Array; halfLife: Float64Array; symbol: string[]; mainMode: string[] }
+export interface LabElements { symbols: string[]; names: string[] }
 export interface LabMember { symbol: string; title: string; halfLife: number; stable: boolean }
-export interface LabLink { parent: number; daughter: number; fraction: number; mode: string; modeSymbol: string; modeChange: string }
+export interface LabLink { parent: number; daughter: number; fraction: number; modeText: string }
 export interface LabChain { members: LabMember[]; links: LabLink[] }
-export interface LabDefaults {
-  step: string; unit: number; steps: number; logarithmic: boolean; last: string; lastUnit: number;
-  perDecade: number; amount: string; amountUnit: number; milkStep: number;
+export interface LabTableChain { chain: LabChain | null; error: ModelMessage; notes: ModelMessage[] }
+export interface LabChainEntry { chain: LabChain | null; error: ModelMessage }
+export interface NumberEntry { value: number | null; error: ModelMessage }
+// The entries as the model writes them, "." the decimal point.
+export interface RunSetupTexts {
+  initial: string[]; amountUnit: AmountUnit; grid: GridKind; step: string; unit: TimeUnit; steps: string;
+  first: string; firstUnit: TimeUnit; last: string; lastUnit: TimeUnit; perDecade: string;
 }
-export interface LabRunOutcome {
-  ran: boolean; error: ModelMessage; chain?: LabChain; steps?: number; logarithmic?: boolean;
-  first?: number; last?: number; milkMember: number | null; milkStep: number | null;
+export interface LabDefaults { entries: RunSetupTexts; milkStep: number }
+export interface LabRunOutcome { ran: boolean; error: ModelMessage }
+export interface Milking { step: number; member: number }
+export interface LabRunSummary {
+  random: boolean; steps: number; grid: GridKind; first: number; firstUnit: TimeUnit; last: number; unit: TimeUnit; milk: Milking | null;
 }
-export interface LabSeries {
-  times: Float64Array; unit: number; random: boolean;
-  atoms: Float64Array[]; activity: Float64Array[]; total: Float64Array;
-  exact_atoms?: Float64Array[]; exact_activity?: Float64Array[]; exact_total?: Float64Array;
-}
+export interface ChainSeries { values: Float64Array; decays: Float64Array }
+// The last run: its times in its unit, every member's atoms, and its series as the model keeps them.
+export interface LabSeries { times: Float64Array; unit: TimeUnit; atoms: Float64Array[]; series: ChainSeries }
 export interface CustomTexts {
   members: { name: string; halfLife: string; unit: number }[];
   links: { parent: number; daughter: number; fraction: string }[];
@@ -34,26 +46,30 @@ export interface CustomTexts {
 }
 
 export interface LabModel {
+  TimeUnit: ModelEnum<'TimeUnit', 'Second' | 'Minute' | 'Hour' | 'Day' | 'Year'>;
+  AmountUnit: ModelEnum<'AmountUnit', 'Atoms' | 'Grams' | 'Becquerel'>;
+  GridKind: ModelEnum<'GridKind', 'Uniform' | 'Logarithmic'>;
+  LabViewKind: ModelEnum<'LabViewKind', LabViewKindName>;
   labLoad(nuclides: string): string;
   labStarts(): string[];
   labNuclide(symbol: string): LabNuclide | null;
-  labNuclides(): { z: Float64Array; n: Float64Array; state: Float64Array; halfLife: Float64Array; symbol: string[]; mainMode: string[] };
-  labElements(): { symbols: string[]; names: string[] };
+  labNuclides(): LabNuclides;
+  labElements(): LabElements;
   labNuclideSymbol(z: number, a: number, isomer: string): string;
-  labReadThreshold(text: string, point: string): { value: number | null; error: ModelMessage };
-  labChooseTable(symbol: string, threshold: number): { chain: LabChain | null; error: ModelMessage; notes: ModelMessage[] };
-  labChooseCustom(texts: CustomTexts): { chain: LabChain | null; error: ModelMessage };
+  labReadThreshold(text: string, point: string): NumberEntry;
+  labChooseTable(symbol: string, threshold: number): LabTableChain;
+  labChooseCustom(texts: CustomTexts): LabChainEntry;
   labDefaults(): LabDefaults | null;
   labRun(texts: object, random: boolean, seed: string): LabRunOutcome;
   labCheck(texts: object, random: boolean): ModelMessage;
-  labRandomSeries(): { values?: Float64Array; decays?: Float64Array };
   labAdopt(texts: object, values: Float64Array, decays: Float64Array): LabRunOutcome;
+  labSummary(): LabRunSummary | null;
   labSeries(): LabSeries | null;
-  labPlot(view: { run: boolean; kind: number; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
-  labUpstream(daughter: number): Float64Array;
+  labPlot(view: { run: boolean; kind: EnumValue<'LabViewKind'>; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
+  labUpstream(daughter: number): number[];
   labEquilibriumText(daughter: number, over: number): ModelMessage;
   labUnitNames(): string[];
-  labActivityUnits(): { names: string[]; per: Float64Array };
+  labActivityUnitNames(): string[];
   labEntryText(value: number, digits: number): string;
   labChainFile(): string;
   labMostCustomMembers(): number;
@@ -77,6 +93,11 @@ export function timeUnitNames(): string[] {
   return labModel().labUnitNames().map(unitText);
 }
 
+// The same of one of the model's time units; the lists of units hold them in the model's order.
+export function timeUnitText(unit: TimeUnit): string {
+  return unitText(labModel().labUnitNames()[unit.value]);
+}
+
 // A number for an entry field, as the model's number readers take it back.
 export function entry(value: number, digits: number, point: string): string {
   return labModel().labEntryText(value, digits).replace('.', point);
@@ -98,11 +119,11 @@ export function nuclideName(nuclide: LabNuclide): string {
 // A half-life as a class reads it, with the digits the evaluation gives: "65.932" and "h".
 export function halfLifeValue(nuclide: LabNuclide): string {
   if (nuclide.stable) return tr('NuclideLab', 'stable');
-  return significant(nuclide.shownValue!, nuclide.shownDigits!);
+  return significant(nuclide.shownValue, nuclide.shownDigits);
 }
 
 export function halfLifeUnit(nuclide: LabNuclide): string {
-  return nuclide.stable ? '' : unitText(nuclide.shownUnit!);
+  return nuclide.stable ? '' : unitText(nuclide.shownUnit);
 }
 
 // The value as the evaluation prints it, with its uncertainty and source, for a tool tip.
@@ -115,8 +136,6 @@ export function halfLifeSource(nuclide: LabNuclide): string {
 // "4.463 ± 0.003 Gy", "> 1.1 Zy", "10 ms #", or "stable": as the chart of nuclides lists it.
 export function halfLifeShown(nuclide: LabNuclide): string {
   if (nuclide.stable) return tr('NuclideMap', 'stable');
-  const sign = nuclide.relation === '<' || nuclide.relation === '>' || nuclide.relation === '~' ? `${nuclide.relation} ` : '';
-  const value = nuclide.valueText + (nuclide.uncertaintyText ? ` \u00B1 ${nuclide.uncertaintyText}` : '');
-  return `${sign}${value} ${unitText(nuclide.unit)}${nuclide.estimated ? ' #' : ''}`;
+  return `${nuclide.printed} ${unitText(nuclide.unit)}${nuclide.estimated ? ' #' : ''}`;
 }
 

@@ -1,7 +1,6 @@
 // What the nuclide lab shows, kept across languages and across the other parts of the page.
 import type { ModelMessage } from '../core/model';
-import type { LabChain } from './labModel';
-import { ViewKind } from './LabPlots';
+import type { LabChain, LabViewKindName } from './labModel';
 import { Colouring, type View } from './NuclideMap';
 
 export interface CustomRow { name: string; halfLife: string; unit: number; daughter: string; fraction: string; atoms: string }
@@ -36,13 +35,13 @@ export const labState = {
   milkStep: '',
   milkChoices: [] as string[],
   status: () => '',
-  ran: null as { chain: LabChain; logarithmic: boolean } | null,
+  ran: null as { chain: LabChain } | null,
   lastRandom: false,
   running: false, // a random run in its worker
   generation: 0,
   runs: 0,   // runs made, so that the chart of nuclides plays each new one once
   played: 0,  // counts the chains chosen, so that a late run of one chosen before is dropped
-  view: ViewKind.Atoms,
+  view: 'Atoms' as LabViewKindName,
   logY: false,
   hidden: new Set<string>(), // the names of the layers the legend hides
   activityUnit: 0,

@@ -20,6 +20,6 @@ onRequest('labRandom', (model, request, post) => {
     post({ kind: 'labRandom', ran: false });
     return;
   }
-  const series = lab.labRandomSeries() as { values: Float64Array; decays: Float64Array };
+  const { series } = lab.labSeries()!;
   post({ kind: 'labRandom', ran: true, values: series.values, decays: series.decays });
 });
