@@ -108,8 +108,8 @@ TEST(NuclideTable, ShowsModesUnitsAndDigitsAsPrinted)
         EXPECT_EQ(decay::printedDigits(nuclide->halfLifeValue), c.digits) << c.symbol;
         EXPECT_EQ(nuclide->printedHalfLife(), c.printed) << c.symbol;
     }
-    EXPECT_EQ(table().find("B-16")->printedHalfLife(), "> 4.6"); // a limit, without an uncertainty
-    EXPECT_EQ(table().find("Pb-208")->printedHalfLife(), "");
+    EXPECT_EQ(shipped().find("B-16")->printedHalfLife(), "> 4.6"); // a limit, without an uncertainty
+    EXPECT_EQ(shipped().find("Pb-208")->printedHalfLife(), "");
     EXPECT_EQ(decay::printedDigits(1600), 4);
     EXPECT_EQ(decay::printedDigits(0.0037), 2);
     EXPECT_EQ(decay::printedDigits(0), 1);
