@@ -2349,8 +2349,8 @@ www.example.org/atomdrift</translation>
         <translation>Lauf „%1“: %2 Schritte zu je %3 %4.</translation>
     </message>
     <message>
-        <source> All %1 milked after step %2.</source>
-        <translation> Alles %1 nach Schritt %2 gemolken.</translation>
+        <source>All %1 milked after step %2.</source>
+        <translation>Alles %1 nach Schritt %2 gemolken.</translation>
     </message>
     <message>
         <source>Press Exact or Random to run the chain</source>

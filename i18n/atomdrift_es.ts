@@ -2349,8 +2349,8 @@ www.example.org/atomdrift</translation>
         <translation>Simulación «%1»: %2 pasos de %3 %4.</translation>
     </message>
     <message>
-        <source> All %1 milked after step %2.</source>
-        <translation> Todo el %1 eluido tras el paso %2.</translation>
+        <source>All %1 milked after step %2.</source>
+        <translation>Todo el %1 eluido tras el paso %2.</translation>
     </message>
     <message>
         <source>Press Exact or Random to run the chain</source>

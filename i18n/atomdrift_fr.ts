@@ -2349,8 +2349,8 @@ www.example.org/atomdrift</translation>
         <translation>Simulation «&#xa0;%1&#xa0;»&#xa0;: %2 pas de %3 %4.</translation>
     </message>
     <message>
-        <source> All %1 milked after step %2.</source>
-        <translation> Tout le %1 élué après le pas %2.</translation>
+        <source>All %1 milked after step %2.</source>
+        <translation>Tout le %1 élué après le pas %2.</translation>
     </message>
     <message>
         <source>Press Exact or Random to run the chain</source>

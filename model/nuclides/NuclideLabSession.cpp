@@ -149,6 +149,24 @@ std::optional<NuclideLabSession::Summary> NuclideLabSession::summary() const
     return summary;
 }
 
+Report NuclideLabSession::statusReport(const std::string& typedStep) const
+{
+    const std::optional<Summary> ran = summary();
+    Report report;
+    if (!ran)
+        return report;
+    const MessageValue kind = sentenceValue({ran->random ? "Random" : "Exact", {}}, kNuclideLabContext);
+    if (ran->grid == GridKind::Logarithmic)
+        report.line({"%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.",
+                     {kind, ran->steps, numberValue(ran->first, 4), unitValue(unitName(ran->firstUnit)), numberValue(ran->last, 4),
+                      unitValue(unitName(ran->unit))}});
+    else
+        report.line({"%1 run: %2 steps of %3 %4.", {kind, ran->steps, typedStep, unitValue(unitName(ran->unit))}});
+    if (ran->milk)
+        report.then({"All %1 milked after step %2.", {m_result->chain.members[static_cast<std::size_t>(ran->milk->member)].symbol, ran->milk->step}});
+    return report;
+}
+
 Plot NuclideLabSession::plot(const LabView& view) const
 {
     return labPlot(m_result ? &*m_result : nullptr, view);

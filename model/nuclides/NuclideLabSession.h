@@ -97,6 +97,8 @@ public:
         std::optional<Milking> milk;
     };
     std::optional<Summary> summary() const;
+    // The status line in words (context "NuclideLab"), the step as it was typed; empty before a run.
+    Report statusReport(const std::string& typedStep) const;
 
     // The chart of the last run as `view` shows it; the prompt to run the chain without one.
     Plot plot(const LabView& view) const;

@@ -8,6 +8,7 @@
 
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/LabPlot.h"
+#include "model/nuclides/NuclideLabSession.h"
 #include "model/nuclides/LabRun.h"
 #include "model/nuclides/NuclideTable.h"
 #include "model/nuclides/TableChain.h"
@@ -136,6 +137,10 @@ std::string runJson(const Case& c, const decay::Chain& chain)
     members.emplace_back("atoms", webref::array(atoms));
     members.emplace_back("file", webref::jsonText(decay::chainFileText(*run)));
     members.emplace_back("plots", webref::array(plotsJson(*run)));
+    // The status line, the step as typed.
+    decay::NuclideLabSession session;
+    session.setResult(*run);
+    members.emplace_back("status", webref::reportJson(session.statusReport(texts.step)));
     // The sentence under the chart, for the first member's first daughter against it.
     if (!run->chain.links.empty())
         members.emplace_back("equilibrium", webref::messageValues(decay::equilibriumMessage(run->chain, run->setup.initial,

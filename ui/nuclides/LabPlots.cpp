@@ -18,6 +18,11 @@ namespace {
 // here.
 [[maybe_unused]] const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("NuclideLab", "Press Exact or Random to run the chain"),
+    // The status line after a run.
+    //: %1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.
+    QT_TRANSLATE_NOOP("NuclideLab", "%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6."),
+    QT_TRANSLATE_NOOP("NuclideLab", "%1 run: %2 steps of %3 %4."),
+    QT_TRANSLATE_NOOP("NuclideLab", "All %1 milked after step %2."),
     QT_TRANSLATE_NOOP("NuclideLab", "t [%1]"),
     QT_TRANSLATE_NOOP("NuclideLab", "No radioactive daughter to compare with its parent"),
     QT_TRANSLATE_NOOP("NuclideLab", "Activity of %1 over that of %2"),

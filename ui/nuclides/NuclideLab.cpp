@@ -668,20 +668,8 @@ void NuclideLab::showRun()
         showLinks(ran.chain);
         cboMilk->setCurrentIndex(std::min(milked, cboMilk->count() - 1));
     }
-    const decay::NuclideLabSession::Summary summary = *m_session.summary();
-    m_lastRandom = summary.random;
-    const QString kind = summary.random ? tr("Random") : tr("Exact");
-    //: %1 Exact or Random, %2 the number of times, %3 and %4 the first time and its unit, %5 and %6 the last.
-    QString status = summary.grid == decay::GridKind::Logarithmic
-                         ? tr("%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.")
-                               .arg(kind)
-                               .arg(summary.steps)
-                               .arg(numbers::significant(summary.first, 4), unitText(summary.firstUnit), numbers::significant(summary.last, 4),
-                                    unitText(summary.unit))
-                         : tr("%1 run: %2 steps of %3 %4.").arg(kind).arg(summary.steps).arg(txtStep->text(), unitText(summary.unit));
-    if (summary.milk)
-        status += tr(" All %1 milked after step %2.").arg(qtext(ran.chain.members[static_cast<std::size_t>(summary.milk->member)].symbol)).arg(summary.milk->step);
-    lblStatus->setText(status);
+    m_lastRandom = ran.random;
+    lblStatus->setText(modelText(m_session.statusReport(text(txtStep)), decay::kNuclideLabContext));
     setResultCommands();
     showPlot();
     showEquilibrium();

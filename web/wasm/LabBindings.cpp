@@ -127,7 +127,7 @@ decay::NuclideLabSession::Outcome adopt(const val& texts, const val& values, con
     return {.ran = labSession().adopt(runSetupTexts(texts), numberList<double>(values, most), numberList<double>(decays, most))};
 }
 
-std::optional<decay::NuclideLabSession::Summary> summary() { return labSession().summary(); }
+val statusReport(const std::string& typedStep) { return report(labSession().statusReport(typedStep)); }
 
 std::optional<decay::LabRun> series() { return labSession().result(); }
 
@@ -264,15 +264,6 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     value_object<Session::Defaults>("LabDefaults").field("entries", &Session::Defaults::entries).field("milkStep", &Session::Defaults::milkStep);
     value_object<Session::Outcome>("LabRunOutcome").field("ran", &Session::Outcome::ran).field("error", &Session::Outcome::error);
     value_object<decay::Milking>("Milking").field("step", &decay::Milking::step).field("member", &decay::Milking::member);
-    value_object<Session::Summary>("LabRunSummary")
-        .field("random", &Session::Summary::random)
-        .field("steps", &Session::Summary::steps)
-        .field("grid", &Session::Summary::grid)
-        .field("first", &Session::Summary::first)
-        .field("firstUnit", &Session::Summary::firstUnit)
-        .field("last", &Session::Summary::last)
-        .field("unit", &Session::Summary::unit)
-        .field("milk", &Session::Summary::milk);
     value_object<decay::ChainSeries>("ChainSeries").field("values", &decay::ChainSeries::values).field("decays", &decay::ChainSeries::decays);
     // The run's times in its unit and every member's atoms for the views; its series as they are
     // for the page to take a worker's random run over.
@@ -294,7 +285,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labRun", &web::run);
     function("labCheck", &web::check);
     function("labAdopt", &web::adopt);
-    function("labSummary", &web::summary);
+    function("labStatusReport", &web::statusReport);
     function("labSeries", &web::series);
     function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);

@@ -5,15 +5,15 @@ import { countLabRun } from '../counting/CountingPage';
 import { PlotChart, valuesShape, legend } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
-import { decimalPoint, modelText, tr } from '../core/i18n';
+import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
 import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { equilibriumText, labDescription, labPlot } from './LabPlots';
 import {
-  entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames, timeUnitText,
-  type CustomTexts, type LabChain, type LabRunSummary, type LabViewKindName,
+  entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames,
+  type CustomTexts, type LabChain, type LabViewKindName,
 } from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
 import { renderNuclideChart, stopPlaying } from './NuclideChart';
@@ -141,18 +141,6 @@ function runTexts(chain: LabChain, milk: boolean): object {
   };
 }
 
-function runStatus(summary: LabRunSummary, chain: LabChain, step: string): () => string {
-  return () => {
-    const kind = summary.random ? tr(L, 'Random') : tr(L, 'Exact');
-    let status = summary.grid === lab().GridKind.Logarithmic
-      ? tr(L, '%1 run: %2 times on a logarithmic grid from %3 %4 to %5 %6.', kind, summary.steps, significant(summary.first, 4),
-        timeUnitText(summary.firstUnit), significant(summary.last, 4), timeUnitText(summary.unit))
-      : tr(L, '%1 run: %2 steps of %3 %4.', kind, summary.steps, step, timeUnitText(summary.unit));
-    if (summary.milk) status += tr(L, ' All %1 milked after step %2.', chain.members[summary.milk.member].symbol, summary.milk.step);
-    return status;
-  };
-}
-
 declare const ATOMDRIFT_WORKER_SOURCE: string;
 let worker: Worker | null = null;
 let pending: ((answer: { ran: boolean; values?: Float64Array; decays?: Float64Array } | null) => void) | null = null;
@@ -223,7 +211,8 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
   state.ran = { chain };
   ++state.runs;
   state.lastRandom = random;
-  state.status = runStatus(lab().labSummary()!, chain, state.step);
+  const status = lab().labStatusReport(state.step);
+  state.status = () => reportText(status, L);
   announce(state.status());
   return true;
 }

@@ -1,7 +1,7 @@
 // The nuclide lab's model functions, and the texts its windows share: nuclide titles, half-lives
 // and time units in the user's language.
 import { tr } from '../core/i18n';
-import { model, type EnumValue, type ModelEnum, type ModelMessage } from '../core/model';
+import { model, type EnumValue, type ModelEnum, type ModelMessage, type ModelReport } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Plot } from '../core/PlotChart';
 
@@ -33,9 +33,6 @@ export interface RunSetupTexts {
 export interface LabDefaults { entries: RunSetupTexts; milkStep: number }
 export interface LabRunOutcome { ran: boolean; error: ModelMessage }
 export interface Milking { step: number; member: number }
-export interface LabRunSummary {
-  random: boolean; steps: number; grid: GridKind; first: number; firstUnit: TimeUnit; last: number; unit: TimeUnit; milk: Milking | null;
-}
 export interface ChainSeries { values: Float64Array; decays: Float64Array }
 // The last run: its times in its unit, every member's atoms, and its series as the model keeps them.
 export interface LabSeries { times: Float64Array; unit: TimeUnit; atoms: Float64Array[]; series: ChainSeries }
@@ -63,7 +60,8 @@ export interface LabModel {
   labRun(texts: object, random: boolean, seed: string): LabRunOutcome;
   labCheck(texts: object, random: boolean): ModelMessage;
   labAdopt(texts: object, values: Float64Array, decays: Float64Array): LabRunOutcome;
-  labSummary(): LabRunSummary | null;
+  // The status line of the last run in words (context NuclideLab), the step as typed.
+  labStatusReport(typedStep: string): ModelReport;
   labSeries(): LabSeries | null;
   labPlot(view: { run: boolean; kind: EnumValue<'LabViewKind'>; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
   labUpstream(daughter: number): number[];
