@@ -3,6 +3,7 @@
 #include "Activation.h"
 #include "DeadTime.h"
 
+#include "model/common/Conversions.h"
 #include "model/common/TimeUnits.h"
 #include "model/random/DecayDraws.h"
 
@@ -47,6 +48,16 @@ void CountingSession::setSample(LabRun run)
     m_fit.reset();
 }
 
+std::vector<CountingSession::Member> CountingSession::countable() const
+{
+    std::vector<Member> members;
+    if (m_sample)
+        for (std::size_t i = 0; i < m_sample->chain.members.size(); ++i)
+            if (!m_sample->chain.members[i].stable())
+                members.push_back({m_sample->chain.members[i].symbol, static_cast<int>(i)});
+    return members;
+}
+
 Message CountingSession::activateSilver(std::string_view seconds, std::string_view decimalPoint, std::uint64_t seed)
 {
     const NumberEntry activation = readActivationTime(seconds, decimalPoint);
@@ -88,6 +99,14 @@ std::int64_t CountingSession::totalCounts() const
 // What the counter recorded since it had `done` intervals and `running` counts in the one running:
 // the intervals completed since, which hold those counts, and the one running now. Only the new
 // intervals are summed, so that a frame of many steps costs no more than its steps.
+std::optional<CountingSession::CounterProgress> CountingSession::progress() const
+{
+    if (!m_counter)
+        return std::nullopt;
+    return CounterProgress{.running = static_cast<double>(m_counter->running().counts), .time = m_counter->time(),
+                           .finished = m_counter->finished(), .intervals = static_cast<int>(m_counter->intervals().size())};
+}
+
 std::int64_t CountingSession::recordedSince(std::size_t done, std::int64_t running) const
 {
     std::int64_t sum = m_counter->running().counts - running;
@@ -122,6 +141,16 @@ const BackgroundMeasurement& CountingSession::measureBackground(const CounterSet
     DecayDraws draws(seed);
     m_background = decay::measureBackground(draws, settings.background, seconds, settings.deadTime);
     return *m_background;
+}
+
+Message CountingSession::measureBackground(const CounterSettings& settings, std::string_view seconds, std::string_view decimalPoint,
+                                           std::uint64_t seed)
+{
+    const NumberEntry time = readBackgroundTime(seconds, decimalPoint);
+    if (!time.value)
+        return time.error;
+    measureBackground(settings, *time.value, seed);
+    return {};
 }
 
 Message CountingSession::importCounts(std::string_view text, std::string_view decimalPoint, std::string fileName)
@@ -189,6 +218,29 @@ void CountingSession::newDatingSample(double grams, std::optional<double> age, s
     m_datings.clear();
 }
 
+Message CountingSession::newDatingSample(std::string_view grams, std::string_view age, std::string_view decimalPoint, std::uint64_t seed)
+{
+    const NumberEntry carbon = readCarbon(grams, decimalPoint);
+    if (!carbon.value)
+        return carbon.error;
+    const bool hidden = isBlank(age);
+    const NumberEntry typed = hidden ? NumberEntry{} : readAge(age, decimalPoint);
+    if (!hidden && !typed.value)
+        return typed.error;
+    newDatingSample(*carbon.value, typed.value, seed);
+    return {};
+}
+
+Message CountingSession::countDatingSample(const CounterSettings& settings, std::string_view minutes, std::string_view decimalPoint,
+                                           std::uint64_t seed)
+{
+    const NumberEntry time = readDatingMinutes(minutes, decimalPoint);
+    if (!time.value)
+        return time.error;
+    countDatingSample(settings, *time.value * 60, seed);
+    return {};
+}
+
 bool CountingSession::countDatingSample(const CounterSettings& settings, double seconds, std::uint64_t seed)
 {
     if (!m_datingSample)
@@ -198,6 +250,15 @@ bool CountingSession::countDatingSample(const CounterSettings& settings, double 
     const BackgroundMeasurement background = decay::measureBackground(draws, settings.background, count.seconds);
     m_datings.push_back({count, background, dateSample(count, background, m_datingSample->carbonGrams, settings.efficiency)});
     return true;
+}
+
+Message CountingSession::repeat(const RepeatTexts& texts, const DeadTime& deadTime, std::uint64_t seed)
+{
+    const RepeatSettingsEntry entry = readRepeatSettings(texts);
+    if (!entry.settings)
+        return entry.error;
+    repeat(*entry.settings, deadTime, seed);
+    return {};
 }
 
 void CountingSession::repeat(const RepeatSettings& settings, const DeadTime& deadTime, std::uint64_t seed)

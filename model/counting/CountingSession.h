@@ -26,6 +26,12 @@ public:
     // The run to count; counting starts again from nothing.
     void setSample(LabRun run);
     const std::optional<LabRun>& sample() const { return m_sample; }
+    // The members of the sample that decay, which the counter may count: their symbols and places in the chain.
+    struct Member {
+        std::string symbol;
+        int place = 0;
+    };
+    std::vector<Member> countable() const;
     // A gram of silver activated for the time typed, as the sample; why not when the time is no
     // good, and the sample before stays.
     Message activateSilver(std::string_view seconds, std::string_view decimalPoint, std::uint64_t seed);
@@ -38,12 +44,22 @@ public:
     const std::vector<bool>& counted() const { return m_counted; }
     // Counts of the intervals done and of the one running.
     std::int64_t totalCounts() const;
+    // How far the counter is: the counts of the running interval, the time and the intervals done.
+    struct CounterProgress {
+        double running = 0;
+        double time = 0;
+        bool finished = false;
+        int intervals = 0;
+    };
+    std::optional<CounterProgress> progress() const;
     // The counter on by a step, or to `seconds` of the run: the counts it recorded on the way.
     std::int64_t advanceStep();
     std::int64_t playTo(double seconds);
 
     // The background counted for `seconds` with the sample away.
     const BackgroundMeasurement& measureBackground(const CounterSettings& settings, double seconds, std::uint64_t seed);
+    // The same for the time as typed; why not when it is no good.
+    Message measureBackground(const CounterSettings& settings, std::string_view seconds, std::string_view decimalPoint, std::uint64_t seed);
     const std::optional<BackgroundMeasurement>& background() const { return m_background; }
 
     // Counts from a file in its own time unit, shown and fitted instead of the counter's; why not
@@ -74,6 +90,8 @@ public:
 
     // A carbon sample to date, of `grams` of carbon: its age given, or hidden (drawn from `seed`).
     void newDatingSample(double grams, std::optional<double> age, std::uint64_t seed);
+    // The same as typed, a blank age for a hidden one; why not when an entry is no good.
+    Message newDatingSample(std::string_view grams, std::string_view age, std::string_view decimalPoint, std::uint64_t seed);
     const std::optional<DatingSample>& datingSample() const { return m_datingSample; }
     // The sample's age shown, hidden or not, until the next sample.
     void revealAge() { m_ageShown = m_datingSample.has_value(); }
@@ -81,10 +99,14 @@ public:
     // One count of the sample, with the background counted for as long, as a dating laboratory
     // does, so that a longer count narrows both. False without a sample.
     bool countDatingSample(const CounterSettings& settings, double seconds, std::uint64_t seed);
+    // The same for the minutes as typed; why not when they are no good.
+    Message countDatingSample(const CounterSettings& settings, std::string_view minutes, std::string_view decimalPoint, std::uint64_t seed);
     const std::vector<DatingMeasurement>& datings() const { return m_datings; }
 
     // A long-lived source counted again and again through the counter's dead time.
     void repeat(const RepeatSettings& settings, const DeadTime& deadTime, std::uint64_t seed);
+    // The same as typed; why not when an entry is no good.
+    Message repeat(const RepeatTexts& texts, const DeadTime& deadTime, std::uint64_t seed);
     const std::vector<std::int64_t>& repeats() const { return m_repeats; }
 
     // What the lab says of all this, in the context "CountingLab". `chainName` names the run of the

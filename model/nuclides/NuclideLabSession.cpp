@@ -79,14 +79,19 @@ std::variant<NuclideLabSession::Prepared, Message> NuclideLabSession::prepare(co
 {
     if (!m_shown)
         return Message{};
-    const RunSetupEntry entry = readRunSetup(*m_shown, texts);
+    return prepare(*m_shown, texts, random);
+}
+
+std::variant<NuclideLabSession::Prepared, Message> NuclideLabSession::prepare(const Chain& chain, const RunSetupTexts& texts, bool random)
+{
+    const RunSetupEntry entry = readRunSetup(chain, texts);
     if (!entry.setup)
         return entry.error;
     if (random)
         if (Message refusal = randomRunRefusal(*entry.setup); !refusal.empty())
             return refusal;
     const TimeUnit unit = entry.setup->grid.empty() ? texts.unit : texts.lastUnit;
-    return Prepared{.chain = *m_shown, .setup = *entry.setup, .unit = unit, .firstUnit = texts.firstUnit, .random = random};
+    return Prepared{.chain = chain, .setup = *entry.setup, .unit = unit, .firstUnit = texts.firstUnit, .random = random};
 }
 
 Message NuclideLabSession::refusal(const RunSetupTexts& texts, bool random) const

@@ -65,6 +65,8 @@ public:
         bool random = false;
     };
     std::variant<Prepared, Message> prepare(const RunSetupTexts& texts, bool random) const;
+    // The same for any chain, not the lab's.
+    static std::variant<Prepared, Message> prepare(const Chain& chain, const RunSetupTexts& texts, bool random);
     // Why the entries cannot be run; empty when they can, or when no chain is shown.
     Message refusal(const RunSetupTexts& texts, bool random) const;
     // Empty when `progress` cancels it.

@@ -162,14 +162,11 @@ void CountingTab::setSample(const decay::LabRun& run, const QString& name)
 void CountingTab::showSample()
 {
     lstMembers->clear();
-    if (const auto& run = m_session.sample())
-        for (const decay::ChainMember& member : run->chain.members) {
-            if (member.stable())
-                continue;
-            auto* item = new QListWidgetItem(qtext(member.symbol), lstMembers);
-            item->setData(Qt::UserRole, static_cast<int>(&member - run->chain.members.data()));
-            item->setCheckState(Qt::Checked);
-        }
+    for (const decay::CountingSession::Member& member : m_session.countable()) {
+        auto* item = new QListWidgetItem(qtext(member.symbol), lstMembers);
+        item->setData(Qt::UserRole, member.place);
+        item->setCheckState(Qt::Checked);
+    }
     lblSample->setText(modelText(m_session.sampleMessage(m_sampleName.toStdString()), decay::kCountingContext));
     showCounts();
     showFit();

@@ -1,6 +1,5 @@
 #include "DatingTab.h"
 
-#include "model/common/Conversions.h"
 #include "model/counting/CountingSession.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
@@ -53,18 +52,11 @@ DatingTab::DatingTab(decay::CountingSession& session, Platform& platform, Counti
 
 void DatingTab::cmdNewSample_Click()
 {
-    const decay::NumberEntry grams = decay::readCarbon(text(txtCarbon), decimalPoint(*this));
-    if (!grams.value) {
-        m_platform.showError(this, tr("Counting lab"), modelText(grams.error));
+    const decay::Message refusal = m_session.newDatingSample(text(txtCarbon), text(txtAge), decimalPoint(*this), m_platform.randomSeed());
+    if (!refusal.empty()) {
+        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
     }
-    const bool hidden = decay::isBlank(text(txtAge));
-    const decay::NumberEntry age = hidden ? decay::NumberEntry{} : decay::readAge(text(txtAge), decimalPoint(*this));
-    if (!hidden && !age.value) {
-        m_platform.showError(this, tr("Counting lab"), modelText(age.error));
-        return;
-    }
-    m_session.newDatingSample(*grams.value, hidden ? std::nullopt : age.value, m_platform.randomSeed());
     showDating();
 }
 
@@ -77,12 +69,11 @@ void DatingTab::cmdCountSample_Click()
     const auto settings = m_settings();
     if (!settings)
         return;
-    const decay::NumberEntry minutes = decay::readDatingMinutes(text(txtDatingTime), decimalPoint(*this));
-    if (!minutes.value) {
-        m_platform.showError(this, tr("Counting lab"), modelText(minutes.error));
+    const decay::Message refusal = m_session.countDatingSample(*settings, text(txtDatingTime), decimalPoint(*this), m_platform.randomSeed());
+    if (!refusal.empty()) {
+        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
     }
-    m_session.countDatingSample(*settings, *minutes.value * 60, m_platform.randomSeed());
     showDating();
 }
 

@@ -65,12 +65,11 @@ void DetectorBox::cmdBackground_Click()
     const auto settings = readSettings(QStringLiteral("1"));
     if (!settings)
         return;
-    const decay::NumberEntry seconds = decay::readBackgroundTime(text(txtBackgroundTime), decimalPoint(*this));
-    if (!seconds.value) {
-        m_platform.showError(this, tr("Counting lab"), modelText(seconds.error));
+    const decay::Message refusal = m_session.measureBackground(*settings, text(txtBackgroundTime), decimalPoint(*this), m_platform.randomSeed());
+    if (!refusal.empty()) {
+        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
     }
-    m_session.measureBackground(*settings, *seconds.value, m_platform.randomSeed());
     lblBackground->setText(modelText(m_session.backgroundMessage(), decay::kCountingContext));
     m_measured();
 }

@@ -46,12 +46,12 @@ void RepeatTab::cmdRepeat_Click()
     const auto settings = m_settings();
     if (!settings)
         return;
-    const auto entry = decay::readRepeatSettings({text(txtRepeats), text(txtRepeatRate), text(txtRepeatTime), decimalPoint(*this)});
-    if (!entry.settings) {
-        m_platform.showError(this, tr("Counting lab"), modelText(entry.error));
+    const decay::Message refusal = m_session.repeat({text(txtRepeats), text(txtRepeatRate), text(txtRepeatTime), decimalPoint(*this)},
+                                                    settings->deadTime, m_platform.randomSeed());
+    if (!refusal.empty()) {
+        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
     }
-    m_session.repeat(*entry.settings, settings->deadTime, m_platform.randomSeed());
     lblRepeat->setText(modelText(m_session.repeatMessage(), decay::kCountingContext));
     m_changed();
 }

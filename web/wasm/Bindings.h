@@ -106,10 +106,11 @@ template <class T, std::size_t N> T enumValue(const std::array<T, N>& items, con
 }
 
 // Model values as the page receives them, as function results and as fields of value objects: a
-// list as an array (numbers as a Float64Array), an optional as its value or null, a message as
-// message() writes it, anything else as embind converts it.
+// list as an array (numbers as a Float64Array), an optional as its value or null, a message and a
+// report as message() and report() write them, anything else as embind converts it.
 template <class T> val value(const T& item);
 val value(const decay::Message& item);
+val value(const decay::Report& item);
 val value(const std::vector<double>& items);
 template <class T> val value(const std::optional<T>& item);
 template <class T> val value(const std::vector<T>& items);
@@ -121,6 +122,10 @@ template <class T> val value(const T& item)
 inline val value(const decay::Message& item)
 {
     return message(item);
+}
+inline val value(const decay::Report& item)
+{
+    return report(item);
 }
 inline val value(const std::vector<double>& items)
 {
@@ -162,8 +167,10 @@ template <class T> struct AsValue {
 template <class T> struct TypeID<std::vector<T>> : TypeID<val> {};
 template <class T> struct TypeID<std::optional<T>> : TypeID<val> {};
 template <> struct TypeID<decay::Message> : TypeID<val> {};
+template <> struct TypeID<decay::Report> : TypeID<val> {};
 template <class T> struct BindingType<std::vector<T>> : AsValue<std::vector<T>> {};
 template <class T> struct BindingType<std::optional<T>> : AsValue<std::optional<T>> {};
 template <> struct BindingType<decay::Message> : AsValue<decay::Message> {};
+template <> struct BindingType<decay::Report> : AsValue<decay::Report> {};
 
 } // namespace emscripten::internal

@@ -28,20 +28,17 @@ decay::CountingSession& lab()
     return session;
 }
 
-val failure(const decay::Message& error)
+// What the page hears of an operation: done, or refused and why (perhaps without a word).
+struct Outcome {
+    bool ok = true;
+    decay::Message error;
+};
+Outcome outcome(decay::Message refusal)
 {
-    val result = val::object();
-    result.set("ok", false);
-    result.set("error", message(error));
-    return result;
+    const bool ok = refusal.empty();
+    return {ok, std::move(refusal)};
 }
-
-val success()
-{
-    val result = val::object();
-    result.set("ok", true);
-    return result;
-}
+const Outcome kRefused{.ok = false};
 
 decay::CounterSettingsEntry counterSettings(const val& texts)
 {
@@ -50,202 +47,135 @@ decay::CounterSettingsEntry counterSettings(const val& texts)
                                        flag(texts, "paralysable") ? decay::DeadTime::Kind::Paralysable : decay::DeadTime::Kind::NonParalysable});
 }
 
-// The table
-
-// The table's chains, from the page's copy of the table unless the nuclide lab has read it.
-val loadTable(const std::string& tableText)
-{
-    decay::NuclideLabSession& nuclides = labSession();
-    const std::string error = nuclides.table().nuclides.empty() ? nuclides.loadTable(tableText) : std::string();
-    val result = val::object();
-    result.set("error", error);
-    val starts = val::array();
-    for (const std::string& start : nuclides.table().chainStarts) {
-        const decay::Nuclide* nuclide = nuclides.table().find(start);
-        val item = val::object();
-        item.set("symbol", start);
-        item.set("element", nuclide ? nuclide->element : std::string());
-        starts.call<void>("push", item);
-    }
-    result.set("starts", starts);
-    return result;
-}
+// The sample
 
 std::optional<decay::Chain> tableChain(const std::string& start, double threshold = decay::ChainOptions{}.threshold)
 {
     return decay::chainFromTable(labSession().table(), start, {.threshold = threshold}).chain;
 }
 
-// The nuclide lab's first entries for a chain, on its uniform grid.
-val chainDefaults(const std::string& start)
+// The nuclide lab's first entries for a chain, on its uniform grid; a gram as a million atoms, which
+// the page's sample takes.
+struct ChainDefaults {
+    double step = 0;
+    decay::TimeUnit unit = decay::TimeUnit::Second;
+    int steps = 0;
+    double atoms = 0;
+};
+std::optional<ChainDefaults> chainDefaults(const std::string& start)
 {
     const std::optional<decay::Chain> chain = tableChain(start);
     if (!chain)
-        return val::null();
+        return std::nullopt;
     const decay::RunDefaults defaults = decay::runDefaults(*chain);
-    val result = val::object();
-    result.set("step", defaults.step);
-    result.set("unit", static_cast<int>(defaults.unit));
-    result.set("steps", defaults.steps);
-    result.set("atoms", defaults.amountUnit == decay::AmountUnit::Atoms ? defaults.amount : 1e6);
-    return result;
-}
-
-void setSample(decay::LabRun run)
-{
-    lab().setSample(std::move(run));
-}
-
-// A run of a chain from the table as the nuclide lab's entries give it: `initial` the amount of
-// every member (or `atoms` of the first alone, the rest 0), the uniform or logarithmic grid,
-// milking; the time unit of the run that of the step, or of the last time on a logarithmic grid.
-decay::RunSetupTexts setupTexts(const decay::Chain& chain, const val& texts)
-{
-    decay::RunSetupTexts setup = runSetupTexts(texts);
-    if (!val::global("Array").call<bool>("isArray", property(texts, "initial")))
-        setup.initial = {text(texts, "atoms")};
-    setup.initial.resize(chain.members.size(), "0");
-    return setup;
+    return ChainDefaults{defaults.step, defaults.unit, defaults.steps, defaults.amountUnit == decay::AmountUnit::Atoms ? defaults.amount : 1e6};
 }
 
 // The nuclide lab's last run, a typed chain's too, as the sample.
-val takeLabRun()
+Outcome takeLabRun()
 {
     const auto& run = labSession().result();
     if (!run)
-        return failure({});
-    setSample(*run);
-    return success();
+        return kRefused;
+    lab().setSample(*run);
+    return {};
 }
 
-val runTable(const val& texts, const std::string& seedText)
+// A run of a chain from the table as the nuclide lab's entries give it, `atoms` of the first member
+// alone when there is no `initial` amount of every member.
+Outcome runTable(const val& texts, const std::string& seedText)
 {
     const std::optional<decay::Chain> chain = tableChain(text(texts, "start"), number(texts, "threshold", decay::ChainOptions{}.threshold));
     if (!chain)
-        return failure({});
-    const decay::RunSetupTexts setup = setupTexts(*chain, texts);
-    const decay::RunSetupEntry entry = decay::readRunSetup(*chain, setup);
-    if (!entry.setup)
-        return failure(entry.error);
-    const bool random = flag(texts, "random");
-    if (random) {
-        const decay::Message refusal = decay::randomRunRefusal(*entry.setup);
-        if (!refusal.empty())
-            return failure(refusal);
-    }
-    const decay::TimeUnit unit = setup.grid == decay::GridKind::Logarithmic ? setup.lastUnit : setup.unit;
-    std::optional<decay::LabRun> run = decay::runLab(*chain, *entry.setup, unit, random, seed(seedText));
+        return kRefused;
+    decay::RunSetupTexts setup = runSetupTexts(texts);
+    if (!val::global("Array").call<bool>("isArray", property(texts, "initial")))
+        setup.initial = {text(texts, "atoms")};
+    setup.initial.resize(chain->members.size(), "0");
+    auto prepared = decay::NuclideLabSession::prepare(*chain, setup, flag(texts, "random"));
+    if (auto* refusal = std::get_if<decay::Message>(&prepared))
+        return {false, *refusal};
+    std::optional<decay::LabRun> run = decay::NuclideLabSession::run(std::get<decay::NuclideLabSession::Prepared>(prepared), seed(seedText));
     if (!run)
-        return failure({});
-    setSample(std::move(*run));
-    return success();
+        return kRefused;
+    lab().setSample(std::move(*run));
+    return {};
 }
 
-val countSilver(const std::string& activation, const std::string& point, const std::string& seedText)
+Outcome countSilver(const std::string& activation, const std::string& point, const std::string& seedText)
 {
     const decay::Message refusal = lab().activateSilver(activation, point, seed(seedText));
-    return refusal.empty() && lab().sample() ? success() : failure(refusal);
+    return refusal.empty() && lab().sample() ? Outcome{} : Outcome{false, refusal};
 }
 
-// The run to count: its grid and its members that decay.
-val sampleInfo()
+// The run counted, as the page's tests read it: its steps, its grid, its last time and its unit.
+struct SampleInfo {
+    int steps = 0;
+    bool grid = false;
+    double last = 0;
+    std::string unit;
+};
+std::optional<SampleInfo> sampleInfo()
 {
     if (!lab().sample())
-        return val::null();
+        return std::nullopt;
     const decay::LabRun& run = *lab().sample();
-    val result = val::object();
-    result.set("steps", run.setup.steps);
-    result.set("grid", !run.setup.grid.empty());
-    result.set("last", run.setup.grid.empty() ? run.setup.step * run.setup.steps : run.setup.grid.back());
-    result.set("unit", std::string(decay::unitName(run.unit)));
-    val members = val::array();
-    for (std::size_t i = 0; i < run.chain.members.size(); ++i) {
-        if (run.chain.members[i].stable())
-            continue;
-        val member = val::object();
-        member.set("symbol", run.chain.members[i].symbol);
-        member.set("index", static_cast<int>(i));
-        members.call<void>("push", member);
-    }
-    result.set("members", members);
-    return result;
+    return SampleInfo{run.setup.steps, !run.setup.grid.empty(), run.setup.grid.empty() ? run.setup.step * run.setup.steps : run.setup.grid.back(),
+                      std::string(decay::unitName(run.unit))};
 }
+
+std::vector<decay::CountingSession::Member> countable() { return lab().countable(); }
 
 // Counting
 
-val checkSettings(const val& texts)
-{
-    const decay::CounterSettingsEntry entry = counterSettings(texts);
-    return entry.settings ? success() : failure(entry.error);
-}
+Outcome checkSettings(const val& texts) { return outcome(counterSettings(texts).error); }
 
-// A counter for the sample from the entries and the members chosen (their indices in the chain).
-val startCounting(const val& texts, const val& chosen, const std::string& seedText)
+// A counter for the sample from the entries and the members chosen (their places in the chain).
+Outcome startCounting(const val& texts, const val& chosen, const std::string& seedText)
 {
     if (!lab().sample())
-        return failure({});
+        return kRefused;
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
-        return failure(entry.error);
+        return outcome(entry.error);
     std::vector<bool> counted(lab().sample()->chain.members.size(), false);
     for (const double place : numberList<double>(chosen, counted.size())) {
         const int member = whole(place, -1);
         if (member >= 0 && member < static_cast<int>(counted.size()))
             counted[static_cast<std::size_t>(member)] = true;
     }
-    const decay::Message refusal = lab().start(*entry.settings, std::move(counted), seed(seedText));
-    return refusal.empty() ? success() : failure(refusal);
+    return outcome(lab().start(*entry.settings, std::move(counted), seed(seedText)));
 }
 
 // Each way of counting on gives the counts it recorded, for the clicks and the lamp.
 double advanceStep() { return static_cast<double>(lab().advanceStep()); }
 double playTo(double seconds) { return static_cast<double>(lab().playTo(seconds)); }
+std::optional<decay::CountingSession::CounterProgress> progress() { return lab().progress(); }
 
-// How far the counter is: the counts of the running interval, the time and the intervals done.
-val counterProgress()
-{
-    if (!lab().counter())
-        return val::null();
-    const decay::Counter& counter = *lab().counter();
-    val result = val::object();
-    result.set("running", static_cast<double>(counter.running().counts));
-    result.set("time", counter.time());
-    result.set("finished", counter.finished());
-    result.set("intervals", static_cast<double>(counter.intervals().size()));
-    return result;
-}
-
-// Background
-
-val measureBackground(const val& texts, const std::string& timeText, const std::string& seedText)
+Outcome measureBackground(const val& texts, const std::string& seconds, const std::string& seedText)
 {
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
-        return failure(entry.error);
-    const decay::NumberEntry seconds = decay::readBackgroundTime(timeText, decimalPoint(texts));
-    if (!seconds.value)
-        return failure(seconds.error);
-    lab().measureBackground(*entry.settings, *seconds.value, seed(seedText));
-    return success();
+        return outcome(entry.error);
+    return outcome(lab().measureBackground(*entry.settings, seconds, decimalPoint(texts), seed(seedText)));
 }
 
-// The data shown and fitted
-
 // The counts of the intervals shown.
-val shownCounts()
+std::vector<double> shownCounts()
 {
     std::vector<double> counts;
     for (const decay::CountInterval& interval : lab().shownData().intervals)
         counts.push_back(static_cast<double>(interval.counts));
-    return numbers(std::span<const double>(counts));
+    return counts;
 }
+
+// The fit
 
 // A method or shape the model does not have is its first.
 decay::FitMethod known(decay::FitMethod method)
 {
     return method == decay::FitMethod::WeightedLeastSquares ? method : decay::FitMethod::PoissonLikelihood;
 }
-
 decay::FitShape known(decay::FitShape shape)
 {
     return shape == decay::FitShape::TwoNuclides || shape == decay::FitShape::Chain ? shape : decay::FitShape::OneNuclide;
@@ -255,20 +185,19 @@ std::string methodName(decay::FitMethod method) { return std::string(decay::meth
 std::string shapeName(decay::FitShape shape) { return std::string(decay::shapeName(known(shape))); }
 
 // What the lab says; `name` names the nuclide lab's run as the page titles it.
-val sampleText(const std::string& name) { return message(lab().sampleMessage(name)); }
-val backgroundText() { return message(lab().backgroundMessage()); }
-val counterReport() { return report(lab().counterReport()); }
-val fitReport(decay::FitMethod method, decay::FitShape shape, bool playing) { return report(lab().fitReport(known(method), known(shape), playing)); }
-val datingReport() { return report(lab().datingReport()); }
-val repeatText() { return message(lab().repeatMessage()); }
-val worksheetText(const std::string& name, decay::FitShape shape) { return message(lab().worksheetMessage(name, known(shape))); }
+decay::Message sampleText(const std::string& name) { return lab().sampleMessage(name); }
+decay::Message backgroundText() { return lab().backgroundMessage(); }
+decay::Report counterReport() { return lab().counterReport(); }
+decay::Report fitReport(decay::FitMethod method, decay::FitShape shape, bool playing) { return lab().fitReport(known(method), known(shape), playing); }
+decay::Report datingReport() { return lab().datingReport(); }
+decay::Message repeatText() { return lab().repeatMessage(); }
+decay::Message worksheetText(const std::string& name, decay::FitShape shape) { return lab().worksheetMessage(name, known(shape)); }
 
 // Files
 
-val importCounts(const std::string& fileText, const std::string& point, const std::string& fileName)
+Outcome importCounts(const std::string& fileText, const std::string& point, const std::string& fileName)
 {
-    const decay::Message refusal = lab().importCounts(fileText, point, fileName);
-    return refusal.empty() ? success() : failure(refusal);
+    return outcome(lab().importCounts(fileText, point, fileName));
 }
 
 std::string exportCounts()
@@ -276,52 +205,35 @@ std::string exportCounts()
     return lab().hasOwnCounts() ? decay::countsFileText(lab().shownData(), lab().sample()->unit) : std::string();
 }
 
-// Radiocarbon dating
+// Radiocarbon dating and repeat counts
 
-val newDatingSample(const std::string& carbon, const std::string& age, const std::string& point, const std::string& seedText)
+Outcome newDatingSample(const std::string& carbon, const std::string& age, const std::string& point, const std::string& seedText)
 {
-    const decay::NumberEntry grams = decay::readCarbon(carbon, point);
-    if (!grams.value)
-        return failure(grams.error);
-    const bool hidden = decay::isBlank(age);
-    const decay::NumberEntry typed = hidden ? decay::NumberEntry{} : decay::readAge(age, point);
-    if (!hidden && !typed.value)
-        return failure(typed.error);
-    lab().newDatingSample(*grams.value, hidden ? std::nullopt : typed.value, seed(seedText));
-    return success();
+    return outcome(lab().newDatingSample(carbon, age, point, seed(seedText)));
 }
 
-// One count of the sample, with the background counted for as long, as a dating laboratory does,
-// so that a longer count narrows both.
-val countDatingSample(const val& texts, const std::string& minutesText, const std::string& seedText)
+Outcome countDatingSample(const val& texts, const std::string& minutes, const std::string& seedText)
 {
-    if (!lab().datingSample())
-        return failure({});
     const decay::CounterSettingsEntry entry = counterSettings(texts);
     if (!entry.settings)
-        return failure(entry.error);
-    const decay::NumberEntry minutes = decay::readDatingMinutes(minutesText, decimalPoint(texts));
-    if (!minutes.value)
-        return failure(minutes.error);
-    lab().countDatingSample(*entry.settings, *minutes.value * 60, seed(seedText));
-    return success();
+        return outcome(entry.error);
+    return outcome(lab().countDatingSample(*entry.settings, minutes, decimalPoint(texts), seed(seedText)));
 }
 
 void revealAge() { lab().revealAge(); }
 
-// Repeat counts
-
-val repeat(const val& counterTexts, const val& texts, const std::string& seedText)
+Outcome repeat(const val& counterTexts, const val& texts, const std::string& seedText)
 {
     const decay::CounterSettingsEntry counter = counterSettings(counterTexts);
     if (!counter.settings)
-        return failure(counter.error);
-    const decay::RepeatSettingsEntry entry = decay::readRepeatSettings({text(texts, "repeats"), text(texts, "rate"), text(texts, "seconds"), decimalPoint(counterTexts)});
-    if (!entry.settings)
-        return failure(entry.error);
-    lab().repeat(*entry.settings, counter.settings->deadTime, seed(seedText));
-    return success();
+        return outcome(counter.error);
+    return outcome(lab().repeat({text(texts, "repeats"), text(texts, "rate"), text(texts, "seconds"), decimalPoint(counterTexts)},
+                                counter.settings->deadTime, seed(seedText)));
 }
+
+std::vector<double> repeatCounts() { return {lab().repeats().begin(), lab().repeats().end()}; }
+
+// The charts
 
 // The count rates as the lab shows them, in the unit of the data shown: the run's for own counts,
 // the file's for imported ones; with the fit while there is one.
@@ -330,10 +242,7 @@ decay::RatePlotData rateData(bool logY)
     return lab().rateData(lab().lastFit().has_value(), lab().sample().has_value(), logY);
 }
 
-val ratePlot(bool logY)
-{
-    return plotValue(decay::ratePlot(rateData(logY), nullptr));
-}
+val ratePlot(bool logY) { return plotValue(decay::ratePlot(rateData(logY), nullptr)); }
 
 val residualPlot(bool logY)
 {
@@ -349,15 +258,7 @@ val datingPlot()
     return plotValue(decay::datingPlot(lab().datings(), lab().ageShown() && sample ? std::optional(sample->age) : std::nullopt));
 }
 
-val repeatPlot()
-{
-    return plotValue(decay::repeatPlot(lab().repeats()));
-}
-
-val repeatCounts()
-{
-    return numbers(std::span<const std::int64_t>(lab().repeats()));
-}
+val repeatPlot() { return plotValue(decay::repeatPlot(lab().repeats())); }
 
 } // namespace
 } // namespace web
@@ -365,6 +266,7 @@ val repeatCounts()
 EMSCRIPTEN_BINDINGS(decay_counting)
 {
     using namespace emscripten;
+    using Session = decay::CountingSession;
     enum_<decay::FitMethod>("FitMethod")
         .value("PoissonLikelihood", decay::FitMethod::PoissonLikelihood)
         .value("WeightedLeastSquares", decay::FitMethod::WeightedLeastSquares);
@@ -372,16 +274,33 @@ EMSCRIPTEN_BINDINGS(decay_counting)
         .value("OneNuclide", decay::FitShape::OneNuclide)
         .value("TwoNuclides", decay::FitShape::TwoNuclides)
         .value("Chain", decay::FitShape::Chain);
-    function("countingLoadTable", &web::loadTable);
+    value_object<web::Outcome>("Outcome").field("ok", &web::Outcome::ok).field("error", &web::Outcome::error);
+    value_object<web::ChainDefaults>("ChainDefaults")
+        .field("step", &web::ChainDefaults::step)
+        .field("unit", &web::ChainDefaults::unit)
+        .field("steps", &web::ChainDefaults::steps)
+        .field("atoms", &web::ChainDefaults::atoms);
+    value_object<web::SampleInfo>("SampleInfo")
+        .field("steps", &web::SampleInfo::steps)
+        .field("grid", &web::SampleInfo::grid)
+        .field("last", &web::SampleInfo::last)
+        .field("unit", &web::SampleInfo::unit);
+    value_object<Session::Member>("CountedMember").field("symbol", &Session::Member::symbol).field("index", &Session::Member::place);
+    value_object<Session::CounterProgress>("CounterProgress")
+        .field("running", &Session::CounterProgress::running)
+        .field("time", &Session::CounterProgress::time)
+        .field("finished", &Session::CounterProgress::finished)
+        .field("intervals", &Session::CounterProgress::intervals);
     function("countingChainDefaults", &web::chainDefaults);
     function("countingRunTable", &web::runTable);
     function("countingSilver", &web::countSilver);
     function("countingSampleInfo", &web::sampleInfo);
+    function("countingCountable", &web::countable);
     function("countingCheckSettings", &web::checkSettings);
     function("countingStart", &web::startCounting);
     function("countingAdvanceStep", &web::advanceStep);
     function("countingPlayTo", &web::playTo);
-    function("countingProgress", &web::counterProgress);
+    function("countingProgress", &web::progress);
     function("countingMeasureBackground", &web::measureBackground);
     function("countingShownCounts", &web::shownCounts);
     function("countingMethodName", &web::methodName);

@@ -10,6 +10,7 @@ import { count } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
+import { labModel, loadTable, nuclideTitle } from '../nuclides/labModel';
 import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, labText, state, type Tab } from './countingState';
@@ -86,9 +87,9 @@ class CountingPage implements Page {
     const point = decimalPoint();
     state.efficiency = `0${point}1`;
     state.background = `0${point}5`;
-    const table = countingModel().countingLoadTable(window.ATOMDRIFT_DATA.nuclides);
-    state.starts = table.starts;
-    state.start = table.starts.find((s) => s.symbol === 'I-131')?.symbol ?? table.starts[0]?.symbol ?? '';
+    loadTable();
+    state.starts = labModel().labStarts().flatMap((symbol) => labModel().labNuclide(symbol) ?? []);
+    state.start = state.starts.find((s) => s.symbol === 'I-131')?.symbol ?? state.starts[0]?.symbol ?? '';
     this.chainDefaults();
     state.loaded = true;
   }
@@ -97,7 +98,7 @@ class CountingPage implements Page {
     const defaults = countingModel().countingChainDefaults(state.start);
     if (!defaults) return;
     state.step = String(Number(defaults.step.toPrecision(4))).replace('.', decimalPoint());
-    state.unit = defaults.unit;
+    state.unit = defaults.unit.value;
     state.steps = String(defaults.steps);
     state.atoms = String(defaults.atoms);
   }
@@ -178,7 +179,7 @@ class CountingPage implements Page {
     state.sampleName = name;
     state.counting = false;
     state.imported = false;
-    state.chosen = new Set(state.sample?.members.map((m) => m.index) ?? []);
+    state.chosen = new Set(countingModel().countingCountable().map((m) => m.index));
     if (this.root?.isConnected) this.render(this.root);
     announce(sampleText());
   }
@@ -186,7 +187,7 @@ class CountingPage implements Page {
   // The run's counter: what it counts, the play, the display and the fit.
   private countingTab(): HTMLElement {
     const members = element('fieldset', { id: 'lstMembers' }, element('legend', {}, tr(C, 'Members counted:')));
-    for (const member of state.sample?.members ?? []) {
+    for (const member of countingModel().countingCountable()) {
       const box = checkbox(`chkMember${member.index}`, member.symbol, state.chosen.has(member.index));
       box.input.addEventListener('change', () => { if (box.input.checked) state.chosen.add(member.index); else state.chosen.delete(member.index); });
       members.append(box.row);
@@ -407,12 +408,6 @@ class CountingPage implements Page {
     enable('cmdExportCounts', status !== null && status.intervals > 0);
     enable('cmdReveal', state.datingSample);
   }
-}
-
-// "Iodine-131 (I-131)": the element's name in the user's language, the mass number and the symbol.
-function nuclideTitle(start: { symbol: string; element: string }): string {
-  const title = tr(N, '%1-%2 (%3)', tr('Element', start.element), start.symbol.slice(start.symbol.indexOf('-') + 1), start.symbol);
-  return title.charAt(0).toUpperCase() + title.slice(1);
 }
 
 export const countingPage = new CountingPage();

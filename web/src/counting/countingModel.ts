@@ -34,14 +34,12 @@ export interface TableRunTexts {
   random: boolean;
   decimalPoint: string;
 }
-// The run counted: its grid and its members that decay.
-export interface SampleInfo {
-  steps: number;
-  grid: boolean;
-  last: number;
-  unit: string;
-  members: { symbol: string; index: number }[];
-}
+// The run counted, as the tests read it: its steps, grid, last time and unit.
+export interface SampleInfo { steps: number; grid: boolean; last: number; unit: string }
+// The nuclide lab's first entries for a chain, a gram as a million atoms.
+export interface ChainDefaults { step: number; unit: EnumValue<'TimeUnit'>; steps: number; atoms: number }
+// A member the counter may count, and its place in the chain.
+export interface CountedMember { symbol: string; index: number }
 // How far the counter is: the counts of the running interval, the time and the intervals done.
 export interface CounterProgress { running: number; time: number; finished: boolean; intervals: number }
 // The fit's choices in the order of the desktop's lists.
@@ -55,12 +53,12 @@ export type FitShape = EnumValue<'FitShape'>;
 export interface CountingModel {
   FitMethod: ModelEnum<'FitMethod', FitMethodName>;
   FitShape: ModelEnum<'FitShape', FitShapeName>;
-  countingLoadTable(text: string): { error: string; starts: { symbol: string; element: string }[] };
-  countingChainDefaults(start: string): { step: number; unit: number; steps: number; atoms: number } | null;
+  countingChainDefaults(start: string): ChainDefaults | null;
   countingRunTable(texts: TableRunTexts, seed: string): Outcome;
   countingTakeLabRun(): Outcome;
   countingSilver(activation: string, point: string, seed: string): Outcome;
   countingSampleInfo(): SampleInfo | null;
+  countingCountable(): CountedMember[];
   countingCheckSettings(texts: CounterTexts): Outcome;
   countingStart(texts: CounterTexts, chosen: number[], seed: string): Outcome;
   countingAdvanceStep(): number;

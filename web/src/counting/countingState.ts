@@ -3,6 +3,7 @@
 import { showMessage } from '../core/dom';
 import { decimalPoint, messageText, modelText, tr } from '../core/i18n';
 import type { ModelMessage } from '../core/model';
+import type { LabNuclide } from '../nuclides/labModel';
 import { countingModel, type CounterTexts, type FitMethodName, type FitShapeName, type SampleInfo } from './countingModel';
 
 export const C = 'CountingLab';
@@ -13,7 +14,7 @@ export const state = {
   loaded: false,
   tab: 0 as Tab,
   // The source: a chain of the table, or the activated silver.
-  starts: [] as { symbol: string; element: string }[],
+  starts: [] as LabNuclide[],
   start: '',
   atoms: '',
   step: '',
