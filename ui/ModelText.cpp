@@ -136,7 +136,7 @@ QString modelText(const decay::Message& message, const char* context)
         return {};
     std::vector<std::string> values;
     for (const decay::MessageValue& value : message.values)
-        values.push_back((value.message ? modelText(*value.message, value.context.c_str()) : numbers::messageValue(value)).toStdString());
+        values.push_back((value.message ? modelText(*value.message, value.context) : numbers::messageValue(value)).toStdString());
     const QString translation = QCoreApplication::translate(context, message.pattern.c_str());
     return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
 }

@@ -48,11 +48,11 @@ std::string Message::text() const
     return fillIn(pattern, shown);
 }
 
-MessageValue sentenceValue(Message message, std::string context)
+MessageValue sentenceValue(Message message, const char* context)
 {
     MessageValue value{std::string()};
     value.message = std::make_shared<const Message>(std::move(message));
-    value.context = std::move(context);
+    value.context = context;
     return value;
 }
 

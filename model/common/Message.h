@@ -29,9 +29,9 @@ struct MessageValue {
     NumberForm form = NumberForm::Significant;
     double minus = 0, plus = 0; // a number's uncertainty below and above it
     // A sentence or a word of its own, in the user's language too: its pattern is translated in
-    // `context` ("ModelText" for the model's own sentences).
+    // `context` ("ModelText" for the model's own sentences), a name that lives as long as the program.
     std::shared_ptr<const Message> message;
-    std::string context;
+    const char* context = "ModelText";
 
     MessageValue(std::string value) : text(std::move(value)) {}
     MessageValue(const char* value) : text(value) {}
@@ -99,7 +99,7 @@ struct Message {
 };
 
 // A sentence or a word as the value of another, translated in `context`.
-MessageValue sentenceValue(Message message, std::string context);
+MessageValue sentenceValue(Message message, const char* context);
 
 // Sentences shown as one text: those of a line one after another, the lines one under another.
 struct Report {

@@ -14,7 +14,7 @@ val message(const decay::Message& message)
         val item = val::object();
         if (value.message) {
             item.set("message", web::message(*value.message));
-            item.set("context", value.context);
+            item.set("context", std::string(value.context));
         } else if (value.number) {
             item.set("number", *value.number);
             item.set("digits", value.digits);
