@@ -113,6 +113,15 @@ struct Report {
     std::string text() const;
 };
 
+// A message whose values are made in place from `values`, which a braced list would copy.
+template <class... Values> Message said(std::string pattern, Values&&... values)
+{
+    Message message{std::move(pattern), {}};
+    message.values.reserve(sizeof...(values));
+    (message.values.emplace_back(std::forward<Values>(values)), ...);
+    return message;
+}
+
 // `pattern` with %1, %2, ... replaced by `values` in one pass, so that a value holding "%2" stays
 // as it is; a place without a value stays as written.
 std::string fillIn(const std::string& pattern, const std::vector<std::string>& values);

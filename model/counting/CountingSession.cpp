@@ -13,7 +13,7 @@ namespace decay {
 
 namespace {
 
-Message said(std::string pattern, std::vector<MessageValue> values = {})
+Message sentence(std::string pattern, std::vector<MessageValue> values = {})
 {
     return {std::move(pattern), std::move(values)};
 }
@@ -21,12 +21,12 @@ Message said(std::string pattern, std::vector<MessageValue> values = {})
 // A word of the lab's, in the user's language.
 MessageValue word(std::string english)
 {
-    return sentenceValue(said(std::move(english)), kCountingContext);
+    return sentenceValue(sentence(std::move(english)), kCountingContext);
 }
 
 MessageValue modelWord(std::string_view english)
 {
-    return sentenceValue(said(std::string(english)), "ModelText");
+    return sentenceValue(sentence(std::string(english)), "ModelText");
 }
 
 // The count rate of an interval to the precision its counts carry: "2,400 ± 400".
@@ -270,16 +270,16 @@ void CountingSession::repeat(const RepeatSettings& settings, const DeadTime& dea
 Message CountingSession::sampleMessage(const MessageValue& chainName) const
 {
     if (!m_sample)
-        return said("No run to count yet.");
+        return sentence("No run to count yet.");
     const ShownTime time = shownTime();
     const MessageValue name = m_silverSeconds
-                                  ? sentenceValue(said("1 g of silver after %1 s in a neutron source", {numberValue(*m_silverSeconds, 6)}), kCountingContext)
+                                  ? sentenceValue(sentence("1 g of silver after %1 s in a neutron source", {numberValue(*m_silverSeconds, 6)}), kCountingContext)
                                   : chainName;
     const MessageValue kind = word(m_sample->random ? "random" : "exact");
     if (m_sample->setup.grid.empty())
-        return said("Sample: %1, %2 run of %3 steps of %4 %5.",
+        return sentence("Sample: %1, %2 run of %3 steps of %4 %5.",
                     {name, kind, m_sample->setup.steps, numberValue(m_sample->setup.step * time.toShown, 6), unitValue(time.unit)});
-    return said("Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.",
+    return sentence("Sample: %1, %2 run of %3 steps growing tenfold a decade, to %4 %5.",
                 {name, kind, m_sample->setup.steps, numberValue(m_sample->setup.grid.back() * time.toShown, 6), unitValue(time.unit)});
 }
 
@@ -287,7 +287,7 @@ Message CountingSession::backgroundMessage() const
 {
     if (!m_background)
         return {};
-    return said("Background: %1 counts in %2 s, %3 per second.",
+    return sentence("Background: %1 counts in %2 s, %3 per second.",
                 {wholeValue(static_cast<double>(m_background->counts)), numberValue(m_background->seconds, 6),
                  uncertainValue(m_background->rate(), m_background->sigma())});
 }
@@ -296,28 +296,28 @@ Report CountingSession::counterReport() const
 {
     Report report;
     if (!m_counter) {
-        report.line(m_imported  ? said("Counts imported from %1.", {m_importedName})
-                    : m_sample ? said("Press Start to count the sample.")
-                               : said("No run to count: run a chain in the nuclide lab and press Counter there, or import counts."));
+        report.line(m_imported  ? sentence("Counts imported from %1.", {m_importedName})
+                    : m_sample ? sentence("Press Start to count the sample.")
+                               : sentence("No run to count: run a chain in the nuclide lab and press Counter there, or import counts."));
         return report;
     }
     if (m_counter->intervals().empty()) {
-        report.line(said("Count rate: not yet known."));
+        report.line(sentence("Count rate: not yet known."));
     } else {
         const CountInterval& last = m_counter->intervals().back();
-        report.line(said("Count rate: %1 per second in the last interval.", {rateValue(last)}));
+        report.line(sentence("Count rate: %1 per second in the last interval.", {rateValue(last)}));
         const DeadTime& dead = m_counter->settings().deadTime;
         const double seconds = last.end - last.start;
         if (dead.tau > 0 && seconds > 0) {
             const double corrected = trueRate(static_cast<double>(last.counts) / seconds, dead);
-            report.then(std::isfinite(corrected) ? said("Corrected for the dead time: %1 per second.", {numberValue(corrected, 4)})
-                                                 : said("Too many counts for the dead time to correct."));
+            report.then(std::isfinite(corrected) ? sentence("Corrected for the dead time: %1 per second.", {numberValue(corrected, 4)})
+                                                 : sentence("Too many counts for the dead time to correct."));
         }
         if (m_counter->saturated())
-            report.then(said("The counter is saturated: more than 1/\u03C4 events a second reach it."));
+            report.then(sentence("The counter is saturated: more than 1/\u03C4 events a second reach it."));
     }
     const ShownTime time = shownTime();
-    report.line(said("t = %1 of %2 %3; %4 intervals counted.",
+    report.line(sentence("t = %1 of %2 %3; %4 intervals counted.",
                      {numberValue(m_counter->time() * time.toShown, 6), numberValue(m_counter->endTime() * time.toShown, 6),
                       unitValue(time.unit), wholeValue(static_cast<double>(m_counter->intervals().size()))}));
     return report;
@@ -328,36 +328,36 @@ Report CountingSession::fitReport(FitMethod method, FitShape shape, bool playing
     clearFit();
     Report report;
     if (playing)
-        return report.line(said("The half-life is fitted when the counting stops or pauses."));
+        return report.line(sentence("The half-life is fitted when the counting stops or pauses."));
     if (shownData().intervals.size() < 2)
-        return report.line(said("A fit needs the counts of two intervals or more."));
+        return report.line(sentence("A fit needs the counts of two intervals or more."));
     if (!m_imported && m_counter && m_counter->saturated())
-        return report.line(said("No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, "
+        return report.line(sentence("No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, "
                                 "and its counts no longer say how many arrived. Count with a weaker sample or a shorter dead time."));
     const HalfLifeFit& fitted = fit(method, shape);
     const MessageValue methodWord = modelWord(methodName(method));
     if (!fitted.fitted()) {
-        report.line(said("No half-life could be fitted (%1): %2", {methodWord, sentenceValue(fitted.note, "ModelText")}));
+        report.line(sentence("No half-life could be fitted (%1): %2", {methodWord, sentenceValue(fitted.note, "ModelText")}));
     } else {
         const ShownTime time = shownTime();
         const MessageValue unit = time.timeUnit ? unitValue(time.unit) : MessageValue(time.unit);
         const MessageValue first = uncertainValue(fitted.halfLife * time.toShown, fitted.sigma * time.toShown);
         if (fitted.shape == FitShape::TwoNuclides)
-            report.line(said("T\u00BD = %1 %2 and %3 %2 (%4)",
+            report.line(sentence("T\u00BD = %1 %2 and %3 %2 (%4)",
                              {first, unit, uncertainValue(fitted.secondHalfLife * time.toShown, fitted.secondSigma * time.toShown), methodWord}));
         else if (fitted.shape == FitShape::Chain && m_sample)
-            report.line(said("T\u00BD of %1 = %2 %3 (%4)", {m_sample->chain.members[0].symbol, first, unit, methodWord}));
+            report.line(sentence("T\u00BD of %1 = %2 %3 (%4)", {m_sample->chain.members[0].symbol, first, unit, methodWord}));
         else
-            report.line(said("T\u00BD = %1 %2 (%3)", {first, unit, methodWord}));
+            report.line(sentence("T\u00BD = %1 %2 (%3)", {first, unit, methodWord}));
         if (fitted.degreesOfFreedom > 0)
-            report.line(said("\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4",
+            report.line(sentence("\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4",
                              {numberValue(fitted.chiSquare, 4), fitted.degreesOfFreedom, numberValue(fitted.reducedChiSquare(), 3),
                               numberValue(fitted.pValue, 2)}));
         if (!fitted.note.empty())
             report.line(fitted.note);
     }
     if (!m_imported && !m_background)
-        report.line(said("No background measured: the fit takes it as 0."));
+        report.line(sentence("No background measured: the fit takes it as 0."));
     return report;
 }
 
@@ -365,33 +365,33 @@ Report CountingSession::datingReport() const
 {
     Report report;
     if (!m_datingSample)
-        return report.line(said("Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty."));
+        return report.line(sentence("Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty."));
     const MessageValue grams = numberValue(m_datingSample->carbonGrams, 6);
-    report.line(m_ageHidden ? said("A sample of %1 g of carbon, of unknown age.", {grams}) : said("A sample of %1 g of carbon.", {grams}));
+    report.line(m_ageHidden ? sentence("A sample of %1 g of carbon, of unknown age.", {grams}) : sentence("A sample of %1 g of carbon.", {grams}));
     if (!m_datings.empty()) {
         const DatingMeasurement& last = m_datings.back();
         const DatingResult& result = last.result;
-        report.line(said("Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.",
+        report.line(sentence("Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the activity of modern carbon.",
                          {numberValue(last.count.seconds / 60, 6), wholeValue(static_cast<double>(last.count.counts)),
                           wholeValue(static_cast<double>(last.background.counts)),
                           intervalValue(100 * result.ratio, 100 * (result.ratio - result.ratioLow), 100 * (result.ratioHigh - result.ratio))}));
         for (const DatedAge& age : result.ages)
-            report.line(said("%1: %2", {sentenceValue(ageLabel(age), kCountingContext), sentenceValue(ageText(age), kCountingContext)}));
-        report.line(said("BP: before the present, that is before 1950, the year the activity of modern carbon refers to."));
+            report.line(sentence("%1: %2", {sentenceValue(ageLabel(age), kCountingContext), sentenceValue(ageText(age), kCountingContext)}));
+        report.line(sentence("BP: before the present, that is before 1950, the year the activity of modern carbon refers to."));
         if (!result.note.empty())
             report.line(result.note);
     }
     if (m_ageShown)
-        report.line(said("True age: %1 y.", {numberValue(m_datingSample->age, 6)}));
+        report.line(sentence("True age: %1 y.", {numberValue(m_datingSample->age, 6)}));
     return report;
 }
 
 Message CountingSession::repeatMessage() const
 {
     if (m_repeats.empty())
-        return said("A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?");
+        return sentence("A long-lived source counted for the same time, again and again: do the counts spread as the Poisson distribution says?");
     const Dispersion d = dispersion(m_repeats);
-    return said("%1 counts: mean %2, variance %3.\nIndex of dispersion D = variance / mean = %4; "
+    return sentence("%1 counts: mean %2, variance %3.\nIndex of dispersion D = variance / mean = %4; "
                 "\u03C7\u00B2 = (N \u2212 1) D = %5 on %6 degrees of freedom, p = %7 (two-sided).\n"
                 "For Poisson counts D is near 1; a counter's dead time makes it smaller.",
                 {wholeValue(d.n), numberValue(d.mean, 5), numberValue(d.variance, 5), numberValue(d.index, 3), numberValue(d.chiSquare, 4),
@@ -400,12 +400,12 @@ Message CountingSession::repeatMessage() const
 
 Message CountingSession::worksheetMessage(const MessageValue& chainName, FitShape shape) const
 {
-    const MessageValue source = sentenceValue(m_imported ? said("Counts imported from %1.", {m_importedName}) : sampleMessage(chainName), kCountingContext);
+    const MessageValue source = sentenceValue(m_imported ? sentence("Counts imported from %1.", {m_importedName}) : sampleMessage(chainName), kCountingContext);
     const MessageValue background = sentenceValue(backgroundMessage(), kCountingContext);
     if (!m_counter || m_imported)
-        return said("%1 %2", {source, background});
+        return sentence("%1 %2", {source, background});
     const CounterSettings& counted = m_counter->settings();
-    return said("%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7",
+    return sentence("%1 Efficiency %2, background %3 per second, dead time %4 \u00B5s (%5). Fit model: %6. %7",
                 {source, numberValue(counted.efficiency, 6), numberValue(counted.background, 6), numberValue(counted.deadTime.tau * 1e6, 6),
                  word(counted.deadTime.kind == DeadTime::Kind::Paralysable ? "paralysable" : "non-paralysable"), modelWord(shapeName(shape)),
                  background});

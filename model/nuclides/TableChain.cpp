@@ -51,8 +51,8 @@ void Network::noteOpenModes(const Nuclide& nuclide)
         return;
     for (const DecayMode& mode : nuclide.modes)
         if (mode.relation == Relation::Below || mode.relation == Relation::Above || mode.relation == Relation::Unknown)
-            notes.push_back({"%1 may also decay by %2 (%3); without a measured share it is left out of the chain.",
-                             {nuclide.symbol, modeSymbol(mode.code), relationText(mode)}});
+            notes.push_back(said("%1 may also decay by %2 (%3); without a measured share it is left out of the chain.", nuclide.symbol,
+                                 modeSymbol(mode.code), relationText(mode)));
 }
 
 void Network::explore(int start)
@@ -65,18 +65,18 @@ void Network::explore(int start)
             const std::string share = percentText(branch.fraction);
             if (branch.daughter.empty()) {
                 const bool fission = modeChange(branch.mode).kind == ModeKind::Fission;
-                notes.push_back({fission ? "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain."
-                                         : "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.",
-                                 {nuclide.symbol, modeSymbol(branch.mode), share}});
+                notes.push_back(said(fission ? "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain."
+                                             : "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.",
+                                     nuclide.symbol, modeSymbol(branch.mode), share));
                 continue;
             }
             const int daughter = daughterOf(branch);
             if (branch.fraction < m_options.threshold) {
-                notes.push_back({"%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.",
-                                 {nuclide.symbol, branch.daughter, modeSymbol(branch.mode), share, percentText(m_options.threshold)}});
+                notes.push_back(said("%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.", nuclide.symbol,
+                                     branch.daughter, modeSymbol(branch.mode), share, percentText(m_options.threshold)));
             } else if (daughter < 0) {
-                notes.push_back({"%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.",
-                                 {nuclide.symbol, branch.daughter, modeSymbol(branch.mode), share}});
+                notes.push_back(said("%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.", nuclide.symbol,
+                                     branch.daughter, modeSymbol(branch.mode), share));
             } else {
                 if (std::find(found.begin(), found.end(), daughter) == found.end())
                     found.push_back(daughter);
