@@ -329,7 +329,9 @@ Report CountingSession::fitReport(FitMethod method, FitShape shape, bool playing
     Report report;
     if (playing)
         return report.line(sentence("The half-life is fitted when the counting stops or pauses."));
-    if (shownData().intervals.size() < 2)
+    // The intervals shown, counted without building their data, which the fit builds once.
+    const std::size_t intervals = m_imported ? m_imported->data.intervals.size() : m_counter ? m_counter->intervals().size() : 0;
+    if (intervals < 2)
         return report.line(sentence("A fit needs the counts of two intervals or more."));
     if (!m_imported && m_counter && m_counter->saturated())
         return report.line(sentence("No half-life is fitted: the paralysable counter was saturated, so that more events made it record fewer, "
