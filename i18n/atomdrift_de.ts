@@ -1832,8 +1832,8 @@ www.example.org/atomdrift</translation>
         <translation>Wählen Sie das zu melkende Nuklid.</translation>
     </message>
     <message>
-        <source>The random run follows whole atoms, at most %1 in all.</source>
-        <translation>Der zufällige Lauf verfolgt ganze Atome, insgesamt höchstens %1.</translation>
+        <source>The random run follows whole atoms: give whole numbers of atoms.</source>
+        <translation>Der zufällige Lauf verfolgt ganze Atome: Geben Sie ganze Zahlen von Atomen an.</translation>
     </message>
     <message>
         <source>The efficiency must be a number above %1 and at most %2.</source>
@@ -1924,12 +1924,12 @@ www.example.org/atomdrift</translation>
         <translation>Die Nullrate muss eine Zahl von Ereignissen pro Sekunde von %1 bis %2 sein.</translation>
     </message>
     <message>
-        <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
-        <translation>Die Zerfälle eines zufälligen Laufs müssen ganze Zahlen von %1 bis %2 sein.</translation>
+        <source>A random run&apos;s decays must be whole numbers.</source>
+        <translation>Die Zerfälle eines zufälligen Laufs müssen ganze Zahlen sein.</translation>
     </message>
     <message>
-        <source>The sample is too active to count: a step would bring more than %1 counts.</source>
-        <translation>Die Probe ist zu aktiv zum Zählen: Ein Schritt brächte mehr als %1 Impulse.</translation>
+        <source>The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.</source>
+        <translation>Die Probe ist zu aktiv zum Zählen: Der Lauf brächte mehr als %1 Impulse. Nehmen Sie weniger Atome oder eine kleinere Nachweiswahrscheinlichkeit.</translation>
     </message>
     <message>
         <source>The background counting time must be a number of seconds from %1 to %2.</source>

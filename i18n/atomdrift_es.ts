@@ -1832,8 +1832,8 @@ www.example.org/atomdrift</translation>
         <translation>Elija el núclido que se va a eluir.</translation>
     </message>
     <message>
-        <source>The random run follows whole atoms, at most %1 in all.</source>
-        <translation>La simulación al azar sigue átomos enteros, como máximo %1 en total.</translation>
+        <source>The random run follows whole atoms: give whole numbers of atoms.</source>
+        <translation>La simulación al azar sigue átomos enteros: indique números enteros de átomos.</translation>
     </message>
     <message>
         <source>The efficiency must be a number above %1 and at most %2.</source>
@@ -1924,12 +1924,12 @@ www.example.org/atomdrift</translation>
         <translation>El fondo debe ser un número de sucesos por segundo de %1 a %2.</translation>
     </message>
     <message>
-        <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
-        <translation>Las desintegraciones de una simulación aleatoria deben ser números enteros de %1 a %2.</translation>
+        <source>A random run&apos;s decays must be whole numbers.</source>
+        <translation>Las desintegraciones de una simulación aleatoria deben ser números enteros.</translation>
     </message>
     <message>
-        <source>The sample is too active to count: a step would bring more than %1 counts.</source>
-        <translation>La muestra es demasiado activa para contarla: un paso daría más de %1 cuentas.</translation>
+        <source>The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.</source>
+        <translation>La muestra es demasiado activa para contarla: la simulación daría más de %1 cuentas. Tome menos átomos o una eficiencia menor.</translation>
     </message>
     <message>
         <source>The background counting time must be a number of seconds from %1 to %2.</source>

@@ -1832,8 +1832,8 @@ www.example.org/atomdrift</translation>
         <translation>Choisissez le nucléide à éluer.</translation>
     </message>
     <message>
-        <source>The random run follows whole atoms, at most %1 in all.</source>
-        <translation>La simulation aléatoire suit des atomes entiers, au plus %1 au total.</translation>
+        <source>The random run follows whole atoms: give whole numbers of atoms.</source>
+        <translation>La simulation aléatoire suit des atomes entiers&#xa0;: donnez des nombres entiers d’atomes.</translation>
     </message>
     <message>
         <source>The efficiency must be a number above %1 and at most %2.</source>
@@ -1924,12 +1924,12 @@ www.example.org/atomdrift</translation>
         <translation>Le bruit de fond doit être un nombre d’événements par seconde de %1 à %2.</translation>
     </message>
     <message>
-        <source>A random run&apos;s decays must be whole numbers from %1 to %2.</source>
-        <translation>Les désintégrations d’une simulation aléatoire doivent être des nombres entiers de %1 à %2.</translation>
+        <source>A random run&apos;s decays must be whole numbers.</source>
+        <translation>Les désintégrations d’une simulation aléatoire doivent être des nombres entiers.</translation>
     </message>
     <message>
-        <source>The sample is too active to count: a step would bring more than %1 counts.</source>
-        <translation>L’échantillon est trop actif pour être compté&#xa0;: un pas donnerait plus de %1 coups.</translation>
+        <source>The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.</source>
+        <translation>L’échantillon est trop actif pour être compté&#xa0;: la simulation donnerait plus de %1 coups. Prenez moins d’atomes ou une efficacité plus faible.</translation>
     </message>
     <message>
         <source>The background counting time must be a number of seconds from %1 to %2.</source>

@@ -56,16 +56,17 @@ Message countingRefusal(const SampleRun& run, const CounterSettings& settings)
     if (!(settings.efficiency > 0 && settings.efficiency <= 1) || !(settings.background >= 0 && std::isfinite(settings.background))
         || settings.stepsPerInterval < 1 || !(settings.deadTime.tau >= 0 && settings.deadTime.tau <= kMostDeadTime))
         return {"The counter's settings are out of range.", {}};
+    double expected = 0; // counts over the whole run
     for (std::size_t k = 0; k < run.steps(); ++k) {
         const double value = run.perStep[k];
         if (!(value >= 0 && std::isfinite(value)))
             return {"The run holds a step with no count of decays or activity.", {}};
-        if (run.kind == SampleRun::Kind::Decays && (value != std::floor(value) || value > kMostDecaysPerStep))
-            return {"A random run's decays must be whole numbers from %1 to %2.", {0, kMostDecaysPerStep}};
-        const double seen = settings.efficiency * (run.kind == SampleRun::Kind::Decays ? value : value * run.duration(k));
-        if (seen + settings.background * run.duration(k) > kMostMeanCount)
-            return {"The sample is too active to count: a step would bring more than %1 counts.", {kMostMeanCount}};
+        if (run.kind == SampleRun::Kind::Decays && value != std::floor(value))
+            return {"A random run's decays must be whole numbers.", {}};
+        expected += settings.efficiency * (run.kind == SampleRun::Kind::Decays ? value : value * run.duration(k)) + settings.background * run.duration(k);
     }
+    if (expected > kMostMeanCount)
+        return {"The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.", {kMostMeanCount}};
     return {};
 }
 
@@ -89,7 +90,7 @@ void Counter::advanceStep()
     const double backgroundMean = m_settings.background * duration;
     const std::int64_t arrivals =
         m_run.kind == SampleRun::Kind::Decays
-            ? thinnedDraw(m_draws, m_seen, static_cast<std::int64_t>(value)) + poissonDraw(m_draws, backgroundMean)
+            ? static_cast<std::int64_t>(m_seen.count(m_draws, value)) + poissonDraw(m_draws, backgroundMean)
             : poissonDraw(m_draws, m_settings.efficiency * value * duration + backgroundMean);
     const double seenRate = m_settings.efficiency * (m_run.kind == SampleRun::Kind::Decays ? value / duration : value);
     const double meanRate = seenRate + m_settings.background;

@@ -25,7 +25,6 @@ struct CounterSettings {
 // What the counter's entries accept; the checks and their messages share them.
 inline constexpr double kMostBackgroundRate = 1e9;        // events per second
 inline constexpr int kMostStepsPerInterval = 1000000;
-inline constexpr double kMostDecaysPerStep = 1e9;         // each decay of a random run takes a draw
 inline constexpr double kMostDeadTime = 0.01;             // seconds; a Geiger tube's is 1e-4
 
 // The counter's entries as typed: efficiency, background per second, steps per interval, and the

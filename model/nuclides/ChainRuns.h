@@ -17,7 +17,6 @@ class DecayDraws;
 
 inline constexpr int kMostLabSteps = 10000;
 inline constexpr double kMostLabAtoms = 1e30;           // of every member, for the exact runs
-inline constexpr std::int32_t kMostRandomAtoms = 1000000; // in all, for the random run
 // Time steps the runs accept, in seconds: 1 ns to 10^12 years.
 inline constexpr double kShortestLabStep = 1e-9;
 inline constexpr double kLongestLabStep = 1e12 * kSecondsPerYear;
@@ -36,6 +35,9 @@ struct RunSetup {
     std::optional<Milking> milk;
     // Any other grid: the times t_0 = 0 < t_1 < ... < t_steps in seconds; empty for t_k = k * step.
     std::vector<double> grid;
+    // Amounts typed in atoms are counts: the random run takes them as they are. Grams and becquerel
+    // give atoms that are seldom whole, and the random run starts from the nearest whole number.
+    bool countedAtoms = true;
 
     // The run's times in seconds, one per step boundary; a uniform grid's each a product k * step.
     std::vector<double> times() const;
@@ -85,8 +87,9 @@ struct RunSetupEntry {
 };
 RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts);
 
-// Why the random run cannot follow these atoms (whole numbers, at most kMostRandomAtoms in all);
-// empty when it can.
+// Why the random run cannot follow these atoms (numbers of atoms typed must be whole); empty when
+// it can. It follows any number of them: atoms one by one up to a million or so, and beyond that
+// the numbers of atoms by binomial draws, which are the same in distribution.
 Message randomRunRefusal(const RunSetup& setup);
 
 // A number for every member at every step 0..steps, and the decays of every member in every step.

@@ -32,13 +32,6 @@ Message readLogarithmicGrid(const RunSetupTexts& texts, RunSetup& setup)
     return {};
 }
 
-std::optional<long long> wholeAtoms(double value)
-{
-    if (value != std::floor(value) || value < 0 || value > kMostRandomAtoms)
-        return std::nullopt;
-    return static_cast<long long>(value);
-}
-
 } // namespace
 
 std::vector<double> RunSetup::times() const
@@ -83,6 +76,7 @@ std::optional<double> atomsOf(const ChainMember& member, double amount, AmountUn
 RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
 {
     RunSetup setup;
+    setup.countedAtoms = texts.amountUnit == AmountUnit::Atoms;
     for (int i = 0; i < chain.size(); ++i) {
         const std::string text = static_cast<std::size_t>(i) < texts.initial.size() ? texts.initial[static_cast<std::size_t>(i)] : "";
         const ChainMember& member = chain.members[static_cast<std::size_t>(i)];
@@ -128,15 +122,11 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
 
 Message randomRunRefusal(const RunSetup& setup)
 {
-    const Message refusal{"The random run follows whole atoms, at most %1 in all.", {std::to_string(kMostRandomAtoms)}};
-    long long total = 0;
-    for (double atoms : setup.initial) {
-        const auto whole = wholeAtoms(atoms);
-        if (!whole)
-            return refusal;
-        total += *whole;
-    }
-    return total > kMostRandomAtoms ? refusal : Message{};
+    if (setup.countedAtoms)
+        for (double atoms : setup.initial)
+            if (atoms != std::floor(atoms))
+                return {"The random run follows whole atoms: give whole numbers of atoms.", {}};
+    return {};
 }
 
 } // namespace decay

@@ -5,6 +5,7 @@
 #include "model/random/DecayDraws.h"
 #include "model/random/StagedDraw.h"
 
+#include <cmath>
 #include <map>
 
 using namespace decay::chainrun;
@@ -78,8 +79,8 @@ public:
 
     // Moves `atoms` of `member` through the step: adds where they end to `end` and their decays
     // on the way to `decays`.
-    void move(DecayDraws& draws, int member, std::int32_t atoms, std::vector<std::int32_t>& end,
-              std::vector<std::int32_t>& decays) const
+    void move(DecayDraws& draws, int member, double atoms, std::vector<double>& end,
+              std::vector<double>& decays) const
     {
         if (atoms > 0)
             visit(draws, m_roots[static_cast<std::size_t>(member)], atoms, end, decays);
@@ -95,18 +96,17 @@ private:
         std::vector<StagedDraw> split;  // per child, of those not yet given to earlier children
     };
 
-    void visit(DecayDraws& draws, int index, std::int32_t atoms, std::vector<std::int32_t>& end,
-               std::vector<std::int32_t>& decays) const
+    void visit(DecayDraws& draws, int index, double atoms, std::vector<double>& end, std::vector<double>& decays) const
     {
         const Node& node = m_nodes[static_cast<std::size_t>(index)];
-        const std::int32_t stayed = node.stay.count(draws, atoms);
+        const double stayed = node.stay.count(draws, atoms);
         if (node.inChain)
             end[static_cast<std::size_t>(node.member)] += stayed;
-        std::int32_t left = atoms - stayed;
+        double left = atoms - stayed;
         if (node.inChain)
             decays[static_cast<std::size_t>(node.member)] += left;
         for (std::size_t c = 0; c < node.children.size() && left > 0; ++c) {
-            const std::int32_t taken = c + 1 == node.children.size() ? left : node.split[c].count(draws, left);
+            const double taken = c + 1 == node.children.size() ? left : node.split[c].count(draws, left);
             visit(draws, node.children[c], taken, end, decays);
             left -= taken;
         }
@@ -125,9 +125,12 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
     std::optional<RouteDraws> draws;
     double lastStep = -1;
     const std::vector<double> times = setup.times();
-    std::vector<std::int32_t> end(static_cast<std::size_t>(chain.size())), decayed(end.size());
+    std::vector<double> end(static_cast<std::size_t>(chain.size())), decayed(end.size());
+    RunSetup whole = setup;
+    for (double& atoms : whole.initial)
+        atoms = std::round(atoms);
     return runSteps(
-        chain, setup, progress,
+        chain, whole, progress,
         [&](int k, std::vector<double>& state, std::vector<double>& decays) {
             // A uniform grid's steps are all `step`; a logarithmic one's each their own.
             const double step = setup.grid.empty() ? setup.step : times[static_cast<std::size_t>(k)] - times[static_cast<std::size_t>(k) - 1];
@@ -138,7 +141,7 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
             std::fill(end.begin(), end.end(), 0);
             std::fill(decayed.begin(), decayed.end(), 0);
             for (std::size_t i = 0; i < state.size(); ++i)
-                draws->move(generator, static_cast<int>(i), static_cast<std::int32_t>(state[i]), end, decayed);
+                draws->move(generator, static_cast<int>(i), state[i], end, decayed);
             std::copy(end.begin(), end.end(), state.begin());
             std::copy(decayed.begin(), decayed.end(), decays.begin());
         },

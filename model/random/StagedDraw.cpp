@@ -1,5 +1,6 @@
 #include "StagedDraw.h"
 
+#include "CountDraws.h"
 #include "DecayDraws.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@ constexpr double kScale = 16777216.0; // 2^24
 } // namespace
 
 StagedDraw::StagedDraw(double p, double notP)
+    : m_p(p)
+    , m_notP(notP)
 {
     m_complement = p > 0.5;
     const double staged = m_complement ? notP : p;
@@ -34,6 +37,11 @@ std::int32_t StagedDraw::count(DecayDraws& draws, std::int32_t atoms) const
     if (m_limits.empty())
         passed = 0;
     return m_complement ? atoms - passed : passed;
+}
+
+double StagedDraw::count(DecayDraws& draws, double atoms) const
+{
+    return atoms <= kOneByOne ? count(draws, static_cast<std::int32_t>(atoms)) : binomialDraw(draws, atoms, m_p, m_notP);
 }
 
 double StagedDraw::probability() const

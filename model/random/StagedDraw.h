@@ -23,11 +23,17 @@ public:
 
     // How many of `atoms` pass.
     std::int32_t count(DecayDraws& draws, std::int32_t atoms) const;
+    // The same for a whole number of any size: one by one up to kOneByOne, which a run of
+    // followed atoms never passes, and a binomial draw of p beyond, which costs the same for any
+    // number.
+    static constexpr double kOneByOne = 1 << 20;
+    double count(DecayDraws& draws, double atoms) const;
     // The probability the stages give, which differs from p by at most 2^-24 of p (or of 1 - p).
     double probability() const;
 
 private:
     std::vector<std::uint32_t> m_limits; // empty: nobody passes (or everybody, when complemented)
+    double m_p = 0, m_notP = 1;
     bool m_complement = false;
 };
 

@@ -5,10 +5,13 @@
 #include "model/counting/Counter.h"
 #include "model/counting/HalfLifeFit.h"
 #include "tests/Tolerance.h"
+#include "model/common/ChiSquare.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <numeric>
 #include <tuple>
@@ -34,6 +37,94 @@ TEST(PoissonDraws, HaveThePoissonMeanAndVariance)
         // Variance of the sample variance: mu (1 + 2 mu) / n for a Poisson distribution.
         EXPECT_WITHIN(variance, mu, sigmas(kFiveSigma, std::sqrt(mu * (1 + 2 * mu) / kDraws))) << mu;
     }
+}
+
+// Pearson's chi-square of draws against a distribution given by its cumulative probabilities at
+// the upper edges of the bins (the last bin open to the right): its p-value.
+double fitOfDraws(const std::vector<double>& draws, const std::vector<double>& edges, const std::function<double(double)>& below)
+{
+    std::vector<double> seen(edges.size() + 1, 0.0);
+    for (double x : draws)
+        seen[static_cast<std::size_t>(std::lower_bound(edges.begin(), edges.end(), x) - edges.begin())] += 1;
+    double chiSquare = 0, before = 0;
+    for (std::size_t b = 0; b < seen.size(); ++b) {
+        const double upTo = b < edges.size() ? below(edges[b]) : 1.0;
+        const double expected = (upTo - before) * static_cast<double>(draws.size());
+        chiSquare += (seen[b] - expected) * (seen[b] - expected) / expected;
+        before = upTo;
+    }
+    return decay::chiSquarePValue(chiSquare, static_cast<int>(edges.size()));
+}
+
+// Bins of about equal probability of the normal distribution (mean, sd) for a count: the edges
+// at whole numbers, the probability below an edge x that of X <= x, with the continuity correction.
+// At the spreads tested (10^6 and more) the Poisson and binomial distributions differ from it by
+// their skewness over the spread, below 10^-6.
+struct NormalBins {
+    std::vector<double> edges;
+    std::function<double(double)> below;
+};
+NormalBins normalBins(double mean, double sd)
+{
+    NormalBins bins{{}, [=](double x) { return 0.5 * std::erfc(-(x + 0.5 - mean) / (sd * std::numbers::sqrt2)); }};
+    for (double z = -2.0; z <= 2.0; z += 0.25)
+        bins.edges.push_back(std::floor(mean + z * sd));
+    return bins;
+}
+
+// The binomial probabilities summed from 0 to x, each from ln C(n, k) p^k q^(n-k) with the
+// logarithms of the factorials (lgamma) or, for huge n and small k, the product of n - i.
+double binomialBelow(double n, double p, double x)
+{
+    double sum = 0;
+    for (double k = 0; k <= x; ++k) {
+        double logChoose = -std::lgamma(k + 1);
+        for (double i = 0; i < k; ++i)
+            logChoose += std::log(n - i);
+        sum += std::exp(logChoose + k * std::log(p) + (n - k) * std::log1p(-p));
+    }
+    return sum;
+}
+
+// 20,000 draws of each kind against the distribution, p-value above 10^-6 (a false alarm about
+// once in a million runs): BTRD near and far from the mode, inversion for a rare outcome of huge
+// numbers of trials, a probability near 1 drawn through its complement, and a sample of 2.5e21
+// atoms, 1 g of U-238, far beyond what can be followed atom by atom. Poisson counts at a mean of
+// 10^17 keep their shape too, which a rejection test written with terms of the size of the mean
+// fails by a p-value of 10^-227.
+TEST(CountDraws, FollowTheirDistributionsForAnySize)
+{
+    constexpr int kDraws = 20000;
+    const auto draw = [](const std::function<double(decay::DecayDraws&)>& one) {
+        decay::DecayDraws draws(2026);
+        std::vector<double> values;
+        for (int i = 0; i < kDraws; ++i)
+            values.push_back(one(draws));
+        return values;
+    };
+    const auto wholeEdges = [](double from, double to) {
+        std::vector<double> edges;
+        for (double k = from; k < to; ++k)
+            edges.push_back(k);
+        return edges;
+    };
+    struct Small {
+        double n, p;
+        double from, to; // the bins' edges
+    };
+    for (const Small c : {Small{40, 0.3, 5, 19}, Small{1000, 0.5, 470, 530}, Small{1e12, 3e-12, 0, 8}}) {
+        const auto values = draw([&](decay::DecayDraws& d) { return decay::binomialDraw(d, c.n, c.p, 1 - c.p); });
+        EXPECT_GT(fitOfDraws(values, wholeEdges(c.from, c.to), [&](double x) { return binomialBelow(c.n, c.p, x); }), 1e-6) << c.n;
+    }
+    const double q = 1e-6, n = 1e8; // passing with 1 - q: the failures are binomial (n, q)
+    const auto passed = draw([&](decay::DecayDraws& d) { return n - decay::binomialDraw(d, n, 1 - q, q); });
+    EXPECT_GT(fitOfDraws(passed, wholeEdges(80, 120), [&](double x) { return binomialBelow(n, q, x); }), 1e-6);
+
+    const double atoms = 2.5e21, p = 1e-9;
+    const NormalBins binomial = normalBins(atoms * p, std::sqrt(atoms * p * (1 - p)));
+    EXPECT_GT(fitOfDraws(draw([&](decay::DecayDraws& d) { return decay::binomialDraw(d, atoms, p, 1 - p); }), binomial.edges, binomial.below), 1e-6);
+    const NormalBins poisson = normalBins(1e17, std::sqrt(1e17));
+    EXPECT_GT(fitOfDraws(draw([](decay::DecayDraws& d) { return static_cast<double>(decay::poissonDraw(d, 1e17)); }), poisson.edges, poisson.below), 1e-6);
 }
 
 // The times of a run of `count` steps of `step` seconds, as the lab's run has them.
@@ -191,8 +282,8 @@ TEST(Counter, RefusesWhatItCannotCount)
         {{.times = {0, 1}, .perStep = {1}}, ""},
         {{.times = {0}, .perStep = {}}, "The run has no steps to count."},
         {{.times = {0, 1, 2}, .perStep = {1, -1}}, "The run holds a step with no count of decays or activity."},
-        {{.kind = decay::SampleRun::Kind::Decays, .times = {0, 1}, .perStep = {2.5}}, "A random run's decays must be whole numbers from 0 to 1000000000."},
-        {{.times = {0, 1}, .perStep = {1e17}}, "The sample is too active to count: a step would bring more than 1e+15 counts."},
+        {{.kind = decay::SampleRun::Kind::Decays, .times = {0, 1}, .perStep = {2.5}}, "A random run's decays must be whole numbers."},
+        {{.times = {0, 1, 2}, .perStep = {6e18, 6e18}}, "The sample is too active to count: the run would bring more than 1e+18 counts. Take fewer atoms or a lower efficiency."},
     };
     for (const auto& [run, error] : runs)
         EXPECT_EQ(decay::countingRefusal(run, fine).text(), error);

@@ -266,19 +266,27 @@ TEST(ChainRuns, ExactRunAndCountedDecaysMeetTheClosedFormOfTwoMembers)
 // and where the variance is below 1 (p near 0 or 1), no more than 10 away (a Poisson tail of 1e-7).
 TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
 {
-    const std::pair<const char*, double> cases[] = {{"Mo-99", 6 * 3600.0}, {"Mo-99", 60 * 3600.0}, {"Rn-222", 3600.0}, {"Rn-222", 9.2 * 3600.0}};
+    struct Case {
+        const char* first;
+        double step; // seconds
+        double atoms;
+    };
+    // A million atoms are followed one by one; 10^14 of Mo-99 (0.29 GBq) and 10^20 of Rn-222 go by
+    // binomial draws of the numbers of atoms.
+    const Case cases[] = {{"Mo-99", 6 * 3600.0, 1e6}, {"Mo-99", 60 * 3600.0, 1e6}, {"Rn-222", 3600.0, 1e6}, {"Rn-222", 9.2 * 3600.0, 1e6},
+                          {"Mo-99", 6 * 3600.0, 1e14}, {"Rn-222", 3600.0, 1e20}};
     decay::DecayDraws draws(2027);
-    for (const auto& [first, step] : cases) { // steps in seconds
+    for (const auto& [first, step, atoms] : cases) {
         const auto chain = tableChain(first);
-        const auto run = setup(chain, 1e6, step, 60);
+        const auto run = setup(chain, atoms, step, 60);
         const auto exact = *decay::exactRun(chain, run);
         const auto random = *decay::randomRun(chain, run, draws);
         for (const auto& [expected, drawn] : {std::pair{&exact.values, &random.values}, std::pair{&exact.decays, &random.decays}})
             for (std::size_t i = 0; i < expected->size(); ++i) {
-                const double p = std::clamp((*expected)[i] / 1e6, 0.0, 1.0);
-                const double variance = 1e6 * p * (1 - p);
-                EXPECT_WITHIN((*drawn)[i], 1e6 * p, variance < 1 ? absolute(10) : sigmas(kFiveSigma, std::sqrt(variance)))
-                    << first << " in steps of " << step << " s, value " << i;
+                const double p = std::clamp((*expected)[i] / atoms, 0.0, 1.0);
+                const double variance = atoms * p * (1 - p);
+                EXPECT_WITHIN((*drawn)[i], atoms * p, variance < 1 ? absolute(10) : sigmas(kFiveSigma, std::sqrt(variance)))
+                    << first << " in steps of " << step << " s, " << atoms << " atoms, value " << i;
             }
     }
 }
@@ -350,10 +358,11 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
         EXPECT_EQ(decay::readRunSetup(chain, texts).error.text(), error);
     const auto ok = *decay::readRunSetup(chain, {{"1e6", "", "0"}, "1,5", TimeUnit::Minute, "10", "5", 1, ","}).setup;
     EXPECT_EQ(std::pair(ok.step, ok.milk->step), std::pair(90.0, 5));
-    const char* const tooMany = "The random run follows whole atoms, at most 1000000 in all.";
+    // Atoms typed are counts; grams and becquerel start the random run from the nearest whole atom.
     EXPECT_TRUE(decay::randomRunRefusal(ok).empty());
-    EXPECT_EQ(decay::randomRunRefusal({{1e6, 1}, 1, 1, {}}).text(), tooMany);
-    EXPECT_EQ(decay::randomRunRefusal({{1.5}, 1, 1, {}}).text(), tooMany);
+    EXPECT_TRUE(decay::randomRunRefusal({{1e6, 1e25}, 1, 1, {}}).empty());
+    EXPECT_EQ(decay::randomRunRefusal({{1.5}, 1, 1, {}}).text(), "The random run follows whole atoms: give whole numbers of atoms.");
+    EXPECT_TRUE(decay::randomRunRefusal({{1.5}, 1, 1, {}, {}, false}).empty());
 
     // A cancelled run returns nothing.
     decay::ProgressCounter progress;
