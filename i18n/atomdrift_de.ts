@@ -1908,8 +1908,8 @@ www.example.org/atomdrift</translation>
         <translation>Die Impulse zeigen keinen Zerfall, aus dem sich per Fit eine Halbwertszeit bestimmen ließe.</translation>
     </message>
     <message>
-        <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
-        <translation>Die Impulse sind zu wenige für eine Halbwertszeit: Ihre Unsicherheit wäre größer als sie selbst.</translation>
+        <source>The counts show too little decay for a half-life: its uncertainty would be more than half of it.</source>
+        <translation>Die Impulse zeigen zu wenig Zerfall für eine Halbwertszeit: Ihre Unsicherheit wäre mehr als die Hälfte von ihr.</translation>
     </message>
     <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>

@@ -1908,8 +1908,8 @@ www.example.org/atomdrift</translation>
         <translation>Las cuentas no muestran ninguna desintegración a la que ajustar un periodo de semidesintegración.</translation>
     </message>
     <message>
-        <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
-        <translation>Las cuentas son demasiado pocas para un periodo de semidesintegración: su incertidumbre lo superaría.</translation>
+        <source>The counts show too little decay for a half-life: its uncertainty would be more than half of it.</source>
+        <translation>Las cuentas muestran demasiado poca desintegración para un periodo de semidesintegración: su incertidumbre superaría la mitad de su valor.</translation>
     </message>
     <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>

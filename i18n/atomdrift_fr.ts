@@ -1908,8 +1908,8 @@ www.example.org/atomdrift</translation>
         <translation>Les coups ne montrent aucune décroissance à laquelle ajuster une demi-vie.</translation>
     </message>
     <message>
-        <source>The counts are too few for a half-life: its uncertainty would exceed it.</source>
-        <translation>Les coups sont trop peu nombreux pour une demi-vie&#xa0;: son incertitude la dépasserait.</translation>
+        <source>The counts show too little decay for a half-life: its uncertainty would be more than half of it.</source>
+        <translation>Les coups montrent trop peu de désintégration pour une demi-vie&#xa0;: son incertitude dépasserait la moitié de sa valeur.</translation>
     </message>
     <message>
         <source>Member %1 needs a name of 1 to %2 characters.</source>

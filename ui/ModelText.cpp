@@ -88,7 +88,7 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "Two nuclides"),
     QT_TRANSLATE_NOOP("ModelText", "The chain counted"),
     QT_TRANSLATE_NOOP("ModelText", "The counts show no decay that a half-life could be fitted to."),
-    QT_TRANSLATE_NOOP("ModelText", "The counts are too few for a half-life: its uncertainty would exceed it."),
+    QT_TRANSLATE_NOOP("ModelText", "The counts show too little decay for a half-life: its uncertainty would be more than half of it."),
     QT_TRANSLATE_NOOP("ModelText", "Two half-lives need the counts of four intervals or more."),
     QT_TRANSLATE_NOOP("ModelText", "The counts are not those of the chain counted, so the chain cannot be fitted to them."),
     QT_TRANSLATE_NOOP("ModelText", "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %)."),

@@ -132,6 +132,7 @@ BackgroundMeasurement measureBackground(DecayDraws& draws, double rate, double s
 // How long the background may be counted, in seconds.
 inline constexpr double kShortestBackgroundTime = 1;
 inline constexpr double kLongestBackgroundTime = 1e7;
+inline constexpr double kFirstBackgroundTime = 600; // the entry's own, ten minutes
 NumberEntry readBackgroundTime(std::string_view text, std::string_view decimalPoint);
 
 } // namespace decay

@@ -71,7 +71,8 @@ Message CountingSession::activateSilver(std::string_view seconds, std::string_vi
     return {};
 }
 
-Message CountingSession::start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed)
+Message CountingSession::start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed,
+                               std::string_view backgroundSeconds, std::string_view decimalPoint)
 {
     if (!m_sample)
         return {};
@@ -79,6 +80,11 @@ Message CountingSession::start(const CounterSettings& settings, std::vector<bool
     SampleRun sample = countedSample(m_sample->atoms, counted, m_sample->times(), m_sample->random);
     if (Message refusal = countingRefusal(sample, settings); !refusal.empty())
         return refusal;
+    if (!m_background) {
+        const NumberEntry time = readBackgroundTime(backgroundSeconds, decimalPoint);
+        // Its own draws: the counter's seed would repeat the background's first numbers.
+        measureBackground(settings, time.value.value_or(kFirstBackgroundTime), seed ^ 0x9e3779b97f4a7c15u);
+    }
     m_counter.emplace(std::move(sample), settings, seed);
     m_counted = std::move(counted);
     m_imported.reset();
@@ -185,6 +191,13 @@ FitModel CountingSession::fitModel(FitShape shape) const
     case FitShape::OneNuclide: break;
     }
     return {};
+}
+
+FitShape CountingSession::defaultShape() const
+{
+    if (m_silverSeconds)
+        return FitShape::TwoNuclides;
+    return countable().size() > 1 ? FitShape::Chain : FitShape::OneNuclide;
 }
 
 const HalfLifeFit& CountingSession::fit(FitMethod method, FitShape shape)
@@ -358,8 +371,6 @@ Report CountingSession::fitReport(FitMethod method, FitShape shape, bool playing
         if (!fitted.note.empty())
             report.line(fitted.note);
     }
-    if (!m_imported && !m_background)
-        report.line(sentence("No background measured: the fit takes it as 0."));
     return report;
 }
 

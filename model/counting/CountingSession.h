@@ -38,8 +38,11 @@ public:
 
     // A counter for the sample counting the members marked in `counted`; why not when it cannot
     // (no sample, or too active a one), an empty message when it started. Imported counts and the
-    // fit go.
-    Message start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed);
+    // fit go. With no background measured yet, it is measured first, for `backgroundSeconds` as
+    // typed (kFirstBackgroundTime when they cannot be read), as a lab does before it counts a
+    // sample: a fit never takes the background as nothing unless it was measured as nothing.
+    Message start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed,
+                  std::string_view backgroundSeconds = {}, std::string_view decimalPoint = ".");
     const std::optional<Counter>& counter() const { return m_counter; }
     const std::vector<bool>& counted() const { return m_counted; }
     // Counts of the intervals done and of the one running.
@@ -74,6 +77,9 @@ public:
     // The model a shape asks for: the chain's own needs the sample counted by the counter.
     FitModel fitModel(FitShape shape) const;
     const HalfLifeFit& fit(FitMethod method, FitShape shape);
+    // The model a fit of the sample starts with: the activated silver's two nuclides; the chain,
+    // whose daughters grow in, when more than one of its members decays; else one nuclide.
+    FitShape defaultShape() const;
     void clearFit() { m_fit.reset(); }
     const std::optional<HalfLifeFit>& lastFit() const { return m_fit; }
     // The unit of time the counts are shown in: the run's for own counts (shown units per second of

@@ -507,8 +507,12 @@ HalfLife halfLifeOf(const Problem& p, const Matrix& information, std::size_t log
     const double lambda = std::exp(logLambdaValue);
     if (!(varianceLogLambda > 0) || !std::isfinite(varianceLogLambda) || lambda * span < 1e-6 || !std::isfinite(lambda))
         return {.problem = {"The counts show no decay that a half-life could be fitted to.", {}}};
-    if (varianceLogLambda > 1)
-        return {.problem = {"The counts are too few for a half-life: its uncertainty would exceed it.", {}}};
+    // Beyond half of it the likelihood of the half-life is far from a normal curve: a decay
+    // constant one or two deviations above nothing would read as a short half-life. The decay
+    // constant's own likelihood is near normal, and T = ln 2 / lambda then has a deviation of T
+    // times that of ln lambda.
+    if (varianceLogLambda > 0.25)
+        return {.problem = {"The counts show too little decay for a half-life: its uncertainty would be more than half of it.", {}}};
     const double value = std::numbers::ln2 / lambda;
     return {value, value * std::sqrt(varianceLogLambda), {}};
 }

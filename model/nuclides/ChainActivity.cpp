@@ -185,23 +185,50 @@ RunDefaults runDefaults(const Chain& chain)
             return link.parent == 0 && !chain.members[static_cast<std::size_t>(link.daughter)].stable();
         });
         span = (radioactiveDaughter ? 10 : 5) * firstHalfLife;
+    } else if (5 * firstHalfLife <= kLongestFollowed * span) {
+        span = std::max(span, 5 * firstHalfLife);
     }
+    span = std::min(span, kLongestLabStep);
     RunDefaults defaults;
-    defaults.unit = fittingUnit(shortest / 10);
-    defaults.step = twoDigits(shortest / 10 / unitSeconds(defaults.unit));
-    const double steps = std::round(span / (defaults.step * unitSeconds(defaults.unit)));
+    defaults.daughters = daughters;
+    // The smallest unit that holds the span within 1,000 of it (years beyond).
+    TimeUnit unit = TimeUnit::Year;
+    for (auto u = kTimeUnits.rbegin(); u != kTimeUnits.rend(); ++u)
+        if (span <= 1000 * unitSeconds(*u))
+            unit = *u;
+    const double step = twoDigits(shortest / 10 / unitSeconds(unit));
+    const double steps = std::round(span / (step * unitSeconds(unit)));
     if (steps <= kMostLabSteps) {
+        defaults.unit = unit;
+        defaults.step = step;
         defaults.steps = static_cast<int>(std::max(steps, 1.0));
     } else {
         defaults.grid = GridKind::Logarithmic;
-        defaults.lastUnit = fittingUnit(span);
-        defaults.last = twoDigits(std::min(span, kLongestLabStep) / unitSeconds(defaults.lastUnit));
+        defaults.unit = fittingUnit(shortest / 10);
+        defaults.step = twoDigits(shortest / 10 / unitSeconds(defaults.unit));
+        defaults.lastUnit = unit;
+        defaults.last = twoDigits(span / unitSeconds(unit));
     }
-    if (firstHalfLife >= kLongLived && chain.members[0].molarMass > 0) {
-        defaults.amount = 1;
-        defaults.amountUnit = AmountUnit::Grams;
+    // Decays in the run: each first member's atom that decays (a share 1 - e^(-lambda span)) brings
+    // at most one decay of every member that matters.
+    const double rate = chain.members[0].rate();
+    const double members = static_cast<double>(std::count(matters.begin(), matters.end(), true));
+    const double mostAtoms = kMostDefaultCounts / (kDefaultEfficiency * members * -std::expm1(-rate * span));
+    const double activity = kDefaultActivity / rate <= mostAtoms ? kDefaultActivity : twoDigits(mostAtoms * rate);
+    if (activity / rate >= kFewestDefaultAtoms) {
+        defaults.amount = activity;
+        defaults.amountUnit = AmountUnit::Becquerel;
+        defaults.atoms = std::round(activity / rate);
     }
     return defaults;
+}
+
+UniformGrid uniformGrid(const RunDefaults& defaults)
+{
+    if (defaults.grid == GridKind::Uniform)
+        return {defaults.step, defaults.unit, defaults.steps};
+    const double step = twoDigits(defaults.last / kUniformDefaultSteps);
+    return {step, defaults.lastUnit, static_cast<int>(std::round(defaults.last / step))};
 }
 
 RunSetupTexts defaultEntries(const Chain& chain, const RunDefaults& defaults)

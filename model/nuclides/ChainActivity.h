@@ -58,15 +58,27 @@ std::vector<double> pureStart(const Chain& chain);
 // kLongestFollowed times and what they feed. The span reaches the equilibrium of every member that
 // settles (ten of its half-lives) and the decay of a member that outlives the ones before it (five
 // of its half-lives); with no member after the first, five half-lives of the first, and ten when
-// its daughters live too long to follow. The step is a tenth of the shortest half-life among them,
-// with two significant digits in a fitting unit. When that takes more than kMostLabSteps steps,
-// the grid is logarithmic from that step to the span, kDefaultPerDecade points a decade. A first
-// member that lives kLongLived or longer starts as 1 g (10^6 atoms of it would show no activity
-// to speak of: 4 mBq of Co-60), a shorter-lived one as 10^6 atoms.
+// its daughters live too long to follow. The first member's own decay, five of its half-lives,
+// belongs to the story unless that takes more than kLongestFollowed times the daughters' span:
+// then the run shows the equilibrium of a parent that hardly decays in it (a series' parent).
+// The time unit is the smallest that holds the span within 1,000 of it, so that the times of a
+// uniform grid read from 0.1 to 1,000 over most of it; the step is a tenth of the shortest half-life among the members, with two
+// significant digits in that unit. When that takes more than kMostLabSteps steps, the grid is
+// logarithmic from that step to the span, kDefaultPerDecade points a decade.
+// The amount is a sample a school could count: kDefaultActivity of the first member, given in
+// becquerel, whose counts at the counter's default efficiency (a tenth) stand 200 times above its
+// default background (0.5 a second); a member so short-lived that this is fewer than
+// kFewestDefaultAtoms atoms starts with that many atoms instead, so that its random run still
+// follows its decay smoothly. A sample that would bring more than kMostDefaultCounts counts in the
+// run at that efficiency (K-40 decays for 6 billion years) is made weaker to bring that many, a
+// tenth of what a counter takes.
 inline constexpr double kMattering = 0.01;
+inline constexpr double kDefaultEfficiency = 0.1;
+inline constexpr double kMostDefaultCounts = 1e17;
 inline constexpr double kLongestFollowed = 1000;
 inline constexpr int kDefaultPerDecade = 20;
-inline constexpr double kLongLived = kSecondsPerYear;
+inline constexpr double kDefaultActivity = 1000;   // Bq
+inline constexpr double kFewestDefaultAtoms = 1e6;
 struct RunDefaults {
     double step = 1; // in `unit`; for a logarithmic grid the first time
     TimeUnit unit = TimeUnit::Second;
@@ -75,10 +87,21 @@ struct RunDefaults {
     double last = 0;  // logarithmic: the span, in `lastUnit`
     TimeUnit lastUnit = TimeUnit::Second;
     int perDecade = kDefaultPerDecade;
-    double amount = 1e6;
+    double amount = kFewestDefaultAtoms;
     AmountUnit amountUnit = AmountUnit::Atoms;
+    double atoms = kFewestDefaultAtoms; // of the first member, the amount's to the nearest whole atom
+    bool daughters = false;             // members after the first that matter
 };
 RunDefaults runDefaults(const Chain& chain);
+// The defaults on a uniform grid, for a counter that takes only steps of one length: a
+// logarithmic grid's span in kUniformDefaultSteps steps (or about, the step in two digits).
+inline constexpr int kUniformDefaultSteps = 1000;
+struct UniformGrid {
+    double step = 1;
+    TimeUnit unit = TimeUnit::Second;
+    int steps = 100;
+};
+UniformGrid uniformGrid(const RunDefaults& defaults);
 // The defaults as the lab's entries take them, with "." for the decimal point: the step and the
 // times to four significant digits (the last time of a uniform grid its end), the first member's
 // amount to six and 0 of the others, no milking.

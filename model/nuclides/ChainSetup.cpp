@@ -85,7 +85,8 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
             return {.error = {"The initial number of atoms of %1 must be a number from 0 to 1E+30.", {member.symbol}}};
         if (!value || !(*value >= 0 && std::isfinite(*value)))
             return {.error = {"The initial amount of %1 must be a number of at least 0.", {member.symbol}}};
-        const auto atoms = atomsOf(member, *value, texts.amountUnit);
+        // None is none in every unit, a stable member's becquerel too.
+        const auto atoms = *value == 0 ? std::optional(0.0) : atomsOf(member, *value, texts.amountUnit);
         if (!atoms && texts.amountUnit == AmountUnit::Grams)
             return {.error = {"%1 has no molar mass here: give its amount in atoms.", {member.symbol}}};
         if (!atoms)

@@ -72,7 +72,12 @@ std::optional<NuclideLabSession::Defaults> NuclideLabSession::defaults() const
     const int steps = d.grid == GridKind::Logarithmic
                           ? static_cast<int>(logarithmicTimes(d.step * unitSeconds(d.unit), d.last * unitSeconds(d.lastUnit), d.perDecade).size()) - 1
                           : d.steps;
-    return Defaults{.entries = defaultEntries(*m_shown, d), .milkStep = std::max(steps / 2, 1)};
+    LabView view;
+    if (d.daughters) {
+        view.kind = LabView::Kind::Activity;
+        view.logY = d.grid == GridKind::Logarithmic;
+    }
+    return Defaults{.entries = defaultEntries(*m_shown, d), .milkStep = std::max(steps / 2, 1), .view = view};
 }
 
 std::variant<NuclideLabSession::Prepared, Message> NuclideLabSession::prepare(const RunSetupTexts& texts, bool random) const

@@ -49,9 +49,13 @@ public:
 
     // The entries the chain shown starts with (defaultEntries), and the step after which the Milk
     // command first takes its member away.
+    // The view it opens on: the atoms of a lone member's decay; the activity of a chain, where
+    // daughters grow to their parent's, on a logarithmic scale where the grid is logarithmic too,
+    // as the members of a series rise over decades of time.
     struct Defaults {
         RunSetupTexts entries;
         int milkStep = 1; // half the steps of the grid
+        LabView view;
     };
     std::optional<Defaults> defaults() const;
 

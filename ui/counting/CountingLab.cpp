@@ -29,12 +29,15 @@ CountingLab::CountingLab(Platform& platform)
 
     // The chart first: the pages draw on it as they start.
     QLayout* chartArea = buildChartArea();
-    const auto changed = [this] { showPlot(); };
+    const auto changed = [this] {
+        detector->showBackground();
+        showPlot();
+    };
     detector = new DetectorBox(m_session, platform, [this] { counting->showFit(); });
     const CountingTab::Settings settings = [this] { return detector->readSettings(counting->txtInterval->text()); };
     tabLab = new QTabWidget;
     look::name(tabLab, QStringLiteral("tabLab"), tr("Experiments"));
-    counting = new CountingTab(m_session, platform, settings, changed);
+    counting = new CountingTab(m_session, platform, settings, [this] { return look::text(detector->txtBackgroundTime); }, changed);
     dating = new DatingTab(m_session, platform, settings, changed);
     repeat = new RepeatTab(m_session, platform, settings, changed);
     tabLab->addTab(counting, tr("Counting"));

@@ -70,7 +70,6 @@ namespace {
     QT_TRANSLATE_NOOP("CountingLab", "T\u00BD = %1 %2 (%3)"),
     //: %1 the chi-square, %2 the degrees of freedom, %3 their quotient, %4 the p-value.
     QT_TRANSLATE_NOOP("CountingLab", "\u03C7\u00B2/\u03BD = %1/%2 = %3, p = %4"),
-    QT_TRANSLATE_NOOP("CountingLab", "No background measured: the fit takes it as 0."),
     QT_TRANSLATE_NOOP("CountingLab", "Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller "
                                      "uncertainty."),
     QT_TRANSLATE_NOOP("CountingLab", "A sample of %1 g of carbon, of unknown age."),

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,10 +40,12 @@ constexpr int kFrameMilliseconds = 16;
 
 } // namespace
 
-CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Settings settings, std::function<void()> changed)
+CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Settings settings, std::function<std::string()> backgroundTime,
+                         std::function<void()> changed)
     : m_session(session)
     , m_platform(platform)
     , m_settings(std::move(settings))
+    , m_backgroundTime(std::move(backgroundTime))
     , m_changed(std::move(changed))
 {
     look::name(this, QStringLiteral("pageCounting"), tr("Counting"));
@@ -168,6 +171,9 @@ void CountingTab::showSample()
         item->setCheckState(Qt::Checked);
     }
     lblSample->setText(modelText(m_session.sampleMessage(m_sampleName.toStdString()), decay::kCountingContext));
+    // The list holds the shapes in the model's order.
+    const QSignalBlocker quiet(cboFitModel);
+    cboFitModel->setCurrentIndex(static_cast<int>(m_session.defaultShape()));
     showCounts();
     showFit();
     setCommands();
@@ -182,7 +188,6 @@ void CountingTab::cmdSilver_Click()
     }
     stop();
     showSample();
-    cboFitModel->setCurrentIndex(1);
 }
 
 bool CountingTab::playing() const
@@ -226,12 +231,14 @@ bool CountingTab::startCounting()
         m_platform.showError(this, tr("Counting lab"), tr("Tick at least one member to count."));
         return false;
     }
-    const decay::Message refusal = m_session.start(*settings, std::move(chosen), m_platform.randomSeed());
+    const decay::Message refusal =
+        m_session.start(*settings, std::move(chosen), m_platform.randomSeed(), m_backgroundTime(), decimalPoint(*this));
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return false;
     }
     m_playTime = 0;
+    m_changed(); // the background, when it was measured first
     return true;
 }
 

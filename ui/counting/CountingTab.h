@@ -34,7 +34,9 @@ class CountingTab : public QWidget {
 public:
     using Settings = std::function<std::optional<decay::CounterSettings>()>;
     // `settings` reads the detector; `changed` follows whatever the chart of the counts shows.
-    CountingTab(decay::CountingSession& session, Platform& platform, Settings settings, std::function<void()> changed);
+    // `backgroundTime`: the detector's entry, for the background measured before a first count.
+    CountingTab(decay::CountingSession& session, Platform& platform, Settings settings, std::function<std::string()> backgroundTime,
+                std::function<void()> changed);
 
     // The run to count, named as the nuclide lab names it; counting starts again from nothing.
     void setSample(const decay::LabRun& run, const QString& name);
@@ -92,6 +94,7 @@ private:
     decay::CountingSession& m_session;
     Platform& m_platform;
     Settings m_settings;
+    std::function<std::string()> m_backgroundTime;
     std::function<void()> m_changed;
     QString m_sampleName;
     double m_playTime = 0;     // seconds of the run played so far

@@ -70,8 +70,13 @@ void DetectorBox::cmdBackground_Click()
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
     }
-    lblBackground->setText(modelText(m_session.backgroundMessage(), decay::kCountingContext));
+    showBackground();
     m_measured();
+}
+
+void DetectorBox::showBackground()
+{
+    lblBackground->setText(modelText(m_session.backgroundMessage(), decay::kCountingContext));
 }
 
 // The Geiger tube comes with its dead time; the entry stays the user's to change.

@@ -30,6 +30,8 @@ public:
     // The counter as the entries set it, counting intervals of `interval` steps; none, with the
     // reason shown, when the entries cannot count.
     std::optional<decay::CounterSettings> readSettings(const QString& interval);
+    // The background measured last, in words.
+    void showBackground();
 
     QComboBox* cboDetector;
     QLineEdit* txtDeadTime;

@@ -340,6 +340,8 @@ void NuclideLab::showDefaults()
     cboAmountUnit->setCurrentIndex(static_cast<int>(entries.amountUnit));
     if (!m_custom && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
         tblMembers->item(0, ColAtoms)->setText(numbers::entry(entries.initial.front()));
+    (shown->view.kind == decay::LabView::Kind::Activity ? optActivity : optAtoms)->setChecked(true);
+    chkLog->setChecked(shown->view.logY);
 }
 
 // A uniform grid takes a step and a number of steps, a logarithmic one a first and a last time

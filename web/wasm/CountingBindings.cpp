@@ -54,7 +54,7 @@ std::optional<decay::Chain> tableChain(const std::string& start, double threshol
     return decay::chainFromTable(labSession().table(), start, {.threshold = threshold}).chain;
 }
 
-// The nuclide lab's first entries for a chain, on its uniform grid; a gram as a million atoms, which
+// The nuclide lab's first entries for a chain on a uniform grid, and the first member's atoms, which
 // the page's sample takes.
 struct ChainDefaults {
     double step = 0;
@@ -68,7 +68,8 @@ std::optional<ChainDefaults> chainDefaults(const std::string& start)
     if (!chain)
         return std::nullopt;
     const decay::RunDefaults defaults = decay::runDefaults(*chain);
-    return ChainDefaults{defaults.step, defaults.unit, defaults.steps, defaults.amountUnit == decay::AmountUnit::Atoms ? defaults.amount : 1e6};
+    const decay::UniformGrid grid = decay::uniformGrid(defaults);
+    return ChainDefaults{grid.step, grid.unit, grid.steps, defaults.atoms};
 }
 
 // The nuclide lab's last run, a typed chain's too, as the sample.
@@ -125,13 +126,15 @@ std::optional<SampleInfo> sampleInfo()
 }
 
 std::vector<decay::CountingSession::Member> countable() { return lab().countable(); }
+decay::FitShape defaultShape() { return lab().defaultShape(); }
 
 // Counting
 
 Outcome checkSettings(const val& texts) { return outcome(counterSettings(texts).error); }
 
-// A counter for the sample from the entries and the members chosen (their places in the chain).
-Outcome startCounting(const val& texts, const val& chosen, const std::string& seedText)
+// A counter for the sample from the entries and the members chosen (their places in the chain);
+// the background counting time as typed, for a background not yet measured.
+Outcome startCounting(const val& texts, const val& chosen, const std::string& backgroundTime, const std::string& seedText)
 {
     if (!lab().sample())
         return kRefused;
@@ -144,7 +147,7 @@ Outcome startCounting(const val& texts, const val& chosen, const std::string& se
         if (member >= 0 && member < static_cast<int>(counted.size()))
             counted[static_cast<std::size_t>(member)] = true;
     }
-    return outcome(lab().start(*entry.settings, std::move(counted), seed(seedText)));
+    return outcome(lab().start(*entry.settings, std::move(counted), seed(seedText), backgroundTime, text(texts, "decimalPoint")));
 }
 
 // Each way of counting on gives the counts it recorded, for the clicks and the lamp.
@@ -296,6 +299,7 @@ EMSCRIPTEN_BINDINGS(decay_counting)
     function("countingSilver", &web::countSilver);
     function("countingSampleInfo", &web::sampleInfo);
     function("countingCountable", &web::countable);
+    function("countingDefaultShape", &web::defaultShape);
     function("countingCheckSettings", &web::checkSettings);
     function("countingStart", &web::startCounting);
     function("countingAdvanceStep", &web::advanceStep);

@@ -261,7 +261,11 @@ EMSCRIPTEN_BINDINGS(decay_lab)
         .field("last", &RunSetupTexts::last)
         .field("lastUnit", &RunSetupTexts::lastUnit)
         .field("perDecade", &RunSetupTexts::perDecade);
-    value_object<Session::Defaults>("LabDefaults").field("entries", &Session::Defaults::entries).field("milkStep", &Session::Defaults::milkStep);
+    value_object<decay::LabView>("LabDefaultView").field("kind", &decay::LabView::kind).field("logY", &decay::LabView::logY);
+    value_object<Session::Defaults>("LabDefaults")
+        .field("entries", &Session::Defaults::entries)
+        .field("milkStep", &Session::Defaults::milkStep)
+        .field("view", &Session::Defaults::view);
     value_object<Session::Outcome>("LabRunOutcome").field("ran", &Session::Outcome::ran).field("error", &Session::Outcome::error);
     value_object<decay::Milking>("Milking").field("step", &decay::Milking::step).field("member", &decay::Milking::member);
     value_object<decay::ChainSeries>("ChainSeries").field("values", &decay::ChainSeries::values).field("decays", &decay::ChainSeries::decays);

@@ -84,7 +84,7 @@ TEST(HalfLifeFit, SaysWhyThereIsNoFit)
         EXPECT_TRUE(std::isnan(one.chiSquare) && std::isnan(one.pValue));
         EXPECT_EQ(one.note.text(), "A half-life needs the counts of two intervals or more.");
         EXPECT_EQ(fit(rising).note.text(), "The counts show no decay that a half-life could be fitted to.");
-        EXPECT_EQ(fit(background).note.text(), "The counts are too few for a half-life: its uncertainty would exceed it.");
+        EXPECT_EQ(fit(background).note.text(), "The counts show too little decay for a half-life: its uncertainty would be more than half of it.");
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <numbers>
 #include <tuple>
 
@@ -385,8 +386,23 @@ TEST(ChainRuns, AmountsInGramsAndBecquerel)
     EXPECT_WITHIN(*decay::atomsOf(uranium.members[0], 1, decay::AmountUnit::Grams) * uranium.members[0].rate(), 12.4e3, relative(5e-3));
     EXPECT_WITHIN(*decay::atomsOf(radium.members[0], 3.7e10, decay::AmountUnit::Becquerel) * radium.members[0].molarMass / decay::kAvogadro,
                   1.01, relative(0.0099)); // a curie of radium, about a gram
-    EXPECT_EQ(std::pair(decay::runDefaults(uranium).amountUnit, decay::runDefaults(uranium).amount), std::pair(decay::AmountUnit::Grams, 1.0));
-    EXPECT_EQ(decay::runDefaults(tableChain("Mo-99")).amountUnit, decay::AmountUnit::Atoms);
+    // A default sample is a kilobecquerel, a million atoms where that is fewer (Rn-220, 55.6 s),
+    // and weaker where its run would bring more than 10^17 counts at a tenth's efficiency: the
+    // decays of the exact run tell (K-40 decays for 6.2 billion years; 920 Bq of U-238 feed 13
+    // daughters over 2.5 My).
+    EXPECT_EQ(std::pair(decay::runDefaults(tableChain("Mo-99")).amountUnit, decay::runDefaults(tableChain("Mo-99")).amount),
+              std::pair(decay::AmountUnit::Becquerel, 1000.0));
+    EXPECT_EQ(std::pair(decay::runDefaults(tableChain("Rn-220")).amountUnit, decay::runDefaults(tableChain("Rn-220")).amount),
+              std::pair(decay::AmountUnit::Atoms, 1e6));
+    for (const char* first : {"U-238", "K-40"}) {
+        const auto chain = tableChain(first);
+        const auto defaults = decay::runDefaults(chain);
+        const auto run = *decay::readRunSetup(chain, decay::defaultEntries(chain, defaults)).setup;
+        const auto series = *decay::exactRun(chain, run);
+        const double counts = 0.1 * std::accumulate(series.decays.begin(), series.decays.end(), 0.0);
+        EXPECT_LT(defaults.amount, 1000) << first;
+        EXPECT_WITHIN(counts, 0.75e17, absolute(0.25e17)) << first; // the bound, and within two digits of it
+    }
 
     decay::RunSetupTexts texts{.initial = {"2"}, .step = "1", .unit = TimeUnit::Hour, .steps = "10"};
     texts.amountUnit = decay::AmountUnit::Grams;
@@ -406,17 +422,22 @@ TEST(ChainRuns, AmountsInGramsAndBecquerel)
 
 // Defaults from the whole chain: a tenth of the shortest half-life followed as the step, in two
 // digits (Tc-99m 6.0066 h, Am-241 432.6 y, C-14 5700 y), on a uniform grid where that reaches the
-// chain's decay; Rn-220 reaches Pb-212's decay (days) and resolves Po-212 (294 ns) only on a logarithmic grid;
-// U-238 likewise reaches U-234's equilibrium (10 half-lives, 2.5 My).
+// chain's decay and the first member's own, five half-lives (Mo-99 65.93 h, in hours: 329.7 h);
+// Rn-220 reaches Pb-212's decay (days) and resolves Po-212 (294 ns) only on a logarithmic grid;
+// U-238 likewise reaches U-234's equilibrium (10 half-lives, 2.5 My), but not its own decay, a
+// thousand times longer; Ra-226's own (5 x 1600 y) is within reach of Pb-210's equilibrium (10 x
+// 22.2 y).
 TEST(ChainRuns, DefaultsReachTheWholeChain)
 {
     const std::tuple<const char*, double, TimeUnit, int> cases[] = { // the first member, the step and the number of steps
-        {"Mo-99", 36, TimeUnit::Minute, 100}, {"Am-241", 43, TimeUnit::Year, 101}, {"C-14", 570, TimeUnit::Year, 50}};
+        {"Mo-99", 0.6, TimeUnit::Hour, 549}, {"Am-241", 43, TimeUnit::Year, 101}, {"C-14", 570, TimeUnit::Year, 50}};
     for (const auto& [first, step, unit, steps] : cases) {
         const auto defaults = decay::runDefaults(tableChain(first));
         EXPECT_DOUBLE_EQ(defaults.step, step) << first;
         EXPECT_EQ(std::tuple(defaults.unit, defaults.steps, defaults.grid), std::tuple(unit, steps, decay::GridKind::Uniform)) << first;
     }
+    const auto radium = decay::runDefaults(tableChain("Ra-226"));
+    EXPECT_WITHIN(radium.last * decay::unitSeconds(radium.lastUnit), 5 * 1600 * decay::kSecondsPerYear, relative(0.01));
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::Ci), 3.7e10); // the curie's definition
     EXPECT_EQ(decay::becquerelPer(decay::ActivityUnit::uCi), 3.7e4);
     const auto thoron = decay::runDefaults(tableChain("Rn-220"));

@@ -37,8 +37,10 @@ private slots:
     void viewsOfTheTechnetiumGenerator()
     {
         NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
+        QVERIFY(w.optActivity->isChecked() && !w.chkLog->isChecked()); // a chain opens on its activity
         w.cmdExact->click();
         QVERIFY(w.result() && !w.result()->random);
+        w.optAtoms->setChecked(true);
         QCOMPARE(layerNames(), QStringList({"Mo-99", "Tc-99m", "Tc-99", "Ru-99"})); // to the stable end
         QStringList descriptions = {w.chartLab->accessibleDescription()};
 
@@ -96,6 +98,7 @@ private slots:
     void randomRunBesideItsExpectation()
     {
         NuclideLab& w = choose(QStringLiteral("Iodine-131 (I-131)"));
+        w.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
         w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("20000"));
         w.cmdRandom->click();
         // On its own thread: the entries wait, Cancel is offered, until it is done.
@@ -154,6 +157,7 @@ private slots:
     void customChainTypedDaughterFirst()
     {
         NuclideLab& w = choose(QStringLiteral("Custom chain"));
+        w.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
         // Name, half-life, unit (a list), decays to, branch, atoms, mode (not typed).
         const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0", {}}, {"Parent", "10", {}, "1", "1", "5000", {}}, {{}, {}, {}, {}, {}, {}, {}}};
         for (int row = 0; row < 3; ++row)
@@ -162,6 +166,7 @@ private slots:
                     w.tblMembers->item(row, column)->setText(rows[row][column]);
         w.cmdExact->click();
         QVERIFY(m_program->platform.errors.isEmpty());
+        w.optAtoms->setChecked(true);
         QCOMPARE(layerNames(), QStringList({"Parent", "Daughter"}));
         QCOMPARE(w.result()->atoms.at(0, 0), 5000.0);
         QCOMPARE(w.result()->atoms.at(1, 0), 0.0);
@@ -192,14 +197,16 @@ private slots:
             QVERIFY2(m_program->platform.errors.isEmpty(), qPrintable(w.cboNuclide->currentText() + ": " + m_program->platform.errors.join(' ')));
             QVERIFY2(w.result() && !w.result()->random, qPrintable(w.cboNuclide->currentText()));
         }
-        // The uranium series starts as a gram on a logarithmic grid, drawn on a logarithmic time axis.
+        // The uranium series starts as 920 becquerel on a logarithmic grid, its activity drawn on
+        // logarithmic axes.
         w.cboNuclide->setCurrentIndex(w.cboNuclide->findText(QStringLiteral("(U-238)"), Qt::MatchEndsWith));
         QCOMPARE(w.cboGrid->currentText(), QStringLiteral("logarithmic"));
         QVERIFY(!w.txtStep->isVisible() && w.txtPerDecade->isVisibleTo(&w));
-        QCOMPARE(w.cboAmountUnit->currentText(), QStringLiteral("grams"));
+        QCOMPARE(w.cboAmountUnit->currentText(), QStringLiteral("becquerel"));
+        QVERIFY(w.optActivity->isChecked() && w.chkLog->isChecked());
         w.cmdExact->click();
-        QVERIFY_WITHIN(w.result()->setup.initial[0], 2.5298e21, relative(1e-4)); // 1 g / 238.0508 g/mol * N_A
-        QVERIFY(w.chartLab->plot().logX);
+        QVERIFY_WITHIN(w.result()->setup.initial[0], 1.8694e20, relative(1e-4)); // 920 Bq * 4.463e9 y / ln 2
+        QVERIFY(w.chartLab->plot().logX && w.chartLab->plot().logY);
         QCOMPARE(w.lblStatus->text(), QStringLiteral("Exact run: 375 times on a logarithmic grid from 1.6 \u00D7 10\u207B\u2075 s to "
                                                      "2,500,000 y."));
         // Back to a uniform grid of the same span, as a class that wants plain steps would.
@@ -268,6 +275,8 @@ private slots:
     void exportsAndPrintsTheRun()
     {
         NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
+        w.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
+        w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1000000"));
         w.cboStepUnit->setCurrentText(QStringLiteral("h"));
         w.txtStep->setText(QStringLiteral("1"));
         w.txtSteps->setText(QStringLiteral("24"));

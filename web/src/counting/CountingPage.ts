@@ -168,7 +168,6 @@ class CountingPage implements Page {
     const outcome = countingModel().countingSilver(state.activation, decimalPoint(), randomSeed());
     if (!checked(outcome)) return;
     this.setSample(() => '');
-    state.shape = 'TwoNuclides';
     this.render(this.root);
   }
 
@@ -180,6 +179,7 @@ class CountingPage implements Page {
     state.counting = false;
     state.imported = false;
     state.chosen = new Set(countingModel().countingCountable().map((m) => m.index));
+    state.shape = fitShapes[countingModel().countingDefaultShape().value];
     if (this.root?.isConnected) this.render(this.root);
     announce(sampleText());
   }
@@ -232,7 +232,10 @@ class CountingPage implements Page {
       complain(undefined, tr(C, 'Tick at least one member to count.'));
       return false;
     }
-    if (!checked(m.countingStart(counterTexts(), [...state.chosen], randomSeed()))) return false;
+    if (!checked(m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed()))) return false;
+    // The background is measured before a first count.
+    const measured = document.getElementById('lblBackground');
+    if (measured) measured.textContent = backgroundText();
     state.counting = true;
     state.imported = false;
     state.playTime = 0;

@@ -59,8 +59,10 @@ export interface CountingModel {
   countingSilver(activation: string, point: string, seed: string): Outcome;
   countingSampleInfo(): SampleInfo | null;
   countingCountable(): CountedMember[];
+  // The fit model a sample starts with.
+  countingDefaultShape(): EnumValue<'FitShape'>;
   countingCheckSettings(texts: CounterTexts): Outcome;
-  countingStart(texts: CounterTexts, chosen: number[], seed: string): Outcome;
+  countingStart(texts: CounterTexts, chosen: number[], backgroundTime: string, seed: string): Outcome;
   countingAdvanceStep(): number;
   countingPlayTo(seconds: number): number;
   countingProgress(): CounterProgress | null;

@@ -12,7 +12,7 @@ import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { equilibriumText, labDescription, labPlot } from './LabPlots';
 import {
-  entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, loadTable, nuclideTitle, timeUnitNames,
+  entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, labViewKinds, loadTable, nuclideTitle, timeUnitNames,
   type CustomTexts, type LabChain, type LabViewKindName,
 } from './labModel';
 import { exampleCustomRows, isCustom, labState as state } from './labState';
@@ -73,6 +73,8 @@ function showDefaults(): void {
   state.milkStep = String(d.milkStep);
   state.amountUnit = e.amountUnit.value;
   if (!isCustom() && state.atoms.length > 0) state.atoms[0] = local(e.initial[0]);
+  state.view = labViewKinds[d.view.kind.value];
+  state.logY = d.view.logY;
 }
 
 // The members to milk and the daughters to compare, of the chain shown or just run.

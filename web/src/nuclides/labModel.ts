@@ -9,6 +9,8 @@ export type TimeUnit = EnumValue<'TimeUnit'>;
 export type AmountUnit = EnumValue<'AmountUnit'>;
 export type GridKind = EnumValue<'GridKind'>;
 export type LabViewKindName = 'Atoms' | 'Activity' | 'Ratio';
+// In the model's order.
+export const labViewKinds: readonly LabViewKindName[] = ['Atoms', 'Activity', 'Ratio'];
 
 // `printed` is the half-life as the evaluation prints it without its unit ("> 1.1"); `shownValue`
 // the half-life in `shownUnit`, to be written with `shownDigits`.
@@ -30,7 +32,8 @@ export interface RunSetupTexts {
   initial: string[]; amountUnit: AmountUnit; grid: GridKind; step: string; unit: TimeUnit; steps: string;
   first: string; firstUnit: TimeUnit; last: string; lastUnit: TimeUnit; perDecade: string;
 }
-export interface LabDefaults { entries: RunSetupTexts; milkStep: number }
+// The entries a chain starts with, and the view it opens on.
+export interface LabDefaults { entries: RunSetupTexts; milkStep: number; view: { kind: EnumValue<'LabViewKind'>; logY: boolean } }
 export interface LabRunOutcome { ran: boolean; error: ModelMessage }
 export interface Milking { step: number; member: number }
 export interface ChainSeries { values: Float64Array; decays: Float64Array }
