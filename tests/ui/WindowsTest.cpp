@@ -1,9 +1,10 @@
 #include "tests/ui/TestProgram.h"
 #include "ui/Look.h"
+#include "ui/run/StartPart.h"
 
 // Every window together, driven as a user would: which windows are visible after each step,
 // the title window's animation, window re-creation, the large graph window, the main window's
-// menu and accessibility.
+// menu, the part chosen on the command line and accessibility.
 class WindowsTest : public QObject {
     Q_OBJECT
 
@@ -218,6 +219,69 @@ private slots:
         QCOMPARE(contextMenu(&get("Form1.halftime")), labs);
         act("Form1.Command2");
         QCOMPARE(contextMenu(windows().main().MSChart1->viewport()), labs + QStringList({"Save chart as image...", "Copy data"}));
+    }
+
+    void partOnTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("arguments"); // after the program's name
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("error");
+        const QString names = "The parts are: run, experiment, nuclides, counting.";
+        QTest::newRow("none") << "" << int(Part::Run) << "";
+        QTest::newRow("run") << "--part run" << int(Part::Run) << "";
+        QTest::newRow("experiment") << "--part experiment" << int(Part::Experiment) << "";
+        QTest::newRow("nuclides, with =") << "--part=nuclides" << int(Part::Nuclides) << "";
+        QTest::newRow("counting") << "--part counting" << int(Part::Counting) << "";
+        QTest::newRow("unknown") << "--part lab" << int(Part::Run) << "Unknown part \"lab\". " + names;
+        QTest::newRow("empty") << "--part=" << int(Part::Run) << "Unknown part \"\". " + names;
+    }
+
+    void partOnTheCommandLine()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, part);
+        QFETCH(QString, error);
+        QCommandLineParser parser;
+        addStartOptions(parser);
+        QVERIFY(parser.parse(QStringList("atomdrift") + arguments.split(' ', Qt::SkipEmptyParts)));
+        const StartRequest request = startRequest(parser);
+        QCOMPARE(request.error, error);
+        QCOMPARE(int(request.part), part);
+    }
+
+    // The designed start puts up the title window; any other part shows its window alone.
+    void startsInThePart_data()
+    {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("windows"); // visible, the backdrop included
+        QTest::newRow("run") << int(Part::Run) << "Form3 titlform";
+        QTest::newRow("experiment") << int(Part::Experiment) << "ClassExperiment";
+        QTest::newRow("nuclides") << int(Part::Nuclides) << "NuclideLab";
+        QTest::newRow("counting") << int(Part::Counting) << "CountingLab";
+    }
+
+    void startsInThePart()
+    {
+        QFETCH(int, part);
+        QFETCH(QString, windows);
+        startIn(Part(part), m_program->windows, m_program->platform);
+        QCOMPARE(shownWindows(true).join(' '), windows);
+    }
+
+    // The program started in a lab ends with the last window it shows: a counting lab beside the
+    // nuclide lab, as the lab's counter opens it, outlives the lab and its chart of nuclides.
+    void partEndsWithItsLastWindow()
+    {
+        startIn(Part::Nuclides, windows(), m_program->platform);
+        windows().nuclideLab().cmdChart->click();
+        windows().countingLab().show();
+        act("NuclideLab.close");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(shownWindows(), QStringList("CountingLab"));
+        QCOMPARE(m_program->platform.quits, 0);
+        act("CountingLab.close");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(m_program->platform.quits, 1);
     }
 
     void closedWindowsComeBackLoadedAgain()
