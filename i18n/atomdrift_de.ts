@@ -2785,6 +2785,25 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>StartPart</name>
+    <message>
+        <source>A teaching program about the decay of radioactive atoms.</source>
+        <translation>Ein Lehrprogramm zum Zerfall radioaktiver Atome.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Unknown part &quot;%1&quot;. The parts are: %2.</source>
+        <translation>Unbekannter Teil „%1“. Die Teile sind: %2.</translation>
+    </message>
+    <message>
+        <source>Opens the program in the given part: %1 (the title window, then the main window; the default), %2 (the class experiment), %3 (the nuclide lab) or %4 (the counting lab).</source>
+        <translation>Öffnet das Programm im angegebenen Teil: %1 (das Titelfenster, dann das Hauptfenster; die Voreinstellung), %2 (das Klassenexperiment), %3 (das Nuklidlabor) oder %4 (das Zähllabor).</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Dedication</source>

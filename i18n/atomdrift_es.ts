@@ -2785,6 +2785,25 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>StartPart</name>
+    <message>
+        <source>A teaching program about the decay of radioactive atoms.</source>
+        <translation>Un programa didáctico sobre la desintegración de los átomos radiactivos.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Unknown part &quot;%1&quot;. The parts are: %2.</source>
+        <translation>Parte desconocida «%1». Las partes son: %2.</translation>
+    </message>
+    <message>
+        <source>Opens the program in the given part: %1 (the title window, then the main window; the default), %2 (the class experiment), %3 (the nuclide lab) or %4 (the counting lab).</source>
+        <translation>Abre el programa en la parte indicada: %1 (la ventana de título y después la ventana principal; por defecto), %2 (el experimento de clase), %3 (el laboratorio de núclidos) o %4 (el laboratorio de recuento).</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Dedication</source>

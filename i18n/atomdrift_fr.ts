@@ -2785,6 +2785,25 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>StartPart</name>
+    <message>
+        <source>A teaching program about the decay of radioactive atoms.</source>
+        <translation>Un logiciel pédagogique sur la désintégration des atomes radioactifs.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Unknown part &quot;%1&quot;. The parts are: %2.</source>
+        <translation>Partie inconnue «&#xa0;%1&#xa0;». Les parties sont&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Opens the program in the given part: %1 (the title window, then the main window; the default), %2 (the class experiment), %3 (the nuclide lab) or %4 (the counting lab).</source>
+        <translation>Ouvre le logiciel dans la partie indiquée&#xa0;: %1 (la fenêtre de titre, puis la fenêtre principale&#xa0;; par défaut), %2 (l&apos;expérience de classe), %3 (le laboratoire des nucléides) ou %4 (le laboratoire de comptage).</translation>
+    </message>
+</context>
+<context>
     <name>Vater</name>
     <message>
         <source>Dedication</source>

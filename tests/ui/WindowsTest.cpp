@@ -1,8 +1,10 @@
 #include "tests/ui/TestProgram.h"
 #include "ui/Look.h"
+#include "ui/run/StartPart.h"
 
 // Every window together, driven as a user would: which windows are visible after each step,
-// the title window's animation, window re-creation, the large graph window and accessibility.
+// the title window's animation, window re-creation, the large graph window, the main window's
+// menu, the part chosen on the command line and accessibility.
 class WindowsTest : public QObject {
     Q_OBJECT
 
@@ -30,6 +32,34 @@ class WindowsTest : public QObject {
             if (windows().title().Label1[static_cast<std::size_t>(i)]->isVisible())
                 shown = shown == -1 ? i : 99;
         return shown;
+    }
+
+    // The texts of the menu that a right click on `widget` opens, none when it opens none. The
+    // action named `choice` is chosen from it with the keyboard; without one, Escape closes it.
+    static QStringList contextMenu(QWidget* widget, const QString& choice = {})
+    {
+        QStringList texts;
+        bool answered = false;
+        const auto answer = [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || std::exchange(answered, true))
+                return;
+            QAction* chosen = nullptr;
+            for (QAction* action : menu->actions()) {
+                texts.append(action->text());
+                if (!choice.isEmpty() && action->objectName() == choice)
+                    chosen = action;
+            }
+            menu->setActiveAction(chosen);
+            QTest::keyClick(menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
+        };
+        const QObject pending; // a menu that waits for its choice is answered from its own loop
+        QTimer::singleShot(0, &pending, answer);
+        const QPoint at = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        answer(); // one that popped up and returned at once
+        return texts;
     }
 
     ProgramFixture m_program;
@@ -148,6 +178,110 @@ private slots:
             walked.append(step.section('>', 0, 0) + '>' + (m_program->platform.quits > quits ? "quit" : shownWindows().join(',')));
         }
         QCOMPARE(walked.join(' '), path);
+    }
+
+    // A right click anywhere on the main window, from the start, offers the class experiment and
+    // the labs and opens the one chosen beside it; a click of the left button on the title label
+    // still leads to the introduction.
+    void mainWindowMenuOpensTheLabs_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("choice");  // the action chosen, none for Escape
+        QTest::addColumn<QString>("windows"); // visible afterwards
+        QTest::newRow("background, class experiment") << "Form1" << "actClassExperiment" << "ClassExperiment,Form1";
+        QTest::newRow("title label, nuclide lab") << "Form1.Label12" << "actNuclideLab" << "Form1,NuclideLab";
+        QTest::newRow("instructions over the hidden chart, counting lab") << "Form1.Label14" << "actCountingLab" << "CountingLab,Form1";
+        QTest::newRow("author frame, Escape") << "Form1.Frame1" << "" << "Form1";
+        QTest::newRow("disabled save button") << "Form1.Command10" << "" << "Form1";
+    }
+
+    void mainWindowMenuOpensTheLabs()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, choice);
+        QFETCH(QString, windows);
+        act("titlform.background");
+        QCOMPARE(contextMenu(&get(where), choice), QStringList({"Class experiment...", "Nuclide lab...", "Counting lab..."}));
+        QCOMPARE(shownWindows().join(','), windows);
+        act("Form1.Label12");
+        QVERIFY(shownWindows().contains("Introfrm") && !get("Form1").isVisible());
+    }
+
+    // An entry field keeps its edit menu, while a disabled one offers the window's menu; after a
+    // run the chart keeps its own.
+    void fieldsAndChartKeepTheirMenus()
+    {
+        const QStringList labs = {"Class experiment...", "Nuclide lab...", "Counting lab..."};
+        act("titlform.background");
+        const QStringList field = contextMenu(&get("Form1.txtN0"));
+        QVERIFY(!field.isEmpty() && !field.contains(labs[0]));
+        act("Form1.rrate"); // disables the half-life
+        QCOMPARE(contextMenu(&get("Form1.halftime")), labs);
+        act("Form1.Command2");
+        QCOMPARE(contextMenu(windows().main().MSChart1->viewport()), labs + QStringList({"Save chart as image...", "Copy data"}));
+    }
+
+    void partOnTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("arguments"); // after the program's name
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("error");
+        const QString names = "The parts are: run, experiment, nuclides, counting.";
+        QTest::newRow("none") << "" << int(Part::Run) << "";
+        QTest::newRow("run") << "--part run" << int(Part::Run) << "";
+        QTest::newRow("experiment") << "--part experiment" << int(Part::Experiment) << "";
+        QTest::newRow("nuclides, with =") << "--part=nuclides" << int(Part::Nuclides) << "";
+        QTest::newRow("counting") << "--part counting" << int(Part::Counting) << "";
+        QTest::newRow("unknown") << "--part lab" << int(Part::Run) << "Unknown part \"lab\". " + names;
+        QTest::newRow("empty") << "--part=" << int(Part::Run) << "Unknown part \"\". " + names;
+    }
+
+    void partOnTheCommandLine()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, part);
+        QFETCH(QString, error);
+        QCommandLineParser parser;
+        addStartOptions(parser);
+        QVERIFY(parser.parse(QStringList("atomdrift") + arguments.split(' ', Qt::SkipEmptyParts)));
+        const StartRequest request = startRequest(parser);
+        QCOMPARE(request.error, error);
+        QCOMPARE(int(request.part), part);
+    }
+
+    // The designed start puts up the title window; any other part shows its window alone.
+    void startsInThePart_data()
+    {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("windows"); // visible, the backdrop included
+        QTest::newRow("run") << int(Part::Run) << "Form3 titlform";
+        QTest::newRow("experiment") << int(Part::Experiment) << "ClassExperiment";
+        QTest::newRow("nuclides") << int(Part::Nuclides) << "NuclideLab";
+        QTest::newRow("counting") << int(Part::Counting) << "CountingLab";
+    }
+
+    void startsInThePart()
+    {
+        QFETCH(int, part);
+        QFETCH(QString, windows);
+        startIn(Part(part), m_program->windows, m_program->platform);
+        QCOMPARE(shownWindows(true).join(' '), windows);
+    }
+
+    // The program started in a lab ends with the last window it shows: a counting lab beside the
+    // nuclide lab, as the lab's counter opens it, outlives the lab and its chart of nuclides.
+    void partEndsWithItsLastWindow()
+    {
+        startIn(Part::Nuclides, windows(), m_program->platform);
+        windows().nuclideLab().cmdChart->click();
+        windows().countingLab().show();
+        act("NuclideLab.close");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(shownWindows(), QStringList("CountingLab"));
+        QCOMPARE(m_program->platform.quits, 0);
+        act("CountingLab.close");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(m_program->platform.quits, 1);
     }
 
     void closedWindowsComeBackLoadedAgain()

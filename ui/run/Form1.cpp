@@ -17,6 +17,8 @@
 #include "ui/charts/larggraf.h"
 #include "ui/run/ClockText.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +225,9 @@ void Form1::connectHandlers()
     look::onClick(Picture1, [this] { Picture1_Click(); });
     connect(MSChart1, &DecayChart::clicked, this, &Form1::MSChart1_Click);
     addChartActions(*MSChart1, *this, m_platform, m_windows);
+    // A right click anywhere else on the window, before any run as after one, offers the class
+    // experiment and the labs: the window's actions. The entry fields keep their edit menus.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     // textChanged also follows writes from code, inside the write, as the handlers expect.
@@ -236,6 +241,8 @@ void Form1::connectHandlers()
     connect(halftime, &QLineEdit::returnPressed, this, &Form1::halftime_KeyPress);
     rrate->installEventFilter(this);
     halftime->installEventFilter(this);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this); // for the window's menu over a disabled one
     look::onClose(this, [this] { Form_Unload(); });
 }
 
@@ -571,10 +578,17 @@ void Form1::rrate_DblClick()
 }
 
 // Clicks on the rate and half-life fields: left button only, and never on a disabled field,
-// which sees the mouse here although it ignores it.
+// which sees the mouse here although it ignores it. A disabled field or button keeps the right
+// button's request for a menu to itself; the window's menu answers it, as everywhere else.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    if (type == QEvent::ContextMenu && !static_cast<QWidget*>(watched)->isEnabled()) {
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        QContextMenuEvent forwarded(request->reason(), mapFromGlobal(request->globalPos()), request->globalPos(), request->modifiers());
+        QApplication::sendEvent(this, &forwarded);
+        return true;
+    }
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && static_cast<QWidget*>(watched)->isEnabled()) {
         if (watched == halftime && type == QEvent::MouseButtonPress)
