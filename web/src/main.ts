@@ -54,12 +54,16 @@ async function start(): Promise<void> {
   window.addEventListener('hashchange', show);
   show();
   testHooks();
+  // The page is busy from its first byte (index.html) until the module has loaded.
+  document.getElementById('app')!.removeAttribute('aria-busy');
   // From the start of the page's loading to the first part drawn and working.
   window.atomdrift.readyMs = performance.now();
   document.body.dataset.ready = 'yes';
 }
 
 start().catch((error) => {
-  document.getElementById('app')!.textContent = `Atomdrift could not start: ${error}`;
+  const app = document.getElementById('app')!;
+  app.removeAttribute('aria-busy');
+  app.textContent = `Atomdrift could not start: ${error}`;
   throw error;
 });

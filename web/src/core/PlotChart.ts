@@ -4,7 +4,7 @@
 // image to a screen reader, described by its title and layers.
 import uPlot from 'uplot';
 import { ChartHost } from './chartHost';
-import { element } from './dom';
+import { element, textWidth } from './dom';
 import { messageText } from './i18n';
 import { model, type EnumValue, type ModelEnum, type ModelMessage } from './model';
 import { significant } from './numbers';
@@ -58,16 +58,34 @@ function layerNames(plot: Plot): Map<string, { name: string; color: string }> {
   return names;
 }
 
+// The chart's text: the page's font, a little smaller than the page's text around it, so that the
+// chart reads alike on a phone and on a projector. Sizes in CSS pixels; uPlot takes whole ones.
+interface ChartFont { size: number; family: string }
+
+function chartFont(host: HTMLElement, textSize: number): ChartFont {
+  return { size: Math.round(0.875 * textSize), family: getComputedStyle(host).fontFamily };
+}
+const tickFont = (font: ChartFont) => `${font.size}px ${font.family}`;
+const titleFont = (font: ChartFont) => `bold ${font.size}px ${font.family}`;
+
 // A logarithmic axis names its powers of ten only; the ticks between stay unnamed.
-// Over many decades only every second, third, ... is named, at most eight in all.
-function decadeLabels(_: uPlot, splits: number[]): string[] {
-  const powers = splits.filter((v) => v > 0).map((v) => Math.log10(v));
-  const every = Math.max(1, Math.ceil((Math.max(...powers) - Math.min(...powers)) / 8));
-  return splits.map((v) => {
-    const power = Math.log10(v);
-    const whole = Math.round(power);
-    return v > 0 && Math.abs(power - whole) < 1e-9 && whole % every === 0 ? significant(v, 1) : '';
-  });
+// Over many decades only every second, third, ... is named: at most eight in all, and no more
+// than the axis's length has room for side by side.
+function decadeLabels(font: ChartFont, vertical: boolean) {
+  return (u: uPlot, splits: number[]): string[] => {
+    const powers = splits.filter((v) => v > 0).map((v) => Math.log10(v));
+    const named = (v: number, every: number) => {
+      const power = Math.log10(v);
+      const whole = Math.round(power);
+      return v > 0 && Math.abs(power - whole) < 1e-9 && whole % every === 0;
+    };
+    const decades = Math.max(...powers) - Math.min(...powers);
+    const room = vertical ? 2 * font.size : textWidth(tickFont(font), ...splits.filter((v) => named(v, 1)).map((v) => significant(v, 1))) + font.size;
+    const length = (vertical ? u.bbox.height : u.bbox.width) / devicePixelRatio;
+    const fit = Math.max(1, Math.floor(length / room));
+    const every = Math.max(1, Math.ceil(decades / 8), Math.ceil((decades + 1) / fit));
+    return splits.map((v) => (named(v, every) ? significant(v, 1) : ''));
+  };
 }
 
 // The ticks of a logarithmic axis: 1, 2, ..., 9 times each power of ten within the scale, or
@@ -97,9 +115,12 @@ function linearLabels(_: uPlot, splits: number[]): string[] {
 }
 
 // A logarithmic axis ticks every split and names those decadeLabels chooses; uPlot's own filter
-// would thin the names a second time.
-const logAxis = { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels };
-const linearAxis = { values: linearLabels };
+// would thin the names a second time. A linear one keeps its ticks `space` pixels apart.
+function axisTicks(log: boolean, font: ChartFont, vertical: boolean, space: number): Partial<uPlot.Axis> {
+  return log
+    ? { splits: decadeSplits, filter: (_: uPlot, splits: number[]) => splits, values: decadeLabels(font, vertical) }
+    : { values: linearLabels, space };
+}
 
 // The points an axis can show: on a logarithmic one none at or below 0.
 function usable(v: number, log: boolean): boolean {
@@ -229,14 +250,26 @@ function drawBars(u: uPlot, layer: PlotLayer): void {
   ctx.restore();
 }
 
-// Room beside the y axis for its longest label, worked out once from the plot: a size that
-// followed the labels uPlot makes would change the splits, and they the labels, without end.
-function labelRoom(low: number, high: number, logY: boolean): number {
-  if (!(low <= high)) return 70;
-  const samples = logY
+// The width of an axis's longest label, worked out once from the plot: a room that followed the
+// labels uPlot makes would change the splits, and they the labels, without end.
+function labelWidth(low: number, high: number, log: boolean, font: ChartFont): number {
+  if (!(low <= high)) return 4 * font.size;
+  const samples = log
     ? Array.from({ length: Math.floor(Math.log10(high)) - Math.floor(Math.log10(low)) + 2 }, (_, k) => significant(10 ** (Math.floor(Math.log10(low)) + k), 1))
     : [low, high, (low + high) / 2, -Math.abs(high)].map((v) => significant(v, 4));
-  return Math.max(70, 7 * Math.max(...samples.map((t) => t.length)) + 30);
+  return textWidth(tickFont(font), ...samples);
+}
+
+// The axes in the chart's font: the room for the labels and the titles follows its size.
+function axes(plot: Plot, font: ChartFont, [xLow, xHigh]: number[], [yLow, yHigh]: number[]): uPlot.Axis[] {
+  const text = (message: ModelMessage) => plotText(plot, message);
+  const common = { stroke: '#000', font: tickFont(font), labelFont: titleFont(font), labelSize: Math.round(1.6 * font.size), ticks: { size: 0.6 * font.size }, gap: 0.4 * font.size };
+  const xWidth = labelWidth(xLow, xHigh, plot.logX, font);
+  return [
+    { ...common, label: text(plot.xTitle), grid: { show: false }, size: Math.round(2.4 * font.size), ...axisTicks(plot.logX, font, false, xWidth + 1.5 * font.size) },
+    { ...common, label: text(plot.yTitle), grid: { stroke: '#ccc', width: 0.5 },
+      size: Math.round(Math.max(5 * font.size, labelWidth(yLow, yHigh, plot.logY, font) + 2 * font.size)), ...axisTicks(plot.logY, font, true, 2.5 * font.size) },
+  ];
 }
 
 export interface PlotShape {
@@ -292,6 +325,10 @@ export class PlotChart extends ChartHost {
     const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars) && !hidden.has(layerKey(l)));
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
       range(Math.min(min ?? Infinity, drawnLow), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
+    this.drawnTextSize = this.textSize();
+    const font = chartFont(this.host, this.drawnTextSize);
+    // Tall enough for the y axis's title along it, beside the x axis and the chart's title.
+    this.leastHeight = textWidth(titleFont(font), text(plot.yTitle)) + 6 * font.size;
     const { width, height } = this.size();
     const options: uPlot.Options = {
       title,
@@ -303,10 +340,7 @@ export class PlotChart extends ChartHost {
         x: { time: false, distr: plot.logX ? 3 : 1, range: range(xLow, xHigh, plot.logX, false) },
         y: { distr: plot.logY ? 3 : 1, range: yRange },
       },
-      axes: [
-        { label: text(plot.xTitle), stroke: '#000', grid: { show: false }, ...(plot.logX ? logAxis : linearAxis) },
-        { label: text(plot.yTitle), stroke: '#000', grid: { stroke: '#ccc', width: 0.5 }, size: labelRoom(yLow, yHigh, plot.logY), ...(plot.logY ? logAxis : linearAxis) },
-      ],
+      axes: axes(plot, font, [xLow, xHigh], [yLow, yHigh]),
       series,
       bands,
       hooks: {

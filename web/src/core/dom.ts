@@ -33,8 +33,24 @@ export function field(id: string, label: string, value: string, attributes: Attr
   return { row, input };
 }
 
+let measure: CanvasRenderingContext2D | null = null;
+
+// The width in pixels of the widest of `texts` written in `font` (a CSS font: "bold 14px serif").
+export function textWidth(font: string, ...texts: string[]): number {
+  measure ??= document.createElement('canvas').getContext('2d');
+  if (!measure) return 0;
+  measure.font = font;
+  return Math.max(0, ...texts.map((text) => measure!.measureText(text).width));
+}
+
+// The width of the widest item in em of the page's font: a drop-down whose widest item is wider
+// than a phone's screen takes a smaller text, just small enough (the style sheet's --items).
+function widestEm(texts: string[]): number {
+  return textWidth(`100px ${getComputedStyle(document.body).fontFamily}`, ...texts) / 100;
+}
+
 export function select(id: string, label: string, options: { value: string; text: string }[], chosen?: string): { row: HTMLElement; select: HTMLSelectElement } {
-  const node = element('select', { id });
+  const node = element('select', { id, style: `--items:${widestEm(options.map((o) => o.text)).toFixed(3)}` });
   for (const option of options) node.append(element('option', { value: option.value }, option.text));
   if (chosen !== undefined) node.value = chosen;
   const row = element('div', { class: 'field' }, element('label', { for: id }, label), node);

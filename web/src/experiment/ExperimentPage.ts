@@ -173,7 +173,8 @@ class ExperimentPage implements Page {
     const viewRow = element('fieldset', { class: 'view-row' }, element('legend', {}, tr('ViewRow', 'View:')), ...options);
     const host = element('div', { id: 'chartExperiment' });
     this.chart = new PlotChart(host);
-    return element('div', { class: 'experiment-chart' }, viewRow, host, element('div', { id: 'legendHost' }), halfLifeTable(),
+    // Busy while the class runs: the chart, the legend and the table show the class before.
+    return element('div', { class: 'experiment-chart', 'aria-busy': state.running ? 'true' : undefined }, viewRow, host, element('div', { id: 'legendHost' }), halfLifeTable(),
       element('p', { id: 'lblHalfLives', class: 'message' }, halfLivesText()));
   }
 

@@ -472,7 +472,8 @@ class NuclideLabPage implements Page {
     const views = element('fieldset', { id: 'frmView', class: 'view-row no-print' }, element('legend', {}, tr('ViewRow', 'View:')),
       option('optAtoms', tr(L, 'Atoms N(t)'), 'Atoms'), option('optActivity', tr(L, 'Activity A(t)'), 'Activity'),
       option('optRatio', tr(L, 'Activity ratio'), 'Ratio'), log.row);
-    return element('div', { class: 'lab-chart' }, views, element('div', { class: 'lab-settings no-print' }, unit.row, daughter.row, over.row),
+    // Busy while a random run goes on in its worker: the chart shows the run before.
+    return element('div', { class: 'lab-chart', 'aria-busy': state.running ? 'true' : undefined }, views, element('div', { class: 'lab-settings no-print' }, unit.row, daughter.row, over.row),
       element('div', { id: 'chartLab' }), element('div', { id: 'legendLab' }), element('p', { id: 'lblEquilibrium', class: 'message' }, this.equilibrium()));
   }
 
