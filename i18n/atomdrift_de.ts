@@ -582,10 +582,6 @@
         <translation>T½ = %1 %2 (%3)</translation>
     </message>
     <message>
-        <source>No background measured: the fit takes it as 0.</source>
-        <translation>Kein Nulleffekt gemessen: Der Fit setzt ihn als 0 an.</translation>
-    </message>
-    <message>
         <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
         <translation>Impulse (*.csv *.txt *.tsv);;Alle Dateien (*)</translation>
     </message>

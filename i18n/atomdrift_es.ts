@@ -582,10 +582,6 @@ No se puede leer %1: %2</translation>
         <translation>T½ = %1 %2 (%3)</translation>
     </message>
     <message>
-        <source>No background measured: the fit takes it as 0.</source>
-        <translation>Fondo no medido: el ajuste lo toma como 0.</translation>
-    </message>
-    <message>
         <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
         <translation>Cuentas (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
     </message>

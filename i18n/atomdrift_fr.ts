@@ -582,10 +582,6 @@ Impossible de lire %1&#xa0;: %2</translation>
         <translation>T½ = %1 %2 (%3)</translation>
     </message>
     <message>
-        <source>No background measured: the fit takes it as 0.</source>
-        <translation>Bruit de fond non mesuré&#xa0;: l&apos;ajustement le prend égal à 0.</translation>
-    </message>
-    <message>
         <source>Counts (*.csv *.txt *.tsv);;All files (*)</source>
         <translation>Coups (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
     </message>
