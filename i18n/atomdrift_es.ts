@@ -2679,19 +2679,19 @@ www.example.org/atomdrift</translation>
         <translation>%1 esperado</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.</source>
-        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
-        <translation>Equilibrio secular: %1 (%2 %3) marca el ritmo, pues vive mucho más que los núclidos que lo siguen; por eso %4 se estabiliza en %5.</translation>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member on its way to %4, so %5 settles at %6.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member upstream), %6 a number.</extracomment>
+        <translation>Equilibrio secular: %1 (%2 %3) marca el ritmo, pues vive mucho más que cada núclido en su camino hacia %4; por eso %5 se estabiliza en %6.</translation>
     </message>
     <message>
-        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.</source>
-        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
-        <translation>Equilibrio transitorio: %1 (%2 %3) marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %4 se estabiliza en %5.</translation>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so %5 settles at %6.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member upstream), %6 a number.</extracomment>
+        <translation>Equilibrio transitorio: %1 (%2 %3) marca el ritmo, pues vive más que cada núclido en su camino hacia %4; por eso %5 se estabiliza en %6.</translation>
     </message>
     <message>
-        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; the activity of %6 peaks at %7 %8.</source>
-        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number, %6 the daughter, %7 and %8 a time and its unit.</extracomment>
-        <translation>Equilibrio transitorio: %1 (%2 %3) marca el ritmo, pues vive más que los núclidos que lo siguen; por eso %4 se estabiliza en %5; la actividad de %6 alcanza su máximo a %7 %8.</translation>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so %5 settles at %6; the activity of %7 peaks at %8 %9.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member upstream), %6 a number, %7 the daughter again, %8 and %9 a time and its unit.</extracomment>
+        <translation>Equilibrio transitorio: %1 (%2 %3) marca el ritmo, pues vive más que cada núclido en su camino hacia %4; por eso %5 se estabiliza en %6; la actividad de %7 alcanza su máximo a %8 %9.</translation>
     </message>
     <message>
         <source>No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing.</source>
@@ -2702,6 +2702,11 @@ www.example.org/atomdrift</translation>
         <source>No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing.</source>
         <extracomment>%1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is A(daughter)/A(member upstream).</extracomment>
         <translation>Sin equilibrio: %1 (%2 %3) vive más que %4 (%5 %6); por eso %7 sigue creciendo.</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way to %5, so %6 settles at %7.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the member upstream compared with, %5 the daughter, %6 is A(daughter)/A(member upstream), %7 a number.</extracomment>
+        <translation>Equilibrio secular: %1 (%2 %3) marca el ritmo, pues vive mucho más que cada núclido después de %4 en su camino hacia %5; por eso %6 se estabiliza en %7.</translation>
     </message>
 </context>
 <context>

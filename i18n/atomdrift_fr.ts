@@ -2679,19 +2679,19 @@ www.example.org/atomdrift</translation>
         <translation>%1 attendu</translation>
     </message>
     <message>
-        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.</source>
-        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
-        <translation>Équilibre séculaire&#xa0;: %1 (%2 %3) impose le rythme, car il vit bien plus longtemps que les nucléides qui le suivent&#xa0;; %4 se stabilise donc à %5.</translation>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member on its way to %4, so %5 settles at %6.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member upstream), %6 a number.</extracomment>
+        <translation>Équilibre séculaire&#xa0;: %1 (%2 %3) impose le rythme, car il vit bien plus longtemps que chaque nucléide sur son chemin vers %4&#xa0;; %5 se stabilise donc à %6.</translation>
     </message>
     <message>
-        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.</source>
-        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.</extracomment>
-        <translation>Équilibre transitoire&#xa0;: %1 (%2 %3) impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %4 se stabilise donc à %5.</translation>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so %5 settles at %6.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member upstream), %6 a number.</extracomment>
+        <translation>Équilibre transitoire&#xa0;: %1 (%2 %3) impose le rythme, car il vit plus longtemps que chaque nucléide sur son chemin vers %4&#xa0;; %5 se stabilise donc à %6.</translation>
     </message>
     <message>
-        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; the activity of %6 peaks at %7 %8.</source>
-        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number, %6 the daughter, %7 and %8 a time and its unit.</extracomment>
-        <translation>Équilibre transitoire&#xa0;: %1 (%2 %3) impose le rythme, car il vit plus longtemps que les nucléides qui le suivent&#xa0;; %4 se stabilise donc à %5&#xa0;; l’activité de %6 culmine à %7&#xa0;%8.</translation>
+        <source>Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so %5 settles at %6; the activity of %7 peaks at %8 %9.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member upstream), %6 a number, %7 the daughter again, %8 and %9 a time and its unit.</extracomment>
+        <translation>Équilibre transitoire&#xa0;: %1 (%2 %3) impose le rythme, car il vit plus longtemps que chaque nucléide sur son chemin vers %4&#xa0;; %5 se stabilise donc à %6&#xa0;; l’activité de %7 culmine à %8&#xa0;%9.</translation>
     </message>
     <message>
         <source>No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing.</source>
@@ -2702,6 +2702,11 @@ www.example.org/atomdrift</translation>
         <source>No equilibrium: %1 (%2 %3) lives longer than %4 (%5 %6), so %7 keeps growing.</source>
         <extracomment>%1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is A(daughter)/A(member upstream).</extracomment>
         <translation>Pas d’équilibre&#xa0;: %1 (%2 %3) vit plus longtemps que %4 (%5 %6)&#xa0;; %7 continue donc de croître.</translation>
+    </message>
+    <message>
+        <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way to %5, so %6 settles at %7.</source>
+        <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the member upstream compared with, %5 the daughter, %6 is A(daughter)/A(member upstream), %7 a number.</extracomment>
+        <translation>Équilibre séculaire&#xa0;: %1 (%2 %3) impose le rythme, car il vit bien plus longtemps que chaque nucléide après %4 sur son chemin vers %5&#xa0;; %6 se stabilise donc à %7.</translation>
     </message>
 </context>
 <context>

@@ -86,23 +86,37 @@ Message equilibriumMessage(const Chain& chain, std::span<const double> initial, 
         message.pattern = pattern;
         addWithHalfLife(message.values, member(eq.setter));
     };
+    // The reason holds over the members it names, those on the routes from the setter to the
+    // daughter, whatever follows elsewhere in the chain: each lives shorter than the setter, and in
+    // a secular equilibrium those after `over` a hundred times shorter, as the limit's factors
+    // lambda_j / (lambda_j - lambda_s) are within 1 % of 1.
+    const auto settles = [&](const char* pattern) {
+        setterFirst(pattern);
+        message.values.insert(message.values.end(), {member(daughter).symbol, ratio, numberValue(eq.ratio, 4)});
+    };
     switch (eq.kind) {
     case EquilibriumKind::Secular:
-        setterFirst("Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5.");
-        message.values.insert(message.values.end(), {ratio, numberValue(eq.ratio, 4)});
+        if (eq.setter == over) {
+            settles("Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member on its way to %4, so %5 settles at %6.");
+            return message;
+        }
+        // Only the members after `over` are far shorter-lived: those before it share the ratio's
+        // numerator and denominator (Bi-212 lives a tenth of Pb-212, Tl-208 a two-hundredth).
+        setterFirst("Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way to %5, so %6 "
+                    "settles at %7.");
+        message.values.insert(message.values.end(), {member(over).symbol, member(daughter).symbol, ratio, numberValue(eq.ratio, 4)});
         return message;
     case EquilibriumKind::Transient: {
         const double peak = activityPeak(chain, initial, daughter);
         if (std::isnan(peak)) {
-            setterFirst("Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5.");
-            message.values.insert(message.values.end(), {ratio, numberValue(eq.ratio, 4)});
+            settles("Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so %5 settles at %6.");
             return message;
         }
         const TimeUnit unit = fittingUnit(peak);
-        setterFirst("Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; "
-                    "the activity of %6 peaks at %7 %8.");
-        message.values.insert(message.values.end(), {ratio, numberValue(eq.ratio, 4), member(daughter).symbol,
-                                                     numberValue(peak / unitSeconds(unit), 4), unitValue(unitName(unit))});
+        settles("Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so %5 settles at %6; "
+                "the activity of %7 peaks at %8 %9.");
+        message.values.insert(message.values.end(),
+                              {member(daughter).symbol, numberValue(peak / unitSeconds(unit), 4), unitValue(unitName(unit))});
         return message;
     }
     case EquilibriumKind::None:

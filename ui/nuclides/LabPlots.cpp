@@ -36,14 +36,22 @@ namespace {
     QT_TRANSLATE_NOOP("NuclideLab", "Total expected"),
     QT_TRANSLATE_NOOP("NuclideLab", "%1 expected"),
     QT_TRANSLATE_NOOP("NuclideLab", "Atoms of every member"),
-    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.
-    QT_TRANSLATE_NOOP("NuclideLab", "Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than the members after it, so %4 settles at %5."),
-    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a number.
-    QT_TRANSLATE_NOOP("NuclideLab", "Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5."),
-    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream), %5 a
-    //: number, %6 the daughter, %7 and %8 a time and its unit.
-    QT_TRANSLATE_NOOP("NuclideLab", "Transient equilibrium: %1 (%2 %3) sets the pace, living longer than the members after it, so %4 settles at %5; "
-                                    "the activity of %6 peaks at %7 %8."),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member
+    //: upstream), %6 a number.
+    QT_TRANSLATE_NOOP("NuclideLab", "Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member on its way to %4, so "
+                                    "%5 settles at %6."),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the member upstream compared with, %5 the
+    //: daughter, %6 is A(daughter)/A(member upstream), %7 a number.
+    QT_TRANSLATE_NOOP("NuclideLab", "Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way "
+                                    "to %5, so %6 settles at %7."),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member
+    //: upstream), %6 a number.
+    QT_TRANSLATE_NOOP("NuclideLab", "Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so "
+                                    "%5 settles at %6."),
+    //: %1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the daughter, %5 is A(daughter)/A(member
+    //: upstream), %6 a number, %7 the daughter again, %8 and %9 a time and its unit.
+    QT_TRANSLATE_NOOP("NuclideLab", "Transient equilibrium: %1 (%2 %3) sets the pace, living longer than every member on its way to %4, so "
+                                    "%5 settles at %6; the activity of %7 peaks at %8 %9."),
     QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 is stable and has no activity."),
     //: %1 the daughter, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream).
     QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing."),

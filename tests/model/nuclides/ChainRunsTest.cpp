@@ -146,6 +146,35 @@ TEST(ChainActivity, EquilibriaOfTheWholeChain)
     EXPECT_EQ(decay::equilibrium(generator, std::vector<double>{0, 1}, 1, 0).kind, None);
 }
 
+// What the equilibrium sentence says of every pair of every listed chain holds: every member on
+// the setter's way to the daughter lives shorter than the setter, and in a secular equilibrium
+// every member after the one compared with lives at least a hundred times shorter.
+TEST(ChainActivity, TheSetterOutlivesTheMembersNamed)
+{
+    for (const std::string& first : shipped().chainStarts) {
+        const auto chain = tableChain(first.c_str());
+        const auto halfLife = [&](int i) { return chain.members[static_cast<std::size_t>(i)].halfLife; };
+        const auto follows = [&](int member, int over) {
+            const auto up = decay::upstreamMembers(chain, member);
+            return std::find(up.begin(), up.end(), over) != up.end();
+        };
+        for (int d = 1; d < chain.size(); ++d)
+            for (int over : decay::upstreamMembers(chain, d)) {
+                const auto eq = decay::equilibrium(chain, decay::pureStart(chain), d, over);
+                if (eq.kind == decay::EquilibriumKind::None)
+                    continue;
+                for (int m = eq.setter + 1; m <= d; ++m) {
+                    if ((m != d && !follows(d, m)) || !follows(m, eq.setter))
+                        continue;
+                    EXPECT_LT(halfLife(m), halfLife(eq.setter)) << first << ": " << m << " on the way to " << d;
+                    if (eq.kind == decay::EquilibriumKind::Secular && follows(m, over)) {
+                        EXPECT_LE(100 * halfLife(m), halfLife(eq.setter)) << first << ": " << m << " after " << over;
+                    }
+                }
+            }
+    }
+}
+
 // Pure Ra-226: after seven Rn-222 half-lives (26.75 d) A_Rn/A_Ra = 1 - 2^-7 = 0.992.
 // Stiff U-238 (4.463 Gy) beside Pa-234m (1.159 min): after ten Th-234 half-lives
 // A_Th/A_U = 1 - 2^-10, within 1e-3 of secular equilibrium.

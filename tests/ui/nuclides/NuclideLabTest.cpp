@@ -59,9 +59,9 @@ private slots:
         const PlotChart::Layer& ratio = w.chartLab->plot().layers[0];
         const double equilibrium = w.chartLab->plot().layers[1].lines[0][0].y();
         QVERIFY_WITHIN(ratio.lines[0].back().y(), equilibrium, relative(0.01)); // settled to 1 % by the run's end
-        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) sets the pace, living longer than the "
-                                                          "members after it, so A(Tc-99m)/A(Mo-99) settles at 0.9627; the activity of "
-                                                          "Tc-99m peaks at 22.84 h."));
+        QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Transient equilibrium: Mo-99 (2.747 d) sets the pace, living longer than "
+                                                          "every member on its way to Tc-99m, so A(Tc-99m)/A(Mo-99) settles at 0.9627; "
+                                                          "the activity of Tc-99m peaks at 22.84 h."));
         w.chkLog->setChecked(true);
         QVERIFY(w.chartLab->plot().logY);
         descriptions.append(w.chartLab->accessibleDescription());
@@ -307,7 +307,7 @@ private slots:
             QVERIFY2(!german.translate("Element", nuclide.element.c_str()).isEmpty(), nuclide.element.c_str());
         w.cmdExact->click();
         QCOMPARE(w.lblEquilibrium->text(), QStringLiteral("Laufendes Gleichgewicht: Mo-99 (2.747 d) gibt den Takt vor, da es länger lebt als "
-                                                          "die Nuklide nach ihm; daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die "
+                                                          "jedes Nuklid auf seinem Weg zu Tc-99m; daher stellt sich A(Tc-99m)/A(Mo-99) bei 0.9627 ein; die "
                                                           "Aktivität von Tc-99m ist bei t\u00A0=\u00A022.84\u00A0h am größten."));
         w.txtSteps->setText(QStringLiteral("10001"));
         w.cmdExact->click();

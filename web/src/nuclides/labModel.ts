@@ -33,7 +33,8 @@ export interface RunSetupTexts {
   first: string; firstUnit: TimeUnit; last: string; lastUnit: TimeUnit; perDecade: string;
 }
 // The entries a chain starts with, and the view it opens on.
-export interface LabDefaults { entries: RunSetupTexts; milkStep: number; view: { kind: EnumValue<'LabViewKind'>; logY: boolean } }
+export interface LabDefaultView { kind: EnumValue<'LabViewKind'>; logY: boolean }
+export interface LabDefaults { entries: RunSetupTexts; milkStep: number; view: LabDefaultView }
 export interface LabRunOutcome { ran: boolean; error: ModelMessage }
 export interface Milking { step: number; member: number }
 export interface ChainSeries { values: Float64Array; decays: Float64Array }
