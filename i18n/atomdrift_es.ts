@@ -1921,7 +1921,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A random run&apos;s decays must be whole numbers.</source>
-        <translation>Las desintegraciones de una simulación aleatoria deben ser números enteros.</translation>
+        <translation>Las desintegraciones de una simulación al azar deben ser números enteros.</translation>
     </message>
     <message>
         <source>The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.</source>
@@ -2664,7 +2664,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The random run was cancelled.</source>
-        <translation>La ejecución aleatoria se ha cancelado.</translation>
+        <translation>La simulación al azar se ha cancelado.</translation>
     </message>
     <message>
         <source>Ratio expected</source>
@@ -2854,7 +2854,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The random run was cancelled.</source>
-        <translation>La ejecución aleatoria se ha cancelado.</translation>
+        <translation>La simulación al azar se ha cancelado.</translation>
     </message>
     <message>
         <source>Zoom in</source>

@@ -26,6 +26,9 @@ struct PlotLayer {
     PlotColor color;
     Kind kind = Kind::Lines;
     double width = 1.5;
+    // Lines: the lengths of the dashes and the gaps between them, in line widths; none for a
+    // solid line.
+    std::vector<double> dash;
     std::vector<PlotLine> lines;
     double barWidth = 1;
     bool inLegend = true;

@@ -114,6 +114,22 @@ std::string ChainLink::modeText() const
     return modeSymbol(mode) + (change.empty() ? std::string() : " (" + change + ")");
 }
 
+std::vector<std::string> Chain::modeTexts() const
+{
+    std::vector<std::string> texts(members.size());
+    std::vector<std::vector<std::string>> seen(members.size());
+    for (const ChainLink& link : links) {
+        auto& modes = seen[static_cast<std::size_t>(link.parent)];
+        const std::string text = link.modeText();
+        if (text.empty() || std::find(modes.begin(), modes.end(), text) != modes.end())
+            continue;
+        std::string& joined = texts[static_cast<std::size_t>(link.parent)];
+        joined += (modes.empty() ? "" : "; ") + text;
+        modes.push_back(text);
+    }
+    return texts;
+}
+
 ChainEntry readCustomChain(const CustomChainTexts& texts)
 {
     if (texts.members.empty() || texts.members.size() > kMostCustomMembers)

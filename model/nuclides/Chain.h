@@ -39,6 +39,9 @@ struct Chain {
     std::vector<ChainLink> links;
 
     int size() const { return static_cast<int>(members.size()); }
+    // Every member's ways of decay, each named once though it leads to several daughters (Mo-99's
+    // beta decay feeds Tc-99m and Tc-99): "β⁻ (ΔZ = +1, ΔA = 0)", several joined by "; ".
+    std::vector<std::string> modeTexts() const;
 };
 
 struct ChainEntry {

@@ -10,8 +10,11 @@
 namespace decay {
 namespace {
 
-constexpr PlotColor kMemberColors[] = {{192, 0, 0}, {0, 90, 200}, {0, 140, 60}, {200, 120, 0},
-                                       {120, 40, 160}, {0, 150, 160}, {150, 90, 40}, {90, 90, 90}};
+// Okabe and Ito's palette (M. Okabe, K. Ito, Color Universal Design, J*Fly, 2008), its yellow made
+// darker to be seen on white and its black left to the total and the levels.
+constexpr PlotColor kMemberColors[] = {{213, 94, 0},   {0, 114, 178},   {0, 158, 115},  {230, 159, 0},
+                                       {204, 121, 167}, {86, 180, 233}, {110, 110, 110}, {170, 150, 0}};
+const std::vector<double> kMemberDashes[] = {{}, {4, 2}, {1, 2}, {4, 2, 1, 2}};
 constexpr PlotColor kBlack{0, 0, 0};
 
 // Adds a series of the run, and of the exact solution beside a random run, to the plot.
@@ -27,13 +30,13 @@ public:
     }
 
     // `name` a member's symbol, or a text of the lab when `symbol` is false.
-    void add(const std::string& name, bool symbol, PlotColor color, const Values& values)
+    void add(const std::string& name, bool symbol, const MemberStyle& style, const Values& values)
     {
-        layer(symbol ? Message{"%1", {name}} : Message{name}, color, 2, values(m_own));
+        layer(symbol ? Message{"%1", {name}} : Message{name}, style.color, style.dash, 2, values(m_own));
         if (m_exact) {
-            PlotColor pale = color;
+            PlotColor pale = style.color;
             pale.alpha = 150;
-            layer(symbol ? Message{"%1 expected", {name}} : Message{name + " expected"}, pale, 1, values(*m_exact));
+            layer(symbol ? Message{"%1 expected", {name}} : Message{name + " expected"}, pale, style.dash, 1, values(*m_exact));
         }
     }
     void level(double value)
@@ -45,9 +48,9 @@ public:
     }
 
 private:
-    void layer(Message name, PlotColor color, double width, std::vector<double> values)
+    void layer(Message name, PlotColor color, const std::vector<double>& dash, double width, std::vector<double> values)
     {
-        m_plot.layers.push_back({.name = std::move(name), .color = color, .width = width,
+        m_plot.layers.push_back({.name = std::move(name), .color = color, .width = width, .dash = dash,
                                  .lines = {{.x = m_times, .y = std::move(values)}}});
     }
 
@@ -139,9 +142,10 @@ Message equilibriumMessage(const Chain& chain, std::span<const double> initial, 
     return {"No equilibrium: members as long-lived as the one that sets the pace follow it, so %1 keeps growing.", {ratio}};
 }
 
-PlotColor memberColor(int member)
+MemberStyle memberStyle(int member)
 {
-    return kMemberColors[static_cast<std::size_t>(member) % std::size(kMemberColors)];
+    const auto m = static_cast<std::size_t>(std::max(member, 0));
+    return {kMemberColors[m % std::size(kMemberColors)], kMemberDashes[m / std::size(kMemberColors) % std::size(kMemberDashes)]};
 }
 
 Plot labPlot(const LabRun* run, const LabView& view)
@@ -165,7 +169,7 @@ Plot labPlot(const LabRun* run, const LabView& view)
         const int d = view.daughter, u = view.over;
         plot.title = {"Activity of %1 over that of %2", {symbol(d), symbol(u)}};
         plot.yTitle = {"A(%1) / A(%2)", {symbol(d), symbol(u)}};
-        series.add("Ratio", false, memberColor(d), [&](const ChainSeries& a) { return activityRatio(a, d, u); });
+        series.add("Ratio", false, memberStyle(d), [&](const ChainSeries& a) { return activityRatio(a, d, u); });
         const Equilibrium eq = equilibrium(chain, run->setup.initial, d, u);
         if (eq.kind != EquilibriumKind::None)
             series.level(eq.ratio);
@@ -177,15 +181,15 @@ Plot labPlot(const LabRun* run, const LabView& view)
         plot.yTitle = {"A(t) [%1]", {std::string(activityUnitName(view.activityUnit))}};
         for (int i = 0; i < chain.size(); ++i)
             if (!chain.members[static_cast<std::size_t>(i)].stable())
-                series.add(symbol(i), true, memberColor(i), [&](const ChainSeries& a) { return scaled(a.member(i), per); });
-        series.add("Total", false, kBlack, [&](const ChainSeries& a) { return scaled(totalActivity(a), per); });
+                series.add(symbol(i), true, memberStyle(i), [&](const ChainSeries& a) { return scaled(a.member(i), per); });
+        series.add("Total", false, MemberStyle{kBlack, {}}, [&](const ChainSeries& a) { return scaled(totalActivity(a), per); });
         break;
     }
     case LabView::Kind::Atoms:
         plot.title = {"Atoms of every member"};
         plot.yTitle = {"N(t)"};
         for (int i = 0; i < chain.size(); ++i)
-            series.add(symbol(i), true, memberColor(i), [&](const ChainSeries& atoms) { return scaled(atoms.member(i), 1); });
+            series.add(symbol(i), true, memberStyle(i), [&](const ChainSeries& atoms) { return scaled(atoms.member(i), 1); });
         break;
     }
     return plot;

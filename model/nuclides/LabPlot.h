@@ -23,8 +23,15 @@ inline constexpr std::array<LabView::Kind, 3> kLabViewKinds{LabView::Kind::Atoms
 // The translation context of the lab's texts.
 inline constexpr const char* kNuclideLabContext = "NuclideLab";
 
-// One colour a member, in the chain's order, that a chart can tell apart.
-PlotColor memberColor(int member);
+// A colour and a dash a member, in the chain's order, that a chart can tell apart: the eight
+// colours of a palette made to be told apart with every common colour-vision deficiency, solid
+// for the first eight members, then dashed, dotted and dash-dotted, so that up to 32 members
+// (kMostChainMembers) never share a pair.
+struct MemberStyle {
+    PlotColor color;
+    std::vector<double> dash;
+};
+MemberStyle memberStyle(int member);
 
 // The run as the view shows it, a random run with its exact solution thin and pale beside it;
 // without a run, a prompt to run the chain. A logarithmic grid's times are on a logarithmic axis.

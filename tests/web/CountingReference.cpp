@@ -152,19 +152,20 @@ struct Case {
     int shape; // the fit model: 0 one nuclide, 1 two, 2 the chain counted
 };
 
-// The page's first entries (I-131 as the nuclide lab starts it), C-14 in 50 steps of 570 y, and the silver.
+// The page's first entries (I-131 as the nuclide lab starts it, a kilobecquerel), C-14 in 50 steps
+// of 570 y, the silver, and Mo-99 as it starts, a chain whose fit model is the chain.
 constexpr Case kCases[] = {
-    {"defaults", "I-131", "1000000", "", decay::TimeUnit::Day, "", false, 0},
-    {"defaultsRandom", "I-131", "1000000", "", decay::TimeUnit::Day, "", true, 0},
+    {"defaults", "I-131", "", "", decay::TimeUnit::Day, "", false, 0},
+    {"defaultsRandom", "I-131", "", "", decay::TimeUnit::Day, "", true, 0},
     {"c14", "C-14", "1000000000000000", "570", decay::TimeUnit::Year, "50", false, 0},
     {"silver", "", "", "", decay::TimeUnit::Second, "", true, 1},
-    {"molybdenumChain", "Mo-99", "1000000", "", decay::TimeUnit::Hour, "", false, 2},
+    {"molybdenumChain", "Mo-99", "", "", decay::TimeUnit::Hour, "", false, 2},
 };
 
 std::string caseJson(const Case& c)
 {
     std::optional<decay::LabRun> run;
-    std::string step = c.step, steps = c.steps;
+    std::string step = c.step, steps = c.steps, atoms = c.atoms;
     decay::TimeUnit unit = c.unit;
     if (*c.start) {
         const decay::Chain chain = tableChain(c.start);
@@ -174,8 +175,10 @@ std::string caseJson(const Case& c)
             unit = defaults.unit;
             steps = std::to_string(defaults.steps);
         }
+        if (atoms.empty())
+            atoms = decay::significantDigits(defaults.atoms, 17);
         std::vector<std::string> initial(chain.members.size(), "0");
-        initial[0] = c.atoms;
+        initial[0] = atoms;
         const decay::RunSetupTexts texts{.initial = initial, .step = step, .unit = unit, .steps = steps};
         run = decay::runLab(chain, *decay::readRunSetup(chain, texts).setup, unit, c.random, kSeed);
     } else {
@@ -225,7 +228,7 @@ std::string caseJson(const Case& c)
     return webref::object({
         {"name", webref::jsonText(c.name)},
         {"start", webref::jsonText(c.start)},
-        {"atoms", webref::jsonText(c.atoms)},
+        {"atoms", webref::jsonText(atoms)},
         {"step", webref::jsonText(step)},
         {"unit", std::to_string(static_cast<int>(unit))},
         {"steps", webref::jsonText(steps)},

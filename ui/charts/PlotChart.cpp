@@ -195,7 +195,7 @@ void paintLayer(QPainter& painter, const Frame& frame, const PlotChart::Layer& l
     switch (layer.kind) {
     case Kind::Lines:
     case Kind::Points:
-        painter.setPen(QPen(layer.color, layer.width));
+        painter.setPen(PlotChart::pen(layer, layer.color));
         painter.setBrush(layer.kind == Kind::Points ? QBrush(layer.color) : Qt::NoBrush);
         for (const QPolygonF& line : layer.lines)
             for (const QPolygonF& part : drawable(line, frame.area.width(), frame)) {
@@ -253,7 +253,7 @@ void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const 
         QColor swatch = layer.color;
         if (layer.kind == PlotChart::Layer::Kind::Lines) {
             swatch.setAlpha(std::max(swatch.alpha(), 160));
-            painter.setPen(QPen(swatch, std::max(layer.width, 2.0)));
+            painter.setPen(PlotChart::pen(layer, swatch, 2.0));
             painter.drawLine(QPointF(box.left() + 6, rowY), QPointF(box.left() + 26, rowY));
         } else {
             painter.setPen(Qt::NoPen);
@@ -267,6 +267,14 @@ void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const 
 
 } // namespace
 
+QPen PlotChart::pen(const Layer& layer, const QColor& color, qreal thinnest)
+{
+    QPen pen(color, std::max(layer.width, thinnest));
+    if (layer.kind == Layer::Kind::Lines && !layer.dash.isEmpty())
+        pen.setDashPattern(layer.dash);
+    return pen;
+}
+
 PlotChart::Plot PlotChart::fromModel(const decay::Plot& source)
 {
     const auto text = [&](const decay::Message& message) { return modelText(message, source.context); };
@@ -276,6 +284,7 @@ PlotChart::Plot PlotChart::fromModel(const decay::Plot& source)
                   .color = QColor(layer.color.red, layer.color.green, layer.color.blue, layer.color.alpha),
                   .kind = layerKind(layer.kind),
                   .width = layer.width,
+                  .dash = QList<qreal>(layer.dash.begin(), layer.dash.end()),
                   .barWidth = layer.barWidth,
                   .inLegend = layer.inLegend};
         for (const decay::PlotLine& line : layer.lines) {

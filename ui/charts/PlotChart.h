@@ -3,6 +3,7 @@
 #include "model/common/Plot.h"
 
 #include <QColor>
+#include <QPen>
 #include <QPolygonF>
 #include <QString>
 #include <QWidget>
@@ -22,6 +23,7 @@ public:
         QColor color;
         Kind kind = Kind::Lines;
         qreal width = 1.5;
+        QList<qreal> dash; // Lines: dashes and gaps in line widths; empty for a solid line
         // Lines and Points: one polyline each, broken where a point is not finite. Band: the lower
         // and the upper edge. Bars: one point (centre, height) per bar of barWidth.
         std::vector<QPolygonF> lines;
@@ -41,6 +43,8 @@ public:
 
     // A plot of the model, its texts in the user's language.
     static Plot fromModel(const decay::Plot& plot);
+    // The pen of a layer's lines in `color`, at least `thinnest` wide, dashed as the layer is.
+    static QPen pen(const Layer& layer, const QColor& color, qreal thinnest = 0);
 
     void setPlot(Plot plot);
     const Plot& plot() const { return m_plot; }

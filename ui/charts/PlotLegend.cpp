@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
@@ -16,6 +17,27 @@ PlotLegend::PlotLegend(PlotChart& chart, int columns, QWidget* parent)
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
 }
+
+namespace {
+
+// A line of the layer's colour and dash; a square of its colour for bands and bars.
+QPixmap swatch(const PlotChart::Layer& layer)
+{
+    QPixmap picture(20, 12);
+    picture.fill(Qt::transparent);
+    QColor color = layer.color;
+    color.setAlpha(std::max(color.alpha(), 140));
+    QPainter painter(&picture);
+    if (layer.kind == PlotChart::Layer::Kind::Lines) {
+        painter.setPen(PlotChart::pen(layer, color, 2.5));
+        painter.drawLine(QPointF(1, 6), QPointF(19, 6));
+    } else {
+        painter.fillRect(QRectF(4, 0, 12, 12), color);
+    }
+    return picture;
+}
+
+} // namespace
 
 void PlotLegend::refresh()
 {
@@ -41,11 +63,8 @@ void PlotLegend::refresh()
         names.append(layer.name);
         auto* box = new QCheckBox(layer.name);
         box->setObjectName(QStringLiteral("chkLayer%1").arg(names.size()));
-        QPixmap swatch(14, 14);
-        QColor color = layer.color;
-        color.setAlpha(std::max(color.alpha(), 140));
-        swatch.fill(color);
-        box->setIcon(QIcon(swatch));
+        box->setIcon(QIcon(swatch(layer)));
+        box->setIconSize(QSize(20, 12));
         box->setChecked(m_chart.isShown(layer));
         connect(box, &QCheckBox::toggled, this, [this, name = layer.name](bool shown) {
             QStringList hidden = m_chart.hidden();

@@ -425,15 +425,15 @@ void NuclideLab::showUpstream(const std::optional<decay::Chain>& chain)
 void NuclideLab::showMembers(const decay::Chain& chain)
 {
     tblMembers->setRowCount(chain.size());
+    const std::vector<std::string> modes = chain.modeTexts();
     for (int row = 0; row < chain.size(); ++row) {
         const decay::ChainMember& member = chain.members[static_cast<std::size_t>(row)];
         const decay::Nuclide* nuclide = table().find(member.symbol);
-        QStringList daughters, fractions, modes;
+        QStringList daughters, fractions;
         for (const decay::ChainLink& link : chain.links)
             if (link.parent == row) {
                 daughters.append(qtext(chain.members[static_cast<std::size_t>(link.daughter)].symbol));
                 fractions.append(numbers::significant(link.fraction, 6));
-                modes.append(qtext(link.modeText()));
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
@@ -444,7 +444,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
         tblMembers->setItem(row, ColUnit, cell(nuclide ? LabPlots::halfLifeUnit(*nuclide) : QString(), false));
         tblMembers->setItem(row, ColDaughter, cell(daughters.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColBranch, cell(fractions.join(QStringLiteral(", ")), false));
-        tblMembers->setItem(row, ColMode, cell(modes.join(QStringLiteral("; ")), false));
+        tblMembers->setItem(row, ColMode, cell(qtext(modes[static_cast<std::size_t>(row)]), false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
     }
 }

@@ -20,7 +20,7 @@ test('every bound function takes nonsense, and the module works on', async ({ pa
         field(call('labRun', { initial: ['1000'], step: '1', unit: 2, steps: '20', decimalPoint: '.' }, false, '1'), 'ran') === true;
       const counting = call('labLoad', table) === '' &&
         field(call('countingRunTable', { start: 'Mo-99', atoms: '1000', step: '1', unit: 2, steps: '20', random: false, decimalPoint: '.' }, '1'), 'ok') === true &&
-        field(call('countingStart', counter, [0], '1'), 'ok') === true && call('countingAdvanceStep') !== undefined;
+        field(call('countingStart', counter, [0], '600', '1'), 'ok') === true && call('countingAdvanceStep') !== undefined;
       const run = field(call('runDeterministic', { atoms: '100', rate: '0.1', lastStep: '50', decimalPoint: '.' }), 'ran') === true;
       const experiment = call('setEnsemble', ensemble, call('ensembleRuns', ensemble, 0, 3, () => {})) !== null;
       return { lab, counting, run, experiment };
@@ -40,7 +40,7 @@ test('every bound function takes nonsense, and the module works on', async ({ pa
       ['labAdopt', [{ initial: ['1'], step: '1', steps: '10' }, new Float64Array(3), new Float64Array(2)]],
       ['labReadThreshold', ['', '']], ['labNuclide', ['']], ['labChainFile', []],
       ['countingRunTable', [{ start: 'Mo-99', initial: [Number.NaN, {}], milk: true, milkStep: '1', milkMember: Number.NaN, unit: 1e300, grid: -1, threshold: Number.NaN, amountUnit: Infinity }, 'x']],
-      ['countingStart', [counter, [Number.NaN, 1e300, -1, 0.5, 'x'], '-5']], ['countingPlayTo', [Infinity]], ['countingPlayTo', [Number.NaN]],
+      ['countingStart', [counter, [Number.NaN, 1e300, -1, 0.5, 'x'], 'x', '-5']], ['countingPlayTo', [Infinity]], ['countingPlayTo', [Number.NaN]],
       ['countingRatePlot', [Number.NaN]], ['countingFitReport', [Number.NaN, 7, 'x']], ['countingSampleText', ['%1%2']], ['roundInterval', [1, Number.NaN, Infinity]],
       ['setEnsemble', [ensemble, { length: 1e300 }]], ['setEnsemble', [ensemble, new Int16Array(1e6)]], ['ensembleRuns', [ensemble, -1e9, 1e9, 'no function']],
       ['readClassData', [{ length: -1 }, '.']], ['readClassData', [[300, -1, Number.NaN], '']], ['viewPlot', [-7]], ['leadingPower', [1e300, 2 ** 31 - 1]],

@@ -37,7 +37,7 @@ const evaluated: Record<string, number[]> = {
   defaultsRandom: [8.0249 * 24],
   c14: [5700],
   silver: [24.56, 2.382 * 60],
-  molybdenumChain: [65.932 * 60],
+  molybdenumChain: [65.932],
 };
 
 interface Hooks {

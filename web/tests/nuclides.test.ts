@@ -97,7 +97,7 @@ test.describe('runs equal the desktop\'s', () => {
         else expectClose(atoms, c.atoms![i], c.members[i]);
       });
       for (const { view, plot } of c.plots!)
-        expectSamePlot(await pagePlot(page, 'labPlot', { run: true, ...view, kind: enumValue(`LabViewKind.${view.kind}`) }), plot, c.random ? 0 : 1e-12,
+        expectSamePlot(await pagePlot(page, 'labPlot', { run: true, ...view, kind: enumValue(`LabViewKind.${view.kind}`) }), plot, 1e-12,
           `${c.name} ${JSON.stringify(view)}`);
       // The status line and the equilibrium in the same words and numbers (to the last digits: a
       // peak time is searched for).

@@ -240,9 +240,11 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     value_object<ChainLink>("LabLink")
         .field("parent", &ChainLink::parent)
         .field("daughter", &ChainLink::daughter)
-        .field("fraction", &ChainLink::fraction)
-        .field("modeText", &ChainLink::modeText, &computed<ChainLink, std::string>);
-    value_object<decay::Chain>("LabChain").field("members", &decay::Chain::members).field("links", &decay::Chain::links);
+        .field("fraction", &ChainLink::fraction);
+    value_object<decay::Chain>("LabChain")
+        .field("members", &decay::Chain::members)
+        .field("links", &decay::Chain::links)
+        .field("modes", &decay::Chain::modeTexts, &computed<decay::Chain, std::vector<std::string>>);
     value_object<decay::TableChain>("LabTableChain")
         .field("chain", &decay::TableChain::chain)
         .field("error", &decay::TableChain::error)

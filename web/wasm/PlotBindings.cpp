@@ -27,6 +27,7 @@ val layerValue(const decay::PlotLayer& layer)
     result.set("name", message(layer.name));
     result.set("color", cssColor(layer.color));
     result.set("width", layer.width);
+    result.set("dash", numbers(std::span<const double>(layer.dash)));
     result.set("kind", layer.kind);
     result.set("barWidth", layer.barWidth);
     result.set("inLegend", layer.inLegend);

@@ -1,5 +1,6 @@
 #include "tests/model/nuclides/ShippedTable.h"
 #include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/LabPlot.h"
 #include "model/nuclides/ChainRuns.h"
 #include "model/random/DecayDraws.h"
 #include "model/random/StagedDraw.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <set>
 #include <numbers>
 #include <tuple>
 
@@ -172,6 +174,18 @@ TEST(ChainActivity, TheSetterOutlivesTheMembersNamed)
                     }
                 }
             }
+    }
+}
+
+// The longest chain's members never share a colour and a dash, and no member's is the black of
+// the total and the levels.
+TEST(LabPlot, MembersKeepDistinctStyles)
+{
+    std::set<std::tuple<int, int, int, std::vector<double>>> seen;
+    for (int member = 0; member < decay::kMostChainMembers; ++member) {
+        const decay::MemberStyle style = decay::memberStyle(member);
+        EXPECT_TRUE(seen.emplace(style.color.red, style.color.green, style.color.blue, style.dash).second) << member;
+        EXPECT_GT(style.color.red + style.color.green + style.color.blue, 0) << member;
     }
 }
 
@@ -421,6 +435,8 @@ TEST(ChainRuns, AmountsInGramsAndBecquerel)
     // daughters over 2.5 My).
     EXPECT_EQ(std::pair(decay::runDefaults(tableChain("Mo-99")).amountUnit, decay::runDefaults(tableChain("Mo-99")).amount),
               std::pair(decay::AmountUnit::Becquerel, 1000.0));
+    // Mo-99's beta decay feeds two daughters and is one way of decay.
+    EXPECT_EQ(tableChain("Mo-99").modeTexts()[0], "\u03B2\u207B (\u0394Z = +1, \u0394A = 0)");
     EXPECT_EQ(std::pair(decay::runDefaults(tableChain("Rn-220")).amountUnit, decay::runDefaults(tableChain("Rn-220")).amount),
               std::pair(decay::AmountUnit::Atoms, 1e6));
     for (const char* first : {"U-238", "K-40"}) {

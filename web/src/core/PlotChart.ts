@@ -21,6 +21,7 @@ export interface PlotLayer {
   name: ModelMessage;
   color: string;
   width: number;
+  dash: Float64Array; // Lines: dashes and gaps in line widths; empty for a solid line
   kind: PlotLayerKind;
   barWidth: number;
   inLegend: boolean;
@@ -49,11 +50,11 @@ function layerKey(layer: PlotLayer): string {
 
 // The layers' names in the legend, each once, by key: in the user's language, with the colour of
 // its first layer.
-function layerNames(plot: Plot): Map<string, { name: string; color: string }> {
-  const names = new Map<string, { name: string; color: string }>();
+function layerNames(plot: Plot): Map<string, { name: string; layer: PlotLayer }> {
+  const names = new Map<string, { name: string; layer: PlotLayer }>();
   for (const layer of plot.layers) {
     const key = layerKey(layer);
-    if (layer.inLegend && !names.has(key)) names.set(key, { name: plotText(plot, layer.name), color: layer.color });
+    if (layer.inLegend && !names.has(key)) names.set(key, { name: plotText(plot, layer.name), layer });
   }
   return names;
 }
@@ -189,7 +190,8 @@ function seriesOf(layer: PlotLayer, label: string, show: boolean): uPlot.Series 
     return { label, show, stroke: layer.color, width: 0, paths: () => null, points: { show: true, size: 7, fill: layer.color, stroke: '#000' } };
   if (layer.kind === kinds().Bars) return { label, show, stroke: 'transparent', width: 0, paths: () => null, points: { show: false } };
   if (layer.kind === kinds().Band) return { label, show, stroke: 'transparent', width: 0, spanGaps: true, points: { show: false } };
-  return { label, show, stroke: layer.color, width: layer.width, spanGaps: true, points: { show: false } };
+  const dash = layer.dash.length > 0 ? [...layer.dash].map((d) => d * layer.width) : undefined;
+  return { label, show, stroke: layer.color, width: layer.width, dash, spanGaps: true, points: { show: false } };
 }
 
 function drawMark(u: uPlot, layer: PlotLayer): void {
@@ -380,16 +382,26 @@ export class PlotChart extends ChartHost {
   }
 }
 
-// A layer's colour strong enough to see in a small square.
-function swatch(color: string): string {
-  return color.replace(/,([0-9.]+)\)$/, (_whole, alpha) => `,${Math.max(Number(alpha), 0.55)})`);
+// A layer's colour strong enough to see in a small sample: a square, or a short thick line in the
+// layer's dashes (each dash and gap scaled from line widths to the sample's 3 px).
+function swatch(layer: PlotLayer): string {
+  const color = layer.color.replace(/,([0-9.]+)\)$/, (_whole, alpha) => `,${Math.max(Number(alpha), 0.55)})`);
+  if (layer.kind !== kinds().Lines) return `background:${color}`;
+  if (layer.dash.length === 0) return `background:${color};height:3px;width:1.6rem;border:none;vertical-align:middle`;
+  let at = 0;
+  const stops = [...layer.dash].map((length, i) => {
+    const from = at;
+    at += length * 3;
+    return `${i % 2 === 0 ? color : 'transparent'} ${from}px ${at}px`;
+  });
+  return `background:repeating-linear-gradient(90deg,${stops.join(',')});height:3px;width:1.6rem;border:none;vertical-align:middle`;
 }
 
 // The legend: a check box for each layer's name, ticked while the layer is shown; `hidden` holds
 // the keys of the layers hidden. `label` names the group for a screen reader.
 export function legend(plot: Plot, hidden: Set<string>, changed: () => void, label: string): HTMLElement {
   const box = element('div', { id: 'frmLegend', role: 'group', 'aria-label': label, class: 'legend' });
-  [...layerNames(plot).entries()].forEach(([key, { name, color }], i) => {
+  [...layerNames(plot).entries()].forEach(([key, { name, layer }], i) => {
     const id = `chkLayer${i + 1}`;
     const input = element('input', { id, type: 'checkbox' });
     input.checked = !hidden.has(key);
@@ -399,7 +411,7 @@ export function legend(plot: Plot, hidden: Set<string>, changed: () => void, lab
       changed();
     });
     box.append(element('span', { class: 'check' }, input,
-      element('label', { for: id }, element('span', { class: 'swatch', style: `background:${swatch(color)}` }), name)));
+      element('label', { for: id }, element('span', { class: 'swatch', style: swatch(layer) }), name)));
   });
   return box;
 }

@@ -343,7 +343,7 @@ class NuclideLabPage implements Page {
       element('td', {}, links.map((l) => chain.members[l.daughter].symbol).join(', ')),
       element('td', {}, links.map((l) => significant(l.fraction, 6)).join(', ')),
       element('td', {}, atoms),
-      element('td', {}, links.map((l) => l.modeText).join('; ')));
+      element('td', {}, chain.modes[row] ?? ''));
   }
 
   private customRow(row: number, headers: string[]): HTMLElement {

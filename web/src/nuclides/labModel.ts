@@ -22,8 +22,9 @@ export interface LabNuclide {
 export interface LabNuclides { z: Float64Array; n: Float64Array; state: Float64Array; halfLife: Float64Array; symbol: string[]; mainMode: string[] }
 export interface LabElements { symbols: string[]; names: string[] }
 export interface LabMember { symbol: string; title: string; halfLife: number; stable: boolean }
-export interface LabLink { parent: number; daughter: number; fraction: number; modeText: string }
-export interface LabChain { members: LabMember[]; links: LabLink[] }
+export interface LabLink { parent: number; daughter: number; fraction: number }
+// `modes`: every member's ways of decay, each once.
+export interface LabChain { members: LabMember[]; links: LabLink[]; modes: string[] }
 export interface LabTableChain { chain: LabChain | null; error: ModelMessage; notes: ModelMessage[] }
 export interface LabChainEntry { chain: LabChain | null; error: ModelMessage }
 export interface NumberEntry { value: number | null; error: ModelMessage }
