@@ -854,6 +854,11 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
         <source>Count rate [per %1]</source>
         <translation>Zählrate [pro %1]</translation>
     </message>
+    <message>
+        <source>%1 (cut 12 decades below the largest)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (12 Dekaden unter dem größten Wert abgeschnitten)</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -2707,6 +2712,11 @@ www.example.org/atomdrift</translation>
         <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way to %5, so %6 settles at %7.</source>
         <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the member upstream compared with, %5 the daughter, %6 is A(daughter)/A(member upstream), %7 a number.</extracomment>
         <translation>Säkulares Gleichgewicht: %1 (%2 %3) gibt den Takt vor, da es viel länger lebt als jedes Nuklid nach %4 auf seinem Weg zu %5; daher stellt sich %6 bei %7 ein.</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades below the largest)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (12 Dekaden unter dem größten Wert abgeschnitten)</translation>
     </message>
 </context>
 <context>

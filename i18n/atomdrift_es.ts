@@ -854,6 +854,11 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
         <source>Count rate [per %1]</source>
         <translation>Tasa de recuento [por %1]</translation>
     </message>
+    <message>
+        <source>%1 (cut 12 decades below the largest)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (cortado 12 décadas por debajo del mayor valor)</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -2707,6 +2712,11 @@ www.example.org/atomdrift</translation>
         <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way to %5, so %6 settles at %7.</source>
         <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the member upstream compared with, %5 the daughter, %6 is A(daughter)/A(member upstream), %7 a number.</extracomment>
         <translation>Equilibrio secular: %1 (%2 %3) marca el ritmo, pues vive mucho más que cada núclido después de %4 en su camino hacia %5; por eso %6 se estabiliza en %7.</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades below the largest)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (cortado 12 décadas por debajo del mayor valor)</translation>
     </message>
 </context>
 <context>

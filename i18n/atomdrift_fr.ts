@@ -854,6 +854,11 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
         <source>Count rate [per %1]</source>
         <translation>Taux de comptage [par %1]</translation>
     </message>
+    <message>
+        <source>%1 (cut 12 decades below the largest)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (coupé 12 décades sous la plus grande valeur)</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -2707,6 +2712,11 @@ www.example.org/atomdrift</translation>
         <source>Secular equilibrium: %1 (%2 %3) sets the pace, living far longer than every member after %4 on its way to %5, so %6 settles at %7.</source>
         <extracomment>%1 the member that sets the pace, %2 and %3 its half-life and unit, %4 the member upstream compared with, %5 the daughter, %6 is A(daughter)/A(member upstream), %7 a number.</extracomment>
         <translation>Équilibre séculaire&#xa0;: %1 (%2 %3) impose le rythme, car il vit bien plus longtemps que chaque nucléide après %4 sur son chemin vers %5&#xa0;; %6 se stabilise donc à %7.</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades below the largest)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (coupé 12 décades sous la plus grande valeur)</translation>
     </message>
 </context>
 <context>

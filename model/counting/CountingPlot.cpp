@@ -121,6 +121,7 @@ Plot ratePlot(const RatePlotData& shown, Plot* residuals)
         if (residuals)
             addResiduals(shown, std::move(residualPoints), *residuals);
     }
+    cutLogarithmicAxis(plot);
     return plot;
 }
 
@@ -138,18 +139,27 @@ Plot datingPlot(const std::vector<DatingMeasurement>& datings, std::optional<dou
         const Message name = datings.empty() ? Message{} : ageLabel(datings.front().result.ages[a]);
         PlotLayer ages{.name = name, .color = colors[a], .kind = PlotLayer::Kind::Points};
         PlotLayer bars{.name = name, .color = colors[a], .kind = PlotLayer::Kind::ErrorBars, .inLegend = false};
+        // A lower limit is no age: an arrow up from it, a fifth of the limit long, with its head.
+        PlotLayer limits{.name = name, .color = colors[a], .width = 2, .inLegend = false};
         PlotLine points;
         for (const DatingMeasurement& d : datings) {
             const DatedAge& age = d.result.ages[a];
             const double x = d.count.seconds / 60 * (0.96 + 0.04 * static_cast<double>(a)); // side by side
             shortest = std::min(shortest, x);
             longest = std::max(longest, x);
+            if (age.lowerLimit) {
+                const double tip = age.age * 1.2, base = age.age * 1.12;
+                limits.lines.push_back({.x = {x, x}, .y = {age.age, tip}});
+                limits.lines.push_back({.x = {x * 0.98, x, x * 1.02}, .y = {base, tip, base}});
+                continue;
+            }
             append(points, x, age.age);
-            if (!age.lowerLimit)
-                bars.lines.push_back(bar(x, age.age - age.minus, age.age + std::min(age.plus, 10 * age.minus))); // an endless side drawn long
+            bars.lines.push_back(bar(x, age.age - age.minus, age.age + std::min(age.plus, 10 * age.minus))); // an endless side drawn long
         }
         ages.lines.push_back(std::move(points));
         plot.layers.push_back(std::move(bars));
+        if (!limits.lines.empty())
+            plot.layers.push_back(std::move(limits));
         plot.layers.push_back(std::move(ages));
     }
     if (trueAge && !datings.empty())

@@ -48,6 +48,8 @@ double profiledDeviance(double s, double n, double t, double m, double u)
 double devianceBound(double best, double towards, double n, double t, double m, double u)
 {
     const double floor = profiledDeviance(best, n, t, m, u);
+    if (profiledDeviance(towards, n, t, m, u) - floor < 1) // it rises less all the way
+        return towards;
     double inside = best, outside = towards;
     for (int i = 0; i < 200 && outside - inside != 0; ++i) {
         const double middle = 0.5 * (inside + outside);
@@ -63,10 +65,11 @@ DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& b
     const double modernRate = efficiency * kModernBqPerGram * carbonGrams;
     const double n = static_cast<double>(count.counts), t = count.seconds;
     const double m = static_cast<double>(background.counts), u = background.seconds;
-    // Every rate below the sample's own count rate keeps the background >= 0.
+    // An activity is not below nothing: the net rate's interval stops at 0, its lower side where
+    // the likelihood puts it above that.
     const double best = std::max(n / t - m / u, 0.0);
     const double spread = 10 * (std::sqrt(n + 1) / t + std::sqrt(m + 1) / u);
-    const double low = devianceBound(best, std::max(best - spread, -(m + 1) / u), n, t, m, u);
+    const double low = best > 0 ? devianceBound(best, 0.0, n, t, m, u) : 0.0;
     const double high = devianceBound(best, best + spread, n, t, m, u);
     DatingResult result{.ratio = best / modernRate, .ratioLow = low / modernRate, .ratioHigh = high / modernRate};
     const double expectedBackground = (u > 0 ? m / u : 0) * t;

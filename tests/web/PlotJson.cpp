@@ -16,7 +16,7 @@ std::string layerJson(const decay::PlotLayer& layer)
     const std::string color = "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
                               + decay::numberText(c.alpha / 255.0) + ')';
     return object({{"name", messageValues(layer.name)}, {"color", jsonText(color)}, {"kind", std::to_string(static_cast<int>(layer.kind))},
-                   {"width", number(layer.width)}, {"barWidth", number(layer.barWidth)},
+                   {"width", number(layer.width)}, {"dash", numbers(layer.dash)}, {"barWidth", number(layer.barWidth)},
                    {"inLegend", layer.inLegend ? "true" : "false"}, {"lines", array(lines)}});
 }
 
@@ -68,7 +68,7 @@ std::string plotJson(const decay::Plot& plot)
         layers.push_back(layerJson(layer));
     return object({{"context", jsonText(plot.context)}, {"title", messageValues(plot.title)}, {"xTitle", messageValues(plot.xTitle)},
                    {"yTitle", messageValues(plot.yTitle)}, {"logX", plot.logX ? "true" : "false"},
-                   {"logY", plot.logY ? "true" : "false"}, {"layers", array(layers)}});
+                   {"logY", plot.logY ? "true" : "false"}, {"yFloor", number(plot.yFloor)}, {"layers", array(layers)}});
 }
 
 } // namespace webref

@@ -144,6 +144,8 @@ Frame frameFor(const PlotChart::Plot& plot, QSizeF size)
                     frame.y.add(0);
                 }
             }
+    if (plot.logY && plot.yFloor > 0)
+        frame.y.low = std::max(frame.y.low, std::log10(plot.yFloor));
     frame.x.round();
     frame.y.round();
     frame.area = QRectF(70, 36, std::max(size.width() - 90, 10.0), std::max(size.height() - 86, 10.0));
@@ -278,7 +280,7 @@ QPen PlotChart::pen(const Layer& layer, const QColor& color, qreal thinnest)
 PlotChart::Plot PlotChart::fromModel(const decay::Plot& source)
 {
     const auto text = [&](const decay::Message& message) { return modelText(message, source.context); };
-    Plot plot{text(source.title), text(source.xTitle), text(source.yTitle), {}, source.logX, source.logY};
+    Plot plot{text(source.title), text(source.xTitle), text(source.yTitle), {}, source.logX, source.logY, source.yFloor};
     for (const decay::PlotLayer& layer : source.layers) {
         Layer out{.name = text(layer.name),
                   .color = QColor(layer.color.red, layer.color.green, layer.color.blue, layer.color.alpha),

@@ -37,6 +37,7 @@ public:
         std::vector<Layer> layers;
         bool logX = false; // decades on the axis; points at or below 0 leave a gap
         bool logY = false;
+        double yFloor = 0; // a logarithmic value axis starts no lower; 0 for the smallest value
     };
 
     explicit PlotChart(QWidget* parent = nullptr);

@@ -116,6 +116,7 @@ void CountingLab::showPlot()
                                  : page == 1 ? CountingPlots::dating(m_session.datings(), m_session.ageShown() ? std::optional(m_session.datingSample()->age) : std::nullopt)
                                              : CountingPlots::rates(rateData(), &residuals);
     chartResiduals->setVisible(page == 0);
+    chkLog->setEnabled(page == 0); // the dating and the repeat counts have no logarithmic scale
     chartResiduals->setPlot(residuals);
     chartCounts->setPlot(plot);
     chartCounts->setAccessibleDescription(tr("%1. Across: %2; up: %3.").arg(plot.title, plot.xTitle, plot.yTitle));

@@ -10,6 +10,8 @@ namespace {
 [[maybe_unused]] const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CountingLab", "Press Start to count the sample"),
     QT_TRANSLATE_NOOP("CountingLab", "No counts yet"),
+    //: %1 the axis's title
+    QT_TRANSLATE_NOOP("CountingLab", "%1 (cut 12 decades below the largest)"),
     QT_TRANSLATE_NOOP("CountingLab", "Count rate with \u221AN error bars"),
     QT_TRANSLATE_NOOP("CountingLab", "t"),
     QT_TRANSLATE_NOOP("CountingLab", "t [%1]"),

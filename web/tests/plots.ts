@@ -5,8 +5,8 @@ import { expect } from './fixtures';
 
 // A plot of the model with its lines as arrays, NaN and infinities as null, as JSON holds them,
 // and a layer's kind as its number.
-interface PlainLayer { name: unknown; color: string; kind: number; width: number; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
-export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; layers: PlainLayer[] }
+interface PlainLayer { name: unknown; color: string; kind: number; width: number; dash: number[]; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
+export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; yFloor: number; layers: PlainLayer[] }
 
 // An argument, or a property of one, that names a value of one of the module's enums, which only
 // the page can hand over.
@@ -16,7 +16,7 @@ export const enumValue = (name: string) => ({ enumValue: name });
 // arrays and its layers' kinds as numbers.
 function pageValue(page: Page, name: string, args: unknown[]): Promise<unknown> {
   return page.evaluate(([call, given]) => {
-    type Layer = { kind: { value: number }; lines: { x: Float64Array; y: Float64Array }[] };
+    type Layer = { kind: { value: number }; dash: Float64Array; lines: { x: Float64Array; y: Float64Array }[] };
     const m = window.atomdrift.model() as Record<string, unknown>;
     const argument = (a: unknown): unknown => {
       const named = (a as { enumValue?: string } | null)?.enumValue;
@@ -31,7 +31,7 @@ function pageValue(page: Page, name: string, args: unknown[]): Promise<unknown> 
     const result = (m[call as string] as (...a: unknown[]) => unknown)(...(given as unknown[]).map(argument));
     const plot = result as { layers?: Layer[] } | null;
     if (!plot || !Array.isArray(plot.layers)) return JSON.parse(JSON.stringify(result));
-    return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
+    return JSON.parse(JSON.stringify({ ...plot, layers: plot.layers.map((l) => ({ ...l, kind: l.kind.value, dash: Array.from(l.dash), lines: l.lines.map((line) => ({ x: plain(line.x), y: plain(line.y) })) })) }));
   }, [name, args] as const);
 }
 

@@ -1,4 +1,5 @@
 #include "model/random/DecayDraws.h"
+#include "model/counting/CountingPlot.h"
 #include "model/counting/Radiocarbon.h"
 #include "tests/Tolerance.h"
 
@@ -110,6 +111,28 @@ TEST(Radiocarbon, CountsNotAboveTheBackgroundGiveALowerLimit)
         EXPECT_WITHIN(age.age, age.halfLife / std::log(2.0) * std::log(1 / detectable), relative(3e-11));
     }
     EXPECT_EQ(result.note.text(), "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).");
+    // The activity's interval stops at nothing: 110 counts against 100 expected put the net rate
+    // at 0.010 per second, and the profiled likelihood is within 1 of its best down to 0.
+    EXPECT_EQ(result.ratioLow, 0.0);
+    EXPECT_GT(result.ratioHigh, result.ratio);
+    // 90 counts against 100: no net count at all, and no interval below it.
+    const auto below = decay::dateSample({.counts = 90, .seconds = 1000}, {.counts = 1000, .seconds = 10000}, 100, 0.1);
+    EXPECT_EQ(std::pair(below.ratio, below.ratioLow), std::pair(0.0, 0.0));
+    // The chart draws a limit as an arrow up from it, never as a point.
+    const decay::DatingMeasurement measured{.count = {.counts = 110, .seconds = 1000}, .background = {.counts = 1000, .seconds = 10000}, .result = result};
+    const decay::Plot plot = decay::datingPlot({measured}, std::nullopt);
+    int arrows = 0;
+    for (const auto& layer : plot.layers) {
+        if (layer.kind == decay::PlotLayer::Kind::Points) {
+            EXPECT_TRUE(layer.lines[0].y.empty());
+        }
+        if (layer.kind == decay::PlotLayer::Kind::Lines) {
+            EXPECT_EQ(layer.lines[0].y[0], result.ages[static_cast<std::size_t>(arrows)].age);
+            EXPECT_GT(layer.lines[0].y[1], layer.lines[0].y[0]);
+            ++arrows;
+        }
+    }
+    EXPECT_EQ(arrows, 3);
     // 124 counts, 2.4 standard deviations of the background above it: dated.
     EXPECT_FALSE(decay::dateSample({.counts = 124, .seconds = 1000}, {.counts = 1000, .seconds = 10000}, 100, 0.1).ages[0].lowerLimit);
 }

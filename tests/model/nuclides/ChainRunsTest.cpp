@@ -189,6 +189,27 @@ TEST(LabPlot, MembersKeepDistinctStyles)
     }
 }
 
+// A logarithmic axis spans at most 12 decades below the largest value, and says where it is cut:
+// the U-238 series' late members start some 10^-160 Bq below the parent; I-131's own decay over
+// five half-lives spans 1.5 decades and is not cut.
+TEST(LabPlot, LogarithmicAxesReachTwelveDecadesDown)
+{
+    for (const auto& [first, cut] : {std::pair{"U-238", true}, std::pair{"I-131", false}}) {
+        const auto chain = tableChain(first);
+        const auto defaults = decay::runDefaults(chain);
+        const auto run = decay::runLab(chain, *decay::readRunSetup(chain, decay::defaultEntries(chain, defaults)).setup,
+                                       defaults.lastUnit, false, 1);
+        const decay::Plot plot = decay::labPlot(&*run, {.kind = decay::LabView::Kind::Activity, .logY = true});
+        double largest = 0;
+        for (const auto& layer : plot.layers)
+            for (const auto& line : layer.lines)
+                for (double y : line.y)
+                    largest = std::max(largest, std::isfinite(y) ? y : 0.0);
+        EXPECT_DOUBLE_EQ(plot.yFloor, cut ? largest * 1e-12 : 0.0) << first;
+        EXPECT_EQ(plot.yTitle.pattern, cut ? "%1 (cut 12 decades below the largest)" : "A(t) [%1]") << first;
+    }
+}
+
 // Pure Ra-226: after seven Rn-222 half-lives (26.75 d) A_Rn/A_Ra = 1 - 2^-7 = 0.992.
 // Stiff U-238 (4.463 Gy) beside Pa-234m (1.159 min): after ten Th-234 half-lives
 // A_Th/A_U = 1 - 2^-10, within 1e-3 of secular equilibrium.

@@ -34,6 +34,7 @@ export interface Plot {
   yTitle: ModelMessage;
   logX: boolean;
   logY: boolean;
+  yFloor: number; // a logarithmic value axis starts no lower; 0 for the smallest value
   layers: PlotLayer[];
 }
 
@@ -325,8 +326,9 @@ export class PlotChart extends ChartHost {
     // Along y the shown series, as uPlot finds them, and the shown marks and error bars.
     const [yLow, yHigh] = extent(plot, 'y');
     const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars) && !hidden.has(layerKey(l)));
+    const floor = plot.logY ? plot.yFloor : 0;
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
-      range(Math.min(min ?? Infinity, drawnLow), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
+      range(Math.max(Math.min(min ?? Infinity, drawnLow), floor), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
     this.drawnTextSize = this.textSize();
     const font = chartFont(this.host, this.drawnTextSize);
     // Tall enough for the y axis's title along it, beside the x axis and the chart's title.
