@@ -128,7 +128,7 @@ std::vector<QPolygonF> drawable(const QPolygonF& line, double width, const Frame
 }
 
 // Every layer counts for the axes, shown or not, so that hiding one never rescales the rest.
-Frame frameFor(const PlotChart::Plot& plot, QSizeF size)
+Frame frameFor(const PlotChart::Plot& plot, QSizeF size, double below = 0)
 {
     Frame frame;
     frame.x.log = plot.logX;
@@ -148,7 +148,7 @@ Frame frameFor(const PlotChart::Plot& plot, QSizeF size)
         frame.y.low = std::max(frame.y.low, std::log10(plot.yFloor));
     frame.x.round();
     frame.y.round();
-    frame.area = QRectF(70, 36, std::max(size.width() - 90, 10.0), std::max(size.height() - 86, 10.0));
+    frame.area = QRectF(70, 36, std::max(size.width() - 90, 10.0), std::max(size.height() - 86 - below, 10.0));
     return frame;
 }
 
@@ -234,36 +234,56 @@ void paintLayer(QPainter& painter, const Frame& frame, const PlotChart::Layer& l
     }
 }
 
-// The legend names the layers shown, top right inside the plot.
-void paintLegend(QPainter& painter, const QRectF& area, const std::vector<const PlotChart::Layer*>& entries)
+// The legend names the layers shown, in rows under the axes, outside the plot so that it hides no
+// point: each entry a sample of its line or colour and its name.
+struct LegendEntry {
+    const PlotChart::Layer* layer;
+    QPointF at; // the sample's left end, on the row's middle
+};
+constexpr double kLegendRow = 18;
+
+std::vector<LegendEntry> legendRows(const std::vector<const PlotChart::Layer*>& layers, double width, double top)
 {
-    if (entries.empty())
-        return;
+    const QFontMetricsF metrics(pixelFont(12));
+    std::vector<LegendEntry> entries;
+    double x = 0, y = top + kLegendRow / 2;
+    for (const PlotChart::Layer* layer : layers) {
+        const double entryWidth = 32 + metrics.horizontalAdvance(layer->name) + 16;
+        if (x > 0 && x + entryWidth > width) {
+            x = 0;
+            y += kLegendRow;
+        }
+        entries.push_back({layer, QPointF(x, y)});
+        x += entryWidth;
+    }
+    return entries;
+}
+
+double legendHeight(const std::vector<const PlotChart::Layer*>& layers, double width)
+{
+    const std::vector<LegendEntry> rows = legendRows(layers, width, 0);
+    return rows.empty() ? 0 : rows.back().at.y() + kLegendRow / 2 + 4;
+}
+
+void paintLegend(QPainter& painter, const QRectF& band, const std::vector<const PlotChart::Layer*>& layers)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(pixelFont(12));
-    const QFontMetricsF metrics(painter.font());
-    double textWidth = 0;
-    for (const PlotChart::Layer* layer : entries)
-        textWidth = std::max(textWidth, metrics.horizontalAdvance(layer->name));
-    const QRectF box(area.right() - textWidth - 46, area.top() + 8, textWidth + 38, 18.0 * static_cast<double>(entries.size()) + 8);
-    painter.setPen(QColor(160, 160, 160));
-    painter.setBrush(QColor(255, 255, 255, 230));
-    painter.drawRect(box);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const PlotChart::Layer& layer = *entries[i];
-        const double rowY = box.top() + 13 + 18.0 * static_cast<double>(i);
+    for (const LegendEntry& entry : legendRows(layers, band.width(), band.top())) {
+        const PlotChart::Layer& layer = *entry.layer;
+        const QPointF at = entry.at + QPointF(band.left(), 0);
         QColor swatch = layer.color;
         if (layer.kind == PlotChart::Layer::Kind::Lines) {
             swatch.setAlpha(std::max(swatch.alpha(), 160));
             painter.setPen(PlotChart::pen(layer, swatch, 2.0));
-            painter.drawLine(QPointF(box.left() + 6, rowY), QPointF(box.left() + 26, rowY));
+            painter.drawLine(at, at + QPointF(24, 0));
         } else {
             painter.setPen(Qt::NoPen);
             painter.setBrush(swatch);
-            painter.drawRect(QRectF(box.left() + 6, rowY - 5, 20, 10));
+            painter.drawRect(QRectF(at.x() + 2, at.y() - 5, 20, 10));
         }
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(box.left() + 32, rowY - 9, textWidth + 4, 18), Qt::AlignLeft | Qt::AlignVCenter, layer.name);
+        painter.drawText(QRectF(at.x() + 30, at.y() - kLegendRow / 2, band.width(), kLegendRow), Qt::AlignLeft | Qt::AlignVCenter, layer.name);
     }
 }
 
@@ -325,33 +345,40 @@ bool PlotChart::isShown(const Layer& layer) const
     return !m_hidden.contains(layer.name);
 }
 
+void PlotChart::setOwnLegend(bool own)
+{
+    m_ownLegend = own;
+    update();
+}
+
 void PlotChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paint(painter, size());
+    paint(painter, size(), m_ownLegend);
 }
 
-void PlotChart::paint(QPainter& painter, QSizeF size) const
+void PlotChart::paint(QPainter& painter, QSizeF size, bool withLegend) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-    const Frame frame = frameFor(m_plot, size);
-    paintAxes(painter, frame, m_plot, size);
-    painter.setClipRect(frame.area);
     std::vector<const Layer*> legend;
     QStringList named;
-    for (const Layer& layer : m_plot.layers) {
-        if (!isShown(layer))
-            continue;
-        paintLayer(painter, frame, layer);
-        if (layer.inLegend && !named.contains(layer.name)) {
+    for (const Layer& layer : m_plot.layers)
+        if (withLegend && isShown(layer) && layer.inLegend && !named.contains(layer.name)) {
             named.append(layer.name);
             legend.push_back(&layer);
         }
-    }
+    const double legendWidth = std::max(size.width() - 90, 10.0);
+    const double below = legendHeight(legend, legendWidth);
+    const Frame frame = frameFor(m_plot, size, below);
+    paintAxes(painter, frame, m_plot, size);
+    painter.setClipRect(frame.area);
+    for (const Layer& layer : m_plot.layers)
+        if (isShown(layer))
+            paintLayer(painter, frame, layer);
     painter.setClipping(false);
-    paintLegend(painter, frame.area, legend);
+    paintLegend(painter, QRectF(frame.area.left(), size.height() - below - 4, legendWidth, below), legend);
     painter.restore();
 }

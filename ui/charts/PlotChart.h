@@ -54,8 +54,11 @@ public:
     const QStringList& hidden() const { return m_hidden; }
     bool isShown(const Layer& layer) const;
 
-    // Paints the chart into a picture of `size` pixels at the painter's origin.
-    void paint(QPainter& painter, QSizeF size) const;
+    // Paints the chart into a picture of `size` pixels at the painter's origin, with a legend
+    // under the axes unless a list beside the chart is its legend.
+    void paint(QPainter& painter, QSizeF size, bool withLegend = true) const;
+    // Whether the chart on screen draws its own legend: not where a list of the layers is shown.
+    void setOwnLegend(bool own);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,4 +66,5 @@ protected:
 private:
     Plot m_plot;
     QStringList m_hidden;
+    bool m_ownLegend = true;
 };

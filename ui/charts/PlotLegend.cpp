@@ -15,6 +15,7 @@ PlotLegend::PlotLegend(PlotChart& chart, int columns, QWidget* parent)
     , m_columns(columns)
     , m_layout(new QGridLayout(this))
 {
+    m_chart.setOwnLegend(false); // this list is the chart's legend
     m_layout->setContentsMargins(0, 0, 0, 0);
 }
 
