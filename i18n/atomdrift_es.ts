@@ -2080,6 +2080,43 @@ www.example.org/atomdrift</translation>
         <source>Two nuclides</source>
         <translation>Dos núclidos</translation>
     </message>
+    <message>
+        <source>branches below %2 %: %1</source>
+        <extracomment>%1 a count, %2 the branch threshold in percent</extracomment>
+        <translation>ramas por debajo del %2 %: %1</translation>
+    </message>
+    <message>
+        <source>decays that leave the chain: %1</source>
+        <extracomment>%1 a count</extracomment>
+        <translation>desintegraciones que salen de la cadena: %1</translation>
+    </message>
+    <message>
+        <source>modes without a measured share: %1</source>
+        <extracomment>%1 a count</extracomment>
+        <translation>modos sin fracción medida: %1</translation>
+    </message>
+    <message>
+        <source>members beyond what a run can take: %1</source>
+        <extracomment>%1 a count</extracomment>
+        <translation>núclidos más allá de lo que admite una simulación: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <extracomment>%1 to %4 the kinds of notes with their counts</extracomment>
+        <translation>Omitido: %1.</translation>
+    </message>
+    <message>
+        <source>Left out: %1; %2.</source>
+        <translation>Omitido: %1; %2.</translation>
+    </message>
+    <message>
+        <source>Left out: %1; %2; %3.</source>
+        <translation>Omitido: %1; %2; %3.</translation>
+    </message>
+    <message>
+        <source>Left out: %1; %2; %3; %4.</source>
+        <translation>Omitido: %1; %2; %3; %4.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -2717,6 +2754,10 @@ www.example.org/atomdrift</translation>
         <source>%1 (cut 12 decades below the largest)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (cortado 12 décadas por debajo del mayor valor)</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
     </message>
 </context>
 <context>

@@ -2080,6 +2080,43 @@ www.example.org/atomdrift</translation>
         <source>Two nuclides</source>
         <translation>Deux nucléides</translation>
     </message>
+    <message>
+        <source>branches below %2 %: %1</source>
+        <extracomment>%1 a count, %2 the branch threshold in percent</extracomment>
+        <translation>branches sous %2&#xa0;%&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>decays that leave the chain: %1</source>
+        <extracomment>%1 a count</extracomment>
+        <translation>désintégrations qui quittent la chaîne&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>modes without a measured share: %1</source>
+        <extracomment>%1 a count</extracomment>
+        <translation>modes sans part mesurée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>members beyond what a run can take: %1</source>
+        <extracomment>%1 a count</extracomment>
+        <translation>nucléides au-delà de ce qu’une simulation peut prendre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <extracomment>%1 to %4 the kinds of notes with their counts</extracomment>
+        <translation>Laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Left out: %1; %2.</source>
+        <translation>Laissé de côté&#xa0;: %1&#xa0;; %2.</translation>
+    </message>
+    <message>
+        <source>Left out: %1; %2; %3.</source>
+        <translation>Laissé de côté&#xa0;: %1&#xa0;; %2&#xa0;; %3.</translation>
+    </message>
+    <message>
+        <source>Left out: %1; %2; %3; %4.</source>
+        <translation>Laissé de côté&#xa0;: %1&#xa0;; %2&#xa0;; %3&#xa0;; %4.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -2717,6 +2754,10 @@ www.example.org/atomdrift</translation>
         <source>%1 (cut 12 decades below the largest)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (coupé 12 décades sous la plus grande valeur)</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
     </message>
 </context>
 <context>

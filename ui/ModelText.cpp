@@ -102,6 +102,19 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "Number of atoms at t=%1"),
     QT_TRANSLATE_NOOP("ModelText", "%1 may also decay by %2 (%3); without a measured share it is left out of the chain."),
     QT_TRANSLATE_NOOP("ModelText", "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain."),
+    //: %1 a count, %2 the branch threshold in percent
+    QT_TRANSLATE_NOOP("ModelText", "branches below %2 %: %1"),
+    //: %1 a count
+    QT_TRANSLATE_NOOP("ModelText", "decays that leave the chain: %1"),
+    //: %1 a count
+    QT_TRANSLATE_NOOP("ModelText", "modes without a measured share: %1"),
+    //: %1 a count
+    QT_TRANSLATE_NOOP("ModelText", "members beyond what a run can take: %1"),
+    //: %1 to %4 the kinds of notes with their counts
+    QT_TRANSLATE_NOOP("ModelText", "Left out: %1."),
+    QT_TRANSLATE_NOOP("ModelText", "Left out: %1; %2."),
+    QT_TRANSLATE_NOOP("ModelText", "Left out: %1; %2; %3."),
+    QT_TRANSLATE_NOOP("ModelText", "Left out: %1; %2; %3; %4."),
     QT_TRANSLATE_NOOP("ModelText", "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain."),
     QT_TRANSLATE_NOOP("ModelText", "%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out."),
     QT_TRANSLATE_NOOP("ModelText", "%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table."),

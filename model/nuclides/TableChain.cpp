@@ -154,6 +154,41 @@ std::vector<int> Network::keep(const std::vector<int>& order) const
 
 } // namespace
 
+namespace {
+
+// How many notes of each kind, in one sentence: the kinds in the order of their patterns.
+Message notesSummary(const std::vector<Message>& notes, double threshold)
+{
+    struct Kind {
+        const char* part; // %1 the count (and %2 the threshold)
+        std::vector<const char*> patterns;
+    };
+    const Kind kinds[] = {
+        {"branches below %2 %: %1", {"%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out."}},
+        {"decays that leave the chain: %1",
+         {"%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.",
+          "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.",
+          "%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table."}},
+        {"modes without a measured share: %1", {"%1 may also decay by %2 (%3); without a measured share it is left out of the chain."}},
+        {"members beyond what a run can take: %1",
+         {"The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3."}},
+    };
+    std::vector<MessageValue> parts;
+    for (const Kind& kind : kinds) {
+        const auto count = std::count_if(notes.begin(), notes.end(), [&](const Message& note) {
+            return std::find(kind.patterns.begin(), kind.patterns.end(), note.pattern) != kind.patterns.end();
+        });
+        if (count > 0)
+            parts.push_back(sentenceValue({kind.part, {wholeValue(static_cast<double>(count)), percentText(threshold)}}, "ModelText"));
+    }
+    constexpr const char* kSummaries[] = {"", "Left out: %1.", "Left out: %1; %2.", "Left out: %1; %2; %3.", "Left out: %1; %2; %3; %4."};
+    if (parts.empty())
+        return {};
+    return {kSummaries[parts.size()], std::move(parts)};
+}
+
+} // namespace
+
 TableChain chainFromTable(const NuclideTable& table, std::string_view first, const ChainOptions& options)
 {
     const int start = table.position(first);
@@ -200,6 +235,7 @@ TableChain chainFromTable(const NuclideTable& table, std::string_view first, con
                 chain.links.push_back({place[static_cast<std::size_t>(member)], daughter, branch->fraction, branch->mode});
         }
     result.chain = std::move(chain);
+    result.summary = notesSummary(result.notes, options.threshold);
     return result;
 }
 

@@ -24,6 +24,10 @@ struct TableChain {
     std::optional<Chain> chain;
     Message error;
     std::vector<Message> notes;
+    // The notes in one sentence, how many of each kind ("Left out: branches below 0.0001 %: 6;
+    // decays that leave the chain: 1."), for a front end to show with the notes as its details;
+    // empty without notes.
+    Message summary;
 };
 
 // The whole decay network from `first` to stable nuclides, parents before daughters, routes that

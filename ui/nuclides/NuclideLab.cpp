@@ -35,6 +35,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QtConcurrent>
 #include <QVBoxLayout>
 
@@ -190,6 +191,24 @@ QLayout* NuclideLab::buildEntries()
     lblStatus = new QLabel;
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
+    // What the table chain leaves out, in a sentence, with the notes behind a disclosure.
+    lblNotes = new QLabel;
+    lblNotes->setObjectName(QStringLiteral("lblNotes"));
+    lblNotes->setWordWrap(true);
+    cmdNotes = new QToolButton;
+    cmdNotes->setCheckable(true);
+    cmdNotes->setArrowType(Qt::RightArrow);
+    cmdNotes->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    look::name(cmdNotes, QStringLiteral("cmdNotes"), tr("Details"));
+    cmdNotes->setText(tr("Details"));
+    lblNoteList = new QLabel;
+    lblNoteList->setObjectName(QStringLiteral("lblNoteList"));
+    lblNoteList->setWordWrap(true);
+    lblNoteList->setVisible(false);
+    connect(cmdNotes, &QToolButton::toggled, this, [this](bool open) {
+        cmdNotes->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        lblNoteList->setVisible(open);
+    });
     cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export CSV..."));
     const look::ChartCommands commands = look::chartCommands();
     cmdSaveImage = commands.saveImage;
@@ -202,6 +221,11 @@ QLayout* NuclideLab::buildEntries()
     left->addWidget(runBox);
     left->addLayout(progressRow);
     left->addWidget(lblStatus);
+    auto* notesRow = new QHBoxLayout;
+    notesRow->addWidget(lblNotes, 1);
+    notesRow->addWidget(cmdNotes, 0, Qt::AlignTop);
+    left->addLayout(notesRow);
+    left->addWidget(lblNoteList);
     auto* files = new QHBoxLayout;
     for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
@@ -293,12 +317,14 @@ void NuclideLab::cboNuclide_Change()
     const bool custom = index < 0 || index >= static_cast<int>(table().chainStarts.size());
     m_custom = custom;
     QStringList notes; // what the table chain leaves out
+    decay::Message summary;
     if (custom) {
         showCustomMembers();
     } else {
         const decay::TableChain entry = m_session.chooseTable(table().chainStarts[static_cast<std::size_t>(index)]);
         for (const decay::Message& note : entry.notes)
             notes.append(modelText(note));
+        summary = entry.summary;
         if (entry.chain)
             showMembers(*entry.chain);
         else
@@ -311,8 +337,12 @@ void NuclideLab::cboNuclide_Change()
     showLinks(chain);
     lblStatus->setText(custom ? tr("Type up to five members: a name, a half-life (empty for a stable member), "
                                                "the number of the member it decays to and the branch fraction.")
-                              : tr("Press Exact for the continuous solution or Random for a run atom by atom.")
-                                    + (notes.isEmpty() ? QString() : QLatin1Char('\n') + notes.join(QLatin1Char(' '))));
+                              : tr("Press Exact for the continuous solution or Random for a run atom by atom."));
+    lblNotes->setText(modelText(summary));
+    lblNoteList->setText(notes.join(QLatin1Char('\n')));
+    lblNotes->setVisible(!notes.isEmpty());
+    cmdNotes->setVisible(!notes.isEmpty());
+    cmdNotes->setChecked(false);
     setResultCommands();
     showPlot();
     showEquilibrium();

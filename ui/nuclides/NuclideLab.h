@@ -23,6 +23,7 @@ class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLabel;
+class QToolButton;
 class QLayout;
 class QLineEdit;
 class QProgressBar;
@@ -74,6 +75,9 @@ public:
     QLineEdit* txtMilkStep;
     QPushButton* cmdMilk;
     QLabel* lblStatus;
+    QLabel* lblNotes;
+    QToolButton* cmdNotes;
+    QLabel* lblNoteList;
     QRadioButton* optAtoms;
     QRadioButton* optActivity;
     QRadioButton* optRatio;

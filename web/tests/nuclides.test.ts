@@ -267,6 +267,12 @@ test('a branch threshold out of range is refused with the model\'s words and the
   await page.locator('#txtThreshold').fill('1');
   await page.locator('#txtThreshold').press('Enter');
   await expect(page.locator('#tblMembers tbody tr')).not.toHaveCount(before);
+  // One sentence counts what is left out; the details, opened, name each branch.
+  await expect(page.locator('#lblNotes')).toContainText('Left out: branches below 1 %: ');
+  await expect(page.locator('#lstNotes')).toBeHidden();
+  await page.locator('#frmNotes summary').click();
+  await expect(page.locator('#lstNotes li').first()).toBeVisible();
+  await expect(page.locator('#lstNotes')).toContainText('is below the branch threshold of 1 % and left out.');
 });
 
 test('the printed worksheet has the run in words, the chart and the questions', async ({ page }) => {

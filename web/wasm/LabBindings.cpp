@@ -248,7 +248,8 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     value_object<decay::TableChain>("LabTableChain")
         .field("chain", &decay::TableChain::chain)
         .field("error", &decay::TableChain::error)
-        .field("notes", &decay::TableChain::notes);
+        .field("notes", &decay::TableChain::notes)
+        .field("summary", &decay::TableChain::summary);
     value_object<decay::ChainEntry>("LabChainEntry").field("chain", &decay::ChainEntry::chain).field("error", &decay::ChainEntry::error);
     value_object<decay::NumberEntry>("NumberEntry").field("value", &decay::NumberEntry::value).field("error", &decay::NumberEntry::error);
     value_object<RunSetupTexts>("RunSetupTexts")

@@ -2,6 +2,7 @@
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/LabPlot.h"
 #include "model/nuclides/ChainRuns.h"
+#include "model/nuclides/TableChain.h"
 #include "model/random/DecayDraws.h"
 #include "model/random/StagedDraw.h"
 #include "tests/Tolerance.h"
@@ -208,6 +209,29 @@ TEST(LabPlot, LogarithmicAxesReachTwelveDecadesDown)
         EXPECT_DOUBLE_EQ(plot.yFloor, cut ? largest * 1e-12 : 0.0) << first;
         EXPECT_EQ(plot.yTitle.pattern, cut ? "%1 (cut 12 decades below the largest)" : "A(t) [%1]") << first;
     }
+}
+
+// What a table chain leaves out is said in one sentence whose counts add up to its notes, each note
+// of one kind; U-238's are branches below the threshold among others, and a chain without notes has
+// no sentence.
+TEST(TableChain, NotesAreSummedUpInOneSentence)
+{
+    for (const std::string& first : shipped().chainStarts) {
+        const decay::TableChain entry = decay::chainFromTable(shipped(), first, {});
+        if (entry.notes.empty()) {
+            EXPECT_TRUE(entry.summary.empty()) << first;
+            continue;
+        }
+        double counted = 0;
+        for (const decay::MessageValue& part : entry.summary.values)
+            counted += *part.message->values[0].number;
+        EXPECT_EQ(counted, static_cast<double>(entry.notes.size())) << first << ": " << entry.summary.text();
+    }
+    const decay::TableChain uranium = decay::chainFromTable(shipped(), "U-238", {});
+    const auto below = std::count_if(uranium.notes.begin(), uranium.notes.end(),
+                                     [](const decay::Message& note) { return note.text().find("below the branch threshold") != std::string::npos; });
+    EXPECT_EQ(uranium.summary.values[0].message->text(), "branches below 0.0001 %: " + std::to_string(below));
+    EXPECT_GT(below, 0);
 }
 
 // Pure Ra-226: after seven Rn-222 half-lives (26.75 d) A_Rn/A_Ra = 1 - 2^-7 = 0.992.

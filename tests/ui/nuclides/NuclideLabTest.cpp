@@ -219,10 +219,15 @@ private slots:
         NuclideLab& w = choose(QStringLiteral("Radon-222 (Rn-222)"));
         QCOMPARE(w.tblMembers->item(0, NuclideLab::ColMode)->text(), QStringLiteral("\u03B1 (\u0394Z = \u22122, \u0394A = \u22124)"));
         const int members = w.tblMembers->rowCount();
-        QVERIFY(!w.lblStatus->text().contains(QStringLiteral("Po-218 \u2192 At-218")));
+        QVERIFY(!w.lblNoteList->text().contains(QStringLiteral("Po-218 \u2192 At-218")));
         w.txtThreshold->setText(QStringLiteral("0.1"));
         emit w.txtThreshold->editingFinished();
-        QVERIFY2(w.lblStatus->text().contains(QStringLiteral("Po-218 \u2192 At-218")), qPrintable(w.lblStatus->text()));
+        // The sentence counts what is left out; the details, opened, name it.
+        QVERIFY2(w.lblNotes->text().startsWith(QStringLiteral("Left out: branches below 0.1 %: ")), qPrintable(w.lblNotes->text()));
+        QVERIFY(!w.lblNoteList->isVisibleTo(&w));
+        w.cmdNotes->click();
+        QVERIFY(w.lblNoteList->isVisibleTo(&w));
+        QVERIFY2(w.lblNoteList->text().contains(QStringLiteral("Po-218 \u2192 At-218")), qPrintable(w.lblNoteList->text()));
         QVERIFY(w.tblMembers->rowCount() < members);
         w.txtThreshold->setText(QStringLiteral("200"));
         emit w.txtThreshold->editingFinished();

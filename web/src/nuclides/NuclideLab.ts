@@ -33,6 +33,7 @@ export function chooseChain(): void {
   state.ran = null;
   state.selected = -1;
   state.notes = [];
+  state.notesSummary = null;
   state.chainError = null;
   if (isCustom()) {
     const names = [tr(L, 'Parent'), tr(L, 'Daughter'), tr(L, 'Stable')];
@@ -42,6 +43,7 @@ export function chooseChain(): void {
     const chosen = lab().labChooseTable(state.starts[state.index], state.threshold);
     state.chain = chosen.chain;
     state.notes = chosen.notes;
+    state.notesSummary = chosen.notes.length ? chosen.summary : null;
     state.chainError = chosen.chain ? null : chosen.error;
     state.atoms = (chosen.chain?.members ?? []).map((_, i) => (i === 0 ? '1000000' : '0'));
   }
@@ -50,8 +52,7 @@ export function chooseChain(): void {
   state.status = () => (isCustom()
     ? tr(L, 'Type up to five members: a name, a half-life (empty for a stable member), the number of the member it decays to and the branch fraction.')
     : state.chainError ? modelText(state.chainError)
-      : tr(L, 'Press Exact for the continuous solution or Random for a run atom by atom.')
-        + (state.notes.length ? `\n${state.notes.map(modelText).join(' ')}` : ''));
+      : tr(L, 'Press Exact for the continuous solution or Random for a run atom by atom.'));
 }
 
 // The lists of units and grids hold the model's values in its order.
@@ -275,6 +276,10 @@ class NuclideLabPage implements Page {
     // The members table takes the page's whole width: its columns are many, its entries the run's start.
     const left = element('div', { class: 'lab-entries no-print' }, this.runBox(),
       element('p', { id: 'lblStatus', class: 'message', 'aria-live': 'polite' }, state.status()),
+      // What the table chain leaves out, in a sentence, with the notes behind a disclosure.
+      state.notesSummary ? element('p', { id: 'lblNotes', class: 'message' }, modelText(state.notesSummary)) : null,
+      state.notes.length ? element('details', { id: 'frmNotes' }, element('summary', {}, tr(L, 'Details')),
+        element('ul', { id: 'lstNotes' }, ...state.notes.map((note) => element('li', {}, modelText(note))))) : null,
       state.running ? element('div', { class: 'buttons' }, button('cmdCancel', tr('ClassExperiment', 'Cancel'), () => { cancelRun(); this.rerender('cmdRandom'); })) : null,
       this.commands());
     this.root.replaceChildren(element('h1', { class: 'no-print' }, tr(L, 'Nuclide lab')), this.worksheetHead(),

@@ -25,7 +25,7 @@ export interface LabMember { symbol: string; title: string; halfLife: number; st
 export interface LabLink { parent: number; daughter: number; fraction: number }
 // `modes`: every member's ways of decay, each once.
 export interface LabChain { members: LabMember[]; links: LabLink[]; modes: string[] }
-export interface LabTableChain { chain: LabChain | null; error: ModelMessage; notes: ModelMessage[] }
+export interface LabTableChain { chain: LabChain | null; error: ModelMessage; notes: ModelMessage[]; summary: ModelMessage }
 export interface LabChainEntry { chain: LabChain | null; error: ModelMessage }
 export interface NumberEntry { value: number | null; error: ModelMessage }
 // The entries as the model writes them, "." the decimal point.

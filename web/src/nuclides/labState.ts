@@ -19,6 +19,7 @@ export const labState = {
   chain: null as LabChain | null,      // the chain shown, of the table or as typed
   chainError: null as ModelMessage | null,
   notes: [] as ModelMessage[],
+  notesSummary: null as ModelMessage | null,
   atoms: [] as string[],               // a table chain's initial amounts, one per member
   custom: [] as CustomRow[],
   amountUnit: 0,
