@@ -1,6 +1,7 @@
 #include "ui/charts/PlotChart.h"
 
 #include "ui/AxisRange.h"
+#include "ui/Numbers.h"
 #include "ui/ModelText.h"
 
 #include <QFontMetricsF>
@@ -77,11 +78,12 @@ struct Scale {
         high = low + std::ceil(decades / step) * step; // so that the last tick is the top, not above it
     }
 
-    QString label(double axisValue, const QLocale& locale) const
+    // In the program's one notation: the locale's digits, powers of ten as "× 10⁻⁴".
+    QString label(double axisValue) const
     {
         if (log)
-            return locale.toString(std::pow(10.0, axisValue), 'g', 6);
-        return locale.toString(std::fabs(axisValue) < step / 1e6 ? 0.0 : axisValue, 'g', 6);
+            return numbers::significant(std::pow(10.0, axisValue), 6);
+        return numbers::significant(std::fabs(axisValue) < step / 1e6 ? 0.0 : axisValue, 6);
     }
 
     // The ticks from low to high.
@@ -167,20 +169,24 @@ void paintAxes(QPainter& painter, const Frame& frame, const PlotChart::Plot& plo
         painter.drawLine(frame.toScreen({frame.x.low, v}), frame.toScreen({frame.x.high, v}));
     painter.setPen(Qt::black);
     painter.drawRect(area);
-    const QLocale locale;
     const QFontMetricsF metrics(painter.font());
+    double taken = -1e300; // the right end of the last number written
     for (double v : xTicks) {
         // Centred under its tick, but kept inside the picture: the last number of a wide axis
-        // would stand half beyond the right edge.
-        const QString label = frame.x.label(v, locale);
+        // would stand half beyond the right edge. A number that would touch the one before is
+        // left out; its tick and grid line stay.
+        const QString label = frame.x.label(v);
         const QPointF tick = frame.toScreen({v, frame.y.low});
         const double width = metrics.horizontalAdvance(label) + 2;
         const double left = std::clamp(tick.x() - width / 2, 0.0, std::max(size.width() - width, 0.0));
+        if (left < taken + 6)
+            continue;
         painter.drawText(QRectF(left, tick.y() + 4, width, 16), Qt::AlignHCenter | Qt::AlignTop, label);
+        taken = left + width;
     }
     for (double v : yTicks)
         painter.drawText(QRectF(frame.toScreen({frame.x.low, v}) - QPointF(66, 8), QSizeF(60, 16)), Qt::AlignRight | Qt::AlignVCenter,
-                         frame.y.label(v, locale));
+                         frame.y.label(v));
     painter.drawText(QRectF(area.left(), area.bottom() + 22, area.width(), 18), Qt::AlignHCenter, plot.xTitle);
     painter.save();
     painter.translate(14, area.center().y());
