@@ -19,10 +19,7 @@ PlotLegend::PlotLegend(PlotChart& chart, int columns, QWidget* parent)
     m_layout->setContentsMargins(0, 0, 0, 0);
 }
 
-namespace {
-
-// A line of the layer's colour and dash; a square of its colour for bands and bars.
-QPixmap swatch(const PlotChart::Layer& layer)
+QPixmap PlotLegend::swatch(const PlotChart::Layer& layer)
 {
     QPixmap picture(20, 12);
     picture.fill(Qt::transparent);
@@ -37,8 +34,6 @@ QPixmap swatch(const PlotChart::Layer& layer)
     }
     return picture;
 }
-
-} // namespace
 
 void PlotLegend::refresh()
 {

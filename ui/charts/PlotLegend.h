@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ui/charts/PlotChart.h"
+
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
-class PlotChart;
 class QGridLayout;
 
 // One check box per named layer of a chart, in the layer's colour, `columns` to a row; unticking
@@ -16,6 +18,9 @@ public:
 
     // The boxes anew for the chart's plot.
     void refresh();
+    // A sample of a layer as the legend shows it: a short line in its colour and dash, or a
+    // square of its colour for bands and bars.
+    static QPixmap swatch(const PlotChart::Layer& layer);
 
 private:
     PlotChart& m_chart;

@@ -135,6 +135,7 @@ QLayout* NuclideLab::buildEntries()
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
     tblMembers->setMinimumWidth(660);
+    tblMembers->setIconSize(QSize(20, 12)); // the members' line samples
     tblMembers->horizontalHeader()->setStretchLastSection(true);
     sampleLayout->addWidget(tblMembers);
 
@@ -467,6 +468,11 @@ void NuclideLab::showMembers(const decay::Chain& chain)
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
+        // The member's colour and dash, as its curves have them.
+        const decay::MemberStyle style = decay::memberStyle(row);
+        const PlotChart::Layer sample{.color = QColor(style.color.red, style.color.green, style.color.blue),
+                                      .dash = QList<qreal>(style.dash.begin(), style.dash.end())};
+        tblMembers->item(row, ColName)->setIcon(QIcon(PlotLegend::swatch(sample)));
         QTableWidgetItem* halfLife = cell(nuclide ? LabPlots::halfLifeValue(*nuclide) : tr("stable"), false);
         if (nuclide)
             halfLife->setToolTip(LabPlots::halfLifeSource(*nuclide));

@@ -262,6 +262,9 @@ test('a branch threshold out of range is refused with the model\'s words and the
   await expect(page.locator('#messageDialog p')).toHaveText(refused.error.text);
   await page.locator('#cmdMessageOk').click();
   await expect(page.locator('#txtThreshold')).toHaveValue('0.0001');
+  // Each member shows its colour and dash beside its name: solid for the first eight, dashed after.
+  await expect(page.locator('#tblMembers tbody tr').nth(0).locator('.swatch')).toHaveAttribute('style', /^background:rgba\(213,94,0,1\)/);
+  await expect(page.locator('#tblMembers tbody tr').nth(8).locator('.swatch')).toHaveAttribute('style', /repeating-linear-gradient/);
   // A threshold of 1 % leaves U-238's weak branches out: fewer members than at 10^-4 %.
   const before = await page.locator('#tblMembers tbody tr').count();
   await page.locator('#txtThreshold').fill('1');

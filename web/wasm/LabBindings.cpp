@@ -153,6 +153,16 @@ val plot(const val& view)
 
 std::vector<int> upstream(int daughter) { return labSession().upstream(daughter); }
 
+// A member's colour (CSS) and dash, as its curves have them.
+emscripten::val memberStyle(int member)
+{
+    const decay::MemberStyle style = decay::memberStyle(member);
+    emscripten::val result = emscripten::val::object();
+    result.set("color", cssColor(style.color));
+    result.set("dash", numbers(std::span<const double>(style.dash)));
+    return result;
+}
+
 decay::Message equilibriumText(int daughter, int over) { return labSession().equilibriumText(daughter, over); }
 
 std::vector<std::string> unitNames() { return symbolsOf(decay::kTimeUnits, decay::unitName); }
@@ -296,6 +306,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labSeries", &web::series);
     function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);
+    function("labMemberStyle", &web::memberStyle);
     function("labEquilibriumText", &web::equilibriumText);
     function("labUnitNames", &web::unitNames);
     function("labActivityUnitNames", &web::activityUnitNames);

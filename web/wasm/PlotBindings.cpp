@@ -6,13 +6,14 @@
 #include <emscripten/bind.h>
 
 namespace web {
-namespace {
 
 std::string cssColor(const decay::PlotColor& c)
 {
     return "rgba(" + std::to_string(c.red) + ',' + std::to_string(c.green) + ',' + std::to_string(c.blue) + ','
            + decay::numberText(c.alpha / 255.0) + ')';
 }
+
+namespace {
 
 val layerValue(const decay::PlotLayer& layer)
 {

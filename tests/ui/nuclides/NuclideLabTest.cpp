@@ -38,6 +38,9 @@ private slots:
     {
         NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
         QVERIFY(w.optActivity->isChecked() && !w.chkLog->isChecked()); // a chain opens on its activity
+        // Each member's name has its colour and dash beside it, as its curves have them.
+        QCOMPARE(w.tblMembers->item(1, NuclideLab::ColName)->icon().pixmap(20, 12).toImage().pixelColor(10, 6),
+                 QColor(0, 114, 178));
         w.cmdExact->click();
         QVERIFY(w.result() && !w.result()->random);
         w.optAtoms->setChecked(true);

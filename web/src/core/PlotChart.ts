@@ -389,9 +389,14 @@ export class PlotChart extends ChartHost {
 function swatch(layer: PlotLayer): string {
   const color = layer.color.replace(/,([0-9.]+)\)$/, (_whole, alpha) => `,${Math.max(Number(alpha), 0.55)})`);
   if (layer.kind !== kinds().Lines) return `background:${color}`;
-  if (layer.dash.length === 0) return `background:${color};height:3px;width:1.6rem;border:none;vertical-align:middle`;
+  return lineSample(color, layer.dash);
+}
+
+// The style of a sample of a line in `color` with `dash` (in line widths; empty for a solid line).
+export function lineSample(color: string, dash: Float64Array): string {
+  if (dash.length === 0) return `background:${color};height:3px;width:1.6rem;border:none;vertical-align:middle`;
   let at = 0;
-  const stops = [...layer.dash].map((length, i) => {
+  const stops = [...dash].map((length, i) => {
     const from = at;
     at += length * 3;
     return `${i % 2 === 0 ? color : 'transparent'} ${from}px ${at}px`;

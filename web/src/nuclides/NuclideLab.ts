@@ -2,7 +2,7 @@
 // types in, run exactly or atom by atom, shown as numbers of atoms, activities or the activity
 // of a daughter against a member upstream, with the equilibrium that ratio settles into.
 import { countLabRun } from '../counting/CountingPage';
-import { PlotChart, valuesShape, legend } from '../core/PlotChart';
+import { PlotChart, valuesShape, legend, lineSample } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
@@ -342,13 +342,19 @@ class NuclideLabPage implements Page {
     atoms.value = state.atoms[row] ?? '';
     atoms.addEventListener('input', () => { state.atoms[row] = atoms.value; });
     return element('tr', {},
-      element('th', { scope: 'row' }, nuclide ? nuclideTitle(nuclide) : member.title),
+      element('th', { scope: 'row' }, this.memberSample(row), nuclide ? nuclideTitle(nuclide) : member.title),
       element('td', { title: nuclide ? halfLifeSource(nuclide) : undefined }, nuclide ? halfLifeValue(nuclide) : tr(L, 'stable')),
       element('td', {}, nuclide ? halfLifeUnit(nuclide) : ''),
       element('td', {}, links.map((l) => chain.members[l.daughter].symbol).join(', ')),
       element('td', {}, links.map((l) => significant(l.fraction, 6)).join(', ')),
       element('td', {}, atoms),
       element('td', {}, chain.modes[row] ?? ''));
+  }
+
+  // The member's colour and dash, as its curves have them.
+  private memberSample(row: number): HTMLElement {
+    const style = lab().labMemberStyle(row);
+    return element('span', { class: 'swatch member', 'aria-hidden': 'true', style: lineSample(style.color, style.dash) });
   }
 
   private customRow(row: number, headers: string[]): HTMLElement {

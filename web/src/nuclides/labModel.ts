@@ -70,6 +70,8 @@ export interface LabModel {
   labSeries(): LabSeries | null;
   labPlot(view: { run: boolean; kind: EnumValue<'LabViewKind'>; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
   labUpstream(daughter: number): number[];
+  // A member's colour and dash, as its curves have them.
+  labMemberStyle(member: number): { color: string; dash: Float64Array };
   labEquilibriumText(daughter: number, over: number): ModelMessage;
   labUnitNames(): string[];
   labActivityUnitNames(): string[];
