@@ -357,6 +357,14 @@ void PlotChart::setOwnLegend(bool own)
     update();
 }
 
+void PlotChart::setHighlighted(const QString& name)
+{
+    if (name == m_highlighted)
+        return;
+    m_highlighted = name;
+    update();
+}
+
 void PlotChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -381,9 +389,23 @@ void PlotChart::paint(QPainter& painter, QSizeF size, bool withLegend) const
     const Frame frame = frameFor(m_plot, size, below);
     paintAxes(painter, frame, m_plot, size);
     painter.setClipRect(frame.area);
+    // A highlighted layer over the others, thicker; the others faded.
+    const bool highlighting = std::any_of(m_plot.layers.begin(), m_plot.layers.end(),
+                                          [&](const Layer& layer) { return !m_highlighted.isEmpty() && layer.name == m_highlighted; });
+    for (const Layer& layer : m_plot.layers) {
+        if (!isShown(layer) || (highlighting && layer.name == m_highlighted))
+            continue;
+        Layer faded = layer;
+        if (highlighting)
+            faded.color.setAlpha(faded.color.alpha() / 4);
+        paintLayer(painter, frame, highlighting ? faded : layer);
+    }
     for (const Layer& layer : m_plot.layers)
-        if (isShown(layer))
-            paintLayer(painter, frame, layer);
+        if (highlighting && layer.name == m_highlighted && isShown(layer)) {
+            Layer strong = layer;
+            strong.width += 1.5;
+            paintLayer(painter, frame, strong);
+        }
     painter.setClipping(false);
     paintLegend(painter, QRectF(frame.area.left(), size.height() - below - 4, legendWidth, below), legend);
     painter.restore();

@@ -59,6 +59,9 @@ public:
     void paint(QPainter& painter, QSizeF size, bool withLegend = true) const;
     // Whether the chart on screen draws its own legend: not where a list of the layers is shown.
     void setOwnLegend(bool own);
+    // The layers of that name drawn thicker over the others, which fade; none for an empty name.
+    void setHighlighted(const QString& name);
+    const QString& highlighted() const { return m_highlighted; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,4 +70,5 @@ private:
     Plot m_plot;
     QStringList m_hidden;
     bool m_ownLegend = true;
+    QString m_highlighted;
 };

@@ -3,6 +3,7 @@
 #include "ui/charts/PlotChart.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QPainter>
 #include <QPixmap>
@@ -17,6 +18,17 @@ PlotLegend::PlotLegend(PlotChart& chart, int columns, QWidget* parent)
 {
     m_chart.setOwnLegend(false); // this list is the chart's legend
     m_layout->setContentsMargins(0, 0, 0, 0);
+}
+
+bool PlotLegend::eventFilter(QObject* watched, QEvent* event)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(watched)) {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn)
+            m_chart.setHighlighted(box->text());
+        else if (event->type() == QEvent::Leave || event->type() == QEvent::FocusOut)
+            m_chart.setHighlighted({});
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QPixmap PlotLegend::swatch(const PlotChart::Layer& layer)
@@ -48,6 +60,7 @@ void PlotLegend::refresh()
         return;
     }
     m_layers = layers;
+    m_chart.setHighlighted({}); // a box pointed at goes with the others
     while (QLayoutItem* item = m_layout->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -60,6 +73,7 @@ void PlotLegend::refresh()
         auto* box = new QCheckBox(layer.name);
         box->setObjectName(QStringLiteral("chkLayer%1").arg(names.size()));
         box->setIcon(QIcon(swatch(layer)));
+        box->installEventFilter(this); // pointing at it, or moving to it, highlights its layer
         box->setIconSize(QSize(20, 12));
         box->setChecked(m_chart.isShown(layer));
         connect(box, &QCheckBox::toggled, this, [this, name = layer.name](bool shown) {

@@ -22,6 +22,9 @@ public:
     // square of its colour for bands and bars.
     static QPixmap swatch(const PlotChart::Layer& layer);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     PlotChart& m_chart;
     int m_columns;

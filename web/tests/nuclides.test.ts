@@ -262,6 +262,12 @@ test('a branch threshold out of range is refused with the model\'s words and the
   await expect(page.locator('#messageDialog p')).toHaveText(refused.error.text);
   await page.locator('#cmdMessageOk').click();
   await expect(page.locator('#txtThreshold')).toHaveValue('0.0001');
+  // Pointing at a legend entry highlights its member's curve.
+  await page.locator('#cmdExact').click();
+  await page.locator('#legendLab label').nth(1).hover();
+  await expect(page.locator('#chartLab')).toHaveAttribute('data-highlighted', /Th-234/);
+  await page.locator('#txtThreshold').hover();
+  await expect(page.locator('#chartLab')).toHaveAttribute('data-highlighted', '');
   // Each member shows its colour and dash beside its name: solid for the first eight, dashed after.
   await expect(page.locator('#tblMembers tbody tr').nth(0).locator('.swatch')).toHaveAttribute('style', /^background:rgba\(213,94,0,1\)/);
   await expect(page.locator('#tblMembers tbody tr').nth(8).locator('.swatch')).toHaveAttribute('style', /repeating-linear-gradient/);

@@ -2,6 +2,8 @@
 #include "ui/charts/PlotLegend.h"
 #include "ui/charts/PlotChart.h"
 
+#include <QEnterEvent>
+
 // The nuclide lab window: the way in, the views of a run, milking, refusals and the files.
 class NuclideLabTest : public QObject {
     Q_OBJECT
@@ -71,8 +73,14 @@ private slots:
         descriptions.removeDuplicates();
         QCOMPARE(descriptions.size(), 3); // the description follows the view
 
-        // The legend's boxes switch a series off and on.
+        // The legend's boxes switch a series off and on; moving to one highlights its series.
         QCheckBox* box = w.frmLegend->findChild<QCheckBox*>(QStringLiteral("chkLayer1"));
+        QEnterEvent pointed(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(box, &pointed);
+        QCOMPARE(w.chartLab->highlighted(), box->text());
+        QEvent left(QEvent::Leave);
+        QCoreApplication::sendEvent(box, &left);
+        QCOMPARE(w.chartLab->highlighted(), QString());
         box->click();
         QVERIFY(!w.chartLab->isShown(w.chartLab->plot().layers[0]));
         box->click();

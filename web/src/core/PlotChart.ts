@@ -287,9 +287,18 @@ export const valuesShape: PlotShape = { ratio: 0.62, least: 200, most: 560, from
 
 export class PlotChart extends ChartHost {
   private shown: { plot: Plot; hidden: ReadonlySet<string>; description?: string } | null = null;
+  private seriesKeys: string[] = []; // the layer of every uPlot series, by its key
 
   constructor(host: HTMLElement, private readonly plotShape: PlotShape = { ratio: 0.6, least: 220, most: 520, fromZero: true }) {
     super(host, plotShape);
+  }
+
+  // The layer of `key` stands out, the others faded; all alike again for null.
+  highlight(key: string | null): void {
+    if (!this.plot) return;
+    const index = key === null ? -1 : this.seriesKeys.indexOf(key);
+    this.plot.setSeries(index > 0 ? index : null, { focus: true });
+    this.host.dataset.highlighted = index > 0 ? key! : '';
   }
 
   // The plot with the layers whose keys are in `hidden` left out; `description` replaces the one
@@ -309,6 +318,7 @@ export class PlotChart extends ChartHost {
     const lines: PlotLine[] = [];
     const series: uPlot.Series[] = [{}];
     const bands: uPlot.Band[] = [];
+    this.seriesKeys = [''];
     for (const layer of plot.layers) {
       if (layer.kind === kinds().Mark || layer.kind === kinds().ErrorBars) continue;
       const shown = !hidden.has(layerKey(layer));
@@ -316,6 +326,7 @@ export class PlotChart extends ChartHost {
       for (const line of layer.lines) {
         lines.push(line);
         series.push(seriesOf(layer, text(layer.name), shown));
+        this.seriesKeys.push(layerKey(layer));
       }
       if (layer.kind === kinds().Band && shown) bands.push({ series: [first + 1, first], fill: layer.color });
     }
@@ -339,7 +350,9 @@ export class PlotChart extends ChartHost {
       width,
       height,
       legend: { show: false },
-      cursor: { drag: { x: false, y: false } },
+      // A layer pointed at in the legend stands out; the others fade.
+      focus: { alpha: 0.25 },
+      cursor: { drag: { x: false, y: false }, focus: { prox: -1 } },
       scales: {
         x: { time: false, distr: plot.logX ? 3 : 1, range: range(xLow, xHigh, plot.logX, false) },
         y: { distr: plot.logY ? 3 : 1, range: yRange },
@@ -406,7 +419,9 @@ export function lineSample(color: string, dash: Float64Array): string {
 
 // The legend: a check box for each layer's name, ticked while the layer is shown; `hidden` holds
 // the keys of the layers hidden. `label` names the group for a screen reader.
-export function legend(plot: Plot, hidden: Set<string>, changed: () => void, label: string): HTMLElement {
+// Pointing at an entry, or moving to its box, highlights its layer through `highlight`.
+export function legend(plot: Plot, hidden: Set<string>, changed: () => void, label: string,
+  highlight: (key: string | null) => void = () => {}): HTMLElement {
   const box = element('div', { id: 'frmLegend', role: 'group', 'aria-label': label, class: 'legend' });
   [...layerNames(plot).entries()].forEach(([key, { name, layer }], i) => {
     const id = `chkLayer${i + 1}`;
@@ -417,8 +432,13 @@ export function legend(plot: Plot, hidden: Set<string>, changed: () => void, lab
       else hidden.add(key);
       changed();
     });
-    box.append(element('span', { class: 'check' }, input,
-      element('label', { for: id }, element('span', { class: 'swatch', style: swatch(layer) }), name)));
+    const entry = element('span', { class: 'check' }, input,
+      element('label', { for: id }, element('span', { class: 'swatch', style: swatch(layer) }), name));
+    entry.addEventListener('mouseenter', () => highlight(key));
+    entry.addEventListener('mouseleave', () => highlight(null));
+    input.addEventListener('focus', () => highlight(key));
+    input.addEventListener('blur', () => highlight(null));
+    box.append(entry);
   });
   return box;
 }

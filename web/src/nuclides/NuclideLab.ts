@@ -506,7 +506,8 @@ class NuclideLabPage implements Page {
     host.setAttribute('tabindex', '0');
     const chart = new PlotChart(host, valuesShape);
     chart.draw(plot, state.hidden, labDescription(plot, state.ran ? lab().labSeries() : null));
-    document.getElementById('legendLab')?.replaceChildren(legend(plot, state.hidden, () => this.drawChart(), tr(L, 'Legend')));
+    document.getElementById('legendLab')?.replaceChildren(legend(plot, state.hidden, () => this.drawChart(), tr(L, 'Legend'),
+      (key) => chart.highlight(key)));
   }
 }
 
