@@ -389,16 +389,21 @@ void PlotChart::paint(QPainter& painter, QSizeF size, bool withLegend) const
     const Frame frame = frameFor(m_plot, size, below);
     paintAxes(painter, frame, m_plot, size);
     painter.setClipRect(frame.area);
-    // A highlighted layer over the others, thicker; the others faded.
-    const bool highlighting = std::any_of(m_plot.layers.begin(), m_plot.layers.end(),
-                                          [&](const Layer& layer) { return !m_highlighted.isEmpty() && layer.name == m_highlighted; });
+    // A highlighted layer over the others, thicker; the others faded. Only then are layers copied
+    // to be drawn otherwise: a chart played in time is painted every frame.
+    const bool highlighting = !m_highlighted.isEmpty() && std::any_of(m_plot.layers.begin(), m_plot.layers.end(), [&](const Layer& layer) {
+        return layer.name == m_highlighted;
+    });
     for (const Layer& layer : m_plot.layers) {
         if (!isShown(layer) || (highlighting && layer.name == m_highlighted))
             continue;
+        if (!highlighting) {
+            paintLayer(painter, frame, layer);
+            continue;
+        }
         Layer faded = layer;
-        if (highlighting)
-            faded.color.setAlpha(faded.color.alpha() / 4);
-        paintLayer(painter, frame, highlighting ? faded : layer);
+        faded.color.setAlpha(faded.color.alpha() / 4);
+        paintLayer(painter, frame, faded);
     }
     for (const Layer& layer : m_plot.layers)
         if (highlighting && layer.name == m_highlighted && isShown(layer)) {
