@@ -8,6 +8,15 @@
 namespace decay {
 namespace {
 
+// What a table chain leaves out, each kind of note in its words; the summary counts them by these.
+constexpr const char* kWithoutShare = "%1 may also decay by %2 (%3); without a measured share it is left out of the chain.";
+constexpr const char* kFission = "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.";
+constexpr const char* kBreakUp = "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.";
+constexpr const char* kBelowThreshold = "%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.";
+constexpr const char* kNotInTable = "%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.";
+constexpr const char* kTooManyMembers =
+    "The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3.";
+
 std::string percentText(double fraction)
 {
     return significantDigits(fraction * 100, 4);
@@ -51,8 +60,7 @@ void Network::noteOpenModes(const Nuclide& nuclide)
         return;
     for (const DecayMode& mode : nuclide.modes)
         if (mode.relation == Relation::Below || mode.relation == Relation::Above || mode.relation == Relation::Unknown)
-            notes.push_back(said("%1 may also decay by %2 (%3); without a measured share it is left out of the chain.", nuclide.symbol,
-                                 modeSymbol(mode.code), relationText(mode)));
+            notes.push_back(said(kWithoutShare, nuclide.symbol, modeSymbol(mode.code), relationText(mode)));
 }
 
 void Network::explore(int start)
@@ -65,18 +73,15 @@ void Network::explore(int start)
             const std::string share = percentText(branch.fraction);
             if (branch.daughter.empty()) {
                 const bool fission = modeChange(branch.mode).kind == ModeKind::Fission;
-                notes.push_back(said(fission ? "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain."
-                                             : "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.",
-                                     nuclide.symbol, modeSymbol(branch.mode), share));
+                notes.push_back(said(fission ? kFission : kBreakUp, nuclide.symbol, modeSymbol(branch.mode), share));
                 continue;
             }
             const int daughter = daughterOf(branch);
             if (branch.fraction < m_options.threshold) {
-                notes.push_back(said("%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out.", nuclide.symbol,
-                                     branch.daughter, modeSymbol(branch.mode), share, percentText(m_options.threshold)));
+                notes.push_back(said(kBelowThreshold, nuclide.symbol, branch.daughter, modeSymbol(branch.mode), share,
+                                     percentText(m_options.threshold)));
             } else if (daughter < 0) {
-                notes.push_back(said("%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table.", nuclide.symbol,
-                                     branch.daughter, modeSymbol(branch.mode), share));
+                notes.push_back(said(kNotInTable, nuclide.symbol, branch.daughter, modeSymbol(branch.mode), share));
             } else {
                 if (std::find(found.begin(), found.end(), daughter) == found.end())
                     found.push_back(daughter);
@@ -152,10 +157,6 @@ std::vector<int> Network::keep(const std::vector<int>& order) const
     return result;
 }
 
-} // namespace
-
-namespace {
-
 // How many notes of each kind, in one sentence: the kinds in the order of their patterns.
 Message notesSummary(const std::vector<Message>& notes, double threshold)
 {
@@ -164,14 +165,10 @@ Message notesSummary(const std::vector<Message>& notes, double threshold)
         std::vector<const char*> patterns;
     };
     const Kind kinds[] = {
-        {"branches below %2 %: %1", {"%1 → %2 (%3, %4 %) is below the branch threshold of %5 % and left out."}},
-        {"decays that leave the chain: %1",
-         {"%1 fissions (%2) in %3 % of its decays; the fission products leave the chain.",
-          "%1 decays by %2 in %3 % of its decays into more than one nucleus, which leave the chain.",
-          "%1 → %2 (%3, %4 %) leaves the chain: %2 is not in the nuclide table."}},
-        {"modes without a measured share: %1", {"%1 may also decay by %2 (%3); without a measured share it is left out of the chain."}},
-        {"members beyond what a run can take: %1",
-         {"The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms reach, are left out: %3."}},
+        {"branches below %2 %: %1", {kBelowThreshold}},
+        {"decays that leave the chain: %1", {kFission, kBreakUp, kNotInTable}},
+        {"modes without a measured share: %1", {kWithoutShare}},
+        {"members beyond what a run can take: %1", {kTooManyMembers}},
     };
     std::vector<MessageValue> parts;
     for (const Kind& kind : kinds) {
@@ -206,9 +203,7 @@ TableChain chainFromTable(const NuclideTable& table, std::string_view first, con
         for (int member : order)
             if (std::find(kept.begin(), kept.end(), member) == kept.end())
                 left.append(left.empty() ? "" : ", ").append(table.nuclides[static_cast<std::size_t>(network.found[static_cast<std::size_t>(member)])].symbol);
-        result.notes.push_back({"The chain of %1 has more members than the %2 a run can take; these, which the fewest atoms "
-                                "reach, are left out: %3.",
-                                {std::string(first), std::to_string(options.mostMembers), left}});
+        result.notes.push_back(said(kTooManyMembers, std::string(first), std::to_string(options.mostMembers), left));
     }
     Chain chain;
     std::vector<int> place(network.found.size(), -1);
