@@ -62,9 +62,10 @@ std::vector<double> pureStart(const Chain& chain);
 // belongs to the story unless that takes more than kLongestFollowed times the daughters' span:
 // then the run shows the equilibrium of a parent that hardly decays in it (a series' parent).
 // The time unit is the smallest that holds the span within 1,000 of it, so that the times of a
-// uniform grid read from 0.1 to 1,000 over most of it; the step is a tenth of the shortest half-life among the members, with two
-// significant digits in that unit. When that takes more than kMostLabSteps steps, the grid is
-// logarithmic from that step to the span, kDefaultPerDecade points a decade.
+// uniform grid read from 0.1 to 1,000 over most of it; the step is a tenth of the shortest
+// half-life among the members, with two significant digits in that unit. When that takes more
+// than kMostLabSteps steps, the grid is logarithmic from that step to the span, kDefaultPerDecade
+// points a decade.
 // The amount is a sample a school could count: kDefaultActivity of the first member, given in
 // becquerel, whose counts at the counter's default efficiency (a tenth) stand 200 times above its
 // default background (0.5 a second); a member so short-lived that this is fewer than

@@ -407,14 +407,15 @@ function swatch(layer: PlotLayer): string {
 
 // The style of a sample of a line in `color` with `dash` (in line widths; empty for a solid line).
 export function lineSample(color: string, dash: Float64Array): string {
-  if (dash.length === 0) return `background:${color};height:3px;width:1.6rem;border:none;vertical-align:middle`;
+  const line = 'height:3px;width:1.6rem;border:none;vertical-align:middle';
+  if (dash.length === 0) return `background:${color};${line}`;
   let at = 0;
   const stops = [...dash].map((length, i) => {
     const from = at;
     at += length * 3;
     return `${i % 2 === 0 ? color : 'transparent'} ${from}px ${at}px`;
   });
-  return `background:repeating-linear-gradient(90deg,${stops.join(',')});height:3px;width:1.6rem;border:none;vertical-align:middle`;
+  return `background:repeating-linear-gradient(90deg,${stops.join(',')});${line}`;
 }
 
 // The legend: a check box for each layer's name, ticked while the layer is shown; `hidden` holds

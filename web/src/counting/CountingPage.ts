@@ -131,7 +131,7 @@ class CountingPage implements Page {
   private cmdBackground_Click(): void {
     const result = countingModel().countingMeasureBackground({ ...counterTexts(), interval: '1' }, state.backgroundTime, randomSeed());
     if (!checked(result)) return;
-    document.getElementById('lblBackground')!.textContent = backgroundText();
+    showBackground();
     announce(backgroundText());
     this.showFit();
   }
@@ -233,9 +233,7 @@ class CountingPage implements Page {
       return false;
     }
     if (!checked(m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed()))) return false;
-    // The background is measured before a first count.
-    const measured = document.getElementById('lblBackground');
-    if (measured) measured.textContent = backgroundText();
+    showBackground(); // measured before a first count
     state.counting = true;
     state.imported = false;
     state.playTime = 0;
@@ -428,3 +426,9 @@ export function countLabRun(name: string): boolean {
 
 // The worksheet as the page stands when it is printed, however the printing was asked for.
 window.addEventListener('beforeprint', () => document.getElementById('worksheet')?.replaceWith(worksheet()));
+
+// The background measured last, in words, under the detector's entries.
+function showBackground(): void {
+  const shown = document.getElementById('lblBackground');
+  if (shown) shown.textContent = backgroundText();
+}
