@@ -2640,10 +2640,6 @@ www.example.org/atomdrift</translation>
         <translation>Kein Gleichgewicht: Auf das taktgebende Nuklid folgen ebenso langlebige; daher wächst %1 weiter.</translation>
     </message>
     <message>
-        <source>Initial amount in:</source>
-        <translation>Anfangsmenge in:</translation>
-    </message>
-    <message>
         <source>atoms</source>
         <translation>Atomen</translation>
     </message>
@@ -2758,6 +2754,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Details</source>
         <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>Amount unit</source>
+        <translation>Einheit der Menge</translation>
+    </message>
+    <message>
+        <source>Amount unit of %1</source>
+        <translation>Einheit der Menge von %1</translation>
+    </message>
+    <message>
+        <source>Amount unit of member %1</source>
+        <translation>Einheit der Menge von Nuklid %1</translation>
     </message>
 </context>
 <context>

@@ -2640,10 +2640,6 @@ www.example.org/atomdrift</translation>
         <translation>Sin equilibrio: al núclido que marca el ritmo lo siguen otros igual de longevos; por eso %1 sigue creciendo.</translation>
     </message>
     <message>
-        <source>Initial amount in:</source>
-        <translation>Cantidad inicial en:</translation>
-    </message>
-    <message>
         <source>atoms</source>
         <translation>átomos</translation>
     </message>
@@ -2758,6 +2754,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Details</source>
         <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Amount unit</source>
+        <translation>Unidad de cantidad</translation>
+    </message>
+    <message>
+        <source>Amount unit of %1</source>
+        <translation>Unidad de cantidad de %1</translation>
+    </message>
+    <message>
+        <source>Amount unit of member %1</source>
+        <translation>Unidad de cantidad del núclido %1</translation>
     </message>
 </context>
 <context>

@@ -2640,10 +2640,6 @@ www.example.org/atomdrift</translation>
         <translation>Pas d’équilibre&#xa0;: des nucléides aussi durables que celui qui impose le rythme le suivent&#xa0;; %1 continue donc de croître.</translation>
     </message>
     <message>
-        <source>Initial amount in:</source>
-        <translation>Quantité initiale en&#xa0;:</translation>
-    </message>
-    <message>
         <source>atoms</source>
         <translation>atomes</translation>
     </message>
@@ -2758,6 +2754,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Details</source>
         <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Amount unit</source>
+        <translation>Unité de quantité</translation>
+    </message>
+    <message>
+        <source>Amount unit of %1</source>
+        <translation>Unité de quantité de %1</translation>
+    </message>
+    <message>
+        <source>Amount unit of member %1</source>
+        <translation>Unité de quantité du nucléide %1</translation>
     </message>
 </context>
 <context>

@@ -238,8 +238,15 @@ RunSetupTexts defaultEntries(const Chain& chain, const RunDefaults& defaults)
     std::vector<std::string> initial(static_cast<std::size_t>(chain.size()), "0");
     if (!initial.empty())
         initial[0] = significantDigits(defaults.amount, 6);
+    // Every member in the first one's unit where it suits it, so that an amount typed for a
+    // daughter means what the first means; else (a stable member's becquerel) in atoms.
+    std::vector<AmountUnit> units;
+    for (const ChainMember& member : chain.members) {
+        const auto suited = amountUnitsOf(member);
+        units.push_back(std::find(suited.begin(), suited.end(), defaults.amountUnit) != suited.end() ? defaults.amountUnit : AmountUnit::Atoms);
+    }
     return {.initial = std::move(initial), .step = step, .unit = defaults.unit, .steps = std::to_string(defaults.steps),
-            .amountUnit = defaults.amountUnit, .grid = defaults.grid, .first = step, .firstUnit = defaults.unit,
+            .amountUnits = std::move(units), .grid = defaults.grid, .first = step, .firstUnit = defaults.unit,
             .last = significantDigits(logarithmic ? defaults.last : defaults.step * defaults.steps, 4),
             .lastUnit = logarithmic ? defaults.lastUnit : defaults.unit, .perDecade = std::to_string(defaults.perDecade)};
 }

@@ -35,9 +35,10 @@ struct RunSetup {
     std::optional<Milking> milk;
     // Any other grid: the times t_0 = 0 < t_1 < ... < t_steps in seconds; empty for t_k = k * step.
     std::vector<double> grid;
-    // Amounts typed in atoms are counts: the random run takes them as they are. Grams and becquerel
-    // give atoms that are seldom whole, and the random run starts from the nearest whole number.
-    bool countedAtoms = true;
+    // Per member, whether its amount was typed in atoms (a member without an entry here was): those
+    // are counts, which the random run takes as they are. Grams and becquerel give atoms that are seldom whole, and the random run
+    // starts from the nearest whole number.
+    std::vector<bool> countedAtoms;
 
     // The run's times in seconds, one per step boundary; a uniform grid's each a product k * step.
     std::vector<double> times() const;
@@ -61,8 +62,11 @@ inline constexpr double kAvogadro = 6.02214076e23;
 // The atoms of `member` in `amount` of the unit; empty for grams of a member without a molar mass
 // and becquerel of a stable one.
 std::optional<double> atomsOf(const ChainMember& member, double amount, AmountUnit unit);
+// The units an amount of `member` can be given in: atoms always, grams where it has a molar mass,
+// becquerel where it decays.
+std::vector<AmountUnit> amountUnitsOf(const ChainMember& member);
 
-// The run entries of the lab: the initial amount of every member (empty means 0) in a unit, the
+// The run entries of the lab: the initial amount of every member (empty means 0) in its own unit, the
 // grid (a step in a unit and the number of steps, or a first and a last time in their units and
 // the points per decade), and an optional milking step (empty for none) with its member.
 struct RunSetupTexts {
@@ -73,7 +77,7 @@ struct RunSetupTexts {
     std::string milkStep;
     int milkMember = 0;
     std::string decimalPoint = ".";
-    AmountUnit amountUnit = AmountUnit::Atoms;
+    std::vector<AmountUnit> amountUnits; // in the order of `initial`; a member without one counts atoms
     GridKind grid = GridKind::Uniform;
     std::string first; // of a logarithmic grid
     TimeUnit firstUnit = TimeUnit::Second;

@@ -73,27 +73,39 @@ std::optional<double> atomsOf(const ChainMember& member, double amount, AmountUn
     return std::nullopt;
 }
 
+std::vector<AmountUnit> amountUnitsOf(const ChainMember& member)
+{
+    std::vector<AmountUnit> units{AmountUnit::Atoms};
+    if (member.molarMass > 0)
+        units.push_back(AmountUnit::Grams);
+    if (!member.stable())
+        units.push_back(AmountUnit::Becquerel);
+    return units;
+}
+
 RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
 {
     RunSetup setup;
-    setup.countedAtoms = texts.amountUnit == AmountUnit::Atoms;
     for (int i = 0; i < chain.size(); ++i) {
-        const std::string text = static_cast<std::size_t>(i) < texts.initial.size() ? texts.initial[static_cast<std::size_t>(i)] : "";
-        const ChainMember& member = chain.members[static_cast<std::size_t>(i)];
+        const auto at = static_cast<std::size_t>(i);
+        const std::string text = at < texts.initial.size() ? texts.initial[at] : "";
+        const AmountUnit unit = at < texts.amountUnits.size() ? texts.amountUnits[at] : AmountUnit::Atoms;
+        const ChainMember& member = chain.members[at];
         const auto value = text.find_first_not_of(' ') == std::string::npos ? std::optional(0.0) : strictValue(text, texts.decimalPoint);
-        if (texts.amountUnit == AmountUnit::Atoms && (!value || !(*value >= 0 && *value <= kMostLabAtoms)))
+        if (unit == AmountUnit::Atoms && (!value || !(*value >= 0 && *value <= kMostLabAtoms)))
             return {.error = {"The initial number of atoms of %1 must be a number from 0 to 1E+30.", {member.symbol}}};
         if (!value || !(*value >= 0 && std::isfinite(*value)))
             return {.error = {"The initial amount of %1 must be a number of at least 0.", {member.symbol}}};
         // None is none in every unit, a stable member's becquerel too.
-        const auto atoms = *value == 0 ? std::optional(0.0) : atomsOf(member, *value, texts.amountUnit);
-        if (!atoms && texts.amountUnit == AmountUnit::Grams)
+        const auto atoms = *value == 0 ? std::optional(0.0) : atomsOf(member, *value, unit);
+        if (!atoms && unit == AmountUnit::Grams)
             return {.error = {"%1 has no molar mass here: give its amount in atoms.", {member.symbol}}};
         if (!atoms)
             return {.error = {"%1 is stable and has no activity: give its amount in atoms or grams.", {member.symbol}}};
         if (!(*atoms <= kMostLabAtoms))
             return {.error = {"The initial amount of %1 is more than 1E+30 atoms.", {member.symbol}}};
         setup.initial.push_back(*atoms);
+        setup.countedAtoms.push_back(unit == AmountUnit::Atoms);
     }
     if (std::accumulate(setup.initial.begin(), setup.initial.end(), 0.0) <= 0)
         return {.error = {"At least one member needs atoms at the start.", {}}};
@@ -123,10 +135,9 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
 
 Message randomRunRefusal(const RunSetup& setup)
 {
-    if (setup.countedAtoms)
-        for (double atoms : setup.initial)
-            if (atoms != std::floor(atoms))
-                return {"The random run follows whole atoms: give whole numbers of atoms.", {}};
+    for (std::size_t i = 0; i < setup.initial.size(); ++i)
+        if ((i >= setup.countedAtoms.size() || setup.countedAtoms[i]) && setup.initial[i] != std::floor(setup.initial[i]))
+            return {"The random run follows whole atoms: give whole numbers of atoms.", {}};
     return {};
 }
 

@@ -28,7 +28,7 @@ struct Case {
     const char* step = "";
     int unit = 0;       // s, min, h, d, y
     const char* steps = "";
-    int amountUnit = 0; // atoms, grams, becquerel
+    int amountUnit = 0; // of the first member: atoms, grams, becquerel
     const char* amount = "1000000";
     bool random = false;
     const char* seed = "";
@@ -76,7 +76,7 @@ decay::RunSetupTexts caseTexts(const Case& c, const decay::Chain& chain)
         return decay::defaultEntries(chain, decay::runDefaults(chain));
     return {.initial = firstOnly(chain, c.amount), .step = c.step, .unit = decay::kTimeUnits[static_cast<std::size_t>(c.unit)],
             .steps = c.steps, .milkStep = c.milkStep, .milkMember = c.milkMember,
-            .amountUnit = decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)], .grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)]};
+            .amountUnits = {decay::kAmountUnits[static_cast<std::size_t>(c.amountUnit)]}, .grid = decay::kGridKinds[static_cast<std::size_t>(c.grid)]};
 }
 
 std::string messageJson(const decay::Message& message)

@@ -68,6 +68,15 @@ QComboBox* comboBox(const QString& objectName, const QString& accessibleName, co
     return box;
 }
 
+// The units a member's amount can be given in, each with its place in the model's list.
+QComboBox* amountUnitBox(const QString& objectName, const QString& accessibleName, const std::vector<decay::AmountUnit>& units)
+{
+    const QStringList names{NuclideLab::tr("atoms"), NuclideLab::tr("grams"), NuclideLab::tr("becquerel")};
+    auto* box = comboBox(objectName, accessibleName, {});
+    for (decay::AmountUnit unit : units)
+        box->addItem(names[static_cast<int>(unit)], static_cast<int>(unit));
+    return box;
+}
 
 QTableWidgetItem* cell(const QString& text, bool editable)
 {
@@ -125,13 +134,11 @@ QLayout* NuclideLab::buildEntries()
     chooser->addRow(tr("Nuclide:"), nuclideRow);
     txtThreshold = look::formField(chooser, QStringLiteral("txtThreshold"), tr("Leave out branches below (%):"));
     txtThreshold->setText(numbers::entry(100 * m_session.threshold(), 6));
-    cboAmountUnit = comboBox(QStringLiteral("cboAmountUnit"), tr("Initial amount in:"), {tr("atoms"), tr("grams"), tr("becquerel")});
-    chooser->addRow(tr("Initial amount in:"), cboAmountUnit);
     sampleLayout->addLayout(chooser);
     tblMembers = new QTableWidget(0, ColumnCount);
     look::name(tblMembers, QStringLiteral("tblMembers"), tr("Members of the chain"));
     tblMembers->setHorizontalHeaderLabels({tr("Nuclide"), tr("Half-life"), tr("Unit"),
-                                           tr("Decays to"), tr("Branch fraction"), tr("Initial amount"), tr("Decay mode")});
+                                           tr("Decays to"), tr("Branch fraction"), tr("Initial amount"), tr("Amount unit"), tr("Decay mode")});
     tblMembers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblMembers->verticalHeader()->setDefaultSectionSize(26);
     tblMembers->setMinimumWidth(660);
@@ -368,7 +375,10 @@ void NuclideLab::showDefaults()
     cboGrid->setCurrentIndex(static_cast<int>(entries.grid));
     cboGrid_Change();
     txtMilkStep->setText(QString::number(shown->milkStep));
-    cboAmountUnit->setCurrentIndex(static_cast<int>(entries.amountUnit));
+    // A typed chain keeps the amounts and units of its example.
+    for (int row = 0; !m_custom && row < tblMembers->rowCount(); ++row)
+        if (auto* unit = amountUnit(row); unit && static_cast<std::size_t>(row) < entries.amountUnits.size())
+            unit->setCurrentIndex(std::max(unit->findData(static_cast<int>(entries.amountUnits[static_cast<std::size_t>(row)])), 0));
     if (!m_custom && tblMembers->rowCount() > 0 && tblMembers->item(0, ColAtoms))
         tblMembers->item(0, ColAtoms)->setText(numbers::entry(entries.initial.front()));
     (shown->view.kind == decay::LabView::Kind::Activity ? optActivity : optAtoms)->setChecked(true);
@@ -452,7 +462,13 @@ void NuclideLab::showUpstream(const std::optional<decay::Chain>& chain)
     }
 }
 
-// A chain of the table: its members as the table gives them; only the initial atoms are entries.
+QComboBox* NuclideLab::amountUnit(int row) const
+{
+    return qobject_cast<QComboBox*>(tblMembers->cellWidget(row, ColAmountUnit));
+}
+
+// A chain of the table: its members as the table gives them; only the initial amounts and their
+// units are entries.
 void NuclideLab::showMembers(const decay::Chain& chain)
 {
     tblMembers->setRowCount(chain.size());
@@ -482,6 +498,8 @@ void NuclideLab::showMembers(const decay::Chain& chain)
         tblMembers->setItem(row, ColBranch, cell(fractions.join(QStringLiteral(", ")), false));
         tblMembers->setItem(row, ColMode, cell(qtext(modes[static_cast<std::size_t>(row)]), false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
+        tblMembers->setCellWidget(row, ColAmountUnit, amountUnitBox(QStringLiteral("cboAmountUnit%1").arg(row + 1),
+                                                                    tr("Amount unit of %1").arg(qtext(member.symbol)), decay::amountUnitsOf(member)));
     }
 }
 
@@ -502,6 +520,10 @@ void NuclideLab::showCustomMembers()
         tblMembers->setItem(row, ColBranch, cell(row < 2 ? QStringLiteral("1") : QString(), true));
         tblMembers->setItem(row, ColMode, cell({}, false));
         tblMembers->setItem(row, ColAtoms, cell(row == 0 ? QStringLiteral("1000000") : QStringLiteral("0"), true));
+        // A typed member has no molar mass; a stable one's becquerel the model refuses with its reason.
+        tblMembers->setCellWidget(row, ColAmountUnit, amountUnitBox(QStringLiteral("cboAmountUnit%1").arg(row + 1),
+                                                                    tr("Amount unit of member %1").arg(row + 1),
+                                                                    {decay::AmountUnit::Atoms, decay::AmountUnit::Becquerel}));
     }
 }
 
@@ -551,8 +573,10 @@ decay::RunSetupTexts NuclideLab::readSetup(const decay::Chain& chain, bool milk)
             if (tblMembers->item(r, ColName) && tblMembers->item(r, ColName)->text().trimmed().toStdString() == chain.members[static_cast<std::size_t>(member)].symbol)
                 row = r;
         texts.initial.push_back(tblMembers->item(row, ColAtoms) ? tblMembers->item(row, ColAtoms)->text().toStdString() : std::string());
+        const QComboBox* unit = amountUnit(row);
+        texts.amountUnits.push_back(unit ? decay::kAmountUnits[static_cast<std::size_t>(std::clamp(unit->currentData().toInt(), 0, 2))]
+                                         : decay::AmountUnit::Atoms);
     }
-    texts.amountUnit = chosen(decay::kAmountUnits, cboAmountUnit);
     texts.grid = chosen(decay::kGridKinds, cboGrid);
     texts.step = text(txtStep);
     texts.unit = chosen(decay::kTimeUnits, cboStepUnit);

@@ -43,7 +43,9 @@ public:
     ~NuclideLab() override;
 
     // The members table's columns.
-    enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColMode, ColumnCount };
+    enum Column { ColName, ColHalfLife, ColUnit, ColDaughter, ColBranch, ColAtoms, ColAmountUnit, ColMode, ColumnCount };
+    // The list of units of a member's amount, in the row of the members table.
+    QComboBox* amountUnit(int row) const;
 
     // What the last run computed; the chart, the file and the counter show it.
     const std::optional<decay::LabRun>& result() const { return m_session.result(); }
@@ -65,7 +67,6 @@ public:
     QLineEdit* txtLastTime;
     QComboBox* cboLastUnit;
     QLineEdit* txtPerDecade;
-    QComboBox* cboAmountUnit;
     QLineEdit* txtSteps;
     QPushButton* cmdExact;
     QPushButton* cmdRandom;

@@ -39,7 +39,7 @@ test('every bound function takes nonsense, and the module works on', async ({ pa
       ['labChooseTable', ['Mo-99', 1e-6]], ['labPlot', [{ run: true, kind: (m.LabViewKind as unknown as Record<string, unknown>).Ratio, daughter: 99, over: -5, activityUnit: 1e300 }]], ['labEquilibriumText', [99, -1]], ['labUpstream', [1e9]],
       ['labAdopt', [{ initial: ['1'], step: '1', steps: '10' }, new Float64Array(3), new Float64Array(2)]],
       ['labReadThreshold', ['', '']], ['labNuclide', ['']], ['labChainFile', []],
-      ['countingRunTable', [{ start: 'Mo-99', initial: [Number.NaN, {}], milk: true, milkStep: '1', milkMember: Number.NaN, unit: 1e300, grid: -1, threshold: Number.NaN, amountUnit: Infinity }, 'x']],
+      ['countingRunTable', [{ start: 'Mo-99', initial: [Number.NaN, {}], milk: true, milkStep: '1', milkMember: Number.NaN, unit: 1e300, grid: -1, threshold: Number.NaN, amountUnits: [Infinity, 'x', -1, 2.5] }, 'x']],
       ['countingStart', [counter, [Number.NaN, 1e300, -1, 0.5, 'x'], 'x', '-5']], ['countingPlayTo', [Infinity]], ['countingPlayTo', [Number.NaN]],
       ['countingRatePlot', [Number.NaN]], ['countingFitReport', [Number.NaN, 7, 'x']], ['countingSampleText', ['%1%2']], ['roundInterval', [1, Number.NaN, Infinity]],
       ['setEnsemble', [ensemble, { length: 1e300 }]], ['setEnsemble', [ensemble, new Int16Array(1e6)]], ['ensembleRuns', [ensemble, -1e9, 1e9, 'no function']],

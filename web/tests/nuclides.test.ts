@@ -56,7 +56,7 @@ async function enter(page: Page, c: LabCase): Promise<void> {
   await page.locator('#txtStep').fill(c.step);
   await page.locator('#cboStepUnit').selectOption(String(c.unit));
   await page.locator('#txtSteps').fill(c.steps);
-  await page.locator('#cboAmountUnit').selectOption(String(c.amountUnit));
+  await page.locator('#cboAmountUnit1').selectOption(String(c.amountUnit));
   await page.locator('#txtAtoms1').fill(c.amount);
 }
 
@@ -296,7 +296,7 @@ test('the printed worksheet has the run in words, the chart and the questions', 
 
 test('a long random run goes on in a worker and stops at Cancel', async ({ page }) => {
   await open(page, '#nuclides');
-  await page.locator('#cboAmountUnit').selectOption('0');
+  await page.locator('#cboAmountUnit1').selectOption('0');
   await page.locator('#txtAtoms1').fill('1000000');
   await page.locator('#cboGrid').selectOption('0');
   await page.locator('#txtStep').fill('570');
@@ -335,6 +335,22 @@ test('the activity view draws on a logarithmic scale set before the run', async 
   await page.locator('#cmdExact').click();
   await page.locator('#optActivity').check();
   await expect(page.locator('#chartLab canvas')).toHaveCount(1);
+});
+
+// Each member's amount in a unit that suits it: U-238 opens in becquerel, stable Pb-206 in atoms
+// with no becquerel offered; a gram of lead is 1/206 mol of it (its molar mass 205.97 g/mol).
+test('every member takes its amount in a unit that suits it', async ({ page }) => {
+  await open(page, '#nuclides');
+  const rows = await page.locator('#tblMembers tbody tr').count();
+  await expect(page.locator('#cboAmountUnit1')).toHaveValue('2');
+  const lead = page.locator(`#cboAmountUnit${rows}`);
+  await expect(lead).toHaveValue('0');
+  await expect(lead.locator('option')).toHaveText(['atoms', 'grams']);
+  await lead.selectOption('1');
+  await page.locator(`#txtAtoms${rows}`).fill('1');
+  await page.locator('#cmdExact').click();
+  const values = await series(page);
+  expect(values.atoms[rows - 1][0] * 205.97 / 6.02214076e23).toBeCloseTo(1, 4);
 });
 
 test('a custom chain with a daughter that is no member says so', async ({ page }) => {

@@ -153,6 +153,20 @@ val plot(const val& view)
 
 std::vector<int> upstream(int daughter) { return labSession().upstream(daughter); }
 
+// The places in the model's list of the units the shown chain's member can be given in; atoms alone
+// for a member it lacks.
+std::vector<int> memberAmountUnits(int member)
+{
+    const auto& chain = labSession().shown();
+    std::vector<int> places{0};
+    if (chain && member >= 0 && member < chain->size()) {
+        places.clear();
+        for (decay::AmountUnit unit : decay::amountUnitsOf(chain->members[static_cast<std::size_t>(member)]))
+            places.push_back(static_cast<int>(unit));
+    }
+    return places;
+}
+
 // A member's colour (CSS) and dash, as its curves have them.
 emscripten::val memberStyle(int member)
 {
@@ -177,12 +191,21 @@ int mostCustomMembers() { return decay::kMostCustomMembers; }
 
 } // namespace
 
+// A unit for every member, the model's list's places; a place that is no unit counts atoms.
+static std::vector<decay::AmountUnit> amountUnits(const val& list)
+{
+    std::vector<decay::AmountUnit> units;
+    for (double place : numberList<double>(list, decay::kMostChainMembers))
+        units.push_back(chosen(decay::kAmountUnits, whole(place, 0)));
+    return units;
+}
+
 decay::RunSetupTexts runSetupTexts(const val& texts)
 {
     using decay::kTimeUnits;
     decay::RunSetupTexts setup{.initial = textList(property(texts, "initial")), .step = text(texts, "step"), .unit = chosen(kTimeUnits, texts, "unit"),
                                .steps = text(texts, "steps"), .decimalPoint = decimalPoint(texts),
-                               .amountUnit = chosen(decay::kAmountUnits, texts, "amountUnit"), .grid = chosen(decay::kGridKinds, texts, "grid"),
+                               .amountUnits = amountUnits(property(texts, "amountUnits")), .grid = chosen(decay::kGridKinds, texts, "grid"),
                                .first = text(texts, "first"), .firstUnit = chosen(kTimeUnits, texts, "firstUnit"), .last = text(texts, "last"),
                                .lastUnit = chosen(kTimeUnits, texts, "lastUnit"), .perDecade = text(texts, "perDecade")};
     if (flag(texts, "milk")) {
@@ -264,7 +287,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     value_object<decay::NumberEntry>("NumberEntry").field("value", &decay::NumberEntry::value).field("error", &decay::NumberEntry::error);
     value_object<RunSetupTexts>("RunSetupTexts")
         .field("initial", &RunSetupTexts::initial)
-        .field("amountUnit", &RunSetupTexts::amountUnit)
+        .field("amountUnits", &RunSetupTexts::amountUnits)
         .field("grid", &RunSetupTexts::grid)
         .field("step", &RunSetupTexts::step)
         .field("unit", &RunSetupTexts::unit)
@@ -306,6 +329,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labSeries", &web::series);
     function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);
+    function("labAmountUnits", &web::memberAmountUnits);
     function("labMemberStyle", &web::memberStyle);
     function("labEquilibriumText", &web::equilibriumText);
     function("labUnitNames", &web::unitNames);

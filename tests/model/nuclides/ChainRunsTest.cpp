@@ -451,7 +451,7 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
     EXPECT_TRUE(decay::randomRunRefusal(ok).empty());
     EXPECT_TRUE(decay::randomRunRefusal({{1e6, 1e25}, 1, 1, {}}).empty());
     EXPECT_EQ(decay::randomRunRefusal({{1.5}, 1, 1, {}}).text(), "The random run follows whole atoms: give whole numbers of atoms.");
-    EXPECT_TRUE(decay::randomRunRefusal({{1.5}, 1, 1, {}, {}, false}).empty());
+    EXPECT_TRUE(decay::randomRunRefusal({{1.5}, 1, 1, {}, {}, {false}}).empty());
 
     // A cancelled run returns nothing.
     decay::ProgressCounter progress;
@@ -494,20 +494,57 @@ TEST(ChainRuns, AmountsInGramsAndBecquerel)
         EXPECT_WITHIN(counts, 0.75e17, absolute(0.25e17)) << first; // the bound, and within two digits of it
     }
 
-    decay::RunSetupTexts texts{.initial = {"2"}, .step = "1", .unit = TimeUnit::Hour, .steps = "10"};
-    texts.amountUnit = decay::AmountUnit::Grams;
+    decay::RunSetupTexts texts{.initial = {"2"}, .step = "1", .unit = TimeUnit::Hour, .steps = "10", .amountUnits = {decay::AmountUnit::Grams}};
     const auto grams = decay::readRunSetup(radium, texts);
     ASSERT_TRUE(grams.setup);
     EXPECT_WITHIN(grams.setup->initial[0], 2 / 226.0254 * 6.02214076e23, relative(1e-7)); // a molar mass of seven digits
     const auto custom = hourChain({"1", ""});
     EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "A has no molar mass here: give its amount in atoms.");
-    texts.amountUnit = decay::AmountUnit::Becquerel;
+    texts.amountUnits = {decay::AmountUnit::Becquerel, decay::AmountUnit::Becquerel};
     texts.initial = {"1000", "5"};
     EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "B is stable and has no activity: give its amount in atoms or grams.");
     texts.initial = {"1e40"};
     EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "The initial amount of A is more than 1E+30 atoms.");
     texts.initial = {"-1"};
     EXPECT_EQ(decay::readRunSetup(custom, texts).error.text(), "The initial amount of A must be a number of at least 0.");
+}
+
+// Every chain of the lab's list, with every member given an amount in each unit that suits it
+// (a stable member in grams where the others are in becquerel), runs exactly and at random from
+// the atoms the units mean: becquerel through the table's half-life (N = A T / ln 2), grams
+// through the mass number, which is the molar mass in g/mol to 0.6 % (H-3, 3.016 g/mol, is the
+// farthest from it).
+TEST(ChainRuns, EveryListedChainRunsInEveryUnit)
+{
+    decay::DecayDraws draws(41);
+    for (const std::string& first : shipped().chainStarts) {
+        const auto chain = tableChain(first.c_str());
+        for (decay::AmountUnit unit : decay::kAmountUnits) {
+            SCOPED_TRACE(first + " unit " + std::to_string(static_cast<int>(unit)));
+            decay::RunSetupTexts texts = decay::defaultEntries(chain, decay::runDefaults(chain));
+            for (std::size_t i = 0; i < chain.members.size(); ++i) {
+                const auto suited = decay::amountUnitsOf(chain.members[i]);
+                texts.amountUnits[i] = std::find(suited.begin(), suited.end(), unit) != suited.end() ? unit : suited.back();
+                texts.initial[i] = texts.amountUnits[i] == decay::AmountUnit::Atoms ? "1000000"
+                                   : texts.amountUnits[i] == decay::AmountUnit::Grams ? "1e-9" : "1000";
+            }
+            const auto entry = decay::readRunSetup(chain, texts);
+            ASSERT_TRUE(entry.setup) << entry.error.text();
+            for (std::size_t i = 0; i < chain.members.size(); ++i) {
+                const decay::Nuclide& nuclide = *shipped().find(chain.members[i].symbol);
+                const double atoms = entry.setup->initial[i];
+                if (texts.amountUnits[i] == decay::AmountUnit::Becquerel)
+                    EXPECT_WITHIN(atoms * std::numbers::ln2 / nuclide.halfLife, 1000, relative(1e-12)) << nuclide.symbol;
+                else if (texts.amountUnits[i] == decay::AmountUnit::Grams)
+                    EXPECT_WITHIN(atoms * nuclide.a / decay::kAvogadro, 1e-9, relative(6e-3)) << nuclide.symbol;
+                else
+                    EXPECT_EQ(atoms, 1e6);
+            }
+            EXPECT_TRUE(decay::randomRunRefusal(*entry.setup).empty());
+            EXPECT_TRUE(decay::exactRun(chain, *entry.setup));
+            EXPECT_TRUE(decay::randomRun(chain, *entry.setup, draws));
+        }
+    }
 }
 
 // Defaults from the whole chain: a tenth of the shortest half-life followed as the step, in two

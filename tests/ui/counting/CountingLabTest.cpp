@@ -84,7 +84,7 @@ private slots:
         NuclideLab& lab = m_program->windows.nuclideLab();
         lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(C-14)"), Qt::MatchEndsWith));
         // A gram, as the lab starts, would be 1.6e11 decays a second: far beyond what a counter records.
-        lab.cboAmountUnit->setCurrentText(QStringLiteral("atoms"));
+        lab.amountUnit(0)->setCurrentText(QStringLiteral("atoms"));
         lab.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1000000"));
         lab.cmdExact->click();
         lab.cmdCounter->click();
@@ -188,7 +188,7 @@ private:
         NuclideLab& lab = m_program->windows.nuclideLab();
         lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(Mo-99)"), Qt::MatchEndsWith));
         // A million atoms in 36-minute steps, or 1000 steps of the seconds given.
-        lab.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
+        lab.amountUnit(0)->setCurrentText(QStringLiteral("atoms"));
         lab.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1000000"));
         lab.txtStep->setText(seconds.isEmpty() ? QStringLiteral("36") : seconds);
         lab.cboStepUnit->setCurrentIndex(seconds.isEmpty() ? 1 : 0);

@@ -109,7 +109,7 @@ private slots:
     void randomRunBesideItsExpectation()
     {
         NuclideLab& w = choose(QStringLiteral("Iodine-131 (I-131)"));
-        w.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
+        w.amountUnit(0)->setCurrentText(QStringLiteral("atoms"));
         w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("20000"));
         w.cmdRandom->click();
         // On its own thread: the entries wait, Cancel is offered, until it is done.
@@ -168,12 +168,11 @@ private slots:
     void customChainTypedDaughterFirst()
     {
         NuclideLab& w = choose(QStringLiteral("Custom chain"));
-        w.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
-        // Name, half-life, unit (a list), decays to, branch, atoms, mode (not typed).
-        const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0", {}}, {"Parent", "10", {}, "1", "1", "5000", {}}, {{}, {}, {}, {}, {}, {}, {}}};
+        // Name, half-life, unit (a list), decays to, branch, atoms, their unit (a list), mode (not typed).
+        const QStringList rows[] = {{"Daughter", "1", {}, {}, {}, "0", {}, {}}, {"Parent", "10", {}, "1", "1", "5000", {}, {}}, {{}, {}, {}, {}, {}, {}, {}, {}}};
         for (int row = 0; row < 3; ++row)
             for (int column = 0; column < NuclideLab::ColumnCount; ++column)
-                if (column != NuclideLab::ColUnit && column != NuclideLab::ColMode)
+                if (column != NuclideLab::ColUnit && column != NuclideLab::ColAmountUnit && column != NuclideLab::ColMode)
                     w.tblMembers->item(row, column)->setText(rows[row][column]);
         w.cmdExact->click();
         QVERIFY(m_program->platform.errors.isEmpty());
@@ -213,7 +212,11 @@ private slots:
         w.cboNuclide->setCurrentIndex(w.cboNuclide->findText(QStringLiteral("(U-238)"), Qt::MatchEndsWith));
         QCOMPARE(w.cboGrid->currentText(), QStringLiteral("logarithmic"));
         QVERIFY(!w.txtStep->isVisible() && w.txtPerDecade->isVisibleTo(&w));
-        QCOMPARE(w.cboAmountUnit->currentText(), QStringLiteral("becquerel"));
+        // Each member's amount in a unit that suits it: the parent in becquerel, stable Pb-206 in
+        // atoms, with no becquerel offered.
+        QCOMPARE(w.amountUnit(0)->currentText(), QStringLiteral("becquerel"));
+        const QComboBox* lead = w.amountUnit(w.tblMembers->rowCount() - 1);
+        QVERIFY(lead->currentText() == QStringLiteral("atoms") && lead->findText(QStringLiteral("becquerel")) < 0);
         QVERIFY(w.optActivity->isChecked() && w.chkLog->isChecked());
         w.cmdExact->click();
         QVERIFY_WITHIN(w.result()->setup.initial[0], 1.8694e20, relative(1e-4)); // 920 Bq * 4.463e9 y / ln 2
@@ -291,7 +294,7 @@ private slots:
     void exportsAndPrintsTheRun()
     {
         NuclideLab& w = choose(QStringLiteral("Molybdenum-99 (Mo-99)"));
-        w.cboAmountUnit->setCurrentIndex(static_cast<int>(decay::AmountUnit::Atoms));
+        w.amountUnit(0)->setCurrentText(QStringLiteral("atoms"));
         w.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1000000"));
         w.cboStepUnit->setCurrentText(QStringLiteral("h"));
         w.txtStep->setText(QStringLiteral("1"));

@@ -17,7 +17,7 @@ export interface TableRunTexts {
   start: string;
   atoms?: string;
   initial?: string[];
-  amountUnit?: number;
+  amountUnits?: number[];
   threshold?: number; // the share of a parent's decays below which a branch is left out
   grid?: number;
   step: string;

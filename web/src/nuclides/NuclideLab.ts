@@ -46,6 +46,7 @@ export function chooseChain(): void {
     state.notesSummary = chosen.notes.length ? chosen.summary : null;
     state.chainError = chosen.chain ? null : chosen.error;
     state.atoms = (chosen.chain?.members ?? []).map((_, i) => (i === 0 ? '1000000' : '0'));
+    state.amountUnits = (chosen.chain?.members ?? []).map(() => 0);
   }
   if (state.chain) showDefaults();
   showLinks(state.chain);
@@ -72,7 +73,7 @@ function showDefaults(): void {
   state.perDecade = local(e.perDecade);
   state.grid = e.grid.value;
   state.milkStep = String(d.milkStep);
-  state.amountUnit = e.amountUnit.value;
+  if (!isCustom()) state.amountUnits = e.amountUnits.map((u) => u.value);
   if (!isCustom() && state.atoms.length > 0) state.atoms[0] = local(e.initial[0]);
   state.view = labViewKinds[d.view.kind.value];
   state.logY = d.view.logY;
@@ -136,9 +137,28 @@ function initialTexts(chain: LabChain): string[] {
   });
 }
 
+// Their units, in the same order.
+function amountUnitsOf(chain: LabChain): number[] {
+  if (!isCustom()) return chain.members.map((_, i) => state.amountUnits[i] ?? 0);
+  return chain.members.map((member, i) => {
+    const row = state.custom.findIndex((r) => r.name.trim() === member.symbol);
+    return state.custom[row >= 0 ? row : i]?.amountUnit ?? 0;
+  });
+}
+
+// The units a member's amount can be given in, as places in the model's list.
+function amountUnitBox(row: number, label: string, units: number[], chosen: number, changed: (unit: number) => void): HTMLElement {
+  const names = [tr(L, 'atoms'), tr(L, 'grams'), tr(L, 'becquerel')];
+  const box = element('select', { id: `cboAmountUnit${row + 1}`, 'aria-label': label });
+  units.forEach((unit) => box.append(element('option', { value: String(unit) }, names[unit])));
+  box.value = String(units.includes(chosen) ? chosen : units[0]);
+  box.addEventListener('change', () => changed(Number(box.value)));
+  return box;
+}
+
 function runTexts(chain: LabChain, milk: boolean): object {
   return {
-    initial: initialTexts(chain), amountUnit: state.amountUnit, grid: state.grid, step: state.step, unit: state.unit,
+    initial: initialTexts(chain), amountUnits: amountUnitsOf(chain), grid: state.grid, step: state.step, unit: state.unit,
     steps: state.steps, first: state.first, firstUnit: state.firstUnit, last: state.last, lastUnit: state.lastUnit,
     perDecade: state.perDecade, milk, milkStep: state.milkStep, milkMember: state.milkMember, decimalPoint: decimalPoint(),
   };
@@ -301,10 +321,7 @@ class NuclideLabPage implements Page {
     const thresholdDone = () => this.thresholdChange(threshold.input);
     threshold.input.addEventListener('change', thresholdDone);
     threshold.input.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); thresholdDone(); } });
-    const amount = select('cboAmountUnit', tr(L, 'Initial amount in:'),
-      [tr(L, 'atoms'), tr(L, 'grams'), tr(L, 'becquerel')].map((text, i) => ({ value: String(i), text })), String(state.amountUnit));
-    amount.select.addEventListener('change', () => { state.amountUnit = Number(amount.select.value); });
-    return group('frmSample', tr(L, 'Sample'), nuclide.row, element('div', { class: 'buttons' }, chart), threshold.row, amount.row, this.membersTable());
+    return group('frmSample', tr(L, 'Sample'), nuclide.row, element('div', { class: 'buttons' }, chart), threshold.row, this.membersTable());
   }
 
   // A new threshold builds the table chain anew; one that cannot be read says why and keeps the last.
@@ -324,7 +341,8 @@ class NuclideLabPage implements Page {
   }
 
   private membersTable(): HTMLElement {
-    const headers = [tr(L, 'Nuclide'), tr(L, 'Half-life'), tr(L, 'Unit'), tr(L, 'Decays to'), tr(L, 'Branch fraction'), tr(L, 'Initial amount'), tr(L, 'Decay mode')];
+    const headers = [tr(L, 'Nuclide'), tr(L, 'Half-life'), tr(L, 'Unit'), tr(L, 'Decays to'), tr(L, 'Branch fraction'), tr(L, 'Initial amount'),
+      tr(L, 'Amount unit'), tr(L, 'Decay mode')];
     const table = element('table', { id: 'tblMembers', class: 'members' }, element('caption', {}, tr(L, 'Members of the chain')),
       element('thead', {}, element('tr', {}, ...headers.map((h) => element('th', { scope: 'col' }, h)))));
     const body = element('tbody', {});
@@ -348,6 +366,8 @@ class NuclideLabPage implements Page {
       element('td', {}, links.map((l) => chain.members[l.daughter].symbol).join(', ')),
       element('td', {}, links.map((l) => significant(l.fraction, 6)).join(', ')),
       element('td', {}, atoms),
+      element('td', {}, amountUnitBox(row, tr(L, 'Amount unit of %1', member.symbol), lab().labAmountUnits(row), state.amountUnits[row] ?? 0,
+        (unit) => { state.amountUnits[row] = unit; })),
       element('td', {}, chain.modes[row] ?? ''));
   }
 
@@ -369,8 +389,11 @@ class NuclideLabPage implements Page {
     timeUnitNames().forEach((text, i) => unit.append(element('option', { value: String(i) }, text)));
     unit.value = String(r.unit);
     unit.addEventListener('change', () => { r.unit = Number(unit.value); });
+    // A typed member has no molar mass; a stable one's becquerel the model refuses with its reason.
+    const amountUnit = amountUnitBox(row, tr(L, 'Amount unit of member %1', row + 1), [0, 2], r.amountUnit, (u) => { r.amountUnit = u; });
     return element('tr', {}, cell('txtName', 'name', headers[0]), cell('txtHalfLife', 'halfLife', headers[1]), element('td', {}, unit),
-      cell('txtDaughter', 'daughter', headers[3]), cell('txtBranch', 'fraction', headers[4]), cell('txtAtoms', 'atoms', headers[5]), element('td', {}));
+      cell('txtDaughter', 'daughter', headers[3]), cell('txtBranch', 'fraction', headers[4]), cell('txtAtoms', 'atoms', headers[5]),
+      element('td', {}, amountUnit), element('td', {}));
   }
 
   private runBox(): HTMLElement {

@@ -30,7 +30,7 @@ export interface LabChainEntry { chain: LabChain | null; error: ModelMessage }
 export interface NumberEntry { value: number | null; error: ModelMessage }
 // The entries as the model writes them, "." the decimal point.
 export interface RunSetupTexts {
-  initial: string[]; amountUnit: AmountUnit; grid: GridKind; step: string; unit: TimeUnit; steps: string;
+  initial: string[]; amountUnits: AmountUnit[]; grid: GridKind; step: string; unit: TimeUnit; steps: string;
   first: string; firstUnit: TimeUnit; last: string; lastUnit: TimeUnit; perDecade: string;
 }
 // The entries a chain starts with, and the view it opens on.
@@ -70,6 +70,8 @@ export interface LabModel {
   labSeries(): LabSeries | null;
   labPlot(view: { run: boolean; kind: EnumValue<'LabViewKind'>; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
   labUpstream(daughter: number): number[];
+  // The places in the list of amount units of those the shown chain's member can be given in.
+  labAmountUnits(member: number): number[];
   // A member's colour and dash, as its curves have them.
   labMemberStyle(member: number): { color: string; dash: Float64Array };
   labEquilibriumText(daughter: number, over: number): ModelMessage;

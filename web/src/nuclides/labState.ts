@@ -3,7 +3,7 @@ import type { ModelMessage } from '../core/model';
 import type { LabChain, LabViewKindName } from './labModel';
 import { Colouring, type View } from './NuclideMap';
 
-export interface CustomRow { name: string; halfLife: string; unit: number; daughter: string; fraction: string; atoms: string }
+export interface CustomRow { name: string; halfLife: string; unit: number; daughter: string; fraction: string; atoms: string; amountUnit: number }
 
 // The time units' places in the model's list: s, min, h, d, y.
 export const Hour = 2;
@@ -22,7 +22,7 @@ export const labState = {
   notesSummary: null as ModelMessage | null,
   atoms: [] as string[],               // a table chain's initial amounts, one per member
   custom: [] as CustomRow[],
-  amountUnit: 0,
+  amountUnits: [] as number[],         // their units, places in the model's list
   grid: 0,
   step: '',
   unit: 0,
@@ -70,6 +70,6 @@ export function exampleCustomRows(names: string[], rows: number): CustomRow[] {
   const halfLives = ['10', '1'];
   return Array.from({ length: rows }, (_, row) => ({
     name: names[row] ?? '', halfLife: halfLives[row] ?? '', unit: Hour,
-    daughter: row < 2 ? String(row + 2) : '', fraction: row < 2 ? '1' : '', atoms: row === 0 ? '1000000' : '0',
+    daughter: row < 2 ? String(row + 2) : '', fraction: row < 2 ? '1' : '', atoms: row === 0 ? '1000000' : '0', amountUnit: 0,
   }));
 }
