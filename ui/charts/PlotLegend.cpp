@@ -1,6 +1,7 @@
 #include "ui/charts/PlotLegend.h"
 
 #include "ui/charts/PlotChart.h"
+#include "model/nuclides/LabPlot.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -29,6 +30,13 @@ bool PlotLegend::eventFilter(QObject* watched, QEvent* event)
             m_chart.setHighlighted({});
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QPixmap PlotLegend::memberSwatch(int member)
+{
+    const decay::MemberStyle style = decay::memberStyle(member);
+    return swatch({.color = QColor(style.color.red, style.color.green, style.color.blue),
+                   .dash = QList<qreal>(style.dash.begin(), style.dash.end())});
 }
 
 QPixmap PlotLegend::swatch(const PlotChart::Layer& layer)

@@ -21,6 +21,8 @@ public:
     // A sample of a layer as the legend shows it: a short line in its colour and dash, or a
     // square of its colour for bands and bars.
     static QPixmap swatch(const PlotChart::Layer& layer);
+    // A chain member's sample, in the colour and dash its curves have in every view.
+    static QPixmap memberSwatch(int member);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,11 +7,13 @@
 #include "ui/ModelText.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "ui/charts/PlotLegend.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -166,7 +168,7 @@ void CountingTab::showSample()
 {
     lstMembers->clear();
     for (const decay::CountingSession::Member& member : m_session.countable()) {
-        auto* item = new QListWidgetItem(qtext(member.symbol), lstMembers);
+        auto* item = new QListWidgetItem(QIcon(PlotLegend::memberSwatch(member.place)), qtext(member.symbol), lstMembers);
         item->setData(Qt::UserRole, member.place);
         item->setCheckState(Qt::Checked);
     }

@@ -297,6 +297,11 @@ void NuclideLab::connectHandlers()
     connect(cboNuclide, &QComboBox::currentIndexChanged, this, &NuclideLab::cboNuclide_Change);
     connect(txtThreshold, &QLineEdit::editingFinished, this, &NuclideLab::txtThreshold_Change);
     connect(cboGrid, &QComboBox::currentIndexChanged, this, &NuclideLab::cboGrid_Change);
+    tblMembers->setMouseTracking(true);
+    tblMembers->viewport()->installEventFilter(this);
+    tblMembers->installEventFilter(this);
+    connect(tblMembers, &QTableWidget::cellEntered, this, &NuclideLab::tblMembers_Point);
+    connect(tblMembers, &QTableWidget::currentCellChanged, this, &NuclideLab::tblMembers_Point);
     connect(cmdExact, &QPushButton::clicked, this, &NuclideLab::cmdExact_Click);
     connect(cmdRandom, &QPushButton::clicked, this, &NuclideLab::cmdRandom_Click);
     connect(cmdMilk, &QPushButton::clicked, this, &NuclideLab::cmdMilk_Click);
@@ -462,6 +467,26 @@ void NuclideLab::showUpstream(const std::optional<decay::Chain>& chain)
     }
 }
 
+// Pointing at a member, or moving to its row, highlights its curves as its legend entry does;
+// none for -1.
+void NuclideLab::tblMembers_Point(int row)
+{
+    QString name;
+    if (m_custom && row >= 0 && tblMembers->item(row, ColName))
+        name = tblMembers->item(row, ColName)->text().trimmed();
+    else if (!m_custom && row >= 0 && m_session.shown() && row < m_session.shown()->size())
+        name = qtext(m_session.shown()->members[static_cast<std::size_t>(row)].symbol);
+    chartLab->setHighlighted(name);
+}
+
+// The pointer leaving the members table, or the focus, takes the highlight with it.
+bool NuclideLab::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == tblMembers->viewport() && event->type() == QEvent::Leave) || (watched == tblMembers && event->type() == QEvent::FocusOut))
+        tblMembers_Point(-1);
+    return QWidget::eventFilter(watched, event);
+}
+
 QComboBox* NuclideLab::amountUnit(int row) const
 {
     return qobject_cast<QComboBox*>(tblMembers->cellWidget(row, ColAmountUnit));
@@ -484,11 +509,7 @@ void NuclideLab::showMembers(const decay::Chain& chain)
             }
         tblMembers->removeCellWidget(row, ColUnit);
         tblMembers->setItem(row, ColName, cell(nuclide ? LabPlots::nuclideTitle(*nuclide) : qtext(member.title), false));
-        // The member's colour and dash, as its curves have them.
-        const decay::MemberStyle style = decay::memberStyle(row);
-        const PlotChart::Layer sample{.color = QColor(style.color.red, style.color.green, style.color.blue),
-                                      .dash = QList<qreal>(style.dash.begin(), style.dash.end())};
-        tblMembers->item(row, ColName)->setIcon(QIcon(PlotLegend::swatch(sample)));
+        tblMembers->item(row, ColName)->setIcon(QIcon(PlotLegend::memberSwatch(row)));
         QTableWidgetItem* halfLife = cell(nuclide ? LabPlots::halfLifeValue(*nuclide) : tr("stable"), false);
         if (nuclide)
             halfLife->setToolTip(LabPlots::halfLifeSource(*nuclide));
@@ -708,6 +729,9 @@ void NuclideLab::stopRun()
 NuclideLab::~NuclideLab()
 {
     stopRun();
+    // The table's last events come while the chart may be gone already.
+    tblMembers->viewport()->removeEventFilter(this);
+    tblMembers->removeEventFilter(this);
 }
 
 void NuclideLab::closeEvent(QCloseEvent* event)

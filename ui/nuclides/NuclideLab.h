@@ -127,6 +127,7 @@ private:
     void connectHandlers();
     void showLinks(const std::optional<decay::Chain>& chain);
     void showMembers(const decay::Chain& chain);
+    void tblMembers_Point(int row);
     void showCustomMembers();
     std::optional<decay::Chain> readChain();
     decay::RunSetupTexts readSetup(const decay::Chain& chain, bool milk) const;
@@ -138,6 +139,7 @@ private:
     void setRunning(bool running);
     void stopRun();
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showPlot();
     decay::LabView view() const;
     void showEquilibrium();

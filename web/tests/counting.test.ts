@@ -59,6 +59,8 @@ async function countCase(page: Page, c: CaseReference): Promise<void> {
     await page.locator('#cboStepUnit').selectOption(String(c.unit));
     await page.locator('#txtSteps').fill(c.steps);
     await page.locator(c.random ? '#cmdRandom' : '#cmdExact').click();
+    // The first member beside the colour of its curves in the nuclide lab.
+    await expect(page.locator('#lstMembers label').first().locator('.swatch')).toHaveAttribute('style', /^background:rgba\(213,94,0,1\)/);
   } else {
     await page.locator('#cmdSilver').click();
   }
@@ -139,6 +141,7 @@ test('repeat counts equal the desktop\'s, with their mean and variance', async (
   const counts = await page.evaluate(() => Array.from((window as unknown as { atomdrift: Hooks }).atomdrift.model().countingRepeatCounts()));
   expect(counts).toEqual(ref.repeat.counts);
   expectSamePlot(await pagePlot(page, 'countingRepeatPlot'), ref.repeat.plot, 1e-12, 'the repeat counts\' chart');
+  await expect(page.locator('#chartCounts')).toHaveAttribute('data-y-from', '0'); // the bars stand on the axis
   expectSameWords(await pageWords(page, 'countingRepeatText'), ref.repeat.said, 1e-12, 'the repeat counts\' words');
 });
 

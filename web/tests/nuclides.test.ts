@@ -268,6 +268,11 @@ test('a branch threshold out of range is refused with the model\'s words and the
   await expect(page.locator('#chartLab')).toHaveAttribute('data-highlighted', /Th-234/);
   await page.locator('#txtThreshold').hover();
   await expect(page.locator('#chartLab')).toHaveAttribute('data-highlighted', '');
+  // So does pointing at its row in the members table.
+  await page.locator('#tblMembers tbody tr').nth(1).hover();
+  await expect(page.locator('#chartLab')).toHaveAttribute('data-highlighted', /Th-234/);
+  await page.locator('#txtThreshold').hover();
+  await expect(page.locator('#chartLab')).toHaveAttribute('data-highlighted', '');
   // Each member shows its colour and dash beside its name: solid for the first eight, dashed after.
   await expect(page.locator('#tblMembers tbody tr').nth(0).locator('.swatch')).toHaveAttribute('style', /^background:rgba\(213,94,0,1\)/);
   await expect(page.locator('#tblMembers tbody tr').nth(8).locator('.swatch')).toHaveAttribute('style', /repeating-linear-gradient/);

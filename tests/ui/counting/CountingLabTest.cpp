@@ -2,6 +2,7 @@
 #include "output/CountsFile.h"
 #include "ui/ModelText.h"
 #include "model/counting/CountingSession.h"
+#include "ui/charts/PlotLegend.h"
 
 #include <QProcess>
 
@@ -19,6 +20,8 @@ private slots:
         CountingLab& w = countedGenerator();
         QVERIFY(w.isVisible());
         QCOMPARE(w.counting->lstMembers->count(), 3); // Mo-99, Tc-99m, Tc-99; the stable Ru-99 is not counted
+        // Each beside the sample of its curves in the nuclide lab.
+        QCOMPARE(w.counting->lstMembers->item(1)->icon().pixmap(20, 12).toImage(), PlotLegend::memberSwatch(1).toImage());
         QVERIFY(w.counting->lblSample->text().contains(QStringLiteral("random run of 100 steps")));
 
         // Step counts one step and pauses; Pause and Resume alternate while counting.

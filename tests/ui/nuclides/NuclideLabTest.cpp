@@ -85,6 +85,14 @@ private slots:
         QVERIFY(!w.chartLab->isShown(w.chartLab->plot().layers[0]));
         box->click();
         QVERIFY(w.chartLab->isShown(w.chartLab->plot().layers[0]));
+        // So does pointing at, or moving to, a member's row of the members table.
+        w.optAtoms->setChecked(true);
+        w.tblMembers->setCurrentCell(1, NuclideLab::ColAtoms);
+        QCOMPARE(w.chartLab->highlighted(), QStringLiteral("Tc-99m"));
+        emit w.tblMembers->cellEntered(0, NuclideLab::ColName);
+        QCOMPARE(w.chartLab->highlighted(), QStringLiteral("Mo-99"));
+        QCoreApplication::sendEvent(w.tblMembers->viewport(), &left);
+        QCOMPARE(w.chartLab->highlighted(), QString());
     }
 
     // In the thorium chain Bi-212 follows Pb-212, which outlives Rn-220: over Pb-212 the ratio settles,

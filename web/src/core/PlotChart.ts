@@ -144,7 +144,7 @@ function extent(plot: Plot, axis: 'x' | 'y', counted: (layer: PlotLayer) => bool
     for (const line of layer.lines)
       for (let i = 0; i < line.x.length; ++i) {
         if (!usable(line.x[i], plot.logX)) continue;
-        if (axis === 'y') take(line.y[i]);
+        if (axis === 'y') { take(line.y[i]); if (layer.kind === kinds().Bars) take(0); } // a bar stands on 0
         else if (layer.kind === kinds().Bars) { take(line.x[i] - layer.barWidth / 2); take(line.x[i] + layer.barWidth / 2); }
         else take(line.x[i]);
       }
@@ -301,6 +301,12 @@ export class PlotChart extends ChartHost {
     this.host.dataset.highlighted = index > 0 ? key! : '';
   }
 
+  // The layer named `name` in the legend stands out: a member pointed at in a table; all alike for null.
+  highlightNamed(name: string | null): void {
+    const index = name === null || !this.plot ? -1 : this.plot.series.findIndex((s) => s.label === name);
+    this.highlight(index > 0 ? this.seriesKeys[index] : null);
+  }
+
   // The plot with the layers whose keys are in `hidden` left out; `description` replaces the one
   // made of the titles and layers' names for a screen reader.
   draw(plot: Plot, hidden: ReadonlySet<string> = new Set(), description?: string): void {
@@ -334,9 +340,9 @@ export class PlotChart extends ChartHost {
     // How many lines uPlot draws, for the tests to count.
     this.host.dataset.lines = String(lines.length);
     const [xLow, xHigh] = extent(plot, 'x');
-    // Along y the shown series, as uPlot finds them, and the shown marks and error bars.
+    // Along y the shown series, as uPlot finds them, and the shown marks, error bars and bars down to 0.
     const [yLow, yHigh] = extent(plot, 'y');
-    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars) && !hidden.has(layerKey(l)));
+    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars || l.kind === kinds().Bars) && !hidden.has(layerKey(l)));
     const floor = plot.logY ? plot.yFloor : 0;
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
       range(Math.max(Math.min(min ?? Infinity, drawnLow), floor), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
@@ -362,6 +368,7 @@ export class PlotChart extends ChartHost {
       bands,
       hooks: {
         draw: [(u) => {
+          this.host.dataset.yFrom = String(u.scales.y.min); // the value axis's foot, for the tests
           for (const layer of plot.layers) {
             if (hidden.has(layerKey(layer))) continue;
             if (layer.kind === kinds().Bars) drawBars(u, layer);

@@ -243,6 +243,7 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
 class NuclideLabPage implements Page {
   id = 'nuclides';
   private root!: HTMLElement;
+  private chart: PlotChart | null = null; // the lab's chart as drawn last
   caption(): string { return tr(L, 'Nuclide lab'); }
 
   leave(): void {
@@ -359,7 +360,7 @@ class NuclideLabPage implements Page {
     const atoms = element('input', { id: `txtAtoms${row + 1}`, type: 'text', inputmode: 'decimal', 'aria-label': `${headers[5]} ${member.symbol}` });
     atoms.value = state.atoms[row] ?? '';
     atoms.addEventListener('input', () => { state.atoms[row] = atoms.value; });
-    return element('tr', {},
+    return this.pointable(member.symbol, element('tr', {},
       element('th', { scope: 'row' }, this.memberSample(row), nuclide ? nuclideTitle(nuclide) : member.title),
       element('td', { title: nuclide ? halfLifeSource(nuclide) : undefined }, nuclide ? halfLifeValue(nuclide) : tr(L, 'stable')),
       element('td', {}, nuclide ? halfLifeUnit(nuclide) : ''),
@@ -368,7 +369,18 @@ class NuclideLabPage implements Page {
       element('td', {}, atoms),
       element('td', {}, amountUnitBox(row, tr(L, 'Amount unit of %1', member.symbol), lab().labAmountUnits(row), state.amountUnits[row] ?? 0,
         (unit) => { state.amountUnits[row] = unit; })),
-      element('td', {}, chain.modes[row] ?? ''));
+      element('td', {}, chain.modes[row] ?? '')));
+  }
+
+  // Pointing at a member's row, or moving into it, highlights its curves as its legend entry does.
+  private pointable(name: string | (() => string), row: HTMLElement): HTMLElement {
+    const on = () => this.chart?.highlightNamed(typeof name === 'string' ? name : name().trim());
+    const off = () => this.chart?.highlightNamed(null);
+    row.addEventListener('mouseenter', on);
+    row.addEventListener('mouseleave', off);
+    row.addEventListener('focusin', on);
+    row.addEventListener('focusout', off);
+    return row;
   }
 
   // The member's colour and dash, as its curves have them.
@@ -391,9 +403,9 @@ class NuclideLabPage implements Page {
     unit.addEventListener('change', () => { r.unit = Number(unit.value); });
     // A typed member has no molar mass; a stable one's becquerel the model refuses with its reason.
     const amountUnit = amountUnitBox(row, tr(L, 'Amount unit of member %1', row + 1), [0, 2], r.amountUnit, (u) => { r.amountUnit = u; });
-    return element('tr', {}, cell('txtName', 'name', headers[0]), cell('txtHalfLife', 'halfLife', headers[1]), element('td', {}, unit),
-      cell('txtDaughter', 'daughter', headers[3]), cell('txtBranch', 'fraction', headers[4]), cell('txtAtoms', 'atoms', headers[5]),
-      element('td', {}, amountUnit), element('td', {}));
+    return this.pointable(() => r.name, element('tr', {}, cell('txtName', 'name', headers[0]), cell('txtHalfLife', 'halfLife', headers[1]),
+      element('td', {}, unit), cell('txtDaughter', 'daughter', headers[3]), cell('txtBranch', 'fraction', headers[4]),
+      cell('txtAtoms', 'atoms', headers[5]), element('td', {}, amountUnit), element('td', {})));
   }
 
   private runBox(): HTMLElement {
@@ -528,6 +540,7 @@ class NuclideLabPage implements Page {
     const plot = labPlot(state.ran !== null, view);
     host.setAttribute('tabindex', '0');
     const chart = new PlotChart(host, valuesShape);
+    this.chart = chart;
     chart.draw(plot, state.hidden, labDescription(plot, state.ran ? lab().labSeries() : null));
     document.getElementById('legendLab')?.replaceChildren(legend(plot, state.hidden, () => this.drawChart(), tr(L, 'Legend'),
       (key) => chart.highlight(key)));
