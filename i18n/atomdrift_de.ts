@@ -2117,6 +2117,22 @@ www.example.org/atomdrift</translation>
         <source>Left out: %1; %2; %3; %4.</source>
         <translation>Weggelassen: %1; %2; %3; %4.</translation>
     </message>
+    <message>
+        <source>Take %1 points per decade</source>
+        <translation>%1 Punkte je Dekade nehmen</translation>
+    </message>
+    <message>
+        <source>Take %1 steps of %2 %3</source>
+        <translation>%1 Schritte zu %2 %3 nehmen</translation>
+    </message>
+    <message>
+        <source>Take an efficiency of %1</source>
+        <translation>Nachweiswahrscheinlichkeit %1 nehmen</translation>
+    </message>
+    <message>
+        <source>Count for %1 s</source>
+        <translation>%1 s lang zählen</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>

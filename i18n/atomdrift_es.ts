@@ -2117,6 +2117,22 @@ www.example.org/atomdrift</translation>
         <source>Left out: %1; %2; %3; %4.</source>
         <translation>Omitido: %1; %2; %3; %4.</translation>
     </message>
+    <message>
+        <source>Take %1 points per decade</source>
+        <translation>Tomar %1 puntos por década</translation>
+    </message>
+    <message>
+        <source>Take %1 steps of %2 %3</source>
+        <translation>Tomar %1 pasos de %2 %3</translation>
+    </message>
+    <message>
+        <source>Take an efficiency of %1</source>
+        <translation>Tomar una eficiencia de %1</translation>
+    </message>
+    <message>
+        <source>Count for %1 s</source>
+        <translation>Contar durante %1 s</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>

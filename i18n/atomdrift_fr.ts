@@ -2117,6 +2117,22 @@ www.example.org/atomdrift</translation>
         <source>Left out: %1; %2; %3; %4.</source>
         <translation>Laissé de côté&#xa0;: %1&#xa0;; %2&#xa0;; %3&#xa0;; %4.</translation>
     </message>
+    <message>
+        <source>Take %1 points per decade</source>
+        <translation>Prendre %1 points par décade</translation>
+    </message>
+    <message>
+        <source>Take %1 steps of %2 %3</source>
+        <translation>Prendre %1 pas de %2 %3</translation>
+    </message>
+    <message>
+        <source>Take an efficiency of %1</source>
+        <translation>Prendre une efficacité de %1</translation>
+    </message>
+    <message>
+        <source>Count for %1 s</source>
+        <translation>Compter pendant %1 s</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>

@@ -1,6 +1,7 @@
 #include "ModelText.h"
 
 #include "Numbers.h"
+#include "Platform.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -29,6 +30,8 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "The last time must be after the first time, at most 1E+12 y."),
     QT_TRANSLATE_NOOP("ModelText", "The points per decade must be a whole number from 1 to %1."),
     QT_TRANSLATE_NOOP("ModelText", "The grid has more than %1 steps: take fewer points per decade or a shorter span."),
+    QT_TRANSLATE_NOOP("ModelText", "Take %1 points per decade"),
+    QT_TRANSLATE_NOOP("ModelText", "Take %1 steps of %2 %3"),
     QT_TRANSLATE_NOOP("ModelText", "The grid's steps must be at least 1 ns: take fewer points per decade or a later first time."),
     QT_TRANSLATE_NOOP("ModelText", "The initial number of atoms of %1 must be a number from 0 to 1E+30."),
     QT_TRANSLATE_NOOP("ModelText", "The initial amount of %1 must be a number of at least 0."),
@@ -62,6 +65,7 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "The run holds a step with no count of decays or activity."),
     QT_TRANSLATE_NOOP("ModelText", "A random run's decays must be whole numbers."),
     QT_TRANSLATE_NOOP("ModelText", "The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency."),
+    QT_TRANSLATE_NOOP("ModelText", "Take an efficiency of %1"),
     QT_TRANSLATE_NOOP("ModelText", "The background counting time must be a number of seconds from %1 to %2."),
     QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: the time %3 is not from %4 to %5."),
     QT_TRANSLATE_NOOP("ModelText", "Line %1, field %2: %3 is not a count from %4 to %5."),
@@ -99,6 +103,7 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "The count rate must be a number of events per second above %1 and at most %2."),
     QT_TRANSLATE_NOOP("ModelText", "The counting interval must be a number of seconds from %1 to %2."),
     QT_TRANSLATE_NOOP("ModelText", "An interval would bring more than %1 counts; count for less time."),
+    QT_TRANSLATE_NOOP("ModelText", "Count for %1 s"),
     QT_TRANSLATE_NOOP("ModelText", "Number of atoms at t=%1"),
     QT_TRANSLATE_NOOP("ModelText", "%1 may also decay by %2 (%3); without a measured share it is left out of the chain."),
     QT_TRANSLATE_NOOP("ModelText", "%1 fissions (%2) in %3 % of its decays; the fission products leave the chain."),
@@ -152,4 +157,18 @@ QString modelText(const decay::Message& message, const char* context)
         values.push_back((value.message ? modelText(*value.message, value.context) : numbers::messageValue(value)).toStdString());
     const QString translation = QCoreApplication::translate(context, message.pattern.c_str());
     return QString::fromStdString(decay::fillIn(translation.toStdString(), values));
+}
+
+bool changedOnRefusal(Platform& platform, QWidget* parent, const QString& title, const decay::Message& refusal,
+                      const std::function<void(const decay::Remedy::Change&)>& apply)
+{
+    if (!refusal.remedy) {
+        platform.showError(parent, title, modelText(refusal));
+        return false;
+    }
+    if (!platform.offerChange(parent, title, modelText(refusal), modelText(refusal.remedy->offer)))
+        return false;
+    for (const decay::Remedy::Change& change : refusal.remedy->changes)
+        apply(change);
+    return true;
 }

@@ -31,6 +31,9 @@ public:
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
     // A question answered with Yes (true) or No.
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A refusal with the change of the entries that takes its cause away: true when the user
+    // takes the change (`offer` is its button), false when the box is closed.
+    virtual bool offerChange(QWidget* parent, const QString& title, const QString& text, const QString& offer) = 0;
     // Ends the program at once: every window closes and every timer stops.
     virtual void quit() = 0;
     // One click of the counter's loudspeaker; nothing where there is no sound device.
@@ -48,6 +51,7 @@ public:
     std::unique_ptr<QPrinter> defaultPrinter() override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    bool offerChange(QWidget* parent, const QString& title, const QString& text, const QString& offer) override;
     void quit() override;
     void playClick() override;
 

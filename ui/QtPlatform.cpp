@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSoundEffect>
@@ -49,6 +50,15 @@ void QtPlatform::showError(QWidget* parent, const QString& title, const QString&
 bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text)
 {
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtPlatform::offerChange(QWidget* parent, const QString& title, const QString& text, const QString& offer)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Close, parent);
+    QPushButton* take = box.addButton(offer, QMessageBox::AcceptRole);
+    box.setDefaultButton(take);
+    box.exec();
+    return box.clickedButton() == take;
 }
 
 // exit() rather than quit(): quit() first asks every window to close, and the backdrop, which

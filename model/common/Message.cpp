@@ -48,6 +48,12 @@ std::string Message::text() const
     return fillIn(pattern, shown);
 }
 
+Message withRemedy(Message refusal, Remedy remedy)
+{
+    refusal.remedy = std::make_shared<const Remedy>(std::move(remedy));
+    return refusal;
+}
+
 MessageValue sentenceValue(Message message, const char* context)
 {
     MessageValue value{std::string()};

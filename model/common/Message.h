@@ -10,6 +10,7 @@
 namespace decay {
 
 struct Message;
+struct Remedy;
 
 // How a number of a message is written.
 enum class NumberForm {
@@ -92,11 +93,27 @@ inline MessageValue unitValue(std::string_view symbol)
 struct Message {
     std::string pattern; // empty for no message
     std::vector<MessageValue> values;
+    // A refusal's: the change of the entries that takes its cause away, where one does.
+    std::shared_ptr<const Remedy> remedy;
 
     bool empty() const { return pattern.empty(); }
     // The English sentence, the values in their places.
     std::string text() const;
 };
+
+// A change of the entries that takes a refusal's cause away, which a window offers beside the
+// refusal: each entry with the value to put there, in the unit it is typed in, and the words of
+// the offer ("Take 1,000 steps of 0.33 h").
+struct Remedy {
+    enum class Entry { Step, Steps, PointsPerDecade, Efficiency, RepeatSeconds };
+    struct Change {
+        Entry entry;
+        double value;
+    };
+    std::vector<Change> changes;
+    Message offer;
+};
+Message withRemedy(Message refusal, Remedy remedy);
 
 // A sentence or a word as the value of another, translated in `context`.
 MessageValue sentenceValue(Message message, const char* context);

@@ -5,6 +5,32 @@
 
 namespace decay {
 
+namespace {
+
+// `value` to `digits` significant digits with `round` (std::floor or std::ceil); a decimal value
+// the binary one misses by a unit in the last place (0.29 as 0.28999...) is taken as that value.
+template <class Round> double roundedTo(double value, int digits, Round round)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return value;
+    const double scale = std::pow(10.0, digits - 1 - static_cast<int>(std::floor(std::log10(value))));
+    const double scaled = value * scale;
+    const double near = std::round(scaled);
+    return (std::fabs(scaled - near) <= 1e-9 * near ? near : round(scaled)) / scale;
+}
+
+} // namespace
+
+double roundedDown(double value, int digits)
+{
+    return roundedTo(value, digits, [](double x) { return std::floor(x); });
+}
+
+double roundedUp(double value, int digits)
+{
+    return roundedTo(value, digits, [](double x) { return std::ceil(x); });
+}
+
 int leadingPower(double value, int digits)
 {
     if (!(value != 0) || !std::isfinite(value))

@@ -30,4 +30,9 @@ RoundedInterval roundInterval(double value, double minus, double plus);
 // (9.9996 to four digits gives 1), 0 for 0 and for what is not finite.
 int leadingPower(double value, int digits);
 
+// A positive `value` to `digits` significant digits, rounded down or up: a limit's side is kept
+// (a remedy's efficiency stays under the most counts allowed).
+double roundedDown(double value, int digits);
+double roundedUp(double value, int digits);
+
 } // namespace decay

@@ -1,6 +1,7 @@
 #include "Counter.h"
 
 #include "model/common/Conversions.h"
+#include "model/common/Rounding.h"
 #include "model/random/CountDraws.h"
 
 #include <algorithm>
@@ -56,18 +57,24 @@ Message countingRefusal(const SampleRun& run, const CounterSettings& settings)
     if (!(settings.efficiency > 0 && settings.efficiency <= 1) || !(settings.background >= 0 && std::isfinite(settings.background))
         || settings.stepsPerInterval < 1 || !(settings.deadTime.tau >= 0 && settings.deadTime.tau <= kMostDeadTime))
         return {"The counter's settings are out of range.", {}};
-    double expected = 0; // counts over the whole run
+    double decays = 0, background = 0; // over the whole run
     for (std::size_t k = 0; k < run.steps(); ++k) {
         const double value = run.perStep[k];
         if (!(value >= 0 && std::isfinite(value)))
             return {"The run holds a step with no count of decays or activity.", {}};
         if (run.kind == SampleRun::Kind::Decays && value != std::floor(value))
             return {"A random run's decays must be whole numbers.", {}};
-        expected += settings.efficiency * (run.kind == SampleRun::Kind::Decays ? value : value * run.duration(k)) + settings.background * run.duration(k);
+        decays += run.kind == SampleRun::Kind::Decays ? value : value * run.duration(k);
+        background += settings.background * run.duration(k);
     }
-    if (expected > kMostMeanCount)
-        return {"The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.", {kMostMeanCount}};
-    return {};
+    if (settings.efficiency * decays + background <= kMostMeanCount)
+        return {};
+    Message refusal{"The sample is too active to count: the run would bring more than %1 counts. Take fewer atoms or a lower efficiency.", {kMostMeanCount}};
+    // The efficiency that brings at most that many, in two digits.
+    const double efficiency = roundedDown((kMostMeanCount - background) / decays, 2);
+    if (!(efficiency > 0))
+        return refusal;
+    return withRemedy(std::move(refusal), {{{Remedy::Entry::Efficiency, efficiency}}, said("Take an efficiency of %1", numberValue(efficiency, 2))});
 }
 
 Counter::Counter(SampleRun run, const CounterSettings& settings, std::uint64_t seed)

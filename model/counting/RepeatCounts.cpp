@@ -3,6 +3,7 @@
 #include "model/common/ChiSquare.h"
 #include "model/common/Conversions.h"
 #include "model/common/NaN.h"
+#include "model/common/Rounding.h"
 #include "model/random/CountDraws.h"
 
 #include <algorithm>
@@ -22,8 +23,13 @@ RepeatSettingsEntry readRepeatSettings(const RepeatTexts& texts)
     const auto seconds = strictValue(texts.seconds, texts.decimalPoint);
     if (!seconds || !(*seconds >= kShortestRepeat && *seconds <= kLongestRepeat))
         return {.error = {"The counting interval must be a number of seconds from %1 to %2.", {kShortestRepeat, kLongestRepeat}}};
-    if (*rate * *seconds > kMostRepeatMean)
-        return {.error = {"An interval would bring more than %1 counts; count for less time.", {kMostRepeatMean}}};
+    if (*rate * *seconds > kMostRepeatMean) {
+        Message refusal{"An interval would bring more than %1 counts; count for less time.", {kMostRepeatMean}};
+        const double shorter = roundedDown(kMostRepeatMean / *rate, 2);
+        if (!(shorter >= kShortestRepeat))
+            return {.error = std::move(refusal)};
+        return {.error = withRemedy(std::move(refusal), {{{Remedy::Entry::RepeatSeconds, shorter}}, said("Count for %1 s", numberValue(shorter, 2))})};
+    }
     return {.settings = RepeatSettings{.repeats = static_cast<int>(*repeats), .rate = *rate, .seconds = *seconds}};
 }
 

@@ -1,6 +1,7 @@
 #include "ChainRuns.h"
 
 #include "model/common/Conversions.h"
+#include "model/common/Rounding.h"
 
 #include <cmath>
 #include <numeric>
@@ -22,8 +23,19 @@ Message readLogarithmicGrid(const RunSetupTexts& texts, RunSetup& setup)
     if (!perDecade || *perDecade < 1 || *perDecade > kMostPointsPerDecade)
         return {"The points per decade must be a whole number from 1 to %1.", {std::to_string(kMostPointsPerDecade)}};
     setup.grid = logarithmicTimes(from, to, static_cast<int>(*perDecade));
-    if (setup.grid.size() > static_cast<std::size_t>(kMostLabSteps) + 1)
-        return {"The grid has more than %1 steps: take fewer points per decade or a shorter span.", {std::to_string(kMostLabSteps)}};
+    const auto fits = [](const std::vector<double>& grid) { return grid.size() <= static_cast<std::size_t>(kMostLabSteps) + 1; };
+    if (!fits(setup.grid)) {
+        Message refusal{"The grid has more than %1 steps: take fewer points per decade or a shorter span.", {std::to_string(kMostLabSteps)}};
+        // The grid's points grow with the points per decade: their share of the steps allowed,
+        // then one fewer until they fit.
+        auto fewer = static_cast<int>(static_cast<double>(*perDecade) * kMostLabSteps / static_cast<double>(setup.grid.size() - 1));
+        while (fewer >= 1 && !fits(logarithmicTimes(from, to, fewer)))
+            --fewer;
+        if (fewer < 1)
+            return refusal;
+        return withRemedy(std::move(refusal), {{{Remedy::Entry::PointsPerDecade, static_cast<double>(fewer)}},
+                                               {"Take %1 points per decade", {wholeValue(fewer)}}});
+    }
     for (std::size_t k = 1; k < setup.grid.size(); ++k)
         if (!(setup.grid[k] - setup.grid[k - 1] >= kShortestLabStep))
             return {"The grid's steps must be at least 1 ns: take fewer points per decade or a later first time.", {}};
@@ -118,8 +130,20 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts)
         if (!(setup.step >= kShortestLabStep && setup.step <= kLongestLabStep))
             return {.error = {"The time step must be a number from 1 ns to 1E+12 y.", {}}};
         const auto steps = wholeNumber(texts.steps, texts.decimalPoint);
-        if (!steps || *steps < 1 || *steps > kMostLabSteps)
-            return {.error = {"The number of steps must be a whole number from 1 to %1.", {std::to_string(kMostLabSteps)}}};
+        if (!steps || *steps < 1 || *steps > kMostLabSteps) {
+            Message refusal{"The number of steps must be a whole number from 1 to %1.", {std::to_string(kMostLabSteps)}};
+            if (!steps || *steps < 1)
+                return {.error = std::move(refusal)};
+            // The same span in the steps allowed, each as long as that takes, in two digits.
+            const double span = setup.step * static_cast<double>(*steps);
+            const double longer = roundedUp(span / kMostLabSteps / unitSeconds(texts.unit), 2);
+            if (!(longer * unitSeconds(texts.unit) <= kLongestLabStep))
+                return {.error = std::move(refusal)};
+            const double fewer = std::round(span / (longer * unitSeconds(texts.unit)));
+            return {.error = withRemedy(std::move(refusal), {{{Remedy::Entry::Step, longer}, {Remedy::Entry::Steps, fewer}},
+                                                             said("Take %1 steps of %2 %3", wholeValue(fewer), numberValue(longer, 2),
+                                                                  unitValue(unitName(texts.unit)))})};
+        }
         setup.steps = static_cast<int>(*steps);
     }
     if (texts.milkStep.find_first_not_of(' ') != std::string::npos) {

@@ -52,6 +52,12 @@ public:
         questions.append(text);
         return yes;
     }
+    bool offerChange(QWidget*, const QString&, const QString& text, const QString& offer) override
+    {
+        errors.append(text);
+        changes.append(offer);
+        return takeChanges;
+    }
     void quit() override { ++quits; }
     void playClick() override { ++clicks; }
 
@@ -64,6 +70,8 @@ public:
     QStringList errors;
     QStringList questions;
     bool yes = true; // the answer to every question
+    QStringList changes;      // the changes refusals offered
+    bool takeChanges = false; // whether they are taken
     int quits = 0;
     int clicks = 0;
 };

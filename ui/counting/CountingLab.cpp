@@ -2,6 +2,7 @@
 
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
+#include "ui/Numbers.h"
 #include "ui/ModelText.h"
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
@@ -37,7 +38,11 @@ CountingLab::CountingLab(Platform& platform)
     const CountingTab::Settings settings = [this] { return detector->readSettings(counting->txtInterval->text()); };
     tabLab = new QTabWidget;
     look::name(tabLab, QStringLiteral("tabLab"), tr("Experiments"));
-    counting = new CountingTab(m_session, platform, settings, [this] { return look::text(detector->txtBackgroundTime); }, changed);
+    const auto takeChange = [this](const decay::Remedy::Change& change) {
+        if (change.entry == decay::Remedy::Entry::Efficiency)
+            detector->txtEfficiency->setText(numbers::entry(change.value, 15));
+    };
+    counting = new CountingTab(m_session, platform, settings, [this] { return look::text(detector->txtBackgroundTime); }, changed, takeChange);
     dating = new DatingTab(m_session, platform, settings, changed);
     repeat = new RepeatTab(m_session, platform, settings, changed);
     tabLab->addTab(counting, tr("Counting"));

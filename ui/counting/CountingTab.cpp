@@ -43,12 +43,13 @@ constexpr int kFrameMilliseconds = 16;
 } // namespace
 
 CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Settings settings, std::function<std::string()> backgroundTime,
-                         std::function<void()> changed)
+                         std::function<void()> changed, Change takeChange)
     : m_session(session)
     , m_platform(platform)
     , m_settings(std::move(settings))
     , m_backgroundTime(std::move(backgroundTime))
     , m_changed(std::move(changed))
+    , m_takeChange(std::move(takeChange))
 {
     look::name(this, QStringLiteral("pageCounting"), tr("Counting"));
     tmrPlay = new QTimer(this);
@@ -235,10 +236,8 @@ bool CountingTab::startCounting()
     }
     const decay::Message refusal =
         m_session.start(*settings, std::move(chosen), m_platform.randomSeed(), m_backgroundTime(), decimalPoint(*this));
-    if (!refusal.empty()) {
-        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
-        return false;
-    }
+    if (!refusal.empty())
+        return changedOnRefusal(m_platform, this, tr("Counting lab"), refusal, m_takeChange) && startCounting();
     m_playTime = 0;
     m_changed(); // the background, when it was measured first
     return true;

@@ -33,10 +33,12 @@ class CountingTab : public QWidget {
 
 public:
     using Settings = std::function<std::optional<decay::CounterSettings>()>;
+    using Change = std::function<void(const decay::Remedy::Change&)>;
     // `settings` reads the detector; `changed` follows whatever the chart of the counts shows.
-    // `backgroundTime`: the detector's entry, for the background measured before a first count.
+    // `backgroundTime`: the detector's entry, for the background measured before a first count;
+    // `takeChange` puts a change the counter's refusal offers into the detector's entries.
     CountingTab(decay::CountingSession& session, Platform& platform, Settings settings, std::function<std::string()> backgroundTime,
-                std::function<void()> changed);
+                std::function<void()> changed, Change takeChange);
 
     // The run to count, named as the nuclide lab names it; counting starts again from nothing.
     void setSample(const decay::LabRun& run, const QString& name);
@@ -96,6 +98,7 @@ private:
     Settings m_settings;
     std::function<std::string()> m_backgroundTime;
     std::function<void()> m_changed;
+    Change m_takeChange;
     QString m_sampleName;
     double m_playTime = 0;     // seconds of the run played so far
     QElapsedTimer m_frameClock;

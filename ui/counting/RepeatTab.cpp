@@ -3,6 +3,7 @@
 #include "model/counting/CountingSession.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
+#include "ui/Numbers.h"
 #include "ui/Platform.h"
 
 #include <QFormLayout>
@@ -49,7 +50,12 @@ void RepeatTab::cmdRepeat_Click()
     const decay::Message refusal = m_session.repeat({text(txtRepeats), text(txtRepeatRate), text(txtRepeatTime), decimalPoint(*this)},
                                                     settings->deadTime, m_platform.randomSeed());
     if (!refusal.empty()) {
-        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
+        const auto shorter = [this](const decay::Remedy::Change& change) {
+            if (change.entry == decay::Remedy::Entry::RepeatSeconds)
+                txtRepeatTime->setText(numbers::entry(change.value, 15));
+        };
+        if (changedOnRefusal(m_platform, this, tr("Counting lab"), refusal, shorter))
+            cmdRepeat_Click();
         return;
     }
     lblRepeat->setText(modelText(m_session.repeatMessage(), decay::kCountingContext));

@@ -645,13 +645,14 @@ void NuclideLab::run(bool random, bool milk)
         const decay::NuclideLabSession::Outcome outcome = m_session.runNow(texts, false, seed);
         if (outcome.ran)
             showRun();
-        else
-            runFailed(outcome.error);
+        else if (runFailed(outcome.error))
+            run(random, milk);
         return;
     }
     const auto prepared = m_session.prepare(texts, true);
     if (const auto* refusal = std::get_if<decay::Message>(&prepared)) {
-        runFailed(*refusal);
+        if (runFailed(*refusal))
+            run(random, milk);
         return;
     }
     const auto& ready = std::get<decay::NuclideLabSession::Prepared>(prepared);
@@ -740,10 +741,21 @@ void NuclideLab::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-// The model's message on entries it cannot run; without one, a run that came to nothing.
-void NuclideLab::runFailed(const decay::Message& error)
+// The model's message on entries it cannot run; without one, a run that came to nothing. True
+// when the user took the change of the entries it offered, to run with.
+bool NuclideLab::runFailed(const decay::Message& error)
 {
-    m_platform.showError(this, tr("Nuclide lab"), error.empty() ? tr("The chain could not be run with these entries.") : modelText(error));
+    if (error.empty()) {
+        m_platform.showError(this, tr("Nuclide lab"), tr("The chain could not be run with these entries."));
+        return false;
+    }
+    return changedOnRefusal(m_platform, this, tr("Nuclide lab"), error, [this](const decay::Remedy::Change& change) {
+        QLineEdit* entry = change.entry == decay::Remedy::Entry::Step    ? txtStep
+                           : change.entry == decay::Remedy::Entry::Steps ? txtSteps
+                           : change.entry == decay::Remedy::Entry::PointsPerDecade ? txtPerDecade : nullptr;
+        if (entry)
+            entry->setText(numbers::entry(change.value, 15));
+    });
 }
 
 void NuclideLab::showRun()

@@ -135,7 +135,7 @@ private:
     void Run_Finished();
     void tmrProgress_Timer();
     void showRun();
-    void runFailed(const decay::Message& error);
+    bool runFailed(const decay::Message& error);
     void setRunning(bool running);
     void stopRun();
     void closeEvent(QCloseEvent* event) override;

@@ -133,6 +133,18 @@ test('a hidden carbon sample dates as the desktop dates it, and shows its true a
   expectSameWords(await pageWords(page, 'countingDatingReport'), ref.dating.report, 1e-12, 'the dating report');
 });
 
+// Too active a sample: the refusal offers the efficiency that counts it, and the counting starts with it.
+test('too active a sample is offered the efficiency that counts it', async ({ page }) => {
+  await openCounting(page);
+  await page.locator('#cboNuclide').selectOption('Mo-99');
+  await page.locator('#txtAtoms').fill('1e25');
+  await page.locator('#cmdExact').click();
+  await page.locator('#cmdStart').click();
+  await page.locator('#cmdMessageOffer', { hasText: 'Take an efficiency of' }).click();
+  expect(Number(await page.locator('#txtEfficiency').inputValue())).toBeLessThan(1e-6);
+  await expect(page.locator('#cmdPause')).toBeEnabled();
+});
+
 test('repeat counts equal the desktop\'s, with their mean and variance', async ({ page }) => {
   await openCounting(page);
   await page.locator('#tabpageRepeat').click();
@@ -143,6 +155,13 @@ test('repeat counts equal the desktop\'s, with their mean and variance', async (
   expectSamePlot(await pagePlot(page, 'countingRepeatPlot'), ref.repeat.plot, 1e-12, 'the repeat counts\' chart');
   await expect(page.locator('#chartCounts')).toHaveAttribute('data-y-from', '0'); // the bars stand on the axis
   expectSameWords(await pageWords(page, 'countingRepeatText'), ref.repeat.said, 1e-12, 'the repeat counts\' words');
+  // Counts too long for the counts allowed: the longest that stays within them is offered, and counted.
+  await page.locator('#txtRepeatRate').fill('3e6');
+  await page.locator('#txtRepeatTime').fill('10');
+  await page.locator('#cmdRepeat').click();
+  await page.locator('#cmdMessageOffer', { hasText: 'Count for 3.3 s' }).click();
+  await expect(page.locator('#txtRepeatTime')).toHaveValue('3.3');
+  await expect(page.locator('#lblRepeat')).toContainText('100 counts: mean 9.9'); // 3e6 a second for 3.3 s
 });
 
 test('the loudspeaker clicks through an AudioContext while the sound is on, and not when it is off', async ({ page }) => {

@@ -122,6 +122,20 @@ test('entries the model refuses show its message and run nothing', async ({ page
   }
 });
 
+// Too many steps: the refusal offers the same span in longer steps (6,000.6 h in steps of 0.61 h),
+// and taken, they run.
+test('a refusal offers the change that takes its cause away', async ({ page }) => {
+  await open(page, '#nuclides');
+  await chooseStart(page, 'Mo-99');
+  await page.locator('#txtSteps').fill('10001');
+  await page.locator('#cmdExact').click();
+  await expect(page.locator('#messageDialog p')).toHaveText('The number of steps must be a whole number from 1 to 10000.');
+  await page.locator('#cmdMessageOffer', { hasText: 'Take 9,837 steps of 0.61 h' }).click();
+  await expect(page.locator('#txtStep')).toHaveValue('0.61');
+  await expect(page.locator('#txtSteps')).toHaveValue('9837');
+  await expect(page.locator('#cmdExport')).toBeEnabled();
+});
+
 // Mo-99 -> Tc-99m in closed form (Bateman's two-member solution), the daughter fed by the
 // branch b: N_B = b N0 lambda_A / (lambda_B - lambda_A) * (e^(-lambda_A t) - e^(-lambda_B t)),
 // the difference written with expm1 so that it keeps its digits at small t.

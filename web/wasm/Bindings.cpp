@@ -33,6 +33,19 @@ val message(const decay::Message& message)
     val result = val::object();
     result.set("pattern", message.pattern);
     result.set("values", values);
+    if (message.remedy) {
+        val changes = val::array();
+        for (const auto& change : message.remedy->changes) {
+            val item = val::object();
+            item.set("entry", static_cast<int>(change.entry));
+            item.set("value", change.value);
+            changes.call<void>("push", item);
+        }
+        val remedy = val::object();
+        remedy.set("changes", changes);
+        remedy.set("offer", web::message(message.remedy->offer));
+        result.set("remedy", remedy);
+    }
     return result;
 }
 

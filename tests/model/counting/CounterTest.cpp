@@ -287,6 +287,15 @@ TEST(Counter, RefusesWhatItCannotCount)
     };
     for (const auto& [run, error] : runs)
         EXPECT_EQ(decay::countingRefusal(run, fine).text(), error);
+    // Too active a sample is offered the efficiency that counts it: 1.2e19 decays and 2 s of
+    // 1e17 a second of background leave 8e17 counts to the decays, 0.0666... of them.
+    decay::CounterSettings noisy;
+    noisy.background = 1e17;
+    const auto lower = decay::countingRefusal({.times = {0, 1, 2}, .perStep = {6e18, 6e18}}, noisy).remedy;
+    ASSERT_TRUE(lower);
+    EXPECT_EQ(lower->offer.text(), "Take an efficiency of 0.066");
+    noisy.efficiency = lower->changes.at(0).value;
+    EXPECT_TRUE(decay::countingRefusal({.times = {0, 1, 2}, .perStep = {6e18, 6e18}}, noisy).empty());
 
     const std::pair<decay::CounterTexts, const char*> texts[] = {
         {{.efficiency = "0"}, "The efficiency must be a number above 0 and at most 1."},

@@ -72,6 +72,12 @@ TEST(RepeatCounts, EntriesSayWhatTheyTake)
     };
     for (const auto& [entries, error] : texts)
         EXPECT_EQ(decay::readRepeatSettings(entries).error.text(), error);
+    // Too long an interval is offered the longest that stays within the counts allowed: 1e7 counts
+    // at 3e6 a second take 3.33 s, 3.3 in two digits.
+    const auto shorter = decay::readRepeatSettings({.rate = "3e6", .seconds = "10"}).error.remedy;
+    ASSERT_TRUE(shorter);
+    EXPECT_EQ(shorter->offer.text(), "Count for 3.3 s");
+    EXPECT_TRUE(decay::readRepeatSettings({.rate = "3e6", .seconds = "3.3"}).settings);
     const auto read = decay::readRepeatSettings({.repeats = "50", .rate = "2,5", .seconds = "0,1", .decimalPoint = ","});
     ASSERT_TRUE(read.settings);
     EXPECT_EQ(read.settings->repeats, 50);

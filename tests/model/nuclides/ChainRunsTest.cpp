@@ -445,6 +445,27 @@ TEST(ChainRuns, RunEntriesRefuseWhatCannotRun)
     };
     for (const auto& [texts, error] : cases)
         EXPECT_EQ(decay::readRunSetup(chain, texts).error.text(), error);
+
+    // Where one change of the entries takes the cause away, the refusal offers it, and the entries
+    // so changed run: 10,001 hours in 10,000 steps of 1.1 h (9,092 of them, 10,001.2 h); a
+    // logarithmic grid over the 16.499 decades from 1 us to 1000 y at 606 points a decade, which
+    // make 0, 16.499 * 606 = 9,998.4 (so 9,999) points and the last: 10,000 steps.
+    decay::RunSetupTexts many{{"1e3"}, "1", TimeUnit::Hour, "10001"};
+    const auto longer = decay::readRunSetup(chain, many).error.remedy;
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(longer->offer.text(), "Take 9092 steps of 1.1 h");
+    many.step = "1.1";
+    many.steps = "9092";
+    EXPECT_TRUE(decay::readRunSetup(chain, many).setup);
+    decay::RunSetupTexts dense{.initial = {"1e3"}, .steps = "1", .grid = decay::GridKind::Logarithmic, .first = "1e-6", .last = "1000",
+                               .lastUnit = TimeUnit::Year, .perDecade = "1000"};
+    const auto fewer = decay::readRunSetup(chain, dense).error.remedy;
+    ASSERT_TRUE(fewer);
+    EXPECT_EQ(fewer->offer.text(), "Take 606 points per decade");
+    dense.perDecade = "606";
+    EXPECT_TRUE(decay::readRunSetup(chain, dense).setup);
+    dense.perDecade = "607";
+    EXPECT_FALSE(decay::readRunSetup(chain, dense).setup);
     const auto ok = *decay::readRunSetup(chain, {{"1e6", "", "0"}, "1,5", TimeUnit::Minute, "10", "5", 1, ","}).setup;
     EXPECT_EQ(std::pair(ok.step, ok.milk->step), std::pair(90.0, 5));
     // Atoms typed are counts; grams and becquerel start the random run from the nearest whole atom.

@@ -79,6 +79,26 @@ private slots:
                               QStringLiteral("Tick at least one member to count.")}));
     }
 
+    // Too active a sample: the refusal offers the efficiency that counts it, and the counting goes
+    // on with it once taken.
+    void tooActiveASampleIsOfferedAnEfficiency()
+    {
+        NuclideLab& lab = m_program->windows.nuclideLab();
+        lab.cboNuclide->setCurrentIndex(lab.cboNuclide->findText(QStringLiteral("(Mo-99)"), Qt::MatchEndsWith));
+        lab.amountUnit(0)->setCurrentText(QStringLiteral("atoms"));
+        lab.tblMembers->item(0, NuclideLab::ColAtoms)->setText(QStringLiteral("1e25"));
+        lab.cmdExact->click();
+        lab.cmdCounter->click();
+        CountingLab& w = m_program->windows.countingLab();
+        w.counting->cmdStart->click();
+        QVERIFY(!w.counting->playing() && m_program->platform.changes.size() == 1);
+        QVERIFY(m_program->platform.changes[0].startsWith(QStringLiteral("Take an efficiency of ")));
+        m_program->platform.takeChanges = true;
+        w.counting->cmdStart->click();
+        QVERIFY(w.counting->playing());
+        QVERIFY(w.detector->txtEfficiency->text().toDouble() < 1e-6);
+    }
+
     // Carbon-14's exact run in steps of 570 years, not exact in binary: each Step counts one step
     // and the last one finishes the counting, which then shows the fit. The worksheet prints the
     // settings that counted, not what the fields hold since.

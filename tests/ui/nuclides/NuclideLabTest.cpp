@@ -297,6 +297,13 @@ private slots:
             QVERIFY(!w.result());
             m_program->platform.errors.clear();
         }
+        // Too many steps of 0.6 h: each run above offered the same 6,000.6 h in steps of 0.61 h; taken, they run.
+        if (typed == QStringLiteral("10001")) {
+            m_program->platform.takeChanges = true;
+            w.cmdExact->click();
+            QCOMPARE(m_program->platform.changes, QStringList(4, QStringLiteral("Take 9,837 steps of 0.61 h")));
+            QVERIFY(w.result() && w.txtStep->text() == QStringLiteral("0.61") && w.txtSteps->text() == QStringLiteral("9837"));
+        }
     }
 
     void exportsAndPrintsTheRun()

@@ -76,17 +76,23 @@ export function announce(text: string): void {
 
 // A message the user must see before going on; the page's own dialog, keyboard and screen
 // reader friendly, instead of the browser's alert.
-export function showMessage(title: string, text: string, closeCaption = 'OK'): Promise<void> {
+// A message in a dialog; with `offer`, a button for it beside the one that closes: the promise
+// says whether it was pressed.
+export function showMessage(title: string, text: string, closeCaption = 'OK', offer?: string): Promise<boolean> {
   return new Promise((resolve) => {
-    const close = button('cmdMessageOk', closeCaption, () => {
+    const done = (taken: boolean) => {
       dialog.close();
       dialog.remove();
-      resolve();
-    });
+      resolve(taken);
+    };
+    const take = offer === undefined ? null : button('cmdMessageOffer', offer, () => done(true));
+    const close = button('cmdMessageOk', closeCaption, () => done(false));
     const dialog = element('dialog', { id: 'messageDialog', 'aria-labelledby': 'messageTitle' },
-      element('h2', { id: 'messageTitle' }, title), element('p', { class: 'message' }, text), close);
+      element('h2', { id: 'messageTitle' }, title), element('p', { class: 'message' }, text),
+      take ? element('div', { class: 'buttons' }, take, close) : close);
+    dialog.addEventListener('cancel', (e) => { e.preventDefault(); done(false); });
     document.body.append(dialog);
     dialog.showModal();
-    close.focus();
+    (take ?? close).focus();
   });
 }

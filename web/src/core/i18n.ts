@@ -55,3 +55,4 @@ export function trText(context: string, start: string): string {
   if (source === undefined) throw new Error(`no text in ${context} starts with "${start}"`);
   return tr(context, source);
 }
+

@@ -10,7 +10,12 @@ export interface ModelMessage {
   // message: a sentence or word of its own, translated in `context`
   values: { text?: string; number?: number; digits?: number; unit?: boolean; form?: 'whole' | 'uncertain' | 'interval'; minus?: number; plus?: number;
     message?: ModelMessage; context?: string }[];
+  // A refusal's change of the entries that takes its cause away: each entry (remedyEntries) with its value.
+  remedy?: { changes: { entry: number; value: number }[]; offer: ModelMessage };
 }
+// The entries a remedy changes, in the model's order.
+export const remedyEntries = ['Step', 'Steps', 'PointsPerDecade', 'Efficiency', 'RepeatSeconds'] as const;
+export type RemedyEntry = typeof remedyEntries[number];
 
 // Sentences shown as one text: the lines, each of sentences one after another.
 export type ModelReport = ModelMessage[][];

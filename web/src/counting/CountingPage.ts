@@ -6,11 +6,12 @@ import { legend, lineSample, PlotChart, valuesShape } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
+import { changedOnRefusal } from '../core/refusal';
 import { count } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
-import { labModel, loadTable, nuclideTitle } from '../nuclides/labModel';
+import { entry, labModel, loadTable, nuclideTitle } from '../nuclides/labModel';
 import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, labText, state, type Tab } from './countingState';
@@ -235,7 +236,19 @@ class CountingPage implements Page {
       complain(undefined, tr(C, 'Tick at least one member to count.'));
       return false;
     }
-    if (!checked(m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed()))) return false;
+    const started = m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed());
+    if (!started.ok && started.error?.remedy) {
+      // Too active a sample: the efficiency that counts it is offered, and the counting starts with it.
+      void changedOnRefusal(tr(C, 'Counting lab'), started.error, (which, value) => {
+        if (which === 'Efficiency') state.efficiency = entry(value, 15, decimalPoint());
+      }).then((taken) => {
+        if (!taken) return;
+        this.render(this.root);
+        this.cmdStart_Click();
+      });
+      return false;
+    }
+    if (!checked(started)) return false;
     showBackground(); // measured before a first count
     state.counting = true;
     state.imported = false;

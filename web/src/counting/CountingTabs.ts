@@ -2,6 +2,8 @@
 import { legend, plotText, type Plot, type PlotChart } from '../core/PlotChart';
 import { announce, button, element, field } from '../core/dom';
 import { decimalPoint, reportText, tr } from '../core/i18n';
+import { changedOnRefusal } from '../core/refusal';
+import { entry } from '../nuclides/labModel';
 import { randomSeed } from '../core/seed';
 import { countingModel } from './countingModel';
 import { C, complain, counterTexts, labText, state } from './countingState';
@@ -74,6 +76,13 @@ export function repeatTab(rerender: () => void): HTMLElement {
     const checked = m.countingCheckSettings(counterTexts());
     if (!checked.ok) return complain(checked.error);
     const done = m.countingRepeat(counterTexts(), { repeats: state.repeats, rate: state.repeatRate, seconds: state.repeatTime }, randomSeed());
+    if (!done.ok && done.error?.remedy) {
+      // Too long a count: the longest that stays within the counts allowed is offered, and counted.
+      void changedOnRefusal(tr(C, 'Counting lab'), done.error, (which, value) => {
+        if (which === 'RepeatSeconds') state.repeatTime = entry(value, 15, decimalPoint());
+      }).then((taken) => { if (taken) { rerender(); document.getElementById('cmdRepeat')?.click(); } });
+      return;
+    }
     if (!done.ok) return complain(done.error);
     rerender();
     announce(repeatText());

@@ -6,6 +6,7 @@ import { PlotChart, valuesShape, legend, lineSample } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
+import { changedOnRefusal } from '../core/refusal';
 import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
@@ -199,8 +200,16 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
   const texts = runTexts(chain, milk);
   const refusal = lab().labCheck(texts, random);
   if (refusal.pattern) {
-    fail(modelText(refusal));
-    return false;
+    announce(modelText(refusal));
+    // The change the refusal offers goes into the entries, and the run with them.
+    const point = decimalPoint();
+    const changed = await changedOnRefusal(tr(L, 'Nuclide lab'), refusal, (which, value) => {
+      const typed = entry(value, 15, point);
+      if (which === 'Step') state.step = typed;
+      else if (which === 'Steps') state.steps = typed;
+      else if (which === 'PointsPerDecade') state.perDecade = typed;
+    });
+    return changed ? run(random, milk).then(() => true) : false;
   }
   const seed = randomSeed();
   let outcome;
