@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 using look::qtext;
@@ -236,7 +235,9 @@ void NuclideChart::labChain_Change(int index)
     } else {
         const auto built = decay::chainFromTable(m_table, starts[static_cast<std::size_t>(index)], {});
         picChart->setChain(built.chain);
-        picChart->select(m_table.position(starts[static_cast<std::size_t>(index)]));
+        // A chain chosen elsewhere moves the chart to it; one clicked on the chart is in sight.
+        if (const int start = m_table.position(starts[static_cast<std::size_t>(index)]); start != picChart->selected())
+            picChart->select(start);
         // What the lab's chain leaves out: weak branches, fission, modes without a share, members
         // beyond what a run takes.
         QStringList notes;
@@ -280,11 +281,9 @@ void NuclideChart::playStep()
 
 QString NuclideChart::description() const
 {
-    const chart::View& view = picChart->view();
-    const int firstN = std::max(0, static_cast<int>(std::floor(view.left)));
-    const int lastN = std::min(picChart->grid().maxN(), static_cast<int>(std::ceil(view.left + picChart->width() / view.cell)));
-    const int lastZ = std::min(picChart->grid().maxZ(), static_cast<int>(std::ceil(view.top)));
-    const int firstZ = std::max(0, static_cast<int>(std::floor(view.top - picChart->height() / view.cell)));
+    const QSizeF area = picChart->area().size();
+    const auto [firstN, lastN, firstZ, lastZ] =
+        decay::shownRange(picChart->view(), area.width(), area.height(), picChart->grid().maxN(), picChart->grid().maxZ());
     int shown = 0, stable = 0;
     for (const decay::Nuclide& nuclide : m_table.nuclides) {
         const int n = nuclide.a - nuclide.z;
