@@ -137,6 +137,25 @@ private slots:
         QVERIFY(w.lblDescription->text().contains(QStringLiteral("no such thing")));
     }
 
+    // The notes under the chart are the lab's, of the chain the lab shows: with every branch
+    // kept none is below the threshold, and a search taken into the lab brings its chain's notes.
+    void notesAreThoseOfTheLabsChain()
+    {
+        NuclideChart& w = chartWindow();
+        const auto labNotes = [this] { return QStringLiteral("Left out of the chain: ") + lab().lblNoteList->text().replace(QLatin1Char('\n'), QLatin1Char(' ')); };
+        lab().txtThreshold->setText(QStringLiteral("0"));
+        QTest::keyClick(lab().txtThreshold, Qt::Key_Return);
+        QVERIFY(lab().lblNoteList->text().contains(QStringLiteral("U-238 fissions")));
+        QCOMPARE(w.lblNotes->text(), labNotes());
+        QVERIFY(!w.lblNotes->text().contains(QStringLiteral("below the branch threshold")));
+        QTest::keyClicks(w.txtSearch, QStringLiteral("Mo-99"));
+        QTest::keyClick(w.txtSearch, Qt::Key_Return);
+        QTest::keyClick(w.picChart, Qt::Key_Return);
+        QCOMPARE(lab().cboNuclide->currentText(), QStringLiteral("Molybdenum-99 (Mo-99)"));
+        for (const QString& notes : {lab().lblNotes->text(), lab().lblNoteList->text(), w.lblNotes->text()})
+            QVERIFY2(!notes.contains(QStringLiteral("U-2")), qPrintable(notes));
+    }
+
     // Wheel, keys and drags change what is shown, and the description follows.
     void zoomAndPanChangeTheDescription()
     {
