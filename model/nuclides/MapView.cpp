@@ -7,6 +7,9 @@
 namespace decay {
 namespace {
 
+// More protons or neutrons than any nucleus has: an axis needs no numbers beyond.
+constexpr int kMostNucleons = 1000;
+
 // A cell size to divide by: a view from a page may carry anything.
 double usableCell(double cell)
 {
@@ -30,6 +33,7 @@ std::vector<MapTick> axisTicks(double cell, double length, int most, double labe
     std::vector<MapTick> taken;
     if (!std::isfinite(length) || most < 0)
         return taken;
+    most = std::min(most, kMostNucleons);
     const double space = std::isfinite(labelSpace) && labelSpace > 1 ? labelSpace : 1;
     const auto take = [&](int value, bool magic) {
         const double at = position(value);
@@ -94,9 +98,10 @@ MapView wholeMap(int maxN, int maxZ, double width, double height)
 {
     const double w = std::max(finiteOr(width, 0), 0.0);
     const double h = std::max(finiteOr(height, 0), 0.0);
-    const double cell = std::clamp(std::min(w / (maxN + 3), h / (maxZ + 3)), kSmallestMapCell, kLargestMapCell);
+    const double n = std::clamp(maxN, 0, kMostNucleons), z = std::clamp(maxZ, 0, kMostNucleons);
+    const double cell = std::clamp(std::min(w / (n + 3), h / (z + 3)), kSmallestMapCell, kLargestMapCell);
     // Columns 0..maxN and rows 0..maxZ, their middle at the area's.
-    return {cell, (maxN + 1) / 2.0 - w / (2 * cell), maxZ / 2.0 - 0.5 + h / (2 * cell)};
+    return {cell, (n + 1) / 2 - w / (2 * cell), z / 2 - 0.5 + h / (2 * cell)};
 }
 
 MapView resized(const MapView& view, double oldWidth, double oldHeight, double width, double height)

@@ -249,6 +249,11 @@ test.describe('the chart of nuclides', () => {
       expect(found.n[1] - found.n[0]).toBe(zoomed.n[1] - zoomed.n[0]);
       expect(Math.abs((found.n[0] + found.n[1]) / 2 - 57)).toBeLessThanOrEqual(1);
       expect(Math.abs((found.z[0] + found.z[1]) / 2 - 42)).toBeLessThanOrEqual(1);
+      // Taken into the lab, Mo-99's chain brings its own notes, none of U-238's series.
+      await page.locator('#picChart').focus();
+      await page.keyboard.press('Enter');
+      await expect(page.locator('#cboNuclide option:checked')).toHaveText('Molybdenum-99 (Mo-99)');
+      for (const notes of await page.locator('#lblNotes, #lstNotes').allTextContents()) expect(notes).not.toMatch(/U-2|Th-2|Ra-2/);
     });
   }
 

@@ -44,6 +44,10 @@ TEST(MapView, CellsAndPointsMeetAndAZoomKeepsThePointUnderTheCursor)
         expectView(decay::zoomed(view, factor, 5, 5), view);
     const decay::MapCell far = decay::cellAt(1e300, -1e300, {0, 0, 0});
     EXPECT_EQ(std::make_pair(far.n, far.z), std::make_pair(1000000, 1000000));
+    // An axis of 10^300 pixels to the largest int: numbers up to 1000, no nucleus has more.
+    constexpr int kHuge = std::numeric_limits<int>::max();
+    EXPECT_EQ(decay::nTicks({1, 0, 0}, 1e300, kHuge, 0).size(), 1001u);
+    EXPECT_EQ(decay::wholeMap(kHuge, kHuge, 1e300, 1e300).cell, 80.0);
 }
 
 // The default at an area of 1868 x 812 pixels (the chart window maximised on a 1920 x 1080 screen
