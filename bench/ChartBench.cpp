@@ -30,9 +30,10 @@ void PaintChart(benchmark::State& bench)
     NuclideMap map(table());
     const QSize size(1200, 800);
     map.resize(size);
-    map.setView(chart::whole(map.grid(), size));
+    const QSizeF area = map.area(size).size();
+    map.setView(chart::whole(map.grid(), area));
     if (bench.range(0) > 0) {
-        map.setView(chart::zoomed(map.view(), 40 / map.view().cell, QPointF(146 * map.view().cell, 28 * map.view().cell)));
+        map.setView(decay::centredOn({40}, 146, 92, area.width(), area.height()));
         map.setChain(decay::chainFromTable(table(), "U-238", {.mostMembers = 40}).chain);
     }
     map.setColouring(bench.range(1) ? chart::Colouring::HalfLife : chart::Colouring::MainMode);

@@ -122,33 +122,26 @@ std::vector<int> Grid::isomersOf(int ground) const
     return result;
 }
 
-QRectF cellRect(int n, int z, const View& view)
+QRectF cellRect(int n, int z, const decay::MapView& view)
 {
-    return {(n - view.left) * view.cell, (view.top - z) * view.cell, view.cell, view.cell};
+    const decay::MapRect cell = decay::cellRect(n, z, view);
+    return {cell.x, cell.y, cell.size, cell.size};
 }
 
-std::pair<int, int> cellAt(QPointF point, const View& view)
+std::pair<int, int> cellAt(QPointF point, const decay::MapView& view)
 {
-    return {static_cast<int>(std::floor(point.x() / view.cell + view.left)),
-            static_cast<int>(std::ceil(view.top - point.y() / view.cell))};
+    const decay::MapCell cell = decay::cellAt(point.x(), point.y(), view);
+    return {cell.n, cell.z};
 }
 
-View zoomed(const View& view, double factor, QPointF about)
+decay::MapView zoomed(const decay::MapView& view, double factor, QPointF about)
 {
-    View result = view;
-    result.cell = std::clamp(view.cell * factor, 1.0, 80.0);
-    // The N and Z under `about` stay under it.
-    const double n = about.x() / view.cell + view.left;
-    const double z = view.top - about.y() / view.cell;
-    result.left = n - about.x() / result.cell;
-    result.top = z + about.y() / result.cell;
-    return result;
+    return decay::zoomed(view, factor, about.x(), about.y());
 }
 
-View whole(const Grid& grid, QSizeF size)
+decay::MapView whole(const Grid& grid, QSizeF size)
 {
-    const double cell = std::max(1.0, std::min(size.width() / (grid.maxN() + 3), size.height() / (grid.maxZ() + 3)));
-    return {cell, -1, grid.maxZ() + 1.0};
+    return decay::wholeMap(grid.maxN(), grid.maxZ(), size.width(), size.height());
 }
 
 namespace {

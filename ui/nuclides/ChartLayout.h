@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/nuclides/MapView.h"
 #include "model/nuclides/NuclideTable.h"
 
 #include <QColor>
@@ -8,27 +9,15 @@
 #include <QSizeF>
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
 
-// The chart of nuclides without a window: where each nuclide's cell lies for a zoom and a pan,
-// which colour it gets, and what a typed search names. Z runs up, N to the right.
+// The chart of nuclides without a window: the model's view of it in Qt's types, which colour each
+// cell gets, and what a typed search names. Z runs up, N to the right.
 namespace chart {
 
-// Proton and neutron numbers that close a shell.
-inline constexpr std::array<int, 7> kMagicNumbers{2, 8, 20, 28, 50, 82, 126};
-
 enum class Colouring { MainMode, HalfLife };
-
-// What part of the (N, Z) plane is shown: `cell` pixels per nucleon number, the N and Z at the
-// widget's top left corner.
-struct View {
-    double cell = 6;
-    double left = -1; // N at x = 0
-    double top = 120; // Z at y = 0
-};
 
 // The ground states by (N, Z), for painting and picking; every cell is a position in the table.
 class Grid {
@@ -50,14 +39,12 @@ private:
     std::vector<int> m_cells; // every ground state, in the table's order
 };
 
-QRectF cellRect(int n, int z, const View& view);
-// The (N, Z) under a point of the widget.
-std::pair<int, int> cellAt(QPointF point, const View& view);
-// The view after zooming by `factor` about a point of the widget, which stays where it is; the
-// cell stays from 1 to 80 pixels.
-View zoomed(const View& view, double factor, QPointF about);
-// The view that shows all of the grid in a widget of this size.
-View whole(const Grid& grid, QSizeF size);
+// The model's view (decay::MapView) with points and rectangles of the chart's area.
+QRectF cellRect(int n, int z, const decay::MapView& view);
+std::pair<int, int> cellAt(QPointF point, const decay::MapView& view);
+decay::MapView zoomed(const decay::MapView& view, double factor, QPointF about);
+// All of the grid in an area of this size.
+decay::MapView whole(const Grid& grid, QSizeF size);
 
 // The colour of a nuclide's main decay mode, black for stable; of its half-life on a logarithmic
 // scale from 1 ns (violet) to 10^17 s (red), also black for stable.

@@ -1,8 +1,6 @@
 #include "NuclideChart.h"
 
-#include "model/nuclides/TableChain.h"
 #include "ui/Look.h"
-#include "ui/ModelText.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 using look::qtext;
@@ -226,25 +223,17 @@ void NuclideChart::choose(int position)
     emit nuclideChosen(qtext(nuclide.symbol));
 }
 
-void NuclideChart::labChain_Change(int index)
+// The chain as the lab built it, at the lab's threshold: a custom chain's members are not on the chart.
+void NuclideChart::labChain_Change(const QString& start, const std::optional<decay::Chain>& chain, const QStringList& notes)
 {
     m_player->stop();
-    const auto& starts = m_table.chainStarts;
-    lblNotes->clear();
-    if (index < 0 || index >= static_cast<int>(starts.size())) {
-        picChart->setChain(std::nullopt);
-    } else {
-        const auto built = decay::chainFromTable(m_table, starts[static_cast<std::size_t>(index)], {});
-        picChart->setChain(built.chain);
-        picChart->select(m_table.position(starts[static_cast<std::size_t>(index)]));
-        // What the lab's chain leaves out: weak branches, fission, modes without a share, members
-        // beyond what a run takes.
-        QStringList notes;
-        for (const decay::Message& note : built.notes)
-            notes.append(modelText(note));
-        if (!notes.isEmpty())
-            lblNotes->setText(tr("Left out of the chain: %1").arg(notes.join(QLatin1Char(' '))));
-    }
+    picChart->setChain(start.isEmpty() ? std::nullopt : chain);
+    // A chain chosen elsewhere moves the chart to it; one clicked on the chart is in sight.
+    if (const int position = m_table.position(start.toStdString()); position >= 0 && position != picChart->selected())
+        picChart->select(position);
+    // What the lab's chain leaves out: weak branches, fission, modes without a share, members
+    // beyond what a run takes.
+    lblNotes->setText(notes.isEmpty() || start.isEmpty() ? QString() : tr("Left out of the chain: %1").arg(notes.join(QLatin1Char(' '))));
     showDescription();
 }
 
@@ -280,11 +269,9 @@ void NuclideChart::playStep()
 
 QString NuclideChart::description() const
 {
-    const chart::View& view = picChart->view();
-    const int firstN = std::max(0, static_cast<int>(std::floor(view.left)));
-    const int lastN = std::min(picChart->grid().maxN(), static_cast<int>(std::ceil(view.left + picChart->width() / view.cell)));
-    const int lastZ = std::min(picChart->grid().maxZ(), static_cast<int>(std::ceil(view.top)));
-    const int firstZ = std::max(0, static_cast<int>(std::floor(view.top - picChart->height() / view.cell)));
+    const QSizeF area = picChart->area().size();
+    const auto [firstN, lastN, firstZ, lastZ] =
+        decay::shownRange(picChart->view(), area.width(), area.height(), picChart->grid().maxN(), picChart->grid().maxZ());
     int shown = 0, stable = 0;
     for (const decay::Nuclide& nuclide : m_table.nuclides) {
         const int n = nuclide.a - nuclide.z;

@@ -45,9 +45,9 @@ public:
     void tblNuclides_Activate();
     void cmdShowChain_Click();
     void cmdClose_Click();
-    // The lab chose the table chain at `index` of the table's chain starts (a custom chain beyond
-    // them), or ran `run`, which is played.
-    void labChain_Change(int index);
+    // The lab shows the table chain from `start` with what it leaves out, or a custom chain (no
+    // start), or ran `run`, which is played.
+    void labChain_Change(const QString& start, const std::optional<decay::Chain>& chain, const QStringList& notes);
     void labRun_Done(const decay::LabRun& run);
 
     // The text a screen reader reads for the chart: what is shown, what is chosen.

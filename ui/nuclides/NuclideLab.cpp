@@ -352,6 +352,7 @@ void NuclideLab::cboNuclide_Change()
                                                "the number of the member it decays to and the branch fraction.")
                               : tr("Press Exact for the continuous solution or Random for a run atom by atom."));
     lblNotes->setText(modelText(summary));
+    m_notes = notes;
     lblNoteList->setText(notes.join(QLatin1Char('\n')));
     lblNotes->setVisible(!notes.isEmpty());
     cmdNotes->setVisible(!notes.isEmpty());
@@ -359,6 +360,16 @@ void NuclideLab::cboNuclide_Change()
     setResultCommands();
     showPlot();
     showEquilibrium();
+    showChainOnChart();
+}
+
+// The chart of nuclides, once open, draws the chain shown and says what it leaves out.
+void NuclideLab::showChainOnChart()
+{
+    if (!m_nuclideChart)
+        return;
+    const QString start = m_custom ? QString() : qtext(table().chainStarts[static_cast<std::size_t>(cboNuclide->currentIndex())]);
+    m_nuclideChart->labChain_Change(start, m_session.shown(), m_notes);
 }
 
 // The entries a chain starts with: its grid, and the amount of its first member.
@@ -878,9 +889,8 @@ void NuclideLab::cmdChart_Click()
     if (!m_nuclideChart) {
         m_nuclideChart = new NuclideChart(table(), this);
         connect(m_nuclideChart, &NuclideChart::nuclideChosen, this, &NuclideLab::showChainOf);
-        connect(cboNuclide, &QComboBox::currentIndexChanged, m_nuclideChart, &NuclideChart::labChain_Change);
         connect(this, &NuclideLab::runDone, m_nuclideChart, [this] { m_nuclideChart->labRun_Done(*result()); });
-        m_nuclideChart->labChain_Change(cboNuclide->currentIndex());
+        showChainOnChart();
     }
     m_nuclideChart->show();
     m_nuclideChart->raise();

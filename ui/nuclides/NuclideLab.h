@@ -148,6 +148,7 @@ private:
     int rowOf(QWidget* field) const;
     void showUpstream(const std::optional<decay::Chain>& chain);
     void setResultCommands();
+    void showChainOnChart();
 
     Platform& m_platform;
     decay::NuclideLabSession m_session;
@@ -161,4 +162,5 @@ private:
     QFutureWatcher<std::optional<decay::LabRun>>* m_watcher = nullptr;
     bool m_lastRandom = false;
     NuclideChart* m_nuclideChart = nullptr;
+    QStringList m_notes; // what the table chain shown leaves out
 };

@@ -2,6 +2,7 @@
 
 #include "model/nuclides/DecayModes.h"
 #include "model/nuclides/Elements.h"
+#include "model/nuclides/LabPlot.h"
 #include "ui/Look.h"
 #include "ui/TimeText.h"
 
@@ -22,6 +23,11 @@ namespace {
 // Below this many pixels per cell the chart leaves out the cell borders and the names.
 constexpr double kBorderedCell = 5;
 constexpr double kNamedCell = 26;
+// The axes' numbers, the magic ones in bold and red like their lines.
+constexpr int kAxisPixels = 11;
+const QColor kAxisColour(60, 60, 60);
+const QColor kMagicColour(160, 30, 30);
+const QColor kBackground(250, 250, 246);
 
 } // namespace
 
@@ -49,6 +55,37 @@ NuclideMap::NuclideMap(const decay::NuclideTable& table, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setMinimumSize(400, 300);
+    // Until a nuclide is chosen, the middle of the chart.
+    m_areaSize = area().size();
+    m_view = decay::centredOn({}, m_grid.maxN() / 2, m_grid.maxZ() / 2, m_areaSize.width(), m_areaSize.height());
+}
+
+QFont NuclideMap::axisFont(bool magic) const
+{
+    QFont axis = font();
+    axis.setPixelSize(kAxisPixels);
+    axis.setBold(magic);
+    return axis;
+}
+
+// The Z numbers take the widest one's width on the left, the N numbers a line at the bottom, and
+// a line at the top leaves room for the Z axis's name.
+QRectF NuclideMap::area(QSizeF size) const
+{
+    const QFontMetricsF metrics(axisFont(true));
+    const double left = metrics.horizontalAdvance(QStringLiteral("888")) + 10;
+    const double band = metrics.height() + 6;
+    return {left, band, std::max(0.0, size.width() - left), std::max(0.0, size.height() - 2 * band)};
+}
+
+QRectF NuclideMap::cellRect(int n, int z) const
+{
+    return chart::cellRect(n, z, m_view).translated(area().topLeft());
+}
+
+std::pair<int, int> NuclideMap::cellAt(QPointF point) const
+{
+    return chart::cellAt(point - area().topLeft(), m_view);
 }
 
 void NuclideMap::setColouring(chart::Colouring colouring)
@@ -78,12 +115,12 @@ void NuclideMap::select(int position)
 {
     m_selected = position;
     if (position >= 0)
-        keepInView(position);
+        centreOn(position);
     update();
     emit selectionChanged();
 }
 
-void NuclideMap::setView(const chart::View& view)
+void NuclideMap::setView(const decay::MapView& view)
 {
     m_view = view;
     update();
@@ -92,37 +129,44 @@ void NuclideMap::setView(const chart::View& view)
 
 void NuclideMap::showWhole()
 {
-    setView(chart::whole(m_grid, size()));
+    setView(chart::whole(m_grid, area().size()));
 }
 
+// The arrows keep the chosen cell in sight without moving the chart at every step.
 void NuclideMap::keepInView(int position)
 {
     const decay::Nuclide& nuclide = m_table.nuclides[static_cast<std::size_t>(position)];
-    const QRectF cell = chart::cellRect(nuclide.a - nuclide.z, nuclide.z, m_view);
-    if (rect().contains(cell.toAlignedRect()))
-        return;
-    chart::View view = m_view;
-    view.left = nuclide.a - nuclide.z - width() / view.cell / 2;
-    view.top = nuclide.z + height() / view.cell / 2;
-    setView(view);
+    if (!area().contains(cellRect(nuclide.a - nuclide.z, nuclide.z)))
+        centreOn(position);
 }
 
+void NuclideMap::centreOn(int position)
+{
+    const decay::Nuclide& nuclide = m_table.nuclides[static_cast<std::size_t>(position)];
+    setView(decay::centredOn(m_view, nuclide.a - nuclide.z, nuclide.z, m_areaSize.width(), m_areaSize.height()));
+}
+
+// The cells, the shells and the chain in the chart's area, clipped to it; the axes around it.
 void NuclideMap::paint(QPainter& painter, QSizeF size) const
 {
-    painter.fillRect(QRectF(QPointF(), size), QColor(250, 250, 246));
-    paintCells(painter, size);
-    paintMagicNumbers(painter, size);
+    painter.fillRect(QRectF(QPointF(), size), kBackground);
+    const QRectF shown = area(size);
+    painter.save();
+    painter.setClipRect(shown);
+    painter.translate(shown.topLeft());
+    paintCells(painter, shown.size());
+    paintMagicNumbers(painter, shown.size());
     paintChain(painter);
+    painter.restore();
+    paintAxes(painter, size);
     paintLegend(painter, size);
 }
 
-// One pass over the cells inside the widget: N and Z from the view, nothing drawn outside.
+// One pass over the cells inside the area: N and Z from the view, nothing drawn outside.
 void NuclideMap::paintCells(QPainter& painter, QSizeF size) const
 {
-    const int firstN = std::max(0, static_cast<int>(std::floor(m_view.left)));
-    const int lastN = std::min(m_grid.maxN(), static_cast<int>(std::ceil(m_view.left + size.width() / m_view.cell)));
-    const int lastZ = std::min(m_grid.maxZ(), static_cast<int>(std::ceil(m_view.top)));
-    const int firstZ = std::max(0, static_cast<int>(std::floor(m_view.top - size.height() / m_view.cell)));
+    const decay::MapRange range = decay::shownRange(m_view, size.width(), size.height(), m_grid.maxN(), m_grid.maxZ());
+    const auto [firstN, lastN, firstZ, lastZ] = range;
     const bool bordered = m_view.cell >= kBorderedCell;
     const bool named = m_view.cell >= kNamedCell;
     QFont font = painter.font();
@@ -156,8 +200,8 @@ void NuclideMap::paintCells(QPainter& painter, QSizeF size) const
 // The shell closures: a pair of lines along each magic row of Z and column of N.
 void NuclideMap::paintMagicNumbers(QPainter& painter, QSizeF size) const
 {
-    painter.setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
-    for (int magic : chart::kMagicNumbers) {
+    painter.setPen(QPen(kMagicColour, 1, Qt::DashLine));
+    for (int magic : decay::kMagicNumbers) {
         const QRectF row = chart::cellRect(0, magic, m_view);
         const QRectF column = chart::cellRect(magic, 0, m_view);
         if (magic <= m_grid.maxZ()) {
@@ -206,15 +250,58 @@ void NuclideMap::paintChain(QPainter& painter) const
         painter.drawLine(QLineF(from, tip));
         painter.fillPath(arrow, QColor(20, 20, 20));
     }
+    // Each member in its colour and dash of the lab's curves, edged in black to stand out on any cell.
+    const double ring = std::clamp(m_view.cell / 8, 2.0, 5.0);
     for (int member = 0; member < m_chain->size(); ++member) {
+        const auto at = centre(member);
+        if (!at)
+            continue;
         const double lit = std::clamp(member < static_cast<int>(m_lit.size()) ? m_lit[static_cast<std::size_t>(member)] : 0.0, 0.0, 1.0);
-        const double radius = std::max(3.0, m_view.cell * 0.45) * (0.5 + 0.5 * std::sqrt(lit));
-        painter.setPen(QPen(QColor(20, 20, 20), 1.5));
+        const double radius = std::max(4.0, m_view.cell * 0.4) * (0.6 + 0.4 * std::sqrt(lit));
+        const decay::MemberStyle style = decay::memberStyle(member);
+        painter.setPen(QPen(QColor(20, 20, 20), ring + 2));
         painter.setBrush(QColor(255, 255, 255, static_cast<int>(60 + 195 * lit)));
-        if (const auto at = centre(member))
-            painter.drawEllipse(*at, radius, radius);
+        painter.drawEllipse(*at, radius, radius);
+        QPen pen(QColor(style.color.red, style.color.green, style.color.blue), ring);
+        if (!style.dash.empty())
+            pen.setDashPattern(QList<qreal>(style.dash.begin(), style.dash.end()));
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(*at, radius, radius);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// N under the area and Z beside it at the model's ticks, the magic numbers in bold and red; the
+// axes' names in the corners.
+void NuclideMap::paintAxes(QPainter& painter, QSizeF size) const
+{
+    const QRectF shown = area(size);
+    const QFontMetricsF metrics(axisFont(true));
+    const double nSpace = metrics.horizontalAdvance(QStringLiteral("888")) + 8;
+    const double zSpace = metrics.height() + 2;
+    const double band = shown.top();
+    const auto label = [&](const decay::MapTick& tick, const QRectF& box, int alignment) {
+        painter.setFont(axisFont(tick.magic));
+        painter.setPen(tick.magic ? kMagicColour : kAxisColour);
+        painter.drawText(box, alignment, QString::number(tick.value));
+    };
+    for (const decay::MapTick& tick : decay::nTicks(m_view, shown.width(), m_grid.maxN(), nSpace)) {
+        const double x = shown.left() + tick.at;
+        painter.setPen(kAxisColour);
+        painter.drawLine(QPointF(x, shown.bottom()), QPointF(x, shown.bottom() + 3));
+        label(tick, QRectF(x - nSpace / 2, shown.bottom() + 3, nSpace, band - 3), Qt::AlignHCenter | Qt::AlignTop);
+    }
+    for (const decay::MapTick& tick : decay::zTicks(m_view, shown.height(), m_grid.maxZ(), zSpace)) {
+        const double y = shown.top() + tick.at;
+        painter.setPen(kAxisColour);
+        painter.drawLine(QPointF(shown.left() - 3, y), QPointF(shown.left(), y));
+        label(tick, QRectF(0, y - zSpace / 2, shown.left() - 5, zSpace), Qt::AlignRight | Qt::AlignVCenter);
+    }
+    painter.setFont(axisFont(true));
+    painter.setPen(kAxisColour);
+    painter.drawText(QRectF(0, 0, shown.left() - 5, band), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Z"));
+    painter.drawText(QRectF(0, shown.bottom() + 3, shown.left() - 5, band - 3), Qt::AlignRight | Qt::AlignTop, QStringLiteral("N"));
 }
 
 void NuclideMap::paintLegend(QPainter& painter, QSizeF size) const
@@ -242,7 +329,8 @@ void NuclideMap::paintLegend(QPainter& painter, QSizeF size) const
     }
     const double line = metrics.height() + 2;
     const double rows = static_cast<double>(names.size());
-    const QRectF box(size.width() - 110, size.height() - line * rows - 12, 100, line * rows + 4);
+    const QRectF shown = area(size);
+    const QRectF box(shown.right() - 110, shown.bottom() - line * rows - 12, 100, line * rows + 4);
     painter.setPen(QColor(120, 120, 120));
     painter.setBrush(QColor(255, 255, 255, 220));
     painter.drawRect(box);
@@ -258,7 +346,9 @@ void NuclideMap::paintLegend(QPainter& painter, QSizeF size) const
 
 QString NuclideMap::toolTipAt(QPointF point) const
 {
-    const auto [n, z] = chart::cellAt(point, m_view);
+    if (!area().contains(point))
+        return {};
+    const auto [n, z] = cellAt(point);
     const int at = m_grid.at(n, z);
     if (at < 0)
         return {};
@@ -282,12 +372,14 @@ void NuclideMap::paintEvent(QPaintEvent*)
     paint(painter, size());
 }
 
+// The same cells, the same N and Z in the middle: the nuclide the chart opened on stays there
+// however the window is laid out and sized.
 void NuclideMap::resizeEvent(QResizeEvent*)
 {
-    if (!m_sized) {
-        m_sized = true;
-        showWhole();
-    }
+    const QSizeF now = area().size();
+    const decay::MapView view = decay::resized(m_view, m_areaSize.width(), m_areaSize.height(), now.width(), now.height());
+    m_areaSize = now;
+    setView(view);
 }
 
 void NuclideMap::mousePressEvent(QMouseEvent* event)
@@ -305,7 +397,7 @@ void NuclideMap::mouseMoveEvent(QMouseEvent* event)
     m_dragged = m_dragged || QLineF(m_pressedAt, m_lastAt).length() > 4;
     if (!m_dragged)
         return;
-    chart::View view = m_view;
+    decay::MapView view = m_view;
     view.left -= moved.x() / view.cell;
     view.top += moved.y() / view.cell;
     setView(view);
@@ -315,17 +407,22 @@ void NuclideMap::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_dragged || event->button() != Qt::LeftButton)
         return;
-    const auto [n, z] = chart::cellAt(event->position(), m_view);
+    if (!area().contains(event->position()))
+        return;
+    const auto [n, z] = cellAt(event->position());
     const int at = m_grid.at(n, z);
     if (at >= 0) {
-        select(at);
+        // The cell clicked is in sight: it is chosen where it is.
+        m_selected = at;
+        update();
+        emit selectionChanged();
         emit chosen(at);
     }
 }
 
 void NuclideMap::wheelEvent(QWheelEvent* event)
 {
-    setView(chart::zoomed(m_view, std::pow(1.2, event->angleDelta().y() / 120.0), event->position()));
+    setView(chart::zoomed(m_view, std::pow(1.2, event->angleDelta().y() / 120.0), event->position() - area().topLeft()));
 }
 
 void NuclideMap::moveSelection(int dn, int dz)
@@ -348,8 +445,8 @@ void NuclideMap::moveSelection(int dn, int dz)
 void NuclideMap::keyPressEvent(QKeyEvent* event)
 {
     const bool pan = event->modifiers() & Qt::ControlModifier;
-    const QPointF middle(width() / 2.0, height() / 2.0);
-    chart::View view = m_view;
+    const QPointF middle(m_areaSize.width() / 2, m_areaSize.height() / 2);
+    decay::MapView view = m_view;
     switch (event->key()) {
     case Qt::Key_Plus: case Qt::Key_Equal: setView(chart::zoomed(m_view, 1.25, middle)); return;
     case Qt::Key_Minus: setView(chart::zoomed(m_view, 0.8, middle)); return;

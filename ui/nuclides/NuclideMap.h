@@ -13,10 +13,11 @@
 QString nuclideName(const decay::Nuclide& nuclide);
 QString halfLifeShown(const decay::Nuclide& nuclide);
 
-// Every nuclide of the table on Z against N, painted in one pass over the visible cells: zoomed
-// by the wheel or + and -, panned by dragging or Ctrl and the arrows; the arrows move the chosen
-// cell, a click or Enter takes it into the lab. The lab's chain is drawn as arrows and its
-// members light up with their share of the atoms as a run plays.
+// Every nuclide of the table on Z against N, painted in one pass over the visible cells, with N
+// numbered under the chart and Z beside it: zoomed by the wheel or + and -, panned by dragging or
+// Ctrl and the arrows; the arrows move the chosen cell, a click or Enter takes it into the lab.
+// The lab's chain is drawn as arrows, its members ringed in their colours in the lab's curves,
+// lit with their share of the atoms as a run plays.
 class NuclideMap : public QWidget {
     Q_OBJECT
 
@@ -28,13 +29,19 @@ public:
     void setChain(const std::optional<decay::Chain>& chain);
     // How much of the chain's atoms each member holds now, 0 to 1, in the chain's order.
     void setLit(const std::vector<double>& shares);
-    // The cell of a table position chosen and brought into view; -1 for none.
+    // The cell of a table position chosen and put in the middle of the chart at the zoom the user
+    // chose; -1 for none.
     void select(int position);
     int selected() const { return m_selected; }
-    const chart::View& view() const { return m_view; }
+    // The view of the chart's area: the widget less the axes' numbers on its left, top and bottom.
+    const decay::MapView& view() const { return m_view; }
     const chart::Grid& grid() const { return m_grid; }
-    void setView(const chart::View& view);
+    void setView(const decay::MapView& view);
     void showWhole();
+    QRectF area() const { return area(size()); }
+    QRectF area(QSizeF size) const;
+    // A cell in the widget's pixels.
+    QRectF cellRect(int n, int z) const;
     // The chart as the widget shows it, into any painter (the benchmark paints into an image).
     void paint(QPainter& painter, QSizeF size) const;
     QString toolTipAt(QPointF point) const;
@@ -58,13 +65,18 @@ private:
     void paintCells(QPainter& painter, QSizeF size) const;
     void paintMagicNumbers(QPainter& painter, QSizeF size) const;
     void paintChain(QPainter& painter) const;
+    void paintAxes(QPainter& painter, QSizeF size) const;
     void paintLegend(QPainter& painter, QSizeF size) const;
     void moveSelection(int dn, int dz);
     void keepInView(int position);
+    void centreOn(int position);
+    QFont axisFont(bool magic) const;
+    // The cell under a point of the widget.
+    std::pair<int, int> cellAt(QPointF point) const;
 
     const decay::NuclideTable& m_table;
     chart::Grid m_grid;
-    chart::View m_view;
+    decay::MapView m_view;
     chart::Colouring m_colouring = chart::Colouring::MainMode;
     int m_selected = -1;
     std::optional<decay::Chain> m_chain;
@@ -73,5 +85,5 @@ private:
     QPointF m_pressedAt;
     QPointF m_lastAt;
     bool m_dragged = false;
-    bool m_sized = false;
+    QSizeF m_areaSize; // of the area m_view was made for
 };

@@ -174,7 +174,7 @@ test.describe('the chart of nuclides', () => {
     await open(page, '#nuclides');
     await page.locator('#cmdChart').click();
     const map = page.locator('#picChart');
-    await expect(map).toHaveAttribute('aria-label', /The chart shows N 0 to \d+ and Z 0 to 118.*Chosen: Uranium-238 \(U-238\)/);
+    await expect(map).toHaveAttribute('aria-label', /The chart shows N \d+ to \d+ and Z \d+ to \d+.*Chosen: Uranium-238 \(U-238\)/);
     const box = await map.boundingBox();
     expect(box!.width).toBeGreaterThan(300);
     // Cells painted: the canvas is not one colour.
@@ -199,39 +199,98 @@ test.describe('the chart of nuclides', () => {
     await expect(page.locator('#tblMembers tbody tr').first()).toContainText('Protactinium-237 (Pa-237)');
   });
 
-  test('zooms and pans by keys and comes back whole with Home', async ({ page }) => {
+  test('zooms and pans by keys and shows the whole chart with Home', async ({ page }) => {
     await open(page, '#nuclides');
     await page.locator('#cmdChart').click();
     const label = page.locator('#lblDescription');
-    const whole = await label.textContent();
+    await expect(label).toContainText('Chosen: Uranium-238');
+    const opened = await label.textContent();
     await page.locator('#picChart').focus();
     for (let i = 0; i < 6; ++i) await page.keyboard.press('+');
-    await expect(label).not.toHaveText(whole!);
+    await expect(label).not.toHaveText(opened!);
     const zoomed = await label.textContent();
     await page.keyboard.press('Control+ArrowRight');
     await expect(label).not.toHaveText(zoomed!);
     await page.keyboard.press('Home');
-    await expect(label).toHaveText(whole!);
+    await expect(label).toContainText('The chart shows N 0 to 177 and Z 0 to 118,');
   });
+
+  // The canvas is drawn at one pixel a CSS pixel here: its pixels, and the cells the description names.
+  async function shownCells(page: Page): Promise<{ n: [number, number]; z: [number, number] }> {
+    const [firstN, lastN, firstZ, lastZ] = (await page.locator('#lblDescription').textContent())!
+      .match(/N (\d+) to (\d+) and Z (\d+) to (\d+)/)!.slice(1).map(Number);
+    return { n: [firstN, lastN], z: [firstZ, lastZ] };
+  }
+  const pixelsOf = (page: Page, colours: string[]) => page.locator('#picChart').evaluate((canvas: HTMLCanvasElement, wanted) => {
+    const data = canvas.getContext('2d')!.getImageData(0, 0, canvas.width, canvas.height).data;
+    const counts = wanted.map(() => 0);
+    for (let i = 0; i < data.length; i += 4) {
+      const at = wanted.indexOf(`rgb(${data[i]},${data[i + 1]},${data[i + 2]})`);
+      if (at >= 0) ++counts[at];
+    }
+    return counts;
+  }, colours);
+
+  // At 1920 x 1080 and as wide as a phone: U-238 in the middle of cells of at least 8 pixels (the
+  // whole chart would get 7 at 1920 x 1080), the chain's first two members ringed in their colours
+  // of the lab's curves; a search moves the chart to the nuclide at the zoom the user chose.
+  for (const [name, viewport] of [['1920 x 1080', { width: 1920, height: 1080 }], ['phone width', { width: 390, height: 844 }]] as const) {
+    test(`opens on the lab's nuclide in legible cells at ${name}`, async ({ page }) => {
+      await page.setViewportSize(viewport);
+      await open(page, '#nuclides');
+      await page.locator('#cmdChart').click();
+      await expect(page.locator('#lblDescription')).toContainText('Chosen: Uranium-238');
+      const width = await page.locator('#picChart').evaluate((c) => c.clientWidth);
+      const opened = await shownCells(page);
+      const columns = opened.n[1] - opened.n[0] + 1;
+      expect(width / columns).toBeGreaterThanOrEqual(8);
+      // U-238: N = 146, Z = 92, within a cell of the middle of the cells shown.
+      expect(Math.abs((opened.n[0] + opened.n[1]) / 2 - 146)).toBeLessThanOrEqual(1);
+      expect(Math.abs((opened.z[0] + opened.z[1]) / 2 - 92)).toBeLessThanOrEqual(1);
+      const members = await page.evaluate(() => [0, 1].map((member) =>
+        (window.atomdrift.model() as { labMemberStyle(m: number): { color: string } }).labMemberStyle(member).color));
+      const rings = await pixelsOf(page, members.map((css) => `rgb(${css.match(/\d+/g)!.slice(0, 3).join(',')})`));
+      expect(Math.min(...rings), `${members.join(', ')}: ${rings.join(', ')}`).toBeGreaterThan(20);
+      await page.screenshot({ path: test.info().outputPath('chart.png') });
+
+      await page.locator('#picChart').focus();
+      await page.keyboard.press('-');
+      const zoomed = await shownCells(page);
+      await page.locator('#txtSearch').fill('Mo-99');
+      await page.locator('#txtSearch').press('Enter');
+      await expect(page.locator('#lblDescription')).toContainText('Chosen: Molybdenum-99');
+      const found = await shownCells(page);
+      expect(found.n[1] - found.n[0]).toBe(zoomed.n[1] - zoomed.n[0]);
+      expect(Math.abs((found.n[0] + found.n[1]) / 2 - 57)).toBeLessThanOrEqual(1);
+      expect(Math.abs((found.z[0] + found.z[1]) / 2 - 42)).toBeLessThanOrEqual(1);
+      // Taken into the lab, Mo-99's chain brings its own notes, none of U-238's series.
+      await page.locator('#picChart').focus();
+      await page.keyboard.press('Enter');
+      await expect(page.locator('#cboNuclide option:checked')).toHaveText('Molybdenum-99 (Mo-99)');
+      for (const notes of await page.locator('#lblNotes, #lstNotes').allTextContents()) expect(notes).not.toMatch(/U-2|Th-2|Ra-2/);
+    });
+  }
 
   test('a click on a cell takes its chain into the lab; the zoom buttons work without keys', async ({ page }) => {
     await open(page, '#nuclides');
     await page.locator('#cmdChart').click();
     const map = page.locator('#picChart');
-    // The whole chart's view: a cell of min(width / (N_max + 3), height / (Z_max + 3)) pixels, N = -1
-    // at the left edge and Z = Z_max + 1 at the top, inside the canvas's 1-pixel border; Co-60 has
-    // N = 33 and Z = 27.
-    const [maxN, maxZ] = (await page.locator('#lblDescription').textContent())!.match(/N 0 to (\d+) and Z 0 to (\d+)/)!.slice(1).map(Number);
-    const inner = await map.evaluate((c) => ({ width: c.clientWidth, height: c.clientHeight }));
-    const innerCell = Math.max(1, Math.min(inner.width / (maxN + 3), inner.height / (maxZ + 3)));
-    await map.click({ position: { x: (33 + 1 + 0.5) * innerCell + 1, y: (maxZ + 1 - 27 + 0.5) * innerCell + 1 } });
+    // Co-60 (N = 33, Z = 27) found is in the middle of the chart's area, which has the Z numbers
+    // (some 30 pixels) on its left and lines of the same height above and below: its 32-pixel
+    // cell is some 15 pixels right of the canvas's middle.
+    await page.locator('#txtSearch').fill('Co-60');
+    await page.locator('#txtSearch').press('Enter');
+    const { n, z } = await shownCells(page);
+    expect([n[0] + n[1], z[0] + z[1]].map((twice) => Math.round(twice / 2))).toEqual([33, 27]);
+    const box = (await map.boundingBox())!;
+    await map.click({ position: { x: box.width / 2 + 15, y: box.height / 2 } });
     await expect(page.locator('#cboNuclide option:checked')).toHaveText('Cobalt-60 (Co-60)');
     await page.locator('#cmdChart').click();
-    const whole = await page.locator('#lblDescription').textContent();
+    const opened = await page.locator('#lblDescription').textContent();
     await page.locator('#cmdZoomIn').click();
-    await expect(page.locator('#lblDescription')).not.toHaveText(whole!);
+    await expect(page.locator('#lblDescription')).not.toHaveText(opened!);
     await page.locator('#cmdWhole').click();
-    await expect(page.locator('#lblDescription')).toHaveText(whole!);
+    await expect(page.locator('#lblDescription')).toContainText('The chart shows N 0 to 177 and Z 0 to 118,');
   });
 
   const searches: [string, RegExp | string][] = [
@@ -256,13 +315,15 @@ test.describe('the chart of nuclides', () => {
     await page.locator('#cmdChart').click();
     await page.locator('#txtSearch').fill('Pb-208');
     await page.locator('#txtSearch').press('Enter');
+    await expect(page.locator('#lblDescription')).toContainText('Chosen: Lead-208');
+    const { n, z } = await shownCells(page);
     await page.locator('#cmdShowChain').click();
     await expect(page.locator('#lblDescription')).toHaveText('Lead-208 (Pb-208) is stable: it has no chain.');
     await page.locator('#tabTable').click();
     await page.locator('#txtFilter').fill('(Co-60)');
     await expect(page.locator('#lblDescription')).toContainText('The table lists 1 nuclides.');
     // The chart's part of the description stays that of the chart last shown.
-    await expect(page.locator('#lblDescription')).toContainText('The chart shows N 0 to');
+    await expect(page.locator('#lblDescription')).toContainText(`The chart shows N ${n[0]} to ${n[1]} and Z ${z[0]} to ${z[1]},`);
     await page.locator('#tblNuclides button', { hasText: 'Cobalt-60 (Co-60)' }).click();
     await expect(page.locator('#cboNuclide option:checked')).toHaveText('Cobalt-60 (Co-60)');
   });

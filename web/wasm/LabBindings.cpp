@@ -7,6 +7,7 @@
 
 #include "model/common/Conversions.h"
 #include "model/nuclides/Elements.h"
+#include "model/nuclides/MapView.h"
 #include "output/ChainFile.h"
 
 #include <emscripten/bind.h>
@@ -189,6 +190,44 @@ std::string chainFile() { return labSession().result() ? decay::chainFileText(*l
 
 int mostCustomMembers() { return decay::kMostCustomMembers; }
 
+// The chart of nuclides' view as the page keeps it, {cell, left, top}; the model copes with any
+// number in it.
+decay::MapView mapView(const val& view)
+{
+    const decay::MapView opened;
+    return {number(view, "cell", opened.cell), number(view, "left", opened.left), number(view, "top", opened.top)};
+}
+
+// A nucleon number the page sends: the chart's cells lie far inside an int.
+int nucleons(double value) { return clamped(value, 0); }
+
+decay::MapRect mapCellRect(double n, double z, const val& view) { return decay::cellRect(nucleons(n), nucleons(z), mapView(view)); }
+decay::MapCell mapCellAt(double x, double y, const val& view) { return decay::cellAt(finite(x), finite(y), mapView(view)); }
+decay::MapView mapZoomed(const val& view, double factor, double x, double y) { return decay::zoomed(mapView(view), factor, x, y); }
+decay::MapView mapCentredOn(const val& view, double n, double z, double width, double height)
+{
+    return decay::centredOn(mapView(view), nucleons(n), nucleons(z), width, height);
+}
+decay::MapView mapDefaultView(double n, double z, double width, double height) { return decay::defaultMapView(nucleons(n), nucleons(z), width, height); }
+decay::MapView mapWhole(double maxN, double maxZ, double width, double height) { return decay::wholeMap(nucleons(maxN), nucleons(maxZ), width, height); }
+decay::MapView mapResized(const val& view, double oldWidth, double oldHeight, double width, double height)
+{
+    return decay::resized(mapView(view), oldWidth, oldHeight, width, height);
+}
+decay::MapRange mapShownRange(const val& view, double width, double height, double maxN, double maxZ)
+{
+    return decay::shownRange(mapView(view), width, height, nucleons(maxN), nucleons(maxZ));
+}
+std::vector<decay::MapTick> mapNTicks(const val& view, double length, double maxN, double labelSpace)
+{
+    return decay::nTicks(mapView(view), length, nucleons(maxN), labelSpace);
+}
+std::vector<decay::MapTick> mapZTicks(const val& view, double length, double maxZ, double labelSpace)
+{
+    return decay::zTicks(mapView(view), length, nucleons(maxZ), labelSpace);
+}
+std::vector<int> mapMagicNumbers() { return {decay::kMagicNumbers.begin(), decay::kMagicNumbers.end()}; }
+
 } // namespace
 
 // A unit for every member, the model's list's places; a place that is no unit counts atoms.
@@ -312,6 +351,27 @@ EMSCRIPTEN_BINDINGS(decay_lab)
         .field("unit", &decay::LabRun::unit)
         .field("atoms", &web::memberAtoms, &computed<decay::LabRun, std::vector<std::vector<double>>>)
         .field("series", &decay::LabRun::atoms);
+    // The chart of nuclides' geometry: where cells lie for a view, and the numbers of its axes.
+    value_object<decay::MapView>("MapView").field("cell", &decay::MapView::cell).field("left", &decay::MapView::left).field("top", &decay::MapView::top);
+    value_object<decay::MapRect>("MapRect").field("x", &decay::MapRect::x).field("y", &decay::MapRect::y).field("size", &decay::MapRect::size);
+    value_object<decay::MapCell>("MapCell").field("n", &decay::MapCell::n).field("z", &decay::MapCell::z);
+    value_object<decay::MapRange>("MapRange")
+        .field("firstN", &decay::MapRange::firstN)
+        .field("lastN", &decay::MapRange::lastN)
+        .field("firstZ", &decay::MapRange::firstZ)
+        .field("lastZ", &decay::MapRange::lastZ);
+    value_object<decay::MapTick>("MapTick").field("value", &decay::MapTick::value).field("at", &decay::MapTick::at).field("magic", &decay::MapTick::magic);
+    function("mapCellRect", &web::mapCellRect);
+    function("mapCellAt", &web::mapCellAt);
+    function("mapZoomed", &web::mapZoomed);
+    function("mapCentredOn", &web::mapCentredOn);
+    function("mapDefaultView", &web::mapDefaultView);
+    function("mapWhole", &web::mapWhole);
+    function("mapResized", &web::mapResized);
+    function("mapShownRange", &web::mapShownRange);
+    function("mapNTicks", &web::mapNTicks);
+    function("mapZTicks", &web::mapZTicks);
+    function("mapMagicNumbers", &web::mapMagicNumbers);
     function("labLoad", &web::load);
     function("labStarts", &web::starts);
     function("labNuclide", &web::nuclide);

@@ -1,4 +1,5 @@
 #include "tests/ui/TestProgram.h"
+#include "model/nuclides/LabPlot.h"
 #include "ui/nuclides/ChartLayout.h"
 #include "ui/nuclides/NuclideChart.h"
 
@@ -23,7 +24,13 @@ class NuclideChartTest : public QObject {
     QPoint cellCentre(const NuclideChart& w, const char* symbol)
     {
         const decay::Nuclide& n = *lab().table().find(symbol);
-        return chart::cellRect(n.a - n.z, n.z, w.picChart->view()).center().toPoint();
+        return w.picChart->cellRect(n.a - n.z, n.z).center().toPoint();
+    }
+    // How far the middle of a nuclide's cell is from the middle of the chart's area, in cells.
+    QPointF offCentre(const NuclideChart& w, const char* symbol)
+    {
+        const decay::Nuclide& n = *lab().table().find(symbol);
+        return (w.picChart->cellRect(n.a - n.z, n.z).center() - w.picChart->area().center()) / w.picChart->view().cell;
     }
 
     ProgramFixture m_program;
@@ -59,17 +66,12 @@ private slots:
         QCOMPARE(found ? QString::fromStdString(*found) : QString(), symbol);
     }
 
-    // A point keeps its cell under zoom, and the cell under a point is the one drawn there.
-    void layoutMapsCellsAndPoints()
+    // The cells by N and Z, and the model's view in Qt's types.
+    void gridOfTheTable()
     {
-        const chart::View view{10, -1, 120};
-        const QRectF u238 = chart::cellRect(146, 92, view);
-        QCOMPARE(chart::cellAt(u238.center(), view), std::make_pair(146, 92));
-        QCOMPARE(chart::cellAt(u238.topLeft() + QPointF(0.01, 0.01), view), std::make_pair(146, 92));
-        const chart::View closer = chart::zoomed(view, 2, u238.center());
-        QCOMPARE(closer.cell, 20.0);
-        QCOMPARE(chart::cellRect(146, 92, closer).center(), u238.center());
-        QCOMPARE(chart::zoomed(view, 1e3, {}).cell, 80.0); // bounded
+        const decay::MapView view{10, -1, 120};
+        QCOMPARE(chart::cellRect(146, 92, view), QRectF(1470, 280, 10, 10));
+        QCOMPARE(chart::cellAt(QPointF(1475, 285), view), std::make_pair(146, 92));
         const chart::Grid grid(lab().table());
         QCOMPARE(grid.maxZ(), 118);
         QCOMPARE(grid.cells().size(), std::size_t(3471)); // NUBASE2020 lines with i = 0 and a half-life or "stbl"
@@ -135,23 +137,93 @@ private slots:
         QVERIFY(w.lblDescription->text().contains(QStringLiteral("no such thing")));
     }
 
+    // The notes under the chart are the lab's, of the chain the lab shows: with every branch
+    // kept none is below the threshold, and a search taken into the lab brings its chain's notes.
+    void notesAreThoseOfTheLabsChain()
+    {
+        NuclideChart& w = chartWindow();
+        const auto labNotes = [this] { return QStringLiteral("Left out of the chain: ") + lab().lblNoteList->text().replace(QLatin1Char('\n'), QLatin1Char(' ')); };
+        lab().txtThreshold->setText(QStringLiteral("0"));
+        QTest::keyClick(lab().txtThreshold, Qt::Key_Return);
+        QVERIFY(lab().lblNoteList->text().contains(QStringLiteral("U-238 fissions")));
+        QCOMPARE(w.lblNotes->text(), labNotes());
+        QVERIFY(!w.lblNotes->text().contains(QStringLiteral("below the branch threshold")));
+        QTest::keyClicks(w.txtSearch, QStringLiteral("Mo-99"));
+        QTest::keyClick(w.txtSearch, Qt::Key_Return);
+        QTest::keyClick(w.picChart, Qt::Key_Return);
+        QCOMPARE(lab().cboNuclide->currentText(), QStringLiteral("Molybdenum-99 (Mo-99)"));
+        for (const QString& notes : {lab().lblNotes->text(), lab().lblNoteList->text(), w.lblNotes->text()})
+            QVERIFY2(!notes.contains(QStringLiteral("U-2")), qPrintable(notes));
+    }
+
     // Wheel, keys and drags change what is shown, and the description follows.
     void zoomAndPanChangeTheDescription()
     {
         NuclideChart& w = chartWindow();
-        const QString whole = w.description();
+        const QString opened = w.description();
         const double cell = w.picChart->view().cell;
         QTest::keyClick(w.picChart, Qt::Key_Plus);
         QCOMPARE(w.picChart->view().cell, cell * 1.25);
-        QVERIFY(w.description() != whole);
+        QVERIFY(w.description() != opened);
         QTest::keyClick(w.picChart, Qt::Key_Minus);
         const double left = w.picChart->view().left;
         QTest::keyClick(w.picChart, Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(w.picChart->view().left, left + 4);
         QTest::keyClick(w.picChart, Qt::Key_Home);
-        QCOMPARE(w.description(), whole);
+        QVERIFY2(w.description().startsWith(QStringLiteral("The chart shows N 0 to 177 and Z 0 to 118,")), qPrintable(w.description()));
         w.cboColour->setCurrentIndex(1);
         QVERIFY(w.lblDescription->text().contains(QStringLiteral("half-life")));
+    }
+
+    // The window maximised on a 1920 x 1080 screen, and as narrow as a phone: the chart opens on
+    // the lab's U-238 in cells of at least 8 pixels, all over its area, with N and Z numbered and
+    // the chain's members ringed in their colours of the lab's curves. A search moves it to the
+    // nuclide found at the zoom the user chose.
+    void opensLegibleOnTheLabsNuclide_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("maximised at 1920 x 1080") << QSize(1920, 1050);
+        QTest::newRow("phone width") << QSize(390, 844);
+    }
+    void opensLegibleOnTheLabsNuclide()
+    {
+        QFETCH(QSize, size);
+        lab().cmdChart->click();
+        NuclideChart& w = *lab().findChild<NuclideChart*>(QStringLiteral("NuclideChart"));
+        w.resize(size);
+        QTRY_COMPARE(w.size().width(), std::max(size.width(), w.minimumSizeHint().width()));
+        const NuclideMap& map = *w.picChart;
+        QVERIFY2(map.view().cell >= 8, qPrintable(QString::number(map.view().cell)));
+        QVERIFY(std::abs(offCentre(w, "U-238").x()) <= 0.5 && std::abs(offCentre(w, "U-238").y()) <= 0.5);
+        // Painted: cells in every quarter of the area (the whole chart at the old default took the
+        // top left 40 % x 55 % of it), the legend aside; N's ticks below it; the chain's first two
+        // members ringed in orange and blue, 8 pixels right of their cells' middles.
+        const QImage image = w.picChart->grab().toImage();
+        const QRectF area = map.area();
+        QSet<QRgb> cellColours;
+        for (const decay::Nuclide& nuclide : lab().table().nuclides)
+            cellColours.insert(chart::modeColor(nuclide).rgb());
+        std::array<int, 4> quarters{};
+        for (double y = area.top() + 1; y < area.bottom(); y += 3)
+            for (double x = area.left() + 1; x < area.right(); x += 3)
+                if (!(x > area.right() - 120 && y > area.bottom() - 160) && cellColours.contains(image.pixel(QPointF(x, y).toPoint())))
+                    ++quarters[static_cast<std::size_t>((x > area.center().x() ? 1 : 0) + (y > area.center().y() ? 2 : 0))];
+        QVERIFY2(std::ranges::min(quarters) > 0, qPrintable(QStringLiteral("%1 %2 %3 %4").arg(quarters[0]).arg(quarters[1]).arg(quarters[2]).arg(quarters[3])));
+        int ticks = 0;
+        for (int x = static_cast<int>(area.left()); x < static_cast<int>(area.right()); ++x)
+            ticks += image.pixelColor(x, static_cast<int>(area.bottom()) + 2) == QColor(60, 60, 60) ? 1 : 0;
+        QVERIFY2(ticks >= area.width() / 80, qPrintable(QString::number(ticks)));
+        for (const auto& [member, symbol] : {std::pair{0, "U-238"}, std::pair{1, "Th-234"}}) {
+            const decay::PlotColor colour = decay::memberStyle(member).color;
+            QCOMPARE(image.pixelColor(cellCentre(w, symbol) + QPoint(8, 0)), QColor(colour.red, colour.green, colour.blue));
+        }
+
+        QTest::keyClick(w.picChart, Qt::Key_Plus);
+        const double zoom = map.view().cell;
+        w.txtSearch->setText(QStringLiteral("Mo-99"));
+        QTest::keyClick(w.txtSearch, Qt::Key_Return);
+        QCOMPARE(map.view().cell, zoom);
+        QVERIFY(std::abs(offCentre(w, "Mo-99").x()) <= 0.5 && std::abs(offCentre(w, "Mo-99").y()) <= 0.5);
     }
 
     // The table: every state, a filter, a sort by half-life, and Enter as on the chart.

@@ -122,11 +122,13 @@ export function renderNuclideChart(root: HTMLElement, close: () => void, choose:
   const map = new NuclideMap(table(), elements.symbols, position, state.mapView);
   map.colouring = state.colouring;
   map.selected = state.selected >= 0 ? state.selected : isCustom() ? -1 : position(state.starts[state.index]);
+  // A chain chosen in the lab since the chart was last shown: the chart moves to its nuclide.
+  if (state.selected < 0) map.centreOnSelected();
   map.chain = isCustom() ? null : state.ran?.chain ?? state.chain;
   const label = element('p', { id: 'lblDescription', class: 'message', 'aria-live': 'polite' });
   let listed = 0;
   const describe = () => {
-    state.mapView = map.view;
+    state.mapView = map.keptView();
     state.selected = map.selected;
     const text = state.chartMessage || description(map, listed);
     state.chartMessage = '';

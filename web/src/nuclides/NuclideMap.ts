@@ -1,16 +1,46 @@
 // The chart of nuclides on a canvas: every ground state of the table on Z against N, coloured by
-// its main decay mode or its half-life; zoomed by the wheel or + and -, panned by dragging or
-// Ctrl and the arrows; the arrows move the chosen cell, a click or Enter takes it into the lab.
-// The lab's chain is drawn as arrows between its members.
+// its main decay mode or its half-life, with N numbered under it and Z beside it; zoomed by the
+// wheel or + and -, panned by dragging or Ctrl and the arrows; the arrows move the chosen cell, a
+// click or Enter takes it into the lab. The lab's chain is drawn as arrows between its members,
+// each ringed in its colour of the lab's curves. Where cells and numbers go is the model's.
 import { tr } from '../core/i18n';
-import type { LabChain } from './labModel';
+import { model } from '../core/model';
+import { labModel, type LabChain } from './labModel';
 
-export const magicNumbers = [2, 8, 20, 28, 50, 82, 126];
 export enum Colouring { MainMode, HalfLife }
 
-// What part of the (N, Z) plane is shown: `cell` pixels per nucleon number, the N and Z at the
-// canvas's top left corner.
-export interface View { cell: number; left: number; top: number }
+// What part of the (N, Z) plane the chart's area shows: `cell` pixels per nucleon number, the N
+// and Z at its top left corner.
+export interface MapView { cell: number; left: number; top: number }
+export interface MapRect { x: number; y: number; size: number }
+export interface MapCell { n: number; z: number }
+export interface MapRange { firstN: number; lastN: number; firstZ: number; lastZ: number }
+// A number of an axis, its label's middle `at` pixels along the axis.
+export interface MapTick { value: number; at: number; magic: boolean }
+// A view with the size of the area it was made for.
+export interface KeptView { view: MapView; width: number; height: number }
+
+export interface MapModel {
+  mapCellRect(n: number, z: number, view: MapView): MapRect;
+  mapCellAt(x: number, y: number, view: MapView): MapCell;
+  mapZoomed(view: MapView, factor: number, x: number, y: number): MapView;
+  mapCentredOn(view: MapView, n: number, z: number, width: number, height: number): MapView;
+  mapDefaultView(n: number, z: number, width: number, height: number): MapView;
+  mapWhole(maxN: number, maxZ: number, width: number, height: number): MapView;
+  mapResized(view: MapView, oldWidth: number, oldHeight: number, width: number, height: number): MapView;
+  mapShownRange(view: MapView, width: number, height: number, maxN: number, maxZ: number): MapRange;
+  mapNTicks(view: MapView, length: number, maxN: number, labelSpace: number): MapTick[];
+  mapZTicks(view: MapView, length: number, maxZ: number, labelSpace: number): MapTick[];
+  mapMagicNumbers(): number[];
+}
+
+const geometry = () => model<MapModel>();
+
+// The axes' numbers, the magic ones in bold and red like their lines.
+const axisPixels = 11;
+const axisColour = 'rgb(60,60,60)';
+const magicColour = 'rgb(160,30,30)';
+const axisFont = (magic: boolean) => `${magic ? 'bold ' : ''}${axisPixels}px sans-serif`;
 
 export interface MapTable {
   z: Float64Array; n: Float64Array; state: Float64Array; halfLife: Float64Array; symbol: string[]; mainMode: string[];
@@ -44,27 +74,6 @@ export class Grid {
     for (let i = ground + 1; i < t.z.length && t.z[i] === t.z[ground] && t.n[i] === t.n[ground]; ++i) result.push(i);
     return result;
   }
-}
-
-export function cellRect(n: number, z: number, view: View): { x: number; y: number; size: number } {
-  return { x: (n - view.left) * view.cell, y: (view.top - z) * view.cell, size: view.cell };
-}
-
-export function cellAt(x: number, y: number, view: View): [number, number] {
-  return [Math.floor(x / view.cell + view.left), Math.ceil(view.top - y / view.cell)];
-}
-
-// The view after zooming by `factor` about a point, which stays where it is; a cell from 1 to 80 pixels.
-export function zoomed(view: View, factor: number, x: number, y: number): View {
-  const cell = Math.min(Math.max(view.cell * factor, 1), 80);
-  const n = x / view.cell + view.left;
-  const z = view.top - y / view.cell;
-  return { cell, left: n - x / cell, top: z + y / cell };
-}
-
-export function whole(grid: Grid, width: number, height: number): View {
-  const cell = Math.max(1, Math.min(width / (grid.maxN + 3), height / (grid.maxZ + 3)));
-  return { cell, left: -1, top: grid.maxZ + 1 };
 }
 
 // Colours a reader of a printed chart knows them by: alpha yellow, beta minus blue, beta plus and
@@ -106,30 +115,44 @@ function darkColour(colour: string): boolean {
   return (Math.max(r, g, b) + Math.min(r, g, b)) / 2 < 110;
 }
 
+// Where the chart's area lies on the canvas: the Z numbers take the widest one's width on the
+// left, the N numbers a line at the bottom, and a line at the top holds the Z axis's name.
+interface Area { x: number; y: number; width: number; height: number }
+
 export class NuclideMap {
   readonly canvas: HTMLCanvasElement;
-  view: View = { cell: 6, left: -1, top: 120 };
+  view: MapView;
   colouring = Colouring.MainMode;
   selected = -1;
   chain: LabChain | null = null;
   lit: number[] = []; // the share of the chain's atoms each member holds as a run plays, 0 to 1
   onChosen: (position: number) => void = () => {};
   onChange: () => void = () => {};
-  private sized = false;
+  private areaSize: { width: number; height: number } | null = null; // of the area `view` was made for
+  private pendingCentre = false;
   private pressed: { x: number; y: number; lastX: number; lastY: number; dragged: boolean } | null = null;
   private readonly observer: ResizeObserver;
+  private readonly labelWidth: number;
 
-  constructor(readonly grid: Grid, private readonly elementSymbols: string[], private readonly position: (symbol: string) => number, kept?: View) {
-    if (kept) { this.view = kept; this.sized = true; }
+  constructor(readonly grid: Grid, private readonly elementSymbols: string[], private readonly position: (symbol: string) => number,
+    private readonly kept?: KeptView) {
+    this.view = kept?.view ?? geometry().mapDefaultView(0, 0, 0, 0);
     this.canvas = document.createElement('canvas');
     this.canvas.id = 'picChart';
     this.canvas.tabIndex = 0;
     this.canvas.setAttribute('role', 'img');
     this.canvas.className = 'nuclide-map';
+    const g = this.canvas.getContext('2d');
+    if (g) g.font = axisFont(true);
+    this.labelWidth = g ? g.measureText('888').width : 3 * axisPixels;
     this.canvas.addEventListener('pointerdown', (e) => this.press(e));
     this.canvas.addEventListener('pointermove', (e) => this.move(e));
     this.canvas.addEventListener('pointerup', (e) => this.release(e));
-    this.canvas.addEventListener('wheel', (e) => { e.preventDefault(); this.setView(zoomed(this.view, 1.2 ** (-e.deltaY / 100), e.offsetX, e.offsetY)); }, { passive: false });
+    this.canvas.addEventListener('wheel', (e) => {
+      e.preventDefault();
+      const a = this.area();
+      this.setView(geometry().mapZoomed(this.view, 1.2 ** (-e.deltaY / 100), e.offsetX - a.x, e.offsetY - a.y));
+    }, { passive: false });
     this.canvas.addEventListener('keydown', (e) => this.key(e));
     this.observer = new ResizeObserver(() => this.resize());
     this.observer.observe(this.canvas);
@@ -138,39 +161,75 @@ export class NuclideMap {
   get width(): number { return this.canvas.clientWidth; }
   get height(): number { return this.canvas.clientHeight; }
 
-  setView(view: View): void {
+  area(): Area {
+    const x = this.labelWidth + 10, band = Math.ceil(axisPixels * 1.3) + 6;
+    return { x, y: band, width: Math.max(0, this.width - x), height: Math.max(0, this.height - 2 * band) };
+  }
+
+  // The view and the size of the area it is for, to open the chart on again.
+  keptView(): KeptView | undefined {
+    return this.areaSize ? { view: this.view, ...this.areaSize } : this.kept;
+  }
+
+  setView(view: MapView): void {
     this.view = view;
     this.paint();
     this.onChange();
   }
 
   showWhole(): void {
-    this.setView(whole(this.grid, this.width, this.height));
+    const a = this.area();
+    this.setView(geometry().mapWhole(this.grid.maxN, this.grid.maxZ, a.width, a.height));
   }
 
+  // The nuclide chosen, put in the middle of the chart at the zoom the user chose.
   select(position: number): void {
     this.selected = position;
-    if (position >= 0) this.keepInView(position);
+    if (position >= 0) this.centreOn(position);
     this.paint();
     this.onChange();
   }
 
+  // Once the canvas has its size, the chart moves to the chosen nuclide.
+  centreOnSelected(): void {
+    this.pendingCentre = true;
+    if (this.areaSize) this.resize();
+  }
+
+  private centreOn(position: number): void {
+    const t = this.grid.table;
+    const a = this.area();
+    this.view = geometry().mapCentredOn(this.view, t.n[position], t.z[position], a.width, a.height);
+  }
+
+  // The same cells, the same N and Z in the middle whatever the canvas's size; the first time,
+  // the chart opens on the chosen nuclide, or on its middle.
   private resize(): void {
-    if (this.width === 0) return;
-    if (!this.sized) {
-      this.sized = true;
-      this.view = whole(this.grid, this.width, this.height);
-      if (this.selected >= 0) this.keepInView(this.selected);
-      this.onChange();
+    const a = this.area();
+    if (a.width === 0 || a.height === 0) return;
+    const t = this.grid.table;
+    if (this.areaSize) {
+      this.view = geometry().mapResized(this.view, this.areaSize.width, this.areaSize.height, a.width, a.height);
+    } else if (this.kept) {
+      this.view = geometry().mapResized(this.kept.view, this.kept.width, this.kept.height, a.width, a.height);
+    } else {
+      const [n, z] = this.selected >= 0 ? [t.n[this.selected], t.z[this.selected]] : [Math.floor(this.grid.maxN / 2), Math.floor(this.grid.maxZ / 2)];
+      this.view = geometry().mapDefaultView(n, z, a.width, a.height);
     }
+    this.areaSize = { width: a.width, height: a.height };
+    if (this.pendingCentre && this.selected >= 0) this.centreOn(this.selected);
+    this.pendingCentre = false;
+    this.onChange();
     this.paint();
   }
 
+  // The arrows keep the chosen cell in sight without moving the chart at every step.
   private keepInView(position: number): void {
     const t = this.grid.table;
-    const r = cellRect(t.n[position], t.z[position], this.view);
-    if (r.x >= 0 && r.y >= 0 && r.x + r.size <= this.width && r.y + r.size <= this.height) return;
-    this.view = { ...this.view, left: t.n[position] - this.width / this.view.cell / 2, top: t.z[position] + this.height / this.view.cell / 2 };
+    const a = this.area();
+    const r = geometry().mapCellRect(t.n[position], t.z[position], this.view);
+    if (r.x >= 0 && r.y >= 0 && r.x + r.size <= a.width && r.y + r.size <= a.height) return;
+    this.centreOn(position);
   }
 
   private press(e: PointerEvent): void {
@@ -188,14 +247,20 @@ export class NuclideMap {
     if (p.dragged) this.setView({ ...this.view, left: this.view.left - dx / this.view.cell, top: this.view.top + dy / this.view.cell });
   }
 
+  // A cell clicked is chosen where it is: it is in sight.
   private release(e: PointerEvent): void {
     const p = this.pressed;
     this.pressed = null;
     if (!p || p.dragged || e.button !== 0) return;
-    const [n, z] = cellAt(e.offsetX, e.offsetY, this.view);
-    const at = this.grid.at(n, z);
+    const a = this.area();
+    const x = e.offsetX - a.x, y = e.offsetY - a.y;
+    if (x < 0 || y < 0 || x > a.width || y > a.height) return;
+    const cell = geometry().mapCellAt(x, y, this.view);
+    const at = this.grid.at(cell.n, cell.z);
     if (at >= 0) {
-      this.select(at);
+      this.selected = at;
+      this.paint();
+      this.onChange();
       this.onChosen(at);
     }
   }
@@ -209,24 +274,31 @@ export class NuclideMap {
       n += dn;
       z += dz;
       const at = this.grid.at(n, z);
-      if (at >= 0) { this.select(at); return; }
+      if (at >= 0) {
+        this.selected = at;
+        this.keepInView(at);
+        this.paint();
+        this.onChange();
+        return;
+      }
     }
   }
 
   // A zoom by buttons, for touch screens that have no wheel and no keys.
   zoomBy(factor: number): void {
     const [x, y] = this.zoomCentre();
-    this.setView(zoomed(this.view, factor, x, y));
+    this.setView(geometry().mapZoomed(this.view, factor, x, y));
   }
 
   private key(e: KeyboardEvent): void {
     const pan = e.ctrlKey;
     const v = this.view;
     const [x, y] = this.zoomCentre();
+    const zoom = (factor: number) => this.setView(geometry().mapZoomed(v, factor, x, y));
     const actions: Record<string, () => void> = {
-      '+': () => this.setView(zoomed(v, 1.25, x, y)),
-      '=': () => this.setView(zoomed(v, 1.25, x, y)),
-      '-': () => this.setView(zoomed(v, 0.8, x, y)),
+      '+': () => zoom(1.25),
+      '=': () => zoom(1.25),
+      '-': () => zoom(0.8),
       Home: () => this.showWhole(),
       ArrowLeft: () => (pan ? this.setView({ ...v, left: v.left - 4 }) : this.moveSelection(-1, 0)),
       ArrowRight: () => (pan ? this.setView({ ...v, left: v.left + 4 }) : this.moveSelection(1, 0)),
@@ -242,24 +314,20 @@ export class NuclideMap {
 
   // Keys zoom about the chosen cell, so that it stays where the eye is; else about the middle.
   private zoomCentre(): [number, number] {
+    const a = this.area();
     if (this.selected >= 0) {
       const t = this.grid.table;
-      const r = cellRect(t.n[this.selected], t.z[this.selected], this.view);
+      const r = geometry().mapCellRect(t.n[this.selected], t.z[this.selected], this.view);
       const x = r.x + r.size / 2, y = r.y + r.size / 2;
-      if (x >= 0 && y >= 0 && x <= this.width && y <= this.height) return [x, y];
+      if (x >= 0 && y >= 0 && x <= a.width && y <= a.height) return [x, y];
     }
-    return [this.width / 2, this.height / 2];
+    return [a.width / 2, a.height / 2];
   }
 
-  // The N and Z shown: the cells at least partly inside the canvas.
-  shownRange(): { firstN: number; lastN: number; firstZ: number; lastZ: number } {
-    const v = this.view;
-    return {
-      firstN: Math.max(0, Math.floor(v.left)),
-      lastN: Math.min(this.grid.maxN, Math.ceil(v.left + this.width / v.cell)),
-      lastZ: Math.min(this.grid.maxZ, Math.ceil(v.top)),
-      firstZ: Math.max(0, Math.floor(v.top - this.height / v.cell)),
-    };
+  // The N and Z shown: the cells at least partly inside the chart's area.
+  shownRange(): MapRange {
+    const a = this.area();
+    return geometry().mapShownRange(this.view, a.width, a.height, this.grid.maxN, this.grid.maxZ);
   }
 
   cellColour(position: number): string {
@@ -267,6 +335,7 @@ export class NuclideMap {
     return this.colouring === Colouring.MainMode ? modeColor(t.mainMode[position], !(t.halfLife[position] > 0)) : halfLifeColor(t.halfLife[position]);
   }
 
+  // The cells, the shells and the chain in the chart's area, clipped to it; the axes around it.
   paint(): void {
     const ratio = window.devicePixelRatio || 1;
     const width = this.width, height = this.height;
@@ -278,10 +347,18 @@ export class NuclideMap {
     g.setTransform(ratio, 0, 0, ratio, 0, 0);
     g.fillStyle = 'rgb(250,250,246)';
     g.fillRect(0, 0, width, height);
+    const a = this.area();
+    g.save();
+    g.beginPath();
+    g.rect(a.x, a.y, a.width, a.height);
+    g.clip();
+    g.translate(a.x, a.y);
     this.paintCells(g);
-    this.paintMagicNumbers(g, width, height);
+    this.paintMagicNumbers(g, a.width, a.height);
     this.paintChain(g);
-    this.paintLegend(g, width, height);
+    g.restore();
+    this.paintAxes(g, a);
+    this.paintLegend(g, a);
   }
 
   // One pass over the visible cells only.
@@ -297,7 +374,7 @@ export class NuclideMap {
       for (let n = firstN; n <= lastN; ++n) {
         const at = this.grid.at(n, z);
         if (at < 0) continue;
-        const r = cellRect(n, z, this.view);
+        const r = geometry().mapCellRect(n, z, this.view);
         const colour = this.cellColour(at);
         g.fillStyle = colour;
         g.fillRect(r.x, r.y, r.size, r.size);
@@ -310,7 +387,7 @@ export class NuclideMap {
       }
     if (this.selected >= 0) {
       const t = this.grid.table;
-      const r = cellRect(t.n[this.selected], t.z[this.selected], this.view);
+      const r = geometry().mapCellRect(t.n[this.selected], t.z[this.selected], this.view);
       g.strokeStyle = '#000';
       g.lineWidth = Math.max(2, cell / 8);
       g.strokeRect(r.x - 1, r.y - 1, r.size + 2, r.size + 2);
@@ -319,13 +396,13 @@ export class NuclideMap {
 
   // The shell closures: a pair of dashed lines along each magic row of Z and column of N.
   private paintMagicNumbers(g: CanvasRenderingContext2D, width: number, height: number): void {
-    g.strokeStyle = 'rgb(60,60,60)';
+    g.strokeStyle = magicColour;
     g.lineWidth = 1;
     g.setLineDash([4, 3]);
     g.beginPath();
-    for (const magic of magicNumbers) {
-      const row = cellRect(0, magic, this.view);
-      const column = cellRect(magic, 0, this.view);
+    for (const magic of geometry().mapMagicNumbers()) {
+      const row = geometry().mapCellRect(0, magic, this.view);
+      const column = geometry().mapCellRect(magic, 0, this.view);
       if (magic <= this.grid.maxZ)
         for (const y of [row.y, row.y + row.size]) { g.moveTo(0, y); g.lineTo(width, y); }
       for (const x of [column.x, column.x + column.size]) { g.moveTo(x, 0); g.lineTo(x, height); }
@@ -334,7 +411,9 @@ export class NuclideMap {
     g.setLineDash([]);
   }
 
-  // The chain's links as arrows from cell centre to cell centre, its members ringed.
+  // The chain's links as arrows from cell centre to cell centre; each member ringed in its colour
+  // and dash of the lab's curves, edged in black to stand out on any cell, brighter and larger the
+  // more of the atoms it holds.
   private paintChain(g: CanvasRenderingContext2D): void {
     if (!this.chain) return;
     const t = this.grid.table;
@@ -342,7 +421,7 @@ export class NuclideMap {
     const centre = (member: number): [number, number] | null => {
       const at = this.position(this.chain!.members[member].symbol);
       if (at < 0) return null; // a custom member is not on the chart
-      const r = cellRect(t.n[at], t.z[at], this.view);
+      const r = geometry().mapCellRect(t.n[at], t.z[at], this.view);
       return [r.x + r.size / 2, r.y + r.size / 2];
     };
     const width = Math.min(Math.max(cell / 6, 1.5), 4);
@@ -369,21 +448,69 @@ export class NuclideMap {
       g.closePath();
       g.fill();
     }
-    g.lineWidth = 1.5;
+    const ring = Math.min(Math.max(cell / 8, 2), 5);
     this.chain.members.forEach((_, member) => {
       const at = centre(member);
       if (!at) return;
-      // Brighter and larger the more of the atoms the member holds.
       const lit = Math.min(Math.max(this.lit[member] ?? 0, 0), 1);
-      g.fillStyle = `rgba(255,255,255,${(60 + 195 * lit) / 255})`;
+      const radius = Math.max(4, cell * 0.4) * (0.6 + 0.4 * Math.sqrt(lit));
+      const style = labModel().labMemberStyle(member);
       g.beginPath();
-      g.arc(at[0], at[1], Math.max(3, cell * 0.45) * (0.5 + 0.5 * Math.sqrt(lit)), 0, 2 * Math.PI);
+      g.arc(at[0], at[1], radius, 0, 2 * Math.PI);
+      g.fillStyle = `rgba(255,255,255,${(60 + 195 * lit) / 255})`;
       g.fill();
+      g.setLineDash([]);
+      g.strokeStyle = 'rgb(20,20,20)';
+      g.lineWidth = ring + 2;
+      g.stroke();
+      g.setLineDash([...style.dash].map((length) => length * ring));
+      g.strokeStyle = style.color;
+      g.lineWidth = ring;
       g.stroke();
     });
+    g.setLineDash([]);
   }
 
-  private paintLegend(g: CanvasRenderingContext2D, width: number, height: number): void {
+  // N under the area and Z beside it at the model's ticks, the magic numbers in bold and red; the
+  // axes' names in the corners.
+  private paintAxes(g: CanvasRenderingContext2D, a: Area): void {
+    const nSpace = this.labelWidth + 8, zSpace = axisPixels + 4;
+    const bottom = a.y + a.height;
+    g.lineWidth = 1;
+    g.textBaseline = 'top';
+    g.textAlign = 'center';
+    for (const tick of geometry().mapNTicks(this.view, a.width, this.grid.maxN, nSpace)) {
+      const x = a.x + tick.at;
+      g.strokeStyle = axisColour;
+      g.beginPath();
+      g.moveTo(x, bottom);
+      g.lineTo(x, bottom + 3);
+      g.stroke();
+      g.font = axisFont(tick.magic);
+      g.fillStyle = tick.magic ? magicColour : axisColour;
+      g.fillText(String(tick.value), x, bottom + 4);
+    }
+    g.textBaseline = 'middle';
+    g.textAlign = 'right';
+    for (const tick of geometry().mapZTicks(this.view, a.height, this.grid.maxZ, zSpace)) {
+      const y = a.y + tick.at;
+      g.strokeStyle = axisColour;
+      g.beginPath();
+      g.moveTo(a.x - 3, y);
+      g.lineTo(a.x, y);
+      g.stroke();
+      g.font = axisFont(tick.magic);
+      g.fillStyle = tick.magic ? magicColour : axisColour;
+      g.fillText(String(tick.value), a.x - 5, y);
+    }
+    g.font = axisFont(true);
+    g.fillStyle = axisColour;
+    g.fillText('Z', a.x - 5, a.y / 2);
+    g.textBaseline = 'top';
+    g.fillText('N', a.x - 5, bottom + 4);
+  }
+
+  private paintLegend(g: CanvasRenderingContext2D, a: Area): void {
     const names: string[] = [];
     const colours: string[] = [];
     if (this.colouring === Colouring.MainMode) {
@@ -397,7 +524,7 @@ export class NuclideMap {
     g.textAlign = 'left';
     g.textBaseline = 'alphabetic';
     const line = 16;
-    const box = { x: width - 110, y: height - line * names.length - 12, w: 100, h: line * names.length + 4 };
+    const box = { x: a.x + a.width - 110, y: a.y + a.height - line * names.length - 12, w: 100, h: line * names.length + 4 };
     g.fillStyle = 'rgba(255,255,255,0.86)';
     g.fillRect(box.x, box.y, box.w, box.h);
     g.strokeStyle = 'rgb(120,120,120)';

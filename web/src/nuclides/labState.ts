@@ -1,7 +1,7 @@
 // What the nuclide lab shows, kept across languages and across the other parts of the page.
 import type { ModelMessage } from '../core/model';
 import type { LabChain, LabViewKindName } from './labModel';
-import { Colouring, type View } from './NuclideMap';
+import { Colouring, type KeptView } from './NuclideMap';
 
 export interface CustomRow { name: string; halfLife: string; unit: number; daughter: string; fraction: string; atoms: string; amountUnit: number }
 
@@ -55,7 +55,7 @@ export const labState = {
   search: '',
   filter: '',
   tab: 0,
-  mapView: undefined as View | undefined,
+  mapView: undefined as KeptView | undefined,
   mapRange: undefined as { firstN: number; lastN: number; firstZ: number; lastZ: number } | undefined,
   selected: -1,
   chartMessage: '',
