@@ -34,7 +34,9 @@ export interface Plot {
   yTitle: ModelMessage;
   logX: boolean;
   logY: boolean;
-  yFloor: number; // a logarithmic value axis starts no lower; 0 for the smallest value
+  // A logarithmic axis starts no lower; 0 for the smallest value.
+  xFloor: number;
+  yFloor: number;
   layers: PlotLayer[];
 }
 
