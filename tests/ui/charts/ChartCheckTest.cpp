@@ -197,8 +197,12 @@ private slots:
         TestProgram program;
         ProgramWindows& windows = program.windows;
         QStringList faults; // every fault, so that one run names them all
+        // ATOMDRIFT_CHART_SHOTS names a folder for a picture of each view looked at.
+        const QString shots = qEnvironmentVariable("ATOMDRIFT_CHART_SHOTS");
         const auto check = [&](const QString& part, const QString& view, QWidget& window) {
             checkWindow(QStringLiteral("%1 %2 (%3)").arg(part, view, screen), window, faults);
+            if (!shots.isEmpty())
+                window.grab().save(QStringLiteral("%1/%2-%3-%4.png").arg(shots, part, QString(view).replace(QRegularExpression("\\W+"), "_"), screen));
         };
 
         // The decay run: the main window opens with its chart hidden; RUN draws the atoms, and the
