@@ -120,10 +120,25 @@ export function chartFaults(): string[] {
       const covered = points.find((p) => p.x >= rect.left && p.x <= rect.right && p.y >= rect.top && p.y <= rect.bottom);
       if (covered) found.push(`${where}: the legend's "${entry}" covers a point of "${covered.series}"`);
     }
-    // Every point of the layers uPlot draws as series (marks and error bars the chart draws itself).
+    // Every point of the layers uPlot draws as series (marks and error bars the chart draws
+    // itself) within the axes, but those the model cut off.
     const expected = layers.filter((l) => l.kind !== 'Mark' && l.kind !== 'ErrorBars').reduce((n, l) => n + l.points, 0);
-    const given = u.series.reduce((n, series, i) => n + (i > 0 && series.show ? Array.from(u.data[i] as ArrayLike<number | null | undefined>).filter((y) => y !== null && y !== undefined).length : 0), 0);
-    if (given !== expected) found.push(`${where}: uPlot has ${given} of the plot's ${expected} points`);
+    const within = (v: number, key: string) => {
+      const { min = -Infinity, max = Infinity, distr } = u.scales[key];
+      if (distr === 3) return v >= min * (1 - 1e-9) && v <= max * (1 + 1e-9);
+      const margin = 1e-9 * (max - min);
+      return v >= min - margin && v <= max + margin;
+    };
+    let shown = 0;
+    u.series.forEach((series, i) => {
+      if (i === 0 || !series.show) return;
+      const ys = u.data[i] as ArrayLike<number | null | undefined>;
+      for (let k = 0; k < xs.length; ++k) {
+        const y = ys[k];
+        if (y !== null && y !== undefined && within(xs[k], 'x') && within(y, series.scale ?? 'y')) ++shown;
+      }
+    });
+    if (shown !== expected) found.push(`${where}: ${shown} of the plot's ${expected} points are within the axes`);
     // One look for each name shown: its colour and, for a line, its dashes.
     const looks = new Map<string, string>();
     const named = new Set<string>();

@@ -308,7 +308,7 @@ export const valuesShape: PlotShape = { ratio: 0.62, least: 200, most: 560, from
 
 // What the tests look at in a chart drawn on the page: uPlot's own instance, whose geometry the
 // painting follows, and the layers shown, named in the user's language, each with the number of
-// its points the axes can show.
+// its points the axes can show and the model has not cut off.
 export interface DrawnChart {
   u: uPlot;
   layers: { name: string; color: string; dash: number[]; kind: string; inLegend: boolean; points: number }[];
@@ -330,7 +330,8 @@ export class PlotChart extends ChartHost {
       const kindName = (kind: PlotLayerKind) => Object.entries(kinds()).find(([, v]) => v.value === kind.value)?.[0] ?? '';
       const layers = plot.layers.filter((l) => !hidden.has(layerKey(l)))
         .map((l) => ({ name: plotText(plot, l.name), color: l.color, dash: [...l.dash], kind: kindName(l.kind), inLegend: l.inLegend,
-          points: l.lines.reduce((n, line) => n + line.x.filter((x, i) => usable(x, plot.logX) && usable(line.y[i], plot.logY)).length, 0) }));
+          points: l.lines.reduce((n, line) => n + line.x.filter((x, i) => usable(x, plot.logX) && usable(line.y[i], plot.logY)
+            && !(plot.logX && x < plot.xFloor) && !(plot.logY && line.y[i] < plot.yFloor)).length, 0) }));
       return { u: this.plot, layers };
     });
   }
@@ -379,7 +380,8 @@ export class PlotChart extends ChartHost {
     // Along y the shown series, as uPlot finds them, and the shown marks and error bars.
     const [yLow, yHigh] = extent(plot, 'y');
     const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars) && !hidden.has(layerKey(l)));
-    const floor = plot.logY ? plot.yFloor : 0;
+    // Only a logarithmic axis has a foot: a linear one shows its negative values (the residuals).
+    const floor = plot.logY ? plot.yFloor : -Infinity;
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
       range(Math.max(Math.min(min ?? Infinity, drawnLow), floor), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
     this.drawnTextSize = this.textSize();
