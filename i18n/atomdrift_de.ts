@@ -855,9 +855,14 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
         <translation>Zählrate [pro %1]</translation>
     </message>
     <message>
-        <source>%1 (cut 12 decades below the largest)</source>
+        <source>%1 (cut 12 decades below the top)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
-        <translation>%1 (12 Dekaden unter dem größten Wert abgeschnitten)</translation>
+        <translation>%1 (12 Dekaden unter dem oberen Ende abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades before the end)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (12 Dekaden vor dem Ende abgeschnitten)</translation>
     </message>
 </context>
 <context>
@@ -2763,11 +2768,6 @@ www.example.org/atomdrift</translation>
         <translation>Säkulares Gleichgewicht: %1 (%2 %3) gibt den Takt vor, da es viel länger lebt als jedes Nuklid nach %4 auf seinem Weg zu %5; daher stellt sich %6 bei %7 ein.</translation>
     </message>
     <message>
-        <source>%1 (cut 12 decades below the largest)</source>
-        <extracomment>%1 the axis&apos;s title</extracomment>
-        <translation>%1 (12 Dekaden unter dem größten Wert abgeschnitten)</translation>
-    </message>
-    <message>
         <source>Details</source>
         <translation>Einzelheiten</translation>
     </message>
@@ -2782,6 +2782,16 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Amount unit of member %1</source>
         <translation>Einheit der Menge von Nuklid %1</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades below the top)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (12 Dekaden unter dem oberen Ende abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades before the end)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (12 Dekaden vor dem Ende abgeschnitten)</translation>
     </message>
 </context>
 <context>

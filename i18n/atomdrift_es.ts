@@ -855,9 +855,14 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
         <translation>Tasa de recuento [por %1]</translation>
     </message>
     <message>
-        <source>%1 (cut 12 decades below the largest)</source>
+        <source>%1 (cut 12 decades below the top)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
-        <translation>%1 (cortado 12 décadas por debajo del mayor valor)</translation>
+        <translation>%1 (cortado 12 décadas por debajo del extremo superior)</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades before the end)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (cortado 12 décadas antes del final)</translation>
     </message>
 </context>
 <context>
@@ -2763,11 +2768,6 @@ www.example.org/atomdrift</translation>
         <translation>Equilibrio secular: %1 (%2 %3) marca el ritmo, pues vive mucho más que cada núclido después de %4 en su camino hacia %5; por eso %6 se estabiliza en %7.</translation>
     </message>
     <message>
-        <source>%1 (cut 12 decades below the largest)</source>
-        <extracomment>%1 the axis&apos;s title</extracomment>
-        <translation>%1 (cortado 12 décadas por debajo del mayor valor)</translation>
-    </message>
-    <message>
         <source>Details</source>
         <translation>Detalles</translation>
     </message>
@@ -2782,6 +2782,16 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Amount unit of member %1</source>
         <translation>Unidad de cantidad del núclido %1</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades below the top)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (cortado 12 décadas por debajo del extremo superior)</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades before the end)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (cortado 12 décadas antes del final)</translation>
     </message>
 </context>
 <context>

@@ -855,9 +855,14 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
         <translation>Taux de comptage [par %1]</translation>
     </message>
     <message>
-        <source>%1 (cut 12 decades below the largest)</source>
+        <source>%1 (cut 12 decades below the top)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
-        <translation>%1 (coupé 12 décades sous la plus grande valeur)</translation>
+        <translation>%1 (coupé 12 décades sous le haut de l’axe)</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades before the end)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (coupé 12 décades avant la fin)</translation>
     </message>
 </context>
 <context>
@@ -2763,11 +2768,6 @@ www.example.org/atomdrift</translation>
         <translation>Équilibre séculaire&#xa0;: %1 (%2 %3) impose le rythme, car il vit bien plus longtemps que chaque nucléide après %4 sur son chemin vers %5&#xa0;; %6 se stabilise donc à %7.</translation>
     </message>
     <message>
-        <source>%1 (cut 12 decades below the largest)</source>
-        <extracomment>%1 the axis&apos;s title</extracomment>
-        <translation>%1 (coupé 12 décades sous la plus grande valeur)</translation>
-    </message>
-    <message>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
@@ -2782,6 +2782,16 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Amount unit of member %1</source>
         <translation>Unité de quantité du nucléide %1</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades below the top)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (coupé 12 décades sous le haut de l’axe)</translation>
+    </message>
+    <message>
+        <source>%1 (cut 12 decades before the end)</source>
+        <extracomment>%1 the axis&apos;s title</extracomment>
+        <translation>%1 (coupé 12 décades avant la fin)</translation>
     </message>
 </context>
 <context>

@@ -40,18 +40,21 @@ struct Plot {
     std::vector<PlotLayer> layers;
     bool logX = false; // decades on the axis; points at or below 0 have no place there
     bool logY = false;
-    // A logarithmic value axis starts no lower than this (0: at the smallest value); what lies
-    // below is cut off at the axis's foot.
+    // A logarithmic axis starts no lower than this (0: at the smallest value); what lies below is
+    // cut off at the axis's foot, or at its left end.
+    double xFloor = 0;
     double yFloor = 0;
 };
 
-// The most decades a logarithmic value axis spans below the largest value shown: beyond them a
-// chain's late members (10^-160 Bq of Pb-206's parents at the start of a run) only squeeze the
-// curves a class looks at into the top of the chart.
+// The most decades a logarithmic axis spans, from the whole decade at or above its largest value
+// down: beyond them a chain's late members (10^-160 Bq of Pb-206's parents at the start of a run)
+// only squeeze the curves a class looks at into the top of the chart, and the first microseconds
+// of a run over billions of years squeeze its story into the right end.
 inline constexpr double kMostDecades = 12;
-// Cuts a logarithmic value axis kMostDecades below its largest value when its values reach
-// further, and says so in the axis's title ("%1 (cut 12 decades below the largest)" of the
-// context's own texts).
-void cutLogarithmicAxis(Plot& plot);
+// Cuts each logarithmic axis whose values reach further kMostDecades below the whole decade at or
+// above its largest value, there, on a whole decade, and says so in the axis's title ("%1 (cut 12
+// decades below the top)" and "%1 (cut 12 decades before the end)" of the context's own texts).
+// Both editions end a logarithmic axis on whole decades, so that it then spans exactly 12.
+void cutLogarithmicAxes(Plot& plot);
 
 } // namespace decay

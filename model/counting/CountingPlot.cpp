@@ -121,7 +121,7 @@ Plot ratePlot(const RatePlotData& shown, Plot* residuals)
         if (residuals)
             addResiduals(shown, std::move(residualPoints), *residuals);
     }
-    cutLogarithmicAxis(plot);
+    cutLogarithmicAxes(plot);
     return plot;
 }
 

@@ -192,7 +192,7 @@ Plot labPlot(const LabRun* run, const LabView& view)
             series.add(symbol(i), true, memberStyle(i), [&](const ChainSeries& atoms) { return scaled(atoms.member(i), 1); });
         break;
     }
-    cutLogarithmicAxis(plot);
+    cutLogarithmicAxes(plot);
     return plot;
 }
 

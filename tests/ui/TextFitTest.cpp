@@ -1,4 +1,5 @@
 #include "tests/ui/TestProgram.h"
+#include "tests/ui/TextFit.h"
 #include "ui/Look.h"
 #include "ui/Translations.h"
 #include "ui/charts/PlotChart.h"
@@ -11,30 +12,6 @@
 // scale factors 1, 1.5 and 2).
 class TextFitTest : public QObject {
     Q_OBJECT
-
-    // Labels in their boxes, button captions across their buttons, a line of text in each field.
-    static void widgetTextsFit(QWidget* window, QStringList& misfits)
-    {
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (label->text().isEmpty())
-                continue;
-            const QRect box = label->contentsRect();
-            const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect needed = label->fontMetrics().boundingRect(box, flags, label->text());
-            if (needed.width() > box.width() || needed.height() > box.height())
-                misfits.append(QStringLiteral("%1.%2 needs %3 x %4 in %5 x %6")
-                                   .arg(window->objectName(), label->objectName())
-                                   .arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height()));
-        }
-        for (QPushButton* button : window->findChildren<QPushButton*>()) {
-            const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 8; // the frame and a little air
-            if (needed > button->width())
-                misfits.append(QStringLiteral("%1.%2 needs %3 in %4").arg(window->objectName(), button->objectName()).arg(needed).arg(button->width()));
-        }
-        for (QLineEdit* field : window->findChildren<QLineEdit*>())
-            if (field->fontMetrics().height() > field->contentsRect().height())
-                misfits.append(field->objectName());
-    }
 
     // A chart component's title across the chart, its axis titles along the plot area.
     static void chartTitlesFit(const QString& window, DecayChart* view, QStringList& misfits)
@@ -54,31 +31,23 @@ class TextFitTest : public QObject {
         }
     }
 
-    // The painted charts: the title in 15 px bold across the chart, the axis titles in 12 px Arial
-    // along the plot area, which leaves 70 + 20 pixels beside it and 36 + 50 above and below.
+    // The painted charts: the title across the chart, the axis titles along the plot area, as the
+    // chart lays them out.
     static void plotTitlesFit(QWidget* window, QStringList& misfits)
     {
         for (PlotChart* plot : window->findChildren<PlotChart*>()) {
             if (!plot->isVisibleTo(window))
                 continue;
-            const auto arial = [](int pixels, bool bold) {
-                QFont font(QStringLiteral("Arial"));
-                font.setPixelSize(pixels);
-                font.setBold(bold);
-                return font;
-            };
+            const PlotChart::Layout layout = plot->layout();
             const struct {
-                const QString& text;
-                QFont font;
-                qreal room;
-            } titles[] = {{plot->plot().title, arial(15, true), qreal(plot->width())},
-                          {plot->plot().xTitle, arial(12, false), qreal(plot->width() - 90)},
-                          {plot->plot().yTitle, arial(12, false), qreal(plot->height() - 86)}};
-            for (const auto& title : titles) {
-                const qreal needed = QFontMetricsF(title.font).horizontalAdvance(title.text);
-                if (needed > title.room)
-                    misfits.append(QStringLiteral("%1 plot title \"%2\" needs %3 in %4").arg(window->objectName(), title.text).arg(needed).arg(title.room));
-            }
+                const PlotChart::Layout::Text& title;
+                qreal needed, room;
+            } titles[] = {{layout.title, layout.title.box.width(), layout.size.width()},
+                          {layout.xTitle, layout.xTitle.box.width(), layout.plotArea.width()},
+                          {layout.yTitle, layout.yTitle.box.height(), layout.plotArea.height()}};
+            for (const auto& [title, needed, room] : titles)
+                if (needed > room)
+                    misfits.append(QStringLiteral("%1 plot title \"%2\" needs %3 in %4").arg(window->objectName(), title.text).arg(needed).arg(room));
         }
     }
 

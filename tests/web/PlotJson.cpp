@@ -68,7 +68,7 @@ std::string plotJson(const decay::Plot& plot)
         layers.push_back(layerJson(layer));
     return object({{"context", jsonText(plot.context)}, {"title", messageValues(plot.title)}, {"xTitle", messageValues(plot.xTitle)},
                    {"yTitle", messageValues(plot.yTitle)}, {"logX", plot.logX ? "true" : "false"},
-                   {"logY", plot.logY ? "true" : "false"}, {"yFloor", number(plot.yFloor)}, {"layers", array(layers)}});
+                   {"logY", plot.logY ? "true" : "false"}, {"xFloor", number(plot.xFloor)}, {"yFloor", number(plot.yFloor)}, {"layers", array(layers)}});
 }
 
 } // namespace webref

@@ -71,8 +71,9 @@ struct Scale {
             low = 0;
             high = 1;
         }
-        low = std::floor(low);
-        high = std::max(std::ceil(high), low + 1);
+        // A power of ten that log10 misses by a rounding error is its own decade.
+        low = std::floor(low + 1e-9);
+        high = std::max(std::ceil(high - 1e-9), low + 1);
         const double decades = high - low;
         step = decades <= 10 ? 1 : decades <= 20 ? 2 : std::ceil(decades / 50) * 5;
         high = low + std::ceil(decades / step) * step; // so that the last tick is the top, not above it
@@ -146,32 +147,32 @@ Frame frameFor(const PlotChart::Plot& plot, QSizeF size, double below = 0)
                     frame.y.add(0);
                 }
             }
+    if (plot.logX && plot.xFloor > 0)
+        frame.x.low = std::max(frame.x.low, std::log10(plot.xFloor));
     if (plot.logY && plot.yFloor > 0)
         frame.y.low = std::max(frame.y.low, std::log10(plot.yFloor));
     frame.x.round();
     frame.y.round();
-    frame.area = QRectF(70, 36, std::max(size.width() - 90, 10.0), std::max(size.height() - 86 - below, 10.0));
+    // Room on the left for the y axis's title and its widest number beside it.
+    const QFontMetricsF metrics(pixelFont(12));
+    double widest = 0;
+    for (double v : frame.y.ticks())
+        widest = std::max(widest, metrics.horizontalAdvance(frame.y.label(v)));
+    const double left = std::max(70.0, 30 + widest);
+    frame.area = QRectF(left, 36, std::max(size.width() - left - 20, 10.0), std::max(size.height() - 86 - below, 10.0));
     return frame;
 }
 
-// The title, the grid, the ticks with their numbers and the axis titles.
-void paintAxes(QPainter& painter, const Frame& frame, const PlotChart::Plot& plot, QSizeF size)
+// The title, the numbers of the ticks and the axis titles, each where its text goes.
+void placeAxisTexts(const Frame& frame, const PlotChart::Plot& plot, QSizeF size, PlotChart::Layout& layout)
 {
     const QRectF& area = frame.area;
-    painter.setFont(pixelFont(15, true));
-    painter.drawText(QRectF(0, 6, size.width(), 24), Qt::AlignHCenter, plot.title);
-    painter.setFont(pixelFont(12));
-    const std::vector<double> xTicks = frame.x.ticks(), yTicks = frame.y.ticks();
-    painter.setPen(QColor(225, 225, 225));
-    for (double v : xTicks)
-        painter.drawLine(frame.toScreen({v, frame.y.low}), frame.toScreen({v, frame.y.high}));
-    for (double v : yTicks)
-        painter.drawLine(frame.toScreen({frame.x.low, v}), frame.toScreen({frame.x.high, v}));
-    painter.setPen(Qt::black);
-    painter.drawRect(area);
-    const QFontMetricsF metrics(painter.font());
+    const QFontMetricsF titleMetrics(pixelFont(15, true));
+    const double titleWidth = titleMetrics.horizontalAdvance(plot.title);
+    layout.title = {QRectF((size.width() - titleWidth) / 2, 6, titleWidth, titleMetrics.height()), plot.title};
+    const QFontMetricsF metrics(pixelFont(12));
     double taken = -1e300; // the right end of the last number written
-    for (double v : xTicks) {
+    for (double v : frame.x.ticks()) {
         // Centred under its tick, but kept inside the picture: the last number of a wide axis
         // would stand half beyond the right edge. A number that would touch the one before is
         // left out; its tick and grid line stay.
@@ -181,17 +182,47 @@ void paintAxes(QPainter& painter, const Frame& frame, const PlotChart::Plot& plo
         const double left = std::clamp(tick.x() - width / 2, 0.0, std::max(size.width() - width, 0.0));
         if (left < taken + 6)
             continue;
-        painter.drawText(QRectF(left, tick.y() + 4, width, 16), Qt::AlignHCenter | Qt::AlignTop, label);
+        // Below the y axis's lowest number, which stands half under the axis.
+        layout.xTicks.push_back({QRectF(left, tick.y() + 8, width, metrics.height()), label});
         taken = left + width;
     }
-    for (double v : yTicks)
-        painter.drawText(QRectF(frame.toScreen({frame.x.low, v}) - QPointF(66, 8), QSizeF(60, 16)), Qt::AlignRight | Qt::AlignVCenter,
-                         frame.y.label(v));
-    painter.drawText(QRectF(area.left(), area.bottom() + 22, area.width(), 18), Qt::AlignHCenter, plot.xTitle);
+    // Right-aligned beside their ticks.
+    for (double v : frame.y.ticks()) {
+        const QString label = frame.y.label(v);
+        const QPointF tick = frame.toScreen({frame.x.low, v});
+        const double width = metrics.horizontalAdvance(label);
+        layout.yTicks.push_back({QRectF(tick.x() - 6 - width, tick.y() - metrics.height() / 2, width, metrics.height()), label});
+    }
+    const double xWidth = metrics.horizontalAdvance(plot.xTitle);
+    layout.xTitle = {QRectF(area.center().x() - xWidth / 2, area.bottom() + 26, xWidth, metrics.height()), plot.xTitle};
+    // Turned to read upwards, centred along the plot's height.
+    const double yWidth = metrics.horizontalAdvance(plot.yTitle);
+    layout.yTitle = {QRectF(14 - metrics.height() / 2, area.center().y() - yWidth / 2, metrics.height(), yWidth), plot.yTitle};
+}
+
+// The grid, the frame and the texts placed.
+void paintAxes(QPainter& painter, const Frame& frame, const PlotChart::Layout& layout)
+{
+    const QRectF& area = frame.area;
+    painter.setFont(pixelFont(15, true));
+    painter.drawText(layout.title.box, Qt::AlignCenter, layout.title.text);
+    painter.setFont(pixelFont(12));
+    painter.setPen(QColor(225, 225, 225));
+    for (double v : frame.x.ticks())
+        painter.drawLine(frame.toScreen({v, frame.y.low}), frame.toScreen({v, frame.y.high}));
+    for (double v : frame.y.ticks())
+        painter.drawLine(frame.toScreen({frame.x.low, v}), frame.toScreen({frame.x.high, v}));
+    painter.setPen(Qt::black);
+    painter.drawRect(area);
+    for (const auto& ticks : {layout.xTicks, layout.yTicks})
+        for (const PlotChart::Layout::Text& tick : ticks)
+            painter.drawText(tick.box, Qt::AlignCenter, tick.text);
+    painter.drawText(layout.xTitle.box, Qt::AlignCenter, layout.xTitle.text);
+    const QRectF& turned = layout.yTitle.box;
     painter.save();
-    painter.translate(14, area.center().y());
+    painter.translate(turned.center());
     painter.rotate(-90);
-    painter.drawText(QRectF(-area.height() / 2, -9, area.height(), 18), Qt::AlignHCenter, plot.yTitle);
+    painter.drawText(QRectF(-turned.height() / 2, -turned.width() / 2, turned.height(), turned.width()), Qt::AlignCenter, layout.yTitle.text);
     painter.restore();
 }
 
@@ -293,6 +324,41 @@ void paintLegend(QPainter& painter, const QRectF& band, const std::vector<const 
     }
 }
 
+// Each entry's sample and name, where paintLegend puts them.
+std::vector<PlotChart::Layout::Text> legendTexts(const QRectF& band, const std::vector<const PlotChart::Layer*>& layers)
+{
+    const QFontMetricsF metrics(pixelFont(12));
+    std::vector<PlotChart::Layout::Text> texts;
+    for (const LegendEntry& entry : legendRows(layers, band.width(), band.top()))
+        texts.push_back({QRectF(band.left() + entry.at.x(), entry.at.y() - metrics.height() / 2, 30 + metrics.horizontalAdvance(entry.layer->name),
+                                metrics.height()),
+                         entry.layer->name});
+    return texts;
+}
+
+// The screen points of a layer that lie in the plot: each point of a line, both edges of a band,
+// the top corners of each bar.
+std::vector<QPointF> plottedPoints(const Frame& frame, const PlotChart::Layer& layer)
+{
+    std::vector<QPointF> points;
+    const QRectF inside = frame.area.adjusted(-0.5, -0.5, 0.5, 0.5);
+    const auto take = [&](QPointF value) {
+        const QPointF p = frame.valueToScreen(value);
+        if (inside.contains(p))
+            points.push_back(p);
+    };
+    for (const QPolygonF& line : layer.lines)
+        for (const QPointF& p : line) {
+            if (layer.kind != PlotChart::Layer::Kind::Bars) {
+                take(p);
+                continue;
+            }
+            take({p.x() - layer.barWidth / 2, p.y()});
+            take({p.x() + layer.barWidth / 2, p.y()});
+        }
+    return points;
+}
+
 } // namespace
 
 QPen PlotChart::pen(const Layer& layer, const QColor& color, qreal thinnest)
@@ -306,7 +372,7 @@ QPen PlotChart::pen(const Layer& layer, const QColor& color, qreal thinnest)
 PlotChart::Plot PlotChart::fromModel(const decay::Plot& source)
 {
     const auto text = [&](const decay::Message& message) { return modelText(message, source.context); };
-    Plot plot{text(source.title), text(source.xTitle), text(source.yTitle), {}, source.logX, source.logY, source.yFloor};
+    Plot plot{text(source.title), text(source.xTitle), text(source.yTitle), {}, source.logX, source.logY, source.xFloor, source.yFloor};
     for (const decay::PlotLayer& layer : source.layers) {
         Layer out{.name = text(layer.name),
                   .color = QColor(layer.color.red, layer.color.green, layer.color.blue, layer.color.alpha),
@@ -372,22 +438,61 @@ void PlotChart::paintEvent(QPaintEvent*)
     paint(painter, size(), m_ownLegend);
 }
 
+// The frame, the texts, the legend's layers and its band under the plot, in a picture of `size`.
+static PlotChart::Layout place(const PlotChart& chart, QSizeF size, bool withLegend, Frame& frame,
+                                std::vector<const PlotChart::Layer*>& legend, QRectF& band)
+{
+    using Layout = PlotChart::Layout;
+    const PlotChart::Plot& plot = chart.plot();
+    QStringList named;
+    for (const PlotChart::Layer& layer : plot.layers)
+        if (withLegend && chart.isShown(layer) && layer.inLegend && !named.contains(layer.name)) {
+            named.append(layer.name);
+            legend.push_back(&layer);
+        }
+    // As wide as the plot, whose left edge makes room for the y axis's numbers: where they need
+    // more than the usual room, the legend's rows are laid out again in the narrower width.
+    double legendWidth = std::max(size.width() - 90, 10.0);
+    double below = legendHeight(legend, legendWidth);
+    frame = frameFor(plot, size, below);
+    if (frame.area.width() < legendWidth) {
+        legendWidth = frame.area.width();
+        below = legendHeight(legend, legendWidth);
+        frame = frameFor(plot, size, below);
+    }
+    band = QRectF(frame.area.left(), size.height() - below - 4, legendWidth, below);
+    Layout layout;
+    layout.size = size;
+    layout.plotArea = frame.area;
+    placeAxisTexts(frame, plot, size, layout);
+    layout.legend = legendTexts(band, legend);
+    layout.xDecades = frame.x.log ? frame.x.high - frame.x.low : 0;
+    layout.yDecades = frame.y.log ? frame.y.high - frame.y.low : 0;
+    return layout;
+}
+
+PlotChart::Layout PlotChart::layout(QSizeF size, bool withLegend) const
+{
+    Frame frame;
+    std::vector<const Layer*> legend;
+    QRectF band;
+    Layout layout = place(*this, size, withLegend, frame, legend, band);
+    for (const Layer& layer : m_plot.layers)
+        if (isShown(layer))
+            layout.series.push_back({layer.name, layer.color, layer.kind, layer.dash, plottedPoints(frame, layer)});
+    return layout;
+}
+
 void PlotChart::paint(QPainter& painter, QSizeF size, bool withLegend) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
+    Frame frame;
     std::vector<const Layer*> legend;
-    QStringList named;
-    for (const Layer& layer : m_plot.layers)
-        if (withLegend && isShown(layer) && layer.inLegend && !named.contains(layer.name)) {
-            named.append(layer.name);
-            legend.push_back(&layer);
-        }
-    const double legendWidth = std::max(size.width() - 90, 10.0);
-    const double below = legendHeight(legend, legendWidth);
-    const Frame frame = frameFor(m_plot, size, below);
-    paintAxes(painter, frame, m_plot, size);
+    QRectF band;
+    const Layout layout = place(*this, size, withLegend, frame, legend, band);
+    paintAxes(painter, frame, layout);
     painter.setClipRect(frame.area);
     // A highlighted layer over the others, thicker; the others faded. Only then are layers copied
     // to be drawn otherwise: a chart played in time is painted every frame.
@@ -412,6 +517,6 @@ void PlotChart::paint(QPainter& painter, QSizeF size, bool withLegend) const
             paintLayer(painter, frame, strong);
         }
     painter.setClipping(false);
-    paintLegend(painter, QRectF(frame.area.left(), size.height() - below - 4, legendWidth, below), legend);
+    paintLegend(painter, band, legend);
     painter.restore();
 }

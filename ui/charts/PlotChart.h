@@ -37,7 +37,32 @@ public:
         std::vector<Layer> layers;
         bool logX = false; // decades on the axis; points at or below 0 leave a gap
         bool logY = false;
-        double yFloor = 0; // a logarithmic value axis starts no lower; 0 for the smallest value
+        // A logarithmic axis starts no lower; 0 for the smallest value.
+        double xFloor = 0;
+        double yFloor = 0;
+    };
+
+    // Where the painting puts everything, in the picture's pixels: what paint() draws is drawn
+    // from this, so a look at it is a look at the chart.
+    struct Layout {
+        struct Text {
+            QRectF box; // the text's own extent, not the room it was given
+            QString text;
+        };
+        struct Series {
+            QString name;
+            QColor color;
+            Layer::Kind kind;
+            QList<qreal> dash;
+            std::vector<QPointF> points; // those within the plot area
+        };
+        QSizeF size;
+        QRectF plotArea;
+        Text title, xTitle, yTitle;
+        std::vector<Text> xTicks, yTicks; // the numbers written under and beside the axes
+        std::vector<Text> legend;         // each entry, its sample and its name
+        double xDecades = 0, yDecades = 0; // the decades a logarithmic axis spans; 0 when linear
+        std::vector<Series> series;        // the layers shown, in the order they are drawn
     };
 
     explicit PlotChart(QWidget* parent = nullptr);
@@ -57,6 +82,9 @@ public:
     // Paints the chart into a picture of `size` pixels at the painter's origin, with a legend
     // under the axes unless a list beside the chart is its legend.
     void paint(QPainter& painter, QSizeF size, bool withLegend = true) const;
+    Layout layout(QSizeF size, bool withLegend = true) const;
+    // The layout of the chart as it shows on screen.
+    Layout layout() const { return layout(size(), m_ownLegend); }
     // Whether the chart on screen draws its own legend: not where a list of the layers is shown.
     void setOwnLegend(bool own);
     // The layers of that name drawn thicker over the others, which fade; none for an empty name.

@@ -11,7 +11,9 @@ namespace {
     QT_TRANSLATE_NOOP("CountingLab", "Press Start to count the sample"),
     QT_TRANSLATE_NOOP("CountingLab", "No counts yet"),
     //: %1 the axis's title
-    QT_TRANSLATE_NOOP("CountingLab", "%1 (cut 12 decades below the largest)"),
+    QT_TRANSLATE_NOOP("CountingLab", "%1 (cut 12 decades below the top)"),
+    //: %1 the axis's title
+    QT_TRANSLATE_NOOP("CountingLab", "%1 (cut 12 decades before the end)"),
     QT_TRANSLATE_NOOP("CountingLab", "Count rate with \u221AN error bars"),
     QT_TRANSLATE_NOOP("CountingLab", "t"),
     QT_TRANSLATE_NOOP("CountingLab", "t [%1]"),

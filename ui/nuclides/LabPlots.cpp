@@ -54,7 +54,9 @@ namespace {
                                     "%5 settles at %6; the activity of %7 peaks at %8 %9."),
     QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 is stable and has no activity."),
     //: %1 the axis's title
-    QT_TRANSLATE_NOOP("NuclideLab", "%1 (cut 12 decades below the largest)"),
+    QT_TRANSLATE_NOOP("NuclideLab", "%1 (cut 12 decades below the top)"),
+    //: %1 the axis's title
+    QT_TRANSLATE_NOOP("NuclideLab", "%1 (cut 12 decades before the end)"),
     //: %1 the daughter, %2 and %3 its half-life and unit, %4 is A(daughter)/A(member upstream).
     QT_TRANSLATE_NOOP("NuclideLab", "No equilibrium: %1 (%2 %3) lives at least as long as the members before it, so %4 keeps growing."),
     //: %1 the member that sets the pace and %4 the member upstream, each followed by its half-life and unit, %7 is

@@ -3,6 +3,7 @@
 import { model } from './core/model';
 import type { RunModel } from './run/RunPage';
 import { worstCaseMilliseconds } from './experiment/ExperimentRuns';
+import { drawnChart, type DrawnChart } from './core/PlotChart';
 
 declare global {
   interface Window {
@@ -12,13 +13,14 @@ declare global {
       readyMs?: number;
       benchmarks: Record<string, () => Promise<number>>;
       experimentBenchmark: (runs?: number) => Promise<number>;
+      drawnChart: (host: HTMLElement) => DrawnChart | null;
     };
   }
 }
 
 export function testHooks(): void {
   window.atomdrift = { model: () => model<unknown>(), seed: null, benchmarks: { randomWorstCase, experimentWorstCase: () => worstCaseMilliseconds(100) },
-    experimentBenchmark: worstCaseMilliseconds };
+    experimentBenchmark: worstCaseMilliseconds, drawnChart };
 }
 
 // The random run's worst case, timed in the page: 32,767 atoms that never decay over 3,001

@@ -5,6 +5,7 @@ import { readFileSync } from 'node:fs';
 import type { Page } from '@playwright/test';
 import { expect, open, test } from './fixtures';
 import { openPart } from './parts';
+import { flaws } from './screen';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
@@ -46,43 +47,6 @@ test('the title screen has no accessibility violation', async ({ page }) => {
   await open(page, '#run');
   expect(await violations(page)).toEqual([]);
 });
-
-// What a user would find cut or wrong on the screen shown: a drop-down narrower than its widest
-// item beside its arrow (the text measured in the drop-down's own font), a button or label whose
-// text runs out of its box, a page wider than the screen, a legend with a placeholder for a value,
-// the page still marked busy.
-function flaws(): string[] {
-  const found: string[] = [];
-  const visible = (e: HTMLElement) => e.offsetParent !== null && getComputedStyle(e).visibility !== 'hidden';
-  const name = (e: HTMLElement) => `${e.tagName.toLowerCase()}#${e.id} "${e.textContent?.trim().slice(0, 40)}"`;
-  const measure = document.createElement('canvas').getContext('2d')!;
-  for (const select of document.querySelectorAll('select')) {
-    if (!visible(select)) continue;
-    const style = getComputedStyle(select);
-    const font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
-    measure.font = font;
-    const widest = Math.max(...[...select.options].map((o) => measure.measureText(o.text).width));
-    // The room the browser keeps for the arrow: a drop-down with nothing in it, no padding, no border.
-    const probe = document.createElement('select');
-    probe.style.cssText = `position:absolute;visibility:hidden;padding:0;border:0;width:auto;min-width:0;font:${font}`;
-    probe.append(document.createElement('option'));
-    document.body.append(probe);
-    const arrow = probe.clientWidth;
-    probe.remove();
-    const box = select.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    if (widest + arrow > box + 1) found.push(`select#${select.id}: items ${Math.ceil(widest)} px + arrow ${arrow} px in ${Math.round(box)} px`);
-  }
-  for (const e of document.querySelectorAll<HTMLElement>('button, label')) {
-    if (visible(e) && (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1))
-      found.push(`${name(e)}: text ${e.scrollWidth}×${e.scrollHeight} px in ${e.clientWidth}×${e.clientHeight} px`);
-  }
-  if (document.documentElement.scrollWidth > window.innerWidth)
-    found.push(`page ${document.documentElement.scrollWidth} px wide on a screen of ${window.innerWidth} px`);
-  for (const legend of document.querySelectorAll<HTMLElement>('.legend, .u-legend'))
-    if (legend.textContent?.includes('--')) found.push(`legend "${legend.textContent.trim().slice(0, 60)}" shows "--"`);
-  if (document.getElementById('app')?.getAttribute('aria-busy') === 'true') found.push('#app is aria-busy');
-  return found;
-}
 
 test('every part shows its controls whole at phone and projector width, in every language', async ({ page }) => {
   test.setTimeout(300_000);

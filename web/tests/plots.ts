@@ -6,7 +6,7 @@ import { expect } from './fixtures';
 // A plot of the model with its lines as arrays, NaN and infinities as null, as JSON holds them,
 // and a layer's kind as its number.
 interface PlainLayer { name: unknown; color: string; kind: number; width: number; dash: number[]; barWidth: number; inLegend: boolean; lines: { x: (number | null)[]; y: (number | null)[] }[] }
-export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; yFloor: number; layers: PlainLayer[] }
+export interface PlainPlot { context: string; title: unknown; xTitle: unknown; yTitle: unknown; logX: boolean; logY: boolean; xFloor: number; yFloor: number; layers: PlainLayer[] }
 
 // An argument, or a property of one, that names a value of one of the module's enums, which only
 // the page can hand over.

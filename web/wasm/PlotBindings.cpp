@@ -50,6 +50,7 @@ val plotValue(const decay::Plot& plot)
     result.set("yTitle", message(plot.yTitle));
     result.set("logX", plot.logX);
     result.set("logY", plot.logY);
+    result.set("xFloor", plot.xFloor);
     result.set("yFloor", plot.yFloor);
     result.set("layers", layers);
     return result;

@@ -34,7 +34,9 @@ export interface Plot {
   yTitle: ModelMessage;
   logX: boolean;
   logY: boolean;
-  yFloor: number; // a logarithmic value axis starts no lower; 0 for the smallest value
+  // A logarithmic axis starts no lower; 0 for the smallest value.
+  xFloor: number;
+  yFloor: number;
   layers: PlotLayer[];
 }
 
@@ -151,17 +153,25 @@ function extent(plot: Plot, axis: 'x' | 'y', counted: (layer: PlotLayer) => bool
   return [low, high];
 }
 
+// A logarithmic axis ends on whole decades, as the desktop's does: a power of ten that log10 misses
+// by a rounding error is its own decade, so that an axis the model cut to 12 decades spans 12.
+function decadeRange(low: number, high: number): [number, number] {
+  const foot = Math.floor(Math.log10(low) + 1e-9);
+  const top = Math.max(Math.ceil(Math.log10(high) - 1e-9), foot + 1);
+  return [Number(`1e${foot}`), Number(`1e${top}`)];
+}
+
 function range(low: number, high: number, log: boolean, fromZero: boolean): [number, number] {
   if (!(low <= high) || !Number.isFinite(low) || !Number.isFinite(high)) return log ? [1, 10] : [0, 1];
-  if (log) return uPlot.rangeLog(low, high, 10, true) as [number, number];
+  if (log) return decadeRange(low, high);
   if (fromZero) { low = Math.min(low, 0); high = Math.max(high, 1e-9); }
   if (low === high) return [low - 1, high + 1];
   return uPlot.rangeNum(low, high, 0.05, true) as [number, number];
 }
 
 // Every line's points on the sorted x values of all lines, null where a line has none there (and
-// where its value is not one the axis can show: ln 0, or 0 on a logarithmic axis). Each line's x
-// values rise, so one walk places them.
+// where its value is not one the axis can show: ln 0, or 0 on a logarithmic axis). A line's x
+// values need not rise (the return map's N(t) falls): each finds its row by bisection.
 function alignLines(lines: PlotLine[], logX = false, logY = false): uPlot.AlignedData {
   const xs: number[] = [];
   {
@@ -173,11 +183,16 @@ function alignLines(lines: PlotLine[], logX = false, logY = false): uPlot.Aligne
   }
   const columns = lines.map((line) => {
     const column: (number | null)[] = new Array(xs.length).fill(null);
-    let row = 0;
     for (let i = 0; i < line.x.length; ++i) {
       if (!usable(line.x[i], logX)) continue;
-      while (xs[row] < line.x[i]) ++row;
-      column[row] = usable(line.y[i], logY) ? line.y[i] : null;
+      let low = 0;
+      let high = xs.length - 1;
+      while (low < high) {
+        const middle = (low + high) >> 1;
+        if (xs[middle] < line.x[i]) low = middle + 1;
+        else high = middle;
+      }
+      column[low] = usable(line.y[i], logY) ? line.y[i] : null;
     }
     return column;
   });
@@ -263,15 +278,21 @@ function labelWidth(low: number, high: number, log: boolean, font: ChartFont): n
   return textWidth(tickFont(font), ...samples);
 }
 
-// The axes in the chart's font: the room for the labels and the titles follows its size.
-function axes(plot: Plot, font: ChartFont, [xLow, xHigh]: number[], [yLow, yHigh]: number[]): uPlot.Axis[] {
+// The axes in the chart's font: the room for the labels and the titles follows its size. The x
+// axis's title, centred under a plot `width` pixels wide beside the y axis and `right` pixels of
+// room on the right, is written smaller where it would run beyond the chart (down to 70 %).
+function axes(plot: Plot, font: ChartFont, xWidth: number, [yLow, yHigh]: number[], width: number, right: number): uPlot.Axis[] {
   const text = (message: ModelMessage) => plotText(plot, message);
-  const common = { stroke: '#000', font: tickFont(font), labelFont: titleFont(font), labelSize: Math.round(1.6 * font.size), ticks: { size: 0.6 * font.size }, gap: 0.4 * font.size };
-  const xWidth = labelWidth(xLow, xHigh, plot.logX, font);
+  const labelSize = Math.round(1.6 * font.size);
+  const common = { stroke: '#000', font: tickFont(font), labelFont: titleFont(font), labelSize, ticks: { size: 0.6 * font.size }, gap: 0.4 * font.size };
+  const ySize = Math.round(Math.max(5 * font.size, labelWidth(yLow, yHigh, plot.logY, font) + 2 * font.size));
+  const xTitle = text(plot.xTitle);
+  const room = width - ySize - labelSize - right;
+  const needed = textWidth(titleFont(font), xTitle);
+  const xTitleFont = needed > room ? titleFont({ ...font, size: Math.max(Math.floor(0.7 * font.size), Math.floor((font.size * room) / needed)) }) : titleFont(font);
   return [
-    { ...common, label: text(plot.xTitle), grid: { show: false }, size: Math.round(2.4 * font.size), ...axisTicks(plot.logX, font, false, xWidth + 1.5 * font.size) },
-    { ...common, label: text(plot.yTitle), grid: { stroke: '#ccc', width: 0.5 },
-      size: Math.round(Math.max(5 * font.size, labelWidth(yLow, yHigh, plot.logY, font) + 2 * font.size)), ...axisTicks(plot.logY, font, true, 2.5 * font.size) },
+    { ...common, label: xTitle, labelFont: xTitleFont, grid: { show: false }, size: Math.round(2.4 * font.size), ...axisTicks(plot.logX, font, false, xWidth + 1.5 * font.size) },
+    { ...common, label: text(plot.yTitle), grid: { stroke: '#ccc', width: 0.5 }, size: ySize, ...axisTicks(plot.logY, font, true, 2.5 * font.size) },
   ];
 }
 
@@ -285,12 +306,34 @@ export interface PlotShape {
 // The shape of the run's views and the labs' charts: their y axis spans the values alone.
 export const valuesShape: PlotShape = { ratio: 0.62, least: 200, most: 560, fromZero: false };
 
+// What the tests look at in a chart drawn on the page: uPlot's own instance, whose geometry the
+// painting follows, and the layers shown, named in the user's language, each with the number of
+// its points the axes can show and the model has not cut off.
+export interface DrawnChart {
+  u: uPlot;
+  layers: { name: string; color: string; dash: number[]; kind: string; inLegend: boolean; points: number }[];
+}
+const drawn = new WeakMap<HTMLElement, () => DrawnChart | null>();
+export function drawnChart(host: HTMLElement): DrawnChart | null {
+  return drawn.get(host)?.() ?? null;
+}
+
 export class PlotChart extends ChartHost {
   private shown: { plot: Plot; hidden: ReadonlySet<string>; description?: string } | null = null;
   private seriesKeys: string[] = []; // the layer of every uPlot series, by its key
 
   constructor(host: HTMLElement, private readonly plotShape: PlotShape = { ratio: 0.6, least: 220, most: 520, fromZero: true }) {
     super(host, plotShape);
+    drawn.set(host, () => {
+      if (!this.plot || !this.shown) return null;
+      const { plot, hidden } = this.shown;
+      const kindName = (kind: PlotLayerKind) => Object.entries(kinds()).find(([, v]) => v.value === kind.value)?.[0] ?? '';
+      const layers = plot.layers.filter((l) => !hidden.has(layerKey(l)))
+        .map((l) => ({ name: plotText(plot, l.name), color: l.color, dash: [...l.dash], kind: kindName(l.kind), inLegend: l.inLegend,
+          points: l.lines.reduce((n, line) => n + line.x.filter((x, i) => usable(x, plot.logX) && usable(line.y[i], plot.logY)
+            && !(plot.logX && x < plot.xFloor) && !(plot.logY && line.y[i] < plot.yFloor)).length, 0) }));
+      return { u: this.plot, layers };
+    });
   }
 
   // The layer of `key` stands out, the others faded; all alike again for null.
@@ -343,7 +386,8 @@ export class PlotChart extends ChartHost {
     // Along y the shown series, as uPlot finds them, and the shown marks, error bars and bars down to 0.
     const [yLow, yHigh] = extent(plot, 'y');
     const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars || l.kind === kinds().Bars) && !hidden.has(layerKey(l)));
-    const floor = plot.logY ? plot.yFloor : 0;
+    // Only a logarithmic axis has a foot: a linear one shows its negative values (the residuals).
+    const floor = plot.logY ? plot.yFloor : -Infinity;
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
       range(Math.max(Math.min(min ?? Infinity, drawnLow), floor), Math.max(max ?? -Infinity, drawnHigh), plot.logY, this.plotShape.fromZero);
     this.drawnTextSize = this.textSize();
@@ -351,19 +395,24 @@ export class PlotChart extends ChartHost {
     // Tall enough for the y axis's title along it, beside the x axis and the chart's title.
     this.leastHeight = textWidth(titleFont(font), text(plot.yTitle)) + 6 * font.size;
     const { width, height } = this.size();
+    // Room on the right for half the widest number under the x axis: the last one stands centred
+    // under the axis's end.
+    const xWidth = labelWidth(xLow, xHigh, plot.logX, font);
+    const right = Math.ceil(xWidth / 2) + 2;
     const options: uPlot.Options = {
       title,
       width,
       height,
+      padding: [null, right, null, null],
       legend: { show: false },
       // A layer pointed at in the legend stands out; the others fade.
       focus: { alpha: 0.25 },
       cursor: { drag: { x: false, y: false }, focus: { prox: -1 } },
       scales: {
-        x: { time: false, distr: plot.logX ? 3 : 1, range: range(xLow, xHigh, plot.logX, false) },
+        x: { time: false, distr: plot.logX ? 3 : 1, range: range(plot.logX ? Math.max(xLow, plot.xFloor) : xLow, xHigh, plot.logX, false) },
         y: { distr: plot.logY ? 3 : 1, range: yRange },
       },
-      axes: axes(plot, font, [xLow, xHigh], [yLow, yHigh]),
+      axes: axes(plot, font, xWidth, [yLow, yHigh], width, right),
       series,
       bands,
       hooks: {
