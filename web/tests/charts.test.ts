@@ -41,6 +41,13 @@ const steps: Record<string, [string, (page: Page) => Promise<void>][]> = {
     ['repeat counts, counted', (page) => page.locator('#cmdRepeat').click()],
     ['dating', (page) => page.locator('#tabpageDating').click()],
     ['dating, counted', async (page) => { await page.locator('#cmdNewSample').click(); await page.locator('#cmdCountSample').click(); }],
+    // Counts too short for the sample's carbon: its age is a lower limit, drawn as an arrow up.
+    ['dating, a limit', async (page) => {
+      await page.locator('#txtDatingTime').fill('0.01');
+      await page.locator('#cmdCountSample').click();
+      expect(await page.evaluate(() => (window.atomdrift.model() as { countingDatingPlot(): { layers: { lines: { x: Float64Array }[] }[] } })
+        .countingDatingPlot().layers.some((l) => l.lines.some((line) => line.x.length === 2 && line.x[0] === line.x[1])))).toBe(true);
+    }],
   ],
 };
 

@@ -224,6 +224,30 @@ function drawMark(u: uPlot, layer: PlotLayer): void {
   ctx.restore();
 }
 
+// Whether a layer's lines stand upright somewhere (an arrow at one time): uPlot holds one value per
+// time in each line, so the chart draws such lines itself.
+function drawnByHand(layer: PlotLayer): boolean {
+  return layer.kind === kinds().Lines && layer.lines.some((line) => line.x.some((x, i) => i > 0 && x === line.x[i - 1]));
+}
+
+function drawPolylines(u: uPlot, layer: PlotLayer): void {
+  const ctx = u.ctx;
+  ctx.save();
+  ctx.strokeStyle = layer.color;
+  ctx.lineWidth = layer.width * devicePixelRatio;
+  ctx.setLineDash([...layer.dash].map((d) => d * ctx.lineWidth));
+  for (const line of layer.lines) {
+    ctx.beginPath();
+    line.x.forEach((x, i) => {
+      const at = [u.valToPos(x, 'x', true), u.valToPos(line.y[i], 'y', true)] as const;
+      if (i === 0) ctx.moveTo(...at);
+      else ctx.lineTo(...at);
+    });
+    ctx.stroke();
+  }
+  ctx.restore();
+}
+
 // Each bar from its low to its high end, with short caps; an end the axis cannot show (0 on a
 // logarithmic axis) is taken at the axis's edge.
 function drawErrorBars(u: uPlot, layer: PlotLayer, logX: boolean, logY: boolean): void {
@@ -362,14 +386,14 @@ export class PlotChart extends ChartHost {
     this.host.setAttribute('aria-label', description ??
       `${title}. ${text(plot.yTitle)} / ${text(plot.xTitle)}${names.length ? `: ${names.join(', ')}` : ''}.`);
 
-    // One uPlot series per line; a layer's lines follow one another. Marks and error bars are
-    // drawn over the chart, outside its series.
+    // One uPlot series per line; a layer's lines follow one another. Marks, error bars and lines
+    // that stand upright (drawnByHand) are drawn over the chart, outside its series.
     const lines: PlotLine[] = [];
     const series: uPlot.Series[] = [{}];
     const bands: uPlot.Band[] = [];
     this.seriesKeys = [''];
     for (const layer of plot.layers) {
-      if (layer.kind === kinds().Mark || layer.kind === kinds().ErrorBars) continue;
+      if (layer.kind === kinds().Mark || layer.kind === kinds().ErrorBars || drawnByHand(layer)) continue;
       const shown = !hidden.has(layerKey(layer));
       const first = series.length;
       for (const line of layer.lines) {
@@ -385,7 +409,8 @@ export class PlotChart extends ChartHost {
     const [xLow, xHigh] = extent(plot, 'x');
     // Along y the shown series, as uPlot finds them, and the shown marks, error bars and bars down to 0.
     const [yLow, yHigh] = extent(plot, 'y');
-    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars || l.kind === kinds().Bars) && !hidden.has(layerKey(l)));
+    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars || l.kind === kinds().Bars || drawnByHand(l))
+      && !hidden.has(layerKey(l)));
     // Only a logarithmic axis has a foot: a linear one shows its negative values (the residuals).
     const floor = plot.logY ? plot.yFloor : -Infinity;
     const yRange = (_u: uPlot, min: number, max: number): uPlot.Range.MinMax =>
@@ -423,6 +448,7 @@ export class PlotChart extends ChartHost {
             if (layer.kind === kinds().Bars) drawBars(u, layer);
             if (layer.kind === kinds().Mark) drawMark(u, layer);
             if (layer.kind === kinds().ErrorBars) drawErrorBars(u, layer, plot.logX, plot.logY);
+            if (drawnByHand(layer)) drawPolylines(u, layer);
           }
         }],
       },
