@@ -144,6 +144,9 @@ QLayout* NuclideLab::buildEntries()
     tblMembers->setMinimumWidth(660);
     tblMembers->setIconSize(QSize(20, 12)); // the members' line samples
     tblMembers->horizontalHeader()->setStretchLastSection(true);
+    // The amounts beside the half-lives, where a narrow table still shows them without scrolling.
+    tblMembers->horizontalHeader()->moveSection(ColAtoms, ColDaughter);
+    tblMembers->horizontalHeader()->moveSection(ColAmountUnit, ColDaughter + 1);
     sampleLayout->addWidget(tblMembers);
 
     auto* runBox = m_runBox = new QGroupBox(tr("Run"));

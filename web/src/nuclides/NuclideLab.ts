@@ -147,6 +147,12 @@ function amountUnitsOf(chain: LabChain): number[] {
   });
 }
 
+// The members table's cells, given as its headers list them, in the order it shows them: the
+// amounts beside the half-lives, where a narrow table still shows them without scrolling.
+function inShownOrder<T>(cells: T[]): T[] {
+  return [0, 1, 2, 5, 6, 3, 4, 7].map((i) => cells[i]);
+}
+
 // The units a member's amount can be given in, as places in the model's list.
 function amountUnitBox(row: number, label: string, units: number[], chosen: number, changed: (unit: number) => void): HTMLElement {
   const names = [tr(L, 'atoms'), tr(L, 'grams'), tr(L, 'becquerel')];
@@ -354,7 +360,7 @@ class NuclideLabPage implements Page {
     const headers = [tr(L, 'Nuclide'), tr(L, 'Half-life'), tr(L, 'Unit'), tr(L, 'Decays to'), tr(L, 'Branch fraction'), tr(L, 'Initial amount'),
       tr(L, 'Amount unit'), tr(L, 'Decay mode')];
     const table = element('table', { id: 'tblMembers', class: 'members' }, element('caption', {}, tr(L, 'Members of the chain')),
-      element('thead', {}, element('tr', {}, ...headers.map((h) => element('th', { scope: 'col' }, h)))));
+      element('thead', {}, element('tr', {}, ...inShownOrder(headers.map((h) => element('th', { scope: 'col' }, h))))));
     const body = element('tbody', {});
     if (isCustom()) state.custom.forEach((_, row) => body.append(this.customRow(row, headers)));
     else if (state.chain) state.chain.members.forEach((_, row) => body.append(this.tableRow(state.chain!, row, headers)));
@@ -369,7 +375,7 @@ class NuclideLabPage implements Page {
     const atoms = element('input', { id: `txtAtoms${row + 1}`, type: 'text', inputmode: 'decimal', 'aria-label': `${headers[5]} ${member.symbol}` });
     atoms.value = state.atoms[row] ?? '';
     atoms.addEventListener('input', () => { state.atoms[row] = atoms.value; });
-    return this.pointable(member.symbol, element('tr', {},
+    return this.pointable(member.symbol, element('tr', {}, ...inShownOrder([
       element('th', { scope: 'row' }, this.memberSample(row), nuclide ? nuclideTitle(nuclide) : member.title),
       element('td', { title: nuclide ? halfLifeSource(nuclide) : undefined }, nuclide ? halfLifeValue(nuclide) : tr(L, 'stable')),
       element('td', {}, nuclide ? halfLifeUnit(nuclide) : ''),
@@ -378,7 +384,7 @@ class NuclideLabPage implements Page {
       element('td', {}, atoms),
       element('td', {}, amountUnitBox(row, tr(L, 'Amount unit of %1', member.symbol), lab().labAmountUnits(row), state.amountUnits[row] ?? 0,
         (unit) => { state.amountUnits[row] = unit; })),
-      element('td', {}, chain.modes[row] ?? '')));
+      element('td', {}, chain.modes[row] ?? '')])));
   }
 
   // Pointing at a member's row, or moving into it, highlights its curves as its legend entry does.
@@ -412,9 +418,9 @@ class NuclideLabPage implements Page {
     unit.addEventListener('change', () => { r.unit = Number(unit.value); });
     // A typed member has no molar mass; a stable one's becquerel the model refuses with its reason.
     const amountUnit = amountUnitBox(row, tr(L, 'Amount unit of member %1', row + 1), [0, 2], r.amountUnit, (u) => { r.amountUnit = u; });
-    return this.pointable(() => r.name, element('tr', {}, cell('txtName', 'name', headers[0]), cell('txtHalfLife', 'halfLife', headers[1]),
+    return this.pointable(() => r.name, element('tr', {}, ...inShownOrder([cell('txtName', 'name', headers[0]), cell('txtHalfLife', 'halfLife', headers[1]),
       element('td', {}, unit), cell('txtDaughter', 'daughter', headers[3]), cell('txtBranch', 'fraction', headers[4]),
-      cell('txtAtoms', 'atoms', headers[5]), element('td', {}, amountUnit), element('td', {})));
+      cell('txtAtoms', 'atoms', headers[5]), element('td', {}, amountUnit), element('td', {})])));
   }
 
   private runBox(): HTMLElement {
