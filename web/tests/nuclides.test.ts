@@ -185,7 +185,6 @@ test.describe('the chart of nuclides', () => {
       return seen.size;
     });
     expect(colours).toBeGreaterThan(5);
-    await page.screenshot({ path: '/tmp/nuc/chart.png' });
     await map.focus();
     // U-238 has N = 146 and Z = 92; right adds a neutron, up a proton.
     const steps: [string, string][] = [['ArrowRight', 'Uranium-239 (U-239)'], ['ArrowUp', 'Neptunium-240 (Np-240)'],
