@@ -388,12 +388,13 @@ export class PlotChart extends ChartHost {
 
     // One uPlot series per line; a layer's lines follow one another. Marks, error bars and lines
     // that stand upright (drawnByHand) are drawn over the chart, outside its series.
+    const byHand = new Set(plot.layers.filter(drawnByHand));
     const lines: PlotLine[] = [];
     const series: uPlot.Series[] = [{}];
     const bands: uPlot.Band[] = [];
     this.seriesKeys = [''];
     for (const layer of plot.layers) {
-      if (layer.kind === kinds().Mark || layer.kind === kinds().ErrorBars || drawnByHand(layer)) continue;
+      if (layer.kind === kinds().Mark || layer.kind === kinds().ErrorBars || byHand.has(layer)) continue;
       const shown = !hidden.has(layerKey(layer));
       const first = series.length;
       for (const line of layer.lines) {
@@ -409,7 +410,7 @@ export class PlotChart extends ChartHost {
     const [xLow, xHigh] = extent(plot, 'x');
     // Along y the shown series, as uPlot finds them, and the shown marks, error bars and bars down to 0.
     const [yLow, yHigh] = extent(plot, 'y');
-    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars || l.kind === kinds().Bars || drawnByHand(l))
+    const [drawnLow, drawnHigh] = extent(plot, 'y', (l) => (l.kind === kinds().Mark || l.kind === kinds().ErrorBars || l.kind === kinds().Bars || byHand.has(l))
       && !hidden.has(layerKey(l)));
     // Only a logarithmic axis has a foot: a linear one shows its negative values (the residuals).
     const floor = plot.logY ? plot.yFloor : -Infinity;
@@ -448,7 +449,7 @@ export class PlotChart extends ChartHost {
             if (layer.kind === kinds().Bars) drawBars(u, layer);
             if (layer.kind === kinds().Mark) drawMark(u, layer);
             if (layer.kind === kinds().ErrorBars) drawErrorBars(u, layer, plot.logX, plot.logY);
-            if (drawnByHand(layer)) drawPolylines(u, layer);
+            if (byHand.has(layer)) drawPolylines(u, layer);
           }
         }],
       },

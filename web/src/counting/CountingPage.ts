@@ -2,7 +2,7 @@
 // silver, counts with background and noise played in time with clicks and a lamp, the count rate
 // with its error bars, a fitted half-life, a student's own counts, radiocarbon dating and repeat
 // counts. The counter itself lives in the model; this page reads its entries and shows results.
-import { legend, lineSample, PlotChart, valuesShape } from '../core/PlotChart';
+import { legend, PlotChart, valuesShape } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
@@ -12,6 +12,7 @@ import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
 import { entry, labModel, loadTable, nuclideTitle } from '../nuclides/labModel';
+import { memberSwatch } from '../nuclides/LabPlots';
 import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, labText, state, type Tab } from './countingState';
@@ -190,9 +191,7 @@ class CountingPage implements Page {
     const members = element('fieldset', { id: 'lstMembers' }, element('legend', {}, tr(C, 'Members counted:')));
     for (const member of countingModel().countingCountable()) {
       const box = checkbox(`chkMember${member.index}`, member.symbol, state.chosen.has(member.index));
-      // The member's colour and dash, as its curves have them in the nuclide lab.
-      const style = labModel().labMemberStyle(member.index);
-      box.row.querySelector('label')!.prepend(element('span', { class: 'swatch member', 'aria-hidden': 'true', style: lineSample(style.color, style.dash) }));
+      box.row.querySelector('label')!.prepend(memberSwatch(member.index)); // as its curves are in the nuclide lab
       box.input.addEventListener('change', () => { if (box.input.checked) state.chosen.add(member.index); else state.chosen.delete(member.index); });
       members.append(box.row);
     }

@@ -1,9 +1,16 @@
 // The nuclide lab's chart and words, built from the run's values: atoms, activities or the
 // activity ratio of a daughter, a random run with its exact solution thin and pale beside it.
-import { plotText, type Plot } from '../core/PlotChart';
+import { element } from '../core/dom';
+import { lineSample, plotText, type Plot } from '../core/PlotChart';
 import { messageText, tr } from '../core/i18n';
 import { significant } from '../core/numbers';
 import { labModel, timeUnitText, type LabSeries, type LabViewKindName } from './labModel';
+
+// A member's sample in the colour and dash its curves have in every view, beside its name.
+export function memberSwatch(member: number): HTMLElement {
+  const style = labModel().labMemberStyle(member);
+  return element('span', { class: 'swatch member', 'aria-hidden': 'true', style: lineSample(style.color, style.dash) });
+}
 
 export interface LabView {
   kind: LabViewKindName;

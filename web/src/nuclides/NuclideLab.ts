@@ -2,7 +2,7 @@
 // types in, run exactly or atom by atom, shown as numbers of atoms, activities or the activity
 // of a daughter against a member upstream, with the equilibrium that ratio settles into.
 import { countLabRun } from '../counting/CountingPage';
-import { PlotChart, valuesShape, legend, lineSample } from '../core/PlotChart';
+import { PlotChart, valuesShape, legend } from '../core/PlotChart';
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
 import { download } from '../core/files';
 import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
@@ -11,7 +11,7 @@ import { compiledModel } from '../core/model';
 import { significant } from '../core/numbers';
 import type { Page } from '../core/page';
 import { randomSeed } from '../core/seed';
-import { equilibriumText, labDescription, labPlot } from './LabPlots';
+import { equilibriumText, labDescription, labPlot, memberSwatch } from './LabPlots';
 import {
   entry, halfLifeSource, halfLifeUnit, halfLifeValue, labModel, labViewKinds, loadTable, nuclideTitle, timeUnitNames,
   type CustomTexts, type LabChain, type LabViewKindName,
@@ -376,7 +376,7 @@ class NuclideLabPage implements Page {
     atoms.value = state.atoms[row] ?? '';
     atoms.addEventListener('input', () => { state.atoms[row] = atoms.value; });
     return this.pointable(member.symbol, element('tr', {}, ...inShownOrder([
-      element('th', { scope: 'row' }, this.memberSample(row), nuclide ? nuclideTitle(nuclide) : member.title),
+      element('th', { scope: 'row' }, memberSwatch(row), nuclide ? nuclideTitle(nuclide) : member.title),
       element('td', { title: nuclide ? halfLifeSource(nuclide) : undefined }, nuclide ? halfLifeValue(nuclide) : tr(L, 'stable')),
       element('td', {}, nuclide ? halfLifeUnit(nuclide) : ''),
       element('td', {}, links.map((l) => chain.members[l.daughter].symbol).join(', ')),
@@ -396,12 +396,6 @@ class NuclideLabPage implements Page {
     row.addEventListener('focusin', on);
     row.addEventListener('focusout', off);
     return row;
-  }
-
-  // The member's colour and dash, as its curves have them.
-  private memberSample(row: number): HTMLElement {
-    const style = lab().labMemberStyle(row);
-    return element('span', { class: 'swatch member', 'aria-hidden': 'true', style: lineSample(style.color, style.dash) });
   }
 
   private customRow(row: number, headers: string[]): HTMLElement {
