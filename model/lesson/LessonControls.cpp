@@ -1,0 +1,83 @@
+#include "LessonControls.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace decay {
+namespace {
+
+using K = ControlKind;
+
+// The decay run's four entries: its windows take entries and nothing else from a lesson.
+constexpr LessonControl kRunControls[] = {
+    {"txtN0", K::Entry}, {"simut", K::Entry}, {"rrate", K::Entry}, {"halftime", K::Entry},
+};
+
+constexpr LessonControl kExperimentControls[] = {
+    {"txtAtoms", K::Entry},     {"txtRate", K::Entry},     {"txtHalfLife", K::Entry}, {"txtLastStep", K::Entry},
+    {"txtRuns", K::Entry},      {"txtSeed", K::Entry},     {"cmdNewSeed", K::Command}, {"cmdRun", K::Command},
+    {"cmdImport", K::Command},  {"cmdExport", K::Command}, {"optCounts", K::Option},  {"optLog", K::Option},
+    {"optHalfLives", K::Option},
+};
+
+// The lab's run: the chain and its entries. The counting lab counts the lab's run, so it has them too.
+#define ATOMDRIFT_LAB_RUN_CONTROLS                                                                                     \
+    {"cboNuclide", K::Choice}, {"txtThreshold", K::Entry}, {"txtAtoms#", K::Entry}, {"cboAmountUnit#", K::Choice},    \
+        {"cboGrid", K::Choice}, {"txtStep", K::Entry}, {"cboStepUnit", K::Choice}, {"txtSteps", K::Entry},            \
+        {"txtFirstTime", K::Entry}, {"cboFirstUnit", K::Choice}, {"txtLastTime", K::Entry},                          \
+        {"cboLastUnit", K::Choice}, {"txtPerDecade", K::Entry}, {"cboMilk", K::Choice}, {"txtMilkStep", K::Entry},    \
+        {"cmdExact", K::Command}, {"cmdRandom", K::Command}
+
+constexpr LessonControl kNuclideControls[] = {
+    ATOMDRIFT_LAB_RUN_CONTROLS,
+    {"optAtoms", K::Option},    {"optActivity", K::Option}, {"optRatio", K::Option},  {"chkLog", K::Check},
+    {"cboActivityUnit", K::Choice}, {"cboDaughter", K::Choice}, {"cboOver", K::Choice}, {"cmdMilk", K::Command},
+    {"cmdChart", K::Command},   {"cmdNotes", K::Command},   {"cmdCounter", K::Command}, {"cmdExport", K::Command},
+};
+
+constexpr LessonControl kCountingControls[] = {
+    ATOMDRIFT_LAB_RUN_CONTROLS,
+    {"chkMember#", K::Check},     {"cboDetector", K::Choice},   {"txtEfficiency", K::Entry}, {"txtBackground", K::Entry},
+    {"txtBackgroundTime", K::Entry}, {"cmdBackground", K::Command}, {"cboDeadTime", K::Choice}, {"txtDeadTime", K::Entry},
+    {"txtInterval", K::Entry},    {"cboSpeed", K::Choice},      {"chkSound", K::Check},      {"cmdStart", K::Command},
+    {"cmdStep", K::Command},      {"cmdPause", K::Command},     {"cboMethod", K::Choice},    {"cboFitModel", K::Choice},
+    {"chkLog", K::Check},         {"cmdImport", K::Command},    {"cmdExportCounts", K::Command},
+    {"txtActivation", K::Entry},  {"cmdSilver", K::Command},    {"txtCarbon", K::Entry},     {"txtAge", K::Entry},
+    {"txtDatingTime", K::Entry},  {"cmdNewSample", K::Command}, {"cmdCountSample", K::Command},
+    {"cmdReveal", K::Command},    {"txtRepeatRate", K::Entry},  {"txtRepeatTime", K::Entry}, {"txtRepeats", K::Entry},
+    {"cmdRepeat", K::Command},
+};
+#undef ATOMDRIFT_LAB_RUN_CONTROLS
+
+// "txtAtoms12" is "txtAtoms#" for the twelfth member; numbers start at 1 and have no leading 0.
+bool stands(std::string_view pattern, std::string_view name)
+{
+    if (pattern.empty() || pattern.back() != '#') return pattern == name;
+    const auto stem = pattern.substr(0, pattern.size() - 1);
+    if (name.size() <= stem.size() || name.substr(0, stem.size()) != stem) return false;
+    const auto number = name.substr(stem.size());
+    return number.size() <= 3 && number.front() != '0' &&
+           std::all_of(number.begin(), number.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+} // namespace
+
+std::span<const LessonControl> lessonControls(LessonPart part)
+{
+    switch (part) {
+    case LessonPart::Run: return kRunControls;
+    case LessonPart::Experiment: return kExperimentControls;
+    case LessonPart::Nuclides: return kNuclideControls;
+    case LessonPart::Counting: return kCountingControls;
+    }
+    return {};
+}
+
+const LessonControl* lessonControl(LessonPart part, std::string_view name)
+{
+    const auto controls = lessonControls(part);
+    const auto found = std::find_if(controls.begin(), controls.end(), [&](const LessonControl& c) { return stands(c.name, name); });
+    return found == controls.end() ? nullptr : &*found;
+}
+
+} // namespace decay

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Lesson.h"
+
+#include <span>
+#include <string_view>
+
+namespace decay {
+
+// The controls of each part that a lesson may set up, lock, hide or hold to a range, by the name
+// both editions give them. A name ending in '#' stands for one control per member: "txtAtoms#" is
+// txtAtoms1, txtAtoms2, ... in the members' order.
+enum class ControlKind {
+    Entry,   // a number as typed; a lesson may hold it to a range
+    Text,    // any text as typed
+    Choice,  // one item of a list, by the item's key (a nuclide's symbol, a unit's symbol)
+    Check,   // "true" or "false"
+    Option,  // one of a group of options: "true" for the one chosen
+    Command, // a button: locked or hidden only
+};
+struct LessonControl {
+    std::string_view name;
+    ControlKind kind;
+};
+std::span<const LessonControl> lessonControls(LessonPart part);
+// The control `name` stands for, or none when the part has no such control.
+const LessonControl* lessonControl(LessonPart part, std::string_view name);
+
+} // namespace decay

@@ -1,0 +1,307 @@
+#include "LessonMarking.h"
+
+#include "model/common/Conversions.h"
+#include "model/common/TimeUnits.h"
+#include "model/experiment/EnsembleStats.h"
+#include "model/nuclides/ChainActivity.h"
+#include "model/nuclides/TableChain.h"
+#include "model/run/Entries.h"
+#include "model/run/Runs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace decay {
+namespace {
+
+struct QuantitySpec {
+    std::string_view name;
+    std::initializer_list<LessonPart> parts;
+    std::initializer_list<std::string_view> arguments;
+    bool time;
+};
+
+const QuantitySpec kQuantities[] = {
+    {"atoms", {LessonPart::Run}, {"step"}, false},
+    {"expectedAtoms", {LessonPart::Run}, {"step"}, false},
+    {"halfLife", {LessonPart::Run, LessonPart::Experiment}, {}, false},
+    {"meanAtoms", {LessonPart::Experiment}, {"step"}, false},
+    {"halvingHalfLife", {LessonPart::Experiment}, {}, false},
+    {"slopeHalfLife", {LessonPart::Experiment}, {}, false},
+    {"tableHalfLife", {LessonPart::Nuclides, LessonPart::Counting}, {"nuclide"}, true},
+    {"equilibriumRatio", {LessonPart::Nuclides, LessonPart::Counting}, {"daughter", "over"}, false},
+};
+
+const QuantitySpec* specOf(const std::string& name)
+{
+    for (const QuantitySpec& spec : kQuantities)
+        if (spec.name == name) return &spec;
+    return nullptr;
+}
+
+std::string setupText(const Lesson& lesson, std::string_view control, std::string_view otherwise)
+{
+    const std::string* value = lesson.setupValue(control);
+    return value ? *value : std::string(otherwise);
+}
+
+// The decay run's entries as its windows start with them, unless the lesson sets them; the rate
+// from the half-life where the lesson gives that alone.
+RunTexts runTexts(const Lesson& lesson)
+{
+    RunTexts texts;
+    texts.N0 = setupText(lesson, "txtN0", "100");
+    texts.simulationTime = setupText(lesson, "simut", "50");
+    texts.rate = setupText(lesson, "rrate", "");
+    if (isBlank(texts.rate)) {
+        const std::string* halfLife = lesson.setupValue("halftime");
+        const auto rate = halfLife ? lnTwoOverText(*halfLife, ".") : std::nullopt;
+        texts.rate = rate.value_or("0.1");
+    }
+    return texts;
+}
+
+EnsembleTexts ensembleTexts(const Lesson& lesson, std::uint64_t seed)
+{
+    EnsembleTexts texts;
+    texts.atoms = setupText(lesson, "txtAtoms", "100");
+    texts.rate = setupText(lesson, "txtRate", "");
+    if (isBlank(texts.rate)) {
+        const std::string* halfLife = lesson.setupValue("txtHalfLife");
+        texts.rate = (halfLife ? lnTwoOverText(*halfLife, ".") : std::nullopt).value_or("0.1");
+    }
+    texts.lastStep = setupText(lesson, "txtLastStep", "50");
+    texts.runs = setupText(lesson, "txtRuns", "30");
+    texts.seed = std::to_string(seed);
+    return texts;
+}
+
+// Why the decay run's windows would replace an entry as the lesson gives it.
+Message runSetupFault(const Lesson& lesson)
+{
+    const auto replaced = [](const char* name, const std::string* text) {
+        return Message{"%1 is “%2”, which the decay run would replace on Enter.", {name, *text}};
+    };
+    if (const std::string* text = lesson.setupValue("txtN0"); text && confirmInitialAtoms(*text)) return replaced("txtN0", text);
+    if (const std::string* text = lesson.setupValue("simut"); text && confirmSimulationTime(*text)) return replaced("simut", text);
+    if (const std::string* text = lesson.setupValue("rrate"); text && !isBlank(*text) && confirmRate(*text, ".").replacement)
+        return replaced("rrate", text);
+    if (const std::string* text = lesson.setupValue("halftime"); text && !isBlank(*text) && confirmHalfLife(*text, ".").replacement)
+        return replaced("halftime", text);
+    return {};
+}
+
+std::optional<int> stepArgument(const ExpectedAnswer& answer)
+{
+    const auto found = answer.arguments.find("step");
+    if (found == answer.arguments.end()) return std::nullopt;
+    const auto step = wholeNumber(found->second, ".");
+    if (!step || *step < 0 || *step > 100000) return std::nullopt;
+    return static_cast<int>(*step);
+}
+
+} // namespace
+
+bool isTimeQuantity(const std::string& quantity)
+{
+    const QuantitySpec* spec = specOf(quantity);
+    return spec && spec->time;
+}
+
+Message quantityFault(const Lesson& lesson, const ExpectedAnswer& answer)
+{
+    const QuantitySpec* spec = specOf(answer.quantity);
+    if (!spec) return Message{"Atomdrift knows no quantity “%1”.", {answer.quantity}};
+    if (std::find(spec->parts.begin(), spec->parts.end(), lesson.part) == spec->parts.end())
+        return Message{"the %1 has no quantity “%2”.", {modelSentence(partName(lesson.part)), answer.quantity}};
+    for (std::string_view argument : spec->arguments)
+        if (!answer.arguments.contains(std::string(argument)))
+            return Message{"the quantity “%1” needs its “%2”.", {answer.quantity, std::string(argument)}};
+    if (spec->arguments.size() == 1 && *spec->arguments.begin() == "step" && !stepArgument(answer))
+        return Message{"the step of “%1” should be a whole number from 0.", {answer.quantity}};
+    return {};
+}
+
+Message partSetupFault(const Lesson& lesson)
+{
+    if (lesson.part == LessonPart::Run) return runSetupFault(lesson);
+    if (lesson.part == LessonPart::Experiment) {
+        const EnsembleEntry entry = readEnsemble(ensembleTexts(lesson, 0));
+        if (!entry.params) return entry.error;
+    }
+    return {};
+}
+
+std::optional<double> answerNumber(std::string_view text, std::string_view decimalPoint)
+{
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\'') compact += c; // digit groups written with spaces or apostrophes
+    const auto number = strictValue(compact, decimalPoint);
+    if (number && std::isfinite(*number)) return number;
+    return std::nullopt;
+}
+
+bool withinTolerance(double answer, double expected, const Tolerance& tolerance)
+{
+    const double off = std::fabs(answer - expected);
+    return off <= tolerance.absolute || off <= tolerance.relative * std::fabs(expected);
+}
+
+struct LessonEvaluator::Cache {
+    bool ran = false;
+    std::optional<Ensemble> runs;
+    std::optional<EnsembleStats> stats;
+    RunState designed;
+    bool designedRan = false;
+    std::optional<Chain> chain;
+};
+
+LessonEvaluator::LessonEvaluator(const Lesson& lesson, std::uint64_t seed, const NuclideTable* table)
+    : m_lesson(lesson), m_seed(seed), m_table(table), m_cache(std::make_unique<Cache>())
+{
+}
+
+LessonEvaluator::~LessonEvaluator() = default;
+
+const std::optional<Ensemble>& LessonEvaluator::runs()
+{
+    Cache& c = *m_cache;
+    if (c.ran) return c.runs;
+    c.ran = true;
+    if (m_lesson.part == LessonPart::Run) {
+        const RunTexts texts = runTexts(m_lesson);
+        // As a student does: RUN first, which sets the last step, then the random decay.
+        c.designedRan = runDeterministic(c.designed, texts).ran && runRandom(c.designed, texts, m_seed).ran;
+        if (!c.designedRan) return c.runs;
+        Ensemble run;
+        run.params.atoms = static_cast<int>(c.designed.Nt[0]);
+        run.params.rate = strictValue(texts.rate, ".").value_or(0);
+        run.params.lastStep = c.designed.tmax;
+        run.params.runs = 1;
+        run.params.seed = m_seed;
+        for (int t = 0; t <= c.designed.tmax; ++t) run.counts.push_back(static_cast<std::int16_t>(c.designed.Nt[static_cast<std::size_t>(t)]));
+        c.runs = std::move(run);
+    } else if (m_lesson.part == LessonPart::Experiment) {
+        const EnsembleEntry entry = readEnsemble(ensembleTexts(m_lesson, m_seed));
+        if (!entry.params) return c.runs;
+        ProgressCounter progress;
+        c.runs = runEnsemble(*entry.params, progress, 1);
+    }
+    if (c.runs && m_lesson.part == LessonPart::Experiment) c.stats = ensembleStats(*c.runs);
+    return c.runs;
+}
+
+std::optional<double> LessonEvaluator::expected(int stepIndex, Message* why)
+{
+    const auto refuse = [&](Message message) -> std::optional<double> {
+        if (why) *why = std::move(message);
+        return std::nullopt;
+    };
+    if (stepIndex < 0 || stepIndex >= static_cast<int>(m_lesson.steps.size())) return refuse(Message{"The lesson has no such step."});
+    const LessonStep& step = m_lesson.steps[static_cast<std::size_t>(stepIndex)];
+    if (!step.answer) return refuse({});
+    const ExpectedAnswer& answer = *step.answer;
+    if (answer.quantity.empty()) return answer.value ? answer.value : refuse({});
+    if (Message fault = quantityFault(m_lesson, answer); !fault.empty()) return refuse(std::move(fault));
+
+    const std::string& q = answer.quantity;
+    std::optional<double> value;
+    if (q == "tableHalfLife" || q == "equilibriumRatio") {
+        if (!m_table) return refuse(Message{"The nuclide table is not loaded."});
+        if (q == "tableHalfLife") {
+            const Nuclide* nuclide = m_table->find(answer.arguments.at("nuclide"));
+            if (!nuclide) return refuse(Message{"The table has no nuclide %1.", {answer.arguments.at("nuclide")}});
+            if (nuclide->halfLife <= 0) return refuse(Message{"%1 is stable and has no half-life.", {nuclide->symbol}});
+            value = nuclide->halfLife;
+        } else {
+            if (!m_cache->chain) {
+                ChainOptions options;
+                if (const std::string* threshold = m_lesson.setupValue("txtThreshold"))
+                    if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
+                m_cache->chain = chainFromTable(*m_table, setupText(m_lesson, "cboNuclide", ""), options).chain;
+            }
+            if (!m_cache->chain) return refuse(Message{"The lesson's chain cannot be made from the table."});
+            const Chain& chain = *m_cache->chain;
+            const auto place = [&](const std::string& symbol) {
+                for (int i = 0; i < chain.size(); ++i)
+                    if (chain.members[static_cast<std::size_t>(i)].symbol == symbol) return i;
+                return -1;
+            };
+            const int daughter = place(answer.arguments.at("daughter")), over = place(answer.arguments.at("over"));
+            if (daughter < 0 || over < 0) return refuse(Message{"The lesson's chain has no member %1.", {answer.arguments.at(daughter < 0 ? "daughter" : "over")}});
+            const Equilibrium e = equilibrium(chain, pureStart(chain), daughter, over);
+            if (e.kind == EquilibriumKind::None || !std::isfinite(e.ratio))
+                return refuse(Message{"%1 comes into no equilibrium with %2.", {answer.arguments.at("daughter"), answer.arguments.at("over")}});
+            value = e.ratio;
+        }
+    } else if (q == "expectedAtoms" || (q == "halfLife" && m_lesson.part == LessonPart::Run)) {
+        const RunTexts texts = runTexts(m_lesson);
+        const double n0 = strictValue(texts.N0, ".").value_or(0), rate = strictValue(texts.rate, ".").value_or(0);
+        if (q == "halfLife") {
+            if (rate <= 0) return refuse(Message{"A rate of 0 has no half-life."});
+            value = std::numbers::ln2 / rate;
+        } else {
+            value = n0 * std::exp(-rate * *stepArgument(answer));
+        }
+    } else {
+        const std::optional<Ensemble>& made = runs();
+        if (!made) return refuse(Message{"The lesson's run cannot be made from its set-up."});
+        const auto at = stepArgument(answer);
+        if (at && *at > made->params.lastStep)
+            return refuse(Message{"The run ends at step %1, before step %2.", {made->params.lastStep, *at}});
+        if (q == "atoms") {
+            value = made->run(0)[static_cast<std::size_t>(*at)];
+        } else {
+            const EnsembleStats& stats = *m_cache->stats;
+            if (q == "meanAtoms") value = stats.mean[static_cast<std::size_t>(*at)];
+            if (q == "halfLife") value = stats.continuousHalfLife;
+            if (q == "halvingHalfLife") value = stats.halving.count > 0 ? std::optional(stats.halving.mean) : std::nullopt;
+            if (q == "slopeHalfLife") value = stats.slopeHalfLife.count > 0 ? std::optional(stats.slopeHalfLife.mean) : std::nullopt;
+            if (!value) return refuse(Message{"No run of the class gives that half-life."});
+        }
+    }
+    if (isTimeQuantity(q)) {
+        const auto seconds = symbolSeconds(step.unit);
+        if (!seconds) return refuse(Message{"A time needs a time unit, not “%1”.", {step.unit}});
+        *value /= *seconds;
+    }
+    return value;
+}
+
+Mark LessonEvaluator::mark(const StudentAnswer& answer)
+{
+    Mark mark;
+    if (answer.step < 0 || answer.step >= static_cast<int>(m_lesson.steps.size())) return mark;
+    const LessonStep& step = m_lesson.steps[static_cast<std::size_t>(answer.step)];
+    switch (step.question) {
+    case QuestionKind::None:
+        return mark;
+    case QuestionKind::Text:
+        mark.verdict = isBlank(answer.text) ? Verdict::Unanswered : Verdict::Collected;
+        return mark;
+    case QuestionKind::Choice:
+        if (!answer.choice) return mark;
+        if (!step.answer || !step.answer->choice) {
+            mark.verdict = Verdict::Collected;
+            return mark;
+        }
+        mark.expected = *step.answer->choice;
+        mark.verdict = *answer.choice == *step.answer->choice ? Verdict::Right : Verdict::Wrong;
+        return mark;
+    case QuestionKind::Number:
+    case QuestionKind::ReadOff:
+        break;
+    }
+    mark.expected = expected(answer.step, &mark.note);
+    if (!answer.number) return mark;
+    if (!mark.expected) {
+        mark.verdict = mark.note.empty() ? Verdict::Collected : Verdict::Unmarked;
+        return mark;
+    }
+    mark.verdict = withinTolerance(*answer.number, *mark.expected, step.tolerance) ? Verdict::Right : Verdict::Wrong;
+    return mark;
+}
+
+} // namespace decay

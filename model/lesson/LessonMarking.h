@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Lesson.h"
+
+#include "model/experiment/Ensemble.h"
+#include "model/nuclides/NuclideTable.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace decay {
+
+// The quantities an expected answer may name, each of the student's own session, that is of the
+// lesson's set-up run with the student's seed:
+//   decay run:        "atoms" {step}: N of the random run;  "expectedAtoms" {step}: N0 e^(-r t);
+//                     "halfLife": ln 2 / r, in steps
+//   class experiment: "meanAtoms" {step}: the class mean of N;  "halvingHalfLife", "slopeHalfLife":
+//                     the class means of the two measured half-lives;  "halfLife": ln 2 / r
+//   nuclide lab and counting lab: "tableHalfLife" {nuclide}: the table's, a time;
+//                     "equilibriumRatio" {daughter, over}: the limit of A_daughter / A_over in
+//                     the lab's chain from a pure start of its first member
+// A time is given in the question's unit, which must then be a time unit (s, min, h, d, y).
+// Why the answer's quantity cannot be computed for this lesson; empty when it can.
+Message quantityFault(const Lesson& lesson, const ExpectedAnswer& answer);
+// Why the part would not take the lesson's set-up as its entries (the decay run would replace an
+// entry on Enter; the class experiment cannot read one); empty when it would.
+Message partSetupFault(const Lesson& lesson);
+// Whether the quantity is a time, and so needs a time unit.
+bool isTimeQuantity(const std::string& quantity);
+
+// A student's answer to a step's question: a number (a value read off the chart too), a choice
+// (0-based) or a text.
+struct StudentAnswer {
+    int step = 0; // 0-based
+    std::optional<double> number;
+    std::optional<int> choice;
+    std::string text;
+};
+
+enum class Verdict {
+    Right,
+    Wrong,
+    Unanswered,
+    Collected, // a free text, or a question without an expected answer: kept, not marked
+    Unmarked,  // the expected quantity cannot be computed (a run that cannot be made)
+};
+struct Mark {
+    Verdict verdict = Verdict::Unanswered;
+    std::optional<double> expected; // in the question's unit
+    Message note;                   // why a question is unmarked
+};
+
+// The student's session as the lesson's answers need it, computed once on first use: the part's
+// run from the set-up and the student's seed. Answers that depend on the data follow the seed.
+class LessonEvaluator {
+public:
+    // `table` is the program's nuclide table, which the labs' quantities read; may be null for the
+    // decay run and the class experiment.
+    LessonEvaluator(const Lesson& lesson, std::uint64_t seed, const NuclideTable* table);
+    ~LessonEvaluator();
+    LessonEvaluator(const LessonEvaluator&) = delete;
+    LessonEvaluator& operator=(const LessonEvaluator&) = delete;
+
+    // The expected number of a step, in its question's unit, or why there is none.
+    std::optional<double> expected(int step, Message* why = nullptr);
+    Mark mark(const StudentAnswer& answer);
+    // The class experiment's runs, or the decay run's random run as one run; empty for the labs
+    // and where the set-up cannot be run.
+    const std::optional<Ensemble>& runs();
+
+private:
+    struct Cache;
+    const Lesson& m_lesson;
+    std::uint64_t m_seed;
+    const NuclideTable* m_table;
+    std::unique_ptr<Cache> m_cache;
+};
+
+// The number as a student types it, in the user's way of writing (decimal point, digit groups).
+std::optional<double> answerNumber(std::string_view text, std::string_view decimalPoint);
+// Right when within either bound of the tolerance of the expected number.
+bool withinTolerance(double answer, double expected, const Tolerance& tolerance);
+
+} // namespace decay
