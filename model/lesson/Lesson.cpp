@@ -361,7 +361,7 @@ bool isHexId(const std::string& id)
     return id.size() == 16 && std::all_of(id.begin(), id.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
-Message textFault(const LessonText& text, const std::string& where)
+Message textFault(const LessonText& text, const MessageValue& where)
 {
     if (text.empty() || text.byLanguage.front().second.empty())
         return Message{"%1 needs a text in its first language.", {where}};
@@ -373,7 +373,7 @@ Message setupFault(const Lesson& lesson)
     for (const auto& [name, value] : lesson.setup) {
         const LessonControl* control = lessonControl(lesson.part, name);
         if (!control || control->kind == ControlKind::Command)
-            return Message{"The %1 has no entry %2.", {modelSentence(partName(lesson.part)), name}};
+            return Message{"The part “%1” has no entry %2.", {modelSentence(partName(lesson.part)), name}};
         const bool flag = value == "true" || value == "false";
         if ((control->kind == ControlKind::Check || control->kind == ControlKind::Option) && !flag)
             return Message{"%1 should be true or false, not “%2”.", {name, value}};
@@ -398,7 +398,7 @@ Message controlsFault(const Lesson& lesson)
         if (lesson.part == LessonPart::Run && rule.use != ControlUse::Open)
             return Message{"The decay run's windows cannot lock, hide or limit %1: a lesson gives them entries and steps only.", {rule.name}};
         const LessonControl* control = lessonControl(lesson.part, rule.name);
-        if (!control) return Message{"The %1 has no control %2.", {modelSentence(partName(lesson.part)), rule.name}};
+        if (!control) return Message{"The part “%1” has no control %2.", {modelSentence(partName(lesson.part)), rule.name}};
         if (rule.use == ControlUse::Range) {
             if (control->kind != ControlKind::Entry) return Message{"%1 takes no range: only number entries do.", {rule.name}};
             if (!std::isfinite(rule.low) || !std::isfinite(rule.high) || rule.low > rule.high)
@@ -410,7 +410,7 @@ Message controlsFault(const Lesson& lesson)
 
 Message stepFault(const Lesson& lesson, const LessonStep& step, int number)
 {
-    const std::string where = "Step " + std::to_string(number);
+    const MessageValue where = modelSentence(Message{"Step %1", {number}});
     if (Message fault = textFault(step.text, where); !fault.empty()) return fault;
     const bool numeric = step.question == QuestionKind::Number || step.question == QuestionKind::ReadOff;
     if (numeric) {
@@ -439,10 +439,10 @@ Message stepFault(const Lesson& lesson, const LessonStep& step, int number)
 Message partName(LessonPart part)
 {
     switch (part) {
-    case LessonPart::Run: return Message{"decay run"};
-    case LessonPart::Experiment: return Message{"class experiment"};
-    case LessonPart::Nuclides: return Message{"nuclide lab"};
-    case LessonPart::Counting: return Message{"counting lab"};
+    case LessonPart::Run: return Message{"Decay run"};
+    case LessonPart::Experiment: return Message{"Class experiment"};
+    case LessonPart::Nuclides: return Message{"Nuclide lab"};
+    case LessonPart::Counting: return Message{"Counting lab"};
     }
     return {};
 }
@@ -468,7 +468,7 @@ std::optional<std::uint64_t> parseSeed(std::string_view digits)
 Message lessonFault(const Lesson& lesson)
 {
     if (!isHexId(lesson.id)) return Message{"The lesson's id should be 16 hexadecimal digits, not “%1”.", {lesson.id}};
-    if (Message fault = textFault(lesson.title, "The title"); !fault.empty()) return fault;
+    if (Message fault = textFault(lesson.title, modelSentence(Message{"The title"})); !fault.empty()) return fault;
     if (Message fault = setupFault(lesson); !fault.empty()) return fault;
     if (Message fault = controlsFault(lesson); !fault.empty()) return fault;
     if (Message fault = partSetupFault(lesson); !fault.empty()) return fault;

@@ -3,6 +3,7 @@
 #include "Lesson.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace decay {
@@ -25,5 +26,12 @@ struct LessonControl {
 std::span<const LessonControl> lessonControls(LessonPart part);
 // The control `name` stands for, or none when the part has no such control.
 const LessonControl* lessonControl(LessonPart part, std::string_view name);
+
+// A lesson keeps numbers with "." as their decimal point; the fields show the user's.
+std::string shownEntry(const std::string& stored, std::string_view decimalPoint);
+std::string storedEntry(const std::string& shown, std::string_view decimalPoint);
+// Why the text typed into a control is outside the range the lesson holds it to; empty when it is
+// within, when the control has no range, or when it is no number (the part's own check says why).
+Message rangeRefusal(const Lesson& lesson, std::string_view control, std::string_view text, std::string_view decimalPoint);
 
 } // namespace decay

@@ -114,7 +114,7 @@ Message quantityFault(const Lesson& lesson, const ExpectedAnswer& answer)
     const QuantitySpec* spec = specOf(answer.quantity);
     if (!spec) return Message{"Atomdrift knows no quantity “%1”.", {answer.quantity}};
     if (std::find(spec->parts.begin(), spec->parts.end(), lesson.part) == spec->parts.end())
-        return Message{"the %1 has no quantity “%2”.", {modelSentence(partName(lesson.part)), answer.quantity}};
+        return Message{"the part “%1” has no quantity “%2”.", {modelSentence(partName(lesson.part)), answer.quantity}};
     for (std::string_view argument : spec->arguments)
         if (!answer.arguments.contains(std::string(argument)))
             return Message{"the quantity “%1” needs its “%2”.", {answer.quantity, std::string(argument)}};

@@ -23,6 +23,15 @@ namespace decay {
 //                     "equilibriumRatio" {daughter, over}: the limit of A_daughter / A_over in
 //                     the lab's chain from a pure start of its first member
 // A time is given in the question's unit, which must then be a time unit (s, min, h, d, y).
+// The quantities of a part, for a lesson's maker to offer: name, arguments, whether a time, and
+// what it is in words.
+struct QuantityInfo {
+    std::string name;
+    std::vector<std::string> arguments;
+    bool time = false;
+    Message description;
+};
+std::vector<QuantityInfo> lessonQuantities(LessonPart part);
 // Why the answer's quantity cannot be computed for this lesson; empty when it can.
 Message quantityFault(const Lesson& lesson, const ExpectedAnswer& answer);
 // Why the part would not take the lesson's set-up as its entries (the decay run would replace an
@@ -78,6 +87,10 @@ private:
     const NuclideTable* m_table;
     std::unique_ptr<Cache> m_cache;
 };
+
+// What the lesson panel says of a mark when the lesson checks answers at once. It never gives the
+// expected number away: a student who is wrong tries again.
+Message markMessage(const Mark& mark);
 
 // The number as a student types it, in the user's way of writing (decimal point, digit groups).
 std::optional<double> answerNumber(std::string_view text, std::string_view decimalPoint);
