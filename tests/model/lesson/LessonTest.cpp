@@ -246,6 +246,43 @@ TEST(Lesson, TheLabsAnswersComeFromTheTable)
     EXPECT_EQ(why.text(), "A time needs a time unit, not “furlongs”.");
 }
 
+// What a student starts from: the part's defaults under the lesson's set-up, whatever was typed
+// before, so that the marking runs again what the student ran.
+TEST(Lesson, CompleteSetupIsThePartsDefaultsUnderTheLessons)
+{
+    Lesson run = diceLesson();
+    run.part = LessonPart::Run;
+    run.controls.clear();
+    run.steps.clear();
+    run.setup = {{"halftime", "5"}};
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(completeSetup(run, nullptr), (Entries{{"txtN0", "100"}, {"simut", "50"}, {"rrate", "0.138629436111989"}, {"halftime", "5"}}));
+    EXPECT_EQ(completeSetup(diceLesson(), nullptr),
+              (Entries{{"txtAtoms", "100"}, {"txtRate", "0.1"}, {"txtHalfLife", "6.93147180559945"}, {"txtLastStep", "50"}, {"txtRuns", "30"}}));
+
+    Lesson counting = diceLesson();
+    counting.part = LessonPart::Counting;
+    counting.controls.clear();
+    counting.steps.clear();
+    counting.setup = {{"cboNuclide", "Cs-137"}, {"txtAtoms2", "5"}, {"chkLog", "true"}};
+    const Entries entries = completeSetup(counting, &shipped());
+    const auto value = [&](const std::string& name) {
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == name; });
+        return found == entries.end() ? std::string("(none)") : found->second;
+    };
+    // Cs-137 -> Ba-137m -> Ba-137: 1000 Bq of caesium, the lesson's 5 atoms of Ba-137m, and the two
+    // members that decay counted; the view the lesson sets comes last.
+    EXPECT_EQ(value("txtAtoms1"), "1000");
+    EXPECT_EQ(value("cboAmountUnit1"), "Bq");
+    EXPECT_EQ(value("txtAtoms2"), "5");
+    EXPECT_EQ(value("chkMember2"), "true");
+    EXPECT_EQ(value("chkMember3"), "(none)");
+    EXPECT_EQ(value("txtBackgroundTime"), "600");
+    EXPECT_EQ(entries.back(), (std::pair<std::string, std::string>{"chkLog", "true"}));
+    counting.setup[0].second = "Xx-999";
+    EXPECT_TRUE(completeSetup(counting, &shipped()).empty());
+}
+
 // CRC-32's check value (the "123456789" of the CRC catalogue, Williams 1993 and zlib).
 TEST(HandIn, ChecksumIsCrc32)
 {
