@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/common/Conversions.h"
+
 namespace decay {
 namespace {
 
@@ -78,6 +80,45 @@ const LessonControl* lessonControl(LessonPart part, std::string_view name)
     const auto controls = lessonControls(part);
     const auto found = std::find_if(controls.begin(), controls.end(), [&](const LessonControl& c) { return stands(c.name, name); });
     return found == controls.end() ? nullptr : &*found;
+}
+
+namespace {
+
+std::string replaced(const std::string& text, std::string_view from, std::string_view to)
+{
+    if (from.empty() || from == to) return text;
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.compare(i, from.size(), from) == 0) {
+            out += to;
+            i += from.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string shownEntry(const std::string& stored, std::string_view decimalPoint)
+{
+    return replaced(stored, ".", decimalPoint);
+}
+
+std::string storedEntry(const std::string& shown, std::string_view decimalPoint)
+{
+    return replaced(shown, decimalPoint, ".");
+}
+
+Message rangeRefusal(const Lesson& lesson, std::string_view control, std::string_view text, std::string_view decimalPoint)
+{
+    const ControlRule* rule = lesson.rule(control);
+    if (!rule || rule->use != ControlUse::Range) return {};
+    const auto value = strictValue(text, decimalPoint);
+    if (!value || (*value >= rule->low && *value <= rule->high)) return {};
+    return Message{"This lesson takes values from %1 to %2 here, and %3 is outside them.",
+                   {numberValue(rule->low, 15), numberValue(rule->high, 15), numberValue(*value, 15)}};
 }
 
 } // namespace decay

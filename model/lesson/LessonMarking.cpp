@@ -20,17 +20,19 @@ struct QuantitySpec {
     std::initializer_list<LessonPart> parts;
     std::initializer_list<std::string_view> arguments;
     bool time;
+    const char* description;
 };
 
 const QuantitySpec kQuantities[] = {
-    {"atoms", {LessonPart::Run}, {"step"}, false},
-    {"expectedAtoms", {LessonPart::Run}, {"step"}, false},
-    {"halfLife", {LessonPart::Run, LessonPart::Experiment}, {}, false},
-    {"meanAtoms", {LessonPart::Experiment}, {"step"}, false},
-    {"halvingHalfLife", {LessonPart::Experiment}, {}, false},
-    {"slopeHalfLife", {LessonPart::Experiment}, {}, false},
-    {"tableHalfLife", {LessonPart::Nuclides, LessonPart::Counting}, {"nuclide"}, true},
-    {"equilibriumRatio", {LessonPart::Nuclides, LessonPart::Counting}, {"daughter", "over"}, false},
+    {"atoms", {LessonPart::Run}, {"step"}, false, "The atoms left at a step of the student's random run"},
+    {"expectedAtoms", {LessonPart::Run}, {"step"}, false, "N0·e^(−r·t) at a step"},
+    {"halfLife", {LessonPart::Run, LessonPart::Experiment}, {}, false, "ln 2 / r, the half-life in steps"},
+    {"meanAtoms", {LessonPart::Experiment}, {"step"}, false, "The class's mean number of atoms at a step"},
+    {"halvingHalfLife", {LessonPart::Experiment}, {}, false, "The class's mean half-life where N first falls to N0/2"},
+    {"slopeHalfLife", {LessonPart::Experiment}, {}, false, "The class's mean half-life from the slope of ln N"},
+    {"tableHalfLife", {LessonPart::Nuclides, LessonPart::Counting}, {"nuclide"}, true, "A nuclide's half-life in the table"},
+    {"equilibriumRatio", {LessonPart::Nuclides, LessonPart::Counting}, {"daughter", "over"}, false,
+     "The activity of a daughter over that of a member before it, once in equilibrium"},
 };
 
 const QuantitySpec* specOf(const std::string& name)
@@ -102,6 +104,30 @@ std::optional<int> stepArgument(const ExpectedAnswer& answer)
 }
 
 } // namespace
+
+std::vector<QuantityInfo> lessonQuantities(LessonPart part)
+{
+    std::vector<QuantityInfo> quantities;
+    for (const QuantitySpec& spec : kQuantities) {
+        if (std::find(spec.parts.begin(), spec.parts.end(), part) == spec.parts.end()) continue;
+        QuantityInfo info{std::string(spec.name), {}, spec.time, Message{spec.description}};
+        for (std::string_view argument : spec.arguments) info.arguments.emplace_back(argument);
+        quantities.push_back(std::move(info));
+    }
+    return quantities;
+}
+
+Message markMessage(const Mark& mark)
+{
+    switch (mark.verdict) {
+    case Verdict::Right: return Message{"Right."};
+    case Verdict::Wrong: return Message{"Not right yet: look again and try once more."};
+    case Verdict::Unanswered: return {};
+    case Verdict::Collected: return Message{"Your answer is kept for your teacher."};
+    case Verdict::Unmarked: return Message{"This answer cannot be checked here: %1", {modelSentence(mark.note)}};
+    }
+    return {};
+}
 
 bool isTimeQuantity(const std::string& quantity)
 {
