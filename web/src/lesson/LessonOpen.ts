@@ -99,10 +99,11 @@ function pageFileName(): string {
 
 // The lesson a page opens straight into: one built into the page, else one in the address.
 export async function openStartLesson(): Promise<void> {
+  // The lesson's element stands after the page's code, at the end of the body.
+  if (document.readyState === 'loading') await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
   const built = document.getElementById('atomdriftLesson');
   if (built?.textContent) {
-    const text = lessonModel().lessonInPage(built.outerHTML) || built.textContent;
-    await openRead(lessonModel().openLessonText(text, pageFileName()));
+    await openRead(lessonModel().openLessonText(built.textContent, pageFileName()));
     return;
   }
   if (lessonModel().isLessonLink(location.hash)) await openRead(lessonModel().openLessonLink(location.href, tr('Web', 'the link')));
