@@ -219,7 +219,7 @@ test.describe('the decay run', () => {
     await page.locator('#txtLessonSeed').fill('18446744073709551557'); // above 2^53: crosses as text
     await addStep(page, 1, 'N at step 20 by the law?', 'number', { txtTolerance: '0.1' }, 'expectedAtoms');
     await page.locator('#txtArgument1_step').fill('20');
-    await addStep(page, 2, 'N at step 20 in your random run?', 'number', { txtTolerance: '0' }, 'atoms');
+    await addStep(page, 2, 'N at step 20 in your random run?', 'number', { txtTolerance: '0', txtAbsolute: '0.5' }, 'atoms');
     await page.locator('#txtArgument2_step').fill('20');
     const made = await saved(page, () => page.locator('#cmdSaveLesson').click());
 
