@@ -10,6 +10,13 @@ namespace {
 
 using K = ControlKind;
 
+constexpr std::string_view kGrids[] = {"uniform", "logarithmic"};
+constexpr std::string_view kDetectors[] = {"ideal", "geiger"};
+constexpr std::string_view kDeadTimes[] = {"nonParalysable", "paralysable"};
+constexpr std::string_view kSpeeds[] = {"1", "10", "100", "1000", "fastest"};
+constexpr std::string_view kMethods[] = {"poisson", "leastSquares"};
+constexpr std::string_view kShapes[] = {"one", "two", "chain"};
+
 // The decay run's four entries: its windows take entries and nothing else from a lesson.
 constexpr LessonControl kRunControls[] = {
     {"txtN0", K::Entry}, {"simut", K::Entry}, {"rrate", K::Entry}, {"halftime", K::Entry},
@@ -25,7 +32,7 @@ constexpr LessonControl kExperimentControls[] = {
 // The lab's run: the chain and its entries. The counting lab counts the lab's run, so it has them too.
 #define ATOMDRIFT_LAB_RUN_CONTROLS                                                                                     \
     {"cboNuclide", K::Choice}, {"txtThreshold", K::Entry}, {"txtAtoms#", K::Entry}, {"cboAmountUnit#", K::Choice},    \
-        {"cboGrid", K::Choice}, {"txtStep", K::Entry}, {"cboStepUnit", K::Choice}, {"txtSteps", K::Entry},            \
+        {"cboGrid", K::Choice, kGrids}, {"txtStep", K::Entry}, {"cboStepUnit", K::Choice}, {"txtSteps", K::Entry},            \
         {"txtFirstTime", K::Entry}, {"cboFirstUnit", K::Choice}, {"txtLastTime", K::Entry},                          \
         {"cboLastUnit", K::Choice}, {"txtPerDecade", K::Entry}, {"cboMilk", K::Choice}, {"txtMilkStep", K::Entry},    \
         {"cmdExact", K::Command}, {"cmdRandom", K::Command}
@@ -39,10 +46,10 @@ constexpr LessonControl kNuclideControls[] = {
 
 constexpr LessonControl kCountingControls[] = {
     ATOMDRIFT_LAB_RUN_CONTROLS,
-    {"chkMember#", K::Check},     {"cboDetector", K::Choice},   {"txtEfficiency", K::Entry}, {"txtBackground", K::Entry},
-    {"txtBackgroundTime", K::Entry}, {"cmdBackground", K::Command}, {"cboDeadTime", K::Choice}, {"txtDeadTime", K::Entry},
-    {"txtInterval", K::Entry},    {"cboSpeed", K::Choice},      {"chkSound", K::Check},      {"cmdStart", K::Command},
-    {"cmdStep", K::Command},      {"cmdPause", K::Command},     {"cboMethod", K::Choice},    {"cboFitModel", K::Choice},
+    {"chkMember#", K::Check},     {"cboDetector", K::Choice, kDetectors},   {"txtEfficiency", K::Entry}, {"txtBackground", K::Entry},
+    {"txtBackgroundTime", K::Entry}, {"cmdBackground", K::Command}, {"cboDeadTime", K::Choice, kDeadTimes}, {"txtDeadTime", K::Entry},
+    {"txtInterval", K::Entry},    {"cboSpeed", K::Choice, kSpeeds},      {"chkSound", K::Check},      {"cmdStart", K::Command},
+    {"cmdStep", K::Command},      {"cmdPause", K::Command},     {"cboMethod", K::Choice, kMethods},    {"cboFitModel", K::Choice, kShapes},
     {"chkLog", K::Check},         {"cmdImport", K::Command},    {"cmdExportCounts", K::Command},
     {"txtActivation", K::Entry},  {"cmdSilver", K::Command},    {"txtCarbon", K::Entry},     {"txtAge", K::Entry},
     {"txtDatingTime", K::Entry},  {"cmdNewSample", K::Command}, {"cmdCountSample", K::Command},
