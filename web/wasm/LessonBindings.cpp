@@ -260,7 +260,8 @@ val rangeRefusal(const std::string& control, const std::string& typed, const std
     return message(state.open ? decay::rangeRefusal(*state.open, control, typed, point) : decay::Message{});
 }
 
-// The controls of a part a lesson may set: [{name, kind}].
+// The controls of a part a lesson may set: [{name, kind, keys}], a choice's keys in the order of
+// its list.
 val partControls(const std::string& part)
 {
     val list = val::array();
@@ -268,6 +269,7 @@ val partControls(const std::string& part)
         val item = val::object();
         item.set("name", std::string(control.name));
         item.set("kind", std::string(kKindKeys[static_cast<int>(control.kind)]));
+        item.set("keys", texts(std::vector<std::string>(control.keys.begin(), control.keys.end())));
         list.call<void>("push", item);
     }
     return list;

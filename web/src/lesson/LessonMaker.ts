@@ -31,14 +31,14 @@ function entropy(): string {
 }
 
 // A control's value as the part shows it: its own account of its entries, else its field.
-function shownValue(page: Page, name: string, kind: ControlKind): string | null {
+function shownValue(page: Page, name: string, kind: ControlKind, keys: string[]): string | null {
   const own = page.lessonEntries?.();
   if (own && name in own) return own[name];
   if (own && page.id === 'run') return null;
   const control = document.getElementById(name);
   if (!control || kind === 'command') return null;
   if (control instanceof HTMLInputElement && (control.type === 'checkbox' || control.type === 'radio')) return String(control.checked);
-  if (control instanceof HTMLSelectElement) return control.selectedOptions[0]?.dataset.key ?? control.value;
+  if (control instanceof HTMLSelectElement) return keys[control.selectedIndex] ?? control.selectedOptions[0]?.dataset.key ?? control.value;
   if (control instanceof HTMLInputElement || control instanceof HTMLTextAreaElement) return control.value;
   return null;
 }
@@ -51,7 +51,7 @@ function partControls(page: Page): ControlForm[] {
       ? [...document.querySelectorAll<HTMLElement>('#page [id]')].map((e) => e.id).filter((id) => new RegExp(`^${control.name.slice(0, -1)}[1-9][0-9]{0,2}$`).test(id))
       : [control.name];
     for (const name of names) {
-      const shown = shownValue(page, name, control.kind);
+      const shown = shownValue(page, name, control.kind, control.keys);
       if (shown === null && control.kind !== 'command') continue;
       if (control.kind === 'command' && !document.getElementById(name)) continue;
       forms.push({ name, kind: control.kind, shown: shown ?? '', use: 'open', low: '', high: '' });

@@ -238,7 +238,9 @@ function putEntries(root: HTMLElement, entries: Record<string, string>): void {
       control.checked = value === 'true';
       control.dispatchEvent(new Event('change', { bubbles: true }));
     } else if (control instanceof HTMLSelectElement) {
-      const option = [...control.options].find((o) => (o.dataset.key ?? o.value) === value);
+      // A list's item by its key: the model's order of keys, else the key the page gives the item.
+      const keys = lessonModel().partControls(lesson.view!.part).find((c) => c.name === name.replace(/[0-9]+$/, '#') || c.name === name)?.keys ?? [];
+      const option = keys.includes(value) ? control.options[keys.indexOf(value)] : [...control.options].find((o) => (o.dataset.key ?? o.value) === value);
       if (option) control.value = option.value;
       control.dispatchEvent(new Event('change', { bubbles: true }));
     } else {

@@ -19,7 +19,7 @@ export interface LessonView {
 export interface LessonOpened { error: ModelMessage }
 export interface StudentAnswer { step: number; number: number | null; choice: number | null; text: string }
 export interface MarkView { verdict: VerdictKey; message: ModelMessage }
-export interface PartControl { name: string; kind: ControlKind }
+export interface PartControl { name: string; kind: ControlKind; keys: string[] }
 export interface QuantityView { name: string; arguments: string[]; time: boolean; description: ModelMessage }
 export interface LessonRuns { seed: string; runs: number; lastStep: number; file: string; counts: Int16Array }
 
