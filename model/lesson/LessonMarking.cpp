@@ -239,8 +239,8 @@ std::vector<std::pair<std::string, std::string>> completeSetup(const Lesson& les
                 entries.emplace_back(name, setupText(lesson, name, value));
         }
     }
-    for (const auto& [name, value] : lesson.setup)
-        if (std::none_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == name; })) entries.emplace_back(name, value);
+    for (const auto& set : lesson.setup)
+        if (std::none_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == set.first; })) entries.push_back(set);
     return entries;
 }
 
