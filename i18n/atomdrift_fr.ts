@@ -2138,6 +2138,450 @@ www.example.org/atomdrift</translation>
         <source>Count for %1 s</source>
         <translation>Compter pendant %1 s</translation>
     </message>
+    <message>
+        <source>The hand-in %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was made by a later version of Atomdrift, in hand-in format %1; this version reads formats up to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no checksum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its checksum does not match its contents: it was damaged or changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers another lesson (“%2”).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The seed of %1 is not the one the lesson gives %2: the file was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers a step the lesson does not have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step, number, choice or text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 18446744073709551615</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>collected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link is damaged or cut short.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is no link to a lesson.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a text in its first language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part “%1” has no entry %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 should be true or false, not “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 should be a number written with a point, not “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4 the lesson allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs one of its items, not an empty text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 should be one of %2, not “%3”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The decay run&apos;s windows cannot lock, hide or limit %1: a lesson gives them entries and steps only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The part “%1” has no control %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no range: only number entries do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range of %1 needs a minimum no larger than its maximum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a tolerance above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the number it expects, or a quantity of the student&apos;s run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 expects a number that is not finite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs at least two choices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 expects a choice it does not offer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decay run</source>
+        <translation type="unfinished">Simulation de désintégration</translation>
+    </message>
+    <message>
+        <source>Class experiment</source>
+        <translation type="unfinished">Expérience de classe</translation>
+    </message>
+    <message>
+        <source>Nuclide lab</source>
+        <translation type="unfinished">Laboratoire des nucléides</translation>
+    </message>
+    <message>
+        <source>Counting lab</source>
+        <translation type="unfinished">Laboratoire de comptage</translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s id should be 16 hexadecimal digits, not “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was made by a later version of Atomdrift, in lesson format %1; this version reads formats up to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text in one or more languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of the languages en, de, fr and es</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number, choice, text or readOff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>relative or absolute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open, locked, hidden or a range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shared or perStudent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>policy or value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answers or data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run, experiment, nuclides or counting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This lesson takes values from %1 to %2 here, and %3 is outside them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, far larger than any it could be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lists and objects nest deeper than %1 levels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a complete JSON document; it may be damaged or cut short.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a JSON document, but not one of Atomdrift&apos;s: it has no key “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its format version “%1” is not a whole number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry “%1” should be %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number in its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is “%2”, which the decay run would replace on Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not right yet: look again and try once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer is kept for your teacher.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This answer cannot be checked here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Atomdrift knows no quantity “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part “%1” has no quantity “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the quantity “%1” needs its “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step of “%1” should be a whole number from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nuclide table is not loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s chain cannot be made from the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s run cannot be made from its set-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson has no such step.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table has no nuclide %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is stable and has no half-life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson&apos;s chain has no member %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 comes into no equilibrium with %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run ends at step %1, before step %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The activity of %1 has no peak in this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The counts of this run give no fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rate of 0 has no half-life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run of the class gives that half-life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A time needs a time unit, not “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms left at a step of the student&apos;s random run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N0·e^(−r·t) at a step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ln 2 / r, the half-life in steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s mean number of atoms at a step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s mean half-life where N first falls to N0/2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s mean half-life from the slope of ln N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nuclide&apos;s half-life in the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The activity of a daughter over that of a member before it, once in equilibrium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms of a member at a step of the exact run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the activity of a member peaks, in the exact run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The half-life fitted to the student&apos;s counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The background rate the student measured, per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The age of the student&apos;s carbon sample from its first count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The true age of the student&apos;s carbon sample</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -2956,6 +3400,442 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Atoms of the first member:</source>
         <translation>Atomes du premier membre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value read off the chart (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value read off the chart:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone has the same data (seed %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your data come from the seed %1, made from your name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name: your data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: the lesson as a student sees it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type your name first: the hand-in carries it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson asks for the data of your run: please make the run first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or drop a lesson file on the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson link:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Make lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link would be %1 characters long, more than the %2 that mail, chats and learning platforms keep whole. Save the lesson as a file or as a web page instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is copied: %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the link from its field: %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest value of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest value of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value read off the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected answer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerance (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or within:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choices, one a line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right choice (its number):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove step %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed for everyone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark answers at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in carries the answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in carries the run&apos;s data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Introduction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson starts the decay run with its entries as they stand now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controls: the entries as they stand, and what students may do with them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each student&apos;s own data, from the name typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same data for everyone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>collected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collect hand-ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the lesson whose hand-ins you collect first: the marks come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hand-ins marked, %2 refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 runs beyond the class experiment&apos;s 1,000 are left out of the chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the hand-ins of the class, or drop them here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collect hand-ins: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose hand-ins...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished">Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Atomdrift marks.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s runs</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
