@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -26,6 +27,8 @@ public:
     virtual QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) = 0;
     // The modal open-file dialog for an existing file; an empty text when the user cancelled.
     virtual QString askOpenFileName(QWidget* parent, const QString& filter) = 0;
+    // The same for any number of existing files at once; empty when the user cancelled.
+    virtual QStringList askOpenFileNames(QWidget* parent, const QString& filter);
     // The default printer, or none when no printer is installed.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
@@ -48,6 +51,7 @@ public:
     std::uint64_t randomSeed() override;
     QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override;
     QString askOpenFileName(QWidget* parent, const QString& filter) override;
+    QStringList askOpenFileNames(QWidget* parent, const QString& filter) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
