@@ -388,6 +388,12 @@ Message setupFault(const Lesson& lesson)
         }
         if (control->kind == ControlKind::Choice && isBlank(value))
             return Message{"%1 needs one of its items, not an empty text.", {name}};
+        if (control->kind == ControlKind::Choice && !control->keys.empty() &&
+            std::find(control->keys.begin(), control->keys.end(), value) == control->keys.end()) {
+            std::string keys;
+            for (std::string_view key : control->keys) keys += (keys.empty() ? "" : ", ") + std::string(key);
+            return Message{"%1 should be one of %2, not “%3”.", {name, keys, value}};
+        }
     }
     return {};
 }
@@ -523,6 +529,14 @@ std::string writeLesson(const Lesson& lesson)
     json["handIn"] = Json{{"answers", lesson.handInAnswers}, {"data", lesson.handInData}};
     lessonjson::putUnknown(json, lesson.unknown);
     return json.dump(2) + "\n";
+}
+
+std::uint64_t drawSeed(std::uint64_t studentSeed, LessonDraw draw, int count)
+{
+    if (draw == LessonDraw::Run) return studentSeed;
+    std::uint64_t state = studentSeed ^ (static_cast<std::uint64_t>(draw) * 0xD1B54A32D192ED03ULL);
+    state = splitMix64(state) + static_cast<std::uint64_t>(count);
+    return splitMix64(state);
 }
 
 std::string lessonId(std::uint64_t entropy)

@@ -126,6 +126,13 @@ std::string writeLesson(const Lesson& lesson);
 // range, a question without what it needs); empty when it can. readLesson refuses the same.
 Message lessonFault(const Lesson& lesson);
 
+// The seeds of a student's random actions: each kind draws from its own seed, made from the
+// student's and the action's count (0 the first time), so that what a student sees is what the
+// marking makes again, and a second count is a new count. The runs of the decay run, the class
+// experiment and the labs take the student's seed itself, every time: the same run again.
+enum class LessonDraw { Run, Background, Counter, DatingSample, DatingCount, Repeat, Silver };
+std::uint64_t drawSeed(std::uint64_t studentSeed, LessonDraw draw, int count = 0);
+
 // A new lesson's identity from anything that differs between lessons (the time, a random number).
 std::string lessonId(std::uint64_t entropy);
 // The seed of a student: the lesson's shared seed, or one made from the lesson's identity and

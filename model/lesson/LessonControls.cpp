@@ -3,10 +3,19 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/common/Conversions.h"
+
 namespace decay {
 namespace {
 
 using K = ControlKind;
+
+constexpr std::string_view kGrids[] = {"uniform", "logarithmic"};
+constexpr std::string_view kDetectors[] = {"ideal", "geiger"};
+constexpr std::string_view kDeadTimes[] = {"nonParalysable", "paralysable"};
+constexpr std::string_view kSpeeds[] = {"1", "10", "100", "1000", "fastest"};
+constexpr std::string_view kMethods[] = {"poisson", "leastSquares"};
+constexpr std::string_view kShapes[] = {"one", "two", "chain"};
 
 // The decay run's four entries: its windows take entries and nothing else from a lesson.
 constexpr LessonControl kRunControls[] = {
@@ -23,7 +32,7 @@ constexpr LessonControl kExperimentControls[] = {
 // The lab's run: the chain and its entries. The counting lab counts the lab's run, so it has them too.
 #define ATOMDRIFT_LAB_RUN_CONTROLS                                                                                     \
     {"cboNuclide", K::Choice}, {"txtThreshold", K::Entry}, {"txtAtoms#", K::Entry}, {"cboAmountUnit#", K::Choice},    \
-        {"cboGrid", K::Choice}, {"txtStep", K::Entry}, {"cboStepUnit", K::Choice}, {"txtSteps", K::Entry},            \
+        {"cboGrid", K::Choice, kGrids}, {"txtStep", K::Entry}, {"cboStepUnit", K::Choice}, {"txtSteps", K::Entry},            \
         {"txtFirstTime", K::Entry}, {"cboFirstUnit", K::Choice}, {"txtLastTime", K::Entry},                          \
         {"cboLastUnit", K::Choice}, {"txtPerDecade", K::Entry}, {"cboMilk", K::Choice}, {"txtMilkStep", K::Entry},    \
         {"cmdExact", K::Command}, {"cmdRandom", K::Command}
@@ -37,10 +46,10 @@ constexpr LessonControl kNuclideControls[] = {
 
 constexpr LessonControl kCountingControls[] = {
     ATOMDRIFT_LAB_RUN_CONTROLS,
-    {"chkMember#", K::Check},     {"cboDetector", K::Choice},   {"txtEfficiency", K::Entry}, {"txtBackground", K::Entry},
-    {"txtBackgroundTime", K::Entry}, {"cmdBackground", K::Command}, {"cboDeadTime", K::Choice}, {"txtDeadTime", K::Entry},
-    {"txtInterval", K::Entry},    {"cboSpeed", K::Choice},      {"chkSound", K::Check},      {"cmdStart", K::Command},
-    {"cmdStep", K::Command},      {"cmdPause", K::Command},     {"cboMethod", K::Choice},    {"cboFitModel", K::Choice},
+    {"chkMember#", K::Check},     {"cboDetector", K::Choice, kDetectors},   {"txtEfficiency", K::Entry}, {"txtBackground", K::Entry},
+    {"txtBackgroundTime", K::Entry}, {"cmdBackground", K::Command}, {"cboDeadTime", K::Choice, kDeadTimes}, {"txtDeadTime", K::Entry},
+    {"txtInterval", K::Entry},    {"cboSpeed", K::Choice, kSpeeds},      {"chkSound", K::Check},      {"cmdStart", K::Command},
+    {"cmdStep", K::Command},      {"cmdPause", K::Command},     {"cboMethod", K::Choice, kMethods},    {"cboFitModel", K::Choice, kShapes},
     {"chkLog", K::Check},         {"cmdImport", K::Command},    {"cmdExportCounts", K::Command},
     {"txtActivation", K::Entry},  {"cmdSilver", K::Command},    {"txtCarbon", K::Entry},     {"txtAge", K::Entry},
     {"txtDatingTime", K::Entry},  {"cmdNewSample", K::Command}, {"cmdCountSample", K::Command},
@@ -78,6 +87,45 @@ const LessonControl* lessonControl(LessonPart part, std::string_view name)
     const auto controls = lessonControls(part);
     const auto found = std::find_if(controls.begin(), controls.end(), [&](const LessonControl& c) { return stands(c.name, name); });
     return found == controls.end() ? nullptr : &*found;
+}
+
+namespace {
+
+std::string replaced(const std::string& text, std::string_view from, std::string_view to)
+{
+    if (from.empty() || from == to) return text;
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.compare(i, from.size(), from) == 0) {
+            out += to;
+            i += from.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string shownEntry(const std::string& stored, std::string_view decimalPoint)
+{
+    return replaced(stored, ".", decimalPoint);
+}
+
+std::string storedEntry(const std::string& shown, std::string_view decimalPoint)
+{
+    return replaced(shown, decimalPoint, ".");
+}
+
+Message rangeRefusal(const Lesson& lesson, std::string_view control, std::string_view text, std::string_view decimalPoint)
+{
+    const ControlRule* rule = lesson.rule(control);
+    if (!rule || rule->use != ControlUse::Range) return {};
+    const auto value = strictValue(text, decimalPoint);
+    if (!value || (*value >= rule->low && *value <= rule->high)) return {};
+    return Message{"This lesson takes values from %1 to %2 here, and %3 is outside them.",
+                   {numberValue(rule->low, 15), numberValue(rule->high, 15), numberValue(*value, 15)}};
 }
 
 } // namespace decay

@@ -22,6 +22,10 @@ enum class ControlKind {
 struct LessonControl {
     std::string_view name;
     ControlKind kind;
+    // A choice's items in the order the editions list them, by the keys a lesson holds; empty for
+    // the lists made from the table or the chain, whose keys are nuclide symbols (cboNuclide, the
+    // members' lists), and for the time units (s, min, h, d, y) and amount units (atoms, g, Bq).
+    std::span<const std::string_view> keys = {};
 };
 std::span<const LessonControl> lessonControls(LessonPart part);
 // The control `name` stands for, or none when the part has no such control.

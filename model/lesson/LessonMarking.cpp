@@ -2,6 +2,8 @@
 
 #include "model/common/Conversions.h"
 #include "model/common/TimeUnits.h"
+#include "model/counting/CountingSession.h"
+#include "model/nuclides/NuclideLabSession.h"
 #include "model/experiment/EnsembleStats.h"
 #include "model/nuclides/ChainActivity.h"
 #include "model/nuclides/TableChain.h"
@@ -20,17 +22,25 @@ struct QuantitySpec {
     std::initializer_list<LessonPart> parts;
     std::initializer_list<std::string_view> arguments;
     bool time;
+    const char* description;
 };
 
 const QuantitySpec kQuantities[] = {
-    {"atoms", {LessonPart::Run}, {"step"}, false},
-    {"expectedAtoms", {LessonPart::Run}, {"step"}, false},
-    {"halfLife", {LessonPart::Run, LessonPart::Experiment}, {}, false},
-    {"meanAtoms", {LessonPart::Experiment}, {"step"}, false},
-    {"halvingHalfLife", {LessonPart::Experiment}, {}, false},
-    {"slopeHalfLife", {LessonPart::Experiment}, {}, false},
-    {"tableHalfLife", {LessonPart::Nuclides, LessonPart::Counting}, {"nuclide"}, true},
-    {"equilibriumRatio", {LessonPart::Nuclides, LessonPart::Counting}, {"daughter", "over"}, false},
+    {"atoms", {LessonPart::Run}, {"step"}, false, "The atoms left at a step of the student's random run"},
+    {"expectedAtoms", {LessonPart::Run}, {"step"}, false, "N0·e^(−r·t) at a step"},
+    {"halfLife", {LessonPart::Run, LessonPart::Experiment}, {}, false, "ln 2 / r, the half-life in steps"},
+    {"meanAtoms", {LessonPart::Experiment}, {"step"}, false, "The class's mean number of atoms at a step"},
+    {"halvingHalfLife", {LessonPart::Experiment}, {}, false, "The class's mean half-life where N first falls to N0/2"},
+    {"slopeHalfLife", {LessonPart::Experiment}, {}, false, "The class's mean half-life from the slope of ln N"},
+    {"tableHalfLife", {LessonPart::Nuclides, LessonPart::Counting}, {"nuclide"}, true, "A nuclide's half-life in the table"},
+    {"equilibriumRatio", {LessonPart::Nuclides, LessonPart::Counting}, {"daughter", "over"}, false,
+     "The activity of a daughter over that of a member before it, once in equilibrium"},
+    {"labAtoms", {LessonPart::Nuclides}, {"member", "step"}, false, "The atoms of a member at a step of the exact run"},
+    {"activityPeak", {LessonPart::Nuclides}, {"member"}, true, "When the activity of a member peaks, in the exact run"},
+    {"fittedHalfLife", {LessonPart::Counting}, {}, true, "The half-life fitted to the student's counts"},
+    {"backgroundRate", {LessonPart::Counting}, {}, false, "The background rate the student measured, per second"},
+    {"datedAge", {LessonPart::Counting}, {}, true, "The age of the student's carbon sample from its first count"},
+    {"sampleAge", {LessonPart::Counting}, {}, true, "The true age of the student's carbon sample"},
 };
 
 const QuantitySpec* specOf(const std::string& name)
@@ -92,6 +102,67 @@ Message runSetupFault(const Lesson& lesson)
     return {};
 }
 
+std::optional<TimeUnit> timeUnitOfKey(const std::string& key)
+{
+    for (TimeUnit unit : kTimeUnits)
+        if (unitName(unit) == key) return unit;
+    return std::nullopt;
+}
+
+int memberPlace(const Chain& chain, const std::string& symbol)
+{
+    for (int i = 0; i < chain.size(); ++i)
+        if (chain.members[static_cast<std::size_t>(i)].symbol == symbol) return i;
+    return -1;
+}
+
+// The number of a per-member control ("txtAtoms3" is member 3), 0 for another control.
+int memberNumber(const std::string& name, std::string_view stem)
+{
+    if (name.size() <= stem.size() || name.compare(0, stem.size(), stem) != 0) return 0;
+    const auto number = wholeNumber(std::string_view(name).substr(stem.size()), ".");
+    return number && *number > 0 && *number < 1000 ? static_cast<int>(*number) : 0;
+}
+
+// The lab's run entries: the chain's defaults, as the lab opens it, with the lesson's set-up over them.
+RunSetupTexts labEntries(const Lesson& lesson, const Chain& chain)
+{
+    RunSetupTexts texts = defaultEntries(chain, runDefaults(chain));
+    texts.initial.resize(chain.members.size());
+    texts.amountUnits.resize(chain.members.size(), AmountUnit::Atoms);
+    for (const auto& [name, value] : lesson.setup) {
+        if (const int member = memberNumber(name, "txtAtoms"); member > 0 && member <= chain.size())
+            texts.initial[static_cast<std::size_t>(member - 1)] = value;
+        if (const int member = memberNumber(name, "cboAmountUnit"); member > 0 && member <= chain.size())
+            texts.amountUnits[static_cast<std::size_t>(member - 1)] = value == "g" ? AmountUnit::Grams : value == "Bq" ? AmountUnit::Becquerel : AmountUnit::Atoms;
+        if (name == "cboGrid") texts.grid = value == "logarithmic" ? GridKind::Logarithmic : GridKind::Uniform;
+        if (name == "txtStep") texts.step = value;
+        if (name == "txtSteps") texts.steps = value;
+        if (name == "txtFirstTime") texts.first = value;
+        if (name == "txtLastTime") texts.last = value;
+        if (name == "txtPerDecade") texts.perDecade = value;
+        if (name == "txtMilkStep") texts.milkStep = value;
+        if (name == "cboMilk") texts.milkMember = std::max(memberPlace(chain, value), 0);
+        if (name == "cboStepUnit") texts.unit = timeUnitOfKey(value).value_or(texts.unit);
+        if (name == "cboFirstUnit") texts.firstUnit = timeUnitOfKey(value).value_or(texts.firstUnit);
+        if (name == "cboLastUnit") texts.lastUnit = timeUnitOfKey(value).value_or(texts.lastUnit);
+    }
+    return texts;
+}
+
+// The counter's entries as the counting lab opens them, with the lesson's set-up over them.
+CounterTexts counterTexts(const Lesson& lesson)
+{
+    CounterTexts texts;
+    if (setupText(lesson, "cboDetector", "ideal") == "geiger") texts.deadTime = "100";
+    texts.efficiency = setupText(lesson, "txtEfficiency", texts.efficiency);
+    texts.background = setupText(lesson, "txtBackground", texts.background);
+    texts.stepsPerInterval = setupText(lesson, "txtInterval", texts.stepsPerInterval);
+    texts.deadTime = setupText(lesson, "txtDeadTime", texts.deadTime);
+    if (setupText(lesson, "cboDeadTime", "") == "paralysable") texts.deadTimeKind = DeadTime::Kind::Paralysable;
+    return texts;
+}
+
 std::optional<int> stepArgument(const ExpectedAnswer& answer)
 {
     const auto found = answer.arguments.find("step");
@@ -102,6 +173,30 @@ std::optional<int> stepArgument(const ExpectedAnswer& answer)
 }
 
 } // namespace
+
+std::vector<QuantityInfo> lessonQuantities(LessonPart part)
+{
+    std::vector<QuantityInfo> quantities;
+    for (const QuantitySpec& spec : kQuantities) {
+        if (std::find(spec.parts.begin(), spec.parts.end(), part) == spec.parts.end()) continue;
+        QuantityInfo info{std::string(spec.name), {}, spec.time, Message{spec.description}};
+        for (std::string_view argument : spec.arguments) info.arguments.emplace_back(argument);
+        quantities.push_back(std::move(info));
+    }
+    return quantities;
+}
+
+Message markMessage(const Mark& mark)
+{
+    switch (mark.verdict) {
+    case Verdict::Right: return Message{"Right."};
+    case Verdict::Wrong: return Message{"Not right yet: look again and try once more."};
+    case Verdict::Unanswered: return {};
+    case Verdict::Collected: return Message{"Your answer is kept for your teacher."};
+    case Verdict::Unmarked: return Message{"This answer cannot be checked here: %1", {modelSentence(mark.note)}};
+    }
+    return {};
+}
 
 bool isTimeQuantity(const std::string& quantity)
 {
@@ -155,7 +250,10 @@ struct LessonEvaluator::Cache {
     std::optional<EnsembleStats> stats;
     RunState designed;
     bool designedRan = false;
-    std::optional<Chain> chain;
+    std::optional<TableChain> chain;
+    std::optional<std::optional<LabRun>> labRun;
+    std::optional<CountingSession> counting, dating;
+    Message countingFault, datingFault;
 };
 
 LessonEvaluator::LessonEvaluator(const Lesson& lesson, std::uint64_t seed, const NuclideTable* table)
@@ -193,6 +291,88 @@ const std::optional<Ensemble>& LessonEvaluator::runs()
     return c.runs;
 }
 
+const Chain* LessonEvaluator::labChain(Message* why)
+{
+    Cache& c = *m_cache;
+    if (!c.chain) {
+        if (!m_table) {
+            if (why) *why = Message{"The nuclide table is not loaded."};
+            return nullptr;
+        }
+        ChainOptions options;
+        if (const std::string* threshold = m_lesson.setupValue("txtThreshold"))
+            if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
+        c.chain = chainFromTable(*m_table, setupText(m_lesson, "cboNuclide", ""), options);
+    }
+    if (!c.chain->chain && why) *why = Message{"The lesson's chain cannot be made from the table."};
+    return c.chain->chain ? &*c.chain->chain : nullptr;
+}
+
+const LabRun* LessonEvaluator::labRun(Message* why)
+{
+    Cache& c = *m_cache;
+    const Chain* chain = labChain(why);
+    if (!chain) return nullptr;
+    if (!c.labRun) {
+        c.labRun.emplace();
+        auto prepared = NuclideLabSession::prepare(*chain, labEntries(m_lesson, *chain), false);
+        if (auto* ready = std::get_if<NuclideLabSession::Prepared>(&prepared))
+            *c.labRun = NuclideLabSession::run(*ready, drawSeed(m_seed, LessonDraw::Run));
+    }
+    if (!*c.labRun && why) *why = Message{"The lesson's run cannot be made from its set-up."};
+    return *c.labRun ? &**c.labRun : nullptr;
+}
+
+// The counting a student does who follows the lesson: the background measured first, then the
+// sample's exact run counted to its end by every member that decays, unless the lesson marks them.
+CountingSession* LessonEvaluator::counted(Message* why)
+{
+    Cache& c = *m_cache;
+    if (!c.counting && c.countingFault.empty()) {
+        const LabRun* run = labRun(why);
+        if (!run) return nullptr;
+        const CounterSettingsEntry settings = readCounterSettings(counterTexts(m_lesson));
+        if (!settings.settings) {
+            c.countingFault = settings.error;
+        } else {
+            CountingSession session;
+            session.setSample(*run);
+            std::vector<bool> chosen(run->chain.members.size(), false);
+            for (const CountingSession::Member& member : session.countable()) {
+                const std::string* marked = m_lesson.setupValue("chkMember" + std::to_string(member.place + 1));
+                chosen[static_cast<std::size_t>(member.place)] = !marked || *marked == "true";
+            }
+            session.measureBackground(*settings.settings, setupText(m_lesson, "txtBackgroundTime", "600"), ".", drawSeed(m_seed, LessonDraw::Background));
+            if (!session.background()) session.measureBackground(*settings.settings, kFirstBackgroundTime, drawSeed(m_seed, LessonDraw::Background));
+            c.countingFault = session.start(*settings.settings, chosen, drawSeed(m_seed, LessonDraw::Counter));
+            if (c.countingFault.empty()) {
+                session.playTo(run->times().back());
+                c.counting = std::move(session);
+            }
+        }
+    }
+    if (!c.counting && why) *why = c.countingFault;
+    return c.counting ? &*c.counting : nullptr;
+}
+
+// A carbon sample dated from one count of the lesson's time, as the dating tab makes it.
+CountingSession* LessonEvaluator::dated(Message* why)
+{
+    Cache& c = *m_cache;
+    if (!c.dating && c.datingFault.empty()) {
+        const CounterSettingsEntry settings = readCounterSettings(counterTexts(m_lesson));
+        CountingSession session;
+        c.datingFault = settings.settings ? session.newDatingSample(setupText(m_lesson, "txtCarbon", "100"), setupText(m_lesson, "txtAge", ""), ".",
+                                                                    drawSeed(m_seed, LessonDraw::DatingSample))
+                                          : settings.error;
+        if (c.datingFault.empty())
+            c.datingFault = session.countDatingSample(*settings.settings, setupText(m_lesson, "txtDatingTime", "60"), ".", drawSeed(m_seed, LessonDraw::DatingCount));
+        if (c.datingFault.empty() && !session.datings().empty()) c.dating = std::move(session);
+    }
+    if (!c.dating && why) *why = c.datingFault;
+    return c.dating ? &*c.dating : nullptr;
+}
+
 std::optional<double> LessonEvaluator::expected(int stepIndex, Message* why)
 {
     const auto refuse = [&](Message message) -> std::optional<double> {
@@ -208,34 +388,53 @@ std::optional<double> LessonEvaluator::expected(int stepIndex, Message* why)
 
     const std::string& q = answer.quantity;
     std::optional<double> value;
-    if (q == "tableHalfLife" || q == "equilibriumRatio") {
+    if (q == "tableHalfLife") {
         if (!m_table) return refuse(Message{"The nuclide table is not loaded."});
-        if (q == "tableHalfLife") {
-            const Nuclide* nuclide = m_table->find(answer.arguments.at("nuclide"));
-            if (!nuclide) return refuse(Message{"The table has no nuclide %1.", {answer.arguments.at("nuclide")}});
-            if (nuclide->halfLife <= 0) return refuse(Message{"%1 is stable and has no half-life.", {nuclide->symbol}});
-            value = nuclide->halfLife;
-        } else {
-            if (!m_cache->chain) {
-                ChainOptions options;
-                if (const std::string* threshold = m_lesson.setupValue("txtThreshold"))
-                    if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
-                m_cache->chain = chainFromTable(*m_table, setupText(m_lesson, "cboNuclide", ""), options).chain;
-            }
-            if (!m_cache->chain) return refuse(Message{"The lesson's chain cannot be made from the table."});
-            const Chain& chain = *m_cache->chain;
-            const auto place = [&](const std::string& symbol) {
-                for (int i = 0; i < chain.size(); ++i)
-                    if (chain.members[static_cast<std::size_t>(i)].symbol == symbol) return i;
-                return -1;
-            };
-            const int daughter = place(answer.arguments.at("daughter")), over = place(answer.arguments.at("over"));
-            if (daughter < 0 || over < 0) return refuse(Message{"The lesson's chain has no member %1.", {answer.arguments.at(daughter < 0 ? "daughter" : "over")}});
-            const Equilibrium e = equilibrium(chain, pureStart(chain), daughter, over);
+        const Nuclide* nuclide = m_table->find(answer.arguments.at("nuclide"));
+        if (!nuclide) return refuse(Message{"The table has no nuclide %1.", {answer.arguments.at("nuclide")}});
+        if (nuclide->halfLife <= 0) return refuse(Message{"%1 is stable and has no half-life.", {nuclide->symbol}});
+        value = nuclide->halfLife;
+    } else if (q == "equilibriumRatio" || q == "labAtoms" || q == "activityPeak") {
+        const Chain* chain = labChain(why);
+        if (!chain) return std::nullopt;
+        const auto place = [&](const char* argument) { return memberPlace(*chain, answer.arguments.at(argument)); };
+        const char* first = q == "equilibriumRatio" ? "daughter" : "member";
+        if (place(first) < 0 || (q == "equilibriumRatio" && place("over") < 0))
+            return refuse(Message{"The lesson's chain has no member %1.", {answer.arguments.at(place(first) < 0 ? first : "over")}});
+        if (q == "equilibriumRatio") {
+            const Equilibrium e = equilibrium(*chain, pureStart(*chain), place("daughter"), place("over"));
             if (e.kind == EquilibriumKind::None || !std::isfinite(e.ratio))
                 return refuse(Message{"%1 comes into no equilibrium with %2.", {answer.arguments.at("daughter"), answer.arguments.at("over")}});
             value = e.ratio;
+        } else {
+            const LabRun* run = labRun(why);
+            if (!run) return std::nullopt;
+            if (q == "labAtoms") {
+                const int at = *stepArgument(answer);
+                if (at > run->atoms.steps) return refuse(Message{"The run ends at step %1, before step %2.", {run->atoms.steps, at}});
+                value = run->atoms.at(place("member"), at);
+            } else {
+                const double peak = activityPeak(*chain, run->setup.initial, place("member"));
+                if (!std::isfinite(peak)) return refuse(Message{"The activity of %1 has no peak in this run.", {answer.arguments.at("member")}});
+                value = peak;
+            }
         }
+    } else if (q == "fittedHalfLife" || q == "backgroundRate") {
+        CountingSession* session = counted(why);
+        if (!session) return std::nullopt;
+        if (q == "backgroundRate") {
+            value = session->background()->rate();
+        } else {
+            const std::string method = setupText(m_lesson, "cboMethod", "poisson"), shape = setupText(m_lesson, "cboFitModel", "");
+            const FitShape fitShape = shape == "one" ? FitShape::OneNuclide : shape == "two" ? FitShape::TwoNuclides : shape == "chain" ? FitShape::Chain : session->defaultShape();
+            const HalfLifeFit& fit = session->fit(method == "leastSquares" ? FitMethod::WeightedLeastSquares : FitMethod::PoissonLikelihood, fitShape);
+            if (!std::isfinite(fit.halfLife)) return refuse(Message{"The counts of this run give no fit."});
+            value = fit.halfLife / session->shownTime().toShown;
+        }
+    } else if (q == "datedAge" || q == "sampleAge") {
+        CountingSession* session = dated(why);
+        if (!session) return std::nullopt;
+        value = (q == "sampleAge" ? session->datingSample()->age : session->datings().front().result.ages[0].age) * unitSeconds(TimeUnit::Year);
     } else if (q == "expectedAtoms" || (q == "halfLife" && m_lesson.part == LessonPart::Run)) {
         const RunTexts texts = runTexts(m_lesson);
         const double n0 = strictValue(texts.N0, ".").value_or(0), rate = strictValue(texts.rate, ".").value_or(0);

@@ -13,15 +13,26 @@
 
 namespace decay {
 
+struct Chain;
+struct LabRun;
+class CountingSession;
+
 // The quantities an expected answer may name, each of the student's own session, that is of the
-// lesson's set-up run with the student's seed:
+// lesson's set-up run with the student's seeds (drawSeed), as a student who follows the lesson
+// makes it:
 //   decay run:        "atoms" {step}: N of the random run;  "expectedAtoms" {step}: N0 e^(-r t);
 //                     "halfLife": ln 2 / r, in steps
 //   class experiment: "meanAtoms" {step}: the class mean of N;  "halvingHalfLife", "slopeHalfLife":
 //                     the class means of the two measured half-lives;  "halfLife": ln 2 / r
-//   nuclide lab and counting lab: "tableHalfLife" {nuclide}: the table's, a time;
-//                     "equilibriumRatio" {daughter, over}: the limit of A_daughter / A_over in
-//                     the lab's chain from a pure start of its first member
+//   nuclide lab and counting lab: "tableHalfLife" {nuclide}: the table's;  "equilibriumRatio"
+//                     {daughter, over}: the limit of A_daughter / A_over in the lab's chain from a
+//                     pure start of its first member
+//   nuclide lab:      "labAtoms" {member, step}: of the exact run;  "activityPeak" {member}: when
+//                     the member's activity peaks in the exact run
+//   counting lab:     "fittedHalfLife": of the counts, the background measured first and the exact
+//                     run counted to its end;  "backgroundRate": that background, per second;
+//                     "datedAge", "sampleAge": a carbon sample's age from its first count, and
+//                     its true age
 // A time is given in the question's unit, which must then be a time unit (s, min, h, d, y).
 // The quantities of a part, for a lesson's maker to offer: name, arguments, whether a time, and
 // what it is in words.
@@ -81,6 +92,11 @@ public:
     const std::optional<Ensemble>& runs();
 
 private:
+    const Chain* labChain(Message* why);
+    const LabRun* labRun(Message* why);
+    CountingSession* counted(Message* why);
+    CountingSession* dated(Message* why);
+
     struct Cache;
     const Lesson& m_lesson;
     std::uint64_t m_seed;

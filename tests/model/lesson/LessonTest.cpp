@@ -112,7 +112,7 @@ TEST(Lesson, BadFilesAreRefusedWithWhatIsWrong)
     expectSays(replaced("\"relative\": 0.15", "\"relative\": \"0.15\""), "“steps/1/question/tolerance/relative” should be a number");
     expectSays(replaced("\"relative\": 0.15", "\"relative\": 1e999"), "");
     expectSays(replaced("\"part\": \"experiment\"", "\"part\": \"chemistry\""), "“part” should be run, experiment, nuclides or counting");
-    expectSays(replaced("\"txtRuns\": \"locked\"", "\"txtWhatever\": \"locked\""), "The class experiment has no control txtWhatever");
+    expectSays(replaced("\"txtRuns\": \"locked\"", "\"txtWhatever\": \"locked\""), "The part “Class experiment” has no control txtWhatever");
     expectSays(replaced("\"txtAtoms\": \"100\"", "\"txtAtoms\": \"5000\""), "txtAtoms is 5000, outside the range 10 to 1000");
     expectSays(replaced("\"txtRuns\": \"30\"", "\"txtRuns\": \"5000\""), "1000");
     expectSays(replaced("\"txtRate\": \"0.1\"", "\"txtRate\": true"), "txtRate should be a number written with a point, not “true”");
