@@ -45,14 +45,18 @@ QTableWidgetItem* memberAmount(const QList<QWidget*>& windows, const QString& na
     return nullptr;
 }
 
-QString choiceKey(const QComboBox& box, int index)
+// An item's key: the part's list of keys where the lesson's controls have one, else the key the
+// window gave the item (a nuclide's or a unit's symbol), else its text (a member's symbol).
+QString choiceKey(const QComboBox& box, int index, const decay::LessonControl& spec)
 {
+    if (index >= 0 && index < static_cast<int>(spec.keys.size()))
+        return look::qtext(std::string(spec.keys[static_cast<std::size_t>(index)]));
     const QVariant key = box.itemData(index, look::kChoiceKeyRole);
-    return key.isValid() ? key.toString() : QString::number(index);
+    return key.isValid() ? key.toString() : box.itemText(index);
 }
 
 // The value of one control, as a lesson keeps it; empty when the windows have no such control.
-std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString& name, ControlKind kind)
+std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString& name, const decay::LessonControl& spec)
 {
     if (QTableWidgetItem* cell = memberAmount(windows, name))
         return decay::storedEntry(cell->text().toStdString(), look::decimalPoint(*windows.front()));
@@ -60,7 +64,7 @@ std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString
     if (!widget)
         return std::nullopt;
     const std::string point = look::decimalPoint(*widget);
-    switch (kind) {
+    switch (spec.kind) {
     case ControlKind::Entry:
         if (auto* field = qobject_cast<QLineEdit*>(widget))
             return decay::storedEntry(look::text(field), point);
@@ -71,7 +75,7 @@ std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString
         break;
     case ControlKind::Choice:
         if (auto* box = qobject_cast<QComboBox*>(widget); box && box->currentIndex() >= 0)
-            return choiceKey(*box, box->currentIndex()).toStdString();
+            return choiceKey(*box, box->currentIndex(), spec).toStdString();
         break;
     case ControlKind::Check:
     case ControlKind::Option:
@@ -94,7 +98,7 @@ void type(QLineEdit* field, const QString& text)
     emit field->editingFinished();
 }
 
-void setValue(const QList<QWidget*>& windows, const QString& name, ControlKind kind, const std::string& value)
+void setValue(const QList<QWidget*>& windows, const QString& name, const decay::LessonControl& spec, const std::string& value)
 {
     if (QTableWidgetItem* cell = memberAmount(windows, name)) {
         cell->setText(look::qtext(decay::shownEntry(value, look::decimalPoint(*windows.front()))));
@@ -104,13 +108,13 @@ void setValue(const QList<QWidget*>& windows, const QString& name, ControlKind k
     if (!widget)
         return;
     if (auto* field = qobject_cast<QLineEdit*>(widget))
-        type(field, look::qtext(kind == ControlKind::Entry ? decay::shownEntry(value, look::decimalPoint(*widget)) : value));
+        type(field, look::qtext(spec.kind == ControlKind::Entry ? decay::shownEntry(value, look::decimalPoint(*widget)) : value));
     else if (auto* box = qobject_cast<QComboBox*>(widget)) {
         for (int i = 0; i < box->count(); ++i)
-            if (choiceKey(*box, i) == look::qtext(value))
+            if (choiceKey(*box, i, spec) == look::qtext(value))
                 box->setCurrentIndex(i);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        if (kind == ControlKind::Check || value == "true") // an option is chosen, never unchosen
+        if (spec.kind == ControlKind::Check || value == "true") // an option is chosen, never unchosen
             button->setChecked(value == "true");
     }
 }
@@ -273,7 +277,7 @@ std::vector<std::pair<std::string, std::string>> readSetup(const QList<QWidget*>
         const decay::LessonControl* c = decay::lessonControl(part, name.toStdString());
         if (!c || c->kind == ControlKind::Command)
             continue;
-        if (const auto value = valueOf(windows, name, c->kind))
+        if (const auto value = valueOf(windows, name, *c))
             setup.emplace_back(name.toStdString(), *value);
     }
     return setup;
@@ -286,7 +290,7 @@ void applySetup(const QList<QWidget*>& windows, const decay::Lesson& lesson)
         const std::string* value = lesson.setupValue(key);
         const decay::LessonControl* c = decay::lessonControl(lesson.part, key);
         if (value && c && !derived(lesson, key))
-            setValue(windows, name, c->kind, *value);
+            setValue(windows, name, *c, *value);
     }
 }
 

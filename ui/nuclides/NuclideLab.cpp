@@ -74,8 +74,11 @@ QComboBox* amountUnitBox(const QString& objectName, const QString& accessibleNam
 {
     const QStringList names{NuclideLab::tr("atoms"), NuclideLab::tr("grams"), NuclideLab::tr("becquerel")};
     auto* box = comboBox(objectName, accessibleName, {});
-    for (decay::AmountUnit unit : units)
+    const QStringList keys{QStringLiteral("atoms"), QStringLiteral("g"), QStringLiteral("Bq")}; // as a lesson names them
+    for (decay::AmountUnit unit : units) {
         box->addItem(names[static_cast<int>(unit)], static_cast<int>(unit));
+        box->setItemData(box->count() - 1, keys[static_cast<int>(unit)], look::kChoiceKeyRole);
+    }
     return box;
 }
 
