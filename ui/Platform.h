@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/lesson/Lesson.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,9 @@ public:
     virtual QDateTime now() const = 0;
     // A fresh seed for each random run, taken from the clock.
     virtual std::uint64_t randomSeed() = 0;
+    // The seed of one kind of the counting lab's random actions: a fresh one, unless a lesson
+    // gives each kind its own seeds.
+    virtual std::uint64_t drawSeed(decay::LessonDraw draw);
     // The modal save-file dialog, opened on `previous` and showing the files that `filter`
     // names (all files when empty); an empty text when the user cancelled.
     virtual QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) = 0;

@@ -10,6 +10,11 @@
 
 #include <chrono>
 
+std::uint64_t Platform::drawSeed(decay::LessonDraw)
+{
+    return randomSeed();
+}
+
 QStringList Platform::askOpenFileNames(QWidget* parent, const QString& filter)
 {
     const QString name = askOpenFileName(parent, filter);

@@ -66,9 +66,9 @@ titlform::titlform(Windows& windows)
 
     // Reached by Tab only, so that the first key pressed still leads on to the main window.
     const QFont small = look::font(Face::MsSansSerif, 9.6, false);
-    cmdOpenLesson = look::button(this, QStringLiteral("cmdOpenLesson"), tr("Open lesson..."), QString(), twipsRect(6480, 6480, 1335, 375), small, false);
-    cmdMakeLesson = look::button(this, QStringLiteral("cmdMakeLesson"), tr("Make lesson..."), QString(), twipsRect(7875, 6480, 1335, 375), small, false);
-    cmdCollect = look::button(this, QStringLiteral("cmdCollect"), tr("Collect hand-ins..."), QString(), twipsRect(9270, 6480, 1275, 375), small, false);
+    cmdOpenLesson = look::button(this, QStringLiteral("cmdOpenLesson"), tr("Open lesson..."), QString(), twipsRect(3900, 6480, 2000, 375), small, false);
+    cmdMakeLesson = look::button(this, QStringLiteral("cmdMakeLesson"), tr("Make lesson..."), QString(), twipsRect(6000, 6480, 2000, 375), small, false);
+    cmdCollect = look::button(this, QStringLiteral("cmdCollect"), tr("Collect hand-ins..."), QString(), twipsRect(8100, 6480, 2400, 375), small, false);
     for (QPushButton* command : {cmdOpenLesson, cmdMakeLesson, cmdCollect})
         command->setFocusPolicy(Qt::TabFocus);
     connect(cmdOpenLesson, &QPushButton::clicked, this, &titlform::cmdOpenLesson_Click);

@@ -12,9 +12,24 @@ QDateTime StudentPlatform::now() const
     return m_platform.now();
 }
 
+void StudentPlatform::setSeed(std::optional<std::uint64_t> seed)
+{
+    m_seed = seed;
+    m_draws.clear();
+}
+
 std::uint64_t StudentPlatform::randomSeed()
 {
     return m_seed ? *m_seed : m_platform.randomSeed();
+}
+
+// The lesson marks a student's first action of each kind, which takes that kind's first seed; a
+// second count is a new count.
+std::uint64_t StudentPlatform::drawSeed(decay::LessonDraw draw)
+{
+    if (!m_seed)
+        return m_platform.drawSeed(draw);
+    return decay::drawSeed(*m_seed, draw, m_draws[draw]++);
 }
 
 QString StudentPlatform::askSaveFileName(QWidget* parent, const QString& previous, const QString& filter)

@@ -252,8 +252,13 @@ QLayout* NuclideLab::buildEntries()
     left->addLayout(notesRow);
     left->addWidget(lblNoteList);
     auto* files = new QHBoxLayout;
-    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdOpenLesson, cmdMakeLesson, cmdClose})
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
+    auto* lessons = new QHBoxLayout;
+    lessons->addWidget(cmdOpenLesson);
+    lessons->addWidget(cmdMakeLesson);
+    lessons->addStretch();
+    left->addLayout(lessons);
     left->addLayout(files);
     return left;
 }

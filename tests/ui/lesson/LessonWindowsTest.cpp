@@ -1,4 +1,5 @@
 #include "model/lesson/HandIn.h"
+#include "model/lesson/HandOut.h"
 #include "model/lesson/LessonMarking.h"
 #include "tests/ui/TestProgram.h"
 #include "ui/Look.h"
@@ -95,8 +96,25 @@ private slots:
         QCOMPARE(lesson.use("txtRuns"), decay::ControlUse::Locked);
         QCOMPARE(*lesson.setupValue("txtRuns"), std::string("20"));
 
+        // The same lesson as a link, and as the web page where this build has one.
+        maker.cmdCopyLink->click();
+        QVERIFY(maker.txtLink->text().startsWith("atomdrift.html#lesson=") && maker.txtLink->text().size() <= 2000);
+        QCOMPARE(decay::readLessonLink(maker.txtLink->text().toStdString(), "link").lesson->id, lesson.id);
+        QCOMPARE(maker.cmdSavePage->isEnabled(), !LessonDesk::webPage().isEmpty());
+        if (maker.cmdSavePage->isEnabled()) {
+            m_program->platform.answers = {path("dice.html")};
+            maker.cmdSavePage->click();
+            QVERIFY(!decay::lessonInPage(fileBytes(path("dice.html")).toStdString()).empty());
+        } else {
+            QVERIFY(maker.lblWebPage->text().contains("not installed"));
+        }
+        maker.cmdPreview->click();
+        QVERIFY(desk().panel()->windowTitle().startsWith("Preview: Half-life with dice"));
+        named(desk(), QStringLiteral("Teacher"));
+
         // The first student opens the file from the class experiment's "Open lesson...".
-        teacher.cmdOpenLesson->click();
+        ClassExperiment& previewed = m_program->windows.classExperiment();
+        previewed.cmdOpenLesson->click();
         m_program->platform.answers = {path("dice.atomdrift")};
         get<QPushButton>("OpenLesson.cmdFile").click();
         struct Student {
@@ -139,7 +157,7 @@ private slots:
             QCOMPARE(m_program->platform.offered.last(), QStringLiteral("Half-life with dice - %1.handin").arg(student.name));
         }
         const decay::HandInRead ada = decay::readHandIn(fileBytes(handIns[0]).toStdString(), "ada.handin");
-        QVERIFY(ada.handIn && ada.handIn->data.starts_with("\"Run\"") == false && !ada.handIn->data.empty());
+        QVERIFY(ada.handIn && ada.handIn->data.starts_with("\"t\",\"run 1\","));
         QByteArray damaged = fileBytes(handIns[0]);
         damaged.replace("6.93", "6.94");
         handIns.append(writtenFile(path("damaged.handin"), damaged));
@@ -235,6 +253,36 @@ private slots:
         for (int row = 1; row <= form.MSChart1->rowCount(); ++row)
             QCOMPARE(form.MSChart1->data(row, 2), static_cast<double>(run[static_cast<std::size_t>(row - 1)]));
         QCOMPARE(layoutOf(), layout);
+    }
+
+    // The counting lab's actions in a lesson draw from the seeds the marking draws from: the
+    // background the student measures is the one the lesson marks against.
+    void countingLabDrawsTheMarkedSeeds()
+    {
+        decay::Lesson lesson;
+        lesson.id = "00000000000000bb";
+        lesson.title = decay::textIn("en", "Background");
+        lesson.part = decay::LessonPart::Counting;
+        lesson.setup = {{"cboNuclide", "Cs-137"}, {"txtBackground", "2"}, {"txtBackgroundTime", "300"}};
+        lesson.seedPolicy = decay::SeedPolicy::PerStudent;
+        decay::LessonStep step;
+        step.text = decay::textIn("en", "Measure the background. How many counts a second?");
+        step.question = decay::QuestionKind::Number;
+        step.tolerance.absolute = 1e-9;
+        step.answer = decay::ExpectedAnswer{};
+        step.answer->quantity = "backgroundRate";
+        lesson.steps = {step};
+        desk().start(lesson);
+        named(desk(), QStringLiteral("Marie"));
+        CountingLab& lab = m_program->windows.countingLab();
+        QCOMPARE(get<QLineEdit>("CountingLab.txtBackground").text(), QStringLiteral("2"));
+        get<QPushButton>("CountingLab.cmdBackground").click();
+        QVERIFY(lab.session().background());
+        decay::LessonEvaluator evaluator(lesson, decay::studentSeed(lesson, "Marie"), desk().table());
+        decay::Message why;
+        const auto expected = evaluator.expected(0, &why);
+        QVERIFY2(expected, why.text().c_str());
+        QCOMPARE(lab.session().background()->rate(), *expected);
     }
 
     void badFilesOpenNothing_data()
