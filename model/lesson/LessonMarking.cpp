@@ -172,7 +172,77 @@ std::optional<int> stepArgument(const ExpectedAnswer& answer)
     return static_cast<int>(*step);
 }
 
+std::string amountKey(AmountUnit unit)
+{
+    return unit == AmountUnit::Grams ? "g" : unit == AmountUnit::Becquerel ? "Bq" : "atoms";
+}
+
+// The lab's entries in stored form.
+void putLabEntries(std::vector<std::pair<std::string, std::string>>& entries, const Lesson& lesson, const Chain& chain)
+{
+    const RunSetupTexts texts = labEntries(lesson, chain);
+    entries.emplace_back("cboNuclide", setupText(lesson, "cboNuclide", ""));
+    entries.emplace_back("txtThreshold", setupText(lesson, "txtThreshold", numberText(ChainOptions{}.threshold * 100)));
+    for (std::size_t i = 0; i < chain.members.size(); ++i) {
+        entries.emplace_back("txtAtoms" + std::to_string(i + 1), texts.initial[i]);
+        entries.emplace_back("cboAmountUnit" + std::to_string(i + 1), amountKey(texts.amountUnits[i]));
+    }
+    entries.emplace_back("cboGrid", texts.grid == GridKind::Logarithmic ? "logarithmic" : "uniform");
+    entries.emplace_back("txtStep", texts.step);
+    entries.emplace_back("cboStepUnit", std::string(unitName(texts.unit)));
+    entries.emplace_back("txtSteps", texts.steps);
+    entries.emplace_back("txtFirstTime", texts.first);
+    entries.emplace_back("cboFirstUnit", std::string(unitName(texts.firstUnit)));
+    entries.emplace_back("txtLastTime", texts.last);
+    entries.emplace_back("cboLastUnit", std::string(unitName(texts.lastUnit)));
+    entries.emplace_back("txtPerDecade", texts.perDecade);
+    entries.emplace_back("cboMilk", chain.members[static_cast<std::size_t>(std::clamp(texts.milkMember, 0, chain.size() - 1))].symbol);
+    entries.emplace_back("txtMilkStep", texts.milkStep);
+}
+
 } // namespace
+
+std::vector<std::pair<std::string, std::string>> completeSetup(const Lesson& lesson, const NuclideTable* table)
+{
+    std::vector<std::pair<std::string, std::string>> entries;
+    if (lesson.part == LessonPart::Run) {
+        const RunTexts texts = runTexts(lesson);
+        entries = {{"txtN0", texts.N0}, {"simut", texts.simulationTime}, {"rrate", texts.rate},
+                   {"halftime", setupText(lesson, "halftime", lnTwoOverText(texts.rate, ".").value_or(""))}};
+    } else if (lesson.part == LessonPart::Experiment) {
+        const EnsembleTexts texts = ensembleTexts(lesson, 0);
+        entries = {{"txtAtoms", texts.atoms}, {"txtRate", texts.rate},
+                   {"txtHalfLife", setupText(lesson, "txtHalfLife", lnTwoOverText(texts.rate, ".").value_or(""))},
+                   {"txtLastStep", texts.lastStep}, {"txtRuns", texts.runs}};
+    } else {
+        if (!table) return {};
+        ChainOptions options;
+        if (const std::string* threshold = lesson.setupValue("txtThreshold"))
+            if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
+        const TableChain chain = chainFromTable(*table, setupText(lesson, "cboNuclide", ""), options);
+        if (!chain.chain) return {};
+        putLabEntries(entries, lesson, *chain.chain);
+        if (lesson.part == LessonPart::Counting) {
+            const CounterTexts counter = counterTexts(lesson);
+            entries.emplace_back("cboDetector", setupText(lesson, "cboDetector", "ideal"));
+            entries.emplace_back("txtDeadTime", counter.deadTime);
+            entries.emplace_back("cboDeadTime", counter.deadTimeKind == DeadTime::Kind::Paralysable ? "paralysable" : "nonParalysable");
+            entries.emplace_back("txtEfficiency", counter.efficiency);
+            entries.emplace_back("txtBackground", counter.background);
+            entries.emplace_back("txtBackgroundTime", setupText(lesson, "txtBackgroundTime", "600"));
+            entries.emplace_back("txtInterval", counter.stepsPerInterval);
+            for (int i = 0; i < chain.chain->size(); ++i)
+                if (!chain.chain->members[static_cast<std::size_t>(i)].stable())
+                    entries.emplace_back("chkMember" + std::to_string(i + 1), setupText(lesson, "chkMember" + std::to_string(i + 1), "true"));
+            for (const auto& [name, value] : {std::pair{"txtActivation", "300"}, {"txtCarbon", "100"}, {"txtAge", ""}, {"txtDatingTime", "60"},
+                                              {"txtRepeatRate", "5"}, {"txtRepeatTime", "1"}, {"txtRepeats", "100"}})
+                entries.emplace_back(name, setupText(lesson, name, value));
+        }
+    }
+    for (const auto& [name, value] : lesson.setup)
+        if (std::none_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == name; })) entries.emplace_back(name, value);
+    return entries;
+}
 
 std::vector<QuantityInfo> lessonQuantities(LessonPart part)
 {

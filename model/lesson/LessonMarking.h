@@ -34,6 +34,13 @@ class CountingSession;
 //                     "datedAge", "sampleAge": a carbon sample's age from its first count, and
 //                     its true age
 // A time is given in the question's unit, which must then be a time unit (s, min, h, d, y).
+// Every entry of the lesson's part as the student starts with it, in stored form (see Lesson::setup):
+// the part's own defaults, for the labs those of the lesson's chain, with the lesson's set-up over
+// them; a control the lesson sets that is no entry (a view, a check box) comes after them. A front
+// end puts these into its controls, so that what the student starts from is what the marking runs
+// again, whatever was typed before. Empty for a lab whose chain the table cannot make.
+std::vector<std::pair<std::string, std::string>> completeSetup(const Lesson& lesson, const NuclideTable* table);
+
 // The quantities of a part, for a lesson's maker to offer: name, arguments, whether a time, and
 // what it is in words.
 struct QuantityInfo {

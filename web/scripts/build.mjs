@@ -2,7 +2,7 @@
 // the WebAssembly module (inlined as base64), the nuclide table and the translations.
 //   node scripts/build.mjs <folder of atomdrift_web.mjs and .wasm> <output .html>
 import { build } from 'esbuild';
-import { readFileSync, writeFileSync, mkdirSync } from 'node:fs';
+import { existsSync, readFileSync, readdirSync, writeFileSync, mkdirSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { readSources, readTranslations } from './translations.mjs';
@@ -34,20 +34,33 @@ const page = await build({
 });
 const styles = await build({ ...common, entryPoints: [join(web, 'src/styles.css')], format: undefined });
 
+// The example lessons, in the order of their file names.
+const lessonDir = join(root, 'data/lessons');
+const lessons = existsSync(lessonDir)
+  ? readdirSync(lessonDir).filter((name) => name.endsWith('.atomdrift')).sort().map((name) => ({ name, text: readFileSync(join(lessonDir, name), 'utf8') }))
+  : [];
+// The page's frame: the page rebuilds its own source from it to save a lesson as a web page.
+const shell = readFileSync(join(web, 'src/index.html'), 'utf8');
+
 const data = {
   wasm: readFileSync(join(moduleDir, 'atomdrift_web.wasm')).toString('base64'),
   nuclides: readFileSync(join(root, 'data/nuclides.txt'), 'utf8'),
   feedings: readFileSync(join(root, 'data/feedings.txt'), 'utf8'),
   translations: readTranslations(join(root, 'i18n')),
   sources: readSources(join(root, 'i18n/atomdrift_de.ts')),
+  lessons,
+  shell,
 };
 
 // Text inside <script> must not close the element early.
 const scriptText = (text) => text.replace(/<\/(script)/gi, '<\\/$1');
-const html = readFileSync(join(web, 'src/index.html'), 'utf8')
-  .replace('/*STYLES*/', () => styles.outputFiles[0].text)
-  .replace('/*DATA*/', () => scriptText(`window.ATOMDRIFT_DATA=${JSON.stringify(data)};`))
-  .replace('/*PAGE*/', () => scriptText(page.outputFiles[0].text));
+// One pass over the frame, so that a place named inside what is put in stays as it is.
+const parts = {
+  STYLES: styles.outputFiles[0].text,
+  DATA: scriptText(`window.ATOMDRIFT_DATA=${JSON.stringify(data)};`),
+  PAGE: scriptText(page.outputFiles[0].text),
+};
+const html = shell.replace(/\/\*(STYLES|DATA|PAGE)\*\//g, (_, place) => parts[place]);
 mkdirSync(dirname(output), { recursive: true });
 writeFileSync(output, html);
 console.log(`${output}: ${(html.length / 1e6).toFixed(2)} MB`);

@@ -3,10 +3,14 @@
 import { loadModel } from './core/model';
 import { tr } from './core/i18n';
 import { chooseLanguage, languages, setLanguage } from './core/language';
-import { element } from './core/dom';
+import { button, element } from './core/dom';
 import type { Page } from './core/page';
 import { pages } from './pages';
 import { testHooks } from './testing';
+import { applyRules, lesson, lessonPanel, onLessonChange, watchRanges } from './lesson/LessonPanel';
+import { acceptDrops, cmdOpenLesson_Click, openStartLesson } from './lesson/LessonOpen';
+import { cmdMakeLesson_Click } from './lesson/LessonMaker';
+import { cmdCollect_Click } from './lesson/Collect';
 
 let shown: Page | undefined;
 
@@ -30,13 +34,25 @@ function renderFrame(): void {
     try { localStorage.setItem('atomdrift.language', chooser.value); } catch { /* a page opened from a file may have no storage */ }
     renderFrame();
   });
+  const lessons = element('div', { class: 'buttons lesson-commands' },
+    button('cmdOpenLesson', tr('Web', 'Open lesson...'), cmdOpenLesson_Click),
+    button('cmdMakeLesson', tr('Web', 'Make lesson...'), cmdMakeLesson_Click),
+    button('cmdCollect', tr('Web', 'Collect hand-ins...'), () => void cmdCollect_Click()));
   const header = element('header', { id: 'header' },
-    element('span', { class: 'brand' }, 'Atomdrift'), nav,
+    element('span', { class: 'brand' }, 'Atomdrift'), nav, lessons,
     element('div', { class: 'language' }, element('label', { for: 'cboLanguage' }, tr('Web', 'Language:')), chooser));
   const main = element('main', { id: 'page' });
-  document.getElementById('app')!.replaceChildren(header, main);
-  document.title = `Atomdrift: ${shown!.caption()}`;
+  // The lesson's panel and rules stand beside its own part only.
+  const inLesson = lesson.view?.part === shown!.id;
+  const panel = inLesson ? lessonPanel() : null;
+  document.getElementById('app')!.replaceChildren(header, element('div', { id: 'workspace', class: panel ? 'with-lesson' : undefined }, main, panel));
+  document.title = inLesson ? `${lesson.view!.title}: Atomdrift` : `Atomdrift: ${shown!.caption()}`;
   shown!.render(main);
+  if (!inLesson) return;
+  // The lesson's rules hold for the part's controls each time the part draws them.
+  new MutationObserver(() => applyRules(main)).observe(main, { childList: true, subtree: true });
+  watchRanges(main);
+  applyRules(main);
 }
 
 function show(): void {
@@ -52,8 +68,11 @@ async function start(): Promise<void> {
   setLanguage(chooseLanguage(stored, navigator.languages ?? [navigator.language]));
   await loadModel();
   window.addEventListener('hashchange', show);
-  show();
+  onLessonChange(show);
+  acceptDrops(document.body);
   testHooks();
+  show();
+  await openStartLesson();
   // The page is busy from its first byte (index.html) until the module has loaded.
   document.getElementById('app')!.removeAttribute('aria-busy');
   // From the start of the page's loading to the first part drawn and working.

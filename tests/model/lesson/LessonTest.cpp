@@ -6,8 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include "model/common/Conversions.h"
+
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
+#include <sstream>
 
 namespace {
 
@@ -240,6 +246,43 @@ TEST(Lesson, TheLabsAnswersComeFromTheTable)
     EXPECT_EQ(why.text(), "A time needs a time unit, not “furlongs”.");
 }
 
+// What a student starts from: the part's defaults under the lesson's set-up, whatever was typed
+// before, so that the marking runs again what the student ran.
+TEST(Lesson, CompleteSetupIsThePartsDefaultsUnderTheLessons)
+{
+    Lesson run = diceLesson();
+    run.part = LessonPart::Run;
+    run.controls.clear();
+    run.steps.clear();
+    run.setup = {{"halftime", "5"}};
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(completeSetup(run, nullptr), (Entries{{"txtN0", "100"}, {"simut", "50"}, {"rrate", "0.138629436111989"}, {"halftime", "5"}}));
+    EXPECT_EQ(completeSetup(diceLesson(), nullptr),
+              (Entries{{"txtAtoms", "100"}, {"txtRate", "0.1"}, {"txtHalfLife", "6.93147180559945"}, {"txtLastStep", "50"}, {"txtRuns", "30"}}));
+
+    Lesson counting = diceLesson();
+    counting.part = LessonPart::Counting;
+    counting.controls.clear();
+    counting.steps.clear();
+    counting.setup = {{"cboNuclide", "Cs-137"}, {"txtAtoms2", "5"}, {"chkLog", "true"}};
+    const Entries entries = completeSetup(counting, &shipped());
+    const auto value = [&](const std::string& name) {
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == name; });
+        return found == entries.end() ? std::string("(none)") : found->second;
+    };
+    // Cs-137 -> Ba-137m -> Ba-137: 1000 Bq of caesium, the lesson's 5 atoms of Ba-137m, and the two
+    // members that decay counted; the view the lesson sets comes last.
+    EXPECT_EQ(value("txtAtoms1"), "1000");
+    EXPECT_EQ(value("cboAmountUnit1"), "Bq");
+    EXPECT_EQ(value("txtAtoms2"), "5");
+    EXPECT_EQ(value("chkMember2"), "true");
+    EXPECT_EQ(value("chkMember3"), "(none)");
+    EXPECT_EQ(value("txtBackgroundTime"), "600");
+    EXPECT_EQ(entries.back(), (std::pair<std::string, std::string>{"chkLog", "true"}));
+    counting.setup[0].second = "Xx-999";
+    EXPECT_TRUE(completeSetup(counting, &shipped()).empty());
+}
+
 // CRC-32's check value (the "123456789" of the CRC catalogue, Williams 1993 and zlib).
 TEST(HandIn, ChecksumIsCrc32)
 {
@@ -309,6 +352,78 @@ TEST(HandIn, CollectedMarkedPooledAndDamageFound)
               "Answer 4,Mark 4,Expected 4");
     EXPECT_NE(csv.find("\"chance, \"\"pure\"\"\",collected,"), std::string::npos);
     EXPECT_NE(csv.find("Bob,bob.json," + std::to_string(studentSeed(lesson, "Bob")) + ",0,2,3,wrong,6.93147180559945"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+std::string fileText(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> csvCells(const std::string& line)
+{
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+            cells.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+// Every lesson of every format version in the corpus, with the hand-ins made for it, marked as the
+// version that wrote them marked them: names, answers and verdicts exactly, expected numbers to
+// 10^-9 (the libraries of the four toolchains round their last digits their own ways).
+TEST(Corpus, EveryVersionsFilesOpenAndMarkAlike)
+{
+    int lessons = 0;
+    for (const auto& version : std::filesystem::directory_iterator(ATOMDRIFT_LESSON_CORPUS)) {
+        for (const auto& entry : std::filesystem::directory_iterator(version.path())) {
+            if (entry.path().extension() != ".atomdrift") continue;
+            const std::string stem = entry.path().stem().string();
+            const LessonRead read = readLesson(fileText(entry.path()), stem);
+            ASSERT_TRUE(read.lesson) << read.error.text();
+            ++lessons;
+            std::vector<std::pair<std::string, std::string>> files;
+            for (const auto& other : std::filesystem::directory_iterator(version.path()))
+                if (other.path().filename().string().rfind(stem + " - ", 0) == 0)
+                    files.emplace_back(other.path().filename().string(), fileText(other.path()));
+            std::sort(files.begin(), files.end());
+            const Collection collection = collectHandIns(*read.lesson, files, &shipped());
+            std::istringstream marked(marksCsv(*read.lesson, collection, [](const char* word) { return std::string(word); }));
+            std::istringstream kept(fileText(version.path() / (stem + ".marks.csv")));
+            std::string now, then;
+            while (std::getline(kept, then)) {
+                ASSERT_TRUE(std::getline(marked, now)) << stem;
+                const auto a = csvCells(now), b = csvCells(then);
+                ASSERT_EQ(a.size(), b.size()) << then;
+                for (std::size_t i = 0; i < a.size(); ++i) {
+                    const auto x = strictValue(a[i], "."), y = strictValue(b[i], ".");
+                    if (x && y && a[i] != b[i])
+                        EXPECT_NEAR(*x, *y, 1e-9 * std::fabs(*y)) << stem << ": " << then;
+                    else
+                        EXPECT_EQ(a[i], b[i]) << stem << ": " << then;
+                }
+            }
+            EXPECT_FALSE(std::getline(marked, now)) << stem;
+        }
+    }
+    EXPECT_GE(lessons, 3);
 }
 
 } // namespace

@@ -49,9 +49,10 @@ function widestEm(texts: string[]): number {
   return textWidth(`100px ${getComputedStyle(document.body).fontFamily}`, ...texts) / 100;
 }
 
-export function select(id: string, label: string, options: { value: string; text: string }[], chosen?: string): { row: HTMLElement; select: HTMLSelectElement } {
+// An option's `key` is the item as a lesson names it (a nuclide's symbol, a unit's symbol).
+export function select(id: string, label: string, options: { value: string; text: string; key?: string }[], chosen?: string): { row: HTMLElement; select: HTMLSelectElement } {
   const node = element('select', { id, style: `--items:${widestEm(options.map((o) => o.text)).toFixed(3)}` });
-  for (const option of options) node.append(element('option', { value: option.value }, option.text));
+  for (const option of options) node.append(element('option', { value: option.value, 'data-key': option.key }, option.text));
   if (chosen !== undefined) node.value = chosen;
   const row = element('div', { class: 'field' }, element('label', { for: id }, label), node);
   return { row, select: node };

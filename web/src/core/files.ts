@@ -17,12 +17,18 @@ export function downloadBlob(name: string, blob: Blob): void {
 }
 
 export function pickFile(accept: string): Promise<File | null> {
+  return pickFiles(accept, false).then((files) => files[0] ?? null);
+}
+
+// The files picked, none when the user cancels.
+export function pickFiles(accept: string, multiple = true): Promise<File[]> {
   return new Promise((resolve) => {
     const input = document.createElement('input');
     input.type = 'file';
     input.accept = accept;
-    input.addEventListener('change', () => resolve(input.files?.[0] ?? null));
-    input.addEventListener('cancel', () => resolve(null));
+    input.multiple = multiple;
+    input.addEventListener('change', () => resolve([...(input.files ?? [])]));
+    input.addEventListener('cancel', () => resolve([]));
     input.click();
   });
 }

@@ -38,7 +38,11 @@ export interface NumberModel {
 
 declare global {
   interface Window {
-    ATOMDRIFT_DATA: { wasm: string; nuclides: string; feedings: string; translations: Record<string, Record<string, string>>; sources: Record<string, string[]> };
+    ATOMDRIFT_DATA: {
+      wasm: string; nuclides: string; feedings: string; translations: Record<string, Record<string, string>>; sources: Record<string, string[]>;
+      lessons: { name: string; text: string }[]; // the example lessons shipped
+      shell: string; // the page's frame with the places of its styles and scripts (lesson/pageSource.ts)
+    };
   }
 }
 

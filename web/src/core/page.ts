@@ -5,4 +5,11 @@ export interface Page {
   caption(): string;
   render(root: HTMLElement): void;
   leave?(): void; // stops what runs (timers, sound) when another part is shown
+  // A lesson's view of the part where its fields alone do not tell it: the entries by control
+  // name as the fields show them, the lesson's entries put in, the student's seed for the random
+  // runs, and the part's data file for a hand-in ("" before a run).
+  lessonEntries?(): Record<string, string>;
+  applyLesson?(entries: Record<string, string>): void;
+  lessonSeed?(seed: string): void;
+  lessonData?(): string;
 }

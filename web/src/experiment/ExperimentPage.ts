@@ -111,6 +111,36 @@ class ExperimentPage implements Page {
     this.showPlot();
   }
 
+  lessonEntries(): Record<string, string> {
+    if (!state.loaded) this.load();
+    const shown: Record<string, string> = {};
+    for (const e of entries) shown[e.id] = state.texts[e.key];
+    views.forEach((v, i) => { shown[v.id] = String(state.view === i); });
+    return shown;
+  }
+
+  // A lesson's entries, the rate and the half-life each from the other where it gives one alone.
+  applyLesson(given: Record<string, string>): void {
+    if (!state.loaded) this.load();
+    this.cmdCancel_Click();
+    for (const e of entries) if (given[e.id] !== undefined) state.texts[e.key] = given[e.id];
+    const point = decimalPoint();
+    if (given.txtRate === undefined && given.txtHalfLife !== undefined) state.texts.rate = experimentModel().lnTwoOverText(given.txtHalfLife, point) ?? '';
+    if (given.txtHalfLife === undefined && given.txtRate !== undefined) state.texts.halfLife = experimentModel().lnTwoOverText(given.txtRate, point) ?? '';
+    views.forEach((v, i) => { if (given[v.id] === 'true') state.view = i; });
+    state.status = { source: 'Press Run: every student makes one random decay run.', values: () => [] };
+  }
+
+  lessonSeed(seed: string): void {
+    state.texts.seed = seed;
+    const field = document.getElementById('txtSeed') as HTMLInputElement | null;
+    if (field) field.value = seed;
+  }
+
+  lessonData(): string {
+    return state.result ? experimentModel().experimentFile() : '';
+  }
+
   // Stops the class in progress, as closing the desktop's window does.
   leave(): void {
     this.shown = false;

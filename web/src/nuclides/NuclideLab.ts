@@ -325,9 +325,9 @@ class NuclideLabPage implements Page {
   }
 
   private sample(): HTMLElement {
-    const options = state.starts.map((symbol, i) => {
+    const options = state.starts.map((symbol, i): { value: string; text: string; key?: string } => {
       const nuclide = lab().labNuclide(symbol);
-      return { value: String(i), text: nuclide ? nuclideTitle(nuclide) : symbol };
+      return { value: String(i), text: nuclide ? nuclideTitle(nuclide) : symbol, key: symbol };
     });
     options.push({ value: String(state.starts.length), text: tr(L, 'Custom chain') });
     const nuclide = select('cboNuclide', tr(L, 'Nuclide:'), options, String(state.index));
@@ -418,7 +418,8 @@ class NuclideLabPage implements Page {
   }
 
   private runBox(): HTMLElement {
-    const units = timeUnitNames().map((text, i) => ({ value: String(i), text }));
+    const symbols = lab().labUnitNames();
+    const units = timeUnitNames().map((text, i) => ({ value: String(i), text, key: symbols[i] }));
     const text = (id: string, label: string, key: 'step' | 'steps' | 'first' | 'last' | 'perDecade' | 'milkStep', hidden = false) => {
       const f = field(id, label, state[key], { inputmode: 'decimal' });
       f.input.addEventListener('input', () => { state[key] = f.input.value; });

@@ -130,6 +130,29 @@ class RunPage implements Page {
     screens[state.screen]();
   }
 
+  lessonEntries(): Record<string, string> {
+    return { txtN0: state.atoms, simut: state.lastStep, rrate: state.rate, halftime: state.halfLife };
+  }
+
+  // A lesson fills the entries as if typed and confirmed; the window stays as it is.
+  applyLesson(given: Record<string, string>): void {
+    const point = decimalPoint();
+    state.atoms = given.txtN0 ?? state.atoms;
+    state.lastStep = given.simut ?? state.lastStep;
+    if (given.rrate !== undefined || given.halftime !== undefined) {
+      state.rate = given.rrate ?? runModel().lnTwoOverText(given.halftime!, point) ?? '';
+      state.halfLife = given.halftime ?? runModel().lnTwoOverText(given.rrate!, point) ?? '';
+    }
+    Object.assign(state, { screen: 'main', loaded: true, rateEnabled: true, halfLifeEnabled: true });
+    runModel().loadLastStep(state.lastStep);
+    invalidate();
+    state.runEnabled = true;
+  }
+
+  lessonData(): string {
+    return state.valid ? runModel().dataFile() : '';
+  }
+
   private go(screen: Screen): void {
     state.screen = screen;
     this.render(this.root);
