@@ -9,6 +9,7 @@
 #include "StudentPlatform.h"
 #include "model/common/Conversions.h"
 #include "model/lesson/HandIn.h"
+#include "model/lesson/LessonMarking.h"
 #include "model/run/RunState.h"
 #include "output/ChainFile.h"
 #include "output/CountsFile.h"
@@ -143,10 +144,26 @@ void LessonDesk::start(const decay::Lesson& lesson, bool preview)
     delete m_panel;
     m_platform.setSeed(std::nullopt);
     const QList<QWidget*> windows = freshPartWindows(lesson.part);
-    partcontrols::applySetup(windows, lesson);
+    // The part's defaults under the lesson's entries, whatever a window held before.
+    std::vector<std::pair<std::string, std::string>> setup = decay::completeSetup(lesson, table());
+    if (setup.empty())
+        setup = lesson.setup;
+    partcontrols::applySetup(windows, lesson.part, setup);
+    // The counting lab counts the nuclide lab's exact run, as "Counter..." hands it over; the
+    // members to count come with the sample.
+    if (lesson.part == decay::LessonPart::Counting) {
+        auto& lab = static_cast<NuclideLab&>(m_windows.nuclideLab());
+        lab.cmdExact->click();
+        if (lab.result() && lab.cmdCounter->isEnabled()) {
+            lab.cmdCounter->click();
+            partcontrols::applySetup(windows, lesson.part, setup);
+        }
+    }
     if (lesson.part == decay::LessonPart::Run) {
-        const bool rate = lesson.setupValue("rrate") && !lesson.setupValue("rrate")->empty();
-        const QString confirmed = rate ? QStringLiteral("rrate") : lesson.setupValue("halftime") ? QStringLiteral("halftime") : QStringLiteral("txtN0");
+        const auto given = [&setup](const char* name) {
+            return std::any_of(setup.begin(), setup.end(), [name](const auto& entry) { return entry.first == name && !entry.second.empty(); });
+        };
+        const QString confirmed = given("rrate") ? QStringLiteral("rrate") : given("halftime") ? QStringLiteral("halftime") : QStringLiteral("txtN0");
         if (QWidget* field = partcontrols::control(windows, confirmed))
             pressEnter(field);
     }

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -47,6 +48,25 @@ QTableWidgetItem* memberAmount(const QList<QWidget*>& windows, const QString& na
 
 // An item's key: the part's list of keys where the lesson's controls have one, else the key the
 // window gave the item (a nuclide's or a unit's symbol), else its text (a member's symbol).
+// The counting lab lists the members of its sample as check boxes of one list, a member's place in
+// each item's data.
+constexpr const char* kMemberChecks = "chkMember";
+
+QListWidgetItem* memberCheck(const QList<QWidget*>& windows, const QString& name)
+{
+    const auto stem = static_cast<qsizetype>(qstrlen(kMemberChecks));
+    if (!name.startsWith(QLatin1String(kMemberChecks)) || name.size() == stem)
+        return nullptr;
+    bool number = false;
+    const int place = name.mid(stem).toInt(&number) - 1;
+    for (QWidget* window : windows)
+        if (auto* list = window->findChild<QListWidget*>(QStringLiteral("lstMembers")); list && number)
+            for (int row = 0; row < list->count(); ++row)
+                if (list->item(row)->data(Qt::UserRole).toInt() == place)
+                    return list->item(row);
+    return nullptr;
+}
+
 QString choiceKey(const QComboBox& box, int index, const decay::LessonControl& spec)
 {
     if (index >= 0 && index < static_cast<int>(spec.keys.size()))
@@ -60,6 +80,8 @@ std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString
 {
     if (QTableWidgetItem* cell = memberAmount(windows, name))
         return decay::storedEntry(cell->text().toStdString(), look::decimalPoint(*windows.front()));
+    if (QListWidgetItem* check = memberCheck(windows, name))
+        return std::string(check->checkState() == Qt::Checked ? "true" : "false");
     QWidget* widget = control(windows, name);
     if (!widget)
         return std::nullopt;
@@ -104,29 +126,54 @@ void setValue(const QList<QWidget*>& windows, const QString& name, const decay::
         cell->setText(look::qtext(decay::shownEntry(value, look::decimalPoint(*windows.front()))));
         return;
     }
+    if (QListWidgetItem* check = memberCheck(windows, name)) {
+        check->setCheckState(value == "true" ? Qt::Checked : Qt::Unchecked);
+        return;
+    }
     QWidget* widget = control(windows, name);
     if (!widget)
         return;
     if (auto* field = qobject_cast<QLineEdit*>(widget))
         type(field, look::qtext(spec.kind == ControlKind::Entry ? decay::shownEntry(value, look::decimalPoint(*widget)) : value));
     else if (auto* box = qobject_cast<QComboBox*>(widget)) {
-        for (int i = 0; i < box->count(); ++i)
-            if (choiceKey(*box, i, spec) == look::qtext(value))
-                box->setCurrentIndex(i);
+        const int index = [&] {
+            for (int i = 0; i < box->count(); ++i)
+                if (choiceKey(*box, i, spec) == look::qtext(value))
+                    return i;
+            return -1;
+        }();
+        if (index >= 0)
+            box->setCurrentIndex(index);
+        else if (auto* lab = qobject_cast<NuclideLab*>(box->window()); lab && box == lab->cboNuclide)
+            lab->showChainOf(look::qtext(value)); // a chain the list offers once it is asked for
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (spec.kind == ControlKind::Check || value == "true") // an option is chosen, never unchosen
             button->setChecked(value == "true");
     }
 }
 
-// Entries that the windows compute from another one: typed only where the lesson gives the other not.
-bool derived(const decay::Lesson& lesson, std::string_view name)
+const std::string* valueIn(const std::vector<std::pair<std::string, std::string>>& setup, std::string_view name)
+{
+    for (const auto& [key, value] : setup)
+        if (key == name)
+            return &value;
+    return nullptr;
+}
+
+// Entries that the windows compute from another one: typed only where the set-up gives the other not.
+bool derived(const std::vector<std::pair<std::string, std::string>>& setup, std::string_view name)
 {
     const auto given = [&](const char* other) {
-        const std::string* value = lesson.setupValue(other);
+        const std::string* value = valueIn(setup, other);
         return value && !value->empty();
     };
     return (name == "txtHalfLife" && given("txtRate")) || (name == "halftime" && given("rrate"));
+}
+
+// The controls that choose the lab's chain, whose members' entries come with it.
+bool choosesChain(const QString& name)
+{
+    return name == QLatin1String("cboNuclide") || name == QLatin1String("txtThreshold");
 }
 
 QWidget* labelOf(QWidget* window, QWidget* field)
@@ -262,7 +309,7 @@ QStringList controlNames(const QList<QWidget*>& windows, decay::LessonPart part)
         }
         for (int member = 1; member < 1000; ++member) {
             const QString one = name.chopped(1) + QString::number(member);
-            if (!control(windows, one) && !memberAmount(windows, one))
+            if (!control(windows, one) && !memberAmount(windows, one) && !memberCheck(windows, one))
                 break;
             names.append(one);
         }
@@ -283,15 +330,21 @@ std::vector<std::pair<std::string, std::string>> readSetup(const QList<QWidget*>
     return setup;
 }
 
-void applySetup(const QList<QWidget*>& windows, const decay::Lesson& lesson)
+void applySetup(const QList<QWidget*>& windows, decay::LessonPart part, const std::vector<std::pair<std::string, std::string>>& setup)
 {
-    for (const QString& name : controlNames(windows, lesson.part)) {
+    const auto apply = [&](const QString& name) {
         const std::string key = name.toStdString();
-        const std::string* value = lesson.setupValue(key);
-        const decay::LessonControl* c = decay::lessonControl(lesson.part, key);
-        if (value && c && !derived(lesson, key))
+        const std::string* value = valueIn(setup, key);
+        const decay::LessonControl* c = decay::lessonControl(part, key);
+        if (value && c && !derived(setup, key))
             setValue(windows, name, *c, *value);
-    }
+    };
+    for (const QString& name : controlNames(windows, part))
+        if (choosesChain(name))
+            apply(name);
+    for (const QString& name : controlNames(windows, part))
+        if (!choosesChain(name))
+            apply(name);
 }
 
 void applyRules(const QList<QWidget*>& windows, const decay::Lesson& lesson, std::uint64_t seed, Platform& platform)

@@ -27,10 +27,11 @@ QStringList controlNames(const QList<QWidget*>& windows, decay::LessonPart part)
 // Every value the student would otherwise enter, as the windows hold them now.
 std::vector<std::pair<std::string, std::string>> readSetup(const QList<QWidget*>& windows, decay::LessonPart part);
 
-// Enters the lesson's set-up as a user would: each entry typed, each item chosen, in the order of
-// the part's controls, so that a chosen chain brings its own entries before the lesson's replace
-// them. A value derived from another (the half-life from the rate) follows the one it comes from.
-void applySetup(const QList<QWidget*>& windows, const decay::Lesson& lesson);
+// Enters a lesson's set-up (`setup`, by control name, as a lesson keeps values) as a user would:
+// each entry typed, each item chosen, in the order of the part's controls, the chain first, so that
+// the members' entries are those of the lesson's chain. A value derived from another (the
+// half-life from the rate) follows the one it comes from.
+void applySetup(const QList<QWidget*>& windows, decay::LessonPart part, const std::vector<std::pair<std::string, std::string>>& setup);
 
 // Locks, hides and holds to their ranges the controls the lesson rules, for as long as the windows
 // live: a locked entry is read-only and any other locked control disabled even when the window

@@ -927,8 +927,10 @@ void NuclideLab::showChainOf(const QString& symbol)
     const std::optional<std::size_t> at = m_session.offer(symbol.toStdString());
     if (!at)
         return;
-    if (*at == offered)
+    if (*at == offered) {
         cboNuclide->insertItem(static_cast<int>(offered), LabPlots::nuclideTitle(*table().find(symbol.toStdString())));
+        cboNuclide->setItemData(static_cast<int>(offered), symbol, look::kChoiceKeyRole);
+    }
     cboNuclide->setCurrentIndex(static_cast<int>(*at));
 }
 

@@ -239,17 +239,18 @@ private slots:
         lesson.id = "00000000000000aa";
         lesson.title = decay::textIn("en", "Random decay");
         lesson.part = decay::LessonPart::Run;
-        lesson.setup = {{"txtN0", "200"}, {"simut", "40"}, {"rrate", "0.05"}};
+        lesson.setup = {{"txtN0", "200"}, {"rrate", "0.05"}};
         lesson.seedPolicy = decay::SeedPolicy::PerStudent;
+        form.simut->setText(QStringLiteral("30")); // typed before: the lesson starts from the defaults
         desk().start(lesson);
         named(desk(), QStringLiteral("Grace"));
-        QCOMPARE(texts("Form1", "txtN0 simut rrate"), QStringLiteral("200|40|0.05"));
+        QCOMPARE(texts("Form1", "txtN0 simut rrate"), QStringLiteral("200|50|0.05"));
         QVERIFY(form.Command2->isEnabled());
         form.Command2->click();
         form.Command5->click();
         decay::LessonEvaluator evaluator(lesson, decay::studentSeed(lesson, "Grace"), nullptr);
         const auto run = evaluator.runs()->run(0);
-        QCOMPARE(form.MSChart1->rowCount(), 41);
+        QCOMPARE(form.MSChart1->rowCount(), 51);
         for (int row = 1; row <= form.MSChart1->rowCount(); ++row)
             QCOMPARE(form.MSChart1->data(row, 2), static_cast<double>(run[static_cast<std::size_t>(row - 1)]));
         QCOMPARE(layoutOf(), layout);
@@ -283,6 +284,38 @@ private slots:
         const auto expected = evaluator.expected(0, &why);
         QVERIFY2(expected, why.text().c_str());
         QCOMPARE(lab.session().background()->rate(), *expected);
+    }
+
+    // Each example lesson is offered by its title and opens into its part with every entry as the
+    // marking starts from.
+    void examplesOpenIntoTheirParts_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* name : {"counting", "dice", "radiocarbon", "radon", "technetium"})
+            QTest::newRow(name) << QStringLiteral(":/lessons/%1.atomdrift").arg(QLatin1String(name));
+    }
+
+    void examplesOpenIntoTheirParts()
+    {
+        QFETCH(QString, file);
+        const decay::LessonRead read = decay::readLesson(fileBytes(file).toStdString(), "example");
+        QVERIFY2(read.lesson, read.error.text().c_str());
+        m_program->windows.title().cmdOpenLesson->click();
+        auto& list = get<QListWidget>("OpenLesson.lstExamples");
+        QCOMPARE(list.count(), 5);
+        const auto found = list.findItems(QString::fromStdString(read.lesson->title.in("en")), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        list.setCurrentItem(found[0]);
+        get<QPushButton>("OpenLesson.cmdOpen").click();
+        QVERIFY2(m_program->platform.errors.isEmpty(), qPrintable(m_program->platform.errors.join('\n')));
+        QVERIFY(desk().panel() && desk().panel()->lesson().id == read.lesson->id);
+        const auto setup = decay::completeSetup(*read.lesson, desk().table());
+        const auto shown = partcontrols::readSetup(desk().partWindows(read.lesson->part), read.lesson->part);
+        for (const auto& [name, value] : setup) {
+            const auto at = std::find_if(shown.begin(), shown.end(), [&](const auto& entry) { return entry.first == name; });
+            QVERIFY2(at != shown.end(), name.c_str());
+            QCOMPARE(QString::fromStdString(name + " " + at->second), QString::fromStdString(name + " " + value));
+        }
     }
 
     void badFilesOpenNothing_data()
