@@ -32,5 +32,7 @@ int main(int argc, char* argv[])
     ProgramWindows windows(state, platform);
     windows.main(); // loads hidden and puts up the backdrop and the title window
     startIn(request.part, windows, platform);
+    if (!request.lesson.isEmpty())
+        windows.lessons().openFile(request.lesson);
     return QApplication::exec();
 }

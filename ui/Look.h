@@ -45,6 +45,10 @@ QString qtext(const std::string& text);
 // The decimal point of the widget's locale, which the model's number checks take.
 std::string decimalPoint(const QWidget& widget);
 
+// The role of a list item's key, by which a lesson names the item whatever the user's language (a
+// nuclide's symbol, a time unit's symbol); an item without a key goes by its place in the list.
+inline constexpr int kChoiceKeyRole = 0x0100 + 40; // Qt::UserRole + 40
+
 // Gives a widget its object name and the name a screen reader announces.
 void name(QWidget* widget, const QString& objectName, const QString& accessibleName);
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/lesson/Lesson.h"
+
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -21,11 +24,16 @@ public:
     virtual QDateTime now() const = 0;
     // A fresh seed for each random run, taken from the clock.
     virtual std::uint64_t randomSeed() = 0;
+    // The seed of one kind of the counting lab's random actions: a fresh one, unless a lesson
+    // gives each kind its own seeds.
+    virtual std::uint64_t drawSeed(decay::LessonDraw draw);
     // The modal save-file dialog, opened on `previous` and showing the files that `filter`
     // names (all files when empty); an empty text when the user cancelled.
     virtual QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) = 0;
     // The modal open-file dialog for an existing file; an empty text when the user cancelled.
     virtual QString askOpenFileName(QWidget* parent, const QString& filter) = 0;
+    // The same for any number of existing files at once; empty when the user cancelled.
+    virtual QStringList askOpenFileNames(QWidget* parent, const QString& filter);
     // The default printer, or none when no printer is installed.
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
@@ -48,6 +56,7 @@ public:
     std::uint64_t randomSeed() override;
     QString askSaveFileName(QWidget* parent, const QString& previous, const QString& filter) override;
     QString askOpenFileName(QWidget* parent, const QString& filter) override;
+    QStringList askOpenFileNames(QWidget* parent, const QString& filter) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;

@@ -10,6 +10,17 @@
 
 #include <chrono>
 
+std::uint64_t Platform::drawSeed(decay::LessonDraw)
+{
+    return randomSeed();
+}
+
+QStringList Platform::askOpenFileNames(QWidget* parent, const QString& filter)
+{
+    const QString name = askOpenFileName(parent, filter);
+    return name.isEmpty() ? QStringList() : QStringList{name};
+}
+
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
@@ -32,6 +43,11 @@ QString QtPlatform::askSaveFileName(QWidget* parent, const QString& previous, co
 QString QtPlatform::askOpenFileName(QWidget* parent, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QStringList QtPlatform::askOpenFileNames(QWidget* parent, const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(parent, QString(), QString(), filter);
 }
 
 std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()

@@ -22,4 +22,9 @@ public:
     virtual QWidget& classExperiment() = 0; // ClassExperiment
     virtual QWidget& nuclideLab() = 0;      // NuclideLab
     virtual QWidget& countingLab() = 0;     // CountingLab
+
+    // Lessons, from whichever window asks: the window names the part a new lesson is made of.
+    virtual void openLesson(QWidget& from) = 0;
+    virtual void makeLesson(QWidget& from) = 0;
+    virtual void collectHandIns() = 0;
 };

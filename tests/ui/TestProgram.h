@@ -37,6 +37,12 @@ public:
         return askOpenFileName(parent, filter);
     }
     QString askOpenFileName(QWidget*, const QString&) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    // One answer names every file chosen at once, one a line.
+    QStringList askOpenFileNames(QWidget* parent, const QString& filter) override
+    {
+        const QString chosen = askOpenFileName(parent, filter);
+        return chosen.isEmpty() ? QStringList() : chosen.split('\n');
+    }
     std::unique_ptr<QPrinter> defaultPrinter() override
     {
         if (printerFile.isEmpty())

@@ -201,7 +201,8 @@ private slots:
         QFETCH(QString, choice);
         QFETCH(QString, windows);
         act("titlform.background");
-        QCOMPARE(contextMenu(&get(where), choice), QStringList({"Class experiment...", "Nuclide lab...", "Counting lab..."}));
+        QCOMPARE(contextMenu(&get(where), choice), QStringList({"Class experiment...", "Nuclide lab...", "Counting lab...", "Open lesson...",
+                                                                "Make lesson...", "Collect hand-ins..."}));
         QCOMPARE(shownWindows().join(','), windows);
         act("Form1.Label12");
         QVERIFY(shownWindows().contains("Introfrm") && !get("Form1").isVisible());
@@ -211,7 +212,8 @@ private slots:
     // run the chart keeps its own.
     void fieldsAndChartKeepTheirMenus()
     {
-        const QStringList labs = {"Class experiment...", "Nuclide lab...", "Counting lab..."};
+        const QStringList labs = {"Class experiment...", "Nuclide lab...", "Counting lab...", "Open lesson...", "Make lesson...",
+                                  "Collect hand-ins..."};
         act("titlform.background");
         const QStringList field = contextMenu(&get("Form1.txtN0"));
         QVERIFY(!field.isEmpty() && !field.contains(labs[0]));

@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <functional>
+
 namespace {
 
 // The context of this file's texts in the translations.
@@ -59,6 +61,16 @@ void addChartActions(DecayChart& chart, QWidget& window, Platform& platform, Win
     openWindow(QStringLiteral("actClassExperiment"), ChartActions::tr("Class experiment..."), Qt::CTRL | Qt::Key_E, &Windows::classExperiment);
     openWindow(QStringLiteral("actNuclideLab"), ChartActions::tr("Nuclide lab..."), Qt::CTRL | Qt::Key_L, &Windows::nuclideLab);
     openWindow(QStringLiteral("actCountingLab"), ChartActions::tr("Counting lab..."), Qt::CTRL | Qt::Key_K, &Windows::countingLab);
+
+    // Lessons of the decay run, whose designed window has no room for more buttons.
+    const auto lessonCommand = [&](const QString& objectName, const QString& text, const std::function<void()>& command) {
+        QAction* action = addAction(chart, objectName, text);
+        window.addAction(action);
+        QObject::connect(action, &QAction::triggered, &window, command);
+    };
+    lessonCommand(QStringLiteral("actOpenLesson"), ChartActions::tr("Open lesson..."), [&windows, &window] { windows.openLesson(window); });
+    lessonCommand(QStringLiteral("actMakeLesson"), ChartActions::tr("Make lesson..."), [&windows, &window] { windows.makeLesson(window); });
+    lessonCommand(QStringLiteral("actCollect"), ChartActions::tr("Collect hand-ins..."), [&windows] { windows.collectHandIns(); });
 
     QAction* save = addAction(chart, QStringLiteral("actSaveChart"), ChartActions::tr("Save chart as image..."));
     QObject::connect(save, &QAction::triggered, &chart, [&chart, &platform] {

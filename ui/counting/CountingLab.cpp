@@ -57,7 +57,9 @@ CountingLab::CountingLab(Platform& platform)
     cmdSaveImage = commands.saveImage;
     cmdPrint = commands.print;
     cmdClose = commands.close;
-    for (QPushButton* b : {cmdSaveImage, cmdPrint, cmdClose})
+    cmdOpenLesson = look::plainButton(QStringLiteral("cmdOpenLesson"), tr("Open lesson..."));
+    cmdMakeLesson = look::plainButton(QStringLiteral("cmdMakeLesson"), tr("Make lesson..."));
+    for (QPushButton* b : {cmdSaveImage, cmdPrint, cmdOpenLesson, cmdMakeLesson, cmdClose})
         files->addWidget(b);
     left->addLayout(files);
 
@@ -97,6 +99,8 @@ void CountingLab::connectHandlers()
     connect(chkLog, &QCheckBox::toggled, this, &CountingLab::showPlot);
     connect(cmdSaveImage, &QPushButton::clicked, this, &CountingLab::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &CountingLab::cmdPrint_Click);
+    connect(cmdOpenLesson, &QPushButton::clicked, this, &CountingLab::cmdOpenLesson_Click);
+    connect(cmdMakeLesson, &QPushButton::clicked, this, &CountingLab::cmdMakeLesson_Click);
     connect(cmdClose, &QPushButton::clicked, this, &CountingLab::cmdClose_Click);
 }
 
@@ -145,6 +149,16 @@ void CountingLab::cmdPrint_Click()
 {
     printPage(*this, m_platform, tr("Print worksheet"), tr("Atomdrift counting lab.pdf"),
               [this](QPainter& painter) { paintWorksheet(painter); });
+}
+
+void CountingLab::cmdOpenLesson_Click()
+{
+    emit openLessonRequested();
+}
+
+void CountingLab::cmdMakeLesson_Click()
+{
+    emit makeLessonRequested();
 }
 
 void CountingLab::cmdClose_Click()

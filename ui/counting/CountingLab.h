@@ -46,12 +46,21 @@ public:
     PlotChart* chartResiduals = nullptr;
     QPushButton* cmdSaveImage = nullptr;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdOpenLesson = nullptr;
+    QPushButton* cmdMakeLesson = nullptr;
     QPushButton* cmdClose = nullptr;
 
     void tabLab_Change();
     void cmdSaveImage_Click();
     void cmdPrint_Click();
+    void cmdOpenLesson_Click();
+    void cmdMakeLesson_Click();
     void cmdClose_Click();
+
+signals:
+    // The program's lessons answer these.
+    void openLessonRequested();
+    void makeLessonRequested();
 
 private:
     QLayout* buildChartArea();

@@ -184,7 +184,7 @@ void CountingTab::showSample()
 
 void CountingTab::cmdSilver_Click()
 {
-    const decay::Message refusal = m_session.activateSilver(text(txtActivation), decimalPoint(*this), m_platform.randomSeed());
+    const decay::Message refusal = m_session.activateSilver(text(txtActivation), decimalPoint(*this), m_platform.drawSeed(decay::LessonDraw::Silver));
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
@@ -235,7 +235,7 @@ bool CountingTab::startCounting()
         return false;
     }
     const decay::Message refusal =
-        m_session.start(*settings, std::move(chosen), m_platform.randomSeed(), m_backgroundTime(), decimalPoint(*this));
+        m_session.start(*settings, std::move(chosen), m_platform.drawSeed(decay::LessonDraw::Counter), m_backgroundTime(), decimalPoint(*this));
     if (!refusal.empty())
         return changedOnRefusal(m_platform, this, tr("Counting lab"), refusal, m_takeChange) && startCounting();
     m_playTime = 0;

@@ -52,7 +52,7 @@ DatingTab::DatingTab(decay::CountingSession& session, Platform& platform, Counti
 
 void DatingTab::cmdNewSample_Click()
 {
-    const decay::Message refusal = m_session.newDatingSample(text(txtCarbon), text(txtAge), decimalPoint(*this), m_platform.randomSeed());
+    const decay::Message refusal = m_session.newDatingSample(text(txtCarbon), text(txtAge), decimalPoint(*this), m_platform.drawSeed(decay::LessonDraw::DatingSample));
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;
@@ -69,7 +69,7 @@ void DatingTab::cmdCountSample_Click()
     const auto settings = m_settings();
     if (!settings)
         return;
-    const decay::Message refusal = m_session.countDatingSample(*settings, text(txtDatingTime), decimalPoint(*this), m_platform.randomSeed());
+    const decay::Message refusal = m_session.countDatingSample(*settings, text(txtDatingTime), decimalPoint(*this), m_platform.drawSeed(decay::LessonDraw::DatingCount));
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;

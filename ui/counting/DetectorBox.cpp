@@ -65,7 +65,7 @@ void DetectorBox::cmdBackground_Click()
     const auto settings = readSettings(QStringLiteral("1"));
     if (!settings)
         return;
-    const decay::Message refusal = m_session.measureBackground(*settings, text(txtBackgroundTime), decimalPoint(*this), m_platform.randomSeed());
+    const decay::Message refusal = m_session.measureBackground(*settings, text(txtBackgroundTime), decimalPoint(*this), m_platform.drawSeed(decay::LessonDraw::Background));
     if (!refusal.empty()) {
         m_platform.showError(this, tr("Counting lab"), modelText(refusal));
         return;

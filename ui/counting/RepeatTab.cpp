@@ -48,7 +48,7 @@ void RepeatTab::cmdRepeat_Click()
     if (!settings)
         return;
     const decay::Message refusal = m_session.repeat({text(txtRepeats), text(txtRepeatRate), text(txtRepeatTime), decimalPoint(*this)},
-                                                    settings->deadTime, m_platform.randomSeed());
+                                                    settings->deadTime, m_platform.drawSeed(decay::LessonDraw::Repeat));
     if (!refusal.empty()) {
         const auto shorter = [this](const decay::Remedy::Change& change) {
             if (change.entry == decay::Remedy::Entry::RepeatSeconds)

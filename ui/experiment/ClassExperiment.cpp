@@ -114,6 +114,8 @@ QLayout* ClassExperiment::buildControls(QWidget* parameters)
     cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export runs as CSV..."));
     cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
     cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
+    cmdOpenLesson = look::plainButton(QStringLiteral("cmdOpenLesson"), tr("Open lesson..."));
+    cmdMakeLesson = look::plainButton(QStringLiteral("cmdMakeLesson"), tr("Make lesson..."));
     cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
 
     auto* left = new QVBoxLayout;
@@ -125,8 +127,13 @@ QLayout* ClassExperiment::buildControls(QWidget* parameters)
     left->addWidget(barProgress);
     left->addWidget(lblStatus);
     left->addStretch();
-    for (QPushButton* b : {cmdImport, cmdExport, cmdSaveImage, cmdPrint, cmdClose})
+    for (QPushButton* b : {cmdImport, cmdExport, cmdSaveImage, cmdPrint})
         left->addWidget(b);
+    auto* lessonRow = new QHBoxLayout;
+    lessonRow->addWidget(cmdOpenLesson);
+    lessonRow->addWidget(cmdMakeLesson);
+    left->addLayout(lessonRow);
+    left->addWidget(cmdClose);
     return left;
 }
 
@@ -186,6 +193,8 @@ void ClassExperiment::connectHandlers()
     connect(cmdExport, &QPushButton::clicked, this, &ClassExperiment::cmdExport_Click);
     connect(cmdSaveImage, &QPushButton::clicked, this, &ClassExperiment::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ClassExperiment::cmdPrint_Click);
+    connect(cmdOpenLesson, &QPushButton::clicked, this, &ClassExperiment::cmdOpenLesson_Click);
+    connect(cmdMakeLesson, &QPushButton::clicked, this, &ClassExperiment::cmdMakeLesson_Click);
     connect(cmdClose, &QPushButton::clicked, this, &ClassExperiment::cmdClose_Click);
     connect(tmrProgress, &QTimer::timeout, this, &ClassExperiment::tmrProgress_Timer);
     connect(m_watcher, &QFutureWatcher<std::optional<Result>>::finished, this, &ClassExperiment::Run_Finished);
@@ -281,6 +290,16 @@ void ClassExperiment::closeEvent(QCloseEvent* event)
 {
     stopRun();
     event->accept();
+}
+
+void ClassExperiment::cmdOpenLesson_Click()
+{
+    emit openLessonRequested();
+}
+
+void ClassExperiment::cmdMakeLesson_Click()
+{
+    emit makeLessonRequested();
 }
 
 void ClassExperiment::cmdClose_Click()

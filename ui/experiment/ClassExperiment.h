@@ -65,6 +65,8 @@ public:
     QPushButton* cmdExport;
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
+    QPushButton* cmdOpenLesson;
+    QPushButton* cmdMakeLesson;
     QPushButton* cmdClose;
     QTimer* tmrProgress;
 
@@ -78,9 +80,16 @@ public:
     void cmdExport_Click();
     void cmdSaveImage_Click();
     void cmdPrint_Click();
+    void cmdOpenLesson_Click();
+    void cmdMakeLesson_Click();
     void cmdClose_Click();
     void tmrProgress_Timer();
     void Run_Finished();
+
+signals:
+    // The program's lessons answer these.
+    void openLessonRequested();
+    void makeLessonRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 using look::Face;
@@ -62,6 +63,17 @@ titlform::titlform(Windows& windows)
     Label2->setCursor(look::handCursor());
     look::onClick(Label2, [this] { Label2_Click(); }, [this] { Label2_DblClick(); });
     look::onClick(this, [this] { Form_Click(); }, [this] { Form_DblClick(); });
+
+    // Reached by Tab only, so that the first key pressed still leads on to the main window.
+    const QFont small = look::font(Face::MsSansSerif, 9.6, false);
+    cmdOpenLesson = look::button(this, QStringLiteral("cmdOpenLesson"), tr("Open lesson..."), QString(), twipsRect(3900, 6480, 2000, 375), small, false);
+    cmdMakeLesson = look::button(this, QStringLiteral("cmdMakeLesson"), tr("Make lesson..."), QString(), twipsRect(6000, 6480, 2000, 375), small, false);
+    cmdCollect = look::button(this, QStringLiteral("cmdCollect"), tr("Collect hand-ins..."), QString(), twipsRect(8100, 6480, 2400, 375), small, false);
+    for (QPushButton* command : {cmdOpenLesson, cmdMakeLesson, cmdCollect})
+        command->setFocusPolicy(Qt::TabFocus);
+    connect(cmdOpenLesson, &QPushButton::clicked, this, &titlform::cmdOpenLesson_Click);
+    connect(cmdMakeLesson, &QPushButton::clicked, this, &titlform::cmdMakeLesson_Click);
+    connect(cmdCollect, &QPushButton::clicked, this, &titlform::cmdCollect_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -129,6 +141,21 @@ void titlform::Form_DblClick()
 void titlform::Label1_DblClick(int)
 {
     Form_DblClick();
+}
+
+void titlform::cmdOpenLesson_Click()
+{
+    m_windows.openLesson(*this);
+}
+
+void titlform::cmdMakeLesson_Click()
+{
+    m_windows.makeLesson(*this);
+}
+
+void titlform::cmdCollect_Click()
+{
+    m_windows.collectHandIns();
 }
 
 // Only keys that type a character count: Enter and Escape do, arrows and Shift alone do not.

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QLabel;
+class QPushButton;
 class QTimer;
 class Windows;
 
@@ -19,6 +20,10 @@ public:
 
     std::array<QLabel*, 8> Label1; // the name, in eight sizes and places
     QLabel* Label2;                // the prompt
+    // Lessons, beside the way on to the main window.
+    QPushButton* cmdOpenLesson;
+    QPushButton* cmdMakeLesson;
+    QPushButton* cmdCollect;
     QTimer* Timer1;
 
     // Animation state: ticks 0..10, and the name label shown last.
@@ -34,6 +39,9 @@ public:
     void Label1_DblClick(int index);
     void Label2_Click();
     void Label2_DblClick();
+    void cmdOpenLesson_Click();
+    void cmdMakeLesson_Click();
+    void cmdCollect_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include "model/common/Conversions.h"
 #include "model/common/NumberEntry.h"
+#include "model/common/TimeUnits.h"
 
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"
@@ -73,8 +74,11 @@ QComboBox* amountUnitBox(const QString& objectName, const QString& accessibleNam
 {
     const QStringList names{NuclideLab::tr("atoms"), NuclideLab::tr("grams"), NuclideLab::tr("becquerel")};
     auto* box = comboBox(objectName, accessibleName, {});
-    for (decay::AmountUnit unit : units)
+    const QStringList keys{QStringLiteral("atoms"), QStringLiteral("g"), QStringLiteral("Bq")}; // as a lesson names them
+    for (decay::AmountUnit unit : units) {
         box->addItem(names[static_cast<int>(unit)], static_cast<int>(unit));
+        box->setItemData(box->count() - 1, keys[static_cast<int>(unit)], look::kChoiceKeyRole);
+    }
     return box;
 }
 
@@ -127,6 +131,10 @@ QLayout* NuclideLab::buildEntries()
         chains.append(LabPlots::nuclideTitle(*table().find(first)));
     chains.append(tr("Custom chain"));
     cboNuclide = comboBox(QStringLiteral("cboNuclide"), tr("Nuclide"), chains);
+    // A lesson names a chain by its first member, whatever the user's language.
+    for (int i = 0; i < static_cast<int>(table().chainStarts.size()); ++i)
+        cboNuclide->setItemData(i, qtext(table().chainStarts[static_cast<std::size_t>(i)]), look::kChoiceKeyRole);
+    cboNuclide->setItemData(cboNuclide->count() - 1, QStringLiteral("custom"), look::kChoiceKeyRole);
     cmdChart = look::plainButton(QStringLiteral("cmdChart"), tr("Chart of nuclides..."));
     auto* nuclideRow = new QHBoxLayout;
     nuclideRow->addWidget(cboNuclide, 1);
@@ -175,6 +183,10 @@ QLayout* NuclideLab::buildEntries()
     timeRow(txtFirstTime, cboFirstUnit, QStringLiteral("txtFirstTime"), QStringLiteral("cboFirstUnit"), tr("First time:"));
     timeRow(txtLastTime, cboLastUnit, QStringLiteral("txtLastTime"), QStringLiteral("cboLastUnit"), tr("Last time:"));
     txtPerDecade = look::formField(form, QStringLiteral("txtPerDecade"), tr("Points per decade:"));
+    // A lesson names a time unit by its symbol.
+    for (QComboBox* units : {cboStepUnit, cboFirstUnit, cboLastUnit})
+        for (int i = 0; i < units->count() && i < static_cast<int>(decay::kTimeUnits.size()); ++i)
+            units->setItemData(i, qtext(std::string(decay::unitName(decay::kTimeUnits[static_cast<std::size_t>(i)]))), look::kChoiceKeyRole);
     cmdExact = look::plainButton(QStringLiteral("cmdExact"), tr("Exact"));
     cmdExact->setDefault(true);
     cmdRandom = look::plainButton(QStringLiteral("cmdRandom"), tr("Random"));
@@ -226,6 +238,8 @@ QLayout* NuclideLab::buildEntries()
     cmdPrint = commands.print;
     cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
     cmdClose = commands.close;
+    cmdOpenLesson = look::plainButton(QStringLiteral("cmdOpenLesson"), tr("Open lesson..."));
+    cmdMakeLesson = look::plainButton(QStringLiteral("cmdMakeLesson"), tr("Make lesson..."));
 
     auto* left = new QVBoxLayout;
     left->addWidget(sample, 1);
@@ -240,6 +254,11 @@ QLayout* NuclideLab::buildEntries()
     auto* files = new QHBoxLayout;
     for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
+    auto* lessons = new QHBoxLayout;
+    lessons->addWidget(cmdOpenLesson);
+    lessons->addWidget(cmdMakeLesson);
+    lessons->addStretch();
+    left->addLayout(lessons);
     left->addLayout(files);
     return left;
 }
@@ -322,6 +341,8 @@ void NuclideLab::connectHandlers()
     connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
     connect(cmdCounter, &QPushButton::clicked, this, &NuclideLab::cmdCounter_Click);
     connect(cmdChart, &QPushButton::clicked, this, &NuclideLab::cmdChart_Click);
+    connect(cmdOpenLesson, &QPushButton::clicked, this, &NuclideLab::cmdOpenLesson_Click);
+    connect(cmdMakeLesson, &QPushButton::clicked, this, &NuclideLab::cmdMakeLesson_Click);
     connect(cmdClose, &QPushButton::clicked, this, &NuclideLab::cmdClose_Click);
 }
 
@@ -906,9 +927,21 @@ void NuclideLab::showChainOf(const QString& symbol)
     const std::optional<std::size_t> at = m_session.offer(symbol.toStdString());
     if (!at)
         return;
-    if (*at == offered)
+    if (*at == offered) {
         cboNuclide->insertItem(static_cast<int>(offered), LabPlots::nuclideTitle(*table().find(symbol.toStdString())));
+        cboNuclide->setItemData(static_cast<int>(offered), symbol, look::kChoiceKeyRole);
+    }
     cboNuclide->setCurrentIndex(static_cast<int>(*at));
+}
+
+void NuclideLab::cmdOpenLesson_Click()
+{
+    emit openLessonRequested();
+}
+
+void NuclideLab::cmdMakeLesson_Click()
+{
+    emit makeLessonRequested();
 }
 
 void NuclideLab::cmdClose_Click()

@@ -94,6 +94,8 @@ public:
     QPushButton* cmdPrint;
     QPushButton* cmdCounter;
     QPushButton* cmdChart;
+    QPushButton* cmdOpenLesson;
+    QPushButton* cmdMakeLesson;
     QPushButton* cmdClose;
 
     void cboNuclide_Change();
@@ -111,6 +113,8 @@ public:
     void cmdPrint_Click();
     void cmdCounter_Click();
     void cmdChart_Click();
+    void cmdOpenLesson_Click();
+    void cmdMakeLesson_Click();
     void cmdClose_Click();
     // Shows the chain that starts at a radioactive nuclide of the table, offered from then on.
     void showChainOf(const QString& symbol);
@@ -120,6 +124,9 @@ signals:
     void runDone();
     // The last run is to be counted.
     void countRequested();
+    // The program's lessons answer these.
+    void openLessonRequested();
+    void makeLessonRequested();
 
 private:
     QLayout* buildEntries();

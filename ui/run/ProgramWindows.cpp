@@ -13,7 +13,8 @@ ProgramWindows::ProgramWindows(decay::RunState& state, Platform& platform)
 
 ProgramWindows::~ProgramWindows()
 {
-    // The main window last: the others may still refer to it while they go.
+    // The main window last: the others may still refer to it while they go. The lesson windows
+    // go first, with the desk.
     delete m_countingLab;
     delete m_nuclideLab;
     delete m_classExperiment;
@@ -88,6 +89,8 @@ ClassExperiment& ProgramWindows::classExperiment()
         const auto params = decay::paramsFromMainWindow(look::text(form.txtN0), look::text(form.rrate), look::text(form.halftime),
                                                         look::text(form.simut), look::decimalPoint(form));
         m_classExperiment = new ClassExperiment(params, m_platform);
+        QObject::connect(m_classExperiment, &ClassExperiment::openLessonRequested, m_classExperiment, [this] { openLesson(*m_classExperiment); });
+        QObject::connect(m_classExperiment, &ClassExperiment::makeLessonRequested, m_classExperiment, [this] { makeLesson(*m_classExperiment); });
     }
     return *m_classExperiment;
 }
@@ -96,6 +99,8 @@ NuclideLab& ProgramWindows::nuclideLab()
 {
     if (!m_nuclideLab) {
         m_nuclideLab = new NuclideLab(m_platform);
+        QObject::connect(m_nuclideLab, &NuclideLab::openLessonRequested, m_nuclideLab, [this] { openLesson(*m_nuclideLab); });
+        QObject::connect(m_nuclideLab, &NuclideLab::makeLessonRequested, m_nuclideLab, [this] { makeLesson(*m_nuclideLab); });
         QObject::connect(m_nuclideLab, &NuclideLab::countRequested, m_nuclideLab, [this] {
             CountingLab& counter = countingLab();
             counter.setSample(*m_nuclideLab->result(), m_nuclideLab->cboNuclide->currentText());
@@ -109,5 +114,32 @@ NuclideLab& ProgramWindows::nuclideLab()
 
 CountingLab& ProgramWindows::countingLab()
 {
-    return obtain(m_countingLab, m_platform);
+    if (!m_countingLab) {
+        m_countingLab = new CountingLab(m_platform);
+        QObject::connect(m_countingLab, &CountingLab::openLessonRequested, m_countingLab, [this] { openLesson(*m_countingLab); });
+        QObject::connect(m_countingLab, &CountingLab::makeLessonRequested, m_countingLab, [this] { makeLesson(*m_countingLab); });
+    }
+    return *m_countingLab;
+}
+
+void ProgramWindows::openLesson(QWidget& from)
+{
+    m_lessons.openLesson(from);
+}
+
+void ProgramWindows::makeLesson(QWidget& from)
+{
+    decay::LessonPart part = decay::LessonPart::Run;
+    if (&from == m_classExperiment)
+        part = decay::LessonPart::Experiment;
+    else if (&from == m_nuclideLab)
+        part = decay::LessonPart::Nuclides;
+    else if (&from == m_countingLab)
+        part = decay::LessonPart::Counting;
+    m_lessons.makeLesson(part);
+}
+
+void ProgramWindows::collectHandIns()
+{
+    m_lessons.collectHandIns(nullptr);
 }

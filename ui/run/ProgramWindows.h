@@ -11,6 +11,8 @@
 #include "ui/info/copyrigh.h"
 #include "ui/info/titlform.h"
 #include "ui/counting/CountingLab.h"
+#include "ui/lesson/LessonDesk.h"
+#include "ui/lesson/StudentPlatform.h"
 #include "ui/nuclides/NuclideLab.h"
 #include "ui/run/Form1.h"
 
@@ -42,13 +44,18 @@ public:
     // Hands its runs to the counting lab when asked to count them.
     NuclideLab& nuclideLab() override;
     CountingLab& countingLab() override;
+    void openLesson(QWidget& from) override;
+    // Of the part whose window asks; the decay run's from any other.
+    void makeLesson(QWidget& from) override;
+    void collectHandIns() override;
+    LessonDesk& lessons() { return m_lessons; }
 
 private:
     template <class W, class... Args>
     W& obtain(QPointer<W>& window, Args&... args);
 
     decay::RunState& m_state;
-    Platform& m_platform;
+    StudentPlatform m_platform;
     QPointer<Form1> m_form1;
     QPointer<Form3> m_form3;
     QPointer<titlform> m_titlform;
@@ -61,4 +68,5 @@ private:
     QPointer<ClassExperiment> m_classExperiment;
     QPointer<NuclideLab> m_nuclideLab;
     QPointer<CountingLab> m_countingLab;
+    LessonDesk m_lessons{*this, m_platform, m_state};
 };

@@ -88,16 +88,18 @@ void addStartOptions(QCommandLineParser& parser)
                       "(the class experiment), %3 (the nuclide lab) or %4 (the counting lab).")
             .arg(partName(Part::Run), partName(Part::Experiment), partName(Part::Nuclides), partName(Part::Counting)),
         StartPart::tr("name")));
+    parser.addPositionalArgument(QStringLiteral("lesson"), StartPart::tr("A lesson (.atomdrift) to open."), QStringLiteral("[lesson]"));
 }
 
 StartRequest startRequest(const QCommandLineParser& parser)
 {
+    const QString lesson = parser.positionalArguments().value(0);
     if (!parser.isSet(partOptionName()))
-        return {};
+        return {Part::Run, {}, lesson};
     const QString name = parser.value(partOptionName());
     for (const auto& [part, known] : kParts)
         if (name == QLatin1String(known))
-            return {part, {}};
+            return {part, {}, lesson};
     return {Part::Run, StartPart::tr("Unknown part \"%1\". The parts are: %2.").arg(name, partNames())};
 }
 

@@ -15,9 +15,11 @@ enum class Part { Run, Experiment, Nuclides, Counting };
 struct StartRequest {
     Part part = Part::Run;
     QString error;
+    QString lesson; // a lesson file to open, as a double-click on one hands it over
 };
 
-// --help, --version and --part NAME, where NAME is run, experiment, nuclides or counting.
+// --help, --version and --part NAME, where NAME is run, experiment, nuclides or counting, and a
+// lesson file.
 void addStartOptions(QCommandLineParser& parser);
 
 // The part a parsed command line chooses; the designed start without --part.
