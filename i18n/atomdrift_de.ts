@@ -3803,7 +3803,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>%1 runs beyond the class experiment&apos;s 1,000 are left out of the chart.</source>
-        <translation>Läufe über die 1&#x202f;000 des Klassenexperiments hinaus, die in der Grafik fehlen: %1.</translation>
+        <translation>Läufe über die 1000 des Klassenexperiments hinaus, die in der Grafik fehlen: %1.</translation>
     </message>
     <message>
         <source>Choose the hand-ins of the class, or drop them here.</source>

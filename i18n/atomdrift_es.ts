@@ -2580,7 +2580,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The true age of the student&apos;s carbon sample</source>
-        <translation>La edad verdadera de la muestra de carbono del alumno</translation>
+        <translation>La edad real de la muestra de carbono del alumno</translation>
     </message>
 </context>
 <context>

@@ -2580,7 +2580,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The true age of the student&apos;s carbon sample</source>
-        <translation>L&apos;âge véritable de l&apos;échantillon de carbone de l&apos;élève</translation>
+        <translation>L&apos;âge réel de l&apos;échantillon de carbone de l&apos;élève</translation>
     </message>
 </context>
 <context>
