@@ -2140,447 +2140,447 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The hand-in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abgabe %1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>it was made by a later version of Atomdrift, in hand-in format %1; this version reads formats up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie stammt aus einer neueren Version von Atomdrift, im Abgabeformat %1; diese Version liest Formate bis %2.</translation>
     </message>
     <message>
         <source>it has no checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine Prüfsumme.</translation>
     </message>
     <message>
         <source>its checksum does not match its contents: it was damaged or changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfsumme passt nicht zum Inhalt: Die Datei wurde beschädigt oder verändert.</translation>
     </message>
     <message>
         <source>%1 answers another lesson (“%2”).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beantwortet eine andere Lektion („%2“).</translation>
     </message>
     <message>
         <source>The seed of %1 is not the one the lesson gives %2: the file was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert von %1 ist nicht der, den die Lektion %2 gibt: Die Datei wurde verändert.</translation>
     </message>
     <message>
         <source>%1 answers a step the lesson does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beantwortet einen Schritt, den die Lektion nicht hat.</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Objekt</translation>
     </message>
     <message>
         <source>step, number, choice or text</source>
-        <translation type="unfinished"></translation>
+        <translation>step, number, choice oder text</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>vorhanden</translation>
     </message>
     <message>
         <source>a whole number from 0 to 18446744073709551615</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 0 bis 18446744073709551615</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished"></translation>
+        <translation>unbeantwortet</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished"></translation>
+        <translation>eingesammelt</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bewertet</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertet</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet %1</translation>
     </message>
     <message>
         <source>The lesson %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>the link is damaged or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link ist beschädigt oder abgeschnitten.</translation>
     </message>
     <message>
         <source>the text is no link to a lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ist kein Link zu einer Lektion.</translation>
     </message>
     <message>
         <source>%1 needs a text in its first language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Text in seiner ersten Sprache.</translation>
     </message>
     <message>
         <source>The part “%1” has no entry %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Teil „%1“ hat keinen Eintrag %2.</translation>
     </message>
     <message>
         <source>%1 should be true or false, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sollte true oder false sein, nicht „%2“.</translation>
     </message>
     <message>
         <source>%1 should be a number written with a point, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sollte eine mit Punkt geschriebene Zahl sein, nicht „%2“.</translation>
     </message>
     <message>
         <source>%1 is %2, outside the range %3 to %4 the lesson allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2, außerhalb des Bereichs %3 bis %4, den die Lektion erlaubt.</translation>
     </message>
     <message>
         <source>%1 needs one of its items, not an empty text.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen seiner Einträge, keinen leeren Text.</translation>
     </message>
     <message>
         <source>%1 should be one of %2, not “%3”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sollte eines von %2 sein, nicht „%3“.</translation>
     </message>
     <message>
         <source>The decay run&apos;s windows cannot lock, hide or limit %1: a lesson gives them entries and steps only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fenster des Zerfallslaufs können %1 nicht sperren, verbergen oder begrenzen: Eine Lektion gibt ihnen nur Eingaben und Schritte vor.</translation>
     </message>
     <message>
         <source>The part “%1” has no control %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Teil „%1“ hat kein Bedienelement %2.</translation>
     </message>
     <message>
         <source>%1 takes no range: only number entries do.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erlaubt keinen Bereich: Das können nur Zahlenfelder.</translation>
     </message>
     <message>
         <source>The range of %1 needs a minimum no larger than its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bereich von %1 braucht ein Minimum, das nicht größer als sein Maximum ist.</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1</translation>
     </message>
     <message>
         <source>%1 needs a tolerance above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht eine Toleranz über 0.</translation>
     </message>
     <message>
         <source>%1 needs the number it expects, or a quantity of the student&apos;s run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht die erwartete Zahl oder eine Größe aus dem Lauf des Schülers.</translation>
     </message>
     <message>
         <source>%1 expects a number that is not finite.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Zahl, die nicht endlich ist.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 needs at least two choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht mindestens zwei Antworten zur Auswahl.</translation>
     </message>
     <message>
         <source>%1 expects a choice it does not offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Antwort, die er nicht zur Auswahl stellt.</translation>
     </message>
     <message>
         <source>Decay run</source>
-        <translation type="unfinished">Zerfallslauf</translation>
+        <translation>Zerfallslauf</translation>
     </message>
     <message>
         <source>Class experiment</source>
-        <translation type="unfinished">Klassenexperiment</translation>
+        <translation>Klassenexperiment</translation>
     </message>
     <message>
         <source>Nuclide lab</source>
-        <translation type="unfinished">Nuklidlabor</translation>
+        <translation>Nuklidlabor</translation>
     </message>
     <message>
         <source>Counting lab</source>
-        <translation type="unfinished">Zähllabor</translation>
+        <translation>Zähllabor</translation>
     </message>
     <message>
         <source>The lesson&apos;s id should be 16 hexadecimal digits, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ID der Lektion sollte aus 16 Hexadezimalziffern bestehen, nicht „%1“.</translation>
     </message>
     <message>
         <source>The title</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel</translation>
     </message>
     <message>
         <source>it was made by a later version of Atomdrift, in lesson format %1; this version reads formats up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie stammt aus einer neueren Version von Atomdrift, im Lektionsformat %1; diese Version liest Formate bis %2.</translation>
     </message>
     <message>
         <source>a text in one or more languages</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text in einer oder mehreren Sprachen</translation>
     </message>
     <message>
         <source>one of the languages en, de, fr and es</source>
-        <translation type="unfinished"></translation>
+        <translation>eine der Sprachen en, de, fr und es</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text</translation>
     </message>
     <message>
         <source>number, choice, text or readOff</source>
-        <translation type="unfinished"></translation>
+        <translation>number, choice, text oder readOff</translation>
     </message>
     <message>
         <source>relative or absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>relative oder absolute</translation>
     </message>
     <message>
         <source>open, locked, hidden or a range</source>
-        <translation type="unfinished"></translation>
+        <translation>open, locked, hidden oder ein Bereich</translation>
     </message>
     <message>
         <source>shared or perStudent</source>
-        <translation type="unfinished"></translation>
+        <translation>shared oder perStudent</translation>
     </message>
     <message>
         <source>policy or value</source>
-        <translation type="unfinished"></translation>
+        <translation>policy oder value</translation>
     </message>
     <message>
         <source>answers or data</source>
-        <translation type="unfinished"></translation>
+        <translation>answers oder data</translation>
     </message>
     <message>
         <source>run, experiment, nuclides or counting</source>
-        <translation type="unfinished"></translation>
+        <translation>run, experiment, nuclides oder counting</translation>
     </message>
     <message>
         <source>This lesson takes values from %1 to %2 here, and %3 is outside them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Lektion erlaubt hier Werte von %1 bis %2, und %3 liegt außerhalb.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, far larger than any it could be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als %1 MB, weit größer, als sie je sein könnte.</translation>
     </message>
     <message>
         <source>its lists and objects nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen und Objekte sind darin tiefer als %1 Ebenen verschachtelt.</translation>
     </message>
     <message>
         <source>it is not a complete JSON document; it may be damaged or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist kein vollständiges JSON-Dokument; vielleicht ist sie beschädigt oder abgeschnitten.</translation>
     </message>
     <message>
         <source>it is a JSON document, but not one of Atomdrift&apos;s: it has no key “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist ein JSON-Dokument, aber keines von Atomdrift: Es fehlt der Schlüssel „%1“.</translation>
     </message>
     <message>
         <source>its format version “%1” is not a whole number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Formatversion „%1“ ist keine ganze Zahl ab 1.</translation>
     </message>
     <message>
         <source>the entry “%1” should be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag „%1“ sollte %2 sein.</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine endliche Zahl</translation>
     </message>
     <message>
         <source>a whole number in its range</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl in ihrem Bereich</translation>
     </message>
     <message>
         <source>true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true oder false</translation>
     </message>
     <message>
         <source>%1 is “%2”, which the decay run would replace on Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist „%2“; das würde der Zerfallslauf bei Enter ersetzen.</translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig.</translation>
     </message>
     <message>
         <source>Not right yet: look again and try once more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht richtig: Schau noch einmal hin und versuche es erneut.</translation>
     </message>
     <message>
         <source>Your answer is kept for your teacher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort wird für deine Lehrkraft aufbewahrt.</translation>
     </message>
     <message>
         <source>This answer cannot be checked here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Antwort lässt sich hier nicht prüfen: %1</translation>
     </message>
     <message>
         <source>Atomdrift knows no quantity “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift kennt keine Größe „%1“.</translation>
     </message>
     <message>
         <source>the part “%1” has no quantity “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Teil „%1“ hat keine Größe „%2“.</translation>
     </message>
     <message>
         <source>the quantity “%1” needs its “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe „%1“ braucht die Angabe „%2“.</translation>
     </message>
     <message>
         <source>the step of “%1” should be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schritt von „%1“ sollte eine ganze Zahl ab 0 sein.</translation>
     </message>
     <message>
         <source>The nuclide table is not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nuklidtabelle ist nicht geladen.</translation>
     </message>
     <message>
         <source>The lesson&apos;s chain cannot be made from the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kette der Lektion lässt sich nicht aus der Tabelle bilden.</translation>
     </message>
     <message>
         <source>The lesson&apos;s run cannot be made from its set-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lauf der Lektion lässt sich mit ihren Einstellungen nicht simulieren.</translation>
     </message>
     <message>
         <source>The lesson has no such step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion hat keinen solchen Schritt.</translation>
     </message>
     <message>
         <source>The table has no nuclide %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle hat kein Nuklid %1.</translation>
     </message>
     <message>
         <source>%1 is stable and has no half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist stabil und hat keine Halbwertszeit.</translation>
     </message>
     <message>
         <source>The lesson&apos;s chain has no member %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kette der Lektion hat kein Nuklid %1.</translation>
     </message>
     <message>
         <source>%1 comes into no equilibrium with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kommt mit %2 in kein Gleichgewicht.</translation>
     </message>
     <message>
         <source>The run ends at step %1, before step %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lauf endet bei Schritt %1, vor Schritt %2.</translation>
     </message>
     <message>
         <source>The activity of %1 has no peak in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktivität von %1 hat in diesem Lauf kein Maximum.</translation>
     </message>
     <message>
         <source>The counts of this run give no fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Impulse dieses Laufs ergeben keinen Fit.</translation>
     </message>
     <message>
         <source>A rate of 0 has no half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei einer Zerfallskonstante von 0 gibt es keine Halbwertszeit.</translation>
     </message>
     <message>
         <source>No run of the class gives that half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Lauf der Klasse ergibt diese Halbwertszeit.</translation>
     </message>
     <message>
         <source>A time needs a time unit, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeit braucht eine Zeiteinheit, nicht „%1“.</translation>
     </message>
     <message>
         <source>The atoms left at a step of the student&apos;s random run</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome, die im zufälligen Lauf des Schülers bei einem Schritt übrig sind</translation>
     </message>
     <message>
         <source>N0·e^(−r·t) at a step</source>
-        <translation type="unfinished"></translation>
+        <translation>N0·e^(−r·t) bei einem Schritt</translation>
     </message>
     <message>
         <source>ln 2 / r, the half-life in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>ln 2 / r, die Halbwertszeit in Schritten</translation>
     </message>
     <message>
         <source>The class&apos;s mean number of atoms at a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Die mittlere Zahl der Atome der Klasse bei einem Schritt</translation>
     </message>
     <message>
         <source>The class&apos;s mean half-life where N first falls to N0/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die mittlere Halbwertszeit der Klasse, bei der N erstmals auf N0/2 fällt</translation>
     </message>
     <message>
         <source>The class&apos;s mean half-life from the slope of ln N</source>
-        <translation type="unfinished"></translation>
+        <translation>Die mittlere Halbwertszeit der Klasse aus der Steigung von ln N</translation>
     </message>
     <message>
         <source>A nuclide&apos;s half-life in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Halbwertszeit eines Nuklids laut Tabelle</translation>
     </message>
     <message>
         <source>The activity of a daughter over that of a member before it, once in equilibrium</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Aktivitätsverhältnis einer Tochter zu einem Nuklid vor ihr, sobald Gleichgewicht herrscht</translation>
     </message>
     <message>
         <source>The atoms of a member at a step of the exact run</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome eines Nuklids bei einem Schritt des exakten Laufs</translation>
     </message>
     <message>
         <source>When the activity of a member peaks, in the exact run</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann die Aktivität eines Nuklids im exakten Lauf ihr Maximum erreicht</translation>
     </message>
     <message>
         <source>The half-life fitted to the student&apos;s counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die per Fit aus den Impulsen des Schülers bestimmte Halbwertszeit</translation>
     </message>
     <message>
         <source>The background rate the student measured, per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vom Schüler gemessene Nullrate, je Sekunde</translation>
     </message>
     <message>
         <source>The age of the student&apos;s carbon sample from its first count</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Alter der Kohlenstoffprobe des Schülers aus ihrer ersten Zählung</translation>
     </message>
     <message>
         <source>The true age of the student&apos;s carbon sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Das wahre Alter der Kohlenstoffprobe des Schülers</translation>
     </message>
 </context>
 <context>
@@ -3403,439 +3403,439 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen ...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion erstellen ...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben einsammeln ...</translation>
     </message>
     <message>
         <source>Open lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen</translation>
     </message>
     <message>
         <source>Please type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib eine Zahl ein.</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort</translation>
     </message>
     <message>
         <source>Your answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort:</translation>
     </message>
     <message>
         <source>Value read off the chart (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Grafik abgelesener Wert (%1):</translation>
     </message>
     <message>
         <source>Value read off the chart:</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Grafik abgelesener Wert:</translation>
     </message>
     <message>
         <source>Your answer (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort (%1):</translation>
     </message>
     <message>
         <source>Everyone has the same data (seed %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle haben dieselben Daten (Startwert %1).</translation>
     </message>
     <message>
         <source>Your data come from the seed %1, made from your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Daten kommen vom Startwert %1, gebildet aus deinem Namen.</translation>
     </message>
     <message>
         <source>Type your name: your data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein: Deine Daten werden daraus gebildet.</translation>
     </message>
     <message>
         <source>Hand in</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeben</translation>
     </message>
     <message>
         <source>Back to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Editor</translation>
     </message>
     <message>
         <source>Close lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion schließen</translation>
     </message>
     <message>
         <source>Preview: the lesson as a student sees it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau: die Lektion, wie Schüler sie sehen.</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name:</translation>
     </message>
     <message>
         <source>Please type your name first: the hand-in carries it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib zuerst deinen Namen ein: Die Abgabe enthält ihn.</translation>
     </message>
     <message>
         <source>The lesson asks for the data of your run: please make the run first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion verlangt die Daten deines Laufs: Bitte simuliere zuerst.</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>the link</source>
-        <translation type="unfinished"></translation>
+        <translation>aus dem Link</translation>
     </message>
     <message>
         <source>Lesson file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsdatei ...</translation>
     </message>
     <message>
         <source>Or drop a lesson file on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder ziehen Sie eine Lektionsdatei auf die Seite.</translation>
     </message>
     <message>
         <source>Example lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiellektionen</translation>
     </message>
     <message>
         <source>Lesson link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zur Lektion:</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link öffnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Make lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion erstellen</translation>
     </message>
     <message>
         <source>The link would be %1 characters long, more than the %2 that mail, chats and learning platforms keep whole. Save the lesson as a file or as a web page instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link wäre %1 Zeichen lang, mehr als die %2, die E-Mail, Chats und Lernplattformen unversehrt lassen. Speichern Sie die Lektion stattdessen als Datei oder als Webseite.</translation>
     </message>
     <message>
         <source>The link is copied: %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link ist kopiert: %1 Zeichen.</translation>
     </message>
     <message>
         <source>Copy the link from its field: %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren Sie den Link aus seinem Feld: %1 Zeichen.</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>offen</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>gesperrt</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>verborgen</translation>
     </message>
     <message>
         <source>range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
     <message>
         <source>Lowest value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinster Wert von %1</translation>
     </message>
     <message>
         <source>Highest value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Wert von %1</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienelement</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>For the students</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Schüler</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienelemente</translation>
     </message>
     <message>
         <source>no question</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Frage</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiple Choice</translation>
     </message>
     <message>
         <source>free text</source>
-        <translation type="unfinished"></translation>
+        <translation>Freitext</translation>
     </message>
     <message>
         <source>a value read off the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>ein in der Grafik abgelesener Wert</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage:</translation>
     </message>
     <message>
         <source>Expected answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Antwort:</translation>
     </message>
     <message>
         <source>this number</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zahl</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit:</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl:</translation>
     </message>
     <message>
         <source>Of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert für %1:</translation>
     </message>
     <message>
         <source>Tolerance (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranz (%):</translation>
     </message>
     <message>
         <source>Or within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder absolut (±):</translation>
     </message>
     <message>
         <source>Choices, one a line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten zur Auswahl, eine je Zeile:</translation>
     </message>
     <message>
         <source>Right choice (its number):</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort (ihre Nummer):</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Remove step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1 entfernen</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Seed for everyone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert für alle:</translation>
     </message>
     <message>
         <source>Mark answers at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten sofort bewerten</translation>
     </message>
     <message>
         <source>The hand-in carries the answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abgabe enthält die Antworten</translation>
     </message>
     <message>
         <source>The hand-in carries the run&apos;s data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abgabe enthält die Datendatei des Laufs</translation>
     </message>
     <message>
         <source>Lesson link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zur Lektion</translation>
     </message>
     <message>
         <source>Make lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion erstellen: %1</translation>
     </message>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einleitung:</translation>
     </message>
     <message>
         <source>The lesson starts the decay run with its entries as they stand now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion öffnet den Zerfallslauf mit seinen Eingaben, wie sie jetzt stehen.</translation>
     </message>
     <message>
         <source>Controls: the entries as they stand, and what students may do with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienelemente: die Eingaben, wie sie stehen, und was Schüler damit tun dürfen</translation>
     </message>
     <message>
         <source>Random runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällige Läufe</translation>
     </message>
     <message>
         <source>Each student&apos;s own data, from the name typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Daten für jeden Schüler, aus dem eingegebenen Namen</translation>
     </message>
     <message>
         <source>The same data for everyone</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieselben Daten für alle</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <source>Add step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt hinzufügen</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Save lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion speichern ...</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Save lesson as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion als Webseite speichern</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished"></translation>
+        <translation>unbeantwortet</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished"></translation>
+        <translation>eingesammelt</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bewertet</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertet</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet %1</translation>
     </message>
     <message>
         <source>Collect hand-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben einsammeln</translation>
     </message>
     <message>
         <source>Open the lesson whose hand-ins you collect first: the marks come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie zuerst die Lektion, deren Abgaben Sie einsammeln: Nach ihr wird bewertet.</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertungen</translation>
     </message>
     <message>
         <source>%1 hand-ins marked, %2 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben bewertet: %1, abgelehnt: %2.</translation>
     </message>
     <message>
         <source>%1 runs beyond the class experiment&apos;s 1,000 are left out of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe über die 1000 des Klassenexperiments hinaus, die in der Grafik fehlen: %1.</translation>
     </message>
     <message>
         <source>Choose the hand-ins of the class, or drop them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Abgaben der Klasse, oder ziehen Sie sie hierher.</translation>
     </message>
     <message>
         <source>Collect hand-ins: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben einsammeln: %1</translation>
     </message>
     <message>
         <source>Choose hand-ins...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben wählen ...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished">CSV exportieren</translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Atomdrift marks.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift Bewertungen.csv</translation>
     </message>
     <message>
         <source>Start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Von vorn beginnen</translation>
     </message>
     <message>
         <source>Refused files</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnte Dateien</translation>
     </message>
     <message>
         <source>The class&apos;s runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Läufe der Klasse</translation>
     </message>
 </context>
 <context>

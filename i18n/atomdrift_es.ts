@@ -2140,447 +2140,447 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The hand-in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrega %1 no se puede leer: %2</translation>
     </message>
     <message>
         <source>it was made by a later version of Atomdrift, in hand-in format %1; this version reads formats up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>se hizo con una versión posterior de Atomdrift, en el formato de entrega %1; esta versión lee formatos hasta el %2.</translation>
     </message>
     <message>
         <source>it has no checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene suma de comprobación.</translation>
     </message>
     <message>
         <source>its checksum does not match its contents: it was damaged or changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>su suma de comprobación no coincide con su contenido: se dañó o se modificó.</translation>
     </message>
     <message>
         <source>%1 answers another lesson (“%2”).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 responde a otra lección («%2»).</translation>
     </message>
     <message>
         <source>The seed of %1 is not the one the lesson gives %2: the file was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla de %1 no es la que la lección da a %2: el archivo se modificó.</translation>
     </message>
     <message>
         <source>%1 answers a step the lesson does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 responde a un paso que la lección no tiene.</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>un objeto</translation>
     </message>
     <message>
         <source>step, number, choice or text</source>
-        <translation type="unfinished"></translation>
+        <translation>step, number, choice o text</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>parte del documento</translation>
     </message>
     <message>
         <source>a whole number from 0 to 18446744073709551615</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero de 0 a 18446744073709551615</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>correcta</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecta</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished"></translation>
+        <translation>recogida</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin corregir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregidas</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperado %1</translation>
     </message>
     <message>
         <source>The lesson %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección %1 no se puede abrir: %2</translation>
     </message>
     <message>
         <source>the link is damaged or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace está dañado o cortado.</translation>
     </message>
     <message>
         <source>the text is no link to a lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no es un enlace a una lección.</translation>
     </message>
     <message>
         <source>%1 needs a text in its first language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un texto en su primer idioma.</translation>
     </message>
     <message>
         <source>The part “%1” has no entry %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte «%1» no tiene ninguna entrada %2.</translation>
     </message>
     <message>
         <source>%1 should be true or false, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debería ser true o false, no «%2».</translation>
     </message>
     <message>
         <source>%1 should be a number written with a point, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debería ser un número escrito con punto, no «%2».</translation>
     </message>
     <message>
         <source>%1 is %2, outside the range %3 to %4 the lesson allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vale %2, fuera del intervalo de %3 a %4 que permite la lección.</translation>
     </message>
     <message>
         <source>%1 needs one of its items, not an empty text.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita uno de sus elementos, no un texto vacío.</translation>
     </message>
     <message>
         <source>%1 should be one of %2, not “%3”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debería ser uno de %2, no «%3».</translation>
     </message>
     <message>
         <source>The decay run&apos;s windows cannot lock, hide or limit %1: a lesson gives them entries and steps only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ventanas de la simulación de desintegración no pueden bloquear, ocultar ni limitar %1: una lección solo les da valores y pasos.</translation>
     </message>
     <message>
         <source>The part “%1” has no control %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte «%1» no tiene ningún control %2.</translation>
     </message>
     <message>
         <source>%1 takes no range: only number entries do.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite intervalo: solo lo admiten los campos numéricos.</translation>
     </message>
     <message>
         <source>The range of %1 needs a minimum no larger than its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de %1 necesita un mínimo no mayor que su máximo.</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1</translation>
     </message>
     <message>
         <source>%1 needs a tolerance above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una tolerancia mayor que 0.</translation>
     </message>
     <message>
         <source>%1 needs the number it expects, or a quantity of the student&apos;s run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita el número que espera, o una magnitud de la simulación del alumno.</translation>
     </message>
     <message>
         <source>%1 expects a number that is not finite.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espera un número que no es finito.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 needs at least two choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita al menos dos opciones.</translation>
     </message>
     <message>
         <source>%1 expects a choice it does not offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espera una opción que no ofrece.</translation>
     </message>
     <message>
         <source>Decay run</source>
-        <translation type="unfinished">Simulación de desintegración</translation>
+        <translation>Simulación de desintegración</translation>
     </message>
     <message>
         <source>Class experiment</source>
-        <translation type="unfinished">Experimento de clase</translation>
+        <translation>Experimento de clase</translation>
     </message>
     <message>
         <source>Nuclide lab</source>
-        <translation type="unfinished">Laboratorio de núclidos</translation>
+        <translation>Laboratorio de núclidos</translation>
     </message>
     <message>
         <source>Counting lab</source>
-        <translation type="unfinished">Laboratorio de recuento</translation>
+        <translation>Laboratorio de recuento</translation>
     </message>
     <message>
         <source>The lesson&apos;s id should be 16 hexadecimal digits, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>El identificador de la lección debería tener 16 dígitos hexadecimales, no «%1».</translation>
     </message>
     <message>
         <source>The title</source>
-        <translation type="unfinished"></translation>
+        <translation>El título</translation>
     </message>
     <message>
         <source>it was made by a later version of Atomdrift, in lesson format %1; this version reads formats up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>se hizo con una versión posterior de Atomdrift, en el formato de lección %1; esta versión lee formatos hasta el %2.</translation>
     </message>
     <message>
         <source>a text in one or more languages</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto en uno o más idiomas</translation>
     </message>
     <message>
         <source>one of the languages en, de, fr and es</source>
-        <translation type="unfinished"></translation>
+        <translation>uno de los idiomas en, de, fr y es</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto</translation>
     </message>
     <message>
         <source>number, choice, text or readOff</source>
-        <translation type="unfinished"></translation>
+        <translation>number, choice, text o readOff</translation>
     </message>
     <message>
         <source>relative or absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>relative o absolute</translation>
     </message>
     <message>
         <source>open, locked, hidden or a range</source>
-        <translation type="unfinished"></translation>
+        <translation>open, locked, hidden o un intervalo</translation>
     </message>
     <message>
         <source>shared or perStudent</source>
-        <translation type="unfinished"></translation>
+        <translation>shared o perStudent</translation>
     </message>
     <message>
         <source>policy or value</source>
-        <translation type="unfinished"></translation>
+        <translation>policy o value</translation>
     </message>
     <message>
         <source>answers or data</source>
-        <translation type="unfinished"></translation>
+        <translation>answers o data</translation>
     </message>
     <message>
         <source>run, experiment, nuclides or counting</source>
-        <translation type="unfinished"></translation>
+        <translation>run, experiment, nuclides o counting</translation>
     </message>
     <message>
         <source>This lesson takes values from %1 to %2 here, and %3 is outside them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lección admite aquí valores de %1 a %2, y %3 queda fuera.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, far larger than any it could be.</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB, mucho más de lo que podría ocupar.</translation>
     </message>
     <message>
         <source>its lists and objects nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>sus listas y objetos se anidan en más de %1 niveles.</translation>
     </message>
     <message>
         <source>it is not a complete JSON document; it may be damaged or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un documento JSON completo; puede estar dañada o cortada.</translation>
     </message>
     <message>
         <source>it is a JSON document, but not one of Atomdrift&apos;s: it has no key “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un documento JSON, pero no de Atomdrift: no tiene la clave «%1».</translation>
     </message>
     <message>
         <source>its format version “%1” is not a whole number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>su versión de formato «%1» no es un número entero a partir de 1.</translation>
     </message>
     <message>
         <source>the entry “%1” should be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada «%1» debería ser %2.</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número</translation>
     </message>
     <message>
         <source>a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número finito</translation>
     </message>
     <message>
         <source>a whole number in its range</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero dentro de su intervalo</translation>
     </message>
     <message>
         <source>true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true o false</translation>
     </message>
     <message>
         <source>%1 is “%2”, which the decay run would replace on Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es «%2», que la simulación de desintegración reemplazaría al pulsar Intro.</translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto.</translation>
     </message>
     <message>
         <source>Not right yet: look again and try once more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no es correcto: vuelve a mirar e inténtalo otra vez.</translation>
     </message>
     <message>
         <source>Your answer is kept for your teacher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta se guarda para tu profesor.</translation>
     </message>
     <message>
         <source>This answer cannot be checked here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta respuesta no se puede comprobar aquí: %1</translation>
     </message>
     <message>
         <source>Atomdrift knows no quantity “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift no conoce ninguna magnitud «%1».</translation>
     </message>
     <message>
         <source>the part “%1” has no quantity “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte «%1» no tiene ninguna magnitud «%2».</translation>
     </message>
     <message>
         <source>the quantity “%1” needs its “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>la magnitud «%1» necesita su dato «%2».</translation>
     </message>
     <message>
         <source>the step of “%1” should be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>el paso de «%1» debería ser un número entero a partir de 0.</translation>
     </message>
     <message>
         <source>The nuclide table is not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de núclidos no está cargada.</translation>
     </message>
     <message>
         <source>The lesson&apos;s chain cannot be made from the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cadena de la lección no se puede formar a partir de la tabla.</translation>
     </message>
     <message>
         <source>The lesson&apos;s run cannot be made from its set-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación de la lección no se puede hacer con sus ajustes.</translation>
     </message>
     <message>
         <source>The lesson has no such step.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección no tiene ese paso.</translation>
     </message>
     <message>
         <source>The table has no nuclide %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no tiene ningún núclido %1.</translation>
     </message>
     <message>
         <source>%1 is stable and has no half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es estable y no tiene periodo de semidesintegración.</translation>
     </message>
     <message>
         <source>The lesson&apos;s chain has no member %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cadena de la lección no tiene ningún núclido %1.</translation>
     </message>
     <message>
         <source>%1 comes into no equilibrium with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no alcanza ningún equilibrio con %2.</translation>
     </message>
     <message>
         <source>The run ends at step %1, before step %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación termina en el paso %1, antes del paso %2.</translation>
     </message>
     <message>
         <source>The activity of %1 has no peak in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actividad de %1 no tiene máximo en esta simulación.</translation>
     </message>
     <message>
         <source>The counts of this run give no fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cuentas de esta simulación no dan ningún ajuste.</translation>
     </message>
     <message>
         <source>A rate of 0 has no half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una constante de desintegración de 0 no hay periodo de semidesintegración.</translation>
     </message>
     <message>
         <source>No run of the class gives that half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna simulación de la clase da ese periodo de semidesintegración.</translation>
     </message>
     <message>
         <source>A time needs a time unit, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tiempo necesita una unidad de tiempo, no «%1».</translation>
     </message>
     <message>
         <source>The atoms left at a step of the student&apos;s random run</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos que quedan en un paso de la simulación al azar del alumno</translation>
     </message>
     <message>
         <source>N0·e^(−r·t) at a step</source>
-        <translation type="unfinished"></translation>
+        <translation>N0·e^(−r·t) en un paso</translation>
     </message>
     <message>
         <source>ln 2 / r, the half-life in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>ln 2 / r, la semivida en pasos</translation>
     </message>
     <message>
         <source>The class&apos;s mean number of atoms at a step</source>
-        <translation type="unfinished"></translation>
+        <translation>El número medio de átomos de la clase en un paso</translation>
     </message>
     <message>
         <source>The class&apos;s mean half-life where N first falls to N0/2</source>
-        <translation type="unfinished"></translation>
+        <translation>La semivida media de la clase, cuando N cae por primera vez a N0/2</translation>
     </message>
     <message>
         <source>The class&apos;s mean half-life from the slope of ln N</source>
-        <translation type="unfinished"></translation>
+        <translation>La semivida media de la clase, a partir de la pendiente de ln N</translation>
     </message>
     <message>
         <source>A nuclide&apos;s half-life in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>La semivida de un núclido en la tabla</translation>
     </message>
     <message>
         <source>The activity of a daughter over that of a member before it, once in equilibrium</source>
-        <translation type="unfinished"></translation>
+        <translation>El cociente de actividades de un hijo y un núclido anterior, una vez en equilibrio</translation>
     </message>
     <message>
         <source>The atoms of a member at a step of the exact run</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos de un núclido en un paso de la simulación exacta</translation>
     </message>
     <message>
         <source>When the activity of a member peaks, in the exact run</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo alcanza su máximo la actividad de un núclido, en la simulación exacta</translation>
     </message>
     <message>
         <source>The half-life fitted to the student&apos;s counts</source>
-        <translation type="unfinished"></translation>
+        <translation>La semivida ajustada a las cuentas del alumno</translation>
     </message>
     <message>
         <source>The background rate the student measured, per second</source>
-        <translation type="unfinished"></translation>
+        <translation>La tasa de recuento del fondo que midió el alumno, por segundo</translation>
     </message>
     <message>
         <source>The age of the student&apos;s carbon sample from its first count</source>
-        <translation type="unfinished"></translation>
+        <translation>La edad de la muestra de carbono del alumno según su primer recuento</translation>
     </message>
     <message>
         <source>The true age of the student&apos;s carbon sample</source>
-        <translation type="unfinished"></translation>
+        <translation>La edad real de la muestra de carbono del alumno</translation>
     </message>
 </context>
 <context>
@@ -3403,439 +3403,439 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lección...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear lección...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recoger entregas...</translation>
     </message>
     <message>
         <source>Open lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lección</translation>
     </message>
     <message>
         <source>Please type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número, por favor.</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>Your answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta:</translation>
     </message>
     <message>
         <source>Value read off the chart (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor leído en el gráfico (%1):</translation>
     </message>
     <message>
         <source>Value read off the chart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor leído en el gráfico:</translation>
     </message>
     <message>
         <source>Your answer (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta (%1):</translation>
     </message>
     <message>
         <source>Everyone has the same data (seed %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos tienen los mismos datos (semilla %1).</translation>
     </message>
     <message>
         <source>Your data come from the seed %1, made from your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus datos salen de la semilla %1, obtenida de tu nombre.</translation>
     </message>
     <message>
         <source>Type your name: your data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre: tus datos salen de él.</translation>
     </message>
     <message>
         <source>Hand in</source>
-        <translation type="unfinished"></translation>
+        <translation>Entregar</translation>
     </message>
     <message>
         <source>Back to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver al editor</translation>
     </message>
     <message>
         <source>Close lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar lección</translation>
     </message>
     <message>
         <source>Preview: the lesson as a student sees it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa: la lección tal como la ve un alumno.</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre:</translation>
     </message>
     <message>
         <source>Please type your name first: the hand-in carries it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe primero tu nombre, por favor: la entrega lo lleva.</translation>
     </message>
     <message>
         <source>The lesson asks for the data of your run: please make the run first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección pide los datos de tu simulación: simula primero, por favor.</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no se puede leer: %2</translation>
     </message>
     <message>
         <source>the link</source>
-        <translation type="unfinished"></translation>
+        <translation>del enlace</translation>
     </message>
     <message>
         <source>Lesson file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de lección...</translation>
     </message>
     <message>
         <source>Or drop a lesson file on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>O suelte un archivo de lección en la página.</translation>
     </message>
     <message>
         <source>Example lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones de ejemplo</translation>
     </message>
     <message>
         <source>Lesson link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace de la lección:</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir enlace</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Make lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear lección</translation>
     </message>
     <message>
         <source>The link would be %1 characters long, more than the %2 that mail, chats and learning platforms keep whole. Save the lesson as a file or as a web page instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace tendría %1 caracteres, más de los %2 que el correo, los chats y las plataformas de aprendizaje conservan enteros. Guarde mejor la lección como archivo o como página web.</translation>
     </message>
     <message>
         <source>The link is copied: %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está copiado: %1 caracteres.</translation>
     </message>
     <message>
         <source>Copy the link from its field: %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie el enlace de su campo: %1 caracteres.</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>abierto</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>oculto</translation>
     </message>
     <message>
         <source>range</source>
-        <translation type="unfinished"></translation>
+        <translation>intervalo</translation>
     </message>
     <message>
         <source>Lowest value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor mínimo de %1</translation>
     </message>
     <message>
         <source>Highest value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor máximo de %1</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>For the students</source>
-        <translation type="unfinished"></translation>
+        <translation>Para los alumnos</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>no question</source>
-        <translation type="unfinished"></translation>
+        <translation>sin pregunta</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número</translation>
     </message>
     <message>
         <source>multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>opción múltiple</translation>
     </message>
     <message>
         <source>free text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto libre</translation>
     </message>
     <message>
         <source>a value read off the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor leído en el gráfico</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta:</translation>
     </message>
     <message>
         <source>Expected answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta esperada:</translation>
     </message>
     <message>
         <source>this number</source>
-        <translation type="unfinished"></translation>
+        <translation>este número</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad:</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número:</translation>
     </message>
     <message>
         <source>Of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de %1:</translation>
     </message>
     <message>
         <source>Tolerance (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancia (%):</translation>
     </message>
     <message>
         <source>Or within:</source>
-        <translation type="unfinished"></translation>
+        <translation>O en valor absoluto (±):</translation>
     </message>
     <message>
         <source>Choices, one a line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones, una por línea:</translation>
     </message>
     <message>
         <source>Right choice (its number):</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción correcta (su número):</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto:</translation>
     </message>
     <message>
         <source>Remove step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el paso %1</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Seed for everyone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla para todos:</translation>
     </message>
     <message>
         <source>Mark answers at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir las respuestas al momento</translation>
     </message>
     <message>
         <source>The hand-in carries the answers</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrega lleva las respuestas</translation>
     </message>
     <message>
         <source>The hand-in carries the run&apos;s data file</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrega lleva el archivo de datos de la simulación</translation>
     </message>
     <message>
         <source>Lesson link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace de la lección</translation>
     </message>
     <message>
         <source>Make lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear lección: %1</translation>
     </message>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción:</translation>
     </message>
     <message>
         <source>The lesson starts the decay run with its entries as they stand now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección abre la simulación de desintegración con sus valores tal como están ahora.</translation>
     </message>
     <message>
         <source>Controls: the entries as they stand, and what students may do with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles: los valores tal como están y lo que los alumnos pueden hacer con ellos</translation>
     </message>
     <message>
         <source>Random runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulaciones al azar</translation>
     </message>
     <message>
         <source>Each student&apos;s own data, from the name typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos propios de cada alumno, a partir del nombre escrito</translation>
     </message>
     <message>
         <source>The same data for everyone</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mismos datos para todos</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>Add step</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir paso</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Save lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lección...</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Save lesson as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lección como página web</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>correcta</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecta</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished"></translation>
+        <translation>recogida</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin corregir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregidas</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperado %1</translation>
     </message>
     <message>
         <source>Collect hand-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Recoger entregas</translation>
     </message>
     <message>
         <source>Open the lesson whose hand-ins you collect first: the marks come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra primero la lección cuyas entregas recoge: la corrección sale de ella.</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcciones</translation>
     </message>
     <message>
         <source>%1 hand-ins marked, %2 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entregas corregidas: %1; rechazadas: %2.</translation>
     </message>
     <message>
         <source>%1 runs beyond the class experiment&apos;s 1,000 are left out of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulaciones más allá de las 1000 del experimento de clase, que quedan fuera del gráfico: %1.</translation>
     </message>
     <message>
         <source>Choose the hand-ins of the class, or drop them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija las entregas de la clase o suéltelas aquí.</translation>
     </message>
     <message>
         <source>Collect hand-ins: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recoger entregas: %1</translation>
     </message>
     <message>
         <source>Choose hand-ins...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir entregas...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished">Exportar CSV</translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Atomdrift marks.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift correcciones.csv</translation>
     </message>
     <message>
         <source>Start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar de nuevo</translation>
     </message>
     <message>
         <source>Refused files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos rechazados</translation>
     </message>
     <message>
         <source>The class&apos;s runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Las simulaciones de la clase</translation>
     </message>
 </context>
 <context>

@@ -2140,447 +2140,447 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The hand-in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>it was made by a later version of Atomdrift, in hand-in format %1; this version reads formats up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été créée par une version plus récente d&apos;Atomdrift, au format de copie %1&#xa0;; cette version lit les formats jusqu&apos;au %2.</translation>
     </message>
     <message>
         <source>it has no checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle n&apos;a pas de somme de contrôle.</translation>
     </message>
     <message>
         <source>its checksum does not match its contents: it was damaged or changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa somme de contrôle ne correspond pas à son contenu&#xa0;: elle a été endommagée ou modifiée.</translation>
     </message>
     <message>
         <source>%1 answers another lesson (“%2”).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répond à une autre leçon («&#xa0;%2&#xa0;»).</translation>
     </message>
     <message>
         <source>The seed of %1 is not the one the lesson gives %2: the file was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La graine de %1 n&apos;est pas celle que la leçon donne à %2&#xa0;: le fichier a été modifié.</translation>
     </message>
     <message>
         <source>%1 answers a step the lesson does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répond à une étape que la leçon n&apos;a pas.</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>un objet</translation>
     </message>
     <message>
         <source>step, number, choice or text</source>
-        <translation type="unfinished"></translation>
+        <translation>step, number, choice ou text</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>présente</translation>
     </message>
     <message>
         <source>a whole number from 0 to 18446744073709551615</source>
-        <translation type="unfinished"></translation>
+        <translation>un entier de 0 à 18446744073709551615</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>fausse</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished"></translation>
+        <translation>sans réponse</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished"></translation>
+        <translation>ramassée</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>non corrigée</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigées</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendu %1</translation>
     </message>
     <message>
         <source>The lesson %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon %1 ne peut pas être ouverte&#xa0;: %2</translation>
     </message>
     <message>
         <source>the link is damaged or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien est endommagé ou tronqué.</translation>
     </message>
     <message>
         <source>the text is no link to a lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte n&apos;est pas un lien vers une leçon.</translation>
     </message>
     <message>
         <source>%1 needs a text in its first language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d&apos;un texte dans sa première langue.</translation>
     </message>
     <message>
         <source>The part “%1” has no entry %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie «&#xa0;%1&#xa0;» n&apos;a pas d&apos;entrée %2.</translation>
     </message>
     <message>
         <source>%1 should be true or false, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 devrait valoir true ou false, et non «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 should be a number written with a point, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 devrait être un nombre écrit avec un point, et non «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 is %2, outside the range %3 to %4 the lesson allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut %2, hors de la plage de %3 à %4 que la leçon autorise.</translation>
     </message>
     <message>
         <source>%1 needs one of its items, not an empty text.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin de l&apos;un de ses éléments, et non d&apos;un texte vide.</translation>
     </message>
     <message>
         <source>%1 should be one of %2, not “%3”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 devrait valoir l&apos;une des valeurs %2, et non «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>The decay run&apos;s windows cannot lock, hide or limit %1: a lesson gives them entries and steps only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fenêtres de la simulation de désintégration ne peuvent pas verrouiller, masquer ni limiter %1&#xa0;: une leçon leur donne seulement des valeurs et des étapes.</translation>
     </message>
     <message>
         <source>The part “%1” has no control %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie «&#xa0;%1&#xa0;» n&apos;a pas de commande %2.</translation>
     </message>
     <message>
         <source>%1 takes no range: only number entries do.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;accepte pas de plage&#xa0;: seuls les champs numériques en acceptent.</translation>
     </message>
     <message>
         <source>The range of %1 needs a minimum no larger than its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage de %1 a besoin d&apos;un minimum qui ne dépasse pas son maximum.</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1</translation>
     </message>
     <message>
         <source>%1 needs a tolerance above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d&apos;une tolérance supérieure à 0.</translation>
     </message>
     <message>
         <source>%1 needs the number it expects, or a quantity of the student&apos;s run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin du nombre attendu, ou d&apos;une grandeur de la simulation de l&apos;élève.</translation>
     </message>
     <message>
         <source>%1 expects a number that is not finite.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre qui n&apos;est pas fini.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 needs at least two choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d&apos;au moins deux choix.</translation>
     </message>
     <message>
         <source>%1 expects a choice it does not offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un choix qu&apos;elle ne propose pas.</translation>
     </message>
     <message>
         <source>Decay run</source>
-        <translation type="unfinished">Simulation de désintégration</translation>
+        <translation>Simulation de désintégration</translation>
     </message>
     <message>
         <source>Class experiment</source>
-        <translation type="unfinished">Expérience de classe</translation>
+        <translation>Expérience de classe</translation>
     </message>
     <message>
         <source>Nuclide lab</source>
-        <translation type="unfinished">Laboratoire des nucléides</translation>
+        <translation>Laboratoire des nucléides</translation>
     </message>
     <message>
         <source>Counting lab</source>
-        <translation type="unfinished">Laboratoire de comptage</translation>
+        <translation>Laboratoire de comptage</translation>
     </message>
     <message>
         <source>The lesson&apos;s id should be 16 hexadecimal digits, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant de la leçon devrait compter 16 chiffres hexadécimaux, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The title</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre</translation>
     </message>
     <message>
         <source>it was made by a later version of Atomdrift, in lesson format %1; this version reads formats up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été créée par une version plus récente d&apos;Atomdrift, au format de leçon %1&#xa0;; cette version lit les formats jusqu&apos;au %2.</translation>
     </message>
     <message>
         <source>a text in one or more languages</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte en une ou plusieurs langues</translation>
     </message>
     <message>
         <source>one of the languages en, de, fr and es</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;une des langues en, de, fr et es</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte</translation>
     </message>
     <message>
         <source>number, choice, text or readOff</source>
-        <translation type="unfinished"></translation>
+        <translation>number, choice, text ou readOff</translation>
     </message>
     <message>
         <source>relative or absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>relative ou absolute</translation>
     </message>
     <message>
         <source>open, locked, hidden or a range</source>
-        <translation type="unfinished"></translation>
+        <translation>open, locked, hidden ou une plage</translation>
     </message>
     <message>
         <source>shared or perStudent</source>
-        <translation type="unfinished"></translation>
+        <translation>shared ou perStudent</translation>
     </message>
     <message>
         <source>policy or value</source>
-        <translation type="unfinished"></translation>
+        <translation>policy ou value</translation>
     </message>
     <message>
         <source>answers or data</source>
-        <translation type="unfinished"></translation>
+        <translation>answers ou data</translation>
     </message>
     <message>
         <source>run, experiment, nuclides or counting</source>
-        <translation type="unfinished"></translation>
+        <translation>run, experiment, nuclides ou counting</translation>
     </message>
     <message>
         <source>This lesson takes values from %1 to %2 here, and %3 is outside them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette leçon accepte ici des valeurs de %1 à %2, et %3 est en dehors.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, far larger than any it could be.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle dépasse %1 Mo, bien plus qu&apos;elle ne pourrait jamais peser.</translation>
     </message>
     <message>
         <source>its lists and objects nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>ses listes et objets s&apos;imbriquent sur plus de %1 niveaux.</translation>
     </message>
     <message>
         <source>it is not a complete JSON document; it may be damaged or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un document JSON complet&#xa0;; elle est peut-être endommagée ou tronquée.</translation>
     </message>
     <message>
         <source>it is a JSON document, but not one of Atomdrift&apos;s: it has no key “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un document JSON, mais pas un document d&apos;Atomdrift&#xa0;: il n&apos;a pas de clé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>its format version “%1” is not a whole number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa version de format «&#xa0;%1&#xa0;» n&apos;est pas un entier à partir de 1.</translation>
     </message>
     <message>
         <source>the entry “%1” should be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée «&#xa0;%1&#xa0;» devrait être %2.</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre</translation>
     </message>
     <message>
         <source>a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre fini</translation>
     </message>
     <message>
         <source>a whole number in its range</source>
-        <translation type="unfinished"></translation>
+        <translation>un entier dans sa plage</translation>
     </message>
     <message>
         <source>true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true ou false</translation>
     </message>
     <message>
         <source>%1 is “%2”, which the decay run would replace on Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut «&#xa0;%2&#xa0;», que la simulation de désintégration remplacerait à la touche Entrée.</translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste.</translation>
     </message>
     <message>
         <source>Not right yet: look again and try once more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore juste&#xa0;: regarde de nouveau et réessaie.</translation>
     </message>
     <message>
         <source>Your answer is kept for your teacher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse est gardée pour ton professeur.</translation>
     </message>
     <message>
         <source>This answer cannot be checked here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réponse ne peut pas être vérifiée ici&#xa0;: %1</translation>
     </message>
     <message>
         <source>Atomdrift knows no quantity “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift ne connaît pas de grandeur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>the part “%1” has no quantity “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie «&#xa0;%1&#xa0;» n&apos;a pas de grandeur «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>the quantity “%1” needs its “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>la grandeur «&#xa0;%1&#xa0;» a besoin de l&apos;indication «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>the step of “%1” should be a whole number from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>le pas de «&#xa0;%1&#xa0;» devrait être un entier à partir de 0.</translation>
     </message>
     <message>
         <source>The nuclide table is not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des nucléides n&apos;est pas chargée.</translation>
     </message>
     <message>
         <source>The lesson&apos;s chain cannot be made from the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne de la leçon ne peut pas être construite à partir de la table.</translation>
     </message>
     <message>
         <source>The lesson&apos;s run cannot be made from its set-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation de la leçon ne peut pas être faite avec ses réglages.</translation>
     </message>
     <message>
         <source>The lesson has no such step.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas cette étape.</translation>
     </message>
     <message>
         <source>The table has no nuclide %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table n&apos;a pas de nucléide %1.</translation>
     </message>
     <message>
         <source>%1 is stable and has no half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est stable et n&apos;a pas de demi-vie.</translation>
     </message>
     <message>
         <source>The lesson&apos;s chain has no member %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne de la leçon n&apos;a pas de nucléide %1.</translation>
     </message>
     <message>
         <source>%1 comes into no equilibrium with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;atteint pas d&apos;équilibre avec %2.</translation>
     </message>
     <message>
         <source>The run ends at step %1, before step %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation se termine au pas %1, avant le pas %2.</translation>
     </message>
     <message>
         <source>The activity of %1 has no peak in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;activité de %1 n&apos;a pas de maximum dans cette simulation.</translation>
     </message>
     <message>
         <source>The counts of this run give no fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coups de cette simulation ne donnent pas d&apos;ajustement.</translation>
     </message>
     <message>
         <source>A rate of 0 has no half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une constante radioactive nulle ne donne pas de demi-vie.</translation>
     </message>
     <message>
         <source>No run of the class gives that half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune simulation de la classe ne donne cette demi-vie.</translation>
     </message>
     <message>
         <source>A time needs a time unit, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un temps a besoin d&apos;une unité de temps, et non de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The atoms left at a step of the student&apos;s random run</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes restants à un pas de la simulation aléatoire de l&apos;élève</translation>
     </message>
     <message>
         <source>N0·e^(−r·t) at a step</source>
-        <translation type="unfinished"></translation>
+        <translation>N0·e^(−r·t) à un pas</translation>
     </message>
     <message>
         <source>ln 2 / r, the half-life in steps</source>
-        <translation type="unfinished"></translation>
+        <translation>ln 2 / r, la demi-vie en pas</translation>
     </message>
     <message>
         <source>The class&apos;s mean number of atoms at a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre moyen d&apos;atomes de la classe à un pas</translation>
     </message>
     <message>
         <source>The class&apos;s mean half-life where N first falls to N0/2</source>
-        <translation type="unfinished"></translation>
+        <translation>La demi-vie moyenne de la classe, quand N tombe pour la première fois à N0/2</translation>
     </message>
     <message>
         <source>The class&apos;s mean half-life from the slope of ln N</source>
-        <translation type="unfinished"></translation>
+        <translation>La demi-vie moyenne de la classe, à partir de la pente de ln N</translation>
     </message>
     <message>
         <source>A nuclide&apos;s half-life in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>La demi-vie d&apos;un nucléide dans la table</translation>
     </message>
     <message>
         <source>The activity of a daughter over that of a member before it, once in equilibrium</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport d&apos;activités d&apos;un fils à un nucléide qui le précède, une fois l&apos;équilibre atteint</translation>
     </message>
     <message>
         <source>The atoms of a member at a step of the exact run</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes d&apos;un nucléide à un pas de la simulation exacte</translation>
     </message>
     <message>
         <source>When the activity of a member peaks, in the exact run</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand l&apos;activité d&apos;un nucléide atteint son maximum, dans la simulation exacte</translation>
     </message>
     <message>
         <source>The half-life fitted to the student&apos;s counts</source>
-        <translation type="unfinished"></translation>
+        <translation>La demi-vie déterminée par ajustement des coups de l&apos;élève</translation>
     </message>
     <message>
         <source>The background rate the student measured, per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de comptage du bruit de fond mesuré par l&apos;élève, par seconde</translation>
     </message>
     <message>
         <source>The age of the student&apos;s carbon sample from its first count</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;âge de l&apos;échantillon de carbone de l&apos;élève d&apos;après son premier comptage</translation>
     </message>
     <message>
         <source>The true age of the student&apos;s carbon sample</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;âge réel de l&apos;échantillon de carbone de l&apos;élève</translation>
     </message>
 </context>
 <context>
@@ -3403,439 +3403,439 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une leçon...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une leçon...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramasser les copies...</translation>
     </message>
     <message>
         <source>Open lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une leçon</translation>
     </message>
     <message>
         <source>Please type a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape un nombre, s&apos;il te plaît.</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse</translation>
     </message>
     <message>
         <source>Your answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse&#xa0;:</translation>
     </message>
     <message>
         <source>Value read off the chart (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur lue sur le graphique (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Value read off the chart:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur lue sur le graphique&#xa0;:</translation>
     </message>
     <message>
         <source>Your answer (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>Everyone has the same data (seed %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le monde a les mêmes données (graine %1).</translation>
     </message>
     <message>
         <source>Your data come from the seed %1, made from your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes données viennent de la graine %1, tirée de ton nom.</translation>
     </message>
     <message>
         <source>Type your name: your data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape ton nom&#xa0;: tes données en dépendent.</translation>
     </message>
     <message>
         <source>Hand in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendre</translation>
     </message>
     <message>
         <source>Back to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à l&apos;éditeur</translation>
     </message>
     <message>
         <source>Close lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la leçon</translation>
     </message>
     <message>
         <source>Preview: the lesson as a student sees it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu&#xa0;: la leçon telle qu&apos;un élève la voit.</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton nom&#xa0;:</translation>
     </message>
     <message>
         <source>Please type your name first: the hand-in carries it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape d&apos;abord ton nom, s&apos;il te plaît&#xa0;: la copie le porte.</translation>
     </message>
     <message>
         <source>The lesson asks for the data of your run: please make the run first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon demande les données de ta simulation&#xa0;: simule d&apos;abord, s&apos;il te plaît.</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>the link</source>
-        <translation type="unfinished"></translation>
+        <translation>du lien</translation>
     </message>
     <message>
         <source>Lesson file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de leçon...</translation>
     </message>
     <message>
         <source>Or drop a lesson file on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou déposez un fichier de leçon sur la page.</translation>
     </message>
     <message>
         <source>Example lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons d&apos;exemple</translation>
     </message>
     <message>
         <source>Lesson link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien de la leçon&#xa0;:</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le lien</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Make lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une leçon</translation>
     </message>
     <message>
         <source>The link would be %1 characters long, more than the %2 that mail, chats and learning platforms keep whole. Save the lesson as a file or as a web page instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien ferait %1 caractères, plus que les %2 que les courriels, messageries et plateformes d&apos;apprentissage conservent en entier. Enregistrez plutôt la leçon comme fichier ou comme page web.</translation>
     </message>
     <message>
         <source>The link is copied: %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est copié&#xa0;: %1 caractères.</translation>
     </message>
     <message>
         <source>Copy the link from its field: %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiez le lien depuis son champ&#xa0;: %1 caractères.</translation>
     </message>
     <message>
         <source>open</source>
-        <translation type="unfinished"></translation>
+        <translation>libre</translation>
     </message>
     <message>
         <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillé</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>masqué</translation>
     </message>
     <message>
         <source>range</source>
-        <translation type="unfinished"></translation>
+        <translation>plage</translation>
     </message>
     <message>
         <source>Lowest value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur la plus basse de %1</translation>
     </message>
     <message>
         <source>Highest value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur la plus haute de %1</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>For the students</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les élèves</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>no question</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de question</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre</translation>
     </message>
     <message>
         <source>multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>choix multiple</translation>
     </message>
     <message>
         <source>free text</source>
-        <translation type="unfinished"></translation>
+        <translation>texte libre</translation>
     </message>
     <message>
         <source>a value read off the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur lue sur le graphique</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished"></translation>
+        <translation>Question&#xa0;:</translation>
     </message>
     <message>
         <source>Expected answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse attendue&#xa0;:</translation>
     </message>
     <message>
         <source>this number</source>
-        <translation type="unfinished"></translation>
+        <translation>ce nombre</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre&#xa0;:</translation>
     </message>
     <message>
         <source>Of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de %1&#xa0;:</translation>
     </message>
     <message>
         <source>Tolerance (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérance (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Or within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou en valeur absolue (±)&#xa0;:</translation>
     </message>
     <message>
         <source>Choices, one a line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix, un par ligne&#xa0;:</translation>
     </message>
     <message>
         <source>Right choice (its number):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon choix (son numéro)&#xa0;:</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>Remove step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;étape %1</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Seed for everyone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine pour tous&#xa0;:</translation>
     </message>
     <message>
         <source>Mark answers at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger les réponses aussitôt</translation>
     </message>
     <message>
         <source>The hand-in carries the answers</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie contient les réponses</translation>
     </message>
     <message>
         <source>The hand-in carries the run&apos;s data file</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie contient le fichier de données de la simulation</translation>
     </message>
     <message>
         <source>Lesson link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien de la leçon</translation>
     </message>
     <message>
         <source>Make lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une leçon&#xa0;: %1</translation>
     </message>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction&#xa0;:</translation>
     </message>
     <message>
         <source>The lesson starts the decay run with its entries as they stand now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon ouvre la simulation de désintégration avec ses valeurs actuelles.</translation>
     </message>
     <message>
         <source>Controls: the entries as they stand, and what students may do with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes&#xa0;: les valeurs actuelles, et ce que les élèves peuvent en faire</translation>
     </message>
     <message>
         <source>Random runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulations aléatoires</translation>
     </message>
     <message>
         <source>Each student&apos;s own data, from the name typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Des données propres à chaque élève, tirées du nom saisi</translation>
     </message>
     <message>
         <source>The same data for everyone</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mêmes données pour tous</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Add step</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une étape</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Save lesson...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la leçon...</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Save lesson as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la leçon comme page web</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>fausse</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished"></translation>
+        <translation>sans réponse</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished"></translation>
+        <translation>ramassée</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>non corrigée</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigées</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendu %1</translation>
     </message>
     <message>
         <source>Collect hand-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramasser les copies</translation>
     </message>
     <message>
         <source>Open the lesson whose hand-ins you collect first: the marks come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez d&apos;abord la leçon dont vous ramassez les copies&#xa0;: la correction en dépend.</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Élève</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrections</translation>
     </message>
     <message>
         <source>%1 hand-ins marked, %2 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies corrigées&#xa0;: %1, refusées&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 runs beyond the class experiment&apos;s 1,000 are left out of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulations au-delà des 1&#x202f;000 de l&apos;expérience de classe, absentes du graphique&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Choose the hand-ins of the class, or drop them here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les copies de la classe, ou déposez-les ici.</translation>
     </message>
     <message>
         <source>Collect hand-ins: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramasser les copies&#xa0;: %1</translation>
     </message>
     <message>
         <source>Choose hand-ins...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les copies...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished">Exporter en CSV</translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Atomdrift marks.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift corrections.csv</translation>
     </message>
     <message>
         <source>Start again</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer</translation>
     </message>
     <message>
         <source>Refused files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers refusés</translation>
     </message>
     <message>
         <source>The class&apos;s runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Les simulations de la classe</translation>
     </message>
 </context>
 <context>
