@@ -27,6 +27,18 @@
         <source>Counting lab...</source>
         <translation>Zähllabor ...</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Lektion öffnen ...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Lektion erstellen ...</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Abgaben einsammeln ...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -300,6 +312,14 @@
     <message>
         <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
         <translation>Wie würde sich das ±1σ-Band der Klasse mit viermal so vielen Atomen ändern? Erst schätzen, dann im Programm ausprobieren.</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Lektion öffnen ...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Lektion erstellen ...</translation>
     </message>
 </context>
 <context>
@@ -863,6 +883,14 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
         <source>%1 (cut 12 decades before the end)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (12 Dekaden vor dem Ende abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Lektion öffnen ...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Lektion erstellen ...</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1663,139 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>HandInCollection</name>
+    <message>
+        <source>right</source>
+        <translation type="unfinished">richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation type="unfinished">falsch</translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation type="unfinished">unbeantwortet</translation>
+    </message>
+    <message>
+        <source>collected</source>
+        <translation type="unfinished">eingesammelt</translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished">nicht bewertet</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">Datei</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished">Startwert</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Richtig</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation type="unfinished">Bewertet</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation type="unfinished">Antwort %1</translation>
+    </message>
+    <message>
+        <source>Mark %1</source>
+        <translation type="unfinished">Bewertung %1</translation>
+    </message>
+    <message>
+        <source>Expected %1</source>
+        <translation type="unfinished">Erwartet %1</translation>
+    </message>
+    <message>
+        <source>Hand-ins: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation type="unfinished">Bewertungen</translation>
+    </message>
+    <message>
+        <source>Files not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s runs</source>
+        <translation type="unfinished">Die Läufe der Klasse</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished">Legende</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished">CSV exportieren ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Files not counted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation type="unfinished">Schüler</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Schritt %1</translation>
+    </message>
+    <message>
+        <source>Expected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished">%1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand-in(s) marked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not counted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished">CSV exportieren</translation>
+    </message>
+    <message>
+        <source> - marks.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The marks were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>There is not enough memory for an image of %1 x %2 pixels.</source>
@@ -1678,6 +1839,354 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
         <translation>Der Zerfall radioaktiver Atome wird meist durch die Exponentialgleichung A(t)=A(0)Exp(-rt) beschrieben, wobei A(t) und A(0) die Zahl der Atome zur Zeit t und zur Zeit null sind. Der Parameter r ist die Zerfallskonstante. Die Exponentialgleichung liefert jedoch nicht ganzzahlige Ergebnisse. Außerdem nähert sich A(t) für unendlich lange Zeit der Null, wird aber nie null. Tatsächlich folgt der Zerfall radioaktiver Atome einer Binomialverteilung. Das heißt, für jedes Atom gibt es nur zwei Möglichkeiten: Es zerfällt oder nicht. Lautet die Antwort „ja“, ist es nicht mehr radioaktiv. Lautet sie „nein“, bleibt es radioaktiv. Nach diesem binomialen Modell ist die Zahl der radioaktiven Atome immer ganzzahlig. Beim Zufallszerfall ist r die Zerfallswahrscheinlichkeit je Schritt, die Wahrscheinlichkeit, dass ein Atom in einem Zeitschritt zerfällt. Das lässt sich mit Zufallszahlen simulieren. Sobald das letzte Atom zerfallen ist, gibt es kein radioaktives Atom mehr [d. h. A(t)=0]. Bei jedem Zufallszerfall erhalten Sie ein anderes Ergebnis. Darin zeigt sich die stochastische Natur des Zerfalls radioaktiver Atome. Die obige Gleichung A(t)=A(0)Exp(-rt) ist die integrierte Form von dA/dt=-rA. Wenn Sie die Halbwertszeit mit T=Log(0,5)/Log(1-r) berechnen, erhalten Sie ein anderes Ergebnis. In diesem Programm wird die Halbwertszeit mit T=Log(0,5)/-r berechnet.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDesk</name>
+    <message>
+        <source>Open lesson</source>
+        <translation type="unfinished">Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>The lesson was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which lesson do the hand-ins answer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-ins (*.handin);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonFiles</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished">%1 lässt sich nicht lesen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonMaker</name>
+    <message>
+        <source>Make lesson: %1</source>
+        <translation type="unfinished">Lektion erstellen: %1</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished">Lektion</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished">Titel:</translation>
+    </message>
+    <message>
+        <source>Introduction:</source>
+        <translation type="unfinished">Einleitung:</translation>
+    </message>
+    <message>
+        <source>The same data for everyone</source>
+        <translation type="unfinished">Dieselben Daten für alle</translation>
+    </message>
+    <message>
+        <source>Each student&apos;s own data, from the name typed</source>
+        <translation type="unfinished">Eigene Daten für jeden Schüler, aus dem eingegebenen Namen</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check answers at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in carries the answers</source>
+        <translation type="unfinished">Die Abgabe enthält die Antworten</translation>
+    </message>
+    <message>
+        <source>The hand-in carries the run&apos;s data file</source>
+        <translation type="unfinished">Die Abgabe enthält die Datendatei des Laufs</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation type="unfinished">Bedienelemente</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished">Bedienelement</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student may</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>see it only (locked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not see it (hidden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change it within a range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The decay run takes the lesson&apos;s entries; its window stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation type="unfinished">Schritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation type="unfinished">Text:</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation type="unfinished">Frage:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished">eine Zahl</translation>
+    </message>
+    <message>
+        <source>multiple choice</source>
+        <translation type="unfinished">Multiple Choice</translation>
+    </message>
+    <message>
+        <source>free text</source>
+        <translation type="unfinished">Freitext</translation>
+    </message>
+    <message>
+        <source>a value read off the chart</source>
+        <translation type="unfinished">ein in der Grafik abgelesener Wert</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished">Einheit:</translation>
+    </message>
+    <message>
+        <source>Right within (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or within (in the unit):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choices, one a line:</source>
+        <translation type="unfinished">Antworten zur Auswahl, eine je Zeile:</translation>
+    </message>
+    <message>
+        <source>Expected answer:</source>
+        <translation type="unfinished">Erwartete Antwort:</translation>
+    </message>
+    <message>
+        <source>the number or choice below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number, or choice from 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of (name = value; ...):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Vorschau</translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation type="unfinished">Lektion speichern ...</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation type="unfinished">Link kopieren</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page is not installed with this build, so a lesson cannot be saved as a page here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Abgaben einsammeln ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Schritt %1</translation>
+    </message>
+    <message>
+        <source>It needs: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a time: give the unit as s, min, h, d or y.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the lesson a title first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson cannot be given to a class yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.atomdrift)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link would be %1 characters long, more than the %2 that mail programs and learning platforms keep whole. Hand the lesson out as a file (&quot;Save lesson...&quot;) or as a web page instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page</source>
+        <translation type="unfinished">Lektion als Webseite speichern</translation>
+    </message>
+    <message>
+        <source>The web page %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page was not saved.</source>
+        <translation type="unfinished">Die Seite wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins</source>
+        <translation type="unfinished">Abgaben einsammeln</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPanel</name>
+    <message>
+        <source>Preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation type="unfinished">Dein Name:</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation type="unfinished">Abgeben</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Abgaben einsammeln ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Schritt %1</translation>
+    </message>
+    <message>
+        <source>Value read off the chart:</source>
+        <translation type="unfinished">In der Grafik abgelesener Wert:</translation>
+    </message>
+    <message>
+        <source>Your answer:</source>
+        <translation type="unfinished">Deine Antwort:</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone has the same data (seed %1).</source>
+        <translation type="unfinished">Alle haben dieselben Daten (Startwert %1).</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter: your own data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your data come from your name (seed %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name first: your data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is no number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name first: the hand-in carries it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-ins (*.handin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in was not saved.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3237,12 +3746,55 @@ www.example.org/atomdrift</translation>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (12 Dekaden vor dem Ende abgeschnitten)</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Lektion öffnen ...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Lektion erstellen ...</translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>
     <message>
         <source>stable</source>
         <translation>stabil</translation>
+    </message>
+</context>
+<context>
+    <name>OpenLesson</name>
+    <message>
+        <source>Example lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or paste a lesson&apos;s link:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a lesson file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Lessons (*.atomdrift);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson was not opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3331,6 +3883,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Opens the program in the given part: %1 (the title window, then the main window; the default), %2 (the class experiment), %3 (the nuclide lab) or %4 (the counting lab).</source>
         <translation>Öffnet das Programm im angegebenen Teil: %1 (das Titelfenster, dann das Hauptfenster; die Voreinstellung), %2 (das Klassenexperiment), %3 (das Nuklidlabor) oder %4 (das Zähllabor).</translation>
+    </message>
+    <message>
+        <source>A lesson (.atomdrift) to open.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3956,6 +4512,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Taste oder Mausklick zum Starten.</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Lektion öffnen ...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Lektion erstellen ...</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Abgaben einsammeln ...</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,18 @@
         <source>Counting lab...</source>
         <translation>Laboratorio de recuento...</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Crear lección...</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Recoger entregas...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -300,6 +312,14 @@ No se puede leer %1: %2</translation>
     <message>
         <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
         <translation>¿Cómo cambiaría la banda ±1σ de la clase con cuatro veces más átomos? Primero estímalo y luego pruébalo en el programa.</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Crear lección...</translation>
     </message>
 </context>
 <context>
@@ -863,6 +883,14 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
         <source>%1 (cut 12 decades before the end)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (cortado 12 décadas antes del final)</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Crear lección...</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1663,139 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>HandInCollection</name>
+    <message>
+        <source>right</source>
+        <translation type="unfinished">correcta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation type="unfinished">incorrecta</translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation type="unfinished">sin respuesta</translation>
+    </message>
+    <message>
+        <source>collected</source>
+        <translation type="unfinished">recogida</translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished">sin corregir</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nombre</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">Archivo</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished">Semilla</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Correctas</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation type="unfinished">Corregidas</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation type="unfinished">Respuesta %1</translation>
+    </message>
+    <message>
+        <source>Mark %1</source>
+        <translation type="unfinished">Corrección %1</translation>
+    </message>
+    <message>
+        <source>Expected %1</source>
+        <translation type="unfinished">Esperado %1</translation>
+    </message>
+    <message>
+        <source>Hand-ins: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation type="unfinished">Correcciones</translation>
+    </message>
+    <message>
+        <source>Files not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s runs</source>
+        <translation type="unfinished">Las simulaciones de la clase</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished">Leyenda</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished">Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Files not counted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation type="unfinished">Alumno</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Paso %1</translation>
+    </message>
+    <message>
+        <source>Expected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished">%1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand-in(s) marked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not counted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished">Exportar CSV</translation>
+    </message>
+    <message>
+        <source> - marks.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The marks were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>There is not enough memory for an image of %1 x %2 pixels.</source>
@@ -1678,6 +1839,354 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
         <translation>La desintegración de los átomos radiactivos se describe normalmente con la ecuación exponencial A(t)=A(0)Exp(-rt), donde A(t) y A(0) son el número de átomos en el instante t y en el instante cero. El parámetro r es la constante de desintegración. Sin embargo, la ecuación exponencial da resultados no enteros. Además, cuando el tiempo tiende a infinito, A(t) tiende a cero, pero nunca llega a ser cero. En realidad, la desintegración de los átomos radiactivos sigue una distribución binomial. Es decir, cada átomo solo tiene dos posibilidades: desintegrarse o no. Si la respuesta es «sí», deja de ser radiactivo. Si la respuesta es «no», sigue siendo radiactivo. Según este modelo binomial, el número de átomos radiactivos siempre es entero. En la simulación al azar, r es la probabilidad de desintegración por paso, la probabilidad de que un átomo se desintegre en un intervalo de tiempo. Esto se puede simular con números aleatorios. En cuanto se desintegra el último átomo, ya no queda ningún átomo radiactivo [es decir, A(t)=0]. Cada vez que pruebe la desintegración al azar obtendrá un resultado distinto. Esto refleja el carácter estocástico de la desintegración radiactiva. La ecuación A(t)=A(0)Exp(-rt) anterior es la forma integrada de dA/dt=-rA. Si calcula el periodo de semidesintegración con T=Log(0,5)/Log(1-r), obtendrá un resultado distinto. En este programa, el periodo de semidesintegración se calcula con T=Log(0,5)/-r.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDesk</name>
+    <message>
+        <source>Open lesson</source>
+        <translation type="unfinished">Abrir lección</translation>
+    </message>
+    <message>
+        <source>The lesson was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which lesson do the hand-ins answer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-ins (*.handin);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonFiles</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished">El archivo %1 no se puede leer: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonMaker</name>
+    <message>
+        <source>Make lesson: %1</source>
+        <translation type="unfinished">Crear lección: %1</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished">Lección</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished">Título:</translation>
+    </message>
+    <message>
+        <source>Introduction:</source>
+        <translation type="unfinished">Introducción:</translation>
+    </message>
+    <message>
+        <source>The same data for everyone</source>
+        <translation type="unfinished">Los mismos datos para todos</translation>
+    </message>
+    <message>
+        <source>Each student&apos;s own data, from the name typed</source>
+        <translation type="unfinished">Datos propios de cada alumno, a partir del nombre escrito</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check answers at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in carries the answers</source>
+        <translation type="unfinished">La entrega lleva las respuestas</translation>
+    </message>
+    <message>
+        <source>The hand-in carries the run&apos;s data file</source>
+        <translation type="unfinished">La entrega lleva el archivo de datos de la simulación</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation type="unfinished">Controles</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished">Control</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student may</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>see it only (locked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not see it (hidden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change it within a range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The decay run takes the lesson&apos;s entries; its window stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation type="unfinished">Añadir paso</translation>
+    </message>
+    <message>
+        <source>Remove step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation type="unfinished">Texto:</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation type="unfinished">Pregunta:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished">un número</translation>
+    </message>
+    <message>
+        <source>multiple choice</source>
+        <translation type="unfinished">opción múltiple</translation>
+    </message>
+    <message>
+        <source>free text</source>
+        <translation type="unfinished">texto libre</translation>
+    </message>
+    <message>
+        <source>a value read off the chart</source>
+        <translation type="unfinished">un valor leído en el gráfico</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished">Unidad:</translation>
+    </message>
+    <message>
+        <source>Right within (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or within (in the unit):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choices, one a line:</source>
+        <translation type="unfinished">Opciones, una por línea:</translation>
+    </message>
+    <message>
+        <source>Expected answer:</source>
+        <translation type="unfinished">Respuesta esperada:</translation>
+    </message>
+    <message>
+        <source>the number or choice below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number, or choice from 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of (name = value; ...):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Vista previa</translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation type="unfinished">Guardar lección...</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation type="unfinished">Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page is not installed with this build, so a lesson cannot be saved as a page here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Recoger entregas...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Paso %1</translation>
+    </message>
+    <message>
+        <source>It needs: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a time: give the unit as s, min, h, d or y.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the lesson a title first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson cannot be given to a class yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.atomdrift)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link would be %1 characters long, more than the %2 that mail programs and learning platforms keep whole. Hand the lesson out as a file (&quot;Save lesson...&quot;) or as a web page instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page</source>
+        <translation type="unfinished">Guardar lección como página web</translation>
+    </message>
+    <message>
+        <source>The web page %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page was not saved.</source>
+        <translation type="unfinished">La página no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins</source>
+        <translation type="unfinished">Recoger entregas</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPanel</name>
+    <message>
+        <source>Preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation type="unfinished">Tu nombre:</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation type="unfinished">Entregar</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Recoger entregas...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Paso %1</translation>
+    </message>
+    <message>
+        <source>Value read off the chart:</source>
+        <translation type="unfinished">Valor leído en el gráfico:</translation>
+    </message>
+    <message>
+        <source>Your answer:</source>
+        <translation type="unfinished">Tu respuesta:</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone has the same data (seed %1).</source>
+        <translation type="unfinished">Todos tienen los mismos datos (semilla %1).</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter: your own data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your data come from your name (seed %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name first: your data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is no number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name first: the hand-in carries it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-ins (*.handin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in was not saved.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3237,12 +3746,55 @@ www.example.org/atomdrift</translation>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (cortado 12 décadas antes del final)</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Crear lección...</translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>
     <message>
         <source>stable</source>
         <translation>estable</translation>
+    </message>
+</context>
+<context>
+    <name>OpenLesson</name>
+    <message>
+        <source>Example lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or paste a lesson&apos;s link:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a lesson file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Lessons (*.atomdrift);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson was not opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3331,6 +3883,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Opens the program in the given part: %1 (the title window, then the main window; the default), %2 (the class experiment), %3 (the nuclide lab) or %4 (the counting lab).</source>
         <translation>Abre el programa en la parte indicada: %1 (la ventana de título y después la ventana principal; por defecto), %2 (el experimento de clase), %3 (el laboratorio de núclidos) o %4 (el laboratorio de recuento).</translation>
+    </message>
+    <message>
+        <source>A lesson (.atomdrift) to open.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3956,6 +4512,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Tecla o clic para empezar.</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Crear lección...</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Recoger entregas...</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,18 @@
         <source>Counting lab...</source>
         <translation>Laboratoire de comptage...</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Créer une leçon...</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Ramasser les copies...</translation>
+    </message>
 </context>
 <context>
     <name>ChartViews</name>
@@ -300,6 +312,14 @@ Impossible de lire %1&#xa0;: %2</translation>
     <message>
         <source>How would the ±1σ band of the class change with four times as many atoms? Guess first, then try it in the program.</source>
         <translation>Comment la bande ±1σ de la classe changerait-elle avec quatre fois plus d&apos;atomes&#xa0;? Devine d&apos;abord, puis essaie dans le programme.</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Créer une leçon...</translation>
     </message>
 </context>
 <context>
@@ -863,6 +883,14 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
         <source>%1 (cut 12 decades before the end)</source>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (coupé 12 décades avant la fin)</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Créer une leçon...</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1663,139 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>HandInCollection</name>
+    <message>
+        <source>right</source>
+        <translation type="unfinished">juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation type="unfinished">fausse</translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation type="unfinished">sans réponse</translation>
+    </message>
+    <message>
+        <source>collected</source>
+        <translation type="unfinished">ramassée</translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished">non corrigée</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">Fichier</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished">Graine</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Justes</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation type="unfinished">Corrigées</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation type="unfinished">Réponse %1</translation>
+    </message>
+    <message>
+        <source>Mark %1</source>
+        <translation type="unfinished">Correction %1</translation>
+    </message>
+    <message>
+        <source>Expected %1</source>
+        <translation type="unfinished">Attendu %1</translation>
+    </message>
+    <message>
+        <source>Hand-ins: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation type="unfinished">Corrections</translation>
+    </message>
+    <message>
+        <source>Files not counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s runs</source>
+        <translation type="unfinished">Les simulations de la classe</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished">Légende</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished">Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Files not counted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation type="unfinished">Élève</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Étape %1</translation>
+    </message>
+    <message>
+        <source>Expected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished">%1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand-in(s) marked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) not counted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished">Exporter en CSV</translation>
+    </message>
+    <message>
+        <source> - marks.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The marks were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>There is not enough memory for an image of %1 x %2 pixels.</source>
@@ -1678,6 +1839,354 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The decay of radioactive atoms is usually described as exponential equation A(t)=A(0)Exp(-rt), where A(t) and A(0) are the number of atoms at time t and time zero, respectively. The parameter r is the decay rate. However, the exponential equation gives non-integer results. Furthermore, As the time approaches infinity, A(t) approaches zero. But, it will never be zero. The decay of radioactive atoms is actually binomial function. It means that there are only two possibilities for each atom. Decay or not. If the answer is &quot;yes&quot;, then it is no more radioactive. If the answer is &quot;no&quot;, then it remains radioactive. Based on the binomial phenomenon, the number of radioactive atoms will always be integers. The parameter r is the probability that an atom will decay after one time interval. This can be simulated using random number. As soon as the last atom is decayed, there is no radioactive atom [i.e., A(t)=0]. Each time you try the random decay, you will get different result. It reflects the stochastic property of the decay of radioactive atoms. The above equation A(t)=A(0)Exp(-rt) in the integral form of dA/dt=-rA. If you calculate the half life using T=Log(0.5)/Log(1-r), then you will get different result. In this program, I calculated the half life using T=Log(0.5)/-r.</source>
         <translation>La désintégration des atomes radioactifs est habituellement décrite par l&apos;équation exponentielle A(t)=A(0)Exp(-rt), où A(t) et A(0) sont les nombres d&apos;atomes à l&apos;instant t et à l&apos;instant zéro. Le paramètre r est la constante radioactive. Cependant, l&apos;équation exponentielle donne des résultats non entiers. De plus, quand le temps tend vers l&apos;infini, A(t) tend vers zéro, mais ne vaut jamais zéro. En réalité, la désintégration des atomes radioactifs suit une loi binomiale. Cela signifie que chaque atome n&apos;a que deux possibilités&#xa0;: se désintégrer ou non. Si la réponse est «&#xa0;oui&#xa0;», il n&apos;est plus radioactif. Si la réponse est «&#xa0;non&#xa0;», il reste radioactif. Selon ce modèle binomial, le nombre d&apos;atomes radioactifs est toujours un entier. En simulation aléatoire, r est la probabilité de désintégration par pas, la probabilité qu&apos;un atome se désintègre pendant un pas de temps. On peut le simuler avec des nombres aléatoires. Dès que le dernier atome s&apos;est désintégré, il ne reste plus aucun atome radioactif [c.-à-d. A(t)=0]. À chaque simulation aléatoire, vous obtenez un résultat différent. Cela reflète le caractère aléatoire de la désintégration radioactive. L&apos;équation A(t)=A(0)Exp(-rt) ci-dessus est la forme intégrée de dA/dt=-rA. Si vous calculez la demi-vie avec T=Log(0,5)/Log(1-r), vous obtenez un résultat différent. Dans ce programme, la demi-vie est calculée avec T=Log(0,5)/-r.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDesk</name>
+    <message>
+        <source>Open lesson</source>
+        <translation type="unfinished">Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>The lesson was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which lesson do the hand-ins answer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-ins (*.handin);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LessonFiles</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished">Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonMaker</name>
+    <message>
+        <source>Make lesson: %1</source>
+        <translation type="unfinished">Créer une leçon&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished">Leçon</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished">Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Introduction:</source>
+        <translation type="unfinished">Introduction&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The same data for everyone</source>
+        <translation type="unfinished">Les mêmes données pour tous</translation>
+    </message>
+    <message>
+        <source>Each student&apos;s own data, from the name typed</source>
+        <translation type="unfinished">Des données propres à chaque élève, tirées du nom saisi</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check answers at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in carries the answers</source>
+        <translation type="unfinished">La copie contient les réponses</translation>
+    </message>
+    <message>
+        <source>The hand-in carries the run&apos;s data file</source>
+        <translation type="unfinished">La copie contient le fichier de données de la simulation</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation type="unfinished">Commandes</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished">Commande</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student may</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>see it only (locked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not see it (hidden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change it within a range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The decay run takes the lesson&apos;s entries; its window stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation type="unfinished">Ajouter une étape</translation>
+    </message>
+    <message>
+        <source>Remove step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation type="unfinished">Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation type="unfinished">Question&#xa0;:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished">un nombre</translation>
+    </message>
+    <message>
+        <source>multiple choice</source>
+        <translation type="unfinished">choix multiple</translation>
+    </message>
+    <message>
+        <source>free text</source>
+        <translation type="unfinished">texte libre</translation>
+    </message>
+    <message>
+        <source>a value read off the chart</source>
+        <translation type="unfinished">une valeur lue sur le graphique</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished">Unité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Right within (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or within (in the unit):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choices, one a line:</source>
+        <translation type="unfinished">Choix, un par ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Expected answer:</source>
+        <translation type="unfinished">Réponse attendue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>the number or choice below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number, or choice from 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of (name = value; ...):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Aperçu</translation>
+    </message>
+    <message>
+        <source>Save lesson...</source>
+        <translation type="unfinished">Enregistrer la leçon...</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation type="unfinished">Copier le lien</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page is not installed with this build, so a lesson cannot be saved as a page here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Ramasser les copies...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Étape %1</translation>
+    </message>
+    <message>
+        <source>It needs: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a time: give the unit as s, min, h, d or y.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the lesson a title first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson cannot be given to a class yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.atomdrift)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link would be %1 characters long, more than the %2 that mail programs and learning platforms keep whole. Hand the lesson out as a file (&quot;Save lesson...&quot;) or as a web page instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson as web page</source>
+        <translation type="unfinished">Enregistrer la leçon comme page web</translation>
+    </message>
+    <message>
+        <source>The web page %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page was not saved.</source>
+        <translation type="unfinished">La page n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins</source>
+        <translation type="unfinished">Ramasser les copies</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPanel</name>
+    <message>
+        <source>Preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation type="unfinished">Ton nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation type="unfinished">Rendre</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Ramasser les copies...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation type="unfinished">Étape %1</translation>
+    </message>
+    <message>
+        <source>Value read off the chart:</source>
+        <translation type="unfinished">Valeur lue sur le graphique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your answer:</source>
+        <translation type="unfinished">Ta réponse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone has the same data (seed %1).</source>
+        <translation type="unfinished">Tout le monde a les mêmes données (graine %1).</translation>
+    </message>
+    <message>
+        <source>Type your name and press Enter: your own data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your data come from your name (seed %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name first: your data come from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is no number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your name first: the hand-in carries it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-ins (*.handin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-in was not saved.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3237,12 +3746,55 @@ www.example.org/atomdrift</translation>
         <extracomment>%1 the axis&apos;s title</extracomment>
         <translation>%1 (coupé 12 décades avant la fin)</translation>
     </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Créer une leçon...</translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>
     <message>
         <source>stable</source>
         <translation>stable</translation>
+    </message>
+</context>
+<context>
+    <name>OpenLesson</name>
+    <message>
+        <source>Example lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or paste a lesson&apos;s link:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a lesson file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Lessons (*.atomdrift);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson was not opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3331,6 +3883,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Opens the program in the given part: %1 (the title window, then the main window; the default), %2 (the class experiment), %3 (the nuclide lab) or %4 (the counting lab).</source>
         <translation>Ouvre le logiciel dans la partie indiquée&#xa0;: %1 (la fenêtre de titre, puis la fenêtre principale&#xa0;; par défaut), %2 (l&apos;expérience de classe), %3 (le laboratoire des nucléides) ou %4 (le laboratoire de comptage).</translation>
+    </message>
+    <message>
+        <source>A lesson (.atomdrift) to open.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3956,6 +4512,18 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Press any key or click mouse to start.</source>
         <translation>Touche ou clic pour commencer.</translation>
+    </message>
+    <message>
+        <source>Open lesson...</source>
+        <translation type="unfinished">Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Make lesson...</source>
+        <translation type="unfinished">Créer une leçon...</translation>
+    </message>
+    <message>
+        <source>Collect hand-ins...</source>
+        <translation type="unfinished">Ramasser les copies...</translation>
     </message>
 </context>
 </TS>
