@@ -239,8 +239,9 @@ std::vector<std::pair<std::string, std::string>> completeSetup(const Lesson& les
                 entries.emplace_back(name, setupText(lesson, name, value));
         }
     }
-    for (const auto& [name, value] : lesson.setup)
-        if (std::none_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == name; })) entries.emplace_back(name, value);
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (const auto& given : lesson.setup)
+        if (std::none_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == given.first; })) entries.push_back(given);
     return entries;
 }
 
