@@ -8,7 +8,6 @@ import { language } from '../core/language';
 import type { Page } from '../core/page';
 import { pages } from '../pages';
 import { lessonModel, type ControlKind, type ControlUse, type Draft, type PartKey, type QuestionKey, type Texts } from './lessonModel';
-import { significant } from '../core/numbers';
 import { closeLesson, lesson, onBackToMaker, openRead } from './LessonPanel';
 import { pageSource } from './pageSource';
 
@@ -102,8 +101,10 @@ function edited(texts: Texts | undefined, text: string): Texts {
   return text.trim() ? [...(texts ?? []).map(([l, t]): [string, string] => (l === lang ? [l, text.trim()] : [l, t])), ...(texts?.some(([l]) => l === lang) ? [] : [[lang, text.trim()] as [string, string]])] : others;
 }
 
+// A number of the lesson as the teacher types it back: the shortest text that reads as the same
+// number (a tolerance of 1 %, not 1.00000000000).
 function numberText(value: number): string {
-  return significant(value, 12).replace('.', decimalPoint());
+  return String(Number(value.toPrecision(12))).replace('.', decimalPoint());
 }
 
 // The maker's form of the open lesson: its identity, texts in every language, steps, rules and
