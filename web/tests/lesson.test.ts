@@ -310,6 +310,18 @@ test.describe('looks', () => {
       await expect(page.locator('#lblMark1')).toHaveAttribute('data-verdict', 'right');
       // Nothing wider than the screen.
       expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(width);
+      // A locked field looks locked and says so; the panel's commands are in sight beside the
+      // part, and on a phone a link at the top leads to the steps.
+      await expect(page.locator('label[for="txtRate"]')).toContainText('(locked by the lesson)');
+      if (name === 'projector') {
+        await page.evaluate(() => window.scrollTo(0, 0));
+        for (const id of ['#cmdHandIn', '#cmdCloseLesson']) await expect(page.locator(id)).toBeInViewport({ ratio: 1 });
+        await expect(page.locator('#cmdToLesson')).toBeHidden();
+      } else {
+        await page.evaluate(() => window.scrollTo(0, 0));
+        await page.locator('#cmdToLesson').click();
+        await expect(page.locator('#lessonPanel h2')).toBeInViewport();
+      }
       await page.screenshot({ path: join(folder, `lesson-${name}.png`), fullPage: name === 'phone' });
     });
   }

@@ -175,16 +175,26 @@ export function lessonPanel(): HTMLElement | null {
     const mark = element('p', { id: `lblMark${step + 1}`, class: 'verdict', 'aria-live': 'polite', 'data-verdict': lesson.marks[step]?.verdict ?? '' }, markText(step));
     steps.append(element('li', { id: `lessonStep${step + 1}` }, element('p', { class: 'step-text' }, s.text), questionControls(step), s.question ? mark : null));
   });
-  const commands = element('div', { class: 'buttons' },
+  const commands = element('div', { class: 'buttons panel-commands' },
     button('cmdHandIn', tr('Web', 'Hand in'), () => void cmdHandIn_Click(), { disabled: !view.handInAnswers && !view.handInData }),
     lesson.preview ? button('cmdBackToMaker', tr('Web', 'Back to the maker'), () => backToMaker()) : null,
     button('cmdCloseLesson', tr('Web', 'Close lesson'), () => closeLesson()));
-  return element('aside', { id: 'lessonPanel', 'aria-labelledby': 'lessonTitle', lang: view.language },
+  return element('aside', { id: 'lessonPanel', 'aria-labelledby': 'lessonTitle', lang: view.language, tabindex: -1 },
     lesson.preview ? element('p', { id: 'lblPreview', class: 'preview' }, tr('Web', 'Preview: the lesson as a student sees it.')) : null,
     element('h2', { id: 'lessonTitle' }, view.title),
     view.introduction ? element('p', { id: 'lblIntroduction', class: 'message' }, view.introduction) : null,
     element('div', { class: 'field' }, element('label', { for: 'txtStudentName' }, tr('Web', 'Your name:')), name), seed,
     steps, commands);
+}
+
+// On a narrow screen the panel follows the part: this leads to it without scrolling past it.
+export function toLessonButton(): HTMLElement | null {
+  if (!lesson.view) return null;
+  return button('cmdToLesson', tr('Web', 'Lesson: %1', lesson.view.title), () => {
+    const panel = document.getElementById('lessonPanel');
+    panel?.scrollIntoView({ block: 'start' });
+    panel?.focus({ preventScroll: true });
+  });
 }
 
 let backToMaker: () => void = () => {};
