@@ -475,3 +475,32 @@ test.describe('opening, making and collecting', () => {
     await expect(page.locator('#tblMarks')).toHaveCount(0);
   });
 });
+
+test.describe('the nuclide lab in a lesson', () => {
+  // Lists by their keys (a nuclide outside the lab's list, an amount unit, a time unit), and the
+  // run's data file in the hand-in.
+  test('a lesson sets the lists by their keys and hands in the run\'s data', async ({ page }) => {
+    const lesson = {
+      atomdrift: 1, id: '00000000000000b1', title: { en: 'Barium' }, part: 'nuclides',
+      setup: { cboNuclide: 'Ba-137m', txtAtoms1: '1000', cboAmountUnit1: 'Bq', cboStepUnit: 'min', txtStep: '1', txtSteps: '20' },
+      seed: { policy: 'shared', value: '7' }, controls: { cboAmountUnit1: 'locked' },
+      steps: [{ text: { en: 'Press “Exact”.' } }], feedback: true, handIn: { answers: true, data: true },
+    };
+    const path = join(folder, 'Barium.atomdrift');
+    writeFileSync(path, JSON.stringify(lesson));
+    await open(page, '#run');
+    await openFile(page, path);
+    await expect(page).toHaveURL(/#nuclides$/);
+    const key = (id: string) => page.locator(id).evaluate((e) => (e as HTMLSelectElement).selectedOptions[0]?.dataset.key);
+    expect(await key('#cboNuclide')).toBe('Ba-137m');
+    expect(await key('#cboAmountUnit1')).toBe('Bq');
+    expect(await key('#cboStepUnit')).toBe('min');
+    await expect(page.locator('#cboAmountUnit1')).toBeDisabled();
+    await expect(page.locator('#txtAtoms1')).toHaveValue('1000');
+    await page.locator('#cmdExact').click();
+    await page.locator('#txtStudentName').fill('Ada');
+    await page.locator('#txtStudentName').press('Tab');
+    const handIn = await saved(page, () => page.locator('#cmdHandIn').click());
+    expect(JSON.parse(handIn.text).data).toContain('Ba-137m');
+  });
+});

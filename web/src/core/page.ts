@@ -16,4 +16,6 @@ export interface Page {
   // from 0 on the page, from 1 in a lesson).
   lessonControlId?(name: string): string;
   lessonControlName?(id: string): string;
+  // Takes a radioactive nuclide of the table into the part's list of nuclides and chooses it.
+  offerNuclide?(symbol: string): void;
 }

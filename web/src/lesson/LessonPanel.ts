@@ -279,6 +279,11 @@ function putEntries(root: HTMLElement, entries: Record<string, string>): void {
       const keys = lessonModel().partControls(lesson.view!.part).find((c) => c.name === name.replace(/[0-9]+$/, '#') || c.name === name)?.keys ?? [];
       const option = [...control.options].find((o) => o.dataset.key === value)
         ?? (keys.includes(value) ? control.options[keys.indexOf(value)] : [...control.options].find((o) => o.value === value));
+      if (!option && name === 'cboNuclide' && page.offerNuclide) {
+        // A chain the teacher took from the chart of nuclides: offered in the list from now on.
+        page.offerNuclide(value);
+        continue;
+      }
       if (option) control.value = option.value;
       control.dispatchEvent(new Event('change', { bubbles: true }));
     } else {

@@ -314,6 +314,10 @@ class NuclideLabPage implements Page {
     announce(`${nuclideTitle(nuclide)}. ${state.status()}`);
   }
 
+  offerNuclide(symbol: string): void {
+    this.showChainOf(symbol);
+  }
+
   private lab(): void {
     // The members table takes the page's whole width: its columns are many, its entries the run's start.
     const left = element('div', { class: 'lab-entries no-print' }, this.runBox(),
