@@ -40,6 +40,8 @@ QT_TRANSLATE_NOOP("Web", "Hand in");
 QT_TRANSLATE_NOOP("Web", "Back to the maker");
 QT_TRANSLATE_NOOP("Web", "Close lesson");
 QT_TRANSLATE_NOOP("Web", "Preview: the lesson as a student sees it.");
+QT_TRANSLATE_NOOP("Web", "locked by the lesson");
+QT_TRANSLATE_NOOP("Web", "Lesson: %1");
 QT_TRANSLATE_NOOP("Web", "Your name:");
 QT_TRANSLATE_NOOP("Web", "Please type your name first: the hand-in carries it.");
 QT_TRANSLATE_NOOP("Web", "The lesson asks for the data of your run: please make the run first.");

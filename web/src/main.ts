@@ -7,7 +7,7 @@ import { button, element } from './core/dom';
 import type { Page } from './core/page';
 import { pages } from './pages';
 import { testHooks } from './testing';
-import { applyRules, lesson, lessonPanel, onLessonChange, watchRanges } from './lesson/LessonPanel';
+import { applyRules, lesson, lessonPanel, onLessonChange, toLessonButton, watchRanges } from './lesson/LessonPanel';
 import { acceptDrops, cmdOpenLesson_Click, openStartLesson } from './lesson/LessonOpen';
 import { cmdMakeLesson_Click } from './lesson/LessonMaker';
 import { cmdCollect_Click } from './lesson/Collect';
@@ -45,7 +45,7 @@ function renderFrame(): void {
   // The lesson's panel and rules stand beside its own part only.
   const inLesson = lesson.view?.part === shown!.id;
   const panel = inLesson ? lessonPanel() : null;
-  document.getElementById('app')!.replaceChildren(header, element('div', { id: 'workspace', class: panel ? 'with-lesson' : undefined }, main, panel));
+  document.getElementById('app')!.replaceChildren(header, element('div', { id: 'workspace', class: panel ? 'with-lesson' : undefined }, panel ? toLessonButton() : null, main, panel));
   document.title = inLesson ? `${lesson.view!.title}: Atomdrift` : `Atomdrift: ${shown!.caption()}`;
   shown!.render(main);
   if (!inLesson) return;

@@ -84,6 +84,11 @@ val lessonView(const decay::Lesson& lesson, const std::string& wanted)
     val setup = val::array();
     for (const auto& [control, stored] : lesson.setup)
         setup.call<void>("push", texts({control, stored}));
+    // What the student starts from: every entry of the part, the part's defaults under the
+    // lesson's, so that a field typed into before the lesson opened is not carried in.
+    val start = val::array();
+    for (const auto& [control, stored] : decay::completeSetup(lesson, table()))
+        start.call<void>("push", texts({control, stored}));
     val controls = val::array();
     for (const decay::ControlRule& rule : lesson.controls) {
         val item = val::object();
@@ -105,6 +110,7 @@ val lessonView(const decay::Lesson& lesson, const std::string& wanted)
     view.set("perStudent", lesson.seedPolicy == decay::SeedPolicy::PerStudent);
     view.set("steps", steps);
     view.set("setup", setup);
+    view.set("start", start);
     view.set("controls", controls);
     return view;
 }
@@ -341,6 +347,100 @@ decay::LessonStep lessonStep(const val& item)
     return step;
 }
 
+// The seed of a student's random action of kind `draw` ("Run", "Background", "Counter",
+// "DatingSample", "DatingCount", "Repeat", "Silver") done `count` times before in the lesson.
+std::string drawSeed(const std::string& student, const std::string& draw, int count)
+{
+    constexpr std::pair<const char*, decay::LessonDraw> kDraws[] = {
+        {"Run", decay::LessonDraw::Run},           {"Background", decay::LessonDraw::Background},
+        {"Counter", decay::LessonDraw::Counter},   {"DatingSample", decay::LessonDraw::DatingSample},
+        {"DatingCount", decay::LessonDraw::DatingCount}, {"Repeat", decay::LessonDraw::Repeat},
+        {"Silver", decay::LessonDraw::Silver}};
+    decay::LessonDraw kind = decay::LessonDraw::Run;
+    for (const auto& [key, each] : kDraws)
+        if (draw == key)
+            kind = each;
+    return std::to_string(decay::drawSeed(seed(student), kind, std::max(count, 0)));
+}
+
+val textsOf(const decay::LessonText& text)
+{
+    val list = val::array();
+    for (const auto& [language, words] : text.byLanguage)
+        list.call<void>("push", texts({language, words}));
+    return list;
+}
+
+// The open lesson as the maker edits it, every language of its texts kept: the fields of a
+// Draft without its set-up, which the maker takes from the part as it stands.
+val openLessonDraft()
+{
+    const Lessons& state = lessons();
+    if (!state.open)
+        return val::null();
+    const decay::Lesson& lesson = *state.open;
+    val controls = val::array();
+    for (const decay::ControlRule& rule : lesson.controls) {
+        val item = val::object();
+        item.set("name", rule.name);
+        item.set("use", std::string(kUseKeys[static_cast<int>(rule.use)]));
+        item.set("low", rule.low);
+        item.set("high", rule.high);
+        controls.call<void>("push", item);
+    }
+    val steps = val::array();
+    for (const decay::LessonStep& step : lesson.steps) {
+        val item = val::object();
+        item.set("text", textsOf(step.text));
+        item.set("question", std::string(decay::questionKey(step.question)));
+        item.set("unit", step.unit);
+        item.set("relative", step.tolerance.relative);
+        item.set("absolute", step.tolerance.absolute);
+        val choices = val::array();
+        for (const decay::LessonText& choice : step.choices)
+            choices.call<void>("push", textsOf(choice));
+        item.set("choices", choices);
+        val answer = val::null();
+        if (step.answer) {
+            answer = val::object();
+            answer.set("value", value(step.answer->value));
+            answer.set("choice", value(step.answer->choice));
+            answer.set("quantity", step.answer->quantity);
+            val arguments = val::array();
+            for (const auto& [name, argument] : step.answer->arguments)
+                arguments.call<void>("push", texts({name, argument}));
+            answer.set("arguments", arguments);
+        }
+        item.set("answer", answer);
+        steps.call<void>("push", item);
+    }
+    val draft = val::object();
+    draft.set("id", lesson.id);
+    draft.set("title", textsOf(lesson.title));
+    draft.set("introduction", textsOf(lesson.introduction));
+    draft.set("part", std::string(decay::partKey(lesson.part)));
+    draft.set("perStudent", lesson.seedPolicy == decay::SeedPolicy::PerStudent);
+    draft.set("seed", std::to_string(lesson.seed));
+    draft.set("controls", controls);
+    draft.set("steps", steps);
+    draft.set("feedback", lesson.feedback);
+    draft.set("handInAnswers", lesson.handInAnswers);
+    draft.set("handInData", lesson.handInData);
+    return draft;
+}
+
+// A lesson edited from the open one keeps what this version does not know of it: its own
+// unknown keys, and those of its steps and answers, step by step in their order.
+void keepUnknown(decay::Lesson& edited, const decay::Lesson& open)
+{
+    edited.unknown = open.unknown;
+    for (std::size_t i = 0; i < edited.steps.size() && i < open.steps.size(); ++i) {
+        edited.steps[i].unknown = open.steps[i].unknown;
+        if (edited.steps[i].answer && open.steps[i].answer)
+            edited.steps[i].answer->unknown = open.steps[i].answer->unknown;
+    }
+}
+
 // The maker's lesson from the page's fields: {id, title, introduction (each [[language,
 // text]]), part, setup: [[control, stored]], perStudent, seed (decimal), controls: [{name, use,
 // low, high}], steps: [{text, question, unit, relative, absolute, choices, answer: {value,
@@ -379,6 +479,9 @@ decay::Lesson lessonOf(const val& draft)
     lesson.feedback = flag(draft, "feedback");
     lesson.handInAnswers = flag(draft, "handInAnswers");
     lesson.handInData = flag(draft, "handInData");
+    const Lessons& state = lessons();
+    if (state.open && !lesson.id.empty() && state.open->id == lesson.id)
+        keepUnknown(lesson, *state.open);
     return lesson;
 }
 
@@ -520,6 +623,8 @@ EMSCRIPTEN_BINDINGS(lesson)
     function("partControls", &web::partControls);
     function("partQuantities", &web::partQuantities);
     function("makeLesson", &web::makeLesson);
+    function("drawSeed", &web::drawSeed);
+    function("openLessonDraft", &web::openLessonDraft);
     function("newLessonId", &web::newLessonId);
     function("draftText", &web::draftText);
     function("draftFileName", &web::draftFileName);

@@ -12,4 +12,10 @@ export interface Page {
   applyLesson?(entries: Record<string, string>): void;
   lessonSeed?(seed: string): void;
   lessonData?(): string;
+  // The page's id of a lesson's control name and back, where the two differ (members counted
+  // from 0 on the page, from 1 in a lesson).
+  lessonControlId?(name: string): string;
+  lessonControlName?(id: string): string;
+  // Takes a radioactive nuclide of the table into the part's list of nuclides and chooses it.
+  offerNuclide?(symbol: string): void;
 }

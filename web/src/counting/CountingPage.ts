@@ -9,11 +9,12 @@ import { decimalPoint, modelText, reportText, tr } from '../core/i18n';
 import { changedOnRefusal } from '../core/refusal';
 import { count } from '../core/numbers';
 import type { Page } from '../core/page';
-import { randomSeed } from '../core/seed';
+import { drawDone, randomSeed } from '../core/seed';
 import { Clicker, wakeAudio } from './Clicker';
 import { entry, labModel, loadTable, nuclideTitle } from '../nuclides/labModel';
 import { memberSwatch } from '../nuclides/LabPlots';
 import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
+import { lessonModel } from '../lesson/lessonModel';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
 import { backgroundText, C, complain, counterTexts, labText, state, type Tab } from './countingState';
 
@@ -34,6 +35,11 @@ function checked(outcome: Outcome, fallback = ''): boolean {
 
 export function sampleText(): string {
   return labText(countingModel().countingSampleText(state.sampleName?.() ?? ''));
+}
+
+// A list's items by the keys a lesson names them with, in the list's order.
+function listKeys(name: string): string[] {
+  return lessonModel().partControls('counting').find((c) => c.name === name)?.keys ?? [];
 }
 
 class CountingPage implements Page {
@@ -84,6 +90,79 @@ class CountingPage implements Page {
     this.stop();
   }
 
+  // A lesson names the members counted from 1 and the atoms as those of the first member; the
+  // page counts its members' boxes from 0.
+  lessonControlId(name: string): string {
+    const member = /^chkMember([1-9][0-9]*)$/.exec(name);
+    if (member) return `chkMember${Number(member[1]) - 1}`;
+    return name === 'txtAtoms1' ? 'txtAtoms' : name;
+  }
+
+  lessonControlName(id: string): string {
+    const member = /^chkMember([0-9]+)$/.exec(id);
+    if (member) return `chkMember${Number(member[1]) + 1}`;
+    return id === 'txtAtoms' ? 'txtAtoms1' : id;
+  }
+
+  // The entries as a lesson names them, lists by their items' keys, from every tab.
+  lessonEntries(): Record<string, string> {
+    this.load();
+    const key = (name: string, place: number) => listKeys(name)[place] ?? '';
+    const entries: Record<string, string> = {
+      cboNuclide: state.start, txtAtoms1: state.atoms, txtStep: state.step, cboStepUnit: timeUnits[state.unit] ?? 's', txtSteps: state.steps,
+      cboDetector: key('cboDetector', state.detector), txtDeadTime: state.deadTime, cboDeadTime: key('cboDeadTime', state.deadKind),
+      txtEfficiency: state.efficiency, txtBackground: state.background, txtBackgroundTime: state.backgroundTime, txtInterval: state.interval,
+      cboSpeed: key('cboSpeed', state.speed), chkSound: String(state.sound), cboMethod: key('cboMethod', fitMethods.indexOf(state.method)),
+      cboFitModel: key('cboFitModel', fitShapes.indexOf(state.shape)), chkLog: String(state.logY), txtActivation: state.activation,
+      txtCarbon: state.carbon, txtAge: state.age, txtDatingTime: state.datingTime, txtRepeats: state.repeats, txtRepeatRate: state.repeatRate,
+      txtRepeatTime: state.repeatTime,
+    };
+    if (state.sample) for (const member of countingModel().countingCountable()) entries[`chkMember${member.index + 1}`] = String(state.chosen.has(member.index));
+    return entries;
+  }
+
+  // A lesson's entries, shown as the fields show them, into the lab's state: the chain first,
+  // with its defaults, then every entry over them.
+  applyLesson(given: Record<string, string>): void {
+    this.load();
+    this.stop();
+    state.counting = false;
+    // A lesson may start from any radioactive nuclide of the table, offered from then on.
+    const named = given.cboNuclide !== undefined && !state.starts.some((s) => s.symbol === given.cboNuclide) ? labModel().labNuclide(given.cboNuclide) : null;
+    if (named && !named.stable) state.starts.push(named);
+    if (given.cboNuclide !== undefined && state.starts.some((s) => s.symbol === given.cboNuclide)) {
+      state.start = given.cboNuclide;
+      this.chainDefaults();
+    }
+    const place = (name: string) => listKeys(name).indexOf(given[name]);
+    const texts: [string, 'atoms' | 'step' | 'steps' | 'deadTime' | 'efficiency' | 'background' | 'backgroundTime' | 'interval' | 'activation' | 'carbon' | 'age' | 'datingTime' | 'repeats' | 'repeatRate' | 'repeatTime'][] = [
+      ['txtAtoms1', 'atoms'], ['txtStep', 'step'], ['txtSteps', 'steps'], ['txtDeadTime', 'deadTime'], ['txtEfficiency', 'efficiency'],
+      ['txtBackground', 'background'], ['txtBackgroundTime', 'backgroundTime'], ['txtInterval', 'interval'], ['txtActivation', 'activation'],
+      ['txtCarbon', 'carbon'], ['txtAge', 'age'], ['txtDatingTime', 'datingTime'], ['txtRepeats', 'repeats'], ['txtRepeatRate', 'repeatRate'],
+      ['txtRepeatTime', 'repeatTime']];
+    for (const [name, key] of texts) if (given[name] !== undefined) state[key] = given[name];
+    const unit = timeUnits.indexOf(given.cboStepUnit as typeof timeUnits[number]);
+    if (unit >= 0) state.unit = unit;
+    if (place('cboDetector') >= 0) state.detector = place('cboDetector');
+    if (place('cboDeadTime') >= 0) state.deadKind = place('cboDeadTime');
+    if (place('cboSpeed') >= 0) state.speed = place('cboSpeed');
+    if (place('cboMethod') >= 0) state.method = fitMethods[place('cboMethod')] ?? state.method;
+    if (place('cboFitModel') >= 0) state.shape = fitShapes[place('cboFitModel')] ?? state.shape;
+    if (given.chkSound !== undefined) state.sound = given.chkSound === 'true';
+    if (given.chkLog !== undefined) state.logY = given.chkLog === 'true';
+    state.lessonMembers = new Map(Object.entries(given).flatMap(([name, on]) => {
+      const member = /^chkMember([1-9][0-9]*)$/.exec(name);
+      return member ? [[Number(member[1]), on === 'true'] as [number, boolean]] : [];
+    }));
+    if (state.sample) for (const [member, on] of state.lessonMembers) if (on) state.chosen.add(member - 1); else state.chosen.delete(member - 1);
+  }
+
+  // The counts as their file has them, for a hand-in that carries the data.
+  lessonData(): string {
+    const status = state.counting ? countingModel().countingProgress() : null;
+    return status && status.intervals > 0 ? countingModel().countingExport() : '';
+  }
+
   private load(): void {
     if (state.loaded) return;
     const point = decimalPoint();
@@ -131,8 +210,9 @@ class CountingPage implements Page {
 
   // The background counts no intervals: the counting interval's entry has no say in it.
   private cmdBackground_Click(): void {
-    const result = countingModel().countingMeasureBackground({ ...counterTexts(), interval: '1' }, state.backgroundTime, randomSeed());
+    const result = countingModel().countingMeasureBackground({ ...counterTexts(), interval: '1' }, state.backgroundTime, randomSeed('Background'));
     if (!checked(result)) return;
+    drawDone('Background');
     showBackground();
     announce(backgroundText());
     this.showFit();
@@ -143,7 +223,7 @@ class CountingPage implements Page {
     const nuclide = select('cboNuclide', tr(N, 'Nuclide:'), state.starts.map((s) => ({ value: s.symbol, text: nuclideTitle(s) })), state.start);
     const atoms = field('txtAtoms', tr('Web', 'Atoms of the first member:'), state.atoms, { inputmode: 'decimal' });
     const step = field('txtStep', tr(N, 'Time step:'), state.step, { inputmode: 'decimal' });
-    const unit = select('cboStepUnit', tr(N, 'Time unit'), timeUnits.map((u, i) => ({ value: String(i), text: tr(N, u) })), String(state.unit));
+    const unit = select('cboStepUnit', tr(N, 'Time unit'), timeUnits.map((u, i) => ({ value: String(i), text: tr(N, u), key: u })), String(state.unit));
     const steps = field('txtSteps', tr(N, 'Number of steps:'), state.steps, { inputmode: 'numeric' });
     nuclide.select.addEventListener('change', () => { state.start = nuclide.select.value; this.chainDefaults(); this.render(this.root); document.getElementById('cboNuclide')?.focus(); });
     atoms.input.addEventListener('input', () => { state.atoms = atoms.input.value; });
@@ -153,7 +233,7 @@ class CountingPage implements Page {
     const run = (random: boolean) => {
       const m = countingModel();
       const outcome = m.countingRunTable({ start: state.start, atoms: state.atoms, step: state.step, unit: state.unit, steps: state.steps, random,
-        decimalPoint: decimalPoint() }, randomSeed());
+        decimalPoint: decimalPoint() }, randomSeed('Run'));
       if (!checked(outcome, tr(N, 'The chain could not be run with these entries.'))) return;
       const start = state.starts.find((s) => s.symbol === state.start)!;
       this.setSample(() => nuclideTitle(start));
@@ -167,8 +247,9 @@ class CountingPage implements Page {
   }
 
   private cmdSilver_Click(): void {
-    const outcome = countingModel().countingSilver(state.activation, decimalPoint(), randomSeed());
+    const outcome = countingModel().countingSilver(state.activation, decimalPoint(), randomSeed('Silver'));
     if (!checked(outcome)) return;
+    drawDone('Silver');
     this.setSample(() => '');
     this.render(this.root);
   }
@@ -181,6 +262,8 @@ class CountingPage implements Page {
     state.counting = false;
     state.imported = false;
     state.chosen = new Set(countingModel().countingCountable().map((m) => m.index));
+    // A lesson's choice of members counted, by place counted from 1.
+    for (const [place, on] of state.lessonMembers) if (!on) state.chosen.delete(place - 1);
     state.shape = fitShapes[countingModel().countingDefaultShape().value];
     if (this.root?.isConnected) this.render(this.root);
     announce(sampleText());
@@ -235,7 +318,7 @@ class CountingPage implements Page {
       complain(undefined, tr(C, 'Tick at least one member to count.'));
       return false;
     }
-    const started = m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed());
+    const started = m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed('Counter'));
     if (!started.ok && started.error?.remedy) {
       // Too active a sample: the efficiency that counts it is offered, and the counting starts with it.
       void changedOnRefusal(tr(C, 'Counting lab'), started.error, (which, value) => {
@@ -248,6 +331,7 @@ class CountingPage implements Page {
       return false;
     }
     if (!checked(started)) return false;
+    drawDone('Counter');
     showBackground(); // measured before a first count
     state.counting = true;
     state.imported = false;
@@ -415,7 +499,8 @@ class CountingPage implements Page {
   setCommands(): void {
     const status = state.counting ? countingModel().countingProgress() : null;
     const counting = status !== null && !status.finished;
-    const enable = (id: string, on: boolean) => { const b = document.getElementById(id) as HTMLButtonElement | null; if (b) b.disabled = !on; };
+    // A command a lesson locks stays locked.
+    const enable = (id: string, on: boolean) => { const b = document.getElementById(id) as HTMLButtonElement | null; if (b) b.disabled = !on || b.classList.contains('locked'); };
     enable('cmdStart', state.sample !== null);
     enable('cmdPause', counting);
     const pause = document.getElementById('cmdPause');

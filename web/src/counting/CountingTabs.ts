@@ -4,7 +4,7 @@ import { announce, button, element, field } from '../core/dom';
 import { decimalPoint, reportText, tr } from '../core/i18n';
 import { changedOnRefusal } from '../core/refusal';
 import { entry } from '../nuclides/labModel';
-import { randomSeed } from '../core/seed';
+import { drawDone, randomSeed } from '../core/seed';
 import { countingModel } from './countingModel';
 import { C, complain, counterTexts, labText, state } from './countingState';
 
@@ -28,22 +28,24 @@ export function datingTab(rerender: () => void): HTMLElement {
 }
 
 function newSample(): boolean {
-  const made = countingModel().countingNewDatingSample(state.carbon, state.age, decimalPoint(), randomSeed());
+  const made = countingModel().countingNewDatingSample(state.carbon, state.age, decimalPoint(), randomSeed('DatingSample'));
   if (!made.ok) {
     complain(made.error);
     return false;
   }
+  drawDone('DatingSample');
   state.datingSample = true;
   return true;
 }
 
 function countSample(): boolean {
   if (!state.datingSample && !newSample()) return false;
-  const counted = countingModel().countingCountDatingSample(counterTexts(), state.datingTime, randomSeed());
+  const counted = countingModel().countingCountDatingSample(counterTexts(), state.datingTime, randomSeed('DatingCount'));
   if (!counted.ok) {
     complain(counted.error);
     return false;
   }
+  drawDone('DatingCount');
   return true;
 }
 
@@ -75,7 +77,7 @@ export function repeatTab(rerender: () => void): HTMLElement {
     const m = countingModel();
     const checked = m.countingCheckSettings(counterTexts());
     if (!checked.ok) return complain(checked.error);
-    const done = m.countingRepeat(counterTexts(), { repeats: state.repeats, rate: state.repeatRate, seconds: state.repeatTime }, randomSeed());
+    const done = m.countingRepeat(counterTexts(), { repeats: state.repeats, rate: state.repeatRate, seconds: state.repeatTime }, randomSeed('Repeat'));
     if (!done.ok && done.error?.remedy) {
       // Too long a count: the longest that stays within the counts allowed is offered, and counted.
       void changedOnRefusal(tr(C, 'Counting lab'), done.error, (which, value) => {
@@ -84,6 +86,7 @@ export function repeatTab(rerender: () => void): HTMLElement {
       return;
     }
     if (!done.ok) return complain(done.error);
+    drawDone('Repeat');
     rerender();
     announce(repeatText());
   };

@@ -24,6 +24,7 @@ export const state = {
   sample: null as SampleInfo | null,
   sampleName: null as (() => string) | null, // in the language shown
   chosen: new Set<number>(),
+  lessonMembers: new Map<number, boolean>(), // a lesson's members counted or not, by place from 1
   // The detector.
   detector: 0,
   deadTime: '0',

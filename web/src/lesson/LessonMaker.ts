@@ -7,11 +7,12 @@ import { decimalPoint, modelText, tr } from '../core/i18n';
 import { language } from '../core/language';
 import type { Page } from '../core/page';
 import { pages } from '../pages';
-import { lessonModel, type ControlKind, type ControlUse, type Draft, type PartKey, type QuestionKey } from './lessonModel';
+import { lessonModel, type ControlKind, type ControlUse, type Draft, type PartKey, type QuestionKey, type Texts } from './lessonModel';
 import { closeLesson, lesson, onBackToMaker, openRead } from './LessonPanel';
 import { pageSource } from './pageSource';
 
 interface StepForm {
+  texts?: Texts; choiceTexts?: Texts[]; // every language of an opened lesson's step, its shown text edited
   text: string; question: QuestionKey; unit: string; relative: string; absolute: string; choices: string;
   expected: string; // '' for a number, else the name of a quantity of the part
   value: string;    // the number, or the right choice counted from 1
@@ -21,7 +22,7 @@ interface ControlForm { name: string; kind: ControlKind; shown: string; use: Con
 
 // The lesson being made, kept while the page is open so that a preview comes back to it.
 let maker: {
-  part: PartKey; id: string; title: string; introduction: string; controls: ControlForm[]; perStudent: boolean; seed: string;
+  part: PartKey; id: string; title: string; introduction: string; titles?: Texts; introductions?: Texts; controls: ControlForm[]; perStudent: boolean; seed: string;
   feedback: boolean; handInAnswers: boolean; handInData: boolean; steps: StepForm[]; linkStatus: string; link: string;
 } | null = null;
 
@@ -35,25 +36,29 @@ function shownValue(page: Page, name: string, kind: ControlKind, keys: string[])
   const own = page.lessonEntries?.();
   if (own && name in own) return own[name];
   if (own && page.id === 'run') return null;
-  const control = document.getElementById(name);
+  const control = document.getElementById(page.lessonControlId?.(name) ?? name);
   if (!control || kind === 'command') return null;
   if (control instanceof HTMLInputElement && (control.type === 'checkbox' || control.type === 'radio')) return String(control.checked);
-  if (control instanceof HTMLSelectElement) return keys[control.selectedIndex] ?? control.selectedOptions[0]?.dataset.key ?? control.value;
+  if (control instanceof HTMLSelectElement) return control.selectedOptions[0]?.dataset.key ?? keys[control.selectedIndex] ?? control.value;
   if (control instanceof HTMLInputElement || control instanceof HTMLTextAreaElement) return control.value;
   return null;
 }
 
-// The part's controls a lesson may set, one per member where a name stands for each member.
+// The part's controls a lesson may set, one per member where a name stands for each member, by
+// the names a lesson gives them.
 function partControls(page: Page): ControlForm[] {
   const forms: ControlForm[] = [];
+  const own = page.lessonEntries?.();
+  const pageIds = [...document.querySelectorAll<HTMLElement>('#page [id]')].map((e) => page.lessonControlName?.(e.id) ?? e.id);
   for (const control of lessonModel().partControls(page.id as PartKey)) {
     const names = control.name.endsWith('#')
-      ? [...document.querySelectorAll<HTMLElement>('#page [id]')].map((e) => e.id).filter((id) => new RegExp(`^${control.name.slice(0, -1)}[1-9][0-9]{0,2}$`).test(id))
+      ? [...new Set([...Object.keys(own ?? {}), ...pageIds])].filter((id) => new RegExp(`^${control.name.slice(0, -1)}[1-9][0-9]{0,2}$`).test(id))
+        .sort((a, b) => Number(a.replace(/^\D+/, '')) - Number(b.replace(/^\D+/, '')))
       : [control.name];
     for (const name of names) {
       const shown = shownValue(page, name, control.kind, control.keys);
       if (shown === null && control.kind !== 'command') continue;
-      if (control.kind === 'command' && !document.getElementById(name)) continue;
+      if (control.kind === 'command' && !document.getElementById(page.lessonControlId?.(name) ?? name)) continue;
       forms.push({ name, kind: control.kind, shown: shown ?? '', use: 'open', low: '', high: '' });
     }
   }
@@ -69,7 +74,10 @@ export function cmdMakeLesson_Click(): void {
   const page = lesson.view ? pages.find((p) => p.id === lesson.view!.part)! : currentPage();
   const part = page.id as PartKey;
   const controls = partControls(page);
-  if (!maker || maker.part !== part) {
+  const opened = lesson.view && !lesson.preview ? lessonModel().openLessonDraft() : null;
+  if (opened && (!maker || maker.id !== opened.id)) {
+    maker = fromLesson(opened, controls);
+  } else if (!maker || maker.part !== part || (!lesson.view && maker.titles)) {
     const seed = controls.find((c) => c.name === 'txtSeed')?.shown || entropy();
     maker = { part, id: lessonModel().newLessonId(entropy()), title: '', introduction: '', controls, perStudent: part === 'experiment', seed,
       feedback: true, handInAnswers: true, handInData: false, steps: [], linkStatus: '', link: '' };
@@ -78,6 +86,51 @@ export function cmdMakeLesson_Click(): void {
     maker.controls = controls.map((c) => ({ ...c, ...pick(maker!.controls.find((o) => o.name === c.name)) }));
   }
   showMaker();
+}
+
+// The shown text of a text in several languages: the user's language where it has it, else its first.
+function shownText(texts: Texts | undefined): string {
+  return (texts?.find(([lang]) => lang === language()) ?? texts?.[0])?.[1] ?? '';
+}
+
+// The teacher's edit goes into the user's language; a text left as shown keeps every language.
+function edited(texts: Texts | undefined, text: string): Texts {
+  const lang = language();
+  if (texts && text.trim() === shownText(texts)) return texts;
+  const others = (texts ?? []).filter(([l]) => l !== lang);
+  return text.trim() ? [...(texts ?? []).map(([l, t]): [string, string] => (l === lang ? [l, text.trim()] : [l, t])), ...(texts?.some(([l]) => l === lang) ? [] : [[lang, text.trim()] as [string, string]])] : others;
+}
+
+// A number of the lesson as the teacher types it back: the shortest text that reads as the same
+// number (a tolerance of 1 %, not 1.00000000000).
+function numberText(value: number): string {
+  return String(Number(value.toPrecision(12))).replace('.', decimalPoint());
+}
+
+// The maker's form of the open lesson: its identity, texts in every language, steps, rules and
+// policies; the entries are the part's as they stand.
+function fromLesson(opened: Omit<Draft, 'setup'>, controls: ControlForm[]): NonNullable<typeof maker> {
+  const quantities = lessonModel().partQuantities(opened.part);
+  return {
+    part: opened.part, id: opened.id, titles: opened.title, introductions: opened.introduction,
+    title: shownText(opened.title), introduction: shownText(opened.introduction),
+    controls: controls.map((c) => ({ ...c, ...pickRule(opened.controls.find((r) => r.name === c.name)) })),
+    perStudent: opened.perStudent, seed: opened.seed, feedback: opened.feedback, handInAnswers: opened.handInAnswers, handInData: opened.handInData,
+    linkStatus: '', link: '',
+    steps: opened.steps.map((s) => ({
+      texts: s.text, choiceTexts: s.choices, text: shownText(s.text), question: s.question, unit: s.unit,
+      relative: s.relative ? numberText(s.relative * 100) : '', absolute: s.absolute ? numberText(s.absolute) : '',
+      choices: s.choices.map(shownText).join('\n'),
+      expected: s.answer?.quantity && quantities.some((q) => q.name === s.answer!.quantity) ? s.answer.quantity : '',
+      value: s.answer?.choice !== null && s.answer?.choice !== undefined ? String(s.answer.choice + 1)
+        : s.answer?.value !== null && s.answer?.value !== undefined ? numberText(s.answer.value) : '',
+      arguments: Object.fromEntries(s.answer?.arguments ?? []),
+    })),
+  };
+}
+
+function pickRule(rule: { use: ControlUse; low: number; high: number } | undefined): Partial<ControlForm> {
+  return rule ? { use: rule.use, low: rule.use === 'range' ? numberText(rule.low) : '', high: rule.use === 'range' ? numberText(rule.high) : '' } : {};
 }
 
 function pick(form: ControlForm | undefined): Partial<ControlForm> {
@@ -94,14 +147,14 @@ function draft(): Draft {
   const texts = (text: string): [string, string][] => (text.trim() ? [[lang, text.trim()]] : []);
   const point = decimalPoint();
   return {
-    id: m.id, title: texts(m.title), introduction: texts(m.introduction), part: m.part,
+    id: m.id, title: m.titles ? edited(m.titles, m.title) : texts(m.title), introduction: m.introductions ? edited(m.introductions, m.introduction) : texts(m.introduction), part: m.part,
     setup: m.controls.filter((c) => c.kind !== 'command').map((c) => [c.name, c.kind === 'entry' ? lessonModel().storedEntry(c.shown, point) : c.shown]),
     perStudent: m.perStudent, seed: m.seed,
     controls: m.part === 'run' ? [] : m.controls.filter((c) => c.use !== 'open').map((c) => ({ name: c.name, use: c.use, low: number(c.low) ?? 0, high: number(c.high) ?? 0 })),
     steps: m.steps.map((s) => ({
-      text: texts(s.text), question: s.question, unit: s.unit.trim(),
+      text: s.texts ? edited(s.texts, s.text) : texts(s.text), question: s.question, unit: s.unit.trim(),
       relative: (number(s.relative) ?? 0) / 100, absolute: number(s.absolute) ?? 0,
-      choices: s.question === 'choice' ? s.choices.split('\n').filter((c) => c.trim()).map((c) => texts(c)) : [],
+      choices: s.question === 'choice' ? s.choices.split('\n').filter((c) => c.trim()).map((c, k) => (s.choiceTexts?.[k] ? edited(s.choiceTexts[k], c) : texts(c))) : [],
       answer: answerOf(s),
     })),
     feedback: m.feedback, handInAnswers: m.handInAnswers, handInData: m.handInData,

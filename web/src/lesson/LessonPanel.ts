@@ -8,6 +8,7 @@ import { language } from '../core/language';
 import type { ModelMessage } from '../core/model';
 import type { Page } from '../core/page';
 import { useLessonSeed } from '../core/seed';
+import { loadTable } from '../nuclides/labModel';
 import { pages } from '../pages';
 import { lessonModel, type LessonOpened, type LessonView, type MarkView, type StudentAnswer } from './lessonModel';
 
@@ -40,17 +41,24 @@ export async function openRead(opened: LessonOpened | null, title = tr('Web', 'O
     await showMessage(title, modelText(opened.error));
     return false;
   }
-  const view = lessonModel().openLessonView(language());
+  let view = lessonModel().openLessonView(language());
   if (!view) return false;
+  // A lab's set-up and marks come from the nuclide table, which the labs load when first shown.
+  if ((view.part === 'nuclides' || view.part === 'counting') && !view.start.length) {
+    loadTable();
+    view = lessonModel().openLessonView(language()) ?? view;
+  }
   const preview = lesson.preview;
   Object.assign(lesson, { view, name: '', answers: view.steps.map(() => ({ text: '', choice: null })), marks: view.steps.map(() => null), preview: false });
   lesson.preview = preview;
   const page = partPage(view.part);
   const point = decimalPoint();
   const entries: Record<string, string> = {};
-  for (const [control, stored] of view.setup) entries[control] = lessonModel().shownEntry(stored, point);
+  // The lesson's complete set-up, so that the student starts from what the marking runs again.
+  for (const [control, stored] of view.start) entries[control] = lessonModel().shownEntry(stored, point);
   if (page.applyLesson) page.applyLesson(entries);
   else pendingEntries = entries;
+  useLessonSeed(null); // the counts of the random actions start again with the lesson
   takeSeed(lessonModel().lessonStudent(''));
   if (location.hash !== `#${view.part}`) history.replaceState(null, '', `#${view.part}`);
   refreshFrame();
@@ -69,7 +77,7 @@ export function closeLesson(): void {
 
 function takeSeed(seed: string): void {
   lesson.seed = seed;
-  useLessonSeed(seed);
+  useLessonSeed(seed, (draw, count) => lessonModel().drawSeed(seed, draw, count));
   partPage(lesson.view!.part).lessonSeed?.(seed);
 }
 
@@ -167,16 +175,26 @@ export function lessonPanel(): HTMLElement | null {
     const mark = element('p', { id: `lblMark${step + 1}`, class: 'verdict', 'aria-live': 'polite', 'data-verdict': lesson.marks[step]?.verdict ?? '' }, markText(step));
     steps.append(element('li', { id: `lessonStep${step + 1}` }, element('p', { class: 'step-text' }, s.text), questionControls(step), s.question ? mark : null));
   });
-  const commands = element('div', { class: 'buttons' },
+  const commands = element('div', { class: 'buttons panel-commands' },
     button('cmdHandIn', tr('Web', 'Hand in'), () => void cmdHandIn_Click(), { disabled: !view.handInAnswers && !view.handInData }),
     lesson.preview ? button('cmdBackToMaker', tr('Web', 'Back to the maker'), () => backToMaker()) : null,
     button('cmdCloseLesson', tr('Web', 'Close lesson'), () => closeLesson()));
-  return element('aside', { id: 'lessonPanel', 'aria-labelledby': 'lessonTitle', lang: view.language },
+  return element('aside', { id: 'lessonPanel', 'aria-labelledby': 'lessonTitle', lang: view.language, tabindex: -1 },
     lesson.preview ? element('p', { id: 'lblPreview', class: 'preview' }, tr('Web', 'Preview: the lesson as a student sees it.')) : null,
     element('h2', { id: 'lessonTitle' }, view.title),
     view.introduction ? element('p', { id: 'lblIntroduction', class: 'message' }, view.introduction) : null,
     element('div', { class: 'field' }, element('label', { for: 'txtStudentName' }, tr('Web', 'Your name:')), name), seed,
     steps, commands);
+}
+
+// On a narrow screen the panel follows the part: this leads to it without scrolling past it.
+export function toLessonButton(): HTMLElement | null {
+  if (!lesson.view) return null;
+  return button('cmdToLesson', tr('Web', 'Lesson: %1', lesson.view.title), () => {
+    const panel = document.getElementById('lessonPanel');
+    panel?.scrollIntoView({ block: 'start' });
+    panel?.focus({ preventScroll: true });
+  });
 }
 
 let backToMaker: () => void = () => {};
@@ -215,24 +233,43 @@ export function applyRules(root: HTMLElement): void {
   const rules = [...view.controls];
   // The class experiment's seed is the student's: shown, not typed.
   if (view.part === 'experiment') rules.push({ name: 'txtSeed', use: 'locked', low: 0, high: 0 }, { name: 'cmdNewSeed', use: 'locked', low: 0, high: 0 });
+  const page = partPage(view.part);
   for (const rule of rules) {
-    const control = root.querySelector<HTMLElement>(`#${CSS.escape(rule.name)}`);
+    const id = page.lessonControlId?.(rule.name) ?? rule.name;
+    const control = root.querySelector<HTMLElement>(`#${CSS.escape(id)}`);
     if (!control) continue;
-    if (rule.use === 'locked' && 'disabled' in control) (control as HTMLInputElement).disabled = true;
+    if (rule.use === 'locked' && 'disabled' in control) lock(root, control as HTMLInputElement);
     if (rule.use === 'hidden') {
       const row = control.parentElement;
       const alone = row && (row.classList.contains('field') || row.classList.contains('check')) && row.querySelectorAll('input, select, textarea, button').length === 1;
       (alone ? row : control).hidden = true;
-      root.querySelectorAll<HTMLElement>(`label[for="${CSS.escape(rule.name)}"]`).forEach((label) => { label.hidden = true; });
+      root.querySelectorAll<HTMLElement>(`label[for="${CSS.escape(id)}"]`).forEach((label) => { label.hidden = true; });
     }
+  }
+}
+
+// A control the lesson locks: disabled, marked so that it looks locked, and its name says so to
+// a screen reader.
+function lock(root: HTMLElement, control: HTMLInputElement): void {
+  control.disabled = true;
+  control.classList.add('locked');
+  const label = root.querySelector<HTMLElement>(`label[for="${CSS.escape(control.id)}"]`);
+  const words = tr('Web', 'locked by the lesson');
+  if (label && !label.querySelector('.locked-note')) {
+    label.classList.add('locked');
+    label.append(element('span', { class: 'locked-note' }, ` (${words})`));
+  } else if (!label) {
+    const name = control.getAttribute('aria-label') ?? control.textContent ?? '';
+    if (!name.endsWith(`(${words})`)) control.setAttribute('aria-label', `${name} (${words})`);
   }
 }
 
 // Entries put into a part's fields as a user would type or choose them, so that the part's own
 // handlers take them in.
 function putEntries(root: HTMLElement, entries: Record<string, string>): void {
+  const page = partPage(lesson.view!.part);
   for (const [name, value] of Object.entries(entries)) {
-    const control = root.ownerDocument.getElementById(name) as HTMLInputElement | HTMLSelectElement | null;
+    const control = root.ownerDocument.getElementById(page.lessonControlId?.(name) ?? name) as HTMLInputElement | HTMLSelectElement | null;
     if (!control) continue;
     if (control instanceof HTMLInputElement && (control.type === 'checkbox' || control.type === 'radio')) {
       control.checked = value === 'true';
@@ -240,7 +277,13 @@ function putEntries(root: HTMLElement, entries: Record<string, string>): void {
     } else if (control instanceof HTMLSelectElement) {
       // A list's item by its key: the model's order of keys, else the key the page gives the item.
       const keys = lessonModel().partControls(lesson.view!.part).find((c) => c.name === name.replace(/[0-9]+$/, '#') || c.name === name)?.keys ?? [];
-      const option = keys.includes(value) ? control.options[keys.indexOf(value)] : [...control.options].find((o) => (o.dataset.key ?? o.value) === value);
+      const option = [...control.options].find((o) => o.dataset.key === value)
+        ?? (keys.includes(value) ? control.options[keys.indexOf(value)] : [...control.options].find((o) => o.value === value));
+      if (!option && name === 'cboNuclide' && page.offerNuclide) {
+        // A chain the teacher took from the chart of nuclides: offered in the list from now on.
+        page.offerNuclide(value);
+        continue;
+      }
       if (option) control.value = option.value;
       control.dispatchEvent(new Event('change', { bubbles: true }));
     } else {
@@ -255,8 +298,9 @@ function putEntries(root: HTMLElement, entries: Record<string, string>): void {
 const accepted = new Map<string, string>();
 function refused(input: HTMLInputElement): ModelMessage | null {
   const view = lesson.view;
-  if (!view || !view.controls.some((r) => r.name === input.id && r.use === 'range')) return null;
-  const refusal = lessonModel().rangeRefusal(input.id, input.value, decimalPoint());
+  const name = view ? partPage(view.part).lessonControlName?.(input.id) ?? input.id : '';
+  if (!view || !view.controls.some((r) => r.name === name && r.use === 'range')) return null;
+  const refusal = lessonModel().rangeRefusal(name, input.value, decimalPoint());
   if (!refusal.pattern) {
     accepted.set(input.id, input.value);
     return null;

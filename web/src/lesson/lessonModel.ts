@@ -7,6 +7,7 @@ export type PartKey = 'run' | 'experiment' | 'nuclides' | 'counting';
 export type ControlUse = 'open' | 'locked' | 'hidden' | 'range';
 export type ControlKind = 'entry' | 'text' | 'choice' | 'check' | 'option' | 'command';
 export type QuestionKey = '' | 'number' | 'choice' | 'text' | 'readOff';
+export type LessonDraw = 'Run' | 'Background' | 'Counter' | 'DatingSample' | 'DatingCount' | 'Repeat' | 'Silver';
 export type VerdictKey = 'right' | 'wrong' | 'unanswered' | 'collected' | 'unmarked';
 
 export interface LessonStepView { text: string; question: QuestionKey; unit: string; choices: string[] }
@@ -14,7 +15,7 @@ export interface ControlRuleView { name: string; use: ControlUse; low: number; h
 export interface LessonView {
   id: string; title: string; introduction: string; language: string; part: PartKey;
   feedback: boolean; handInAnswers: boolean; handInData: boolean; perStudent: boolean;
-  steps: LessonStepView[]; setup: [string, string][]; controls: ControlRuleView[];
+  steps: LessonStepView[]; setup: [string, string][]; start: [string, string][]; controls: ControlRuleView[];
 }
 export interface LessonOpened { error: ModelMessage }
 export interface StudentAnswer { step: number; number: number | null; choice: number | null; text: string }
@@ -60,6 +61,8 @@ export interface LessonModel {
   partControls(part: PartKey): PartControl[];
   partQuantities(part: PartKey): QuantityView[];
   makeLesson(draft: Draft): ModelMessage;
+  drawSeed(student: string, draw: LessonDraw, count: number): string;
+  openLessonDraft(): Omit<Draft, 'setup'> | null;
   newLessonId(entropy: string): string;
   draftText(): string;
   draftFileName(): string;

@@ -156,8 +156,9 @@ function inShownOrder<T>(cells: T[]): T[] {
 // The units a member's amount can be given in, as places in the model's list.
 function amountUnitBox(row: number, label: string, units: number[], chosen: number, changed: (unit: number) => void): HTMLElement {
   const names = [tr(L, 'atoms'), tr(L, 'grams'), tr(L, 'becquerel')];
+  const keys = ['atoms', 'g', 'Bq']; // as a lesson names the units
   const box = element('select', { id: `cboAmountUnit${row + 1}`, 'aria-label': label });
-  units.forEach((unit) => box.append(element('option', { value: String(unit) }, names[unit])));
+  units.forEach((unit) => box.append(element('option', { value: String(unit), 'data-key': keys[unit] }, names[unit])));
   box.value = String(units.includes(chosen) ? chosen : units[0]);
   box.addEventListener('change', () => changed(Number(box.value)));
   return box;
@@ -217,7 +218,7 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
     });
     return changed ? run(random, milk).then(() => true) : false;
   }
-  const seed = randomSeed();
+  const seed = randomSeed('Run');
   let outcome;
   if (random) {
     const generation = ++state.generation;
@@ -266,6 +267,11 @@ class NuclideLabPage implements Page {
     stopPlaying();
   }
 
+  // The run's data file, as "Export CSV..." writes it, for a hand-in that carries the data.
+  lessonData(): string {
+    return state.ran ? lab().labChainFile() : '';
+  }
+
   render(root: HTMLElement): void {
     this.root = root;
     if (!state.loaded) {
@@ -306,6 +312,10 @@ class NuclideLabPage implements Page {
     state.screen = 'lab';
     this.rerender('cboNuclide');
     announce(`${nuclideTitle(nuclide)}. ${state.status()}`);
+  }
+
+  offerNuclide(symbol: string): void {
+    this.showChainOf(symbol);
   }
 
   private lab(): void {
@@ -436,7 +446,7 @@ class NuclideLabPage implements Page {
     const logarithmic = state.grid === 1;
     const grid = select('cboGrid', tr(L, 'Time grid:'), [tr(L, 'uniform'), tr(L, 'logarithmic')].map((t, i) => ({ value: String(i), text: t })), String(state.grid));
     grid.select.addEventListener('change', () => { state.grid = Number(grid.select.value); this.rerender('cboGrid'); });
-    const milk = select('cboMilk', tr(L, 'Member to milk:'), state.milkChoices.map((t, i) => ({ value: String(i), text: t })), String(state.milkMember));
+    const milk = select('cboMilk', tr(L, 'Member to milk:'), state.milkChoices.map((t, i) => ({ value: String(i), text: t, key: t })), String(state.milkMember));
     milk.select.addEventListener('change', () => { state.milkMember = Number(milk.select.value); });
     return group('frmRun', tr(L, 'Run'), grid.row,
       text('txtStep', tr(L, 'Time step:'), 'step', logarithmic), unit('cboStepUnit', 'unit', logarithmic),
@@ -521,9 +531,9 @@ class NuclideLabPage implements Page {
     unit.select.addEventListener('change', () => { state.activityUnit = Number(unit.select.value); this.rerender('cboActivityUnit'); });
     const chain = this.currentChain();
     const symbol = (i: number) => chain?.members[i]?.symbol ?? '';
-    const daughter = select('cboDaughter', tr(L, 'Daughter:'), state.daughters.map((i) => ({ value: String(i), text: symbol(i) })), String(state.daughter));
+    const daughter = select('cboDaughter', tr(L, 'Daughter:'), state.daughters.map((i) => ({ value: String(i), text: symbol(i), key: symbol(i) })), String(state.daughter));
     daughter.select.addEventListener('change', () => { state.daughter = Number(daughter.select.value); showUpstream(chain); this.rerender('cboDaughter'); });
-    const over = select('cboOver', tr(L, 'Over:'), state.overs.map((i) => ({ value: String(i), text: symbol(i) })), String(state.over));
+    const over = select('cboOver', tr(L, 'Over:'), state.overs.map((i) => ({ value: String(i), text: symbol(i), key: symbol(i) })), String(state.over));
     over.select.addEventListener('change', () => { state.over = Number(over.select.value); this.rerender('cboOver'); });
     const views = element('fieldset', { id: 'frmView', class: 'view-row no-print' }, element('legend', {}, tr('ViewRow', 'View:')),
       option('optAtoms', tr(L, 'Atoms N(t)'), 'Atoms'), option('optActivity', tr(L, 'Activity A(t)'), 'Activity'),
