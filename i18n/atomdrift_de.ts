@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Lektion öffnen ...</translation>
+        <translation>Lektion öffnen ...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Lektion erstellen ...</translation>
+        <translation>Lektion erstellen ...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Abgaben einsammeln ...</translation>
+        <translation>Abgaben einsammeln ...</translation>
     </message>
 </context>
 <context>
@@ -315,11 +315,11 @@
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Lektion öffnen ...</translation>
+        <translation>Lektion öffnen ...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Lektion erstellen ...</translation>
+        <translation>Lektion erstellen ...</translation>
     </message>
 </context>
 <context>
@@ -886,11 +886,11 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Lektion öffnen ...</translation>
+        <translation>Lektion öffnen ...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Lektion erstellen ...</translation>
+        <translation>Lektion erstellen ...</translation>
     </message>
 </context>
 <context>
@@ -1666,133 +1666,133 @@ www.example.org/atomdrift</translation>
     <name>HandInCollection</name>
     <message>
         <source>right</source>
-        <translation type="unfinished">richtig</translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished">falsch</translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished">unbeantwortet</translation>
+        <translation>unbeantwortet</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished">eingesammelt</translation>
+        <translation>eingesammelt</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished">nicht bewertet</translation>
+        <translation>nicht bewertet</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">Datei</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished">Startwert</translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Richtig</translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished">Bewertet</translation>
+        <translation>Bewertet</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished">Antwort %1</translation>
+        <translation>Antwort %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished">Bewertung %1</translation>
+        <translation>Bewertung %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished">Erwartet %1</translation>
+        <translation>Erwartet %1</translation>
     </message>
     <message>
         <source>Hand-ins: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben: %1</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished">Bewertungen</translation>
+        <translation>Bewertungen</translation>
     </message>
     <message>
         <source>Files not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht berücksichtigte Dateien</translation>
     </message>
     <message>
         <source>The class&apos;s runs</source>
-        <translation type="unfinished">Die Läufe der Klasse</translation>
+        <translation>Die Läufe der Klasse</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Legende</translation>
+        <translation>Legende</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished">CSV exportieren ...</translation>
+        <translation>CSV exportieren ...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Files not counted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht berücksichtigte Dateien:</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished">Schüler</translation>
+        <translation>Schüler</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Schritt %1</translation>
+        <translation>Schritt %1</translation>
     </message>
     <message>
         <source>Expected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet: %1</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 von %2</translation>
+        <translation>%1 von %2</translation>
     </message>
     <message numerus="yes">
         <source>%n hand-in(s) marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Abgabe bewertet</numerusform>
+            <numerusform>%n Abgaben bewertet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) not counted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei nicht berücksichtigt.</numerusform>
+            <numerusform>%n Dateien nicht berücksichtigt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished">CSV exportieren</translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source> - marks.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - Bewertungen.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The marks were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bewertungen wurden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1845,348 +1845,348 @@ www.example.org/atomdrift</translation>
     <name>LessonDesk</name>
     <message>
         <source>Open lesson</source>
-        <translation type="unfinished">Lektion öffnen</translation>
+        <translation>Lektion öffnen</translation>
     </message>
     <message>
         <source>The lesson was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Which lesson do the hand-ins answer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf welche Lektion antworten die Abgaben?</translation>
     </message>
     <message>
         <source>Hand-ins (*.handin);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben (*.handin);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>LessonFiles</name>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished">%1 lässt sich nicht lesen: %2</translation>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
 </context>
 <context>
     <name>LessonMaker</name>
     <message>
         <source>Make lesson: %1</source>
-        <translation type="unfinished">Lektion erstellen: %1</translation>
+        <translation>Lektion erstellen: %1</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished">Lektion</translation>
+        <translation>Lektion</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished">Titel:</translation>
+        <translation>Titel:</translation>
     </message>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished">Einleitung:</translation>
+        <translation>Einleitung:</translation>
     </message>
     <message>
         <source>The same data for everyone</source>
-        <translation type="unfinished">Dieselben Daten für alle</translation>
+        <translation>Dieselben Daten für alle</translation>
     </message>
     <message>
         <source>Each student&apos;s own data, from the name typed</source>
-        <translation type="unfinished">Eigene Daten für jeden Schüler, aus dem eingegebenen Namen</translation>
+        <translation>Eigene Daten für jeden Schüler, aus dem eingegebenen Namen</translation>
     </message>
     <message>
         <source>Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten:</translation>
     </message>
     <message>
         <source>Check answers at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten sofort prüfen</translation>
     </message>
     <message>
         <source>The hand-in carries the answers</source>
-        <translation type="unfinished">Die Abgabe enthält die Antworten</translation>
+        <translation>Die Abgabe enthält die Antworten</translation>
     </message>
     <message>
         <source>The hand-in carries the run&apos;s data file</source>
-        <translation type="unfinished">Die Abgabe enthält die Datendatei des Laufs</translation>
+        <translation>Die Abgabe enthält die Datendatei des Laufs</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished">Bedienelemente</translation>
+        <translation>Bedienelemente</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished">Bedienelement</translation>
+        <translation>Bedienelement</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Student may</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler dürfen</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>change it</source>
-        <translation type="unfinished"></translation>
+        <translation>es ändern</translation>
     </message>
     <message>
         <source>see it only (locked)</source>
-        <translation type="unfinished"></translation>
+        <translation>es nur sehen (gesperrt)</translation>
     </message>
     <message>
         <source>not see it (hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>es nicht sehen (verborgen)</translation>
     </message>
     <message>
         <source>change it within a range</source>
-        <translation type="unfinished"></translation>
+        <translation>es in einem Bereich ändern</translation>
     </message>
     <message>
         <source>The decay run takes the lesson&apos;s entries; its window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zerfallslauf übernimmt die Eingaben der Lektion; sein Fenster bleibt, wie es ist.</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Add step</source>
-        <translation type="unfinished">Schritt hinzufügen</translation>
+        <translation>Schritt hinzufügen</translation>
     </message>
     <message>
         <source>Remove step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt entfernen</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished">Text:</translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished">Frage:</translation>
+        <translation>Frage:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished">eine Zahl</translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>multiple choice</source>
-        <translation type="unfinished">Multiple Choice</translation>
+        <translation>Multiple Choice</translation>
     </message>
     <message>
         <source>free text</source>
-        <translation type="unfinished">Freitext</translation>
+        <translation>Freitext</translation>
     </message>
     <message>
         <source>a value read off the chart</source>
-        <translation type="unfinished">ein in der Grafik abgelesener Wert</translation>
+        <translation>ein in der Grafik abgelesener Wert</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished">Einheit:</translation>
+        <translation>Einheit:</translation>
     </message>
     <message>
         <source>Right within (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranz (%):</translation>
     </message>
     <message>
         <source>or within (in the unit):</source>
-        <translation type="unfinished"></translation>
+        <translation>oder absolut (±, in der Einheit):</translation>
     </message>
     <message>
         <source>Choices, one a line:</source>
-        <translation type="unfinished">Antworten zur Auswahl, eine je Zeile:</translation>
+        <translation>Antworten zur Auswahl, eine je Zeile:</translation>
     </message>
     <message>
         <source>Expected answer:</source>
-        <translation type="unfinished">Erwartete Antwort:</translation>
+        <translation>Erwartete Antwort:</translation>
     </message>
     <message>
         <source>the number or choice below</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zahl oder Antwort unten</translation>
     </message>
     <message>
         <source>Number, or choice from 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl, oder Nummer der Antwort ab 1:</translation>
     </message>
     <message>
         <source>Of (name = value; ...):</source>
-        <translation type="unfinished"></translation>
+        <translation>Für (Name = Wert; ...):</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Save lesson...</source>
-        <translation type="unfinished">Lektion speichern ...</translation>
+        <translation>Lektion speichern ...</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished">Link kopieren</translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Save lesson as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion als Webseite speichern ...</translation>
     </message>
     <message>
         <source>The web page is not installed with this build, so a lesson cannot be saved as a page here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite ist mit dieser Programmversion nicht installiert, daher lässt sich eine Lektion hier nicht als Seite speichern.</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Abgaben einsammeln ...</translation>
+        <translation>Abgaben einsammeln ...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Schritt %1</translation>
+        <translation>Schritt %1</translation>
     </message>
     <message>
         <source>It needs: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe braucht: %1.</translation>
     </message>
     <message>
         <source>It is a time: give the unit as s, min, h, d or y.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe ist eine Zeit: Geben Sie die Einheit als s, min, h, d oder y (Jahr) an.</translation>
     </message>
     <message>
         <source>Give the lesson a title first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie der Lektion zuerst einen Titel.</translation>
     </message>
     <message>
         <source>The lesson cannot be given to a class yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion kann noch nicht an eine Klasse ausgegeben werden.</translation>
     </message>
     <message>
         <source>Save lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion speichern</translation>
     </message>
     <message>
         <source>Lessons (*.atomdrift)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionen (*.atomdrift)</translation>
     </message>
     <message>
         <source>The lesson was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>The link would be %1 characters long, more than the %2 that mail programs and learning platforms keep whole. Hand the lesson out as a file (&quot;Save lesson...&quot;) or as a web page instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link wäre %1 Zeichen lang, mehr als die %2, die E-Mail-Programme und Lernplattformen unversehrt lassen. Geben Sie die Lektion stattdessen als Datei („Lektion speichern ...“) oder als Webseite aus.</translation>
     </message>
     <message>
         <source>Save lesson as web page</source>
-        <translation type="unfinished">Lektion als Webseite speichern</translation>
+        <translation>Lektion als Webseite speichern</translation>
     </message>
     <message>
         <source>The web page %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite %1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>Web pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten (*.html)</translation>
     </message>
     <message>
         <source>The page was not saved.</source>
-        <translation type="unfinished">Die Seite wurde nicht gespeichert.</translation>
+        <translation>Die Seite wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Collect hand-ins</source>
-        <translation type="unfinished">Abgaben einsammeln</translation>
+        <translation>Abgaben einsammeln</translation>
     </message>
 </context>
 <context>
     <name>LessonPanel</name>
     <message>
         <source>Preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau: %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion: %1</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished">Dein Name:</translation>
+        <translation>Dein Name:</translation>
     </message>
     <message>
         <source>Hand in</source>
-        <translation type="unfinished">Abgeben</translation>
+        <translation>Abgeben</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Abgaben einsammeln ...</translation>
+        <translation>Abgaben einsammeln ...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Schritt %1</translation>
+        <translation>Schritt %1</translation>
     </message>
     <message>
         <source>Value read off the chart:</source>
-        <translation type="unfinished">In der Grafik abgelesener Wert:</translation>
+        <translation>In der Grafik abgelesener Wert:</translation>
     </message>
     <message>
         <source>Your answer:</source>
-        <translation type="unfinished">Deine Antwort:</translation>
+        <translation>Deine Antwort:</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Everyone has the same data (seed %1).</source>
-        <translation type="unfinished">Alle haben dieselben Daten (Startwert %1).</translation>
+        <translation>Alle haben dieselben Daten (Startwert %1).</translation>
     </message>
     <message>
         <source>Type your name and press Enter: your own data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein und drücke die Eingabetaste: Deine eigenen Daten werden daraus gebildet.</translation>
     </message>
     <message>
         <source>Your data come from your name (seed %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Daten werden aus deinem Namen gebildet (Startwert %1).</translation>
     </message>
     <message>
         <source>Type your name first: your data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib zuerst deinen Namen ein: Deine Daten werden daraus gebildet.</translation>
     </message>
     <message>
         <source>“%1” is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Type your name first: the hand-in carries it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib zuerst deinen Namen ein: Die Abgabe enthält ihn.</translation>
     </message>
     <message>
         <source>Hand-ins (*.handin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgaben (*.handin)</translation>
     </message>
     <message>
         <source>The hand-in was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abgabe wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -3748,11 +3748,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Lektion öffnen ...</translation>
+        <translation>Lektion öffnen ...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Lektion erstellen ...</translation>
+        <translation>Lektion erstellen ...</translation>
     </message>
 </context>
 <context>
@@ -3766,35 +3766,35 @@ www.example.org/atomdrift</translation>
     <name>OpenLesson</name>
     <message>
         <source>Example lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiellektionen:</translation>
     </message>
     <message>
         <source>Or paste a lesson&apos;s link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder fügen Sie den Link einer Lektion ein:</translation>
     </message>
     <message>
         <source>Open a lesson file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsdatei öffnen ...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Lessons (*.atomdrift);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionen (*.atomdrift);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The link</source>
-        <translation type="unfinished"></translation>
+        <translation>aus dem Link</translation>
     </message>
     <message>
         <source>The lesson was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -3886,7 +3886,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A lesson (.atomdrift) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu öffnende Lektion (.atomdrift).</translation>
     </message>
 </context>
 <context>
@@ -4515,15 +4515,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Lektion öffnen ...</translation>
+        <translation>Lektion öffnen ...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Lektion erstellen ...</translation>
+        <translation>Lektion erstellen ...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Abgaben einsammeln ...</translation>
+        <translation>Abgaben einsammeln ...</translation>
     </message>
 </context>
 </TS>

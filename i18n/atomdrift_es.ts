@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Abrir lección...</translation>
+        <translation>Abrir lección...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Crear lección...</translation>
+        <translation>Crear lección...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Recoger entregas...</translation>
+        <translation>Recoger entregas...</translation>
     </message>
 </context>
 <context>
@@ -315,11 +315,11 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Abrir lección...</translation>
+        <translation>Abrir lección...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Crear lección...</translation>
+        <translation>Crear lección...</translation>
     </message>
 </context>
 <context>
@@ -886,11 +886,11 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Abrir lección...</translation>
+        <translation>Abrir lección...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Crear lección...</translation>
+        <translation>Crear lección...</translation>
     </message>
 </context>
 <context>
@@ -1666,133 +1666,133 @@ www.example.org/atomdrift</translation>
     <name>HandInCollection</name>
     <message>
         <source>right</source>
-        <translation type="unfinished">correcta</translation>
+        <translation>correcta</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished">incorrecta</translation>
+        <translation>incorrecta</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished">sin respuesta</translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished">recogida</translation>
+        <translation>recogida</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished">sin corregir</translation>
+        <translation>sin corregir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">Archivo</translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished">Semilla</translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Correctas</translation>
+        <translation>Correctas</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished">Corregidas</translation>
+        <translation>Corregidas</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished">Respuesta %1</translation>
+        <translation>Respuesta %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished">Corrección %1</translation>
+        <translation>Corrección %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished">Esperado %1</translation>
+        <translation>Esperado %1</translation>
     </message>
     <message>
         <source>Hand-ins: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entregas: %1</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished">Correcciones</translation>
+        <translation>Correcciones</translation>
     </message>
     <message>
         <source>Files not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos no contabilizados</translation>
     </message>
     <message>
         <source>The class&apos;s runs</source>
-        <translation type="unfinished">Las simulaciones de la clase</translation>
+        <translation>Las simulaciones de la clase</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Leyenda</translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished">Exportar CSV...</translation>
+        <translation>Exportar CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Files not counted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos no contabilizados:</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished">Alumno</translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Paso %1</translation>
+        <translation>Paso %1</translation>
     </message>
     <message>
         <source>Expected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperado: %1</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n hand-in(s) marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrega corregida</numerusform>
+            <numerusform>%n entregas corregidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) not counted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo no contabilizado.</numerusform>
+            <numerusform>%n archivos no contabilizados.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished">Exportar CSV</translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source> - marks.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - correcciones.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">Archivos CSV (*.csv)</translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The marks were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las correcciones no se han guardado.</translation>
     </message>
 </context>
 <context>
@@ -1845,348 +1845,348 @@ www.example.org/atomdrift</translation>
     <name>LessonDesk</name>
     <message>
         <source>Open lesson</source>
-        <translation type="unfinished">Abrir lección</translation>
+        <translation>Abrir lección</translation>
     </message>
     <message>
         <source>The lesson was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección no se ha abierto.</translation>
     </message>
     <message>
         <source>Which lesson do the hand-ins answer?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿A qué lección responden las entregas?</translation>
     </message>
     <message>
         <source>Hand-ins (*.handin);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entregas (*.handin);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>LessonFiles</name>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished">El archivo %1 no se puede leer: %2</translation>
+        <translation>El archivo %1 no se puede leer: %2</translation>
     </message>
 </context>
 <context>
     <name>LessonMaker</name>
     <message>
         <source>Make lesson: %1</source>
-        <translation type="unfinished">Crear lección: %1</translation>
+        <translation>Crear lección: %1</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished">Lección</translation>
+        <translation>Lección</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished">Título:</translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished">Introducción:</translation>
+        <translation>Introducción:</translation>
     </message>
     <message>
         <source>The same data for everyone</source>
-        <translation type="unfinished">Los mismos datos para todos</translation>
+        <translation>Los mismos datos para todos</translation>
     </message>
     <message>
         <source>Each student&apos;s own data, from the name typed</source>
-        <translation type="unfinished">Datos propios de cada alumno, a partir del nombre escrito</translation>
+        <translation>Datos propios de cada alumno, a partir del nombre escrito</translation>
     </message>
     <message>
         <source>Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos:</translation>
     </message>
     <message>
         <source>Check answers at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar las respuestas al momento</translation>
     </message>
     <message>
         <source>The hand-in carries the answers</source>
-        <translation type="unfinished">La entrega lleva las respuestas</translation>
+        <translation>La entrega lleva las respuestas</translation>
     </message>
     <message>
         <source>The hand-in carries the run&apos;s data file</source>
-        <translation type="unfinished">La entrega lleva el archivo de datos de la simulación</translation>
+        <translation>La entrega lleva el archivo de datos de la simulación</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished">Controles</translation>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished">Control</translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Student may</source>
-        <translation type="unfinished"></translation>
+        <translation>El alumno puede</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>change it</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiarlo</translation>
     </message>
     <message>
         <source>see it only (locked)</source>
-        <translation type="unfinished"></translation>
+        <translation>solo verlo (bloqueado)</translation>
     </message>
     <message>
         <source>not see it (hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>no verlo (oculto)</translation>
     </message>
     <message>
         <source>change it within a range</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiarlo dentro de un intervalo</translation>
     </message>
     <message>
         <source>The decay run takes the lesson&apos;s entries; its window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación de desintegración toma los valores de la lección; su ventana queda tal como está.</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Add step</source>
-        <translation type="unfinished">Añadir paso</translation>
+        <translation>Añadir paso</translation>
     </message>
     <message>
         <source>Remove step</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar paso</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished">Texto:</translation>
+        <translation>Texto:</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished">Pregunta:</translation>
+        <translation>Pregunta:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished">un número</translation>
+        <translation>un número</translation>
     </message>
     <message>
         <source>multiple choice</source>
-        <translation type="unfinished">opción múltiple</translation>
+        <translation>opción múltiple</translation>
     </message>
     <message>
         <source>free text</source>
-        <translation type="unfinished">texto libre</translation>
+        <translation>texto libre</translation>
     </message>
     <message>
         <source>a value read off the chart</source>
-        <translation type="unfinished">un valor leído en el gráfico</translation>
+        <translation>un valor leído en el gráfico</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished">Unidad:</translation>
+        <translation>Unidad:</translation>
     </message>
     <message>
         <source>Right within (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancia (%):</translation>
     </message>
     <message>
         <source>or within (in the unit):</source>
-        <translation type="unfinished"></translation>
+        <translation>o en valor absoluto (±, en la unidad):</translation>
     </message>
     <message>
         <source>Choices, one a line:</source>
-        <translation type="unfinished">Opciones, una por línea:</translation>
+        <translation>Opciones, una por línea:</translation>
     </message>
     <message>
         <source>Expected answer:</source>
-        <translation type="unfinished">Respuesta esperada:</translation>
+        <translation>Respuesta esperada:</translation>
     </message>
     <message>
         <source>the number or choice below</source>
-        <translation type="unfinished"></translation>
+        <translation>el número o la opción de abajo</translation>
     </message>
     <message>
         <source>Number, or choice from 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número, u opción contando desde 1:</translation>
     </message>
     <message>
         <source>Of (name = value; ...):</source>
-        <translation type="unfinished"></translation>
+        <translation>Para (nombre = valor; ...):</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vista previa</translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Save lesson...</source>
-        <translation type="unfinished">Guardar lección...</translation>
+        <translation>Guardar lección...</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished">Copiar enlace</translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <source>Save lesson as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lección como página web...</translation>
     </message>
     <message>
         <source>The web page is not installed with this build, so a lesson cannot be saved as a page here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página web no está instalada con esta versión del programa, así que aquí no se puede guardar una lección como página.</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Recoger entregas...</translation>
+        <translation>Recoger entregas...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Paso %1</translation>
+        <translation>Paso %1</translation>
     </message>
     <message>
         <source>It needs: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La magnitud necesita: %1.</translation>
     </message>
     <message>
         <source>It is a time: give the unit as s, min, h, d or y.</source>
-        <translation type="unfinished"></translation>
+        <translation>La magnitud es un tiempo: indique la unidad como s, min, h, d o y (año).</translation>
     </message>
     <message>
         <source>Give the lesson a title first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé primero un título a la lección.</translation>
     </message>
     <message>
         <source>The lesson cannot be given to a class yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección todavía no se puede dar a una clase.</translation>
     </message>
     <message>
         <source>Save lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lección</translation>
     </message>
     <message>
         <source>Lessons (*.atomdrift)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones (*.atomdrift)</translation>
     </message>
     <message>
         <source>The lesson was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección no se ha guardado.</translation>
     </message>
     <message>
         <source>The link would be %1 characters long, more than the %2 that mail programs and learning platforms keep whole. Hand the lesson out as a file (&quot;Save lesson...&quot;) or as a web page instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace tendría %1 caracteres, más de los %2 que los programas de correo y las plataformas de aprendizaje conservan enteros. Reparta mejor la lección como archivo («Guardar lección...») o como página web.</translation>
     </message>
     <message>
         <source>Save lesson as web page</source>
-        <translation type="unfinished">Guardar lección como página web</translation>
+        <translation>Guardar lección como página web</translation>
     </message>
     <message>
         <source>The web page %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La página web %1 no se puede leer: %2</translation>
     </message>
     <message>
         <source>Web pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web (*.html)</translation>
     </message>
     <message>
         <source>The page was not saved.</source>
-        <translation type="unfinished">La página no se ha guardado.</translation>
+        <translation>La página no se ha guardado.</translation>
     </message>
     <message>
         <source>Collect hand-ins</source>
-        <translation type="unfinished">Recoger entregas</translation>
+        <translation>Recoger entregas</translation>
     </message>
 </context>
 <context>
     <name>LessonPanel</name>
     <message>
         <source>Preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa: %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección: %1</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished">Tu nombre:</translation>
+        <translation>Tu nombre:</translation>
     </message>
     <message>
         <source>Hand in</source>
-        <translation type="unfinished">Entregar</translation>
+        <translation>Entregar</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Recoger entregas...</translation>
+        <translation>Recoger entregas...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Paso %1</translation>
+        <translation>Paso %1</translation>
     </message>
     <message>
         <source>Value read off the chart:</source>
-        <translation type="unfinished">Valor leído en el gráfico:</translation>
+        <translation>Valor leído en el gráfico:</translation>
     </message>
     <message>
         <source>Your answer:</source>
-        <translation type="unfinished">Tu respuesta:</translation>
+        <translation>Tu respuesta:</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>Everyone has the same data (seed %1).</source>
-        <translation type="unfinished">Todos tienen los mismos datos (semilla %1).</translation>
+        <translation>Todos tienen los mismos datos (semilla %1).</translation>
     </message>
     <message>
         <source>Type your name and press Enter: your own data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre y pulsa Intro: tus propios datos salen de él.</translation>
     </message>
     <message>
         <source>Your data come from your name (seed %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus datos salen de tu nombre (semilla %1).</translation>
     </message>
     <message>
         <source>Type your name first: your data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe primero tu nombre: tus datos salen de él.</translation>
     </message>
     <message>
         <source>“%1” is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número.</translation>
     </message>
     <message>
         <source>Type your name first: the hand-in carries it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe primero tu nombre: la entrega lo lleva.</translation>
     </message>
     <message>
         <source>Hand-ins (*.handin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entregas (*.handin)</translation>
     </message>
     <message>
         <source>The hand-in was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrega no se ha guardado.</translation>
     </message>
 </context>
 <context>
@@ -3748,11 +3748,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Abrir lección...</translation>
+        <translation>Abrir lección...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Crear lección...</translation>
+        <translation>Crear lección...</translation>
     </message>
 </context>
 <context>
@@ -3766,35 +3766,35 @@ www.example.org/atomdrift</translation>
     <name>OpenLesson</name>
     <message>
         <source>Example lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones de ejemplo:</translation>
     </message>
     <message>
         <source>Or paste a lesson&apos;s link:</source>
-        <translation type="unfinished"></translation>
+        <translation>O pegue el enlace de una lección:</translation>
     </message>
     <message>
         <source>Open a lesson file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de lección...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Lessons (*.atomdrift);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones (*.atomdrift);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The link</source>
-        <translation type="unfinished"></translation>
+        <translation>del enlace</translation>
     </message>
     <message>
         <source>The lesson was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección no se ha abierto.</translation>
     </message>
 </context>
 <context>
@@ -3886,7 +3886,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A lesson (.atomdrift) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lección (.atomdrift) que abrir.</translation>
     </message>
 </context>
 <context>
@@ -4515,15 +4515,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Abrir lección...</translation>
+        <translation>Abrir lección...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Crear lección...</translation>
+        <translation>Crear lección...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Recoger entregas...</translation>
+        <translation>Recoger entregas...</translation>
     </message>
 </context>
 </TS>

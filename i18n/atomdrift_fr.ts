@@ -29,15 +29,15 @@
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Ouvrir une leçon...</translation>
+        <translation>Ouvrir une leçon...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Créer une leçon...</translation>
+        <translation>Créer une leçon...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Ramasser les copies...</translation>
+        <translation>Ramasser les copies...</translation>
     </message>
 </context>
 <context>
@@ -315,11 +315,11 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Ouvrir une leçon...</translation>
+        <translation>Ouvrir une leçon...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Créer une leçon...</translation>
+        <translation>Créer une leçon...</translation>
     </message>
 </context>
 <context>
@@ -886,11 +886,11 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Ouvrir une leçon...</translation>
+        <translation>Ouvrir une leçon...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Créer une leçon...</translation>
+        <translation>Créer une leçon...</translation>
     </message>
 </context>
 <context>
@@ -1666,133 +1666,133 @@ www.example.org/atomdrift</translation>
     <name>HandInCollection</name>
     <message>
         <source>right</source>
-        <translation type="unfinished">juste</translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished">fausse</translation>
+        <translation>fausse</translation>
     </message>
     <message>
         <source>unanswered</source>
-        <translation type="unfinished">sans réponse</translation>
+        <translation>sans réponse</translation>
     </message>
     <message>
         <source>collected</source>
-        <translation type="unfinished">ramassée</translation>
+        <translation>ramassée</translation>
     </message>
     <message>
         <source>not marked</source>
-        <translation type="unfinished">non corrigée</translation>
+        <translation>non corrigée</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">Fichier</translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished">Graine</translation>
+        <translation>Graine</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Justes</translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished">Corrigées</translation>
+        <translation>Corrigées</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished">Réponse %1</translation>
+        <translation>Réponse %1</translation>
     </message>
     <message>
         <source>Mark %1</source>
-        <translation type="unfinished">Correction %1</translation>
+        <translation>Correction %1</translation>
     </message>
     <message>
         <source>Expected %1</source>
-        <translation type="unfinished">Attendu %1</translation>
+        <translation>Attendu %1</translation>
     </message>
     <message>
         <source>Hand-ins: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies&#xa0;: %1</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished">Corrections</translation>
+        <translation>Corrections</translation>
     </message>
     <message>
         <source>Files not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers non pris en compte</translation>
     </message>
     <message>
         <source>The class&apos;s runs</source>
-        <translation type="unfinished">Les simulations de la classe</translation>
+        <translation>Les simulations de la classe</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished">Légende</translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished">Exporter en CSV...</translation>
+        <translation>Exporter en CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Files not counted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers non pris en compte&#xa0;:</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished">Élève</translation>
+        <translation>Élève</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Étape %1</translation>
+        <translation>Étape %1</translation>
     </message>
     <message>
         <source>Expected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 sur %2</translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>%n hand-in(s) marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n copie corrigée</numerusform>
+            <numerusform>%n copies corrigées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) not counted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier non pris en compte.</numerusform>
+            <numerusform>%n fichiers non pris en compte.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished">Exporter en CSV</translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source> - marks.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - corrections.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The marks were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les corrections n&apos;ont pas été enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1845,348 +1845,348 @@ www.example.org/atomdrift</translation>
     <name>LessonDesk</name>
     <message>
         <source>Open lesson</source>
-        <translation type="unfinished">Ouvrir une leçon</translation>
+        <translation>Ouvrir une leçon</translation>
     </message>
     <message>
         <source>The lesson was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas été ouverte.</translation>
     </message>
     <message>
         <source>Which lesson do the hand-ins answer?</source>
-        <translation type="unfinished"></translation>
+        <translation>À quelle leçon les copies répondent-elles&#xa0;?</translation>
     </message>
     <message>
         <source>Hand-ins (*.handin);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies (*.handin);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>LessonFiles</name>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished">Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>LessonMaker</name>
     <message>
         <source>Make lesson: %1</source>
-        <translation type="unfinished">Créer une leçon&#xa0;: %1</translation>
+        <translation>Créer une leçon&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished">Leçon</translation>
+        <translation>Leçon</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished">Titre&#xa0;:</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Introduction:</source>
-        <translation type="unfinished">Introduction&#xa0;:</translation>
+        <translation>Introduction&#xa0;:</translation>
     </message>
     <message>
         <source>The same data for everyone</source>
-        <translation type="unfinished">Les mêmes données pour tous</translation>
+        <translation>Les mêmes données pour tous</translation>
     </message>
     <message>
         <source>Each student&apos;s own data, from the name typed</source>
-        <translation type="unfinished">Des données propres à chaque élève, tirées du nom saisi</translation>
+        <translation>Des données propres à chaque élève, tirées du nom saisi</translation>
     </message>
     <message>
         <source>Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Données&#xa0;:</translation>
     </message>
     <message>
         <source>Check answers at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les réponses aussitôt</translation>
     </message>
     <message>
         <source>The hand-in carries the answers</source>
-        <translation type="unfinished">La copie contient les réponses</translation>
+        <translation>La copie contient les réponses</translation>
     </message>
     <message>
         <source>The hand-in carries the run&apos;s data file</source>
-        <translation type="unfinished">La copie contient le fichier de données de la simulation</translation>
+        <translation>La copie contient le fichier de données de la simulation</translation>
     </message>
     <message>
         <source>Controls</source>
-        <translation type="unfinished">Commandes</translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished">Commande</translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Student may</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élève peut</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>change it</source>
-        <translation type="unfinished"></translation>
+        <translation>la modifier</translation>
     </message>
     <message>
         <source>see it only (locked)</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement la voir (verrouillée)</translation>
     </message>
     <message>
         <source>not see it (hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>ne pas la voir (masquée)</translation>
     </message>
     <message>
         <source>change it within a range</source>
-        <translation type="unfinished"></translation>
+        <translation>la modifier dans une plage</translation>
     </message>
     <message>
         <source>The decay run takes the lesson&apos;s entries; its window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation de désintégration reprend les valeurs de la leçon&#xa0;; sa fenêtre reste telle quelle.</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes</translation>
     </message>
     <message>
         <source>Add step</source>
-        <translation type="unfinished">Ajouter une étape</translation>
+        <translation>Ajouter une étape</translation>
     </message>
     <message>
         <source>Remove step</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;étape</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished">Texte&#xa0;:</translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished">Question&#xa0;:</translation>
+        <translation>Question&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished">un nombre</translation>
+        <translation>un nombre</translation>
     </message>
     <message>
         <source>multiple choice</source>
-        <translation type="unfinished">choix multiple</translation>
+        <translation>choix multiple</translation>
     </message>
     <message>
         <source>free text</source>
-        <translation type="unfinished">texte libre</translation>
+        <translation>texte libre</translation>
     </message>
     <message>
         <source>a value read off the chart</source>
-        <translation type="unfinished">une valeur lue sur le graphique</translation>
+        <translation>une valeur lue sur le graphique</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished">Unité&#xa0;:</translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Right within (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérance (%)&#xa0;:</translation>
     </message>
     <message>
         <source>or within (in the unit):</source>
-        <translation type="unfinished"></translation>
+        <translation>ou en valeur absolue (±, dans l&apos;unité)&#xa0;:</translation>
     </message>
     <message>
         <source>Choices, one a line:</source>
-        <translation type="unfinished">Choix, un par ligne&#xa0;:</translation>
+        <translation>Choix, un par ligne&#xa0;:</translation>
     </message>
     <message>
         <source>Expected answer:</source>
-        <translation type="unfinished">Réponse attendue&#xa0;:</translation>
+        <translation>Réponse attendue&#xa0;:</translation>
     </message>
     <message>
         <source>the number or choice below</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre ou le choix ci-dessous</translation>
     </message>
     <message>
         <source>Number, or choice from 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, ou numéro du choix à partir de 1&#xa0;:</translation>
     </message>
     <message>
         <source>Of (name = value; ...):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour (nom = valeur&#xa0;; ...)&#xa0;:</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Aperçu</translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Save lesson...</source>
-        <translation type="unfinished">Enregistrer la leçon...</translation>
+        <translation>Enregistrer la leçon...</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished">Copier le lien</translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien</translation>
     </message>
     <message>
         <source>Save lesson as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la leçon comme page web...</translation>
     </message>
     <message>
         <source>The web page is not installed with this build, so a lesson cannot be saved as a page here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page web n&apos;est pas installée avec cette version du programme, une leçon ne peut donc pas être enregistrée ici comme page.</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Ramasser les copies...</translation>
+        <translation>Ramasser les copies...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Étape %1</translation>
+        <translation>Étape %1</translation>
     </message>
     <message>
         <source>It needs: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grandeur demande&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It is a time: give the unit as s, min, h, d or y.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grandeur est une durée&#xa0;: donnez l&apos;unité sous la forme s, min, h, d ou y (année).</translation>
     </message>
     <message>
         <source>Give the lesson a title first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez d&apos;abord un titre à la leçon.</translation>
     </message>
     <message>
         <source>The lesson cannot be given to a class yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon ne peut pas encore être donnée à une classe.</translation>
     </message>
     <message>
         <source>Save lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la leçon</translation>
     </message>
     <message>
         <source>Lessons (*.atomdrift)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons (*.atomdrift)</translation>
     </message>
     <message>
         <source>The lesson was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas été enregistrée.</translation>
     </message>
     <message>
         <source>The link would be %1 characters long, more than the %2 that mail programs and learning platforms keep whole. Hand the lesson out as a file (&quot;Save lesson...&quot;) or as a web page instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien ferait %1 caractères, plus que les %2 que les logiciels de courriel et les plateformes d&apos;apprentissage conservent en entier. Distribuez plutôt la leçon comme fichier («&#xa0;Enregistrer la leçon...&#xa0;») ou comme page web.</translation>
     </message>
     <message>
         <source>Save lesson as web page</source>
-        <translation type="unfinished">Enregistrer la leçon comme page web</translation>
+        <translation>Enregistrer la leçon comme page web</translation>
     </message>
     <message>
         <source>The web page %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La page web %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>Web pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages web (*.html)</translation>
     </message>
     <message>
         <source>The page was not saved.</source>
-        <translation type="unfinished">La page n&apos;a pas été enregistrée.</translation>
+        <translation>La page n&apos;a pas été enregistrée.</translation>
     </message>
     <message>
         <source>Collect hand-ins</source>
-        <translation type="unfinished">Ramasser les copies</translation>
+        <translation>Ramasser les copies</translation>
     </message>
 </context>
 <context>
     <name>LessonPanel</name>
     <message>
         <source>Preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished">Ton nom&#xa0;:</translation>
+        <translation>Ton nom&#xa0;:</translation>
     </message>
     <message>
         <source>Hand in</source>
-        <translation type="unfinished">Rendre</translation>
+        <translation>Rendre</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Ramasser les copies...</translation>
+        <translation>Ramasser les copies...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished">Étape %1</translation>
+        <translation>Étape %1</translation>
     </message>
     <message>
         <source>Value read off the chart:</source>
-        <translation type="unfinished">Valeur lue sur le graphique&#xa0;:</translation>
+        <translation>Valeur lue sur le graphique&#xa0;:</translation>
     </message>
     <message>
         <source>Your answer:</source>
-        <translation type="unfinished">Ta réponse&#xa0;:</translation>
+        <translation>Ta réponse&#xa0;:</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>Everyone has the same data (seed %1).</source>
-        <translation type="unfinished">Tout le monde a les mêmes données (graine %1).</translation>
+        <translation>Tout le monde a les mêmes données (graine %1).</translation>
     </message>
     <message>
         <source>Type your name and press Enter: your own data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape ton nom et appuie sur Entrée&#xa0;: tes propres données en dépendent.</translation>
     </message>
     <message>
         <source>Your data come from your name (seed %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes données sont tirées de ton nom (graine %1).</translation>
     </message>
     <message>
         <source>Type your name first: your data come from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape d&apos;abord ton nom&#xa0;: tes données en dépendent.</translation>
     </message>
     <message>
         <source>“%1” is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Type your name first: the hand-in carries it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape d&apos;abord ton nom&#xa0;: la copie le porte.</translation>
     </message>
     <message>
         <source>Hand-ins (*.handin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies (*.handin)</translation>
     </message>
     <message>
         <source>The hand-in was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie n&apos;a pas été enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -3748,11 +3748,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Ouvrir une leçon...</translation>
+        <translation>Ouvrir une leçon...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Créer une leçon...</translation>
+        <translation>Créer une leçon...</translation>
     </message>
 </context>
 <context>
@@ -3766,35 +3766,35 @@ www.example.org/atomdrift</translation>
     <name>OpenLesson</name>
     <message>
         <source>Example lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons d&apos;exemple&#xa0;:</translation>
     </message>
     <message>
         <source>Or paste a lesson&apos;s link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou collez le lien d&apos;une leçon&#xa0;:</translation>
     </message>
     <message>
         <source>Open a lesson file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de leçon...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Lessons (*.atomdrift);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons (*.atomdrift);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The link</source>
-        <translation type="unfinished"></translation>
+        <translation>du lien</translation>
     </message>
     <message>
         <source>The lesson was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas été ouverte.</translation>
     </message>
 </context>
 <context>
@@ -3886,7 +3886,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>A lesson (.atomdrift) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une leçon (.atomdrift) à ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -4515,15 +4515,15 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Open lesson...</source>
-        <translation type="unfinished">Ouvrir une leçon...</translation>
+        <translation>Ouvrir une leçon...</translation>
     </message>
     <message>
         <source>Make lesson...</source>
-        <translation type="unfinished">Créer une leçon...</translation>
+        <translation>Créer une leçon...</translation>
     </message>
     <message>
         <source>Collect hand-ins...</source>
-        <translation type="unfinished">Ramasser les copies...</translation>
+        <translation>Ramasser les copies...</translation>
     </message>
 </context>
 </TS>
