@@ -3789,7 +3789,7 @@ www.example.org/atomdrift</translation>
         <translation>Lektionen (*.atomdrift);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>The link</source>
+        <source>from the link</source>
         <translation>aus dem Link</translation>
     </message>
     <message>
@@ -4046,7 +4046,7 @@ www.example.org/atomdrift</translation>
         <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
-        <source>the link</source>
+        <source>from the link</source>
         <translation>aus dem Link</translation>
     </message>
     <message>
@@ -4392,6 +4392,14 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The class&apos;s runs</source>
         <translation>Die Läufe der Klasse</translation>
+    </message>
+    <message>
+        <source>locked by the lesson</source>
+        <translation>von der Lektion gesperrt</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Lektion: %1</translation>
     </message>
 </context>
 <context>

@@ -3789,7 +3789,7 @@ www.example.org/atomdrift</translation>
         <translation>Lecciones (*.atomdrift);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>The link</source>
+        <source>from the link</source>
         <translation>del enlace</translation>
     </message>
     <message>
@@ -4046,7 +4046,7 @@ www.example.org/atomdrift</translation>
         <translation>El archivo %1 no se puede leer: %2</translation>
     </message>
     <message>
-        <source>the link</source>
+        <source>from the link</source>
         <translation>del enlace</translation>
     </message>
     <message>
@@ -4392,6 +4392,14 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The class&apos;s runs</source>
         <translation>Las simulaciones de la clase</translation>
+    </message>
+    <message>
+        <source>locked by the lesson</source>
+        <translation>bloqueado por la lección</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Lección: %1</translation>
     </message>
 </context>
 <context>

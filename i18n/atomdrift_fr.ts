@@ -3789,7 +3789,7 @@ www.example.org/atomdrift</translation>
         <translation>Leçons (*.atomdrift);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>The link</source>
+        <source>from the link</source>
         <translation>du lien</translation>
     </message>
     <message>
@@ -4046,7 +4046,7 @@ www.example.org/atomdrift</translation>
         <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the link</source>
+        <source>from the link</source>
         <translation>du lien</translation>
     </message>
     <message>
@@ -4392,6 +4392,14 @@ www.example.org/atomdrift</translation>
     <message>
         <source>The class&apos;s runs</source>
         <translation>Les simulations de la classe</translation>
+    </message>
+    <message>
+        <source>locked by the lesson</source>
+        <translation>verrouillée par la leçon</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Leçon&#xa0;: %1</translation>
     </message>
 </context>
 <context>

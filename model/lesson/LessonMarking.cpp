@@ -532,7 +532,8 @@ std::optional<double> LessonEvaluator::expected(int stepIndex, Message* why)
         }
     }
     if (isTimeQuantity(q)) {
-        const auto seconds = symbolSeconds(step.unit);
+        // "a", the year as German and French write it, is the table's "y".
+        const auto seconds = symbolSeconds(step.unit == "a" ? std::string_view("y") : std::string_view(step.unit));
         if (!seconds) return refuse(Message{"A time needs a time unit, not “%1”.", {step.unit}});
         *value /= *seconds;
     }

@@ -84,7 +84,7 @@ void OpenLesson::cmdOpen_Click()
 {
     const QString link = txtLink->text().trimmed();
     if (!link.isEmpty()) {
-        take(decay::readLessonLink(link.toStdString(), tr("The link").toStdString()));
+        take(decay::readLessonLink(link.toStdString(), tr("from the link").toStdString()));
         return;
     }
     const QListWidgetItem* item = lstExamples->currentItem();

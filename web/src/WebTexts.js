@@ -47,7 +47,7 @@ QT_TRANSLATE_NOOP("Web", "Please type your name first: the hand-in carries it.")
 QT_TRANSLATE_NOOP("Web", "The lesson asks for the data of your run: please make the run first.");
 QT_TRANSLATE_NOOP("Web", "Lesson");
 QT_TRANSLATE_NOOP("Web", "%1 cannot be read: %2");
-QT_TRANSLATE_NOOP("Web", "the link");
+QT_TRANSLATE_NOOP("Web", "from the link");
 QT_TRANSLATE_NOOP("Web", "Lesson file...");
 QT_TRANSLATE_NOOP("Web", "Or drop a lesson file on the page.");
 QT_TRANSLATE_NOOP("Web", "Example lessons");

@@ -82,15 +82,15 @@ TEST(HandOut, LinksAndPagesCarryTheLessonWhole)
     EXPECT_LT(fragment.size(), writeLesson(lesson).size() / 2);
     EXPECT_TRUE(fragment.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_", 8) == std::string::npos);
     for (const std::string& link : {fragment, "file:///home/teacher/atomdrift.html" + fragment, "https://school.example/a.html" + fragment + "&x=1"}) {
-        const LessonRead read = readLessonLink(link, "the link");
+        const LessonRead read = readLessonLink(link, "from the link");
         ASSERT_TRUE(read.lesson) << read.error.text();
         EXPECT_EQ(writeLesson(*read.lesson), writeLesson(lesson));
     }
     EXPECT_TRUE(isLessonLink("see atomdrift.html" + fragment));
-    EXPECT_EQ(readLessonLink(fragment.substr(0, fragment.size() / 2), "the link").error.text(),
-              "The lesson the link cannot be opened: the link is damaged or cut short.");
-    EXPECT_EQ(readLessonLink(fragment + "!", "the link").error.text(), "The lesson the link cannot be opened: the link is damaged or cut short.");
-    EXPECT_EQ(readLessonLink("https://school.example/", "the link").error.text(), "The lesson the link cannot be opened: the text is no link to a lesson.");
+    EXPECT_EQ(readLessonLink(fragment.substr(0, fragment.size() / 2), "from the link").error.text(),
+              "The lesson from the link cannot be opened: the link is damaged or cut short.");
+    EXPECT_EQ(readLessonLink(fragment + "!", "from the link").error.text(), "The lesson from the link cannot be opened: the link is damaged or cut short.");
+    EXPECT_EQ(readLessonLink("https://school.example/", "from the link").error.text(), "The lesson from the link cannot be opened: the text is no link to a lesson.");
 
     const std::string page = "<!doctype html><html><body><div id=\"app\"></div><script>const s = \"</body>\";</script>\n</body></html>";
     const std::string withLesson = pageWithLesson(page, lesson);

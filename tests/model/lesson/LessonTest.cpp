@@ -239,6 +239,8 @@ TEST(Lesson, TheLabsAnswersComeFromTheTable)
     // it: A_Tc / A_Mo -> b T_Mo / (T_Mo - T_Tc) = 0.875 * 1.100233 = 0.962704.
     EXPECT_NEAR(*evaluator.expected(1), 0.875 * 65.932 / (65.932 - 6.0066), 1e-6);
 
+    lesson.steps[0].unit = "a"; // the year as German and French write it
+    EXPECT_NEAR(*LessonEvaluator(lesson, 1, &shipped()).expected(0), 3.8215 / 365.2422, 1e-6);
     lesson.steps[0].unit = "furlongs";
     LessonEvaluator wrongUnit(lesson, 1, &shipped());
     Message why;

@@ -46,7 +46,7 @@ export function cmdOpenLesson_Click(): void {
     const text = link.value.trim();
     if (!text) return;
     closeDialog();
-    void openRead(m.openLessonLink(text, tr('Web', 'the link')));
+    void openRead(m.openLessonLink(text, tr('Web', 'from the link')));
   };
   link.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); openLink(); } });
   const dialog = element('dialog', { id: 'openLessonDialog', 'aria-labelledby': 'openLessonTitle', class: 'lesson-dialog' },
@@ -84,7 +84,7 @@ export function acceptDrops(target: HTMLElement): void {
     const files = [...transfer.files];
     if (files.length === 0) {
       const text = transfer.getData('text/uri-list') || transfer.getData('text/plain');
-      if (text && lessonModel().isLessonLink(text)) void openRead(lessonModel().openLessonLink(text.trim(), tr('Web', 'the link')));
+      if (text && lessonModel().isLessonLink(text)) void openRead(lessonModel().openLessonLink(text.trim(), tr('Web', 'from the link')));
       return;
     }
     const lessons = files.filter((f) => f.name.toLowerCase().endsWith('.atomdrift'));
@@ -106,5 +106,5 @@ export async function openStartLesson(): Promise<void> {
     await openRead(lessonModel().openLessonText(built.textContent, pageFileName()));
     return;
   }
-  if (lessonModel().isLessonLink(location.hash)) await openRead(lessonModel().openLessonLink(location.href, tr('Web', 'the link')));
+  if (lessonModel().isLessonLink(location.hash)) await openRead(lessonModel().openLessonLink(location.href, tr('Web', 'from the link')));
 }
