@@ -2,14 +2,18 @@
 // main window after a deterministic and after a random run, the large graph window and the
 // introduction; then each lab as the first button a teacher presses leaves it, on a 1920 x 1080
 // screen: the class experiment's runs, the nuclide lab's exact run of U-238's chain, and the
-// counting lab's count of activated silver. Run it on an X server (scripts/screenshots starts Xvfb).
+// counting lab's count of activated silver; and the example lesson "Half-life with dice" as a
+// student sees it after the first answers, the class experiment with the lesson panel beside it.
+// Run it on an X server (scripts/screenshots starts Xvfb).
 #include "model/run/RunState.h"
 #include "ui/Platform.h"
 #include "ui/Translations.h"
 #include "ui/counting/CountingTab.h"
+#include "ui/lesson/LessonPanel.h"
 #include "ui/run/ProgramWindows.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -95,5 +99,24 @@ int main(int argc, char* argv[])
     while (counter.counting->playing())
         counter.counting->playFor(0.016);
     saved &= shoot(counter, folder, "counting-lab");
+    counter.hide();
+
+    // The lesson replaces the class experiment's window with one of its own, the panel beside it.
+    windows.lessons().openFile(QStringLiteral(":/lessons/dice.atomdrift"));
+    LessonPanel& panel = *windows.lessons().panel();
+    panel.txtStudentName->setText(QStringLiteral("Ada Lovelace"));
+    panel.txtStudentName_Change();
+    ClassExperiment& lessonPart = windows.classExperiment();
+    lessonPart.setGeometry(0, 0, 1380, 1050);
+    panel.setGeometry(1390, 0, 530, 1050);
+    lessonPart.cmdRun->click();
+    while (lessonPart.running())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    panel.findChild<QLineEdit*>(QStringLiteral("txtAnswer2"))->setText(QStringLiteral("3.8"));
+    panel.cmdCheck_Click(1);
+    panel.findChild<QRadioButton*>(QStringLiteral("optAnswer4_2"))->setChecked(true);
+    panel.cmdCheck_Click(3);
+    settle();
+    saved &= QGuiApplication::primaryScreen()->grabWindow(0).copy(0, 0, 1920, 1080).save(folder.filePath(QStringLiteral("lesson.png")));
     return saved ? 0 : 1;
 }

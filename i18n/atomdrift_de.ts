@@ -3798,6 +3798,13 @@ www.example.org/atomdrift</translation>
     </message>
 </context>
 <context>
+    <name>PartControls</name>
+    <message>
+        <source>locked by the lesson</source>
+        <translation>von der Lektion gesperrt</translation>
+    </message>
+</context>
+<context>
     <name>PrintPage</name>
     <message>
         <source>No printer is installed.</source>

@@ -88,7 +88,12 @@ LessonPanel::LessonPanel(decay::Lesson lesson, Platform& platform, const decay::
     txtStudentName->setFocus();
 }
 
-LessonPanel::~LessonPanel() = default;
+LessonPanel::~LessonPanel()
+{
+    // A field that loses the focus while the window goes finishes its editing: its handlers must
+    // not reach a panel already half destroyed.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
 
 // One step: its text, and its question answered in place.
 QWidget* LessonPanel::buildStep(int index)

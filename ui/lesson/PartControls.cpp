@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
@@ -199,7 +200,14 @@ public:
     void lock(QWidget* widget)
     {
         if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            // Read-only, so that its number can still be selected and copied; greyed, so that it
+            // looks as fixed as it is.
             field->setReadOnly(true);
+            QPalette greyed = field->palette();
+            greyed.setColor(QPalette::Base, greyed.color(QPalette::Window));
+            field->setPalette(greyed);
+            field->setToolTip(PartControls::tr("locked by the lesson"));
+            field->setAccessibleDescription(field->toolTip());
             return;
         }
         widget->setEnabled(false);
