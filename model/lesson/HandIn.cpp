@@ -4,6 +4,7 @@
 
 #include "model/common/Conversions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -168,13 +169,11 @@ Collection collectHandIns(const Lesson& lesson, const std::vector<std::pair<std:
             collection.refused.emplace_back(fileName, Message{"The seed of %1 is not the one the lesson gives %2: the file was changed.", {fileName, handIn.name}});
             continue;
         }
-        for (const StudentAnswer& answer : handIn.answers)
-            if (answer.step < 0 || answer.step >= static_cast<int>(lesson.steps.size())) {
-                collection.refused.emplace_back(fileName, Message{"%1 answers a step the lesson does not have.", {fileName}});
-                handIn.answers.clear();
-                break;
-            }
-        if (handIn.answers.empty() && !collection.refused.empty() && collection.refused.back().first == fileName) continue;
+        const auto stepless = [&](const StudentAnswer& answer) { return answer.step < 0 || answer.step >= static_cast<int>(lesson.steps.size()); };
+        if (std::any_of(handIn.answers.begin(), handIn.answers.end(), stepless)) {
+            collection.refused.emplace_back(fileName, Message{"%1 answers a step the lesson does not have.", {fileName}});
+            continue;
+        }
 
         Collection::Row row{fileName, std::move(handIn), {}, 0, 0};
         LessonEvaluator evaluator(lesson, row.handIn.seed, table);

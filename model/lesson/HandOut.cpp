@@ -1,5 +1,7 @@
 #include "HandOut.h"
 
+#include "LessonJson.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -217,30 +219,6 @@ void putMatch(BitWriter& out, int length, int distance)
 constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 constexpr std::string_view kLessonTag = "<script type=\"application/json\" id=\"atomdriftLesson\">";
 
-std::string compactJson(const Lesson& lesson)
-{
-    // writeLesson indents for people; a link wants every character.
-    const std::string pretty = writeLesson(lesson);
-    std::string compact;
-    bool inString = false;
-    for (std::size_t i = 0; i < pretty.size(); ++i) {
-        const char c = pretty[i];
-        if (inString) {
-            compact += c;
-            if (c == '\\' && i + 1 < pretty.size())
-                compact += pretty[++i];
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-            compact += c;
-        } else if (c != ' ' && c != '\n') {
-            compact += c;
-        }
-    }
-    return compact;
-}
-
 // Characters no file system of the schools' machines takes in a name, and control characters.
 std::string safeFileName(std::string name)
 {
@@ -379,7 +357,8 @@ std::optional<std::vector<std::uint8_t>> fromBase64url(std::string_view text)
 
 std::string lessonFragment(const Lesson& lesson)
 {
-    return std::string(kLinkKey) + base64url(deflateRaw(compactJson(lesson)));
+    // Without the file's indent: a link wants every character.
+    return std::string(kLinkKey) + base64url(deflateRaw(lessonjson::lessonDocument(lesson).dump()));
 }
 
 bool isLessonLink(std::string_view text)

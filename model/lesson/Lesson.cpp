@@ -500,7 +500,7 @@ LessonRead readLesson(std::string_view text, const std::string& fileName)
     return {std::move(lesson), {}};
 }
 
-std::string writeLesson(const Lesson& lesson)
+lessonjson::Json lessonjson::lessonDocument(const Lesson& lesson)
 {
     Json json = Json::object();
     json["atomdrift"] = kLessonFormat;
@@ -528,7 +528,12 @@ std::string writeLesson(const Lesson& lesson)
     json["feedback"] = lesson.feedback;
     json["handIn"] = Json{{"answers", lesson.handInAnswers}, {"data", lesson.handInData}};
     lessonjson::putUnknown(json, lesson.unknown);
-    return json.dump(2) + "\n";
+    return json;
+}
+
+std::string writeLesson(const Lesson& lesson)
+{
+    return lessonjson::lessonDocument(lesson).dump(2) + "\n";
 }
 
 std::uint64_t drawSeed(std::uint64_t studentSeed, LessonDraw draw, int count)

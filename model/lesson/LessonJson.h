@@ -40,6 +40,9 @@ private:
     Message m_error;
 };
 
+// The lesson as writeLesson writes it, before it is turned into text.
+Json lessonDocument(const Lesson& lesson);
+
 // Puts keys read but not known back into `json`.
 void putUnknown(Json& json, const UnknownKeys& unknown);
 

@@ -17,7 +17,7 @@
 namespace decay {
 namespace {
 
-struct QuantitySpec {
+struct KnownQuantity {
     std::string_view name;
     std::initializer_list<LessonPart> parts;
     std::initializer_list<std::string_view> arguments;
@@ -25,7 +25,7 @@ struct QuantitySpec {
     const char* description;
 };
 
-const QuantitySpec kQuantities[] = {
+const KnownQuantity kQuantities[] = {
     {"atoms", {LessonPart::Run}, {"step"}, false, "The atoms left at a step of the student's random run"},
     {"expectedAtoms", {LessonPart::Run}, {"step"}, false, "N0·e^(−r·t) at a step"},
     {"halfLife", {LessonPart::Run, LessonPart::Experiment}, {}, false, "ln 2 / r, the half-life in steps"},
@@ -43,10 +43,10 @@ const QuantitySpec kQuantities[] = {
     {"sampleAge", {LessonPart::Counting}, {}, true, "The true age of the student's carbon sample"},
 };
 
-const QuantitySpec* specOf(const std::string& name)
+const KnownQuantity* knownQuantity(const std::string& name)
 {
-    for (const QuantitySpec& spec : kQuantities)
-        if (spec.name == name) return &spec;
+    for (const KnownQuantity& known : kQuantities)
+        if (known.name == name) return &known;
     return nullptr;
 }
 
@@ -56,19 +56,32 @@ std::string setupText(const Lesson& lesson, std::string_view control, std::strin
     return value ? *value : std::string(otherwise);
 }
 
-// The decay run's entries as its windows start with them, unless the lesson sets them; the rate
-// from the half-life where the lesson gives that alone.
+// The rate the lesson gives, or ln 2 over the half-life where it gives that alone; else the windows'
+// 0.1.
+std::string rateText(const Lesson& lesson, std::string_view rateControl, std::string_view halfLifeControl)
+{
+    const std::string rate = setupText(lesson, rateControl, "");
+    if (!isBlank(rate)) return rate;
+    const std::string* halfLife = lesson.setupValue(halfLifeControl);
+    return (halfLife ? lnTwoOverText(*halfLife, ".") : std::nullopt).value_or("0.1");
+}
+
+// The lab's chain: the lesson's nuclide, with the branches above the lesson's threshold.
+TableChain lessonChain(const Lesson& lesson, const NuclideTable& table)
+{
+    ChainOptions options;
+    if (const std::string* threshold = lesson.setupValue("txtThreshold"))
+        if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
+    return chainFromTable(table, setupText(lesson, "cboNuclide", ""), options);
+}
+
+// The decay run's entries as its windows start with them, unless the lesson sets them.
 RunTexts runTexts(const Lesson& lesson)
 {
     RunTexts texts;
     texts.N0 = setupText(lesson, "txtN0", "100");
     texts.simulationTime = setupText(lesson, "simut", "50");
-    texts.rate = setupText(lesson, "rrate", "");
-    if (isBlank(texts.rate)) {
-        const std::string* halfLife = lesson.setupValue("halftime");
-        const auto rate = halfLife ? lnTwoOverText(*halfLife, ".") : std::nullopt;
-        texts.rate = rate.value_or("0.1");
-    }
+    texts.rate = rateText(lesson, "rrate", "halftime");
     return texts;
 }
 
@@ -76,11 +89,7 @@ EnsembleTexts ensembleTexts(const Lesson& lesson, std::uint64_t seed)
 {
     EnsembleTexts texts;
     texts.atoms = setupText(lesson, "txtAtoms", "100");
-    texts.rate = setupText(lesson, "txtRate", "");
-    if (isBlank(texts.rate)) {
-        const std::string* halfLife = lesson.setupValue("txtHalfLife");
-        texts.rate = (halfLife ? lnTwoOverText(*halfLife, ".") : std::nullopt).value_or("0.1");
-    }
+    texts.rate = rateText(lesson, "txtRate", "txtHalfLife");
     texts.lastStep = setupText(lesson, "txtLastStep", "50");
     texts.runs = setupText(lesson, "txtRuns", "30");
     texts.seed = std::to_string(seed);
@@ -216,10 +225,7 @@ std::vector<std::pair<std::string, std::string>> completeSetup(const Lesson& les
                    {"txtLastStep", texts.lastStep}, {"txtRuns", texts.runs}};
     } else {
         if (!table) return {};
-        ChainOptions options;
-        if (const std::string* threshold = lesson.setupValue("txtThreshold"))
-            if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
-        const TableChain chain = chainFromTable(*table, setupText(lesson, "cboNuclide", ""), options);
+        const TableChain chain = lessonChain(lesson, *table);
         if (!chain.chain) return {};
         putLabEntries(entries, lesson, *chain.chain);
         if (lesson.part == LessonPart::Counting) {
@@ -247,10 +253,10 @@ std::vector<std::pair<std::string, std::string>> completeSetup(const Lesson& les
 std::vector<QuantityInfo> lessonQuantities(LessonPart part)
 {
     std::vector<QuantityInfo> quantities;
-    for (const QuantitySpec& spec : kQuantities) {
-        if (std::find(spec.parts.begin(), spec.parts.end(), part) == spec.parts.end()) continue;
-        QuantityInfo info{std::string(spec.name), {}, spec.time, Message{spec.description}};
-        for (std::string_view argument : spec.arguments) info.arguments.emplace_back(argument);
+    for (const KnownQuantity& known : kQuantities) {
+        if (std::find(known.parts.begin(), known.parts.end(), part) == known.parts.end()) continue;
+        QuantityInfo info{std::string(known.name), {}, known.time, Message{known.description}};
+        for (std::string_view argument : known.arguments) info.arguments.emplace_back(argument);
         quantities.push_back(std::move(info));
     }
     return quantities;
@@ -270,20 +276,20 @@ Message markMessage(const Mark& mark)
 
 bool isTimeQuantity(const std::string& quantity)
 {
-    const QuantitySpec* spec = specOf(quantity);
-    return spec && spec->time;
+    const KnownQuantity* known = knownQuantity(quantity);
+    return known && known->time;
 }
 
 Message quantityFault(const Lesson& lesson, const ExpectedAnswer& answer)
 {
-    const QuantitySpec* spec = specOf(answer.quantity);
-    if (!spec) return Message{"Atomdrift knows no quantity “%1”.", {answer.quantity}};
-    if (std::find(spec->parts.begin(), spec->parts.end(), lesson.part) == spec->parts.end())
+    const KnownQuantity* known = knownQuantity(answer.quantity);
+    if (!known) return Message{"Atomdrift knows no quantity “%1”.", {answer.quantity}};
+    if (std::find(known->parts.begin(), known->parts.end(), lesson.part) == known->parts.end())
         return Message{"the part “%1” has no quantity “%2”.", {modelSentence(partName(lesson.part)), answer.quantity}};
-    for (std::string_view argument : spec->arguments)
+    for (std::string_view argument : known->arguments)
         if (!answer.arguments.contains(std::string(argument)))
             return Message{"the quantity “%1” needs its “%2”.", {answer.quantity, std::string(argument)}};
-    if (spec->arguments.size() == 1 && *spec->arguments.begin() == "step" && !stepArgument(answer))
+    if (known->arguments.size() == 1 && *known->arguments.begin() == "step" && !stepArgument(answer))
         return Message{"the step of “%1” should be a whole number from 0.", {answer.quantity}};
     return {};
 }
@@ -369,10 +375,7 @@ const Chain* LessonEvaluator::labChain(Message* why)
             if (why) *why = Message{"The nuclide table is not loaded."};
             return nullptr;
         }
-        ChainOptions options;
-        if (const std::string* threshold = m_lesson.setupValue("txtThreshold"))
-            if (const NumberEntry read = readBranchThreshold(*threshold, "."); read.value) options.threshold = *read.value / 100;
-        c.chain = chainFromTable(*m_table, setupText(m_lesson, "cboNuclide", ""), options);
+        c.chain = lessonChain(m_lesson, *m_table);
     }
     if (!c.chain->chain && why) *why = Message{"The lesson's chain cannot be made from the table."};
     return c.chain->chain ? &*c.chain->chain : nullptr;

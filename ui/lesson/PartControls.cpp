@@ -68,16 +68,16 @@ QListWidgetItem* memberCheck(const QList<QWidget*>& windows, const QString& name
     return nullptr;
 }
 
-QString choiceKey(const QComboBox& box, int index, const decay::LessonControl& spec)
+QString choiceKey(const QComboBox& box, int index, const decay::LessonControl& known)
 {
-    if (index >= 0 && index < static_cast<int>(spec.keys.size()))
-        return look::qtext(std::string(spec.keys[static_cast<std::size_t>(index)]));
+    if (index >= 0 && index < static_cast<int>(known.keys.size()))
+        return look::qtext(std::string(known.keys[static_cast<std::size_t>(index)]));
     const QVariant key = box.itemData(index, look::kChoiceKeyRole);
     return key.isValid() ? key.toString() : box.itemText(index);
 }
 
 // The value of one control, as a lesson keeps it; empty when the windows have no such control.
-std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString& name, const decay::LessonControl& spec)
+std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString& name, const decay::LessonControl& known)
 {
     if (QTableWidgetItem* cell = memberAmount(windows, name))
         return decay::storedEntry(cell->text().toStdString(), look::decimalPoint(*windows.front()));
@@ -87,7 +87,7 @@ std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString
     if (!widget)
         return std::nullopt;
     const std::string point = look::decimalPoint(*widget);
-    switch (spec.kind) {
+    switch (known.kind) {
     case ControlKind::Entry:
         if (auto* field = qobject_cast<QLineEdit*>(widget))
             return decay::storedEntry(look::text(field), point);
@@ -98,7 +98,7 @@ std::optional<std::string> valueOf(const QList<QWidget*>& windows, const QString
         break;
     case ControlKind::Choice:
         if (auto* box = qobject_cast<QComboBox*>(widget); box && box->currentIndex() >= 0)
-            return choiceKey(*box, box->currentIndex(), spec).toStdString();
+            return choiceKey(*box, box->currentIndex(), known).toStdString();
         break;
     case ControlKind::Check:
     case ControlKind::Option:
@@ -121,7 +121,7 @@ void type(QLineEdit* field, const QString& text)
     emit field->editingFinished();
 }
 
-void setValue(const QList<QWidget*>& windows, const QString& name, const decay::LessonControl& spec, const std::string& value)
+void setValue(const QList<QWidget*>& windows, const QString& name, const decay::LessonControl& known, const std::string& value)
 {
     if (QTableWidgetItem* cell = memberAmount(windows, name)) {
         cell->setText(look::qtext(decay::shownEntry(value, look::decimalPoint(*windows.front()))));
@@ -135,11 +135,11 @@ void setValue(const QList<QWidget*>& windows, const QString& name, const decay::
     if (!widget)
         return;
     if (auto* field = qobject_cast<QLineEdit*>(widget))
-        type(field, look::qtext(spec.kind == ControlKind::Entry ? decay::shownEntry(value, look::decimalPoint(*widget)) : value));
+        type(field, look::qtext(known.kind == ControlKind::Entry ? decay::shownEntry(value, look::decimalPoint(*widget)) : value));
     else if (auto* box = qobject_cast<QComboBox*>(widget)) {
         const int index = [&] {
             for (int i = 0; i < box->count(); ++i)
-                if (choiceKey(*box, i, spec) == look::qtext(value))
+                if (choiceKey(*box, i, known) == look::qtext(value))
                     return i;
             return -1;
         }();
@@ -148,7 +148,7 @@ void setValue(const QList<QWidget*>& windows, const QString& name, const decay::
         else if (auto* lab = qobject_cast<NuclideLab*>(box->window()); lab && box == lab->cboNuclide)
             lab->showChainOf(look::qtext(value)); // a chain the list offers once it is asked for
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        if (spec.kind == ControlKind::Check || value == "true") // an option is chosen, never unchosen
+        if (known.kind == ControlKind::Check || value == "true") // an option is chosen, never unchosen
             button->setChecked(value == "true");
     }
 }
