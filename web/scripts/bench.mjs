@@ -23,6 +23,14 @@ for (let i = 0; i < 5; ++i) {
 const names = await page.evaluate(() => Object.keys(window.atomdrift.benchmarks));
 for (const name of names) result[name] = await page.evaluate((n) => window.atomdrift.benchmarks[n](), name);
 
+// A fresh page with "Open lesson..." open: no lesson, table or run left over from the time before.
+async function openLessonsFresh() {
+  await page.goto('about:blank');
+  await page.goto(pathToFileURL(file).href + '#run');
+  await page.waitForSelector('body[data-ready="yes"]');
+  await page.click('#cmdOpenLesson');
+}
+
 // Opening each example lesson, its run included: from the click on its button in "Open
 // lesson..." to the part drawn with the lesson's set-up and the panel beside it, and every
 // expected answer of a student computed, which runs the part with the student's seed as the
@@ -32,10 +40,7 @@ const examples = await page.evaluate(() => window.ATOMDRIFT_DATA.lessons.map((l)
 for (const [i, name] of examples.entries()) {
   let best = Infinity;
   for (let k = 0; k < 5; ++k) {
-    await page.goto('about:blank');
-    await page.goto(pathToFileURL(file).href + '#run');
-    await page.waitForSelector('body[data-ready="yes"]');
-    await page.click('#cmdOpenLesson');
+    await openLessonsFresh();
     best = Math.min(best, await page.evaluate(async (n) => {
       const m = window.atomdrift.model();
       const start = performance.now();
@@ -56,10 +61,7 @@ for (const [i, name] of examples.entries()) {
 {
   let best = Infinity;
   for (let k = 0; k < 5; ++k) {
-    await page.goto('about:blank');
-    await page.goto(pathToFileURL(file).href + '#run');
-    await page.waitForSelector('body[data-ready="yes"]');
-    await page.click('#cmdOpenLesson');
+    await openLessonsFresh();
     await page.click('#lstExampleLessons button:has-text("dice")');
     await page.click('#cmdCollect');
     best = Math.min(best, await page.evaluate(async () => {

@@ -63,6 +63,21 @@ decay::LessonPart partOf(const std::string& key)
     return decay::partOfKey(key).value_or(decay::LessonPart::Run);
 }
 
+// The lesson's rules for its controls, as the page reads them.
+val rulesOf(const decay::Lesson& lesson)
+{
+    val controls = val::array();
+    for (const decay::ControlRule& rule : lesson.controls) {
+        val item = val::object();
+        item.set("name", rule.name);
+        item.set("use", std::string(kUseKeys[static_cast<int>(rule.use)]));
+        item.set("low", rule.low);
+        item.set("high", rule.high);
+        controls.call<void>("push", item);
+    }
+    return controls;
+}
+
 // The lesson's texts for a user of `language`, as the panel shows them: {title, introduction,
 // part, language, feedback, handInAnswers, handInData, perStudent, steps: [{text, question,
 // unit, choices}], setup: [[control, stored]], controls: [{name, use, low, high}]}.
@@ -89,15 +104,7 @@ val lessonView(const decay::Lesson& lesson, const std::string& wanted)
     val start = val::array();
     for (const auto& [control, stored] : decay::completeSetup(lesson, table()))
         start.call<void>("push", texts({control, stored}));
-    val controls = val::array();
-    for (const decay::ControlRule& rule : lesson.controls) {
-        val item = val::object();
-        item.set("name", rule.name);
-        item.set("use", std::string(kUseKeys[static_cast<int>(rule.use)]));
-        item.set("low", rule.low);
-        item.set("high", rule.high);
-        controls.call<void>("push", item);
-    }
+    const val controls = rulesOf(lesson);
     val view = val::object();
     view.set("id", lesson.id);
     view.set("title", lesson.title.in(language));
@@ -379,15 +386,7 @@ val openLessonDraft()
     if (!state.open)
         return val::null();
     const decay::Lesson& lesson = *state.open;
-    val controls = val::array();
-    for (const decay::ControlRule& rule : lesson.controls) {
-        val item = val::object();
-        item.set("name", rule.name);
-        item.set("use", std::string(kUseKeys[static_cast<int>(rule.use)]));
-        item.set("low", rule.low);
-        item.set("high", rule.high);
-        controls.call<void>("push", item);
-    }
+    const val controls = rulesOf(lesson);
     val steps = val::array();
     for (const decay::LessonStep& step : lesson.steps) {
         val item = val::object();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "model/common/Conversions.h"
+#include "model/common/CsvLines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -368,26 +369,6 @@ std::string fileText(const std::filesystem::path& path)
     return text.str();
 }
 
-std::vector<std::string> csvCells(const std::string& line)
-{
-    std::vector<std::string> cells(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
-            cells.back() += '"';
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (c == ',' && !quoted) {
-            cells.emplace_back();
-        } else {
-            cells.back() += c;
-        }
-    }
-    return cells;
-}
-
 // Every lesson of every format version in the corpus, with the hand-ins made for it, marked as the
 // version that wrote them marked them: names, answers and verdicts exactly, expected numbers to
 // 10^-9 (the libraries of the four toolchains round their last digits their own ways).
@@ -407,22 +388,22 @@ TEST(Corpus, EveryVersionsFilesOpenAndMarkAlike)
                     files.emplace_back(other.path().filename().string(), fileText(other.path()));
             std::sort(files.begin(), files.end());
             const Collection collection = collectHandIns(*read.lesson, files, &shipped());
-            std::istringstream marked(marksCsv(*read.lesson, collection, [](const char* word) { return std::string(word); }));
-            std::istringstream kept(fileText(version.path() / (stem + ".marks.csv")));
-            std::string now, then;
-            while (std::getline(kept, then)) {
-                ASSERT_TRUE(std::getline(marked, now)) << stem;
-                const auto a = csvCells(now), b = csvCells(then);
-                ASSERT_EQ(a.size(), b.size()) << then;
+            const std::string text = marksCsv(*read.lesson, collection, [](const char* word) { return std::string(word); });
+            const std::string keptText = fileText(version.path() / (stem + ".marks.csv"));
+            CsvLines marked(text), kept(keptText);
+            while (kept.next()) {
+                ASSERT_TRUE(marked.next()) << stem;
+                const auto &a = marked.fields(), &b = kept.fields();
+                ASSERT_EQ(a.size(), b.size()) << stem << ", line " << kept.lineNumber();
                 for (std::size_t i = 0; i < a.size(); ++i) {
                     const auto x = strictValue(a[i], "."), y = strictValue(b[i], ".");
                     if (x && y && a[i] != b[i])
-                        EXPECT_NEAR(*x, *y, 1e-9 * std::fabs(*y)) << stem << ": " << then;
+                        EXPECT_NEAR(*x, *y, 1e-9 * std::fabs(*y)) << stem << ", line " << kept.lineNumber();
                     else
-                        EXPECT_EQ(a[i], b[i]) << stem << ": " << then;
+                        EXPECT_EQ(a[i], b[i]) << stem << ", line " << kept.lineNumber();
                 }
             }
-            EXPECT_FALSE(std::getline(marked, now)) << stem;
+            EXPECT_FALSE(marked.next()) << stem;
         }
     }
     EXPECT_GE(lessons, 3);

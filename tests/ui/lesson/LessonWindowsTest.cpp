@@ -1,3 +1,5 @@
+#include "model/common/Conversions.h"
+#include "model/common/CsvLines.h"
 #include "model/lesson/HandIn.h"
 #include "model/lesson/HandOut.h"
 #include "model/lesson/LessonMarking.h"
@@ -12,27 +14,6 @@
 #include <numbers>
 
 // Lessons as a teacher makes and collects them and as students answer them, through the windows.
-// The cells of a CSV line, quotes taken off.
-QStringList csvCells(const QString& line)
-{
-    QStringList cells{QString()};
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (c == u'"' && quoted && i + 1 < line.size() && line[i + 1] == u'"') {
-            cells.last() += c;
-            ++i;
-        } else if (c == u'"') {
-            quoted = !quoted;
-        } else if (c == u',' && !quoted) {
-            cells.append(QString());
-        } else {
-            cells.last() += c;
-        }
-    }
-    return cells;
-}
-
 class LessonWindowsTest : public QObject {
     Q_OBJECT
 
@@ -233,21 +214,22 @@ private slots:
         QCOMPARE(collection.tblMarks->rowCount(), 3);
         m_program->platform.answers = {path("marks.csv")};
         collection.cmdExportCsv->click();
-        const QStringList now = QString::fromUtf8(fileBytes(path("marks.csv"))).split(QStringLiteral("\r\n"));
-        const QStringList then = QString::fromUtf8(fileBytes(corpus.filePath(lesson + QStringLiteral(".marks.csv")))).split(QStringLiteral("\r\n"));
-        QCOMPARE(now.size(), then.size());
-        for (int line = 0; line < then.size(); ++line) {
-            const QStringList a = csvCells(now[line]), b = csvCells(then[line]);
+        const std::string nowText = fileBytes(path("marks.csv")).toStdString();
+        const std::string keptText = fileBytes(corpus.filePath(lesson + QStringLiteral(".marks.csv"))).toStdString();
+        decay::CsvLines now(nowText), kept(keptText);
+        while (kept.next()) {
+            QVERIFY(now.next());
+            const auto &a = now.fields(), &b = kept.fields();
             QCOMPARE(a.size(), b.size());
-            for (int i = 0; i < b.size(); ++i) {
-                bool numbers = false, also = false;
-                const double x = a[i].toDouble(&numbers), y = b[i].toDouble(&also);
-                if (numbers && also && a[i] != b[i])
-                    QVERIFY2(std::fabs(x - y) <= 1e-9 * std::fabs(y), qPrintable(then[line]));
+            for (std::size_t i = 0; i < b.size(); ++i) {
+                const auto x = decay::strictValue(a[i], "."), y = decay::strictValue(b[i], ".");
+                if (x && y && a[i] != b[i])
+                    QVERIFY2(std::fabs(*x - *y) <= 1e-9 * std::fabs(*y), b[i].c_str());
                 else
-                    QCOMPARE(a[i], b[i]);
+                    QCOMPARE(QString::fromStdString(a[i]), QString::fromStdString(b[i]));
             }
         }
+        QVERIFY(!now.next());
     }
 
     // The nuclide lab's entries go into a lesson and come back from it into a fresh lab, and its
