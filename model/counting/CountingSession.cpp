@@ -72,7 +72,7 @@ Message CountingSession::activateSilver(std::string_view seconds, std::string_vi
 }
 
 Message CountingSession::start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed,
-                               std::string_view backgroundSeconds, std::string_view decimalPoint)
+                               std::uint64_t backgroundSeed, std::string_view backgroundSeconds, std::string_view decimalPoint)
 {
     if (!m_sample)
         return {};
@@ -82,8 +82,7 @@ Message CountingSession::start(const CounterSettings& settings, std::vector<bool
         return refusal;
     if (!m_background) {
         const NumberEntry time = readBackgroundTime(backgroundSeconds, decimalPoint);
-        // Its own draws: the counter's seed would repeat the background's first numbers.
-        measureBackground(settings, time.value.value_or(kFirstBackgroundTime), seed ^ 0x9e3779b97f4a7c15u);
+        measureBackground(settings, time.value.value_or(kFirstBackgroundTime), backgroundSeed);
     }
     m_counter.emplace(std::move(sample), settings, seed);
     m_counted = std::move(counted);

@@ -39,9 +39,11 @@ public:
     // A counter for the sample counting the members marked in `counted`; why not when it cannot
     // (no sample, or too active a one), an empty message when it started. Imported counts and the
     // fit go. With no background measured yet, it is measured first, for `backgroundSeconds` as
-    // typed (kFirstBackgroundTime when they cannot be read), as a lab does before it counts a
-    // sample: a fit never takes the background as nothing unless it was measured as nothing.
-    Message start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed,
+    // typed (kFirstBackgroundTime when they cannot be read), with `backgroundSeed`, as a lab does
+    // before it counts a sample: a fit never takes the background as nothing unless it was
+    // measured as nothing. A lesson's student who starts at once thus measures the same background
+    // as one who measures it first.
+    Message start(const CounterSettings& settings, std::vector<bool> counted, std::uint64_t seed, std::uint64_t backgroundSeed,
                   std::string_view backgroundSeconds = {}, std::string_view decimalPoint = ".");
     const std::optional<Counter>& counter() const { return m_counter; }
     const std::vector<bool>& counted() const { return m_counted; }

@@ -417,7 +417,7 @@ CountingSession* LessonEvaluator::counted(Message* why)
             }
             session.measureBackground(*settings.settings, setupText(m_lesson, "txtBackgroundTime", "600"), ".", drawSeed(m_seed, LessonDraw::Background));
             if (!session.background()) session.measureBackground(*settings.settings, kFirstBackgroundTime, drawSeed(m_seed, LessonDraw::Background));
-            c.countingFault = session.start(*settings.settings, chosen, drawSeed(m_seed, LessonDraw::Counter));
+            c.countingFault = session.start(*settings.settings, chosen, drawSeed(m_seed, LessonDraw::Counter), drawSeed(m_seed, LessonDraw::Background));
             if (c.countingFault.empty()) {
                 session.playTo(run->times().back());
                 c.counting = std::move(session);

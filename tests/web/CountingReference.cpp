@@ -192,7 +192,7 @@ std::string caseJson(const Case& c)
     decay::CountingSession session;
     session.setSample(*run);
     const decay::BackgroundMeasurement background = session.measureBackground(settings, 600, kSeed);
-    session.start(settings, counted, kSeed);
+    session.start(settings, counted, kSeed, kSeed);
     session.playTo(session.counter()->endTime());
     const decay::Counter& counter = *session.counter();
     const decay::FitData data = session.shownData();

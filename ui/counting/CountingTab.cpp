@@ -235,7 +235,8 @@ bool CountingTab::startCounting()
         return false;
     }
     const decay::Message refusal =
-        m_session.start(*settings, std::move(chosen), m_platform.drawSeed(decay::LessonDraw::Counter), m_backgroundTime(), decimalPoint(*this));
+        m_session.start(*settings, std::move(chosen), m_platform.drawSeed(decay::LessonDraw::Counter),
+                        m_platform.drawSeed(decay::LessonDraw::Background), m_backgroundTime(), decimalPoint(*this));
     if (!refusal.empty())
         return changedOnRefusal(m_platform, this, tr("Counting lab"), refusal, m_takeChange) && startCounting();
     m_playTime = 0;

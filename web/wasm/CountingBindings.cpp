@@ -134,7 +134,8 @@ Outcome checkSettings(const val& texts) { return outcome(counterSettings(texts).
 
 // A counter for the sample from the entries and the members chosen (their places in the chain);
 // the background counting time as typed, for a background not yet measured.
-Outcome startCounting(const val& texts, const val& chosen, const std::string& backgroundTime, const std::string& seedText)
+Outcome startCounting(const val& texts, const val& chosen, const std::string& backgroundTime, const std::string& seedText,
+                      const std::string& backgroundSeedText)
 {
     if (!lab().sample())
         return kRefused;
@@ -147,7 +148,8 @@ Outcome startCounting(const val& texts, const val& chosen, const std::string& ba
         if (member >= 0 && member < static_cast<int>(counted.size()))
             counted[static_cast<std::size_t>(member)] = true;
     }
-    return outcome(lab().start(*entry.settings, std::move(counted), seed(seedText), backgroundTime, text(texts, "decimalPoint")));
+    return outcome(lab().start(*entry.settings, std::move(counted), seed(seedText), seed(backgroundSeedText), backgroundTime,
+                               text(texts, "decimalPoint")));
 }
 
 // Each way of counting on gives the counts it recorded, for the clicks and the lamp.

@@ -89,7 +89,7 @@ TEST(Defaults, RunCountAndFitToARightAnswerForEveryNuclide)
             std::vector<bool> counted(lab.result()->chain.members.size(), false);
             for (const auto& member : counting.countable())
                 counted[static_cast<std::size_t>(member.place)] = true;
-            const decay::Message refusal = counting.start({}, counted, 11);
+            const decay::Message refusal = counting.start({}, counted, 11, 12);
             ASSERT_TRUE(refusal.empty()) << refusal.text();
             while (!counting.progress()->finished)
                 counting.advanceStep();

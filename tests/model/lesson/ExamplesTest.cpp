@@ -109,8 +109,9 @@ TEST(Examples, ACountingPractical)
     const Lesson lesson = example("counting");
     expectFourLanguages(lesson);
     const std::uint64_t seed = studentSeed(lesson, "Di");
-    // The student's lab: the sample's exact run from the lesson's set-up, the background measured
-    // for 600 s, then the counter started and run to the end, each with its draw's seed.
+    // The student's lab: the sample's exact run from the lesson's set-up, then the counter started
+    // at once, which measures the background for the 600 s typed first, and run to the end, each
+    // with its draw's seed.
     CountingSession lab;
     NuclideLabSession nuclides;
     nuclides.loadTable(shippedText());
@@ -118,10 +119,10 @@ TEST(Examples, ACountingPractical)
     ASSERT_TRUE(nuclides.runNow(nuclides.defaults()->entries, false, seed).ran);
     lab.setSample(*nuclides.result());
     const CounterSettings settings{0.1, 0.5, 2, {100e-6, DeadTime::Kind::NonParalysable}};
-    const double background = lab.measureBackground(settings, 600, drawSeed(seed, LessonDraw::Background)).rate();
+    ASSERT_TRUE(lab.start(settings, {true, false}, drawSeed(seed, LessonDraw::Counter), drawSeed(seed, LessonDraw::Background), "600").empty());
+    const double background = lab.background()->rate();
     // 600 s of a 0.5 /s background: 300 counts, sd sqrt(300) / 600.
     EXPECT_NEAR(background, 0.5, 5 * std::sqrt(300.0) / 600);
-    ASSERT_TRUE(lab.start(settings, {true, false}, drawSeed(seed, LessonDraw::Counter)).empty());
     lab.playTo(1e9);
     const HalfLifeFit& fit = lab.fit(FitMethod::PoissonLikelihood, lab.defaultShape());
     const double minutes = fit.halfLife / lab.shownTime().toShown / 60;

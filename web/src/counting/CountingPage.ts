@@ -318,7 +318,7 @@ class CountingPage implements Page {
       complain(undefined, tr(C, 'Tick at least one member to count.'));
       return false;
     }
-    const started = m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed('Counter'));
+    const started = m.countingStart(counterTexts(), [...state.chosen], state.backgroundTime, randomSeed('Counter'), randomSeed('Background'));
     if (!started.ok && started.error?.remedy) {
       // Too active a sample: the efficiency that counts it is offered, and the counting starts with it.
       void changedOnRefusal(tr(C, 'Counting lab'), started.error, (which, value) => {
@@ -331,7 +331,10 @@ class CountingPage implements Page {
       return false;
     }
     if (!checked(started)) return false;
+    // A start takes a background seed too, used when no background is measured yet; the desktop
+    // draws it at every start as well, so both editions give a student the same counts.
     drawDone('Counter');
+    drawDone('Background');
     showBackground(); // measured before a first count
     state.counting = true;
     state.imported = false;

@@ -62,7 +62,7 @@ export interface CountingModel {
   // The fit model a sample starts with.
   countingDefaultShape(): EnumValue<'FitShape'>;
   countingCheckSettings(texts: CounterTexts): Outcome;
-  countingStart(texts: CounterTexts, chosen: number[], backgroundTime: string, seed: string): Outcome;
+  countingStart(texts: CounterTexts, chosen: number[], backgroundTime: string, seed: string, backgroundSeed: string): Outcome;
   countingAdvanceStep(): number;
   countingPlayTo(seconds: number): number;
   countingProgress(): CounterProgress | null;
