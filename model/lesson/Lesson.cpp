@@ -57,6 +57,34 @@ LessonText textIn(std::string language, std::string text)
     return lessonText;
 }
 
+LessonText editedText(const LessonText& before, const std::string& language, std::string_view shown)
+{
+    const std::string text(trimmed(shown));
+    if (!before.empty() && text == trimmed(before.in(language)))
+        return before;
+    LessonText after;
+    bool replaced = false;
+    for (const auto& [code, old] : before.byLanguage) {
+        if (code != language)
+            after.byLanguage.emplace_back(code, old);
+        else if (!text.empty())
+            after.byLanguage.emplace_back(code, text), replaced = true;
+    }
+    if (!replaced && !text.empty())
+        after.byLanguage.emplace_back(language, text);
+    return after;
+}
+
+void keepUnknown(Lesson& edited, const Lesson& opened)
+{
+    edited.unknown = opened.unknown;
+    for (std::size_t i = 0; i < edited.steps.size() && i < opened.steps.size(); ++i) {
+        edited.steps[i].unknown = opened.steps[i].unknown;
+        if (edited.steps[i].answer && opened.steps[i].answer)
+            edited.steps[i].answer->unknown = opened.steps[i].answer->unknown;
+    }
+}
+
 std::string Lesson::languageOf(std::string_view wanted) const
 {
     for (const auto& [code, text] : title.byLanguage)

@@ -46,6 +46,10 @@ struct LessonText {
     bool empty() const { return byLanguage.empty(); }
 };
 LessonText textIn(std::string language, std::string text);
+// A text of a lesson after a teacher's edit of it as shown in `language` (LessonText::in): left
+// as shown, it keeps every language; changed, the edit replaces or adds that language's text and
+// the others stay; emptied, that language goes.
+LessonText editedText(const LessonText& before, const std::string& language, std::string_view shown);
 
 // What a student may do with a control of a lab or the class experiment.
 enum class ControlUse { Open, Locked, Hidden, Range };
@@ -122,6 +126,9 @@ struct LessonRead {
 LessonRead readLesson(std::string_view text, const std::string& fileName);
 // The lesson as JSON text, pretty-printed, unknown keys where they were read.
 std::string writeLesson(const Lesson& lesson);
+// A lesson a teacher edited from `opened` keeps what this version does not know of it: its own
+// unknown keys, and those of its steps and answers, step by step in their order.
+void keepUnknown(Lesson& edited, const Lesson& opened);
 // Why the lesson cannot be given to a class as it stands (an unknown control, an entry out of its
 // range, a question without what it needs); empty when it can. readLesson refuses the same.
 Message lessonFault(const Lesson& lesson);

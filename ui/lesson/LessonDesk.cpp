@@ -233,6 +233,9 @@ void LessonDesk::makeLesson(decay::LessonPart part)
     const QList<QWidget*> windows = partWindows(part);
     m_maker = new LessonMaker(part, partcontrols::readSetup(windows, part), partcontrols::controlNames(windows, part), m_platform,
                               webPage());
+    // With a lesson of the part open (not a preview), the maker edits it.
+    if (m_panel && !m_panel->isPreview() && m_panel->lesson().part == part)
+        m_maker->edit(m_panel->lesson());
     connect(m_maker, &LessonMaker::previewRequested, this, [this](const decay::Lesson& lesson) { start(lesson, true); });
     connect(m_maker, &LessonMaker::collectRequested, this, [this](const decay::Lesson& lesson) { collectHandIns(&lesson); });
     m_maker->show();

@@ -39,7 +39,8 @@ public:
     // Applies the lesson to a fresh window of its part and shows the panel beside it. A preview
     // shows what a student sees, marked as such.
     void start(const decay::Lesson& lesson, bool preview = false);
-    // "Make lesson..." from the part's window: the maker starts from its entries.
+    // "Make lesson..." from the part's window: the maker starts from its entries, and from the
+    // lesson of the part open, if any.
     void makeLesson(decay::LessonPart part);
     // "Collect hand-ins..." for `lesson`; without one, the lesson is chosen first.
     void collectHandIns(const decay::Lesson* lesson);

@@ -353,17 +353,19 @@ void LessonMaker::step_Change()
     decay::LessonStep& step = m_steps[static_cast<std::size_t>(row)];
     const std::string language = lessonfiles::userLanguage();
     const std::string point = look::decimalPoint(*this);
-    step.text = decay::textIn(language, txtStepText->toPlainText().toStdString());
+    step.text = decay::editedText(step.text, language, txtStepText->toPlainText().toStdString());
     step.question = kKinds[std::clamp(cboQuestion->currentIndex(), 0, 4)];
     const bool number = step.question == decay::QuestionKind::Number || step.question == decay::QuestionKind::ReadOff;
     const bool choice = step.question == decay::QuestionKind::Choice;
     step.unit = number ? text(txtUnit) : std::string();
     step.tolerance.relative = number ? decay::answerNumber(text(txtTolerance), point).value_or(0) / 100 : 0;
     step.tolerance.absolute = number ? decay::answerNumber(text(txtAbsolute), point).value_or(0) : 0;
-    step.choices.clear();
+    std::vector<decay::LessonText> choices;
     if (choice)
         for (const QString& line : txtChoices->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            step.choices.push_back(decay::textIn(language, line.trimmed().toStdString()));
+            choices.push_back(decay::editedText(choices.size() < step.choices.size() ? step.choices[choices.size()] : decay::LessonText{},
+                                                language, line.toStdString()));
+    step.choices = std::move(choices);
     const QString quantity = cboExpected->currentData().toString();
     const auto literal = decay::answerNumber(text(txtExpected), point);
     step.answer.reset();
@@ -403,9 +405,9 @@ decay::Lesson LessonMaker::lesson() const
     const std::string language = lessonfiles::userLanguage();
     decay::Lesson lesson;
     lesson.id = m_id;
-    lesson.title = decay::textIn(language, text(txtTitle));
-    if (!txtIntroduction->toPlainText().trimmed().isEmpty())
-        lesson.introduction = decay::textIn(language, txtIntroduction->toPlainText().toStdString());
+    lesson.title = decay::editedText(m_opened ? m_opened->title : decay::LessonText{}, language, text(txtTitle));
+    lesson.introduction = decay::editedText(m_opened ? m_opened->introduction : decay::LessonText{}, language,
+                                            txtIntroduction->toPlainText().toStdString());
     lesson.part = m_part;
     lesson.setup = m_setup;
     lesson.seedPolicy = optShared->isChecked() ? decay::SeedPolicy::Shared : decay::SeedPolicy::PerStudent;
@@ -426,7 +428,46 @@ decay::Lesson LessonMaker::lesson() const
     lesson.feedback = chkFeedback->isChecked();
     lesson.handInAnswers = chkHandInAnswers->isChecked();
     lesson.handInData = chkHandInData->isChecked();
+    if (m_opened) {
+        // The rules the edited lesson had stay in its order, new ones after them.
+        const auto place = [this](const decay::ControlRule& rule) {
+            const auto& old = m_opened->controls;
+            return std::find_if(old.begin(), old.end(), [&rule](const decay::ControlRule& o) { return o.name == rule.name; }) - old.begin();
+        };
+        std::stable_sort(lesson.controls.begin(), lesson.controls.end(),
+                         [&place](const decay::ControlRule& a, const decay::ControlRule& b) { return place(a) < place(b); });
+        decay::keepUnknown(lesson, *m_opened);
+    }
     return lesson;
+}
+
+void LessonMaker::edit(const decay::Lesson& opened)
+{
+    m_opened = opened;
+    m_id = opened.id;
+    m_seed = opened.seed;
+    const std::string language = lessonfiles::userLanguage();
+    setWindowTitle(tr("Edit lesson: %1").arg(qtext(opened.title.in(language))));
+    txtTitle->setText(qtext(opened.title.in(language)));
+    txtIntroduction->setPlainText(qtext(opened.introduction.in(language)));
+    (opened.seedPolicy == decay::SeedPolicy::Shared ? optShared : optPerStudent)->setChecked(true);
+    chkFeedback->setChecked(opened.feedback);
+    chkHandInAnswers->setChecked(opened.handInAnswers);
+    chkHandInData->setChecked(opened.handInData);
+    for (int row = 0; row < tblControls->rowCount(); ++row) {
+        const decay::ControlRule* rule = opened.rule(tblControls->item(row, ColControl)->text().toStdString());
+        auto* use = static_cast<QComboBox*>(tblControls->cellWidget(row, ColUse));
+        use->setCurrentIndex(std::max(0, use->findData(static_cast<int>(rule ? rule->use : decay::ControlUse::Open))));
+        const bool range = rule && rule->use == decay::ControlUse::Range;
+        tblControls->item(row, ColLow)->setText(range ? numbers::entry(rule->low, 10) : QString());
+        tblControls->item(row, ColHigh)->setText(range ? numbers::entry(rule->high, 10) : QString());
+    }
+    m_steps = opened.steps;
+    lstSteps->clear();
+    for (std::size_t i = 1; i <= m_steps.size(); ++i)
+        lstSteps->addItem(tr("Step %1").arg(i));
+    lstSteps->setCurrentRow(m_steps.empty() ? -1 : 0);
+    showStep();
 }
 
 std::optional<decay::Lesson> LessonMaker::checkedLesson(const QString& title)

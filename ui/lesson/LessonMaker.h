@@ -34,6 +34,10 @@ public:
     LessonMaker(decay::LessonPart part, std::vector<std::pair<std::string, std::string>> setup, const QStringList& controls,
                 Platform& platform, const QString& webPage);
 
+    // The maker edits `opened` instead of a new lesson: its identity, seed, rules, steps and policies,
+    // its texts in every language (an edit replaces the user's language only) and what this version
+    // does not know of it. The entries stay the part's as they stand.
+    void edit(const decay::Lesson& opened);
     // The lesson as the window holds it now.
     decay::Lesson lesson() const;
 
@@ -99,5 +103,6 @@ private:
     std::string m_id;
     std::uint64_t m_seed;
     std::vector<decay::LessonStep> m_steps;
+    std::optional<decay::Lesson> m_opened; // the lesson edited, if any
     bool m_showing = false; // a step is being put into the editor, which is not an edit
 };

@@ -27,6 +27,7 @@ LessonPanel::LessonPanel(decay::Lesson lesson, Platform& platform, const decay::
     , m_platform(platform)
     , m_table(table)
     , m_data(std::move(dataFile))
+    , m_preview(preview)
 {
     const QString title = lessonfiles::shown(m_lesson.title);
     look::ownWindow(this, QStringLiteral("LessonPanel"), preview ? tr("Preview: %1").arg(title) : tr("Lesson: %1").arg(title));

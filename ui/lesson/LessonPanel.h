@@ -31,6 +31,7 @@ public:
     ~LessonPanel() override;
 
     const decay::Lesson& lesson() const { return m_lesson; }
+    bool isPreview() const { return m_preview; }
     // The seed of the student's data: the lesson's own, or the one the name typed gives.
     std::uint64_t seed() const { return m_seed; }
     // Whether the student's data can be made: a lesson with a seed per student needs the name.
@@ -72,6 +73,7 @@ private:
     Platform& m_platform;
     const decay::NuclideTable* m_table;
     std::function<std::string()> m_data;
+    bool m_preview;
     std::uint64_t m_seed = 0;
     std::unique_ptr<decay::LessonEvaluator> m_evaluator; // of the seed shown, made at the first check
     std::vector<Step> m_steps;

@@ -378,6 +378,12 @@ val textsOf(const decay::LessonText& text)
     return list;
 }
 
+// A text of the lesson after the teacher's edit of it as shown in `language`.
+val editedText(const val& before, const std::string& language, const std::string& shown)
+{
+    return textsOf(decay::editedText(lessonText(before), language, shown));
+}
+
 // The open lesson as the maker edits it, every language of its texts kept: the fields of a
 // Draft without its set-up, which the maker takes from the part as it stands.
 val openLessonDraft()
@@ -428,18 +434,6 @@ val openLessonDraft()
     return draft;
 }
 
-// A lesson edited from the open one keeps what this version does not know of it: its own
-// unknown keys, and those of its steps and answers, step by step in their order.
-void keepUnknown(decay::Lesson& edited, const decay::Lesson& open)
-{
-    edited.unknown = open.unknown;
-    for (std::size_t i = 0; i < edited.steps.size() && i < open.steps.size(); ++i) {
-        edited.steps[i].unknown = open.steps[i].unknown;
-        if (edited.steps[i].answer && open.steps[i].answer)
-            edited.steps[i].answer->unknown = open.steps[i].answer->unknown;
-    }
-}
-
 // The maker's lesson from the page's fields: {id, title, introduction (each [[language,
 // text]]), part, setup: [[control, stored]], perStudent, seed (decimal), controls: [{name, use,
 // low, high}], steps: [{text, question, unit, relative, absolute, choices, answer: {value,
@@ -480,7 +474,7 @@ decay::Lesson lessonOf(const val& draft)
     lesson.handInData = flag(draft, "handInData");
     const Lessons& state = lessons();
     if (state.open && !lesson.id.empty() && state.open->id == lesson.id)
-        keepUnknown(lesson, *state.open);
+        decay::keepUnknown(lesson, *state.open);
     return lesson;
 }
 
@@ -624,6 +618,7 @@ EMSCRIPTEN_BINDINGS(lesson)
     function("makeLesson", &web::makeLesson);
     function("drawSeed", &web::drawSeed);
     function("openLessonDraft", &web::openLessonDraft);
+    function("editedText", &web::editedText);
     function("newLessonId", &web::newLessonId);
     function("draftText", &web::draftText);
     function("draftFileName", &web::draftFileName);

@@ -86,6 +86,19 @@ TEST(Lesson, SavedAndReadAgainUnchangedWithTheKeysOfLaterVersions)
     for (const char* key : {"\"classroom\"", "\"room\": 12", "\"picture\": \"dice.png\"", "\"hint\"", "\"method\": \"halving\""})
         EXPECT_NE(again.find(key), std::string::npos) << key;
     EXPECT_EQ(writeLesson(*readLesson(again, "again.atomdrift").lesson), again);
+
+    // A teacher's edit of a text as shown touches the user's language only.
+    const LessonText title = read.lesson->title; // en, de
+    const auto languages = [](const LessonText& t) {
+        std::string all;
+        for (const auto& [code, words] : t.byLanguage) all += code + "=" + words + ";";
+        return all;
+    };
+    EXPECT_EQ(languages(editedText(title, "fr", " Half-life with dice ")), languages(title)); // shown as it was
+    EXPECT_EQ(languages(editedText(title, "fr", "La demi-vie")), "en=Half-life with dice;de=Halbwertszeit mit Würfeln;fr=La demi-vie;");
+    EXPECT_EQ(languages(editedText(title, "de", "Würfel")), "en=Half-life with dice;de=Würfel;");
+    EXPECT_EQ(languages(editedText(title, "de", "  ")), "en=Half-life with dice;");
+    EXPECT_EQ(languages(editedText({}, "es", "Dados")), "es=Dados;");
 }
 
 // Every refusal names the file and what is wrong; nothing of such a file is kept.

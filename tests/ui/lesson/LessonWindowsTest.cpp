@@ -301,9 +301,18 @@ private slots:
     }
 
     // The counting lab's actions in a lesson draw from the seeds the marking draws from: the
-    // background the student measures is the one the lesson marks against.
+    // background the student measures, first or by starting the counter at once, is the one the
+    // lesson marks against.
+    void countingLabDrawsTheMarkedSeeds_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("background first") << QStringLiteral("cmdBackground");
+        QTest::newRow("start at once") << QStringLiteral("cmdStart");
+    }
+
     void countingLabDrawsTheMarkedSeeds()
     {
+        QFETCH(QString, button);
         decay::Lesson lesson;
         lesson.id = "00000000000000bb";
         lesson.title = decay::textIn("en", "Background");
@@ -321,7 +330,10 @@ private slots:
         named(desk(), QStringLiteral("Marie"));
         CountingLab& lab = m_program->windows.countingLab();
         QCOMPARE(get<QLineEdit>("CountingLab.txtBackground").text(), QStringLiteral("2"));
-        get<QPushButton>("CountingLab.cmdBackground").click();
+        QVERIFY(!lab.session().background());
+        QPushButton* measure = lab.findChild<QPushButton*>(button);
+        QVERIFY(measure);
+        measure->click();
         QVERIFY(lab.session().background());
         decay::LessonEvaluator evaluator(lesson, decay::studentSeed(lesson, "Marie"), desk().table());
         decay::Message why;
@@ -369,6 +381,32 @@ private slots:
         QTRY_VERIFY(panel.txtStudentName->hasFocus());
         QTest::keyClicks(panel.txtStudentName, QStringLiteral("Ada"));
         m_program.end();
+    }
+
+    // "Make lesson..." with an example open edits it: left as it is, it writes the same lesson; a
+    // title edited replaces the user's language only.
+    void examplesEditedAsTheyAre_data() { examplesOpenIntoTheirParts_data(); }
+
+    void examplesEditedAsTheyAre()
+    {
+        QFETCH(QString, file);
+        std::string text = fileBytes(file).toStdString();
+        text.insert(text.find('{') + 1, "\n  \"fromALaterVersion\": [1, 2],");
+        const decay::LessonRead read = decay::readLesson(text, "example");
+        QVERIFY2(read.lesson, read.error.text().c_str());
+        desk().start(*read.lesson);
+        desk().makeLesson(read.lesson->part);
+        LessonMaker& maker = *desk().maker();
+        QCOMPARE(maker.txtTitle->text(), QString::fromStdString(read.lesson->title.in("en")));
+        decay::Lesson made = maker.lesson();
+        made.setup = read.lesson->setup; // the part's entries as they stand, every default among them
+        QCOMPARE(QString::fromStdString(decay::writeLesson(made)), QString::fromStdString(decay::writeLesson(*read.lesson)));
+
+        maker.txtTitle->setText(QStringLiteral("Revised"));
+        const decay::LessonText title = maker.lesson().title;
+        QCOMPARE(title.byLanguage.size(), read.lesson->title.byLanguage.size());
+        for (const auto& [language, words] : title.byLanguage)
+            QCOMPARE(QString::fromStdString(words), QString::fromStdString(language == "en" ? "Revised" : read.lesson->title.in(language)));
     }
 
     void badFilesOpenNothing_data()

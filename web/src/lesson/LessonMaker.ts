@@ -95,10 +95,7 @@ function shownText(texts: Texts | undefined): string {
 
 // The teacher's edit goes into the user's language; a text left as shown keeps every language.
 function edited(texts: Texts | undefined, text: string): Texts {
-  const lang = language();
-  if (texts && text.trim() === shownText(texts)) return texts;
-  const others = (texts ?? []).filter(([l]) => l !== lang);
-  return text.trim() ? [...(texts ?? []).map(([l, t]): [string, string] => (l === lang ? [l, text.trim()] : [l, t])), ...(texts?.some(([l]) => l === lang) ? [] : [[lang, text.trim()] as [string, string]])] : others;
+  return lessonModel().editedText(texts ?? [], language(), text);
 }
 
 // A number of the lesson as the teacher types it back: the shortest text that reads as the same

@@ -63,6 +63,7 @@ export interface LessonModel {
   makeLesson(draft: Draft): ModelMessage;
   drawSeed(student: string, draw: LessonDraw, count: number): string;
   openLessonDraft(): Omit<Draft, 'setup'> | null;
+  editedText(before: Texts, language: string, shown: string): Texts;
   newLessonId(entropy: string): string;
   draftText(): string;
   draftFileName(): string;
