@@ -3,6 +3,7 @@
 // and a patch's curve.
 #include "model/atoms/AtomsSession.h"
 #include "model/nuclides/ChainRuns.h"
+#include "model/nuclides/LabRun.h"
 #include "model/nuclides/TableChain.h"
 #include "model/random/DecayDraws.h"
 

@@ -8,12 +8,11 @@
 #include <numeric>
 
 namespace decay {
-namespace {
 
 // Uniform whole numbers below a bound, with no bias: Lemire's multiply-and-reject ("Fast random
-// integer generation in an interval", ACM Trans. Model. Comput. Simul. 29(1), 2019) on the upper
-// half of splitmix64's output.
-class Picker {
+// integer generation in an interval", ACM Trans. Model. Comput. Simul. 29(1), 2019) on 32-bit
+// halves of splitmix64's output.
+class AtomField::Picker {
 public:
     explicit Picker(std::uint64_t seed) : m_state(seed) {}
 
@@ -32,9 +31,22 @@ public:
     }
 
 private:
-    std::uint64_t next() { return splitMix64(m_state) >> 32; }
+    // Both halves of every output, the upper first.
+    std::uint64_t next()
+    {
+        if (m_halves == 0) {
+            m_bits = splitMix64(m_state);
+            m_halves = 2;
+        }
+        --m_halves;
+        return m_halves ? m_bits >> 32 : m_bits & 0xFFFFFFFFu;
+    }
     std::uint64_t m_state;
+    std::uint64_t m_bits = 0;
+    int m_halves = 0;
 };
+
+namespace {
 
 Message disagree()
 {
@@ -86,6 +98,9 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
             m_first = s;
             ++populated;
         }
+    m_single = populated == 1 && singleMove(history, m_first, m_to);
+    if (m_single)
+        return buildSingle(history, picker);
     std::vector<std::vector<std::uint32_t>> present(static_cast<std::size_t>(states));
     if (populated > 1) {
         m_initial.reserve(static_cast<std::size_t>(m_atoms));
@@ -99,9 +114,6 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
         present[static_cast<std::size_t>(m_first)].resize(static_cast<std::size_t>(m_atoms));
         std::iota(present[static_cast<std::size_t>(m_first)].begin(), present[static_cast<std::size_t>(m_first)].end(), 0u);
     }
-    m_single = populated == 1 && singleMove(history, m_first, m_to);
-    if (m_single)
-        m_step.assign(static_cast<std::size_t>(m_atoms), kNever);
 
     // The moves, step by step: those taken go to their new state when the step's moves are done,
     // so that no atom moves twice on the moves of one step.
@@ -134,26 +146,17 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
                 const std::uint32_t atom = pool[j];
                 pool[j] = pool.back();
                 pool.pop_back();
-                if (m_single)
-                    m_step[atom] = move.step;
-                else {
-                    log.push_back({atom, move});
-                    arriving.emplace_back(atom, move.to);
-                }
+                log.push_back({atom, move});
+                arriving.emplace_back(atom, move.to);
             }
         }
         arrive();
-        if (!m_single)
-            for (int s = 0; s < states; ++s)
-                if (static_cast<std::int64_t>(present[static_cast<std::size_t>(s)].size()) != history.count(s, t))
-                    return false;
-        if (m_single && static_cast<std::int64_t>(present[static_cast<std::size_t>(m_first)].size()) != history.count(m_first, t))
-            return false;
+        for (int s = 0; s < states; ++s)
+            if (static_cast<std::int64_t>(present[static_cast<std::size_t>(s)].size()) != history.count(s, t))
+                return false;
     }
     if (f != history.flows.size())
         return false;
-    if (m_single)
-        return true;
 
     // Each atom's moves together, in the order of their steps (a counting sort keeps it).
     m_offsets.assign(static_cast<std::size_t>(m_atoms) + 1, 0);
@@ -164,6 +167,36 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
     std::vector<std::uint32_t> next(m_offsets.begin(), m_offsets.end() - 1);
     for (const Logged& entry : log)
         m_moves[next[entry.atom]++] = entry.move;
+    return true;
+}
+
+bool AtomField::buildSingle(const AtomHistory& history, Picker& picker)
+{
+    // The atoms leave one by one in a uniformly random order, as uniform picks among those left
+    // make them: so the steps of all the moves, in order, shuffled over the atoms (Fisher-Yates)
+    // give each atom its step, with no list of atoms to pick from.
+    m_step.assign(static_cast<std::size_t>(m_atoms), kNever);
+    std::size_t moved = 0;
+    std::int64_t left = m_atoms;
+    for (const AtomFlow& flow : history.flows) {
+        if (flow.step < 1 || flow.step > m_steps || flow.atoms < 0 || flow.atoms > left ||
+            (moved > 0 && m_step[moved - 1] > flow.step))
+            return false;
+        std::fill_n(m_step.begin() + static_cast<std::ptrdiff_t>(moved), flow.atoms, static_cast<std::uint16_t>(flow.step));
+        moved += static_cast<std::size_t>(flow.atoms);
+        left -= flow.atoms;
+    }
+    // Every step's count is what the moves up to it leave.
+    std::size_t next = 0;
+    std::int64_t present = m_atoms;
+    for (int t = 0; t <= m_steps; ++t) {
+        for (; next < moved && m_step[next] == t; ++next)
+            --present;
+        if (present != history.count(m_first, t) || m_atoms - present != history.count(m_to, t))
+            return false;
+    }
+    for (auto i = static_cast<std::uint32_t>(m_atoms) - 1; i > 0; --i)
+        std::swap(m_step[i], m_step[picker.below(i + 1)]);
     return true;
 }
 
@@ -202,10 +235,14 @@ void AtomField::frame(int step, std::span<std::uint8_t> states) const
     if (m_single) {
         // A plain comparison per atom, which the compiler turns into vector code.
         const auto first = static_cast<std::uint8_t>(m_first), to = static_cast<std::uint8_t>(m_to);
-        const int clamped = std::clamp(step, -1, static_cast<int>(kNever) - 1);
-        const auto last = static_cast<std::uint16_t>(clamped < 0 ? 0 : clamped);
+        if (step < 0) {
+            std::fill_n(states.begin(), n, first);
+            return;
+        }
+        const auto last = static_cast<std::uint16_t>(std::min(step, static_cast<int>(kNever) - 1));
+        const auto change = static_cast<std::uint8_t>(first ^ to);
         for (std::size_t a = 0; a < n; ++a)
-            states[a] = clamped >= 0 && m_step[a] <= last ? to : first;
+            states[a] = static_cast<std::uint8_t>(first ^ (change & -static_cast<std::uint8_t>(m_step[a] <= last)));
         return;
     }
     for (std::size_t a = 0; a < n; ++a)

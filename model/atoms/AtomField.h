@@ -48,7 +48,9 @@ private:
     };
     static constexpr std::uint16_t kNever = 0xFFFF;
 
+    class Picker;
     bool build(const AtomHistory& history, std::uint64_t seed);
+    bool buildSingle(const AtomHistory& history, Picker& picker);
     std::span<const Move> moves(int atom) const;
     int initial(int atom) const { return m_initial.empty() ? m_first : m_initial[static_cast<std::size_t>(atom)]; }
 
