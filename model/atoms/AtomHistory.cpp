@@ -4,7 +4,8 @@
 #include "model/nuclides/LabPlot.h"
 #include "model/nuclides/LabRun.h"
 #include "model/random/DecayDraws.h"
-#include "model/run/RunState.h"
+#include "model/common/Conversions.h"
+#include "model/run/Runs.h"
 
 #include <cmath>
 #include <numbers>
@@ -87,11 +88,12 @@ std::int64_t AtomHistory::atoms() const
     return all;
 }
 
-AtomHistory atomsOfRun(const RunState& state, double rate)
+AtomHistory atomsOfRun(const RunState& state, const RunTexts& texts)
 {
-    if (!isYes(state.RunValid))
+    const auto rate = strictSingle(texts.rate, texts.decimalPoint);
+    if (!isYes(state.RunValid) || !rate)
         return refused({"Make a random run first: its atoms are shown here."});
-    return singleNuclide(state.Nt.data(), state.tmax, drawnProbability(rate));
+    return singleNuclide(state.Nt.data(), state.tmax, drawnProbability(*rate));
 }
 
 AtomHistory atomsOfExperiment(const Ensemble* ensemble, int run)

@@ -10,6 +10,7 @@
 namespace decay {
 
 struct RunState;
+struct RunTexts;
 struct Ensemble;
 struct LabRun;
 
@@ -57,8 +58,9 @@ struct AtomHistory {
     std::int64_t atoms() const;
 };
 
-// The designed window's random run, made with the decay rate `rate` per step: steps 0..tmax.
-AtomHistory atomsOfRun(const RunState& state, double rate);
+// The designed window's random run, made from `texts` (whose rate it reads as the run read it):
+// steps 0..tmax.
+AtomHistory atomsOfRun(const RunState& state, const RunTexts& texts);
 // Run `run` (0-based) of a class experiment; none when cancelled or not yet made.
 AtomHistory atomsOfExperiment(const Ensemble* ensemble, int run);
 // A random run of the nuclide lab; none before the first run.

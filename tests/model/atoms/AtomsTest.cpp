@@ -69,7 +69,7 @@ std::vector<RunCase> everyKindOfRun()
         };
     };
     return {
-        {"designed run", [] { return decay::atomsOfRun(*designed, 0.1); },
+        {"designed run", [] { return decay::atomsOfRun(*designed, {.rate = "0.1"}); },
          [](int state, int step) { return static_cast<std::int64_t>(state == 0 ? designed->Nt[static_cast<std::size_t>(step)] : 10000 - designed->Nt[static_cast<std::size_t>(step)]); }},
         {"class experiment, run 3", [] { return decay::atomsOfExperiment(&*ensemble, 3); },
          [](int state, int step) { return std::int64_t{state == 0 ? ensemble->run(3)[static_cast<std::size_t>(step)] : 500 - ensemble->run(3)[static_cast<std::size_t>(step)]}; }},
@@ -151,7 +151,7 @@ TEST(Atoms, DecaysAreNotBiasedByPosition)
 TEST(Atoms, PatchCurvesFollowTheirAtomsAndScatterAsTheBandSays)
 {
     const auto designed = designedRun("10000", 40);
-    const AtomHistory history = decay::atomsOfRun(*designed, 0.1);
+    const AtomHistory history = decay::atomsOfRun(*designed, {.rate = "0.1"});
     AtomsSession first(history, 1);
     const decay::AtomLayout layout = decay::atomLayout(first.atoms(), 500, 500);
     // A 10 x 10 patch and one of 5,000 (the top half), 100 atoms against 10,000 as a class compares them.
@@ -197,7 +197,7 @@ TEST(Atoms, PatchCurvesFollowTheirAtomsAndScatterAsTheBandSays)
 TEST(Atoms, TextSaysTheStepTheSampleAndThePatches)
 {
     const auto designed = designedRun("10000", 40);
-    AtomsSession session(decay::atomsOfRun(*designed, 0.1), 3);
+    AtomsSession session(decay::atomsOfRun(*designed, {.rate = "0.1"}), 3);
     const auto layout = decay::atomLayout(session.atoms(), 500, 500);
     session.setStep(12);
     const std::string left = decay::wholeValue(designed->Nt[12]).plain();
@@ -230,10 +230,10 @@ TEST(Atoms, BadInputGivesAMessageNotACrash)
     const auto exact = decay::runLab(lone, {{100.0}, 1, 10, {}}, decay::TimeUnit::Hour, false, 1);
     const auto large = decay::runLab(lone, {{2e6}, 1, 10, {}}, decay::TimeUnit::Hour, true, 1);
     const std::pair<AtomHistory, const char*> cases[] = {
-        {decay::atomsOfRun(decay::RunState{}, 0.1), "Make a random run first: its atoms are shown here."},
+        {decay::atomsOfRun(decay::RunState{}, {.rate = "0.1"}), "Make a random run first: its atoms are shown here."},
         {decay::atomsOfExperiment(none ? &*none : nullptr, 0), "Make a random run first: its atoms are shown here."},
         {decay::atomsOfLab(nullptr), "Make a random run first: its atoms are shown here."},
-        {decay::atomsOfRun(*empty, 0.1), "The run has no atoms to show."},
+        {decay::atomsOfRun(*empty, {.rate = "0.1"}), "The run has no atoms to show."},
         {decay::atomsOfLab(&*exact), "Only the atoms of a random run can be shown."},
         {decay::atomsOfLab(&*large),
          "The atoms can be shown one by one for runs of at most 1000000 atoms."},
@@ -253,7 +253,7 @@ TEST(Atoms, BadInputGivesAMessageNotACrash)
     }
     // A window too small for the square: no cells, nothing painted, nothing chosen.
     const auto designed = designedRun("1000", 10);
-    AtomsSession session(decay::atomsOfRun(*designed, 0.1), 1);
+    AtomsSession session(decay::atomsOfRun(*designed, {.rate = "0.1"}), 1);
     const auto tiny = decay::atomLayout(session.atoms(), 500, 12);
     EXPECT_EQ(tiny.cell, 0);
     std::vector<std::uint32_t> pixels(4, 1);
