@@ -96,12 +96,29 @@ RunSetupEntry readRunSetup(const Chain& chain, const RunSetupTexts& texts);
 // the numbers of atoms by binomial draws, which are the same in distribution.
 Message randomRunRefusal(const RunSetup& setup);
 
+// Atoms of a random run that end step `step` elsewhere than they began it: `atoms` that were
+// `from` at its start and are `to` at its end, each after `decays` decays on the way (several
+// when a step spans more than one decay). `to` is a member, kLeftChain for a decay out of the
+// chain, or kTakenAway for the atoms a milking takes at the end of the step, after the decays.
+struct ChainFlow {
+    static constexpr int kLeftChain = -1;
+    static constexpr int kTakenAway = -2;
+    int step = 0;
+    int from = 0;
+    int to = 0;
+    int decays = 0;
+    double atoms = 0;
+};
+
 // A number for every member at every step 0..steps, and the decays of every member in every step.
 struct ChainSeries {
     int members = 0;
     int steps = 0;
     std::vector<double> values; // member after member
     std::vector<double> decays; // the same shape: at k the decays from t_(k-1) to t_k, 0 at k = 0
+    // The random run's moves, step after step, so that the atoms can be followed one by one:
+    // every member's change in a step is what flows in less what flows out. Empty for the exact run.
+    std::vector<ChainFlow> flows;
 
     std::span<const double> member(int i) const { return slice(values, i); }
     std::span<const double> memberDecays(int i) const { return slice(decays, i); }

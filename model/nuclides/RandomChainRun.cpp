@@ -77,13 +77,15 @@ public:
         }
     }
 
-    // Moves `atoms` of `member` through the step: adds where they end to `end` and their decays
-    // on the way to `decays`.
-    void move(DecayDraws& draws, int member, double atoms, std::vector<double>& end,
-              std::vector<double>& decays) const
+    // Moves `atoms` of `member` through step `step`: adds where they end to `end`, their decays
+    // on the way to `decays`, and those that end elsewhere to `flows`.
+    void move(DecayDraws& draws, int step, int member, double atoms, std::vector<double>& end,
+              std::vector<double>& decays, std::vector<ChainFlow>& flows) const
     {
-        if (atoms > 0)
-            visit(draws, m_roots[static_cast<std::size_t>(member)], atoms, end, decays);
+        if (atoms > 0) {
+            const Start start{step, member, &flows};
+            visit(draws, start, m_roots[static_cast<std::size_t>(member)], 0, atoms, end, decays);
+        }
     }
 
 private:
@@ -96,18 +98,33 @@ private:
         std::vector<StagedDraw> split;  // per child, of those not yet given to earlier children
     };
 
-    void visit(DecayDraws& draws, int index, double atoms, std::vector<double>& end, std::vector<double>& decays) const
+    // Where the atoms being moved began the step.
+    struct Start {
+        int step;
+        int member;
+        std::vector<ChainFlow>* flows;
+    };
+
+    // `depth` is the number of decays on the route to node `index`.
+    void visit(DecayDraws& draws, const Start& start, int index, int depth, double atoms, std::vector<double>& end,
+               std::vector<double>& decays) const
     {
         const Node& node = m_nodes[static_cast<std::size_t>(index)];
         const double stayed = node.stay.count(draws, atoms);
         if (node.inChain)
             end[static_cast<std::size_t>(node.member)] += stayed;
+        if (depth > 0 && stayed > 0)
+            start.flows->push_back({.step = start.step,
+                                    .from = start.member,
+                                    .to = node.inChain ? node.member : ChainFlow::kLeftChain,
+                                    .decays = depth,
+                                    .atoms = stayed});
         double left = atoms - stayed;
         if (node.inChain)
             decays[static_cast<std::size_t>(node.member)] += left;
         for (std::size_t c = 0; c < node.children.size() && left > 0; ++c) {
             const double taken = c + 1 == node.children.size() ? left : node.split[c].count(draws, left);
-            visit(draws, node.children[c], taken, end, decays);
+            visit(draws, start, node.children[c], depth + 1, taken, end, decays);
             left -= taken;
         }
     }
@@ -129,7 +146,8 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
     RunSetup whole = setup;
     for (double& atoms : whole.initial)
         atoms = std::round(atoms);
-    return runSteps(
+    std::vector<ChainFlow> flows;
+    std::optional<ChainSeries> series = runSteps(
         chain, whole, progress,
         [&](int k, std::vector<double>& state, std::vector<double>& decays) {
             // A uniform grid's steps are all `step`; a logarithmic one's each their own.
@@ -141,7 +159,14 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
             std::fill(end.begin(), end.end(), 0);
             std::fill(decayed.begin(), decayed.end(), 0);
             for (std::size_t i = 0; i < state.size(); ++i)
-                draws->move(generator, static_cast<int>(i), state[i], end, decayed);
+                draws->move(generator, k, static_cast<int>(i), state[i], end, decayed, flows);
+            // runSteps empties the milked member after this step; the flows say where its atoms went.
+            if (setup.milk && setup.milk->step == k && end[static_cast<std::size_t>(setup.milk->member)] > 0)
+                flows.push_back({.step = k,
+                                 .from = setup.milk->member,
+                                 .to = ChainFlow::kTakenAway,
+                                 .decays = 0,
+                                 .atoms = end[static_cast<std::size_t>(setup.milk->member)]});
             std::copy(end.begin(), end.end(), state.begin());
             std::copy(decayed.begin(), decayed.end(), decays.begin());
         },
@@ -149,6 +174,9 @@ std::optional<ChainSeries> randomRun(const Chain& chain, const RunSetup& setup, 
         // A step of a million atoms takes about a millisecond: a cancel is heard after every one,
         // so that it takes effect within a frame.
         1);
+    if (series)
+        series->flows = std::move(flows);
+    return series;
 }
 
 } // namespace decay

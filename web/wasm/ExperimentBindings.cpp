@@ -2,6 +2,8 @@
 // whole class, the chart's layers, the class data read from a file and the runs' file. The page
 // holds one class and one set of class data, as the desktop's window does.
 
+#include "ExperimentBindings.h"
+
 #include "Bindings.h"
 #include "PlotBindings.h"
 
@@ -194,6 +196,12 @@ val experimentPlot(decay::ExperimentView view)
 }
 
 } // namespace
+
+const decay::Ensemble* classEnsemble()
+{
+    return experiment().ensemble ? &*experiment().ensemble : nullptr;
+}
+
 } // namespace web
 
 EMSCRIPTEN_BINDINGS(class_experiment)

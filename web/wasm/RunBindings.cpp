@@ -1,6 +1,8 @@
 // The decay run of the main window: its entries, the two runs, the chart views and the data file.
 // Like the desktop program, the module holds one run state for the page.
 
+#include "RunBindings.h"
+
 #include "Bindings.h"
 #include "PlotBindings.h"
 
@@ -35,11 +37,6 @@ val rateEntry(const decay::RateEntry& entry)
     result.set("replacement", optionalText(entry.replacement));
     result.set("other", entry.other);
     return result;
-}
-
-decay::RunTexts runTexts(const val& texts)
-{
-    return {text(texts, "atoms"), text(texts, "rate"), text(texts, "lastStep"), decimalPoint(texts)};
 }
 
 val outcome(const decay::RunOutcome& outcome)
@@ -88,6 +85,17 @@ val viewPlot(decay::RunView view)
 std::string dataFile() { return decay::dataFileText(state()); }
 
 } // namespace
+
+decay::RunTexts runTexts(const val& texts)
+{
+    return {text(texts, "atoms"), text(texts, "rate"), text(texts, "lastStep"), decimalPoint(texts)};
+}
+
+const decay::RunState& runState()
+{
+    return state();
+}
+
 } // namespace web
 
 EMSCRIPTEN_BINDINGS(decay_run)

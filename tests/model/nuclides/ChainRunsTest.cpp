@@ -380,6 +380,36 @@ TEST(ChainRuns, RandomRunsAreBinomialAroundTheExactRun)
     }
 }
 
+// The moves the random run records account for every member's change in every step (a milked
+// member's loss too), and their decays for all the step's decays, in the thorium series, whose
+// branches at Bi-212 meet again at Pb-208, in steps long enough for several decays in one.
+TEST(ChainRuns, RandomRunFlowsAccountForEveryChange)
+{
+    const auto chain = tableChain("Th-228");
+    auto run = setup(chain, 1e5, 3 * 3600.0, 40);
+    run.milk = decay::Milking{20, 4};
+    decay::DecayDraws draws(43);
+    const auto random = *decay::randomRun(chain, run, draws);
+    ASSERT_FALSE(random.flows.empty());
+    const auto length = static_cast<std::size_t>(run.steps) + 1;
+    std::vector<double> change(random.values.size(), 0.0), decays(length, 0.0);
+    for (const auto& flow : random.flows) {
+        change[static_cast<std::size_t>(flow.from) * length + static_cast<std::size_t>(flow.step)] -= flow.atoms;
+        if (flow.to >= 0)
+            change[static_cast<std::size_t>(flow.to) * length + static_cast<std::size_t>(flow.step)] += flow.atoms;
+        decays[static_cast<std::size_t>(flow.step)] += flow.atoms * flow.decays;
+    }
+    for (int k = 1; k <= run.steps; ++k) {
+        double all = 0;
+        for (int i = 0; i < chain.size(); ++i) {
+            EXPECT_EQ(random.at(i, k) - random.at(i, k - 1), change[static_cast<std::size_t>(i) * length + static_cast<std::size_t>(k)])
+                << chain.members[static_cast<std::size_t>(i)].symbol << " at step " << k;
+            all += random.memberDecays(i)[static_cast<std::size_t>(k)];
+        }
+        EXPECT_EQ(decays[static_cast<std::size_t>(k)], all) << "step " << k;
+    }
+}
+
 // The stages meet p to 2^-24 of itself (of 1 - p above 1/2), even where one draw resolves nothing.
 TEST(StagedDraw, HonoursSmallProbabilities)
 {
