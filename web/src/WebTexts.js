@@ -134,3 +134,23 @@ QT_TRANSLATE_NOOP("Web", "Atomdrift marks.csv");
 QT_TRANSLATE_NOOP("Web", "Start again");
 QT_TRANSLATE_NOOP("Web", "Refused files");
 QT_TRANSLATE_NOOP("Web", "The class's runs");
+
+// The atoms of a random run
+QT_TRANSLATE_NOOP("Web", "Show the atoms...");
+QT_TRANSLATE_NOOP("Web", "The atoms");
+QT_TRANSLATE_NOOP("Web", "The atoms are shown for random runs: make one in the decay run, the class experiment or the nuclide lab.");
+QT_TRANSLATE_NOOP("Web", "The atoms, coloured by state");
+QT_TRANSLATE_NOOP("Web", "Time step");
+QT_TRANSLATE_NOOP("Web", "Go to step:");
+QT_TRANSLATE_NOOP("Web", "Play");
+QT_TRANSLATE_NOOP("Web", "Step back");
+QT_TRANSLATE_NOOP("Web", "Step");
+QT_TRANSLATE_NOOP("Web", "Drag a detector frame");
+QT_TRANSLATE_NOOP("Web", "Clear patches and detector");
+QT_TRANSLATE_NOOP("Web", "Run of the class:");
+QT_TRANSLATE_NOOP("Web", "Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.");
+QT_TRANSLATE_NOOP("Web", "Patch A");
+QT_TRANSLATE_NOOP("Web", "Patch B");
+QT_TRANSLATE_NOOP("Web", "Close");
+QT_TRANSLATE_NOOP("Web", "Detector efficiency: %1 %");
+QT_TRANSLATE_NOOP("Web", "Pause");

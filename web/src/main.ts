@@ -10,6 +10,7 @@ import { testHooks } from './testing';
 import { applyRules, lesson, lessonPanel, onLessonChange, toLessonButton, watchRanges } from './lesson/LessonPanel';
 import { acceptDrops, cmdOpenLesson_Click, openStartLesson } from './lesson/LessonOpen';
 import { cmdMakeLesson_Click } from './lesson/LessonMaker';
+import { cmdShowAtoms_Click } from './atoms/AtomsView';
 import { cmdCollect_Click } from './lesson/Collect';
 
 let shown: Page | undefined;
@@ -37,7 +38,8 @@ function renderFrame(): void {
   const lessons = element('div', { class: 'buttons lesson-commands' },
     button('cmdOpenLesson', tr('Web', 'Open lesson...'), cmdOpenLesson_Click),
     button('cmdMakeLesson', tr('Web', 'Make lesson...'), cmdMakeLesson_Click),
-    button('cmdCollect', tr('Web', 'Collect hand-ins...'), () => void cmdCollect_Click()));
+    button('cmdCollect', tr('Web', 'Collect hand-ins...'), () => void cmdCollect_Click()),
+    button('cmdShowAtoms', tr('Web', 'Show the atoms...'), cmdShowAtoms_Click));
   const header = element('header', { id: 'header' },
     element('span', { class: 'brand' }, 'Atomdrift'), nav, lessons,
     element('div', { class: 'language' }, element('label', { for: 'cboLanguage' }, tr('Web', 'Language:')), chooser));
