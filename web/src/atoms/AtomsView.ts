@@ -153,7 +153,9 @@ function refresh(): void {
 
 // The square as large as the room beside the chart allows; one pixel an atom at the most atoms.
 function room(v: View): { width: number; height: number } {
-  const side = Math.max(0, Math.min(Math.floor(v.dialog.clientWidth * 0.45), Math.floor(window.innerHeight * 0.6), 1000));
+  // Beside the chart on a wide screen, the whole width on a phone, where the chart goes below.
+  const share = v.dialog.clientWidth < 700 ? 0.9 : 0.45;
+  const side = Math.max(0, Math.min(Math.floor(v.dialog.clientWidth * share), Math.floor(window.innerHeight * 0.6), 1000));
   return { width: side, height: side };
 }
 
