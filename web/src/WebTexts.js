@@ -146,6 +146,7 @@ QT_TRANSLATE_NOOP("Web", "Play");
 QT_TRANSLATE_NOOP("Web", "Step back");
 QT_TRANSLATE_NOOP("Web", "Step");
 QT_TRANSLATE_NOOP("Web", "Drag a detector frame");
+QT_TRANSLATE_NOOP("Web", "Draw round the patch");
 QT_TRANSLATE_NOOP("Web", "Clear patches and detector");
 QT_TRANSLATE_NOOP("Web", "Run of the class:");
 QT_TRANSLATE_NOOP("Web", "Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.");

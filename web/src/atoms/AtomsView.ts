@@ -24,7 +24,11 @@ interface View {
   efficiency: HTMLElement;
   play: HTMLButtonElement;
   detector: HTMLInputElement;
+  outline: HTMLInputElement;
   patch: () => number;
+  // What the user drew, in fractions of the square's sides (a resize keeps it in place), drawn over
+  // the atoms: the patches and the detector.
+  drawn: { patches: ({ x: number; y: number }[] | null)[]; detector: { x: number; y: number }[] | null };
   steps: number;
   timer: number | null;
 }
@@ -68,11 +72,13 @@ function showView(part: string, result: AtomsOpened): void {
   const patchA = element('input', { id: 'optAtomsPatch1', type: 'radio', name: 'atomsPatch', checked: true });
   const patchB = element('input', { id: 'optAtomsPatch2', type: 'radio', name: 'atomsPatch' });
   const detector = checkbox('chkAtomsDetector', tr(W, 'Drag a detector frame'), false);
+  const outline = checkbox('chkAtomsOutline', tr(W, 'Draw round the patch'), false);
   const clear = button('cmdAtomsClear', tr(W, 'Clear patches and detector'), () => {
     const m = atomsModel();
     m.clearAtomsPatch(0);
     m.clearAtomsPatch(1);
     m.clearAtomsDetector();
+    v.drawn = { patches: [null, null], detector: null };
     v.efficiency.textContent = '';
     refresh();
   });
@@ -92,12 +98,13 @@ function showView(part: string, result: AtomsOpened): void {
     element('div', { class: 'buttons' },
       element('span', {}, patchA, element('label', { for: 'optAtomsPatch1' }, tr(W, 'Patch A'))),
       element('span', {}, patchB, element('label', { for: 'optAtomsPatch2' }, tr(W, 'Patch B'))),
-      detector.row, clear, runChoice?.row ?? null),
+      outline.row, detector.row, clear, runChoice?.row ?? null),
     button('cmdAtomsClose', tr(W, 'Close'), () => closeView()));
   dialog.addEventListener('cancel', (e) => { e.preventDefault(); closeView(); });
   document.body.append(dialog);
   const v: View = { dialog, canvas, chart: new PlotChart(chartHost), chartHost, slider, stepField: stepField.input, text, efficiency, play,
-    detector: detector.input, patch: () => (patchB.checked ? 1 : 0), steps: result.steps, timer: null };
+    detector: detector.input, outline: outline.input, patch: () => (patchB.checked ? 1 : 0), drawn: { patches: [null, null], detector: null },
+    steps: result.steps, timer: null };
   view = v;
 
   slider.addEventListener('input', () => go(Number(slider.value)));
@@ -171,29 +178,59 @@ function paint(): void {
   if (layout.cell === 0) return; // too small a room: an empty square
   const bytes = m.atomsFrame(width, height);
   const image = new ImageData(new Uint8ClampedArray(bytes), layout.width, layout.height);
-  canvas.getContext('2d')!.putImageData(image, 0, 0);
+  const context = canvas.getContext('2d')!;
+  context.putImageData(image, 0, 0);
+  // The patches in black and white dashes (A solid, B dashed), the detector in a thick frame.
+  const stroke = (corners: { x: number; y: number }[] | null, width: number, dash: number[]) => {
+    if (!corners || corners.length < 2) return;
+    context.beginPath();
+    const x = (c: { x: number }) => c.x * canvas.width, y = (c: { y: number }) => c.y * canvas.height;
+    corners.forEach((c, i) => (i ? context.lineTo(x(c), y(c)) : context.moveTo(x(c), y(c))));
+    context.closePath();
+    context.lineWidth = width;
+    for (const [color, offset] of [['#000', 0], ['#fff', dash.length ? dash[0] : 0]] as const) {
+      context.strokeStyle = color;
+      context.setLineDash(dash.length ? dash : color === '#000' ? [] : [0, 1e9]);
+      context.lineDashOffset = offset;
+      context.stroke();
+    }
+  };
+  view.drawn.patches.forEach((corners, i) => stroke(corners, 2, i ? [6, 6] : []));
+  stroke(view.drawn.detector, 4, [2, 2]);
 }
 
-// A drag on the square chooses the patch (or, with the detector ticked, the detector's frame).
+// A drag on the square chooses the patch, as a rectangle or, with "Draw round the patch" ticked,
+// the outline drawn; with the detector ticked, the detector's frame.
 function dragOnSquare(v: View): void {
   let start: { x: number; y: number } | null = null;
+  let path: { x: number; y: number }[] = [];
   const at = (e: PointerEvent) => {
     const box = v.canvas.getBoundingClientRect();
     return { x: (e.clientX - box.left) * (v.canvas.width / Math.max(1, box.width)), y: (e.clientY - box.top) * (v.canvas.height / Math.max(1, box.height)) };
   };
-  v.canvas.addEventListener('pointerdown', (e) => { start = at(e); v.canvas.setPointerCapture(e.pointerId); });
+  v.canvas.addEventListener('pointerdown', (e) => { start = at(e); path = [start]; v.canvas.setPointerCapture(e.pointerId); });
+  v.canvas.addEventListener('pointermove', (e) => { if (start) path.push(at(e)); });
   v.canvas.addEventListener('pointerup', (e) => {
     if (!start) return;
     const end = at(e);
     const { width, height } = room(v);
     const m = atomsModel();
+    const fraction = (c: { x: number; y: number }) => ({ x: c.x / Math.max(1, v.canvas.width), y: c.y / Math.max(1, v.canvas.height) });
+    const box = [start, { x: end.x, y: start.y }, end, { x: start.x, y: end.y }].map(fraction);
     if (v.detector.checked) {
       const efficiency = m.setAtomsDetector(start.x, start.y, end.x, end.y, width, height);
+      v.drawn.detector = box;
       v.efficiency.textContent = tr(W, 'Detector efficiency: %1 %', (100 * efficiency).toFixed(1).replace('.', decimalPoint()));
+    } else if (v.outline.checked && path.length > 2) {
+      path.push(end);
+      m.setAtomsPatchOutline(v.patch(), path.map((c) => c.x), path.map((c) => c.y), width, height);
+      v.drawn.patches[v.patch()] = path.map(fraction);
     } else {
       m.setAtomsPatch(v.patch(), start.x, start.y, end.x, end.y, width, height);
+      v.drawn.patches[v.patch()] = box;
     }
     start = null;
+    path = [];
     refresh();
   });
 }
