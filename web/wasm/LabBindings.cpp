@@ -122,10 +122,29 @@ decay::Message check(const val& texts, bool random) { return labSession().refusa
 
 // A random run a worker made from the same chain and entries. Lists are read to one item beyond
 // the longest run, so that a longer one is seen to be too long.
-decay::NuclideLabSession::Outcome adopt(const val& texts, const val& values, const val& decays)
+// A random run's moves as five numbers each (step, from, to, decays, atoms), for a worker's run
+// to hand over with its atoms, so that the page's atoms view can follow them.
+constexpr int kFlowFields = 5;
+
+val flows()
+{
+    std::vector<double> flat;
+    if (const auto& run = labSession().result())
+        for (const decay::ChainFlow& f : run->atoms.flows)
+            flat.insert(flat.end(), {double(f.step), double(f.from), double(f.to), double(f.decays), f.atoms});
+    return numbers(flat);
+}
+
+decay::NuclideLabSession::Outcome adopt(const val& texts, const val& values, const val& decays, const val& flowList)
 {
     constexpr std::size_t most = decay::kMostChainMembers * (decay::kMostLabSteps + 1) + 1;
-    return {.ran = labSession().adopt(runSetupTexts(texts), numberList<double>(values, most), numberList<double>(decays, most))};
+    // A move for every pair of members in every step at the most.
+    constexpr std::size_t mostFlows = std::size_t{kFlowFields} * (decay::kMostChainMembers + 2) * (decay::kMostChainMembers + 2) * (decay::kMostLabSteps + 1);
+    const std::vector<double> flat = numberList<double>(flowList, mostFlows);
+    std::vector<decay::ChainFlow> moves;
+    for (std::size_t i = 0; i + kFlowFields <= flat.size(); i += kFlowFields)
+        moves.push_back({whole(flat[i], 0), whole(flat[i + 1], 0), whole(flat[i + 2], 0), whole(flat[i + 3], 0), flat[i + 4]});
+    return {.ran = labSession().adopt(runSetupTexts(texts), numberList<double>(values, most), numberList<double>(decays, most), std::move(moves))};
 }
 
 val statusReport(const std::string& typedStep) { return report(labSession().statusReport(typedStep)); }
@@ -385,6 +404,7 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labRun", &web::run);
     function("labCheck", &web::check);
     function("labAdopt", &web::adopt);
+    function("labFlows", &web::flows);
     function("labStatusReport", &web::statusReport);
     function("labSeries", &web::series);
     function("labPlot", &web::plot);

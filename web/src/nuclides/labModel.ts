@@ -64,7 +64,9 @@ export interface LabModel {
   labDefaults(): LabDefaults | null;
   labRun(texts: object, random: boolean, seed: string): LabRunOutcome;
   labCheck(texts: object, random: boolean): ModelMessage;
-  labAdopt(texts: object, values: Float64Array, decays: Float64Array): LabRunOutcome;
+  labAdopt(texts: object, values: Float64Array, decays: Float64Array, flows: Float64Array): LabRunOutcome;
+  // A random run's moves, five numbers each: step, from, to, decays, atoms.
+  labFlows(): Float64Array;
   // The status line of the last run in words (context NuclideLab), the step as typed.
   labStatusReport(typedStep: string): ModelReport;
   labSeries(): LabSeries | null;

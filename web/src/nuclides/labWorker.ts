@@ -21,5 +21,5 @@ onRequest('labRandom', (model, request, post) => {
     return;
   }
   const { series } = lab.labSeries()!;
-  post({ kind: 'labRandom', ran: true, values: series.values, decays: series.decays });
+  post({ kind: 'labRandom', ran: true, values: series.values, decays: series.decays, flows: lab.labFlows() });
 });
