@@ -23,7 +23,7 @@ constexpr double kRingingSeconds = 1e-3;
 constexpr double kSettleSeconds = 5e-3;
 // The checks for processing left on: blocks and pulses they look at, and the ratios they allow.
 constexpr std::size_t kPumpBlocks = 64;
-constexpr double kPumpRatio = 10;
+constexpr double kPumpRatio = 4;
 constexpr std::size_t kHeightPulses = 64;
 constexpr std::size_t kLeastHeightPulses = 32;
 constexpr double kHeightRatio = 4;

@@ -46,7 +46,7 @@ struct PulseReport {
     std::vector<InputGap> gaps;
     // Signs that the sound system processes the input (automatic gain, noise suppression):
     bool silentBetweenPulses = false; // the noise floor below one 16-bit step while pulses come
-    bool noiseFloorPumps = false;     // the noise floor changing more than tenfold within a few seconds
+    bool noiseFloorPumps = false;     // the noise floor changing more than fourfold (12 dB) within three seconds
     bool heightsDrift = false;        // pulse heights spreading more than fourfold (90th to 10th percentile)
     double noiseFloor = 0;            // its standard deviation now, full-scale units
     double threshold = 0;             // full-scale units, after the high-pass

@@ -202,4 +202,87 @@ TEST(PulseDetector, NoiseAndHumAloneGiveNoPulses)
     }
 }
 
+// What the sound system may do to the input before the detector hears it.
+void clip(std::vector<float>& samples)
+{
+    for (float& x : samples)
+        x = std::clamp(12 * x, -1.0f, 1.0f);
+}
+
+// Automatic gain: the gain brings the envelope (instant attack, 1 s release) to half full scale,
+// up to 40 dB, so that the noise swells between clicks.
+void automaticGain(std::vector<float>& samples)
+{
+    const double release = std::exp(-1 / 48000.0);
+    double envelope = 0;
+    for (float& x : samples) {
+        envelope = std::max<double>(std::fabs(x), envelope * release);
+        x = static_cast<float>(x * std::min(100.0, 0.5 / envelope));
+    }
+}
+
+// Noise suppression at its crudest: a gate that silences everything 2 ms after the last loud sample.
+void noiseGate(std::vector<float>& samples)
+{
+    int open = 0;
+    for (float& x : samples) {
+        open = std::fabs(x) > 0.05f ? 96 : std::max(open - 1, 0);
+        if (open == 0)
+            x = 0;
+    }
+}
+
+struct InputCase {
+    const char* name;
+    void (*spoil)(std::vector<float>&);
+    bool clipped, processing;
+};
+
+// Clicks 30 dB above the noise, 2 a second, at 48 kHz; hum as loud as the noise.
+TEST(PulseDetector, ReportsClippingAndProcessing)
+{
+    const Clicks c{.seconds = 30, .rate = 2, .snrDecibels = 30, .hum = 0.03};
+    const Signal clean = clicks(c);
+    for (const InputCase& row : {InputCase{"as it came", nullptr, false, false}, InputCase{"clipped", clip, true, false},
+                                 InputCase{"automatic gain", automaticGain, false, true}, InputCase{"noise gate", noiseGate, false, true}}) {
+        std::vector<float> samples = clean.samples;
+        if (row.spoil)
+            row.spoil(samples);
+        const decay::PulseReport report = detect(samples, {}).report;
+        EXPECT_EQ(report.clippedSamples > 0, row.clipped) << row.name;
+        EXPECT_EQ(report.processingSuspected(), row.processing) << row.name;
+    }
+}
+
+// A buffer lost, and one handed over twice: the gap is reported as dead time (with the 5 ms the
+// high-pass takes to settle), the repeated samples are skipped, and the pulses after keep their times.
+TEST(PulseDetector, ReportsADroppedBuffer)
+{
+    const Clicks c{.seconds = 20, .rate = 20};
+    const Signal signal = clicks(c);
+    decay::PulseDetector detector;
+    std::vector<decay::Pulse> pulses;
+    const std::span<const float> all(signal.samples);
+    constexpr std::size_t kBuffer = 480;
+    for (std::size_t at = 0; at + kBuffer <= all.size(); at += kBuffer) {
+        if (at == 500 * kBuffer)
+            continue;
+        detector.process(all.subspan(at, kBuffer), static_cast<std::int64_t>(at), pulses);
+        if (at == 900 * kBuffer)
+            detector.process(all.subspan(at, kBuffer), static_cast<std::int64_t>(at), pulses);
+    }
+    detector.flush(pulses);
+    ASSERT_EQ(detector.report().gaps.size(), 1u);
+    EXPECT_DOUBLE_EQ(detector.report().gaps[0].start, 5.0);
+    EXPECT_DOUBLE_EQ(detector.report().gaps[0].seconds, 0.015);
+    std::vector<double> found, kept;
+    for (const decay::Pulse& pulse : pulses)
+        found.push_back(pulse.time);
+    for (double t : throughDeadTime(signal.times, detector.settings().holdOff))
+        if (t < 5 || t > 5.015)
+            kept.push_back(t);
+    EXPECT_EQ(pairedWithin(kept, found), kept.size());
+    EXPECT_EQ(found.size(), kept.size());
+}
+
 } // namespace
