@@ -1,0 +1,288 @@
+#include "model/counting/DeadTime.h"
+#include "model/counting/PulseDetector.h"
+#include "tests/Tolerance.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <numbers>
+#include <random>
+#include <vector>
+
+namespace {
+
+// A counter's clicks as a sound card hears them: a rise of 5 us and an exponential decay, of one
+// sign, at Poisson times; pink noise (the -3 dB an octave of a room and a microphone preamplifier)
+// whose standard deviation is the pulse height less `snrDecibels` (20 log10 of height over noise);
+// and mains hum of 50 Hz with its odd harmonics, as loud as the clicks themselves.
+struct Clicks {
+    double sampleRate = 48000;
+    double seconds = 60;
+    double rate = 10;           // true pulses per second
+    double decay = 100e-6;      // seconds
+    double height = 0.1;        // full scale 1
+    int polarity = 1;
+    double snrDecibels = 20;
+    double hum = 1;             // relative to the height
+    std::uint64_t seed = 1;
+};
+
+struct Signal {
+    std::vector<float> samples;
+    std::vector<double> times; // of the true pulses
+};
+
+std::vector<double> pinkNoise(std::size_t count, std::mt19937_64& engine)
+{
+    // Three one-pole sections and white noise: within 0.5 dB of -3 dB an octave over the audio band.
+    std::normal_distribution<double> white;
+    std::vector<double> noise(count);
+    double b0 = 0, b1 = 0, b2 = 0, power = 0;
+    for (double& value : noise) {
+        const double w = white(engine);
+        b0 = 0.99765 * b0 + w * 0.0990460;
+        b1 = 0.96300 * b1 + w * 0.2965164;
+        b2 = 0.57000 * b2 + w * 1.0526913;
+        value = b0 + b1 + b2 + w * 0.1848;
+        power += value * value;
+    }
+    const double scale = 1 / std::sqrt(power / static_cast<double>(count));
+    for (double& value : noise)
+        value *= scale;
+    return noise;
+}
+
+Signal clicks(const Clicks& c)
+{
+    std::mt19937_64 engine(c.seed);
+    const auto count = static_cast<std::size_t>(c.seconds * c.sampleRate);
+    std::vector<double> sound = pinkNoise(count, engine);
+    const double sigma = c.height * std::pow(10.0, -c.snrDecibels / 20);
+    for (double& value : sound)
+        value *= sigma;
+    for (int harmonic : {1, 3, 5}) {
+        const std::complex<double> turn = std::polar(1.0, 2 * std::numbers::pi * 50 * harmonic / c.sampleRate);
+        std::complex<double> phasor = std::polar(c.hum * c.height / harmonic, 0.7 * harmonic);
+        for (double& value : sound) {
+            value += phasor.imag();
+            phasor *= turn;
+        }
+    }
+    Signal signal;
+    std::exponential_distribution<double> gap(c.rate);
+    const auto span = static_cast<std::ptrdiff_t>(12 * c.decay * c.sampleRate);
+    for (double t = gap(engine); t < c.seconds - 0.01; t += gap(engine)) {
+        signal.times.push_back(t);
+        const auto first = static_cast<std::ptrdiff_t>(std::ceil(t * c.sampleRate));
+        for (std::ptrdiff_t n = first; n < std::min(first + span, static_cast<std::ptrdiff_t>(count)); ++n) {
+            const double age = static_cast<double>(n) / c.sampleRate - t;
+            sound[static_cast<std::size_t>(n)] += c.polarity * c.height * (1 - std::exp(-age / 5e-6)) * std::exp(-age / c.decay);
+        }
+    }
+    signal.samples.assign(sound.begin(), sound.end());
+    return signal;
+}
+
+struct Detected {
+    std::vector<decay::Pulse> pulses;
+    decay::PulseReport report;
+};
+
+// The pulses found in buffers of an awkward size, as a sound card hands them over.
+Detected detect(const std::vector<float>& samples, const decay::PulseSettings& settings)
+{
+    decay::PulseDetector detector(settings);
+    Detected d;
+    const std::span<const float> all(samples);
+    for (std::size_t at = 0; at < all.size(); at += 441)
+        detector.process(all.subspan(at, std::min<std::size_t>(441, all.size() - at)), d.pulses);
+    detector.flush(d.pulses);
+    d.report = detector.report();
+    return d;
+}
+
+// The true pulses that a non-paralysable dead time of `tau` lets through: the test's own counter.
+std::vector<double> throughDeadTime(const std::vector<double>& times, double tau)
+{
+    std::vector<double> kept;
+    for (double t : times)
+        if (kept.empty() || t >= kept.back() + tau)
+            kept.push_back(t);
+    return kept;
+}
+
+// Whether a pulse was found within half a millisecond of each of `times`, both in time order.
+std::size_t pairedWithin(const std::vector<double>& times, const std::vector<double>& found)
+{
+    std::size_t paired = 0, k = 0;
+    for (double t : times) {
+        while (k < found.size() && found[k] < t - 0.5e-3)
+            ++k;
+        paired += k < found.size() && found[k] <= t + 0.5e-3;
+    }
+    return paired;
+}
+
+struct FindCase {
+    const char* name;
+    Clicks clicks;
+};
+
+class PulseDetection : public testing::TestWithParam<FindCase> {};
+
+// 99.5 % of the pulses that the hold-off lets through are found within 0.5 ms of their time, and
+// at most 0.1 % of those found are more than 0.5 ms from every true pulse.
+TEST_P(PulseDetection, FindsClicksInNoiseAndHum)
+{
+    const Clicks& c = GetParam().clicks;
+    const Signal signal = clicks(c);
+    const decay::PulseSettings settings{.sampleRate = c.sampleRate, .holdOff = 0.5e-3};
+    const Detected detected = detect(signal.samples, settings);
+    const std::vector<decay::Pulse>& pulses = detected.pulses;
+    const std::vector<double> expected = throughDeadTime(signal.times, settings.holdOff);
+    std::vector<double> found;
+    for (const decay::Pulse& pulse : pulses)
+        found.push_back(pulse.time);
+    ASSERT_GE(expected.size(), 50u);
+    EXPECT_GE(static_cast<double>(pairedWithin(expected, found)), 0.995 * static_cast<double>(expected.size())) << expected.size();
+    const std::size_t falses = found.size() - pairedWithin(found, signal.times);
+    EXPECT_LE(static_cast<double>(falses), 0.001 * static_cast<double>(found.size()));
+    for (const decay::Pulse& pulse : pulses)
+        ASSERT_EQ(pulse.polarity, c.polarity) << pulse.time;
+    EXPECT_FALSE(detected.report.processingSuspected());
+    EXPECT_EQ(detected.report.clippedSamples, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rates, PulseDetection,
+    testing::Values(FindCase{"slow_48kHz", {.seconds = 600, .rate = 0.1, .seed = 2}},
+                    FindCase{"slow_44k1Hz_negative", {.sampleRate = 44100, .seconds = 600, .rate = 0.1, .polarity = -1, .seed = 3}},
+                    FindCase{"1_per_s_44k1Hz_short_clicks", {.sampleRate = 44100, .seconds = 200, .rate = 1, .decay = 50e-6, .seed = 4}},
+                    FindCase{"10_per_s_long_clicks_negative", {.seconds = 100, .rate = 10, .decay = 200e-6, .polarity = -1, .seed = 5}},
+                    FindCase{"100_per_s_44k1Hz", {.sampleRate = 44100, .seconds = 30, .rate = 100, .seed = 6}},
+                    FindCase{"100_per_s_48kHz_negative_loud", {.seconds = 30, .rate = 100, .height = 0.3, .polarity = -1, .seed = 7}}),
+    [](const testing::TestParamInfo<FindCase>& row) { return std::string(row.param.name); });
+
+// At 100 to 300 true pulses a second the detector records what a non-paralysable counter of the
+// hold-off records, m = n / (1 + n tau) of the n that arrived, within 1 %. Given the number N of
+// arrivals, the recorded count's standard deviation is sqrt(N (1/(1+x)^3 - 1/(1+x)^4)), x = n tau;
+// each signal is long enough that 1 % is at least 4 of them (its count in brackets: 300 per second
+// and 2 ms need 37,000 arrivals).
+TEST(PulseDetector, LosesWhatTheHoldOffsDeadTimeLoses)
+{
+    struct Row {
+        double rate, holdOff, seconds, sampleRate;
+    };
+    for (const Row row : {Row{100, 0.3e-3, 80, 48000}, Row{300, 0.5e-3, 70, 44100}, Row{300, 2e-3, 130, 48000}}) {
+        const Clicks c{.sampleRate = row.sampleRate, .seconds = row.seconds, .rate = row.rate, .seed = 11};
+        const Signal signal = clicks(c);
+        const auto arrivals = static_cast<double>(signal.times.size());
+        const double n = arrivals / c.seconds, x = n * row.holdOff;
+        const double expected = arrivals / (1 + x);
+        const double sd = std::sqrt(arrivals * (1 / std::pow(1 + x, 3) - 1 / std::pow(1 + x, 4)));
+        ASSERT_LE(4 * sd, 0.01 * expected) << row.rate;
+        const Detected detected = detect(signal.samples, {.sampleRate = row.sampleRate, .holdOff = row.holdOff});
+        EXPECT_WITHIN(static_cast<double>(detected.pulses.size()), expected, relative(0.01)) << row.rate << " " << row.holdOff;
+        EXPECT_WITHIN(static_cast<double>(detected.pulses.size()) / c.seconds,
+                      decay::recordedRate(n, {.tau = row.holdOff}), relative(0.01));
+    }
+}
+
+// Noise and hum alone, ten minutes at each rate: at most one false pulse.
+TEST(PulseDetector, NoiseAndHumAloneGiveNoPulses)
+{
+    for (double rate : {44100.0, 48000.0}) {
+        Clicks c{.sampleRate = rate, .seconds = 600, .rate = 1e-9, .seed = 13};
+        const Signal signal = clicks(c);
+        ASSERT_TRUE(signal.times.empty());
+        EXPECT_LE(detect(signal.samples, {.sampleRate = rate}).pulses.size(), 1u) << rate;
+    }
+}
+
+// What the sound system may do to the input before the detector hears it.
+void clip(std::vector<float>& samples)
+{
+    for (float& x : samples)
+        x = std::clamp(12 * x, -1.0f, 1.0f);
+}
+
+// Automatic gain: the gain brings the envelope (instant attack, 1 s release) to half full scale,
+// up to 40 dB, so that the noise swells between clicks.
+void automaticGain(std::vector<float>& samples)
+{
+    const double release = std::exp(-1 / 48000.0);
+    double envelope = 0;
+    for (float& x : samples) {
+        envelope = std::max<double>(std::fabs(x), envelope * release);
+        x = static_cast<float>(x * std::min(100.0, 0.5 / envelope));
+    }
+}
+
+// Noise suppression at its crudest: a gate that silences everything 2 ms after the last loud sample.
+void noiseGate(std::vector<float>& samples)
+{
+    int open = 0;
+    for (float& x : samples) {
+        open = std::fabs(x) > 0.05f ? 96 : std::max(open - 1, 0);
+        if (open == 0)
+            x = 0;
+    }
+}
+
+struct InputCase {
+    const char* name;
+    void (*spoil)(std::vector<float>&);
+    bool clipped, processing;
+};
+
+// Clicks 30 dB above the noise, 2 a second, at 48 kHz; hum as loud as the noise.
+TEST(PulseDetector, ReportsClippingAndProcessing)
+{
+    const Clicks c{.seconds = 30, .rate = 2, .snrDecibels = 30, .hum = 0.03};
+    const Signal clean = clicks(c);
+    for (const InputCase& row : {InputCase{"as it came", nullptr, false, false}, InputCase{"clipped", clip, true, false},
+                                 InputCase{"automatic gain", automaticGain, false, true}, InputCase{"noise gate", noiseGate, false, true}}) {
+        std::vector<float> samples = clean.samples;
+        if (row.spoil)
+            row.spoil(samples);
+        const decay::PulseReport report = detect(samples, {}).report;
+        EXPECT_EQ(report.clippedSamples > 0, row.clipped) << row.name;
+        EXPECT_EQ(report.processingSuspected(), row.processing) << row.name;
+    }
+}
+
+// A buffer lost, and one handed over twice: the gap is reported as dead time (with the 5 ms the
+// high-pass takes to settle), the repeated samples are skipped, and the pulses after keep their times.
+TEST(PulseDetector, ReportsADroppedBuffer)
+{
+    const Clicks c{.seconds = 20, .rate = 20};
+    const Signal signal = clicks(c);
+    decay::PulseDetector detector;
+    std::vector<decay::Pulse> pulses;
+    const std::span<const float> all(signal.samples);
+    constexpr std::size_t kBuffer = 480;
+    for (std::size_t at = 0; at + kBuffer <= all.size(); at += kBuffer) {
+        if (at == 500 * kBuffer)
+            continue;
+        detector.process(all.subspan(at, kBuffer), static_cast<std::int64_t>(at), pulses);
+        if (at == 900 * kBuffer)
+            detector.process(all.subspan(at, kBuffer), static_cast<std::int64_t>(at), pulses);
+    }
+    detector.flush(pulses);
+    ASSERT_EQ(detector.report().gaps.size(), 1u);
+    EXPECT_DOUBLE_EQ(detector.report().gaps[0].start, 5.0);
+    EXPECT_DOUBLE_EQ(detector.report().gaps[0].seconds, 0.015);
+    std::vector<double> found, kept;
+    for (const decay::Pulse& pulse : pulses)
+        found.push_back(pulse.time);
+    for (double t : throughDeadTime(signal.times, detector.settings().holdOff))
+        if (t < 5 || t > 5.015)
+            kept.push_back(t);
+    EXPECT_EQ(pairedWithin(kept, found), kept.size());
+    EXPECT_EQ(found.size(), kept.size());
+}
+
+} // namespace
