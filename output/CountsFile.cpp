@@ -3,6 +3,8 @@
 #include "DataFile.h"
 #include "model/common/Conversions.h"
 
+#include <cstdio>
+
 namespace decay {
 
 std::string countsFileText(const FitData& data, TimeUnit unit)
@@ -17,6 +19,18 @@ std::string countsFileText(const FitData& data, TimeUnit unit)
         text.append(",").append(std::to_string(interval.counts));
         text.append(",").append(significantDigits(data.background(k), 10));
         text += kLineEnd;
+    }
+    return text;
+}
+
+std::string pulseTimesText(const PulseRecord& record)
+{
+    std::string text = "\"t [s]\"";
+    text += kLineEnd;
+    char number[32];
+    for (double t : record.times) {
+        std::snprintf(number, sizeof number, "%.6f", t);
+        text.append(number) += kLineEnd;
     }
     return text;
 }

@@ -45,6 +45,7 @@ void CountingSession::setSample(LabRun run)
     m_sample = std::move(run);
     m_counter.reset();
     m_imported.reset();
+    m_recording.reset();
     m_fit.reset();
 }
 
@@ -87,6 +88,7 @@ Message CountingSession::start(const CounterSettings& settings, std::vector<bool
     m_counter.emplace(std::move(sample), settings, seed);
     m_counted = std::move(counted);
     m_imported.reset();
+    m_recording.reset();
     m_fit.reset();
     return {};
 }
@@ -165,15 +167,39 @@ Message CountingSession::importCounts(std::string_view text, std::string_view de
         return read.error;
     m_importedName = std::move(fileName);
     m_counter.reset();
+    m_recording.reset();
     m_fit.reset();
     m_imported = std::move(read.counts);
     return {};
+}
+
+Message CountingSession::useRecording(PulseRecord record, std::string_view intervalSeconds, std::string_view decimalPoint)
+{
+    const NumberEntry width = readRecordedInterval(intervalSeconds, decimalPoint);
+    if (!width.value)
+        return width.error;
+    m_recordedIntervals = record.intervals(*width.value);
+    m_recordedWidth = *width.value;
+    m_recording = std::move(record);
+    m_counter.reset();
+    m_imported.reset();
+    m_fit.reset();
+    return {};
+}
+
+void CountingSession::repeatRecording()
+{
+    m_repeats.clear();
+    for (const CountInterval& interval : m_recordedIntervals)
+        m_repeats.push_back(interval.counts);
 }
 
 FitData CountingSession::shownData() const
 {
     if (m_imported)
         return m_imported->data;
+    if (m_recording)
+        return countedData(m_recordedIntervals, m_background.value_or(BackgroundMeasurement{}), m_recording->deadTime());
     if (!m_counter)
         return {};
     return countedData(m_counter->intervals(), m_background.value_or(BackgroundMeasurement{}), m_counter->settings().deadTime);
@@ -209,6 +235,8 @@ CountingSession::ShownTime CountingSession::shownTime() const
 {
     if (m_imported)
         return {.unit = m_imported->timeUnit};
+    if (m_recording)
+        return {.unit = "s", .timeUnit = true};
     if (m_sample)
         return {.toShown = 1 / unitSeconds(m_sample->unit), .unit = std::string(unitName(m_sample->unit)), .timeUnit = true};
     return {};
@@ -307,6 +335,17 @@ Message CountingSession::backgroundMessage() const
 Report CountingSession::counterReport() const
 {
     Report report;
+    if (m_recording) {
+        const PulseRecord& r = *m_recording;
+        report.line(sentence("Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time.",
+                             {wholeValue(static_cast<double>(r.times.size())), numberValue(r.seconds, 6), numberValue(r.holdOff * 1e3, 3)}));
+        if (!m_recordedIntervals.empty())
+            report.line(sentence("Count rate: %1 per second in the last interval.", {rateValue(m_recordedIntervals.back())}));
+        if (!r.gaps.empty())
+            report.line(sentence("%1 stretches of the input were lost; the intervals they reach into are left out.",
+                                 {wholeValue(static_cast<double>(r.gaps.size()))}));
+        return report;
+    }
     if (!m_counter) {
         report.line(m_imported  ? sentence("Counts imported from %1.", {m_importedName})
                     : m_sample ? sentence("Press Start to count the sample.")
@@ -342,7 +381,10 @@ Report CountingSession::fitReport(FitMethod method, FitShape shape, bool playing
     if (playing)
         return report.line(sentence("The half-life is fitted when the counting stops or pauses."));
     // The intervals shown, counted without building their data, which the fit builds once.
-    const std::size_t intervals = m_imported ? m_imported->data.intervals.size() : m_counter ? m_counter->intervals().size() : 0;
+    const std::size_t intervals = m_imported    ? m_imported->data.intervals.size()
+                                  : m_recording ? m_recordedIntervals.size()
+                                  : m_counter   ? m_counter->intervals().size()
+                                                : 0;
     if (intervals < 2)
         return report.line(sentence("A fit needs the counts of two intervals or more."));
     if (!m_imported && m_counter && m_counter->saturated())
@@ -414,6 +456,11 @@ Message CountingSession::worksheetMessage(const MessageValue& chainName, FitShap
 {
     const MessageValue source = sentenceValue(m_imported ? sentence("Counts imported from %1.", {m_importedName}) : sampleMessage(chainName), kCountingContext);
     const MessageValue background = sentenceValue(backgroundMessage(), kCountingContext);
+    if (m_recording)
+        return sentence("Pulses of a real counter: %1 in %2 s, counted in intervals of %3 s, the hold-off of %4 ms taken as a non-paralysable dead time. %5",
+                        {wholeValue(static_cast<double>(m_recording->times.size())), numberValue(m_recording->seconds, 6),
+                         numberValue(m_recordedWidth, 6),
+                         numberValue(m_recording->holdOff * 1e3, 3), background});
     if (!m_counter || m_imported)
         return sentence("%1 %2", {source, background});
     const CounterSettings& counted = m_counter->settings();

@@ -4,6 +4,7 @@
 #include "CountingPlot.h"
 #include "CountsImport.h"
 #include "HalfLifeFit.h"
+#include "PulseRecord.h"
 #include "Radiocarbon.h"
 #include "RepeatCounts.h"
 
@@ -71,6 +72,17 @@ public:
     // when the file cannot be read, and the counts before stay.
     Message importCounts(std::string_view text, std::string_view decimalPoint, std::string fileName);
     const std::optional<ImportedCounts>& imported() const { return m_imported; }
+    // The pulses of a real counter, counted in intervals of `intervalSeconds` as typed, shown and
+    // fitted instead of the simulated counter's, through the hold-off as their dead time; why not
+    // when the width is no good, and what was shown stays.
+    Message useRecording(PulseRecord record, std::string_view intervalSeconds, std::string_view decimalPoint);
+    const std::optional<PulseRecord>& recording() const { return m_recording; }
+    const std::vector<CountInterval>& recordedIntervals() const { return m_recordedIntervals; }
+    // A real counter's pulses with the source taken away, as the background.
+    void useRecordedBackground(const PulseRecord& record) { m_background = record.background(); }
+    // The recording's counts in its intervals as repeat counts, which the dispersion test takes.
+    void repeatRecording();
+
     // Counts of the counter to save: there are some, of the sample's run.
     bool hasOwnCounts() const { return m_counter && m_sample && !m_counter->intervals().empty(); }
 
@@ -146,6 +158,9 @@ private:
     std::vector<DatingMeasurement> m_datings;
     bool m_ageHidden = false, m_ageShown = false;
     std::vector<std::int64_t> m_repeats;
+    std::optional<PulseRecord> m_recording;
+    std::vector<CountInterval> m_recordedIntervals;
+    double m_recordedWidth = 0; // seconds
 };
 
 } // namespace decay

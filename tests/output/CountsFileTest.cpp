@@ -25,6 +25,12 @@ TEST(CountsFile, WritesTheHeaderAndOneLinePerInterval)
               "1.5,1.666666667,0,5\r\n");
 }
 
+// Microseconds of a two-hour recording, and none lost to rounding binary fractions.
+TEST(CountsFile, WritesPulseTimes)
+{
+    EXPECT_EQ(decay::pulseTimesText({.times = {0.000123, 0.1, 7199.999999}}), "\"t [s]\"\r\n0.000123\r\n0.100000\r\n7199.999999\r\n");
+}
+
 // What the program writes, it reads back as the same intervals and background counts.
 TEST(CountsFile, ReadsBackThroughTheImport)
 {
