@@ -111,6 +111,16 @@ void PulseDetector::take(float sample)
         sample = 0;
     if (std::fabs(sample) >= kFullScale)
         ++m_report.clippedSamples;
+    // Digital silence before the stream's first sound (the first buffers of a browser's input) is
+    // no part of the noise the clicks stand on: it would set the threshold to the least there is,
+    // and the noise after it would count. The stream starts at its first sound.
+    if (m_startPending && sample == 0) {
+        ++m_next;
+        ++m_report.samples;
+        m_blockStart = m_next;
+        m_liveFrom = std::max(m_liveFrom, m_next);
+        return;
+    }
     if (m_startPending) {
         m_startPending = false;
         Biquad& first = m_highPass[0];

@@ -256,6 +256,25 @@ TEST(PulseDetector, ReportsClippingAndProcessing)
     }
 }
 
+// A live input that begins with digital silence, as a browser's may for its first buffers: the
+// silence sets no threshold, so the noise after it gives no pulses and nothing looks processed.
+TEST(PulseDetector, AStreamThatStartsSilentCountsOnlyItsClicks)
+{
+    const Clicks c{.seconds = 20, .rate = 50, .snrDecibels = 30, .hum = 0.03, .seed = 5};
+    Signal signal = clicks(c);
+    const std::size_t silent = 1778; // 37 ms at 48 kHz
+    std::fill_n(signal.samples.begin(), silent, 0.0f);
+    const Detected d = detect(signal.samples, {});
+    std::vector<double> found;
+    for (const decay::Pulse& p : d.pulses)
+        found.push_back(p.time);
+    const std::vector<double> kept = throughDeadTime(signal.times, decay::PulseSettings{}.holdOff);
+    EXPECT_FALSE(d.report.processingSuspected());
+    EXPECT_LE(found.size(), kept.size());
+    // Only the clicks of the stream's first block, before any threshold, may be missed.
+    EXPECT_GE(pairedWithin(kept, found) + 2 * static_cast<std::size_t>(c.rate * decay::PulseDetector::kBlock / c.sampleRate) + 2, kept.size());
+}
+
 // A buffer lost, and one handed over twice: the gap is reported as dead time (with the 5 ms the
 // high-pass takes to settle), the repeated samples are skipped, and the pulses after keep their times.
 TEST(PulseDetector, ReportsADroppedBuffer)
