@@ -19,6 +19,10 @@ constexpr double kSilence = 1e-6;
 constexpr double kLeastFloor = 1.0 / 32768;
 // A crossing of the opposite sign this soon after a counted pulse is its undershoot or ringing.
 constexpr double kRingingSeconds = 1e-3;
+// A click reaches its peak this soon after it crosses the threshold; ringing reaches less than
+// this share of the click's height.
+constexpr double kRiseSeconds = 0.1e-3;
+constexpr float kRingingShare = 0.25f;
 // After a gap the high-pass settles on the jump in the signal before anything is counted.
 constexpr double kSettleSeconds = 5e-3;
 // The checks for processing left on: blocks and pulses they look at, and the ratios they allow.
@@ -165,9 +169,19 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
     for (std::size_t i = 0; i < m_block.size(); ++i) {
         const std::int64_t n = m_blockStart + static_cast<std::int64_t>(i);
         const float y = m_block[i];
+        // A click's height and sign are those of its largest excursion within the ringing time of its
+        // crossing: a sound card's decimation filter rings before a fast edge, and that ringing may
+        // cross the threshold first, with the other sign. Its undershoot is then told by the sign
+        // of the click itself.
         if (m_pending) {
-            m_pending->height = std::max(m_pending->height, std::fabs(y));
-            if (m_pending->polarity * y < low)
+            if (std::fabs(y) > m_pending->height) {
+                m_pending->height = std::fabs(y);
+                m_pending->polarity = static_cast<std::int8_t>(y < 0 ? -1 : 1);
+                m_lastSign = m_pending->polarity;
+                m_lastPeak = n;
+                m_lastHeight = m_pending->height;
+            }
+            if (n - m_lastCounted >= m_ringing)
                 emitPending(pulses);
         }
         for (std::size_t side = 0; side < 2; ++side) {
@@ -186,7 +200,7 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
             m_armed[side] = false;
             m_trough[side] = v;
             const bool undershoot = sign != m_lastSign && n - m_lastCounted < m_ringing;
-            if (undershoot || n < m_liveFrom)
+            if (undershoot || n < m_liveFrom || ringing(i, sign, n))
                 continue;
             emitPending(pulses);
             const float previous = static_cast<float>(sign) * m_previous;
@@ -195,6 +209,8 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
                               .polarity = static_cast<std::int8_t>(sign)};
             m_lastSign = sign;
             m_lastCounted = n;
+            m_lastPeak = n;
+            m_lastHeight = v;
             m_liveFrom = n + m_holdOff;
             pulsesCame = true;
         }
@@ -207,7 +223,23 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
     m_block.clear();
 }
 
-// A pulse is handed on once it has ended, its height known.
+// The filtered click rings on after its hold-off: the high-pass's two sections swing back above
+// the baseline a little after the undershoot, which a clean input's low threshold can see. A
+// crossing within the ringing time after a click's peak is that ringing when it rises (within a
+// tenth of a millisecond, as far as the block reaches) to less than a quarter of the click's
+// height; a second click is as tall as the first.
+bool PulseDetector::ringing(std::size_t at, int sign, std::int64_t n) const
+{
+    if (n - m_lastPeak >= m_ringing)
+        return false;
+    const std::size_t ahead = std::min(m_block.size(), at + 1 + static_cast<std::size_t>(std::llround(kRiseSeconds * m_settings.sampleRate)));
+    float peak = 0;
+    for (std::size_t k = at; k < ahead; ++k)
+        peak = std::max(peak, static_cast<float>(sign) * m_block[k]);
+    return peak < kRingingShare * m_lastHeight;
+}
+
+// A pulse is handed on once its ringing time has passed, its height known.
 void PulseDetector::emitPending(std::vector<Pulse>& pulses)
 {
     if (!m_pending)

@@ -66,7 +66,9 @@ struct PulseReport {
 // - the hold-off is the chain's dead time, non-paralysable: for holdOff seconds after a counted
 //   pulse nothing is counted, and a pulse arriving in that time neither counts nor prolongs it;
 // - a crossing of the opposite sign within a millisecond of a counted pulse is that click's
-//   undershoot or ringing, not a pulse;
+//   undershoot or ringing, not a pulse, and so is one of either sign within a millisecond of its
+//   peak that rises to less than a quarter of its height; a click's height and sign are those of
+//   its largest excursion in that millisecond (a sound card's filter may ring before the edge);
 // - the noise floor is the median absolute deviation of each block of 2048 filtered samples,
 //   divided by 0.6745 (a Gaussian's), and the threshold follows the median of the last 16 blocks,
 //   so that a burst of clicks or a thump does not move it. The detector runs a block behind the
@@ -115,6 +117,7 @@ private:
     void updateThreshold();
     void checkProcessing();
     void emitPending(std::vector<Pulse>& pulses);
+    bool ringing(std::size_t at, int sign, std::int64_t n) const;
 
     PulseSettings m_settings;
     PulseReport m_report;
@@ -135,6 +138,8 @@ private:
     std::int64_t m_liveFrom = 0;    // the first sample a pulse may be counted at
     std::int64_t m_lastCounted = -(std::int64_t{1} << 40);
     int m_lastSign = 0;
+    std::int64_t m_lastPeak = -(std::int64_t{1} << 40); // of the last click
+    float m_lastHeight = 0;
     float m_previous = 0;           // the filtered sample before the one examined
     std::optional<Pulse> m_pending; // counted, not yet below the re-arming level
 };
