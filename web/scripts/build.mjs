@@ -26,11 +26,13 @@ const common = {
 };
 
 const worker = await build({ ...common, entryPoints: [join(web, 'src/worker.ts')] });
+// The audio thread's pulse detector: a script of its own, which the page hands to the AudioWorklet.
+const worklet = await build({ ...common, entryPoints: [join(web, 'src/counting/pulseWorklet.ts')] });
 const page = await build({
   ...common,
   entryPoints: [join(web, 'src/main.ts')],
   loader: { '.txt': 'text' },
-  define: { ...common.define, ATOMDRIFT_WORKER_SOURCE: JSON.stringify(worker.outputFiles[0].text) },
+  define: { ...common.define, ATOMDRIFT_WORKER_SOURCE: JSON.stringify(worker.outputFiles[0].text), ATOMDRIFT_WORKLET_SOURCE: JSON.stringify(worklet.outputFiles[0].text) },
 });
 const styles = await build({ ...common, entryPoints: [join(web, 'src/styles.css')], format: undefined });
 
@@ -44,6 +46,7 @@ const shell = readFileSync(join(web, 'src/index.html'), 'utf8');
 
 const data = {
   wasm: readFileSync(join(moduleDir, 'atomdrift_web.wasm')).toString('base64'),
+  pulses: readFileSync(join(moduleDir, 'atomdrift_pulses.wasm')).toString('base64'),
   nuclides: readFileSync(join(root, 'data/nuclides.txt'), 'utf8'),
   feedings: readFileSync(join(root, 'data/feedings.txt'), 'utf8'),
   translations: readTranslations(join(root, 'i18n')),

@@ -3,6 +3,7 @@
 // counts. Like the desktop's window, the module holds one lab for the page; the page keeps only
 // what it shows.
 
+#include "CountingBindings.h"
 #include "LabBindings.h"
 #include "PlotBindings.h"
 
@@ -39,6 +40,12 @@ Outcome outcome(decay::Message refusal)
     return {ok, std::move(refusal)};
 }
 const Outcome kRefused{.ok = false};
+
+} // namespace
+
+decay::CountingSession& countingSession() { return lab(); }
+
+namespace {
 
 decay::CounterSettingsEntry counterSettings(const val& texts)
 {

@@ -42,6 +42,7 @@ declare global {
       wasm: string; nuclides: string; feedings: string; translations: Record<string, Record<string, string>>; sources: Record<string, string[]>;
       lessons: { name: string; text: string }[]; // the example lessons shipped
       shell: string; // the page's frame with the places of its styles and scripts (lesson/pageSource.ts)
+      pulses: string; // the pulse detector's own module, for the audio thread (counting/pulses.ts)
     };
   }
 }
@@ -49,7 +50,7 @@ declare global {
 let loaded: unknown;
 let compiled: WebAssembly.Module | undefined;
 
-function bytesOf(base64: string): Uint8Array {
+export function bytesOf(base64: string): Uint8Array {
   const text = atob(base64);
   const bytes = new Uint8Array(text.length);
   for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);

@@ -16,6 +16,7 @@ import { memberSwatch } from '../nuclides/LabPlots';
 import { countingModel, fitMethods, fitShapes, type Outcome } from './countingModel';
 import { lessonModel } from '../lesson/lessonModel';
 import { datingTab, describe, repeatTab, showDatingPlot, showRepeatPlot, worksheet } from './CountingTabs';
+import { real, realCounter } from './RealCounter';
 import { backgroundText, C, complain, counterTexts, labText, state, type Tab } from './countingState';
 
 const N = 'NuclideLab';
@@ -302,11 +303,21 @@ class CountingPage implements Page {
     const files = element('div', { class: 'buttons' },
       button('cmdImport', tr(C, 'Import counts...'), () => void this.cmdImport_Click()),
       button('cmdExportCounts', tr(C, 'Export counts CSV...'), () => this.cmdExportCounts_Click()));
-    return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, this.source(),
+    // The source: the simulated sample, or a real counter through the sound input.
+    const simulated = element('input', { id: 'optSimulated', type: 'radio', name: 'countingSource', checked: !real.on });
+    const realCounterOption = element('input', { id: 'optRealCounter', type: 'radio', name: 'countingSource', checked: real.on });
+    for (const [option, on] of [[simulated, false], [realCounterOption, true]] as const)
+      option.addEventListener('change', () => { this.stop(); real.on = on; this.render(this.root); document.getElementById(option.id)?.focus(); });
+    const chooser = element('div', { id: 'grpSource', role: 'radiogroup', class: 'buttons', 'aria-label': tr(C, 'Source') },
+      element('span', {}, simulated, element('label', { for: 'optSimulated' }, tr(C, 'Simulated sample'))),
+      element('span', {}, realCounterOption, element('label', { for: 'optRealCounter' }, tr(C, 'Real counter'))));
+    const fit = [method.row, shape.row, element('p', { id: 'lblFit', class: 'result', 'aria-live': 'polite' }), files];
+    if (real.on)
+      return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, chooser, realCounter(() => this.render(this.root)), ...fit);
+    return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, chooser, this.source(),
       element('p', { id: 'lblSample', class: 'result' }, sampleText()), members, interval.row, speed.row, play,
       element('output', { id: 'lblCounts', class: 'counts', 'aria-description': tr(C, 'Counts in this interval') }, '0'),
-      element('p', { id: 'lblRate', class: 'result' }), method.row, shape.row,
-      element('p', { id: 'lblFit', class: 'result', 'aria-live': 'polite' }), files);
+      element('p', { id: 'lblRate', class: 'result' }), ...fit);
   }
 
   // A counter for the sample as the entries set it; false, with a message, when it cannot count.

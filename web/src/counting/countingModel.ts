@@ -89,6 +89,18 @@ export interface CountingModel {
   countingResidualPlot(logY: boolean): Plot;
   countingDatingPlot(): Plot;
   countingRepeatPlot(): Plot;
+  // A real counter's pulses (their times in seconds, the seconds listened, the stretches lost and
+  // the hold-off) as the lab's counts, in intervals of `interval` seconds as typed; or as its background.
+  countingUseRecording(times: Float64Array, seconds: number, gapStarts: Float64Array, gapSeconds: Float64Array, holdOff: number,
+    interval: string, point: string): Outcome;
+  countingUseRecordedBackground(times: Float64Array, seconds: number, gapStarts: Float64Array, gapSeconds: Float64Array, holdOff: number): void;
+  // The format of a WAV file from its first bytes, as the desktop reads it.
+  countingWavFormat(bytes: Uint8Array): { ok: boolean; error: ModelMessage | null; warning: ModelMessage | null; sampleRate: number; channels: number };
+  // What the real counter's panel says, in the context ModelText.
+  countingHoldOffText(holdOff: number): ModelMessage;
+  countingLiveCountText(pulses: number, seconds: number): ModelMessage;
+  countingInputWarnings(report: { clipped: number; gapStarts: Float64Array; gapSeconds: Float64Array; silent: boolean; pumping: boolean; drifting: boolean },
+    processingOn: string[]): ModelMessage[];
 }
 
 export const countingModel = () => model<CountingModel>();
