@@ -118,6 +118,9 @@ QLayout* ClassExperiment::buildControls(QWidget* parameters)
     spnAtomsRun = new QSpinBox;
     look::name(spnAtomsRun, QStringLiteral("spnAtomsRun"), tr("Run whose atoms to show"));
     spnAtomsRun->setRange(1, 1);
+    // The screen reader reaches the box's own field, which carries its name too.
+    if (auto* field = spnAtomsRun->findChild<QLineEdit*>())
+        field->setAccessibleName(spnAtomsRun->accessibleName());
     cmdShowAtoms = look::plainButton(QStringLiteral("cmdShowAtoms"), tr("Show the atoms..."));
     cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
     cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
