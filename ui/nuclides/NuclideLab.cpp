@@ -254,12 +254,13 @@ QLayout* NuclideLab::buildEntries()
     left->addLayout(notesRow);
     left->addWidget(lblNoteList);
     auto* files = new QHBoxLayout;
-    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdShowAtoms, cmdClose})
+    for (QPushButton* b : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter, cmdClose})
         files->addWidget(b);
     auto* lessons = new QHBoxLayout;
     lessons->addWidget(cmdOpenLesson);
     lessons->addWidget(cmdMakeLesson);
     lessons->addStretch();
+    lessons->addWidget(cmdShowAtoms);
     left->addLayout(lessons);
     left->addLayout(files);
     return left;
