@@ -58,7 +58,6 @@ void AtomsWindow::buildWidgets()
     look::name(picAtoms, QStringLiteral("picAtoms"), tr("The atoms, one square each"));
     picAtoms->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picAtoms->setFixedSize(room, room);
-    picAtoms->setMouseTracking(false);
     picAtoms->installEventFilter(this);
     lblLegend = new QLabel(this);
     lblLegend->setObjectName(QStringLiteral("lblLegend"));
