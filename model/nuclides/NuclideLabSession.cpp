@@ -126,7 +126,8 @@ NuclideLabSession::Outcome NuclideLabSession::runNow(const RunSetupTexts& texts,
     return {.ran = true};
 }
 
-bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays)
+bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays,
+                               std::vector<ChainFlow> flows)
 {
     m_result.reset();
     const auto prepared = prepare(texts, false);
@@ -138,6 +139,7 @@ bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> at
     exact->exact = exact->atoms;
     exact->atoms.values = std::move(atoms);
     exact->atoms.decays = std::move(decays);
+    exact->atoms.flows = std::move(flows);
     exact->random = true;
     m_result = std::move(exact);
     return true;

@@ -174,11 +174,11 @@ function runTexts(chain: LabChain, milk: boolean): object {
 
 declare const ATOMDRIFT_WORKER_SOURCE: string;
 let worker: Worker | null = null;
-let pending: ((answer: { ran: boolean; values?: Float64Array; decays?: Float64Array } | null) => void) | null = null;
+let pending: ((answer: { ran: boolean; values?: Float64Array; decays?: Float64Array; flows?: Float64Array } | null) => void) | null = null;
 let lastCustom: CustomTexts | null = null;
 
 // The random run goes to a worker, so that the page stays live and Cancel takes at once.
-function randomInWorker(texts: object, seed: string): Promise<{ ran: boolean; values?: Float64Array; decays?: Float64Array } | null> {
+function randomInWorker(texts: object, seed: string): Promise<{ ran: boolean; values?: Float64Array; decays?: Float64Array; flows?: Float64Array } | null> {
   if (!worker) {
     worker = new Worker(URL.createObjectURL(new Blob([ATOMDRIFT_WORKER_SOURCE], { type: 'text/javascript' })));
     worker.postMessage({ kind: 'module', module: compiledModel() });
@@ -233,7 +233,7 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
       announce(state.status());
       return true;
     }
-    outcome = answer.ran ? lab().labAdopt(texts, answer.values!, answer.decays!) : lab().labRun(texts, true, seed);
+    outcome = answer.ran ? lab().labAdopt(texts, answer.values!, answer.decays!, answer.flows!) : lab().labRun(texts, true, seed);
   } else {
     outcome = lab().labRun(texts, false, seed);
   }
