@@ -121,7 +121,23 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
         std::uint32_t atom;
         Move move;
     };
+    // A state no move leaves (a stable member, out of the chain, taken away) keeps a count of its
+    // atoms alone: nobody is ever picked from it.
+    std::vector<char> left(static_cast<std::size_t>(states), 0);
+    std::int64_t moves = 0;
+    for (const AtomFlow& flow : history.flows) {
+        if (flow.from >= 0 && flow.from < states)
+            left[static_cast<std::size_t>(flow.from)] = 1;
+        moves += std::max<std::int64_t>(flow.atoms, 0);
+    }
+    std::vector<std::int64_t> kept(static_cast<std::size_t>(states), 0);
+    for (int s = 0; s < states; ++s)
+        if (!left[static_cast<std::size_t>(s)]) {
+            kept[static_cast<std::size_t>(s)] = static_cast<std::int64_t>(present[static_cast<std::size_t>(s)].size());
+            present[static_cast<std::size_t>(s)] = {};
+        }
     std::vector<Logged> log;
+    log.reserve(static_cast<std::size_t>(std::min<std::int64_t>(moves, std::int64_t{255} * m_atoms)));
     std::vector<std::pair<std::uint32_t, std::uint8_t>> arriving;
     auto arrive = [&] {
         for (const auto& [atom, to] : arriving)
@@ -147,12 +163,15 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
                 pool[j] = pool.back();
                 pool.pop_back();
                 log.push_back({atom, move});
-                arriving.emplace_back(atom, move.to);
+                if (left[move.to])
+                    arriving.emplace_back(atom, move.to);
+                else
+                    ++kept[move.to];
             }
         }
         arrive();
         for (int s = 0; s < states; ++s)
-            if (static_cast<std::int64_t>(present[static_cast<std::size_t>(s)].size()) != history.count(s, t))
+            if (static_cast<std::int64_t>(present[static_cast<std::size_t>(s)].size()) + kept[static_cast<std::size_t>(s)] != history.count(s, t))
                 return false;
     }
     if (f != history.flows.size())

@@ -14,8 +14,9 @@ struct AtomHistory;
 // Atoms are exchangeable: the run says how many move from one state to another in a step, and
 // which of those present move is drawn uniformly (a partial Fisher-Yates shuffle of the state's
 // atoms), which is the run's own law atom by atom. An atom keeps only the steps where it moves,
-// so any step is found without replaying the run: 2 bytes an atom for a single nuclide, 4 bytes
-// a move and 4 an atom for a chain.
+// so any step is found without replaying the run: 2 bytes an atom for a single nuclide (2 MB for
+// a million); for a chain 4 bytes a move and 4 an atom, and 1 more an atom when the run starts
+// with atoms of several members.
 class AtomField {
 public:
     AtomField() = default;

@@ -14,6 +14,9 @@
 namespace decay {
 namespace {
 
+// The colours of the lab's chart before they repeat.
+constexpr int kPlainMemberColors = 8;
+
 AtomHistory refused(Message why)
 {
     AtomHistory history;
@@ -119,11 +122,23 @@ AtomHistory atomsOfLab(const LabRun* run)
     AtomHistory history;
     const int members = series.members;
     const int left = members, takenAway = members + 1;
-    // The members in the colours of the lab's chart; atoms gone out of the chain black, those
-    // taken away white like the empty square.
+    // The radioactive members in the colours of the lab's chart, which repeat after eight where
+    // the chart dashes its lines: on the square the repeats are paler. Stable members are grey,
+    // atoms gone out of the chain black, those taken away white like the empty square.
     for (int i = 0; i < members; ++i) {
-        history.states.push_back(Message{"%1", {run->chain.members[static_cast<std::size_t>(i)].symbol}});
-        history.colors.push_back(memberStyle(i).color);
+        const ChainMember& member = run->chain.members[static_cast<std::size_t>(i)];
+        history.states.push_back(Message{"%1", {member.symbol}});
+        if (member.stable()) {
+            history.colors.push_back({185, 185, 185});
+            continue;
+        }
+        PlotColor color = memberStyle(i).color;
+        for (int round = 0; round < i / kPlainMemberColors; ++round) {
+            color.red = (color.red + 255) / 2;
+            color.green = (color.green + 255) / 2;
+            color.blue = (color.blue + 255) / 2;
+        }
+        history.colors.push_back(color);
     }
     history.states.push_back(Message{"Left the chain"});
     history.colors.push_back({0, 0, 0});

@@ -184,8 +184,9 @@ void AtomsSession::setPatch(int which, std::vector<std::uint32_t> atoms)
         patch.fraction.push_back(static_cast<double>(patch.counts[static_cast<std::size_t>(t)]) / k);
         const double finite = all > 1 ? (all - k) / (all - 1) : 0;
         const double spread = std::sqrt(std::max(p * (1 - p) / k * finite, 0.0));
-        patch.low.push_back(p - spread);
-        patch.high.push_back(p + spread);
+        // A fraction of atoms stays within 0 and 1, and so does its band.
+        patch.low.push_back(std::max(p - spread, 0.0));
+        patch.high.push_back(std::min(p + spread, 1.0));
     }
     curve = std::move(patch);
 }

@@ -40,7 +40,7 @@ struct PatchCurve {
     // way: `start` atoms taken at random from the N(0) of the sample, of which N(t) are left, are
     // left in a hypergeometric number of mean start p and variance start p (1 - p) (N(0) - start)
     // / (N(0) - 1), p = N(t) / N(0); for a patch much smaller than the sample this is the binomial
-    // start p (1 - p), and for the whole sample 0.
+    // start p (1 - p), and for the whole sample 0. Cut at 0 and 1, which no fraction passes.
     std::vector<double> low, high;
 };
 

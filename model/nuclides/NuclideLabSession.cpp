@@ -126,7 +126,8 @@ NuclideLabSession::Outcome NuclideLabSession::runNow(const RunSetupTexts& texts,
     return {.ran = true};
 }
 
-bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays, std::vector<ChainFlow> flows)
+bool NuclideLabSession::adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays,
+                               std::vector<ChainFlow> flows)
 {
     m_result.reset();
     const auto prepared = prepare(texts, false);

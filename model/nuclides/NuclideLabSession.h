@@ -86,9 +86,11 @@ public:
     // The run the views, the file and the counter show from now on.
     void setResult(std::optional<LabRun> run) { m_result = std::move(run); }
     const std::optional<LabRun>& result() const { return m_result; }
-    // A random run made elsewhere (on a worker) from the same entries: the exact solution beside it
-    // computed here. False, and no run, when its shape is not that of the entries' run.
-    bool adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays, std::vector<ChainFlow> flows = {});
+    // A random run made elsewhere (on a worker) from the same entries, with its moves: the exact
+    // solution beside it computed here. False, and no run, when its shape is not that of the
+    // entries' run.
+    bool adopt(const RunSetupTexts& texts, std::vector<double> atoms, std::vector<double> decays,
+               std::vector<ChainFlow> flows = {});
 
     // What the status line tells of the last run: its kind, its steps (the times after 0 of a
     // logarithmic grid), that grid's first and last time in their units, and the milking.

@@ -220,7 +220,7 @@ private slots:
         act("Form1.rrate"); // disables the half-life
         QCOMPARE(contextMenu(&get("Form1.halftime")), labs);
         act("Form1.Command2");
-        QCOMPARE(contextMenu(windows().main().MSChart1->viewport()), labs + QStringList({"Save chart as image...", "Copy data"}));
+        QCOMPARE(contextMenu(windows().main().MSChart1->viewport()), labs + QStringList({"Save chart as image...", "Copy data", "Show the atoms..."}));
     }
 
     void partOnTheCommandLine_data()

@@ -1,8 +1,10 @@
 #include "ClassExperiment.h"
 
+#include "ui/atoms/AtomsWindow.h"
 #include "ui/charts/PlotLegend.h"
 #include "ui/charts/PlotChart.h"
 #include "ExperimentPlots.h"
+#include "model/atoms/AtomHistory.h"
 #include "model/common/Conversions.h"
 #include "model/run/Entries.h"
 #include "output/ExperimentFile.h"
@@ -25,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -112,6 +115,13 @@ QLayout* ClassExperiment::buildControls(QWidget* parameters)
     lblStatus->setWordWrap(true);
     cmdImport = look::plainButton(QStringLiteral("cmdImport"), tr("Import class data..."));
     cmdExport = look::plainButton(QStringLiteral("cmdExport"), tr("Export runs as CSV..."));
+    spnAtomsRun = new QSpinBox;
+    look::name(spnAtomsRun, QStringLiteral("spnAtomsRun"), tr("Run whose atoms to show"));
+    spnAtomsRun->setRange(1, 1);
+    // The screen reader reaches the box's own field, which carries its name too.
+    if (auto* field = spnAtomsRun->findChild<QLineEdit*>())
+        field->setAccessibleName(spnAtomsRun->accessibleName());
+    cmdShowAtoms = look::plainButton(QStringLiteral("cmdShowAtoms"), tr("Show the atoms..."));
     cmdSaveImage = look::plainButton(QStringLiteral("cmdSaveImage"), tr("Save chart as image..."));
     cmdPrint = look::plainButton(QStringLiteral("cmdPrint"), tr("Print worksheet"));
     cmdOpenLesson = look::plainButton(QStringLiteral("cmdOpenLesson"), tr("Open lesson..."));
@@ -127,7 +137,16 @@ QLayout* ClassExperiment::buildControls(QWidget* parameters)
     left->addWidget(barProgress);
     left->addWidget(lblStatus);
     left->addStretch();
-    for (QPushButton* b : {cmdImport, cmdExport, cmdSaveImage, cmdPrint})
+    for (QPushButton* b : {cmdImport, cmdExport})
+        left->addWidget(b);
+    auto* atomsRow = new QHBoxLayout;
+    auto* atomsLabel = new QLabel(tr("Run:"));
+    atomsLabel->setBuddy(spnAtomsRun);
+    atomsRow->addWidget(atomsLabel);
+    atomsRow->addWidget(spnAtomsRun);
+    atomsRow->addWidget(cmdShowAtoms, 1);
+    left->addLayout(atomsRow);
+    for (QPushButton* b : {cmdSaveImage, cmdPrint})
         left->addWidget(b);
     auto* lessonRow = new QHBoxLayout;
     lessonRow->addWidget(cmdOpenLesson);
@@ -191,6 +210,7 @@ void ClassExperiment::connectHandlers()
         connect(option, &QRadioButton::toggled, this, &ClassExperiment::optView_Click);
     connect(cmdImport, &QPushButton::clicked, this, &ClassExperiment::cmdImport_Click);
     connect(cmdExport, &QPushButton::clicked, this, &ClassExperiment::cmdExport_Click);
+    connect(cmdShowAtoms, &QPushButton::clicked, this, &ClassExperiment::cmdShowAtoms_Click);
     connect(cmdSaveImage, &QPushButton::clicked, this, &ClassExperiment::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ClassExperiment::cmdPrint_Click);
     connect(cmdOpenLesson, &QPushButton::clicked, this, &ClassExperiment::cmdOpenLesson_Click);
@@ -198,6 +218,17 @@ void ClassExperiment::connectHandlers()
     connect(cmdClose, &QPushButton::clicked, this, &ClassExperiment::cmdClose_Click);
     connect(tmrProgress, &QTimer::timeout, this, &ClassExperiment::tmrProgress_Timer);
     connect(m_watcher, &QFutureWatcher<std::optional<Result>>::finished, this, &ClassExperiment::Run_Finished);
+}
+
+// The atoms of the chosen run in a window of their own, which outlives this one.
+void ClassExperiment::cmdShowAtoms_Click()
+{
+    if (!m_result)
+        return;
+    const int run = spnAtomsRun->value() - 1;
+    auto* atoms = new AtomsWindow(decay::atomsOfExperiment(&m_result->ensemble, run), decay::runSeed(m_result->ensemble.params.seed, run));
+    atoms->setWindowTitle(tr("The atoms of run %1").arg(run + 1));
+    atoms->show();
 }
 
 bool ClassExperiment::running() const
@@ -268,8 +299,10 @@ void ClassExperiment::setRunning(bool running)
     for (QWidget* w : std::initializer_list<QWidget*>{txtAtoms, txtRate, txtHalfLife, txtLastStep, txtRuns, txtSeed, cmdNewSeed, cmdRun, cmdImport})
         w->setEnabled(!running);
     cmdCancel->setEnabled(running);
-    for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdExport, cmdSaveImage, cmdPrint, spnAtomsRun, cmdShowAtoms})
         w->setEnabled(!running && m_result);
+    if (!running && m_result)
+        spnAtomsRun->setMaximum(m_result->ensemble.params.runs);
     barProgress->setValue(running ? 0 : barProgress->value());
     if (running)
         tmrProgress->start();

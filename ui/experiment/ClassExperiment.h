@@ -19,6 +19,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTableWidget;
 class QTimer;
 
@@ -63,6 +64,8 @@ public:
     QLabel* lblHalfLives;
     QPushButton* cmdImport;
     QPushButton* cmdExport;
+    QSpinBox* spnAtomsRun;
+    QPushButton* cmdShowAtoms;
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
     QPushButton* cmdOpenLesson;
@@ -78,6 +81,7 @@ public:
     void optView_Click();
     void cmdImport_Click();
     void cmdExport_Click();
+    void cmdShowAtoms_Click();
     void cmdSaveImage_Click();
     void cmdPrint_Click();
     void cmdOpenLesson_Click();

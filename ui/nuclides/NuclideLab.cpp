@@ -8,6 +8,7 @@
 
 #include "output/ChainFile.h"
 #include "ui/ExportFile.h"
+#include "ui/atoms/AtomsWindow.h"
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
 #include "ui/ModelText.h"
@@ -237,6 +238,7 @@ QLayout* NuclideLab::buildEntries()
     cmdSaveImage = commands.saveImage;
     cmdPrint = commands.print;
     cmdCounter = look::plainButton(QStringLiteral("cmdCounter"), tr("Counter..."));
+    cmdShowAtoms = look::plainButton(QStringLiteral("cmdShowAtoms"), tr("Show the atoms..."));
     cmdClose = commands.close;
     cmdOpenLesson = look::plainButton(QStringLiteral("cmdOpenLesson"), tr("Open lesson..."));
     cmdMakeLesson = look::plainButton(QStringLiteral("cmdMakeLesson"), tr("Make lesson..."));
@@ -258,6 +260,7 @@ QLayout* NuclideLab::buildEntries()
     lessons->addWidget(cmdOpenLesson);
     lessons->addWidget(cmdMakeLesson);
     lessons->addStretch();
+    lessons->addWidget(cmdShowAtoms);
     left->addLayout(lessons);
     left->addLayout(files);
     return left;
@@ -340,6 +343,7 @@ void NuclideLab::connectHandlers()
     connect(cmdSaveImage, &QPushButton::clicked, this, &NuclideLab::cmdSaveImage_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &NuclideLab::cmdPrint_Click);
     connect(cmdCounter, &QPushButton::clicked, this, &NuclideLab::cmdCounter_Click);
+    connect(cmdShowAtoms, &QPushButton::clicked, this, &NuclideLab::cmdShowAtoms_Click);
     connect(cmdChart, &QPushButton::clicked, this, &NuclideLab::cmdChart_Click);
     connect(cmdOpenLesson, &QPushButton::clicked, this, &NuclideLab::cmdOpenLesson_Click);
     connect(cmdMakeLesson, &QPushButton::clicked, this, &NuclideLab::cmdMakeLesson_Click);
@@ -813,6 +817,8 @@ void NuclideLab::setResultCommands()
 {
     for (QWidget* w : {cmdExport, cmdSaveImage, cmdPrint, cmdCounter})
         w->setEnabled(result().has_value() && !running());
+    // Only a random run's atoms are followed one by one.
+    cmdShowAtoms->setEnabled(result().has_value() && result()->random && !running());
     cmdMilk->setEnabled(cboMilk->count() > 0);
 }
 
@@ -906,6 +912,15 @@ void NuclideLab::cmdCounter_Click()
 {
     if (result())
         emit countRequested();
+}
+
+// The atoms of the last random run in a window of their own, which outlives this one.
+void NuclideLab::cmdShowAtoms_Click()
+{
+    if (!result())
+        return;
+    auto* atoms = new AtomsWindow(decay::atomsOfLab(&*result()), 1);
+    atoms->show();
 }
 
 void NuclideLab::cmdChart_Click()

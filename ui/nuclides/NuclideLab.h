@@ -93,6 +93,7 @@ public:
     QPushButton* cmdSaveImage;
     QPushButton* cmdPrint;
     QPushButton* cmdCounter;
+    QPushButton* cmdShowAtoms;
     QPushButton* cmdChart;
     QPushButton* cmdOpenLesson;
     QPushButton* cmdMakeLesson;
@@ -112,6 +113,7 @@ public:
     void cmdSaveImage_Click();
     void cmdPrint_Click();
     void cmdCounter_Click();
+    void cmdShowAtoms_Click();
     void cmdChart_Click();
     void cmdOpenLesson_Click();
     void cmdMakeLesson_Click();

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "model/atoms/AtomHistory.h"
 #include "model/common/Conversions.h"
 #include "model/run/Entries.h"
 #include "model/run/LnCounts.h"
@@ -11,12 +12,14 @@
 #include "ui/Platform.h"
 #include "ui/PrintForm.h"
 #include "ui/Windows.h"
+#include "ui/atoms/AtomsWindow.h"
 #include "ui/charts/ChartActions.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/charts/larggraf.h"
 #include "ui/run/ClockText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -225,6 +228,11 @@ void Form1::connectHandlers()
     look::onClick(Picture1, [this] { Picture1_Click(); });
     connect(MSChart1, &DecayChart::clicked, this, &Form1::MSChart1_Click);
     addChartActions(*MSChart1, *this, m_platform, m_windows);
+    // The chart's menu also shows the atoms of the last random run one by one.
+    auto* actShowAtoms = new QAction(tr("Show the atoms..."), MSChart1);
+    actShowAtoms->setObjectName(QStringLiteral("actShowAtoms"));
+    MSChart1->addAction(actShowAtoms);
+    connect(actShowAtoms, &QAction::triggered, this, &Form1::actShowAtoms_Click);
     // A right click anywhere else on the window, before any run as after one, offers the class
     // experiment and the labs: the window's actions. The entry fields keep their edit menus.
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -395,6 +403,13 @@ void Form1::Command9_Click()
     } else {
         Command6->setFocus();
     }
+}
+
+// The atoms of the last random run in a window of their own; before one, the window says so.
+void Form1::actShowAtoms_Click()
+{
+    auto* atoms = new AtomsWindow(decay::atomsOfRun(m_state, {text(txtN0), text(rrate), {}, decimalPoint(*this)}), 1);
+    atoms->show();
 }
 
 void Form1::MSChart1_Click()

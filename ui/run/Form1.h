@@ -86,6 +86,7 @@ public:
     void Command9_Click();
     void Command10_Click();
     void MSChart1_Click();
+    void actShowAtoms_Click();
     void cmdLargeGraph_Click();
     void Command1_Click();
     void Command7_Click();

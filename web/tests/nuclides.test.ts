@@ -450,3 +450,27 @@ test('the lab speaks German and keeps its run across the switch', async ({ page 
   await page.setViewportSize({ width: 360, height: 800 });
   await expect.poll(() => page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(360);
 });
+
+// A random run made on the worker brings its moves along, so that its atoms can be followed one
+// by one, as many in each state as the run has.
+test('a random run\'s atoms come with it from the worker', async ({ page }) => {
+  const c = byName('mo99Random');
+  await open(page, '#nuclides');
+  await enter(page, c);
+  await run(page, c);
+  await expect(page.locator('#cmdExport')).toBeEnabled();
+  const opened = await page.evaluate(() => {
+    const m = (window as unknown as Hooks).atomdrift.model() as {
+      openLabAtoms(seed: string): { atoms: number; refusal: unknown };
+      setAtomsStep(step: number): number;
+      atomsText(): { pattern: string; values: { number?: number }[] };
+    };
+    const atoms = m.openLabAtoms('1');
+    m.setAtomsStep(250);
+    return { ...atoms, text: m.atomsText() };
+  });
+  expect(opened.refusal).toBeNull();
+  expect(opened.atoms).toBe(1000000);
+  expect(opened.text.pattern).toBe('t = %1 %2: %3 of %4 atoms of %5 left, %6 half-lives');
+  expect(opened.text.values[2].number).toBe(c.atoms![0][250]);
+});

@@ -120,31 +120,40 @@ decay::NuclideLabSession::Outcome run(const val& texts, bool random, const std::
 
 decay::Message check(const val& texts, bool random) { return labSession().refusal(runSetupTexts(texts), random); }
 
-// A random run a worker made from the same chain and entries. Lists are read to one item beyond
-// the longest run, so that a longer one is seen to be too long.
-// A random run's moves as five numbers each (step, from, to, decays, atoms), for a worker's run
-// to hand over with its atoms, so that the page's atoms view can follow them.
-constexpr int kFlowFields = 5;
+// A random run's moves as one list, five numbers a move: step, from, to, decays, atoms.
+constexpr int kFlowNumbers = 5;
 
-val flows()
-{
-    std::vector<double> flat;
-    if (const auto& run = labSession().result())
-        for (const decay::ChainFlow& f : run->atoms.flows)
-            flat.insert(flat.end(), {double(f.step), double(f.from), double(f.to), double(f.decays), f.atoms});
-    return numbers(flat);
-}
-
-decay::NuclideLabSession::Outcome adopt(const val& texts, const val& values, const val& decays, const val& flowList)
+// A random run a worker made from the same chain and entries, with its moves. Lists are read to
+// one item beyond the longest run, so that a longer one is seen to be too long; moves that are
+// not whole numbers are dropped, and the view of the atoms then refuses the run.
+decay::NuclideLabSession::Outcome adopt(const val& texts, const val& values, const val& decays, const val& flows)
 {
     constexpr std::size_t most = decay::kMostChainMembers * (decay::kMostLabSteps + 1) + 1;
-    // A move for every pair of members in every step at the most.
-    constexpr std::size_t mostFlows = std::size_t{kFlowFields} * (decay::kMostChainMembers + 2) * (decay::kMostChainMembers + 2) * (decay::kMostLabSteps + 1);
-    const std::vector<double> flat = numberList<double>(flowList, mostFlows);
+    constexpr std::size_t mostFlows = kFlowNumbers * decay::kMostChainMembers * (decay::kMostChainMembers + 2) * (decay::kMostLabSteps + 1);
+    const std::vector<double> numbers = numberList<double>(flows, mostFlows);
     std::vector<decay::ChainFlow> moves;
-    for (std::size_t i = 0; i + kFlowFields <= flat.size(); i += kFlowFields)
-        moves.push_back({whole(flat[i], 0), whole(flat[i + 1], 0), whole(flat[i + 2], 0), whole(flat[i + 3], 0), flat[i + 4]});
-    return {.ran = labSession().adopt(runSetupTexts(texts), numberList<double>(values, most), numberList<double>(decays, most), std::move(moves))};
+    for (std::size_t i = 0; i + kFlowNumbers <= numbers.size(); i += kFlowNumbers) {
+        const int step = whole(numbers[i], -1), from = whole(numbers[i + 1], -1), to = whole(numbers[i + 2], -3),
+                  count = whole(numbers[i + 3], -1);
+        if (step < 0 || from < 0 || to < -2 || count < 0 || !(numbers[i + 4] >= 0)) {
+            moves.clear();
+            break;
+        }
+        moves.push_back({.step = step, .from = from, .to = to, .decays = count, .atoms = numbers[i + 4]});
+    }
+    return {.ran = labSession().adopt(runSetupTexts(texts), numberList<double>(values, most), numberList<double>(decays, most),
+                                      std::move(moves))};
+}
+
+// The last run's moves, five numbers a move as adopt() reads them.
+val seriesFlows()
+{
+    std::vector<double> numbers;
+    if (const auto& run = labSession().result())
+        for (const decay::ChainFlow& flow : run->atoms.flows)
+            numbers.insert(numbers.end(), {static_cast<double>(flow.step), static_cast<double>(flow.from), static_cast<double>(flow.to),
+                                           static_cast<double>(flow.decays), flow.atoms});
+    return web::numbers(std::span<const double>(numbers));
 }
 
 val statusReport(const std::string& typedStep) { return report(labSession().statusReport(typedStep)); }
@@ -404,9 +413,9 @@ EMSCRIPTEN_BINDINGS(decay_lab)
     function("labRun", &web::run);
     function("labCheck", &web::check);
     function("labAdopt", &web::adopt);
-    function("labFlows", &web::flows);
     function("labStatusReport", &web::statusReport);
     function("labSeries", &web::series);
+    function("labSeriesFlows", &web::seriesFlows);
     function("labPlot", &web::plot);
     function("labUpstream", &web::upstream);
     function("labAmountUnits", &web::memberAmountUnits);

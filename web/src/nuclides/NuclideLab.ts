@@ -174,7 +174,7 @@ function runTexts(chain: LabChain, milk: boolean): object {
 
 declare const ATOMDRIFT_WORKER_SOURCE: string;
 let worker: Worker | null = null;
-let pending: ((answer: { ran: boolean; values?: Float64Array; decays?: Float64Array } | null) => void) | null = null;
+let pending: ((answer: { ran: boolean; values?: Float64Array; decays?: Float64Array; flows?: Float64Array } | null) => void) | null = null;
 let lastCustom: CustomTexts | null = null;
 
 // The random run goes to a worker, so that the page stays live and Cancel takes at once.
@@ -233,7 +233,7 @@ export async function run(random: boolean, milk: boolean): Promise<boolean> {
       announce(state.status());
       return true;
     }
-    outcome = answer.ran ? lab().labAdopt(texts, answer.values!, answer.decays!, answer.flows ?? new Float64Array()) : lab().labRun(texts, true, seed);
+    outcome = answer.ran ? lab().labAdopt(texts, answer.values!, answer.decays!, answer.flows!) : lab().labRun(texts, true, seed);
   } else {
     outcome = lab().labRun(texts, false, seed);
   }

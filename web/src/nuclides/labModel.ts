@@ -65,11 +65,11 @@ export interface LabModel {
   labRun(texts: object, random: boolean, seed: string): LabRunOutcome;
   labCheck(texts: object, random: boolean): ModelMessage;
   labAdopt(texts: object, values: Float64Array, decays: Float64Array, flows: Float64Array): LabRunOutcome;
-  // A random run's moves, five numbers each: step, from, to, decays, atoms.
-  labFlows(): Float64Array;
   // The status line of the last run in words (context NuclideLab), the step as typed.
   labStatusReport(typedStep: string): ModelReport;
   labSeries(): LabSeries | null;
+  // The random run's moves, five numbers a move: step, from, to, decays, atoms.
+  labSeriesFlows(): Float64Array;
   labPlot(view: { run: boolean; kind: EnumValue<'LabViewKind'>; logY: boolean; activityUnit: number; daughter: number; over: number }): Plot;
   labUpstream(daughter: number): number[];
   // The places in the list of amount units of those the shown chain's member can be given in.

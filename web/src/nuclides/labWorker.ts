@@ -1,6 +1,6 @@
 // Inside a Web Worker: the lab's random run, which at a million atoms over thousands of steps
 // takes seconds. The worker's module reads the nuclide table once, builds the same chain as the
-// page and hands back the atoms and decays for the page's module to take over.
+// page and hands back the atoms, decays and moves for the page's module to take over.
 import { onRequest } from '../core/workerRegistry';
 import type { CustomTexts, LabModel } from './labModel';
 
@@ -21,5 +21,5 @@ onRequest('labRandom', (model, request, post) => {
     return;
   }
   const { series } = lab.labSeries()!;
-  post({ kind: 'labRandom', ran: true, values: series.values, decays: series.decays, flows: lab.labFlows() });
+  post({ kind: 'labRandom', ran: true, values: series.values, decays: series.decays, flows: lab.labSeriesFlows() });
 });
