@@ -7,7 +7,7 @@ namespace decay {
 Message holdOffMessage(double holdOffSeconds)
 {
     return said("The hold-off is the counting chain's dead time: after each pulse nothing is counted for %1 ms "
-                "(non-paralysable), so at n counts a second a share n\u00B7\u03C4 of them is lost, which the lab corrects.",
+                "(non-paralysable), so at n counts a second a share n·τ of them is lost, which the lab corrects.",
                 numberValue(holdOffSeconds * 1000, 3));
 }
 
