@@ -89,6 +89,35 @@ export interface CountingModel {
   countingResidualPlot(logY: boolean): Plot;
   countingDatingPlot(): Plot;
   countingRepeatPlot(): Plot;
+  // A real counter's pulses as the lab's counts, counted in intervals of `interval` seconds.
+  countingUseRecording(record: PulseRecord, interval: string, point: string): Outcome;
+  countingUseRecordedBackground(record: PulseRecord): void;
+  countingRepeatRecording(): void;
+  countingExportPulseTimes(): string;
+}
+
+// What a real counter gave: pulse times and the length of the input in seconds, its lost
+// stretches as start and length pairs, and the detector's hold-off.
+export interface PulseRecord { times: Float64Array; seconds: number; gaps: Float64Array; holdOffMs: number }
+// What the detector found in a block of samples, and what it reports of the input so far.
+export interface PulseBlock {
+  times: Float64Array;
+  heights: Float64Array;
+  polarities: Float64Array;
+  gaps?: Float64Array;
+  seconds?: number;
+  noiseFloor?: number;
+  threshold?: number;
+  clippedSamples?: number;
+  silentBetweenPulses?: boolean;
+  noiseFloorPumps?: boolean;
+  heightsDrift?: boolean;
+}
+// The pulse detector, for an AudioWorklet's own instance of the module (web/wasm/PulseBindings.cpp).
+export interface PulseModel {
+  pulsesStart(settings: { sampleRate: number; thresholdFactor: number; holdOffMs: number }): void;
+  pulsesProcess(block: Float32Array, firstSample: number): PulseBlock;
+  pulsesFlush(): PulseBlock;
 }
 
 export const countingModel = () => model<CountingModel>();
