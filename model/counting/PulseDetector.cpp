@@ -13,6 +13,9 @@ constexpr double kCutoff = 1000; // Hz, of each section of the high-pass
 constexpr double kMadToSigma = 1 / 0.6744897501960817;
 // The largest sample of 16-bit audio, 32767/32768: at or beyond it the input is clipped.
 constexpr float kFullScale = 32767.0f / 32768.0f;
+// Float samples beyond full scale are kept up to 60 dB over it, and nonsense beyond is held
+// there, so that no filtered value leaves a float's range.
+constexpr float kLoudest = 1000;
 // A noise floor below this (-120 dBFS) is no analogue input's: it is digital silence.
 constexpr double kSilence = 1e-6;
 // The least noise floor the threshold takes, one 16-bit step, so that silence does not set it to 0.
@@ -21,6 +24,8 @@ constexpr double kLeastFloor = 1.0 / 32768;
 constexpr double kRingingSeconds = 1e-3;
 // After a gap the high-pass settles on the jump in the signal before anything is counted.
 constexpr double kSettleSeconds = 5e-3;
+// A gap longer than a year of samples is a caller's mistake; taking it whole would overflow the count.
+constexpr std::int64_t kLongestGap = std::int64_t{1} << 45;
 // The checks for processing left on: blocks and pulses they look at, and the ratios they allow.
 constexpr std::size_t kPumpBlocks = 64;
 constexpr double kPumpRatio = 4;
@@ -88,6 +93,7 @@ void PulseDetector::gap(std::int64_t samples, std::vector<Pulse>& pulses)
 {
     if (samples <= 0)
         return;
+    samples = std::min(samples, kLongestGap);
     flush(pulses);
     const std::int64_t settle = std::llround(kSettleSeconds * m_settings.sampleRate);
     m_report.gaps.push_back({static_cast<double>(m_next) / m_settings.sampleRate,
@@ -111,6 +117,7 @@ void PulseDetector::take(float sample)
         sample = 0;
     if (std::fabs(sample) >= kFullScale)
         ++m_report.clippedSamples;
+    sample = std::clamp(sample, -kLoudest, kLoudest);
     if (m_startPending) {
         m_startPending = false;
         Biquad& first = m_highPass[0];
@@ -181,7 +188,8 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
             emitPending(pulses);
             const float previous = static_cast<float>(sign) * m_previous;
             const double fraction = previous < high ? (high - previous) / (v - previous) : 1.0;
-            m_pending = Pulse{.time = (static_cast<double>(n - 1) + fraction) / m_settings.sampleRate, .height = v,
+            // A crossing at the very first sample has no sample before it to interpolate from.
+            m_pending = Pulse{.time = std::max(static_cast<double>(n - 1) + fraction, 0.0) / m_settings.sampleRate, .height = v,
                               .polarity = static_cast<std::int8_t>(sign)};
             m_lastSign = sign;
             m_lastCounted = n;
