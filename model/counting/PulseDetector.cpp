@@ -22,6 +22,10 @@ constexpr double kSilence = 1e-6;
 constexpr double kLeastFloor = 1.0 / 32768;
 // A crossing of the opposite sign this soon after a counted pulse is its undershoot or ringing.
 constexpr double kRingingSeconds = 1e-3;
+// A crossing this small against the last click, within two milliseconds of it, is its late lobe;
+// a new click's first sample past the threshold is this small only when it started just before
+// that sample, and then its next sample is counted.
+constexpr float kLateLobe = 0.1f;
 // After a gap the high-pass settles on the jump in the signal before anything is counted.
 constexpr double kSettleSeconds = 5e-3;
 // A gap longer than a year of samples is a caller's mistake; taking it whole would overflow the count.
@@ -164,6 +168,7 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
         const float y = m_block[i];
         if (m_pending) {
             m_pending->height = std::max(m_pending->height, std::fabs(y));
+            m_lastHeight = m_pending->height;
             if (m_pending->polarity * y < low)
                 emitPending(pulses);
         }
@@ -182,8 +187,11 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
             }
             m_armed[side] = false;
             m_trough[side] = v;
+            // The high-pass leaves a click an undershoot and, past it, a late lobe of a few per cent
+            // of its height: neither is a pulse of its own.
             const bool undershoot = sign != m_lastSign && n - m_lastCounted < m_ringing;
-            if (undershoot || n < m_liveFrom)
+            const bool lateLobe = n - m_lastCounted < 2 * m_ringing && v < kLateLobe * m_lastHeight;
+            if (undershoot || lateLobe || n < m_liveFrom)
                 continue;
             emitPending(pulses);
             const float previous = static_cast<float>(sign) * m_previous;

@@ -66,7 +66,8 @@ struct PulseReport {
 // - the hold-off is the chain's dead time, non-paralysable: for holdOff seconds after a counted
 //   pulse nothing is counted, and a pulse arriving in that time neither counts nor prolongs it;
 // - a crossing of the opposite sign within a millisecond of a counted pulse is that click's
-//   undershoot or ringing, not a pulse;
+//   undershoot or ringing, and one below a tenth of its height within two milliseconds its late
+//   lobe: neither is a pulse;
 // - the noise floor is the median absolute deviation of each block of 2048 filtered samples,
 //   divided by 0.6745 (a Gaussian's), and the threshold follows the median of the last 16 blocks,
 //   so that a burst of clicks or a thump does not move it. The detector runs a block behind the
@@ -135,6 +136,7 @@ private:
     std::int64_t m_liveFrom = 0;    // the first sample a pulse may be counted at
     std::int64_t m_lastCounted = -(std::int64_t{1} << 40);
     int m_lastSign = 0;
+    float m_lastHeight = 0;         // of the last pulse counted
     float m_previous = 0;           // the filtered sample before the one examined
     std::optional<Pulse> m_pending; // counted, not yet below the re-arming level
 };

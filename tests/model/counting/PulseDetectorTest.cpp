@@ -256,6 +256,17 @@ TEST(PulseDetector, ReportsClippingAndProcessing)
     }
 }
 
+// Loud clean clicks, 40 dB over the noise, which the high-pass leaves with an undershoot and a late
+// lobe far above the threshold: one pulse a click.
+TEST(PulseDetector, CountsALoudClickOnce)
+{
+    const Clicks c{.seconds = 20, .rate = 20, .height = 0.5, .snrDecibels = 40, .hum = 0.01};
+    const Signal signal = clicks(c);
+    const Detected detected = detect(signal.samples, {});
+    const std::vector<double> expected = throughDeadTime(signal.times, decay::PulseSettings{}.holdOff);
+    EXPECT_EQ(detected.pulses.size(), expected.size());
+}
+
 // A buffer lost, and one handed over twice: the gap is reported as dead time (with the 5 ms the
 // high-pass takes to settle), the repeated samples are skipped, and the pulses after keep their times.
 TEST(PulseDetector, ReportsADroppedBuffer)
