@@ -339,8 +339,13 @@ Report CountingSession::counterReport() const
         const PulseRecord& r = *m_recording;
         report.line(sentence("Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time.",
                              {wholeValue(static_cast<double>(r.times.size())), numberValue(r.seconds, 6), numberValue(r.holdOff * 1e3, 3)}));
-        if (!m_recordedIntervals.empty())
-            report.line(sentence("Count rate: %1 per second in the last interval.", {rateValue(m_recordedIntervals.back())}));
+        if (!m_recordedIntervals.empty()) {
+            const CountInterval& last = m_recordedIntervals.back();
+            report.line(sentence("Count rate: %1 per second in the last interval.", {rateValue(last)}));
+            const double corrected = trueRate(static_cast<double>(last.counts) / (last.end - last.start), r.deadTime());
+            report.then(std::isfinite(corrected) ? sentence("Corrected for the dead time: %1 per second.", {numberValue(corrected, 4)})
+                                                 : sentence("Too many counts for the dead time to correct."));
+        }
         if (!r.gaps.empty())
             report.line(sentence("%1 stretches of the input were lost; the intervals they reach into are left out.",
                                  {wholeValue(static_cast<double>(r.gaps.size()))}));

@@ -13,6 +13,9 @@ constexpr double kCutoff = 1000; // Hz, of each section of the high-pass
 constexpr double kMadToSigma = 1 / 0.6744897501960817;
 // The largest sample of 16-bit audio, 32767/32768: at or beyond it the input is clipped.
 constexpr float kFullScale = 32767.0f / 32768.0f;
+// Float samples beyond full scale are kept up to 60 dB over it, and nonsense beyond is held
+// there, so that no filtered value leaves a float's range.
+constexpr float kLoudest = 1000;
 // A noise floor below this (-120 dBFS) is no analogue input's: it is digital silence.
 constexpr double kSilence = 1e-6;
 // The least noise floor the threshold takes, one 16-bit step, so that silence does not set it to 0.
@@ -23,8 +26,14 @@ constexpr double kRingingSeconds = 1e-3;
 // this share of the click's height.
 constexpr double kRiseSeconds = 0.1e-3;
 constexpr float kRingingShare = 0.25f;
+// A crossing this small against the last click, within two milliseconds of it, is its late lobe;
+// a new click's first sample past the threshold is this small only when it started just before
+// that sample, and then its next sample is counted.
+constexpr float kLateLobe = 0.1f;
 // After a gap the high-pass settles on the jump in the signal before anything is counted.
 constexpr double kSettleSeconds = 5e-3;
+// A gap longer than a year of samples is a caller's mistake; taking it whole would overflow the count.
+constexpr std::int64_t kLongestGap = std::int64_t{1} << 45;
 // The checks for processing left on: blocks and pulses they look at, and the ratios they allow.
 constexpr std::size_t kPumpBlocks = 64;
 constexpr double kPumpRatio = 4;
@@ -92,6 +101,7 @@ void PulseDetector::gap(std::int64_t samples, std::vector<Pulse>& pulses)
 {
     if (samples <= 0)
         return;
+    samples = std::min(samples, kLongestGap);
     flush(pulses);
     const std::int64_t settle = std::llround(kSettleSeconds * m_settings.sampleRate);
     m_report.gaps.push_back({static_cast<double>(m_next) / m_settings.sampleRate,
@@ -115,6 +125,7 @@ void PulseDetector::take(float sample)
         sample = 0;
     if (std::fabs(sample) >= kFullScale)
         ++m_report.clippedSamples;
+    sample = std::clamp(sample, -kLoudest, kLoudest);
     // Digital silence before the stream's first sound (the first buffers of a browser's input) is
     // no part of the noise the clicks stand on: it would set the threshold to the least there is,
     // and the noise after it would count. The stream starts at its first sound.
@@ -199,13 +210,17 @@ void PulseDetector::examineBlock(std::vector<Pulse>& pulses)
             }
             m_armed[side] = false;
             m_trough[side] = v;
+            // The high-pass leaves a click an undershoot and, past it, a late lobe of a few per cent
+            // of its height: neither is a pulse of its own.
             const bool undershoot = sign != m_lastSign && n - m_lastCounted < m_ringing;
-            if (undershoot || n < m_liveFrom || ringing(i, sign, n))
+            const bool lateLobe = n - m_lastCounted < 2 * m_ringing && v < kLateLobe * m_lastHeight;
+            if (undershoot || lateLobe || n < m_liveFrom || ringing(i, sign, n))
                 continue;
             emitPending(pulses);
             const float previous = static_cast<float>(sign) * m_previous;
             const double fraction = previous < high ? (high - previous) / (v - previous) : 1.0;
-            m_pending = Pulse{.time = (static_cast<double>(n - 1) + fraction) / m_settings.sampleRate, .height = v,
+            // A crossing at the very first sample has no sample before it to interpolate from.
+            m_pending = Pulse{.time = std::max(static_cast<double>(n - 1) + fraction, 0.0) / m_settings.sampleRate, .height = v,
                               .polarity = static_cast<std::int8_t>(sign)};
             m_lastSign = sign;
             m_lastCounted = n;

@@ -66,9 +66,10 @@ struct PulseReport {
 // - the hold-off is the chain's dead time, non-paralysable: for holdOff seconds after a counted
 //   pulse nothing is counted, and a pulse arriving in that time neither counts nor prolongs it;
 // - a crossing of the opposite sign within a millisecond of a counted pulse is that click's
-//   undershoot or ringing, not a pulse, and so is one of either sign within a millisecond of its
-//   peak that rises to less than a quarter of its height; a click's height and sign are those of
-//   its largest excursion in that millisecond (a sound card's filter may ring before the edge);
+//   undershoot or ringing, not a pulse, and so is one below a tenth of its height within two
+//   milliseconds (its late lobe), or one of either sign within a millisecond of its peak that rises
+//   to less than a quarter of its height; a click's height and sign are those of its largest
+//   excursion in that millisecond (a sound card's filter may ring before the edge);
 // - the noise floor is the median absolute deviation of each block of 2048 filtered samples,
 //   divided by 0.6745 (a Gaussian's), and the threshold follows the median of the last 16 blocks,
 //   so that a burst of clicks or a thump does not move it. The detector runs a block behind the
@@ -139,7 +140,7 @@ private:
     std::int64_t m_lastCounted = -(std::int64_t{1} << 40);
     int m_lastSign = 0;
     std::int64_t m_lastPeak = -(std::int64_t{1} << 40); // of the last click
-    float m_lastHeight = 0;
+    float m_lastHeight = 0;         // of the last pulse counted
     float m_previous = 0;           // the filtered sample before the one examined
     std::optional<Pulse> m_pending; // counted, not yet below the re-arming level
 };

@@ -58,6 +58,11 @@ namespace {
     QT_TRANSLATE_NOOP("CountingLab", "No run to count: run a chain in the nuclide lab and press Counter there, or import counts."),
     QT_TRANSLATE_NOOP("CountingLab", "Count rate: not yet known."),
     QT_TRANSLATE_NOOP("CountingLab", "Count rate: %1 per second in the last interval."),
+    //: %1 pulses counted, %2 the seconds listened, %3 the hold-off in milliseconds.
+    QT_TRANSLATE_NOOP("CountingLab", "Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time."),
+    QT_TRANSLATE_NOOP("CountingLab", "%1 stretches of the input were lost; the intervals they reach into are left out."),
+    //: %1 pulses, %2 seconds, %3 the interval in seconds, %4 the hold-off in milliseconds, %5 the background sentence.
+    QT_TRANSLATE_NOOP("CountingLab", "Pulses of a real counter: %1 in %2 s, counted in intervals of %3 s, the hold-off of %4 ms taken as a non-paralysable dead time. %5"),
     QT_TRANSLATE_NOOP("CountingLab", "Corrected for the dead time: %1 per second."),
     QT_TRANSLATE_NOOP("CountingLab", "Too many counts for the dead time to correct."),
     QT_TRANSLATE_NOOP("CountingLab", "The counter is saturated: more than 1/\u03C4 events a second reach it."),

@@ -3,7 +3,6 @@
 // counts. Like the desktop's window, the module holds one lab for the page; the page keeps only
 // what it shows.
 
-#include "CountingBindings.h"
 #include "LabBindings.h"
 #include "PlotBindings.h"
 
@@ -17,6 +16,8 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace web {
@@ -41,11 +42,6 @@ Outcome outcome(decay::Message refusal)
 }
 const Outcome kRefused{.ok = false};
 
-} // namespace
-
-decay::CountingSession& countingSession() { return lab(); }
-
-namespace {
 
 decay::CounterSettingsEntry counterSettings(const val& texts)
 {
@@ -212,8 +208,45 @@ Outcome importCounts(const std::string& fileText, const std::string& point, cons
     return outcome(lab().importCounts(fileText, point, fileName));
 }
 
+// A real counter's pulses as the lab's counts: their times (seconds), the length of the input, its
+// gaps as start and length pairs, and the hold-off in milliseconds, counted in intervals of
+// `interval` seconds as typed.
+decay::PulseRecord pulseRecord(const val& record)
+{
+    decay::PulseRecord pulses{.seconds = std::max(number(record, "seconds"), 0.0), .holdOff = number(record, "holdOffMs") / 1e3};
+    for (double t : numberList<double>(property(record, "times"), std::size_t{1} << 26))
+        if (std::isfinite(t) && (pulses.times.empty() || t >= pulses.times.back()))
+            pulses.times.push_back(t);
+    const std::vector<double> gaps = numberList<double>(property(record, "gaps"), std::size_t{1} << 20);
+    for (std::size_t k = 0; k + 1 < gaps.size(); k += 2)
+        pulses.gaps.push_back({finite(gaps[k]), std::max(finite(gaps[k + 1]), 0.0)});
+    return pulses;
+}
+
+Outcome useRecording(const val& record, const std::string& interval, const std::string& point)
+{
+    return outcome(lab().useRecording(pulseRecord(record), interval, point));
+}
+
+void useRecordedBackground(const val& record)
+{
+    lab().useRecordedBackground(pulseRecord(record));
+}
+
+void repeatRecording()
+{
+    lab().repeatRecording();
+}
+
+std::string exportPulseTimes()
+{
+    return lab().recording() ? decay::pulseTimesText(*lab().recording()) : std::string();
+}
+
 std::string exportCounts()
 {
+    if (lab().recording())
+        return decay::countsFileText(lab().shownData(), decay::TimeUnit::Second);
     return lab().hasOwnCounts() ? decay::countsFileText(lab().shownData(), lab().sample()->unit) : std::string();
 }
 
@@ -337,4 +370,8 @@ EMSCRIPTEN_BINDINGS(decay_counting)
     function("countingDatingPlot", &web::datingPlot);
     function("countingRepeatPlot", &web::repeatPlot);
     function("countingRepeatCounts", &web::repeatCounts);
+    function("countingUseRecording", &web::useRecording);
+    function("countingUseRecordedBackground", &web::useRecordedBackground);
+    function("countingRepeatRecording", &web::repeatRecording);
+    function("countingExportPulseTimes", &web::exportPulseTimes);
 }

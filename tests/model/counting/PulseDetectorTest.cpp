@@ -369,6 +369,7 @@ TEST(PulseRecord, FitsTheHalfLifeOfARecordedSource)
     ASSERT_TRUE(fit.fitted()) << fit.note.text();
     EXPECT_WITHIN(fit.halfLife, kHalfLife, sigmas(4, fit.sigma));
     EXPECT_LT(fit.sigma, 1.0);
+    EXPECT_NE(lab.counterReport().text().find("Corrected for the dead time"), std::string::npos);
     EXPECT_FALSE(lab.useRecording(record, "0", ".").empty());
 }
 

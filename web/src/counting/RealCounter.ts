@@ -9,9 +9,9 @@ import { pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count } from '../core/numbers';
 import { Clicker, wakeAudio } from './Clicker';
-import { countingModel } from './countingModel';
+import { countingModel, type PulseRecord } from './countingModel';
 import { C } from './countingState';
-import { InputRefused, inputDevices, listen, recordingPulses, type Listening, type WaveReport } from './pulses';
+import { InputRefused, inputDevices, listen, recordingPulses, type Listening, type PulseReport, type WaveReport } from './pulses';
 
 // The longest recording read: two hours at 48 kHz in 16-bit stereo is 1.4 GB; a browser holds the
 // decoded samples as floats, so the page takes what fits and says so.
@@ -268,11 +268,18 @@ export async function openRecording(file: File, changed: () => void): Promise<vo
   announce(tr(C, '%1 pulses found in %2.', count(real.times.length), file.name));
 }
 
+// The pulses and what the detector reported, as the lab takes them.
+function recordOf(r: PulseReport): PulseRecord {
+  const gaps = new Float64Array(2 * r.gapStarts.length);
+  r.gapStarts.forEach((start, i) => { gaps[2 * i] = start; gaps[2 * i + 1] = r.gapSeconds[i]; });
+  return { times: Float64Array.from(real.times), seconds: r.time, gaps, holdOffMs: r.holdOff * 1000 };
+}
+
 // The pulses to the lab: counted in intervals of the width typed, shown and fitted.
 function handOver(changed: () => void): void {
   const r = real.report;
   if (!r) return;
-  const outcome = countingModel().countingUseRecording(Float64Array.from(real.times), r.time, r.gapStarts, r.gapSeconds, r.holdOff, real.interval, decimalPoint());
+  const outcome = countingModel().countingUseRecording(recordOf(r), real.interval, decimalPoint());
   if (!outcome.ok) {
     void showMessage(tr(C, 'Real counter'), outcome.error ? modelText(outcome.error) : '');
     return;
@@ -288,6 +295,6 @@ function cmdRecordedBackground_Click(changed: () => void): void {
     void showMessage(tr(C, 'Real counter'), tr(C, 'Listen with the source away first, then stop, then take the counts as the background.'));
     return;
   }
-  countingModel().countingUseRecordedBackground(Float64Array.from(real.times), r.time, r.gapStarts, r.gapSeconds, r.holdOff);
+  countingModel().countingUseRecordedBackground(recordOf(r));
   changed();
 }

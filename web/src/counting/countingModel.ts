@@ -89,11 +89,12 @@ export interface CountingModel {
   countingResidualPlot(logY: boolean): Plot;
   countingDatingPlot(): Plot;
   countingRepeatPlot(): Plot;
-  // A real counter's pulses (their times in seconds, the seconds listened, the stretches lost and
-  // the hold-off) as the lab's counts, in intervals of `interval` seconds as typed; or as its background.
-  countingUseRecording(times: Float64Array, seconds: number, gapStarts: Float64Array, gapSeconds: Float64Array, holdOff: number,
-    interval: string, point: string): Outcome;
-  countingUseRecordedBackground(times: Float64Array, seconds: number, gapStarts: Float64Array, gapSeconds: Float64Array, holdOff: number): void;
+  // A real counter's pulses as the lab's counts, counted in intervals of `interval` seconds; or as
+  // its background; its intervals as repeat counts; its pulse times as a CSV file.
+  countingUseRecording(record: PulseRecord, interval: string, point: string): Outcome;
+  countingUseRecordedBackground(record: PulseRecord): void;
+  countingRepeatRecording(): void;
+  countingExportPulseTimes(): string;
   // The format of a WAV file from its first bytes, as the desktop reads it.
   countingWavFormat(bytes: Uint8Array): { ok: boolean; error: ModelMessage | null; warning: ModelMessage | null; sampleRate: number; channels: number };
   // What the real counter's panel says, in the context ModelText.
@@ -102,5 +103,9 @@ export interface CountingModel {
   countingInputWarnings(report: { clipped: number; gapStarts: Float64Array; gapSeconds: Float64Array; silent: boolean; pumping: boolean; drifting: boolean },
     processingOn: string[]): ModelMessage[];
 }
+
+// What a real counter gave: pulse times and the length of the input in seconds, its lost
+// stretches as start and length pairs, and the detector's hold-off.
+export interface PulseRecord { times: Float64Array; seconds: number; gaps: Float64Array; holdOffMs: number }
 
 export const countingModel = () => model<CountingModel>();

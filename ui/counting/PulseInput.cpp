@@ -1,0 +1,146 @@
+#include "PulseInput.h"
+
+#include <QAudioSource>
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QMetaObject>
+
+#include <cstring>
+
+PulseReader::PulseReader(const decay::PulseSettings& settings) : m_detector(settings)
+{
+}
+
+namespace {
+
+// One sample of the first channel of the frame at `p`, full scale +-1.
+float firstSample(const char* p, QAudioFormat::SampleFormat format)
+{
+    switch (format) {
+    case QAudioFormat::Int16: {
+        qint16 value;
+        std::memcpy(&value, p, sizeof value);
+        return static_cast<float>(value) / 32768.0f;
+    }
+    case QAudioFormat::Int32: {
+        qint32 value;
+        std::memcpy(&value, p, sizeof value);
+        return static_cast<float>(static_cast<double>(value) / 2147483648.0);
+    }
+    case QAudioFormat::Float: {
+        float value;
+        std::memcpy(&value, p, sizeof value);
+        return value;
+    }
+    case QAudioFormat::UInt8: return (static_cast<float>(static_cast<unsigned char>(*p)) - 128.0f) / 128.0f;
+    default: return 0.0f;
+    }
+}
+
+} // namespace
+
+void PulseReader::readFrom(QIODevice& input, const QAudioFormat& format)
+{
+    const int frame = format.bytesPerFrame();
+    if (frame <= 0)
+        return;
+    m_partial += input.readAll();
+    const auto frames = static_cast<std::size_t>(m_partial.size() / frame);
+    m_samples.resize(frames);
+    for (std::size_t k = 0; k < frames; ++k)
+        m_samples[k] = firstSample(m_partial.constData() + k * static_cast<std::size_t>(frame), format.sampleFormat());
+    m_partial.remove(0, static_cast<qsizetype>(frames) * frame);
+    m_detector.process(m_samples, m_pulses);
+    emitBatch();
+}
+
+void PulseReader::listen(const QAudioDevice& device)
+{
+    stop();
+    if (device.isNull()) {
+        emit failed(tr("There is no sound input to listen to."));
+        return;
+    }
+    QAudioFormat format = device.preferredFormat();
+    format.setChannelCount(1);
+    format.setSampleRate(48000);
+    format.setSampleFormat(QAudioFormat::Float);
+    if (!device.isFormatSupported(format))
+        format = device.preferredFormat();
+    if (format.sampleRate() != static_cast<int>(m_detector.settings().sampleRate))
+        m_detector = decay::PulseDetector({.sampleRate = static_cast<double>(format.sampleRate()), .thresholdFactor = m_detector.settings().thresholdFactor,
+                                           .holdOff = m_detector.settings().holdOff});
+    m_format = format;
+    m_source = new QAudioSource(device, format, this);
+    connect(m_source, &QAudioSource::stateChanged, this, &PulseReader::source_StateChanged);
+    m_input = m_source->start();
+    if (!m_input) {
+        emit failed(tr("The sound input cannot be opened."));
+        return;
+    }
+    connect(m_input, &QIODevice::readyRead, this, &PulseReader::input_ReadyRead);
+}
+
+void PulseReader::input_ReadyRead()
+{
+    if (m_input)
+        readFrom(*m_input, m_format);
+}
+
+// A device that stops by itself was unplugged or taken away: what was counted stays.
+void PulseReader::source_StateChanged(QAudio::State state)
+{
+    if (state == QAudio::StoppedState && m_source && m_source->error() != QAudio::NoError) {
+        emit failed(m_source->error() == QAudio::OpenError ? tr("The sound input cannot be opened.")
+                                                           : tr("The sound input stopped; the pulses counted until then are kept."));
+        stop();
+    }
+}
+
+void PulseReader::stop()
+{
+    if (m_source) {
+        m_source->disconnect(this);
+        m_source->stop();
+        m_source->deleteLater();
+        m_source = nullptr;
+        m_input = nullptr;
+    }
+    m_detector.flush(m_pulses);
+    emitBatch();
+}
+
+void PulseReader::emitBatch()
+{
+    if (m_pulses.empty() && m_samples.empty())
+        return;
+    emit pulsesFound({std::move(m_pulses), m_detector.report(), m_detector.time()});
+    m_pulses.clear();
+}
+
+PulseInput::PulseInput(const decay::PulseSettings& settings, QObject* parent)
+    : QObject(parent), m_reader(new PulseReader(settings))
+{
+    m_reader->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_reader, &QObject::deleteLater);
+    connect(m_reader, &PulseReader::pulsesFound, this, &PulseInput::pulsesFound);
+    connect(m_reader, &PulseReader::failed, this, &PulseInput::failed);
+    m_thread.start();
+}
+
+PulseInput::~PulseInput()
+{
+    QMetaObject::invokeMethod(m_reader, &PulseReader::stop, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void PulseInput::listen(const QAudioDevice& device)
+{
+    QMetaObject::invokeMethod(m_reader, [this, device] { m_reader->listen(device); });
+}
+
+void PulseInput::stop()
+{
+    QMetaObject::invokeMethod(m_reader, &PulseReader::stop);
+}
