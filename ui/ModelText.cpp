@@ -266,6 +266,16 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "%1; patch: %2 of %3"),
     QT_TRANSLATE_NOOP("ModelText", "%1; patch %2: %3 of %4"),
     QT_TRANSLATE_NOOP("ModelText", "%1; detector: %2 decays in this step, efficiency %3 %"),
+    // A real counter's panel.
+    QT_TRANSLATE_NOOP("ModelText", "The hold-off is the counting chain's dead time: after each pulse nothing is counted for %1 ms "
+                                   "(non-paralysable), so at n counts a second a share n·τ of them is lost, which the lab corrects."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 pulses in %2 s: %3 a second."),
+    QT_TRANSLATE_NOOP("ModelText", "The browser left its sound processing on (%1): pulses may be distorted or missed."),
+    QT_TRANSLATE_NOOP("ModelText", "The input seems to be processed (automatic gain or noise suppression): turn that off in the "
+                                   "system's sound settings."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 samples were at full scale: turn the input level down."),
+    QT_TRANSLATE_NOOP("ModelText", "%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the "
+                                   "intervals they touch are left out."),
 };
 
 } // namespace
