@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AtomsWindow</name>
+    <message>
+        <source>The atoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms, one square each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished">Einzelschritt</translation>
+    </message>
+    <message>
+        <source>Patch 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation type="unfinished">Detektor</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag over the atoms to choose (Shift: draw round them):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the atoms left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished">Pause</translation>
+    </message>
+    <message>
+        <source>Detector efficiency: %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChartActions</name>
     <message>
         <source>Class experiment...</source>
@@ -320,6 +383,22 @@
     <message>
         <source>Make lesson...</source>
         <translation>Lektion erstellen ...</translation>
+    </message>
+    <message>
+        <source>Run whose atoms to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the atoms...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms of run %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -891,6 +970,20 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
     <message>
         <source>Make lesson...</source>
         <translation>Lektion erstellen ...</translation>
+    </message>
+    <message>
+        <source>Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time.</source>
+        <extracomment>%1 pulses counted, %2 the seconds listened, %3 the hold-off in milliseconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stretches of the input were lost; the intervals they reach into are left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulses of a real counter: %1 in %2 s, counted in intervals of %3 s, the hold-off of %4 ms taken as a non-paralysable dead time. %5</source>
+        <extracomment>%1 pulses, %2 seconds, %3 the interval in seconds, %4 the hold-off in milliseconds, %5 the background sentence.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1747,10 @@ www.example.org/atomdrift</translation>
         <source>The simulation data were not saved.</source>
         <translation>Die Simulationsdaten wurden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Show the atoms...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -2112,6 +2209,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Collect hand-ins</source>
         <translation>Abgaben einsammeln</translation>
+    </message>
+    <message>
+        <source>Edit lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3091,6 +3192,134 @@ www.example.org/atomdrift</translation>
         <source>The true age of the student&apos;s carbon sample</source>
         <translation>Das wahre Alter der Kohlenstoffprobe des Schülers</translation>
     </message>
+    <message>
+        <source>Make a random run first: its atoms are shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the atoms of a random run can be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run has no atoms to show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms can be shown one by one for runs of at most %1 atoms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms can be shown one by one for runs of at most %1 steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run&apos;s numbers of atoms and their moves do not agree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet decayed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left the chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Atoms left, each as a fraction of its start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N(t) / N(0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole sample: %1 atoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch %1: %2 atoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected spread of patch 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected spread of patch 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1: %2 of %3 atoms left, %4 half-lives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1: %2 of %3 atoms left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1 %2: %3 of %4 atoms of %5 left, %6 half-lives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1 %2: %3 of %4 atoms of %5 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; patch: %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; patch %2: %3 of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; detector: %2 decays in this step, efficiency %3 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hold-off is the counting chain&apos;s dead time: after each pulse nothing is counted for %1 ms (non-paralysable), so at n counts a second a share n·τ of them is lost, which the lab corrects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pulses in %2 s: %3 a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The browser left its sound processing on (%1): pulses may be distorted or missed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input seems to be processed (automatic gain or noise suppression): turn that off in the system&apos;s sound settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 samples were at full scale: turn the input level down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -3754,6 +3983,10 @@ www.example.org/atomdrift</translation>
         <source>Make lesson...</source>
         <translation>Lektion erstellen ...</translation>
     </message>
+    <message>
+        <source>Show the atoms...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NuclideMap</name>
@@ -3837,6 +4070,21 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Print this page</source>
         <translation>Diese Seite drucken</translation>
+    </message>
+</context>
+<context>
+    <name>PulseReader</name>
+    <message>
+        <source>There is no sound input to listen to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound input cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound input stopped; the pulses counted until then are kept.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4407,6 +4655,78 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Lesson: %1</source>
         <translation>Lektion: %1</translation>
+    </message>
+    <message>
+        <source>Show the atoms...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms are shown for random runs: make one in the decay run, the class experiment or the nuclide lab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The atoms, coloured by state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to step:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished">Einzelschritt</translation>
+    </message>
+    <message>
+        <source>Drag a detector frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw round the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear patches and detector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run of the class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector efficiency: %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished">Pause</translation>
     </message>
 </context>
 <context>
