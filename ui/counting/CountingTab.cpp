@@ -7,6 +7,7 @@
 #include "ui/ModelText.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "RealCounterBox.h"
 #include "ui/charts/PlotLegend.h"
 
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -57,10 +60,26 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     tmrPlay->setInterval(kFrameMilliseconds);
 
     auto* layout = new QVBoxLayout(this);
+    // The source: the simulated sample, or a real counter through the sound input.
+    optSimulated = new QRadioButton(tr("Simulated sample"));
+    optSimulated->setObjectName(QStringLiteral("optSimulated"));
+    optSimulated->setChecked(true);
+    optRealCounter = new QRadioButton(tr("Real counter"));
+    optRealCounter->setObjectName(QStringLiteral("optRealCounter"));
+    auto* sources = new QHBoxLayout;
+    sources->addWidget(optSimulated);
+    sources->addWidget(optRealCounter);
+    sources->addStretch();
+    layout->addLayout(sources);
+    stkSource = new QStackedWidget;
+    stkSource->setObjectName(QStringLiteral("stkSource"));
+    auto* simulated = new QWidget;
+    auto* simulatedLayout = new QVBoxLayout(simulated);
+    simulatedLayout->setContentsMargins(0, 0, 0, 0);
     lblSample = new QLabel;
     lblSample->setObjectName(QStringLiteral("lblSample"));
     lblSample->setWordWrap(true);
-    layout->addWidget(lblSample);
+    simulatedLayout->addWidget(lblSample);
     auto* form = new QFormLayout;
     txtActivation = look::formField(form, QStringLiteral("txtActivation"), tr("Silver activation time (s):"));
     txtActivation->setText(QStringLiteral("300"));
@@ -79,7 +98,7 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     cboSpeed->addItem(tr("As fast as possible"));
     cboSpeed->setCurrentIndex(3);
     form->addRow(tr("Speed:"), cboSpeed);
-    layout->addLayout(form);
+    simulatedLayout->addLayout(form);
 
     cmdStart = look::plainButton(QStringLiteral("cmdStart"), tr("Start"));
     cmdStart->setDefault(true);
@@ -96,7 +115,7 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     play->addStretch();
     play->addWidget(chkSound);
     play->addWidget(lblLamp);
-    layout->addLayout(play);
+    simulatedLayout->addLayout(play);
 
     lblCounts = new QLabel;
     lblCounts->setObjectName(QStringLiteral("lblCounts"));
@@ -110,8 +129,15 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     lblRate = new QLabel;
     lblRate->setObjectName(QStringLiteral("lblRate"));
     lblRate->setWordWrap(true);
-    layout->addWidget(lblCounts);
-    layout->addWidget(lblRate);
+    simulatedLayout->addWidget(lblCounts);
+    simulatedLayout->addWidget(lblRate);
+    frmRealCounter = new RealCounterBox(m_session, m_platform, [this] {
+        showFit();
+        setCommands();
+    });
+    stkSource->addWidget(simulated);
+    stkSource->addWidget(frmRealCounter);
+    layout->addWidget(stkSource);
 
     auto* fitForm = new QFormLayout;
     cboMethod = new QComboBox;
@@ -144,6 +170,7 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
 
 void CountingTab::connectHandlers()
 {
+    connect(optRealCounter, &QRadioButton::toggled, this, &CountingTab::optSource_Click);
     connect(cmdSilver, &QPushButton::clicked, this, &CountingTab::cmdSilver_Click);
     connect(cmdStart, &QPushButton::clicked, this, &CountingTab::cmdStart_Click);
     connect(cmdPause, &QPushButton::clicked, this, &CountingTab::cmdPause_Click);
@@ -153,6 +180,13 @@ void CountingTab::connectHandlers()
     connect(cboFitModel, &QComboBox::currentIndexChanged, this, &CountingTab::cboMethod_Change);
     connect(cmdImport, &QPushButton::clicked, this, &CountingTab::cmdImport_Click);
     connect(cmdExportCounts, &QPushButton::clicked, this, &CountingTab::cmdExportCounts_Click);
+}
+
+// The simulated counter stops when the real one is chosen; each keeps what it counted.
+void CountingTab::optSource_Click()
+{
+    stop();
+    stkSource->setCurrentIndex(optRealCounter->isChecked() ? 1 : 0);
 }
 
 // Sample
@@ -386,7 +420,7 @@ void CountingTab::setCommands()
     cmdPause->setEnabled(counting);
     cmdPause->setText(counting && !playing() ? tr("Resume") : tr("Pause"));
     cmdStep->setEnabled(m_session.sample().has_value() && !playing());
-    cmdExportCounts->setEnabled(m_session.hasOwnCounts());
+    cmdExportCounts->setEnabled(m_session.hasOwnCounts() || m_session.recording());
 }
 
 // Files
@@ -412,12 +446,14 @@ void CountingTab::cmdImport_Click()
 
 void CountingTab::cmdExportCounts_Click()
 {
-    if (!m_session.hasOwnCounts())
+    if (!m_session.hasOwnCounts() && !m_session.recording())
         return;
+    // A real counter's counts are in seconds; the simulated sample's in its run's unit.
+    const decay::TimeUnit unit = m_session.recording() ? decay::TimeUnit::Second : m_session.sample()->unit;
     exportFile(*this, m_platform,
                {tr("Export counts CSV"), tr("Atomdrift counts.csv"), tr("CSV files (*.csv)"), {QStringLiteral("csv")},
                 tr("The counts were not saved.")},
-               [this](const QString&) {
-                   return ExportBytes{QByteArray::fromStdString(decay::countsFileText(m_session.shownData(), m_session.sample()->unit)), {}};
+               [this, unit](const QString&) {
+                   return ExportBytes{QByteArray::fromStdString(decay::countsFileText(m_session.shownData(), unit)), {}};
                });
 }

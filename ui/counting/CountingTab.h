@@ -20,6 +20,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class RealCounterBox;
 class QTimer;
 
 namespace decay {
@@ -55,6 +58,10 @@ public:
     void stop();
     void showFit();
 
+    QRadioButton* optSimulated;
+    QRadioButton* optRealCounter;
+    QStackedWidget* stkSource;
+    RealCounterBox* frmRealCounter;
     QLabel* lblSample;
     QLineEdit* txtActivation;
     QPushButton* cmdSilver;
@@ -75,6 +82,7 @@ public:
     QPushButton* cmdExportCounts;
     QTimer* tmrPlay;
 
+    void optSource_Click();
     void cmdSilver_Click();
     void cmdStart_Click();
     void cmdPause_Click();

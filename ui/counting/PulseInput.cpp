@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <cstring>
 
 PulseReader::PulseReader(const decay::PulseSettings& settings) : m_detector(settings)
@@ -50,13 +51,27 @@ void PulseReader::readFrom(QIODevice& input, const QAudioFormat& format)
     for (std::size_t k = 0; k < frames; ++k)
         m_samples[k] = firstSample(m_partial.constData() + k * static_cast<std::size_t>(frame), format.sampleFormat());
     m_partial.remove(0, static_cast<qsizetype>(frames) * frame);
+    for (const float s : m_samples) {
+        m_stretchLow = m_inStretch ? std::min(m_stretchLow, s) : s;
+        m_stretchHigh = m_inStretch ? std::max(m_stretchHigh, s) : s;
+        if (++m_inStretch == kWaveStretch) {
+            m_low.push_back(m_stretchLow);
+            m_high.push_back(m_stretchHigh);
+            m_inStretch = 0;
+        }
+    }
     m_detector.process(m_samples, m_pulses);
     emitBatch();
 }
 
-void PulseReader::listen(const QAudioDevice& device)
+void PulseReader::listen(const QAudioDevice& device, const decay::PulseSettings& settings)
 {
     stop();
+    m_detector = decay::PulseDetector(settings);
+    m_partial.clear();
+    m_low.clear();
+    m_high.clear();
+    m_inStretch = 0;
     if (device.isNull()) {
         emit failed(tr("There is no sound input to listen to."));
         return;
@@ -68,8 +83,8 @@ void PulseReader::listen(const QAudioDevice& device)
     if (!device.isFormatSupported(format))
         format = device.preferredFormat();
     if (format.sampleRate() != static_cast<int>(m_detector.settings().sampleRate))
-        m_detector = decay::PulseDetector({.sampleRate = static_cast<double>(format.sampleRate()), .thresholdFactor = m_detector.settings().thresholdFactor,
-                                           .holdOff = m_detector.settings().holdOff});
+        m_detector = decay::PulseDetector({.sampleRate = static_cast<double>(format.sampleRate()), .thresholdFactor = settings.thresholdFactor,
+                                           .holdOff = settings.holdOff});
     m_format = format;
     m_source = new QAudioSource(device, format, this);
     connect(m_source, &QAudioSource::stateChanged, this, &PulseReader::source_StateChanged);
@@ -79,6 +94,12 @@ void PulseReader::listen(const QAudioDevice& device)
         return;
     }
     connect(m_input, &QIODevice::readyRead, this, &PulseReader::input_ReadyRead);
+}
+
+void PulseReader::setDetector(double thresholdFactor, double holdOff)
+{
+    m_detector.setThresholdFactor(thresholdFactor);
+    m_detector.setHoldOff(holdOff);
 }
 
 void PulseReader::input_ReadyRead()
@@ -114,8 +135,10 @@ void PulseReader::emitBatch()
 {
     if (m_pulses.empty() && m_samples.empty())
         return;
-    emit pulsesFound({std::move(m_pulses), m_detector.report(), m_detector.time()});
+    emit pulsesFound({std::move(m_pulses), m_detector.report(), m_detector.time(), std::move(m_low), std::move(m_high), m_detector.settings().sampleRate});
     m_pulses.clear();
+    m_low.clear();
+    m_high.clear();
 }
 
 PulseInput::PulseInput(const decay::PulseSettings& settings, QObject* parent)
@@ -135,9 +158,14 @@ PulseInput::~PulseInput()
     m_thread.wait();
 }
 
-void PulseInput::listen(const QAudioDevice& device)
+void PulseInput::listen(const QAudioDevice& device, const decay::PulseSettings& settings)
 {
-    QMetaObject::invokeMethod(m_reader, [this, device] { m_reader->listen(device); });
+    QMetaObject::invokeMethod(m_reader, [this, device, settings] { m_reader->listen(device, settings); });
+}
+
+void PulseInput::setDetector(double thresholdFactor, double holdOff)
+{
+    QMetaObject::invokeMethod(m_reader, [this, thresholdFactor, holdOff] { m_reader->setDetector(thresholdFactor, holdOff); });
 }
 
 void PulseInput::stop()

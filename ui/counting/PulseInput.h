@@ -21,7 +21,11 @@ struct PulseBatch {
     std::vector<decay::Pulse> pulses;
     decay::PulseReport report;
     double seconds = 0; // of input taken in
+    // The waveform, coarsely: the least and the greatest sample of every kWaveStretch.
+    std::vector<float> low, high;
+    double sampleRate = 0;
 };
+inline constexpr int kWaveStretch = 64;
 Q_DECLARE_METATYPE(PulseBatch)
 
 // Reads a sound input's samples, on the thread it lives on, and hands them to the model's pulse
@@ -34,8 +38,11 @@ public:
     // Everything `input` holds now, as samples of `format`: 16- or 32-bit integers or floats, any
     // number of channels, the first taken. The live input's path, and a test's.
     void readFrom(QIODevice& input, const QAudioFormat& format);
-    // Listens to `device` in the format nearest a counter's needs that it offers.
-    void listen(const QAudioDevice& device);
+    // Listens to `device` in the format nearest a counter's needs that it offers, with a fresh
+    // detector of `settings` at the device's sample rate.
+    void listen(const QAudioDevice& device, const decay::PulseSettings& settings);
+    // The threshold and the hold-off, from the next block on.
+    void setDetector(double thresholdFactor, double holdOff);
     // Stops listening; the samples held back are examined, and the last pulses go out.
     void stop();
 
@@ -55,6 +62,9 @@ private:
     QByteArray m_partial; // the bytes of a frame not yet whole
     std::vector<float> m_samples;
     std::vector<decay::Pulse> m_pulses;
+    std::vector<float> m_low, m_high;
+    float m_stretchLow = 0, m_stretchHigh = 0;
+    int m_inStretch = 0;
 };
 
 // A reader on a thread of its own, for a window: it asks for listening and stopping, and hears the
@@ -65,7 +75,8 @@ public:
     explicit PulseInput(const decay::PulseSettings& settings, QObject* parent = nullptr);
     ~PulseInput() override;
 
-    void listen(const QAudioDevice& device);
+    void listen(const QAudioDevice& device, const decay::PulseSettings& settings);
+    void setDetector(double thresholdFactor, double holdOff);
     void stop();
 
 signals:

@@ -4,7 +4,14 @@
 #include "model/counting/CountingSession.h"
 #include "ui/charts/PlotLegend.h"
 
+#include "ui/counting/RealCounterBox.h"
+
+#include <QMediaDevices>
 #include <QProcess>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
 
 
 // The counting lab: counting a run of the nuclide lab in play, the clicks and the lamp, the fit,
@@ -201,6 +208,87 @@ private slots:
         w.dating->cmdReveal->click();
         QVERIFY(w.dating->lblDating->text().endsWith(QStringLiteral("True age: %1 y.").arg(QLocale().toString(5700.0, 'g', 6))));
         QVERIFY(m_program->platform.errors.isEmpty());
+    }
+
+    // A real counter's recording, opened in the window: a source of 8 s half-life, 150 clicks a
+    // second at first, 30 s in 16-bit sound. The pulses go to the lab, whose fit finds the half-life
+    // within its uncertainty; a damaged file is refused by name and what was shown stays.
+    void aRecordingOfARealCounterIsFitted()
+    {
+        CountingLab& w = m_program->windows.countingLab();
+        w.show();
+        w.counting->optRealCounter->setChecked(true);
+        RealCounterBox& box = *w.counting->frmRealCounter;
+        QVERIFY(box.isVisible() && !w.counting->lblSample->isVisible());
+
+        constexpr int kRate = 48000, kSeconds = 30;
+        std::mt19937_64 engine(17);
+        std::uniform_real_distribution<double> uniform;
+        std::normal_distribution<double> noise(0, 0.003);
+        std::vector<double> sound(kRate * kSeconds);
+        for (double& s : sound)
+            s = noise(engine);
+        int clicks = 0;
+        for (double t = 0; t < kSeconds - 0.01;) {
+            t += -std::log(1 - uniform(engine)) / 150;
+            if (uniform(engine) >= std::exp2(-t / 8))
+                continue;
+            ++clicks;
+            for (int k = 0; k < 96; ++k) {
+                const auto n = static_cast<std::size_t>(std::ceil(t * kRate)) + static_cast<std::size_t>(k);
+                const double age = static_cast<double>(n) / kRate - t;
+                if (n < sound.size())
+                    sound[n] += 0.4 * (1 - std::exp(-age / 5e-6)) * std::exp(-age / 100e-6);
+            }
+        }
+        QByteArray data;
+        for (const double s : sound) {
+            const auto v = static_cast<qint16>(std::lround(std::clamp(s, -1.0, 1.0) * 32767));
+            data.append(reinterpret_cast<const char*>(&v), 2);
+        }
+        QByteArray wav("RIFF");
+        const auto u32 = [&wav](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
+        const auto u16 = [&wav](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
+        u32(static_cast<quint32>(36 + data.size()));
+        wav.append("WAVEfmt ");
+        u32(16), u16(1), u16(1), u32(kRate), u32(2 * kRate), u16(2), u16(16);
+        wav.append("data");
+        u32(static_cast<quint32>(data.size()));
+        wav.append(data);
+        const QString path = writtenFile(m_dir.filePath(QStringLiteral("counter.wav")), wav);
+
+        m_program->platform.answers = {path};
+        box.cmdOpenRecording->click();
+        QVERIFY2(m_program->platform.errors.isEmpty(), qPrintable(m_program->platform.errors.join('\n')));
+        // The hold-off of 0.5 ms loses about n tau of the clicks: at most 150 x 0.5 ms = 7.5 %.
+        const double found = static_cast<double>(box.times().size());
+        QVERIFY2(found <= clicks && found >= 0.92 * clicks, qPrintable(QStringLiteral("%1 of %2").arg(found).arg(clicks)));
+        QCOMPARE(box.lblLiveCount->text(), QLocale().toString(static_cast<qlonglong>(box.times().size())));
+        QVERIFY(w.session().recording());
+        decay::CountingSession shown = w.session();
+        const decay::HalfLifeFit& fit = shown.fit(decay::FitMethod::PoissonLikelihood, decay::FitShape::OneNuclide);
+        QVERIFY2(std::fabs(fit.halfLife - 8) <= 4 * fit.sigma, qPrintable(w.counting->lblFit->text()));
+        QVERIFY2(w.counting->lblFit->text().contains(QStringLiteral("(Poisson maximum likelihood)")), qPrintable(w.counting->lblFit->text()));
+
+        // The counts and the pulse times go out as files.
+        QVERIFY(w.counting->cmdExportCounts->isEnabled() && box.cmdExportPulseTimes->isEnabled());
+        m_program->platform.answers = {m_dir.filePath(QStringLiteral("pulses"))};
+        box.cmdExportPulseTimes->click();
+        QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("pulses.csv"))), QByteArray::fromStdString(decay::pulseTimesText(*w.session().recording())));
+        writtenFile(m_dir.filePath(QStringLiteral("broken.wav")), QByteArray("RIFF\x04\x00\x00\x00WAVE"));
+        m_program->platform.answers = {m_dir.filePath(QStringLiteral("broken.wav"))};
+        box.cmdOpenRecording->click();
+        QCOMPARE(m_program->platform.errors.size(), 1);
+        QVERIFY(m_program->platform.errors[0].contains(QStringLiteral("broken.wav")));
+        QCOMPARE(box.times().size(), static_cast<std::size_t>(found));
+
+        // With no sound input at all, Listen says so and counts nothing.
+        if (QMediaDevices::audioInputs().isEmpty()) {
+            box.cmdListen->click();
+            QCOMPARE(m_program->platform.errors.size(), 2);
+            QVERIFY(m_program->platform.errors[1].startsWith(QStringLiteral("There is no sound input.")));
+            QVERIFY(!box.listening());
+        }
     }
 
 private:

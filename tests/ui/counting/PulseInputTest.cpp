@@ -56,7 +56,7 @@ private slots:
     {
         PulseReader reader({});
         QSignalSpy spy(&reader, &PulseReader::failed);
-        reader.listen(QAudioDevice());
+        reader.listen(QAudioDevice(), {});
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("There is no sound input to listen to."));
     }

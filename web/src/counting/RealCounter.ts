@@ -82,7 +82,8 @@ export function realCounter(changed: () => void): HTMLElement {
   const guide = element('details', { id: 'grpCounterGuide' }, element('summary', {}, tr(C, 'How to connect a counter')),
     element('p', {}, tr(C, 'Connect the counter\'s headphone or loudspeaker output to the computer\'s microphone or line input with a cable, or hold a microphone close to its loudspeaker.')),
     element('p', {}, tr(C, 'Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter\'s volume or the input level down when the program says the input clips, up when clicks are missed.')),
-    element('p', {}, tr(C, 'Count the background first with the source away, then the source. Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with "python3 -m http.server" in its folder) or the counter recorded and the recording opened.')));
+    element('p', {}, tr(C, 'Count the background first with the source away and take it as the background, then count the source.')),
+    element('p', {}, tr(C, 'Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with "python3 -m http.server" in its folder), or the counter recorded and the recording opened.')));
   const panel = group('frmRealCounter', tr(C, 'Real counter'), guide, devices.row, threshold.row, hold.row, deadTime,
     element('div', { class: 'buttons play' }, listenButton, stopButton,
       button('cmdOpenRecording', tr(C, 'Open recording...'), () => void cmdOpenRecording_Click(changed)),
