@@ -5,63 +5,63 @@
     <name>AtomsWindow</name>
     <message>
         <source>The atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome</translation>
     </message>
     <message>
         <source>The atoms, one square each</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome, jedes ein Kästchen</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitschritt</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt zurück</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished">Einzelschritt</translation>
+        <translation>Einzelschritt</translation>
     </message>
     <message>
         <source>Patch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilprobe 1</translation>
     </message>
     <message>
         <source>Patch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilprobe 2</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished">Detektor</translation>
+        <translation>Detektor</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Drag over the atoms to choose (Shift: draw round them):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Wählen über die Atome ziehen (Umschalttaste: umranden):</translation>
     </message>
     <message>
         <source>Chart of the atoms left</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafik der übrigen Atome</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweiswahrscheinlichkeit des Detektors: %1 %</translation>
     </message>
 </context>
 <context>
@@ -386,19 +386,19 @@
     </message>
     <message>
         <source>Run whose atoms to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf, dessen Atome gezeigt werden</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome zeigen ...</translation>
     </message>
     <message>
         <source>Run:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf:</translation>
     </message>
     <message>
         <source>The atoms of run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome von Lauf %1</translation>
     </message>
 </context>
 <context>
@@ -974,16 +974,16 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
     <message>
         <source>Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time.</source>
         <extracomment>%1 pulses counted, %2 the seconds listened, %3 the hold-off in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Echter Zähler: %1 Impulse in %2 s; die Sperrzeit von %3 ms ist seine Totzeit.</translation>
     </message>
     <message>
         <source>%1 stretches of the input were lost; the intervals they reach into are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Abschnitte des Eingangssignals gingen verloren; die Intervalle, in die sie hineinreichen, bleiben weg.</translation>
     </message>
     <message>
         <source>Pulses of a real counter: %1 in %2 s, counted in intervals of %3 s, the hold-off of %4 ms taken as a non-paralysable dead time. %5</source>
         <extracomment>%1 pulses, %2 seconds, %3 the interval in seconds, %4 the hold-off in milliseconds, %5 the background sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impulse eines echten Zählers: %1 in %2 s, gezählt in Intervallen von %3 s, die Sperrzeit von %4 ms als nicht paralysierbare Totzeit behandelt. %5</translation>
     </message>
 </context>
 <context>
@@ -1749,7 +1749,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome zeigen ...</translation>
     </message>
 </context>
 <context>
@@ -2212,7 +2212,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Edit lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion bearbeiten: %1</translation>
     </message>
 </context>
 <context>
@@ -3194,131 +3194,131 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Make a random run first: its atoms are shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulieren Sie zuerst einen zufälligen Lauf: Seine Atome werden hier gezeigt.</translation>
     </message>
     <message>
         <source>Only the atoms of a random run can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Atome eines zufälligen Laufs lassen sich zeigen.</translation>
     </message>
     <message>
         <source>The run has no atoms to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lauf hat keine Atome, die sich zeigen ließen.</translation>
     </message>
     <message>
         <source>The atoms can be shown one by one for runs of at most %1 atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln zeigen lassen sich die Atome nur bei Läufen mit höchstens %1 Atomen.</translation>
     </message>
     <message>
         <source>The atoms can be shown one by one for runs of at most %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln zeigen lassen sich die Atome nur bei Läufen mit höchstens %1 Schritten.</translation>
     </message>
     <message>
         <source>The run&apos;s numbers of atoms and their moves do not agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atomzahlen des Laufs und ihre Übergänge passen nicht zusammen.</translation>
     </message>
     <message>
         <source>Not yet decayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht zerfallen</translation>
     </message>
     <message>
         <source>Decayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerfallen</translation>
     </message>
     <message>
         <source>Left the chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Kette verlassen</translation>
     </message>
     <message>
         <source>Taken away</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnommen</translation>
     </message>
     <message>
         <source>Atoms left, each as a fraction of its start</source>
-        <translation type="unfinished"></translation>
+        <translation>Übrige Atome, jeweils als Bruchteil ihrer Anfangszahl</translation>
     </message>
     <message>
         <source>N(t) / N(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t) / N(0)</translation>
     </message>
     <message>
         <source>Time (steps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (Schritte)</translation>
     </message>
     <message>
         <source>Time (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (%1)</translation>
     </message>
     <message>
         <source>Whole sample: %1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Probe: %1 Atome</translation>
     </message>
     <message>
         <source>Patch %1: %2 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilprobe %1: %2 Atome</translation>
     </message>
     <message>
         <source>Expected spread of patch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Streuung der Teilprobe 1</translation>
     </message>
     <message>
         <source>Expected spread of patch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Streuung der Teilprobe 2</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>t = %1: %2 of %3 atoms left, %4 half-lives</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1: %2 von %3 Atomen übrig, %4 Halbwertszeiten</translation>
     </message>
     <message>
         <source>t = %1: %2 of %3 atoms left</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1: %2 von %3 Atomen übrig</translation>
     </message>
     <message>
         <source>t = %1 %2: %3 of %4 atoms of %5 left, %6 half-lives</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 %2: %3 von %4 Atomen von %5 übrig, %6 Halbwertszeiten</translation>
     </message>
     <message>
         <source>t = %1 %2: %3 of %4 atoms of %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 %2: %3 von %4 Atomen von %5 übrig</translation>
     </message>
     <message>
         <source>%1; patch: %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Teilprobe: %2 von %3</translation>
     </message>
     <message>
         <source>%1; patch %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Teilprobe %2: %3 von %4</translation>
     </message>
     <message>
         <source>%1; detector: %2 decays in this step, efficiency %3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Detektor: %2 Zerfälle in diesem Schritt, Nachweiswahrscheinlichkeit %3 %</translation>
     </message>
     <message>
         <source>The hold-off is the counting chain&apos;s dead time: after each pulse nothing is counted for %1 ms (non-paralysable), so at n counts a second a share n·τ of them is lost, which the lab corrects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrzeit ist die Totzeit der Messkette: Nach jedem Impuls wird τ = %1 ms lang nichts gezählt (nicht paralysierbar); bei n gezählten Impulsen pro Sekunde geht daher der Bruchteil n·τ der eintreffenden Impulse verloren, was das Labor korrigiert.</translation>
     </message>
     <message>
         <source>%1 pulses in %2 s: %3 a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Impulse in %2 s: %3 pro Sekunde.</translation>
     </message>
     <message>
         <source>The browser left its sound processing on (%1): pulses may be distorted or missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Browser hat seine Audioverarbeitung eingeschaltet gelassen (%1): Impulse können verzerrt oder übersehen werden.</translation>
     </message>
     <message>
         <source>The input seems to be processed (automatic gain or noise suppression): turn that off in the system&apos;s sound settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingangssignal scheint bearbeitet zu werden (automatische Verstärkungsregelung oder Rauschunterdrückung): Schalten Sie das in den Audioeinstellungen des Systems aus.</translation>
     </message>
     <message>
         <source>%1 samples were at full scale: turn the input level down.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Abtastwerte lagen an der Aussteuerungsgrenze: Regeln Sie den Eingangspegel herunter.</translation>
     </message>
     <message>
         <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s des Eingangssignals gingen in %2 verworfenen Puffern verloren: In dieser Zeit konnte kein Impuls gezählt werden, und die davon berührten Intervalle bleiben weg.</translation>
     </message>
 </context>
 <context>
@@ -3985,7 +3985,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome zeigen ...</translation>
     </message>
 </context>
 <context>
@@ -4076,15 +4076,15 @@ www.example.org/atomdrift</translation>
     <name>PulseReader</name>
     <message>
         <source>There is no sound input to listen to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Audioeingang zum Abhören vorhanden.</translation>
     </message>
     <message>
         <source>The sound input cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Audioeingang lässt sich nicht öffnen.</translation>
     </message>
     <message>
         <source>The sound input stopped; the pulses counted until then are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Audioeingang liefert nichts mehr; die bis dahin gezählten Impulse bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -4658,75 +4658,75 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atome zeigen ...</translation>
     </message>
     <message>
         <source>The atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome</translation>
     </message>
     <message>
         <source>The atoms are shown for random runs: make one in the decay run, the class experiment or the nuclide lab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome werden für zufällige Läufe gezeigt: Simulieren Sie einen im Zerfallslauf, im Klassenexperiment oder im Nuklidlabor.</translation>
     </message>
     <message>
         <source>The atoms, coloured by state</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Atome, nach Zustand gefärbt</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitschritt</translation>
     </message>
     <message>
         <source>Go to step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu Schritt:</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt zurück</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished">Einzelschritt</translation>
+        <translation>Einzelschritt</translation>
     </message>
     <message>
         <source>Drag a detector frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektorrahmen aufziehen</translation>
     </message>
     <message>
         <source>Draw round the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilprobe umranden</translation>
     </message>
     <message>
         <source>Clear patches and detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilproben und Detektor löschen</translation>
     </message>
     <message>
         <source>Run of the class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf der Klasse:</translation>
     </message>
     <message>
         <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie über das Quadrat, um eine Teilprobe von Atomen zu wählen; die Grafik zeigt dann ihre eigene Kurve mit ihrem binomialen Streuband.</translation>
     </message>
     <message>
         <source>Patch A</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilprobe A</translation>
     </message>
     <message>
         <source>Patch B</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilprobe B</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweiswahrscheinlichkeit des Detektors: %1 %</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>

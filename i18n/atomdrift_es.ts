@@ -5,63 +5,63 @@
     <name>AtomsWindow</name>
     <message>
         <source>The atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos</translation>
     </message>
     <message>
         <source>The atoms, one square each</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos, un cuadradito cada uno</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de tiempo</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso atrás</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished">Paso a paso</translation>
+        <translation>Paso adelante</translation>
     </message>
     <message>
         <source>Patch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona 1</translation>
     </message>
     <message>
         <source>Patch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona 2</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished">Detector</translation>
+        <translation>Detector</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Drag over the atoms to choose (Shift: draw round them):</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre sobre los átomos para elegir (Mayús: trace su contorno):</translation>
     </message>
     <message>
         <source>Chart of the atoms left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de los átomos restantes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pausa</translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Eficiencia del detector: %1 %</translation>
     </message>
 </context>
 <context>
@@ -386,19 +386,19 @@ No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Run whose atoms to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación cuyos átomos se muestran</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los átomos...</translation>
     </message>
     <message>
         <source>Run:</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación:</translation>
     </message>
     <message>
         <source>The atoms of run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos de la simulación %1</translation>
     </message>
 </context>
 <context>
@@ -974,16 +974,16 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
     <message>
         <source>Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time.</source>
         <extracomment>%1 pulses counted, %2 the seconds listened, %3 the hold-off in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contador real: %1 impulsos en %2 s; el tiempo de bloqueo de %3 ms es su tiempo muerto.</translation>
     </message>
     <message>
         <source>%1 stretches of the input were lost; the intervals they reach into are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han perdido %1 tramos de la entrada; se omiten los intervalos afectados.</translation>
     </message>
     <message>
         <source>Pulses of a real counter: %1 in %2 s, counted in intervals of %3 s, the hold-off of %4 ms taken as a non-paralysable dead time. %5</source>
         <extracomment>%1 pulses, %2 seconds, %3 the interval in seconds, %4 the hold-off in milliseconds, %5 the background sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impulsos de un contador real: %1 en %2 s, contados en intervalos de %3 s, con el tiempo de bloqueo de %4 ms tomado como tiempo muerto no paralizable. %5</translation>
     </message>
 </context>
 <context>
@@ -1749,7 +1749,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los átomos...</translation>
     </message>
 </context>
 <context>
@@ -2212,7 +2212,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Edit lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar lección: %1</translation>
     </message>
 </context>
 <context>
@@ -3194,131 +3194,131 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Make a random run first: its atoms are shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga primero una simulación al azar: aquí se muestran sus átomos.</translation>
     </message>
     <message>
         <source>Only the atoms of a random run can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se pueden mostrar los átomos de una simulación al azar.</translation>
     </message>
     <message>
         <source>The run has no atoms to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulación no tiene átomos que mostrar.</translation>
     </message>
     <message>
         <source>The atoms can be shown one by one for runs of at most %1 atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos se pueden mostrar uno a uno en simulaciones de %1 átomos como máximo.</translation>
     </message>
     <message>
         <source>The atoms can be shown one by one for runs of at most %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos se pueden mostrar uno a uno en simulaciones de %1 pasos como máximo.</translation>
     </message>
     <message>
         <source>The run&apos;s numbers of atoms and their moves do not agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números de átomos de la simulación no concuerdan con sus cambios de estado.</translation>
     </message>
     <message>
         <source>Not yet decayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún sin desintegrar</translation>
     </message>
     <message>
         <source>Decayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Desintegrados</translation>
     </message>
     <message>
         <source>Left the chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de la cadena</translation>
     </message>
     <message>
         <source>Taken away</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirados</translation>
     </message>
     <message>
         <source>Atoms left, each as a fraction of its start</source>
-        <translation type="unfinished"></translation>
+        <translation>Átomos restantes, cada curva como fracción de su valor inicial</translation>
     </message>
     <message>
         <source>N(t) / N(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t) / N(0)</translation>
     </message>
     <message>
         <source>Time (steps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo (pasos)</translation>
     </message>
     <message>
         <source>Time (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo (%1)</translation>
     </message>
     <message>
         <source>Whole sample: %1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra completa: %1 átomos</translation>
     </message>
     <message>
         <source>Patch %1: %2 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona %1: %2 átomos</translation>
     </message>
     <message>
         <source>Expected spread of patch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión esperada de la zona 1</translation>
     </message>
     <message>
         <source>Expected spread of patch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión esperada de la zona 2</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <source>t = %1: %2 of %3 atoms left, %4 half-lives</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1: quedan %2 de %3 átomos, %4 semividas</translation>
     </message>
     <message>
         <source>t = %1: %2 of %3 atoms left</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1: quedan %2 de %3 átomos</translation>
     </message>
     <message>
         <source>t = %1 %2: %3 of %4 atoms of %5 left, %6 half-lives</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 %2: quedan %3 de %4 átomos de %5, %6 semividas</translation>
     </message>
     <message>
         <source>t = %1 %2: %3 of %4 atoms of %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 %2: quedan %3 de %4 átomos de %5</translation>
     </message>
     <message>
         <source>%1; patch: %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; zona: %2 de %3</translation>
     </message>
     <message>
         <source>%1; patch %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; zona %2: %3 de %4</translation>
     </message>
     <message>
         <source>%1; detector: %2 decays in this step, efficiency %3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; detector: %2 desintegraciones en este paso, eficiencia %3 %</translation>
     </message>
     <message>
         <source>The hold-off is the counting chain&apos;s dead time: after each pulse nothing is counted for %1 ms (non-paralysable), so at n counts a second a share n·τ of them is lost, which the lab corrects.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de bloqueo es el tiempo muerto del sistema de recuento: tras cada impulso no se cuenta nada durante %1 ms (no paralizable), de modo que con n cuentas por segundo se pierde una fracción n·τ de los sucesos, que el laboratorio corrige.</translation>
     </message>
     <message>
         <source>%1 pulses in %2 s: %3 a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsos en %2 s: %3 por segundo.</translation>
     </message>
     <message>
         <source>The browser left its sound processing on (%1): pulses may be distorted or missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El navegador ha dejado activado su procesamiento del sonido (%1): los impulsos pueden deformarse o perderse.</translation>
     </message>
     <message>
         <source>The input seems to be processed (automatic gain or noise suppression): turn that off in the system&apos;s sound settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada parece procesada (control automático de ganancia o supresión de ruido): desactívelo en la configuración de sonido del sistema.</translation>
     </message>
     <message>
         <source>%1 samples were at full scale: turn the input level down.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muestras de audio alcanzaron el valor máximo de la escala: baje el nivel de entrada.</translation>
     </message>
     <message>
         <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdieron %1 s de la entrada en %2 búferes descartados: en ese tiempo no se pudo contar ningún impulso, y se omiten los intervalos afectados.</translation>
     </message>
 </context>
 <context>
@@ -3985,7 +3985,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los átomos...</translation>
     </message>
 </context>
 <context>
@@ -4076,15 +4076,15 @@ www.example.org/atomdrift</translation>
     <name>PulseReader</name>
     <message>
         <source>There is no sound input to listen to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna entrada de sonido que escuchar.</translation>
     </message>
     <message>
         <source>The sound input cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la entrada de sonido.</translation>
     </message>
     <message>
         <source>The sound input stopped; the pulses counted until then are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de sonido se ha detenido; se conservan los impulsos contados hasta entonces.</translation>
     </message>
 </context>
 <context>
@@ -4658,75 +4658,75 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los átomos...</translation>
     </message>
     <message>
         <source>The atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos</translation>
     </message>
     <message>
         <source>The atoms are shown for random runs: make one in the decay run, the class experiment or the nuclide lab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos se muestran para simulaciones al azar: haga una en la simulación de desintegración, el experimento de clase o el laboratorio de núclidos.</translation>
     </message>
     <message>
         <source>The atoms, coloured by state</source>
-        <translation type="unfinished"></translation>
+        <translation>Los átomos, coloreados según su estado</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de tiempo</translation>
     </message>
     <message>
         <source>Go to step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al paso:</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso atrás</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished">Paso a paso</translation>
+        <translation>Paso adelante</translation>
     </message>
     <message>
         <source>Drag a detector frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastrar el recuadro del detector</translation>
     </message>
     <message>
         <source>Draw round the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazar el contorno de la zona</translation>
     </message>
     <message>
         <source>Clear patches and detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar las zonas y el detector</translation>
     </message>
     <message>
         <source>Run of the class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación de la clase:</translation>
     </message>
     <message>
         <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre sobre el cuadrado para elegir una zona de átomos; el gráfico muestra entonces su propia curva con su banda binomial.</translation>
     </message>
     <message>
         <source>Patch A</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona A</translation>
     </message>
     <message>
         <source>Patch B</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona B</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Eficiencia del detector: %1 %</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pausa</translation>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>

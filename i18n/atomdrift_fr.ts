@@ -5,63 +5,63 @@
     <name>AtomsWindow</name>
     <message>
         <source>The atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes</translation>
     </message>
     <message>
         <source>The atoms, one square each</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes, un petit carré par atome</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas affiché</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas précédent</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished">Pas à pas</translation>
+        <translation>Pas suivant</translation>
     </message>
     <message>
         <source>Patch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone 1</translation>
     </message>
     <message>
         <source>Patch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone 2</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished">Détecteur</translation>
+        <translation>Détecteur</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Drag over the atoms to choose (Shift: draw round them):</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser sur les atomes pour choisir (Maj&#xa0;: les entourer)&#xa0;:</translation>
     </message>
     <message>
         <source>Chart of the atoms left</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des atomes restants</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficacité de détection&#xa0;: %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -386,19 +386,19 @@ Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Run whose atoms to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation dont les atomes sont affichés</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les atomes...</translation>
     </message>
     <message>
         <source>Run:</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation&#xa0;:</translation>
     </message>
     <message>
         <source>The atoms of run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes de la simulation %1</translation>
     </message>
 </context>
 <context>
@@ -974,16 +974,16 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
     <message>
         <source>Real counter: %1 pulses in %2 s; the hold-off of %3 ms is its dead time.</source>
         <extracomment>%1 pulses counted, %2 the seconds listened, %3 the hold-off in milliseconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compteur réel&#xa0;: %1 impulsions en %2&#xa0;s&#xa0;; la durée de blocage de %3&#xa0;ms est son temps mort.</translation>
     </message>
     <message>
         <source>%1 stretches of the input were lost; the intervals they reach into are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tronçons du signal d&apos;entrée ont été perdus&#xa0;; les intervalles qui les recoupent sont laissés de côté.</translation>
     </message>
     <message>
         <source>Pulses of a real counter: %1 in %2 s, counted in intervals of %3 s, the hold-off of %4 ms taken as a non-paralysable dead time. %5</source>
         <extracomment>%1 pulses, %2 seconds, %3 the interval in seconds, %4 the hold-off in milliseconds, %5 the background sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impulsions d&apos;un compteur réel&#xa0;: %1 en %2&#xa0;s, comptées par intervalles de %3&#xa0;s, la durée de blocage de %4&#xa0;ms étant prise comme temps mort non paralysable. %5</translation>
     </message>
 </context>
 <context>
@@ -1749,7 +1749,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les atomes...</translation>
     </message>
 </context>
 <context>
@@ -2212,7 +2212,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Edit lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la leçon&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3194,131 +3194,131 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Make a random run first: its atoms are shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites d&apos;abord une simulation aléatoire&#xa0;: ses atomes sont affichés ici.</translation>
     </message>
     <message>
         <source>Only the atoms of a random run can be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les atomes d&apos;une simulation aléatoire peuvent être affichés.</translation>
     </message>
     <message>
         <source>The run has no atoms to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation n&apos;a aucun atome à afficher.</translation>
     </message>
     <message>
         <source>The atoms can be shown one by one for runs of at most %1 atoms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes ne peuvent être affichés un par un que pour des simulations d&apos;au plus %1 atomes.</translation>
     </message>
     <message>
         <source>The atoms can be shown one by one for runs of at most %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes ne peuvent être affichés un par un que pour des simulations d&apos;au plus %1 pas.</translation>
     </message>
     <message>
         <source>The run&apos;s numbers of atoms and their moves do not agree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres d&apos;atomes de la simulation ne concordent pas avec leurs changements d&apos;état.</translation>
     </message>
     <message>
         <source>Not yet decayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore désintégré</translation>
     </message>
     <message>
         <source>Decayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Désintégré</translation>
     </message>
     <message>
         <source>Left the chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorti de la chaîne</translation>
     </message>
     <message>
         <source>Taken away</source>
-        <translation type="unfinished"></translation>
+        <translation>Élué</translation>
     </message>
     <message>
         <source>Atoms left, each as a fraction of its start</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomes restants, rapportés à leur nombre initial</translation>
     </message>
     <message>
         <source>N(t) / N(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t) / N(0)</translation>
     </message>
     <message>
         <source>Time (steps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (pas)</translation>
     </message>
     <message>
         <source>Time (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (%1)</translation>
     </message>
     <message>
         <source>Whole sample: %1 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillon entier&#xa0;: %1 atomes</translation>
     </message>
     <message>
         <source>Patch %1: %2 atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1&#xa0;: %2 atomes</translation>
     </message>
     <message>
         <source>Expected spread of patch 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion attendue de la zone 1</translation>
     </message>
     <message>
         <source>Expected spread of patch 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion attendue de la zone 2</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>t = %1: %2 of %3 atoms left, %4 half-lives</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1&#xa0;: %2 atomes restants sur %3, %4 demi-vies</translation>
     </message>
     <message>
         <source>t = %1: %2 of %3 atoms left</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1&#xa0;: %2 atomes restants sur %3</translation>
     </message>
     <message>
         <source>t = %1 %2: %3 of %4 atoms of %5 left, %6 half-lives</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 %2&#xa0;: %3 atomes de %5 restants sur %4, %6 demi-vies</translation>
     </message>
     <message>
         <source>t = %1 %2: %3 of %4 atoms of %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 %2&#xa0;: %3 atomes de %5 restants sur %4</translation>
     </message>
     <message>
         <source>%1; patch: %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; zone&#xa0;: %2 sur %3</translation>
     </message>
     <message>
         <source>%1; patch %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; zone %2&#xa0;: %3 sur %4</translation>
     </message>
     <message>
         <source>%1; detector: %2 decays in this step, efficiency %3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; détecteur&#xa0;: %2 désintégrations pendant ce pas, efficacité %3&#xa0;%</translation>
     </message>
     <message>
         <source>The hold-off is the counting chain&apos;s dead time: after each pulse nothing is counted for %1 ms (non-paralysable), so at n counts a second a share n·τ of them is lost, which the lab corrects.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de blocage est le temps mort de la chaîne de comptage&#xa0;: après chaque impulsion, rien n&apos;est compté pendant %1&#xa0;ms (non paralysable)&#xa0;; à n coups par seconde, une part n·τ des événements est donc perdue, ce que le laboratoire corrige.</translation>
     </message>
     <message>
         <source>%1 pulses in %2 s: %3 a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsions en %2&#xa0;s&#xa0;: %3 par seconde.</translation>
     </message>
     <message>
         <source>The browser left its sound processing on (%1): pulses may be distorted or missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur a laissé son traitement audio activé (%1)&#xa0;: des impulsions peuvent être déformées ou manquées.</translation>
     </message>
     <message>
         <source>The input seems to be processed (automatic gain or noise suppression): turn that off in the system&apos;s sound settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée semble traitée (contrôle automatique du gain ou réduction du bruit)&#xa0;: désactivez ce traitement dans les réglages audio du système.</translation>
     </message>
     <message>
         <source>%1 samples were at full scale: turn the input level down.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échantillons du signal ont atteint la pleine échelle&#xa0;: baissez le niveau d&apos;entrée.</translation>
     </message>
     <message>
         <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s du signal d&apos;entrée ont été perdues dans %2 tampons abandonnés&#xa0;: aucune impulsion n&apos;a pu être comptée pendant ce temps, et les intervalles concernés sont laissés de côté.</translation>
     </message>
 </context>
 <context>
@@ -3985,7 +3985,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les atomes...</translation>
     </message>
 </context>
 <context>
@@ -4076,15 +4076,15 @@ www.example.org/atomdrift</translation>
     <name>PulseReader</name>
     <message>
         <source>There is no sound input to listen to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune entrée audio à écouter.</translation>
     </message>
     <message>
         <source>The sound input cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée audio ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>The sound input stopped; the pulses counted until then are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée audio s&apos;est arrêtée&#xa0;; les impulsions comptées jusque-là sont conservées.</translation>
     </message>
 </context>
 <context>
@@ -4658,75 +4658,75 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Show the atoms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les atomes...</translation>
     </message>
     <message>
         <source>The atoms</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes</translation>
     </message>
     <message>
         <source>The atoms are shown for random runs: make one in the decay run, the class experiment or the nuclide lab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes sont affichés pour les simulations aléatoires&#xa0;: faites-en une dans la simulation de désintégration, l&apos;expérience de classe ou le laboratoire des nucléides.</translation>
     </message>
     <message>
         <source>The atoms, coloured by state</source>
-        <translation type="unfinished"></translation>
+        <translation>Les atomes, colorés selon leur état</translation>
     </message>
     <message>
         <source>Time step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas affiché</translation>
     </message>
     <message>
         <source>Go to step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au pas&#xa0;:</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas précédent</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished">Pas à pas</translation>
+        <translation>Pas suivant</translation>
     </message>
     <message>
         <source>Drag a detector frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser pour tracer le cadre du détecteur</translation>
     </message>
     <message>
         <source>Draw round the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Entourer la zone</translation>
     </message>
     <message>
         <source>Clear patches and detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les zones et le détecteur</translation>
     </message>
     <message>
         <source>Run of the class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation de la classe&#xa0;:</translation>
     </message>
     <message>
         <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser sur le carré pour choisir une zone d&apos;atomes&#xa0;; le graphique montre alors sa propre courbe avec sa bande de dispersion binomiale.</translation>
     </message>
     <message>
         <source>Patch A</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone A</translation>
     </message>
     <message>
         <source>Patch B</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone B</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficacité de détection&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
