@@ -985,6 +985,122 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
         <extracomment>%1 pulses, %2 seconds, %3 the interval in seconds, %4 the hold-off in milliseconds, %5 the background sentence.</extracomment>
         <translation>Impulsos de un contador real: %1 en %2 s, contados en intervalos de %3 s, con el tiempo de bloqueo de %4 ms tomado como tiempo muerto no paralizable. %5</translation>
     </message>
+    <message>
+        <source>Simulated sample</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to connect a counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the counter&apos;s headphone or loudspeaker output to the computer&apos;s microphone or line input with a cable, or hold a microphone close to its loudspeaker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter&apos;s volume or the input level down when the program says the input clips, up when clicks are missed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count the background first with the source away and take it as the background, then count the source.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound input:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold (times the noise floor):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold-off (ms):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open recording...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take as background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input&apos;s waveform, with the threshold and the pulses found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulses counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counting interval (s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export pulse times CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sound input. Connect the counter&apos;s headphone or loudspeaker output (a cable, or a microphone close to its loudspeaker), or open a recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export pulse times CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Atomdrift pulses.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pulse times were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen with the source away first, then stop, then take the counts as the background.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished">El archivo %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -4727,6 +4843,50 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Pause</source>
         <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with &quot;python3 -m http.server&quot; in its folder), or the counter recorded and the recording opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input stopped (was the device unplugged?). The pulses counted so far are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening to the counter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A page opened from a file may not be given the microphone. Serve its folder instead (for example &quot;python3 -m http.server&quot; in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The browser did not let the page listen to the sound input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser cannot listen to a sound input here. Open a recording instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound input could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The browser could not decode %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pulses found in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -155,3 +155,16 @@ QT_TRANSLATE_NOOP("Web", "Patch B");
 QT_TRANSLATE_NOOP("Web", "Close");
 QT_TRANSLATE_NOOP("Web", "Detector efficiency: %1 %");
 QT_TRANSLATE_NOOP("Web", "Pause");
+
+// The real counter
+QT_TRANSLATE_NOOP("Web", "Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with \"python3 -m http.server\" in its folder), or the counter recorded and the recording opened.");
+QT_TRANSLATE_NOOP("Web", "The input stopped (was the device unplugged?). The pulses counted so far are kept.");
+QT_TRANSLATE_NOOP("Web", "Listening to the counter.");
+QT_TRANSLATE_NOOP("Web", "A page opened from a file may not be given the microphone. Serve its folder instead (for example \"python3 -m http.server\" in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.");
+QT_TRANSLATE_NOOP("Web", "The browser did not let the page listen to the sound input.");
+QT_TRANSLATE_NOOP("Web", "This browser cannot listen to a sound input here. Open a recording instead.");
+QT_TRANSLATE_NOOP("Web", "The sound input could not be opened: %1");
+QT_TRANSLATE_NOOP("Web", "%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.");
+QT_TRANSLATE_NOOP("Web", "The browser could not decode %1: %2");
+QT_TRANSLATE_NOOP("Web", "%1 pulses found in %2.");
+QT_TRANSLATE_NOOP("Web", "Source");

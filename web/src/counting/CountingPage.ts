@@ -308,7 +308,7 @@ class CountingPage implements Page {
     const realCounterOption = element('input', { id: 'optRealCounter', type: 'radio', name: 'countingSource', checked: real.on });
     for (const [option, on] of [[simulated, false], [realCounterOption, true]] as const)
       option.addEventListener('change', () => { this.stop(); real.on = on; this.render(this.root); document.getElementById(option.id)?.focus(); });
-    const chooser = element('div', { id: 'grpSource', role: 'radiogroup', class: 'buttons', 'aria-label': tr(C, 'Source') },
+    const chooser = element('div', { id: 'grpSource', role: 'radiogroup', class: 'buttons', 'aria-label': tr('Web', 'Source') },
       element('span', {}, simulated, element('label', { for: 'optSimulated' }, tr(C, 'Simulated sample'))),
       element('span', {}, realCounterOption, element('label', { for: 'optRealCounter' }, tr(C, 'Real counter'))));
     const fit = [method.row, shape.row, element('p', { id: 'lblFit', class: 'result', 'aria-live': 'polite' }), files];

@@ -5,7 +5,7 @@
 // whose intervals, background, fits, dead time, repeat counts and export are the simulated
 // counter's.
 import { announce, button, checkbox, element, field, group, select, showMessage } from '../core/dom';
-import { pickFile } from '../core/files';
+import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count } from '../core/numbers';
 import { Clicker, wakeAudio } from './Clicker';
@@ -36,6 +36,8 @@ export const real = {
   handedOver: false,
 };
 
+// The page's own sentences, which no desktop window has.
+const W = 'Web';
 const clicker = new Clicker();
 
 function number(text: string, fallback: number): number {
@@ -83,7 +85,7 @@ export function realCounter(changed: () => void): HTMLElement {
     element('p', {}, tr(C, 'Connect the counter\'s headphone or loudspeaker output to the computer\'s microphone or line input with a cable, or hold a microphone close to its loudspeaker.')),
     element('p', {}, tr(C, 'Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter\'s volume or the input level down when the program says the input clips, up when clicks are missed.')),
     element('p', {}, tr(C, 'Count the background first with the source away and take it as the background, then count the source.')),
-    element('p', {}, tr(C, 'Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with "python3 -m http.server" in its folder), or the counter recorded and the recording opened.')));
+    element('p', {}, tr(W, 'Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with "python3 -m http.server" in its folder), or the counter recorded and the recording opened.')));
   const panel = group('frmRealCounter', tr(C, 'Real counter'), guide, devices.row, threshold.row, hold.row, deadTime,
     element('div', { class: 'buttons play' }, listenButton, stopButton,
       button('cmdOpenRecording', tr(C, 'Open recording...'), () => void cmdOpenRecording_Click(changed)),
@@ -92,7 +94,11 @@ export function realCounter(changed: () => void): HTMLElement {
     element('output', { id: 'lblLiveCount', class: 'counts', 'aria-description': tr(C, 'Pulses counted') }, count(real.times.length)),
     element('p', { id: 'lblLiveRate', class: 'result' }, liveRateText()),
     element('ul', { id: 'lstInputWarnings', role: 'alert' }, ...real.warnings.map((w) => element('li', {}, w))),
-    interval.row);
+    interval.row,
+    element('div', { class: 'buttons' }, button('cmdExportPulseTimes', tr(C, 'Export pulse times CSV...'), () => {
+      const text = countingModel().countingExportPulseTimes();
+      if (text) download(tr(C, 'Atomdrift pulses.csv'), text);
+    })));
   requestAnimationFrame(() => drawWave());
   return panel;
 }
@@ -198,14 +204,14 @@ async function cmdListen_Click(changed: () => void): Promise<void> {
       },
       ended: () => {
         real.listening = null;
-        void showMessage(tr(C, 'Real counter'), tr(C, 'The input stopped (was the device unplugged?). The pulses counted so far are kept.'));
+        void showMessage(tr(C, 'Real counter'), tr(W, 'The input stopped (was the device unplugged?). The pulses counted so far are kept.'));
         handOver(changed);
       },
     });
     real.listening = listening;
     real.warnings = warningsOf(null, listening.processingOn);
     changed();
-    announce(tr(C, 'Listening to the counter.'));
+    announce(tr(W, 'Listening to the counter.'));
   } catch (error) {
     await showMessage(tr(C, 'Real counter'), refusalText(error));
   }
@@ -214,11 +220,11 @@ async function cmdListen_Click(changed: () => void): Promise<void> {
 function refusalText(error: unknown): string {
   const reason = error instanceof InputRefused ? error.reason : 'failed';
   const fromFile = location.protocol === 'file:';
-  const serve = tr(C, 'A page opened from a file may not be given the microphone. Serve its folder instead (for example "python3 -m http.server" in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.');
-  if (reason === 'denied') return tr(C, 'The browser did not let the page listen to the sound input.') + (fromFile ? `\n\n${serve}` : '');
+  const serve = tr(W, 'A page opened from a file may not be given the microphone. Serve its folder instead (for example "python3 -m http.server" in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.');
+  if (reason === 'denied') return tr(W, 'The browser did not let the page listen to the sound input.') + (fromFile ? `\n\n${serve}` : '');
   if (reason === 'none') return tr(C, 'There is no sound input. Connect the counter\'s headphone or loudspeaker output (a cable, or a microphone close to its loudspeaker), or open a recording.');
-  if (reason === 'unsupported') return tr(C, 'This browser cannot listen to a sound input here. Open a recording instead.') + (fromFile ? `\n\n${serve}` : '');
-  return tr(C, 'The sound input could not be opened: %1', error instanceof Error ? error.message : String(error));
+  if (reason === 'unsupported') return tr(W, 'This browser cannot listen to a sound input here. Open a recording instead.') + (fromFile ? `\n\n${serve}` : '');
+  return tr(W, 'The sound input could not be opened: %1', error instanceof Error ? error.message : String(error));
 }
 
 async function cmdStopListening_Click(changed: () => void): Promise<void> {
@@ -240,7 +246,7 @@ async function cmdOpenRecording_Click(changed: () => void): Promise<void> {
 export async function openRecording(file: File, changed: () => void): Promise<void> {
   const title = tr(C, 'Open recording');
   if (file.size > kLongestRecordingBytes) {
-    await showMessage(title, tr(C, '%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.', file.name, count(Math.round(file.size / 1e6))));
+    await showMessage(title, tr(W, '%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.', file.name, count(Math.round(file.size / 1e6))));
     return;
   }
   const bytes = new Uint8Array(await file.arrayBuffer());
@@ -256,7 +262,7 @@ export async function openRecording(file: File, changed: () => void): Promise<vo
     const sound = await context.decodeAudioData(bytes.buffer.slice(0) as ArrayBuffer);
     samples = sound.getChannelData(0); // the first channel, as the desktop takes it
   } catch (error) {
-    await showMessage(title, tr(C, 'The browser could not decode %1: %2', file.name, String(error)));
+    await showMessage(title, tr(W, 'The browser could not decode %1: %2', file.name, String(error)));
     return;
   }
   fresh(file.name);
@@ -266,7 +272,7 @@ export async function openRecording(file: File, changed: () => void): Promise<vo
   real.warnings = warningsOf(real.report, []);
   if (format.warning) real.warnings.unshift(modelText(format.warning));
   handOver(changed);
-  announce(tr(C, '%1 pulses found in %2.', count(real.times.length), file.name));
+  announce(tr(W, '%1 pulses found in %2.', count(real.times.length), file.name));
 }
 
 // The pulses and what the detector reported, as the lab takes them.
