@@ -987,119 +987,119 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
     </message>
     <message>
         <source>Simulated sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulierte Probe</translation>
     </message>
     <message>
         <source>Real counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Echter Zähler</translation>
     </message>
     <message>
         <source>How to connect a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>So schließen Sie einen Zähler an</translation>
     </message>
     <message>
         <source>Connect the counter&apos;s headphone or loudspeaker output to the computer&apos;s microphone or line input with a cable, or hold a microphone close to its loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden Sie den Kopfhörer- oder Lautsprecherausgang des Zählers per Kabel mit dem Mikrofon- oder Line-Eingang des Computers, oder halten Sie ein Mikrofon dicht an seinen Lautsprecher.</translation>
     </message>
     <message>
         <source>Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter&apos;s volume or the input level down when the program says the input clips, up when clicks are missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie „Abhören“ und beobachten Sie den Signalverlauf: Jeder Klick sollte deutlich über die Schwellenlinie hinausragen, und keiner sollte den oberen oder unteren Rand des Streifens erreichen. Regeln Sie die Lautstärke des Zählers oder den Eingangspegel herunter, wenn das Programm meldet, dass das Eingangssignal übersteuert, und herauf, wenn Klicks übersehen werden.</translation>
     </message>
     <message>
         <source>Count the background first with the source away and take it as the background, then count the source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählen Sie zuerst bei entfernter Quelle den Nulleffekt und übernehmen Sie ihn als Nulleffekt; zählen Sie dann die Quelle.</translation>
     </message>
     <message>
         <source>Sound input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioeingang:</translation>
     </message>
     <message>
         <source>The system&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard des Systems</translation>
     </message>
     <message>
         <source>Threshold (times the noise floor):</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle (Vielfaches des Rauschpegels):</translation>
     </message>
     <message>
         <source>Hold-off (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrzeit (ms):</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhören</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Open recording...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme öffnen ...</translation>
     </message>
     <message>
         <source>Take as background</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nulleffekt übernehmen</translation>
     </message>
     <message>
         <source>The input&apos;s waveform, with the threshold and the pulses found</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverlauf am Eingang, mit der Schwelle und den gefundenen Impulsen</translation>
     </message>
     <message>
         <source>Pulses counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählte Impulse</translation>
     </message>
     <message>
         <source>Counting interval (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählintervall (s):</translation>
     </message>
     <message>
         <source>Export pulse times CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulszeiten als CSV exportieren ...</translation>
     </message>
     <message>
         <source>There is no sound input. Connect the counter&apos;s headphone or loudspeaker output (a cable, or a microphone close to its loudspeaker), or open a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Audioeingang vorhanden. Schließen Sie den Kopfhörer- oder Lautsprecherausgang des Zählers an (per Kabel oder mit einem Mikrofon dicht an seinem Lautsprecher), oder öffnen Sie eine Aufnahme.</translation>
     </message>
     <message>
         <source>Export pulse times CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulszeiten als CSV exportieren</translation>
     </message>
     <message>
         <source>Atomdrift pulses.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift Impulszeiten.csv</translation>
     </message>
     <message>
         <source>The pulse times were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Impulszeiten wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Listen with the source away first, then stop, then take the counts as the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hören Sie zuerst bei entfernter Quelle ab, halten Sie dann an und übernehmen Sie danach die Impulse als Nulleffekt.</translation>
     </message>
     <message>
         <source>Recordings (*.wav);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmen (*.wav);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme öffnen</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished">%1 lässt sich nicht lesen: %2</translation>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen ...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -4846,47 +4846,47 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with &quot;python3 -m http.server&quot; in its folder), or the counter recorded and the recording opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser geben das Mikrofon nur für Seiten frei, denen sie vertrauen: Eine aus einer Datei geöffnete Seite muss unter Umständen von einem Server ausgeliefert werden (zum Beispiel mit „python3 -m http.server“ in ihrem Ordner), oder Sie nehmen den Zähler auf und öffnen die Aufnahme.</translation>
     </message>
     <message>
         <source>The input stopped (was the device unplugged?). The pulses counted so far are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingang liefert nichts mehr (wurde das Gerät abgezogen?). Die bis dahin gezählten Impulse bleiben erhalten.</translation>
     </message>
     <message>
         <source>Listening to the counter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zähler wird abgehört.</translation>
     </message>
     <message>
         <source>A page opened from a file may not be given the microphone. Serve its folder instead (for example &quot;python3 -m http.server&quot; in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine aus einer Datei geöffnete Seite erhält möglicherweise keinen Zugriff auf das Mikrofon. Lassen Sie ihren Ordner stattdessen von einem Server ausliefern (zum Beispiel mit „python3 -m http.server“ darin, dann http://localhost:8000/ und die Seite öffnen), oder nehmen Sie den Zähler auf und öffnen Sie die Aufnahme.</translation>
     </message>
     <message>
         <source>The browser did not let the page listen to the sound input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Browser hat der Seite nicht erlaubt, den Audioeingang abzuhören.</translation>
     </message>
     <message>
         <source>This browser cannot listen to a sound input here. Open a recording instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser kann hier keinen Audioeingang abhören. Öffnen Sie stattdessen eine Aufnahme.</translation>
     </message>
     <message>
         <source>The sound input could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Audioeingang ließ sich nicht öffnen: %1</translation>
     </message>
     <message>
         <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu lang für den Browser (%2 MB); das Desktopprogramm liest Aufnahmen beliebiger Länge.</translation>
     </message>
     <message>
         <source>The browser could not decode %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Browser konnte %1 nicht decodieren: %2</translation>
     </message>
     <message>
         <source>%1 pulses found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Impulse in %2 gefunden.</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsquelle</translation>
     </message>
 </context>
 <context>

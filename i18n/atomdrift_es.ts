@@ -987,119 +987,119 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
     </message>
     <message>
         <source>Simulated sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra simulada</translation>
     </message>
     <message>
         <source>Real counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador real</translation>
     </message>
     <message>
         <source>How to connect a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo conectar un contador</translation>
     </message>
     <message>
         <source>Connect the counter&apos;s headphone or loudspeaker output to the computer&apos;s microphone or line input with a cable, or hold a microphone close to its loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte con un cable la salida de auriculares o de altavoz del contador a la entrada de micrófono o de línea del ordenador, o sostenga un micrófono cerca de su altavoz.</translation>
     </message>
     <message>
         <source>Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter&apos;s volume or the input level down when the program says the input clips, up when clicks are missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Escuchar» y observe la forma de onda: cada chasquido debe sobresalir claramente por encima de la línea del umbral, y ninguno debe llegar al borde superior ni al inferior de la franja. Baje el volumen del contador o el nivel de entrada cuando el programa indique que la entrada se satura, y súbalo cuando se pierdan chasquidos.</translation>
     </message>
     <message>
         <source>Count the background first with the source away and take it as the background, then count the source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuente primero el fondo con la fuente alejada y tómelo como fondo; después, cuente la fuente.</translation>
     </message>
     <message>
         <source>Sound input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de sonido:</translation>
     </message>
     <message>
         <source>The system&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>La predeterminada del sistema</translation>
     </message>
     <message>
         <source>Threshold (times the noise floor):</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral (veces el nivel de ruido):</translation>
     </message>
     <message>
         <source>Hold-off (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de bloqueo (ms):</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Open recording...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir grabación...</translation>
     </message>
     <message>
         <source>Take as background</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar como fondo</translation>
     </message>
     <message>
         <source>The input&apos;s waveform, with the threshold and the pulses found</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma de onda de la entrada, con el umbral y los impulsos detectados</translation>
     </message>
     <message>
         <source>Pulses counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsos contados</translation>
     </message>
     <message>
         <source>Counting interval (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de recuento (s):</translation>
     </message>
     <message>
         <source>Export pulse times CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar instantes de los impulsos CSV...</translation>
     </message>
     <message>
         <source>There is no sound input. Connect the counter&apos;s headphone or loudspeaker output (a cable, or a microphone close to its loudspeaker), or open a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna entrada de sonido. Conecte la salida de auriculares o de altavoz del contador (con un cable, o con un micrófono cerca de su altavoz), o abra una grabación.</translation>
     </message>
     <message>
         <source>Export pulse times CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar instantes de los impulsos CSV</translation>
     </message>
     <message>
         <source>Atomdrift pulses.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift impulsos.csv</translation>
     </message>
     <message>
         <source>The pulse times were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los instantes de los impulsos no se han guardado.</translation>
     </message>
     <message>
         <source>Listen with the source away first, then stop, then take the counts as the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuche primero con la fuente alejada, detenga la escucha y tome entonces las cuentas como fondo.</translation>
     </message>
     <message>
         <source>Recordings (*.wav);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabaciones (*.wav);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Open recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir grabación</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished">El archivo %1 no se puede leer: %2</translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo.</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -4846,47 +4846,47 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with &quot;python3 -m http.server&quot; in its folder), or the counter recorded and the recording opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los navegadores solo dan acceso al micrófono a las páginas de confianza: puede que una página abierta desde un archivo tenga que servirse (por ejemplo, con «python3 -m http.server» en su carpeta), o que haya que grabar el contador y abrir la grabación.</translation>
     </message>
     <message>
         <source>The input stopped (was the device unplugged?). The pulses counted so far are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada se ha detenido (¿se ha desconectado el dispositivo?). Se conservan los impulsos contados hasta ahora.</translation>
     </message>
     <message>
         <source>Listening to the counter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando el contador.</translation>
     </message>
     <message>
         <source>A page opened from a file may not be given the microphone. Serve its folder instead (for example &quot;python3 -m http.server&quot; in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que una página abierta desde un archivo no obtenga acceso al micrófono. Sirva en su lugar su carpeta (por ejemplo, con «python3 -m http.server» en ella; luego abra http://localhost:8000/ y la página), o grabe el contador y abra la grabación.</translation>
     </message>
     <message>
         <source>The browser did not let the page listen to the sound input.</source>
-        <translation type="unfinished"></translation>
+        <translation>El navegador no ha permitido que la página escuche la entrada de sonido.</translation>
     </message>
     <message>
         <source>This browser cannot listen to a sound input here. Open a recording instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no puede escuchar aquí una entrada de sonido. Abra una grabación en su lugar.</translation>
     </message>
     <message>
         <source>The sound input could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la entrada de sonido: %1</translation>
     </message>
     <message>
         <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación %1 es demasiado larga para que el navegador la cargue (%2 MB); el programa de escritorio lee grabaciones de cualquier duración.</translation>
     </message>
     <message>
         <source>The browser could not decode %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El navegador no ha podido descodificar %1: %2</translation>
     </message>
     <message>
         <source>%1 pulses found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han detectado %1 impulsos en %2.</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen de las cuentas</translation>
     </message>
 </context>
 <context>

@@ -987,119 +987,119 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
     </message>
     <message>
         <source>Simulated sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillon simulé</translation>
     </message>
     <message>
         <source>Real counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur réel</translation>
     </message>
     <message>
         <source>How to connect a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment brancher un compteur</translation>
     </message>
     <message>
         <source>Connect the counter&apos;s headphone or loudspeaker output to the computer&apos;s microphone or line input with a cable, or hold a microphone close to its loudspeaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reliez par un câble la sortie casque ou haut-parleur du compteur à l&apos;entrée micro ou à l&apos;entrée ligne de l&apos;ordinateur, ou tenez un microphone près de son haut-parleur.</translation>
     </message>
     <message>
         <source>Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter&apos;s volume or the input level down when the program says the input clips, up when clicks are missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur «&#xa0;Écouter&#xa0;» et observez la forme d&apos;onde&#xa0;: chaque clic doit dépasser nettement la ligne du seuil, et aucun ne doit atteindre le haut ou le bas de la bande. Baissez le volume du compteur ou le niveau d&apos;entrée quand le logiciel signale que l&apos;entrée sature, augmentez-les quand des clics sont manqués.</translation>
     </message>
     <message>
         <source>Count the background first with the source away and take it as the background, then count the source.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptez d&apos;abord le bruit de fond, la source éloignée, et retenez-le avec «&#xa0;Prendre comme bruit de fond&#xa0;», puis comptez la source.</translation>
     </message>
     <message>
         <source>Sound input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée audio&#xa0;:</translation>
     </message>
     <message>
         <source>The system&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée par défaut du système</translation>
     </message>
     <message>
         <source>Threshold (times the noise floor):</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil (en multiples du niveau de bruit)&#xa0;:</translation>
     </message>
     <message>
         <source>Hold-off (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de blocage (ms)&#xa0;:</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Open recording...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un enregistrement...</translation>
     </message>
     <message>
         <source>Take as background</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre comme bruit de fond</translation>
     </message>
     <message>
         <source>The input&apos;s waveform, with the threshold and the pulses found</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme d&apos;onde du signal d&apos;entrée, avec le seuil et les impulsions détectées</translation>
     </message>
     <message>
         <source>Pulses counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsions comptées</translation>
     </message>
     <message>
         <source>Counting interval (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de comptage (s)&#xa0;:</translation>
     </message>
     <message>
         <source>Export pulse times CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les instants des impulsions en CSV...</translation>
     </message>
     <message>
         <source>There is no sound input. Connect the counter&apos;s headphone or loudspeaker output (a cable, or a microphone close to its loudspeaker), or open a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune entrée audio. Reliez la sortie casque ou haut-parleur du compteur (par un câble, ou avec un microphone placé près de son haut-parleur), ou ouvrez un enregistrement.</translation>
     </message>
     <message>
         <source>Export pulse times CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les instants des impulsions en CSV</translation>
     </message>
     <message>
         <source>Atomdrift pulses.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomdrift impulsions.csv</translation>
     </message>
     <message>
         <source>The pulse times were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les instants des impulsions n&apos;ont pas été enregistrés.</translation>
     </message>
     <message>
         <source>Listen with the source away first, then stop, then take the counts as the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoutez d&apos;abord avec la source éloignée, puis arrêtez l&apos;écoute, puis prenez les coups comme bruit de fond.</translation>
     </message>
     <message>
         <source>Recordings (*.wav);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements (*.wav);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un enregistrement</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished">Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -4846,47 +4846,47 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Browsers allow the microphone only to pages they trust: a page opened from a file may have to be served (for example with &quot;python3 -m http.server&quot; in its folder), or the counter recorded and the recording opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les navigateurs n&apos;autorisent le microphone que pour les pages auxquelles ils font confiance&#xa0;: une page ouverte depuis un fichier devra peut-être être servie par un serveur local (par exemple avec «&#xa0;python3 -m http.server&#xa0;» lancé dans son dossier)&#xa0;; sinon, enregistrez le compteur et ouvrez l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>The input stopped (was the device unplugged?). The pulses counted so far are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée s&apos;est arrêtée (l&apos;appareil a-t-il été débranché&#xa0;?). Les impulsions comptées jusqu&apos;ici sont conservées.</translation>
     </message>
     <message>
         <source>Listening to the counter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute du compteur en cours.</translation>
     </message>
     <message>
         <source>A page opened from a file may not be given the microphone. Serve its folder instead (for example &quot;python3 -m http.server&quot; in it, then open http://localhost:8000/ and the page), or record the counter and open the recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une page ouverte depuis un fichier peut se voir refuser le microphone. Servez plutôt son dossier (par exemple avec «&#xa0;python3 -m http.server&#xa0;» lancé dans ce dossier, puis ouvrez http://localhost:8000/ et la page), ou enregistrez le compteur et ouvrez l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>The browser did not let the page listen to the sound input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur n&apos;a pas autorisé la page à écouter l&apos;entrée audio.</translation>
     </message>
     <message>
         <source>This browser cannot listen to a sound input here. Open a recording instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne peut pas écouter d&apos;entrée audio ici. Ouvrez plutôt un enregistrement.</translation>
     </message>
     <message>
         <source>The sound input could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée audio n&apos;a pas pu être ouverte&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est trop long pour que le navigateur le garde en mémoire (%2&#xa0;Mo)&#xa0;; la version de bureau lit des enregistrements de toute longueur.</translation>
     </message>
     <message>
         <source>The browser could not decode %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur n&apos;a pas pu décoder le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 pulses found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 impulsions détectées dans %2.</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@
 import { writeFileSync, mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { expect, open, test } from './fixtures';
+import { expect, open, referenceDir, test } from './fixtures';
+import { readFileSync } from 'node:fs';
 
 const rate = 48000;
 const seconds = 24;
@@ -101,6 +102,20 @@ test('a recording of clicks: every pulse found, the half-life fitted', async ({ 
   expect(Math.abs(found - expected)).toBeLessThanOrEqual(Math.max(2, 0.005 * expected));
   const fit = fitted((await page.locator('#lblFit').textContent())!);
   expect(Math.abs(fit.value - halfLife)).toBeLessThanOrEqual(4 * fit.sigma);
+});
+
+// The desktop's reader and detector found these times in the same file (tests/web/PulseReference.cpp):
+// the browser's decoder and the page's detector must find them to the microsecond.
+test('a recording gives the desktop\'s pulse times', async ({ page }) => {
+  await open(page, '#counting');
+  await page.locator('#optRealCounter').check();
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpenRecording').click()]);
+  await chooser.setFiles(join(referenceDir, 'clicks.wav'));
+  await expect(page.locator('#lblFit')).toContainText('±');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.locator('#cmdExportPulseTimes').click()]);
+  const saved = join(folder, 'pulses.csv');
+  await download.saveAs(saved);
+  expect(readFileSync(saved, 'utf8')).toBe(readFileSync(join(referenceDir, 'clicks.pulses.csv'), 'utf8'));
 });
 
 test('live through the fake microphone: counts and half-life within their bounds', async ({ page }) => {
