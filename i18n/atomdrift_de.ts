@@ -4825,8 +4825,8 @@ www.example.org/atomdrift</translation>
         <translation>Lauf der Klasse:</translation>
     </message>
     <message>
-        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
-        <translation>Ziehen Sie über das Quadrat, um eine Teilprobe von Atomen zu wählen; die Grafik zeigt dann ihre eigene Kurve mit ihrem binomialen Streuband.</translation>
+        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.</source>
+        <translation>Ziehen Sie über das Quadrat, um eine Teilprobe von Atomen zu wählen; die Grafik zeigt dann ihre eigene Kurve mit dem Streuband, das der Zufall einer Teilprobe dieser Größe lässt.</translation>
     </message>
     <message>
         <source>Patch A</source>

@@ -4825,8 +4825,8 @@ www.example.org/atomdrift</translation>
         <translation>Simulación de la clase:</translation>
     </message>
     <message>
-        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
-        <translation>Arrastre sobre el cuadrado para elegir una zona de átomos; el gráfico muestra entonces su propia curva con su banda binomial.</translation>
+        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.</source>
+        <translation>Arrastre sobre el cuadrado para elegir una zona de átomos; el gráfico muestra entonces su propia curva con la banda de dispersión que el azar deja a una zona de ese tamaño.</translation>
     </message>
     <message>
         <source>Patch A</source>

@@ -4825,8 +4825,8 @@ www.example.org/atomdrift</translation>
         <translation>Simulation de la classe&#xa0;:</translation>
     </message>
     <message>
-        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.</source>
-        <translation>Faites glisser sur le carré pour choisir une zone d&apos;atomes&#xa0;; le graphique montre alors sa propre courbe avec sa bande de dispersion binomiale.</translation>
+        <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.</source>
+        <translation>Faites glisser sur le carré pour choisir une zone d&apos;atomes&#xa0;; le graphique montre alors sa propre courbe avec la bande de dispersion que le hasard laisse à une zone de cette taille.</translation>
     </message>
     <message>
         <source>Patch A</source>

@@ -30,6 +30,7 @@ interface View {
   // the atoms: the patches and the detector.
   drawn: { patches: ({ x: number; y: number }[] | null)[]; detector: { x: number; y: number }[] | null };
   steps: number;
+  atoms: number;
   timer: number | null;
 }
 let view: View | null = null;
@@ -94,7 +95,7 @@ function showView(part: string, result: AtomsOpened): void {
       element('div', { class: 'atoms-square' }, canvas, legend),
       element('div', { class: 'atoms-side' }, chartHost, text, efficiency)),
     element('div', { class: 'buttons' }, back, play, next, slider, stepField.row),
-    element('p', { class: 'hint' }, tr(W, 'Drag on the square to choose a patch of atoms; the chart then shows its own curve with its binomial band.')),
+    element('p', { class: 'hint' }, tr(W, 'Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.')),
     element('div', { class: 'buttons' },
       element('span', {}, patchA, element('label', { for: 'optAtomsPatch1' }, tr(W, 'Patch A'))),
       element('span', {}, patchB, element('label', { for: 'optAtomsPatch2' }, tr(W, 'Patch B'))),
@@ -104,7 +105,7 @@ function showView(part: string, result: AtomsOpened): void {
   document.body.append(dialog);
   const v: View = { dialog, canvas, chart: new PlotChart(chartHost), chartHost, slider, stepField: stepField.input, text, efficiency, play,
     detector: detector.input, outline: outline.input, patch: () => (patchB.checked ? 1 : 0), drawn: { patches: [null, null], detector: null },
-    steps: result.steps, timer: null };
+    steps: result.steps, atoms: result.atoms, timer: null };
   view = v;
 
   slider.addEventListener('input', () => go(Number(slider.value)));
@@ -159,10 +160,17 @@ function refresh(): void {
 }
 
 // The square as large as the room beside the chart allows; one pixel an atom at the most atoms.
-function room(v: View): { width: number; height: number } {
-  // Beside the chart on a wide screen, the whole width on a phone, where the chart goes below.
+// The room the square is shown in: beside the chart on a wide screen, the whole width on a phone,
+// where the chart goes below.
+function shownSide(v: View): number {
   const share = v.dialog.clientWidth < 700 ? 0.9 : 0.45;
-  const side = Math.max(0, Math.min(Math.floor(v.dialog.clientWidth * share), Math.floor(window.innerHeight * 0.6), 1000));
+  return Math.max(0, Math.min(Math.floor(v.dialog.clientWidth * share), Math.floor(window.innerHeight * 0.6), 1000));
+}
+
+// The square's pixels: never fewer than atoms a side (a thousand at a million), so that every
+// atom keeps a pixel of its own, however small the page shows the picture.
+function room(v: View): { width: number; height: number } {
+  const side = Math.max(shownSide(v), Math.min(Math.ceil(Math.sqrt(v.atoms)), 1000));
   return { width: side, height: side };
 }
 
@@ -172,6 +180,8 @@ function paint(): void {
   const { width, height } = room(view);
   const layout = m.atomsLayout(width, height);
   const canvas = view.canvas;
+  // Shown at the room's size, whatever the pixels behind it.
+  canvas.style.width = `${Math.max(1, Math.min(layout.width, shownSide(view)))}px`;
   canvas.width = Math.max(1, layout.width);
   canvas.height = Math.max(1, layout.height);
   canvas.dataset.cell = String(layout.cell);
