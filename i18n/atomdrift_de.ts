@@ -1101,6 +1101,18 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Take as repeat counts</source>
+        <translation>Als wiederholte Zählungen übernehmen</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Impulsquelle</translation>
+    </message>
+    <message>
+        <source>Press Listen, or open a recording.</source>
+        <translation>Drücken Sie „Abhören“ oder öffnen Sie eine Aufnahme.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>

@@ -1101,6 +1101,18 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Take as repeat counts</source>
+        <translation>Tomar como cuentas repetidas</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen de las cuentas</translation>
+    </message>
+    <message>
+        <source>Press Listen, or open a recording.</source>
+        <translation>Pulse «Escuchar» o abra una grabación.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>

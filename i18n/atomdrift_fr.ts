@@ -1101,6 +1101,18 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Take as repeat counts</source>
+        <translation>Prendre comme comptages répétés</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source des impulsions</translation>
+    </message>
+    <message>
+        <source>Press Listen, or open a recording.</source>
+        <translation>Cliquez sur «&#xa0;Écouter&#xa0;» ou ouvrez un enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -4886,7 +4898,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation>Source</translation>
+        <translation>Source des impulsions</translation>
     </message>
 </context>
 <context>

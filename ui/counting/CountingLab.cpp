@@ -1,5 +1,7 @@
 #include "CountingLab.h"
 
+#include "RealCounterBox.h"
+
 #include "ui/ImageFile.h"
 #include "ui/Look.h"
 #include "ui/Numbers.h"
@@ -48,6 +50,11 @@ CountingLab::CountingLab(Platform& platform)
     tabLab->addTab(counting, tr("Counting"));
     tabLab->addTab(dating, tr("Radiocarbon dating"));
     tabLab->addTab(repeat, tr("Repeat counts"));
+    // A real counter's intervals taken as repeat counts go to the dispersion test.
+    counting->frmRealCounter->repeated = [this] {
+        repeat->showRepeats();
+        tabLab->setCurrentWidget(repeat);
+    };
 
     auto* left = new QVBoxLayout;
     left->addWidget(detector);

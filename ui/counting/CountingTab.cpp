@@ -7,6 +7,7 @@
 #include "ui/ModelText.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "CounterDisplay.h"
 #include "RealCounterBox.h"
 #include "ui/charts/PlotLegend.h"
 
@@ -72,7 +73,7 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     sources->addStretch();
     layout->addLayout(sources);
     stkSource = new QStackedWidget;
-    stkSource->setObjectName(QStringLiteral("stkSource"));
+    look::name(stkSource, QStringLiteral("stkSource"), tr("Source"));
     auto* simulated = new QWidget;
     auto* simulatedLayout = new QVBoxLayout(simulated);
     simulatedLayout->setContentsMargins(0, 0, 0, 0);
@@ -106,9 +107,7 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     cmdStep = look::plainButton(QStringLiteral("cmdStep"), tr("Step"));
     chkSound = new QCheckBox(tr("Sound"));
     chkSound->setObjectName(QStringLiteral("chkSound"));
-    lblLamp = new QFrame;
-    look::name(lblLamp, QStringLiteral("lblLamp"), tr("Count lamp"));
-    lblLamp->setFixedSize(22, 22);
+    lblLamp = counterdisplay::lamp(QStringLiteral("lblLamp"));
     auto* play = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(cmdStart), static_cast<QWidget*>(cmdPause), static_cast<QWidget*>(cmdStep)})
         play->addWidget(w);
@@ -117,15 +116,7 @@ CountingTab::CountingTab(decay::CountingSession& session, Platform& platform, Se
     play->addWidget(lblLamp);
     simulatedLayout->addLayout(play);
 
-    lblCounts = new QLabel;
-    lblCounts->setObjectName(QStringLiteral("lblCounts"));
-    lblCounts->setAccessibleDescription(tr("Counts in this interval"));
-    QFont big = lblCounts->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
-    big.setBold(true);
-    lblCounts->setFont(big);
-    lblCounts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblCounts->setFrameShape(QFrame::StyledPanel);
+    lblCounts = counterdisplay::counts(QStringLiteral("lblCounts"), tr("Counts in this interval"));
     lblRate = new QLabel;
     lblRate->setObjectName(QStringLiteral("lblRate"));
     lblRate->setWordWrap(true);
@@ -381,9 +372,7 @@ void CountingTab::showLamp()
     if (m_lampShownLit == lampLit())
         return;
     m_lampShownLit = lampLit();
-    lblLamp->setStyleSheet(m_lampShownLit ? QStringLiteral("background: #ffb000; border: 2px solid #805000; border-radius: 11px;")
-                                          : QStringLiteral("background: #404040; border: 2px solid #202020; border-radius: 11px;"));
-    lblLamp->setAccessibleDescription(m_lampShownLit ? tr("lit") : tr("dark"));
+    counterdisplay::showLamp(lblLamp, m_lampShownLit);
 }
 
 void CountingTab::stop()

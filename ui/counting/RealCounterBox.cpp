@@ -1,5 +1,7 @@
 #include "RealCounterBox.h"
 
+#include "CounterDisplay.h"
+
 #include "model/common/Conversions.h"
 #include "model/counting/CountingSession.h"
 #include "model/counting/PulseRecord.h"
@@ -114,7 +116,7 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
     cmdCounterGuide = look::plainButton(QStringLiteral("cmdCounterGuide"), tr("How to connect a counter"));
     cmdCounterGuide->setCheckable(true);
     layout->addWidget(cmdCounterGuide, 0, Qt::AlignLeft);
-    lblCounterGuide = new QLabel(QStringLiteral("%1<br>%2<br>%3")
+    lblCounterGuide = new QLabel(QStringLiteral("%1\n%2\n%3")
                                      .arg(
                                           tr("Connect the counter's headphone or loudspeaker output to the computer's microphone or line input with a cable, or hold a microphone close to its loudspeaker."),
                                           tr("Press Listen and watch the waveform: every click should stand well above the threshold line, and none should reach the top or the bottom of the strip. Turn the counter's volume or the input level down when the program says the input clips, up when clicks are missed."),
@@ -132,8 +134,8 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
     for (const QAudioDevice& device : QMediaDevices::audioInputs())
         cboInput->addItem(device.description(), device.id());
     form->addRow(tr("Sound input:"), cboInput);
-    txtThreshold = look::formField(form, QStringLiteral("txtThreshold"), tr("Threshold (times the noise floor):"));
-    txtThreshold->setText(numbers::entry(decay::PulseSettings{}.thresholdFactor, 6));
+    txtPulseThreshold = look::formField(form, QStringLiteral("txtPulseThreshold"), tr("Threshold (times the noise floor):"));
+    txtPulseThreshold->setText(numbers::entry(decay::PulseSettings{}.thresholdFactor, 6));
     txtHoldOff = look::formField(form, QStringLiteral("txtHoldOff"), tr("Hold-off (ms):"));
     txtHoldOff->setText(numbers::entry(decay::PulseSettings{}.holdOff * 1000, 6));
     layout->addLayout(form);
@@ -146,11 +148,10 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
     cmdStopListening = look::plainButton(QStringLiteral("cmdStopListening"), tr("Stop"));
     cmdOpenRecording = look::plainButton(QStringLiteral("cmdOpenRecording"), tr("Open recording..."));
     cmdRecordedBackground = look::plainButton(QStringLiteral("cmdRecordedBackground"), tr("Take as background"));
+    cmdRecordedRepeats = look::plainButton(QStringLiteral("cmdRecordedRepeats"), tr("Take as repeat counts"));
     chkRealSound = new QCheckBox(tr("Sound"));
     chkRealSound->setObjectName(QStringLiteral("chkRealSound"));
-    lblRealLamp = new QFrame;
-    look::name(lblRealLamp, QStringLiteral("lblRealLamp"), tr("Count lamp"));
-    lblRealLamp->setFixedSize(22, 22);
+    lblRealLamp = counterdisplay::lamp(QStringLiteral("lblRealLamp"));
     auto* commands = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdListen, cmdStopListening, cmdOpenRecording, cmdRecordedBackground})
         commands->addWidget(w);
@@ -162,29 +163,20 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
     picWave = new WaveStrip;
     look::name(picWave, QStringLiteral("picWave"), tr("The input's waveform, with the threshold and the pulses found"));
     layout->addWidget(picWave);
-    lblLiveCount = new QLabel(QStringLiteral("0"));
-    lblLiveCount->setObjectName(QStringLiteral("lblLiveCount"));
-    lblLiveCount->setAccessibleDescription(tr("Pulses counted"));
-    QFont big = lblLiveCount->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
-    big.setBold(true);
-    lblLiveCount->setFont(big);
-    lblLiveCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblLiveCount->setFrameShape(QFrame::StyledPanel);
+    lblLiveCount = counterdisplay::counts(QStringLiteral("lblLiveCount"), tr("Pulses counted"));
     layout->addWidget(lblLiveCount);
     lblLiveRate = new QLabel;
     lblLiveRate->setObjectName(QStringLiteral("lblLiveRate"));
+    lblLiveRate->setWordWrap(true);
     layout->addWidget(lblLiveRate);
-    lblInputWarnings = new QLabel;
-    lblInputWarnings->setObjectName(QStringLiteral("lblInputWarnings"));
-    lblInputWarnings->setWordWrap(true);
-    lblInputWarnings->setStyleSheet(QStringLiteral("color: #a03000;"));
-    layout->addWidget(lblInputWarnings);
     auto* intervalForm = new QFormLayout;
     txtRecordedInterval = look::formField(intervalForm, QStringLiteral("txtRecordedInterval"), tr("Counting interval (s):"));
     txtRecordedInterval->setText(QStringLiteral("1"));
     cmdExportPulseTimes = look::plainButton(QStringLiteral("cmdExportPulseTimes"), tr("Export pulse times CSV..."));
-    intervalForm->addRow(QString(), cmdExportPulseTimes);
+    auto* files = new QHBoxLayout;
+    files->addWidget(cmdRecordedRepeats);
+    files->addWidget(cmdExportPulseTimes);
+    intervalForm->addRow(QString(), files);
     layout->addLayout(intervalForm);
 
     m_lamp = new QTimer(this);
@@ -194,13 +186,15 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
     connect(cmdStopListening, &QPushButton::clicked, this, &RealCounterBox::cmdStopListening_Click);
     connect(cmdOpenRecording, &QPushButton::clicked, this, &RealCounterBox::cmdOpenRecording_Click);
     connect(cmdRecordedBackground, &QPushButton::clicked, this, &RealCounterBox::cmdRecordedBackground_Click);
-    connect(txtThreshold, &QLineEdit::editingFinished, this, &RealCounterBox::detector_Edited);
+    connect(txtPulseThreshold, &QLineEdit::editingFinished, this, &RealCounterBox::detector_Edited);
     connect(txtHoldOff, &QLineEdit::editingFinished, this, &RealCounterBox::detector_Edited);
     connect(txtRecordedInterval, &QLineEdit::editingFinished, this, &RealCounterBox::txtRecordedInterval_Edited);
     connect(cmdExportPulseTimes, &QPushButton::clicked, this, &RealCounterBox::cmdExportPulseTimes_Click);
+    connect(cmdRecordedRepeats, &QPushButton::clicked, this, &RealCounterBox::cmdRecordedRepeats_Click);
     m_sinceClick.start();
     detector_Edited();
     lampOff();
+    showLive();
     setCommands();
 }
 
@@ -215,7 +209,7 @@ decay::PulseSettings RealCounterBox::settings() const
         const auto value = decay::strictValue(text(field), decimalPoint(*this));
         return value && std::isfinite(*value) ? *value : fallback;
     };
-    settings.thresholdFactor = std::clamp(read(txtThreshold, settings.thresholdFactor), decay::kLeastThresholdFactor, decay::kGreatestThresholdFactor);
+    settings.thresholdFactor = std::clamp(read(txtPulseThreshold, settings.thresholdFactor), decay::kLeastThresholdFactor, decay::kGreatestThresholdFactor);
     settings.holdOff = std::clamp(read(txtHoldOff, settings.holdOff * 1000) / 1000, decay::kShortestHoldOff, decay::kLongestHoldOff);
     return settings;
 }
@@ -223,7 +217,7 @@ decay::PulseSettings RealCounterBox::settings() const
 void RealCounterBox::detector_Edited()
 {
     const decay::PulseSettings s = settings();
-    txtThreshold->setText(numbers::entry(s.thresholdFactor, 6));
+    txtPulseThreshold->setText(numbers::entry(s.thresholdFactor, 6));
     txtHoldOff->setText(numbers::entry(s.holdOff * 1000, 6));
     lblHoldOff->setText(modelText(decay::holdOffMessage(s.holdOff)));
     if (m_input)
@@ -236,7 +230,7 @@ void RealCounterBox::fresh()
     m_report = {};
     m_seconds = 0;
     picWave->clear();
-    lblInputWarnings->clear();
+    m_notes.clear();
     showLive();
 }
 
@@ -272,8 +266,7 @@ void RealCounterBox::input_PulsesFound(const PulseBatch& batch)
     m_seconds = batch.seconds;
     picWave->add(batch);
     if (!batch.pulses.empty()) {
-        lblRealLamp->setStyleSheet(QStringLiteral("background: #ffb000; border: 2px solid #805000; border-radius: 11px;"));
-        lblRealLamp->setAccessibleDescription(tr("lit"));
+        counterdisplay::showLamp(lblRealLamp, true);
         m_lamp->start(kFlashMilliseconds);
         if (chkRealSound->isChecked() && m_sinceClick.elapsed() >= kLeastClickGapMs) {
             m_platform.playClick();
@@ -285,8 +278,7 @@ void RealCounterBox::input_PulsesFound(const PulseBatch& batch)
 
 void RealCounterBox::lampOff()
 {
-    lblRealLamp->setStyleSheet(QStringLiteral("background: #404040; border: 2px solid #202020; border-radius: 11px;"));
-    lblRealLamp->setAccessibleDescription(tr("dark"));
+    counterdisplay::showLamp(lblRealLamp, false);
 }
 
 // The input failed or stopped by itself (unplugged): what was counted stays and goes to the lab.
@@ -316,11 +308,13 @@ void RealCounterBox::cmdStopListening_Click()
 void RealCounterBox::showLive()
 {
     lblLiveCount->setText(numbers::count(static_cast<long long>(m_times.size())));
-    lblLiveRate->setText(modelText(decay::liveCountMessage(static_cast<std::int64_t>(m_times.size()), m_seconds)));
-    QStringList warnings;
+    // The rate so far, then what a recording's file and the detector noticed.
+    const decay::Message rate = decay::liveCountMessage(static_cast<std::int64_t>(m_times.size()), m_seconds);
+    QStringList lines{rate.empty() ? tr("Press Listen, or open a recording.") : modelText(rate)};
+    lines += m_notes;
     for (const decay::Message& warning : decay::inputWarnings(m_report))
-        warnings.append(modelText(warning));
-    lblInputWarnings->setText(warnings.join(QLatin1Char('\n')));
+        lines.append(modelText(warning));
+    lblLiveRate->setText(lines.join(QLatin1Char('\n')));
 }
 
 void RealCounterBox::setCommands()
@@ -331,6 +325,18 @@ void RealCounterBox::setCommands()
     cmdRecordedBackground->setEnabled(!m_input && m_seconds > 0);
     cboInput->setEnabled(!m_input);
     cmdExportPulseTimes->setEnabled(!m_input && m_session.recording().has_value());
+    cmdRecordedRepeats->setEnabled(!m_input && m_session.recording().has_value());
+}
+
+// The recording's counts, interval by interval, as counts of a long-lived source repeated: do they
+// spread as Poisson's do?
+void RealCounterBox::cmdRecordedRepeats_Click()
+{
+    if (m_input || !m_session.recording())
+        return;
+    m_session.repeatRecording();
+    if (repeated)
+        repeated();
 }
 
 void RealCounterBox::cmdExportPulseTimes_Click()
@@ -420,13 +426,10 @@ bool RealCounterBox::openRecording(const QString& path)
     m_report = found.report;
     m_seconds = found.seconds;
     m_holdOff = s.holdOff;
-    showLive();
-    QStringList notes;
     for (const decay::Message* message : {&found.error, &found.warning})
         if (!message->empty())
-            notes.append(modelText(*message));
-    if (!notes.isEmpty())
-        lblInputWarnings->setText(notes.join(QLatin1Char('\n')) + QLatin1Char('\n') + lblInputWarnings->text());
+            m_notes.append(modelText(*message));
+    showLive();
     handOver();
     setCommands();
     return true;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -56,25 +57,27 @@ public:
 
     bool listening() const { return m_input != nullptr; }
     const std::vector<double>& times() const { return m_times; }
+    // Shows the repeat counts taken from the pulses.
+    std::function<void()> repeated;
     // A recording, analysed as if live; false, with a message, when it could not be read.
     bool openRecording(const QString& path);
 
     QPushButton* cmdCounterGuide;
     QLabel* lblCounterGuide;
     QComboBox* cboInput;
-    QLineEdit* txtThreshold;
+    QLineEdit* txtPulseThreshold;
     QLineEdit* txtHoldOff;
     QLabel* lblHoldOff;
     QPushButton* cmdListen;
     QPushButton* cmdStopListening;
     QPushButton* cmdOpenRecording;
     QPushButton* cmdRecordedBackground;
+    QPushButton* cmdRecordedRepeats;
     QCheckBox* chkRealSound;
     QFrame* lblRealLamp;
     WaveStrip* picWave;
     QLabel* lblLiveCount;
     QLabel* lblLiveRate;
-    QLabel* lblInputWarnings;
     QLineEdit* txtRecordedInterval;
     QPushButton* cmdExportPulseTimes;
 
@@ -82,6 +85,7 @@ public:
     void cmdStopListening_Click();
     void cmdOpenRecording_Click();
     void cmdRecordedBackground_Click();
+    void cmdRecordedRepeats_Click();
     void detector_Edited();
     void txtRecordedInterval_Edited();
     void cmdExportPulseTimes_Click();
@@ -102,6 +106,7 @@ private:
     std::function<void()> m_changed;
     PulseInput* m_input = nullptr;
     std::vector<double> m_times;
+    QStringList m_notes; // what a recording's file was wrong with
     decay::PulseReport m_report;
     double m_seconds = 0;
     double m_holdOff = 0;

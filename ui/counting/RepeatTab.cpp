@@ -58,6 +58,11 @@ void RepeatTab::cmdRepeat_Click()
             cmdRepeat_Click();
         return;
     }
+    showRepeats();
+}
+
+void RepeatTab::showRepeats()
+{
     lblRepeat->setText(modelText(m_session.repeatMessage(), decay::kCountingContext));
     m_changed();
 }

@@ -22,6 +22,8 @@ public:
     QLabel* lblRepeat;
 
     void cmdRepeat_Click();
+    // The session's repeat counts, however they came: the test's words and the chart.
+    void showRepeats();
 
 private:
     decay::CountingSession& m_session;

@@ -20,7 +20,7 @@ test('every bound function takes nonsense, and the module works on', async ({ pa
         field(call('labRun', { initial: ['1000'], step: '1', unit: 2, steps: '20', decimalPoint: '.' }, false, '1'), 'ran') === true;
       const counting = call('labLoad', table) === '' &&
         field(call('countingRunTable', { start: 'Mo-99', atoms: '1000', step: '1', unit: 2, steps: '20', random: false, decimalPoint: '.' }, '1'), 'ok') === true &&
-        field(call('countingStart', counter, [0], '600', '1'), 'ok') === true && call('countingAdvanceStep') !== undefined;
+        field(call('countingStart', counter, [0], '600', '1', '2'), 'ok') === true && call('countingAdvanceStep') !== undefined;
       const run = field(call('runDeterministic', { atoms: '100', rate: '0.1', lastStep: '50', decimalPoint: '.' }), 'ran') === true;
       const experiment = call('setEnsemble', ensemble, call('ensembleRuns', ensemble, 0, 3, () => {})) !== null;
       return { lab, counting, run, experiment };

@@ -102,6 +102,9 @@ test('a recording of clicks: every pulse found, the half-life fitted', async ({ 
   expect(Math.abs(found - expected)).toBeLessThanOrEqual(Math.max(2, 0.005 * expected));
   const fit = fitted((await page.locator('#lblFit').textContent())!);
   expect(Math.abs(fit.value - halfLife)).toBeLessThanOrEqual(4 * fit.sigma);
+  // Its 24 one-second intervals go to the dispersion test as repeat counts.
+  await page.locator('#cmdRecordedRepeats').click();
+  await expect(page.locator('#lblRepeat')).toContainText('24 counts');
 });
 
 // The desktop's reader and detector found these times in the same file (tests/web/PulseReference.cpp):

@@ -275,6 +275,11 @@ private slots:
         m_program->platform.answers = {m_dir.filePath(QStringLiteral("pulses"))};
         box.cmdExportPulseTimes->click();
         QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("pulses.csv"))), QByteArray::fromStdString(decay::pulseTimesText(*w.session().recording())));
+        // Its 30 intervals go to the dispersion test as repeat counts.
+        box.cmdRecordedRepeats->click();
+        QCOMPARE(w.session().repeats().size(), std::size_t{30});
+        QCOMPARE(w.tabLab->currentWidget(), w.repeat);
+        QCOMPARE(w.repeat->lblRepeat->text(), modelText(w.session().repeatMessage(), decay::kCountingContext));
         writtenFile(m_dir.filePath(QStringLiteral("broken.wav")), QByteArray("RIFF\x04\x00\x00\x00WAVE"));
         m_program->platform.answers = {m_dir.filePath(QStringLiteral("broken.wav"))};
         box.cmdOpenRecording->click();

@@ -313,7 +313,7 @@ class CountingPage implements Page {
       element('span', {}, realCounterOption, element('label', { for: 'optRealCounter' }, tr(C, 'Real counter'))));
     const fit = [method.row, shape.row, element('p', { id: 'lblFit', class: 'result', 'aria-live': 'polite' }), files];
     if (real.on)
-      return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, chooser, realCounter(() => this.render(this.root)), ...fit);
+      return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, chooser, realCounter(() => this.render(this.root), () => { state.tab = 2; this.render(this.root); }), ...fit);
     return element('section', { id: 'pageCounting', 'aria-label': tr(C, 'Counting') }, chooser, this.source(),
       element('p', { id: 'lblSample', class: 'result' }, sampleText()), members, interval.row, speed.row, play,
       element('output', { id: 'lblCounts', class: 'counts', 'aria-description': tr(C, 'Counts in this interval') }, '0'),

@@ -48,14 +48,15 @@ const factor = () => number(real.factor, 6);
 const holdOff = () => number(real.holdOff, 0.5) / 1000;
 
 // The panel; `changed` draws the lab again with what the pulses gave.
-export function realCounter(changed: () => void): HTMLElement {
+// `repeated` shows the repeat counts taken from the pulses.
+export function realCounter(changed: () => void, repeated: () => void): HTMLElement {
   const devices = select('cboInput', tr(C, 'Sound input:'), [{ value: '', text: tr(C, 'The system\'s default') }], real.device);
   void inputDevices().then((list) => {
     for (const d of list) if (d.deviceId && d.deviceId !== 'default') devices.select.append(element('option', { value: d.deviceId }, d.label || d.deviceId));
     devices.select.value = real.device;
   });
   devices.select.addEventListener('change', () => { real.device = devices.select.value; });
-  const threshold = field('txtThreshold', tr(C, 'Threshold (times the noise floor):'), real.factor, { inputmode: 'decimal' });
+  const threshold = field('txtPulseThreshold', tr(C, 'Threshold (times the noise floor):'), real.factor, { inputmode: 'decimal' });
   const hold = field('txtHoldOff', tr(C, 'Hold-off (ms):'), real.holdOff, { inputmode: 'decimal' });
   const deadTime = element('p', { id: 'lblHoldOff', class: 'hint' });
   const showDeadTime = () => { deadTime.textContent = modelText(countingModel().countingHoldOffText(holdOff())); };
@@ -95,7 +96,10 @@ export function realCounter(changed: () => void): HTMLElement {
     element('p', { id: 'lblLiveRate', class: 'result' }, liveRateText()),
     element('ul', { id: 'lstInputWarnings', role: 'alert' }, ...real.warnings.map((w) => element('li', {}, w))),
     interval.row,
-    element('div', { class: 'buttons' }, button('cmdExportPulseTimes', tr(C, 'Export pulse times CSV...'), () => {
+    element('div', { class: 'buttons' }, button('cmdRecordedRepeats', tr(C, 'Take as repeat counts'), () => {
+      countingModel().countingRepeatRecording();
+      repeated();
+    }), button('cmdExportPulseTimes', tr(C, 'Export pulse times CSV...'), () => {
       const text = countingModel().countingExportPulseTimes();
       if (text) download(tr(C, 'Atomdrift pulses.csv'), text);
     })));
@@ -104,7 +108,8 @@ export function realCounter(changed: () => void): HTMLElement {
 }
 
 function liveRateText(): string {
-  return modelText(countingModel().countingLiveCountText(real.times.length, real.report?.time ?? 0));
+  const rate = countingModel().countingLiveCountText(real.times.length, real.report?.time ?? 0);
+  return rate.pattern ? modelText(rate) : tr(C, 'Press Listen, or open a recording.');
 }
 
 function showLive(): void {

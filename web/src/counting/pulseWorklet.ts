@@ -13,7 +13,8 @@ declare function registerProcessor(name: string, processor: new (options: { proc
 
 export interface PulseOptions { bytes: ArrayBuffer; factor: number; holdOff: number }
 
-interface Exports {
+// The detector module's exports (web/wasm/PulseWorklet.cpp).
+export interface PulseExports {
   memory: WebAssembly.Memory;
   _initialize(): void;
   pulsesStart(rate: number, factor: number, holdOff: number): void;
@@ -32,7 +33,7 @@ const kStretch = 64;
 const kReportEvery = 4096;
 
 class PulseProcessor extends AudioWorkletProcessor {
-  private x: Exports;
+  private x: PulseExports;
   private low: number[] = [];
   private high: number[] = [];
   private stretchLow = Infinity;
@@ -49,7 +50,7 @@ class PulseProcessor extends AudioWorkletProcessor {
       env: { emscripten_notify_memory_growth: () => undefined },
       wasi_snapshot_preview1: { proc_exit: () => { throw new Error('The pulse detector ran out of memory.'); } },
     });
-    this.x = instance.exports as unknown as Exports;
+    this.x = instance.exports as unknown as PulseExports;
     this.x._initialize();
     this.x.pulsesStart(sampleRate, factor, holdOff);
     this.port.onmessage = (event: MessageEvent) => {

@@ -1,7 +1,7 @@
 // The pulse detector for the page: on the audio thread for a live input (pulseWorklet.ts), and on
 // the page for a recording, the same WebAssembly module with the same samples either way.
 import { bytesOf } from '../core/model';
-import type { PulseOptions } from './pulseWorklet';
+import type { PulseExports, PulseOptions } from './pulseWorklet';
 
 declare const ATOMDRIFT_WORKLET_SOURCE: string;
 
@@ -17,18 +17,6 @@ function pulseBytes(): ArrayBuffer {
   return bytesOf(window.ATOMDRIFT_DATA.pulses).buffer as ArrayBuffer;
 }
 
-interface Exports {
-  memory: WebAssembly.Memory;
-  _initialize(): void;
-  pulsesStart(rate: number, factor: number, holdOff: number): void;
-  pulsesInput(count: number): number;
-  pulsesProcess(firstSample: number, flush: number): number;
-  pulsesTimes(): number;
-  pulsesReport(what: number): number;
-  pulsesGapStart(i: number): number;
-  pulsesGapSeconds(i: number): number;
-}
-
 // The pulses of a recording's samples (mono, full scale ±1) at `sampleRate`: their times in
 // seconds, and what the detector noticed.
 export async function recordingPulses(samples: Float32Array, sampleRate: number, factor: number, holdOff: number): Promise<{ times: Float64Array; report: PulseReport }> {
@@ -36,7 +24,7 @@ export async function recordingPulses(samples: Float32Array, sampleRate: number,
     env: { emscripten_notify_memory_growth: () => undefined },
     wasi_snapshot_preview1: { proc_exit: () => { throw new Error('The pulse detector ran out of memory.'); } },
   });
-  const x = instance.exports as unknown as Exports;
+  const x = instance.exports as unknown as PulseExports;
   x._initialize();
   x.pulsesStart(sampleRate, factor, holdOff);
   const times: number[] = [];
