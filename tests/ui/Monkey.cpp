@@ -22,12 +22,13 @@
 
 namespace {
 
-// Qt's complaints other than those of the offscreen platform and of a printer that cannot start:
-// each one is a problem the user would meet as a broken window.
+// Qt's complaints other than those of the offscreen platform, of a printer that cannot start and
+// of a machine without a sound server (the real counter then says there is no input): each one is
+// a problem the user would meet as a broken window.
 QString g_complaint;
 void complaints(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    static const QStringList expected = {"This plugin does not support", "QPainter::begin", "XDG_RUNTIME_DIR"};
+    static const QStringList expected = {"This plugin does not support", "QPainter::begin", "XDG_RUNTIME_DIR", "PulseAudioService"};
     if (type == QtDebugMsg || type == QtInfoMsg
         || std::any_of(expected.begin(), expected.end(), [&](const QString& e) { return message.contains(e); }))
         return;

@@ -131,8 +131,6 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
     cboInput = new QComboBox;
     look::name(cboInput, QStringLiteral("cboInput"), tr("Sound input:"));
     cboInput->addItem(tr("The system's default"), QByteArray());
-    for (const QAudioDevice& device : QMediaDevices::audioInputs())
-        cboInput->addItem(device.description(), device.id());
     form->addRow(tr("Sound input:"), cboInput);
     txtPulseThreshold = look::formField(form, QStringLiteral("txtPulseThreshold"), tr("Threshold (times the noise floor):"));
     txtPulseThreshold->setText(numbers::entry(decay::PulseSettings{}.thresholdFactor, 6));
@@ -199,6 +197,18 @@ RealCounterBox::RealCounterBox(decay::CountingSession& session, Platform& platfo
 }
 
 RealCounterBox::~RealCounterBox() = default;
+
+// The sound system is asked for its inputs only when the real counter is shown: opening the lab
+// for the simulated sample starts no audio.
+void RealCounterBox::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_devicesListed)
+        return;
+    m_devicesListed = true;
+    for (const QAudioDevice& device : QMediaDevices::audioInputs())
+        cboInput->addItem(device.description(), device.id());
+}
 
 // The detector's entries, each its default when it cannot be read; the detector keeps them
 // within what it takes.

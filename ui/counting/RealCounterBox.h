@@ -90,6 +90,9 @@ public:
     void txtRecordedInterval_Edited();
     void cmdExportPulseTimes_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     decay::PulseSettings settings() const;
     decay::PulseRecord record() const;
@@ -112,4 +115,5 @@ private:
     double m_holdOff = 0;
     QTimer* m_lamp;
     QElapsedTimer m_sinceClick;
+    bool m_devicesListed = false;
 };
