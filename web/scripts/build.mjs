@@ -44,12 +44,32 @@ const lessons = existsSync(lessonDir)
 // The page's frame: the page rebuilds its own source from it to save a lesson as a web page.
 const shell = readFileSync(join(web, 'src/index.html'), 'utf8');
 
+// The contexts the page can ask for: those its own code, the model, the file formats and the
+// bindings name; the desktop's own windows' texts stay out of the one file.
+function sourceTexts(folder) {
+  return readdirSync(folder, { withFileTypes: true }).flatMap((entry) => {
+    const path = join(folder, entry.name);
+    if (entry.isDirectory()) return sourceTexts(path);
+    return /\.(ts|js|cpp|h)$/.test(entry.name) ? [readFileSync(path, 'utf8')] : [];
+  });
+}
+const named = [join(web, 'src'), join(web, 'wasm'), join(root, 'model'), join(root, 'output')].flatMap(sourceTexts).join('\n');
+function pageTranslations(all) {
+  const used = new Map();
+  const kept = (context) => {
+    if (!used.has(context)) used.set(context, named.includes(`'${context}'`) || named.includes(`"${context}"`));
+    return used.get(context);
+  };
+  return Object.fromEntries(Object.entries(all).map(([language, table]) =>
+    [language, Object.fromEntries(Object.entries(table).filter(([key]) => kept(key.split('\u0004')[0])))]));
+}
+
 const data = {
   wasm: readFileSync(join(moduleDir, 'atomdrift_web.wasm')).toString('base64'),
   pulses: readFileSync(join(moduleDir, 'atomdrift_pulses.wasm')).toString('base64'),
   nuclides: readFileSync(join(root, 'data/nuclides.txt'), 'utf8'),
   feedings: readFileSync(join(root, 'data/feedings.txt'), 'utf8'),
-  translations: readTranslations(join(root, 'i18n')),
+  translations: pageTranslations(readTranslations(join(root, 'i18n'))),
   sources: readSources(join(root, 'i18n/atomdrift_de.ts')),
   lessons,
   shell,
