@@ -168,6 +168,12 @@ void PulseInput::setDetector(double thresholdFactor, double holdOff)
     QMetaObject::invokeMethod(m_reader, [this, thresholdFactor, holdOff] { m_reader->setDetector(thresholdFactor, holdOff); });
 }
 
+void PulseInput::finish()
+{
+    QMetaObject::invokeMethod(m_reader, &PulseReader::stop, Qt::BlockingQueuedConnection);
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
 void PulseInput::stop()
 {
     QMetaObject::invokeMethod(m_reader, &PulseReader::stop);

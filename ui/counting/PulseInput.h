@@ -78,6 +78,8 @@ public:
     void listen(const QAudioDevice& device, const decay::PulseSettings& settings);
     void setDetector(double thresholdFactor, double holdOff);
     void stop();
+    // Stops listening and hands out the last pulses, those the detector held back, before it returns.
+    void finish();
 
 signals:
     void pulsesFound(const PulseBatch& batch);

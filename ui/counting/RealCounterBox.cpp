@@ -307,10 +307,10 @@ void RealCounterBox::cmdStopListening_Click()
 {
     if (!m_input)
         return;
-    // Its last pulses come on the way out, before the thread ends.
+    // Its last pulses, held back by the detector, come before it goes.
+    m_input->finish();
     delete m_input;
     m_input = nullptr;
-    QCoreApplication::sendPostedEvents(this);
     handOver();
     setCommands();
 }
