@@ -191,29 +191,28 @@ bool AtomField::build(const AtomHistory& history, std::uint64_t seed)
 
 bool AtomField::buildSingle(const AtomHistory& history, Picker& picker)
 {
+    // Every step's count is what the moves up to it leave, checked on the flows themselves.
+    const std::vector<AtomFlow>& flows = history.flows;
+    std::size_t f = 0;
+    std::int64_t present = m_atoms;
+    for (int t = 0; t <= m_steps; ++t) {
+        for (; t > 0 && f < flows.size() && flows[f].step == t; ++f) {
+            if (flows[f].atoms < 0 || flows[f].atoms > present)
+                return false;
+            present -= flows[f].atoms;
+        }
+        if (present != history.count(m_first, t) || m_atoms - present != history.count(m_to, t))
+            return false;
+    }
+    if (f != flows.size())
+        return false;
     // The atoms leave one by one in a uniformly random order, as uniform picks among those left
     // make them: so the steps of all the moves, in order, shuffled over the atoms (Fisher-Yates)
     // give each atom its step, with no list of atoms to pick from.
     m_step.assign(static_cast<std::size_t>(m_atoms), kNever);
-    std::size_t moved = 0;
-    std::int64_t left = m_atoms;
-    for (const AtomFlow& flow : history.flows) {
-        if (flow.step < 1 || flow.step > m_steps || flow.atoms < 0 || flow.atoms > left ||
-            (moved > 0 && m_step[moved - 1] > flow.step))
-            return false;
-        std::fill_n(m_step.begin() + static_cast<std::ptrdiff_t>(moved), flow.atoms, static_cast<std::uint16_t>(flow.step));
-        moved += static_cast<std::size_t>(flow.atoms);
-        left -= flow.atoms;
-    }
-    // Every step's count is what the moves up to it leave.
-    std::size_t next = 0;
-    std::int64_t present = m_atoms;
-    for (int t = 0; t <= m_steps; ++t) {
-        for (; next < moved && m_step[next] == t; ++next)
-            --present;
-        if (present != history.count(m_first, t) || m_atoms - present != history.count(m_to, t))
-            return false;
-    }
+    auto at = m_step.begin();
+    for (const AtomFlow& flow : flows)
+        at = std::fill_n(at, flow.atoms, static_cast<std::uint16_t>(flow.step));
     for (auto i = static_cast<std::uint32_t>(m_atoms) - 1; i > 0; --i)
         std::swap(m_step[i], m_step[picker.below(i + 1)]);
     return true;
