@@ -37,6 +37,16 @@ MessageValue rateValue(const CountInterval& interval)
     return uncertainValue(n / length, std::sqrt(std::max(n, 1.0)) / length);
 }
 
+// The ages a dating gives, with what BP means and why an age is only a limit.
+void agesOf(Report& report, const DatingResult& result)
+{
+    for (const DatedAge& age : result.ages)
+        report.line(sentence("%1: %2", {sentenceValue(ageLabel(age), kCountingContext), sentenceValue(ageText(age), kCountingContext)}));
+    report.line(sentence("BP: before the present, that is before 1950, the year the activity of modern carbon refers to."));
+    if (!result.note.empty())
+        report.line(result.note);
+}
+
 } // namespace
 
 void CountingSession::setSample(LabRun run)
@@ -147,6 +157,7 @@ const BackgroundMeasurement& CountingSession::measureBackground(const CounterSet
 {
     DecayDraws draws(seed);
     m_background = decay::measureBackground(draws, settings.background, seconds, settings.deadTime);
+    m_backgroundHoldOff.reset();
     return *m_background;
 }
 
@@ -185,6 +196,12 @@ Message CountingSession::useRecording(PulseRecord record, std::string_view inter
     m_imported.reset();
     m_fit.reset();
     return {};
+}
+
+void CountingSession::useRecordedBackground(const PulseRecord& record)
+{
+    m_background = record.background();
+    m_backgroundHoldOff = record.holdOff;
 }
 
 void CountingSession::repeatRecording()
@@ -256,6 +273,7 @@ void CountingSession::newDatingSample(double grams, std::optional<double> age, s
     m_ageHidden = !age;
     m_ageShown = false;
     m_datings.clear();
+    m_recordingDated.reset();
 }
 
 Message CountingSession::newDatingSample(std::string_view grams, std::string_view age, std::string_view decimalPoint, std::uint64_t seed)
@@ -290,6 +308,37 @@ bool CountingSession::countDatingSample(const CounterSettings& settings, double 
     const BackgroundMeasurement background = decay::measureBackground(draws, settings.background, count.seconds);
     m_datings.push_back({count, background, dateSample(count, background, m_datingSample->carbonGrams, settings.efficiency)});
     return true;
+}
+
+Message CountingSession::dateRecording(std::string_view grams, double efficiency, std::string_view decimalPoint)
+{
+    if (!m_recording)
+        return {"Count the sample with the real counter first (listen, then stop, or open a recording), then date it."};
+    if (!m_background || !m_backgroundHoldOff)
+        return {"Count the background with the real counter too: listen with the sample away, stop, and take the counts as the background."};
+    const NumberEntry carbon = readCarbon(grams, decimalPoint);
+    if (!carbon.value)
+        return carbon.error;
+    if (!(efficiency > 0 && efficiency <= 1))
+        return {"The efficiency must be a number above %1 and at most %2.", {0, 1}};
+    // A non-paralysable counter is dead for the hold-off after each pulse it counts: its pulses
+    // are those of the rate it is live for.
+    const auto live = [](std::int64_t counts, double seconds, double holdOff) {
+        return BackgroundMeasurement{counts, std::max(seconds - static_cast<double>(counts) * holdOff, 0.0)};
+    };
+    const auto n = static_cast<std::int64_t>(m_recording->times.size());
+    const BackgroundMeasurement sample = live(n, m_recording->liveSeconds(), m_recording->holdOff);
+    const BackgroundMeasurement background = live(m_background->counts, m_background->seconds, *m_backgroundHoldOff);
+    if (sample.counts == background.counts && m_background->seconds == m_recording->liveSeconds())
+        return {"The background and the sample are the same recording: count the sample in its place, then date it."};
+    if (!(sample.seconds > 0) || !(background.seconds > 0))
+        return {"The recording or the background lasted no time at all."};
+    const DatingCount count{.counts = sample.counts, .seconds = sample.seconds};
+    m_datingSample.reset();
+    m_ageShown = false;
+    m_datings = {{count, background, dateSample(count, background, *carbon.value, efficiency)}};
+    m_recordingDated = std::pair(*carbon.value, efficiency);
+    return {};
 }
 
 Message CountingSession::repeat(const RepeatTexts& texts, const DeadTime& deadTime, std::uint64_t seed)
@@ -423,6 +472,18 @@ Report CountingSession::fitReport(FitMethod method, FitShape shape, bool playing
 Report CountingSession::datingReport() const
 {
     Report report;
+    if (m_recordingDated && !m_datings.empty()) {
+        const DatingMeasurement& dated = m_datings.back();
+        const DatingResult& result = dated.result;
+        report.line(sentence("The real counter's recording, %1 g of carbon counted with an efficiency of %2: %3 counts in %4 min, and %5 of background in %6 min, "
+                             "each in the time the counter was live; %7 % of the activity of modern carbon.",
+                             {numberValue(m_recordingDated->first, 6), numberValue(m_recordingDated->second, 4),
+                              wholeValue(static_cast<double>(dated.count.counts)), numberValue(dated.count.seconds / 60, 4),
+                              wholeValue(static_cast<double>(dated.background.counts)), numberValue(dated.background.seconds / 60, 4),
+                              intervalValue(100 * result.ratio, 100 * (result.ratio - result.ratioLow), 100 * (result.ratioHigh - result.ratio))}));
+        agesOf(report, result);
+        return report;
+    }
     if (!m_datingSample)
         return report.line(sentence("Press New sample for a piece of old carbon, then Count sample. Longer counting gives a smaller uncertainty."));
     const MessageValue grams = numberValue(m_datingSample->carbonGrams, 6);
@@ -434,11 +495,7 @@ Report CountingSession::datingReport() const
                          {numberValue(last.count.seconds / 60, 6), wholeValue(static_cast<double>(last.count.counts)),
                           wholeValue(static_cast<double>(last.background.counts)),
                           intervalValue(100 * result.ratio, 100 * (result.ratio - result.ratioLow), 100 * (result.ratioHigh - result.ratio))}));
-        for (const DatedAge& age : result.ages)
-            report.line(sentence("%1: %2", {sentenceValue(ageLabel(age), kCountingContext), sentenceValue(ageText(age), kCountingContext)}));
-        report.line(sentence("BP: before the present, that is before 1950, the year the activity of modern carbon refers to."));
-        if (!result.note.empty())
-            report.line(result.note);
+        agesOf(report, result);
     }
     if (m_ageShown)
         report.line(sentence("True age: %1 y.", {numberValue(m_datingSample->age, 6)}));

@@ -79,7 +79,7 @@ public:
     const std::optional<PulseRecord>& recording() const { return m_recording; }
     const std::vector<CountInterval>& recordedIntervals() const { return m_recordedIntervals; }
     // A real counter's pulses with the source taken away, as the background.
-    void useRecordedBackground(const PulseRecord& record) { m_background = record.background(); }
+    void useRecordedBackground(const PulseRecord& record);
     // The recording's counts in its intervals as repeat counts, which the dispersion test takes.
     void repeatRecording();
 
@@ -122,6 +122,11 @@ public:
     // The same for the minutes as typed; why not when they are no good.
     Message countDatingSample(const CounterSettings& settings, std::string_view minutes, std::string_view decimalPoint, std::uint64_t seed);
     const std::vector<DatingMeasurement>& datings() const { return m_datings; }
+    // The real counter's recording as the count of a carbon sample of `grams` as typed, seen with
+    // `efficiency`, against the background the real counter recorded: both counts in the time the
+    // counter was live, the gaps and the hold-off after every pulse taken off. Replaces the
+    // simulated sample; why not when there is no such recording or background, or an entry is no good.
+    Message dateRecording(std::string_view grams, double efficiency, std::string_view decimalPoint);
 
     // A long-lived source counted again and again through the counter's dead time.
     void repeat(const RepeatSettings& settings, const DeadTime& deadTime, std::uint64_t seed);
@@ -157,6 +162,10 @@ private:
     std::optional<DatingSample> m_datingSample;
     std::vector<DatingMeasurement> m_datings;
     bool m_ageHidden = false, m_ageShown = false;
+    // Of the recording dated instead: its carbon and the efficiency it was dated with.
+    std::optional<std::pair<double, double>> m_recordingDated;
+    // The hold-off the real counter recorded the background through; none for a simulated one.
+    std::optional<double> m_backgroundHoldOff;
     std::vector<std::int64_t> m_repeats;
     std::optional<PulseRecord> m_recording;
     std::vector<CountInterval> m_recordedIntervals;

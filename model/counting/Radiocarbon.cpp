@@ -33,6 +33,9 @@ DatingCount countSample(DecayDraws& draws, const DatingSample& sample, const Cou
 
 namespace {
 
+// The standard normal quantile of 95 %, one-sided.
+constexpr double kOneSided95 = 1.6448536269514722;
+
 // -2 ln L of a sample count n in t at net rate s, and a background count m in u, the background
 // rate b taken where it is most likely for this s: the positive root of
 // (t + u) b^2 + ((t + u) s - n - m) b - m s = 0, where t + u = n / (s + b) + m / b.
@@ -73,10 +76,15 @@ DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& b
     const double high = devianceBound(best, best + spread, n, t, m, u);
     DatingResult result{.ratio = best / modernRate, .ratioLow = low / modernRate, .ratioHigh = high / modernRate};
     const double expectedBackground = (u > 0 ? m / u : 0) * t;
-    const bool lowerLimit = !(n - expectedBackground > 2.33 * std::sqrt(expectedBackground));
+    // The net count's spread with no sample activity at all: the background's counts in t, and
+    // those of its estimate, scaled from u to t.
+    const double nullSpread = std::sqrt(expectedBackground * (1 + (u > 0 ? t / u : 0)));
+    const bool lowerLimit = !(n - expectedBackground > kOneSided95 * nullSpread);
     if (lowerLimit)
         result.note = {"The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).", {}};
-    const double detectable = (2.71 + 4.65 * std::sqrt(expectedBackground)) / t / modernRate;
+    else if (result.ratioLow > 1)
+        result.note = {"The sample is more active than modern carbon of its mass: it grew after 1950, or the carbon or the efficiency is not the sample's.", {}};
+    const double detectable = (kOneSided95 * kOneSided95 + 2 * kOneSided95 * nullSpread) / t / modernRate;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (std::size_t i = 0; i < kDatingHalfLives.size(); ++i) {
         DatedAge& age = result.ages[i];

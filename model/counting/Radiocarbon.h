@@ -88,10 +88,11 @@ NumberEntry readDatingMinutes(std::string_view text, std::string_view decimalPoi
 // The age from the counts, less the measured background, against the counts modern carbon of the
 // same mass would give. The ratio's interval is where the Poisson likelihood of both counts,
 // profiled over the background rate, is within -2 ln L + 1 of its maximum; the ages' interval is its
-// image. When the net counts are not above Currie's critical level L_C = 2.33 sqrt(B) (B the
-// background counts expected in the counting time; L. A. Currie, Anal. Chem. 40 (1968) 586-593,
-// for a background counted as long), the ages are lower limits at 95 %: those of a net count at
-// the detection limit L_D = 2.71 + 4.65 sqrt(B).
+// image. When the net counts are not above Currie's critical level L_C = 1.645 sigma_0, the ages
+// are lower limits at 95 %: those of a net count at the detection limit L_D = 2.71 + 3.29 sigma_0
+// (L. A. Currie, Anal. Chem. 40 (1968) 586-593). sigma_0 = sqrt(B (1 + t / u)) is the net count's
+// spread without a sample, B the background counts expected in the counting time t, u the
+// background's: for a background counted as long, L_C = 2.33 sqrt(B) and L_D = 2.71 + 4.65 sqrt(B).
 DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& background, double carbonGrams, double efficiency);
 
 } // namespace decay

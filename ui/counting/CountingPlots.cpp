@@ -85,6 +85,10 @@ namespace {
     QT_TRANSLATE_NOOP("CountingLab", "A sample of %1 g of carbon."),
     QT_TRANSLATE_NOOP("CountingLab", "Counted for %1 min: %2 counts, and %3 of background in as long; %4 % of the "
                                      "activity of modern carbon."),
+    //: %1 grams of carbon, %2 the counter's efficiency (a fraction), %3 and %4 the sample's counts and minutes,
+    //: %5 and %6 the background's, %7 the percentage of modern carbon's activity with its interval.
+    QT_TRANSLATE_NOOP("CountingLab", "The real counter's recording, %1 g of carbon counted with an efficiency of %2: %3 counts in %4 min, and %5 of "
+                                     "background in %6 min, each in the time the counter was live; %7 % of the activity of modern carbon."),
     QT_TRANSLATE_NOOP("CountingLab", "%1: %2"),
     //: An age in years before 1950 (BP) that the sample is older than, at 95 % confidence.
     QT_TRANSLATE_NOOP("CountingLab", "older than %1 y BP (95 %)"),

@@ -37,6 +37,9 @@ DatingTab::DatingTab(decay::CountingSession& session, Platform& platform, Counti
     row->addWidget(cmdCountSample);
     row->addWidget(cmdReveal);
     form->addRow(QString(), row);
+    cmdDateRecording = look::plainButton(QStringLiteral("cmdDateRecording"), tr("Date the recording"));
+    cmdDateRecording->setToolTip(tr("Dates the real counter's recording as a sample of the carbon above, against the background it recorded, with the detector's efficiency."));
+    form->addRow(QString(), cmdDateRecording);
     layout->addLayout(form);
     lblDating = new QLabel;
     lblDating->setObjectName(QStringLiteral("lblDating"));
@@ -47,6 +50,7 @@ DatingTab::DatingTab(decay::CountingSession& session, Platform& platform, Counti
     connect(cmdNewSample, &QPushButton::clicked, this, &DatingTab::cmdNewSample_Click);
     connect(cmdCountSample, &QPushButton::clicked, this, &DatingTab::cmdCountSample_Click);
     connect(cmdReveal, &QPushButton::clicked, this, &DatingTab::cmdReveal_Click);
+    connect(cmdDateRecording, &QPushButton::clicked, this, &DatingTab::cmdDateRecording_Click);
     showDating();
 }
 
@@ -80,6 +84,19 @@ void DatingTab::cmdCountSample_Click()
 void DatingTab::cmdReveal_Click()
 {
     m_session.revealAge();
+    showDating();
+}
+
+void DatingTab::cmdDateRecording_Click()
+{
+    const auto settings = m_settings();
+    if (!settings)
+        return;
+    const decay::Message refusal = m_session.dateRecording(text(txtCarbon), settings->efficiency, decimalPoint(*this));
+    if (!refusal.empty()) {
+        m_platform.showError(this, tr("Counting lab"), modelText(refusal));
+        return;
+    }
     showDating();
 }
 

@@ -99,16 +99,18 @@ TEST(Radiocarbon, AgeIntervalIsTheLikelihoodsOwn)
     EXPECT_GT(textbook.plus, 1.3 * textbook.minus);
 }
 
-// Net counts below Currie's critical level: older than the age at the detection limit,
-// L_D = 2.71 + 4.65 sqrt(B), here B = 100 counts of background in the counting time.
+// Net counts below Currie's critical level: older than the age at the detection limit. Here
+// B = 100 counts of background in the counting time, its estimate from a count ten times as long,
+// so the net count's spread without a sample is sqrt(100 * 1.1): L_C = 1.645 * 10.49 = 17.25
+// and L_D = 2.71 + 3.29 * 10.49 = 37.2 counts.
 TEST(Radiocarbon, CountsNotAboveTheBackgroundGiveALowerLimit)
 {
     const auto result = decay::dateSample({.counts = 110, .seconds = 1000}, {.counts = 1000, .seconds = 10000}, 100, 0.1);
-    const double detectable = (2.71 + 4.65 * 10) / 1000 / (0.1 * 0.226 * 100);
+    const double detectable = 37.208 / 1000 / (0.1 * 0.226 * 100);
     for (const auto& age : result.ages) {
         EXPECT_TRUE(age.lowerLimit);
         EXPECT_TRUE(std::isnan(age.minus));
-        EXPECT_WITHIN(age.age, age.halfLife / std::log(2.0) * std::log(1 / detectable), relative(3e-11));
+        EXPECT_WITHIN(age.age, age.halfLife / std::log(2.0) * std::log(1 / detectable), absolute(0.5));
     }
     EXPECT_EQ(result.note.text(), "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).");
     // The activity's interval stops at nothing: 110 counts against 100 expected put the net rate
@@ -133,8 +135,15 @@ TEST(Radiocarbon, CountsNotAboveTheBackgroundGiveALowerLimit)
         }
     }
     EXPECT_EQ(arrows, 3);
-    // 124 counts, 2.4 standard deviations of the background above it: dated.
-    EXPECT_FALSE(decay::dateSample({.counts = 124, .seconds = 1000}, {.counts = 1000, .seconds = 10000}, 100, 0.1).ages[0].lowerLimit);
+    // Either side of L_C: 17 net counts are a limit, 18 a date.
+    EXPECT_TRUE(decay::dateSample({.counts = 117, .seconds = 1000}, {.counts = 1000, .seconds = 10000}, 100, 0.1).ages[0].lowerLimit);
+    EXPECT_FALSE(decay::dateSample({.counts = 118, .seconds = 1000}, {.counts = 1000, .seconds = 10000}, 100, 0.1).ages[0].lowerLimit);
+    // With the background counted as long, Currie's paired levels: L_C = 2.33 sqrt(B) = 23.3,
+    // L_D = 2.71 + 4.65 sqrt(B) = 49.2 counts.
+    const auto paired = [](std::int64_t n) { return decay::dateSample({.counts = n, .seconds = 1000}, {.counts = 100, .seconds = 1000}, 100, 0.1); };
+    EXPECT_TRUE(paired(123).ages[0].lowerLimit);
+    EXPECT_FALSE(paired(124).ages[0].lowerLimit);
+    EXPECT_WITHIN(paired(110).ages[0].age, 5568 / std::log(2.0) * std::log(1000 * 0.1 * 0.226 * 100 / 49.2), absolute(5)); // his factors, rounded
 }
 
 TEST(Radiocarbon, SimulatedCountingFindsTheHiddenAge)

@@ -4,6 +4,7 @@
 #include "model/counting/CountingSession.h"
 #include "ui/charts/PlotLegend.h"
 
+#include "ui/counting/DatingTab.h"
 #include "ui/counting/RealCounterBox.h"
 
 #include <QMediaDevices>
@@ -241,21 +242,25 @@ private slots:
                     sound[n] += 0.4 * (1 - std::exp(-age / 5e-6)) * std::exp(-age / 100e-6);
             }
         }
-        QByteArray data;
-        for (const double s : sound) {
-            const auto v = static_cast<qint16>(std::lround(std::clamp(s, -1.0, 1.0) * 32767));
-            data.append(reinterpret_cast<const char*>(&v), 2);
-        }
-        QByteArray wav("RIFF");
-        const auto u32 = [&wav](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
-        const auto u16 = [&wav](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
-        u32(static_cast<quint32>(36 + data.size()));
-        wav.append("WAVEfmt ");
-        u32(16), u16(1), u16(1), u32(kRate), u32(2 * kRate), u16(2), u16(16);
-        wav.append("data");
-        u32(static_cast<quint32>(data.size()));
-        wav.append(data);
-        const QString path = writtenFile(m_dir.filePath(QStringLiteral("counter.wav")), wav);
+        // The first `seconds` of the sound as a 16-bit WAV file.
+        const auto wavFile = [&](const QString& name, int seconds) {
+            QByteArray data;
+            for (std::size_t n = 0; n < static_cast<std::size_t>(kRate * seconds); ++n) {
+                const auto v = static_cast<qint16>(std::lround(std::clamp(sound[n], -1.0, 1.0) * 32767));
+                data.append(reinterpret_cast<const char*>(&v), 2);
+            }
+            QByteArray wav("RIFF");
+            const auto u32 = [&wav](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
+            const auto u16 = [&wav](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
+            u32(static_cast<quint32>(36 + data.size()));
+            wav.append("WAVEfmt ");
+            u32(16), u16(1), u16(1), u32(kRate), u32(2 * kRate), u16(2), u16(16);
+            wav.append("data");
+            u32(static_cast<quint32>(data.size()));
+            wav.append(data);
+            return writtenFile(m_dir.filePath(name), wav);
+        };
+        const QString path = wavFile(QStringLiteral("counter.wav"), kSeconds);
 
         m_program->platform.answers = {path};
         box.cmdOpenRecording->click();
@@ -294,6 +299,23 @@ private slots:
             QVERIFY(m_program->platform.errors[1].startsWith(QStringLiteral("There is no sound input.")));
             QVERIFY(!box.listening());
         }
+
+        // The recording dated as a carbon sample: only against a background the real counter
+        // recorded, and not against itself; then its first 10 s against the whole as the background.
+        w.tabLab->setCurrentWidget(w.dating);
+        w.dating->cmdDateRecording->click();
+        QVERIFY(m_program->platform.errors.back().startsWith(QStringLiteral("Count the background with the real counter too")));
+        box.cmdRecordedBackground->click();
+        w.dating->cmdDateRecording->click();
+        QVERIFY(m_program->platform.errors.back().startsWith(QStringLiteral("The background and the sample are the same recording")));
+        const auto refused = m_program->platform.errors.size();
+        m_program->platform.answers = {wavFile(QStringLiteral("first.wav"), 10)};
+        box.cmdOpenRecording->click();
+        w.dating->cmdDateRecording->click();
+        QCOMPARE(m_program->platform.errors.size(), refused);
+        QCOMPARE(w.session().datings().size(), std::size_t{1});
+        QCOMPARE(w.dating->lblDating->text(), modelText(w.session().datingReport(), decay::kCountingContext));
+        QVERIFY2(w.dating->lblDating->text().contains(QStringLiteral("in the time the counter was live")), qPrintable(w.dating->lblDating->text()));
     }
 
 private:
