@@ -3,9 +3,13 @@
 // platform QT_QPA_PLATFORM names (offscreen for a machine without a display); and switching the
 // nuclide lab between its views of a 10,000-step run of the radium chain; and a frame
 // of the counting lab that counts 10^5 events a second, played in real time.
+#include "model/atoms/AtomHistory.h"
+#include "model/nuclides/Chain.h"
+#include "model/nuclides/LabRun.h"
 #include "model/run/Runs.h"
 #include "ui/Look.h"
 #include "ui/Platform.h"
+#include "ui/atoms/AtomsWindow.h"
 #include "ui/charts/ChartViews.h"
 #include "ui/charts/DecayChart.h"
 #include "ui/charts/PlotChart.h"
@@ -24,6 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QPixmap>
 
 #include <memory>
@@ -82,6 +87,29 @@ void LabViewSwitch10000x7(benchmark::State& bench)
     bench.counters["series"] = static_cast<double>(lab.chartLab->plot().layers.size());
 }
 BENCHMARK(LabViewSwitch10000x7)->Unit(benchmark::kMillisecond);
+
+// A frame of the atoms window for a million atoms of a lone nuclide over 1,000 steps, a step on
+// each: the square painted, scaled into its room and drawn, the chart and the text, as the window
+// of 1200 x 900 pixels shows them.
+void AtomsWindowStep(benchmark::State& bench)
+{
+    decay::CustomChainTexts texts;
+    texts.members.push_back({"X", "100", decay::TimeUnit::Second});
+    const decay::Chain chain = *decay::readCustomChain(texts).chain;
+    const std::optional<decay::LabRun> run = decay::runLab(chain, {{1e6}, 1, 1000, {}}, decay::TimeUnit::Second, true, 11);
+    AtomsWindow w(decay::atomsOfLab(&*run), 5);
+    w.resize(1200, 900);
+    w.show();
+    QCoreApplication::processEvents();
+    int step = 0;
+    for (auto _ : bench) {
+        step = (step + 1) % 1001;
+        w.sldTime->setValue(step);
+        w.repaint();
+    }
+    bench.counters["fps"] = benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(AtomsWindowStep)->Unit(benchmark::kMillisecond);
 
 // One frame of the counting lab at 1x: a sixtieth of a second of a sample that the detector sees
 // decay 10^5 times a second (4.55e12 atoms of a one-year nuclide, all seen), counted in steps of

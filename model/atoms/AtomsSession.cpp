@@ -46,6 +46,12 @@ void AtomsSession::setStep(int step)
         m_step = 0;
 }
 
+int AtomsSession::playedStep() const
+{
+    const int stride = std::max(1, (steps() + 10 * kPlayFrames - 1) / (10 * kPlayFrames));
+    return std::min(m_step + stride, std::max(steps(), 0));
+}
+
 int AtomsSession::stepAt(double time) const
 {
     const std::vector<double>& times = m_history.times;

@@ -70,6 +70,10 @@ public:
     void setStep(int step);
     // The step whose time is nearest `time` (a click on the chart).
     int stepAt(double time) const;
+    // Play shows kPlayFrames a second and goes through any run in 10 s at most: a step a frame
+    // for up to 200 steps, a few at a time for longer runs. The step after the current one.
+    static constexpr int kPlayFrames = 20;
+    int playedStep() const;
 
     // The square at the current step into `pixels` (layout.width() x layout.height()); what lies
     // beyond the last atom white.

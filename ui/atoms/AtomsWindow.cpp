@@ -105,7 +105,7 @@ void AtomsWindow::buildWidgets()
     cmdClose = look::plainButton(QStringLiteral("cmdClose"), tr("Close"));
     tmrPlay = new QTimer(this);
     tmrPlay->setObjectName(QStringLiteral("tmrPlay"));
-    tmrPlay->setInterval(100);
+    tmrPlay->setInterval(1000 / decay::AtomsSession::kPlayFrames);
 
     auto* left = new QVBoxLayout;
     left->addWidget(picAtoms);
@@ -178,7 +178,7 @@ void AtomsWindow::tmrPlay_Timer()
         cmdPlay->setText(tr("Play"));
         return;
     }
-    sldTime->setValue(sldTime->value() + 1);
+    sldTime->setValue(m_session.playedStep());
 }
 
 void AtomsWindow::cmdClear_Click()

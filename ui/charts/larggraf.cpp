@@ -8,6 +8,7 @@
 #include "ui/PrintForm.h"
 #include "ui/Windows.h"
 
+#include <QAction>
 #include <QPushButton>
 
 using look::twipsRect;
@@ -51,6 +52,9 @@ larggraf::larggraf(const decay::RunState& state, Platform& platform, Windows& wi
     look::onEscape(this, [this] { command4_Click(); });
     look::onClose(this, [this] { command4_Click(); }); // the close box goes back as "Main form" does
     addChartActions(*MSChart1, *this, m_platform, m_windows);
+    // The main chart's "Show the atoms..." of the same run.
+    if (auto* showAtoms = m_windows.main().findChild<QAction*>(QStringLiteral("actShowAtoms")))
+        MSChart1->addAction(showAtoms);
     m_windows.main().installEventFilter(this);
 }
 

@@ -32,6 +32,9 @@ private slots:
         Form1& form = m_program->windows.main();
         form.txtN0->setText(QStringLiteral("10000"));
         form.Command5->click();
+        // The large graph's chart offers the same.
+        QVERIFY(m_program->windows.largeGraph().MSChart1->actions().contains(
+            m_program->windows.main().MSChart1->findChild<QAction*>(QStringLiteral("actShowAtoms"))));
         AtomsWindow& w = openFromChart();
         QCOMPARE(w.session().atoms(), 10000);
         QVERIFY(w.lblText->text().startsWith(QStringLiteral("t = 0: 10,000 of 10,000 atoms left")));
