@@ -1113,6 +1113,19 @@ Für Poisson-verteilte Impulse liegt D nahe 1; die Totzeit eines Zählers macht 
         <source>Press Listen, or open a recording.</source>
         <translation>Drücken Sie „Abhören“ oder öffnen Sie eine Aufnahme.</translation>
     </message>
+    <message>
+        <source>The real counter&apos;s recording, %1 g of carbon counted with an efficiency of %2: %3 counts in %4 min, and %5 of background in %6 min, each in the time the counter was live; %7 % of the activity of modern carbon.</source>
+        <extracomment>%1 grams of carbon, %2 the counter&apos;s efficiency (a fraction), %3 and %4 the sample&apos;s counts and minutes, %5 and %6 the background&apos;s, %7 the percentage of modern carbon&apos;s activity with its interval.</extracomment>
+        <translation>Die Aufnahme des echten Zählers, %1 g Kohlenstoff, gezählt mit einer Nachweiswahrscheinlichkeit von %2: %3 Impulse in %4 min und %5 Impulse des Nulleffekts in %6 min, jeweils in der Zeit, in der der Zähler zählbereit war; %7 % der Aktivität von heutigem Kohlenstoff.</translation>
+    </message>
+    <message>
+        <source>Date the recording</source>
+        <translation>Aufnahme datieren</translation>
+    </message>
+    <message>
+        <source>Dates the real counter&apos;s recording as a sample of the carbon above, against the background it recorded, with the detector&apos;s efficiency.</source>
+        <translation>Datiert die Aufnahme des echten Zählers als Probe mit dem Kohlenstoff oben, gegen den von ihm aufgenommenen Nulleffekt, mit der Nachweiswahrscheinlichkeit des Detektors.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -3448,6 +3461,26 @@ www.example.org/atomdrift</translation>
         <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
         <translation>%1 s des Eingangssignals gingen in %2 verworfenen Puffern verloren: In dieser Zeit konnte kein Impuls gezählt werden, und die davon berührten Intervalle bleiben weg.</translation>
     </message>
+    <message>
+        <source>The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample&apos;s.</source>
+        <translation>Die Probe zählt als aktiver als heutiger Kohlenstoff gleicher Masse. Kohlenstoff, der nach 1950 gewachsen ist, ist das; sonst lagen die Nettoimpulse durch Zufall über dem Nulleffekt, oder der Kohlenstoff oder die Nachweiswahrscheinlichkeit gehören nicht zu dieser Probe.</translation>
+    </message>
+    <message>
+        <source>Count the sample with the real counter first (listen, then stop, or open a recording), then date it.</source>
+        <translation>Zählen Sie die Probe zuerst mit dem echten Zähler (abhören, dann stoppen, oder eine Aufnahme öffnen), dann datieren Sie sie.</translation>
+    </message>
+    <message>
+        <source>Count the background with the real counter too: listen with the sample away, stop, and take the counts as the background.</source>
+        <translation>Zählen Sie auch den Nulleffekt mit dem echten Zähler: ohne Probe abhören, stoppen und die Impulse als Nulleffekt übernehmen.</translation>
+    </message>
+    <message>
+        <source>The background and the sample are the same recording: count the sample in its place, then date it.</source>
+        <translation>Nulleffekt und Probe sind dieselbe Aufnahme: Zählen Sie die Probe an ihrem Platz, dann datieren Sie sie.</translation>
+    </message>
+    <message>
+        <source>The recording or the background lasted no time at all.</source>
+        <translation>Die Aufnahme oder der Nulleffekt dauerte überhaupt keine Zeit.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -4885,10 +4918,6 @@ www.example.org/atomdrift</translation>
         <translation>Der Audioeingang ließ sich nicht öffnen: %1</translation>
     </message>
     <message>
-        <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
-        <translation>%1 ist zu lang für den Browser (%2 MB); das Desktopprogramm liest Aufnahmen beliebiger Länge.</translation>
-    </message>
-    <message>
         <source>The browser could not decode %1: %2</source>
         <translation>Der Browser konnte %1 nicht decodieren: %2</translation>
     </message>
@@ -4899,6 +4928,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Source</source>
         <translation>Impulsquelle</translation>
+    </message>
+    <message>
+        <source>The pulses of the first %1 s are kept.</source>
+        <translation>Die Impulse der ersten %1 s bleiben erhalten.</translation>
     </message>
 </context>
 <context>

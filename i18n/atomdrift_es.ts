@@ -1113,6 +1113,19 @@ Para cuentas de Poisson D está cerca de 1; el tiempo muerto de un contador lo r
         <source>Press Listen, or open a recording.</source>
         <translation>Pulse «Escuchar» o abra una grabación.</translation>
     </message>
+    <message>
+        <source>The real counter&apos;s recording, %1 g of carbon counted with an efficiency of %2: %3 counts in %4 min, and %5 of background in %6 min, each in the time the counter was live; %7 % of the activity of modern carbon.</source>
+        <extracomment>%1 grams of carbon, %2 the counter&apos;s efficiency (a fraction), %3 and %4 the sample&apos;s counts and minutes, %5 and %6 the background&apos;s, %7 the percentage of modern carbon&apos;s activity with its interval.</extracomment>
+        <translation>La grabación del contador real, %1 g de carbono contados con una eficiencia de %2: %3 cuentas en %4 min, y %5 de fondo en %6 min, cada una en el tiempo en que el contador estaba activo; %7 % de la actividad del carbono actual.</translation>
+    </message>
+    <message>
+        <source>Date the recording</source>
+        <translation>Datar la grabación</translation>
+    </message>
+    <message>
+        <source>Dates the real counter&apos;s recording as a sample of the carbon above, against the background it recorded, with the detector&apos;s efficiency.</source>
+        <translation>Data la grabación del contador real como una muestra del carbono indicado arriba, frente al fondo que grabó, con la eficiencia del detector.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -3448,6 +3461,26 @@ www.example.org/atomdrift</translation>
         <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
         <translation>Se perdieron %1 s de la entrada en %2 búferes descartados: en ese tiempo no se pudo contar ningún impulso, y se omiten los intervalos afectados.</translation>
     </message>
+    <message>
+        <source>The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample&apos;s.</source>
+        <translation>La muestra cuenta como más activa que el carbono actual de su masa. El carbono que creció después de 1950 lo es; si no, las cuentas netas superaron el fondo por azar, o el carbono o la eficiencia no son los de la muestra.</translation>
+    </message>
+    <message>
+        <source>Count the sample with the real counter first (listen, then stop, or open a recording), then date it.</source>
+        <translation>Cuente primero la muestra con el contador real (escuchar y luego detener, o abrir una grabación) y después féchela.</translation>
+    </message>
+    <message>
+        <source>Count the background with the real counter too: listen with the sample away, stop, and take the counts as the background.</source>
+        <translation>Cuente también el fondo con el contador real: escuche sin la muestra, detenga y tome las cuentas como fondo.</translation>
+    </message>
+    <message>
+        <source>The background and the sample are the same recording: count the sample in its place, then date it.</source>
+        <translation>El fondo y la muestra son la misma grabación: cuente la muestra en su lugar y después féchela.</translation>
+    </message>
+    <message>
+        <source>The recording or the background lasted no time at all.</source>
+        <translation>La grabación o el fondo no duraron nada de tiempo.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -4885,10 +4918,6 @@ www.example.org/atomdrift</translation>
         <translation>No se ha podido abrir la entrada de sonido: %1</translation>
     </message>
     <message>
-        <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
-        <translation>La grabación %1 es demasiado larga para que el navegador la cargue (%2 MB); el programa de escritorio lee grabaciones de cualquier duración.</translation>
-    </message>
-    <message>
         <source>The browser could not decode %1: %2</source>
         <translation>El navegador no ha podido descodificar %1: %2</translation>
     </message>
@@ -4899,6 +4928,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Source</source>
         <translation>Origen de las cuentas</translation>
+    </message>
+    <message>
+        <source>The pulses of the first %1 s are kept.</source>
+        <translation>Se conservan los pulsos de los primeros %1 s.</translation>
     </message>
 </context>
 <context>

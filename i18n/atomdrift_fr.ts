@@ -1113,6 +1113,19 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
         <source>Press Listen, or open a recording.</source>
         <translation>Cliquez sur «&#xa0;Écouter&#xa0;» ou ouvrez un enregistrement.</translation>
     </message>
+    <message>
+        <source>The real counter&apos;s recording, %1 g of carbon counted with an efficiency of %2: %3 counts in %4 min, and %5 of background in %6 min, each in the time the counter was live; %7 % of the activity of modern carbon.</source>
+        <extracomment>%1 grams of carbon, %2 the counter&apos;s efficiency (a fraction), %3 and %4 the sample&apos;s counts and minutes, %5 and %6 the background&apos;s, %7 the percentage of modern carbon&apos;s activity with its interval.</extracomment>
+        <translation>L’enregistrement du compteur réel, %1 g de carbone comptés avec une efficacité de %2 : %3 coups en %4 min, et %5 de bruit de fond en %6 min, chacun pendant le temps où le compteur était actif ; %7 % de l’activité du carbone actuel.</translation>
+    </message>
+    <message>
+        <source>Date the recording</source>
+        <translation>Dater l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Dates the real counter&apos;s recording as a sample of the carbon above, against the background it recorded, with the detector&apos;s efficiency.</source>
+        <translation>Date l’enregistrement du compteur réel comme un échantillon du carbone indiqué ci-dessus, contre le bruit de fond qu’il a enregistré, avec l’efficacité du détecteur.</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -3448,6 +3461,26 @@ www.example.org/atomdrift</translation>
         <source>%1 s of the input were lost in %2 dropped buffers: no pulse could be counted then, and the intervals they touch are left out.</source>
         <translation>%1&#xa0;s du signal d&apos;entrée ont été perdues dans %2 tampons abandonnés&#xa0;: aucune impulsion n&apos;a pu être comptée pendant ce temps, et les intervalles concernés sont laissés de côté.</translation>
     </message>
+    <message>
+        <source>The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample&apos;s.</source>
+        <translation>L’échantillon compte comme plus actif que du carbone actuel de même masse. Le carbone qui a poussé après 1950 l’est ; sinon, les coups nets ont dépassé le bruit de fond par hasard, ou le carbone ou l’efficacité ne sont pas ceux de l’échantillon.</translation>
+    </message>
+    <message>
+        <source>Count the sample with the real counter first (listen, then stop, or open a recording), then date it.</source>
+        <translation>Comptez d’abord l’échantillon avec le compteur réel (écouter, puis arrêter, ou ouvrir un enregistrement), puis datez-le.</translation>
+    </message>
+    <message>
+        <source>Count the background with the real counter too: listen with the sample away, stop, and take the counts as the background.</source>
+        <translation>Comptez aussi le bruit de fond avec le compteur réel : écoutez sans l’échantillon, arrêtez, et prenez les coups comme bruit de fond.</translation>
+    </message>
+    <message>
+        <source>The background and the sample are the same recording: count the sample in its place, then date it.</source>
+        <translation>Le bruit de fond et l’échantillon sont le même enregistrement : comptez l’échantillon à sa place, puis datez-le.</translation>
+    </message>
+    <message>
+        <source>The recording or the background lasted no time at all.</source>
+        <translation>L’enregistrement ou le bruit de fond n’a duré aucun temps.</translation>
+    </message>
 </context>
 <context>
     <name>NuclideChart</name>
@@ -4885,10 +4918,6 @@ www.example.org/atomdrift</translation>
         <translation>L&apos;entrée audio n&apos;a pas pu être ouverte&#xa0;: %1</translation>
     </message>
     <message>
-        <source>%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.</source>
-        <translation>Le fichier %1 est trop long pour que le navigateur le garde en mémoire (%2&#xa0;Mo)&#xa0;; la version de bureau lit des enregistrements de toute longueur.</translation>
-    </message>
-    <message>
         <source>The browser could not decode %1: %2</source>
         <translation>Le navigateur n&apos;a pas pu décoder le fichier %1&#xa0;: %2</translation>
     </message>
@@ -4899,6 +4928,10 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Source</source>
         <translation>Source des impulsions</translation>
+    </message>
+    <message>
+        <source>The pulses of the first %1 s are kept.</source>
+        <translation>Les impulsions des %1 premières secondes sont conservées.</translation>
     </message>
 </context>
 <context>

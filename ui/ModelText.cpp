@@ -96,7 +96,7 @@ namespace {
     QT_TRANSLATE_NOOP("ModelText", "Two half-lives need the counts of four intervals or more."),
     QT_TRANSLATE_NOOP("ModelText", "The counts are not those of the chain counted, so the chain cannot be fitted to them."),
     QT_TRANSLATE_NOOP("ModelText", "The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %)."),
-    QT_TRANSLATE_NOOP("ModelText", "The sample is more active than modern carbon of its mass: it grew after 1950, or the carbon or the efficiency is not the sample's."),
+    QT_TRANSLATE_NOOP("ModelText", "The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample's."),
     QT_TRANSLATE_NOOP("ModelText", "Count the sample with the real counter first (listen, then stop, or open a recording), then date it."),
     QT_TRANSLATE_NOOP("ModelText", "Count the background with the real counter too: listen with the sample away, stop, and take the counts as the background."),
     QT_TRANSLATE_NOOP("ModelText", "The background and the sample are the same recording: count the sample in its place, then date it."),

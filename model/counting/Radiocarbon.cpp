@@ -83,7 +83,7 @@ DatingResult dateSample(const DatingCount& count, const BackgroundMeasurement& b
     if (lowerLimit)
         result.note = {"The net counts are below the critical level of this counting time: the sample is older than the age at its detection limit (95 %).", {}};
     else if (result.ratioLow > 1)
-        result.note = {"The sample is more active than modern carbon of its mass: it grew after 1950, or the carbon or the efficiency is not the sample's.", {}};
+        result.note = {"The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample's.", {}};
     const double detectable = (kOneSided95 * kOneSided95 + 2 * kOneSided95 * nullSpread) / t / modernRate;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (std::size_t i = 0; i < kDatingHalfLives.size(); ++i) {

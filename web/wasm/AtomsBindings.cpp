@@ -78,6 +78,8 @@ int setAtomsStep(double step)
     return atoms().session.step();
 }
 int atomsStepAt(double time) { return atoms().session.stepAt(time); }
+int atomsPlayedStep() { return atoms().session.playedStep(); }
+int atomsPlayFrames() { return decay::AtomsSession::kPlayFrames; }
 
 // The square at the current step as RGBA bytes, a view of the module's memory that the page
 // copies into its image at once (the next frame overwrites it); empty when nothing can be shown.
@@ -148,6 +150,8 @@ EMSCRIPTEN_BINDINGS(decay_atoms)
     function("atomsLayout", &web::atomsLayout);
     function("setAtomsStep", &web::setAtomsStep);
     function("atomsStepAt", &web::atomsStepAt);
+    function("atomsPlayedStep", &web::atomsPlayedStep);
+    function("atomsPlayFrames", &web::atomsPlayFrames);
     function("atomsFrame", &web::atomsFrame);
     function("atomsLegend", &web::atomsLegend);
     function("setAtomsPatch", &web::setAtomsPatch);

@@ -267,6 +267,14 @@ Outcome countDatingSample(const val& texts, const std::string& minutes, const st
 
 void revealAge() { lab().revealAge(); }
 
+Outcome dateRecording(const val& texts, const std::string& carbon)
+{
+    const decay::CounterSettingsEntry entry = counterSettings(texts);
+    if (!entry.settings)
+        return outcome(entry.error);
+    return outcome(lab().dateRecording(carbon, entry.settings->efficiency, decimalPoint(texts)));
+}
+
 Outcome repeat(const val& counterTexts, const val& texts, const std::string& seedText)
 {
     const decay::CounterSettingsEntry counter = counterSettings(counterTexts);
@@ -362,6 +370,7 @@ EMSCRIPTEN_BINDINGS(decay_counting)
     function("countingExport", &web::exportCounts);
     function("countingNewDatingSample", &web::newDatingSample);
     function("countingCountDatingSample", &web::countDatingSample);
+    function("countingDateRecording", &web::dateRecording);
     function("countingRevealAge", &web::revealAge);
     function("countingRepeat", &web::repeat);
     function("countingTakeLabRun", &web::takeLabRun);

@@ -412,7 +412,7 @@ TEST(PulseRecord, DatesARecordedSample)
     // Dated as 5 g of carbon, the sample is 70 times as active as modern carbon: no age before the present.
     ASSERT_EQ(lab.dateRecording("5", kEfficiency, ".").text(), "");
     EXPECT_LT(lab.datings()[0].result.ages[2].age, 0);
-    EXPECT_EQ(lab.datings()[0].result.note.text(), "The sample is more active than modern carbon of its mass: it grew after 1950, or the carbon or the efficiency is not the sample's.");
+    EXPECT_EQ(lab.datings()[0].result.note.text(), "The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample's.");
     // A simulated background is not the real counter's.
     lab.measureBackground(decay::CounterSettings{}, 60, 1);
     EXPECT_FALSE(lab.dateRecording("500", kEfficiency, ".").empty());

@@ -10,8 +10,6 @@ import { mainWindowEntries } from '../run/RunPage';
 import { atomsModel, type AtomsOpened } from './atomsModel';
 
 const W = 'Web';
-// Steps a second while playing.
-const kPlaySteps = 10;
 
 interface View {
   dialog: HTMLDialogElement;
@@ -258,8 +256,8 @@ function togglePlay(): void {
   v.play.textContent = tr(W, 'Pause');
   v.timer = window.setInterval(() => {
     if (current() >= v.steps) togglePlay();
-    else go(current() + 1);
-  }, 1000 / kPlaySteps);
+    else go(atomsModel().atomsPlayedStep());
+  }, 1000 / atomsModel().atomsPlayFrames());
 }
 
 function closeView(): void {

@@ -13,6 +13,8 @@ export interface AtomsModel {
   atomsLayout(width: number, height: number): AtomsLayout;
   setAtomsStep(step: number): number;
   atomsStepAt(time: number): number;
+  atomsPlayedStep(): number;
+  atomsPlayFrames(): number;
   // RGBA bytes in the module's memory, valid until the next call: copy them at once.
   atomsFrame(width: number, height: number): Uint8Array;
   atomsLegend(): AtomsLegendEntry[];

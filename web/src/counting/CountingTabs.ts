@@ -24,7 +24,21 @@ export function datingTab(rerender: () => void): HTMLElement {
       button('cmdCountSample', tr(C, 'Count sample'), () => after(countSample())),
       button('cmdReveal', tr(C, 'Show the true age'), () => { countingModel().countingRevealAge(); after(true); },
         { disabled: !state.datingSample })),
+    element('div', { class: 'buttons' },
+      button('cmdDateRecording', tr(C, 'Date the recording'), () => after(dateRecording()),
+        { title: tr(C, 'Dates the real counter\'s recording as a sample of the carbon above, against the background it recorded, with the detector\'s efficiency.') })),
     element('p', { id: 'lblDating', class: 'result' }, datingText()));
+}
+
+// The real counter's recording as the sample, the carbon as typed, the detector's efficiency.
+function dateRecording(): boolean {
+  const dated = countingModel().countingDateRecording(counterTexts(), state.carbon);
+  if (!dated.ok) {
+    complain(dated.error);
+    return false;
+  }
+  state.datingSample = false;
+  return true;
 }
 
 function newSample(): boolean {

@@ -83,6 +83,7 @@ export interface CountingModel {
   countingNewDatingSample(carbon: string, age: string, point: string, seed: string): Outcome;
   countingCountDatingSample(texts: CounterTexts, minutes: string, seed: string): Outcome;
   countingRevealAge(): void;
+  countingDateRecording(texts: CounterTexts, carbon: string): Outcome;
   countingRepeat(counter: CounterTexts, texts: { repeats: string; rate: string; seconds: string }, seed: string): Outcome;
   countingRepeatCounts(): Float64Array;
   countingRatePlot(logY: boolean): Plot;
@@ -96,7 +97,7 @@ export interface CountingModel {
   countingRepeatRecording(): void;
   countingExportPulseTimes(): string;
   // The format of a WAV file from its first bytes, as the desktop reads it.
-  countingWavFormat(bytes: Uint8Array): { ok: boolean; error: ModelMessage | null; warning: ModelMessage | null; sampleRate: number; channels: number };
+  countingWavFormat(bytes: Uint8Array, size: number): WavFormat;
   // What the real counter's panel says, in the context ModelText.
   countingHoldOffText(holdOff: number): ModelMessage;
   countingLiveCountText(pulses: number, seconds: number): ModelMessage;
@@ -106,6 +107,11 @@ export interface CountingModel {
 
 // What a real counter gave: pulse times and the length of the input in seconds, its lost
 // stretches as start and length pairs, and the detector's hold-off.
+// A WAV file's format as the desktop reads it, and where its sound is.
+export interface WavFormat {
+  ok: boolean; error: ModelMessage | null; warning: ModelMessage | null;
+  sampleRate: number; channels: number; float: boolean; bits: number; frames: number; dataStart: number; blockAlign: number;
+}
 export interface PulseRecord { times: Float64Array; seconds: number; gaps: Float64Array; holdOffMs: number }
 
 export const countingModel = () => model<CountingModel>();
