@@ -146,6 +146,7 @@ void WavReader::readHeader()
         return;
     }
     m_format.frames = dataSize / m_blockAlign;
+    m_dataStart = data;
     m_in.clear();
     m_in.seekg(data);
 }

@@ -48,6 +48,9 @@ public:
     void read(std::vector<float>& samples, std::size_t frames);
     // Frames read so far.
     std::int64_t position() const { return m_position; }
+    // Where the sound starts in the file, and the bytes of a frame (a sample of every channel).
+    std::int64_t dataStart() const { return m_dataStart; }
+    int blockAlign() const { return m_blockAlign; }
 
 private:
     void readHeader();
@@ -58,6 +61,7 @@ private:
     Message m_warning;
     WavFormat m_format;
     int m_blockAlign = 0;
+    std::int64_t m_dataStart = 0;
     std::int64_t m_position = 0;
     std::vector<unsigned char> m_bytes;
 };

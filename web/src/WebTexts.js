@@ -164,7 +164,7 @@ QT_TRANSLATE_NOOP("Web", "A page opened from a file may not be given the microph
 QT_TRANSLATE_NOOP("Web", "The browser did not let the page listen to the sound input.");
 QT_TRANSLATE_NOOP("Web", "This browser cannot listen to a sound input here. Open a recording instead.");
 QT_TRANSLATE_NOOP("Web", "The sound input could not be opened: %1");
-QT_TRANSLATE_NOOP("Web", "%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.");
+QT_TRANSLATE_NOOP("Web", "The pulses of the first %1 s are kept.");
 QT_TRANSLATE_NOOP("Web", "The browser could not decode %1: %2");
 QT_TRANSLATE_NOOP("Web", "%1 pulses found in %2.");
 QT_TRANSLATE_NOOP("Web", "Source");

@@ -36,8 +36,8 @@ function clickTimes(random: () => number): number[] {
 
 // 16-bit mono WAV: each click a fast rise and a 100 µs fall, alternating a little in height, over
 // a quiet hiss and a mains hum.
-function clickFile(times: number[], random: () => number): Buffer {
-  const samples = new Float32Array(rate * seconds);
+function clickFile(times: number[], random: () => number, length = seconds): Buffer {
+  const samples = new Float32Array(rate * length);
   for (let i = 0; i < samples.length; ++i) {
     const gauss = Math.sqrt(-2 * Math.log(1 - random())) * Math.cos(2 * Math.PI * random());
     samples[i] = 0.004 * gauss + 0.01 * Math.sin((2 * Math.PI * 50 * i) / rate);
@@ -52,20 +52,25 @@ function clickFile(times: number[], random: () => number): Buffer {
   }
   const data = Buffer.alloc(samples.length * 2);
   samples.forEach((s, i) => data.writeInt16LE(Math.max(-32768, Math.min(32767, Math.round(s * 32767))), i * 2));
+  return Buffer.concat([wavHeader(rate, 16, data.length), data]);
+}
+
+// A mono PCM WAV file's header.
+function wavHeader(sampleRate: number, bits: number, bytes: number): Buffer {
   const header = Buffer.alloc(44);
   header.write('RIFF', 0);
-  header.writeUInt32LE(36 + data.length, 4);
+  header.writeUInt32LE(36 + bytes, 4);
   header.write('WAVEfmt ', 8);
   header.writeUInt32LE(16, 16);
   header.writeUInt16LE(1, 20);
   header.writeUInt16LE(1, 22);
-  header.writeUInt32LE(rate, 24);
-  header.writeUInt32LE(rate * 2, 28);
-  header.writeUInt16LE(2, 32);
-  header.writeUInt16LE(16, 34);
+  header.writeUInt32LE(sampleRate, 24);
+  header.writeUInt32LE((sampleRate * bits) / 8, 28);
+  header.writeUInt16LE(bits / 8, 32);
+  header.writeUInt16LE(bits, 34);
   header.write('data', 36);
-  header.writeUInt32LE(data.length, 40);
-  return Buffer.concat([header, data]);
+  header.writeUInt32LE(bytes, 40);
+  return header;
 }
 
 const random = mulberry32(20261209);
@@ -73,6 +78,8 @@ const times = clickTimes(random);
 const folder = mkdtempSync(join(tmpdir(), 'atomdrift-counter-'));
 const wav = join(folder, 'clicks.wav');
 writeFileSync(wav, clickFile(times, random));
+const firstTen = join(folder, 'first-ten-seconds.wav');
+writeFileSync(firstTen, clickFile(times.filter((t) => t < 10), random, 10));
 
 test.use({
   launchOptions: {
@@ -105,6 +112,47 @@ test('a recording of clicks: every pulse found, the half-life fitted', async ({ 
   // Its 24 one-second intervals go to the dispersion test as repeat counts.
   await page.locator('#cmdRecordedRepeats').click();
   await expect(page.locator('#lblRepeat')).toContainText('24 counts');
+
+  // Dated as a carbon sample: not against itself as the background; its first 10 s, opened
+  // after it, against the whole.
+  await page.locator('#tabpageCounting').click();
+  await page.locator('#cmdRecordedBackground').click();
+  await page.locator('#tabpageDating').click();
+  await page.locator('#cmdDateRecording').click();
+  await expect(page.locator('#messageDialog')).toContainText('The background and the sample are the same recording');
+  await page.locator('#cmdMessageOk').click();
+  await page.locator('#tabpageCounting').click();
+  const [first] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpenRecording').click()]);
+  await first.setFiles(firstTen);
+  await expect(page.locator('#lblLiveRate')).toContainText('in 10 s');
+  await page.locator('#tabpageDating').click();
+  await page.locator('#cmdDateRecording').click();
+  await expect(page.locator('#lblDating')).toContainText('in the time the counter was live');
+});
+
+// Two hours of a counter at 8 kHz in 8 bits (58 MB), read a piece at a time: every click counted.
+test('a recording of two hours', async ({ page }) => {
+  test.setTimeout(180_000);
+  const hours = 2, slow = 8000, every = 2; // a click about every 2 s
+  const random = mulberry32(7);
+  const sound = Buffer.alloc(hours * 3600 * slow);
+  for (let i = 0; i < sound.length; ++i)
+    sound[i] = 128 + Math.round(2 * (random() - 0.5) + 6 * Math.sin((2 * Math.PI * 50 * i) / slow));
+  let placed = 0;
+  for (let t = every * random(); t < hours * 3600 - 0.01; t += every * (0.5 + random())) {
+    ++placed;
+    const start = Math.ceil(t * slow);
+    for (let k = 0; k < 16; ++k) sound[start + k] = Math.min(255, sound[start + k] + Math.round(60 * Math.exp(-k / 4)));
+  }
+  const long = join(folder, 'two-hours.wav');
+  writeFileSync(long, Buffer.concat([wavHeader(slow, 8, sound.length), sound]));
+  await open(page, '#counting');
+  await page.locator('#optRealCounter').check();
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpenRecording').click()]);
+  await chooser.setFiles(long);
+  await expect(page.locator('#lblLiveRate')).toContainText(/in 7,200(\.0)? s/, { timeout: 150_000 });
+  const found = Number((await page.locator('#lblLiveCount').textContent())!.replace(/[^0-9]/g, ''));
+  expect(found).toBe(placed);
 });
 
 // The desktop's reader and detector found these times in the same file (tests/web/PulseReference.cpp):

@@ -17,19 +17,67 @@ namespace {
 
 constexpr std::size_t kMostGaps = 100'000;
 
-// {ok, error, warning, sampleRate, channels}: the format of the WAV file whose first bytes are
-// `bytes`, read as the desktop reads it; the page names the file.
-val wavFormat(const val& bytes)
+// The first bytes of a file that is `size` bytes long, for reading its header: the file's end is
+// where the file ends, and what lies past the bytes held cannot be read.
+class FileHead : public std::streambuf {
+public:
+    FileHead(std::vector<char> bytes, std::streamoff size) : m_bytes(std::move(bytes)), m_size(std::max<std::streamoff>(size, 0))
+    {
+        setg(m_bytes.data(), m_bytes.data(), m_bytes.data() + m_bytes.size());
+    }
+
+protected:
+    pos_type seekoff(off_type offset, std::ios_base::seekdir from, std::ios_base::openmode) override
+    {
+        const off_type base = from == std::ios_base::beg ? 0 : from == std::ios_base::end ? m_size : m_at + (gptr() - eback());
+        return seekpos(base + offset, std::ios_base::in);
+    }
+    pos_type seekpos(pos_type position, std::ios_base::openmode) override
+    {
+        const auto at = static_cast<off_type>(position);
+        if (at < 0 || at > m_size)
+            return pos_type(off_type(-1));
+        const auto held = static_cast<off_type>(m_bytes.size());
+        char* begin = m_bytes.data();
+        if (at <= held) {
+            m_at = 0;
+            setg(begin, begin + at, begin + held);
+        } else {
+            m_at = at; // nothing to read out there
+            setg(begin + held, begin + held, begin + held);
+        }
+        return position;
+    }
+
+private:
+    std::vector<char> m_bytes;
+    std::streamoff m_size;
+    off_type m_at = 0; // the file's position of the buffer's start
+};
+
+// {ok, error, warning, sampleRate, channels, float, bits, frames, dataStart, blockAlign}: the
+// format of the WAV file of `size` bytes whose first bytes are `bytes`, read as the desktop reads
+// it, and where its sound is, so that the page can hand the browser a piece at a time; the page
+// names the file.
+val wavFormat(const val& bytes, double size)
 {
     const std::vector<std::uint8_t> head = numberList<std::uint8_t>(bytes, std::size_t{1} << 20);
-    std::istringstream in(std::string(head.begin(), head.end()));
+    FileHead buffer(std::vector<char>(head.begin(), head.end()),
+                    std::isfinite(size) && size >= static_cast<double>(head.size()) ? static_cast<std::streamoff>(size) : static_cast<std::streamoff>(head.size()));
+    std::istream in(&buffer);
     const decay::WavReader reader(in);
     val result = val::object();
     result.set("ok", reader.ok());
     result.set("error", reader.ok() ? val::null() : message(reader.error()));
     result.set("warning", reader.warning().empty() ? val::null() : message(reader.warning()));
-    result.set("sampleRate", reader.format().sampleRate);
-    result.set("channels", reader.format().channels);
+    const decay::WavFormat& format = reader.format();
+    result.set("sampleRate", format.sampleRate);
+    result.set("channels", format.channels);
+    result.set("float", format.encoding == decay::WavFormat::Encoding::Float);
+    result.set("bits", format.bitsPerSample);
+    result.set("frames", static_cast<double>(format.frames));
+    result.set("dataStart", static_cast<double>(reader.dataStart()));
+    result.set("blockAlign", reader.blockAlign());
     return result;
 }
 

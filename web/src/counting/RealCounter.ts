@@ -9,13 +9,10 @@ import { download, pickFile } from '../core/files';
 import { decimalPoint, modelText, tr } from '../core/i18n';
 import { count } from '../core/numbers';
 import { Clicker, wakeAudio } from './Clicker';
-import { countingModel, type PulseRecord } from './countingModel';
+import { countingModel, type PulseRecord, type WavFormat } from './countingModel';
 import { C } from './countingState';
-import { InputRefused, inputDevices, listen, recordingPulses, type Listening, type PulseReport, type WaveReport } from './pulses';
+import { InputRefused, inputDevices, listen, recordingDetector, type Listening, type PulseReport, type WaveReport } from './pulses';
 
-// The longest recording read: two hours at 48 kHz in 16-bit stereo is 1.4 GB; a browser holds the
-// decoded samples as floats, so the page takes what fits and says so.
-const kLongestRecordingBytes = 1 << 30;
 // The waveform strip shows this many seconds.
 const kStripSeconds = 2;
 
@@ -248,36 +245,77 @@ async function cmdOpenRecording_Click(changed: () => void): Promise<void> {
   await openRecording(file, changed);
 }
 
+// The frames handed to the browser to decode at a time: 5.5 s at 48 kHz, a megabyte or two.
+const kFramesAPiece = 1 << 18;
+
+// A WAV file's header for `frames` frames of `format`, so that a piece of its sound decodes on its own.
+function pieceHeader(format: WavFormat, frames: number): Uint8Array {
+  const header = new DataView(new ArrayBuffer(44));
+  const bytes = frames * format.blockAlign;
+  const text = (at: number, word: string) => { for (let i = 0; i < 4; ++i) header.setUint8(at + i, word.charCodeAt(i)); };
+  text(0, 'RIFF'); header.setUint32(4, 36 + bytes, true); text(8, 'WAVE');
+  text(12, 'fmt '); header.setUint32(16, 16, true);
+  header.setUint16(20, format.float ? 3 : 1, true); header.setUint16(22, format.channels, true);
+  header.setUint32(24, format.sampleRate, true); header.setUint32(28, format.sampleRate * format.blockAlign, true);
+  header.setUint16(32, format.blockAlign, true); header.setUint16(34, format.bits, true);
+  text(36, 'data'); header.setUint32(40, bytes, true);
+  return new Uint8Array(header.buffer);
+}
+
+// The recording being read, which Cancel stops where it is.
+let reading: { cancelled: boolean } | null = null;
+
 export async function openRecording(file: File, changed: () => void): Promise<void> {
   const title = tr(C, 'Open recording');
-  if (file.size > kLongestRecordingBytes) {
-    await showMessage(title, tr(W, '%1 is too long for the browser to hold (%2 MB); the desktop program reads recordings of any length.', file.name, count(Math.round(file.size / 1e6))));
-    return;
-  }
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  const format = countingModel().countingWavFormat(bytes.subarray(0, 1 << 20));
+  const format = countingModel().countingWavFormat(new Uint8Array(await file.slice(0, 1 << 20).arrayBuffer()), file.size);
   if (!format.ok) {
     await showMessage(title, tr(C, '%1 cannot be read: %2', file.name, format.error ? modelText(format.error) : ''));
     return;
   }
-  let samples: Float32Array;
-  try {
-    // A context at the file's own rate, so that the browser hands the samples over unchanged.
-    const context = new OfflineAudioContext(1, 1, format.sampleRate);
-    const sound = await context.decodeAudioData(bytes.buffer.slice(0) as ArrayBuffer);
-    samples = sound.getChannelData(0); // the first channel, as the desktop takes it
-  } catch (error) {
-    await showMessage(title, tr(W, 'The browser could not decode %1: %2', file.name, String(error)));
+  // A piece at a time, each decoded by the browser in a context at the file's own rate, so that
+  // the samples come over unchanged and a recording of hours is never held whole.
+  const detector = await recordingDetector(format.sampleRate, factor(), holdOff());
+  const progress = element('progress', { id: 'barRecording', max: 1000, value: 0 });
+  const cancel = button('cmdCancelRecording', tr(C, 'Cancel'), () => { if (reading) reading.cancelled = true; });
+  const bar = element('div', { class: 'progress', id: 'frmRecordingProgress' }, element('label', { for: 'barRecording' }, tr(C, 'Reading %1...', file.name)), progress, cancel);
+  document.getElementById('frmRealCounter')?.append(bar);
+  const state = { cancelled: false };
+  reading = state;
+  let failure = '';
+  for (let first = 0; first < format.frames && !state.cancelled; first += kFramesAPiece) {
+    const frames = Math.min(kFramesAPiece, format.frames - first);
+    const start = format.dataStart + first * format.blockAlign;
+    try {
+      const sound = new Uint8Array(await file.slice(start, start + frames * format.blockAlign).arrayBuffer());
+      const piece = new Uint8Array(44 + sound.length);
+      piece.set(pieceHeader(format, frames));
+      piece.set(sound, 44);
+      const decoded = await new OfflineAudioContext(1, 1, format.sampleRate).decodeAudioData(piece.buffer);
+      detector.feed(decoded.getChannelData(0)); // the first channel, as the desktop takes it
+    } catch (error) {
+      failure = String(error);
+      break;
+    }
+    progress.value = Math.round((1000 * (first + frames)) / format.frames);
+  }
+  reading = null;
+  bar.remove();
+  const cut = failure !== '' || state.cancelled;
+  if (failure && detector.samples() === 0) {
+    await showMessage(title, tr(W, 'The browser could not decode %1: %2', file.name, failure));
     return;
   }
   fresh(file.name);
-  const found = await recordingPulses(samples, format.sampleRate, factor(), holdOff());
+  const found = detector.finish();
   real.times = Array.from(found.times);
   real.report = { ...found.report, low: new Float32Array(), high: new Float32Array(), stretch: 64, sampleRate: format.sampleRate };
   real.warnings = warningsOf(real.report, []);
   if (format.warning) real.warnings.unshift(modelText(format.warning));
   handOver(changed);
   announce(tr(W, '%1 pulses found in %2.', count(real.times.length), file.name));
+  // What was read before the browser failed or the reading was cancelled stays counted.
+  if (failure) await showMessage(title, tr(W, 'The browser could not decode %1: %2', file.name, failure) + '\n\n' + tr(W, 'The pulses of the first %1 s are kept.', count(Math.round(found.report.time))));
+  else if (cut) announce(tr(W, 'The pulses of the first %1 s are kept.', count(Math.round(found.report.time))));
 }
 
 // The pulses and what the detector reported, as the lab takes them.

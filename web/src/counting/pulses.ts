@@ -17,9 +17,17 @@ function pulseBytes(): ArrayBuffer {
   return bytesOf(window.ATOMDRIFT_DATA.pulses).buffer as ArrayBuffer;
 }
 
-// The pulses of a recording's samples (mono, full scale ±1) at `sampleRate`: their times in
-// seconds, and what the detector noticed.
-export async function recordingPulses(samples: Float32Array, sampleRate: number, factor: number, holdOff: number): Promise<{ times: Float64Array; report: PulseReport }> {
+// The detector for a recording, handed its samples (mono, full scale ±1) a piece at a time, so
+// that a recording of hours never has to be held whole.
+export interface RecordingDetector {
+  feed(samples: Float32Array): void;
+  // The samples fed so far.
+  samples(): number;
+  // The pulses' times in seconds, and what the detector noticed.
+  finish(): { times: Float64Array; report: PulseReport };
+}
+
+export async function recordingDetector(sampleRate: number, factor: number, holdOff: number): Promise<RecordingDetector> {
   const { instance } = await WebAssembly.instantiate(pulseBytes(), {
     env: { emscripten_notify_memory_growth: () => undefined },
     wasi_snapshot_preview1: { proc_exit: () => { throw new Error('The pulse detector ran out of memory.'); } },
@@ -28,20 +36,29 @@ export async function recordingPulses(samples: Float32Array, sampleRate: number,
   x._initialize();
   x.pulsesStart(sampleRate, factor, holdOff);
   const times: number[] = [];
-  const take = (found: number) => { if (found > 0) times.push(...new Float64Array(x.memory.buffer, x.pulsesTimes(), found)); };
-  // In blocks as the sound system hands them, so that a long recording needs no second copy.
-  const block = 1 << 16;
-  for (let at = 0; at < samples.length; at += block) {
-    const part = samples.subarray(at, Math.min(samples.length, at + block));
-    new Float32Array(x.memory.buffer, x.pulsesInput(part.length), part.length).set(part);
-    take(x.pulsesProcess(at, 0));
-  }
-  take(x.pulsesProcess(0, 1));
-  const r = (what: number) => x.pulsesReport(what);
-  const gaps = [...Array(r(2)).keys()];
-  return { times: Float64Array.from(times), report: { samples: r(0), clipped: r(1), gaps: r(2), lost: r(3), silent: r(4) > 0, pumping: r(5) > 0,
-    drifting: r(6) > 0, noiseFloor: r(7), threshold: r(8), holdOff: r(9), time: r(10),
-    gapStarts: Float64Array.from(gaps, (i) => x.pulsesGapStart(i)), gapSeconds: Float64Array.from(gaps, (i) => x.pulsesGapSeconds(i)) } };
+  const take = (found: number) => { for (const t of new Float64Array(x.memory.buffer, x.pulsesTimes(), found)) times.push(t); };
+  let at = 0; // the next sample's number in the recording
+  return {
+    feed(samples: Float32Array): void {
+      // In blocks as the sound system hands them.
+      const block = 1 << 16;
+      for (let i = 0; i < samples.length; i += block) {
+        const part = samples.subarray(i, Math.min(samples.length, i + block));
+        new Float32Array(x.memory.buffer, x.pulsesInput(part.length), part.length).set(part);
+        take(x.pulsesProcess(at, 0));
+        at += part.length;
+      }
+    },
+    samples: () => at,
+    finish() {
+      take(x.pulsesProcess(0, 1));
+      const r = (what: number) => x.pulsesReport(what);
+      const gaps = [...Array(r(2)).keys()];
+      return { times: Float64Array.from(times), report: { samples: r(0), clipped: r(1), gaps: r(2), lost: r(3), silent: r(4) > 0, pumping: r(5) > 0,
+        drifting: r(6) > 0, noiseFloor: r(7), threshold: r(8), holdOff: r(9), time: r(10),
+        gapStarts: Float64Array.from(gaps, (i) => x.pulsesGapStart(i)), gapSeconds: Float64Array.from(gaps, (i) => x.pulsesGapSeconds(i)) } };
+    },
+  };
 }
 
 // What a live input reports to the page.
