@@ -333,9 +333,11 @@ export const valuesShape: PlotShape = { ratio: 0.62, least: 200, most: 560, from
 // What the tests look at in a chart drawn on the page: uPlot's own instance, whose geometry the
 // painting follows, and the layers shown, named in the user's language, each with the number of
 // its points the axes can show and the model has not cut off.
+// A layer the chart draws by hand (lines that go straight up) is no uPlot series: `within` says how
+// many of its points lie inside the axes.
 export interface DrawnChart {
   u: uPlot;
-  layers: { name: string; color: string; dash: number[]; kind: string; inLegend: boolean; points: number }[];
+  layers: { name: string; color: string; dash: number[]; kind: string; inLegend: boolean; points: number; byHand: boolean; within: number }[];
 }
 const drawn = new WeakMap<HTMLElement, () => DrawnChart | null>();
 export function drawnChart(host: HTMLElement): DrawnChart | null {
@@ -352,11 +354,20 @@ export class PlotChart extends ChartHost {
       if (!this.plot || !this.shown) return null;
       const { plot, hidden } = this.shown;
       const kindName = (kind: PlotLayerKind) => Object.entries(kinds()).find(([, v]) => v.value === kind.value)?.[0] ?? '';
+      const u = this.plot;
+      const inside = (v: number, key: string) => {
+        const { min, max } = u.scales[key];
+        return min !== undefined && max !== undefined && v >= min - 1e-9 * Math.abs(min) && v <= max + 1e-9 * Math.abs(max);
+      };
+      const shownPoints = (l: PlotLayer) => l.lines.flatMap((line) => [...line.x].map((x, i) => ({ x, y: line.y[i] })))
+        .filter(({ x, y }) => usable(x, plot.logX) && usable(y, plot.logY) && !(plot.logX && x < plot.xFloor) && !(plot.logY && y < plot.yFloor));
       const layers = plot.layers.filter((l) => !hidden.has(layerKey(l)))
-        .map((l) => ({ name: plotText(plot, l.name), color: l.color, dash: [...l.dash], kind: kindName(l.kind), inLegend: l.inLegend,
-          points: l.lines.reduce((n, line) => n + line.x.filter((x, i) => usable(x, plot.logX) && usable(line.y[i], plot.logY)
-            && !(plot.logX && x < plot.xFloor) && !(plot.logY && line.y[i] < plot.yFloor)).length, 0) }));
-      return { u: this.plot, layers };
+        .map((l) => {
+          const points = shownPoints(l);
+          return { name: plotText(plot, l.name), color: l.color, dash: [...l.dash], kind: kindName(l.kind), inLegend: l.inLegend,
+            points: points.length, byHand: drawnByHand(l), within: points.filter(({ x, y }) => inside(x, 'x') && inside(y, 'y')).length };
+        });
+      return { u, layers };
     });
   }
 

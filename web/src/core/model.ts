@@ -39,7 +39,8 @@ export interface NumberModel {
 declare global {
   interface Window {
     ATOMDRIFT_DATA: {
-      wasm: string; nuclides: string; feedings: string; translations: Record<string, Record<string, string>>; sources: Record<string, string[]>;
+      wasm: string; // gzip-compressed
+      nuclides: string; feedings: string; translations: Record<string, Record<string, string>>; sources: Record<string, string[]>;
       lessons: { name: string; text: string }[]; // the example lessons shipped
       shell: string; // the page's frame with the places of its styles and scripts (lesson/pageSource.ts)
       pulses: string; // the pulse detector's own module, for the audio thread (counting/pulses.ts)
@@ -57,9 +58,17 @@ export function bytesOf(base64: string): Uint8Array {
   return bytes;
 }
 
+// The module's bytes, kept gzip-compressed in the page.
+async function moduleBytes(): Promise<ArrayBuffer> {
+  if (typeof DecompressionStream === 'undefined')
+    throw new Error('this browser is too old for the page (it needs Chrome or Edge 80, Firefox 113, Safari 16.4 or later)');
+  const packed = new Blob([bytesOf(window.ATOMDRIFT_DATA.wasm) as BlobPart]);
+  return new Response(packed.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+}
+
 // Compiles the module once; the workers of the class experiment get the compiled module.
 export async function loadModel(): Promise<void> {
-  compiled = await WebAssembly.compile(bytesOf(window.ATOMDRIFT_DATA.wasm) as BufferSource);
+  compiled = await WebAssembly.compile(await moduleBytes());
   loaded = await instantiate(compiled);
 }
 
