@@ -4874,14 +4874,6 @@ www.example.org/atomdrift</translation>
         <translation>Ziehen Sie über das Quadrat, um eine Teilprobe von Atomen zu wählen; die Grafik zeigt dann ihre eigene Kurve mit dem Streuband, das der Zufall einer Teilprobe dieser Größe lässt.</translation>
     </message>
     <message>
-        <source>Patch A</source>
-        <translation>Teilprobe A</translation>
-    </message>
-    <message>
-        <source>Patch B</source>
-        <translation>Teilprobe B</translation>
-    </message>
-    <message>
         <source>Detector efficiency: %1 %</source>
         <translation>Nachweiswahrscheinlichkeit des Detektors: %1 %</translation>
     </message>

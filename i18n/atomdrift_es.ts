@@ -4874,14 +4874,6 @@ www.example.org/atomdrift</translation>
         <translation>Arrastre sobre el cuadrado para elegir una zona de átomos; el gráfico muestra entonces su propia curva con la banda de dispersión que el azar deja a una zona de ese tamaño.</translation>
     </message>
     <message>
-        <source>Patch A</source>
-        <translation>Zona A</translation>
-    </message>
-    <message>
-        <source>Patch B</source>
-        <translation>Zona B</translation>
-    </message>
-    <message>
         <source>Detector efficiency: %1 %</source>
         <translation>Eficiencia del detector: %1 %</translation>
     </message>

@@ -1116,7 +1116,7 @@ Pour des coups poissoniens, D est proche de 1&#xa0;; le temps mort d’un compte
     <message>
         <source>The real counter&apos;s recording, %1 g of carbon counted with an efficiency of %2: %3 counts in %4 min, and %5 of background in %6 min, each in the time the counter was live; %7 % of the activity of modern carbon.</source>
         <extracomment>%1 grams of carbon, %2 the counter&apos;s efficiency (a fraction), %3 and %4 the sample&apos;s counts and minutes, %5 and %6 the background&apos;s, %7 the percentage of modern carbon&apos;s activity with its interval.</extracomment>
-        <translation>L’enregistrement du compteur réel, %1 g de carbone comptés avec une efficacité de %2 : %3 coups en %4 min, et %5 de bruit de fond en %6 min, chacun pendant le temps où le compteur était actif ; %7 % de l’activité du carbone actuel.</translation>
+        <translation>L’enregistrement du compteur réel, %1 g de carbone comptés avec une efficacité de %2&#xa0;: %3 coups en %4 min, et %5 de bruit de fond en %6 min, chacun pendant le temps où le compteur était actif&#xa0;; %7&#xa0;% de l’activité du carbone actuel.</translation>
     </message>
     <message>
         <source>Date the recording</source>
@@ -3463,7 +3463,7 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>The sample counts as more active than modern carbon of its mass. Carbon that grew after 1950 is; otherwise the net counts rose above the background by chance, or the carbon or the efficiency is not the sample&apos;s.</source>
-        <translation>L’échantillon compte comme plus actif que du carbone actuel de même masse. Le carbone qui a poussé après 1950 l’est ; sinon, les coups nets ont dépassé le bruit de fond par hasard, ou le carbone ou l’efficacité ne sont pas ceux de l’échantillon.</translation>
+        <translation>L’échantillon compte comme plus actif que du carbone actuel de même masse. Le carbone qui a poussé après 1950 l’est&#xa0;; sinon, les coups nets ont dépassé le bruit de fond par hasard, ou le carbone ou l’efficacité ne sont pas ceux de l’échantillon.</translation>
     </message>
     <message>
         <source>Count the sample with the real counter first (listen, then stop, or open a recording), then date it.</source>
@@ -3471,11 +3471,11 @@ www.example.org/atomdrift</translation>
     </message>
     <message>
         <source>Count the background with the real counter too: listen with the sample away, stop, and take the counts as the background.</source>
-        <translation>Comptez aussi le bruit de fond avec le compteur réel : écoutez sans l’échantillon, arrêtez, et prenez les coups comme bruit de fond.</translation>
+        <translation>Comptez aussi le bruit de fond avec le compteur réel&#xa0;: écoutez sans l’échantillon, arrêtez, et prenez les coups comme bruit de fond.</translation>
     </message>
     <message>
         <source>The background and the sample are the same recording: count the sample in its place, then date it.</source>
-        <translation>Le bruit de fond et l’échantillon sont le même enregistrement : comptez l’échantillon à sa place, puis datez-le.</translation>
+        <translation>Le bruit de fond et l’échantillon sont le même enregistrement&#xa0;: comptez l’échantillon à sa place, puis datez-le.</translation>
     </message>
     <message>
         <source>The recording or the background lasted no time at all.</source>
@@ -4872,14 +4872,6 @@ www.example.org/atomdrift</translation>
     <message>
         <source>Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.</source>
         <translation>Faites glisser sur le carré pour choisir une zone d&apos;atomes&#xa0;; le graphique montre alors sa propre courbe avec la bande de dispersion que le hasard laisse à une zone de cette taille.</translation>
-    </message>
-    <message>
-        <source>Patch A</source>
-        <translation>Zone A</translation>
-    </message>
-    <message>
-        <source>Patch B</source>
-        <translation>Zone B</translation>
     </message>
     <message>
         <source>Detector efficiency: %1 %</source>

@@ -46,6 +46,11 @@ void AtomsSession::setStep(int step)
         m_step = 0;
 }
 
+PlotColor AtomsSession::patchColor(int which)
+{
+    return kPatchColors[static_cast<std::size_t>(std::clamp(which, 0, kPatches - 1))];
+}
+
 int AtomsSession::playedStep() const
 {
     const int stride = std::max(1, (steps() + 10 * kPlayFrames - 1) / (10 * kPlayFrames));

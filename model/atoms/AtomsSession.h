@@ -93,6 +93,8 @@ public:
 
     // Two patches to compare; an empty list of atoms takes one away.
     static constexpr int kPatches = 2;
+    // The colour of a patch's outline on the square and of its curve on the chart.
+    static PlotColor patchColor(int which);
     void setPatch(int which, std::vector<std::uint32_t> atoms);
     const std::optional<PatchCurve>& patch(int which) const { return m_patches[static_cast<std::size_t>(which)]; }
     const std::vector<std::uint32_t>& patchAtoms(int which) const { return m_patchAtoms[static_cast<std::size_t>(which)]; }

@@ -35,7 +35,14 @@ int squareRoom()
 }
 
 // The patches in their chart colours, the detector black.
-const QColor kShapeColors[3] = {QColor(213, 94, 0), QColor(0, 158, 115), QColor(0, 0, 0)};
+// The patches in the colours of their curves, the detector black.
+QColor shapeColor(std::size_t which)
+{
+    if (which >= decay::AtomsSession::kPatches)
+        return Qt::black;
+    const decay::PlotColor c = decay::AtomsSession::patchColor(static_cast<int>(which));
+    return {c.red, c.green, c.blue};
+}
 
 } // namespace
 
@@ -324,7 +331,7 @@ void AtomsWindow::showSquare()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(m_scale, m_scale);
     for (std::size_t i = 0; i < m_shapes.size(); ++i) {
-        QPen pen(kShapeColors[i], 2 / m_scale, i == 2 ? Qt::DashLine : Qt::SolidLine);
+        QPen pen(shapeColor(i), 2 / m_scale, i == 2 ? Qt::DashLine : Qt::SolidLine);
         painter.setPen(pen);
         painter.drawPolygon(m_shapes[i]);
     }

@@ -150,8 +150,6 @@ QT_TRANSLATE_NOOP("Web", "Draw round the patch");
 QT_TRANSLATE_NOOP("Web", "Clear patches and detector");
 QT_TRANSLATE_NOOP("Web", "Run of the class:");
 QT_TRANSLATE_NOOP("Web", "Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.");
-QT_TRANSLATE_NOOP("Web", "Patch A");
-QT_TRANSLATE_NOOP("Web", "Patch B");
 QT_TRANSLATE_NOOP("Web", "Close");
 QT_TRANSLATE_NOOP("Web", "Detector efficiency: %1 %");
 QT_TRANSLATE_NOOP("Web", "Pause");

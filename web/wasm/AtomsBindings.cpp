@@ -80,6 +80,7 @@ int setAtomsStep(double step)
 int atomsStepAt(double time) { return atoms().session.stepAt(time); }
 int atomsPlayedStep() { return atoms().session.playedStep(); }
 int atomsPlayFrames() { return decay::AtomsSession::kPlayFrames; }
+std::string atomsPatchColor(int which) { return cssColor(decay::AtomsSession::patchColor(which)); }
 
 // The square at the current step as RGBA bytes, a view of the module's memory that the page
 // copies into its image at once (the next frame overwrites it); empty when nothing can be shown.
@@ -152,6 +153,7 @@ EMSCRIPTEN_BINDINGS(decay_atoms)
     function("atomsStepAt", &web::atomsStepAt);
     function("atomsPlayedStep", &web::atomsPlayedStep);
     function("atomsPlayFrames", &web::atomsPlayFrames);
+    function("atomsPatchColor", &web::atomsPatchColor);
     function("atomsFrame", &web::atomsFrame);
     function("atomsLegend", &web::atomsLegend);
     function("setAtomsPatch", &web::setAtomsPatch);

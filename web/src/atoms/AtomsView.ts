@@ -4,7 +4,7 @@
 // page paints its pixels and passes the pointer on.
 import { button, checkbox, element, field, showMessage } from '../core/dom';
 import { decimalPoint, modelText, tr } from '../core/i18n';
-import { PlotChart, drawnChart } from '../core/PlotChart';
+import { PlotChart, drawnChart, namesLegend } from '../core/PlotChart';
 import { randomSeed } from '../core/seed';
 import { mainWindowEntries } from '../run/RunPage';
 import { atomsModel, type AtomsOpened } from './atomsModel';
@@ -91,12 +91,12 @@ function showView(part: string, result: AtomsOpened): void {
     element('h2', { id: 'atomsTitle' }, tr(W, 'The atoms')),
     element('div', { class: 'atoms-body' },
       element('div', { class: 'atoms-square' }, canvas, legend),
-      element('div', { class: 'atoms-side' }, chartHost, text, efficiency)),
+      element('div', { class: 'atoms-side' }, chartHost, element('ul', { id: 'lstAtomsCurves' }), text, efficiency)),
     element('div', { class: 'buttons' }, back, play, next, slider, stepField.row),
     element('p', { class: 'hint' }, tr(W, 'Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.')),
     element('div', { class: 'buttons' },
-      element('span', {}, patchA, element('label', { for: 'optAtomsPatch1' }, tr(W, 'Patch A'))),
-      element('span', {}, patchB, element('label', { for: 'optAtomsPatch2' }, tr(W, 'Patch B'))),
+      element('span', {}, patchA, element('label', { for: 'optAtomsPatch1' }, tr('AtomsWindow', 'Patch 1'))),
+      element('span', {}, patchB, element('label', { for: 'optAtomsPatch2' }, tr('AtomsWindow', 'Patch 2'))),
       outline.row, detector.row, clear, runChoice?.row ?? null),
     button('cmdAtomsClose', tr(W, 'Close'), () => closeView()));
   dialog.addEventListener('cancel', (e) => { e.preventDefault(); closeView(); });
@@ -153,7 +153,9 @@ function go(step: number): void {
 function refresh(): void {
   if (!view) return;
   paint();
-  view.chart.draw(atomsModel().atomsPlot());
+  const plot = atomsModel().atomsPlot();
+  view.chart.draw(plot);
+  document.getElementById('lstAtomsCurves')?.replaceWith(namesLegend(plot, 'lstAtomsCurves'));
   view.text.textContent = modelText(atomsModel().atomsText());
 }
 
@@ -188,23 +190,27 @@ function paint(): void {
   const image = new ImageData(new Uint8ClampedArray(bytes), layout.width, layout.height);
   const context = canvas.getContext('2d')!;
   context.putImageData(image, 0, 0);
-  // The patches in black and white dashes (A solid, B dashed), the detector in a thick frame.
-  const stroke = (corners: { x: number; y: number }[] | null, width: number, dash: number[]) => {
+  // The patches in the colours of their curves over a white edge, the detector dashed in black, as
+  // the desktop draws them; widths in the square's pixels, whatever its scale on the page.
+  const scale = canvas.width / Math.max(1, canvas.clientWidth || canvas.width);
+  const stroke = (corners: { x: number; y: number }[] | null, color: string, dash: number[]) => {
     if (!corners || corners.length < 2) return;
     context.beginPath();
     const x = (c: { x: number }) => c.x * canvas.width, y = (c: { y: number }) => c.y * canvas.height;
     corners.forEach((c, i) => (i ? context.lineTo(x(c), y(c)) : context.moveTo(x(c), y(c))));
     context.closePath();
-    context.lineWidth = width;
-    for (const [color, offset] of [['#000', 0], ['#fff', dash.length ? dash[0] : 0]] as const) {
-      context.strokeStyle = color;
-      context.setLineDash(dash.length ? dash : color === '#000' ? [] : [0, 1e9]);
-      context.lineDashOffset = offset;
-      context.stroke();
-    }
+    context.setLineDash([]);
+    context.lineWidth = 4 * scale;
+    context.strokeStyle = '#fff';
+    context.stroke();
+    context.setLineDash(dash.map((d) => d * scale));
+    context.lineWidth = 2 * scale;
+    context.strokeStyle = color;
+    context.stroke();
   };
-  view.drawn.patches.forEach((corners, i) => stroke(corners, 2, i ? [6, 6] : []));
-  stroke(view.drawn.detector, 4, [2, 2]);
+  view.drawn.patches.forEach((corners, i) => stroke(corners, atomsModel().atomsPatchColor(i), []));
+  stroke(view.drawn.detector, '#000', [6, 4]);
+  context.setLineDash([]);
 }
 
 // A drag on the square chooses the patch, as a rectangle or, with "Draw round the patch" ticked,

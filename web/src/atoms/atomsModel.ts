@@ -15,6 +15,7 @@ export interface AtomsModel {
   atomsStepAt(time: number): number;
   atomsPlayedStep(): number;
   atomsPlayFrames(): number;
+  atomsPatchColor(which: number): string;
   // RGBA bytes in the module's memory, valid until the next call: copy them at once.
   atomsFrame(width: number, height: number): Uint8Array;
   atomsLegend(): AtomsLegendEntry[];

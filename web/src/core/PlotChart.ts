@@ -512,6 +512,13 @@ export function lineSample(color: string, dash: Float64Array): string {
   return `background:repeating-linear-gradient(90deg,${stops.join(',')});${line}`;
 }
 
+// A legend that only names the layers, each with its sample, for a chart whose layers are all
+// wanted (the atoms' curves): a list with the id `id`.
+export function namesLegend(plot: Plot, id: string): HTMLElement {
+  return element('ul', { id, class: 'atoms-legend' }, ...[...layerNames(plot).values()].map(({ name, layer }) =>
+    element('li', {}, element('span', { class: 'swatch', style: swatch(layer) }), name)));
+}
+
 // The legend: a check box for each layer's name, ticked while the layer is shown; `hidden` holds
 // the keys of the layers hidden. `label` names the group for a screen reader.
 // Pointing at an entry, or moving to its box, highlights its layer through `highlight`.
