@@ -153,6 +153,18 @@ test('a recording of two hours', async ({ page }) => {
   await expect(page.locator('#lblLiveRate')).toContainText(/in 7,200(\.0)? s/, { timeout: 150_000 });
   const found = Number((await page.locator('#lblLiveCount').textContent())!.replace(/[^0-9]/g, ''));
   expect(found).toBe(placed);
+
+  // Opened again and cancelled on the way: the pulses read so far are counted.
+  const [again] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpenRecording').click()]);
+  await again.setFiles(long);
+  await expect.poll(() => page.locator('#barRecording').evaluate((bar) => (bar as HTMLProgressElement).value)).toBeGreaterThan(0);
+  await page.locator('#cmdCancelRecording').click();
+  await expect(page.locator('#barRecording')).toHaveCount(0);
+  const read = Number(/in ([0-9,.]+) s/.exec((await page.locator('#lblLiveRate').textContent())!)![1].replace(/,/g, ''));
+  expect(read).toBeGreaterThan(0);
+  expect(read).toBeLessThan(hours * 3600);
+  const kept = Number((await page.locator('#lblLiveCount').textContent())!.replace(/[^0-9]/g, ''));
+  expect(Math.abs(kept - read / every)).toBeLessThanOrEqual(5 * Math.sqrt(read / every) + 2);
 });
 
 // The desktop's reader and detector found these times in the same file (tests/web/PulseReference.cpp):
