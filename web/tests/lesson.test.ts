@@ -187,6 +187,8 @@ test.describe('a lesson in the class experiment', () => {
   test('handed out as a link and as a web page, both open straight into it', async ({ page }) => {
     await makeExperimentLesson(page);
     await page.locator('#cmdCopyLink').click();
+    // The link stands in its field once the lesson is made, which the click awaits.
+    await expect(page.locator('#txtLinkOut')).toHaveValue(/#lesson=/);
     const link = await page.locator('#txtLinkOut').inputValue();
     expect(link.length).toBeLessThanOrEqual(2000);
     expect(link).toContain('#lesson=');
@@ -400,6 +402,8 @@ test.describe('opening, making and collecting', () => {
   test('a lesson file and a link dropped on the page open the lesson', async ({ page }) => {
     const made = await makeExperimentLesson(page);
     await page.locator('#cmdCopyLink').click();
+    // The link stands in its field once the lesson is made, which the click awaits.
+    await expect(page.locator('#txtLinkOut')).toHaveValue(/#lesson=/);
     const link = await page.locator('#txtLinkOut').inputValue();
     for (const drop of [{ file: made.text, name: made.name }, { link }]) {
       await open(page, '#run');
