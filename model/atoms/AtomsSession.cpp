@@ -117,19 +117,26 @@ std::vector<AtomsSession::LegendEntry> AtomsSession::legend() const
     return entries;
 }
 
+CellRectangle cellsInRectangle(const AtomLayout& layout, double x0, double y0, double x1, double y1)
+{
+    if (layout.cell <= 0 || !std::isfinite(x0 + y0 + x1 + y1))
+        return {};
+    const double cell = layout.cell;
+    // The cells whose centres (c + 1/2) cell lie between the corners.
+    const auto first = [&](double a, double b, int count) { return static_cast<int>(std::clamp(std::ceil(std::min(a, b) / cell - 0.5), 0.0, 1.0 * count)); };
+    const auto last = [&](double a, double b, int count) { return static_cast<int>(std::clamp(std::floor(std::max(a, b) / cell - 0.5), -1.0, count - 1.0)); };
+    return {first(x0, x1, layout.columns), first(y0, y1, layout.rows), last(x0, x1, layout.columns), last(y0, y1, layout.rows)};
+}
+
 std::vector<std::uint32_t> AtomsSession::atomsInRectangle(const AtomLayout& layout, double x0, double y0, double x1, double y1) const
 {
     std::vector<std::uint32_t> inside;
-    if (layout.cell <= 0 || !std::isfinite(x0 + y0 + x1 + y1))
+    const CellRectangle cells = cellsInRectangle(layout, x0, y0, x1, y1);
+    if (cells.empty())
         return inside;
-    const double cell = layout.cell;
-    // The cells whose centres (c + 1/2) cell lie between the corners.
-    const auto from = [&](double a, double b) { return std::max(0.0, std::ceil(std::min(a, b) / cell - 0.5)); };
-    const auto to = [&](double a, double b, int count) { return std::min(count - 1.0, std::floor(std::max(a, b) / cell - 0.5)); };
-    const double c0 = from(x0, x1), c1 = to(x0, x1, layout.columns), r0 = from(y0, y1), r1 = to(y0, y1, layout.rows);
-    for (double r = r0; r <= r1; ++r)
-        for (double c = c0; c <= c1; ++c) {
-            const double atom = r * layout.columns + c;
+    for (std::int64_t r = cells.firstRow; r <= cells.lastRow; ++r)
+        for (std::int64_t c = cells.firstColumn; c <= cells.lastColumn; ++c) {
+            const std::int64_t atom = r * layout.columns + c;
             if (atom < m_field.atoms())
                 inside.push_back(static_cast<std::uint32_t>(atom));
         }

@@ -26,6 +26,18 @@ struct AtomLayout {
 inline constexpr int kSmallestAtomSquare = 32;
 AtomLayout atomLayout(int atoms, int availableWidth, int availableHeight);
 
+// The cells whose centres lie in a rectangle between two corners, in the square's pixels: the
+// columns and rows they span, both ends included. A view outlines these cells, not the rectangle
+// dragged, so that the outline goes round exactly the atoms counted.
+struct CellRectangle {
+    int firstColumn = 0;
+    int firstRow = 0;
+    int lastColumn = -1;
+    int lastRow = -1;
+    bool empty() const { return lastColumn < firstColumn || lastRow < firstRow; }
+};
+CellRectangle cellsInRectangle(const AtomLayout& layout, double x0, double y0, double x1, double y1);
+
 // The order of a pixel's bytes in a 32-bit word: 0xAARRGGBB (a desktop image), or R, G, B, A in
 // memory on a little-endian machine (a browser's image data).
 enum class PixelOrder { Argb, Rgba };

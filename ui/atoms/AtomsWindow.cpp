@@ -34,7 +34,6 @@ int squareRoom()
     return std::clamp(height, 200, 1000);
 }
 
-// The patches in their chart colours, the detector black.
 // The patches in the colours of their curves, the detector black.
 QColor shapeColor(std::size_t which)
 {
@@ -263,6 +262,7 @@ void AtomsWindow::picAtoms_MouseUp(bool outline)
     m_dragging = false;
     const int which = optPatch1->isChecked() ? 0 : optPatch2->isChecked() ? 1 : 2;
     std::vector<std::uint32_t> atoms;
+    QPolygonF shape = m_drag;
     if (outline && m_drag.size() >= 3) {
         std::vector<double> x, y;
         for (const QPointF& point : m_drag) {
@@ -273,8 +273,12 @@ void AtomsWindow::picAtoms_MouseUp(bool outline)
     } else if (!m_drag.isEmpty()) {
         const QRectF box = m_drag.boundingRect();
         atoms = m_session.atomsInRectangle(m_layout, box.left(), box.top(), box.right(), box.bottom());
+        // Round the cells taken, not the rectangle dragged.
+        const decay::CellRectangle cells = decay::cellsInRectangle(m_layout, box.left(), box.top(), box.right(), box.bottom());
+        const double cell = m_layout.cell;
+        shape = QPolygonF(QRectF(QPointF(cells.firstColumn * cell, cells.firstRow * cell), QPointF((cells.lastColumn + 1) * cell, (cells.lastRow + 1) * cell)));
     }
-    m_shapes[static_cast<std::size_t>(which)] = atoms.empty() ? QPolygonF() : m_drag;
+    m_shapes[static_cast<std::size_t>(which)] = atoms.empty() ? QPolygonF() : shape;
     if (which == 2)
         m_session.setDetector(std::move(atoms));
     else

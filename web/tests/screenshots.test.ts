@@ -51,3 +51,59 @@ for (const [part, act] of Object.entries(actions)) {
     await page.screenshot({ path: `${folder}/web-${part}.png` });
   });
 }
+
+// The atoms of three random runs, as the README shows them: 100 atoms with a patch of four, 10,000
+// with two patches and a detector frame, and a million of the Mo-99 generator's with a patch of 100
+// beside a large one.
+async function drag(page: Page, from: [number, number], to: [number, number]): Promise<void> {
+  const box = (await page.locator('#cnvAtoms').boundingBox())!;
+  await page.mouse.move(box.x + from[0] * box.width, box.y + from[1] * box.height);
+  await page.mouse.down();
+  await page.mouse.move(box.x + to[0] * box.width, box.y + to[1] * box.height, { steps: 4 });
+  await page.mouse.up();
+}
+
+async function atStep(page: Page, step: number): Promise<void> {
+  await page.locator('#txtAtomsStep').fill(String(step));
+  await page.locator('#txtAtomsStep').press('Enter');
+  await expect(page.locator('#lblAtomsText')).toContainText(`t = `);
+}
+
+test('the atoms at 100, 10,000 and a million', async ({ page }) => {
+  await page.setViewportSize({ width: 1920, height: 1080 });
+  for (const [atoms, step] of [[100, 7], [10_000, 12]]) {
+    await openPart(page, 'run');
+    await page.locator('#txtN0').fill(String(atoms));
+    await page.locator('#txtN0').press('Enter');
+    await page.evaluate(() => { window.atomdrift.seed = '2026'; });
+    await page.locator('#Command5').click();
+    await page.locator('#cmdShowAtoms').click();
+    await atStep(page, step);
+    if (atoms === 100) {
+      await drag(page, [0.03, 0.03], [0.17, 0.17]);
+    } else {
+      await drag(page, [0.04, 0.04], [0.14, 0.14]);
+      await page.locator('#optAtomsPatch2').check();
+      await drag(page, [0.3, 0.3], [0.95, 0.95]);
+      await page.locator('#chkAtomsDetector').check();
+      await drag(page, [0.55, 0.05], [0.95, 0.25]);
+    }
+    await expect(page.locator('#lblAtomsText')).toContainText('patch');
+    await page.locator('#dlgAtoms').screenshot({ path: `${folder}/atoms-${atoms}.png` });
+  }
+  await openPart(page, 'nuclides');
+  await page.locator('#cboNuclide').selectOption((await page.locator('#cboNuclide option', { hasText: '(Mo-99)' }).getAttribute('value'))!);
+  await page.locator('#cboAmountUnit1').selectOption('0');
+  await page.locator('#txtAtoms1').fill('1000000');
+  await page.evaluate(() => { window.atomdrift.seed = '2026'; });
+  await page.locator('#cmdRandom').click();
+  await expect(page.locator('#lblStatus')).toContainText('Random run', { timeout: 60_000 });
+  await page.locator('#cmdShowAtoms').click();
+  const steps = Number(await page.locator('#sldAtomsTime').getAttribute('max'));
+  await atStep(page, Math.round(steps / 3));
+  await drag(page, [0.05, 0.05], [0.06, 0.06]);
+  await page.locator('#optAtomsPatch2').check();
+  await drag(page, [0.3, 0.3], [0.95, 0.95]);
+  await expect(page.locator('#lblAtomsText')).toContainText('patch 2');
+  await page.locator('#dlgAtoms').screenshot({ path: `${folder}/atoms-1000000.png` });
+});

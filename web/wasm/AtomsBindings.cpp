@@ -127,6 +127,22 @@ int setAtomsPatchOutline(double which, const val& x, const val& y, double width,
 }
 void clearAtomsPatch(double which) { atoms().session.setPatch(whole(which, -1), {}); }
 
+// {left, top, right, bottom}: the edges, in the square's pixels, of the cells a rectangle between
+// two corners takes, which the page outlines; null when it takes none.
+val atomsCells(double x0, double y0, double x1, double y1, double width, double height)
+{
+    const decay::AtomLayout place = layout(width, height);
+    const decay::CellRectangle cells = decay::cellsInRectangle(place, x0, y0, x1, y1);
+    if (cells.empty())
+        return val::null();
+    val edges = val::object();
+    edges.set("left", cells.firstColumn * place.cell);
+    edges.set("top", cells.firstRow * place.cell);
+    edges.set("right", (cells.lastColumn + 1) * place.cell);
+    edges.set("bottom", (cells.lastRow + 1) * place.cell);
+    return edges;
+}
+
 // The detector frame between two corners; returns its efficiency, 0 when it covers no atom.
 double setAtomsDetector(double x0, double y0, double x1, double y1, double width, double height)
 {
@@ -159,6 +175,7 @@ EMSCRIPTEN_BINDINGS(decay_atoms)
     function("setAtomsPatch", &web::setAtomsPatch);
     function("setAtomsPatchOutline", &web::setAtomsPatchOutline);
     function("clearAtomsPatch", &web::clearAtomsPatch);
+    function("atomsCells", &web::atomsCells);
     function("setAtomsDetector", &web::setAtomsDetector);
     function("clearAtomsDetector", &web::clearAtomsDetector);
     function("atomsPlot", &web::atomsPlot);

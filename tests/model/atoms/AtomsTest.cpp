@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -216,6 +218,35 @@ TEST(Atoms, TextSaysTheStepTheSampleAndThePatches)
     EXPECT_EQ(std::accumulate(seen.begin(), seen.end(), std::int64_t{0}), 2500 - session.field().countsIn(covered, 0)[40]);
     EXPECT_EQ(session.text().text(), "t = 12: " + left + " of 10000 atoms left, 1.8 half-lives; patch: " + patch +
                                          " of 100; detector: " + std::to_string(seen[12]) + " decays in this step, efficiency 25 %");
+}
+
+// The cells a view outlines for a dragged rectangle are exactly the atoms it takes: those whose
+// centres lie between the corners, counted here atom by atom. Corners off the cells' edges, either
+// way round, beyond the square, or between two centres.
+TEST(Atoms, TheOutlinedCellsAreTheAtomsTaken)
+{
+    const auto designed = designedRun("100", 10);
+    AtomsSession session(decay::atomsOfRun(*designed, {.rate = "0.1"}), 1);
+    const auto layout = decay::atomLayout(session.atoms(), 600, 600);
+    ASSERT_EQ(layout.columns, 10);
+    const double cell = layout.cell;
+    const std::array<std::array<double, 4>, 5> drags{{{31, 29, 149, 151}, {151, 149, 31, 29}, {-1e300, 200, 1e300, 1e9}, {65, 65, 80, 80}, {0.3 * cell, 0, 0.7 * cell, 600}}};
+    for (const auto& d : drags) {
+        std::vector<std::uint32_t> centred;
+        for (std::uint32_t atom = 0; atom < 100; ++atom) {
+            const double x = (atom % 10 + 0.5) * cell, y = (atom / 10 + 0.5) * cell;
+            if (x >= std::min(d[0], d[2]) && x <= std::max(d[0], d[2]) && y >= std::min(d[1], d[3]) && y <= std::max(d[1], d[3]))
+                centred.push_back(atom);
+        }
+        EXPECT_EQ(session.atomsInRectangle(layout, d[0], d[1], d[2], d[3]), centred);
+        const decay::CellRectangle cells = decay::cellsInRectangle(layout, d[0], d[1], d[2], d[3]);
+        std::vector<std::uint32_t> outlined;
+        for (int r = cells.firstRow; r <= cells.lastRow; ++r)
+            for (int c = cells.firstColumn; c <= cells.lastColumn; ++c)
+                outlined.push_back(static_cast<std::uint32_t>(r * 10 + c));
+        EXPECT_EQ(outlined, centred);
+        EXPECT_EQ(cells.empty(), centred.empty());
+    }
 }
 
 // A view opened before any run, on a cancelled or empty run, an exact one, or in a tiny window

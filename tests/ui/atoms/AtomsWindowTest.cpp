@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(w.lblText->accessibleName(), w.lblText->text());
 
         // A drag over the top left corner: the patch's atoms, its curve and its count in the text.
-        QTest::mousePress(w.picAtoms, Qt::LeftButton, {}, QPoint(0, 0));
+        QTest::mousePress(w.picAtoms, Qt::LeftButton, {}, QPoint(1, 1)); // (0, 0) would be the centre
         QMouseEvent move(QEvent::MouseMove, QPointF(30, 30), w.picAtoms->mapToGlobal(QPointF(30, 30)), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(w.picAtoms, &move);
         QTest::mouseRelease(w.picAtoms, Qt::LeftButton, {}, QPoint(30, 30));

@@ -59,6 +59,13 @@ export function cmdShowAtoms_Click(): void {
   showView(part, result);
 }
 
+// Low enough that the chart, the sentence and the controls stand beside the square, on a laptop's
+// screen as on a projector's.
+const atomsChartShape = {
+  ratio: 0.5, least: 220, fromZero: true,
+  get most() { return Math.max(220, Math.min(380, Math.round(window.innerHeight * 0.33))); },
+};
+
 function showView(part: string, result: AtomsOpened): void {
   closeView();
   const canvas = element('canvas', { id: 'cnvAtoms', tabindex: 0, role: 'img', 'aria-label': tr(W, 'The atoms, coloured by state') });
@@ -91,17 +98,18 @@ function showView(part: string, result: AtomsOpened): void {
     element('h2', { id: 'atomsTitle' }, tr(W, 'The atoms')),
     element('div', { class: 'atoms-body' },
       element('div', { class: 'atoms-square' }, canvas, legend),
-      element('div', { class: 'atoms-side' }, chartHost, element('ul', { id: 'lstAtomsCurves' }), text, efficiency)),
-    element('div', { class: 'buttons' }, back, play, next, slider, stepField.row),
-    element('p', { class: 'hint' }, tr(W, 'Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.')),
-    element('div', { class: 'buttons' },
-      element('span', {}, patchA, element('label', { for: 'optAtomsPatch1' }, tr('AtomsWindow', 'Patch 1'))),
-      element('span', {}, patchB, element('label', { for: 'optAtomsPatch2' }, tr('AtomsWindow', 'Patch 2'))),
-      outline.row, detector.row, clear, runChoice?.row ?? null),
-    button('cmdAtomsClose', tr(W, 'Close'), () => closeView()));
+      // Beside the square on a wide screen, so that the whole view fits a projector's height.
+      element('div', { class: 'atoms-side' }, chartHost, element('ul', { id: 'lstAtomsCurves' }), text, efficiency,
+        element('div', { class: 'buttons' }, back, play, next, slider, stepField.row),
+        element('p', { class: 'hint' }, tr(W, 'Drag on the square to choose a patch of atoms; the chart then shows its own curve with the band chance gives a patch of its size.')),
+        element('div', { class: 'buttons' },
+          element('span', {}, patchA, element('label', { for: 'optAtomsPatch1' }, tr('AtomsWindow', 'Patch 1'))),
+          element('span', {}, patchB, element('label', { for: 'optAtomsPatch2' }, tr('AtomsWindow', 'Patch 2'))),
+          outline.row, detector.row, runChoice?.row ?? null),
+        element('div', { class: 'buttons' }, clear, button('cmdAtomsClose', tr(W, 'Close'), () => closeView())))));
   dialog.addEventListener('cancel', (e) => { e.preventDefault(); closeView(); });
   document.body.append(dialog);
-  const v: View = { dialog, canvas, chart: new PlotChart(chartHost), chartHost, slider, stepField: stepField.input, text, efficiency, play,
+  const v: View = { dialog, canvas, chart: new PlotChart(chartHost, atomsChartShape), chartHost, slider, stepField: stepField.input, text, efficiency, play,
     detector: detector.input, outline: outline.input, patch: () => (patchB.checked ? 1 : 0), drawn: { patches: [null, null], detector: null },
     steps: result.steps, atoms: result.atoms, timer: null };
   view = v;
@@ -230,7 +238,9 @@ function dragOnSquare(v: View): void {
     const { width, height } = room(v);
     const m = atomsModel();
     const fraction = (c: { x: number; y: number }) => ({ x: c.x / Math.max(1, v.canvas.width), y: c.y / Math.max(1, v.canvas.height) });
-    const box = [start, { x: end.x, y: start.y }, end, { x: start.x, y: end.y }].map(fraction);
+    // A rectangle is outlined round the cells it takes, not where the pointer went.
+    const cells = m.atomsCells(start.x, start.y, end.x, end.y, width, height);
+    const box = cells && [{ x: cells.left, y: cells.top }, { x: cells.right, y: cells.top }, { x: cells.right, y: cells.bottom }, { x: cells.left, y: cells.bottom }].map(fraction);
     if (v.detector.checked) {
       const efficiency = m.setAtomsDetector(start.x, start.y, end.x, end.y, width, height);
       v.drawn.detector = box;

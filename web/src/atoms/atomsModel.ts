@@ -22,6 +22,8 @@ export interface AtomsModel {
   setAtomsPatch(which: number, x0: number, y0: number, x1: number, y1: number, width: number, height: number): number;
   setAtomsPatchOutline(which: number, x: number[] | Float64Array, y: number[] | Float64Array, width: number, height: number): number;
   clearAtomsPatch(which: number): void;
+  // The edges of the cells a dragged rectangle takes, in the square's pixels; null for none.
+  atomsCells(x0: number, y0: number, x1: number, y1: number, width: number, height: number): { left: number; top: number; right: number; bottom: number } | null;
   setAtomsDetector(x0: number, y0: number, x1: number, y1: number, width: number, height: number): number;
   clearAtomsDetector(): void;
   atomsPlot(): Plot;
