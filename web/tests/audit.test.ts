@@ -24,7 +24,7 @@ const screens: Record<string, string[][]> = {
   run: [[], ['#Command2'], ['#Command2', '#cmdLargeGraph'], ['#Command8'], ['#Command8', '#Command2'], ['#Command11']],
   experiment: [[]],
   nuclides: [[]],
-  counting: [[]],
+  counting: [[], ['#optRealCounter']],
 };
 
 // Every screen in English; in the other languages, where only the words differ, the part as it opens.
@@ -54,7 +54,7 @@ test('every part shows its controls whole at phone and projector width, in every
     run: [['#Command2'], ['#Command2', '#cmdLargeGraph']],
     experiment: [[]],
     nuclides: [[], ['#cmdChart']],
-    counting: [[], ['#tabpageDating'], ['#tabpageRepeat']],
+    counting: [[], ['#optRealCounter'], ['#tabpageDating'], ['#tabpageRepeat']],
   };
   const found: string[] = [];
   for (const [part, screens] of Object.entries(shown)) {
@@ -74,6 +74,26 @@ test('every part shows its controls whole at phone and projector width, in every
           found.push(...(await page.evaluate(flaws)).map((flaw) => `${where}: ${flaw}`));
         }
       }
+    }
+  }
+  expect(found).toEqual([]);
+});
+
+// The atoms of a random run open over the part: no violation, and their controls whole at phone
+// and projector width, in every language.
+test('the atoms of a random run: no violation, controls whole', async ({ page }) => {
+  const found: string[] = [];
+  for (const language of ['en', 'de', 'fr', 'es']) {
+    await page.setViewportSize({ width: 1280, height: 900 });
+    await openPart(page, 'run', language);
+    await page.locator('#Command5').click();
+    await page.locator('#cmdShowAtoms').click();
+    await expect(page.locator('#dlgAtoms')).toBeVisible();
+    expect(await violations(page), language).toEqual([]);
+    for (const width of [390, 1920]) {
+      await page.setViewportSize({ width, height: width < 1000 ? 844 : 1080 });
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+      found.push(...(await page.evaluate(flaws)).map((flaw) => `${language}, ${width} px: ${flaw}`));
     }
   }
   expect(found).toEqual([]);

@@ -34,6 +34,8 @@ export function flaws(): string[] {
   }
   if (document.documentElement.scrollWidth > window.innerWidth)
     found.push(`page ${document.documentElement.scrollWidth} px wide on a screen of ${window.innerWidth} px`);
+  for (const dialog of document.querySelectorAll<HTMLDialogElement>('dialog[open]'))
+    if (dialog.scrollWidth > dialog.clientWidth + 1) found.push(`dialog#${dialog.id}: ${dialog.scrollWidth} px wide in ${dialog.clientWidth} px`);
   for (const legend of document.querySelectorAll<HTMLElement>('.legend, .u-legend'))
     if (legend.textContent?.includes('--')) found.push(`legend "${legend.textContent.trim().slice(0, 60)}" shows "--"`);
   if (document.getElementById('app')?.getAttribute('aria-busy') === 'true') found.push('#app is aria-busy');

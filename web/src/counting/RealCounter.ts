@@ -91,7 +91,7 @@ export function realCounter(changed: () => void, repeated: () => void): HTMLElem
     canvas,
     element('output', { id: 'lblLiveCount', class: 'counts', 'aria-description': tr(C, 'Pulses counted') }, count(real.times.length)),
     element('p', { id: 'lblLiveRate', class: 'result' }, liveRateText()),
-    element('ul', { id: 'lstInputWarnings', role: 'alert' }, ...real.warnings.map((w) => element('li', {}, w))),
+    element('div', { role: 'alert' }, element('ul', { id: 'lstInputWarnings' }, ...real.warnings.map((w) => element('li', {}, w)))),
     interval.row,
     element('div', { class: 'buttons' }, button('cmdRecordedRepeats', tr(C, 'Take as repeat counts'), () => {
       countingModel().countingRepeatRecording();
@@ -115,7 +115,10 @@ function showLive(): void {
   const rate = document.getElementById('lblLiveRate');
   if (rate) rate.textContent = liveRateText();
   const list = document.getElementById('lstInputWarnings');
-  if (list) list.replaceChildren(...real.warnings.map((w) => element('li', {}, w)));
+  // Only a change is said again: the list is an alert, read out whenever it is written.
+  const shown = list ? [...list.children].map((item) => item.textContent) : [];
+  if (list && (shown.length !== real.warnings.length || shown.some((text, i) => text !== real.warnings[i])))
+    list.replaceChildren(...real.warnings.map((w) => element('li', {}, w)));
   drawWave();
 }
 
