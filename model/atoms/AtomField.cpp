@@ -237,16 +237,6 @@ int AtomField::stateAt(int atom, int step) const
     return state;
 }
 
-int AtomField::decaysIn(int atom, int step) const
-{
-    if (m_single)
-        return m_step[static_cast<std::size_t>(atom)] == step ? 1 : 0;
-    for (const Move& move : moves(atom))
-        if (move.step == step)
-            return move.decays;
-    return 0;
-}
-
 void AtomField::frame(int step, std::span<std::uint8_t> states) const
 {
     const std::size_t n = std::min(states.size(), static_cast<std::size_t>(m_atoms));

@@ -30,8 +30,6 @@ public:
 
     // The state of `atom` at `step`.
     int stateAt(int atom, int step) const;
-    // The decays `atom` made in `step` (from the end of step - 1 to its end).
-    int decaysIn(int atom, int step) const;
     // The state of every atom at `step`, into `states` (atoms() of them).
     void frame(int step, std::span<std::uint8_t> states) const;
     // How many of `atoms` are in `state` at every step 0..steps().
