@@ -35,6 +35,11 @@ struct CellRectangle {
     int lastColumn = -1;
     int lastRow = -1;
     bool empty() const { return lastColumn < firstColumn || lastRow < firstRow; }
+    // The outline's edges, in the pixels of a square of cells `cell` pixels wide.
+    int left(int cell) const { return firstColumn * cell; }
+    int top(int cell) const { return firstRow * cell; }
+    int right(int cell) const { return (lastColumn + 1) * cell; }
+    int bottom(int cell) const { return (lastRow + 1) * cell; }
 };
 CellRectangle cellsInRectangle(const AtomLayout& layout, double x0, double y0, double x1, double y1);
 

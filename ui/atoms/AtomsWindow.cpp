@@ -275,8 +275,8 @@ void AtomsWindow::picAtoms_MouseUp(bool outline)
         atoms = m_session.atomsInRectangle(m_layout, box.left(), box.top(), box.right(), box.bottom());
         // Round the cells taken, not the rectangle dragged.
         const decay::CellRectangle cells = decay::cellsInRectangle(m_layout, box.left(), box.top(), box.right(), box.bottom());
-        const double cell = m_layout.cell;
-        shape = QPolygonF(QRectF(QPointF(cells.firstColumn * cell, cells.firstRow * cell), QPointF((cells.lastColumn + 1) * cell, (cells.lastRow + 1) * cell)));
+        const int cell = m_layout.cell;
+        shape = QPolygonF(QRectF(QPointF(cells.left(cell), cells.top(cell)), QPointF(cells.right(cell), cells.bottom(cell))));
     }
     m_shapes[static_cast<std::size_t>(which)] = atoms.empty() ? QPolygonF() : shape;
     if (which == 2)

@@ -66,7 +66,7 @@ async function drag(page: Page, from: [number, number], to: [number, number]): P
 async function atStep(page: Page, step: number): Promise<void> {
   await page.locator('#txtAtomsStep').fill(String(step));
   await page.locator('#txtAtomsStep').press('Enter');
-  await expect(page.locator('#lblAtomsText')).toContainText(`t = `);
+  await expect(page.locator('#sldAtomsTime')).toHaveValue(String(step));
 }
 
 test('the atoms at 100, 10,000 and a million', async ({ page }) => {

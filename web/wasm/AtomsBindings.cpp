@@ -136,10 +136,10 @@ val atomsCells(double x0, double y0, double x1, double y1, double width, double 
     if (cells.empty())
         return val::null();
     val edges = val::object();
-    edges.set("left", cells.firstColumn * place.cell);
-    edges.set("top", cells.firstRow * place.cell);
-    edges.set("right", (cells.lastColumn + 1) * place.cell);
-    edges.set("bottom", (cells.lastRow + 1) * place.cell);
+    edges.set("left", cells.left(place.cell));
+    edges.set("top", cells.top(place.cell));
+    edges.set("right", cells.right(place.cell));
+    edges.set("bottom", cells.bottom(place.cell));
     return edges;
 }
 
